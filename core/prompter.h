@@ -1,0 +1,24 @@
+// The three ways the computations and the line handling talk to the user: a message
+// with an OK button, a yes-or-no question, and a request for one number. The desktop
+// program shows modal boxes, the batch tool writes to stderr, tests script the answers.
+// All texts are Windows-1252 byte strings.
+#pragma once
+
+#include <string>
+
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    // Shows the text and waits until the user has read it.
+    virtual void message(const std::string &text) = 0;
+
+    // Asks a question with the answers Yes and No; true means Yes.
+    virtual bool askYesNo(const std::string &question) = 0;
+
+    // Asks for one number. `text` describes what is asked, `value` holds the starting
+    // value and receives the answer. Returns false when the user cancels. An answer is
+    // always a finite number.
+    virtual bool askNumber(const std::string &text, float &value) = 0;
+};
