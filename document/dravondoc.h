@@ -1,0 +1,70 @@
+// The document: the survey of one borehole through its life cycle (new, "Daten
+// ändern", open, save), its results file commands and the interpolation command.
+// Views learn of changes through the viewsUpdate signal.
+#pragma once
+
+#include "core/prompter.h"
+#include "core/survey.h"
+#include "document/measurementdialog.h"
+
+#include <QObject>
+#include <QString>
+
+class CDravonDoc : public QObject, public SurveyData
+{
+    Q_OBJECT
+public:
+    CDravonDoc(Prompter &prompter, MeasurementDialog &dialog, QObject *parent = nullptr);
+
+    Prompter &prompter() const { return *m_prompter; }
+    void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
+    void setDialog(MeasurementDialog &dialog) { m_dialog = &dialog; }
+
+    // ---- life cycle ----
+    // A new, unnamed document with the defaults; clears the path and the modified flag.
+    bool OnNewDocument();
+    // "Neu": defaults, then the measurement dialog. Keeps the path, asks nothing.
+    void OnDokumentNeu();
+    // "Daten ändern": runs the measurement dialog and takes the result back on OK.
+    void OnDataChange();
+    // Reads a document file into a fresh value first; on any fault shows a German
+    // message, leaves this document exactly as it was and returns false. On success
+    // takes the four items, runs the measurement dialog and takes the path.
+    bool OnOpenDocument(const QString &path);
+    // Writes the document file without ever destroying the previous one (temporary
+    // file, then rename). On failure shows a German message and returns false.
+    bool OnSaveDocument(const QString &path);
+
+    using SurveyData::berechnung;
+    int berechnung();
+    InterpolationOutcome OnInterpolation();
+
+    // "Ergebnisse ausgeben" / "Ergebnisse einlesen" on "aus.txt" in the working folder
+    // (another path for tests).
+    void OnErgebnisseAusgeben();
+    void OnErgebnisseEinlesen();
+    void setResultsPath(const QString &path) { m_resultsPath = path; }
+
+    // ---- what the framework kept for a document ----
+    // "Unbenannt" until the document was opened or saved, then the file name without
+    // its folder.
+    QString GetTitle() const;
+    QString GetPathName() const { return m_pathName; }
+    void SetPathName(const QString &path);
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true);
+    // Tells every view to repaint from the current data.
+    void UpdateAllViews();
+
+signals:
+    void viewsUpdate();
+    void titleChanged(const QString &title);
+    void modifiedChanged(bool modified);
+
+private:
+    Prompter *m_prompter;
+    MeasurementDialog *m_dialog;
+    QString m_pathName;
+    QString m_resultsPath = QStringLiteral("aus.txt");
+    bool m_modified = false;
+};

@@ -1,0 +1,57 @@
+// The measurement dialog without its window: the borehole name, the format, view and
+// thinning choices, the sorted station list with its line operations, the descriptive
+// list and the file-read step. The dialog widget copies its controls into these
+// members before an operation and shows them again afterwards; the document fills the
+// members before the dialog runs and reads them back after OK.
+#pragma once
+
+#include "core/prompter.h"
+#include "core/survey.h"
+
+#include <string>
+
+class LineEditor
+{
+public:
+    // ---- members, in declaration order ----
+    int m_bGeaendert = 0;   // 1 once a file was read or a line edit was confirmed
+    StringList m_Info;      // descriptive lines
+    StringList m_Eingabe;   // station lines
+    StringList m_ListInfo;  // entries of the descriptive list box, in order
+    StringList m_ListEingabe; // entries of the station list box (sorted on add)
+    std::string m_Name;     // borehole name
+    int m_Format = -1;      // 0 WEG, 1 free, 2 ATK; -1 none chosen
+    std::string m_Zeile;    // the edit line
+    int m_ZeilenModus = -1; // 0 change, 1 append, 2 insert, 3 delete
+    std::string m_Status;   // status line
+    int m_Ansicht = -1;     // 0 side view, 1 top view
+    int m_Datenauswahl = -1; // thinning: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
+    int m_Markiert = -1;    // selected station-list entry, -1 for none
+    int m_Anzahl = 0;       // number of station-list entries
+
+    // Opening the dialog: fills both lists from m_Eingabe and m_Info, sets the mode to
+    // change, the thinning to every value and m_bGeaendert to 0.
+    void initDialog();
+
+    // Double click on station entry `index`: takes it into the edit line.
+    void zeileDblClk(int index);
+
+    // The edit line lost the focus: the line operation of m_ZeilenModus on m_Zeile and
+    // the entry m_Markiert, after a Yes/No question; then m_Eingabe is rebuilt from the
+    // list. The caller has read the controls into the members first (m_Markiert
+    // included) and shows the members afterwards. m_Markiert afterwards names the entry
+    // a list box would still show selected (-1 after change and delete).
+    void zeileKillFocus(Prompter &prompter);
+
+    // "Datei einlesen" after the user chose `path`: reads the file in format m_Format
+    // with thinning m_Datenauswahl into m_Eingabe, m_Info, both lists, m_Name and
+    // m_Status, and sets m_bGeaendert.
+    void fileRead(const std::string &path, Prompter &prompter);
+
+    // Adds an entry at its sorted place in m_ListEingabe; returns its index.
+    int addSorted(const std::string &entry);
+
+    // The station list's collation: case ignored, a blank before a digit, so that lines
+    // of one layout come out in ascending depth.
+    static bool sortsBefore(const std::string &a, const std::string &b);
+};
