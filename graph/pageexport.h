@@ -1,0 +1,22 @@
+// Writes the graph page of a survey to a file, chosen by the file's extension:
+//   .png  screen layout (1300 x 750 plot area), 10 pixels per mm, cropped to the part
+//         of the page the graph uses;
+//   .svg  the same area as a vector drawing;
+//   .pdf  one A4 portrait page in the printing layout (1300 x 2100 plot area).
+// The page is rendered from the data, exactly as the view and the printout draw it.
+//
+// The caller must have created a QGuiApplication (fonts need it); without a display,
+// run it on the offscreen platform (QT_QPA_PLATFORM=offscreen or "-platform offscreen").
+#pragma once
+
+#include "core/survey.h"
+
+#include <string>
+
+// `docTitle` is the document's title (Windows-1252) for the "Dokument" line; `path` is
+// a file name in UTF-8. The data must have been computed (berechnung). Returns false
+// with a German message (Windows-1252) in `germanError` for an unknown extension, a
+// missing QGuiApplication or a file that cannot be written; an existing file is then
+// left as it was.
+bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
+                     std::string &germanError);
