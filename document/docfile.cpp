@@ -1,0 +1,232 @@
+// Encoding and decoding of the document file in the archive layout: little-endian
+// numbers, strings with a 1-, 3- or 7-byte length prefix, arrays with a 2- or 6-byte
+// element count.
+#include "document/docfile.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void putU16(std::string &out, std::uint32_t v)
+{
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+}
+
+void putU32(std::string &out, std::uint32_t v)
+{
+    putU16(out, v & 0xFFFF);
+    putU16(out, v >> 16);
+}
+
+void putString(std::string &out, const std::string &s)
+{
+    const std::size_t n = s.size();
+    if (n < 0xFF) {
+        out += static_cast<char>(n);
+    } else if (n < 0xFFFE) {
+        out += static_cast<char>(0xFF);
+        putU16(out, static_cast<std::uint32_t>(n));
+    } else {
+        out += static_cast<char>(0xFF);
+        putU16(out, 0xFFFF);
+        putU32(out, static_cast<std::uint32_t>(n));
+    }
+    out += s;
+}
+
+void putArray(std::string &out, const StringList &list)
+{
+    const std::size_t n = list.size();
+    if (n < 0xFFFF) {
+        putU16(out, static_cast<std::uint32_t>(n));
+    } else {
+        putU16(out, 0xFFFF);
+        putU32(out, static_cast<std::uint32_t>(n));
+    }
+    for (const std::string &s : list)
+        putString(out, s);
+}
+
+// Reads from the bytes of one file; every read checks what remains first.
+class Reader
+{
+public:
+    explicit Reader(std::string_view bytes) : m_bytes(bytes) {}
+
+    std::size_t remaining() const { return m_bytes.size() - m_pos; }
+
+    bool u8(std::uint32_t &v)
+    {
+        if (remaining() < 1)
+            return false;
+        v = static_cast<unsigned char>(m_bytes[m_pos++]);
+        return true;
+    }
+
+    bool u16(std::uint32_t &v)
+    {
+        std::uint32_t lo = 0, hi = 0;
+        if (remaining() < 2 || !u8(lo) || !u8(hi))
+            return false;
+        v = lo | (hi << 8);
+        return true;
+    }
+
+    bool u32(std::uint32_t &v)
+    {
+        std::uint32_t lo = 0, hi = 0;
+        if (remaining() < 4 || !u16(lo) || !u16(hi))
+            return false;
+        v = lo | (hi << 16);
+        return true;
+    }
+
+    DocFileFault string(std::string &s)
+    {
+        std::uint32_t n = 0;
+        if (!u8(n))
+            return DocFileFault::Truncated;
+        if (n == 0xFF) {
+            if (!u16(n))
+                return DocFileFault::Truncated;
+            if (n == 0xFFFE)
+                return DocFileFault::WideString;
+            if (n == 0xFFFF && !u32(n))
+                return DocFileFault::Truncated;
+        }
+        if (n > remaining())
+            return DocFileFault::Truncated;
+        s.assign(m_bytes.substr(m_pos, n));
+        m_pos += n;
+        return DocFileFault::None;
+    }
+
+    DocFileFault array(StringList &list)
+    {
+        std::uint32_t n = 0;
+        if (!u16(n))
+            return DocFileFault::Truncated;
+        if (n == 0xFFFF && !u32(n))
+            return DocFileFault::Truncated;
+        // Every element takes at least its one-byte length prefix, so a count beyond
+        // the remaining bytes cannot be right; checking it first bounds the allocation.
+        if (n > remaining())
+            return DocFileFault::Truncated;
+        list.clear();
+        list.reserve(n);
+        for (std::uint32_t i = 0; i < n; ++i) {
+            list.emplace_back();
+            if (const DocFileFault f = string(list.back()); f != DocFileFault::None)
+                return f;
+        }
+        return DocFileFault::None;
+    }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+};
+
+} // namespace
+
+std::string encodeDocument(const DocumentItems &items)
+{
+    std::string out;
+    putString(out, items.m_Name);
+    putU32(out, static_cast<std::uint32_t>(items.m_Format));
+    putArray(out, items.m_Eingabe);
+    putArray(out, items.m_Info);
+    return out;
+}
+
+DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out)
+{
+    if (bytes.size() > kMaxDocumentFileSize)
+        return DocFileFault::TooLarge;
+    Reader in(bytes);
+    DocumentItems fresh;
+    if (const DocFileFault f = in.string(fresh.m_Name); f != DocFileFault::None)
+        return f;
+    std::uint32_t format = 0;
+    if (!in.u32(format))
+        return DocFileFault::Truncated;
+    fresh.m_Format = static_cast<std::int32_t>(format);
+    if (const DocFileFault f = in.array(fresh.m_Eingabe); f != DocFileFault::None)
+        return f;
+    if (const DocFileFault f = in.array(fresh.m_Info); f != DocFileFault::None)
+        return f;
+    // The program writes nothing after the descriptive lines; more bytes mean that this
+    // is some other file that merely happens to begin like a document.
+    if (in.remaining() != 0)
+        return DocFileFault::TrailingData;
+    out = std::move(fresh);
+    return DocFileFault::None;
+}
+
+std::string docFileMessage(DocFileFault fault, const std::string &displayName)
+{
+    const char *text = "";
+    switch (fault) {
+    case DocFileFault::None:
+        return {};
+    case DocFileFault::Truncated:
+        text = "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
+               "Sie ist kürzer, als ihr Inhalt angibt.\nDas Dokument bleibt unverändert.";
+        break;
+    case DocFileFault::WideString:
+        text = "Die Datei %s ist kein Dravon-Dokument:\n"
+               "Sie enthält Text in Unicode-Zeichen, den dieses Programm nicht liest.\n"
+               "Das Dokument bleibt unverändert.";
+        break;
+    case DocFileFault::TrailingData:
+        text = "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
+               "Nach den Daten des Dokuments folgen weitere Bytes.\nDas Dokument bleibt unverändert.";
+        break;
+    case DocFileFault::TooLarge:
+        text = "Die Datei %s ist zu groß für ein Dravon-Dokument.\nDas Dokument bleibt unverändert.";
+        break;
+    case DocFileFault::Unreadable:
+        text = "Die Datei %s kann nicht gelesen werden.\nDas Dokument bleibt unverändert.";
+        break;
+    }
+    const std::string format = win1252::fromUtf8(text);
+    const std::string name = win1252::fromUtf8(displayName);
+    return cfmt(format.c_str(), name.c_str());
+}
+
+bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
+                      std::string &message)
+{
+    const auto fail = [&](DocFileFault fault) {
+        message = docFileMessage(fault, displayName);
+        return false;
+    };
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"),
+                                                          &std::fclose);
+    if (!file)
+        return fail(DocFileFault::Unreadable);
+    // Read in pieces rather than trusting a size from the file system (pipes, files
+    // that grow); stop as soon as the limit is passed.
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+        bytes.append(buffer, got);
+        if (bytes.size() > kMaxDocumentFileSize)
+            return fail(DocFileFault::TooLarge);
+        if (got < sizeof buffer)
+            break;
+    }
+    if (std::ferror(file.get()))
+        return fail(DocFileFault::Unreadable);
+    const DocFileFault fault = decodeDocument(bytes, out);
+    if (fault != DocFileFault::None)
+        return fail(fault);
+    message.clear();
+    return true;
+}

@@ -1,0 +1,195 @@
+// The document's life cycle, its file, the data-change command and the results file
+// commands.
+#include "document/dravondoc.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+#include "document/docfile.h"
+#include "document/resultsfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+std::string localPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string toWin1252(const QString &text)
+{
+    return win1252::fromUtf8(text.toUtf8().toStdString());
+}
+
+} // namespace
+
+CDravonDoc::CDravonDoc(Prompter &prompter, MeasurementDialog &dialog, QObject *parent)
+    : QObject(parent), m_prompter(&prompter), m_dialog(&dialog)
+{
+}
+
+bool CDravonDoc::OnNewDocument()
+{
+    SetPathName(QString());
+    SetModifiedFlag(false);
+    vorbelegung();
+    return true;
+}
+
+void CDravonDoc::OnDokumentNeu()
+{
+    vorbelegung();
+    OnDataChange();
+}
+
+void CDravonDoc::OnDataChange()
+{
+    // The dialog works on a copy; nothing reaches the document before OK.
+    LineEditor state;
+    state.m_Eingabe.clear();
+    state.m_Info.clear();
+    state.m_Eingabe = m_Eingabe;
+    state.m_Info = m_Info;
+    state.m_Format = m_Format;
+    state.m_Name = m_Name;
+    state.m_Ansicht = m_Ansicht;
+    state.m_ZeilenModus = 0;
+    if (!m_dialog->run(state))
+        return;
+
+    // The name takes no part in the decision: renaming alone does not mark the document.
+    const bool unchanged = state.m_Format == m_Format && state.m_bGeaendert != 1
+                           && state.m_Ansicht == m_Ansicht;
+    if (unchanged) {
+        m_bNeueDaten = 0;
+    } else {
+        m_bNeueDaten = 1;
+        SetModifiedFlag(true);
+    }
+    m_Format = state.m_Format;
+    m_Name = state.m_Name;
+    m_MaxWerte = static_cast<int>(state.m_Eingabe.size());
+    // An empty station list keeps the previous lines, which the computation uses again.
+    if (m_MaxWerte > 0)
+        m_Eingabe = state.m_Eingabe;
+    m_Info = state.m_Info;
+    m_GrafikTitel = m_Name;
+    m_Methode = 0;
+    m_Ansicht = state.m_Ansicht;
+    berechnung();
+    UpdateAllViews();
+}
+
+bool CDravonDoc::OnOpenDocument(const QString &path)
+{
+    // Decode into a fresh value first, so that a bad file changes nothing.
+    DocumentItems items;
+    std::string message;
+    if (!readDocumentFile(localPath(path), path.toUtf8().toStdString(), items, message)) {
+        m_prompter->message(message);
+        return false;
+    }
+    m_Name = std::move(items.m_Name);
+    m_Format = items.m_Format;
+    m_Eingabe = std::move(items.m_Eingabe);
+    m_Info = std::move(items.m_Info);
+    m_Ansicht = 0;
+    m_bGitter = 1;
+    // The dialog opens on the loaded survey at once; cancelling it keeps the loaded
+    // items, whose results are then computed on the next data change.
+    OnDataChange();
+    m_bNeueDaten = 1;
+    SetPathName(path);
+    SetModifiedFlag(false);
+    UpdateAllViews();
+    return true;
+}
+
+bool CDravonDoc::OnSaveDocument(const QString &path)
+{
+    DocumentItems items;
+    items.m_Name = m_Name;
+    items.m_Format = m_Format;
+    items.m_Eingabe = m_Eingabe;
+    items.m_Info = m_Info;
+    const std::string bytes = encodeDocument(items);
+
+    // A temporary file in the same folder replaces the old one only once it is written
+    // completely, so a failed save never destroys the previous file.
+    QSaveFile file(path);
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved)
+        saved = file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+                == static_cast<qint64>(bytes.size());
+    if (saved)
+        saved = file.commit();
+    else
+        file.cancelWriting();
+    if (!saved) {
+        static const std::string format = win1252::fromUtf8(
+            "Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
+            "Eine vorhandene Datei dieses Namens bleibt unverändert.");
+        m_prompter->message(cfmt(format.c_str(), toWin1252(path).c_str()));
+        return false;
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+int CDravonDoc::berechnung()
+{
+    return SurveyData::berechnung(*m_prompter);
+}
+
+InterpolationOutcome CDravonDoc::OnInterpolation()
+{
+    return onInterpolation(*m_prompter);
+}
+
+void CDravonDoc::OnErgebnisseAusgeben()
+{
+    if (!writeResultsFile(localPath(m_resultsPath), toWin1252(GetTitle()), m_Ergebnisse)) {
+        m_prompter->message(cfmt("Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!",
+                                 toWin1252(m_resultsPath).c_str()));
+        return;
+    }
+    m_prompter->message("Die Ergebnisse sind in die Datei aus.txt geschrieben!");
+}
+
+void CDravonDoc::OnErgebnisseEinlesen()
+{
+    // Emptied first: a missing file leaves an empty table.
+    m_Ergebnisse.clear();
+    readResultsFile(localPath(m_resultsPath), m_Ergebnisse);
+    UpdateAllViews();
+    m_prompter->message(cfmt("%d Zeilen wurden eingelesen", static_cast<int>(m_Ergebnisse.size())));
+}
+
+QString CDravonDoc::GetTitle() const
+{
+    if (m_pathName.isEmpty())
+        return QStringLiteral("Unbenannt");
+    return QFileInfo(m_pathName).fileName();
+}
+
+void CDravonDoc::SetPathName(const QString &path)
+{
+    m_pathName = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    emit titleChanged(GetTitle());
+}
+
+void CDravonDoc::SetModifiedFlag(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void CDravonDoc::UpdateAllViews()
+{
+    emit viewsUpdate();
+}

@@ -1,0 +1,30 @@
+// The results file ("aus.txt"): the document's title and the results table as plain
+// text, one line each, every line ended by CR LF, and reading its lines back. No Qt.
+#pragma once
+
+#include "core/survey.h"
+
+#include <string>
+#include <string_view>
+
+// At most this many lines are taken when a results file is read back.
+inline constexpr std::size_t kMaxResultLines = 3000;
+
+// The bytes of a results file: nothing at all for an empty table, otherwise the title
+// line and then every entry, each followed by a line end. Text goes in verbatim; every
+// "\n", also one inside an entry, becomes CR LF.
+std::string encodeResults(const std::string &title, const StringList &entries);
+
+// The lines of a results file: CR LF or a lone LF end a line and are not part of it; a
+// last line without a line end is kept whole; nothing is shortened. At most `maxLines`
+// lines are taken, the rest is ignored.
+StringList decodeResults(std::string_view bytes, std::size_t maxLines = kMaxResultLines);
+
+// Writes the results file at `path` (a file-system path), replacing its content.
+// Returns false when the file could not be created or written completely.
+bool writeResultsFile(const std::string &path, const std::string &title, const StringList &entries);
+
+// Reads at most kMaxResultLines lines of the file at `path` into `out` (appended).
+// Returns false when the file could not be opened; reading stops at the line limit, so
+// a huge file is never read in full.
+bool readResultsFile(const std::string &path, StringList &out);
