@@ -40,12 +40,16 @@ public:
     // the entry m_Markiert, after a Yes/No question; then m_Eingabe is rebuilt from the
     // list. The caller has read the controls into the members first (m_Markiert
     // included) and shows the members afterwards. m_Markiert afterwards names the entry
-    // a list box would still show selected (-1 after change and delete).
+    // a list box would still show selected (-1 after change and delete). Insert and
+    // delete need a selected entry: without one the user is asked to select a line and
+    // nothing is asked or done.
     void zeileKillFocus(Prompter &prompter);
 
     // "Datei einlesen" after the user chose `path`: reads the file in format m_Format
     // with thinning m_Datenauswahl into m_Eingabe, m_Info, both lists, m_Name and
-    // m_Status, and sets m_bGeaendert.
+    // m_Status, and sets m_bGeaendert. `path` is the name as the file system spells it
+    // (UTF-8); messages quote it in the program's character set. A file that cannot be
+    // read, or a format that is not chosen, is reported and changes nothing else.
     void fileRead(const std::string &path, Prompter &prompter);
 
     // Adds an entry at its sorted place in m_ListEingabe; returns its index.

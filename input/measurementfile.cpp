@@ -1,0 +1,53 @@
+// Reading a measurement file's bytes and splitting them into lines.
+#include "input/measurementfile.h"
+
+#include <cstdio>
+#include <memory>
+
+StringList splitLines(std::string_view bytes)
+{
+    StringList lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t lf = bytes.find('\n', start);
+        if (lf == std::string_view::npos) {
+            // A last line without a line feed counts as a line; its bytes stay as they are.
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        size_t end = lf;
+        if (end > start && bytes[end - 1] == '\r')
+            --end; // the file is text: CR LF is one line end
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+MeasurementFileLines readMeasurementFile(const std::string &path)
+{
+    MeasurementFileLines result;
+    struct Closer
+    {
+        void operator()(std::FILE *f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return result;
+
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
+        bytes.append(buffer, n);
+        if (n < sizeof buffer)
+            break;
+    }
+    // A directory opens on some systems but cannot be read: that is no file either.
+    if (std::ferror(file.get()))
+        return result;
+
+    result.opened = true;
+    result.lines = splitLines(bytes);
+    return result;
+}
