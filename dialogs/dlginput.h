@@ -1,0 +1,89 @@
+// The measurement dialog: borehole name, format, view and thinning choices, the sorted
+// station list with its line operations, the descriptive list and "Datei einlesen".
+// The widgets only mirror a LineEditor: before an operation the controls are read into
+// its members, afterwards the members are shown again.
+#pragma once
+
+#include "core/prompter.h"
+#include "input/lineeditor.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+class DlgInput : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Works directly on `state`, which the caller has filled; every message and
+    // question goes through `prompter`. Construction does what opening the dialog
+    // does: the lists are filled, mode, thinning and the change flag reset.
+    DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent = nullptr);
+
+    // Controls, for tests that drive the dialog with keys and mouse.
+    QListWidget *infoList() const { return m_listInfo; }
+    QListWidget *stationList() const { return m_listEingabe; }
+    QLineEdit *lineEdit() const { return m_zeile; }
+    QLineEdit *nameEdit() const { return m_name; }
+    QLabel *statusLabel() const { return m_status; }
+    QPushButton *okButton() const { return m_ok; }
+    QPushButton *cancelButton() const { return m_cancel; }
+    QPushButton *fileButton() const { return m_file; }
+    QButtonGroup *formatGroup() const { return m_formatGroup; }
+    QButtonGroup *modeGroup() const { return m_modeGroup; }
+    QButtonGroup *viewGroup() const { return m_viewGroup; }
+    QButtonGroup *thinningGroup() const { return m_thinningGroup; }
+
+    // The controls in tab order (the radio groups by their first button).
+    QList<QWidget *> tabStops() const { return m_tabStops; }
+
+    // The Windows-style read and show of all members (UpdateData TRUE / FALSE).
+    void readControls();
+    void showMembers();
+
+    // OK: a line operation still pending runs first, then the controls are read and
+    // the dialog closes with Accepted.
+    void accept() override;
+    // Abbrechen, Escape, closing: nothing is read and the state goes back to what the
+    // caller handed in.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void buildControls();
+    void onStationDoubleClicked(int row);
+    void onFileOpen();
+    void runPendingLineOperation();
+    void selectMarked();
+
+    LineEditor &m_state;
+    Prompter &m_prompter;
+    LineEditor m_original;
+
+    bool m_bPending = false;   // the edit line lost the focus, operation not yet run
+    bool m_bBusy = false;      // an operation (and its message boxes) is running
+
+    QLabel *m_status = nullptr;
+    QListWidget *m_listInfo = nullptr;
+    QListWidget *m_listEingabe = nullptr;
+    QLineEdit *m_zeile = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_file = nullptr;
+    QLineEdit *m_name = nullptr;
+    QButtonGroup *m_formatGroup = nullptr;
+    QButtonGroup *m_modeGroup = nullptr;
+    QButtonGroup *m_viewGroup = nullptr;
+    QButtonGroup *m_thinningGroup = nullptr;
+    QList<QWidget *> m_tabStops;
+};
