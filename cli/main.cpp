@@ -1,0 +1,28 @@
+// dravon-cli: the batch tool. Computes a survey from a measurement file, station lines
+// or a document file without any window, and writes the results table to stdout.
+#include "cli/batchrun.h"
+#include "cli/options.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const CliParseResult parsed = parseCommandLine(args);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "dravon-cli: %s\nWeitere Hinweise: dravon-cli --help\n",
+                     parsed.error.c_str());
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::fputs(cliUsage(), stdout);
+        return 0;
+    }
+    if (parsed.options.version) {
+        std::puts("dravon-cli 2.0");
+        return 0;
+    }
+    return runBatch(parsed.options, argc, argv);
+}
