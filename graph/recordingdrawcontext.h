@@ -15,7 +15,7 @@ public:
     // One call with the state it was made under.
     struct Call
     {
-        Kind kind;
+        Kind kind = Kind::Text;
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // points of the call
         std::string text;                    // Text only
         std::vector<QPoint> points;          // Polyline only

@@ -1,0 +1,150 @@
+// Writes the graph page to a PNG, SVG or PDF file, rendered from the data.
+#include "graph/pageexport.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+#include "graph/graphpage.h"
+#include "graph/painterdrawcontext.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+
+// Pixels per mm of the PNG image: one pixel per logical unit.
+constexpr int kPngPixelsPerMm = 10;
+// Paper margins of the PDF page; the graph needs about 174 x 280 mm of the A4 sheet.
+constexpr double kPdfMarginMm = 5.0;
+constexpr int kPdfDpi = 600;
+
+const std::string &german(const char *utf8)
+{
+    // Called with a handful of literals; each is converted once.
+    static thread_local std::string buffer;
+    buffer = win1252::fromUtf8(utf8);
+    return buffer;
+}
+
+// The part of the screen page that the graph uses: from the window origin to 40 mm
+// right of the plot area and 30 mm below it.
+QSize usedArea(const GraphPage &page, const SurveyData &data)
+{
+    const QPoint origin = GraphPage::windowOrigin(data);
+    return QSize(page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + 300);
+}
+
+bool writePng(const GraphPage &page, const SurveyData &data, const std::string &docTitle,
+              QSaveFile &file)
+{
+    const QSize size = usedArea(page, data) * kPngPixelsPerMm / 10;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(kPngPixelsPerMm * 1000);
+    image.setDotsPerMeterY(kPngPixelsPerMm * 1000);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        PainterDrawContext dc(painter, kPngPixelsPerMm / 10.0, kPngPixelsPerMm / 10.0);
+        page.zeichnen(dc, data, docTitle);
+    }
+    return image.save(&file, "PNG");
+}
+
+bool writeSvg(const GraphPage &page, const SurveyData &data, const std::string &docTitle,
+              QSaveFile &file)
+{
+    const QSize size = usedArea(page, data);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(254); // one SVG pixel per logical unit of 0.1 mm
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QString::fromUtf8(win1252::toUtf8(data.m_GrafikTitel)));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    PainterDrawContext dc(painter);
+    page.zeichnen(dc, data, docTitle);
+    return painter.end();
+}
+
+bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTitle,
+              QSaveFile &file)
+{
+    QPdfWriter pdf(&file);
+    pdf.setResolution(kPdfDpi);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm,
+                                            kPdfMarginMm),
+                                  QPageLayout::Millimeter));
+    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(data.m_GrafikTitel)));
+    pdf.setCreator(QStringLiteral("Dravon"));
+    // As when printing: the printable area decides between portrait and landscape.
+    const QRectF paint = pdf.pageLayout().paintRect(QPageLayout::Millimeter);
+    page.m_bPrint = 1;
+    page.m_bPortrait = paint.height() > paint.width() ? 1 : 0;
+    page.worldtrans(data);
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    PainterDrawContext dc(painter);
+    page.zeichnen(dc, data, docTitle);
+    return painter.end();
+}
+
+} // namespace
+
+bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
+                     std::string &germanError)
+{
+    const QString qpath = QString::fromUtf8(path);
+    const QString ext = QFileInfo(qpath).suffix().toLower();
+    const std::string shownPath = win1252::fromUtf8(path);
+    if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
+        germanError = cfmt(german("Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
+                                  "(Dateiendung .png, .svg oder .pdf):\n%s")
+                               .c_str(),
+                           shownPath.c_str());
+        return false;
+    }
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        germanError = german("Die Grafik kann nicht gezeichnet werden: Schriften brauchen eine "
+                             "grafische Anwendung (QGuiApplication).");
+        return false;
+    }
+
+    GraphPage page;
+    page.OnCompute(data);
+
+    QSaveFile file(qpath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
+                           shownPath.c_str(),
+                           win1252::fromUtf8(file.errorString().toStdString()).c_str());
+        return false;
+    }
+    bool ok = false;
+    if (ext == QLatin1String("png"))
+        ok = writePng(page, data, docTitle, file);
+    else if (ext == QLatin1String("svg"))
+        ok = writeSvg(page, data, docTitle, file);
+    else
+        ok = writePdf(page, data, docTitle, file);
+    if (!ok || !file.commit()) {
+        const std::string reason = win1252::fromUtf8(file.errorString().toStdString());
+        file.cancelWriting();
+        germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
+                           shownPath.c_str(), reason.c_str());
+        return false;
+    }
+    return true;
+}

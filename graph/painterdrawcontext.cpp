@@ -1,0 +1,227 @@
+// The QPainter back end of the drawing layer: logical units of 0.1 mm with y upward,
+// mapped to the painter's coordinates by the device's resolution.
+#include "graph/painterdrawcontext.h"
+
+#include "core/win1252.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+#include <QStringList>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Logical units per inch: 25.4 mm of 0.1 mm each.
+constexpr double kUnitsPerInch = 254.0;
+
+QString toQString(const std::string &text)
+{
+    return QString::fromUtf8(win1252::toUtf8(text));
+}
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The Debian faces standing in for the families and for the Windows faces the program
+// was designed with; the Liberation faces have the same metrics as those.
+QStringList familiesFor(const DrawFont &font, QFont::StyleHint &hint)
+{
+    const std::string face = lower(font.face);
+    FontFamily family = font.family;
+    QStringList named;
+    if (face == "courier new" || face == "courier")
+        family = FontFamily::Modern;
+    else if (face == "arial" || face == "helvetica" || face == "ms sans serif")
+        family = FontFamily::Swiss;
+    else if (face == "times new roman" || face == "times")
+        family = FontFamily::Roman;
+    else if (!face.empty())
+        named << toQString(font.face);
+
+    switch (family) {
+    case FontFamily::Modern:
+        hint = QFont::TypeWriter;
+        return named << QStringLiteral("Liberation Mono") << QStringLiteral("DejaVu Sans Mono");
+    case FontFamily::Roman:
+        hint = QFont::Serif;
+        return named << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif");
+    case FontFamily::Swiss:
+    case FontFamily::DontCare:
+        break;
+    }
+    hint = QFont::SansSerif;
+    return named << QStringLiteral("Liberation Sans") << QStringLiteral("DejaVu Sans");
+}
+
+} // namespace
+
+PainterDrawContext::PainterDrawContext(QPainter &painter)
+    : PainterDrawContext(painter, pixelsPerUnitX(*painter.device()),
+                         pixelsPerUnitY(*painter.device()))
+{
+}
+
+PainterDrawContext::PainterDrawContext(QPainter &painter, double pixelsPerUnitX,
+                                       double pixelsPerUnitY)
+    : m_painter(painter), m_sx(pixelsPerUnitX), m_sy(pixelsPerUnitY)
+{
+    m_qfont = qtFont(m_font);
+    applyPen();
+}
+
+double PainterDrawContext::pixelsPerUnitX(const QPaintDevice &device)
+{
+    return device.logicalDpiX() / kUnitsPerInch;
+}
+
+double PainterDrawContext::pixelsPerUnitY(const QPaintDevice &device)
+{
+    return device.logicalDpiY() / kUnitsPerInch;
+}
+
+QPointF PainterDrawContext::toDevice(int x, int y) const
+{
+    // The only place where y turns around: logical y grows upward, device y downward.
+    return QPointF((x - m_origin.x()) * m_sx, (m_origin.y() - y) * m_sy);
+}
+
+QPointF PainterDrawContext::toLogical(QPointF device) const
+{
+    return QPointF(device.x() / m_sx + m_origin.x(), m_origin.y() - device.y() / m_sy);
+}
+
+QFont PainterDrawContext::qtFont(const DrawFont &font) const
+{
+    QFont::StyleHint hint = QFont::AnyStyle;
+    QFont f;
+    f.setFamilies(familiesFor(font, hint));
+    f.setStyleHint(hint);
+    if (hint == QFont::TypeWriter)
+        f.setFixedPitch(true);
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    f.setKerning(false);
+
+    // A positive height is the cell height (ascent plus descent), a negative one the
+    // character height; Qt sizes fonts by the character height, so the cell is measured
+    // on a large probe and scaled down.
+    const int height = font.height == 0 ? 45 : font.height;
+    const double pixels = std::abs(height) * m_sy;
+    double em = pixels;
+    if (height > 0) {
+        QFont probe = f;
+        probe.setPixelSize(1000);
+        const double cell = QFontMetricsF(probe).height();
+        if (cell > 0.0)
+            em = pixels * 1000.0 / cell;
+    }
+    const QPaintDevice *device = m_painter.device();
+    const int dpi = device ? device->logicalDpiY() : 96;
+    f.setPointSizeF(std::max(0.1, em * 72.0 / dpi));
+    return f;
+}
+
+void PainterDrawContext::setWindowOrg(int x, int y)
+{
+    m_origin = QPoint(x, y);
+}
+
+void PainterDrawContext::applyPen()
+{
+    QPen pen(QColor(m_pen.color.r, m_pen.color.g, m_pen.color.b));
+    // Thinner than a device pixel means the thinnest line (a cosmetic pen).
+    const double width = m_pen.width * (m_sx + m_sy) / 2.0;
+    pen.setWidthF(width < 1.0 ? 0.0 : width);
+    if (m_pen.style == PenStyle::Dotted) {
+        pen.setStyle(Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setStyle(Qt::SolidLine);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    m_painter.setPen(pen);
+}
+
+DrawPen PainterDrawContext::selectPen(const DrawPen &pen)
+{
+    const DrawPen old = m_pen;
+    m_pen = pen;
+    applyPen();
+    return old;
+}
+
+DrawFont PainterDrawContext::selectFont(const DrawFont &font)
+{
+    const DrawFont old = m_font;
+    m_font = font;
+    m_qfont = qtFont(font);
+    return old;
+}
+
+void PainterDrawContext::textOut(int x, int y, const std::string &text)
+{
+    if (text.empty())
+        return;
+    const QString s = toQString(text);
+    const QFontMetricsF fm(m_qfont, m_painter.device());
+    QPointF p = toDevice(x, y);
+    if (m_align == TextAlign::TopCenter)
+        p.rx() -= fm.horizontalAdvance(s) / 2.0;
+    // Texts are black whatever pen draws the lines; the anchor is the top of the cell.
+    m_painter.save();
+    m_painter.setPen(QPen(Qt::black));
+    m_painter.setFont(m_qfont);
+    m_painter.drawText(QPointF(p.x(), p.y() + fm.ascent()), s);
+    m_painter.restore();
+}
+
+DrawSize PainterDrawContext::textExtent(const std::string &text)
+{
+    const QFontMetricsF fm(m_qfont, m_painter.device());
+    const double w = text.empty() ? 0.0 : fm.horizontalAdvance(toQString(text));
+    return {static_cast<int>(std::lround(w / m_sx)), static_cast<int>(std::lround(fm.height() / m_sy))};
+}
+
+void PainterDrawContext::rectangle(int x1, int y1, int x2, int y2)
+{
+    applyPen();
+    m_painter.save();
+    m_painter.setBrush(Qt::white);
+    m_painter.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+    m_painter.restore();
+}
+
+void PainterDrawContext::polyline(const QPoint *points, int count)
+{
+    if (count < 2)
+        return;
+    QPolygonF poly;
+    poly.reserve(count);
+    for (int i = 0; i < count; ++i)
+        poly << toDevice(points[i].x(), points[i].y());
+    applyPen();
+    m_painter.drawPolyline(poly);
+}
+
+void PainterDrawContext::moveTo(int x, int y)
+{
+    m_current = QPoint(x, y);
+}
+
+void PainterDrawContext::lineTo(int x, int y)
+{
+    applyPen();
+    m_painter.drawLine(toDevice(m_current.x(), m_current.y()), toDevice(x, y));
+    m_current = QPoint(x, y);
+}
