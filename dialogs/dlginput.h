@@ -25,6 +25,7 @@ public:
     // question goes through `prompter`. Construction does what opening the dialog
     // does: the lists are filled, mode, thinning and the change flag reset.
     DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent = nullptr);
+    ~DlgInput() override;
 
     // Controls, for tests that drive the dialog with keys and mouse.
     QListWidget *infoList() const { return m_listInfo; }
@@ -72,6 +73,7 @@ private:
 
     bool m_bPending = false;   // the edit line lost the focus, operation not yet run
     bool m_bBusy = false;      // an operation (and its message boxes) is running
+    bool m_bWaitForRelease = false; // the focus left with a mouse click still under way
 
     QLabel *m_status = nullptr;
     QListWidget *m_listInfo = nullptr;

@@ -1,0 +1,393 @@
+// The measurement dialog's widgets and how they mirror the LineEditor.
+#include "dialogs/dlginput.h"
+
+#include "core/win1252.h"
+#include "dialogs/dialogunits.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+
+#include <array>
+
+namespace {
+
+QString toQt(const std::string &bytes)
+{
+    return QString::fromStdString(win1252::toUtf8(bytes));
+}
+
+std::string fromQt(const QString &text)
+{
+    return win1252::fromUtf8(text.toStdString());
+}
+
+// The station list's rows are two pixels taller than a list's usual rows, so that the
+// columns of numbers do not crowd each other.
+class TallerRows : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(size.height() + 2);
+        return size;
+    }
+};
+
+// Fills a list widget with `entries` unless it already shows exactly them.
+void showEntries(QListWidget *list, const StringList &entries)
+{
+    bool same = list->count() == static_cast<int>(entries.size());
+    for (int i = 0; same && i < list->count(); ++i)
+        same = list->item(i)->text() == toQt(entries[static_cast<size_t>(i)]);
+    if (same)
+        return;
+    list->clear();
+    for (const std::string &entry : entries)
+        list->addItem(toQt(entry));
+}
+
+// Checks the button with `id`, or none at all for a value outside the group.
+void showChoice(QButtonGroup *group, int id)
+{
+    if (QAbstractButton *button = group->button(id)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , m_state(state)
+    , m_prompter(prompter)
+    , m_original(state)
+{
+    setWindowTitle(QStringLiteral("Dialogfeld"));
+    setFont(dialogFont());
+    buildControls();
+
+    m_state.initDialog();
+    showMembers();
+    // The first tab stop takes the focus when the window opens.
+    m_listInfo->setFocus(Qt::OtherFocusReason);
+}
+
+void DlgInput::buildControls()
+{
+    const DialogUnits du(font());
+    setFixedSize(du.size(245, 218));
+
+    auto place = [&](QWidget *w, int x, int y, int width, int height) {
+        w->setGeometry(du.rect(x, y, width, height));
+    };
+    auto label = [&](const QString &text, int x, int y, int width, int height) {
+        auto *l = new QLabel(text, this);
+        place(l, x, y, width, height);
+        return l;
+    };
+    auto frame = [&](int x, int y, int width, int height) {
+        auto *box = new QGroupBox(this);
+        place(box, x, y, width, height);
+        return box;
+    };
+    auto button = [&](const QString &text, int x, int y, int width, int height) {
+        auto *b = new QPushButton(text, this);
+        // Enter must not close the dialog from wherever the focus is: no button is the
+        // default, and keyPressEvent presses a button only while it has the focus.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        place(b, x, y, width, height);
+        return b;
+    };
+    auto group = [&](std::initializer_list<QString> texts,
+                     std::initializer_list<std::array<int, 4>> rects) {
+        auto *g = new QButtonGroup(this);
+        int id = 0;
+        auto r = rects.begin();
+        for (const QString &text : texts) {
+            auto *radio = new QRadioButton(text, this);
+            place(radio, (*r)[0], (*r)[1], (*r)[2], (*r)[3]);
+            g->addButton(radio, id++);
+            ++r;
+        }
+        return g;
+    };
+
+    // Frames first, so that the radio buttons lie above them.
+    frame(7, 48, 68, 40);
+    frame(78, 73, 70, 53);
+    frame(7, 90, 67, 34);
+    frame(7, 154, 67, 57);
+
+    m_status = label(QString(), 77, 140, 161, 8);
+
+    m_listInfo = new QListWidget(this);
+    place(m_listInfo, 77, 157, 161, 54);
+    m_listEingabe = new QListWidget(this);
+    place(m_listEingabe, 149, 76, 89, 49);
+    m_listEingabe->setItemDelegate(new TallerRows(m_listEingabe));
+    for (QListWidget *list : {m_listInfo, m_listEingabe}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+
+    m_zeile = new QLineEdit(this);
+    place(m_zeile, 150, 60, 88, 14);
+    m_zeile->installEventFilter(this);
+
+    label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154, 50, 84, 8);
+    label(QStringLiteral("Teufe   Neigung   Azimut"), 152, 42, 86, 8);
+
+    m_cancel = button(QStringLiteral("Abbrechen"), 188, 24, 50, 14);
+    m_ok = button(QStringLiteral("OK"), 188, 7, 50, 14);
+    m_file = button(QStringLiteral("Datei einlesen"), 104, 18, 60, 14);
+
+    m_name = new QLineEdit(this);
+    place(m_name, 7, 18, 84, 14);
+
+    label(QStringLiteral("Name der Bohrung"), 7, 7, 60, 8);
+    label(QStringLiteral("Formatauswahl"), 7, 40, 48, 8);
+
+    m_formatGroup = group(
+        {QStringLiteral("WEG Format"), QStringLiteral("Freies Format"), QStringLiteral("ATK Format")},
+        {{13, 54, 57, 10}, {13, 64, 58, 10}, {13, 75, 53, 10}});
+    m_modeGroup = group({QString::fromUtf8("Zeile ändern"), QString::fromUtf8("Zeile anhängen"),
+                         QString::fromUtf8("Zeile einfügen"), QString::fromUtf8("Zeile löschen")},
+                        {{81, 79, 55, 10}, {81, 89, 65, 10}, {81, 100, 61, 10}, {81, 111, 58, 10}});
+    m_viewGroup = group({QStringLiteral("Seitenansicht"), QStringLiteral("Draufsicht")},
+                        {{13, 98, 59, 10}, {13, 110, 48, 10}});
+
+    label(QStringLiteral("Datenauswahl"), 7, 138, 46, 8);
+    label(QStringLiteral("beim Dateieinlesen"), 7, 148, 60, 8);
+
+    m_thinningGroup = group({QStringLiteral("jeder Wert"), QStringLiteral("jeder 2.Wert"),
+                             QStringLiteral("jeder 5.Wert"), QStringLiteral("jeder 10.Wert")},
+                            {{13, 160, 49, 11}, {13, 171, 55, 10}, {13, 182, 55, 10}, {13, 192, 59, 10}});
+
+    // Format, line mode and thinning take effect the moment they are clicked (a file
+    // read uses them without reading the controls); the view waits for the next read.
+    connect(m_formatGroup, &QButtonGroup::idClicked, this, [this](int id) { m_state.m_Format = id; });
+    connect(m_modeGroup, &QButtonGroup::idClicked, this, [this](int id) { m_state.m_ZeilenModus = id; });
+    connect(m_thinningGroup, &QButtonGroup::idClicked, this,
+            [this](int id) { m_state.m_Datenauswahl = id; });
+
+    connect(m_listEingabe, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { onStationDoubleClicked(m_listEingabe->row(item)); });
+    connect(m_file, &QPushButton::clicked, this, &DlgInput::onFileOpen);
+    connect(m_ok, &QPushButton::clicked, this, &DlgInput::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &DlgInput::reject);
+
+    m_tabStops = {m_listInfo,
+                  m_listEingabe,
+                  m_zeile,
+                  m_cancel,
+                  m_ok,
+                  m_file,
+                  m_name,
+                  m_formatGroup->button(0),
+                  m_modeGroup->button(0),
+                  m_viewGroup->button(0),
+                  m_thinningGroup->button(0)};
+    for (int i = 1; i < m_tabStops.size(); ++i)
+        setTabOrder(m_tabStops[i - 1], m_tabStops[i]);
+}
+
+void DlgInput::readControls()
+{
+    m_state.m_Name = fromQt(m_name->text());
+    m_state.m_Format = m_formatGroup->checkedId();
+    m_state.m_Zeile = fromQt(m_zeile->text());
+    m_state.m_ZeilenModus = m_modeGroup->checkedId();
+    m_state.m_Status = fromQt(m_status->text());
+    m_state.m_Ansicht = m_viewGroup->checkedId();
+    m_state.m_Datenauswahl = m_thinningGroup->checkedId();
+
+    const QListWidgetItem *current = m_listEingabe->currentItem();
+    m_state.m_Markiert = current && current->isSelected() ? m_listEingabe->row(current) : -1;
+    m_state.m_Anzahl = m_listEingabe->count();
+}
+
+void DlgInput::showMembers()
+{
+    showEntries(m_listInfo, m_state.m_ListInfo);
+    showEntries(m_listEingabe, m_state.m_ListEingabe);
+    m_name->setText(toQt(m_state.m_Name));
+    showChoice(m_formatGroup, m_state.m_Format);
+    m_zeile->setText(toQt(m_state.m_Zeile));
+    m_zeile->home(false); // show the start of a long line
+    showChoice(m_modeGroup, m_state.m_ZeilenModus);
+    m_status->setText(toQt(m_state.m_Status));
+    showChoice(m_viewGroup, m_state.m_Ansicht);
+    showChoice(m_thinningGroup, m_state.m_Datenauswahl);
+}
+
+void DlgInput::selectMarked()
+{
+    const int row = m_state.m_Markiert;
+    if (row >= 0 && row < m_listEingabe->count()) {
+        m_listEingabe->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    } else {
+        m_listEingabe->clearSelection();
+        m_listEingabe->setCurrentRow(-1);
+    }
+}
+
+void DlgInput::onStationDoubleClicked(int row)
+{
+    if (row < 0)
+        return;
+    m_state.zeileDblClk(row);
+    showMembers();
+    selectMarked();
+    // The next tab stop after the station list is the edit line.
+    m_zeile->setFocus(Qt::TabFocusReason);
+}
+
+void DlgInput::onFileOpen()
+{
+    runPendingLineOperation();
+
+    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Öffnen"), QString(),
+                                                      QStringLiteral("Alle Dateien (*)"));
+    if (path.isEmpty())
+        return; // cancelled: nothing changes
+
+    // The name and the view have no handler of their own; take what the user set in
+    // them now, or showing the members after the read would undo it.
+    readControls();
+    m_state.fileRead(path.toStdString(), m_prompter);
+    showMembers();
+    selectMarked();
+}
+
+bool DlgInput::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_zeile && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // The edit line's own context menu and a switch to another window do not leave
+        // the line; a message box of a running operation must not start a second one.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_bBusy
+            && !m_bPending) {
+            m_bPending = true;
+            // The operation runs once the focus has settled, and after a mouse click
+            // only once the button is up again: a modal box in the middle of a click
+            // would swallow it. A click on OK or "Datei einlesen" then runs the
+            // operation itself before its own work; "Abbrechen" drops it.
+            if (QGuiApplication::mouseButtons() != Qt::NoButton && !m_bWaitForRelease) {
+                m_bWaitForRelease = true;
+                qApp->installEventFilter(this);
+            } else {
+                QMetaObject::invokeMethod(this, &DlgInput::runPendingLineOperation,
+                                          Qt::QueuedConnection);
+            }
+        }
+    } else if (m_bWaitForRelease && event->type() == QEvent::MouseButtonRelease) {
+        m_bWaitForRelease = false;
+        qApp->removeEventFilter(this);
+        // Queued, so that the release finishes its click first.
+        QMetaObject::invokeMethod(this, &DlgInput::runPendingLineOperation, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DlgInput::runPendingLineOperation()
+{
+    if (!m_bPending || m_bBusy)
+        return;
+    m_bPending = false;
+    if (m_bWaitForRelease) {
+        m_bWaitForRelease = false;
+        qApp->removeEventFilter(this);
+    }
+    m_bBusy = true;
+    readControls();
+    m_state.zeileKillFocus(m_prompter);
+    showMembers();
+    selectMarked();
+    m_bBusy = false;
+}
+
+void DlgInput::accept()
+{
+    // A click on OK takes the focus from the edit line first: its operation comes
+    // before the dialog closes.
+    runPendingLineOperation();
+    readControls();
+    QDialog::accept();
+}
+
+void DlgInput::reject()
+{
+    m_bPending = false;
+    if (m_bWaitForRelease) {
+        m_bWaitForRelease = false;
+        qApp->removeEventFilter(this);
+    }
+    m_state = m_original;
+    QDialog::reject();
+}
+
+void DlgInput::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter presses the push button that has the focus and nothing else; in the
+        // edit line, a list or a radio button it leaves the dialog open.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->window() == this && button->isEnabled())
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool DlgInput::focusNextPrevChild(bool next)
+{
+    // Tab walks the tab stops; a radio group is one stop, entered at its first button
+    // and left from whichever of its buttons has the focus.
+    QWidget *focus = focusWidget();
+    int at = m_tabStops.indexOf(focus);
+    if (at < 0) {
+        for (QButtonGroup *g : {m_formatGroup, m_modeGroup, m_viewGroup, m_thinningGroup}) {
+            if (auto *b = qobject_cast<QAbstractButton *>(focus); b && g->buttons().contains(b))
+                at = m_tabStops.indexOf(g->button(0));
+        }
+    }
+    const int count = static_cast<int>(m_tabStops.size());
+    int target = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    for (int tries = 0; tries < count; ++tries) {
+        QWidget *w = m_tabStops[target];
+        if (w->isEnabled() && w->isVisibleTo(this)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+        target = (target + (next ? 1 : count - 1)) % count;
+    }
+    return false;
+}
+
+DlgInput::~DlgInput()
+{
+    if (m_bWaitForRelease)
+        qApp->removeEventFilter(this);
+}

@@ -1,0 +1,102 @@
+// The depth request of the interpolation command.
+#include "dialogs/dlginterpolation.h"
+
+#include "core/cformat.h"
+#include "core/cscan.h"
+#include "core/win1252.h"
+#include "dialogs/dialogunits.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+// A whole number and nothing else: white space around it is allowed, a decimal comma or
+// trailing letters are not. The point is the decimal separator in every locale.
+bool parseDepth(const QString &text, float &value)
+{
+    const std::string bytes = text.toStdString();
+    const char *p = bytes.c_str();
+    float read = 0;
+    if (!cscan::readFloat(p, read))
+        return false;
+    while (cscan::isSpace(*p))
+        ++p;
+    if (*p != '\0' || !std::isfinite(read))
+        return false;
+    value = read;
+    return true;
+}
+
+} // namespace
+
+DlgInterpolation::DlgInterpolation(QWidget *parent, Prompter *prompter)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , m_prompter(prompter)
+{
+    setWindowTitle(QStringLiteral("Eingabe der Teufe zur Interpolation"));
+    setFont(dialogFont());
+    const DialogUnits du(font());
+    setFixedSize(du.size(190, 58));
+
+    m_edit = new QLineEdit(this);
+    m_edit->setGeometry(du.rect(143, 37, 40, 14));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setGeometry(du.rect(133, 7, 50, 14));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_cancel->setGeometry(du.rect(83, 7, 50, 14));
+    m_cancel->setAutoDefault(false);
+
+    auto *prompt = new QLabel(QStringLiteral("Geben Sie die Teufe zur Interpolation ein"), this);
+    prompt->setGeometry(du.rect(7, 43, 130, 8));
+    m_label = new QLabel(QStringLiteral("Maximale Teufe"), this);
+    m_label->setGeometry(du.rect(7, 25, 85, 8));
+
+    connect(m_ok, &QPushButton::clicked, this, &DlgInterpolation::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &DlgInterpolation::reject);
+
+    setTabOrder(m_edit, m_cancel);
+    setTabOrder(m_cancel, m_ok);
+    m_edit->setFocus(Qt::OtherFocusReason);
+}
+
+void DlgInterpolation::showEvent(QShowEvent *event)
+{
+    if (!m_bShown) {
+        // Opening shows the members: the caller sets them between construction and
+        // showing the dialog.
+        m_bShown = true;
+        m_label->setText(QString::fromStdString(win1252::toUtf8(m_Text)));
+        m_edit->setText(QString::fromStdString(cfmt("%g", static_cast<double>(m_SollTeufe))));
+        m_edit->selectAll();
+    }
+    QDialog::showEvent(event);
+}
+
+void DlgInterpolation::accept()
+{
+    float value = 0;
+    if (!parseDepth(m_edit->text(), value)) {
+        static const QString text = QStringLiteral("Bitte geben Sie eine Zahl ein.");
+        if (m_prompter) {
+            m_prompter->message(win1252::fromUtf8(text.toStdString()));
+        } else {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok,
+                            this);
+            box.exec();
+        }
+        m_edit->setFocus(Qt::OtherFocusReason);
+        m_edit->selectAll();
+        return;
+    }
+    m_SollTeufe = value;
+    m_Text = win1252::fromUtf8(m_label->text().toStdString());
+    QDialog::accept();
+}
