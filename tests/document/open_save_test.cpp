@@ -1,0 +1,288 @@
+// Opening and saving document files: what a load takes and runs, that a bad file
+// changes nothing, that a failed save never destroys the previous file, and the title.
+#include "document/docfile.h"
+#include "documentfixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace {
+
+QByteArray raw(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(static_cast<char>(v));
+    return out;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+TEST_F(DocumentTest, EmptyDocumentIsSavedAsNineBytes)
+{
+    doc.m_Name.clear();
+    const QString path = dir.filePath("leer.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(fileBytes(path), raw({0, 1, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(DocumentTest, SaveSetsPathAndTitleAndClearsTheFlag)
+{
+    enterStations();
+    resetCounters();
+    const QString path = dir.filePath("b1.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(doc.GetPathName(), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(doc.GetTitle(), "b1.dvn");
+    EXPECT_EQ(titles, std::vector<QString>{"b1.dvn"});
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(modifiedSignals, std::vector<bool>{false});
+    EXPECT_TRUE(prompter.events.empty());
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"b1.dvn"});
+}
+
+TEST_F(DocumentTest, SavedAndOpenedSurveyComesBackWithTheSideView)
+{
+    StringList lines;
+    for (int i = 1; i <= 2999; ++i)
+        lines.push_back(station(i * 1.5, 0.5 + (i % 7) * 0.01, (i % 360) + 0.25));
+    enterStations(lines);
+    doc.m_Info = {"Kreiselmessung", std::string(300, '\xE4')};
+    doc.m_Format = 0;
+    doc.m_Name = "Gr\xFCn 2";
+    doc.m_Ansicht = 1;
+    const QString path = dir.filePath("gross.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    const DocSnapshot saved(doc);
+
+    ScriptedPrompter prompter2;
+    ScriptedDialog dialog2;
+    CDravonDoc other(prompter2, dialog2);
+    other.OnNewDocument();
+    other.m_Ansicht = 1;
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    EXPECT_EQ(other.m_Name, saved.name);
+    EXPECT_EQ(other.m_Format, 0);
+    EXPECT_EQ(other.m_Eingabe, saved.eingabe);
+    EXPECT_EQ(other.m_Info, saved.info);
+    ASSERT_EQ(dialog2.runs, 1);
+    EXPECT_EQ(dialog2.handedOver.m_Ansicht, 0);
+    EXPECT_EQ(dialog2.handedOver.m_Eingabe.size(), 2999u);
+    EXPECT_EQ(other.m_Ansicht, 0);
+    EXPECT_EQ(other.m_MaxWerte, 3000);
+    EXPECT_EQ(other.m_bNeueDaten, 1);
+    EXPECT_FALSE(other.IsModified());
+    EXPECT_EQ(other.GetTitle(), "gross.dvn");
+
+    // Saving what was opened gives the same bytes.
+    const QString again = dir.filePath("again.dvn");
+    ASSERT_TRUE(other.OnSaveDocument(again));
+    EXPECT_EQ(fileBytes(again), fileBytes(path));
+}
+
+TEST_F(DocumentTest, CancelDuringLoadKeepsTheLoadedItems)
+{
+    enterStations();
+    const QString path = dir.filePath("b1.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    ScriptedPrompter prompter2;
+    ScriptedDialog dialog2;
+    CDravonDoc other(prompter2, dialog2);
+    other.OnNewDocument();
+    other.m_Ergebnisse = {"alte Ergebnisse"};
+    other.m_bNeueDaten = 0;
+    dialog2.script = [](LineEditor &) { return false; };
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    EXPECT_EQ(other.m_Eingabe, doc.m_Eingabe);
+    EXPECT_EQ(other.m_Name, "B 1");
+    EXPECT_EQ(other.m_Ergebnisse, StringList{"alte Ergebnisse"});
+    EXPECT_EQ(other.m_bNeueDaten, 1);
+    EXPECT_FALSE(other.IsModified());
+    EXPECT_EQ(other.GetTitle(), "b1.dvn");
+}
+
+TEST_F(DocumentTest, NeuAfterOpenKeepsThePathForTheNextSave)
+{
+    enterStations();
+    const QString path = dir.filePath("b1.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    dialog.script = [](LineEditor &s) {
+        s.m_Name = "B 2";
+        s.m_Eingabe = {station(50, 1, 10)};
+        s.m_bGeaendert = 1;
+        return true;
+    };
+    doc.OnDokumentNeu();
+    EXPECT_EQ(doc.GetPathName(), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(doc.m_Eingabe, StringList{station(50, 1, 10)});
+    ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+    std::string message;
+    DocumentItems items;
+    ASSERT_TRUE(readDocumentFile(path.toStdString(), "b1.dvn", items, message));
+    EXPECT_EQ(items.m_Name, "B 2");
+    EXPECT_EQ(items.m_Eingabe, doc.m_Eingabe);
+}
+
+// Files that must not be opened: each leaves the document exactly as it was.
+struct BadFile
+{
+    const char *name;
+    QByteArray bytes;
+    const char *expected; // part of the message
+};
+
+class OpenBadFile : public DocumentTest, public ::testing::WithParamInterface<BadFile>
+{
+};
+
+TEST_P(OpenBadFile, RefusedWithAMessageAndNothingChanged)
+{
+    enterStations();
+    const QString saved = dir.filePath("gut.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(saved));
+    doc.m_Ansicht = 1;
+    doc.m_bGitter = 0;
+    doc.SetModifiedFlag(true);
+    resetCounters();
+    const DocSnapshot before(doc);
+
+    const QString path = dir.filePath(QString("%1.dvn").arg(GetParam().name));
+    ASSERT_TRUE(writeFile(path, GetParam().bytes));
+    EXPECT_FALSE(doc.OnOpenDocument(path));
+    EXPECT_EQ(DocSnapshot(doc), before);
+    EXPECT_EQ(doc.m_bGitter, 0);
+    EXPECT_EQ(dialog.runs, 0);
+    EXPECT_EQ(viewUpdates, 0);
+    EXPECT_TRUE(titles.empty());
+    const std::vector<std::string> messages = prompter.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(path.toStdString()), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(GetParam().expected), std::string::npos) << messages[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenBadFile,
+    ::testing::Values(
+        BadFile{"Empty", QByteArray(), "besch\xE4" "digt"},
+        BadFile{"Short", raw({0, 1, 0, 0, 0, 2, 0, 3, 'a', 'b'}), "besch\xE4" "digt"},
+        BadFile{"CountBeyondFile", raw({0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0}),
+                "besch\xE4" "digt"},
+        BadFile{"LengthBeyondFile", raw({0xFF, 0xFF, 0xFF, 0, 0, 0, 0x40, 'x'}), "besch\xE4" "digt"},
+        BadFile{"WideString", raw({0xFF, 0xFE, 0xFF, 1, 'a', 0, 1, 0, 0, 0, 0, 0, 0, 0}),
+                "kein Dravon-Dokument"},
+        BadFile{"TrailingBytes", raw({0, 1, 0, 0, 0, 0, 0, 0, 0, 'x'}), "besch\xE4" "digt"},
+        BadFile{"TextFile", QByteArray("   100.00     1.00     2.00\r\n"), "besch\xE4" "digt"}),
+    [](const ::testing::TestParamInfo<BadFile> &info) { return std::string(info.param.name); });
+
+TEST_F(DocumentTest, MissingFileIsRefused)
+{
+    doc.m_Name = "bleibt";
+    const DocSnapshot before(doc);
+    EXPECT_FALSE(doc.OnOpenDocument(dir.filePath("fehlt.dvn")));
+    EXPECT_EQ(DocSnapshot(doc), before);
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_NE(prompter.messages()[0].find("fehlt.dvn"), std::string::npos);
+}
+
+// A save that fails must leave the old file byte for byte and the document's path,
+// title and flag alone.
+class FailedSave : public DocumentTest
+{
+protected:
+    void SetUp() override
+    {
+        enterStations();
+        oldPath = dir.filePath("b1.dvn");
+        ASSERT_TRUE(doc.OnSaveDocument(oldPath));
+        oldBytes = fileBytes(oldPath);
+        dialog.script = [](LineEditor &s) {
+            s.m_Eingabe.push_back(station(400, 25, 95));
+            s.m_bGeaendert = 1;
+            return true;
+        };
+        doc.OnDataChange();
+        ASSERT_TRUE(doc.IsModified());
+        resetCounters();
+    }
+
+    void expectRefused(const QString &target)
+    {
+        const QString pathBefore = doc.GetPathName();
+        EXPECT_FALSE(doc.OnSaveDocument(target));
+        EXPECT_EQ(fileBytes(oldPath), oldBytes);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(doc.GetPathName(), pathBefore);
+        EXPECT_TRUE(titles.empty());
+        const std::vector<std::string> messages = prompter.messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find("kann nicht in der Datei"), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find(target.toStdString()), std::string::npos) << messages[0];
+    }
+
+    QString oldPath;
+    QByteArray oldBytes;
+};
+
+TEST_F(FailedSave, OverAFolder)
+{
+    const QString folder = dir.filePath("ordner.dvn");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.dvn"));
+    expectRefused(folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST_F(FailedSave, IntoAMissingFolder)
+{
+    expectRefused(dir.filePath("fehlt/b1.dvn"));
+}
+
+TEST_F(FailedSave, IntoAReadOnlyFolder)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "folder permissions do not bind the superuser";
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    expectRefused(oldPath);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(FailedSave, WhenTheDiskFillsUpHalfWay)
+{
+    // A file size limit below the document's size makes the write fail part way,
+    // as a full disk would; this binds the superuser too.
+    ASSERT_GT(oldBytes.size(), 64);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectRefused(oldPath);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    // No half-written temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"b1.dvn"});
+}
+
+TEST_F(DocumentTest, TitleRules)
+{
+    EXPECT_EQ(doc.GetTitle(), "Unbenannt");
+    doc.SetPathName(dir.filePath("unter/ordner/b7.dvn"));
+    EXPECT_EQ(doc.GetTitle(), "b7.dvn");
+    EXPECT_TRUE(QFileInfo(doc.GetPathName()).isAbsolute());
+    doc.SetPathName(QString());
+    EXPECT_EQ(doc.GetTitle(), "Unbenannt");
+    EXPECT_EQ(titles, (std::vector<QString>{"b7.dvn", "Unbenannt"}));
+}
