@@ -43,39 +43,149 @@ void emit(std::string &out, const Spec &spec, std::string_view body, bool zeroPa
     }
 }
 
+// "%.Nf" of a moderate value, the program's most frequent conversion, without the
+// general conversion's cost. The product with 10^N is rounded once, so its error is
+// below scaled * 2^-52; unless the exact value might lie that close to a half-way
+// point, rounding the product gives printf's digits. Returns 0 when it cannot decide.
+size_t fastFixed(char *buf, double mag, int precision)
+{
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (precision > 9)
+        return 0;
+    const double scaled = mag * kPow10[precision];
+    if (!(scaled < 4e15))
+        return 0;
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const double frac = scaled - static_cast<double>(whole); // exact below 2^52
+    if (std::fabs(frac - 0.5) <= scaled * 0x1p-52 + 0x1p-1000)
+        return 0;
+    std::uint64_t n = whole + (frac > 0.5 ? 1 : 0);
+    // The integer's digits, padded with zeros to at least one digit before the point.
+    char digits[32];
+    const auto res = std::to_chars(digits, digits + sizeof digits, n);
+    int len = static_cast<int>(res.ptr - digits);
+    size_t out = 0;
+    if (len <= precision) {
+        buf[out++] = '0';
+        if (precision > 0)
+            buf[out++] = '.';
+        for (int k = len; k < precision; ++k)
+            buf[out++] = '0';
+        std::memcpy(buf + out, digits, static_cast<size_t>(len));
+        return out + static_cast<size_t>(len);
+    }
+    const int before = len - precision;
+    std::memcpy(buf, digits, static_cast<size_t>(before));
+    out = static_cast<size_t>(before);
+    if (precision > 0) {
+        buf[out++] = '.';
+        std::memcpy(buf + out, digits + before, static_cast<size_t>(precision));
+        out += static_cast<size_t>(precision);
+    }
+    return out;
+}
+
+// "%.Pg" of a non-zero value whose decimal exponent lies in the fixed range, through
+// fastFixed: the exponent X after rounding to P digits decides the precision P-1-X of
+// the fixed form, then trailing zeros go. Returns 0 when it cannot decide.
+size_t fastGeneral(char *buf, double mag, int precision)
+{
+    const int P = precision == 0 ? 1 : precision;
+    if (!(mag >= 1e-4) || !(mag < 1e15) || P > 15)
+        return 0;
+    int X = static_cast<int>(std::floor(std::log10(mag)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int q = P - 1 - X;
+        if (X < -4 || X >= P || q < 0 || q > 9)
+            return 0;
+        const size_t n = fastFixed(buf, mag, q);
+        if (n == 0)
+            return 0;
+        // Digits before the point of the rounded value tell its real exponent.
+        size_t intDigits = 0;
+        while (intDigits < n && buf[intDigits] != '.')
+            ++intDigits;
+        int realX = 0;
+        if (intDigits > 1 || buf[0] != '0') {
+            realX = static_cast<int>(intDigits) - 1;
+        } else {
+            size_t k = intDigits + 1;
+            while (k < n && buf[k] == '0')
+                ++k;
+            if (k == n)
+                return 0;
+            realX = -static_cast<int>(k - intDigits);
+        }
+        if (realX != X) {
+            X = realX;
+            continue;
+        }
+        size_t len = n;
+        if (intDigits < n) {
+            while (len > intDigits + 1 && buf[len - 1] == '0')
+                --len;
+            if (len == intDigits + 1)
+                --len; // no digits after the point: no point either
+        }
+        return len;
+    }
+    return 0;
+}
+
 void formatFloat(std::string &out, const Spec &spec, char conv, double v)
 {
     const bool upper = conv == 'F' || conv == 'E' || conv == 'G';
     const char lower = static_cast<char>(conv | 0x20);
     const int precision = spec.precision < 0 ? 6 : spec.precision;
-    std::string body;
-    const bool negative = std::signbit(v);
-    if (negative)
-        body += '-';
+    // Fixed notation of a large value needs up to 309 digits before the point; the
+    // common case fits the stack buffer.
+    char small[128];
+    std::vector<char> large;
+    char *buf = small;
+    size_t size = sizeof small;
+    if (precision + 400 > static_cast<int>(sizeof small)) {
+        large.resize(static_cast<size_t>(precision) + 400);
+        buf = large.data();
+        size = large.size();
+    }
+    size_t len = 0;
+    if (std::signbit(v))
+        buf[len++] = '-';
     else if (spec.plus)
-        body += '+';
+        buf[len++] = '+';
     else if (spec.space)
-        body += ' ';
-    const double mag = std::fabs(v);
-    bool finite = std::isfinite(v);
+        buf[len++] = ' ';
+    const bool finite = std::isfinite(v);
     if (!finite) {
-        body += std::isnan(v) ? "nan" : "inf";
+        const char *word = std::isnan(v) ? "nan" : "inf";
+        std::memcpy(buf + len, word, 3);
+        len += 3;
+    } else if (size_t n = lower == 'f'   ? fastFixed(buf + len, std::fabs(v), precision)
+                          : lower == 'g' ? fastGeneral(buf + len, std::fabs(v), precision)
+                                         : 0) {
+        len += n;
     } else {
-        std::chars_format fmt = lower == 'f'   ? std::chars_format::fixed
-                                : lower == 'e' ? std::chars_format::scientific
-                                               : std::chars_format::general;
-        // Fixed notation of a large value needs up to 309 digits before the point.
-        std::vector<char> buf(static_cast<size_t>(precision) + 400);
-        auto res = std::to_chars(buf.data(), buf.data() + buf.size(), mag, fmt, precision);
-        body.append(buf.data(), res.ptr);
+        const std::chars_format fmt = lower == 'f'   ? std::chars_format::fixed
+                                      : lower == 'e' ? std::chars_format::scientific
+                                                     : std::chars_format::general;
+        auto res = std::to_chars(buf + len, buf + size, std::fabs(v), fmt, precision);
+        if (res.ec != std::errc()) {
+            // Only a fixed conversion of a huge value can outgrow the small buffer.
+            large.resize(static_cast<size_t>(precision) + 400);
+            std::memcpy(large.data(), buf, len);
+            buf = large.data();
+            size = large.size();
+            res = std::to_chars(buf + len, buf + size, std::fabs(v), fmt, precision);
+        }
+        len = static_cast<size_t>(res.ptr - buf);
     }
     if (upper) {
-        for (char &c : body) {
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 32);
+        for (size_t i = 0; i < len; ++i) {
+            if (buf[i] >= 'a' && buf[i] <= 'z')
+                buf[i] = static_cast<char>(buf[i] - 32);
         }
     }
-    emit(out, spec, body, finite);
+    emit(out, spec, std::string_view(buf, len), finite);
 }
 
 void formatInteger(std::string &out, const Spec &spec, char conv, std::int64_t sv, std::uint64_t uv)
@@ -118,6 +228,7 @@ void formatInteger(std::string &out, const Spec &spec, char conv, std::int64_t s
 std::string vcfmt(const char *format, va_list args)
 {
     std::string out;
+    out.reserve(96);
     const char *p = format;
     while (*p) {
         if (*p != '%') {

@@ -19,6 +19,21 @@ double degree()
     return 4.0 * std::atan(1.0) / 180.0;
 }
 
+// Sines and cosines of one station's angles. Every interval uses each station twice,
+// so they are computed once per station (the values are the same either way).
+struct Direction
+{
+    double sinPhi, cosPhi, sinTheta, cosTheta;
+
+    Direction(float phi, float theta, double DEG)
+        : sinPhi(std::sin(phi * DEG))
+        , cosPhi(std::cos(phi * DEG))
+        , sinTheta(std::sin(theta * DEG))
+        , cosTheta(std::cos(theta * DEG))
+    {
+    }
+};
+
 } // namespace
 
 void SurveyData::abweichung(double north, double east, double &A, double &Z)
@@ -42,6 +57,7 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
     m_PlotWerte = m_MaxWerte > 0 ? 1 : 0;
     m_bAbbruch = false;
     double TVD = 0, N = 0, E = 0, TVD0 = 0, N0 = 0, E0 = 0;
+    Direction d2(m_Phi[0], m_Theta[0], DEG);
 
     for (int i = 1; i < m_MaxWerte; ++i) {
         if (i == 1) {
@@ -50,12 +66,11 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
                 m_Ergebnisse.emplace_back(line);
         }
         const double T1 = m_Teufe[i - 1], T2 = m_Teufe[i];
-        const double phi1 = m_Phi[i - 1] * DEG, phi2 = m_Phi[i] * DEG;
-        const double theta1 = m_Theta[i - 1] * DEG, theta2 = m_Theta[i] * DEG;
+        const Direction d1 = d2;
+        d2 = Direction(m_Phi[i], m_Theta[i], DEG);
 
-        double K = std::cos(phi2) * std::cos(phi1)
-                   + (std::cos(theta2) * std::cos(theta1) + std::sin(theta2) * std::sin(theta1))
-                         * (std::sin(phi1) * std::sin(phi2));
+        double K = d2.cosPhi * d1.cosPhi
+                   + (d2.cosTheta * d1.cosTheta + d2.sinTheta * d1.sinTheta) * (d1.sinPhi * d2.sinPhi);
         if (!(K > 0.0)) {
             // A dogleg of 90 degrees or more cannot be an arc of this method.
             const std::string text = cfmt("ABBRUCH bei TEUFE(m):%6.2f \nPHI(Grad):%6.2f THETA(Grad):%6.2f",
@@ -94,9 +109,9 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
             R = 0.0;
             L = dT / 2.0;
         }
-        TVD += (std::cos(phi1) + std::cos(phi2)) * L;
-        N += (std::sin(phi1) * std::cos(theta1) + std::sin(phi2) * std::cos(theta2)) * L;
-        E += (std::sin(phi1) * std::sin(theta1) + std::sin(phi2) * std::sin(theta2)) * L;
+        TVD += (d1.cosPhi + d2.cosPhi) * L;
+        N += (d1.sinPhi * d1.cosTheta + d2.sinPhi * d2.cosTheta) * L;
+        E += (d1.sinPhi * d1.sinTheta + d2.sinPhi * d2.sinTheta) * L;
         const double loss = T2 - TVD;
         double A = 0, Z = 0;
         abweichung(N, E, A, Z);

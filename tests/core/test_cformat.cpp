@@ -59,6 +59,22 @@ TEST(CFormat, FloatConversionsMatchTheCLibrary)
                                   1e300,   2000000., 0.125,   -0.0005,  999.995, 9.9999, 100000};
     for (int i = 0; i < 2000; ++i)
         values.push_back(mantissa(rng) * std::pow(10.0, exponent(rng)));
+    // Values on and next to the half-way points of the fixed conversions.
+    for (int k = -4000; k <= 4000; ++k) {
+        values.push_back(k * 0.005);
+        values.push_back(k * 0.0005);
+        values.push_back(k / 8.0);
+        values.push_back(std::nextafter(k * 0.05, 1e9));
+        values.push_back(std::nextafter(k * 0.05, -1e9));
+    }
+    // Around the powers of ten, where %g changes its exponent.
+    for (int e = -6; e <= 16; ++e) {
+        const double p10 = std::pow(10.0, e);
+        for (double f : {1.0, 0.9999995, 0.99999949, 0.999999, 1.0000005, 9.999995, 9.9999949})
+            values.push_back(f * p10);
+        values.push_back(std::nextafter(p10, 0.0));
+        values.push_back(std::nextafter(p10, 1e300));
+    }
     for (const char *f : kFloatFormats) {
         for (double v : values)
             ASSERT_EQ(cfmt(f, v), referenceDouble(f, v)) << "format " << f << " value " << v;

@@ -1,0 +1,72 @@
+// Recomputation of a survey at full capacity: 2999 station lines plus the surface
+// station. The goal is a full recomputation well under 2 ms.
+#include "core/cformat.h"
+#include "core/scriptedprompter.h"
+#include "core/survey.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+// A deviated well that builds, holds and turns: no straight interval, no abort.
+StringList fullSurvey()
+{
+    StringList lines;
+    for (int i = 1; i < MAX_MESSWERTE; ++i) {
+        const double depth = 10.0 * i;
+        const double inclination = 0.5 + 60.0 * (1.0 - std::exp(-i / 400.0));
+        const double azimuth = std::fmod(15.0 + 0.05 * i, 360.0);
+        lines.push_back(cfmt("%8.2f  %7.2f  %7.2f", depth, inclination, azimuth));
+    }
+    return lines;
+}
+
+void FullRecomputation(benchmark::State &state)
+{
+    SurveyData s;
+    ScriptedPrompter silent;
+    silent.record = false;
+    s.m_Eingabe = fullSurvey();
+    for (auto _ : state) {
+        s.berechnung(silent);
+        benchmark::DoNotOptimize(s.m_Ergebnisse.data());
+    }
+    if (s.m_MaxWerte != MAX_MESSWERTE || s.lastRunAborted())
+        state.SkipWithError("the survey did not compute in full");
+}
+
+// Parsing and checking the station lines only.
+void StationValidation(benchmark::State &state)
+{
+    SurveyData s;
+    ScriptedPrompter silent;
+    silent.record = false;
+    s.m_Eingabe = fullSurvey();
+    for (auto _ : state) {
+        s.messwerte(silent);
+        benchmark::DoNotOptimize(s.m_Teufe.data());
+    }
+}
+
+// The osculating-circle computation on parsed stations (with the table rows it writes).
+void OsculatingCircleOnly(benchmark::State &state)
+{
+    SurveyData s;
+    ScriptedPrompter silent;
+    silent.record = false;
+    s.m_Eingabe = fullSurvey();
+    s.messwerte(silent);
+    for (auto _ : state) {
+        s.schmiegungskreis(silent);
+        benchmark::DoNotOptimize(s.m_X.data());
+    }
+}
+
+} // namespace
+
+BENCHMARK(FullRecomputation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StationValidation)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OsculatingCircleOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
