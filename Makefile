@@ -1,0 +1,53 @@
+# Dravon: the two commands of the README, and a few more for developers.
+#   make run   installs what is missing, builds, and starts the program
+#   make test  installs what is missing, builds, and runs every test
+BUILD      ?= build
+JOBS       ?= 2
+BUILD_TYPE ?= RelWithDebInfo
+EXAMPLE    ?= examples/example.dvn
+
+.PHONY: all deps configure build run test test-sanitize bench fuzz-smoke clean
+
+all: build
+
+deps:
+	@bash tools/install-deps
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The desktop program on the bundled example when there is a display; without one,
+# the batch tool prints the example's results table instead.
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD)/shell/dravon $(EXAMPLE); \
+	else \
+		echo "Kein Bildschirm gefunden (DISPLAY ist leer): die Ergebnisse des Beispiels vom Stapelprogramm:"; \
+		$(BUILD)/cli/dravon-cli $(EXAMPLE); \
+	fi
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The layers without Qt and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAVON_CORE_ONLY=ON \
+		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAVON_CORE_ONLY=ON \
+		-DDRAVON_BUILD_BENCH=ON -DDRAVON_BUILD_TESTS=OFF
+	cmake --build $(BUILD)-bench -j $(JOBS) --target dravon_bench
+	$(BUILD)-bench/bench/dravon_bench
+
+fuzz-smoke: deps
+	bash tools/fuzz-smoke
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-bench $(BUILD)-fuzz
