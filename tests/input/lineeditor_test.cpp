@@ -1,0 +1,303 @@
+// The station list's line operations, the selection a list box would keep, and the
+// list's collation.
+#include "core/scriptedprompter.h"
+#include "input/lineeditor.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Kind = ScriptedPrompter::Kind;
+
+const std::string kTooLittle = "Die Zeile enth\xE4lt zu wenig Daten";
+const std::string kSelectFirst =
+    "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.";
+
+// Station lines in the free layout, given out of depth order as a file would after a
+// thinning-free read of an unsorted file.
+LineEditor openedEditor()
+{
+    LineEditor editor;
+    editor.m_Eingabe = {"  300.00     3.00    30.00", "  100.00     1.00    10.00",
+                        "  200.00     2.00    20.00", "  400.00     4.00    40.00"};
+    editor.m_Info = {"Info 1", "Info 2"};
+    editor.m_Name = "Bohrung";
+    editor.m_Format = 1;
+    editor.m_Ansicht = 0;
+    editor.m_bGeaendert = 1;
+    editor.m_Datenauswahl = 3;
+    editor.m_ZeilenModus = 2;
+    editor.initDialog();
+    return editor;
+}
+
+const StringList kSorted{"  100.00     1.00    10.00", "  200.00     2.00    20.00",
+                         "  300.00     3.00    30.00", "  400.00     4.00    40.00"};
+
+TEST(LineEditorInit, FillsTheListsAndResetsTheChoices)
+{
+    const LineEditor editor = openedEditor();
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+    EXPECT_EQ(editor.m_Eingabe[0], "  300.00     3.00    30.00") << "file order until an edit";
+    EXPECT_EQ(editor.m_ListInfo, (StringList{"Info 1", "Info 2"}));
+    EXPECT_EQ(editor.m_Anzahl, 4);
+    EXPECT_EQ(editor.m_ZeilenModus, 0);
+    EXPECT_EQ(editor.m_Datenauswahl, 0);
+    EXPECT_EQ(editor.m_bGeaendert, 0);
+    EXPECT_EQ(editor.m_Markiert, -1);
+}
+
+TEST(LineEditorDoubleClick, TakesTheEntryIntoTheEditLine)
+{
+    LineEditor editor = openedEditor();
+    editor.zeileDblClk(2);
+    EXPECT_EQ(editor.m_Zeile, kSorted[2]);
+    EXPECT_EQ(editor.m_Status, "3.Zeile ausgew\xE4hlt");
+    EXPECT_EQ(editor.m_Markiert, 2);
+
+    // Leaving the edit line in the default mode asks to change that line.
+    ScriptedPrompter prompter;
+    prompter.defaultYes = false;
+    editor.zeileKillFocus(prompter);
+    ASSERT_EQ(prompter.events.size(), 1u);
+    EXPECT_EQ(prompter.events[0].kind, Kind::Question);
+    EXPECT_EQ(prompter.events[0].text, "Soll diese Zeile ge\xE4ndert werden?\n" + kSorted[2]);
+}
+
+TEST(LineEditorDoubleClick, BesideTheEntriesChangesNothing)
+{
+    LineEditor editor = openedEditor();
+    for (int index : {-1, 4, 100}) {
+        editor.zeileDblClk(index);
+        EXPECT_EQ(editor.m_Markiert, -1);
+        EXPECT_EQ(editor.m_Zeile, "");
+    }
+}
+
+TEST(LineEditorKillFocus, AnEditLineWithoutThreeNumbersDoesNothing)
+{
+    for (const std::string line : {"", " ", "150 1", "150 nan 2", "a b c"}) {
+        for (int mode = 0; mode < 4; ++mode) {
+            LineEditor editor = openedEditor();
+            editor.m_ZeilenModus = mode;
+            editor.m_Markiert = 1;
+            editor.m_Zeile = line;
+            ScriptedPrompter prompter;
+            editor.zeileKillFocus(prompter);
+            ASSERT_EQ(prompter.events.size(), 1u);
+            EXPECT_EQ(prompter.events[0].kind, Kind::Message);
+            EXPECT_EQ(prompter.events[0].text, kTooLittle);
+            EXPECT_EQ(editor.m_ListEingabe, kSorted);
+            EXPECT_EQ(editor.m_Eingabe[0], "  300.00     3.00    30.00") << "not rebuilt";
+            EXPECT_EQ(editor.m_bGeaendert, 0);
+        }
+    }
+}
+
+struct ModeCase
+{
+    const char *name;
+    int mode;
+    int selected;
+    std::string line;
+    std::string question;   // without the line
+    StringList listAfterYes;
+    std::string status;
+    int selectedAfterYes;
+};
+
+class LineEditorMode : public ::testing::TestWithParam<ModeCase>
+{
+};
+
+TEST_P(LineEditorMode, YesCarriesOutTheOperation)
+{
+    const ModeCase &c = GetParam();
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = c.mode;
+    editor.m_Markiert = c.selected;
+    editor.m_Zeile = c.line;
+    ScriptedPrompter prompter;
+    prompter.yesNoAnswers = {true};
+    editor.zeileKillFocus(prompter);
+
+    ASSERT_EQ(prompter.events.size(), 1u);
+    EXPECT_EQ(prompter.events[0].kind, Kind::Question);
+    EXPECT_EQ(prompter.events[0].text, c.question + c.line);
+    EXPECT_EQ(editor.m_ListEingabe, c.listAfterYes);
+    EXPECT_EQ(editor.m_Eingabe, c.listAfterYes);
+    EXPECT_EQ(editor.m_Status, c.status);
+    EXPECT_EQ(editor.m_bGeaendert, 1);
+    EXPECT_EQ(editor.m_Markiert, c.selectedAfterYes);
+    EXPECT_EQ(editor.m_Anzahl, static_cast<int>(c.listAfterYes.size()));
+}
+
+TEST_P(LineEditorMode, NoLeavesTheListButTheStationLinesFollowIt)
+{
+    const ModeCase &c = GetParam();
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = c.mode;
+    editor.m_Markiert = c.selected;
+    editor.m_Zeile = c.line;
+    editor.m_Status = "vorher";
+    ScriptedPrompter prompter;
+    prompter.yesNoAnswers = {false};
+    editor.zeileKillFocus(prompter);
+
+    ASSERT_EQ(prompter.events.size(), 1u);
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+    EXPECT_EQ(editor.m_Eingabe, kSorted) << "rebuilt from the list whatever the answer";
+    EXPECT_EQ(editor.m_Status, "vorher");
+    EXPECT_EQ(editor.m_bGeaendert, 0);
+    EXPECT_EQ(editor.m_Markiert, c.selected);
+}
+
+const std::string kNew = "  250.00     2.50    25.00";
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, LineEditorMode,
+    ::testing::Values(
+        // A change stays at its index even when it breaks the depth order.
+        ModeCase{"Change", 0, 2, "  999.00 1 1", "Soll diese Zeile ge\xE4ndert werden?\n",
+                 {kSorted[0], kSorted[1], "  999.00 1 1", kSorted[3]}, "3.Zeile wurde ge\xE4ndert",
+                 -1},
+        ModeCase{"AppendBeforeTheSelection", 1, 2, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
+                 {kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3]}, "5.Zeile angeh\xE4ngt", 3},
+        ModeCase{"AppendAfterTheSelection", 1, 0, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
+                 {kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3]}, "5.Zeile angeh\xE4ngt", 0},
+        ModeCase{"AppendWithoutSelection", 1, -1, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
+                 {kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3]}, "5.Zeile angeh\xE4ngt", -1},
+        // A line typed without leading blanks sorts after every entry that has them.
+        ModeCase{"AppendUnaligned", 1, -1, "150 1 2", "Soll diese Zeile angeh\xE4ngt werden?\n",
+                 {kSorted[0], kSorted[1], kSorted[2], kSorted[3], "150 1 2"},
+                 "5.Zeile angeh\xE4ngt", -1},
+        ModeCase{"Insert", 2, 1, "7 7 7",
+                 "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
+                 {kSorted[0], "7 7 7", kSorted[1], kSorted[2], kSorted[3]},
+                 "2.Zeile eingef\xFCgt", 2},
+        // Deleting removes the selected entry, not the one equal to the edit line.
+        ModeCase{"Delete", 3, 3, kSorted[0], "Soll diese Zeile wirklich gel\xF6scht werden?\n",
+                 {kSorted[0], kSorted[1], kSorted[2]}, "4.Zeile gel\xF6scht", -1}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct NoSelectionCase
+{
+    const char *name;
+    int mode;
+    bool tellsToSelect;
+};
+
+class LineEditorWithoutSelection : public ::testing::TestWithParam<NoSelectionCase>
+{
+};
+
+TEST_P(LineEditorWithoutSelection, AsksNothingAndChangesNoEntry)
+{
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = GetParam().mode;
+    editor.m_Markiert = -1;
+    editor.m_Zeile = kNew;
+    ScriptedPrompter prompter;
+    editor.zeileKillFocus(prompter);
+
+    std::vector<ScriptedPrompter::Event> expected;
+    if (GetParam().tellsToSelect)
+        EXPECT_EQ(prompter.messages(), StringList{kSelectFirst});
+    else
+        EXPECT_TRUE(prompter.events.empty());
+    for (const auto &event : prompter.events)
+        EXPECT_NE(event.kind, Kind::Question);
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+    EXPECT_EQ(editor.m_Eingabe, kSorted);
+    EXPECT_EQ(editor.m_bGeaendert, 0);
+    EXPECT_EQ(editor.m_Markiert, -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LineEditorWithoutSelection,
+                         ::testing::Values(NoSelectionCase{"Change", 0, false},
+                                           NoSelectionCase{"Insert", 2, true},
+                                           NoSelectionCase{"Delete", 3, true},
+                                           NoSelectionCase{"NoMode", -1, false}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(LineEditorKillFocus, ASelectionBeyondTheListCountsAsNone)
+{
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = 3;
+    editor.m_Markiert = 4;
+    editor.m_Zeile = kNew;
+    ScriptedPrompter prompter;
+    editor.zeileKillFocus(prompter);
+    EXPECT_EQ(prompter.messages(), StringList{kSelectFirst});
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+}
+
+TEST(LineEditorKillFocus, TheSelectionFollowsItsEntryThroughSeveralOperations)
+{
+    LineEditor editor = openedEditor();
+    ScriptedPrompter prompter;
+    editor.zeileDblClk(1); // 200 m
+    editor.m_ZeilenModus = 1;
+    for (const std::string line : {"   50.00 0.5 5", "  500.00 5 50", "  150.00 1.5 15"}) {
+        editor.m_Zeile = line;
+        editor.zeileKillFocus(prompter);
+    }
+    ASSERT_EQ(editor.m_Markiert, 3);
+    EXPECT_EQ(editor.m_ListEingabe[3], kSorted[1]);
+    editor.m_ZeilenModus = 2;
+    editor.m_Zeile = "  175.00 1.75 17.5";
+    editor.zeileKillFocus(prompter);
+    EXPECT_EQ(editor.m_ListEingabe[editor.m_Markiert], kSorted[1]);
+    EXPECT_EQ(editor.m_ListEingabe[3], "  175.00 1.75 17.5");
+}
+
+TEST(LineEditorSort, IgnoresCaseAndPutsABlankBeforeADigit)
+{
+    EXPECT_TRUE(LineEditor::sortsBefore(" 9", "1"));
+    EXPECT_FALSE(LineEditor::sortsBefore("1", " 9"));
+    EXPECT_TRUE(LineEditor::sortsBefore("abc", "ABD"));
+    EXPECT_TRUE(LineEditor::sortsBefore("ABC", "abd"));
+    EXPECT_FALSE(LineEditor::sortsBefore("abc", "ABC"));
+    EXPECT_FALSE(LineEditor::sortsBefore("ABC", "abc"));
+    EXPECT_TRUE(LineEditor::sortsBefore("\xE4x", "\xC4y")) << "Windows-1252 letters too";
+    EXPECT_TRUE(LineEditor::sortsBefore("ab", "abc"));
+    EXPECT_FALSE(LineEditor::sortsBefore("", ""));
+}
+
+TEST(LineEditorSort, LinesOfOneLayoutComeOutInAscendingDepth)
+{
+    std::mt19937 random(42);
+    std::uniform_int_distribution<int> centimetres(0, 9999999);
+    LineEditor editor;
+    std::vector<int> depths;
+    for (int i = 0; i < 300; ++i) {
+        const int d = centimetres(random);
+        depths.push_back(d);
+        // The free layout: depth right-aligned in eight places with two decimals.
+        std::string text = std::to_string(d / 100) + "." + std::to_string(d % 100 / 10)
+            + std::to_string(d % 10);
+        text.insert(0, 8 - text.size(), ' ');
+        editor.addSorted(text + "     1.00     2.00");
+    }
+    std::sort(depths.begin(), depths.end());
+    ASSERT_EQ(editor.m_ListEingabe.size(), depths.size());
+    for (size_t i = 0; i < depths.size(); ++i) {
+        const std::string &entry = editor.m_ListEingabe[i];
+        const int d = std::stoi(entry.substr(0, 5)) * 100 + std::stoi(entry.substr(6, 2));
+        EXPECT_EQ(d, depths[i]) << "entry " << i;
+    }
+}
+
+TEST(LineEditorSort, AddSortedReturnsTheIndexAndPlacesEqualEntriesAfterwards)
+{
+    LineEditor editor;
+    EXPECT_EQ(editor.addSorted("b"), 0);
+    EXPECT_EQ(editor.addSorted("a"), 0);
+    EXPECT_EQ(editor.addSorted("c"), 2);
+    EXPECT_EQ(editor.addSorted("B"), 2) << "after the equal entry b";
+    EXPECT_EQ(editor.m_ListEingabe, (StringList{"a", "b", "B", "c"}));
+}
+
+} // namespace
