@@ -1,0 +1,7 @@
+// Fuzz target: the free measurement-file reader on arbitrary file contents.
+#include "readerfuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return fuzzReader(FreiesFormat, data, size);
+}
