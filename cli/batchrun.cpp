@@ -1,11 +1,19 @@
 #include "cli/batchrun.h"
 
+#include "cli/batchdialog.h"
 #include "cli/cliprompter.h"
 #include "cli/linesource.h"
-#include "core/survey.h"
 #include "core/win1252.h"
+#include "document/dravondoc.h"
+#include "document/resultsfile.h"
+#include "graph/pageexport.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
 
 namespace {
 
@@ -16,37 +24,72 @@ void printUtf8Line(const std::string &text)
     std::fputc('\n', stdout);
 }
 
+void complain(const std::string &germanUtf8)
+{
+    std::fprintf(stderr, "dravon-cli: %s\n", germanUtf8.c_str());
+}
+
+bool isDocumentFile(const std::string &path)
+{
+    return std::string_view(path).ends_with(".dvn");
+}
+
 } // namespace
 
-int runBatch(const CliOptions &options, int, char **)
+int runBatch(const CliOptions &options, int argc, char **argv)
 {
-    CliPrompter prompter;
-    SurveyData survey;
-    bool fault = false;
-
-    std::string bytes;
-    if (!readAllBytes(options.input, bytes)) {
-        std::fprintf(stderr, "dravon-cli: Die Datei %s kann nicht gelesen werden\n", options.input.c_str());
-        return 2;
+    // The graph page needs fonts, that is a QGuiApplication; without a display it runs
+    // on the offscreen platform.
+    std::unique_ptr<QGuiApplication> app;
+    if (!options.plotFile.empty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    survey.m_Eingabe = splitLines(bytes);
-    if (options.name)
-        survey.m_Name = win1252::fromUtf8(*options.name);
-    survey.m_Ansicht = options.ansicht;
-    fault |= !survey.messwerte(prompter);
-    survey.schmiegungskreis(prompter);
-    fault |= survey.lastRunAborted();
+
+    CliPrompter prompter;
+    BatchDialog dialog(options, prompter);
+    CDravonDoc doc(prompter, dialog);
+    doc.OnNewDocument();
+
+    if (!options.stationsMode && isDocumentFile(options.input)) {
+        if (!doc.OnOpenDocument(QString::fromStdString(options.input)))
+            return 2; // the document told why on stderr
+    } else {
+        std::string bytes;
+        if (!readAllBytes(options.input, bytes)) {
+            complain("Die Datei " + options.input + " kann nicht gelesen werden.");
+            return 2;
+        }
+        dialog.setInput(std::move(bytes));
+        doc.OnDataChange();
+    }
+    bool fault = dialog.readerFault() || !doc.lastCheckClean() || doc.lastRunAborted();
 
     for (float depth : options.interpolate) {
         prompter.nextNumber = depth;
-        const InterpolationOutcome outcome = survey.onInterpolation(prompter);
-        fault |= outcome != InterpolationOutcome::Shown;
+        fault = doc.OnInterpolation() != InterpolationOutcome::Shown || fault;
     }
 
-    for (const std::string &entry : survey.m_Ergebnisse)
+    int status = fault ? 1 : 0;
+    const std::string title = doc.GetTitle().toStdString();
+    if (!options.resultsFile.empty()
+        && !writeResultsFile(options.resultsFile, win1252::fromUtf8(title), doc.m_Ergebnisse)) {
+        complain("Die Ergebnisdatei " + options.resultsFile + " kann nicht geschrieben werden.");
+        status = 2;
+    }
+    if (!options.plotFile.empty()) {
+        std::string error;
+        if (!exportGraphPage(doc, win1252::fromUtf8(title), options.plotFile, error)) {
+            complain(win1252::toUtf8(error));
+            status = 2;
+        }
+    }
+
+    for (const std::string &entry : doc.m_Ergebnisse)
         printUtf8Line(entry);
     for (const std::string &result : prompter.interpolationResults)
         printUtf8Line(result);
     std::fflush(stdout);
-    return fault ? 1 : 0;
+    return status;
 }

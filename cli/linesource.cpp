@@ -20,21 +20,3 @@ bool readAllBytes(const std::string &path, std::string &bytes)
         bytes.append(buf, n);
     return !std::ferror(f);
 }
-
-std::vector<std::string> splitLines(const std::string &bytes)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        const bool lastWithoutEnd = end == std::string::npos;
-        if (lastWithoutEnd)
-            end = bytes.size();
-        size_t textEnd = end;
-        if (!lastWithoutEnd && textEnd > start && bytes[textEnd - 1] == '\r')
-            --textEnd;
-        lines.emplace_back(bytes, start, textEnd - start);
-        start = end + 1;
-    }
-    return lines;
-}

@@ -3,12 +3,28 @@
 #include "cli/batchrun.h"
 #include "cli/options.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
+namespace {
+
+// Qt's own notes (for example about a missing runtime folder on a server) are not
+// messages of the program; only its critical errors reach stderr.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "dravon-cli: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietQtMessages);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const CliParseResult parsed = parseCommandLine(args);
     if (!parsed.error.empty()) {

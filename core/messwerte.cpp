@@ -116,5 +116,6 @@ bool SurveyData::messwerte(Prompter &prompter)
         m_MaxWerte += 1;
     // An inclination or azimuth fault in the very first line would leave -1.
     m_MaxWerte = std::max(m_MaxWerte, 0);
+    m_bEingabeOk = clean;
     return clean;
 }

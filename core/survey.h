@@ -86,6 +86,8 @@ public:
 
     // True when the last schmiegungskreis ended with one of its "ABBRUCH" lines.
     bool lastRunAborted() const { return m_bAbbruch; }
+    // True when the last messwerte took every line without a message.
+    bool lastCheckClean() const { return m_bEingabeOk; }
 
     // Total displacement A and its azimuth Z (degrees from north, in [0, 360)).
     static void abweichung(double north, double east, double &A, double &Z);
@@ -100,5 +102,6 @@ public:
 
 private:
     bool m_bAbbruch = false;
+    bool m_bEingabeOk = true;
     bool m_bInterpoliert = false;
 };
