@@ -1,0 +1,121 @@
+// The graph view on screen and paper.
+#include "graph/view/grafik.h"
+
+#include "core/win1252.h"
+#include "document/dravondoc.h"
+#include "graph/graphstyle.h"
+#include "graph/painterdrawcontext.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::string titleOf(const CDravonDoc &doc)
+{
+    return win1252::fromUtf8(doc.GetTitle().toUtf8().toStdString());
+}
+
+} // namespace
+
+CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent) : QAbstractScrollArea(parent), m_doc(&doc)
+{
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    viewport()->setPalette(pal);
+    // A hidden view repaints from the current data when it is shown again; the paint
+    // itself decides whether the data need new scaling.
+    connect(m_doc, &CDravonDoc::viewsUpdate, viewport(), qOverload<>(&QWidget::update));
+    connect(m_doc, &CDravonDoc::titleChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+void CGrafik::OnInitialUpdate()
+{
+    m_page.m_bPortrait = 1;
+    m_page.m_bPrint = 0;
+    m_page.m_bComputed = 0;
+    updateScrollBars();
+    viewport()->update();
+}
+
+void CGrafik::updateScrollBars()
+{
+    const double sx = PainterDrawContext::pixelsPerUnitX(*viewport());
+    const double sy = PainterDrawContext::pixelsPerUnitY(*viewport());
+    const int extentX = static_cast<int>(std::ceil(graphstyle::kPageWidth * sx));
+    const int extentY = static_cast<int>(std::ceil(graphstyle::kPageHeight * sy));
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, extentX - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, extentY - view.height()));
+    // Half the page per page step, a fiftieth per line.
+    horizontalScrollBar()->setPageStep(std::max(1, extentX / 2));
+    verticalScrollBar()->setPageStep(std::max(1, extentY / 2));
+    horizontalScrollBar()->setSingleStep(std::max(1, extentX / 50));
+    verticalScrollBar()->setSingleStep(std::max(1, extentY / 50));
+}
+
+void CGrafik::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void CGrafik::OnCompute()
+{
+    m_page.OnCompute(*m_doc);
+    m_doc->m_bNeueDaten = 0;
+}
+
+void CGrafik::OnGrafiklupe()
+{
+    m_page.m_bGrafiklupe = m_page.m_bGrafiklupe ? 0 : 1;
+    OnCompute();
+    viewport()->update();
+    emit zoomChanged(m_page.m_bGrafiklupe != 0);
+}
+
+void CGrafik::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(event->rect());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    PainterDrawContext dc(painter);
+    m_page.OnDraw(dc, *m_doc, titleOf(*m_doc));
+}
+
+int CGrafik::print(QPrinter &printer)
+{
+    m_page.m_bPrint = 1;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        OnEndPrinting();
+        return 0;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // The layout follows the shape of the printable area.
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    m_page.m_bPortrait = area.height() > area.width() ? 1 : 0;
+    m_page.worldtrans(*m_doc);
+    PainterDrawContext dc(painter);
+    m_page.OnDraw(dc, *m_doc, titleOf(*m_doc));
+    painter.end();
+    OnEndPrinting();
+    return 1;
+}
+
+void CGrafik::OnEndPrinting()
+{
+    // Back to the screen layout.
+    m_page.m_bPortrait = 1;
+    m_page.m_bPrint = 0;
+    m_page.worldtrans(*m_doc);
+    viewport()->update();
+}

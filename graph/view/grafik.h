@@ -1,0 +1,55 @@
+// The graph view: a scroll view over the graph page of the document. It recomputes the
+// scaling only when the document reports new data, when the zoom is toggled and, for
+// the transform alone, around printing; scrolling and repainting reuse the results.
+#pragma once
+
+#include "graph/graphpage.h"
+
+#include <QAbstractScrollArea>
+
+class CDravonDoc;
+class QPrinter;
+
+class CGrafik : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    explicit CGrafik(CDravonDoc &doc, QWidget *parent = nullptr);
+
+    CDravonDoc *GetDocument() const { return m_doc; }
+
+    // Scroll sizes of the 250 mm x 220 mm page; back to the uncomputed screen layout.
+    // The zoom flag survives.
+    void OnInitialUpdate();
+
+    // Scaling and transform, then the document's new-data flag is cleared.
+    void OnCompute();
+
+    // "Grafik Lupe an": toggles the zoom, recomputes and repaints.
+    void OnGrafiklupe();
+    bool isZoomed() const { return m_page.m_bGrafiklupe != 0; }
+
+    // Prints the graph on one page of `printer`, in portrait layout when the printable
+    // area is taller than wide, else in landscape layout; afterwards the screen layout
+    // is restored. Returns the number of pages printed (1, or 0 when the printer could
+    // not be opened).
+    int print(QPrinter &printer);
+
+    // The page state (scaling, layout, points), for inspection.
+    const GraphPage &page() const { return m_page; }
+
+signals:
+    // The zoom flag changed (the frame shows it as the check mark).
+    void zoomChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateScrollBars();
+    void OnEndPrinting();
+
+    CDravonDoc *m_doc;
+    GraphPage m_page;
+};

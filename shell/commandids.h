@@ -1,0 +1,26 @@
+// The program's command ids. The frame keys its actions by them, so that tests and the
+// screenshot driver can reach every command the way a menu click does.
+#pragma once
+
+enum CommandId {
+    ID_DATA_CHANGE = 32771,
+    ID_VIEW_GRAFIK = 32772,
+    ID_VIEW_TEXT = 32773,
+    ID_HILFE = 32774,
+    ID_INTERPOLATION = 32777,
+    ID_ERGEBNISSE_AUSGEBEN = 32778,
+    ID_ERGEBNISSE_EINLESEN = 32779,
+    ID_GRAFIKLUPE = 32780,
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_FILE_MRU_FILE1 = 57616,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+};

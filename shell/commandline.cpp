@@ -1,0 +1,81 @@
+// Parsing of the command line.
+#include "shell/commandline.h"
+
+#include <cstring>
+
+CommandLine parseCommandLine(const QStringList &args)
+{
+    CommandLine result;
+    auto fail = [&result](const QString &text) {
+        result.mode = CommandLine::Mode::Error;
+        result.error = text;
+        return result;
+    };
+    if (args.isEmpty())
+        return result;
+    const QString &first = args.constFirst();
+    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
+        result.mode = CommandLine::Mode::Help;
+        return result;
+    }
+    if (first == QLatin1String("-p") || first == QLatin1String("--print")) {
+        if (args.size() != 2)
+            return fail(QStringLiteral("%1 erwartet genau eine Dokumentdatei.").arg(first));
+        result.mode = CommandLine::Mode::Print;
+        result.file = args.at(1);
+        return result;
+    }
+    if (first == QLatin1String("--print-to-pdf")) {
+        if (args.size() != 3)
+            return fail(QStringLiteral("--print-to-pdf erwartet eine Dokumentdatei und eine "
+                                       "PDF-Datei."));
+        result.mode = CommandLine::Mode::PrintToPdf;
+        result.file = args.at(1);
+        result.output = args.at(2);
+        return result;
+    }
+    if (first.startsWith(QLatin1Char('-')) && first != QLatin1String("-"))
+        return fail(QStringLiteral("Unbekannte Option: %1").arg(first));
+    if (args.size() > 1)
+        return fail(QStringLiteral("Es kann nur eine Dokumentdatei geöffnet werden."));
+    result.file = first;
+    return result;
+}
+
+QString commandLineHelp()
+{
+    return QStringLiteral(
+        "Aufruf: dravon [DATEI.dvn]\n"
+        "       dravon -p DATEI.dvn | --print DATEI.dvn\n"
+        "       dravon --print-to-pdf DATEI.dvn AUSGABE.pdf\n"
+        "\n"
+        "Berechnet den Verlauf einer Bohrung nach dem Schmiegungskreisverfahren.\n"
+        "\n"
+        "  DATEI.dvn            öffnet das Dokument; der Dialog \"Daten ändern\" erscheint\n"
+        "                       sofort mit den geladenen Messwerten.\n"
+        "  -p, --print DATEI    druckt die Ergebnistabelle des Dokuments auf dem\n"
+        "                       Standarddrucker und beendet das Programm.\n"
+        "  --print-to-pdf DATEI AUSGABE\n"
+        "                       druckt die Ergebnistabelle in eine PDF-Datei (A4 hoch)\n"
+        "                       und beendet das Programm; braucht keine Anzeige.\n"
+        "  -h, --help           zeigt diesen Text.\n"
+        "\n"
+        "Beim Drucken von der Befehlszeile erscheint kein Dialog: die Messwerte des\n"
+        "Dokuments werden unverändert übernommen und berechnet, Meldungen gehen auf die\n"
+        "Standardfehlerausgabe.\n"
+        "\n"
+        "Umgebung: DRAVON_NO_REGISTER verhindert, dass der Dateityp .dvn beim Start für\n"
+        "den Benutzer eingetragen wird.\n");
+}
+
+bool wantsNoWindow(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (!std::strcmp(arg, "-p") || !std::strcmp(arg, "--print")
+            || !std::strcmp(arg, "--print-to-pdf") || !std::strcmp(arg, "-h")
+            || !std::strcmp(arg, "--help"))
+            return true;
+    }
+    return false;
+}

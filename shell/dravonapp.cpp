@@ -1,0 +1,134 @@
+// Start-up of the desktop program.
+#include "shell/dravonapp.h"
+
+#include "dialogs/qtmeasurementdialog.h"
+#include "dialogs/qtprompter.h"
+#include "document/dravondoc.h"
+#include "shell/batchui.h"
+#include "shell/commandline.h"
+#include "shell/desktopregistration.h"
+#include "shell/mainframe.h"
+#include "shell/qtframeui.h"
+#include "shell/screenshotdriver.h"
+#include "shell/shellresources.h"
+#include "textview/dravonview.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <clocale>
+#include <cstdio>
+
+CDravonApp::CDravonApp(int &argc, char **argv) : QApplication(argc, argv)
+{
+    configure();
+}
+
+CDravonApp::~CDravonApp()
+{
+    // The frame goes before the document it shows.
+    m_frame.reset();
+}
+
+void CDravonApp::configure()
+{
+    initShellResources();
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("dravon"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("dravon"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
+    // Numbers keep the point whatever the user's locale: Qt's conversions through the
+    // C locale, and the C library's too (Qt set it from the environment).
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+int CDravonApp::InitInstance()
+{
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    const CommandLine line = parseCommandLine(args);
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+        std::fputs(commandLineHelp().toUtf8().constData(), stdout);
+        return 0;
+    case CommandLine::Mode::Error:
+        std::fprintf(stderr, "dravon: %s\n%s", qPrintable(line.error),
+                     commandLineHelp().toUtf8().constData());
+        return 2;
+    case CommandLine::Mode::Print:
+    case CommandLine::Mode::PrintToPdf:
+        return printDocument(line);
+    case CommandLine::Mode::Window:
+        break;
+    }
+
+    registerDesktopFilesForUser();
+
+    m_prompter = std::make_unique<QtPrompter>();
+    m_dialog = std::make_unique<QtMeasurementDialog>(*m_prompter);
+    MeasurementDialog *dialog = m_dialog.get();
+    const QString shots = ScreenshotDriver::folderFromEnvironment();
+    if (!shots.isEmpty()) {
+        m_screenshots = std::make_unique<ScreenshotDriver>(shots, *m_dialog);
+        dialog = m_screenshots.get();
+    }
+    m_doc = std::make_unique<CDravonDoc>(*m_prompter, *dialog);
+    m_doc->OnNewDocument();
+    m_frameUi = std::make_unique<QtFrameUi>();
+    m_frame = std::make_unique<CMainFrame>(*m_doc, *m_prompter, *m_frameUi);
+    m_frameUi->setParent(m_frame.get());
+    m_prompter->setParent(m_frame.get());
+    m_dialog->setParent(m_frame.get());
+    if (m_screenshots)
+        m_frame->resize(1000, 720);
+
+    // The window is shown first, so that the measurement dialog of a document opened
+    // from the command line sits on it.
+    m_frame->show();
+    if (!line.file.isEmpty() && !m_frame->openDocumentFile(line.file))
+        return 1;
+    if (m_screenshots)
+        m_screenshots->start(*m_frame);
+    return -1;
+}
+
+int CDravonApp::printDocument(const CommandLine &line)
+{
+    StderrPrompter prompter;
+    ConfirmingDialog dialog;
+    CDravonDoc doc(prompter, dialog);
+    doc.OnNewDocument();
+    if (!QFileInfo(line.file).isFile()) {
+        std::fprintf(stderr, "dravon: Die Datei %s gibt es nicht.\n", qPrintable(line.file));
+        return 1;
+    }
+    if (!doc.OnOpenDocument(line.file))
+        return 1;
+
+    QPrinter printer(QPrinter::HighResolution);
+    if (line.mode == CommandLine::Mode::PrintToPdf) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(line.output);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(15, 10, 10, 10), QPageLayout::Millimeter));
+    } else {
+        const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+        if (standard.isNull()) {
+            std::fprintf(stderr, "dravon: Es ist kein Standarddrucker eingerichtet.\n");
+            return 1;
+        }
+        printer.setPrinterName(standard.printerName());
+    }
+    printer.setDocName(doc.GetTitle());
+    CDravonView view(doc);
+    if (view.print(printer) == 0) {
+        std::fprintf(stderr, "dravon: Der Druck konnte nicht begonnen werden.\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+// The application object: settings location, numeric locale, file-type registration,
+// the command line, the document with its frame and the about box.
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+class CDravonDoc;
+class CMainFrame;
+class QtFrameUi;
+class QtMeasurementDialog;
+class QtPrompter;
+class ScreenshotDriver;
+struct CommandLine;
+
+class CDravonApp : public QApplication
+{
+    Q_OBJECT
+public:
+    CDravonApp(int &argc, char **argv);
+    ~CDravonApp() override;
+
+    // Start-up. Returns -1 when the message loop is to run, otherwise the exit code of
+    // a run that is already over (help, print modes, a file that could not be opened).
+    int InitInstance();
+
+    CMainFrame *mainFrame() const { return m_frame.get(); }
+    CDravonDoc *document() const { return m_doc.get(); }
+
+    // Organisation and application name of the settings, and the C numeric locale for
+    // every number Qt reads or writes. Also used by tests.
+    static void configure();
+
+private:
+    int printDocument(const CommandLine &line);
+
+    std::unique_ptr<QtPrompter> m_prompter;
+    std::unique_ptr<QtMeasurementDialog> m_dialog;
+    std::unique_ptr<ScreenshotDriver> m_screenshots;
+    std::unique_ptr<CDravonDoc> m_doc;
+    std::unique_ptr<QtFrameUi> m_frameUi;
+    std::unique_ptr<CMainFrame> m_frame;
+};

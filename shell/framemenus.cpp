@@ -1,0 +1,296 @@
+// The frame's commands, menu bar, toolbar, status bar and accelerator table.
+#include "shell/commandids.h"
+#include "shell/mainframe.h"
+
+#include "document/dravondoc.h"
+#include "graph/view/grafik.h"
+#include "textview/dravonview.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// A string of the string table: the status-bar prompt before "\n", the tooltip after.
+void applyPrompt(QAction *action, const QString &prompt)
+{
+    const int newline = prompt.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
+    action->setToolTip(newline < 0 ? QString() : prompt.mid(newline + 1));
+}
+
+QIcon toolIcon(const QString &name)
+{
+    return QIcon(QStringLiteral(":/dravon/icons/%1.svg").arg(name));
+}
+
+} // namespace
+
+QAction *CMainFrame::addCommand(int id, const QString &text, const QString &prompt,
+                                const QString &icon)
+{
+    auto *action = new QAction(text, this);
+    action->setData(id);
+    applyPrompt(action, prompt);
+    if (!icon.isEmpty())
+        action->setIcon(toolIcon(icon));
+    // Menu captions carry their shortcut text themselves; the keys are the accelerator
+    // table's business (createAccelerators).
+    action->setShortcutContext(Qt::WidgetShortcut);
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CMainFrame::createActions()
+{
+    addCommand(ID_FILE_NEW, QStringLiteral("&Neu\tStrg+N"),
+               QStringLiteral("Erstellt ein neues Dokument.\nNeu"), QStringLiteral("new"));
+    addCommand(ID_FILE_OPEN, QStringLiteral("Ö&ffnen...\tStrg+O"),
+               QStringLiteral("Öffnet ein bestehendes Dokument.\nÖffnen"), QStringLiteral("open"));
+    addCommand(ID_FILE_SAVE, QStringLiteral("S&peichern\tStrg+S"),
+               QStringLiteral("Speichert das aktive Dokument.\nSpeichern"), QStringLiteral("save"));
+    addCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
+               QStringLiteral("Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"));
+    addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
+               QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
+    addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
+               QStringLiteral("Zeigt ganze Seiten an.\nSeitenansicht"));
+    addCommand(ID_FILE_PRINT_SETUP, QStringLiteral("Drucker&einrichtung..."),
+               QStringLiteral("Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung"));
+    addCommand(ID_APP_EXIT, QStringLiteral("&Beenden"),
+               QStringLiteral("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden "
+                              "sollen.\nBeenden"));
+
+    addCommand(ID_DATA_CHANGE, QStringLiteral("Daten ändern"),
+               QStringLiteral("Eingabedatei aufbauen bzw. ändern\nDaten ändern"),
+               QStringLiteral("datachange"));
+    addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
+               QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
+    addCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
+               QStringLiteral("Ergebnisse in die Datei AUS.TXT ausgeben\nErgebnisse ausgeben"));
+    addCommand(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
+               QStringLiteral("ERgebnisse der Datei AUS.TXT einlesen\nErgebnisse einlesen"));
+
+    QAction *toolbar = addCommand(
+        ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"),
+        QStringLiteral("Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"));
+    toolbar->setCheckable(true);
+    QAction *statusbar = addCommand(
+        ID_VIEW_STATUS_BAR, QStringLiteral("S&tatusleiste"),
+        QStringLiteral("Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"));
+    statusbar->setCheckable(true);
+    addCommand(ID_VIEW_GRAFIK, QStringLiteral("Grafik"),
+               QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("graph"));
+    addCommand(ID_VIEW_TEXT, QStringLiteral("Text"),
+               QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nText"), QStringLiteral("text"));
+    addCommand(ID_GRAFIKLUPE, QStringLiteral("Grafik Lupe an"),
+               QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
+        ->setCheckable(true);
+
+    addCommand(ID_APP_ABOUT, QStringLiteral("Inf&o über dravon..."),
+               QStringLiteral("Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"),
+               QStringLiteral("about"));
+    addCommand(ID_HILFE, QStringLiteral("Hilfe"), QStringLiteral("Zeigt die Online Hilfe an"));
+
+    connect(action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(action(ID_FILE_SAVE), &QAction::triggered, this, [this] { doSave(false); });
+    connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, [this] { doSave(true); });
+    connect(action(ID_FILE_PRINT), &QAction::triggered, this, &CMainFrame::OnFilePrint);
+    connect(action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this,
+            &CMainFrame::OnFilePrintPreview);
+    connect(action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
+    connect(action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    connect(action(ID_DATA_CHANGE), &QAction::triggered, this,
+            [this] { m_doc->OnDataChange(); });
+    connect(action(ID_INTERPOLATION), &QAction::triggered, this,
+            [this] { m_doc->OnInterpolation(); });
+    connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
+            [this] { m_doc->OnErgebnisseAusgeben(); });
+    connect(action(ID_ERGEBNISSE_EINLESEN), &QAction::triggered, this,
+            [this] { m_doc->OnErgebnisseEinlesen(); });
+    connect(toolbar, &QAction::triggered, this, [this](bool on) {
+        m_toolBar->setVisible(on);
+        updateCommandUi();
+    });
+    connect(statusbar, &QAction::triggered, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        updateCommandUi();
+    });
+    connect(action(ID_VIEW_GRAFIK), &QAction::triggered, this, &CMainFrame::OnViewGrafik);
+    connect(action(ID_VIEW_TEXT), &QAction::triggered, this, &CMainFrame::OnViewText);
+    connect(action(ID_GRAFIKLUPE), &QAction::triggered, this, &CMainFrame::OnGrafiklupe);
+    connect(action(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(action(ID_HILFE), &QAction::triggered, this, &CMainFrame::OnHilfe);
+
+    for (int i = 0; i < RecentFileList::kSize; ++i) {
+        auto *entry = new QAction(this);
+        entry->setData(ID_FILE_MRU_FILE1 + i);
+        entry->setStatusTip(QStringLiteral("Öffnet dieses Dokument."));
+        connect(entry, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
+        m_mru[static_cast<size_t>(i)] = entry;
+    }
+    m_mruPlaceholder = new QAction(QStringLiteral("Letzte Datei"), this);
+    m_mruPlaceholder->setData(ID_FILE_MRU_FILE1);
+    m_mruPlaceholder->setEnabled(false);
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->addAction(action(ID_FILE_NEW));
+    file->addAction(action(ID_FILE_OPEN));
+    file->addAction(action(ID_FILE_SAVE));
+    file->addAction(action(ID_FILE_SAVE_AS));
+    file->addSeparator();
+    file->addAction(action(ID_FILE_PRINT));
+    file->addAction(action(ID_FILE_PRINT_PREVIEW));
+    file->addAction(action(ID_FILE_PRINT_SETUP));
+    file->addSeparator();
+    file->addAction(m_mruPlaceholder);
+    for (QAction *entry : m_mru)
+        file->addAction(entry);
+    file->addSeparator();
+    file->addAction(action(ID_APP_EXIT));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    edit->addAction(action(ID_DATA_CHANGE));
+    edit->addAction(action(ID_INTERPOLATION));
+    edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));
+    edit->addAction(action(ID_ERGEBNISSE_EINLESEN));
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    view->addAction(action(ID_VIEW_TOOLBAR));
+    view->addAction(action(ID_VIEW_STATUS_BAR));
+    view->addAction(action(ID_VIEW_GRAFIK));
+    view->addAction(action(ID_VIEW_TEXT));
+    view->addAction(action(ID_GRAFIKLUPE));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->addAction(action(ID_APP_ABOUT));
+    help->addAction(action(ID_HILFE));
+
+    // The rules are applied again before a menu opens, as they are before the context
+    // menu opens.
+    for (QMenu *menu : {file, edit, view, help})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = new QToolBar(QStringLiteral("Symbolleiste"), this);
+    m_toolBar->setObjectName(QStringLiteral("Symbolleiste"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->addAction(action(ID_FILE_NEW));
+    m_toolBar->addAction(action(ID_FILE_OPEN));
+    m_toolBar->addAction(action(ID_FILE_SAVE));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(action(ID_VIEW_GRAFIK));
+    m_toolBar->addAction(action(ID_VIEW_TEXT));
+    m_toolBar->addAction(action(ID_DATA_CHANGE));
+    m_toolBar->addAction(action(ID_GRAFIKLUPE));
+    m_toolBar->addAction(action(ID_FILE_PRINT));
+    m_toolBar->addAction(action(ID_APP_ABOUT));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, &CMainFrame::updateCommandUi);
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    const char *const texts[] = {"UF", "NUM", "RF"};
+    for (size_t i = 0; i < m_indicators.size(); ++i) {
+        auto *label = new QLabel(QString::fromLatin1(texts[i]), bar);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 12);
+        bar->addPermanentWidget(label);
+        m_indicators[i] = label;
+    }
+    // The message pane says "Bereit" whenever no prompt is shown.
+    connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
+        if (message.isEmpty())
+            bar->showMessage(QStringLiteral("Bereit"));
+    });
+    bar->showMessage(QStringLiteral("Bereit"));
+}
+
+void CMainFrame::createAccelerators()
+{
+    struct Accelerator
+    {
+        QKeySequence key;
+        int command; // 0: a key that is taken and does nothing
+    };
+    const Accelerator table[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_C), 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), 0},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), 0},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), 0},
+        {QKeySequence(Qt::Key_F1), ID_HILFE},
+        {QKeySequence(Qt::Key_F2), ID_DATA_CHANGE},
+        {QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK},
+        {QKeySequence(Qt::Key_F4), ID_VIEW_TEXT},
+        {QKeySequence(Qt::Key_F6), 0},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), 0},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), 0},
+    };
+    for (const Accelerator &entry : table) {
+        auto *key = new QAction(this);
+        key->setShortcut(entry.key);
+        key->setShortcutContext(Qt::WindowShortcut);
+        key->setAutoRepeat(false);
+        const int command = entry.command;
+        // A key reaches its command only while the command is enabled, like a menu
+        // click; the edit and pane keys have no command in this program.
+        connect(key, &QAction::triggered, this, [this, command] {
+            if (command == 0)
+                return;
+            updateCommandUi();
+            QAction *target = action(command);
+            if (target && target->isEnabled())
+                target->trigger();
+        });
+        addAction(key);
+    }
+}
+
+void CMainFrame::updateRecentMenu()
+{
+    const QStringList &files = m_recent.files();
+    m_mruPlaceholder->setVisible(files.isEmpty());
+    for (int i = 0; i < RecentFileList::kSize; ++i) {
+        QAction *entry = m_mru[static_cast<size_t>(i)];
+        const bool used = i < files.size();
+        entry->setVisible(used);
+        if (used)
+            entry->setText(m_recent.menuText(i));
+    }
+}
+
+void CMainFrame::updateCommandUi()
+{
+    const bool graphShown = qobject_cast<CGrafik *>(m_activeView) != nullptr;
+    const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
+    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown);
+    action(ID_VIEW_TEXT)->setEnabled(!textShown);
+    // While the text view is active the zoom is disabled; in the graph view it shows
+    // the zoom state as its check mark.
+    QAction *zoom = action(ID_GRAFIKLUPE);
+    zoom->setEnabled(graphShown);
+    zoom->setChecked(m_graphView && m_graphView->isZoomed());
+    action(ID_VIEW_TOOLBAR)->setChecked(m_toolBar && !m_toolBar->isHidden());
+    action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    updateRecentMenu();
+}

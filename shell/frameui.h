@@ -1,0 +1,30 @@
+// The modal questions and outside services of the main frame: the save question with
+// three answers, the file dialogs, the print dialogs and the desktop's viewer. The
+// program shows real dialogs (qtframeui.h); tests answer from a script.
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+class FrameUi
+{
+public:
+    enum class SaveAnswer { Yes, No, Cancel };
+
+    virtual ~FrameUi() = default;
+
+    // "Änderungen in <title> speichern?" with Ja, Nein and Abbrechen.
+    virtual SaveAnswer askSaveChanges(const QString &title) = 0;
+    // A document file to open; empty when cancelled.
+    virtual QString openFileName() = 0;
+    // A file name to save under, starting from `suggested`; empty when cancelled.
+    virtual QString saveFileName(const QString &suggested) = 0;
+    // The print dialog on `printer` offering pages 1 to `maxPage`; false when cancelled.
+    virtual bool printDialog(QPrinter &printer, int maxPage) = 0;
+    // The printer set-up dialog on `printer`.
+    virtual void printSetup(QPrinter &printer) = 0;
+    // Opens a local file with the desktop's viewer; false when that failed.
+    virtual bool openWithDesktop(const QString &path) = 0;
+};

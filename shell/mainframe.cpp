@@ -1,0 +1,313 @@
+// The main window: views, document commands, printing, help and closing.
+#include "shell/mainframe.h"
+
+#include "core/prompter.h"
+#include "core/win1252.h"
+#include "dialogs/aboutdlg.h"
+#include "document/dravondoc.h"
+#include "graph/view/grafik.h"
+#include "shell/commandids.h"
+#include "shell/documentfilter.h"
+#include "shell/frameui.h"
+#include "shell/helppage.h"
+#include "shell/shellresources.h"
+#include "textview/dravonview.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+namespace {
+
+bool isDocumentFile(const QUrl &url)
+{
+    return url.isLocalFile()
+           && url.toLocalFile().endsWith(documentExtension(), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget *parent)
+    : QMainWindow(parent), m_doc(&doc), m_prompter(&prompter), m_ui(&ui)
+{
+    initShellResources();
+    setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
+    setAcceptDrops(true);
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createAccelerators();
+
+    // The first view is the text view; the graph view follows on first use.
+    m_stack = new QStackedWidget(this);
+    setCentralWidget(m_stack);
+    m_textView = new CDravonView(doc, m_stack);
+    m_stack->addWidget(m_textView);
+    m_activeView = m_textView;
+    m_textView->OnInitialUpdate();
+
+    connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
+    updateTitle();
+    resize(800, 600);
+    updateCommandUi();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::updateTitle()
+{
+    setWindowTitle(m_doc->GetTitle() + QStringLiteral(" - dravon"));
+}
+
+void CMainFrame::SwitchView(int id)
+{
+    QWidget *old = m_activeView;
+    QWidget *wanted = id == GraphViewId ? static_cast<QWidget *>(m_graphView) : m_textView;
+    if (!wanted && id == GraphViewId) {
+        m_graphView = new CGrafik(*m_doc, m_stack);
+        m_stack->addWidget(m_graphView);
+        connect(m_graphView, &CGrafik::zoomChanged, this, &CMainFrame::updateCommandUi);
+        m_graphView->OnInitialUpdate();
+        wanted = m_graphView;
+    }
+    if (!wanted || wanted == old)
+        return;
+    m_activeView = wanted;
+    m_stack->setCurrentWidget(wanted);
+    wanted->setFocus();
+    updateCommandUi();
+}
+
+void CMainFrame::initialUpdateViews()
+{
+    m_textView->OnInitialUpdate();
+    if (m_graphView)
+        m_graphView->OnInitialUpdate();
+}
+
+QMenu *CMainFrame::createContextMenu(QWidget *parent)
+{
+    updateCommandUi();
+    auto *menu = new QMenu(QStringLiteral("Kontextmenü"), parent);
+    const std::pair<const char *, int> items[] = {
+        {"Daten ändern", ID_DATA_CHANGE}, {"Neu", ID_FILE_NEW},
+        {"Öffnen", ID_FILE_OPEN},         {"Grafik", ID_VIEW_GRAFIK},
+        {"Text", ID_VIEW_TEXT},           {"Interpolation", ID_INTERPOLATION},
+        {"Speichern unter", ID_FILE_SAVE_AS},
+    };
+    for (const auto &[text, id] : items) {
+        QAction *command = action(id);
+        QAction *item = menu->addAction(QString::fromUtf8(text));
+        item->setData(id);
+        item->setEnabled(command->isEnabled());
+        item->setStatusTip(command->statusTip());
+        connect(item, &QAction::triggered, command, &QAction::trigger);
+    }
+    return menu;
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent *event)
+{
+    QWidget *hit = childAt(mapFromGlobal(event->globalPos()));
+    const bool overView = m_activeView && hit && (hit == m_activeView || m_activeView->isAncestorOf(hit));
+    if (!overView) {
+        QMainWindow::contextMenuEvent(event);
+        return;
+    }
+    QMenu *menu = createContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+bool CMainFrame::event(QEvent *event)
+{
+    // A prompt that goes away leaves "Bereit" in the message pane.
+    if (event->type() == QEvent::StatusTip && statusBar()->isVisible()) {
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        statusBar()->showMessage(tip.isEmpty() ? QStringLiteral("Bereit") : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// ---- document commands ----
+
+void CMainFrame::OnFileNew()
+{
+    m_doc->OnDokumentNeu();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    if (!saveModified())
+        return;
+    const QString path = m_ui->openFileName();
+    if (path.isEmpty())
+        return;
+    if (m_doc->OnOpenDocument(path)) {
+        m_recent.add(path);
+        initialUpdateViews();
+    }
+    updateCommandUi();
+}
+
+bool CMainFrame::openDocumentFile(const QString &path)
+{
+    if (!saveModified())
+        return false;
+    const bool opened = m_doc->OnOpenDocument(path);
+    if (opened) {
+        m_recent.add(path);
+        initialUpdateViews();
+    } else {
+        // A file that cannot be opened any more leaves the recent-file list.
+        m_recent.remove(path);
+    }
+    updateCommandUi();
+    return opened;
+}
+
+void CMainFrame::OnRecentFile(int index)
+{
+    if (index < m_recent.files().size())
+        openDocumentFile(m_recent.files().at(index));
+}
+
+bool CMainFrame::doSave(bool saveAs)
+{
+    QString path = m_doc->GetPathName();
+    if (saveAs || path.isEmpty()) {
+        const QString suggested =
+            path.isEmpty() ? QDir::current().filePath(m_doc->GetTitle() + documentExtension())
+                           : path;
+        path = m_ui->saveFileName(suggested);
+        if (path.isEmpty())
+            return false;
+    }
+    if (!m_doc->OnSaveDocument(path))
+        return false;
+    m_recent.add(path);
+    updateCommandUi();
+    return true;
+}
+
+bool CMainFrame::saveModified()
+{
+    if (!m_doc->IsModified())
+        return true;
+    switch (m_ui->askSaveChanges(m_doc->GetTitle())) {
+    case FrameUi::SaveAnswer::Yes:
+        return doSave(false);
+    case FrameUi::SaveAnswer::No:
+        return true;
+    case FrameUi::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    if (saveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && isDocumentFile(urls.constFirst()))
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !isDocumentFile(urls.constFirst()))
+        return;
+    event->acceptProposedAction();
+    // The drop finishes before the measurement dialog opens.
+    const QString path = urls.constFirst().toLocalFile();
+    QMetaObject::invokeMethod(this, [this, path] { openDocumentFile(path); }, Qt::QueuedConnection);
+}
+
+// ---- printing ----
+
+int CMainFrame::printActiveView(QPrinter &printer)
+{
+    if (auto *graph = qobject_cast<CGrafik *>(m_activeView))
+        return graph->print(printer);
+    return m_textView->print(printer);
+}
+
+void CMainFrame::OnFilePrint()
+{
+    const int maxPage = qobject_cast<CGrafik *>(m_activeView) ? 1 : m_textView->OnPreparePrinting();
+    m_printer.setPrintRange(QPrinter::AllPages);
+    m_printer.setFromTo(0, 0);
+    if (!m_ui->printDialog(m_printer, maxPage))
+        return;
+    printActiveView(m_printer);
+}
+
+void CMainFrame::OnFilePrintPreview()
+{
+    m_printer.setPrintRange(QPrinter::AllPages);
+    m_printer.setFromTo(0, 0);
+    QPrintPreviewDialog preview(&m_printer, this);
+    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *printer) { printActiveView(*printer); });
+    preview.resize(900, 700);
+    preview.exec();
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    m_ui->printSetup(m_printer);
+}
+
+// ---- views, zoom, help, about ----
+
+void CMainFrame::OnViewGrafik()
+{
+    SwitchView(GraphViewId);
+}
+
+void CMainFrame::OnViewText()
+{
+    SwitchView(TextViewId);
+}
+
+void CMainFrame::OnGrafiklupe()
+{
+    if (auto *graph = qobject_cast<CGrafik *>(m_activeView))
+        graph->OnGrafiklupe();
+    updateCommandUi();
+}
+
+void CMainFrame::OnHilfe()
+{
+    const QString page = m_helpPage.isEmpty() ? findHelpPage() : m_helpPage;
+    if (page.isEmpty() || !QFileInfo(page).isFile() || !m_ui->openWithDesktop(page))
+        m_prompter->message("Onlinehilfe nicht gefunden!");
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}

@@ -1,0 +1,129 @@
+// The main window: menu bar, toolbar, status bar and the client area that shows either
+// the results text view or the graph view of the one document. The frame switches the
+// views, applies the enable rules of the commands, opens the context menu, runs the
+// file and print commands and starts the help page.
+#pragma once
+
+#include "shell/recentfiles.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPrinter>
+
+#include <array>
+#include <memory>
+
+class CDravonDoc;
+class CDravonView;
+class CGrafik;
+class FrameUi;
+class Prompter;
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Ids of the two views for SwitchView.
+    enum ViewId { TextViewId = 1, GraphViewId = 2 };
+
+    CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
+    void setFrameUi(FrameUi &ui) { m_ui = &ui; }
+    // The help page to open; an empty string searches the installed or build-tree copy.
+    void setHelpPage(const QString &path) { m_helpPage = path; }
+
+    // The command with this id (see commandids.h) as menu and toolbar show it.
+    QAction *action(int id) const { return m_actions.value(id); }
+    // The recent-file entries of the "Datei" menu (always four, hidden when unused) and
+    // the greyed placeholder shown while the list is empty.
+    const std::array<QAction *, RecentFileList::kSize> &recentActions() const { return m_mru; }
+    QAction *recentPlaceholder() const { return m_mruPlaceholder; }
+
+    QWidget *GetActiveView() const { return m_activeView; }
+    CDravonView *textView() const { return m_textView; }
+    CGrafik *graphView() const { return m_graphView; }
+    QToolBar *toolBar() const { return m_toolBar; }
+    CDravonDoc &document() const { return *m_doc; }
+    RecentFileList &recentFiles() { return m_recent; }
+    QPrinter &printer() { return m_printer; }
+
+    // Shows the text view (1) or the graph view (2), creating the graph view the first
+    // time; a view that exists is never initialised again.
+    void SwitchView(int id);
+
+    // Applies the enable and check rules to menu, toolbar and the recent-file entries.
+    void updateCommandUi();
+
+    // The context menu with its seven items, enabled by the same rules as the menu.
+    QMenu *createContextMenu(QWidget *parent);
+
+    // Opens a document file after asking about unsaved changes; returns true when the
+    // file was opened.
+    bool openDocumentFile(const QString &path);
+    // Asks about unsaved changes; false when the user cancelled (or saving failed).
+    bool saveModified();
+    // "Speichern" (asks for a name when the document has none) and "Speichern unter".
+    bool doSave(bool saveAs);
+
+    // Prints the active view on `printer` without any dialog; returns the page count.
+    int printActiveView(QPrinter &printer);
+
+    // Initialises both views again (after a document was opened).
+    void initialUpdateViews();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // framemenus.cpp
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createAccelerators();
+    QAction *addCommand(int id, const QString &text, const QString &prompt,
+                        const QString &icon = QString());
+    void updateRecentMenu();
+
+    // commands
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnViewGrafik();
+    void OnViewText();
+    void OnGrafiklupe();
+    void OnHilfe();
+    void OnAppAbout();
+    void OnRecentFile(int index);
+    void updateTitle();
+
+    CDravonDoc *m_doc;
+    Prompter *m_prompter;
+    FrameUi *m_ui;
+    QString m_helpPage;
+    RecentFileList m_recent;
+    QPrinter m_printer;
+
+    QStackedWidget *m_stack = nullptr;
+    CDravonView *m_textView = nullptr;
+    CGrafik *m_graphView = nullptr;
+    QWidget *m_activeView = nullptr;
+
+    QHash<int, QAction *> m_actions;
+    std::array<QAction *, RecentFileList::kSize> m_mru{};
+    QAction *m_mruPlaceholder = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    std::array<QLabel *, 3> m_indicators{};
+};

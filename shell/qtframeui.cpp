@@ -1,0 +1,76 @@
+// Modal dialogs of the frame.
+#include "shell/qtframeui.h"
+
+#include "shell/documentfilter.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QUrl>
+
+FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("dravon"),
+                    QStringLiteral("Änderungen in %1 speichern?").arg(title), QMessageBox::NoButton,
+                    m_parent);
+    QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return SaveAnswer::Yes;
+    if (box.clickedButton() == no)
+        return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+QString QtFrameUi::openFileName()
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Öffnen"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({documentFilter(), QStringLiteral("Alle Dateien (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFrameUi::saveFileName(const QString &suggested)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Speichern unter"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({documentFilter(), QStringLiteral("Alle Dateien (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("dvn"));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtFrameUi::printDialog(QPrinter &printer, int maxPage)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setMinMax(1, maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, maxPage > 1);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtFrameUi::printSetup(QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    dialog.exec();
+}
+
+bool QtFrameUi::openWithDesktop(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

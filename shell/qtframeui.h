@@ -1,0 +1,21 @@
+// The frame's questions as modal Qt dialogs, parented to the frame.
+#pragma once
+
+#include "shell/frameui.h"
+
+class QtFrameUi : public FrameUi
+{
+public:
+    explicit QtFrameUi(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    SaveAnswer askSaveChanges(const QString &title) override;
+    QString openFileName() override;
+    QString saveFileName(const QString &suggested) override;
+    bool printDialog(QPrinter &printer, int maxPage) override;
+    void printSetup(QPrinter &printer) override;
+    bool openWithDesktop(const QString &path) override;
+
+private:
+    QWidget *m_parent;
+};

@@ -1,0 +1,110 @@
+// The screenshot tour.
+#include "shell/screenshotdriver.h"
+
+#include "document/dravondoc.h"
+#include "input/lineeditor.h"
+#include "shell/commandids.h"
+#include "shell/mainframe.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Time for a window to be laid out and painted before it is taken.
+constexpr int kSettleMs = 700;
+
+// Clicks the dialog's OK button as a user would, so that the dialog takes its controls.
+void pressOk(QWidget *dialog)
+{
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        if (button->text().remove(QLatin1Char('&')) == QLatin1String("OK")) {
+            button->click();
+            return;
+        }
+    }
+    if (auto *plain = qobject_cast<QDialog *>(dialog))
+        plain->accept();
+}
+
+} // namespace
+
+ScreenshotDriver::ScreenshotDriver(const QString &folder, MeasurementDialog &inner, QObject *parent)
+    : QObject(parent), m_folder(folder), m_inner(inner)
+{
+    QDir().mkpath(m_folder);
+}
+
+QString ScreenshotDriver::folderFromEnvironment()
+{
+    return qEnvironmentVariable("DRAVON_SCREENSHOT_DIR");
+}
+
+void ScreenshotDriver::save(QWidget *widget, const QString &name)
+{
+    const QString path = QDir(m_folder).filePath(name);
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "dravon: %s kann nicht geschrieben werden\n", qPrintable(path));
+}
+
+bool ScreenshotDriver::run(LineEditor &state)
+{
+    // While the dialog runs modally, a timer takes its picture (the first time) and
+    // presses OK.
+    QTimer::singleShot(kSettleMs, this, [this] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        if (!m_dialogTaken) {
+            save(dialog, QStringLiteral("measurement-dialog.png"));
+            m_dialogTaken = true;
+        }
+        pressOk(dialog);
+    });
+    const bool ok = m_inner.run(state);
+    if (ok && m_topView)
+        state.m_Ansicht = 1;
+    return ok;
+}
+
+void ScreenshotDriver::start(CMainFrame &frame)
+{
+    m_frame = &frame;
+    m_steps = {
+        [this] { save(m_frame, QStringLiteral("text-view.png")); },
+        [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("graph-view.png")); },
+        [this] { m_frame->action(ID_GRAFIKLUPE)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("graph-zoom.png")); },
+        [this] { m_frame->action(ID_GRAFIKLUPE)->trigger(); },
+        [this] {
+            m_topView = true;
+            m_frame->action(ID_DATA_CHANGE)->trigger();
+            m_topView = false;
+        },
+        [this] { save(m_frame, QStringLiteral("top-view.png")); },
+        [this] {
+            // The tour changed the view choice; nothing is to be saved.
+            m_frame->document().SetModifiedFlag(false);
+            m_frame->close();
+            QApplication::quit();
+        },
+    };
+    m_step = 0;
+    QTimer::singleShot(kSettleMs, this, &ScreenshotDriver::nextStep);
+}
+
+void ScreenshotDriver::nextStep()
+{
+    if (m_step >= m_steps.size())
+        return;
+    m_steps[m_step++]();
+    QTimer::singleShot(kSettleMs, this, &ScreenshotDriver::nextStep);
+}

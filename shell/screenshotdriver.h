@@ -1,0 +1,50 @@
+// Drives the program through its views for the documentation's screenshots. Enabled by
+// the environment variable DRAVON_SCREENSHOT_DIR (the folder the PNG files go to; see
+// tools/screenshot). Takes, in this order:
+//   measurement-dialog.png  the measurement dialog that opens while the document loads
+//   text-view.png           the main window with the results table
+//   graph-view.png          the graph view (side view)
+//   graph-zoom.png          the graph view with "Grafik Lupe an"
+//   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
+// and then closes the program without asking to save.
+#pragma once
+
+#include "document/measurementdialog.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class CMainFrame;
+class QTimer;
+class QWidget;
+
+class ScreenshotDriver : public QObject, public MeasurementDialog
+{
+    Q_OBJECT
+public:
+    // `inner` is the real measurement dialog, which the driver answers with OK.
+    ScreenshotDriver(const QString &folder, MeasurementDialog &inner, QObject *parent = nullptr);
+
+    // The folder from DRAVON_SCREENSHOT_DIR, or empty.
+    static QString folderFromEnvironment();
+
+    bool run(LineEditor &state) override;
+
+    // Starts the tour of the views once the main window is shown.
+    void start(CMainFrame &frame);
+
+private:
+    void save(QWidget *widget, const QString &name);
+    void nextStep();
+
+    QString m_folder;
+    MeasurementDialog &m_inner;
+    CMainFrame *m_frame = nullptr;
+    bool m_dialogTaken = false;
+    bool m_topView = false;
+    std::vector<std::function<void()>> m_steps;
+    size_t m_step = 0;
+};

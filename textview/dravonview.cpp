@@ -1,0 +1,139 @@
+// The results text view on screen and paper.
+#include "textview/dravonview.h"
+
+#include "core/win1252.h"
+#include "document/dravondoc.h"
+#include "graph/painterdrawcontext.h"
+#include "textview/tablepage.h"
+
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Fixed steps of the scroll bars: a fiftieth of the smallest extent per line, half of
+// it per page, in logical units.
+constexpr int kLineStepX = 40;
+constexpr int kLineStepY = 220;
+constexpr int kPageStepX = 1000;
+constexpr int kPageStepY = 5500;
+
+} // namespace
+
+CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent) : QAbstractScrollArea(parent), m_doc(&doc)
+{
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    viewport()->setPalette(pal);
+    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
+        // A change of the table may need more room; the paint then shows the new lines.
+        updateScrollBars();
+        viewport()->update();
+    });
+    connect(m_doc, &CDravonDoc::titleChanged, this, [this] { viewport()->update(); });
+}
+
+double CDravonView::unitsToPixelsX() const
+{
+    return PainterDrawContext::pixelsPerUnitX(*viewport());
+}
+
+double CDravonView::unitsToPixelsY() const
+{
+    return PainterDrawContext::pixelsPerUnitY(*viewport());
+}
+
+void CDravonView::OnInitialUpdate()
+{
+    updateScrollBars();
+    viewport()->update();
+}
+
+void CDravonView::updateScrollBars()
+{
+    // Text is measured on an image with the screen's scale, so that the extent follows
+    // the same font metrics as the painting.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    PainterDrawContext dc(painter, unitsToPixelsX(), unitsToPixelsY());
+    m_extent = tablepage::screenExtent(dc, m_doc->m_Ergebnisse);
+    m_rowHeight = tablepage::screenRowHeight(dc);
+    painter.end();
+
+    const int extentX = static_cast<int>(std::ceil(m_extent.cx * unitsToPixelsX()));
+    const int extentY = static_cast<int>(std::ceil(m_extent.cy * unitsToPixelsY()));
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, extentX - view.width()));
+    verticalScrollBar()->setRange(0, std::max(0, extentY - view.height()));
+    horizontalScrollBar()->setSingleStep(std::max(1, int(kLineStepX * unitsToPixelsX())));
+    verticalScrollBar()->setSingleStep(std::max(1, int(kLineStepY * unitsToPixelsY())));
+    // A page step never exceeds the window, so that paging skips no line.
+    horizontalScrollBar()->setPageStep(
+        std::max(1, std::min(view.width(), int(kPageStepX * unitsToPixelsX()))));
+    verticalScrollBar()->setPageStep(
+        std::max(1, std::min(view.height(), int(kPageStepY * unitsToPixelsY()))));
+}
+
+void CDravonView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void CDravonView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    painter.setClipRect(event->rect());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    PainterDrawContext dc(painter, unitsToPixelsX(), unitsToPixelsY());
+    // Only the rows that can show in the window are drawn.
+    const double top = verticalScrollBar()->value() / unitsToPixelsY();
+    const double bottom = top + viewport()->height() / unitsToPixelsY();
+    const int first = static_cast<int>(top / m_rowHeight) - 1;
+    const int last = static_cast<int>(bottom / m_rowHeight) + 1;
+    tablepage::drawScreen(dc, m_doc->m_Ergebnisse, first, last);
+}
+
+int CDravonView::OnPreparePrinting() const
+{
+    return tablepage::pageCount(static_cast<int>(m_doc->m_Ergebnisse.size()), 59);
+}
+
+int CDravonView::print(QPrinter &printer)
+{
+    const int n = static_cast<int>(m_doc->m_Ergebnisse.size());
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int lines = tablepage::linesPerPage(area.width(), area.height());
+    const int pages = tablepage::pageCount(n, lines);
+    int from = 1;
+    int to = pages;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        from = std::max(1, printer.fromPage());
+        to = std::min(pages, std::max(from, printer.toPage()));
+    }
+    if (from > to)
+        return 0;
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return 0;
+    const std::string title = win1252::fromUtf8(m_doc->GetTitle().toUtf8().toStdString());
+    int printed = 0;
+    for (int page = from; page <= to; ++page) {
+        if (printed > 0)
+            printer.newPage();
+        PainterDrawContext dc(painter);
+        tablepage::drawPage(dc, m_doc->m_Ergebnisse, title, page, lines);
+        ++printed;
+    }
+    painter.end();
+    return printed;
+}

@@ -1,0 +1,47 @@
+// The results text view: shows the document's results table in a bold fixed-pitch font,
+// scrolls it and prints it page by page with a header that names the document.
+#pragma once
+
+#include "graph/drawcontext.h"
+
+#include <QAbstractScrollArea>
+
+class CDravonDoc;
+class QPrinter;
+
+class CDravonView : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    explicit CDravonView(CDravonDoc &doc, QWidget *parent = nullptr);
+
+    CDravonDoc *GetDocument() const { return m_doc; }
+
+    // Sets the scroll sizes for the current table.
+    void OnInitialUpdate();
+
+    // The number of pages the print dialog offers: as many as 59 lines a page need.
+    int OnPreparePrinting() const;
+
+    // Prints the table on `printer`, the pages of the printer's page range or all of
+    // them, with 59 lines a page when the printable area is taller than wide, else 40.
+    // Returns the number of pages printed (0 when the printer could not be opened).
+    int print(QPrinter &printer);
+
+    // Scroll extent in logical units (0.1 mm): at least 2000 x 11000 and large enough
+    // for every line of the table.
+    DrawSize scrollExtent() const { return m_extent; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateScrollBars();
+    double unitsToPixelsX() const;
+    double unitsToPixelsY() const;
+
+    CDravonDoc *m_doc;
+    DrawSize m_extent{2000, 11000};
+    int m_rowHeight = 55;
+};

@@ -1,0 +1,84 @@
+// Layout of the results table on screen and paper.
+#include "textview/tablepage.h"
+
+#include "core/cformat.h"
+
+#include <algorithm>
+
+namespace tablepage {
+
+int linesPerPage(int width, int height)
+{
+    return height > width ? 59 : 40;
+}
+
+int pageCount(int entries, int lines)
+{
+    return entries / lines + 1;
+}
+
+namespace {
+
+// Selects `font`, measures "W" and restores the previous font when it goes.
+class FontScope
+{
+public:
+    FontScope(DrawContext &dc, const DrawFont &font) : m_dc(dc), m_old(dc.selectFont(font))
+    {
+        m_w = dc.textExtent("W");
+    }
+    ~FontScope() { m_dc.selectFont(m_old); }
+    FontScope(const FontScope &) = delete;
+    FontScope &operator=(const FontScope &) = delete;
+
+    int w() const { return m_w.cx; }
+    int h() const { return std::max(1, m_w.cy); }
+
+private:
+    DrawContext &m_dc;
+    DrawFont m_old;
+    DrawSize m_w;
+};
+
+} // namespace
+
+void drawScreen(DrawContext &dc, const StringList &entries, int firstRow, int lastRow)
+{
+    FontScope font(dc, kScreenFont);
+    const int n = static_cast<int>(entries.size());
+    const int from = std::max(0, firstRow);
+    const int to = std::min(n - 1, lastRow);
+    for (int i = from; i <= to; ++i)
+        dc.textOut(font.w(), -i * font.h(), entries[static_cast<size_t>(i)]);
+}
+
+int screenRowHeight(DrawContext &dc)
+{
+    FontScope font(dc, kScreenFont);
+    return font.h();
+}
+
+DrawSize screenExtent(DrawContext &dc, const StringList &entries)
+{
+    FontScope font(dc, kScreenFont);
+    int widest = 0;
+    for (const std::string &entry : entries)
+        widest = std::max(widest, dc.textExtent(entry).cx);
+    const int n = static_cast<int>(entries.size());
+    // One letter of margin on both sides and one spare row at the bottom.
+    return {std::max(kMinWidth, widest + 2 * font.w()), std::max(kMinHeight, (n + 1) * font.h())};
+}
+
+void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
+              int lines)
+{
+    FontScope font(dc, kPrintFont);
+    const int n = static_cast<int>(entries.size());
+    const int iStart = (page - 1) * lines;
+    const int iEnd = page * lines;
+    dc.textOut(font.w(), -font.h(), cfmt("Dokument:%s", title.c_str()));
+    for (int i = iStart; i < iEnd && i < n; ++i)
+        dc.textOut(3 * font.w(), -(i - iStart + 3) * font.h(), entries[static_cast<size_t>(i)]);
+}
+
+} // namespace tablepage

@@ -1,0 +1,48 @@
+// The results table as the text view shows and prints it, drawn through the graph's
+// drawing layer (logical units of 0.1 mm, y upward), so that screen, printer and tests
+// share one layout: rows below the origin at the top left, one "W" wide indent on
+// screen, a header "Dokument:<title>" and three letters of indent on paper.
+#pragma once
+
+#include "core/survey.h"
+#include "graph/drawcontext.h"
+
+#include <string>
+
+namespace tablepage {
+
+// Bold fixed-pitch fonts: 5.5 mm cells on screen, 4.4 mm on paper.
+inline const DrawFont kScreenFont{55, 800, FontFamily::Modern, "Courier New"};
+inline const DrawFont kPrintFont{44, 800, FontFamily::Modern, "Courier New"};
+
+// The smallest scroll extent of the text view (200 mm x 1100 mm).
+inline constexpr int kMinWidth = 2000;
+inline constexpr int kMinHeight = 11000;
+
+// Lines per printed page: 59 on a page taller than wide, else 40. `width` and
+// `height` are the printable area's size (both positive).
+int linesPerPage(int width, int height);
+
+// Pages of a run over `entries` lines with `lines` per page: always one more than the
+// number of whole pages, so a table of exactly one page's lines gets a second page that
+// carries only the header.
+int pageCount(int entries, int lines);
+
+// Draws every entry of the table at (w, -i*h) in the screen font; w and h are the
+// width and height of "W". Rows outside [firstRow, lastRow] are skipped (they would
+// fall outside the visible part anyway).
+void drawScreen(DrawContext &dc, const StringList &entries, int firstRow = 0,
+                int lastRow = MAX_MESSWERTE * 10);
+
+// Row pitch (height of "W") of the screen font.
+int screenRowHeight(DrawContext &dc);
+
+// The scroll extent that holds every line of the table: at least kMinWidth x kMinHeight.
+DrawSize screenExtent(DrawContext &dc, const StringList &entries);
+
+// Page `page` (from 1) of a print run with `lines` lines a page. `title` is the
+// document's title (Windows-1252).
+void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
+              int lines);
+
+} // namespace tablepage
