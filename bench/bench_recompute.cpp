@@ -23,44 +23,49 @@ StringList fullSurvey()
     return lines;
 }
 
-void FullRecomputation(benchmark::State &state)
+// The full survey in a data set, with a prompter that keeps nothing.
+struct Prepared
 {
     SurveyData s;
     ScriptedPrompter silent;
-    silent.record = false;
-    s.m_Eingabe = fullSurvey();
-    for (auto _ : state) {
-        s.berechnung(silent);
-        benchmark::DoNotOptimize(s.m_Ergebnisse.data());
+
+    explicit Prepared(bool parsed)
+    {
+        silent.record = false;
+        s.m_Eingabe = fullSurvey();
+        if (parsed)
+            s.messwerte(silent);
     }
-    if (s.m_MaxWerte != MAX_MESSWERTE || s.lastRunAborted())
+};
+
+void FullRecomputation(benchmark::State &state)
+{
+    Prepared p(false);
+    for (auto _ : state) {
+        p.s.berechnung(p.silent);
+        benchmark::DoNotOptimize(p.s.m_Ergebnisse.data());
+    }
+    if (p.s.m_MaxWerte != MAX_MESSWERTE || p.s.lastRunAborted())
         state.SkipWithError("the survey did not compute in full");
 }
 
 // Parsing and checking the station lines only.
 void StationValidation(benchmark::State &state)
 {
-    SurveyData s;
-    ScriptedPrompter silent;
-    silent.record = false;
-    s.m_Eingabe = fullSurvey();
+    Prepared p(false);
     for (auto _ : state) {
-        s.messwerte(silent);
-        benchmark::DoNotOptimize(s.m_Teufe.data());
+        p.s.messwerte(p.silent);
+        benchmark::DoNotOptimize(p.s.m_Teufe.data());
     }
 }
 
 // The osculating-circle computation on parsed stations (with the table rows it writes).
 void OsculatingCircleOnly(benchmark::State &state)
 {
-    SurveyData s;
-    ScriptedPrompter silent;
-    silent.record = false;
-    s.m_Eingabe = fullSurvey();
-    s.messwerte(silent);
+    Prepared p(true);
     for (auto _ : state) {
-        s.schmiegungskreis(silent);
-        benchmark::DoNotOptimize(s.m_X.data());
+        p.s.schmiegungskreis(p.silent);
+        benchmark::DoNotOptimize(p.s.m_X.data());
     }
 }
 
