@@ -20,11 +20,12 @@ QFont dialogFont()
 DialogUnits::DialogUnits(const QFont &font)
 {
     const QFontMetrics metrics(font);
-    // The average width is measured over the 52 letters and rounded to the nearest
-    // pixel, as the dialog manager has always done it.
+    // The average width is measured over the 52 letters. It is not rounded to whole
+    // pixels: the sans faces at hand are narrower in their capitals than in running
+    // text, and rounding down would clip captions that fit their boxes.
     const int letters = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    m_baseX = (letters / 26 + 1) / 2;
+    m_baseX = letters / 52.0;
     m_baseY = metrics.height();
     if (m_baseX < 1)
         m_baseX = 1;

@@ -20,10 +20,10 @@ public:
     QRect rect(int x, int y, int width, int height) const;
     QSize size(int width, int height) const;
 
-    int baseX() const { return m_baseX; }
+    double baseX() const { return m_baseX; }
     int baseY() const { return m_baseY; }
 
 private:
-    int m_baseX; // average character width in pixels
-    int m_baseY; // font height in pixels
+    double m_baseX; // average letter width in pixels
+    int m_baseY;    // font height in pixels
 };

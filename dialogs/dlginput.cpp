@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -118,7 +119,7 @@ void DlgInput::buildControls()
         place(b, x, y, width, height);
         return b;
     };
-    auto group = [&](std::initializer_list<QString> texts,
+    auto group = [&](QGroupBox *box, std::initializer_list<QString> texts,
                      std::initializer_list<std::array<int, 4>> rects) {
         auto *g = new QButtonGroup(this);
         int id = 0;
@@ -126,6 +127,13 @@ void DlgInput::buildControls()
         for (const QString &text : texts) {
             auto *radio = new QRadioButton(text, this);
             place(radio, (*r)[0], (*r)[1], (*r)[2], (*r)[3]);
+            // This style's round indicator and its gap take more room than the layout
+            // reckons with: let a caption that would be cut off grow to the right, up
+            // to the frame around its group.
+            const int room = box->geometry().right() - 2 - radio->x() + 1;
+            const int wanted = std::min(radio->sizeHint().width(), room);
+            if (wanted > radio->width())
+                radio->resize(wanted, radio->height());
             g->addButton(radio, id++);
             ++r;
         }
@@ -133,10 +141,10 @@ void DlgInput::buildControls()
     };
 
     // Frames first, so that the radio buttons lie above them.
-    frame(7, 48, 68, 40);
-    frame(78, 73, 70, 53);
-    frame(7, 90, 67, 34);
-    frame(7, 154, 67, 57);
+    QGroupBox *formatFrame = frame(7, 48, 68, 40);
+    QGroupBox *modeFrame = frame(78, 73, 70, 53);
+    QGroupBox *viewFrame = frame(7, 90, 67, 34);
+    QGroupBox *thinningFrame = frame(7, 154, 67, 57);
 
     m_status = label(QString(), 77, 140, 161, 8);
 
@@ -168,19 +176,19 @@ void DlgInput::buildControls()
     label(QStringLiteral("Name der Bohrung"), 7, 7, 60, 8);
     label(QStringLiteral("Formatauswahl"), 7, 40, 48, 8);
 
-    m_formatGroup = group(
+    m_formatGroup = group(formatFrame,
         {QStringLiteral("WEG Format"), QStringLiteral("Freies Format"), QStringLiteral("ATK Format")},
         {{13, 54, 57, 10}, {13, 64, 58, 10}, {13, 75, 53, 10}});
-    m_modeGroup = group({QString::fromUtf8("Zeile ändern"), QString::fromUtf8("Zeile anhängen"),
+    m_modeGroup = group(modeFrame, {QString::fromUtf8("Zeile ändern"), QString::fromUtf8("Zeile anhängen"),
                          QString::fromUtf8("Zeile einfügen"), QString::fromUtf8("Zeile löschen")},
                         {{81, 79, 55, 10}, {81, 89, 65, 10}, {81, 100, 61, 10}, {81, 111, 58, 10}});
-    m_viewGroup = group({QStringLiteral("Seitenansicht"), QStringLiteral("Draufsicht")},
+    m_viewGroup = group(viewFrame, {QStringLiteral("Seitenansicht"), QStringLiteral("Draufsicht")},
                         {{13, 98, 59, 10}, {13, 110, 48, 10}});
 
     label(QStringLiteral("Datenauswahl"), 7, 138, 46, 8);
     label(QStringLiteral("beim Dateieinlesen"), 7, 148, 60, 8);
 
-    m_thinningGroup = group({QStringLiteral("jeder Wert"), QStringLiteral("jeder 2.Wert"),
+    m_thinningGroup = group(thinningFrame, {QStringLiteral("jeder Wert"), QStringLiteral("jeder 2.Wert"),
                              QStringLiteral("jeder 5.Wert"), QStringLiteral("jeder 10.Wert")},
                             {{13, 160, 49, 11}, {13, 171, 55, 10}, {13, 182, 55, 10}, {13, 192, 59, 10}});
 

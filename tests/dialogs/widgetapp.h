@@ -1,0 +1,75 @@
+// One QApplication for all widget tests, created on first use, and a few helpers to
+// drive dialogs the way a user would.
+#pragma once
+
+#include "core/win1252.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <clocale>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+inline QApplication &widgetApp()
+{
+    static int argc = 1;
+    static char name[] = "dialogs_tests";
+    static char *argv[] = {name, nullptr};
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QApplication *app = [] {
+        auto *a = new QApplication(argc, argv);
+        // Creating the application adopts the environment's locale; the tests must run
+        // under the German one whatever the environment says.
+        std::setlocale(LC_ALL, "de_DE.UTF-8");
+        return a;
+    }();
+    return *app;
+}
+
+// Shows a window and waits until it is active, so that focus changes take place.
+inline bool showActive(QWidget *w)
+{
+    widgetApp();
+    w->show();
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}
+
+// Lets queued work (the line operation after a focus change) run.
+inline void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+// Runs `act` on the modal window that opens next, from inside its event loop.
+inline void whenModalOpens(std::function<void(QWidget *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        }
+    });
+    timer->start();
+}
+
+inline void clickButton(QAbstractButton *b)
+{
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+}
+
+// The program's Windows-1252 text for a UTF-8 literal.
+inline std::string w1252(const char *utf8)
+{
+    return win1252::fromUtf8(utf8);
+}
