@@ -54,12 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             editor.m_ZeilenModus = in.ConsumeIntegralInRange<int>(-1, 4);
             editor.m_Markiert = in.ConsumeIntegralInRange<int>(-2, count + 1);
             editor.m_Zeile = in.ConsumeRandomLengthString(40);
-            prompter.yesNoAnswers = {in.ConsumeBool()};
+            prompter.yesNoAnswers = { in.ConsumeBool() };
             prompter.events.clear();
             const int mode = editor.m_ZeilenModus;
             const bool hadSelection = editor.m_Markiert >= 0 && editor.m_Markiert < count;
-            const std::string selectedText =
-                hadSelection ? editor.m_ListEingabe[static_cast<size_t>(editor.m_Markiert)] : "";
+            const std::string selectedText
+                = hadSelection ? editor.m_ListEingabe[static_cast<size_t>(editor.m_Markiert)] : "";
             const StringList before = editor.m_ListEingabe;
             editor.zeileKillFocus(prompter);
 

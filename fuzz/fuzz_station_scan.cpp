@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const char *begin = line.c_str();
     const char *end = begin + std::strlen(begin);
 
-    float out[3] = {0, 0, 0};
+    float out[3] = { 0, 0, 0 };
     const int count = cscan::readFloats(line, out);
     check(count >= 0 && count <= 3);
 
@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(std::memcmp(&depth, &out[0], sizeof depth) == 0);
         check(std::memcmp(&azimuth, &out[2], sizeof azimuth) == 0);
     } else {
-        check(count < 3 || !std::isfinite(out[0]) || !std::isfinite(out[1]) || !std::isfinite(out[2]));
+        check(count < 3 || !std::isfinite(out[0]) || !std::isfinite(out[1])
+            || !std::isfinite(out[2]));
     }
 
     // A limited field never reads beyond the white space and its width, nor the text.

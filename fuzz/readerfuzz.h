@@ -21,7 +21,7 @@ inline int fuzzReader(int format, const uint8_t *data, size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const StringList lines = splitLines(bytes);
-    const StringList previousInfo{"vorher 1", "vorher 2"};
+    const StringList previousInfo { "vorher 1", "vorher 2" };
     const MeasurementRead all = readMeasurement(lines, format, 1, "vorher", previousInfo);
 
     fuzzCheck(all.aborted == !all.faults.empty());
@@ -45,12 +45,12 @@ inline int fuzzReader(int format, const uint8_t *data, size_t size)
     // This run's descriptive lines end the descriptive text; only WEG files have any.
     fuzzCheck(all.listedInfo.size() <= all.info.size());
     fuzzCheck(std::equal(all.listedInfo.begin(), all.listedInfo.end(),
-                         all.info.end() - static_cast<long>(all.listedInfo.size())));
+        all.info.end() - static_cast<long>(all.listedInfo.size())));
     if (format != WegFormat)
         fuzzCheck(all.info.empty());
 
     // Thinning takes record 1 and every multiple of the step, nothing else.
-    static const int steps[] = {2, 5, 10};
+    static const int steps[] = { 2, 5, 10 };
     const int step = steps[size % 3];
     const MeasurementRead thinned = readMeasurement(lines, format, step, "vorher", previousInfo);
     StringList expected;

@@ -26,8 +26,8 @@ bool checkColumns(ReadRun &run, int index, const std::string &line)
             run.fail(index, line, cfmt("Leerzeichen in der %d.Spalte", 1));
         else
             run.fail(index, line,
-                     cfmt("ABBRUCH! Kein ATK-Format\n\t%d.Zeichen in der %d.Zeile:%c\n\t%s",
-                          static_cast<int>(i + 1), index + 1, c, line.c_str()));
+                cfmt("ABBRUCH! Kein ATK-Format\n\t%d.Zeichen in der %d.Zeile:%c\n\t%s",
+                    static_cast<int>(i + 1), index + 1, c, line.c_str()));
         return false;
     }
     return true;
@@ -74,5 +74,5 @@ void readAtkLine(ReadRun &run, int index, const std::string &line)
     inclination /= 100.0f;
     azimuth /= 100.0f;
     run.takeStation(cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(depth),
-                         static_cast<double>(inclination), static_cast<double>(azimuth)));
+        static_cast<double>(inclination), static_cast<double>(azimuth)));
 }

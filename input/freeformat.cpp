@@ -23,5 +23,5 @@ void readFreeLine(ReadRun &run, int index, const std::string &line)
         return;
     }
     run.takeStation(cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(depth),
-                         static_cast<double>(inclination), static_cast<double>(azimuth)));
+        static_cast<double>(inclination), static_cast<double>(azimuth)));
 }

@@ -63,7 +63,8 @@ bool LineEditor::sortsBefore(const std::string &a, const std::string &b)
 
 int LineEditor::addSorted(const std::string &entry)
 {
-    const auto at = std::upper_bound(m_ListEingabe.begin(), m_ListEingabe.end(), entry, sortsBefore);
+    const auto at
+        = std::upper_bound(m_ListEingabe.begin(), m_ListEingabe.end(), entry, sortsBefore);
     const auto index = at - m_ListEingabe.begin();
     m_ListEingabe.insert(at, entry);
     return static_cast<int>(index);
@@ -94,10 +95,10 @@ void LineEditor::zeileKillFocus(Prompter &prompter)
     static const std::string tooLittle = win1252::fromUtf8("Die Zeile enthält zu wenig Daten");
     static const std::string askChange = win1252::fromUtf8("Soll diese Zeile geändert werden?\n");
     static const std::string askAppend = win1252::fromUtf8("Soll diese Zeile angehängt werden?\n");
-    static const std::string askInsert =
-        win1252::fromUtf8("Soll diese Zeile vor der markarkierten eingefügt werden?\n");
-    static const std::string askDelete =
-        win1252::fromUtf8("Soll diese Zeile wirklich gelöscht werden?\n");
+    static const std::string askInsert
+        = win1252::fromUtf8("Soll diese Zeile vor der markarkierten eingefügt werden?\n");
+    static const std::string askDelete
+        = win1252::fromUtf8("Soll diese Zeile wirklich gelöscht werden?\n");
     static const std::string selectFirst = win1252::fromUtf8(
         "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.");
     static const std::string statusAppended = win1252::fromUtf8("%d.Zeile angehängt");

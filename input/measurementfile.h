@@ -16,7 +16,7 @@ StringList splitLines(std::string_view bytes);
 struct MeasurementFileLines
 {
     bool opened = false; // false when the file could not be opened or read
-    StringList lines;    // empty when !opened
+    StringList lines; // empty when !opened
 };
 
 // Reads the whole file at `path` (a file system name) and splits it with splitLines.

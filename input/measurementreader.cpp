@@ -55,7 +55,7 @@ void ReadRun::dropPreviousInfo()
 void ReadRun::fail(int index, const std::string &line, const std::string &message)
 {
     m_result.aborted = true;
-    m_result.faults.push_back(ReadFault{index + 1, line, message});
+    m_result.faults.push_back(ReadFault { index + 1, line, message });
 }
 
 std::string textFromColumn15(const std::string &line)
@@ -64,7 +64,7 @@ std::string textFromColumn15(const std::string &line)
 }
 
 MeasurementRead readMeasurement(const StringList &lines, int format, int step,
-                                const std::string &previousName, const StringList &previousInfo)
+    const std::string &previousName, const StringList &previousInfo)
 {
     MeasurementRead result;
     if (!isMeasurementFormat(format)) {
@@ -72,7 +72,7 @@ MeasurementRead readMeasurement(const StringList &lines, int format, int step,
         result.name = previousName;
         result.info = previousInfo;
         result.aborted = true;
-        result.faults.push_back(ReadFault{0, {}, noFormat});
+        result.faults.push_back(ReadFault { 0, {}, noFormat });
         return result;
     }
 

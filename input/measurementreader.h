@@ -28,19 +28,19 @@ int schrittweite(int datenauswahl);
 // A line that stopped the reading.
 struct ReadFault
 {
-    int lineNumber = 0;  // counted from 1; 0 when the fault concerns no line
-    std::string line;    // the line's text
+    int lineNumber = 0; // counted from 1; 0 when the fault concerns no line
+    std::string line; // the line's text
     std::string message; // what the user is told, exactly
 };
 
 struct MeasurementRead
 {
-    StringList stations;    // station lines taken after thinning, in file order
-    StringList info;        // the descriptive lines after the run (m_Info)
-    StringList listedInfo;  // the descriptive lines read in this run (descriptive list)
-    std::string name;       // the borehole name after the run
-    bool aborted = false;   // a fault stopped the reading
-    int linesRead = 0;      // lines handed to the rules of the format
+    StringList stations; // station lines taken after thinning, in file order
+    StringList info; // the descriptive lines after the run (m_Info)
+    StringList listedInfo; // the descriptive lines read in this run (descriptive list)
+    std::string name; // the borehole name after the run
+    bool aborted = false; // a fault stopped the reading
+    int linesRead = 0; // lines handed to the rules of the format
     std::vector<ReadFault> faults; // in the order met; reading stops at the first
 
     // The status text of the dialog after the run: "%d Zeilen wurden eingelesen".
@@ -54,5 +54,4 @@ struct MeasurementRead
 // record and append to it otherwise. What was taken before a fault stays in the result.
 // An unknown format reads nothing and reports one fault.
 MeasurementRead readMeasurement(const StringList &lines, int format, int step,
-                                const std::string &previousName = {},
-                                const StringList &previousInfo = {});
+    const std::string &previousName = {}, const StringList &previousInfo = {});

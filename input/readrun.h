@@ -9,7 +9,11 @@
 class ReadRun
 {
 public:
-    ReadRun(int step, MeasurementRead &result) : m_step(step < 1 ? 1 : step), m_result(result) { }
+    ReadRun(int step, MeasurementRead &result)
+        : m_step(step < 1 ? 1 : step)
+        , m_result(result)
+    {
+    }
 
     // A station record was read: its line is taken when the record number is 1 or a
     // multiple of the step.

@@ -35,7 +35,7 @@ void readStation(ReadRun &run, int index, const std::string &line)
         return;
     }
     run.takeStation(cfmt("%8.2f %7.2f %7.2f", static_cast<double>(depth),
-                         static_cast<double>(inclination), static_cast<double>(azimuth)));
+        static_cast<double>(inclination), static_cast<double>(azimuth)));
 }
 
 // The survey description: tag, start depth, end depth, date as year, month and day, and
@@ -50,7 +50,7 @@ std::string surveyDescription(const std::string &line)
         && cscan::readInt(p, year, 4) && cscan::readInt(p, month, 2) && cscan::readInt(p, day, 2)
         && cscan::readWord(p, word)) {
         return cfmt("Von %7.2f-%7.2f m Teufe %2d.%2d.%4d %s", static_cast<double>(from),
-                    static_cast<double>(to), day, month, year, word.c_str());
+            static_cast<double>(to), day, month, year, word.c_str());
     }
     return textFromColumn15(line);
 }
@@ -68,8 +68,8 @@ void readWegLine(ReadRun &run, int index, const std::string &line)
     // without any word carries no tag and is no WEG record either.
     const char *p = line.c_str();
     std::string word;
-    const std::string_view tag =
-        cscan::readWord(p, word) ? std::string_view(word).substr(0, 2) : std::string_view();
+    const std::string_view tag
+        = cscan::readWord(p, word) ? std::string_view(word).substr(0, 2) : std::string_view();
     if (tag != "A1" && tag != "A2" && tag != "A3" && tag != "A4") {
         run.fail(index, line, "Kein WEG-Format");
         return;

@@ -65,14 +65,13 @@ TEST_P(ExampleFile, ReadsAndComputesWithoutAMessage)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ExampleFile,
-    ::testing::Values(Example{"deviated-well.txt", FreiesFormat, "Bohrung Nordfeld 7 - Ablenkbohrung",
-                              95, 2850.0f, 0},
-                      Example{"vertical-well.txt", FreiesFormat, "Brunnen Hofgut 2 Vertikalbohrung",
-                              15, 150.0f, 0},
-                      Example{"survey.weg", WegFormat, "Lindenau 3", 74, 1850.0f, 4},
-                      Example{"export.atk", AtkFormat, "Bohrung Waldeck 1", 84, 1680.0f, 0}),
+INSTANTIATE_TEST_SUITE_P(Files, ExampleFile,
+    ::testing::Values(Example { "deviated-well.txt", FreiesFormat,
+                          "Bohrung Nordfeld 7 - Ablenkbohrung", 95, 2850.0f, 0 },
+        Example {
+            "vertical-well.txt", FreiesFormat, "Brunnen Hofgut 2 Vertikalbohrung", 15, 150.0f, 0 },
+        Example { "survey.weg", WegFormat, "Lindenau 3", 74, 1850.0f, 4 },
+        Example { "export.atk", AtkFormat, "Bohrung Waldeck 1", 84, 1680.0f, 0 }),
     [](const auto &info) {
         std::string name = info.param.file;
         for (char &c : name)

@@ -11,8 +11,8 @@ namespace {
 LineEditor editorWithData(int format)
 {
     LineEditor editor;
-    editor.m_Eingabe = {"  1.00 1 1"};
-    editor.m_Info = {"alte Info"};
+    editor.m_Eingabe = { "  1.00 1 1" };
+    editor.m_Info = { "alte Info" };
     editor.m_Name = "alter Name";
     editor.m_Format = format;
     editor.initDialog();
@@ -27,12 +27,16 @@ TEST(LineEditorFileRead, ReadsStationsInFileOrderAndListsThemSorted)
     ScriptedPrompter prompter;
     editor.fileRead(file.path(), prompter);
 
-    EXPECT_EQ(prompter.messages(), StringList{file.path() + " wird ge\xF6" "ffnet"});
-    EXPECT_EQ(editor.m_Eingabe, (StringList{"   30.00     3.00     3.00", "   10.00     1.00     1.00",
-                                            "   20.00     2.00     2.00"}));
-    EXPECT_EQ(editor.m_ListEingabe, (StringList{"   10.00     1.00     1.00",
-                                                "   20.00     2.00     2.00",
-                                                "   30.00     3.00     3.00"}));
+    EXPECT_EQ(prompter.messages(),
+        StringList { file.path()
+            + " wird ge\xF6"
+              "ffnet" });
+    EXPECT_EQ(editor.m_Eingabe,
+        (StringList { "   30.00     3.00     3.00", "   10.00     1.00     1.00",
+            "   20.00     2.00     2.00" }));
+    EXPECT_EQ(editor.m_ListEingabe,
+        (StringList { "   10.00     1.00     1.00", "   20.00     2.00     2.00",
+            "   30.00     3.00     3.00" }));
     EXPECT_EQ(editor.m_Name, "Bohrung Ost");
     EXPECT_EQ(editor.m_Status, "3 Zeilen wurden eingelesen");
     EXPECT_EQ(editor.m_Zeile, " ");
@@ -53,8 +57,9 @@ TEST(LineEditorFileRead, UsesTheChosenThinning)
     editor.m_Datenauswahl = 2;
     ScriptedPrompter prompter;
     editor.fileRead(file.path(), prompter);
-    EXPECT_EQ(editor.m_Eingabe, (StringList{"   10.00     1.00     2.00", "   50.00     1.00     2.00",
-                                            "  100.00     1.00     2.00"}));
+    EXPECT_EQ(editor.m_Eingabe,
+        (StringList { "   10.00     1.00     2.00", "   50.00     1.00     2.00",
+            "  100.00     1.00     2.00" }));
     EXPECT_EQ(editor.m_Status, "3 Zeilen wurden eingelesen");
 }
 
@@ -65,9 +70,11 @@ TEST(LineEditorFileRead, AFaultIsShownAfterTheOpeningMessageAndTheNameComesBack)
     ScriptedPrompter prompter;
     editor.fileRead(file.path(), prompter);
     EXPECT_EQ(prompter.messages(),
-              (StringList{file.path() + " wird ge\xF6" "ffnet",
-                          "ABBRUCH!!\nDie 3.Zeile enh\xE4lt keine 3 Werte\n \nKeine Freies Format"}));
-    EXPECT_EQ(editor.m_Eingabe, StringList{"   10.00     1.00     1.00"});
+        (StringList { file.path()
+                + " wird ge\xF6"
+                  "ffnet",
+            "ABBRUCH!!\nDie 3.Zeile enh\xE4lt keine 3 Werte\n \nKeine Freies Format" }));
+    EXPECT_EQ(editor.m_Eingabe, StringList { "   10.00     1.00     1.00" });
     EXPECT_EQ(editor.m_Name, "alter Name");
     EXPECT_EQ(editor.m_Status, "1 Zeilen wurden eingelesen");
     EXPECT_EQ(editor.m_bGeaendert, 1);
@@ -80,9 +87,9 @@ TEST(LineEditorFileRead, AWegFileStartingWithARemarkKeepsTheOldDescriptiveLines)
     LineEditor editor = editorWithData(0);
     ScriptedPrompter prompter;
     editor.fileRead(file.path(), prompter);
-    EXPECT_EQ(editor.m_Info, (StringList{"alte Info", "neue Info"}));
-    EXPECT_EQ(editor.m_ListInfo, StringList{"neue Info"});
-    EXPECT_EQ(editor.m_Eingabe, StringList{"  100.00    1.00    2.00"});
+    EXPECT_EQ(editor.m_Info, (StringList { "alte Info", "neue Info" }));
+    EXPECT_EQ(editor.m_ListInfo, StringList { "neue Info" });
+    EXPECT_EQ(editor.m_Eingabe, StringList { "  100.00    1.00    2.00" });
     EXPECT_EQ(editor.m_Name, "Lindenau");
 }
 
@@ -94,8 +101,10 @@ TEST(LineEditorFileRead, AFileThatCannotBeReadChangesNothing)
     const std::string path = "/nonexistent/dravon/messung.txt";
     editor.fileRead(path, prompter);
     EXPECT_EQ(prompter.messages(),
-              (StringList{path + " wird ge\xF6" "ffnet",
-                          "Die Datei kann nicht gelesen werden:\n" + path}));
+        (StringList { path
+                + " wird ge\xF6"
+                  "ffnet",
+            "Die Datei kann nicht gelesen werden:\n" + path }));
     EXPECT_EQ(editor.m_Eingabe, before.m_Eingabe);
     EXPECT_EQ(editor.m_ListEingabe, before.m_ListEingabe);
     EXPECT_EQ(editor.m_Info, before.m_Info);
@@ -109,8 +118,8 @@ TEST(LineEditorFileRead, WithoutAFormatNothingIsRead)
     LineEditor editor = editorWithData(-1);
     ScriptedPrompter prompter;
     editor.fileRead(file.path(), prompter);
-    EXPECT_EQ(prompter.messages(), StringList{"Bitte zuerst ein Dateiformat w\xE4hlen."});
-    EXPECT_EQ(editor.m_Eingabe, StringList{"  1.00 1 1"});
+    EXPECT_EQ(prompter.messages(), StringList { "Bitte zuerst ein Dateiformat w\xE4hlen." });
+    EXPECT_EQ(editor.m_Eingabe, StringList { "  1.00 1 1" });
     EXPECT_EQ(editor.m_Name, "alter Name");
     EXPECT_EQ(editor.m_bGeaendert, 0);
 }
@@ -123,7 +132,10 @@ TEST(LineEditorFileRead, TheMessageShowsAUtf8PathInTheProgramsCharacterSet)
     editor.fileRead(file.path(), prompter);
     ASSERT_FALSE(prompter.messages().empty());
     const std::string shown = prompter.messages()[0];
-    EXPECT_NE(shown.find("-m\xFCnchen.txt wird ge\xF6" "ffnet"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("-m\xFCnchen.txt wird ge\xF6"
+                         "ffnet"),
+        std::string::npos)
+        << shown;
     EXPECT_EQ(editor.m_Eingabe.size(), 1u);
 }
 

@@ -12,17 +12,17 @@ namespace {
 using Kind = ScriptedPrompter::Kind;
 
 const std::string kTooLittle = "Die Zeile enth\xE4lt zu wenig Daten";
-const std::string kSelectFirst =
-    "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.";
+const std::string kSelectFirst
+    = "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.";
 
 // Station lines in the free layout, given out of depth order as a file would after a
 // thinning-free read of an unsorted file.
 LineEditor openedEditor()
 {
     LineEditor editor;
-    editor.m_Eingabe = {"  300.00     3.00    30.00", "  100.00     1.00    10.00",
-                        "  200.00     2.00    20.00", "  400.00     4.00    40.00"};
-    editor.m_Info = {"Info 1", "Info 2"};
+    editor.m_Eingabe = { "  300.00     3.00    30.00", "  100.00     1.00    10.00",
+        "  200.00     2.00    20.00", "  400.00     4.00    40.00" };
+    editor.m_Info = { "Info 1", "Info 2" };
     editor.m_Name = "Bohrung";
     editor.m_Format = 1;
     editor.m_Ansicht = 0;
@@ -33,15 +33,15 @@ LineEditor openedEditor()
     return editor;
 }
 
-const StringList kSorted{"  100.00     1.00    10.00", "  200.00     2.00    20.00",
-                         "  300.00     3.00    30.00", "  400.00     4.00    40.00"};
+const StringList kSorted { "  100.00     1.00    10.00", "  200.00     2.00    20.00",
+    "  300.00     3.00    30.00", "  400.00     4.00    40.00" };
 
 TEST(LineEditorInit, FillsTheListsAndResetsTheChoices)
 {
     const LineEditor editor = openedEditor();
     EXPECT_EQ(editor.m_ListEingabe, kSorted);
     EXPECT_EQ(editor.m_Eingabe[0], "  300.00     3.00    30.00") << "file order until an edit";
-    EXPECT_EQ(editor.m_ListInfo, (StringList{"Info 1", "Info 2"}));
+    EXPECT_EQ(editor.m_ListInfo, (StringList { "Info 1", "Info 2" }));
     EXPECT_EQ(editor.m_Anzahl, 4);
     EXPECT_EQ(editor.m_ZeilenModus, 0);
     EXPECT_EQ(editor.m_Datenauswahl, 0);
@@ -69,7 +69,7 @@ TEST(LineEditorDoubleClick, TakesTheEntryIntoTheEditLine)
 TEST(LineEditorDoubleClick, BesideTheEntriesChangesNothing)
 {
     LineEditor editor = openedEditor();
-    for (int index : {-1, 4, 100}) {
+    for (int index : { -1, 4, 100 }) {
         editor.zeileDblClk(index);
         EXPECT_EQ(editor.m_Markiert, -1);
         EXPECT_EQ(editor.m_Zeile, "");
@@ -78,7 +78,7 @@ TEST(LineEditorDoubleClick, BesideTheEntriesChangesNothing)
 
 TEST(LineEditorKillFocus, AnEditLineWithoutThreeNumbersDoesNothing)
 {
-    for (const std::string line : {"", " ", "150 1", "150 nan 2", "a b c"}) {
+    for (const std::string line : { "", " ", "150 1", "150 nan 2", "a b c" }) {
         for (int mode = 0; mode < 4; ++mode) {
             LineEditor editor = openedEditor();
             editor.m_ZeilenModus = mode;
@@ -102,7 +102,7 @@ struct ModeCase
     int mode;
     int selected;
     std::string line;
-    std::string question;   // without the line
+    std::string question; // without the line
     StringList listAfterYes;
     std::string status;
     int selectedAfterYes;
@@ -120,7 +120,7 @@ TEST_P(LineEditorMode, YesCarriesOutTheOperation)
     editor.m_Markiert = c.selected;
     editor.m_Zeile = c.line;
     ScriptedPrompter prompter;
-    prompter.yesNoAnswers = {true};
+    prompter.yesNoAnswers = { true };
     editor.zeileKillFocus(prompter);
 
     ASSERT_EQ(prompter.events.size(), 1u);
@@ -143,7 +143,7 @@ TEST_P(LineEditorMode, NoLeavesTheListButTheStationLinesFollowIt)
     editor.m_Zeile = c.line;
     editor.m_Status = "vorher";
     ScriptedPrompter prompter;
-    prompter.yesNoAnswers = {false};
+    prompter.yesNoAnswers = { false };
     editor.zeileKillFocus(prompter);
 
     ASSERT_EQ(prompter.events.size(), 1u);
@@ -156,30 +156,30 @@ TEST_P(LineEditorMode, NoLeavesTheListButTheStationLinesFollowIt)
 
 const std::string kNew = "  250.00     2.50    25.00";
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, LineEditorMode,
+INSTANTIATE_TEST_SUITE_P(Modes, LineEditorMode,
     ::testing::Values(
         // A change stays at its index even when it breaks the depth order.
-        ModeCase{"Change", 0, 2, "  999.00 1 1", "Soll diese Zeile ge\xE4ndert werden?\n",
-                 {kSorted[0], kSorted[1], "  999.00 1 1", kSorted[3]}, "3.Zeile wurde ge\xE4ndert",
-                 -1},
-        ModeCase{"AppendBeforeTheSelection", 1, 2, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
-                 {kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3]}, "5.Zeile angeh\xE4ngt", 3},
-        ModeCase{"AppendAfterTheSelection", 1, 0, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
-                 {kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3]}, "5.Zeile angeh\xE4ngt", 0},
-        ModeCase{"AppendWithoutSelection", 1, -1, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
-                 {kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3]}, "5.Zeile angeh\xE4ngt", -1},
+        ModeCase { "Change", 0, 2, "  999.00 1 1", "Soll diese Zeile ge\xE4ndert werden?\n",
+            { kSorted[0], kSorted[1], "  999.00 1 1", kSorted[3] }, "3.Zeile wurde ge\xE4ndert",
+            -1 },
+        ModeCase { "AppendBeforeTheSelection", 1, 2, kNew,
+            "Soll diese Zeile angeh\xE4ngt werden?\n",
+            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", 3 },
+        ModeCase { "AppendAfterTheSelection", 1, 0, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
+            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", 0 },
+        ModeCase { "AppendWithoutSelection", 1, -1, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
+            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", -1 },
         // A line typed without leading blanks sorts after every entry that has them.
-        ModeCase{"AppendUnaligned", 1, -1, "150 1 2", "Soll diese Zeile angeh\xE4ngt werden?\n",
-                 {kSorted[0], kSorted[1], kSorted[2], kSorted[3], "150 1 2"},
-                 "5.Zeile angeh\xE4ngt", -1},
-        ModeCase{"Insert", 2, 1, "7 7 7",
-                 "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
-                 {kSorted[0], "7 7 7", kSorted[1], kSorted[2], kSorted[3]},
-                 "2.Zeile eingef\xFCgt", 2},
+        ModeCase { "AppendUnaligned", 1, -1, "150 1 2", "Soll diese Zeile angeh\xE4ngt werden?\n",
+            { kSorted[0], kSorted[1], kSorted[2], kSorted[3], "150 1 2" }, "5.Zeile angeh\xE4ngt",
+            -1 },
+        ModeCase { "Insert", 2, 1, "7 7 7",
+            "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
+            { kSorted[0], "7 7 7", kSorted[1], kSorted[2], kSorted[3] }, "2.Zeile eingef\xFCgt",
+            2 },
         // Deleting removes the selected entry, not the one equal to the edit line.
-        ModeCase{"Delete", 3, 3, kSorted[0], "Soll diese Zeile wirklich gel\xF6scht werden?\n",
-                 {kSorted[0], kSorted[1], kSorted[2]}, "4.Zeile gel\xF6scht", -1}),
+        ModeCase { "Delete", 3, 3, kSorted[0], "Soll diese Zeile wirklich gel\xF6scht werden?\n",
+            { kSorted[0], kSorted[1], kSorted[2] }, "4.Zeile gel\xF6scht", -1 }),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct NoSelectionCase
@@ -204,7 +204,7 @@ TEST_P(LineEditorWithoutSelection, AsksNothingAndChangesNoEntry)
 
     std::vector<ScriptedPrompter::Event> expected;
     if (GetParam().tellsToSelect)
-        EXPECT_EQ(prompter.messages(), StringList{kSelectFirst});
+        EXPECT_EQ(prompter.messages(), StringList { kSelectFirst });
     else
         EXPECT_TRUE(prompter.events.empty());
     for (const auto &event : prompter.events)
@@ -216,11 +216,9 @@ TEST_P(LineEditorWithoutSelection, AsksNothingAndChangesNoEntry)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, LineEditorWithoutSelection,
-                         ::testing::Values(NoSelectionCase{"Change", 0, false},
-                                           NoSelectionCase{"Insert", 2, true},
-                                           NoSelectionCase{"Delete", 3, true},
-                                           NoSelectionCase{"NoMode", -1, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+    ::testing::Values(NoSelectionCase { "Change", 0, false }, NoSelectionCase { "Insert", 2, true },
+        NoSelectionCase { "Delete", 3, true }, NoSelectionCase { "NoMode", -1, false }),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LineEditorKillFocus, ASelectionBeyondTheListCountsAsNone)
 {
@@ -230,7 +228,7 @@ TEST(LineEditorKillFocus, ASelectionBeyondTheListCountsAsNone)
     editor.m_Zeile = kNew;
     ScriptedPrompter prompter;
     editor.zeileKillFocus(prompter);
-    EXPECT_EQ(prompter.messages(), StringList{kSelectFirst});
+    EXPECT_EQ(prompter.messages(), StringList { kSelectFirst });
     EXPECT_EQ(editor.m_ListEingabe, kSorted);
 }
 
@@ -240,7 +238,7 @@ TEST(LineEditorKillFocus, TheSelectionFollowsItsEntryThroughSeveralOperations)
     ScriptedPrompter prompter;
     editor.zeileDblClk(1); // 200 m
     editor.m_ZeilenModus = 1;
-    for (const std::string line : {"   50.00 0.5 5", "  500.00 5 50", "  150.00 1.5 15"}) {
+    for (const std::string line : { "   50.00 0.5 5", "  500.00 5 50", "  150.00 1.5 15" }) {
         editor.m_Zeile = line;
         editor.zeileKillFocus(prompter);
     }
@@ -276,8 +274,8 @@ TEST(LineEditorSort, LinesOfOneLayoutComeOutInAscendingDepth)
         const int d = centimetres(random);
         depths.push_back(d);
         // The free layout: depth right-aligned in eight places with two decimals.
-        std::string text = std::to_string(d / 100) + "." + std::to_string(d % 100 / 10)
-            + std::to_string(d % 10);
+        std::string text
+            = std::to_string(d / 100) + "." + std::to_string(d % 100 / 10) + std::to_string(d % 10);
         text.insert(0, 8 - text.size(), ' ');
         editor.addSorted(text + "     1.00     2.00");
     }
@@ -297,7 +295,7 @@ TEST(LineEditorSort, AddSortedReturnsTheIndexAndPlacesEqualEntriesAfterwards)
     EXPECT_EQ(editor.addSorted("a"), 0);
     EXPECT_EQ(editor.addSorted("c"), 2);
     EXPECT_EQ(editor.addSorted("B"), 2) << "after the equal entry b";
-    EXPECT_EQ(editor.m_ListEingabe, (StringList{"a", "b", "B", "c"}));
+    EXPECT_EQ(editor.m_ListEingabe, (StringList { "a", "b", "B", "c" }));
 }
 
 } // namespace

@@ -22,20 +22,19 @@ TEST_P(SplitLines, GivesTheLinesOfTheFile)
     EXPECT_EQ(splitLines(GetParam().bytes), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, SplitLines,
-    ::testing::Values(SplitCase{"Empty", "", {}},
-                      SplitCase{"LastLineWithoutLineFeed", "a\nb", {"a", "b"}},
-                      SplitCase{"EndingLineFeedAddsNoLine", "a\nb\n", {"a", "b"}},
-                      SplitCase{"CrLfIsOneLineEnd", "a\r\nb\r\n", {"a", "b"}},
-                      SplitCase{"MixedLineEnds", "a\r\nb\nc", {"a", "b", "c"}},
-                      SplitCase{"EmptyLineInside", "a\n\nb\n", {"a", "", "b"}},
-                      SplitCase{"TwoLineFeedsAtEnd", "a\n\n", {"a", ""}},
-                      SplitCase{"OnlyALineFeed", "\n", {""}},
-                      SplitCase{"OnlyOneCarriageReturnBelongsToTheEnd", "a\r\r\n", {"a\r"}},
-                      SplitCase{"LoneCarriageReturnStaysInTheLine", "a\rb\n", {"a\rb"}},
-                      SplitCase{"CarriageReturnAtEndOfFile", "a\r", {"a\r"}},
-                      SplitCase{"NulKept", std::string("a\0b\n", 4), {std::string("a\0b", 3)}}),
+INSTANTIATE_TEST_SUITE_P(Bytes, SplitLines,
+    ::testing::Values(SplitCase { "Empty", "", {} },
+        SplitCase { "LastLineWithoutLineFeed", "a\nb", { "a", "b" } },
+        SplitCase { "EndingLineFeedAddsNoLine", "a\nb\n", { "a", "b" } },
+        SplitCase { "CrLfIsOneLineEnd", "a\r\nb\r\n", { "a", "b" } },
+        SplitCase { "MixedLineEnds", "a\r\nb\nc", { "a", "b", "c" } },
+        SplitCase { "EmptyLineInside", "a\n\nb\n", { "a", "", "b" } },
+        SplitCase { "TwoLineFeedsAtEnd", "a\n\n", { "a", "" } },
+        SplitCase { "OnlyALineFeed", "\n", { "" } },
+        SplitCase { "OnlyOneCarriageReturnBelongsToTheEnd", "a\r\r\n", { "a\r" } },
+        SplitCase { "LoneCarriageReturnStaysInTheLine", "a\rb\n", { "a\rb" } },
+        SplitCase { "CarriageReturnAtEndOfFile", "a\r", { "a\r" } },
+        SplitCase { "NulKept", std::string("a\0b\n", 4), { std::string("a\0b", 3) } }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ReadMeasurementFile, ReadsAFileAsItsLines)
@@ -43,7 +42,7 @@ TEST(ReadMeasurementFile, ReadsAFileAsItsLines)
     TempFile file("Name\r\n1 2 3\r\n4 5 6");
     const MeasurementFileLines read = readMeasurementFile(file.path());
     EXPECT_TRUE(read.opened);
-    EXPECT_EQ(read.lines, (StringList{"Name", "1 2 3", "4 5 6"}));
+    EXPECT_EQ(read.lines, (StringList { "Name", "1 2 3", "4 5 6" }));
 }
 
 TEST(ReadMeasurementFile, AMissingFileYieldsNoLines)
@@ -55,8 +54,8 @@ TEST(ReadMeasurementFile, AMissingFileYieldsNoLines)
 
 TEST(ReadMeasurementFile, AFolderIsNoFile)
 {
-    const MeasurementFileLines read =
-        readMeasurementFile(std::filesystem::temp_directory_path().string());
+    const MeasurementFileLines read
+        = readMeasurementFile(std::filesystem::temp_directory_path().string());
     EXPECT_FALSE(read.opened);
     EXPECT_TRUE(read.lines.empty());
 }

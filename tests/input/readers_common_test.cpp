@@ -12,8 +12,7 @@ using namespace readertest;
 
 namespace {
 
-template <typename F>
-class Reader : public ::testing::Test
+template <typename F> class Reader : public ::testing::Test
 {
 protected:
     static StringList file(const std::string &name, int records)
@@ -51,8 +50,8 @@ TYPED_TEST(Reader, ThinsToTheFirstAndEveryNthRecord)
         int step;
     };
     const StringList lines = this->file("B", 23);
-    for (const Choice choice : {Choice{0, 1}, Choice{1, 2}, Choice{2, 5}, Choice{3, 10},
-                                Choice{4, 1}, Choice{-1, 1}}) {
+    for (const Choice choice : { Choice { 0, 1 }, Choice { 1, 2 }, Choice { 2, 5 },
+             Choice { 3, 10 }, Choice { 4, 1 }, Choice { -1, 1 } }) {
         ASSERT_EQ(schrittweite(choice.datenauswahl), choice.step);
         const MeasurementRead read = readMeasurement(lines, TypeParam::format, choice.step);
         StringList expected;
@@ -68,7 +67,7 @@ TYPED_TEST(Reader, StepFiveOnTwelveRecordsTakesRecordsOneFiveAndTen)
 {
     const MeasurementRead read = readMeasurement(this->file("B", 12), TypeParam::format, 5);
     EXPECT_EQ(read.stations,
-              (StringList{TypeParam::station(1), TypeParam::station(5), TypeParam::station(10)}));
+        (StringList { TypeParam::station(1), TypeParam::station(5), TypeParam::station(10) }));
     EXPECT_EQ(read.status(), "3 Zeilen wurden eingelesen");
 }
 
@@ -86,7 +85,7 @@ TYPED_TEST(Reader, ALineOf98CharactersIsRead)
 
 TYPED_TEST(Reader, ALineOf99CharactersOrMoreStopsTheReading)
 {
-    for (size_t length : {99u, 100u, 250u}) {
+    for (size_t length : { 99u, 100u, 250u }) {
         StringList lines = this->file("C", 3);
         lines.push_back(TypeParam::recordOfLength(4, length));
         lines.push_back(TypeParam::record(5));
@@ -94,11 +93,11 @@ TYPED_TEST(Reader, ALineOf99CharactersOrMoreStopsTheReading)
         const MeasurementRead read = readMeasurement(lines, TypeParam::format, 1, "alt");
         ASSERT_EQ(read.faults.size(), 1u);
         EXPECT_EQ(read.faults[0].message,
-                  "In der " + std::to_string(number) + ".Zeile 100 Zeichen gelesen");
+            "In der " + std::to_string(number) + ".Zeile 100 Zeichen gelesen");
         EXPECT_EQ(read.faults[0].lineNumber, number);
         EXPECT_TRUE(read.aborted);
         EXPECT_EQ(read.stations,
-                  (StringList{TypeParam::station(1), TypeParam::station(2), TypeParam::station(3)}));
+            (StringList { TypeParam::station(1), TypeParam::station(2), TypeParam::station(3) }));
         EXPECT_EQ(read.name, "alt") << "the name returns after a fault";
     }
 }
@@ -117,13 +116,12 @@ TYPED_TEST(Reader, TheCarriageReturnOfALineEndIsNoPartOfTheLine)
     EXPECT_EQ(read.stations.back(), TypeParam::station(4));
 
     const std::string tooLong = TypeParam::recordOfLength(3, 99) + "\r\n";
-    const MeasurementRead stopped =
-        readMeasurement(splitLines(bytes.substr(0, bytes.find(TypeParam::recordOfLength(3, 98)))
-                                   + tooLong),
-                        TypeParam::format, 1, "alt");
+    const MeasurementRead stopped = readMeasurement(
+        splitLines(bytes.substr(0, bytes.find(TypeParam::recordOfLength(3, 98))) + tooLong),
+        TypeParam::format, 1, "alt");
     ASSERT_EQ(stopped.faults.size(), 1u);
     EXPECT_EQ(stopped.faults[0].message,
-              "In der " + std::to_string(this->headLines() + 3) + ".Zeile 100 Zeichen gelesen");
+        "In der " + std::to_string(this->headLines() + 3) + ".Zeile 100 Zeichen gelesen");
 }
 
 TYPED_TEST(Reader, AFaultKeepsWhatCameBeforeAndReadsNoFurther)
@@ -155,8 +153,8 @@ TYPED_TEST(Reader, AnEmptyFileGivesNoStationsAndNoName)
 TYPED_TEST(Reader, ANewHeadReplacesTheDescriptiveLinesHeldBefore)
 {
     // Free and ATK files always do; a WEG file whose second line is a header does.
-    const MeasurementRead read =
-        readMeasurement(this->file("F", 2), TypeParam::format, 1, "", StringList{"alt"});
+    const MeasurementRead read
+        = readMeasurement(this->file("F", 2), TypeParam::format, 1, "", StringList { "alt" });
     EXPECT_TRUE(read.info.empty());
     EXPECT_TRUE(read.listedInfo.empty());
 }
@@ -172,14 +170,14 @@ TYPED_TEST(Reader, TextEndsAtAnEmbeddedNul)
 
 TEST(Reader, AnUnknownFormatReadsNothingAndKeepsTheName)
 {
-    const MeasurementRead read =
-        readMeasurement({"Name", "1 2 3"}, 7, 1, "vorher", StringList{"Info"});
+    const MeasurementRead read
+        = readMeasurement({ "Name", "1 2 3" }, 7, 1, "vorher", StringList { "Info" });
     EXPECT_TRUE(read.aborted);
     ASSERT_EQ(read.faults.size(), 1u);
     EXPECT_EQ(read.faults[0].message, "Kein Dateiformat gew\xE4hlt");
     EXPECT_TRUE(read.stations.empty());
     EXPECT_EQ(read.name, "vorher");
-    EXPECT_EQ(read.info, StringList{"Info"});
+    EXPECT_EQ(read.info, StringList { "Info" });
 }
 
 } // namespace

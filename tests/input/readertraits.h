@@ -31,16 +31,25 @@ inline std::string padded(std::string line, size_t length, char fill = ' ')
 
 // Record k of a test survey, in hundredths: depth 10k + 0.25 m, inclination 0.5k degrees,
 // azimuth 2k + 0.75 degrees.
-inline long depthOf(int k) { return 1000L * k + 25; }
-inline long inclinationOf(int k) { return 50L * k; }
-inline long azimuthOf(int k) { return 200L * k + 75; }
+inline long depthOf(int k)
+{
+    return 1000L * k + 25;
+}
+inline long inclinationOf(int k)
+{
+    return 50L * k;
+}
+inline long azimuthOf(int k)
+{
+    return 200L * k + 75;
+}
 
 struct Weg
 {
     static constexpr int format = WegFormat;
     static StringList head(const std::string &name)
     {
-        return {"WEG-DATEI     " + name, "A1  KOPF      Richtungsmessung"};
+        return { "WEG-DATEI     " + name, "A1  KOPF      Richtungsmessung" };
     }
     static std::string record(int k)
     {
@@ -63,7 +72,7 @@ struct Weg
 struct Free
 {
     static constexpr int format = FreiesFormat;
-    static StringList head(const std::string &name) { return {name}; }
+    static StringList head(const std::string &name) { return { name }; }
     static std::string record(int k)
     {
         return fixed2(depthOf(k)) + "\t" + fixed2(inclinationOf(k)) + "  " + fixed2(azimuthOf(k));
@@ -88,7 +97,7 @@ struct Atk
     static constexpr int format = AtkFormat;
     static StringList head(const std::string &name)
     {
-        return {name, "ATK Export 01.02.2024", "Teufe Neigung Azimut"};
+        return { name, "ATK Export 01.02.2024", "Teufe Neigung Azimut" };
     }
     static std::string record(int k)
     {
@@ -100,7 +109,10 @@ struct Atk
     }
     static std::string station(int k) { return Free::station(k); }
     // What follows column 17 is no part of the record.
-    static std::string recordOfLength(int k, size_t length) { return padded(record(k), length, '#'); }
+    static std::string recordOfLength(int k, size_t length)
+    {
+        return padded(record(k), length, '#');
+    }
     static std::string badLine() { return "0001000x000000100"; }
     static std::string badMessage(int number, const std::string &line)
     {

@@ -15,8 +15,8 @@ public:
     {
         static int counter = 0;
         m_path = (std::filesystem::temp_directory_path()
-                  / ("dravon-input-" + std::to_string(::getpid()) + "-" + std::to_string(++counter)
-                     + suffix))
+            / ("dravon-input-" + std::to_string(::getpid()) + "-" + std::to_string(++counter)
+                + suffix))
                      .string();
         std::ofstream out(m_path, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
