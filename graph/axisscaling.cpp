@@ -85,7 +85,7 @@ double GraphPage::start(double min, double delt)
         return min;
     const double q = min / delt;
     const bool inIntRange = q >= static_cast<double>(std::numeric_limits<std::int32_t>::min())
-                            && q <= static_cast<double>(std::numeric_limits<std::int32_t>::max());
+        && q <= static_cast<double>(std::numeric_limits<std::int32_t>::max());
     if (inIntRange && q == std::trunc(q))
         return min; // already on the tick grid
     const double n = q > 0.0 ? std::trunc(std::log10(q)) : 0.0;

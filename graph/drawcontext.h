@@ -33,8 +33,8 @@ struct DrawPen
 enum class FontFamily {
     DontCare,
     Modern, // fixed pitch
-    Swiss,  // sans serif
-    Roman,  // serif
+    Swiss, // sans serif
+    Roman, // serif
 };
 
 // A font: `height` is the cell height in logical units (ascent plus descent, as a

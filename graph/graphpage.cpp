@@ -30,8 +30,7 @@ void GraphPage::OnDraw(DrawContext &dc, SurveyData &data, const std::string &doc
         zeichnen(dc, data, docTitle);
 }
 
-void GraphPage::zeichnen(DrawContext &dc, const SurveyData &data,
-                         const std::string &docTitle) const
+void GraphPage::zeichnen(DrawContext &dc, const SurveyData &data, const std::string &docTitle) const
 {
     if (m_bComputed != 1)
         return;

@@ -23,9 +23,9 @@ public:
 
     // ---- state (public like the members of a view; the view sets the layout flags) ----
     int m_bGrafiklupe = 0; // zoom on (screen only)
-    int m_bPrint = 0;      // a print job is being prepared or printed
-    int m_bPortrait = 1;   // 1 portrait (always on screen), 0 landscape page
-    int m_bComputed = 0;   // OnCompute has run; before that nothing is drawn
+    int m_bPrint = 0; // a print job is being prepared or printed
+    int m_bPortrait = 1; // 1 portrait (always on screen), 0 landscape page
+    int m_bComputed = 0; // OnCompute has run; before that nothing is drawn
 
     // Displayed ranges, tick spacings and first ticks of m_X, m_Y, m_Y1.
     double xmin = 0.0, xmax = 0.0, ymin = 0.0, ymax = 0.0, y1min = 0.0, y1max = 0.0;
@@ -37,9 +37,9 @@ public:
     int m_y1 = 0, m_y2 = 0;
 
     int m_Breite = 1300; // plot area width W in logical units
-    int m_Hoehe = 750;   // plot area height H
-    PointArray m_Punkte{};  // first curve, valid below m_Punktzahl
-    PointArray m_Punkte1{}; // second curve, filled only when the data show two curves
+    int m_Hoehe = 750; // plot area height H
+    PointArray m_Punkte {}; // first curve, valid below m_Punktzahl
+    PointArray m_Punkte1 {}; // second curve, filled only when the data show two curves
     // Number of valid points in m_Punkte/m_Punkte1: the data's m_PlotWerte at the last
     // worldtrans (never m_MaxWerte, so points of earlier data are never drawn).
     int m_Punktzahl = 0;

@@ -6,17 +6,17 @@
 namespace graphstyle {
 
 // Frame and axis ticks.
-inline const DrawPen kFramePen{PenStyle::Solid, 4, {0, 0, 0}};
+inline const DrawPen kFramePen { PenStyle::Solid, 4, { 0, 0, 0 } };
 // Grid lines inside the plot area.
-inline const DrawPen kGridPen{PenStyle::Dotted, 1, {0, 0, 0}};
+inline const DrawPen kGridPen { PenStyle::Dotted, 1, { 0, 0, 0 } };
 // First curve (red) and second curve (blue), each with its legend line.
-inline const DrawPen kCurvePen{PenStyle::Solid, 3, {255, 0, 0}};
-inline const DrawPen kCurve1Pen{PenStyle::Solid, 3, {0, 0, 255}};
+inline const DrawPen kCurvePen { PenStyle::Solid, 3, { 255, 0, 0 } };
+inline const DrawPen kCurve1Pen { PenStyle::Solid, 3, { 0, 0, 255 } };
 
 // The graph fonts name no face, only a fixed-pitch family.
-inline const DrawFont kTitleFont{80, 600, FontFamily::Modern, {}};
-inline const DrawFont kCaptionFont{60, 700, FontFamily::Modern, {}};
-inline const DrawFont kLabelFont{45, 700, FontFamily::Modern, {}};
+inline const DrawFont kTitleFont { 80, 600, FontFamily::Modern, {} };
+inline const DrawFont kCaptionFont { 60, 700, FontFamily::Modern, {} };
+inline const DrawFont kLabelFont { 45, 700, FontFamily::Modern, {} };
 
 // The scrollable page: 250 mm x 220 mm, scrolled by half of it per page and by a
 // fiftieth per line.

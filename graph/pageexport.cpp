@@ -40,8 +40,8 @@ QSize usedArea(const GraphPage &page, const SurveyData &data)
     return QSize(page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + 300);
 }
 
-bool writePng(const GraphPage &page, const SurveyData &data, const std::string &docTitle,
-              QSaveFile &file)
+bool writePng(
+    const GraphPage &page, const SurveyData &data, const std::string &docTitle, QSaveFile &file)
 {
     const QSize size = usedArea(page, data) * kPngPixelsPerMm / 10;
     QImage image(size, QImage::Format_RGB32);
@@ -58,8 +58,8 @@ bool writePng(const GraphPage &page, const SurveyData &data, const std::string &
     return image.save(&file, "PNG");
 }
 
-bool writeSvg(const GraphPage &page, const SurveyData &data, const std::string &docTitle,
-              QSaveFile &file)
+bool writeSvg(
+    const GraphPage &page, const SurveyData &data, const std::string &docTitle, QSaveFile &file)
 {
     const QSize size = usedArea(page, data);
     QSvgGenerator svg;
@@ -76,15 +76,13 @@ bool writeSvg(const GraphPage &page, const SurveyData &data, const std::string &
     return painter.end();
 }
 
-bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTitle,
-              QSaveFile &file)
+bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTitle, QSaveFile &file)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm,
-                                            kPdfMarginMm),
-                                  QPageLayout::Millimeter));
+        QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+        QPageLayout::Millimeter));
     pdf.setTitle(QString::fromUtf8(win1252::toUtf8(data.m_GrafikTitel)));
     pdf.setCreator(QStringLiteral("Dravon"));
     // As when printing: the printable area decides between portrait and landscape.
@@ -104,7 +102,7 @@ bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTit
 } // namespace
 
 bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
-                     std::string &germanError)
+    std::string &germanError)
 {
     const QString qpath = QString::fromUtf8(path);
     const QString ext = QFileInfo(qpath).suffix().toLower();
@@ -113,7 +111,7 @@ bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const 
         germanError = cfmt(german("Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
                                   "(Dateiendung .png, .svg oder .pdf):\n%s")
                                .c_str(),
-                           shownPath.c_str());
+            shownPath.c_str());
         return false;
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
@@ -128,8 +126,7 @@ bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const 
     QSaveFile file(qpath);
     if (!file.open(QIODevice::WriteOnly)) {
         germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
-                           shownPath.c_str(),
-                           win1252::fromUtf8(file.errorString().toStdString()).c_str());
+            shownPath.c_str(), win1252::fromUtf8(file.errorString().toStdString()).c_str());
         return false;
     }
     bool ok = false;
@@ -143,7 +140,7 @@ bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const 
         const std::string reason = win1252::fromUtf8(file.errorString().toStdString());
         file.cancelWriting();
         germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
-                           shownPath.c_str(), reason.c_str());
+            shownPath.c_str(), reason.c_str());
         return false;
     }
     return true;

@@ -19,4 +19,4 @@
 // missing QGuiApplication or a file that cannot be written; an existing file is then
 // left as it was.
 bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
-                     std::string &germanError);
+    std::string &germanError);

@@ -29,7 +29,7 @@ QString toQString(const std::string &text)
 std::string lower(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
@@ -67,14 +67,16 @@ QStringList familiesFor(const DrawFont &font, QFont::StyleHint &hint)
 } // namespace
 
 PainterDrawContext::PainterDrawContext(QPainter &painter)
-    : PainterDrawContext(painter, pixelsPerUnitX(*painter.device()),
-                         pixelsPerUnitY(*painter.device()))
+    : PainterDrawContext(
+        painter, pixelsPerUnitX(*painter.device()), pixelsPerUnitY(*painter.device()))
 {
 }
 
-PainterDrawContext::PainterDrawContext(QPainter &painter, double pixelsPerUnitX,
-                                       double pixelsPerUnitY)
-    : m_painter(painter), m_sx(pixelsPerUnitX), m_sy(pixelsPerUnitY)
+PainterDrawContext::PainterDrawContext(
+    QPainter &painter, double pixelsPerUnitX, double pixelsPerUnitY)
+    : m_painter(painter)
+    , m_sx(pixelsPerUnitX)
+    , m_sy(pixelsPerUnitY)
 {
     m_qfont = qtFont(m_font);
     applyPen();
@@ -190,7 +192,8 @@ DrawSize PainterDrawContext::textExtent(const std::string &text)
 {
     const QFontMetricsF fm(m_qfont, m_painter.device());
     const double w = text.empty() ? 0.0 : fm.horizontalAdvance(toQString(text));
-    return {static_cast<int>(std::lround(w / m_sx)), static_cast<int>(std::lround(fm.height() / m_sy))};
+    return { static_cast<int>(std::lround(w / m_sx)),
+        static_cast<int>(std::lround(fm.height() / m_sy)) };
 }
 
 void PainterDrawContext::rectangle(int x1, int y1, int x2, int y2)

@@ -55,8 +55,8 @@ private:
     QPainter &m_painter;
     double m_sx;
     double m_sy;
-    QPoint m_origin{0, 0};
-    QPoint m_current{0, 0};
+    QPoint m_origin { 0, 0 };
+    QPoint m_current { 0, 0 };
     DrawPen m_pen;
     DrawFont m_font;
     QFont m_qfont;

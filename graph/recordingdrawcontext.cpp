@@ -30,7 +30,7 @@ std::vector<RecordingDrawContext::Line> RecordingDrawContext::lines() const
     std::vector<Line> out;
     for (const Call &c : calls)
         if (c.kind == Kind::LineTo)
-            out.push_back({QPoint(c.x1, c.y1), QPoint(c.x2, c.y2), c.pen});
+            out.push_back({ QPoint(c.x1, c.y1), QPoint(c.x2, c.y2), c.pen });
     return out;
 }
 
@@ -85,7 +85,7 @@ void RecordingDrawContext::textOut(int x, int y, const std::string &text)
 DrawSize RecordingDrawContext::textExtent(const std::string &text)
 {
     const int h = m_font.height < 0 ? -m_font.height : m_font.height;
-    return {static_cast<int>(text.size()) * h * 6 / 10, h};
+    return { static_cast<int>(text.size()) * h * 6 / 10, h };
 }
 
 void RecordingDrawContext::rectangle(int x1, int y1, int x2, int y2)

@@ -17,10 +17,10 @@ public:
     {
         Kind kind = Kind::Text;
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // points of the call
-        std::string text;                    // Text only
-        std::vector<QPoint> points;          // Polyline only
-        DrawPen pen;                         // pen selected when the call was made
-        DrawFont font;                       // font selected when the call was made
+        std::string text; // Text only
+        std::vector<QPoint> points; // Polyline only
+        DrawPen pen; // pen selected when the call was made
+        DrawFont font; // font selected when the call was made
         TextAlign align = TextAlign::TopLeft;
     };
 
@@ -59,8 +59,8 @@ public:
 private:
     Call make(Kind kind) const;
 
-    QPoint m_origin{0, 0};
-    QPoint m_current{0, 0};
+    QPoint m_origin { 0, 0 };
+    QPoint m_current { 0, 0 };
     DrawPen m_pen;
     DrawFont m_font;
     TextAlign m_align = TextAlign::TopLeft;

@@ -40,14 +40,14 @@ std::vector<int> leftTicks(const DrawnPage &p)
 TEST(Axes, TopViewBeyondAThousandHasNoDecimalsAndTheLastTickInside)
 {
     // x 0..1400 by 200, y -1..1 by 1.
-    const DrawnPage p = drawPage(plotData({{0, 0, 0}, {1234.5f, 0, 0}}, false, 1));
+    const DrawnPage p = drawPage(plotData({ { 0, 0, 0 }, { 1234.5f, 0, 0 } }, false, 1));
     ASSERT_EQ(p.W, 1300);
     ASSERT_EQ(p.H, 750);
     // 200 * 1300 / 1400 = 185.7 and so on, truncated; 1400 sits at W - 1.
     EXPECT_THAT(bottomTicks(p), ElementsAre(0, 185, 371, 557, 742, 928, 1114, 1299));
     const auto bottom = labelsAtY(p.rec, -p.H - 30);
-    EXPECT_THAT(textsOf(bottom), ElementsAre("   0", " 200", " 400", " 600", " 800", "1000",
-                                             "1200", "1400"));
+    EXPECT_THAT(textsOf(bottom),
+        ElementsAre("   0", " 200", " 400", " 600", " 800", "1000", "1200", "1400"));
     for (const auto &c : bottom)
         EXPECT_EQ(c.align, TextAlign::TopCenter);
     EXPECT_EQ(bottom.back().x1, 1299);
@@ -65,38 +65,38 @@ TEST(Axes, TopViewBeyondAThousandHasNoDecimalsAndTheLastTickInside)
 TEST(Axes, SideViewDepthUpToAThousandInShortestForm)
 {
     // Depth 0..1000 by 100 down the left axis; the deepest tick one unit inside.
-    const DrawnPage p = drawPage(plotData({{12.3f, 0, 0}, {987.6f, 30, 0}}, true, 1));
-    EXPECT_THAT(leftTicks(p),
-                ElementsAre(0, -75, -150, -225, -300, -375, -450, -525, -600, -675, -749));
+    const DrawnPage p = drawPage(plotData({ { 12.3f, 0, 0 }, { 987.6f, 30, 0 } }, true, 1));
+    EXPECT_THAT(
+        leftTicks(p), ElementsAre(0, -75, -150, -225, -300, -375, -450, -525, -600, -675, -749));
     EXPECT_THAT(textsOf(labelsAtX(p.rec, -130)),
-                ElementsAre("    0", "  100", "  200", "  300", "  400", "  500", "  600", "  700",
-                            "  800", "  900", " 1000"));
+        ElementsAre("    0", "  100", "  200", "  300", "  400", "  500", "  600", "  700", "  800",
+            "  900", " 1000"));
     // The displacement runs along the bottom with "%4g".
     EXPECT_THAT(textsOf(labelsAtY(p.rec, -p.H - 30)),
-                ElementsAre("   0", "   5", "  10", "  15", "  20", "  25", "  30"));
+        ElementsAre("   0", "   5", "  10", "  15", "  20", "  25", "  30"));
 }
 
 TEST(Axes, RangeWithinOneHasThreeDecimals)
 {
-    const DrawnPage p = drawPage(plotData({{0, 0, 0}, {0.5f, 1, 0}}, false, 1));
+    const DrawnPage p = drawPage(plotData({ { 0, 0, 0 }, { 0.5f, 1, 0 } }, false, 1));
     EXPECT_THAT(textsOf(labelsAtY(p.rec, -p.H - 30)),
-                ElementsAre("0.000", "0.100", "0.200", "0.300", "0.400", "0.500"));
+        ElementsAre("0.000", "0.100", "0.200", "0.300", "0.400", "0.500"));
     EXPECT_EQ(bottomTicks(p).back(), p.W - 1);
 }
 
 TEST(Axes, MillionsInExponentForm)
 {
-    const DrawnPage top = drawPage(plotData({{0, 0, 0}, {10, 2000000, 0}}, false, 1));
+    const DrawnPage top = drawPage(plotData({ { 0, 0, 0 }, { 10, 2000000, 0 } }, false, 1));
     EXPECT_THAT(textsOf(labelsAtX(top.rec, -130)),
-                ElementsAre("0.00e+00", "5.00e+05", "1.00e+06", "1.50e+06", "2.00e+06"));
-    const DrawnPage side = drawPage(plotData({{0, 0, 0}, {10, 2000000, 0}}, true, 1));
+        ElementsAre("0.00e+00", "5.00e+05", "1.00e+06", "1.50e+06", "2.00e+06"));
+    const DrawnPage side = drawPage(plotData({ { 0, 0, 0 }, { 10, 2000000, 0 } }, true, 1));
     EXPECT_THAT(textsOf(labelsAtY(side.rec, -side.H - 30)),
-                ElementsAre("0.00e+00", "5.00e+05", "1.00e+06", "1.50e+06", "2.00e+06"));
+        ElementsAre("0.00e+00", "5.00e+05", "1.00e+06", "1.50e+06", "2.00e+06"));
 }
 
 TEST(Axes, SecondAxisOnTheRightAcceptsATopTickWithARoundingExcess)
 {
-    const SurveyData d = plotData({{0, 0, 0}, {100, 3, 0}}, false, 2);
+    const SurveyData d = plotData({ { 0, 0, 0 }, { 100, 3, 0 } }, false, 2);
     GraphPage page;
     page.OnCompute(d);
     // 0.1 added three times is 0.30000000000000004, above 0.3.
@@ -133,20 +133,20 @@ TEST(Axes, SecondAxisOnTheRightAcceptsATopTickWithARoundingExcess)
 TEST(Axes, SecondAxisLabelsInTheSideView)
 {
     // Azimuth 0..100 by 20 along the top, the last tick one unit inside.
-    const DrawnPage p = drawPage(plotData({{0, 0, 0}, {150, 10, 25}, {300, 40, 100}}, true, 2));
+    const DrawnPage p
+        = drawPage(plotData({ { 0, 0, 0 }, { 150, 10, 25 }, { 300, 40, 100 } }, true, 2));
     const auto top = labelsAtY(p.rec, 70);
     EXPECT_THAT(textsOf(top), ElementsAre("  0", " 20", " 40", " 60", " 80", "100"));
     std::vector<int> xs;
-    for (const auto &l : linesWhere(p.rec, kFramePen, [](const Rec::Line &l) {
-             return l.from.y() == 0 && l.to.y() == 30;
-         }))
+    for (const auto &l : linesWhere(p.rec, kFramePen,
+             [](const Rec::Line &l) { return l.from.y() == 0 && l.to.y() == 30; }))
         xs.push_back(l.from.x());
     EXPECT_THAT(xs, ElementsAre(0, 260, 520, 780, 1040, 1299));
 }
 
 TEST(Axes, MillionsOnTheSecondAxisHaveTheirOwnFormats)
 {
-    SurveyData d = plotData({{0, 0, 0}, {100, 3, 2000000}}, false, 2);
+    SurveyData d = plotData({ { 0, 0, 0 }, { 100, 3, 2000000 } }, false, 2);
     const DrawnPage right = drawPage(d);
     const auto right1 = textsOf(labelsAtX(right.rec, 1540));
     ASSERT_GE(right1.size(), 2u);
@@ -160,7 +160,6 @@ TEST(Axes, MillionsOnTheSecondAxisHaveTheirOwnFormats)
     EXPECT_EQ(top1[1], "5.00e+05");
 }
 
-
 class GridTest : public ::testing::TestWithParam<bool>
 {
 };
@@ -168,7 +167,7 @@ class GridTest : public ::testing::TestWithParam<bool>
 TEST_P(GridTest, FourInteriorLinesPerAxisForFiveIntervals)
 {
     // x 0..1000 by 200 and y 0..100 by 20: five intervals each.
-    SurveyData d = plotData({{0, 0, 0}, {1000, 100, 0}}, GetParam(), 1);
+    SurveyData d = plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, GetParam(), 1);
     const DrawnPage p = drawPage(d);
     const auto grid = linesWhere(p.rec, kGridPen, [](const Rec::Line &) { return true; });
     ASSERT_EQ(grid.size(), 8u);
@@ -207,15 +206,14 @@ TEST_P(GridTest, FourInteriorLinesPerAxisForFiveIntervals)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothArrangements, GridTest, ::testing::Bool(),
-                         [](const auto &info) { return info.param ? "side" : "top"; });
+    [](const auto &info) { return info.param ? "side" : "top"; });
 
 TEST(Axes, GridLinesOfTheTopView)
 {
-    const DrawnPage p = drawPage(plotData({{0, 0, 0}, {1000, 100, 0}}, false, 1));
+    const DrawnPage p = drawPage(plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, false, 1));
     std::vector<int> ys;
-    for (const auto &l : linesWhere(p.rec, kGridPen, [](const Rec::Line &l) {
-             return l.from.y() == l.to.y();
-         }))
+    for (const auto &l :
+        linesWhere(p.rec, kGridPen, [](const Rec::Line &l) { return l.from.y() == l.to.y(); }))
         ys.push_back(l.from.y());
     // 20, 40, 60, 80 of 100 on a height of 750, counted up from the bottom edge.
     EXPECT_THAT(ys, ElementsAre(-600, -450, -300, -150));
@@ -224,7 +222,7 @@ TEST(Axes, GridLinesOfTheTopView)
 TEST(Axes, ZeroDepthRangeHasOneClampedTickAndNoGrid)
 {
     // A vertical hole in the top view: every east offset is 0.
-    const DrawnPage top = drawPage(plotData({{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}, false, 1));
+    const DrawnPage top = drawPage(plotData({ { 0, 0, 0 }, { 0, 0, 0 }, { 0, 0, 0 } }, false, 1));
     EXPECT_THAT(bottomTicks(top), ElementsAre(1299));
     EXPECT_THAT(textsOf(labelsAtY(top.rec, -top.H - 30)), ElementsAre("0.000"));
     for (const auto &l : linesWhere(top.rec, kGridPen, [](const Rec::Line &) { return true; }))
@@ -232,7 +230,7 @@ TEST(Axes, ZeroDepthRangeHasOneClampedTickAndNoGrid)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(top.page.m_Punkte[i].x(), 0);
 
-    const DrawnPage side = drawPage(plotData({{0, 0, 0}, {0, 5, 0}}, true, 1));
+    const DrawnPage side = drawPage(plotData({ { 0, 0, 0 }, { 0, 5, 0 } }, true, 1));
     EXPECT_THAT(leftTicks(side), ElementsAre(-side.H + 1));
     EXPECT_EQ(side.page.m_Punkte[1].y(), 0);
 }
@@ -248,16 +246,16 @@ TEST(Captions, TitlesAndCaptionsAtTheirAnchorsWithTheirFonts)
         int x, y;
         DrawFont font;
     };
-    const std::vector<Expect> expected{
-        {"Testbohrung", 650, 300, graphstyle::kTitleFont},
-        {"Abweichung (m) und Azimut (Grad)", 650, 210, graphstyle::kCaptionFont},
-        {"Seigerteufe  ", -50, 150, graphstyle::kCaptionFont},
-        {"(m)   ", -50, 90, graphstyle::kCaptionFont},
-        {"Azimut (Grad)", 650, 150, graphstyle::kCaptionFont},
-        {"Abweichung (m)", 650, -820, graphstyle::kCaptionFont},
-        {"Dokument Test.dvn", 100, -950, graphstyle::kLabelFont},
-        {"Seigerteufe", 650, -900, graphstyle::kLabelFont},
-        {"  Azimut   ", 650, -950, graphstyle::kLabelFont},
+    const std::vector<Expect> expected {
+        { "Testbohrung", 650, 300, graphstyle::kTitleFont },
+        { "Abweichung (m) und Azimut (Grad)", 650, 210, graphstyle::kCaptionFont },
+        { "Seigerteufe  ", -50, 150, graphstyle::kCaptionFont },
+        { "(m)   ", -50, 90, graphstyle::kCaptionFont },
+        { "Azimut (Grad)", 650, 150, graphstyle::kCaptionFont },
+        { "Abweichung (m)", 650, -820, graphstyle::kCaptionFont },
+        { "Dokument Test.dvn", 100, -950, graphstyle::kLabelFont },
+        { "Seigerteufe", 650, -900, graphstyle::kLabelFont },
+        { "  Azimut   ", 650, -950, graphstyle::kLabelFont },
     };
     for (const Expect &e : expected) {
         const Rec::Call *c = p.rec.findText(e.text);

@@ -39,12 +39,11 @@ struct RecordingBackend
 struct PainterBackend
 {
     QImage image = whiteImage(400, 300);
-    QPainter painter{&image};
-    PainterDrawContext dc{painter};
+    QPainter painter { &image };
+    PainterDrawContext dc { painter };
 };
 
-template <typename Backend>
-class DrawLayerTest : public ::testing::Test
+template <typename Backend> class DrawLayerTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -85,7 +84,7 @@ TYPED_TEST(DrawLayerTest, TextExtentIsTheCellOfTheSelectedFont)
 {
     DrawContext &dc = this->dc();
     for (const DrawFont &font :
-         {graphstyle::kTitleFont, graphstyle::kCaptionFont, graphstyle::kLabelFont}) {
+        { graphstyle::kTitleFont, graphstyle::kCaptionFont, graphstyle::kLabelFont }) {
         dc.selectFont(font);
         const DrawSize one = dc.textExtent("0");
         const DrawSize ten = dc.textExtent("0123456789");
@@ -113,7 +112,7 @@ TEST_F(PainterBackendTest, YGrowsUpwardFromTheWindowOrigin)
         QPainter painter(&image);
         PainterDrawContext dc(painter);
         dc.setWindowOrg(-10, 10);
-        dc.selectPen({PenStyle::Solid, 0, {0, 0, 0}});
+        dc.selectPen({ PenStyle::Solid, 0, { 0, 0, 0 } });
         dc.moveTo(0, -50);
         dc.lineTo(100, -50);
     }
@@ -163,7 +162,7 @@ TEST_F(PainterBackendTest, FontsResolveToTheDebianFixedPitchFaces)
     EXPECT_EQ(graph.family(), QStringLiteral("Liberation Mono"));
     EXPECT_TRUE(graph.fixedPitch());
     EXPECT_EQ(graph.weight(), 700);
-    const QFontInfo table(dc.qtFont({-40, 400, FontFamily::DontCare, "Courier New"}));
+    const QFontInfo table(dc.qtFont({ -40, 400, FontFamily::DontCare, "Courier New" }));
     EXPECT_EQ(table.family(), QStringLiteral("Liberation Mono"));
 }
 
@@ -174,7 +173,7 @@ TEST_F(PainterBackendTest, TextIsUprightAndHangsFromItsAnchor)
         QPainter painter(&image);
         PainterDrawContext dc(painter);
         dc.setWindowOrg(0, 0);
-        dc.selectFont({200, 700, FontFamily::Modern, {}});
+        dc.selectFont({ 200, 700, FontFamily::Modern, {} });
         dc.setTextAlign(TextAlign::TopCenter);
         dc.textOut(200, -50, "T");
     }
@@ -214,7 +213,7 @@ TEST_F(PainterBackendTest, RectangleIsFilledWhiteAndPolylineNeedsTwoPoints)
         QPainter painter(&image);
         PainterDrawContext dc(painter);
         dc.selectPen(graphstyle::kCurvePen);
-        const QPoint single[] = {QPoint(150, -150)};
+        const QPoint single[] = { QPoint(150, -150) };
         dc.polyline(single, 1);
         dc.selectPen(graphstyle::kFramePen);
         dc.rectangle(10, -10, 100, -100);

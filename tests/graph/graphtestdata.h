@@ -34,8 +34,8 @@ inline SurveyData plotData(const std::vector<PlotPoint> &points, bool inverted, 
 }
 
 // Station lines computed by the core as "Daten ändern" does; 0 side view, 1 top view.
-inline SurveyData computed(const std::vector<std::string> &lines, int ansicht,
-                           ScriptedPrompter *prompterOut = nullptr)
+inline SurveyData computed(
+    const std::vector<std::string> &lines, int ansicht, ScriptedPrompter *prompterOut = nullptr)
 {
     SurveyData d;
     d.m_Name = "Testbohrung";
@@ -48,7 +48,7 @@ inline SurveyData computed(const std::vector<std::string> &lines, int ansicht,
     return d;
 }
 
-inline const std::vector<std::string> kExampleStations{"100 0 0", "200 10 45", "300 20 90"};
+inline const std::vector<std::string> kExampleStations { "100 0 0", "200 10 45", "300 20 90" };
 
 // Fonts need a QGuiApplication; the tests run it on the offscreen platform.
 inline void ensureGuiApp()
@@ -59,7 +59,7 @@ inline void ensureGuiApp()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "graph_tests";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = { name, nullptr };
     static QGuiApplication *app = new QGuiApplication(argc, argv);
     (void)app;
 }

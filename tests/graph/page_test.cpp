@@ -37,13 +37,10 @@ TEST_P(LayoutTest, PlotAreaSize)
 
 // The zoom changes the screen only, never a printed page.
 INSTANTIATE_TEST_SUITE_P(ScreenZoomAndPaper, LayoutTest,
-                         ::testing::Values(LayoutCase{0, 0, 1, 1300, 750},
-                                           LayoutCase{1, 0, 1, 1950, 1125},
-                                           LayoutCase{0, 1, 1, 1300, 2100},
-                                           LayoutCase{0, 1, 0, 2200, 1300},
-                                           LayoutCase{1, 1, 1, 1300, 2100},
-                                           LayoutCase{1, 1, 0, 2200, 1300},
-                                           LayoutCase{0, 0, 0, 1300, 750}));
+    ::testing::Values(LayoutCase { 0, 0, 1, 1300, 750 }, LayoutCase { 1, 0, 1, 1950, 1125 },
+        LayoutCase { 0, 1, 1, 1300, 2100 }, LayoutCase { 0, 1, 0, 2200, 1300 },
+        LayoutCase { 1, 1, 1, 1300, 2100 }, LayoutCase { 1, 1, 0, 2200, 1300 },
+        LayoutCase { 0, 0, 0, 1300, 750 }));
 
 TEST(WindowOrigin, RoomForTheAzimuthAxisOnlyInTheSideViewWithTwoCurves)
 {
@@ -57,7 +54,7 @@ TEST(WorldTrans, SideViewPointsOnTheDepthAndValueScales)
 {
     // x 0..300 by 50; y 0..40 lengthened to 0..50 to match y1 0..100 in five intervals.
     GraphPage page;
-    const SurveyData d = plotData({{0, 0, 0}, {150, 10, 25}, {300, 40, 100}}, true, 2);
+    const SurveyData d = plotData({ { 0, 0, 0 }, { 150, 10, 25 }, { 300, 40, 100 } }, true, 2);
     page.OnCompute(d);
     ASSERT_DOUBLE_EQ(page.xmax, 300);
     ASSERT_DOUBLE_EQ(page.ymax, 50);
@@ -74,12 +71,12 @@ TEST(WorldTrans, CornersOfBothArrangements)
 {
     // Normal: m_X = xmin and m_Y = ymax at the top left corner.
     GraphPage top;
-    top.OnCompute(plotData({{0, 100, 0}, {1000, 0, 0}}, false, 1));
+    top.OnCompute(plotData({ { 0, 100, 0 }, { 1000, 0, 0 } }, false, 1));
     EXPECT_EQ(top.m_Punkte[0], QPoint(0, 0));
     EXPECT_EQ(top.m_Punkte[1], QPoint(1300, -750));
     // Inverted: m_X = xmax and m_Y = ymin at the bottom left corner.
     GraphPage side;
-    side.OnCompute(plotData({{0, 100, 0}, {1000, 0, 0}}, true, 1));
+    side.OnCompute(plotData({ { 0, 100, 0 }, { 1000, 0, 0 } }, true, 1));
     EXPECT_EQ(side.m_Punkte[1], QPoint(0, -750));
     EXPECT_EQ(side.m_Punkte[0], QPoint(1300, 0));
 }
@@ -89,24 +86,24 @@ TEST(WorldTrans, TruncatesAfterShiftingByTheHeight)
     // y 25 of 0..100: 750 * 0.25 - 750 = -562.5, truncated toward zero to -562 (a
     // truncation before the shift would give -563).
     GraphPage top;
-    top.OnCompute(plotData({{0, 0, 0}, {250, 25, 0}, {1000, 100, 0}}, false, 1));
+    top.OnCompute(plotData({ { 0, 0, 0 }, { 250, 25, 0 }, { 1000, 100, 0 } }, false, 1));
     EXPECT_EQ(top.m_Punkte[1], QPoint(325, -562));
     GraphPage side;
-    side.OnCompute(plotData({{0, 0, 0}, {250, 25, 0}, {1000, 100, 0}}, true, 1));
+    side.OnCompute(plotData({ { 0, 0, 0 }, { 250, 25, 0 }, { 1000, 100, 0 } }, true, 1));
     EXPECT_EQ(side.m_Punkte[1], QPoint(325, -187));
 }
 
 TEST(WorldTrans, PointsStayInsideThePlotAreaForAComputedWell)
 {
-    for (int ansicht : {0, 1}) {
+    for (int ansicht : { 0, 1 }) {
         const SurveyData d = computed(kExampleStations, ansicht);
-        for (int zoom : {0, 1}) {
+        for (int zoom : { 0, 1 }) {
             GraphPage page;
             page.m_bGrafiklupe = zoom;
             page.OnCompute(d);
             ASSERT_EQ(page.m_Punktzahl, 4);
             for (int i = 0; i < page.m_Punktzahl; ++i) {
-                for (const QPoint &p : {page.m_Punkte[i], page.m_Punkte1[i]}) {
+                for (const QPoint &p : { page.m_Punkte[i], page.m_Punkte1[i] }) {
                     if (&p == &page.m_Punkte1[i] && d.m_Kurven != 2)
                         continue;
                     EXPECT_GE(p.x(), 0);
@@ -147,12 +144,13 @@ TEST(Curves, FrameCurvesAndLegendsOfTheSideView)
 
     // Sample lines begin half a text width right of the centred legend's end (the
     // recording back end makes each character 27 units wide in the label font).
-    const auto red = linesWhere(p.rec, graphstyle::kCurvePen, [](const Rec::Line &) { return true; });
+    const auto red
+        = linesWhere(p.rec, graphstyle::kCurvePen, [](const Rec::Line &) { return true; });
     ASSERT_EQ(red.size(), 1u);
     EXPECT_EQ(red[0].from, QPoint(650 + 11 * 27, -750 - 170));
     EXPECT_EQ(red[0].to, QPoint(650 + 11 * 27 + 200, -750 - 170));
-    const auto blue =
-        linesWhere(p.rec, graphstyle::kCurve1Pen, [](const Rec::Line &) { return true; });
+    const auto blue
+        = linesWhere(p.rec, graphstyle::kCurve1Pen, [](const Rec::Line &) { return true; });
     ASSERT_EQ(blue.size(), 1u);
     EXPECT_EQ(blue[0].from, QPoint(650 + 11 * 27, -750 - 220));
     EXPECT_EQ(blue[0].to, QPoint(650 + 11 * 27 + 200, -750 - 220));
@@ -187,7 +185,7 @@ TEST(PlotPoints, AfterAnAbortOnlyThisRunsPointsAreDrawn)
     ASSERT_EQ(d.m_PlotWerte, 4);
     // The same document recomputed with a dogleg beyond 90 degrees at the third station:
     // the run ends after the first interval, the old points 2 and 3 stay in the series.
-    d.m_Eingabe = {"100 0 0", "200 120 0", "300 120 0"};
+    d.m_Eingabe = { "100 0 0", "200 120 0", "300 120 0" };
     d.berechnung(prompter);
     ASSERT_TRUE(d.lastRunAborted());
     ASSERT_EQ(d.m_MaxWerte, 4);
@@ -278,34 +276,31 @@ TEST(Composition, DrawingOrderAndRestoredObjects)
         return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
     };
     using K = Rec::Kind;
-    const int framePen = indexOf([](const Rec::Call &c) {
-        return c.kind == K::Pen && c.pen == graphstyle::kFramePen;
-    });
+    const int framePen = indexOf(
+        [](const Rec::Call &c) { return c.kind == K::Pen && c.pen == graphstyle::kFramePen; });
     const int origin = indexOf([](const Rec::Call &c) { return c.kind == K::WindowOrg; });
     const int frame = indexOf([](const Rec::Call &c) { return c.kind == K::Rectangle; });
     const int title = indexOf([](const Rec::Call &c) { return c.text == "Testbohrung"; });
     const int caption = indexOf([](const Rec::Call &c) { return c.text == "Abweichung (m)"; });
     const int firstTick = indexOf([](const Rec::Call &c) { return c.kind == K::LineTo; });
     const int docLine = indexOf([](const Rec::Call &c) { return c.text == "Dokument Test.dvn"; });
-    const int grid = indexOf([](const Rec::Call &c) {
-        return c.kind == K::Pen && c.pen == graphstyle::kGridPen;
-    });
+    const int grid = indexOf(
+        [](const Rec::Call &c) { return c.kind == K::Pen && c.pen == graphstyle::kGridPen; });
     const int red = indexOf([](const Rec::Call &c) { return c.kind == K::Polyline; });
     const int blue = indexOf([](const Rec::Call &c) {
         return c.kind == K::Polyline && c.pen == graphstyle::kCurve1Pen;
     });
-    const std::vector<int> order{framePen, origin, frame, title, caption,
-                                 firstTick, docLine, grid, red, blue};
-    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()))
-        << ::testing::PrintToString(order);
+    const std::vector<int> order { framePen, origin, frame, title, caption, firstTick, docLine,
+        grid, red, blue };
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << ::testing::PrintToString(order);
     EXPECT_EQ(std::count(order.begin(), order.end(), -1), 0);
     EXPECT_EQ(framePen, 0);
     // The previous font and pen (the recording's defaults) come back at the end.
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(calls[calls.size() - 2].kind, K::Font);
-    EXPECT_EQ(calls[calls.size() - 2].font, DrawFont{});
+    EXPECT_EQ(calls[calls.size() - 2].font, DrawFont {});
     EXPECT_EQ(calls.back().kind, K::Pen);
-    EXPECT_EQ(calls.back().pen, DrawPen{});
+    EXPECT_EQ(calls.back().pen, DrawPen {});
 }
 
 } // namespace

@@ -29,14 +29,12 @@ TEST_P(DeltaTest, ChoosesTheSpacing)
 
 // Range -> spacing pairs as the program's users know them from its axes.
 INSTANTIATE_TEST_SUITE_P(Examples, DeltaTest,
-                         ::testing::Values(DeltaCase{0, 1}, DeltaCase{1, 0.2}, DeltaCase{4.5, 0.5},
-                                           DeltaCase{7, 1}, DeltaCase{10, 2}, DeltaCase{20, 5},
-                                           DeltaCase{40, 10}, DeltaCase{45, 10},
-                                           DeltaCase{100, 20}, DeltaCase{350, 50},
-                                           DeltaCase{1234.5, 200}, DeltaCase{3000, 500},
-                                           DeltaCase{0.15, 0.02}, DeltaCase{0.05, 0.01},
-                                           DeltaCase{0.001, 0.0002}, DeltaCase{-5, 1},
-                                           DeltaCase{NAN, 1}, DeltaCase{INFINITY, 1}));
+    ::testing::Values(DeltaCase { 0, 1 }, DeltaCase { 1, 0.2 }, DeltaCase { 4.5, 0.5 },
+        DeltaCase { 7, 1 }, DeltaCase { 10, 2 }, DeltaCase { 20, 5 }, DeltaCase { 40, 10 },
+        DeltaCase { 45, 10 }, DeltaCase { 100, 20 }, DeltaCase { 350, 50 },
+        DeltaCase { 1234.5, 200 }, DeltaCase { 3000, 500 }, DeltaCase { 0.15, 0.02 },
+        DeltaCase { 0.05, 0.01 }, DeltaCase { 0.001, 0.0002 }, DeltaCase { -5, 1 },
+        DeltaCase { NAN, 1 }, DeltaCase { INFINITY, 1 }));
 
 TEST(Delta, APositiveRangeHoldsFourToTenSpacings)
 {
@@ -62,20 +60,17 @@ TEST_P(StartTest, ChoosesTheFirstTick)
     EXPECT_DOUBLE_EQ(GraphPage::start(c.min, c.delt), c.start) << c.min << " / " << c.delt;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, StartTest,
-    ::testing::Values(StartCase{0, 20, 0}, StartCase{37, 20, 20}, StartCase{-37, 20, -40},
-                      StartCase{-40, 20, -40}, StartCase{1000, 200, 1000},
-                      StartCase{1234.5, 200, 1200}, StartCase{0.25, 2, 0},
-                      StartCase{150000.5, 1, 150000},
-                      // a minimum far below its spacing starts just above -delt
-                      StartCase{0.000003, 1, -0.99999},
-                      // far above: the largest multiple not above the minimum; stepping
-                      // there would take some 10^11 steps
-                      StartCase{123456789012.5, 1, 123456789012},
-                      StartCase{123456789012.0, 1, 123456789012},
-                      StartCase{3.75e13, 0.5, 3.75e13},
-                      StartCase{2.5e12 + 0.75, 0.5, 2.5e12 + 0.5}));
+INSTANTIATE_TEST_SUITE_P(Examples, StartTest,
+    ::testing::Values(StartCase { 0, 20, 0 }, StartCase { 37, 20, 20 }, StartCase { -37, 20, -40 },
+        StartCase { -40, 20, -40 }, StartCase { 1000, 200, 1000 }, StartCase { 1234.5, 200, 1200 },
+        StartCase { 0.25, 2, 0 }, StartCase { 150000.5, 1, 150000 },
+        // a minimum far below its spacing starts just above -delt
+        StartCase { 0.000003, 1, -0.99999 },
+        // far above: the largest multiple not above the minimum; stepping
+        // there would take some 10^11 steps
+        StartCase { 123456789012.5, 1, 123456789012 },
+        StartCase { 123456789012.0, 1, 123456789012 }, StartCase { 3.75e13, 0.5, 3.75e13 },
+        StartCase { 2.5e12 + 0.75, 0.5, 2.5e12 + 0.5 }));
 
 // A series that varies only in its last float digits: the first tick lies far from 1 in
 // units of the spacing. The result must still be the largest multiple of the spacing not
@@ -84,7 +79,7 @@ TEST(Scale, SeriesVaryingInTheLastFloatDigits)
 {
     const float lo = 1.0e15f;
     const float hi = std::nextafter(lo, 2.0e15f);
-    const SurveyData d = plotData({{lo, 0, 0}, {hi, 1, 0}}, false, 1);
+    const SurveyData d = plotData({ { lo, 0, 0 }, { hi, 1, 0 } }, false, 1);
     GraphPage page;
     const auto t0 = std::chrono::steady_clock::now();
     page.extreme(d);
@@ -109,7 +104,7 @@ TEST(Scale, SeriesVaryingInTheLastFloatDigits)
 TEST(Extreme, EmptySeriesKeepsTheMinimaAndSetsTheMaximaToOne)
 {
     GraphPage page;
-    page.extreme(plotData({{-5, -6, 7}, {3, 4, 9}}, true, 2));
+    page.extreme(plotData({ { -5, -6, 7 }, { 3, 4, 9 } }, true, 2));
     page.extreme(plotData({}, true, 2));
     EXPECT_EQ(page.xmin, -5.0);
     EXPECT_EQ(page.ymin, -6.0);
@@ -127,7 +122,7 @@ TEST(Extreme, EmptySeriesKeepsTheMinimaAndSetsTheMaximaToOne)
 
 TEST(Extreme, CountsOnlyThePlotPoints)
 {
-    SurveyData d = plotData({{0, 0, 0}, {10, 2, 45}, {900, 800, 300}}, true, 2);
+    SurveyData d = plotData({ { 0, 0, 0 }, { 10, 2, 45 }, { 900, 800, 300 } }, true, 2);
     d.m_PlotWerte = 2; // the third point is left over from earlier data
     GraphPage page;
     page.extreme(d);
@@ -171,31 +166,28 @@ TEST_P(ScaleTest, WidensTheRangesToWholeTicks)
         EXPECT_DOUBLE_EQ(page.y1min, c.y1min);
         EXPECT_DOUBLE_EQ(page.y1max, c.y1max);
         // Both value axes end with the same number of intervals.
-        EXPECT_DOUBLE_EQ((page.ymax - page.ymin) / page.deltay,
-                         (page.y1max - page.y1min) / page.deltay1);
+        EXPECT_DOUBLE_EQ(
+            (page.ymax - page.ymin) / page.deltay, (page.y1max - page.y1min) / page.deltay1);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedResults, ScaleTest,
-    ::testing::Values(
-        ScaleCase{"flatY", {{0, 0, 0}, {1234.5f, 0, 0}}, 1, 200, 0, 1400, 1, 0, -1, 1, 0, 0, 0, 0, 2},
-        ScaleCase{"negativeY",
-                  {{12.3f, -55.5f, 0}, {987.6f, 310.2f, 0}},
-                  1, 100, 0, 1000, 50, -100, -100, 350, 0, 0, 0, 0, 9},
-        ScaleCase{"azimuthLonger",
-                  {{0, 0, 10}, {2500, 420, 350}},
-                  2, 500, 0, 2500, 100, 0, 0, 700, 50, 0, 0, 350, 5},
-        ScaleCase{"depthLonger",
-                  {{0, 0, 10}, {2500, 420, 30}},
-                  2, 500, 0, 2500, 100, 0, 0, 500, 5, 10, 10, 35, 5},
-        ScaleCase{"allYFive", {{0, 5, 0}, {100, 5, 0}}, 1, 20, 0, 100, 1, 5, 4, 6, 0, 0, 0, 0, 2}),
+INSTANTIATE_TEST_SUITE_P(WorkedResults, ScaleTest,
+    ::testing::Values(ScaleCase { "flatY", { { 0, 0, 0 }, { 1234.5f, 0, 0 } }, 1, 200, 0, 1400, 1,
+                          0, -1, 1, 0, 0, 0, 0, 2 },
+        ScaleCase { "negativeY", { { 12.3f, -55.5f, 0 }, { 987.6f, 310.2f, 0 } }, 1, 100, 0, 1000,
+            50, -100, -100, 350, 0, 0, 0, 0, 9 },
+        ScaleCase { "azimuthLonger", { { 0, 0, 10 }, { 2500, 420, 350 } }, 2, 500, 0, 2500, 100, 0,
+            0, 700, 50, 0, 0, 350, 5 },
+        ScaleCase { "depthLonger", { { 0, 0, 10 }, { 2500, 420, 30 } }, 2, 500, 0, 2500, 100, 0, 0,
+            500, 5, 10, 10, 35, 5 },
+        ScaleCase {
+            "allYFive", { { 0, 5, 0 }, { 100, 5, 0 } }, 1, 20, 0, 100, 1, 5, 4, 6, 0, 0, 0, 0, 2 }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Scale, EqualSecondSeriesGetsARangeOfOne)
 {
     GraphPage page;
-    const SurveyData d = plotData({{0, 0, 40}, {100, 50, 40}}, true, 2);
+    const SurveyData d = plotData({ { 0, 0, 40 }, { 100, 50, 40 } }, true, 2);
     page.extreme(d);
     page.scale(d);
     // y1 40..41 before its spacing: delta(1) = 0.2.
@@ -203,7 +195,7 @@ TEST(Scale, EqualSecondSeriesGetsARangeOfOne)
     EXPECT_DOUBLE_EQ(page.y1min, 40.0);
     // The repair happens with one curve too.
     GraphPage one;
-    const SurveyData d1 = plotData({{0, 0, 40}, {100, 50, 40}}, true, 1);
+    const SurveyData d1 = plotData({ { 0, 0, 40 }, { 100, 50, 40 } }, true, 1);
     one.extreme(d1);
     one.scale(d1);
     EXPECT_DOUBLE_EQ(one.y1max, 41.0);
@@ -212,7 +204,7 @@ TEST(Scale, EqualSecondSeriesGetsARangeOfOne)
 TEST(Scale, ToleranceAtTheUpperEndOnlyForX)
 {
     // 1.000005 lies less than 0.00001 above the tick 1.0.
-    const SurveyData d = plotData({{0, 0, 0}, {1.000005f, 1.000005f, 0}}, false, 1);
+    const SurveyData d = plotData({ { 0, 0, 0 }, { 1.000005f, 1.000005f, 0 } }, false, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
@@ -223,7 +215,7 @@ TEST(Scale, ToleranceAtTheUpperEndOnlyForX)
 
 TEST(Scale, TinyPositiveMinimumLowersTheDisplayedMinimum)
 {
-    const SurveyData d = plotData({{0, 0.000003f, 0}, {1, 7, 0}}, false, 1);
+    const SurveyData d = plotData({ { 0, 0.000003f, 0 }, { 1, 7, 0 } }, false, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
@@ -234,7 +226,7 @@ TEST(Scale, TinyPositiveMinimumLowersTheDisplayedMinimum)
 
 TEST(Scale, ZeroXRangeStaysZero)
 {
-    const SurveyData d = plotData({{0, 0, 0}, {0, 3, 0}}, false, 1);
+    const SurveyData d = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, false, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
