@@ -1,0 +1,319 @@
+// The main frame's commands: start state, menus and toolbar, view switching with its
+// enable rules, the context menu, the accelerator keys, help and zoom.
+#include "guifixture.h"
+
+#include "graph/view/grafik.h"
+#include "shell/commandids.h"
+#include "textview/dravonview.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            texts << QStringLiteral("--");
+        else if (a->isVisible())
+            texts << a->text();
+    }
+    return texts;
+}
+
+QMenu *topMenu(CMainFrame &frame, int index)
+{
+    return frame.menuBar()->actions().at(index)->menu();
+}
+
+} // namespace
+
+using FrameCommands = ShellTest;
+
+TEST_F(FrameCommands, StartStateShowsTheTextViewWithGraphEnabledAndTextAndZoomDisabled)
+{
+    EXPECT_EQ(frame->GetActiveView(), frame->textView());
+    EXPECT_EQ(frame->graphView(), nullptr);
+    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
+    EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Unbenannt - dravon"));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Bereit"));
+    // The toolbar shows the same commands, so their buttons follow the same rules.
+    QWidget *textButton = frame->toolBar()->widgetForAction(frame->action(ID_VIEW_TEXT));
+    ASSERT_NE(textButton, nullptr);
+    EXPECT_FALSE(textButton->isEnabled());
+    EXPECT_TRUE(frame->toolBar()->widgetForAction(frame->action(ID_VIEW_GRAFIK))->isEnabled());
+}
+
+TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
+{
+    QStringList titles;
+    for (QAction *a : frame->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&?"}));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
+              (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
+                           "Speichern &unter...", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
+                           "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden"}));
+    EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
+    EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
+              (QStringList{"Daten ändern", "Interpolation", "Ergebnisse ausgeben",
+                           "Ergebnisse einlesen"}));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 2)), (QStringList{"&Symbolleiste", "S&tatusleiste",
+                                                          "Grafik", "Text", "Grafik Lupe an"}));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList{"Inf&o über dravon...", "Hilfe"}));
+}
+
+TEST_F(FrameCommands, ToolbarHasNineButtonsWithPromptsAndTooltips)
+{
+    QList<int> ids;
+    for (QAction *a : frame->toolBar()->actions())
+        ids << (a->isSeparator() ? 0 : a->data().toInt());
+    EXPECT_EQ(ids, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_VIEW_GRAFIK,
+                               ID_VIEW_TEXT, ID_DATA_CHANGE, ID_GRAFIKLUPE, ID_FILE_PRINT,
+                               ID_APP_ABOUT}));
+    EXPECT_EQ(frame->toolBar()->iconSize(), QSize(16, 15));
+    for (QAction *a : frame->toolBar()->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
+        }
+    }
+    EXPECT_EQ(frame->action(ID_DATA_CHANGE)->statusTip(),
+              QStringLiteral("Eingabedatei aufbauen bzw. ändern"));
+    EXPECT_EQ(frame->action(ID_DATA_CHANGE)->toolTip(), QStringLiteral("Daten ändern"));
+    EXPECT_EQ(frame->action(ID_FILE_NEW)->statusTip(), QStringLiteral("Erstellt ein neues Dokument."));
+    EXPECT_EQ(frame->action(ID_FILE_NEW)->toolTip(), QStringLiteral("Neu"));
+    EXPECT_EQ(frame->action(ID_GRAFIKLUPE)->toolTip(), QStringLiteral("Grafik Lupe"));
+    EXPECT_EQ(frame->action(ID_APP_ABOUT)->toolTip(), QStringLiteral("Info"));
+}
+
+TEST_F(FrameCommands, StatusBarShowsAPromptAndReturnsToBereit)
+{
+    const QStringList indicators = [this] {
+        QStringList texts;
+        for (QLabel *l : frame->statusBar()->findChildren<QLabel *>())
+            texts << l->text();
+        return texts;
+    }();
+    EXPECT_TRUE(indicators.contains("UF") && indicators.contains("NUM") && indicators.contains("RF"));
+    frame->action(ID_VIEW_GRAFIK)->showStatusText(frame.get());
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              QStringLiteral("Zeigt die Ergebnisse als Grafik an"));
+    QStatusTipEvent leave{QString()};
+    QApplication::sendEvent(frame.get(), &leave);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Bereit"));
+}
+
+TEST_F(FrameCommands, SwitchingCreatesExactlyOneGraphViewAndReusesIt)
+{
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(frame->GetActiveView(), graph);
+    EXPECT_TRUE(graph->isVisible());
+    EXPECT_FALSE(frame->textView()->isVisible());
+    graph->viewport()->repaint();
+    // The first drawing finds new data and computes.
+    EXPECT_EQ(graph->page().m_bComputed, 1);
+    EXPECT_EQ(doc->m_bNeueDaten, 0);
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isCheckable());
+
+    press(Qt::Key_F4);
+    EXPECT_EQ(frame->GetActiveView(), frame->textView());
+    EXPECT_TRUE(frame->textView()->isVisible());
+    EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
+
+    press(Qt::Key_F3);
+    EXPECT_EQ(frame->graphView(), graph);
+    EXPECT_EQ(frame->GetActiveView(), graph);
+    EXPECT_EQ(frame->findChildren<CGrafik *>().size(), 1);
+    EXPECT_EQ(frame->findChildren<CDravonView *>().size(), 1);
+    // Not initialised again: the computed state survived.
+    EXPECT_EQ(graph->page().m_bComputed, 1);
+}
+
+TEST_F(FrameCommands, ShowingTheViewAlreadyShownDoesNothing)
+{
+    press(Qt::Key_F4); // text shown: "Text" is disabled
+    EXPECT_EQ(frame->GetActiveView(), frame->textView());
+    EXPECT_EQ(frame->graphView(), nullptr);
+
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    ASSERT_NE(graph, nullptr);
+    graph->viewport()->repaint();
+    ASSERT_EQ(graph->page().m_bComputed, 1);
+    // A second F3 would initialise nothing, create nothing, and not switch.
+    press(Qt::Key_F3);
+    EXPECT_EQ(frame->GetActiveView(), graph);
+    EXPECT_EQ(frame->findChildren<CGrafik *>().size(), 1);
+    EXPECT_EQ(graph->page().m_bComputed, 1);
+    // A disabled command does nothing even when triggered directly through its key path.
+    frame->action(ID_VIEW_GRAFIK)->trigger();
+    EXPECT_EQ(frame->GetActiveView(), graph);
+}
+
+TEST_F(FrameCommands, ContextMenuListsSevenItemsUnderTheSameRules)
+{
+    std::unique_ptr<QMenu> menu(frame->createContextMenu(nullptr));
+    QStringList texts;
+    QList<bool> enabled;
+    for (QAction *a : menu->actions()) {
+        texts << a->text();
+        enabled << a->isEnabled();
+    }
+    EXPECT_EQ(texts, (QStringList{"Daten ändern", "Neu", "Öffnen", "Grafik", "Text",
+                                  "Interpolation", "Speichern unter"}));
+    EXPECT_EQ(enabled, (QList<bool>{true, true, true, true, false, true, true}));
+
+    // Choosing "Grafik" there switches the view like the menu.
+    menu->actions().at(3)->trigger();
+    EXPECT_EQ(frame->GetActiveView(), frame->graphView());
+    std::unique_ptr<QMenu> again(frame->createContextMenu(nullptr));
+    EXPECT_FALSE(again->actions().at(3)->isEnabled());
+    EXPECT_TRUE(again->actions().at(4)->isEnabled());
+}
+
+TEST_F(FrameCommands, RightClickOverAViewOpensTheContextMenu)
+{
+    QWidget *viewport = frame->textView()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            viewport->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(viewport, &event);
+    settle();
+    QMenu *popup = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible())
+            popup = m;
+    }
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->title(), QStringLiteral("Kontextmenü"));
+    EXPECT_EQ(popup->actions().size(), 7);
+    popup->close();
+}
+
+// Keys that belong to no command of this program: each must leave everything alone.
+class KeysWithoutEffect : public ShellTest,
+                          public ::testing::WithParamInterface<std::pair<int, Qt::KeyboardModifiers>>
+{
+};
+
+TEST_P(KeysWithoutEffect, ChangeNothing)
+{
+    enterData(surveyLines(8));
+    const StringList table = doc->m_Ergebnisse;
+    const int runs = dialog.runs;
+    const size_t events = prompter.events.size();
+    const auto [key, modifiers] = GetParam();
+    press(key, modifiers);
+    EXPECT_EQ(frame->GetActiveView(), frame->textView());
+    EXPECT_EQ(dialog.runs, runs);
+    EXPECT_EQ(prompter.events.size(), events);
+    EXPECT_EQ(doc->m_Ergebnisse, table);
+    EXPECT_TRUE(ui.questions.isEmpty());
+    EXPECT_EQ(ui.printDialogs, 0);
+    EXPECT_TRUE(frame->isVisible());
+    // The same frame still reacts to its real keys (the key reached it).
+    press(Qt::Key_F2);
+    EXPECT_EQ(dialog.runs, runs + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditAndPaneKeys, KeysWithoutEffect,
+    ::testing::Values(std::pair{int(Qt::Key_C), Qt::KeyboardModifiers(Qt::ControlModifier)},
+                      std::pair{int(Qt::Key_V), Qt::KeyboardModifiers(Qt::ControlModifier)},
+                      std::pair{int(Qt::Key_X), Qt::KeyboardModifiers(Qt::ControlModifier)},
+                      std::pair{int(Qt::Key_Z), Qt::KeyboardModifiers(Qt::ControlModifier)},
+                      std::pair{int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ControlModifier)},
+                      std::pair{int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ShiftModifier)},
+                      std::pair{int(Qt::Key_Delete), Qt::KeyboardModifiers(Qt::ShiftModifier)},
+                      std::pair{int(Qt::Key_Backspace), Qt::KeyboardModifiers(Qt::AltModifier)},
+                      std::pair{int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::NoModifier)},
+                      std::pair{int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::ShiftModifier)}));
+
+TEST_F(FrameCommands, HelpWithAMissingPageSaysOnlinehilfeNichtGefunden)
+{
+    frame->setHelpPage(temp.filePath(QStringLiteral("fehlt.html")));
+    press(Qt::Key_F1);
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages().front(), "Onlinehilfe nicht gefunden!");
+    EXPECT_TRUE(ui.opened.isEmpty());
+}
+
+TEST_F(FrameCommands, HelpOpensThePageOrReportsAViewerThatFails)
+{
+    const QString page = temp.filePath(QStringLiteral("hilfe.html"));
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html></html>");
+    file.close();
+    frame->setHelpPage(page);
+
+    frame->action(ID_HILFE)->trigger();
+    EXPECT_EQ(ui.opened, QStringList{page});
+    EXPECT_TRUE(prompter.messages().empty());
+
+    ui.desktopOpens = false;
+    frame->action(ID_HILFE)->trigger();
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages().front(), "Onlinehilfe nicht gefunden!");
+}
+
+TEST_F(FrameCommands, ZoomTogglesThePlotAreaAndShowsAsCheckMark)
+{
+    enterData(surveyLines(12));
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    ASSERT_NE(graph, nullptr);
+    graph->viewport()->repaint();
+    EXPECT_EQ(graph->page().m_Breite, 1300);
+    EXPECT_EQ(graph->page().m_Hoehe, 750);
+    const QPoint before = graph->page().m_Punkte[5];
+
+    frame->action(ID_GRAFIKLUPE)->trigger();
+    EXPECT_TRUE(graph->isZoomed());
+    EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isChecked());
+    EXPECT_EQ(graph->page().m_Breite, 1950);
+    EXPECT_EQ(graph->page().m_Hoehe, 1125);
+    EXPECT_NE(graph->page().m_Punkte[5], before);
+
+    // The zoom survives switching views; in the text view the command is disabled.
+    press(Qt::Key_F4);
+    EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
+    frame->action(ID_GRAFIKLUPE)->trigger();
+    EXPECT_TRUE(graph->isZoomed());
+    press(Qt::Key_F3);
+    EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isChecked());
+
+    frame->action(ID_GRAFIKLUPE)->trigger();
+    EXPECT_FALSE(graph->isZoomed());
+    EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isChecked());
+    EXPECT_EQ(graph->page().m_Breite, 1300);
+    EXPECT_EQ(graph->page().m_Hoehe, 750);
+    EXPECT_EQ(graph->page().m_Punkte[5], before);
+}
+
+TEST_F(FrameCommands, ToolbarAndStatusBarCanBeHiddenAndShown)
+{
+    EXPECT_TRUE(frame->action(ID_VIEW_TOOLBAR)->isChecked());
+    frame->action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_TRUE(frame->toolBar()->isHidden());
+    EXPECT_FALSE(frame->action(ID_VIEW_TOOLBAR)->isChecked());
+    frame->action(ID_VIEW_STATUS_BAR)->trigger();
+    EXPECT_TRUE(frame->statusBar()->isHidden());
+    frame->action(ID_VIEW_STATUS_BAR)->trigger();
+    frame->action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_FALSE(frame->toolBar()->isHidden());
+    EXPECT_FALSE(frame->statusBar()->isHidden());
+}

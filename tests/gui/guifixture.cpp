@@ -1,0 +1,135 @@
+// Shared set-up of the desktop-program tests.
+#include "guifixture.h"
+
+#include "shell/shellresources.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+
+#include <clocale>
+#include <cstdlib>
+
+namespace {
+
+QTemporaryDir &settingsDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+} // namespace
+
+QApplication &guiApp()
+{
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char *argv[] = {name, nullptr};
+    static QApplication *app = [] {
+        if (!std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("DRAVON_NO_REGISTER", "1", 1);
+        auto *a = new QApplication(argc, argv);
+        // The application adopts the environment's locale; the tests run German.
+        std::setlocale(LC_ALL, "de_DE.UTF-8");
+        QCoreApplication::setOrganizationName(
+            QStringLiteral("Local AppWizard-Generated Applications"));
+        QCoreApplication::setApplicationName(QStringLiteral("dravon"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir().path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
+        initShellResources();
+        return a;
+    }();
+    return *app;
+}
+
+QString settingsFolder()
+{
+    return settingsDir().path();
+}
+
+StringList surveyLines(int count)
+{
+    StringList lines;
+    for (int i = 1; i <= count; ++i) {
+        const double depth = 30.0 * i;
+        const double incl = i < 5 ? 0.5 * i : 2.0 + 1.5 * (i - 4);
+        const double azim = 40.0 + 0.8 * i;
+        lines.push_back(cfmt("%8.2f  %7.2f  %7.2f", depth, incl > 60 ? 60.0 : incl, azim));
+    }
+    return lines;
+}
+
+StringList tableLines(int count)
+{
+    StringList lines;
+    for (int i = 0; i < count; ++i)
+        lines.push_back(cfmt("Zeile %04d  %8.2f", i + 1, i * 1.25));
+    return lines;
+}
+
+ShellTest::ShellTest()
+{
+    guiApp();
+    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"))
+        .clear();
+    doc = std::make_unique<CDravonDoc>(prompter, dialog);
+    doc->OnNewDocument();
+    doc->setResultsPath(temp.filePath(QStringLiteral("aus.txt")));
+    frame = std::make_unique<CMainFrame>(*doc, prompter, ui);
+    frame->resize(800, 600);
+    frame->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->activateWindow();
+    (void)QTest::qWaitForWindowActive(frame.get());
+    settle();
+}
+
+ShellTest::~ShellTest()
+{
+    // Nothing may ask about saving when the test's window goes.
+    doc->SetModifiedFlag(false);
+    frame.reset();
+}
+
+void ShellTest::enterData(const StringList &lines)
+{
+    dialog.script = [lines](LineEditor &state) {
+        state.m_Eingabe = lines;
+        state.m_bGeaendert = 1;
+        return true;
+    };
+    doc->OnDataChange();
+    dialog.script = nullptr;
+    settle();
+}
+
+void ShellTest::settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+void ShellTest::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : frame.get();
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    settle();
+}
+
+int pdfPageCount(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+    int count = 0;
+    auto it = page.globalMatch(text);
+    while (it.hasNext()) {
+        it.next();
+        ++count;
+    }
+    return count;
+}

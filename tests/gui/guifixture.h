@@ -1,0 +1,137 @@
+// What the desktop-program tests share: one QApplication on the offscreen platform with
+// its settings in a temporary folder, a measurement dialog and frame questions that
+// answer from a script, and a main frame over a document wired to them.
+#pragma once
+
+#include "core/cformat.h"
+#include "core/scriptedprompter.h"
+#include "document/dravondoc.h"
+#include "shell/frameui.h"
+#include "shell/mainframe.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+// Readable failure messages for Qt strings.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &l, std::ostream *os)
+{
+    *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
+}
+QT_END_NAMESPACE
+
+// The application, created once; settings (the recent-file list) go to a temporary
+// folder, never to the user's.
+QApplication &guiApp();
+// The folder of the temporary settings.
+QString settingsFolder();
+
+// The user in the measurement dialog: edits the state and answers OK (true) or Cancel.
+class ScriptedDialog : public MeasurementDialog
+{
+public:
+    std::function<bool(LineEditor &)> script;
+    int runs = 0;
+
+    bool run(LineEditor &state) override
+    {
+        ++runs;
+        state.m_bGeaendert = 0;
+        return script ? script(state) : true;
+    }
+};
+
+// The user at the frame's questions and dialogs.
+class ScriptedFrameUi : public FrameUi
+{
+public:
+    std::deque<SaveAnswer> saveAnswers; // empty: Cancel
+    std::deque<QString> openNames;      // empty: cancelled
+    std::deque<QString> saveNames;      // empty: cancelled
+    bool printAccepted = true;
+    bool desktopOpens = true;
+
+    QStringList questions; // titles the save question named
+    int printDialogs = 0;
+    int lastMaxPage = 0;
+    QStringList opened; // files handed to the desktop's viewer
+
+    SaveAnswer askSaveChanges(const QString &title) override
+    {
+        questions << title;
+        if (saveAnswers.empty())
+            return SaveAnswer::Cancel;
+        const SaveAnswer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
+    QString openFileName() override { return take(openNames); }
+    QString saveFileName(const QString &) override { return take(saveNames); }
+    bool printDialog(QPrinter &, int maxPage) override
+    {
+        ++printDialogs;
+        lastMaxPage = maxPage;
+        return printAccepted;
+    }
+    void printSetup(QPrinter &) override {}
+    bool openWithDesktop(const QString &path) override
+    {
+        opened << path;
+        return desktopOpens;
+    }
+
+private:
+    static QString take(std::deque<QString> &q)
+    {
+        if (q.empty())
+            return {};
+        QString s = q.front();
+        q.pop_front();
+        return s;
+    }
+};
+
+// Station lines of a survey that builds up inclination while turning: `count` stations
+// every 30 m.
+StringList surveyLines(int count);
+
+// A results table of `count` numbered lines.
+StringList tableLines(int count);
+
+// A document with its frame, shown on the offscreen screen.
+class ShellTest : public ::testing::Test
+{
+protected:
+    ShellTest();
+    ~ShellTest() override;
+
+    // Runs the data change with `lines` taken as the user's station lines.
+    void enterData(const StringList &lines);
+    // Lets pending paints and queued calls run.
+    static void settle();
+    // Presses a key on the frame.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    ScriptedPrompter prompter;
+    ScriptedDialog dialog;
+    ScriptedFrameUi ui;
+    std::unique_ptr<CDravonDoc> doc;
+    std::unique_ptr<CMainFrame> frame;
+    QTemporaryDir temp;
+};
+
+// Number of pages in a PDF file, by its page objects.
+int pdfPageCount(const QString &path);

@@ -1,0 +1,238 @@
+// Printing of the results table and the graph into PDF files, the table's page layout
+// through the recording drawing layer, and the text view's scroll extent.
+#include "guifixture.h"
+
+#include "graph/painterdrawcontext.h"
+#include "graph/recordingdrawcontext.h"
+#include "graph/view/grafik.h"
+#include "shell/commandids.h"
+#include "textview/dravonview.h"
+#include "textview/tablepage.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPageSize>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+void setUpPdf(QPrinter &printer, const QString &path, QPageLayout::Orientation orientation)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+}
+
+struct TableCase
+{
+    int entries;
+    QPageLayout::Orientation orientation;
+    int pages;
+};
+
+} // namespace
+
+class TablePrinting : public ShellTest, public ::testing::WithParamInterface<TableCase>
+{
+};
+
+TEST_P(TablePrinting, GivesTheExpectedPageCount)
+{
+    const TableCase c = GetParam();
+    doc->m_Ergebnisse = tableLines(c.entries);
+    const QString pdf = temp.filePath(QStringLiteral("table.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, pdf, c.orientation);
+    EXPECT_EQ(frame->printActiveView(printer), c.pages);
+    EXPECT_EQ(pdfPageCount(pdf), c.pages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PortraitAndLandscape, TablePrinting,
+    ::testing::Values(TableCase{0, QPageLayout::Portrait, 1}, TableCase{58, QPageLayout::Portrait, 1},
+                      TableCase{59, QPageLayout::Portrait, 2}, TableCase{60, QPageLayout::Portrait, 2},
+                      TableCase{118, QPageLayout::Portrait, 3},
+                      TableCase{100, QPageLayout::Landscape, 3},
+                      TableCase{40, QPageLayout::Landscape, 2},
+                      TableCase{39, QPageLayout::Landscape, 1}));
+
+TEST_F(ShellTest, PrintCommandOffersTheCountFor59LinesAndPrintsAfterTheDialog)
+{
+    doc->m_Ergebnisse = tableLines(130);
+    const QString pdf = temp.filePath(QStringLiteral("cmd.pdf"));
+    setUpPdf(frame->printer(), pdf, QPageLayout::Portrait);
+    ui.printAccepted = false;
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(ui.printDialogs, 1);
+    EXPECT_EQ(ui.lastMaxPage, 130 / 59 + 1);
+    EXPECT_FALSE(QFileInfo::exists(pdf)); // cancelled: nothing printed
+
+    ui.printAccepted = true;
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(pdfPageCount(pdf), 3);
+}
+
+TEST_F(ShellTest, PrintingAPageRangePrintsOnlyThosePages)
+{
+    doc->m_Ergebnisse = tableLines(200);
+    const QString pdf = temp.filePath(QStringLiteral("range.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, pdf, QPageLayout::Portrait);
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
+    EXPECT_EQ(frame->textView()->print(printer), 2);
+    EXPECT_EQ(pdfPageCount(pdf), 2);
+}
+
+class GraphPrinting : public ShellTest,
+                      public ::testing::WithParamInterface<QPageLayout::Orientation>
+{
+};
+
+TEST_P(GraphPrinting, OnePageAndTheScreenLayoutAfterwards)
+{
+    enterData(surveyLines(15));
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    ASSERT_NE(graph, nullptr);
+    graph->viewport()->repaint();
+    frame->action(ID_GRAFIKLUPE)->trigger(); // the zoom must not reach the paper
+    const QPoint zoomed = graph->page().m_Punkte[10];
+
+    const QString pdf = temp.filePath(QStringLiteral("graph.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, pdf, GetParam());
+    EXPECT_EQ(frame->printActiveView(printer), 1);
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+    EXPECT_EQ(graph->page().m_bPrint, 0);
+    EXPECT_EQ(graph->page().m_bPortrait, 1);
+    EXPECT_EQ(graph->page().m_Breite, 1950);
+    EXPECT_EQ(graph->page().m_Hoehe, 1125);
+    EXPECT_EQ(graph->page().m_Punkte[10], zoomed);
+}
+
+INSTANTIATE_TEST_SUITE_P(PortraitAndLandscape, GraphPrinting,
+                         ::testing::Values(QPageLayout::Portrait, QPageLayout::Landscape));
+
+TEST_F(ShellTest, UncomputedGraphPrintsOneEmptyPage)
+{
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    doc->m_bNeueDaten = 0;
+    graph->OnInitialUpdate();
+    const QString pdf = temp.filePath(QStringLiteral("empty.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, pdf, QPageLayout::Portrait);
+    EXPECT_EQ(graph->print(printer), 1);
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+    EXPECT_EQ(graph->page().m_bComputed, 0);
+}
+
+// ---- layout of the table, through the recording back end (a character is 0.6 of the
+// font height wide, a text as tall as the font) ----
+
+TEST(TableLayout, LinesPerPageAndPageCount)
+{
+    EXPECT_EQ(tablepage::linesPerPage(1900, 2770), 59);
+    EXPECT_EQ(tablepage::linesPerPage(2770, 1900), 40);
+    EXPECT_EQ(tablepage::linesPerPage(2000, 2000), 40); // square counts as landscape
+    EXPECT_EQ(tablepage::pageCount(0, 59), 1);
+    EXPECT_EQ(tablepage::pageCount(59, 59), 2);
+    EXPECT_EQ(tablepage::pageCount(100, 40), 3);
+}
+
+TEST(TableLayout, ScreenRowsStartOneLetterInAndStepByTheLetterHeight)
+{
+    RecordingDrawContext dc;
+    const StringList entries = tableLines(4);
+    tablepage::drawScreen(dc, entries);
+    const auto texts = dc.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    const int w = static_cast<int>(55 * 0.6); // width of "W" at 5.5 mm
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(texts[size_t(i)].text, entries[size_t(i)]);
+        EXPECT_EQ(texts[size_t(i)].x1, w);
+        EXPECT_EQ(texts[size_t(i)].y1, -i * 55);
+        EXPECT_EQ(texts[size_t(i)].font.height, 55);
+        EXPECT_EQ(texts[size_t(i)].font.weight, 800);
+        EXPECT_EQ(texts[size_t(i)].font.face, "Courier New");
+    }
+    EXPECT_EQ(dc.font(), DrawFont{}); // the previous font is selected again
+}
+
+TEST(TableLayout, SecondLandscapePageHoldsEntries40To79BelowTheHeader)
+{
+    RecordingDrawContext dc;
+    const StringList entries = tableLines(100);
+    tablepage::drawPage(dc, entries, "bohrung.dvn", 2, 40);
+    const auto texts = dc.texts();
+    ASSERT_EQ(texts.size(), 41u);
+    const int w = static_cast<int>(44 * 0.6);
+    EXPECT_EQ(texts[0].text, "Dokument:bohrung.dvn");
+    EXPECT_EQ(texts[0].x1, w);
+    EXPECT_EQ(texts[0].y1, -44);
+    EXPECT_EQ(texts[1].text, entries[40]);
+    EXPECT_EQ(texts[1].x1, 3 * w);
+    EXPECT_EQ(texts[1].y1, -3 * 44);
+    EXPECT_EQ(texts[40].text, entries[79]);
+    EXPECT_EQ(texts[40].y1, -42 * 44);
+}
+
+TEST(TableLayout, LastPageOfAFullTableCarriesOnlyTheHeader)
+{
+    RecordingDrawContext dc;
+    tablepage::drawPage(dc, tableLines(59), "Unbenannt", 2, 59);
+    const auto texts = dc.texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "Dokument:Unbenannt");
+}
+
+TEST(TableLayout, ExtentGrowsWithTheTableButNeverBelowTheMinimum)
+{
+    RecordingDrawContext dc;
+    EXPECT_EQ(tablepage::screenExtent(dc, {}), (DrawSize{2000, 11000}));
+    const DrawSize tall = tablepage::screenExtent(dc, tableLines(3000));
+    EXPECT_GE(tall.cy, 3000 * 55);
+    const StringList wide{std::string(150, 'X')};
+    EXPECT_GE(tablepage::screenExtent(dc, wide).cx, static_cast<int>(150 * 33 + 33));
+}
+
+TEST_F(ShellTest, ScrollRangeReachesTheLastOf3000Lines)
+{
+    // Dots everywhere but in the last line, which is a long row of W.
+    StringList table(3000, ".");
+    table.back() = std::string(60, 'W');
+    doc->m_Ergebnisse = table;
+    doc->UpdateAllViews();
+    settle();
+    CDravonView *view = frame->textView();
+    EXPECT_GE(view->scrollExtent().cx, 2000);
+    EXPECT_GE(view->scrollExtent().cy, 11000);
+
+    // The row pitch as the drawing layer measures it on this screen.
+    const double sy = PainterDrawContext::pixelsPerUnitY(*view->viewport());
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    PainterDrawContext dc(painter, PainterDrawContext::pixelsPerUnitX(*view->viewport()), sy);
+    dc.selectFont(tablepage::kScreenFont);
+    const int h = dc.textExtent("W").cy;
+    painter.end();
+    ASSERT_GT(h, 40);
+    EXPECT_GE(view->verticalScrollBar()->maximum() + view->viewport()->height(),
+              static_cast<int>(3000 * h * sy) - 1);
+
+    // Scrolled to the end, the last line shows.
+    view->horizontalScrollBar()->setValue(0);
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    const QImage image = view->viewport()->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 2000);
+}
