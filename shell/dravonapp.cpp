@@ -84,8 +84,10 @@ int CDravonApp::InitInstance()
     m_frameUi->setParent(m_frame.get());
     m_prompter->setParent(m_frame.get());
     m_dialog->setParent(m_frame.get());
-    if (m_screenshots)
+    if (m_screenshots) {
         m_frame->resize(1000, 720);
+        m_screenshots->setFrame(*m_frame);
+    }
 
     // The window is shown first, so that the measurement dialog of a document opened
     // from the command line sits on it.

@@ -1,6 +1,7 @@
 // The screenshot tour.
 #include "shell/screenshotdriver.h"
 
+#include "core/scriptedprompter.h"
 #include "document/dravondoc.h"
 #include "input/lineeditor.h"
 #include "shell/commandids.h"
@@ -11,9 +12,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -37,7 +41,8 @@ void pressOk(QWidget *dialog)
 } // namespace
 
 ScreenshotDriver::ScreenshotDriver(const QString &folder, MeasurementDialog &inner, QObject *parent)
-    : QObject(parent), m_folder(folder), m_inner(inner)
+    : QObject(parent), m_folder(folder), m_inner(inner),
+      m_stations(qEnvironmentVariable("DRAVON_SCREENSHOT_STATIONS"))
 {
     QDir().mkpath(m_folder);
 }
@@ -54,6 +59,29 @@ void ScreenshotDriver::save(QWidget *widget, const QString &name)
         std::fprintf(stderr, "dravon: %s kann nicht geschrieben werden\n", qPrintable(path));
 }
 
+void ScreenshotDriver::saveDialog(QWidget *dialog)
+{
+    // Without a window manager the dialog has no frame of its own: it is shown over the
+    // main window with a thin border, where it sits on the screen.
+    if (!m_frame || !m_frame->isVisible()) {
+        save(dialog, QStringLiteral("measurement-dialog.png"));
+        return;
+    }
+    QPixmap picture = m_frame->grab();
+    const QPixmap box = dialog->grab();
+    QPoint at = dialog->mapToGlobal(QPoint(0, 0)) - m_frame->mapToGlobal(QPoint(0, 0));
+    at.setX(std::clamp(at.x(), 1, std::max(1, picture.width() - box.width() - 1)));
+    at.setY(std::clamp(at.y(), 1, std::max(1, picture.height() - box.height() - 1)));
+    QPainter painter(&picture);
+    painter.drawPixmap(at, box);
+    painter.setPen(QColor(60, 60, 60));
+    painter.drawRect(QRect(at - QPoint(1, 1), box.size() + QSize(1, 1)));
+    painter.end();
+    const QString path = QDir(m_folder).filePath(QStringLiteral("measurement-dialog.png"));
+    if (!picture.save(path))
+        std::fprintf(stderr, "dravon: %s kann nicht geschrieben werden\n", qPrintable(path));
+}
+
 bool ScreenshotDriver::run(LineEditor &state)
 {
     // While the dialog runs modally, a timer takes its picture (the first time) and
@@ -63,21 +91,37 @@ bool ScreenshotDriver::run(LineEditor &state)
         if (!dialog)
             return;
         if (!m_dialogTaken) {
-            save(dialog, QStringLiteral("measurement-dialog.png"));
+            saveDialog(dialog);
             m_dialogTaken = true;
         }
         pressOk(dialog);
     });
+    if (!m_stations.isEmpty()) {
+        // The stations come from the file as if read with "Datei einlesen".
+        ScriptedPrompter silent;
+        state.m_Format = 1;
+        state.m_Datenauswahl = 0;
+        state.fileRead(QFile::encodeName(m_stations).toStdString(), silent);
+        m_stations.clear();
+    }
     const bool ok = m_inner.run(state);
     if (ok && m_topView)
         state.m_Ansicht = 1;
     return ok;
 }
 
+void ScreenshotDriver::setFrame(CMainFrame &frame)
+{
+    m_frame = &frame;
+}
+
 void ScreenshotDriver::start(CMainFrame &frame)
 {
     m_frame = &frame;
-    m_steps = {
+    m_steps.clear();
+    if (!m_stations.isEmpty())
+        m_steps.push_back([this] { m_frame->action(ID_DATA_CHANGE)->trigger(); });
+    const std::vector<std::function<void()>> tour = {
         [this] { save(m_frame, QStringLiteral("text-view.png")); },
         [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
         [this] { save(m_frame, QStringLiteral("graph-view.png")); },
@@ -97,6 +141,7 @@ void ScreenshotDriver::start(CMainFrame &frame)
             QApplication::quit();
         },
     };
+    m_steps.insert(m_steps.end(), tour.begin(), tour.end());
     m_step = 0;
     QTimer::singleShot(kSettleMs, this, &ScreenshotDriver::nextStep);
 }

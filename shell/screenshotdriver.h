@@ -6,7 +6,9 @@
 //   graph-view.png          the graph view (side view)
 //   graph-zoom.png          the graph view with "Grafik Lupe an"
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
-// and then closes the program without asking to save.
+// and then closes the program without asking to save. Without a document on the
+// command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free
+// format: the tour then starts with "Daten ändern" on the stations read from it.
 #pragma once
 
 #include "document/measurementdialog.h"
@@ -33,11 +35,14 @@ public:
 
     bool run(LineEditor &state) override;
 
+    // The main window the dialog's picture is set on.
+    void setFrame(CMainFrame &frame);
     // Starts the tour of the views once the main window is shown.
     void start(CMainFrame &frame);
 
 private:
     void save(QWidget *widget, const QString &name);
+    void saveDialog(QWidget *dialog);
     void nextStep();
 
     QString m_folder;
@@ -45,6 +50,7 @@ private:
     CMainFrame *m_frame = nullptr;
     bool m_dialogTaken = false;
     bool m_topView = false;
+    QString m_stations; // free-format file read into the first dialog, or empty
     std::vector<std::function<void()>> m_steps;
     size_t m_step = 0;
 };
