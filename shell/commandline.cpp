@@ -70,12 +70,15 @@ QString commandLineHelp()
 
 bool wantsNoWindow(int argc, char **argv)
 {
+    QStringList args;
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (!std::strcmp(arg, "-p") || !std::strcmp(arg, "--print")
             || !std::strcmp(arg, "--print-to-pdf") || !std::strcmp(arg, "-h")
             || !std::strcmp(arg, "--help"))
             return true;
+        args << QString::fromLocal8Bit(arg);
     }
-    return false;
+    // A command line that only earns the usage text needs no window either.
+    return parseCommandLine(args).mode == CommandLine::Mode::Error;
 }

@@ -26,6 +26,7 @@ CommandLine parseCommandLine(const QStringList &args);
 // The text of --help.
 QString commandLineHelp();
 
-// True when the raw arguments ask for a mode without a window, in which the program can
-// run without a display.
+// True when the raw arguments ask for a mode without a window (printing, help, or a
+// command line that only gets the usage text), in which the program can run without a
+// display.
 bool wantsNoWindow(int argc, char **argv);

@@ -8,6 +8,7 @@
 #include "shell/commandline.h"
 #include "shell/desktopregistration.h"
 #include "shell/mainframe.h"
+#include "shell/pagemargins.h"
 #include "shell/qtframeui.h"
 #include "shell/screenshotdriver.h"
 #include "shell/shellresources.h"
@@ -117,7 +118,7 @@ int CDravonApp::printDocument(const CommandLine &line)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(line.output);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                          QMarginsF(15, 10, 10, 10), QPageLayout::Millimeter));
+                                          tableMargins(), QPageLayout::Millimeter));
     } else {
         const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
         if (standard.isNull()) {

@@ -10,6 +10,7 @@
 #include "shell/documentfilter.h"
 #include "shell/frameui.h"
 #include "shell/helppage.h"
+#include "shell/pagemargins.h"
 #include "shell/shellresources.h"
 #include "textview/dravonview.h"
 
@@ -43,6 +44,7 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
     initShellResources();
     setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
     setAcceptDrops(true);
+    m_printer.setPageMargins(tableMargins(), QPageLayout::Millimeter);
     createActions();
     createMenus();
     createToolBar();

@@ -54,6 +54,9 @@ double CDravonView::unitsToPixelsY() const
 void CDravonView::OnInitialUpdate()
 {
     updateScrollBars();
+    // A document that was opened starts at its first line.
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
     viewport()->update();
 }
 

@@ -5,6 +5,7 @@
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 #include "textview/dravonview.h"
+#include "textview/tablepage.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,7 +13,11 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QMimeData>
+#include <QPrintPreviewWidget>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
@@ -316,4 +321,76 @@ TEST_F(FrameCommands, ToolbarAndStatusBarCanBeHiddenAndShown)
     frame->action(ID_VIEW_TOOLBAR)->trigger();
     EXPECT_FALSE(frame->toolBar()->isHidden());
     EXPECT_FALSE(frame->statusBar()->isHidden());
+}
+
+TEST_F(FrameCommands, PreviewShowsThePagesOfTheActiveView)
+{
+    doc->m_Ergebnisse = tableLines(70);
+    int pages = -1;
+    bool contextMenuOpened = false;
+    QTimer::singleShot(50, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        EXPECT_EQ(modal->windowTitle(), QStringLiteral("Seitenansicht"));
+        auto *preview = modal->findChild<QPrintPreviewWidget *>();
+        ASSERT_NE(preview, nullptr);
+        preview->updatePreview();
+        pages = preview->pageCount();
+        // A right click in the preview opens no context menu of the frame.
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                preview->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(preview, &event);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible()
+                                                    && m->title() == QStringLiteral("Kontextmenü"))
+                contextMenuOpened = true;
+        modal->close();
+    });
+    frame->action(ID_FILE_PRINT_PREVIEW)->trigger();
+    EXPECT_EQ(pages, tablepage::pageCount(70, 59));
+    EXPECT_FALSE(contextMenuOpened);
+}
+
+TEST_F(FrameCommands, AboutOpensTheAboutBox)
+{
+    QString title;
+    QTimer::singleShot(50, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        title = modal->windowTitle();
+        modal->close();
+    });
+    frame->action(ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(title, QStringLiteral("Info über dravon"));
+}
+
+TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
+{
+    ScriptedPrompter p;
+    ScriptedDialog d;
+    CDravonDoc other(p, d);
+    other.OnNewDocument();
+    other.m_Name = "Abgelegt";
+    other.m_Eingabe = surveyLines(4);
+    const QString path = temp.filePath(QStringLiteral("abgelegt.dvn"));
+    ASSERT_TRUE(other.OnSaveDocument(path));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &drop);
+    settle();
+    EXPECT_EQ(doc->m_Name, "Abgelegt");
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("abgelegt.dvn - dravon"));
+
+    // Other files are refused.
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(temp.filePath(QStringLiteral("notiz.txt")))});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(frame.get(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
