@@ -9,8 +9,8 @@
 #include <QStyle>
 
 CAboutDlg::CAboutDlg(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QString::fromUtf8("Info über dravon"));
     setFont(dialogFont());

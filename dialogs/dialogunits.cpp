@@ -11,7 +11,8 @@ QFont dialogFont()
     // Liberation Sans first (its widths match the common sans faces), DejaVu Sans as
     // the fallback every Debian desktop has.
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setFamilies(QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        QStringList { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;

@@ -25,5 +25,5 @@ public:
 
 private:
     double m_baseX; // average letter width in pixels
-    int m_baseY;    // font height in pixels
+    int m_baseY; // font height in pixels
 };

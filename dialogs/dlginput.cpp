@@ -76,8 +76,8 @@ void showChoice(QButtonGroup *group, int id)
 } // namespace
 
 DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_prompter(prompter)
     , m_original(state)
@@ -153,7 +153,7 @@ void DlgInput::buildControls()
     m_listEingabe = new QListWidget(this);
     place(m_listEingabe, 149, 76, 89, 49);
     m_listEingabe->setItemDelegate(new TallerRows(m_listEingabe));
-    for (QListWidget *list : {m_listInfo, m_listEingabe}) {
+    for (QListWidget *list : { m_listInfo, m_listEingabe }) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -177,45 +177,43 @@ void DlgInput::buildControls()
     label(QStringLiteral("Formatauswahl"), 7, 40, 48, 8);
 
     m_formatGroup = group(formatFrame,
-        {QStringLiteral("WEG Format"), QStringLiteral("Freies Format"), QStringLiteral("ATK Format")},
-        {{13, 54, 57, 10}, {13, 64, 58, 10}, {13, 75, 53, 10}});
-    m_modeGroup = group(modeFrame, {QString::fromUtf8("Zeile ändern"), QString::fromUtf8("Zeile anhängen"),
-                         QString::fromUtf8("Zeile einfügen"), QString::fromUtf8("Zeile löschen")},
-                        {{81, 79, 55, 10}, {81, 89, 65, 10}, {81, 100, 61, 10}, {81, 111, 58, 10}});
-    m_viewGroup = group(viewFrame, {QStringLiteral("Seitenansicht"), QStringLiteral("Draufsicht")},
-                        {{13, 98, 59, 10}, {13, 110, 48, 10}});
+        { QStringLiteral("WEG Format"), QStringLiteral("Freies Format"),
+            QStringLiteral("ATK Format") },
+        { { 13, 54, 57, 10 }, { 13, 64, 58, 10 }, { 13, 75, 53, 10 } });
+    m_modeGroup = group(modeFrame,
+        { QString::fromUtf8("Zeile ändern"), QString::fromUtf8("Zeile anhängen"),
+            QString::fromUtf8("Zeile einfügen"), QString::fromUtf8("Zeile löschen") },
+        { { 81, 79, 55, 10 }, { 81, 89, 65, 10 }, { 81, 100, 61, 10 }, { 81, 111, 58, 10 } });
+    m_viewGroup
+        = group(viewFrame, { QStringLiteral("Seitenansicht"), QStringLiteral("Draufsicht") },
+            { { 13, 98, 59, 10 }, { 13, 110, 48, 10 } });
 
     label(QStringLiteral("Datenauswahl"), 7, 138, 46, 8);
     label(QStringLiteral("beim Dateieinlesen"), 7, 148, 60, 8);
 
-    m_thinningGroup = group(thinningFrame, {QStringLiteral("jeder Wert"), QStringLiteral("jeder 2.Wert"),
-                             QStringLiteral("jeder 5.Wert"), QStringLiteral("jeder 10.Wert")},
-                            {{13, 160, 49, 11}, {13, 171, 55, 10}, {13, 182, 55, 10}, {13, 192, 59, 10}});
+    m_thinningGroup = group(thinningFrame,
+        { QStringLiteral("jeder Wert"), QStringLiteral("jeder 2.Wert"),
+            QStringLiteral("jeder 5.Wert"), QStringLiteral("jeder 10.Wert") },
+        { { 13, 160, 49, 11 }, { 13, 171, 55, 10 }, { 13, 182, 55, 10 }, { 13, 192, 59, 10 } });
 
     // Format, line mode and thinning take effect the moment they are clicked (a file
     // read uses them without reading the controls); the view waits for the next read.
-    connect(m_formatGroup, &QButtonGroup::idClicked, this, [this](int id) { m_state.m_Format = id; });
-    connect(m_modeGroup, &QButtonGroup::idClicked, this, [this](int id) { m_state.m_ZeilenModus = id; });
+    connect(
+        m_formatGroup, &QButtonGroup::idClicked, this, [this](int id) { m_state.m_Format = id; });
+    connect(m_modeGroup, &QButtonGroup::idClicked, this,
+        [this](int id) { m_state.m_ZeilenModus = id; });
     connect(m_thinningGroup, &QButtonGroup::idClicked, this,
-            [this](int id) { m_state.m_Datenauswahl = id; });
+        [this](int id) { m_state.m_Datenauswahl = id; });
 
     connect(m_listEingabe, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem *item) { onStationDoubleClicked(m_listEingabe->row(item)); });
+        [this](QListWidgetItem *item) { onStationDoubleClicked(m_listEingabe->row(item)); });
     connect(m_file, &QPushButton::clicked, this, &DlgInput::onFileOpen);
     connect(m_ok, &QPushButton::clicked, this, &DlgInput::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInput::reject);
 
-    m_tabStops = {m_listInfo,
-                  m_listEingabe,
-                  m_zeile,
-                  m_cancel,
-                  m_ok,
-                  m_file,
-                  m_name,
-                  m_formatGroup->button(0),
-                  m_modeGroup->button(0),
-                  m_viewGroup->button(0),
-                  m_thinningGroup->button(0)};
+    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_name,
+        m_formatGroup->button(0), m_modeGroup->button(0), m_viewGroup->button(0),
+        m_thinningGroup->button(0) };
     for (int i = 1; i < m_tabStops.size(); ++i)
         setTabOrder(m_tabStops[i - 1], m_tabStops[i]);
 }
@@ -275,8 +273,8 @@ void DlgInput::onFileOpen()
 {
     runPendingLineOperation();
 
-    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Öffnen"), QString(),
-                                                      QStringLiteral("Alle Dateien (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8("Öffnen"), QString(), QStringLiteral("Alle Dateien (*)"));
     if (path.isEmpty())
         return; // cancelled: nothing changes
 
@@ -305,8 +303,8 @@ bool DlgInput::eventFilter(QObject *watched, QEvent *event)
                 m_bWaitForRelease = true;
                 qApp->installEventFilter(this);
             } else {
-                QMetaObject::invokeMethod(this, &DlgInput::runPendingLineOperation,
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, &DlgInput::runPendingLineOperation, Qt::QueuedConnection);
             }
         }
     } else if (m_bWaitForRelease && event->type() == QEvent::MouseButtonRelease) {
@@ -376,7 +374,7 @@ bool DlgInput::focusNextPrevChild(bool next)
     QWidget *focus = focusWidget();
     int at = m_tabStops.indexOf(focus);
     if (at < 0) {
-        for (QButtonGroup *g : {m_formatGroup, m_modeGroup, m_viewGroup, m_thinningGroup}) {
+        for (QButtonGroup *g : { m_formatGroup, m_modeGroup, m_viewGroup, m_thinningGroup }) {
             if (auto *b = qobject_cast<QAbstractButton *>(focus); b && g->buttons().contains(b))
                 at = m_tabStops.indexOf(g->button(0));
         }

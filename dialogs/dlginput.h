@@ -71,8 +71,8 @@ private:
     Prompter &m_prompter;
     LineEditor m_original;
 
-    bool m_bPending = false;   // the edit line lost the focus, operation not yet run
-    bool m_bBusy = false;      // an operation (and its message boxes) is running
+    bool m_bPending = false; // the edit line lost the focus, operation not yet run
+    bool m_bBusy = false; // an operation (and its message boxes) is running
     bool m_bWaitForRelease = false; // the focus left with a mouse click still under way
 
     QLabel *m_status = nullptr;

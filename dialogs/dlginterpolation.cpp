@@ -35,8 +35,8 @@ bool parseDepth(const QString &text, float &value)
 } // namespace
 
 DlgInterpolation::DlgInterpolation(QWidget *parent, Prompter *prompter)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_prompter(prompter)
 {
     setWindowTitle(QStringLiteral("Eingabe der Teufe zur Interpolation"));
@@ -88,8 +88,8 @@ void DlgInterpolation::accept()
         if (m_prompter) {
             m_prompter->message(win1252::fromUtf8(text.toStdString()));
         } else {
-            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok,
-                            this);
+            QMessageBox box(
+                QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok, this);
             box.exec();
         }
         m_edit->setFocus(Qt::OtherFocusReason);

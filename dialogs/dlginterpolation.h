@@ -20,9 +20,9 @@ public:
     // a message box of its own when none is given.
     explicit DlgInterpolation(QWidget *parent = nullptr, Prompter *prompter = nullptr);
 
-    float m_MaxTeufe = 0;   // depth of the last station; set by the caller
-    float m_SollTeufe = 0;  // the requested depth; shown in the edit, read on OK
-    std::string m_Text;     // Windows-1252 text above the edit ("Maximale Teufe:...")
+    float m_MaxTeufe = 0; // depth of the last station; set by the caller
+    float m_SollTeufe = 0; // the requested depth; shown in the edit, read on OK
+    std::string m_Text; // Windows-1252 text above the edit ("Maximale Teufe:...")
 
     QLineEdit *depthEdit() const { return m_edit; }
     QLabel *textLabel() const { return m_label; }

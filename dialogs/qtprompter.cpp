@@ -17,7 +17,10 @@ QString toQt(const std::string &bytes)
 
 } // namespace
 
-QtPrompter::QtPrompter(QWidget *parent) : m_parent(parent) {}
+QtPrompter::QtPrompter(QWidget *parent)
+    : m_parent(parent)
+{
+}
 
 void QtPrompter::setParent(QWidget *parent)
 {
@@ -35,8 +38,8 @@ QWidget *QtPrompter::boxParent() const
 
 void QtPrompter::message(const std::string &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), toQt(text), QMessageBox::Ok,
-                    boxParent());
+    QMessageBox box(
+        QMessageBox::NoIcon, QStringLiteral("dravon"), toQt(text), QMessageBox::Ok, boxParent());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -44,7 +47,7 @@ void QtPrompter::message(const std::string &text)
 bool QtPrompter::askYesNo(const std::string &question)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), toQt(question),
-                    QMessageBox::NoButton, boxParent());
+        QMessageBox::NoButton, boxParent());
     box.setTextFormat(Qt::PlainText);
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);

@@ -25,22 +25,23 @@ TEST_P(EnterKeepsOpen, EnterOutsideAPushButtonLeavesTheDialogOpen)
     QWidget *target = GetParam().widget(*dialog);
     target->setFocus(Qt::TabFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), target);
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+    for (Qt::Key key : { Qt::Key_Return, Qt::Key_Enter })
         QTest::keyClick(target, key);
     settle();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, EnterKeepsOpen,
+INSTANTIATE_TEST_SUITE_P(Controls, EnterKeepsOpen,
     ::testing::Values(
-        EnterTarget{"EditLine", [](DlgInput &d) -> QWidget * { return d.lineEdit(); }},
-        EnterTarget{"Name", [](DlgInput &d) -> QWidget * { return d.nameEdit(); }},
-        EnterTarget{"StationList", [](DlgInput &d) -> QWidget * { return d.stationList(); }},
-        EnterTarget{"InfoList", [](DlgInput &d) -> QWidget * { return d.infoList(); }},
-        EnterTarget{"FormatRadio", [](DlgInput &d) -> QWidget * { return d.formatGroup()->button(1); }},
-        EnterTarget{"ViewRadio", [](DlgInput &d) -> QWidget * { return d.viewGroup()->button(0); }}),
+        EnterTarget { "EditLine", [](DlgInput &d) -> QWidget * { return d.lineEdit(); } },
+        EnterTarget { "Name", [](DlgInput &d) -> QWidget * { return d.nameEdit(); } },
+        EnterTarget { "StationList", [](DlgInput &d) -> QWidget * { return d.stationList(); } },
+        EnterTarget { "InfoList", [](DlgInput &d) -> QWidget * { return d.infoList(); } },
+        EnterTarget {
+            "FormatRadio", [](DlgInput &d) -> QWidget * { return d.formatGroup()->button(1); } },
+        EnterTarget {
+            "ViewRadio", [](DlgInput &d) -> QWidget * { return d.viewGroup()->button(0); } }),
     [](const ::testing::TestParamInfo<EnterTarget> &info) { return std::string(info.param.name); });
 
 TEST_F(DlgInputTest, EnterOnTheFocusedOkButtonPressesIt)
@@ -68,18 +69,10 @@ TEST_F(DlgInputTest, EscapeCancels)
 
 TEST_F(DlgInputTest, TabWalksTheStopsInOrderAndBack)
 {
-    const QList<QWidget *> expected = {dialog->infoList(),
-                                       dialog->stationList(),
-                                       dialog->lineEdit(),
-                                       dialog->cancelButton(),
-                                       dialog->okButton(),
-                                       dialog->fileButton(),
-                                       dialog->nameEdit(),
-                                       dialog->formatGroup()->button(0),
-                                       dialog->modeGroup()->button(0),
-                                       dialog->viewGroup()->button(0),
-                                       dialog->thinningGroup()->button(0),
-                                       dialog->infoList()};
+    const QList<QWidget *> expected = { dialog->infoList(), dialog->stationList(),
+        dialog->lineEdit(), dialog->cancelButton(), dialog->okButton(), dialog->fileButton(),
+        dialog->nameEdit(), dialog->formatGroup()->button(0), dialog->modeGroup()->button(0),
+        dialog->viewGroup()->button(0), dialog->thinningGroup()->button(0), dialog->infoList() };
     // The dialog opens with the focus on its first tab stop.
     EXPECT_EQ(QApplication::focusWidget(), expected.front());
     for (int i = 1; i < expected.size(); ++i) {

@@ -16,13 +16,14 @@ namespace {
 struct Placed
 {
     QWidget *widget;
-    QRect units;        // x, y, width, height in dialog units
+    QRect units; // x, y, width, height in dialog units
     bool grows = false; // a radio button may grow to the right to show its caption
 };
 
 // Each edge, as a share of the dialog's size, must match its share in dialog units to
 // within a pixel and a half of rounding.
-void expectPlacedByUnits(const QWidget &dialog, QSize dialogUnits, const std::vector<Placed> &placed)
+void expectPlacedByUnits(
+    const QWidget &dialog, QSize dialogUnits, const std::vector<Placed> &placed)
 {
     const double sx = double(dialog.width()) / dialogUnits.width();
     const double sy = double(dialog.height()) / dialogUnits.height();
@@ -50,28 +51,28 @@ TEST_F(DlgInputTest, ControlsSitWhereTheDialogUnitsPutThem)
     // A horizontal unit is a quarter of the average letter width, a vertical one an
     // eighth of the font height: the dialog's aspect follows the font.
     const QFontMetrics fm(dialog->font());
-    const double letter = fm.horizontalAdvance(
-                              QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
-                          / 52.0;
+    const double letter = fm.horizontalAdvance(QStringLiteral(
+                              "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
+        / 52.0;
     EXPECT_NEAR(dialog->width(), 245 * letter / 4, 1);
     EXPECT_NEAR(dialog->height(), 218 * fm.height() / 8.0, 1);
 
-    expectPlacedByUnits(*dialog, {245, 218},
-                        {{dialog->statusLabel(), {77, 140, 161, 8}},
-                         {dialog->infoList(), {77, 157, 161, 54}},
-                         {dialog->stationList(), {149, 76, 89, 49}},
-                         {dialog->lineEdit(), {150, 60, 88, 14}},
-                         {dialog->cancelButton(), {188, 24, 50, 14}},
-                         {dialog->okButton(), {188, 7, 50, 14}},
-                         {dialog->fileButton(), {104, 18, 60, 14}},
-                         {dialog->nameEdit(), {7, 18, 84, 14}},
-                         {dialog->formatGroup()->button(0), {13, 54, 57, 10}, true},
-                         {dialog->formatGroup()->button(2), {13, 75, 53, 10}, true},
-                         {dialog->modeGroup()->button(1), {81, 89, 65, 10}, true},
-                         {dialog->modeGroup()->button(3), {81, 111, 58, 10}, true},
-                         {dialog->viewGroup()->button(1), {13, 110, 48, 10}, true},
-                         {dialog->thinningGroup()->button(0), {13, 160, 49, 11}, true},
-                         {dialog->thinningGroup()->button(3), {13, 192, 59, 10}, true}});
+    expectPlacedByUnits(*dialog, { 245, 218 },
+        { { dialog->statusLabel(), { 77, 140, 161, 8 } },
+            { dialog->infoList(), { 77, 157, 161, 54 } },
+            { dialog->stationList(), { 149, 76, 89, 49 } },
+            { dialog->lineEdit(), { 150, 60, 88, 14 } },
+            { dialog->cancelButton(), { 188, 24, 50, 14 } },
+            { dialog->okButton(), { 188, 7, 50, 14 } },
+            { dialog->fileButton(), { 104, 18, 60, 14 } },
+            { dialog->nameEdit(), { 7, 18, 84, 14 } },
+            { dialog->formatGroup()->button(0), { 13, 54, 57, 10 }, true },
+            { dialog->formatGroup()->button(2), { 13, 75, 53, 10 }, true },
+            { dialog->modeGroup()->button(1), { 81, 89, 65, 10 }, true },
+            { dialog->modeGroup()->button(3), { 81, 111, 58, 10 }, true },
+            { dialog->viewGroup()->button(1), { 13, 110, 48, 10 }, true },
+            { dialog->thinningGroup()->button(0), { 13, 160, 49, 11 }, true },
+            { dialog->thinningGroup()->button(3), { 13, 192, 59, 10 }, true } });
 
     // A grown radio button still ends inside the frame of its group, left of the
     // station list.
@@ -106,7 +107,8 @@ TEST_F(DlgInputTest, NoCaptionIsCutOff)
 
 TEST_F(DlgInputTest, StationRowsAreTwoPixelsTallerThanInfoRows)
 {
-    const int station = dialog->stationList()->visualItemRect(dialog->stationList()->item(0)).height();
+    const int station
+        = dialog->stationList()->visualItemRect(dialog->stationList()->item(0)).height();
     const int info = dialog->infoList()->visualItemRect(dialog->infoList()->item(0)).height();
     EXPECT_EQ(station, info + 2);
 }
@@ -116,11 +118,10 @@ TEST(DialogLayout, InterpolationDialogFollowsItsUnits)
     widgetApp();
     DlgInterpolation dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Eingabe der Teufe zur Interpolation"));
-    expectPlacedByUnits(dialog, {190, 58},
-                        {{dialog.depthEdit(), {143, 37, 40, 14}},
-                         {dialog.okButton(), {133, 7, 50, 14}},
-                         {dialog.cancelButton(), {83, 7, 50, 14}},
-                         {dialog.textLabel(), {7, 25, 85, 8}}});
+    expectPlacedByUnits(dialog, { 190, 58 },
+        { { dialog.depthEdit(), { 143, 37, 40, 14 } }, { dialog.okButton(), { 133, 7, 50, 14 } },
+            { dialog.cancelButton(), { 83, 7, 50, 14 } },
+            { dialog.textLabel(), { 7, 25, 85, 8 } } });
     // Abbrechen and OK touch in dialog units; they must not overlap in pixels.
     EXPECT_EQ(dialog.cancelButton()->geometry().right() + 1, dialog.okButton()->x());
     for (QLabel *label : dialog.findChildren<QLabel *>()) {

@@ -27,7 +27,7 @@ TEST_F(DlgInputTest, LeavingTheEditLineAsksToChangeAndYesReplacesTheEntry)
     doubleClickStation(2);
     const std::string changed = "  300.00   21.50   91.00";
     typeLine(QString::fromStdString(changed));
-    prompter.yesNoAnswers = {true};
+    prompter.yesNoAnswers = { true };
     tab();
 
     ASSERT_EQ(prompter.events.size(), 1u);
@@ -35,8 +35,8 @@ TEST_F(DlgInputTest, LeavingTheEditLineAsksToChangeAndYesReplacesTheEntry)
     EXPECT_EQ(prompter.events[0].text, w1252("Soll diese Zeile geändert werden?\n") + changed);
     EXPECT_EQ(dialog->stationList()->item(2)->text().toStdString(), changed);
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("3.Zeile wurde geändert"));
-    const StringList expected = {"  100.00    0.00    0.00", "  200.00   10.00   45.00", changed,
-                                 "  400.00   25.00   95.00", "  500.00   30.00  100.00"};
+    const StringList expected = { "  100.00    0.00    0.00", "  200.00   10.00   45.00", changed,
+        "  400.00   25.00   95.00", "  500.00   30.00  100.00" };
     EXPECT_EQ(state.m_Eingabe, expected);
     EXPECT_EQ(state.m_bGeaendert, 1);
     EXPECT_EQ(QApplication::focusWidget(), dialog->cancelButton());
@@ -46,7 +46,7 @@ TEST_F(DlgInputTest, NoKeepsTheEntryButTheLinesFollowTheList)
 {
     doubleClickStation(2);
     typeLine(QStringLiteral("  300.00   21.50   91.00"));
-    prompter.yesNoAnswers = {false};
+    prompter.yesNoAnswers = { false };
     tab();
     ASSERT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(dialog->stationList()->item(2)->text().toStdString(), third);
@@ -58,7 +58,8 @@ TEST_F(DlgInputTest, TabbingThroughAnEmptyEditLineSaysTooLittleData)
 {
     dialog->lineEdit()->setFocus(Qt::TabFocusReason);
     tab();
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{w1252("Die Zeile enthält zu wenig Daten")});
+    EXPECT_EQ(prompter.messages(),
+        std::vector<std::string> { w1252("Die Zeile enthält zu wenig Daten") });
     EXPECT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(state.m_Eingabe, original.m_Eingabe); // not rebuilt after the refusal
     EXPECT_TRUE(dialog->isVisible());
@@ -71,7 +72,7 @@ TEST_F(DlgInputTest, AppendThroughTheRadioButtonPutsTheLineAtItsSortedPlace)
     tab();
     ASSERT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(prompter.events[0].text,
-              w1252("Soll diese Zeile angehängt werden?\n") + "  250.00   12.00   50.00");
+        w1252("Soll diese Zeile angehängt werden?\n") + "  250.00   12.00   50.00");
     ASSERT_EQ(dialog->stationList()->count(), 6);
     EXPECT_EQ(dialog->stationList()->item(2)->text(), QStringLiteral("  250.00   12.00   50.00"));
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("6.Zeile angehängt"));
@@ -82,7 +83,7 @@ TEST_F(DlgInputTest, ClickingOkFromTheEditLineRunsTheOperationFirst)
 {
     doubleClickStation(0);
     typeLine(QStringLiteral("  100.00    0.50    0.00"));
-    prompter.yesNoAnswers = {true};
+    prompter.yesNoAnswers = { true };
     clickButton(dialog->okButton());
     settle();
     ASSERT_EQ(prompter.events.size(), 1u);
@@ -95,7 +96,7 @@ TEST_F(DlgInputTest, CancelLeavesTheLinesAsTheyWere)
 {
     doubleClickStation(1);
     typeLine(QStringLiteral("  200.00   11.00   46.00"));
-    prompter.yesNoAnswers = {true};
+    prompter.yesNoAnswers = { true };
     tab(); // confirmed: the dialog's list now holds the changed line
     ASSERT_EQ(state.m_bGeaendert, 1);
     clickButton(dialog->cancelButton());
@@ -137,7 +138,7 @@ TEST(DlgInputReentry, FocusMovingDuringTheQuestionStartsNoSecondOperation)
 {
     widgetApp();
     LineEditor state;
-    state.m_Eingabe = {"  100.00    1.00    2.00", "  200.00    3.00    4.00"};
+    state.m_Eingabe = { "  100.00    1.00    2.00", "  200.00    3.00    4.00" };
     state.m_Format = 1;
     state.m_Ansicht = 0;
     RestlessPrompter prompter;
@@ -146,7 +147,7 @@ TEST(DlgInputReentry, FocusMovingDuringTheQuestionStartsNoSecondOperation)
     ASSERT_TRUE(showActive(&dialog));
     const QListWidget *list = dialog.stationList();
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       list->visualItemRect(list->item(1)).center());
+        list->visualItemRect(list->item(1)).center());
     settle();
     ASSERT_EQ(QApplication::focusWidget(), dialog.lineEdit());
     QTest::keyClick(dialog.lineEdit(), Qt::Key_Tab);

@@ -19,10 +19,9 @@ protected:
     {
         widgetApp();
         // Given out of depth order: the list shows them sorted.
-        state.m_Eingabe = {"  300.00   20.00   90.00", "  100.00    0.00    0.00",
-                           "  200.00   10.00   45.00", "  400.00   25.00   95.00",
-                           "  500.00   30.00  100.00"};
-        state.m_Info = {"Von    0.00-1234.50 m Teufe  7. 5.2013 Kreisel"};
+        state.m_Eingabe = { "  300.00   20.00   90.00", "  100.00    0.00    0.00",
+            "  200.00   10.00   45.00", "  400.00   25.00   95.00", "  500.00   30.00  100.00" };
+        state.m_Info = { "Von    0.00-1234.50 m Teufe  7. 5.2013 Kreisel" };
         state.m_Name = "Probe 1";
         state.m_Format = 0;
         state.m_Ansicht = 0;

@@ -36,7 +36,7 @@ protected:
     }
 
     ScriptedPrompter prompter;
-    DlgInterpolation dialog{nullptr, &prompter};
+    DlgInterpolation dialog { nullptr, &prompter };
 };
 
 struct StartValue
@@ -57,9 +57,9 @@ TEST_P(StartValueShown, AsTheShortestGeneralForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StartValueShown,
-                         ::testing::Values(StartValue{0.0f, "0"}, StartValue{1234.5f, "1234.5"},
-                                           StartValue{-2.25f, "-2.25"}, StartValue{0.0001f, "0.0001"},
-                                           StartValue{12345678.0f, "1.23457e+07"}));
+    ::testing::Values(StartValue { 0.0f, "0" }, StartValue { 1234.5f, "1234.5" },
+        StartValue { -2.25f, "-2.25" }, StartValue { 0.0001f, "0.0001" },
+        StartValue { 12345678.0f, "1.23457e+07" }));
 
 TEST_F(DepthRequest, RunsUnderTheGermanLocale)
 {
@@ -96,13 +96,13 @@ TEST_P(DepthRefused, SaysPleaseEnterANumberAndStaysOpen)
     enter(QString::fromLatin1(GetParam()));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{"Bitte geben Sie eine Zahl ein."});
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { "Bitte geben Sie eine Zahl ein." });
     EXPECT_EQ(QApplication::focusWidget(), dialog.depthEdit());
     EXPECT_FLOAT_EQ(dialog.m_SollTeufe, 7.0f); // the start value stays
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DepthRefused,
-                         ::testing::Values("abc", "150,5", "", "   ", "12abc", "1e60", "nan", "inf"));
+    ::testing::Values("abc", "150,5", "", "   ", "12abc", "1e60", "nan", "inf"));
 
 TEST_F(DepthRequest, RefusedThenCorrected)
 {

@@ -69,18 +69,18 @@ TEST_P(QtPrompterYesNo, AnswersWithJaOrNein)
         GetParam().answer(box);
     });
     EXPECT_EQ(prompter.askYesNo(w1252("Soll diese Zeile geändert werden?\n  1.00 2 3")),
-              GetParam().expected);
+        GetParam().expected);
     EXPECT_EQ(text, QString::fromUtf8("Soll diese Zeile geändert werden?\n  1.00 2 3"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, QtPrompterYesNo,
+INSTANTIATE_TEST_SUITE_P(Answers, QtPrompterYesNo,
     ::testing::Values(
-        YesNoCase{"Ja", [](QMessageBox *b) { buttonNamed(b, QStringLiteral("Ja"))->click(); }, true},
-        YesNoCase{"Nein", [](QMessageBox *b) { buttonNamed(b, QStringLiteral("Nein"))->click(); },
-                  false},
-        YesNoCase{"Escape", [](QMessageBox *b) { QTest::keyClick(b, Qt::Key_Escape); }, false},
-        YesNoCase{"Enter", [](QMessageBox *b) { QTest::keyClick(b, Qt::Key_Return); }, true}),
+        YesNoCase {
+            "Ja", [](QMessageBox *b) { buttonNamed(b, QStringLiteral("Ja"))->click(); }, true },
+        YesNoCase { "Nein", [](QMessageBox *b) { buttonNamed(b, QStringLiteral("Nein"))->click(); },
+            false },
+        YesNoCase { "Escape", [](QMessageBox *b) { QTest::keyClick(b, Qt::Key_Escape); }, false },
+        YesNoCase { "Enter", [](QMessageBox *b) { QTest::keyClick(b, Qt::Key_Return); }, true }),
     [](const ::testing::TestParamInfo<YesNoCase> &info) { return std::string(info.param.name); });
 
 TEST(QtPrompterTest, AskNumberRunsTheDepthRequest)
@@ -102,7 +102,8 @@ TEST(QtPrompterTest, AskNumberRunsTheDepthRequest)
     EXPECT_EQ(shownText, QStringLiteral("Maximale Teufe:300"));
     EXPECT_EQ(shownValue, QStringLiteral("0"));
 
-    whenModalOpens([](QWidget *w) { qobject_cast<DlgInterpolation *>(w)->cancelButton()->click(); });
+    whenModalOpens(
+        [](QWidget *w) { qobject_cast<DlgInterpolation *>(w)->cancelButton()->click(); });
     value = 5;
     EXPECT_FALSE(prompter.askNumber("Maximale Teufe:300", value));
     EXPECT_FLOAT_EQ(value, 5.0f);
@@ -114,7 +115,7 @@ TEST(QtMeasurementDialogTest, RunIsTrueOnlyForOk)
     ScriptedPrompter prompter;
     QtMeasurementDialog runner(prompter);
     LineEditor state;
-    state.m_Eingabe = {"  10.00 1.00 2.00"};
+    state.m_Eingabe = { "  10.00 1.00 2.00" };
     state.m_Name = "A";
     state.m_Format = 1;
     state.m_Ansicht = 0;

@@ -19,7 +19,7 @@ inline QApplication &widgetApp()
 {
     static int argc = 1;
     static char name[] = "dialogs_tests";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = { name, nullptr };
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static QApplication *app = [] {
