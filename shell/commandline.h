@@ -8,11 +8,11 @@
 struct CommandLine
 {
     enum class Mode {
-        Window,     // the main window, with `file` opened when given
-        Print,      // -p FILE / --print FILE: print on the default printer and end
+        Window, // the main window, with `file` opened when given
+        Print, // -p FILE / --print FILE: print on the default printer and end
         PrintToPdf, // --print-to-pdf FILE OUT: print the results table into a PDF and end
-        Help,       // -h / --help
-        Error,      // `error` says what was wrong
+        Help, // -h / --help
+        Error, // `error` says what was wrong
     };
     Mode mode = Mode::Window;
     QString file;

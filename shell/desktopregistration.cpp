@@ -33,7 +33,7 @@ void runTool(const QString &tool, const QString &folder)
 {
     const QString program = QStandardPaths::findExecutable(tool);
     if (!program.isEmpty())
-        QProcess::startDetached(program, {folder});
+        QProcess::startDetached(program, { folder });
 }
 
 } // namespace
@@ -83,5 +83,5 @@ int registerDesktopFiles(const QString &dataHome, const QString &executable)
 void registerDesktopFilesForUser()
 {
     registerDesktopFiles(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                         QCoreApplication::applicationFilePath());
+        QCoreApplication::applicationFilePath());
 }

@@ -24,7 +24,8 @@
 #include <clocale>
 #include <cstdio>
 
-CDravonApp::CDravonApp(int &argc, char **argv) : QApplication(argc, argv)
+CDravonApp::CDravonApp(int &argc, char **argv)
+    : QApplication(argc, argv)
 {
     configure();
 }
@@ -59,7 +60,7 @@ int CDravonApp::InitInstance()
         return 0;
     case CommandLine::Mode::Error:
         std::fprintf(stderr, "dravon: %s\n%s", qPrintable(line.error),
-                     commandLineHelp().toUtf8().constData());
+            commandLineHelp().toUtf8().constData());
         return 2;
     case CommandLine::Mode::Print:
     case CommandLine::Mode::PrintToPdf:
@@ -118,7 +119,7 @@ int CDravonApp::printDocument(const CommandLine &line)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(line.output);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                          tableMargins(), QPageLayout::Millimeter));
+            tableMargins(), QPageLayout::Millimeter));
     } else {
         const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
         if (standard.isNull()) {

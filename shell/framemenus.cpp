@@ -29,8 +29,8 @@ QIcon toolIcon(const QString &name)
 
 } // namespace
 
-QAction *CMainFrame::addCommand(int id, const QString &text, const QString &prompt,
-                                const QString &icon)
+QAction *CMainFrame::addCommand(
+    int id, const QString &text, const QString &prompt, const QString &icon)
 {
     auto *action = new QAction(text, this);
     action->setData(id);
@@ -47,52 +47,50 @@ QAction *CMainFrame::addCommand(int id, const QString &text, const QString &prom
 void CMainFrame::createActions()
 {
     addCommand(ID_FILE_NEW, QStringLiteral("&Neu\tStrg+N"),
-               QStringLiteral("Erstellt ein neues Dokument.\nNeu"), QStringLiteral("new"));
+        QStringLiteral("Erstellt ein neues Dokument.\nNeu"), QStringLiteral("new"));
     addCommand(ID_FILE_OPEN, QStringLiteral("Ö&ffnen...\tStrg+O"),
-               QStringLiteral("Öffnet ein bestehendes Dokument.\nÖffnen"), QStringLiteral("open"));
+        QStringLiteral("Öffnet ein bestehendes Dokument.\nÖffnen"), QStringLiteral("open"));
     addCommand(ID_FILE_SAVE, QStringLiteral("S&peichern\tStrg+S"),
-               QStringLiteral("Speichert das aktive Dokument.\nSpeichern"), QStringLiteral("save"));
+        QStringLiteral("Speichert das aktive Dokument.\nSpeichern"), QStringLiteral("save"));
     addCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
-               QStringLiteral("Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"));
+        QStringLiteral("Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
-               QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
+        QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
-               QStringLiteral("Zeigt ganze Seiten an.\nSeitenansicht"));
+        QStringLiteral("Zeigt ganze Seiten an.\nSeitenansicht"));
     addCommand(ID_FILE_PRINT_SETUP, QStringLiteral("Drucker&einrichtung..."),
-               QStringLiteral("Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung"));
+        QStringLiteral("Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung"));
     addCommand(ID_APP_EXIT, QStringLiteral("&Beenden"),
-               QStringLiteral("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden "
-                              "sollen.\nBeenden"));
+        QStringLiteral("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden "
+                       "sollen.\nBeenden"));
 
     addCommand(ID_DATA_CHANGE, QStringLiteral("Daten ändern"),
-               QStringLiteral("Eingabedatei aufbauen bzw. ändern\nDaten ändern"),
-               QStringLiteral("datachange"));
+        QStringLiteral("Eingabedatei aufbauen bzw. ändern\nDaten ändern"),
+        QStringLiteral("datachange"));
     addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
-               QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
+        QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
     addCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
-               QStringLiteral("Ergebnisse in die Datei AUS.TXT ausgeben\nErgebnisse ausgeben"));
+        QStringLiteral("Ergebnisse in die Datei AUS.TXT ausgeben\nErgebnisse ausgeben"));
     addCommand(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
-               QStringLiteral("ERgebnisse der Datei AUS.TXT einlesen\nErgebnisse einlesen"));
+        QStringLiteral("ERgebnisse der Datei AUS.TXT einlesen\nErgebnisse einlesen"));
 
-    QAction *toolbar = addCommand(
-        ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"),
+    QAction *toolbar = addCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"),
         QStringLiteral("Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"));
     toolbar->setCheckable(true);
-    QAction *statusbar = addCommand(
-        ID_VIEW_STATUS_BAR, QStringLiteral("S&tatusleiste"),
+    QAction *statusbar = addCommand(ID_VIEW_STATUS_BAR, QStringLiteral("S&tatusleiste"),
         QStringLiteral("Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"));
     statusbar->setCheckable(true);
     addCommand(ID_VIEW_GRAFIK, QStringLiteral("Grafik"),
-               QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("graph"));
+        QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("graph"));
     addCommand(ID_VIEW_TEXT, QStringLiteral("Text"),
-               QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nText"), QStringLiteral("text"));
+        QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nText"), QStringLiteral("text"));
     addCommand(ID_GRAFIKLUPE, QStringLiteral("Grafik Lupe an"),
-               QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
+        QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
         ->setCheckable(true);
 
     addCommand(ID_APP_ABOUT, QStringLiteral("Inf&o über dravon..."),
-               QStringLiteral("Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"),
-               QStringLiteral("about"));
+        QStringLiteral("Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"),
+        QStringLiteral("about"));
     addCommand(ID_HILFE, QStringLiteral("Hilfe"), QStringLiteral("Zeigt die Online Hilfe an"));
 
     connect(action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
@@ -100,18 +98,17 @@ void CMainFrame::createActions()
     connect(action(ID_FILE_SAVE), &QAction::triggered, this, [this] { doSave(false); });
     connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, [this] { doSave(true); });
     connect(action(ID_FILE_PRINT), &QAction::triggered, this, &CMainFrame::OnFilePrint);
-    connect(action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this,
-            &CMainFrame::OnFilePrintPreview);
+    connect(
+        action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this, &CMainFrame::OnFilePrintPreview);
     connect(action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
-    connect(action(ID_DATA_CHANGE), &QAction::triggered, this,
-            [this] { m_doc->OnDataChange(); });
-    connect(action(ID_INTERPOLATION), &QAction::triggered, this,
-            [this] { m_doc->OnInterpolation(); });
+    connect(action(ID_DATA_CHANGE), &QAction::triggered, this, [this] { m_doc->OnDataChange(); });
+    connect(
+        action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
-            [this] { m_doc->OnErgebnisseAusgeben(); });
+        [this] { m_doc->OnErgebnisseAusgeben(); });
     connect(action(ID_ERGEBNISSE_EINLESEN), &QAction::triggered, this,
-            [this] { m_doc->OnErgebnisseEinlesen(); });
+        [this] { m_doc->OnErgebnisseEinlesen(); });
     connect(toolbar, &QAction::triggered, this, [this](bool on) {
         m_toolBar->setVisible(on);
         updateCommandUi();
@@ -175,7 +172,7 @@ void CMainFrame::createMenus()
 
     // The rules are applied again before a menu opens, as they are before the context
     // menu opens.
-    for (QMenu *menu : {file, edit, view, help})
+    for (QMenu *menu : { file, edit, view, help })
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
 }
 
@@ -202,7 +199,7 @@ void CMainFrame::createToolBar()
 void CMainFrame::createStatusBar()
 {
     QStatusBar *bar = statusBar();
-    const char *const texts[] = {"UF", "NUM", "RF"};
+    const char *const texts[] = { "UF", "NUM", "RF" };
     for (size_t i = 0; i < m_indicators.size(); ++i) {
         auto *label = new QLabel(QString::fromLatin1(texts[i]), bar);
         label->setAlignment(Qt::AlignCenter);
@@ -227,24 +224,24 @@ void CMainFrame::createAccelerators()
         int command; // 0: a key that is taken and does nothing
     };
     const Accelerator table[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_C), 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
-        {QKeySequence(Qt::CTRL | Qt::Key_V), 0},
-        {QKeySequence(Qt::ALT | Qt::Key_Backspace), 0},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), 0},
-        {QKeySequence(Qt::Key_F1), ID_HILFE},
-        {QKeySequence(Qt::Key_F2), ID_DATA_CHANGE},
-        {QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK},
-        {QKeySequence(Qt::Key_F4), ID_VIEW_TEXT},
-        {QKeySequence(Qt::Key_F6), 0},
-        {QKeySequence(Qt::SHIFT | Qt::Key_F6), 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_Insert), 0},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_X), 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), 0},
+        { QKeySequence(Qt::CTRL | Qt::Key_C), 0 },
+        { QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW },
+        { QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN },
+        { QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT },
+        { QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE },
+        { QKeySequence(Qt::CTRL | Qt::Key_V), 0 },
+        { QKeySequence(Qt::ALT | Qt::Key_Backspace), 0 },
+        { QKeySequence(Qt::SHIFT | Qt::Key_Delete), 0 },
+        { QKeySequence(Qt::Key_F1), ID_HILFE },
+        { QKeySequence(Qt::Key_F2), ID_DATA_CHANGE },
+        { QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK },
+        { QKeySequence(Qt::Key_F4), ID_VIEW_TEXT },
+        { QKeySequence(Qt::Key_F6), 0 },
+        { QKeySequence(Qt::SHIFT | Qt::Key_F6), 0 },
+        { QKeySequence(Qt::CTRL | Qt::Key_Insert), 0 },
+        { QKeySequence(Qt::SHIFT | Qt::Key_Insert), 0 },
+        { QKeySequence(Qt::CTRL | Qt::Key_X), 0 },
+        { QKeySequence(Qt::CTRL | Qt::Key_Z), 0 },
     };
     for (const Accelerator &entry : table) {
         auto *key = new QAction(this);

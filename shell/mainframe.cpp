@@ -33,13 +33,16 @@ namespace {
 bool isDocumentFile(const QUrl &url)
 {
     return url.isLocalFile()
-           && url.toLocalFile().endsWith(documentExtension(), Qt::CaseInsensitive);
+        && url.toLocalFile().endsWith(documentExtension(), Qt::CaseInsensitive);
 }
 
 } // namespace
 
 CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget *parent)
-    : QMainWindow(parent), m_doc(&doc), m_prompter(&prompter), m_ui(&ui)
+    : QMainWindow(parent)
+    , m_doc(&doc)
+    , m_prompter(&prompter)
+    , m_ui(&ui)
 {
     initShellResources();
     setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
@@ -103,10 +106,13 @@ QMenu *CMainFrame::createContextMenu(QWidget *parent)
     updateCommandUi();
     auto *menu = new QMenu(QStringLiteral("Kontextmenü"), parent);
     const std::pair<const char *, int> items[] = {
-        {"Daten ändern", ID_DATA_CHANGE}, {"Neu", ID_FILE_NEW},
-        {"Öffnen", ID_FILE_OPEN},         {"Grafik", ID_VIEW_GRAFIK},
-        {"Text", ID_VIEW_TEXT},           {"Interpolation", ID_INTERPOLATION},
-        {"Speichern unter", ID_FILE_SAVE_AS},
+        { "Daten ändern", ID_DATA_CHANGE },
+        { "Neu", ID_FILE_NEW },
+        { "Öffnen", ID_FILE_OPEN },
+        { "Grafik", ID_VIEW_GRAFIK },
+        { "Text", ID_VIEW_TEXT },
+        { "Interpolation", ID_INTERPOLATION },
+        { "Speichern unter", ID_FILE_SAVE_AS },
     };
     for (const auto &[text, id] : items) {
         QAction *command = action(id);
@@ -122,7 +128,8 @@ QMenu *CMainFrame::createContextMenu(QWidget *parent)
 void CMainFrame::contextMenuEvent(QContextMenuEvent *event)
 {
     QWidget *hit = childAt(mapFromGlobal(event->globalPos()));
-    const bool overView = m_activeView && hit && (hit == m_activeView || m_activeView->isAncestorOf(hit));
+    const bool overView
+        = m_activeView && hit && (hit == m_activeView || m_activeView->isAncestorOf(hit));
     if (!overView) {
         QMainWindow::contextMenuEvent(event);
         return;
@@ -191,9 +198,9 @@ bool CMainFrame::doSave(bool saveAs)
 {
     QString path = m_doc->GetPathName();
     if (saveAs || path.isEmpty()) {
-        const QString suggested =
-            path.isEmpty() ? QDir::current().filePath(m_doc->GetTitle() + documentExtension())
-                           : path;
+        const QString suggested = path.isEmpty()
+            ? QDir::current().filePath(m_doc->GetTitle() + documentExtension())
+            : path;
         path = m_ui->saveFileName(suggested);
         if (path.isEmpty())
             return false;
@@ -243,7 +250,8 @@ void CMainFrame::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // The drop finishes before the measurement dialog opens.
     const QString path = urls.constFirst().toLocalFile();
-    QMetaObject::invokeMethod(this, [this, path] { openDocumentFile(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { openDocumentFile(path); }, Qt::QueuedConnection);
 }
 
 // ---- printing ----
@@ -272,7 +280,7 @@ void CMainFrame::OnFilePrintPreview()
     QPrintPreviewDialog preview(&m_printer, this);
     preview.setWindowTitle(QStringLiteral("Seitenansicht"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *printer) { printActiveView(*printer); });
+        [this](QPrinter *printer) { printActiveView(*printer); });
     preview.resize(900, 700);
     preview.exec();
 }

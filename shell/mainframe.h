@@ -91,8 +91,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void createAccelerators();
-    QAction *addCommand(int id, const QString &text, const QString &prompt,
-                        const QString &icon = QString());
+    QAction *addCommand(
+        int id, const QString &text, const QString &prompt, const QString &icon = QString());
     void updateRecentMenu();
 
     // commands
@@ -122,8 +122,8 @@ private:
     QWidget *m_activeView = nullptr;
 
     QHash<int, QAction *> m_actions;
-    std::array<QAction *, RecentFileList::kSize> m_mru{};
+    std::array<QAction *, RecentFileList::kSize> m_mru {};
     QAction *m_mruPlaceholder = nullptr;
     QToolBar *m_toolBar = nullptr;
-    std::array<QLabel *, 3> m_indicators{};
+    std::array<QLabel *, 3> m_indicators {};
 };

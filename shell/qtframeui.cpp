@@ -15,8 +15,7 @@
 FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("dravon"),
-                    QStringLiteral("Änderungen in %1 speichern?").arg(title), QMessageBox::NoButton,
-                    m_parent);
+        QStringLiteral("Änderungen in %1 speichern?").arg(title), QMessageBox::NoButton, m_parent);
     QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
@@ -35,7 +34,7 @@ QString QtFrameUi::openFileName()
     QFileDialog dialog(m_parent, QStringLiteral("Öffnen"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({documentFilter(), QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({ documentFilter(), QStringLiteral("Alle Dateien (*)") });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -46,7 +45,7 @@ QString QtFrameUi::saveFileName(const QString &suggested)
     QFileDialog dialog(m_parent, QStringLiteral("Speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({documentFilter(), QStringLiteral("Alle Dateien (*)")});
+    dialog.setNameFilters({ documentFilter(), QStringLiteral("Alle Dateien (*)") });
     dialog.setDefaultSuffix(QStringLiteral("dvn"));
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -6,7 +6,10 @@
 class QtFrameUi : public FrameUi
 {
 public:
-    explicit QtFrameUi(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit QtFrameUi(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParent(QWidget *parent) { m_parent = parent; }
 
     SaveAnswer askSaveChanges(const QString &title) override;

@@ -41,8 +41,10 @@ void pressOk(QWidget *dialog)
 } // namespace
 
 ScreenshotDriver::ScreenshotDriver(const QString &folder, MeasurementDialog &inner, QObject *parent)
-    : QObject(parent), m_folder(folder), m_inner(inner),
-      m_stations(qEnvironmentVariable("DRAVON_SCREENSHOT_STATIONS"))
+    : QObject(parent)
+    , m_folder(folder)
+    , m_inner(inner)
+    , m_stations(qEnvironmentVariable("DRAVON_SCREENSHOT_STATIONS"))
 {
     QDir().mkpath(m_folder);
 }

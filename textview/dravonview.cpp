@@ -26,7 +26,9 @@ constexpr int kPageStepY = 5500;
 
 } // namespace
 
-CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent) : QAbstractScrollArea(parent), m_doc(&doc)
+CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent)
+    : QAbstractScrollArea(parent)
+    , m_doc(&doc)
 {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);

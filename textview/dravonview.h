@@ -42,6 +42,6 @@ private:
     double unitsToPixelsY() const;
 
     CDravonDoc *m_doc;
-    DrawSize m_extent{2000, 11000};
+    DrawSize m_extent { 2000, 11000 };
     int m_rowHeight = 55;
 };

@@ -19,26 +19,28 @@ int pageCount(int entries, int lines)
 
 namespace {
 
-// Selects `font`, measures "W" and restores the previous font when it goes.
-class FontScope
-{
-public:
-    FontScope(DrawContext &dc, const DrawFont &font) : m_dc(dc), m_old(dc.selectFont(font))
+    // Selects `font`, measures "W" and restores the previous font when it goes.
+    class FontScope
     {
-        m_w = dc.textExtent("W");
-    }
-    ~FontScope() { m_dc.selectFont(m_old); }
-    FontScope(const FontScope &) = delete;
-    FontScope &operator=(const FontScope &) = delete;
+    public:
+        FontScope(DrawContext &dc, const DrawFont &font)
+            : m_dc(dc)
+            , m_old(dc.selectFont(font))
+        {
+            m_w = dc.textExtent("W");
+        }
+        ~FontScope() { m_dc.selectFont(m_old); }
+        FontScope(const FontScope &) = delete;
+        FontScope &operator=(const FontScope &) = delete;
 
-    int w() const { return m_w.cx; }
-    int h() const { return std::max(1, m_w.cy); }
+        int w() const { return m_w.cx; }
+        int h() const { return std::max(1, m_w.cy); }
 
-private:
-    DrawContext &m_dc;
-    DrawFont m_old;
-    DrawSize m_w;
-};
+    private:
+        DrawContext &m_dc;
+        DrawFont m_old;
+        DrawSize m_w;
+    };
 
 } // namespace
 
@@ -66,11 +68,11 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
         widest = std::max(widest, dc.textExtent(entry).cx);
     const int n = static_cast<int>(entries.size());
     // One letter of margin on both sides and one spare row at the bottom.
-    return {std::max(kMinWidth, widest + 2 * font.w()), std::max(kMinHeight, (n + 1) * font.h())};
+    return { std::max(kMinWidth, widest + 2 * font.w()), std::max(kMinHeight, (n + 1) * font.h()) };
 }
 
-void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
-              int lines)
+void drawPage(
+    DrawContext &dc, const StringList &entries, const std::string &title, int page, int lines)
 {
     FontScope font(dc, kPrintFont);
     const int n = static_cast<int>(entries.size());

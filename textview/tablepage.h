@@ -12,8 +12,8 @@
 namespace tablepage {
 
 // Bold fixed-pitch fonts: 5.5 mm cells on screen, 4.4 mm on paper.
-inline const DrawFont kScreenFont{55, 800, FontFamily::Modern, "Courier New"};
-inline const DrawFont kPrintFont{44, 800, FontFamily::Modern, "Courier New"};
+inline const DrawFont kScreenFont { 55, 800, FontFamily::Modern, "Courier New" };
+inline const DrawFont kPrintFont { 44, 800, FontFamily::Modern, "Courier New" };
 
 // The smallest scroll extent of the text view (200 mm x 1100 mm).
 inline constexpr int kMinWidth = 2000;
@@ -31,8 +31,8 @@ int pageCount(int entries, int lines);
 // Draws every entry of the table at (w, -i*h) in the screen font; w and h are the
 // width and height of "W". Rows outside [firstRow, lastRow] are skipped (they would
 // fall outside the visible part anyway).
-void drawScreen(DrawContext &dc, const StringList &entries, int firstRow = 0,
-                int lastRow = MAX_MESSWERTE * 10);
+void drawScreen(
+    DrawContext &dc, const StringList &entries, int firstRow = 0, int lastRow = MAX_MESSWERTE * 10);
 
 // Row pitch (height of "W") of the screen font.
 int screenRowHeight(DrawContext &dc);
@@ -42,7 +42,7 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries);
 
 // Page `page` (from 1) of a print run with `lines` lines a page. `title` is the
 // document's title (Windows-1252).
-void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
-              int lines);
+void drawPage(
+    DrawContext &dc, const StringList &entries, const std::string &title, int page, int lines);
 
 } // namespace tablepage

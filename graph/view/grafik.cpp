@@ -23,7 +23,9 @@ std::string titleOf(const CDravonDoc &doc)
 
 } // namespace
 
-CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent) : QAbstractScrollArea(parent), m_doc(&doc)
+CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
+    : QAbstractScrollArea(parent)
+    , m_doc(&doc)
 {
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);

@@ -11,10 +11,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QTest>
 #include <QMimeData>
 #include <QPrintPreviewWidget>
+#include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -63,18 +63,18 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     QStringList titles;
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&?"}));
+    EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
-              (QStringList{"&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-                           "Speichern &unter...", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
-                           "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden"}));
+        (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
+            "Speichern &unter...", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
+            "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-              (QStringList{"Daten ändern", "Interpolation", "Ergebnisse ausgeben",
-                           "Ergebnisse einlesen"}));
-    EXPECT_EQ(menuTexts(topMenu(*frame, 2)), (QStringList{"&Symbolleiste", "S&tatusleiste",
-                                                          "Grafik", "Text", "Grafik Lupe an"}));
-    EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList{"Inf&o über dravon...", "Hilfe"}));
+        (QStringList {
+            "Daten ändern", "Interpolation", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an" }));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
 }
 
 TEST_F(FrameCommands, ToolbarHasNineButtonsWithPromptsAndTooltips)
@@ -82,9 +82,9 @@ TEST_F(FrameCommands, ToolbarHasNineButtonsWithPromptsAndTooltips)
     QList<int> ids;
     for (QAction *a : frame->toolBar()->actions())
         ids << (a->isSeparator() ? 0 : a->data().toInt());
-    EXPECT_EQ(ids, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_VIEW_GRAFIK,
-                               ID_VIEW_TEXT, ID_DATA_CHANGE, ID_GRAFIKLUPE, ID_FILE_PRINT,
-                               ID_APP_ABOUT}));
+    EXPECT_EQ(ids,
+        (QList<int> { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_VIEW_GRAFIK, ID_VIEW_TEXT,
+            ID_DATA_CHANGE, ID_GRAFIKLUPE, ID_FILE_PRINT, ID_APP_ABOUT }));
     EXPECT_EQ(frame->toolBar()->iconSize(), QSize(16, 15));
     for (QAction *a : frame->toolBar()->actions()) {
         if (!a->isSeparator()) {
@@ -92,9 +92,10 @@ TEST_F(FrameCommands, ToolbarHasNineButtonsWithPromptsAndTooltips)
         }
     }
     EXPECT_EQ(frame->action(ID_DATA_CHANGE)->statusTip(),
-              QStringLiteral("Eingabedatei aufbauen bzw. ändern"));
+        QStringLiteral("Eingabedatei aufbauen bzw. ändern"));
     EXPECT_EQ(frame->action(ID_DATA_CHANGE)->toolTip(), QStringLiteral("Daten ändern"));
-    EXPECT_EQ(frame->action(ID_FILE_NEW)->statusTip(), QStringLiteral("Erstellt ein neues Dokument."));
+    EXPECT_EQ(
+        frame->action(ID_FILE_NEW)->statusTip(), QStringLiteral("Erstellt ein neues Dokument."));
     EXPECT_EQ(frame->action(ID_FILE_NEW)->toolTip(), QStringLiteral("Neu"));
     EXPECT_EQ(frame->action(ID_GRAFIKLUPE)->toolTip(), QStringLiteral("Grafik Lupe"));
     EXPECT_EQ(frame->action(ID_APP_ABOUT)->toolTip(), QStringLiteral("Info"));
@@ -108,11 +109,12 @@ TEST_F(FrameCommands, StatusBarShowsAPromptAndReturnsToBereit)
             texts << l->text();
         return texts;
     }();
-    EXPECT_TRUE(indicators.contains("UF") && indicators.contains("NUM") && indicators.contains("RF"));
+    EXPECT_TRUE(
+        indicators.contains("UF") && indicators.contains("NUM") && indicators.contains("RF"));
     frame->action(ID_VIEW_GRAFIK)->showStatusText(frame.get());
-    EXPECT_EQ(frame->statusBar()->currentMessage(),
-              QStringLiteral("Zeigt die Ergebnisse als Grafik an"));
-    QStatusTipEvent leave{QString()};
+    EXPECT_EQ(
+        frame->statusBar()->currentMessage(), QStringLiteral("Zeigt die Ergebnisse als Grafik an"));
+    QStatusTipEvent leave { QString() };
     QApplication::sendEvent(frame.get(), &leave);
     EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Bereit"));
 }
@@ -178,9 +180,10 @@ TEST_F(FrameCommands, ContextMenuListsSevenItemsUnderTheSameRules)
         texts << a->text();
         enabled << a->isEnabled();
     }
-    EXPECT_EQ(texts, (QStringList{"Daten ändern", "Neu", "Öffnen", "Grafik", "Text",
-                                  "Interpolation", "Speichern unter"}));
-    EXPECT_EQ(enabled, (QList<bool>{true, true, true, true, false, true, true}));
+    EXPECT_EQ(texts,
+        (QStringList { "Daten ändern", "Neu", "Öffnen", "Grafik", "Text", "Interpolation",
+            "Speichern unter" }));
+    EXPECT_EQ(enabled, (QList<bool> { true, true, true, true, false, true, true }));
 
     // Choosing "Grafik" there switches the view like the menu.
     menu->actions().at(3)->trigger();
@@ -193,8 +196,8 @@ TEST_F(FrameCommands, ContextMenuListsSevenItemsUnderTheSameRules)
 TEST_F(FrameCommands, RightClickOverAViewOpensTheContextMenu)
 {
     QWidget *viewport = frame->textView()->viewport();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                            viewport->mapToGlobal(QPoint(20, 20)));
+    QContextMenuEvent event(
+        QContextMenuEvent::Mouse, QPoint(20, 20), viewport->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(viewport, &event);
     settle();
     QMenu *popup = nullptr;
@@ -209,8 +212,9 @@ TEST_F(FrameCommands, RightClickOverAViewOpensTheContextMenu)
 }
 
 // Keys that belong to no command of this program: each must leave everything alone.
-class KeysWithoutEffect : public ShellTest,
-                          public ::testing::WithParamInterface<std::pair<int, Qt::KeyboardModifiers>>
+class KeysWithoutEffect
+    : public ShellTest,
+      public ::testing::WithParamInterface<std::pair<int, Qt::KeyboardModifiers>>
 {
 };
 
@@ -234,18 +238,17 @@ TEST_P(KeysWithoutEffect, ChangeNothing)
     EXPECT_EQ(dialog.runs, runs + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EditAndPaneKeys, KeysWithoutEffect,
-    ::testing::Values(std::pair{int(Qt::Key_C), Qt::KeyboardModifiers(Qt::ControlModifier)},
-                      std::pair{int(Qt::Key_V), Qt::KeyboardModifiers(Qt::ControlModifier)},
-                      std::pair{int(Qt::Key_X), Qt::KeyboardModifiers(Qt::ControlModifier)},
-                      std::pair{int(Qt::Key_Z), Qt::KeyboardModifiers(Qt::ControlModifier)},
-                      std::pair{int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ControlModifier)},
-                      std::pair{int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ShiftModifier)},
-                      std::pair{int(Qt::Key_Delete), Qt::KeyboardModifiers(Qt::ShiftModifier)},
-                      std::pair{int(Qt::Key_Backspace), Qt::KeyboardModifiers(Qt::AltModifier)},
-                      std::pair{int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::NoModifier)},
-                      std::pair{int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::ShiftModifier)}));
+INSTANTIATE_TEST_SUITE_P(EditAndPaneKeys, KeysWithoutEffect,
+    ::testing::Values(std::pair { int(Qt::Key_C), Qt::KeyboardModifiers(Qt::ControlModifier) },
+        std::pair { int(Qt::Key_V), Qt::KeyboardModifiers(Qt::ControlModifier) },
+        std::pair { int(Qt::Key_X), Qt::KeyboardModifiers(Qt::ControlModifier) },
+        std::pair { int(Qt::Key_Z), Qt::KeyboardModifiers(Qt::ControlModifier) },
+        std::pair { int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ControlModifier) },
+        std::pair { int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ShiftModifier) },
+        std::pair { int(Qt::Key_Delete), Qt::KeyboardModifiers(Qt::ShiftModifier) },
+        std::pair { int(Qt::Key_Backspace), Qt::KeyboardModifiers(Qt::AltModifier) },
+        std::pair { int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::NoModifier) },
+        std::pair { int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::ShiftModifier) }));
 
 TEST_F(FrameCommands, HelpWithAMissingPageSaysOnlinehilfeNichtGefunden)
 {
@@ -266,7 +269,7 @@ TEST_F(FrameCommands, HelpOpensThePageOrReportsAViewerThatFails)
     frame->setHelpPage(page);
 
     frame->action(ID_HILFE)->trigger();
-    EXPECT_EQ(ui.opened, QStringList{page});
+    EXPECT_EQ(ui.opened, QStringList { page });
     EXPECT_TRUE(prompter.messages().empty());
 
     ui.desktopOpens = false;
@@ -337,12 +340,12 @@ TEST_F(FrameCommands, PreviewShowsThePagesOfTheActiveView)
         preview->updatePreview();
         pages = preview->pageCount();
         // A right click in the preview opens no context menu of the frame.
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                preview->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, QPoint(5, 5), preview->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(preview, &event);
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible()
-                                                    && m->title() == QStringLiteral("Kontextmenü"))
+            if (auto *m = qobject_cast<QMenu *>(w);
+                m && m->isVisible() && m->title() == QStringLiteral("Kontextmenü"))
                 contextMenuOpened = true;
         modal->close();
     });
@@ -376,7 +379,7 @@ TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
     ASSERT_TRUE(other.OnSaveDocument(path));
 
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setUrls({ QUrl::fromLocalFile(path) });
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame.get(), &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -388,7 +391,7 @@ TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
 
     // Other files are refused.
     QMimeData text;
-    text.setUrls({QUrl::fromLocalFile(temp.filePath(QStringLiteral("notiz.txt")))});
+    text.setUrls({ QUrl::fromLocalFile(temp.filePath(QStringLiteral("notiz.txt"))) });
     QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     refused.setAccepted(false);
     QApplication::sendEvent(frame.get(), &refused);

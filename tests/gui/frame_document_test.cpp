@@ -103,12 +103,12 @@ TEST_F(FrameDocument, SaveAsksForANameOnceAndOpenTakesItBack)
 {
     enterData(surveyLines(7));
     const QString path = temp.filePath(QStringLiteral("bohrung.dvn"));
-    ui.saveNames = {path};
+    ui.saveNames = { path };
     press(Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(QFileInfo::exists(path));
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("bohrung.dvn - dravon"));
-    EXPECT_EQ(frame->recentFiles().files(), QStringList{QFileInfo(path).absoluteFilePath()});
+    EXPECT_EQ(frame->recentFiles().files(), QStringList { QFileInfo(path).absoluteFilePath() });
 
     // A second save writes to the same file without asking.
     press(Qt::Key_S, Qt::ControlModifier);
@@ -116,7 +116,7 @@ TEST_F(FrameDocument, SaveAsksForANameOnceAndOpenTakesItBack)
 
     // Open in a fresh frame state: the measurement dialog runs inside the load.
     doc->m_Eingabe.clear();
-    ui.openNames = {path};
+    ui.openNames = { path };
     const int runs = dialog.runs;
     press(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialog.runs, runs + 1);
@@ -126,18 +126,18 @@ TEST_F(FrameDocument, SaveAsksForANameOnceAndOpenTakesItBack)
 
 TEST_F(FrameDocument, OpeningAskedAboutUnsavedChangesAndCancelKeepsTheDocument)
 {
-    const QString other = writeDocument(temp.filePath(QStringLiteral("other.dvn")), "Andere",
-                                        surveyLines(3));
+    const QString other
+        = writeDocument(temp.filePath(QStringLiteral("other.dvn")), "Andere", surveyLines(3));
     enterData(surveyLines(9));
     ASSERT_TRUE(doc->IsModified());
-    ui.saveAnswers = {FrameUi::SaveAnswer::Cancel};
-    ui.openNames = {other};
+    ui.saveAnswers = { FrameUi::SaveAnswer::Cancel };
+    ui.openNames = { other };
     frame->action(ID_FILE_OPEN)->trigger();
-    EXPECT_EQ(ui.questions, QStringList{"Unbenannt"});
+    EXPECT_EQ(ui.questions, QStringList { "Unbenannt" });
     EXPECT_EQ(doc->m_Eingabe, surveyLines(9));
     EXPECT_EQ(ui.openNames.size(), 1u); // the file dialog never opened
 
-    ui.saveAnswers = {FrameUi::SaveAnswer::No};
+    ui.saveAnswers = { FrameUi::SaveAnswer::No };
     frame->action(ID_FILE_OPEN)->trigger();
     EXPECT_EQ(doc->m_Name, "Andere");
     EXPECT_EQ(doc->m_Eingabe, surveyLines(3));
@@ -149,18 +149,18 @@ TEST_F(FrameDocument, ClosingAsksJaNeinAbbrechen)
     enterData(surveyLines(4));
     ASSERT_TRUE(doc->IsModified());
 
-    ui.saveAnswers = {FrameUi::SaveAnswer::Cancel};
+    ui.saveAnswers = { FrameUi::SaveAnswer::Cancel };
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(ui.questions, QStringList{"Unbenannt"});
+    EXPECT_EQ(ui.questions, QStringList { "Unbenannt" });
 
     // Yes on an unnamed document asks for a name; cancelling that keeps the window.
-    ui.saveAnswers = {FrameUi::SaveAnswer::Yes};
+    ui.saveAnswers = { FrameUi::SaveAnswer::Yes };
     EXPECT_FALSE(frame->close());
 
     const QString path = temp.filePath(QStringLiteral("beim-schliessen.dvn"));
-    ui.saveAnswers = {FrameUi::SaveAnswer::Yes};
-    ui.saveNames = {path};
+    ui.saveAnswers = { FrameUi::SaveAnswer::Yes };
+    ui.saveNames = { path };
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(QFileInfo::exists(path));
 }
@@ -168,10 +168,10 @@ TEST_F(FrameDocument, ClosingAsksJaNeinAbbrechen)
 TEST_F(FrameDocument, ClosingWithNoLeavesNoFile)
 {
     enterData(surveyLines(4));
-    ui.saveAnswers = {FrameUi::SaveAnswer::No};
+    ui.saveAnswers = { FrameUi::SaveAnswer::No };
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(ui.questions.size(), 1);
-    EXPECT_TRUE(QDir(temp.path()).entryList({"*.dvn"}).isEmpty());
+    EXPECT_TRUE(QDir(temp.path()).entryList({ "*.dvn" }).isEmpty());
 }
 
 TEST_F(FrameDocument, UnchangedDocumentClosesWithoutAQuestion)
@@ -185,28 +185,29 @@ TEST_F(FrameDocument, RecentFileListKeepsFourNewestFirst)
     QStringList paths;
     for (int i = 1; i <= 5; ++i)
         paths << writeDocument(temp.filePath(QStringLiteral("doc%1.dvn").arg(i)),
-                               cfmt("Bohrung %d", i), surveyLines(3 + i));
+            cfmt("Bohrung %d", i), surveyLines(3 + i));
     for (const QString &p : paths)
         ASSERT_TRUE(frame->openDocumentFile(p));
 
-    const QStringList expected{QFileInfo(paths[4]).absoluteFilePath(),
-                               QFileInfo(paths[3]).absoluteFilePath(),
-                               QFileInfo(paths[2]).absoluteFilePath(),
-                               QFileInfo(paths[1]).absoluteFilePath()};
+    const QStringList expected { QFileInfo(paths[4]).absoluteFilePath(),
+        QFileInfo(paths[3]).absoluteFilePath(), QFileInfo(paths[2]).absoluteFilePath(),
+        QFileInfo(paths[1]).absoluteFilePath() };
     EXPECT_EQ(frame->recentFiles().files(), expected);
     frame->updateCommandUi();
     EXPECT_FALSE(frame->recentPlaceholder()->isVisible());
     for (int i = 0; i < 4; ++i) {
         QAction *entry = frame->recentActions()[static_cast<size_t>(i)];
         EXPECT_TRUE(entry->isVisible());
-        EXPECT_TRUE(entry->text().startsWith(QStringLiteral("&%1 ").arg(i + 1))) << entry->text().toStdString();
-        EXPECT_TRUE(entry->text().endsWith(QStringLiteral("doc%1.dvn").arg(5 - i))) << entry->text().toStdString();
+        EXPECT_TRUE(entry->text().startsWith(QStringLiteral("&%1 ").arg(i + 1)))
+            << entry->text().toStdString();
+        EXPECT_TRUE(entry->text().endsWith(QStringLiteral("doc%1.dvn").arg(5 - i)))
+            << entry->text().toStdString();
     }
 
     // Stored under the application's settings key, read back by a new list.
     EXPECT_EQ(RecentFileList().files(), expected);
-    QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
-                       QStringLiteral("dravon"));
+    QSettings settings(
+        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"));
     EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File1")).toString(), expected[0]);
 
     // Opening an entry again moves it to the front without a duplicate.
@@ -218,8 +219,8 @@ TEST_F(FrameDocument, RecentFileListKeepsFourNewestFirst)
 
 TEST_F(FrameDocument, AnEntryThatCannotBeOpenedLeavesTheList)
 {
-    const QString path = writeDocument(temp.filePath(QStringLiteral("weg.dvn")), "Weg",
-                                       surveyLines(3));
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("weg.dvn")), "Weg", surveyLines(3));
     ASSERT_TRUE(frame->openDocumentFile(path));
     QFile::remove(path);
     frame->recentActions()[0]->trigger();

@@ -25,7 +25,7 @@ QApplication &guiApp()
 {
     static int argc = 1;
     static char name[] = "gui_tests";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = { name, nullptr };
     static QApplication *app = [] {
         if (!std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);

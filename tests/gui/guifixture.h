@@ -59,8 +59,8 @@ class ScriptedFrameUi : public FrameUi
 {
 public:
     std::deque<SaveAnswer> saveAnswers; // empty: Cancel
-    std::deque<QString> openNames;      // empty: cancelled
-    std::deque<QString> saveNames;      // empty: cancelled
+    std::deque<QString> openNames; // empty: cancelled
+    std::deque<QString> saveNames; // empty: cancelled
     bool printAccepted = true;
     bool desktopOpens = true;
 
@@ -86,7 +86,7 @@ public:
         lastMaxPage = maxPage;
         return printAccepted;
     }
-    void printSetup(QPrinter &) override {}
+    void printSetup(QPrinter &) override { }
     bool openWithDesktop(const QString &path) override
     {
         opened << path;

@@ -11,8 +11,8 @@
 
 #include <QImage>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 
@@ -24,8 +24,8 @@ void setUpPdf(QPrinter &printer, const QString &path, QPageLayout::Orientation o
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    printer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
 }
 
 struct TableCase
@@ -52,14 +52,12 @@ TEST_P(TablePrinting, GivesTheExpectedPageCount)
     EXPECT_EQ(pdfPageCount(pdf), c.pages);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PortraitAndLandscape, TablePrinting,
-    ::testing::Values(TableCase{0, QPageLayout::Portrait, 1}, TableCase{58, QPageLayout::Portrait, 1},
-                      TableCase{59, QPageLayout::Portrait, 2}, TableCase{60, QPageLayout::Portrait, 2},
-                      TableCase{118, QPageLayout::Portrait, 3},
-                      TableCase{100, QPageLayout::Landscape, 3},
-                      TableCase{40, QPageLayout::Landscape, 2},
-                      TableCase{39, QPageLayout::Landscape, 1}));
+INSTANTIATE_TEST_SUITE_P(PortraitAndLandscape, TablePrinting,
+    ::testing::Values(TableCase { 0, QPageLayout::Portrait, 1 },
+        TableCase { 58, QPageLayout::Portrait, 1 }, TableCase { 59, QPageLayout::Portrait, 2 },
+        TableCase { 60, QPageLayout::Portrait, 2 }, TableCase { 118, QPageLayout::Portrait, 3 },
+        TableCase { 100, QPageLayout::Landscape, 3 }, TableCase { 40, QPageLayout::Landscape, 2 },
+        TableCase { 39, QPageLayout::Landscape, 1 }));
 
 TEST_F(ShellTest, PrintCommandOffersTheCountFor59LinesAndPrintsAfterTheDialog)
 {
@@ -117,7 +115,7 @@ TEST_P(GraphPrinting, OnePageAndTheScreenLayoutAfterwards)
 }
 
 INSTANTIATE_TEST_SUITE_P(PortraitAndLandscape, GraphPrinting,
-                         ::testing::Values(QPageLayout::Portrait, QPageLayout::Landscape));
+    ::testing::Values(QPageLayout::Portrait, QPageLayout::Landscape));
 
 TEST_F(ShellTest, UncomputedGraphPrintsOneEmptyPage)
 {
@@ -162,7 +160,7 @@ TEST(TableLayout, ScreenRowsStartOneLetterInAndStepByTheLetterHeight)
         EXPECT_EQ(texts[size_t(i)].font.weight, 800);
         EXPECT_EQ(texts[size_t(i)].font.face, "Courier New");
     }
-    EXPECT_EQ(dc.font(), DrawFont{}); // the previous font is selected again
+    EXPECT_EQ(dc.font(), DrawFont {}); // the previous font is selected again
 }
 
 TEST(TableLayout, SecondLandscapePageHoldsEntries40To79BelowTheHeader)
@@ -195,10 +193,10 @@ TEST(TableLayout, LastPageOfAFullTableCarriesOnlyTheHeader)
 TEST(TableLayout, ExtentGrowsWithTheTableButNeverBelowTheMinimum)
 {
     RecordingDrawContext dc;
-    EXPECT_EQ(tablepage::screenExtent(dc, {}), (DrawSize{2000, 11000}));
+    EXPECT_EQ(tablepage::screenExtent(dc, {}), (DrawSize { 2000, 11000 }));
     const DrawSize tall = tablepage::screenExtent(dc, tableLines(3000));
     EXPECT_GE(tall.cy, 3000 * 55);
-    const StringList wide{std::string(150, 'X')};
+    const StringList wide { std::string(150, 'X') };
     EXPECT_GE(tablepage::screenExtent(dc, wide).cx, static_cast<int>(150 * 33 + 33));
 }
 
@@ -224,7 +222,7 @@ TEST_F(ShellTest, ScrollRangeReachesTheLastOf3000Lines)
     painter.end();
     ASSERT_GT(h, 40);
     EXPECT_GE(view->verticalScrollBar()->maximum() + view->viewport()->height(),
-              static_cast<int>(3000 * h * sy) - 1);
+        static_cast<int>(3000 * h * sy) - 1);
 
     // Scrolled to the end, the last line shows.
     view->horizontalScrollBar()->setValue(0);

@@ -32,19 +32,18 @@ TEST_P(CommandLineParsing, GivesModeAndFiles)
     EXPECT_EQ(line.error.isEmpty(), c.mode != CommandLine::Mode::Error);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineParsing,
-    ::testing::Values(LineCase{{}, CommandLine::Mode::Window, {}, {}},
-                      LineCase{{"a.dvn"}, CommandLine::Mode::Window, "a.dvn", {}},
-                      LineCase{{"-p", "a.dvn"}, CommandLine::Mode::Print, "a.dvn", {}},
-                      LineCase{{"--print", "a.dvn"}, CommandLine::Mode::Print, "a.dvn", {}},
-                      LineCase{{"--print-to-pdf", "a.dvn", "b.pdf"}, CommandLine::Mode::PrintToPdf,
-                               "a.dvn", "b.pdf"},
-                      LineCase{{"--help"}, CommandLine::Mode::Help, {}, {}},
-                      LineCase{{"-p"}, CommandLine::Mode::Error, {}, {}},
-                      LineCase{{"--print-to-pdf", "a.dvn"}, CommandLine::Mode::Error, {}, {}},
-                      LineCase{{"--bogus"}, CommandLine::Mode::Error, {}, {}},
-                      LineCase{{"a.dvn", "b.dvn"}, CommandLine::Mode::Error, {}, {}}));
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParsing,
+    ::testing::Values(LineCase { {}, CommandLine::Mode::Window, {}, {} },
+        LineCase { { "a.dvn" }, CommandLine::Mode::Window, "a.dvn", {} },
+        LineCase { { "-p", "a.dvn" }, CommandLine::Mode::Print, "a.dvn", {} },
+        LineCase { { "--print", "a.dvn" }, CommandLine::Mode::Print, "a.dvn", {} },
+        LineCase { { "--print-to-pdf", "a.dvn", "b.pdf" }, CommandLine::Mode::PrintToPdf, "a.dvn",
+            "b.pdf" },
+        LineCase { { "--help" }, CommandLine::Mode::Help, {}, {} },
+        LineCase { { "-p" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "--print-to-pdf", "a.dvn" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "--bogus" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "a.dvn", "b.dvn" }, CommandLine::Mode::Error, {}, {} }));
 
 class Registration : public ::testing::Test
 {
