@@ -37,9 +37,11 @@ QAction *CMainFrame::addCommand(
     applyPrompt(action, prompt);
     if (!icon.isEmpty())
         action->setIcon(toolIcon(icon));
+    // The pictures belong to the toolbar; menu items show plain text and, for the
+    // zoom, a check mark.
+    action->setIconVisibleInMenu(false);
     // Menu captions carry their shortcut text themselves; the keys are the accelerator
-    // table's business (createAccelerators).
-    action->setShortcutContext(Qt::WidgetShortcut);
+    // table's business (createAccelerators), so the action has no shortcut of its own.
     m_actions.insert(id, action);
     return action;
 }

@@ -75,6 +75,12 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
+    // Menu items show no pictures, so the zoom shows as a plain check mark.
+    for (int i = 0; i < 4; ++i) {
+        for (QAction *a : topMenu(*frame, i)->actions())
+            EXPECT_FALSE(!a->icon().isNull() && a->isIconVisibleInMenu())
+                << a->text().toStdString();
+    }
 }
 
 TEST_F(FrameCommands, ToolbarHasNineButtonsWithPromptsAndTooltips)
