@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -35,7 +36,11 @@ protected:
             if (path.isEmpty()) {
                 files->reject();
             } else {
-                files->selectFile(path);
+                // Typed into the name field: selecting through the file list depends on
+                // the list having been read, which happens in the background.
+                auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                ASSERT_NE(name, nullptr);
+                name->setText(path);
                 static_cast<QDialog *>(files)->accept(); // the file dialog checks the choice
             }
         });

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +15,8 @@
 #include <clocale>
 #include <cstdlib>
 #include <functional>
+
+#include <gtest/gtest.h>
 #include <string>
 
 inline QApplication &widgetApp()
@@ -48,7 +52,9 @@ inline void settle()
         QApplication::processEvents();
 }
 
-// Runs `act` on the modal window that opens next, from inside its event loop.
+// Runs `act` on the modal window that opens next, from inside its event loop. Should
+// `act` leave that window open, it is rejected after a few seconds so that a failing
+// test ends instead of waiting for ever.
 inline void whenModalOpens(std::function<void(QWidget *)> act)
 {
     auto *timer = new QTimer;
@@ -58,6 +64,14 @@ inline void whenModalOpens(std::function<void(QWidget *)> act)
             timer->stop();
             timer->deleteLater();
             act(modal);
+            QPointer<QDialog> left = qobject_cast<QDialog *>(modal);
+            QTimer::singleShot(5000, [left] {
+                if (left && left->isVisible()) {
+                    ADD_FAILURE() << "a modal window stayed open: "
+                                  << left->metaObject()->className();
+                    left->reject();
+                }
+            });
         }
     });
     timer->start();
