@@ -54,8 +54,9 @@ inline void settle()
 
 // Runs `act` on the modal window that opens next, from inside its event loop. Should
 // `act` leave that window open, it is rejected after a few seconds so that a failing
-// test ends instead of waiting for ever.
-inline void whenModalOpens(std::function<void(QWidget *)> act)
+// test ends instead of waiting for ever. The watcher is returned so that a test that
+// expects no window can stop it.
+inline QPointer<QTimer> whenModalOpens(std::function<void(QWidget *)> act)
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
@@ -75,6 +76,7 @@ inline void whenModalOpens(std::function<void(QWidget *)> act)
         }
     });
     timer->start();
+    return timer;
 }
 
 inline void clickButton(QAbstractButton *b)
