@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -47,7 +48,8 @@ public:
     }
 };
 
-// Fills a list widget with `entries` unless it already shows exactly them.
+// Fills a list widget with `entries` unless it already shows exactly them; the list
+// stays scrolled where it was, so that a changed entry stays in view.
 void showEntries(QListWidget *list, const StringList &entries)
 {
     bool same = list->count() == static_cast<int>(entries.size());
@@ -55,9 +57,11 @@ void showEntries(QListWidget *list, const StringList &entries)
         same = list->item(i)->text() == toQt(entries[static_cast<size_t>(i)]);
     if (same)
         return;
+    const int scrolled = list->verticalScrollBar()->value();
     list->clear();
     for (const std::string &entry : entries)
         list->addItem(toQt(entry));
+    list->verticalScrollBar()->setValue(scrolled);
 }
 
 // Checks the button with `id`, or none at all for a value outside the group.
