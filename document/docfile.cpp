@@ -56,7 +56,10 @@ void putArray(std::string &out, const StringList &list)
 class Reader
 {
 public:
-    explicit Reader(std::string_view bytes) : m_bytes(bytes) {}
+    explicit Reader(std::string_view bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
 
@@ -185,10 +188,12 @@ std::string docFileMessage(DocFileFault fault, const std::string &displayName)
         break;
     case DocFileFault::TrailingData:
         text = "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
-               "Nach den Daten des Dokuments folgen weitere Bytes.\nDas Dokument bleibt unverändert.";
+               "Nach den Daten des Dokuments folgen weitere Bytes.\nDas Dokument bleibt "
+               "unverändert.";
         break;
     case DocFileFault::TooLarge:
-        text = "Die Datei %s ist zu groß für ein Dravon-Dokument.\nDas Dokument bleibt unverändert.";
+        text
+            = "Die Datei %s ist zu groß für ein Dravon-Dokument.\nDas Dokument bleibt unverändert.";
         break;
     case DocFileFault::Unreadable:
         text = "Die Datei %s kann nicht gelesen werden.\nDas Dokument bleibt unverändert.";
@@ -200,14 +205,14 @@ std::string docFileMessage(DocFileFault fault, const std::string &displayName)
 }
 
 bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
-                      std::string &message)
+    std::string &message)
 {
     const auto fail = [&](DocFileFault fault) {
         message = docFileMessage(fault, displayName);
         return false;
     };
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path.c_str(), "rb"),
-                                                          &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(
+        std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file)
         return fail(DocFileFault::Unreadable);
     // Read in pieces rather than trusting a size from the file system (pipes, files

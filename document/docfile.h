@@ -24,11 +24,11 @@ struct DocumentItems
 // What went wrong with the bytes of a document file.
 enum class DocFileFault {
     None,
-    Truncated,    // a length or count needs more bytes than the file holds
-    WideString,   // a string marked as two-byte characters, which this program never writes
+    Truncated, // a length or count needs more bytes than the file holds
+    WideString, // a string marked as two-byte characters, which this program never writes
     TrailingData, // bytes after the fourth item: not a document written by this program
-    TooLarge,     // beyond any plausible document; not read into memory
-    Unreadable,   // the file could not be opened or read
+    TooLarge, // beyond any plausible document; not read into memory
+    Unreadable, // the file could not be opened or read
 };
 
 // Files above this size are refused before they are read. A full document of 3000
@@ -47,7 +47,7 @@ DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out);
 // untouched and `message` receives the German text to show (Windows-1252), naming
 // `displayName` (UTF-8, the name the user knows the file by).
 bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
-                      std::string &message);
+    std::string &message);
 
 // The German message for a fault, naming the file (UTF-8); Windows-1252 bytes.
 std::string docFileMessage(DocFileFault fault, const std::string &displayName);

@@ -26,7 +26,9 @@ std::string toWin1252(const QString &text)
 } // namespace
 
 CDravonDoc::CDravonDoc(Prompter &prompter, MeasurementDialog &dialog, QObject *parent)
-    : QObject(parent), m_prompter(&prompter), m_dialog(&dialog)
+    : QObject(parent)
+    , m_prompter(&prompter)
+    , m_dialog(&dialog)
 {
 }
 
@@ -60,8 +62,8 @@ void CDravonDoc::OnDataChange()
         return;
 
     // The name takes no part in the decision: renaming alone does not mark the document.
-    const bool unchanged = state.m_Format == m_Format && state.m_bGeaendert != 1
-                           && state.m_Ansicht == m_Ansicht;
+    const bool unchanged
+        = state.m_Format == m_Format && state.m_bGeaendert != 1 && state.m_Ansicht == m_Ansicht;
     if (unchanged) {
         m_bNeueDaten = 0;
     } else {
@@ -134,9 +136,9 @@ bool CDravonDoc::OnSaveDocument(const QString &path)
     else
         file.cancelWriting();
     if (!saved) {
-        static const std::string format = win1252::fromUtf8(
-            "Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
-            "Eine vorhandene Datei dieses Namens bleibt unverändert.");
+        static const std::string format
+            = win1252::fromUtf8("Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
+                                "Eine vorhandene Datei dieses Namens bleibt unverändert.");
         m_prompter->message(cfmt(format.c_str(), toWin1252(path).c_str()));
         return false;
     }
@@ -159,7 +161,7 @@ void CDravonDoc::OnErgebnisseAusgeben()
 {
     if (!writeResultsFile(localPath(m_resultsPath), toWin1252(GetTitle()), m_Ergebnisse)) {
         m_prompter->message(cfmt("Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!",
-                                 toWin1252(m_resultsPath).c_str()));
+            toWin1252(m_resultsPath).c_str()));
         return;
     }
     m_prompter->message("Die Ergebnisse sind in die Datei aus.txt geschrieben!");

@@ -22,7 +22,11 @@ void appendText(std::string &out, std::string_view text)
 class LineSplitter
 {
 public:
-    LineSplitter(StringList &out, std::size_t maxLines) : m_out(out), m_max(maxLines) {}
+    LineSplitter(StringList &out, std::size_t maxLines)
+        : m_out(out)
+        , m_max(maxLines)
+    {
+    }
 
     bool full() const { return m_taken >= m_max; }
 

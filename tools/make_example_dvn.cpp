@@ -21,8 +21,8 @@ int main(int argc, char **argv)
     DocumentItems doc;
     doc.m_Name = win1252::fromUtf8("Bohrung Mühlenfeld Z3");
     doc.m_Format = 1;
-    doc.m_Info = {win1252::fromUtf8("Kreiselmessung vom 14.03.1997, Messpunkte alle 30 m"),
-                  win1252::fromUtf8("Azimut bezogen auf geographisch Nord, Teufen ab Drehtisch")};
+    doc.m_Info = { win1252::fromUtf8("Kreiselmessung vom 14.03.1997, Messpunkte alle 30 m"),
+        win1252::fromUtf8("Azimut bezogen auf geographisch Nord, Teufen ab Drehtisch") };
 
     const int stations = 96;
     const double kickOff = 450.0; // the hole is nearly vertical down to here
@@ -46,7 +46,8 @@ int main(int argc, char **argv)
 
     const std::string bytes = encodeDocument(doc);
     std::FILE *out = std::fopen(argv[1], "wb");
-    if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() || std::fclose(out) != 0) {
+    if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()
+        || std::fclose(out) != 0) {
         std::fprintf(stderr, "make_example_dvn: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -24,8 +24,8 @@ DocumentItems sentinel()
     DocumentItems d;
     d.m_Name = "Vorher";
     d.m_Format = 2;
-    d.m_Eingabe = {"  100.00     1.00    10.00"};
-    d.m_Info = {"alt"};
+    d.m_Eingabe = { "  100.00     1.00    10.00" };
+    d.m_Info = { "alt" };
     return d;
 }
 
@@ -35,8 +35,8 @@ DocumentItems sample()
     DocumentItems d;
     d.m_Name = "Bohrung \xC4gir 1"; // Windows-1252 umlaut
     d.m_Format = 0;
-    d.m_Eingabe = {"    0.00     0.00     0.00", "  120.00     1.50   215.00", ""};
-    d.m_Info = {"Messung 1998", std::string(300, 'x')};
+    d.m_Eingabe = { "    0.00     0.00     0.00", "  120.00     1.50   215.00", "" };
+    d.m_Info = { "Messung 1998", std::string(300, 'x') };
     return d;
 }
 
@@ -47,7 +47,7 @@ TEST(DocFileEncoding, EmptyDocumentIsNineBytes)
     DocumentItems d;
     d.m_Name.clear();
     d.m_Format = 1;
-    EXPECT_EQ(encodeDocument(d), bytes({0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(encodeDocument(d), bytes({ 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00 }));
 }
 
 TEST(DocFileEncoding, ItemsInOrderWithLittleEndianFormat)
@@ -55,10 +55,10 @@ TEST(DocFileEncoding, ItemsInOrderWithLittleEndianFormat)
     DocumentItems d;
     d.m_Name = "AB";
     d.m_Format = 0x01020304;
-    d.m_Eingabe = {"x"};
-    d.m_Info = {"", "yz"};
-    EXPECT_EQ(encodeDocument(d), bytes({2, 'A', 'B', 0x04, 0x03, 0x02, 0x01, 1, 0, 1, 'x', 2, 0, 0,
-                                        2, 'y', 'z'}));
+    d.m_Eingabe = { "x" };
+    d.m_Info = { "", "yz" };
+    EXPECT_EQ(encodeDocument(d),
+        bytes({ 2, 'A', 'B', 0x04, 0x03, 0x02, 0x01, 1, 0, 1, 'x', 2, 0, 0, 2, 'y', 'z' }));
 }
 
 // String lengths around the points where the prefix grows.
@@ -77,7 +77,7 @@ TEST_P(StringLengthPrefix, PrefixSizeAndRoundTrip)
     const LengthCase &c = GetParam();
     DocumentItems d;
     d.m_Name.assign(c.length, 'n');
-    d.m_Info = {std::string(c.length, 'i')};
+    d.m_Info = { std::string(c.length, 'i') };
     const std::string encoded = encodeDocument(d);
     // name prefix + name + format + station count + info count + info prefix + info
     ASSERT_EQ(encoded.size(), 2 * (c.prefix.size() + c.length) + 4 + 2 + 2);
@@ -89,15 +89,14 @@ TEST_P(StringLengthPrefix, PrefixSizeAndRoundTrip)
     EXPECT_EQ(back, d);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, StringLengthPrefix,
-    ::testing::Values(LengthCase{0, bytes({0x00})}, LengthCase{254, bytes({0xFE})},
-                      LengthCase{255, bytes({0xFF, 0xFF, 0x00})},
-                      LengthCase{256, bytes({0xFF, 0x00, 0x01})},
-                      LengthCase{0xFFFD, bytes({0xFF, 0xFD, 0xFF})},
-                      LengthCase{0xFFFE, bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
-                      LengthCase{0xFFFF, bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00})},
-                      LengthCase{70000, bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00})}),
+INSTANTIATE_TEST_SUITE_P(Boundaries, StringLengthPrefix,
+    ::testing::Values(LengthCase { 0, bytes({ 0x00 }) }, LengthCase { 254, bytes({ 0xFE }) },
+        LengthCase { 255, bytes({ 0xFF, 0xFF, 0x00 }) },
+        LengthCase { 256, bytes({ 0xFF, 0x00, 0x01 }) },
+        LengthCase { 0xFFFD, bytes({ 0xFF, 0xFD, 0xFF }) },
+        LengthCase { 0xFFFE, bytes({ 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00 }) },
+        LengthCase { 0xFFFF, bytes({ 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00 }) },
+        LengthCase { 70000, bytes({ 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00 }) }),
     [](const ::testing::TestParamInfo<LengthCase> &info) {
         return "Length" + std::to_string(info.param.length);
     });
@@ -131,11 +130,11 @@ TEST_P(ArrayCountPrefix, PrefixSizeAndRoundTrip)
     EXPECT_EQ(back, d);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, ArrayCountPrefix,
-    ::testing::Values(CountCase{1, bytes({0x01, 0x00})}, CountCase{0xFFFE, bytes({0xFE, 0xFF})},
-                      CountCase{0xFFFF, bytes({0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00})},
-                      CountCase{0x10000, bytes({0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00})}),
+INSTANTIATE_TEST_SUITE_P(Boundaries, ArrayCountPrefix,
+    ::testing::Values(CountCase { 1, bytes({ 0x01, 0x00 }) },
+        CountCase { 0xFFFE, bytes({ 0xFE, 0xFF }) },
+        CountCase { 0xFFFF, bytes({ 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00 }) },
+        CountCase { 0x10000, bytes({ 0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00 }) }),
     [](const ::testing::TestParamInfo<CountCase> &info) {
         return "Count" + std::to_string(info.param.count);
     });
@@ -148,8 +147,9 @@ TEST(DocFileEncoding, FullStationListRoundTripsEveryByte)
         d.m_Name += static_cast<char>(b);
     d.m_Format = 1;
     for (int i = 1; i <= 2999; ++i)
-        d.m_Eingabe.push_back(cfmt("%8.2f  %7.2f  %7.2f", i * 10.0, (i % 900) / 10.0, (i * 7 % 3600) / 10.0));
-    d.m_Info = {"Azimut bezogen auf Gitternord", "Kreiselmessung \xB0", ""};
+        d.m_Eingabe.push_back(
+            cfmt("%8.2f  %7.2f  %7.2f", i * 10.0, (i % 900) / 10.0, (i * 7 % 3600) / 10.0));
+    d.m_Info = { "Azimut bezogen auf Gitternord", "Kreiselmessung \xB0", "" };
     const std::string encoded = encodeDocument(d);
 
     DocumentItems back;
@@ -160,7 +160,7 @@ TEST(DocFileEncoding, FullStationListRoundTripsEveryByte)
 
 TEST(DocFileEncoding, FormatOutsideTheChoicesIsKept)
 {
-    for (std::int32_t format : {-1, 3, 42, INT_MIN, INT_MAX}) {
+    for (std::int32_t format : { -1, 3, 42, INT_MIN, INT_MAX }) {
         DocumentItems d;
         d.m_Format = format;
         DocumentItems back;
@@ -173,12 +173,12 @@ TEST(DocFileDecoding, LongerPrefixThanNeededIsAccepted)
 {
     // Other writers of the archive layout may use the three-byte prefix for a short
     // string; the reader takes the length as given.
-    const std::string file = bytes({0xFF, 0x03, 0x00, 'a', 'b', 'c', 1, 0, 0, 0,
-                                    0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00, 0x01, 'z', 0, 0});
+    const std::string file = bytes({ 0xFF, 0x03, 0x00, 'a', 'b', 'c', 1, 0, 0, 0, 0xFF, 0xFF, 0x01,
+        0x00, 0x00, 0x00, 0x01, 'z', 0, 0 });
     DocumentItems back;
     ASSERT_EQ(decodeDocument(file, back), DocFileFault::None);
     EXPECT_EQ(back.m_Name, "abc");
-    EXPECT_EQ(back.m_Eingabe, StringList{"z"});
+    EXPECT_EQ(back.m_Eingabe, StringList { "z" });
 }
 
 TEST(DocFileDecoding, EveryShortenedFileIsRefusedAndLeavesTheTargetAlone)
@@ -186,7 +186,8 @@ TEST(DocFileDecoding, EveryShortenedFileIsRefusedAndLeavesTheTargetAlone)
     const std::string full = encodeDocument(sample());
     for (std::size_t n = 0; n < full.size(); ++n) {
         DocumentItems target = sentinel();
-        EXPECT_EQ(decodeDocument(std::string_view(full).substr(0, n), target), DocFileFault::Truncated)
+        EXPECT_EQ(
+            decodeDocument(std::string_view(full).substr(0, n), target), DocFileFault::Truncated)
             << "length " << n;
         EXPECT_EQ(target, sentinel()) << "length " << n;
     }
@@ -194,9 +195,11 @@ TEST(DocFileDecoding, EveryShortenedFileIsRefusedAndLeavesTheTargetAlone)
 
 TEST(DocFileDecoding, TrailingBytesAreRefused)
 {
-    for (const std::string &extra : {bytes({0x00}), std::string("garbage"), std::string(1000, '\0')}) {
+    for (const std::string &extra :
+        { bytes({ 0x00 }), std::string("garbage"), std::string(1000, '\0') }) {
         DocumentItems target = sentinel();
-        EXPECT_EQ(decodeDocument(encodeDocument(sample()) + extra, target), DocFileFault::TrailingData);
+        EXPECT_EQ(
+            decodeDocument(encodeDocument(sample()) + extra, target), DocFileFault::TrailingData);
         EXPECT_EQ(target, sentinel());
     }
 }
@@ -219,28 +222,29 @@ TEST_P(DamagedDocument, RefusedWithoutTouchingTheTarget)
     EXPECT_EQ(target, sentinel());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DamagedDocument,
-    ::testing::Values(
-        DamageCase{"Empty", "", DocFileFault::Truncated},
+INSTANTIATE_TEST_SUITE_P(Cases, DamagedDocument,
+    ::testing::Values(DamageCase { "Empty", "", DocFileFault::Truncated },
         // Lengths and counts far beyond the file: refused before anything is allocated.
-        DamageCase{"HugeNameLength", bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}),
-                   DocFileFault::Truncated},
-        DamageCase{"NameLongerThanFile", bytes({0x20, 'a', 'b', 1, 0, 0, 0, 0, 0, 0, 0}),
-                   DocFileFault::Truncated},
-        DamageCase{"HugeStationCount",
-                   bytes({0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}),
-                   DocFileFault::Truncated},
-        DamageCase{"StationCountAboveRemainingBytes", bytes({0, 1, 0, 0, 0, 0xFE, 0xFF, 0, 0, 0, 0}),
-                   DocFileFault::Truncated},
-        DamageCase{"HugeInfoCount", bytes({0, 1, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80}),
-                   DocFileFault::Truncated},
-        DamageCase{"WideName", bytes({0xFF, 0xFE, 0xFF, 0x02, 'a', 0, 'b', 0, 1, 0, 0, 0, 0, 0, 0, 0}),
-                   DocFileFault::WideString},
-        DamageCase{"WideStationLine", bytes({0, 1, 0, 0, 0, 1, 0, 0xFF, 0xFE, 0xFF, 0x00, 0, 0}),
-                   DocFileFault::WideString},
-        DamageCase{"TextFile", std::string("Teufe Neigung Azimut\r\n100 1 2\r\n"),
-                   DocFileFault::Truncated}),
+        DamageCase { "HugeNameLength", bytes({ 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a' }),
+            DocFileFault::Truncated },
+        DamageCase { "NameLongerThanFile", bytes({ 0x20, 'a', 'b', 1, 0, 0, 0, 0, 0, 0, 0 }),
+            DocFileFault::Truncated },
+        DamageCase { "HugeStationCount",
+            bytes({ 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0 }),
+            DocFileFault::Truncated },
+        DamageCase { "StationCountAboveRemainingBytes",
+            bytes({ 0, 1, 0, 0, 0, 0xFE, 0xFF, 0, 0, 0, 0 }), DocFileFault::Truncated },
+        DamageCase { "HugeInfoCount",
+            bytes({ 0, 1, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80 }),
+            DocFileFault::Truncated },
+        DamageCase { "WideName",
+            bytes({ 0xFF, 0xFE, 0xFF, 0x02, 'a', 0, 'b', 0, 1, 0, 0, 0, 0, 0, 0, 0 }),
+            DocFileFault::WideString },
+        DamageCase { "WideStationLine",
+            bytes({ 0, 1, 0, 0, 0, 1, 0, 0xFF, 0xFE, 0xFF, 0x00, 0, 0 }),
+            DocFileFault::WideString },
+        DamageCase { "TextFile", std::string("Teufe Neigung Azimut\r\n100 1 2\r\n"),
+            DocFileFault::Truncated }),
     [](const ::testing::TestParamInfo<DamageCase> &info) { return std::string(info.param.name); });
 
 TEST(DocFileMessages, NameTheFileAndSayWhatIsWrong)
@@ -248,16 +252,21 @@ TEST(DocFileMessages, NameTheFileAndSayWhatIsWrong)
     const std::string name = "/daten/bohrung.dvn";
     const std::string damaged = docFileMessage(DocFileFault::Truncated, name);
     EXPECT_NE(damaged.find(name), std::string::npos);
-    EXPECT_NE(damaged.find("besch\xE4" "digt oder kein Dravon-Dokument"), std::string::npos);
-    EXPECT_NE(docFileMessage(DocFileFault::TrailingData, name).find("besch\xE4" "digt"), std::string::npos);
+    EXPECT_NE(damaged.find("besch\xE4"
+                           "digt oder kein Dravon-Dokument"),
+        std::string::npos);
+    EXPECT_NE(docFileMessage(DocFileFault::TrailingData, name)
+                  .find("besch\xE4"
+                        "digt"),
+        std::string::npos);
     EXPECT_NE(docFileMessage(DocFileFault::WideString, name).find("kein Dravon-Dokument"),
-              std::string::npos);
+        std::string::npos);
     EXPECT_NE(docFileMessage(DocFileFault::Unreadable, name).find("kann nicht gelesen werden"),
-              std::string::npos);
-    for (DocFileFault f : {DocFileFault::Truncated, DocFileFault::WideString, DocFileFault::TrailingData,
-                           DocFileFault::TooLarge, DocFileFault::Unreadable})
+        std::string::npos);
+    for (DocFileFault f : { DocFileFault::Truncated, DocFileFault::WideString,
+             DocFileFault::TrailingData, DocFileFault::TooLarge, DocFileFault::Unreadable })
         EXPECT_NE(docFileMessage(f, name).find(name), std::string::npos);
     // A file name in UTF-8 arrives in the program's single-byte text.
     EXPECT_NE(docFileMessage(DocFileFault::Truncated, "Gr\xC3\xBCn.dvn").find("Gr\xFCn.dvn"),
-              std::string::npos);
+        std::string::npos);
 }

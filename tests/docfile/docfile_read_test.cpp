@@ -11,7 +11,7 @@ TEST(DocFileRead, GoodFileIsRead)
     ASSERT_TRUE(dir.valid());
     DocumentItems d;
     d.m_Name = "B 7";
-    d.m_Eingabe = {"  100.00     0.50    12.00"};
+    d.m_Eingabe = { "  100.00     0.50    12.00" };
     writeBytes(dir.file("b7.dvn"), encodeDocument(d));
 
     DocumentItems back;
@@ -27,7 +27,7 @@ TEST(DocFileRead, FaultsGiveAMessageAndLeaveTheTargetAlone)
     ASSERT_TRUE(dir.valid());
     DocumentItems d;
     d.m_Name = "B 7";
-    d.m_Eingabe = {"  100.00     0.50    12.00", "  200.00     1.50    14.00"};
+    d.m_Eingabe = { "  100.00     0.50    12.00", "  200.00     1.50    14.00" };
     const std::string good = encodeDocument(d);
     writeBytes(dir.file("short.dvn"), good.substr(0, good.size() - 3));
     writeBytes(dir.file("long.dvn"), good + "x");
@@ -38,10 +38,14 @@ TEST(DocFileRead, FaultsGiveAMessageAndLeaveTheTargetAlone)
         std::string file;
         const char *expected;
     } cases[] = {
-        {"missing.dvn", "kann nicht gelesen werden"},
-        {"folder.dvn", "kann nicht gelesen werden"},
-        {"short.dvn", "besch\xE4" "digt"},
-        {"long.dvn", "besch\xE4" "digt"},
+        { "missing.dvn", "kann nicht gelesen werden" },
+        { "folder.dvn", "kann nicht gelesen werden" },
+        { "short.dvn",
+            "besch\xE4"
+            "digt" },
+        { "long.dvn",
+            "besch\xE4"
+            "digt" },
     };
     for (const auto &c : cases) {
         DocumentItems target;

@@ -17,25 +17,25 @@ TEST(ResultsFileWrite, EmptyTableGivesAnEmptyFile)
 
 TEST(ResultsFileWrite, TitleThenEntriesEachEndedByCrLf)
 {
-    const StringList entries = {"B 1", "  TEUFE  100%", "", "x"};
+    const StringList entries = { "B 1", "  TEUFE  100%", "", "x" };
     EXPECT_EQ(encodeResults("b1.dvn", entries), "b1.dvn\r\nB 1\r\n  TEUFE  100%\r\n\r\nx\r\n");
 }
 
 TEST(ResultsFileWrite, LineEndsInsideTextBecomeCrLf)
 {
     // Each "\n" gets its CR, also inside the title or an entry; a CR already there stays.
-    EXPECT_EQ(encodeResults("T%d", {"ABBRUCH bei TEUFE(m):100.00 \nPHI", "end\n", "a\r\nb"}),
-              "T%d\r\nABBRUCH bei TEUFE(m):100.00 \r\nPHI\r\nend\r\n\r\na\r\r\nb\r\n");
+    EXPECT_EQ(encodeResults("T%d", { "ABBRUCH bei TEUFE(m):100.00 \nPHI", "end\n", "a\r\nb" }),
+        "T%d\r\nABBRUCH bei TEUFE(m):100.00 \r\nPHI\r\nend\r\n\r\na\r\r\nb\r\n");
 }
 
 TEST(ResultsFileWrite, FileHoldsExactlyTheEncodedBytes)
 {
     TempFolder dir;
     ASSERT_TRUE(dir.valid());
-    const StringList entries = {"\xC4nderung 5%", std::string(150, '-')};
+    const StringList entries = { "\xC4nderung 5%", std::string(150, '-') };
     ASSERT_TRUE(writeResultsFile(dir.file("aus.txt"), "Unbenannt", entries));
     EXPECT_EQ(readBytes(dir.file("aus.txt")),
-              "Unbenannt\r\n\xC4nderung 5%\r\n" + std::string(150, '-') + "\r\n");
+        "Unbenannt\r\n\xC4nderung 5%\r\n" + std::string(150, '-') + "\r\n");
 }
 
 TEST(ResultsFileWrite, UnwritablePathFails)
@@ -43,8 +43,8 @@ TEST(ResultsFileWrite, UnwritablePathFails)
     TempFolder dir;
     ASSERT_TRUE(dir.valid());
     std::filesystem::create_directory(dir.file("aus.txt"));
-    EXPECT_FALSE(writeResultsFile(dir.file("aus.txt"), "T", {"a"}));
-    EXPECT_FALSE(writeResultsFile(dir.file("no-such-folder/aus.txt"), "T", {"a"}));
+    EXPECT_FALSE(writeResultsFile(dir.file("aus.txt"), "T", { "a" }));
+    EXPECT_FALSE(writeResultsFile(dir.file("no-such-folder/aus.txt"), "T", { "a" }));
 }
 
 struct ReadCase
@@ -69,29 +69,29 @@ TEST_P(ResultsFileRead, LinesComeBackWhole)
     EXPECT_EQ(fromFile, GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ResultsFileRead,
-    ::testing::Values(
-        ReadCase{"EmptyFile", "", {}},
-        ReadCase{"LongLine", std::string(150, 'a') + "\r\nb\r\n", {std::string(150, 'a'), "b"}},
-        ReadCase{"Line99", std::string(99, 'c') + "\r\n", {std::string(99, 'c')}},
-        ReadCase{"OneCharacter", "x\r\ny\n", {"x", "y"}},
-        ReadCase{"EmptyLines", "\r\n\n\r\nz\r\n", {"", "", "", "z"}},
-        ReadCase{"LastLineWithoutEnd", "abc\r\nlast", {"abc", "last"}},
-        ReadCase{"LastLineOneCharacter", "abc\nq", {"abc", "q"}},
-        ReadCase{"LoneCrIsText", "a\rb\r\nc\r", {"a\rb", "c\r"}},
-        ReadCase{"NulBytesKept", std::string("a\0b\r\n\0\r\n", 8), {std::string("a\0b", 3), std::string(1, '\0')}}),
+INSTANTIATE_TEST_SUITE_P(Cases, ResultsFileRead,
+    ::testing::Values(ReadCase { "EmptyFile", "", {} },
+        ReadCase {
+            "LongLine", std::string(150, 'a') + "\r\nb\r\n", { std::string(150, 'a'), "b" } },
+        ReadCase { "Line99", std::string(99, 'c') + "\r\n", { std::string(99, 'c') } },
+        ReadCase { "OneCharacter", "x\r\ny\n", { "x", "y" } },
+        ReadCase { "EmptyLines", "\r\n\n\r\nz\r\n", { "", "", "", "z" } },
+        ReadCase { "LastLineWithoutEnd", "abc\r\nlast", { "abc", "last" } },
+        ReadCase { "LastLineOneCharacter", "abc\nq", { "abc", "q" } },
+        ReadCase { "LoneCrIsText", "a\rb\r\nc\r", { "a\rb", "c\r" } },
+        ReadCase { "NulBytesKept", std::string("a\0b\r\n\0\r\n", 8),
+            { std::string("a\0b", 3), std::string(1, '\0') } }),
     [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
 
 TEST(ResultsFileRoundTrip, WrittenTableComesBackWithItsTitle)
 {
     TempFolder dir;
     ASSERT_TRUE(dir.valid());
-    const StringList entries = {"B 1", "", "1", std::string(200, '#') + "%s", "  9.00"};
+    const StringList entries = { "B 1", "", "1", std::string(200, '#') + "%s", "  9.00" };
     ASSERT_TRUE(writeResultsFile(dir.file("aus.txt"), "b1.dvn", entries));
     StringList back;
     ASSERT_TRUE(readResultsFile(dir.file("aus.txt"), back));
-    StringList expected = {"b1.dvn"};
+    StringList expected = { "b1.dvn" };
     expected.insert(expected.end(), entries.begin(), entries.end());
     EXPECT_EQ(back, expected);
 }
@@ -114,7 +114,7 @@ TEST(ResultsFileRead, AtMost3000LinesAcrossReadBuffers)
     TempFolder dir;
     ASSERT_TRUE(dir.valid());
     writeBytes(dir.file("aus.txt"), text);
-    StringList back = {"kept in front"};
+    StringList back = { "kept in front" };
     ASSERT_TRUE(readResultsFile(dir.file("aus.txt"), back));
     ASSERT_EQ(back.size(), 3001u);
     EXPECT_EQ(back.front(), "kept in front");

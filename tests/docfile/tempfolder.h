@@ -13,7 +13,8 @@ class TempFolder
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dravon-test-XXXXXX").string();
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "dravon-test-XXXXXX").string();
         if (char *made = ::mkdtemp(pattern.data()))
             m_path = made;
     }

@@ -4,7 +4,7 @@
 
 TEST_F(DocumentTest, NewDocumentHasDefaultsNoPathAndIsUnmodified)
 {
-    doc.m_Eingabe = {station(10, 1, 1)};
+    doc.m_Eingabe = { station(10, 1, 1) };
     doc.SetPathName(dir.filePath("alt.dvn"));
     doc.SetModifiedFlag(true);
     ASSERT_TRUE(doc.OnNewDocument());
@@ -20,8 +20,8 @@ TEST_F(DocumentTest, NewDocumentHasDefaultsNoPathAndIsUnmodified)
 
 TEST_F(DocumentTest, DialogReceivesACopyOfTheSurvey)
 {
-    doc.m_Eingabe = {station(100, 1, 2), station(200, 3, 4)};
-    doc.m_Info = {"Info 1"};
+    doc.m_Eingabe = { station(100, 1, 2), station(200, 3, 4) };
+    doc.m_Info = { "Info 1" };
     doc.m_Name = "B 9";
     doc.m_Format = 2;
     doc.m_Ansicht = 1;
@@ -45,7 +45,7 @@ TEST_F(DocumentTest, EnteredStationsAreTakenAndComputed)
     EXPECT_EQ(doc.m_MaxWerte, 4); // the surface station comes in front
     EXPECT_EQ(doc.m_bNeueDaten, 1);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(modifiedSignals, std::vector<bool>{true});
+    EXPECT_EQ(modifiedSignals, std::vector<bool> { true });
     EXPECT_EQ(viewUpdates, 1);
     ASSERT_FALSE(doc.m_Ergebnisse.empty());
     EXPECT_EQ(doc.m_Ergebnisse.front(), "B 1");
@@ -89,19 +89,18 @@ TEST_P(DataChangeDecision, ModifiedFlagAndNewDataFollowTheEdit)
     EXPECT_EQ(doc.m_Methode, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, DataChangeDecision,
-    ::testing::Values(ChangeCase{"Nothing", [](LineEditor &) {}, false},
-                      ChangeCase{"NameOnly", [](LineEditor &s) { s.m_Name = "B 2"; }, false},
-                      ChangeCase{"InfoOnly", [](LineEditor &s) { s.m_Info = {"neu"}; }, false},
-                      ChangeCase{"ViewOnly", [](LineEditor &s) { s.m_Ansicht = 1; }, true},
-                      ChangeCase{"FormatOnly", [](LineEditor &s) { s.m_Format = 0; }, true},
-                      ChangeCase{"LineEdited",
-                                 [](LineEditor &s) {
-                                     s.m_Eingabe[1] = station(210, 10, 45);
-                                     s.m_bGeaendert = 1;
-                                 },
-                                 true}),
+INSTANTIATE_TEST_SUITE_P(Edits, DataChangeDecision,
+    ::testing::Values(ChangeCase { "Nothing", [](LineEditor &) {}, false },
+        ChangeCase { "NameOnly", [](LineEditor &s) { s.m_Name = "B 2"; }, false },
+        ChangeCase { "InfoOnly", [](LineEditor &s) { s.m_Info = { "neu" }; }, false },
+        ChangeCase { "ViewOnly", [](LineEditor &s) { s.m_Ansicht = 1; }, true },
+        ChangeCase { "FormatOnly", [](LineEditor &s) { s.m_Format = 0; }, true },
+        ChangeCase { "LineEdited",
+            [](LineEditor &s) {
+                s.m_Eingabe[1] = station(210, 10, 45);
+                s.m_bGeaendert = 1;
+            },
+            true }),
     [](const ::testing::TestParamInfo<ChangeCase> &info) { return std::string(info.param.name); });
 
 TEST_F(DocumentTest, NameAloneIsTakenWithoutMarking)
@@ -154,8 +153,8 @@ TEST_F(DocumentTest, CancelLeavesEverythingAsItWas)
     enterStations();
     doc.m_Methode = 1;
     doc.m_bNeueDaten = 0;
-    doc.m_Info = {"i"};
-    for (bool modified : {false, true}) {
+    doc.m_Info = { "i" };
+    for (bool modified : { false, true }) {
         doc.SetModifiedFlag(modified);
         resetCounters();
         const DocSnapshot before(doc);
@@ -164,7 +163,7 @@ TEST_F(DocumentTest, CancelLeavesEverythingAsItWas)
             s.m_Name = "anders";
             s.m_Format = 0;
             s.m_Ansicht = 1;
-            s.m_Eingabe = {station(5, 1, 1)};
+            s.m_Eingabe = { station(5, 1, 1) };
             s.m_Info.clear();
             s.m_bGeaendert = 1;
             return false;
@@ -180,7 +179,7 @@ TEST_F(DocumentTest, CancelLeavesEverythingAsItWas)
 TEST_F(DocumentTest, NeuThenCancelKeepsDefaultsAndTheOldResults)
 {
     enterStations();
-    doc.m_Info = {"Beschreibung"};
+    doc.m_Info = { "Beschreibung" };
     doc.SetPathName(dir.filePath("b1.dvn"));
     const StringList results = doc.m_Ergebnisse;
     ASSERT_FALSE(results.empty());
@@ -191,7 +190,7 @@ TEST_F(DocumentTest, NeuThenCancelKeepsDefaultsAndTheOldResults)
     ASSERT_EQ(dialog.runs, 1);
     // The dialog opened on an empty station list beside the previous descriptive lines.
     EXPECT_TRUE(dialog.handedOver.m_Eingabe.empty());
-    EXPECT_EQ(dialog.handedOver.m_Info, StringList{"Beschreibung"});
+    EXPECT_EQ(dialog.handedOver.m_Info, StringList { "Beschreibung" });
     EXPECT_EQ(dialog.handedOver.m_Name, "TITEL");
     EXPECT_TRUE(doc.m_Eingabe.empty());
     EXPECT_EQ(doc.m_MaxWerte, 0);
@@ -208,7 +207,7 @@ TEST_F(DocumentTest, ComputationTalksThroughTheDocumentsPrompter)
     ScriptedPrompter other;
     doc.setPrompter(other);
     dialog.script = [](LineEditor &s) {
-        s.m_Eingabe = {station(100, 1, 1), "kaputt"};
+        s.m_Eingabe = { station(100, 1, 1), "kaputt" };
         s.m_bGeaendert = 1;
         return true;
     };
@@ -222,7 +221,7 @@ TEST_F(DocumentTest, InterpolationUsesTheDocumentsPromptAndUpdatesNoView)
 {
     enterStations();
     resetCounters();
-    prompter.numberAnswers = {150.0f};
+    prompter.numberAnswers = { 150.0f };
     EXPECT_EQ(doc.OnInterpolation(), InterpolationOutcome::Shown);
     EXPECT_EQ(viewUpdates, 0);
     EXPECT_TRUE(doc.IsModified()); // still as the entry left it
@@ -230,7 +229,8 @@ TEST_F(DocumentTest, InterpolationUsesTheDocumentsPromptAndUpdatesNoView)
     const std::vector<std::string> messages = prompter.messages();
     ASSERT_FALSE(messages.empty());
     // Halfway between 100 m (vertical) and 200 m: a vertical depth of 149.75 m.
-    EXPECT_NE(messages.back().find("Vertikale Teufe (m):  149.75"), std::string::npos) << messages.back();
+    EXPECT_NE(messages.back().find("Vertikale Teufe (m):  149.75"), std::string::npos)
+        << messages.back();
 }
 
 TEST_F(DocumentTest, ModifiedSignalOnlyOnChange)
@@ -239,5 +239,5 @@ TEST_F(DocumentTest, ModifiedSignalOnlyOnChange)
     doc.SetModifiedFlag(true);
     doc.SetModifiedFlag(true);
     doc.SetModifiedFlag(false);
-    EXPECT_EQ(modifiedSignals, (std::vector<bool>{true, false}));
+    EXPECT_EQ(modifiedSignals, (std::vector<bool> { true, false }));
 }

@@ -47,10 +47,20 @@ struct DocSnapshot
     QString path, title;
 
     explicit DocSnapshot(const CDravonDoc &d)
-        : name(d.m_Name), format(d.m_Format), ansicht(d.m_Ansicht), maxWerte(d.m_MaxWerte),
-          neueDaten(d.m_bNeueDaten), gitter(d.m_bGitter), methode(d.m_Methode), eingabe(d.m_Eingabe),
-          info(d.m_Info), ergebnisse(d.m_Ergebnisse), grafikTitel(d.m_GrafikTitel),
-          modified(d.IsModified()), path(d.GetPathName()), title(d.GetTitle())
+        : name(d.m_Name)
+        , format(d.m_Format)
+        , ansicht(d.m_Ansicht)
+        , maxWerte(d.m_MaxWerte)
+        , neueDaten(d.m_bNeueDaten)
+        , gitter(d.m_bGitter)
+        , methode(d.m_Methode)
+        , eingabe(d.m_Eingabe)
+        , info(d.m_Info)
+        , ergebnisse(d.m_Ergebnisse)
+        , grafikTitel(d.m_GrafikTitel)
+        , modified(d.IsModified())
+        , path(d.GetPathName())
+        , title(d.GetTitle())
     {
     }
     bool operator==(const DocSnapshot &) const = default;
@@ -71,11 +81,14 @@ inline std::string station(double depth, double inclination, double azimuth)
 class DocumentTest : public ::testing::Test
 {
 protected:
-    DocumentTest() : doc(prompter, dialog)
+    DocumentTest()
+        : doc(prompter, dialog)
     {
         QObject::connect(&doc, &CDravonDoc::viewsUpdate, [this] { ++viewUpdates; });
-        QObject::connect(&doc, &CDravonDoc::modifiedChanged, [this](bool m) { modifiedSignals.push_back(m); });
-        QObject::connect(&doc, &CDravonDoc::titleChanged, [this](const QString &t) { titles.push_back(t); });
+        QObject::connect(
+            &doc, &CDravonDoc::modifiedChanged, [this](bool m) { modifiedSignals.push_back(m); });
+        QObject::connect(
+            &doc, &CDravonDoc::titleChanged, [this](const QString &t) { titles.push_back(t); });
         doc.OnNewDocument();
         doc.setResultsPath(dir.filePath("aus.txt"));
         resetCounters();
@@ -91,8 +104,8 @@ protected:
     }
 
     // Puts four stations into the document through the dialog, as a user would.
-    void enterStations(const StringList &lines = {station(100, 0, 0), station(200, 10, 45),
-                                                  station(300, 20, 90)})
+    void enterStations(const StringList &lines
+        = { station(100, 0, 0), station(200, 10, 45), station(300, 20, 90) })
     {
         dialog.script = [lines](LineEditor &s) {
             s.m_Eingabe = lines;

@@ -34,7 +34,7 @@ TEST_F(DocumentTest, EmptyDocumentIsSavedAsNineBytes)
     doc.m_Name.clear();
     const QString path = dir.filePath("leer.dvn");
     ASSERT_TRUE(doc.OnSaveDocument(path));
-    EXPECT_EQ(fileBytes(path), raw({0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(fileBytes(path), raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0 }));
 }
 
 TEST_F(DocumentTest, SaveSetsPathAndTitleAndClearsTheFlag)
@@ -45,12 +45,12 @@ TEST_F(DocumentTest, SaveSetsPathAndTitleAndClearsTheFlag)
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_EQ(doc.GetPathName(), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(doc.GetTitle(), "b1.dvn");
-    EXPECT_EQ(titles, std::vector<QString>{"b1.dvn"});
+    EXPECT_EQ(titles, std::vector<QString> { "b1.dvn" });
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(modifiedSignals, std::vector<bool>{false});
+    EXPECT_EQ(modifiedSignals, std::vector<bool> { false });
     EXPECT_TRUE(prompter.events.empty());
     // No temporary file is left beside it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"b1.dvn"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "b1.dvn" });
 }
 
 TEST_F(DocumentTest, SavedAndOpenedSurveyComesBackWithTheSideView)
@@ -59,7 +59,7 @@ TEST_F(DocumentTest, SavedAndOpenedSurveyComesBackWithTheSideView)
     for (int i = 1; i <= 2999; ++i)
         lines.push_back(station(i * 1.5, 0.5 + (i % 7) * 0.01, (i % 360) + 0.25));
     enterStations(lines);
-    doc.m_Info = {"Kreiselmessung", std::string(300, '\xE4')};
+    doc.m_Info = { "Kreiselmessung", std::string(300, '\xE4') };
     doc.m_Format = 0;
     doc.m_Name = "Gr\xFCn 2";
     doc.m_Ansicht = 1;
@@ -102,13 +102,13 @@ TEST_F(DocumentTest, CancelDuringLoadKeepsTheLoadedItems)
     ScriptedDialog dialog2;
     CDravonDoc other(prompter2, dialog2);
     other.OnNewDocument();
-    other.m_Ergebnisse = {"alte Ergebnisse"};
+    other.m_Ergebnisse = { "alte Ergebnisse" };
     other.m_bNeueDaten = 0;
     dialog2.script = [](LineEditor &) { return false; };
     ASSERT_TRUE(other.OnOpenDocument(path));
     EXPECT_EQ(other.m_Eingabe, doc.m_Eingabe);
     EXPECT_EQ(other.m_Name, "B 1");
-    EXPECT_EQ(other.m_Ergebnisse, StringList{"alte Ergebnisse"});
+    EXPECT_EQ(other.m_Ergebnisse, StringList { "alte Ergebnisse" });
     EXPECT_EQ(other.m_bNeueDaten, 1);
     EXPECT_FALSE(other.IsModified());
     EXPECT_EQ(other.GetTitle(), "b1.dvn");
@@ -122,13 +122,13 @@ TEST_F(DocumentTest, NeuAfterOpenKeepsThePathForTheNextSave)
     ASSERT_TRUE(doc.OnOpenDocument(path));
     dialog.script = [](LineEditor &s) {
         s.m_Name = "B 2";
-        s.m_Eingabe = {station(50, 1, 10)};
+        s.m_Eingabe = { station(50, 1, 10) };
         s.m_bGeaendert = 1;
         return true;
     };
     doc.OnDokumentNeu();
     EXPECT_EQ(doc.GetPathName(), QFileInfo(path).absoluteFilePath());
-    EXPECT_EQ(doc.m_Eingabe, StringList{station(50, 1, 10)});
+    EXPECT_EQ(doc.m_Eingabe, StringList { station(50, 1, 10) });
     ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
     std::string message;
     DocumentItems items;
@@ -174,18 +174,28 @@ TEST_P(OpenBadFile, RefusedWithAMessageAndNothingChanged)
     EXPECT_NE(messages[0].find(GetParam().expected), std::string::npos) << messages[0];
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, OpenBadFile,
-    ::testing::Values(
-        BadFile{"Empty", QByteArray(), "besch\xE4" "digt"},
-        BadFile{"Short", raw({0, 1, 0, 0, 0, 2, 0, 3, 'a', 'b'}), "besch\xE4" "digt"},
-        BadFile{"CountBeyondFile", raw({0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0}),
-                "besch\xE4" "digt"},
-        BadFile{"LengthBeyondFile", raw({0xFF, 0xFF, 0xFF, 0, 0, 0, 0x40, 'x'}), "besch\xE4" "digt"},
-        BadFile{"WideString", raw({0xFF, 0xFE, 0xFF, 1, 'a', 0, 1, 0, 0, 0, 0, 0, 0, 0}),
-                "kein Dravon-Dokument"},
-        BadFile{"TrailingBytes", raw({0, 1, 0, 0, 0, 0, 0, 0, 0, 'x'}), "besch\xE4" "digt"},
-        BadFile{"TextFile", QByteArray("   100.00     1.00     2.00\r\n"), "besch\xE4" "digt"}),
+INSTANTIATE_TEST_SUITE_P(Files, OpenBadFile,
+    ::testing::Values(BadFile { "Empty", QByteArray(),
+                          "besch\xE4"
+                          "digt" },
+        BadFile { "Short", raw({ 0, 1, 0, 0, 0, 2, 0, 3, 'a', 'b' }),
+            "besch\xE4"
+            "digt" },
+        BadFile { "CountBeyondFile",
+            raw({ 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0 }),
+            "besch\xE4"
+            "digt" },
+        BadFile { "LengthBeyondFile", raw({ 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x40, 'x' }),
+            "besch\xE4"
+            "digt" },
+        BadFile { "WideString", raw({ 0xFF, 0xFE, 0xFF, 1, 'a', 0, 1, 0, 0, 0, 0, 0, 0, 0 }),
+            "kein Dravon-Dokument" },
+        BadFile { "TrailingBytes", raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0, 'x' }),
+            "besch\xE4"
+            "digt" },
+        BadFile { "TextFile", QByteArray("   100.00     1.00     2.00\r\n"),
+            "besch\xE4"
+            "digt" }),
     [](const ::testing::TestParamInfo<BadFile> &info) { return std::string(info.param.name); });
 
 TEST_F(DocumentTest, MissingFileIsRefused)
@@ -256,7 +266,8 @@ TEST_F(FailedSave, IntoAReadOnlyFolder)
         GTEST_SKIP() << "folder permissions do not bind the superuser";
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     expectRefused(oldPath);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(FailedSave, WhenTheDiskFillsUpHalfWay)
@@ -265,7 +276,7 @@ TEST_F(FailedSave, WhenTheDiskFillsUpHalfWay)
     // as a full disk would; this binds the superuser too.
     ASSERT_GT(oldBytes.size(), 64);
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
+    rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
     small.rlim_cur = 64;
@@ -273,7 +284,7 @@ TEST_F(FailedSave, WhenTheDiskFillsUpHalfWay)
     expectRefused(oldPath);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     // No half-written temporary file is left behind.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"b1.dvn"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { "b1.dvn" });
 }
 
 TEST_F(DocumentTest, TitleRules)
@@ -284,5 +295,5 @@ TEST_F(DocumentTest, TitleRules)
     EXPECT_TRUE(QFileInfo(doc.GetPathName()).isAbsolute());
     doc.SetPathName(QString());
     EXPECT_EQ(doc.GetTitle(), "Unbenannt");
-    EXPECT_EQ(titles, (std::vector<QString>{"b7.dvn", "Unbenannt"}));
+    EXPECT_EQ(titles, (std::vector<QString> { "b7.dvn", "Unbenannt" }));
 }

@@ -12,11 +12,11 @@ const char *const kWritten = "Die Ergebnisse sind in die Datei aus.txt geschrieb
 
 TEST_F(DocumentTest, WritesTitleAndTableWithCrLf)
 {
-    doc.m_Ergebnisse = {"B 1", "100% sicher", "zwei\nZeilen"};
+    doc.m_Ergebnisse = { "B 1", "100% sicher", "zwei\nZeilen" };
     doc.OnErgebnisseAusgeben();
     EXPECT_EQ(fileBytes(dir.filePath("aus.txt")),
-              QByteArray("Unbenannt\r\nB 1\r\n100% sicher\r\nzwei\r\nZeilen\r\n"));
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{kWritten});
+        QByteArray("Unbenannt\r\nB 1\r\n100% sicher\r\nzwei\r\nZeilen\r\n"));
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { kWritten });
     EXPECT_EQ(viewUpdates, 0);
     EXPECT_FALSE(doc.IsModified());
 }
@@ -26,7 +26,7 @@ TEST_F(DocumentTest, EmptyTableWritesAnEmptyFile)
     doc.m_Ergebnisse.clear();
     doc.OnErgebnisseAusgeben();
     EXPECT_EQ(fileBytes(dir.filePath("aus.txt")), QByteArray(""));
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{kWritten});
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { kWritten });
 }
 
 TEST_F(DocumentTest, TitleLineIsTheFileNameAfterSaving)
@@ -44,7 +44,7 @@ TEST_F(DocumentTest, TitleLineIsTheFileNameAfterSaving)
 TEST_F(DocumentTest, FailedWriteIsReportedNotPraised)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aus.txt")); // a folder where the file should go
-    doc.m_Ergebnisse = {"B 1"};
+    doc.m_Ergebnisse = { "B 1" };
     doc.OnErgebnisseAusgeben();
     const std::vector<std::string> messages = prompter.messages();
     ASSERT_EQ(messages.size(), 1u);
@@ -61,15 +61,16 @@ TEST_F(DocumentTest, WrittenTableReadsBackWithItsTitleFirst)
     ASSERT_GT(table.size(), 3u);
     doc.OnErgebnisseAusgeben();
     resetCounters();
-    doc.m_Ergebnisse = {"wird ersetzt"};
+    doc.m_Ergebnisse = { "wird ersetzt" };
     doc.OnErgebnisseEinlesen();
 
-    StringList expected = {"Unbenannt"};
+    StringList expected = { "Unbenannt" };
     expected.insert(expected.end(), table.begin(), table.end());
     EXPECT_EQ(doc.m_Ergebnisse, expected);
     EXPECT_EQ(viewUpdates, 1);
     EXPECT_EQ(prompter.messages(),
-              std::vector<std::string>{cfmt("%d Zeilen wurden eingelesen", static_cast<int>(expected.size()))});
+        std::vector<std::string> {
+            cfmt("%d Zeilen wurden eingelesen", static_cast<int>(expected.size())) });
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(modifiedSignals.empty());
 }
@@ -83,8 +84,8 @@ TEST_F(DocumentTest, ReadKeepsEveryLineWhole)
     f.close();
     doc.OnErgebnisseEinlesen();
     EXPECT_EQ(doc.m_Ergebnisse,
-              (StringList{longLine.toStdString(), "x", "", "mitte", "Ende ohne Zeilenende"}));
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{"5 Zeilen wurden eingelesen"});
+        (StringList { longLine.toStdString(), "x", "", "mitte", "Ende ohne Zeilenende" }));
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { "5 Zeilen wurden eingelesen" });
 }
 
 TEST_F(DocumentTest, ReadStopsAt3000Lines)
@@ -97,7 +98,7 @@ TEST_F(DocumentTest, ReadStopsAt3000Lines)
     doc.OnErgebnisseEinlesen();
     ASSERT_EQ(doc.m_Ergebnisse.size(), 3000u);
     EXPECT_EQ(doc.m_Ergebnisse.back(), "2999");
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{"3000 Zeilen wurden eingelesen"});
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { "3000 Zeilen wurden eingelesen" });
 }
 
 TEST_F(DocumentTest, MissingFileEmptiesTheTable)
@@ -109,6 +110,6 @@ TEST_F(DocumentTest, MissingFileEmptiesTheTable)
     doc.OnErgebnisseEinlesen();
     EXPECT_TRUE(doc.m_Ergebnisse.empty());
     EXPECT_EQ(viewUpdates, 1);
-    EXPECT_EQ(prompter.messages(), std::vector<std::string>{"0 Zeilen wurden eingelesen"});
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { "0 Zeilen wurden eingelesen" });
     EXPECT_FALSE(doc.IsModified());
 }
