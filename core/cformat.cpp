@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Spec
+struct Directive
 {
     bool left = false;  // '-'
     bool plus = false;  // '+'
@@ -19,15 +19,15 @@ struct Spec
 };
 
 // Pads `body` (sign included) to the width; zero padding goes between sign and digits.
-void emit(std::string &out, const Spec &spec, std::string_view body, bool zeroPadAllowed)
+void emit(std::string &out, const Directive &dir, std::string_view body, bool zeroPadAllowed)
 {
-    const int pad = spec.width - static_cast<int>(body.size());
+    const int pad = dir.width - static_cast<int>(body.size());
     if (pad <= 0) {
         out.append(body);
-    } else if (spec.left) {
+    } else if (dir.left) {
         out.append(body);
         out.append(static_cast<size_t>(pad), ' ');
-    } else if (spec.zero && zeroPadAllowed) {
+    } else if (dir.zero && zeroPadAllowed) {
         size_t signLen = 0;
         if (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '))
             signLen = 1;
@@ -132,11 +132,11 @@ size_t fastGeneral(char *buf, double mag, int precision)
     return 0;
 }
 
-void formatFloat(std::string &out, const Spec &spec, char conv, double v)
+void formatFloat(std::string &out, const Directive &dir, char conv, double v)
 {
     const bool upper = conv == 'F' || conv == 'E' || conv == 'G';
     const char lower = static_cast<char>(conv | 0x20);
-    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const int precision = dir.precision < 0 ? 6 : dir.precision;
     // Fixed notation of a large value needs up to 309 digits before the point; the
     // common case fits the stack buffer.
     char small[128];
@@ -151,9 +151,9 @@ void formatFloat(std::string &out, const Spec &spec, char conv, double v)
     size_t len = 0;
     if (std::signbit(v))
         buf[len++] = '-';
-    else if (spec.plus)
+    else if (dir.plus)
         buf[len++] = '+';
-    else if (spec.space)
+    else if (dir.space)
         buf[len++] = ' ';
     const bool finite = std::isfinite(v);
     if (!finite) {
@@ -185,10 +185,10 @@ void formatFloat(std::string &out, const Spec &spec, char conv, double v)
                 buf[i] = static_cast<char>(buf[i] - 32);
         }
     }
-    emit(out, spec, std::string_view(buf, len), finite);
+    emit(out, dir, std::string_view(buf, len), finite);
 }
 
-void formatInteger(std::string &out, const Spec &spec, char conv, std::int64_t sv, std::uint64_t uv)
+void formatInteger(std::string &out, const Directive &dir, char conv, std::int64_t sv, std::uint64_t uv)
 {
     std::string body;
     bool negative = false;
@@ -207,20 +207,20 @@ void formatInteger(std::string &out, const Spec &spec, char conv, std::int64_t s
                 c = static_cast<char>(c - 32);
         }
     }
-    if (spec.precision >= 0) {
-        if (spec.precision == 0 && magnitude == 0)
+    if (dir.precision >= 0) {
+        if (dir.precision == 0 && magnitude == 0)
             num.clear();
-        else if (static_cast<int>(num.size()) < spec.precision)
-            num.insert(0, static_cast<size_t>(spec.precision) - num.size(), '0');
+        else if (static_cast<int>(num.size()) < dir.precision)
+            num.insert(0, static_cast<size_t>(dir.precision) - num.size(), '0');
     }
     if (negative)
         body += '-';
-    else if ((conv == 'd' || conv == 'i') && spec.plus)
+    else if ((conv == 'd' || conv == 'i') && dir.plus)
         body += '+';
-    else if ((conv == 'd' || conv == 'i') && spec.space)
+    else if ((conv == 'd' || conv == 'i') && dir.space)
         body += ' ';
     body += num;
-    emit(out, spec, body, spec.precision < 0);
+    emit(out, dir, body, dir.precision < 0);
 }
 
 } // namespace
@@ -247,43 +247,43 @@ std::string vcfmt(const char *format, va_list args)
             ++p;
             continue;
         }
-        Spec spec;
+        Directive dir;
         for (;; ++p) {
             if (*p == '-')
-                spec.left = true;
+                dir.left = true;
             else if (*p == '+')
-                spec.plus = true;
+                dir.plus = true;
             else if (*p == ' ')
-                spec.space = true;
+                dir.space = true;
             else if (*p == '0')
-                spec.zero = true;
+                dir.zero = true;
             else if (*p == '#')
                 continue; // not used by the program; ignored
             else
                 break;
         }
         if (*p == '*') {
-            spec.width = va_arg(args, int);
-            if (spec.width < 0) {
-                spec.left = true;
-                spec.width = -spec.width;
+            dir.width = va_arg(args, int);
+            if (dir.width < 0) {
+                dir.left = true;
+                dir.width = -dir.width;
             }
             ++p;
         } else {
             while (*p >= '0' && *p <= '9')
-                spec.width = spec.width * 10 + (*p++ - '0');
+                dir.width = dir.width * 10 + (*p++ - '0');
         }
         if (*p == '.') {
             ++p;
-            spec.precision = 0;
+            dir.precision = 0;
             if (*p == '*') {
-                spec.precision = va_arg(args, int);
-                if (spec.precision < 0)
-                    spec.precision = -1;
+                dir.precision = va_arg(args, int);
+                if (dir.precision < 0)
+                    dir.precision = -1;
                 ++p;
             } else {
                 while (*p >= '0' && *p <= '9')
-                    spec.precision = spec.precision * 10 + (*p++ - '0');
+                    dir.precision = dir.precision * 10 + (*p++ - '0');
             }
         }
         int longs = 0;
@@ -309,7 +309,7 @@ std::string vcfmt(const char *format, va_list args)
                              : longs >= 2 ? va_arg(args, long long)
                              : longs == 1 ? va_arg(args, long)
                                           : va_arg(args, int);
-            formatInteger(out, spec, conv, v, 0);
+            formatInteger(out, dir, conv, v, 0);
             break;
         }
         case 'u':
@@ -320,20 +320,20 @@ std::string vcfmt(const char *format, va_list args)
                               : longs >= 2 ? va_arg(args, unsigned long long)
                               : longs == 1 ? va_arg(args, unsigned long)
                                            : va_arg(args, unsigned int);
-            formatInteger(out, spec, conv, 0, v);
+            formatInteger(out, dir, conv, 0, v);
             break;
         }
         case 'c': {
             const char c = static_cast<char>(va_arg(args, int));
-            emit(out, spec, std::string_view(&c, 1), false);
+            emit(out, dir, std::string_view(&c, 1), false);
             break;
         }
         case 's': {
             const char *s = va_arg(args, const char *);
             std::string_view sv = s ? std::string_view(s) : std::string_view("(null)");
-            if (spec.precision >= 0 && sv.size() > static_cast<size_t>(spec.precision))
-                sv = sv.substr(0, static_cast<size_t>(spec.precision));
-            emit(out, spec, sv, false);
+            if (dir.precision >= 0 && sv.size() > static_cast<size_t>(dir.precision))
+                sv = sv.substr(0, static_cast<size_t>(dir.precision));
+            emit(out, dir, sv, false);
             break;
         }
         case 'f':
@@ -342,7 +342,7 @@ std::string vcfmt(const char *format, va_list args)
         case 'E':
         case 'g':
         case 'G':
-            formatFloat(out, spec, conv, va_arg(args, double));
+            formatFloat(out, dir, conv, va_arg(args, double));
             break;
         default:
             // Unknown conversion: written as it stands.
