@@ -120,6 +120,8 @@ public:
         // the remaining bytes cannot be right; checking it first bounds the allocation.
         if (n > remaining())
             return DocFileFault::Truncated;
+        if (n > kMaxDocumentLines)
+            return DocFileFault::TooLarge;
         list.clear();
         list.reserve(n);
         for (std::uint32_t i = 0; i < n; ++i) {

@@ -35,6 +35,12 @@ enum class DocFileFault {
 // station lines is below 100 kB.
 inline constexpr std::uint64_t kMaxDocumentFileSize = 256u * 1024u * 1024u;
 
+// Neither list of a document holds more lines than this. A line in memory costs a string
+// object of its own, some thirty times its one-byte length prefix in the file, so the
+// file size alone does not bound what decoding allocates. The survey itself takes at
+// most 3000 stations.
+inline constexpr std::size_t kMaxDocumentLines = 1000000;
+
 // The bytes of a document file.
 std::string encodeDocument(const DocumentItems &items);
 

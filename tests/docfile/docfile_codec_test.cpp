@@ -204,6 +204,34 @@ TEST(DocFileDecoding, TrailingBytesAreRefused)
     }
 }
 
+// Each line costs a string object of its own, far more than its one-byte prefix in the
+// file, so the number of lines a file can claim is bounded, not only by its bytes.
+TEST(DocFileDecoding, ListsBeyondTheLineLimitAreRefusedAsTooLarge)
+{
+    for (const bool stations : { true, false }) {
+        const std::uint32_t n = static_cast<std::uint32_t>(kMaxDocumentLines) + 1;
+        // Empty name, format 1, then the list: the 0xFFFF marker, a 32-bit count and n
+        // empty lines, which the file really holds.
+        std::string file = bytes({ 0, 1, 0, 0, 0 });
+        if (!stations)
+            file += bytes({ 0, 0 });
+        file += bytes({ 0xFF, 0xFF, static_cast<int>(n & 0xFF), static_cast<int>((n >> 8) & 0xFF),
+            static_cast<int>((n >> 16) & 0xFF), static_cast<int>(n >> 24) });
+        file += std::string(n, '\0');
+        if (stations)
+            file += bytes({ 0, 0 });
+        DocumentItems target = sentinel();
+        EXPECT_EQ(decodeDocument(file, target), DocFileFault::TooLarge) << stations;
+        EXPECT_EQ(target, sentinel());
+    }
+    // Up to the limit a list is read.
+    DocumentItems full;
+    full.m_Info.assign(kMaxDocumentLines, std::string());
+    DocumentItems back;
+    ASSERT_EQ(decodeDocument(encodeDocument(full), back), DocFileFault::None);
+    EXPECT_EQ(back.m_Info.size(), kMaxDocumentLines);
+}
+
 struct DamageCase
 {
     const char *name;
