@@ -88,10 +88,15 @@ size_t fastFixed(char *buf, double mag, int precision)
 // "%.Pg" of a non-zero value whose decimal exponent lies in the fixed range, through
 // fastFixed: the exponent X after rounding to P digits decides the precision P-1-X of
 // the fixed form, then trailing zeros go. Returns 0 when it cannot decide.
+// log10 may round up to the next integer for a value a few units in the last place
+// below a power of ten (relative distance up to about 4e-15). Rounded to P-1 digits
+// such a value reaches the power and seems to confirm the wrong exponent; with P up to
+// 14 it reaches the power at P digits too, so the exponent is right after all. With
+// more digits it need not, so those go the general way.
 size_t fastGeneral(char *buf, double mag, int precision)
 {
     const int P = precision == 0 ? 1 : precision;
-    if (!(mag >= 1e-4) || !(mag < 1e15) || P > 15)
+    if (!(mag >= 1e-4) || !(mag < 1e15) || P > 14)
         return 0;
     int X = static_cast<int>(std::floor(std::log10(mag)));
     for (int attempt = 0; attempt < 3; ++attempt) {

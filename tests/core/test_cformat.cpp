@@ -81,6 +81,23 @@ TEST(CFormat, FloatConversionsMatchTheCLibrary)
     }
 }
 
+// With many significant digits a value a few units in the last place below a power of
+// ten keeps its exponent (99999.9999999999 for "%.15g") although its logarithm rounds up
+// to the next integer; fewer digits would round it up to the power itself.
+TEST(CFormat, GeneralConversionJustBelowPowersOfTen)
+{
+    for (const char *f : {"%.13g", "%.14g", "%.15g", "%.16g", "%.17g", "%g", "%.1g"}) {
+        for (int e = -5; e <= 16; ++e) {
+            double v = std::pow(10.0, e);
+            for (int step = 0; step < 40; ++step) {
+                v = std::nextafter(v, 0.0);
+                ASSERT_EQ(cfmt(f, v), referenceDouble(f, v)) << "format " << f << " value " << v;
+                ASSERT_EQ(cfmt(f, -v), referenceDouble(f, -v)) << "format " << f << " value " << -v;
+            }
+        }
+    }
+}
+
 TEST(CFormat, NonFiniteValuesLikePrintf)
 {
     for (const char *f : {"%6.1f", "%9g", "%08.2f", "%+e"}) {
