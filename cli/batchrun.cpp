@@ -3,6 +3,7 @@
 #include "cli/batchdialog.h"
 #include "cli/cliprompter.h"
 #include "cli/linesource.h"
+#include "core/cformat.h"
 #include "core/win1252.h"
 #include "document/dravondoc.h"
 #include "document/resultsfile.h"
@@ -68,7 +69,15 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     for (float depth : options.interpolate) {
         prompter.nextNumber = depth;
-        fault = doc.OnInterpolation() != InterpolationOutcome::Shown || fault;
+        const InterpolationOutcome outcome = doc.OnInterpolation();
+        if (outcome == InterpolationOutcome::NoResult && !doc.lastRunAborted()) {
+            // Only the surface station: the depth was accepted but there is no interval
+            // to interpolate in, and nothing else tells the user why no result came.
+            complain(cfmt("Bei der Teufe %g kann nicht interpoliert werden: "
+                          "es gibt keinen Messpunkt unter dem Ansatzpunkt.",
+                static_cast<double>(depth)));
+        }
+        fault = outcome != InterpolationOutcome::Shown || fault;
     }
 
     int status = fault ? 1 : 0;

@@ -112,6 +112,22 @@ TEST_F(Cli, FaultsGiveStatusOne)
     EXPECT_EQ(empty.err, "Eingabedaten fehlen!!!\n");
 }
 
+TEST_F(Cli, InterpolationWithoutAnIntervalSaysWhy)
+{
+    // The surface station alone: the depth 0 is not beyond the last station, yet there
+    // is no interval, so no result comes; the failed request must not pass in silence.
+    const Result r = run("--stations - --interpolate 0", "0 0 0\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "dravon-cli: Bei der Teufe 0 kann nicht interpoliert werden: es gibt keinen "
+                     "Messpunkt unter dem Ansatzpunkt.\n");
+
+    // After an abort the abort message already says why; nothing is added.
+    const Result aborted = run("--stations - --interpolate 150", "100 0 0\n200 120 0\n");
+    EXPECT_EQ(aborted.status, 1);
+    EXPECT_EQ(aborted.err.find("dravon-cli:"), std::string::npos) << aborted.err;
+}
+
 TEST_F(Cli, UsageErrorsAndUnreadableFilesGiveStatusTwo)
 {
     EXPECT_EQ(run("").status, 2);
