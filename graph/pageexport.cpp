@@ -123,10 +123,24 @@ bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const 
     GraphPage page;
     page.OnCompute(data);
 
+    // The reason in German: the file layer's own texts are English.
+    const auto reasonOf = [](const QSaveFile &f) {
+        switch (f.error()) {
+        case QFileDevice::PermissionsError:
+            return german("Keine Berechtigung.");
+        case QFileDevice::ResourceError:
+            return german("Kein Platz auf dem Datenträger.");
+        case QFileDevice::OpenError:
+            return german("Der Ordner fehlt oder ist nicht beschreibbar.");
+        default:
+            return german("Fehler beim Schreiben.");
+        }
+    };
+
     QSaveFile file(qpath);
     if (!file.open(QIODevice::WriteOnly)) {
         germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
-            shownPath.c_str(), win1252::fromUtf8(file.errorString().toStdString()).c_str());
+            shownPath.c_str(), reasonOf(file).c_str());
         return false;
     }
     bool ok = false;
@@ -137,7 +151,7 @@ bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const 
     else
         ok = writePdf(page, data, docTitle, file);
     if (!ok || !file.commit()) {
-        const std::string reason = win1252::fromUtf8(file.errorString().toStdString());
+        const std::string reason = reasonOf(file);
         file.cancelWriting();
         germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
             shownPath.c_str(), reason.c_str());
