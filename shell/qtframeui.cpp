@@ -3,12 +3,12 @@
 
 #include "shell/documentfilter.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 
@@ -71,5 +71,22 @@ void QtFrameUi::printSetup(QPrinter &printer)
 
 bool QtFrameUi::openWithDesktop(const QString &path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // xdg-open starts happily and only then finds out that no viewer takes the file; its
+    // exit status says so. A viewer that keeps xdg-open waiting has taken the file. The
+    // process is left alone afterwards (no parent), so closing the program never kills
+    // a viewer that is still open.
+    constexpr int kAnswerMs = 3000;
+    auto *opener = new QProcess;
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            opener->deleteLater();
+    });
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->start(QStringLiteral("xdg-open"), { QUrl::fromLocalFile(path).toString() });
+    if (!opener->waitForStarted())
+        return false;
+    if (!opener->waitForFinished(kAnswerMs))
+        return true;
+    return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }

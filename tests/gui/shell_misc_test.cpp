@@ -1,12 +1,17 @@
-// Start-up pieces without a window: the command line and the per-user registration of
-// the document type.
+// Start-up pieces without a window: the command line, the per-user registration of the
+// document type and the opening of the help page with the desktop's viewer.
 #include "guifixture.h"
 
 #include "shell/commandline.h"
 #include "shell/desktopregistration.h"
+#include "shell/dravonapp.h"
+#include "shell/qtframeui.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
+#include <QUrl>
 
 #include <cstdlib>
 
@@ -92,4 +97,71 @@ TEST_F(Registration, DoesNothingWhenSwitchedOff)
     setenv("DRAVON_NO_REGISTER", "1", 1);
     EXPECT_EQ(registerDesktopFiles(dir.path(), QStringLiteral("/usr/bin/dravon")), 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("mime"))));
+}
+
+// The desktop's opener, replaced by a script that answers with a given exit status.
+class DesktopViewer : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        guiApp();
+        path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.path()));
+        page = dir.filePath(QStringLiteral("hilfe.html"));
+    }
+    void TearDown() override { qputenv("PATH", path); }
+    void installOpener(const QByteArray &body)
+    {
+        QFile script(dir.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n" + body + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QTemporaryDir dir;
+    QByteArray path;
+    QString page;
+};
+
+TEST_F(DesktopViewer, AnOpenerThatFindsNoViewerIsAFailure)
+{
+    // What xdg-open does on a desktop without any browser: it starts, then gives up.
+    installOpener("exit 3");
+    QtFrameUi ui;
+    EXPECT_FALSE(ui.openWithDesktop(page));
+}
+
+TEST_F(DesktopViewer, AnOpenerThatSucceedsOrKeepsRunningHasOpenedThePage)
+{
+    const QString seenPath = dir.filePath(QStringLiteral("seen"));
+    installOpener("echo \"$1\" > '" + QFile::encodeName(seenPath) + "'; exit 0");
+    QtFrameUi ui;
+    EXPECT_TRUE(ui.openWithDesktop(page));
+    QFile seen(seenPath);
+    ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
+    EXPECT_EQ(seen.readAll().trimmed(), QUrl::fromLocalFile(page).toString().toUtf8());
+
+    // A viewer that stays open keeps its opener waiting: that is a page on the screen.
+    installOpener("exec /bin/sleep 5");
+    EXPECT_TRUE(ui.openWithDesktop(page));
+}
+
+TEST_F(DesktopViewer, NoOpenerAtAllIsAFailure)
+{
+    QtFrameUi ui;
+    EXPECT_FALSE(ui.openWithDesktop(page));
+}
+
+TEST(QtTexts, TheDialogsQtSuppliesSpeakGerman)
+{
+    guiApp();
+    QTranslator *german = CDravonApp::loadGermanQtTexts();
+    ASSERT_NE(german, nullptr) << "Qt's German translations are missing (tools/install-deps)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    // The other tests see Qt's own texts again.
+    QCoreApplication::removeTranslator(german);
+    delete german;
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
