@@ -15,11 +15,13 @@
 #include "textview/dravonview.h"
 
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTranslator>
 
 #include <clocale>
 #include <cstdio>
@@ -41,12 +43,28 @@ void CDravonApp::configure()
     initShellResources();
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("dravon"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("dravon"));
+    // No display name: the window system would append it to every window title
+    // ("Dialogfeld — dravon"); the captions are exactly the program's own.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
     // Numbers keep the point whatever the user's locale: Qt's conversions through the
     // C locale, and the C library's too (Qt set it from the environment).
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, "C");
+    loadGermanQtTexts();
+}
+
+QTranslator *CDravonApp::loadGermanQtTexts()
+{
+    // The program speaks German whatever the user's language, and so do the file, print
+    // and message dialogs that Qt supplies.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(
+            QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
 }
 
 int CDravonApp::InitInstance()

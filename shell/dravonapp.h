@@ -11,6 +11,7 @@ class CMainFrame;
 class QtFrameUi;
 class QtMeasurementDialog;
 class QtPrompter;
+class QTranslator;
 class ScreenshotDriver;
 struct CommandLine;
 
@@ -31,6 +32,10 @@ public:
     // Organisation and application name of the settings, and the C numeric locale for
     // every number Qt reads or writes. Also used by tests.
     static void configure();
+
+    // Installs Qt's German texts for its own dialogs and buttons ("Abbrechen", "Suchen
+    // in:"); returns the installed translator, or null when they are not installed.
+    static QTranslator *loadGermanQtTexts();
 
 private:
     int printDocument(const CommandLine &line);
