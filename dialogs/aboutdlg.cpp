@@ -21,7 +21,9 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     if (icon.isNull())
         icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     auto *iconLabel = new QLabel(this);
-    const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    // The size of a program icon on a dialog (32 x 32); the style's larger message-box
+    // size would reach into the text column at x = 40.
+    constexpr int side = 32;
     iconLabel->setPixmap(icon.pixmap(side, side));
     iconLabel->setGeometry(du.x(11), du.y(17), side, side);
 

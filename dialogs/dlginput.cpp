@@ -242,6 +242,7 @@ void DlgInput::showMembers()
     showEntries(m_listInfo, m_state.m_ListInfo);
     showEntries(m_listEingabe, m_state.m_ListEingabe);
     m_name->setText(toQt(m_state.m_Name));
+    m_name->home(false); // a long name shows its beginning
     showChoice(m_formatGroup, m_state.m_Format);
     m_zeile->setText(toQt(m_state.m_Zeile));
     m_zeile->home(false); // show the start of a long line

@@ -156,3 +156,15 @@ TEST_F(DlgInputTest, OkReadsTheNameAndNoFormatShowsNoChoice)
 }
 
 } // namespace
+
+TEST_F(DlgInputTest, ALongNameShowsItsBeginning)
+{
+    LineEditor other = original;
+    other.m_Name = "Bohrung Nordfeld 7 - Ablenkbohrung mit langem Namen";
+    DlgInput second(other, prompter);
+    ASSERT_TRUE(showActive(&second));
+    QLineEdit *name = second.nameEdit();
+    ASSERT_LT(name->width(), name->fontMetrics().horizontalAdvance(name->text()));
+    EXPECT_EQ(name->cursorPosition(), 0);
+    clickButton(second.cancelButton());
+}

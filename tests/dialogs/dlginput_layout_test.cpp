@@ -145,6 +145,18 @@ TEST(DialogLayout, AboutBoxCaptionsFitAndOkIsTheDefault)
         }
     }
     EXPECT_TRUE(version);
+    // The icon stays left of the text column.
+    for (QLabel *icon : about.findChildren<QLabel *>()) {
+        if (icon->pixmap().isNull())
+            continue;
+        EXPECT_LE(icon->pixmap().deviceIndependentSize().width(), icon->width());
+        for (QLabel *text : about.findChildren<QLabel *>()) {
+            if (text->pixmap().isNull()) {
+                SCOPED_TRACE(text->text().toStdString());
+                EXPECT_FALSE(icon->geometry().intersects(text->geometry()));
+            }
+        }
+    }
     const auto buttons = about.findChildren<QPushButton *>();
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_TRUE(buttons[0]->isDefault());
