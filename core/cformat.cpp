@@ -234,6 +234,20 @@ std::string vcfmt(const char *format, va_list args)
 {
     std::string out;
     out.reserve(96);
+    vcfmtAppend(out, format, args);
+    return out;
+}
+
+void cfmtAppend(std::string &out, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    vcfmtAppend(out, format, args);
+    va_end(args);
+}
+
+void vcfmtAppend(std::string &out, const char *format, va_list args)
+{
     const char *p = format;
     while (*p) {
         if (*p != '%') {
@@ -356,7 +370,6 @@ std::string vcfmt(const char *format, va_list args)
             break;
         }
     }
-    return out;
 }
 
 std::string cfmt(const char *format, ...)

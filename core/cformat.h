@@ -11,3 +11,7 @@
 
 std::string cfmt(const char *format, ...) __attribute__((format(printf, 1, 2)));
 std::string vcfmt(const char *format, va_list args);
+
+// Appends to `out` instead of returning a new string (reuses its capacity).
+void cfmtAppend(std::string &out, const char *format, ...) __attribute__((format(printf, 2, 3)));
+void vcfmtAppend(std::string &out, const char *format, va_list args);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 
@@ -15,6 +16,63 @@ locale_t cLocale()
 {
     static const locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return loc;
+}
+
+// Plain decimal numbers ("-123.45"), by far the most common case, without the general
+// conversion: with at most 15 significant digits and 8 decimals the integer n and 10^k
+// are exact doubles, their quotient is rounded once, and that double cannot lie close
+// enough to a point half-way between two floats to round differently from the exact
+// value (it would need 10^k > 2^28). Anything else (exponent, hexadecimal, inf, nan,
+// more digits) goes to strtof. Returns the end of the number, or nullptr.
+const char *fastDecimal(const char *p, float &value)
+{
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    const char *q = p;
+    const bool negative = *q == '-';
+    if (*q == '-' || *q == '+')
+        ++q;
+    std::uint64_t n = 0;
+    int digits = 0, decimals = 0;
+    bool any = false;
+    while (*q >= '0' && *q <= '9') {
+        if (n != 0 || *q != '0')
+            ++digits;
+        n = n * 10 + static_cast<std::uint64_t>(*q - '0');
+        any = true;
+        ++q;
+        if (digits > 15)
+            return nullptr;
+    }
+    if (*q == '.') {
+        ++q;
+        while (*q >= '0' && *q <= '9') {
+            if (n != 0 || *q != '0')
+                ++digits;
+            n = n * 10 + static_cast<std::uint64_t>(*q - '0');
+            any = true;
+            ++q;
+            if (digits > 15 || ++decimals > 8)
+                return nullptr;
+        }
+    }
+    if (!any || *q == 'e' || *q == 'E' || ((*q == 'x' || *q == 'X') && q[-1] == '0'))
+        return nullptr;
+    const double v = static_cast<double>(n) / kPow10[decimals];
+    value = static_cast<float>(negative ? -v : v);
+    return q;
+}
+
+// strtof in the "C" locale, after the fast path for plain decimals.
+const char *parseFloat(const char *p, float &value)
+{
+    if (const char *end = fastDecimal(p, value))
+        return end;
+    char *end = nullptr;
+    const float v = strtof_l(p, &end, cLocale());
+    if (end == p)
+        return nullptr;
+    value = v;
+    return end;
 }
 
 const char *skipSpace(const char *p)
@@ -31,12 +89,10 @@ bool readFloat(const char *&p, float &value, int width)
     p = skipSpace(p);
     if (width == 0)
         return false;
-    char *end = nullptr;
     if (width < 0) {
-        const float v = strtof_l(p, &end, cLocale());
-        if (end == p)
+        const char *end = parseFloat(p, value);
+        if (!end)
             return false;
-        value = v;
         p = end;
         return true;
     }
@@ -48,10 +104,9 @@ bool readFloat(const char *&p, float &value, int width)
         ++n;
     }
     buf[n] = '\0';
-    const float v = strtof_l(buf, &end, cLocale());
-    if (end == buf)
+    const char *end = parseFloat(buf, value);
+    if (!end)
         return false;
-    value = v;
     p += end - buf;
     return true;
 }

@@ -3,6 +3,7 @@
 #include "core/survey.h"
 
 #include <cmath>
+#include <cstdarg>
 
 namespace {
 
@@ -34,6 +35,37 @@ struct Direction
     }
 };
 
+// Fills the results table line by line, reusing the strings of the previous table as
+// buffers: a recomputation then allocates almost nothing.
+class TableBuilder
+{
+public:
+    explicit TableBuilder(StringList &table)
+        : m_table(table)
+    {
+        m_spare.swap(table);
+        table.reserve(m_spare.size());
+    }
+
+    // Formats a new line and returns it.
+    const std::string &add(const char *format, ...) __attribute__((format(printf, 2, 3)))
+    {
+        std::string line = m_used < m_spare.size() ? std::move(m_spare[m_used++]) : std::string();
+        line.clear();
+        va_list args;
+        va_start(args, format);
+        vcfmtAppend(line, format, args);
+        va_end(args);
+        m_table.push_back(std::move(line));
+        return m_table.back();
+    }
+
+private:
+    StringList &m_table;
+    StringList m_spare;
+    size_t m_used = 0;
+};
+
 } // namespace
 
 void SurveyData::abweichung(double north, double east, double &A, double &Z)
@@ -52,7 +84,7 @@ void SurveyData::abweichung(double north, double east, double &A, double &Z)
 int SurveyData::schmiegungskreis(Prompter &prompter)
 {
     const double DEG = degree();
-    m_Ergebnisse.clear();
+    TableBuilder table(m_Ergebnisse);
     m_X[0] = m_Y[0] = m_Y1[0] = 0.0f;
     m_PlotWerte = m_MaxWerte > 0 ? 1 : 0;
     m_bAbbruch = false;
@@ -61,9 +93,9 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
 
     for (int i = 1; i < m_MaxWerte; ++i) {
         if (i == 1) {
-            m_Ergebnisse.push_back(cfmt("%s", m_Name.c_str()));
+            table.add("%s", m_Name.c_str());
             for (const char *line : kHead)
-                m_Ergebnisse.emplace_back(line);
+                table.add("%s", line);
         }
         const double T1 = m_Teufe[i - 1], T2 = m_Teufe[i];
         const Direction d1 = d2;
@@ -73,26 +105,20 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
                    + (d2.cosTheta * d1.cosTheta + d2.sinTheta * d1.sinTheta) * (d1.sinPhi * d2.sinPhi);
         if (!(K > 0.0)) {
             // A dogleg of 90 degrees or more cannot be an arc of this method.
-            const std::string text = cfmt("ABBRUCH bei TEUFE(m):%6.2f \nPHI(Grad):%6.2f THETA(Grad):%6.2f",
-                                          T2, static_cast<double>(m_Phi[i]),
-                                          static_cast<double>(m_Theta[i]));
-            prompter.message(text);
-            m_Ergebnisse.push_back(text);
+            prompter.message(table.add("ABBRUCH bei TEUFE(m):%6.2f \nPHI(Grad):%6.2f THETA(Grad):%6.2f",
+                                       T2, static_cast<double>(m_Phi[i]),
+                                       static_cast<double>(m_Theta[i])));
             m_bAbbruch = true;
             return 1;
         }
         if (T2 != 0.0 && T2 == T1) {
-            const std::string text =
-                cfmt("ABBRUCH!Die %d.Teufe %g ist gleich der vorangehenden Teufe:%g", i + 1, T2, T1);
-            prompter.message(text);
-            m_Ergebnisse.push_back(text);
+            prompter.message(
+                table.add("ABBRUCH!Die %d.Teufe %g ist gleich der vorangehenden Teufe:%g", i + 1, T2, T1));
             m_bAbbruch = true;
             return 0;
         }
         if (K >= 1.0) {
-            const std::string text = cfmt("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M", T1, T2);
-            prompter.message(text);
-            m_Ergebnisse.push_back(text);
+            prompter.message(table.add("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M", T1, T2));
             K = 1.0;
         }
         const double alpha = std::atan(std::sqrt(1.0 - K * K) / K) / DEG;
@@ -127,17 +153,16 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
         }
         m_PlotWerte = i + 1;
 
-        m_Ergebnisse.push_back(cfmt("    %6.1f-%6.1f %6.3f %9g %8.2f %8.2f %7.2f %8.2f %5.1f:%5.1f", T1,
-                                    T2, D30, R, TVD, loss, N, E, A, Z));
+        table.add("    %6.1f-%6.1f %6.3f %9g %8.2f %8.2f %7.2f %8.2f %5.1f:%5.1f", T1, T2, D30, R, TVD,
+                  loss, N, E, A, Z);
 
         if (m_Methode == 1 && m_Teufe[i] >= m_InterpolTeufe) {
             interpolation(m_Teufe[i - 1], m_Teufe[i], TVD0, TVD, N0, N, E0, E, prompter);
             m_Methode = 0;
         }
         if (m_Methode == 1 && i == m_MaxWerte - 1) {
-            m_Ergebnisse.push_back(cfmt("    Die Teufe:%7.2f > Max.Teufe:%7.2f\n",
-                                        static_cast<double>(m_InterpolTeufe),
-                                        static_cast<double>(m_Teufe[m_MaxWerte - 1])));
+            table.add("    Die Teufe:%7.2f > Max.Teufe:%7.2f\n", static_cast<double>(m_InterpolTeufe),
+                      static_cast<double>(m_Teufe[m_MaxWerte - 1]));
             m_Methode = 0;
         }
         TVD0 = TVD;

@@ -9,6 +9,7 @@
 #include <locale.h>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -121,4 +122,44 @@ TEST(CScan, FieldWidthsIntegersAndWords)
     int i = 0;
     EXPECT_FALSE(cscan::readInt(r, i));
     EXPECT_FALSE(cscan::readWord(r = "   ", word));
+}
+
+TEST(CScan, PlainDecimalsRoundLikeStrtof)
+{
+    // Decimals of every length the fast path takes, and points half-way between two
+    // floats written out with up to eight decimals, where a second rounding would show.
+    std::mt19937_64 rng(99);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 200000; ++i) {
+        const unsigned long long n = rng() % 1000000000000000ULL;
+        const int decimals = static_cast<int>(rng() % 9);
+        std::string digits = std::to_string(n >> (rng() % 50));
+        if (decimals > 0) {
+            while (static_cast<int>(digits.size()) <= decimals)
+                digits.insert(0, "0");
+            digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
+        }
+        texts.push_back((rng() % 4 == 0 ? "-" : "") + digits);
+    }
+    std::uniform_real_distribution<float> any(0.0f, 5000.0f);
+    for (int i = 0; i < 100000; ++i) {
+        const float f = any(rng);
+        const double mid = (static_cast<double>(f) + std::nextafter(f, 1e9f)) / 2.0;
+        char buf[64];
+        for (int decimals : {6, 7, 8}) {
+            std::snprintf(buf, sizeof buf, "%.*f", decimals, mid);
+            std::string t(buf);
+            for (char &c : t)
+                c = c == ',' ? '.' : c; // the German printf writes a comma
+            texts.push_back(t);
+        }
+    }
+    for (const std::string &t : texts) {
+        const std::string line = t + " 0 0";
+        float got[3] = {0, 0, 0}, want[3] = {0, 0, 0};
+        ASSERT_EQ(cscan::readFloats(line, got), 3) << t;
+        referenceScan(line, want);
+        ASSERT_EQ(std::signbit(got[0]), std::signbit(want[0])) << t;
+        ASSERT_EQ(got[0], want[0]) << t;
+    }
 }
