@@ -62,8 +62,9 @@ DlgInterpolation::DlgInterpolation(QWidget *parent, Prompter *prompter)
     connect(m_ok, &QPushButton::clicked, this, &DlgInterpolation::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInterpolation::reject);
 
-    setTabOrder(m_edit, m_cancel);
-    setTabOrder(m_cancel, m_ok);
+    // Tab goes from the depth to OK and then to Abbrechen, the order of the layout.
+    setTabOrder(m_edit, m_ok);
+    setTabOrder(m_ok, m_cancel);
     m_edit->setFocus(Qt::OtherFocusReason);
 }
 

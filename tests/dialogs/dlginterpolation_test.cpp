@@ -35,6 +35,8 @@ protected:
         clickButton(dialog.okButton());
     }
 
+    // The application comes before the dialog, also when a test runs on its own.
+    QApplication &app = widgetApp();
     ScriptedPrompter prompter;
     DlgInterpolation dialog { nullptr, &prompter };
 };
@@ -132,6 +134,19 @@ TEST_F(DepthRequest, EnterInTheEditConfirms)
     QTest::keyClick(dialog.depthEdit(), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FLOAT_EQ(dialog.m_SollTeufe, 42.0f);
+}
+
+TEST_F(DepthRequest, OpensInTheDepthAndTabsToOkThenAbbrechen)
+{
+    open(0.0f, "Maximale Teufe:300");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.depthEdit());
+    const QList<QWidget *> expected { dialog.okButton(), dialog.cancelButton(),
+        dialog.depthEdit() };
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+    dialog.reject();
 }
 
 } // namespace
