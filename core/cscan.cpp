@@ -34,27 +34,25 @@ const char *fastDecimal(const char *p, float &value)
     std::uint64_t n = 0;
     int digits = 0, decimals = 0;
     bool any = false;
-    while (*q >= '0' && *q <= '9') {
-        if (n != 0 || *q != '0')
-            ++digits;
-        n = n * 10 + static_cast<std::uint64_t>(*q - '0');
-        any = true;
-        ++q;
-        if (digits > 15)
-            return nullptr;
-    }
-    if (*q == '.') {
-        ++q;
-        while (*q >= '0' && *q <= '9') {
+    bool tooLong = false;
+    // Takes a run of digits into n; counts the significant ones.
+    const auto takeDigits = [&](bool fraction) {
+        while (*q >= '0' && *q <= '9' && !tooLong) {
             if (n != 0 || *q != '0')
                 ++digits;
             n = n * 10 + static_cast<std::uint64_t>(*q - '0');
             any = true;
             ++q;
-            if (digits > 15 || ++decimals > 8)
-                return nullptr;
+            tooLong = digits > 15 || (fraction && ++decimals > 8);
         }
+    };
+    takeDigits(false);
+    if (*q == '.' && !tooLong) {
+        ++q;
+        takeDigits(true);
     }
+    if (tooLong)
+        return nullptr;
     if (!any || *q == 'e' || *q == 'E' || ((*q == 'x' || *q == 'X') && q[-1] == '0'))
         return nullptr;
     const double v = static_cast<double>(n) / kPow10[decimals];
