@@ -18,13 +18,6 @@
 
 namespace {
 
-void printUtf8Line(const std::string &text)
-{
-    const std::string utf8 = win1252::toUtf8(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
 void complain(const std::string &germanUtf8)
 {
     std::fprintf(stderr, "dravon-cli: %s\n", germanUtf8.c_str());
@@ -81,24 +74,24 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
 
     int status = fault ? 1 : 0;
-    const std::string title = doc.GetTitle().toStdString();
+    const std::string title = doc.titleText();
     if (!options.resultsFile.empty()
-        && !writeResultsFile(options.resultsFile, win1252::fromUtf8(title), doc.m_Ergebnisse)) {
+        && !writeResultsFile(options.resultsFile, title, doc.m_Ergebnisse)) {
         complain("Die Ergebnisdatei " + options.resultsFile + " kann nicht geschrieben werden.");
         status = 2;
     }
     if (!options.plotFile.empty()) {
         std::string error;
-        if (!exportGraphPage(doc, win1252::fromUtf8(title), options.plotFile, error)) {
+        if (!exportGraphPage(doc, title, options.plotFile, error)) {
             complain(win1252::toUtf8(error));
             status = 2;
         }
     }
 
     for (const std::string &entry : doc.m_Ergebnisse)
-        printUtf8Line(entry);
+        writeUtf8Line(stdout, entry);
     for (const std::string &result : prompter.interpolationResults)
-        printUtf8Line(result);
+        writeUtf8Line(stdout, result);
     std::fflush(stdout);
     return status;
 }

@@ -12,14 +12,14 @@ bool isInterpolationResult(const std::string &text)
     return std::string_view(text).starts_with("\nERGEBNISSE DER INTERPOLATION");
 }
 
-void writeLine(FILE *stream, const std::string &text)
+} // namespace
+
+void writeUtf8Line(FILE *stream, const std::string &text)
 {
     const std::string utf8 = win1252::toUtf8(text);
     std::fwrite(utf8.data(), 1, utf8.size(), stream);
     std::fputc('\n', stream);
 }
-
-} // namespace
 
 void CliPrompter::message(const std::string &text)
 {
@@ -27,13 +27,13 @@ void CliPrompter::message(const std::string &text)
         interpolationResults.push_back(text);
         return;
     }
-    writeLine(stderr, text);
+    writeUtf8Line(stderr, text);
     ++messagesShown;
 }
 
 bool CliPrompter::askYesNo(const std::string &question)
 {
-    writeLine(stderr, question);
+    writeUtf8Line(stderr, question);
     ++messagesShown;
     return false;
 }

@@ -5,9 +5,13 @@
 
 #include "core/prompter.h"
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
+
+// Writes Windows-1252 text as one UTF-8 line.
+void writeUtf8Line(FILE *stream, const std::string &text);
 
 class CliPrompter : public Prompter
 {

@@ -1,7 +1,7 @@
 // The measurement dialog's widgets and how they mirror the LineEditor.
 #include "dialogs/dlginput.h"
 
-#include "core/win1252.h"
+#include "document/qttext.h"
 #include "dialogs/dialogunits.h"
 
 #include <QApplication>
@@ -22,16 +22,6 @@
 #include <array>
 
 namespace {
-
-QString toQt(const std::string &bytes)
-{
-    return QString::fromStdString(win1252::toUtf8(bytes));
-}
-
-std::string fromQt(const QString &text)
-{
-    return win1252::fromUtf8(text.toStdString());
-}
 
 // The station list's rows are two pixels taller than a list's usual rows, so that the
 // columns of numbers do not crowd each other.

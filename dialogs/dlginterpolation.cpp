@@ -3,7 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "core/win1252.h"
+#include "document/qttext.h"
 #include "dialogs/dialogunits.h"
 
 #include <QLabel>
@@ -74,7 +74,7 @@ void DlgInterpolation::showEvent(QShowEvent *event)
         // Opening shows the members: the caller sets them between construction and
         // showing the dialog.
         m_bShown = true;
-        m_label->setText(QString::fromStdString(win1252::toUtf8(m_Text)));
+        m_label->setText(toQt(m_Text));
         m_edit->setText(QString::fromStdString(cfmt("%g", static_cast<double>(m_SollTeufe))));
         m_edit->selectAll();
     }
@@ -87,7 +87,7 @@ void DlgInterpolation::accept()
     if (!parseDepth(m_edit->text(), value)) {
         static const QString text = QStringLiteral("Bitte geben Sie eine Zahl ein.");
         if (m_prompter) {
-            m_prompter->message(win1252::fromUtf8(text.toStdString()));
+            m_prompter->message(fromQt(text));
         } else {
             QMessageBox box(
                 QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok, this);
@@ -98,6 +98,6 @@ void DlgInterpolation::accept()
         return;
     }
     m_SollTeufe = value;
-    m_Text = win1252::fromUtf8(m_label->text().toStdString());
+    m_Text = fromQt(m_label->text());
     QDialog::accept();
 }

@@ -1,21 +1,12 @@
 // Message boxes and the number request of the desktop program.
 #include "dialogs/qtprompter.h"
 
-#include "core/win1252.h"
+#include "document/qttext.h"
 #include "dialogs/dlginterpolation.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-
-namespace {
-
-QString toQt(const std::string &bytes)
-{
-    return QString::fromStdString(win1252::toUtf8(bytes));
-}
-
-} // namespace
 
 QtPrompter::QtPrompter(QWidget *parent)
     : m_parent(parent)

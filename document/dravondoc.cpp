@@ -4,6 +4,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "document/qttext.h"
 #include "document/docfile.h"
 #include "document/resultsfile.h"
 
@@ -16,11 +17,6 @@ namespace {
 std::string localPath(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-std::string toWin1252(const QString &text)
-{
-    return win1252::fromUtf8(text.toUtf8().toStdString());
 }
 
 } // namespace
@@ -139,7 +135,7 @@ bool CDravonDoc::OnSaveDocument(const QString &path)
         static const std::string format
             = win1252::fromUtf8("Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
                                 "Eine vorhandene Datei dieses Namens bleibt unverändert.");
-        m_prompter->message(cfmt(format.c_str(), toWin1252(path).c_str()));
+        m_prompter->message(cfmt(format.c_str(), fromQt(path).c_str()));
         return false;
     }
     SetPathName(path);
@@ -159,9 +155,9 @@ InterpolationOutcome CDravonDoc::OnInterpolation()
 
 void CDravonDoc::OnErgebnisseAusgeben()
 {
-    if (!writeResultsFile(localPath(m_resultsPath), toWin1252(GetTitle()), m_Ergebnisse)) {
+    if (!writeResultsFile(localPath(m_resultsPath), titleText(), m_Ergebnisse)) {
         m_prompter->message(cfmt("Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!",
-            toWin1252(m_resultsPath).c_str()));
+            fromQt(m_resultsPath).c_str()));
         return;
     }
     m_prompter->message("Die Ergebnisse sind in die Datei aus.txt geschrieben!");
@@ -181,6 +177,11 @@ QString CDravonDoc::GetTitle() const
     if (m_pathName.isEmpty())
         return QStringLiteral("Unbenannt");
     return QFileInfo(m_pathName).fileName();
+}
+
+std::string CDravonDoc::titleText() const
+{
+    return fromQt(GetTitle());
 }
 
 void CDravonDoc::SetPathName(const QString &path)

@@ -49,6 +49,8 @@ public:
     // "Unbenannt" until the document was opened or saved, then the file name without
     // its folder.
     QString GetTitle() const;
+    // The same title in the program's character set (for the "Dokument" lines).
+    std::string titleText() const;
     QString GetPathName() const { return m_pathName; }
     void SetPathName(const QString &path);
     bool IsModified() const { return m_modified; }

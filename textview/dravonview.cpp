@@ -1,7 +1,6 @@
 // The results text view on screen and paper.
 #include "textview/dravonview.h"
 
-#include "core/win1252.h"
 #include "document/dravondoc.h"
 #include "graph/painterdrawcontext.h"
 #include "textview/tablepage.h"
@@ -130,7 +129,7 @@ int CDravonView::print(QPrinter &printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return 0;
-    const std::string title = win1252::fromUtf8(m_doc->GetTitle().toUtf8().toStdString());
+    const std::string title = m_doc->titleText();
     int printed = 0;
     for (int page = from; page <= to; ++page) {
         if (printed > 0)

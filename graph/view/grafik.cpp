@@ -1,7 +1,6 @@
 // The graph view on screen and paper.
 #include "graph/view/grafik.h"
 
-#include "core/win1252.h"
 #include "document/dravondoc.h"
 #include "graph/graphstyle.h"
 #include "graph/painterdrawcontext.h"
@@ -13,15 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-std::string titleOf(const CDravonDoc &doc)
-{
-    return win1252::fromUtf8(doc.GetTitle().toUtf8().toStdString());
-}
-
-} // namespace
 
 CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
     : QAbstractScrollArea(parent)
@@ -90,7 +80,7 @@ void CGrafik::paintEvent(QPaintEvent *event)
     painter.setClipRect(event->rect());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, *m_doc, titleOf(*m_doc));
+    m_page.OnDraw(dc, *m_doc, m_doc->titleText());
 }
 
 int CGrafik::print(QPrinter &printer)
@@ -107,7 +97,7 @@ int CGrafik::print(QPrinter &printer)
     m_page.m_bPortrait = area.height() > area.width() ? 1 : 0;
     m_page.worldtrans(*m_doc);
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, *m_doc, titleOf(*m_doc));
+    m_page.OnDraw(dc, *m_doc, m_doc->titleText());
     painter.end();
     OnEndPrinting();
     return 1;
