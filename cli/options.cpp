@@ -98,7 +98,7 @@ const char *cliUsage()
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
            "  --save PFAD.dvn        das Dokument wie \"Speichern\" in diese Datei schreiben\n"
-           "                         (Name, Format, Messwerte, Beschreibung, Bohrungsoptionen)\n"
+           "                         (Name, Format, Messwerte, Beschreibung, Lage der Bohrung)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
