@@ -73,6 +73,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         fault = outcome != InterpolationOutcome::Shown || fault;
     }
 
+    // Given options win over what the document file stored.
+    doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
+
     int status = fault ? 1 : 0;
     const std::string title = doc.titleText();
     if (!options.resultsFile.empty()
@@ -87,6 +90,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             status = 2;
         }
     }
+
+    // As "Speichern" would; a faulty input is saved as far as it was read, and the
+    // status says so.
+    if (!options.savePath.empty() && !doc.OnSaveDocument(QString::fromStdString(options.savePath)))
+        status = 2; // the document told why on stderr
 
     for (const std::string &entry : doc.m_Ergebnisse)
         writeUtf8Line(stdout, entry);

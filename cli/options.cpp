@@ -2,6 +2,7 @@
 
 #include "core/cscan.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -29,13 +30,59 @@ bool parseDepth(const std::string &text, float &depth)
     return *p == '\0';
 }
 
+// A whole decimal number with a point, blanks around it allowed; locale-independent.
+bool parseNumber(std::string_view text, double &value)
+{
+    while (!text.empty() && cscan::isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && cscan::isSpace(text.back()))
+        text.remove_suffix(1);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
+    return ec == std::errc() && ptr == end && std::isfinite(value);
+}
+
+bool parseWellhead(const std::string &text, Wellhead &wellhead)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
+        return false;
+    const std::string_view all(text);
+    return parseNumber(all.substr(0, comma), wellhead.easting)
+        && parseNumber(all.substr(comma + 1), wellhead.northing) && validLength(wellhead.easting)
+        && validLength(wellhead.northing);
+}
+
 } // namespace
+
+WellSettings withWellOptions(const CliOptions &o, WellSettings s)
+{
+    if (o.wellhead)
+        s.wellhead = o.wellhead;
+    if (o.elevation)
+        s.elevation = o.elevation;
+    if (o.epsg)
+        s.epsg = o.epsg;
+    if (o.gridConvergence)
+        s.gridConvergence = o.gridConvergence;
+    if (o.declination) {
+        s.declination = o.declination;
+        if (!o.north)
+            s.north = NorthReference::Magnetic;
+    }
+    if (o.north)
+        s.north = *o.north;
+    return s;
+}
 
 const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] (--stations DATEI | DATEI)\n"
+           "                  [--plot PFAD] [--save PFAD.dvn] [Bohrungsoptionen]\n"
+           "                  (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
            "Ergebnistabelle auf die Standardausgabe.\n"
@@ -50,7 +97,23 @@ const char *cliUsage()
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
+           "  --save PFAD.dvn        das Dokument wie \"Speichern\" in diese Datei schreiben\n"
+           "                         (Name, Format, Messwerte, Beschreibung, Lage der Bohrung)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
+           "\n"
+           "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
+           "  --wellhead E,N         Ansatzpunkt: Rechtswert und Hochwert in Metern\n"
+           "  --elevation Z          Höhe des Teufenbezugspunkts über dem Meeresspiegel (m)\n"
+           "  --crs EPSG:NNNN        Koordinatenbezugssystem des Ansatzpunkts\n"
+           "  --north true|grid|magnetic\n"
+           "                         Bezug der gemessenen Azimute: geographisch Nord (Vorgabe),\n"
+           "                         Gitternord oder magnetisch Nord\n"
+           "  --grid-convergence GRAD\n"
+           "                         Meridiankonvergenz: Gitterazimut = geographischer Azimut\n"
+           "                         - Konvergenz (positiv, wo Gitternord östlich liegt)\n"
+           "  --declination GRAD     Deklination: geographischer Azimut = magnetischer Azimut\n"
+           "                         + Deklination (Ost positiv); ohne --north gelten die\n"
+           "                         Azimute damit als magnetisch\n"
            "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
            "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf oder unlesbarer Datei.\n";
@@ -104,6 +167,35 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || v.empty())
                 return fail("--plot erwartet einen Dateinamen");
             o.plotFile = v;
+        } else if (a == "--save") {
+            if (!value(v) || !v.ends_with(".dvn") || v.size() <= 4)
+                return fail("--save erwartet einen Dateinamen mit der Endung .dvn");
+            o.savePath = v;
+        } else if (a == "--wellhead") {
+            Wellhead w;
+            if (!value(v) || !parseWellhead(v, w))
+                return fail("--wellhead erwartet Rechtswert und Hochwert in Metern, durch ein "
+                            "Komma getrennt (z.B. 500000,5700000)");
+            o.wellhead = w;
+        } else if (a == "--elevation") {
+            double z = 0;
+            if (!value(v) || !parseNumber(v, z) || !validLength(z))
+                return fail("--elevation erwartet die Höhe über dem Meeresspiegel in Metern "
+                            "(z.B. 250.5)");
+            o.elevation = z;
+        } else if (a == "--crs") {
+            if (!value(v) || !(o.epsg = parseEpsg(v)))
+                return fail("--crs erwartet einen EPSG-Code (z.B. EPSG:25832)");
+        } else if (a == "--north") {
+            int index = 0;
+            if (!value(v) || !parseChoice(v, { "true", "grid", "magnetic" }, index))
+                return fail("--north erwartet true, grid oder magnetic");
+            o.north = static_cast<NorthReference>(index);
+        } else if (a == "--grid-convergence" || a == "--declination") {
+            double angle = 0;
+            if (!value(v) || !parseNumber(v, angle) || !validTurnAngle(angle))
+                return fail(a + " erwartet einen Winkel in Grad von -180 bis 180 (z.B. 1.5)");
+            (a == "--declination" ? o.declination : o.gridConvergence) = angle;
         } else if (a == "--stations") {
             if (!value(v) || v.empty())
                 return fail("--stations erwartet eine Datei");

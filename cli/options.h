@@ -1,6 +1,8 @@
 // Command line of the batch tool dravon-cli.
 #pragma once
 
+#include "document/wellsettings.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,14 @@ struct CliOptions
     std::string plotFile;
     bool stationsMode = false; // --stations FILE
     std::string input;         // FILE, "-" for standard input
+    std::string savePath; // --save: the document file to write
+    // Well settings; each one given replaces the value stored in the document.
+    std::optional<Wellhead> wellhead;
+    std::optional<double> elevation;
+    std::optional<int> epsg;
+    std::optional<NorthReference> north;
+    std::optional<double> gridConvergence;
+    std::optional<double> declination;
     bool help = false;
     bool version = false;
 };
@@ -27,5 +37,10 @@ struct CliParseResult
 };
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args);
+
+// `stored` with the well settings of the command line in place of the stored ones. A
+// declination without --north means that the azimuths were measured against magnetic
+// north: a declination has no other use.
+WellSettings withWellOptions(const CliOptions &options, WellSettings stored);
 
 const char *cliUsage();

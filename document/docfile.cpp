@@ -62,6 +62,7 @@ public:
     }
 
     std::size_t remaining() const { return m_bytes.size() - m_pos; }
+    std::string_view rest() const { return m_bytes.substr(m_pos); }
 
     bool u8(std::uint32_t &v)
     {
@@ -137,6 +138,45 @@ private:
     std::size_t m_pos = 0;
 };
 
+constexpr std::string_view kMarker(kSettingsMarker, sizeof kSettingsMarker);
+constexpr std::size_t kTrailerHeaderSize = sizeof kSettingsMarker + 4 + 4;
+
+// The trailer after the fourth item: `in` stands at its first byte.
+DocFileFault decodeTrailer(Reader &in, WellSettings &settings, std::string *detail)
+{
+    const std::string_view rest = in.rest();
+    // A cut marker is damage as much as foreign bytes are: nothing says that a trailer
+    // was meant.
+    if (!rest.starts_with(kMarker))
+        return DocFileFault::TrailingData;
+    if (rest.size() < kTrailerHeaderSize)
+        return DocFileFault::Truncated;
+    Reader header(rest.substr(kMarker.size(), 8));
+    std::uint32_t version = 0, length = 0;
+    header.u32(version);
+    header.u32(length);
+    if (version == 0)
+        return DocFileFault::TrailingData;
+    if (version > kSettingsVersion)
+        return DocFileFault::NewerSettings;
+    const std::size_t textSize = rest.size() - kTrailerHeaderSize;
+    if (length > textSize)
+        return DocFileFault::Truncated;
+    if (length < textSize)
+        return DocFileFault::TrailingData;
+    if (length > kMaxSettingsSize)
+        return DocFileFault::TooLarge;
+    WellSettings read;
+    if (!settingsFromJson(rest.substr(kTrailerHeaderSize), read, detail))
+        return DocFileFault::BadSettings;
+    // Written back, numbers may take more characters than they were given with; what is
+    // read here must still fit when it is saved again.
+    if (settingsToJson(read).size() > kMaxSettingsSize)
+        return DocFileFault::TooLarge;
+    settings = std::move(read);
+    return DocFileFault::None;
+}
+
 } // namespace
 
 std::string encodeDocument(const DocumentItems &items)
@@ -146,10 +186,18 @@ std::string encodeDocument(const DocumentItems &items)
     putU32(out, static_cast<std::uint32_t>(items.m_Format));
     putArray(out, items.m_Eingabe);
     putArray(out, items.m_Info);
+    // Without settings the file is what it always was.
+    if (!items.m_Settings.empty()) {
+        const std::string json = settingsToJson(items.m_Settings);
+        out += kMarker;
+        putU32(out, kSettingsVersion);
+        putU32(out, static_cast<std::uint32_t>(json.size()));
+        out += json;
+    }
     return out;
 }
 
-DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out)
+DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out, std::string *detail)
 {
     if (bytes.size() > kMaxDocumentFileSize)
         return DocFileFault::TooLarge;
@@ -165,15 +213,20 @@ DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out)
         return f;
     if (const DocFileFault f = in.array(fresh.m_Info); f != DocFileFault::None)
         return f;
-    // The program writes nothing after the descriptive lines; more bytes mean that this
-    // is some other file that merely happens to begin like a document.
-    if (in.remaining() != 0)
-        return DocFileFault::TrailingData;
+    // After the descriptive lines the program writes its settings trailer or nothing;
+    // other bytes mean that this is some other file that merely happens to begin like a
+    // document, or a damaged one.
+    if (in.remaining() != 0) {
+        if (const DocFileFault f = decodeTrailer(in, fresh.m_Settings, detail);
+            f != DocFileFault::None)
+            return f;
+    }
     out = std::move(fresh);
     return DocFileFault::None;
 }
 
-std::string docFileMessage(DocFileFault fault, const std::string &displayName)
+std::string docFileMessage(
+    DocFileFault fault, const std::string &displayName, const std::string &detail)
 {
     const char *text = "";
     switch (fault) {
@@ -197,13 +250,25 @@ std::string docFileMessage(DocFileFault fault, const std::string &displayName)
         text
             = "Die Datei %s ist zu groß für ein Dravon-Dokument.\nDas Dokument bleibt unverändert.";
         break;
+    case DocFileFault::BadSettings:
+        text = "Die Datei %s ist beschädigt:\n"
+               "Die Einstellungen der Bohrung (Ansatzpunkt, Bezugssystem) am Ende der Datei "
+               "sind fehlerhaft.%s\nDas Dokument bleibt unverändert.";
+        break;
+    case DocFileFault::NewerSettings:
+        text = "Die Datei %s wurde von einer neueren Version von Dravon geschrieben:\n"
+               "Ihre Einstellungen der Bohrung kann dieses Programm nicht lesen.%s\n"
+               "Das Dokument bleibt unverändert.";
+        break;
     case DocFileFault::Unreadable:
         text = "Die Datei %s kann nicht gelesen werden.\nDas Dokument bleibt unverändert.";
         break;
     }
     const std::string format = win1252::fromUtf8(text);
     const std::string name = win1252::fromUtf8(displayName);
-    return cfmt(format.c_str(), name.c_str());
+    const std::string more = detail.empty() ? std::string() : "\n" + win1252::fromUtf8(detail);
+    // The messages without a second %s ignore the detail.
+    return cfmt(format.c_str(), name.c_str(), more.c_str());
 }
 
 bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
@@ -231,9 +296,12 @@ bool readDocumentFile(const std::string &path, const std::string &displayName, D
     }
     if (std::ferror(file.get()))
         return fail(DocFileFault::Unreadable);
-    const DocFileFault fault = decodeDocument(bytes, out);
-    if (fault != DocFileFault::None)
-        return fail(fault);
+    std::string detail;
+    const DocFileFault fault = decodeDocument(bytes, out, &detail);
+    if (fault != DocFileFault::None) {
+        message = docFileMessage(fault, displayName, detail);
+        return false;
+    }
     message.clear();
     return true;
 }

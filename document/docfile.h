@@ -1,10 +1,28 @@
 // The document file (".dvn"): the borehole name, the format choice, the station lines
 // and the descriptive lines in the archive encoding of the original program, without
-// any header. Pure functions on bytes plus a reader and a check on paths; no Qt, so
-// the batch tool and the fuzz targets use the same code as the desktop program.
+// any header; then, only when the document has well settings, a trailer that holds them.
+// Pure functions on bytes plus a reader and a check on paths; no Qt, so the batch tool
+// and the fuzz targets use the same code as the desktop program.
+//
+// The trailer follows the fourth item directly:
+//   8 bytes   marker 89 44 56 4E 0D 0A 1A 0A (0x89 "DVN" CR LF Ctrl-Z LF)
+//   4 bytes   version, little-endian (1)
+//   4 bytes   length n of the text, little-endian, at most kMaxSettingsSize
+//   n bytes   the settings as UTF-8 JSON, one object (document/wellsettings.h)
+// and nothing after it. Readers of the four items stop after the fourth and never see
+// it. The marker's first byte is no ASCII character, so no text file and no line of a
+// measurement file begins this way; CR LF, Ctrl-Z and LF show a file that went through a
+// text-mode copy. Only a trailer whose marker, version and length agree, whose length
+// reaches exactly to the end of the file and whose JSON is valid counts; any other bytes
+// after the fourth item still mark the file as damaged.
+//
+// A later program writes new members into the same version (they are kept here and
+// written back); the version grows only when a member changes its meaning, and a file
+// of a version this program does not know is refused rather than half understood.
 #pragma once
 
 #include "core/survey.h"
+#include "document/wellsettings.h"
 
 #include <cstdint>
 #include <string>
@@ -17,9 +35,17 @@ struct DocumentItems
     std::int32_t m_Format = 1;
     StringList m_Eingabe;
     StringList m_Info;
+    // Not one of the four items: the trailer, written only when something is set.
+    WellSettings m_Settings;
 
     bool operator==(const DocumentItems &) const = default;
 };
+
+inline constexpr char kSettingsMarker[8] = { '\x89', 'D', 'V', 'N', '\r', '\n', '\x1A', '\n' };
+inline constexpr std::uint32_t kSettingsVersion = 1;
+// The settings' JSON text is at most this long (1 MiB); settings of a few numbers need
+// some hundred bytes. A whole trailer is at most 16 bytes more.
+inline constexpr std::uint32_t kMaxSettingsSize = 1u << 20;
 
 // What went wrong with the bytes of a document file.
 enum class DocFileFault {
@@ -28,6 +54,8 @@ enum class DocFileFault {
     WideString, // a string marked as two-byte characters, which this program never writes
     TrailingData, // bytes after the fourth item: not a document written by this program
     TooLarge, // beyond any plausible document; not read into memory
+    BadSettings, // a trailer whose JSON is not valid or holds a value out of its limits
+    NewerSettings, // a trailer of a later version
     Unreadable, // the file could not be opened or read
 };
 
@@ -46,8 +74,10 @@ std::string encodeDocument(const DocumentItems &items);
 
 // Decodes `bytes` into `out` only when the whole input is one well-formed document;
 // on a fault `out` is left untouched. Every length and count is checked against the
-// bytes that remain before anything is allocated.
-DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out);
+// bytes that remain before anything is allocated. With `detail`, a fault in the
+// settings is described there in German.
+DocFileFault decodeDocument(
+    std::string_view bytes, DocumentItems &out, std::string *detail = nullptr);
 
 // Reads and decodes the file at `path` (a file-system path). On a fault `out` is left
 // untouched and `message` receives the German text to show (Windows-1252), naming
@@ -55,5 +85,7 @@ DocFileFault decodeDocument(std::string_view bytes, DocumentItems &out);
 bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
     std::string &message);
 
-// The German message for a fault, naming the file (UTF-8); Windows-1252 bytes.
-std::string docFileMessage(DocFileFault fault, const std::string &displayName);
+// The German message for a fault, naming the file (UTF-8) and adding `detail` (UTF-8)
+// when given; Windows-1252 bytes.
+std::string docFileMessage(
+    DocFileFault fault, const std::string &displayName, const std::string &detail = {});

@@ -33,13 +33,24 @@ bool CDravonDoc::OnNewDocument()
     SetPathName(QString());
     SetModifiedFlag(false);
     vorbelegung();
+    m_WellSettings = {};
     return true;
 }
 
 void CDravonDoc::OnDokumentNeu()
 {
     vorbelegung();
+    m_WellSettings = {};
     OnDataChange();
+}
+
+void CDravonDoc::setWellSettings(const WellSettings &settings)
+{
+    if (settings == m_WellSettings)
+        return;
+    m_WellSettings = settings;
+    SetModifiedFlag(true);
+    UpdateAllViews();
 }
 
 void CDravonDoc::OnDataChange()
@@ -93,6 +104,7 @@ bool CDravonDoc::OnOpenDocument(const QString &path)
     m_Format = items.m_Format;
     m_Eingabe = std::move(items.m_Eingabe);
     m_Info = std::move(items.m_Info);
+    m_WellSettings = std::move(items.m_Settings);
     m_Ansicht = 0;
     m_bGitter = 1;
     // The dialog opens on the loaded survey at once; cancelling it keeps the loaded
@@ -112,6 +124,7 @@ bool CDravonDoc::OnSaveDocument(const QString &path)
     items.m_Format = m_Format;
     items.m_Eingabe = m_Eingabe;
     items.m_Info = m_Info;
+    items.m_Settings = m_WellSettings;
     const std::string bytes = encodeDocument(items);
 
     // A temporary file in the same folder replaces the old one only once it is written

@@ -6,6 +6,7 @@
 #include "core/prompter.h"
 #include "core/survey.h"
 #include "document/measurementdialog.h"
+#include "document/wellsettings.h"
 
 #include <QObject>
 #include <QString>
@@ -34,6 +35,12 @@ public:
     // Writes the document file without ever destroying the previous one (temporary
     // file, then rename). On failure shows a German message and returns false.
     bool OnSaveDocument(const QString &path);
+
+    // The wellhead, the norths and the section of this borehole; stored with the
+    // document, emptied by a new document and by "Neu".
+    WellSettings m_WellSettings;
+    // Takes new settings; a change marks the document modified and updates the views.
+    void setWellSettings(const WellSettings &settings);
 
     using SurveyData::berechnung;
     int berechnung();

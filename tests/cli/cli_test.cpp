@@ -1,4 +1,8 @@
 // The batch tool as a user calls it: output streams, exit status and written files.
+#include "core/scriptedprompter.h"
+#include "document/docfile.h"
+#include "input/lineeditor.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -218,4 +222,100 @@ TEST_F(Cli, PlotWithoutADisplay)
     EXPECT_EQ(slurp(dir + "/g.png").substr(1, 3), "PNG");
     EXPECT_EQ(slurp(dir + "/g.pdf").substr(0, 5), "%PDF-");
     EXPECT_EQ(run("--stations - --plot g.bmp", kStations).status, 2);
+}
+
+namespace {
+
+DocumentItems savedDocument(const std::string &path)
+{
+    DocumentItems items;
+    std::string message;
+    EXPECT_TRUE(readDocumentFile(path, path, items, message)) << message;
+    return items;
+}
+
+} // namespace
+
+TEST_F(Cli, SaveWritesWhatSpeichernWouldAfterTheDialogReadTheFile)
+{
+    // A document comes back byte for byte, also after a second round.
+    const std::string example = DRAVON_SOURCE_DIR "/examples/example.dvn";
+    ASSERT_EQ(run("'" + example + "' --save copy.dvn").status, 0);
+    EXPECT_EQ(slurp(dir + "/copy.dvn"), slurp(example));
+    ASSERT_EQ(run("copy.dvn --save again.dvn").status, 0);
+    EXPECT_EQ(slurp(dir + "/again.dvn"), slurp(example));
+
+    // A measurement file gives what the measurement dialog's "Datei einlesen" takes.
+    const struct
+    {
+        const char *option, *file;
+        int format;
+    } inputs[] = { { "weg", "survey.weg", 0 }, { "free", "deviated-well.txt", 1 },
+        { "atk", "export.atk", 2 } };
+    for (const auto &input : inputs) {
+        const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(input.file);
+        ASSERT_EQ(
+            run(std::string("--format ") + input.option + " '" + path + "' --save m.dvn").status, 0)
+            << input.file;
+        LineEditor dialog;
+        dialog.m_Name = "TITEL"; // the new document's name
+        dialog.m_Format = input.format;
+        dialog.m_Datenauswahl = 0;
+        ScriptedPrompter prompter;
+        dialog.fileRead(path, prompter);
+        const DocumentItems saved = savedDocument(dir + "/m.dvn");
+        EXPECT_EQ(saved.m_Name, dialog.m_Name) << input.file;
+        EXPECT_EQ(saved.m_Format, input.format);
+        EXPECT_EQ(saved.m_Eingabe, dialog.m_Eingabe) << input.file;
+        EXPECT_EQ(saved.m_Info, dialog.m_Info) << input.file;
+        EXPECT_TRUE(saved.m_Settings.empty());
+    }
+
+    const Result stations = run("--stations - --name 'B 1' --save s.dvn", kStations);
+    EXPECT_EQ(stations.status, 0);
+    EXPECT_EQ(savedDocument(dir + "/s.dvn").m_Eingabe,
+        (StringList { "100 0 0", "200 10 45", "300 20 90" }));
+
+    const Result unwritable = run("--stations - --save /no/such/folder/s.dvn", kStations);
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_NE(unwritable.err.find("kann nicht in der Datei /no/such/folder/s.dvn gespeichert"),
+        std::string::npos);
+}
+
+TEST_F(Cli, WellOptionsAreStoredAndWinOverStoredOnes)
+{
+    const Result first = run("--stations - --crs EPSG:25832 --wellhead 500000,5700000.5 "
+                             "--elevation 250 --grid-convergence 1.5 --save a.dvn",
+        kStations);
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, kTable) << "the table stays relative to the wellhead";
+    WellSettings expected;
+    expected.wellhead = Wellhead { 500000.0, 5700000.5 };
+    expected.epsg = 25832;
+    expected.elevation = 250.0;
+    expected.gridConvergence = 1.5;
+    EXPECT_EQ(savedDocument(dir + "/a.dvn").m_Settings, expected);
+    ASSERT_EQ(run("a.dvn --save a2.dvn").status, 0);
+    EXPECT_EQ(slurp(dir + "/a2.dvn"), slurp(dir + "/a.dvn"));
+
+    // A declination alone says the azimuths are magnetic; --north says otherwise.
+    ASSERT_EQ(run("a.dvn --elevation -3.25 --declination 2 --save b.dvn").status, 0);
+    expected.elevation = -3.25;
+    expected.declination = 2.0;
+    expected.north = NorthReference::Magnetic;
+    EXPECT_EQ(savedDocument(dir + "/b.dvn").m_Settings, expected);
+    ASSERT_EQ(run("b.dvn --north grid --declination 1 --save c.dvn").status, 0);
+    expected.declination = 1.0;
+    expected.north = NorthReference::Grid;
+    EXPECT_EQ(savedDocument(dir + "/c.dvn").m_Settings, expected);
+
+    for (const char *bad : { "--wellhead 500000", "--wellhead 5,6,7", "--wellhead 1e10,5",
+             "--elevation hoch", "--elevation 1,5", "--crs 25832", "--crs EPSG:x",
+             "--grid-convergence 181", "--declination nan", "--north south", "--save out.txt" }) {
+        const Result r = run(std::string(bad) + " --stations -", kStations);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_NE(r.err.find(std::string(bad).substr(0, std::string(bad).find(' ')) + " erwartet"),
+            std::string::npos)
+            << r.err;
+    }
 }

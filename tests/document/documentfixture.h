@@ -45,6 +45,7 @@ struct DocSnapshot
     std::string grafikTitel;
     bool modified;
     QString path, title;
+    WellSettings settings;
 
     explicit DocSnapshot(const CDravonDoc &d)
         : name(d.m_Name)
@@ -61,6 +62,7 @@ struct DocSnapshot
         , modified(d.IsModified())
         , path(d.GetPathName())
         , title(d.GetTitle())
+        , settings(d.m_WellSettings)
     {
     }
     bool operator==(const DocSnapshot &) const = default;

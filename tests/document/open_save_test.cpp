@@ -152,6 +152,9 @@ class OpenBadFile : public DocumentTest, public ::testing::WithParamInterface<Ba
 TEST_P(OpenBadFile, RefusedWithAMessageAndNothingChanged)
 {
     enterStations();
+    WellSettings settings;
+    settings.elevation = 250.0;
+    doc.setWellSettings(settings);
     const QString saved = dir.filePath("gut.dvn");
     ASSERT_TRUE(doc.OnSaveDocument(saved));
     doc.m_Ansicht = 1;
@@ -195,7 +198,17 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenBadFile,
             "digt" },
         BadFile { "TextFile", QByteArray("   100.00     1.00     2.00\r\n"),
             "besch\xE4"
-            "digt" }),
+            "digt" },
+        // Settings after the four items: a wrong value, and a version of a later program.
+        BadFile { "SettingsOutOfRange",
+            raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0, 0x89, 'D', 'V', 'N', 13, 10, 26, 10, 1, 0, 0, 0, 12, 0,
+                0, 0 })
+                + QByteArray(R"({"crs":4326})"),
+            "\"crs\"" },
+        BadFile { "SettingsOfALaterVersion",
+            raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0, 0x89, 'D', 'V', 'N', 13, 10, 26, 10, 2, 0, 0, 0, 2, 0,
+                0, 0, '{', '}' }),
+            "neueren Version" }),
     [](const ::testing::TestParamInfo<BadFile> &info) { return std::string(info.param.name); });
 
 TEST_F(DocumentTest, MissingFileIsRefused)
@@ -296,4 +309,29 @@ TEST_F(DocumentTest, TitleRules)
     doc.SetPathName(QString());
     EXPECT_EQ(doc.GetTitle(), "Unbenannt");
     EXPECT_EQ(titles, (std::vector<QString> { "b7.dvn", "Unbenannt" }));
+}
+
+TEST_F(DocumentTest, WellSettingsAreSavedOpenedAndClearedByNeu)
+{
+    enterStations();
+    WellSettings settings;
+    settings.wellhead = Wellhead { 500000.0, 5700000.0 };
+    settings.epsg = 25832;
+    settings.north = NorthReference::Grid;
+    doc.SetModifiedFlag(false);
+    resetCounters();
+    doc.setWellSettings(settings);
+    doc.setWellSettings(settings); // no change the second time
+    EXPECT_EQ(modifiedSignals, std::vector<bool> { true });
+    EXPECT_EQ(viewUpdates, 1);
+    const QString path = dir.filePath("geo.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    doc.OnDokumentNeu();
+    EXPECT_TRUE(doc.m_WellSettings.empty());
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.m_WellSettings, settings);
+    EXPECT_FALSE(doc.IsModified());
+    doc.OnNewDocument();
+    EXPECT_TRUE(doc.m_WellSettings.empty());
 }

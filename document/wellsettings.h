@@ -1,0 +1,102 @@
+// The settings of one borehole that place it in the field: the wellhead in the project's
+// coordinate reference system, the elevation of the depth reference, the north that the
+// measured azimuths refer to with the angles between the norths, the azimuth of the
+// vertical section and the length unit of listings. A plain value kept with the document
+// and stored as UTF-8 JSON after the document file's four items. No Qt.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The north that the measured azimuths refer to.
+enum class NorthReference {
+    True, // geographic north
+    Grid, // north of the projected coordinate system
+    Magnetic, // magnetic north at the time of the survey
+};
+
+// The unit of lengths in listings and exports (stored lengths are always metres).
+enum class LengthUnit {
+    Metre,
+    Foot,
+};
+
+// Easting (Rechtswert) and northing (Hochwert) of the wellhead, metres, in the
+// coordinate reference system of WellSettings::epsg.
+struct Wellhead
+{
+    double easting = 0.0;
+    double northing = 0.0;
+
+    bool operator==(const Wellhead &) const = default;
+};
+
+// Angles are in degrees as the user enters them, azimuths clockwise from north.
+//
+// Conventions that every user of these angles keeps:
+//   grid azimuth = true azimuth - grid convergence
+//     (the convergence is positive where grid north lies east of true north);
+//   true azimuth = magnetic azimuth + declination
+//     (the declination is positive where magnetic north lies east of true north).
+// So a survey measured against magnetic north is turned to grid north by
+// declination - convergence, one measured against true north by -convergence.
+//
+// Unset values are really unknown: nothing may put zero in their place when a position
+// on the map depends on them.
+struct WellSettings
+{
+    std::optional<Wellhead> wellhead;
+    // Elevation of the depth reference (the zero of measured depth) above sea level,
+    // metres; the depth below sea level of a point is elevation - TVD.
+    std::optional<double> elevation;
+    // EPSG code of the projected coordinate reference system of the wellhead.
+    std::optional<int> epsg;
+    NorthReference north = NorthReference::True;
+    std::optional<double> gridConvergence;
+    std::optional<double> declination;
+    // Azimuth of the vertical section, in the north of the stations. Unset: the direction
+    // of the final displacement.
+    std::optional<double> sectionAzimuth;
+    LengthUnit unit = LengthUnit::Metre;
+    // Members of the stored JSON that this program does not know (written by a later
+    // version), as one compact JSON object; empty when there are none. They are written
+    // back unchanged after the known members.
+    std::string otherMembers;
+
+    // Nothing set: such a document is stored without settings, in the four items alone.
+    bool empty() const { return *this == WellSettings {}; }
+
+    // The angle to add to a measured azimuth to refer it to grid north, or to true north;
+    // none while an angle that the turn needs is not set.
+    std::optional<double> turnToGrid() const;
+    std::optional<double> turnToTrue() const;
+
+    bool operator==(const WellSettings &) const = default;
+};
+
+// ---- limits of the values, shared by the file and the command line ----
+// An EPSG code: a positive number of at most six digits.
+bool validEpsg(long long code);
+// Grid convergence and declination: finite, at most 180 degrees either way.
+bool validTurnAngle(double degrees);
+// Section azimuth: from 0 to 360 degrees.
+bool validAzimuth(double degrees);
+// Coordinates and the elevation: finite and within 1e9 m.
+bool validLength(double metres);
+
+// ---- the stored form ----
+// Compact JSON text of the settings (UTF-8), known members first in a fixed order, then
+// the other members. Only values that are set, or differ from the default, are written,
+// so equal settings always give equal text.
+std::string settingsToJson(const WellSettings &settings);
+
+// Reads settings from JSON text. The text must be one JSON object, nested at most
+// kMaxSettingsDepth deep; every known member must have its type and lie within its
+// limits; a wellhead needs both coordinates. On failure `out` is untouched and `fault`
+// (if given) names the first problem in German.
+inline constexpr int kMaxSettingsDepth = 64;
+bool settingsFromJson(std::string_view json, WellSettings &out, std::string *fault = nullptr);
+
+// "EPSG:25832" (the prefix in any case) into 25832; none for anything else.
+std::optional<int> parseEpsg(std::string_view text);
