@@ -1,21 +1,29 @@
 // Command line of the batch tool dravon-cli.
 #pragma once
 
+#include "exchange/delimitedtext.h"
+#include "exchange/stationmapping.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 struct CliOptions
 {
-    int format = 1;      // 0 WEG, 1 free, 2 ATK
+    int format = 1; // 0 WEG, 1 free, 2 ATK
     int datenauswahl = 0; // thinning index: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
-    int ansicht = 0;     // 0 side view, 1 top view
+    int ansicht = 0; // 0 side view, 1 top view
     std::optional<std::string> name; // UTF-8 as given
     std::vector<float> interpolate;
     std::string resultsFile;
     std::string plotFile;
     bool stationsMode = false; // --stations FILE
-    std::string input;         // FILE, "-" for standard input
+    std::string input; // FILE, "-" for standard input
+    // Table import: --format csv|xlsx or the extension .csv, .tsv, .xlsx.
+    enum class TableKind { None, Delimited, Xlsx } table = TableKind::None;
+    exchange::MappingRequest mapping; // --columns, --decimal, --depth-unit (and --every)
+    exchange::Delimiter delimiter = exchange::Delimiter::Automatic;
+    std::string sheet; // --sheet, UTF-8; empty: the first
     bool help = false;
     bool version = false;
 };
