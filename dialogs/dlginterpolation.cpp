@@ -3,8 +3,8 @@
 
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "dialogs/dialogunits.h"
 #include "document/qttext.h"
+#include "dialogs/dialogunits.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // Message boxes and the number request of the desktop program.
 #include "dialogs/qtprompter.h"
 
-#include "dialogs/dlginterpolation.h"
 #include "document/qttext.h"
+#include "dialogs/dlginterpolation.h"
 
 #include <QApplication>
 #include <QMessageBox>
