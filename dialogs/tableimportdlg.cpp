@@ -309,4 +309,8 @@ void TableImportDialog::showPreview()
         }
     }
     m_preview->resizeColumnsToContents();
+    // A long title in the first rows must not push the survey's columns out of sight.
+    const int widest = m_preview->fontMetrics().horizontalAdvance(QString(24, u'0'));
+    for (int c = 0; c < columns; ++c)
+        m_preview->setColumnWidth(c, std::min(m_preview->columnWidth(c), widest));
 }
