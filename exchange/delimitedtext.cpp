@@ -164,6 +164,7 @@ namespace {
                                                            "bis zum Dateiende nicht geschlossen.",
                         quoteRow));
                     m_result.fault = fault;
+                    m_result.table = {}; // a refused text leaves nothing half read
                     return std::move(m_result);
                 }
                 if (!m_field.empty() || m_quoted || !m_row.empty())
@@ -218,6 +219,7 @@ namespace {
         void fail()
         {
             m_result.fault = tooLargeFault();
+            m_result.table = {};
             m_stop = true;
         }
 
