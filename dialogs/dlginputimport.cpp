@@ -34,6 +34,10 @@ void DlgInput::importTable()
     readControls();
     TableImportDialog dialog(std::move(bytes), format, QFileInfo(path).fileName(),
         schrittweite(m_state.m_Datenauswahl), this);
+    if (!dialog.readable()) {
+        m_prompter.message(dialog.fault()->message);
+        return;
+    }
     if (dialog.exec() != QDialog::Accepted)
         return; // nothing changes
     exchange::takeImportedStations(
@@ -51,6 +55,10 @@ void DlgInput::pasteTable()
     readControls();
     TableImportDialog dialog(text.toStdString(), exchange::TableFormat::Delimited,
         QStringLiteral("Zwischenablage"), 1, this);
+    if (!dialog.readable()) {
+        m_prompter.message(dialog.fault()->message);
+        return;
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     exchange::addImportedStations(m_state, dialog.stationImport());

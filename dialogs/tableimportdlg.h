@@ -34,6 +34,10 @@ public:
     const exchange::StationImport &stationImport() const { return m_import; }
     // True when the current choices give stations without a fault.
     bool usable() const { return !m_load.fault && !m_import.fault; }
+    // False when the file cannot be read as a table at all (no workbook, a damaged one,
+    // an unclosed quote): no choice in the dialog could help. `fault()` then says why.
+    bool readable() const { return !m_load.fault || !m_load.sheetNames.empty(); }
+    const std::optional<exchange::TableFault> &fault() const { return m_load.fault; }
 
     // Controls, for tests.
     QComboBox *sheetBox() const { return m_sheet; }

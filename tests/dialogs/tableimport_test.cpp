@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <fstream>
 #include <sstream>
@@ -177,5 +178,26 @@ TEST_F(TableImportFromDialog, PastedRowsJoinTheListAtTheirPlaces)
     EXPECT_EQ(dialog->stationList()->item(1)->text(), QStringLiteral("  150.00     5.50    50.00"));
     EXPECT_EQ(dialog->stationList()->item(6)->text(), QStringLiteral("  600.00    31.00   101.00"));
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("2 Zeilen eingefügt"));
+    EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
+}
+
+TEST_F(TableImportFromDialog, AFileThatIsNoTableIsReportedAndChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString fake = dir.filePath(QStringLiteral("kaputt.xlsx"));
+    const std::string workbook = slurp(dataFile("exchange/deviated-well-azimut-md-inc.xlsx"));
+    std::ofstream(fake.toStdString(), std::ios::binary) << workbook.substr(0, 4000);
+    whenModalOpens([&](QWidget *w) {
+        auto *files = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(files, nullptr);
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fake);
+        static_cast<QDialog *>(files)->accept();
+    });
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages().front(),
+        w1252("Die Excel-Arbeitsmappe ist beschädigt oder unvollständig."));
+    EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
 }
