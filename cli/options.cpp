@@ -66,7 +66,8 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk] [--every 1|2|5|10] [--view side|top]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view "
+           "side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
            "                  [--plot PFAD] [--columns A,B,C] [--decimal comma|point]\n"
            "                  [--delimiter ';'|','|tab|space] [--depth-unit m|ft] [--sheet "
@@ -89,6 +90,7 @@ const char *cliUsage()
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
            "schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
+           "\n"
            "Tabellen (csv, xlsx):\n"
            "  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer\n"
            "                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, "
@@ -103,7 +105,8 @@ const char *cliUsage()
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
-           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf oder unlesbarer Datei.\n";
+           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf, unlesbarer oder abgelehnter "
+           "Datei.\n";
 }
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args)
