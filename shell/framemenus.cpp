@@ -59,7 +59,7 @@ void CMainFrame::createActions()
         QStringLiteral("Speichert das aktive Dokument.\nSpeichern"), QStringLiteral("save"));
     addCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
         QStringLiteral("Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"));
-    addCommand(ID_TABLE_IMPORT, QString::fromUtf8("&Tabelle importieren …"),
+    addCommand(ID_TABLE_IMPORT, QString::fromUtf8("Tabelle &importieren …"),
         QString::fromUtf8("Liest Messwerte aus einer CSV- oder Excel-Datei in den "
                           "Eingabedialog.\nTabelle importieren"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
