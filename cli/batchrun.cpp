@@ -37,11 +37,10 @@ bool importTable(const CliOptions &options, BatchDialog &dialog)
 {
     std::string bytes;
     exchange::TableFault fault;
-    if (options.input == "-" ? !readAllBytes(options.input, bytes)
-                             : !exchange::readTableFile(options.input, bytes, fault)) {
-        complain(fault.message.empty()
-                ? "Die Datei " + options.input + " kann nicht gelesen werden."
-                : win1252::toUtf8(fault.message));
+    // Standard input is read with the same bound as a file.
+    if (!exchange::readTableFile(
+            options.input == "-" ? "/dev/stdin" : options.input, bytes, fault)) {
+        complain(win1252::toUtf8(fault.message));
         return false;
     }
     const auto format = options.table == CliOptions::TableKind::Xlsx
