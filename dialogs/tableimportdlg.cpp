@@ -97,6 +97,8 @@ void TableImportDialog::buildControls()
     m_decimal->addItem(QStringLiteral("automatisch"), static_cast<int>(DecimalSign::Automatic));
     m_decimal->addItem(QStringLiteral("Komma"), static_cast<int>(DecimalSign::Comma));
     m_decimal->addItem(QStringLiteral("Punkt"), static_cast<int>(DecimalSign::Point));
+    m_unit->addItem(
+        QStringLiteral("automatisch"), static_cast<int>(exchange::DepthUnit::Automatic));
     m_unit->addItem(QStringLiteral("Meter"), static_cast<int>(exchange::DepthUnit::Metres));
     m_unit->addItem(QString::fromUtf8("Fuß (in Meter umgerechnet)"),
         static_cast<int>(exchange::DepthUnit::Feet));
@@ -217,6 +219,10 @@ void TableImportDialog::showChoices()
         QStringLiteral("automatisch (%1)")
             .arg(mapping.decimal == DecimalSign::Comma ? QStringLiteral("Komma")
                                                        : QStringLiteral("Punkt")));
+    m_unit->setItemText(0,
+        QStringLiteral("automatisch (%1)")
+            .arg(mapping.unit == exchange::DepthUnit::Feet ? QString::fromUtf8("Fuß")
+                                                           : QStringLiteral("Meter")));
     m_header->setItemText(0,
         mapped && mapping.headerRow >= 0
             ? QStringLiteral("automatisch (Zeile %1)").arg(mapping.headerRow + 1)

@@ -213,6 +213,26 @@ int meaningOfHeading(const std::string &text)
     return -1;
 }
 
+bool headingNamesFeet(const std::string &text)
+{
+    // The words of the heading, lower case; the unit is one of them.
+    std::string word;
+    auto isFeet = [](const std::string &w) {
+        return w == "ft" || w == "feet" || w == "foot" || w == "fu\xDF" || w == "fuss";
+    };
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const auto c = i < text.size() ? static_cast<unsigned char>(text[i]) : ' ';
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0xC0) {
+            word += static_cast<char>(foldCase(c));
+        } else {
+            if (isFeet(word))
+                return true;
+            word.clear();
+        }
+    }
+    return false;
+}
+
 std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
 {
     const std::string_view text = trimmed(cell.text);
@@ -284,7 +304,6 @@ StationImport importStations(const Table &table, const MappingRequest &request)
     Mapping &mapping = result.mapping;
     mapping.decimal
         = request.decimal == DecimalSign::Automatic ? detectDecimal(table) : request.decimal;
-    mapping.unit = request.unit;
     mapping.step = std::max(1, request.step);
     const int rowCount = static_cast<int>(table.rows.size());
 
@@ -386,7 +405,13 @@ StationImport importStations(const Table &table, const MappingRequest &request)
     }
     mapping.headerRow = header;
 
-    const double depthFactor = request.unit == DepthUnit::Feet ? kMetresPerFoot : 1.0;
+    mapping.unit = request.unit;
+    if (mapping.unit == DepthUnit::Automatic) {
+        const Cell *heading = table.cell(header, columns[Depth]);
+        mapping.unit
+            = heading && headingNamesFeet(heading->text) ? DepthUnit::Feet : DepthUnit::Metres;
+    }
+    const double depthFactor = mapping.unit == DepthUnit::Feet ? kMetresPerFoot : 1.0;
     for (int r = first; r < rowCount; ++r) {
         if (rowIsEmpty(table, r, columns))
             continue;

@@ -17,7 +17,9 @@ namespace exchange {
 enum Meaning { Depth = 0, Inclination = 1, Azimuth = 2 };
 
 enum class DecimalSign { Automatic, Comma, Point };
-enum class DepthUnit { Metres, Feet };
+// Automatic: feet when the depth column's heading names feet ("MD [ft]", "Teufe (Fuß)"),
+// metres otherwise.
+enum class DepthUnit { Automatic, Metres, Feet };
 
 // How the user chose one column.
 struct ColumnChoice
@@ -33,7 +35,7 @@ struct MappingRequest
     std::array<ColumnChoice, 3> columns; // Depth, Inclination, Azimuth
     int headerRow = -1; // -1 find it; 0 no heading; n: row n (from 1)
     DecimalSign decimal = DecimalSign::Automatic;
-    DepthUnit unit = DepthUnit::Metres;
+    DepthUnit unit = DepthUnit::Automatic;
     int step = 1; // thinning: every step-th data row (1, 2, 5, 10)
 };
 
@@ -44,7 +46,7 @@ struct Mapping
     int headerRow = -1; // from 0; -1 none
     int firstDataRow = -1; // from 0
     DecimalSign decimal = DecimalSign::Point; // never Automatic
-    DepthUnit unit = DepthUnit::Metres;
+    DepthUnit unit = DepthUnit::Metres; // never Automatic
     int step = 1;
 };
 
@@ -65,6 +67,9 @@ std::string normalHeading(const std::string &text);
 
 // The meaning a heading stands for by the usual German and English names, or -1.
 int meaningOfHeading(const std::string &text);
+
+// True when a heading names feet as its unit: "MD [ft]", "Depth (feet)", "Teufe/Fuß".
+bool headingNamesFeet(const std::string &text);
 
 // Reads a cell as a number with `decimal` (Comma or Point); a spreadsheet's numeric cell
 // always has a point. Blanks around the number are allowed, nothing else.

@@ -125,9 +125,15 @@ TEST_F(TableCli, FeetBecomeMetres)
         // The table prints one decimal of a station rounded to two: within 0.06 m.
         EXPECT_NEAR(f[i].second, m[i].second * 0.3048, 0.06) << "station " << i + 1;
     }
-    // The survey written in feet reads back as the metres of the example.
+    // The survey written in feet reads back as the metres of the example; its heading
+    // "MD [ft]" says so already, unless metres are asked for.
     const Result fromFeet = run("--depth-unit ft " + kData + "deviated-well-feet.csv");
     EXPECT_EQ(depthRanges(fromFeet.out), m);
+    EXPECT_EQ(run(kData + "deviated-well-feet.csv").out, fromFeet.out);
+    const auto asMetres
+        = depthRanges(run("--depth-unit m " + kData + "deviated-well-feet.csv").out);
+    ASSERT_EQ(asMetres.size(), m.size());
+    EXPECT_NEAR(asMetres.back().second, m.back().second / 0.3048, 0.06);
 }
 
 TEST_F(TableCli, RefusedFilesExitWithTwoAndNameRowAndColumn)

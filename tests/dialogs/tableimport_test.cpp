@@ -78,7 +78,8 @@ TEST(TableImportDialog, ShowsWhatItFoundAndFollowsEveryChoice)
     dialog.delimiterBox()->setCurrentIndex(0);
     ASSERT_TRUE(dialog.usable());
 
-    dialog.unitBox()->setCurrentIndex(1); // feet
+    EXPECT_EQ(dialog.unitBox()->currentText(), QStringLiteral("automatisch (Meter)"));
+    dialog.unitBox()->setCurrentIndex(2); // feet
     EXPECT_EQ(
         dialog.stationPreview()->item(0)->text(), QStringLiteral("    9.14     0.46   123.68"));
     // The azimut column as depth: the first data row gives depth 123.68.

@@ -40,6 +40,10 @@ TEST(Mapping, UsualHeadingsInGermanAndEnglish)
               { "Azimuth [\xB0]", Azimuth }, { "Bemerkung", -1 }, { "", -1 }, { "Nord", -1 } };
     for (const auto &[heading, meaning] : cases)
         EXPECT_EQ(meaningOfHeading(heading), meaning) << heading;
+    for (const char *feet : { "MD [ft]", "Depth (feet)", "Teufe/Fu\xDF", "MD ft" })
+        EXPECT_TRUE(headingNamesFeet(feet)) << feet;
+    for (const char *metres : { "Teufe [m]", "Teufe", "Shift", "Lift" })
+        EXPECT_FALSE(headingNamesFeet(metres)) << metres;
 }
 
 TEST(Mapping, NumbersTakeOnlyTheChosenDecimalSign)
