@@ -319,6 +319,18 @@ StationImport importStations(const Table &table, const MappingRequest &request)
         }
     }
 
+    for (size_t m = 0; m < 3; ++m) {
+        for (size_t n = 0; n < m; ++n) {
+            const int number = request.columns[m].number;
+            if (number > 0 && number == request.columns[n].number) {
+                result.fault = fault(0, number, {},
+                    cfmt("Die Spalte %d ist für %s und %s gewählt.", number,
+                        meaningName(static_cast<int>(n)), meaningName(static_cast<int>(m))));
+                return result;
+            }
+        }
+    }
+
     std::array<int, 3> columns { -1, -1, -1 };
     int header = -1;
     if (request.headerRow > 0) {

@@ -134,6 +134,12 @@ TEST(Mapping, ColumnsByNumberByNameAndWithoutHeading)
     byName.columns[0].name = "Tiefe";
     EXPECT_EQ(importStations(named, byName).stations, StringList { station(5, 1, 10) });
 
+    MappingRequest twice;
+    twice.columns[0].number = twice.columns[2].number = 2;
+    ASSERT_TRUE(importStations(plain, twice).fault);
+    EXPECT_EQ(importStations(plain, twice).fault->message,
+        "Die Spalte 2 ist f\xFCr Teufe und Azimut gew\xE4hlt.");
+
     MappingRequest wrongHeading;
     wrongHeading.headerRow = 2;
     const StationImport missing = importStations(named, wrongHeading);
