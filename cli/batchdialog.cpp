@@ -26,7 +26,8 @@ bool BatchDialog::run(LineEditor &state)
             state.m_Eingabe = lines;
         } else {
             const MeasurementRead read = readMeasurement(lines, m_options.format,
-                schrittweite(m_options.datenauswahl), state.m_Name, state.m_Info);
+                                                         schrittweite(m_options.datenauswahl),
+                                                         state.m_Name, state.m_Info);
             for (const ReadFault &fault : read.faults)
                 m_prompter.message(fault.message);
             m_readerFault = m_readerFault || read.aborted;

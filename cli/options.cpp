@@ -87,8 +87,7 @@ const char *cliUsage()
            "  --view side|top        Seitenansicht (Vorgabe) oder Draufsicht\n"
            "  --name TEXT            Name der Bohrung\n"
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
-           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
-           "schreiben\n"
+           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
            "\n"
            "Tabellen (csv, xlsx):\n"
@@ -176,10 +175,10 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--sheet erwartet den Namen oder die Nummer eines Tabellenblatts");
             o.sheet = v;
         } else if (a == "--every") {
-            if (!value(v) || !parseChoice(v, { "1", "2", "5", "10" }, o.datenauswahl))
+            if (!value(v) || !parseChoice(v, {"1", "2", "5", "10"}, o.datenauswahl))
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
-            if (!value(v) || !parseChoice(v, { "side", "top" }, o.ansicht))
+            if (!value(v) || !parseChoice(v, {"side", "top"}, o.ansicht))
                 return fail("--view erwartet side oder top");
         } else if (a == "--name") {
             if (!value(v))
