@@ -17,7 +17,12 @@ bool BatchDialog::run(LineEditor &state)
         // confirm the document as it stands.
         m_takeInput = false;
         const StringList lines = splitLines(m_bytes);
-        if (m_options.stationsMode) {
+        if (m_imported) {
+            // A table brings no descriptive lines and leaves the format choice alone.
+            state.m_Eingabe = *m_imported;
+            state.m_Info.clear();
+            state.m_Name = m_importedName;
+        } else if (m_options.stationsMode) {
             state.m_Eingabe = lines;
         } else {
             const MeasurementRead read = readMeasurement(lines, m_options.format,

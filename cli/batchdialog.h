@@ -7,6 +7,7 @@
 #include "core/prompter.h"
 #include "document/measurementdialog.h"
 
+#include <optional>
 #include <string>
 
 class BatchDialog : public MeasurementDialog
@@ -17,7 +18,18 @@ public:
     // options are applied.
     BatchDialog(const CliOptions &options, Prompter &prompter);
 
-    void setInput(std::string bytes) { m_bytes = std::move(bytes); m_takeInput = true; }
+    void setInput(std::string bytes)
+    {
+        m_bytes = std::move(bytes);
+        m_takeInput = true;
+    }
+    // Station lines of a table import, with the name the file gives (Windows-1252).
+    void setImported(StringList stations, std::string name)
+    {
+        m_imported = std::move(stations);
+        m_importedName = std::move(name);
+        m_takeInput = true;
+    }
 
     bool run(LineEditor &state) override;
 
@@ -28,6 +40,8 @@ private:
     const CliOptions &m_options;
     Prompter &m_prompter;
     std::string m_bytes;
+    std::optional<StringList> m_imported;
+    std::string m_importedName;
     bool m_takeInput = false;
     bool m_readerFault = false;
 };

@@ -7,7 +7,10 @@
 #include "core/win1252.h"
 #include "document/dravondoc.h"
 #include "document/resultsfile.h"
+#include "exchange/stationmapping.h"
+#include "exchange/tablefile.h"
 #include "graph/pageexport.h"
+#include "input/measurementreader.h"
 
 #include <QGuiApplication>
 
@@ -26,6 +29,39 @@ void complain(const std::string &germanUtf8)
 bool isDocumentFile(const std::string &path)
 {
     return std::string_view(path).ends_with(".dvn");
+}
+
+// Reads a table (delimited text or .xlsx) into station lines for the dialog; false after
+// telling why the file is refused.
+bool importTable(const CliOptions &options, BatchDialog &dialog)
+{
+    std::string bytes;
+    exchange::TableFault fault;
+    // Standard input is read with the same bound as a file.
+    if (!exchange::readTableFile(
+            options.input == "-" ? "/dev/stdin" : options.input, bytes, fault)) {
+        complain(win1252::toUtf8(fault.message));
+        return false;
+    }
+    const auto format = options.table == CliOptions::TableKind::Xlsx
+        ? exchange::TableFormat::Xlsx
+        : exchange::TableFormat::Delimited;
+    const exchange::TableLoad load
+        = exchange::loadTable(bytes, format, options.delimiter, win1252::fromUtf8(options.sheet));
+    if (load.fault) {
+        complain(options.input + ": " + win1252::toUtf8(load.fault->message));
+        return false;
+    }
+    exchange::MappingRequest request = options.mapping;
+    request.step = schrittweite(options.datenauswahl);
+    const exchange::StationImport import = exchange::importStations(load.table, request);
+    if (import.fault) {
+        complain(options.input + ": " + win1252::toUtf8(import.fault->message));
+        return false;
+    }
+    dialog.setImported(import.stations,
+        options.input == "-" ? std::string() : exchange::nameFromPath(options.input));
+    return true;
 }
 
 } // namespace
@@ -49,6 +85,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.stationsMode && isDocumentFile(options.input)) {
         if (!doc.OnOpenDocument(QString::fromStdString(options.input)))
             return 2; // the document told why on stderr
+    } else if (options.table != CliOptions::TableKind::None) {
+        if (!importTable(options, dialog))
+            return 2;
+        doc.OnDataChange();
     } else {
         std::string bytes;
         if (!readAllBytes(options.input, bytes)) {

@@ -1,8 +1,11 @@
 #include "cli/options.h"
 
 #include "core/cscan.h"
+#include "core/win1252.h"
+#include "exchange/tablefile.h"
 
 #include <charconv>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -55,6 +58,36 @@ bool parseWellhead(const std::string &text, Wellhead &wellhead)
         && validLength(wellhead.northing);
 }
 
+// "MD,INC,AZI" or "3,1,2": three headings or column numbers, in the order depth,
+// inclination, azimuth.
+bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3> &columns)
+{
+    size_t start = 0;
+    for (size_t m = 0; m < 3; ++m) {
+        const size_t comma = text.find(',', start);
+        if ((m < 2) == (comma == std::string::npos))
+            return false;
+        std::string item
+            = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        while (!item.empty() && item.front() == ' ')
+            item.erase(item.begin());
+        while (!item.empty() && item.back() == ' ')
+            item.pop_back();
+        if (item.empty())
+            return false;
+        columns[m] = {};
+        if (item.find_first_not_of("0123456789") == std::string::npos) {
+            if (item.size() > 6 || std::stoi(item) < 1)
+                return false;
+            columns[m].number = std::stoi(item);
+        } else {
+            columns[m].name = win1252::fromUtf8(item);
+        }
+        start = comma + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 WellSettings withWellOptions(const CliOptions &o, WellSettings s)
@@ -79,9 +112,9 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk] [--every 1|2|5|10] [--view side|top]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] [--save PFAD.dvn] [Bohrungsoptionen]\n"
+           "                  [--plot PFAD] [--save PFAD.dvn] [Tabellenoptionen] [Bohrungsoptionen]\n"
            "                  (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -90,7 +123,9 @@ const char *cliUsage()
            "  DATEI                  Messdatei im gewählten Format (\"-\": Standardeingabe);\n"
            "                         eine Datei mit der Endung .dvn wird als Dokument gelesen\n"
            "  --stations DATEI       Messwertzeilen wie im Eingabedialog (Teufe Neigung Azimut)\n"
-           "  --format weg|free|atk  Format der Messdatei (Vorgabe: free)\n"
+           "  --format weg|free|atk|csv|xlsx\n"
+           "                         Format der Messdatei (Vorgabe: free; .csv, .tsv und .xlsx\n"
+           "                         werden an der Endung als Tabelle erkannt)\n"
            "  --every 1|2|5|10       nur jeden n-ten Messwert einlesen (Vorgabe: 1)\n"
            "  --view side|top        Seitenansicht (Vorgabe) oder Draufsicht\n"
            "  --name TEXT            Name der Bohrung\n"
@@ -99,6 +134,18 @@ const char *cliUsage()
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
            "  --save PFAD.dvn        das Dokument wie \"Speichern\" in diese Datei schreiben\n"
            "                         (Name, Format, Messwerte, Beschreibung, Lage der Bohrung)\n"
+           "\n"
+           "Tabellenoptionen (csv, xlsx):\n"
+           "  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer\n"
+           "                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, "
+           "Azimut/Azi\n"
+           "                         erkannt)\n"
+           "  --decimal comma|point  Dezimalzeichen (Vorgabe: erkannt)\n"
+           "  --delimiter ';'|','|tab|space\n"
+           "                         Trennzeichen einer Textdatei (Vorgabe: erkannt)\n"
+           "  --depth-unit m|ft      Einheit der Teufe; Fuß wird in Meter umgerechnet (Vorgabe:\n"
+           "                         ft, wenn die Überschrift der Teufe Fuß nennt, sonst m)\n"
+           "  --sheet NAME|N         Tabellenblatt einer .xlsx-Datei (Vorgabe: das erste)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
@@ -116,7 +163,8 @@ const char *cliUsage()
            "                         Azimute damit als magnetisch\n"
            "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
-           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf oder unlesbarer Datei.\n";
+           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf, unlesbarer oder abgelehnter "
+           "Datei.\n";
 }
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args)
@@ -124,6 +172,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     CliParseResult r;
     CliOptions &o = r.options;
     bool haveInput = false;
+    bool formatGiven = false, delimiterGiven = false;
+    std::string tableOption; // a table option given, for the message when there is no table
     auto fail = [&](const std::string &text) {
         r.error = text;
         return r;
@@ -142,8 +192,47 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         } else if (a == "--version") {
             o.version = true;
         } else if (a == "--format") {
-            if (!value(v) || !parseChoice(v, {"weg", "free", "atk"}, o.format))
-                return fail("--format erwartet weg, free oder atk");
+            int kind = 0;
+            if (!value(v) || !parseChoice(v, { "weg", "free", "atk", "csv", "xlsx" }, kind))
+                return fail("--format erwartet weg, free, atk, csv oder xlsx");
+            formatGiven = true;
+            if (kind <= 2)
+                o.format = kind;
+            else
+                o.table
+                    = kind == 3 ? CliOptions::TableKind::Delimited : CliOptions::TableKind::Xlsx;
+        } else if (a == "--columns") {
+            if (!value(v) || !parseColumns(v, o.mapping.columns))
+                return fail(
+                    "--columns erwartet drei Überschriften oder Spaltennummern für Teufe, "
+                    "Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1)");
+            tableOption = "--columns";
+        } else if (a == "--decimal") {
+            int sign = 0;
+            if (!value(v) || !parseChoice(v, { "comma", "point" }, sign))
+                return fail("--decimal erwartet comma oder point");
+            o.mapping.decimal
+                = sign == 0 ? exchange::DecimalSign::Comma : exchange::DecimalSign::Point;
+            tableOption = "--decimal";
+        } else if (a == "--delimiter") {
+            int d = 0;
+            if (!value(v) || !parseChoice(v, { ";", ",", "tab", "space", "semicolon", "comma" }, d))
+                return fail("--delimiter erwartet ';', ',', tab oder space");
+            constexpr exchange::Delimiter kinds[] = { exchange::Delimiter::Semicolon,
+                exchange::Delimiter::Comma, exchange::Delimiter::Tab, exchange::Delimiter::Blanks,
+                exchange::Delimiter::Semicolon, exchange::Delimiter::Comma };
+            o.delimiter = kinds[d];
+            delimiterGiven = true;
+        } else if (a == "--depth-unit") {
+            int unit = 0;
+            if (!value(v) || !parseChoice(v, { "m", "ft" }, unit))
+                return fail("--depth-unit erwartet m oder ft");
+            o.mapping.unit = unit == 0 ? exchange::DepthUnit::Metres : exchange::DepthUnit::Feet;
+            tableOption = "--depth-unit";
+        } else if (a == "--sheet") {
+            if (!value(v) || v.empty())
+                return fail("--sheet erwartet den Namen oder die Nummer eines Tabellenblatts");
+            o.sheet = v;
         } else if (a == "--every") {
             if (!value(v) || !parseChoice(v, {"1", "2", "5", "10"}, o.datenauswahl))
                 return fail("--every erwartet 1, 2, 5 oder 10");
@@ -215,5 +304,21 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     }
     if (!o.help && !o.version && !haveInput)
         return fail("Keine Eingabedatei angegeben");
+    if (!formatGiven && !o.stationsMode) {
+        if (const auto kind = exchange::tableFormatForPath(o.input))
+            o.table = *kind == exchange::TableFormat::Xlsx ? CliOptions::TableKind::Xlsx
+                                                           : CliOptions::TableKind::Delimited;
+    }
+    if (o.table != CliOptions::TableKind::None && o.stationsMode)
+        return fail("--stations liest Messwertzeilen, keine Tabelle");
+    if (o.table == CliOptions::TableKind::None
+        && (!tableOption.empty() || delimiterGiven || !o.sheet.empty()))
+        return fail((tableOption.empty() ? std::string(delimiterGiven ? "--delimiter" : "--sheet")
+                                         : tableOption)
+            + " gilt nur für Tabellen (--format csv oder xlsx, Endung .csv, .tsv oder .xlsx)");
+    if (o.table == CliOptions::TableKind::Xlsx && delimiterGiven)
+        return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xlsx");
+    if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
+        return fail("--sheet gilt nur für .xlsx-Dateien");
     return r;
 }

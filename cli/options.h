@@ -2,6 +2,8 @@
 #pragma once
 
 #include "document/wellsettings.h"
+#include "exchange/delimitedtext.h"
+#include "exchange/stationmapping.h"
 
 #include <optional>
 #include <string>
@@ -9,9 +11,9 @@
 
 struct CliOptions
 {
-    int format = 1;      // 0 WEG, 1 free, 2 ATK
+    int format = 1; // 0 WEG, 1 free, 2 ATK
     int datenauswahl = 0; // thinning index: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
-    int ansicht = 0;     // 0 side view, 1 top view
+    int ansicht = 0; // 0 side view, 1 top view
     std::optional<std::string> name; // UTF-8 as given
     std::vector<float> interpolate;
     std::string resultsFile;
@@ -26,6 +28,11 @@ struct CliOptions
     std::optional<NorthReference> north;
     std::optional<double> gridConvergence;
     std::optional<double> declination;
+    // Table import: --format csv|xlsx or the extension .csv, .tsv, .xlsx.
+    enum class TableKind { None, Delimited, Xlsx } table = TableKind::None;
+    exchange::MappingRequest mapping; // --columns, --decimal, --depth-unit (and --every)
+    exchange::Delimiter delimiter = exchange::Delimiter::Automatic;
+    std::string sheet; // --sheet, UTF-8; empty: the first
     bool help = false;
     bool version = false;
 };

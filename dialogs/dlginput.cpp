@@ -1,8 +1,8 @@
 // The measurement dialog's widgets and how they mirror the LineEditor.
 #include "dialogs/dlginput.h"
 
-#include "document/qttext.h"
 #include "dialogs/dialogunits.h"
+#include "document/qttext.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -163,6 +164,7 @@ void DlgInput::buildControls()
     m_cancel = button(QStringLiteral("Abbrechen"), 188, 24, 50, 14);
     m_ok = button(QStringLiteral("OK"), 188, 7, 50, 14);
     m_file = button(QStringLiteral("Datei einlesen"), 104, 18, 60, 14);
+    m_table = button(QString::fromUtf8("Tabelle importieren …"), 78, 34, 72, 14);
 
     m_name = new QLineEdit(this);
     place(m_name, 7, 18, 84, 14);
@@ -202,10 +204,14 @@ void DlgInput::buildControls()
     connect(m_listEingabe, &QListWidget::itemDoubleClicked, this,
         [this](QListWidgetItem *item) { onStationDoubleClicked(m_listEingabe->row(item)); });
     connect(m_file, &QPushButton::clicked, this, &DlgInput::onFileOpen);
+    connect(m_table, &QPushButton::clicked, this, &DlgInput::importTable);
+    auto *paste = new QShortcut(QKeySequence::Paste, m_listEingabe);
+    paste->setContext(Qt::WidgetShortcut);
+    connect(paste, &QShortcut::activated, this, &DlgInput::pasteTable);
     connect(m_ok, &QPushButton::clicked, this, &DlgInput::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInput::reject);
 
-    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_name,
+    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_table, m_name,
         m_formatGroup->button(0), m_modeGroup->button(0), m_viewGroup->button(0),
         m_thinningGroup->button(0) };
     for (int i = 1; i < m_tabStops.size(); ++i)

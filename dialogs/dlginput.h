@@ -36,6 +36,7 @@ public:
     QPushButton *okButton() const { return m_ok; }
     QPushButton *cancelButton() const { return m_cancel; }
     QPushButton *fileButton() const { return m_file; }
+    QPushButton *tableButton() const { return m_table; }
     QButtonGroup *formatGroup() const { return m_formatGroup; }
     QButtonGroup *modeGroup() const { return m_modeGroup; }
     QButtonGroup *viewGroup() const { return m_viewGroup; }
@@ -54,6 +55,12 @@ public:
     // Abbrechen, Escape, closing: nothing is read and the state goes back to what the
     // caller handed in.
     void reject() override;
+
+    // "Tabelle importieren …": a CSV or .xlsx file through the import dialog replaces the
+    // station list, as "Datei einlesen" does. Ctrl+V in the station list: rows copied from
+    // a spreadsheet go through the same dialog and are added to the list.
+    void importTable();
+    void pasteTable();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,6 +89,7 @@ private:
     QPushButton *m_cancel = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_file = nullptr;
+    QPushButton *m_table = nullptr;
     QLineEdit *m_name = nullptr;
     QButtonGroup *m_formatGroup = nullptr;
     QButtonGroup *m_modeGroup = nullptr;

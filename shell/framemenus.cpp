@@ -2,14 +2,17 @@
 #include "shell/commandids.h"
 #include "shell/mainframe.h"
 
+#include "dialogs/dlginput.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "textview/dravonview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -56,6 +59,9 @@ void CMainFrame::createActions()
         QStringLiteral("Speichert das aktive Dokument.\nSpeichern"), QStringLiteral("save"));
     addCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
         QStringLiteral("Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"));
+    addCommand(ID_TABLE_IMPORT, QString::fromUtf8("Tabelle &importieren …"),
+        QString::fromUtf8("Liest Messwerte aus einer CSV- oder Excel-Datei in den "
+                          "Eingabedialog.\nTabelle importieren"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
         QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
@@ -105,6 +111,15 @@ void CMainFrame::createActions()
     connect(action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
     connect(action(ID_DATA_CHANGE), &QAction::triggered, this, [this] { m_doc->OnDataChange(); });
+    connect(action(ID_TABLE_IMPORT), &QAction::triggered, this, [this] {
+        // The measurement dialog opens as for "Daten ändern" and starts with its table
+        // import; the stations reach the document only when the user confirms it.
+        QTimer::singleShot(0, this, [] {
+            if (auto *dialog = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
+                dialog->importTable();
+        });
+        m_doc->OnDataChange();
+    });
     connect(
         action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
@@ -144,6 +159,8 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_OPEN));
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
+    file->addSeparator();
+    file->addAction(action(ID_TABLE_IMPORT));
     file->addSeparator();
     file->addAction(action(ID_FILE_PRINT));
     file->addAction(action(ID_FILE_PRINT_PREVIEW));

@@ -64,9 +64,10 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
+    // The table import has its own group after the document commands.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
+            "Speichern &unter...", "--", "Tabelle &importieren …", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
             "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),

@@ -1,0 +1,322 @@
+// The table import dialog's widgets.
+#include "dialogs/tableimportdlg.h"
+
+#include "core/cformat.h"
+#include "dialogs/dialogunits.h"
+#include "document/qttext.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Rows and columns the preview shows; the import itself reads the whole table.
+constexpr int kPreviewRows = 30;
+constexpr int kPreviewColumns = 26;
+// Heading rows offered for choice.
+constexpr int kHeaderChoices = 50;
+constexpr int kStationPreview = 12;
+
+using exchange::DecimalSign;
+using exchange::Delimiter;
+
+QString columnCaption(int column)
+{
+    return QStringLiteral("Spalte %1")
+        .arg(QString::fromStdString(exchange::columnLetters(column + 1)));
+}
+
+// The heading text of a column, when the mapping found a heading row.
+QString headingOf(const exchange::Table &table, int headerRow, int column)
+{
+    const exchange::Cell *cell = table.cell(headerRow, column);
+    return cell ? toQt(cell->text).trimmed() : QString();
+}
+
+int columnCount(const exchange::Table &table)
+{
+    size_t columns = 0;
+    for (size_t r = 0; r < table.rows.size() && r < 200; ++r)
+        columns = std::max(columns, table.rows[r].size());
+    return static_cast<int>(std::min<size_t>(columns, exchange::kMaxColumns));
+}
+
+} // namespace
+
+TableImportDialog::TableImportDialog(std::string bytes, exchange::TableFormat format,
+    const QString &source, int step, QWidget *parent)
+    : QDialog(parent)
+    , m_bytes(std::move(bytes))
+    , m_format(format)
+    , m_step(step)
+{
+    setWindowTitle(QStringLiteral("Tabelle importieren – %1").arg(source));
+    setFont(dialogFont());
+    buildControls();
+    reload();
+}
+
+TableImportDialog::~TableImportDialog() = default;
+
+void TableImportDialog::buildControls()
+{
+    auto *choices = new QFormLayout;
+    auto combo = [&](const QString &label) {
+        auto *box = new QComboBox(this);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        choices->addRow(label, box);
+        return box;
+    };
+    m_sheet = combo(QStringLiteral("Tabellenblatt:"));
+    m_delimiter = combo(QStringLiteral("Trennzeichen:"));
+    m_decimal = combo(QStringLiteral("Dezimalzeichen:"));
+    m_header = combo(QStringLiteral("Kopfzeile:"));
+    m_columns[0] = combo(QStringLiteral("Teufe:"));
+    m_columns[1] = combo(QStringLiteral("Neigung:"));
+    m_columns[2] = combo(QStringLiteral("Azimut:"));
+    m_unit = combo(QStringLiteral("Einheit der Teufe:"));
+    if (m_format == exchange::TableFormat::Xlsx) {
+        choices->setRowVisible(m_delimiter, false);
+    } else {
+        choices->setRowVisible(m_sheet, false);
+    }
+
+    for (Delimiter d : { Delimiter::Automatic, Delimiter::Semicolon, Delimiter::Comma,
+             Delimiter::Tab, Delimiter::Blanks })
+        m_delimiter->addItem(QString::fromUtf8(exchange::delimiterName(d)), static_cast<int>(d));
+    m_decimal->addItem(QStringLiteral("automatisch"), static_cast<int>(DecimalSign::Automatic));
+    m_decimal->addItem(QStringLiteral("Komma"), static_cast<int>(DecimalSign::Comma));
+    m_decimal->addItem(QStringLiteral("Punkt"), static_cast<int>(DecimalSign::Point));
+    m_unit->addItem(
+        QStringLiteral("automatisch"), static_cast<int>(exchange::DepthUnit::Automatic));
+    m_unit->addItem(QStringLiteral("Meter"), static_cast<int>(exchange::DepthUnit::Metres));
+    m_unit->addItem(QString::fromUtf8("Fuß (in Meter umgerechnet)"),
+        static_cast<int>(exchange::DepthUnit::Feet));
+
+    m_preview = new QTableWidget(this);
+    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview->setSelectionMode(QAbstractItemView::NoSelection);
+    m_preview->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    m_preview->setMinimumSize(460, 300);
+
+    m_stations = new QListWidget(this);
+    m_stations->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_stations->setSelectionMode(QAbstractItemView::NoSelection);
+    m_stations->setMinimumWidth(m_stations->fontMetrics().horizontalAdvance(QString(30, u'0')));
+
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_buttons = new QDialogButtonBox(this);
+    m_buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    m_buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *grid = new QGridLayout(this);
+    grid->addLayout(choices, 0, 0);
+    auto *stationsLabel
+        = new QLabel(QStringLiteral("Messwertzeilen (Teufe Neigung Azimut):"), this);
+    grid->addWidget(stationsLabel, 1, 0);
+    grid->addWidget(m_stations, 2, 0);
+    grid->addWidget(
+        new QLabel(QStringLiteral("Vorschau der ersten Zeilen:"), this), 0, 1, Qt::AlignBottom);
+    grid->addWidget(m_preview, 1, 1, 2, 1);
+    grid->addWidget(m_status, 3, 0, 1, 2);
+    grid->addWidget(m_buttons, 4, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+
+    auto onReload = [this] {
+        if (!m_updating)
+            reload();
+    };
+    auto onRemap = [this] {
+        if (!m_updating)
+            remap();
+    };
+    connect(m_sheet, &QComboBox::currentIndexChanged, this, onReload);
+    connect(m_delimiter, &QComboBox::currentIndexChanged, this, onReload);
+    for (QComboBox *box : { m_decimal, m_header, m_columns[0], m_columns[1], m_columns[2], m_unit })
+        connect(box, &QComboBox::currentIndexChanged, this, onRemap);
+}
+
+void TableImportDialog::reload()
+{
+    const std::string sheet = m_sheet->currentIndex() >= 0
+        ? std::to_string(m_sheet->currentIndex() + 1)
+        : std::string();
+    m_load = exchange::loadTable(
+        m_bytes, m_format, static_cast<Delimiter>(m_delimiter->currentData().toInt()), sheet);
+
+    // The sheet list and the rows and columns offered follow the table.
+    m_updating = true;
+    if (m_sheet->count() == 0) {
+        for (const std::string &name : m_load.sheetNames)
+            m_sheet->addItem(toQt(name));
+        m_sheet->setCurrentIndex(std::max(0, m_load.sheetIndex));
+    }
+    const int headerChoice
+        = m_header->currentData().isValid() ? m_header->currentData().toInt() : -1;
+    m_header->clear();
+    m_header->addItem(QStringLiteral("automatisch"), -1);
+    m_header->addItem(QStringLiteral("keine"), 0);
+    const int rows = std::min<int>(static_cast<int>(m_load.table.rows.size()), kHeaderChoices);
+    for (int r = 1; r <= rows; ++r)
+        m_header->addItem(QStringLiteral("Zeile %1").arg(r), r);
+    m_header->setCurrentIndex(std::max(0, m_header->findData(headerChoice)));
+    const int columns = columnCount(m_load.table);
+    for (QComboBox *box : m_columns) {
+        const int choice = box->currentData().isValid() ? box->currentData().toInt() : 0;
+        box->clear();
+        box->addItem(QStringLiteral("automatisch"), 0);
+        for (int c = 0; c < columns; ++c)
+            box->addItem(columnCaption(c), c + 1);
+        box->setCurrentIndex(std::max(0, box->findData(choice)));
+    }
+    m_updating = false;
+    remap();
+}
+
+void TableImportDialog::remap()
+{
+    exchange::MappingRequest request;
+    request.headerRow = m_header->currentData().toInt();
+    request.decimal = static_cast<DecimalSign>(m_decimal->currentData().toInt());
+    request.unit = static_cast<exchange::DepthUnit>(m_unit->currentData().toInt());
+    request.step = m_step;
+    for (size_t m = 0; m < 3; ++m)
+        request.columns[m].number = m_columns[m]->currentData().toInt();
+    if (m_load.fault)
+        m_import = {};
+    else
+        m_import = exchange::importStations(m_load.table, request);
+    showChoices();
+    showPreview();
+}
+
+void TableImportDialog::showChoices()
+{
+    // The automatic entries say what was found; the others stay as they are.
+    m_updating = true;
+    const exchange::Mapping &mapping = m_import.mapping;
+    const bool mapped = !m_load.fault && mapping.firstDataRow >= 0;
+    m_delimiter->setItemText(0,
+        QStringLiteral("automatisch (%1)")
+            .arg(QString::fromUtf8(exchange::delimiterName(m_load.delimiter))));
+    m_decimal->setItemText(0,
+        QStringLiteral("automatisch (%1)")
+            .arg(mapping.decimal == DecimalSign::Comma ? QStringLiteral("Komma")
+                                                       : QStringLiteral("Punkt")));
+    m_unit->setItemText(0,
+        QStringLiteral("automatisch (%1)")
+            .arg(mapping.unit == exchange::DepthUnit::Feet ? QString::fromUtf8("Fuß")
+                                                           : QStringLiteral("Meter")));
+    m_header->setItemText(0,
+        mapped && mapping.headerRow >= 0
+            ? QStringLiteral("automatisch (Zeile %1)").arg(mapping.headerRow + 1)
+            : QStringLiteral("automatisch"));
+    for (size_t m = 0; m < 3; ++m) {
+        QString found = QStringLiteral("automatisch");
+        if (mapped) {
+            const int column = mapping.columns[m];
+            const QString heading = headingOf(m_load.table, mapping.headerRow, column);
+            found = QStringLiteral("automatisch (%1%2)")
+                        .arg(columnCaption(column),
+                            heading.isEmpty() ? QString() : QStringLiteral(": ") + heading);
+        }
+        m_columns[m]->setItemText(0, found);
+        for (int i = 1; i < m_columns[m]->count(); ++i) {
+            const int column = m_columns[m]->itemData(i).toInt() - 1;
+            const QString heading
+                = mapped ? headingOf(m_load.table, mapping.headerRow, column) : QString();
+            m_columns[m]->setItemText(i,
+                columnCaption(column)
+                    + (heading.isEmpty() ? QString() : QStringLiteral(": ") + heading));
+        }
+    }
+    m_updating = false;
+
+    const std::optional<exchange::TableFault> &fault = m_load.fault ? m_load.fault : m_import.fault;
+    if (fault) {
+        m_status->setStyleSheet(QStringLiteral("color: #b00000"));
+        m_status->setText(toQt(fault->message));
+    } else {
+        m_status->setStyleSheet(QString());
+        m_status->setText(
+            QString::fromUtf8("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
+                .arg(m_import.records)
+                .arg(mapping.firstDataRow + 1)
+                .arg(m_import.stations.size()));
+    }
+    m_buttons->buttons().first()->setEnabled(usable());
+
+    m_stations->clear();
+    for (size_t i = 0; i < m_import.stations.size() && i < kStationPreview; ++i)
+        m_stations->addItem(toQt(m_import.stations[i]));
+    if (m_import.stations.size() > kStationPreview)
+        m_stations->addItem(QString::fromUtf8("…"));
+}
+
+void TableImportDialog::showPreview()
+{
+    const exchange::Table &table = m_load.table;
+    const exchange::Mapping &mapping = m_import.mapping;
+    const bool mapped = !m_load.fault && mapping.firstDataRow >= 0;
+    const int rows = std::min<int>(static_cast<int>(table.rows.size()), kPreviewRows);
+    const int columns = std::min(columnCount(table), kPreviewColumns);
+    m_preview->clear();
+    m_preview->setRowCount(rows);
+    m_preview->setColumnCount(columns);
+
+    QStringList captions;
+    for (int c = 0; c < columns; ++c) {
+        QString caption = QString::fromStdString(exchange::columnLetters(c + 1));
+        for (int m = 0; m < 3 && mapped; ++m)
+            if (mapping.columns[static_cast<size_t>(m)] == c)
+                caption += QStringLiteral("\n") + QString::fromUtf8(exchange::meaningName(m));
+        captions << caption;
+    }
+    m_preview->setHorizontalHeaderLabels(captions);
+
+    const QColor chosen(0xdd, 0xea, 0xf7);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const exchange::Cell *cell = table.cell(r, c);
+            if (!cell)
+                continue;
+            auto *item = new QTableWidgetItem(toQt(cell->text));
+            if (cell->number)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (mapped && r == mapping.headerRow) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            } else if (mapped && r < mapping.firstDataRow) {
+                item->setForeground(Qt::gray);
+            }
+            const bool column = mapped
+                && std::find(mapping.columns.begin(), mapping.columns.end(), c)
+                    != mapping.columns.end();
+            if (column && r >= mapping.firstDataRow)
+                item->setBackground(chosen);
+            m_preview->setItem(r, c, item);
+        }
+    }
+    m_preview->resizeColumnsToContents();
+    // A long title in the first rows must not push the survey's columns out of sight.
+    const int widest = m_preview->fontMetrics().horizontalAdvance(QString(24, u'0'));
+    for (int c = 0; c < columns; ++c)
+        m_preview->setColumnWidth(c, std::min(m_preview->columnWidth(c), widest));
+}

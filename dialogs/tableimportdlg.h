@@ -1,0 +1,78 @@
+// The table import dialog: a preview of the first rows of a CSV or .xlsx file (or of rows
+// pasted from a spreadsheet) with the delimiter, sheet, decimal sign, heading row, the
+// columns of depth, inclination and azimuth and the depth unit, each as detected and
+// changeable, and the station lines that OK hands to the measurement dialog. The reading
+// and mapping are the exchange layer's; this window only shows their choices.
+#pragma once
+
+#include "exchange/stationmapping.h"
+#include "exchange/tablefile.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QListWidget;
+class QTableWidget;
+
+class TableImportDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `bytes` is the file's content (or the pasted text as UTF-8), `source` what the
+    // caption names, `step` the thinning of the measurement dialog (1, 2, 5, 10).
+    TableImportDialog(std::string bytes, exchange::TableFormat format, const QString &source,
+        int step, QWidget *parent = nullptr);
+    ~TableImportDialog() override;
+
+    // The station lines OK takes (valid once the dialog was accepted).
+    const exchange::StationImport &stationImport() const { return m_import; }
+    // True when the current choices give stations without a fault.
+    bool usable() const { return !m_load.fault && !m_import.fault; }
+    // False when the file cannot be read as a table at all (no workbook, a damaged one,
+    // an unclosed quote): no choice in the dialog could help. `fault()` then says why.
+    bool readable() const { return !m_load.fault || !m_load.sheetNames.empty(); }
+    const std::optional<exchange::TableFault> &fault() const { return m_load.fault; }
+
+    // Controls, for tests.
+    QComboBox *sheetBox() const { return m_sheet; }
+    QComboBox *delimiterBox() const { return m_delimiter; }
+    QComboBox *decimalBox() const { return m_decimal; }
+    QComboBox *headerBox() const { return m_header; }
+    QComboBox *columnBox(int meaning) const { return m_columns[static_cast<size_t>(meaning)]; }
+    QComboBox *unitBox() const { return m_unit; }
+    QTableWidget *preview() const { return m_preview; }
+    QListWidget *stationPreview() const { return m_stations; }
+    QLabel *statusLabel() const { return m_status; }
+    QDialogButtonBox *buttons() const { return m_buttons; }
+
+private:
+    void buildControls();
+    void reload(); // the table again: another delimiter or sheet
+    void remap(); // the mapping and stations again: any other choice
+    void showChoices();
+    void showPreview();
+
+    std::string m_bytes;
+    exchange::TableFormat m_format;
+    int m_step;
+    exchange::TableLoad m_load;
+    exchange::StationImport m_import;
+    bool m_updating = false; // the boxes are being refilled: their signals mean nothing
+
+    QComboBox *m_sheet = nullptr;
+    QComboBox *m_delimiter = nullptr;
+    QComboBox *m_decimal = nullptr;
+    QComboBox *m_header = nullptr;
+    std::array<QComboBox *, 3> m_columns {};
+    QComboBox *m_unit = nullptr;
+    QTableWidget *m_preview = nullptr;
+    QListWidget *m_stations = nullptr;
+    QLabel *m_status = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
+};

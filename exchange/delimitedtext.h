@@ -1,0 +1,44 @@
+// Delimited text (CSV, TSV, blank-separated columns) into a table: the character set
+// (UTF-8 with or without byte order mark, UTF-16 with one, otherwise Windows-1252), the
+// delimiter (detected or chosen) and quoted fields as RFC 4180 has them. No Qt.
+#pragma once
+
+#include "exchange/table.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace exchange {
+
+enum class Delimiter {
+    Automatic,
+    Semicolon,
+    Comma,
+    Tab,
+    Blanks, // one or more blanks or tabs; leading and trailing ones separate nothing
+};
+
+// The file's bytes as the program's Windows-1252 text. Characters that Windows-1252
+// lacks become '?'.
+std::string decodeText(std::string_view bytes);
+
+// The delimiter that splits the first rows of `text` most consistently into two or more
+// columns; Blanks when no character does.
+Delimiter detectDelimiter(std::string_view text);
+
+// The German name of a delimiter, for the dialog and messages.
+const char *delimiterName(Delimiter delimiter);
+
+struct DelimitedRead
+{
+    Table table;
+    Delimiter delimiter = Delimiter::Blanks; // the one used (detected when Automatic)
+    std::optional<TableFault> fault; // set: the table is not usable
+};
+
+// Splits Windows-1252 `text` into rows and fields. A quoted field may hold delimiters,
+// line ends and doubled quotes; a quote that is never closed refuses the text.
+DelimitedRead readDelimited(std::string_view text, Delimiter delimiter);
+
+} // namespace exchange

@@ -1,0 +1,40 @@
+// Handing imported station lines to the measurement dialog's state.
+#include "exchange/editorimport.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+
+#include <algorithm>
+
+namespace exchange {
+
+void takeImportedStations(LineEditor &state, const StationImport &import, const std::string &name)
+{
+    state.m_Eingabe = import.stations;
+    state.m_ListEingabe = import.stations;
+    std::stable_sort(
+        state.m_ListEingabe.begin(), state.m_ListEingabe.end(), LineEditor::sortsBefore);
+    state.m_Info.clear();
+    state.m_ListInfo.clear();
+    state.m_Name = name;
+    state.m_Status = import.status();
+    state.m_Zeile.assign(1, ' ');
+    state.m_Markiert = -1;
+    state.m_Anzahl = static_cast<int>(state.m_ListEingabe.size());
+    state.m_bGeaendert = 1;
+}
+
+void addImportedStations(LineEditor &state, const StationImport &import)
+{
+    for (const std::string &line : import.stations)
+        state.addSorted(line);
+    state.m_Eingabe = state.m_ListEingabe;
+    state.m_Status
+        = win1252::fromUtf8(cfmt("%d Zeilen eingefügt", static_cast<int>(import.stations.size())));
+    state.m_Markiert = -1;
+    state.m_Anzahl = static_cast<int>(state.m_ListEingabe.size());
+    if (!import.stations.empty())
+        state.m_bGeaendert = 1;
+}
+
+} // namespace exchange

@@ -1,0 +1,338 @@
+// Streaming readers of a spreadsheet's XML parts.
+#include "exchange/sheetxml.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+
+namespace exchange {
+
+namespace {
+
+    std::string toProgramText(const QString &text)
+    {
+        std::string bytes = win1252::fromUtf8(text.toStdString());
+        clipCellText(bytes);
+        return bytes;
+    }
+
+    // Keeps collecting text only while it could still matter (a cell keeps kMaxCellBytes).
+    void appendBounded(QString &text, QStringView more)
+    {
+        const qsizetype room = static_cast<qsizetype>(kMaxCellBytes) + 1 - text.size();
+        if (room > 0)
+            text += more.left(room);
+    }
+
+    TableFault xmlFault(const QXmlStreamReader &xml, const char *part)
+    {
+        TableFault fault;
+        fault.message = win1252::fromUtf8(cfmt(
+            "%s der Arbeitsmappe ist kein lesbares XML (Zeile %lld, Spalte %lld: %s).", part,
+            static_cast<long long>(xml.lineNumber()), static_cast<long long>(xml.columnNumber()),
+            xml.errorString().toStdString().c_str()));
+        return fault;
+    }
+
+} // namespace
+
+int referenceColumn(QStringView reference)
+{
+    int column = 0;
+    qsizetype i = 0;
+    for (; i < reference.size() && reference[i].isLetter(); ++i) {
+        const char16_t c = reference[i].toUpper().unicode();
+        if (c < u'A' || c > u'Z' || i >= 3)
+            return -1;
+        column = column * 26 + (c - u'A' + 1);
+    }
+    return i == 0 ? -1 : column - 1;
+}
+
+int referenceRow(QStringView reference)
+{
+    qsizetype i = 0;
+    while (i < reference.size() && reference[i].isLetter())
+        ++i;
+    bool ok = false;
+    const int row = reference.mid(i).toInt(&ok);
+    return ok && row > 0 ? row - 1 : -1;
+}
+
+SheetXmlReader::SheetXmlReader(const std::vector<std::string> &sharedStrings)
+    : m_shared(sharedStrings)
+{
+}
+
+bool SheetXmlReader::addData(const char *data, std::size_t size)
+{
+    if (m_fault)
+        return false;
+    m_xml.addData(QByteArray(data, static_cast<qsizetype>(size)));
+    parse();
+    return !m_fault;
+}
+
+bool SheetXmlReader::finish()
+{
+    if (m_fault)
+        return false;
+    parse();
+    if (!m_fault && !m_xml.atEnd())
+        setFault(xmlFault(m_xml, "Das Tabellenblatt"));
+    if (!m_fault && m_xml.hasError())
+        setFault(xmlFault(m_xml, "Das Tabellenblatt"));
+    return !m_fault;
+}
+
+void SheetXmlReader::setFault(TableFault fault)
+{
+    if (!m_fault)
+        m_fault = std::move(fault);
+}
+
+void SheetXmlReader::parse()
+{
+    while (!m_fault && !m_xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = m_xml.readNext();
+        if (token == QXmlStreamReader::Invalid) {
+            if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+                setFault(xmlFault(m_xml, "Das Tabellenblatt"));
+            return; // wait for the next piece
+        }
+        if (token == QXmlStreamReader::StartElement) {
+            startElement();
+        } else if (token == QXmlStreamReader::EndElement) {
+            endElement();
+        } else if (token == QXmlStreamReader::Characters && m_phonetic == 0
+            && (m_inValue || m_inInlineText)) {
+            appendBounded(m_text, m_xml.text());
+        }
+    }
+}
+
+void SheetXmlReader::startElement()
+{
+    const QStringView name = m_xml.name();
+    if (name == u"row") {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const QStringView r = attributes.value(QLatin1StringView("r"));
+        bool ok = true;
+        const int row = r.isEmpty() ? m_nextRow : r.toInt(&ok) - 1;
+        if (!ok || row < 0) {
+            TableFault fault;
+            fault.text = toProgramText(r.toString());
+            fault.message
+                = win1252::fromUtf8(cfmt("Das Tabellenblatt hat eine ungültige Zeilennummer „%s“.",
+                    r.toString().toStdString().c_str()));
+            setFault(fault);
+            return;
+        }
+        if (row >= kMaxRows) {
+            setFault(tooLargeFault());
+            return;
+        }
+        m_row = row;
+        m_nextRow = row + 1;
+        m_nextColumn = 0;
+    } else if (name == u"c") {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        const QStringView reference = attributes.value(QLatin1StringView("r"));
+        m_column = reference.isEmpty() ? m_nextColumn : referenceColumn(reference);
+        if (!reference.isEmpty()) {
+            const int row = referenceRow(reference);
+            if (row >= kMaxRows) {
+                setFault(tooLargeFault());
+                return;
+            }
+            if (row >= 0)
+                m_row = row;
+        }
+        if (m_row < 0)
+            m_row = 0;
+        m_nextColumn = m_column + 1;
+        m_type = attributes.value(QLatin1StringView("t")).toString();
+        m_text.clear();
+        m_inCell = true;
+    } else if (m_inCell && name == u"v") {
+        m_inValue = true;
+    } else if (m_inCell && name == u"is") {
+        m_inInline = true;
+    } else if (m_inInline && name == u"t") {
+        m_inInlineText = true;
+    } else if (name == u"rPh") {
+        ++m_phonetic;
+    }
+}
+
+void SheetXmlReader::endElement()
+{
+    const QStringView name = m_xml.name();
+    if (name == u"c") {
+        if (m_inCell)
+            storeCell();
+        m_inCell = m_inValue = m_inInline = m_inInlineText = false;
+    } else if (name == u"v") {
+        m_inValue = false;
+    } else if (name == u"is") {
+        m_inInline = false;
+    } else if (name == u"t") {
+        m_inInlineText = false;
+    } else if (name == u"rPh" && m_phonetic > 0) {
+        --m_phonetic;
+    }
+}
+
+void SheetXmlReader::storeCell()
+{
+    if (m_column < 0 || m_column >= kMaxColumns || m_row < 0)
+        return; // an unreadable reference or a column no survey reaches
+    Cell cell;
+    if (m_type == u"s") {
+        bool ok = false;
+        const qulonglong index = QStringView(m_text).trimmed().toULongLong(&ok);
+        if (!ok || index >= m_shared.size()) {
+            TableFault fault;
+            fault.row = m_row + 1;
+            fault.column = m_column + 1;
+            fault.text = toProgramText(m_text);
+            fault.message = win1252::fromUtf8(cfmt("Zeile %d, Spalte %d (%s): Verweis auf den Text "
+                                                   "Nr. „%s“, den die Arbeitsmappe nicht enthält.",
+                m_row + 1, m_column + 1, columnLetters(m_column + 1).c_str(),
+                m_text.left(40).toStdString().c_str()));
+            setFault(fault);
+            return;
+        }
+        cell.text = m_shared[index];
+    } else if (m_type == u"b") {
+        cell.text = m_text.trimmed() == u"1" ? "WAHR" : "FALSCH";
+    } else {
+        // Numbers (no type or "n") keep their C notation; strings, inline strings, the
+        // string results of formulas, errors and dates are text.
+        cell.number = m_type.isEmpty() || m_type == u"n";
+        cell.text = toProgramText(m_text);
+    }
+    if (cell.text.empty())
+        return;
+
+    auto &rows = m_table.rows;
+    if (rows.size() <= static_cast<std::size_t>(m_row))
+        rows.resize(static_cast<std::size_t>(m_row) + 1);
+    auto &cells = rows[static_cast<std::size_t>(m_row)];
+    const std::size_t needed = static_cast<std::size_t>(m_column) + 1;
+    if (cells.size() < needed) {
+        const std::size_t added = needed - cells.size();
+        if (m_table.cells + added > kMaxCells) {
+            setFault(tooLargeFault());
+            return;
+        }
+        cells.resize(needed);
+        m_table.cells += added;
+    }
+    cells[static_cast<std::size_t>(m_column)] = std::move(cell);
+}
+
+SharedStringsReader::SharedStringsReader() = default;
+
+bool SharedStringsReader::addData(const char *data, std::size_t size)
+{
+    if (m_fault)
+        return false;
+    m_xml.addData(QByteArray(data, static_cast<qsizetype>(size)));
+    parse();
+    return !m_fault;
+}
+
+bool SharedStringsReader::finish()
+{
+    if (m_fault)
+        return false;
+    parse();
+    if (!m_fault && (!m_xml.atEnd() || m_xml.hasError()))
+        m_fault = xmlFault(m_xml, "Die Textliste");
+    return !m_fault;
+}
+
+void SharedStringsReader::parse()
+{
+    while (!m_fault && !m_xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = m_xml.readNext();
+        if (token == QXmlStreamReader::Invalid) {
+            if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
+                m_fault = xmlFault(m_xml, "Die Textliste");
+            return;
+        }
+        const QStringView name = m_xml.name();
+        if (token == QXmlStreamReader::StartElement) {
+            if (name == u"si") {
+                m_inItem = true;
+                m_text.clear();
+            } else if (m_inItem && name == u"t") {
+                m_inText = true;
+            } else if (name == u"rPh") {
+                ++m_phonetic;
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            if (name == u"si" && m_inItem) {
+                if (m_strings.size() >= kMaxSharedStrings) {
+                    m_fault = tooLargeFault();
+                    return;
+                }
+                m_strings.push_back(toProgramText(m_text));
+                m_inItem = false;
+            } else if (name == u"t") {
+                m_inText = false;
+            } else if (name == u"rPh" && m_phonetic > 0) {
+                --m_phonetic;
+            }
+        } else if (token == QXmlStreamReader::Characters && m_inText && m_phonetic == 0) {
+            appendBounded(m_text, m_xml.text());
+        }
+    }
+}
+
+std::optional<std::vector<SheetEntry>> readWorkbookXml(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    std::vector<SheetEntry> sheets;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"sheet") {
+            SheetEntry entry;
+            for (const QXmlStreamAttribute &attribute : reader.attributes()) {
+                if (attribute.name() == u"name" && attribute.namespaceUri().isEmpty())
+                    entry.name = toProgramText(attribute.value().toString());
+                else if (attribute.name() == u"id"
+                    && attribute.namespaceUri().contains(u"relationships"))
+                    entry.relationId = attribute.value().toString().toStdString();
+            }
+            if (sheets.size() < 10000)
+                sheets.push_back(std::move(entry));
+        }
+    }
+    if (reader.hasError())
+        return std::nullopt;
+    return sheets;
+}
+
+std::optional<std::vector<Relationship>> readRelationshipsXml(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    std::vector<Relationship> relations;
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement
+            && reader.name() == u"Relationship") {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            Relationship r;
+            r.id = attributes.value(QLatin1StringView("Id")).toString().toStdString();
+            const QString type = attributes.value(QLatin1StringView("Type")).toString();
+            r.type = type.mid(type.lastIndexOf(u'/') + 1).toStdString();
+            r.target = attributes.value(QLatin1StringView("Target")).toString().toStdString();
+            if (relations.size() < 10000)
+                relations.push_back(std::move(r));
+        }
+    }
+    if (reader.hasError())
+        return std::nullopt;
+    return relations;
+}
+
+} // namespace exchange

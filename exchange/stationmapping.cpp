@@ -1,0 +1,477 @@
+// Header detection, column mapping, number reading and the station lines of a table.
+#include "exchange/stationmapping.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace exchange {
+
+namespace {
+
+    // Rows searched for the headings; a survey export has its heading near the top.
+    constexpr int kHeaderSearchRows = 200;
+    // Rows looked at to decide the decimal sign.
+    constexpr int kDecimalSearchRows = 1000;
+    constexpr double kMetresPerFoot = 0.3048;
+
+    const std::array<std::vector<std::string>, 3> &usualNames()
+    {
+        // Normalised: lower case, no blanks or punctuation; Windows-1252 bytes.
+        static const std::array<std::vector<std::string>, 3> names {
+            std::vector<std::string> { "teufe", "messteufe", "bohrteufe", "bohrlochteufe", "tiefe",
+                "md", "depth", "measureddepth", "mdepth", "dept" },
+            std::vector<std::string> { "neigung", "neigungswinkel", "inkl", "inklination", "inc",
+                "incl", "inclination", "neig" },
+            std::vector<std::string> {
+                "azimut", "azimutwinkel", "azi", "azim", "az", "azimuth", "richtung" },
+        };
+        return names;
+    }
+
+    unsigned char foldCase(unsigned char c)
+    {
+        if (c >= 'A' && c <= 'Z')
+            return static_cast<unsigned char>(c + 0x20);
+        if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+            return static_cast<unsigned char>(c + 0x20);
+        return c;
+    }
+
+    bool isBlankByte(char c)
+    {
+        return c == ' ' || c == '\t' || c == '\xA0';
+    }
+
+    std::string_view trimmed(std::string_view text)
+    {
+        while (!text.empty() && isBlankByte(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && isBlankByte(text.back()))
+            text.remove_suffix(1);
+        return text;
+    }
+
+    bool isEmptyCell(const Cell *cell)
+    {
+        return !cell || trimmed(cell->text).empty();
+    }
+
+    // Every column's index must be distinct and chosen.
+    bool complete(const std::array<int, 3> &columns)
+    {
+        for (int i = 0; i < 3; ++i) {
+            if (columns[static_cast<size_t>(i)] < 0)
+                return false;
+            for (int j = 0; j < i; ++j)
+                if (columns[static_cast<size_t>(i)] == columns[static_cast<size_t>(j)])
+                    return false;
+        }
+        return true;
+    }
+
+    // The columns a heading row gives for the request; -1 where it gives none.
+    std::array<int, 3> columnsInHeading(const Table &table, int row, const MappingRequest &request)
+    {
+        std::array<int, 3> columns { -1, -1, -1 };
+        const auto &cells = table.rows[static_cast<size_t>(row)];
+        for (size_t m = 0; m < 3; ++m) {
+            const ColumnChoice &choice = request.columns[m];
+            if (choice.number > 0) {
+                columns[m] = choice.number - 1;
+                continue;
+            }
+            // A name given is looked for as it is written first; a usual name such as "AZI"
+            // then also finds the heading "Azimut". Without a name the usual names of the
+            // column's meaning count.
+            const std::string wanted = normalHeading(choice.name);
+            const int meaning
+                = choice.name.empty() ? static_cast<int>(m) : meaningOfHeading(choice.name);
+            for (size_t c = 0; c < cells.size() && columns[m] < 0 && !wanted.empty(); ++c)
+                if (normalHeading(cells[c].text) == wanted)
+                    columns[m] = static_cast<int>(c);
+            for (size_t c = 0; c < cells.size() && columns[m] < 0 && meaning >= 0; ++c)
+                if (meaningOfHeading(cells[c].text) == meaning)
+                    columns[m] = static_cast<int>(c);
+        }
+        return columns;
+    }
+
+    bool rowHasNumbers(
+        const Table &table, int row, const std::array<int, 3> &columns, DecimalSign decimal)
+    {
+        for (int column : columns) {
+            const Cell *cell = table.cell(row, column);
+            if (!cell || !cellNumber(*cell, decimal))
+                return false;
+        }
+        return true;
+    }
+
+    bool rowIsEmpty(const Table &table, int row, const std::array<int, 3> &columns)
+    {
+        for (int column : columns)
+            if (!isEmptyCell(table.cell(row, column)))
+                return false;
+        return true;
+    }
+
+    std::string columnText(int column)
+    {
+        return cfmt("Spalte %d (%s)", column + 1, columnLetters(column + 1).c_str());
+    }
+
+    TableFault fault(int row, int column, std::string text, const std::string &utf8Message)
+    {
+        TableFault f;
+        f.row = row;
+        f.column = column;
+        f.text = std::move(text);
+        f.message = win1252::fromUtf8(utf8Message);
+        return f;
+    }
+
+    // The heading names of the meanings not found, for a message.
+    std::string missingNames(const std::array<int, 3> &columns, const MappingRequest &request)
+    {
+        std::string names;
+        for (size_t m = 0; m < 3; ++m) {
+            if (columns[m] >= 0)
+                continue;
+            if (!names.empty())
+                names += ", ";
+            names += request.columns[m].name.empty() ? std::string(meaningName(static_cast<int>(m)))
+                                                     : win1252::toUtf8(request.columns[m].name);
+        }
+        return names;
+    }
+
+} // namespace
+
+std::string StationImport::status() const
+{
+    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(stations.size()));
+}
+
+const char *meaningName(int meaning)
+{
+    switch (meaning) {
+    case Depth:
+        return "Teufe";
+    case Inclination:
+        return "Neigung";
+    default:
+        return "Azimut";
+    }
+}
+
+std::string normalHeading(const std::string &text)
+{
+    std::string out;
+    int depth = 0; // inside brackets: a unit, not part of the name
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '(' || ch == '[' || ch == '{') {
+            ++depth;
+        } else if (ch == ')' || ch == ']' || ch == '}') {
+            depth = std::max(0, depth - 1);
+        } else if (ch == '/' && depth == 0) {
+            break; // "Teufe/m": what follows the slash is the unit
+        } else if (depth == 0
+            && ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')
+                || c >= 0xC0)) {
+            out += static_cast<char>(foldCase(c));
+        }
+    }
+    return out;
+}
+
+int meaningOfHeading(const std::string &text)
+{
+    const std::string name = normalHeading(text);
+    if (name.empty())
+        return -1;
+    auto lookup = [](const std::string &candidate) {
+        for (size_t m = 0; m < 3; ++m)
+            for (const std::string &usual : usualNames()[m])
+                if (candidate == usual)
+                    return static_cast<int>(m);
+        return -1;
+    };
+    if (const int m = lookup(name); m >= 0)
+        return m;
+    // A unit written without brackets: "Teufe m", "MD in ft", "Neigung Grad".
+    for (const char *unit : { "inm", "inft", "ingrad", "indeg", "m", "ft", "grad", "deg" }) {
+        const std::string_view u(unit);
+        if (name.size() > u.size() && std::string_view(name).ends_with(u))
+            if (const int m = lookup(name.substr(0, name.size() - u.size())); m >= 0)
+                return m;
+    }
+    return -1;
+}
+
+bool headingNamesFeet(const std::string &text)
+{
+    // The words of the heading, lower case; the unit is one of them.
+    std::string word;
+    auto isFeet = [](const std::string &w) {
+        return w == "ft" || w == "feet" || w == "foot" || w == "fu\xDF" || w == "fuss";
+    };
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const auto c = i < text.size() ? static_cast<unsigned char>(text[i]) : ' ';
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0xC0) {
+            word += static_cast<char>(foldCase(c));
+        } else {
+            if (isFeet(word))
+                return true;
+            word.clear();
+        }
+    }
+    return false;
+}
+
+std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
+{
+    const std::string_view text = trimmed(cell.text);
+    const char separator = cell.number || decimal != DecimalSign::Comma ? '.' : ',';
+    // Checked by hand so that nothing but sign, digits, one separator and an exponent
+    // passes; then converted in the C notation.
+    std::string plain;
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    int digits = 0;
+    auto takeDigits = [&] {
+        int n = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            plain += text[i++];
+            ++n;
+        }
+        return n;
+    };
+    digits += takeDigits();
+    if (i < text.size() && text[i] == separator) {
+        plain += '.';
+        ++i;
+        digits += takeDigits();
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            plain += text[i++];
+        if (takeDigits() == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+DecimalSign detectDecimal(const Table &table)
+{
+    int commas = 0, points = 0;
+    const size_t rows = std::min<size_t>(table.rows.size(), kDecimalSearchRows);
+    for (size_t r = 0; r < rows; ++r) {
+        for (const Cell &cell : table.rows[r]) {
+            if (cell.number)
+                continue;
+            if (cell.text.find(',') != std::string::npos && cellNumber(cell, DecimalSign::Comma))
+                ++commas;
+            else if (cell.text.find('.') != std::string::npos
+                && cellNumber(cell, DecimalSign::Point))
+                ++points;
+        }
+    }
+    return commas > points ? DecimalSign::Comma : DecimalSign::Point;
+}
+
+StationImport importStations(const Table &table, const MappingRequest &request)
+{
+    StationImport result;
+    Mapping &mapping = result.mapping;
+    mapping.decimal
+        = request.decimal == DecimalSign::Automatic ? detectDecimal(table) : request.decimal;
+    mapping.step = std::max(1, request.step);
+    const int rowCount = static_cast<int>(table.rows.size());
+
+    bool allByNumber = true, anyByName = false;
+    for (const ColumnChoice &choice : request.columns) {
+        allByNumber = allByNumber && choice.number > 0;
+        anyByName = anyByName || !choice.name.empty();
+        if (choice.number > kMaxColumns) {
+            result.fault = fault(0, choice.number, {},
+                cfmt("Die Spalte %d gibt es nicht: gelesen werden höchstens %d Spalten.",
+                    choice.number, kMaxColumns));
+            return result;
+        }
+    }
+
+    for (size_t m = 0; m < 3; ++m) {
+        for (size_t n = 0; n < m; ++n) {
+            const int number = request.columns[m].number;
+            if (number > 0 && number == request.columns[n].number) {
+                result.fault = fault(0, number, {},
+                    cfmt("Die Spalte %d ist für %s und %s gewählt.", number,
+                        meaningName(static_cast<int>(n)), meaningName(static_cast<int>(m))));
+                return result;
+            }
+        }
+    }
+
+    std::array<int, 3> columns { -1, -1, -1 };
+    int header = -1;
+    if (request.headerRow > 0) {
+        header = request.headerRow - 1;
+        if (header >= rowCount) {
+            result.fault = fault(request.headerRow, 0, {},
+                cfmt("Die Kopfzeile %d gibt es nicht: die Tabelle hat %d Zeilen.",
+                    request.headerRow, rowCount));
+            return result;
+        }
+        columns = columnsInHeading(table, header, request);
+        if (!complete(columns)) {
+            result.fault = fault(request.headerRow, 0, {},
+                cfmt("In der Kopfzeile %d fehlt eine Spalte für: %s.", request.headerRow,
+                    missingNames(columns, request).c_str()));
+            return result;
+        }
+    } else if (allByNumber) {
+        for (size_t m = 0; m < 3; ++m)
+            columns[m] = request.columns[m].number - 1;
+    } else if (request.headerRow < 0) {
+        for (int r = 0; r < std::min(rowCount, kHeaderSearchRows) && header < 0; ++r) {
+            const std::array<int, 3> found = columnsInHeading(table, r, request);
+            if (complete(found)) {
+                header = r;
+                columns = found;
+            }
+        }
+    }
+    if (!complete(columns) && anyByName) {
+        result.fault = fault(0, 0, {},
+            request.headerRow == 0
+                ? std::string("Ohne Kopfzeile können Spalten nur über ihre Nummer gewählt werden.")
+                : cfmt("Keine Kopfzeile mit Spalten für %s gefunden.",
+                    missingNames({ -1, -1, -1 }, request).c_str()));
+        return result;
+    }
+    if (!complete(columns)) {
+        // No heading names the columns: the first row with enough numbers gives them, in
+        // the order depth, inclination, azimuth, around those chosen by number.
+        std::array<int, 3> numbered { -1, -1, -1 };
+        for (size_t m = 0; m < 3; ++m)
+            numbered[m] = request.columns[m].number - 1;
+        for (int r = 0; r < rowCount && !complete(columns); ++r) {
+            columns = numbered;
+            const auto &cells = table.rows[static_cast<size_t>(r)];
+            size_t m = 0;
+            for (size_t c = 0; c < cells.size() && m < 3; ++c) {
+                while (m < 3 && columns[m] >= 0)
+                    ++m;
+                if (m == 3)
+                    break;
+                const int column = static_cast<int>(c);
+                if (std::find(numbered.begin(), numbered.end(), column) == numbered.end()
+                    && cellNumber(cells[c], mapping.decimal))
+                    columns[m++] = column;
+            }
+        }
+        if (!complete(columns)) {
+            result.fault = fault(0, 0, {},
+                "Keine Zeile der Tabelle enthält drei Zahlen für Teufe, Neigung und Azimut.");
+            return result;
+        }
+    }
+    mapping.columns = columns;
+
+    // The data begin with the first row below the heading whose chosen cells all hold
+    // numbers; rows between (units, remarks) are passed over.
+    int first = header + 1;
+    while (first < rowCount && !rowHasNumbers(table, first, columns, mapping.decimal))
+        ++first;
+    if (first >= rowCount) {
+        result.fault = fault(0, 0, {},
+            cfmt("Keine Zeile enthält Zahlen in den Spalten %d, %d und %d.", columns[0] + 1,
+                columns[1] + 1, columns[2] + 1));
+        return result;
+    }
+    mapping.firstDataRow = first;
+    if (header < 0 && request.headerRow != 0) {
+        // The nearest row above the data that holds anything, shown as the heading.
+        for (int r = first - 1; r >= 0 && header < 0; --r)
+            if (!table.rows[static_cast<size_t>(r)].empty())
+                header = r;
+    }
+    mapping.headerRow = header;
+
+    mapping.unit = request.unit;
+    if (mapping.unit == DepthUnit::Automatic) {
+        const Cell *heading = table.cell(header, columns[Depth]);
+        mapping.unit
+            = heading && headingNamesFeet(heading->text) ? DepthUnit::Feet : DepthUnit::Metres;
+    }
+    const double depthFactor = mapping.unit == DepthUnit::Feet ? kMetresPerFoot : 1.0;
+    for (int r = first; r < rowCount; ++r) {
+        if (rowIsEmpty(table, r, columns))
+            continue;
+        std::array<float, 3> values {};
+        for (size_t m = 0; m < 3; ++m) {
+            const Cell *cell = table.cell(r, columns[m]);
+            const std::string text = cell ? cell->text : std::string();
+            std::optional<double> number;
+            if (cell)
+                number = cellNumber(*cell, mapping.decimal);
+            const std::string where = cfmt("Zeile %d, %s", r + 1, columnText(columns[m]).c_str());
+            if (!number) {
+                result.fault = fault(r + 1, columns[m] + 1, text,
+                    isEmptyCell(cell)
+                        ? cfmt("%s: die Zelle für %s ist leer.", where.c_str(),
+                            meaningName(static_cast<int>(m)))
+                        : cfmt("%s: „%s“ ist keine Zahl für %s.", where.c_str(),
+                            win1252::toUtf8(text).c_str(), meaningName(static_cast<int>(m))));
+                result.stations.clear();
+                return result;
+            }
+            const double read = number.value_or(0.0);
+            const double value = m == Depth ? read * depthFactor : read;
+            values[m] = static_cast<float>(value);
+            if (!std::isfinite(values[m])) {
+                result.fault = fault(r + 1, columns[m] + 1, text,
+                    cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
+                        win1252::toUtf8(text).c_str(), meaningName(static_cast<int>(m))));
+                result.stations.clear();
+                return result;
+            }
+        }
+        ++result.records;
+        if (result.records == 1 || result.records % mapping.step == 0)
+            result.stations.push_back(cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(values[0]),
+                static_cast<double>(values[1]), static_cast<double>(values[2])));
+    }
+    return result;
+}
+
+std::string nameFromPath(const std::string &path)
+{
+    std::string_view name(path);
+    if (const size_t slash = name.find_last_of('/'); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    if (const size_t dot = name.find_last_of('.'); dot != std::string_view::npos && dot > 0)
+        name = name.substr(0, dot);
+    return win1252::fromUtf8(name);
+}
+
+} // namespace exchange

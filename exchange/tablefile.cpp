@@ -1,0 +1,87 @@
+// Choosing the reader for a table file.
+#include "exchange/tablefile.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+#include "exchange/xlsxfile.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace exchange {
+
+std::optional<TableFormat> tableFormatForPath(const std::string &path)
+{
+    std::string extension;
+    if (const std::size_t dot = path.find_last_of('.');
+        dot != std::string::npos && path.find('/', dot) == std::string::npos)
+        extension = path.substr(dot + 1);
+    for (char &c : extension)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    if (extension == "csv" || extension == "tsv")
+        return TableFormat::Delimited;
+    if (extension == "xlsx" || extension == "xlsm")
+        return TableFormat::Xlsx;
+    return std::nullopt;
+}
+
+TableLoad loadTable(
+    std::string_view bytes, TableFormat format, Delimiter delimiter, const std::string &sheet)
+{
+    TableLoad load;
+    if (format == TableFormat::Xlsx) {
+        XlsxRead read = readXlsx(bytes, sheet);
+        load.table = std::move(read.table);
+        load.sheetNames = std::move(read.sheetNames);
+        load.sheetIndex = read.sheetIndex;
+        load.fault = std::move(read.fault);
+        return load;
+    }
+    if (bytes.size() > kMaxFileBytes) {
+        TableFault fault;
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        load.fault = fault;
+        return load;
+    }
+    DelimitedRead read = readDelimited(decodeText(bytes), delimiter);
+    load.table = std::move(read.table);
+    load.delimiter = read.delimiter;
+    load.fault = std::move(read.fault);
+    return load;
+}
+
+bool readTableFile(const std::string &path, std::string &bytes, TableFault &fault)
+{
+    bytes.clear();
+    struct Closer
+    {
+        void operator()(std::FILE *f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+    char buffer[65536];
+    bool ok = static_cast<bool>(file);
+    while (ok) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
+        if (bytes.size() + n > kMaxFileBytes) {
+            fault.message = win1252::fromUtf8(
+                cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.", path.c_str(),
+                    kMaxFileBytes >> 20));
+            return false;
+        }
+        bytes.append(buffer, n);
+        if (n < sizeof buffer) {
+            ok = !std::ferror(file.get());
+            break;
+        }
+    }
+    if (!ok) {
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei %s kann nicht gelesen werden.", path.c_str()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace exchange

@@ -1,0 +1,204 @@
+// The table import dialog: what it detects and shows, how a changed choice changes the
+// stations, and the two ways into it from the measurement dialog (the button with a file,
+// Ctrl+V with rows from a spreadsheet).
+#include "dialogs/tableimportdlg.h"
+#include "tests/dialogs/dlginputfixture.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+QString dataFile(const char *name)
+{
+    return QDir(qEnvironmentVariable("DRAVON_TEST_DATA")).filePath(QString::fromUtf8(name));
+}
+
+std::string slurp(const QString &path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// With DRAVON_SCREENSHOT_DIR set (run under xvfb-run with QT_QPA_PLATFORM=xcb), the
+// windows are saved as pictures for a person to look at.
+void keepPicture(QWidget *w, const char *name)
+{
+    const QString folder = qEnvironmentVariable("DRAVON_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        w->grab().save(QDir(folder).filePath(QString::fromUtf8(name)));
+}
+
+QPushButton *okOf(TableImportDialog *dialog)
+{
+    return qobject_cast<QPushButton *>(dialog->buttons()->buttons().first());
+}
+
+} // namespace
+
+TEST(TableImportDialog, ShowsWhatItFoundAndFollowsEveryChoice)
+{
+    widgetApp();
+    TableImportDialog dialog(slurp(dataFile("exchange/deviated-well-semicolon.csv")),
+        exchange::TableFormat::Delimited, QStringLiteral("deviated-well-semicolon.csv"), 1);
+    ASSERT_TRUE(showActive(&dialog));
+    keepPicture(&dialog, "table-import.png");
+
+    EXPECT_EQ(dialog.delimiterBox()->currentText(), QStringLiteral("automatisch (Semikolon)"));
+    EXPECT_EQ(dialog.decimalBox()->currentText(), QStringLiteral("automatisch (Komma)"));
+    EXPECT_EQ(dialog.headerBox()->currentText(), QStringLiteral("automatisch (Zeile 1)"));
+    EXPECT_EQ(dialog.columnBox(0)->currentText(), QStringLiteral("automatisch (Spalte A: Teufe)"));
+    EXPECT_EQ(dialog.columnBox(2)->currentText(), QStringLiteral("automatisch (Spalte C: Azimut)"));
+    EXPECT_FALSE(dialog.sheetBox()->isVisible());
+    EXPECT_EQ(dialog.preview()->item(1, 1)->text(), QStringLiteral("0,46"));
+    EXPECT_EQ(
+        dialog.stationPreview()->item(0)->text(), QStringLiteral("   30.00     0.46   123.68"));
+    EXPECT_EQ(dialog.stationImport().stations.size(), 95u);
+    EXPECT_TRUE(okOf(&dialog)->isEnabled());
+
+    // The comma splits "30,0" in two: the heading no longer fits the rows.
+    dialog.delimiterBox()->setCurrentIndex(
+        dialog.delimiterBox()->findText(QStringLiteral("Komma")));
+    EXPECT_FALSE(dialog.usable());
+    EXPECT_FALSE(okOf(&dialog)->isEnabled());
+    EXPECT_FALSE(dialog.statusLabel()->text().isEmpty());
+    dialog.delimiterBox()->setCurrentIndex(0);
+    ASSERT_TRUE(dialog.usable());
+
+    EXPECT_EQ(dialog.unitBox()->currentText(), QStringLiteral("automatisch (Meter)"));
+    dialog.unitBox()->setCurrentIndex(2); // feet
+    EXPECT_EQ(
+        dialog.stationPreview()->item(0)->text(), QStringLiteral("    9.14     0.46   123.68"));
+    // The azimut column as depth: the first data row gives depth 123.68.
+    dialog.unitBox()->setCurrentIndex(0);
+    dialog.columnBox(0)->setCurrentIndex(3);
+    dialog.columnBox(2)->setCurrentIndex(1);
+    EXPECT_EQ(
+        dialog.stationPreview()->item(0)->text(), QStringLiteral("  123.68     0.46    30.00"));
+}
+
+TEST(TableImportDialog, AWorkbookOffersItsSheets)
+{
+    widgetApp();
+    TableImportDialog dialog(slurp(dataFile("exchange/deviated-well-azimut-md-inc.xlsx")),
+        exchange::TableFormat::Xlsx, QStringLiteral("deviated-well-azimut-md-inc.xlsx"), 5);
+    ASSERT_TRUE(showActive(&dialog));
+    keepPicture(&dialog, "table-import-xlsx.png");
+    EXPECT_TRUE(dialog.sheetBox()->isVisible());
+    EXPECT_FALSE(dialog.delimiterBox()->isVisible());
+    EXPECT_EQ(dialog.sheetBox()->count(), 2);
+    EXPECT_EQ(dialog.headerBox()->currentText(), QStringLiteral("automatisch (Zeile 3)"));
+    EXPECT_EQ(dialog.columnBox(0)->currentText(), QStringLiteral("automatisch (Spalte B: MD)"));
+    // Thinning every 5th of 95 rows: rows 1, 5, 10, ... 95.
+    EXPECT_EQ(dialog.stationImport().stations.size(), 20u);
+    dialog.sheetBox()->setCurrentIndex(1);
+    EXPECT_FALSE(dialog.usable());
+    EXPECT_EQ(dialog.preview()->item(0, 0)->text(), QStringLiteral("Vermessung 2024"));
+}
+
+class TableImportFromDialog : public DlgInputTest
+{
+protected:
+    // Answers the next file dialog with `path`, then presses OK (or Abbrechen) in the
+    // import dialog that follows.
+    void answerWith(const QString &path, bool ok)
+    {
+        whenModalOpens([this, path, ok](QWidget *w) {
+            auto *files = qobject_cast<QFileDialog *>(w);
+            ASSERT_NE(files, nullptr);
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog *>(files)->accept();
+            confirmImport(ok);
+        });
+    }
+
+    void confirmImport(bool ok)
+    {
+        whenModalOpens([this, ok](QWidget *w) {
+            auto *import = qobject_cast<TableImportDialog *>(w);
+            ASSERT_NE(import, nullptr);
+            keepPicture(dialog.get(), "measurement-dialog-table-button.png");
+            shown = true;
+            clickButton(ok ? okOf(import) : import->buttons()->buttons().last());
+        });
+    }
+
+    bool shown = false;
+};
+
+TEST_F(TableImportFromDialog, TheButtonReplacesTheStationsLikeAFileRead)
+{
+    EXPECT_EQ(dialog->tableButton()->text(), QString::fromUtf8("Tabelle importieren …"));
+    answerWith(dataFile("exchange/deviated-well-semicolon.csv"), true);
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dialog->stationList()->count(), 95);
+    EXPECT_EQ(dialog->stationList()->item(0)->text(), QStringLiteral("   30.00     0.46   123.68"));
+    EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("deviated-well-semicolon"));
+    EXPECT_EQ(dialog->statusLabel()->text(), QStringLiteral("95 Zeilen wurden eingelesen"));
+    EXPECT_EQ(dialog->infoList()->count(), 0);
+    EXPECT_EQ(state.m_Format, 0) << "the format choice is not the table's business";
+    EXPECT_EQ(state.m_bGeaendert, 1);
+}
+
+TEST_F(TableImportFromDialog, CancellingChangesNothing)
+{
+    answerWith(dataFile("exchange/deviated-well-semicolon.csv"), false);
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
+    EXPECT_EQ(dialog->stationList()->count(), 5);
+    EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
+}
+
+TEST_F(TableImportFromDialog, PastedRowsJoinTheListAtTheirPlaces)
+{
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("MD\tInc\tAzi\n150\t5,5\t50\n600\t31\t101\n"));
+    confirmImport(true);
+    dialog->stationList()->setFocus();
+    QTest::keySequence(dialog->stationList(), QKeySequence::Paste);
+    settle();
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(dialog->stationList()->count(), 7);
+    EXPECT_EQ(dialog->stationList()->item(1)->text(), QStringLiteral("  150.00     5.50    50.00"));
+    EXPECT_EQ(dialog->stationList()->item(6)->text(), QStringLiteral("  600.00    31.00   101.00"));
+    EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("2 Zeilen eingefügt"));
+    EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
+}
+
+TEST_F(TableImportFromDialog, AFileThatIsNoTableIsReportedAndChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString fake = dir.filePath(QStringLiteral("kaputt.xlsx"));
+    const std::string workbook = slurp(dataFile("exchange/deviated-well-azimut-md-inc.xlsx"));
+    std::ofstream(fake.toStdString(), std::ios::binary) << workbook.substr(0, 4000);
+    whenModalOpens([&](QWidget *w) {
+        auto *files = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(files, nullptr);
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fake);
+        static_cast<QDialog *>(files)->accept();
+    });
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_EQ(prompter.messages().front(),
+        w1252("Die Excel-Arbeitsmappe ist beschädigt oder unvollständig."));
+    EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
+    EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
+}

@@ -1,0 +1,192 @@
+// Workbooks: the fixture made by LibreOffice, a sheet's XML read in pieces of any size,
+// and archives that are damaged, too large when unpacked or no workbook at all.
+#include "exchange/sheetxml.h"
+#include "exchange/stationmapping.h"
+#include "exchange/tablefile.h"
+#include "exchange/xlsxfile.h"
+
+#include <zip.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+using namespace exchange;
+
+namespace {
+
+std::string slurp(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string fixture(const char *name)
+{
+    return slurp(std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/" + name);
+}
+
+// A zip archive of `parts` written by libzip into memory.
+std::string zipOf(const std::map<std::string, std::string> &parts)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t *archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    zip_source_keep(buffer);
+    for (const auto &[name, content] : parts) {
+        zip_source_t *data = zip_source_buffer(archive, content.data(), content.size(), 0);
+        zip_file_add(archive, name.c_str(), data, ZIP_FL_OVERWRITE);
+    }
+    zip_close(archive);
+    std::string bytes;
+    zip_source_open(buffer);
+    zip_source_seek(buffer, 0, SEEK_END);
+    bytes.resize(static_cast<size_t>(zip_source_tell(buffer)));
+    zip_source_seek(buffer, 0, SEEK_SET);
+    zip_source_read(buffer, bytes.data(), bytes.size());
+    zip_source_close(buffer);
+    zip_source_free(buffer);
+    return bytes;
+}
+
+const std::string kWorkbook
+    = R"(<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" )"
+      R"(xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)"
+      R"(<sheets><sheet name="Daten" sheetId="1" r:id="rId1"/></sheets></workbook>)";
+
+std::string workbookWith(const std::string &sheetXml)
+{
+    return zipOf({ { "xl/workbook.xml", kWorkbook }, { "xl/worksheets/sheet1.xml", sheetXml } });
+}
+
+// A sheet with every kind of cell a survey export may hold.
+const std::string kSheet = R"(<?xml version="1.0" encoding="UTF-8"?>
+<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>
+<row r="1"><c r="A1" t="inlineStr"><is><r><t>Bohrung </t></r><r><t>S&#252;d</t></r><rPh><t>x</t></rPh></is></c></row>
+<row r="3"><c r="B3" t="s"><v>0</v></c><c t="s"><v>1</v></c><c r="D3" t="s"><v>2</v></c></row>
+<row><c r="B4"><v>100</v></c><c r="C4"><f>1+0.5</f><v>1.5</v></c><c r="D4" t="n"><v>2.5E1</v></c><c r="E4" t="b"><v>1</v></c></row>
+<row r="5"><c r="B5" t="str"><f>TEXT(200)</f><v>200</v></c><c r="C5" t="e"><v>#DIV/0!</v></c><c r="D5"/></row>
+</sheetData></worksheet>)";
+const std::vector<std::string> kShared = { "MD", "Inc", "Azi" };
+
+Table sheetInPieces(const std::string &xml, std::mt19937 &random, bool oneByOne)
+{
+    SheetXmlReader reader(kShared);
+    for (size_t at = 0; at < xml.size();) {
+        const size_t n = oneByOne ? 1 : 1 + random() % 40;
+        EXPECT_TRUE(reader.addData(xml.data() + at, std::min(n, xml.size() - at)));
+        at += n;
+    }
+    EXPECT_TRUE(reader.finish()) << (reader.fault() ? reader.fault()->message : "");
+    return reader.table();
+}
+
+} // namespace
+
+TEST(Xlsx, TheLibreOfficeWorkbookGivesTheExampleStations)
+{
+    const TableLoad load = loadTable(
+        fixture("deviated-well-azimut-md-inc.xlsx"), TableFormat::Xlsx, Delimiter::Automatic, {});
+    ASSERT_FALSE(load.fault) << load.fault->message;
+    EXPECT_EQ(load.sheetNames, (std::vector<std::string> { "Messung", "Notizen" }));
+    const StationImport import = importStations(load.table, {});
+    ASSERT_FALSE(import.fault) << import.fault->message;
+    EXPECT_EQ(import.mapping.headerRow, 2);
+    EXPECT_EQ(import.mapping.columns, (std::array<int, 3> { 1, 2, 0 }));
+    ASSERT_EQ(import.stations.size(), 95u);
+    EXPECT_EQ(import.stations.front(), "   30.00     0.46   123.68");
+    // The depths after the first are formulas: their cached results count.
+    EXPECT_EQ(import.stations.back().substr(0, 8), " 2850.00");
+
+    const TableLoad notes = loadTable(fixture("deviated-well-azimut-md-inc.xlsx"),
+        TableFormat::Xlsx, Delimiter::Automatic, "notizen");
+    ASSERT_FALSE(notes.fault);
+    EXPECT_EQ(notes.sheetIndex, 1);
+    EXPECT_EQ(notes.table.cell(0, 0)->text, "Vermessung 2024");
+}
+
+TEST(Xlsx, EveryKindOfCellAndAnyPieceSize)
+{
+    std::mt19937 random(5);
+    const Table whole = sheetInPieces(kSheet, random, false);
+    ASSERT_EQ(whole.rows.size(), 5u);
+    EXPECT_EQ(whole.cell(0, 0)->text,
+        "Bohrung S\xFC"
+        "d");
+    EXPECT_TRUE(whole.rows[1].empty());
+    EXPECT_EQ(whole.cell(2, 2)->text, "Inc") << "a cell without reference follows the one before";
+    EXPECT_EQ(whole.cell(3, 2)->text, "1.5");
+    EXPECT_TRUE(whole.cell(3, 3)->number);
+    EXPECT_EQ(cellNumber(*whole.cell(3, 3), DecimalSign::Comma), 25.0);
+    EXPECT_EQ(whole.cell(3, 4)->text, "WAHR");
+    EXPECT_FALSE(whole.cell(4, 1)->number);
+    EXPECT_EQ(whole.cell(4, 2)->text, "#DIV/0!");
+    EXPECT_EQ(whole.rows[4].size(), 3u) << "an empty cell adds nothing";
+    for (bool oneByOne : { true, false }) {
+        const Table pieces = sheetInPieces(kSheet, random, oneByOne);
+        ASSERT_EQ(pieces.rows.size(), whole.rows.size());
+        for (size_t r = 0; r < whole.rows.size(); ++r) {
+            ASSERT_EQ(pieces.rows[r].size(), whole.rows[r].size());
+            for (size_t c = 0; c < whole.rows[r].size(); ++c)
+                EXPECT_EQ(pieces.rows[r][c].text, whole.rows[r][c].text);
+        }
+    }
+}
+
+TEST(Xlsx, BadWorkbooksAreRefusedWithAReason)
+{
+    const std::string good = fixture("deviated-well-azimut-md-inc.xlsx");
+    auto refusal = [](const std::string &bytes, const std::string &sheet = {}) {
+        const XlsxRead read = readXlsx(bytes, sheet);
+        EXPECT_TRUE(read.table.rows.empty());
+        return read.fault ? read.fault->message : std::string("(kein Fehler)");
+    };
+    EXPECT_EQ(refusal(good.substr(0, good.size() / 2)),
+        "Die Excel-Arbeitsmappe ist besch\xE4"
+        "digt oder unvollst\xE4"
+        "ndig.");
+    EXPECT_EQ(refusal("Teufe;Neigung;Azimut\n1;2;3\n"),
+        "Die Datei ist keine Excel-Arbeitsmappe (.xlsx).");
+    EXPECT_EQ(refusal(zipOf({ { "a.txt", "x" } })),
+        "Die Datei ist ein ZIP-Archiv, aber keine Excel-Arbeitsmappe.");
+    EXPECT_EQ(refusal(good, "3"),
+        "Die Excel-Arbeitsmappe hat kein 3. Tabellenblatt; sie hat 2: \x84Messung\x93, "
+        "\x84Notizen\x93.");
+
+    // A zip bomb: 100 MB of blanks pack into about 100 kB; the sheet's stated size
+    // is over the limit, so nothing is unpacked.
+    const std::string bomb = workbookWith(std::string(100u << 20, ' '));
+    EXPECT_LT(bomb.size(), 1u << 20);
+    EXPECT_EQ(refusal(bomb),
+        "Der Teil xl/worksheets/sheet1.xml der Excel-Arbeitsmappe ist entpackt "
+        "gr\xF6\xDF"
+        "er als 64 MB und wird nicht gelesen.");
+
+    // A sheet of a million rows stops at the row limit.
+    std::string rows = "<worksheet><sheetData>";
+    for (int r = 1; r <= kMaxRows + 1; ++r)
+        rows += "<row><c><v>1</v></c></row>";
+    rows += "</sheetData></worksheet>";
+    EXPECT_NE(refusal(workbookWith(rows)).find("zu gro\xDF"), std::string::npos);
+    EXPECT_NE(
+        refusal(
+            workbookWith(
+                R"(<worksheet><sheetData><row r="1000000"><c><v>1</v></c></row></sheetData></worksheet>)"))
+            .find("zu gro\xDF"),
+        std::string::npos);
+
+    EXPECT_EQ(
+        refusal(workbookWith(
+            R"(<worksheet><sheetData><row r="2"><c r="C2" t="s"><v>7</v></c></row></sheetData></worksheet>)")),
+        "Zeile 2, Spalte 3 (C): Verweis auf den Text Nr. \x84"
+        "7\x93, den die Arbeitsmappe nicht enth\xE4lt.");
+    EXPECT_NE(refusal(workbookWith("<worksheet><sheetData><row>")).find("kein lesbares XML"),
+        std::string::npos);
+}
