@@ -35,7 +35,7 @@ const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] (--stations DATEI | DATEI)\n"
+           "                  [--plot PFAD] [--true-scale] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
            "Ergebnistabelle auf die Standardausgabe.\n"
@@ -50,6 +50,7 @@ const char *cliUsage()
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
+           "  --true-scale           Seitenansicht der Grafik maßstabsgetreu (nicht überhöht)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
@@ -104,6 +105,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || v.empty())
                 return fail("--plot erwartet einen Dateinamen");
             o.plotFile = v;
+        } else if (a == "--true-scale") {
+            o.trueScale = true;
         } else if (a == "--stations") {
             if (!value(v) || v.empty())
                 return fail("--stations erwartet eine Datei");

@@ -14,6 +14,7 @@ struct CliOptions
     std::vector<float> interpolate;
     std::string resultsFile;
     std::string plotFile;
+    bool trueScale = false; // --true-scale: side view of --plot in equal scales
     bool stationsMode = false; // --stations FILE
     std::string input;         // FILE, "-" for standard input
     bool help = false;
