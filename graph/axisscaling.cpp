@@ -21,15 +21,17 @@ int plotCount(const SurveyData &data)
 }
 
 // A range whose spread is rounding noise becomes its middle value, and a value that is
-// itself within the noise of zero becomes 0.
-void collapseNoise(double &lo, double &hi)
+// itself within the noise of zero becomes 0. Returns whether the range is a single value;
+// `value` is then that value.
+bool collapseNoise(double &lo, double &hi, double &value)
 {
-    if (!(lo <= hi) || !pagemath::negligibleSpread(lo, hi) || lo == hi)
-        return;
+    if (!(lo <= hi) || !pagemath::negligibleSpread(lo, hi))
+        return false;
     double mid = (lo + hi) / 2.0;
     if (std::fabs(mid) <= pagemath::kAbsoluteNoise)
         mid = 0.0;
-    lo = hi = mid;
+    lo = hi = value = mid;
+    return true;
 }
 
 double negligibleCentre(double mid)
@@ -152,9 +154,9 @@ void GraphPage::scale(const SurveyData &data)
     // Rounding noise is no range: a well drilled due east has north offsets of 1e-14 m,
     // which would otherwise get an axis of their own.
     const double rawMidX = (xmin + xmax) / 2.0, rawMidY = (ymin + ymax) / 2.0;
-    collapseNoise(xmin, xmax);
-    collapseNoise(ymin, ymax);
-    collapseNoise(y1min, y1max);
+    m_single.x = collapseNoise(xmin, xmax, m_single.xValue);
+    m_single.y = collapseNoise(ymin, ymax, m_single.yValue);
+    m_single.y1 = collapseNoise(y1min, y1max, m_single.y1Value);
 
     deltax = delta(xmax - xmin);
     deltay = delta(ymax - ymin);

@@ -123,4 +123,11 @@ private:
         double midX = 0, midY = 0;
     };
     Fitted m_fitted;
+    // Which series scale() found to be a single value (their spread rounding noise).
+    struct Single
+    {
+        bool x = false, y = false, y1 = false;
+        double xValue = 0, yValue = 0, y1Value = 0;
+    };
+    Single m_single;
 };

@@ -31,9 +31,12 @@ void GraphPage::worldtrans(const SurveyData &data)
     const bool twoCurves = data.m_Kurven == 2;
     m_Punktzahl = std::clamp(data.m_PlotWerte, 0, MAX_MESSWERTE);
     for (int i = 0; i < m_Punktzahl; ++i) {
-        const double fx = fraction(data.m_X[i], xmin, xmax);
-        const double fy = fraction(data.m_Y[i], ymin, ymax);
-        const double fy1 = fraction(data.m_Y1[i], y1min, y1max);
+        // A series whose values differ only by rounding noise is drawn as the single
+        // value it stands for, so that a straight well is drawn straight.
+        const double fx = fraction(m_single.x ? m_single.xValue : data.m_X[i], xmin, xmax);
+        const double fy = fraction(m_single.y ? m_single.yValue : data.m_Y[i], ymin, ymax);
+        const double fy1
+            = fraction(m_single.y1 ? m_single.y1Value : data.m_Y1[i], y1min, y1max);
         if (data.m_bInvers != 0) {
             // Side view: depth runs down the left axis, the values across.
             const int y = -truncInt(H * fx);
