@@ -3,8 +3,8 @@
 #include "core/cformat.h"
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
-#include "graph/textfit.h"
 #include "graph/pagemath.h"
+#include "graph/textfit.h"
 
 #include <string>
 

@@ -37,9 +37,13 @@ std::vector<std::string> GraphPage::notes(const SurveyData &data) const
         // The side view fills its plot area; say how far that distorts it.
         const double ratio = scaleRatio(data);
         if (ratio > 1.05)
-            out.push_back("Horizontal " + german(ratio, 1) + "-fach \xFC" "berh\xF6ht");
+            out.push_back("Horizontal " + german(ratio, 1)
+                + "-fach \xFC"
+                  "berh\xF6ht");
         else if (ratio > 0.0 && ratio < 1.0 / 1.05)
-            out.push_back("Vertikal " + german(1.0 / ratio, 1) + "-fach \xFC" "berh\xF6ht");
+            out.push_back("Vertikal " + german(1.0 / ratio, 1)
+                + "-fach \xFC"
+                  "berh\xF6ht");
     }
     if (data.lastRunAborted() && m_Punktzahl > 0) {
         const double depth = data.m_Teufe[m_Punktzahl - 1];

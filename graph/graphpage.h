@@ -102,6 +102,8 @@ public:
     // Radii of the open circle at the wellhead and the filled dot at the last point.
     static constexpr int kMarkerRadius = 18;
     static constexpr int kEndMarkerRadius = 11;
+    // The row of their legend, above the plot area below the subtitle.
+    static constexpr int kMarkerLegendRow = 140;
 
 private:
     // Gives the axis that needs less room the range that makes both scales equal, for

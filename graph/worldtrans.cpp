@@ -35,8 +35,7 @@ void GraphPage::worldtrans(const SurveyData &data)
         // value it stands for, so that a straight well is drawn straight.
         const double fx = fraction(m_single.x ? m_single.xValue : data.m_X[i], xmin, xmax);
         const double fy = fraction(m_single.y ? m_single.yValue : data.m_Y[i], ymin, ymax);
-        const double fy1
-            = fraction(m_single.y1 ? m_single.y1Value : data.m_Y1[i], y1min, y1max);
+        const double fy1 = fraction(m_single.y1 ? m_single.y1Value : data.m_Y1[i], y1min, y1max);
         if (data.m_bInvers != 0) {
             // Side view: depth runs down the left axis, the values across.
             const int y = -truncInt(H * fx);
@@ -143,23 +142,21 @@ void GraphPage::drawMarkers(DrawContext &dc) const
     dc.ellipse(head.x() - r, head.y() + r, head.x() + r, head.y() - r, false);
     dc.ellipse(end.x() - e, end.y() + e, end.x() + e, end.y() - e, true);
 
-    // Their legend right of the plot area, on the rows of the curve legends.
-    const int W = m_Breite, H = m_Hoehe;
-    const int cx = W + 40, textX = W + 40 + 2 * r + 15;
-    const struct
-    {
-        int row;
-        bool filled;
-        int radius;
-        const char *text;
-    } entries[] = { { -H - 150, false, r, "Ansatz" }, { -H - 200, true, e, "Endpunkt" } };
+    // Their legend in one row above the plot area, ending a little right of it: below
+    // the curve legends, a landscape sheet has no room to spare.
+    const int W = m_Breite;
+    const int row = kMarkerLegendRow, cy = row - 22; // the middle of the label font's cell
+    const int gap = 12, between = 40;
+    const int headW = dc.textExtent("Ansatz").cx, endW = dc.textExtent("Endpunkt").cx;
+    int x = W + 100 - (2 * r + gap + headW + between + 2 * e + gap + endW);
     dc.setTextAlign(TextAlign::TopLeft);
-    for (const auto &entry : entries) {
-        const int cy = entry.row - 22; // the middle of the label font's cell
-        dc.ellipse(cx + r - entry.radius, cy + entry.radius, cx + r + entry.radius,
-            cy - entry.radius, entry.filled);
-        dc.textOut(textX, entry.row, entry.text);
-    }
+    dc.ellipse(x, cy + r, x + 2 * r, cy - r, false);
+    x += 2 * r + gap;
+    dc.textOut(x, row, "Ansatz");
+    x += headW + between;
+    dc.ellipse(x, cy + e, x + 2 * e, cy - e, true);
+    x += 2 * e + gap;
+    dc.textOut(x, row, "Endpunkt");
     dc.setTextAlign(TextAlign::TopCenter);
 }
 

@@ -75,8 +75,8 @@ TEST(Axes, SideViewDepthUpToAThousandInShortestForm)
     EXPECT_THAT(textsOf(labelsAtX(p.rec, -130)),
         ElementsAre("0", "100", "200", "300", "400", "500", "600", "700", "800", "900", "1000"));
     // The displacement runs along the bottom with "%4g" (labels without the padding).
-    EXPECT_THAT(textsOf(labelsAtY(p.rec, -p.H - 30)),
-        ElementsAre("0", "5", "10", "15", "20", "25", "30"));
+    EXPECT_THAT(
+        textsOf(labelsAtY(p.rec, -p.H - 30)), ElementsAre("0", "5", "10", "15", "20", "25", "30"));
 }
 
 TEST(Axes, RangeWithinOneHasThreeDecimals)

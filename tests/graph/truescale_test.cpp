@@ -48,8 +48,8 @@ TEST(TrueScale, PlanViewShowsTheAzimuthInEveryLayout)
 {
     for (double azimuth : { 2.4, 30.0, 90.0, 124.6, 180.0, 200.0, 270.0, 333.0 }) {
         const SurveyData d = computed(heldAzimuth(azimuth), 1);
-        for (const Layout l : { Layout { 0, 0, 1 }, Layout { 1, 0, 1 }, Layout { 0, 1, 1 },
-                 Layout { 0, 1, 0 } }) {
+        for (const Layout l :
+            { Layout { 0, 0, 1 }, Layout { 1, 0, 1 }, Layout { 0, 1, 1 }, Layout { 0, 1, 0 } }) {
             GraphPage page;
             page.m_bGrafiklupe = l.zoom;
             page.m_bPrint = l.print;
@@ -89,7 +89,9 @@ TEST(TrueScale, SideViewSaysHowFarItExaggeratesUnlessDrawnToScale)
     EXPECT_NEAR(page.scaleRatio(d), (1300.0 / 700) / (750.0 / 800), 1e-9);
     RecordingDrawContext rec;
     page.zeichnen(rec, d, "T");
-    EXPECT_NE(rec.findText("Horizontal 2,0-fach \xFC" "berh\xF6ht"), nullptr);
+    EXPECT_NE(rec.findText("Horizontal 2,0-fach \xFC"
+                           "berh\xF6ht"),
+        nullptr);
 
     page.m_bTrueScale = 1;
     page.OnCompute(d);
@@ -114,8 +116,8 @@ TEST(Noise, DueEastWellIsStraightAndItsLabelsAreClean)
             continue;
         EXPECT_EQ(c.text.find("e-"), std::string::npos) << c.text;
         // No negative zero such as "-0" or "-0.000".
-        EXPECT_FALSE(c.text.rfind("-0", 0) == 0
-            && c.text.find_first_not_of("-0.") == std::string::npos)
+        EXPECT_FALSE(
+            c.text.rfind("-0", 0) == 0 && c.text.find_first_not_of("-0.") == std::string::npos)
             << c.text;
         EXPECT_NE(c.text.front(), ' ') << c.text;
         zero = zero || c.text == "0";
@@ -168,8 +170,17 @@ TEST(Markers, WellheadAndEndInThePlotAreaAndTheLegend)
         }
         EXPECT_FALSE(circles[0].filled);
         EXPECT_TRUE(circles[1].filled);
-        EXPECT_NE(p.rec.findText("Ansatz"), nullptr);
-        EXPECT_NE(p.rec.findText("Endpunkt"), nullptr);
+        // Their legend: one row above the plot area, within the 17 mm right of it that
+        // a landscape sheet with 10 mm margins leaves.
+        ASSERT_NE(p.rec.findText("Ansatz"), nullptr);
+        const Rec::Call *end = p.rec.findText("Endpunkt");
+        ASSERT_NE(end, nullptr);
+        EXPECT_GT(end->y1, 0);
+        Rec measure;
+        measure.selectFont(graphstyle::kLabelFont);
+        EXPECT_LE(end->x1 + measure.textExtent("Endpunkt").cx, p.W + 170);
+        for (size_t i = 2; i < 4; ++i)
+            EXPECT_EQ(circles[i].filled, i == 3);
     }
 }
 
