@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <charconv>
@@ -227,16 +231,44 @@ TEST(Texts, LongNamesAreShortenedToTheirRoom)
     }
 }
 
-TEST(Export, PngShowsThePlanViewDirection)
+TEST(Export, PngSvgAndPdfShowThePlanViewDirection)
 {
     ensureGuiApp();
     QTemporaryDir dir;
-    const QString png = dir.filePath(QStringLiteral("top.png"));
+    const SurveyData d = computed(heldAzimuth(30), 1);
     std::string error;
-    ASSERT_TRUE(exportGraphPage(computed(heldAzimuth(30), 1), "T", png.toStdString(), error));
+    const QString png = dir.filePath(QStringLiteral("top.png"));
+    ASSERT_TRUE(exportGraphPage(d, "T", png.toStdString(), error));
     const QImage image(png);
     ASSERT_FALSE(image.isNull());
     EXPECT_NEAR(redCurveAngle(image, frameBottomRow(image)), 30.0, 0.5);
+
+    // The SVG drawn by Qt's own renderer, one pixel per logical unit.
+    const QString svg = dir.filePath(QStringLiteral("top.svg"));
+    ASSERT_TRUE(exportGraphPage(d, "T", svg.toStdString(), error));
+    QSvgRenderer renderer(svg);
+    QImage svgImage(renderer.defaultSize(), QImage::Format_RGB32);
+    svgImage.fill(Qt::white);
+    {
+        QPainter painter(&svgImage);
+        renderer.render(&painter);
+    }
+    EXPECT_NEAR(redCurveAngle(svgImage, frameBottomRow(svgImage)), 30.0, 0.5);
+
+    // The PDF page (portrait printing layout), rendered back by poppler when present.
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is needed to look at the PDF page";
+    const QString pdf = dir.filePath(QStringLiteral("top.pdf"));
+    ASSERT_TRUE(exportGraphPage(d, "T", pdf.toStdString(), error));
+    const QString base = dir.filePath(QStringLiteral("pdfpage"));
+    ASSERT_EQ(QProcess::execute(pdftoppm,
+                  { QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+                      QStringLiteral("-singlefile"), pdf, base }),
+        0);
+    const QImage page(base + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_NEAR(redCurveAngle(page, frameBottomRow(page)), 30.0, 0.5);
 }
 
 } // namespace
