@@ -24,8 +24,8 @@ inline constexpr int kPageWidth = 2500;
 inline constexpr int kPageHeight = 2200;
 
 // Titles are centred over the plot area and may reach this far beyond its width in
-// total: the page has 40 mm left of the plot area and at least 27 mm right of it (on a
-// landscape sheet), less a small margin on each side.
-inline constexpr int kTitleOverhang = 500;
+// total: the page has 40 mm left of the plot area but only 17 mm right of it on a
+// landscape sheet with 10 mm margins, less a small margin.
+inline constexpr int kTitleOverhang = 300;
 
 } // namespace graphstyle
