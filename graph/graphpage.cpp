@@ -33,6 +33,11 @@ GraphPage::GraphPage() = default;
 std::vector<std::string> GraphPage::notes(const SurveyData &data) const
 {
     std::vector<std::string> out;
+    // An aborted computation first: it matters most.
+    if (data.lastRunAborted() && m_Punktzahl > 0) {
+        const double depth = data.m_Teufe[m_Punktzahl - 1];
+        out.push_back("Abbruch: Kurve bis Teufe " + german(depth, 2) + " m");
+    }
     if (data.m_bInvers != 0) {
         // The side view fills its plot area; say how far that distorts it.
         const double ratio = scaleRatio(data);
@@ -44,10 +49,6 @@ std::vector<std::string> GraphPage::notes(const SurveyData &data) const
             out.push_back("Vertikal " + german(1.0 / ratio, 1)
                 + "-fach \xFC"
                   "berh\xF6ht");
-    }
-    if (data.lastRunAborted() && m_Punktzahl > 0) {
-        const double depth = data.m_Teufe[m_Punktzahl - 1];
-        out.push_back("Abbruch: Kurve bis Teufe " + german(depth, 2) + " m");
     }
     return out;
 }

@@ -185,7 +185,10 @@ void GraphPage::drawCurves(DrawContext &dc, const SurveyData &data) const
             const bool wraps = defined && !run.empty()
                 && std::fabs(static_cast<double>(data.m_Y1[i]) - data.m_Y1[i - 1]) > 180.0;
             if (!defined || wraps) {
-                if (run.size() >= 2)
+                // A lone direction is drawn as a dot.
+                if (run.size() == 1)
+                    run.push_back(run.front());
+                if (!run.empty())
                     dc.polyline(run);
                 run.clear();
             }
