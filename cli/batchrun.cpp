@@ -125,7 +125,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!options.plotFile.empty()) {
         std::string error;
-        if (!exportGraphPage(doc, title, options.plotFile, error)) {
+        if (!exportGraphPage(doc, title, options.plotFile, error, options.trueScale)) {
             complain(win1252::toUtf8(error));
             status = 2;
         }

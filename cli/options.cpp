@@ -114,8 +114,8 @@ const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] [--save PFAD.dvn] [Tabellenoptionen] [Bohrungsoptionen]\n"
-           "                  (--stations DATEI | DATEI)\n"
+           "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn]\n"
+           "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
            "Ergebnistabelle auf die Standardausgabe.\n"
@@ -146,6 +146,7 @@ const char *cliUsage()
            "  --depth-unit m|ft      Einheit der Teufe; Fuß wird in Meter umgerechnet (Vorgabe:\n"
            "                         ft, wenn die Überschrift der Teufe Fuß nennt, sonst m)\n"
            "  --sheet NAME|N         Tabellenblatt einer .xlsx-Datei (Vorgabe: das erste)\n"
+           "  --true-scale           Seitenansicht der Grafik maßstabsgetreu (nicht überhöht)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
@@ -285,6 +286,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || !parseNumber(v, angle) || !validTurnAngle(angle))
                 return fail(a + " erwartet einen Winkel in Grad von -180 bis 180 (z.B. 1.5)");
             (a == "--declination" ? o.declination : o.gridConvergence) = angle;
+        } else if (a == "--true-scale") {
+            o.trueScale = true;
         } else if (a == "--stations") {
             if (!value(v) || v.empty())
                 return fail("--stations erwartet eine Datei");

@@ -18,6 +18,7 @@ struct CliOptions
     std::vector<float> interpolate;
     std::string resultsFile;
     std::string plotFile;
+    bool trueScale = false; // --true-scale: side view of --plot in equal scales
     bool stationsMode = false; // --stations FILE
     std::string input;         // FILE, "-" for standard input
     std::string savePath; // --save: the document file to write

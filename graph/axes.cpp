@@ -2,11 +2,14 @@
 // with their ticks and labels, and the dotted grid.
 #include "core/cformat.h"
 #include "graph/graphpage.h"
+#include "graph/graphstyle.h"
 #include "graph/pagemath.h"
+#include "graph/textfit.h"
 
 #include <string>
 
 using pagemath::position;
+using pagemath::tickAt;
 
 namespace {
 
@@ -55,10 +58,13 @@ void tick(DrawContext &dc, int x1, int y1, int x2, int y2)
     dc.lineTo(x2, y2);
 }
 
+// Labels are formatted with a field width; the blanks in front would push the digits
+// off the tick when the text is centred on it.
 void label(DrawContext &dc, int x, int y, const std::string &text)
 {
     dc.setTextAlign(TextAlign::TopCenter);
-    dc.textOut(x, y, text);
+    const size_t first = text.find_first_not_of(' ');
+    dc.textOut(x, y, first == std::string::npos ? std::string() : text.substr(first));
 }
 
 } // namespace
@@ -66,7 +72,7 @@ void label(DrawContext &dc, int x, int y, const std::string &text)
 void GraphPage::drawCaptions(DrawContext &dc, const SurveyData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
-    dc.textOut(W / 2, 210, data.m_Untertitel);
+    drawFitted(dc, W / 2, 210, data.m_Untertitel, W + graphstyle::kTitleOverhang);
     dc.textOut(-50, 150, data.m_YTitel);
     dc.textOut(-50, 90, data.m_YTitel2);
     dc.textOut(W / 2, 150, data.m_Y1Titel);
@@ -81,8 +87,9 @@ void GraphPage::xachse(DrawContext &dc, const SurveyData &data) const
     const double lo = inverted ? ymin : xmin;
     const double hi = inverted ? ymax : xmax;
     const double step = inverted ? deltay : deltax;
-    double v = inverted ? ystart : xmin;
-    for (int i = 0; v <= hi && i < kMaxTicks; ++i, v += step) {
+    const double first = inverted ? ystart : xstart;
+    double v = first;
+    for (int k = 0; v <= hi && k < kMaxTicks; v = tickAt(first, ++k, step)) {
         // The last tick stays inside the frame.
         const int px = v == hi ? W - 1 : position(W, v, lo, hi);
         tick(dc, px, -H, px, -H - 20);
@@ -95,8 +102,8 @@ void GraphPage::yachse(DrawContext &dc, const SurveyData &data) const
     const int H = m_Hoehe;
     if (data.m_bInvers != 0) {
         // Depth grows downward from the top edge.
-        double v = xmin;
-        for (int i = 0; v <= xmax && i < kMaxTicks; ++i, v += deltax) {
+        double v = xstart;
+        for (int k = 0; v <= xmax && k < kMaxTicks; v = tickAt(xstart, ++k, deltax)) {
             const int py = v == xmax ? -H + 1 : -position(H, v, xmin, xmax);
             tick(dc, 0, py, -10, py);
             label(dc, -130, py + 20, labelX(v, xmin, xmax));
@@ -104,7 +111,7 @@ void GraphPage::yachse(DrawContext &dc, const SurveyData &data) const
         return;
     }
     double v = ystart;
-    for (int i = 0; v <= ymax && i < kMaxTicks; ++i, v += deltay) {
+    for (int k = 0; v <= ymax && k < kMaxTicks; v = tickAt(ystart, ++k, deltay)) {
         const int py = v == ymax ? 0 : position(H, v, ymin, ymax) - H;
         tick(dc, 0, py, -10, py);
         label(dc, -130, py + 20, labelYLeft(v, ymin, ymax));
@@ -117,16 +124,17 @@ void GraphPage::y1achse(DrawContext &dc, const SurveyData &data) const
     double v = y1start;
     if (data.m_bInvers != 0) {
         // Along the top edge.
-        for (int i = 0; v <= y1max && i < kMaxTicks; ++i, v += deltay1) {
+        for (int k = 0; v <= y1max && k < kMaxTicks; v = tickAt(y1start, ++k, deltay1)) {
             const int px = v == y1max ? W - 1 : position(W, v, y1min, y1max);
             tick(dc, px, 0, px, 30);
             label(dc, px, 70, labelY1Top(v, y1min, y1max));
         }
         return;
     }
-    // Along the right edge. The top tick may carry a rounding excess from the
-    // accumulated spacing, so the loop allows a hundredth of a percent beyond it.
-    for (int i = 0; v <= 1.0001 * y1max && i < kMaxTicks; ++i, v += deltay1) {
+    // Along the right edge. The top tick may lie a hair above the range (a range set
+    // from outside the page's own scaling), so the loop allows a hundredth of a percent
+    // beyond it.
+    for (int k = 0; v <= 1.0001 * y1max && k < kMaxTicks; v = tickAt(y1start, ++k, deltay1)) {
         const int py = position(H, v, y1min, y1max) - H;
         tick(dc, W, py, W + 10, py);
         label(dc, W + 240, py + 20, labelY1Right(v, y1min, y1max));
@@ -137,9 +145,11 @@ void GraphPage::gitter(DrawContext &dc, const SurveyData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
     const bool inverted = data.m_bInvers != 0;
-    // Only interior lines: the first and last ticks lie on the frame.
-    double v = ystart + deltay;
-    for (int i = 0; v < ymax && i < kMaxTicks; ++i, v += deltay) {
+    // Only interior lines: ticks on the frame need none.
+    double v = ystart;
+    for (int k = 0; v < ymax && k < kMaxTicks; v = tickAt(ystart, ++k, deltay)) {
+        if (v <= ymin)
+            continue;
         if (inverted) {
             const int px = position(W, v, ymin, ymax);
             tick(dc, px, 0, px, -H);
@@ -148,8 +158,10 @@ void GraphPage::gitter(DrawContext &dc, const SurveyData &data) const
             tick(dc, 0, py - H, W, py - H);
         }
     }
-    v = xmin + deltax;
-    for (int i = 0; v < xmax && i < kMaxTicks; ++i, v += deltax) {
+    v = xstart;
+    for (int k = 0; v < xmax && k < kMaxTicks; v = tickAt(xstart, ++k, deltax)) {
+        if (v <= xmin)
+            continue;
         if (inverted) {
             const int py = -position(H, v, xmin, xmax);
             tick(dc, 0, py, W, py);

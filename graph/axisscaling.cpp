@@ -1,6 +1,7 @@
 // Scaling of the plot series: raw extremes, tick spacing, first tick, and the widening
 // of the displayed ranges to whole ticks.
 #include "graph/graphpage.h"
+#include "graph/pagemath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,43 @@ constexpr int kMaxSteps = 10000;
 int plotCount(const SurveyData &data)
 {
     return std::clamp(data.m_PlotWerte, 0, MAX_MESSWERTE);
+}
+
+// A range whose spread is rounding noise becomes its middle value, and a value that is
+// itself within the noise of zero becomes 0. Returns whether the range is a single value;
+// `value` is then that value.
+bool collapseNoise(double &lo, double &hi, double &value)
+{
+    if (!(lo <= hi) || !pagemath::negligibleSpread(lo, hi))
+        return false;
+    double mid = (lo + hi) / 2.0;
+    if (std::fabs(mid) <= pagemath::kAbsoluteNoise)
+        mid = 0.0;
+    lo = hi = value = mid;
+    return true;
+}
+
+double negligibleCentre(double mid)
+{
+    return std::fabs(mid) <= pagemath::kAbsoluteNoise ? 0.0 : mid;
+}
+
+// The first tick at or above `limit`, counted in whole spacings from `first`.
+double upperEnd(double first, double spacing, double limit)
+{
+    double v = first;
+    for (int k = 1; v < limit && k <= kMaxSteps; ++k)
+        v = pagemath::tickAt(first, k, spacing);
+    return v;
+}
+
+// Number of spacings from lo until hi is reached.
+int intervals(double lo, double spacing, double hi)
+{
+    int n = 0;
+    for (double v = lo; v < hi && n < kMaxSteps;)
+        v = pagemath::tickAt(lo, ++n, spacing);
+    return n;
 }
 
 } // namespace
@@ -113,6 +151,13 @@ double GraphPage::start(double min, double delt)
 
 void GraphPage::scale(const SurveyData &data)
 {
+    // Rounding noise is no range: a well drilled due east has north offsets of 1e-14 m,
+    // which would otherwise get an axis of their own.
+    const double rawMidX = (xmin + xmax) / 2.0, rawMidY = (ymin + ymax) / 2.0;
+    m_single.x = collapseNoise(xmin, xmax, m_single.xValue);
+    m_single.y = collapseNoise(ymin, ymax, m_single.yValue);
+    m_single.y1 = collapseNoise(y1min, y1max, m_single.y1Value);
+
     deltax = delta(xmax - xmin);
     deltay = delta(ymax - ymin);
     xstart = start(xmin, deltax);
@@ -122,41 +167,70 @@ void GraphPage::scale(const SurveyData &data)
     if (ystart < ymin)
         ymin = ystart;
 
-    // A maximum a hair above a tick keeps that tick on the x axis only.
-    double v = xstart;
-    for (int i = 0; v < xmax - 0.00001 && i < kMaxSteps; ++i)
-        v += deltax;
-    xmax = v;
-    v = ystart;
-    for (int i = 0; v < ymax && i < kMaxSteps; ++i)
-        v += deltay;
-    ymax = v;
+    // A maximum a hair above a tick keeps that tick on the x axis only. Every tick is
+    // the first one plus whole spacings, so no rounding excess adds an empty interval.
+    xmax = upperEnd(xstart, deltax, xmax - 0.00001);
+    ymax = upperEnd(ystart, deltay, ymax);
 
     if (ymax == ymin) {
         ymax += deltay;
         ymin -= deltay;
     }
-    m_y1 = 0;
-    for (v = ymin; v < ymax && m_y1 < kMaxSteps; v += deltay)
-        ++m_y1;
+    // In the plan view a single east value (a vertical well, one drilled due north or
+    // south) gets the same symmetric range as a single north value, so that the well
+    // lies inside the plot area instead of on its frame.
+    if (xmax == xmin && data.m_bInvers == 0) {
+        xmax += deltax;
+        xmin -= deltax;
+        xstart = xmin;
+    }
+    m_y1 = intervals(ymin, deltay, ymax);
 
     if (y1max == y1min)
         y1max = y1min + 1.0;
-    if (data.m_Kurven != 2)
-        return;
+    if (data.m_Kurven == 2) {
+        deltay1 = delta(y1max - y1min);
+        y1start = start(y1min, deltay1);
+        if (y1start < y1min)
+            y1min = y1start;
+        m_y2 = intervals(y1min, deltay1, y1max);
+        y1max = pagemath::tickAt(y1min, m_y2, deltay1);
 
-    deltay1 = delta(y1max - y1min);
-    y1start = start(y1min, deltay1);
-    if (y1start < y1min)
-        y1min = y1start;
-    m_y2 = 0;
-    for (v = y1min; v < y1max && m_y2 < kMaxSteps; v += deltay1)
-        ++m_y2;
-    y1max = v;
+        // Both value axes get the same number of intervals so that their ticks line up.
+        if (m_y2 > m_y1)
+            ymax = pagemath::tickAt(ystart, m_y2, deltay);
+        else
+            y1max = pagemath::tickAt(y1min, m_y1, deltay1);
+    }
 
-    // Both value axes get the same number of intervals so that their ticks line up.
-    if (m_y2 > m_y1)
-        ymax = ystart + m_y2 * deltay;
-    else
-        y1max = y1min + m_y1 * deltay1;
+    m_fitted.valid = true;
+    m_fitted.xmin = xmin;
+    m_fitted.xmax = xmax;
+    m_fitted.xstart = xstart;
+    m_fitted.deltax = deltax;
+    m_fitted.ymin = ymin;
+    m_fitted.ymax = ymax;
+    m_fitted.ystart = ystart;
+    m_fitted.deltay = deltay;
+    // A collapsed range is centred on the value it collapsed to.
+    m_fitted.midX = negligibleCentre(rawMidX);
+    m_fitted.midY = negligibleCentre(rawMidY);
+}
+
+bool GraphPage::equalScales(const SurveyData &data) const
+{
+    if (data.m_bInvers == 0)
+        return data.m_Kurven != 2;
+    return m_bTrueScale != 0;
+}
+
+double GraphPage::scaleRatio(const SurveyData &data) const
+{
+    const double spanX = xmax - xmin, spanY = ymax - ymin;
+    if (!(spanX > 0.0) || !(spanY > 0.0))
+        return 0.0;
+    // Normal arrangement: m_X across, m_Y up; inverted: m_Y across, m_X down.
+    const double across = data.m_bInvers != 0 ? m_Breite / spanY : m_Breite / spanX;
+    const double up = data.m_bInvers != 0 ? m_Hoehe / spanX : m_Hoehe / spanY;
+    return across / up;
 }

@@ -89,6 +89,9 @@ public:
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
     // Connected lines through the points; fewer than two points draw nothing.
     virtual void polyline(const QPoint *points, int count) = 0;
+    // A circle or ellipse inside the box between two corners, outlined with the current
+    // pen; `filled` fills it in the pen's colour, otherwise its inside stays transparent.
+    virtual void ellipse(int x1, int y1, int x2, int y2, bool filled) = 0;
     virtual void moveTo(int x, int y) = 0;
     // A line from the current position to (x, y), which becomes the current position.
     virtual void lineTo(int x, int y) = 0;

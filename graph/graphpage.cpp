@@ -3,8 +3,75 @@
 
 #include "core/cformat.h"
 #include "graph/graphstyle.h"
+#include "graph/textfit.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// Room on either side of the "Dokument" line's anchor at x = 100: the page begins 40 mm
+// left of the plot area.
+constexpr int kDocumentHalfWidth = 480;
+// Free space kept between texts on one row.
+constexpr int kGap = 30;
+
+// A number with one or two decimals and a decimal comma.
+std::string german(double v, int decimals)
+{
+    std::string s = cfmt("%.*f", decimals, v);
+    for (char &c : s)
+        if (c == '.')
+            c = ',';
+    return s;
+}
+
+} // namespace
 
 GraphPage::GraphPage() = default;
+
+std::vector<std::string> GraphPage::notes(const SurveyData &data) const
+{
+    std::vector<std::string> out;
+    // An aborted computation first: it matters most.
+    if (data.lastRunAborted() && m_Punktzahl > 0) {
+        const double depth = data.m_Teufe[m_Punktzahl - 1];
+        out.push_back("Abbruch: Kurve bis Teufe " + german(depth, 2) + " m");
+    }
+    if (data.m_bInvers != 0) {
+        // The side view fills its plot area; say how far that distorts it.
+        const double ratio = scaleRatio(data);
+        if (ratio > 1.05)
+            out.push_back("Horizontal " + german(ratio, 1)
+                + "-fach \xFC"
+                  "berh\xF6ht");
+        else if (ratio > 0.0 && ratio < 1.0 / 1.05)
+            out.push_back("Vertikal " + german(1.0 / ratio, 1)
+                + "-fach \xFC"
+                  "berh\xF6ht");
+    }
+    return out;
+}
+
+void GraphPage::drawNotes(DrawContext &dc, const SurveyData &data) const
+{
+    const int W = m_Breite, H = m_Hoehe;
+    // Left of the first legend, and one row higher left of the x caption.
+    const int legendLeft = W / 2 - dc.textExtent(data.m_Legende).cx / 2;
+    const DrawFont labelFont = dc.selectFont(graphstyle::kCaptionFont);
+    const int captionLeft = W / 2 - dc.textExtent(data.m_XTitel).cx / 2;
+    dc.selectFont(labelFont);
+    const struct
+    {
+        int row, right;
+    } rows[] = { { -H - 150, legendLeft - kGap }, { -H - 100, captionLeft - kGap } };
+    const int left = -400 + kGap;
+    const std::vector<std::string> lines = notes(data);
+    for (size_t i = 0; i < lines.size() && i < std::size(rows); ++i) {
+        const int right = std::max(rows[i].right, left + 200);
+        drawFitted(dc, (left + right) / 2, rows[i].row, lines[i], right - left);
+    }
+}
 
 void GraphPage::OnGraf(const SurveyData &data)
 {
@@ -42,7 +109,7 @@ void GraphPage::zeichnen(DrawContext &dc, const SurveyData &data, const std::str
 
     const DrawFont oldFont = dc.selectFont(graphstyle::kTitleFont);
     dc.setTextAlign(TextAlign::TopCenter);
-    dc.textOut(W / 2, 300, data.m_GrafikTitel);
+    drawFitted(dc, W / 2, 300, data.m_GrafikTitel, W + graphstyle::kTitleOverhang);
     dc.selectFont(graphstyle::kCaptionFont);
     drawCaptions(dc, data);
 
@@ -52,8 +119,17 @@ void GraphPage::zeichnen(DrawContext &dc, const SurveyData &data, const std::str
     if (data.m_Kurven == 2)
         y1achse(dc, data);
 
-    dc.textOut(100, -H - 200, cfmt("Dokument %s", docTitle.c_str()));
+    {
+        // Centred below the left axis; it must neither leave the page on the left nor
+        // run into the second legend on the same row.
+        int right = 100 + kDocumentHalfWidth;
+        if (data.m_Kurven == 2)
+            right = std::min(right, W / 2 - dc.textExtent(data.m_Legende1).cx / 2 - kGap);
+        const int half = std::max(0, std::min(kDocumentHalfWidth, right - 100));
+        drawFitted(dc, 100, -H - 200, cfmt("Dokument %s", docTitle.c_str()), 2 * half);
+    }
     dc.setTextAlign(TextAlign::TopCenter);
+    drawNotes(dc, data);
 
     if (data.m_bGitter != 0) {
         dc.selectPen(graphstyle::kGridPen);

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class GraphPage
 {
@@ -26,6 +27,9 @@ public:
     int m_bPrint = 0; // a print job is being prepared or printed
     int m_bPortrait = 1; // 1 portrait (always on screen), 0 landscape page
     int m_bComputed = 0; // OnCompute has run; before that nothing is drawn
+    // The side view in equal horizontal and vertical scales (a view setting, not part
+    // of the document). The top view is always drawn to scale.
+    int m_bTrueScale = 0;
 
     // Displayed ranges, tick spacings and first ticks of m_X, m_Y, m_Y1.
     double xmin = 0.0, xmax = 0.0, ymin = 0.0, ymax = 0.0, y1min = 0.0, y1max = 0.0;
@@ -51,8 +55,17 @@ public:
     static double delta(double delt);
     // First tick for a minimum and a spacing (computed directly, never stepping).
     static double start(double min, double delt);
-    // Widens the ranges to whole ticks; equal interval counts for two value axes.
+    // Widens the ranges to whole ticks; equal interval counts for two value axes. A
+    // range whose spread is rounding noise is a single value; the plan view gets a
+    // symmetric range around a single east value as the north axis does.
     void scale(const SurveyData &data);
+    // True when the page draws one metre across as long as one metre up: always in the
+    // top view (north against east, one curve), in the side view on request.
+    bool equalScales(const SurveyData &data) const;
+    // Horizontal scale over vertical scale of the plot area (logical units per metre),
+    // 0 when a range is empty. 1 means true scale; the side view shows how far it
+    // exaggerates.
+    double scaleRatio(const SurveyData &data) const;
 
     // ---- transform ----
     // Plot area size from the layout flags, and the curve points.
@@ -82,8 +95,41 @@ public:
     void y1achse(DrawContext &dc, const SurveyData &data) const;
     void gitter(DrawContext &dc, const SurveyData &data) const;
 
+    // The lines the page adds below the plot area (German, Windows-1252): how far the
+    // side view exaggerates, and up to which depth an aborted computation got.
+    std::vector<std::string> notes(const SurveyData &data) const;
+
+    // Radii of the open circle at the wellhead and the filled dot at the last point.
+    static constexpr int kMarkerRadius = 18;
+    static constexpr int kEndMarkerRadius = 11;
+    // The row of their legend, above the plot area below the subtitle.
+    static constexpr int kMarkerLegendRow = 140;
+
 private:
+    // Gives the axis that needs less room the range that makes both scales equal, for
+    // the plot area of the current layout; called by worldtrans.
+    void equalizeScales(const SurveyData &data);
+    void drawMarkers(DrawContext &dc) const;
+    void drawNotes(DrawContext &dc, const SurveyData &data) const;
     void drawFrame(DrawContext &dc) const;
     void drawCaptions(DrawContext &dc, const SurveyData &data) const;
     void drawCurves(DrawContext &dc, const SurveyData &data) const;
+
+    // The ranges as scale() left them, before equalizeScales widened one of them for a
+    // particular plot area, and the middle of the raw data of m_X and m_Y.
+    struct Fitted
+    {
+        bool valid = false;
+        double xmin = 0, xmax = 0, xstart = 0, deltax = 1;
+        double ymin = 0, ymax = 0, ystart = 0, deltay = 1;
+        double midX = 0, midY = 0;
+    };
+    Fitted m_fitted;
+    // Which series scale() found to be a single value (their spread rounding noise).
+    struct Single
+    {
+        bool x = false, y = false, y1 = false;
+        double xValue = 0, yValue = 0, y1Value = 0;
+    };
+    Single m_single;
 };

@@ -23,4 +23,9 @@ inline const DrawFont kLabelFont { 45, 700, FontFamily::Modern, {} };
 inline constexpr int kPageWidth = 2500;
 inline constexpr int kPageHeight = 2200;
 
+// Titles are centred over the plot area and may reach this far beyond its width in
+// total: the page has 40 mm left of the plot area but only 17 mm right of it on a
+// landscape sheet with 10 mm margins, less a small margin.
+inline constexpr int kTitleOverhang = 300;
+
 } // namespace graphstyle

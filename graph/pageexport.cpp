@@ -102,7 +102,7 @@ bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTit
 } // namespace
 
 bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError)
+    std::string &germanError, bool trueScale)
 {
     const QString qpath = QString::fromUtf8(path);
     const QString ext = QFileInfo(qpath).suffix().toLower();
@@ -121,6 +121,7 @@ bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const 
     }
 
     GraphPage page;
+    page.m_bTrueScale = trueScale ? 1 : 0;
     page.OnCompute(data);
 
     // The reason in German: the file layer's own texts are English.

@@ -17,6 +17,6 @@
 // a file name in UTF-8. The data must have been computed (berechnung). Returns false
 // with a German message (Windows-1252) in `germanError` for an unknown extension, a
 // missing QGuiApplication or a file that cannot be written; an existing file is then
-// left as it was.
+// left as it was. `trueScale` draws the side view in equal scales (the top view always is).
 bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError);
+    std::string &germanError, bool trueScale = false);

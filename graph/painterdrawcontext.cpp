@@ -205,6 +205,18 @@ void PainterDrawContext::rectangle(int x1, int y1, int x2, int y2)
     m_painter.restore();
 }
 
+void PainterDrawContext::ellipse(int x1, int y1, int x2, int y2, bool filled)
+{
+    applyPen();
+    m_painter.save();
+    if (filled)
+        m_painter.setBrush(QColor(m_pen.color.r, m_pen.color.g, m_pen.color.b));
+    else
+        m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+    m_painter.restore();
+}
+
 void PainterDrawContext::polyline(const QPoint *points, int count)
 {
     if (count < 2)

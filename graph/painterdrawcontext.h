@@ -44,6 +44,7 @@ public:
     void textOut(int x, int y, const std::string &text) override;
     DrawSize textExtent(const std::string &text) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2, bool filled) override;
     void polyline(const QPoint *points, int count) override;
     using DrawContext::polyline;
     void moveTo(int x, int y) override;

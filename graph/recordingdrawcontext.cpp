@@ -98,6 +98,17 @@ void RecordingDrawContext::rectangle(int x1, int y1, int x2, int y2)
     calls.push_back(c);
 }
 
+void RecordingDrawContext::ellipse(int x1, int y1, int x2, int y2, bool filled)
+{
+    Call c = make(Kind::Ellipse);
+    c.x1 = x1;
+    c.y1 = y1;
+    c.x2 = x2;
+    c.y2 = y2;
+    c.filled = filled;
+    calls.push_back(c);
+}
+
 void RecordingDrawContext::polyline(const QPoint *points, int count)
 {
     Call c = make(Kind::Polyline);

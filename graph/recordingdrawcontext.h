@@ -10,7 +10,18 @@
 class RecordingDrawContext : public DrawContext
 {
 public:
-    enum class Kind { WindowOrg, Pen, Font, Align, Text, Rectangle, Polyline, MoveTo, LineTo };
+    enum class Kind {
+        WindowOrg,
+        Pen,
+        Font,
+        Align,
+        Text,
+        Rectangle,
+        Ellipse,
+        Polyline,
+        MoveTo,
+        LineTo
+    };
 
     // One call with the state it was made under.
     struct Call
@@ -22,6 +33,7 @@ public:
         DrawPen pen; // pen selected when the call was made
         DrawFont font; // font selected when the call was made
         TextAlign align = TextAlign::TopLeft;
+        bool filled = false; // Ellipse only
     };
 
     // A straight line drawn by lineTo: from the previous current position.
@@ -51,6 +63,7 @@ public:
     void textOut(int x, int y, const std::string &text) override;
     DrawSize textExtent(const std::string &text) override;
     void rectangle(int x1, int y1, int x2, int y2) override;
+    void ellipse(int x1, int y1, int x2, int y2, bool filled) override;
     void polyline(const QPoint *points, int count) override;
     using DrawContext::polyline;
     void moveTo(int x, int y) override;

@@ -5,6 +5,8 @@
 #include "graph/pagemath.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 using pagemath::fraction;
 using pagemath::truncInt;
@@ -23,13 +25,17 @@ void GraphPage::worldtrans(const SurveyData &data)
         m_Hoehe = 1125;
     }
 
+    equalizeScales(data);
+
     const double W = m_Breite, H = m_Hoehe;
     const bool twoCurves = data.m_Kurven == 2;
     m_Punktzahl = std::clamp(data.m_PlotWerte, 0, MAX_MESSWERTE);
     for (int i = 0; i < m_Punktzahl; ++i) {
-        const double fx = fraction(data.m_X[i], xmin, xmax);
-        const double fy = fraction(data.m_Y[i], ymin, ymax);
-        const double fy1 = fraction(data.m_Y1[i], y1min, y1max);
+        // A series whose values differ only by rounding noise is drawn as the single
+        // value it stands for, so that a straight well is drawn straight.
+        const double fx = fraction(m_single.x ? m_single.xValue : data.m_X[i], xmin, xmax);
+        const double fy = fraction(m_single.y ? m_single.yValue : data.m_Y[i], ymin, ymax);
+        const double fy1 = fraction(m_single.y1 ? m_single.y1Value : data.m_Y1[i], y1min, y1max);
         if (data.m_bInvers != 0) {
             // Side view: depth runs down the left axis, the values across.
             const int y = -truncInt(H * fx);
@@ -42,6 +48,73 @@ void GraphPage::worldtrans(const SurveyData &data)
             if (twoCurves)
                 m_Punkte1[i] = QPoint(x, truncInt(H * fy1 - H));
         }
+    }
+}
+
+namespace {
+
+// One axis's range, first tick and spacing, as references into the page's members.
+struct AxisRange
+{
+    double &lo, &hi, &first, &spacing;
+};
+
+// Gives the axis `span` units of length: from `anchor` - span/2 when centred, from
+// `anchor` on otherwise. Its spacing follows the usual rule for the new range, and its
+// first tick is the first whole multiple of the spacing inside it.
+void widen(AxisRange a, double span, double anchor, bool centred)
+{
+    a.lo = centred ? anchor - span / 2.0 : anchor;
+    a.hi = a.lo + span;
+    a.spacing = GraphPage::delta(span);
+    double first = pagemath::tickAt(0.0, static_cast<int>(std::ceil(a.lo / a.spacing)), a.spacing);
+    if (first < a.lo)
+        first = pagemath::tickAt(first, 1, a.spacing);
+    a.first = first;
+}
+
+} // namespace
+
+void GraphPage::equalizeScales(const SurveyData &data)
+{
+    if (!m_fitted.valid || !equalScales(data))
+        return;
+    // From the ranges scale() chose, so that printing and the zoom each get their own.
+    xmin = m_fitted.xmin;
+    xmax = m_fitted.xmax;
+    xstart = m_fitted.xstart;
+    deltax = m_fitted.deltax;
+    ymin = m_fitted.ymin;
+    ymax = m_fitted.ymax;
+    ystart = m_fitted.ystart;
+    deltay = m_fitted.deltay;
+
+    const bool side = data.m_bInvers != 0;
+    AxisRange x { xmin, xmax, xstart, deltax };
+    AxisRange y { ymin, ymax, ystart, deltay };
+    // Metres per logical unit across and up.
+    const double across = (side ? ymax - ymin : xmax - xmin) / m_Breite;
+    const double up = (side ? xmax - xmin : ymax - ymin) / m_Hoehe;
+    if (!(across > 0.0) || !(up > 0.0) || !std::isfinite(across) || !std::isfinite(up))
+        return;
+    if (across == up)
+        return;
+    // The axis that needs more room keeps its range; the other one is lengthened.
+    const double common = std::max(across, up);
+    if (across < common) {
+        // The plan view centres the lengthened axis on the data; the side view keeps its
+        // displacement starting on the left edge, as it always does.
+        if (side)
+            widen(y, common * m_Breite, ymin, false);
+        else
+            widen(x, common * m_Breite, m_fitted.midX, true);
+    } else {
+        // The side view keeps the surface on the top edge and lengthens the depth axis
+        // downward.
+        if (side)
+            widen(x, common * m_Hoehe, xmin, false);
+        else
+            widen(y, common * m_Hoehe, m_fitted.midY, true);
     }
 }
 
@@ -58,11 +131,41 @@ void GraphPage::drawFrame(DrawContext &dc) const
     dc.rectangle(0, 0, m_Breite, -m_Hoehe);
 }
 
+void GraphPage::drawMarkers(DrawContext &dc) const
+{
+    if (m_Punktzahl < 1)
+        return;
+    // An open circle around the wellhead, a filled dot at the last computed point; for
+    // a vertical well in the top view they coincide as a dot in a ring.
+    const QPoint head = m_Punkte[0], end = m_Punkte[m_Punktzahl - 1];
+    const int r = kMarkerRadius, e = kEndMarkerRadius;
+    dc.ellipse(head.x() - r, head.y() + r, head.x() + r, head.y() - r, false);
+    dc.ellipse(end.x() - e, end.y() + e, end.x() + e, end.y() - e, true);
+
+    // Their legend in one row above the plot area, ending a little right of it: below
+    // the curve legends, a landscape sheet has no room to spare.
+    const int W = m_Breite;
+    const int row = kMarkerLegendRow, cy = row - 22; // the middle of the label font's cell
+    const int gap = 12, between = 40;
+    const int headW = dc.textExtent("Ansatz").cx, endW = dc.textExtent("Endpunkt").cx;
+    int x = W + 100 - (2 * r + gap + headW + between + 2 * e + gap + endW);
+    dc.setTextAlign(TextAlign::TopLeft);
+    dc.ellipse(x, cy + r, x + 2 * r, cy - r, false);
+    x += 2 * r + gap;
+    dc.textOut(x, row, "Ansatz");
+    x += headW + between;
+    dc.ellipse(x, cy + e, x + 2 * e, cy - e, true);
+    x += 2 * e + gap;
+    dc.textOut(x, row, "Endpunkt");
+    dc.setTextAlign(TextAlign::TopCenter);
+}
+
 void GraphPage::drawCurves(DrawContext &dc, const SurveyData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
     dc.selectPen(graphstyle::kCurvePen);
     dc.polyline(m_Punkte.data(), m_Punktzahl);
+    drawMarkers(dc);
     // The sample line starts half a text width right of the centred legend's end.
     const int cx = dc.textExtent(data.m_Legende).cx;
     dc.textOut(W / 2, -H - 150, data.m_Legende);
@@ -72,7 +175,29 @@ void GraphPage::drawCurves(DrawContext &dc, const SurveyData &data) const
     dc.selectPen(graphstyle::kCurve1Pen);
     if (data.m_Kurven != 2)
         return;
-    dc.polyline(m_Punkte1.data(), m_Punktzahl);
+    if (data.m_bInvers != 0) {
+        // The azimuth: a point without horizontal displacement has no direction, and a
+        // step across north (359 to 0 degrees) is no movement across the plot.
+        std::vector<QPoint> run;
+        for (int i = 0; i <= m_Punktzahl; ++i) {
+            const bool defined = i < m_Punktzahl
+                && std::fabs(static_cast<double>(data.m_Y[i])) > pagemath::kAbsoluteNoise;
+            const bool wraps = defined && !run.empty()
+                && std::fabs(static_cast<double>(data.m_Y1[i]) - data.m_Y1[i - 1]) > 180.0;
+            if (!defined || wraps) {
+                // A lone direction is drawn as a dot.
+                if (run.size() == 1)
+                    run.push_back(run.front());
+                if (!run.empty())
+                    dc.polyline(run);
+                run.clear();
+            }
+            if (defined)
+                run.push_back(m_Punkte1[i]);
+        }
+    } else {
+        dc.polyline(m_Punkte1.data(), m_Punktzahl);
+    }
     const int cx1 = dc.textExtent(data.m_Legende1).cx;
     dc.textOut(W / 2, -H - 200, data.m_Legende1);
     dc.moveTo(W / 2 + cx1, -H - 220);

@@ -12,6 +12,7 @@ enum CommandId {
     ID_ERGEBNISSE_EINLESEN = 32779,
     ID_GRAFIKLUPE = 32780,
     ID_TABLE_IMPORT = 32801, // "Tabelle importieren …"
+    ID_MASSSTABSGETREU = 32781,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -1,6 +1,7 @@
 // The frame's commands, menu bar, toolbar, status bar and accelerator table.
 #include "shell/commandids.h"
 #include "shell/mainframe.h"
+#include "shell/viewsettings.h"
 
 #include "dialogs/dlginput.h"
 #include "document/dravondoc.h"
@@ -95,6 +96,12 @@ void CMainFrame::createActions()
     addCommand(ID_GRAFIKLUPE, QStringLiteral("Grafik Lupe an"),
         QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
         ->setCheckable(true);
+    // A setting of the user, not of the document: remembered across sessions.
+    QAction *trueScale = addCommand(ID_MASSSTABSGETREU, QStringLiteral("Maßstabsgetreu"),
+        QStringLiteral("Zeichnet die Seitenansicht ohne Überhöhung, waagerecht und senkrecht im "
+                       "gleichen Maßstab\nMaßstabsgetreu"));
+    trueScale->setCheckable(true);
+    trueScale->setChecked(loadTrueScale());
 
     addCommand(ID_APP_ABOUT, QStringLiteral("Inf&o über dravon..."),
         QStringLiteral("Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"),
@@ -137,6 +144,11 @@ void CMainFrame::createActions()
     connect(action(ID_VIEW_GRAFIK), &QAction::triggered, this, &CMainFrame::OnViewGrafik);
     connect(action(ID_VIEW_TEXT), &QAction::triggered, this, &CMainFrame::OnViewText);
     connect(action(ID_GRAFIKLUPE), &QAction::triggered, this, &CMainFrame::OnGrafiklupe);
+    connect(trueScale, &QAction::toggled, this, [this](bool on) {
+        saveTrueScale(on);
+        if (m_graphView)
+            m_graphView->setTrueScale(on);
+    });
     connect(action(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(action(ID_HILFE), &QAction::triggered, this, &CMainFrame::OnHilfe);
 
@@ -184,6 +196,7 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_GRAFIK));
     view->addAction(action(ID_VIEW_TEXT));
     view->addAction(action(ID_GRAFIKLUPE));
+    view->addAction(action(ID_MASSSTABSGETREU));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(ID_APP_ABOUT));

@@ -83,6 +83,7 @@ void CMainFrame::SwitchView(int id)
         m_graphView = new CGrafik(*m_doc, m_stack);
         m_stack->addWidget(m_graphView);
         connect(m_graphView, &CGrafik::zoomChanged, this, &CMainFrame::updateCommandUi);
+        m_graphView->setTrueScale(action(ID_MASSSTABSGETREU)->isChecked());
         m_graphView->OnInitialUpdate();
         wanted = m_graphView;
     }

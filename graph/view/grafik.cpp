@@ -73,6 +73,17 @@ void CGrafik::OnGrafiklupe()
     emit zoomChanged(m_page.m_bGrafiklupe != 0);
 }
 
+void CGrafik::setTrueScale(bool on)
+{
+    if (isTrueScale() == on)
+        return;
+    m_page.m_bTrueScale = on ? 1 : 0;
+    // Before the first drawing there is nothing to rescale; the first paint computes.
+    if (m_page.m_bComputed == 1)
+        OnCompute();
+    viewport()->update();
+}
+
 void CGrafik::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());

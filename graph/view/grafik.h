@@ -29,6 +29,11 @@ public:
     void OnGrafiklupe();
     bool isZoomed() const { return m_page.m_bGrafiklupe != 0; }
 
+    // "Maßstabsgetreu": the side view in equal horizontal and vertical scales on screen
+    // and paper; recomputes and repaints when the setting changes.
+    void setTrueScale(bool on);
+    bool isTrueScale() const { return m_page.m_bTrueScale != 0; }
+
     // Prints the graph on one page of `printer`, in portrait layout when the printable
     // area is taller than wide, else in landscape layout; afterwards the screen layout
     // is restored. Returns the number of pages printed (1, or 0 when the printer could

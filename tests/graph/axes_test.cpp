@@ -46,20 +46,24 @@ TEST(Axes, TopViewBeyondAThousandHasNoDecimalsAndTheLastTickInside)
     // 200 * 1300 / 1400 = 185.7 and so on, truncated; 1400 sits at W - 1.
     EXPECT_THAT(bottomTicks(p), ElementsAre(0, 185, 371, 557, 742, 928, 1114, 1299));
     const auto bottom = labelsAtY(p.rec, -p.H - 30);
-    EXPECT_THAT(textsOf(bottom),
-        ElementsAre("   0", " 200", " 400", " 600", " 800", "1000", "1200", "1400"));
+    // "%4.0f" as before, without the leading blanks that pushed the digits off centre.
+    EXPECT_THAT(
+        textsOf(bottom), ElementsAre("0", "200", "400", "600", "800", "1000", "1200", "1400"));
     for (const auto &c : bottom)
         EXPECT_EQ(c.align, TextAlign::TopCenter);
     EXPECT_EQ(bottom.back().x1, 1299);
 
-    // The repaired y range -1..1 starts its ticks at ystart = 0, one spacing above its
-    // minimum, so the bottom edge carries no tick of its own.
-    EXPECT_THAT(leftTicks(p), ElementsAre(-375, 0));
+    // The top view is drawn to scale: the repaired north range -1..1 is lengthened to
+    // 1400 * 750 / 1300 = 807.7 m centred on 0, with the spacing 100 of that range.
+    const double span = 1400.0 * 750 / 1300;
+    EXPECT_NEAR(p.page.ymax - p.page.ymin, span, 1e-9);
+    EXPECT_NEAR(p.page.ymin, -span / 2, 1e-9);
+    EXPECT_THAT(leftTicks(p), ElementsAre(-747, -654, -561, -468, -375, -283, -190, -97, -4));
     const auto left = labelsAtX(p.rec, -130);
-    ASSERT_EQ(left.size(), 2u);
-    EXPECT_THAT(textsOf(left), ElementsAre("     0", "     1"));
-    EXPECT_EQ(left[0].y1, -355);
-    EXPECT_EQ(left[1].y1, 20);
+    ASSERT_EQ(left.size(), 9u);
+    EXPECT_THAT(textsOf(left),
+        ElementsAre("-400", "-300", "-200", "-100", "0", "100", "200", "300", "400"));
+    EXPECT_EQ(left[4].y1, -375 + 20);
 }
 
 TEST(Axes, SideViewDepthUpToAThousandInShortestForm)
@@ -69,19 +73,30 @@ TEST(Axes, SideViewDepthUpToAThousandInShortestForm)
     EXPECT_THAT(
         leftTicks(p), ElementsAre(0, -75, -150, -225, -300, -375, -450, -525, -600, -675, -749));
     EXPECT_THAT(textsOf(labelsAtX(p.rec, -130)),
-        ElementsAre("    0", "  100", "  200", "  300", "  400", "  500", "  600", "  700", "  800",
-            "  900", " 1000"));
-    // The displacement runs along the bottom with "%4g".
-    EXPECT_THAT(textsOf(labelsAtY(p.rec, -p.H - 30)),
-        ElementsAre("   0", "   5", "  10", "  15", "  20", "  25", "  30"));
+        ElementsAre("0", "100", "200", "300", "400", "500", "600", "700", "800", "900", "1000"));
+    // The displacement runs along the bottom with "%4g" (labels without the padding).
+    EXPECT_THAT(
+        textsOf(labelsAtY(p.rec, -p.H - 30)), ElementsAre("0", "5", "10", "15", "20", "25", "30"));
 }
 
 TEST(Axes, RangeWithinOneHasThreeDecimals)
 {
+    // The side view: in the top view the east range 0..0.5 would be lengthened to the
+    // scale of the north axis and leave -1..1.
+    const DrawnPage p = drawPage(plotData({ { 0, 1, 0 }, { 0.5f, 0, 0 } }, true, 1));
+    EXPECT_THAT(textsOf(labelsAtX(p.rec, -130)),
+        ElementsAre("0.000", "0.100", "0.200", "0.300", "0.400", "0.500"));
+    EXPECT_EQ(leftTicks(p).back(), -p.H + 1);
+}
+
+TEST(Axes, TopViewRangeWithinOneLengthenedToScale)
+{
     const DrawnPage p = drawPage(plotData({ { 0, 0, 0 }, { 0.5f, 1, 0 } }, false, 1));
     EXPECT_THAT(textsOf(labelsAtY(p.rec, -p.H - 30)),
-        ElementsAre("0.000", "0.100", "0.200", "0.300", "0.400", "0.500"));
-    EXPECT_EQ(bottomTicks(p).back(), p.W - 1);
+        ElementsAre("-0.6", "-0.4", "-0.2", "0", "0.2", "0.4", "0.6", "0.8", "1"));
+    // 1.733 m across centred on 0.25: the ends fall between ticks.
+    EXPECT_NEAR(p.page.xmin, 0.25 - 0.5 * 1300 / 750, 1e-9);
+    EXPECT_LT(bottomTicks(p).back(), p.W - 1);
 }
 
 TEST(Axes, MillionsInExponentForm)
@@ -118,16 +133,17 @@ TEST(Axes, SecondAxisOnTheRightAcceptsATopTickWithARoundingExcess)
     // No clamp: the top tick lies on the top edge, computed like the others.
     EXPECT_THAT(ys, ElementsAre(-750, -500, -250, 0));
     const auto labels = labelsAtX(rec, 1540);
-    EXPECT_THAT(textsOf(labels), ElementsAre("   0", " 0.1", " 0.2", " 0.3"));
+    EXPECT_THAT(textsOf(labels), ElementsAre("0", "0.1", "0.2", "0.3"));
     EXPECT_EQ(labels.back().y1, 20);
 
-    // The top axis of the side view has no such tolerance.
+    // The top axis of the side view has no such tolerance; it used to lose the 0.3 tick
+    // to the excess, but ticks are now first + k * spacing rounded, so 0.3 is exact.
     SurveyData side = d;
     side.m_bInvers = 1;
     RecordingDrawContext top;
     top.selectFont(graphstyle::kLabelFont);
     page.y1achse(top, side);
-    EXPECT_THAT(textsOf(labelsAtY(top, 70)), ElementsAre("  0", "0.1", "0.2"));
+    EXPECT_THAT(textsOf(labelsAtY(top, 70)), ElementsAre("0", "0.1", "0.2", "0.3"));
 }
 
 TEST(Axes, SecondAxisLabelsInTheSideView)
@@ -136,7 +152,7 @@ TEST(Axes, SecondAxisLabelsInTheSideView)
     const DrawnPage p
         = drawPage(plotData({ { 0, 0, 0 }, { 150, 10, 25 }, { 300, 40, 100 } }, true, 2));
     const auto top = labelsAtY(p.rec, 70);
-    EXPECT_THAT(textsOf(top), ElementsAre("  0", " 20", " 40", " 60", " 80", "100"));
+    EXPECT_THAT(textsOf(top), ElementsAre("0", "20", "40", "60", "80", "100"));
     std::vector<int> xs;
     for (const auto &l : linesWhere(p.rec, kFramePen,
              [](const Rec::Line &l) { return l.from.y() == 0 && l.to.y() == 30; }))
@@ -166,8 +182,10 @@ class GridTest : public ::testing::TestWithParam<bool>
 
 TEST_P(GridTest, FourInteriorLinesPerAxisForFiveIntervals)
 {
-    // x 0..1000 by 200 and y 0..100 by 20: five intervals each.
-    SurveyData d = plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, GetParam(), 1);
+    // x 0..1000 by 200 and y 0..100 by 20: five intervals each. Two curves, so that the
+    // normal arrangement keeps these ranges: a plan view (one curve) is now drawn to
+    // scale and lengthens its north axis.
+    SurveyData d = plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, GetParam(), 2);
     const DrawnPage p = drawPage(d);
     const auto grid = linesWhere(p.rec, kGridPen, [](const Rec::Line &) { return true; });
     ASSERT_EQ(grid.size(), 8u);
@@ -210,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(BothArrangements, GridTest, ::testing::Bool(),
 
 TEST(Axes, GridLinesOfTheTopView)
 {
-    const DrawnPage p = drawPage(plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, false, 1));
+    // Two curves keep the fitted north range 0..100 (see GridTest).
+    const DrawnPage p = drawPage(plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, false, 2));
     std::vector<int> ys;
     for (const auto &l :
         linesWhere(p.rec, kGridPen, [](const Rec::Line &l) { return l.from.y() == l.to.y(); }))
@@ -221,14 +240,16 @@ TEST(Axes, GridLinesOfTheTopView)
 
 TEST(Axes, ZeroDepthRangeHasOneClampedTickAndNoGrid)
 {
-    // A vertical hole in the top view: every east offset is 0.
+    // A vertical hole in the top view: every east offset is 0. It used to keep the zero
+    // range and draw the well on the left frame line; now both axes are symmetric around
+    // the single position and drawn to scale, so the well sits in the middle.
     const DrawnPage top = drawPage(plotData({ { 0, 0, 0 }, { 0, 0, 0 }, { 0, 0, 0 } }, false, 1));
-    EXPECT_THAT(bottomTicks(top), ElementsAre(1299));
-    EXPECT_THAT(textsOf(labelsAtY(top.rec, -top.H - 30)), ElementsAre("0.000"));
-    for (const auto &l : linesWhere(top.rec, kGridPen, [](const Rec::Line &) { return true; }))
-        EXPECT_EQ(l.from.y(), l.to.y()) << "no grid line across x";
+    EXPECT_THAT(textsOf(labelsAtY(top.rec, -top.H - 30)),
+        ElementsAre("-1.5", "-1", "-0.5", "0", "0.5", "1", "1.5"));
+    EXPECT_DOUBLE_EQ(top.page.xmin, -top.page.xmax);
+    EXPECT_DOUBLE_EQ(top.page.ymin, -top.page.ymax);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(top.page.m_Punkte[i].x(), 0);
+        EXPECT_EQ(top.page.m_Punkte[i], QPoint(650, -375));
 
     const DrawnPage side = drawPage(plotData({ { 0, 0, 0 }, { 0, 5, 0 } }, true, 1));
     EXPECT_THAT(leftTicks(side), ElementsAre(-side.H + 1));

@@ -69,9 +69,10 @@ TEST(WorldTrans, SideViewPointsOnTheDepthAndValueScales)
 
 TEST(WorldTrans, CornersOfBothArrangements)
 {
-    // Normal: m_X = xmin and m_Y = ymax at the top left corner.
+    // Normal: m_X = xmin and m_Y = ymax at the top left corner. Two curves keep the
+    // fitted ranges; a plan view with one curve is drawn to scale.
     GraphPage top;
-    top.OnCompute(plotData({ { 0, 100, 0 }, { 1000, 0, 0 } }, false, 1));
+    top.OnCompute(plotData({ { 0, 100, 0 }, { 1000, 0, 0 } }, false, 2));
     EXPECT_EQ(top.m_Punkte[0], QPoint(0, 0));
     EXPECT_EQ(top.m_Punkte[1], QPoint(1300, -750));
     // Inverted: m_X = xmax and m_Y = ymin at the bottom left corner.
@@ -86,7 +87,8 @@ TEST(WorldTrans, TruncatesAfterShiftingByTheHeight)
     // y 25 of 0..100: 750 * 0.25 - 750 = -562.5, truncated toward zero to -562 (a
     // truncation before the shift would give -563).
     GraphPage top;
-    top.OnCompute(plotData({ { 0, 0, 0 }, { 250, 25, 0 }, { 1000, 100, 0 } }, false, 1));
+    // Two curves: the fitted ranges, not the plan view's equal scales.
+    top.OnCompute(plotData({ { 0, 0, 0 }, { 250, 25, 0 }, { 1000, 100, 0 } }, false, 2));
     EXPECT_EQ(top.m_Punkte[1], QPoint(325, -562));
     GraphPage side;
     side.OnCompute(plotData({ { 0, 0, 0 }, { 250, 25, 0 }, { 1000, 100, 0 } }, true, 1));
@@ -140,7 +142,9 @@ TEST(Curves, FrameCurvesAndLegendsOfTheSideView)
     EXPECT_EQ(polys[0].pen, graphstyle::kCurvePen);
     EXPECT_EQ(polys[1].pen, graphstyle::kCurve1Pen);
     EXPECT_EQ(polys[0].points.size(), 4u);
-    EXPECT_EQ(polys[1].points.size(), 4u);
+    // The azimuth is drawn only where the well has left the vertical: the surface and
+    // the vertical station at 100 m have no direction.
+    EXPECT_EQ(polys[1].points.size(), 2u);
 
     // Sample lines begin half a text width right of the centred legend's end (the
     // recording back end makes each character 27 units wide in the label font).
@@ -196,9 +200,11 @@ TEST(PlotPoints, AfterAnAbortOnlyThisRunsPointsAreDrawn)
     EXPECT_EQ(p.page.m_Punktzahl, 2);
     EXPECT_DOUBLE_EQ(p.page.xmax, 100.0); // depth 0..100 only
     const auto polys = p.rec.ofKind(Rec::Kind::Polyline);
-    ASSERT_EQ(polys.size(), 2u);
+    // Only the red curve: both points are vertical and carry no azimuth.
+    ASSERT_EQ(polys.size(), 1u);
     EXPECT_EQ(polys[0].points.size(), 2u);
-    EXPECT_EQ(polys[1].points.size(), 2u);
+    // The page says where the curve ends.
+    EXPECT_NE(p.rec.findText("Abbruch: Kurve bis Teufe 100,00 m"), nullptr);
     // Straight down from the surface to 100 m.
     EXPECT_EQ(polys[0].points[0].y(), 0);
     EXPECT_EQ(polys[0].points[1].y(), -750);

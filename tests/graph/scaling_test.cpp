@@ -226,12 +226,20 @@ TEST(Scale, TinyPositiveMinimumLowersTheDisplayedMinimum)
 
 TEST(Scale, ZeroXRangeStaysZero)
 {
-    const SurveyData d = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, false, 1);
+    // In the side view; the top view now repairs a single east value like a single
+    // north value (a well drilled due north must not lie on the frame).
+    const SurveyData d = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, true, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
     EXPECT_EQ(page.xmin, 0.0);
     EXPECT_EQ(page.xmax, 0.0);
+    const SurveyData top = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, false, 1);
+    page.extreme(top);
+    page.scale(top);
+    EXPECT_EQ(page.xmin, -1.0);
+    EXPECT_EQ(page.xmax, 1.0);
+    EXPECT_EQ(page.xstart, -1.0);
 }
 
 } // namespace

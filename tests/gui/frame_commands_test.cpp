@@ -74,7 +74,9 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         (QStringList {
             "Daten ändern", "Interpolation", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an" }));
+        // "Maßstabsgetreu" is new: the side view drawn without exaggeration.
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an",
+            "Maßstabsgetreu" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
     for (int i = 0; i < 4; ++i) {
