@@ -1,8 +1,8 @@
 // The measurement dialog's widgets and how they mirror the LineEditor.
 #include "dialogs/dlginput.h"
 
-#include "document/qttext.h"
 #include "dialogs/dialogunits.h"
+#include "document/qttext.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -13,13 +13,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QValidator>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -39,7 +42,8 @@ public:
 };
 
 // Fills a list widget with `entries` unless it already shows exactly them; the list
-// stays scrolled where it was, so that a changed entry stays in view.
+// stays scrolled where it was, so that a changed entry stays in view. Every entry shows
+// its full text as a tooltip, as a long one is cut off in the list.
 void showEntries(QListWidget *list, const StringList &entries)
 {
     bool same = list->count() == static_cast<int>(entries.size());
@@ -49,10 +53,36 @@ void showEntries(QListWidget *list, const StringList &entries)
         return;
     const int scrolled = list->verticalScrollBar()->value();
     list->clear();
-    for (const std::string &entry : entries)
-        list->addItem(toQt(entry));
+    for (const std::string &entry : entries) {
+        auto *item = new QListWidgetItem(toQt(entry), list);
+        item->setToolTip(item->text());
+    }
     list->verticalScrollBar()->setValue(scrolled);
 }
+
+// Refuses a text with a character that the program's character set cannot hold, and
+// names that character to `refused`.
+class CharsetValidator : public QValidator
+{
+public:
+    CharsetValidator(std::function<void(const QString &)> refused, QObject *parent)
+        : QValidator(parent)
+        , m_refused(std::move(refused))
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        const QString character = firstUnrepresentable(input);
+        if (character.isEmpty())
+            return Acceptable;
+        m_refused(character);
+        return Invalid;
+    }
+
+private:
+    std::function<void(const QString &)> m_refused;
+};
 
 // Checks the button with `id`, or none at all for a value outside the group.
 void showChoice(QButtonGroup *group, int id)
@@ -148,6 +178,8 @@ void DlgInput::buildControls()
     place(m_listEingabe, 149, 76, 89, 49);
     m_listEingabe->setItemDelegate(new TallerRows(m_listEingabe));
     for (QListWidget *list : { m_listInfo, m_listEingabe }) {
+        // Station columns and the columns of descriptive lines line up.
+        list->setFont(fixedPitchFont());
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -166,6 +198,12 @@ void DlgInput::buildControls()
 
     m_name = new QLineEdit(this);
     place(m_name, 7, 18, 84, 14);
+
+    // What is typed must survive the document file: a character it cannot hold is
+    // refused, with a message that names it, instead of becoming "?".
+    for (QLineEdit *edit : { m_zeile, m_name })
+        edit->setValidator(new CharsetValidator(
+            [this](const QString &character) { refuseCharacter(character); }, edit));
 
     label(QStringLiteral("Name der Bohrung"), 7, 7, 60, 8);
     label(QStringLiteral("Formatauswahl"), 7, 40, 48, 8);
@@ -240,6 +278,30 @@ void DlgInput::showMembers()
     m_status->setText(toQt(m_state.m_Status));
     showChoice(m_viewGroup, m_state.m_Ansicht);
     showChoice(m_thinningGroup, m_state.m_Datenauswahl);
+}
+
+void DlgInput::refuseCharacter(const QString &character)
+{
+    // Once per keystroke or paste; the box opens after the edit has refused the text.
+    if (m_bRefusing)
+        return;
+    m_bRefusing = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, character] {
+            const uint code = static_cast<uint>(character.toUcs4().value(0));
+            const QString text
+                = QString::fromUtf8("Das Zeichen \u201E%1\u201C (U+%2) gehört nicht zum "
+                                    "Zeichensatz des Dokuments (Windows-1252) und wird nicht "
+                                    "übernommen.")
+                      .arg(character, QString::number(code, 16).toUpper().rightJustified(4, '0'));
+            QMessageBox box(
+                QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+            m_bRefusing = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void DlgInput::selectMarked()

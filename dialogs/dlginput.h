@@ -66,6 +66,8 @@ private:
     void onFileOpen();
     void runPendingLineOperation();
     void selectMarked();
+    // Tells the user that `character` was refused, once per attempt.
+    void refuseCharacter(const QString &character);
 
     LineEditor &m_state;
     Prompter &m_prompter;
@@ -74,6 +76,7 @@ private:
     bool m_bPending = false; // the edit line lost the focus, operation not yet run
     bool m_bBusy = false; // an operation (and its message boxes) is running
     bool m_bWaitForRelease = false; // the focus left with a mouse click still under way
+    bool m_bRefusing = false; // the message about a refused character is on its way
 
     QLabel *m_status = nullptr;
     QListWidget *m_listInfo = nullptr;

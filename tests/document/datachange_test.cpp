@@ -2,6 +2,8 @@
 // document takes back and how it decides that its data changed.
 #include "documentfixture.h"
 
+#include "document/computationrun.h"
+
 TEST_F(DocumentTest, NewDocumentHasDefaultsNoPathAndIsUnmodified)
 {
     doc.m_Eingabe = { station(10, 1, 1) };
@@ -176,13 +178,15 @@ TEST_F(DocumentTest, CancelLeavesEverythingAsItWas)
     }
 }
 
-TEST_F(DocumentTest, NeuThenCancelKeepsDefaultsAndTheOldResults)
+// "Neu" starts a new, untitled and unmodified document; Cancel in its dialog shows the
+// empty defaults. (It used to keep the path, the modified flag and the old results,
+// so that "Speichern" overwrote the previous file and the views showed old data.)
+TEST_F(DocumentTest, NeuThenCancelGivesAnUntitledDocumentAndEmptyViews)
 {
     enterStations();
     doc.m_Info = { "Beschreibung" };
     doc.SetPathName(dir.filePath("b1.dvn"));
-    const StringList results = doc.m_Ergebnisse;
-    ASSERT_FALSE(results.empty());
+    ASSERT_FALSE(doc.m_Ergebnisse.empty());
     resetCounters();
 
     dialog.script = [](LineEditor &) { return false; };
@@ -194,12 +198,15 @@ TEST_F(DocumentTest, NeuThenCancelKeepsDefaultsAndTheOldResults)
     EXPECT_EQ(dialog.handedOver.m_Name, "TITEL");
     EXPECT_TRUE(doc.m_Eingabe.empty());
     EXPECT_EQ(doc.m_MaxWerte, 0);
-    EXPECT_EQ(doc.m_Ergebnisse, results);
-    EXPECT_TRUE(doc.IsModified()); // unchanged: it was set by the entry above
-    EXPECT_TRUE(modifiedSignals.empty());
-    EXPECT_EQ(doc.GetPathName(), dir.filePath("b1.dvn"));
-    EXPECT_EQ(viewUpdates, 0);
-    EXPECT_TRUE(prompter.events.empty()); // nothing asked about unsaved changes
+    EXPECT_EQ(doc.m_PlotWerte, 0);
+    EXPECT_TRUE(doc.m_Ergebnisse.empty());
+    EXPECT_EQ(doc.m_bNeueDaten, 1);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(modifiedSignals, std::vector<bool> { false });
+    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_EQ(titles, std::vector<QString> { QStringLiteral("Unbenannt") });
+    EXPECT_EQ(viewUpdates, 1);
+    EXPECT_TRUE(prompter.events.empty()); // the question about unsaved changes is the frame's
 }
 
 TEST_F(DocumentTest, ComputationTalksThroughTheDocumentsPrompter)
@@ -240,4 +247,84 @@ TEST_F(DocumentTest, ModifiedSignalOnlyOnChange)
     doc.SetModifiedFlag(true);
     doc.SetModifiedFlag(false);
     EXPECT_EQ(modifiedSignals, (std::vector<bool> { true, false }));
+}
+
+// A prompter that listens for the runs: records where they begin and end, and the
+// document's title and the number of view updates when the outermost one ended.
+class RunRecorder : public ScriptedPrompter, public RunAwarePrompter
+{
+public:
+    RunRecorder(const CDravonDoc &doc, const int &viewUpdates)
+        : m_doc(doc)
+        , m_viewUpdates(viewUpdates)
+    {
+    }
+    void message(const std::string &text) override
+    {
+        log.push_back(depth > 0 ? "in:" + text : "out:" + text);
+        ScriptedPrompter::message(text);
+    }
+    void beginRun() override { ++depth; }
+    void endRun() override
+    {
+        if (--depth == 0) {
+            ++runs;
+            titlesAtEnd.push_back(m_doc.GetTitle());
+            updatesAtEnd.push_back(m_viewUpdates);
+        }
+    }
+
+    int depth = 0;
+    int runs = 0;
+    std::vector<std::string> log;
+    std::vector<QString> titlesAtEnd;
+    std::vector<int> updatesAtEnd;
+
+private:
+    const CDravonDoc &m_doc;
+    const int &m_viewUpdates;
+};
+
+TEST_F(DocumentTest, EveryComputationIsOneRunForAPrompterThatListens)
+{
+    RunRecorder recorder(doc, viewUpdates);
+    doc.setPrompter(recorder);
+    // A vertical well: every interval is straight.
+    const StringList vertical { station(0, 0, 0), station(10, 0, 0), station(20, 0, 0),
+        station(30, 0, 0) };
+
+    enterStations(vertical);
+    EXPECT_EQ(recorder.runs, 1);
+    EXPECT_EQ(recorder.depth, 0);
+    EXPECT_EQ(recorder.log,
+        (std::vector<std::string> { "in:KEINE KRUEMMUNG VON TEUFE:   0.00 BIS   10.00 M",
+            "in:KEINE KRUEMMUNG VON TEUFE:  10.00 BIS   20.00 M",
+            "in:KEINE KRUEMMUNG VON TEUFE:  20.00 BIS   30.00 M" }));
+    // The run ends once the views have the new table.
+    EXPECT_EQ(recorder.updatesAtEnd, std::vector<int> { 1 });
+
+    // Opening: one run that ends under the opened file's title.
+    const QString path = dir.filePath("senkrecht.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(dir.filePath("senkrecht.dvn")));
+    doc.SetPathName(QString());
+    recorder.log.clear();
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(recorder.runs, 2);
+    EXPECT_EQ(recorder.titlesAtEnd.back(), QStringLiteral("senkrecht.dvn"));
+    EXPECT_EQ(recorder.log.size(), 3u);
+
+    // The interpolation: the depth request and the result lie in the same run.
+    recorder.log.clear();
+    recorder.numberAnswers = { 15.0f };
+    doc.OnInterpolation();
+    EXPECT_EQ(recorder.runs, 3);
+    ASSERT_EQ(recorder.log.size(), 4u);
+    for (const std::string &entry : recorder.log)
+        EXPECT_EQ(entry.rfind("in:", 0), 0u) << entry;
+
+    // A prompter that does not listen (the batch tool's) gets every remark on its own.
+    doc.setPrompter(prompter);
+    prompter.events.clear();
+    doc.berechnung();
+    EXPECT_EQ(prompter.messages().size(), 3u);
 }
