@@ -17,11 +17,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QValidator>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -99,6 +101,23 @@ void showChoice(QButtonGroup *group, int id)
 
 } // namespace
 
+// How many dialog units the right-hand column of the dialog (station list, edit line,
+// descriptive list, status, OK and Abbrechen) needs beyond the classic layout of 245
+// units, so that a station line of the readers' widest layout
+// ("  100.00     0.00     0.00") shows whole in the fixed pitch of the list.
+int DlgInput::widerUnits(const QWidget &dialog)
+{
+    const DialogUnits du(dialog.font());
+    const QStyle *style = dialog.style();
+    const int text
+        = QFontMetrics(fixedPitchFont()).horizontalAdvance(QString(26, QLatin1Char('0')));
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1)
+        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth)
+        + style->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const int units = static_cast<int>(std::ceil((text + margins) * 4.0 / du.baseX()));
+    return std::max(0, units - 89);
+}
+
 DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -119,7 +138,8 @@ DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
 void DlgInput::buildControls()
 {
     const DialogUnits du(font());
-    setFixedSize(du.size(245, 218));
+    const int wider = widerUnits(*this);
+    setFixedSize(du.size(245 + wider, 218));
 
     auto place = [&](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(du.rect(x, y, width, height));
@@ -170,12 +190,12 @@ void DlgInput::buildControls()
     QGroupBox *viewFrame = frame(7, 90, 67, 34);
     QGroupBox *thinningFrame = frame(7, 154, 67, 57);
 
-    m_status = label(QString(), 77, 140, 161, 8);
+    m_status = label(QString(), 77, 140, 161 + wider, 8);
 
     m_listInfo = new QListWidget(this);
-    place(m_listInfo, 77, 157, 161, 54);
+    place(m_listInfo, 77, 157, 161 + wider, 54);
     m_listEingabe = new QListWidget(this);
-    place(m_listEingabe, 149, 76, 89, 49);
+    place(m_listEingabe, 149, 76, 89 + wider, 49);
     m_listEingabe->setItemDelegate(new TallerRows(m_listEingabe));
     for (QListWidget *list : { m_listInfo, m_listEingabe }) {
         // Station columns and the columns of descriptive lines line up.
@@ -186,14 +206,15 @@ void DlgInput::buildControls()
     }
 
     m_zeile = new QLineEdit(this);
-    place(m_zeile, 150, 60, 88, 14);
+    place(m_zeile, 150, 60, 88 + wider, 14);
     m_zeile->installEventFilter(this);
 
-    label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154, 50, 84, 8);
-    label(QStringLiteral("Teufe   Neigung   Azimut"), 152, 42, 86, 8);
+    // The captions stay centred over the wider edit line.
+    label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154 + wider / 2, 50, 84, 8);
+    label(QStringLiteral("Teufe   Neigung   Azimut"), 152 + wider / 2, 42, 86, 8);
 
-    m_cancel = button(QStringLiteral("Abbrechen"), 188, 24, 50, 14);
-    m_ok = button(QStringLiteral("OK"), 188, 7, 50, 14);
+    m_cancel = button(QStringLiteral("Abbrechen"), 188 + wider, 24, 50, 14);
+    m_ok = button(QStringLiteral("OK"), 188 + wider, 7, 50, 14);
     m_file = button(QStringLiteral("Datei einlesen"), 104, 18, 60, 14);
 
     m_name = new QLineEdit(this);

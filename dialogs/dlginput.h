@@ -41,6 +41,10 @@ public:
     QButtonGroup *viewGroup() const { return m_viewGroup; }
     QButtonGroup *thinningGroup() const { return m_thinningGroup; }
 
+    // Dialog units by which the right-hand column is wider than the classic layout, so
+    // that station lines show whole in the lists' fixed pitch.
+    static int widerUnits(const QWidget &dialog);
+
     // The controls in tab order (the radio groups by their first button).
     QList<QWidget *> tabStops() const { return m_tabStops; }
 

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace {
 
@@ -44,6 +45,13 @@ TEST_F(DlgInputTest, ListsUseAFixedPitchAndShowEveryLineAsATooltip)
     EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("  100.00    0.00    0.00")),
         metrics.horizontalAdvance(QStringLiteral("  111.11   11.11   11.11")));
     EXPECT_EQ(dialog->infoList()->item(0)->toolTip().toStdString(), state.m_Info[0]);
+    // The widest line the readers write shows whole, with the item's margins.
+    const int margin = 2
+        * (dialog->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, dialog.get()) + 1);
+    for (const char *line : { "12345.00  179.99  359.99", "12345.00   179.99   359.99" })
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromLatin1(line)) + margin,
+            dialog->stationList()->viewport()->width())
+            << line;
 }
 
 TEST_F(DlgInputTest, TypedLinesLandAtTheirDepthWithDecimalCommasTaken)
