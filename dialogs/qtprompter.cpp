@@ -5,6 +5,7 @@
 #include "dialogs/dlginterpolation.h"
 #include "document/qttext.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -13,9 +14,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace {
@@ -116,7 +120,13 @@ void QtPrompter::showRemarks(const std::vector<std::string> &remarks)
         = 2 * text->frameWidth() + 2 * static_cast<int>(text->document()->documentMargin());
     const int scrollBar
         = lines.size() > kRemarkRows ? text->verticalScrollBar()->sizeHint().width() : 0;
-    text->setMinimumSize(widest + frame + scrollBar + 4, rows * metrics.lineSpacing() + frame + 2);
+    // The rows as the text area lays them out, which may be taller than the font's
+    // line spacing.
+    const QTextBlock first = text->document()->firstBlock();
+    const double row = text->document()->documentLayout()->blockBoundingRect(first).height();
+    text->setMinimumSize(widest + frame + scrollBar + 4,
+        static_cast<int>(std::ceil(rows * std::max<double>(row, metrics.lineSpacing()))) + frame
+            + 2);
     if (lines.size() <= kRemarkRows)
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

@@ -161,6 +161,23 @@ TEST(RemarksBox, TheStraightIntervalsOfOneRunShareOneBoxInTheirOrder)
     EXPECT_EQ(alone.messages, QStringList { QString::fromStdString(remark(0, 10)) });
 }
 
+TEST(RemarksBox, ResultsAreInAFixedPitchOtherMessagesAreNot)
+{
+    widgetApp();
+    QtPrompter prompter;
+    std::vector<bool> fixed;
+    for (const char *text : { "\nERGEBNISSE DER INTERPOLATION\nBohrlochteufe   (m):  150.00",
+             "Eingabedaten fehlen!!!" }) {
+        whenModalOpens([&](QWidget *w) {
+            auto *label = w->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            fixed.push_back(label && isFixedPitch(label->font()));
+            qobject_cast<QDialog *>(w)->accept();
+        });
+        prompter.message(text);
+    }
+    EXPECT_EQ(fixed, (std::vector<bool> { true, false }));
+}
+
 TEST(RemarksBox, ARunWithoutRemarksShowsNoBox)
 {
     widgetApp();
