@@ -275,34 +275,6 @@ TEST_F(FrameDocument, NeuAsksAboutUnsavedChangesAndNeverWritesIntoThePreviousFil
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     file.close();
-
-    // An unchanged document starts anew without a question; Cancel in the dialog
-    // leaves the empty defaults in every view.
-    doc->SetModifiedFlag(false);
-    ui.questions.clear();
-    dialog.script = [](LineEditor &) { return false; };
-    press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_TRUE(ui.questions.isEmpty());
-    EXPECT_EQ(doc->m_MaxWerte, 0);
-    EXPECT_TRUE(doc->m_Ergebnisse.empty());
-    settle();
-    EXPECT_EQ(inkPixels(frame->textView()), 0);
-}
-
-// Cancel in the dialog while a file opens shows the opened survey under its title.
-// (The views used to keep the previous survey's results.)
-TEST_F(FrameDocument, CancelWhileOpeningShowsTheOpenedSurvey)
-{
-    enterData(surveyLines(12));
-    doc->SetModifiedFlag(false);
-    const QString path
-        = writeDocument(temp.filePath(QStringLiteral("neu.dvn")), "Geoeffnet", surveyLines(4));
-    dialog.script = [](LineEditor &) { return false; };
-    ASSERT_TRUE(frame->openDocumentFile(path));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("neu.dvn - dravon"));
-    ASSERT_FALSE(doc->m_Ergebnisse.empty());
-    EXPECT_EQ(doc->m_Ergebnisse.front(), "Geoeffnet");
-    EXPECT_EQ(doc->m_PlotWerte, 5); // the surface station and the four stations
 }
 
 // After a recomputation the text view shows the table: a window scrolled below the

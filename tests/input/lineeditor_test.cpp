@@ -380,43 +380,19 @@ TEST(LineEditorCommas, DecimalCommasBecomePointsAndAmbiguousOnesAreRefused)
     }
 }
 
-TEST(LineEditorTyping, LinesAsAGermanUserTypesThemLandAtTheirDepth)
+TEST(LineEditorTyping, AmbiguousCommasAreRefusedAndChangeNothing)
 {
-    LineEditor editor;
-    editor.m_Eingabe = { "100 0 0", "300 20 90" };
-    editor.initDialog();
+    LineEditor editor = openedEditor();
     editor.m_ZeilenModus = 1;
+    editor.m_Zeile = "150,5,1 2 3";
     ScriptedPrompter prompter;
-    for (const std::string line : { "50 1 2", "12,5 1,25 270" }) {
-        editor.m_Zeile = line;
-        editor.zeileKillFocus(prompter);
-    }
-    EXPECT_EQ(editor.m_Eingabe, (StringList { "12.5 1.25 270", "50 1 2", "100 0 0", "300 20 90" }));
-    ASSERT_EQ(prompter.events.size(), 2u);
-    // The question shows the line as it is stored.
-    EXPECT_EQ(prompter.events[1].text, "Soll diese Zeile angeh\xE4ngt werden?\n12.5 1.25 270");
-    EXPECT_EQ(editor.m_Zeile, "12.5 1.25 270");
-}
-
-TEST(LineEditorTyping, AmbiguousCommasAreRefusedInEveryMode)
-{
-    for (int mode = 0; mode < 4; ++mode) {
-        LineEditor editor = openedEditor();
-        editor.m_ZeilenModus = mode;
-        editor.m_Markiert = 1;
-        editor.m_Zeile = "150,5,1 2 3";
-        ScriptedPrompter prompter;
-        editor.zeileKillFocus(prompter);
-        ASSERT_EQ(prompter.events.size(), 1u);
-        EXPECT_EQ(prompter.events[0].kind, Kind::Message);
-        EXPECT_EQ(prompter.events[0].text,
-            "Die Kommas dieser Zeile sind nicht eindeutig:\n150,5,1 2 3\nBitte die drei Werte "
-            "durch Leerzeichen trennen und Dezimalzahlen mit einem Komma oder einem Punkt "
-            "schreiben (12,5 oder 12.5).");
-        EXPECT_EQ(editor.m_ListEingabe, kSorted);
-        EXPECT_EQ(editor.m_bGeaendert, 0);
-        EXPECT_EQ(editor.m_Zeile, "150,5,1 2 3");
-    }
+    editor.zeileKillFocus(prompter);
+    EXPECT_EQ(prompter.messages(),
+        StringList { "Die Kommas dieser Zeile sind nicht eindeutig:\n150,5,1 2 3\nBitte die drei "
+                     "Werte durch Leerzeichen trennen und Dezimalzahlen mit einem Komma oder "
+                     "einem Punkt schreiben (12,5 oder 12.5)." });
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+    EXPECT_EQ(editor.m_bGeaendert, 0);
 }
 
 } // namespace
