@@ -124,7 +124,8 @@ void QtPrompter::showRemarks(const std::vector<std::string> &remarks)
     // line spacing.
     const QTextBlock first = text->document()->firstBlock();
     const double row = text->document()->documentLayout()->blockBoundingRect(first).height();
-    text->setMinimumSize(widest + frame + scrollBar + 4,
+    // Exactly as tall as its rows (up to the limit): a short list gets a small box.
+    text->setFixedSize(widest + frame + scrollBar + 4,
         static_cast<int>(std::ceil(rows * std::max<double>(row, metrics.lineSpacing()))) + frame
             + 2);
     if (lines.size() <= kRemarkRows)
