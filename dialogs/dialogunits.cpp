@@ -18,6 +18,18 @@ QFont dialogFont()
     return font;
 }
 
+QFont fixedPitchFont()
+{
+    // Liberation Mono has the metrics of the fixed face the layouts were made with.
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setFamilies(
+        QStringList { QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono") });
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSize(8);
+    return font;
+}
+
 DialogUnits::DialogUnits(const QFont &font)
 {
     const QFontMetrics metrics(font);

@@ -10,6 +10,10 @@
 // The face every dialog uses: an 8-point sans serif.
 QFont dialogFont();
 
+// The face of lists and boxes whose lines are laid out in columns: an 8-point fixed
+// pitch, so that the columns line up.
+QFont fixedPitchFont();
+
 class DialogUnits
 {
 public:

@@ -13,14 +13,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <QValidator>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -40,7 +45,8 @@ public:
 };
 
 // Fills a list widget with `entries` unless it already shows exactly them; the list
-// stays scrolled where it was, so that a changed entry stays in view.
+// stays scrolled where it was, so that a changed entry stays in view. Every entry shows
+// its full text as a tooltip, as a long one is cut off in the list.
 void showEntries(QListWidget *list, const StringList &entries)
 {
     bool same = list->count() == static_cast<int>(entries.size());
@@ -50,10 +56,36 @@ void showEntries(QListWidget *list, const StringList &entries)
         return;
     const int scrolled = list->verticalScrollBar()->value();
     list->clear();
-    for (const std::string &entry : entries)
-        list->addItem(toQt(entry));
+    for (const std::string &entry : entries) {
+        auto *item = new QListWidgetItem(toQt(entry), list);
+        item->setToolTip(item->text());
+    }
     list->verticalScrollBar()->setValue(scrolled);
 }
+
+// Refuses a text with a character that the program's character set cannot hold, and
+// names that character to `refused`.
+class CharsetValidator : public QValidator
+{
+public:
+    CharsetValidator(std::function<void(const QString &)> refused, QObject *parent)
+        : QValidator(parent)
+        , m_refused(std::move(refused))
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        const QString character = firstUnrepresentable(input);
+        if (character.isEmpty())
+            return Acceptable;
+        m_refused(character);
+        return Invalid;
+    }
+
+private:
+    std::function<void(const QString &)> m_refused;
+};
 
 // Checks the button with `id`, or none at all for a value outside the group.
 void showChoice(QButtonGroup *group, int id)
@@ -69,6 +101,23 @@ void showChoice(QButtonGroup *group, int id)
 }
 
 } // namespace
+
+// How many dialog units the right-hand column of the dialog (station list, edit line,
+// descriptive list, status, OK and Abbrechen) needs beyond the classic layout of 245
+// units, so that a station line of the readers' widest layout
+// ("  100.00     0.00     0.00") shows whole in the fixed pitch of the list.
+int DlgInput::widerUnits(const QWidget &dialog)
+{
+    const DialogUnits du(dialog.font());
+    const QStyle *style = dialog.style();
+    const int text
+        = QFontMetrics(fixedPitchFont()).horizontalAdvance(QString(26, QLatin1Char('0')));
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1)
+        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth)
+        + style->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const int units = static_cast<int>(std::ceil((text + margins) * 4.0 / du.baseX()));
+    return std::max(0, units - 89);
+}
 
 DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
     : QDialog(parent,
@@ -90,7 +139,8 @@ DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
 void DlgInput::buildControls()
 {
     const DialogUnits du(font());
-    setFixedSize(du.size(245, 218));
+    const int wider = widerUnits(*this);
+    setFixedSize(du.size(245 + wider, 218));
 
     auto place = [&](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(du.rect(x, y, width, height));
@@ -141,33 +191,42 @@ void DlgInput::buildControls()
     QGroupBox *viewFrame = frame(7, 90, 67, 34);
     QGroupBox *thinningFrame = frame(7, 154, 67, 57);
 
-    m_status = label(QString(), 77, 140, 161, 8);
+    m_status = label(QString(), 77, 140, 161 + wider, 8);
 
     m_listInfo = new QListWidget(this);
-    place(m_listInfo, 77, 157, 161, 54);
+    place(m_listInfo, 77, 157, 161 + wider, 54);
     m_listEingabe = new QListWidget(this);
-    place(m_listEingabe, 149, 76, 89, 49);
+    place(m_listEingabe, 149, 76, 89 + wider, 49);
     m_listEingabe->setItemDelegate(new TallerRows(m_listEingabe));
     for (QListWidget *list : { m_listInfo, m_listEingabe }) {
+        // Station columns and the columns of descriptive lines line up.
+        list->setFont(fixedPitchFont());
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 
     m_zeile = new QLineEdit(this);
-    place(m_zeile, 150, 60, 88, 14);
+    place(m_zeile, 150, 60, 88 + wider, 14);
     m_zeile->installEventFilter(this);
 
-    label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154, 50, 84, 8);
-    label(QStringLiteral("Teufe   Neigung   Azimut"), 152, 42, 86, 8);
+    // The captions stay centred over the wider edit line.
+    label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154 + wider / 2, 50, 84, 8);
+    label(QStringLiteral("Teufe   Neigung   Azimut"), 152 + wider / 2, 42, 86, 8);
 
-    m_cancel = button(QStringLiteral("Abbrechen"), 188, 24, 50, 14);
-    m_ok = button(QStringLiteral("OK"), 188, 7, 50, 14);
+    m_cancel = button(QStringLiteral("Abbrechen"), 188 + wider, 24, 50, 14);
+    m_ok = button(QStringLiteral("OK"), 188 + wider, 7, 50, 14);
     m_file = button(QStringLiteral("Datei einlesen"), 104, 18, 60, 14);
     m_table = button(QString::fromUtf8("Tabelle importieren …"), 78, 34, 72, 14);
 
     m_name = new QLineEdit(this);
     place(m_name, 7, 18, 84, 14);
+
+    // What is typed must survive the document file: a character it cannot hold is
+    // refused, with a message that names it, instead of becoming "?".
+    for (QLineEdit *edit : { m_zeile, m_name })
+        edit->setValidator(new CharsetValidator(
+            [this](const QString &character) { refuseCharacter(character); }, edit));
 
     label(QStringLiteral("Name der Bohrung"), 7, 7, 60, 8);
     label(QStringLiteral("Formatauswahl"), 7, 40, 48, 8);
@@ -246,6 +305,30 @@ void DlgInput::showMembers()
     m_status->setText(toQt(m_state.m_Status));
     showChoice(m_viewGroup, m_state.m_Ansicht);
     showChoice(m_thinningGroup, m_state.m_Datenauswahl);
+}
+
+void DlgInput::refuseCharacter(const QString &character)
+{
+    // Once per keystroke or paste; the box opens after the edit has refused the text.
+    if (m_bRefusing)
+        return;
+    m_bRefusing = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, character] {
+            const uint code = static_cast<uint>(character.toUcs4().value(0));
+            const QString text
+                = QString::fromUtf8("Das Zeichen \u201E%1\u201C (U+%2) gehört nicht zum "
+                                    "Zeichensatz des Dokuments (Windows-1252) und wird nicht "
+                                    "übernommen.")
+                      .arg(character, QString::number(code, 16).toUpper().rightJustified(4, '0'));
+            QMessageBox box(
+                QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+            m_bRefusing = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void DlgInput::selectMarked()

@@ -42,6 +42,10 @@ public:
     QButtonGroup *viewGroup() const { return m_viewGroup; }
     QButtonGroup *thinningGroup() const { return m_thinningGroup; }
 
+    // Dialog units by which the right-hand column is wider than the classic layout, so
+    // that station lines show whole in the lists' fixed pitch.
+    static int widerUnits(const QWidget &dialog);
+
     // The controls in tab order (the radio groups by their first button).
     QList<QWidget *> tabStops() const { return m_tabStops; }
 
@@ -73,6 +77,8 @@ private:
     void onFileOpen();
     void runPendingLineOperation();
     void selectMarked();
+    // Tells the user that `character` was refused, once per attempt.
+    void refuseCharacter(const QString &character);
 
     LineEditor &m_state;
     Prompter &m_prompter;
@@ -81,6 +87,7 @@ private:
     bool m_bPending = false; // the edit line lost the focus, operation not yet run
     bool m_bBusy = false; // an operation (and its message boxes) is running
     bool m_bWaitForRelease = false; // the focus left with a mouse click still under way
+    bool m_bRefusing = false; // the message about a refused character is on its way
 
     QLabel *m_status = nullptr;
     QListWidget *m_listInfo = nullptr;

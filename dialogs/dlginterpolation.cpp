@@ -3,8 +3,9 @@
 
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "document/qttext.h"
 #include "dialogs/dialogunits.h"
+#include "document/qttext.h"
+#include "input/lineeditor.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,11 +16,14 @@
 
 namespace {
 
-// A whole number and nothing else: white space around it is allowed, a decimal comma or
-// trailing letters are not. The point is the decimal separator in every locale.
+// A whole number and nothing else: white space around it is allowed, trailing letters
+// are not. A decimal comma counts as the point ("12,5" is 12.5); a comma that may as
+// well separate two numbers ("12,5,3") makes it no number.
 bool parseDepth(const QString &text, float &value)
 {
-    const std::string bytes = text.toStdString();
+    std::string bytes = text.toStdString();
+    if (!LineEditor::takeDecimalCommas(bytes, 1))
+        return false;
     const char *p = bytes.c_str();
     float read = 0;
     if (!cscan::readFloat(p, read))

@@ -4,8 +4,9 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
-#include "document/qttext.h"
+#include "document/computationrun.h"
 #include "document/docfile.h"
+#include "document/qttext.h"
 #include "document/resultsfile.h"
 
 #include <QFile>
@@ -39,9 +40,15 @@ bool CDravonDoc::OnNewDocument()
 
 void CDravonDoc::OnDokumentNeu()
 {
+    // A new survey is a new, untitled document: "Speichern" then asks for a name
+    // instead of writing the new borehole into the previous survey's file.
     vorbelegung();
     m_WellSettings = {};
-    OnDataChange();
+    SetPathName(QString());
+    SetModifiedFlag(false);
+    dataChange(CancelMeans::TakeAsIs);
+    // New data: the graph scales it afresh.
+    m_bNeueDaten = 1;
 }
 
 void CDravonDoc::setWellSettings(const WellSettings &settings)
@@ -55,6 +62,11 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
 
 void CDravonDoc::OnDataChange()
 {
+    dataChange(CancelMeans::NoChange);
+}
+
+bool CDravonDoc::dataChange(CancelMeans cancel)
+{
     // The dialog works on a copy; nothing reaches the document before OK.
     LineEditor state;
     state.m_Eingabe.clear();
@@ -65,8 +77,17 @@ void CDravonDoc::OnDataChange()
     state.m_Name = m_Name;
     state.m_Ansicht = m_Ansicht;
     state.m_ZeilenModus = 0;
-    if (!m_dialog->run(state))
-        return;
+    const LineEditor handedOver = state;
+    const bool accepted = m_dialog->run(state);
+    if (!accepted) {
+        if (cancel == CancelMeans::NoChange)
+            return false;
+        // The survey the dialog was opened on stands: it is computed and shown as if
+        // OK had been pressed without a change, so that the views never show results
+        // of other data under this document's title.
+        state = handedOver;
+        state.m_bGeaendert = 0;
+    }
 
     // The name takes no part in the decision: renaming alone does not mark the document.
     const bool unchanged
@@ -87,8 +108,11 @@ void CDravonDoc::OnDataChange()
     m_GrafikTitel = m_Name;
     m_Methode = 0;
     m_Ansicht = state.m_Ansicht;
+    // One run: what the computation reports comes after the views show its results.
+    ComputationRun run(*m_prompter);
     berechnung();
     UpdateAllViews();
+    return accepted;
 }
 
 bool CDravonDoc::OnOpenDocument(const QString &path)
@@ -107,9 +131,11 @@ bool CDravonDoc::OnOpenDocument(const QString &path)
     m_WellSettings = std::move(items.m_Settings);
     m_Ansicht = 0;
     m_bGitter = 1;
-    // The dialog opens on the loaded survey at once; cancelling it keeps the loaded
-    // items, whose results are then computed on the next data change.
-    OnDataChange();
+    // The computation's remarks come once the loaded survey shows under its title.
+    ComputationRun run(*m_prompter);
+    // The dialog opens on the loaded survey at once; cancelling it still computes and
+    // shows the loaded survey.
+    dataChange(CancelMeans::TakeAsIs);
     m_bNeueDaten = 1;
     SetPathName(path);
     SetModifiedFlag(false);
@@ -158,11 +184,13 @@ bool CDravonDoc::OnSaveDocument(const QString &path)
 
 int CDravonDoc::berechnung()
 {
+    ComputationRun run(*m_prompter);
     return SurveyData::berechnung(*m_prompter);
 }
 
 InterpolationOutcome CDravonDoc::OnInterpolation()
 {
+    ComputationRun run(*m_prompter);
     return onInterpolation(*m_prompter);
 }
 

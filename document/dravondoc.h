@@ -24,13 +24,16 @@ public:
     // ---- life cycle ----
     // A new, unnamed document with the defaults; clears the path and the modified flag.
     bool OnNewDocument();
-    // "Neu": defaults, then the measurement dialog. Keeps the path, asks nothing.
+    // "Neu": defaults as a new, untitled and unmodified document, then the measurement
+    // dialog. The question about unsaved changes is the caller's (the frame's). Cancel
+    // in the dialog computes and shows the defaults, so no view keeps the old results.
     void OnDokumentNeu();
     // "Daten ändern": runs the measurement dialog and takes the result back on OK.
     void OnDataChange();
     // Reads a document file into a fresh value first; on any fault shows a German
     // message, leaves this document exactly as it was and returns false. On success
-    // takes the four items, runs the measurement dialog and takes the path.
+    // takes the four items, runs the measurement dialog and takes the path. Cancel in
+    // the dialog computes and shows the loaded survey as OK without a change would.
     bool OnOpenDocument(const QString &path);
     // Writes the document file without ever destroying the previous one (temporary
     // file, then rename). On failure shows a German message and returns false.
@@ -71,6 +74,12 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    // What Cancel in the measurement dialog means: nothing happens, or the survey the
+    // dialog was opened on is computed and shown as it is.
+    enum class CancelMeans { NoChange, TakeAsIs };
+    // The data change; returns true when the dialog ended with OK.
+    bool dataChange(CancelMeans cancel);
+
     Prompter *m_prompter;
     MeasurementDialog *m_dialog;
     QString m_pathName;

@@ -8,6 +8,7 @@
 #include "input/measurementreader.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -39,18 +40,31 @@ void fillSorted(StringList &list, const StringList &lines)
     std::stable_sort(list.begin(), list.end(), LineEditor::sortsBefore);
 }
 
+const std::string &ambiguousCommas()
+{
+    static const std::string text
+        = win1252::fromUtf8("Die Kommas dieser Zeile sind nicht eindeutig:\n%s\n"
+                            "Bitte die drei Werte durch Leerzeichen trennen und Dezimalzahlen "
+                            "mit einem Komma oder einem Punkt schreiben (12,5 oder 12.5).");
+    return text;
+}
+
 bool holdsStation(const std::string &line)
 {
     float depth = 0, inclination = 0, azimuth = 0;
     return cscan::readStation(line, depth, inclination, azimuth);
 }
 
-} // namespace
-
-bool LineEditor::sortsBefore(const std::string &a, const std::string &b)
+// The number a line begins with (after white space), if it begins with a finite one.
+bool leadingNumber(const std::string &line, float &value)
 {
-    // Byte order after case folding puts the blank (0x20) before the digits (0x30 on),
-    // so right-aligned depths of one layout come out in ascending order.
+    const char *p = line.c_str();
+    return cscan::readFloat(p, value) && std::isfinite(value);
+}
+
+// Byte order after case folding: the blank (0x20) before the digits (0x30 on).
+bool textBefore(const std::string &a, const std::string &b)
+{
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         const unsigned char ca = foldCase(static_cast<unsigned char>(a[i]));
@@ -59,6 +73,86 @@ bool LineEditor::sortsBefore(const std::string &a, const std::string &b)
             return ca < cb;
     }
     return a.size() < b.size();
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether the word [begin, end) with one comma at `comma` reads as one decimal number:
+// an optional sign and digits, the comma, digits and an optional exponent.
+bool isDecimalCommaNumber(const std::string &line, size_t begin, size_t comma, size_t end)
+{
+    size_t i = begin;
+    if (line[i] == '+' || line[i] == '-')
+        ++i;
+    if (i == comma)
+        return false;
+    for (; i < comma; ++i) {
+        if (!isDigit(line[i]))
+            return false;
+    }
+    i = comma + 1;
+    if (i == end || !isDigit(line[i]))
+        return false;
+    while (i < end && isDigit(line[i]))
+        ++i;
+    if (i < end && (line[i] == 'e' || line[i] == 'E')) {
+        ++i;
+        if (i < end && (line[i] == '+' || line[i] == '-'))
+            ++i;
+        if (i == end)
+            return false;
+        while (i < end && isDigit(line[i]))
+            ++i;
+    }
+    return i == end;
+}
+
+} // namespace
+
+bool LineEditor::sortsBefore(const std::string &a, const std::string &b)
+{
+    // Lines that begin with a number come first, in the order of that number; equal
+    // numbers, and lines without one, keep the text order, in which right-aligned
+    // depths of one layout also ascend.
+    float da = 0, db = 0;
+    const bool numberedA = leadingNumber(a, da);
+    const bool numberedB = leadingNumber(b, db);
+    if (numberedA != numberedB)
+        return numberedA;
+    if (numberedA && da != db)
+        return da < db;
+    return textBefore(a, b);
+}
+
+bool LineEditor::takeDecimalCommas(std::string &line, int words)
+{
+    std::string result = line;
+    size_t i = 0;
+    for (int word = 0; word < words; ++word) {
+        while (i < line.size() && cscan::isSpace(line[i]))
+            ++i;
+        if (i == line.size())
+            break;
+        const size_t begin = i;
+        while (i < line.size() && !cscan::isSpace(line[i]))
+            ++i;
+        const size_t comma = line.find(',', begin);
+        if (comma >= i)
+            continue;
+        // A word that does not begin like a number is no number with a comma either;
+        // the check for three numbers refuses it.
+        const char first = line[begin];
+        if (!isDigit(first) && first != '+' && first != '-' && first != '.')
+            continue;
+        if (!isDecimalCommaNumber(line, begin, comma, i))
+            return false;
+        result[comma] = '.';
+    }
+    line = std::move(result);
+    return true;
 }
 
 int LineEditor::addSorted(const std::string &entry)
@@ -109,6 +203,12 @@ void LineEditor::zeileKillFocus(Prompter &prompter)
     if (m_Markiert < -1 || m_Markiert >= m_Anzahl)
         m_Markiert = -1; // the list box reports no selection beyond its entries
 
+    // "12,5 1,25 270" is taken as "12.5 1.25 270"; a comma that may as well separate
+    // two values is refused rather than guessed.
+    if (!takeDecimalCommas(m_Zeile)) {
+        prompter.message(cfmt(ambiguousCommas().c_str(), m_Zeile.c_str()));
+        return;
+    }
     if (!holdsStation(m_Zeile)) {
         prompter.message(tooLittle);
         return;
@@ -119,7 +219,9 @@ void LineEditor::zeileKillFocus(Prompter &prompter)
     switch (m_ZeilenModus) {
     case 0: // change: without a selection there is nothing to change
         if (selected >= 0 && prompter.askYesNo(askChange + m_Zeile)) {
-            *at = m_Zeile;
+            // The changed line moves to the place of its depth.
+            m_ListEingabe.erase(at);
+            addSorted(m_Zeile);
             m_Markiert = -1; // replacing the entry clears the list box's selection
             m_Status = cfmt("%d.Zeile wurde ge\xE4ndert", selected + 1);
             m_bGeaendert = 1;
@@ -140,9 +242,11 @@ void LineEditor::zeileKillFocus(Prompter &prompter)
             // and the status would name line 0: ask for a selection instead.
             prompter.message(selectFirst);
         } else if (prompter.askYesNo(askInsert + m_Zeile)) {
-            m_ListEingabe.insert(at, m_Zeile);
-            m_Markiert = selected + 1; // the selection stays on the entry it was on
-            m_Status = cfmt(statusInserted.c_str(), selected + 1);
+            // The line lands at the place of its depth, which keeps the list in order.
+            const int index = addSorted(m_Zeile);
+            if (index <= selected)
+                m_Markiert = selected + 1; // the selection stays on the entry it was on
+            m_Status = cfmt(statusInserted.c_str(), index + 1);
             m_bGeaendert = 1;
         }
         break;

@@ -14,20 +14,20 @@ class LineEditor
 {
 public:
     // ---- members, in declaration order ----
-    int m_bGeaendert = 0;   // 1 once a file was read or a line edit was confirmed
-    StringList m_Info;      // descriptive lines
-    StringList m_Eingabe;   // station lines
-    StringList m_ListInfo;  // entries of the descriptive list box, in order
+    int m_bGeaendert = 0; // 1 once a file was read or a line edit was confirmed
+    StringList m_Info; // descriptive lines
+    StringList m_Eingabe; // station lines
+    StringList m_ListInfo; // entries of the descriptive list box, in order
     StringList m_ListEingabe; // entries of the station list box (sorted on add)
-    std::string m_Name;     // borehole name
-    int m_Format = -1;      // 0 WEG, 1 free, 2 ATK; -1 none chosen
-    std::string m_Zeile;    // the edit line
+    std::string m_Name; // borehole name
+    int m_Format = -1; // 0 WEG, 1 free, 2 ATK; -1 none chosen
+    std::string m_Zeile; // the edit line
     int m_ZeilenModus = -1; // 0 change, 1 append, 2 insert, 3 delete
-    std::string m_Status;   // status line
-    int m_Ansicht = -1;     // 0 side view, 1 top view
+    std::string m_Status; // status line
+    int m_Ansicht = -1; // 0 side view, 1 top view
     int m_Datenauswahl = -1; // thinning: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
-    int m_Markiert = -1;    // selected station-list entry, -1 for none
-    int m_Anzahl = 0;       // number of station-list entries
+    int m_Markiert = -1; // selected station-list entry, -1 for none
+    int m_Anzahl = 0; // number of station-list entries
 
     // Opening the dialog: fills both lists from m_Eingabe and m_Info, sets the mode to
     // change, the thinning to every value and m_bGeaendert to 0.
@@ -42,7 +42,9 @@ public:
     // included) and shows the members afterwards. m_Markiert afterwards names the entry
     // a list box would still show selected (-1 after change and delete). Insert and
     // delete need a selected entry: without one the user is asked to select a line and
-    // nothing is asked or done.
+    // nothing is asked or done. Changed and inserted lines go to the place of their
+    // depth. Decimal commas in the edit line become points first; ambiguous commas
+    // are refused with a message.
     void zeileKillFocus(Prompter &prompter);
 
     // "Datei einlesen" after the user chose `path`: reads the file in format m_Format
@@ -52,10 +54,19 @@ public:
     // read, or a format that is not chosen, is reported and changes nothing else.
     void fileRead(const std::string &path, Prompter &prompter);
 
-    // Adds an entry at its sorted place in m_ListEingabe; returns its index.
+    // Adds an entry at its sorted place in m_ListEingabe (after equal entries); returns
+    // its index.
     int addSorted(const std::string &entry);
 
-    // The station list's collation: case ignored, a blank before a digit, so that lines
-    // of one layout come out in ascending depth.
+    // The station list's order: lines that begin with a number in ascending order of
+    // that number, then the lines without one; equal numbers, and lines without one,
+    // in text order (case ignored, a blank before a digit).
     static bool sortsBefore(const std::string &a, const std::string &b);
+
+    // A German decimal comma in the first `words` words of `line` (words separated by
+    // white space): in a word that reads as one number with one comma and no point,
+    // such as "12,5" or "-0,5e3", the comma becomes a point. Words that do not begin
+    // like a number are left alone. Returns false, leaving `line` unchanged, when a
+    // comma in a number could as well separate values ("12,5,270", "12, 5", "1.000,5").
+    static bool takeDecimalCommas(std::string &line, int words = 3);
 };

@@ -156,6 +156,9 @@ bool CMainFrame::event(QEvent *event)
 
 void CMainFrame::OnFileNew()
 {
+    // The same question as before closing: "Abbrechen" keeps the current survey.
+    if (!saveModified())
+        return;
     m_doc->OnDokumentNeu();
 }
 

@@ -37,6 +37,7 @@ CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent)
     connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
         // A change of the table may need more room; the paint then shows the new lines.
         updateScrollBars();
+        keepTableInView();
         viewport()->update();
     });
     connect(m_doc, &CDravonDoc::titleChanged, this, [this] { viewport()->update(); });
@@ -84,6 +85,17 @@ void CDravonView::updateScrollBars()
         std::max(1, std::min(view.width(), int(kPageStepX * unitsToPixelsX()))));
     verticalScrollBar()->setPageStep(
         std::max(1, std::min(view.height(), int(kPageStepY * unitsToPixelsY()))));
+}
+
+void CDravonView::keepTableInView()
+{
+    // The scroll extent is taller than a short table: a window scrolled below the last
+    // row of the new table would show nothing of it and goes back to the top; one that
+    // still shows a part of the table stays where it is.
+    const double tableHeight
+        = static_cast<double>(m_doc->m_Ergebnisse.size()) * m_rowHeight * unitsToPixelsY();
+    if (verticalScrollBar()->value() >= tableHeight)
+        verticalScrollBar()->setValue(0);
 }
 
 void CDravonView::resizeEvent(QResizeEvent *event)

@@ -38,6 +38,8 @@ protected:
 
 private:
     void updateScrollBars();
+    // After a change of the table: back to the top unless a part of it is in view.
+    void keepTableInView();
     double unitsToPixelsX() const;
     double unitsToPixelsY() const;
 

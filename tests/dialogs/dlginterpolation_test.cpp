@@ -80,6 +80,15 @@ TEST_F(DepthRequest, AcceptsADecimalPoint)
     EXPECT_TRUE(prompter.events.empty());
 }
 
+TEST_F(DepthRequest, AcceptsADecimalComma)
+{
+    open(0.0f, "Maximale Teufe:300");
+    enter(QStringLiteral(" 150,25 "));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FLOAT_EQ(dialog.m_SollTeufe, 150.25f);
+    EXPECT_TRUE(prompter.events.empty());
+}
+
 TEST_F(DepthRequest, AcceptsBlanksAroundAndAnExponent)
 {
     open(0.0f, "Maximale Teufe:300");
@@ -104,7 +113,10 @@ TEST_P(DepthRefused, SaysPleaseEnterANumberAndStaysOpen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DepthRefused,
-    ::testing::Values("abc", "150,5", "", "   ", "12abc", "1e60", "nan", "inf"));
+    // A decimal comma is accepted now ("150,5" moved to AcceptsADecimalComma); commas
+    // that could separate numbers are not.
+    ::testing::Values(
+        "abc", "150,5,1", "150,", "1.500,5", "", "   ", "12abc", "1e60", "nan", "inf"));
 
 TEST_F(DepthRequest, RefusedThenCorrected)
 {

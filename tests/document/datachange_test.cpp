@@ -2,6 +2,8 @@
 // document takes back and how it decides that its data changed.
 #include "documentfixture.h"
 
+#include "document/computationrun.h"
+
 TEST_F(DocumentTest, NewDocumentHasDefaultsNoPathAndIsUnmodified)
 {
     doc.m_Eingabe = { station(10, 1, 1) };
@@ -176,13 +178,15 @@ TEST_F(DocumentTest, CancelLeavesEverythingAsItWas)
     }
 }
 
-TEST_F(DocumentTest, NeuThenCancelKeepsDefaultsAndTheOldResults)
+// "Neu" starts a new, untitled and unmodified document; Cancel in its dialog shows the
+// empty defaults. (It used to keep the path, the modified flag and the old results,
+// so that "Speichern" overwrote the previous file and the views showed old data.)
+TEST_F(DocumentTest, NeuThenCancelGivesAnUntitledDocumentAndEmptyViews)
 {
     enterStations();
     doc.m_Info = { "Beschreibung" };
     doc.SetPathName(dir.filePath("b1.dvn"));
-    const StringList results = doc.m_Ergebnisse;
-    ASSERT_FALSE(results.empty());
+    ASSERT_FALSE(doc.m_Ergebnisse.empty());
     resetCounters();
 
     dialog.script = [](LineEditor &) { return false; };
@@ -194,12 +198,15 @@ TEST_F(DocumentTest, NeuThenCancelKeepsDefaultsAndTheOldResults)
     EXPECT_EQ(dialog.handedOver.m_Name, "TITEL");
     EXPECT_TRUE(doc.m_Eingabe.empty());
     EXPECT_EQ(doc.m_MaxWerte, 0);
-    EXPECT_EQ(doc.m_Ergebnisse, results);
-    EXPECT_TRUE(doc.IsModified()); // unchanged: it was set by the entry above
-    EXPECT_TRUE(modifiedSignals.empty());
-    EXPECT_EQ(doc.GetPathName(), dir.filePath("b1.dvn"));
-    EXPECT_EQ(viewUpdates, 0);
-    EXPECT_TRUE(prompter.events.empty()); // nothing asked about unsaved changes
+    EXPECT_EQ(doc.m_PlotWerte, 0);
+    EXPECT_TRUE(doc.m_Ergebnisse.empty());
+    EXPECT_EQ(doc.m_bNeueDaten, 1);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(modifiedSignals, std::vector<bool> { false });
+    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_EQ(titles, std::vector<QString> { QStringLiteral("Unbenannt") });
+    EXPECT_EQ(viewUpdates, 1);
+    EXPECT_TRUE(prompter.events.empty()); // the question about unsaved changes is the frame's
 }
 
 TEST_F(DocumentTest, ComputationTalksThroughTheDocumentsPrompter)
@@ -240,4 +247,59 @@ TEST_F(DocumentTest, ModifiedSignalOnlyOnChange)
     doc.SetModifiedFlag(true);
     doc.SetModifiedFlag(false);
     EXPECT_EQ(modifiedSignals, (std::vector<bool> { true, false }));
+}
+
+// A prompter that listens for the runs: its log marks each message as inside or outside
+// a run and each end of an outermost run with the document's title at that moment.
+class RunRecorder : public ScriptedPrompter, public RunAwarePrompter
+{
+public:
+    explicit RunRecorder(const CDravonDoc &doc)
+        : m_doc(doc)
+    {
+    }
+    void message(const std::string &text) override
+    {
+        log.push_back((depth ? "in:" : "out:") + text);
+    }
+    void beginRun() override { ++depth; }
+    void endRun() override
+    {
+        if (--depth == 0)
+            log.push_back("end:" + m_doc.GetTitle().toStdString());
+    }
+    int depth = 0;
+    std::vector<std::string> log;
+
+private:
+    const CDravonDoc &m_doc;
+};
+
+TEST_F(DocumentTest, EveryComputationIsOneRunForAPrompterThatListens)
+{
+    RunRecorder recorder(doc);
+    doc.setPrompter(recorder);
+    // A vertical well: both intervals are straight.
+    enterStations({ station(0, 0, 0), station(10, 0, 0), station(20, 0, 0) });
+    const std::vector<std::string> computed { "in:KEINE KRUEMMUNG VON TEUFE:   0.00 BIS   10.00 M",
+        "in:KEINE KRUEMMUNG VON TEUFE:  10.00 BIS   20.00 M" };
+    std::vector<std::string> expected = computed;
+    expected.push_back("end:Unbenannt");
+    EXPECT_EQ(recorder.log, expected);
+
+    // Opening: one run that ends under the opened file's title.
+    const QString path = dir.filePath("senkrecht.dvn");
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    doc.SetPathName(QString());
+    recorder.log.clear();
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    expected = computed;
+    expected.push_back("end:senkrecht.dvn");
+    EXPECT_EQ(recorder.log, expected);
+
+    recorder.log.clear();
+    recorder.numberAnswers = { 15.0f };
+    doc.OnInterpolation(); // the depth request, the result and the remarks lie in one run
+    ASSERT_EQ(recorder.log.size(), 4u);
+    EXPECT_EQ(recorder.log.back(), "end:senkrecht.dvn");
 }

@@ -92,11 +92,14 @@ TEST_F(DocumentTest, SavedAndOpenedSurveyComesBackWithTheSideView)
     EXPECT_EQ(fileBytes(again), fileBytes(path));
 }
 
-TEST_F(DocumentTest, CancelDuringLoadKeepsTheLoadedItems)
+// Cancel in the dialog during a load computes and shows the loaded survey, as OK
+// without a change would. (It used to leave the previous results under the new title.)
+TEST_F(DocumentTest, CancelDuringLoadShowsTheLoadedSurvey)
 {
     enterStations();
     const QString path = dir.filePath("b1.dvn");
     ASSERT_TRUE(doc.OnSaveDocument(path));
+    const StringList results = doc.m_Ergebnisse;
 
     ScriptedPrompter prompter2;
     ScriptedDialog dialog2;
@@ -104,22 +107,38 @@ TEST_F(DocumentTest, CancelDuringLoadKeepsTheLoadedItems)
     other.OnNewDocument();
     other.m_Ergebnisse = { "alte Ergebnisse" };
     other.m_bNeueDaten = 0;
-    dialog2.script = [](LineEditor &) { return false; };
+    int updates = 0;
+    QObject::connect(&other, &CDravonDoc::viewsUpdate, [&] { ++updates; });
+    dialog2.script = [](LineEditor &s) {
+        s.m_Name = "verworfen";
+        s.m_Eingabe.clear();
+        return false;
+    };
     ASSERT_TRUE(other.OnOpenDocument(path));
     EXPECT_EQ(other.m_Eingabe, doc.m_Eingabe);
     EXPECT_EQ(other.m_Name, "B 1");
-    EXPECT_EQ(other.m_Ergebnisse, StringList { "alte Ergebnisse" });
+    EXPECT_EQ(other.m_Ergebnisse, results);
+    EXPECT_EQ(other.m_MaxWerte, doc.m_MaxWerte);
+    EXPECT_EQ(other.m_PlotWerte, doc.m_PlotWerte);
     EXPECT_EQ(other.m_bNeueDaten, 1);
     EXPECT_FALSE(other.IsModified());
     EXPECT_EQ(other.GetTitle(), "b1.dvn");
+    EXPECT_GE(updates, 1);
+    // The same messages as the computation after OK gives.
+    EXPECT_EQ(
+        prompter2.messages(), StringList { "KEINE KRUEMMUNG VON TEUFE:   0.00 BIS  100.00 M" });
 }
 
-TEST_F(DocumentTest, NeuAfterOpenKeepsThePathForTheNextSave)
+// "Neu" after an "Öffnen" starts an untitled document: saving asks for a new name
+// and the opened file stays as it was. (It used to keep the path, so that "Speichern"
+// wrote the new borehole into the opened file.)
+TEST_F(DocumentTest, NeuAfterOpenLeavesTheOpenedFileAlone)
 {
     enterStations();
     const QString path = dir.filePath("b1.dvn");
     ASSERT_TRUE(doc.OnSaveDocument(path));
     ASSERT_TRUE(doc.OnOpenDocument(path));
+    const QByteArray before = fileBytes(path);
     dialog.script = [](LineEditor &s) {
         s.m_Name = "B 2";
         s.m_Eingabe = { station(50, 1, 10) };
@@ -127,14 +146,11 @@ TEST_F(DocumentTest, NeuAfterOpenKeepsThePathForTheNextSave)
         return true;
     };
     doc.OnDokumentNeu();
-    EXPECT_EQ(doc.GetPathName(), QFileInfo(path).absoluteFilePath());
+    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_EQ(doc.GetTitle(), "Unbenannt");
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.m_Eingabe, StringList { station(50, 1, 10) });
-    ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
-    std::string message;
-    DocumentItems items;
-    ASSERT_TRUE(readDocumentFile(path.toStdString(), "b1.dvn", items, message));
-    EXPECT_EQ(items.m_Name, "B 2");
-    EXPECT_EQ(items.m_Eingabe, doc.m_Eingabe);
+    EXPECT_EQ(fileBytes(path), before);
 }
 
 // Files that must not be opened: each leaves the document exactly as it was.

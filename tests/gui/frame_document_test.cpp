@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QImage>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 
@@ -230,18 +231,71 @@ TEST_F(FrameDocument, AnEntryThatCannotBeOpenedLeavesTheList)
     EXPECT_TRUE(frame->recentPlaceholder()->isVisible());
 }
 
-TEST_F(FrameDocument, NeuRunsTheDialogOnTheDefaultsWithoutAQuestion)
+// "Neu" asks about unsaved changes as closing does and then starts an untitled
+// document, so that the next Ctrl+S asks for a name. (It used to ask nothing and keep
+// the file name, so that Ctrl+S overwrote the previous survey's file.)
+TEST_F(FrameDocument, NeuAsksAboutUnsavedChangesAndNeverWritesIntoThePreviousFile)
 {
-    enterData(surveyLines(5));
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("alt.dvn")), "Alt", surveyLines(5));
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    enterData(surveyLines(6));
     ASSERT_TRUE(doc->IsModified());
+    const int runs = dialog.runs;
+
+    // Abbrechen stops "Neu": no dialog, the survey stays.
+    ui.saveAnswers = { FrameUi::SaveAnswer::Cancel };
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ui.questions, QStringList { "alt.dvn" });
+    EXPECT_EQ(dialog.runs, runs);
+    EXPECT_EQ(doc->m_Eingabe, surveyLines(6));
+    EXPECT_TRUE(doc->IsModified());
+
+    // Nein: the dialog opens on the defaults under an untitled document.
+    ui.saveAnswers = { FrameUi::SaveAnswer::No };
     dialog.script = [](LineEditor &state) {
         EXPECT_TRUE(state.m_Eingabe.empty());
-        return false;
+        state.m_Eingabe = surveyLines(3);
+        state.m_bGeaendert = 1;
+        return true;
     };
     press(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(dialog.runs, 2);
-    EXPECT_TRUE(ui.questions.isEmpty());
-    EXPECT_EQ(doc->m_MaxWerte, 0);
+    EXPECT_EQ(dialog.runs, runs + 1);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Unbenannt - dravon"));
+    EXPECT_TRUE(doc->GetPathName().isEmpty());
+
+    // Ctrl+S asks for a name; cancelling it writes nothing.
+    ui.saveNames.clear();
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(doc->IsModified());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    file.close();
+}
+
+// After a recomputation the text view shows the table: a window scrolled below the
+// end of a shorter new table goes back to the top, one inside the table stays.
+TEST_F(FrameDocument, RecomputationKeepsTheTableInView)
+{
+    CDravonView *view = frame->textView();
+    QScrollBar *bar = view->verticalScrollBar();
+    enterData(surveyLines(300));
+    settle();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum() / 2);
+    const int middle = bar->value();
+    enterData(surveyLines(299));
+    EXPECT_EQ(bar->value(), middle);
+
+    bar->setValue(bar->maximum());
+    enterData(surveyLines(5));
+    EXPECT_EQ(bar->value(), 0);
+    settle();
+    EXPECT_GT(inkPixels(view), 500);
 }
 
 TEST_F(FrameDocument, OpeningReinitialisesTheGraphView)

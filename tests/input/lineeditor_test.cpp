@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 
 namespace {
@@ -158,9 +159,10 @@ const std::string kNew = "  250.00     2.50    25.00";
 
 INSTANTIATE_TEST_SUITE_P(Modes, LineEditorMode,
     ::testing::Values(
-        // A change stays at its index even when it breaks the depth order.
+        // A changed line moves to the place of its depth (it used to stay at its index
+        // and break the depth order); the status names the line that was changed.
         ModeCase { "Change", 0, 2, "  999.00 1 1", "Soll diese Zeile ge\xE4ndert werden?\n",
-            { kSorted[0], kSorted[1], "  999.00 1 1", kSorted[3] }, "3.Zeile wurde ge\xE4ndert",
+            { kSorted[0], kSorted[1], kSorted[3], "  999.00 1 1" }, "3.Zeile wurde ge\xE4ndert",
             -1 },
         ModeCase { "AppendBeforeTheSelection", 1, 2, kNew,
             "Soll diese Zeile angeh\xE4ngt werden?\n",
@@ -169,14 +171,21 @@ INSTANTIATE_TEST_SUITE_P(Modes, LineEditorMode,
             { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", 0 },
         ModeCase { "AppendWithoutSelection", 1, -1, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
             { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", -1 },
-        // A line typed without leading blanks sorts after every entry that has them.
+        // A line typed without leading blanks sorts by its depth too (it used to go after
+        // every entry with leading blanks).
         ModeCase { "AppendUnaligned", 1, -1, "150 1 2", "Soll diese Zeile angeh\xE4ngt werden?\n",
-            { kSorted[0], kSorted[1], kSorted[2], kSorted[3], "150 1 2" }, "5.Zeile angeh\xE4ngt",
+            { kSorted[0], "150 1 2", kSorted[1], kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt",
             -1 },
+        // An inserted line lands at the place of its depth, not before the selection
+        // (which it used to); the status names the place, the selection stays on its entry.
         ModeCase { "Insert", 2, 1, "7 7 7",
             "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
-            { kSorted[0], "7 7 7", kSorted[1], kSorted[2], kSorted[3] }, "2.Zeile eingef\xFCgt",
+            { "7 7 7", kSorted[0], kSorted[1], kSorted[2], kSorted[3] }, "1.Zeile eingef\xFCgt",
             2 },
+        ModeCase { "InsertAfterTheSelection", 2, 1, "  350.00 3.5 35",
+            "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
+            { kSorted[0], kSorted[1], kSorted[2], "  350.00 3.5 35", kSorted[3] },
+            "4.Zeile eingef\xFCgt", 1 },
         // Deleting removes the selected entry, not the one equal to the edit line.
         ModeCase { "Delete", 3, 3, kSorted[0], "Soll diese Zeile wirklich gel\xF6scht werden?\n",
             { kSorted[0], kSorted[1], kSorted[2] }, "4.Zeile gel\xF6scht", -1 }),
@@ -253,8 +262,10 @@ TEST(LineEditorKillFocus, TheSelectionFollowsItsEntryThroughSeveralOperations)
 
 TEST(LineEditorSort, IgnoresCaseAndPutsABlankBeforeADigit)
 {
-    EXPECT_TRUE(LineEditor::sortsBefore(" 9", "1"));
-    EXPECT_FALSE(LineEditor::sortsBefore("1", " 9"));
+    // Between lines that begin with different numbers the number decides now (" 9"
+    // used to sort before "1"); the text order decides for equal numbers.
+    EXPECT_TRUE(LineEditor::sortsBefore(" 9 1", "9 1"));
+    EXPECT_FALSE(LineEditor::sortsBefore("9 1", " 9 1"));
     EXPECT_TRUE(LineEditor::sortsBefore("abc", "ABD"));
     EXPECT_TRUE(LineEditor::sortsBefore("ABC", "abd"));
     EXPECT_FALSE(LineEditor::sortsBefore("abc", "ABC"));
@@ -296,6 +307,92 @@ TEST(LineEditorSort, AddSortedReturnsTheIndexAndPlacesEqualEntriesAfterwards)
     EXPECT_EQ(editor.addSorted("c"), 2);
     EXPECT_EQ(editor.addSorted("B"), 2) << "after the equal entry b";
     EXPECT_EQ(editor.m_ListEingabe, (StringList { "a", "b", "B", "c" }));
+}
+
+TEST(LineEditorSort, ReaderLinesKeepTheTextOrderAndOtherLinesJoinByNumber)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> centimetres(0, 9999999);
+    std::uniform_int_distribution<int> pick(0, 4);
+    StringList readerLines, mixed;
+    for (int i = 0; i < 400; ++i) {
+        const double depth = centimetres(random) / 100.0;
+        char line[64];
+        // The layouts the readers write: free and ATK, and WEG with single blanks.
+        std::snprintf(line, sizeof line,
+            pick(random) < 2 ? "%8.2f  %7.2f  %7.2f" : "%8.2f %7.2f %7.2f", depth,
+            1.0 * pick(random), 2.0);
+        readerLines.push_back(line);
+        if (i % 5 == 0)
+            readerLines.push_back(line); // equal entries
+    }
+    // For them the order is the plain byte order they always had.
+    StringList expected = readerLines;
+    std::stable_sort(expected.begin(), expected.end());
+    LineEditor editor;
+    editor.m_Eingabe = readerLines;
+    editor.initDialog();
+    EXPECT_EQ(editor.m_ListEingabe, expected);
+
+    // Typed lines without padding and lines without a number join them.
+    mixed = readerLines;
+    for (const std::string line :
+        { "50 1 2", "Zeile", "150.5 1 2", "+7e2 1 1", "abc 1 2", "-3 0 0", "nan 1 2", " 0 0 0" })
+        mixed.push_back(line);
+    editor.m_Eingabe = mixed;
+    editor.initDialog();
+    const StringList &list = editor.m_ListEingabe;
+    ASSERT_EQ(list.size(), mixed.size());
+    const size_t numbered = mixed.size() - 3;
+    for (size_t i = 1; i < numbered; ++i)
+        EXPECT_LE(std::stod(list[i - 1]), std::stod(list[i])) << list[i - 1] << " / " << list[i];
+    EXPECT_EQ(StringList(list.begin() + numbered, list.end()),
+        (StringList { "abc 1 2", "nan 1 2", "Zeile" }));
+}
+
+struct CommaCase
+{
+    std::string typed;
+    bool accepted;
+    std::string taken; // the line afterwards
+};
+
+TEST(LineEditorCommas, DecimalCommasBecomePointsAndAmbiguousOnesAreRefused)
+{
+    const CommaCase cases[] = {
+        { "12,5 1,25 270", true, "12.5 1.25 270" },
+        { "  -0,5e3\t1,0 +2,75E-1", true, "  -0.5e3\t1.0 +2.75E-1" },
+        { "100.5 2 45", true, "100.5 2 45" },
+        // Only the three values count: a comment after them keeps its commas.
+        { "100 2 3,5 Teil 1,5,6", true, "100 2 3.5 Teil 1,5,6" },
+        // Words that are no numbers are left for the check for three numbers.
+        { "Bohrung A, Teil 2", true, "Bohrung A, Teil 2" },
+        { "12,5,270 1 2", false, "" },
+        { "12, 5, 270", false, "" },
+        { "1.000,5 1 2", false, "" },
+        { "12 1,5e 3", false, "" },
+        { "-,5 1 2", false, "" },
+    };
+    for (const CommaCase &c : cases) {
+        std::string line = c.typed;
+        EXPECT_EQ(LineEditor::takeDecimalCommas(line), c.accepted) << c.typed;
+        EXPECT_EQ(line, c.accepted ? c.taken : c.typed);
+    }
+}
+
+TEST(LineEditorTyping, AmbiguousCommasAreRefusedAndChangeNothing)
+{
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = 1;
+    editor.m_Zeile = "150,5,1 2 3";
+    ScriptedPrompter prompter;
+    editor.zeileKillFocus(prompter);
+    EXPECT_EQ(prompter.messages(),
+        StringList { "Die Kommas dieser Zeile sind nicht eindeutig:\n150,5,1 2 3\nBitte die drei "
+                     "Werte durch Leerzeichen trennen und Dezimalzahlen mit einem Komma oder "
+                     "einem Punkt schreiben (12,5 oder 12.5)." });
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+    EXPECT_EQ(editor.m_bGeaendert, 0);
 }
 
 } // namespace
