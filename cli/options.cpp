@@ -2,6 +2,7 @@
 
 #include "core/cscan.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -29,13 +30,35 @@ bool parseDepth(const std::string &text, float &depth)
     return *p == '\0';
 }
 
+// A finite decimal number in the C locale's form, nothing else around it.
+bool parseNumber(const std::string &text, double &value)
+{
+    const char *begin = text.data(), *end = text.data() + text.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    return ec == std::errc() && ptr == end && std::isfinite(value);
+}
+
+bool endsWithCsv(const std::string &path)
+{
+    if (path.size() < 5)
+        return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char &c : ext)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ext == ".csv";
+}
+
 } // namespace
 
 const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] (--stations DATEI | DATEI)\n"
+           "                  [--plot PFAD] [--listing PFAD.csv [--at-md TEUFE]...\n"
+           "                  [--at-tvd SEIGERTEUFE]... [--every-md SCHRITT]\n"
+           "                  [--section-azimuth GRAD] [--unit m|ft]] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
            "Ergebnistabelle auf die Standardausgabe.\n"
@@ -50,10 +73,19 @@ const char *cliUsage()
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
+           "  --listing PFAD.csv     Liste der Bahn als CSV (ohne Anfrage: alle Messpunkte)\n"
+           "  --at-md TEUFE          Punkt auf der Bahn bei dieser Teufe (mehrfach möglich)\n"
+           "  --at-tvd SEIGERTEUFE   jeder Punkt bei dieser Seigerteufe (mehrfach möglich)\n"
+           "  --every-md SCHRITT     Punkte im Abstand SCHRITT vom ersten bis zum letzten Punkt\n"
+           "  --section-azimuth GRAD Azimut des Vertikalschnitts (Vorgabe: der Endabweichung)\n"
+           "  --unit m|ft            Längen der Liste in Metern (Vorgabe) oder Fuß, Abknickung je\n"
+           "                         30 m bzw. je 100 ft; die Ergebnistabelle bleibt in Metern\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
-           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf oder unlesbarer Datei.\n";
+           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf oder unlesbarer Datei.\n"
+           "Die Längen von --at-md, --at-tvd und --every-md gelten in der Einheit von --unit;\n"
+           "eine Teufe oder Seigerteufe außerhalb der Bahn gibt eine Meldung und Status 1.\n";
 }
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args)
@@ -104,6 +136,28 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || v.empty())
                 return fail("--plot erwartet einen Dateinamen");
             o.plotFile = v;
+        } else if (a == "--at-md" || a == "--at-tvd" || a == "--every-md") {
+            double number = 0;
+            if (!value(v) || !parseNumber(v, number))
+                return fail(a + " erwartet eine Zahl (z.B. 150.5)");
+            if (a == "--every-md" && !(number > 0))
+                return fail("--every-md erwartet eine Schrittweite größer als 0");
+            const listing::RequestKind kind = a == "--at-md" ? listing::RequestKind::AtMd
+                : a == "--at-tvd"                            ? listing::RequestKind::AtTvd
+                                                             : listing::RequestKind::EveryMd;
+            o.requests.push_back({ kind, number });
+        } else if (a == "--section-azimuth") {
+            double degrees = 0;
+            if (!value(v) || !parseNumber(v, degrees) || degrees < 0 || degrees > 360)
+                return fail("--section-azimuth erwartet einen Azimut von 0 bis 360 Grad");
+            o.sectionAzimuth = degrees;
+        } else if (a == "--unit") {
+            if (!value(v) || !listing::parseUnit(v, o.unit))
+                return fail("--unit erwartet m oder ft");
+        } else if (a == "--listing") {
+            if (!value(v) || !endsWithCsv(v))
+                return fail("--listing erwartet einen Dateinamen mit der Endung .csv");
+            o.listingFile = v;
         } else if (a == "--stations") {
             if (!value(v) || v.empty())
                 return fail("--stations erwartet eine Datei");
@@ -123,5 +177,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     }
     if (!o.help && !o.version && !haveInput)
         return fail("Keine Eingabedatei angegeben");
+    if (!o.requests.empty() && o.listingFile.empty())
+        return fail("--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv");
     return r;
 }

@@ -1,6 +1,8 @@
 // Command line of the batch tool dravon-cli.
 #pragma once
 
+#include "listing/listing.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,12 @@ struct CliOptions
     std::vector<float> interpolate;
     std::string resultsFile;
     std::string plotFile;
+    // Listing of the trajectory: --at-md, --at-tvd and --every-md in the order given,
+    // lengths in `unit`.
+    std::vector<listing::Request> requests;
+    std::optional<double> sectionAzimuth; // degrees
+    listing::Unit unit = listing::Unit::Metre;
+    std::string listingFile;
     bool stationsMode = false; // --stations FILE
     std::string input;         // FILE, "-" for standard input
     bool help = false;

@@ -23,10 +23,10 @@ using StringList = std::vector<std::string>;
 // What the interpolation command ended with.
 enum class InterpolationOutcome {
     Cancelled, // the user cancelled the request; nothing changed
-    NoData, // no stations: "Eingabedaten fehlen!!!"
-    Refused, // depth beyond the last station
-    NoResult, // the run ended (abort, or no interval) before the bracketing station
-    Shown, // the interpolated position was shown
+    NoData,    // no stations: "Eingabedaten fehlen!!!"
+    Refused,   // depth beyond the last station
+    NoResult,  // the run ended (abort, or no interval) before the bracketing station
+    Shown,     // the interpolated position was shown
 };
 
 class SurveyData
@@ -36,23 +36,23 @@ public:
     virtual ~SurveyData() = default;
 
     // ---- fields, in declaration order ----
-    std::string m_YTitel2; // second line of the y-axis caption
+    std::string m_YTitel2;   // second line of the y-axis caption
     StringList m_Ergebnisse; // results table, one entry per line
-    int m_Methode = 0; // 1 = an interpolation at m_InterpolTeufe is pending
-    int m_MaxWerte = 0; // stations in use, the surface station included
-    FloatSeries m_X {}; // side view: true vertical depth; top view: east offset
-    FloatSeries m_Y {}; // side view: total displacement; top view: north offset
-    FloatSeries m_Y1 {}; // side view: azimuth of the displacement; top view: 0
+    int m_Methode = 0;       // 1 = an interpolation at m_InterpolTeufe is pending
+    int m_MaxWerte = 0;      // stations in use, the surface station included
+    FloatSeries m_X{};       // side view: true vertical depth; top view: east offset
+    FloatSeries m_Y{};       // side view: total displacement; top view: north offset
+    FloatSeries m_Y1{};      // side view: azimuth of the displacement; top view: 0
     float m_InterpolTeufe = 0.0f;
     int m_bNeueDaten = 1; // data changed since the graph last scaled itself
-    int m_bGitter = 1; // the graph draws its grid
-    int m_Format = 1; // 0 WEG, 1 free, 2 ATK
-    int m_bInvers = 1; // 1 = depth runs down the vertical axis (side view)
-    int m_Kurven = 2; // 2 = second curve (azimuth) with its own axis
-    int m_Ansicht = 0; // 0 side view, 1 top view
+    int m_bGitter = 1;    // the graph draws its grid
+    int m_Format = 1;     // 0 WEG, 1 free, 2 ATK
+    int m_bInvers = 1;    // 1 = depth runs down the vertical axis (side view)
+    int m_Kurven = 2;     // 2 = second curve (azimuth) with its own axis
+    int m_Ansicht = 0;    // 0 side view, 1 top view
     StringList m_Eingabe; // station lines as typed or imported
-    StringList m_Info; // descriptive lines from WEG files
-    std::string m_Name; // name of the borehole
+    StringList m_Info;    // descriptive lines from WEG files
+    std::string m_Name;   // name of the borehole
     std::string m_GrafikTitel;
     std::string m_Untertitel;
     std::string m_Y1Titel;
@@ -60,9 +60,9 @@ public:
     std::string m_XTitel;
     std::string m_Legende;
     std::string m_Legende1;
-    FloatSeries m_Teufe {}; // measured depth (m)
-    FloatSeries m_Phi {}; // inclination from the vertical (degrees)
-    FloatSeries m_Theta {}; // azimuth clockwise from north (degrees)
+    FloatSeries m_Teufe{}; // measured depth (m)
+    FloatSeries m_Phi{};   // inclination from the vertical (degrees)
+    FloatSeries m_Theta{}; // azimuth clockwise from north (degrees)
 
     // Number of valid points in m_X, m_Y, m_Y1: equal to m_MaxWerte after a complete
     // computation, smaller after an abort. The graph draws only these points, so it
@@ -101,7 +101,7 @@ public:
 
     // Linear interpolation between the two bracketing stations; shows the result.
     void interpolation(float T1, float T2, double TVD1, double TVD2, double N1, double N2,
-        double E1, double E2, Prompter &prompter);
+                       double E1, double E2, Prompter &prompter);
 
     // The interpolation command: asks for a depth, checks it, reruns the computation
     // with the request pending.

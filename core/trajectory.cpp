@@ -25,7 +25,9 @@ Direction directionOf(double inclination, double azimuth)
     return d;
 }
 
-Interval computeInterval(double T1, const Direction &d1, double T2, const Direction &d2)
+// Inlined into the numeric pass, where the processor can then overlap the intervals.
+[[gnu::always_inline]] inline Interval intervalOf(
+    double T1, const Direction &d1, double T2, const Direction &d2)
 {
     const double DEG = degree();
     Interval r;
@@ -67,7 +69,12 @@ Interval computeInterval(double T1, const Direction &d1, double T2, const Direct
     return r;
 }
 
-void displacement(double north, double east, double &A, double &Z)
+Interval computeInterval(double T1, const Direction &d1, double T2, const Direction &d2)
+{
+    return intervalOf(T1, d1, T2, d2);
+}
+
+[[gnu::always_inline]] inline void displacementOf(double north, double east, double &A, double &Z)
 {
     const double DEG = degree();
     A = std::sqrt(north * north + east * east);
@@ -80,118 +87,137 @@ void displacement(double north, double east, double &A, double &Z)
         Z += 360.0;
 }
 
+// Three passes instead of one loop: the directions of all stations, then every
+// interval, then the running sums with the displacement. The intervals do not depend on
+// each other, so the processor overlaps their long chains of divisions and library calls;
+// only the cheap sums run in order. The values are those of the single loop.
+void displacement(double north, double east, double &A, double &Z)
+{
+    displacementOf(north, east, A, Z);
+}
+
 void computeTrajectory(
     const float *md, const float *inclination, const float *azimuth, int count, Trajectory &out)
 {
-    out.stations.clear();
     out.stop = Stop {};
     out.stationsGiven = std::max(count, 0);
-    if (count < 1)
+    const std::size_t n = static_cast<std::size_t>(out.stationsGiven);
+    out.stations.resize(n);
+    if (n == 0)
         return;
-    out.stations.reserve(static_cast<std::size_t>(count));
+    Station *st = out.stations.data();
 
-    Station first;
-    first.md = md[0];
-    first.inclination = inclination[0];
-    first.azimuth = azimuth[0];
-    first.direction = directionOf(first.inclination, first.azimuth);
-    first.depthLoss = first.md;
-    out.stations.push_back(first);
+    for (std::size_t i = 0; i < n; ++i) {
+        Station &s = st[i];
+        s.md = md[i];
+        s.inclination = inclination[i];
+        s.azimuth = azimuth[i];
+        s.direction = directionOf(s.inclination, s.azimuth);
+    }
 
-    double TVD = 0, N = 0, E = 0;
-    for (int i = 1; i < count; ++i) {
-        const Station &prev = out.stations.back();
-        Station st;
-        st.md = md[i];
-        st.inclination = inclination[i];
-        st.azimuth = azimuth[i];
-        st.direction = directionOf(st.inclination, st.azimuth);
-        const Interval iv = computeInterval(prev.md, prev.direction, st.md, st.direction);
+    // The increments wait in the position fields until the sums replace them.
+    std::size_t reached = n;
+    st[0].tvd = st[0].north = st[0].east = 0.0;
+    st[0].displacement = st[0].displacementAzimuth = 0.0;
+    st[0].doglegPer30 = st[0].radius = st[0].doglegRad = 0.0;
+    st[0].depthLoss = st[0].md;
+    st[0].straight = false;
+    for (std::size_t i = 1; i < n; ++i) {
+        Station &s = st[i];
+        const Interval iv = intervalOf(st[i - 1].md, st[i - 1].direction, s.md, s.direction);
         if (iv.check == IntervalCheck::DoglegTooLarge || iv.check == IntervalCheck::EqualDepths) {
             out.stop.kind = iv.check == IntervalCheck::DoglegTooLarge ? StopKind::DoglegTooLarge
                                                                       : StopKind::EqualDepths;
-            out.stop.station = i;
-            out.stop.md = st.md;
-            out.stop.inclination = st.inclination;
-            out.stop.azimuth = st.azimuth;
-            out.stop.previousMd = prev.md;
-            return;
+            out.stop.station = static_cast<int>(i);
+            out.stop.md = s.md;
+            out.stop.inclination = s.inclination;
+            out.stop.azimuth = s.azimuth;
+            out.stop.previousMd = st[i - 1].md;
+            reached = i;
+            break;
         }
-        TVD += iv.dTvd;
-        N += iv.dNorth;
-        E += iv.dEast;
-        st.tvd = TVD;
-        st.north = N;
-        st.east = E;
-        displacement(N, E, st.displacement, st.displacementAzimuth);
-        st.doglegPer30 = iv.doglegPer30;
-        st.radius = iv.radius;
-        st.depthLoss = st.md - TVD;
-        st.doglegRad = iv.doglegRad;
-        st.straight = iv.check == IntervalCheck::Straight;
-        out.stations.push_back(st);
+        s.tvd = iv.dTvd;
+        s.north = iv.dNorth;
+        s.east = iv.dEast;
+        s.doglegPer30 = iv.doglegPer30;
+        s.radius = iv.radius;
+        s.doglegRad = iv.doglegRad;
+        s.straight = iv.check == IntervalCheck::Straight;
     }
+    out.stations.resize(reached);
+
+    double TVD = 0, N = 0, E = 0;
+    for (std::size_t i = 1; i < reached; ++i) {
+        Station &s = st[i];
+        TVD += s.tvd;
+        N += s.north;
+        E += s.east;
+        s.tvd = TVD;
+        s.north = N;
+        s.east = E;
+        s.depthLoss = s.md - TVD;
+    }
+    for (std::size_t i = 1; i < reached; ++i)
+        displacementOf(st[i].north, st[i].east, st[i].displacement, st[i].displacementAzimuth);
 }
 
-namespace {
+// Position or direction: north, east and downward components.
+struct ArcVec
+{
+    double n, e, d;
+};
 
-    struct Vec
-    {
-        double n, e, d;
-    };
+static ArcVec tangentOf(const Direction &dir)
+{
+    return { dir.north(), dir.east(), dir.down() };
+}
 
-    Vec tangentOf(const Direction &dir)
-    {
-        return { dir.north(), dir.east(), dir.down() };
+// tan(x/2) / (x/2), the ratio factor of an arc of angle x; 1 for a straight piece.
+static double ratioFactorOf(double x)
+{
+    if (x < 1e-6)
+        return 1.0 + x * x / 12.0;
+    return std::tan(x / 2.0) / (x / 2.0);
+}
+
+// Position offset from `upper` and tangent after `s` metres on the interval.
+static void alongArc(
+    const Station &upper, const Station &lower, double s, ArcVec &offset, ArcVec &tangent)
+{
+    const ArcVec t1 = tangentOf(upper.direction), t2 = tangentOf(lower.direction);
+    const double f = s / (lower.md - upper.md);
+    const double beta = lower.doglegRad;
+    double w1 = 1.0 - f, w2 = f, rf = 1.0;
+    if (!lower.straight && beta > 1e-9) {
+        // The tangent turns at a constant rate about the axis normal to both directions.
+        const double sb = std::sin(beta);
+        w1 = std::sin((1.0 - f) * beta) / sb;
+        w2 = std::sin(f * beta) / sb;
+        rf = ratioFactorOf(f * beta);
     }
+    tangent = { w1 * t1.n + w2 * t2.n, w1 * t1.e + w2 * t2.e, w1 * t1.d + w2 * t2.d };
+    const double h = s / 2.0 * rf;
+    offset = { (t1.n + tangent.n) * h, (t1.e + tangent.e) * h, (t1.d + tangent.d) * h };
+}
 
-    // tan(x/2) / (x/2), the ratio factor of an arc of angle x; 1 for a straight piece.
-    double ratioFactorOf(double x)
-    {
-        if (x < 1e-6)
-            return 1.0 + x * x / 12.0;
-        return std::tan(x / 2.0) / (x / 2.0);
-    }
+static double tvdAlong(const Station &upper, const Station &lower, double s)
+{
+    ArcVec offset, tangent;
+    alongArc(upper, lower, s, offset, tangent);
+    return upper.tvd + offset.d;
+}
 
-    // Position offset from `upper` and tangent after `s` metres on the interval.
-    void alongArc(const Station &upper, const Station &lower, double s, Vec &offset, Vec &tangent)
-    {
-        const Vec t1 = tangentOf(upper.direction), t2 = tangentOf(lower.direction);
-        const double f = s / (lower.md - upper.md);
-        const double beta = lower.doglegRad;
-        double w1 = 1.0 - f, w2 = f, rf = 1.0;
-        if (!lower.straight && beta > 1e-9) {
-            // The tangent turns at a constant rate about the axis normal to both directions.
-            const double sb = std::sin(beta);
-            w1 = std::sin((1.0 - f) * beta) / sb;
-            w2 = std::sin(f * beta) / sb;
-            rf = ratioFactorOf(f * beta);
-        }
-        tangent = { w1 * t1.n + w2 * t2.n, w1 * t1.e + w2 * t2.e, w1 * t1.d + w2 * t2.d };
-        const double h = s / 2.0 * rf;
-        offset = { (t1.n + tangent.n) * h, (t1.e + tangent.e) * h, (t1.d + tangent.d) * h };
-    }
-
-    double tvdAlong(const Station &upper, const Station &lower, double s)
-    {
-        Vec offset, tangent;
-        alongArc(upper, lower, s, offset, tangent);
-        return upper.tvd + offset.d;
-    }
-
-    double downAlong(const Station &upper, const Station &lower, double s)
-    {
-        Vec offset, tangent;
-        alongArc(upper, lower, s, offset, tangent);
-        return tangent.d;
-    }
-
-} // namespace
+static double downAlong(const Station &upper, const Station &lower, double s)
+{
+    ArcVec offset, tangent;
+    alongArc(upper, lower, s, offset, tangent);
+    return tangent.d;
+}
 
 Point pointOnArc(const Station &upper, const Station &lower, double md)
 {
     const double DEG = degree();
-    Vec offset, tangent;
+    ArcVec offset, tangent;
     alongArc(upper, lower, md - upper.md, offset, tangent);
     Point p;
     p.md = md;
@@ -258,26 +284,22 @@ bool pointAtMd(const Trajectory &t, double md, Point &out)
     return true;
 }
 
-namespace {
-
-    // The offset on [a, b] of one interval where the monotone function g changes sign
-    // (g(a) and g(b) of opposite signs or zero), to the resolution of doubles.
-    template <class G> double bisect(double a, double b, G g)
-    {
-        const bool rising = g(a) <= g(b);
-        for (int k = 0; k < 200; ++k) {
-            const double mid = 0.5 * (a + b);
-            if (mid <= a || mid >= b)
-                break;
-            if ((g(mid) < 0.0) == rising)
-                a = mid;
-            else
-                b = mid;
-        }
-        return std::abs(g(a)) <= std::abs(g(b)) ? a : b;
+// The offset on [a, b] of one interval where the monotone function g changes sign
+// (g(a) and g(b) of opposite signs or zero), to the resolution of doubles.
+template <class G> static double bisect(double a, double b, G g)
+{
+    const bool rising = g(a) <= g(b);
+    for (int k = 0; k < 200; ++k) {
+        const double mid = 0.5 * (a + b);
+        if (mid <= a || mid >= b)
+            break;
+        if ((g(mid) < 0.0) == rising)
+            a = mid;
+        else
+            b = mid;
     }
-
-} // namespace
+    return std::abs(g(a)) <= std::abs(g(b)) ? a : b;
+}
 
 std::vector<Point> pointsAtTvd(const Trajectory &t, double tvd)
 {
