@@ -50,10 +50,16 @@ std::string csvText(const Listing &l)
         const traj::Point &p = r.point;
         const auto len = [&](double metres) { return fromMetres(metres, l.unit); };
         // Micrometres and millionths of a degree: more than the stations carry.
-        cfmtAppend(out, "%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,%.6f,", len(p.md),
-            p.inclination, p.azimuth, len(p.tvd), len(p.north), len(p.east), len(p.displacement),
-            p.displacementAzimuth, len(r.verticalSection), doglegRate(p.doglegPer30, l.unit),
-            len(p.radius), len(p.depthLoss));
+        const double values[] = { len(p.md), p.inclination, p.azimuth, len(p.tvd), len(p.north),
+            len(p.east), len(p.displacement), p.displacementAzimuth, len(r.verticalSection),
+            doglegRate(p.doglegPer30, l.unit), len(p.radius), len(p.depthLoss) };
+        for (double v : values) {
+            const std::size_t at = out.size();
+            cfmtAppend(out, "%.6f,", v);
+            // A value that rounds to zero is written without a sign.
+            if (out.compare(at, 10, "-0.000000,") == 0)
+                out.erase(at, 1);
+        }
         out += csvField(r.request);
         out += "\r\n";
     }

@@ -105,6 +105,9 @@ TEST(Listing, VerticalSectionAlongTheFinalDisplacementOrAChosenAzimuth)
         EXPECT_NEAR(east.rows[i].verticalSection, east.rows[i].point.east, 1e-9);
         EXPECT_NEAR(south.rows[i].verticalSection, -south.rows[i].point.north, 1e-9);
     }
+    // Rounding leaves no signed zeros in the CSV.
+    const std::string text = listing::csvText(listing::buildListing(t, {}, Unit::Metre, 270.0));
+    EXPECT_EQ(text.find("-0.000000"), std::string::npos) << text;
     // A vertical well has no displacement: the section is 0 along north.
     const Surveyed vertical({ "10 0 0", "20 0 0" });
     EXPECT_EQ(listing::defaultSectionAzimuth(vertical.s.trajectory()), 0.0);
