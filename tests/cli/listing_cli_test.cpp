@@ -1,9 +1,8 @@
 // The batch tool's listings as a user calls them: every bundled example at a 10 m step
-// against an independent minimum-curvature path, stations reproduced, every crossing of
-// a true vertical depth, and the faults and their exit status.
+// against an independent minimum-curvature path with the stations reproduced, every
+// crossing of a true vertical depth, and the faults with their exit status.
 #include "core/cformat.h"
 #include "core/scriptedprompter.h"
-#include "core/survey.h"
 #include "document/docfile.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
@@ -12,29 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
-#include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <string>
-#include <unistd.h>
-#include <vector>
 
 namespace {
-
-struct Outcome
-{
-    int status = -1;
-    std::string out, err;
-};
-
-std::string slurp(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 using Row = std::vector<std::string>;
 
@@ -43,11 +23,10 @@ std::vector<Row> csvRows(const std::string &bytes)
     std::vector<Row> rows;
     std::size_t from = 0;
     for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2) {
-        Row row;
         std::stringstream line(bytes.substr(from, end - from));
+        rows.emplace_back();
         for (std::string field; std::getline(line, field, ',');)
-            row.push_back(field);
-        rows.push_back(row);
+            rows.back().push_back(field);
     }
     EXPECT_EQ(from, bytes.size()) << "every line ends with CR LF";
     return rows;
@@ -60,64 +39,37 @@ double number(const std::string &text)
     return value;
 }
 
+Row values(const Row &row)
+{
+    return Row(row.begin(), row.end() - 1); // without the request
+}
+
 class ListingCli : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        char templ[] = "/tmp/dravon-listing-test-XXXXXX";
-        ASSERT_NE(mkdtemp(templ), nullptr);
-        dir = templ;
+        ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()), 0);
     }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
+    void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + dir).c_str()), 0); }
 
-    Outcome run(const std::string &args, const std::string &input = {})
+    // Runs the tool in the scratch folder; standard output and error go to files there.
+    int run(const std::string &args, const std::string &input = {})
     {
         std::ofstream(dir + "/stdin", std::ios::binary) << input;
-        const std::string cmd
-            = "cd '" + dir + "' && '" DRAVON_CLI "' " + args + " <stdin >stdout 2>stderr";
-        const int raw = std::system(cmd.c_str());
-        Outcome r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(dir + "/stdout");
-        r.err = slurp(dir + "/stderr");
-        return r;
+        const int raw = std::system(
+            ("cd " + dir + " && '" DRAVON_CLI "' " + args + " <stdin >out 2>err").c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::string file(const std::string &name)
+    {
+        std::ostringstream s;
+        s << std::ifstream(dir + "/" + name, std::ios::binary).rdbuf();
+        return s.str();
     }
 
-    std::vector<Row> listing(const std::string &name) { return csvRows(slurp(dir + "/" + name)); }
-
-    std::string dir;
+    const std::string dir = "/tmp/dravon-listing-test-" + std::to_string(getpid());
 };
-
-struct Example
-{
-    const char *file;
-    int format;
-    const char *option;
-};
-
-const Example kExamples[] = {
-    { "deviated-well.txt", FreiesFormat, "" },
-    { "vertical-well.txt", FreiesFormat, "" },
-    { "survey.weg", WegFormat, "--format weg" },
-    { "export.atk", AtkFormat, "--format atk" },
-    { "example.dvn", -1, "" },
-};
-
-// The station lines as the batch tool takes them, read here through the libraries.
-StringList stationLines(const Example &e)
-{
-    const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(e.file);
-    if (e.format < 0) {
-        DocumentItems items;
-        std::string message;
-        EXPECT_TRUE(readDocumentFile(path, e.file, items, message)) << message;
-        return items.m_Eingabe;
-    }
-    const MeasurementRead read = readMeasurement(readMeasurementFile(path).lines, e.format, 1);
-    EXPECT_TRUE(read.faults.empty());
-    return read.stations;
-}
 
 const std::string kUpward
     = "100 0 0\n200 30 90\n300 60 90\n400 85 90\n500 100 90\n600 120 90\n700 140 90\n";
@@ -126,136 +78,108 @@ const std::string kUpward
 
 TEST_F(ListingCli, EveryExampleAtATenMetreStepFollowsTheArcsAndKeepsTheStations)
 {
-    for (const Example &e : kExamples) {
+    const struct
+    {
+        const char *file;
+        int format;
+        const char *option;
+    } examples[] = { { "deviated-well.txt", FreiesFormat, "" },
+        { "vertical-well.txt", FreiesFormat, "" }, { "survey.weg", WegFormat, "--format weg " },
+        { "export.atk", AtkFormat, "--format atk " }, { "example.dvn", -1, "" } };
+    for (const auto &e : examples) {
         SCOPED_TRACE(e.file);
+        // The station lines as the tool takes them, read here through the libraries.
+        const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(e.file);
+        DocumentItems items;
+        std::string message;
+        if (e.format < 0)
+            ASSERT_TRUE(readDocumentFile(path, e.file, items, message)) << message;
+        else
+            items.m_Eingabe
+                = readMeasurement(readMeasurementFile(path).lines, e.format, 1).stations;
         SurveyData s;
         ScriptedPrompter p;
-        s.m_Eingabe = stationLines(e);
+        s.m_Eingabe = items.m_Eingabe;
         s.messwerte(p);
-        ASSERT_GT(s.m_MaxWerte, 10);
-        std::vector<double> md, inc, azi;
-        for (int i = 0; i < s.m_MaxWerte; ++i) {
-            md.push_back(s.m_Teufe[i]);
-            inc.push_back(s.m_Phi[i]);
-            azi.push_back(s.m_Theta[i]);
-        }
-        const rotated::Path path(md, inc, azi);
+        const std::vector<double> md(s.m_Teufe.begin(), s.m_Teufe.begin() + s.m_MaxWerte),
+            inc(s.m_Phi.begin(), s.m_Phi.begin() + s.m_MaxWerte),
+            azi(s.m_Theta.begin(), s.m_Theta.begin() + s.m_MaxWerte);
+        const rotated::Path independent(md, inc, azi);
 
-        const std::string input
-            = std::string(e.option) + " '" DRAVON_SOURCE_DIR "/examples/" + e.file + "'";
-        const Outcome plain = run(input);
-        const Outcome step = run(input + " --every-md 10 --listing l.csv");
-        ASSERT_EQ(step.status, 0) << step.err;
-        EXPECT_EQ(step.out, plain.out) << "the results table does not change";
-        EXPECT_EQ(step.err, plain.err);
-        ASSERT_EQ(run(input + " --listing stations.csv").status, 0);
-
-        const std::vector<Row> rows = listing("l.csv"), stations = listing("stations.csv");
+        const std::string input = e.option + ("'" + path + "'");
+        ASSERT_EQ(run(input), 0);
+        const std::string table = file("out"), messages = file("err");
+        ASSERT_EQ(run(input + " --every-md 10 --listing l.csv"), 0) << file("err");
+        EXPECT_EQ(file("out"), table) << "the results table does not change";
+        EXPECT_EQ(file("err"), messages);
+        ASSERT_EQ(run(input + " --listing stations.csv"), 0);
+        const std::vector<Row> rows = csvRows(file("l.csv")),
+                               stations = csvRows(file("stations.csv"));
         ASSERT_EQ(stations.size(), md.size() + 1);
-        const double last = md.back();
-        const std::size_t expected = static_cast<std::size_t>(std::floor(last / 10.0)) + 1
-            + (std::fmod(last, 10.0) != 0.0 ? 1 : 0);
-        ASSERT_EQ(rows.size(), expected + 1);
-        EXPECT_EQ(rows[0][0], "Teufe (m)");
-        EXPECT_EQ(rows[0][3], "Seigerteufe (m)");
+        ASSERT_EQ(
+            rows.size(), 2 + std::floor(md.back() / 10.0) + (std::fmod(md.back(), 10.0) != 0.0));
 
         std::size_t stationRows = 0;
         for (std::size_t k = 1; k < rows.size(); ++k) {
-            const Row &row = rows[k];
-            ASSERT_EQ(row.size(), 13u);
-            const double at = number(row[0]);
-            const rotated::Vec want = path.at(at);
-            EXPECT_NEAR(number(row[3]), want.d, 1e-6) << row[0];
-            EXPECT_NEAR(number(row[4]), want.n, 1e-6) << row[0];
-            EXPECT_NEAR(number(row[5]), want.e, 1e-6) << row[0];
+            const rotated::Vec want = independent.at(number(rows[k][0]));
+            EXPECT_NEAR(number(rows[k][3]), want.d, 1e-6) << rows[k][0];
+            EXPECT_NEAR(number(rows[k][4]), want.n, 1e-6) << rows[k][0];
+            EXPECT_NEAR(number(rows[k][5]), want.e, 1e-6) << rows[k][0];
             for (std::size_t i = 1; i < stations.size(); ++i) {
-                if (stations[i][0] == row[0]) {
-                    // At a station's depth the row is that station's, to the last digit.
-                    EXPECT_EQ(Row(row.begin(), row.end() - 1),
-                        Row(stations[i].begin(), stations[i].end() - 1));
+                if (stations[i][0] == rows[k][0]) {
+                    EXPECT_EQ(values(rows[k]), values(stations[i]))
+                        << "a station's row to the last digit";
                     ++stationRows;
                 }
             }
         }
         EXPECT_GE(stationRows, 2u) << "the first and the last station at least";
 
-        // The station rows carry the results table's own values: each table row shows
-        // the listing's depth, true vertical depth, north and east at its printed digits.
-        std::vector<std::string> table;
-        std::stringstream out(plain.out);
-        for (std::string line; std::getline(out, line);)
-            if (line.size() > 70 && line[10] == '-')
-                table.push_back(line);
-        ASSERT_EQ(table.size(), stations.size() - 2);
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            const Row &st = stations[i + 2];
-            EXPECT_EQ(table[i].substr(11, 6), cfmt("%6.1f", number(st[0])));
-            EXPECT_EQ(table[i].substr(35, 8), cfmt("%8.2f", number(st[3])));
-            EXPECT_EQ(table[i].substr(53, 7), cfmt("%7.2f", number(st[4])));
-            EXPECT_EQ(table[i].substr(61, 8), cfmt("%8.2f", number(st[5])));
+        // Each row of the results table shows the station listing's depth, true
+        // vertical depth, north and east at its printed digits.
+        std::stringstream out(table);
+        std::size_t i = 2;
+        for (std::string line; std::getline(out, line);) {
+            if (line.size() < 70 || line[10] != '-')
+                continue;
+            ASSERT_LT(i, stations.size());
+            const Row &st = stations[i++];
+            EXPECT_EQ(line.substr(11, 6), cfmt("%6.1f", number(st[0])));
+            EXPECT_EQ(line.substr(35, 8), cfmt("%8.2f", number(st[3])));
+            EXPECT_EQ(line.substr(53, 7), cfmt("%7.2f", number(st[4])));
+            EXPECT_EQ(line.substr(61, 8), cfmt("%8.2f", number(st[5])));
         }
+        EXPECT_EQ(i, stations.size());
     }
 }
 
-TEST_F(ListingCli, AWellThatTurnsUpwardListsEveryCrossing)
+TEST_F(ListingCli, EveryCrossingOfAWellThatTurnsUpwardAndDepthsItNeverReaches)
 {
-    const Outcome r
-        = run("--stations - --at-tvd 290 --at-md 300 --at-md 250 --listing l.csv", kUpward);
-    ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(run("--stations - --listing stations.csv", kUpward).status, 0);
-    const std::vector<Row> rows = listing("l.csv"), stations = listing("stations.csv");
-    ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[1][12], "Teufe 250 m");
-    EXPECT_EQ(rows[2][12], "Teufe 300 m");
+    ASSERT_EQ(run("--stations - --listing stations.csv", kUpward), 0);
+    const std::string table = file("out"), messages = file("err");
     EXPECT_EQ(
-        Row(rows[2].begin(), rows[2].end() - 1), Row(stations[4].begin(), stations[4].end() - 1))
-        << "a station's depth gives that station";
-    for (int k : { 3, 4 }) {
+        run("--stations - --at-tvd 290 --at-tvd 400 --at-md 300 --listing l.csv", kUpward), 1);
+    EXPECT_EQ(file("out"), table);
+    EXPECT_EQ(file("err"),
+        messages
+            + "dravon-cli: Die Seigerteufe 400 m wird von der Bohrung nicht erreicht "
+              "(Seigerteufe 0.00 bis 295.23 m).\n");
+    const std::vector<Row> rows = csvRows(file("l.csv")), stations = csvRows(file("stations.csv"));
+    ASSERT_EQ(rows.size(), 4u) << "the requests that can be met still give their rows";
+    EXPECT_EQ(values(rows[1]), values(stations[4])) << "a station's depth gives that station";
+    EXPECT_EQ(rows[1][12], "Teufe 300 m");
+    for (int k : { 2, 3 }) {
         EXPECT_EQ(rows[k][12], "Seigerteufe 290 m");
         EXPECT_EQ(rows[k][3], "290.000000");
     }
-    EXPECT_LT(number(rows[3][0]), 400.0) << "on the way down";
-    EXPECT_GT(number(rows[4][0]), 500.0) << "on the way up again";
-    EXPECT_LT(number(rows[3][1]), 90.0);
-    EXPECT_GT(number(rows[4][1]), 90.0);
-}
+    EXPECT_LT(number(rows[2][1]), 90.0) << "on the way down";
+    EXPECT_GT(number(rows[3][1]), 90.0) << "on the way up again";
 
-TEST_F(ListingCli, FeetAndTheSectionAzimuth)
-{
-    const std::string stations = "100 0 0\n200 10 45\n300 20 90\n";
-    const Outcome r = run(
-        "--stations - --unit ft --section-azimuth 90 --every-md 250 --listing l.csv", stations);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<Row> rows = listing("l.csv");
-    ASSERT_EQ(rows.size(), 1u + 5u) << "0, 250, 500, 750 ft and the last station at 984.25 ft";
-    EXPECT_EQ(rows[0][8], "Vertikalschnitt bei 90.00° (ft)");
-    EXPECT_EQ(rows[5][0], "984.251969");
-    EXPECT_EQ(rows[5][8], rows[5][5]) << "due east the section is the east offset";
-    EXPECT_EQ(rows[2][12], "Raster 250 ft");
-}
-
-TEST_F(ListingCli, DepthsTheHoleNeverReachesAndBadOptions)
-{
-    const std::string stations = "100 0 0\n200 10 45\n300 20 90\n";
-    const Outcome plain = run("--stations -", stations);
-    const Outcome r = run("--stations - --at-tvd 500 --at-md 200 --listing l.csv", stations);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, plain.out);
-    EXPECT_EQ(r.err,
-        plain.err
-            + "dravon-cli: Die Seigerteufe 500 m wird von der Bohrung nicht erreicht "
-              "(Seigerteufe 0.00 bis 296.25 m).\n");
-    EXPECT_EQ(listing("l.csv").size(), 2u) << "the other request still gives its row";
-
-    EXPECT_EQ(run("--stations - --at-md 400 --listing l.csv", stations).status, 1);
-    EXPECT_EQ(run("--stations - --at-md 200", stations).status, 2) << "a request needs --listing";
-    EXPECT_EQ(run("--stations - --listing l.txt", stations).status, 2);
-    EXPECT_EQ(run("--stations - --listing l.csv --unit yd", stations).status, 2);
-    EXPECT_EQ(run("--stations - --listing l.csv --every-md 0", stations).status, 2);
-    EXPECT_EQ(run("--stations - --listing l.csv --at-tvd 1,5", stations).status, 2);
-    EXPECT_EQ(run("--stations - --listing l.csv --section-azimuth 361", stations).status, 2);
-    const Outcome unwritable = run("--stations - --listing /no/such/folder/l.csv", stations);
-    EXPECT_EQ(unwritable.status, 2);
-    EXPECT_NE(unwritable.err.find("Die Liste /no/such/folder/l.csv kann nicht geschrieben werden."),
+    EXPECT_EQ(run("--stations - --at-md 700.01 --listing l.csv", kUpward), 1);
+    for (const char *bad : { "--at-md 200", "--listing l.txt", "--listing l.csv --unit yd",
+             "--listing l.csv --every-md 0", "--listing l.csv --at-tvd 1,5",
+             "--listing l.csv --section-azimuth 361", "--listing /no/such/folder/l.csv" })
+        EXPECT_EQ(run(std::string("--stations - ") + bad, kUpward), 2) << bad;
+    EXPECT_NE(file("err").find("Die Liste /no/such/folder/l.csv kann nicht geschrieben werden."),
         std::string::npos);
 }

@@ -12,22 +12,12 @@ namespace rotated {
 
 struct Vec
 {
-    double n = 0, e = 0, d = 0;
+    double n = 0, e = 0, d = 0; // north, east, down (true vertical depth)
 };
 
-inline Vec operator+(Vec a, Vec b)
+inline Vec add(Vec a, double f, Vec b)
 {
-    return { a.n + b.n, a.e + b.e, a.d + b.d };
-}
-
-inline Vec operator*(double f, Vec a)
-{
-    return { f * a.n, f * a.e, f * a.d };
-}
-
-inline double dot(Vec a, Vec b)
-{
-    return a.n * b.n + a.e * b.e + a.d * b.d;
+    return { a.n + f * b.n, a.e + f * b.e, a.d + f * b.d };
 }
 
 inline Vec cross(Vec a, Vec b)
@@ -37,16 +27,15 @@ inline Vec cross(Vec a, Vec b)
 
 inline Vec tangent(double inclinationDeg, double azimuthDeg)
 {
-    const double r = std::numbers::pi / 180.0;
-    const double i = inclinationDeg * r, a = azimuthDeg * r;
+    const double i = inclinationDeg * std::numbers::pi / 180.0,
+                 a = azimuthDeg * std::numbers::pi / 180.0;
     return { std::sin(i) * std::cos(a), std::sin(i) * std::sin(a), std::cos(i) };
 }
 
 class Path
 {
 public:
-    // Stations: measured depth (m), inclination and azimuth (degrees); the first at the
-    // origin.
+    // Stations: measured depth (m), inclination and azimuth (degrees); the first at the origin.
     Path(const std::vector<double> &md, const std::vector<double> &inc,
         const std::vector<double> &azi)
         : m_md(md)
@@ -55,44 +44,39 @@ public:
             m_t.push_back(tangent(inc[i], azi[i]));
         m_p.push_back({});
         for (std::size_t i = 1; i < md.size(); ++i)
-            m_p.push_back(m_p.back() + offset(i, md[i] - md[i - 1]));
+            m_p.push_back(along(i, md[i] - md[i - 1]));
     }
 
-    std::size_t size() const { return m_md.size(); }
     const Vec &station(std::size_t i) const { return m_p[i]; }
 
-    // Position at measured depth `md` (within the stations): tvd = d, north = n, east = e.
+    // Position at measured depth `md` within the stations.
     Vec at(double md) const
     {
         std::size_t i = 1;
         while (i + 1 < m_md.size() && m_md[i] < md)
             ++i;
-        return m_p[i - 1] + offset(i, md - m_md[i - 1]);
+        return along(i, md - m_md[i - 1]);
     }
 
 private:
-    // Offset after s metres into the interval that ends at station i.
-    Vec offset(std::size_t i, double s) const
+    // Position s metres into the interval that ends at station i.
+    Vec along(std::size_t i, double s) const
     {
-        const Vec t1 = m_t[i - 1], t2 = m_t[i];
-        const Vec axis = cross(t1, t2);
-        const double sinTheta = std::sqrt(dot(axis, axis));
-        const double theta = std::atan2(sinTheta, dot(t1, t2));
+        const Vec t1 = m_t[i - 1], axis = cross(t1, m_t[i]);
+        const double sinTheta = std::sqrt(axis.n * axis.n + axis.e * axis.e + axis.d * axis.d);
+        const double dot = t1.n * m_t[i].n + t1.e * m_t[i].e + t1.d * m_t[i].d;
+        const double theta = std::atan2(sinTheta, dot), length = m_md[i] - m_md[i - 1];
         if (theta == 0.0)
-            return s * t1;
-        // Unit vector in the plane of the arc, normal to t1 and towards t2: k x t1.
-        const Vec k = (1.0 / sinTheta) * axis;
-        const Vec u = cross(k, t1);
-        const double radius = (m_md[i] - m_md[i - 1]) / theta;
-        const double phi = theta * s / (m_md[i] - m_md[i - 1]);
-        const double half = std::sin(phi / 2.0);
+            return add(m_p[i - 1], s, t1);
+        // u = k x t1 points from t1 towards the centre of the circle.
+        const Vec u = cross({ axis.n / sinTheta, axis.e / sinTheta, axis.d / sinTheta }, t1);
+        const double radius = length / theta, phi = theta * s / length, half = std::sin(phi / 2.0);
         // R sin(phi) along t1 and R (1 - cos(phi)) towards the centre.
-        return (radius * std::sin(phi)) * t1 + (radius * 2.0 * half * half) * u;
+        return add(add(m_p[i - 1], radius * std::sin(phi), t1), radius * 2.0 * half * half, u);
     }
 
     std::vector<double> m_md;
-    std::vector<Vec> m_t;
-    std::vector<Vec> m_p;
+    std::vector<Vec> m_t, m_p;
 };
 
 } // namespace rotated
