@@ -25,32 +25,41 @@ Direction directionOf(double inclination, double azimuth)
     return d;
 }
 
-// Inlined into the numeric pass, where the processor can then overlap the intervals.
-[[gnu::always_inline]] inline Interval intervalOf(
-    double T1, const Direction &d1, double T2, const Direction &d2)
+// The interval in two steps, the dogleg and then what follows from it, so that the
+// numeric pass can run each step over all intervals (see computeTrajectory). Inlined
+// there, where the processor then overlaps the intervals.
+[[gnu::always_inline]] inline double doglegOf(
+    double T1, const Direction &d1, double T2, const Direction &d2, Interval &r)
 {
     const double DEG = degree();
-    Interval r;
     double K = d2.cosInc * d1.cosInc
         + (d2.cosAzi * d1.cosAzi + d2.sinAzi * d1.sinAzi) * (d1.sinInc * d2.sinInc);
     r.cosDogleg = K;
     if (!(K > 0.0)) {
         r.check = IntervalCheck::DoglegTooLarge;
-        return r;
+        return 0.0;
     }
     if (T2 != 0.0 && T2 == T1) {
         r.check = IntervalCheck::EqualDepths;
-        return r;
+        return 0.0;
     }
+    r.check = IntervalCheck::Curved;
     if (K >= 1.0) {
         r.check = IntervalCheck::Straight;
         K = 1.0;
     }
-    const double alpha = std::atan(std::sqrt(1.0 - K * K) / K) / DEG;
+    return std::atan(std::sqrt(1.0 - K * K) / K) / DEG;
+}
+
+[[gnu::always_inline]] inline void incrementsOf(
+    double alpha, double T1, const Direction &d1, double T2, const Direction &d2, Interval &r)
+{
+    const double DEG = degree();
     const double dT = T2 - T1;
     const double D100 = 100.0 * alpha / dT;
     const double beta = DEG * D100 * dT / 100.0;
     double L = 0.0;
+    r.radius = 0.0;
     if (beta > 0.0) {
         r.radius = dT / beta;
         const double s = std::sin(beta / 2.0);
@@ -66,12 +75,15 @@ Direction directionOf(double inclination, double azimuth)
     r.dTvd = (d1.cosInc + d2.cosInc) * L;
     r.dNorth = (d1.sinInc * d1.cosAzi + d2.sinInc * d2.cosAzi) * L;
     r.dEast = (d1.sinInc * d1.sinAzi + d2.sinInc * d2.sinAzi) * L;
-    return r;
 }
 
 Interval computeInterval(double T1, const Direction &d1, double T2, const Direction &d2)
 {
-    return intervalOf(T1, d1, T2, d2);
+    Interval r;
+    const double alpha = doglegOf(T1, d1, T2, d2, r);
+    if (r.check == IntervalCheck::Curved || r.check == IntervalCheck::Straight)
+        incrementsOf(alpha, T1, d1, T2, d2, r);
+    return r;
 }
 
 [[gnu::always_inline]] inline void displacementOf(double north, double east, double &A, double &Z)
@@ -124,7 +136,9 @@ void computeTrajectory(
     st[0].straight = false;
     for (std::size_t i = 1; i < n; ++i) {
         Station &s = st[i];
-        const Interval iv = intervalOf(st[i - 1].md, st[i - 1].direction, s.md, s.direction);
+        Interval iv;
+        // The dogleg waits in doglegRad until the second step replaces it.
+        s.doglegRad = doglegOf(st[i - 1].md, st[i - 1].direction, s.md, s.direction, iv);
         if (iv.check == IntervalCheck::DoglegTooLarge || iv.check == IntervalCheck::EqualDepths) {
             out.stop.kind = iv.check == IntervalCheck::DoglegTooLarge ? StopKind::DoglegTooLarge
                                                                       : StopKind::EqualDepths;
@@ -136,13 +150,18 @@ void computeTrajectory(
             reached = i;
             break;
         }
+        s.straight = iv.check == IntervalCheck::Straight;
+    }
+    for (std::size_t i = 1; i < reached; ++i) {
+        Station &s = st[i];
+        Interval iv;
+        incrementsOf(s.doglegRad, st[i - 1].md, st[i - 1].direction, s.md, s.direction, iv);
         s.tvd = iv.dTvd;
         s.north = iv.dNorth;
         s.east = iv.dEast;
         s.doglegPer30 = iv.doglegPer30;
         s.radius = iv.radius;
         s.doglegRad = iv.doglegRad;
-        s.straight = iv.check == IntervalCheck::Straight;
     }
     out.stations.resize(reached);
 
