@@ -14,21 +14,17 @@ namespace {
 using listing::RequestKind;
 using listing::Unit;
 
-struct Surveyed
+// The stations of the worked example, computed once.
+const traj::Trajectory &example()
 {
-    SurveyData s;
-    ScriptedPrompter p;
-    explicit Surveyed(const StringList &lines)
-    {
-        s.m_Eingabe = lines;
-        s.berechnung(p);
-    }
-};
-
-const Surveyed &example()
-{
-    static const Surveyed r({ "100 0 0", "200 10 45", "300 20 90" });
-    return r;
+    static SurveyData s = [] {
+        SurveyData d;
+        ScriptedPrompter p;
+        d.m_Eingabe = { "100 0 0", "200 10 45", "300 20 90" };
+        d.berechnung(p);
+        return d;
+    }();
+    return s.trajectory();
 }
 
 // Fields of one CSV line; a number as written (std::stod would follow the German locale).
@@ -53,9 +49,9 @@ double number(const std::string &text)
 
 } // namespace
 
-TEST(Listing, RowsOfEveryRequestInDepthOrder)
+TEST(Listing, RowsOfEveryRequestInDepthOrderWithTheVerticalSection)
 {
-    const listing::Listing l = listing::buildListing(example().s.trajectory(),
+    const listing::Listing l = listing::buildListing(example(),
         { { RequestKind::AtTvd, 250 }, { RequestKind::EveryMd, 70 }, { RequestKind::AtMd, 200 } },
         Unit::Metre);
     EXPECT_TRUE(l.faults.empty());
@@ -72,16 +68,14 @@ TEST(Listing, RowsOfEveryRequestInDepthOrder)
             "Raster 70 m", "Seigerteufe 250 m", "Raster 70 m", "Raster 70 m" }));
     EXPECT_NEAR(l.rows[5].point.tvd, 250.0, 1e-9);
     EXPECT_TRUE(l.rows[3].point.atStation && l.rows[7].point.atStation);
-    EXPECT_EQ(listing::buildListing(example().s.trajectory(), {}, Unit::Metre).rows.size(), 4u)
-        << "without a request: the stations";
-}
 
-TEST(Listing, VerticalSectionAlongTheFinalDisplacementOrAChosenAzimuth)
-{
-    const traj::Trajectory &t = example().s.trajectory();
-    const listing::Listing l = listing::buildListing(t, {}, Unit::Metre);
-    EXPECT_EQ(l.sectionAzimuth, t.last().displacementAzimuth);
-    EXPECT_NEAR(l.rows.back().verticalSection, t.last().displacement, 1e-9);
+    // Without a request the stations; the section runs along the final displacement
+    // unless an azimuth is chosen.
+    const traj::Trajectory &t = example();
+    const listing::Listing stations = listing::buildListing(t, {}, Unit::Metre);
+    ASSERT_EQ(stations.rows.size(), 4u);
+    EXPECT_EQ(stations.sectionAzimuth, t.last().displacementAzimuth);
+    EXPECT_NEAR(stations.rows.back().verticalSection, t.last().displacement, 1e-9);
     const listing::Listing east = listing::buildListing(t, {}, Unit::Metre, 90.0);
     for (const listing::Row &row : east.rows)
         EXPECT_NEAR(row.verticalSection, row.point.east, 1e-9);
@@ -92,7 +86,7 @@ TEST(Listing, VerticalSectionAlongTheFinalDisplacementOrAChosenAzimuth)
 
 TEST(Listing, FeetAndTheCsvForm)
 {
-    const traj::Trajectory &t = example().s.trajectory();
+    const traj::Trajectory &t = example();
     // 500 ft = 152.4 m.
     const std::string ft = listing::csvText(
         listing::buildListing(t, { { RequestKind::AtMd, 500 } }, Unit::Foot, 45));
