@@ -22,7 +22,7 @@ std::string label(const listing::Request &r, listing::Unit unit)
     case listing::RequestKind::AtTvd:
         return cfmt("Seigerteufe %g %s", r.value, u);
     case listing::RequestKind::EveryMd:
-        return cfmt("Raster %g %s", r.value, u);
+        return cfmt("alle %g %s", r.value, u);
     }
     return {};
 }

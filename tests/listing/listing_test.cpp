@@ -64,8 +64,8 @@ TEST(Listing, RowsOfEveryRequestInDepthOrderWithTheVerticalSection)
     // The step starts at the first station and ends with the last one.
     EXPECT_EQ(md, (std::vector<double> { 0, 70, 140, 200, 210, md[5], 280, 300 }));
     EXPECT_EQ(made,
-        (std::vector<std::string> { "Raster 70 m", "Raster 70 m", "Raster 70 m", "Teufe 200 m",
-            "Raster 70 m", "Seigerteufe 250 m", "Raster 70 m", "Raster 70 m" }));
+        (std::vector<std::string> { "alle 70 m", "alle 70 m", "alle 70 m", "Teufe 200 m",
+            "alle 70 m", "Seigerteufe 250 m", "alle 70 m", "alle 70 m" }));
     EXPECT_NEAR(l.rows[5].point.tvd, 250.0, 1e-9);
     EXPECT_TRUE(l.rows[3].point.atStation && l.rows[7].point.atStation);
 
