@@ -99,15 +99,16 @@ Interval computeInterval(double T1, const Direction &d1, double T2, const Direct
         Z += 360.0;
 }
 
-// Three passes instead of one loop: the directions of all stations, then every
-// interval, then the running sums with the displacement. The intervals do not depend on
-// each other, so the processor overlaps their long chains of divisions and library calls;
-// only the cheap sums run in order. The values are those of the single loop.
 void displacement(double north, double east, double &A, double &Z)
 {
     displacementOf(north, east, A, Z);
 }
 
+// Passes instead of one loop: the directions of all stations, the dogleg of every
+// interval, the increments of every interval, the running sums, the displacements. The
+// intervals do not depend on each other, so the processor overlaps their long chains of
+// divisions and library calls; only the cheap sums run in order. The values are those
+// of the single loop the results table was once computed by.
 void computeTrajectory(
     const float *md, const float *inclination, const float *azimuth, int count, Trajectory &out)
 {
@@ -137,7 +138,7 @@ void computeTrajectory(
     for (std::size_t i = 1; i < n; ++i) {
         Station &s = st[i];
         Interval iv;
-        // The dogleg waits in doglegRad until the second step replaces it.
+        // The dogleg (degrees) waits in doglegRad until the increments replace it.
         s.doglegRad = doglegOf(st[i - 1].md, st[i - 1].direction, s.md, s.direction, iv);
         if (iv.check == IntervalCheck::DoglegTooLarge || iv.check == IntervalCheck::EqualDepths) {
             out.stop.kind = iv.check == IntervalCheck::DoglegTooLarge ? StopKind::DoglegTooLarge
