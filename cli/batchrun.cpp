@@ -11,6 +11,7 @@
 #include "exchange/tablefile.h"
 #include "graph/pageexport.h"
 #include "input/measurementreader.h"
+#include "listing/csvlisting.h"
 
 #include <QGuiApplication>
 
@@ -24,6 +25,15 @@ namespace {
 void complain(const std::string &germanUtf8)
 {
     std::fprintf(stderr, "dravon-cli: %s\n", germanUtf8.c_str());
+}
+
+bool writeBytes(const std::string &path, const std::string &bytes)
+{
+    FILE *f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && written;
 }
 
 bool isDocumentFile(const std::string &path)
@@ -115,8 +125,21 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // Given options win over what the document file stored.
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
+    std::string listingBytes;
+    if (!options.listingFile.empty()) {
+        const listing::Listing rows = listing::buildListing(
+            doc.trajectory(), options.requests, options.unit, options.sectionAzimuth);
+        for (const std::string &text : rows.faults)
+            complain(win1252::toUtf8(text));
+        fault = fault || !rows.faults.empty();
+        listingBytes = listing::csvText(rows);
+    }
 
     int status = fault ? 1 : 0;
+    if (!options.listingFile.empty() && !writeBytes(options.listingFile, listingBytes)) {
+        complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
+        status = 2;
+    }
     const std::string title = doc.titleText();
     if (!options.resultsFile.empty()
         && !writeResultsFile(options.resultsFile, title, doc.m_Ergebnisse)) {

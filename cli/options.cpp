@@ -88,6 +88,16 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
     return true;
 }
 
+bool endsWithCsv(const std::string &path)
+{
+    if (path.size() < 5)
+        return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char &c : ext)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return ext == ".csv";
+}
+
 } // namespace
 
 WellSettings withWellOptions(const CliOptions &o, WellSettings s)
@@ -115,6 +125,8 @@ const char *cliUsage()
     return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
            "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn]\n"
+           "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
+           "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -147,6 +159,13 @@ const char *cliUsage()
            "                         ft, wenn die Überschrift der Teufe Fuß nennt, sonst m)\n"
            "  --sheet NAME|N         Tabellenblatt einer .xlsx-Datei (Vorgabe: das erste)\n"
            "  --true-scale           Seitenansicht der Grafik maßstabsgetreu (nicht überhöht)\n"
+           "  --listing PFAD.csv     Liste der Bahn als CSV (ohne Anfrage: alle Messpunkte)\n"
+           "  --at-md TEUFE          Punkt auf der Bahn bei dieser Teufe (mehrfach möglich)\n"
+           "  --at-tvd SEIGERTEUFE   jeder Punkt bei dieser Seigerteufe (mehrfach möglich)\n"
+           "  --every-md SCHRITT     Punkte im Abstand SCHRITT vom ersten bis zum letzten Punkt\n"
+           "  --section-azimuth GRAD Azimut des Vertikalschnitts (Vorgabe: der Endabweichung)\n"
+           "  --unit m|ft            Längen der Liste in Metern (Vorgabe) oder Fuß, Abknickung je\n"
+           "                         30 m bzw. je 100 ft; die Ergebnistabelle bleibt in Metern\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
@@ -165,7 +184,9 @@ const char *cliUsage()
            "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
            "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf, unlesbarer oder abgelehnter "
-           "Datei.\n";
+           "Datei.\n"
+           "Die Längen von --at-md, --at-tvd und --every-md gelten in der Einheit von --unit;\n"
+           "eine Teufe oder Seigerteufe außerhalb der Bahn gibt eine Meldung und Status 1.\n";
 }
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args)
@@ -288,6 +309,28 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             (a == "--declination" ? o.declination : o.gridConvergence) = angle;
         } else if (a == "--true-scale") {
             o.trueScale = true;
+        } else if (a == "--at-md" || a == "--at-tvd" || a == "--every-md") {
+            double number = 0;
+            if (!value(v) || !parseNumber(v, number))
+                return fail(a + " erwartet eine Zahl (z.B. 150.5)");
+            if (a == "--every-md" && !(number > 0))
+                return fail("--every-md erwartet eine Schrittweite größer als 0");
+            const listing::RequestKind kind = a == "--at-md" ? listing::RequestKind::AtMd
+                : a == "--at-tvd"                            ? listing::RequestKind::AtTvd
+                                                             : listing::RequestKind::EveryMd;
+            o.requests.push_back({ kind, number });
+        } else if (a == "--section-azimuth") {
+            double degrees = 0;
+            if (!value(v) || !parseNumber(v, degrees) || degrees < 0 || degrees > 360)
+                return fail("--section-azimuth erwartet einen Azimut von 0 bis 360 Grad");
+            o.sectionAzimuth = degrees;
+        } else if (a == "--unit") {
+            if (!value(v) || !listing::parseUnit(v, o.unit))
+                return fail("--unit erwartet m oder ft");
+        } else if (a == "--listing") {
+            if (!value(v) || !endsWithCsv(v))
+                return fail("--listing erwartet einen Dateinamen mit der Endung .csv");
+            o.listingFile = v;
         } else if (a == "--stations") {
             if (!value(v) || v.empty())
                 return fail("--stations erwartet eine Datei");
@@ -323,5 +366,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xlsx");
     if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
         return fail("--sheet gilt nur für .xlsx-Dateien");
+    if (!o.requests.empty() && o.listingFile.empty())
+        return fail("--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv");
     return r;
 }

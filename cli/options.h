@@ -4,6 +4,7 @@
 #include "document/wellsettings.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
+#include "listing/listing.h"
 
 #include <optional>
 #include <string>
@@ -19,6 +20,12 @@ struct CliOptions
     std::string resultsFile;
     std::string plotFile;
     bool trueScale = false; // --true-scale: side view of --plot in equal scales
+    // Listing of the trajectory: --at-md, --at-tvd and --every-md in the order given,
+    // lengths in `unit`.
+    std::vector<listing::Request> requests;
+    std::optional<double> sectionAzimuth; // degrees
+    listing::Unit unit = listing::Unit::Metre;
+    std::string listingFile;
     bool stationsMode = false; // --stations FILE
     std::string input;         // FILE, "-" for standard input
     std::string savePath; // --save: the document file to write

@@ -1,11 +1,13 @@
 // The survey data set of one borehole and the computations on it: validation of the
-// station lines (messwerte), the osculating-circle computation that fills the results
-// table and the plot series (schmiegungskreis), and interpolation at a given depth.
+// station lines (messwerte), the osculating-circle computation that makes the numeric
+// trajectory and from it the results table and the plot series (schmiegungskreis), and
+// interpolation at a given depth.
 // The document class of the program derives from it; the batch tool uses it directly.
 // Strings hold Windows-1252 bytes.
 #pragma once
 
 #include "core/prompter.h"
+#include "core/trajectory.h"
 
 #include <array>
 #include <string>
@@ -77,9 +79,14 @@ public:
     // switches for m_Ansicht. Returns true when every line was taken without a message.
     bool messwerte(Prompter &prompter);
 
-    // Computes the results table and the plot series. Returns 1 after the curvature
-    // abort, 0 otherwise (also after the abort for equal depths; see lastRunAborted).
+    // Computes the numeric trajectory, then from it the results table and the plot
+    // series. Returns 1 after the curvature abort, 0 otherwise (also after the abort for
+    // equal depths; see lastRunAborted).
     int schmiegungskreis(Prompter &prompter);
+
+    // The trajectory of the last schmiegungskreis: every computed station in double
+    // precision and where the run stopped.
+    const traj::Trajectory &trajectory() const { return m_Bahn; }
 
     // messwerte, then schmiegungskreis; passes on the latter's result.
     int berechnung(Prompter &prompter);
@@ -101,6 +108,7 @@ public:
     InterpolationOutcome onInterpolation(Prompter &prompter);
 
 private:
+    traj::Trajectory m_Bahn;
     bool m_bAbbruch = false;
     bool m_bEingabeOk = true;
     bool m_bInterpoliert = false;

@@ -1,0 +1,371 @@
+// The numeric pass over the stations and the points on the arcs between them.
+//
+// The interval arithmetic is the results table's own, operation for operation: the
+// table prints these doubles, so they must be the very values it has always printed.
+#include "core/trajectory.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace traj {
+
+double degree()
+{
+    return 4.0 * std::atan(1.0) / 180.0;
+}
+
+Direction directionOf(double inclination, double azimuth)
+{
+    const double DEG = degree();
+    Direction d;
+    d.sinInc = std::sin(inclination * DEG);
+    d.cosInc = std::cos(inclination * DEG);
+    d.sinAzi = std::sin(azimuth * DEG);
+    d.cosAzi = std::cos(azimuth * DEG);
+    return d;
+}
+
+// The interval in two steps, the dogleg and then what follows from it, so that the
+// numeric pass can run each step over all intervals (see computeTrajectory). Inlined
+// there, where the processor then overlaps the intervals.
+[[gnu::always_inline]] inline double doglegOf(
+    double T1, const Direction &d1, double T2, const Direction &d2, Interval &r)
+{
+    const double DEG = degree();
+    double K = d2.cosInc * d1.cosInc
+        + (d2.cosAzi * d1.cosAzi + d2.sinAzi * d1.sinAzi) * (d1.sinInc * d2.sinInc);
+    r.cosDogleg = K;
+    if (!(K > 0.0)) {
+        r.check = IntervalCheck::DoglegTooLarge;
+        return 0.0;
+    }
+    if (T2 != 0.0 && T2 == T1) {
+        r.check = IntervalCheck::EqualDepths;
+        return 0.0;
+    }
+    r.check = IntervalCheck::Curved;
+    if (K >= 1.0) {
+        r.check = IntervalCheck::Straight;
+        K = 1.0;
+    }
+    return std::atan(std::sqrt(1.0 - K * K) / K) / DEG;
+}
+
+[[gnu::always_inline]] inline void incrementsOf(
+    double alpha, double T1, const Direction &d1, double T2, const Direction &d2, Interval &r)
+{
+    const double DEG = degree();
+    const double dT = T2 - T1;
+    const double D100 = 100.0 * alpha / dT;
+    const double beta = DEG * D100 * dT / 100.0;
+    double L = 0.0;
+    r.radius = 0.0;
+    if (beta > 0.0) {
+        r.radius = dT / beta;
+        const double s = std::sin(beta / 2.0);
+        L = r.radius * s / std::sqrt(1.0 - s * s);
+    } else {
+        L = dT / 2.0;
+    }
+    r.dogleg = alpha;
+    r.doglegPer30 = 0.3 * D100;
+    r.doglegRad = beta;
+    r.tangentLength = L;
+    r.ratioFactor = 2.0 * L / dT;
+    r.dTvd = (d1.cosInc + d2.cosInc) * L;
+    r.dNorth = (d1.sinInc * d1.cosAzi + d2.sinInc * d2.cosAzi) * L;
+    r.dEast = (d1.sinInc * d1.sinAzi + d2.sinInc * d2.sinAzi) * L;
+}
+
+Interval computeInterval(double T1, const Direction &d1, double T2, const Direction &d2)
+{
+    Interval r;
+    const double alpha = doglegOf(T1, d1, T2, d2, r);
+    if (r.check == IntervalCheck::Curved || r.check == IntervalCheck::Straight)
+        incrementsOf(alpha, T1, d1, T2, d2, r);
+    return r;
+}
+
+[[gnu::always_inline]] inline void displacementOf(double north, double east, double &A, double &Z)
+{
+    const double DEG = degree();
+    A = std::sqrt(north * north + east * east);
+    if (north == 0.0)
+        north = north + 1e-6;
+    Z = std::atan(east / north) / DEG;
+    if (north < 0.0)
+        Z += 180.0;
+    else if (east < 0.0)
+        Z += 360.0;
+}
+
+void displacement(double north, double east, double &A, double &Z)
+{
+    displacementOf(north, east, A, Z);
+}
+
+// Passes instead of one loop: the directions of all stations, the dogleg of every
+// interval, the increments of every interval, the running sums, the displacements. The
+// intervals do not depend on each other, so the processor overlaps their long chains of
+// divisions and library calls; only the cheap sums run in order. The values are those
+// of the single loop the results table was once computed by.
+void computeTrajectory(
+    const float *md, const float *inclination, const float *azimuth, int count, Trajectory &out)
+{
+    out.stop = Stop {};
+    out.stationsGiven = std::max(count, 0);
+    const std::size_t n = static_cast<std::size_t>(out.stationsGiven);
+    out.stations.resize(n);
+    if (n == 0)
+        return;
+    Station *st = out.stations.data();
+
+    for (std::size_t i = 0; i < n; ++i) {
+        Station &s = st[i];
+        s.md = md[i];
+        s.inclination = inclination[i];
+        s.azimuth = azimuth[i];
+        s.direction = directionOf(s.inclination, s.azimuth);
+    }
+
+    // The increments wait in the position fields until the sums replace them.
+    std::size_t reached = n;
+    st[0].tvd = st[0].north = st[0].east = 0.0;
+    st[0].displacement = st[0].displacementAzimuth = 0.0;
+    st[0].doglegPer30 = st[0].radius = st[0].doglegRad = 0.0;
+    st[0].depthLoss = st[0].md;
+    st[0].straight = false;
+    for (std::size_t i = 1; i < n; ++i) {
+        Station &s = st[i];
+        Interval iv;
+        // The dogleg (degrees) waits in doglegRad until the increments replace it.
+        s.doglegRad = doglegOf(st[i - 1].md, st[i - 1].direction, s.md, s.direction, iv);
+        if (iv.check == IntervalCheck::DoglegTooLarge || iv.check == IntervalCheck::EqualDepths) {
+            out.stop.kind = iv.check == IntervalCheck::DoglegTooLarge ? StopKind::DoglegTooLarge
+                                                                      : StopKind::EqualDepths;
+            out.stop.station = static_cast<int>(i);
+            out.stop.md = s.md;
+            out.stop.inclination = s.inclination;
+            out.stop.azimuth = s.azimuth;
+            out.stop.previousMd = st[i - 1].md;
+            reached = i;
+            break;
+        }
+        s.straight = iv.check == IntervalCheck::Straight;
+    }
+    for (std::size_t i = 1; i < reached; ++i) {
+        Station &s = st[i];
+        Interval iv;
+        incrementsOf(s.doglegRad, st[i - 1].md, st[i - 1].direction, s.md, s.direction, iv);
+        s.tvd = iv.dTvd;
+        s.north = iv.dNorth;
+        s.east = iv.dEast;
+        s.doglegPer30 = iv.doglegPer30;
+        s.radius = iv.radius;
+        s.doglegRad = iv.doglegRad;
+    }
+    out.stations.resize(reached);
+
+    double TVD = 0, N = 0, E = 0;
+    for (std::size_t i = 1; i < reached; ++i) {
+        Station &s = st[i];
+        TVD += s.tvd;
+        N += s.north;
+        E += s.east;
+        s.tvd = TVD;
+        s.north = N;
+        s.east = E;
+        s.depthLoss = s.md - TVD;
+    }
+    for (std::size_t i = 1; i < reached; ++i)
+        displacementOf(st[i].north, st[i].east, st[i].displacement, st[i].displacementAzimuth);
+}
+
+// Position or direction: north, east and downward components.
+struct ArcVec
+{
+    double n, e, d;
+};
+
+static ArcVec tangentOf(const Direction &dir)
+{
+    return { dir.north(), dir.east(), dir.down() };
+}
+
+// tan(x/2) / (x/2), the ratio factor of an arc of angle x; 1 for a straight piece.
+static double ratioFactorOf(double x)
+{
+    if (x < 1e-6)
+        return 1.0 + x * x / 12.0;
+    return std::tan(x / 2.0) / (x / 2.0);
+}
+
+// Position offset from `upper` and tangent after `s` metres on the interval.
+static void alongArc(
+    const Station &upper, const Station &lower, double s, ArcVec &offset, ArcVec &tangent)
+{
+    const ArcVec t1 = tangentOf(upper.direction), t2 = tangentOf(lower.direction);
+    const double f = s / (lower.md - upper.md);
+    const double beta = lower.doglegRad;
+    double w1 = 1.0 - f, w2 = f, rf = 1.0;
+    if (!lower.straight && beta > 1e-9) {
+        // The tangent turns at a constant rate about the axis normal to both directions.
+        const double sb = std::sin(beta);
+        w1 = std::sin((1.0 - f) * beta) / sb;
+        w2 = std::sin(f * beta) / sb;
+        rf = ratioFactorOf(f * beta);
+    }
+    tangent = { w1 * t1.n + w2 * t2.n, w1 * t1.e + w2 * t2.e, w1 * t1.d + w2 * t2.d };
+    const double h = s / 2.0 * rf;
+    offset = { (t1.n + tangent.n) * h, (t1.e + tangent.e) * h, (t1.d + tangent.d) * h };
+}
+
+static double tvdAlong(const Station &upper, const Station &lower, double s)
+{
+    ArcVec offset, tangent;
+    alongArc(upper, lower, s, offset, tangent);
+    return upper.tvd + offset.d;
+}
+
+static double downAlong(const Station &upper, const Station &lower, double s)
+{
+    ArcVec offset, tangent;
+    alongArc(upper, lower, s, offset, tangent);
+    return tangent.d;
+}
+
+Point pointOnArc(const Station &upper, const Station &lower, double md)
+{
+    const double DEG = degree();
+    ArcVec offset, tangent;
+    alongArc(upper, lower, md - upper.md, offset, tangent);
+    Point p;
+    p.md = md;
+    p.tvd = upper.tvd + offset.d;
+    p.north = upper.north + offset.n;
+    p.east = upper.east + offset.e;
+    const double horizontal = std::hypot(tangent.n, tangent.e);
+    p.inclination = std::atan2(horizontal, tangent.d) / DEG;
+    if (horizontal < 1e-12) {
+        // Vertical here: the azimuth is not defined, keep the nearer station's.
+        p.azimuth = md - upper.md < lower.md - md ? upper.azimuth : lower.azimuth;
+    } else {
+        p.azimuth = std::atan2(tangent.e, tangent.n) / DEG;
+        if (p.azimuth < 0.0)
+            p.azimuth += 360.0;
+    }
+    displacement(p.north, p.east, p.displacement, p.displacementAzimuth);
+    p.doglegPer30 = lower.doglegPer30;
+    p.radius = lower.radius;
+    p.depthLoss = md - p.tvd;
+    return p;
+}
+
+Point stationPoint(const Trajectory &t, std::size_t index)
+{
+    const Station &s = t.stations.at(index);
+    Point p;
+    p.md = s.md;
+    p.inclination = s.inclination;
+    p.azimuth = s.azimuth;
+    p.tvd = s.tvd;
+    p.north = s.north;
+    p.east = s.east;
+    p.displacement = s.displacement;
+    p.displacementAzimuth = s.displacementAzimuth;
+    p.doglegPer30 = s.doglegPer30;
+    p.radius = s.radius;
+    p.depthLoss = s.depthLoss;
+    p.interval = static_cast<int>(index);
+    p.atStation = true;
+    return p;
+}
+
+bool pointAtMd(const Trajectory &t, double md, Point &out)
+{
+    if (t.empty() || !std::isfinite(md))
+        return false;
+    const auto &st = t.stations;
+    // First station deeper than md; the one before it is at or above md.
+    const auto below = std::upper_bound(
+        st.begin(), st.end(), md, [](double d, const Station &s) { return d < s.md; });
+    const std::size_t k = static_cast<std::size_t>(below - st.begin());
+    const float asRead = static_cast<float>(md);
+    for (std::size_t i : { k, k - 1 }) {
+        if (i < st.size() && static_cast<float>(st[i].md) == asRead) {
+            out = stationPoint(t, i);
+            return true;
+        }
+    }
+    if (k == 0 || k == st.size())
+        return false;
+    out = pointOnArc(st[k - 1], st[k], md);
+    out.interval = static_cast<int>(k);
+    return true;
+}
+
+// The offset on [a, b] of one interval where the monotone function g changes sign
+// (g(a) and g(b) of opposite signs or zero), to the resolution of doubles.
+template <class G> static double bisect(double a, double b, G g)
+{
+    const bool rising = g(a) <= g(b);
+    for (int k = 0; k < 200; ++k) {
+        const double mid = 0.5 * (a + b);
+        if (mid <= a || mid >= b)
+            break;
+        if ((g(mid) < 0.0) == rising)
+            a = mid;
+        else
+            b = mid;
+    }
+    return std::abs(g(a)) <= std::abs(g(b)) ? a : b;
+}
+
+std::vector<Point> pointsAtTvd(const Trajectory &t, double tvd)
+{
+    std::vector<Point> found;
+    if (t.empty() || !std::isfinite(tvd))
+        return found;
+    const auto &st = t.stations;
+    if (st[0].tvd == tvd)
+        found.push_back(stationPoint(t, 0));
+    for (std::size_t i = 1; i < st.size(); ++i) {
+        const Station &u = st[i - 1], &l = st[i];
+        const double length = l.md - u.md;
+        // The depth along one interval rises and falls at most once: where the hole is
+        // horizontal. Split there and search each monotone piece.
+        double pieces[3] = { 0.0, length, length };
+        int nPieces = 1;
+        if ((u.direction.cosInc < 0.0) != (l.direction.cosInc < 0.0) && u.direction.cosInc != 0.0
+            && l.direction.cosInc != 0.0) {
+            pieces[1] = bisect(0.0, length, [&](double s) { return downAlong(u, l, s); });
+            nPieces = 2;
+        }
+        for (int p = 0; p < nPieces; ++p) {
+            const double a = pieces[p], b = pieces[p + 1];
+            const bool endsAtStation = p == nPieces - 1;
+            const double za = tvdAlong(u, l, a);
+            const double zb = endsAtStation ? l.tvd : tvdAlong(u, l, b);
+            // Each piece owns its lower end; its upper end belongs to the piece before.
+            if (zb == tvd) {
+                if (endsAtStation) {
+                    found.push_back(stationPoint(t, i));
+                } else {
+                    Point q = pointOnArc(u, l, u.md + b);
+                    q.interval = static_cast<int>(i);
+                    found.push_back(q);
+                }
+                continue;
+            }
+            if (za == tvd || (za < tvd) == (zb < tvd))
+                continue;
+            const double s = bisect(a, b, [&](double x) { return tvdAlong(u, l, x) - tvd; });
+            Point q = pointOnArc(u, l, u.md + s);
+            q.interval = static_cast<int>(i);
+            found.push_back(q);
+        }
+    }
+    return found;
+}
+
+} // namespace traj

@@ -1,0 +1,129 @@
+#include "listing/listing.h"
+
+#include "core/cformat.h"
+#include "core/win1252.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// More rows than this from one step is a typing error, not a listing.
+constexpr double kMaxStepRows = 1e6;
+
+std::string label(const listing::Request &r, listing::Unit unit)
+{
+    const char *u = listing::unitName(unit);
+    switch (r.kind) {
+    case listing::RequestKind::Stations:
+        return "Messpunkt";
+    case listing::RequestKind::AtMd:
+        return cfmt("Teufe %g %s", r.value, u);
+    case listing::RequestKind::AtTvd:
+        return cfmt("Seigerteufe %g %s", r.value, u);
+    case listing::RequestKind::EveryMd:
+        return cfmt("alle %g %s", r.value, u);
+    }
+    return {};
+}
+
+std::string fault(const std::string &utf8)
+{
+    return win1252::fromUtf8(utf8);
+}
+
+} // namespace
+
+namespace listing {
+
+double verticalSection(double north, double east, double azimuth)
+{
+    const double a = azimuth * traj::degree();
+    return north * std::cos(a) + east * std::sin(a);
+}
+
+double defaultSectionAzimuth(const traj::Trajectory &t)
+{
+    return t.empty() ? 0.0 : t.last().displacementAzimuth;
+}
+
+Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requests, Unit unit,
+    std::optional<double> sectionAzimuth)
+{
+    Listing l;
+    l.unit = unit;
+    l.sectionAzimuth = sectionAzimuth ? *sectionAzimuth : defaultSectionAzimuth(t);
+    if (t.empty()) {
+        l.faults.push_back(fault("Es gibt keine berechneten Messpunkte für die Liste."));
+        return l;
+    }
+    const auto add = [&](const traj::Point &p, const std::string &request) {
+        l.rows.push_back({ p, verticalSection(p.north, p.east, l.sectionAzimuth), request });
+    };
+    const char *u = unitName(unit);
+    const double first = t.stations.front().md, last = t.last().md;
+    const std::vector<Request> all
+        = requests.empty() ? std::vector<Request> { Request {} } : requests;
+
+    for (const Request &r : all) {
+        const std::string made = label(r, unit);
+        switch (r.kind) {
+        case RequestKind::Stations:
+            for (std::size_t i = 0; i < t.stations.size(); ++i)
+                add(traj::stationPoint(t, i), made);
+            break;
+        case RequestKind::AtMd: {
+            traj::Point p;
+            if (traj::pointAtMd(t, toMetres(r.value, unit), p))
+                add(p, made);
+            else
+                l.faults.push_back(
+                    fault(cfmt("Die Teufe %g %s liegt außerhalb der berechneten Bohrung "
+                               "(%.2f bis %.2f %s).",
+                        r.value, u, fromMetres(first, unit), fromMetres(last, unit), u)));
+            break;
+        }
+        case RequestKind::AtTvd: {
+            const std::vector<traj::Point> found = traj::pointsAtTvd(t, toMetres(r.value, unit));
+            for (const traj::Point &p : found)
+                add(p, made);
+            if (found.empty()) {
+                const auto [lo, hi] = std::minmax_element(t.stations.begin(), t.stations.end(),
+                    [](const traj::Station &a, const traj::Station &b) { return a.tvd < b.tvd; });
+                l.faults.push_back(
+                    fault(cfmt("Die Seigerteufe %g %s wird von der Bohrung nicht erreicht "
+                               "(Seigerteufe %.2f bis %.2f %s).",
+                        r.value, u, fromMetres(lo->tvd, unit), fromMetres(hi->tvd, unit), u)));
+            }
+            break;
+        }
+        case RequestKind::EveryMd: {
+            const double start = fromMetres(first, unit), end = fromMetres(last, unit);
+            if (!(r.value > 0.0) || (end - start) / r.value > kMaxStepRows) {
+                l.faults.push_back(
+                    fault(cfmt("Die Schrittweite %g %s ergibt keine Liste mit höchstens "
+                               "einer Million Zeilen.",
+                        r.value, u)));
+                break;
+            }
+            // Multiples of the step from the first station (not a running sum), then the
+            // last station itself.
+            for (long k = 0;; ++k) {
+                const double md = toMetres(start + static_cast<double>(k) * r.value, unit);
+                if (md >= last || static_cast<float>(md) == static_cast<float>(last))
+                    break;
+                traj::Point p;
+                if (traj::pointAtMd(t, md, p))
+                    add(p, made);
+            }
+            add(traj::stationPoint(t, t.stations.size() - 1), made);
+            break;
+        }
+        }
+    }
+    std::stable_sort(l.rows.begin(), l.rows.end(),
+        [](const Row &a, const Row &b) { return a.point.md < b.point.md; });
+    return l;
+}
+
+} // namespace listing

@@ -1,0 +1,54 @@
+// Rows of the trajectory for a listing: at requested measured depths, at a true vertical
+// depth (every crossing), at a regular step, or the stations themselves; each row with
+// its vertical section and the request that made it, in measured-depth order.
+#pragma once
+
+#include "core/trajectory.h"
+#include "listing/units.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace listing {
+
+enum class RequestKind {
+    Stations, // every computed station
+    AtMd, // the point at a measured depth
+    AtTvd, // every point at a true vertical depth
+    EveryMd, // points at a regular measured-depth step, first and last station included
+};
+
+struct Request
+{
+    RequestKind kind = RequestKind::Stations;
+    double value = 0; // depth or step in the listing's unit; unused for Stations
+};
+
+struct Row
+{
+    traj::Point point; // metres and degrees
+    double verticalSection; // metres
+    std::string request; // which request made the row (ASCII)
+};
+
+struct Listing
+{
+    Unit unit = Unit::Metre;
+    double sectionAzimuth = 0; // degrees from north
+    std::vector<Row> rows; // in measured-depth order
+    std::vector<std::string> faults; // requests that gave no row, Windows-1252
+};
+
+// Horizontal offset projected on the section azimuth (degrees from north).
+double verticalSection(double north, double east, double azimuth);
+
+// The direction of the final displacement; 0 when there is none.
+double defaultSectionAzimuth(const traj::Trajectory &t);
+
+// Rows for `requests` (all stations when there is no request). The section azimuth
+// defaults to the direction of the final displacement.
+Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requests, Unit unit,
+    std::optional<double> sectionAzimuth = std::nullopt);
+
+} // namespace listing

@@ -1,0 +1,185 @@
+// The batch tool's listings as a user calls them: every bundled example at a 10 m step
+// against an independent minimum-curvature path with the stations reproduced, every
+// crossing of a true vertical depth, and the faults with their exit status.
+#include "core/cformat.h"
+#include "core/scriptedprompter.h"
+#include "document/docfile.h"
+#include "input/measurementfile.h"
+#include "input/measurementreader.h"
+#include "tests/support/rotatedtangent.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+std::vector<Row> csvRows(const std::string &bytes)
+{
+    std::vector<Row> rows;
+    std::size_t from = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2) {
+        std::stringstream line(bytes.substr(from, end - from));
+        rows.emplace_back();
+        for (std::string field; std::getline(line, field, ',');)
+            rows.back().push_back(field);
+    }
+    EXPECT_EQ(from, bytes.size()) << "every line ends with CR LF";
+    return rows;
+}
+
+double number(const std::string &text)
+{
+    double value = NAN;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+Row values(const Row &row)
+{
+    return Row(row.begin(), row.end() - 1); // without the request
+}
+
+class ListingCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()), 0);
+    }
+    void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + dir).c_str()), 0); }
+
+    // Runs the tool in the scratch folder; standard output and error go to files there.
+    int run(const std::string &args, const std::string &input = {})
+    {
+        std::ofstream(dir + "/stdin", std::ios::binary) << input;
+        const int raw = std::system(
+            ("cd " + dir + " && '" DRAVON_CLI "' " + args + " <stdin >out 2>err").c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::string file(const std::string &name)
+    {
+        std::ostringstream s;
+        s << std::ifstream(dir + "/" + name, std::ios::binary).rdbuf();
+        return s.str();
+    }
+
+    const std::string dir = "/tmp/dravon-listing-test-" + std::to_string(getpid());
+};
+
+const std::string kUpward
+    = "100 0 0\n200 30 90\n300 60 90\n400 85 90\n500 100 90\n600 120 90\n700 140 90\n";
+
+} // namespace
+
+TEST_F(ListingCli, EveryExampleAtATenMetreStepFollowsTheArcsAndKeepsTheStations)
+{
+    const struct
+    {
+        const char *file;
+        int format;
+        const char *option;
+    } examples[] = { { "deviated-well.txt", FreiesFormat, "" },
+        { "vertical-well.txt", FreiesFormat, "" }, { "survey.weg", WegFormat, "--format weg " },
+        { "export.atk", AtkFormat, "--format atk " }, { "example.dvn", -1, "" } };
+    for (const auto &e : examples) {
+        SCOPED_TRACE(e.file);
+        // The station lines as the tool takes them, read here through the libraries.
+        const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(e.file);
+        DocumentItems items;
+        std::string message;
+        if (e.format < 0)
+            ASSERT_TRUE(readDocumentFile(path, e.file, items, message)) << message;
+        else
+            items.m_Eingabe
+                = readMeasurement(readMeasurementFile(path).lines, e.format, 1).stations;
+        SurveyData s;
+        ScriptedPrompter p;
+        s.m_Eingabe = items.m_Eingabe;
+        s.messwerte(p);
+        const std::vector<double> md(s.m_Teufe.begin(), s.m_Teufe.begin() + s.m_MaxWerte),
+            inc(s.m_Phi.begin(), s.m_Phi.begin() + s.m_MaxWerte),
+            azi(s.m_Theta.begin(), s.m_Theta.begin() + s.m_MaxWerte);
+        const rotated::Path independent(md, inc, azi);
+
+        const std::string input = e.option + ("'" + path + "'");
+        ASSERT_EQ(run(input), 0);
+        const std::string table = file("out"), messages = file("err");
+        ASSERT_EQ(run(input + " --every-md 10 --listing l.csv"), 0) << file("err");
+        EXPECT_EQ(file("out"), table) << "the results table does not change";
+        EXPECT_EQ(file("err"), messages);
+        ASSERT_EQ(run(input + " --listing stations.csv"), 0);
+        const std::vector<Row> rows = csvRows(file("l.csv")),
+                               stations = csvRows(file("stations.csv"));
+        ASSERT_EQ(stations.size(), md.size() + 1);
+        ASSERT_EQ(
+            rows.size(), 2 + std::floor(md.back() / 10.0) + (std::fmod(md.back(), 10.0) != 0.0));
+
+        std::size_t stationRows = 0;
+        for (std::size_t k = 1; k < rows.size(); ++k) {
+            const rotated::Vec want = independent.at(number(rows[k][0]));
+            EXPECT_NEAR(number(rows[k][3]), want.d, 1e-6) << rows[k][0];
+            EXPECT_NEAR(number(rows[k][4]), want.n, 1e-6) << rows[k][0];
+            EXPECT_NEAR(number(rows[k][5]), want.e, 1e-6) << rows[k][0];
+            for (std::size_t i = 1; i < stations.size(); ++i) {
+                if (stations[i][0] == rows[k][0]) {
+                    EXPECT_EQ(values(rows[k]), values(stations[i]))
+                        << "a station's row to the last digit";
+                    ++stationRows;
+                }
+            }
+        }
+        EXPECT_GE(stationRows, 2u) << "the first and the last station at least";
+
+        // Each row of the results table shows the station listing's depth, true
+        // vertical depth, north and east at its printed digits.
+        std::stringstream out(table);
+        std::size_t i = 2;
+        for (std::string line; std::getline(out, line);) {
+            if (line.size() < 70 || line[10] != '-')
+                continue;
+            ASSERT_LT(i, stations.size());
+            const Row &st = stations[i++];
+            EXPECT_EQ(line.substr(11, 6), cfmt("%6.1f", number(st[0])));
+            EXPECT_EQ(line.substr(35, 8), cfmt("%8.2f", number(st[3])));
+            EXPECT_EQ(line.substr(53, 7), cfmt("%7.2f", number(st[4])));
+            EXPECT_EQ(line.substr(61, 8), cfmt("%8.2f", number(st[5])));
+        }
+        EXPECT_EQ(i, stations.size());
+    }
+}
+
+TEST_F(ListingCli, EveryCrossingOfAWellThatTurnsUpwardAndDepthsItNeverReaches)
+{
+    ASSERT_EQ(run("--stations - --listing stations.csv", kUpward), 0);
+    const std::string table = file("out"), messages = file("err");
+    EXPECT_EQ(
+        run("--stations - --at-tvd 290 --at-tvd 400 --at-md 300 --listing l.csv", kUpward), 1);
+    EXPECT_EQ(file("out"), table);
+    EXPECT_EQ(file("err"),
+        messages
+            + "dravon-cli: Die Seigerteufe 400 m wird von der Bohrung nicht erreicht "
+              "(Seigerteufe 0.00 bis 295.23 m).\n");
+    const std::vector<Row> rows = csvRows(file("l.csv")), stations = csvRows(file("stations.csv"));
+    ASSERT_EQ(rows.size(), 4u) << "the requests that can be met still give their rows";
+    EXPECT_EQ(values(rows[1]), values(stations[4])) << "a station's depth gives that station";
+    EXPECT_EQ(rows[1][12], "Teufe 300 m");
+    for (int k : { 2, 3 }) {
+        EXPECT_EQ(rows[k][12], "Seigerteufe 290 m");
+        EXPECT_EQ(rows[k][3], "290.000000");
+    }
+    EXPECT_LT(number(rows[2][1]), 90.0) << "on the way down";
+    EXPECT_GT(number(rows[3][1]), 90.0) << "on the way up again";
+
+    EXPECT_EQ(run("--stations - --at-md 700.01 --listing l.csv", kUpward), 1);
+    for (const char *bad : { "--at-md 200", "--listing l.txt", "--listing l.csv --unit yd",
+             "--listing l.csv --every-md 0", "--listing l.csv --at-tvd 1,5",
+             "--listing l.csv --section-azimuth 361", "--listing /no/such/folder/l.csv" })
+        EXPECT_EQ(run(std::string("--stations - ") + bad, kUpward), 2) << bad;
+    EXPECT_NE(file("err").find("Die Liste /no/such/folder/l.csv kann nicht geschrieben werden."),
+        std::string::npos);
+}

@@ -1,0 +1,149 @@
+// The numeric trajectory against a tangent turned about the dogleg axis: stations,
+// points along the arcs with their direction, every crossing of a true vertical depth,
+// station depths that give the stations themselves, and where a run stops.
+#include "core/cformat.h"
+#include "core/scriptedprompter.h"
+#include "core/survey.h"
+#include "tests/support/rotatedtangent.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+struct Surveyed
+{
+    SurveyData s;
+    ScriptedPrompter p;
+
+    explicit Surveyed(const StringList &lines)
+    {
+        s.m_Eingabe = lines;
+        s.berechnung(p);
+    }
+    const traj::Trajectory &t() const { return s.trajectory(); }
+
+    // The same stations as the run held them.
+    rotated::Path independent() const
+    {
+        std::vector<double> md, inc, azi;
+        for (int i = 0; i < s.m_MaxWerte; ++i) {
+            md.push_back(s.m_Teufe[i]);
+            inc.push_back(s.m_Phi[i]);
+            azi.push_back(s.m_Theta[i]);
+        }
+        return rotated::Path(md, inc, azi);
+    }
+};
+
+// Builds, turns and drops at random, every seventh interval straight; with `upward` the
+// hole goes beyond the horizontal.
+StringList randomSurvey(unsigned seed, bool upward)
+{
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> step(5.0, 60.0), change(-6.0, 6.0), turn(-15.0, 15.0);
+    StringList lines;
+    double md = 0, inc = 0, azi = 360.0 * seed / 7.0;
+    for (int i = 0; i < 120; ++i) {
+        md += step(rng);
+        if (i % 7 != 3) {
+            inc = std::clamp(
+                inc + change(rng) + ((upward && i > 40 ? 110.0 : 45.0) - inc) * 0.05, 0.0, 180.0);
+            azi = std::fmod(azi + turn(rng) + 360.0, 360.0);
+        }
+        lines.push_back(cfmt("%.2f %.3f %.3f", md, inc, azi));
+    }
+    return lines;
+}
+
+void expectAt(const traj::Point &p, const rotated::Vec &want, const std::string &where)
+{
+    EXPECT_NEAR(p.tvd, want.d, 1e-6) << where;
+    EXPECT_NEAR(p.north, want.n, 1e-6) << where;
+    EXPECT_NEAR(p.east, want.e, 1e-6) << where;
+}
+
+const StringList kUpward = { "100 0 0", "200 30 90", "300 60 90", "400 85 90", "500 100 90",
+    "600 120 90", "700 140 90" };
+
+} // namespace
+
+TEST(Trajectory, StationsAndPointsAlongTheArcsAgreeWithARotatedTangent)
+{
+    for (unsigned seed : { 1u, 2u, 3u }) {
+        for (bool upward : { false, true }) {
+            const Surveyed r(randomSurvey(seed, upward));
+            const traj::Trajectory &t = r.t();
+            ASSERT_EQ(static_cast<int>(t.stations.size()), r.s.m_MaxWerte);
+            const rotated::Path path = r.independent();
+            for (std::size_t i = 0; i < t.stations.size(); ++i)
+                expectAt(traj::stationPoint(t, i), path.station(i), cfmt("station %zu", i));
+            const double h = 1e-4;
+            for (double md = 0; md <= t.last().md; md += 3.7) {
+                traj::Point p;
+                ASSERT_TRUE(traj::pointAtMd(t, md, p)) << md;
+                expectAt(p, path.at(md), cfmt("seed %u md %g", seed, md));
+                if (p.atStation || md < h || md + h > t.last().md)
+                    continue;
+                // The direction on the arc is the path's own tangent.
+                const rotated::Vec a = path.at(md - h), b = path.at(md + h);
+                const rotated::Vec want = rotated::tangent(p.inclination, p.azimuth);
+                EXPECT_NEAR((b.d - a.d) / (2 * h), want.d, 1e-6) << md;
+                EXPECT_NEAR((b.n - a.n) / (2 * h), want.n, 1e-6) << md;
+                EXPECT_NEAR((b.e - a.e) / (2 * h), want.e, 1e-6) << md;
+            }
+        }
+    }
+}
+
+TEST(Trajectory, EveryCrossingOfATrueVerticalDepth)
+{
+    const Surveyed r(kUpward);
+    const traj::Trajectory &t = r.t();
+    const rotated::Path path = r.independent();
+    double deepest = 0;
+    for (double md = 0; md <= 700; md += 0.01)
+        deepest = std::max(deepest, path.at(md).d);
+    for (double target : { 50.0, 250.0, 380.0, deepest - 0.5, deepest - 1e-3 }) {
+        int changes = 0; // sign changes along a fine sampling of the independent path
+        for (double md = 0.05; md <= 700.0; md += 0.05)
+            changes += (path.at(md - 0.05).d < target) != (path.at(md).d < target);
+        const std::vector<traj::Point> found = traj::pointsAtTvd(t, target);
+        EXPECT_EQ(static_cast<int>(found.size()), changes) << "target " << target;
+        for (std::size_t k = 0; k < found.size(); ++k) {
+            EXPECT_NEAR(found[k].tvd, target, 1e-9);
+            expectAt(found[k], path.at(found[k].md), cfmt("crossing at %g", found[k].md));
+            EXPECT_TRUE(k == 0 || found[k].md > found[k - 1].md);
+        }
+    }
+    // The last station's depth: once on the way down, then the station itself.
+    const std::vector<traj::Point> atLast = traj::pointsAtTvd(t, t.last().tvd);
+    ASSERT_EQ(atLast.size(), 2u);
+    EXPECT_LT(atLast[0].md, 400.0);
+    EXPECT_TRUE(atLast[1].atStation);
+    EXPECT_TRUE(traj::pointsAtTvd(t, deepest + 0.01).empty());
+    EXPECT_EQ(traj::pointsAtTvd(t, 0.0).size(), 1u) << "the surface, once";
+}
+
+TEST(Trajectory, StationDepthsGiveTheStationsAndRunsRecordWhereTheyStopped)
+{
+    const Surveyed r({ "100 0 0", "200 10 45", "1234.56 20 90", "1300 21 91" });
+    traj::Point p;
+    // The depth as typed, not as single precision holds it, is the station.
+    ASSERT_TRUE(traj::pointAtMd(r.t(), 1234.56, p));
+    EXPECT_TRUE(p.atStation);
+    EXPECT_EQ(p.east, r.t().stations[3].east);
+    EXPECT_TRUE(traj::pointAtMd(r.t(), 1300.0, p));
+    EXPECT_FALSE(traj::pointAtMd(r.t(), 1300.01, p));
+    EXPECT_FALSE(traj::pointAtMd(r.t(), -0.01, p));
+    EXPECT_EQ(r.t().stop.kind, traj::StopKind::None);
+
+    const Surveyed bent({ "100 0 0", "200 10 0", "300 120 15" });
+    const traj::Stop &stop = bent.t().stop;
+    EXPECT_EQ(stop.kind, traj::StopKind::DoglegTooLarge);
+    EXPECT_EQ(stop.station, 3);
+    EXPECT_EQ(stop.inclination, 120.0);
+    EXPECT_EQ(bent.t().stations.size(), 3u) << "the stations before the abort stay";
+    EXPECT_FALSE(traj::pointAtMd(bent.t(), 250.0, p));
+}
