@@ -43,6 +43,7 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
     , m_doc(&doc)
     , m_prompter(&prompter)
     , m_ui(&ui)
+    , m_printer(QPrinter::HighResolution)
 {
     initShellResources();
     setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
@@ -263,11 +264,17 @@ int CMainFrame::printActiveView(QPrinter &printer)
     return m_textView->print(printer);
 }
 
+int CMainFrame::printPageCount()
+{
+    return qobject_cast<CGrafik *>(m_activeView) ? 1 : m_textView->OnPreparePrinting(m_printer);
+}
+
 void CMainFrame::OnFilePrint()
 {
-    const int maxPage = qobject_cast<CGrafik *>(m_activeView) ? 1 : m_textView->OnPreparePrinting();
+    // The dialog offers every page and presets the range to all of them.
+    const int maxPage = printPageCount();
     m_printer.setPrintRange(QPrinter::AllPages);
-    m_printer.setFromTo(0, 0);
+    m_printer.setFromTo(1, maxPage);
     if (!m_ui->printDialog(m_printer, maxPage))
         return;
     printActiveView(m_printer);

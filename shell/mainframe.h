@@ -73,6 +73,8 @@ public:
 
     // Prints the active view on `printer` without any dialog; returns the page count.
     int printActiveView(QPrinter &printer);
+    // The pages a print of the active view on the frame's printer has.
+    int printPageCount();
 
     // Initialises both views again (after a document was opened).
     void initialUpdateViews();
