@@ -10,6 +10,7 @@
 #include "shell/documentfilter.h"
 #include "shell/frameui.h"
 #include "shell/helppage.h"
+#include "shell/helpwindow.h"
 #include "shell/pagemargins.h"
 #include "shell/shellresources.h"
 #include "textview/dravonview.h"
@@ -20,15 +21,27 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
 namespace {
+
+// The program's settings, where the recent-file list is kept too.
+QSettings programSettings()
+{
+    return QSettings(
+        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"));
+}
+
+const QString kWindowGroup = QStringLiteral("Settings");
 
 bool isDocumentFile(const QUrl &url)
 {
@@ -65,11 +78,39 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
 
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
     updateTitle();
-    resize(800, 600);
+    restoreWindowSettings();
     updateCommandUi();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::restoreWindowSettings()
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(kWindowGroup);
+    // Qt moves a remembered window that would lie off the screens back onto one.
+    if (!restoreGeometry(settings.value(QStringLiteral("Window")).toByteArray())) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+        // 800 x 600 where there is room; on a small or strongly scaled screen what is
+        // left after room for the window frame, so the status bar stays in sight.
+        const QSize room = available.size() - QSize(16, 48);
+        const QSize size = QSize(800, 600).boundedTo(room).expandedTo(minimumSizeHint());
+        resize(size);
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2 + 16));
+    }
+    if (settings.value(QStringLiteral("View"), int(TextViewId)).toInt() == GraphViewId)
+        SwitchView(GraphViewId);
+}
+
+void CMainFrame::saveWindowSettings() const
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(kWindowGroup);
+    settings.setValue(QStringLiteral("Window"), saveGeometry());
+    settings.setValue(QStringLiteral("View"),
+        int(qobject_cast<CGrafik *>(m_activeView) ? GraphViewId : TextViewId));
+}
 
 void CMainFrame::updateTitle()
 {
@@ -230,10 +271,14 @@ bool CMainFrame::saveModified()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (saveModified())
+    if (saveModified()) {
+        saveWindowSettings();
+        if (m_help)
+            m_help->close();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
@@ -319,8 +364,27 @@ void CMainFrame::OnGrafiklupe()
 void CMainFrame::OnHilfe()
 {
     const QString page = m_helpPage.isEmpty() ? findHelpPage() : m_helpPage;
-    if (page.isEmpty() || !QFileInfo(page).isFile() || !m_ui->openWithDesktop(page))
+    if (page.isEmpty() || !QFileInfo(page).isFile()) {
         m_prompter->message("Onlinehilfe nicht gefunden!");
+        return;
+    }
+    const bool first = !m_help;
+    if (first) {
+        m_help = new HelpWindow(this);
+        m_help->setExternalOpener([this](const QUrl &url) {
+            m_ui->openWithDesktop(url.isLocalFile() ? url.toLocalFile() : url.toString());
+        });
+    }
+    // A help window that is open keeps its place in the page.
+    if (!m_help->isVisible() && !m_help->openPage(page)) {
+        m_prompter->message("Onlinehilfe nicht gefunden!");
+        return;
+    }
+    if (first)
+        m_help->move(frameGeometry().center() - m_help->rect().center());
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void CMainFrame::OnAppAbout()
