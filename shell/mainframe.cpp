@@ -333,7 +333,11 @@ void CMainFrame::OnFilePrintPreview()
     preview.setWindowTitle(QStringLiteral("Seitenansicht"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
         [this](QPrinter *printer) { printActiveView(*printer); });
-    preview.resize(900, 700);
+    // Large enough to read a page, never larger than the screen.
+    QSize size(900, 700);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    preview.resize(size);
     preview.exec();
 }
 
