@@ -88,17 +88,6 @@ TEST_F(HelpWindowTest, SearchFindsEveryPlaceAndWrapsAround)
     EXPECT_TRUE(prompter.messages().empty());
 }
 
-TEST_F(HelpWindowTest, APageThatWentMissingIsReportedWhenHelpOpensAgain)
-{
-    ASSERT_NE(help, nullptr);
-    help->close();
-    QFile::remove(page);
-    frame->action(ID_HILFE)->trigger();
-    ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_EQ(prompter.messages().front(), "Onlinehilfe nicht gefunden!");
-    EXPECT_FALSE(help->isVisible());
-}
-
 TEST(ShippedHelpPage, LoadsAndEveryLinkInsideItHasItsTarget)
 {
     guiApp();

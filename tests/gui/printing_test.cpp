@@ -13,7 +13,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -338,23 +337,4 @@ TEST_F(ShellTest, PrintDialogPresetsAllPagesOfTheLayoutInUse)
     press(Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(ui.presetRange, std::make_pair(1, 1));
     EXPECT_EQ(pdfPageCount(pdf), 1);
-}
-
-TEST_F(ShellTest, PreviewHasThePagesThePrintHas)
-{
-    // The preview renders through the frame's printer as the print does.
-    for (const TableCase c :
-        { TableCase { 59, QPageLayout::Portrait, 1 }, TableCase { 80, QPageLayout::Landscape, 2 },
-            TableCase { 81, QPageLayout::Landscape, 3 } }) {
-        doc->m_Ergebnisse = tableLines(c.entries);
-        const QString pdf = temp.filePath(QStringLiteral("p%1.pdf").arg(c.entries));
-        setUpPdf(frame->printer(), pdf, c.orientation);
-        QPrintPreviewWidget preview(&frame->printer());
-        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
-            [this](QPrinter *printer) { frame->printActiveView(*printer); });
-        preview.updatePreview();
-        EXPECT_EQ(preview.pageCount(), c.pages) << c.entries;
-        EXPECT_EQ(frame->printActiveView(frame->printer()), c.pages) << c.entries;
-        EXPECT_EQ(pdfPageCount(pdf), c.pages) << c.entries;
-    }
 }

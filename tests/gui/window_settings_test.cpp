@@ -1,8 +1,7 @@
 // The main window on the screen: the first start fits the available area, size,
-// position and view come back at the next start, dialogs open over the main window.
+// position and view come back at the next start.
 #include "guifixture.h"
 
-#include "dialogs/qtprompter.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 #include "textview/dravonview.h"
@@ -10,7 +9,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -47,37 +45,9 @@ TEST_F(ShellTest, SizePositionAndViewComeBackAtTheNextStart)
     EXPECT_FALSE(next.action(ID_VIEW_GRAFIK)->isEnabled());
 
     // Back in the text view, that is what the start after shows.
-    press(Qt::Key_F4);
     next.SwitchView(CMainFrame::TextViewId);
     ASSERT_TRUE(next.close());
     CMainFrame third(*doc, prompter, ui);
     EXPECT_EQ(third.GetActiveView(), static_cast<QWidget *>(third.textView()));
     EXPECT_EQ(third.graphView(), nullptr);
-}
-
-TEST_F(ShellTest, DialogsOpenCentredOverTheMainWindow)
-{
-    frame->setGeometry(QRect(available().topLeft() + QPoint(40, 30), QSize(600, 450)));
-    settle();
-    QtPrompter boxes(frame.get());
-    QPoint aboutCentre;
-    QPoint boxCentre;
-    QTimer::singleShot(50, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        aboutCentre = modal ? modal->geometry().center() : QPoint();
-        if (modal)
-            modal->close();
-    });
-    frame->action(ID_APP_ABOUT)->trigger();
-    QTimer::singleShot(50, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        boxCentre = modal ? modal->geometry().center() : QPoint();
-        if (modal)
-            modal->close();
-    });
-    boxes.message("Eine Meldung");
-    const QPoint centre = frame->geometry().center();
-    EXPECT_LE((aboutCentre - centre).manhattanLength(), 30)
-        << aboutCentre.x() << "," << aboutCentre.y();
-    EXPECT_LE((boxCentre - centre).manhattanLength(), 30) << boxCentre.x() << "," << boxCentre.y();
 }
