@@ -1,12 +1,14 @@
 # Dravon: the two commands of the README, and a few more for developers.
 #   make run   installs what is missing, builds, and starts the program
 #   make test  installs what is missing, builds, and runs every test
+# Warnings are errors here (DRAVON_WERROR); a plain cmake build only reports them.
 BUILD      ?= build
 JOBS       ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 EXAMPLE    ?= examples/example.dvn
+WERROR     ?= -DDRAVON_WERROR=ON
 
-.PHONY: all deps configure build run test test-sanitize bench fuzz-smoke clean
+.PHONY: all deps configure build run test test-release test-sanitize bench fuzz-smoke clean
 
 all: build
 
@@ -14,7 +16,7 @@ deps:
 	@bash tools/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -32,16 +34,23 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The whole tree as packagers build it (Release, -O3), so that the optimiser's own
+# warnings cannot creep in unnoticed, and every test on that build.
+test-release: deps
+	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(WERROR)
+	cmake --build $(BUILD)-release -j $(JOBS)
+	cd $(BUILD)-release && ctest --output-on-failure -j $(JOBS)
+
 # The layers without Qt and their tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAVON_CORE_ONLY=ON \
+	cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDRAVON_CORE_ONLY=ON $(WERROR) \
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAVON_CORE_ONLY=ON \
+	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DDRAVON_CORE_ONLY=ON $(WERROR) \
 		-DDRAVON_BUILD_BENCH=ON -DDRAVON_BUILD_TESTS=OFF
 	cmake --build $(BUILD)-bench -j $(JOBS) --target dravon_bench
 	$(BUILD)-bench/bench/dravon_bench
@@ -50,4 +59,4 @@ fuzz-smoke: deps
 	bash tools/fuzz-smoke
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-bench $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-sanitize $(BUILD)-bench $(BUILD)-fuzz

@@ -300,7 +300,7 @@ void LineEditor::fileRead(const std::string &path, Prompter &prompter)
     m_ListInfo = read.listedInfo;
     m_Name = read.name;
     m_Status = read.status();
-    m_Zeile = " ";
+    m_Zeile.assign(1, ' ');
     m_Markiert = -1;
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
     m_bGeaendert = 1;

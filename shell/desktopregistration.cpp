@@ -20,6 +20,12 @@ bool writeFile(const QString &path, const QByteArray &content)
     return file.write(content) == content.size();
 }
 
+bool fileContains(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains(text);
+}
+
 QByteArray resource(const QString &name)
 {
     QFile file(QStringLiteral(":/dravon/") + name);
@@ -63,7 +69,9 @@ int registerDesktopFiles(const QString &dataHome, const QString &executable)
 
     const QString appDir = dataHome + QStringLiteral("/applications");
     const QString desktopFile = appDir + QStringLiteral("/dravon.desktop");
-    if (!QFileInfo::exists(desktopFile)) {
+    // An entry of an older version, without the print action, is brought up to date;
+    // any other entry that is there stays as it is.
+    if (!QFileInfo::exists(desktopFile) || !fileContains(desktopFile, "[Desktop Action print]")) {
         QByteArray entry = resource(QStringLiteral("dravon.desktop"));
         // A program that is not on the PATH is started by its full name.
         if (!executable.isEmpty()) {

@@ -14,6 +14,7 @@
 #include "shell/shellresources.h"
 #include "textview/dravonview.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -22,9 +23,23 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTranslator>
+#include <QWindow>
 
 #include <clocale>
 #include <cstdio>
+
+namespace {
+
+// Until the window system has put `window` on the screen, and at most two seconds.
+void waitUntilExposed(QWidget &window)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+} // namespace
 
 CDravonApp::CDravonApp(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -109,9 +124,10 @@ int CDravonApp::InitInstance()
         m_screenshots->setFrame(*m_frame);
     }
 
-    // The window is shown first, so that the measurement dialog of a document opened
-    // from the command line sits on it.
+    // The window is shown first, and is on the screen, so that the measurement dialog of
+    // a document opened from the command line centres over it.
     m_frame->show();
+    waitUntilExposed(*m_frame);
     if (!line.file.isEmpty() && !m_frame->openDocumentFile(line.file))
         return 1;
     if (m_screenshots)

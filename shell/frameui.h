@@ -1,5 +1,6 @@
 // The modal questions and outside services of the main frame: the save question with
-// three answers, the file dialogs, the print dialogs and the desktop's viewer. The
+// three answers, the file dialogs, the print dialogs and the desktop's viewer for links
+// that lead out of the help. The
 // program shows real dialogs (qtframeui.h); tests answer from a script.
 #pragma once
 
@@ -25,6 +26,7 @@ public:
     virtual bool printDialog(QPrinter &printer, int maxPage) = 0;
     // The printer set-up dialog on `printer`.
     virtual void printSetup(QPrinter &printer) = 0;
-    // Opens a local file with the desktop's viewer; false when that failed.
+    // Opens a local file or a web address (from a link in the help) with the desktop's
+    // viewer; false when that failed.
     virtual bool openWithDesktop(const QString &path) = 0;
 };

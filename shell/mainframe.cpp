@@ -10,6 +10,7 @@
 #include "shell/documentfilter.h"
 #include "shell/frameui.h"
 #include "shell/helppage.h"
+#include "shell/helpwindow.h"
 #include "shell/pagemargins.h"
 #include "shell/shellresources.h"
 #include "textview/dravonview.h"
@@ -20,15 +21,27 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 
 namespace {
+
+// The program's settings, where the recent-file list is kept too.
+QSettings programSettings()
+{
+    return QSettings(
+        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"));
+}
+
+const QString kWindowGroup = QStringLiteral("Settings");
 
 bool isDocumentFile(const QUrl &url)
 {
@@ -43,6 +56,7 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
     , m_doc(&doc)
     , m_prompter(&prompter)
     , m_ui(&ui)
+    , m_printer(QPrinter::HighResolution)
 {
     initShellResources();
     setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
@@ -64,11 +78,39 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
 
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
     updateTitle();
-    resize(800, 600);
+    restoreWindowSettings();
     updateCommandUi();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::restoreWindowSettings()
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(kWindowGroup);
+    // Qt moves a remembered window that would lie off the screens back onto one.
+    if (!restoreGeometry(settings.value(QStringLiteral("Window")).toByteArray())) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+        // 800 x 600 where there is room; on a small or strongly scaled screen what is
+        // left after room for the window frame, so the status bar stays in sight.
+        const QSize room = available.size() - QSize(16, 48);
+        const QSize size = QSize(800, 600).boundedTo(room).expandedTo(minimumSizeHint());
+        resize(size);
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2 + 16));
+    }
+    if (settings.value(QStringLiteral("View"), int(TextViewId)).toInt() == GraphViewId)
+        SwitchView(GraphViewId);
+}
+
+void CMainFrame::saveWindowSettings() const
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(kWindowGroup);
+    settings.setValue(QStringLiteral("Window"), saveGeometry());
+    settings.setValue(QStringLiteral("View"),
+        int(qobject_cast<CGrafik *>(m_activeView) ? GraphViewId : TextViewId));
+}
 
 void CMainFrame::updateTitle()
 {
@@ -233,10 +275,14 @@ bool CMainFrame::saveModified()
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    if (saveModified())
+    if (saveModified()) {
+        saveWindowSettings();
+        if (m_help)
+            m_help->close();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
@@ -267,11 +313,17 @@ int CMainFrame::printActiveView(QPrinter &printer)
     return m_textView->print(printer);
 }
 
+int CMainFrame::printPageCount()
+{
+    return qobject_cast<CGrafik *>(m_activeView) ? 1 : m_textView->OnPreparePrinting(m_printer);
+}
+
 void CMainFrame::OnFilePrint()
 {
-    const int maxPage = qobject_cast<CGrafik *>(m_activeView) ? 1 : m_textView->OnPreparePrinting();
+    // The dialog offers every page and presets the range to all of them.
+    const int maxPage = printPageCount();
     m_printer.setPrintRange(QPrinter::AllPages);
-    m_printer.setFromTo(0, 0);
+    m_printer.setFromTo(1, maxPage);
     if (!m_ui->printDialog(m_printer, maxPage))
         return;
     printActiveView(m_printer);
@@ -285,7 +337,11 @@ void CMainFrame::OnFilePrintPreview()
     preview.setWindowTitle(QStringLiteral("Seitenansicht"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
         [this](QPrinter *printer) { printActiveView(*printer); });
-    preview.resize(900, 700);
+    // Large enough to read a page, never larger than the screen.
+    QSize size(900, 700);
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    preview.resize(size);
     preview.exec();
 }
 
@@ -316,8 +372,27 @@ void CMainFrame::OnGrafiklupe()
 void CMainFrame::OnHilfe()
 {
     const QString page = m_helpPage.isEmpty() ? findHelpPage() : m_helpPage;
-    if (page.isEmpty() || !QFileInfo(page).isFile() || !m_ui->openWithDesktop(page))
+    if (page.isEmpty() || !QFileInfo(page).isFile()) {
         m_prompter->message("Onlinehilfe nicht gefunden!");
+        return;
+    }
+    const bool first = !m_help;
+    if (first) {
+        m_help = new HelpWindow(this);
+        m_help->setExternalOpener([this](const QUrl &url) {
+            m_ui->openWithDesktop(url.isLocalFile() ? url.toLocalFile() : url.toString());
+        });
+    }
+    // A help window that is open keeps its place in the page.
+    if (!m_help->isVisible() && !m_help->openPage(page)) {
+        m_prompter->message("Onlinehilfe nicht gefunden!");
+        return;
+    }
+    if (first)
+        m_help->move(frameGeometry().center() - m_help->rect().center());
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void CMainFrame::OnAppAbout()

@@ -17,6 +17,7 @@ class CDravonDoc;
 class CDravonView;
 class CGrafik;
 class FrameUi;
+class HelpWindow;
 class Prompter;
 class QLabel;
 class QMenu;
@@ -73,9 +74,20 @@ public:
 
     // Prints the active view on `printer` without any dialog; returns the page count.
     int printActiveView(QPrinter &printer);
+    // The pages a print of the active view on the frame's printer has.
+    int printPageCount();
 
     // Initialises both views again (after a document was opened).
     void initialUpdateViews();
+
+    // The help window, once F1 or the help menu opened it (null before).
+    HelpWindow *helpWindow() const { return m_help; }
+
+    // Size, position and view of the last session; on the first start a size that fits
+    // the screen's available area, centred on it. Called by the constructor.
+    void restoreWindowSettings();
+    // Keeps size, position and the active view for the next start (on closing).
+    void saveWindowSettings() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -113,6 +125,7 @@ private:
     Prompter *m_prompter;
     FrameUi *m_ui;
     QString m_helpPage;
+    HelpWindow *m_help = nullptr;
     RecentFileList m_recent;
     QPrinter m_printer;
 

@@ -83,7 +83,10 @@ bool QtFrameUi::openWithDesktop(const QString &path)
             opener->deleteLater();
     });
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
-    opener->start(QStringLiteral("xdg-open"), { QUrl::fromLocalFile(path).toString() });
+    // A web address goes as it is, a file as its file URL.
+    const QUrl given(path);
+    const QUrl url = given.scheme().size() > 1 ? given : QUrl::fromLocalFile(path);
+    opener->start(QStringLiteral("xdg-open"), { url.toString() });
     if (!opener->waitForStarted())
         return false;
     if (!opener->waitForFinished(kAnswerMs))

@@ -5,6 +5,7 @@
 #include "document/dravondoc.h"
 #include "input/lineeditor.h"
 #include "shell/commandids.h"
+#include "shell/helpwindow.h"
 #include "shell/mainframe.h"
 
 #include <QAbstractButton>
@@ -136,6 +137,13 @@ void ScreenshotDriver::start(CMainFrame &frame)
             m_topView = false;
         },
         [this] { save(m_frame, QStringLiteral("top-view.png")); },
+        [this] { m_frame->action(ID_HILFE)->trigger(); },
+        [this] {
+            if (HelpWindow *help = m_frame->helpWindow()) {
+                save(help, QStringLiteral("help-window.png"));
+                help->close();
+            }
+        },
         [this] {
             // The tour changed the view choice; nothing is to be saved.
             m_frame->document().SetModifiedFlag(false);

@@ -6,6 +6,7 @@
 //   graph-view.png          the graph view (side view)
 //   graph-zoom.png          the graph view with "Grafik Lupe an"
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
+//   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the
 // command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free
 // format: the tour then starts with "Daten ändern" on the stations read from it.

@@ -118,17 +118,25 @@ void CDravonView::paintEvent(QPaintEvent *event)
     tablepage::drawScreen(dc, m_doc->m_Ergebnisse, first, last);
 }
 
-int CDravonView::OnPreparePrinting() const
+namespace {
+
+int printLinesPerPage(const QPrinter &printer)
 {
-    return tablepage::pageCount(static_cast<int>(m_doc->m_Ergebnisse.size()), 59);
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    return tablepage::linesPerPage(area.width(), area.height());
+}
+
+} // namespace
+
+int CDravonView::OnPreparePrinting(const QPrinter &printer) const
+{
+    return tablepage::pageCount(
+        static_cast<int>(m_doc->m_Ergebnisse.size()), printLinesPerPage(printer));
 }
 
 int CDravonView::print(QPrinter &printer)
 {
-    const int n = static_cast<int>(m_doc->m_Ergebnisse.size());
-    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int lines = tablepage::linesPerPage(area.width(), area.height());
-    const int pages = tablepage::pageCount(n, lines);
+    const int pages = OnPreparePrinting(printer);
     int from = 1;
     int to = pages;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -142,12 +150,16 @@ int CDravonView::print(QPrinter &printer)
     if (!painter.begin(&printer))
         return 0;
     const std::string title = m_doc->titleText();
+    const int lines = printLinesPerPage(printer);
+    PainterDrawContext dc(painter);
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int width = static_cast<int>(area.width() / PainterDrawContext::pixelsPerUnitX(printer));
+    const DrawFont font = tablepage::printFont(dc, m_doc->m_Ergebnisse, title, width);
     int printed = 0;
     for (int page = from; page <= to; ++page) {
         if (printed > 0)
             printer.newPage();
-        PainterDrawContext dc(painter);
-        tablepage::drawPage(dc, m_doc->m_Ergebnisse, title, page, lines);
+        tablepage::drawPage(dc, m_doc->m_Ergebnisse, title, page, lines, font);
         ++printed;
     }
     painter.end();

@@ -20,11 +20,13 @@ public:
     // Sets the scroll sizes for the current table.
     void OnInitialUpdate();
 
-    // The number of pages the print dialog offers: as many as 59 lines a page need.
-    int OnPreparePrinting() const;
+    // The number of pages a print on `printer` has, for the print dialog to offer: as
+    // many as the lines a page of its current page layout holds need.
+    int OnPreparePrinting(const QPrinter &printer) const;
 
     // Prints the table on `printer`, the pages of the printer's page range or all of
-    // them, with 59 lines a page when the printable area is taller than wide, else 40.
+    // them, with 59 lines a page when the printable area is taller than wide, else 40,
+    // in a font narrow enough for the widest row to fit across the printable area.
     // Returns the number of pages printed (0 when the printer could not be opened).
     int print(QPrinter &printer);
 

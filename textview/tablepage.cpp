@@ -14,7 +14,7 @@ int linesPerPage(int width, int height)
 
 int pageCount(int entries, int lines)
 {
-    return entries / lines + 1;
+    return std::max(1, (entries + lines - 1) / lines);
 }
 
 namespace {
@@ -71,10 +71,25 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     return { std::max(kMinWidth, widest + 2 * font.w()), std::max(kMinHeight, (n + 1) * font.h()) };
 }
 
-void drawPage(
-    DrawContext &dc, const StringList &entries, const std::string &title, int page, int lines)
+DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string &title, int width)
 {
-    FontScope font(dc, kPrintFont);
+    const std::string header = cfmt("Dokument:%s", title.c_str());
+    DrawFont font = kPrintFont;
+    for (; font.height > kSmallestPrintHeight; --font.height) {
+        FontScope scope(dc, font);
+        int widest = scope.w() + dc.textExtent(header).cx;
+        for (const std::string &entry : entries)
+            widest = std::max(widest, 3 * scope.w() + dc.textExtent(entry).cx);
+        if (widest <= width)
+            break;
+    }
+    return font;
+}
+
+void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
+    int lines, const DrawFont &printFont)
+{
+    FontScope font(dc, printFont);
     const int n = static_cast<int>(entries.size());
     const int iStart = (page - 1) * lines;
     const int iEnd = page * lines;

@@ -23,10 +23,16 @@ inline constexpr int kMinHeight = 11000;
 // `height` are the printable area's size (both positive).
 int linesPerPage(int width, int height);
 
-// Pages of a run over `entries` lines with `lines` per page: always one more than the
-// number of whole pages, so a table of exactly one page's lines gets a second page that
-// carries only the header.
+// Pages of a run over `entries` lines with `lines` per page: as many as the lines fill,
+// and one page with only the header for an empty table. No page is left empty.
 int pageCount(int entries, int lines);
+
+// The printer font for a printable area `width` logical units wide: the 4.4 mm font
+// when the widest row (three letters of indent and the longest entry) and the header
+// fit across, else the largest smaller height down to kSmallestPrintHeight at which they
+// do. The columns stay as they are; only the letters get narrower.
+inline constexpr int kSmallestPrintHeight = 30;
+DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string &title, int width);
 
 // Draws every entry of the table at (w, -i*h) in the screen font; w and h are the
 // width and height of "W". Rows outside [firstRow, lastRow] are skipped (they would
@@ -40,9 +46,9 @@ int screenRowHeight(DrawContext &dc);
 // The scroll extent that holds every line of the table: at least kMinWidth x kMinHeight.
 DrawSize screenExtent(DrawContext &dc, const StringList &entries);
 
-// Page `page` (from 1) of a print run with `lines` lines a page. `title` is the
-// document's title (Windows-1252).
-void drawPage(
-    DrawContext &dc, const StringList &entries, const std::string &title, int page, int lines);
+// Page `page` (from 1) of a print run with `lines` lines a page in `font` (see
+// printFont). `title` is the document's title (Windows-1252).
+void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
+    int lines, const DrawFont &font = kPrintFont);
 
 } // namespace tablepage

@@ -136,8 +136,8 @@ TEST(CScan, PlainDecimalsRoundLikeStrtof)
         std::string digits = std::to_string(n >> (rng() % 50));
         if (decimals > 0) {
             while (static_cast<int>(digits.size()) <= decimals)
-                digits.insert(0, "0");
-            digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
+                digits.insert(digits.begin(), '0');
+            digits.insert(digits.end() - decimals, '.');
         }
         texts.push_back((rng() % 4 == 0 ? "-" : "") + digits);
     }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -20,6 +21,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 // Readable failure messages for Qt strings.
 QT_BEGIN_NAMESPACE
@@ -67,6 +69,7 @@ public:
     QStringList questions; // titles the save question named
     int printDialogs = 0;
     int lastMaxPage = 0;
+    std::pair<int, int> presetRange; // the pages the print dialog was preset to
     QStringList opened; // files handed to the desktop's viewer
 
     SaveAnswer askSaveChanges(const QString &title) override
@@ -80,10 +83,11 @@ public:
     }
     QString openFileName() override { return take(openNames); }
     QString saveFileName(const QString &) override { return take(saveNames); }
-    bool printDialog(QPrinter &, int maxPage) override
+    bool printDialog(QPrinter &printer, int maxPage) override
     {
         ++printDialogs;
         lastMaxPage = maxPage;
+        presetRange = { printer.fromPage(), printer.toPage() };
         return printAccepted;
     }
     void printSetup(QPrinter &) override { }

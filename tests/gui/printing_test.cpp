@@ -14,9 +14,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -52,12 +56,14 @@ TEST_P(TablePrinting, GivesTheExpectedPageCount)
     EXPECT_EQ(pdfPageCount(pdf), c.pages);
 }
 
+// A table of exactly one, two or one landscape page's lines no longer gets a further page
+// with only the header (59 -> 1, 118 -> 2, 40 -> 1 pages).
 INSTANTIATE_TEST_SUITE_P(PortraitAndLandscape, TablePrinting,
     ::testing::Values(TableCase { 0, QPageLayout::Portrait, 1 },
-        TableCase { 58, QPageLayout::Portrait, 1 }, TableCase { 59, QPageLayout::Portrait, 2 },
-        TableCase { 60, QPageLayout::Portrait, 2 }, TableCase { 118, QPageLayout::Portrait, 3 },
-        TableCase { 100, QPageLayout::Landscape, 3 }, TableCase { 40, QPageLayout::Landscape, 2 },
-        TableCase { 39, QPageLayout::Landscape, 1 }));
+        TableCase { 58, QPageLayout::Portrait, 1 }, TableCase { 59, QPageLayout::Portrait, 1 },
+        TableCase { 60, QPageLayout::Portrait, 2 }, TableCase { 118, QPageLayout::Portrait, 2 },
+        TableCase { 100, QPageLayout::Landscape, 3 }, TableCase { 40, QPageLayout::Landscape, 1 },
+        TableCase { 39, QPageLayout::Landscape, 1 }, TableCase { 80, QPageLayout::Landscape, 2 }));
 
 TEST_F(ShellTest, PrintCommandOffersTheCountFor59LinesAndPrintsAfterTheDialog)
 {
@@ -140,7 +146,7 @@ TEST(TableLayout, LinesPerPageAndPageCount)
     EXPECT_EQ(tablepage::linesPerPage(2770, 1900), 40);
     EXPECT_EQ(tablepage::linesPerPage(2000, 2000), 40); // square counts as landscape
     EXPECT_EQ(tablepage::pageCount(0, 59), 1);
-    EXPECT_EQ(tablepage::pageCount(59, 59), 2);
+    EXPECT_EQ(tablepage::pageCount(59, 59), 1); // was 2: a trailing page with only the header
     EXPECT_EQ(tablepage::pageCount(100, 40), 3);
 }
 
@@ -233,4 +239,102 @@ TEST_F(ShellTest, ScrollRangeReachesTheLastOf3000Lines)
         for (int x = 0; x < image.width(); ++x)
             ink += qGray(image.pixel(x, y)) < 128;
     EXPECT_GT(ink, 2000);
+}
+
+// ---- the widest row on paper ----
+
+TEST(TableLayout, PrintFontShrinksJustEnoughForTheWidestRow)
+{
+    RecordingDrawContext dc;
+    const auto rowWidth = [](int height, size_t length) {
+        return 3 * (height * 6 / 10) + static_cast<int>(length) * height * 6 / 10;
+    };
+    for (size_t length : { 40u, 70u, 76u, 90u }) {
+        const StringList entries { "kurz", std::string(length, 'X'), "auch kurz" };
+        for (int width : { 1900, 2000, 2870 }) {
+            const DrawFont font = tablepage::printFont(dc, entries, "t.dvn", width);
+            EXPECT_EQ(font.face, tablepage::kPrintFont.face);
+            EXPECT_EQ(font.weight, tablepage::kPrintFont.weight);
+            ASSERT_LE(font.height, 44);
+            ASSERT_GE(font.height, tablepage::kSmallestPrintHeight);
+            if (font.height > tablepage::kSmallestPrintHeight) {
+                EXPECT_LE(rowWidth(font.height, length), width) << length << " " << width;
+            }
+            if (font.height < 44) {
+                EXPECT_GT(rowWidth(font.height + 1, length), width) << length << " " << width;
+            }
+        }
+    }
+    EXPECT_EQ(dc.font(), DrawFont {});
+}
+
+namespace {
+
+// The bounding boxes of every word pdftotext finds in `pdf`, in points.
+std::vector<QRectF> wordBoxes(const QString &pdf)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+        return {};
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+    std::vector<QRectF> boxes;
+    auto it = word.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        boxes.emplace_back(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    return boxes;
+}
+
+constexpr double kPointsPerMm = 72.0 / 25.4;
+
+} // namespace
+
+TEST_F(ShellTest, TheExampleTableFitsInsideA4WithFiveMillimetreHardwareMargins)
+{
+    ASSERT_TRUE(doc->OnOpenDocument(
+        QString::fromLocal8Bit(qgetenv("DRAVON_EXAMPLES")) + QStringLiteral("/example.dvn")));
+    ASSERT_GT(doc->m_Ergebnisse.size(), 5u);
+    const QString pdf = temp.filePath(QStringLiteral("a4.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+    const int pages = frame->printActiveView(printer);
+    ASSERT_EQ(pdfPageCount(pdf), pages);
+
+    const std::vector<QRectF> words = wordBoxes(pdf);
+    ASSERT_GT(words.size(), 20u) << "pdftotext (poppler-utils) is needed";
+    QRectF ink;
+    for (const QRectF &box : words)
+        ink = ink.united(box);
+    EXPECT_GE(ink.left(), 5 * kPointsPerMm);
+    EXPECT_LE(ink.right(), 205 * kPointsPerMm);
+    EXPECT_LE(ink.bottom(), 292 * kPointsPerMm);
+    // Only as much smaller as needed: the widest row still spans most of the page.
+    EXPECT_GE(ink.right(), 195 * kPointsPerMm);
+}
+
+TEST_F(ShellTest, PrintDialogPresetsAllPagesOfTheLayoutInUse)
+{
+    doc->m_Ergebnisse = tableLines(80);
+    const QString pdf = temp.filePath(QStringLiteral("landscape.pdf"));
+    setUpPdf(frame->printer(), pdf, QPageLayout::Landscape);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(ui.lastMaxPage, 2); // 40 lines a landscape page
+    EXPECT_EQ(ui.presetRange, std::make_pair(1, 2));
+    EXPECT_EQ(pdfPageCount(pdf), 2);
+
+    setUpPdf(frame->printer(), pdf, QPageLayout::Portrait);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(ui.presetRange, std::make_pair(1, 2));
+    EXPECT_EQ(pdfPageCount(pdf), 2);
+    doc->m_Ergebnisse = tableLines(59);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(ui.presetRange, std::make_pair(1, 1));
+    EXPECT_EQ(pdfPageCount(pdf), 1);
 }

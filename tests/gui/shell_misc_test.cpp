@@ -8,7 +8,9 @@
 #include "shell/qtframeui.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QUrl>
@@ -90,6 +92,26 @@ TEST_F(Registration, WritesTheMimePackageDesktopEntryAndIconOnceWhenMissing)
     // Present files are left as they are.
     EXPECT_EQ(registerDesktopFiles(dir.path(), QStringLiteral("/usr/bin/dravon")), 0);
     EXPECT_TRUE(read(QStringLiteral("applications/dravon.desktop")).contains("/opt/dravon dir"));
+}
+
+TEST_F(Registration, TheEntryOffersPrintingAndAnOlderEntryIsUpdated)
+{
+    const QString desktopFile = dir.filePath(QStringLiteral("applications/dravon.desktop"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(desktopFile).absolutePath()));
+    QFile old(desktopFile);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("[Desktop Entry]\nType=Application\nName=dravon\nExec=dravon %f\n");
+    old.close();
+
+    EXPECT_EQ(registerDesktopFiles(dir.path(), QStringLiteral("/opt/bin/dravon")), 3);
+    const QByteArray entry = read(QStringLiteral("applications/dravon.desktop"));
+    EXPECT_TRUE(entry.contains("\nActions=print;\n")) << entry.constData();
+    const qsizetype action = entry.indexOf("\n[Desktop Action print]\n");
+    ASSERT_GT(action, 0);
+    const QByteArray printPart = entry.mid(action);
+    EXPECT_TRUE(printPart.contains("\nName[de]=Drucken\n"));
+    EXPECT_TRUE(printPart.contains("\nExec=/opt/bin/dravon -p %f\n"));
+    EXPECT_TRUE(entry.left(action).contains("\nExec=/opt/bin/dravon %f\n"));
 }
 
 TEST_F(Registration, DoesNothingWhenSwitchedOff)

@@ -16,8 +16,9 @@ inline std::string fixed2(long hundredths, size_t width = 0)
     const long a = negative ? -hundredths : hundredths;
     std::string cents = std::to_string(a % 100);
     if (cents.size() < 2)
-        cents.insert(0, "0");
-    std::string text = (negative ? "-" : "") + std::to_string(a / 100) + "." + cents;
+        cents.insert(cents.begin(), '0');
+    std::string text = negative ? std::string(1, '-') : std::string();
+    text.append(std::to_string(a / 100)).append(1, '.').append(cents);
     if (text.size() < width)
         text.insert(0, width - text.size(), ' ');
     return text;

@@ -1,0 +1,117 @@
+// The help window: pages, links with back and forward, search, links out of the help,
+// and the shipped help page itself.
+#include "guifixture.h"
+
+#include "shell/commandids.h"
+#include "shell/helppage.h"
+#include "shell/helpwindow.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+} // namespace
+
+class HelpWindowTest : public ShellTest
+{
+protected:
+    HelpWindowTest()
+    {
+        page = temp.filePath(QStringLiteral("hilfe.html"));
+        writeFile(page,
+            "<html><body><h1>Hilfe</h1><p>Die Teufe steigt an.</p>"
+            "<p><a href=\"zwei.html\">Weiter</a> <a href=\"https://example.org/x\">Netz</a></p>"
+            "<p>Noch einmal TEUFE.</p></body></html>");
+        writeFile(temp.filePath(QStringLiteral("zwei.html")),
+            "<html><body><p>Zweite Seite</p></body></html>");
+        frame->setHelpPage(page);
+        press(Qt::Key_F1);
+        help = frame->helpWindow();
+    }
+    QString shownFile() const { return help->browser()->source().toLocalFile(); }
+
+    QString page;
+    HelpWindow *help = nullptr;
+};
+
+TEST_F(HelpWindowTest, LinksCanBeFollowedBackAndForward)
+{
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(shownFile(), page);
+    EXPECT_FALSE(help->backButton()->isEnabled());
+    EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Die Teufe steigt an.")));
+
+    emit help->browser()->anchorClicked(QUrl(QStringLiteral("zwei.html")));
+    EXPECT_EQ(shownFile(), temp.filePath(QStringLiteral("zwei.html")));
+    EXPECT_TRUE(help->browser()->toPlainText().contains(QStringLiteral("Zweite Seite")));
+    ASSERT_TRUE(help->backButton()->isEnabled());
+    help->backButton()->click();
+    EXPECT_EQ(shownFile(), page);
+    ASSERT_TRUE(help->forwardButton()->isEnabled());
+    help->forwardButton()->click();
+    EXPECT_EQ(shownFile(), temp.filePath(QStringLiteral("zwei.html")));
+
+    // A web address leaves the help for the desktop's viewer; the page stays.
+    emit help->browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/x")));
+    EXPECT_EQ(ui.opened, QStringList { QStringLiteral("https://example.org/x") });
+    EXPECT_EQ(shownFile(), temp.filePath(QStringLiteral("zwei.html")));
+}
+
+TEST_F(HelpWindowTest, SearchFindsEveryPlaceAndWrapsAround)
+{
+    ASSERT_NE(help, nullptr);
+    QStringList found;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(help->find(QStringLiteral("teufe")));
+        found << help->browser()->textCursor().selectedText();
+    }
+    EXPECT_EQ(found, (QStringList { "Teufe", "TEUFE", "Teufe" }));
+    ASSERT_TRUE(help->find(QStringLiteral("teufe"), true)); // backward, round the start
+    EXPECT_EQ(help->browser()->textCursor().selectedText(), QStringLiteral("TEUFE"));
+
+    help->searchField()->setText(QStringLiteral("Bohrkrone"));
+    emit help->searchField()->returnPressed();
+    EXPECT_EQ(help->searchStatus()->text(), QStringLiteral("„Bohrkrone“ nicht gefunden"));
+    EXPECT_TRUE(prompter.messages().empty());
+}
+
+TEST(ShippedHelpPage, LoadsAndEveryLinkInsideItHasItsTarget)
+{
+    guiApp();
+    const QString path = findHelpPage();
+    ASSERT_FALSE(path.isEmpty()) << "the build tree's share/dravon/help copy is missing";
+    HelpWindow help;
+    ASSERT_TRUE(help.openPage(path));
+    EXPECT_EQ(help.browser()->documentTitle(), QStringLiteral("dravon – Hilfe"));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QSet<QString> targets;
+    static const QRegularExpression id(QStringLiteral("\\bid=\"([^\"]+)\""));
+    for (auto it = id.globalMatch(html); it.hasNext();)
+        targets.insert(it.next().captured(1));
+    static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    int links = 0;
+    for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+        const QString target = it.next().captured(1);
+        EXPECT_TRUE(targets.contains(target)) << target.toStdString();
+    }
+    EXPECT_GE(links, 10);
+    // The page is found by its search: every section's heading.
+    for (const char *word : { "Drucken", "Hilfe", "Fenster", "Meridiankonvergenz" })
+        EXPECT_TRUE(help.find(QString::fromUtf8(word))) << word;
+}
