@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("dravon"),
@@ -50,6 +52,21 @@ QString QtFrameUi::saveFileName(const QString &suggested)
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFrameUi::exportFileName(const QString &suggested, const QStringList &filters, int &filter)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Exportieren"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (filter >= 0 && filter < filters.size())
+        dialog.selectNameFilter(filters.at(filter));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    filter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 
