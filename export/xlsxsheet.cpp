@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <locale.h>
 
 namespace surveyexport {
@@ -54,6 +55,12 @@ namespace {
 
 bool writeXlsx(const std::string &path, const ColumnTable &table, const SheetInfo &info)
 {
+    // A file that cannot be created is found here: the library would also say so on
+    // standard error.
+    if (FILE *probe = std::fopen(path.c_str(), "wb"))
+        std::fclose(probe);
+    else
+        return false;
     const CNumericLocale cLocale;
     lxw_workbook *book = workbook_new(path.c_str());
     if (!book)
