@@ -4,6 +4,7 @@
 #include "shell/documentfilter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -64,6 +65,17 @@ QString QtFrameUi::exportFileName(const QString &suggested, const QStringList &f
     if (filter >= 0 && filter < filters.size())
         dialog.selectNameFilter(filters.at(filter));
     dialog.selectFile(suggested);
+    // Another type gives the name that type's extension ("(*.xlsx)" in the filter).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &f) {
+        const int star = f.lastIndexOf(QStringLiteral("(*."));
+        const QStringList typed = dialog.selectedFiles();
+        if (star < 0 || typed.isEmpty())
+            return;
+        const QString extension = f.mid(star + 2).chopped(1);
+        const QFileInfo name(typed.constFirst());
+        if (!name.fileName().isEmpty() && !name.isDir())
+            dialog.selectFile(name.completeBaseName() + extension);
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     filter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
