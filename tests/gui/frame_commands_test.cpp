@@ -68,8 +68,8 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
             "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …", "--",
-            "&Drucken...\tStrg+P", "Sei&tenansicht",
-            "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
+            "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei",
+            "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard.
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
