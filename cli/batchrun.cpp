@@ -9,15 +9,17 @@
 #include "document/resultsfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
+#include "export/delimitedwriter.h"
+#include "export/exportformats.h"
 #include "graph/pageexport.h"
 #include "input/measurementreader.h"
-#include "listing/csvlisting.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -125,20 +127,41 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // Given options win over what the document file stored.
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
-    std::string listingBytes;
+    std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
-        const listing::Listing rows = listing::buildListing(
+        rows = listing::buildListing(
             doc.trajectory(), options.requests, options.unit, options.sectionAzimuth);
-        for (const std::string &text : rows.faults)
+        for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
-        fault = fault || !rows.faults.empty();
-        listingBytes = listing::csvText(rows);
+        fault = fault || !rows->faults.empty();
     }
 
     int status = fault ? 1 : 0;
-    if (!options.listingFile.empty() && !writeBytes(options.listingFile, listingBytes)) {
-        complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
-        status = 2;
+    surveyexport::ExportInfo info;
+    info.borehole = win1252::toUtf8(doc.m_Name);
+    info.document = options.input == "-" ? std::string() : options.input;
+    if (rows) {
+        info.listing = true;
+        const auto format = surveyexport::exportFormatForPath(options.listingFile);
+        const bool written = format == surveyexport::ExportFormat::Xlsx
+            ? surveyexport::writeExport(options.listingFile, *format, *rows, info)
+            : writeBytes(options.listingFile, surveyexport::listingCsv(*rows));
+        if (!written) {
+            complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
+            status = 2;
+        }
+        info.listing = false;
+    }
+    if (!options.exportFiles.empty()) {
+        const listing::Listing stations
+            = listing::buildListing(doc.trajectory(), {}, options.unit, options.sectionAzimuth);
+        for (const std::string &path : options.exportFiles) {
+            const auto format = surveyexport::exportFormatForPath(path, options.germanCsv);
+            if (!format || !surveyexport::writeExport(path, *format, stations, info)) {
+                complain("Die Exportdatei " + path + " kann nicht geschrieben werden.");
+                status = 2;
+            }
+        }
     }
     const std::string title = doc.titleText();
     if (!options.resultsFile.empty()

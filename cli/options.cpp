@@ -3,9 +3,11 @@
 #include "core/cscan.h"
 #include "core/win1252.h"
 #include "exchange/tablefile.h"
+#include "export/exportformats.h"
 
-#include <charconv>
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -88,16 +90,6 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
     return true;
 }
 
-bool endsWithCsv(const std::string &path)
-{
-    if (path.size() < 5)
-        return false;
-    std::string ext = path.substr(path.size() - 4);
-    for (char &c : ext)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return ext == ".csv";
-}
-
 } // namespace
 
 WellSettings withWellOptions(const CliOptions &o, WellSettings s)
@@ -122,11 +114,13 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view side|top]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view "
+           "side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
            "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
+           "                  [--export PFAD.csv|PFAD.xlsx]... [--export-style de]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -142,7 +136,8 @@ const char *cliUsage()
            "  --view side|top        Seitenansicht (Vorgabe) oder Draufsicht\n"
            "  --name TEXT            Name der Bohrung\n"
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
-           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
+           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
+           "schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
            "  --true-scale           Seitenansicht der Grafik maßstabsgetreu (nicht überhöht)\n"
            "  --save PFAD.dvn        das Dokument wie \"Speichern\" in diese Datei schreiben\n"
@@ -162,13 +157,17 @@ const char *cliUsage()
            "  --sheet NAME|N         Tabellenblatt einer .xlsx-Datei (Vorgabe: das erste)\n"
            "\n"
            "Punkte und Listen der Bahn:\n"
-           "  --listing PFAD.csv     Liste der Bahn als CSV (ohne Anfrage: alle Messpunkte)\n"
+           "  --listing PFAD         Liste der Bahn als .csv oder .xlsx (ohne Anfrage: alle\n"
+           "                         Messpunkte)\n"
            "  --at-md TEUFE          Punkt auf der Bahn bei dieser Teufe (mehrfach möglich)\n"
            "  --at-tvd SEIGERTEUFE   jeder Punkt bei dieser Seigerteufe (mehrfach möglich)\n"
            "  --every-md SCHRITT     Punkte im Abstand SCHRITT vom ersten bis zum letzten Punkt\n"
            "  --section-azimuth GRAD Azimut des Vertikalschnitts (Vorgabe: der Endabweichung)\n"
            "  --unit m|ft            Längen der Liste in Metern (Vorgabe) oder Fuß, Abknickung je\n"
            "                         30 m bzw. je 100 ft; die Ergebnistabelle bleibt in Metern\n"
+           "  --export PFAD          die berechneten Messpunkte als .csv oder .xlsx schreiben\n"
+           "                         (mehrfach möglich; Längen in --unit)\n"
+           "  --export-style de      jede CSV-Datei von --export mit Semikolon und Dezimalkomma\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
            "  --wellhead E,N         Ansatzpunkt: Rechtswert und Hochwert in Metern\n"
@@ -258,10 +257,10 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--sheet erwartet den Namen oder die Nummer eines Tabellenblatts");
             o.sheet = v;
         } else if (a == "--every") {
-            if (!value(v) || !parseChoice(v, {"1", "2", "5", "10"}, o.datenauswahl))
+            if (!value(v) || !parseChoice(v, { "1", "2", "5", "10" }, o.datenauswahl))
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
-            if (!value(v) || !parseChoice(v, {"side", "top"}, o.ansicht))
+            if (!value(v) || !parseChoice(v, { "side", "top" }, o.ansicht))
                 return fail("--view erwartet side oder top");
         } else if (a == "--name") {
             if (!value(v))
@@ -330,9 +329,17 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || !listing::parseUnit(v, o.unit))
                 return fail("--unit erwartet m oder ft");
         } else if (a == "--listing") {
-            if (!value(v) || !endsWithCsv(v))
-                return fail("--listing erwartet einen Dateinamen mit der Endung .csv");
+            if (!value(v) || !surveyexport::exportFormatForPath(v))
+                return fail("--listing erwartet einen Dateinamen mit der Endung .csv oder .xlsx");
             o.listingFile = v;
+        } else if (a == "--export") {
+            if (!value(v) || !surveyexport::exportFormatForPath(v))
+                return fail("--export erwartet einen Dateinamen mit der Endung .csv oder .xlsx");
+            o.exportFiles.push_back(v);
+        } else if (a == "--export-style") {
+            if (!value(v) || v != "de")
+                return fail("--export-style erwartet de (Semikolon und Dezimalkomma)");
+            o.germanCsv = true;
         } else if (a == "--stations") {
             if (!value(v) || v.empty())
                 return fail("--stations erwartet eine Datei");
@@ -368,6 +375,11 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xlsx");
     if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
         return fail("--sheet gilt nur für .xlsx-Dateien");
+    if (o.germanCsv
+        && std::none_of(o.exportFiles.begin(), o.exportFiles.end(), [](const std::string &p) {
+               return surveyexport::exportFormatForPath(p) == surveyexport::ExportFormat::Csv;
+           }))
+        return fail("--export-style gilt nur für --export PFAD.csv");
     if (!o.requests.empty() && o.listingFile.empty())
         return fail("--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv");
     return r;

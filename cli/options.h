@@ -25,9 +25,13 @@ struct CliOptions
     std::vector<listing::Request> requests;
     std::optional<double> sectionAzimuth; // degrees
     listing::Unit unit = listing::Unit::Metre;
-    std::string listingFile;
+    std::string listingFile; // .csv or .xlsx
+    // Export of the computed stations: --export (.csv or .xlsx, repeatable) and
+    // --export-style de for the semicolon and decimal-comma CSV.
+    std::vector<std::string> exportFiles;
+    bool germanCsv = false;
     bool stationsMode = false; // --stations FILE
-    std::string input;         // FILE, "-" for standard input
+    std::string input; // FILE, "-" for standard input
     std::string savePath; // --save: the document file to write
     // Well settings; each one given replaces the value stored in the document.
     std::optional<Wellhead> wellhead;

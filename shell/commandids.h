@@ -13,6 +13,8 @@ enum CommandId {
     ID_GRAFIKLUPE = 32780,
     ID_TABLE_IMPORT = 32801, // "Tabelle importieren …"
     ID_MASSSTABSGETREU = 32781,
+    ID_FILE_EXPORT = 32802, // "Exportieren …"
+    ID_EDIT_COPY = 57634,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -63,6 +63,12 @@ void CMainFrame::createActions()
     addCommand(ID_TABLE_IMPORT, QString::fromUtf8("Tabelle &importieren …"),
         QString::fromUtf8("Liest Messwerte aus einer CSV- oder Excel-Datei in den "
                           "Eingabedialog.\nTabelle importieren"));
+    addCommand(ID_FILE_EXPORT, QString::fromUtf8("E&xportieren …"),
+        QString::fromUtf8("Schreibt die berechneten Messpunkte als CSV- oder Excel-Datei."
+                          "\nExportieren"));
+    addCommand(ID_EDIT_COPY, QStringLiteral("&Kopieren\tStrg+C"),
+        QStringLiteral("Kopiert die berechneten Messpunkte als Tabelle in die "
+                       "Zwischenablage.\nKopieren"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
         QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
@@ -127,6 +133,8 @@ void CMainFrame::createActions()
         });
         m_doc->OnDataChange();
     });
+    connect(action(ID_FILE_EXPORT), &QAction::triggered, this, &CMainFrame::OnFileExport);
+    connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
     connect(
         action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
@@ -173,6 +181,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addSeparator();
     file->addAction(action(ID_TABLE_IMPORT));
+    file->addAction(action(ID_FILE_EXPORT));
     file->addSeparator();
     file->addAction(action(ID_FILE_PRINT));
     file->addAction(action(ID_FILE_PRINT_PREVIEW));
@@ -185,6 +194,8 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_EXIT));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    edit->addAction(action(ID_EDIT_COPY));
+    edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
     edit->addAction(action(ID_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));
@@ -256,7 +267,7 @@ void CMainFrame::createAccelerators()
         int command; // 0: a key that is taken and does nothing
     };
     const Accelerator table[] = {
-        { QKeySequence(Qt::CTRL | Qt::Key_C), 0 },
+        { QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY },
         { QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW },
         { QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN },
         { QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT },
@@ -319,6 +330,9 @@ void CMainFrame::updateCommandUi()
     QAction *zoom = action(ID_GRAFIKLUPE);
     zoom->setEnabled(graphShown);
     zoom->setChecked(m_graphView && m_graphView->isZoomed());
+    // Export and copy need a computed station.
+    action(ID_FILE_EXPORT)->setEnabled(hasTrajectory());
+    action(ID_EDIT_COPY)->setEnabled(hasTrajectory());
     action(ID_VIEW_TOOLBAR)->setChecked(m_toolBar && !m_toolBar->isHidden());
     action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
     updateRecentMenu();

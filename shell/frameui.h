@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
@@ -22,6 +23,12 @@ public:
     virtual QString openFileName() = 0;
     // A file name to save under, starting from `suggested`; empty when cancelled.
     virtual QString saveFileName(const QString &suggested) = 0;
+    // A file to export the computed survey to, starting from `suggested`, with the file
+    // dialog's `filters`; `filter` receives the index of the filter chosen. Empty when
+    // cancelled.
+    virtual QString exportFileName(
+        const QString &suggested, const QStringList &filters, int &filter)
+        = 0;
     // The print dialog on `printer` offering pages 1 to `maxPage`; false when cancelled.
     virtual bool printDialog(QPrinter &printer, int maxPage) = 0;
     // The printer set-up dialog on `printer`.

@@ -119,6 +119,10 @@ private:
     void OnHilfe();
     void OnAppAbout();
     void OnRecentFile(int index);
+    // frameexport.cpp
+    void OnFileExport();
+    void OnEditCopy();
+    bool hasTrajectory() const;
     void updateTitle();
 
     CDravonDoc *m_doc;

@@ -4,6 +4,7 @@
 #include "shell/documentfilter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QUrl>
+
+#include <algorithm>
 
 FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
 {
@@ -50,6 +53,32 @@ QString QtFrameUi::saveFileName(const QString &suggested)
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFrameUi::exportFileName(const QString &suggested, const QStringList &filters, int &filter)
+{
+    QFileDialog dialog(m_parent, QStringLiteral("Exportieren"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    if (filter >= 0 && filter < filters.size())
+        dialog.selectNameFilter(filters.at(filter));
+    dialog.selectFile(suggested);
+    // Another type gives the name that type's extension ("(*.xlsx)" in the filter).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &f) {
+        const int star = f.lastIndexOf(QStringLiteral("(*."));
+        const QStringList typed = dialog.selectedFiles();
+        if (star < 0 || typed.isEmpty())
+            return;
+        const QString extension = f.mid(star + 2).chopped(1);
+        const QFileInfo name(typed.constFirst());
+        if (!name.fileName().isEmpty() && !name.isDir())
+            dialog.selectFile(name.completeBaseName() + extension);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    filter = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
     return dialog.selectedFiles().constFirst();
 }
 

@@ -15,6 +15,8 @@ public:
     SaveAnswer askSaveChanges(const QString &title) override;
     QString openFileName() override;
     QString saveFileName(const QString &suggested) override;
+    QString exportFileName(
+        const QString &suggested, const QStringList &filters, int &filter) override;
     bool printDialog(QPrinter &printer, int maxPage) override;
     void printSetup(QPrinter &printer) override;
     bool openWithDesktop(const QString &path) override;

@@ -65,15 +65,17 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
-    // The table import has its own group after the document commands.
+    // The table import and the export have their own group after the document commands.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "--", "Tabelle &importieren …", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
-            "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
+            "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …", "--",
+            "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei",
+            "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
+    // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard.
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList {
-            "Daten ändern", "Interpolation", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
+        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "Interpolation",
+            "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration.
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an",

@@ -63,6 +63,8 @@ public:
     std::deque<SaveAnswer> saveAnswers; // empty: Cancel
     std::deque<QString> openNames; // empty: cancelled
     std::deque<QString> saveNames; // empty: cancelled
+    std::deque<QString> exportNames; // empty: cancelled
+    int exportFilter = 0; // the file dialog's filter the user picks
     bool printAccepted = true;
     bool desktopOpens = true;
 
@@ -83,6 +85,11 @@ public:
     }
     QString openFileName() override { return take(openNames); }
     QString saveFileName(const QString &) override { return take(saveNames); }
+    QString exportFileName(const QString &, const QStringList &, int &filter) override
+    {
+        filter = exportFilter;
+        return take(exportNames);
+    }
     bool printDialog(QPrinter &printer, int maxPage) override
     {
         ++printDialogs;

@@ -2,7 +2,7 @@
 // and the CSV form.
 #include "core/scriptedprompter.h"
 #include "core/survey.h"
-#include "listing/csvlisting.h"
+#include "export/delimitedwriter.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +80,8 @@ TEST(Listing, RowsOfEveryRequestInDepthOrderWithTheVerticalSection)
     for (const listing::Row &row : east.rows)
         EXPECT_NEAR(row.verticalSection, row.point.east, 1e-9);
     // Rounding leaves no signed zeros (the west section of the vertical part is -0).
-    EXPECT_EQ(listing::csvText(listing::buildListing(t, {}, Unit::Metre, 270.0)).find("-0.000000"),
+    EXPECT_EQ(surveyexport::listingCsv(listing::buildListing(t, {}, Unit::Metre, 270.0))
+                  .find("-0.000000"),
         std::string::npos);
 }
 
@@ -88,9 +89,9 @@ TEST(Listing, FeetAndTheCsvForm)
 {
     const traj::Trajectory &t = example();
     // 500 ft = 152.4 m.
-    const std::string ft = listing::csvText(
+    const std::string ft = surveyexport::listingCsv(
         listing::buildListing(t, { { RequestKind::AtMd, 500 } }, Unit::Foot, 45));
-    const std::string m = listing::csvText(
+    const std::string m = surveyexport::listingCsv(
         listing::buildListing(t, { { RequestKind::AtMd, 152.4 } }, Unit::Metre, 45));
     EXPECT_EQ(ft.substr(0, ft.find("\r\n")),
         "Teufe (ft),Neigung (°),Azimut (°),Seigerteufe (ft),Nord (ft),Ost (ft),Gesamtabweichung "
@@ -113,7 +114,7 @@ TEST(Listing, FeetAndTheCsvForm)
     EXPECT_EQ(b[9], "3.000000");
     EXPECT_EQ(a[9], "3.048000");
 
-    EXPECT_EQ(listing::csvField("Teufe 5 m"), "Teufe 5 m");
-    EXPECT_EQ(listing::csvField("a,b"), "\"a,b\"");
-    EXPECT_EQ(listing::csvField("sagt \"nein\"\r\n"), "\"sagt \"\"nein\"\"\r\n\"");
+    EXPECT_EQ(surveyexport::quotedField("Teufe 5 m", ','), "Teufe 5 m");
+    EXPECT_EQ(surveyexport::quotedField("a,b", ','), "\"a,b\"");
+    EXPECT_EQ(surveyexport::quotedField("sagt \"nein\"\r\n", ','), "\"sagt \"\"nein\"\"\r\n\"");
 }

@@ -1,0 +1,118 @@
+#include "export/columntable.h"
+
+#include "core/cformat.h"
+
+namespace surveyexport {
+
+namespace {
+
+    enum class Quantity {
+        Length, // metres or feet as the listing says
+        Angle, // degrees
+        Dogleg, // degrees per 30 m or per 100 ft
+    };
+
+    struct ColumnSpec
+    {
+        const char *name; // UTF-8
+        Quantity quantity;
+        int decimals;
+        std::optional<double> (*value)(const listing::Row &); // metres and degrees
+    };
+
+    // Every column a listing or an export can have, in their order. A value that a row does
+    // not have (std::nullopt) leaves its cell empty; a column without any value is left out.
+    const ColumnSpec kColumns[] = {
+        { "Teufe", Quantity::Length, 2,
+            [](const listing::Row &r) { return std::optional(r.point.md); } },
+        { "Neigung", Quantity::Angle, 2,
+            [](const listing::Row &r) { return std::optional(r.point.inclination); } },
+        { "Azimut", Quantity::Angle, 2,
+            [](const listing::Row &r) { return std::optional(r.point.azimuth); } },
+        { "Seigerteufe", Quantity::Length, 2,
+            [](const listing::Row &r) { return std::optional(r.point.tvd); } },
+        { "Nord", Quantity::Length, 2,
+            [](const listing::Row &r) { return std::optional(r.point.north); } },
+        { "Ost", Quantity::Length, 2,
+            [](const listing::Row &r) { return std::optional(r.point.east); } },
+        { "Gesamtabweichung", Quantity::Length, 2,
+            [](const listing::Row &r) { return std::optional(r.point.displacement); } },
+        { "Azimut der Abweichung", Quantity::Angle, 2,
+            [](const listing::Row &r) { return std::optional(r.point.displacementAzimuth); } },
+        { nullptr /* the vertical section, named with its azimuth */, Quantity::Length, 2,
+            [](const listing::Row &r) { return std::optional(r.verticalSection); } },
+        { "Abknickung", Quantity::Dogleg, 2,
+            [](const listing::Row &r) { return std::optional(r.point.doglegPer30); } },
+        { "Krümmungsradius", Quantity::Length, 1,
+            [](const listing::Row &r) { return std::optional(r.point.radius); } },
+        { "Teufenverlust", Quantity::Length, 3,
+            [](const listing::Row &r) { return std::optional(r.point.depthLoss); } },
+    };
+
+} // namespace
+
+std::string Column::heading() const
+{
+    return unit.empty() ? name : name + " (" + unit + ")";
+}
+
+std::size_t ColumnTable::rows() const
+{
+    if (columns.empty())
+        return 0;
+    const Column &c = columns.front();
+    return c.isText() ? c.texts.size() : c.numbers.size();
+}
+
+ColumnTable listingTable(const listing::Listing &l, bool withRequest)
+{
+    ColumnTable table;
+    for (const ColumnSpec &spec : kColumns) {
+        Column c;
+        c.name = spec.name ? spec.name : cfmt("Vertikalschnitt bei %.2f°", l.sectionAzimuth);
+        c.decimals = spec.decimals;
+        switch (spec.quantity) {
+        case Quantity::Length:
+            c.unit = listing::unitName(l.unit);
+            break;
+        case Quantity::Angle:
+            c.unit = "°";
+            break;
+        case Quantity::Dogleg:
+            c.unit = listing::doglegUnitName(l.unit);
+            break;
+        }
+        bool any = false;
+        c.numbers.reserve(l.rows.size());
+        for (const listing::Row &row : l.rows) {
+            std::optional<double> v = spec.value(row);
+            if (v) {
+                any = true;
+                if (spec.quantity == Quantity::Length)
+                    v = listing::fromMetres(*v, l.unit);
+                else if (spec.quantity == Quantity::Dogleg)
+                    v = listing::doglegRate(*v, l.unit);
+            }
+            c.numbers.push_back(v);
+        }
+        if (any || l.rows.empty())
+            table.columns.push_back(std::move(c));
+    }
+    if (withRequest) {
+        Column c;
+        c.name = "Anfrage";
+        c.text = true;
+        for (const listing::Row &row : l.rows)
+            c.texts.push_back(row.request);
+        table.columns.push_back(std::move(c));
+    }
+    return table;
+}
+
+ColumnTable stationTable(
+    const traj::Trajectory &t, listing::Unit unit, std::optional<double> sectionAzimuth)
+{
+    return listingTable(listing::buildListing(t, {}, unit, sectionAzimuth), false);
+}
+
+} // namespace surveyexport

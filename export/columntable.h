@@ -1,0 +1,46 @@
+// One column model for every table the program writes out: a heading with its unit, a
+// number of decimals to show and one value per row. The columns of a listing (and so of
+// the station export, which is the listing of the stations) are declared in one place,
+// columntable.cpp.
+#pragma once
+
+#include "listing/listing.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace surveyexport {
+
+struct Column
+{
+    std::string name; // UTF-8: "Teufe"
+    std::string unit; // UTF-8: "m", "°", "°/30 m"; empty for a text column
+    int decimals = 2; // shown in a sheet's number format
+    std::vector<std::optional<double>> numbers; // one per row; empty for a text column
+    std::vector<std::string> texts; // a text column's cells (UTF-8), one per row
+    bool text = false; // the cells are `texts`, not numbers
+
+    bool isText() const { return text; }
+    // "Teufe (m)", or the name alone when there is no unit.
+    std::string heading() const;
+};
+
+struct ColumnTable
+{
+    std::vector<Column> columns;
+
+    std::size_t rows() const;
+};
+
+// The columns of a listing in its unit: measured depth, inclination, azimuth, true
+// vertical depth, north, east, displacement and its azimuth, vertical section, dogleg,
+// radius of curvature and depth loss; `withRequest` adds the request that made each row.
+// A column whose rows all lack a value is left out.
+ColumnTable listingTable(const listing::Listing &listing, bool withRequest);
+
+// The station export: every computed station with its vertical section, no request.
+ColumnTable stationTable(const traj::Trajectory &trajectory, listing::Unit unit,
+    std::optional<double> sectionAzimuth = std::nullopt);
+
+} // namespace surveyexport

@@ -1,0 +1,96 @@
+#include "export/delimitedwriter.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace surveyexport {
+
+TextStyle csvStyle()
+{
+    return {};
+}
+
+TextStyle germanCsvStyle()
+{
+    TextStyle s;
+    s.delimiter = ';';
+    s.decimal = ',';
+    s.byteOrderMark = true;
+    return s;
+}
+
+TextStyle clipboardStyle(char decimal)
+{
+    TextStyle s;
+    s.delimiter = '\t';
+    s.decimal = decimal;
+    s.lineEnd = "\n";
+    return s;
+}
+
+std::string numberText(std::optional<double> value, const TextStyle &style)
+{
+    if (!value || !std::isfinite(*value))
+        return {};
+    char buffer[400];
+    const std::to_chars_result r = style.fixedDecimals
+        ? std::to_chars(
+            buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, *style.fixedDecimals)
+        : std::to_chars(buffer, buffer + sizeof buffer, *value);
+    std::string text(buffer, r.ptr);
+    // A value that is or rounds to zero is written without a sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (style.decimal != '.') {
+        if (const std::size_t at = text.find('.'); at != std::string::npos)
+            text[at] = style.decimal;
+    }
+    return text;
+}
+
+std::string quotedField(const std::string &text, char delimiter)
+{
+    if (text.find_first_of(std::string("\"\r\n") + delimiter) == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string delimitedText(const ColumnTable &table, const TextStyle &style)
+{
+    std::string out;
+    const std::size_t rows = table.rows();
+    out.reserve(24 * table.columns.size() * (rows + 1) + 3);
+    if (style.byteOrderMark)
+        out += "\xEF\xBB\xBF";
+    const auto line = [&](auto field) {
+        for (std::size_t c = 0; c < table.columns.size(); ++c) {
+            if (c > 0)
+                out += style.delimiter;
+            out += field(table.columns[c]);
+        }
+        out += style.lineEnd;
+    };
+    line([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
+    for (std::size_t r = 0; r < rows; ++r) {
+        line([&](const Column &c) {
+            return c.isText() ? quotedField(c.texts[r], style.delimiter)
+                              : numberText(c.numbers[r], style);
+        });
+    }
+    return out;
+}
+
+std::string listingCsv(const listing::Listing &listing)
+{
+    TextStyle style = csvStyle();
+    style.fixedDecimals = 6;
+    return delimitedText(listingTable(listing, true), style);
+}
+
+} // namespace surveyexport

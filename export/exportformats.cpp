@@ -1,0 +1,99 @@
+#include "export/exportformats.h"
+
+#include "export/columntable.h"
+#include "export/delimitedwriter.h"
+#include "export/xlsxsheet.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace surveyexport {
+
+namespace {
+
+    std::string lowerExtension(const std::string &path)
+    {
+        const std::size_t dot = path.find_last_of('.');
+        const std::size_t slash = path.find_last_of('/');
+        if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+            return {};
+        std::string ext = path.substr(dot);
+        std::transform(ext.begin(), ext.end(), ext.begin(),
+            [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+        return ext;
+    }
+
+    const ExportFormatEntry &entryOf(ExportFormat format)
+    {
+        for (const ExportFormatEntry &e : exportFormats())
+            if (e.format == format)
+                return e;
+        return exportFormats().front();
+    }
+
+} // namespace
+
+const std::vector<ExportFormatEntry> &exportFormats()
+{
+    static const std::vector<ExportFormatEntry> formats = {
+        { ExportFormat::Csv, "CSV (*.csv)", ".csv" },
+        { ExportFormat::GermanCsv, "CSV (Semikolon, Dezimalkomma) (*.csv)", ".csv" },
+        { ExportFormat::Xlsx, "Excel-Arbeitsmappe (*.xlsx)", ".xlsx" },
+    };
+    return formats;
+}
+
+std::optional<ExportFormat> exportFormatForPath(const std::string &path, bool germanCsv)
+{
+    const std::string ext = lowerExtension(path);
+    if (ext == ".csv")
+        return germanCsv ? ExportFormat::GermanCsv : ExportFormat::Csv;
+    for (const ExportFormatEntry &e : exportFormats())
+        if (ext == e.extension)
+            return e.format;
+    return std::nullopt;
+}
+
+ExportFormat exportFormatFor(const std::string &path, ExportFormat chosen)
+{
+    const std::string ext = lowerExtension(path);
+    if (ext == entryOf(chosen).extension)
+        return chosen;
+    return exportFormatForPath(path).value_or(chosen);
+}
+
+std::string withExtension(const std::string &path, ExportFormat format)
+{
+    return exportFormatForPath(path) ? path : path + entryOf(format).extension;
+}
+
+bool writeFileBytes(const std::string &path, const std::string &bytes)
+{
+    FILE *f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && written;
+}
+
+bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
+    const ExportInfo &info)
+{
+    const ColumnTable table = listingTable(rows, info.listing);
+    switch (format) {
+    case ExportFormat::Csv:
+        return writeFileBytes(path, delimitedText(table, csvStyle()));
+    case ExportFormat::GermanCsv:
+        return writeFileBytes(path, delimitedText(table, germanCsvStyle()));
+    case ExportFormat::Xlsx: {
+        SheetInfo sheet;
+        sheet.borehole = info.borehole;
+        sheet.document = info.document;
+        sheet.sheetName = info.listing ? "Liste" : "Bahn";
+        return writeXlsx(path, table, sheet);
+    }
+    }
+    return false;
+}
+
+} // namespace surveyexport

@@ -1,0 +1,56 @@
+// The formats the computed survey can be exported in, as the file dialog offers them and
+// as a file name's extension chooses them, and the one function that writes any of them.
+// A new format is one entry in exportFormats() and one case in writeExport(). No Qt.
+#pragma once
+
+#include "listing/listing.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace surveyexport {
+
+enum class ExportFormat {
+    Csv, // comma, decimal point
+    GermanCsv, // semicolon, decimal comma
+    Xlsx,
+};
+
+struct ExportFormatEntry
+{
+    ExportFormat format;
+    const char *filter; // the file dialog's filter, UTF-8: "CSV (*.csv)"
+    const char *extension; // ".csv"
+};
+
+// In the order the file dialog lists them.
+const std::vector<ExportFormatEntry> &exportFormats();
+
+// The format a file name's extension stands for (case ignored); `.csv` is the German
+// CSV when `germanCsv`. Nothing for any other extension.
+std::optional<ExportFormat> exportFormatForPath(const std::string &path, bool germanCsv = false);
+
+// The format for a name chosen in the file dialog with `chosen` as its filter: the
+// filter's own format when the extension fits it or names no format, else the format of
+// the extension.
+ExportFormat exportFormatFor(const std::string &path, ExportFormat chosen);
+
+// `path` with the format's extension added when it has none of the known ones.
+std::string withExtension(const std::string &path, ExportFormat format);
+
+struct ExportInfo
+{
+    std::string borehole; // UTF-8
+    std::string document; // UTF-8; may be empty
+    bool listing = false; // rows of a listing (with the request that made each), not stations
+};
+
+// Writes `rows` to `path` (UTF-8) in `format`; false when the file cannot be written.
+bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
+    const ExportInfo &info);
+
+// Writes bytes to a file; false when it cannot be written completely.
+bool writeFileBytes(const std::string &path, const std::string &bytes);
+
+} // namespace surveyexport

@@ -1,0 +1,223 @@
+// The batch tool's export of the computed stations as a user calls it: every bundled
+// example as CSV and .xlsx against an independent minimum-curvature path on the same
+// single-precision stations and against the printed results table, the German CSV
+// against the plain one, and the exit status of a file that cannot be written.
+#include "core/cformat.h"
+#include "core/scriptedprompter.h"
+#include "core/win1252.h"
+#include "document/docfile.h"
+#include "exchange/stationmapping.h"
+#include "exchange/xlsxfile.h"
+#include "input/measurementfile.h"
+#include "input/measurementreader.h"
+#include "tests/support/rotatedtangent.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// Lines split at `delimiter`; the exported headings and numbers hold no quotes.
+Rows split(const std::string &bytes, char delimiter)
+{
+    Rows rows;
+    std::size_t from = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2) {
+        std::stringstream line(bytes.substr(from, end - from));
+        rows.emplace_back();
+        for (std::string field; std::getline(line, field, delimiter);)
+            rows.back().push_back(field);
+    }
+    EXPECT_EQ(from, bytes.size()) << "every line ends with CR LF";
+    return rows;
+}
+
+double number(const std::string &text)
+{
+    double value = NAN;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(r.ptr, text.data() + text.size()) << text;
+    return value;
+}
+
+class ExportCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()), 0);
+    }
+    void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + dir).c_str()), 0); }
+
+    int run(const std::string &args)
+    {
+        const int raw = std::system(
+            ("cd " + dir + " && '" DRAVON_CLI "' " + args + " </dev/null >out 2>err").c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::string file(const std::string &name)
+    {
+        std::ostringstream s;
+        s << std::ifstream(dir + "/" + name, std::ios::binary).rdbuf();
+        return s.str();
+    }
+
+    const std::string dir = "/tmp/dravon-export-test-" + std::to_string(getpid());
+};
+
+} // namespace
+
+TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResultsTable)
+{
+    const struct
+    {
+        const char *file;
+        int format;
+        const char *option;
+    } examples[] = { { "deviated-well.txt", FreiesFormat, "" },
+        { "vertical-well.txt", FreiesFormat, "" }, { "survey.weg", WegFormat, "--format weg " },
+        { "export.atk", AtkFormat, "--format atk " }, { "example.dvn", -1, "" } };
+    for (const auto &e : examples) {
+        SCOPED_TRACE(e.file);
+        const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(e.file);
+        DocumentItems items;
+        std::string message;
+        if (e.format < 0)
+            ASSERT_TRUE(readDocumentFile(path, e.file, items, message)) << message;
+        else
+            items.m_Eingabe
+                = readMeasurement(readMeasurementFile(path).lines, e.format, 1).stations;
+        SurveyData s;
+        ScriptedPrompter p;
+        s.m_Eingabe = items.m_Eingabe;
+        s.messwerte(p);
+        const std::vector<double> md(s.m_Teufe.begin(), s.m_Teufe.begin() + s.m_MaxWerte),
+            inc(s.m_Phi.begin(), s.m_Phi.begin() + s.m_MaxWerte),
+            azi(s.m_Theta.begin(), s.m_Theta.begin() + s.m_MaxWerte);
+        const rotated::Path independent(md, inc, azi);
+
+        const std::string input = e.option + ("'" + path + "'");
+        ASSERT_EQ(run(input), 0);
+        const std::string table = file("out"), messages = file("err");
+        ASSERT_EQ(run(input + " --export s.csv --export s.xlsx"), 0) << file("err");
+        EXPECT_EQ(file("out"), table) << "the results table does not change";
+        EXPECT_EQ(file("err"), messages);
+        ASSERT_EQ(run(input + " --export-style de --export de.csv"), 0) << file("err");
+
+        const Rows csv = split(file("s.csv"), ',');
+        ASSERT_EQ(csv.size(), md.size() + 1) << "a header and one row per station";
+        EXPECT_EQ(std::vector(csv[0].begin(), csv[0].begin() + 6),
+            (std::vector<std::string> { "Teufe (m)", "Neigung (°)", "Azimut (°)", "Seigerteufe (m)",
+                "Nord (m)", "Ost (m)" }));
+        for (std::size_t i = 0; i < md.size(); ++i) {
+            const std::vector<std::string> &row = csv[i + 1];
+            ASSERT_EQ(row.size(), csv[0].size());
+            EXPECT_EQ(number(row[0]), md[i]) << "the station's depth exactly";
+            const rotated::Vec want = independent.station(i);
+            EXPECT_NEAR(number(row[3]), want.d, 1e-6) << row[0];
+            EXPECT_NEAR(number(row[4]), want.n, 1e-6) << row[0];
+            EXPECT_NEAR(number(row[5]), want.e, 1e-6) << row[0];
+        }
+
+        // The German CSV: a byte order mark, semicolons, decimal commas, the same numbers
+        // to the last bit.
+        std::string german = file("de.csv");
+        ASSERT_EQ(german.substr(0, 3), "\xEF\xBB\xBF");
+        german.erase(0, 3);
+        EXPECT_EQ(german.find('.', german.find("\r\n")), std::string::npos) << "no decimal point";
+        Rows de = split(german, ';');
+        ASSERT_EQ(de.size(), csv.size());
+        for (std::size_t r = 1; r < de.size(); ++r) {
+            for (std::string &field : de[r])
+                std::replace(field.begin(), field.end(), ',', '.');
+            EXPECT_EQ(de[r], csv[r]);
+        }
+
+        // The workbook read back through the table import: title rows, the header row,
+        // numeric cells with the CSV's values (printed there with 16 digits), and the
+        // stations it gives are the stations that went in.
+        const exchange::XlsxRead book = exchange::readXlsx(file("s.xlsx"), "");
+        ASSERT_FALSE(book.fault) << book.fault->message;
+        const exchange::Table &sheet = book.table;
+        ASSERT_EQ(sheet.rows.size(), 4 + md.size());
+        const std::string name = sheet.cell(0, 1)->text;
+        EXPECT_FALSE(name.empty());
+        EXPECT_NE(table.find(win1252::toUtf8(name)), std::string::npos)
+            << "the results table's borehole";
+        for (std::size_t c = 0; c < csv[0].size(); ++c)
+            EXPECT_EQ(sheet.cell(3, static_cast<int>(c))->text, win1252::fromUtf8(csv[0][c]));
+        for (std::size_t i = 0; i < md.size(); ++i) {
+            for (std::size_t c = 0; c < csv[0].size(); ++c) {
+                const exchange::Cell *cell
+                    = sheet.cell(static_cast<int>(4 + i), static_cast<int>(c));
+                ASSERT_TRUE(cell && cell->number) << i << ' ' << c;
+                const double want = number(csv[i + 1][c]);
+                EXPECT_NEAR(number(cell->text), want, 1e-13 * std::max(1.0, std::abs(want)));
+            }
+        }
+        const exchange::StationImport again = exchange::importStations(sheet, {});
+        ASSERT_FALSE(again.fault) << again.fault->message;
+        ASSERT_EQ(again.stations.size(), md.size()) << "the surface station and the given ones";
+        for (std::size_t i = 1; i < md.size(); ++i) {
+            std::istringstream line(again.stations[i]);
+            double d = 0, n = 0, a = 0;
+            line >> d >> n >> a;
+            EXPECT_EQ(
+                cfmt("%.2f %.2f %.2f", d, n, a), cfmt("%.2f %.2f %.2f", md[i], inc[i], azi[i]));
+        }
+
+        // Each row of the results table shows the export's depth, true vertical depth,
+        // north and east at its printed digits.
+        std::stringstream out(table);
+        std::size_t i = 2;
+        for (std::string line; std::getline(out, line);) {
+            if (line.size() < 70 || line[10] != '-')
+                continue;
+            ASSERT_LT(i, csv.size());
+            const std::vector<std::string> &st = csv[i++];
+            EXPECT_EQ(line.substr(11, 6), cfmt("%6.1f", number(st[0])));
+            EXPECT_EQ(line.substr(35, 8), cfmt("%8.2f", number(st[3])));
+            EXPECT_EQ(line.substr(53, 7), cfmt("%7.2f", number(st[4])));
+            EXPECT_EQ(line.substr(61, 8), cfmt("%8.2f", number(st[5])));
+        }
+        EXPECT_EQ(i, csv.size());
+    }
+}
+
+TEST_F(ExportCli, FeetListingsAsXlsxAndFilesThatCannotBeWritten)
+{
+    const std::string input = "'" DRAVON_SOURCE_DIR "/examples/deviated-well.txt'";
+    ASSERT_EQ(run(input + " --unit ft --export ft.csv --listing l.xlsx --every-md 100"), 0)
+        << file("err");
+    const Rows ft = split(file("ft.csv"), ',');
+    EXPECT_EQ(ft[0][0], "Teufe (ft)");
+    EXPECT_EQ(ft[0][9], "Abknickung (°/100 ft)");
+    ASSERT_EQ(run(input + " --export m.csv"), 0);
+    const Rows m = split(file("m.csv"), ',');
+    ASSERT_EQ(ft.size(), m.size());
+    EXPECT_NEAR(number(ft.back()[3]) * 0.3048, number(m.back()[3]), 1e-9);
+    EXPECT_NEAR(number(ft.back()[9]) * 30 / 30.48, number(m.back()[9]), 1e-9) << "per 100 ft";
+    const exchange::XlsxRead listing = exchange::readXlsx(file("l.xlsx"), "");
+    ASSERT_FALSE(listing.fault);
+    EXPECT_EQ(listing.sheetNames, std::vector<std::string> { "Liste" });
+    EXPECT_EQ(listing.table.cell(3, 12)->text, "Anfrage");
+    EXPECT_EQ(listing.table.cell(5, 12)->text, "alle 100 ft");
+    EXPECT_EQ(listing.table.cell(5, 0)->text, "100");
+
+    for (const char *bad : { "--export s.txt", "--export-style de --export s.xlsx",
+             "--export-style en --export s.csv", "--listing l.ods" })
+        EXPECT_EQ(run(input + " " + bad), 2) << bad;
+    for (const char *path : { "/no/such/folder/s.csv", "/no/such/folder/s.xlsx" }) {
+        EXPECT_EQ(run(input + " --export ok.csv --export " + path), 2) << path;
+        EXPECT_EQ(file("err"),
+            "dravon-cli: Die Exportdatei " + std::string(path)
+                + " kann nicht geschrieben werden.\n");
+        EXPECT_EQ(split(file("ok.csv"), ',').size(), m.size()) << "the other file is written";
+    }
+}
