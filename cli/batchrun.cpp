@@ -10,6 +10,7 @@
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
 #include "graph/pageexport.h"
+#include "graph/sectionview.h"
 #include "input/measurementreader.h"
 #include "listing/csvlisting.h"
 
@@ -125,10 +126,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // Given options win over what the document file stored.
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
+    const std::optional<double> sectionAzimuth
+        = options.sectionAzimuth ? options.sectionAzimuth : doc.m_WellSettings.sectionAzimuth;
     std::string listingBytes;
     if (!options.listingFile.empty()) {
         const listing::Listing rows = listing::buildListing(
-            doc.trajectory(), options.requests, options.unit, options.sectionAzimuth);
+            doc.trajectory(), options.requests, options.unit, sectionAzimuth);
         for (const std::string &text : rows.faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows.faults.empty();
@@ -148,7 +151,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!options.plotFile.empty()) {
         std::string error;
-        if (!exportGraphPage(doc, title, options.plotFile, error, options.trueScale)) {
+        const bool drawn = options.sectionView
+            ? exportGraphPage(sectionViewData(doc,
+                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), options.unit),
+                title, options.plotFile, error, options.trueScale)
+            : exportGraphPage(doc, title, options.plotFile, error, options.trueScale);
+        if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;
         }
