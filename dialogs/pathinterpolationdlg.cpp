@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QTableView>
@@ -221,6 +222,7 @@ PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, L
     m_message->setWordWrap(true);
 
     m_model = new ListingModel(this);
+    m_model->setListing(m_listing); // no rows yet, but the headers in the unit
     m_table = new QTableView(this);
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -317,6 +319,9 @@ bool PathInterpolationDlg::compute()
             m_trajectory, { { kinds[static_cast<int>(mode)], value } }, m_unit, m_sectionAzimuth);
         for (const std::string &fault : l.faults)
             refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + toQt(fault);
+        // The listing's messages write numbers with a point; the dialog shows commas.
+        static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
+        refusal.replace(point, QStringLiteral("\\1,\\2"));
     } else {
         l.unit = m_unit;
     }
