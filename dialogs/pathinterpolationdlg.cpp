@@ -48,7 +48,13 @@ QString number(double v, int decimals)
     // A value that rounds to zero has no sign.
     if (std::fabs(v) < 0.5 * std::pow(10.0, -decimals))
         v = 0.0;
-    return QLocale(QLocale::German, QLocale::Germany).toString(v, 'f', decimals);
+    // Without thousands separators, like the results table.
+    static const QLocale german = [] {
+        QLocale l(QLocale::German, QLocale::Germany);
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        return l;
+    }();
+    return german.toString(v, 'f', decimals);
 }
 
 // A number typed with a decimal comma or point.

@@ -78,7 +78,7 @@ void CMainFrame::createActions()
         QStringLiteral("datachange"));
     addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
         QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
-    addCommand(ID_PATH_INTERPOLATION, QString::fromUtf8("Interpolation entlang der &Bahn …"),
+    addCommand(ID_PATH_INTERPOLATION, QString::fromUtf8("Interpolation entlang der Bahn …"),
         QStringLiteral("Punkte auf der Bahn bei Teufe oder Seigerteufe und Listen in "
                        "Teufenschritten\nInterpolation entlang der Bahn"));
     addCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
@@ -105,10 +105,10 @@ void CMainFrame::createActions()
                        "gleichen Maßstab\nMaßstabsgetreu"));
     trueScale->setCheckable(true);
     trueScale->setChecked(loadTrueScale());
-    addCommand(ID_VIEW_SECTION, QStringLiteral("&Vertikalschnitt"),
+    addCommand(ID_VIEW_SECTION, QStringLiteral("Vertikalschnitt"),
         QStringLiteral("Zeigt die Seigerteufe über dem Vertikalschnitt entlang des "
                        "Schnittazimuts\nVertikalschnitt"));
-    addCommand(ID_VIEW_SETTINGS, QString::fromUtf8("&Einstellungen …"),
+    addCommand(ID_VIEW_SETTINGS, QString::fromUtf8("Einstellungen …"),
         QStringLiteral("Azimut des Vertikalschnitts und Einheit der Listen\nEinstellungen"));
 
     addCommand(ID_APP_ABOUT, QStringLiteral("Inf&o über dravon..."),

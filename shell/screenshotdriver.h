@@ -7,6 +7,7 @@
 //   graph-zoom.png          the graph view with "Grafik Lupe an"
 //   section-view.png        the graph view with "Vertikalschnitt"
 //   path-dialog.png         "Interpolation entlang der Bahn" with a listing every 100 m
+//   settings-dialog.png     "Einstellungen" of the view
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
 // and then closes the program without asking to save. Without a document on the
 // command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free
