@@ -169,11 +169,6 @@ TEST(ViewSettings, ShowsAndReturnsTheChoice)
     dialog.documentBox()->setChecked(true);
     EXPECT_EQ(dialog.preferences(), (ViewPreferences { 45.25, LengthUnit::Metre }));
     EXPECT_TRUE(dialog.storeInDocument());
-
-    ViewSettingsDlg fixed({ 200.0, LengthUnit::Metre }, true, 72.5);
-    EXPECT_TRUE(fixed.fixedButton()->isChecked());
-    EXPECT_DOUBLE_EQ(fixed.azimuthBox()->value(), 200.0);
-    EXPECT_TRUE(fixed.storeInDocument());
 }
 
 } // namespace

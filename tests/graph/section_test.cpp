@@ -1,5 +1,5 @@
 // The vertical section: its series against the geometry of a well of known shape, the
-// page's captions, equal scales, and the picture that a reader measures.
+// page's captions, and the picture to scale that a reader measures.
 #include "core/cformat.h"
 #include "curveangle.h"
 #include "graph/pageexport.h"
@@ -52,7 +52,7 @@ TEST(SectionView, SeriesAreDepthAndTheProjectedOffset)
     EXPECT_NEAR(d.m_Y1[3], 30.0, 1e-4);
 }
 
-TEST(SectionView, PageNamesTheAzimuthAndKeepsEqualScales)
+TEST(SectionView, PageNamesTheAzimuthAndDrawsOneCurve)
 {
     ensureGuiApp();
     const SurveyData s = sectionViewData(straightAt30(), 123.45, LengthUnit::Metre);
@@ -71,11 +71,6 @@ TEST(SectionView, PageNamesTheAzimuthAndKeepsEqualScales)
     ASSERT_EQ(curves.size(), 1u);
     ASSERT_EQ(curves[0].points.size(), 4u);
     EXPECT_EQ(curves[0].points[0].y(), 0);
-
-    GraphPage page;
-    page.m_bTrueScale = 1;
-    page.OnCompute(s);
-    EXPECT_NEAR(page.scaleRatio(s), 1.0, 1e-9);
 }
 
 TEST(SectionView, ExportedPicturesShowTheApparentInclination)
