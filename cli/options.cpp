@@ -124,8 +124,8 @@ const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10]\n"
            "                  [--view side|top|section] [--name TEXT] [--interpolate TEUFE]...\n"
-           "                  [--results-file PFAD]\n"
-           "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn]\n"
+           "                  [--results-file PFAD] [--plot PFAD] [--true-scale] [--save "
+           "PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
