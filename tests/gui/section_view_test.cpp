@@ -11,8 +11,11 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 
@@ -75,6 +78,20 @@ TEST_F(ShellTest, SectionViewFollowsTheSettingsThatApply)
     });
     frame->action(ID_PATH_INTERPOLATION)->trigger();
     EXPECT_EQ(header, QStringLiteral("Teufe (ft)"));
+
+    // The printed page is the section too.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (!pdftotext.isEmpty()) {
+        const QString pdf = temp.filePath(QStringLiteral("section.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        ASSERT_EQ(graph->print(printer), 1);
+        QProcess text;
+        text.start(pdftotext, { pdf, QStringLiteral("-") });
+        ASSERT_TRUE(text.waitForFinished());
+        EXPECT_TRUE(text.readAllStandardOutput().contains("Vertikalschnitt Azimut 10,0"));
+    }
 
     // Back to the side view, drawn exactly as before.
     frame->action(ID_VIEW_GRAFIK)->trigger();
