@@ -138,19 +138,6 @@ TEST_F(PathDialog, CopiesTabSeparatedAndExportsTheListing)
     EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("kann nicht geschrieben")));
 }
 
-TEST(PathDialogFeet, TypesAndShowsFeet)
-{
-    widgetApp();
-    PathInterpolationDlg dialog(upwardWell(), LengthUnit::Foot, 0.0);
-    dialog.setRequest(Mode::AtMd, QStringLiteral("328.084"));
-    ASSERT_TRUE(dialog.compute());
-    const QAbstractItemModel *m = dialog.table()->model();
-    EXPECT_NEAR(dialog.result().rows[0].point.md, 100.0, 1e-4);
-    EXPECT_EQ(m->index(0, 0).data().toString(), QStringLiteral("328,08"));
-    EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Teufe (ft)"));
-    EXPECT_EQ(m->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Abknickung (°/100 ft)"));
-}
-
 TEST(ViewSettings, ShowsAndReturnsTheChoice)
 {
     widgetApp();
