@@ -12,6 +12,7 @@
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
 #include "graph/pageexport.h"
+#include "graph/sectionview.h"
 #include "input/measurementreader.h"
 
 #include <QGuiApplication>
@@ -127,10 +128,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // Given options win over what the document file stored.
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
+    const std::optional<double> sectionAzimuth
+        = options.sectionAzimuth ? options.sectionAzimuth : doc.m_WellSettings.sectionAzimuth;
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
         rows = listing::buildListing(
-            doc.trajectory(), options.requests, options.unit, options.sectionAzimuth);
+            doc.trajectory(), options.requests, options.unit, sectionAzimuth);
         for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows->faults.empty();
@@ -154,7 +157,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!options.exportFiles.empty()) {
         const listing::Listing stations
-            = listing::buildListing(doc.trajectory(), {}, options.unit, options.sectionAzimuth);
+            = listing::buildListing(doc.trajectory(), {}, options.unit, sectionAzimuth);
         for (const std::string &path : options.exportFiles) {
             const auto format = surveyexport::exportFormatForPath(path, options.germanCsv);
             if (!format || !surveyexport::writeExport(path, *format, stations, info)) {
@@ -171,7 +174,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!options.plotFile.empty()) {
         std::string error;
-        if (!exportGraphPage(doc, title, options.plotFile, error, options.trueScale)) {
+        const bool drawn = options.sectionView
+            ? exportGraphPage(sectionViewData(doc,
+                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), options.unit),
+                title, options.plotFile, error, options.trueScale)
+            : exportGraphPage(doc, title, options.plotFile, error, options.trueScale);
+        if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;
         }

@@ -114,10 +114,10 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view "
-           "side|top]\n"
-           "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10]\n"
+           "                  [--view side|top|section] [--name TEXT] [--interpolate TEUFE]...\n"
+           "                  [--results-file PFAD] [--plot PFAD] [--true-scale] [--save "
+           "PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [--export PFAD.csv|PFAD.xlsx]... [--export-style de]\n"
@@ -133,7 +133,9 @@ const char *cliUsage()
            "                         Format der Messdatei (Vorgabe: free; .csv, .tsv und .xlsx\n"
            "                         werden an der Endung als Tabelle erkannt)\n"
            "  --every 1|2|5|10       nur jeden n-ten Messwert einlesen (Vorgabe: 1)\n"
-           "  --view side|top        Seitenansicht (Vorgabe) oder Draufsicht\n"
+           "  --view side|top|section\n"
+           "                         Seitenansicht (Vorgabe), Draufsicht oder Vertikalschnitt\n"
+           "                         (Seigerteufe über dem Vertikalschnitt, in --plot)\n"
            "  --name TEXT            Name der Bohrung\n"
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
@@ -162,9 +164,11 @@ const char *cliUsage()
            "  --at-md TEUFE          Punkt auf der Bahn bei dieser Teufe (mehrfach möglich)\n"
            "  --at-tvd SEIGERTEUFE   jeder Punkt bei dieser Seigerteufe (mehrfach möglich)\n"
            "  --every-md SCHRITT     Punkte im Abstand SCHRITT vom ersten bis zum letzten Punkt\n"
-           "  --section-azimuth GRAD Azimut des Vertikalschnitts (Vorgabe: der Endabweichung)\n"
+           "  --section-azimuth GRAD Azimut des Vertikalschnitts in Liste und Grafik (Vorgabe:\n"
+           "                         der im Dokument gespeicherte, sonst der der Endabweichung)\n"
            "  --unit m|ft            Längen der Liste in Metern (Vorgabe) oder Fuß, Abknickung je\n"
-           "                         30 m bzw. je 100 ft; die Ergebnistabelle bleibt in Metern\n"
+           "                         30 m bzw. je 100 ft, auch im Vertikalschnitt von --plot; die\n"
+           "                         Ergebnistabelle bleibt in Metern\n"
            "  --export PFAD          die berechneten Messpunkte als .csv oder .xlsx schreiben\n"
            "                         (mehrfach möglich; Längen in --unit)\n"
            "  --export-style de      jede CSV-Datei von --export mit Semikolon und Dezimalkomma\n"
@@ -260,8 +264,12 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || !parseChoice(v, { "1", "2", "5", "10" }, o.datenauswahl))
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
-            if (!value(v) || !parseChoice(v, { "side", "top" }, o.ansicht))
-                return fail("--view erwartet side oder top");
+            int view = 0;
+            if (!value(v) || !parseChoice(v, { "side", "top", "section" }, view))
+                return fail("--view erwartet side, top oder section");
+            // The vertical section is drawn from the side view's computation.
+            o.sectionView = view == 2;
+            o.ansicht = view == 1 ? 1 : 0;
         } else if (a == "--name") {
             if (!value(v))
                 return fail("--name erwartet einen Text");

@@ -15,6 +15,7 @@ struct CliOptions
     int format = 1; // 0 WEG, 1 free, 2 ATK
     int datenauswahl = 0; // thinning index: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
     int ansicht = 0; // 0 side view, 1 top view
+    bool sectionView = false; // --view section: --plot draws the vertical section
     std::optional<std::string> name; // UTF-8 as given
     std::vector<float> interpolate;
     std::string resultsFile;

@@ -5,6 +5,8 @@
 // and stored as UTF-8 JSON after the document file's four items. No Qt.
 #pragma once
 
+#include "core/lengthunit.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,12 +16,6 @@ enum class NorthReference {
     True, // geographic north
     Grid, // north of the projected coordinate system
     Magnetic, // magnetic north at the time of the survey
-};
-
-// The unit of lengths in listings and exports (stored lengths are always metres).
-enum class LengthUnit {
-    Metre,
-    Foot,
 };
 
 // Easting (Rechtswert) and northing (Hochwert) of the wellhead, metres, in the

@@ -2,14 +2,14 @@
 // are always in metres; only what is written out is converted.
 #pragma once
 
+#include "core/lengthunit.h"
+
 #include <string>
 
 namespace listing {
 
-enum class Unit {
-    Metre,
-    Foot,
-};
+// The same type as the unit in the well settings.
+using Unit = LengthUnit;
 
 // The international foot.
 inline constexpr double kFootInMetres = 0.3048;

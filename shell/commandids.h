@@ -15,6 +15,9 @@ enum CommandId {
     ID_MASSSTABSGETREU = 32781,
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,
+    ID_VIEW_SECTION = 32810, // "Vertikalschnitt"
+    ID_VIEW_SETTINGS = 32811, // "Einstellungen …"
+    ID_PATH_INTERPOLATION = 32812, // "Interpolation entlang der Bahn …"
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -84,6 +84,9 @@ void CMainFrame::createActions()
         QStringLiteral("datachange"));
     addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
         QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
+    addCommand(ID_PATH_INTERPOLATION, QString::fromUtf8("Interpolation entlang der Bahn …"),
+        QStringLiteral("Punkte auf der Bahn bei Teufe oder Seigerteufe und Listen in "
+                       "Teufenschritten\nInterpolation entlang der Bahn"));
     addCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
         QStringLiteral("Ergebnisse in die Datei AUS.TXT ausgeben\nErgebnisse ausgeben"));
     addCommand(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
@@ -108,6 +111,11 @@ void CMainFrame::createActions()
                        "gleichen Maßstab\nMaßstabsgetreu"));
     trueScale->setCheckable(true);
     trueScale->setChecked(loadTrueScale());
+    addCommand(ID_VIEW_SECTION, QStringLiteral("Vertikalschnitt"),
+        QStringLiteral("Zeigt die Seigerteufe über dem Vertikalschnitt entlang des "
+                       "Schnittazimuts\nVertikalschnitt"));
+    addCommand(ID_VIEW_SETTINGS, QString::fromUtf8("Einstellungen …"),
+        QStringLiteral("Azimut des Vertikalschnitts und Einheit der Listen\nEinstellungen"));
 
     addCommand(ID_APP_ABOUT, QStringLiteral("Inf&o über dravon..."),
         QStringLiteral("Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"),
@@ -137,6 +145,10 @@ void CMainFrame::createActions()
     connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
     connect(
         action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
+    connect(
+        action(ID_PATH_INTERPOLATION), &QAction::triggered, this, &CMainFrame::OnPathInterpolation);
+    connect(action(ID_VIEW_SECTION), &QAction::triggered, this, &CMainFrame::OnViewSection);
+    connect(action(ID_VIEW_SETTINGS), &QAction::triggered, this, &CMainFrame::OnViewSettings);
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
         [this] { m_doc->OnErgebnisseAusgeben(); });
     connect(action(ID_ERGEBNISSE_EINLESEN), &QAction::triggered, this,
@@ -198,6 +210,7 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
     edit->addAction(action(ID_INTERPOLATION));
+    edit->addAction(action(ID_PATH_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));
     edit->addAction(action(ID_ERGEBNISSE_EINLESEN));
 
@@ -206,8 +219,11 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_STATUS_BAR));
     view->addAction(action(ID_VIEW_GRAFIK));
     view->addAction(action(ID_VIEW_TEXT));
+    view->addAction(action(ID_VIEW_SECTION));
     view->addAction(action(ID_GRAFIKLUPE));
     view->addAction(action(ID_MASSSTABSGETREU));
+    view->addSeparator();
+    view->addAction(action(ID_VIEW_SETTINGS));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(action(ID_APP_ABOUT));
@@ -323,7 +339,10 @@ void CMainFrame::updateCommandUi()
 {
     const bool graphShown = qobject_cast<CGrafik *>(m_activeView) != nullptr;
     const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
-    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown);
+    const bool sectionShown = graphShown && m_graphView->isSectionView();
+    // "Grafik" also leads back from the vertical section.
+    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown || sectionShown);
+    action(ID_VIEW_SECTION)->setEnabled(!sectionShown);
     action(ID_VIEW_TEXT)->setEnabled(!textShown);
     // While the text view is active the zoom is disabled; in the graph view it shows
     // the zoom state as its check mark.

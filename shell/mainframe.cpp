@@ -13,6 +13,7 @@
 #include "shell/helpwindow.h"
 #include "shell/pagemargins.h"
 #include "shell/shellresources.h"
+#include "shell/viewsettings.h"
 #include "textview/dravonview.h"
 
 #include <QCloseEvent>
@@ -126,6 +127,7 @@ void CMainFrame::SwitchView(int id)
         m_stack->addWidget(m_graphView);
         connect(m_graphView, &CGrafik::zoomChanged, this, &CMainFrame::updateCommandUi);
         m_graphView->setTrueScale(action(ID_MASSSTABSGETREU)->isChecked());
+        m_graphView->setViewPreferences(loadViewPreferences());
         m_graphView->OnInitialUpdate();
         wanted = m_graphView;
     }
@@ -355,6 +357,11 @@ void CMainFrame::OnFilePrintSetup()
 void CMainFrame::OnViewGrafik()
 {
     SwitchView(GraphViewId);
+    // Back from the vertical section to the view the measurement dialog chose.
+    if (m_graphView && m_graphView->isSectionView()) {
+        m_graphView->setSectionView(false);
+        updateCommandUi();
+    }
 }
 
 void CMainFrame::OnViewText()

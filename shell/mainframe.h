@@ -116,6 +116,10 @@ private:
     void OnViewGrafik();
     void OnViewText();
     void OnGrafiklupe();
+    // framesection.cpp: the vertical section, the view settings, the path dialog.
+    void OnViewSection();
+    void OnViewSettings();
+    void OnPathInterpolation();
     void OnHilfe();
     void OnAppAbout();
     void OnRecentFile(int index);

@@ -2,6 +2,7 @@
 #include "shell/screenshotdriver.h"
 
 #include "core/scriptedprompter.h"
+#include "dialogs/pathinterpolationdlg.h"
 #include "document/dravondoc.h"
 #include "input/lineeditor.h"
 #include "shell/commandids.h"
@@ -62,12 +63,12 @@ void ScreenshotDriver::save(QWidget *widget, const QString &name)
         std::fprintf(stderr, "dravon: %s kann nicht geschrieben werden\n", qPrintable(path));
 }
 
-void ScreenshotDriver::saveDialog(QWidget *dialog)
+void ScreenshotDriver::saveDialog(QWidget *dialog, const QString &name)
 {
     // Without a window manager the dialog has no frame of its own: it is shown over the
     // main window with a thin border, where it sits on the screen.
     if (!m_frame || !m_frame->isVisible()) {
-        save(dialog, QStringLiteral("measurement-dialog.png"));
+        save(dialog, name);
         return;
     }
     QPixmap picture = m_frame->grab();
@@ -80,7 +81,7 @@ void ScreenshotDriver::saveDialog(QWidget *dialog)
     painter.setPen(QColor(60, 60, 60));
     painter.drawRect(QRect(at - QPoint(1, 1), box.size() + QSize(1, 1)));
     painter.end();
-    const QString path = QDir(m_folder).filePath(QStringLiteral("measurement-dialog.png"));
+    const QString path = QDir(m_folder).filePath(name);
     if (!picture.save(path))
         std::fprintf(stderr, "dravon: %s kann nicht geschrieben werden\n", qPrintable(path));
 }
@@ -94,7 +95,7 @@ bool ScreenshotDriver::run(LineEditor &state)
         if (!dialog)
             return;
         if (!m_dialogTaken) {
-            saveDialog(dialog);
+            saveDialog(dialog, QStringLiteral("measurement-dialog.png"));
             m_dialogTaken = true;
         }
         pressOk(dialog);
@@ -131,6 +132,35 @@ void ScreenshotDriver::start(CMainFrame &frame)
         [this] { m_frame->action(ID_GRAFIKLUPE)->trigger(); },
         [this] { save(m_frame, QStringLiteral("graph-zoom.png")); },
         [this] { m_frame->action(ID_GRAFIKLUPE)->trigger(); },
+        [this] { m_frame->action(ID_VIEW_SECTION)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("section-view.png")); },
+        [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
+        [this] {
+            // The path dialog with a listing every 100 m, taken and closed from inside
+            // its event loop.
+            QTimer::singleShot(kSettleMs, this, [this] {
+                auto *dialog
+                    = qobject_cast<PathInterpolationDlg *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    return;
+                dialog->setRequest(PathInterpolationDlg::Mode::EveryMd, QStringLiteral("100"));
+                dialog->compute();
+                QTimer::singleShot(kSettleMs, this, [this, dialog] {
+                    saveDialog(dialog, QStringLiteral("path-dialog.png"));
+                    dialog->accept();
+                });
+            });
+            m_frame->action(ID_PATH_INTERPOLATION)->trigger();
+        },
+        [this] {
+            QTimer::singleShot(kSettleMs, this, [this] {
+                if (QWidget *dialog = QApplication::activeModalWidget()) {
+                    saveDialog(dialog, QStringLiteral("settings-dialog.png"));
+                    dialog->close();
+                }
+            });
+            m_frame->action(ID_VIEW_SETTINGS)->trigger();
+        },
         [this] {
             m_topView = true;
             m_frame->action(ID_DATA_CHANGE)->trigger();

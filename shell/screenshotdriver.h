@@ -5,6 +5,9 @@
 //   text-view.png           the main window with the results table
 //   graph-view.png          the graph view (side view)
 //   graph-zoom.png          the graph view with "Grafik Lupe an"
+//   section-view.png        the graph view with "Vertikalschnitt"
+//   path-dialog.png         "Interpolation entlang der Bahn" with a listing every 100 m
+//   settings-dialog.png     "Einstellungen" of the view
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
 //   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the
@@ -43,7 +46,8 @@ public:
 
 private:
     void save(QWidget *widget, const QString &name);
-    void saveDialog(QWidget *dialog);
+    // A dialog over the main window, as it sits on the screen.
+    void saveDialog(QWidget *dialog, const QString &name);
     void nextStep();
 
     QString m_folder;

@@ -1,13 +1,21 @@
 // The view settings, stored with QSettings.
 #include "shell/viewsettings.h"
 
+#include "listing/units.h"
+
 #include <QSettings>
+
+#include <cmath>
 
 namespace {
 
 const char *const kOrganisation = "Local AppWizard-Generated Applications";
 const char *const kApplication = "dravon";
 const char *const kTrueScaleKey = "Grafik/Massstabsgetreu";
+// Degrees; absent for the direction of the final displacement.
+const char *const kSectionAzimuthKey = "Grafik/Schnittazimut";
+// "m" or "ft".
+const char *const kUnitKey = "Grafik/Einheit";
 
 QSettings settings()
 {
@@ -25,5 +33,28 @@ void saveTrueScale(bool on)
 {
     QSettings s = settings();
     s.setValue(QString::fromLatin1(kTrueScaleKey), on);
+    s.sync();
+}
+
+ViewPreferences loadViewPreferences()
+{
+    const QSettings s = settings();
+    ViewPreferences p;
+    bool ok = false;
+    const double azimuth = s.value(QString::fromLatin1(kSectionAzimuthKey)).toDouble(&ok);
+    if (ok && std::isfinite(azimuth) && azimuth >= 0.0 && azimuth <= 360.0)
+        p.sectionAzimuth = azimuth;
+    listing::parseUnit(s.value(QString::fromLatin1(kUnitKey)).toString().toStdString(), p.unit);
+    return p;
+}
+
+void saveViewPreferences(const ViewPreferences &p)
+{
+    QSettings s = settings();
+    if (p.sectionAzimuth)
+        s.setValue(QString::fromLatin1(kSectionAzimuthKey), *p.sectionAzimuth);
+    else
+        s.remove(QString::fromLatin1(kSectionAzimuthKey));
+    s.setValue(QString::fromLatin1(kUnitKey), QString::fromLatin1(listing::unitName(p.unit)));
     s.sync();
 }

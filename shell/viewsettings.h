@@ -1,7 +1,14 @@
 // View settings of the desktop program that belong to the user, not to a document:
-// whether the graph's side view is drawn to scale. Kept with QSettings under the same
-// organisation and application as the recent-file list, group "Grafik".
+// whether the graph's side view is drawn to scale, the section azimuth and the unit of
+// listings. Kept with QSettings under the same organisation and application as the
+// recent-file list, group "Grafik".
 #pragma once
+
+#include "document/viewpreferences.h"
 
 bool loadTrueScale();
 void saveTrueScale(bool on);
+
+// A stored value that cannot be read counts as not stored.
+ViewPreferences loadViewPreferences();
+void saveViewPreferences(const ViewPreferences &preferences);

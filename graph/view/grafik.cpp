@@ -4,6 +4,7 @@
 #include "document/dravondoc.h"
 #include "graph/graphstyle.h"
 #include "graph/painterdrawcontext.h"
+#include "graph/sectionview.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,6 +26,8 @@ CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
     // A hidden view repaints from the current data when it is shown again; the paint
     // itself decides whether the data need new scaling.
     connect(m_doc, &CDravonDoc::viewsUpdate, viewport(), qOverload<>(&QWidget::update));
+    // New results or settings: the section is made again before it is next drawn.
+    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] { m_sectionStale = true; });
     connect(m_doc, &CDravonDoc::titleChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
@@ -33,6 +36,7 @@ void CGrafik::OnInitialUpdate()
     m_page.m_bPortrait = 1;
     m_page.m_bPrint = 0;
     m_page.m_bComputed = 0;
+    m_sectionStale = true;
     updateScrollBars();
     viewport()->update();
 }
@@ -59,9 +63,56 @@ void CGrafik::resizeEvent(QResizeEvent *event)
     updateScrollBars();
 }
 
+SurveyData &CGrafik::shownData()
+{
+    if (!m_sectionView)
+        return *m_doc;
+    if (!m_section || m_sectionStale || m_doc->m_bNeueDaten == 1) {
+        const ViewPreferences p = effectivePreferences(m_doc->m_WellSettings, m_remembered);
+        const double azimuth = sectionAzimuthOf(m_doc->trajectory(), p.sectionAzimuth);
+        m_section = std::make_unique<SurveyData>(sectionViewData(*m_doc, azimuth, p.unit));
+        m_sectionStale = false;
+        // The section's page scales the new data; the document's flag is answered by it.
+        m_doc->m_bNeueDaten = 0;
+    }
+    return *m_section;
+}
+
+double CGrafik::sectionAzimuth() const
+{
+    const ViewPreferences p = effectivePreferences(m_doc->m_WellSettings, m_remembered);
+    return sectionAzimuthOf(m_doc->trajectory(), p.sectionAzimuth);
+}
+
+void CGrafik::setSectionView(bool on)
+{
+    if (m_sectionView == on)
+        return;
+    m_sectionView = on;
+    m_sectionStale = true;
+    // The page was scaled for the other data; without a first drawing there is nothing
+    // to rescale.
+    if (m_page.m_bComputed == 1)
+        OnCompute();
+    viewport()->update();
+}
+
+void CGrafik::setViewPreferences(const ViewPreferences &remembered)
+{
+    if (remembered == m_remembered)
+        return;
+    m_remembered = remembered;
+    m_sectionStale = true;
+    if (m_sectionView && m_page.m_bComputed == 1)
+        OnCompute();
+    viewport()->update();
+}
+
 void CGrafik::OnCompute()
 {
-    m_page.OnCompute(*m_doc);
+    SurveyData &data = shownData();
+    m_page.OnCompute(data);
+    data.m_bNeueDaten = 0;
     m_doc->m_bNeueDaten = 0;
 }
 
@@ -91,7 +142,7 @@ void CGrafik::paintEvent(QPaintEvent *event)
     painter.setClipRect(event->rect());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, *m_doc, m_doc->titleText());
+    m_page.OnDraw(dc, shownData(), m_doc->titleText());
 }
 
 int CGrafik::print(QPrinter &printer)
@@ -106,9 +157,9 @@ int CGrafik::print(QPrinter &printer)
     // The layout follows the shape of the printable area.
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     m_page.m_bPortrait = area.height() > area.width() ? 1 : 0;
-    m_page.worldtrans(*m_doc);
+    m_page.worldtrans(shownData());
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, *m_doc, m_doc->titleText());
+    m_page.OnDraw(dc, shownData(), m_doc->titleText());
     painter.end();
     OnEndPrinting();
     return 1;
@@ -119,6 +170,6 @@ void CGrafik::OnEndPrinting()
     // Back to the screen layout.
     m_page.m_bPortrait = 1;
     m_page.m_bPrint = 0;
-    m_page.worldtrans(*m_doc);
+    m_page.worldtrans(shownData());
     viewport()->update();
 }

@@ -3,9 +3,12 @@
 // the transform alone, around printing; scrolling and repainting reuse the results.
 #pragma once
 
+#include "document/viewpreferences.h"
 #include "graph/graphpage.h"
 
 #include <QAbstractScrollArea>
+
+#include <memory>
 
 class CDravonDoc;
 class QPrinter;
@@ -34,6 +37,15 @@ public:
     void setTrueScale(bool on);
     bool isTrueScale() const { return m_page.m_bTrueScale != 0; }
 
+    // "Vertikalschnitt": the page shows true vertical depth against the vertical section
+    // instead of the view the measurement dialog chose; "Grafik" switches back. Azimuth
+    // and unit are the document's where it sets them, else `remembered`.
+    void setSectionView(bool on);
+    bool isSectionView() const { return m_sectionView; }
+    void setViewPreferences(const ViewPreferences &remembered);
+    // The section azimuth drawn (degrees), for inspection.
+    double sectionAzimuth() const;
+
     // Prints the graph on one page of `printer`, in portrait layout when the printable
     // area is taller than wide, else in landscape layout; afterwards the screen layout
     // is restored. Returns the number of pages printed (1, or 0 when the printer could
@@ -54,7 +66,14 @@ protected:
 private:
     void updateScrollBars();
     void OnEndPrinting();
+    // The data the page draws: the document, or its vertical section (made again when
+    // the document changed).
+    SurveyData &shownData();
 
     CDravonDoc *m_doc;
     GraphPage m_page;
+    bool m_sectionView = false;
+    bool m_sectionStale = true;
+    ViewPreferences m_remembered;
+    std::unique_ptr<SurveyData> m_section;
 };

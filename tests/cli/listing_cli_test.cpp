@@ -183,3 +183,36 @@ TEST_F(ListingCli, EveryCrossingOfAWellThatTurnsUpwardAndDepthsItNeverReaches)
     EXPECT_NE(file("err").find("Die Liste /no/such/folder/l.csv kann nicht geschrieben werden."),
         std::string::npos);
 }
+
+TEST_F(ListingCli, SectionViewIsPlottedAlongTheAzimuthThatApplies)
+{
+    const std::string well = "'" DRAVON_SOURCE_DIR "/examples/deviated-well.txt'";
+    ASSERT_EQ(run(well), 0);
+    const std::string table = file("out");
+    ASSERT_EQ(run("--view section --plot s.svg " + well), 0) << file("err");
+    EXPECT_EQ(file("out"), table) << "the results table does not change";
+    const std::string svg = file("s.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    // The automatic azimuth is the direction of the final displacement, as the table
+    // shows it in its last line.
+    const std::string last = table.substr(table.rfind(':', table.size() - 2) + 1);
+    std::string automatic = cfmt("%.1f", number(last.substr(last.find_first_not_of(' '))));
+    automatic.replace(automatic.find('.'), 1, ",");
+    EXPECT_NE(svg.find("Vertikalschnitt Azimut " + automatic), std::string::npos) << automatic;
+    EXPECT_NE(svg.find("Vertikalschnitt (m)"), std::string::npos);
+
+    // The command line wins over the document, the document over the automatic choice.
+    DocumentItems doc;
+    doc.m_Eingabe = { "100 0 0", "200 45 30", "1000 45 30" };
+    doc.m_Settings.sectionAzimuth = 75.0;
+    std::ofstream(dir + "/w.dvn", std::ios::binary) << encodeDocument(doc);
+    ASSERT_EQ(run("--view section --unit ft --plot d.svg --listing d.csv w.dvn"), 0);
+    EXPECT_NE(file("d.svg").find("Vertikalschnitt Azimut 75,0"), std::string::npos);
+    EXPECT_NE(file("d.svg").find("Vertikalschnitt (ft)"), std::string::npos);
+    EXPECT_NE(file("d.csv").find("Vertikalschnitt bei 75.00"), std::string::npos);
+    ASSERT_EQ(run("--view section --section-azimuth 12.5 --plot d.svg w.dvn"), 0);
+    EXPECT_NE(file("d.svg").find("Vertikalschnitt Azimut 12,5"), std::string::npos);
+
+    EXPECT_EQ(run("--view front " + well), 2);
+    EXPECT_NE(file("err").find("--view erwartet side, top oder section"), std::string::npos);
+}

@@ -72,14 +72,18 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
             "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei",
             "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
-    // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard.
+    // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so is
+    // "Interpolation entlang der Bahn …": points on the arc next to the legacy
+    // straight-line interpolation.
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
         (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "Interpolation",
+            "Interpolation entlang der Bahn …",
             "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
-        // "Maßstabsgetreu" is new: the side view drawn without exaggeration.
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an",
-            "Maßstabsgetreu" }));
+        // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
+        // third graph view "Vertikalschnitt" and the view settings.
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Vertikalschnitt",
+            "Grafik Lupe an", "Maßstabsgetreu", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
     for (int i = 0; i < 4; ++i) {

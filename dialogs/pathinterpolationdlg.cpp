@@ -1,0 +1,403 @@
+#include "dialogs/pathinterpolationdlg.h"
+
+#include "dialogs/dialogunits.h"
+#include "document/qttext.h"
+#include "listing/csvlisting.h"
+#include "listing/units.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+enum Column {
+    Md,
+    Inclination,
+    Azimuth,
+    Tvd,
+    North,
+    East,
+    Section,
+    Displacement,
+    DisplacementAzimuth,
+    Dogleg,
+    Request,
+    ColumnCount
+};
+
+QString number(double v, int decimals)
+{
+    // A value that rounds to zero has no sign.
+    if (std::fabs(v) < 0.5 * std::pow(10.0, -decimals))
+        v = 0.0;
+    // Without thousands separators, like the results table.
+    static const QLocale german = [] {
+        QLocale l(QLocale::German, QLocale::Germany);
+        l.setNumberOptions(QLocale::OmitGroupSeparator);
+        return l;
+    }();
+    return german.toString(v, 'f', decimals);
+}
+
+// A number typed with a decimal comma or point.
+bool parseValue(QString text, double &value)
+{
+    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    value = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+// The listing's rows as table cells, with headers that name the unit.
+class ListingModel : public QAbstractTableModel
+{
+public:
+    explicit ListingModel(QObject *parent)
+        : QAbstractTableModel(parent)
+    {
+    }
+
+    void setListing(const listing::Listing &l)
+    {
+        beginResetModel();
+        m_listing = l;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_listing.rows.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        return header(section);
+    }
+
+    QString header(int column) const
+    {
+        const QString u
+            = QStringLiteral(" (%1)").arg(QString::fromUtf8(listing::unitName(m_listing.unit)));
+        switch (column) {
+        case Md:
+            return QStringLiteral("Teufe") + u;
+        case Inclination:
+            return QStringLiteral("Neigung (°)");
+        case Azimuth:
+            return QStringLiteral("Azimut (°)");
+        case Tvd:
+            return QStringLiteral("Seigerteufe") + u;
+        case North:
+            return QStringLiteral("Nord") + u;
+        case East:
+            return QStringLiteral("Ost") + u;
+        case Section:
+            return QStringLiteral("Vertikalschnitt %1°").arg(number(m_listing.sectionAzimuth, 1))
+                + u;
+        case Displacement:
+            return QStringLiteral("Abweichung") + u;
+        case DisplacementAzimuth:
+            return QStringLiteral("Azimut der Abweichung (°)");
+        case Dogleg:
+            return QStringLiteral("Abknickung (%1)")
+                .arg(QString::fromUtf8(listing::doglegUnitName(m_listing.unit)));
+        case Request:
+            return QStringLiteral("Anfrage");
+        }
+        return {};
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return index.column() == Request ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                             : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        return cell(index.row(), index.column());
+    }
+
+    QString cell(int row, int column) const
+    {
+        const listing::Row &r = m_listing.rows[static_cast<std::size_t>(row)];
+        const traj::Point &p = r.point;
+        const auto len
+            = [&](double metres) { return number(listing::fromMetres(metres, m_listing.unit), 2); };
+        switch (column) {
+        case Md:
+            return len(p.md);
+        case Inclination:
+            return number(p.inclination, 2);
+        case Azimuth:
+            return number(p.azimuth, 2);
+        case Tvd:
+            return len(p.tvd);
+        case North:
+            return len(p.north);
+        case East:
+            return len(p.east);
+        case Section:
+            return len(r.verticalSection);
+        case Displacement:
+            return len(p.displacement);
+        case DisplacementAzimuth:
+            return number(p.displacementAzimuth, 2);
+        case Dogleg:
+            return number(listing::doglegRate(p.doglegPer30, m_listing.unit), 3);
+        case Request: {
+            // The request as the listing names it, with a decimal comma.
+            QString text = QString::fromStdString(r.request);
+            return text.replace(QLatin1Char('.'), QLatin1Char(','));
+        }
+        }
+        return {};
+    }
+
+private:
+    listing::Listing m_listing;
+};
+
+PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, LengthUnit unit,
+    std::optional<double> sectionAzimuth, QWidget *parent)
+    : QDialog(parent)
+    , m_trajectory(trajectory)
+    , m_unit(unit)
+    , m_sectionAzimuth(sectionAzimuth)
+{
+    setWindowTitle(QStringLiteral("Interpolation entlang der Bahn"));
+    setFont(dialogFont());
+    m_listing.unit = unit;
+
+    m_mode = new QComboBox(this);
+    m_mode->addItem(QStringLiteral("Punkt bei einer Teufe"));
+    m_mode->addItem(QStringLiteral("Punkte bei einer Seigerteufe (jeder Durchgang)"));
+    m_mode->addItem(QStringLiteral("Liste in gleichen Teufenschritten"));
+    m_valueCaption = new QLabel(this);
+    m_value = new QLineEdit(this);
+    m_valueCaption->setBuddy(m_value);
+    m_compute = new QPushButton(QStringLiteral("&Berechnen"), this);
+    m_compute->setDefault(true);
+    m_compute->setAutoDefault(true);
+
+    auto *request = new QGridLayout;
+    auto *modeCaption = new QLabel(QStringLiteral("&Art:"), this);
+    modeCaption->setBuddy(m_mode);
+    request->addWidget(modeCaption, 0, 0);
+    request->addWidget(m_mode, 0, 1, 1, 2);
+    request->addWidget(m_valueCaption, 1, 0);
+    request->addWidget(m_value, 1, 1);
+    request->addWidget(m_compute, 1, 2);
+
+    const QString range = m_trajectory.empty()
+        ? QStringLiteral("Es gibt keine berechneten Messpunkte.")
+        : QStringLiteral("Berechnete Bahn: Teufe %1 bis %2 %3")
+              .arg(number(listing::fromMetres(m_trajectory.stations.front().md, unit), 2),
+                  number(listing::fromMetres(m_trajectory.last().md, unit), 2),
+                  QString::fromUtf8(listing::unitName(unit)));
+    auto *rangeLabel = new QLabel(range, this);
+
+    m_message = new QLabel(this);
+    m_message->setWordWrap(true);
+
+    m_model = new ListingModel(this);
+    m_model->setListing(m_listing); // no rows yet, but the headers in the unit
+    m_table = new QTableView(this);
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+
+    m_copy = new QPushButton(QStringLiteral("&Kopieren"), this);
+    m_copy->setToolTip(QStringLiteral("Kopiert die Tabelle (Strg+C), mit Tabulatoren getrennt"));
+    m_export = new QPushButton(QStringLiteral("&Exportieren …"), this);
+    m_export->setToolTip(QStringLiteral("Schreibt die Tabelle in eine CSV-Datei"));
+    auto *close = new QPushButton(QStringLiteral("&Schließen"), this);
+    for (QPushButton *b : { m_copy, m_export, close })
+        b->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_export);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(request);
+    layout->addWidget(rangeLabel);
+    layout->addWidget(m_message);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+
+    connect(m_mode, &QComboBox::currentIndexChanged, this, [this] { updateValueCaption(); });
+    connect(m_compute, &QPushButton::clicked, this, [this] { compute(); });
+    connect(m_value, &QLineEdit::returnPressed, this, [this] { compute(); });
+    connect(m_copy, &QPushButton::clicked, this, &PathInterpolationDlg::copyTable);
+    connect(m_export, &QPushButton::clicked, this, &PathInterpolationDlg::chooseExportFile);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto *copyKey = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKey, &QShortcut::activated, this, [this] {
+        // Ctrl+C in the value edit copies its selected text as usual.
+        if (m_value->hasFocus() && m_value->hasSelectedText())
+            m_value->copy();
+        else
+            copyTable();
+    });
+
+    updateValueCaption();
+    m_copy->setEnabled(false);
+    m_export->setEnabled(false);
+    resize(DialogUnits(dialogFont()).size(560, 280));
+}
+
+void PathInterpolationDlg::updateValueCaption()
+{
+    const QString u = QString::fromUtf8(listing::unitName(m_unit));
+    switch (static_cast<Mode>(m_mode->currentIndex())) {
+    case Mode::AtMd:
+        m_valueCaption->setText(QStringLiteral("&Teufe (%1):").arg(u));
+        break;
+    case Mode::AtTvd:
+        m_valueCaption->setText(QStringLiteral("&Seigerteufe (%1):").arg(u));
+        break;
+    case Mode::EveryMd:
+        m_valueCaption->setText(QStringLiteral("&Schrittweite (%1):").arg(u));
+        break;
+    }
+}
+
+void PathInterpolationDlg::setRequest(Mode mode, const QString &value)
+{
+    m_mode->setCurrentIndex(static_cast<int>(mode));
+    m_value->setText(value);
+}
+
+void PathInterpolationDlg::showMessage(const QString &text, bool fault)
+{
+    m_message->setStyleSheet(fault ? QStringLiteral("color: #b00000;") : QString());
+    m_message->setText(text);
+}
+
+bool PathInterpolationDlg::compute()
+{
+    const Mode mode = static_cast<Mode>(m_mode->currentIndex());
+    double value = 0;
+    QString refusal;
+    if (!parseValue(m_value->text(), value))
+        refusal = QStringLiteral("„%1“ ist keine Zahl. Bitte eine Zahl eingeben, z. B. 1250,5.")
+                      .arg(m_value->text().trimmed());
+    else if (mode == Mode::EveryMd && !(value > 0.0))
+        refusal = QStringLiteral("Die Schrittweite muss größer als 0 sein.");
+
+    listing::Listing l;
+    if (refusal.isEmpty()) {
+        const listing::RequestKind kinds[] = { listing::RequestKind::AtMd,
+            listing::RequestKind::AtTvd, listing::RequestKind::EveryMd };
+        l = listing::buildListing(
+            m_trajectory, { { kinds[static_cast<int>(mode)], value } }, m_unit, m_sectionAzimuth);
+        for (const std::string &fault : l.faults)
+            refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + toQt(fault);
+        // The listing's messages write numbers with a point; the dialog shows commas.
+        static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
+        refusal.replace(point, QStringLiteral("\\1,\\2"));
+    } else {
+        l.unit = m_unit;
+    }
+    m_listing = l;
+    m_model->setListing(m_listing);
+    const bool rows = !m_listing.rows.empty();
+    m_copy->setEnabled(rows);
+    m_export->setEnabled(rows);
+    if (!refusal.isEmpty())
+        showMessage(refusal, true);
+    else if (mode == Mode::AtTvd && m_listing.rows.size() > 1)
+        showMessage(QStringLiteral("Die Bahn erreicht diese Seigerteufe %1-mal.")
+                        .arg(m_listing.rows.size()),
+            false);
+    else
+        showMessage(QStringLiteral("%1 Zeile(n).").arg(m_listing.rows.size()), false);
+    return rows && refusal.isEmpty();
+}
+
+QString PathInterpolationDlg::tableText() const
+{
+    QStringList lines;
+    QStringList cells;
+    for (int c = 0; c < ColumnCount; ++c)
+        cells << m_model->header(c);
+    lines << cells.join(QLatin1Char('\t'));
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        cells.clear();
+        for (int c = 0; c < ColumnCount; ++c)
+            cells << m_model->cell(r, c);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void PathInterpolationDlg::copyTable()
+{
+    if (m_listing.rows.empty())
+        return;
+    QApplication::clipboard()->setText(tableText());
+    showMessage(
+        QStringLiteral("%1 Zeile(n) in die Zwischenablage kopiert.").arg(m_listing.rows.size()),
+        false);
+}
+
+bool PathInterpolationDlg::exportTo(const QString &path)
+{
+    // The one place that turns the listing into a file.
+    const std::string bytes = listing::csvText(m_listing);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+            != static_cast<qint64>(bytes.size())
+        || !file.commit()) {
+        showMessage(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path), true);
+        return false;
+    }
+    showMessage(
+        QStringLiteral("%1 Zeile(n) nach %2 geschrieben.").arg(m_listing.rows.size()).arg(path),
+        false);
+    return true;
+}
+
+void PathInterpolationDlg::chooseExportFile()
+{
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Liste exportieren"),
+        QStringLiteral("liste.csv"), QStringLiteral("CSV-Dateien (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QLatin1String(".csv");
+    exportTo(path);
+}

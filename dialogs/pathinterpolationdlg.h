@@ -1,0 +1,75 @@
+// "Interpolation entlang der Bahn": the point on the minimum-curvature arc at a measured
+// depth, every point where the path reaches a true vertical depth, or a listing at a
+// regular measured-depth step. The rows come from the listing layer; the dialog shows
+// them in a table that can be copied (tab-separated, for a spreadsheet) and exported.
+#pragma once
+
+#include "core/lengthunit.h"
+#include "core/trajectory.h"
+#include "listing/listing.h"
+
+#include <QDialog>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+class PathInterpolationDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    enum class Mode { AtMd, AtTvd, EveryMd };
+
+    // Lengths are typed and shown in `unit`; the vertical section is taken along
+    // `sectionAzimuth` (unset: the direction of the final displacement).
+    PathInterpolationDlg(const traj::Trajectory &trajectory, LengthUnit unit,
+        std::optional<double> sectionAzimuth, QWidget *parent = nullptr);
+
+    // Chooses the request and types its value, as the user would.
+    void setRequest(Mode mode, const QString &value);
+
+    // "Berechnen": the rows of the request the controls show. A value that is not a
+    // number, a depth outside the path or a step that gives no listing leaves an empty
+    // table and a German message in the dialog; returns whether rows were found.
+    bool compute();
+    const listing::Listing &result() const { return m_listing; }
+
+    // The table as shown, header line first, columns separated by tabs, lines by "\n".
+    QString tableText() const;
+    // "Kopieren" and Ctrl+C: the table text to the clipboard.
+    void copyTable();
+    // Writes the rows to a CSV file; false with a German message in the dialog.
+    bool exportTo(const QString &path);
+
+    QComboBox *modeBox() const { return m_mode; }
+    QLineEdit *valueEdit() const { return m_value; }
+    QPushButton *computeButton() const { return m_compute; }
+    QPushButton *copyButton() const { return m_copy; }
+    QPushButton *exportButton() const { return m_export; }
+    QTableView *table() const { return m_table; }
+    QLabel *messageLabel() const { return m_message; }
+
+private:
+    void chooseExportFile();
+    void showMessage(const QString &text, bool fault);
+    void updateValueCaption();
+
+    traj::Trajectory m_trajectory;
+    LengthUnit m_unit;
+    std::optional<double> m_sectionAzimuth;
+    listing::Listing m_listing;
+
+    QComboBox *m_mode = nullptr;
+    QLabel *m_valueCaption = nullptr;
+    QLineEdit *m_value = nullptr;
+    QPushButton *m_compute = nullptr;
+    QPushButton *m_copy = nullptr;
+    QPushButton *m_export = nullptr;
+    QTableView *m_table = nullptr;
+    QLabel *m_message = nullptr;
+    class ListingModel *m_model = nullptr;
+};

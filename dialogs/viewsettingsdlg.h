@@ -1,0 +1,43 @@
+// "Ansicht → Einstellungen": the azimuth of the vertical section (automatic: the direction
+// of the final displacement, or a value) and the length unit of listings, exports and
+// the path dialog. The choice is the user's; it can also be stored with the document.
+#pragma once
+
+#include "document/viewpreferences.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QRadioButton;
+
+class ViewSettingsDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    // `shown`: the values in effect; `inDocument`: the document sets them itself;
+    // `automaticAzimuth`: the direction of the final displacement of the current data,
+    // shown next to the automatic choice.
+    ViewSettingsDlg(const ViewPreferences &shown, bool inDocument, double automaticAzimuth,
+        QWidget *parent = nullptr);
+
+    // The values as the controls show them.
+    ViewPreferences preferences() const;
+    // "Im Dokument speichern" is checked.
+    bool storeInDocument() const;
+
+    QRadioButton *automaticButton() const { return m_automatic; }
+    QRadioButton *fixedButton() const { return m_fixed; }
+    QDoubleSpinBox *azimuthBox() const { return m_azimuth; }
+    QComboBox *unitBox() const { return m_unit; }
+    QCheckBox *documentBox() const { return m_document; }
+
+private:
+    QRadioButton *m_automatic = nullptr;
+    QRadioButton *m_fixed = nullptr;
+    QDoubleSpinBox *m_azimuth = nullptr;
+    QComboBox *m_unit = nullptr;
+    QCheckBox *m_document = nullptr;
+};

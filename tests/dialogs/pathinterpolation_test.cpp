@@ -1,0 +1,161 @@
+// "Interpolation entlang der Bahn" and the view settings, driven as a user would: typed
+// requests on a well that turns upward, refused input, the copied table and the export.
+#include "dialogs/pathinterpolationdlg.h"
+#include "dialogs/viewsettingsdlg.h"
+#include "listing/csvlisting.h"
+#include "tests/dialogs/widgetapp.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Mode = PathInterpolationDlg::Mode;
+
+// Down to horizontal and beyond: the path passes most depths twice.
+traj::Trajectory upwardWell()
+{
+    const float md[] = { 0, 100, 200, 300, 400, 500 };
+    const float inc[] = { 0, 0, 45, 89, 120, 150 };
+    const float azi[] = { 0, 0, 90, 90, 90, 90 };
+    traj::Trajectory t;
+    traj::computeTrajectory(md, inc, azi, 6, t);
+    return t;
+}
+
+class PathDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(showActive(&dialog)); }
+
+    // Types the value and presses Enter.
+    void request(Mode mode, const QString &value)
+    {
+        dialog.setRequest(mode, QString());
+        dialog.valueEdit()->setFocus();
+        QTest::keyClicks(dialog.valueEdit(), value);
+        QTest::keyClick(dialog.valueEdit(), Qt::Key_Return);
+    }
+    QString cell(int row, int column) const
+    {
+        return dialog.table()->model()->index(row, column).data().toString();
+    }
+    int rows() const { return dialog.table()->model()->rowCount(); }
+
+    QApplication &app = widgetApp();
+    traj::Trajectory well = upwardWell();
+    PathInterpolationDlg dialog { well, LengthUnit::Metre, std::nullopt };
+};
+
+TEST_F(PathDialog, DepthTvdWithTwoCrossingsAndAStepListing)
+{
+    request(Mode::AtMd, QStringLiteral("150,5"));
+    ASSERT_EQ(rows(), 1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("150,50"));
+    EXPECT_NEAR(dialog.result().rows[0].point.md, 150.5, 1e-9);
+
+    // Ten metres above the deepest station: reached going down and again coming up.
+    const double tvd = well.stations[3].tvd - 10.0;
+    request(Mode::AtTvd, QString::number(tvd, 'f', 6));
+    ASSERT_EQ(rows(), 2);
+    for (const listing::Row &r : dialog.result().rows)
+        EXPECT_NEAR(r.point.tvd, tvd, 1e-6);
+    EXPECT_LT(dialog.result().rows[0].point.md, 300.0);
+    EXPECT_GT(dialog.result().rows[1].point.md, 300.0);
+    EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("2-mal")));
+
+    request(Mode::EveryMd, QStringLiteral("30"));
+    ASSERT_EQ(rows(), 18); // 0, 30, ..., 480 and the last station at 500
+    EXPECT_EQ(cell(17, 0), QStringLiteral("500,00"));
+    EXPECT_EQ(cell(17, 10), QStringLiteral("alle 30 m"));
+    EXPECT_TRUE(dialog.table()
+                    ->model()
+                    ->headerData(6, Qt::Horizontal)
+                    .toString()
+                    .startsWith(QStringLiteral("Vertikalschnitt 90,0°")));
+}
+
+TEST_F(PathDialog, RefusesInGermanAndKeepsNoOldRows)
+{
+    request(Mode::AtMd, QStringLiteral("100"));
+    ASSERT_EQ(rows(), 1);
+    const struct
+    {
+        Mode mode;
+        const char *value, *says;
+    } refused[] = {
+        { Mode::AtMd, "600", "außerhalb der berechneten Bohrung (0,00 bis 500,00 m)" },
+        { Mode::AtTvd, "5000", "wird von der Bohrung nicht erreicht" },
+        { Mode::AtMd, "zwei", "keine Zahl" },
+        { Mode::EveryMd, "0", "größer als 0" },
+    };
+    for (const auto &r : refused) {
+        request(r.mode, QString::fromUtf8(r.value));
+        EXPECT_EQ(rows(), 0) << r.value;
+        EXPECT_TRUE(dialog.messageLabel()->text().contains(QString::fromUtf8(r.says)))
+            << dialog.messageLabel()->text().toStdString();
+        EXPECT_FALSE(dialog.copyButton()->isEnabled());
+        EXPECT_FALSE(dialog.exportButton()->isEnabled());
+    }
+}
+
+TEST_F(PathDialog, CopiesTabSeparatedAndExportsTheListing)
+{
+    request(Mode::EveryMd, QStringLiteral("100"));
+    ASSERT_EQ(rows(), 6);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(dialog.table(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines
+        = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Teufe (m)\tNeigung (°)\t")));
+    for (int r = 0; r < 6; ++r) {
+        const QStringList fields = lines[r + 1].split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 11);
+        EXPECT_EQ(fields[0], cell(r, 0));
+        EXPECT_EQ(fields[3], cell(r, 3));
+    }
+    EXPECT_EQ(lines[3].section(QLatin1Char('\t'), 0, 0), QStringLiteral("200,00"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("liste.csv"));
+    ASSERT_TRUE(dialog.exportTo(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), listing::csvText(dialog.result()));
+    EXPECT_FALSE(dialog.exportTo(dir.filePath(QStringLiteral("fehlt/liste.csv"))));
+    EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("kann nicht geschrieben")));
+}
+
+TEST(ViewSettings, ShowsAndReturnsTheChoice)
+{
+    widgetApp();
+    ViewSettingsDlg dialog({ std::nullopt, LengthUnit::Foot }, false, 72.5);
+    ASSERT_TRUE(showActive(&dialog));
+    EXPECT_TRUE(dialog.automaticButton()->isChecked());
+    EXPECT_FALSE(dialog.azimuthBox()->isEnabled());
+    EXPECT_TRUE(dialog.automaticButton()->text().contains(QStringLiteral("72,5°")));
+    EXPECT_EQ(dialog.preferences(), (ViewPreferences { std::nullopt, LengthUnit::Foot }));
+
+    QRadioButton *fixedButton = dialog.fixedButton();
+    QTest::mouseClick(fixedButton, Qt::LeftButton, {}, QPoint(6, fixedButton->height() / 2));
+    EXPECT_TRUE(dialog.azimuthBox()->isEnabled());
+    dialog.azimuthBox()->setValue(45.25);
+    dialog.unitBox()->setCurrentIndex(0);
+    dialog.documentBox()->setChecked(true);
+    EXPECT_EQ(dialog.preferences(), (ViewPreferences { 45.25, LengthUnit::Metre }));
+    EXPECT_TRUE(dialog.storeInDocument());
+}
+
+} // namespace
