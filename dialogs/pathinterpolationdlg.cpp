@@ -2,7 +2,8 @@
 
 #include "dialogs/dialogunits.h"
 #include "document/qttext.h"
-#include "listing/csvlisting.h"
+#include "export/exportformats.h"
+#include "export/delimitedwriter.h"
 #include "listing/units.h"
 
 #include <QAbstractTableModel>
@@ -23,6 +24,8 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -373,15 +376,21 @@ void PathInterpolationDlg::copyTable()
         false);
 }
 
-bool PathInterpolationDlg::exportTo(const QString &path)
+bool PathInterpolationDlg::exportTo(const QString &path, int filter)
 {
-    // The one place that turns the listing into a file.
-    const std::string bytes = listing::csvText(m_listing);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            != static_cast<qint64>(bytes.size())
-        || !file.commit()) {
+    // The one place that turns the listing into a file, in every export format.
+    const auto &formats = surveyexport::exportFormats();
+    const std::string name = path.toStdString();
+    const surveyexport::ExportFormat format = filter >= 0 && filter < int(formats.size())
+        ? surveyexport::exportFormatFor(name, formats[size_t(filter)].format)
+        : surveyexport::exportFormatForPath(name).value_or(surveyexport::ExportFormat::Csv);
+    surveyexport::ExportInfo info;
+    info.listing = true;
+    // A CSV listing is written as the batch tool's --listing writes it.
+    const bool written = format == surveyexport::ExportFormat::Csv
+        ? surveyexport::writeFileBytes(name, surveyexport::listingCsv(m_listing))
+        : surveyexport::writeExport(name, format, m_listing, info);
+    if (!written) {
         showMessage(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path), true);
         return false;
     }
@@ -393,11 +402,17 @@ bool PathInterpolationDlg::exportTo(const QString &path)
 
 void PathInterpolationDlg::chooseExportFile()
 {
+    const auto &formats = surveyexport::exportFormats();
+    QStringList filters;
+    for (const auto &entry : formats)
+        filters << QString::fromUtf8(entry.filter);
+    QString chosen = filters.front();
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Liste exportieren"),
-        QStringLiteral("liste.csv"), QStringLiteral("CSV-Dateien (*.csv)"));
+        QStringLiteral("liste.csv"), filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        path += QLatin1String(".csv");
-    exportTo(path);
+    const int filter = std::max(0, int(filters.indexOf(chosen)));
+    path = QString::fromStdString(
+        surveyexport::withExtension(path.toStdString(), formats[size_t(filter)].format));
+    exportTo(path, filter);
 }

@@ -43,7 +43,9 @@ public:
     // "Kopieren" and Ctrl+C: the table text to the clipboard.
     void copyTable();
     // Writes the rows to a CSV file; false with a German message in the dialog.
-    bool exportTo(const QString &path);
+    // Writes the listing; `filter` is the file dialog's format (an index into the export
+    // formats), or -1 to choose the format by the name's extension.
+    bool exportTo(const QString &path, int filter = -1);
 
     QComboBox *modeBox() const { return m_mode; }
     QLineEdit *valueEdit() const { return m_value; }

@@ -2,7 +2,7 @@
 // requests on a well that turns upward, refused input, the copied table and the export.
 #include "dialogs/pathinterpolationdlg.h"
 #include "dialogs/viewsettingsdlg.h"
-#include "listing/csvlisting.h"
+#include "export/delimitedwriter.h"
 #include "tests/dialogs/widgetapp.h"
 
 #include <QCheckBox>
@@ -133,7 +133,7 @@ TEST_F(PathDialog, CopiesTabSeparatedAndExportsTheListing)
     ASSERT_TRUE(dialog.exportTo(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), listing::csvText(dialog.result()));
+    EXPECT_EQ(file.readAll().toStdString(), surveyexport::listingCsv(dialog.result()));
     EXPECT_FALSE(dialog.exportTo(dir.filePath(QStringLiteral("fehlt/liste.csv"))));
     EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("kann nicht geschrieben")));
 }
