@@ -9,6 +9,8 @@
 #include "document/resultsfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
+#include "geo/geojson.h"
+#include "geo/projection.h"
 #include "graph/pageexport.h"
 #include "input/measurementreader.h"
 #include "listing/csvlisting.h"
@@ -132,13 +134,31 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         for (const std::string &text : rows.faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows.faults.empty();
-        listingBytes = listing::csvText(rows);
+        listing::Listing placed = rows;
+        geo::placeRows(placed, geo::bestPlacement(doc.m_WellSettings));
+        listingBytes = listing::csvText(placed);
     }
 
     int status = fault ? 1 : 0;
     if (!options.listingFile.empty() && !writeBytes(options.listingFile, listingBytes)) {
         complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
         status = 2;
+    }
+    for (const CliOptions::Export &request : options.exports) {
+        switch (request.kind) {
+        case CliOptions::ExportKind::GeoJson: {
+            std::string bytes, why;
+            if (!geo::geoJson(doc.trajectory(), doc.m_WellSettings, win1252::toUtf8(doc.m_Name),
+                    bytes, why)) {
+                complain(request.path + ": " + why);
+                status = 2;
+            } else if (!writeBytes(request.path, bytes)) {
+                complain("Die Karte " + request.path + " kann nicht geschrieben werden.");
+                status = 2;
+            }
+            break;
+        }
+        }
     }
     const std::string title = doc.titleText();
     if (!options.resultsFile.empty()

@@ -4,8 +4,9 @@
 #include "core/win1252.h"
 #include "exchange/tablefile.h"
 
-#include <charconv>
 #include <array>
+#include <cctype>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -120,11 +121,25 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
     return s;
 }
 
+std::optional<CliOptions::ExportKind> exportKindForPath(const std::string &path)
+{
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || dot == 0 || path[dot - 1] == '/')
+        return std::nullopt;
+    std::string extension = path.substr(dot + 1);
+    for (char &c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "geojson")
+        return CliOptions::ExportKind::GeoJson;
+    return std::nullopt;
+}
+
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view side|top]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view "
+           "side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
-           "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn]\n"
+           "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn] [--export PFAD]...\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
@@ -142,11 +157,14 @@ const char *cliUsage()
            "  --view side|top        Seitenansicht (Vorgabe) oder Draufsicht\n"
            "  --name TEXT            Name der Bohrung\n"
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
-           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
+           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
+           "schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
            "  --true-scale           Seitenansicht der Grafik maßstabsgetreu (nicht überhöht)\n"
            "  --save PFAD.dvn        das Dokument wie \"Speichern\" in diese Datei schreiben\n"
            "                         (Name, Format, Messwerte, Beschreibung, Lage der Bohrung)\n"
+           "  --export PFAD.geojson  Karte der Bohrung als GeoJSON (WGS 84, Höhe über NN);\n"
+           "                         braucht --crs und --wellhead oder gespeicherte Werte\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
            "Tabellenoptionen (csv, xlsx):\n"
@@ -258,10 +276,10 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--sheet erwartet den Namen oder die Nummer eines Tabellenblatts");
             o.sheet = v;
         } else if (a == "--every") {
-            if (!value(v) || !parseChoice(v, {"1", "2", "5", "10"}, o.datenauswahl))
+            if (!value(v) || !parseChoice(v, { "1", "2", "5", "10" }, o.datenauswahl))
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
-            if (!value(v) || !parseChoice(v, {"side", "top"}, o.ansicht))
+            if (!value(v) || !parseChoice(v, { "side", "top" }, o.ansicht))
                 return fail("--view erwartet side oder top");
         } else if (a == "--name") {
             if (!value(v))
@@ -284,6 +302,11 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || !v.ends_with(".dvn") || v.size() <= 4)
                 return fail("--save erwartet einen Dateinamen mit der Endung .dvn");
             o.savePath = v;
+        } else if (a == "--export") {
+            const auto kind = value(v) ? exportKindForPath(v) : std::nullopt;
+            if (!kind)
+                return fail("--export erwartet einen Dateinamen mit der Endung .geojson");
+            o.exports.push_back({ *kind, v });
         } else if (a == "--wellhead") {
             Wellhead w;
             if (!value(v) || !parseWellhead(v, w))

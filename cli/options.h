@@ -27,8 +27,18 @@ struct CliOptions
     listing::Unit unit = listing::Unit::Metre;
     std::string listingFile;
     bool stationsMode = false; // --stations FILE
-    std::string input;         // FILE, "-" for standard input
+    std::string input; // FILE, "-" for standard input
     std::string savePath; // --save: the document file to write
+    // --export PATH, repeatable: what is written follows from the file name's extension.
+    // Another kind of export adds its extension to exportKindForPath and its case to the
+    // dispatch in runBatch.
+    enum class ExportKind { GeoJson };
+    struct Export
+    {
+        ExportKind kind;
+        std::string path;
+    };
+    std::vector<Export> exports;
     // Well settings; each one given replaces the value stored in the document.
     std::optional<Wellhead> wellhead;
     std::optional<double> elevation;
@@ -57,5 +67,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args);
 // declination without --north means that the azimuths were measured against magnetic
 // north: a declination has no other use.
 WellSettings withWellOptions(const CliOptions &options, WellSettings stored);
+
+// The export that a file name asks for, by its extension (in any case); none for others.
+std::optional<CliOptions::ExportKind> exportKindForPath(const std::string &path);
 
 const char *cliUsage();

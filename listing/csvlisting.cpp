@@ -2,6 +2,9 @@
 
 #include "core/cformat.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace listing {
 
 std::string csvField(const std::string &text)
@@ -21,7 +24,7 @@ std::string csvText(const Listing &l)
 {
     const std::string u = unitName(l.unit);
     const std::string length = " (" + u + ")";
-    const std::string header[] = {
+    std::vector<std::string> header = {
         "Teufe" + length,
         "Neigung (°)",
         "Azimut (°)",
@@ -36,6 +39,18 @@ std::string csvText(const Listing &l)
         "Teufenverlust" + length,
         "Anfrage",
     };
+    // Absolute columns only where the settings placed the rows; the coordinates stay in
+    // the metres of their reference system.
+    const bool grid = std::any_of(
+        l.rows.begin(), l.rows.end(), [](const Row &r) { return r.easting.has_value(); });
+    const bool height = std::any_of(
+        l.rows.begin(), l.rows.end(), [](const Row &r) { return r.height.has_value(); });
+    if (grid) {
+        header.insert(header.end() - 1, "Rechtswert (m)");
+        header.insert(header.end() - 1, "Hochwert (m)");
+    }
+    if (height)
+        header.insert(header.end() - 1, "Höhe über NN" + length);
     std::string out;
     out.reserve(160 * (l.rows.size() + 1));
     bool firstField = true;
@@ -53,13 +68,28 @@ std::string csvText(const Listing &l)
         const double values[] = { len(p.md), p.inclination, p.azimuth, len(p.tvd), len(p.north),
             len(p.east), len(p.displacement), p.displacementAzimuth, len(r.verticalSection),
             doglegRate(p.doglegPer30, l.unit), len(p.radius), len(p.depthLoss) };
-        for (double v : values) {
+        const auto number = [&out](double v) {
             const std::size_t at = out.size();
             cfmtAppend(out, "%.6f,", v);
             // A value that rounds to zero is written without a sign.
             if (out.compare(at, 10, "-0.000000,") == 0)
                 out.erase(at, 1);
+        };
+        for (double v : values)
+            number(v);
+        // A row without a value leaves its field empty.
+        const auto optional = [&](const std::optional<double> &v, double scale) {
+            if (v)
+                number(*v * scale);
+            else
+                out += ',';
+        };
+        if (grid) {
+            optional(r.easting, 1.0);
+            optional(r.northing, 1.0);
         }
+        if (height)
+            optional(r.height, fromMetres(1.0, l.unit));
         out += csvField(r.request);
         out += "\r\n";
     }
