@@ -4,9 +4,9 @@
 #include "core/win1252.h"
 #include "exchange/tablefile.h"
 
-#include <array>
 #include <cctype>
 #include <charconv>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -136,8 +136,7 @@ std::optional<CliOptions::ExportKind> exportKindForPath(const std::string &path)
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view "
-           "side|top]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10] [--view side|top]\n"
            "                  [--name TEXT] [--interpolate TEUFE]... [--results-file PFAD]\n"
            "                  [--plot PFAD] [--true-scale] [--save PFAD.dvn] [--export PFAD]...\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
@@ -157,8 +156,7 @@ const char *cliUsage()
            "  --view side|top        Seitenansicht (Vorgabe) oder Draufsicht\n"
            "  --name TEXT            Name der Bohrung\n"
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
-           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
-           "schreiben\n"
+           "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei schreiben\n"
            "  --plot PFAD            Grafik als .png, .svg oder .pdf schreiben\n"
            "  --true-scale           Seitenansicht der Grafik maßstabsgetreu (nicht überhöht)\n"
            "  --save PFAD.dvn        das Dokument wie \"Speichern\" in diese Datei schreiben\n"
@@ -276,10 +274,10 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--sheet erwartet den Namen oder die Nummer eines Tabellenblatts");
             o.sheet = v;
         } else if (a == "--every") {
-            if (!value(v) || !parseChoice(v, { "1", "2", "5", "10" }, o.datenauswahl))
+            if (!value(v) || !parseChoice(v, {"1", "2", "5", "10"}, o.datenauswahl))
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
-            if (!value(v) || !parseChoice(v, { "side", "top" }, o.ansicht))
+            if (!value(v) || !parseChoice(v, {"side", "top"}, o.ansicht))
                 return fail("--view erwartet side oder top");
         } else if (a == "--name") {
             if (!value(v))
