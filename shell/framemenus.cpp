@@ -63,6 +63,9 @@ void CMainFrame::createActions()
     addCommand(ID_TABLE_IMPORT, QString::fromUtf8("Tabelle &importieren …"),
         QString::fromUtf8("Liest Messwerte aus einer CSV- oder Excel-Datei in den "
                           "Eingabedialog.\nTabelle importieren"));
+    addCommand(ID_KARTE_EXPORTIEREN, QString::fromUtf8("&Karte exportieren (GeoJSON) …"),
+        QString::fromUtf8("Schreibt den Verlauf der Bohrung in WGS 84 als GeoJSON-Datei für "
+                          "Kartenprogramme\nKarte exportieren"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
         QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
@@ -76,6 +79,9 @@ void CMainFrame::createActions()
     addCommand(ID_DATA_CHANGE, QStringLiteral("Daten ändern"),
         QStringLiteral("Eingabedatei aufbauen bzw. ändern\nDaten ändern"),
         QStringLiteral("datachange"));
+    addCommand(ID_BOHRUNG, QString::fromUtf8("&Bohrung …"),
+        QString::fromUtf8("Ansatzpunkt, Koordinatenbezugssystem und Nordrichtung der "
+                          "Bohrung\nBohrung"));
     addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
         QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
     addCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
@@ -127,6 +133,8 @@ void CMainFrame::createActions()
         });
         m_doc->OnDataChange();
     });
+    connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
+    connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(
         action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
@@ -173,6 +181,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addSeparator();
     file->addAction(action(ID_TABLE_IMPORT));
+    file->addAction(action(ID_KARTE_EXPORTIEREN));
     file->addSeparator();
     file->addAction(action(ID_FILE_PRINT));
     file->addAction(action(ID_FILE_PRINT_PREVIEW));
@@ -186,6 +195,7 @@ void CMainFrame::createMenus()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     edit->addAction(action(ID_DATA_CHANGE));
+    edit->addAction(action(ID_BOHRUNG));
     edit->addAction(action(ID_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));
     edit->addAction(action(ID_ERGEBNISSE_EINLESEN));

@@ -77,6 +77,13 @@ public:
     // Initialises both views again (after a document was opened).
     void initialUpdateViews();
 
+    // "Bohrung …": the borehole's settings in their dialog over `parent` (the frame when
+    // none); OK with a change gives them to the document (wellcommands.cpp).
+    void editWellSettings(QWidget *parent = nullptr);
+    // "Karte exportieren (GeoJSON) …" into `path`, asked for when empty; false after a
+    // message (or when the user cancelled).
+    bool exportMap(QString path = QString());
+
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
