@@ -64,15 +64,18 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
-    // The table import has its own group after the document commands.
+    // The table import has its own group after the document commands; the map export
+    // joined it (new: the borehole's path in WGS 84 as GeoJSON).
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "--", "Tabelle &importieren …", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
+            "Speichern &unter...", "--", "Tabelle &importieren …",
+            "&Karte exportieren (GeoJSON) …", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
             "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
+    // "Bohrung …" is new: the settings that place the borehole in the field.
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList {
-            "Daten ändern", "Interpolation", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
+        (QStringList { "Daten ändern", "&Bohrung …", "Interpolation", "Ergebnisse ausgeben",
+            "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration.
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Grafik Lupe an",
