@@ -129,14 +129,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
     std::string listingBytes;
     if (!options.listingFile.empty()) {
-        const listing::Listing rows = listing::buildListing(
-            doc.trajectory(), options.requests, options.unit, options.sectionAzimuth);
+        // --section-azimuth wins over the azimuth stored with the document.
+        listing::Listing rows = listing::buildListing(doc.trajectory(), options.requests,
+            options.unit,
+            options.sectionAzimuth ? options.sectionAzimuth : doc.m_WellSettings.sectionAzimuth);
         for (const std::string &text : rows.faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows.faults.empty();
-        listing::Listing placed = rows;
-        geo::placeRows(placed, geo::bestPlacement(doc.m_WellSettings));
-        listingBytes = listing::csvText(placed);
+        // Absolute columns where the settings (with the coordinate system) give them.
+        geo::placeRows(rows, geo::bestPlacement(doc.m_WellSettings));
+        listingBytes = listing::csvText(rows);
     }
 
     int status = fault ? 1 : 0;
