@@ -137,7 +137,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             complain(win1252::toUtf8(text));
         fault = fault || !rows.faults.empty();
         // Absolute columns where the settings (with the coordinate system) give them.
-        geo::placeRows(rows, geo::bestPlacement(doc.m_WellSettings));
+        std::string unplaced;
+        geo::placeRows(rows, geo::bestPlacement(doc.m_WellSettings, &unplaced));
+        if (!unplaced.empty()) {
+            complain(unplaced);
+            fault = true;
+        }
         listingBytes = listing::csvText(rows);
     }
 

@@ -151,15 +151,22 @@ bool placementWithCrs(
     return true;
 }
 
-Placement bestPlacement(const WellSettings &settings)
+Placement bestPlacement(const WellSettings &settings, std::string *why)
 {
     Placement p = placementOf(settings);
-    if (p.turn || !settings.epsg || !settings.wellhead)
+    if (p.turn || !settings.wellhead)
         return p;
-    const GridToWgs84 crs(*settings.epsg);
-    std::string fault;
-    Placement withCrs;
-    return placementWithCrs(settings, crs, withCrs, fault) ? withCrs : p;
+    std::string fault = "Für Rechtswert und Hochwert fehlt die Meridiankonvergenz oder das "
+                        "Koordinatenbezugssystem (EPSG-Code).";
+    if (settings.epsg) {
+        const GridToWgs84 crs(*settings.epsg);
+        Placement withCrs;
+        if (placementWithCrs(settings, crs, withCrs, fault))
+            return withCrs;
+    }
+    if (why)
+        *why = fault;
+    return p;
 }
 
 } // namespace geo

@@ -50,7 +50,8 @@ bool placementWithCrs(
     const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault);
 
 // The placement for listings: the one of placementWithCrs where that succeeds, else the
-// one that the settings give by themselves. Values that neither gives stay unset.
-Placement bestPlacement(const WellSettings &settings);
+// one that the settings give by themselves. Values that neither gives stay unset; when a
+// wellhead is given but cannot be placed, `why` (if given) says why in German (UTF-8).
+Placement bestPlacement(const WellSettings &settings, std::string *why = nullptr);
 
 } // namespace geo

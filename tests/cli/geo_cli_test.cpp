@@ -120,6 +120,11 @@ TEST_F(GeoCli, WithoutAPlaceThereIsAMessageAndNoFile)
     EXPECT_NE(file("err").find("Ansatzpunkt"), std::string::npos);
     EXPECT_FALSE(std::ifstream(dir + "/map.geojson"));
 
+    // A wellhead that cannot be placed is said, not put at a guessed north.
+    EXPECT_EQ(run("--wellhead 1,2 --listing l.csv"), 1);
+    EXPECT_NE(file("err").find("Meridiankonvergenz"), std::string::npos);
+    EXPECT_EQ(file("l.csv").find("Rechtswert"), std::string::npos);
+
     // No settings: the listing keeps its columns as before.
     ASSERT_EQ(run("--listing plain.csv"), 0);
     EXPECT_EQ(file("plain.csv").find("Rechtswert"), std::string::npos);
