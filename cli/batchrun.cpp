@@ -129,9 +129,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
     std::string listingBytes;
     if (!options.listingFile.empty()) {
-        // --section-azimuth wins over the azimuth stored with the document.
-        listing::Listing rows = listing::buildListing(doc.trajectory(), options.requests,
-            options.unit,
+        // --unit and --section-azimuth win over the values stored with the document.
+        const listing::Unit unit = options.unitGiven      ? options.unit
+            : doc.m_WellSettings.unit == LengthUnit::Foot ? listing::Unit::Foot
+                                                          : listing::Unit::Metre;
+        listing::Listing rows = listing::buildListing(doc.trajectory(), options.requests, unit,
             options.sectionAzimuth ? options.sectionAzimuth : doc.m_WellSettings.sectionAzimuth);
         for (const std::string &text : rows.faults)
             complain(win1252::toUtf8(text));

@@ -350,6 +350,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         } else if (a == "--unit") {
             if (!value(v) || !listing::parseUnit(v, o.unit))
                 return fail("--unit erwartet m oder ft");
+            o.unitGiven = true;
         } else if (a == "--listing") {
             if (!value(v) || !endsWithCsv(v))
                 return fail("--listing erwartet einen Dateinamen mit der Endung .csv");

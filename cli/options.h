@@ -25,6 +25,7 @@ struct CliOptions
     std::vector<listing::Request> requests;
     std::optional<double> sectionAzimuth; // degrees
     listing::Unit unit = listing::Unit::Metre;
+    bool unitGiven = false; // --unit given: it wins over the unit stored in the document
     std::string listingFile;
     bool stationsMode = false; // --stations FILE
     std::string input; // FILE, "-" for standard input
