@@ -11,12 +11,15 @@
 #include "exchange/tablefile.h"
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
+#include "geo/geojson.h"
+#include "geo/projection.h"
 #include "graph/pageexport.h"
 #include "graph/sectionview.h"
 #include "input/measurementreader.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -126,17 +129,41 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         fault = outcome != InterpolationOutcome::Shown || fault;
     }
 
-    // Given options win over what the document file stored.
+    // Given options win over what the document file stored; so do --unit and
+    // --section-azimuth.
     doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
     const std::optional<double> sectionAzimuth
         = options.sectionAzimuth ? options.sectionAzimuth : doc.m_WellSettings.sectionAzimuth;
+    const listing::Unit unit = options.unitGiven ? options.unit : doc.m_WellSettings.unit;
+    const bool wantsStations = std::any_of(options.exportFiles.begin(), options.exportFiles.end(),
+        [](const std::string &path) { return !isGeoJsonPath(path); });
+
+    // Absolute columns where the settings (with the coordinate system) give them; a
+    // wellhead that cannot be placed is said once.
+    std::optional<geo::Placement> placement;
+    const auto place = [&](listing::Listing &rows) {
+        if (!placement) {
+            std::string unplaced;
+            placement = geo::bestPlacement(doc.m_WellSettings, &unplaced);
+            if (!unplaced.empty()) {
+                complain(unplaced);
+                fault = true;
+            }
+        }
+        geo::placeRows(rows, *placement);
+    };
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
-        rows = listing::buildListing(
-            doc.trajectory(), options.requests, options.unit, sectionAzimuth);
+        rows = listing::buildListing(doc.trajectory(), options.requests, unit, sectionAzimuth);
         for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows->faults.empty();
+        place(*rows);
+    }
+    std::optional<listing::Listing> stations;
+    if (wantsStations) {
+        stations = listing::buildListing(doc.trajectory(), {}, unit, sectionAzimuth);
+        place(*stations);
     }
 
     int status = fault ? 1 : 0;
@@ -155,15 +182,24 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
         info.listing = false;
     }
-    if (!options.exportFiles.empty()) {
-        const listing::Listing stations
-            = listing::buildListing(doc.trajectory(), {}, options.unit, sectionAzimuth);
-        for (const std::string &path : options.exportFiles) {
-            const auto format = surveyexport::exportFormatForPath(path, options.germanCsv);
-            if (!format || !surveyexport::writeExport(path, *format, stations, info)) {
-                complain("Die Exportdatei " + path + " kann nicht geschrieben werden.");
+    // --export: the file name's extension says what is written.
+    for (const std::string &path : options.exportFiles) {
+        if (isGeoJsonPath(path)) {
+            std::string bytes, why;
+            if (!geo::geoJson(
+                    doc.trajectory(), doc.m_WellSettings, win1252::toUtf8(doc.m_Name), bytes, why)) {
+                complain(path + ": " + why);
+                status = 2;
+            } else if (!writeBytes(path, bytes)) {
+                complain("Die Karte " + path + " kann nicht geschrieben werden.");
                 status = 2;
             }
+            continue;
+        }
+        const auto format = surveyexport::exportFormatForPath(path, options.germanCsv);
+        if (!format || !surveyexport::writeExport(path, *format, *stations, info)) {
+            complain("Die Exportdatei " + path + " kann nicht geschrieben werden.");
+            status = 2;
         }
     }
     const std::string title = doc.titleText();
@@ -176,7 +212,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         std::string error;
         const bool drawn = options.sectionView
             ? exportGraphPage(sectionViewData(doc,
-                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), options.unit),
+                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), unit),
                 title, options.plotFile, error, options.trueScale)
             : exportGraphPage(doc, title, options.plotFile, error, options.trueScale);
         if (!drawn) {

@@ -6,6 +6,8 @@
 #include "export/exportformats.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -112,6 +114,17 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
     return s;
 }
 
+bool isGeoJsonPath(const std::string &path)
+{
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || dot == 0 || path[dot - 1] == '/')
+        return false;
+    std::string extension = path.substr(dot + 1);
+    for (char &c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == "geojson";
+}
+
 const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10]\n"
@@ -120,7 +133,7 @@ const char *cliUsage()
            "PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
-           "                  [--export PFAD.csv|PFAD.xlsx]... [--export-style de]\n"
+           "                  [--export PFAD.csv|PFAD.xlsx|PFAD.geojson]... [--export-style de]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -171,6 +184,8 @@ const char *cliUsage()
            "                         Ergebnistabelle bleibt in Metern\n"
            "  --export PFAD          die berechneten Messpunkte als .csv oder .xlsx schreiben\n"
            "                         (mehrfach möglich; Längen in --unit)\n"
+           "  --export PFAD.geojson  Karte der Bohrung als GeoJSON (WGS 84, Höhe über NN);\n"
+           "                         braucht --crs und --wellhead oder gespeicherte Werte\n"
            "  --export-style de      jede CSV-Datei von --export mit Semikolon und Dezimalkomma\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
@@ -336,13 +351,15 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         } else if (a == "--unit") {
             if (!value(v) || !listing::parseUnit(v, o.unit))
                 return fail("--unit erwartet m oder ft");
+            o.unitGiven = true;
         } else if (a == "--listing") {
             if (!value(v) || !surveyexport::exportFormatForPath(v))
                 return fail("--listing erwartet einen Dateinamen mit der Endung .csv oder .xlsx");
             o.listingFile = v;
         } else if (a == "--export") {
-            if (!value(v) || !surveyexport::exportFormatForPath(v))
-                return fail("--export erwartet einen Dateinamen mit der Endung .csv oder .xlsx");
+            if (!value(v) || !(surveyexport::exportFormatForPath(v) || isGeoJsonPath(v)))
+                return fail("--export erwartet einen Dateinamen mit der Endung .csv, .xlsx oder "
+                            ".geojson");
             o.exportFiles.push_back(v);
         } else if (a == "--export-style") {
             if (!value(v) || v != "de")

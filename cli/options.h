@@ -26,9 +26,11 @@ struct CliOptions
     std::vector<listing::Request> requests;
     std::optional<double> sectionAzimuth; // degrees
     listing::Unit unit = listing::Unit::Metre;
+    bool unitGiven = false; // --unit given: it wins over the unit stored in the document
     std::string listingFile; // .csv or .xlsx
-    // Export of the computed stations: --export (.csv or .xlsx, repeatable) and
-    // --export-style de for the semicolon and decimal-comma CSV.
+    // --export PATH, repeatable; the extension says what is written: the computed
+    // stations as .csv or .xlsx (--export-style de for the semicolon and decimal-comma
+    // CSV), or the path on the map as .geojson.
     std::vector<std::string> exportFiles;
     bool germanCsv = false;
     bool stationsMode = false; // --stations FILE
@@ -62,5 +64,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args);
 // declination without --north means that the azimuths were measured against magnetic
 // north: a declination has no other use.
 WellSettings withWellOptions(const CliOptions &options, WellSettings stored);
+
+// The export that a file name asks for, by its extension (in any case); none for others.
+bool isGeoJsonPath(const std::string &path);
 
 const char *cliUsage();

@@ -218,6 +218,8 @@ void DlgInput::buildControls()
     m_ok = button(QStringLiteral("OK"), 188 + wider, 7, 50, 14);
     m_file = button(QStringLiteral("Datei einlesen"), 104, 18, 60, 14);
     m_table = button(QString::fromUtf8("Tabelle importieren …"), 78, 34, 72, 14);
+    m_well = button(QString::fromUtf8("Bohrung …"), 78, 52, 68, 14);
+    m_well->hide();
 
     m_name = new QLineEdit(this);
     place(m_name, 7, 18, 84, 14);
@@ -264,13 +266,17 @@ void DlgInput::buildControls()
         [this](QListWidgetItem *item) { onStationDoubleClicked(m_listEingabe->row(item)); });
     connect(m_file, &QPushButton::clicked, this, &DlgInput::onFileOpen);
     connect(m_table, &QPushButton::clicked, this, &DlgInput::importTable);
+    connect(m_well, &QPushButton::clicked, this, [this] {
+        if (m_wellCommand)
+            m_wellCommand(this);
+    });
     auto *paste = new QShortcut(QKeySequence::Paste, m_listEingabe);
     paste->setContext(Qt::WidgetShortcut);
     connect(paste, &QShortcut::activated, this, &DlgInput::pasteTable);
     connect(m_ok, &QPushButton::clicked, this, &DlgInput::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInput::reject);
 
-    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_table, m_name,
+    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_table, m_well, m_name,
         m_formatGroup->button(0), m_modeGroup->button(0), m_viewGroup->button(0),
         m_thinningGroup->button(0) };
     for (int i = 1; i < m_tabStops.size(); ++i)
@@ -474,6 +480,12 @@ bool DlgInput::focusNextPrevChild(bool next)
         target = (target + (next ? 1 : count - 1)) % count;
     }
     return false;
+}
+
+void DlgInput::setWellCommand(std::function<void(QWidget *parent)> command)
+{
+    m_wellCommand = std::move(command);
+    m_well->setVisible(static_cast<bool>(m_wellCommand));
 }
 
 DlgInput::~DlgInput()

@@ -9,6 +9,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -37,6 +39,11 @@ public:
     QPushButton *cancelButton() const { return m_cancel; }
     QPushButton *fileButton() const { return m_file; }
     QPushButton *tableButton() const { return m_table; }
+    QPushButton *wellButton() const { return m_well; }
+
+    // "Bohrung …" opens what `command` opens (the settings of the borehole, which belong to
+    // the document, not to this dialog); without a command the button is hidden.
+    void setWellCommand(std::function<void(QWidget *parent)> command);
     QButtonGroup *formatGroup() const { return m_formatGroup; }
     QButtonGroup *modeGroup() const { return m_modeGroup; }
     QButtonGroup *viewGroup() const { return m_viewGroup; }
@@ -97,6 +104,8 @@ private:
     QPushButton *m_ok = nullptr;
     QPushButton *m_file = nullptr;
     QPushButton *m_table = nullptr;
+    QPushButton *m_well = nullptr;
+    std::function<void(QWidget *)> m_wellCommand;
     QLineEdit *m_name = nullptr;
     QButtonGroup *m_formatGroup = nullptr;
     QButtonGroup *m_modeGroup = nullptr;

@@ -17,5 +17,7 @@ void QtMeasurementDialog::setParent(QWidget *parent)
 bool QtMeasurementDialog::run(LineEditor &state)
 {
     DlgInput dialog(state, m_prompter, m_parent.data());
+    if (m_wellCommand)
+        dialog.setWellCommand(m_wellCommand);
     return dialog.exec() == QDialog::Accepted;
 }

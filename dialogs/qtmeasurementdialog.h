@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QtMeasurementDialog : public MeasurementDialog
 {
 public:
@@ -16,7 +18,14 @@ public:
 
     bool run(LineEditor &state) override;
 
+    // What the dialog's "Bohrung …" button opens (see DlgInput::setWellCommand).
+    void setWellCommand(std::function<void(QWidget *parent)> command)
+    {
+        m_wellCommand = std::move(command);
+    }
+
 private:
     Prompter &m_prompter;
     QPointer<QWidget> m_parent;
+    std::function<void(QWidget *)> m_wellCommand;
 };

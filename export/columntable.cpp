@@ -10,6 +10,7 @@ namespace {
         Length, // metres or feet as the listing says
         Angle, // degrees
         Dogleg, // degrees per 30 m or per 100 ft
+        Coordinate, // metres of the coordinate reference system, whatever the listing's unit
     };
 
     struct ColumnSpec
@@ -18,6 +19,9 @@ namespace {
         Quantity quantity;
         int decimals;
         std::optional<double> (*value)(const listing::Row &); // metres and degrees
+        // Left out, even from an empty table, unless some row has a value: the absolute
+        // columns exist only where the well's settings place it.
+        bool onlyWithValues = false;
     };
 
     // Every column a listing or an export can have, in their order. A value that a row does
@@ -47,6 +51,12 @@ namespace {
             [](const listing::Row &r) { return std::optional(r.point.radius); } },
         { "Teufenverlust", Quantity::Length, 3,
             [](const listing::Row &r) { return std::optional(r.point.depthLoss); } },
+        { "Rechtswert", Quantity::Coordinate, 3, [](const listing::Row &r) { return r.easting; },
+            true },
+        { "Hochwert", Quantity::Coordinate, 3, [](const listing::Row &r) { return r.northing; },
+            true },
+        { "Höhe über NN", Quantity::Length, 3, [](const listing::Row &r) { return r.height; },
+            true },
     };
 
 } // namespace
@@ -81,6 +91,9 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
         case Quantity::Dogleg:
             c.unit = listing::doglegUnitName(l.unit);
             break;
+        case Quantity::Coordinate:
+            c.unit = "m";
+            break;
         }
         bool any = false;
         c.numbers.reserve(l.rows.size());
@@ -95,7 +108,7 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
             }
             c.numbers.push_back(v);
         }
-        if (any || l.rows.empty())
+        if (any || (l.rows.empty() && !spec.onlyWithValues))
             table.columns.push_back(std::move(c));
     }
     if (withRequest) {

@@ -58,7 +58,8 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
         return l;
     }
     const auto add = [&](const traj::Point &p, const std::string &request) {
-        l.rows.push_back({ p, verticalSection(p.north, p.east, l.sectionAzimuth), request });
+        l.rows.push_back(
+            { p, verticalSection(p.north, p.east, l.sectionAzimuth), request, {}, {}, {} });
     };
     const char *u = unitName(unit);
     const double first = t.stations.front().md, last = t.last().md;

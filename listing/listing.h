@@ -30,6 +30,10 @@ struct Row
     traj::Point point; // metres and degrees
     double verticalSection; // metres
     std::string request; // which request made the row (ASCII)
+    // Absolute values, set only where the well settings give them (geo::placeRows):
+    // easting and northing in the wellhead's coordinate system and the height above
+    // sea level, elevation of the depth reference - TVD; metres.
+    std::optional<double> easting, northing, height;
 };
 
 struct Listing

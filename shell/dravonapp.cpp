@@ -119,6 +119,7 @@ int CDravonApp::InitInstance()
     m_frameUi->setParent(m_frame.get());
     m_prompter->setParent(m_frame.get());
     m_dialog->setParent(m_frame.get());
+    m_dialog->setWellCommand([this](QWidget *parent) { m_frame->editWellSettings(parent); });
     if (m_screenshots) {
         m_frame->resize(1000, 720);
         m_screenshots->setFrame(*m_frame);

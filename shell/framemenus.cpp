@@ -69,6 +69,9 @@ void CMainFrame::createActions()
     addCommand(ID_EDIT_COPY, QStringLiteral("&Kopieren\tStrg+C"),
         QStringLiteral("Kopiert die berechneten Messpunkte als Tabelle in die "
                        "Zwischenablage.\nKopieren"));
+    addCommand(ID_KARTE_EXPORTIEREN, QString::fromUtf8("&Karte exportieren (GeoJSON) …"),
+        QString::fromUtf8("Schreibt den Verlauf der Bohrung in WGS 84 als GeoJSON-Datei für "
+                          "Kartenprogramme\nKarte exportieren"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
         QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
@@ -82,6 +85,9 @@ void CMainFrame::createActions()
     addCommand(ID_DATA_CHANGE, QStringLiteral("Daten ändern"),
         QStringLiteral("Eingabedatei aufbauen bzw. ändern\nDaten ändern"),
         QStringLiteral("datachange"));
+    addCommand(ID_BOHRUNG, QString::fromUtf8("&Bohrung …"),
+        QString::fromUtf8("Ansatzpunkt, Koordinatenbezugssystem und Nordrichtung der "
+                          "Bohrung\nBohrung"));
     addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
         QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
     addCommand(ID_PATH_INTERPOLATION, QString::fromUtf8("Interpolation entlang der Bahn …"),
@@ -143,6 +149,8 @@ void CMainFrame::createActions()
     });
     connect(action(ID_FILE_EXPORT), &QAction::triggered, this, &CMainFrame::OnFileExport);
     connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
+    connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
+    connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(
         action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
     connect(
@@ -194,6 +202,7 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_TABLE_IMPORT));
     file->addAction(action(ID_FILE_EXPORT));
+    file->addAction(action(ID_KARTE_EXPORTIEREN));
     file->addSeparator();
     file->addAction(action(ID_FILE_PRINT));
     file->addAction(action(ID_FILE_PRINT_PREVIEW));
@@ -209,6 +218,7 @@ void CMainFrame::createMenus()
     edit->addAction(action(ID_EDIT_COPY));
     edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
+    edit->addAction(action(ID_BOHRUNG));
     edit->addAction(action(ID_INTERPOLATION));
     edit->addAction(action(ID_PATH_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));

@@ -88,6 +88,12 @@ public:
     void restoreWindowSettings();
     // Keeps size, position and the active view for the next start (on closing).
     void saveWindowSettings() const;
+    // "Bohrung …": the borehole's settings in their dialog over `parent` (the frame when
+    // none); OK with a change gives them to the document (wellcommands.cpp).
+    void editWellSettings(QWidget *parent = nullptr);
+    // "Karte exportieren (GeoJSON) …" into `path`, asked for when empty; false after a
+    // message (or when the user cancelled).
+    bool exportMap(QString path = QString());
 
 protected:
     bool event(QEvent *event) override;

@@ -65,20 +65,21 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
-    // The table import and the export have their own group after the document commands.
+    // The table import, the export and the map export (the borehole's path in WGS 84 as
+    // GeoJSON) have their own group after the document commands.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …", "--",
-            "&Drucken...\tStrg+P", "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei",
-            "--", "&Beenden" }));
+            "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …",
+            "&Karte exportieren (GeoJSON) …", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
+            "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
-    // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so is
-    // "Interpolation entlang der Bahn …": points on the arc next to the legacy
-    // straight-line interpolation.
+    // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
+    // "Bohrung …" (the settings that place the borehole in the field) and "Interpolation
+    // entlang der Bahn …" (points on the arc next to the legacy straight-line
+    // interpolation).
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "Interpolation",
-            "Interpolation entlang der Bahn …",
-            "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
+        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "&Bohrung …", "Interpolation",
+            "Interpolation entlang der Bahn …", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
         // third graph view "Vertikalschnitt" and the view settings.

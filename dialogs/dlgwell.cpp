@@ -1,0 +1,162 @@
+#include "dialogs/dlgwell.h"
+
+#include "dialogs/dialogunits.h"
+#include "geo/wellform.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+DlgWell::DlgWell(const WellSettings &settings, QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_base(settings)
+    , m_result(settings)
+{
+    setWindowTitle(QStringLiteral("Bohrung"));
+    setFont(dialogFont());
+    const geo::WellForm form = geo::formOf(settings);
+
+    auto edit = [this](const std::string &text, const QString &placeholder) {
+        auto *e = new QLineEdit(fromUtf8(text), this);
+        e->setPlaceholderText(placeholder);
+        e->setMinimumWidth(DialogUnits(font()).x(90));
+        return e;
+    };
+    m_easting = edit(form.easting, QStringLiteral("z. B. 500000"));
+    m_northing = edit(form.northing, QStringLiteral("z. B. 5700000"));
+    m_elevation = edit(form.elevation, QString::fromUtf8("über dem Meeresspiegel"));
+    m_epsg = edit(form.epsg, QStringLiteral("z. B. EPSG:25832"));
+    m_convergence = edit(form.gridConvergence, QString());
+    m_declination = edit(form.declination, QString());
+    m_section = edit(form.sectionAzimuth, QStringLiteral("leer: Endabweichung"));
+
+    m_north = new QComboBox(this);
+    m_north->addItem(QStringLiteral("geographisch Nord"), int(NorthReference::True));
+    m_north->addItem(QStringLiteral("Gitternord"), int(NorthReference::Grid));
+    m_north->addItem(QStringLiteral("magnetisch Nord"), int(NorthReference::Magnetic));
+    m_north->setCurrentIndex(m_north->findData(int(form.north)));
+    m_unit = new QComboBox(this);
+    m_unit->addItem(QStringLiteral("Meter"), int(LengthUnit::Metre));
+    m_unit->addItem(QString::fromUtf8("Fuß"), int(LengthUnit::Foot));
+    m_unit->setCurrentIndex(m_unit->findData(int(form.unit)));
+
+    // The labels of the three groups share one width, so that their fields line up.
+    QList<QLabel *> labels;
+    auto row = [&](QFormLayout *form, const QString &text, QWidget *field) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        labels.append(label);
+        form->addRow(label, field);
+    };
+    auto *place = new QGroupBox(QStringLiteral("Ansatzpunkt"), this);
+    auto *placeForm = new QFormLayout(place);
+    row(placeForm, QStringLiteral("Rechtswert (m):"), m_easting);
+    row(placeForm, QStringLiteral("Hochwert (m):"), m_northing);
+    row(placeForm, QStringLiteral("Koordinatenbezugssystem:"), m_epsg);
+    row(placeForm, QString::fromUtf8("Höhe des Teufenbezugspunkts (m NN):"), m_elevation);
+
+    auto *north = new QGroupBox(QStringLiteral("Nordrichtung der gemessenen Azimute"), this);
+    auto *northForm = new QFormLayout(north);
+    row(northForm, QStringLiteral("Azimute bezogen auf:"), m_north);
+    row(northForm, QString::fromUtf8("Meridiankonvergenz (°):"), m_convergence);
+    row(northForm, QString::fromUtf8("Deklination (°):"), m_declination);
+    auto *rule = new QLabel(
+        QString::fromUtf8("Gitterazimut = geographischer Azimut − Meridiankonvergenz "
+                          "(positiv, wo Gitternord östlich von geographisch Nord liegt).\n"
+                          "Geographischer Azimut = magnetischer Azimut + Deklination "
+                          "(Ost positiv)."),
+        this);
+    rule->setWordWrap(true);
+    northForm->addRow(rule);
+
+    auto *lists = new QGroupBox(QStringLiteral("Listen"), this);
+    auto *listForm = new QFormLayout(lists);
+    row(listForm, QString::fromUtf8("Azimut des Vertikalschnitts (°):"), m_section);
+    row(listForm, QStringLiteral("Einheit:"), m_unit);
+
+    int width = 0;
+    for (QLabel *label : labels)
+        width = std::max(width, label->sizeHint().width());
+    for (QLabel *label : labels)
+        label->setMinimumWidth(width);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &DlgWell::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &DlgWell::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(place);
+    layout->addWidget(north);
+    layout->addWidget(lists);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_north, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
+    updateAngles();
+}
+
+// The angles that the chosen north needs; the others keep their values but are greyed.
+void DlgWell::updateAngles()
+{
+    const auto north = static_cast<NorthReference>(m_north->currentData().toInt());
+    m_declination->setEnabled(north == NorthReference::Magnetic);
+}
+
+bool DlgWell::entered(WellSettings &out, QString &fault) const
+{
+    geo::WellForm form;
+    form.easting = m_easting->text().toStdString();
+    form.northing = m_northing->text().toStdString();
+    form.elevation = m_elevation->text().toStdString();
+    form.epsg = m_epsg->text().toStdString();
+    form.north = static_cast<NorthReference>(m_north->currentData().toInt());
+    form.gridConvergence = m_convergence->text().toStdString();
+    form.declination = m_declination->text().toStdString();
+    form.sectionAzimuth = m_section->text().toStdString();
+    form.unit = static_cast<LengthUnit>(m_unit->currentData().toInt());
+    std::string why;
+    if (geo::settingsFromForm(form, m_base, out, why))
+        return true;
+    fault = fromUtf8(why);
+    return false;
+}
+
+void DlgWell::accept()
+{
+    QString fault;
+    WellSettings s;
+    if (!entered(s, fault)) {
+        QMessageBox::warning(this, QStringLiteral("Bohrung"), fault);
+        return;
+    }
+    m_result = s;
+    QDialog::accept();
+}
+
+bool DlgWell::edit(QWidget *parent, WellSettings &settings)
+{
+    DlgWell dialog(settings, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings = dialog.result();
+    return true;
+}

@@ -1,0 +1,51 @@
+// "Bohrung": the settings that place the borehole in the field. The wellhead's easting
+// and northing with their coordinate system, the elevation of the depth reference, the
+// north of the measured azimuths with the angles between the norths, and the section
+// azimuth and unit of listings. An empty field is a value that is not set.
+#pragma once
+
+#include "document/wellsettings.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+
+class DlgWell : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DlgWell(const WellSettings &settings, QWidget *parent = nullptr);
+
+    // Shows the dialog; true after OK with the entered settings in `settings`, which is
+    // untouched after Abbrechen.
+    static bool edit(QWidget *parent, WellSettings &settings);
+
+    // The settings as entered; false with the German fault when a field is refused.
+    bool entered(WellSettings &out, QString &fault) const;
+    const WellSettings &result() const { return m_result; }
+
+    QLineEdit *eastingEdit() const { return m_easting; }
+    QLineEdit *northingEdit() const { return m_northing; }
+    QLineEdit *elevationEdit() const { return m_elevation; }
+    QLineEdit *epsgEdit() const { return m_epsg; }
+    QComboBox *northBox() const { return m_north; }
+    QLineEdit *convergenceEdit() const { return m_convergence; }
+    QLineEdit *declinationEdit() const { return m_declination; }
+    QLineEdit *sectionEdit() const { return m_section; }
+    QComboBox *unitBox() const { return m_unit; }
+
+    // OK: a refused field gets a message and the dialog stays open.
+    void accept() override;
+
+private:
+    void updateAngles();
+
+    WellSettings m_base;
+    WellSettings m_result;
+    QLineEdit *m_easting, *m_northing, *m_elevation, *m_epsg;
+    QComboBox *m_north;
+    QLineEdit *m_convergence, *m_declination, *m_section;
+    QComboBox *m_unit;
+};

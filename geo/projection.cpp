@@ -1,0 +1,172 @@
+#include "geo/projection.h"
+
+#include "core/cformat.h"
+#include "core/trajectory.h"
+
+#include <proj.h>
+
+#include <cmath>
+
+namespace geo {
+
+namespace {
+
+    // One PROJ context per thread, offline whatever PROJ_NETWORK says, silent on stderr.
+    class ThreadContext
+    {
+    public:
+        ThreadContext()
+            : m_ctx(proj_context_create())
+        {
+            proj_context_set_enable_network(m_ctx, 0);
+            proj_log_level(m_ctx, PJ_LOG_NONE);
+        }
+        ~ThreadContext() { proj_context_destroy(m_ctx); }
+        ThreadContext(const ThreadContext &) = delete;
+        ThreadContext &operator=(const ThreadContext &) = delete;
+        PJ_CONTEXT *get() const { return m_ctx; }
+
+    private:
+        PJ_CONTEXT *m_ctx;
+    };
+
+    PJ_CONTEXT *context()
+    {
+        thread_local ThreadContext ctx;
+        return ctx.get();
+    }
+
+    // A step along the meridian small enough to stay on the wellhead's sheet, large enough
+    // to be far above the rounding of the coordinates (about 11 m).
+    constexpr double kMeridianStep = 1e-4;
+
+} // namespace
+
+struct GridToWgs84::Pj
+{
+    PJ *transform = nullptr;
+    ~Pj() { proj_destroy(transform); }
+};
+
+GridToWgs84::GridToWgs84(int epsg)
+    : m_pj(std::make_unique<Pj>())
+{
+    PJ_CONTEXT *ctx = context();
+    const std::string code = cfmt("EPSG:%d", epsg);
+    PJ *crs = proj_create(ctx, code.c_str());
+    if (!crs) {
+        m_fault = cfmt("Das Koordinatenbezugssystem EPSG:%d ist unbekannt.", epsg);
+        return;
+    }
+    const PJ_TYPE type = proj_get_type(crs);
+    proj_destroy(crs);
+    if (type != PJ_TYPE_PROJECTED_CRS) {
+        m_fault = cfmt("EPSG:%d ist kein projiziertes Koordinatenbezugssystem; Rechtswert und "
+                       "Hochwert brauchen eines (z. B. EPSG:25832 für UTM Zone 32).",
+            epsg);
+        return;
+    }
+    PJ *raw = proj_create_crs_to_crs(ctx, code.c_str(), "EPSG:4326", nullptr);
+    if (raw) {
+        // Easting before northing and longitude before latitude, whatever the axis order
+        // of the definitions.
+        m_pj->transform = proj_normalize_for_visualization(ctx, raw);
+        proj_destroy(raw);
+    }
+    if (!m_pj->transform)
+        m_fault = cfmt("Von EPSG:%d gibt es keine Umrechnung nach WGS 84.", epsg);
+}
+
+GridToWgs84::~GridToWgs84() = default;
+
+std::optional<LonLat> GridToWgs84::toWgs84(GridPosition at) const
+{
+    if (!m_pj->transform)
+        return std::nullopt;
+    const PJ_COORD c
+        = proj_trans(m_pj->transform, PJ_FWD, proj_coord(at.easting, at.northing, 0, HUGE_VAL));
+    if (!std::isfinite(c.xy.x) || !std::isfinite(c.xy.y))
+        return std::nullopt;
+    return LonLat { c.xy.x, c.xy.y };
+}
+
+std::optional<GridPosition> GridToWgs84::fromWgs84(LonLat at) const
+{
+    if (!m_pj->transform)
+        return std::nullopt;
+    const PJ_COORD c = proj_trans(m_pj->transform, PJ_INV, proj_coord(at.lon, at.lat, 0, HUGE_VAL));
+    if (!std::isfinite(c.xy.x) || !std::isfinite(c.xy.y))
+        return std::nullopt;
+    return GridPosition { c.xy.x, c.xy.y };
+}
+
+std::optional<double> GridToWgs84::convergenceAt(GridPosition at) const
+{
+    const auto here = toWgs84(at);
+    if (!here)
+        return std::nullopt;
+    // Toward the equator, so that the step never passes a pole.
+    const double step = here->lat > 0 ? -kMeridianStep : kMeridianStep;
+    const auto there = fromWgs84({ here->lon, here->lat + step });
+    const auto back = fromWgs84(*here);
+    if (!there || !back)
+        return std::nullopt;
+    // True north (or south) seen in the grid: its grid azimuth is -convergence.
+    double dE = there->easting - back->easting, dN = there->northing - back->northing;
+    if (step < 0) {
+        dE = -dE;
+        dN = -dN;
+    }
+    return -std::atan2(dE, dN) / traj::degree();
+}
+
+bool placementWithCrs(
+    const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault)
+{
+    out = placementOf(settings);
+    if (!settings.wellhead) {
+        fault = "Der Ansatzpunkt (Rechtswert und Hochwert) ist nicht angegeben.";
+        return false;
+    }
+    if (!crs.fault().empty()) {
+        fault = crs.fault();
+        return false;
+    }
+    if (out.turn)
+        return true;
+    const auto toTrue = settings.turnToTrue();
+    if (!toTrue) {
+        fault = "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
+                "angegeben.";
+        return false;
+    }
+    const auto convergence
+        = crs.convergenceAt({ settings.wellhead->easting, settings.wellhead->northing });
+    if (!convergence) {
+        fault = "Der Ansatzpunkt liegt außerhalb des Koordinatenbezugssystems.";
+        return false;
+    }
+    // grid = true - convergence
+    out.turn = *toTrue - *convergence;
+    return true;
+}
+
+Placement bestPlacement(const WellSettings &settings, std::string *why)
+{
+    Placement p = placementOf(settings);
+    if (p.turn || !settings.wellhead)
+        return p;
+    std::string fault = "Für Rechtswert und Hochwert fehlt die Meridiankonvergenz oder das "
+                        "Koordinatenbezugssystem (EPSG-Code).";
+    if (settings.epsg) {
+        const GridToWgs84 crs(*settings.epsg);
+        Placement withCrs;
+        if (placementWithCrs(settings, crs, withCrs, fault))
+            return withCrs;
+    }
+    if (why)
+        *why = fault;
+    return p;
+}
+
+} // namespace geo

@@ -1,0 +1,57 @@
+// The wellhead's projected coordinate system and WGS 84 through PROJ. The PROJ context
+// is one per thread and never uses the network (the grids of proj-data are local), so a
+// transformation works offline and gives the same result on every machine.
+#pragma once
+
+#include "geo/placement.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace geo {
+
+struct LonLat
+{
+    double lon = 0.0; // degrees, east positive
+    double lat = 0.0; // degrees, north positive
+};
+
+// Between one projected coordinate system (an EPSG code) and WGS 84 longitude/latitude.
+// Use it in the thread that made it.
+class GridToWgs84
+{
+public:
+    explicit GridToWgs84(int epsg);
+    ~GridToWgs84();
+    GridToWgs84(const GridToWgs84 &) = delete;
+    GridToWgs84 &operator=(const GridToWgs84 &) = delete;
+
+    // Empty when the transformation exists; otherwise why not (German, UTF-8).
+    const std::string &fault() const { return m_fault; }
+
+    std::optional<LonLat> toWgs84(GridPosition at) const;
+    std::optional<GridPosition> fromWgs84(LonLat at) const;
+    // The grid convergence at a point, degrees: positive where grid north lies east of
+    // true north. Found from the grid direction of the meridian through the point.
+    std::optional<double> convergenceAt(GridPosition at) const;
+
+private:
+    struct Pj;
+    std::unique_ptr<Pj> m_pj;
+    std::string m_fault;
+};
+
+// The placement of the settings, with a turn to grid north for azimuths measured against
+// true (or magnetic) north whose settings name no grid convergence: the convergence of
+// the coordinate system at the wellhead. False with a German fault (UTF-8) when the
+// horizontal placement cannot be made.
+bool placementWithCrs(
+    const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault);
+
+// The placement for listings: the one of placementWithCrs where that succeeds, else the
+// one that the settings give by themselves. Values that neither gives stay unset; when a
+// wellhead is given but cannot be placed, `why` (if given) says why in German (UTF-8).
+Placement bestPlacement(const WellSettings &settings, std::string *why = nullptr);
+
+} // namespace geo

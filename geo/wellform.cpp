@@ -1,0 +1,130 @@
+#include "geo/wellform.h"
+
+#include "core/cformat.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace geo {
+
+namespace {
+
+    std::string trimmed(const std::string &text)
+    {
+        const auto first = text.find_first_not_of(" \t");
+        if (first == std::string::npos)
+            return {};
+        return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    }
+
+    // A number with a decimal comma or point; none for anything else.
+    std::optional<double> number(std::string text)
+    {
+        for (char &c : text)
+            if (c == ',')
+                c = '.';
+        double v = 0;
+        const char *end = text.data() + text.size();
+        const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+        if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(v))
+            return std::nullopt;
+        return v;
+    }
+
+    // A value that the user types with a decimal comma; up to nine decimals, no trailing
+    // zeros.
+    std::string shown(const std::optional<double> &v)
+    {
+        if (!v)
+            return {};
+        std::string text = cfmt("%.9f", *v);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        if (text == "-0")
+            text = "0";
+        for (char &c : text)
+            if (c == '.')
+                c = ',';
+        return text;
+    }
+
+    // Reads one optional field into `to`; false with the fault set.
+    bool field(const std::string &text, const char *what, bool (*valid)(double),
+        std::optional<double> &to, std::string &fault)
+    {
+        const std::string t = trimmed(text);
+        if (t.empty()) {
+            to.reset();
+            return true;
+        }
+        const auto v = number(t);
+        if (!v || !valid(*v)) {
+            fault = cfmt("%s: \"%s\" ist kein gültiger Wert.", what, t.c_str());
+            return false;
+        }
+        to = *v;
+        return true;
+    }
+
+} // namespace
+
+WellForm formOf(const WellSettings &s)
+{
+    WellForm f;
+    if (s.wellhead) {
+        f.easting = shown(s.wellhead->easting);
+        f.northing = shown(s.wellhead->northing);
+    }
+    f.elevation = shown(s.elevation);
+    if (s.epsg)
+        f.epsg = cfmt("EPSG:%d", *s.epsg);
+    f.north = s.north;
+    f.gridConvergence = shown(s.gridConvergence);
+    f.declination = shown(s.declination);
+    f.sectionAzimuth = shown(s.sectionAzimuth);
+    f.unit = s.unit;
+    return f;
+}
+
+bool settingsFromForm(
+    const WellForm &f, const WellSettings &base, WellSettings &out, std::string &fault)
+{
+    WellSettings s = base;
+    std::optional<double> easting, northing;
+    if (!field(f.easting, "Rechtswert", validLength, easting, fault)
+        || !field(f.northing, "Hochwert", validLength, northing, fault)
+        || !field(f.elevation, "Höhe des Bezugspunkts", validLength, s.elevation, fault)
+        || !field(f.gridConvergence, "Meridiankonvergenz", validTurnAngle, s.gridConvergence, fault)
+        || !field(f.declination, "Deklination", validTurnAngle, s.declination, fault)
+        || !field(
+            f.sectionAzimuth, "Azimut des Vertikalschnitts", validAzimuth, s.sectionAzimuth, fault))
+        return false;
+    if (easting.has_value() != northing.has_value()) {
+        fault = "Der Ansatzpunkt braucht Rechtswert und Hochwert.";
+        return false;
+    }
+    s.wellhead.reset();
+    if (easting)
+        s.wellhead = Wellhead { *easting, *northing };
+
+    const std::string code = trimmed(f.epsg);
+    s.epsg.reset();
+    if (!code.empty()) {
+        const bool digits = code.find_first_not_of("0123456789") == std::string::npos;
+        s.epsg = parseEpsg(digits ? "EPSG:" + code : code);
+        if (!s.epsg) {
+            fault = cfmt("EPSG-Code: \"%s\" ist kein gültiger Code (z. B. 25832 oder "
+                         "EPSG:25832).",
+                code.c_str());
+            return false;
+        }
+    }
+    s.north = f.north;
+    s.unit = f.unit;
+    out = s;
+    return true;
+}
+
+} // namespace geo

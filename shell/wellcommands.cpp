@@ -1,0 +1,50 @@
+// The frame's commands for the borehole in the field: its settings and the map export.
+#include "shell/mainframe.h"
+
+#include "core/win1252.h"
+#include "dialogs/dlgwell.h"
+#include "document/dravondoc.h"
+#include "geo/geojson.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+void CMainFrame::editWellSettings(QWidget *parent)
+{
+    WellSettings settings = m_doc->m_WellSettings;
+    if (DlgWell::edit(parent ? parent : this, settings))
+        m_doc->setWellSettings(settings); // marks a change and updates the views
+}
+
+bool CMainFrame::exportMap(QString path)
+{
+    // The settings are checked first: without a place there is nothing to ask a name for.
+    std::string bytes, fault;
+    if (!geo::geoJson(m_doc->trajectory(), m_doc->m_WellSettings, win1252::toUtf8(m_doc->m_Name),
+            bytes, fault)) {
+        m_prompter->message(win1252::fromUtf8(
+            fault + "\nDie Lage der Bohrung wird unter Bearbeiten > Bohrung … angegeben."));
+        return false;
+    }
+    if (path.isEmpty()) {
+        const QString document = m_doc->GetPathName();
+        const QString suggested = document.isEmpty() ? QStringLiteral("bohrung.geojson")
+                                                     : QFileInfo(document).path() + QLatin1Char('/')
+                + QFileInfo(document).completeBaseName() + QStringLiteral(".geojson");
+        path = QFileDialog::getSaveFileName(this, QStringLiteral("Karte exportieren (GeoJSON)"),
+            suggested, QStringLiteral("GeoJSON (*.geojson)"));
+        if (path.isEmpty())
+            return false;
+    }
+    QSaveFile file(path); // a failed write leaves no half file
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(bytes.data(), static_cast<qint64>(bytes.size()))
+            != static_cast<qint64>(bytes.size())
+        || !file.commit()) {
+        m_prompter->message(win1252::fromUtf8(
+            "Die Karte " + path.toStdString() + " kann nicht geschrieben werden."));
+        return false;
+    }
+    return true;
+}

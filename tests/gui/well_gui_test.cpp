@@ -1,0 +1,101 @@
+// The borehole in the field from the desktop program: "Bearbeiten → Bohrung …" and the
+// measurement dialog's button reach the same dialog, OK with a change marks the document
+// modified, and the map export writes the GeoJSON or says in German what is missing.
+#include "guifixture.h"
+
+#include "dialogs/dlginput.h"
+#include "dialogs/dlgwell.h"
+#include "dialogs/qtmeasurementdialog.h"
+#include "shell/commandids.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// Runs `script` on the Bohrung dialog as soon as it is open.
+void onWellDialog(std::function<void(DlgWell &)> script)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, script] {
+        if (auto *dialog = qobject_cast<DlgWell *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            script(*dialog);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
+{
+    guiApp();
+    ScriptedPrompter prompter;
+    QtMeasurementDialog measurement(prompter);
+    CDravonDoc doc(prompter, measurement);
+    // Opening runs the measurement dialog: OK there.
+    QTimer::singleShot(0, [] {
+        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
+            input->accept();
+    });
+    ASSERT_TRUE(doc.OnOpenDocument(
+        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
+    ScriptedFrameUi ui;
+    CMainFrame frame(doc, prompter, ui);
+    measurement.setParent(&frame);
+    measurement.setWellCommand([&frame](QWidget *parent) { frame.editWellSettings(parent); });
+    ASSERT_FALSE(doc.IsModified());
+
+    QTemporaryDir dir;
+    const QString map = dir.filePath(QStringLiteral("map.geojson"));
+    EXPECT_FALSE(frame.exportMap(map));
+    ASSERT_EQ(prompter.messages().size(), 1u);
+    EXPECT_NE(prompter.messages()[0].find("EPSG"), std::string::npos);
+
+    // From the menu, Abbrechen: nothing changes.
+    onWellDialog([](DlgWell &d) {
+        d.eastingEdit()->setText(QStringLiteral("1"));
+        d.reject();
+    });
+    frame.action(ID_BOHRUNG)->trigger();
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.m_WellSettings.empty());
+
+    // From the measurement dialog's button: the Bohrung dialog over it, OK there.
+    QTimer::singleShot(0, [] {
+        auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(input);
+        ASSERT_TRUE(input->wellButton()->isVisible());
+        onWellDialog([](DlgWell &d) {
+            d.eastingEdit()->setText(QStringLiteral("500000"));
+            d.northingEdit()->setText(QStringLiteral("5700000"));
+            d.epsgEdit()->setText(QStringLiteral("25832"));
+            d.elevationEdit()->setText(QStringLiteral("250,5"));
+            d.accept();
+        });
+        input->wellButton()->click();
+        input->reject();
+    });
+    frame.action(ID_DATA_CHANGE)->trigger();
+    EXPECT_TRUE(doc.IsModified());
+    ASSERT_TRUE(doc.m_WellSettings.wellhead);
+    EXPECT_EQ(doc.m_WellSettings.wellhead->northing, 5700000);
+    EXPECT_EQ(doc.m_WellSettings.epsg, 25832);
+    EXPECT_EQ(doc.m_WellSettings.elevation, 250.5);
+
+    ASSERT_TRUE(frame.exportMap(map));
+    QFile file(map);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto json = nlohmann::json::parse(file.readAll().toStdString());
+    const auto &first = json["features"][0]["geometry"]["coordinates"][0];
+    EXPECT_NEAR(first[0].get<double>(), 9.0, 1e-7);
+    EXPECT_NEAR(first[2].get<double>(), 250.5, 1e-9);
+}
