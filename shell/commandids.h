@@ -12,8 +12,8 @@ enum CommandId {
     ID_ERGEBNISSE_EINLESEN = 32779,
     ID_GRAFIKLUPE = 32780,
     ID_TABLE_IMPORT = 32801, // "Tabelle importieren …"
-    ID_BOHRUNG = 32810, // "Bohrung …": the settings that place the borehole
-    ID_KARTE_EXPORTIEREN = 32811, // "Karte exportieren (GeoJSON) …"
+    ID_BOHRUNG = 32820, // "Bohrung …": the settings that place the borehole
+    ID_KARTE_EXPORTIEREN = 32821, // "Karte exportieren (GeoJSON) …"
     ID_MASSSTABSGETREU = 32781,
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,

@@ -36,6 +36,10 @@ QIcon toolIcon(const QString &name)
 QAction *CMainFrame::addCommand(
     int id, const QString &text, const QString &prompt, const QString &icon)
 {
+    // Two commands under one number would silently share one action: the later would run
+    // the earlier's handler. Every start of the program and of its tests stops here.
+    if (m_actions.contains(id))
+        qFatal("Befehlsnummer %d ist doppelt vergeben", id);
     auto *action = new QAction(text, this);
     action->setData(id);
     applyPrompt(action, prompt);
