@@ -32,11 +32,13 @@ std::string numberText(std::optional<double> value, const TextStyle &style)
 {
     if (!value || !std::isfinite(*value))
         return {};
-    char buffer[400];
+    char buffer[400]; // enough for any finite double in fixed form
     const std::to_chars_result r = style.fixedDecimals
         ? std::to_chars(
             buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, *style.fixedDecimals)
-        : std::to_chars(buffer, buffer + sizeof buffer, *value);
+        // The shortest text that reads back as the same double, never in exponent form:
+        // a spreadsheet shows "500000" as a number a person reads, "5e+05" hardly.
+        : std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::fixed);
     std::string text(buffer, r.ptr);
     // A value that is or rounds to zero is written without a sign.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
