@@ -2,6 +2,7 @@
 #include "core/scriptedprompter.h"
 #include "document/docfile.h"
 #include "input/lineeditor.h"
+#include "tests/cli/clitool.h"
 
 #include <gtest/gtest.h>
 
@@ -15,49 +16,8 @@
 
 namespace {
 
-struct Result
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class Cli : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        char templ[] = "/tmp/dravon-cli-test-XXXXXX";
-        ASSERT_NE(mkdtemp(templ), nullptr);
-        dir = templ;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
-
-    // Runs the tool with `args` (shell words) and `input` on standard input.
-    Result run(const std::string &args, const std::string &input = {})
-    {
-        const std::string in = dir + "/stdin", out = dir + "/stdout", err = dir + "/stderr";
-        std::ofstream(in, std::ios::binary) << input;
-        const std::string cmd = std::string("cd '") + dir + "' && '" DRAVON_CLI "' " + args + " <'" + in
-                                + "' >'" + out + "' 2>'" + err + "'";
-        Result r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(out);
-        r.err = slurp(err);
-        return r;
-    }
-
-    std::string dir;
-};
+using namespace clitest;
+using Cli = ToolTest;
 
 const std::string kStations = "100 0 0\n200 10 45\n300 20 90\n";
 const std::string kTable =

@@ -3,106 +3,35 @@
 // single-precision stations and against the printed results table, the German CSV
 // against the plain one, and the exit status of a file that cannot be written.
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
 #include "core/win1252.h"
-#include "document/docfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/xlsxfile.h"
-#include "input/measurementfile.h"
-#include "input/measurementreader.h"
-#include "tests/support/rotatedtangent.h"
-
-#include <gtest/gtest.h>
+#include "tests/cli/clitool.h"
 
 #include <algorithm>
-#include <charconv>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using namespace clitest;
+using Rows = std::vector<Fields>;
 
-// Lines split at `delimiter`; the exported headings and numbers hold no quotes.
-Rows split(const std::string &bytes, char delimiter)
-{
-    Rows rows;
-    std::size_t from = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2) {
-        std::stringstream line(bytes.substr(from, end - from));
-        rows.emplace_back();
-        for (std::string field; std::getline(line, field, delimiter);)
-            rows.back().push_back(field);
-    }
-    EXPECT_EQ(from, bytes.size()) << "every line ends with CR LF";
-    return rows;
-}
-
-double number(const std::string &text)
-{
-    double value = NAN;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_EQ(r.ptr, text.data() + text.size()) << text;
-    return value;
-}
-
-class ExportCli : public ::testing::Test
+class ExportCli : public ToolTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()), 0);
-    }
-    void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + dir).c_str()), 0); }
-
-    int run(const std::string &args)
-    {
-        const int raw = std::system(
-            ("cd " + dir + " && '" DRAVON_CLI "' " + args + " </dev/null >out 2>err").c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    std::string file(const std::string &name)
-    {
-        std::ostringstream s;
-        s << std::ifstream(dir + "/" + name, std::ios::binary).rdbuf();
-        return s.str();
-    }
-
-    const std::string dir = "/tmp/dravon-export-test-" + std::to_string(getpid());
+    int run(const std::string &args) { return exec(args); }
 };
 
 } // namespace
 
 TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResultsTable)
 {
-    const struct
-    {
-        const char *file;
-        int format;
-        const char *option;
-    } examples[] = { { "deviated-well.txt", FreiesFormat, "" },
-        { "vertical-well.txt", FreiesFormat, "" }, { "survey.weg", WegFormat, "--format weg " },
-        { "export.atk", AtkFormat, "--format atk " }, { "example.dvn", -1, "" } };
-    for (const auto &e : examples) {
+    for (const Example &e : kExamples) {
         SCOPED_TRACE(e.file);
-        const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(e.file);
-        DocumentItems items;
-        std::string message;
-        if (e.format < 0)
-            ASSERT_TRUE(readDocumentFile(path, e.file, items, message)) << message;
-        else
-            items.m_Eingabe
-                = readMeasurement(readMeasurementFile(path).lines, e.format, 1).stations;
-        SurveyData s;
-        ScriptedPrompter p;
-        s.m_Eingabe = items.m_Eingabe;
-        s.messwerte(p);
-        const std::vector<double> md(s.m_Teufe.begin(), s.m_Teufe.begin() + s.m_MaxWerte),
-            inc(s.m_Phi.begin(), s.m_Phi.begin() + s.m_MaxWerte),
-            azi(s.m_Theta.begin(), s.m_Theta.begin() + s.m_MaxWerte);
+        const Stations st = stationsOf(e);
+        const std::vector<double> &md = st.md, &inc = st.inc, &azi = st.azi;
         const rotated::Path independent(md, inc, azi);
 
-        const std::string input = e.option + ("'" + path + "'");
+        const std::string input = e.input();
         ASSERT_EQ(run(input), 0);
         const std::string table = file("out"), messages = file("err");
         ASSERT_EQ(run(input + " --export s.csv --export s.xlsx"), 0) << file("err");
@@ -110,7 +39,7 @@ TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResults
         EXPECT_EQ(file("err"), messages);
         ASSERT_EQ(run(input + " --export-style de --export de.csv"), 0) << file("err");
 
-        const Rows csv = split(file("s.csv"), ',');
+        const Rows csv = csvLines(file("s.csv"), ',');
         ASSERT_EQ(csv.size(), md.size() + 1) << "a header and one row per station";
         EXPECT_EQ(std::vector(csv[0].begin(), csv[0].begin() + 6),
             (std::vector<std::string> { "Teufe (m)", "Neigung (°)", "Azimut (°)", "Seigerteufe (m)",
@@ -131,7 +60,7 @@ TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResults
         ASSERT_EQ(german.substr(0, 3), "\xEF\xBB\xBF");
         german.erase(0, 3);
         EXPECT_EQ(german.find('.', german.find("\r\n")), std::string::npos) << "no decimal point";
-        Rows de = split(german, ';');
+        Rows de = csvLines(german, ';');
         ASSERT_EQ(de.size(), csv.size());
         for (std::size_t r = 1; r < de.size(); ++r) {
             for (std::string &field : de[r])
@@ -195,11 +124,11 @@ TEST_F(ExportCli, FeetListingsAsXlsxAndFilesThatCannotBeWritten)
     const std::string input = "'" DRAVON_SOURCE_DIR "/examples/deviated-well.txt'";
     ASSERT_EQ(run(input + " --unit ft --export ft.csv --listing l.xlsx --every-md 100"), 0)
         << file("err");
-    const Rows ft = split(file("ft.csv"), ',');
+    const Rows ft = csvLines(file("ft.csv"), ',');
     EXPECT_EQ(ft[0][0], "Teufe (ft)");
     EXPECT_EQ(ft[0][9], "Abknickung (°/100 ft)");
     ASSERT_EQ(run(input + " --export m.csv"), 0);
-    const Rows m = split(file("m.csv"), ',');
+    const Rows m = csvLines(file("m.csv"), ',');
     ASSERT_EQ(ft.size(), m.size());
     EXPECT_NEAR(number(ft.back()[3]) * 0.3048, number(m.back()[3]), 1e-9);
     EXPECT_NEAR(number(ft.back()[9]) * 30 / 30.48, number(m.back()[9]), 1e-9) << "per 100 ft";
@@ -218,6 +147,6 @@ TEST_F(ExportCli, FeetListingsAsXlsxAndFilesThatCannotBeWritten)
         EXPECT_EQ(file("err"),
             "dravon-cli: Die Exportdatei " + std::string(path)
                 + " kann nicht geschrieben werden.\n");
-        EXPECT_EQ(split(file("ok.csv"), ',').size(), m.size()) << "the other file is written";
+        EXPECT_EQ(csvLines(file("ok.csv"), ',').size(), m.size()) << "the other file is written";
     }
 }

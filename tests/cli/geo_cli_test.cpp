@@ -1,66 +1,27 @@
 // The batch tool's map export and absolute listing columns as a user calls them: the
 // wellhead lands where PROJ's command-line tool puts it, every height is elevation - TVD
 // of the listing, and a grid convergence turns every position about the wellhead.
-#include <gtest/gtest.h>
+#include "tests/cli/clitool.h"
+
 #include <nlohmann/json.hpp>
 
-#include <charconv>
-#include <cmath>
 #include <complex>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using namespace clitest;
+using Rows = std::vector<Fields>;
 
-// A number with a decimal point whatever the locale.
-double num(const std::string &text)
-{
-    double v = NAN;
-    std::from_chars(text.data(), text.data() + text.size(), v);
-    return v;
-}
-
-class GeoCli : public ::testing::Test
+class GeoCli : public ToolTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()), 0);
-    }
-    void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + dir).c_str()), 0); }
-
+    // The tool on the example document with `args`.
     int run(const std::string &args)
     {
-        const int raw = std::system(
-            ("cd " + dir + " && '" DRAVON_CLI "' '" DRAVON_SOURCE_DIR "/examples/example.dvn' "
-                + args + " >out 2>err")
-                .c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return exec("'" DRAVON_SOURCE_DIR "/examples/example.dvn' " + args);
     }
-    std::string file(const std::string &name)
-    {
-        std::ostringstream s;
-        s << std::ifstream(dir + "/" + name, std::ios::binary).rdbuf();
-        return s.str();
-    }
-    // The listing's lines split at the commas (no field of these listings is quoted).
-    Rows csv(const std::string &name)
-    {
-        std::istringstream in(file(name));
-        Rows rows;
-        for (std::string line; std::getline(in, line);) {
-            std::stringstream split(line.substr(0, line.size() - 1)); // without the CR
-            rows.emplace_back();
-            for (std::string f; std::getline(split, f, ',');)
-                rows.back().push_back(f);
-        }
-        return rows;
-    }
-
-    const std::string dir = "/tmp/dravon-geo-test-" + std::to_string(getpid());
+    Rows csv(const std::string &name) const { return csvLines(file(name)); }
 };
 
 const std::string kPlaced = "--crs EPSG:25832 --wellhead 500000,5700000 --elevation 250 ";
@@ -83,9 +44,9 @@ TEST_F(GeoCli, TheMapStartsAtTheWellheadAndItsHeightsAreElevationLessTvd)
     ASSERT_EQ(line["coordinates"].size(), rows.size() - 1);
     ASSERT_EQ(json["features"].size(), rows.size()); // the line and each station
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        const double expected = 250 - num(rows[i][3]);
+        const double expected = 250 - number(rows[i][3]);
         EXPECT_NEAR(line["coordinates"][i - 1][2].get<double>(), expected, 1e-6) << i;
-        EXPECT_NEAR(num(rows[i][14]), expected, 1e-6) << i;
+        EXPECT_NEAR(number(rows[i][14]), expected, 1e-6) << i;
         EXPECT_EQ(json["features"][i]["geometry"]["coordinates"], line["coordinates"][i - 1]);
     }
 }
@@ -103,12 +64,12 @@ TEST_F(GeoCli, AGridConvergenceTurnsEveryPositionAboutTheWellhead)
     // counter-clockwise by 1.5 degrees.
     const auto spin = std::polar(1.0, 1.5 * std::numbers::pi / 180);
     for (std::size_t i = 1; i < asTrue.size(); ++i) {
-        const std::complex<double> relative(num(asTrue[i][5]), num(asTrue[i][4]));
-        EXPECT_NEAR(num(asTrue[i][12]) - 500000, relative.real(), 1e-6);
-        EXPECT_NEAR(num(asTrue[i][13]) - 5700000, relative.imag(), 1e-6);
+        const std::complex<double> relative(number(asTrue[i][5]), number(asTrue[i][4]));
+        EXPECT_NEAR(number(asTrue[i][12]) - 500000, relative.real(), 1e-6);
+        EXPECT_NEAR(number(asTrue[i][13]) - 5700000, relative.imag(), 1e-6);
         const std::complex<double> expected = relative * spin;
-        EXPECT_NEAR(num(asGrid[i][12]) - 500000, expected.real(), 2e-6) << i;
-        EXPECT_NEAR(num(asGrid[i][13]) - 5700000, expected.imag(), 2e-6) << i;
+        EXPECT_NEAR(number(asGrid[i][12]) - 500000, expected.real(), 2e-6) << i;
+        EXPECT_NEAR(number(asGrid[i][13]) - 5700000, expected.imag(), 2e-6) << i;
     }
 }
 

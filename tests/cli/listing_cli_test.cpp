@@ -2,73 +2,22 @@
 // against an independent minimum-curvature path with the stations reproduced, every
 // crossing of a true vertical depth, and the faults with their exit status.
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
-#include "document/docfile.h"
-#include "input/measurementfile.h"
-#include "input/measurementreader.h"
-#include "tests/support/rotatedtangent.h"
-
-#include <gtest/gtest.h>
-
-#include <charconv>
-#include <fstream>
-#include <sstream>
+#include "tests/cli/clitool.h"
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-std::vector<Row> csvRows(const std::string &bytes)
-{
-    std::vector<Row> rows;
-    std::size_t from = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2) {
-        std::stringstream line(bytes.substr(from, end - from));
-        rows.emplace_back();
-        for (std::string field; std::getline(line, field, ',');)
-            rows.back().push_back(field);
-    }
-    EXPECT_EQ(from, bytes.size()) << "every line ends with CR LF";
-    return rows;
-}
-
-double number(const std::string &text)
-{
-    double value = NAN;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
+using namespace clitest;
+using Row = Fields;
 
 Row values(const Row &row)
 {
     return Row(row.begin(), row.end() - 1); // without the request
 }
 
-class ListingCli : public ::testing::Test
+class ListingCli : public ToolTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(std::system(("rm -rf " + dir + " && mkdir -p " + dir).c_str()), 0);
-    }
-    void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + dir).c_str()), 0); }
-
-    // Runs the tool in the scratch folder; standard output and error go to files there.
-    int run(const std::string &args, const std::string &input = {})
-    {
-        std::ofstream(dir + "/stdin", std::ios::binary) << input;
-        const int raw = std::system(
-            ("cd " + dir + " && '" DRAVON_CLI "' " + args + " <stdin >out 2>err").c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    std::string file(const std::string &name)
-    {
-        std::ostringstream s;
-        s << std::ifstream(dir + "/" + name, std::ios::binary).rdbuf();
-        return s.str();
-    }
-
-    const std::string dir = "/tmp/dravon-listing-test-" + std::to_string(getpid());
+    int run(const std::string &args, const std::string &input = {}) { return exec(args, input); }
 };
 
 const std::string kUpward
@@ -78,43 +27,21 @@ const std::string kUpward
 
 TEST_F(ListingCli, EveryExampleAtATenMetreStepFollowsTheArcsAndKeepsTheStations)
 {
-    const struct
-    {
-        const char *file;
-        int format;
-        const char *option;
-    } examples[] = { { "deviated-well.txt", FreiesFormat, "" },
-        { "vertical-well.txt", FreiesFormat, "" }, { "survey.weg", WegFormat, "--format weg " },
-        { "export.atk", AtkFormat, "--format atk " }, { "example.dvn", -1, "" } };
-    for (const auto &e : examples) {
+    for (const Example &e : kExamples) {
         SCOPED_TRACE(e.file);
-        // The station lines as the tool takes them, read here through the libraries.
-        const std::string path = DRAVON_SOURCE_DIR "/examples/" + std::string(e.file);
-        DocumentItems items;
-        std::string message;
-        if (e.format < 0)
-            ASSERT_TRUE(readDocumentFile(path, e.file, items, message)) << message;
-        else
-            items.m_Eingabe
-                = readMeasurement(readMeasurementFile(path).lines, e.format, 1).stations;
-        SurveyData s;
-        ScriptedPrompter p;
-        s.m_Eingabe = items.m_Eingabe;
-        s.messwerte(p);
-        const std::vector<double> md(s.m_Teufe.begin(), s.m_Teufe.begin() + s.m_MaxWerte),
-            inc(s.m_Phi.begin(), s.m_Phi.begin() + s.m_MaxWerte),
-            azi(s.m_Theta.begin(), s.m_Theta.begin() + s.m_MaxWerte);
-        const rotated::Path independent(md, inc, azi);
+        const Stations st = stationsOf(e);
+        const std::vector<double> &md = st.md;
+        const rotated::Path independent(st.md, st.inc, st.azi);
 
-        const std::string input = e.option + ("'" + path + "'");
+        const std::string input = e.input();
         ASSERT_EQ(run(input), 0);
         const std::string table = file("out"), messages = file("err");
         ASSERT_EQ(run(input + " --every-md 10 --listing l.csv"), 0) << file("err");
         EXPECT_EQ(file("out"), table) << "the results table does not change";
         EXPECT_EQ(file("err"), messages);
         ASSERT_EQ(run(input + " --listing stations.csv"), 0);
-        const std::vector<Row> rows = csvRows(file("l.csv")),
-                               stations = csvRows(file("stations.csv"));
+        const std::vector<Row> rows = csvLines(file("l.csv")),
+                               stations = csvLines(file("stations.csv"));
         ASSERT_EQ(stations.size(), md.size() + 1);
         ASSERT_EQ(
             rows.size(), 2 + std::floor(md.back() / 10.0) + (std::fmod(md.back(), 10.0) != 0.0));
@@ -164,7 +91,8 @@ TEST_F(ListingCli, EveryCrossingOfAWellThatTurnsUpwardAndDepthsItNeverReaches)
         messages
             + "dravon-cli: Die Seigerteufe 400 m wird von der Bohrung nicht erreicht "
               "(Seigerteufe 0.00 bis 295.23 m).\n");
-    const std::vector<Row> rows = csvRows(file("l.csv")), stations = csvRows(file("stations.csv"));
+    const std::vector<Row> rows = csvLines(file("l.csv")),
+                           stations = csvLines(file("stations.csv"));
     ASSERT_EQ(rows.size(), 4u) << "the requests that can be met still give their rows";
     EXPECT_EQ(values(rows[1]), values(stations[4])) << "a station's depth gives that station";
     EXPECT_EQ(rows[1][12], "Teufe 300 m");

@@ -1,69 +1,16 @@
 // The batch tool reading tables: the CSV and the LibreOffice workbook give the results
 // table of the free-format example, feet become metres, refused files exit with 2 and a
 // message that names row and column.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "tests/cli/clitool.h"
 
 namespace {
 
-struct Result
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using namespace clitest;
 
 const std::string kData = DRAVON_SOURCE_DIR "/tests/data/exchange/";
 const std::string kName = "--name 'Bohrung Nordfeld 7 - Ablenkbohrung' ";
 
-class TableCli : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        char templ[] = "/tmp/dravon-table-cli-XXXXXX";
-        ASSERT_NE(mkdtemp(templ), nullptr);
-        dir = templ;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir + "'").c_str()); }
-
-    Result run(const std::string &args)
-    {
-        const std::string out = dir + "/stdout", err = dir + "/stderr";
-        const std::string cmd = "cd '" + dir + "' && '" DRAVON_CLI "' " + args + " </dev/null >'"
-            + out + "' 2>'" + err + "'";
-        Result r;
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = slurp(out);
-        r.err = slurp(err);
-        return r;
-    }
-
-    std::string write(const std::string &name, const std::string &content)
-    {
-        std::ofstream(dir + "/" + name, std::ios::binary) << content;
-        return dir + "/" + name;
-    }
-
-    std::string dir;
-};
+using TableCli = ToolTest;
 
 // The measured depths of the results table's rows: "   30.0-  60.0 ..." gives 30 and 60.
 std::vector<std::pair<double, double>> depthRanges(const std::string &table)
