@@ -18,4 +18,7 @@ std::string fromUtf8(std::string_view utf8);
 // The code point that a byte stands for.
 char32_t toCodePoint(unsigned char byte);
 
+// Appends the UTF-8 bytes of a code point (up to U+10FFFF).
+void appendUtf8(std::string &out, char32_t cp);
+
 } // namespace win1252

@@ -46,25 +46,6 @@ namespace {
         return true;
     }
 
-    void appendUtf8(std::string &out, char32_t cp)
-    {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-
     // Spreadsheet programs save "Unicode text" as UTF-16 with a byte order mark.
     std::string utf16ToUtf8(std::string_view bytes, bool littleEndian)
     {
@@ -85,7 +66,7 @@ namespace {
             }
             if (unit >= 0xD800 && unit <= 0xDFFF)
                 unit = '?';
-            appendUtf8(out, unit);
+            win1252::appendUtf8(out, unit);
         }
         return out;
     }
