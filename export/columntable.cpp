@@ -13,7 +13,7 @@ namespace {
         Coordinate, // metres of the coordinate reference system, whatever the listing's unit
     };
 
-    struct ColumnSpec
+    struct ColumnDef
     {
         const char *name; // UTF-8
         Quantity quantity;
@@ -26,7 +26,7 @@ namespace {
 
     // Every column a listing or an export can have, in their order. A value that a row does
     // not have (std::nullopt) leaves its cell empty; a column without any value is left out.
-    const ColumnSpec kColumns[] = {
+    const ColumnDef kColumns[] = {
         { "Teufe", Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.md); } },
         { "Neigung", Quantity::Angle, 2,
@@ -77,11 +77,11 @@ std::size_t ColumnTable::rows() const
 ColumnTable listingTable(const listing::Listing &l, bool withRequest)
 {
     ColumnTable table;
-    for (const ColumnSpec &spec : kColumns) {
+    for (const ColumnDef &column : kColumns) {
         Column c;
-        c.name = spec.name ? spec.name : cfmt("Vertikalschnitt bei %.2f°", l.sectionAzimuth);
-        c.decimals = spec.decimals;
-        switch (spec.quantity) {
+        c.name = column.name ? column.name : cfmt("Vertikalschnitt bei %.2f°", l.sectionAzimuth);
+        c.decimals = column.decimals;
+        switch (column.quantity) {
         case Quantity::Length:
             c.unit = listing::unitName(l.unit);
             break;
@@ -99,17 +99,17 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
         bool any = false;
         c.numbers.reserve(l.rows.size());
         for (const listing::Row &row : l.rows) {
-            std::optional<double> v = spec.value(row);
+            std::optional<double> v = column.value(row);
             if (v) {
                 any = true;
-                if (spec.quantity == Quantity::Length)
+                if (column.quantity == Quantity::Length)
                     v = listing::fromMetres(*v, l.unit);
-                else if (spec.quantity == Quantity::Dogleg)
+                else if (column.quantity == Quantity::Dogleg)
                     v = listing::doglegRate(*v, l.unit);
             }
             c.numbers.push_back(v);
         }
-        if (any || (l.rows.empty() && !spec.onlyWithValues))
+        if (any || (l.rows.empty() && !column.onlyWithValues))
             table.columns.push_back(std::move(c));
     }
     if (withRequest) {
