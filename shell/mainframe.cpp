@@ -8,6 +8,7 @@
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 #include "shell/documentfilter.h"
+#include "shell/programsettings.h"
 #include "shell/frameui.h"
 #include "shell/helppage.h"
 #include "shell/helpwindow.h"
@@ -34,13 +35,6 @@
 #include <QToolBar>
 
 namespace {
-
-// The program's settings, where the recent-file list is kept too.
-QSettings programSettings()
-{
-    return QSettings(
-        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"));
-}
 
 const QString kWindowGroup = QStringLiteral("Settings");
 

@@ -1,20 +1,15 @@
 // The recent-file list and its settings.
 #include "shell/recentfiles.h"
 
+#include "shell/programsettings.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
 namespace {
 
-const char *const kOrganisation = "Local AppWizard-Generated Applications";
-const char *const kApplication = "dravon";
 const char *const kGroup = "Recent File List";
-
-QSettings settings()
-{
-    return QSettings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-}
 
 QString absolute(const QString &path)
 {
@@ -44,7 +39,7 @@ RecentFileList::RecentFileList()
 
 void RecentFileList::load()
 {
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.beginGroup(QString::fromLatin1(kGroup));
     m_files.clear();
     for (int i = 1; i <= kSize; ++i) {
@@ -56,7 +51,7 @@ void RecentFileList::load()
 
 void RecentFileList::save() const
 {
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.beginGroup(QString::fromLatin1(kGroup));
     for (int i = 1; i <= kSize; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);

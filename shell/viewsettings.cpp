@@ -2,6 +2,7 @@
 #include "shell/viewsettings.h"
 
 #include "listing/units.h"
+#include "shell/programsettings.h"
 
 #include <QSettings>
 
@@ -9,36 +10,29 @@
 
 namespace {
 
-const char *const kOrganisation = "Local AppWizard-Generated Applications";
-const char *const kApplication = "dravon";
 const char *const kTrueScaleKey = "Grafik/Massstabsgetreu";
 // Degrees; absent for the direction of the final displacement.
 const char *const kSectionAzimuthKey = "Grafik/Schnittazimut";
 // "m" or "ft".
 const char *const kUnitKey = "Grafik/Einheit";
 
-QSettings settings()
-{
-    return QSettings(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-}
-
 } // namespace
 
 bool loadTrueScale()
 {
-    return settings().value(QString::fromLatin1(kTrueScaleKey), false).toBool();
+    return programSettings().value(QString::fromLatin1(kTrueScaleKey), false).toBool();
 }
 
 void saveTrueScale(bool on)
 {
-    QSettings s = settings();
+    QSettings s = programSettings();
     s.setValue(QString::fromLatin1(kTrueScaleKey), on);
     s.sync();
 }
 
 ViewPreferences loadViewPreferences()
 {
-    const QSettings s = settings();
+    const QSettings s = programSettings();
     ViewPreferences p;
     bool ok = false;
     const double azimuth = s.value(QString::fromLatin1(kSectionAzimuthKey)).toDouble(&ok);
@@ -50,7 +44,7 @@ ViewPreferences loadViewPreferences()
 
 void saveViewPreferences(const ViewPreferences &p)
 {
-    QSettings s = settings();
+    QSettings s = programSettings();
     if (p.sectionAzimuth)
         s.setValue(QString::fromLatin1(kSectionAzimuthKey), *p.sectionAzimuth);
     else
