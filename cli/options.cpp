@@ -1,12 +1,12 @@
 #include "cli/options.h"
 
 #include "core/cscan.h"
+#include "core/filename.h"
 #include "core/win1252.h"
 #include "exchange/tablefile.h"
 #include "export/exportformats.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <array>
 #include <charconv>
@@ -116,13 +116,7 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
 
 bool isGeoJsonPath(const std::string &path)
 {
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string::npos || dot == 0 || path[dot - 1] == '/')
-        return false;
-    std::string extension = path.substr(dot + 1);
-    for (char &c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == "geojson";
+    return lowerExtension(path) == "geojson";
 }
 
 const char *cliUsage()

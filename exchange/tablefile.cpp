@@ -2,6 +2,7 @@
 #include "exchange/tablefile.h"
 
 #include "core/cformat.h"
+#include "core/filename.h"
 #include "core/win1252.h"
 #include "exchange/xlsxfile.h"
 
@@ -12,13 +13,7 @@ namespace exchange {
 
 std::optional<TableFormat> tableFormatForPath(const std::string &path)
 {
-    std::string extension;
-    if (const std::size_t dot = path.find_last_of('.');
-        dot != std::string::npos && path.find('/', dot) == std::string::npos)
-        extension = path.substr(dot + 1);
-    for (char &c : extension)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
+    const std::string extension = lowerExtension(path);
     if (extension == "csv" || extension == "tsv")
         return TableFormat::Delimited;
     if (extension == "xlsx" || extension == "xlsm")

@@ -1,26 +1,21 @@
 #include "export/exportformats.h"
 
+#include "core/filename.h"
 #include "export/columntable.h"
 #include "export/delimitedwriter.h"
 #include "export/xlsxsheet.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace surveyexport {
 
 namespace {
 
-    std::string lowerExtension(const std::string &path)
+    // The extension with its dot, as the format table lists it.
+    std::string dottedExtension(const std::string &path)
     {
-        const std::size_t dot = path.find_last_of('.');
-        const std::size_t slash = path.find_last_of('/');
-        if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-            return {};
-        std::string ext = path.substr(dot);
-        std::transform(ext.begin(), ext.end(), ext.begin(),
-            [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-        return ext;
+        const std::string extension = lowerExtension(path);
+        return extension.empty() ? std::string() : "." + extension;
     }
 
     const ExportFormatEntry &entryOf(ExportFormat format)
@@ -45,7 +40,7 @@ const std::vector<ExportFormatEntry> &exportFormats()
 
 std::optional<ExportFormat> exportFormatForPath(const std::string &path, bool germanCsv)
 {
-    const std::string ext = lowerExtension(path);
+    const std::string ext = dottedExtension(path);
     if (ext == ".csv")
         return germanCsv ? ExportFormat::GermanCsv : ExportFormat::Csv;
     for (const ExportFormatEntry &e : exportFormats())
@@ -56,7 +51,7 @@ std::optional<ExportFormat> exportFormatForPath(const std::string &path, bool ge
 
 ExportFormat exportFormatFor(const std::string &path, ExportFormat chosen)
 {
-    const std::string ext = lowerExtension(path);
+    const std::string ext = dottedExtension(path);
     if (ext == entryOf(chosen).extension)
         return chosen;
     return exportFormatForPath(path).value_or(chosen);
