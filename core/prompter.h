@@ -21,4 +21,11 @@ public:
     // value and receives the answer. Returns false when the user cancels. An answer is
     // always a finite number.
     virtual bool askNumber(const std::string &text, float &value) = 0;
+
+    // Where one computation of the document begins and ends. The desktop program
+    // gathers the remarks about straight intervals of a run into a single box; the batch
+    // tool and the tests' scripted answers write every remark as it comes and ignore
+    // these. Runs may nest; only the end of the outermost run closes it.
+    virtual void beginRun() {}
+    virtual void endRun() {}
 };

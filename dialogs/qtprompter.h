@@ -5,7 +5,6 @@
 #pragma once
 
 #include "core/prompter.h"
-#include "document/computationrun.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +12,7 @@
 #include <string>
 #include <vector>
 
-class QtPrompter : public Prompter, public RunAwarePrompter
+class QtPrompter : public Prompter
 {
 public:
     explicit QtPrompter(QWidget *parent = nullptr);

@@ -1,39 +1,21 @@
-// Where one computation of the document begins and ends, for a prompter that wants to
-// know: the desktop program gathers the remarks about straight intervals of one run
-// into a single box instead of one box each. The batch tool's prompter does not listen
-// and writes every remark as it comes.
+// Brackets one computation of the document for its prompter (Prompter::beginRun and
+// endRun), also when the computation returns early.
 #pragma once
 
 #include "core/prompter.h"
 
-class RunAwarePrompter
-{
-public:
-    virtual ~RunAwarePrompter() = default;
-
-    // Runs may nest; only the end of the outermost run closes it.
-    virtual void beginRun() = 0;
-    virtual void endRun() = 0;
-};
-
-// Brackets a computation for the prompter, if it listens.
 class ComputationRun
 {
 public:
     explicit ComputationRun(Prompter &prompter)
-        : m_listener(dynamic_cast<RunAwarePrompter *>(&prompter))
+        : m_prompter(prompter)
     {
-        if (m_listener)
-            m_listener->beginRun();
+        m_prompter.beginRun();
     }
-    ~ComputationRun()
-    {
-        if (m_listener)
-            m_listener->endRun();
-    }
+    ~ComputationRun() { m_prompter.endRun(); }
     ComputationRun(const ComputationRun &) = delete;
     ComputationRun &operator=(const ComputationRun &) = delete;
 
 private:
-    RunAwarePrompter *m_listener;
+    Prompter &m_prompter;
 };

@@ -251,7 +251,7 @@ TEST_F(DocumentTest, ModifiedSignalOnlyOnChange)
 
 // A prompter that listens for the runs: its log marks each message as inside or outside
 // a run and each end of an outermost run with the document's title at that moment.
-class RunRecorder : public ScriptedPrompter, public RunAwarePrompter
+class RunRecorder : public ScriptedPrompter
 {
 public:
     explicit RunRecorder(const CDravonDoc &doc)
