@@ -1,7 +1,7 @@
 // Command line of the batch tool dravon-cli.
 #pragma once
 
-#include "document/wellsettings.h"
+#include "well/settings.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
 #include "listing/listing.h"

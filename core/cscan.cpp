@@ -24,7 +24,7 @@ locale_t cLocale()
 // enough to a point half-way between two floats to round differently from the exact
 // value (it would need 10^k > 2^28). Anything else (exponent, hexadecimal, inf, nan,
 // more digits) goes to strtof. Returns the end of the number, or nullptr.
-const char *fastDecimal(const char *p, float &value)
+const char *fastDecimal(const char *p, double &value)
 {
     static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
     const char *q = p;
@@ -56,17 +56,35 @@ const char *fastDecimal(const char *p, float &value)
     if (!any || *q == 'e' || *q == 'E' || ((*q == 'x' || *q == 'X') && q[-1] == '0'))
         return nullptr;
     const double v = static_cast<double>(n) / kPow10[decimals];
-    value = static_cast<float>(negative ? -v : v);
+    value = negative ? -v : v;
     return q;
 }
 
 // strtof in the "C" locale, after the fast path for plain decimals.
 const char *parseFloat(const char *p, float &value)
 {
+    double exact = 0;
+    if (const char *end = fastDecimal(p, exact)) {
+        value = static_cast<float>(exact);
+        return end;
+    }
+    char *end = nullptr;
+    const float v = strtof_l(p, &end, cLocale());
+    if (end == p)
+        return nullptr;
+    value = v;
+    return end;
+}
+
+// strtod in the "C" locale, after the same fast path. A plain decimal is then the double
+// nearest to it, and that double rounded to single precision is the float that
+// parseFloat gives: both round the same quotient.
+const char *parseDouble(const char *p, double &value)
+{
     if (const char *end = fastDecimal(p, value))
         return end;
     char *end = nullptr;
-    const float v = strtof_l(p, &end, cLocale());
+    const double v = strtod_l(p, &end, cLocale());
     if (end == p)
         return nullptr;
     value = v;
@@ -106,6 +124,16 @@ bool readFloat(const char *&p, float &value, int width)
     if (!end)
         return false;
     p += end - buf;
+    return true;
+}
+
+bool readDouble(const char *&p, double &value)
+{
+    p = skipSpace(p);
+    const char *end = parseDouble(p, value);
+    if (!end)
+        return false;
+    p = end;
     return true;
 }
 
@@ -169,6 +197,22 @@ bool readStation(const std::string &line, float &depth, float &inclination, floa
         return false;
     if (!std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2]))
         return false;
+    depth = v[0];
+    inclination = v[1];
+    azimuth = v[2];
+    return true;
+}
+
+bool readStation(const std::string &line, double &depth, double &inclination, double &azimuth)
+{
+    const char *p = line.c_str();
+    double v[3];
+    for (double &value : v)
+        if (!readDouble(p, value))
+            return false;
+    for (double value : v)
+        if (!std::isfinite(static_cast<float>(value)))
+            return false;
     depth = v[0];
     inclination = v[1];
     azimuth = v[2];

@@ -14,6 +14,10 @@ namespace cscan {
 // past the number and returns true; on failure p is left after the white space.
 bool readFloat(const char *&p, float &value, int width = -1);
 
+// The same numbers in double precision (no width limit): where readFloat takes a plain
+// decimal, the value read here rounds to the same float.
+bool readDouble(const char *&p, double &value);
+
 // Like "%d" (with an optional maximum width, "%4d"): white space, optional sign, digits.
 bool readInt(const char *&p, int &value, int width = -1);
 
@@ -27,6 +31,11 @@ int readFloats(const std::string &line, float out[3]);
 // True when the line holds three numbers that are all finite: the test every station
 // line must pass (a "nan" or an overflowing value is not a station).
 bool readStation(const std::string &line, float &depth, float &inclination, float &azimuth);
+
+// The same test in double precision: three numbers, each finite also when rounded to
+// single precision (the results table's precision), so that a line is a station for
+// every computation or for none.
+bool readStation(const std::string &line, double &depth, double &inclination, double &azimuth);
 
 // White space as the C locale defines it: blank, \t, \n, \v, \f, \r.
 inline bool isSpace(char c)

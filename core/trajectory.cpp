@@ -112,21 +112,27 @@ void displacement(double north, double east, double &A, double &Z)
 void computeTrajectory(
     const float *md, const float *inclination, const float *azimuth, int count, Trajectory &out)
 {
+    out.stations.resize(static_cast<std::size_t>(std::max(count, 0)));
+    for (std::size_t i = 0; i < out.stations.size(); ++i) {
+        Station &s = out.stations[i];
+        s.md = md[i];
+        s.inclination = inclination[i];
+        s.azimuth = azimuth[i];
+    }
+    computeTrajectory(out);
+}
+
+void computeTrajectory(Trajectory &out)
+{
     out.stop = Stop {};
-    out.stationsGiven = std::max(count, 0);
-    const std::size_t n = static_cast<std::size_t>(out.stationsGiven);
-    out.stations.resize(n);
+    out.stationsGiven = static_cast<int>(out.stations.size());
+    const std::size_t n = out.stations.size();
     if (n == 0)
         return;
     Station *st = out.stations.data();
 
-    for (std::size_t i = 0; i < n; ++i) {
-        Station &s = st[i];
-        s.md = md[i];
-        s.inclination = inclination[i];
-        s.azimuth = azimuth[i];
-        s.direction = directionOf(s.inclination, s.azimuth);
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        st[i].direction = directionOf(st[i].inclination, st[i].azimuth);
 
     // The increments wait in the position fields until the sums replace them.
     std::size_t reached = n;

@@ -101,6 +101,11 @@ struct Trajectory
 void computeTrajectory(
     const float *md, const float *inclination, const float *azimuth, int count, Trajectory &out);
 
+// The same pass on stations whose md, inclination and azimuth the caller has set in
+// out.stations (one per station given); the rest of each record is computed, and the
+// records after a stop are dropped.
+void computeTrajectory(Trajectory &out);
+
 // A position between stations (or at one).
 struct Point
 {

@@ -4,7 +4,7 @@
 // azimuth and unit of listings. An empty field is a value that is not set.
 #pragma once
 
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <QDialog>
 

@@ -8,7 +8,7 @@
 //   8 bytes   marker 89 44 56 4E 0D 0A 1A 0A (0x89 "DVN" CR LF Ctrl-Z LF)
 //   4 bytes   version, little-endian (1)
 //   4 bytes   length n of the text, little-endian, at most kMaxSettingsSize
-//   n bytes   the settings as UTF-8 JSON, one object (document/wellsettings.h)
+//   n bytes   the settings as UTF-8 JSON, one object (well/settings.h)
 // and nothing after it. Readers of the four items stop after the fourth and never see
 // it. The marker's first byte is no ASCII character, so no text file and no line of a
 // measurement file begins this way; CR LF, Ctrl-Z and LF show a file that went through a
@@ -22,7 +22,7 @@
 #pragma once
 
 #include "core/survey.h"
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <cstdint>
 #include <string>

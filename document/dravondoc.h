@@ -6,7 +6,7 @@
 #include "core/prompter.h"
 #include "core/survey.h"
 #include "document/measurementdialog.h"
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <QObject>
 #include <QString>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/lengthunit.h"
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <optional>
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/trajectory.h"
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // the settings that it depends on are set: nothing is ever placed at a guessed zero.
 #pragma once
 
-#include "document/wellsettings.h"
+#include "well/settings.h"
 #include "listing/listing.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 // logic here, so that the dialog only shows it.
 #pragma once
 
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <string>
 

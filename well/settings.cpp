@@ -1,5 +1,5 @@
 // The well settings' limits, their turns between the norths and their JSON form.
-#include "document/wellsettings.h"
+#include "well/settings.h"
 
 #include <nlohmann/json.hpp>
 

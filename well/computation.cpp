@@ -1,0 +1,245 @@
+// The check of the stations, the two trajectories, the results table and the
+// interpolation at a depth.
+#include "well/computation.h"
+
+#include "core/cformat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+
+namespace well {
+
+namespace {
+
+// The check compares and reports depths and angles in single precision, as the results
+// table has always been computed: a depth that rounds to its predecessor does not rise.
+float single(double v)
+{
+    return static_cast<float>(v);
+}
+
+} // namespace
+
+CheckedSurvey checkSurvey(const Survey &survey)
+{
+    CheckedSurvey out;
+    const std::vector<Station> &stations = survey.stations();
+    const std::vector<UnreadLine> &unread = survey.unreadLines();
+    const std::size_t lineCount = survey.lineCount();
+    const auto report = [&](Message id, std::vector<double> values, const std::string &line) {
+        out.diagnostics.push_back({ id, std::move(values), line });
+        out.clean = false;
+    };
+
+    // The stations taken, in slot k; slot 0 is the surface station. `count` follows the
+    // rules the table has always used for where the run ends.
+    std::vector<Station> &taken = out.stations;
+    taken.assign(1, Station {});
+    long long count = static_cast<long long>(lineCount);
+    bool shifted = false; // first depth below 0 m: the surface station goes in front
+    bool stopped = false;
+    std::size_t u = 0, s = 0; // next unread line, next station
+    for (std::size_t i = 0; !stopped && i < lineCount; ++i) {
+        if (u < unread.size() && unread[u].position == s) {
+            report(Message::LineWithoutThreeValues, { static_cast<double>(i + 1) }, unread[u].text);
+            count = static_cast<long long>(i);
+            break;
+        }
+        const Station &station = stations[s];
+        const std::string line = survey.text(s);
+        ++s;
+        const float T = single(station.md), phi = single(station.inclination),
+                    theta = single(station.azimuth);
+        if (i == 0) {
+            if (T < 0) {
+                // Neither rule fits a hole that starts above the surface.
+                report(Message::NegativeFirstDepth, { T }, line);
+                count = 0;
+                break;
+            }
+            shifted = T > 0;
+        }
+        if (phi < 0 || phi > 180) {
+            report(Message::InclinationOutOfRange, { phi }, line);
+            count = static_cast<long long>(i) - 1;
+            stopped = true;
+        }
+        if (theta < 0 || theta > 360) {
+            report(Message::AzimuthOutOfRange, { theta }, line);
+            count = static_cast<long long>(i) - 1;
+            stopped = true;
+        }
+        if (i > 0) {
+            const float previous = single(taken.back().md);
+            if (!(T > previous)) {
+                report(Message::DepthNotIncreasing, { static_cast<double>(i + 1), T }, line);
+                count = static_cast<long long>(i);
+                stopped = true;
+            }
+        }
+        if (!stopped && (shifted || i > 0))
+            taken.push_back(station);
+    }
+    if (shifted)
+        count += 1;
+    // An inclination or azimuth fault in the very first line would leave -1.
+    count = std::max(count, 0LL);
+    taken.resize(std::min(taken.size(), static_cast<std::size_t>(count)));
+    // The run's count may name slots the check never filled; they hold the surface values.
+    taken.resize(static_cast<std::size_t>(count));
+    return out;
+}
+
+std::optional<double> Computation::lastDepth() const
+{
+    if (checked.stations.empty())
+        return std::nullopt;
+    return single(checked.stations.back().md);
+}
+
+namespace {
+
+const char *const kHead[5] = {
+    "    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG",
+    "    NACH DEM SCHMIEGUNGSKREISVERFAHREN",
+    "    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-",
+    "                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG",
+    "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)",
+};
+
+// Fills the results table line by line, reusing the strings of the previous table as
+// buffers: a recomputation then allocates almost nothing.
+class TableBuilder
+{
+public:
+    explicit TableBuilder(StringList &table)
+        : m_table(table)
+    {
+        m_spare.swap(table);
+        table.reserve(m_spare.size());
+    }
+
+    void add(const char *format, ...) __attribute__((format(printf, 2, 3)))
+    {
+        std::string line = m_used < m_spare.size() ? std::move(m_spare[m_used++]) : std::string();
+        line.clear();
+        va_list args;
+        va_start(args, format);
+        vcfmtAppend(line, format, args);
+        va_end(args);
+        m_table.push_back(std::move(line));
+    }
+
+private:
+    StringList &m_table;
+    StringList m_spare;
+    std::size_t m_used = 0;
+};
+
+void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
+{
+    t.stations.resize(stations.size());
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        traj::Station &s = t.stations[i];
+        const Station &r = stations[i];
+        s.md = singlePrecision ? single(r.md) : r.md;
+        s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
+        s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
+    }
+    traj::computeTrajectory(t);
+}
+
+} // namespace
+
+void compute(const Well &well, Computation &out)
+{
+    out.checked = checkSurvey(well.survey);
+    out.diagnostics = out.checked.diagnostics;
+    fill(out.legacy, out.checked.stations, true);
+    fill(out.path, out.checked.stations, false);
+    // One extent for both: where rounding to single precision decides a stop at a limit,
+    // the shorter run holds.
+    const std::size_t reached = std::min(out.legacy.stations.size(), out.path.stations.size());
+    if (out.path.stations.size() > reached) {
+        out.path.stations.resize(reached);
+        out.path.stop = out.legacy.stop;
+    } else if (out.legacy.stations.size() > reached) {
+        out.legacy.stations.resize(reached);
+        out.legacy.stop = out.path.stop;
+    }
+
+    TableBuilder table(out.table);
+    out.aborted = out.doglegAbort = false;
+    const std::vector<traj::Station> &st = out.legacy.stations;
+    if (out.checked.stations.size() > 1) {
+        table.add("%s", well.name.c_str());
+        for (const char *line : kHead)
+            table.add("%s", line);
+    }
+    for (std::size_t i = 1; i < st.size(); ++i) {
+        const traj::Station &a = st[i - 1], &b = st[i];
+        if (b.straight) {
+            table.add("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M", a.md, b.md);
+            out.diagnostics.push_back({ Message::NoCurvature, { a.md, b.md }, {} });
+        }
+        table.add("    %6.1f-%6.1f %6.3f %9g %8.2f %8.2f %7.2f %8.2f %5.1f:%5.1f", a.md, b.md,
+            b.doglegPer30, b.radius, b.tvd, b.depthLoss, b.north, b.east, b.displacement,
+            b.displacementAzimuth);
+    }
+
+    const traj::Stop &stop = out.legacy.stop;
+    if (stop.kind == traj::StopKind::DoglegTooLarge) {
+        // A dogleg of 90 degrees or more cannot be an arc of this method.
+        out.diagnostics.push_back(
+            { Message::DoglegTooLarge, { stop.md, stop.inclination, stop.azimuth }, {} });
+        table.add("%s", germanText(out.diagnostics.back()).c_str());
+        out.aborted = out.doglegAbort = true;
+    } else if (stop.kind == traj::StopKind::EqualDepths) {
+        out.diagnostics.push_back({ Message::EqualDepths,
+            { static_cast<double>(stop.station + 1), stop.md, stop.previousMd }, {} });
+        table.add("%s", germanText(out.diagnostics.back()).c_str());
+        out.aborted = true;
+    }
+}
+
+Computation compute(const Well &well)
+{
+    Computation out;
+    compute(well, out);
+    return out;
+}
+
+Interpolation interpolate(const Computation &computation, double md)
+{
+    Interpolation out;
+    const std::optional<double> last = computation.lastDepth();
+    if (!last) {
+        out.diagnostic = { Message::NoStations, {}, {} };
+        return out;
+    }
+    if (md > *last) {
+        out.diagnostic = { Message::DepthBeyondLast, { md, *last }, {} };
+        return out;
+    }
+    if (md < 0) {
+        out.diagnostic = { Message::DepthAboveSurface, { md }, {} };
+        return out;
+    }
+    const traj::Trajectory &path = computation.path;
+    if (path.stations.size() < 2) {
+        out.diagnostic = { Message::NoIntervalBelowSurface, { md }, {} };
+        return out;
+    }
+    traj::Point p;
+    if (!traj::pointAtMd(path, md, p)) {
+        out.diagnostic = { Message::DepthBeyondComputed, { md, path.last().md }, {} };
+        return out;
+    }
+    out.point = p;
+    out.diagnostic = { Message::InterpolationResult,
+        { md, p.tvd, p.north, p.east, p.displacement, p.displacementAzimuth }, {} };
+    return out;
+}
+
+} // namespace well

@@ -1,0 +1,60 @@
+// The computation of one well: the check of its stations, the numeric trajectory, the
+// results table and what the run has to say, made by one function from the typed well.
+// Nothing here asks or shows anything; the callers show the diagnostics.
+//
+// Two trajectories come out of one run. The results table and the graph have always been
+// computed from the stations rounded to single precision, and their digits stay exactly
+// as they were; every other output (listings, exports, the map, the interpolation) reads
+// the stations as entered, in double precision. Both end at the same station. No Qt.
+#pragma once
+
+#include "core/trajectory.h"
+#include "well/diagnostic.h"
+#include "well/well.h"
+
+#include <optional>
+
+namespace well {
+
+// The stations the check took, the surface station first (put in front when the first
+// line lies below the surface), and the messages of the check.
+struct CheckedSurvey
+{
+    std::vector<Station> stations;
+    Diagnostics diagnostics;
+    bool clean = true; // every line taken without a message
+};
+
+CheckedSurvey checkSurvey(const Survey &survey);
+
+struct Computation
+{
+    CheckedSurvey checked;
+    traj::Trajectory legacy; // single-precision stations: the results table and the graph
+    traj::Trajectory path; // the stations as entered: everything else
+    StringList table; // the results table, one entry per line
+    Diagnostics diagnostics; // the check's, then the run's, in the order they arose
+    bool aborted = false; // the run ended with one of its "ABBRUCH" lines
+    bool doglegAbort = false; // ... and that was a change of direction of 90 degrees or more
+
+    bool clean() const { return checked.clean; }
+    // The depth of the last station the check took, as the interpolation request shows it;
+    // none without stations.
+    std::optional<double> lastDepth() const;
+};
+
+// Computes `well` into `out`, reusing its storage (a recomputation then allocates almost
+// nothing).
+void compute(const Well &well, Computation &out);
+Computation compute(const Well &well);
+
+// The position at measured depth `md` on the computed path, or why there is none. The
+// point is on the minimum-curvature arc of its interval, the same point a listing gives.
+struct Interpolation
+{
+    std::optional<traj::Point> point;
+    Diagnostic diagnostic; // the result's text, or why there is none
+};
+Interpolation interpolate(const Computation &computation, double md);
+
+} // namespace well

@@ -1,0 +1,47 @@
+// What a computation has to say: a message id with its numbers and the line concerned.
+// The computations return these and never show anything; the desktop program and the
+// batch tool turn them into text at the edge (germanText), so that a translation can
+// replace the words without touching the model. No Qt.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace well {
+
+enum class Message {
+    // ---- the check of the stations; `line` is the line concerned ----
+    LineWithoutThreeValues, // values: line number
+    NegativeFirstDepth, // values: depth
+    InclinationOutOfRange, // values: inclination
+    AzimuthOutOfRange, // values: azimuth
+    DepthNotIncreasing, // values: line number, depth
+    // ---- the run of the computation ----
+    NoCurvature, // values: from depth, to depth
+    DoglegTooLarge, // values: depth, inclination, azimuth of the station not reached
+    EqualDepths, // values: station number, depth, previous depth
+    // ---- the interpolation at a depth ----
+    InterpolationResult, // values: depth, TVD, north, east, displacement, its azimuth
+    NoStations, // nothing to interpolate in
+    DepthBeyondLast, // the depth lies below the last station
+    DepthAboveSurface, // values: depth; a negative depth
+    NoIntervalBelowSurface, // values: depth; only the surface station
+    DepthBeyondComputed, // values: depth, depth where the computation stopped
+};
+
+struct Diagnostic
+{
+    Message id;
+    std::vector<double> values;
+    std::string line; // Windows-1252; empty where no line is concerned
+
+    bool operator==(const Diagnostic &) const = default;
+};
+
+using Diagnostics = std::vector<Diagnostic>;
+
+// The German text of a diagnostic, Windows-1252, exactly as the program has always shown
+// it.
+std::string germanText(const Diagnostic &diagnostic);
+
+} // namespace well

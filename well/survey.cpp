@@ -1,0 +1,102 @@
+// Stations and unread lines in entry order, and the written form of a station.
+#include "well/survey.h"
+
+#include "core/cformat.h"
+#include "core/cscan.h"
+
+#include <charconv>
+
+namespace well {
+
+void Survey::add(const Station &station, std::string text)
+{
+    if (!text.empty() && m_texts.empty())
+        m_texts.resize(m_stations.size());
+    m_stations.push_back(station);
+    if (!m_texts.empty())
+        m_texts.push_back(std::move(text));
+}
+
+void Survey::addUnread(std::string text)
+{
+    m_unread.push_back({ m_stations.size(), std::move(text) });
+}
+
+void Survey::clear()
+{
+    m_stations.clear();
+    m_texts.clear();
+    m_unread.clear();
+}
+
+std::string Survey::text(std::size_t i) const
+{
+    if (i < m_texts.size() && !m_texts[i].empty())
+        return m_texts[i];
+    return stationText(m_stations[i]);
+}
+
+StringList Survey::lines() const
+{
+    StringList out;
+    out.reserve(lineCount());
+    std::size_t u = 0;
+    for (std::size_t i = 0; i <= m_stations.size(); ++i) {
+        for (; u < m_unread.size() && m_unread[u].position == i; ++u)
+            out.push_back(m_unread[u].text);
+        if (i < m_stations.size())
+            out.push_back(text(i));
+    }
+    return out;
+}
+
+Survey surveyFromLines(const StringList &lines)
+{
+    Survey survey;
+    survey.reserve(lines.size());
+    for (const std::string &line : lines) {
+        Station s;
+        if (cscan::readStation(line, s.md, s.inclination, s.azimuth))
+            survey.add(s, line);
+        else
+            survey.addUnread(line);
+    }
+    return survey;
+}
+
+namespace {
+
+// One value right-aligned in `width` characters: two decimals when they give the value
+// exactly, else the shortest digits that read back as the same double.
+void appendValue(std::string &out, double value, int width)
+{
+    const std::string twoDecimals = cfmt("%.2f", value);
+    const char *p = twoDecimals.c_str();
+    double back = 0;
+    const bool exact = cscan::readDouble(p, back) && back == value;
+    if (exact) {
+        cfmtAppend(out, "%*.2f", width, value);
+        return;
+    }
+    char shortest[64];
+    const auto r = std::to_chars(shortest, shortest + sizeof shortest, value);
+    const std::string_view digits(shortest, static_cast<std::size_t>(r.ptr - shortest));
+    if (static_cast<int>(digits.size()) < width)
+        out.append(static_cast<std::size_t>(width) - digits.size(), ' ');
+    out.append(digits);
+}
+
+} // namespace
+
+std::string stationText(const Station &station)
+{
+    std::string out;
+    appendValue(out, station.md, 8);
+    out += "  ";
+    appendValue(out, station.inclination, 7);
+    out += "  ";
+    appendValue(out, station.azimuth, 7);
+    return out;
+}
+
+} // namespace well

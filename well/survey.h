@@ -1,0 +1,74 @@
+// The stations of one survey in the order entered, each with the text it was entered as,
+// and the lines that could not be read as a station, kept in their place. The text is
+// kept so that a stored document reads back byte for byte and the station list shows
+// what the user typed; the computations read only the numbers. A line that is no station
+// stays with the survey so that nothing entered is lost; the check of the survey stops
+// where it stands, as it always has. Strings hold Windows-1252 bytes. No Qt.
+#pragma once
+
+#include "well/station.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace well {
+
+using StringList = std::vector<std::string>;
+
+// A line that holds no station, and where it stood: before stations[position] (at the end
+// when position is the number of stations).
+struct UnreadLine
+{
+    std::size_t position = 0;
+    std::string text;
+
+    bool operator==(const UnreadLine &) const = default;
+};
+
+class Survey
+{
+public:
+    Survey() = default;
+
+    std::size_t size() const { return m_stations.size(); }
+    bool empty() const { return m_stations.empty() && m_unread.empty(); }
+    const std::vector<Station> &stations() const { return m_stations; }
+    const std::vector<UnreadLine> &unreadLines() const { return m_unread; }
+
+    // A station with the text it was entered as; an empty text means "as the numbers are
+    // written" (see stationText).
+    void add(const Station &station, std::string text = {});
+    // A line that is no station, after the stations added so far.
+    void addUnread(std::string text);
+    void reserve(std::size_t stations) { m_stations.reserve(stations); }
+    void clear();
+
+    // The text of station i: as entered, or the numbers in their written form.
+    std::string text(std::size_t i) const;
+    // Every line in entry order, stations and unread lines together: what a document
+    // stores and the station list shows.
+    StringList lines() const;
+    // Number of lines in entry order.
+    std::size_t lineCount() const { return m_stations.size() + m_unread.size(); }
+
+    bool operator==(const Survey &) const = default;
+
+private:
+    std::vector<Station> m_stations;
+    // Either empty (every station written from its numbers) or one text per station.
+    std::vector<std::string> m_texts;
+    std::vector<UnreadLine> m_unread;
+};
+
+// Reads station lines: a line with three numbers is a station and keeps its text, any
+// other line is kept as an unread line in its place.
+Survey surveyFromLines(const StringList &lines);
+
+// The written form of a station without a text of its own: three right-aligned columns
+// of eight and seven characters with two decimals, as the table import and the free
+// format always wrote them; a value that two decimals do not give exactly gets the
+// shortest digits that read back as the same number instead, so that nothing is lost.
+std::string stationText(const Station &station);
+
+} // namespace well
