@@ -49,6 +49,7 @@ void CDravonDoc::OnDokumentNeu()
     dataChange(CancelMeans::TakeAsIs);
     // New data: the graph scales it afresh.
     m_bNeueDaten = 1;
+    ++m_dataRevision;
 }
 
 void CDravonDoc::setWellSettings(const WellSettings &settings)
@@ -96,6 +97,8 @@ bool CDravonDoc::dataChange(CancelMeans cancel)
         m_bNeueDaten = 0;
     } else {
         m_bNeueDaten = 1;
+        ++m_dataRevision;
+    ++m_dataRevision;
         SetModifiedFlag(true);
     }
     m_Format = state.m_Format;
@@ -137,6 +140,7 @@ bool CDravonDoc::OnOpenDocument(const QString &path)
     // shows the loaded survey.
     dataChange(CancelMeans::TakeAsIs);
     m_bNeueDaten = 1;
+    ++m_dataRevision;
     SetPathName(path);
     SetModifiedFlag(false);
     UpdateAllViews();

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
+
 class CDravonDoc : public QObject, public SurveyData
 {
     Q_OBJECT
@@ -55,6 +57,19 @@ public:
     void OnErgebnisseEinlesen();
     void setResultsPath(const QString &path) { m_resultsPath = path; }
 
+    // ---- what the views read ----
+    // The trajectory the graph draws (single-precision stations, as the results table).
+    const traj::Trajectory &plotTrajectory() const { return trajectory(); }
+    // The borehole name (Windows-1252) and the view chosen in the measurement dialog
+    // (0 side view, 1 top view).
+    const std::string &name() const { return m_Name; }
+    int view() const { return m_Ansicht; }
+    // The results table, one entry per line.
+    const StringList &resultsTable() const { return m_Ergebnisse; }
+    // Grows whenever the data change so that a graph scales them afresh; a view keeps
+    // the revision it last scaled for.
+    std::uint64_t dataRevision() const { return m_dataRevision; }
+
     // ---- what the framework kept for a document ----
     // "Unbenannt" until the document was opened or saved, then the file name without
     // its folder.
@@ -85,4 +100,5 @@ private:
     QString m_pathName;
     QString m_resultsPath = QStringLiteral("aus.txt");
     bool m_modified = false;
+    std::uint64_t m_dataRevision = 1;
 };
