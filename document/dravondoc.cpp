@@ -98,7 +98,6 @@ bool CDravonDoc::dataChange(CancelMeans cancel)
     } else {
         m_bNeueDaten = 1;
         ++m_dataRevision;
-    ++m_dataRevision;
         SetModifiedFlag(true);
     }
     m_Format = state.m_Format;
