@@ -1,11 +1,10 @@
 #include "cli/batchrun.h"
 
-#include "cli/batchdialog.h"
-#include "cli/cliprompter.h"
 #include "cli/linesource.h"
+#include "cli/textout.h"
 #include "core/cformat.h"
 #include "core/win1252.h"
-#include "document/dravondoc.h"
+#include "document/docfile.h"
 #include "document/resultsfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
@@ -15,7 +14,9 @@
 #include "geo/projection.h"
 #include "graph/pageexport.h"
 #include "graph/sectionview.h"
+#include "input/measurementfile.h"
 #include "input/measurementreader.h"
+#include "well/computation.h"
 
 #include <QGuiApplication>
 
@@ -33,6 +34,12 @@ void complain(const std::string &germanUtf8)
     std::fprintf(stderr, "dravon-cli: %s\n", germanUtf8.c_str());
 }
 
+// A message of the program as the desktop shows it in a box: one line on standard error.
+void tell(const std::string &text)
+{
+    writeUtf8Line(stderr, text);
+}
+
 bool writeBytes(const std::string &path, const std::string &bytes)
 {
     FILE *f = std::fopen(path.c_str(), "wb");
@@ -47,9 +54,17 @@ bool isDocumentFile(const std::string &path)
     return std::string_view(path).ends_with(".dvn");
 }
 
-// Reads a table (delimited text or .xlsx) into station lines for the dialog; false after
-// telling why the file is refused.
-bool importTable(const CliOptions &options, BatchDialog &dialog)
+// The file name without its folder in the program's character set: the title under
+// which an opened document's results are written.
+std::string titleOf(const std::string &path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return win1252::fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+// Reads a table (delimited text or .xlsx) into the well's stations; false after telling
+// why the file is refused.
+bool importTable(const CliOptions &options, well::Well &well)
 {
     std::string bytes;
     exchange::TableFault fault;
@@ -75,9 +90,54 @@ bool importTable(const CliOptions &options, BatchDialog &dialog)
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;
     }
-    dialog.setImported(import.stations,
-        options.input == "-" ? std::string() : exchange::nameFromPath(options.input));
+    // A table brings no descriptive lines and leaves the format choice alone.
+    well.survey = well::surveyFromLines(import.stations);
+    well.info.clear();
+    well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
     return true;
+}
+
+// Reads a measurement file or station lines into the well; false when the file cannot be
+// read. `readerFault` tells whether the reader stopped at a faulty line.
+bool readInput(const CliOptions &options, well::Well &well, bool &readerFault)
+{
+    std::string bytes;
+    if (!readAllBytes(options.input, bytes)) {
+        complain("Die Datei " + options.input + " kann nicht gelesen werden.");
+        return false;
+    }
+    const StringList lines = splitLines(bytes);
+    if (options.stationsMode) {
+        well.survey = well::surveyFromLines(lines);
+        return true;
+    }
+    const MeasurementRead read = readMeasurement(
+        lines, options.format, schrittweite(options.datenauswahl), well.name, well.info);
+    for (const ReadFault &f : read.faults)
+        tell(f.message);
+    readerFault = read.aborted;
+    well.survey = well::surveyFromLines(read.stations);
+    well.info = read.info;
+    well.name = read.name;
+    well.format = options.format;
+    return true;
+}
+
+// The interim plot source: the graph page still reads the old survey record.
+SurveyData plotSource(const well::Well &well, int view)
+{
+    struct Silent : Prompter
+    {
+        void message(const std::string &) override {}
+        bool askYesNo(const std::string &) override { return false; }
+        bool askNumber(const std::string &, float &) override { return false; }
+    } silent;
+    SurveyData data;
+    data.m_Eingabe = well.survey.lines();
+    data.m_Name = well.name;
+    data.m_Ansicht = view;
+    data.berechnung(silent);
+    return data;
 }
 
 } // namespace
@@ -93,48 +153,58 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
 
-    CliPrompter prompter;
-    BatchDialog dialog(options, prompter);
-    CDravonDoc doc(prompter, dialog);
-    doc.OnNewDocument();
-
+    well::Well well;
+    std::string title = "Unbenannt";
+    bool readerFault = false;
     if (!options.stationsMode && isDocumentFile(options.input)) {
-        if (!doc.OnOpenDocument(QString::fromStdString(options.input)))
-            return 2; // the document told why on stderr
+        DocumentItems items;
+        std::string message;
+        if (!readDocumentFile(options.input, options.input, items, message)) {
+            tell(message);
+            return 2;
+        }
+        well = wellOf(std::move(items));
+        title = titleOf(options.input);
     } else if (options.table != CliOptions::TableKind::None) {
-        if (!importTable(options, dialog))
+        if (!importTable(options, well))
             return 2;
-        doc.OnDataChange();
-    } else {
-        std::string bytes;
-        if (!readAllBytes(options.input, bytes)) {
-            complain("Die Datei " + options.input + " kann nicht gelesen werden.");
-            return 2;
-        }
-        dialog.setInput(std::move(bytes));
-        doc.OnDataChange();
+    } else if (!readInput(options, well, readerFault)) {
+        return 2;
     }
-    bool fault = dialog.readerFault() || !doc.lastCheckClean() || doc.lastRunAborted();
+    if (options.name)
+        well.name = win1252::fromUtf8(*options.name);
 
+    const well::Computation result = well::compute(well);
+    for (const well::Diagnostic &d : result.diagnostics)
+        tell(well::germanText(d));
+    bool fault = readerFault || !result.clean() || result.aborted;
+
+    // Each depth is a point on the computed path; nothing is computed again.
+    std::vector<std::string> interpolated;
     for (float depth : options.interpolate) {
-        prompter.nextNumber = depth;
-        const InterpolationOutcome outcome = doc.OnInterpolation();
-        if (outcome == InterpolationOutcome::NoResult && !doc.lastRunAborted()) {
-            // Only the surface station: the depth was accepted but there is no interval
-            // to interpolate in, and nothing else tells the user why no result came.
-            complain(cfmt("Bei der Teufe %g kann nicht interpoliert werden: "
-                          "es gibt keinen Messpunkt unter dem Ansatzpunkt.",
-                static_cast<double>(depth)));
+        const well::Interpolation answer = well::interpolate(result, depth);
+        const std::string text = well::germanText(answer.diagnostic);
+        switch (answer.diagnostic.id) {
+        case well::Message::InterpolationResult:
+            interpolated.push_back(text);
+            break;
+        case well::Message::NoStations:
+        case well::Message::DepthBeyondLast:
+            tell(text);
+            break;
+        default:
+            complain(win1252::toUtf8(text));
+            break;
         }
-        fault = outcome != InterpolationOutcome::Shown || fault;
+        fault = !answer.point || fault;
     }
 
     // Given options win over what the document file stored; so do --unit and
     // --section-azimuth.
-    doc.setWellSettings(withWellOptions(options, doc.m_WellSettings));
+    well.settings = withWellOptions(options, well.settings);
     const std::optional<double> sectionAzimuth
-        = options.sectionAzimuth ? options.sectionAzimuth : doc.m_WellSettings.sectionAzimuth;
-    const listing::Unit unit = options.unitGiven ? options.unit : doc.m_WellSettings.unit;
+        = options.sectionAzimuth ? options.sectionAzimuth : well.settings.sectionAzimuth;
+    const listing::Unit unit = options.unitGiven ? options.unit : well.settings.unit;
     const bool wantsStations = std::any_of(options.exportFiles.begin(), options.exportFiles.end(),
         [](const std::string &path) { return !isGeoJsonPath(path); });
 
@@ -144,7 +214,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     const auto place = [&](listing::Listing &rows) {
         if (!placement) {
             std::string unplaced;
-            placement = geo::bestPlacement(doc.m_WellSettings, &unplaced);
+            placement = geo::bestPlacement(well.settings, &unplaced);
             if (!unplaced.empty()) {
                 complain(unplaced);
                 fault = true;
@@ -152,9 +222,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
         geo::placeRows(rows, *placement);
     };
+    const traj::Trajectory &path = result.path;
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
-        rows = listing::buildListing(doc.trajectory(), options.requests, unit, sectionAzimuth);
+        rows = listing::buildListing(path, options.requests, unit, sectionAzimuth);
         for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows->faults.empty();
@@ -162,13 +233,13 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     std::optional<listing::Listing> stations;
     if (wantsStations) {
-        stations = listing::buildListing(doc.trajectory(), {}, unit, sectionAzimuth);
+        stations = listing::buildListing(path, {}, unit, sectionAzimuth);
         place(*stations);
     }
 
     int status = fault ? 1 : 0;
     surveyexport::ExportInfo info;
-    info.borehole = win1252::toUtf8(doc.m_Name);
+    info.borehole = win1252::toUtf8(well.name);
     info.document = options.input == "-" ? std::string() : options.input;
     if (rows) {
         info.listing = true;
@@ -183,38 +254,36 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         info.listing = false;
     }
     // --export: the file name's extension says what is written.
-    for (const std::string &path : options.exportFiles) {
-        if (isGeoJsonPath(path)) {
+    for (const std::string &file : options.exportFiles) {
+        if (isGeoJsonPath(file)) {
             std::string bytes, why;
-            if (!geo::geoJson(
-                    doc.trajectory(), doc.m_WellSettings, win1252::toUtf8(doc.m_Name), bytes, why)) {
-                complain(path + ": " + why);
+            if (!geo::geoJson(path, well.settings, win1252::toUtf8(well.name), bytes, why)) {
+                complain(file + ": " + why);
                 status = 2;
-            } else if (!writeBytes(path, bytes)) {
-                complain("Die Karte " + path + " kann nicht geschrieben werden.");
+            } else if (!writeBytes(file, bytes)) {
+                complain("Die Karte " + file + " kann nicht geschrieben werden.");
                 status = 2;
             }
             continue;
         }
-        const auto format = surveyexport::exportFormatForPath(path, options.germanCsv);
-        if (!format || !surveyexport::writeExport(path, *format, *stations, info)) {
-            complain("Die Exportdatei " + path + " kann nicht geschrieben werden.");
+        const auto format = surveyexport::exportFormatForPath(file, options.germanCsv);
+        if (!format || !surveyexport::writeExport(file, *format, *stations, info)) {
+            complain("Die Exportdatei " + file + " kann nicht geschrieben werden.");
             status = 2;
         }
     }
-    const std::string title = doc.titleText();
     if (!options.resultsFile.empty()
-        && !writeResultsFile(options.resultsFile, title, doc.m_Ergebnisse)) {
+        && !writeResultsFile(options.resultsFile, title, result.table)) {
         complain("Die Ergebnisdatei " + options.resultsFile + " kann nicht geschrieben werden.");
         status = 2;
     }
     if (!options.plotFile.empty()) {
         std::string error;
+        const SurveyData data = plotSource(well, options.ansicht);
         const bool drawn = options.sectionView
-            ? exportGraphPage(sectionViewData(doc,
-                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), unit),
+            ? exportGraphPage(sectionViewData(data, sectionAzimuthOf(path, sectionAzimuth), unit),
                 title, options.plotFile, error, options.trueScale)
-            : exportGraphPage(doc, title, options.plotFile, error, options.trueScale);
+            : exportGraphPage(data, title, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;
@@ -223,13 +292,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
-    if (!options.savePath.empty() && !doc.OnSaveDocument(QString::fromStdString(options.savePath)))
-        status = 2; // the document told why on stderr
+    if (!options.savePath.empty()
+        && !writeBytes(options.savePath, encodeDocument(itemsOf(well)))) {
+        tell(documentNotSavedMessage(win1252::fromUtf8(options.savePath)));
+        status = 2;
+    }
 
-    for (const std::string &entry : doc.m_Ergebnisse)
+    for (const std::string &entry : result.table)
         writeUtf8Line(stdout, entry);
-    for (const std::string &result : prompter.interpolationResults)
-        writeUtf8Line(stdout, result);
+    for (const std::string &text : interpolated)
+        writeUtf8Line(stdout, text);
     std::fflush(stdout);
     return status;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/prompter.h"
+#include "core/stringlist.h"
 #include "core/trajectory.h"
 
 #include <array>
@@ -18,7 +19,6 @@
 inline constexpr int MAX_MESSWERTE = 3000;
 
 using FloatSeries = std::array<float, MAX_MESSWERTE>;
-using StringList = std::vector<std::string>;
 
 // What the interpolation command ended with.
 enum class InterpolationOutcome {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/prompter.h"
-#include "document/measurementdialog.h"
+#include "dialogs/measurementdialog.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -311,3 +311,33 @@ bool readDocumentFile(const std::string &path, const std::string &displayName, D
     message.clear();
     return true;
 }
+
+DocumentItems itemsOf(const well::Well &well)
+{
+    DocumentItems items;
+    items.m_Name = well.name;
+    items.m_Format = well.format;
+    items.m_Eingabe = well.survey.lines();
+    items.m_Info = well.info;
+    items.m_Settings = well.settings;
+    return items;
+}
+
+well::Well wellOf(DocumentItems items)
+{
+    well::Well well;
+    well.name = std::move(items.m_Name);
+    well.format = items.m_Format;
+    well.survey = well::surveyFromLines(items.m_Eingabe);
+    well.info = std::move(items.m_Info);
+    well.settings = std::move(items.m_Settings);
+    return well;
+}
+
+std::string documentNotSavedMessage(const std::string &path)
+{
+    static const std::string format
+        = win1252::fromUtf8("Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
+                            "Eine vorhandene Datei dieses Namens bleibt unverändert.");
+    return cfmt(format.c_str(), path.c_str());
+}

@@ -21,8 +21,8 @@
 // of a version this program does not know is refused rather than half understood.
 #pragma once
 
-#include "core/survey.h"
 #include "well/settings.h"
+#include "well/well.h"
 
 #include <cstdint>
 #include <string>
@@ -33,8 +33,8 @@ struct DocumentItems
 {
     std::string m_Name;
     std::int32_t m_Format = 1;
-    StringList m_Eingabe;
-    StringList m_Info;
+    well::StringList m_Eingabe;
+    well::StringList m_Info;
     // Not one of the four items: the trailer, written only when something is set.
     WellSettings m_Settings;
 
@@ -65,9 +65,18 @@ inline constexpr std::uint64_t kMaxDocumentFileSize = 256u * 1024u * 1024u;
 
 // Neither list of a document holds more lines than this. A line in memory costs a string
 // object of its own, some thirty times its one-byte length prefix in the file, so the
-// file size alone does not bound what decoding allocates. The survey itself takes at
-// most 3000 stations.
+// file size alone does not bound what decoding allocates.
 inline constexpr std::size_t kMaxDocumentLines = 1000000;
+
+// The items of a well and the well of items: the station lines are read once here into
+// the typed survey, which keeps each line's text, so that a document read and written
+// again has the same bytes.
+DocumentItems itemsOf(const well::Well &well);
+well::Well wellOf(DocumentItems items);
+
+// The German message (Windows-1252) for a document that could not be saved under
+// `path` (Windows-1252).
+std::string documentNotSavedMessage(const std::string &path);
 
 // The bytes of a document file.
 std::string encodeDocument(const DocumentItems &items);

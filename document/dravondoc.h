@@ -1,74 +1,78 @@
-// The document: the survey of one borehole through its life cycle (new, "Daten
-// ändern", open, save), its results file commands and the interpolation command.
-// Views learn of changes through the viewsUpdate signal.
+// The document: one well through its life cycle (new, changed, opened, saved), the last
+// computation of it, and the results file commands. It answers with values and never
+// asks anything; the desktop commands (dialogs/documentcommands.h) run the dialogs and
+// show its messages. Views learn of changes through the viewsUpdate signal and of new
+// data through dataRevision; none of them writes into the document.
 #pragma once
 
-#include "core/prompter.h"
-#include "core/survey.h"
-#include "document/measurementdialog.h"
-#include "well/settings.h"
+#include "well/computation.h"
+#include "well/well.h"
 
 #include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
-class CDravonDoc : public QObject, public SurveyData
+class CDravonDoc : public QObject
 {
     Q_OBJECT
 public:
-    CDravonDoc(Prompter &prompter, MeasurementDialog &dialog, QObject *parent = nullptr);
+    explicit CDravonDoc(QObject *parent = nullptr);
 
-    Prompter &prompter() const { return *m_prompter; }
-    void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
-    void setDialog(MeasurementDialog &dialog) { m_dialog = &dialog; }
-
-    // ---- life cycle ----
-    // A new, unnamed document with the defaults; clears the path and the modified flag.
-    bool OnNewDocument();
-    // "Neu": defaults as a new, untitled and unmodified document, then the measurement
-    // dialog. The question about unsaved changes is the caller's (the frame's). Cancel
-    // in the dialog computes and shows the defaults, so no view keeps the old results.
-    void OnDokumentNeu();
-    // "Daten ändern": runs the measurement dialog and takes the result back on OK.
-    void OnDataChange();
-    // Reads a document file into a fresh value first; on any fault shows a German
-    // message, leaves this document exactly as it was and returns false. On success
-    // takes the four items, runs the measurement dialog and takes the path. Cancel in
-    // the dialog computes and shows the loaded survey as OK without a change would.
-    bool OnOpenDocument(const QString &path);
-    // Writes the document file without ever destroying the previous one (temporary
-    // file, then rename). On failure shows a German message and returns false.
-    bool OnSaveDocument(const QString &path);
-
-    // The wellhead, the norths and the section of this borehole; stored with the
-    // document, emptied by a new document and by "Neu".
-    WellSettings m_WellSettings;
-    // Takes new settings; a change marks the document modified and updates the views.
-    void setWellSettings(const WellSettings &settings);
-
-    using SurveyData::berechnung;
-    int berechnung();
-    InterpolationOutcome OnInterpolation();
-
-    // "Ergebnisse ausgeben" / "Ergebnisse einlesen" on "aus.txt" in the working folder
-    // (another path for tests).
-    void OnErgebnisseAusgeben();
-    void OnErgebnisseEinlesen();
-    void setResultsPath(const QString &path) { m_resultsPath = path; }
-
-    // ---- what the views read ----
-    // The trajectory the graph draws (single-precision stations, as the results table).
-    const traj::Trajectory &plotTrajectory() const { return trajectory(); }
+    // ---- what the document holds ----
+    const well::Well &well() const { return m_well; }
+    const well::Computation &result() const { return m_result; }
+    const WellSettings &settings() const { return m_well.settings; }
     // The borehole name (Windows-1252) and the view chosen in the measurement dialog
     // (0 side view, 1 top view).
-    const std::string &name() const { return m_Name; }
-    int view() const { return m_Ansicht; }
-    // The results table, one entry per line.
-    const StringList &resultsTable() const { return m_Ergebnisse; }
+    const std::string &name() const { return m_well.name; }
+    int view() const { return m_view; }
+    // The trajectory the graph draws (single-precision stations, as the results table),
+    // and the one every other output reads (the stations as entered).
+    const traj::Trajectory &plotTrajectory() const { return m_result.legacy; }
+    const traj::Trajectory &trajectory() const { return m_result.path; }
+    // The results table, one entry per line: the last computation's, or the lines read
+    // back from a results file.
+    const well::StringList &resultsTable() const { return m_readBack ? *m_readBack : m_result.table; }
     // Grows whenever the data change so that a graph scales them afresh; a view keeps
     // the revision it last scaled for.
     std::uint64_t dataRevision() const { return m_dataRevision; }
+
+    // ---- changes ----
+    // A new, unnamed document with the defaults; clears the path and the modified flag.
+    // Nothing is computed; the results table stays until the next computation.
+    void reset();
+    // Takes a well and a view as the measurement dialog hands them back. `edited` is the
+    // dialog's own flag (a file was read or a line edit confirmed). Any change, the name
+    // included, marks the document modified; a change of the stations, the format or the
+    // view, or an edit, gives the graph new data. Then computes and updates the views.
+    void take(well::Well well, int view, bool edited);
+    // Computes the well again (the results of an unchanged well are the same).
+    void recompute();
+    // Takes new settings; a change marks the document modified and updates the views.
+    void setWellSettings(const WellSettings &settings);
+    // The view choice alone, as a document just opened starts with the side view.
+    void setView(int view) { m_view = view; }
+
+    // ---- files ----
+    // Reads a document file into the document's well; on any fault returns false with
+    // the German message (Windows-1252) and leaves the document exactly as it was.
+    // Neither computes nor takes the path: the caller opens the dialog on the loaded well
+    // first.
+    bool load(const QString &path, std::string &message);
+    // Writes the document file without ever destroying the previous one (temporary file,
+    // then rename); takes the path and clears the modified flag on success. On failure
+    // returns false with the German message.
+    bool save(const QString &path, std::string &message);
+
+    // "Ergebnisse ausgeben": writes the results file; the message to show either way.
+    std::string writeResults() const;
+    // "Ergebnisse einlesen": the table becomes the file's lines (empty for a missing file);
+    // the message to show.
+    std::string readResults();
+    void setResultsPath(const QString &path) { m_resultsPath = path; }
 
     // ---- what the framework kept for a document ----
     // "Unbenannt" until the document was opened or saved, then the file name without
@@ -82,6 +86,8 @@ public:
     void SetModifiedFlag(bool modified = true);
     // Tells every view to repaint from the current data.
     void UpdateAllViews();
+    // The graph scales the data afresh at its next drawing.
+    void markNewData() { ++m_dataRevision; }
 
 signals:
     void viewsUpdate();
@@ -89,14 +95,10 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
-    // What Cancel in the measurement dialog means: nothing happens, or the survey the
-    // dialog was opened on is computed and shown as it is.
-    enum class CancelMeans { NoChange, TakeAsIs };
-    // The data change; returns true when the dialog ended with OK.
-    bool dataChange(CancelMeans cancel);
-
-    Prompter *m_prompter;
-    MeasurementDialog *m_dialog;
+    well::Well m_well;
+    well::Computation m_result;
+    std::optional<well::StringList> m_readBack; // the lines of a results file read back
+    int m_view = 0;
     QString m_pathName;
     QString m_resultsPath = QStringLiteral("aus.txt");
     bool m_modified = false;

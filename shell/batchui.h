@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/prompter.h"
-#include "document/measurementdialog.h"
+#include "dialogs/measurementdialog.h"
 
 class StderrPrompter : public Prompter
 {

@@ -15,7 +15,7 @@
 // format: the tour then starts with "Daten ändern" on the stations read from it.
 #pragma once
 
-#include "document/measurementdialog.h"
+#include "dialogs/measurementdialog.h"
 
 #include <QObject>
 #include <QString>

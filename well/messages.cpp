@@ -63,7 +63,8 @@ std::string germanText(const Diagnostic &d)
     case Message::DepthBeyondLast:
         return w("Die vorgegebene Teufe ist größer als die Max.Teufe");
     case Message::DepthAboveSurface:
-        return cfmt(w("Die Teufe %g liegt über dem Ansatzpunkt: interpoliert wird ab 0 m."),
+        return cfmt(w("Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem "
+                      "Ansatzpunkt."),
             value(d, 0));
     case Message::NoIntervalBelowSurface:
         return cfmt("Bei der Teufe %g kann nicht interpoliert werden: "

@@ -10,10 +10,11 @@ namespace well {
 
 void Survey::add(const Station &station, std::string text)
 {
-    if (!text.empty() && m_texts.empty())
+    const bool keepTexts = !text.empty() || !m_texts.empty();
+    if (keepTexts)
         m_texts.resize(m_stations.size());
     m_stations.push_back(station);
-    if (!m_texts.empty())
+    if (keepTexts)
         m_texts.push_back(std::move(text));
 }
 

@@ -6,6 +6,7 @@
 // where it stands, as it always has. Strings hold Windows-1252 bytes. No Qt.
 #pragma once
 
+#include "core/stringlist.h"
 #include "well/station.h"
 
 #include <cstddef>
@@ -14,7 +15,7 @@
 
 namespace well {
 
-using StringList = std::vector<std::string>;
+using ::StringList;
 
 // A line that holds no station, and where it stood: before stations[position] (at the end
 // when position is the number of stations).

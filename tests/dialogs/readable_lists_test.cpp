@@ -5,7 +5,7 @@
 
 #include "core/cformat.h"
 #include "dialogs/qtprompter.h"
-#include "document/computationrun.h"
+#include "dialogs/computationrun.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // document takes back and how it decides that its data changed.
 #include "documentfixture.h"
 
-#include "document/computationrun.h"
+#include "dialogs/computationrun.h"
 
 TEST_F(DocumentTest, NewDocumentHasDefaultsNoPathAndIsUnmodified)
 {

@@ -1,0 +1,138 @@
+#include "dialogs/documentcommands.h"
+
+#include "core/cformat.h"
+#include "dialogs/computationrun.h"
+
+#include <cmath>
+
+DocumentCommands::DocumentCommands(CDravonDoc &doc, Prompter &prompter, MeasurementDialog &dialog)
+    : m_doc(&doc)
+    , m_prompter(&prompter)
+    , m_dialog(&dialog)
+{
+}
+
+void DocumentCommands::OnDokumentNeu()
+{
+    // A new survey is a new, untitled document: "Speichern" then asks for a name
+    // instead of writing the new borehole into the previous survey's file.
+    m_doc->reset();
+    dataChange(CancelMeans::TakeAsIs);
+    // New data: the graph scales it afresh.
+    m_doc->markNewData();
+}
+
+void DocumentCommands::OnDataChange()
+{
+    dataChange(CancelMeans::NoChange);
+}
+
+bool DocumentCommands::dataChange(CancelMeans cancel)
+{
+    const well::Well &current = m_doc->well();
+    // The dialog works on a copy; nothing reaches the document before OK.
+    LineEditor state;
+    state.m_Eingabe = current.survey.lines();
+    state.m_Info = current.info;
+    state.m_Format = current.format;
+    state.m_Name = current.name;
+    state.m_Ansicht = m_doc->view();
+    state.m_ZeilenModus = 0;
+    const LineEditor handedOver = state;
+    const bool accepted = m_dialog->run(state);
+    if (!accepted) {
+        if (cancel == CancelMeans::NoChange)
+            return false;
+        // The survey the dialog was opened on stands: it is computed and shown as if
+        // OK had been pressed without a change, so that the views never show results
+        // of other data under this document's title.
+        state = handedOver;
+        state.m_bGeaendert = 0;
+    }
+
+    well::Well changed = current;
+    changed.format = state.m_Format;
+    changed.name = state.m_Name;
+    // An empty station list keeps the previous lines, which the computation uses again.
+    if (!state.m_Eingabe.empty())
+        changed.survey = well::surveyFromLines(state.m_Eingabe);
+    changed.info = state.m_Info;
+    // One run: what the computation reports comes after the views show its results.
+    ComputationRun run(*m_prompter);
+    m_doc->take(std::move(changed), state.m_Ansicht, state.m_bGeaendert == 1);
+    showDiagnostics();
+    return accepted;
+}
+
+void DocumentCommands::showDiagnostics()
+{
+    for (const well::Diagnostic &d : m_doc->result().diagnostics)
+        m_prompter->message(well::germanText(d));
+}
+
+bool DocumentCommands::OnOpenDocument(const QString &path)
+{
+    std::string message;
+    if (!m_doc->load(path, message)) {
+        m_prompter->message(message);
+        return false;
+    }
+    // The computation's remarks come once the loaded survey shows under its title.
+    ComputationRun run(*m_prompter);
+    // The dialog opens on the loaded survey at once; cancelling it still computes and
+    // shows the loaded survey.
+    dataChange(CancelMeans::TakeAsIs);
+    m_doc->markNewData();
+    m_doc->SetPathName(path);
+    m_doc->SetModifiedFlag(false);
+    m_doc->UpdateAllViews();
+    return true;
+}
+
+bool DocumentCommands::OnSaveDocument(const QString &path)
+{
+    std::string message;
+    if (m_doc->save(path, message))
+        return true;
+    m_prompter->message(message);
+    return false;
+}
+
+void DocumentCommands::recompute()
+{
+    ComputationRun run(*m_prompter);
+    m_doc->recompute();
+    showDiagnostics();
+}
+
+InterpolationOutcome DocumentCommands::OnInterpolation()
+{
+    ComputationRun run(*m_prompter);
+    const well::Computation &result = m_doc->result();
+    const std::optional<double> last = result.lastDepth();
+    if (!last) {
+        // Without stations there is no depth to compare against.
+        m_prompter->message(well::germanText({ well::Message::NoStations, {}, {} }));
+        return InterpolationOutcome::NoData;
+    }
+    float depth = 0.0f;
+    if (!m_prompter->askNumber(cfmt("Maximale Teufe:%g", *last), depth) || !std::isfinite(depth))
+        return InterpolationOutcome::Cancelled;
+    // The point on the arcs the table was computed from; nothing is computed again.
+    const well::Interpolation answer = well::interpolate(result, depth);
+    m_prompter->message(well::germanText(answer.diagnostic));
+    if (answer.point)
+        return InterpolationOutcome::Shown;
+    return answer.diagnostic.id == well::Message::DepthBeyondLast ? InterpolationOutcome::Refused
+                                                                   : InterpolationOutcome::NoResult;
+}
+
+void DocumentCommands::OnErgebnisseAusgeben()
+{
+    m_prompter->message(m_doc->writeResults());
+}
+
+void DocumentCommands::OnErgebnisseEinlesen()
+{
+    m_prompter->message(m_doc->readResults());
+}

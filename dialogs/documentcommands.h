@@ -1,0 +1,68 @@
+// The document commands of the desktop program: the measurement dialog on "Daten ändern",
+// "Neu" and opening a file, saving, the interpolation at a depth and the results file.
+// The document answers with values; these commands ask the user through the dialog and
+// the prompter and show what the document and the computation report, in the order the
+// program has always shown it.
+#pragma once
+
+#include "core/prompter.h"
+#include "dialogs/measurementdialog.h"
+#include "document/dravondoc.h"
+
+#include <QString>
+
+// What the interpolation command ended with.
+enum class InterpolationOutcome {
+    Cancelled, // the user cancelled the request; nothing changed
+    NoData, // no stations: "Eingabedaten fehlen!!!"
+    Refused, // depth beyond the last station
+    NoResult, // no point on the computed path at that depth
+    Shown, // the interpolated position was shown
+};
+
+class DocumentCommands
+{
+public:
+    DocumentCommands(CDravonDoc &doc, Prompter &prompter, MeasurementDialog &dialog);
+
+    CDravonDoc &document() const { return *m_doc; }
+    Prompter &prompter() const { return *m_prompter; }
+    void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
+    void setDialog(MeasurementDialog &dialog) { m_dialog = &dialog; }
+
+    // "Neu": a new, untitled and unmodified document with the defaults, then the
+    // measurement dialog. The question about unsaved changes is the caller's (the
+    // frame's). Cancel in the dialog computes and shows the defaults, so no view keeps
+    // the old results.
+    void OnDokumentNeu();
+    // "Daten ändern": runs the measurement dialog and takes the result back on OK.
+    void OnDataChange();
+    // Reads a document file; on any fault shows the German message, leaves the document
+    // exactly as it was and returns false. On success runs the measurement dialog on
+    // the loaded well and takes the path. Cancel in the dialog computes and shows the
+    // loaded survey as OK without a change would.
+    bool OnOpenDocument(const QString &path);
+    // Writes the document file; on failure shows the German message and returns false.
+    bool OnSaveDocument(const QString &path);
+    // Computes again and shows what the computation reports, as one run.
+    void recompute();
+    // The interpolation command: asks for a depth, checks it and shows the point on the
+    // computed path at that depth.
+    InterpolationOutcome OnInterpolation();
+    // "Ergebnisse ausgeben" / "Ergebnisse einlesen" on the document's results file.
+    void OnErgebnisseAusgeben();
+    void OnErgebnisseEinlesen();
+
+private:
+    // What Cancel in the measurement dialog means: nothing happens, or the survey the
+    // dialog was opened on is computed and shown as it is.
+    enum class CancelMeans { NoChange, TakeAsIs };
+    // The data change; returns true when the dialog ended with OK.
+    bool dataChange(CancelMeans cancel);
+    // Shows the messages of the last computation.
+    void showDiagnostics();
+
+    CDravonDoc *m_doc;
+    Prompter *m_prompter;
+    MeasurementDialog *m_dialog;
+};
