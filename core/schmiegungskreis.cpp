@@ -88,17 +88,6 @@ int SurveyData::schmiegungskreis(Prompter &prompter)
             b.doglegPer30, b.radius, b.tvd, b.depthLoss, b.north, b.east, b.displacement,
             b.displacementAzimuth);
 
-        if (m_Methode == 1 && b.md >= static_cast<double>(m_InterpolTeufe)) {
-            // The legacy straight line between the two stations, not the arc.
-            interpolation(static_cast<float>(a.md), static_cast<float>(b.md), a.tvd, b.tvd, a.north,
-                b.north, a.east, b.east, prompter);
-            m_Methode = 0;
-        }
-        if (m_Methode == 1 && static_cast<int>(i) == m_MaxWerte - 1) {
-            table.add("    Die Teufe:%7.2f > Max.Teufe:%7.2f\n",
-                static_cast<double>(m_InterpolTeufe), b.md);
-            m_Methode = 0;
-        }
     }
 
     const traj::Stop &stop = m_Bahn.stop;

@@ -20,15 +20,6 @@ inline constexpr int MAX_MESSWERTE = 3000;
 
 using FloatSeries = std::array<float, MAX_MESSWERTE>;
 
-// What the interpolation command ended with.
-enum class InterpolationOutcome {
-    Cancelled, // the user cancelled the request; nothing changed
-    NoData,    // no stations: "Eingabedaten fehlen!!!"
-    Refused,   // depth beyond the last station
-    NoResult,  // the run ended (abort, or no interval) before the bracketing station
-    Shown,     // the interpolated position was shown
-};
-
 class SurveyData
 {
 public:
@@ -99,17 +90,8 @@ public:
     // Total displacement A and its azimuth Z (degrees from north, in [0, 360)).
     static void abweichung(double north, double east, double &A, double &Z);
 
-    // Linear interpolation between the two bracketing stations; shows the result.
-    void interpolation(float T1, float T2, double TVD1, double TVD2, double N1, double N2,
-                       double E1, double E2, Prompter &prompter);
-
-    // The interpolation command: asks for a depth, checks it, reruns the computation
-    // with the request pending.
-    InterpolationOutcome onInterpolation(Prompter &prompter);
-
 private:
     traj::Trajectory m_Bahn;
     bool m_bAbbruch = false;
     bool m_bEingabeOk = true;
-    bool m_bInterpoliert = false;
 };

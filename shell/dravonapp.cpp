@@ -1,6 +1,7 @@
 // Start-up of the desktop program.
 #include "shell/dravonapp.h"
 
+#include "dialogs/documentcommands.h"
 #include "dialogs/qtmeasurementdialog.h"
 #include "dialogs/qtprompter.h"
 #include "document/dravondoc.h"
@@ -112,10 +113,11 @@ int CDravonApp::InitInstance()
         m_screenshots = std::make_unique<ScreenshotDriver>(shots, *m_dialog);
         dialog = m_screenshots.get();
     }
-    m_doc = std::make_unique<CDravonDoc>(*m_prompter, *dialog);
-    m_doc->OnNewDocument();
+    m_doc = std::make_unique<CDravonDoc>();
+    m_doc->reset();
+    m_commands = std::make_unique<DocumentCommands>(*m_doc, *m_prompter, *dialog);
     m_frameUi = std::make_unique<QtFrameUi>();
-    m_frame = std::make_unique<CMainFrame>(*m_doc, *m_prompter, *m_frameUi);
+    m_frame = std::make_unique<CMainFrame>(*m_commands, *m_frameUi);
     m_frameUi->setParent(m_frame.get());
     m_prompter->setParent(m_frame.get());
     m_dialog->setParent(m_frame.get());
@@ -140,13 +142,14 @@ int CDravonApp::printDocument(const CommandLine &line)
 {
     StderrPrompter prompter;
     ConfirmingDialog dialog;
-    CDravonDoc doc(prompter, dialog);
-    doc.OnNewDocument();
+    CDravonDoc doc;
+    DocumentCommands commands(doc, prompter, dialog);
+    doc.reset();
     if (!QFileInfo(line.file).isFile()) {
         std::fprintf(stderr, "dravon: Die Datei %s gibt es nicht.\n", qPrintable(line.file));
         return 1;
     }
-    if (!doc.OnOpenDocument(line.file))
+    if (!commands.OnOpenDocument(line.file))
         return 1;
 
     QPrinter printer(QPrinter::HighResolution);

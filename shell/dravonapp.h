@@ -7,6 +7,7 @@
 #include <memory>
 
 class CDravonDoc;
+class DocumentCommands;
 class CMainFrame;
 class QtFrameUi;
 class QtMeasurementDialog;
@@ -44,6 +45,7 @@ private:
     std::unique_ptr<QtMeasurementDialog> m_dialog;
     std::unique_ptr<ScreenshotDriver> m_screenshots;
     std::unique_ptr<CDravonDoc> m_doc;
+    std::unique_ptr<DocumentCommands> m_commands;
     std::unique_ptr<QtFrameUi> m_frameUi;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -48,7 +48,7 @@ void CMainFrame::OnFileExport()
     const std::string path = surveyexport::withExtension(chosen.toStdString(), format);
 
     surveyexport::ExportInfo info;
-    info.borehole = win1252::toUtf8(m_doc->m_Name);
+    info.borehole = win1252::toUtf8(m_doc->name());
     info.document = document.toStdString();
     const listing::Listing stations
         = listing::buildListing(m_doc->trajectory(), {}, listing::Unit::Metre);

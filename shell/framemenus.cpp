@@ -4,6 +4,7 @@
 #include "shell/viewsettings.h"
 
 #include "dialogs/dlginput.h"
+#include "dialogs/documentcommands.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "textview/dravonview.h"
@@ -141,7 +142,7 @@ void CMainFrame::createActions()
         action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this, &CMainFrame::OnFilePrintPreview);
     connect(action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
-    connect(action(ID_DATA_CHANGE), &QAction::triggered, this, [this] { m_doc->OnDataChange(); });
+    connect(action(ID_DATA_CHANGE), &QAction::triggered, this, [this] { m_commands->OnDataChange(); });
     connect(action(ID_TABLE_IMPORT), &QAction::triggered, this, [this] {
         // The measurement dialog opens as for "Daten ändern" and starts with its table
         // import; the stations reach the document only when the user confirms it.
@@ -149,22 +150,22 @@ void CMainFrame::createActions()
             if (auto *dialog = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
                 dialog->importTable();
         });
-        m_doc->OnDataChange();
+        m_commands->OnDataChange();
     });
     connect(action(ID_FILE_EXPORT), &QAction::triggered, this, &CMainFrame::OnFileExport);
     connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(
-        action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_doc->OnInterpolation(); });
+        action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_commands->OnInterpolation(); });
     connect(
         action(ID_PATH_INTERPOLATION), &QAction::triggered, this, &CMainFrame::OnPathInterpolation);
     connect(action(ID_VIEW_SECTION), &QAction::triggered, this, &CMainFrame::OnViewSection);
     connect(action(ID_VIEW_SETTINGS), &QAction::triggered, this, &CMainFrame::OnViewSettings);
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
-        [this] { m_doc->OnErgebnisseAusgeben(); });
+        [this] { m_commands->OnErgebnisseAusgeben(); });
     connect(action(ID_ERGEBNISSE_EINLESEN), &QAction::triggered, this,
-        [this] { m_doc->OnErgebnisseEinlesen(); });
+        [this] { m_commands->OnErgebnisseEinlesen(); });
     connect(toolbar, &QAction::triggered, this, [this](bool on) {
         m_toolBar->setVisible(on);
         updateCommandUi();

@@ -20,7 +20,7 @@ void CMainFrame::OnViewSection()
 
 void CMainFrame::OnViewSettings()
 {
-    const WellSettings &stored = m_doc->m_WellSettings;
+    const WellSettings &stored = m_doc->settings();
     ViewSettingsDlg dialog(effectivePreferences(stored, loadViewPreferences()),
         documentSetsPreferences(stored), listing::defaultSectionAzimuth(m_doc->trajectory()), this);
     if (dialog.exec() != QDialog::Accepted)
@@ -37,7 +37,7 @@ void CMainFrame::OnViewSettings()
 
 void CMainFrame::OnPathInterpolation()
 {
-    const ViewPreferences p = effectivePreferences(m_doc->m_WellSettings, loadViewPreferences());
+    const ViewPreferences p = effectivePreferences(m_doc->settings(), loadViewPreferences());
     PathInterpolationDlg dialog(m_doc->trajectory(), p.unit, p.sectionAzimuth, this);
     dialog.exec();
 }

@@ -4,6 +4,7 @@
 #include "core/prompter.h"
 #include "core/win1252.h"
 #include "dialogs/aboutdlg.h"
+#include "dialogs/documentcommands.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
@@ -46,10 +47,11 @@ bool isDocumentFile(const QUrl &url)
 
 } // namespace
 
-CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget *parent)
+CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     : QMainWindow(parent)
-    , m_doc(&doc)
-    , m_prompter(&prompter)
+    , m_commands(&commands)
+    , m_doc(&commands.document())
+    , m_prompter(&commands.prompter())
     , m_ui(&ui)
     , m_printer(QPrinter::HighResolution)
 {
@@ -66,7 +68,7 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
     // The first view is the text view; the graph view follows on first use.
     m_stack = new QStackedWidget(this);
     setCentralWidget(m_stack);
-    m_textView = new CDravonView(doc, m_stack);
+    m_textView = new CDravonView(*m_doc, m_stack);
     m_stack->addWidget(m_textView);
     m_activeView = m_textView;
     m_textView->OnInitialUpdate();
@@ -78,6 +80,12 @@ CMainFrame::CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::setPrompter(Prompter &prompter)
+{
+    m_prompter = &prompter;
+    m_commands->setPrompter(prompter);
+}
 
 void CMainFrame::restoreWindowSettings()
 {
@@ -197,7 +205,7 @@ void CMainFrame::OnFileNew()
     // The same question as before closing: "Abbrechen" keeps the current survey.
     if (!saveModified())
         return;
-    m_doc->OnDokumentNeu();
+    m_commands->OnDokumentNeu();
 }
 
 void CMainFrame::OnFileOpen()
@@ -207,7 +215,7 @@ void CMainFrame::OnFileOpen()
     const QString path = m_ui->openFileName();
     if (path.isEmpty())
         return;
-    if (m_doc->OnOpenDocument(path)) {
+    if (m_commands->OnOpenDocument(path)) {
         m_recent.add(path);
         initialUpdateViews();
     }
@@ -218,7 +226,7 @@ bool CMainFrame::openDocumentFile(const QString &path)
 {
     if (!saveModified())
         return false;
-    const bool opened = m_doc->OnOpenDocument(path);
+    const bool opened = m_commands->OnOpenDocument(path);
     if (opened) {
         m_recent.add(path);
         initialUpdateViews();
@@ -247,7 +255,7 @@ bool CMainFrame::doSave(bool saveAs)
         if (path.isEmpty())
             return false;
     }
-    if (!m_doc->OnSaveDocument(path))
+    if (!m_commands->OnSaveDocument(path))
         return false;
     m_recent.add(path);
     updateCommandUi();

@@ -14,6 +14,7 @@
 #include <memory>
 
 class CDravonDoc;
+class DocumentCommands;
 class CDravonView;
 class CGrafik;
 class FrameUi;
@@ -31,10 +32,12 @@ public:
     // Ids of the two views for SwitchView.
     enum ViewId { TextViewId = 1, GraphViewId = 2 };
 
-    CMainFrame(CDravonDoc &doc, Prompter &prompter, FrameUi &ui, QWidget *parent = nullptr);
+    // The frame runs the document commands of `commands` and shows their messages through
+    // its prompter.
+    CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent = nullptr);
     ~CMainFrame() override;
 
-    void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
+    void setPrompter(Prompter &prompter);
     void setFrameUi(FrameUi &ui) { m_ui = &ui; }
     // The help page to open; an empty string searches the installed or build-tree copy.
     void setHelpPage(const QString &path) { m_helpPage = path; }
@@ -51,6 +54,7 @@ public:
     CGrafik *graphView() const { return m_graphView; }
     QToolBar *toolBar() const { return m_toolBar; }
     CDravonDoc &document() const { return *m_doc; }
+    DocumentCommands &commands() const { return *m_commands; }
     RecentFileList &recentFiles() { return m_recent; }
     QPrinter &printer() { return m_printer; }
 
@@ -135,6 +139,7 @@ private:
     bool hasTrajectory() const;
     void updateTitle();
 
+    DocumentCommands *m_commands;
     CDravonDoc *m_doc;
     Prompter *m_prompter;
     FrameUi *m_ui;

@@ -12,7 +12,7 @@
 
 void CMainFrame::editWellSettings(QWidget *parent)
 {
-    WellSettings settings = m_doc->m_WellSettings;
+    WellSettings settings = m_doc->settings();
     if (DlgWell::edit(parent ? parent : this, settings))
         m_doc->setWellSettings(settings); // marks a change and updates the views
 }
@@ -21,7 +21,7 @@ bool CMainFrame::exportMap(QString path)
 {
     // The settings are checked first: without a place there is nothing to ask a name for.
     std::string bytes, fault;
-    if (!geo::geoJson(m_doc->trajectory(), m_doc->m_WellSettings, win1252::toUtf8(m_doc->m_Name),
+    if (!geo::geoJson(m_doc->trajectory(), m_doc->settings(), win1252::toUtf8(m_doc->name()),
             bytes, fault)) {
         m_prompter->message(win1252::fromUtf8(
             fault + "\nDie Lage der Bohrung wird unter Bearbeiten > Bohrung … angegeben."));

@@ -69,7 +69,7 @@ void CDravonView::updateScrollBars()
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);
     PainterDrawContext dc(painter, unitsToPixelsX(), unitsToPixelsY());
-    m_extent = tablepage::screenExtent(dc, m_doc->m_Ergebnisse);
+    m_extent = tablepage::screenExtent(dc, m_doc->resultsTable());
     m_rowHeight = tablepage::screenRowHeight(dc);
     painter.end();
 
@@ -93,7 +93,7 @@ void CDravonView::keepTableInView()
     // row of the new table would show nothing of it and goes back to the top; one that
     // still shows a part of the table stays where it is.
     const double tableHeight
-        = static_cast<double>(m_doc->m_Ergebnisse.size()) * m_rowHeight * unitsToPixelsY();
+        = static_cast<double>(m_doc->resultsTable().size()) * m_rowHeight * unitsToPixelsY();
     if (verticalScrollBar()->value() >= tableHeight)
         verticalScrollBar()->setValue(0);
 }
@@ -115,7 +115,7 @@ void CDravonView::paintEvent(QPaintEvent *event)
     const double bottom = top + viewport()->height() / unitsToPixelsY();
     const int first = static_cast<int>(top / m_rowHeight) - 1;
     const int last = static_cast<int>(bottom / m_rowHeight) + 1;
-    tablepage::drawScreen(dc, m_doc->m_Ergebnisse, first, last);
+    tablepage::drawScreen(dc, m_doc->resultsTable(), first, last);
 }
 
 namespace {
@@ -131,7 +131,7 @@ int printLinesPerPage(const QPrinter &printer)
 int CDravonView::OnPreparePrinting(const QPrinter &printer) const
 {
     return tablepage::pageCount(
-        static_cast<int>(m_doc->m_Ergebnisse.size()), printLinesPerPage(printer));
+        static_cast<int>(m_doc->resultsTable().size()), printLinesPerPage(printer));
 }
 
 int CDravonView::print(QPrinter &printer)
@@ -154,12 +154,12 @@ int CDravonView::print(QPrinter &printer)
     PainterDrawContext dc(painter);
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     const int width = static_cast<int>(area.width() / PainterDrawContext::pixelsPerUnitX(printer));
-    const DrawFont font = tablepage::printFont(dc, m_doc->m_Ergebnisse, title, width);
+    const DrawFont font = tablepage::printFont(dc, m_doc->resultsTable(), title, width);
     int printed = 0;
     for (int page = from; page <= to; ++page) {
         if (printed > 0)
             printer.newPage();
-        tablepage::drawPage(dc, m_doc->m_Ergebnisse, title, page, lines, font);
+        tablepage::drawPage(dc, m_doc->resultsTable(), title, page, lines, font);
         ++printed;
     }
     painter.end();

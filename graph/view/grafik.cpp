@@ -65,22 +65,34 @@ void CGrafik::resizeEvent(QResizeEvent *event)
 
 SurveyData &CGrafik::shownData()
 {
+    struct Silent : Prompter
+    {
+        void message(const std::string &) override {}
+        bool askYesNo(const std::string &) override { return false; }
+        bool askNumber(const std::string &, float &) override { return false; }
+    } silent;
+    const bool fresh = m_plainRevision != m_doc->dataRevision();
+    m_plain.m_Eingabe = m_doc->well().survey.lines();
+    m_plain.m_Name = m_doc->name();
+    m_plain.m_Ansicht = m_doc->view();
+    m_plain.berechnung(silent);
+    m_plain.m_bNeueDaten = m_scaledRevision != m_doc->dataRevision() ? 1 : 0;
+    m_plainRevision = m_doc->dataRevision();
     if (!m_sectionView)
-        return *m_doc;
-    if (!m_section || m_sectionStale || m_doc->m_bNeueDaten == 1) {
-        const ViewPreferences p = effectivePreferences(m_doc->m_WellSettings, m_remembered);
+        return m_plain;
+    if (!m_section || m_sectionStale || fresh) {
+        const ViewPreferences p = effectivePreferences(m_doc->settings(), m_remembered);
         const double azimuth = sectionAzimuthOf(m_doc->trajectory(), p.sectionAzimuth);
-        m_section = std::make_unique<SurveyData>(sectionViewData(*m_doc, azimuth, p.unit));
+        m_section = std::make_unique<SurveyData>(sectionViewData(m_plain, azimuth, p.unit));
         m_sectionStale = false;
-        // The section's page scales the new data; the document's flag is answered by it.
-        m_doc->m_bNeueDaten = 0;
+        m_section->m_bNeueDaten = m_plain.m_bNeueDaten;
     }
     return *m_section;
 }
 
 double CGrafik::sectionAzimuth() const
 {
-    const ViewPreferences p = effectivePreferences(m_doc->m_WellSettings, m_remembered);
+    const ViewPreferences p = effectivePreferences(m_doc->settings(), m_remembered);
     return sectionAzimuthOf(m_doc->trajectory(), p.sectionAzimuth);
 }
 
@@ -113,7 +125,7 @@ void CGrafik::OnCompute()
     SurveyData &data = shownData();
     m_page.OnCompute(data);
     data.m_bNeueDaten = 0;
-    m_doc->m_bNeueDaten = 0;
+    m_scaledRevision = m_doc->dataRevision();
 }
 
 void CGrafik::OnGrafiklupe()
@@ -143,6 +155,7 @@ void CGrafik::paintEvent(QPaintEvent *event)
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     PainterDrawContext dc(painter);
     m_page.OnDraw(dc, shownData(), m_doc->titleText());
+    m_scaledRevision = m_doc->dataRevision();
 }
 
 int CGrafik::print(QPrinter &printer)
@@ -160,6 +173,7 @@ int CGrafik::print(QPrinter &printer)
     m_page.worldtrans(shownData());
     PainterDrawContext dc(painter);
     m_page.OnDraw(dc, shownData(), m_doc->titleText());
+    m_scaledRevision = m_doc->dataRevision();
     painter.end();
     OnEndPrinting();
     return 1;

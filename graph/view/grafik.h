@@ -76,4 +76,8 @@ private:
     bool m_sectionStale = true;
     ViewPreferences m_remembered;
     std::unique_ptr<SurveyData> m_section;
+    // The document's computation as the page reads it, and the revision it was made for.
+    SurveyData m_plain;
+    std::uint64_t m_plainRevision = 0;
+    std::uint64_t m_scaledRevision = 0;
 };
