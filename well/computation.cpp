@@ -220,7 +220,9 @@ Interpolation interpolate(const Computation &computation, double md)
         out.diagnostic = { Message::NoStations, {}, {} };
         return out;
     }
-    if (md > *last) {
+    // The deepest station is known in single precision; its depth as entered lies there
+    // too, not beyond it.
+    if (single(md) > *last) {
         out.diagnostic = { Message::DepthBeyondLast, { md, *last }, {} };
         return out;
     }

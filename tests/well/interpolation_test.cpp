@@ -159,3 +159,16 @@ TEST(Interpolation, BeyondTheEndOfAnAbortedRunIsRefused)
         "100 m.");
     EXPECT_TRUE(well::interpolate(c, 100).point) << "the computed part still answers";
 }
+
+// The deepest station is offered in the table's single precision ("Maximale Teufe:300.3"
+// for 300.3, held as 300.29998779...); the depth typed back, or the station's own depth
+// as entered, lies at the deepest station and must not count as deeper.
+TEST(Interpolation, AtTheDeepestStationAsEnteredIsAnswered)
+{
+    const well::Computation c = well::compute(wellOf({ "100 0 0", "200 10 45", "300.3 20 90" }));
+    const well::Interpolation i = well::interpolate(c, 300.3);
+    ASSERT_TRUE(i.point) << well::germanText(i.diagnostic);
+    EXPECT_EQ(i.point->tvd, c.path.last().tvd);
+    EXPECT_EQ(i.point->east, c.path.last().east);
+    EXPECT_FALSE(well::interpolate(c, 300.31).point);
+}
