@@ -1,6 +1,6 @@
 // The check of the stations: first-line rules, rejections and which stations the run
 // takes, with the German texts the program has always shown.
-#include "tests/well/welltest.h"
+#include "tests/support/welltest.h"
 
 #include <gtest/gtest.h>
 

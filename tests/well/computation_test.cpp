@@ -1,7 +1,7 @@
 // The computation of a well: the worked example to the printed digit, the table's form,
 // aborts, the special directions, the two precisions and the order of what a run says.
 #include "core/cscan.h"
-#include "tests/well/welltest.h"
+#include "tests/support/welltest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The position at a depth: the worked example, agreement with an independent arc
 // construction, and every refusal with its text.
 #include "tests/support/rotatedtangent.h"
-#include "tests/well/welltest.h"
+#include "tests/support/welltest.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and a station written from its numbers reads back as the same numbers.
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "tests/well/welltest.h"
+#include "tests/support/welltest.h"
 
 #include <gtest/gtest.h>
 
