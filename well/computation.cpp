@@ -231,7 +231,9 @@ Interpolation interpolate(const Computation &computation, double md)
         return out;
     }
     const traj::Trajectory &path = computation.path;
-    if (path.stations.size() < 2) {
+    // The survey's stations decide whether there is an interval; a run that stopped at its
+    // first interval is told below as where the computation ended.
+    if (computation.checked.stations.size() < 2) {
         out.diagnostic = { Message::NoIntervalBelowSurface, { md }, {} };
         return out;
     }

@@ -172,3 +172,16 @@ TEST(Interpolation, AtTheDeepestStationAsEnteredIsAnswered)
     EXPECT_EQ(i.point->east, c.path.last().east);
     EXPECT_FALSE(well::interpolate(c, 300.31).point);
 }
+
+// A run that stops at its first interval still has a station below the surface: the
+// answer names where the computation ended, not a survey without stations below.
+TEST(Interpolation, AbortAtTheFirstIntervalNamesWhereTheRunEnded)
+{
+    const well::Computation c = well::compute(wellOf({ "0 0 0", "100 120 0" }));
+    ASSERT_TRUE(c.doglegAbort);
+    const well::Interpolation i = well::interpolate(c, 50);
+    EXPECT_FALSE(i.point);
+    EXPECT_EQ(well::germanText(i.diagnostic),
+        "Bei der Teufe 50 kann nicht interpoliert werden: die Berechnung endet bei der Teufe "
+        "0 m.");
+}
