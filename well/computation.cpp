@@ -220,7 +220,9 @@ Interpolation interpolate(const Computation &computation, double md)
         out.diagnostic = { Message::NoStations, {}, {} };
         return out;
     }
-    if (md > *last) {
+    // The deepest station is known in single precision; its depth as entered lies there
+    // too, not beyond it.
+    if (single(md) > *last) {
         out.diagnostic = { Message::DepthBeyondLast, { md, *last }, {} };
         return out;
     }
@@ -229,7 +231,9 @@ Interpolation interpolate(const Computation &computation, double md)
         return out;
     }
     const traj::Trajectory &path = computation.path;
-    if (path.stations.size() < 2) {
+    // The survey's stations decide whether there is an interval; a run that stopped at its
+    // first interval is told below as where the computation ended.
+    if (computation.checked.stations.size() < 2) {
         out.diagnostic = { Message::NoIntervalBelowSurface, { md }, {} };
         return out;
     }

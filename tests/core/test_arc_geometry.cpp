@@ -2,8 +2,7 @@
 // give positions on those arcs. The expected positions come from the arc's geometry
 // alone, not from the code under test.
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
+#include "tests/support/welltest.h"
 
 #include <gtest/gtest.h>
 
@@ -85,50 +84,47 @@ TEST(ArcGeometry, CompoundArcsAreReproducedExactly)
     for (int k = 1; k <= 15; ++k)
         stations.push_back(onArc(junction, n2, 600.0, 30.0 * k));
 
-    SurveyData s;
-    ScriptedPrompter p;
-    s.m_Ansicht = 1; // top view: the plot series hold east and north
+    StringList lines;
     for (const Station &st : stations) {
         double inc = 0, azi = 0;
         angles(st.tangent, inc, azi);
-        s.m_Eingabe.push_back(cfmt("%.6f %.6f %.6f", st.depth, inc, azi));
+        lines.push_back(cfmt("%.6f %.6f %.6f", st.depth, inc, azi));
     }
-    ASSERT_TRUE(s.messwerte(p));
-    ASSERT_EQ(s.schmiegungskreis(p), 0);
-    ASSERT_FALSE(s.lastRunAborted());
-    ASSERT_EQ(s.m_PlotWerte, 26);
+    const well::Computation c = well::compute(welltest::wellOf(lines));
+    ASSERT_TRUE(c.clean());
+    ASSERT_FALSE(c.aborted);
+    ASSERT_EQ(c.legacy.stations.size(), 26u);
 
     for (size_t k = 0; k < stations.size(); ++k) {
         const Vec &want = stations[k].position;
-        // Angles and depths are stored as floats, which limits the agreement to
-        // millimetres over 750 m of hole.
-        EXPECT_NEAR(s.m_Y[k + 1], want[0], 2e-3) << "north at station " << k + 1;
-        EXPECT_NEAR(s.m_X[k + 1], want[1], 2e-3) << "east at station " << k + 1;
+        // The table's trajectory holds angles and depths as floats, which limits the
+        // agreement to millimetres over 750 m of hole.
+        EXPECT_NEAR(c.legacy.stations[k + 1].north, want[0], 2e-3) << "north at station " << k + 1;
+        EXPECT_NEAR(c.legacy.stations[k + 1].east, want[1], 2e-3) << "east at station " << k + 1;
     }
     // True vertical depth from the table's row of the last interval.
     const Vec last = stations.back().position;
-    const std::string row = s.m_Ergebnisse.back();
+    const std::string row = c.table.back();
     EXPECT_NE(row.find(cfmt("%8.2f", last[2])), std::string::npos) << row << " expected TVD " << last[2];
 }
 
 TEST(ArcGeometry, RadiusColumnIsTheArcRadius)
 {
-    SurveyData s;
-    ScriptedPrompter p;
+    StringList lines;
     const Station surface{0.0, {0, 0, 0}, {0, 0, 1}};
     for (int k = 1; k <= 5; ++k) {
         const Station st = onArc(surface, {0, 1, 0}, 250.0, 20.0 * k);
         double inc = 0, azi = 0;
         angles(st.tangent, inc, azi);
-        s.m_Eingabe.push_back(cfmt("%.6f %.6f %.6f", st.depth, inc, azi));
+        lines.push_back(cfmt("%.6f %.6f %.6f", st.depth, inc, azi));
     }
-    s.berechnung(p);
-    ASSERT_EQ(s.m_Ergebnisse.size(), 6u + 5u);
-    for (size_t i = 6; i < s.m_Ergebnisse.size(); ++i) {
+    const StringList table = well::compute(welltest::wellOf(lines)).table;
+    ASSERT_EQ(table.size(), 6u + 5u);
+    for (size_t i = 6; i < table.size(); ++i) {
         // Column "KREIS- RADIUS" printed with %9g: 250 within float rounding.
-        const std::string radius = s.m_Ergebnisse[i].substr(25, 9);
-        EXPECT_NEAR(std::stod(radius), 250.0, 0.01) << s.m_Ergebnisse[i];
+        const std::string radius = table[i].substr(25, 9);
+        EXPECT_NEAR(std::stod(radius), 250.0, 0.01) << table[i];
         // 20 m of a 250 m arc is 4.5837 degrees, that is 6.875 degrees per 30 m.
-        EXPECT_EQ(s.m_Ergebnisse[i].substr(18, 6), " 6.875") << s.m_Ergebnisse[i];
+        EXPECT_EQ(table[i].substr(18, 6), " 6.875") << table[i];
     }
 }

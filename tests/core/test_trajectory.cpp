@@ -2,9 +2,8 @@
 // points along the arcs with their direction, every crossing of a true vertical depth,
 // station depths that give the stations themselves, and where a run stops.
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
 #include "tests/support/rotatedtangent.h"
+#include "tests/support/welltest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +11,26 @@
 
 namespace {
 
+// The stations are read and checked by the well layer; the trajectory under test is the
+// results table's, computed from the stations in single precision.
 struct Surveyed
 {
-    SurveyData s;
-    ScriptedPrompter p;
+    well::Computation c;
 
     explicit Surveyed(const StringList &lines)
+        : c(well::compute(welltest::wellOf(lines)))
     {
-        s.m_Eingabe = lines;
-        s.berechnung(p);
     }
-    const traj::Trajectory &t() const { return s.trajectory(); }
+    const traj::Trajectory &t() const { return c.legacy; }
 
     // The same stations as the run held them.
     rotated::Path independent() const
     {
         std::vector<double> md, inc, azi;
-        for (int i = 0; i < s.m_MaxWerte; ++i) {
-            md.push_back(s.m_Teufe[i]);
-            inc.push_back(s.m_Phi[i]);
-            azi.push_back(s.m_Theta[i]);
+        for (const well::Station &st : c.checked.stations) {
+            md.push_back(static_cast<float>(st.md));
+            inc.push_back(static_cast<float>(st.inclination));
+            azi.push_back(static_cast<float>(st.azimuth));
         }
         return rotated::Path(md, inc, azi);
     }
@@ -75,7 +74,7 @@ TEST(Trajectory, StationsAndPointsAlongTheArcsAgreeWithARotatedTangent)
         for (bool upward : { false, true }) {
             const Surveyed r(randomSurvey(seed, upward));
             const traj::Trajectory &t = r.t();
-            ASSERT_EQ(static_cast<int>(t.stations.size()), r.s.m_MaxWerte);
+            ASSERT_EQ(t.stations.size(), r.c.checked.stations.size());
             const rotated::Path path = r.independent();
             for (std::size_t i = 0; i < t.stations.size(); ++i)
                 expectAt(traj::stationPoint(t, i), path.station(i), cfmt("station %zu", i));

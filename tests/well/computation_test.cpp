@@ -1,0 +1,263 @@
+// The computation of a well: the worked example to the printed digit, the table's form,
+// aborts, the special directions, the two precisions and the order of what a run says.
+#include "core/cscan.h"
+#include "tests/support/welltest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using welltest::texts;
+using welltest::wellOf;
+
+namespace {
+
+const StringList kExample = { "100 0 0", "200 10 45", "300 20 90" };
+
+well::Computation computed(const StringList &lines)
+{
+    return well::compute(wellOf(lines));
+}
+
+} // namespace
+
+TEST(Computation, WorkedExampleToThePrintedDigit)
+{
+    const well::Computation r = computed(kExample);
+    const StringList expected = {
+        "TITEL",
+        "    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG",
+        "    NACH DEM SCHMIEGUNGSKREISVERFAHREN",
+        "    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-",
+        "                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG",
+        "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)",
+        "KEINE KRUEMMUNG VON TEUFE:   0.00 BIS  100.00 M",
+        "       0.0- 100.0  0.000         0   100.00     0.00    0.00     0.00   0.0:  0.0",
+        "     100.0- 200.0  3.000   572.958   199.49     0.51    6.16     6.16   8.7: 45.0",
+        "     200.0- 300.0  4.400   390.637   296.25     3.75   12.33    29.52  32.0: 67.3",
+    };
+    EXPECT_EQ(r.table, expected);
+    EXPECT_FALSE(r.aborted);
+    EXPECT_TRUE(r.clean());
+    EXPECT_EQ(
+        texts(r.diagnostics), StringList { "KEINE KRUEMMUNG VON TEUFE:   0.00 BIS  100.00 M" });
+    EXPECT_EQ(r.table[3].size(), 79u);
+    EXPECT_EQ(r.table[4].size(), 81u);
+    EXPECT_EQ(r.table[5].size(), 82u);
+    // What the graph reads (side view: depth, displacement, azimuth; top view: east
+    // against north) is the single-precision trajectory.
+    ASSERT_EQ(r.legacy.stations.size(), 4u);
+    const traj::Station &last = r.legacy.last();
+    EXPECT_NEAR(last.tvd, 296.25, 0.005);
+    EXPECT_NEAR(last.displacement, 31.99, 0.005);
+    EXPECT_NEAR(last.displacementAzimuth, 67.3, 0.05);
+    EXPECT_NEAR(last.east, 29.52, 0.005);
+    EXPECT_NEAR(last.north, 12.33, 0.005);
+}
+
+TEST(Computation, FewerThanTwoStationsGiveAnEmptyTable)
+{
+    const well::Computation none = computed({});
+    EXPECT_TRUE(none.table.empty());
+    EXPECT_TRUE(none.legacy.empty());
+    EXPECT_TRUE(none.path.empty());
+    const well::Computation surface = computed({ "0 0 0" });
+    EXPECT_EQ(surface.checked.stations.size(), 1u);
+    EXPECT_TRUE(surface.table.empty());
+    ASSERT_EQ(surface.legacy.stations.size(), 1u);
+    EXPECT_EQ(surface.legacy.stations[0].tvd, 0.0);
+}
+
+TEST(Computation, DoglegOf90DegreesOrMoreAborts)
+{
+    const well::Computation r = computed({ "100 0 0", "200 120 0", "300 120 0" });
+    EXPECT_TRUE(r.aborted);
+    EXPECT_TRUE(r.doglegAbort);
+    const std::string abort = "ABBRUCH bei TEUFE(m):200.00 \nPHI(Grad):120.00 THETA(Grad):  0.00";
+    EXPECT_EQ(r.table.back(), abort);
+    EXPECT_EQ(texts(r.diagnostics).back(), abort);
+    // The straight first interval stays in the table; the graph gets only its points.
+    EXPECT_EQ(r.table.size(), 6u + 2u + 1u);
+    EXPECT_EQ(r.legacy.stations.size(), 2u);
+    EXPECT_EQ(r.path.stations.size(), 2u);
+}
+
+TEST(Computation, RecomputingAfterAnAbortLeavesNothingOfTheEarlierSurvey)
+{
+    well::Computation r;
+    well::compute(wellOf({ "100 0 0", "200 10 0", "300 20 0", "400 30 0" }), r);
+    ASSERT_EQ(r.legacy.stations.size(), 5u);
+    ASSERT_EQ(r.table.size(), 6u + 5u);
+    well::compute(wellOf({ "100 0 0", "200 100 0", "300 20 0", "400 30 0" }), r);
+    EXPECT_EQ(r.checked.stations.size(), 5u);
+    EXPECT_EQ(r.legacy.stations.size(), 2u) << "stations 2 to 4 still hold the earlier survey";
+    EXPECT_EQ(r.path.stations.size(), 2u);
+    EXPECT_EQ(r.table.size(), 6u + 2u + 1u);
+    EXPECT_EQ(r.diagnostics.size(), 2u);
+}
+
+// Two stations at one depth end the run; the check refuses them before the run can see
+// them (Check.EqualDepthIsRejected), so the run's own text is pinned here as it was
+// printed, and a survey with equal depths ends as the check says, without it.
+TEST(Computation, EqualDepthsEndTheRun)
+{
+    const well::Diagnostic d { well::Message::EqualDepths, { 3, 50, 50 }, {} };
+    EXPECT_EQ(well::germanText(d), "ABBRUCH!Die 3.Teufe 50 ist gleich der vorangehenden Teufe:50");
+    const well::Computation r = computed({ "0 0 0", "50 0 0", "50 1 0" });
+    EXPECT_FALSE(r.aborted);
+    EXPECT_EQ(r.legacy.stations.size(), 2u);
+    EXPECT_EQ(r.diagnostics.front().id, well::Message::DepthNotIncreasing);
+}
+
+TEST(Computation, AzimuthOfTheDisplacementInEveryDirection)
+{
+    double A = 0, Z = 0;
+    traj::displacement(0, 5, A, Z);
+    EXPECT_DOUBLE_EQ(A, 5);
+    EXPECT_NEAR(Z, 90.0, 1e-4); // north is nudged to 1e-6
+    traj::displacement(0, -5, A, Z);
+    EXPECT_NEAR(Z, 270.0, 1e-4);
+    traj::displacement(-5, 0, A, Z);
+    EXPECT_DOUBLE_EQ(Z, 180.0);
+    traj::displacement(0, 0, A, Z);
+    EXPECT_DOUBLE_EQ(Z, 0.0);
+    EXPECT_DOUBLE_EQ(A, 0.0);
+    traj::displacement(3, -3, A, Z);
+    EXPECT_NEAR(Z, 315.0, 1e-9);
+    traj::displacement(-3, -3, A, Z);
+    EXPECT_NEAR(Z, 225.0, 1e-9);
+
+    const StringList east = computed({ "100 0 0", "200 10 90" }).table;
+    EXPECT_NE(east.back().find(": 90.0"), std::string::npos) << east.back();
+    EXPECT_NE(computed({ "100 0 0", "200 10 270" }).table.back().find(":270.0"), std::string::npos);
+    EXPECT_NE(computed({ "100 0 0", "200 10 180" }).table.back().find(":180.0"), std::string::npos);
+}
+
+TEST(Computation, HoleTurningUpwardsLosesVerticalDepth)
+{
+    StringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines.push_back(
+            std::to_string(100 * i) + " " + std::to_string(std::min(15 * i, 170)) + " 0");
+    const well::Computation r = computed(lines);
+    EXPECT_FALSE(r.aborted);
+    ASSERT_EQ(r.legacy.stations.size(), 13u);
+    EXPECT_LT(r.legacy.stations[12].tvd, r.legacy.stations[9].tvd)
+        << "past 90 degrees the true vertical depth decreases";
+}
+
+TEST(Computation, TwoVerticalStationsPrintAZeroRadius)
+{
+    const well::Computation r = computed({ "0 0 0", "50 0 0" });
+    ASSERT_EQ(r.table.size(), 8u);
+    EXPECT_EQ(r.table[6], "KEINE KRUEMMUNG VON TEUFE:   0.00 BIS   50.00 M");
+    EXPECT_EQ(r.table[7],
+        "       0.0-  50.0  0.000         0    50.00     0.00    0.00     0.00   0.0:  0.0");
+}
+
+TEST(Computation, RunDependsOnlyOnTheInput)
+{
+    const well::Well w = wellOf(kExample);
+    well::Computation r;
+    well::compute(w, r);
+    const StringList table = r.table;
+    const well::Diagnostics diagnostics = r.diagnostics;
+    well::compute(w, r);
+    EXPECT_EQ(r.table, table);
+    EXPECT_EQ(r.diagnostics, diagnostics) << "a second run must not repeat the remarks";
+}
+
+// The old arrays held 2999 stations; the typed survey has no limit.
+TEST(Computation, TenThousandStationsComputeWhole)
+{
+    StringList lines { "0 0 0" };
+    for (int i = 1; i < 10000; ++i)
+        lines.push_back(std::to_string(10 * i) + " " + std::to_string(20 + i % 2) + " 45");
+    const well::Computation r = computed(lines);
+    EXPECT_TRUE(r.diagnostics.empty()) << texts(r.diagnostics).front();
+    EXPECT_FALSE(r.aborted);
+    EXPECT_EQ(r.legacy.stations.size(), 10000u);
+    EXPECT_EQ(r.path.stations.size(), 10000u);
+    EXPECT_EQ(r.path.last().md, 99990.0);
+
+    // The interval lines, read back: each "from-to" range starts where the one before it
+    // ended, the first at the surface, the last at the deepest station.
+    ASSERT_GE(r.table.size(), 6u);
+    EXPECT_EQ(r.table[0], "TITEL");
+    std::size_t intervals = 0;
+    double previousEnd = 0;
+    for (std::size_t i = 6; i < r.table.size(); ++i) {
+        const char *p = r.table[i].c_str();
+        double from = 0, to = 0;
+        ASSERT_TRUE(cscan::readDouble(p, from)) << r.table[i];
+        ASSERT_EQ(*p++, '-') << r.table[i];
+        ASSERT_TRUE(cscan::readDouble(p, to)) << r.table[i];
+        ASSERT_EQ(from, previousEnd) << r.table[i];
+        previousEnd = to;
+        ++intervals;
+    }
+    EXPECT_EQ(intervals, 9999u);
+    EXPECT_EQ(r.table.size(), 6u + 9999u);
+    EXPECT_EQ(previousEnd, 99990.0);
+}
+
+// The table's trajectory takes the stations rounded to single precision, the path takes
+// them as entered. Many stations, so that a vectorised loop is exercised: GCC 12's loop
+// vectoriser once dropped the rounding there.
+TEST(Computation, TableTrajectoryIsSinglePrecisionThePathIsNot)
+{
+    std::mt19937 random(20261208);
+    std::uniform_real_distribution<double> step(0.1, 30), inc(0, 40), azi(0, 360);
+    well::Well w;
+    std::vector<well::Station> entered { well::Station {} };
+    double md = 0;
+    for (int i = 0; i < 1000; ++i) {
+        md += step(random);
+        entered.push_back({ md, inc(random), azi(random) });
+        w.survey.add(entered.back());
+    }
+    w.survey.add({ md + 30.4, 30.4, 30.4 });
+    entered.push_back({ md + 30.4, 30.4, 30.4 });
+
+    const well::Computation r = well::compute(w);
+    ASSERT_EQ(r.legacy.stations.size(), entered.size());
+    ASSERT_EQ(r.path.stations.size(), entered.size());
+    const auto single = [](double v) { return static_cast<double>(static_cast<float>(v)); };
+    for (std::size_t i = 0; i < entered.size(); ++i) {
+        const traj::Station &l = r.legacy.stations[i], &p = r.path.stations[i];
+        ASSERT_EQ(l.md, single(entered[i].md)) << i;
+        ASSERT_EQ(l.inclination, single(entered[i].inclination)) << i;
+        ASSERT_EQ(l.azimuth, single(entered[i].azimuth)) << i;
+        ASSERT_EQ(p.md, entered[i].md) << i;
+        ASSERT_EQ(p.inclination, entered[i].inclination) << i;
+        ASSERT_EQ(p.azimuth, entered[i].azimuth) << i;
+    }
+    EXPECT_EQ(r.path.last().inclination, 30.4);
+    EXPECT_NE(r.legacy.last().inclination, 30.4);
+}
+
+// What a run says comes in the order it arose: the check's messages, then the remarks on
+// straight intervals, then the abort; each once, the same as the table shows them.
+TEST(Computation, DiagnosticsInTheOrderTheyArose)
+{
+    const well::Computation r = computed({ "100 0 0", "200 0 0", "300 120 0", "250 190 400" });
+    const StringList expected = {
+        welltest::u("Neigung Phi-Wert 190 liegt nicht im Bereich 0°-180°\n250 190 400"),
+        welltest::u("Azimut Theta-Wert 400 liegt nicht im Bereich 0°-360°\n250 190 400"),
+        "Die 4.Teufe 250 steigt nicht an\n250 190 400",
+        "KEINE KRUEMMUNG VON TEUFE:   0.00 BIS  100.00 M",
+        "KEINE KRUEMMUNG VON TEUFE: 100.00 BIS  200.00 M",
+        "ABBRUCH bei TEUFE(m):300.00 \nPHI(Grad):120.00 THETA(Grad):  0.00",
+    };
+    EXPECT_EQ(texts(r.diagnostics), expected);
+    EXPECT_FALSE(r.clean());
+    EXPECT_TRUE(r.doglegAbort);
+    // The run's remarks and its abort are lines of the table as well, in the same order.
+    StringList inTable;
+    std::copy_if(
+        r.table.begin(), r.table.end(), std::back_inserter(inTable), [&](const std::string &line) {
+            return std::find(expected.begin(), expected.end(), line) != expected.end();
+        });
+    EXPECT_EQ(inTable, StringList(expected.begin() + 3, expected.end()));
+}

@@ -1,0 +1,117 @@
+// The survey keeps what was entered: every line comes back byte for byte in its place,
+// and a station written from its numbers reads back as the same numbers.
+#include "core/cformat.h"
+#include "core/cscan.h"
+#include "tests/support/welltest.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// The three numbers of a written station, read back.
+well::Station readBack(const std::string &text)
+{
+    well::Station s;
+    const char *p = text.c_str();
+    EXPECT_TRUE(cscan::readDouble(p, s.md)) << text;
+    EXPECT_TRUE(cscan::readDouble(p, s.inclination)) << text;
+    EXPECT_TRUE(cscan::readDouble(p, s.azimuth)) << text;
+    EXPECT_EQ(*p, '\0') << text;
+    return s;
+}
+
+} // namespace
+
+// Random mixes of station lines in the forms the readers meet and lines that hold no
+// station, the latter anywhere: first, last, several in a row.
+TEST(Survey, LinesComeBackByteIdenticalInTheirPlace)
+{
+    const StringList unreadable = { "", "   ", "Bohrung Nord 1", "100 2", "nan 1 1", "100 1 x",
+        "100,5 3 4", "1e39 0 0", "\xC4nderung am 3.5.", "\t-\t" };
+    std::mt19937 random(1234);
+    std::uniform_int_distribution<int> pick(0, 9),
+        index(0, static_cast<int>(unreadable.size()) - 1), hundredths(0, 999999);
+    for (int run = 0; run < 200; ++run) {
+        StringList lines;
+        std::vector<well::Station> stations;
+        std::size_t unread = 0;
+        const int count = pick(random) * 3;
+        for (int i = 0; i < count; ++i) {
+            if (pick(random) < 3) {
+                lines.push_back(unreadable[static_cast<std::size_t>(index(random))]);
+                ++unread;
+                continue;
+            }
+            const well::Station s { hundredths(random) / 100.0, hundredths(random) % 18001 / 100.0,
+                hundredths(random) % 36001 / 100.0 };
+            // Written locale-independently: the tests run under a German locale.
+            const std::string n[3]
+                = { cfmt("%.6f", s.md), cfmt("%g", s.inclination), cfmt("%.2f", s.azimuth) };
+            switch (pick(random) % 4) {
+            case 0:
+                lines.push_back(n[0] + " " + n[1] + " " + n[2]);
+                break;
+            case 1:
+                lines.push_back("  " + n[0] + "\t" + n[1] + "   " + n[2] + "  ");
+                break;
+            case 2:
+                lines.push_back(n[0] + " " + n[1] + " " + n[2] + " Kommentar");
+                break;
+            default:
+                lines.push_back(well::stationText(s));
+                break;
+            }
+            stations.push_back(s);
+        }
+        const well::Survey survey = well::surveyFromLines(lines);
+        ASSERT_EQ(survey.lines(), lines) << "run " << run;
+        ASSERT_EQ(survey.unreadLines().size(), unread) << ::testing::PrintToString(lines);
+        ASSERT_EQ(survey.size(), stations.size());
+        for (std::size_t k = 0; k < stations.size(); ++k) {
+            ASSERT_EQ(survey.stations()[k], stations[k]) << survey.text(k);
+        }
+        EXPECT_EQ(well::surveyFromLines(survey.lines()), survey);
+    }
+}
+
+// Stations added from numbers alone (the table import) between stations with a text of
+// their own: each keeps its own form, and the written ones read back as the same doubles.
+TEST(Survey, StationsWithoutATextAreWrittenFromTheirNumbers)
+{
+    well::Survey survey;
+    survey.add({ 0.3048, 1.5, 2.25 });
+    survey.add({ 100, 2, 3 }, "100 2 3 gemessen");
+    survey.addUnread("kein Messpunkt");
+    survey.add({ 200.125, 0.1, 359.99 });
+    const StringList expected = { well::stationText({ 0.3048, 1.5, 2.25 }), "100 2 3 gemessen",
+        "kein Messpunkt", well::stationText({ 200.125, 0.1, 359.99 }) };
+    EXPECT_EQ(survey.lines(), expected);
+    const well::Survey reread = well::surveyFromLines(survey.lines());
+    EXPECT_EQ(reread.stations(), survey.stations());
+    EXPECT_EQ(reread.lines(), survey.lines());
+}
+
+// Two decimals in the columns the free format has always had when they give the value
+// exactly; otherwise the shortest digits that read back as the same double.
+TEST(Survey, StationTextLosesNothing)
+{
+    EXPECT_EQ(well::stationText({ 100, 12.5, 270 }), "  100.00    12.50   270.00");
+    EXPECT_EQ(well::stationText({ 0.1, 0, 0 }), "    0.10     0.00     0.00");
+    EXPECT_EQ(well::stationText({ 0.3048, 1.0 / 3, 0 }), "  0.3048  0.3333333333333333     0.00");
+
+    // Feet converted to metres: rarely two decimals, always the same double back.
+    for (int k = 1; k <= 10000; ++k) {
+        const well::Station s { 0.3048 * k, 0.3048 * k / 100, 0.3048 * k / 30 };
+        const std::string text = well::stationText(s);
+        ASSERT_EQ(readBack(text), s) << "k = " << k << ": " << text;
+    }
+
+    std::mt19937_64 random(99);
+    std::uniform_real_distribution<double> depth(0, 1e5), angle(0, 360);
+    for (int k = 0; k < 10000; ++k) {
+        const well::Station s { depth(random), angle(random) / 2, angle(random) };
+        ASSERT_EQ(readBack(well::stationText(s)), s);
+    }
+}
