@@ -160,15 +160,12 @@ void compute(const Well &well, Computation &out)
     out.diagnostics = out.checked.diagnostics;
     fill(out.legacy, out.checked.stations, true);
     fill(out.path, out.checked.stations, false);
-    // One extent for both: where rounding to single precision decides a stop at a limit,
-    // the shorter run holds.
-    const std::size_t reached = std::min(out.legacy.stations.size(), out.path.stations.size());
-    if (out.path.stations.size() > reached) {
-        out.path.stations.resize(reached);
+    // The table keeps its own run. The path never goes beyond it: where rounding to single
+    // precision stops the table's run at a limit, the path stops there too. (Where only the
+    // path meets a limit, a change of direction of exactly 90 degrees, it ends first.)
+    if (out.path.stations.size() > out.legacy.stations.size()) {
+        out.path.stations.resize(out.legacy.stations.size());
         out.path.stop = out.legacy.stop;
-    } else if (out.legacy.stations.size() > reached) {
-        out.legacy.stations.resize(reached);
-        out.legacy.stop = out.path.stop;
     }
 
     TableBuilder table(out.table);
