@@ -63,28 +63,36 @@ std::string quotedField(const std::string &text, char delimiter)
     return quoted + '"';
 }
 
-std::string delimitedText(const ColumnTable &table, const TextStyle &style)
+void writeDelimited(const ColumnTable &table, const TextStyle &style,
+    const std::function<void(std::string_view)> &emit)
 {
-    std::string out;
-    const std::size_t rows = table.rows();
-    out.reserve(24 * table.columns.size() * (rows + 1) + 3);
     if (style.byteOrderMark)
-        out += "\xEF\xBB\xBF";
-    const auto line = [&](auto field) {
+        emit("\xEF\xBB\xBF");
+    std::string line;
+    const auto writeLine = [&](auto field) {
+        line.clear();
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             if (c > 0)
-                out += style.delimiter;
-            out += field(table.columns[c]);
+                line += style.delimiter;
+            line += field(table.columns[c]);
         }
-        out += style.lineEnd;
+        line += style.lineEnd;
+        emit(line);
     };
-    line([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
-    for (std::size_t r = 0; r < rows; ++r) {
-        line([&](const Column &c) {
+    writeLine([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
+    for (std::size_t r = 0; r < table.rows(); ++r) {
+        writeLine([&](const Column &c) {
             return c.isText() ? quotedField(c.texts[r], style.delimiter)
                               : numberText(c.numbers[r], style);
         });
     }
+}
+
+std::string delimitedText(const ColumnTable &table, const TextStyle &style)
+{
+    std::string out;
+    out.reserve(24 * table.columns.size() * (table.rows() + 1) + 3);
+    writeDelimited(table, style, [&out](std::string_view line) { out += line; });
     return out;
 }
 

@@ -5,8 +5,10 @@
 
 #include "export/columntable.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace surveyexport {
 
@@ -30,6 +32,9 @@ TextStyle germanCsvStyle(); // semicolon, decimal comma, byte order mark, full p
 TextStyle clipboardStyle(char decimal); // tabs, line feeds, the desktop's decimal sign
 
 std::string delimitedText(const ColumnTable &table, const TextStyle &style);
+// The same text handed out line by line, for a file that need not be held in memory.
+void writeDelimited(const ColumnTable &table, const TextStyle &style,
+    const std::function<void(std::string_view)> &emit);
 
 // A listing as CSV with the request of each row: micrometres and millionths of a degree,
 // more than the stations carry.
