@@ -7,7 +7,6 @@
 #include "export/exportformats.h"
 
 #include <algorithm>
-#include <charconv>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -343,7 +342,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--section-azimuth erwartet einen Azimut von 0 bis 360 Grad");
             o.sectionAzimuth = degrees;
         } else if (a == "--unit") {
-            if (!value(v) || !listing::parseUnit(v, o.unit))
+            if (!value(v) || !units::parseUnit(v, o.unit))
                 return fail("--unit erwartet m oder ft");
             o.unitGiven = true;
         } else if (a == "--listing") {

@@ -119,8 +119,8 @@ PendingFile::PendingFile(const std::string &target)
     const std::string stem = folderOf(m_target) + "/." + nameOf(m_target) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[48];
-        std::snprintf(suffix, sizeof suffix, "%ld-%u.tmp", static_cast<long>(getpid()),
-            counter.fetch_add(1));
+        std::snprintf(
+            suffix, sizeof suffix, "%ld-%u.tmp", static_cast<long>(getpid()), counter.fetch_add(1));
         const std::string candidate = stem + suffix;
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {

@@ -75,6 +75,7 @@ WriteResult writeFile(const std::string &path, std::string_view bytes);
 // target then stays as it was); `append` returns false once a write has failed, and
 // the producer may stop early then.
 using Append = std::function<bool(std::string_view)>;
-WriteResult writeFileStreamed(const std::string &path, const std::function<bool(const Append &)> &produce);
+WriteResult writeFileStreamed(
+    const std::string &path, const std::function<bool(const Append &)> &produce);
 
 } // namespace atomicfile

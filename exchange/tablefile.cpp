@@ -49,8 +49,9 @@ bool readTableFile(const std::string &path, std::string &bytes, TableFault &faul
 {
     const boundedread::ReadResult read = boundedread::readFile(path, bytes, kMaxFileBytes);
     if (read.status == boundedread::ReadStatus::TooLarge) {
-        fault.message = win1252::fromUtf8(cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.",
-            path.c_str(), kMaxFileBytes >> 20));
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.",
+                path.c_str(), kMaxFileBytes >> 20));
         return false;
     }
     if (!read.ok()) {

@@ -189,9 +189,10 @@ TEST_F(ExportCli, AFullDiskKeepsTheOldFileAndLeavesNoNewOne)
             return names;
         };
         const std::set<std::string> before = entries();
-        const int raw = std::system(("cd '" + dir + "' && (ulimit -f 4; trap '' XFSZ; exec '" DRAVON_CLI
-            "' " + input + " " + c.args + " " + c.name + " >/dev/null 2>err); echo $? >status")
-                .c_str());
+        const int raw
+            = std::system(("cd '" + dir + "' && (ulimit -f 4; trap '' XFSZ; exec '" DRAVON_CLI "' "
+                + input + " " + c.args + " " + c.name + " >/dev/null 2>err); echo $? >status")
+                              .c_str());
         ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
         EXPECT_EQ(file("status"), "2\n");
         // The .xlsx library adds its own English lines before ours.

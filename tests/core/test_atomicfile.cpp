@@ -212,8 +212,8 @@ TEST(BoundedRead, ReadsUpToTheBoundAndRefusesMore)
     EXPECT_EQ(boundedread::readFile(path, bytes, content.size() - 1).status,
         boundedread::ReadStatus::TooLarge);
 
-    EXPECT_EQ(boundedread::readFile(path + ".fehlt", bytes).status,
-        boundedread::ReadStatus::CannotOpen);
+    EXPECT_EQ(
+        boundedread::readFile(path + ".fehlt", bytes).status, boundedread::ReadStatus::CannotOpen);
     EXPECT_EQ(boundedread::readFile("/tmp", bytes).status, boundedread::ReadStatus::ReadError);
     unlink(path.c_str());
 }
