@@ -183,8 +183,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     for (const std::string &path : options.exportFiles) {
         if (isGeoJsonPath(path)) {
             std::string bytes, why;
-            if (!geo::geoJson(doc.trajectory(), doc.m_WellSettings, win1252::toUtf8(doc.m_Name),
-                    bytes, why)) {
+            if (!geo::geoJson(
+                    doc.trajectory(), doc.m_WellSettings, win1252::toUtf8(doc.m_Name), bytes, why)) {
                 complain(path + ": " + why);
                 status = 2;
             } else if (!writeBytes(path, bytes)) {
@@ -208,8 +208,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.plotFile.empty()) {
         std::string error;
         const bool drawn = options.sectionView
-            ? exportGraphPage(
-                sectionViewData(doc, sectionAzimuthOf(doc.trajectory(), sectionAzimuth), unit),
+            ? exportGraphPage(sectionViewData(doc,
+                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), unit),
                 title, options.plotFile, error, options.trueScale)
             : exportGraphPage(doc, title, options.plotFile, error, options.trueScale);
         if (!drawn) {

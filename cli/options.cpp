@@ -2,6 +2,7 @@
 
 #include "core/cscan.h"
 #include "core/filename.h"
+#include "core/units.h"
 #include "core/win1252.h"
 #include "exchange/tablefile.h"
 #include "export/exportformats.h"
