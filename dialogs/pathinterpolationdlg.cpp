@@ -296,11 +296,9 @@ bool PathInterpolationDlg::exportTo(const QString &path, int filter)
         : surveyexport::exportFormatForPath(name).value_or(surveyexport::ExportFormat::Csv);
     surveyexport::ExportInfo info;
     info.listing = true;
-    // A CSV listing is written as the batch tool's --listing writes it.
-    const bool written = format == surveyexport::ExportFormat::Csv
-        ? surveyexport::writeFileBytes(name, surveyexport::listingCsv(m_listing))
-        : surveyexport::writeExport(name, format, m_listing, info);
-    if (!written) {
+    // A CSV listing comes out as the batch tool's --listing writes it: the same table,
+    // the same number form.
+    if (!surveyexport::writeExport(name, format, m_listing, info)) {
         showMessage(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path), true);
         return false;
     }
