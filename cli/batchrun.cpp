@@ -42,11 +42,8 @@ void tell(const std::string &text)
 
 bool writeBytes(const std::string &path, const std::string &bytes)
 {
-    FILE *f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && written;
+    // A failed write (a full disk) leaves the old file as it was.
+    return surveyexport::writeFileBytes(path, bytes);
 }
 
 bool isDocumentFile(const std::string &path)

@@ -2,12 +2,12 @@
 
 #include "core/cscan.h"
 #include "core/filename.h"
+#include "core/units.h"
 #include "core/win1252.h"
 #include "exchange/tablefile.h"
 #include "export/exportformats.h"
 
 #include <algorithm>
-#include <charconv>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -343,7 +343,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--section-azimuth erwartet einen Azimut von 0 bis 360 Grad");
             o.sectionAzimuth = degrees;
         } else if (a == "--unit") {
-            if (!value(v) || !listing::parseUnit(v, o.unit))
+            if (!value(v) || !units::parseUnit(v, o.unit))
                 return fail("--unit erwartet m oder ft");
             o.unitGiven = true;
         } else if (a == "--listing") {

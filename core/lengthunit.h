@@ -1,9 +1,5 @@
-// The unit of lengths in listings, exports and the new dialogs. Stations, the results
-// table and the stored lengths are always metres; only what is shown or written out is
-// converted.
+// The length unit now lives with the other units in core/units.h; this name stays for
+// the headers that still include it.
 #pragma once
 
-enum class LengthUnit {
-    Metre,
-    Foot,
-};
+#include "core/units.h"

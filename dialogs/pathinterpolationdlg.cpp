@@ -1,10 +1,11 @@
 #include "dialogs/pathinterpolationdlg.h"
 
+#include "core/decimalsign.h"
+#include "core/units.h"
 #include "dialogs/dialogunits.h"
 #include "document/qttext.h"
-#include "export/exportformats.h"
 #include "export/delimitedwriter.h"
-#include "listing/units.h"
+#include "export/exportformats.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -17,61 +18,34 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-#include <cmath>
-
 namespace {
 
-enum Column {
-    Md,
-    Inclination,
-    Azimuth,
-    Tvd,
-    North,
-    East,
-    Section,
-    Displacement,
-    DisplacementAzimuth,
-    Dogleg,
-    Request,
-    ColumnCount
-};
-
+// Lengths in the dialog's captions and messages, with a decimal comma.
 QString number(double v, int decimals)
 {
-    // A value that rounds to zero has no sign.
-    if (std::fabs(v) < 0.5 * std::pow(10.0, -decimals))
-        v = 0.0;
-    // Without thousands separators, like the results table.
-    static const QLocale german = [] {
-        QLocale l(QLocale::German, QLocale::Germany);
-        l.setNumberOptions(QLocale::OmitGroupSeparator);
-        return l;
-    }();
-    return german.toString(v, 'f', decimals);
+    return QString::fromStdString(decimalsign::fixed(v, decimals, decimalsign::Sign::Comma));
 }
 
-// A number typed with a decimal comma or point.
-bool parseValue(QString text, double &value)
+// What the table shows and copies: each column's decimals, a decimal comma, tabs.
+surveyexport::TextStyle shownStyle()
 {
-    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    value = QLocale::c().toDouble(text, &ok);
-    return ok && std::isfinite(value);
+    surveyexport::TextStyle style = surveyexport::clipboardStyle(decimalsign::Sign::Comma);
+    style.shownDecimals = true;
+    return style;
 }
 
 } // namespace
 
-// The listing's rows as table cells, with headers that name the unit.
+// The listing's rows as the export's column table: the same headings, units and
+// decimals as the CSV and the workbook, shown with a decimal comma.
 class ListingModel : public QAbstractTableModel
 {
 public:
@@ -83,109 +57,51 @@ public:
     void setListing(const listing::Listing &l)
     {
         beginResetModel();
-        m_listing = l;
+        m_table = surveyexport::listingTable(l, true);
+        // The request as the listing names it, with a decimal comma.
+        for (surveyexport::Column &c : m_table.columns)
+            for (std::string &text : c.texts)
+                std::replace(text.begin(), text.end(), '.', ',');
         endResetModel();
     }
 
+    const surveyexport::ColumnTable &columnTable() const { return m_table; }
+
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(m_listing.rows.size());
+        return parent.isValid() ? 0 : static_cast<int>(m_table.rows());
     }
     int columnCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : ColumnCount;
+        return parent.isValid() ? 0 : static_cast<int>(m_table.columns.size());
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
+            || section >= columnCount())
             return QAbstractTableModel::headerData(section, orientation, role);
-        return header(section);
-    }
-
-    QString header(int column) const
-    {
-        const QString u
-            = QStringLiteral(" (%1)").arg(QString::fromUtf8(listing::unitName(m_listing.unit)));
-        switch (column) {
-        case Md:
-            return QStringLiteral("Teufe") + u;
-        case Inclination:
-            return QStringLiteral("Neigung (°)");
-        case Azimuth:
-            return QStringLiteral("Azimut (°)");
-        case Tvd:
-            return QStringLiteral("Seigerteufe") + u;
-        case North:
-            return QStringLiteral("Nord") + u;
-        case East:
-            return QStringLiteral("Ost") + u;
-        case Section:
-            return QStringLiteral("Vertikalschnitt %1°").arg(number(m_listing.sectionAzimuth, 1))
-                + u;
-        case Displacement:
-            return QStringLiteral("Abweichung") + u;
-        case DisplacementAzimuth:
-            return QStringLiteral("Azimut der Abweichung (°)");
-        case Dogleg:
-            return QStringLiteral("Abknickung (%1)")
-                .arg(QString::fromUtf8(listing::doglegUnitName(m_listing.unit)));
-        case Request:
-            return QStringLiteral("Anfrage");
-        }
-        return {};
+        return QString::fromStdString(m_table.columns[std::size_t(section)].heading());
     }
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid())
+        if (!index.isValid() || index.column() >= columnCount() || index.row() >= rowCount())
             return {};
+        const surveyexport::Column &column = m_table.columns[std::size_t(index.column())];
         if (role == Qt::TextAlignmentRole)
-            return index.column() == Request ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                             : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+            return column.isText() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
-        return cell(index.row(), index.column());
-    }
-
-    QString cell(int row, int column) const
-    {
-        const listing::Row &r = m_listing.rows[static_cast<std::size_t>(row)];
-        const traj::Point &p = r.point;
-        const auto len
-            = [&](double metres) { return number(listing::fromMetres(metres, m_listing.unit), 2); };
-        switch (column) {
-        case Md:
-            return len(p.md);
-        case Inclination:
-            return number(p.inclination, 2);
-        case Azimuth:
-            return number(p.azimuth, 2);
-        case Tvd:
-            return len(p.tvd);
-        case North:
-            return len(p.north);
-        case East:
-            return len(p.east);
-        case Section:
-            return len(r.verticalSection);
-        case Displacement:
-            return len(p.displacement);
-        case DisplacementAzimuth:
-            return number(p.displacementAzimuth, 2);
-        case Dogleg:
-            return number(listing::doglegRate(p.doglegPer30, m_listing.unit), 3);
-        case Request: {
-            // The request as the listing names it, with a decimal comma.
-            QString text = QString::fromStdString(r.request);
-            return text.replace(QLatin1Char('.'), QLatin1Char(','));
-        }
-        }
-        return {};
+        const auto row = std::size_t(index.row());
+        return QString::fromStdString(column.isText()
+                ? column.texts[row]
+                : surveyexport::numberText(column.numbers[row], column, shownStyle()));
     }
 
 private:
-    listing::Listing m_listing;
+    surveyexport::ColumnTable m_table;
 };
 
 PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, LengthUnit unit,
@@ -222,9 +138,9 @@ PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, L
     const QString range = m_trajectory.empty()
         ? QStringLiteral("Es gibt keine berechneten Messpunkte.")
         : QStringLiteral("Berechnete Bahn: Teufe %1 bis %2 %3")
-              .arg(number(listing::fromMetres(m_trajectory.stations.front().md, unit), 2),
-                  number(listing::fromMetres(m_trajectory.last().md, unit), 2),
-                  QString::fromUtf8(listing::unitName(unit)));
+              .arg(number(units::fromMetres(m_trajectory.stations.front().md, unit), 2),
+                  number(units::fromMetres(m_trajectory.last().md, unit), 2),
+                  QString::fromUtf8(units::unitName(unit)));
     auto *rangeLabel = new QLabel(range, this);
 
     m_message = new QLabel(this);
@@ -283,7 +199,7 @@ PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, L
 
 void PathInterpolationDlg::updateValueCaption()
 {
-    const QString u = QString::fromUtf8(listing::unitName(m_unit));
+    const QString u = QString::fromUtf8(units::unitName(m_unit));
     switch (static_cast<Mode>(m_mode->currentIndex())) {
     case Mode::AtMd:
         m_valueCaption->setText(QStringLiteral("&Teufe (%1):").arg(u));
@@ -314,7 +230,11 @@ bool PathInterpolationDlg::compute()
     const Mode mode = static_cast<Mode>(m_mode->currentIndex());
     double value = 0;
     QString refusal;
-    if (!parseValue(m_value->text(), value))
+    const std::optional<double> typed
+        = decimalsign::read(m_value->text().toStdString(), decimalsign::Accept::Either);
+    if (typed)
+        value = *typed;
+    if (!typed)
         refusal = QStringLiteral("„%1“ ist keine Zahl. Bitte eine Zahl eingeben, z. B. 1250,5.")
                       .arg(m_value->text().trimmed());
     else if (mode == Mode::EveryMd && !(value > 0.0))
@@ -352,18 +272,8 @@ bool PathInterpolationDlg::compute()
 
 QString PathInterpolationDlg::tableText() const
 {
-    QStringList lines;
-    QStringList cells;
-    for (int c = 0; c < ColumnCount; ++c)
-        cells << m_model->header(c);
-    lines << cells.join(QLatin1Char('\t'));
-    for (int r = 0; r < m_model->rowCount(); ++r) {
-        cells.clear();
-        for (int c = 0; c < ColumnCount; ++c)
-            cells << m_model->cell(r, c);
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return QString::fromStdString(
+        surveyexport::delimitedText(m_model->columnTable(), shownStyle()));
 }
 
 void PathInterpolationDlg::copyTable()
@@ -386,11 +296,9 @@ bool PathInterpolationDlg::exportTo(const QString &path, int filter)
         : surveyexport::exportFormatForPath(name).value_or(surveyexport::ExportFormat::Csv);
     surveyexport::ExportInfo info;
     info.listing = true;
-    // A CSV listing is written as the batch tool's --listing writes it.
-    const bool written = format == surveyexport::ExportFormat::Csv
-        ? surveyexport::writeFileBytes(name, surveyexport::listingCsv(m_listing))
-        : surveyexport::writeExport(name, format, m_listing, info);
-    if (!written) {
+    // A CSV listing comes out as the batch tool's --listing writes it: the same table,
+    // the same number form.
+    if (!surveyexport::writeExport(name, format, m_listing, info)) {
         showMessage(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path), true);
         return false;
     }

@@ -4,8 +4,8 @@
 // them in a table that can be copied (tab-separated, for a spreadsheet) and exported.
 #pragma once
 
-#include "core/lengthunit.h"
 #include "core/trajectory.h"
+#include "core/units.h"
 #include "listing/listing.h"
 
 #include <QDialog>

@@ -3,11 +3,9 @@
 // element count.
 #include "document/docfile.h"
 
+#include "core/boundedread.h"
 #include "core/cformat.h"
 #include "core/win1252.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -284,24 +282,16 @@ bool readDocumentFile(const std::string &path, const std::string &displayName, D
         message = docFileMessage(fault, displayName);
         return false;
     };
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(
-        std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return fail(DocFileFault::Unreadable);
-    // Read in pieces rather than trusting a size from the file system (pipes, files
-    // that grow); stop as soon as the limit is passed.
     std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (bytes.size() > kMaxDocumentFileSize)
-            return fail(DocFileFault::TooLarge);
-        if (got < sizeof buffer)
-            break;
-    }
-    if (std::ferror(file.get()))
+    switch (boundedread::readFile(path, bytes, kMaxDocumentFileSize).status) {
+    case boundedread::ReadStatus::Ok:
+        break;
+    case boundedread::ReadStatus::TooLarge:
+        return fail(DocFileFault::TooLarge);
+    case boundedread::ReadStatus::CannotOpen:
+    case boundedread::ReadStatus::ReadError:
         return fail(DocFileFault::Unreadable);
+    }
     std::string detail;
     const DocFileFault fault = decodeDocument(bytes, out, &detail);
     if (fault != DocFileFault::None) {

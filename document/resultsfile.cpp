@@ -1,6 +1,8 @@
 // Writing and reading the results file.
 #include "document/resultsfile.h"
 
+#include "core/atomicfile.h"
+
 #include <cstdio>
 #include <memory>
 
@@ -97,14 +99,7 @@ StringList decodeResults(std::string_view bytes, std::size_t maxLines)
 
 bool writeResultsFile(const std::string &path, const std::string &title, const StringList &entries)
 {
-    const std::string bytes = encodeResults(title, entries);
-    std::FILE *raw = std::fopen(path.c_str(), "wb");
-    if (!raw)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), raw) == bytes.size();
-    // Closing flushes; a full disk may only show here.
-    const bool closed = std::fclose(raw) == 0;
-    return written && closed;
+    return atomicfile::writeFile(path, encodeResults(title, entries)).ok();
 }
 
 bool readResultsFile(const std::string &path, StringList &out)

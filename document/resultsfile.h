@@ -21,7 +21,8 @@ std::string encodeResults(const std::string &title, const StringList &entries);
 StringList decodeResults(std::string_view bytes, std::size_t maxLines = kMaxResultLines);
 
 // Writes the results file at `path` (a file-system path), replacing its content.
-// Returns false when the file could not be created or written completely.
+// Returns false when the file could not be created or written completely; the old file
+// then keeps its content.
 bool writeResultsFile(const std::string &path, const std::string &title, const StringList &entries);
 
 // Reads at most kMaxResultLines lines of the file at `path` into `out` (appended).

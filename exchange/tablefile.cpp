@@ -1,13 +1,11 @@
 // Choosing the reader for a table file.
 #include "exchange/tablefile.h"
 
+#include "core/boundedread.h"
 #include "core/cformat.h"
 #include "core/filename.h"
 #include "core/win1252.h"
 #include "exchange/xlsxfile.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace exchange {
 
@@ -49,29 +47,14 @@ TableLoad loadTable(
 
 bool readTableFile(const std::string &path, std::string &bytes, TableFault &fault)
 {
-    bytes.clear();
-    struct Closer
-    {
-        void operator()(std::FILE *f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-    char buffer[65536];
-    bool ok = static_cast<bool>(file);
-    while (ok) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        if (bytes.size() + n > kMaxFileBytes) {
-            fault.message = win1252::fromUtf8(
-                cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.", path.c_str(),
-                    kMaxFileBytes >> 20));
-            return false;
-        }
-        bytes.append(buffer, n);
-        if (n < sizeof buffer) {
-            ok = !std::ferror(file.get());
-            break;
-        }
+    const boundedread::ReadResult read = boundedread::readFile(path, bytes, kMaxFileBytes);
+    if (read.status == boundedread::ReadStatus::TooLarge) {
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.",
+                path.c_str(), kMaxFileBytes >> 20));
+        return false;
     }
-    if (!ok) {
+    if (!read.ok()) {
         fault.message
             = win1252::fromUtf8(cfmt("Die Datei %s kann nicht gelesen werden.", path.c_str()));
         return false;

@@ -45,7 +45,8 @@ namespace {
             [](const listing::Row &r) { return std::optional(r.point.displacementAzimuth); } },
         { nullptr /* the vertical section, named with its azimuth */, Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.verticalSection); } },
-        { "Abknickung", Quantity::Dogleg, 2,
+        // Three decimals, as the results table's "JE 30 M" column prints it.
+        { "Abknickung", Quantity::Dogleg, 3,
             [](const listing::Row &r) { return std::optional(r.point.doglegPer30); } },
         { "Krümmungsradius", Quantity::Length, 1,
             [](const listing::Row &r) { return std::optional(r.point.radius); } },
@@ -83,13 +84,13 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
         c.decimals = column.decimals;
         switch (column.quantity) {
         case Quantity::Length:
-            c.unit = listing::unitName(l.unit);
+            c.unit = units::unitName(l.unit);
             break;
         case Quantity::Angle:
             c.unit = "°";
             break;
         case Quantity::Dogleg:
-            c.unit = listing::doglegUnitName(l.unit);
+            c.unit = units::doglegUnitName(l.unit);
             break;
         case Quantity::Coordinate:
             // Not c.unit = "m": GCC 12 at -O3 takes that for an overlapping copy.
@@ -103,9 +104,9 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
             if (v) {
                 any = true;
                 if (column.quantity == Quantity::Length)
-                    v = listing::fromMetres(*v, l.unit);
+                    v = units::fromMetres(*v, l.unit);
                 else if (column.quantity == Quantity::Dogleg)
-                    v = listing::doglegRate(*v, l.unit);
+                    v = units::doglegRate(*v, l.unit);
             }
             c.numbers.push_back(v);
         }

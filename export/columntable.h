@@ -16,7 +16,7 @@ struct Column
 {
     std::string name; // UTF-8: "Teufe"
     std::string unit; // UTF-8: "m", "°", "°/30 m"; empty for a text column
-    int decimals = 2; // shown in a sheet's number format
+    int decimals = 2; // shown in a sheet's number format and in the dialogs' tables
     std::vector<std::optional<double>> numbers; // one per row; empty for a text column
     std::vector<std::string> texts; // a text column's cells (UTF-8), one per row
     bool text = false; // the cells are `texts`, not numbers

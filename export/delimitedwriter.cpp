@@ -1,8 +1,5 @@
 #include "export/delimitedwriter.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace surveyexport {
 
 TextStyle csvStyle()
@@ -14,12 +11,12 @@ TextStyle germanCsvStyle()
 {
     TextStyle s;
     s.delimiter = ';';
-    s.decimal = ',';
+    s.decimal = decimalsign::Sign::Comma;
     s.byteOrderMark = true;
     return s;
 }
 
-TextStyle clipboardStyle(char decimal)
+TextStyle clipboardStyle(decimalsign::Sign decimal)
 {
     TextStyle s;
     s.delimiter = '\t';
@@ -28,26 +25,18 @@ TextStyle clipboardStyle(char decimal)
     return s;
 }
 
-std::string numberText(std::optional<double> value, const TextStyle &style)
+std::string numberText(std::optional<double> value, const Column &column, const TextStyle &style)
 {
-    if (!value || !std::isfinite(*value))
+    if (!value)
         return {};
-    char buffer[400]; // enough for any finite double in fixed form
-    const std::to_chars_result r = style.fixedDecimals
-        ? std::to_chars(
-            buffer, buffer + sizeof buffer, *value, std::chars_format::fixed, *style.fixedDecimals)
-        // The shortest text that reads back as the same double, never in exponent form:
-        // a spreadsheet shows "500000" as a number a person reads, "5e+05" hardly.
-        : std::to_chars(buffer, buffer + sizeof buffer, *value, std::chars_format::fixed);
-    std::string text(buffer, r.ptr);
-    // A value that is or rounds to zero is written without a sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    if (style.decimal != '.') {
-        if (const std::size_t at = text.find('.'); at != std::string::npos)
-            text[at] = style.decimal;
-    }
-    return text;
+    return style.shownDecimals ? decimalsign::fixed(*value, column.decimals, style.decimal)
+                               : decimalsign::shortest(*value, style.decimal);
+}
+
+std::string cellText(const Column &column, std::size_t row, const TextStyle &style)
+{
+    return column.isText() ? quotedField(column.texts[row], style.delimiter)
+                           : numberText(column.numbers[row], column, style);
 }
 
 std::string quotedField(const std::string &text, char delimiter)
@@ -63,36 +52,39 @@ std::string quotedField(const std::string &text, char delimiter)
     return quoted + '"';
 }
 
+void writeDelimited(const ColumnTable &table, const TextStyle &style,
+    const std::function<void(std::string_view)> &emit)
+{
+    if (style.byteOrderMark)
+        emit("\xEF\xBB\xBF");
+    std::string line;
+    const auto writeLine = [&](auto field) {
+        line.clear();
+        for (std::size_t c = 0; c < table.columns.size(); ++c) {
+            if (c > 0)
+                line += style.delimiter;
+            line += field(table.columns[c]);
+        }
+        line += style.lineEnd;
+        emit(line);
+    };
+    writeLine([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
+    for (std::size_t r = 0; r < table.rows(); ++r) {
+        writeLine([&](const Column &c) { return cellText(c, r, style); });
+    }
+}
+
 std::string delimitedText(const ColumnTable &table, const TextStyle &style)
 {
     std::string out;
-    const std::size_t rows = table.rows();
-    out.reserve(24 * table.columns.size() * (rows + 1) + 3);
-    if (style.byteOrderMark)
-        out += "\xEF\xBB\xBF";
-    const auto line = [&](auto field) {
-        for (std::size_t c = 0; c < table.columns.size(); ++c) {
-            if (c > 0)
-                out += style.delimiter;
-            out += field(table.columns[c]);
-        }
-        out += style.lineEnd;
-    };
-    line([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
-    for (std::size_t r = 0; r < rows; ++r) {
-        line([&](const Column &c) {
-            return c.isText() ? quotedField(c.texts[r], style.delimiter)
-                              : numberText(c.numbers[r], style);
-        });
-    }
+    out.reserve(24 * table.columns.size() * (table.rows() + 1) + 3);
+    writeDelimited(table, style, [&out](std::string_view line) { out += line; });
     return out;
 }
 
 std::string listingCsv(const listing::Listing &listing)
 {
-    TextStyle style = csvStyle();
-    style.fixedDecimals = 6;
-    return delimitedText(listingTable(listing, true), style);
+    return delimitedText(listingTable(listing, true), csvStyle());
 }
 
 } // namespace surveyexport

@@ -1,11 +1,10 @@
 #include "export/exportformats.h"
 
+#include "core/atomicfile.h"
 #include "core/filename.h"
 #include "export/columntable.h"
 #include "export/delimitedwriter.h"
 #include "export/xlsxsheet.h"
-
-#include <cstdio>
 
 namespace surveyexport {
 
@@ -64,22 +63,25 @@ std::string withExtension(const std::string &path, ExportFormat format)
 
 bool writeFileBytes(const std::string &path, const std::string &bytes)
 {
-    FILE *f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && written;
+    return atomicfile::writeFile(path, bytes).ok();
 }
 
 bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
     const ExportInfo &info)
 {
     const ColumnTable table = listingTable(rows, info.listing);
+    const auto writeText = [&](const TextStyle &style) {
+        // Line by line into the file: a long listing is not held as text besides its table.
+        return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
+            writeDelimited(table, style, append);
+            return true;
+        }).ok();
+    };
     switch (format) {
     case ExportFormat::Csv:
-        return writeFileBytes(path, delimitedText(table, csvStyle()));
+        return writeText(csvStyle());
     case ExportFormat::GermanCsv:
-        return writeFileBytes(path, delimitedText(table, germanCsvStyle()));
+        return writeText(germanCsvStyle());
     case ExportFormat::Xlsx: {
         SheetInfo sheet;
         sheet.borehole = info.borehole;

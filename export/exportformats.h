@@ -47,10 +47,12 @@ struct ExportInfo
 };
 
 // Writes `rows` to `path` (UTF-8) in `format`; false when the file cannot be written.
+// The file is replaced only when the new one is complete (see core/atomicfile.h).
 bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
     const ExportInfo &info);
 
-// Writes bytes to a file; false when it cannot be written completely.
+// Writes bytes to a file; false when it cannot be written completely, and the old file
+// then keeps its content.
 bool writeFileBytes(const std::string &path, const std::string &bytes);
 
 } // namespace surveyexport

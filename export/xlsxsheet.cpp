@@ -1,5 +1,7 @@
 #include "export/xlsxsheet.h"
 
+#include "core/atomicfile.h"
+
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -55,14 +57,15 @@ namespace {
 
 bool writeXlsx(const std::string &path, const ColumnTable &table, const SheetInfo &info)
 {
-    // A file that cannot be created is found here: the library would also say so on
-    // standard error.
-    if (FILE *probe = std::fopen(path.c_str(), "wb"))
-        std::fclose(probe);
-    else
+    // The library writes the workbook under the name of a new file beside the target,
+    // which replaces the target only when the library says it is complete. A folder that
+    // cannot take the file is found here: the library would also say so on standard
+    // error.
+    atomicfile::PendingFile file(path);
+    if (!file.status())
         return false;
     const CNumericLocale cLocale;
-    lxw_workbook *book = workbook_new(path.c_str());
+    lxw_workbook *book = workbook_new(file.temporaryPath().c_str());
     if (!book)
         return false;
     lxw_worksheet *sheet = workbook_add_worksheet(book, info.sheetName.c_str());
@@ -124,7 +127,8 @@ bool writeXlsx(const std::string &path, const ColumnTable &table, const SheetInf
         }
     }
     worksheet_freeze_panes(sheet, headerRow + 1, 0);
-    return workbook_close(book) == LXW_NO_ERROR;
+    // A workbook the library could not finish (a full disk) is removed with `file`.
+    return workbook_close(book) == LXW_NO_ERROR && file.commit().ok();
 }
 
 } // namespace surveyexport

@@ -13,7 +13,7 @@ namespace {
 
     using nlohmann::ordered_json;
 
-    // 1e-9 degrees is 0.1 mm on the ground; lengths to a micrometre, as in listings.
+    // 1e-9 degrees is 0.1 mm on the ground; lengths to a micrometre.
     // `scale` is a power of ten, so that the quotient is the double nearest to the decimal.
     double rounded(double v, double scale)
     {

@@ -1,6 +1,7 @@
 #include "geo/placement.h"
 
 #include "core/trajectory.h"
+#include "core/units.h"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ std::optional<GridPosition> Placement::grid(double north, double east) const
 {
     if (!wellhead || !turn)
         return std::nullopt;
-    const double a = *turn * traj::degree();
+    const double a = *turn * units::kRadiansPerDegree;
     const double c = std::cos(a), s = std::sin(a);
     return GridPosition { wellhead->easting + north * s + east * c,
         wellhead->northing + north * c - east * s };

@@ -2,6 +2,7 @@
 
 #include "core/cformat.h"
 #include "core/trajectory.h"
+#include "core/units.h"
 
 #include <proj.h>
 
@@ -117,7 +118,7 @@ std::optional<double> GridToWgs84::convergenceAt(GridPosition at) const
         dE = -dE;
         dN = -dN;
     }
-    return -std::atan2(dE, dN) / traj::degree();
+    return -std::atan2(dE, dN) / units::kRadiansPerDegree;
 }
 
 bool placementWithCrs(

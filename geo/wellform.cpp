@@ -1,9 +1,8 @@
 #include "geo/wellform.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
 
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 namespace geo {
@@ -19,17 +18,9 @@ namespace {
     }
 
     // A number with a decimal comma or point; none for anything else.
-    std::optional<double> number(std::string text)
+    std::optional<double> number(const std::string &text)
     {
-        for (char &c : text)
-            if (c == ',')
-                c = '.';
-        double v = 0;
-        const char *end = text.data() + text.size();
-        const auto [ptr, ec] = std::from_chars(text.data(), end, v);
-        if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(v))
-            return std::nullopt;
-        return v;
+        return decimalsign::read(text, decimalsign::Accept::Either);
     }
 
     // A value that the user types with a decimal comma; up to nine decimals, no trailing
@@ -38,15 +29,10 @@ namespace {
     {
         if (!v)
             return {};
-        std::string text = cfmt("%.9f", *v);
+        std::string text = decimalsign::fixed(*v, 9, decimalsign::Sign::Comma);
         text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
+        if (text.back() == ',')
             text.pop_back();
-        if (text == "-0")
-            text = "0";
-        for (char &c : text)
-            if (c == '.')
-                c = ',';
         return text;
     }
 

@@ -1,8 +1,8 @@
 #include "graph/sectionview.h"
 
 #include "core/cformat.h"
+#include "core/units.h"
 #include "listing/listing.h"
-#include "listing/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,7 @@ std::string sectionCaption(double azimuth)
 SurveyData sectionViewData(const SurveyData &data, double azimuth, LengthUnit unit)
 {
     SurveyData s = data;
-    const std::string u = listing::unitName(unit);
+    const std::string u = units::unitName(unit);
     // One curve, depth down the left axis, as in the side view without its azimuth.
     s.m_Kurven = 1;
     s.m_bInvers = 1;
@@ -39,8 +39,8 @@ SurveyData sectionViewData(const SurveyData &data, double azimuth, LengthUnit un
     for (int i = 0; i < count; ++i) {
         const traj::Station &p = st[static_cast<std::size_t>(i)];
         const double vs = listing::verticalSection(p.north, p.east, azimuth);
-        s.m_X[static_cast<std::size_t>(i)] = static_cast<float>(listing::fromMetres(p.tvd, unit));
-        s.m_Y[static_cast<std::size_t>(i)] = static_cast<float>(listing::fromMetres(vs, unit));
+        s.m_X[static_cast<std::size_t>(i)] = static_cast<float>(units::fromMetres(p.tvd, unit));
+        s.m_Y[static_cast<std::size_t>(i)] = static_cast<float>(units::fromMetres(vs, unit));
         s.m_Y1[static_cast<std::size_t>(i)] = 0.0f;
     }
     s.m_PlotWerte = count;

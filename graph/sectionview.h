@@ -5,8 +5,8 @@
 // export show the same picture.
 #pragma once
 
-#include "core/lengthunit.h"
 #include "core/survey.h"
+#include "core/units.h"
 
 #include <optional>
 #include <string>

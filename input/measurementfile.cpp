@@ -1,8 +1,7 @@
 // Reading a measurement file's bytes and splitting them into lines.
 #include "input/measurementfile.h"
 
-#include <cstdio>
-#include <memory>
+#include "core/boundedread.h"
 
 StringList splitLines(std::string_view bytes)
 {
@@ -27,24 +26,9 @@ StringList splitLines(std::string_view bytes)
 MeasurementFileLines readMeasurementFile(const std::string &path)
 {
     MeasurementFileLines result;
-    struct Closer
-    {
-        void operator()(std::FILE *f) const { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return result;
-
     std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, n);
-        if (n < sizeof buffer)
-            break;
-    }
     // A directory opens on some systems but cannot be read: that is no file either.
-    if (std::ferror(file.get()))
+    if (!boundedread::readFile(path, bytes).ok())
         return result;
 
     result.opened = true;

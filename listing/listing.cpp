@@ -13,7 +13,7 @@ constexpr double kMaxStepRows = 1e6;
 
 std::string label(const listing::Request &r, listing::Unit unit)
 {
-    const char *u = listing::unitName(unit);
+    const char *u = units::unitName(unit);
     switch (r.kind) {
     case listing::RequestKind::Stations:
         return "Messpunkt";
@@ -38,7 +38,7 @@ namespace listing {
 
 double verticalSection(double north, double east, double azimuth)
 {
-    const double a = azimuth * traj::degree();
+    const double a = azimuth * units::kRadiansPerDegree;
     return north * std::cos(a) + east * std::sin(a);
 }
 
@@ -61,7 +61,7 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
         l.rows.push_back(
             { p, verticalSection(p.north, p.east, l.sectionAzimuth), request, {}, {}, {} });
     };
-    const char *u = unitName(unit);
+    const char *u = units::unitName(unit);
     const double first = t.stations.front().md, last = t.last().md;
     const std::vector<Request> all
         = requests.empty() ? std::vector<Request> { Request {} } : requests;
@@ -75,17 +75,18 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
             break;
         case RequestKind::AtMd: {
             traj::Point p;
-            if (traj::pointAtMd(t, toMetres(r.value, unit), p))
+            if (traj::pointAtMd(t, units::toMetres(r.value, unit), p))
                 add(p, made);
             else
-                l.faults.push_back(
-                    fault(cfmt("Die Teufe %g %s liegt außerhalb der berechneten Bohrung "
-                               "(%.2f bis %.2f %s).",
-                        r.value, u, fromMetres(first, unit), fromMetres(last, unit), u)));
+                l.faults.push_back(fault(cfmt(
+                    "Die Teufe %g %s liegt außerhalb der berechneten Bohrung "
+                    "(%.2f bis %.2f %s).",
+                    r.value, u, units::fromMetres(first, unit), units::fromMetres(last, unit), u)));
             break;
         }
         case RequestKind::AtTvd: {
-            const std::vector<traj::Point> found = traj::pointsAtTvd(t, toMetres(r.value, unit));
+            const std::vector<traj::Point> found
+                = traj::pointsAtTvd(t, units::toMetres(r.value, unit));
             for (const traj::Point &p : found)
                 add(p, made);
             if (found.empty()) {
@@ -94,12 +95,14 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
                 l.faults.push_back(
                     fault(cfmt("Die Seigerteufe %g %s wird von der Bohrung nicht erreicht "
                                "(Seigerteufe %.2f bis %.2f %s).",
-                        r.value, u, fromMetres(lo->tvd, unit), fromMetres(hi->tvd, unit), u)));
+                        r.value, u, units::fromMetres(lo->tvd, unit),
+                        units::fromMetres(hi->tvd, unit), u)));
             }
             break;
         }
         case RequestKind::EveryMd: {
-            const double start = fromMetres(first, unit), end = fromMetres(last, unit);
+            const double start = units::fromMetres(first, unit),
+                         end = units::fromMetres(last, unit);
             if (!(r.value > 0.0) || (end - start) / r.value > kMaxStepRows) {
                 l.faults.push_back(
                     fault(cfmt("Die Schrittweite %g %s ergibt keine Liste mit höchstens "
@@ -110,7 +113,7 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
             // Multiples of the step from the first station (not a running sum), then the
             // last station itself.
             for (long k = 0;; ++k) {
-                const double md = toMetres(start + static_cast<double>(k) * r.value, unit);
+                const double md = units::toMetres(start + static_cast<double>(k) * r.value, unit);
                 if (md >= last || static_cast<float>(md) == static_cast<float>(last))
                     break;
                 traj::Point p;

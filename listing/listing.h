@@ -4,13 +4,16 @@
 #pragma once
 
 #include "core/trajectory.h"
-#include "listing/units.h"
+#include "core/units.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace listing {
+
+// The same type as the unit in the well settings.
+using Unit = LengthUnit;
 
 enum class RequestKind {
     Stations, // every computed station

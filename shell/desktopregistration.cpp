@@ -1,6 +1,8 @@
 // Per-user file-type registration on XDG desktops.
 #include "shell/desktopregistration.h"
 
+#include "core/atomicfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,10 +16,10 @@ bool writeFile(const QString &path, const QByteArray &content)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    return file.write(content) == content.size();
+    // A full disk must not leave a half desktop entry that the desktop then shows.
+    return atomicfile::writeFile(QFile::encodeName(path).toStdString(),
+        std::string_view(content.constData(), static_cast<std::size_t>(content.size())))
+        .ok();
 }
 
 bool fileContains(const QString &path, const QByteArray &text)

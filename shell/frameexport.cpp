@@ -64,7 +64,8 @@ void CMainFrame::OnEditCopy()
     // The rows go into a spreadsheet program on this desktop: numbers with its decimal
     // sign.
     const QString point = QLocale().decimalPoint();
-    const char decimal = point == QLatin1String(",") ? ',' : '.';
+    const decimalsign::Sign decimal
+        = point == QLatin1String(",") ? decimalsign::Sign::Comma : decimalsign::Sign::Point;
     const std::string text = surveyexport::delimitedText(
         surveyexport::stationTable(m_doc->trajectory(), listing::Unit::Metre),
         surveyexport::clipboardStyle(decimal));

@@ -1,7 +1,7 @@
 // The view settings, stored with QSettings.
 #include "shell/viewsettings.h"
 
-#include "listing/units.h"
+#include "core/units.h"
 #include "shell/programsettings.h"
 
 #include <QSettings>
@@ -38,7 +38,7 @@ ViewPreferences loadViewPreferences()
     const double azimuth = s.value(QString::fromLatin1(kSectionAzimuthKey)).toDouble(&ok);
     if (ok && std::isfinite(azimuth) && azimuth >= 0.0 && azimuth <= 360.0)
         p.sectionAzimuth = azimuth;
-    listing::parseUnit(s.value(QString::fromLatin1(kUnitKey)).toString().toStdString(), p.unit);
+    units::parseUnit(s.value(QString::fromLatin1(kUnitKey)).toString().toStdString(), p.unit);
     return p;
 }
 
@@ -49,6 +49,6 @@ void saveViewPreferences(const ViewPreferences &p)
         s.setValue(QString::fromLatin1(kSectionAzimuthKey), *p.sectionAzimuth);
     else
         s.remove(QString::fromLatin1(kSectionAzimuthKey));
-    s.setValue(QString::fromLatin1(kUnitKey), QString::fromLatin1(listing::unitName(p.unit)));
+    s.setValue(QString::fromLatin1(kUnitKey), QString::fromLatin1(units::unitName(p.unit)));
     s.sync();
 }

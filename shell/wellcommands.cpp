@@ -1,14 +1,15 @@
 // The frame's commands for the borehole in the field: its settings and the map export.
 #include "shell/mainframe.h"
 
+#include "core/atomicfile.h"
 #include "core/win1252.h"
 #include "dialogs/dlgwell.h"
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 void CMainFrame::editWellSettings(QWidget *parent)
 {
@@ -37,11 +38,8 @@ bool CMainFrame::exportMap(QString path)
         if (path.isEmpty())
             return false;
     }
-    QSaveFile file(path); // a failed write leaves no half file
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            != static_cast<qint64>(bytes.size())
-        || !file.commit()) {
+    // A failed write leaves the old file as it was and no half file.
+    if (!atomicfile::writeFile(QFile::encodeName(path).toStdString(), bytes)) {
         m_prompter->message(win1252::fromUtf8(
             "Die Karte " + path.toStdString() + " kann nicht geschrieben werden."));
         return false;

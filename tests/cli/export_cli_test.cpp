@@ -9,6 +9,8 @@
 #include "tests/cli/clitool.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <set>
 
 namespace {
 
@@ -149,4 +151,62 @@ TEST_F(ExportCli, FeetListingsAsXlsxAndFilesThatCannotBeWritten)
                 + " kann nicht geschrieben werden.\n");
         EXPECT_EQ(csvLines(file("ok.csv"), ',').size(), m.size()) << "the other file is written";
     }
+}
+
+// A full disk, imitated by a file-size limit (no root needed): a write beyond the limit
+// fails with EFBIG where a full disk gives ENOSPC. Each file the tool would write is
+// refused with a German message and exit status 2, the old file keeps every byte, and
+// no new file (finished or half) is left in the folder.
+TEST_F(ExportCli, AFullDiskKeepsTheOldFileAndLeavesNoNewOne)
+{
+    const std::string input = kExamples[0].input();
+    const std::string old = "Teufe (m),Neigung (°)\r\n0,0\r\n";
+    struct Case
+    {
+        const char *args; // the file is "alt" plus the extension
+        const char *name;
+        const char *message; // the start of the German message
+    };
+    const Case cases[] = {
+        { "--listing", "alt.csv", "dravon-cli: Die Liste " },
+        { "--export", "alt.csv", "dravon-cli: Die Exportdatei " },
+        { "--export-style de --export", "alt.csv", "dravon-cli: Die Exportdatei " },
+        { "--export", "alt.xlsx", "dravon-cli: Die Exportdatei " },
+        { "--results-file", "alt.txt", "dravon-cli: Die Ergebnisdatei " },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args);
+        const std::string target = write(c.name, old);
+        std::system(("rm -f '" + dir + "/err'").c_str());
+        // Every file of the stations is larger than 2 KiB (dash counts ulimit -f in
+        // 512-byte blocks); standard output, the results table, goes to no file.
+        const auto entries = [&] {
+            std::set<std::string> names;
+            for (const auto &e : std::filesystem::directory_iterator(dir))
+                names.insert(e.path().filename().string());
+            names.erase("err");
+            names.erase("status");
+            return names;
+        };
+        const std::set<std::string> before = entries();
+        const int raw
+            = std::system(("cd '" + dir + "' && (ulimit -f 4; trap '' XFSZ; exec '" DRAVON_CLI "' "
+                + input + " " + c.args + " " + c.name + " >/dev/null 2>err); echo $? >status")
+                              .c_str());
+        ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+        EXPECT_EQ(file("status"), "2\n");
+        // The .xlsx library adds its own English lines before ours.
+        const std::string message
+            = std::string(c.message) + c.name + " kann nicht geschrieben werden.\n";
+        EXPECT_TRUE(file("err").ends_with(message)) << file("err");
+        EXPECT_EQ(file(c.name), old) << "the old file, byte for byte";
+        const std::set<std::string> after = entries();
+        EXPECT_EQ(after, before) << "no new file in the folder";
+    }
+    // Without the limit the same calls write the files: the limit made them fail.
+    ASSERT_EQ(run(input + " --listing alt.csv --export alt.xlsx --results-file alt.txt"), 0)
+        << file("err");
+    EXPECT_NE(file("alt.csv"), old);
+    EXPECT_GT(file("alt.csv").size(), 2048u);
+    EXPECT_GT(file("alt.txt").size(), 2048u);
 }

@@ -52,6 +52,22 @@ protected:
         return dialog.table()->model()->index(row, column).data().toString();
     }
     int rows() const { return dialog.table()->model()->rowCount(); }
+    QStringList headings() const
+    {
+        QStringList h;
+        for (int c = 0; c < dialog.table()->model()->columnCount(); ++c)
+            h << dialog.table()->model()->headerData(c, Qt::Horizontal).toString();
+        return h;
+    }
+    int column(const QString &startsWith) const
+    {
+        const QStringList h = headings();
+        for (int c = 0; c < h.size(); ++c)
+            if (h[c].startsWith(startsWith))
+                return c;
+        ADD_FAILURE() << "no column " << startsWith.toStdString();
+        return 0;
+    }
 
     QApplication &app = widgetApp();
     traj::Trajectory well = upwardWell();
@@ -78,12 +94,29 @@ TEST_F(PathDialog, DepthTvdWithTwoCrossingsAndAStepListing)
     request(Mode::EveryMd, QStringLiteral("30"));
     ASSERT_EQ(rows(), 18); // 0, 30, ..., 480 and the last station at 500
     EXPECT_EQ(cell(17, 0), QStringLiteral("500,00"));
-    EXPECT_EQ(cell(17, 10), QStringLiteral("alle 30 m"));
-    EXPECT_TRUE(dialog.table()
-                    ->model()
-                    ->headerData(6, Qt::Horizontal)
-                    .toString()
-                    .startsWith(QStringLiteral("Vertikalschnitt 90,0°")));
+    EXPECT_EQ(cell(17, column(QStringLiteral("Anfrage"))), QStringLiteral("alle 30 m"));
+    // The heading of the export's column table (it used to be the dialog's own
+    // "Vertikalschnitt 90,0°").
+    column(QStringLiteral("Vertikalschnitt bei 90.00° (m)"));
+}
+
+// The dialog shows the export's one column table: the same headings in the same order
+// as the CSV header, each number with its column's decimals and a decimal comma. The
+// dogleg has three decimals like the results table's "JE 30 M".
+TEST_F(PathDialog, ShowsTheColumnsOfTheExport)
+{
+    request(Mode::EveryMd, QStringLiteral("50"));
+    ASSERT_EQ(rows(), 11);
+    const std::string csv = surveyexport::listingCsv(dialog.result());
+    const QString header = QString::fromUtf8(csv.substr(0, csv.find("\r\n")));
+    EXPECT_EQ(headings().join(QLatin1Char(',')), header);
+    EXPECT_TRUE(headings().contains(QStringLiteral("Gesamtabweichung (m)")));
+
+    // Row 5 is at 250 m, halfway through the build from 45° to 89° over 100 m: a constant
+    // curvature of 44° per 100 m, 13.2° per 30 m.
+    const int dogleg = column(QStringLiteral("Abknickung (°/30 m)"));
+    EXPECT_EQ(cell(5, dogleg), QStringLiteral("13,200"));
+    EXPECT_EQ(cell(5, column(QStringLiteral("Neigung"))), QStringLiteral("67,00"));
 }
 
 TEST_F(PathDialog, RefusesInGermanAndKeepsNoOldRows)
@@ -122,7 +155,7 @@ TEST_F(PathDialog, CopiesTabSeparatedAndExportsTheListing)
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Teufe (m)\tNeigung (°)\t")));
     for (int r = 0; r < 6; ++r) {
         const QStringList fields = lines[r + 1].split(QLatin1Char('\t'));
-        ASSERT_EQ(fields.size(), 11);
+        ASSERT_EQ(fields.size(), headings().size());
         EXPECT_EQ(fields[0], cell(r, 0));
         EXPECT_EQ(fields[3], cell(r, 3));
     }

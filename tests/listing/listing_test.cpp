@@ -79,10 +79,12 @@ TEST(Listing, RowsOfEveryRequestInDepthOrderWithTheVerticalSection)
     const listing::Listing east = listing::buildListing(t, {}, Unit::Metre, 90.0);
     for (const listing::Row &row : east.rows)
         EXPECT_NEAR(row.verticalSection, row.point.east, 1e-9);
-    // Rounding leaves no signed zeros (the west section of the vertical part is -0).
-    EXPECT_EQ(surveyexport::listingCsv(listing::buildListing(t, {}, Unit::Metre, 270.0))
-                  .find("-0.000000"),
-        std::string::npos);
+    // No signed zeros (the west section of the vertical part is -0). The listing's CSV
+    // writes numbers as --export does now, no longer with six fixed decimals.
+    const std::string west
+        = surveyexport::listingCsv(listing::buildListing(t, {}, Unit::Metre, 270.0));
+    EXPECT_EQ(west.find(",-0,"), std::string::npos);
+    EXPECT_NE(west.find(",0,"), std::string::npos);
 }
 
 TEST(Listing, FeetAndTheCsvForm)
@@ -104,15 +106,21 @@ TEST(Listing, FeetAndTheCsvForm)
     const std::vector<std::string> a = fields(ft, 1), b = fields(m, 1);
     ASSERT_EQ(a.size(), 13u);
     ASSERT_EQ(b.size(), 13u);
-    EXPECT_EQ(a[0], "500.000000");
+    // The shortest text that reads back as the same double, as --export writes (it was
+    // six fixed decimals, "500.000000", before the listing and the export shared one form).
+    EXPECT_EQ(a[0], "500");
     EXPECT_EQ(a[12], "Teufe 500 ft");
     for (int col : { 0, 3, 4, 5, 6, 8, 10, 11 })
         EXPECT_NEAR(number(a[col]) * 0.3048, number(b[col]), 1e-6) << "column " << col;
     for (int col : { 1, 2, 7 })
         EXPECT_EQ(a[col], b[col]) << "angles do not change with the unit";
-    // 3 degrees per 30 m is the same bend as 3.048 degrees per 100 ft.
-    EXPECT_EQ(b[9], "3.000000");
-    EXPECT_EQ(a[9], "3.048000");
+    // 3 degrees per 30 m is the same bend as 3.048 degrees per 100 ft; the CSV keeps the
+    // computed value to the last bit (3.000000000000005 here), not six decimals of it.
+    const listing::Listing metres
+        = listing::buildListing(t, { { RequestKind::AtMd, 152.4 } }, Unit::Metre, 45);
+    EXPECT_EQ(number(b[9]), metres.rows[0].point.doglegPer30);
+    EXPECT_NEAR(number(b[9]), 3.0, 1e-12);
+    EXPECT_NEAR(number(a[9]), 3.048, 1e-12);
 
     EXPECT_EQ(surveyexport::quotedField("Teufe 5 m", ','), "Teufe 5 m");
     EXPECT_EQ(surveyexport::quotedField("a,b", ','), "\"a,b\"");

@@ -1,0 +1,98 @@
+#include "core/decimalsign.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace decimalsign {
+
+namespace {
+
+    std::string finish(std::string text, Sign sign)
+    {
+        // A value that is or rounds to zero has no sign.
+        if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+            text.erase(0, 1);
+        if (sign != Sign::Point) {
+            if (const std::size_t at = text.find('.'); at != std::string::npos)
+                text[at] = static_cast<char>(sign);
+        }
+        return text;
+    }
+
+} // namespace
+
+std::string shortest(double value, Sign sign)
+{
+    if (!std::isfinite(value))
+        return {};
+    char buffer[400]; // enough for any finite double in fixed form
+    const std::to_chars_result r
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return finish(std::string(buffer, r.ptr), sign);
+}
+
+std::string fixed(double value, int decimals, Sign sign)
+{
+    if (!std::isfinite(value))
+        return {};
+    char buffer[720]; // 309 digits before the point and up to 400 after
+    const std::to_chars_result r
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+            decimals < 0         ? 0
+                : decimals > 400 ? 400
+                                 : decimals);
+    return finish(std::string(buffer, r.ptr), sign);
+}
+
+std::optional<double> read(std::string_view text, Accept accept)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+
+    const auto isSign = [accept](char c) {
+        return (c == '.' && accept != Accept::Comma) || (c == ',' && accept != Accept::Point);
+    };
+    // Checked by hand so that nothing but sign, digits, one decimal sign and an exponent
+    // passes (from_chars alone would take "inf" and stop silently at a second comma);
+    // then converted in the C notation.
+    std::string plain;
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    const auto takeDigits = [&] {
+        int n = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++n)
+            plain += text[i];
+        return n;
+    };
+    int digits = takeDigits();
+    if (i < text.size() && isSign(text[i])) {
+        plain += '.';
+        ++i;
+        digits += takeDigits();
+    }
+    if (digits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            plain += text[i++];
+        if (takeDigits() == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace decimalsign

@@ -1,0 +1,40 @@
+// Numbers as text with a decimal comma or a decimal point, in one place: what the
+// exports, listings, dialogs and the clipboard write, and what they accept when a person
+// types a number. Locale-free by construction (std::to_chars / std::from_chars): the
+// process locale never changes a sign. No Qt.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace decimalsign {
+
+// The decimal sign of a text: ',' for German texts, '.' for the C notation.
+enum class Sign : char {
+    Point = '.',
+    Comma = ',',
+};
+
+// The shortest text that reads back as the same double, never in exponent form
+// ("500000", not "5e+05": a spreadsheet shows the first as a number a person reads).
+// A value that is zero is written without a sign; an infinite or NaN value gives "".
+std::string shortest(double value, Sign sign);
+
+// Exactly `decimals` decimals, rounded correctly; a value that rounds to zero is written
+// without a sign ("0,00", not "-0,00").
+std::string fixed(double value, int decimals, Sign sign);
+
+// Which decimal signs a reader takes.
+enum class Accept {
+    Point,
+    Comma,
+    Either, // what a person types in a German program: "1250,5" or "1250.5"
+};
+
+// A number: an optional sign, digits with at most one decimal sign among them, an
+// optional exponent; blanks around it are allowed. Nothing for any other text (also
+// thousands separators, "inf", "nan") or a value out of range.
+std::optional<double> read(std::string_view text, Accept accept);
+
+} // namespace decimalsign
