@@ -241,9 +241,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (rows) {
         info.listing = true;
         const auto format = surveyexport::exportFormatForPath(options.listingFile);
-        const bool written = format == surveyexport::ExportFormat::Xlsx
-            ? surveyexport::writeExport(options.listingFile, *format, *rows, info)
-            : writeBytes(options.listingFile, surveyexport::listingCsv(*rows));
+        // Streamed to the file: a long listing is never held twice in memory.
+        const bool written = surveyexport::writeExport(
+            options.listingFile, format.value_or(surveyexport::ExportFormat::Csv), *rows, info);
         if (!written) {
             complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
             status = 2;
