@@ -75,7 +75,8 @@ bool importTable(const CliOptions &options, BatchDialog &dialog)
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;
     }
-    dialog.setImported(import.stations,
+    // The dialog reads lines for now: the stations in their written form.
+    dialog.setImported(import.survey.lines(),
         options.input == "-" ? std::string() : exchange::nameFromPath(options.input));
     return true;
 }

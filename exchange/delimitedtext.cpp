@@ -4,7 +4,10 @@
 #include "core/cformat.h"
 #include "core/win1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <map>
 
 namespace exchange {
@@ -43,6 +46,22 @@ namespace {
                 return false;
             i += static_cast<size_t>(more) + 1;
         }
+        return true;
+    }
+
+    // True when every byte is below 0x80; eight at a time, as survey files are long.
+    bool isAscii(std::string_view bytes)
+    {
+        size_t i = 0;
+        for (; i + 8 <= bytes.size(); i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if (word & 0x8080808080808080u)
+                return false;
+        }
+        for (; i < bytes.size(); ++i)
+            if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+                return false;
         return true;
     }
 
@@ -91,51 +110,74 @@ namespace {
     }
 
     // The field splitter: a small state machine over the text, so that quoted fields may
-    // span lines. `rowLimit` stops early (delimiter detection looks at the first rows).
+    // span lines. Runs of ordinary bytes are taken at once, and a cell is a view of the
+    // text: only a quoted field is rewritten, in place, without its quotes (its content
+    // never needs more room than it had). Without `out` nothing is rewritten and only the
+    // shape of the rows counts (delimiter detection). `rowLimit` stops early.
     class Splitter
     {
     public:
-        Splitter(Delimiter delimiter, int rowLimit)
+        Splitter(Delimiter delimiter, int rowLimit, std::string_view text, char *out)
             : m_char(delimiterChar(delimiter))
             , m_blanks(delimiter == Delimiter::Blanks)
             , m_rowLimit(rowLimit)
+            , m_in(text)
+            , m_out(out)
         {
+            m_ends['\n'] = m_ends['\r'] = true;
+            if (m_blanks)
+                m_ends[' '] = m_ends['\t'] = true;
+            else
+                m_ends[static_cast<unsigned char>(m_char)] = true;
         }
 
-        DelimitedRead run(std::string_view text)
+        DelimitedRead run()
         {
+            const char *const in = m_in.data();
+            const size_t n = m_in.size();
             size_t i = 0;
             int quoteRow = 0;
-            while (i < text.size() && !m_stop) {
-                const char c = text[i];
+            while (i < n && !m_stop) {
                 if (m_inQuotes) {
-                    if (c == '"') {
-                        if (i + 1 < text.size() && text[i + 1] == '"') {
-                            add('"');
-                            ++i;
-                        } else {
-                            m_inQuotes = false;
-                        }
-                    } else {
-                        add(c);
+                    const void *quote = std::memchr(in + i, '"', n - i);
+                    const size_t q
+                        = quote ? static_cast<size_t>(static_cast<const char *>(quote) - in) : n;
+                    add(i, q - i);
+                    i = q;
+                    if (i + 1 < n && in[i + 1] == '"') {
+                        add(i, 1);
+                        i += 2;
+                    } else if (i < n) {
+                        m_inQuotes = false;
+                        ++i;
                     }
-                } else if (c == '"' && m_field.empty() && !m_quoted) {
+                    continue;
+                }
+                const char c = in[i];
+                if (c == '"' && m_length == 0 && !m_quoted) {
                     m_inQuotes = true;
                     m_quoted = true;
                     quoteRow = static_cast<int>(m_result.table.rows.size()) + 1;
+                    ++i;
                 } else if (c == '\n' || c == '\r') {
-                    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                        ++i;
+                    i += c == '\r' && i + 1 < n && in[i + 1] == '\n' ? 2 : 1;
                     endRow();
+                    startField(i);
                 } else if (m_blanks && isBlank(c)) {
-                    if (!m_field.empty() || m_quoted)
+                    if (m_length > 0 || m_quoted)
                         endField();
+                    startField(++i);
                 } else if (!m_blanks && c == m_char) {
                     endField();
+                    startField(++i);
                 } else {
-                    add(c);
+                    // Up to the next delimiter or line end; a quote inside a field is text.
+                    size_t j = i + 1;
+                    while (j < n && !m_ends[static_cast<unsigned char>(in[j])])
+                        ++j;
+                    add(i, j - i);
+                    i = j;
                 }
-                ++i;
             }
             if (!m_stop) {
                 if (m_inQuotes) {
@@ -148,17 +190,30 @@ namespace {
                     m_result.table = {}; // a refused text leaves nothing half read
                     return std::move(m_result);
                 }
-                if (!m_field.empty() || m_quoted || !m_row.empty())
+                if (m_length > 0 || m_quoted || !m_row.empty())
                     endRow();
             }
             return std::move(m_result);
         }
 
+        Table &table() { return m_result.table; }
+
     private:
-        void add(char c)
+        void startField(size_t at)
         {
-            if (m_field.size() < kMaxCellBytes)
-                m_field += c;
+            m_start = at;
+            m_length = 0;
+            m_quoted = false;
+        }
+
+        // Adds text[from, from + count) to the field, as far as a cell keeps it.
+        void add(size_t from, size_t count)
+        {
+            const size_t take = std::min(count, kMaxCellBytes - m_length);
+            const size_t to = m_start + m_length;
+            if (m_out && take > 0 && to != from)
+                std::memmove(m_out + to, m_out + from, take);
+            m_length += take;
         }
 
         void endField()
@@ -168,17 +223,17 @@ namespace {
                     fail();
                     return;
                 }
-                m_row.push_back(Cell { std::move(m_field), false });
+                m_row.push_back(Cell { CellText(m_in.substr(m_start, m_length)), false });
                 ++m_result.table.cells;
             }
-            m_field.clear();
+            m_length = 0;
             m_quoted = false;
         }
 
         void endRow()
         {
             // Blank separators leave no empty field at the end of a line.
-            if (!m_blanks || !m_field.empty() || m_quoted)
+            if (!m_blanks || m_length > 0 || m_quoted)
                 endField();
             if (m_stop)
                 return;
@@ -193,8 +248,11 @@ namespace {
                 m_row.clear();
                 --m_result.table.cells;
             }
+            const size_t width = m_row.size();
             m_result.table.rows.push_back(std::move(m_row));
-            m_row.clear();
+            // Rows of a survey are alike: one allocation each.
+            m_row = {};
+            m_row.reserve(width);
         }
 
         void fail()
@@ -207,10 +265,14 @@ namespace {
         char m_char;
         bool m_blanks;
         int m_rowLimit;
+        std::string_view m_in;
+        char *m_out;
+        std::array<bool, 256> m_ends {}; // bytes that end an unquoted field
         bool m_inQuotes = false;
         bool m_quoted = false;
         bool m_stop = false;
-        std::string m_field;
+        size_t m_start = 0; // where the field's text begins
+        size_t m_length = 0; // its length as kept
         std::vector<Cell> m_row;
         DelimitedRead m_result;
     };
@@ -227,6 +289,8 @@ std::string decodeText(std::string_view bytes)
         return win1252::fromUtf8(utf16ToUtf8(bytes.substr(2), false));
     // Without a mark: text that is well-formed UTF-8 is taken as UTF-8 (pure ASCII is
     // the same either way); anything else is the Windows character set.
+    if (isAscii(bytes))
+        return std::string(bytes);
     if (isUtf8(bytes))
         return win1252::fromUtf8(bytes);
     return std::string(bytes);
@@ -240,7 +304,7 @@ Delimiter detectDelimiter(std::string_view text)
     int bestScore = 0;
     for (Delimiter candidate :
         { Delimiter::Tab, Delimiter::Semicolon, Delimiter::Comma, Delimiter::Blanks }) {
-        DelimitedRead read = Splitter(candidate, kRows).run(text);
+        DelimitedRead read = Splitter(candidate, kRows, text, nullptr).run();
         std::map<size_t, int> counts;
         for (const auto &row : read.table.rows)
             if (row.size() >= 2)
@@ -273,11 +337,16 @@ const char *delimiterName(Delimiter delimiter)
     }
 }
 
-DelimitedRead readDelimited(std::string_view text, Delimiter delimiter)
+DelimitedRead readDelimited(std::string text, Delimiter delimiter)
 {
     if (delimiter == Delimiter::Automatic)
         delimiter = detectDelimiter(text);
-    DelimitedRead read = Splitter(delimiter, kMaxRows).run(text);
+    // The table keeps the text, and its cells are views of it.
+    Table table;
+    const std::span<char> kept = table.adopt(std::move(text));
+    Splitter splitter(delimiter, kMaxRows, std::string_view(kept.data(), kept.size()), kept.data());
+    splitter.table() = std::move(table);
+    DelimitedRead read = splitter.run();
     read.delimiter = delimiter;
     return read;
 }

@@ -38,7 +38,8 @@ struct DelimitedRead
 };
 
 // Splits Windows-1252 `text` into rows and fields. A quoted field may hold delimiters,
-// line ends and doubled quotes; a quote that is never closed refuses the text.
-DelimitedRead readDelimited(std::string_view text, Delimiter delimiter);
+// line ends and doubled quotes; a quote that is never closed refuses the text. The table
+// keeps the text: its cells are views of it.
+DelimitedRead readDelimited(std::string text, Delimiter delimiter);
 
 } // namespace exchange

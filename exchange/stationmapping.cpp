@@ -16,7 +16,14 @@ namespace {
     constexpr int kHeaderSearchRows = 200;
     // Rows looked at to decide the decimal sign.
     constexpr int kDecimalSearchRows = 1000;
-    constexpr double kMetresPerFoot = 0.3048;
+    // A foot is 0.3048 m exactly. Multiplied by 3048 and divided by 10000, a whole or
+    // half foot gives the double nearest to its exact length in metres (1 ft: 0.3048,
+    // 3 ft: 0.9144), which times 0.3048 (itself not a double) misses by an ulp now and
+    // then; every other depth is within an ulp either way.
+    double feetToMetres(double feet)
+    {
+        return feet * 3048.0 / 10000.0;
+    }
 
     const std::array<std::vector<std::string>, 3> &usualNames()
     {
@@ -153,7 +160,7 @@ namespace {
 
 std::string StationImport::status() const
 {
-    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(stations.size()));
+    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(survey.size()));
 }
 
 const char *meaningName(int meaning)
@@ -235,47 +242,55 @@ bool headingNamesFeet(const std::string &text)
 
 std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
 {
-    const std::string_view text = trimmed(cell.text);
-    const char separator = cell.number || decimal != DecimalSign::Comma ? '.' : ',';
+    return decimalNumber(
+        trimmed(cell.text), cell.number || decimal != DecimalSign::Comma ? '.' : ',');
+}
+
+std::optional<double> decimalNumber(std::string_view text, char separator)
+{
     // Checked by hand so that nothing but sign, digits, one separator and an exponent
-    // passes; then converted in the C notation.
-    std::string plain;
+    // passes; then converted in the C notation. A cell keeps at most kMaxCellBytes, so a
+    // longer text is no cell's and is refused.
+    char plain[kMaxCellBytes];
+    if (text.size() > sizeof plain)
+        return std::nullopt;
+    size_t n = 0;
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         if (text[i] == '-')
-            plain += '-';
+            plain[n++] = '-';
         ++i;
     }
     int digits = 0;
     auto takeDigits = [&] {
-        int n = 0;
+        int count = 0;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain += text[i++];
-            ++n;
+            plain[n++] = text[i++];
+            ++count;
         }
-        return n;
+        return count;
     };
     digits += takeDigits();
     if (i < text.size() && text[i] == separator) {
-        plain += '.';
+        plain[n++] = '.';
         ++i;
         digits += takeDigits();
     }
     if (digits == 0)
         return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
+        plain[n++] = 'e';
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+            plain[n++] = text[i++];
         if (takeDigits() == 0)
             return std::nullopt;
     }
     if (i != text.size())
         return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(plain, plain + n, value);
+    if (error != std::errc() || end != plain + n || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -423,43 +438,43 @@ StationImport importStations(const Table &table, const MappingRequest &request)
         mapping.unit
             = heading && headingNamesFeet(heading->text) ? DepthUnit::Feet : DepthUnit::Metres;
     }
-    const double depthFactor = mapping.unit == DepthUnit::Feet ? kMetresPerFoot : 1.0;
+    const bool feet = mapping.unit == DepthUnit::Feet;
+    result.survey.reserve(
+        static_cast<size_t>(rowCount - first) / static_cast<size_t>(mapping.step) + 1);
     for (int r = first; r < rowCount; ++r) {
         if (rowIsEmpty(table, r, columns))
             continue;
-        std::array<float, 3> values {};
+        std::array<double, 3> values {};
         for (size_t m = 0; m < 3; ++m) {
             const Cell *cell = table.cell(r, columns[m]);
-            const std::string text = cell ? cell->text : std::string();
             std::optional<double> number;
             if (cell)
                 number = cellNumber(*cell, mapping.decimal);
+            if (number)
+                values[m] = m == Depth && feet ? feetToMetres(*number) : *number;
+            // The results table computes in single precision: a value it cannot hold is
+            // refused here, with its cell, rather than lost there.
+            if (number && std::isfinite(static_cast<float>(values[m])))
+                continue;
+            const std::string text = cell ? std::string(cell->text) : std::string();
             const std::string where = cfmt("Zeile %d, %s", r + 1, columnText(columns[m]).c_str());
-            if (!number) {
-                result.fault = fault(r + 1, columns[m] + 1, text,
-                    isEmptyCell(cell)
-                        ? cfmt("%s: die Zelle für %s ist leer.", where.c_str(),
-                            meaningName(static_cast<int>(m)))
-                        : cfmt("%s: „%s“ ist keine Zahl für %s.", where.c_str(),
-                            win1252::toUtf8(text).c_str(), meaningName(static_cast<int>(m))));
-                result.stations.clear();
-                return result;
-            }
-            const double read = number.value_or(0.0);
-            const double value = m == Depth ? read * depthFactor : read;
-            values[m] = static_cast<float>(value);
-            if (!std::isfinite(values[m])) {
-                result.fault = fault(r + 1, columns[m] + 1, text,
-                    cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
-                        win1252::toUtf8(text).c_str(), meaningName(static_cast<int>(m))));
-                result.stations.clear();
-                return result;
-            }
+            const char *name = meaningName(static_cast<int>(m));
+            std::string message;
+            if (!number && isEmptyCell(cell))
+                message = cfmt("%s: die Zelle für %s ist leer.", where.c_str(), name);
+            else if (!number)
+                message = cfmt("%s: „%s“ ist keine Zahl für %s.", where.c_str(),
+                    win1252::toUtf8(text).c_str(), name);
+            else
+                message = cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
+                    win1252::toUtf8(text).c_str(), name);
+            result.fault = fault(r + 1, columns[m] + 1, text, message);
+            result.survey.clear();
+            return result;
         }
         ++result.records;
         if (result.records == 1 || result.records % mapping.step == 0)
-            result.stations.push_back(cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(values[0]),
-                static_cast<double>(values[1]), static_cast<double>(values[2])));
+            result.survey.add({ values[Depth], values[Inclination], values[Azimuth] });
     }
     return result;
 }
