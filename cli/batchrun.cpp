@@ -51,7 +51,7 @@ bool isDocumentFile(const std::string &path)
 // telling why the file is refused.
 bool importTable(const CliOptions &options, BatchDialog &dialog)
 {
-    std::string bytes;
+    exchange::TableFileBytes bytes;
     exchange::TableFault fault;
     // Standard input is read with the same bound as a file.
     if (!exchange::readTableFile(
@@ -62,15 +62,10 @@ bool importTable(const CliOptions &options, BatchDialog &dialog)
     const auto format = options.table == CliOptions::TableKind::Xlsx
         ? exchange::TableFormat::Xlsx
         : exchange::TableFormat::Delimited;
-    const exchange::TableLoad load
-        = exchange::loadTable(bytes, format, options.delimiter, win1252::fromUtf8(options.sheet));
-    if (load.fault) {
-        complain(options.input + ": " + win1252::toUtf8(load.fault->message));
-        return false;
-    }
     exchange::MappingRequest request = options.mapping;
     request.step = schrittweite(options.datenauswahl);
-    const exchange::StationImport import = exchange::importStations(load.table, request);
+    const exchange::StationImport import = exchange::importTableStations(
+        bytes.view(), format, options.delimiter, win1252::fromUtf8(options.sheet), request);
     if (import.fault) {
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;

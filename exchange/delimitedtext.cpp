@@ -110,25 +110,30 @@ namespace {
     }
 
     // The field splitter: a small state machine over the text, so that quoted fields may
-    // span lines. Runs of ordinary bytes are taken at once, and a cell is a view of the
-    // text: only a quoted field is rewritten, in place, without its quotes (its content
-    // never needs more room than it had). Without `out` nothing is rewritten and only the
-    // shape of the rows counts (delimiter detection). `rowLimit` stops early.
+    // span lines. Runs of ordinary bytes are taken at once, and an unquoted field is a
+    // view of the text; a quoted field is put together without its quotes in the table
+    // (or, for a row handed on, in a scratch buffer of the row). The first `keptRows` rows
+    // go into the table; later ones are handed to `later` as they are split, and only
+    // counted. `rowLimit` stops early (delimiter detection looks at the first rows).
     class Splitter
     {
     public:
-        Splitter(Delimiter delimiter, int rowLimit, std::string_view text, char *out)
+        Splitter(Delimiter delimiter, int rowLimit, std::string_view text, int keptRows = kMaxRows,
+            const LaterRows *later = nullptr)
             : m_char(delimiterChar(delimiter))
             , m_blanks(delimiter == Delimiter::Blanks)
             , m_rowLimit(rowLimit)
+            , m_keptRows(keptRows)
+            , m_later(later)
             , m_in(text)
-            , m_out(out)
         {
             m_ends['\n'] = m_ends['\r'] = true;
             if (m_blanks)
                 m_ends[' '] = m_ends['\t'] = true;
             else
                 m_ends[static_cast<unsigned char>(m_char)] = true;
+            if (m_later)
+                m_scratch.reserve(static_cast<size_t>(kMaxColumns) * kMaxCellBytes);
         }
 
         DelimitedRead run()
@@ -157,7 +162,7 @@ namespace {
                 if (c == '"' && m_length == 0 && !m_quoted) {
                     m_inQuotes = true;
                     m_quoted = true;
-                    quoteRow = static_cast<int>(m_result.table.rows.size()) + 1;
+                    quoteRow = m_rows + 1;
                     ++i;
                 } else if (c == '\n' || c == '\r') {
                     i += c == '\r' && i + 1 < n && in[i + 1] == '\n' ? 2 : 1;
@@ -204,15 +209,18 @@ namespace {
             m_start = at;
             m_length = 0;
             m_quoted = false;
+            m_field.clear();
         }
 
-        // Adds text[from, from + count) to the field, as far as a cell keeps it.
+        // Adds text[from, from + count) to the field, as far as a cell keeps it. An
+        // unquoted field is one run of the text; a quoted one is collected.
         void add(size_t from, size_t count)
         {
             const size_t take = std::min(count, kMaxCellBytes - m_length);
-            const size_t to = m_start + m_length;
-            if (m_out && take > 0 && to != from)
-                std::memmove(m_out + to, m_out + from, take);
+            if (m_quoted)
+                m_field.append(m_in.substr(from, take));
+            else if (m_length == 0)
+                m_start = from;
             m_length += take;
         }
 
@@ -223,11 +231,22 @@ namespace {
                     fail();
                     return;
                 }
-                m_row.push_back(Cell { CellText(m_in.substr(m_start, m_length)), false });
+                CellText text(m_in.substr(m_start, m_length));
+                if (m_quoted) {
+                    if (m_rows >= m_keptRows) {
+                        const size_t at = m_scratch.size();
+                        m_scratch.append(m_field);
+                        text = std::string_view(m_scratch).substr(at);
+                    } else {
+                        text = m_result.table.keep(m_field);
+                    }
+                }
+                m_row.push_back(Cell { text, false });
                 ++m_result.table.cells;
             }
             m_length = 0;
             m_quoted = false;
+            m_field.clear();
         }
 
         void endRow()
@@ -237,7 +256,7 @@ namespace {
                 endField();
             if (m_stop)
                 return;
-            if (m_result.table.rows.size() >= static_cast<size_t>(m_rowLimit)) {
+            if (m_rows >= m_rowLimit) {
                 if (m_rowLimit >= kMaxRows)
                     fail();
                 m_stop = true;
@@ -248,11 +267,19 @@ namespace {
                 m_row.clear();
                 --m_result.table.cells;
             }
-            const size_t width = m_row.size();
-            m_result.table.rows.push_back(std::move(m_row));
-            // Rows of a survey are alike: one allocation each.
-            m_row = {};
-            m_row.reserve(width);
+            if (m_rows < m_keptRows) {
+                const size_t width = m_row.size();
+                m_result.table.rows.push_back(std::move(m_row));
+                // Rows of a survey are alike: one allocation each.
+                m_row = {};
+                m_row.reserve(width);
+            } else {
+                if (m_later && *m_later)
+                    (*m_later)(m_result.table, m_rows, m_row);
+                m_row.clear();
+                m_scratch.clear();
+            }
+            ++m_rows;
         }
 
         void fail()
@@ -265,14 +292,18 @@ namespace {
         char m_char;
         bool m_blanks;
         int m_rowLimit;
+        int m_keptRows;
+        const LaterRows *m_later;
         std::string_view m_in;
-        char *m_out;
         std::array<bool, 256> m_ends {}; // bytes that end an unquoted field
         bool m_inQuotes = false;
         bool m_quoted = false;
         bool m_stop = false;
-        size_t m_start = 0; // where the field's text begins
-        size_t m_length = 0; // its length as kept
+        int m_rows = 0; // rows split so far
+        size_t m_start = 0; // where an unquoted field begins
+        size_t m_length = 0; // the field's length as kept
+        std::string m_field; // a quoted field's text
+        std::string m_scratch; // quoted fields of a row handed on; never reallocates
         std::vector<Cell> m_row;
         DelimitedRead m_result;
     };
@@ -304,7 +335,7 @@ Delimiter detectDelimiter(std::string_view text)
     int bestScore = 0;
     for (Delimiter candidate :
         { Delimiter::Tab, Delimiter::Semicolon, Delimiter::Comma, Delimiter::Blanks }) {
-        DelimitedRead read = Splitter(candidate, kRows, text, nullptr).run();
+        DelimitedRead read = Splitter(candidate, kRows, text).run();
         std::map<size_t, int> counts;
         for (const auto &row : read.table.rows)
             if (row.size() >= 2)
@@ -343,12 +374,30 @@ DelimitedRead readDelimited(std::string text, Delimiter delimiter)
         delimiter = detectDelimiter(text);
     // The table keeps the text, and its cells are views of it.
     Table table;
-    const std::span<char> kept = table.adopt(std::move(text));
-    Splitter splitter(delimiter, kMaxRows, std::string_view(kept.data(), kept.size()), kept.data());
+    const std::string_view kept = table.adopt(std::move(text));
+    Splitter splitter(delimiter, kMaxRows, kept);
     splitter.table() = std::move(table);
     DelimitedRead read = splitter.run();
     read.delimiter = delimiter;
     return read;
+}
+
+DelimitedRead readDelimitedHead(
+    std::string_view text, Delimiter delimiter, int keptRows, const LaterRows &later)
+{
+    if (delimiter == Delimiter::Automatic)
+        delimiter = detectDelimiter(text);
+    DelimitedRead read = Splitter(delimiter, kMaxRows, text, keptRows, &later).run();
+    read.delimiter = delimiter;
+    return read;
+}
+
+std::string_view decodedText(std::string_view bytes, std::string &storage)
+{
+    if (isAscii(bytes))
+        return bytes;
+    storage = decodeText(bytes);
+    return storage;
 }
 
 } // namespace exchange

@@ -4,6 +4,7 @@
 // with the thinning of the other readers. No Qt.
 #pragma once
 
+#include "exchange/delimitedtext.h"
 #include "exchange/table.h"
 #include "well/survey.h"
 
@@ -94,6 +95,13 @@ const char *meaningName(int meaning);
 // table with a fault naming row, column and the text found, and so does a value that is
 // too large for the single precision the results table computes in.
 StationImport importStations(const Table &table, const MappingRequest &request);
+
+// The same for delimited text without the table in between, for a long survey: only the
+// first rows are kept as a table, which decides the mapping as importStations would on
+// the whole; every later row is converted as it is split. The result, faults included,
+// is that of readDelimited and importStations. `used` gets the delimiter used.
+StationImport importDelimitedStations(std::string_view text, Delimiter delimiter,
+    const MappingRequest &request, Delimiter *used = nullptr);
 
 // The borehole name that a file gives: its name without folder and extension, in the
 // program's character set (`path` is UTF-8).

@@ -41,10 +41,9 @@ CellText Table::keep(std::string_view text)
     return CellText(std::string_view(block).substr(at, text.size()));
 }
 
-std::span<char> Table::adopt(std::string text)
+std::string_view Table::adopt(std::string text)
 {
-    std::string &kept = store().whole.emplace_back(std::move(text));
-    return { kept.data(), kept.size() };
+    return store().whole.emplace_back(std::move(text));
 }
 
 std::string columnLetters(int column)

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,9 +61,8 @@ public:
 
     // A copy of `text` that lives as long as the table and its copies, for a cell.
     CellText keep(std::string_view text);
-    // Takes `text` whole for cells that are views of it, and gives its bytes where they
-    // now lie: they may be rewritten in place (never grown) before a cell points there.
-    std::span<char> adopt(std::string text);
+    // Takes `text` whole for cells that are views of it, and gives it where it now lies.
+    std::string_view adopt(std::string text);
 
 private:
     // The texts the cells point into. Shared by copies of a table: it only ever grows, and

@@ -171,3 +171,118 @@ TEST(TypedImport, OnlyWhatSinglePrecisionCannotHoldIsTooLarge)
         "Zeile 2, Spalte 1 (A): \x84"
         "5e38\x93 ist zu gro\xDF f\xFCr Teufe.");
 }
+
+namespace {
+
+// Everything an import decides and gives, for comparing two ways to the same result.
+void expectSameImport(const StationImport &a, const StationImport &b, const std::string &what)
+{
+    ASSERT_EQ(a.fault.has_value(), b.fault.has_value()) << what;
+    if (a.fault) {
+        EXPECT_EQ(a.fault->message, b.fault->message) << what;
+        EXPECT_EQ(a.fault->row, b.fault->row) << what;
+        EXPECT_EQ(a.fault->column, b.fault->column) << what;
+        EXPECT_EQ(a.fault->text, b.fault->text) << what;
+    }
+    EXPECT_EQ(a.survey, b.survey) << what;
+    EXPECT_EQ(a.records, b.records) << what;
+    EXPECT_EQ(a.mapping.columns, b.mapping.columns) << what;
+    EXPECT_EQ(a.mapping.headerRow, b.mapping.headerRow) << what;
+    EXPECT_EQ(a.mapping.firstDataRow, b.mapping.firstDataRow) << what;
+    EXPECT_EQ(a.mapping.decimal, b.mapping.decimal) << what;
+    EXPECT_EQ(a.mapping.unit, b.mapping.unit) << what;
+}
+
+} // namespace
+
+TEST(TypedImport, ALongTableGivesWithoutItsTableWhatTheWholeTableGives)
+{
+    // The import without a table decides from the first rows and converts the rest as it
+    // splits them. Tables around and beyond that many rows, with quoted cells, titles,
+    // a heading far down, bad cells early and late, and texts that are refused as a whole
+    // after a bad cell, must give exactly what the whole table gives.
+    std::mt19937 random(23);
+    for (int round = 0; round < 40; ++round) {
+        const bool comma = round % 2 == 1;
+        const char delimiter = comma ? ';' : ',';
+        const int rows = std::vector<int> { 1999, 2000, 2001, 2600, 5000 }[random() % 5];
+        // Rows before the heading: a few titles, now and then more than the first rows
+        // (the delimiter and decimal sign are then given: they are looked for in the
+        // first rows only).
+        const bool far = round % 7 == 3;
+        const int before
+            = far ? 2100 + static_cast<int>(random() % 50) : static_cast<int>(random() % 4);
+        const bool heading = round % 5 != 4;
+        const int badRow = round % 3 == 0 ? static_cast<int>(random() % (rows + before)) : -1;
+        const bool openQuote = round % 9 == 8;
+
+        std::string text;
+        for (int t = 0; t < before; ++t)
+            text += t % 2 ? std::string("\n") : cfmt("Titel%d\n", t);
+        if (heading)
+            text += cfmt("Bemerkung%cMD [%s]%cInc%cAzi\n", delimiter, round % 4 ? "m" : "ft",
+                delimiter, delimiter);
+        for (int r = 0; r < rows; ++r) {
+            auto number = [&](double v) {
+                std::string cell = cfmt("%.3f", v);
+                if (comma)
+                    std::replace(cell.begin(), cell.end(), '.', ',');
+                return random() % 10 == 0 ? "\"" + cell + "\"" : cell;
+            };
+            const int line = before + (heading ? 1 : 0) + r;
+            text += random() % 20 == 0 ? "\"a \"\"b\"\"\"" : "x";
+            text += delimiter + number(r * 1.5);
+            text += delimiter + (line == badRow ? std::string("1O") : number((r % 900) / 10.0));
+            text += delimiter + number((r * 7) % 3600 / 10.0);
+            text += r % 50 == 7 ? "\r\n" : "\n";
+        }
+        if (openQuote)
+            text += "\"offen\n";
+
+        MappingRequest request;
+        request.step = std::vector<int> { 1, 2, 5, 10 }[random() % 4];
+        Delimiter given = Delimiter::Automatic;
+        if (far) {
+            given = comma ? Delimiter::Semicolon : Delimiter::Comma;
+            request.decimal = comma ? DecimalSign::Comma : DecimalSign::Point;
+        }
+        const std::string what
+            = cfmt("round %d: %d rows after %d, bad row %d", round, rows, before, badRow);
+        Delimiter used = Delimiter::Automatic;
+        const StationImport streamed = importDelimitedStations(text, given, request, &used);
+        const DelimitedRead read = readDelimited(text, given);
+        EXPECT_EQ(used, read.delimiter) << what;
+        StationImport whole;
+        if (read.fault)
+            whole.fault = read.fault;
+        else
+            whole = importStations(read.table, request);
+        expectSameImport(streamed, whole, what);
+        // The cases happened as meant: a text refused as a whole, or a clean survey.
+        if (openQuote) {
+            EXPECT_TRUE(streamed.fault && streamed.fault->row > 0) << what;
+        } else if (badRow < 0) {
+            EXPECT_FALSE(streamed.fault) << what << streamed.fault->message;
+            EXPECT_EQ(streamed.records, rows) << what;
+        }
+    }
+}
+
+TEST(TypedImport, TheRowLimitHoldsWithoutATable)
+{
+    // Exactly the limit is taken; one row more refuses the text, with the message of the
+    // table's bounds.
+    std::string text;
+    text.reserve(static_cast<size_t>(kMaxRows + 1) * 6);
+    for (int i = 0; i < kMaxRows; ++i)
+        text += "1;2;3\n";
+    const StationImport full = importDelimitedStations(text, Delimiter::Automatic, {});
+    ASSERT_FALSE(full.fault) << full.fault->message;
+    EXPECT_EQ(full.records, kMaxRows);
+    EXPECT_EQ(full.survey.size(), static_cast<size_t>(kMaxRows));
+    text += "1;2;3\n";
+    const StationImport over = importDelimitedStations(text, Delimiter::Automatic, {});
+    ASSERT_TRUE(over.fault);
+    EXPECT_EQ(over.fault->message, tooLargeFault().message);
+    EXPECT_TRUE(over.survey.empty());
+}
