@@ -1,19 +1,25 @@
 // Workbooks: the fixture made by LibreOffice, a sheet's XML read in pieces of any size,
-// and archives that are damaged, too large when unpacked or no workbook at all.
+// archives that are damaged, too large when unpacked or no workbook at all, and a
+// workbook that libxlsxwriter writes against the same survey as text.
 #include "core/cformat.h"
+#include "core/win1252.h"
 #include "exchange/sheetxml.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
 #include "exchange/xlsxfile.h"
 
+#include <xlsxwriter.h>
 #include <zip.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <locale.h>
 #include <map>
 #include <random>
 #include <sstream>
@@ -250,4 +256,80 @@ TEST(Xlsx, BadWorkbooksAreRefusedWithAReason)
         "7\x93, den die Arbeitsmappe nicht enth\xE4lt.");
     EXPECT_NE(refusal(workbookWith("<worksheet><sheetData><row>")).find("kein lesbares XML"),
         std::string::npos);
+}
+
+TEST(Xlsx, AWorkbookAndDelimitedTextOfTheSameSurveyGiveTheSameStations)
+{
+    // One random survey written by libxlsxwriter (numeric cells, title rows, a remark
+    // column) and as semicolon-separated text with decimal commas: both ways of the
+    // import, and the dialog's way through a table, give the same doubles.
+    std::mt19937 random(31);
+    for (const bool feet : { false, true }) {
+        const std::string path = testing::TempDir() + "/dravon-agree.xlsx";
+        // libxlsxwriter prints numbers in the numeric locale (the tests run under a German
+        // one), so it writes under the "C" locale, for this thread only, as the export does.
+        const locale_t c = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+        const locale_t previous = uselocale(c);
+        lxw_workbook *book = workbook_new(path.c_str());
+        if (!book) {
+            uselocale(previous);
+            freelocale(c);
+            FAIL() << "libxlsxwriter cannot write " << path;
+        }
+        lxw_worksheet *sheet = workbook_add_worksheet(book, "Messung");
+        const char *heading[] = { "Bemerkung", feet ? "MD [ft]" : "MD [m]", "Inc", "Azi" };
+        std::string csv = "Bohrung Agree\n\n";
+        worksheet_write_string(sheet, 0, 0, "Bohrung Agree", nullptr);
+        for (lxw_col_t c = 0; c < 4; ++c) {
+            worksheet_write_string(sheet, 2, c, heading[c], nullptr);
+            csv += (c ? ";" : "") + std::string(heading[c]);
+        }
+        csv += "\n";
+        constexpr int kStations = 3000; // beyond the rows that decide the mapping
+        double md = 0;
+        for (int i = 0; i < kStations; ++i) {
+            md += 0.5 + static_cast<double>(random() % 100000) / 1000.0;
+            // Three decimals as surveys have them, now and then up to twelve digits.
+            const std::string values[] = { cfmt("%.3f", md),
+                random() % 7 ? cfmt("%.3f", static_cast<double>(random() % 90000) / 1000.0)
+                             : cfmt("%.10f", static_cast<double>(random() % 1000000) / 11111.0),
+                cfmt("%.3f", static_cast<double>(random() % 360000) / 1000.0) };
+            const auto row = static_cast<lxw_row_t>(3 + i);
+            worksheet_write_string(sheet, row, 0, i % 3 ? "gut" : "", nullptr);
+            csv += i % 3 ? "gut" : "";
+            for (lxw_col_t c = 1; c < 4; ++c) {
+                const std::string &text = values[c - 1];
+                double number = 0;
+                std::from_chars(text.data(), text.data() + text.size(), number);
+                worksheet_write_number(sheet, row, c, number, nullptr);
+                std::string comma = text;
+                std::replace(comma.begin(), comma.end(), '.', ',');
+                csv += ";" + comma;
+            }
+            csv += "\n";
+        }
+        const lxw_error closed = workbook_close(book);
+        uselocale(previous);
+        freelocale(c);
+        ASSERT_EQ(closed, LXW_NO_ERROR);
+        const std::string xlsx = slurp(path);
+        std::remove(path.c_str());
+
+        const StationImport fromText = importTableStations(
+            win1252::fromUtf8(csv), TableFormat::Delimited, Delimiter::Automatic, {}, {});
+        ASSERT_FALSE(fromText.fault) << fromText.fault->message;
+        ASSERT_EQ(fromText.survey.size(), static_cast<size_t>(kStations));
+        EXPECT_EQ(fromText.mapping.unit, feet ? DepthUnit::Feet : DepthUnit::Metres);
+        EXPECT_EQ(fromText.mapping.decimal, DecimalSign::Comma);
+
+        const StationImport fromBook
+            = importTableStations(xlsx, TableFormat::Xlsx, Delimiter::Automatic, {}, {});
+        ASSERT_FALSE(fromBook.fault) << fromBook.fault->message;
+        EXPECT_EQ(fromBook.survey, fromText.survey) << (feet ? "feet" : "metres");
+        EXPECT_EQ(fromBook.mapping.headerRow, fromText.mapping.headerRow);
+
+        const TableLoad table = loadTable(csv, TableFormat::Delimited, Delimiter::Automatic, {});
+        ASSERT_FALSE(table.fault);
+        EXPECT_EQ(importStations(table.table, {}).survey, fromText.survey);
+    }
 }
