@@ -538,7 +538,7 @@ StationImport importDelimitedStations(
     std::optional<RowConverter> converter;
     bool undecided = false; // the first rows do not decide: the whole table must
     bool converting = true;
-    // Lines, as an upper bound of the rows: reserved, not yet touched.
+    // The lines, which are the rows of any usual file: reserved, not yet touched.
     const auto lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
     const LaterRows later = [&](const Table &firstRows, int row, const std::vector<Cell> &cells) {
         if (!converter && !undecided) {
