@@ -63,7 +63,7 @@ std::string titleOf(const std::string &path)
 // why the file is refused.
 bool importTable(const CliOptions &options, well::Well &well)
 {
-    std::string bytes;
+    exchange::TableFileBytes bytes;
     exchange::TableFault fault;
     // Standard input is read with the same bound as a file.
     if (!exchange::readTableFile(
@@ -74,21 +74,16 @@ bool importTable(const CliOptions &options, well::Well &well)
     const auto format = options.table == CliOptions::TableKind::Xlsx
         ? exchange::TableFormat::Xlsx
         : exchange::TableFormat::Delimited;
-    const exchange::TableLoad load
-        = exchange::loadTable(bytes, format, options.delimiter, win1252::fromUtf8(options.sheet));
-    if (load.fault) {
-        complain(options.input + ": " + win1252::toUtf8(load.fault->message));
-        return false;
-    }
     exchange::MappingRequest request = options.mapping;
     request.step = schrittweite(options.datenauswahl);
-    const exchange::StationImport import = exchange::importStations(load.table, request);
+    exchange::StationImport import = exchange::importTableStations(
+        bytes.view(), format, options.delimiter, win1252::fromUtf8(options.sheet), request);
     if (import.fault) {
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;
     }
     // A table brings no descriptive lines and leaves the format choice alone.
-    well.survey = well::surveyFromLines(import.stations);
+    well.survey = std::move(import.survey);
     well.info.clear();
     well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
     return true;

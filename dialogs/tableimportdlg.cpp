@@ -258,14 +258,15 @@ void TableImportDialog::showChoices()
             QString::fromUtf8("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
                 .arg(m_import.records)
                 .arg(mapping.firstDataRow + 1)
-                .arg(m_import.stations.size()));
+                .arg(m_import.survey.size()));
     }
     m_buttons->buttons().first()->setEnabled(usable());
 
     m_stations->clear();
-    for (size_t i = 0; i < m_import.stations.size() && i < kStationPreview; ++i)
-        m_stations->addItem(toQt(m_import.stations[i]));
-    if (m_import.stations.size() > kStationPreview)
+    const std::vector<well::Station> &stations = m_import.survey.stations();
+    for (size_t i = 0; i < stations.size() && i < kStationPreview; ++i)
+        m_stations->addItem(toQt(well::stationText(stations[i])));
+    if (stations.size() > kStationPreview)
         m_stations->addItem(QString::fromUtf8("…"));
 }
 

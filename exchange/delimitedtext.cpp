@@ -4,7 +4,10 @@
 #include "core/cformat.h"
 #include "core/win1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <map>
 
 namespace exchange {
@@ -43,6 +46,22 @@ namespace {
                 return false;
             i += static_cast<size_t>(more) + 1;
         }
+        return true;
+    }
+
+    // True when every byte is below 0x80; eight at a time, as survey files are long.
+    bool isAscii(std::string_view bytes)
+    {
+        size_t i = 0;
+        for (; i + 8 <= bytes.size(); i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if (word & 0x8080808080808080u)
+                return false;
+        }
+        for (; i < bytes.size(); ++i)
+            if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+                return false;
         return true;
     }
 
@@ -91,51 +110,79 @@ namespace {
     }
 
     // The field splitter: a small state machine over the text, so that quoted fields may
-    // span lines. `rowLimit` stops early (delimiter detection looks at the first rows).
+    // span lines. Runs of ordinary bytes are taken at once, and an unquoted field is a
+    // view of the text; a quoted field is put together without its quotes in the table
+    // (or, for a row handed on, in a scratch buffer of the row). The first `keptRows` rows
+    // go into the table; later ones are handed to `later` as they are split, and only
+    // counted. `rowLimit` stops early (delimiter detection looks at the first rows).
     class Splitter
     {
     public:
-        Splitter(Delimiter delimiter, int rowLimit)
+        Splitter(Delimiter delimiter, int rowLimit, std::string_view text, int keptRows = kMaxRows,
+            const LaterRows *later = nullptr)
             : m_char(delimiterChar(delimiter))
             , m_blanks(delimiter == Delimiter::Blanks)
             , m_rowLimit(rowLimit)
+            , m_keptRows(keptRows)
+            , m_later(later)
+            , m_in(text)
         {
+            m_ends['\n'] = m_ends['\r'] = true;
+            if (m_blanks)
+                m_ends[' '] = m_ends['\t'] = true;
+            else
+                m_ends[static_cast<unsigned char>(m_char)] = true;
+            if (m_later)
+                m_scratch.reserve(static_cast<size_t>(kMaxColumns) * kMaxCellBytes);
         }
 
-        DelimitedRead run(std::string_view text)
+        DelimitedRead run()
         {
+            const char *const in = m_in.data();
+            const size_t n = m_in.size();
             size_t i = 0;
             int quoteRow = 0;
-            while (i < text.size() && !m_stop) {
-                const char c = text[i];
+            while (i < n && !m_stop) {
                 if (m_inQuotes) {
-                    if (c == '"') {
-                        if (i + 1 < text.size() && text[i + 1] == '"') {
-                            add('"');
-                            ++i;
-                        } else {
-                            m_inQuotes = false;
-                        }
-                    } else {
-                        add(c);
+                    const void *quote = std::memchr(in + i, '"', n - i);
+                    const size_t q
+                        = quote ? static_cast<size_t>(static_cast<const char *>(quote) - in) : n;
+                    add(i, q - i);
+                    i = q;
+                    if (i + 1 < n && in[i + 1] == '"') {
+                        add(i, 1);
+                        i += 2;
+                    } else if (i < n) {
+                        m_inQuotes = false;
+                        ++i;
                     }
-                } else if (c == '"' && m_field.empty() && !m_quoted) {
+                    continue;
+                }
+                const char c = in[i];
+                if (c == '"' && m_length == 0 && !m_quoted) {
                     m_inQuotes = true;
                     m_quoted = true;
-                    quoteRow = static_cast<int>(m_result.table.rows.size()) + 1;
+                    quoteRow = m_rows + 1;
+                    ++i;
                 } else if (c == '\n' || c == '\r') {
-                    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                        ++i;
+                    i += c == '\r' && i + 1 < n && in[i + 1] == '\n' ? 2 : 1;
                     endRow();
+                    startField(i);
                 } else if (m_blanks && isBlank(c)) {
-                    if (!m_field.empty() || m_quoted)
+                    if (m_length > 0 || m_quoted)
                         endField();
+                    startField(++i);
                 } else if (!m_blanks && c == m_char) {
                     endField();
+                    startField(++i);
                 } else {
-                    add(c);
+                    // Up to the next delimiter or line end; a quote inside a field is text.
+                    size_t j = i + 1;
+                    while (j < n && !m_ends[static_cast<unsigned char>(in[j])])
+                        ++j;
+                    add(i, j - i);
+                    i = j;
                 }
-                ++i;
             }
             if (!m_stop) {
                 if (m_inQuotes) {
@@ -148,17 +195,33 @@ namespace {
                     m_result.table = {}; // a refused text leaves nothing half read
                     return std::move(m_result);
                 }
-                if (!m_field.empty() || m_quoted || !m_row.empty())
+                if (m_length > 0 || m_quoted || !m_row.empty())
                     endRow();
             }
             return std::move(m_result);
         }
 
+        Table &table() { return m_result.table; }
+
     private:
-        void add(char c)
+        void startField(size_t at)
         {
-            if (m_field.size() < kMaxCellBytes)
-                m_field += c;
+            m_start = at;
+            m_length = 0;
+            m_quoted = false;
+            m_field.clear();
+        }
+
+        // Adds text[from, from + count) to the field, as far as a cell keeps it. An
+        // unquoted field is one run of the text; a quoted one is collected.
+        void add(size_t from, size_t count)
+        {
+            const size_t take = std::min(count, kMaxCellBytes - m_length);
+            if (m_quoted)
+                m_field.append(m_in.substr(from, take));
+            else if (m_length == 0)
+                m_start = from;
+            m_length += take;
         }
 
         void endField()
@@ -168,21 +231,32 @@ namespace {
                     fail();
                     return;
                 }
-                m_row.push_back(Cell { std::move(m_field), false });
+                CellText text(m_in.substr(m_start, m_length));
+                if (m_quoted) {
+                    if (m_rows >= m_keptRows) {
+                        const size_t at = m_scratch.size();
+                        m_scratch.append(m_field);
+                        text = std::string_view(m_scratch).substr(at);
+                    } else {
+                        text = m_result.table.keep(m_field);
+                    }
+                }
+                m_row.push_back(Cell { text, false });
                 ++m_result.table.cells;
             }
-            m_field.clear();
+            m_length = 0;
             m_quoted = false;
+            m_field.clear();
         }
 
         void endRow()
         {
             // Blank separators leave no empty field at the end of a line.
-            if (!m_blanks || !m_field.empty() || m_quoted)
+            if (!m_blanks || m_length > 0 || m_quoted)
                 endField();
             if (m_stop)
                 return;
-            if (m_result.table.rows.size() >= static_cast<size_t>(m_rowLimit)) {
+            if (m_rows >= m_rowLimit) {
                 if (m_rowLimit >= kMaxRows)
                     fail();
                 m_stop = true;
@@ -193,8 +267,19 @@ namespace {
                 m_row.clear();
                 --m_result.table.cells;
             }
-            m_result.table.rows.push_back(std::move(m_row));
-            m_row.clear();
+            if (m_rows < m_keptRows) {
+                const size_t width = m_row.size();
+                m_result.table.rows.push_back(std::move(m_row));
+                // Rows of a survey are alike: one allocation each.
+                m_row = {};
+                m_row.reserve(width);
+            } else {
+                if (m_later && *m_later)
+                    (*m_later)(m_result.table, m_rows, m_row);
+                m_row.clear();
+                m_scratch.clear();
+            }
+            ++m_rows;
         }
 
         void fail()
@@ -207,10 +292,18 @@ namespace {
         char m_char;
         bool m_blanks;
         int m_rowLimit;
+        int m_keptRows;
+        const LaterRows *m_later;
+        std::string_view m_in;
+        std::array<bool, 256> m_ends {}; // bytes that end an unquoted field
         bool m_inQuotes = false;
         bool m_quoted = false;
         bool m_stop = false;
-        std::string m_field;
+        int m_rows = 0; // rows split so far
+        size_t m_start = 0; // where an unquoted field begins
+        size_t m_length = 0; // the field's length as kept
+        std::string m_field; // a quoted field's text
+        std::string m_scratch; // quoted fields of a row handed on; never reallocates
         std::vector<Cell> m_row;
         DelimitedRead m_result;
     };
@@ -227,6 +320,8 @@ std::string decodeText(std::string_view bytes)
         return win1252::fromUtf8(utf16ToUtf8(bytes.substr(2), false));
     // Without a mark: text that is well-formed UTF-8 is taken as UTF-8 (pure ASCII is
     // the same either way); anything else is the Windows character set.
+    if (isAscii(bytes))
+        return std::string(bytes);
     if (isUtf8(bytes))
         return win1252::fromUtf8(bytes);
     return std::string(bytes);
@@ -240,7 +335,7 @@ Delimiter detectDelimiter(std::string_view text)
     int bestScore = 0;
     for (Delimiter candidate :
         { Delimiter::Tab, Delimiter::Semicolon, Delimiter::Comma, Delimiter::Blanks }) {
-        DelimitedRead read = Splitter(candidate, kRows).run(text);
+        DelimitedRead read = Splitter(candidate, kRows, text).run();
         std::map<size_t, int> counts;
         for (const auto &row : read.table.rows)
             if (row.size() >= 2)
@@ -273,13 +368,36 @@ const char *delimiterName(Delimiter delimiter)
     }
 }
 
-DelimitedRead readDelimited(std::string_view text, Delimiter delimiter)
+DelimitedRead readDelimited(std::string text, Delimiter delimiter)
 {
     if (delimiter == Delimiter::Automatic)
         delimiter = detectDelimiter(text);
-    DelimitedRead read = Splitter(delimiter, kMaxRows).run(text);
+    // The table keeps the text, and its cells are views of it.
+    Table table;
+    const std::string_view kept = table.adopt(std::move(text));
+    Splitter splitter(delimiter, kMaxRows, kept);
+    splitter.table() = std::move(table);
+    DelimitedRead read = splitter.run();
     read.delimiter = delimiter;
     return read;
+}
+
+DelimitedRead readDelimitedHead(
+    std::string_view text, Delimiter delimiter, int keptRows, const LaterRows &later)
+{
+    if (delimiter == Delimiter::Automatic)
+        delimiter = detectDelimiter(text);
+    DelimitedRead read = Splitter(delimiter, kMaxRows, text, keptRows, &later).run();
+    read.delimiter = delimiter;
+    return read;
+}
+
+std::string_view decodedText(std::string_view bytes, std::string &storage)
+{
+    if (isAscii(bytes))
+        return bytes;
+    storage = decodeText(bytes);
+    return storage;
 }
 
 } // namespace exchange

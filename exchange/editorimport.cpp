@@ -1,4 +1,5 @@
-// Handing imported station lines to the measurement dialog's state.
+// Handing imported stations to the measurement dialog's state, which keeps lines: each
+// station in its written form.
 #include "exchange/editorimport.h"
 
 #include "core/cformat.h"
@@ -10,8 +11,8 @@ namespace exchange {
 
 void takeImportedStations(LineEditor &state, const StationImport &import, const std::string &name)
 {
-    state.m_Eingabe = import.stations;
-    state.m_ListEingabe = import.stations;
+    state.m_Eingabe = import.survey.lines();
+    state.m_ListEingabe = state.m_Eingabe;
     std::stable_sort(
         state.m_ListEingabe.begin(), state.m_ListEingabe.end(), LineEditor::sortsBefore);
     state.m_Info.clear();
@@ -26,14 +27,14 @@ void takeImportedStations(LineEditor &state, const StationImport &import, const 
 
 void addImportedStations(LineEditor &state, const StationImport &import)
 {
-    for (const std::string &line : import.stations)
-        state.addSorted(line);
+    for (const well::Station &station : import.survey.stations())
+        state.addSorted(well::stationText(station));
     state.m_Eingabe = state.m_ListEingabe;
     state.m_Status
-        = win1252::fromUtf8(cfmt("%d Zeilen eingefügt", static_cast<int>(import.stations.size())));
+        = win1252::fromUtf8(cfmt("%d Zeilen eingefügt", static_cast<int>(import.survey.size())));
     state.m_Markiert = -1;
     state.m_Anzahl = static_cast<int>(state.m_ListEingabe.size());
-    if (!import.stations.empty())
+    if (!import.survey.empty())
         state.m_bGeaendert = 1;
 }
 

@@ -187,6 +187,7 @@ void SheetXmlReader::storeCell()
     if (m_column < 0 || m_column >= kMaxColumns || m_row < 0)
         return; // an unreadable reference or a column no survey reaches
     Cell cell;
+    std::string text; // the cell's text, which the table keeps
     if (m_type == u"s") {
         bool ok = false;
         const qulonglong index = QStringView(m_text).trimmed().toULongLong(&ok);
@@ -202,16 +203,16 @@ void SheetXmlReader::storeCell()
             setFault(fault);
             return;
         }
-        cell.text = m_shared[index];
+        text = m_shared[index];
     } else if (m_type == u"b") {
-        cell.text = m_text.trimmed() == u"1" ? "WAHR" : "FALSCH";
+        text = m_text.trimmed() == u"1" ? "WAHR" : "FALSCH";
     } else {
         // Numbers (no type or "n") keep their C notation; strings, inline strings, the
         // string results of formulas, errors and dates are text.
         cell.number = m_type.isEmpty() || m_type == u"n";
-        cell.text = toProgramText(m_text);
+        text = toProgramText(m_text);
     }
-    if (cell.text.empty())
+    if (text.empty())
         return;
 
     auto &rows = m_table.rows;
@@ -228,7 +229,8 @@ void SheetXmlReader::storeCell()
         cells.resize(needed);
         m_table.cells += added;
     }
-    cells[static_cast<std::size_t>(m_column)] = std::move(cell);
+    cell.text = m_table.keep(text);
+    cells[static_cast<std::size_t>(m_column)] = cell;
 }
 
 SharedStringsReader::SharedStringsReader() = default;

@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "exchange/delimitedtext.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,7 +17,14 @@ namespace {
     constexpr int kHeaderSearchRows = 200;
     // Rows looked at to decide the decimal sign.
     constexpr int kDecimalSearchRows = 1000;
-    constexpr double kMetresPerFoot = 0.3048;
+    // A foot is 0.3048 m exactly. Multiplied by 3048 and divided by 10000, a whole or
+    // half foot gives the double nearest to its exact length in metres (1 ft: 0.3048,
+    // 3 ft: 0.9144), which times 0.3048 (itself not a double) misses by an ulp now and
+    // then; every other depth is within an ulp either way.
+    double feetToMetres(double feet)
+    {
+        return feet * 3048.0 / 10000.0;
+    }
 
     const std::array<std::vector<std::string>, 3> &usualNames()
     {
@@ -111,10 +119,16 @@ namespace {
         return true;
     }
 
-    bool rowIsEmpty(const Table &table, int row, const std::array<int, 3> &columns)
+    const Cell *cellIn(const std::vector<Cell> &cells, int column)
+    {
+        return static_cast<size_t>(column) < cells.size() ? &cells[static_cast<size_t>(column)]
+                                                          : nullptr;
+    }
+
+    bool rowIsEmpty(const std::vector<Cell> &cells, const std::array<int, 3> &columns)
     {
         for (int column : columns)
-            if (!isEmptyCell(table.cell(row, column)))
+            if (!isEmptyCell(cellIn(cells, column)))
                 return false;
         return true;
     }
@@ -153,7 +167,7 @@ namespace {
 
 std::string StationImport::status() const
 {
-    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(stations.size()));
+    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(survey.size()));
 }
 
 const char *meaningName(int meaning)
@@ -235,47 +249,55 @@ bool headingNamesFeet(const std::string &text)
 
 std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
 {
-    const std::string_view text = trimmed(cell.text);
-    const char separator = cell.number || decimal != DecimalSign::Comma ? '.' : ',';
+    return decimalNumber(
+        trimmed(cell.text), cell.number || decimal != DecimalSign::Comma ? '.' : ',');
+}
+
+std::optional<double> decimalNumber(std::string_view text, char separator)
+{
     // Checked by hand so that nothing but sign, digits, one separator and an exponent
-    // passes; then converted in the C notation.
-    std::string plain;
+    // passes; then converted in the C notation. A cell keeps at most kMaxCellBytes, so a
+    // longer text is no cell's and is refused.
+    char plain[kMaxCellBytes];
+    if (text.size() > sizeof plain)
+        return std::nullopt;
+    size_t n = 0;
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         if (text[i] == '-')
-            plain += '-';
+            plain[n++] = '-';
         ++i;
     }
     int digits = 0;
     auto takeDigits = [&] {
-        int n = 0;
+        int count = 0;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain += text[i++];
-            ++n;
+            plain[n++] = text[i++];
+            ++count;
         }
-        return n;
+        return count;
     };
     digits += takeDigits();
     if (i < text.size() && text[i] == separator) {
-        plain += '.';
+        plain[n++] = '.';
         ++i;
         digits += takeDigits();
     }
     if (digits == 0)
         return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
+        plain[n++] = 'e';
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+            plain[n++] = text[i++];
         if (takeDigits() == 0)
             return std::nullopt;
     }
     if (i != text.size())
         return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(plain, plain + n, value);
+    if (error != std::errc() || end != plain + n || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
@@ -298,168 +320,256 @@ DecimalSign detectDecimal(const Table &table)
     return commas > points ? DecimalSign::Comma : DecimalSign::Point;
 }
 
+namespace {
+
+    // Decides the mapping from `table`; false with result.fault set when it cannot.
+    bool mapColumns(const Table &table, const MappingRequest &request, StationImport &result)
+    {
+        Mapping &mapping = result.mapping;
+        mapping.decimal
+            = request.decimal == DecimalSign::Automatic ? detectDecimal(table) : request.decimal;
+        mapping.step = std::max(1, request.step);
+        const int rowCount = static_cast<int>(table.rows.size());
+
+        bool allByNumber = true, anyByName = false;
+        for (const ColumnChoice &choice : request.columns) {
+            allByNumber = allByNumber && choice.number > 0;
+            anyByName = anyByName || !choice.name.empty();
+            if (choice.number > kMaxColumns) {
+                result.fault = fault(0, choice.number, {},
+                    cfmt("Die Spalte %d gibt es nicht: gelesen werden höchstens %d Spalten.",
+                        choice.number, kMaxColumns));
+                return false;
+            }
+        }
+
+        for (size_t m = 0; m < 3; ++m) {
+            for (size_t n = 0; n < m; ++n) {
+                const int number = request.columns[m].number;
+                if (number > 0 && number == request.columns[n].number) {
+                    result.fault = fault(0, number, {},
+                        cfmt("Die Spalte %d ist für %s und %s gewählt.", number,
+                            meaningName(static_cast<int>(n)), meaningName(static_cast<int>(m))));
+                    return false;
+                }
+            }
+        }
+
+        std::array<int, 3> columns { -1, -1, -1 };
+        int header = -1;
+        if (request.headerRow > 0) {
+            header = request.headerRow - 1;
+            if (header >= rowCount) {
+                result.fault = fault(request.headerRow, 0, {},
+                    cfmt("Die Kopfzeile %d gibt es nicht: die Tabelle hat %d Zeilen.",
+                        request.headerRow, rowCount));
+                return false;
+            }
+            columns = columnsInHeading(table, header, request);
+            if (!complete(columns)) {
+                result.fault = fault(request.headerRow, 0, {},
+                    cfmt("In der Kopfzeile %d fehlt eine Spalte für: %s.", request.headerRow,
+                        missingNames(columns, request).c_str()));
+                return false;
+            }
+        } else if (allByNumber) {
+            for (size_t m = 0; m < 3; ++m)
+                columns[m] = request.columns[m].number - 1;
+        } else if (request.headerRow < 0) {
+            for (int r = 0; r < std::min(rowCount, kHeaderSearchRows) && header < 0; ++r) {
+                const std::array<int, 3> found = columnsInHeading(table, r, request);
+                if (complete(found)) {
+                    header = r;
+                    columns = found;
+                }
+            }
+        }
+        if (!complete(columns) && anyByName) {
+            result.fault = fault(0, 0, {},
+                request.headerRow == 0 ? std::string(
+                    "Ohne Kopfzeile können Spalten nur über ihre Nummer gewählt werden.")
+                                       : cfmt("Keine Kopfzeile mit Spalten für %s gefunden.",
+                                           missingNames({ -1, -1, -1 }, request).c_str()));
+            return false;
+        }
+        if (!complete(columns)) {
+            // No heading names the columns: the first row with enough numbers gives them, in
+            // the order depth, inclination, azimuth, around those chosen by number.
+            std::array<int, 3> numbered { -1, -1, -1 };
+            for (size_t m = 0; m < 3; ++m)
+                numbered[m] = request.columns[m].number - 1;
+            for (int r = 0; r < rowCount && !complete(columns); ++r) {
+                columns = numbered;
+                const auto &cells = table.rows[static_cast<size_t>(r)];
+                size_t m = 0;
+                for (size_t c = 0; c < cells.size() && m < 3; ++c) {
+                    while (m < 3 && columns[m] >= 0)
+                        ++m;
+                    if (m == 3)
+                        break;
+                    const int column = static_cast<int>(c);
+                    if (std::find(numbered.begin(), numbered.end(), column) == numbered.end()
+                        && cellNumber(cells[c], mapping.decimal))
+                        columns[m++] = column;
+                }
+            }
+            if (!complete(columns)) {
+                result.fault = fault(0, 0, {},
+                    "Keine Zeile der Tabelle enthält drei Zahlen für Teufe, Neigung und Azimut.");
+                return false;
+            }
+        }
+        mapping.columns = columns;
+
+        // The data begin with the first row below the heading whose chosen cells all hold
+        // numbers; rows between (units, remarks) are passed over.
+        int first = header + 1;
+        while (first < rowCount && !rowHasNumbers(table, first, columns, mapping.decimal))
+            ++first;
+        if (first >= rowCount) {
+            result.fault = fault(0, 0, {},
+                cfmt("Keine Zeile enthält Zahlen in den Spalten %d, %d und %d.", columns[0] + 1,
+                    columns[1] + 1, columns[2] + 1));
+            return false;
+        }
+        mapping.firstDataRow = first;
+        if (header < 0 && request.headerRow != 0) {
+            // The nearest row above the data that holds anything, shown as the heading.
+            for (int r = first - 1; r >= 0 && header < 0; --r)
+                if (!table.rows[static_cast<size_t>(r)].empty())
+                    header = r;
+        }
+        mapping.headerRow = header;
+
+        mapping.unit = request.unit;
+        if (mapping.unit == DepthUnit::Automatic) {
+            const Cell *heading = table.cell(header, columns[Depth]);
+            mapping.unit
+                = heading && headingNamesFeet(heading->text) ? DepthUnit::Feet : DepthUnit::Metres;
+        }
+        return true;
+    }
+
+    // Converts the data rows one by one, from a table or as they are split.
+    class RowConverter
+    {
+    public:
+        explicit RowConverter(StationImport &result)
+            : m_result(result)
+            , m_mapping(result.mapping)
+            , m_feet(result.mapping.unit == DepthUnit::Feet)
+        {
+        }
+
+        // Takes row `r` (from 0); false when it refuses the table (the fault is set and the
+        // stations are dropped).
+        bool add(int r, const std::vector<Cell> &cells)
+        {
+            const std::array<int, 3> &columns = m_mapping.columns;
+            if (rowIsEmpty(cells, columns))
+                return true;
+            std::array<double, 3> values {};
+            for (size_t m = 0; m < 3; ++m) {
+                const Cell *cell = cellIn(cells, columns[m]);
+                std::optional<double> number;
+                if (cell)
+                    number = cellNumber(*cell, m_mapping.decimal);
+                if (number)
+                    values[m] = m == Depth && m_feet ? feetToMetres(*number) : *number;
+                // The results table computes in single precision: a value it cannot hold is
+                // refused here, with its cell, rather than lost there.
+                if (number && std::isfinite(static_cast<float>(values[m])))
+                    continue;
+                const std::string text = cell ? std::string(cell->text) : std::string();
+                const std::string where
+                    = cfmt("Zeile %d, %s", r + 1, columnText(columns[m]).c_str());
+                const char *name = meaningName(static_cast<int>(m));
+                std::string message;
+                if (!number && isEmptyCell(cell))
+                    message = cfmt("%s: die Zelle für %s ist leer.", where.c_str(), name);
+                else if (!number)
+                    message = cfmt("%s: „%s“ ist keine Zahl für %s.", where.c_str(),
+                        win1252::toUtf8(text).c_str(), name);
+                else
+                    message = cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
+                        win1252::toUtf8(text).c_str(), name);
+                m_result.fault = fault(r + 1, columns[m] + 1, text, message);
+                m_result.survey.clear();
+                return false;
+            }
+            ++m_result.records;
+            if (m_result.records == 1 || m_result.records % m_mapping.step == 0)
+                m_result.survey.add({ values[Depth], values[Inclination], values[Azimuth] });
+            return true;
+        }
+
+    private:
+        StationImport &m_result;
+        const Mapping &m_mapping;
+        bool m_feet;
+    };
+
+} // namespace
+
 StationImport importStations(const Table &table, const MappingRequest &request)
 {
     StationImport result;
-    Mapping &mapping = result.mapping;
-    mapping.decimal
-        = request.decimal == DecimalSign::Automatic ? detectDecimal(table) : request.decimal;
-    mapping.step = std::max(1, request.step);
-    const int rowCount = static_cast<int>(table.rows.size());
-
-    bool allByNumber = true, anyByName = false;
-    for (const ColumnChoice &choice : request.columns) {
-        allByNumber = allByNumber && choice.number > 0;
-        anyByName = anyByName || !choice.name.empty();
-        if (choice.number > kMaxColumns) {
-            result.fault = fault(0, choice.number, {},
-                cfmt("Die Spalte %d gibt es nicht: gelesen werden höchstens %d Spalten.",
-                    choice.number, kMaxColumns));
-            return result;
-        }
-    }
-
-    for (size_t m = 0; m < 3; ++m) {
-        for (size_t n = 0; n < m; ++n) {
-            const int number = request.columns[m].number;
-            if (number > 0 && number == request.columns[n].number) {
-                result.fault = fault(0, number, {},
-                    cfmt("Die Spalte %d ist für %s und %s gewählt.", number,
-                        meaningName(static_cast<int>(n)), meaningName(static_cast<int>(m))));
-                return result;
-            }
-        }
-    }
-
-    std::array<int, 3> columns { -1, -1, -1 };
-    int header = -1;
-    if (request.headerRow > 0) {
-        header = request.headerRow - 1;
-        if (header >= rowCount) {
-            result.fault = fault(request.headerRow, 0, {},
-                cfmt("Die Kopfzeile %d gibt es nicht: die Tabelle hat %d Zeilen.",
-                    request.headerRow, rowCount));
-            return result;
-        }
-        columns = columnsInHeading(table, header, request);
-        if (!complete(columns)) {
-            result.fault = fault(request.headerRow, 0, {},
-                cfmt("In der Kopfzeile %d fehlt eine Spalte für: %s.", request.headerRow,
-                    missingNames(columns, request).c_str()));
-            return result;
-        }
-    } else if (allByNumber) {
-        for (size_t m = 0; m < 3; ++m)
-            columns[m] = request.columns[m].number - 1;
-    } else if (request.headerRow < 0) {
-        for (int r = 0; r < std::min(rowCount, kHeaderSearchRows) && header < 0; ++r) {
-            const std::array<int, 3> found = columnsInHeading(table, r, request);
-            if (complete(found)) {
-                header = r;
-                columns = found;
-            }
-        }
-    }
-    if (!complete(columns) && anyByName) {
-        result.fault = fault(0, 0, {},
-            request.headerRow == 0
-                ? std::string("Ohne Kopfzeile können Spalten nur über ihre Nummer gewählt werden.")
-                : cfmt("Keine Kopfzeile mit Spalten für %s gefunden.",
-                    missingNames({ -1, -1, -1 }, request).c_str()));
+    if (!mapColumns(table, request, result))
         return result;
-    }
-    if (!complete(columns)) {
-        // No heading names the columns: the first row with enough numbers gives them, in
-        // the order depth, inclination, azimuth, around those chosen by number.
-        std::array<int, 3> numbered { -1, -1, -1 };
-        for (size_t m = 0; m < 3; ++m)
-            numbered[m] = request.columns[m].number - 1;
-        for (int r = 0; r < rowCount && !complete(columns); ++r) {
-            columns = numbered;
-            const auto &cells = table.rows[static_cast<size_t>(r)];
-            size_t m = 0;
-            for (size_t c = 0; c < cells.size() && m < 3; ++c) {
-                while (m < 3 && columns[m] >= 0)
-                    ++m;
-                if (m == 3)
-                    break;
-                const int column = static_cast<int>(c);
-                if (std::find(numbered.begin(), numbered.end(), column) == numbered.end()
-                    && cellNumber(cells[c], mapping.decimal))
-                    columns[m++] = column;
-            }
-        }
-        if (!complete(columns)) {
-            result.fault = fault(0, 0, {},
-                "Keine Zeile der Tabelle enthält drei Zahlen für Teufe, Neigung und Azimut.");
-            return result;
-        }
-    }
-    mapping.columns = columns;
+    const int first = result.mapping.firstDataRow;
+    const auto rowCount = static_cast<int>(table.rows.size());
+    result.survey.reserve(
+        static_cast<size_t>(rowCount - first) / static_cast<size_t>(result.mapping.step) + 1);
+    RowConverter converter(result);
+    for (int r = first; r < rowCount; ++r)
+        if (!converter.add(r, table.rows[static_cast<size_t>(r)]))
+            break;
+    return result;
+}
 
-    // The data begin with the first row below the heading whose chosen cells all hold
-    // numbers; rows between (units, remarks) are passed over.
-    int first = header + 1;
-    while (first < rowCount && !rowHasNumbers(table, first, columns, mapping.decimal))
-        ++first;
-    if (first >= rowCount) {
-        result.fault = fault(0, 0, {},
-            cfmt("Keine Zeile enthält Zahlen in den Spalten %d, %d und %d.", columns[0] + 1,
-                columns[1] + 1, columns[2] + 1));
-        return result;
-    }
-    mapping.firstDataRow = first;
-    if (header < 0 && request.headerRow != 0) {
-        // The nearest row above the data that holds anything, shown as the heading.
-        for (int r = first - 1; r >= 0 && header < 0; --r)
-            if (!table.rows[static_cast<size_t>(r)].empty())
-                header = r;
-    }
-    mapping.headerRow = header;
-
-    mapping.unit = request.unit;
-    if (mapping.unit == DepthUnit::Automatic) {
-        const Cell *heading = table.cell(header, columns[Depth]);
-        mapping.unit
-            = heading && headingNamesFeet(heading->text) ? DepthUnit::Feet : DepthUnit::Metres;
-    }
-    const double depthFactor = mapping.unit == DepthUnit::Feet ? kMetresPerFoot : 1.0;
-    for (int r = first; r < rowCount; ++r) {
-        if (rowIsEmpty(table, r, columns))
-            continue;
-        std::array<float, 3> values {};
-        for (size_t m = 0; m < 3; ++m) {
-            const Cell *cell = table.cell(r, columns[m]);
-            const std::string text = cell ? cell->text : std::string();
-            std::optional<double> number;
-            if (cell)
-                number = cellNumber(*cell, mapping.decimal);
-            const std::string where = cfmt("Zeile %d, %s", r + 1, columnText(columns[m]).c_str());
-            if (!number) {
-                result.fault = fault(r + 1, columns[m] + 1, text,
-                    isEmptyCell(cell)
-                        ? cfmt("%s: die Zelle für %s ist leer.", where.c_str(),
-                            meaningName(static_cast<int>(m)))
-                        : cfmt("%s: „%s“ ist keine Zahl für %s.", where.c_str(),
-                            win1252::toUtf8(text).c_str(), meaningName(static_cast<int>(m))));
-                result.stations.clear();
-                return result;
+StationImport importDelimitedStations(
+    std::string_view text, Delimiter delimiter, const MappingRequest &request, Delimiter *used)
+{
+    // The first rows decide the mapping: they hold every row the heading, the decimal
+    // sign and the columns are looked for in, and in any usual file the first data row.
+    constexpr int kFirstRows = 2000;
+    static_assert(kFirstRows >= kHeaderSearchRows && kFirstRows >= kDecimalSearchRows);
+    StationImport result;
+    std::optional<RowConverter> converter;
+    bool undecided = false; // the first rows do not decide: the whole table must
+    bool converting = true;
+    // The lines, which are the rows of any usual file: reserved, not yet touched.
+    const auto lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const LaterRows later = [&](const Table &firstRows, int row, const std::vector<Cell> &cells) {
+        if (!converter && !undecided) {
+            if (!mapColumns(firstRows, request, result)) {
+                undecided = true;
+                return;
             }
-            const double read = number.value_or(0.0);
-            const double value = m == Depth ? read * depthFactor : read;
-            values[m] = static_cast<float>(value);
-            if (!std::isfinite(values[m])) {
-                result.fault = fault(r + 1, columns[m] + 1, text,
-                    cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
-                        win1252::toUtf8(text).c_str(), meaningName(static_cast<int>(m))));
-                result.stations.clear();
-                return result;
-            }
+            result.survey.reserve(lines / static_cast<size_t>(result.mapping.step) + 1);
+            converter.emplace(result);
+            for (int r = result.mapping.firstDataRow; r < kFirstRows && converting; ++r)
+                converting = converter->add(r, firstRows.rows[static_cast<size_t>(r)]);
         }
-        ++result.records;
-        if (result.records == 1 || result.records % mapping.step == 0)
-            result.stations.push_back(cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(values[0]),
-                static_cast<double>(values[1]), static_cast<double>(values[2])));
+        // After a refused row the text is still split to its end: a fault of the text
+        // itself (a quote never closed, too many rows) is the one to tell.
+        if (converter && converting)
+            converting = converter->add(row, cells);
+    };
+    DelimitedRead read = readDelimitedHead(text, delimiter, kFirstRows, later);
+    if (used)
+        *used = read.delimiter;
+    if (read.fault) {
+        StationImport refused;
+        refused.fault = read.fault;
+        return refused;
+    }
+    if (!converter && !undecided)
+        return importStations(read.table, request); // the whole table was kept
+    if (undecided) {
+        // A mapping that the first rows cannot make (no data among them, or a heading
+        // row chosen below them) is made on the whole table, as the dialog would.
+        return importStations(readDelimited(std::string(text), read.delimiter).table, request);
     }
     return result;
 }

@@ -1,15 +1,17 @@
-// From a table to station lines: which row holds the column headings, which columns hold
-// the depth, inclination and azimuth (by heading, German or English, or by number), the
-// decimal sign and the depth unit, and the station lines in the layout of the other
-// readers (free format, two decimals) with their thinning. No Qt.
+// From a table to stations: which row holds the column headings, which columns hold the
+// depth, inclination and azimuth (by heading, German or English, or by number), the
+// decimal sign and the depth unit, and the stations as typed values in double precision
+// with the thinning of the other readers. No Qt.
 #pragma once
 
-#include "core/survey.h"
+#include "exchange/delimitedtext.h"
 #include "exchange/table.h"
+#include "well/survey.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace exchange {
 
@@ -53,7 +55,9 @@ struct Mapping
 struct StationImport
 {
     Mapping mapping;
-    StringList stations; // station lines after thinning, in table order
+    // The stations after thinning, in table order, as the cells give them (the depth in
+    // metres); where lines are wanted, well::stationText writes them.
+    well::Survey survey;
     int records = 0; // data rows converted
     std::optional<TableFault> fault; // set: nothing is to be taken
 
@@ -75,6 +79,11 @@ bool headingNamesFeet(const std::string &text);
 // always has a point. Blanks around the number are allowed, nothing else.
 std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal);
 
+// Reads `text` as a number written with `separator` as its decimal sign: an optional
+// sign, digits with at most one separator, an optional exponent; nothing else, no blanks.
+// The one place the table import turns text into numbers, locale-free.
+std::optional<double> decimalNumber(std::string_view text, char separator);
+
 // The decimal sign most number-like cells of the table use; Point when undecided.
 DecimalSign detectDecimal(const Table &table);
 
@@ -83,8 +92,16 @@ const char *meaningName(int meaning);
 
 // Decides the mapping and converts every data row. A row whose chosen cells are all
 // empty is passed over; any other row that does not give three numbers refuses the whole
-// table with a fault naming row, column and the text found.
+// table with a fault naming row, column and the text found, and so does a value that is
+// too large for the single precision the results table computes in.
 StationImport importStations(const Table &table, const MappingRequest &request);
+
+// The same for delimited text without the table in between, for a long survey: only the
+// first rows are kept as a table, which decides the mapping as importStations would on
+// the whole; every later row is converted as it is split. The result, faults included,
+// is that of readDelimited and importStations. `used` gets the delimiter used.
+StationImport importDelimitedStations(std::string_view text, Delimiter delimiter,
+    const MappingRequest &request, Delimiter *used = nullptr);
 
 // The borehole name that a file gives: its name without folder and extension, in the
 // program's character set (`path` is UTF-8).

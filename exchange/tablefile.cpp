@@ -7,6 +7,14 @@
 #include "core/win1252.h"
 #include "exchange/xlsxfile.h"
 
+#include <cstdio>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace exchange {
 
 std::optional<TableFormat> tableFormatForPath(const std::string &path)
@@ -18,6 +26,37 @@ std::optional<TableFormat> tableFormatForPath(const std::string &path)
         return TableFormat::Xlsx;
     return std::nullopt;
 }
+
+namespace {
+
+    TableFault fileTooLarge(const std::string &path)
+    {
+        TableFault fault;
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.",
+                path.c_str(), kMaxFileBytes >> 20));
+        return fault;
+    }
+
+    TableFault unreadable(const std::string &path)
+    {
+        TableFault fault;
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei %s kann nicht gelesen werden.", path.c_str()));
+        return fault;
+    }
+
+    std::optional<TableFault> textTooLarge(std::string_view bytes)
+    {
+        if (bytes.size() <= kMaxFileBytes)
+            return std::nullopt;
+        TableFault fault;
+        fault.message
+            = win1252::fromUtf8(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        return fault;
+    }
+
+} // namespace
 
 TableLoad loadTable(
     std::string_view bytes, TableFormat format, Delimiter delimiter, const std::string &sheet)
@@ -31,13 +70,8 @@ TableLoad loadTable(
         load.fault = std::move(read.fault);
         return load;
     }
-    if (bytes.size() > kMaxFileBytes) {
-        TableFault fault;
-        fault.message
-            = win1252::fromUtf8(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
-        load.fault = fault;
+    if ((load.fault = textTooLarge(bytes)))
         return load;
-    }
     DelimitedRead read = readDelimited(decodeText(bytes), delimiter);
     load.table = std::move(read.table);
     load.delimiter = read.delimiter;
@@ -49,17 +83,69 @@ bool readTableFile(const std::string &path, std::string &bytes, TableFault &faul
 {
     const boundedread::ReadResult read = boundedread::readFile(path, bytes, kMaxFileBytes);
     if (read.status == boundedread::ReadStatus::TooLarge) {
-        fault.message
-            = win1252::fromUtf8(cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.",
-                path.c_str(), kMaxFileBytes >> 20));
+        fault = fileTooLarge(path);
         return false;
     }
     if (!read.ok()) {
-        fault.message
-            = win1252::fromUtf8(cfmt("Die Datei %s kann nicht gelesen werden.", path.c_str()));
+        fault = unreadable(path);
         return false;
     }
     return true;
+}
+
+TableFileBytes::~TableFileBytes()
+{
+    if (m_map)
+        munmap(m_map, m_mapSize);
+}
+
+std::string_view TableFileBytes::view() const
+{
+    if (m_map)
+        return { static_cast<const char *>(m_map), m_mapSize };
+    return m_read;
+}
+
+bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &fault)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat status;
+    if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size == 0) {
+        if (fd >= 0)
+            close(fd);
+        return readTableFile(path, bytes.m_read, fault);
+    }
+    const auto size = static_cast<std::size_t>(status.st_size);
+    if (size > kMaxFileBytes) {
+        close(fd);
+        fault = fileTooLarge(path);
+        return false;
+    }
+    void *map = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    close(fd);
+    if (map == MAP_FAILED)
+        return readTableFile(path, bytes.m_read, fault);
+    bytes.m_map = map;
+    bytes.m_mapSize = size;
+    return true;
+}
+
+StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
+    const std::string &sheet, const MappingRequest &request)
+{
+    StationImport import;
+    if (format == TableFormat::Delimited) {
+        if ((import.fault = textTooLarge(bytes)))
+            return import;
+        std::string decoded;
+        return importDelimitedStations(decodedText(bytes, decoded), delimiter, request);
+    }
+    const TableLoad load = loadTable(bytes, format, delimiter, sheet);
+    if (load.fault) {
+        import.fault = load.fault;
+        return import;
+    }
+    return importStations(load.table, request);
 }
 
 } // namespace exchange

@@ -1,8 +1,10 @@
 // A table file of either kind (delimited text or .xlsx) from its bytes, with the choices
-// the reader made; the one entry point for the dialog and the batch tool. Qt Core.
+// the reader made, or straight to stations; the entry points for the dialog and the batch
+// tool. Qt Core.
 #pragma once
 
 #include "exchange/delimitedtext.h"
+#include "exchange/stationmapping.h"
 #include "exchange/table.h"
 
 #include <optional>
@@ -32,5 +34,35 @@ TableLoad loadTable(
 
 // Reads a file of at most kMaxFileBytes; `path` is UTF-8. On failure `fault` says why.
 bool readTableFile(const std::string &path, std::string &bytes, TableFault &fault);
+
+// A table file's bytes for a single import: a regular file is mapped into memory instead
+// of copied (a survey of a million rows is tens of MB, and fresh memory is what its import
+// costs most), anything else (standard input, a pipe) is read. For the batch tool, which
+// reads the file once: another program cutting the file short meanwhile would end it.
+class TableFileBytes
+{
+public:
+    TableFileBytes() = default;
+    TableFileBytes(const TableFileBytes &) = delete;
+    TableFileBytes &operator=(const TableFileBytes &) = delete;
+    ~TableFileBytes();
+
+    std::string_view view() const;
+
+private:
+    friend bool readTableFile(const std::string &, TableFileBytes &, TableFault &);
+    void *m_map = nullptr;
+    std::size_t m_mapSize = 0;
+    std::string m_read;
+};
+
+// The same bound and messages as above.
+bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &fault);
+
+// A table file straight to stations, as loadTable and importStations give them; a fault
+// of either is the result's fault. Delimited text goes through importDelimitedStations,
+// so that a long survey never stands in memory as a table.
+StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
+    const std::string &sheet, const MappingRequest &request);
 
 } // namespace exchange

@@ -13,8 +13,10 @@
 namespace exchange {
 
 // Unpacked size limits of the parts read. Their sizes as the archive states them are
-// checked first, and reading stops as soon as more comes out than stated or allowed.
-inline constexpr std::size_t kMaxSheetXmlBytes = 64u << 20;
+// checked first, and reading stops as soon as more comes out than stated or allowed. A
+// sheet of a million rows of ten numbers takes about 450 MB of XML; it is read piece by
+// piece, so the limit bounds the time, not the memory.
+inline constexpr std::size_t kMaxSheetXmlBytes = 512u << 20;
 inline constexpr std::size_t kMaxSharedStringsBytes = 32u << 20;
 inline constexpr std::size_t kMaxSmallPartBytes = 1u << 20; // workbook, relationships
 

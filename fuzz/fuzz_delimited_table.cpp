@@ -1,5 +1,5 @@
-// Fuzz target: delimited text into a table and on into station lines, with every
-// delimiter and the detection. What comes out must keep the bounds and hang together.
+// Fuzz target: delimited text into a table and on into stations, with every delimiter
+// and the detection. What comes out must keep the bounds and hang together.
 #include "core/cscan.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
@@ -48,14 +48,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     request.step = (choice & 0x80) ? 5 : 1;
     const StationImport import = importStations(read.table, request);
     if (import.fault) {
-        check(import.stations.empty());
+        check(import.survey.empty());
         check(!import.fault->message.empty());
         return 0;
     }
-    check(import.records >= static_cast<int>(import.stations.size()));
-    for (const std::string &station : import.stations) {
-        float depth = 0, inclination = 0, azimuth = 0;
-        check(cscan::readStation(station, depth, inclination, azimuth));
+    check(import.records >= static_cast<int>(import.survey.size()));
+    // Every station fits the results table's single precision, and its written form
+    // reads back as the same numbers.
+    for (const well::Station &station : import.survey.stations()) {
+        double depth = 0, inclination = 0, azimuth = 0;
+        check(cscan::readStation(well::stationText(station), depth, inclination, azimuth));
+        check(well::Station { depth, inclination, azimuth } == station);
     }
     return 0;
 }

@@ -94,13 +94,12 @@ TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResults
         }
         const exchange::StationImport again = exchange::importStations(sheet, {});
         ASSERT_FALSE(again.fault) << again.fault->message;
-        ASSERT_EQ(again.stations.size(), md.size()) << "the surface station and the given ones";
+        // The import gives stations as numbers now, no longer lines of two decimals.
+        ASSERT_EQ(again.survey.size(), md.size()) << "the surface station and the given ones";
         for (std::size_t i = 1; i < md.size(); ++i) {
-            std::istringstream line(again.stations[i]);
-            double d = 0, n = 0, a = 0;
-            line >> d >> n >> a;
-            EXPECT_EQ(
-                cfmt("%.2f %.2f %.2f", d, n, a), cfmt("%.2f %.2f %.2f", md[i], inc[i], azi[i]));
+            const well::Station &s = again.survey.stations()[i];
+            EXPECT_EQ(cfmt("%.2f %.2f %.2f", s.md, s.inclination, s.azimuth),
+                cfmt("%.2f %.2f %.2f", md[i], inc[i], azi[i]));
         }
 
         // Each row of the results table shows the export's depth, true vertical depth,

@@ -66,7 +66,7 @@ TEST(TableImportDialog, ShowsWhatItFoundAndFollowsEveryChoice)
     EXPECT_EQ(dialog.preview()->item(1, 1)->text(), QStringLiteral("0,46"));
     EXPECT_EQ(
         dialog.stationPreview()->item(0)->text(), QStringLiteral("   30.00     0.46   123.68"));
-    EXPECT_EQ(dialog.stationImport().stations.size(), 95u);
+    EXPECT_EQ(dialog.stationImport().survey.size(), 95u);
     EXPECT_TRUE(okOf(&dialog)->isEnabled());
 
     // The comma splits "30,0" in two: the heading no longer fits the rows.
@@ -80,8 +80,9 @@ TEST(TableImportDialog, ShowsWhatItFoundAndFollowsEveryChoice)
 
     EXPECT_EQ(dialog.unitBox()->currentText(), QStringLiteral("automatisch (Meter)"));
     dialog.unitBox()->setCurrentIndex(2); // feet
+    // 30 ft are 9.144 m: the import no longer rounds the depth to two decimals.
     EXPECT_EQ(
-        dialog.stationPreview()->item(0)->text(), QStringLiteral("    9.14     0.46   123.68"));
+        dialog.stationPreview()->item(0)->text(), QStringLiteral("   9.144     0.46   123.68"));
     // The azimut column as depth: the first data row gives depth 123.68.
     dialog.unitBox()->setCurrentIndex(0);
     dialog.columnBox(0)->setCurrentIndex(3);
@@ -103,7 +104,7 @@ TEST(TableImportDialog, AWorkbookOffersItsSheets)
     EXPECT_EQ(dialog.headerBox()->currentText(), QStringLiteral("automatisch (Zeile 3)"));
     EXPECT_EQ(dialog.columnBox(0)->currentText(), QStringLiteral("automatisch (Spalte B: MD)"));
     // Thinning every 5th of 95 rows: rows 1, 5, 10, ... 95.
-    EXPECT_EQ(dialog.stationImport().stations.size(), 20u);
+    EXPECT_EQ(dialog.stationImport().survey.size(), 20u);
     dialog.sheetBox()->setCurrentIndex(1);
     EXPECT_FALSE(dialog.usable());
     EXPECT_EQ(dialog.preview()->item(0, 0)->text(), QStringLiteral("Vermessung 2024"));

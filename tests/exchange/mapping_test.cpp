@@ -1,5 +1,5 @@
-// From tables to station lines: headings in German and English, columns in any order,
-// either decimal sign, feet, thinning; refused rows name row, column and text.
+// From tables to stations: headings in German and English, columns in any order, either
+// decimal sign, feet, thinning; refused rows name row, column and text.
 #include "core/cformat.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/editorimport.h"
@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <random>
 
 using namespace exchange;
@@ -21,11 +22,22 @@ Table table(const std::string &text)
     return read.table;
 }
 
-std::string station(double depth, double inclination, double azimuth)
+// The import keeps the numbers as the cells give them, in double precision; these tests
+// once compared lines of two decimals of single-precision values.
+using Stations = std::vector<well::Station>;
+
+well::Station station(double depth, double inclination, double azimuth)
 {
-    return cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(static_cast<float>(depth)),
-        static_cast<double>(static_cast<float>(inclination)),
-        static_cast<double>(static_cast<float>(azimuth)));
+    return { depth, inclination, azimuth };
+}
+
+// A decimal text read as the C library reads it, for values independent of the import.
+double parsed(const std::string &text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_TRUE(error == std::errc() && end == text.data() + text.size()) << text;
+    return value;
 }
 
 } // namespace
@@ -63,7 +75,7 @@ TEST(Mapping, AnyLayoutGivesTheSameStations)
 {
     // Random surveys written with title rows, a heading in a random row, the columns in a
     // random order among other columns, with either decimal sign and in metres or feet;
-    // the station lines must be those of the values computed here.
+    // the stations must be the values written, the depth in feet converted.
     std::mt19937 random(7);
     const char *headings[3][3] = { { "Teufe", "MD [ft]", "Measured Depth" },
         { "Neigung", "Inc", "INKL" }, { "Azimut", "Azi", "Azimuth (\xB0)" } };
@@ -91,7 +103,7 @@ TEST(Mapping, AnyLayoutGivesTheSameStations)
             text += order[i] == 3 ? "Bemerkung" : headings[order[i]][random() % 3];
         }
         text += "\n";
-        StringList expected;
+        Stations expected;
         double depth = 0;
         const int stations = 1 + static_cast<int>(random() % 30);
         for (int s = 0; s < stations; ++s) {
@@ -105,8 +117,10 @@ TEST(Mapping, AnyLayoutGivesTheSameStations)
                 text += order[i] == 3 ? std::string("gut") : number(values[order[i]]);
             }
             text += "\n";
-            // The values have three decimals, so the written text is exact.
-            expected.push_back(station(feet ? depth * 0.3048 : depth, inc, azi));
+            // What the cells hold is the three-decimal text; a depth in feet within an ulp
+            // of its exact length in metres (checked below).
+            expected.push_back(station(
+                parsed(cfmt("%.3f", depth)), parsed(cfmt("%.3f", inc)), parsed(cfmt("%.3f", azi))));
         }
 
         MappingRequest request;
@@ -115,29 +129,38 @@ TEST(Mapping, AnyLayoutGivesTheSameStations)
         ASSERT_FALSE(import.fault) << text << import.fault->message;
         EXPECT_EQ(import.mapping.headerRow, titles) << text;
         EXPECT_EQ(import.mapping.decimal, comma ? DecimalSign::Comma : DecimalSign::Point);
-        EXPECT_EQ(import.stations, expected) << text;
+        const Stations &got = import.survey.stations();
+        ASSERT_EQ(got.size(), expected.size()) << text;
+        for (size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].inclination, expected[i].inclination) << text;
+            EXPECT_EQ(got[i].azimuth, expected[i].azimuth) << text;
+            if (feet)
+                EXPECT_NEAR(got[i].md, expected[i].md * 0.3048, 1e-15 * expected[i].md) << text;
+            else
+                EXPECT_EQ(got[i].md, expected[i].md) << text;
+        }
     }
 }
 
 TEST(Mapping, ColumnsByNumberByNameAndWithoutHeading)
 {
     const Table plain = table("100 1 2\n200 3 4\n");
-    EXPECT_EQ(importStations(plain, {}).stations,
-        (StringList { station(100, 1, 2), station(200, 3, 4) }));
+    EXPECT_EQ(importStations(plain, {}).survey.stations(),
+        (Stations { station(100, 1, 2), station(200, 3, 4) }));
 
     MappingRequest byNumber;
     byNumber.columns = { ColumnChoice { 3, {} }, ColumnChoice { 1, {} }, ColumnChoice { 2, {} } };
-    EXPECT_EQ(importStations(plain, byNumber).stations,
-        (StringList { station(2, 100, 1), station(4, 200, 3) }));
+    EXPECT_EQ(importStations(plain, byNumber).survey.stations(),
+        (Stations { station(2, 100, 1), station(4, 200, 3) }));
 
     // "AZI" is no heading here, but it is a usual name of the azimuth.
     const Table named = table("Azimut;MD;Inc;Tiefe\n10;100;1;5\n");
     MappingRequest byName;
     byName.columns
         = { ColumnChoice { 0, "md" }, ColumnChoice { 0, "INC" }, ColumnChoice { 0, "AZI" } };
-    EXPECT_EQ(importStations(named, byName).stations, StringList { station(100, 1, 10) });
+    EXPECT_EQ(importStations(named, byName).survey.stations(), Stations { station(100, 1, 10) });
     byName.columns[0].name = "Tiefe";
-    EXPECT_EQ(importStations(named, byName).stations, StringList { station(5, 1, 10) });
+    EXPECT_EQ(importStations(named, byName).survey.stations(), Stations { station(5, 1, 10) });
 
     MappingRequest twice;
     twice.columns[0].number = twice.columns[2].number = 2;
@@ -158,7 +181,7 @@ TEST(Mapping, ARefusedRowNamesRowColumnAndTextAndKeepsNothing)
     const Table bad = table("Titel\nMD;Inc;Azi\n100;1;2\n200;x1;4\n");
     const StationImport import = importStations(bad, {});
     ASSERT_TRUE(import.fault);
-    EXPECT_TRUE(import.stations.empty());
+    EXPECT_TRUE(import.survey.empty());
     EXPECT_EQ(import.fault->row, 4);
     EXPECT_EQ(import.fault->column, 2);
     EXPECT_EQ(import.fault->text, "x1");
@@ -173,7 +196,7 @@ TEST(Mapping, ARefusedRowNamesRowColumnAndTextAndKeepsNothing)
     const StationImport gaps
         = importStations(table("MD;Inc;Azi;Note\n100;1;2\n;;;x\n\n200;3;4\n"), {});
     ASSERT_FALSE(gaps.fault);
-    EXPECT_EQ(gaps.stations.size(), 2u);
+    EXPECT_EQ(gaps.survey.size(), 2u);
 }
 
 TEST(Mapping, ThinsLikeTheFileReaders)
@@ -185,8 +208,8 @@ TEST(Mapping, ThinsLikeTheFileReaders)
     request.step = 5;
     const StationImport import = importStations(table(text), request);
     EXPECT_EQ(import.records, 12);
-    EXPECT_EQ(
-        import.stations, (StringList { station(10, 1, 2), station(50, 1, 2), station(100, 1, 2) }));
+    EXPECT_EQ(import.survey.stations(),
+        (Stations { station(10, 1, 2), station(50, 1, 2), station(100, 1, 2) }));
     EXPECT_EQ(import.status(), "3 Zeilen wurden eingelesen");
 }
 
@@ -200,8 +223,9 @@ TEST(Mapping, TheDialogStateTakesOrAddsTheStations)
     const StationImport import = importStations(table("MD;Inc;Azi\n200;1;2\n100;3;4\n"), {});
     LineEditor added = state;
     takeImportedStations(state, import, "Bohrung 9");
-    EXPECT_EQ(state.m_Eingabe, import.stations) << "table order";
-    EXPECT_EQ(state.m_ListEingabe, (StringList { import.stations[1], import.stations[0] }));
+    const StringList lines = { "  200.00     1.00     2.00", "  100.00     3.00     4.00" };
+    EXPECT_EQ(state.m_Eingabe, lines) << "table order, in the written form of a station";
+    EXPECT_EQ(state.m_ListEingabe, (StringList { lines[1], lines[0] }));
     EXPECT_TRUE(state.m_Info.empty());
     EXPECT_EQ(state.m_Name, "Bohrung 9");
     EXPECT_EQ(state.m_Format, 0) << "the format choice stays";
