@@ -270,7 +270,8 @@ TEST_F(ShellTest, APaintDrawsOnlyTheRowsInViewOfAMillion)
         window->repaint();
         const auto [first, last] = view->paintedRows();
         const int top = static_cast<int>(value / pitch);
-        const int bottom = std::min(kRows - 1, static_cast<int>((value + window->height()) / pitch));
+        const int bottom
+            = std::min(kRows - 1, static_cast<int>((value + window->height()) / pitch));
         EXPECT_LE(first, top) << value;
         EXPECT_GE(last, bottom) << value;
         EXPECT_GE(first, 0);
