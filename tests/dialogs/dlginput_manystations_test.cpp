@@ -81,7 +81,10 @@ TEST(DlgInputManyStations, TheListShowsEveryStationInDepthOrder)
     EXPECT_EQ(dialog.currentStation(), far);
     EXPECT_EQ(dialog.statusLabel()->text(), QString::fromUtf8("76544.Zeile ausgewählt"));
 
-    // A typed line joins at its depth, and shows in the readers' columns.
+    // A typed line joins at its depth, and shows in the readers' columns; the list
+    // stays scrolled where it was.
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
     prompter.yesNoAnswers = { true };
     QLineEdit *edit = dialog.lineEdit();
     edit->setFocus(Qt::MouseFocusReason);
@@ -100,6 +103,7 @@ TEST(DlgInputManyStations, TheListShowsEveryStationInDepthOrder)
     EXPECT_EQ(shown.size(), above.size() - 3) << "the two missing decimals";
     // The selected row stays on its entry, one further down.
     EXPECT_EQ(dialog.currentStation(), far + 1);
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
 }
 
 } // namespace
