@@ -2,6 +2,7 @@
 #include "dialogs/dlginput.h"
 
 #include "dialogs/dialogunits.h"
+#include "dialogs/stationlistmodel.h"
 #include "document/qttext.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -195,10 +197,17 @@ void DlgInput::buildControls()
 
     m_listInfo = new QListWidget(this);
     place(m_listInfo, 77, 157, 161 + wider, 54);
-    m_listEingabe = new QListWidget(this);
+    m_listEingabe = new QListView(this);
+    m_stations = new StationListModel(m_listEingabe);
+    m_listEingabe->setModel(m_stations);
+    // All rows are one line of one font: the view takes the first row's size for every
+    // row instead of measuring each of them.
+    m_listEingabe->setUniformItemSizes(true);
+    m_listEingabe->setEditTriggers(QAbstractItemView::NoEditTriggers);
     place(m_listEingabe, 149, 76, 89 + wider, 49);
     m_listEingabe->setItemDelegate(new TallerRows(m_listEingabe));
-    for (QListWidget *list : { m_listInfo, m_listEingabe }) {
+    for (QAbstractItemView *list :
+        std::initializer_list<QAbstractItemView *> { m_listInfo, m_listEingabe }) {
         // Station columns and the columns of descriptive lines line up.
         list->setFont(fixedPitchFont());
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -262,8 +271,8 @@ void DlgInput::buildControls()
     connect(m_thinningGroup, &QButtonGroup::idClicked, this,
         [this](int id) { m_state.m_Datenauswahl = id; });
 
-    connect(m_listEingabe, &QListWidget::itemDoubleClicked, this,
-        [this](QListWidgetItem *item) { onStationDoubleClicked(m_listEingabe->row(item)); });
+    connect(m_listEingabe, &QListView::doubleClicked, this,
+        [this](const QModelIndex &index) { onStationDoubleClicked(index.row()); });
     connect(m_file, &QPushButton::clicked, this, &DlgInput::onFileOpen);
     connect(m_table, &QPushButton::clicked, this, &DlgInput::importTable);
     connect(m_well, &QPushButton::clicked, this, [this] {
@@ -276,8 +285,8 @@ void DlgInput::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &DlgInput::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInput::reject);
 
-    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_table, m_well, m_name,
-        m_formatGroup->button(0), m_modeGroup->button(0), m_viewGroup->button(0),
+    m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_table, m_well,
+        m_name, m_formatGroup->button(0), m_modeGroup->button(0), m_viewGroup->button(0),
         m_thinningGroup->button(0) };
     for (int i = 1; i < m_tabStops.size(); ++i)
         setTabOrder(m_tabStops[i - 1], m_tabStops[i]);
@@ -293,15 +302,39 @@ void DlgInput::readControls()
     m_state.m_Ansicht = m_viewGroup->checkedId();
     m_state.m_Datenauswahl = m_thinningGroup->checkedId();
 
-    const QListWidgetItem *current = m_listEingabe->currentItem();
-    m_state.m_Markiert = current && current->isSelected() ? m_listEingabe->row(current) : -1;
-    m_state.m_Anzahl = m_listEingabe->count();
+    const QModelIndex current = m_listEingabe->currentIndex();
+    m_state.m_Markiert = current.isValid() && m_listEingabe->selectionModel()->isSelected(current)
+        ? current.row()
+        : -1;
+    m_state.m_Anzahl = m_stations->rowCount();
+}
+
+int DlgInput::stationCount() const
+{
+    return m_stations->rowCount();
+}
+
+QString DlgInput::stationText(int row) const
+{
+    return m_stations->data(m_stations->index(row)).toString();
+}
+
+int DlgInput::currentStation() const
+{
+    const QModelIndex current = m_listEingabe->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
 void DlgInput::showMembers()
 {
     showEntries(m_listInfo, m_state.m_ListInfo);
-    showEntries(m_listEingabe, m_state.m_ListEingabe);
+    // A new list goes in whole; the view stays scrolled where it was, so that a
+    // changed entry stays in view.
+    const int scrolled = m_listEingabe->verticalScrollBar()->value();
+    if (m_stations->setLines(m_state.m_ListEingabe)) {
+        m_listEingabe->doItemsLayout();
+        m_listEingabe->verticalScrollBar()->setValue(scrolled);
+    }
     m_name->setText(toQt(m_state.m_Name));
     m_name->home(false); // a long name shows its beginning
     showChoice(m_formatGroup, m_state.m_Format);
@@ -340,11 +373,12 @@ void DlgInput::refuseCharacter(const QString &character)
 void DlgInput::selectMarked()
 {
     const int row = m_state.m_Markiert;
-    if (row >= 0 && row < m_listEingabe->count()) {
-        m_listEingabe->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    QItemSelectionModel *selection = m_listEingabe->selectionModel();
+    if (row >= 0 && row < m_stations->rowCount()) {
+        selection->setCurrentIndex(m_stations->index(row), QItemSelectionModel::ClearAndSelect);
     } else {
-        m_listEingabe->clearSelection();
-        m_listEingabe->setCurrentRow(-1);
+        selection->clearSelection();
+        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -371,7 +405,10 @@ void DlgInput::onFileOpen()
     // The name and the view have no handler of their own; take what the user set in
     // them now, or showing the members after the read would undo it.
     readControls();
-    m_state.fileRead(path.toStdString(), m_prompter);
+    // The messages come in the order the reading met them; the list still shows the
+    // lines from before until the last message is confirmed.
+    for (const std::string &message : m_state.fileRead(path.toStdString()))
+        m_prompter.message(message);
     showMembers();
     selectMarked();
 }
@@ -417,7 +454,11 @@ void DlgInput::runPendingLineOperation()
     }
     m_bBusy = true;
     readControls();
-    m_state.zeileKillFocus(m_prompter);
+    const LinePrompt prompt = m_state.zeileKillFocus();
+    if (prompt.isMessage())
+        m_prompter.message(prompt.text);
+    else if (prompt.isQuestion())
+        m_state.zeileAnswer(prompt, m_prompter.askYesNo(prompt.text));
     showMembers();
     selectMarked();
     m_bBusy = false;

@@ -14,24 +14,34 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class StationListModel;
 
 class DlgInput : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Works directly on `state`, which the caller has filled; every message and
-    // question goes through `prompter`. Construction does what opening the dialog
-    // does: the lists are filled, mode, thinning and the change flag reset.
+    // Works directly on `state`, which the caller has filled; the messages and
+    // questions the editor returns are shown through `prompter`. Construction does what
+    // opening the dialog does: the lists are filled, mode, thinning and the change flag
+    // reset.
     DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent = nullptr);
     ~DlgInput() override;
 
     // Controls, for tests that drive the dialog with keys and mouse.
     QListWidget *infoList() const { return m_listInfo; }
-    QListWidget *stationList() const { return m_listEingabe; }
+    // The station list is a view over the editor's lines: 100,000 stations are laid out
+    // and drawn only as far as they show.
+    QListView *stationList() const { return m_listEingabe; }
+    // The number of station rows and the text row `row` shows (typed lines aligned).
+    int stationCount() const;
+    QString stationText(int row) const;
+    // The station row that has the focus frame, -1 for none.
+    int currentStation() const;
     QLineEdit *lineEdit() const { return m_zeile; }
     QLineEdit *nameEdit() const { return m_name; }
     QLabel *statusLabel() const { return m_status; }
@@ -98,7 +108,8 @@ private:
 
     QLabel *m_status = nullptr;
     QListWidget *m_listInfo = nullptr;
-    QListWidget *m_listEingabe = nullptr;
+    QListView *m_listEingabe = nullptr;
+    StationListModel *m_stations = nullptr;
     QLineEdit *m_zeile = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_ok = nullptr;

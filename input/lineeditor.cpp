@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace {
 
@@ -37,7 +39,7 @@ unsigned char foldCase(unsigned char c)
 void fillSorted(StringList &list, const StringList &lines)
 {
     list = lines;
-    std::stable_sort(list.begin(), list.end(), LineEditor::sortsBefore);
+    LineEditor::sortLines(list);
 }
 
 const std::string &ambiguousCommas()
@@ -155,6 +157,51 @@ bool LineEditor::takeDecimalCommas(std::string &line, int words)
     return true;
 }
 
+void LineEditor::sortLines(StringList &lines)
+{
+    // The order of sortsBefore, with each line's leading number read once: a file of
+    // 100,000 stations would otherwise read some three million numbers.
+    struct Key
+    {
+        bool numbered;
+        float number;
+        std::string *line;
+    };
+    std::vector<Key> keys;
+    keys.reserve(lines.size());
+    for (std::string &line : lines) {
+        Key key { false, 0.0f, &line };
+        key.numbered = leadingNumber(line, key.number);
+        keys.push_back(key);
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const Key &a, const Key &b) {
+        if (a.numbered != b.numbered)
+            return a.numbered;
+        if (a.numbered && a.number != b.number)
+            return a.number < b.number;
+        return textBefore(*a.line, *b.line);
+    });
+    StringList sorted;
+    sorted.reserve(lines.size());
+    for (const Key &key : keys)
+        sorted.push_back(std::move(*key.line));
+    lines = std::move(sorted);
+}
+
+void LineEditor::addSorted(const StringList &entries)
+{
+    // Adding one by one puts each entry after the equal ones already listed, those
+    // added before it included: a stable sort of the new entries, merged after equal
+    // old ones.
+    StringList added = entries;
+    sortLines(added);
+    const auto middle = static_cast<std::ptrdiff_t>(m_ListEingabe.size());
+    m_ListEingabe.insert(m_ListEingabe.end(), std::make_move_iterator(added.begin()),
+        std::make_move_iterator(added.end()));
+    std::inplace_merge(
+        m_ListEingabe.begin(), m_ListEingabe.begin() + middle, m_ListEingabe.end(), sortsBefore);
+}
+
 int LineEditor::addSorted(const std::string &entry)
 {
     const auto at
@@ -184,7 +231,19 @@ void LineEditor::zeileDblClk(int index)
     m_Status = cfmt("%d.Zeile ausgew\xE4hlt", index + 1);
 }
 
-void LineEditor::zeileKillFocus(Prompter &prompter)
+namespace {
+
+LinePrompt message(const std::string &text)
+{
+    LinePrompt prompt;
+    prompt.kind = LinePrompt::Kind::Message;
+    prompt.text = text;
+    return prompt;
+}
+
+} // namespace
+
+LinePrompt LineEditor::zeileKillFocus()
 {
     static const std::string tooLittle = win1252::fromUtf8("Die Zeile enthält zu wenig Daten");
     static const std::string askChange = win1252::fromUtf8("Soll diese Zeile geändert werden?\n");
@@ -195,9 +254,6 @@ void LineEditor::zeileKillFocus(Prompter &prompter)
         = win1252::fromUtf8("Soll diese Zeile wirklich gelöscht werden?\n");
     static const std::string selectFirst = win1252::fromUtf8(
         "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.");
-    static const std::string statusAppended = win1252::fromUtf8("%d.Zeile angehängt");
-    static const std::string statusInserted = win1252::fromUtf8("%d.Zeile eingefügt");
-    static const std::string statusDeleted = win1252::fromUtf8("%d.Zeile gelöscht");
 
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
     if (m_Markiert < -1 || m_Markiert >= m_Anzahl)
@@ -205,103 +261,131 @@ void LineEditor::zeileKillFocus(Prompter &prompter)
 
     // "12,5 1,25 270" is taken as "12.5 1.25 270"; a comma that may as well separate
     // two values is refused rather than guessed.
-    if (!takeDecimalCommas(m_Zeile)) {
-        prompter.message(cfmt(ambiguousCommas().c_str(), m_Zeile.c_str()));
-        return;
-    }
-    if (!holdsStation(m_Zeile)) {
-        prompter.message(tooLittle);
-        return;
-    }
+    if (!takeDecimalCommas(m_Zeile))
+        return message(cfmt(ambiguousCommas().c_str(), m_Zeile.c_str()));
+    if (!holdsStation(m_Zeile))
+        return message(tooLittle);
 
-    const int selected = m_Markiert;
-    const auto at = m_ListEingabe.begin() + (selected < 0 ? 0 : selected);
+    // The station lines follow the list, whatever is answered.
+    m_Eingabe = m_ListEingabe;
+
+    LinePrompt prompt;
+    prompt.mode = m_ZeilenModus;
+    prompt.selected = m_Markiert;
+    prompt.line = m_Zeile;
+    const bool selected = m_Markiert >= 0;
     switch (m_ZeilenModus) {
     case 0: // change: without a selection there is nothing to change
-        if (selected >= 0 && prompter.askYesNo(askChange + m_Zeile)) {
-            // The changed line moves to the place of its depth.
-            m_ListEingabe.erase(at);
-            addSorted(m_Zeile);
-            m_Markiert = -1; // replacing the entry clears the list box's selection
-            m_Status = cfmt("%d.Zeile wurde ge\xE4ndert", selected + 1);
-            m_bGeaendert = 1;
+        if (selected) {
+            prompt.kind = LinePrompt::Kind::Question;
+            prompt.text = askChange + m_Zeile;
         }
         break;
     case 1: // append at the sorted place
-        if (prompter.askYesNo(askAppend + m_Zeile)) {
-            const int index = addSorted(m_Zeile);
-            if (selected >= 0 && index <= selected)
-                m_Markiert = selected + 1; // the selected entry moved down by one
-            m_Status = cfmt(statusAppended.c_str(), static_cast<int>(m_ListEingabe.size()));
-            m_bGeaendert = 1;
-        }
+        prompt.kind = LinePrompt::Kind::Question;
+        prompt.text = askAppend + m_Zeile;
         break;
     case 2: // insert before the selected entry
-        if (selected < 0) {
-            // Without a selection the line would land at the end, out of the depth order,
-            // and the status would name line 0: ask for a selection instead.
-            prompter.message(selectFirst);
-        } else if (prompter.askYesNo(askInsert + m_Zeile)) {
-            // The line lands at the place of its depth, which keeps the list in order.
-            const int index = addSorted(m_Zeile);
-            if (index <= selected)
-                m_Markiert = selected + 1; // the selection stays on the entry it was on
-            m_Status = cfmt(statusInserted.c_str(), index + 1);
-            m_bGeaendert = 1;
-        }
-        break;
     case 3: // delete the selected entry (not the one equal to the edit line)
-        if (selected < 0) {
-            // Nothing could be deleted, yet Yes would report a deletion.
-            prompter.message(selectFirst);
-        } else if (prompter.askYesNo(askDelete + m_Zeile)) {
-            m_ListEingabe.erase(at);
-            m_Markiert = -1;
-            m_Status = cfmt(statusDeleted.c_str(), selected + 1);
-            m_bGeaendert = 1;
+        if (!selected) {
+            // Without a selection an inserted line would land at the end, out of the
+            // depth order, and the status would name line 0; nothing could be deleted,
+            // yet Yes would report a deletion: ask for a selection instead.
+            return message(selectFirst);
         }
+        prompt.kind = LinePrompt::Kind::Question;
+        prompt.text = (m_ZeilenModus == 2 ? askInsert : askDelete) + m_Zeile;
         break;
     default:
         break;
     }
+    return prompt;
+}
 
-    // The station lines follow the list, whatever was answered.
+void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
+{
+    static const std::string statusAppended = win1252::fromUtf8("%d.Zeile angehängt");
+    static const std::string statusInserted = win1252::fromUtf8("%d.Zeile eingefügt");
+    static const std::string statusDeleted = win1252::fromUtf8("%d.Zeile gelöscht");
+
+    const int count = static_cast<int>(m_ListEingabe.size());
+    const int selected = prompt.selected;
+    if (!yes || !prompt.isQuestion() || selected < -1 || selected >= count)
+        return;
+    const bool needsSelection = prompt.mode == 0 || prompt.mode == 2 || prompt.mode == 3;
+    if (needsSelection && selected < 0)
+        return;
+
+    const auto at = m_ListEingabe.begin() + (selected < 0 ? 0 : selected);
+    switch (prompt.mode) {
+    case 0: // the changed line moves to the place of its depth
+        m_ListEingabe.erase(at);
+        addSorted(prompt.line);
+        m_Markiert = -1; // replacing the entry clears the list box's selection
+        m_Status = cfmt("%d.Zeile wurde ge\xE4ndert", selected + 1);
+        break;
+    case 1: {
+        const int index = addSorted(prompt.line);
+        m_Markiert = selected;
+        if (selected >= 0 && index <= selected)
+            m_Markiert = selected + 1; // the selected entry moved down by one
+        m_Status = cfmt(statusAppended.c_str(), count + 1);
+        break;
+    }
+    case 2: {
+        // The line lands at the place of its depth, which keeps the list in order.
+        const int index = addSorted(prompt.line);
+        m_Markiert = index <= selected ? selected + 1 : selected; // stays on its entry
+        m_Status = cfmt(statusInserted.c_str(), index + 1);
+        break;
+    }
+    case 3:
+        m_ListEingabe.erase(at);
+        m_Markiert = -1;
+        m_Status = cfmt(statusDeleted.c_str(), selected + 1);
+        break;
+    default:
+        return;
+    }
+    m_bGeaendert = 1;
     m_Eingabe = m_ListEingabe;
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
 }
 
-void LineEditor::fileRead(const std::string &path, Prompter &prompter)
+StringList LineEditor::fileRead(const std::string &path)
 {
+    StringList messages;
     if (!isMeasurementFormat(m_Format)) {
         // Without a format every line would be passed over and the name lost.
-        prompter.message(win1252::fromUtf8("Bitte zuerst ein Dateiformat wählen."));
-        return;
+        messages.push_back(win1252::fromUtf8("Bitte zuerst ein Dateiformat wählen."));
+        return messages;
     }
 
     const int step = schrittweite(m_Datenauswahl);
     const std::string shownPath = win1252::fromUtf8(path);
     const MeasurementFileLines file = readMeasurementFile(path);
-    prompter.message(shownPath + win1252::fromUtf8(" wird geöffnet"));
+    messages.push_back(shownPath + win1252::fromUtf8(" wird geöffnet"));
     if (!file.opened) {
         // Keep the list, the descriptive lines and the name: nothing was read to replace
         // them.
-        prompter.message(win1252::fromUtf8("Die Datei kann nicht gelesen werden:\n") + shownPath);
+        messages.push_back(win1252::fromUtf8("Die Datei kann nicht gelesen werden:\n") + shownPath);
         m_Status = win1252::fromUtf8("Keine Zeilen eingelesen");
-        return;
+        return messages;
     }
 
-    const MeasurementRead read = readMeasurement(file.lines, m_Format, step, m_Name, m_Info);
+    MeasurementRead read = readMeasurement(file.lines, m_Format, step, m_Name, m_Info);
     for (const ReadFault &fault : read.faults)
-        prompter.message(fault.message);
+        messages.push_back(fault.message);
 
-    m_Eingabe = read.stations; // file order until the next line edit
-    fillSorted(m_ListEingabe, read.stations);
-    m_Info = read.info;
-    m_ListInfo = read.listedInfo;
-    m_Name = read.name;
     m_Status = read.status();
+    fillSorted(m_ListEingabe, read.stations);
+    m_Eingabe = std::move(read.stations); // file order until the next line edit
+    m_Info = std::move(read.info);
+    m_ListInfo = std::move(read.listedInfo);
+    m_Name = std::move(read.name);
     m_Zeile.assign(1, ' ');
     m_Markiert = -1;
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
     m_bGeaendert = 1;
+    return messages;
 }

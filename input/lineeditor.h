@@ -2,13 +2,34 @@
 // thinning choices, the sorted station list with its line operations, the descriptive
 // list and the file-read step. The dialog widget copies its controls into these
 // members before an operation and shows them again afterwards; the document fills the
-// members before the dialog runs and reads them back after OK.
+// members before the dialog runs and reads them back after OK. Nothing here shows
+// anything: an operation returns what the user is to be told or asked, the dialog shows
+// it and hands the answer back.
 #pragma once
 
-#include "core/prompter.h"
 #include "core/survey.h"
 
 #include <string>
+
+// What leaving the edit line needs from the user. A message ends the operation (the
+// user reads it and confirms with OK); a question waits for its Yes or No, which the
+// dialog hands back with LineEditor::zeileAnswer. The operation that Yes carries out
+// travels with the question, so that nothing is pending inside the editor.
+struct LinePrompt
+{
+    enum class Kind { None, Message, Question };
+    Kind kind = Kind::None;
+    std::string text; // Windows-1252, exactly as the box shows it
+
+    // For a question: the line mode, the selected entry and the edit line it was asked
+    // for.
+    int mode = -1;
+    int selected = -1;
+    std::string line;
+
+    bool isQuestion() const { return kind == Kind::Question; }
+    bool isMessage() const { return kind == Kind::Message; }
+};
 
 class LineEditor
 {
@@ -36,27 +57,45 @@ public:
     // Double click on station entry `index`: takes it into the edit line.
     void zeileDblClk(int index);
 
-    // The edit line lost the focus: the line operation of m_ZeilenModus on m_Zeile and
-    // the entry m_Markiert, after a Yes/No question; then m_Eingabe is rebuilt from the
-    // list. The caller has read the controls into the members first (m_Markiert
-    // included) and shows the members afterwards. m_Markiert afterwards names the entry
-    // a list box would still show selected (-1 after change and delete). Insert and
-    // delete need a selected entry: without one the user is asked to select a line and
-    // nothing is asked or done. Changed and inserted lines go to the place of their
-    // depth. Decimal commas in the edit line become points first; ambiguous commas
-    // are refused with a message.
-    void zeileKillFocus(Prompter &prompter);
+    // The edit line lost the focus, first step: checks the edit line for the line
+    // operation of m_ZeilenModus on m_Zeile and the entry m_Markiert. The caller has
+    // read the controls into the members first (m_Markiert included). Decimal commas in
+    // the edit line become points; ambiguous commas, or fewer than three numbers, give
+    // a message and change nothing else. Insert and delete need a selected entry:
+    // without one the message asks to select a line. Otherwise the result is the Yes/No
+    // question of the operation (none for a change without a selection or for no mode).
+    // Except after a refused edit line, m_Eingabe follows the list from here on, whatever
+    // is answered, so that No needs no second call.
+    LinePrompt zeileKillFocus();
+
+    // Second step, with the answer to the question `prompt` from zeileKillFocus: Yes
+    // carries out the operation, No leaves everything as it is. Changed and inserted
+    // lines go to the place of their depth. m_Markiert afterwards names the entry a
+    // list box would still show selected (-1 after change and delete). Anything but a
+    // question of this list is ignored. The caller shows the members afterwards.
+    void zeileAnswer(const LinePrompt &prompt, bool yes);
 
     // "Datei einlesen" after the user chose `path`: reads the file in format m_Format
     // with thinning m_Datenauswahl into m_Eingabe, m_Info, both lists, m_Name and
     // m_Status, and sets m_bGeaendert. `path` is the name as the file system spells it
     // (UTF-8); messages quote it in the program's character set. A file that cannot be
     // read, or a format that is not chosen, is reported and changes nothing else.
-    void fileRead(const std::string &path, Prompter &prompter);
+    // Returns the messages for the user in the order they are to be shown, each in a
+    // box of its own with an OK button (Windows-1252).
+    StringList fileRead(const std::string &path);
 
     // Adds an entry at its sorted place in m_ListEingabe (after equal entries); returns
     // its index.
     int addSorted(const std::string &entry);
+
+    // Adds many entries at once: the same list as adding them one by one with
+    // addSorted, in one sort instead of a search and a move per entry.
+    void addSorted(const StringList &entries);
+
+    // Sorts `lines` in the station list's order, keeping equal lines in their order:
+    // the list that adding them one by one with addSorted would build. Each line's
+    // number is read once, not once per comparison.
+    static void sortLines(StringList &lines);
 
     // The station list's order: lines that begin with a number in ascending order of
     // that number, then the lines without one; equal numbers, and lines without one,

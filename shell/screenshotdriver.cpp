@@ -1,7 +1,6 @@
 // The screenshot tour.
 #include "shell/screenshotdriver.h"
 
-#include "core/scriptedprompter.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "document/dravondoc.h"
 #include "input/lineeditor.h"
@@ -102,10 +101,9 @@ bool ScreenshotDriver::run(LineEditor &state)
     });
     if (!m_stations.isEmpty()) {
         // The stations come from the file as if read with "Datei einlesen".
-        ScriptedPrompter silent;
         state.m_Format = 1;
         state.m_Datenauswahl = 0;
-        state.fileRead(QFile::encodeName(m_stations).toStdString(), silent);
+        state.fileRead(QFile::encodeName(m_stations).toStdString()); // its messages unshown
         m_stations.clear();
     }
     const bool ok = m_inner.run(state);

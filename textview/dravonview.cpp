@@ -36,7 +36,7 @@ CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent)
     viewport()->setPalette(pal);
     connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
         // A change of the table may need more room; the paint then shows the new lines.
-        updateScrollBars();
+        measureTable();
         keepTableInView();
         viewport()->update();
     });
@@ -55,24 +55,30 @@ double CDravonView::unitsToPixelsY() const
 
 void CDravonView::OnInitialUpdate()
 {
-    updateScrollBars();
+    measureTable();
     // A document that was opened starts at its first line.
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     viewport()->update();
 }
 
-void CDravonView::updateScrollBars()
+void CDravonView::measureTable()
 {
     // Text is measured on an image with the screen's scale, so that the extent follows
     // the same font metrics as the painting.
+    m_measuredScaleX = unitsToPixelsX();
+    m_measuredScaleY = unitsToPixelsY();
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);
-    PainterDrawContext dc(painter, unitsToPixelsX(), unitsToPixelsY());
+    PainterDrawContext dc(painter, m_measuredScaleX, m_measuredScaleY);
     m_extent = tablepage::screenExtent(dc, m_doc->resultsTable());
     m_rowHeight = tablepage::screenRowHeight(dc);
     painter.end();
+    updateScrollBars();
+}
 
+void CDravonView::updateScrollBars()
+{
     const int extentX = static_cast<int>(std::ceil(m_extent.cx * unitsToPixelsX()));
     const int extentY = static_cast<int>(std::ceil(m_extent.cy * unitsToPixelsY()));
     const QSize view = viewport()->size();
@@ -101,7 +107,12 @@ void CDravonView::keepTableInView()
 void CDravonView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    updateScrollBars();
+    // A new size alone leaves the table as it was measured: only the scroll ranges
+    // follow the window.
+    if (unitsToPixelsX() != m_measuredScaleX || unitsToPixelsY() != m_measuredScaleY)
+        measureTable();
+    else
+        updateScrollBars();
 }
 
 void CDravonView::paintEvent(QPaintEvent *event)
@@ -113,8 +124,10 @@ void CDravonView::paintEvent(QPaintEvent *event)
     // Only the rows that can show in the window are drawn.
     const double top = verticalScrollBar()->value() / unitsToPixelsY();
     const double bottom = top + viewport()->height() / unitsToPixelsY();
-    const int first = static_cast<int>(top / m_rowHeight) - 1;
-    const int last = static_cast<int>(bottom / m_rowHeight) + 1;
+    const int rows = static_cast<int>(m_doc->resultsTable().size());
+    const int first = std::max(0, static_cast<int>(top / m_rowHeight) - 1);
+    const int last = std::min(rows - 1, static_cast<int>(bottom / m_rowHeight) + 1);
+    m_painted = { first, last };
     tablepage::drawScreen(dc, m_doc->resultsTable(), first, last);
 }
 

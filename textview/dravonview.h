@@ -6,6 +6,8 @@
 
 #include <QAbstractScrollArea>
 
+#include <utility>
+
 class CDravonDoc;
 class QPrinter;
 
@@ -34,11 +36,19 @@ public:
     // for every line of the table.
     DrawSize scrollExtent() const { return m_extent; }
 
+    // The rows of the table that the last paint drew, first and last (counted from 0);
+    // first > last when it drew none.
+    std::pair<int, int> paintedRows() const { return m_painted; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Measures the table (after a change of it or of the screen's scale) and sets the
+    // scroll bars.
+    void measureTable();
+    // Sets the scroll bars for the measured table and the window's size.
     void updateScrollBars();
     // After a change of the table: back to the top unless a part of it is in view.
     void keepTableInView();
@@ -48,4 +58,9 @@ private:
     CDravonDoc *m_doc;
     DrawSize m_extent { 2000, 11000 };
     int m_rowHeight = 55;
+    // The scale the table was measured at: a window moved to a screen of another
+    // resolution measures it again.
+    double m_measuredScaleX = 0;
+    double m_measuredScaleY = 0;
+    std::pair<int, int> m_painted { 0, -1 };
 };

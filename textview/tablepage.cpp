@@ -4,6 +4,8 @@
 #include "core/cformat.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace tablepage {
 
@@ -63,12 +65,53 @@ int screenRowHeight(DrawContext &dc)
 DrawSize screenExtent(DrawContext &dc, const StringList &entries)
 {
     FontScope font(dc, kScreenFont);
-    int widest = 0;
-    for (const std::string &entry : entries)
-        widest = std::max(widest, dc.textExtent(entry).cx);
     const int n = static_cast<int>(entries.size());
     // One letter of margin on both sides and one spare row at the bottom.
-    return { std::max(kMinWidth, widest + 2 * font.w()), std::max(kMinHeight, (n + 1) * font.h()) };
+    const int height = std::max(kMinHeight, (n + 1) * font.h());
+    if (entries.empty())
+        return { kMinWidth, height };
+
+    // A million rows are not measured one by one. Each character that occurs is
+    // measured once, 64 in a row for the fraction of a unit; a row is as wide as its
+    // characters' advances together. In the fixed pitch every character advances
+    // alike and the longest row is the widest; a character from a wider fallback font
+    // still counts with its own advance. The widest row is then measured whole, and
+    // the larger of both widths stands.
+    std::array<bool, 256> used {};
+    for (const std::string &entry : entries) {
+        for (const char c : entry)
+            used[static_cast<unsigned char>(c)] = true;
+    }
+    constexpr int kRun = 64;
+    std::array<double, 256> advance {};
+    bool evenPitch = true;
+    double pitch = -1;
+    for (size_t c = 0; c < used.size(); ++c) {
+        if (!used[c])
+            continue;
+        advance[c] = dc.textExtent(std::string(kRun, static_cast<char>(c))).cx / double(kRun);
+        if (pitch >= 0 && advance[c] != pitch)
+            evenPitch = false;
+        pitch = advance[c];
+    }
+    const std::string *widestEntry = nullptr;
+    double widest = -1;
+    for (const std::string &entry : entries) {
+        double width = 0;
+        if (evenPitch) {
+            width = static_cast<double>(entry.size()) * pitch;
+        } else {
+            for (const char c : entry)
+                width += advance[static_cast<unsigned char>(c)];
+        }
+        if (width > widest) {
+            widest = width;
+            widestEntry = &entry;
+        }
+    }
+    const int measured
+        = std::max(dc.textExtent(*widestEntry).cx, static_cast<int>(std::ceil(widest)));
+    return { std::max(kMinWidth, measured + 2 * font.w()), height };
 }
 
 DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string &title, int width)

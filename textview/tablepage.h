@@ -44,6 +44,7 @@ void drawScreen(
 int screenRowHeight(DrawContext &dc);
 
 // The scroll extent that holds every line of the table: at least kMinWidth x kMinHeight.
+// It measures each character that occurs and the widest line, not every line.
 DrawSize screenExtent(DrawContext &dc, const StringList &entries);
 
 // Page `page` (from 1) of a print run with `lines` lines a page in `font` (see

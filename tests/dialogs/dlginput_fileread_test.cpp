@@ -68,8 +68,8 @@ TEST_F(FileReadTest, ReadsTheChosenFileIntoTheLists)
     ASSERT_FALSE(prompter.messages().empty());
     EXPECT_EQ(
         prompter.messages().front(), w1252(path.toUtf8().constData()) + w1252(" wird geöffnet"));
-    ASSERT_EQ(dialog->stationList()->count(), 3);
-    EXPECT_EQ(dialog->stationList()->item(1)->text(), QStringLiteral("   20.00     3.00     4.50"));
+    ASSERT_EQ(dialog->stationCount(), 3);
+    EXPECT_EQ(dialog->stationText(1), QStringLiteral("   20.00     3.00     4.50"));
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Bohrung Ost"));
     EXPECT_EQ(dialog->statusLabel()->text(), QStringLiteral("3 Zeilen wurden eingelesen"));
     EXPECT_EQ(dialog->lineEdit()->text(), QStringLiteral(" "));
@@ -94,7 +94,7 @@ TEST_F(FileReadTest, CancellingTheFileDialogChangesNothing)
     readThroughTheButton(QString());
     EXPECT_EQ(filters, QStringList { QStringLiteral("Alle Dateien (*)") });
     EXPECT_TRUE(prompter.events.empty());
-    EXPECT_EQ(dialog->stationList()->count(), 5);
+    EXPECT_EQ(dialog->stationCount(), 5);
     EXPECT_EQ(state.m_bGeaendert, 0);
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
 }

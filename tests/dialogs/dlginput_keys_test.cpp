@@ -103,10 +103,10 @@ TEST_F(DlgInputTest, OpeningResetsModeThinningAndChangeFlag)
     EXPECT_EQ(dialog->viewGroup()->checkedId(), 0);
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
     EXPECT_EQ(dialog->infoList()->count(), 1);
-    ASSERT_EQ(dialog->stationList()->count(), 5);
+    ASSERT_EQ(dialog->stationCount(), 5);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(dialog->stationList()->item(i)->text().toStdString(), state.m_ListEingabe[i]);
-    EXPECT_EQ(dialog->stationList()->item(0)->text(), QStringLiteral("  100.00    0.00    0.00"));
+        EXPECT_EQ(dialog->stationText(i).toStdString(), state.m_ListEingabe[i]);
+    EXPECT_EQ(dialog->stationText(0), QStringLiteral("  100.00    0.00    0.00"));
     EXPECT_EQ(state.m_bGeaendert, 0);
 }
 

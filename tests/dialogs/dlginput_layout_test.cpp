@@ -113,7 +113,7 @@ TEST_F(DlgInputTest, NoCaptionIsCutOff)
 TEST_F(DlgInputTest, StationRowsAreTwoPixelsTallerThanInfoRows)
 {
     const int station
-        = dialog->stationList()->visualItemRect(dialog->stationList()->item(0)).height();
+        = dialog->stationList()->visualRect(dialog->stationList()->model()->index(0, 0)).height();
     const int info = dialog->infoList()->visualItemRect(dialog->infoList()->item(0)).height();
     EXPECT_EQ(station, info + 2);
 }

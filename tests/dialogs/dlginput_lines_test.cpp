@@ -21,7 +21,7 @@ TEST_F(DlgInputTest, DoubleClickTakesTheThirdEntryIntoTheEditLine)
     EXPECT_EQ(dialog->lineEdit()->text().toStdString(), third);
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("3.Zeile ausgewählt"));
     EXPECT_EQ(QApplication::focusWidget(), dialog->lineEdit());
-    EXPECT_EQ(dialog->stationList()->currentRow(), 2);
+    EXPECT_EQ(dialog->currentStation(), 2);
     EXPECT_TRUE(prompter.events.empty());
 }
 
@@ -36,7 +36,7 @@ TEST_F(DlgInputTest, LeavingTheEditLineAsksToChangeAndYesReplacesTheEntry)
     ASSERT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(prompter.events[0].kind, Kind::Question);
     EXPECT_EQ(prompter.events[0].text, w1252("Soll diese Zeile geändert werden?\n") + changed);
-    EXPECT_EQ(dialog->stationList()->item(2)->text().toStdString(), changed);
+    EXPECT_EQ(dialog->stationText(2).toStdString(), changed);
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("3.Zeile wurde geändert"));
     const StringList expected = { "  100.00    0.00    0.00", "  200.00   10.00   45.00", changed,
         "  400.00   25.00   95.00", "  500.00   30.00  100.00" };
@@ -52,7 +52,7 @@ TEST_F(DlgInputTest, NoKeepsTheEntryButTheLinesFollowTheList)
     prompter.yesNoAnswers = { false };
     tab();
     ASSERT_EQ(prompter.events.size(), 1u);
-    EXPECT_EQ(dialog->stationList()->item(2)->text().toStdString(), third);
+    EXPECT_EQ(dialog->stationText(2).toStdString(), third);
     EXPECT_EQ(state.m_Eingabe, state.m_ListEingabe); // rebuilt in list order anyway
     EXPECT_EQ(state.m_bGeaendert, 0);
 }
@@ -76,8 +76,8 @@ TEST_F(DlgInputTest, AppendThroughTheRadioButtonPutsTheLineAtItsSortedPlace)
     ASSERT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(prompter.events[0].text,
         w1252("Soll diese Zeile angehängt werden?\n") + "  250.00   12.00   50.00");
-    ASSERT_EQ(dialog->stationList()->count(), 6);
-    EXPECT_EQ(dialog->stationList()->item(2)->text(), QStringLiteral("  250.00   12.00   50.00"));
+    ASSERT_EQ(dialog->stationCount(), 6);
+    EXPECT_EQ(dialog->stationText(2), QStringLiteral("  250.00   12.00   50.00"));
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("6.Zeile angehängt"));
     EXPECT_EQ(state.m_Eingabe.size(), 6u);
 }

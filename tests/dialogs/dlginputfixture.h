@@ -6,6 +6,7 @@
 #include "tests/dialogs/widgetapp.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 
 #include <gtest/gtest.h>
@@ -40,8 +41,8 @@ protected:
     // Double-clicks the station entry in `row`.
     void doubleClickStation(int row)
     {
-        QListWidget *list = dialog->stationList();
-        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QListView *list = dialog->stationList();
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
         settle();
     }

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -23,30 +24,71 @@ bool isFixedPitch(const QFont &font)
 
 TEST_F(DlgInputTest, ListsUseAFixedPitchWideEnoughAndShowEveryLineAsATooltip)
 {
-    for (QListWidget *list : { dialog->stationList(), dialog->infoList() }) {
-        EXPECT_TRUE(isFixedPitch(list->font()));
-        for (int i = 0; i < list->count(); ++i)
-            EXPECT_EQ(list->item(i)->toolTip(), list->item(i)->text());
-    }
+    // The station list became a view over a model; its rows are read through the model.
+    QListWidget *info = dialog->infoList();
+    EXPECT_TRUE(isFixedPitch(info->font()));
+    for (int i = 0; i < info->count(); ++i)
+        EXPECT_EQ(info->item(i)->toolTip(), info->item(i)->text());
+    QListView *list = dialog->stationList();
+    EXPECT_TRUE(isFixedPitch(list->font()));
+    ASSERT_GT(dialog->stationCount(), 0);
+    for (int i = 0; i < dialog->stationCount(); ++i)
+        EXPECT_EQ(
+            list->model()->index(i, 0).data(Qt::ToolTipRole).toString(), dialog->stationText(i));
+
     // The widest station line the readers write is not cut off.
-    QListWidget *list = dialog->stationList();
-    list->addItem(QStringLiteral("12345.00   179.99   359.99"));
-    const QRect item = list->visualItemRect(list->item(list->count() - 1));
-    EXPECT_LE(list->fontMetrics().horizontalAdvance(list->item(list->count() - 1)->text()) + 6,
-        std::min(item.width(), list->viewport()->width()));
+    const QString widest = QStringLiteral("12345.00   179.99   359.99");
+    const QRect row = list->visualRect(list->model()->index(0, 0));
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(widest) + 6,
+        std::min(row.width(), list->viewport()->width()));
+}
+
+// Where a number of a shown row lines up: the column of its decimal point, or the column
+// after its integer digits. Found here character by character, not by the dialog's rule.
+std::vector<int> numberColumns(const QString &row)
+{
+    std::vector<int> columns;
+    int i = 0;
+    while (columns.size() < 3 && i < row.size()) {
+        while (i < row.size() && row[i] == QLatin1Char(' '))
+            ++i;
+        if (i < row.size() && (row[i] == QLatin1Char('-') || row[i] == QLatin1Char('+')))
+            ++i;
+        while (i < row.size() && row[i].isDigit())
+            ++i;
+        columns.push_back(i);
+        while (i < row.size() && row[i] != QLatin1Char(' '))
+            ++i;
+    }
+    return columns;
 }
 
 TEST_F(DlgInputTest, TypedLinesLandAtTheirDepthWithDecimalCommasTaken)
 {
     dialog->modeGroup()->button(1)->click(); // append
-    prompter.yesNoAnswers = { true, true };
-    for (const char *line : { "50 1 2", "12,5 1,25 270" }) {
+    prompter.yesNoAnswers = { true, true, true };
+    for (const char *line : { "50 1 2", "12,5 1,25 270", "  250.5   12 -3" }) {
         typeLine(QString::fromLatin1(line));
         tab();
     }
-    EXPECT_EQ(dialog->stationList()->item(0)->text(), QStringLiteral("12.5 1.25 270"));
-    EXPECT_EQ(dialog->stationList()->item(1)->text(), QStringLiteral("50 1 2"));
+    // The typed lines are stored as typed (after the comma step)...
+    EXPECT_EQ(state.m_ListEingabe[0], "12.5 1.25 270");
+    EXPECT_EQ(state.m_ListEingabe[1], "50 1 2");
+    EXPECT_EQ(state.m_ListEingabe[4], "  250.5   12 -3");
     EXPECT_EQ(state.m_Eingabe.front(), "12.5 1.25 270");
+    // ...and shown with their numbers in the columns of the lines a reader wrote (the
+    // list used to show them as typed, out of line with the others).
+    ASSERT_EQ(dialog->stationCount(), 8);
+    const std::vector<int> readerColumns = numberColumns(dialog->stationText(2));
+    for (int row = 0; row < dialog->stationCount(); ++row) {
+        const QString shown = dialog->stationText(row);
+        EXPECT_EQ(numberColumns(shown), readerColumns) << shown.toStdString();
+        EXPECT_EQ(shown.simplified().toStdString(),
+            QString::fromStdString(state.m_ListEingabe[static_cast<size_t>(row)])
+                .simplified()
+                .toStdString())
+            << "the same words in the same order";
+    }
 }
 
 TEST_F(DlgInputTest, ACharacterTheDocumentCannotHoldIsRefusedByName)

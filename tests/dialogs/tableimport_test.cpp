@@ -147,8 +147,8 @@ TEST_F(TableImportFromDialog, TheButtonReplacesTheStationsLikeAFileRead)
     clickButton(dialog->tableButton());
     settle();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(dialog->stationList()->count(), 95);
-    EXPECT_EQ(dialog->stationList()->item(0)->text(), QStringLiteral("   30.00     0.46   123.68"));
+    EXPECT_EQ(dialog->stationCount(), 95);
+    EXPECT_EQ(dialog->stationText(0), QStringLiteral("   30.00     0.46   123.68"));
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("deviated-well-semicolon"));
     EXPECT_EQ(dialog->statusLabel()->text(), QStringLiteral("95 Zeilen wurden eingelesen"));
     EXPECT_EQ(dialog->infoList()->count(), 0);
@@ -163,7 +163,7 @@ TEST_F(TableImportFromDialog, CancellingChangesNothing)
     settle();
     ASSERT_TRUE(shown);
     EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
-    EXPECT_EQ(dialog->stationList()->count(), 5);
+    EXPECT_EQ(dialog->stationCount(), 5);
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
 }
 
@@ -176,9 +176,9 @@ TEST_F(TableImportFromDialog, PastedRowsJoinTheListAtTheirPlaces)
     QTest::keySequence(dialog->stationList(), QKeySequence::Paste);
     settle();
     ASSERT_TRUE(shown);
-    ASSERT_EQ(dialog->stationList()->count(), 7);
-    EXPECT_EQ(dialog->stationList()->item(1)->text(), QStringLiteral("  150.00     5.50    50.00"));
-    EXPECT_EQ(dialog->stationList()->item(6)->text(), QStringLiteral("  600.00    31.00   101.00"));
+    ASSERT_EQ(dialog->stationCount(), 7);
+    EXPECT_EQ(dialog->stationText(1), QStringLiteral("  150.00     5.50    50.00"));
+    EXPECT_EQ(dialog->stationText(6), QStringLiteral("  600.00    31.00   101.00"));
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("2 Zeilen eingefügt"));
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
 }

@@ -241,6 +241,45 @@ TEST_F(ShellTest, ScrollRangeReachesTheLastOf3000Lines)
     EXPECT_GT(ink, 2000);
 }
 
+// A million rows scroll smoothly only if a paint draws just the rows in the window:
+// wherever the window is scrolled, the painted rows cover it and not much more.
+TEST_F(ShellTest, APaintDrawsOnlyTheRowsInViewOfAMillion)
+{
+    constexpr int kRows = 1000000;
+    doc->m_Ergebnisse = StringList(kRows, "W.W");
+    doc->UpdateAllViews();
+    settle();
+    CDravonView *view = frame->textView();
+    QWidget *window = view->viewport();
+
+    // The row pitch as the drawing layer measures it on this screen, in pixels.
+    const double sy = PainterDrawContext::pixelsPerUnitY(*window);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    PainterDrawContext dc(painter, PainterDrawContext::pixelsPerUnitX(*window), sy);
+    dc.selectFont(tablepage::kScreenFont);
+    const double pitch = dc.textExtent("W").cy * sy;
+    painter.end();
+    ASSERT_GT(pitch, 1.0);
+
+    QScrollBar *bar = view->verticalScrollBar();
+    ASSERT_GE(bar->maximum() + window->height(), static_cast<int>(kRows * pitch) - 1);
+    const double shown = window->height() / pitch;
+    for (const int value : { 0, 1, bar->maximum() / 3, bar->maximum() / 2 + 7, bar->maximum() }) {
+        bar->setValue(value);
+        window->repaint();
+        const auto [first, last] = view->paintedRows();
+        const int top = static_cast<int>(value / pitch);
+        const int bottom
+            = std::min(kRows - 1, static_cast<int>((value + window->height()) / pitch));
+        EXPECT_LE(first, top) << value;
+        EXPECT_GE(last, bottom) << value;
+        EXPECT_GE(first, 0);
+        EXPECT_LT(last, kRows);
+        EXPECT_LE(last - first + 1, shown + 4) << value;
+    }
+}
+
 // ---- the widest row on paper ----
 
 TEST(TableLayout, PrintFontShrinksJustEnoughForTheWidestRow)

@@ -63,7 +63,7 @@ TEST(TableImportGui, ACsvThroughTheMenuIsComputedLikeTheFreeFormatFile)
                 step = 2;
             }
         } else if (auto *input = qobject_cast<DlgInput *>(modal);
-                   input && step == 2 && input->stationList()->count() == 95) {
+                   input && step == 2 && input->stationCount() == 95) {
             input->okButton()->click();
             step = 3;
         }

@@ -1,6 +1,6 @@
 // "Datei einlesen" in the measurement dialog: what the dialog's members hold afterwards
-// and what the user is told.
-#include "core/scriptedprompter.h"
+// and what the user is told. The editor returns the messages for the dialog to show
+// (it used to show them through a prompter, which these tests scripted).
 #include "input/lineeditor.h"
 #include "tempfile.h"
 
@@ -24,10 +24,9 @@ TEST(LineEditorFileRead, ReadsStationsInFileOrderAndListsThemSorted)
 {
     TempFile file("Bohrung Ost\r\n30 3 3\r\n10 1 1\r\n20 2 2\r\n");
     LineEditor editor = editorWithData(1);
-    ScriptedPrompter prompter;
-    editor.fileRead(file.path(), prompter);
+    const StringList messages = editor.fileRead(file.path());
 
-    EXPECT_EQ(prompter.messages(),
+    EXPECT_EQ(messages,
         StringList { file.path()
             + " wird ge\xF6"
               "ffnet" });
@@ -55,8 +54,7 @@ TEST(LineEditorFileRead, UsesTheChosenThinning)
     TempFile file(bytes);
     LineEditor editor = editorWithData(1);
     editor.m_Datenauswahl = 2;
-    ScriptedPrompter prompter;
-    editor.fileRead(file.path(), prompter);
+    const StringList messages = editor.fileRead(file.path());
     EXPECT_EQ(editor.m_Eingabe,
         (StringList { "   10.00     1.00     2.00", "   50.00     1.00     2.00",
             "  100.00     1.00     2.00" }));
@@ -67,9 +65,8 @@ TEST(LineEditorFileRead, AFaultIsShownAfterTheOpeningMessageAndTheNameComesBack)
 {
     TempFile file("Bohrung Ost\n10 1 1\n\n30 3 3\n");
     LineEditor editor = editorWithData(1);
-    ScriptedPrompter prompter;
-    editor.fileRead(file.path(), prompter);
-    EXPECT_EQ(prompter.messages(),
+    const StringList messages = editor.fileRead(file.path());
+    EXPECT_EQ(messages,
         (StringList { file.path()
                 + " wird ge\xF6"
                   "ffnet",
@@ -85,8 +82,7 @@ TEST(LineEditorFileRead, AWegFileStartingWithARemarkKeepsTheOldDescriptiveLines)
     TempFile file("WEG-DATEI     Lindenau\nA4            neue Info\n"
                   "A3            100.00   1.00   2.00\n");
     LineEditor editor = editorWithData(0);
-    ScriptedPrompter prompter;
-    editor.fileRead(file.path(), prompter);
+    const StringList messages = editor.fileRead(file.path());
     EXPECT_EQ(editor.m_Info, (StringList { "alte Info", "neue Info" }));
     EXPECT_EQ(editor.m_ListInfo, StringList { "neue Info" });
     EXPECT_EQ(editor.m_Eingabe, StringList { "  100.00    1.00    2.00" });
@@ -97,10 +93,9 @@ TEST(LineEditorFileRead, AFileThatCannotBeReadChangesNothing)
 {
     LineEditor editor = editorWithData(1);
     const LineEditor before = editor;
-    ScriptedPrompter prompter;
     const std::string path = "/nonexistent/dravon/messung.txt";
-    editor.fileRead(path, prompter);
-    EXPECT_EQ(prompter.messages(),
+    const StringList messages = editor.fileRead(path);
+    EXPECT_EQ(messages,
         (StringList { path
                 + " wird ge\xF6"
                   "ffnet",
@@ -116,9 +111,8 @@ TEST(LineEditorFileRead, WithoutAFormatNothingIsRead)
 {
     TempFile file("Name\n10 1 1\n");
     LineEditor editor = editorWithData(-1);
-    ScriptedPrompter prompter;
-    editor.fileRead(file.path(), prompter);
-    EXPECT_EQ(prompter.messages(), StringList { "Bitte zuerst ein Dateiformat w\xE4hlen." });
+    const StringList messages = editor.fileRead(file.path());
+    EXPECT_EQ(messages, StringList { "Bitte zuerst ein Dateiformat w\xE4hlen." });
     EXPECT_EQ(editor.m_Eingabe, StringList { "  1.00 1 1" });
     EXPECT_EQ(editor.m_Name, "alter Name");
     EXPECT_EQ(editor.m_bGeaendert, 0);
@@ -128,10 +122,9 @@ TEST(LineEditorFileRead, TheMessageShowsAUtf8PathInTheProgramsCharacterSet)
 {
     TempFile file("Name\n10 1 1\n", "-m\xC3\xBCnchen.txt");
     LineEditor editor = editorWithData(1);
-    ScriptedPrompter prompter;
-    editor.fileRead(file.path(), prompter);
-    ASSERT_FALSE(prompter.messages().empty());
-    const std::string shown = prompter.messages()[0];
+    const StringList messages = editor.fileRead(file.path());
+    ASSERT_FALSE(messages.empty());
+    const std::string shown = messages[0];
     EXPECT_NE(shown.find("-m\xFCnchen.txt wird ge\xF6"
                          "ffnet"),
         std::string::npos)

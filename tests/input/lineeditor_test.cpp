@@ -1,16 +1,29 @@
 // The station list's line operations, the selection a list box would keep, and the
-// list's collation.
-#include "core/scriptedprompter.h"
+// list's collation. The editor asks nothing itself: leaving the edit line gives a
+// message or a question, and the answer comes back through zeileAnswer. These tests
+// used a scripted prompter for that before; they now read the prompt the editor returns
+// and answer it as the dialog does.
 #include "input/lineeditor.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
 namespace {
 
-using Kind = ScriptedPrompter::Kind;
+using Kind = LinePrompt::Kind;
+
+// Leaves the edit line as the dialog does: the first step, then `answer` to its
+// question, if it asks one. Returns what the user was shown.
+LinePrompt leaveEditLine(LineEditor &editor, bool answer)
+{
+    const LinePrompt prompt = editor.zeileKillFocus();
+    if (prompt.isQuestion())
+        editor.zeileAnswer(prompt, answer);
+    return prompt;
+}
 
 const std::string kTooLittle = "Die Zeile enth\xE4lt zu wenig Daten";
 const std::string kSelectFirst
@@ -59,12 +72,9 @@ TEST(LineEditorDoubleClick, TakesTheEntryIntoTheEditLine)
     EXPECT_EQ(editor.m_Markiert, 2);
 
     // Leaving the edit line in the default mode asks to change that line.
-    ScriptedPrompter prompter;
-    prompter.defaultYes = false;
-    editor.zeileKillFocus(prompter);
-    ASSERT_EQ(prompter.events.size(), 1u);
-    EXPECT_EQ(prompter.events[0].kind, Kind::Question);
-    EXPECT_EQ(prompter.events[0].text, "Soll diese Zeile ge\xE4ndert werden?\n" + kSorted[2]);
+    const LinePrompt prompt = leaveEditLine(editor, false);
+    EXPECT_EQ(prompt.kind, Kind::Question);
+    EXPECT_EQ(prompt.text, "Soll diese Zeile ge\xE4ndert werden?\n" + kSorted[2]);
 }
 
 TEST(LineEditorDoubleClick, BesideTheEntriesChangesNothing)
@@ -85,11 +95,9 @@ TEST(LineEditorKillFocus, AnEditLineWithoutThreeNumbersDoesNothing)
             editor.m_ZeilenModus = mode;
             editor.m_Markiert = 1;
             editor.m_Zeile = line;
-            ScriptedPrompter prompter;
-            editor.zeileKillFocus(prompter);
-            ASSERT_EQ(prompter.events.size(), 1u);
-            EXPECT_EQ(prompter.events[0].kind, Kind::Message);
-            EXPECT_EQ(prompter.events[0].text, kTooLittle);
+            const LinePrompt prompt = leaveEditLine(editor, true);
+            EXPECT_EQ(prompt.kind, Kind::Message);
+            EXPECT_EQ(prompt.text, kTooLittle);
             EXPECT_EQ(editor.m_ListEingabe, kSorted);
             EXPECT_EQ(editor.m_Eingabe[0], "  300.00     3.00    30.00") << "not rebuilt";
             EXPECT_EQ(editor.m_bGeaendert, 0);
@@ -120,13 +128,10 @@ TEST_P(LineEditorMode, YesCarriesOutTheOperation)
     editor.m_ZeilenModus = c.mode;
     editor.m_Markiert = c.selected;
     editor.m_Zeile = c.line;
-    ScriptedPrompter prompter;
-    prompter.yesNoAnswers = { true };
-    editor.zeileKillFocus(prompter);
+    const LinePrompt prompt = leaveEditLine(editor, true);
 
-    ASSERT_EQ(prompter.events.size(), 1u);
-    EXPECT_EQ(prompter.events[0].kind, Kind::Question);
-    EXPECT_EQ(prompter.events[0].text, c.question + c.line);
+    EXPECT_EQ(prompt.kind, Kind::Question);
+    EXPECT_EQ(prompt.text, c.question + c.line);
     EXPECT_EQ(editor.m_ListEingabe, c.listAfterYes);
     EXPECT_EQ(editor.m_Eingabe, c.listAfterYes);
     EXPECT_EQ(editor.m_Status, c.status);
@@ -143,11 +148,9 @@ TEST_P(LineEditorMode, NoLeavesTheListButTheStationLinesFollowIt)
     editor.m_Markiert = c.selected;
     editor.m_Zeile = c.line;
     editor.m_Status = "vorher";
-    ScriptedPrompter prompter;
-    prompter.yesNoAnswers = { false };
-    editor.zeileKillFocus(prompter);
+    const LinePrompt prompt = leaveEditLine(editor, false);
 
-    ASSERT_EQ(prompter.events.size(), 1u);
+    EXPECT_EQ(prompt.kind, Kind::Question);
     EXPECT_EQ(editor.m_ListEingabe, kSorted);
     EXPECT_EQ(editor.m_Eingabe, kSorted) << "rebuilt from the list whatever the answer";
     EXPECT_EQ(editor.m_Status, "vorher");
@@ -208,16 +211,14 @@ TEST_P(LineEditorWithoutSelection, AsksNothingAndChangesNoEntry)
     editor.m_ZeilenModus = GetParam().mode;
     editor.m_Markiert = -1;
     editor.m_Zeile = kNew;
-    ScriptedPrompter prompter;
-    editor.zeileKillFocus(prompter);
+    const LinePrompt prompt = leaveEditLine(editor, true);
 
-    std::vector<ScriptedPrompter::Event> expected;
-    if (GetParam().tellsToSelect)
-        EXPECT_EQ(prompter.messages(), StringList { kSelectFirst });
-    else
-        EXPECT_TRUE(prompter.events.empty());
-    for (const auto &event : prompter.events)
-        EXPECT_NE(event.kind, Kind::Question);
+    if (GetParam().tellsToSelect) {
+        EXPECT_EQ(prompt.kind, Kind::Message);
+        EXPECT_EQ(prompt.text, kSelectFirst);
+    } else {
+        EXPECT_EQ(prompt.kind, Kind::None);
+    }
     EXPECT_EQ(editor.m_ListEingabe, kSorted);
     EXPECT_EQ(editor.m_Eingabe, kSorted);
     EXPECT_EQ(editor.m_bGeaendert, 0);
@@ -235,27 +236,26 @@ TEST(LineEditorKillFocus, ASelectionBeyondTheListCountsAsNone)
     editor.m_ZeilenModus = 3;
     editor.m_Markiert = 4;
     editor.m_Zeile = kNew;
-    ScriptedPrompter prompter;
-    editor.zeileKillFocus(prompter);
-    EXPECT_EQ(prompter.messages(), StringList { kSelectFirst });
+    const LinePrompt prompt = leaveEditLine(editor, true);
+    EXPECT_TRUE(prompt.isMessage());
+    EXPECT_EQ(prompt.text, kSelectFirst);
     EXPECT_EQ(editor.m_ListEingabe, kSorted);
 }
 
 TEST(LineEditorKillFocus, TheSelectionFollowsItsEntryThroughSeveralOperations)
 {
     LineEditor editor = openedEditor();
-    ScriptedPrompter prompter;
     editor.zeileDblClk(1); // 200 m
     editor.m_ZeilenModus = 1;
     for (const std::string line : { "   50.00 0.5 5", "  500.00 5 50", "  150.00 1.5 15" }) {
         editor.m_Zeile = line;
-        editor.zeileKillFocus(prompter);
+        leaveEditLine(editor, true);
     }
     ASSERT_EQ(editor.m_Markiert, 3);
     EXPECT_EQ(editor.m_ListEingabe[3], kSorted[1]);
     editor.m_ZeilenModus = 2;
     editor.m_Zeile = "  175.00 1.75 17.5";
-    editor.zeileKillFocus(prompter);
+    leaveEditLine(editor, true);
     EXPECT_EQ(editor.m_ListEingabe[editor.m_Markiert], kSorted[1]);
     EXPECT_EQ(editor.m_ListEingabe[3], "  175.00 1.75 17.5");
 }
@@ -385,12 +385,146 @@ TEST(LineEditorTyping, AmbiguousCommasAreRefusedAndChangeNothing)
     LineEditor editor = openedEditor();
     editor.m_ZeilenModus = 1;
     editor.m_Zeile = "150,5,1 2 3";
-    ScriptedPrompter prompter;
-    editor.zeileKillFocus(prompter);
-    EXPECT_EQ(prompter.messages(),
-        StringList { "Die Kommas dieser Zeile sind nicht eindeutig:\n150,5,1 2 3\nBitte die drei "
-                     "Werte durch Leerzeichen trennen und Dezimalzahlen mit einem Komma oder "
-                     "einem Punkt schreiben (12,5 oder 12.5)." });
+    const LinePrompt prompt = leaveEditLine(editor, true);
+    EXPECT_EQ(prompt.kind, Kind::Message);
+    EXPECT_EQ(prompt.text,
+        std::string { "Die Kommas dieser Zeile sind nicht eindeutig:\n150,5,1 2 3\nBitte die drei "
+                      "Werte durch Leerzeichen trennen und Dezimalzahlen mit einem Komma oder "
+                      "einem Punkt schreiben (12,5 oder 12.5)." });
+    EXPECT_EQ(editor.m_ListEingabe, kSorted);
+    EXPECT_EQ(editor.m_bGeaendert, 0);
+}
+
+// A line of the kinds the station list meets: reader layouts, typed lines, equal
+// depths written differently, signs and exponents, lines without a number, letters in
+// both cases and blanks in front.
+std::string randomLine(std::mt19937 &random)
+{
+    std::uniform_int_distribution<int> kind(0, 7), small(0, 30), blanks(0, 3);
+    const int depth = small(random) * 10; // few distinct depths: many equal numbers
+    char text[64];
+    switch (kind(random)) {
+    case 0:
+        std::snprintf(text, sizeof text, "%8.2f  %7.2f  %7.2f", depth / 1.0, 1.0, 2.0);
+        break;
+    case 1:
+        std::snprintf(text, sizeof text, "%8.2f %7.2f %7.2f", depth / 1.0, 1.0, 2.0);
+        break;
+    case 2:
+        std::snprintf(text, sizeof text, "%d %d %d", depth, small(random), small(random));
+        break;
+    case 3:
+        std::snprintf(text, sizeof text, "%de0 1 %d", depth, small(random));
+        break;
+    case 4:
+        std::snprintf(text, sizeof text, "%s%d.0 1 1", depth % 20 ? "+" : "-", depth);
+        break;
+    case 5:
+        std::snprintf(text, sizeof text, "%s 1 2", small(random) % 2 ? "abc" : "ABC");
+        break;
+    case 6:
+        std::snprintf(text, sizeof text, "Zeile %d", small(random) % 3);
+        break;
+    default:
+        text[0] = '\0';
+        break;
+    }
+    return std::string(static_cast<size_t>(blanks(random)), ' ') + text;
+}
+
+TEST(LineEditorSort, SortingOnceGivesTheListThatAddingOneByOneBuilds)
+{
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int> size(0, 200);
+    for (int round = 0; round < 200; ++round) {
+        StringList lines(static_cast<size_t>(size(random)));
+        for (std::string &line : lines)
+            line = randomLine(random);
+
+        LineEditor byInsertion;
+        for (const std::string &line : lines)
+            byInsertion.addSorted(line);
+
+        StringList sorted = lines;
+        LineEditor::sortLines(sorted);
+        ASSERT_EQ(sorted, byInsertion.m_ListEingabe) << "round " << round;
+
+        LineEditor opened;
+        opened.m_Eingabe = lines;
+        opened.initDialog();
+        ASSERT_EQ(opened.m_ListEingabe, byInsertion.m_ListEingabe) << "round " << round;
+
+        // Many lines added at once to a list that holds some already.
+        const auto half = lines.begin() + static_cast<std::ptrdiff_t>(lines.size() / 2);
+        LineEditor merged;
+        for (auto it = lines.begin(); it != half; ++it)
+            merged.addSorted(*it);
+        merged.addSorted(StringList(half, lines.end()));
+        ASSERT_EQ(merged.m_ListEingabe, byInsertion.m_ListEingabe) << "round " << round;
+    }
+}
+
+// Between the two steps the dialog shows the question in a modal box: nothing has
+// happened yet, and what Yes carries out is what was asked, even if the members have
+// been touched meanwhile.
+TEST(LineEditorTwoSteps, OnlyYesCarriesOutTheOperationThatWasAsked)
+{
+    for (int mode = 0; mode < 4; ++mode) {
+        LineEditor asked = openedEditor();
+        asked.m_ZeilenModus = mode;
+        asked.m_Markiert = 1;
+        asked.m_Zeile = "150,5 1 2";
+        const LinePrompt question = asked.zeileKillFocus();
+        ASSERT_TRUE(question.isQuestion()) << mode;
+        EXPECT_EQ(asked.m_ListEingabe, kSorted) << "nothing done before the answer";
+        EXPECT_EQ(asked.m_bGeaendert, 0);
+        EXPECT_EQ(asked.m_Zeile, "150.5 1 2") << "the question shows the line as taken";
+
+        LineEditor no = asked;
+        no.zeileAnswer(question, false);
+        EXPECT_EQ(no.m_ListEingabe, kSorted);
+        EXPECT_EQ(no.m_Eingabe, kSorted);
+        EXPECT_EQ(no.m_bGeaendert, 0);
+        EXPECT_EQ(no.m_Markiert, 1);
+
+        LineEditor yes = asked;
+        yes.zeileAnswer(question, true);
+        EXPECT_EQ(yes.m_bGeaendert, 1);
+        EXPECT_EQ(yes.m_Eingabe, yes.m_ListEingabe);
+        const size_t expectedSize = mode == 0 ? 4 : mode == 3 ? 3 : 5;
+        EXPECT_EQ(yes.m_ListEingabe.size(), expectedSize) << mode;
+        const bool removesSelected = mode == 0 || mode == 3;
+        EXPECT_EQ(std::count(yes.m_ListEingabe.begin(), yes.m_ListEingabe.end(), kSorted[1]),
+            removesSelected ? 0 : 1)
+            << mode;
+        EXPECT_EQ(std::count(yes.m_ListEingabe.begin(), yes.m_ListEingabe.end(), "150.5 1 2"),
+            mode == 3 ? 0 : 1)
+            << mode;
+
+        // Members touched while the box was open change nothing of what Yes does.
+        LineEditor touched = asked;
+        touched.m_ZeilenModus = (mode + 1) % 4;
+        touched.m_Zeile = "999 9 9";
+        touched.m_Markiert = 3;
+        touched.zeileAnswer(question, true);
+        EXPECT_EQ(touched.m_ListEingabe, yes.m_ListEingabe) << mode;
+        EXPECT_EQ(touched.m_Status, yes.m_Status) << mode;
+
+        // A question asked of a list that has since lost the entry does nothing.
+        LineEditor shorter = asked;
+        shorter.m_ListEingabe.resize(1);
+        const StringList kept = shorter.m_ListEingabe;
+        shorter.zeileAnswer(question, true);
+        EXPECT_EQ(shorter.m_ListEingabe, kept) << mode;
+    }
+
+    // A message is no question: answering it changes nothing.
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = 1;
+    editor.m_Zeile = "zu wenig";
+    const LinePrompt refused = editor.zeileKillFocus();
+    ASSERT_TRUE(refused.isMessage());
+    editor.zeileAnswer(refused, true);
     EXPECT_EQ(editor.m_ListEingabe, kSorted);
     EXPECT_EQ(editor.m_bGeaendert, 0);
 }

@@ -1,0 +1,48 @@
+// The measurement dialog's station list as a Qt item model: the editor's sorted station
+// lines, one row each, for a list view that lays out only what it shows. Typed lines
+// show aligned in the columns of the lines the readers write; the stored lines stay as
+// they are.
+#pragma once
+
+#include "core/survey.h"
+
+#include <QAbstractListModel>
+
+#include <string>
+
+class StationListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    // Shows `lines` (Windows-1252). The model keeps a copy, so that a box opened while
+    // the editor's list changes never shows rows the view has not been told of. Returns
+    // false, telling the view nothing, when it already shows exactly these lines.
+    bool setLines(const StringList &lines);
+
+    const StringList &lines() const { return m_lines; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    // The display text and the tooltip are the line as shown (see shownLine).
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // The column layouts of the readers: free and ATK files ("%8.2f  %7.2f  %7.2f") and
+    // WEG files ("%8.2f %7.2f %7.2f").
+    enum class Layout { Free, Weg };
+
+    // The layout of the first line in `lines` that a reader wrote; Free when none is.
+    static Layout layoutOf(const StringList &lines);
+
+    // How `line` shows in a list whose reader lines have `layout`: a line a reader wrote
+    // as it is; a typed station line with its first three words moved so that their
+    // decimal points (or, without one, the ends of their integer parts) stand in the
+    // columns of the layout's decimal points, each word and the rest of the line kept
+    // as typed; anything else as it is.
+    static std::string shownLine(const std::string &line, Layout layout);
+
+private:
+    StringList m_lines;
+    Layout m_layout = Layout::Free;
+};
