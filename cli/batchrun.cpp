@@ -211,10 +211,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.plotFile.empty()) {
         std::string error;
         const bool drawn = options.sectionView
-            ? exportGraphPage(sectionViewData(doc,
-                                  sectionAzimuthOf(doc.trajectory(), sectionAzimuth), unit),
+            ? exportGraphPage(sectionPlotData(doc.plotTrajectory(), doc.name(),
+                                  sectionAzimuthOf(doc.plotTrajectory(), sectionAzimuth), unit),
                 title, options.plotFile, error, options.trueScale)
-            : exportGraphPage(doc, title, options.plotFile, error, options.trueScale);
+            : exportGraphPage(plotDataOf(doc.plotTrajectory(), plotViewOf(doc.view()), doc.name()),
+                title, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;

@@ -3,6 +3,7 @@
 #include "graph/painterdrawcontext.h"
 
 #include "core/win1252.h"
+#include "graph/pixelthinning.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -10,6 +11,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QStringList>
+#include <QTransform>
 
 #include <algorithm>
 #include <cctype>
@@ -225,6 +227,23 @@ void PainterDrawContext::polyline(const QPoint *points, int count)
     poly.reserve(count);
     for (int i = 0; i < count; ++i)
         poly << toDevice(points[i].x(), points[i].y());
+    if (m_pixelThinning && count > kThinningAbove) {
+        // Pixels of the device itself: the painter's transformation (the scroll offset)
+        // and the device pixel ratio of a high-resolution screen apply on top.
+        const QTransform toPixels = m_painter.combinedTransform()
+            * QTransform::fromScale(
+                m_painter.device()->devicePixelRatioF(), m_painter.device()->devicePixelRatioF());
+        std::vector<QPointF> pixels;
+        pixels.reserve(static_cast<std::size_t>(count));
+        for (const QPointF &p : std::as_const(poly))
+            pixels.push_back(toPixels.map(p));
+        const std::vector<int> kept = pixelThinnedIndices(pixels.data(), count);
+        QPolygonF thinned;
+        thinned.reserve(static_cast<qsizetype>(kept.size()));
+        for (int i : kept)
+            thinned << poly[i];
+        poly.swap(thinned);
+    }
     applyPen();
     m_painter.drawPolyline(poly);
 }
