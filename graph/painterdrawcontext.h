@@ -23,8 +23,9 @@ public:
     PainterDrawContext(QPainter &painter, double pixelsPerUnitX, double pixelsPerUnitY);
 
     // On screen: long polylines are drawn through the points one pixel can show
-    // (pixelthinning.h) instead of through every point. Off by default, so that paper
-    // and files get every point.
+    // (pixelthinning.h) instead of through every point, in pieces, and with a pen of
+    // about one pixel as the thinnest line. Off by default, so that paper and files get
+    // every point with the pen as chosen.
     void setPixelThinning(bool on) { m_pixelThinning = on; }
     // Polylines up to this many points are always drawn whole: they cost little, and
     // every survey the program could take before it had no station limit (fewer than

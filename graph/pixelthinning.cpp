@@ -2,18 +2,17 @@
 #include "graph/pixelthinning.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
 
-struct Cell
+struct Pixel
 {
     double x, y;
-    bool operator==(const Cell &) const = default;
+    bool operator==(const Pixel &) const = default;
 };
 
-Cell cellOf(const QPointF &p)
+Pixel pixelOf(const QPointF &p)
 {
     return { std::floor(p.x()), std::floor(p.y()) };
 }
@@ -25,24 +24,10 @@ std::vector<int> pixelThinnedIndices(const QPointF *points, int count)
     std::vector<int> kept;
     if (count <= 0)
         return kept;
-    // The points of the current run that matter: first, extremes, last.
-    int first = 0, minX = 0, maxX = 0, minY = 0, maxY = 0;
-    Cell cell = cellOf(points[0]);
-    const auto flush = [&](int last) {
-        std::array<int, 6> run { first, minX, maxX, minY, maxY, last };
-        std::sort(run.begin(), run.end());
-        const auto end = std::unique(run.begin(), run.end());
-        kept.insert(kept.end(), run.begin(), end);
-    };
+    // The points that hold the extent of the whole polyline.
+    int minX = 0, maxX = 0, minY = 0, maxY = 0;
     for (int i = 1; i < count; ++i) {
         const QPointF &p = points[i];
-        const Cell c = cellOf(p);
-        if (!(c == cell)) {
-            flush(i - 1);
-            first = minX = maxX = minY = maxY = i;
-            cell = c;
-            continue;
-        }
         if (p.x() < points[minX].x())
             minX = i;
         if (p.x() > points[maxX].x())
@@ -52,6 +37,18 @@ std::vector<int> pixelThinnedIndices(const QPointF *points, int count)
         if (p.y() > points[maxY].y())
             maxY = i;
     }
-    flush(count - 1);
+    // Each run on one pixel is drawn from its first to its last point. Its extremes
+    // inside the pixel are not: a path that turns back and forth inside every pixel
+    // costs the painter more than all the points it stands for.
+    Pixel previous = pixelOf(points[0]), current = previous;
+    for (int i = 0; i < count; ++i) {
+        const Pixel next = i + 1 < count ? pixelOf(points[i + 1]) : current;
+        const bool first = i == 0 || !(current == previous);
+        const bool last = i == count - 1 || !(current == next);
+        if (first || last || i == minX || i == maxX || i == minY || i == maxY)
+            kept.push_back(i);
+        previous = current;
+        current = next;
+    }
     return kept;
 }

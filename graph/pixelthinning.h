@@ -9,6 +9,7 @@
 
 // The indices, in ascending order, of the points of a polyline (device coordinates)
 // worth drawing on a device of whole pixels: of each run of consecutive points on one
-// pixel, its first and last point and those with the smallest and largest x and y. The
-// first and last point of the polyline and its bounding box are therefore kept.
+// pixel its first and last point, and the points with the smallest and largest x and y
+// of the whole polyline. The path therefore visits the same pixels in the same order,
+// and its ends and its bounding box stay as they were.
 std::vector<int> pixelThinnedIndices(const QPointF *points, int count);

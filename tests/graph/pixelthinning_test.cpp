@@ -1,8 +1,14 @@
 // Thinning long polylines to the pixels of a screen: what is drawn still covers the
-// same extent, starts and ends at the same points, and runs through the same pixels.
+// same extent, starts and ends at the same points, and runs through the same pixels,
+// also when the QPainter back end draws it on a screen-like image.
+#include "graph/painterdrawcontext.h"
 #include "graph/pixelthinning.h"
+#include "graphtestdata.h"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -107,6 +113,53 @@ TEST(PixelThinning, ShortAndDegenerateInput)
     EXPECT_EQ(kept.front(), 0);
     EXPECT_EQ(kept.back(), 999);
     EXPECT_EQ(boxOf(dot, kept), boxOf(dot, all(1000)));
+}
+
+// The ink of a long polyline on an image, drawn as on screen or whole.
+QRect inkOf(const std::vector<QPoint> &points, bool thinning)
+{
+    QImage image(700, 500, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // About a screen's resolution: 0.4 pixels per logical unit.
+    image.setDotsPerMeterX(4000);
+    image.setDotsPerMeterY(4000);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PainterDrawContext dc(painter);
+        dc.setPixelThinning(thinning);
+        dc.selectPen(DrawPen { PenStyle::Solid, 3, { 255, 0, 0 } });
+        dc.setWindowOrg(-50, 50);
+        dc.polyline(points);
+    }
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGreen(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST(PixelThinning, ALongCurveOnScreenCoversWhatTheWholeCurveCovers)
+{
+    graphtest::ensureGuiApp();
+    // 20,000 points: a spiral that ends far from where it turns most densely, so that
+    // a lost last piece or a lost extreme shows in the extent.
+    std::vector<QPoint> spiral;
+    for (int i = 0; i < 20000; ++i) {
+        const double a = i * 0.002, r = 100.0 + i * 0.05;
+        spiral.emplace_back(
+            800 + static_cast<int>(r * std::cos(a)), -500 + static_cast<int>(r * std::sin(a)));
+    }
+    const QRect whole = inkOf(spiral, false);
+    const QRect thinned = inkOf(spiral, true);
+    ASSERT_FALSE(whole.isEmpty());
+    // The thinned curve is drawn with the thinnest line, so its edge may lie a pixel
+    // inside that of the whole curve's pen.
+    EXPECT_LE(std::abs(thinned.left() - whole.left()), 1);
+    EXPECT_LE(std::abs(thinned.right() - whole.right()), 1);
+    EXPECT_LE(std::abs(thinned.top() - whole.top()), 1);
+    EXPECT_LE(std::abs(thinned.bottom() - whole.bottom()), 1);
 }
 
 } // namespace
