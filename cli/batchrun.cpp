@@ -115,23 +115,6 @@ bool readInput(const CliOptions &options, well::Well &well, bool &readerFault)
     return true;
 }
 
-// The interim plot source: the graph page still reads the old survey record.
-SurveyData plotSource(const well::Well &well, int view)
-{
-    struct Silent : Prompter
-    {
-        void message(const std::string &) override {}
-        bool askYesNo(const std::string &) override { return false; }
-        bool askNumber(const std::string &, float &) override { return false; }
-    } silent;
-    SurveyData data;
-    data.m_Eingabe = well.survey.lines();
-    data.m_Name = well.name;
-    data.m_Ansicht = view;
-    data.berechnung(silent);
-    return data;
-}
-
 } // namespace
 
 int runBatch(const CliOptions &options, int argc, char **argv)
@@ -271,11 +254,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!options.plotFile.empty()) {
         std::string error;
-        const SurveyData data = plotSource(well, options.ansicht);
         const bool drawn = options.sectionView
-            ? exportGraphPage(sectionViewData(data, sectionAzimuthOf(path, sectionAzimuth), unit),
+            ? exportGraphPage(sectionPlotData(result.legacy, well.name,
+                                  sectionAzimuthOf(result.legacy, sectionAzimuth), unit),
                 title, options.plotFile, error, options.trueScale)
-            : exportGraphPage(data, title, options.plotFile, error, options.trueScale);
+            : exportGraphPage(plotDataOf(result.legacy, plotViewOf(options.ansicht), well.name),
+                title, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;

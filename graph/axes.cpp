@@ -69,20 +69,20 @@ void label(DrawContext &dc, int x, int y, const std::string &text)
 
 } // namespace
 
-void GraphPage::drawCaptions(DrawContext &dc, const SurveyData &data) const
+void GraphPage::drawCaptions(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
-    drawFitted(dc, W / 2, 210, data.m_Untertitel, W + graphstyle::kTitleOverhang);
-    dc.textOut(-50, 150, data.m_YTitel);
-    dc.textOut(-50, 90, data.m_YTitel2);
-    dc.textOut(W / 2, 150, data.m_Y1Titel);
-    dc.textOut(W / 2, -H - 70, data.m_XTitel);
+    drawFitted(dc, W / 2, 210, data.untertitel, W + graphstyle::kTitleOverhang);
+    dc.textOut(-50, 150, data.yTitel);
+    dc.textOut(-50, 90, data.yTitel2);
+    dc.textOut(W / 2, 150, data.y1Titel);
+    dc.textOut(W / 2, -H - 70, data.xTitel);
 }
 
-void GraphPage::xachse(DrawContext &dc, const SurveyData &data) const
+void GraphPage::xachse(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
-    const bool inverted = data.m_bInvers != 0;
+    const bool inverted = data.invers != 0;
     // Normal: m_X to the right; inverted: m_Y to the right.
     const double lo = inverted ? ymin : xmin;
     const double hi = inverted ? ymax : xmax;
@@ -97,10 +97,10 @@ void GraphPage::xachse(DrawContext &dc, const SurveyData &data) const
     }
 }
 
-void GraphPage::yachse(DrawContext &dc, const SurveyData &data) const
+void GraphPage::yachse(DrawContext &dc, const PlotData &data) const
 {
     const int H = m_Hoehe;
-    if (data.m_bInvers != 0) {
+    if (data.invers != 0) {
         // Depth grows downward from the top edge.
         double v = xstart;
         for (int k = 0; v <= xmax && k < kMaxTicks; v = tickAt(xstart, ++k, deltax)) {
@@ -118,11 +118,11 @@ void GraphPage::yachse(DrawContext &dc, const SurveyData &data) const
     }
 }
 
-void GraphPage::y1achse(DrawContext &dc, const SurveyData &data) const
+void GraphPage::y1achse(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
     double v = y1start;
-    if (data.m_bInvers != 0) {
+    if (data.invers != 0) {
         // Along the top edge.
         for (int k = 0; v <= y1max && k < kMaxTicks; v = tickAt(y1start, ++k, deltay1)) {
             const int px = v == y1max ? W - 1 : position(W, v, y1min, y1max);
@@ -141,10 +141,10 @@ void GraphPage::y1achse(DrawContext &dc, const SurveyData &data) const
     }
 }
 
-void GraphPage::gitter(DrawContext &dc, const SurveyData &data) const
+void GraphPage::gitter(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
-    const bool inverted = data.m_bInvers != 0;
+    const bool inverted = data.invers != 0;
     // Only interior lines: ticks on the frame need none.
     double v = ystart;
     for (int k = 0; v < ymax && k < kMaxTicks; v = tickAt(ystart, ++k, deltay)) {

@@ -15,11 +15,6 @@ namespace {
 // (smaller than the rounding step of the values) from hanging the program.
 constexpr int kMaxSteps = 10000;
 
-int plotCount(const SurveyData &data)
-{
-    return std::clamp(data.m_PlotWerte, 0, MAX_MESSWERTE);
-}
-
 // A range whose spread is rounding noise becomes its middle value, and a value that is
 // itself within the noise of zero becomes 0. Returns whether the range is a single value;
 // `value` is then that value.
@@ -59,11 +54,11 @@ int intervals(double lo, double spacing, double hi)
 
 } // namespace
 
-void GraphPage::extreme(const SurveyData &data)
+void GraphPage::extreme(const PlotData &data)
 {
-    const int count = plotCount(data);
+    const int count = data.count();
     for (int i = 0; i < count; ++i) {
-        const double x = data.m_X[i], y = data.m_Y[i], y1 = data.m_Y1[i];
+        const double x = data.x[i], y = data.y[i], y1 = data.y1[i];
         if (i == 0) {
             xmin = xmax = x;
             ymin = ymax = y;
@@ -149,7 +144,7 @@ double GraphPage::start(double min, double delt)
     return (p - 1.0 + k) * delt;
 }
 
-void GraphPage::scale(const SurveyData &data)
+void GraphPage::scale(const PlotData &data)
 {
     // Rounding noise is no range: a well drilled due east has north offsets of 1e-14 m,
     // which would otherwise get an axis of their own.
@@ -179,7 +174,7 @@ void GraphPage::scale(const SurveyData &data)
     // In the plan view a single east value (a vertical well, one drilled due north or
     // south) gets the same symmetric range as a single north value, so that the well
     // lies inside the plot area instead of on its frame.
-    if (xmax == xmin && data.m_bInvers == 0) {
+    if (xmax == xmin && data.invers == 0) {
         xmax += deltax;
         xmin -= deltax;
         xstart = xmin;
@@ -188,7 +183,7 @@ void GraphPage::scale(const SurveyData &data)
 
     if (y1max == y1min)
         y1max = y1min + 1.0;
-    if (data.m_Kurven == 2) {
+    if (data.kurven == 2) {
         deltay1 = delta(y1max - y1min);
         y1start = start(y1min, deltay1);
         if (y1start < y1min)
@@ -217,20 +212,20 @@ void GraphPage::scale(const SurveyData &data)
     m_fitted.midY = negligibleCentre(rawMidY);
 }
 
-bool GraphPage::equalScales(const SurveyData &data) const
+bool GraphPage::equalScales(const PlotData &data) const
 {
-    if (data.m_bInvers == 0)
-        return data.m_Kurven != 2;
+    if (data.invers == 0)
+        return data.kurven != 2;
     return m_bTrueScale != 0;
 }
 
-double GraphPage::scaleRatio(const SurveyData &data) const
+double GraphPage::scaleRatio(const PlotData &data) const
 {
     const double spanX = xmax - xmin, spanY = ymax - ymin;
     if (!(spanX > 0.0) || !(spanY > 0.0))
         return 0.0;
     // Normal arrangement: m_X across, m_Y up; inverted: m_Y across, m_X down.
-    const double across = data.m_bInvers != 0 ? m_Breite / spanY : m_Breite / spanX;
-    const double up = data.m_bInvers != 0 ? m_Hoehe / spanX : m_Hoehe / spanY;
+    const double across = data.invers != 0 ? m_Breite / spanY : m_Breite / spanX;
+    const double up = data.invers != 0 ? m_Hoehe / spanX : m_Hoehe / spanY;
     return across / up;
 }

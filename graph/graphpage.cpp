@@ -30,15 +30,13 @@ std::string german(double v, int decimals)
 
 GraphPage::GraphPage() = default;
 
-std::vector<std::string> GraphPage::notes(const SurveyData &data) const
+std::vector<std::string> GraphPage::notes(const PlotData &data) const
 {
     std::vector<std::string> out;
     // An aborted computation first: it matters most.
-    if (data.lastRunAborted() && m_Punktzahl > 0) {
-        const double depth = data.m_Teufe[m_Punktzahl - 1];
-        out.push_back("Abbruch: Kurve bis Teufe " + german(depth, 2) + " m");
-    }
-    if (data.m_bInvers != 0) {
+    if (data.abortDepth && m_Punktzahl > 0)
+        out.push_back("Abbruch: Kurve bis Teufe " + german(*data.abortDepth, 2) + " m");
+    if (data.invers != 0) {
         // The side view fills its plot area; say how far that distorts it.
         const double ratio = scaleRatio(data);
         if (ratio > 1.05)
@@ -53,13 +51,13 @@ std::vector<std::string> GraphPage::notes(const SurveyData &data) const
     return out;
 }
 
-void GraphPage::drawNotes(DrawContext &dc, const SurveyData &data) const
+void GraphPage::drawNotes(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
     // Left of the first legend, and one row higher left of the x caption.
-    const int legendLeft = W / 2 - dc.textExtent(data.m_Legende).cx / 2;
+    const int legendLeft = W / 2 - dc.textExtent(data.legende).cx / 2;
     const DrawFont labelFont = dc.selectFont(graphstyle::kCaptionFont);
-    const int captionLeft = W / 2 - dc.textExtent(data.m_XTitel).cx / 2;
+    const int captionLeft = W / 2 - dc.textExtent(data.xTitel).cx / 2;
     dc.selectFont(labelFont);
     const struct
     {
@@ -73,31 +71,32 @@ void GraphPage::drawNotes(DrawContext &dc, const SurveyData &data) const
     }
 }
 
-void GraphPage::OnGraf(const SurveyData &data)
+void GraphPage::OnGraf(const PlotData &data)
 {
     extreme(data);
     scale(data);
     worldtrans(data);
 }
 
-void GraphPage::OnCompute(const SurveyData &data)
+void GraphPage::OnCompute(const PlotData &data)
 {
     m_bComputed = 1;
     OnGraf(data);
 }
 
-void GraphPage::OnDraw(DrawContext &dc, SurveyData &data, const std::string &docTitle)
+void GraphPage::OnDraw(
+    DrawContext &dc, const PlotData &data, std::uint64_t revision, const std::string &docTitle)
 {
     // Data changed while the graph was hidden are scaled when it is next drawn.
-    if (data.m_bNeueDaten == 1) {
+    if (revision != m_scaledRevision) {
         OnCompute(data);
-        data.m_bNeueDaten = 0;
+        m_scaledRevision = revision;
     }
     if (m_bComputed == 1)
         zeichnen(dc, data, docTitle);
 }
 
-void GraphPage::zeichnen(DrawContext &dc, const SurveyData &data, const std::string &docTitle) const
+void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::string &docTitle) const
 {
     if (m_bComputed != 1)
         return;
@@ -109,29 +108,29 @@ void GraphPage::zeichnen(DrawContext &dc, const SurveyData &data, const std::str
 
     const DrawFont oldFont = dc.selectFont(graphstyle::kTitleFont);
     dc.setTextAlign(TextAlign::TopCenter);
-    drawFitted(dc, W / 2, 300, data.m_GrafikTitel, W + graphstyle::kTitleOverhang);
+    drawFitted(dc, W / 2, 300, data.grafikTitel, W + graphstyle::kTitleOverhang);
     dc.selectFont(graphstyle::kCaptionFont);
     drawCaptions(dc, data);
 
     dc.selectFont(graphstyle::kLabelFont);
     xachse(dc, data);
     yachse(dc, data);
-    if (data.m_Kurven == 2)
+    if (data.kurven == 2)
         y1achse(dc, data);
 
     {
         // Centred below the left axis; it must neither leave the page on the left nor
         // run into the second legend on the same row.
         int right = 100 + kDocumentHalfWidth;
-        if (data.m_Kurven == 2)
-            right = std::min(right, W / 2 - dc.textExtent(data.m_Legende1).cx / 2 - kGap);
+        if (data.kurven == 2)
+            right = std::min(right, W / 2 - dc.textExtent(data.legende1).cx / 2 - kGap);
         const int half = std::max(0, std::min(kDocumentHalfWidth, right - 100));
         drawFitted(dc, 100, -H - 200, cfmt("Dokument %s", docTitle.c_str()), 2 * half);
     }
     dc.setTextAlign(TextAlign::TopCenter);
     drawNotes(dc, data);
 
-    if (data.m_bGitter != 0) {
+    if (data.gitter != 0) {
         dc.selectPen(graphstyle::kGridPen);
         gitter(dc, data);
     }

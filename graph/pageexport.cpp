@@ -34,14 +34,14 @@ const std::string &german(const char *utf8)
 
 // The part of the screen page that the graph uses: from the window origin to 40 mm
 // right of the plot area and 30 mm below it.
-QSize usedArea(const GraphPage &page, const SurveyData &data)
+QSize usedArea(const GraphPage &page, const PlotData &data)
 {
     const QPoint origin = GraphPage::windowOrigin(data);
     return QSize(page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + 300);
 }
 
 bool writePng(
-    const GraphPage &page, const SurveyData &data, const std::string &docTitle, QSaveFile &file)
+    const GraphPage &page, const PlotData &data, const std::string &docTitle, QSaveFile &file)
 {
     const QSize size = usedArea(page, data) * kPngPixelsPerMm / 10;
     QImage image(size, QImage::Format_RGB32);
@@ -59,7 +59,7 @@ bool writePng(
 }
 
 bool writeSvg(
-    const GraphPage &page, const SurveyData &data, const std::string &docTitle, QSaveFile &file)
+    const GraphPage &page, const PlotData &data, const std::string &docTitle, QSaveFile &file)
 {
     const QSize size = usedArea(page, data);
     QSvgGenerator svg;
@@ -67,7 +67,7 @@ bool writeSvg(
     svg.setResolution(254); // one SVG pixel per logical unit of 0.1 mm
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromUtf8(win1252::toUtf8(data.m_GrafikTitel)));
+    svg.setTitle(QString::fromUtf8(win1252::toUtf8(data.grafikTitel)));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -76,14 +76,14 @@ bool writeSvg(
     return painter.end();
 }
 
-bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTitle, QSaveFile &file)
+bool writePdf(GraphPage &page, const PlotData &data, const std::string &docTitle, QSaveFile &file)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
         QPageLayout::Millimeter));
-    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(data.m_GrafikTitel)));
+    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(data.grafikTitel)));
     pdf.setCreator(QStringLiteral("Dravon"));
     // As when printing: the printable area decides between portrait and landscape.
     const QRectF paint = pdf.pageLayout().paintRect(QPageLayout::Millimeter);
@@ -101,7 +101,7 @@ bool writePdf(GraphPage &page, const SurveyData &data, const std::string &docTit
 
 } // namespace
 
-bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
+bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
     std::string &germanError, bool trueScale)
 {
     const QString qpath = QString::fromUtf8(path);

@@ -9,14 +9,14 @@
 // run it on the offscreen platform (QT_QPA_PLATFORM=offscreen or "-platform offscreen").
 #pragma once
 
-#include "core/survey.h"
+#include "graph/plotdata.h"
 
 #include <string>
 
 // `docTitle` is the document's title (Windows-1252) for the "Dokument" line; `path` is
-// a file name in UTF-8. The data must have been computed (berechnung). Returns false
-// with a German message (Windows-1252) in `germanError` for an unknown extension, a
-// missing QGuiApplication or a file that cannot be written; an existing file is then
-// left as it was. `trueScale` draws the side view in equal scales (the top view always is).
-bool exportGraphPage(const SurveyData &data, const std::string &docTitle, const std::string &path,
+// a file name in UTF-8. Returns false with a German message (Windows-1252) in
+// `germanError` for an unknown extension, a missing QGuiApplication or a file that
+// cannot be written; an existing file is then left as it was. `trueScale` draws the side view in
+// equal scales (the top view always is).
+bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
     std::string &germanError, bool trueScale = false);

@@ -22,6 +22,16 @@ public:
     // Uses the given number of device pixels per logical unit (0.1 mm) on each axis.
     PainterDrawContext(QPainter &painter, double pixelsPerUnitX, double pixelsPerUnitY);
 
+    // On screen: long polylines are drawn through the points one pixel can show
+    // (pixelthinning.h) instead of through every point, in pieces, and with a pen of
+    // about one pixel as the thinnest line. Off by default, so that paper and files get
+    // every point with the pen as chosen.
+    void setPixelThinning(bool on) { m_pixelThinning = on; }
+    // Polylines up to this many points are always drawn whole: they cost little, and
+    // every survey the program could take before it had no station limit (fewer than
+    // 3000 stations) keeps its exact picture on screen.
+    static constexpr int kThinningAbove = 4096;
+
     // Device pixels per logical unit of a paint device, from its logical resolution.
     static double pixelsPerUnitX(const QPaintDevice &device);
     static double pixelsPerUnitY(const QPaintDevice &device);
@@ -62,4 +72,5 @@ private:
     DrawFont m_font;
     QFont m_qfont;
     TextAlign m_align = TextAlign::TopLeft;
+    bool m_pixelThinning = false;
 };

@@ -19,31 +19,32 @@ std::string sectionCaption(double azimuth)
     return "Vertikalschnitt Azimut " + degrees + "\xB0";
 }
 
-SurveyData sectionViewData(const SurveyData &data, double azimuth, LengthUnit unit)
+PlotData sectionPlotData(
+    const traj::Trajectory &t, const std::string &name, double azimuth, LengthUnit unit)
 {
-    SurveyData s = data;
+    PlotData s;
     const std::string u = units::unitName(unit);
     // One curve, depth down the left axis, as in the side view without its azimuth.
-    s.m_Kurven = 1;
-    s.m_bInvers = 1;
-    s.m_Untertitel = sectionCaption(azimuth);
-    s.m_Y1Titel.clear();
-    s.m_YTitel = "Seigerteufe  ";
-    s.m_YTitel2 = "(" + u + ")   ";
-    s.m_XTitel = "Vertikalschnitt (" + u + ")";
-    s.m_Legende = "Bohrlochsverlauf";
-    s.m_Legende1.clear();
+    s.kurven = 1;
+    s.invers = 1;
+    s.grafikTitel = name;
+    s.untertitel = sectionCaption(azimuth);
+    s.yTitel = "Seigerteufe  ";
+    s.yTitel2 = "(" + u + ")   ";
+    s.xTitel = "Vertikalschnitt (" + u + ")";
+    s.legende = "Bohrlochsverlauf";
 
-    const std::vector<traj::Station> &st = data.trajectory().stations;
-    const int count = static_cast<int>(std::min<std::size_t>(st.size(), MAX_MESSWERTE));
-    for (int i = 0; i < count; ++i) {
-        const traj::Station &p = st[static_cast<std::size_t>(i)];
+    // Every station as computed, the surface station included.
+    const std::size_t n = t.stations.size();
+    s.x.resize(n);
+    s.y.resize(n);
+    s.y1.assign(n, 0.0f);
+    for (std::size_t i = 0; i < n; ++i) {
+        const traj::Station &p = t.stations[i];
         const double vs = listing::verticalSection(p.north, p.east, azimuth);
-        s.m_X[static_cast<std::size_t>(i)] = static_cast<float>(units::fromMetres(p.tvd, unit));
-        s.m_Y[static_cast<std::size_t>(i)] = static_cast<float>(units::fromMetres(vs, unit));
-        s.m_Y1[static_cast<std::size_t>(i)] = 0.0f;
+        s.x[i] = static_cast<float>(units::fromMetres(p.tvd, unit));
+        s.y[i] = static_cast<float>(units::fromMetres(vs, unit));
     }
-    s.m_PlotWerte = count;
-    s.m_bNeueDaten = 1;
+    s.abortDepth = abortDepthOf(t);
     return s;
 }

@@ -5,8 +5,8 @@
 // export show the same picture.
 #pragma once
 
-#include "core/survey.h"
 #include "core/units.h"
+#include "graph/plotdata.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +18,7 @@ double sectionAzimuthOf(const traj::Trajectory &t, std::optional<double> chosen)
 // "Vertikalschnitt Azimut 123,4°" (Windows-1252).
 std::string sectionCaption(double azimuth);
 
-// The data the graph page draws for the vertical section of `data` (computed): a copy
-// with the series, captions and switches of the section view; lengths in `unit`.
-SurveyData sectionViewData(const SurveyData &data, double azimuth, LengthUnit unit);
+// The plot value of the vertical section of the trajectory `t` of the borehole `name`
+// along `azimuth`: one point per computed station, lengths in `unit`.
+PlotData sectionPlotData(
+    const traj::Trajectory &t, const std::string &name, double azimuth, LengthUnit unit);

@@ -11,7 +11,7 @@
 using pagemath::fraction;
 using pagemath::truncInt;
 
-void GraphPage::worldtrans(const SurveyData &data)
+void GraphPage::worldtrans(const PlotData &data)
 {
     if (m_bPrint == 1 && m_bPortrait == 0) {
         m_Breite = 2200;
@@ -28,15 +28,18 @@ void GraphPage::worldtrans(const SurveyData &data)
     equalizeScales(data);
 
     const double W = m_Breite, H = m_Hoehe;
-    const bool twoCurves = data.m_Kurven == 2;
-    m_Punktzahl = std::clamp(data.m_PlotWerte, 0, MAX_MESSWERTE);
+    const bool twoCurves = data.kurven == 2;
+    m_Punktzahl = data.count();
+    m_Punkte.resize(static_cast<std::size_t>(m_Punktzahl));
+    // The second curve's points stay at the origin when the data show only one.
+    m_Punkte1.assign(static_cast<std::size_t>(m_Punktzahl), QPoint());
     for (int i = 0; i < m_Punktzahl; ++i) {
         // A series whose values differ only by rounding noise is drawn as the single
         // value it stands for, so that a straight well is drawn straight.
-        const double fx = fraction(m_single.x ? m_single.xValue : data.m_X[i], xmin, xmax);
-        const double fy = fraction(m_single.y ? m_single.yValue : data.m_Y[i], ymin, ymax);
-        const double fy1 = fraction(m_single.y1 ? m_single.y1Value : data.m_Y1[i], y1min, y1max);
-        if (data.m_bInvers != 0) {
+        const double fx = fraction(m_single.x ? m_single.xValue : data.x[i], xmin, xmax);
+        const double fy = fraction(m_single.y ? m_single.yValue : data.y[i], ymin, ymax);
+        const double fy1 = fraction(m_single.y1 ? m_single.y1Value : data.y1[i], y1min, y1max);
+        if (data.invers != 0) {
             // Side view: depth runs down the left axis, the values across.
             const int y = -truncInt(H * fx);
             m_Punkte[i] = QPoint(truncInt(W * fy), y);
@@ -75,7 +78,7 @@ void widen(AxisRange a, double span, double anchor, bool centred)
 
 } // namespace
 
-void GraphPage::equalizeScales(const SurveyData &data)
+void GraphPage::equalizeScales(const PlotData &data)
 {
     if (!m_fitted.valid || !equalScales(data))
         return;
@@ -89,7 +92,7 @@ void GraphPage::equalizeScales(const SurveyData &data)
     ystart = m_fitted.ystart;
     deltay = m_fitted.deltay;
 
-    const bool side = data.m_bInvers != 0;
+    const bool side = data.invers != 0;
     AxisRange x { xmin, xmax, xstart, deltax };
     AxisRange y { ymin, ymax, ystart, deltay };
     // Metres per logical unit across and up.
@@ -118,10 +121,10 @@ void GraphPage::equalizeScales(const SurveyData &data)
     }
 }
 
-QPoint GraphPage::windowOrigin(const SurveyData &data)
+QPoint GraphPage::windowOrigin(const PlotData &data)
 {
     // The side view with two curves needs room above the plot for the azimuth axis.
-    if (data.m_bInvers != 0 && data.m_Kurven == 2)
+    if (data.invers != 0 && data.kurven == 2)
         return QPoint(-400, 450);
     return QPoint(-400, 350);
 }
@@ -160,30 +163,33 @@ void GraphPage::drawMarkers(DrawContext &dc) const
     dc.setTextAlign(TextAlign::TopCenter);
 }
 
-void GraphPage::drawCurves(DrawContext &dc, const SurveyData &data) const
+void GraphPage::drawCurves(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
     dc.selectPen(graphstyle::kCurvePen);
     dc.polyline(m_Punkte.data(), m_Punktzahl);
     drawMarkers(dc);
     // The sample line starts half a text width right of the centred legend's end.
-    const int cx = dc.textExtent(data.m_Legende).cx;
-    dc.textOut(W / 2, -H - 150, data.m_Legende);
+    const int cx = dc.textExtent(data.legende).cx;
+    dc.textOut(W / 2, -H - 150, data.legende);
     dc.moveTo(W / 2 + cx, -H - 170);
     dc.lineTo(W / 2 + cx + 200, -H - 170);
 
     dc.selectPen(graphstyle::kCurve1Pen);
-    if (data.m_Kurven != 2)
+    if (data.kurven != 2)
         return;
-    if (data.m_bInvers != 0) {
+    if (data.invers != 0) {
         // The azimuth: a point without horizontal displacement has no direction, and a
-        // step across north (359 to 0 degrees) is no movement across the plot.
+        // step across north (359 to 0 degrees) is no movement across the plot. Only
+        // points the data still hold are read.
+        const int n = std::min(m_Punktzahl, data.count());
         std::vector<QPoint> run;
-        for (int i = 0; i <= m_Punktzahl; ++i) {
-            const bool defined = i < m_Punktzahl
-                && std::fabs(static_cast<double>(data.m_Y[i])) > pagemath::kAbsoluteNoise;
+        run.reserve(static_cast<std::size_t>(n));
+        for (int i = 0; i <= n; ++i) {
+            const bool defined
+                = i < n && std::fabs(static_cast<double>(data.y[i])) > pagemath::kAbsoluteNoise;
             const bool wraps = defined && !run.empty()
-                && std::fabs(static_cast<double>(data.m_Y1[i]) - data.m_Y1[i - 1]) > 180.0;
+                && std::fabs(static_cast<double>(data.y1[i]) - data.y1[i - 1]) > 180.0;
             if (!defined || wraps) {
                 // A lone direction is drawn as a dot.
                 if (run.size() == 1)
@@ -198,8 +204,8 @@ void GraphPage::drawCurves(DrawContext &dc, const SurveyData &data) const
     } else {
         dc.polyline(m_Punkte1.data(), m_Punktzahl);
     }
-    const int cx1 = dc.textExtent(data.m_Legende1).cx;
-    dc.textOut(W / 2, -H - 200, data.m_Legende1);
+    const int cx1 = dc.textExtent(data.legende1).cx;
+    dc.textOut(W / 2, -H - 200, data.legende1);
     dc.moveTo(W / 2 + cx1, -H - 220);
     dc.lineTo(W / 2 + cx1 + 200, -H - 220);
 }

@@ -26,8 +26,9 @@ CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
     // A hidden view repaints from the current data when it is shown again; the paint
     // itself decides whether the data need new scaling.
     connect(m_doc, &CDravonDoc::viewsUpdate, viewport(), qOverload<>(&QWidget::update));
-    // New results or settings: the section is made again before it is next drawn.
-    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] { m_sectionStale = true; });
+    // New results, a new name or new settings: the plot value is made again before it
+    // is next drawn.
+    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] { m_plotStale = true; });
     connect(m_doc, &CDravonDoc::titleChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
@@ -36,7 +37,7 @@ void CGrafik::OnInitialUpdate()
     m_page.m_bPortrait = 1;
     m_page.m_bPrint = 0;
     m_page.m_bComputed = 0;
-    m_sectionStale = true;
+    m_plotStale = true;
     updateScrollBars();
     viewport()->update();
 }
@@ -63,37 +64,32 @@ void CGrafik::resizeEvent(QResizeEvent *event)
     updateScrollBars();
 }
 
-SurveyData &CGrafik::shownData()
+const PlotData &CGrafik::shownData()
 {
-    struct Silent : Prompter
-    {
-        void message(const std::string &) override {}
-        bool askYesNo(const std::string &) override { return false; }
-        bool askNumber(const std::string &, float &) override { return false; }
-    } silent;
-    const bool fresh = m_plainRevision != m_doc->dataRevision();
-    m_plain.m_Eingabe = m_doc->well().survey.lines();
-    m_plain.m_Name = m_doc->name();
-    m_plain.m_Ansicht = m_doc->view();
-    m_plain.berechnung(silent);
-    m_plain.m_bNeueDaten = m_scaledRevision != m_doc->dataRevision() ? 1 : 0;
-    m_plainRevision = m_doc->dataRevision();
-    if (!m_sectionView)
-        return m_plain;
-    if (!m_section || m_sectionStale || fresh) {
+    const std::uint64_t revision = m_doc->dataRevision();
+    const bool newData = revision != m_plotDataRevision;
+    if (!newData && !m_plotStale)
+        return m_plot;
+    if (m_sectionView) {
         const ViewPreferences p = effectivePreferences(m_doc->settings(), m_remembered);
-        const double azimuth = sectionAzimuthOf(m_doc->trajectory(), p.sectionAzimuth);
-        m_section = std::make_unique<SurveyData>(sectionViewData(m_plain, azimuth, p.unit));
-        m_sectionStale = false;
-        m_section->m_bNeueDaten = m_plain.m_bNeueDaten;
+        const double azimuth = sectionAzimuthOf(m_doc->plotTrajectory(), p.sectionAzimuth);
+        m_plot = sectionPlotData(m_doc->plotTrajectory(), m_doc->name(), azimuth, p.unit);
+    } else {
+        m_plot = plotDataOf(m_doc->plotTrajectory(), plotViewOf(m_doc->view()), m_doc->name());
     }
-    return *m_section;
+    m_plotDataRevision = revision;
+    m_plotStale = false;
+    // New results are scaled afresh; so is every new section, whose azimuth and unit
+    // change its series without new results. A new name alone keeps the scaling.
+    if (newData || m_sectionView)
+        ++m_plotRevision;
+    return m_plot;
 }
 
 double CGrafik::sectionAzimuth() const
 {
     const ViewPreferences p = effectivePreferences(m_doc->settings(), m_remembered);
-    return sectionAzimuthOf(m_doc->trajectory(), p.sectionAzimuth);
+    return sectionAzimuthOf(m_doc->plotTrajectory(), p.sectionAzimuth);
 }
 
 void CGrafik::setSectionView(bool on)
@@ -101,7 +97,7 @@ void CGrafik::setSectionView(bool on)
     if (m_sectionView == on)
         return;
     m_sectionView = on;
-    m_sectionStale = true;
+    m_plotStale = true;
     // The page was scaled for the other data; without a first drawing there is nothing
     // to rescale.
     if (m_page.m_bComputed == 1)
@@ -114,7 +110,7 @@ void CGrafik::setViewPreferences(const ViewPreferences &remembered)
     if (remembered == m_remembered)
         return;
     m_remembered = remembered;
-    m_sectionStale = true;
+    m_plotStale = true;
     if (m_sectionView && m_page.m_bComputed == 1)
         OnCompute();
     viewport()->update();
@@ -122,10 +118,9 @@ void CGrafik::setViewPreferences(const ViewPreferences &remembered)
 
 void CGrafik::OnCompute()
 {
-    SurveyData &data = shownData();
+    const PlotData &data = shownData();
     m_page.OnCompute(data);
-    data.m_bNeueDaten = 0;
-    m_scaledRevision = m_doc->dataRevision();
+    m_page.m_scaledRevision = m_plotRevision;
 }
 
 void CGrafik::OnGrafiklupe()
@@ -154,8 +149,9 @@ void CGrafik::paintEvent(QPaintEvent *event)
     painter.setClipRect(event->rect());
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, shownData(), m_doc->titleText());
-    m_scaledRevision = m_doc->dataRevision();
+    dc.setPixelThinning(true);
+    const PlotData &data = shownData();
+    m_page.OnDraw(dc, data, m_plotRevision, m_doc->titleText());
 }
 
 int CGrafik::print(QPrinter &printer)
@@ -170,10 +166,10 @@ int CGrafik::print(QPrinter &printer)
     // The layout follows the shape of the printable area.
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     m_page.m_bPortrait = area.height() > area.width() ? 1 : 0;
-    m_page.worldtrans(shownData());
+    const PlotData &data = shownData();
+    m_page.worldtrans(data);
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, shownData(), m_doc->titleText());
-    m_scaledRevision = m_doc->dataRevision();
+    m_page.OnDraw(dc, data, m_plotRevision, m_doc->titleText());
     painter.end();
     OnEndPrinting();
     return 1;

@@ -1,6 +1,7 @@
 // The graph view: a scroll view over the graph page of the document. It recomputes the
-// scaling only when the document reports new data, when the zoom is toggled and, for
-// the transform alone, around printing; scrolling and repainting reuse the results.
+// scaling only when the document's data revision moves on (or a new section is shown),
+// when the zoom is toggled and, for the transform alone, around printing; scrolling and
+// repainting reuse the results. It reads the document and never writes into it.
 #pragma once
 
 #include "document/viewpreferences.h"
@@ -8,7 +9,7 @@
 
 #include <QAbstractScrollArea>
 
-#include <memory>
+#include <cstdint>
 
 class CDravonDoc;
 class QPrinter;
@@ -25,7 +26,7 @@ public:
     // The zoom flag survives.
     void OnInitialUpdate();
 
-    // Scaling and transform, then the document's new-data flag is cleared.
+    // Scaling and transform of the data shown.
     void OnCompute();
 
     // "Grafik Lupe an": toggles the zoom, recomputes and repaints.
@@ -54,6 +55,8 @@ public:
 
     // The page state (scaling, layout, points), for inspection.
     const GraphPage &page() const { return m_page; }
+    // The plot value the page draws, made again when the document changed.
+    const PlotData &shownData();
 
 signals:
     // The zoom flag changed (the frame shows it as the check mark).
@@ -66,18 +69,18 @@ protected:
 private:
     void updateScrollBars();
     void OnEndPrinting();
-    // The data the page draws: the document, or its vertical section (made again when
-    // the document changed).
-    SurveyData &shownData();
 
     CDravonDoc *m_doc;
     GraphPage m_page;
     bool m_sectionView = false;
-    bool m_sectionStale = true;
     ViewPreferences m_remembered;
-    std::unique_ptr<SurveyData> m_section;
-    // The document's computation as the page reads it, and the revision it was made for.
-    SurveyData m_plain;
-    std::uint64_t m_plainRevision = 0;
-    std::uint64_t m_scaledRevision = 0;
+    // What the page draws: the view chosen in the measurement dialog, or the vertical
+    // section. Made again when the document's revision moves on and after anything
+    // else that may change it (a new name, new settings, the other view).
+    PlotData m_plot;
+    bool m_plotStale = true;
+    std::uint64_t m_plotDataRevision = 0; // the document revision m_plot was made from
+    // Grows whenever m_plot gets series other than the page last scaled: the revision
+    // the page scales by.
+    std::uint64_t m_plotRevision = 1;
 };

@@ -111,7 +111,7 @@ TEST(Axes, MillionsInExponentForm)
 
 TEST(Axes, SecondAxisOnTheRightAcceptsATopTickWithARoundingExcess)
 {
-    const SurveyData d = plotData({ { 0, 0, 0 }, { 100, 3, 0 } }, false, 2);
+    const PlotData d = plotData({ { 0, 0, 0 }, { 100, 3, 0 } }, false, 2);
     GraphPage page;
     page.OnCompute(d);
     // 0.1 added three times is 0.30000000000000004, above 0.3.
@@ -138,8 +138,8 @@ TEST(Axes, SecondAxisOnTheRightAcceptsATopTickWithARoundingExcess)
 
     // The top axis of the side view has no such tolerance; it used to lose the 0.3 tick
     // to the excess, but ticks are now first + k * spacing rounded, so 0.3 is exact.
-    SurveyData side = d;
-    side.m_bInvers = 1;
+    PlotData side = d;
+    side.invers = 1;
     RecordingDrawContext top;
     top.selectFont(graphstyle::kLabelFont);
     page.y1achse(top, side);
@@ -162,13 +162,13 @@ TEST(Axes, SecondAxisLabelsInTheSideView)
 
 TEST(Axes, MillionsOnTheSecondAxisHaveTheirOwnFormats)
 {
-    SurveyData d = plotData({ { 0, 0, 0 }, { 100, 3, 2000000 } }, false, 2);
+    PlotData d = plotData({ { 0, 0, 0 }, { 100, 3, 2000000 } }, false, 2);
     const DrawnPage right = drawPage(d);
     const auto right1 = textsOf(labelsAtX(right.rec, 1540));
     ASSERT_GE(right1.size(), 2u);
     EXPECT_EQ(right1[0], "0.0e+00");
     EXPECT_EQ(right1[1], "5.0e+05");
-    d.m_bInvers = 1;
+    d.invers = 1;
     const DrawnPage top = drawPage(d);
     const auto top1 = textsOf(labelsAtY(top.rec, 70));
     ASSERT_GE(top1.size(), 2u);
@@ -185,7 +185,7 @@ TEST_P(GridTest, FourInteriorLinesPerAxisForFiveIntervals)
     // x 0..1000 by 200 and y 0..100 by 20: five intervals each. Two curves, so that the
     // normal arrangement keeps these ranges: a plan view (one curve) is now drawn to
     // scale and lengthens its north axis.
-    SurveyData d = plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, GetParam(), 2);
+    PlotData d = plotData({ { 0, 0, 0 }, { 1000, 100, 0 } }, GetParam(), 2);
     const DrawnPage p = drawPage(d);
     const auto grid = linesWhere(p.rec, kGridPen, [](const Rec::Line &) { return true; });
     ASSERT_EQ(grid.size(), 8u);
@@ -216,7 +216,7 @@ TEST_P(GridTest, FourInteriorLinesPerAxisForFiveIntervals)
     ASSERT_EQ(ticks.size(), 6u);
     EXPECT_THAT(gridXs, ElementsAreArray(ticks.begin() + 1, ticks.end() - 1));
 
-    d.m_bGitter = 0;
+    d.gitter = 0;
     const DrawnPage none = drawPage(d);
     EXPECT_TRUE(linesWhere(none.rec, kGridPen, [](const Rec::Line &) { return true; }).empty());
     for (const auto &c : none.rec.calls)
@@ -258,8 +258,8 @@ TEST(Axes, ZeroDepthRangeHasOneClampedTickAndNoGrid)
 
 TEST(Captions, TitlesAndCaptionsAtTheirAnchorsWithTheirFonts)
 {
-    SurveyData d = computed(kExampleStations, 0);
-    d.m_YTitel2 = "(m)   ";
+    PlotData d = computed(kExampleStations, 0);
+    d.yTitel2 = "(m)   ";
     const DrawnPage p = drawPage(d);
     struct Expect
     {
@@ -290,7 +290,7 @@ TEST(Captions, TitlesAndCaptionsAtTheirAnchorsWithTheirFonts)
 
 TEST(Captions, DocumentLineFollowsThePlotAreaHeight)
 {
-    SurveyData d = computed(kExampleStations, 1);
+    PlotData d = computed(kExampleStations, 1);
     GraphPage page;
     page.m_bGrafiklupe = 1;
     page.OnCompute(d);

@@ -38,7 +38,7 @@ bool isBlack(QRgb p)
 
 TEST_F(ExportTest, PngShowsTheBlackFrameAndTheRedCurve)
 {
-    const SurveyData d = graphtest::computed(graphtest::kExampleStations, 1); // top view
+    const PlotData d = graphtest::computed(graphtest::kExampleStations, 1); // top view
     std::string error;
     ASSERT_TRUE(exportGraphPage(d, "Test.dvn", path("page.png"), error)) << error;
     QImage image(QString::fromStdString(path("page.png")));
@@ -82,7 +82,7 @@ TEST_F(ExportTest, PngShowsTheBlackFrameAndTheRedCurve)
 
 TEST_F(ExportTest, SvgAndPdfAreWritten)
 {
-    const SurveyData d = graphtest::computed(graphtest::kExampleStations, 0);
+    const PlotData d = graphtest::computed(graphtest::kExampleStations, 0);
     std::string error;
     ASSERT_TRUE(exportGraphPage(d, "Test.dvn", path("page.svg"), error)) << error;
     ASSERT_TRUE(exportGraphPage(d, "Test.dvn", path("page.PDF"), error)) << error;
@@ -107,18 +107,18 @@ TEST_F(ExportTest, UnknownExtensionIsRefusedAndTheFileLeftAlone)
     existing.write("keep");
     existing.close();
     std::string error;
-    EXPECT_FALSE(exportGraphPage(SurveyData(), "T", path("page.txt"), error));
+    EXPECT_FALSE(exportGraphPage(PlotData(), "T", path("page.txt"), error));
     EXPECT_NE(error.find("PNG, SVG oder PDF"), std::string::npos) << error;
     ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
     EXPECT_EQ(existing.readAll(), QByteArray("keep"));
     error.clear();
-    EXPECT_FALSE(exportGraphPage(SurveyData(), "T", path("page"), error));
+    EXPECT_FALSE(exportGraphPage(PlotData(), "T", path("page"), error));
     EXPECT_FALSE(error.empty());
 }
 
 TEST_F(ExportTest, UnwritablePathGivesAGermanMessage)
 {
-    const SurveyData d = graphtest::computed(graphtest::kExampleStations, 0);
+    const PlotData d = graphtest::computed(graphtest::kExampleStations, 0);
     std::string error;
     const std::string target = path("kein/Ordner/grafik.png");
     EXPECT_FALSE(exportGraphPage(d, "T", target, error));

@@ -1,13 +1,14 @@
-// Survey data for the graph tests: plot series set directly, or computed from station
-// lines through the core; and the QGuiApplication that fonts need.
+// Plot values for the graph tests: series set directly, or made from station lines
+// through the numeric trajectory; and the QGuiApplication that fonts need.
 #pragma once
 
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
+#include "core/trajectory.h"
+#include "graph/plotdata.h"
 
 #include <QGuiApplication>
 
-#include <array>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,33 +20,46 @@ struct PlotPoint
 };
 
 // Plot series as given, every point valid.
-inline SurveyData plotData(const std::vector<PlotPoint> &points, bool inverted, int curves)
+inline PlotData plotData(const std::vector<PlotPoint> &points, bool inverted, int curves)
 {
-    SurveyData d;
-    for (size_t i = 0; i < points.size(); ++i) {
-        d.m_X[i] = points[i].x;
-        d.m_Y[i] = points[i].y;
-        d.m_Y1[i] = points[i].y1;
+    PlotData d;
+    for (const PlotPoint &p : points) {
+        d.x.push_back(p.x);
+        d.y.push_back(p.y);
+        d.y1.push_back(p.y1);
     }
-    d.m_MaxWerte = d.m_PlotWerte = static_cast<int>(points.size());
-    d.m_bInvers = inverted ? 1 : 0;
-    d.m_Kurven = curves;
+    d.invers = inverted ? 1 : 0;
+    d.kurven = curves;
     return d;
 }
 
-// Station lines computed by the core as "Daten ändern" does; 0 side view, 1 top view.
-inline SurveyData computed(
-    const std::vector<std::string> &lines, int ansicht, ScriptedPrompter *prompterOut = nullptr)
+// The trajectory of station lines "depth inclination azimuth" as the computation takes
+// them: in single precision, with the surface station in front (a first line at depth 0
+// stands for it).
+inline traj::Trajectory trajectoryOf(const std::vector<std::string> &lines)
 {
-    SurveyData d;
-    d.m_Name = "Testbohrung";
-    d.m_Ansicht = ansicht;
-    d.m_Eingabe = lines;
-    ScriptedPrompter prompter;
-    d.berechnung(prompter);
-    if (prompterOut)
-        *prompterOut = prompter;
-    return d;
+    std::vector<float> md { 0.0f }, inc { 0.0f }, azi { 0.0f };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::istringstream in(lines[i]);
+        in.imbue(std::locale::classic());
+        float t = 0, p = 0, a = 0;
+        in >> t >> p >> a;
+        if (i == 0 && t == 0.0f)
+            continue;
+        md.push_back(t);
+        inc.push_back(p);
+        azi.push_back(a);
+    }
+    traj::Trajectory t;
+    traj::computeTrajectory(md.data(), inc.data(), azi.data(), static_cast<int>(md.size()), t);
+    return t;
+}
+
+// Station lines computed as "Daten ändern" does, as the page of the borehole
+// "Testbohrung" shows them; 0 side view, 1 top view.
+inline PlotData computed(const std::vector<std::string> &lines, int ansicht)
+{
+    return plotDataOf(trajectoryOf(lines), plotViewOf(ansicht), "Testbohrung");
 }
 
 inline const std::vector<std::string> kExampleStations { "100 0 0", "200 10 45", "300 20 90" };

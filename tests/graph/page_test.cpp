@@ -54,7 +54,7 @@ TEST(WorldTrans, SideViewPointsOnTheDepthAndValueScales)
 {
     // x 0..300 by 50; y 0..40 lengthened to 0..50 to match y1 0..100 in five intervals.
     GraphPage page;
-    const SurveyData d = plotData({ { 0, 0, 0 }, { 150, 10, 25 }, { 300, 40, 100 } }, true, 2);
+    const PlotData d = plotData({ { 0, 0, 0 }, { 150, 10, 25 }, { 300, 40, 100 } }, true, 2);
     page.OnCompute(d);
     ASSERT_DOUBLE_EQ(page.xmax, 300);
     ASSERT_DOUBLE_EQ(page.ymax, 50);
@@ -98,7 +98,7 @@ TEST(WorldTrans, TruncatesAfterShiftingByTheHeight)
 TEST(WorldTrans, PointsStayInsideThePlotAreaForAComputedWell)
 {
     for (int ansicht : { 0, 1 }) {
-        const SurveyData d = computed(kExampleStations, ansicht);
+        const PlotData d = computed(kExampleStations, ansicht);
         for (int zoom : { 0, 1 }) {
             GraphPage page;
             page.m_bGrafiklupe = zoom;
@@ -106,7 +106,7 @@ TEST(WorldTrans, PointsStayInsideThePlotAreaForAComputedWell)
             ASSERT_EQ(page.m_Punktzahl, 4);
             for (int i = 0; i < page.m_Punktzahl; ++i) {
                 for (const QPoint &p : { page.m_Punkte[i], page.m_Punkte1[i] }) {
-                    if (&p == &page.m_Punkte1[i] && d.m_Kurven != 2)
+                    if (&p == &page.m_Punkte1[i] && d.kurven != 2)
                         continue;
                     EXPECT_GE(p.x(), 0);
                     EXPECT_LE(p.x(), page.m_Breite);
@@ -124,7 +124,7 @@ TEST(WorldTrans, PointsStayInsideThePlotAreaForAComputedWell)
 
 TEST(Curves, FrameCurvesAndLegendsOfTheSideView)
 {
-    const SurveyData d = computed(kExampleStations, 0);
+    const PlotData d = computed(kExampleStations, 0);
     const DrawnPage p = drawPage(d);
     const auto rects = p.rec.ofKind(Rec::Kind::Rectangle);
     ASSERT_EQ(rects.size(), 1u);
@@ -184,17 +184,12 @@ TEST(Curves, TopViewDrawsOnlyTheRedCurveButSelectsTheBluePen)
 
 TEST(PlotPoints, AfterAnAbortOnlyThisRunsPointsAreDrawn)
 {
-    ScriptedPrompter prompter;
-    SurveyData d = computed(kExampleStations, 0);
-    ASSERT_EQ(d.m_PlotWerte, 4);
-    // The same document recomputed with a dogleg beyond 90 degrees at the third station:
-    // the run ends after the first interval, the old points 2 and 3 stay in the series.
-    d.m_Eingabe = { "100 0 0", "200 120 0", "300 120 0" };
-    d.berechnung(prompter);
-    ASSERT_TRUE(d.lastRunAborted());
-    ASSERT_EQ(d.m_MaxWerte, 4);
-    ASSERT_EQ(d.m_PlotWerte, 2);
-    ASSERT_GT(d.m_X[3], 290.0f) << "left over from the first run";
+    // A dogleg beyond 90 degrees at the third station: the run ends after the first
+    // interval. (The plot value holds only the points of its own run, so there are no
+    // points of an earlier run left in the series to ignore, as there were in the fixed
+    // arrays this test used to fill from a recomputed survey.)
+    const PlotData d = computed({ "100 0 0", "200 120 0", "300 120 0" }, 0);
+    ASSERT_EQ(d.count(), 2);
 
     const DrawnPage p = drawPage(d);
     EXPECT_EQ(p.page.m_Punktzahl, 2);
@@ -213,54 +208,57 @@ TEST(PlotPoints, AfterAnAbortOnlyThisRunsPointsAreDrawn)
 
 TEST(PlotPoints, NoStationsDrawsTheFrameButNoCurveLine)
 {
-    SurveyData d;
-    d.m_bNeueDaten = 1;
+    const PlotData d;
     GraphPage page;
     RecordingDrawContext rec;
-    page.OnDraw(rec, d, "Unbenannt");
+    page.OnDraw(rec, d, 1, "Unbenannt");
     EXPECT_EQ(rec.ofKind(Rec::Kind::Rectangle).size(), 1u);
     for (const auto &c : rec.ofKind(Rec::Kind::Polyline))
         EXPECT_TRUE(c.points.empty());
 }
 
+// The page scales by the revision a view passes instead of a flag in the data that it
+// cleared; the data are only read.
 TEST(Composition, AnUncomputedPageDrawsNothing)
 {
-    SurveyData d = computed(kExampleStations, 0);
-    d.m_bNeueDaten = 0;
+    const PlotData d = computed(kExampleStations, 0);
     GraphPage page;
     RecordingDrawContext rec;
-    page.OnDraw(rec, d, "Test");
+    // The revision the page already has (none, before it ever scaled) scales nothing.
+    page.OnDraw(rec, d, page.m_scaledRevision, "Test");
     EXPECT_TRUE(rec.calls.empty());
     page.zeichnen(rec, d, "Test");
     EXPECT_TRUE(rec.calls.empty());
 }
 
-TEST(Composition, NewDataAreScaledOnceAndTheFlagCleared)
+TEST(Composition, ScalesExactlyWhenTheRevisionChanges)
 {
-    SurveyData d = computed(kExampleStations, 0);
-    ASSERT_EQ(d.m_bNeueDaten, 1);
+    PlotData d = computed(kExampleStations, 0);
     GraphPage page;
     RecordingDrawContext rec;
-    page.OnDraw(rec, d, "Test");
-    EXPECT_EQ(d.m_bNeueDaten, 0);
+    page.OnDraw(rec, d, 7, "Test");
+    EXPECT_EQ(page.m_scaledRevision, 7u);
     EXPECT_EQ(page.m_bComputed, 1);
     EXPECT_FALSE(rec.calls.empty());
     const double xmax = page.xmax;
 
-    // Changing the data without the flag: drawing reuses the stored scaling.
-    d.m_X[3] = 5000.0f;
+    // New values under the same revision: drawing reuses the stored scaling.
+    d.x[3] = 5000.0f;
     RecordingDrawContext again;
-    page.OnDraw(again, d, "Test");
+    page.OnDraw(again, d, 7, "Test");
     EXPECT_EQ(page.xmax, xmax);
-    d.m_bNeueDaten = 1;
-    page.OnDraw(again, d, "Test");
+    // Any other revision, even a smaller one, is new data.
+    page.OnDraw(again, d, 6, "Test");
     EXPECT_EQ(page.xmax, 5000.0);
-    EXPECT_EQ(d.m_bNeueDaten, 0);
+    EXPECT_EQ(page.m_scaledRevision, 6u);
+    d.x[3] = 100.0f;
+    page.OnDraw(again, d, 6, "Test");
+    EXPECT_EQ(page.xmax, 5000.0);
 }
 
 TEST(Composition, ZoomTwiceReturnsToTheScreenLayout)
 {
-    const SurveyData d = computed(kExampleStations, 0);
+    const PlotData d = computed(kExampleStations, 0);
     GraphPage page;
     page.OnCompute(d);
     page.m_bGrafiklupe = 1;

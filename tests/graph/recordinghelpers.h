@@ -58,7 +58,7 @@ struct DrawnPage
     int W = 0, H = 0;
 };
 
-inline DrawnPage drawPage(const SurveyData &data, const std::string &title = "Test.dvn")
+inline DrawnPage drawPage(const PlotData &data, const std::string &title = "Test.dvn")
 {
     DrawnPage p;
     p.page.OnCompute(data);

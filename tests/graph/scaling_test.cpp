@@ -79,7 +79,7 @@ TEST(Scale, SeriesVaryingInTheLastFloatDigits)
 {
     const float lo = 1.0e15f;
     const float hi = std::nextafter(lo, 2.0e15f);
-    const SurveyData d = plotData({ { lo, 0, 0 }, { hi, 1, 0 } }, false, 1);
+    const PlotData d = plotData({ { lo, 0, 0 }, { hi, 1, 0 } }, false, 1);
     GraphPage page;
     const auto t0 = std::chrono::steady_clock::now();
     page.extreme(d);
@@ -122,8 +122,10 @@ TEST(Extreme, EmptySeriesKeepsTheMinimaAndSetsTheMaximaToOne)
 
 TEST(Extreme, CountsOnlyThePlotPoints)
 {
-    SurveyData d = plotData({ { 0, 0, 0 }, { 10, 2, 45 }, { 900, 800, 300 } }, true, 2);
-    d.m_PlotWerte = 2; // the third point is left over from earlier data
+    PlotData d = plotData({ { 0, 0, 0 }, { 10, 2, 45 }, { 900, 800, 300 } }, true, 2);
+    // A point is a point only with all three values; the plot value has no count of its
+    // own beside its series any more, so the third point lacks its azimuth here.
+    d.y1.pop_back();
     GraphPage page;
     page.extreme(d);
     EXPECT_EQ(page.xmax, 10.0);
@@ -149,7 +151,7 @@ TEST_P(ScaleTest, WidensTheRangesToWholeTicks)
 {
     const ScaleCase &c = GetParam();
     GraphPage page;
-    const SurveyData d = plotData(c.points, true, c.curves);
+    const PlotData d = plotData(c.points, true, c.curves);
     page.extreme(d);
     page.scale(d);
     EXPECT_DOUBLE_EQ(page.deltax, c.deltax);
@@ -187,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(WorkedResults, ScaleTest,
 TEST(Scale, EqualSecondSeriesGetsARangeOfOne)
 {
     GraphPage page;
-    const SurveyData d = plotData({ { 0, 0, 40 }, { 100, 50, 40 } }, true, 2);
+    const PlotData d = plotData({ { 0, 0, 40 }, { 100, 50, 40 } }, true, 2);
     page.extreme(d);
     page.scale(d);
     // y1 40..41 before its spacing: delta(1) = 0.2.
@@ -195,7 +197,7 @@ TEST(Scale, EqualSecondSeriesGetsARangeOfOne)
     EXPECT_DOUBLE_EQ(page.y1min, 40.0);
     // The repair happens with one curve too.
     GraphPage one;
-    const SurveyData d1 = plotData({ { 0, 0, 40 }, { 100, 50, 40 } }, true, 1);
+    const PlotData d1 = plotData({ { 0, 0, 40 }, { 100, 50, 40 } }, true, 1);
     one.extreme(d1);
     one.scale(d1);
     EXPECT_DOUBLE_EQ(one.y1max, 41.0);
@@ -204,7 +206,7 @@ TEST(Scale, EqualSecondSeriesGetsARangeOfOne)
 TEST(Scale, ToleranceAtTheUpperEndOnlyForX)
 {
     // 1.000005 lies less than 0.00001 above the tick 1.0.
-    const SurveyData d = plotData({ { 0, 0, 0 }, { 1.000005f, 1.000005f, 0 } }, false, 1);
+    const PlotData d = plotData({ { 0, 0, 0 }, { 1.000005f, 1.000005f, 0 } }, false, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
@@ -215,7 +217,7 @@ TEST(Scale, ToleranceAtTheUpperEndOnlyForX)
 
 TEST(Scale, TinyPositiveMinimumLowersTheDisplayedMinimum)
 {
-    const SurveyData d = plotData({ { 0, 0.000003f, 0 }, { 1, 7, 0 } }, false, 1);
+    const PlotData d = plotData({ { 0, 0.000003f, 0 }, { 1, 7, 0 } }, false, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
@@ -228,13 +230,13 @@ TEST(Scale, ZeroXRangeStaysZero)
 {
     // In the side view; the top view now repairs a single east value like a single
     // north value (a well drilled due north must not lie on the frame).
-    const SurveyData d = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, true, 1);
+    const PlotData d = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, true, 1);
     GraphPage page;
     page.extreme(d);
     page.scale(d);
     EXPECT_EQ(page.xmin, 0.0);
     EXPECT_EQ(page.xmax, 0.0);
-    const SurveyData top = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, false, 1);
+    const PlotData top = plotData({ { 0, 0, 0 }, { 0, 3, 0 } }, false, 1);
     page.extreme(top);
     page.scale(top);
     EXPECT_EQ(page.xmin, -1.0);

@@ -22,7 +22,7 @@ using namespace graphtest;
 namespace {
 
 // Builds to 45 degrees, then holds the azimuth.
-SurveyData heldAzimuth(double azimuth, int ansicht)
+PlotData heldAzimuth(double azimuth, int ansicht)
 {
     const std::string a = cfmt(" %g", azimuth);
     return computed({ "100 0" + a, "200 45" + a, "1000 45" + a }, ansicht);
@@ -31,7 +31,7 @@ SurveyData heldAzimuth(double azimuth, int ansicht)
 TEST(TrueScale, PlanViewShowsTheAzimuthInEveryLayout)
 {
     for (double azimuth : { 2.4, 30.0, 90.0, 124.6, 180.0, 200.0, 333.0 }) {
-        const SurveyData d = heldAzimuth(azimuth, 1);
+        const PlotData d = heldAzimuth(azimuth, 1);
         for (const auto &[zoom, print, portrait] :
             { std::tuple { 0, 0, 1 }, { 1, 0, 1 }, { 0, 1, 1 }, { 0, 1, 0 } }) {
             GraphPage page;
@@ -50,7 +50,7 @@ TEST(TrueScale, PlanViewShowsTheAzimuthInEveryLayout)
 
 TEST(TrueScale, SideViewSaysHowFarItExaggeratesUnlessDrawnToScale)
 {
-    const SurveyData d = heldAzimuth(30, 0);
+    const PlotData d = heldAzimuth(30, 0);
     GraphPage page;
     page.OnCompute(d);
     // 700 m across 1300 units against 800 m down 750 units.
@@ -139,8 +139,8 @@ TEST(Azimuth, NoStrokeFromTheVerticalSectionNorAcrossNorth)
 
 TEST(Texts, LongNamesAreShortenedToTheirRoom)
 {
-    SurveyData d = computed(kExampleStations, 0);
-    d.m_GrafikTitel = std::string(120, 'T');
+    PlotData d = computed(kExampleStations, 0);
+    d.grafikTitel = std::string(120, 'T');
     const DrawnPage p = drawPage(d, std::string(90, 'D'));
     for (const auto &c : p.rec.texts()) {
         Rec measure;
@@ -161,7 +161,7 @@ TEST(Export, PngAndPdfShowThePlanViewDirection)
 {
     ensureGuiApp();
     QTemporaryDir dir;
-    const SurveyData d = heldAzimuth(30, 1);
+    const PlotData d = heldAzimuth(30, 1);
     const auto exported = [&](const char *name) {
         std::string error;
         const QString path = dir.filePath(QString::fromLatin1(name));

@@ -23,10 +23,10 @@ TEST_F(ShellTest, TrueScaleIsRememberedAndReachesTheGraphView)
     press(Qt::Key_F3);
     CGrafik *graph = frame->graphView();
     graph->viewport()->repaint();
-    EXPECT_GT(graph->page().scaleRatio(*doc), 1.05); // the side view exaggerates
+    EXPECT_GT(graph->page().scaleRatio(graph->shownData()), 1.05); // the side view exaggerates
 
     trueScale->trigger();
-    EXPECT_NEAR(graph->page().scaleRatio(*doc), 1.0, 1e-9);
+    EXPECT_NEAR(graph->page().scaleRatio(graph->shownData()), 1.0, 1e-9);
     EXPECT_TRUE(QSettings().value(QStringLiteral("Grafik/Massstabsgetreu")).toBool());
     // A new frame starts with the stored choice.
     EXPECT_TRUE(CMainFrame(*doc, prompter, ui).action(ID_MASSSTABSGETREU)->isChecked());
@@ -70,3 +70,40 @@ TEST_P(PlanViewPrinting, ShowsTheTrueDirectionOnPaper)
 
 INSTANTIATE_TEST_SUITE_P(PortraitAndLandscape, PlanViewPrinting,
     ::testing::Values(QPageLayout::Portrait, QPageLayout::Landscape));
+
+// The view reads the document and scales afresh exactly when its data revision moves
+// on: a new name or new settings are drawn with the scaling the data already have.
+TEST_F(ShellTest, GraphViewScalesAgainOnlyForNewData)
+{
+    enterData({ "100 0 30", "200 45 30", "1000 45 30" });
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    graph->viewport()->repaint();
+    ASSERT_EQ(graph->page().m_bComputed, 1);
+    const std::uint64_t seen = graph->page().m_scaledRevision;
+    const std::uint64_t revision = doc->dataRevision();
+    const double depth = graph->page().xmax;
+    EXPECT_GE(depth, doc->plotTrajectory().last().tvd);
+
+    // Settings of the well are no new data; the page keeps its scaling.
+    WellSettings settings = doc->m_WellSettings;
+    settings.sectionAzimuth = 45.0;
+    doc->setWellSettings(settings);
+    graph->viewport()->repaint();
+    EXPECT_EQ(doc->dataRevision(), revision);
+    EXPECT_EQ(graph->page().m_scaledRevision, seen);
+
+    // A deeper well is: the next drawing scales it, and the view changed nothing in the
+    // document while doing so.
+    enterData({ "100 0 30", "200 45 30", "3000 45 30" });
+    const std::uint64_t newRevision = doc->dataRevision();
+    ASSERT_NE(newRevision, revision);
+    graph->viewport()->repaint();
+    EXPECT_NE(graph->page().m_scaledRevision, seen);
+    EXPECT_GT(graph->page().xmax, depth);
+    EXPECT_GE(graph->page().xmax, doc->plotTrajectory().last().tvd);
+    EXPECT_EQ(graph->shownData().count(), 4);
+    EXPECT_EQ(doc->dataRevision(), newRevision);
+    graph->viewport()->repaint();
+    EXPECT_EQ(doc->dataRevision(), newRevision);
+}

@@ -1,0 +1,53 @@
+// The plot value: the three series the graph page draws, their captions and switches,
+// and what the notes below the plot area need. It is made once per new result by a pure
+// function from the trajectory (or by the vertical section, sectionview.h); the page and
+// the views only read it, so nothing that draws ever writes back into the document.
+// Strings hold Windows-1252 bytes.
+#pragma once
+
+#include "core/trajectory.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct PlotData
+{
+    // One entry per point drawn, in single precision as the page has always drawn them.
+    std::vector<float> x; // side view and section: true vertical depth; top view: east
+    std::vector<float> y; // side view: displacement; top view: north; section: its offset
+    std::vector<float> y1; // side view: azimuth of the displacement; otherwise 0
+
+    int kurven = 2; // 2: the second curve (y1) with an axis of its own
+    int invers = 1; // 1: depth runs down the vertical axis, y across
+    int gitter = 1; // the page draws its grid
+
+    std::string grafikTitel; // the borehole's name
+    std::string untertitel;
+    std::string y1Titel;
+    std::string yTitel;
+    std::string yTitel2; // second line of the vertical axis's caption
+    std::string xTitel;
+    std::string legende;
+    std::string legende1;
+
+    // Set when the computation stopped early: the measured depth of the last point drawn.
+    std::optional<double> abortDepth;
+
+    // The number of points: the shortest series decides, so that a point is drawn only
+    // when all three of its values are there.
+    int count() const;
+};
+
+// The graph's views as the measurement dialog offers them.
+enum class PlotView { Side = 0, Top = 1 };
+
+// The view the document stores (0 side, anything else top).
+PlotView plotViewOf(int ansicht);
+
+// The measured depth of the last station when the run that made `t` stopped early.
+std::optional<double> abortDepthOf(const traj::Trajectory &t);
+
+// The series, captions and switches of `view` for the trajectory `t` of the borehole
+// `name`: one point per computed station, the surface station at the origin.
+PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string &name);
