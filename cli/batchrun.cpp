@@ -149,7 +149,14 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (options.name)
         well.name = win1252::fromUtf8(*options.name);
 
-    const well::Computation result = well::compute(well);
+    // The results table goes to standard output as it is made, unless the results file
+    // needs it too; the messages follow on standard error.
+    well::Computation result;
+    const bool keepTable = !options.resultsFile.empty();
+    if (keepTable)
+        well::compute(well, result);
+    else
+        well::compute(well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
     for (const well::Diagnostic &d : result.diagnostics)
         tell(well::germanText(d));
     bool fault = readerFault || !result.clean() || result.aborted;

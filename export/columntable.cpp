@@ -2,6 +2,8 @@
 
 #include "core/cformat.h"
 
+#include <algorithm>
+
 namespace surveyexport {
 
 namespace {
@@ -77,8 +79,31 @@ std::size_t ColumnTable::rows() const
 
 ColumnTable listingTable(const listing::Listing &l, bool withRequest)
 {
-    ColumnTable table;
+    return ListingPieces(l, withRequest).piece(0, l.rows.size());
+}
+
+ListingPieces::ListingPieces(const listing::Listing &listing, bool withRequest)
+    : m_listing(listing)
+    , m_withRequest(withRequest)
+{
+    // Whether a column is there is the whole listing's matter, not a piece's.
     for (const ColumnDef &column : kColumns) {
+        const bool any = std::any_of(listing.rows.begin(), listing.rows.end(),
+            [&](const listing::Row &row) { return column.value(row).has_value(); });
+        m_present.push_back(any || (listing.rows.empty() && !column.onlyWithValues));
+    }
+}
+
+ColumnTable ListingPieces::piece(std::size_t first, std::size_t count) const
+{
+    const listing::Listing &l = m_listing;
+    first = std::min(first, l.rows.size());
+    const std::size_t end = first + std::min(count, l.rows.size() - first);
+    ColumnTable table;
+    std::size_t k = 0;
+    for (const ColumnDef &column : kColumns) {
+        if (!m_present[k++])
+            continue;
         Column c;
         c.name = column.name ? column.name : cfmt("Vertikalschnitt bei %.2f°", l.sectionAzimuth);
         c.decimals = column.decimals;
@@ -97,12 +122,10 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
             c.unit.assign(1, 'm');
             break;
         }
-        bool any = false;
-        c.numbers.reserve(l.rows.size());
-        for (const listing::Row &row : l.rows) {
-            std::optional<double> v = column.value(row);
+        c.numbers.reserve(end - first);
+        for (std::size_t r = first; r < end; ++r) {
+            std::optional<double> v = column.value(l.rows[r]);
             if (v) {
-                any = true;
                 if (column.quantity == Quantity::Length)
                     v = units::fromMetres(*v, l.unit);
                 else if (column.quantity == Quantity::Dogleg)
@@ -110,15 +133,14 @@ ColumnTable listingTable(const listing::Listing &l, bool withRequest)
             }
             c.numbers.push_back(v);
         }
-        if (any || (l.rows.empty() && !column.onlyWithValues))
-            table.columns.push_back(std::move(c));
+        table.columns.push_back(std::move(c));
     }
-    if (withRequest) {
+    if (m_withRequest) {
         Column c;
         c.name = "Anfrage";
         c.text = true;
-        for (const listing::Row &row : l.rows)
-            c.texts.push_back(row.request);
+        for (std::size_t r = first; r < end; ++r)
+            c.texts.push_back(l.rows[r].request);
         table.columns.push_back(std::move(c));
     }
     return table;

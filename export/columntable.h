@@ -38,6 +38,19 @@ struct ColumnTable
 // radius of curvature and depth loss; `withRequest` adds the request that made each row.
 // A column whose rows all lack a value is left out.
 ColumnTable listingTable(const listing::Listing &listing, bool withRequest);
+// A long listing's table a piece at a time, with the columns the whole listing has.
+class ListingPieces
+{
+public:
+    ListingPieces(const listing::Listing &listing, bool withRequest);
+    // The rows from `first` on, at most `count` of them.
+    ColumnTable piece(std::size_t first, std::size_t count) const;
+
+private:
+    const listing::Listing &m_listing;
+    bool m_withRequest;
+    std::vector<bool> m_present; // per column definition
+};
 
 // The station export: every computed station with its vertical section, no request.
 ColumnTable stationTable(const traj::Trajectory &trajectory, listing::Unit unit,

@@ -53,9 +53,9 @@ std::string quotedField(const std::string &text, char delimiter)
 }
 
 void writeDelimited(const ColumnTable &table, const TextStyle &style,
-    const std::function<void(std::string_view)> &emit)
+    const std::function<void(std::string_view)> &emit, bool header)
 {
-    if (style.byteOrderMark)
+    if (header && style.byteOrderMark)
         emit("\xEF\xBB\xBF");
     std::string line;
     const auto writeLine = [&](auto field) {
@@ -68,7 +68,8 @@ void writeDelimited(const ColumnTable &table, const TextStyle &style,
         line += style.lineEnd;
         emit(line);
     };
-    writeLine([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
+    if (header)
+        writeLine([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
     for (std::size_t r = 0; r < table.rows(); ++r) {
         writeLine([&](const Column &c) { return cellText(c, r, style); });
     }

@@ -34,8 +34,9 @@ TextStyle clipboardStyle(decimalsign::Sign decimal); // tabs, line feeds, the de
 
 std::string delimitedText(const ColumnTable &table, const TextStyle &style);
 // The same text handed out line by line, for a file that need not be held in memory.
+// Without `header` only the rows are written (a later piece of a long table).
 void writeDelimited(const ColumnTable &table, const TextStyle &style,
-    const std::function<void(std::string_view)> &emit);
+    const std::function<void(std::string_view)> &emit, bool header = true);
 
 // A listing as CSV with the request of each row, its numbers as every CSV writes them.
 std::string listingCsv(const listing::Listing &listing);

@@ -69,11 +69,17 @@ bool writeFileBytes(const std::string &path, const std::string &bytes)
 bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
     const ExportInfo &info)
 {
-    const ColumnTable table = listingTable(rows, info.listing);
     const auto writeText = [&](const TextStyle &style) {
-        // Line by line into the file: a long listing is not held as text besides its table.
+        // A piece of the table at a time, line by line into the file: a long listing is
+        // held neither as text nor as a whole table besides its rows.
+        constexpr std::size_t kPiece = 4096;
         return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
-            writeDelimited(table, style, append);
+            const ListingPieces pieces(rows, info.listing);
+            std::size_t first = 0;
+            do {
+                writeDelimited(pieces.piece(first, kPiece), style, append, first == 0);
+                first += kPiece;
+            } while (first < rows.rows.size());
             return true;
         }).ok();
     };
@@ -87,7 +93,7 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
         sheet.borehole = info.borehole;
         sheet.document = info.document;
         sheet.sheetName = info.listing ? "Liste" : "Bahn";
-        return writeXlsx(path, table, sheet);
+        return writeXlsx(path, listingTable(rows, info.listing), sheet);
     }
     }
     return false;

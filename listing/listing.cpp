@@ -70,6 +70,7 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
         const std::string made = label(r, unit);
         switch (r.kind) {
         case RequestKind::Stations:
+            l.rows.reserve(l.rows.size() + t.stations.size());
             for (std::size_t i = 0; i < t.stations.size(); ++i)
                 add(traj::stationPoint(t, i), made);
             break;
@@ -125,8 +126,11 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
         }
         }
     }
-    std::stable_sort(l.rows.begin(), l.rows.end(),
-        [](const Row &a, const Row &b) { return a.point.md < b.point.md; });
+    // Rows of one request come in depth order already; only several need merging. The
+    // check first spares a million stations' rows a sorted copy.
+    const auto byDepth = [](const Row &a, const Row &b) { return a.point.md < b.point.md; };
+    if (!std::is_sorted(l.rows.begin(), l.rows.end(), byDepth))
+        std::stable_sort(l.rows.begin(), l.rows.end(), byDepth);
     return l;
 }
 

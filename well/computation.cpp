@@ -49,33 +49,35 @@ CheckedSurvey checkSurvey(const Survey &survey)
             break;
         }
         const Station &station = stations[s];
-        const std::string line = survey.text(s);
-        ++s;
+        const std::size_t index = s++;
+        // The line's text only where a message quotes it: writing a million stations'
+        // text costs more than checking them.
+        const auto line = [&] { return survey.text(index); };
         const float T = single(station.md), phi = single(station.inclination),
                     theta = single(station.azimuth);
         if (i == 0) {
             if (T < 0) {
                 // Neither rule fits a hole that starts above the surface.
-                report(Message::NegativeFirstDepth, { T }, line);
+                report(Message::NegativeFirstDepth, { T }, line());
                 count = 0;
                 break;
             }
             shifted = T > 0;
         }
         if (phi < 0 || phi > 180) {
-            report(Message::InclinationOutOfRange, { phi }, line);
+            report(Message::InclinationOutOfRange, { phi }, line());
             count = static_cast<long long>(i) - 1;
             stopped = true;
         }
         if (theta < 0 || theta > 360) {
-            report(Message::AzimuthOutOfRange, { theta }, line);
+            report(Message::AzimuthOutOfRange, { theta }, line());
             count = static_cast<long long>(i) - 1;
             stopped = true;
         }
         if (i > 0) {
             const float previous = single(taken.back().md);
             if (!(T > previous)) {
-                report(Message::DepthNotIncreasing, { static_cast<double>(i + 1), T }, line);
+                report(Message::DepthNotIncreasing, { static_cast<double>(i + 1), T }, line());
                 count = static_cast<long long>(i);
                 stopped = true;
             }
@@ -111,32 +113,44 @@ const char *const kHead[5] = {
 };
 
 // Fills the results table line by line, reusing the strings of the previous table as
-// buffers: a recomputation then allocates almost nothing.
+// buffers: a recomputation then allocates almost nothing. With a sink the lines go there
+// one by one instead and nothing is kept.
 class TableBuilder
 {
 public:
-    explicit TableBuilder(StringList &table)
+    TableBuilder(StringList &table, const TableSink *sink)
         : m_table(table)
+        , m_sink(sink && *sink ? sink : nullptr)
     {
         m_spare.swap(table);
-        table.reserve(m_spare.size());
+        if (!m_sink)
+            table.reserve(m_spare.size());
     }
 
     void add(const char *format, ...) __attribute__((format(printf, 2, 3)))
     {
-        std::string line = m_used < m_spare.size() ? std::move(m_spare[m_used++]) : std::string();
+        std::string &line = m_sink ? m_line : next();
         line.clear();
         va_list args;
         va_start(args, format);
         vcfmtAppend(line, format, args);
         va_end(args);
-        m_table.push_back(std::move(line));
+        if (m_sink)
+            (*m_sink)(m_line);
     }
 
 private:
+    std::string &next()
+    {
+        m_table.push_back(m_used < m_spare.size() ? std::move(m_spare[m_used++]) : std::string());
+        return m_table.back();
+    }
+
     StringList &m_table;
+    const TableSink *m_sink;
     StringList m_spare;
     std::size_t m_used = 0;
+    std::string m_line;
 };
 
 void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
@@ -156,6 +170,11 @@ void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool single
 
 void compute(const Well &well, Computation &out)
 {
+    compute(well, out, TableSink {});
+}
+
+void compute(const Well &well, Computation &out, const TableSink &sink)
+{
     out.checked = checkSurvey(well.survey);
     out.diagnostics = out.checked.diagnostics;
     fill(out.legacy, out.checked.stations, true);
@@ -168,7 +187,7 @@ void compute(const Well &well, Computation &out)
         out.path.stop = out.legacy.stop;
     }
 
-    TableBuilder table(out.table);
+    TableBuilder table(out.table, &sink);
     out.aborted = out.doglegAbort = false;
     const std::vector<traj::Station> &st = out.legacy.stations;
     if (out.checked.stations.size() > 1) {

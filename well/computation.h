@@ -12,6 +12,7 @@
 #include "well/diagnostic.h"
 #include "well/well.h"
 
+#include <functional>
 #include <optional>
 
 namespace well {
@@ -47,6 +48,11 @@ struct Computation
 // nothing).
 void compute(const Well &well, Computation &out);
 Computation compute(const Well &well);
+
+// The same, with the results table handed line by line to `sink` instead of kept in
+// `out.table` (which stays empty): a million stations' table need not be held.
+using TableSink = std::function<void(const std::string &line)>;
+void compute(const Well &well, Computation &out, const TableSink &sink);
 
 // The position at measured depth `md` on the computed path, or why there is none. The
 // point is on the minimum-curvature arc of its interval, the same point a listing gives.
