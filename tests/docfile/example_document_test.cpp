@@ -1,13 +1,13 @@
 // The shipped example document: it must decode, re-encode to the same bytes, and its
 // stations must compute from top to bottom without a single message.
-#include "core/scriptedprompter.h"
 #include "document/docfile.h"
 #include "tempfolder.h"
+#include "well/computation.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 TEST(ExampleDocument, DecodesAndComputesWithoutMessages)
 {
@@ -25,21 +25,21 @@ TEST(ExampleDocument, DecodesAndComputesWithoutMessages)
     ASSERT_GE(doc.m_Eingabe.size(), 60u);
     ASSERT_LE(doc.m_Eingabe.size(), 120u);
 
-    SurveyData survey;
-    survey.m_Name = doc.m_Name;
-    survey.m_Eingabe = doc.m_Eingabe;
-    ScriptedPrompter prompter;
-    EXPECT_EQ(survey.berechnung(prompter), 0);
-    EXPECT_TRUE(prompter.events.empty()) << prompter.events.front().text;
-    EXPECT_FALSE(survey.lastRunAborted());
+    const well::Computation result = well::compute(wellOf(doc));
+    EXPECT_TRUE(result.diagnostics.empty()) << well::germanText(result.diagnostics.front());
+    EXPECT_TRUE(result.clean());
+    EXPECT_FALSE(result.aborted);
+    EXPECT_EQ(result.legacy.stop.kind, traj::StopKind::None);
     // The surface station comes in front of the first line.
-    EXPECT_EQ(survey.m_MaxWerte, static_cast<int>(doc.m_Eingabe.size()) + 1);
-    EXPECT_EQ(survey.m_PlotWerte, survey.m_MaxWerte);
+    const std::vector<traj::Station> &stations = result.legacy.stations;
+    ASSERT_EQ(stations.size(), doc.m_Eingabe.size() + 1);
+    EXPECT_EQ(result.checked.stations.size(), stations.size());
+    EXPECT_EQ(result.path.stations.size(), stations.size());
     // A deviated well: the vertical depth stays below the measured depth and the hole
     // has moved away from the surface point.
-    const int last = survey.m_MaxWerte - 1;
-    EXPECT_LT(survey.m_X[last], survey.m_Teufe[last]);
-    EXPECT_GT(survey.m_Y[last], 100.0f);
-    for (int i = 1; i <= last; ++i)
-        EXPECT_GT(survey.m_Teufe[i], survey.m_Teufe[i - 1]);
+    const traj::Station &last = stations.back();
+    EXPECT_LT(last.tvd, last.md);
+    EXPECT_GT(last.displacement, 100.0);
+    for (std::size_t i = 1; i < stations.size(); ++i)
+        EXPECT_GT(stations[i].md, stations[i - 1].md);
 }

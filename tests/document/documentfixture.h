@@ -1,11 +1,14 @@
 // What the document tests share: a measurement dialog that runs a script instead of a
-// window, a document wired to it and to a scripted prompter, signal counters, and a
-// snapshot of everything a refused command must leave alone.
+// window, a document with its desktop commands wired to it and to a scripted prompter,
+// signal counters, and a snapshot of everything a refused command must leave alone.
 #pragma once
 
 #include "core/cformat.h"
 #include "core/scriptedprompter.h"
+#include "dialogs/documentcommands.h"
+#include "dialogs/measurementdialog.h"
 #include "document/dravondoc.h"
+#include "well/well.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +17,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-// Records what the document handed over and lets the test act as the user.
+// Records what the commands handed over and lets the test act as the user.
 class ScriptedDialog : public MeasurementDialog
 {
 public:
@@ -39,30 +44,23 @@ public:
 // The parts of the document a refused or cancelled command must not change.
 struct DocSnapshot
 {
-    std::string name;
-    int format, ansicht, maxWerte, neueDaten, gitter, methode;
-    StringList eingabe, info, ergebnisse;
-    std::string grafikTitel;
+    well::Well well;
+    int view;
+    std::size_t checkedStations;
+    std::uint64_t revision;
+    StringList results;
     bool modified;
     QString path, title;
-    WellSettings settings;
 
     explicit DocSnapshot(const CDravonDoc &d)
-        : name(d.m_Name)
-        , format(d.m_Format)
-        , ansicht(d.m_Ansicht)
-        , maxWerte(d.m_MaxWerte)
-        , neueDaten(d.m_bNeueDaten)
-        , gitter(d.m_bGitter)
-        , methode(d.m_Methode)
-        , eingabe(d.m_Eingabe)
-        , info(d.m_Info)
-        , ergebnisse(d.m_Ergebnisse)
-        , grafikTitel(d.m_GrafikTitel)
+        : well(d.well())
+        , view(d.view())
+        , checkedStations(d.result().checked.stations.size())
+        , revision(d.dataRevision())
+        , results(d.resultsTable())
         , modified(d.IsModified())
         , path(d.GetPathName())
         , title(d.GetTitle())
-        , settings(d.m_WellSettings)
     {
     }
     bool operator==(const DocSnapshot &) const = default;
@@ -70,8 +68,10 @@ struct DocSnapshot
 
 inline void PrintTo(const DocSnapshot &s, std::ostream *os)
 {
-    *os << "{name=" << s.name << " format=" << s.format << " lines=" << s.eingabe.size()
-        << " results=" << s.ergebnisse.size() << " modified=" << s.modified << "}";
+    *os << "{name=" << s.well.name << " format=" << s.well.format
+        << " lines=" << s.well.survey.lineCount() << " view=" << s.view
+        << " revision=" << s.revision << " results=" << s.results.size()
+        << " modified=" << s.modified << "}";
 }
 
 // A station line in the layout the file readers write.
@@ -80,18 +80,30 @@ inline std::string station(double depth, double inclination, double azimuth)
     return cfmt("%8.2f  %7.2f  %7.2f", depth, inclination, azimuth);
 }
 
+// A well as the measurement dialog would hand it back.
+inline well::Well wellWith(const StringList &lines, const std::string &name = "B 1",
+    const StringList &info = {}, int format = 1)
+{
+    well::Well w;
+    w.name = name;
+    w.info = info;
+    w.format = format;
+    w.survey = well::surveyFromLines(lines);
+    return w;
+}
+
 class DocumentTest : public ::testing::Test
 {
 protected:
     DocumentTest()
-        : doc(prompter, dialog)
+        : commands(doc, prompter, dialog)
     {
         QObject::connect(&doc, &CDravonDoc::viewsUpdate, [this] { ++viewUpdates; });
         QObject::connect(
             &doc, &CDravonDoc::modifiedChanged, [this](bool m) { modifiedSignals.push_back(m); });
         QObject::connect(
             &doc, &CDravonDoc::titleChanged, [this](const QString &t) { titles.push_back(t); });
-        doc.OnNewDocument();
+        doc.reset();
         doc.setResultsPath(dir.filePath("aus.txt"));
         resetCounters();
     }
@@ -105,7 +117,7 @@ protected:
         dialog.runs = 0;
     }
 
-    // Puts four stations into the document through the dialog, as a user would.
+    // Puts three stations into the document through the dialog, as a user would.
     void enterStations(const StringList &lines
         = { station(100, 0, 0), station(200, 10, 45), station(300, 20, 90) })
     {
@@ -115,8 +127,16 @@ protected:
             s.m_bGeaendert = 1;
             return true;
         };
-        doc.OnDataChange();
+        commands.OnDataChange();
         dialog.script = nullptr;
+    }
+
+    // Changes the well without the dialog, as a test's starting point.
+    void changeWell(const std::function<void(well::Well &)> &edit, int view = -1)
+    {
+        well::Well w = doc.well();
+        edit(w);
+        doc.take(std::move(w), view < 0 ? doc.view() : view, false);
     }
 
     QByteArray fileBytes(const QString &path) const
@@ -129,6 +149,7 @@ protected:
     ScriptedPrompter prompter;
     ScriptedDialog dialog;
     CDravonDoc doc;
+    DocumentCommands commands;
     int viewUpdates = 0;
     std::vector<bool> modifiedSignals;
     std::vector<QString> titles;

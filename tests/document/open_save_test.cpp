@@ -31,9 +31,9 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 TEST_F(DocumentTest, EmptyDocumentIsSavedAsNineBytes)
 {
-    doc.m_Name.clear();
+    changeWell([](well::Well &w) { w.name.clear(); });
     const QString path = dir.filePath("leer.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(path));
+    ASSERT_TRUE(commands.OnSaveDocument(path));
     EXPECT_EQ(fileBytes(path), raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0 }));
 }
 
@@ -42,7 +42,7 @@ TEST_F(DocumentTest, SaveSetsPathAndTitleAndClearsTheFlag)
     enterStations();
     resetCounters();
     const QString path = dir.filePath("b1.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(path));
+    ASSERT_TRUE(commands.OnSaveDocument(path));
     EXPECT_EQ(doc.GetPathName(), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(doc.GetTitle(), "b1.dvn");
     EXPECT_EQ(titles, std::vector<QString> { "b1.dvn" });
@@ -59,36 +59,42 @@ TEST_F(DocumentTest, SavedAndOpenedSurveyComesBackWithTheSideView)
     for (int i = 1; i <= 2999; ++i)
         lines.push_back(station(i * 1.5, 0.5 + (i % 7) * 0.01, (i % 360) + 0.25));
     enterStations(lines);
-    doc.m_Info = { "Kreiselmessung", std::string(300, '\xE4') };
-    doc.m_Format = 0;
-    doc.m_Name = "Gr\xFCn 2";
-    doc.m_Ansicht = 1;
+    changeWell(
+        [](well::Well &w) {
+            w.info = { "Kreiselmessung", std::string(300, '\xE4') };
+            w.format = 0;
+            w.name = "Gr\xFCn 2";
+        },
+        1);
     const QString path = dir.filePath("gross.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(path));
+    ASSERT_TRUE(commands.OnSaveDocument(path));
     const DocSnapshot saved(doc);
 
     ScriptedPrompter prompter2;
     ScriptedDialog dialog2;
-    CDravonDoc other(prompter2, dialog2);
-    other.OnNewDocument();
-    other.m_Ansicht = 1;
-    ASSERT_TRUE(other.OnOpenDocument(path));
-    EXPECT_EQ(other.m_Name, saved.name);
-    EXPECT_EQ(other.m_Format, 0);
-    EXPECT_EQ(other.m_Eingabe, saved.eingabe);
-    EXPECT_EQ(other.m_Info, saved.info);
+    CDravonDoc other;
+    DocumentCommands otherCommands(other, prompter2, dialog2);
+    other.reset();
+    other.setView(1);
+    const std::uint64_t revision = other.dataRevision();
+    ASSERT_TRUE(otherCommands.OnOpenDocument(path));
+    EXPECT_EQ(other.name(), saved.well.name);
+    EXPECT_EQ(other.well().format, 0);
+    EXPECT_EQ(other.well().survey.lines(), saved.well.survey.lines());
+    EXPECT_EQ(other.well().info, saved.well.info);
+    EXPECT_EQ(other.well(), saved.well);
     ASSERT_EQ(dialog2.runs, 1);
     EXPECT_EQ(dialog2.handedOver.m_Ansicht, 0);
     EXPECT_EQ(dialog2.handedOver.m_Eingabe.size(), 2999u);
-    EXPECT_EQ(other.m_Ansicht, 0);
-    EXPECT_EQ(other.m_MaxWerte, 3000);
-    EXPECT_EQ(other.m_bNeueDaten, 1);
+    EXPECT_EQ(other.view(), 0);
+    EXPECT_EQ(other.result().checked.stations.size(), 3000u);
+    EXPECT_GT(other.dataRevision(), revision);
     EXPECT_FALSE(other.IsModified());
     EXPECT_EQ(other.GetTitle(), "gross.dvn");
 
     // Saving what was opened gives the same bytes.
     const QString again = dir.filePath("again.dvn");
-    ASSERT_TRUE(other.OnSaveDocument(again));
+    ASSERT_TRUE(otherCommands.OnSaveDocument(again));
     EXPECT_EQ(fileBytes(again), fileBytes(path));
 }
 
@@ -98,15 +104,18 @@ TEST_F(DocumentTest, CancelDuringLoadShowsTheLoadedSurvey)
 {
     enterStations();
     const QString path = dir.filePath("b1.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(path));
-    const StringList results = doc.m_Ergebnisse;
+    ASSERT_TRUE(commands.OnSaveDocument(path));
+    const StringList results = doc.resultsTable();
 
     ScriptedPrompter prompter2;
     ScriptedDialog dialog2;
-    CDravonDoc other(prompter2, dialog2);
-    other.OnNewDocument();
-    other.m_Ergebnisse = { "alte Ergebnisse" };
-    other.m_bNeueDaten = 0;
+    CDravonDoc other;
+    DocumentCommands otherCommands(other, prompter2, dialog2);
+    other.reset();
+    // Other results on the screen before the file is opened.
+    other.take(wellWith({ station(10, 1, 1), station(20, 2, 2) }, "alt"), 0, true);
+    ASSERT_NE(other.resultsTable(), results);
+    const std::uint64_t revision = other.dataRevision();
     int updates = 0;
     QObject::connect(&other, &CDravonDoc::viewsUpdate, [&] { ++updates; });
     dialog2.script = [](LineEditor &s) {
@@ -114,13 +123,13 @@ TEST_F(DocumentTest, CancelDuringLoadShowsTheLoadedSurvey)
         s.m_Eingabe.clear();
         return false;
     };
-    ASSERT_TRUE(other.OnOpenDocument(path));
-    EXPECT_EQ(other.m_Eingabe, doc.m_Eingabe);
-    EXPECT_EQ(other.m_Name, "B 1");
-    EXPECT_EQ(other.m_Ergebnisse, results);
-    EXPECT_EQ(other.m_MaxWerte, doc.m_MaxWerte);
-    EXPECT_EQ(other.m_PlotWerte, doc.m_PlotWerte);
-    EXPECT_EQ(other.m_bNeueDaten, 1);
+    ASSERT_TRUE(otherCommands.OnOpenDocument(path));
+    EXPECT_EQ(other.well().survey.lines(), doc.well().survey.lines());
+    EXPECT_EQ(other.name(), "B 1");
+    EXPECT_EQ(other.resultsTable(), results);
+    EXPECT_EQ(other.result().checked.stations.size(), doc.result().checked.stations.size());
+    EXPECT_EQ(other.plotTrajectory().stations.size(), doc.plotTrajectory().stations.size());
+    EXPECT_GT(other.dataRevision(), revision);
     EXPECT_FALSE(other.IsModified());
     EXPECT_EQ(other.GetTitle(), "b1.dvn");
     EXPECT_GE(updates, 1);
@@ -136,8 +145,8 @@ TEST_F(DocumentTest, NeuAfterOpenLeavesTheOpenedFileAlone)
 {
     enterStations();
     const QString path = dir.filePath("b1.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(path));
-    ASSERT_TRUE(doc.OnOpenDocument(path));
+    ASSERT_TRUE(commands.OnSaveDocument(path));
+    ASSERT_TRUE(commands.OnOpenDocument(path));
     const QByteArray before = fileBytes(path);
     dialog.script = [](LineEditor &s) {
         s.m_Name = "B 2";
@@ -145,11 +154,11 @@ TEST_F(DocumentTest, NeuAfterOpenLeavesTheOpenedFileAlone)
         s.m_bGeaendert = 1;
         return true;
     };
-    doc.OnDokumentNeu();
+    commands.OnDokumentNeu();
     EXPECT_TRUE(doc.GetPathName().isEmpty());
     EXPECT_EQ(doc.GetTitle(), "Unbenannt");
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_Eingabe, StringList { station(50, 1, 10) });
+    EXPECT_EQ(doc.well().survey.lines(), StringList { station(50, 1, 10) });
     EXPECT_EQ(fileBytes(path), before);
 }
 
@@ -172,18 +181,17 @@ TEST_P(OpenBadFile, RefusedWithAMessageAndNothingChanged)
     settings.elevation = 250.0;
     doc.setWellSettings(settings);
     const QString saved = dir.filePath("gut.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(saved));
-    doc.m_Ansicht = 1;
-    doc.m_bGitter = 0;
-    doc.SetModifiedFlag(true);
+    ASSERT_TRUE(commands.OnSaveDocument(saved));
+    changeWell([](well::Well &) {}, 1);
+    ASSERT_TRUE(doc.IsModified());
     resetCounters();
     const DocSnapshot before(doc);
 
     const QString path = dir.filePath(QString("%1.dvn").arg(GetParam().name));
     ASSERT_TRUE(writeFile(path, GetParam().bytes));
-    EXPECT_FALSE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(commands.OnOpenDocument(path));
     EXPECT_EQ(DocSnapshot(doc), before);
-    EXPECT_EQ(doc.m_bGitter, 0);
+    EXPECT_EQ(doc.settings().elevation, 250.0);
     EXPECT_EQ(dialog.runs, 0);
     EXPECT_EQ(viewUpdates, 0);
     EXPECT_TRUE(titles.empty());
@@ -229,9 +237,9 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenBadFile,
 
 TEST_F(DocumentTest, MissingFileIsRefused)
 {
-    doc.m_Name = "bleibt";
+    changeWell([](well::Well &w) { w.name = "bleibt"; });
     const DocSnapshot before(doc);
-    EXPECT_FALSE(doc.OnOpenDocument(dir.filePath("fehlt.dvn")));
+    EXPECT_FALSE(commands.OnOpenDocument(dir.filePath("fehlt.dvn")));
     EXPECT_EQ(DocSnapshot(doc), before);
     ASSERT_EQ(prompter.messages().size(), 1u);
     EXPECT_NE(prompter.messages()[0].find("fehlt.dvn"), std::string::npos);
@@ -246,14 +254,14 @@ protected:
     {
         enterStations();
         oldPath = dir.filePath("b1.dvn");
-        ASSERT_TRUE(doc.OnSaveDocument(oldPath));
+        ASSERT_TRUE(commands.OnSaveDocument(oldPath));
         oldBytes = fileBytes(oldPath);
         dialog.script = [](LineEditor &s) {
             s.m_Eingabe.push_back(station(400, 25, 95));
             s.m_bGeaendert = 1;
             return true;
         };
-        doc.OnDataChange();
+        commands.OnDataChange();
         ASSERT_TRUE(doc.IsModified());
         resetCounters();
     }
@@ -261,7 +269,7 @@ protected:
     void expectRefused(const QString &target)
     {
         const QString pathBefore = doc.GetPathName();
-        EXPECT_FALSE(doc.OnSaveDocument(target));
+        EXPECT_FALSE(commands.OnSaveDocument(target));
         EXPECT_EQ(fileBytes(oldPath), oldBytes);
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(doc.GetPathName(), pathBefore);
@@ -341,13 +349,13 @@ TEST_F(DocumentTest, WellSettingsAreSavedOpenedAndClearedByNeu)
     EXPECT_EQ(modifiedSignals, std::vector<bool> { true });
     EXPECT_EQ(viewUpdates, 1);
     const QString path = dir.filePath("geo.dvn");
-    ASSERT_TRUE(doc.OnSaveDocument(path));
+    ASSERT_TRUE(commands.OnSaveDocument(path));
 
-    doc.OnDokumentNeu();
-    EXPECT_TRUE(doc.m_WellSettings.empty());
-    ASSERT_TRUE(doc.OnOpenDocument(path));
-    EXPECT_EQ(doc.m_WellSettings, settings);
+    commands.OnDokumentNeu();
+    EXPECT_TRUE(doc.settings().empty());
+    ASSERT_TRUE(commands.OnOpenDocument(path));
+    EXPECT_EQ(doc.settings(), settings);
     EXPECT_FALSE(doc.IsModified());
-    doc.OnNewDocument();
-    EXPECT_TRUE(doc.m_WellSettings.empty());
+    doc.reset();
+    EXPECT_TRUE(doc.settings().empty());
 }

@@ -10,12 +10,24 @@ const char *const kWritten = "Die Ergebnisse sind in die Datei aus.txt geschrieb
 
 } // namespace
 
+// The table's first line is the borehole name, which may hold a per cent sign and, from
+// a document file, a line break.
 TEST_F(DocumentTest, WritesTitleAndTableWithCrLf)
 {
-    doc.m_Ergebnisse = { "B 1", "100% sicher", "zwei\nZeilen" };
-    doc.OnErgebnisseAusgeben();
-    EXPECT_EQ(fileBytes(dir.filePath("aus.txt")),
-        QByteArray("Unbenannt\r\nB 1\r\n100% sicher\r\nzwei\r\nZeilen\r\n"));
+    enterStations();
+    changeWell([](well::Well &w) { w.name = "100% sicher\nzwei"; });
+    doc.SetModifiedFlag(false);
+    resetCounters();
+    const StringList table = doc.resultsTable();
+    ASSERT_EQ(table.front(), "100% sicher\nzwei");
+    commands.OnErgebnisseAusgeben();
+    const QByteArray written = fileBytes(dir.filePath("aus.txt"));
+    EXPECT_TRUE(written.startsWith("Unbenannt\r\n100% sicher\r\nzwei\r\n    BERECHNUNG"))
+        << written.left(80).toStdString();
+    EXPECT_TRUE(written.endsWith(QByteArray::fromStdString(table.back()) + "\r\n"));
+    // Every line ends with CR LF, the name's break included.
+    EXPECT_EQ(written.count("\r\n"), static_cast<qsizetype>(table.size() + 2));
+    EXPECT_EQ(written.count('\n'), written.count("\r\n"));
     EXPECT_EQ(prompter.messages(), std::vector<std::string> { kWritten });
     EXPECT_EQ(viewUpdates, 0);
     EXPECT_FALSE(doc.IsModified());
@@ -23,8 +35,8 @@ TEST_F(DocumentTest, WritesTitleAndTableWithCrLf)
 
 TEST_F(DocumentTest, EmptyTableWritesAnEmptyFile)
 {
-    doc.m_Ergebnisse.clear();
-    doc.OnErgebnisseAusgeben();
+    ASSERT_TRUE(doc.resultsTable().empty()); // nothing computed yet
+    commands.OnErgebnisseAusgeben();
     EXPECT_EQ(fileBytes(dir.filePath("aus.txt")), QByteArray(""));
     EXPECT_EQ(prompter.messages(), std::vector<std::string> { kWritten });
 }
@@ -32,20 +44,21 @@ TEST_F(DocumentTest, EmptyTableWritesAnEmptyFile)
 TEST_F(DocumentTest, TitleLineIsTheFileNameAfterSaving)
 {
     enterStations();
-    ASSERT_TRUE(doc.OnSaveDocument(dir.filePath("b1.dvn")));
+    ASSERT_TRUE(commands.OnSaveDocument(dir.filePath("b1.dvn")));
     resetCounters();
-    doc.OnErgebnisseAusgeben();
+    commands.OnErgebnisseAusgeben();
     const QByteArray written = fileBytes(dir.filePath("aus.txt"));
     EXPECT_TRUE(written.startsWith("b1.dvn\r\nB 1\r\n"));
-    EXPECT_EQ(written.count("\r\n"), static_cast<qsizetype>(doc.m_Ergebnisse.size() + 1));
+    EXPECT_EQ(written.count("\r\n"), static_cast<qsizetype>(doc.resultsTable().size() + 1));
     EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(DocumentTest, FailedWriteIsReportedNotPraised)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("aus.txt")); // a folder where the file should go
-    doc.m_Ergebnisse = { "B 1" };
-    doc.OnErgebnisseAusgeben();
+    enterStations();
+    prompter.events.clear();
+    commands.OnErgebnisseAusgeben();
     const std::vector<std::string> messages = prompter.messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("konnten nicht in die Datei"), std::string::npos) << messages[0];
@@ -57,22 +70,25 @@ TEST_F(DocumentTest, WrittenTableReadsBackWithItsTitleFirst)
 {
     enterStations();
     doc.SetModifiedFlag(false);
-    const StringList table = doc.m_Ergebnisse;
+    const StringList table = doc.resultsTable();
     ASSERT_GT(table.size(), 3u);
-    doc.OnErgebnisseAusgeben();
+    commands.OnErgebnisseAusgeben();
     resetCounters();
-    doc.m_Ergebnisse = { "wird ersetzt" };
-    doc.OnErgebnisseEinlesen();
+    commands.OnErgebnisseEinlesen();
 
     StringList expected = { "Unbenannt" };
     expected.insert(expected.end(), table.begin(), table.end());
-    EXPECT_EQ(doc.m_Ergebnisse, expected);
+    EXPECT_EQ(doc.resultsTable(), expected);
     EXPECT_EQ(viewUpdates, 1);
     EXPECT_EQ(prompter.messages(),
         std::vector<std::string> {
             cfmt("%d Zeilen wurden eingelesen", static_cast<int>(expected.size())) });
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(modifiedSignals.empty());
+
+    // The next computation shows its own table again.
+    commands.recompute();
+    EXPECT_EQ(doc.resultsTable(), table);
 }
 
 TEST_F(DocumentTest, ReadKeepsEveryLineWhole)
@@ -82,8 +98,8 @@ TEST_F(DocumentTest, ReadKeepsEveryLineWhole)
     const QByteArray longLine(150, 'L');
     f.write(longLine + "\r\nx\r\n\r\nmitte\nEnde ohne Zeilenende");
     f.close();
-    doc.OnErgebnisseEinlesen();
-    EXPECT_EQ(doc.m_Ergebnisse,
+    commands.OnErgebnisseEinlesen();
+    EXPECT_EQ(doc.resultsTable(),
         (StringList { longLine.toStdString(), "x", "", "mitte", "Ende ohne Zeilenende" }));
     EXPECT_EQ(prompter.messages(), std::vector<std::string> { "5 Zeilen wurden eingelesen" });
 }
@@ -95,9 +111,9 @@ TEST_F(DocumentTest, ReadStopsAt3000Lines)
     for (int i = 0; i < 3100; ++i)
         f.write(QByteArray::number(i) + "\r\n");
     f.close();
-    doc.OnErgebnisseEinlesen();
-    ASSERT_EQ(doc.m_Ergebnisse.size(), 3000u);
-    EXPECT_EQ(doc.m_Ergebnisse.back(), "2999");
+    commands.OnErgebnisseEinlesen();
+    ASSERT_EQ(doc.resultsTable().size(), 3000u);
+    EXPECT_EQ(doc.resultsTable().back(), "2999");
     EXPECT_EQ(prompter.messages(), std::vector<std::string> { "3000 Zeilen wurden eingelesen" });
 }
 
@@ -106,9 +122,9 @@ TEST_F(DocumentTest, MissingFileEmptiesTheTable)
     enterStations();
     doc.SetModifiedFlag(false);
     resetCounters();
-    ASSERT_FALSE(doc.m_Ergebnisse.empty());
-    doc.OnErgebnisseEinlesen();
-    EXPECT_TRUE(doc.m_Ergebnisse.empty());
+    ASSERT_FALSE(doc.resultsTable().empty());
+    commands.OnErgebnisseEinlesen();
+    EXPECT_TRUE(doc.resultsTable().empty());
     EXPECT_EQ(viewUpdates, 1);
     EXPECT_EQ(prompter.messages(), std::vector<std::string> { "0 Zeilen wurden eingelesen" });
     EXPECT_FALSE(doc.IsModified());
