@@ -1,10 +1,9 @@
-// Recomputation of a survey at full capacity: 2999 station lines plus the surface
-// station. The goal is a full recomputation well under 2 ms, and the numeric pass alone
+// Recomputation of a survey of 3000 stations (2999 station lines plus the surface
+// station). The goal is a full recomputation well under 2 ms, and the numeric pass alone
 // (the trajectory without the table) under 0.15 ms.
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
 #include "core/trajectory.h"
+#include "well/computation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,77 +11,63 @@
 
 namespace {
 
+constexpr int kStations = 3000;
+
 // A deviated well that builds, holds and turns: no straight interval, no abort.
-StringList fullSurvey()
+well::Well fullWell()
 {
     StringList lines;
-    for (int i = 1; i < MAX_MESSWERTE; ++i) {
+    for (int i = 1; i < kStations; ++i) {
         const double depth = 10.0 * i;
         const double inclination = 0.5 + 60.0 * (1.0 - std::exp(-i / 400.0));
         const double azimuth = std::fmod(15.0 + 0.05 * i, 360.0);
         lines.push_back(cfmt("%8.2f  %7.2f  %7.2f", depth, inclination, azimuth));
     }
-    return lines;
+    well::Well w;
+    w.survey = well::surveyFromLines(lines);
+    return w;
 }
 
-// The full survey in a data set, with a prompter that keeps nothing.
-struct Prepared
-{
-    SurveyData s;
-    ScriptedPrompter silent;
-
-    explicit Prepared(bool parsed)
-    {
-        silent.record = false;
-        s.m_Eingabe = fullSurvey();
-        if (parsed)
-            s.messwerte(silent);
-    }
-};
-
+// The check, both trajectories and the results table.
 void FullRecomputation(benchmark::State &state)
 {
-    Prepared p(false);
+    const well::Well w = fullWell();
+    well::Computation c;
     for (auto _ : state) {
-        p.s.berechnung(p.silent);
-        benchmark::DoNotOptimize(p.s.m_Ergebnisse.data());
+        well::compute(w, c);
+        benchmark::DoNotOptimize(c.table.data());
     }
-    if (p.s.m_MaxWerte != MAX_MESSWERTE || p.s.lastRunAborted())
+    if (c.legacy.stations.size() != kStations || c.aborted)
         state.SkipWithError("the survey did not compute in full");
 }
 
-// Parsing and checking the station lines only.
+// Checking the typed stations only.
 void StationValidation(benchmark::State &state)
 {
-    Prepared p(false);
+    const well::Well w = fullWell();
     for (auto _ : state) {
-        p.s.messwerte(p.silent);
-        benchmark::DoNotOptimize(p.s.m_Teufe.data());
+        const well::CheckedSurvey checked = well::checkSurvey(w.survey);
+        benchmark::DoNotOptimize(checked.stations.data());
     }
 }
 
-// The osculating-circle computation on parsed stations (with the table rows it writes).
-void OsculatingCircleOnly(benchmark::State &state)
-{
-    Prepared p(true);
-    for (auto _ : state) {
-        p.s.schmiegungskreis(p.silent);
-        benchmark::DoNotOptimize(p.s.m_X.data());
-    }
-}
-
-// The numeric pass alone: the trajectory of the parsed stations, no table, no plot series.
+// The numeric pass alone: one trajectory of the checked stations, no table.
 void NumericTrajectory3000(benchmark::State &state)
 {
-    Prepared p(true);
+    const well::CheckedSurvey checked = well::checkSurvey(fullWell().survey);
     traj::Trajectory t;
     for (auto _ : state) {
-        traj::computeTrajectory(
-            p.s.m_Teufe.data(), p.s.m_Phi.data(), p.s.m_Theta.data(), p.s.m_MaxWerte, t);
+        t.stations.resize(checked.stations.size());
+        for (std::size_t i = 0; i < checked.stations.size(); ++i) {
+            t.stations[i].md = checked.stations[i].md;
+            t.stations[i].inclination = checked.stations[i].inclination;
+            t.stations[i].azimuth = checked.stations[i].azimuth;
+        }
+        traj::computeTrajectory(t);
         benchmark::DoNotOptimize(t.stations.data());
         benchmark::ClobberMemory();
     }
-    if (t.stations.size() != MAX_MESSWERTE)
+    if (t.stations.size() != kStations)
         state.SkipWithError("the survey did not compute in full");
 }
 
@@ -98,5 +83,4 @@ BENCHMARK(FullRecomputation)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 BENCHMARK(StationValidation)->Unit(benchmark::kMicrosecond);
-BENCHMARK(OsculatingCircleOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

@@ -2,7 +2,7 @@
 // endRun), also when the computation returns early.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 
 class ComputationRun
 {

@@ -4,7 +4,7 @@
 // its members, afterwards the members are shown again.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "input/lineeditor.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 // Asks for the depth at which the hole's position is interpolated.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 
 #include <QDialog>
 

@@ -5,7 +5,7 @@
 // program has always shown it.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "dialogs/measurementdialog.h"
 #include "document/dravondoc.h"
 

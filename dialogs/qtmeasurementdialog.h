@@ -1,7 +1,7 @@
 // The document's measurement dialog in the desktop program: runs DlgInput modally.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "dialogs/measurementdialog.h"
 
 #include <QPointer>

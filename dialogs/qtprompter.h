@@ -4,7 +4,7 @@
 // one box at the end of the run.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -4,7 +4,7 @@
 // they are.
 #pragma once
 
-#include "core/survey.h"
+#include "core/stringlist.h"
 
 #include <QAbstractListModel>
 

@@ -2,7 +2,7 @@
 // text, one line each, every line ended by CR LF, and reading its lines back. No Qt.
 #pragma once
 
-#include "core/survey.h"
+#include "core/stringlist.h"
 
 #include <string>
 #include <string_view>

@@ -7,7 +7,7 @@
 // it and hands the answer back.
 #pragma once
 
-#include "core/survey.h"
+#include "core/stringlist.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // feed has no extra empty line.
 #pragma once
 
-#include "core/survey.h"
+#include "core/stringlist.h"
 
 #include <string>
 #include <string_view>

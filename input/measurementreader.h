@@ -4,7 +4,7 @@
 // shows anything; the caller passes the faults' messages on.
 #pragma once
 
-#include "core/survey.h"
+#include "core/stringlist.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 // at once with the data as they are, so that the results are computed.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "dialogs/measurementdialog.h"
 
 class StderrPrompter : public Prompter

@@ -3,7 +3,7 @@
 // made by the export layer; the frame only asks where to.
 #include "shell/mainframe.h"
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "core/win1252.h"
 #include "document/dravondoc.h"
 #include "export/columntable.h"

@@ -1,7 +1,7 @@
 // The main window: views, document commands, printing, help and closing.
 #include "shell/mainframe.h"
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "core/win1252.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/documentcommands.h"

@@ -4,7 +4,7 @@
 #include "core/atomicfile.h"
 #include "core/win1252.h"
 #include "dialogs/dlgwell.h"
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
 

@@ -4,9 +4,10 @@
 // screen, a header "Dokument:<title>" and three letters of indent on paper.
 #pragma once
 
-#include "core/survey.h"
+#include "core/stringlist.h"
 #include "graph/drawcontext.h"
 
+#include <climits>
 #include <string>
 
 namespace tablepage {
@@ -38,7 +39,7 @@ DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string
 // width and height of "W". Rows outside [firstRow, lastRow] are skipped (they would
 // fall outside the visible part anyway).
 void drawScreen(
-    DrawContext &dc, const StringList &entries, int firstRow = 0, int lastRow = MAX_MESSWERTE * 10);
+    DrawContext &dc, const StringList &entries, int firstRow = 0, int lastRow = INT_MAX);
 
 // Row pitch (height of "W") of the screen font.
 int screenRowHeight(DrawContext &dc);

@@ -3,8 +3,7 @@
 // stations read through the libraries, for checks against an independent path.
 #pragma once
 
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
+#include "well/computation.h"
 #include "document/docfile.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
@@ -120,8 +119,8 @@ inline const Example kExamples[] = { { "deviated-well.txt", FreiesFormat, "" },
     { "vertical-well.txt", FreiesFormat, "" }, { "survey.weg", WegFormat, "--format weg " },
     { "export.atk", AtkFormat, "--format atk " }, { "example.dvn", -1, "" } };
 
-// The example's stations as the tool takes them (in single precision, the surface
-// station first), read through the libraries: the input of an independent path.
+// The example's stations as the tool takes them (as entered, the surface station first),
+// read through the libraries: the input of an independent path.
 struct Stations
 {
     std::vector<double> md, inc, azi;
@@ -136,13 +135,16 @@ inline Stations stationsOf(const Example &e)
     else
         items.m_Eingabe
             = readMeasurement(readMeasurementFile(e.path()).lines, e.format, 1).stations;
-    SurveyData s;
-    ScriptedPrompter p;
-    s.m_Eingabe = items.m_Eingabe;
-    s.messwerte(p);
-    return { std::vector<double>(s.m_Teufe.begin(), s.m_Teufe.begin() + s.m_MaxWerte),
-        std::vector<double>(s.m_Phi.begin(), s.m_Phi.begin() + s.m_MaxWerte),
-        std::vector<double>(s.m_Theta.begin(), s.m_Theta.begin() + s.m_MaxWerte) };
+    // The stations as the check takes them, in the precision they were entered in: the
+    // exports carry the stations as entered.
+    const well::CheckedSurvey checked = well::checkSurvey(well::surveyFromLines(items.m_Eingabe));
+    Stations out;
+    for (const well::Station &s : checked.stations) {
+        out.md.push_back(s.md);
+        out.inc.push_back(s.inclination);
+        out.azi.push_back(s.azimuth);
+    }
+    return out;
 }
 
 } // namespace clitest

@@ -1,7 +1,7 @@
 // The measurement dialog on a survey of 100,000 stations: the list's rows and their
 // order, a row far down taken by double click, and a typed line joining the list.
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 #include "dialogs/dlginput.h"
 #include "tests/dialogs/widgetapp.h"
 

@@ -1,7 +1,7 @@
 // A measurement dialog on a small survey, shown and active, with scripted answers.
 #pragma once
 
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 #include "dialogs/dlginput.h"
 #include "tests/dialogs/widgetapp.h"
 

@@ -1,5 +1,5 @@
 // The depth request: start value, what it accepts and what it refuses.
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 #include "dialogs/dlginterpolation.h"
 #include "tests/dialogs/widgetapp.h"
 

@@ -1,6 +1,6 @@
 // The message boxes of the desktop program, the measurement dialog as the document runs
 // it, and the about box, each answered from inside its own modal loop.
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/dlginput.h"
 #include "dialogs/dlginterpolation.h"

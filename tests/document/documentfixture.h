@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/measurementdialog.h"
 #include "document/dravondoc.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/cformat.h"
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 #include "document/dravondoc.h"
 #include "shell/frameui.h"
 #include "shell/mainframe.h"

@@ -1,6 +1,5 @@
 // The example measurement files read without a fault and compute without an abort.
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
+#include "well/computation.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 
@@ -42,23 +41,22 @@ TEST_P(ExampleFile, ReadsAndComputesWithoutAMessage)
     EXPECT_EQ(read.stations.size(), e.stations);
     EXPECT_EQ(read.info.size(), e.infoLines);
 
-    SurveyData survey;
-    survey.vorbelegung();
-    survey.m_Name = read.name;
-    survey.m_Eingabe = read.stations;
-    ScriptedPrompter prompter;
-    survey.berechnung(prompter);
-    EXPECT_TRUE(prompter.events.empty()) << prompter.events[0].text;
-    EXPECT_FALSE(survey.lastRunAborted());
-    ASSERT_EQ(survey.m_MaxWerte, static_cast<int>(e.stations) + 1);
-    EXPECT_FLOAT_EQ(survey.m_Teufe[e.stations], e.lastDepth);
+    well::Well w;
+    w.name = read.name;
+    w.survey = well::surveyFromLines(read.stations);
+    const well::Computation c = well::compute(w);
+    EXPECT_TRUE(c.diagnostics.empty()) << well::germanText(c.diagnostics[0]);
+    EXPECT_FALSE(c.aborted);
+    const std::vector<well::Station> &st = c.checked.stations;
+    ASSERT_EQ(st.size(), e.stations + 1);
+    EXPECT_FLOAT_EQ(static_cast<float>(st[e.stations].md), e.lastDepth);
 
     // Plausible geometry: the true vertical depth grows by no more than the measured
     // depth, and the hole never turns by as much as 10 degrees between two stations.
     const double deg = std::atan(1.0) / 45.0;
     for (size_t i = 1; i <= e.stations; ++i) {
-        const double p0 = survey.m_Phi[i - 1] * deg, p1 = survey.m_Phi[i] * deg;
-        const double dt = (survey.m_Theta[i] - survey.m_Theta[i - 1]) * deg;
+        const double p0 = st[i - 1].inclination * deg, p1 = st[i].inclination * deg;
+        const double dt = (st[i].azimuth - st[i - 1].azimuth) * deg;
         const double k = std::cos(p0) * std::cos(p1) + std::cos(dt) * std::sin(p0) * std::sin(p1);
         EXPECT_GT(k, std::cos(10 * deg)) << "station " << i;
         EXPECT_LT(k, 1.0) << "station " << i << " repeats the direction before it";

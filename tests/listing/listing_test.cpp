@@ -1,7 +1,6 @@
 // Listings: rows of each request in measured-depth order, the vertical section, feet
 // and the CSV form.
-#include "core/scriptedprompter.h"
-#include "core/survey.h"
+#include "well/computation.h"
 #include "export/delimitedwriter.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +16,12 @@ using listing::Unit;
 // The stations of the worked example, computed once.
 const traj::Trajectory &example()
 {
-    static SurveyData s = [] {
-        SurveyData d;
-        ScriptedPrompter p;
-        d.m_Eingabe = { "100 0 0", "200 10 45", "300 20 90" };
-        d.berechnung(p);
-        return d;
+    static const well::Computation c = [] {
+        well::Well w;
+        w.survey = well::surveyFromLines({ "100 0 0", "200 10 45", "300 20 90" });
+        return well::compute(w);
     }();
-    return s.trajectory();
+    return c.path;
 }
 
 // Fields of one CSV line; a number as written (std::stod would follow the German locale).

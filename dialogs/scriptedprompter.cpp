@@ -1,4 +1,4 @@
-#include "core/scriptedprompter.h"
+#include "dialogs/scriptedprompter.h"
 
 void ScriptedPrompter::message(const std::string &text)
 {

@@ -2,7 +2,7 @@
 // tests, benchmarks, fuzz targets and anywhere no person is asked.
 #pragma once
 
-#include "core/prompter.h"
+#include "dialogs/prompter.h"
 
 #include <deque>
 #include <string>
