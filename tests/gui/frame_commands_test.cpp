@@ -240,7 +240,7 @@ class KeysWithoutEffect
 TEST_P(KeysWithoutEffect, ChangeNothing)
 {
     enterData(surveyLines(8));
-    const StringList table = doc->m_Ergebnisse;
+    const StringList table = doc->resultsTable();
     const int runs = dialog.runs;
     const size_t events = prompter.events.size();
     const auto [key, modifiers] = GetParam();
@@ -248,7 +248,7 @@ TEST_P(KeysWithoutEffect, ChangeNothing)
     EXPECT_EQ(frame->GetActiveView(), frame->textView());
     EXPECT_EQ(dialog.runs, runs);
     EXPECT_EQ(prompter.events.size(), events);
-    EXPECT_EQ(doc->m_Ergebnisse, table);
+    EXPECT_EQ(doc->resultsTable(), table);
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_EQ(ui.printDialogs, 0);
     EXPECT_TRUE(frame->isVisible());
@@ -353,7 +353,7 @@ TEST_F(FrameCommands, ToolbarAndStatusBarCanBeHiddenAndShown)
 
 TEST_F(FrameCommands, PreviewShowsThePagesOfTheActiveView)
 {
-    doc->m_Ergebnisse = tableLines(70);
+    showTable(tableLines(70));
     int pages = -1;
     bool contextMenuOpened = false;
     QTimer::singleShot(50, [&] {
@@ -394,14 +394,8 @@ TEST_F(FrameCommands, AboutOpensTheAboutBox)
 
 TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
 {
-    ScriptedPrompter p;
-    ScriptedDialog d;
-    CDravonDoc other(p, d);
-    other.OnNewDocument();
-    other.m_Name = "Abgelegt";
-    other.m_Eingabe = surveyLines(4);
-    const QString path = temp.filePath(QStringLiteral("abgelegt.dvn"));
-    ASSERT_TRUE(other.OnSaveDocument(path));
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("abgelegt.dvn")), "Abgelegt", surveyLines(4));
 
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(path) });
@@ -411,7 +405,7 @@ TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame.get(), &drop);
     settle();
-    EXPECT_EQ(doc->m_Name, "Abgelegt");
+    EXPECT_EQ(doc->name(), "Abgelegt");
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("abgelegt.dvn - dravon"));
 
     // Other files are refused.
