@@ -325,6 +325,34 @@ TEST_F(FrameDocument, RenamingAloneIsAChangeThatNeuAsksToSave)
     EXPECT_EQ(reread.well().survey.lines(), surveyLines(4));
 }
 
+// The measurement dialog opens on a file as it is read; what the user changes there
+// before OK is a change of the opened document, which closing then asks to save.
+// OK or Abbrechen without a change leaves the opened document unmodified.
+TEST_F(FrameDocument, AChangeInTheDialogThatOpensAFileIsKeptAsAChange)
+{
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("offen.dvn")), "Offen", surveyLines(4));
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    EXPECT_FALSE(doc->IsModified());
+    dialog.script = [](LineEditor &) { return false; };
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    EXPECT_FALSE(doc->IsModified());
+
+    dialog.script = [](LineEditor &state) {
+        state.m_Eingabe = surveyLines(5);
+        state.m_bGeaendert = 1;
+        return true;
+    };
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    dialog.script = nullptr;
+    EXPECT_EQ(doc->well().survey.lines(), surveyLines(5));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("offen.dvn - dravon"));
+    EXPECT_TRUE(doc->IsModified());
+    ui.saveAnswers = { FrameUi::SaveAnswer::Cancel };
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(ui.questions, QStringList { "offen.dvn" });
+}
+
 // After a recomputation the text view shows the table: a window scrolled below the
 // end of a shorter new table goes back to the top, one inside the table stays.
 TEST_F(FrameDocument, RecomputationKeepsTheTableInView)
