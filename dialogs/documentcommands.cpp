@@ -79,12 +79,14 @@ bool DocumentCommands::OnOpenDocument(const QString &path)
     }
     // The computation's remarks come once the loaded survey shows under its title.
     ComputationRun run(*m_prompter);
+    // The loaded file is unmodified before the dialog opens on it, so that what the user
+    // changes there before OK stays a change that closing asks to save.
+    m_doc->SetModifiedFlag(false);
     // The dialog opens on the loaded survey at once; cancelling it still computes and
     // shows the loaded survey.
     dataChange(CancelMeans::TakeAsIs);
     m_doc->markNewData();
     m_doc->SetPathName(path);
-    m_doc->SetModifiedFlag(false);
     m_doc->UpdateAllViews();
     return true;
 }
@@ -124,7 +126,7 @@ InterpolationOutcome DocumentCommands::OnInterpolation()
     if (answer.point)
         return InterpolationOutcome::Shown;
     return answer.diagnostic.id == well::Message::DepthBeyondLast ? InterpolationOutcome::Refused
-                                                                   : InterpolationOutcome::NoResult;
+                                                                  : InterpolationOutcome::NoResult;
 }
 
 void DocumentCommands::OnErgebnisseAusgeben()

@@ -39,8 +39,9 @@ public:
     void OnDataChange();
     // Reads a document file; on any fault shows the German message, leaves the document
     // exactly as it was and returns false. On success runs the measurement dialog on
-    // the loaded well and takes the path. Cancel in the dialog computes and shows the
-    // loaded survey as OK without a change would.
+    // the loaded well and takes the path; a change made in that dialog leaves the
+    // document modified. Cancel in the dialog computes and shows the loaded survey as OK
+    // without a change would.
     bool OnOpenDocument(const QString &path);
     // Writes the document file; on failure shows the German message and returns false.
     bool OnSaveDocument(const QString &path);

@@ -240,7 +240,7 @@ class KeysWithoutEffect
 TEST_P(KeysWithoutEffect, ChangeNothing)
 {
     enterData(surveyLines(8));
-    const StringList table = doc->m_Ergebnisse;
+    const StringList table = doc->resultsTable();
     const int runs = dialog.runs;
     const size_t events = prompter.events.size();
     const auto [key, modifiers] = GetParam();
@@ -248,7 +248,7 @@ TEST_P(KeysWithoutEffect, ChangeNothing)
     EXPECT_EQ(frame->GetActiveView(), frame->textView());
     EXPECT_EQ(dialog.runs, runs);
     EXPECT_EQ(prompter.events.size(), events);
-    EXPECT_EQ(doc->m_Ergebnisse, table);
+    EXPECT_EQ(doc->resultsTable(), table);
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_EQ(ui.printDialogs, 0);
     EXPECT_TRUE(frame->isVisible());
@@ -268,6 +268,51 @@ INSTANTIATE_TEST_SUITE_P(EditAndPaneKeys, KeysWithoutEffect,
         std::pair { int(Qt::Key_Backspace), Qt::KeyboardModifiers(Qt::AltModifier) },
         std::pair { int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::NoModifier) },
         std::pair { int(Qt::Key_F6), Qt::KeyboardModifiers(Qt::ShiftModifier) }));
+
+// "Interpolation" answers from the computed path: the point on the minimum-curvature
+// arc between the stations, not on their chord, and without computing again, so that
+// the remarks of the computation are not shown a second time. (It used to interpolate
+// along the chord and ran the computation again with all its messages.)
+TEST_F(FrameCommands, InterpolationGivesThePointOnTheArcAndRepeatsNoRemark)
+{
+    // From vertical to 60 degrees east over 100 m: an arc of radius 300/pi. The last
+    // line holds no station and draws a remark.
+    enterData({ "0 0 90", "100 60 90", "Ende" });
+    const auto remarks = [this] {
+        int count = 0;
+        for (const std::string &m : prompter.messages())
+            count += m.find("keine 3 Werte") != std::string::npos;
+        return count;
+    };
+    ASSERT_EQ(remarks(), 1);
+    const StringList table = doc->resultsTable();
+    const std::uint64_t revision = doc->dataRevision();
+    const size_t events = prompter.events.size();
+
+    prompter.numberAnswers = { 50.0f };
+    frame->action(ID_INTERPOLATION)->trigger();
+    ASSERT_EQ(prompter.events.size(), events + 2);
+    EXPECT_EQ(prompter.events[events].kind, ScriptedPrompter::Kind::Number);
+    EXPECT_EQ(prompter.events[events].text, "Maximale Teufe:100");
+    const std::string &answer = prompter.events[events + 1].text;
+    // Half way along the arc the hole has turned 30 degrees: vertical depth R sin 30,
+    // east R (1 - cos 30) with R = 300/pi; the chord's middle would be 41.35 and 23.87.
+    EXPECT_NE(answer.find("Bohrlochteufe   (m):   50.00"), std::string::npos) << answer;
+    EXPECT_NE(answer.find("Vertikale Teufe (m):   47.75"), std::string::npos) << answer;
+    EXPECT_NE(answer.find("OST(+)  WEST(-) (m):   12.79"), std::string::npos) << answer;
+    EXPECT_EQ(remarks(), 1);
+    EXPECT_EQ(doc->resultsTable(), table);
+    EXPECT_EQ(doc->dataRevision(), revision);
+
+    // Below the last station it refuses, again without computing.
+    prompter.numberAnswers = { 150.0f };
+    frame->action(ID_INTERPOLATION)->trigger();
+    ASSERT_FALSE(prompter.messages().empty());
+    EXPECT_EQ(prompter.messages().back(),
+        "Die vorgegebene Teufe ist gr\xF6\xDF"
+        "er als die Max.Teufe");
+    EXPECT_EQ(remarks(), 1);
+}
 
 TEST_F(FrameCommands, HelpWithAMissingPageSaysOnlinehilfeNichtGefunden)
 {
@@ -353,7 +398,7 @@ TEST_F(FrameCommands, ToolbarAndStatusBarCanBeHiddenAndShown)
 
 TEST_F(FrameCommands, PreviewShowsThePagesOfTheActiveView)
 {
-    doc->m_Ergebnisse = tableLines(70);
+    showTable(tableLines(70));
     int pages = -1;
     bool contextMenuOpened = false;
     QTimer::singleShot(50, [&] {
@@ -394,14 +439,8 @@ TEST_F(FrameCommands, AboutOpensTheAboutBox)
 
 TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
 {
-    ScriptedPrompter p;
-    ScriptedDialog d;
-    CDravonDoc other(p, d);
-    other.OnNewDocument();
-    other.m_Name = "Abgelegt";
-    other.m_Eingabe = surveyLines(4);
-    const QString path = temp.filePath(QStringLiteral("abgelegt.dvn"));
-    ASSERT_TRUE(other.OnSaveDocument(path));
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("abgelegt.dvn")), "Abgelegt", surveyLines(4));
 
     QMimeData data;
     data.setUrls({ QUrl::fromLocalFile(path) });
@@ -411,7 +450,7 @@ TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(frame.get(), &drop);
     settle();
-    EXPECT_EQ(doc->m_Name, "Abgelegt");
+    EXPECT_EQ(doc->name(), "Abgelegt");
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("abgelegt.dvn - dravon"));
 
     // Other files are refused.

@@ -27,19 +27,6 @@ int inkPixels(QAbstractScrollArea *view)
     return ink;
 }
 
-// A document file with `lines` stations, written through a separate document.
-QString writeDocument(const QString &path, const std::string &name, const StringList &lines)
-{
-    ScriptedPrompter p;
-    ScriptedDialog d;
-    CDravonDoc other(p, d);
-    other.OnNewDocument();
-    other.m_Name = name;
-    other.m_Eingabe = lines;
-    EXPECT_TRUE(other.OnSaveDocument(path));
-    return path;
-}
-
 } // namespace
 
 using FrameDocument = ShellTest;
@@ -55,8 +42,8 @@ TEST_F(FrameDocument, DataChangeThroughTheDialogReachesTheTextView)
     };
     press(Qt::Key_F2);
     EXPECT_EQ(dialog.runs, 1);
-    ASSERT_FALSE(doc->m_Ergebnisse.empty());
-    EXPECT_EQ(doc->m_Ergebnisse.front(), "Bohrung Test");
+    ASSERT_FALSE(doc->resultsTable().empty());
+    EXPECT_EQ(doc->resultsTable().front(), "Bohrung Test");
     EXPECT_TRUE(doc->IsModified());
     EXPECT_GT(inkPixels(frame->textView()), 500);
 }
@@ -64,15 +51,15 @@ TEST_F(FrameDocument, DataChangeThroughTheDialogReachesTheTextView)
 TEST_F(FrameDocument, ChangeWhileTheGraphIsShownAppearsInTheTextViewAfterF4)
 {
     enterData(surveyLines(5));
-    const StringList before = doc->m_Ergebnisse;
+    const StringList before = doc->resultsTable();
     press(Qt::Key_F3);
     frame->graphView()->viewport()->repaint();
     enterData(surveyLines(20));
-    ASSERT_NE(doc->m_Ergebnisse, before);
+    ASSERT_NE(doc->resultsTable(), before);
     press(Qt::Key_F4);
     EXPECT_EQ(frame->GetActiveView(), frame->textView());
     // The view draws every line of the new table: its extent follows the new count.
-    const int rows = static_cast<int>(doc->m_Ergebnisse.size());
+    const int rows = static_cast<int>(doc->resultsTable().size());
     EXPECT_GE(frame->textView()->scrollExtent().cy, 11000);
     EXPECT_GT(rows, static_cast<int>(before.size()));
     EXPECT_GT(inkPixels(frame->textView()), 500);
@@ -82,8 +69,8 @@ TEST_F(FrameDocument, CancelInTheDialogChangesNothing)
 {
     enterData(surveyLines(6));
     doc->SetModifiedFlag(false);
-    const StringList table = doc->m_Ergebnisse;
-    const StringList lines = doc->m_Eingabe;
+    const StringList table = doc->resultsTable();
+    const StringList lines = doc->well().survey.lines();
     const QImage shown = frame->textView()->viewport()->grab().toImage();
     dialog.script = [](LineEditor &state) {
         state.m_Eingabe = surveyLines(2);
@@ -93,9 +80,9 @@ TEST_F(FrameDocument, CancelInTheDialogChangesNothing)
     };
     press(Qt::Key_F2);
     EXPECT_EQ(dialog.runs, 2);
-    EXPECT_EQ(doc->m_Ergebnisse, table);
-    EXPECT_EQ(doc->m_Eingabe, lines);
-    EXPECT_EQ(doc->m_Ansicht, 0);
+    EXPECT_EQ(doc->resultsTable(), table);
+    EXPECT_EQ(doc->well().survey.lines(), lines);
+    EXPECT_EQ(doc->view(), 0);
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(frame->textView()->viewport()->grab().toImage(), shown);
 }
@@ -115,13 +102,15 @@ TEST_F(FrameDocument, SaveAsksForANameOnceAndOpenTakesItBack)
     press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(ui.saveNames.empty());
 
-    // Open in a fresh frame state: the measurement dialog runs inside the load.
-    doc->m_Eingabe.clear();
+    // Other stations, kept unmodified so that opening asks nothing: the measurement
+    // dialog runs inside the load and the file's stations come back.
+    enterData(surveyLines(2));
+    doc->SetModifiedFlag(false);
     ui.openNames = { path };
     const int runs = dialog.runs;
     press(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialog.runs, runs + 1);
-    EXPECT_EQ(doc->m_Eingabe, surveyLines(7));
+    EXPECT_EQ(doc->well().survey.lines(), surveyLines(7));
     EXPECT_FALSE(doc->IsModified());
 }
 
@@ -135,13 +124,13 @@ TEST_F(FrameDocument, OpeningAskedAboutUnsavedChangesAndCancelKeepsTheDocument)
     ui.openNames = { other };
     frame->action(ID_FILE_OPEN)->trigger();
     EXPECT_EQ(ui.questions, QStringList { "Unbenannt" });
-    EXPECT_EQ(doc->m_Eingabe, surveyLines(9));
+    EXPECT_EQ(doc->well().survey.lines(), surveyLines(9));
     EXPECT_EQ(ui.openNames.size(), 1u); // the file dialog never opened
 
     ui.saveAnswers = { FrameUi::SaveAnswer::No };
     frame->action(ID_FILE_OPEN)->trigger();
-    EXPECT_EQ(doc->m_Name, "Andere");
-    EXPECT_EQ(doc->m_Eingabe, surveyLines(3));
+    EXPECT_EQ(doc->name(), "Andere");
+    EXPECT_EQ(doc->well().survey.lines(), surveyLines(3));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("other.dvn - dravon"));
 }
 
@@ -213,7 +202,7 @@ TEST_F(FrameDocument, RecentFileListKeepsFourNewestFirst)
 
     // Opening an entry again moves it to the front without a duplicate.
     frame->recentActions()[3]->trigger();
-    EXPECT_EQ(doc->m_Name, "Bohrung 2");
+    EXPECT_EQ(doc->name(), "Bohrung 2");
     EXPECT_EQ(frame->recentFiles().files().size(), 4);
     EXPECT_EQ(frame->recentFiles().files().front(), expected[3]);
 }
@@ -243,8 +232,16 @@ TEST_F(FrameDocument, NeuAsksAboutUnsavedChangesAndNeverWritesIntoThePreviousFil
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
-    enterData(surveyLines(6));
+    dialog.script = [](LineEditor &state) {
+        state.m_Eingabe = surveyLines(6);
+        state.m_Info = { "Feld Nord", "Bohrung 7" };
+        state.m_bGeaendert = 1;
+        return true;
+    };
+    frame->commands().OnDataChange();
+    dialog.script = nullptr;
     ASSERT_TRUE(doc->IsModified());
+    ASSERT_EQ(doc->well().info.size(), 2u);
     const int runs = dialog.runs;
 
     // Abbrechen stops "Neu": no dialog, the survey stays.
@@ -252,13 +249,17 @@ TEST_F(FrameDocument, NeuAsksAboutUnsavedChangesAndNeverWritesIntoThePreviousFil
     press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(ui.questions, QStringList { "alt.dvn" });
     EXPECT_EQ(dialog.runs, runs);
-    EXPECT_EQ(doc->m_Eingabe, surveyLines(6));
+    EXPECT_EQ(doc->well().survey.lines(), surveyLines(6));
     EXPECT_TRUE(doc->IsModified());
 
-    // Nein: the dialog opens on the defaults under an untitled document.
+    // Nein: the dialog opens on the defaults under an untitled document. "Neu" starts
+    // from a fresh well now: the previous borehole's descriptive lines and name are gone
+    // too (the descriptive lines used to stay with the new survey).
     ui.saveAnswers = { FrameUi::SaveAnswer::No };
     dialog.script = [](LineEditor &state) {
         EXPECT_TRUE(state.m_Eingabe.empty());
+        EXPECT_TRUE(state.m_Info.empty());
+        EXPECT_NE(state.m_Name, "Alt");
         state.m_Eingabe = surveyLines(3);
         state.m_bGeaendert = 1;
         return true;
@@ -275,6 +276,81 @@ TEST_F(FrameDocument, NeuAsksAboutUnsavedChangesAndNeverWritesIntoThePreviousFil
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     file.close();
+}
+
+// A new name is a change of the document: renaming the borehole alone in the
+// measurement dialog marks it modified, so that "Neu" asks before the name is lost.
+// (Renaming alone used to leave the document unmodified and the name went unasked.)
+TEST_F(FrameDocument, RenamingAloneIsAChangeThatNeuAsksToSave)
+{
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("name.dvn")), "Alt", surveyLines(4));
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    ASSERT_FALSE(doc->IsModified());
+    const std::uint64_t revision = doc->dataRevision();
+    const StringList table = doc->resultsTable();
+
+    dialog.script = [](LineEditor &state) {
+        state.m_Name = "Neu benannt";
+        return true;
+    };
+    press(Qt::Key_F2);
+    dialog.script = nullptr;
+    EXPECT_EQ(doc->name(), "Neu benannt");
+    EXPECT_TRUE(doc->IsModified());
+    // The name heads the table, but the stations are the same: the graph keeps its scale.
+    EXPECT_EQ(doc->dataRevision(), revision);
+    ASSERT_FALSE(doc->resultsTable().empty());
+    EXPECT_EQ(doc->resultsTable().front(), "Neu benannt");
+    EXPECT_EQ(doc->resultsTable().size(), table.size());
+
+    // Ctrl+N asks; Abbrechen keeps the renamed borehole without opening the dialog.
+    const int runs = dialog.runs;
+    ui.saveAnswers = { FrameUi::SaveAnswer::Cancel };
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ui.questions, QStringList { "name.dvn" });
+    EXPECT_EQ(dialog.runs, runs);
+    EXPECT_EQ(doc->name(), "Neu benannt");
+
+    // Ja writes the new name into the document's file before "Neu" goes on.
+    ui.saveAnswers = { FrameUi::SaveAnswer::Yes };
+    press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ui.questions.size(), 2);
+    EXPECT_EQ(dialog.runs, runs + 1);
+    EXPECT_TRUE(doc->GetPathName().isEmpty());
+    CDravonDoc reread;
+    std::string message;
+    ASSERT_TRUE(reread.load(path, message)) << message;
+    EXPECT_EQ(reread.name(), "Neu benannt");
+    EXPECT_EQ(reread.well().survey.lines(), surveyLines(4));
+}
+
+// The measurement dialog opens on a file as it is read; what the user changes there
+// before OK is a change of the opened document, which closing then asks to save.
+// OK or Abbrechen without a change leaves the opened document unmodified.
+TEST_F(FrameDocument, AChangeInTheDialogThatOpensAFileIsKeptAsAChange)
+{
+    const QString path
+        = writeDocument(temp.filePath(QStringLiteral("offen.dvn")), "Offen", surveyLines(4));
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    EXPECT_FALSE(doc->IsModified());
+    dialog.script = [](LineEditor &) { return false; };
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    EXPECT_FALSE(doc->IsModified());
+
+    dialog.script = [](LineEditor &state) {
+        state.m_Eingabe = surveyLines(5);
+        state.m_bGeaendert = 1;
+        return true;
+    };
+    ASSERT_TRUE(frame->openDocumentFile(path));
+    dialog.script = nullptr;
+    EXPECT_EQ(doc->well().survey.lines(), surveyLines(5));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("offen.dvn - dravon"));
+    EXPECT_TRUE(doc->IsModified());
+    ui.saveAnswers = { FrameUi::SaveAnswer::Cancel };
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(ui.questions, QStringList { "offen.dvn" });
 }
 
 // After a recomputation the text view shows the table: a window scrolled below the
@@ -305,12 +381,20 @@ TEST_F(FrameDocument, OpeningReinitialisesTheGraphView)
     CGrafik *graph = frame->graphView();
     graph->viewport()->repaint();
     ASSERT_EQ(graph->page().m_bComputed, 1);
+    const std::uint64_t seen = graph->page().m_scaledRevision;
+    const std::uint64_t before = doc->dataRevision();
     ASSERT_TRUE(frame->openDocumentFile(path));
-    // New data: the next drawing scales the loaded survey.
-    EXPECT_EQ(doc->m_bNeueDaten, 1);
+    // New data: the document's revision moved on, so the next drawing scales the
+    // loaded survey.
+    const std::uint64_t revision = doc->dataRevision();
+    EXPECT_GT(revision, before);
     graph->viewport()->repaint();
     EXPECT_EQ(graph->page().m_bComputed, 1);
-    // The view no longer clears the document's new-data flag; it scales by the
-    // document's revision and leaves the document alone.
-    EXPECT_EQ(graph->page().m_Punktzahl, doc->m_PlotWerte);
+    EXPECT_NE(graph->page().m_scaledRevision, seen);
+    // The view scales by the document's revision and leaves the document alone.
+    EXPECT_EQ(doc->dataRevision(), revision);
+    // The surface station and the file's six.
+    EXPECT_EQ(graph->page().m_Punktzahl, 7);
+    EXPECT_EQ(
+        static_cast<std::size_t>(graph->page().m_Punktzahl), doc->plotTrajectory().stations.size());
 }

@@ -29,7 +29,7 @@ TEST_F(ShellTest, TrueScaleIsRememberedAndReachesTheGraphView)
     EXPECT_NEAR(graph->page().scaleRatio(graph->shownData()), 1.0, 1e-9);
     EXPECT_TRUE(QSettings().value(QStringLiteral("Grafik/Massstabsgetreu")).toBool());
     // A new frame starts with the stored choice.
-    EXPECT_TRUE(CMainFrame(*doc, prompter, ui).action(ID_MASSSTABSGETREU)->isChecked());
+    EXPECT_TRUE(CMainFrame(*commands, ui).action(ID_MASSSTABSGETREU)->isChecked());
     trueScale->trigger();
     EXPECT_FALSE(graph->isTrueScale());
     EXPECT_FALSE(QSettings().value(QStringLiteral("Grafik/Massstabsgetreu")).toBool());
@@ -51,7 +51,7 @@ TEST_P(PlanViewPrinting, ShowsTheTrueDirectionOnPaper)
         state.m_bGeaendert = 1;
         return true;
     };
-    doc->OnDataChange();
+    frame->commands().OnDataChange();
     press(Qt::Key_F3);
     const QString pdf = temp.filePath(QStringLiteral("plan.pdf"));
     QPrinter printer(QPrinter::HighResolution);
@@ -86,7 +86,7 @@ TEST_F(ShellTest, GraphViewScalesAgainOnlyForNewData)
     EXPECT_GE(depth, doc->plotTrajectory().last().tvd);
 
     // Settings of the well are no new data; the page keeps its scaling.
-    WellSettings settings = doc->m_WellSettings;
+    WellSettings settings = doc->settings();
     settings.sectionAzimuth = 45.0;
     doc->setWellSettings(settings);
     graph->viewport()->repaint();

@@ -1,6 +1,7 @@
 // Shared set-up of the desktop-program tests.
 #include "guifixture.h"
 
+#include "document/resultsfile.h"
 #include "shell/shellresources.h"
 
 #include <QFile>
@@ -69,15 +70,29 @@ StringList tableLines(int count)
     return lines;
 }
 
+QString writeDocument(const QString &path, const std::string &name, const StringList &lines)
+{
+    CDravonDoc other;
+    other.reset();
+    well::Well well;
+    well.name = name;
+    well.survey = well::surveyFromLines(lines);
+    other.take(std::move(well), 0, true);
+    std::string message;
+    EXPECT_TRUE(other.save(path, message)) << message;
+    return path;
+}
+
 ShellTest::ShellTest()
 {
     guiApp();
     QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"))
         .clear();
-    doc = std::make_unique<CDravonDoc>(prompter, dialog);
-    doc->OnNewDocument();
+    doc = std::make_unique<CDravonDoc>();
+    doc->reset();
     doc->setResultsPath(temp.filePath(QStringLiteral("aus.txt")));
-    frame = std::make_unique<CMainFrame>(*doc, prompter, ui);
+    commands = std::make_unique<DocumentCommands>(*doc, prompter, dialog);
+    frame = std::make_unique<CMainFrame>(*commands, ui);
     frame->resize(800, 600);
     frame->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
@@ -100,8 +115,24 @@ void ShellTest::enterData(const StringList &lines)
         state.m_bGeaendert = 1;
         return true;
     };
-    doc->OnDataChange();
+    frame->commands().OnDataChange();
     dialog.script = nullptr;
+    settle();
+}
+
+void ShellTest::showTable(const StringList &lines)
+{
+    ASSERT_LE(lines.size(), kMaxResultLines);
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\r\n";
+    QFile file(temp.filePath(QStringLiteral("aus.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+        static_cast<qint64>(bytes.size()));
+    file.close();
+    doc->readResults();
+    ASSERT_EQ(doc->resultsTable(), lines);
     settle();
 }
 

@@ -1,9 +1,11 @@
 // What the desktop-program tests share: one QApplication on the offscreen platform with
 // its settings in a temporary folder, a measurement dialog and frame questions that
-// answer from a script, and a main frame over a document wired to them.
+// answer from a script, and a main frame running the document commands wired to them.
 #pragma once
 
 #include "core/cformat.h"
+#include "dialogs/documentcommands.h"
+#include "dialogs/measurementdialog.h"
 #include "dialogs/scriptedprompter.h"
 #include "document/dravondoc.h"
 #include "shell/frameui.h"
@@ -122,6 +124,10 @@ StringList surveyLines(int count);
 // A results table of `count` numbered lines.
 StringList tableLines(int count);
 
+// Writes a document file with the borehole `name` and the station `lines` through a
+// document of its own; returns `path`.
+QString writeDocument(const QString &path, const std::string &name, const StringList &lines);
+
 // A document with its frame, shown on the offscreen screen.
 class ShellTest : public ::testing::Test
 {
@@ -131,6 +137,10 @@ protected:
 
     // Runs the data change with `lines` taken as the user's station lines.
     void enterData(const StringList &lines);
+    // Puts `lines` into the document's results file and reads it back ("Ergebnisse
+    // einlesen"), so that the views show exactly these lines as the results table (at
+    // most kMaxResultLines of them).
+    void showTable(const StringList &lines);
     // Lets pending paints and queued calls run.
     static void settle();
     // Presses a key on the frame.
@@ -140,6 +150,7 @@ protected:
     ScriptedDialog dialog;
     ScriptedFrameUi ui;
     std::unique_ptr<CDravonDoc> doc;
+    std::unique_ptr<DocumentCommands> commands;
     std::unique_ptr<CMainFrame> frame;
     QTemporaryDir temp;
 };

@@ -64,7 +64,7 @@ TEST_F(ShellTest, SectionViewFollowsTheSettingsThatApply)
     EXPECT_FALSE(doc->IsModified()) << "the document keeps no settings of its own";
 
     // A document's own azimuth wins.
-    WellSettings own = doc->m_WellSettings;
+    WellSettings own = doc->settings();
     own.sectionAzimuth = 10.0;
     doc->setWellSettings(own);
     EXPECT_NEAR(graph->sectionAzimuth(), 10.0, 1e-9);

@@ -35,10 +35,11 @@ TEST(TableImportGui, ACsvThroughTheMenuIsComputedLikeTheFreeFormatFile)
     guiApp();
     ScriptedPrompter prompter;
     QtMeasurementDialog measurement(prompter);
-    CDravonDoc doc(prompter, measurement);
-    doc.OnNewDocument();
+    CDravonDoc doc;
+    doc.reset();
+    DocumentCommands commands(doc, prompter, measurement);
     ScriptedFrameUi ui;
-    CMainFrame frame(doc, prompter, ui);
+    CMainFrame frame(commands, ui);
     measurement.setParent(&frame);
     frame.show();
 
@@ -90,10 +91,10 @@ TEST(TableImportGui, ACsvThroughTheMenuIsComputedLikeTheFreeFormatFile)
     reference.berechnung(quiet);
 
     EXPECT_TRUE(prompter.messages().empty());
-    EXPECT_EQ(doc.m_Name, "deviated-well-semicolon");
-    EXPECT_EQ(doc.m_Eingabe.size(), 95u);
+    EXPECT_EQ(doc.name(), "deviated-well-semicolon");
+    EXPECT_EQ(doc.well().survey.lines().size(), 95u);
     ASSERT_GT(reference.m_Ergebnisse.size(), 95u);
-    EXPECT_EQ(doc.m_Ergebnisse, reference.m_Ergebnisse);
+    EXPECT_EQ(doc.resultsTable(), reference.m_Ergebnisse);
 
     // Exported again: each file of the three filters, the name's extension added where
     // it has none, the numbers those of the computed trajectory to the last bit.

@@ -40,16 +40,18 @@ TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
     guiApp();
     ScriptedPrompter prompter;
     QtMeasurementDialog measurement(prompter);
-    CDravonDoc doc(prompter, measurement);
+    CDravonDoc doc;
+    doc.reset();
+    DocumentCommands commands(doc, prompter, measurement);
     // Opening runs the measurement dialog: OK there.
     QTimer::singleShot(0, [] {
         if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
             input->accept();
     });
-    ASSERT_TRUE(doc.OnOpenDocument(
+    ASSERT_TRUE(commands.OnOpenDocument(
         QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
     ScriptedFrameUi ui;
-    CMainFrame frame(doc, prompter, ui);
+    CMainFrame frame(commands, ui);
     measurement.setParent(&frame);
     measurement.setWellCommand([&frame](QWidget *parent) { frame.editWellSettings(parent); });
     ASSERT_FALSE(doc.IsModified());
@@ -67,7 +69,7 @@ TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
     });
     frame.action(ID_BOHRUNG)->trigger();
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_TRUE(doc.m_WellSettings.empty());
+    EXPECT_TRUE(doc.settings().empty());
 
     // From the measurement dialog's button: the Bohrung dialog over it, OK there.
     QTimer::singleShot(0, [] {
@@ -86,10 +88,10 @@ TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
     });
     frame.action(ID_DATA_CHANGE)->trigger();
     EXPECT_TRUE(doc.IsModified());
-    ASSERT_TRUE(doc.m_WellSettings.wellhead);
-    EXPECT_EQ(doc.m_WellSettings.wellhead->northing, 5700000);
-    EXPECT_EQ(doc.m_WellSettings.epsg, 25832);
-    EXPECT_EQ(doc.m_WellSettings.elevation, 250.5);
+    ASSERT_TRUE(doc.settings().wellhead);
+    EXPECT_EQ(doc.settings().wellhead->northing, 5700000);
+    EXPECT_EQ(doc.settings().epsg, 25832);
+    EXPECT_EQ(doc.settings().elevation, 250.5);
 
     ASSERT_TRUE(frame.exportMap(map));
     QFile file(map);

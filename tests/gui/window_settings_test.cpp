@@ -22,7 +22,7 @@ QRect available()
 TEST_F(ShellTest, FirstStartFitsTheAvailableScreenArea)
 {
     // ShellTest starts from empty settings: this is a first start.
-    CMainFrame fresh(*doc, prompter, ui);
+    CMainFrame fresh(*commands, ui);
     EXPECT_TRUE(available().contains(fresh.geometry())) << fresh.geometry().width();
     EXPECT_GE(fresh.width(), fresh.minimumSizeHint().width());
     EXPECT_GE(fresh.height(), fresh.minimumSizeHint().height());
@@ -36,7 +36,7 @@ TEST_F(ShellTest, SizePositionAndViewComeBackAtTheNextStart)
     const QRect before = frame->geometry();
     ASSERT_TRUE(frame->close());
 
-    CMainFrame next(*doc, prompter, ui);
+    CMainFrame next(*commands, ui);
     next.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&next));
     EXPECT_EQ(next.geometry(), before);
@@ -47,7 +47,7 @@ TEST_F(ShellTest, SizePositionAndViewComeBackAtTheNextStart)
     // Back in the text view, that is what the start after shows.
     next.SwitchView(CMainFrame::TextViewId);
     ASSERT_TRUE(next.close());
-    CMainFrame third(*doc, prompter, ui);
+    CMainFrame third(*commands, ui);
     EXPECT_EQ(third.GetActiveView(), static_cast<QWidget *>(third.textView()));
     EXPECT_EQ(third.graphView(), nullptr);
 }
