@@ -105,6 +105,13 @@ inline double number(const std::string &text)
     return value;
 }
 
+// A number as the results table prints it, right-aligned with blanks before it.
+inline double paddedNumber(const std::string &text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? NAN : number(text.substr(first));
+}
+
 struct Example
 {
     const char *file;

@@ -79,22 +79,21 @@ TEST(TableImportGui, ACsvThroughTheMenuIsComputedLikeTheFreeFormatFile)
     driver.stop();
     ASSERT_EQ(step, 3);
 
-    SurveyData reference;
-    reference.vorbelegung();
+    // The same survey read from the measurement file and computed alone.
     const MeasurementFileLines file
         = readMeasurementFile(QDir(qEnvironmentVariable("DRAVON_EXAMPLES"))
                                   .filePath(QStringLiteral("deviated-well.txt"))
                                   .toStdString());
-    reference.m_Eingabe = readMeasurement(file.lines, FreiesFormat, 1).stations;
-    reference.m_Name = "deviated-well-semicolon";
-    ScriptedPrompter quiet;
-    reference.berechnung(quiet);
+    well::Well referenceWell;
+    referenceWell.survey = well::surveyFromLines(readMeasurement(file.lines, FreiesFormat, 1).stations);
+    referenceWell.name = "deviated-well-semicolon";
+    const well::Computation reference = well::compute(referenceWell);
 
     EXPECT_TRUE(prompter.messages().empty());
     EXPECT_EQ(doc.name(), "deviated-well-semicolon");
     EXPECT_EQ(doc.well().survey.lines().size(), 95u);
-    ASSERT_GT(reference.m_Ergebnisse.size(), 95u);
-    EXPECT_EQ(doc.resultsTable(), reference.m_Ergebnisse);
+    ASSERT_GT(reference.table.size(), 95u);
+    EXPECT_EQ(doc.resultsTable(), reference.table);
 
     // Exported again: each file of the three filters, the name's extension added where
     // it has none, the numbers those of the computed trajectory to the last bit.
