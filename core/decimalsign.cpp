@@ -57,40 +57,49 @@ std::optional<double> read(std::string_view text, Accept accept)
     // Checked by hand so that nothing but sign, digits, one decimal sign and an exponent
     // passes (from_chars alone would take "inf" and stop silently at a second comma);
     // then converted in the C notation.
-    std::string plain;
+    // The C notation never needs more characters than the text; a short text (every
+    // number of a table) is copied on the stack, since a table reads millions of them.
+    char local[64];
+    std::string heap;
+    char *plain = local;
+    if (text.size() > sizeof local) {
+        heap.resize(text.size());
+        plain = heap.data();
+    }
+    std::size_t n = 0;
     std::size_t i = 0;
     if (text[i] == '+' || text[i] == '-') {
         if (text[i] == '-')
-            plain += '-';
+            plain[n++] = '-';
         ++i;
     }
     const auto takeDigits = [&] {
-        int n = 0;
-        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++n)
-            plain += text[i];
-        return n;
+        int count = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++count)
+            plain[n++] = text[i];
+        return count;
     };
     int digits = takeDigits();
     if (i < text.size() && isSign(text[i])) {
-        plain += '.';
+        plain[n++] = '.';
         ++i;
         digits += takeDigits();
     }
     if (digits == 0)
         return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
+        plain[n++] = 'e';
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+            plain[n++] = text[i++];
         if (takeDigits() == 0)
             return std::nullopt;
     }
     if (i != text.size())
         return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(plain, plain + n, value);
+    if (error != std::errc() || end != plain + n || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

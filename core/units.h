@@ -22,13 +22,18 @@ constexpr double fromMetres(double metres, LengthUnit unit)
 {
     return unit == LengthUnit::Foot ? metres / kMetresPerFoot : metres;
 }
-constexpr double toMetres(double value, LengthUnit unit)
-{
-    return unit == LengthUnit::Foot ? value * kMetresPerFoot : value;
-}
+// Feet to metres as 3048/10000 of the feet: a whole or half foot then gives the double
+// nearest to its exact length (1 ft: 0.3048, 3 ft: 0.9144), which a product with 0.3048
+// (itself not a double) misses by an ulp now and then; every other length is within an
+// ulp either way.
 constexpr double feetToMetres(double feet)
 {
-    return feet * kMetresPerFoot;
+    return feet * 3048.0 / 10000.0;
+}
+
+constexpr double toMetres(double value, LengthUnit unit)
+{
+    return unit == LengthUnit::Foot ? feetToMetres(value) : value;
 }
 
 // pi / 180: 4 atan(1) and the literal round to the same double.

@@ -2,6 +2,8 @@
 #include "exchange/stationmapping.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
+#include "core/units.h"
 #include "core/win1252.h"
 #include "exchange/delimitedtext.h"
 
@@ -17,15 +19,6 @@ namespace {
     constexpr int kHeaderSearchRows = 200;
     // Rows looked at to decide the decimal sign.
     constexpr int kDecimalSearchRows = 1000;
-    // A foot is 0.3048 m exactly. Multiplied by 3048 and divided by 10000, a whole or
-    // half foot gives the double nearest to its exact length in metres (1 ft: 0.3048,
-    // 3 ft: 0.9144), which times 0.3048 (itself not a double) misses by an ulp now and
-    // then; every other depth is within an ulp either way.
-    double feetToMetres(double feet)
-    {
-        return feet * 3048.0 / 10000.0;
-    }
-
     const std::array<std::vector<std::string>, 3> &usualNames()
     {
         // Normalised: lower case, no blanks or punctuation; Windows-1252 bytes.
@@ -255,51 +248,11 @@ std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
 
 std::optional<double> decimalNumber(std::string_view text, char separator)
 {
-    // Checked by hand so that nothing but sign, digits, one separator and an exponent
-    // passes; then converted in the C notation. A cell keeps at most kMaxCellBytes, so a
-    // longer text is no cell's and is refused.
-    char plain[kMaxCellBytes];
-    if (text.size() > sizeof plain)
+    // A cell keeps at most kMaxCellBytes, so a longer text is no cell's and is refused.
+    if (text.size() > kMaxCellBytes)
         return std::nullopt;
-    size_t n = 0;
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            plain[n++] = '-';
-        ++i;
-    }
-    int digits = 0;
-    auto takeDigits = [&] {
-        int count = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain[n++] = text[i++];
-            ++count;
-        }
-        return count;
-    };
-    digits += takeDigits();
-    if (i < text.size() && text[i] == separator) {
-        plain[n++] = '.';
-        ++i;
-        digits += takeDigits();
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain[n++] = 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain[n++] = text[i++];
-        if (takeDigits() == 0)
-            return std::nullopt;
-    }
-    if (i != text.size())
-        return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain, plain + n, value);
-    if (error != std::errc() || end != plain + n || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return decimalsign::read(
+        text, separator == ',' ? decimalsign::Accept::Comma : decimalsign::Accept::Point);
 }
 
 DecimalSign detectDecimal(const Table &table)
@@ -475,7 +428,7 @@ namespace {
                 if (cell)
                     number = cellNumber(*cell, m_mapping.decimal);
                 if (number)
-                    values[m] = m == Depth && m_feet ? feetToMetres(*number) : *number;
+                    values[m] = m == Depth && m_feet ? units::feetToMetres(*number) : *number;
                 // The results table computes in single precision: a value it cannot hold is
                 // refused here, with its cell, rather than lost there.
                 if (number && std::isfinite(static_cast<float>(values[m])))
