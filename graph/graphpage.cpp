@@ -1,6 +1,8 @@
 // The graph page as a whole: when it is recomputed and the order in which it is drawn.
 #include "graph/graphpage.h"
 
+#include "core/decimalsign.h"
+
 #include "core/cformat.h"
 #include "graph/graphstyle.h"
 #include "graph/textfit.h"
@@ -17,13 +19,10 @@ constexpr int kDocumentHalfWidth = 480;
 constexpr int kGap = 30;
 
 // A number with one or two decimals and a decimal comma.
+// A number as the German page writes it, with a decimal comma.
 std::string german(double v, int decimals)
 {
-    std::string s = cfmt("%.*f", decimals, v);
-    for (char &c : s)
-        if (c == '.')
-            c = ',';
-    return s;
+    return decimalsign::fixed(v, decimals, decimalsign::Sign::Comma);
 }
 
 } // namespace

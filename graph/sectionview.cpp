@@ -1,6 +1,7 @@
 #include "graph/sectionview.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
 #include "core/units.h"
 #include "listing/listing.h"
 
@@ -14,9 +15,8 @@ double sectionAzimuthOf(const traj::Trajectory &t, std::optional<double> chosen)
 
 std::string sectionCaption(double azimuth)
 {
-    std::string degrees = cfmt("%.1f", azimuth);
-    std::replace(degrees.begin(), degrees.end(), '.', ',');
-    return "Vertikalschnitt Azimut " + degrees + "\xB0";
+    return "Vertikalschnitt Azimut " + decimalsign::fixed(azimuth, 1, decimalsign::Sign::Comma)
+        + "\xB0";
 }
 
 PlotData sectionPlotData(
