@@ -2,6 +2,7 @@
 
 #include "cli/linesource.h"
 #include "cli/textout.h"
+#include "core/atomicfile.h"
 #include "core/cformat.h"
 #include "core/win1252.h"
 #include "document/docfile.h"
@@ -38,12 +39,6 @@ void complain(const std::string &germanUtf8)
 void tell(const std::string &text)
 {
     writeUtf8Line(stderr, text);
-}
-
-bool writeBytes(const std::string &path, const std::string &bytes)
-{
-    // A failed write (a full disk) leaves the old file as it was.
-    return surveyexport::writeFileBytes(path, bytes);
 }
 
 bool isDocumentFile(const std::string &path)
@@ -242,7 +237,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             if (!geo::geoJson(path, well.settings, win1252::toUtf8(well.name), bytes, why)) {
                 complain(file + ": " + why);
                 status = 2;
-            } else if (!writeBytes(file, bytes)) {
+            } else if (!atomicfile::writeFile(file, bytes)) {
                 complain("Die Karte " + file + " kann nicht geschrieben werden.");
                 status = 2;
             }
@@ -276,7 +271,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
     if (!options.savePath.empty()
-        && !writeBytes(options.savePath, encodeDocument(itemsOf(well)))) {
+        && !writeDocumentFile(options.savePath, itemsOf(well))) {
         tell(documentNotSavedMessage(win1252::fromUtf8(options.savePath)));
         status = 2;
     }

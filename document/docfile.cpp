@@ -3,6 +3,7 @@
 // element count.
 #include "document/docfile.h"
 
+#include "core/atomicfile.h"
 #include "core/boundedread.h"
 #include "core/cformat.h"
 #include "core/win1252.h"
@@ -322,6 +323,11 @@ well::Well wellOf(DocumentItems items)
     well.info = std::move(items.m_Info);
     well.settings = std::move(items.m_Settings);
     return well;
+}
+
+bool writeDocumentFile(const std::string &path, const DocumentItems &items)
+{
+    return atomicfile::writeFile(path, encodeDocument(items)).ok();
 }
 
 std::string documentNotSavedMessage(const std::string &path)

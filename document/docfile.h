@@ -74,6 +74,11 @@ inline constexpr std::size_t kMaxDocumentLines = 1000000;
 DocumentItems itemsOf(const well::Well &well);
 well::Well wellOf(DocumentItems items);
 
+// Writes the document file at `path` (a file-system path) without ever destroying the
+// previous one: a temporary beside it replaces it only when complete. False when the
+// file could not be written; the old file then keeps its content.
+bool writeDocumentFile(const std::string &path, const DocumentItems &items);
+
 // The German message (Windows-1252) for a document that could not be saved under
 // `path` (Windows-1252).
 std::string documentNotSavedMessage(const std::string &path);

@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -77,26 +76,7 @@ bool CDravonDoc::load(const QString &path, std::string &message)
 
 bool CDravonDoc::save(const QString &path, std::string &message)
 {
-    const std::string bytes = encodeDocument(itemsOf(m_well));
-
-    // A temporary file in the same folder replaces the old one only once it is written
-    // completely, so a failed save never destroys the previous file.
-    // Unbuffered, so that a short write (a full disk) shows at the write itself:
-    // through the buffer a partly flushed file may still be committed.
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    for (std::size_t done = 0; saved && done < bytes.size();) {
-        const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
-        if (n <= 0)
-            saved = false;
-        else
-            done += static_cast<std::size_t>(n);
-    }
-    if (saved)
-        saved = file.commit();
-    else
-        file.cancelWriting();
-    if (!saved) {
+    if (!writeDocumentFile(localPath(path), itemsOf(m_well))) {
         message = documentNotSavedMessage(fromQt(path));
         return false;
     }

@@ -61,11 +61,6 @@ std::string withExtension(const std::string &path, ExportFormat format)
     return exportFormatForPath(path) ? path : path + entryOf(format).extension;
 }
 
-bool writeFileBytes(const std::string &path, const std::string &bytes)
-{
-    return atomicfile::writeFile(path, bytes).ok();
-}
-
 bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
     const ExportInfo &info)
 {

@@ -51,8 +51,4 @@ struct ExportInfo
 bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
     const ExportInfo &info);
 
-// Writes bytes to a file; false when it cannot be written completely, and the old file
-// then keeps its content.
-bool writeFileBytes(const std::string &path, const std::string &bytes);
-
 } // namespace surveyexport

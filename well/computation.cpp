@@ -89,8 +89,7 @@ CheckedSurvey checkSurvey(const Survey &survey)
         count += 1;
     // An inclination or azimuth fault in the very first line would leave -1.
     count = std::max(count, 0LL);
-    taken.resize(std::min(taken.size(), static_cast<std::size_t>(count)));
-    // The run's count may name slots the check never filled; they hold the surface values.
+    // Every rule leaves at most the slots the loop filled.
     taken.resize(static_cast<std::size_t>(count));
     return out;
 }
