@@ -2,7 +2,7 @@
 // program remembers the user's choice; a document that sets its own values wins.
 #pragma once
 
-#include "core/lengthunit.h"
+#include "core/units.h"
 #include "well/settings.h"
 
 #include <optional>

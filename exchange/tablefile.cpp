@@ -7,8 +7,6 @@
 #include "core/win1252.h"
 #include "exchange/xlsxfile.h"
 
-#include <cstdio>
-#include <memory>
 
 #include <fcntl.h>
 #include <sys/mman.h>

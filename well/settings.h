@@ -5,7 +5,7 @@
 // and stored as UTF-8 JSON after the document file's four items. No Qt.
 #pragma once
 
-#include "core/lengthunit.h"
+#include "core/units.h"
 
 #include <optional>
 #include <string>
