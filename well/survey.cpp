@@ -71,20 +71,17 @@ namespace {
 // exactly, else the shortest digits that read back as the same double.
 void appendValue(std::string &out, double value, int width)
 {
-    const std::string twoDecimals = cfmt("%.2f", value);
-    const char *p = twoDecimals.c_str();
+    std::string digits = cfmt("%.2f", value);
+    const char *p = digits.c_str();
     double back = 0;
-    const bool exact = cscan::readDouble(p, back) && back == value;
-    if (exact) {
-        cfmtAppend(out, "%*.2f", width, value);
-        return;
+    if (!cscan::readDouble(p, back) || back != value) {
+        char shortest[64];
+        const auto r = std::to_chars(shortest, shortest + sizeof shortest, value);
+        digits.assign(shortest, r.ptr);
     }
-    char shortest[64];
-    const auto r = std::to_chars(shortest, shortest + sizeof shortest, value);
-    const std::string_view digits(shortest, static_cast<std::size_t>(r.ptr - shortest));
     if (static_cast<int>(digits.size()) < width)
         out.append(static_cast<std::size_t>(width) - digits.size(), ' ');
-    out.append(digits);
+    out += digits;
 }
 
 } // namespace
