@@ -357,7 +357,7 @@ namespace {
         {
             const std::string text = decimalsign::shortest(value, decimalsign::Sign::Point);
             if (text.empty())
-                return put(row, column, "#ZAHL!", false); // infinite or not a number
+                return put(row, column, "#NUM!", false); // infinite or not a number
             return put(row, column, text, true);
         }
 
@@ -365,6 +365,7 @@ namespace {
         Table &m_table;
     };
 
+    // An error result as the file format spells it (an .xlsx holds the same texts).
     const char *errorText(unsigned char code)
     {
         switch (code) {
@@ -373,15 +374,15 @@ namespace {
         case 0x07:
             return "#DIV/0!";
         case 0x0F:
-            return "#WERT!";
+            return "#VALUE!";
         case 0x17:
-            return "#BEZUG!";
+            return "#REF!";
         case 0x1D:
             return "#NAME?";
         case 0x24:
-            return "#ZAHL!";
+            return "#NUM!";
         default:
-            return "#NV";
+            return "#N/A";
         }
     }
 

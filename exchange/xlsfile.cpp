@@ -62,67 +62,59 @@ bool looksLikeCompoundFile(std::string_view bytes)
     return bytes.starts_with(std::string_view("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
 }
 
-XlsRead readXls(std::string_view bytes, const std::string &sheet)
+std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string &data)
 {
-    XlsRead result;
-    if (!looksLikeCompoundFile(bytes)) {
-        result.fault = message("Die Datei ist keine Excel-Arbeitsmappe (.xls).");
-        return result;
-    }
-    if (bytes.size() > kMaxFileBytes) {
-        result.fault = message(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
-        return result;
-    }
+    if (!looksLikeCompoundFile(bytes))
+        return message("Die Datei ist keine Excel-Arbeitsmappe (.xls).");
+    if (bytes.size() > kMaxFileBytes)
+        return message(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
     static std::once_flag initialised;
     std::call_once(initialised, [] { gsf_init(); });
 
     const TableFault damaged
         = message("Die Excel-Datei (.xls) ist beschädigt oder unvollständig.");
-    InputPtr input(gsf_input_memory_new(
-        reinterpret_cast<const guint8 *>(bytes.data()), static_cast<gsf_off_t>(bytes.size()), FALSE));
-    if (!input) {
-        result.fault = damaged;
-        return result;
-    }
+    InputPtr input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.data()),
+        static_cast<gsf_off_t>(bytes.size()), FALSE));
+    if (!input)
+        return damaged;
     GError *error = nullptr;
     InfilePtr container(gsf_infile_msole_new(input.get(), &error));
     if (error)
         g_error_free(error);
-    if (!container) {
-        result.fault = damaged;
-        return result;
-    }
+    if (!container)
+        return damaged;
     const int workbook = childNamed(container.get(), "workbook");
     if (workbook < 0) {
         const bool older = childNamed(container.get(), "book") >= 0;
         const bool encrypted = childNamed(container.get(), "encryptedpackage") >= 0;
-        result.fault = message(older
+        return message(older
                 ? "Die Excel-Datei ist in einem Format vor Excel 97 gespeichert. Bitte als "
                   "Excel 97–2003 (.xls) oder als .xlsx speichern."
                 : encrypted
                 ? "Die Excel-Arbeitsmappe ist mit einem Kennwort geschützt. Bitte ohne Kennwort "
                   "speichern."
                 : "Die Datei ist keine Excel-Arbeitsmappe (.xls): sie enthält keine Tabellen.");
-        return result;
     }
     InputPtr stream(gsf_infile_child_by_index(container.get(), workbook));
-    if (!stream) {
-        result.fault = damaged;
-        return result;
-    }
+    if (!stream)
+        return damaged;
     const gsf_off_t size = gsf_input_size(stream.get());
-    if (size < 0 || static_cast<std::uint64_t>(size) > kMaxBiffStreamBytes) {
-        result.fault = damaged;
-        return result;
-    }
-    std::string data(static_cast<std::size_t>(size), '\0');
+    if (size < 0 || static_cast<std::uint64_t>(size) > kMaxBiffStreamBytes)
+        return damaged;
+    data.assign(static_cast<std::size_t>(size), '\0');
     if (size > 0
-        && !gsf_input_read(stream.get(), static_cast<size_t>(size),
-            reinterpret_cast<guint8 *>(data.data()))) {
-        result.fault = damaged;
-        return result;
-    }
+        && !gsf_input_read(
+            stream.get(), static_cast<size_t>(size), reinterpret_cast<guint8 *>(data.data())))
+        return damaged;
+    return std::nullopt;
+}
 
+XlsRead readXls(std::string_view bytes, const std::string &sheet)
+{
+    XlsRead result;
+    std::string data;
+    if ((result.fault = readWorkbookStream(bytes, data)))
+        return result;
     const BiffWorkbook book = readBiffGlobals(data);
     if (book.fault) {
         result.fault = book.fault;

@@ -24,6 +24,10 @@ struct XlsRead
 // .xlsx or a Word document).
 bool looksLikeCompoundFile(std::string_view bytes);
 
+// The workbook stream (BIFF8 records) of an .xls file's container; a fault when the file
+// is no .xls workbook, an older or an encrypted one, or damaged.
+std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string &stream);
+
 // `sheet`: empty for the first sheet, a number from 1, or a sheet's name (Windows-1252;
 // an exact match first, then one that ignores case).
 XlsRead readXls(std::string_view bytes, const std::string &sheet);
