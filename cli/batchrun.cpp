@@ -71,8 +71,8 @@ bool importTable(const CliOptions &options, well::Well &well)
         : options.table == CliOptions::TableKind::Xls          ? exchange::TableFormat::Xls
                                                                : exchange::TableFormat::Delimited;
     if (const auto refused = exchange::checkTableContent(
-            options.input == "-" ? std::string("(Standardeingabe)") : options.input,
-            bytes.view(), format)) {
+            options.input == "-" ? std::string("(Standardeingabe)") : options.input, bytes.view(),
+            format)) {
         complain(win1252::toUtf8(refused->message));
         return false;
     }

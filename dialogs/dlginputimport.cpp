@@ -35,8 +35,8 @@ void DlgInput::importTableFile(const QString &path)
     // either kind is read as what it is, anything else named .xlsx or .xls is refused.
     exchange::TableFormat format = exchange::tableFormatForPath(path.toStdString())
                                        .value_or(exchange::TableFormat::Delimited);
-    if (const auto refused = exchange::checkTableContent(
-            QFileInfo(path).fileName().toStdString(), bytes, format)) {
+    if (const auto refused
+        = exchange::checkTableContent(QFileInfo(path).fileName().toStdString(), bytes, format)) {
         m_prompter.message(refused->message);
         return;
     }

@@ -11,7 +11,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
+#include <charconv>
+#include <cmath>
 
 namespace exchange {
 
@@ -192,8 +193,8 @@ namespace {
                 settle();
                 if (m_part >= m_parts.size())
                     return false;
-                const std::size_t step
-                    = static_cast<std::size_t>(std::min<std::uint64_t>(count, m_parts[m_part].size() - m_at));
+                const std::size_t step = static_cast<std::size_t>(
+                    std::min<std::uint64_t>(count, m_parts[m_part].size() - m_at));
                 m_at += step;
                 count -= step;
             }
@@ -355,9 +356,17 @@ namespace {
 
         bool putNumber(std::uint32_t row, std::uint32_t column, double value)
         {
-            const std::string text = decimalsign::shortest(value, decimalsign::Sign::Point);
-            if (text.empty())
-                return put(row, column, "#NUM!", false); // infinite or not a number
+            if (!std::isfinite(value))
+                return put(row, column, "#NUM!", false);
+            // As a person reads it ("500000"), unless that takes hundreds of digits
+            // (1e-300): then in exponent form, which the import reads too.
+            std::string text = decimalsign::shortest(value, decimalsign::Sign::Point);
+            if (text.size() > 24) {
+                char buffer[32];
+                const auto written = std::to_chars(
+                    buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+                text.assign(buffer, written.ptr);
+            }
             return put(row, column, text, true);
         }
 
@@ -534,8 +543,7 @@ BiffSheetRead readBiffSheet(std::string_view stream, const BiffWorkbook &book, s
             if (!need(8))
                 return read;
             ok = sheet.put(row, column,
-                d[7] ? errorText(static_cast<unsigned char>(d[6]))
-                     : (d[6] ? "WAHR" : "FALSCH"),
+                d[7] ? errorText(static_cast<unsigned char>(d[6])) : (d[6] ? "WAHR" : "FALSCH"),
                 false);
             break;
         case kFormula: {

@@ -41,6 +41,7 @@ struct BiffSheetRead
     Table table;
     std::optional<TableFault> fault;
 };
-BiffSheetRead readBiffSheet(std::string_view stream, const BiffWorkbook &book, std::uint32_t offset);
+BiffSheetRead readBiffSheet(
+    std::string_view stream, const BiffWorkbook &book, std::uint32_t offset);
 
 } // namespace exchange

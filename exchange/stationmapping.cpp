@@ -318,8 +318,8 @@ namespace {
                 if (number > 0 && number == request.columns[n].number) {
                     result.fault = fault(0, number, {},
                         cfmt("Die Spalte %d (%s) ist für %s und %s gewählt.", number,
-                            columnLetters(number).c_str(),
-                            meaningName(static_cast<int>(n)), meaningName(static_cast<int>(m))));
+                            columnLetters(number).c_str(), meaningName(static_cast<int>(n)),
+                            meaningName(static_cast<int>(m))));
                     return false;
                 }
             }

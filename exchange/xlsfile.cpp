@@ -69,10 +69,17 @@ std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string
     if (bytes.size() > kMaxFileBytes)
         return message(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
     static std::once_flag initialised;
-    std::call_once(initialised, [] { gsf_init(); });
+    std::call_once(initialised, [] {
+        gsf_init();
+        // libgsf tells of a damaged container on standard error as well as in its result;
+        // the user gets our message instead.
+        for (const char *domain : { "libgsf", "libgsf:msole", "libgsf:utils" })
+            g_log_set_handler(
+                domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL),
+                [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {}, nullptr);
+    });
 
-    const TableFault damaged
-        = message("Die Excel-Datei (.xls) ist beschädigt oder unvollständig.");
+    const TableFault damaged = message("Die Excel-Datei (.xls) ist beschädigt oder unvollständig.");
     InputPtr input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.data()),
         static_cast<gsf_off_t>(bytes.size()), FALSE));
     if (!input)
@@ -129,7 +136,8 @@ XlsRead readXls(std::string_view bytes, const std::string &sheet)
         return result;
     }
     result.sheetIndex = *chosen;
-    BiffSheetRead read = readBiffSheet(data, book, book.sheets[static_cast<std::size_t>(*chosen)].offset);
+    BiffSheetRead read
+        = readBiffSheet(data, book, book.sheets[static_cast<std::size_t>(*chosen)].offset);
     if (read.fault) {
         result.fault = read.fault;
         return result;

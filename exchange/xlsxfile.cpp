@@ -129,7 +129,6 @@ namespace {
         return folderOf(part) + "_rels/" + part.substr(folderOf(part).size()) + ".rels";
     }
 
-
 } // namespace
 
 XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)

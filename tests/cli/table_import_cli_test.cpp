@@ -141,7 +141,8 @@ TEST_F(TableCli, LegacyWorkbooksAndReportsWithRowsBelowTheTable)
     const Result report = run(kData + "well-10H.xls");
     EXPECT_EQ(report.status, 0) << report.err;
     EXPECT_EQ(report.err,
-        "dravon-cli: " + kData + "well-10H.xls: Zeilen 168 bis 176 nach der Tabelle nicht gelesen\n");
+        "dravon-cli: " + kData
+            + "well-10H.xls: Zeilen 168 bis 176 nach der Tabelle nicht gelesen\n");
     const auto ranges = depthRanges(report.out);
     ASSERT_EQ(ranges.size(), 120u);
     EXPECT_NEAR(ranges.back().second, 9478.9 * 0.3048, 0.05);

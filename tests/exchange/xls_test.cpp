@@ -24,8 +24,8 @@ namespace {
 
 std::string fixture(const char *name)
 {
-    std::ifstream in(std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/" + name,
-        std::ios::binary);
+    std::ifstream in(
+        std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/" + name, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     EXPECT_FALSE(s.str().empty()) << name;
@@ -91,8 +91,8 @@ std::string workbook(const std::vector<std::pair<std::string, std::string>> &she
     std::vector<size_t> offsetAt;
     for (const auto &[name, body] : sheets) {
         offsetAt.push_back(globals.size() + 4);
-        globals += record(0x0085,
-            le32(0) + '\0' + '\0' + static_cast<char>(name.size()) + '\0' + name);
+        globals
+            += record(0x0085, le32(0) + '\0' + '\0' + static_cast<char>(name.size()) + '\0' + name);
     }
     globals += sharedStrings + kEof;
     std::string stream = globals;
@@ -146,8 +146,7 @@ TEST(Xls, TheLibreOfficeWorkbookHoldsWhatItsXlsxTwinHolds)
     ASSERT_EQ(xls.table.rows.size(), xlsx.table.rows.size());
     int numbers = 0;
     for (size_t r = 0; r < xls.table.rows.size(); ++r) {
-        for (size_t c = 0; c < std::max(xls.table.rows[r].size(), xlsx.table.rows[r].size());
-             ++c) {
+        for (size_t c = 0; c < std::max(xls.table.rows[r].size(), xlsx.table.rows[r].size()); ++c) {
             const Cell *a = xls.table.cell(static_cast<int>(r), static_cast<int>(c));
             const Cell *b = xlsx.table.cell(static_cast<int>(r), static_cast<int>(c));
             const bool aEmpty = !a || a->text.empty(), bEmpty = !b || b->text.empty();
@@ -176,8 +175,8 @@ TEST(Xls, TheLibreOfficeWorkbookHoldsWhatItsXlsxTwinHolds)
     // The sheet choice is the same: by name in any case, by number, and the fault that
     // lists the sheets.
     for (const std::string wanted : { "notizen", "2", "3", "Plan" }) {
-        const TableLoad a = loadTable(fixture("deviated-well-azimut-md-inc.xls"),
-            TableFormat::Xls, Delimiter::Automatic, wanted);
+        const TableLoad a = loadTable(fixture("deviated-well-azimut-md-inc.xls"), TableFormat::Xls,
+            Delimiter::Automatic, wanted);
         const TableLoad b = loadTable(fixture("deviated-well-azimut-md-inc.xlsx"),
             TableFormat::Xlsx, Delimiter::Automatic, wanted);
         EXPECT_EQ(a.sheetIndex, b.sheetIndex) << wanted;
@@ -289,8 +288,8 @@ TEST(Xls, EveryKindOfCellRecord)
 {
     // Shared strings: plain, wide, rich (with formatting runs) and with phonetic data.
     const std::string sst = record(0x00FC,
-        le32(4) + le32(4) + narrow("Teufe") + wide(u"Neigung \u00B0") + le16(3) + '\x08'
-            + le16(1) + "Azi" + le32(0) + le16(2) + '\x04' + le32(3) + "MD" + "abc");
+        le32(4) + le32(4) + narrow("Teufe") + wide(u"Neigung \u00B0") + le16(3) + '\x08' + le16(1)
+            + "Azi" + le32(0) + le16(2) + '\x04' + le32(3) + "MD" + "abc");
     std::string cells = record(0x00FD, cellHead(0, 0) + le32(0)) // Teufe
         + record(0x00FD, cellHead(0, 1) + le32(1)) // Neigung °
         + record(0x00FD, cellHead(0, 2) + le32(2)) // Azi
@@ -299,8 +298,9 @@ TEST(Xls, EveryKindOfCellRecord)
         + record(0x027E, cellHead(1, 1) + le32((100u << 2) | 2u)) // RK integer
         + record(0x027E, cellHead(1, 2) + le32((123450u << 2) | 3u)) // RK integer / 100
         // MULRK: a double's upper half, and the same divided by 100.
-        + record(0x00BD, le16(2) + le16(0) + le16(15) + le32(0x3FE00000u) + le16(15)
-                + le32(0x3FE00001u) + le16(1))
+        + record(0x00BD,
+            le16(2) + le16(0) + le16(15) + le32(0x3FE00000u) + le16(15) + le32(0x3FE00001u)
+                + le16(1))
         + record(0x0204, cellHead(3, 0) + wide(u"\u20AC Bohrung S\u00FCd \u4E2D")) // LABEL
         // FORMULA with a number, with a string (in the STRING record after it), a
         // boolean and an error.
@@ -310,11 +310,16 @@ TEST(Xls, EveryKindOfCellRecord)
         + record(0x04BC, std::string(8, '\0')) // a shared formula between: passed over
         + record(0x0207, narrow("Ergebnis"))
         + record(0x0006,
-            cellHead(4, 2) + std::string("\x01\0\x01\0\0\0\xFF\xFF", 8) + le16(0) + le32(0) + le16(0))
+            cellHead(4, 2) + std::string("\x01\0\x01\0\0\0\xFF\xFF", 8) + le16(0) + le32(0)
+                + le16(0))
         + record(0x0205, cellHead(4, 3) + '\x07' + '\x01') // BOOLERR: #DIV/0!
         // A chart inside the sheet: its records are not the sheet's cells.
         + bof(0x0020) + record(0x0203, cellHead(9, 9) + le64(1)) + kEof
-        + record(0x0203, cellHead(5, 4) + le64(-0.0001));
+        + record(0x0203, cellHead(5, 4) + le64(-0.0001))
+        // Numbers a cell's text must hold within its bound, and one that is none.
+        + record(0x0203, cellHead(6, 0) + le64(500000))
+        + record(0x0203, cellHead(6, 1) + le64(1e-300))
+        + record(0x0203, cellHead(6, 2) + le64(std::nan("")));
     const Table table = sheetOf(workbook({ { "Daten", cells } }, sst));
 
     EXPECT_EQ(text(table, 0, 0), "Teufe");
@@ -327,15 +332,21 @@ TEST(Xls, EveryKindOfCellRecord)
     EXPECT_EQ(number(table, 2, 0), 0.5);
     EXPECT_EQ(number(table, 2, 1), 0.005);
     // Windows-1252 has the euro sign and ü; the Chinese character it lacks is a '?'.
-    EXPECT_EQ(text(table, 3, 0), "\x80 Bohrung S\xFC"
-                                 "d ?");
+    EXPECT_EQ(text(table, 3, 0),
+        "\x80 Bohrung S\xFC"
+        "d ?");
     EXPECT_EQ(number(table, 4, 0), 42.5);
     EXPECT_EQ(text(table, 4, 1), "Ergebnis");
     EXPECT_FALSE(table.cell(4, 1)->number);
     EXPECT_EQ(text(table, 4, 2), "WAHR");
     EXPECT_EQ(text(table, 4, 3), "#DIV/0!");
     EXPECT_EQ(number(table, 5, 4), -0.0001);
-    EXPECT_EQ(table.rows.size(), 6u) << "the chart's cell at row 10 is not the sheet's";
+    EXPECT_EQ(text(table, 6, 0), "500000");
+    EXPECT_EQ(number(table, 6, 1), 1e-300);
+    EXPECT_LE(text(table, 6, 1).size(), kMaxCellBytes);
+    EXPECT_EQ(text(table, 6, 2), "#NUM!");
+    EXPECT_FALSE(table.cell(6, 2)->number);
+    EXPECT_EQ(table.rows.size(), 7u) << "the chart's cell at row 10 is not the sheet's";
 }
 
 TEST(Xls, StringsCutByContinueRecords)
@@ -344,8 +355,8 @@ TEST(Xls, StringsCutByContinueRecords)
     // option byte and switches to two-byte characters; the second string's formatting
     // runs are cut between records (no option byte there); the third starts a record.
     const std::string first = le16(10) + '\0' + "Messt"; // 5 of 10 characters
-    const std::string rest = std::string("\x01", 1) + le16(u'e') + le16(u'u') + le16(u'f')
-        + le16(u'e') + le16(0x2013);
+    const std::string rest
+        = std::string("\x01", 1) + le16(u'e') + le16(u'u') + le16(u'f') + le16(u'e') + le16(0x2013);
     const std::string second = le16(3) + '\x08' + le16(2) + "Inc" + le32(0) + le16(0);
     const std::string secondRest = le16(0); // the rest of the two runs' eight bytes
     const std::string third = narrow("Azimut");
@@ -424,7 +435,11 @@ TEST(Xls, ContentMustMatchTheName)
         { text, TableFormat::Xlsx, {}, "Die Datei f ist keine Excel-Arbeitsmappe (.xlsx)." },
         { "", TableFormat::Delimited, {}, "Die Datei f ist leer." },
         { "", TableFormat::Xls, {}, "Die Datei f ist leer." },
-        { std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10) + text, TableFormat::Delimited, {},
+        { std::string("\x7F"
+                      "ELF\x02\x01\x01\0\0\0",
+              10)
+                + text,
+            TableFormat::Delimited, {},
             "Die Datei f ist keine Textdatei mit einer Tabelle (.csv)." },
         { text, TableFormat::Delimited, TableFormat::Delimited, {} },
         { std::string("\xFF\xFET\0e\0", 6), TableFormat::Delimited, TableFormat::Delimited, {} },
