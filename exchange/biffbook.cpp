@@ -2,7 +2,10 @@
 // bytes; a record too long for one is continued in CONTINUE records, and a string cut
 // there starts again with its own option byte. Only what a survey table needs is read:
 // the sheet list, the shared strings, text and number cells, the cached results of
-// formulas. Formatting, names and drawings are passed over.
+// formulas. Formatting, names and drawings are passed over. The CODEPAGE record is passed
+// over too: in BIFF8 every string is UTF-16, or its "compressed" form whose bytes are the
+// low bytes of UTF-16 (ISO 8859-1), so the code page only matters to the older formats,
+// which are refused with a message.
 #include "exchange/biffbook.h"
 
 #include "core/cformat.h"

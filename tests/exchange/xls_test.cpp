@@ -418,6 +418,35 @@ TEST(Xls, DamagedStreamsAreRefusedWithAMessage)
     EXPECT_TRUE(readBiffSheet(beyond, book, 0).fault) << "the globals are no worksheet";
 }
 
+TEST(Xls, ACutOrDamagedFileGivesAMessageOrItsSheet)
+{
+    // The container and the records together, cut at every sector and with bytes
+    // overwritten: libgsf and the record reader must either refuse or read, never crash.
+    const std::string whole = fixture("deviated-well-azimut-md-inc.xls");
+    for (size_t length = 0; length < whole.size(); length += 256) {
+        const XlsRead read = readXls(whole.substr(0, length), {});
+        if (read.fault) {
+            EXPECT_FALSE(read.fault->message.empty());
+        } else {
+            EXPECT_LE(read.table.rows.size(), 98u) << length; // never more than the file has
+        }
+    }
+    unsigned seed = 17;
+    for (int round = 0; round < 200; ++round) {
+        std::string damaged = whole;
+        for (int i = 0; i < 8; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            damaged[512 + (seed >> 8) % (damaged.size() - 512)] = static_cast<char>(seed >> 24);
+        }
+        const XlsRead read = readXls(damaged, {});
+        if (read.fault) {
+            EXPECT_FALSE(read.fault->message.empty());
+        } else {
+            EXPECT_LE(read.table.rows.size(), 65536u);
+        }
+    }
+}
+
 TEST(Xls, ContentMustMatchTheName)
 {
     const std::string xls = fixture("deviated-well-azimut-md-inc.xls");
