@@ -54,8 +54,9 @@ std::string titleOf(const std::string &path)
     return win1252::fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// Reads a table (delimited text or .xlsx) into the well's stations; false after telling
-// why the file is refused.
+// Reads a table (delimited text, .xlsx or .xls) into the well's stations; false after
+// telling why the file is refused. Rows below the table that were not read are named on
+// standard error; they are no fault.
 bool importTable(const CliOptions &options, well::Well &well)
 {
     exchange::TableFileBytes bytes;
@@ -66,9 +67,15 @@ bool importTable(const CliOptions &options, well::Well &well)
         complain(win1252::toUtf8(fault.message));
         return false;
     }
-    const auto format = options.table == CliOptions::TableKind::Xlsx
-        ? exchange::TableFormat::Xlsx
-        : exchange::TableFormat::Delimited;
+    auto format = options.table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
+        : options.table == CliOptions::TableKind::Xls          ? exchange::TableFormat::Xls
+                                                               : exchange::TableFormat::Delimited;
+    if (const auto refused = exchange::checkTableContent(
+            options.input == "-" ? std::string("(Standardeingabe)") : options.input, bytes.view(),
+            format)) {
+        complain(win1252::toUtf8(refused->message));
+        return false;
+    }
     exchange::MappingRequest request = options.mapping;
     request.step = schrittweite(options.datenauswahl);
     exchange::StationImport import = exchange::importTableStations(
@@ -77,6 +84,8 @@ bool importTable(const CliOptions &options, well::Well &well)
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;
     }
+    if (const std::string notice = import.notice(); !notice.empty())
+        complain(options.input + ": " + notice);
     // A table brings no descriptive lines and leaves the format choice alone.
     well.survey = std::move(import.survey);
     well.info.clear();

@@ -121,7 +121,7 @@ bool isGeoJsonPath(const std::string &path)
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx] [--every 1|2|5|10]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls] [--every 1|2|5|10]\n"
            "                  [--view side|top|section] [--name TEXT] [--interpolate TEUFE]...\n"
            "                  [--results-file PFAD] [--plot PFAD] [--true-scale] [--save "
            "PFAD.dvn]\n"
@@ -136,9 +136,9 @@ const char *cliUsage()
            "  DATEI                  Messdatei im gewählten Format (\"-\": Standardeingabe);\n"
            "                         eine Datei mit der Endung .dvn wird als Dokument gelesen\n"
            "  --stations DATEI       Messwertzeilen wie im Eingabedialog (Teufe Neigung Azimut)\n"
-           "  --format weg|free|atk|csv|xlsx\n"
-           "                         Format der Messdatei (Vorgabe: free; .csv, .tsv und .xlsx\n"
-           "                         werden an der Endung als Tabelle erkannt)\n"
+           "  --format weg|free|atk|csv|xlsx|xls\n"
+           "                         Format der Messdatei (Vorgabe: free; .csv, .tsv, .xlsx und\n"
+           "                         .xls werden an der Endung als Tabelle erkannt)\n"
            "  --every 1|2|5|10       nur jeden n-ten Messwert einlesen (Vorgabe: 1)\n"
            "  --view side|top|section\n"
            "                         Seitenansicht (Vorgabe), Draufsicht oder Vertikalschnitt\n"
@@ -153,7 +153,7 @@ const char *cliUsage()
            "                         (Name, Format, Messwerte, Beschreibung, Lage der Bohrung)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
-           "Tabellenoptionen (csv, xlsx):\n"
+           "Tabellenoptionen (csv, xlsx, xls):\n"
            "  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer\n"
            "                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, "
            "Azimut/Azi\n"
@@ -163,7 +163,8 @@ const char *cliUsage()
            "                         Trennzeichen einer Textdatei (Vorgabe: erkannt)\n"
            "  --depth-unit m|ft      Einheit der Teufe; Fuß wird in Meter umgerechnet (Vorgabe:\n"
            "                         ft, wenn die Überschrift der Teufe Fuß nennt, sonst m)\n"
-           "  --sheet NAME|N         Tabellenblatt einer .xlsx-Datei (Vorgabe: das erste)\n"
+           "  --sheet NAME|N         Tabellenblatt einer .xlsx- oder .xls-Datei (Vorgabe: das\n"
+           "                         erste)\n"
            "\n"
            "Punkte und Listen der Bahn:\n"
            "  --listing PFAD         Liste der Bahn als .csv oder .xlsx (ohne Anfrage: alle\n"
@@ -229,14 +230,15 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             o.version = true;
         } else if (a == "--format") {
             int kind = 0;
-            if (!value(v) || !parseChoice(v, { "weg", "free", "atk", "csv", "xlsx" }, kind))
-                return fail("--format erwartet weg, free, atk, csv oder xlsx");
+            if (!value(v) || !parseChoice(v, { "weg", "free", "atk", "csv", "xlsx", "xls" }, kind))
+                return fail("--format erwartet weg, free, atk, csv, xlsx oder xls");
             formatGiven = true;
             if (kind <= 2)
                 o.format = kind;
             else
-                o.table
-                    = kind == 3 ? CliOptions::TableKind::Delimited : CliOptions::TableKind::Xlsx;
+                o.table = kind == 3 ? CliOptions::TableKind::Delimited
+                    : kind == 4     ? CliOptions::TableKind::Xlsx
+                                    : CliOptions::TableKind::Xls;
         } else if (a == "--columns") {
             if (!value(v) || !parseColumns(v, o.mapping.columns))
                 return fail(
@@ -381,6 +383,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     if (!formatGiven && !o.stationsMode) {
         if (const auto kind = exchange::tableFormatForPath(o.input))
             o.table = *kind == exchange::TableFormat::Xlsx ? CliOptions::TableKind::Xlsx
+                : *kind == exchange::TableFormat::Xls      ? CliOptions::TableKind::Xls
                                                            : CliOptions::TableKind::Delimited;
     }
     if (o.table != CliOptions::TableKind::None && o.stationsMode)
@@ -389,11 +392,14 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         && (!tableOption.empty() || delimiterGiven || !o.sheet.empty()))
         return fail((tableOption.empty() ? std::string(delimiterGiven ? "--delimiter" : "--sheet")
                                          : tableOption)
-            + " gilt nur für Tabellen (--format csv oder xlsx, Endung .csv, .tsv oder .xlsx)");
+            + " gilt nur für Tabellen (--format csv, xlsx oder xls, Endung .csv, .tsv, .xlsx "
+              "oder .xls)");
     if (o.table == CliOptions::TableKind::Xlsx && delimiterGiven)
         return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xlsx");
+    if (o.table == CliOptions::TableKind::Xls && delimiterGiven)
+        return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xls");
     if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
-        return fail("--sheet gilt nur für .xlsx-Dateien");
+        return fail("--sheet gilt nur für .xlsx- und .xls-Dateien");
     if (o.germanCsv
         && std::none_of(o.exportFiles.begin(), o.exportFiles.end(), [](const std::string &p) {
                return surveyexport::exportFormatForPath(p) == surveyexport::ExportFormat::Csv;

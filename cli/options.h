@@ -43,8 +43,8 @@ struct CliOptions
     std::optional<NorthReference> north;
     std::optional<double> gridConvergence;
     std::optional<double> declination;
-    // Table import: --format csv|xlsx or the extension .csv, .tsv, .xlsx.
-    enum class TableKind { None, Delimited, Xlsx } table = TableKind::None;
+    // Table import: --format csv|xlsx|xls or the extension .csv, .tsv, .xlsx, .xls.
+    enum class TableKind { None, Delimited, Xlsx, Xls } table = TableKind::None;
     exchange::MappingRequest mapping; // --columns, --decimal, --depth-unit (and --every)
     exchange::Delimiter delimiter = exchange::Delimiter::Automatic;
     std::string sheet; // --sheet, UTF-8; empty: the first

@@ -4,6 +4,7 @@
 #include "dialogs/dialogunits.h"
 #include "dialogs/stationlistmodel.h"
 #include "document/qttext.h"
+#include "exchange/tablefile.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -401,6 +402,12 @@ void DlgInput::onFileOpen()
         this, QString::fromUtf8("Öffnen"), QString(), QStringLiteral("Alle Dateien (*)"));
     if (path.isEmpty())
         return; // cancelled: nothing changes
+    // A table or workbook (.csv, .xlsx, .xls) is no measurement file of any format: read
+    // as one, a workbook's bytes would only give a riddle about line lengths.
+    if (exchange::tableFormatForPath(path.toStdString())) {
+        importTableFile(path);
+        return;
+    }
 
     // The name and the view have no handler of their own; take what the user set in
     // them now, or showing the members after the read would undo it.

@@ -77,10 +77,13 @@ public:
     // caller handed in.
     void reject() override;
 
-    // "Tabelle importieren …": a CSV or .xlsx file through the import dialog replaces the
+    // "Tabelle importieren …": a CSV, .xlsx or .xls file through the import dialog replaces the
     // station list, as "Datei einlesen" does. Ctrl+V in the station list: rows copied from
     // a spreadsheet go through the same dialog and are added to the list.
     void importTable();
+    // The table import with a file chosen elsewhere (a table or workbook given to
+    // "Datei einlesen").
+    void importTableFile(const QString &path);
     void pasteTable();
 
 protected:

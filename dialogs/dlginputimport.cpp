@@ -17,20 +17,29 @@ void DlgInput::importTable()
 {
     runPendingLineOperation();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Tabelle importieren"),
-        QString(), QStringLiteral("Tabellen (*.csv *.tsv *.txt *.xlsx);;Alle Dateien (*)"));
+        QString(), QStringLiteral("Tabellen (*.csv *.tsv *.txt *.xlsx *.xls);;Alle Dateien (*)"));
     if (path.isEmpty())
         return;
+    importTableFile(path);
+}
 
+void DlgInput::importTableFile(const QString &path)
+{
     std::string bytes;
     exchange::TableFault fault;
     if (!exchange::readTableFile(path.toStdString(), bytes, fault)) {
         m_prompter.message(fault.message);
         return;
     }
-    // A workbook is a zip archive whatever its name says; anything else is read as text.
-    const exchange::TableFormat format = bytes.starts_with("PK\x03\x04")
-        ? exchange::TableFormat::Xlsx
-        : exchange::TableFormat::Delimited;
+    // The name says what the file should be, the content must agree: a workbook of
+    // either kind is read as what it is, anything else named .xlsx or .xls is refused.
+    exchange::TableFormat format = exchange::tableFormatForPath(path.toStdString())
+                                       .value_or(exchange::TableFormat::Delimited);
+    if (const auto refused
+        = exchange::checkTableContent(QFileInfo(path).fileName().toStdString(), bytes, format)) {
+        m_prompter.message(refused->message);
+        return;
+    }
     readControls();
     TableImportDialog dialog(std::move(bytes), format, QFileInfo(path).fileName(),
         schrittweite(m_state.m_Datenauswahl), this);

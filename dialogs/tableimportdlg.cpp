@@ -39,8 +39,9 @@ QString columnCaption(int column)
 // The heading text of a column, when the mapping found a heading row.
 QString headingOf(const exchange::Table &table, int headerRow, int column)
 {
+    // A heading broken over lines in its cell is shown on one.
     const exchange::Cell *cell = table.cell(headerRow, column);
-    return cell ? toQt(cell->text).trimmed() : QString();
+    return cell ? toQt(cell->text).simplified() : QString();
 }
 
 int columnCount(const exchange::Table &table)
@@ -85,7 +86,7 @@ void TableImportDialog::buildControls()
     m_columns[1] = combo(QStringLiteral("Neigung:"));
     m_columns[2] = combo(QStringLiteral("Azimut:"));
     m_unit = combo(QStringLiteral("Einheit der Teufe:"));
-    if (m_format == exchange::TableFormat::Xlsx) {
+    if (m_format != exchange::TableFormat::Delimited) {
         choices->setRowVisible(m_delimiter, false);
     } else {
         choices->setRowVisible(m_sheet, false);
@@ -254,11 +255,19 @@ void TableImportDialog::showChoices()
         m_status->setText(toQt(fault->message));
     } else {
         m_status->setStyleSheet(QString());
-        m_status->setText(
-            QString::fromUtf8("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
-                .arg(m_import.records)
-                .arg(mapping.firstDataRow + 1)
-                .arg(m_import.survey.size()));
+        QString text
+            = QString::fromUtf8("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
+                  .arg(m_import.records)
+                  .arg(mapping.firstDataRow + 1)
+                  .arg(m_import.survey.size());
+        if (m_import.afterFirst > 0)
+            text += QLatin1Char('\n')
+                + (m_import.afterLast > m_import.afterFirst
+                        ? tr("Zeilen %1 bis %2 nach der Tabelle nicht gelesen")
+                              .arg(m_import.afterFirst)
+                              .arg(m_import.afterLast)
+                        : tr("Zeile %1 nach der Tabelle nicht gelesen").arg(m_import.afterFirst));
+        m_status->setText(text);
     }
     m_buttons->buttons().first()->setEnabled(usable());
 
@@ -304,13 +313,16 @@ void TableImportDialog::showPreview()
                 QFont bold = item->font();
                 bold.setBold(true);
                 item->setFont(bold);
-            } else if (mapped && r < mapping.firstDataRow) {
-                item->setForeground(Qt::gray);
+            } else if (mapped
+                && (r < mapping.firstDataRow
+                    || (m_import.afterFirst > 0 && r + 1 >= m_import.afterFirst))) {
+                item->setForeground(Qt::gray); // not read: above the data or below the table
             }
             const bool column = mapped
                 && std::find(mapping.columns.begin(), mapping.columns.end(), c)
                     != mapping.columns.end();
-            if (column && r >= mapping.firstDataRow)
+            if (column && r >= mapping.firstDataRow
+                && (m_import.afterFirst <= 0 || r + 1 < m_import.afterFirst))
                 item->setBackground(chosen);
             m_preview->setItem(r, c, item);
         }

@@ -163,6 +163,15 @@ std::string StationImport::status() const
     return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(survey.size()));
 }
 
+std::string StationImport::notice() const
+{
+    if (afterFirst <= 0)
+        return {};
+    if (afterLast <= afterFirst)
+        return cfmt("Zeile %d nach der Tabelle nicht gelesen", afterFirst);
+    return cfmt("Zeilen %d bis %d nach der Tabelle nicht gelesen", afterFirst, afterLast);
+}
+
 const char *meaningName(int meaning)
 {
     switch (meaning) {
@@ -210,13 +219,19 @@ int meaningOfHeading(const std::string &text)
     };
     if (const int m = lookup(name); m >= 0)
         return m;
-    // A unit written without brackets: "Teufe m", "MD in ft", "Neigung Grad".
-    for (const char *unit : { "inm", "inft", "ingrad", "indeg", "m", "ft", "grad", "deg" }) {
+    // A unit written without brackets: "Teufe m", "MD in ft", "Neigung Grad"; the north
+    // an azimuth refers to: "Azimuth Grid", "Azimut geogr.".
+    for (const char *unit : { "inm", "inft", "ingrad", "indeg", "m", "ft", "grad", "deg", "grid",
+             "gridnorth", "true", "truenorth", "mag", "magnetic", "geogr", "geographisch" }) {
         const std::string_view u(unit);
         if (name.size() > u.size() && std::string_view(name).ends_with(u))
             if (const int m = lookup(name.substr(0, name.size() - u.size())); m >= 0)
                 return m;
     }
+    // A heading broken over lines within its cell ("Azimuth⏎Grid") by its first line,
+    // when the whole does not name the column ("Measured⏎Depth" does).
+    if (const size_t end = text.find_first_of("\r\n"); end != std::string::npos && end > 0)
+        return meaningOfHeading(text.substr(0, end));
     return -1;
 }
 
@@ -290,8 +305,9 @@ namespace {
             anyByName = anyByName || !choice.name.empty();
             if (choice.number > kMaxColumns) {
                 result.fault = fault(0, choice.number, {},
-                    cfmt("Die Spalte %d gibt es nicht: gelesen werden höchstens %d Spalten.",
-                        choice.number, kMaxColumns));
+                    cfmt("Die Spalte %d (%s) gibt es nicht: gelesen werden höchstens %d "
+                         "Spalten.",
+                        choice.number, columnLetters(choice.number).c_str(), kMaxColumns));
                 return false;
             }
         }
@@ -301,8 +317,9 @@ namespace {
                 const int number = request.columns[m].number;
                 if (number > 0 && number == request.columns[n].number) {
                     result.fault = fault(0, number, {},
-                        cfmt("Die Spalte %d ist für %s und %s gewählt.", number,
-                            meaningName(static_cast<int>(n)), meaningName(static_cast<int>(m))));
+                        cfmt("Die Spalte %d (%s) ist für %s und %s gewählt.", number,
+                            columnLetters(number).c_str(), meaningName(static_cast<int>(n)),
+                            meaningName(static_cast<int>(m))));
                     return false;
                 }
             }
@@ -381,8 +398,9 @@ namespace {
             ++first;
         if (first >= rowCount) {
             result.fault = fault(0, 0, {},
-                cfmt("Keine Zeile enthält Zahlen in den Spalten %d, %d und %d.", columns[0] + 1,
-                    columns[1] + 1, columns[2] + 1));
+                cfmt("Keine Zeile enthält Zahlen in den Spalten %s, %s und %s.",
+                    columnLetters(columns[0] + 1).c_str(), columnLetters(columns[1] + 1).c_str(),
+                    columnLetters(columns[2] + 1).c_str()));
             return false;
         }
         mapping.firstDataRow = first;
@@ -396,14 +414,34 @@ namespace {
 
         mapping.unit = request.unit;
         if (mapping.unit == DepthUnit::Automatic) {
-            const Cell *heading = table.cell(header, columns[Depth]);
-            mapping.unit
-                = heading && headingNamesFeet(heading->text) ? DepthUnit::Feet : DepthUnit::Metres;
+            // The heading names the unit ("MD [ft]"), or a unit row below it ("( ft )")
+            // does, in any row between the heading and the data.
+            mapping.unit = DepthUnit::Metres;
+            for (int r = std::max(header, 0); r < first && header >= 0; ++r) {
+                const Cell *cell = table.cell(r, columns[Depth]);
+                if (cell && headingNamesFeet(cell->text))
+                    mapping.unit = DepthUnit::Feet;
+            }
         }
         return true;
     }
 
-    // Converts the data rows one by one, from a table or as they are split.
+    bool rowHasText(const std::vector<Cell> &cells)
+    {
+        return std::any_of(
+            cells.begin(), cells.end(), [](const Cell &cell) { return !isEmptyCell(&cell); });
+    }
+
+    // Converts the data rows one by one, from a table or as they are split, and tells
+    // where the table ends.
+    //
+    // Inside or after: a row that does not give three numbers is held back unless its
+    // depth cell holds a number not below the last station's (then it is a station with
+    // a faulty cell, refused at once). The next row that is not blank in the chosen
+    // columns decides about a held row: a station whose depth continues the table makes
+    // it a faulty row inside the table; anything else (more text, a second table whose
+    // depths start again, the end of the file) shows that the table ended before it.
+    // Depths are compared as the cells give them, in one unit.
     class RowConverter
     {
     public:
@@ -418,15 +456,27 @@ namespace {
         // stations are dropped).
         bool add(int r, const std::vector<Cell> &cells)
         {
-            const std::array<int, 3> &columns = m_mapping.columns;
-            if (rowIsEmpty(cells, columns))
+            if (m_ended) {
+                if (rowHasText(cells))
+                    m_result.afterLast = r + 1;
                 return true;
+            }
+            const std::array<int, 3> &columns = m_mapping.columns;
+            if (rowIsEmpty(cells, columns)) {
+                if (m_held && rowHasText(cells))
+                    m_heldLast = r + 1;
+                return true;
+            }
             std::array<double, 3> values {};
-            for (size_t m = 0; m < 3; ++m) {
+            std::optional<TableFault> refusal;
+            std::optional<double> depthCell;
+            for (size_t m = 0; m < 3 && !refusal; ++m) {
                 const Cell *cell = cellIn(cells, columns[m]);
                 std::optional<double> number;
                 if (cell)
                     number = cellNumber(*cell, m_mapping.decimal);
+                if (m == Depth)
+                    depthCell = number;
                 if (number)
                     values[m] = m == Depth && m_feet ? units::feetToMetres(*number) : *number;
                 // The results table computes in single precision: a value it cannot hold is
@@ -446,20 +496,61 @@ namespace {
                 else
                     message = cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
                         win1252::toUtf8(text).c_str(), name);
-                m_result.fault = fault(r + 1, columns[m] + 1, text, message);
-                m_result.survey.clear();
-                return false;
+                refusal = fault(r + 1, columns[m] + 1, text, message);
             }
+            const bool continues = depthCell && (!m_lastDepth || *depthCell >= *m_lastDepth);
+            if (refusal) {
+                if (continues && !m_held)
+                    return refuse(*refusal);
+                if (m_held)
+                    return end(r + 1); // a second row that is no station: the table ended
+                m_held = refusal;
+                m_heldLast = r + 1;
+                return true;
+            }
+            if (m_held) {
+                if (continues)
+                    return refuse(*m_held);
+                return end(r + 1); // a second table with depths of its own
+            }
+            m_lastDepth = depthCell;
             ++m_result.records;
             if (m_result.records == 1 || m_result.records % m_mapping.step == 0)
                 m_result.survey.add({ values[Depth], values[Inclination], values[Azimuth] });
             return true;
         }
 
+        // After the last row: a row still held back followed the table.
+        void finish()
+        {
+            if (m_held && !m_ended)
+                end(m_heldLast);
+        }
+
     private:
+        bool refuse(const TableFault &refusal)
+        {
+            m_result.fault = refusal;
+            m_result.survey.clear();
+            return false;
+        }
+
+        bool end(int lastRow)
+        {
+            m_ended = true;
+            m_result.afterFirst = m_held->row;
+            m_result.afterLast = lastRow;
+            m_held.reset();
+            return true;
+        }
+
         StationImport &m_result;
         const Mapping &m_mapping;
         bool m_feet;
+        std::optional<double> m_lastDepth; // of the last station, as its cell gives it
+        std::optional<TableFault> m_held; // the first row that gave no station
+        int m_heldLast = 0; // the last row with text since (from 1)
+        bool m_ended = false;
     };
 
 } // namespace
@@ -476,7 +567,8 @@ StationImport importStations(const Table &table, const MappingRequest &request)
     RowConverter converter(result);
     for (int r = first; r < rowCount; ++r)
         if (!converter.add(r, table.rows[static_cast<size_t>(r)]))
-            break;
+            return result;
+    converter.finish();
     return result;
 }
 
@@ -524,6 +616,8 @@ StationImport importDelimitedStations(
         // row chosen below them) is made on the whole table, as the dialog would.
         return importStations(readDelimited(std::string(text), read.delimiter).table, request);
     }
+    if (converting)
+        converter->finish();
     return result;
 }
 

@@ -59,10 +59,17 @@ struct StationImport
     // metres); where lines are wanted, well::stationText writes them.
     well::Survey survey;
     int records = 0; // data rows converted
+    // The rows below the table that were not read (notes, totals, a second table), from
+    // 1; both 0 when the table runs to the end.
+    int afterFirst = 0;
+    int afterLast = 0;
     std::optional<TableFault> fault; // set: nothing is to be taken
 
     // The status line of the measurement dialog: "%d Zeilen wurden eingelesen".
     std::string status() const;
+    // What the user is told about rows below the table ("Zeilen 172 bis 179 nach der
+    // Tabelle nicht gelesen", UTF-8); empty when there are none.
+    std::string notice() const;
 };
 
 // A heading reduced for comparison: lower case, without blanks, punctuation and a unit in
@@ -90,10 +97,15 @@ DecimalSign detectDecimal(const Table &table);
 // The German name of the meaning ("Teufe", "Neigung", "Azimut").
 const char *meaningName(int meaning);
 
-// Decides the mapping and converts every data row. A row whose chosen cells are all
-// empty is passed over; any other row that does not give three numbers refuses the whole
-// table with a fault naming row, column and the text found, and so does a value that is
-// too large for the single precision the results table computes in.
+// Decides the mapping and converts the data rows. The table runs from the first row
+// below the heading with numbers in all chosen cells to its last station; a row whose
+// chosen cells are all empty is passed over. Any other row that does not give three
+// numbers (text, an empty chosen cell, a value too large for the single precision the
+// results table computes in) is a row inside the table, and refuses the whole table with
+// a fault naming row, column and the text found, when its depth cell holds a number not
+// below the last station's depth or the next row that is not passed over is a station
+// continuing the depths. Otherwise the table ended before it: it and the rows below are
+// not read, and afterFirst/afterLast name them.
 StationImport importStations(const Table &table, const MappingRequest &request);
 
 // The same for delimited text without the table in between, for a long survey: only the

@@ -60,6 +60,54 @@ void clipCellText(std::string &text)
         text.resize(kMaxCellBytes);
 }
 
+namespace {
+
+    std::string lower(std::string text)
+    {
+        for (char &c : text)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c + 32);
+        return text;
+    }
+
+} // namespace
+
+std::optional<int> chooseSheet(
+    const std::vector<std::string> &sheets, const std::string &wanted, TableFault &fault)
+{
+    auto refuse = [&](const std::string &utf8) {
+        fault = TableFault();
+        fault.message = win1252::fromUtf8(utf8);
+        return std::nullopt;
+    };
+    if (sheets.empty())
+        return refuse("Die Excel-Arbeitsmappe enthält kein Tabellenblatt.");
+    if (wanted.empty())
+        return 0;
+    bool digits = true;
+    for (char c : wanted)
+        digits = digits && c >= '0' && c <= '9';
+    if (digits && wanted.size() <= 6) {
+        const int number = std::stoi(wanted);
+        if (number >= 1 && number <= static_cast<int>(sheets.size()))
+            return number - 1;
+    }
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        if (sheets[i] == wanted)
+            return static_cast<int>(i);
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        if (lower(sheets[i]) == lower(wanted))
+            return static_cast<int>(i);
+    std::string names;
+    for (const std::string &sheet : sheets)
+        names += (names.empty() ? "„" : ", „") + win1252::toUtf8(sheet) + "“";
+    return refuse(digits
+            ? cfmt("Die Excel-Arbeitsmappe hat kein %s. Tabellenblatt; sie hat %zu: %s.",
+                win1252::toUtf8(wanted).c_str(), sheets.size(), names.c_str())
+            : cfmt("Die Excel-Arbeitsmappe hat kein Tabellenblatt „%s“; sie hat %s.",
+                win1252::toUtf8(wanted).c_str(), names.c_str()));
+}
+
 TableFault tooLargeFault()
 {
     TableFault fault;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,6 +90,12 @@ std::string columnLetters(int column);
 
 // Keeps at most kMaxCellBytes of `text` (single-byte text: any cut is clean).
 void clipCellText(std::string &text);
+
+// The sheet of a workbook that `wanted` names: empty for the first, a number from 1, or a
+// name (Windows-1252; an exact match first, then one that ignores case). Without one,
+// `fault` lists the sheets there are.
+std::optional<int> chooseSheet(
+    const std::vector<std::string> &sheets, const std::string &wanted, TableFault &fault);
 
 // The fault for a table that outgrows the bounds above.
 TableFault tooLargeFault();

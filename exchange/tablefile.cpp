@@ -5,6 +5,7 @@
 #include "core/cformat.h"
 #include "core/filename.h"
 #include "core/win1252.h"
+#include "exchange/xlsfile.h"
 #include "exchange/xlsxfile.h"
 
 
@@ -22,6 +23,48 @@ std::optional<TableFormat> tableFormatForPath(const std::string &path)
         return TableFormat::Delimited;
     if (extension == "xlsx" || extension == "xlsm")
         return TableFormat::Xlsx;
+    if (extension == "xls")
+        return TableFormat::Xls;
+    return std::nullopt;
+}
+
+std::optional<TableFault> checkTableContent(
+    const std::string &name, std::string_view bytes, TableFormat &format)
+{
+    auto refuse = [&](const char *utf8Format) {
+        TableFault fault;
+        fault.message = win1252::fromUtf8(cfmt(utf8Format, name.c_str()));
+        return fault;
+    };
+    if (bytes.empty())
+        return refuse("Die Datei %s ist leer.");
+    const bool zip = bytes.starts_with(std::string_view("PK\x03\x04", 4));
+    const bool compound = looksLikeCompoundFile(bytes);
+    switch (format) {
+    case TableFormat::Xlsx:
+        if (compound)
+            format = TableFormat::Xls; // an older workbook, or an encrypted one: its reader says
+        else if (!zip)
+            return refuse("Die Datei %s ist keine Excel-Arbeitsmappe (.xlsx).");
+        break;
+    case TableFormat::Xls:
+        if (zip)
+            format = TableFormat::Xlsx;
+        else if (!compound)
+            return refuse("Die Datei %s ist keine Excel-Arbeitsmappe (.xls).");
+        break;
+    case TableFormat::Delimited: {
+        if (zip || compound) {
+            format = zip ? TableFormat::Xlsx : TableFormat::Xls;
+            break;
+        }
+        // Text has no NUL bytes, unless it is UTF-16, which begins with its byte order mark.
+        const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+        if (!utf16 && bytes.substr(0, 4096).find('\0') != std::string_view::npos)
+            return refuse("Die Datei %s ist keine Textdatei mit einer Tabelle (.csv).");
+        break;
+    }
+    }
     return std::nullopt;
 }
 
@@ -60,6 +103,14 @@ TableLoad loadTable(
     std::string_view bytes, TableFormat format, Delimiter delimiter, const std::string &sheet)
 {
     TableLoad load;
+    if (format == TableFormat::Xls) {
+        XlsRead read = readXls(bytes, sheet);
+        load.table = std::move(read.table);
+        load.sheetNames = std::move(read.sheetNames);
+        load.sheetIndex = read.sheetIndex;
+        load.fault = std::move(read.fault);
+        return load;
+    }
     if (format == TableFormat::Xlsx) {
         XlsxRead read = readXlsx(bytes, sheet);
         load.table = std::move(read.table);

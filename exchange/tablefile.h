@@ -1,4 +1,4 @@
-// A table file of either kind (delimited text or .xlsx) from its bytes, with the choices
+// A table file of any kind (delimited text, .xlsx or .xls) from its bytes, with the choices
 // the reader made, or straight to stations; the entry points for the dialog and the batch
 // tool. Qt Core.
 #pragma once
@@ -14,11 +14,19 @@
 
 namespace exchange {
 
-enum class TableFormat { Delimited, Xlsx };
+enum class TableFormat { Delimited, Xlsx, Xls };
 
-// The kind a file name's extension stands for: .csv, .tsv (and .txt) are delimited text,
-// .xlsx a workbook; nothing for any other.
+// The kind a file name's extension stands for: .csv and .tsv are delimited text, .xlsx
+// (.xlsm) and .xls workbooks; nothing for any other.
 std::optional<TableFormat> tableFormatForPath(const std::string &path);
+
+// Checks a file's content against the kind its name or the user chose, before any reader
+// sees it: an empty file, a file that is no workbook of that kind (a text renamed to
+// .xls, a binary file named .xlsx) and a binary file taken for text are refused, naming
+// what was expected and `name` (UTF-8). Between the two workbook kinds the content
+// decides, as spreadsheet programs do: `format` is changed to what the bytes are.
+std::optional<TableFault> checkTableContent(
+    const std::string &name, std::string_view bytes, TableFormat &format);
 
 struct TableLoad
 {

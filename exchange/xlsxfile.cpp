@@ -129,49 +129,6 @@ namespace {
         return folderOf(part) + "_rels/" + part.substr(folderOf(part).size()) + ".rels";
     }
 
-    std::string lower(std::string text)
-    {
-        for (char &c : text)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c + 32);
-        return text;
-    }
-
-    // The sheet the user asked for, or a fault that lists the sheets there are.
-    std::optional<int> chooseSheet(
-        const std::vector<SheetEntry> &sheets, const std::string &wanted, TableFault &fault)
-    {
-        if (sheets.empty()) {
-            fault = message("Die Excel-Arbeitsmappe enthält kein Tabellenblatt.");
-            return std::nullopt;
-        }
-        if (wanted.empty())
-            return 0;
-        bool digits = true;
-        for (char c : wanted)
-            digits = digits && c >= '0' && c <= '9';
-        if (digits && wanted.size() <= 6) {
-            const int number = std::stoi(wanted);
-            if (number >= 1 && number <= static_cast<int>(sheets.size()))
-                return number - 1;
-        }
-        for (std::size_t i = 0; i < sheets.size(); ++i)
-            if (sheets[i].name == wanted)
-                return static_cast<int>(i);
-        for (std::size_t i = 0; i < sheets.size(); ++i)
-            if (lower(sheets[i].name) == lower(wanted))
-                return static_cast<int>(i);
-        std::string names;
-        for (const SheetEntry &sheet : sheets)
-            names += (names.empty() ? "„" : ", „") + win1252::toUtf8(sheet.name) + "“";
-        fault = message(digits
-                ? cfmt("Die Excel-Arbeitsmappe hat kein %s. Tabellenblatt; sie hat %zu: %s.",
-                    win1252::toUtf8(wanted).c_str(), sheets.size(), names.c_str())
-                : cfmt("Die Excel-Arbeitsmappe hat kein Tabellenblatt „%s“; sie hat %s.",
-                    win1252::toUtf8(wanted).c_str(), names.c_str()));
-        return std::nullopt;
-    }
-
 } // namespace
 
 XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)
@@ -243,7 +200,7 @@ XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)
     for (const SheetEntry &entry : *sheets)
         result.sheetNames.push_back(entry.name);
     TableFault choiceFault;
-    const std::optional<int> chosen = chooseSheet(*sheets, sheet, choiceFault);
+    const std::optional<int> chosen = chooseSheet(result.sheetNames, sheet, choiceFault);
     if (!chosen) {
         result.fault = choiceFault;
         return result;

@@ -121,3 +121,53 @@ TEST_F(TableCli, TableOptionsNeedATable)
     EXPECT_EQ(txt.status, 0) << txt.err;
     EXPECT_EQ(depthRanges(txt.out).size(), 95u);
 }
+
+TEST_F(TableCli, LegacyWorkbooksAndReportsWithRowsBelowTheTable)
+{
+    // The .xls saved by LibreOffice gives what its .xlsx twin gives, by extension or by
+    // --format whatever the name.
+    const Result xlsx = run(kName + kData + "deviated-well-azimut-md-inc.xlsx");
+    ASSERT_EQ(xlsx.status, 0) << xlsx.err;
+    const Result xls = run(kName + kData + "deviated-well-azimut-md-inc.xls");
+    EXPECT_EQ(xls.status, 0) << xls.err;
+    EXPECT_EQ(xls.out, xlsx.out);
+    EXPECT_EQ(xls.err, "");
+    const std::string renamed
+        = write("messung.dat", slurp(kData + "deviated-well-azimut-md-inc.xls"));
+    EXPECT_EQ(run(kName + "--format xls --sheet Messung " + renamed).out, xlsx.out);
+
+    // The real report: read whole, the rows below named on standard error, status 0; its
+    // last station's TVD is the report's own 3713.77 ft = 1131.96 m.
+    const Result report = run(kData + "well-10H.xls");
+    EXPECT_EQ(report.status, 0) << report.err;
+    EXPECT_EQ(report.err,
+        "dravon-cli: " + kData
+            + "well-10H.xls: Zeilen 168 bis 176 nach der Tabelle nicht gelesen\n");
+    const auto ranges = depthRanges(report.out);
+    ASSERT_EQ(ranges.size(), 120u);
+    EXPECT_NEAR(ranges.back().second, 9478.9 * 0.3048, 0.05);
+    EXPECT_NE(report.out.rfind("1131.96"), std::string::npos);
+
+    const Result notes = run(kData + "report-notes.csv");
+    EXPECT_EQ(notes.status, 0) << notes.err;
+    EXPECT_NE(notes.err.find("Zeilen 15 bis 17 nach der Tabelle nicht gelesen"), std::string::npos)
+        << notes.err;
+    EXPECT_EQ(depthRanges(notes.out).size(), 5u);
+}
+
+TEST_F(TableCli, AFileThatIsNotWhatItsNameSaysIsRefusedByName)
+{
+    // A text renamed to .xls was once read as a measurement file ("In der 1.Zeile 100
+    // Zeichen gelesen").
+    const std::string text = write("bericht.xls", "Teufe;Neigung;Azimut\n30;0,5;120\n");
+    const Result r = run(text);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "dravon-cli: Die Datei " + text + " ist keine Excel-Arbeitsmappe (.xls).\n");
+
+    const std::string empty = write("leer.csv", "");
+    EXPECT_EQ(run(empty).err, "dravon-cli: Die Datei " + empty + " ist leer.\n");
+    EXPECT_NE(run("--format xlsx " + text).err.find("ist keine Excel-Arbeitsmappe (.xlsx)."),
+        std::string::npos);
+    EXPECT_EQ(run("--delimiter tab " + kData + "well-10H.xls").status, 2);
+}

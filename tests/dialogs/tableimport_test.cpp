@@ -203,3 +203,64 @@ TEST_F(TableImportFromDialog, AFileThatIsNoTableIsReportedAndChangesNothing)
     EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
 }
+
+TEST(TableImportDialog, ALegacyWorkbookAndTheRowsBelowTheTable)
+{
+    widgetApp();
+    TableImportDialog dialog(slurp(dataFile("exchange/well-10H.xls")), exchange::TableFormat::Xls,
+        QStringLiteral("well-10H.xls"), 1);
+    ASSERT_TRUE(showActive(&dialog));
+    keepPicture(&dialog, "table-import-xls.png");
+    EXPECT_TRUE(dialog.usable());
+    EXPECT_TRUE(dialog.sheetBox()->isVisible());
+    EXPECT_FALSE(dialog.delimiterBox()->isVisible());
+    EXPECT_EQ(dialog.sheetBox()->currentText(), QStringLiteral("Sheet1"));
+    EXPECT_EQ(dialog.headerBox()->currentText(), QStringLiteral("automatisch (Zeile 18)"));
+    // The heading over two lines is shown on one; the unit row says feet.
+    EXPECT_EQ(dialog.columnBox(0)->currentText(),
+        QStringLiteral("automatisch (Spalte B: Measured Depth)"));
+    EXPECT_EQ(
+        dialog.columnBox(2)->currentText(), QStringLiteral("automatisch (Spalte D: Azimuth Grid)"));
+    EXPECT_EQ(dialog.unitBox()->currentText(), QString::fromUtf8("automatisch (Fuß)"));
+    EXPECT_EQ(dialog.stationImport().survey.size(), 121u);
+    EXPECT_EQ(dialog.statusLabel()->text(),
+        QString::fromUtf8("121 Datenzeilen ab Zeile 20; 121 Messwertzeilen werden übernommen.\n"
+                          "Zeilen 168 bis 176 nach der Tabelle nicht gelesen"));
+}
+
+TEST_F(TableImportFromDialog, AWorkbookGivenToFileReadGoesThroughTheImport)
+{
+    // "Datei einlesen" with an .xls once read it as a measurement file of the chosen
+    // format and answered with line lengths; now the import dialog takes it.
+    answerWith(dataFile("exchange/deviated-well-azimut-md-inc.xls"), true);
+    clickButton(dialog->fileButton());
+    settle();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dialog->stationCount(), 95);
+    EXPECT_EQ(dialog->stationText(0), QStringLiteral("   30.00     0.46   123.68"));
+    EXPECT_TRUE(prompter.messages().empty());
+}
+
+TEST_F(TableImportFromDialog, AFileNotWhatItsNameSaysIsRefusedByName)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("bericht.xls"));
+    std::ofstream(text.toStdString(), std::ios::binary) << "Teufe;Neigung;Azimut\n30;0,5;120\n";
+    const QString empty = dir.filePath(QStringLiteral("leer.csv"));
+    std::ofstream(empty.toStdString(), std::ios::binary) << "";
+    for (const QString &path : { text, empty }) {
+        whenModalOpens([&](QWidget *w) {
+            auto *files = qobject_cast<QFileDialog *>(w);
+            ASSERT_NE(files, nullptr);
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog *>(files)->accept();
+        });
+        clickButton(dialog->tableButton());
+        settle();
+    }
+    ASSERT_EQ(prompter.messages().size(), 2u);
+    EXPECT_EQ(prompter.messages()[0],
+        w1252("Die Datei bericht.xls ist keine Excel-Arbeitsmappe (.xls)."));
+    EXPECT_EQ(prompter.messages()[1], w1252("Die Datei leer.csv ist leer."));
+    EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
+}

@@ -165,8 +165,9 @@ TEST(Mapping, ColumnsByNumberByNameAndWithoutHeading)
     MappingRequest twice;
     twice.columns[0].number = twice.columns[2].number = 2;
     ASSERT_TRUE(importStations(plain, twice).fault);
+    // The column is named by its letter too, as the preview heads it.
     EXPECT_EQ(importStations(plain, twice).fault->message,
-        "Die Spalte 2 ist f\xFCr Teufe und Azimut gew\xE4hlt.");
+        "Die Spalte 2 (B) ist f\xFCr Teufe und Azimut gew\xE4hlt.");
 
     MappingRequest wrongHeading;
     wrongHeading.headerRow = 2;
