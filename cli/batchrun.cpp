@@ -54,7 +54,7 @@ std::string titleOf(const std::string &path)
     return win1252::fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// Reads a table (delimited text or .xlsx) into the well's stations; false after telling
+// Reads a table (delimited text, .xlsx, LAS or WITSML) into the well's stations; false after telling
 // why the file is refused.
 bool importTable(const CliOptions &options, well::Well &well)
 {
@@ -66,13 +66,15 @@ bool importTable(const CliOptions &options, well::Well &well)
         complain(win1252::toUtf8(fault.message));
         return false;
     }
-    const auto format = options.table == CliOptions::TableKind::Xlsx
-        ? exchange::TableFormat::Xlsx
-        : exchange::TableFormat::Delimited;
+    const auto format = options.table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
+        : options.table == CliOptions::TableKind::Las                ? exchange::TableFormat::Las
+        : options.table == CliOptions::TableKind::Witsml ? exchange::TableFormat::Witsml
+                                                         : exchange::TableFormat::Delimited;
     exchange::MappingRequest request = options.mapping;
     request.step = schrittweite(options.datenauswahl);
-    exchange::StationImport import = exchange::importTableStations(
-        bytes.view(), format, options.delimiter, win1252::fromUtf8(options.sheet), request);
+    std::string wellName; // as a LAS or WITSML file states it
+    exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
+        options.delimiter, win1252::fromUtf8(options.sheet), request, &wellName);
     if (import.fault) {
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;
@@ -80,7 +82,10 @@ bool importTable(const CliOptions &options, well::Well &well)
     // A table brings no descriptive lines and leaves the format choice alone.
     well.survey = std::move(import.survey);
     well.info.clear();
-    well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
+    if (!wellName.empty())
+        well.name = wellName;
+    else
+        well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
     return true;
 }
 
@@ -218,6 +223,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     surveyexport::ExportInfo info;
     info.borehole = win1252::toUtf8(well.name);
     info.document = options.input == "-" ? std::string() : options.input;
+    info.north = well.settings.north;
     if (rows) {
         info.listing = true;
         const auto format = surveyexport::exportFormatForPath(options.listingFile);

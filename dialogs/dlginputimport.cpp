@@ -6,6 +6,7 @@
 #include "document/qttext.h"
 #include "exchange/editorimport.h"
 #include "exchange/stationmapping.h"
+#include "exchange/surveyfile.h"
 #include "input/measurementreader.h"
 
 #include <QClipboard>
@@ -17,7 +18,8 @@ void DlgInput::importTable()
 {
     runPendingLineOperation();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Tabelle importieren"),
-        QString(), QStringLiteral("Tabellen (*.csv *.tsv *.txt *.xlsx);;Alle Dateien (*)"));
+        QString(),
+        tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.las *.xml);;Alle Dateien (*)"));
     if (path.isEmpty())
         return;
 
@@ -28,9 +30,13 @@ void DlgInput::importTable()
         return;
     }
     // A workbook is a zip archive whatever its name says; anything else is read as text.
-    const exchange::TableFormat format = bytes.starts_with("PK\x03\x04")
+    exchange::TableFormat format = bytes.starts_with("PK\x03\x04")
         ? exchange::TableFormat::Xlsx
         : exchange::TableFormat::Delimited;
+    // LAS and WITSML files are known by their content, too.
+    if (const auto kind = exchange::surveyFileKindOf(bytes))
+        format = *kind == exchange::SurveyFileKind::Las ? exchange::TableFormat::Las
+                                                        : exchange::TableFormat::Witsml;
     readControls();
     TableImportDialog dialog(std::move(bytes), format, QFileInfo(path).fileName(),
         schrittweite(m_state.m_Datenauswahl), this);
@@ -40,8 +46,11 @@ void DlgInput::importTable()
     }
     if (dialog.exec() != QDialog::Accepted)
         return; // nothing changes
-    exchange::takeImportedStations(
-        m_state, dialog.stationImport(), exchange::nameFromPath(path.toStdString()));
+    // The well's name a LAS or WITSML file states names a borehole that has none yet.
+    std::string name = exchange::nameFromPath(path.toStdString());
+    if (!dialog.wellName().empty())
+        name = m_state.m_Name.empty() ? dialog.wellName() : m_state.m_Name;
+    exchange::takeImportedStations(m_state, dialog.stationImport(), name);
     showMembers();
     selectMarked();
 }

@@ -5,6 +5,8 @@
 #include "core/cformat.h"
 #include "core/filename.h"
 #include "core/win1252.h"
+#include "exchange/lasfile.h"
+#include "exchange/witsmlfile.h"
 #include "exchange/xlsxfile.h"
 
 
@@ -22,6 +24,8 @@ std::optional<TableFormat> tableFormatForPath(const std::string &path)
         return TableFormat::Delimited;
     if (extension == "xlsx" || extension == "xlsm")
         return TableFormat::Xlsx;
+    if (const auto kind = surveyFileKindForPath(path))
+        return *kind == SurveyFileKind::Las ? TableFormat::Las : TableFormat::Witsml;
     return std::nullopt;
 }
 
@@ -60,6 +64,15 @@ TableLoad loadTable(
     std::string_view bytes, TableFormat format, Delimiter delimiter, const std::string &sheet)
 {
     TableLoad load;
+    if (format == TableFormat::Las || format == TableFormat::Witsml) {
+        SurveyFileRead read = format == TableFormat::Las ? readLas(bytes) : readWitsml(bytes, sheet);
+        load.table = std::move(read.table);
+        load.sheetNames = std::move(read.choices);
+        load.sheetIndex = read.choice;
+        load.wellName = std::move(read.wellName);
+        load.fault = std::move(read.fault);
+        return load;
+    }
     if (format == TableFormat::Xlsx) {
         XlsxRead read = readXlsx(bytes, sheet);
         load.table = std::move(read.table);
@@ -129,7 +142,7 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 }
 
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
-    const std::string &sheet, const MappingRequest &request)
+    const std::string &sheet, const MappingRequest &request, std::string *wellName)
 {
     StationImport import;
     if (format == TableFormat::Delimited) {
@@ -143,6 +156,8 @@ StationImport importTableStations(std::string_view bytes, TableFormat format, De
         import.fault = load.fault;
         return import;
     }
+    if (wellName)
+        *wellName = load.wellName;
     return importStations(load.table, request);
 }
 

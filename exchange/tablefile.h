@@ -14,10 +14,10 @@
 
 namespace exchange {
 
-enum class TableFormat { Delimited, Xlsx };
+enum class TableFormat { Delimited, Xlsx, Las, Witsml };
 
 // The kind a file name's extension stands for: .csv, .tsv (and .txt) are delimited text,
-// .xlsx a workbook; nothing for any other.
+// .xlsx a workbook, .las a LAS file, .xml and .witsml WITSML; nothing for any other.
 std::optional<TableFormat> tableFormatForPath(const std::string &path);
 
 struct TableLoad
@@ -26,6 +26,9 @@ struct TableLoad
     Delimiter delimiter = Delimiter::Automatic; // the one used for delimited text
     std::vector<std::string> sheetNames; // a workbook's sheets (Windows-1252)
     int sheetIndex = -1; // the sheet read
+    // LAS, WITSML: the sheets are a WITSML file's trajectories, and the file may name
+    // the well (Windows-1252; empty when it does not).
+    std::string wellName;
     std::optional<TableFault> fault; // set: no table
 };
 
@@ -61,8 +64,9 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 
 // A table file straight to stations, as loadTable and importStations give them; a fault
 // of either is the result's fault. Delimited text goes through importDelimitedStations,
-// so that a long survey never stands in memory as a table.
+// so that a long survey never stands in memory as a table. `wellName`, when given, gets
+// the well's name a LAS or WITSML file states.
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
-    const std::string &sheet, const MappingRequest &request);
+    const std::string &sheet, const MappingRequest &request, std::string *wellName = nullptr);
 
 } // namespace exchange
