@@ -2,7 +2,6 @@
 #include "export/witsmlwriter.h"
 
 #include "core/decimalsign.h"
-#include "core/units.h"
 
 #include <pugixml.hpp>
 
@@ -67,10 +66,11 @@ std::string witsmlUid(const std::string &name, const std::string &fallback)
 
 std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &info)
 {
-    const LengthUnit unit = rows.unit;
-    const char *length = unit == LengthUnit::Foot ? "ft" : "m";
-    const char *dls = unit == LengthUnit::Foot ? "dega/100ft" : "dega/30m";
-    const auto inUnit = [unit](double metres) { return units::fromMetres(metres, unit); };
+    // Always metres, whatever unit the listing shows: a depth in feet does not always
+    // come back to the same double in metres (390 m has no double in feet that converts
+    // back to it), and the receiving system converts by the uom anyway.
+    const char *length = "m";
+    const char *dls = "dega/30m";
 
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
@@ -90,8 +90,8 @@ std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &inf
     text(trajectory, "nameWellbore", name);
     text(trajectory, "name", "Berechnete Bahn");
     if (!rows.rows.empty()) {
-        measure(trajectory, "mdMn", length, inUnit(rows.rows.front().point.md));
-        measure(trajectory, "mdMx", length, inUnit(rows.rows.back().point.md));
+        measure(trajectory, "mdMn", length, rows.rows.front().point.md);
+        measure(trajectory, "mdMx", length, rows.rows.back().point.md);
     }
     measure(trajectory, "aziVertSect", "dega", rows.sectionAzimuth);
     text(trajectory, "aziRef", aziRefOf(info.north));
@@ -103,14 +103,14 @@ std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &inf
         station.append_attribute("uid") = ("st" + std::to_string(++index)).c_str();
         text(station, "typeTrajStation", index == 1 ? "tie in point" : "unknown");
         text(station, "calcAlgorithm", "minimum curvature");
-        measure(station, "md", length, inUnit(p.md));
-        measure(station, "tvd", length, inUnit(p.tvd));
+        measure(station, "md", length, p.md);
+        measure(station, "tvd", length, p.tvd);
         measure(station, "incl", "dega", p.inclination);
         measure(station, "azi", "dega", p.azimuth);
-        measure(station, "dispNs", length, inUnit(p.north));
-        measure(station, "dispEw", length, inUnit(p.east));
-        measure(station, "vertSect", length, inUnit(row.verticalSection));
-        measure(station, "dls", dls, units::doglegRate(p.doglegPer30, unit));
+        measure(station, "dispNs", length, p.north);
+        measure(station, "dispEw", length, p.east);
+        measure(station, "vertSect", length, row.verticalSection);
+        measure(station, "dls", dls, p.doglegPer30);
     }
     if (!info.document.empty()) {
         pugi::xml_node common = trajectory.append_child("commonData");

@@ -2,8 +2,9 @@
 // operators and service companies hand surveys between their systems: one <trajectory>
 // with the well's and wellbore's names and uids, the azimuth reference of the well's
 // settings and a <trajectoryStation> per row with md, tvd, incl, azi, dispNs, dispEw,
-// vertSect and dls, each with its uom in the listing's unit. Numbers are written in their
-// shortest exact form, so that reading the file back gives the same stations. No Qt.
+// vertSect and dls, each with its uom. Lengths are metres and the dogleg is per 30 m
+// whatever unit the listing shows, and numbers are written in their shortest exact form,
+// so that reading the file back gives the same stations to the last bit. No Qt.
 #pragma once
 
 #include "export/exportformats.h"
