@@ -401,7 +401,11 @@ void DlgInput::onFileOpen()
         this, QString::fromUtf8("Öffnen"), QString(), QStringLiteral("Alle Dateien (*)"));
     if (path.isEmpty())
         return; // cancelled: nothing changes
+    readFile(path);
+}
 
+void DlgInput::readFile(const QString &path)
+{
     // The name and the view have no handler of their own; take what the user set in
     // them now, or showing the members after the read would undo it.
     readControls();

@@ -82,6 +82,10 @@ public:
     // a spreadsheet go through the same dialog and are added to the list.
     void importTable();
     void pasteTable();
+    // A file dropped on the main window: a table, workbook, LAS or WITSML file goes
+    // through the import dialog and its preview, any other is read as a measurement file
+    // in the chosen format, as "Datei einlesen" would; OK then takes the stations.
+    void openFile(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,6 +96,8 @@ private:
     void buildControls();
     void onStationDoubleClicked(int row);
     void onFileOpen();
+    void readFile(const QString &path); // "Datei einlesen" once the file is chosen
+    void importTableFile(const QString &path); // "Tabelle importieren" once it is chosen
     void runPendingLineOperation();
     void selectMarked();
     // Tells the user that `character` was refused, once per attempt.

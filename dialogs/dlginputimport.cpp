@@ -8,11 +8,15 @@
 #include "exchange/stationmapping.h"
 #include "exchange/surveyfile.h"
 #include "input/measurementreader.h"
+#include "well/well.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include <cstdio>
 
 void DlgInput::importTable()
 {
@@ -22,7 +26,11 @@ void DlgInput::importTable()
         tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.las *.xml);;Alle Dateien (*)"));
     if (path.isEmpty())
         return;
+    importTableFile(path);
+}
 
+void DlgInput::importTableFile(const QString &path)
+{
     std::string bytes;
     exchange::TableFault fault;
     if (!exchange::readTableFile(path.toStdString(), bytes, fault)) {
@@ -48,11 +56,29 @@ void DlgInput::importTable()
         return; // nothing changes
     // The well's name a LAS or WITSML file states names a borehole that has none yet.
     std::string name = exchange::nameFromPath(path.toStdString());
-    if (!dialog.wellName().empty())
-        name = m_state.m_Name.empty() ? dialog.wellName() : m_state.m_Name;
+    if (!dialog.wellName().empty()) {
+        const bool unnamed = m_state.m_Name.empty() || m_state.m_Name == well::Well {}.name;
+        name = unnamed ? dialog.wellName() : m_state.m_Name;
+    }
     exchange::takeImportedStations(m_state, dialog.stationImport(), name);
     showMembers();
     selectMarked();
+}
+
+void DlgInput::openFile(const QString &path)
+{
+    // The first bytes say what a file is where its name does not.
+    std::string head;
+    if (std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb")) {
+        head.resize(64 * 1024);
+        head.resize(std::fread(head.data(), 1, head.size(), file));
+        std::fclose(file);
+    }
+    runPendingLineOperation();
+    if (exchange::isTableImportFile(path.toStdString(), head))
+        importTableFile(path);
+    else
+        readFile(path);
 }
 
 void DlgInput::pasteTable()

@@ -95,6 +95,18 @@ std::optional<SurveyFileKind> surveyFileKindForPath(const std::string &path)
     return std::nullopt;
 }
 
+bool isTableImportFile(const std::string &path, std::string_view head)
+{
+    const std::string extension = lowerExtension(path);
+    for (const char *table : { "csv", "tsv", "xlsx", "xlsm", "xls" })
+        if (extension == table)
+            return true;
+    // A zip archive (.xlsx), an OLE2 compound file (.xls).
+    if (head.starts_with("PK\x03\x04") || head.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
+        return true;
+    return surveyFileKindForPath(path) || surveyFileKindOf(head);
+}
+
 std::optional<int> chooseByNameOrNumber(
     const std::vector<std::string> &names, const std::string &wanted)
 {

@@ -32,6 +32,11 @@ std::optional<SurveyFileKind> surveyFileKindOf(std::string_view bytes);
 // The kind a file name's extension stands for: .las, and .xml or .witsml; nothing else.
 std::optional<SurveyFileKind> surveyFileKindForPath(const std::string &path);
 
+// Whether a file goes through the table import (delimited text, a workbook, LAS or
+// WITSML) rather than the measurement-file readers: by the extension of `path` or by
+// `head`, the file's first bytes.
+bool isTableImportFile(const std::string &path, std::string_view head);
+
 // Which of `names` `wanted` means: empty for the first, a number from 1, or a name
 // (exactly, then ignoring case); nothing when none fits.
 std::optional<int> chooseByNameOrNumber(
