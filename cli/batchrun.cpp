@@ -54,8 +54,8 @@ std::string titleOf(const std::string &path)
     return win1252::fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// Reads a table (delimited text, .xlsx, LAS or WITSML) into the well's stations; false after telling
-// why the file is refused.
+// Reads a table (delimited text, .xlsx, LAS or WITSML) into the well's stations; false after
+// telling why the file is refused.
 bool importTable(const CliOptions &options, well::Well &well)
 {
     exchange::TableFileBytes bytes;
@@ -68,7 +68,7 @@ bool importTable(const CliOptions &options, well::Well &well)
     }
     const auto format = options.table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
         : options.table == CliOptions::TableKind::Las                ? exchange::TableFormat::Las
-        : options.table == CliOptions::TableKind::Witsml ? exchange::TableFormat::Witsml
+        : options.table == CliOptions::TableKind::Witsml             ? exchange::TableFormat::Witsml
                                                          : exchange::TableFormat::Delimited;
     exchange::MappingRequest request = options.mapping;
     request.step = schrittweite(options.datenauswahl);

@@ -251,9 +251,9 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 || !parseChoice(v, { "weg", "free", "atk", "csv", "xlsx", "las", "witsml" }, kind))
                 return fail("--format erwartet weg, free, atk, csv, xlsx, las oder witsml");
             formatGiven = true;
-            constexpr CliOptions::TableKind tables[] = { CliOptions::TableKind::Delimited,
-                CliOptions::TableKind::Xlsx, CliOptions::TableKind::Las,
-                CliOptions::TableKind::Witsml };
+            constexpr CliOptions::TableKind tables[]
+                = { CliOptions::TableKind::Delimited, CliOptions::TableKind::Xlsx,
+                      CliOptions::TableKind::Las, CliOptions::TableKind::Witsml };
             if (kind <= 2)
                 o.format = kind;
             else

@@ -22,8 +22,7 @@ void DlgInput::importTable()
 {
     runPendingLineOperation();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Tabelle importieren"),
-        QString(),
-        tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.las *.xml);;Alle Dateien (*)"));
+        QString(), tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.las *.xml);;Alle Dateien (*)"));
     if (path.isEmpty())
         return;
     importTableFile(path);

@@ -87,7 +87,8 @@ void TableImportDialog::buildControls()
     m_unit = combo(QStringLiteral("Einheit der Teufe:"));
     if (m_format == exchange::TableFormat::Xlsx) {
         choices->setRowVisible(m_delimiter, false);
-    } else if (m_format == exchange::TableFormat::Las || m_format == exchange::TableFormat::Witsml) {
+    } else if (m_format == exchange::TableFormat::Las
+        || m_format == exchange::TableFormat::Witsml) {
         // The file's own format leaves no delimiter to choose; a WITSML file's trajectories
         // are chosen like a workbook's sheets.
         choices->setRowVisible(m_delimiter, false);

@@ -149,13 +149,16 @@ SurveyFileRead readLas(std::string_view bytes)
                 versionSeen = true;
             if (section == 'C') {
                 if (curvesSeen)
-                    return refuse(lineNumber, line, where + ": der Abschnitt ~Curve steht zweimal in der Datei.");
+                    return refuse(lineNumber, line,
+                        where + ": der Abschnitt ~Curve steht zweimal in der Datei.");
                 curvesSeen = true;
             }
             if (section == 'A') {
                 if (curves.empty())
                     return refuse(lineNumber, line,
-                        where + ": die Daten (~A) stehen vor den Kurven (~Curve) oder es gibt keine Kurven.");
+                        where
+                            + ": die Daten (~A) stehen vor den Kurven (~Curve) oder es gibt keine "
+                              "Kurven.");
                 dataSeen = true;
                 table.rows.emplace_back();
                 for (size_t c = 0; c < curves.size(); ++c) {
@@ -168,7 +171,8 @@ SurveyFileRead readLas(std::string_view bytes)
             continue;
         }
         if (section == 0)
-            return refuse(lineNumber, line, where + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+            return refuse(
+                lineNumber, line, where + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
 
         if (section == 'A') {
             if (table.rows.size() >= static_cast<size_t>(kMaxRows)
@@ -192,20 +196,24 @@ SurveyFileRead readLas(std::string_view bytes)
                 p = q;
                 if (row.size() == curves.size())
                     return refuse(lineNumber, line,
-                        cfmt("%s: mehr Werte als die %zu Kurven (umgebrochene Daten werden nicht gelesen).",
+                        cfmt("%s: mehr Werte als die %zu Kurven (umgebrochene Daten werden nicht "
+                             "gelesen).",
                             where.c_str(), curves.size()));
                 const Curve &curve = curves[row.size()];
-                const std::optional<double> number = decimalsign::read(value, decimalsign::Accept::Point);
+                const std::optional<double> number
+                    = decimalsign::read(value, decimalsign::Accept::Point);
                 if (!number)
                     return refuse(lineNumber, value,
                         cfmt("%s: „%s“ ist keine Zahl (Kurve %s).", where.c_str(),
-                            utf8(value.substr(0, kMaxCellBytes)).c_str(), utf8(curve.mnemonic).c_str()));
+                            utf8(value.substr(0, kMaxCellBytes)).c_str(),
+                            utf8(curve.mnemonic).c_str()));
                 Cell cell;
                 cell.number = true;
                 if (null && *number == *null)
                     cell.absent = true;
                 else if (curve.radians)
-                    cell.text = table.keep(decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point));
+                    cell.text = table.keep(
+                        decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point));
                 else
                     cell.text = value.substr(0, kMaxCellBytes);
                 row.push_back(cell);
@@ -220,7 +228,8 @@ SurveyFileRead readLas(std::string_view bytes)
         }
 
         const std::optional<HeaderLine> header = headerLine(line);
-        if (section == 'O' || section == 'P' || (section != 'V' && section != 'W' && section != 'C'))
+        if (section == 'O' || section == 'P'
+            || (section != 'V' && section != 'W' && section != 'C'))
             continue; // remarks and parameters say nothing about the survey
         if (!header)
             return refuse(lineNumber, line,
@@ -229,7 +238,8 @@ SurveyFileRead readLas(std::string_view bytes)
         if (section == 'V') {
             const std::string value = upper(header->data);
             if (header->mnemonic == "VERS") {
-                const std::optional<double> version = decimalsign::read(value, decimalsign::Accept::Point);
+                const std::optional<double> version
+                    = decimalsign::read(value, decimalsign::Accept::Point);
                 if (!version || !(*version == 1.2 || *version == 2.0))
                     return refuse(lineNumber, line,
                         cfmt("%s: LAS-Version %s wird nicht gelesen, nur 1.2 und 2.0.",
@@ -237,11 +247,13 @@ SurveyFileRead readLas(std::string_view bytes)
             } else if (header->mnemonic == "WRAP") {
                 if (value == "YES")
                     return refuse(lineNumber, line,
-                        where + ": umgebrochene Datenzeilen (WRAP YES) werden nicht gelesen; die "
-                                "Datei muss mit WRAP NO geschrieben sein, eine Zeile je Tiefe.");
+                        where
+                            + ": umgebrochene Datenzeilen (WRAP YES) werden nicht gelesen; die "
+                              "Datei muss mit WRAP NO geschrieben sein, eine Zeile je Tiefe.");
                 if (value != "NO")
                     return refuse(lineNumber, line,
-                        where + ": WRAP muss YES oder NO sein, nicht „" + utf8(header->data) + "“.");
+                        where + ": WRAP muss YES oder NO sein, nicht „" + utf8(header->data)
+                            + "“.");
             }
         } else if (section == 'W') {
             if (header->mnemonic == "NULL") {
@@ -251,13 +263,14 @@ SurveyFileRead readLas(std::string_view bytes)
                         where + ": der NULL-Wert „" + utf8(header->data) + "“ ist keine Zahl.");
             } else if (header->mnemonic == "WELL") {
                 // LAS 1.2 writes some values after the colon.
-                const std::string_view name = header->data.empty() ? header->description : header->data;
+                const std::string_view name
+                    = header->data.empty() ? header->description : header->data;
                 result.wellName = std::string(name.substr(0, kMaxCellBytes));
             }
         } else if (section == 'C') {
             if (curves.size() >= static_cast<size_t>(kMaxColumns))
-                return refuse(lineNumber, line,
-                    cfmt("%s: mehr als %d Kurven.", where.c_str(), kMaxColumns));
+                return refuse(
+                    lineNumber, line, cfmt("%s: mehr als %d Kurven.", where.c_str(), kMaxColumns));
             Curve curve;
             curve.mnemonic = header->mnemonic.substr(0, 64);
             curve.unit = upper(header->unit);

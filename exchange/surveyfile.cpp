@@ -73,7 +73,8 @@ std::optional<SurveyFileKind> surveyFileKindOf(std::string_view bytes)
                 break;
             continue;
         }
-        if (at + 1 < bytes.size() && bytes[at] == '~' && (bytes[at + 1] == 'V' || bytes[at + 1] == 'v'))
+        if (at + 1 < bytes.size() && bytes[at] == '~'
+            && (bytes[at + 1] == 'V' || bytes[at + 1] == 'v'))
             return SurveyFileKind::Las;
         break;
     }

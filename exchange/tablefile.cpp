@@ -65,7 +65,8 @@ TableLoad loadTable(
 {
     TableLoad load;
     if (format == TableFormat::Las || format == TableFormat::Witsml) {
-        SurveyFileRead read = format == TableFormat::Las ? readLas(bytes) : readWitsml(bytes, sheet);
+        SurveyFileRead read
+            = format == TableFormat::Las ? readLas(bytes) : readWitsml(bytes, sheet);
         load.table = std::move(read.table);
         load.sheetNames = std::move(read.choices);
         load.sheetIndex = read.choice;

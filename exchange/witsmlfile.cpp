@@ -61,8 +61,8 @@ namespace {
             const std::ptrdiff_t offset = node.offset_debug();
             if (offset < 0)
                 return 0;
-            return static_cast<int>(
-                       std::lower_bound(m_breaks.begin(), m_breaks.end(), offset) - m_breaks.begin())
+            return static_cast<int>(std::lower_bound(m_breaks.begin(), m_breaks.end(), offset)
+                       - m_breaks.begin())
                 + 1;
         }
 
@@ -119,8 +119,8 @@ namespace {
         const std::string text = textOf(node);
         const std::optional<double> number = decimalsign::read(text, decimalsign::Accept::Point);
         if (!number) {
-            v.fault = cfmt("%s: „%s“ in <%s> ist keine Zahl.", where.c_str(),
-                utf8Clip(text).c_str(), what);
+            v.fault = cfmt(
+                "%s: „%s“ in <%s> ist keine Zahl.", where.c_str(), utf8Clip(text).c_str(), what);
             return v;
         }
         const std::string uom = node.attribute("uom").value();
@@ -144,7 +144,8 @@ namespace {
         // The results table computes in single precision; far beyond it no number is a
         // depth or an angle, and its text would not fit a cell.
         if (!std::isfinite(static_cast<float>(v.number)))
-            v.fault = cfmt("%s: „%s“ in <%s> ist zu groß.", where.c_str(), utf8Clip(text).c_str(), what);
+            v.fault = cfmt(
+                "%s: „%s“ in <%s> ist zu groß.", where.c_str(), utf8Clip(text).c_str(), what);
         return v;
     }
 
@@ -211,13 +212,14 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
 {
     SurveyFileRead result;
     if (bytes.size() > kMaxWitsmlBytes) {
-        result.fault = fileFault(
-            cfmt("Die WITSML-Datei ist größer als %zu MB und wird nicht gelesen.", kMaxWitsmlBytes >> 20));
+        result.fault
+            = fileFault(cfmt("Die WITSML-Datei ist größer als %zu MB und wird nicht gelesen.",
+                kMaxWitsmlBytes >> 20));
         return result;
     }
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_buffer(bytes.data(), bytes.size(),
-        pugi::parse_default | pugi::parse_doctype, pugi::encoding_auto);
+    const pugi::xml_parse_result parsed = document.load_buffer(
+        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_doctype, pugi::encoding_auto);
     const Lines lines(bytes);
     if (!parsed) {
         // The offset of the fault, as a line.
@@ -239,8 +241,8 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
         }
     }
     if (depthOf(document, kMaxXmlDepth) > kMaxXmlDepth) {
-        result.fault = fileFault(cfmt(
-            "Die XML-Elemente sind tiefer als %d Ebenen verschachtelt; das ist kein WITSML-Bohrpfad.",
+        result.fault = fileFault(cfmt("Die XML-Elemente sind tiefer als %d Ebenen verschachtelt; "
+                                      "das ist kein WITSML-Bohrpfad.",
             kMaxXmlDepth));
         return result;
     }
@@ -265,7 +267,8 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
     }
     for (size_t i = 0; i < trajectories.size(); ++i) {
         std::string name = win1252::fromUtf8(utf8Clip(trajectoryName(trajectories[i])));
-        result.choices.push_back(name.empty() ? win1252::fromUtf8(cfmt("Trajektorie %zu", i + 1)) : name);
+        result.choices.push_back(
+            name.empty() ? win1252::fromUtf8(cfmt("Trajektorie %zu", i + 1)) : name);
     }
     const std::optional<int> chosen = chooseByNameOrNumber(result.choices, trajectory);
     if (!chosen) {
@@ -316,8 +319,9 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
         table.rows.push_back(std::move(row));
     }
     if (table.rows.size() == 1) {
-        result.fault = fileFault(cfmt("Die Trajektorie „%s“ hat keine Messpunkte (<trajectoryStation>).",
-            win1252::toUtf8(result.choices[static_cast<size_t>(*chosen)]).c_str()));
+        result.fault
+            = fileFault(cfmt("Die Trajektorie „%s“ hat keine Messpunkte (<trajectoryStation>).",
+                win1252::toUtf8(result.choices[static_cast<size_t>(*chosen)]).c_str()));
         result.table = Table();
     }
     return result;

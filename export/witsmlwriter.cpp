@@ -57,8 +57,8 @@ std::string witsmlUid(const std::string &name, const std::string &fallback)
     for (char c : name) {
         if (uid.size() == 64)
             break;
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-            || c == '-';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
+            || (c >= '0' && c <= '9') || c == '-';
         uid += plain ? c : '_';
     }
     return uid.empty() ? fallback : uid;

@@ -64,7 +64,8 @@ TEST_F(SurveyFileCli, WitsmlTrajectoryChosenWithSheet)
     // A LAS file has no trajectories to choose from.
     const Result lasSheet = run("--sheet 2 " + kData + "build-metres.las");
     EXPECT_EQ(lasSheet.status, 2);
-    EXPECT_NE(lasSheet.err.find("--sheet gilt nur für .xlsx- und WITSML-Dateien"), std::string::npos);
+    EXPECT_NE(
+        lasSheet.err.find("--sheet gilt nur für .xlsx- und WITSML-Dateien"), std::string::npos);
 }
 
 TEST_F(SurveyFileCli, ExportedTrajectoryReadsBackToTheSameTable)

@@ -24,8 +24,8 @@ namespace {
 
 std::string slurp(const std::string &name)
 {
-    std::ifstream in(std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/" + name,
-        std::ios::binary);
+    std::ifstream in(
+        std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/" + name, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     EXPECT_FALSE(out.str().empty()) << name;
@@ -50,8 +50,8 @@ double radians(double degrees)
 
 // A hole that builds at a constant rate in one vertical plane is a circular arc of radius
 // R: at inclination I it stands R sin I deep and R (1 - cos I) away from the vertical.
-void expectArc(const std::vector<traj::Station> &computed, double radius, double azimuth,
-    double metresPerUnit)
+void expectArc(
+    const std::vector<traj::Station> &computed, double radius, double azimuth, double metresPerUnit)
 {
     for (const traj::Station &s : computed) {
         const double inc = radians(s.inclination);
@@ -142,13 +142,15 @@ TEST(LasFile, CurvesAreChosenLikeColumnsAndNullRowsArePassedOver)
     EXPECT_EQ(tvd.survey.stations()[2], (well::Station { 1, 2, units::degrees(3) }));
     // ... and by mnemonic (the batch tool's --columns).
     MappingRequest byName;
-    byName.columns = { ColumnChoice { 0, "TVD" }, ColumnChoice { 0, "INCL" }, ColumnChoice { 0, "AZIM" } };
+    byName.columns
+        = { ColumnChoice { 0, "TVD" }, ColumnChoice { 0, "INCL" }, ColumnChoice { 0, "AZIM" } };
     EXPECT_EQ(stationsOf(read, byName).survey.stations(), tvd.survey.stations());
 }
 
 TEST(LasFile, RefusedFilesNameTheirLine)
 {
-    const std::string head = "~Version\n VERS. 2.0 :\n WRAP. NO :\n~Curve\n DEPT.M :\n INC.DEG :\n AZI.DEG :\n~A\n";
+    const std::string head
+        = "~Version\n VERS. 2.0 :\n WRAP. NO :\n~Curve\n DEPT.M :\n INC.DEG :\n AZI.DEG :\n~A\n";
     struct Case
     {
         std::string las;
@@ -288,7 +290,8 @@ TEST(WitsmlFile, RefusedDocumentsSayWhy)
             "Die Trajektorie „T“ hat keine Messpunkte" },
         { "<trajectorys/>", "enthält keine Trajektorie" },
         { "<wells><well/></wells>", "das Dokument beginnt mit <wells>" },
-        { "<trajectorys>\n<trajectory>\n</trajectorys>", "Zeile 3: kein gültiges XML (ein End-Tag passt nicht zu seinem Start-Tag)" },
+        { "<trajectorys>\n<trajectory>\n</trajectorys>",
+            "Zeile 3: kein gültiges XML (ein End-Tag passt nicht zu seinem Start-Tag)" },
         { deep, "tiefer als 64 Ebenen verschachtelt" },
         { std::string(kMaxWitsmlBytes + 1, ' '), "größer als 64 MB" },
     };

@@ -42,8 +42,8 @@ double radians(double degrees)
 // The metres test file: 3 degrees per 30 m at azimuth 45, from the surface to 60 degrees.
 well::Survey buildSurvey()
 {
-    const SurveyFileRead read
-        = readLas(slurp(std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/build-metres.las"));
+    const SurveyFileRead read = readLas(
+        slurp(std::string(std::getenv("DRAVON_TEST_DATA")) + "/exchange/build-metres.las"));
     EXPECT_FALSE(read.fault);
     return importStations(read.table, {}).survey;
 }
@@ -104,7 +104,8 @@ TEST(WitsmlExport, ElementsUnitsAndValuesOfTheTrajectory)
             trajectory.attribute("uidWellbore").value(), trajectory.attribute("uid").value() };
         for (const std::string &uid : uids) {
             EXPECT_FALSE(uid.empty());
-            EXPECT_EQ(uid.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_"),
+            EXPECT_EQ(uid.find_first_not_of(
+                          "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_"),
                 std::string::npos)
                 << uid;
         }
@@ -174,11 +175,12 @@ TEST(WitsmlExport, ReadingTheExportBackGivesItsStations)
 
 TEST(WitsmlExport, TheFileIsChosenByItsExtensionAndWrittenWhole)
 {
-    EXPECT_EQ(surveyexport::exportFormatForPath("/tmp/Bahn.XML"), surveyexport::ExportFormat::Witsml);
+    EXPECT_EQ(
+        surveyexport::exportFormatForPath("/tmp/Bahn.XML"), surveyexport::ExportFormat::Witsml);
     EXPECT_EQ(surveyexport::withExtension("bahn", surveyexport::ExportFormat::Witsml), "bahn.xml");
 
-    const auto folder = std::filesystem::temp_directory_path()
-        / ("dravon-witsml-" + std::to_string(::getpid()));
+    const auto folder
+        = std::filesystem::temp_directory_path() / ("dravon-witsml-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "bahn.xml").string();
     {

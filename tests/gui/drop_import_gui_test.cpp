@@ -49,7 +49,8 @@ struct DropWindow
     {
         QMimeData data;
         data.setUrls({ QUrl::fromLocalFile(path) });
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(
+            QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame, &enter);
         if (!enter.isAccepted())
             return false;
@@ -155,8 +156,8 @@ TEST(DropImport, WitsmlTrajectoryIsChosenInTheDialog)
 TEST(DropImport, MeasurementFileIsReadAndCancelLeavesTheDocument)
 {
     DropWindow w;
-    const QString example
-        = QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("deviated-well.txt"));
+    const QString example = QDir(qEnvironmentVariable("DRAVON_EXAMPLES"))
+                                .filePath(QStringLiteral("deviated-well.txt"));
     int shown = 0;
     const bool done = w.drop(example, { [&](QWidget *modal) {
         auto *input = qobject_cast<DlgInput *>(modal);
