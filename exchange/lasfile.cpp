@@ -84,8 +84,11 @@ namespace {
     // written so that the mapping recognises them and radians as the degrees they become.
     std::string headingOf(const Curve &curve, const std::string &fileUnit)
     {
+        // A mnemonic that reads as a number would make the heading row a row of data.
         if (curve.unit.empty())
-            return curve.mnemonic;
+            return decimalsign::read(curve.mnemonic, decimalsign::Accept::Either)
+                ? "Kurve " + curve.mnemonic
+                : curve.mnemonic;
         if (isFeet(curve.unit))
             return curve.mnemonic + " (ft)";
         if (curve.radians)
@@ -141,6 +144,11 @@ SurveyFileRead readLas(std::string_view bytes)
         const std::string where = cfmt("Zeile %d", lineNumber);
 
         if (line.front() == '~') {
+            if (dataSeen)
+                return refuse(lineNumber, line,
+                    where
+                        + ": nach den Daten (~A) folgt ein weiterer Abschnitt; ~A muss der "
+                          "letzte sein.");
             section = line.size() > 1 ? static_cast<char>(upper(line.substr(1, 1))[0]) : '?';
             if (!versionSeen && section != 'V')
                 return refuse(lineNumber, line,
@@ -200,8 +208,10 @@ SurveyFileRead readLas(std::string_view bytes)
                              "gelesen).",
                             where.c_str(), curves.size()));
                 const Curve &curve = curves[row.size()];
-                const std::optional<double> number
-                    = decimalsign::read(value, decimalsign::Accept::Point);
+                // A cell keeps kMaxCellBytes; a longer number would lose digits there.
+                const std::optional<double> number = value.size() <= kMaxCellBytes
+                    ? decimalsign::read(value, decimalsign::Accept::Point)
+                    : std::nullopt;
                 if (!number)
                     return refuse(lineNumber, value,
                         cfmt("%s: „%s“ ist keine Zahl (Kurve %s).", where.c_str(),
@@ -215,7 +225,7 @@ SurveyFileRead readLas(std::string_view bytes)
                     cell.text = table.keep(
                         decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point));
                 else
-                    cell.text = value.substr(0, kMaxCellBytes);
+                    cell.text = value;
                 row.push_back(cell);
             }
             if (row.size() < curves.size())
@@ -227,10 +237,10 @@ SurveyFileRead readLas(std::string_view bytes)
             continue;
         }
 
+        // Remarks, parameters and unknown sections say nothing about the survey.
+        if (section != 'V' && section != 'W' && section != 'C')
+            continue;
         const std::optional<HeaderLine> header = headerLine(line);
-        if (section == 'O' || section == 'P'
-            || (section != 'V' && section != 'W' && section != 'C'))
-            continue; // remarks and parameters say nothing about the survey
         if (!header)
             return refuse(lineNumber, line,
                 where + ": „" + utf8(line.substr(0, kMaxCellBytes))

@@ -125,6 +125,7 @@ TEST(LasFile, CurvesAreChosenLikeColumnsAndNullRowsArePassedOver)
                             "-999.25 1 2 3\n"; // no depth: no station
     const SurveyFileRead read = readLas(las);
     const StationImport automatic = stationsOf(read);
+    EXPECT_EQ(read.table.rows.front().size(), 4u);
     ASSERT_FALSE(automatic.fault) << automatic.fault->message;
     ASSERT_EQ(automatic.survey.size(), 2u);
     // Radians become degrees.
@@ -145,6 +146,17 @@ TEST(LasFile, CurvesAreChosenLikeColumnsAndNullRowsArePassedOver)
     byName.columns
         = { ColumnChoice { 0, "TVD" }, ColumnChoice { 0, "INCL" }, ColumnChoice { 0, "AZIM" } };
     EXPECT_EQ(stationsOf(read, byName).survey.stations(), tvd.survey.stations());
+}
+
+TEST(LasFile, MnemonicsThatAreNumbersStayHeadings)
+{
+    // Curves named 1, 2, 3 without units: their heading row must not become a station.
+    const SurveyFileRead read
+        = readLas("~V\n VERS. 2.0 :\n~C\n 1. :\n 2. :\n 3. :\n~A\n10 1 2\n20 2 3\n");
+    const StationImport import = stationsOf(read);
+    ASSERT_FALSE(import.fault) << import.fault->message;
+    EXPECT_EQ(
+        import.survey.stations(), (std::vector<well::Station> { { 10, 1, 2 }, { 20, 2, 3 } }));
 }
 
 TEST(LasFile, RefusedFilesNameTheirLine)
@@ -169,6 +181,8 @@ TEST(LasFile, RefusedFilesNameTheirLine)
         { "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n", 0, "keine Daten (Abschnitt ~A)" },
         { "~V\n VERS. 2.0 :\n~W\n NULL. nichts :\n", 4, "NULL-Wert „nichts“ ist keine Zahl" },
         { "~V\n VERS. 2.0 :\n~C\n ohne Punkt\n", 4, "keine Kopfzeile der Form MNEM.EINHEIT" },
+        { head + "0 0 0\n~Other\nBemerkung\n", 10, "~A muss der letzte sein" },
+        { head + "0 0 " + std::string(300, '1') + "\n", 9, "ist keine Zahl (Kurve AZI)" },
     };
     for (const Case &c : cases) {
         const SurveyFileRead read = readLas(c.las);
