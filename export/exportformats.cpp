@@ -93,7 +93,9 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
         return writeXlsx(path, listingTable(rows, info.listing), sheet);
     }
     case ExportFormat::Witsml:
-        return atomicfile::writeFile(path, witsmlTrajectory(rows, info)).ok();
+        return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
+            return writeWitsmlTrajectory(rows, info, append);
+        }).ok();
     }
     return false;
 }

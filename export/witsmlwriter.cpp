@@ -1,9 +1,10 @@
-// Building the trajectory document with pugixml, which escapes every text it writes.
+// Writing the trajectory document as text, a station at a time: a survey of a million
+// stations is half a gigabyte of XML, which is never held in memory. The only texts that
+// need escaping are the names.
 #include "export/witsmlwriter.h"
 
+#include "core/atomicfile.h"
 #include "core/decimalsign.h"
-
-#include <pugixml.hpp>
 
 namespace surveyexport {
 
@@ -22,31 +23,81 @@ namespace {
         return "true north";
     }
 
-    std::string number(double value)
+    // Text for an element's content or an attribute's value in double quotes.
+    std::string escaped(const std::string &text)
     {
-        return decimalsign::shortest(value, decimalsign::Sign::Point);
+        std::string out;
+        out.reserve(text.size());
+        for (char c : text) {
+            switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                // Control characters other than tab and line breaks are no XML at all.
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
+                    out += c;
+            }
+        }
+        return out;
     }
 
-    void measure(pugi::xml_node parent, const char *name, const char *uom, double value)
-    {
-        pugi::xml_node node = parent.append_child(name);
-        node.append_attribute("uom") = uom;
-        node.text().set(number(value).c_str());
-    }
-
-    void text(pugi::xml_node parent, const char *name, const std::string &value)
-    {
-        parent.append_child(name).text().set(value.c_str());
-    }
-
-    class StringWriter : public pugi::xml_writer
+    class Document
     {
     public:
-        std::string bytes;
-        void write(const void *data, size_t size) override
+        explicit Document(const atomicfile::Append &append)
+            : m_append(append)
         {
-            bytes.append(static_cast<const char *>(data), size);
         }
+
+        void measure(const char *indent, const char *name, const char *uom, double value)
+        {
+            m_buffer += indent;
+            m_buffer += '<';
+            m_buffer += name;
+            m_buffer += " uom=\"";
+            m_buffer += uom;
+            m_buffer += "\">";
+            m_buffer += decimalsign::shortest(value, decimalsign::Sign::Point);
+            m_buffer += "</";
+            m_buffer += name;
+            m_buffer += ">\n";
+        }
+        void text(const char *indent, const char *name, const std::string &value)
+        {
+            m_buffer += indent;
+            m_buffer += '<';
+            m_buffer += name;
+            m_buffer += '>';
+            m_buffer += escaped(value);
+            m_buffer += "</";
+            m_buffer += name;
+            m_buffer += ">\n";
+        }
+        void raw(const std::string &text) { m_buffer += text; }
+
+        // Hands on what is gathered once it is large; false after a failed write.
+        bool flush(bool always = false)
+        {
+            if (!always && m_buffer.size() < (64u << 10))
+                return true;
+            const bool ok = m_append(m_buffer);
+            m_buffer.clear();
+            return ok;
+        }
+
+    private:
+        const atomicfile::Append &m_append;
+        std::string m_buffer;
     };
 
 } // namespace
@@ -64,7 +115,8 @@ std::string witsmlUid(const std::string &name, const std::string &fallback)
     return uid.empty() ? fallback : uid;
 }
 
-std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &info)
+bool writeWitsmlTrajectory(
+    const listing::Listing &rows, const ExportInfo &info, const atomicfile::Append &append)
 {
     // Always metres, whatever unit the listing shows: a depth in feet does not always
     // come back to the same double in metres (390 m has no double in feet that converts
@@ -72,54 +124,58 @@ std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &inf
     const char *length = "m";
     const char *dls = "dega/30m";
 
-    pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
-    pugi::xml_node list = document.append_child("trajectorys");
-    list.append_attribute("xmlns") = "http://www.witsml.org/schemas/1series";
-    list.append_attribute("version") = "1.4.1.1";
-
+    Document out(append);
     const std::string name = info.borehole.empty() ? std::string("Bohrung") : info.borehole;
     const std::string uid = witsmlUid(info.borehole, "bohrung");
-    pugi::xml_node trajectory = list.append_child("trajectory");
-    trajectory.append_attribute("uidWell") = uid.c_str();
-    trajectory.append_attribute("uidWellbore") = (uid + "-1").c_str();
-    trajectory.append_attribute("uid") = (uid + "-bahn").c_str();
-    text(trajectory, "nameWell", name);
-    text(trajectory, "nameWellbore", name);
-    text(trajectory, "name", "Berechnete Bahn");
+    out.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<trajectorys xmlns=\"http://www.witsml.org/schemas/1series\" version=\"1.4.1.1\">\n");
+    out.raw("  <trajectory uidWell=\"" + uid + "\" uidWellbore=\"" + uid + "-1\" uid=\"" + uid
+        + "-bahn\">\n");
+    out.text("    ", "nameWell", name);
+    out.text("    ", "nameWellbore", name);
+    out.text("    ", "name", "Berechnete Bahn");
     if (!rows.rows.empty()) {
-        measure(trajectory, "mdMn", length, rows.rows.front().point.md);
-        measure(trajectory, "mdMx", length, rows.rows.back().point.md);
+        out.measure("    ", "mdMn", length, rows.rows.front().point.md);
+        out.measure("    ", "mdMx", length, rows.rows.back().point.md);
     }
-    measure(trajectory, "aziVertSect", "dega", rows.sectionAzimuth);
-    text(trajectory, "aziRef", aziRefOf(info.north));
+    out.measure("    ", "aziVertSect", "dega", rows.sectionAzimuth);
+    out.text("    ", "aziRef", aziRefOf(info.north));
 
-    int index = 0;
+    std::size_t index = 0;
     for (const listing::Row &row : rows.rows) {
         const traj::Point &p = row.point;
-        pugi::xml_node station = trajectory.append_child("trajectoryStation");
-        station.append_attribute("uid") = ("st" + std::to_string(++index)).c_str();
-        text(station, "typeTrajStation", index == 1 ? "tie in point" : "unknown");
-        text(station, "calcAlgorithm", "minimum curvature");
-        measure(station, "md", length, p.md);
-        measure(station, "tvd", length, p.tvd);
-        measure(station, "incl", "dega", p.inclination);
-        measure(station, "azi", "dega", p.azimuth);
-        measure(station, "dispNs", length, p.north);
-        measure(station, "dispEw", length, p.east);
-        measure(station, "vertSect", length, row.verticalSection);
-        measure(station, "dls", dls, p.doglegPer30);
+        out.raw("    <trajectoryStation uid=\"st" + std::to_string(++index) + "\">\n");
+        out.text("      ", "typeTrajStation", index == 1 ? "tie in point" : "unknown");
+        out.text("      ", "calcAlgorithm", "minimum curvature");
+        out.measure("      ", "md", length, p.md);
+        out.measure("      ", "tvd", length, p.tvd);
+        out.measure("      ", "incl", "dega", p.inclination);
+        out.measure("      ", "azi", "dega", p.azimuth);
+        out.measure("      ", "dispNs", length, p.north);
+        out.measure("      ", "dispEw", length, p.east);
+        out.measure("      ", "vertSect", length, row.verticalSection);
+        out.measure("      ", "dls", dls, p.doglegPer30);
+        out.raw("    </trajectoryStation>\n");
+        if (!out.flush())
+            return false;
     }
     if (!info.document.empty()) {
-        pugi::xml_node common = trajectory.append_child("commonData");
-        text(common, "comments", "Berechnet aus " + info.document);
+        out.raw("    <commonData>\n");
+        out.text("      ", "comments", "Berechnet aus " + info.document);
+        out.raw("    </commonData>\n");
     }
+    out.raw("  </trajectory>\n</trajectorys>\n");
+    return out.flush(true);
+}
 
-    StringWriter writer;
-    document.save(writer, "  ", pugi::format_default, pugi::encoding_utf8);
-    return writer.bytes;
+std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &info)
+{
+    std::string bytes;
+    writeWitsmlTrajectory(rows, info, [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
 } // namespace surveyexport

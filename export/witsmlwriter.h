@@ -7,13 +7,18 @@
 // so that reading the file back gives the same stations to the last bit. No Qt.
 #pragma once
 
+#include "core/atomicfile.h"
 #include "export/exportformats.h"
 
 #include <string>
 
 namespace surveyexport {
 
-// The document's bytes (UTF-8).
+// Hands the document (UTF-8) to `append` a piece at a time; false when `append` failed.
+bool writeWitsmlTrajectory(
+    const listing::Listing &rows, const ExportInfo &info, const atomicfile::Append &append);
+
+// The whole document's bytes.
 std::string witsmlTrajectory(const listing::Listing &rows, const ExportInfo &info);
 
 // A uid for a WITSML object from a name: ASCII letters, digits and '-' kept, every other
