@@ -141,30 +141,31 @@ SurveyFileRead readLas(std::string_view bytes)
         ++lineNumber;
         if (line.empty() || line.front() == '#')
             continue;
-        const std::string where = cfmt("Zeile %d", lineNumber);
+        // Only a message needs it: a million data lines do not format their number.
+        const auto where = [lineNumber] { return cfmt("Zeile %d", lineNumber); };
 
         if (line.front() == '~') {
             if (dataSeen)
                 return refuse(lineNumber, line,
-                    where
+                    where()
                         + ": nach den Daten (~A) folgt ein weiterer Abschnitt; ~A muss der "
                           "letzte sein.");
             section = line.size() > 1 ? static_cast<char>(upper(line.substr(1, 1))[0]) : '?';
             if (!versionSeen && section != 'V')
                 return refuse(lineNumber, line,
-                    where + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+                    where() + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
             if (section == 'V')
                 versionSeen = true;
             if (section == 'C') {
                 if (curvesSeen)
                     return refuse(lineNumber, line,
-                        where + ": der Abschnitt ~Curve steht zweimal in der Datei.");
+                        where() + ": der Abschnitt ~Curve steht zweimal in der Datei.");
                 curvesSeen = true;
             }
             if (section == 'A') {
                 if (curves.empty())
                     return refuse(lineNumber, line,
-                        where
+                        where()
                             + ": die Daten (~A) stehen vor den Kurven (~Curve) oder es gibt keine "
                               "Kurven.");
                 dataSeen = true;
@@ -180,7 +181,7 @@ SurveyFileRead readLas(std::string_view bytes)
         }
         if (section == 0)
             return refuse(
-                lineNumber, line, where + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+                lineNumber, line, where() + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
 
         if (section == 'A') {
             if (table.rows.size() >= static_cast<size_t>(kMaxRows)
@@ -206,7 +207,7 @@ SurveyFileRead readLas(std::string_view bytes)
                     return refuse(lineNumber, line,
                         cfmt("%s: mehr Werte als die %zu Kurven (umgebrochene Daten werden nicht "
                              "gelesen).",
-                            where.c_str(), curves.size()));
+                            where().c_str(), curves.size()));
                 const Curve &curve = curves[row.size()];
                 // A cell keeps kMaxCellBytes; a longer number would lose digits there.
                 const std::optional<double> number = value.size() <= kMaxCellBytes
@@ -214,7 +215,7 @@ SurveyFileRead readLas(std::string_view bytes)
                     : std::nullopt;
                 if (!number)
                     return refuse(lineNumber, value,
-                        cfmt("%s: „%s“ ist keine Zahl (Kurve %s).", where.c_str(),
+                        cfmt("%s: „%s“ ist keine Zahl (Kurve %s).", where().c_str(),
                             utf8(value.substr(0, kMaxCellBytes)).c_str(),
                             utf8(curve.mnemonic).c_str()));
                 Cell cell;
@@ -230,7 +231,7 @@ SurveyFileRead readLas(std::string_view bytes)
             }
             if (row.size() < curves.size())
                 return refuse(lineNumber, line,
-                    cfmt("%s: %zu Werte statt %zu, einer für jede Kurve.", where.c_str(),
+                    cfmt("%s: %zu Werte statt %zu, einer für jede Kurve.", where().c_str(),
                         row.size(), curves.size()));
             table.cells += row.size();
             table.rows.push_back(std::move(row));
@@ -243,7 +244,7 @@ SurveyFileRead readLas(std::string_view bytes)
         const std::optional<HeaderLine> header = headerLine(line);
         if (!header)
             return refuse(lineNumber, line,
-                where + ": „" + utf8(line.substr(0, kMaxCellBytes))
+                where() + ": „" + utf8(line.substr(0, kMaxCellBytes))
                     + "“ ist keine Kopfzeile der Form MNEM.EINHEIT WERT : BESCHREIBUNG.");
         if (section == 'V') {
             const std::string value = upper(header->data);
@@ -253,16 +254,16 @@ SurveyFileRead readLas(std::string_view bytes)
                 if (!version || !(*version == 1.2 || *version == 2.0))
                     return refuse(lineNumber, line,
                         cfmt("%s: LAS-Version %s wird nicht gelesen, nur 1.2 und 2.0.",
-                            where.c_str(), utf8(header->data).c_str()));
+                            where().c_str(), utf8(header->data).c_str()));
             } else if (header->mnemonic == "WRAP") {
                 if (value == "YES")
                     return refuse(lineNumber, line,
-                        where
+                        where()
                             + ": umgebrochene Datenzeilen (WRAP YES) werden nicht gelesen; die "
                               "Datei muss mit WRAP NO geschrieben sein, eine Zeile je Tiefe.");
                 if (value != "NO")
                     return refuse(lineNumber, line,
-                        where + ": WRAP muss YES oder NO sein, nicht „" + utf8(header->data)
+                        where() + ": WRAP muss YES oder NO sein, nicht „" + utf8(header->data)
                             + "“.");
             }
         } else if (section == 'W') {
@@ -270,7 +271,7 @@ SurveyFileRead readLas(std::string_view bytes)
                 null = decimalsign::read(header->data, decimalsign::Accept::Point);
                 if (!null && !header->data.empty())
                     return refuse(lineNumber, line,
-                        where + ": der NULL-Wert „" + utf8(header->data) + "“ ist keine Zahl.");
+                        where() + ": der NULL-Wert „" + utf8(header->data) + "“ ist keine Zahl.");
             } else if (header->mnemonic == "WELL") {
                 // LAS 1.2 writes some values after the colon.
                 const std::string_view name
@@ -279,8 +280,8 @@ SurveyFileRead readLas(std::string_view bytes)
             }
         } else if (section == 'C') {
             if (curves.size() >= static_cast<size_t>(kMaxColumns))
-                return refuse(
-                    lineNumber, line, cfmt("%s: mehr als %d Kurven.", where.c_str(), kMaxColumns));
+                return refuse(lineNumber, line,
+                    cfmt("%s: mehr als %d Kurven.", where().c_str(), kMaxColumns));
             Curve curve;
             curve.mnemonic = header->mnemonic.substr(0, 64);
             curve.unit = upper(header->unit);
