@@ -7,6 +7,8 @@
 #include "dialogs/dlginput.h"
 #include "dialogs/qtmeasurementdialog.h"
 #include "dialogs/tableimportdlg.h"
+#include "exchange/witsmlfile.h"
+#include "export/exportformats.h"
 #include "shell/commandids.h"
 
 #include <QComboBox>
@@ -22,6 +24,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -120,6 +123,35 @@ TEST(DropImport, LasFileThroughThePreviewIntoTheDocument)
     EXPECT_EQ(w.doc.well().survey.size(), 21u);
     EXPECT_EQ(w.doc.well().survey.stations().back(), (well::Station { 600, 60, 45 }));
     EXPECT_TRUE(w.doc.IsModified());
+
+    // "Exportieren …" as WITSML: the azimuths' north from the well's settings, and the
+    // file read back gives the computed stations.
+    WellSettings settings = w.doc.settings();
+    settings.north = NorthReference::Magnetic;
+    w.doc.setWellSettings(settings);
+    const auto &formats = surveyexport::exportFormats();
+    const auto witsml = std::find_if(formats.begin(), formats.end(),
+        [](const auto &entry) { return entry.format == surveyexport::ExportFormat::Witsml; });
+    ASSERT_NE(witsml, formats.end());
+    QTemporaryDir temp;
+    w.ui.exportNames = { temp.filePath(QStringLiteral("bahn")) };
+    w.ui.exportFilter = static_cast<int>(witsml - formats.begin());
+    w.frame.updateCommandUi();
+    w.frame.action(ID_FILE_EXPORT)->trigger();
+    QFile file(temp.filePath(QStringLiteral("bahn.xml")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string bytes = file.readAll().toStdString();
+    EXPECT_NE(bytes.find("<aziRef>magnetic north</aziRef>"), std::string::npos);
+    const exchange::SurveyFileRead back = exchange::readWitsml(bytes, "");
+    ASSERT_FALSE(back.fault);
+    EXPECT_EQ(back.wellName, "Aufbau 3-30");
+    const exchange::StationImport stations = exchange::importStations(back.table, {});
+    const auto &computed = w.doc.trajectory().stations;
+    ASSERT_EQ(stations.survey.size(), computed.size());
+    for (size_t k = 0; k < computed.size(); ++k) {
+        EXPECT_EQ(stations.survey.stations()[k].md, computed[k].md);
+        EXPECT_EQ(stations.survey.stations()[k].inclination, computed[k].inclination);
+    }
 }
 
 TEST(DropImport, WitsmlTrajectoryIsChosenInTheDialog)
