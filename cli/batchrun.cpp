@@ -54,9 +54,9 @@ std::string titleOf(const std::string &path)
     return win1252::fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// Reads a table (delimited text, .xlsx or .xls) into the well's stations; false after
-// telling why the file is refused. Rows below the table that were not read are named on
-// standard error; they are no fault.
+// Reads a table (delimited text, .xlsx, .xls, LAS or WITSML) into the well's stations;
+// false after telling why the file is refused. Rows below the table that were not read are
+// named on standard error; they are no fault.
 bool importTable(const CliOptions &options, well::Well &well)
 {
     exchange::TableFileBytes bytes;
@@ -69,6 +69,8 @@ bool importTable(const CliOptions &options, well::Well &well)
     }
     auto format = options.table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
         : options.table == CliOptions::TableKind::Xls          ? exchange::TableFormat::Xls
+        : options.table == CliOptions::TableKind::Las          ? exchange::TableFormat::Las
+        : options.table == CliOptions::TableKind::Witsml       ? exchange::TableFormat::Witsml
                                                                : exchange::TableFormat::Delimited;
     if (const auto refused = exchange::checkTableContent(
             options.input == "-" ? std::string("(Standardeingabe)") : options.input, bytes.view(),
@@ -78,8 +80,9 @@ bool importTable(const CliOptions &options, well::Well &well)
     }
     exchange::MappingRequest request = options.mapping;
     request.step = schrittweite(options.datenauswahl);
-    exchange::StationImport import = exchange::importTableStations(
-        bytes.view(), format, options.delimiter, win1252::fromUtf8(options.sheet), request);
+    std::string wellName; // as a LAS or WITSML file states it
+    exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
+        options.delimiter, win1252::fromUtf8(options.sheet), request, &wellName);
     if (import.fault) {
         complain(options.input + ": " + win1252::toUtf8(import.fault->message));
         return false;
@@ -89,7 +92,10 @@ bool importTable(const CliOptions &options, well::Well &well)
     // A table brings no descriptive lines and leaves the format choice alone.
     well.survey = std::move(import.survey);
     well.info.clear();
-    well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
+    if (!wellName.empty())
+        well.name = wellName;
+    else
+        well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
     return true;
 }
 
@@ -227,6 +233,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     surveyexport::ExportInfo info;
     info.borehole = win1252::toUtf8(well.name);
     info.document = options.input == "-" ? std::string() : options.input;
+    info.north = well.settings.north;
     if (rows) {
         info.listing = true;
         const auto format = surveyexport::exportFormatForPath(options.listingFile);

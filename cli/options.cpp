@@ -92,6 +92,23 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
     return true;
 }
 
+CliOptions::TableKind tableKindOf(exchange::TableFormat format)
+{
+    switch (format) {
+    case exchange::TableFormat::Xlsx:
+        return CliOptions::TableKind::Xlsx;
+    case exchange::TableFormat::Xls:
+        return CliOptions::TableKind::Xls;
+    case exchange::TableFormat::Las:
+        return CliOptions::TableKind::Las;
+    case exchange::TableFormat::Witsml:
+        return CliOptions::TableKind::Witsml;
+    case exchange::TableFormat::Delimited:
+        break;
+    }
+    return CliOptions::TableKind::Delimited;
+}
+
 } // namespace
 
 WellSettings withWellOptions(const CliOptions &o, WellSettings s)
@@ -121,13 +138,14 @@ bool isGeoJsonPath(const std::string &path)
 
 const char *cliUsage()
 {
-    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls] [--every 1|2|5|10]\n"
+    return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls|las|witsml] [--every 1|2|5|10]\n"
            "                  [--view side|top|section] [--name TEXT] [--interpolate TEUFE]...\n"
            "                  [--results-file PFAD] [--plot PFAD] [--true-scale] [--save "
            "PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
-           "                  [--export PFAD.csv|PFAD.xlsx|PFAD.geojson]... [--export-style de]\n"
+           "                  [--export PFAD.csv|PFAD.xlsx|PFAD.xml|PFAD.geojson]...\n"
+           "                  [--export-style de]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -136,9 +154,9 @@ const char *cliUsage()
            "  DATEI                  Messdatei im gewählten Format (\"-\": Standardeingabe);\n"
            "                         eine Datei mit der Endung .dvn wird als Dokument gelesen\n"
            "  --stations DATEI       Messwertzeilen wie im Eingabedialog (Teufe Neigung Azimut)\n"
-           "  --format weg|free|atk|csv|xlsx|xls\n"
-           "                         Format der Messdatei (Vorgabe: free; .csv, .tsv, .xlsx und\n"
-           "                         .xls werden an der Endung als Tabelle erkannt)\n"
+           "  --format weg|free|atk|csv|xlsx|xls|las|witsml\n"
+           "                         Format der Messdatei (Vorgabe: free; .csv, .tsv, .xlsx,\n"
+           "                         .xls, .las und .xml (WITSML) werden an der Endung erkannt)\n"
            "  --every 1|2|5|10       nur jeden n-ten Messwert einlesen (Vorgabe: 1)\n"
            "  --view side|top|section\n"
            "                         Seitenansicht (Vorgabe), Draufsicht oder Vertikalschnitt\n"
@@ -153,7 +171,7 @@ const char *cliUsage()
            "                         (Name, Format, Messwerte, Beschreibung, Lage der Bohrung)\n"
            "  --help, --version      diese Hilfe bzw. die Version anzeigen\n"
            "\n"
-           "Tabellenoptionen (csv, xlsx, xls):\n"
+           "Tabellenoptionen (csv, xlsx, xls, las, witsml):\n"
            "  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer\n"
            "                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, "
            "Azimut/Azi\n"
@@ -163,8 +181,8 @@ const char *cliUsage()
            "                         Trennzeichen einer Textdatei (Vorgabe: erkannt)\n"
            "  --depth-unit m|ft      Einheit der Teufe; Fuß wird in Meter umgerechnet (Vorgabe:\n"
            "                         ft, wenn die Überschrift der Teufe Fuß nennt, sonst m)\n"
-           "  --sheet NAME|N         Tabellenblatt einer .xlsx- oder .xls-Datei (Vorgabe: das\n"
-           "                         erste)\n"
+           "  --sheet NAME|N         Tabellenblatt einer .xlsx- oder .xls-Datei oder Trajektorie\n"
+           "                         einer WITSML-Datei (Vorgabe: das erste)\n"
            "\n"
            "Punkte und Listen der Bahn:\n"
            "  --listing PFAD         Liste der Bahn als .csv oder .xlsx (ohne Anfrage: alle\n"
@@ -177,8 +195,9 @@ const char *cliUsage()
            "  --unit m|ft            Längen der Liste in Metern (Vorgabe) oder Fuß, Abknickung je\n"
            "                         30 m bzw. je 100 ft, auch im Vertikalschnitt von --plot; die\n"
            "                         Ergebnistabelle bleibt in Metern\n"
-           "  --export PFAD          die berechneten Messpunkte als .csv oder .xlsx schreiben\n"
-           "                         (mehrfach möglich; Längen in --unit)\n"
+           "  --export PFAD          die berechneten Messpunkte als .csv, .xlsx oder .xml\n"
+           "                         (WITSML-Trajektorie) schreiben (mehrfach möglich; Längen\n"
+           "                         in --unit)\n"
            "  --export PFAD.geojson  Karte der Bohrung als GeoJSON (WGS 84, Höhe über NN);\n"
            "                         braucht --crs und --wellhead oder gespeicherte Werte\n"
            "  --export-style de      jede CSV-Datei von --export mit Semikolon und Dezimalkomma\n"
@@ -230,15 +249,19 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             o.version = true;
         } else if (a == "--format") {
             int kind = 0;
-            if (!value(v) || !parseChoice(v, { "weg", "free", "atk", "csv", "xlsx", "xls" }, kind))
-                return fail("--format erwartet weg, free, atk, csv, xlsx oder xls");
+            if (!value(v)
+                || !parseChoice(
+                    v, { "weg", "free", "atk", "csv", "xlsx", "xls", "las", "witsml" }, kind))
+                return fail("--format erwartet weg, free, atk, csv, xlsx, xls, las oder witsml");
             formatGiven = true;
+            constexpr CliOptions::TableKind tables[]
+                = { CliOptions::TableKind::Delimited, CliOptions::TableKind::Xlsx,
+                      CliOptions::TableKind::Xls, CliOptions::TableKind::Las,
+                      CliOptions::TableKind::Witsml };
             if (kind <= 2)
                 o.format = kind;
             else
-                o.table = kind == 3 ? CliOptions::TableKind::Delimited
-                    : kind == 4     ? CliOptions::TableKind::Xlsx
-                                    : CliOptions::TableKind::Xls;
+                o.table = tables[kind - 3];
         } else if (a == "--columns") {
             if (!value(v) || !parseColumns(v, o.mapping.columns))
                 return fail(
@@ -354,8 +377,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             o.listingFile = v;
         } else if (a == "--export") {
             if (!value(v) || !(surveyexport::exportFormatForPath(v) || isGeoJsonPath(v)))
-                return fail("--export erwartet einen Dateinamen mit der Endung .csv, .xlsx oder "
-                            ".geojson");
+                return fail("--export erwartet einen Dateinamen mit der Endung .csv, .xlsx, .xml "
+                            "oder .geojson");
             o.exportFiles.push_back(v);
         } else if (a == "--export-style") {
             if (!value(v) || v != "de")
@@ -382,9 +405,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         return fail("Keine Eingabedatei angegeben");
     if (!formatGiven && !o.stationsMode) {
         if (const auto kind = exchange::tableFormatForPath(o.input))
-            o.table = *kind == exchange::TableFormat::Xlsx ? CliOptions::TableKind::Xlsx
-                : *kind == exchange::TableFormat::Xls      ? CliOptions::TableKind::Xls
-                                                           : CliOptions::TableKind::Delimited;
+            o.table = tableKindOf(*kind);
     }
     if (o.table != CliOptions::TableKind::None && o.stationsMode)
         return fail("--stations liest Messwertzeilen, keine Tabelle");
@@ -396,10 +417,14 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
               "oder .xls)");
     if (o.table == CliOptions::TableKind::Xlsx && delimiterGiven)
         return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xlsx");
-    if (o.table == CliOptions::TableKind::Xls && delimiterGiven)
-        return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xls");
+    if ((o.table == CliOptions::TableKind::Xls || o.table == CliOptions::TableKind::Las
+            || o.table == CliOptions::TableKind::Witsml)
+        && delimiterGiven)
+        return fail("--delimiter gilt nur für Textdateien (csv), nicht für .xls, LAS und WITSML");
     if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
         return fail("--sheet gilt nur für .xlsx- und .xls-Dateien");
+    if (o.table == CliOptions::TableKind::Las && !o.sheet.empty())
+        return fail("--sheet gilt nur für .xlsx-, .xls- und WITSML-Dateien, nicht für LAS");
     if (o.germanCsv
         && std::none_of(o.exportFiles.begin(), o.exportFiles.end(), [](const std::string &p) {
                return surveyexport::exportFormatForPath(p) == surveyexport::ExportFormat::Csv;

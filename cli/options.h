@@ -43,11 +43,12 @@ struct CliOptions
     std::optional<NorthReference> north;
     std::optional<double> gridConvergence;
     std::optional<double> declination;
-    // Table import: --format csv|xlsx|xls or the extension .csv, .tsv, .xlsx, .xls.
-    enum class TableKind { None, Delimited, Xlsx, Xls } table = TableKind::None;
+    // Table import: --format csv|xlsx|xls|las|witsml or the extension .csv, .tsv, .xlsx,
+    // .xls, .las, .xml.
+    enum class TableKind { None, Delimited, Xlsx, Xls, Las, Witsml } table = TableKind::None;
     exchange::MappingRequest mapping; // --columns, --decimal, --depth-unit (and --every)
     exchange::Delimiter delimiter = exchange::Delimiter::Automatic;
-    std::string sheet; // --sheet, UTF-8; empty: the first
+    std::string sheet; // --sheet (a WITSML file's trajectory), UTF-8; empty: the first
     bool help = false;
     bool version = false;
 };

@@ -408,7 +408,11 @@ void DlgInput::onFileOpen()
         importTableFile(path);
         return;
     }
+    readFile(path);
+}
 
+void DlgInput::readFile(const QString &path)
+{
     // The name and the view have no handler of their own; take what the user set in
     // them now, or showing the members after the read would undo it.
     readControls();

@@ -77,7 +77,7 @@ public:
     // caller handed in.
     void reject() override;
 
-    // "Tabelle importieren …": a CSV, .xlsx or .xls file through the import dialog replaces the
+    // "Tabelle importieren …": a CSV, .xlsx, .xls, LAS or WITSML file through the import dialog replaces the
     // station list, as "Datei einlesen" does. Ctrl+V in the station list: rows copied from
     // a spreadsheet go through the same dialog and are added to the list.
     void importTable();
@@ -85,6 +85,10 @@ public:
     // "Datei einlesen").
     void importTableFile(const QString &path);
     void pasteTable();
+    // A file dropped on the main window: a table, workbook, LAS or WITSML file goes
+    // through the import dialog and its preview, any other is read as a measurement file
+    // in the chosen format, as "Datei einlesen" would; OK then takes the stations.
+    void openFile(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -95,6 +99,7 @@ private:
     void buildControls();
     void onStationDoubleClicked(int row);
     void onFileOpen();
+    void readFile(const QString &path); // "Datei einlesen" once the file is chosen
     void runPendingLineOperation();
     void selectMarked();
     // Tells the user that `character` was refused, once per attempt.

@@ -6,18 +6,23 @@
 #include "document/qttext.h"
 #include "exchange/editorimport.h"
 #include "exchange/stationmapping.h"
+#include "exchange/surveyfile.h"
 #include "input/measurementreader.h"
+#include "well/well.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+
+#include <cstdio>
 
 void DlgInput::importTable()
 {
     runPendingLineOperation();
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Tabelle importieren"),
-        QString(), QStringLiteral("Tabellen (*.csv *.tsv *.txt *.xlsx *.xls);;Alle Dateien (*)"));
+        QString(), tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;Alle Dateien (*)"));
     if (path.isEmpty())
         return;
     importTableFile(path);
@@ -33,8 +38,12 @@ void DlgInput::importTableFile(const QString &path)
     }
     // The name says what the file should be, the content must agree: a workbook of
     // either kind is read as what it is, anything else named .xlsx or .xls is refused.
+    // LAS and WITSML files are known by their content, too.
     exchange::TableFormat format = exchange::tableFormatForPath(path.toStdString())
                                        .value_or(exchange::TableFormat::Delimited);
+    if (const auto kind = exchange::surveyFileKindOf(bytes))
+        format = *kind == exchange::SurveyFileKind::Las ? exchange::TableFormat::Las
+                                                        : exchange::TableFormat::Witsml;
     if (const auto refused
         = exchange::checkTableContent(QFileInfo(path).fileName().toStdString(), bytes, format)) {
         m_prompter.message(refused->message);
@@ -49,10 +58,31 @@ void DlgInput::importTableFile(const QString &path)
     }
     if (dialog.exec() != QDialog::Accepted)
         return; // nothing changes
-    exchange::takeImportedStations(
-        m_state, dialog.stationImport(), exchange::nameFromPath(path.toStdString()));
+    // The well's name a LAS or WITSML file states names a borehole that has none yet.
+    std::string name = exchange::nameFromPath(path.toStdString());
+    if (!dialog.wellName().empty()) {
+        const bool unnamed = m_state.m_Name.empty() || m_state.m_Name == well::Well {}.name;
+        name = unnamed ? dialog.wellName() : m_state.m_Name;
+    }
+    exchange::takeImportedStations(m_state, dialog.stationImport(), name);
     showMembers();
     selectMarked();
+}
+
+void DlgInput::openFile(const QString &path)
+{
+    // The first bytes say what a file is where its name does not.
+    std::string head;
+    if (std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "rb")) {
+        head.resize(64 * 1024);
+        head.resize(std::fread(head.data(), 1, head.size(), file));
+        std::fclose(file);
+    }
+    runPendingLineOperation();
+    if (exchange::isTableImportFile(path.toStdString(), head))
+        importTableFile(path);
+    else
+        readFile(path);
 }
 
 void DlgInput::pasteTable()

@@ -86,8 +86,17 @@ void TableImportDialog::buildControls()
     m_columns[1] = combo(QStringLiteral("Neigung:"));
     m_columns[2] = combo(QStringLiteral("Azimut:"));
     m_unit = combo(QStringLiteral("Einheit der Teufe:"));
-    if (m_format != exchange::TableFormat::Delimited) {
+    if (m_format == exchange::TableFormat::Xlsx || m_format == exchange::TableFormat::Xls) {
         choices->setRowVisible(m_delimiter, false);
+    } else if (m_format == exchange::TableFormat::Las
+        || m_format == exchange::TableFormat::Witsml) {
+        // The file's own format leaves no delimiter to choose; a WITSML file's trajectories
+        // are chosen like a workbook's sheets.
+        choices->setRowVisible(m_delimiter, false);
+        if (m_format == exchange::TableFormat::Witsml)
+            qobject_cast<QLabel *>(choices->labelForField(m_sheet))->setText(tr("Trajektorie:"));
+        else
+            choices->setRowVisible(m_sheet, false);
     } else {
         choices->setRowVisible(m_sheet, false);
     }

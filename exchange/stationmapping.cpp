@@ -26,9 +26,9 @@ namespace {
             std::vector<std::string> { "teufe", "messteufe", "bohrteufe", "bohrlochteufe", "tiefe",
                 "md", "depth", "measureddepth", "mdepth", "dept" },
             std::vector<std::string> { "neigung", "neigungswinkel", "inkl", "inklination", "inc",
-                "incl", "inclination", "neig" },
+                "incl", "inclination", "neig", "devi" },
             std::vector<std::string> {
-                "azimut", "azimutwinkel", "azi", "azim", "az", "azimuth", "richtung" },
+                "azimut", "azimutwinkel", "azi", "azim", "az", "azimuth", "richtung", "hazi" },
         };
         return names;
     }
@@ -124,6 +124,15 @@ namespace {
             if (!isEmptyCell(cellIn(cells, column)))
                 return false;
         return true;
+    }
+
+    // A row with a value its file marks as missing in a chosen column: no station there.
+    bool rowLacksValue(const std::vector<Cell> &cells, const std::array<int, 3> &columns)
+    {
+        for (int column : columns)
+            if (const Cell *cell = cellIn(cells, column); cell && cell->absent)
+                return true;
+        return false;
     }
 
     std::string columnText(int column)
@@ -462,7 +471,8 @@ namespace {
                 return true;
             }
             const std::array<int, 3> &columns = m_mapping.columns;
-            if (rowIsEmpty(cells, columns)) {
+            // A row whose file marks a chosen value as missing is no station, as a blank one.
+            if (rowIsEmpty(cells, columns) || rowLacksValue(cells, columns)) {
                 if (m_held && rowHasText(cells))
                     m_heldLast = r + 1;
                 return true;

@@ -48,6 +48,7 @@ struct Cell
 {
     CellText text; // Windows-1252; for a numeric spreadsheet cell the value in C notation
     bool number = false; // a spreadsheet's numeric cell: its text always uses a decimal point
+    bool absent = false; // a value the file marks as missing (LAS NULL); the text is empty
 };
 
 class Table

@@ -5,6 +5,8 @@
 #include "core/cformat.h"
 #include "core/filename.h"
 #include "core/win1252.h"
+#include "exchange/lasfile.h"
+#include "exchange/witsmlfile.h"
 #include "exchange/xlsfile.h"
 #include "exchange/xlsxfile.h"
 
@@ -25,8 +27,21 @@ std::optional<TableFormat> tableFormatForPath(const std::string &path)
         return TableFormat::Xlsx;
     if (extension == "xls")
         return TableFormat::Xls;
+    if (const auto kind = surveyFileKindForPath(path))
+        return *kind == SurveyFileKind::Las ? TableFormat::Las : TableFormat::Witsml;
     return std::nullopt;
 }
+
+namespace {
+
+    // Text has no NUL bytes, unless it is UTF-16, which begins with its byte order mark.
+    bool looksLikeText(std::string_view bytes)
+    {
+        const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+        return utf16 || bytes.substr(0, 4096).find('\0') == std::string_view::npos;
+    }
+
+} // namespace
 
 std::optional<TableFault> checkTableContent(
     const std::string &name, std::string_view bytes, TableFormat &format)
@@ -58,12 +73,18 @@ std::optional<TableFault> checkTableContent(
             format = zip ? TableFormat::Xlsx : TableFormat::Xls;
             break;
         }
-        // Text has no NUL bytes, unless it is UTF-16, which begins with its byte order mark.
-        const bool utf16 = bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
-        if (!utf16 && bytes.substr(0, 4096).find('\0') != std::string_view::npos)
+        if (!looksLikeText(bytes))
             return refuse("Die Datei %s ist keine Textdatei mit einer Tabelle (.csv).");
         break;
     }
+    case TableFormat::Las:
+        if (zip || compound || !looksLikeText(bytes))
+            return refuse("Die Datei %s ist keine LAS-Datei (.las).");
+        break;
+    case TableFormat::Witsml:
+        if (zip || compound || !looksLikeText(bytes))
+            return refuse("Die Datei %s ist keine WITSML-Datei (.xml).");
+        break;
     }
     return std::nullopt;
 }
@@ -108,6 +129,16 @@ TableLoad loadTable(
         load.table = std::move(read.table);
         load.sheetNames = std::move(read.sheetNames);
         load.sheetIndex = read.sheetIndex;
+        load.fault = std::move(read.fault);
+        return load;
+    }
+    if (format == TableFormat::Las || format == TableFormat::Witsml) {
+        SurveyFileRead read
+            = format == TableFormat::Las ? readLas(bytes) : readWitsml(bytes, sheet);
+        load.table = std::move(read.table);
+        load.sheetNames = std::move(read.choices);
+        load.sheetIndex = read.choice;
+        load.wellName = std::move(read.wellName);
         load.fault = std::move(read.fault);
         return load;
     }
@@ -180,7 +211,7 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 }
 
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
-    const std::string &sheet, const MappingRequest &request)
+    const std::string &sheet, const MappingRequest &request, std::string *wellName)
 {
     StationImport import;
     if (format == TableFormat::Delimited) {
@@ -194,6 +225,8 @@ StationImport importTableStations(std::string_view bytes, TableFormat format, De
         import.fault = load.fault;
         return import;
     }
+    if (wellName)
+        *wellName = load.wellName;
     return importStations(load.table, request);
 }
 

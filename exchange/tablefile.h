@@ -14,10 +14,11 @@
 
 namespace exchange {
 
-enum class TableFormat { Delimited, Xlsx, Xls };
+enum class TableFormat { Delimited, Xlsx, Xls, Las, Witsml };
 
-// The kind a file name's extension stands for: .csv and .tsv are delimited text, .xlsx
-// (.xlsm) and .xls workbooks; nothing for any other.
+// The kind a file name's extension stands for: .csv, .tsv (and .txt) are delimited text,
+// .xlsx (.xlsm) and .xls workbooks, .las a LAS file, .xml and .witsml WITSML; nothing for
+// any other.
 std::optional<TableFormat> tableFormatForPath(const std::string &path);
 
 // Checks a file's content against the kind its name or the user chose, before any reader
@@ -34,6 +35,9 @@ struct TableLoad
     Delimiter delimiter = Delimiter::Automatic; // the one used for delimited text
     std::vector<std::string> sheetNames; // a workbook's sheets (Windows-1252)
     int sheetIndex = -1; // the sheet read
+    // LAS, WITSML: the sheets are a WITSML file's trajectories, and the file may name
+    // the well (Windows-1252; empty when it does not).
+    std::string wellName;
     std::optional<TableFault> fault; // set: no table
 };
 
@@ -69,8 +73,9 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 
 // A table file straight to stations, as loadTable and importStations give them; a fault
 // of either is the result's fault. Delimited text goes through importDelimitedStations,
-// so that a long survey never stands in memory as a table.
+// so that a long survey never stands in memory as a table. `wellName`, when given, gets
+// the well's name a LAS or WITSML file states.
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
-    const std::string &sheet, const MappingRequest &request);
+    const std::string &sheet, const MappingRequest &request, std::string *wellName = nullptr);
 
 } // namespace exchange

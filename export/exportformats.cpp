@@ -4,6 +4,7 @@
 #include "core/filename.h"
 #include "export/columntable.h"
 #include "export/delimitedwriter.h"
+#include "export/witsmlwriter.h"
 #include "export/xlsxsheet.h"
 
 namespace surveyexport {
@@ -33,6 +34,7 @@ const std::vector<ExportFormatEntry> &exportFormats()
         { ExportFormat::Csv, "CSV (*.csv)", ".csv" },
         { ExportFormat::GermanCsv, "CSV (Semikolon, Dezimalkomma) (*.csv)", ".csv" },
         { ExportFormat::Xlsx, "Excel-Arbeitsmappe (*.xlsx)", ".xlsx" },
+        { ExportFormat::Witsml, "WITSML 1.4.1.1 (*.xml)", ".xml" },
     };
     return formats;
 }
@@ -90,6 +92,10 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
         sheet.sheetName = info.listing ? "Liste" : "Bahn";
         return writeXlsx(path, listingTable(rows, info.listing), sheet);
     }
+    case ExportFormat::Witsml:
+        return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
+            return writeWitsmlTrajectory(rows, info, append);
+        }).ok();
     }
     return false;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "listing/listing.h"
+#include "well/settings.h"
 
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@ enum class ExportFormat {
     Csv, // comma, decimal point
     GermanCsv, // semicolon, decimal comma
     Xlsx,
+    Witsml, // a WITSML 1.4.1.1 trajectory (.xml)
 };
 
 struct ExportFormatEntry
@@ -44,6 +46,7 @@ struct ExportInfo
     std::string borehole; // UTF-8
     std::string document; // UTF-8; may be empty
     bool listing = false; // rows of a listing (with the request that made each), not stations
+    NorthReference north = NorthReference::True; // what the azimuths refer to (WITSML aziRef)
 };
 
 // Writes `rows` to `path` (UTF-8) in `format`; false when the file cannot be written.

@@ -50,6 +50,7 @@ void CMainFrame::OnFileExport()
     surveyexport::ExportInfo info;
     info.borehole = win1252::toUtf8(m_doc->name());
     info.document = document.toStdString();
+    info.north = m_doc->settings().north;
     const listing::Listing stations
         = listing::buildListing(m_doc->trajectory(), {}, listing::Unit::Metre);
     if (!surveyexport::writeExport(path, format, stations, info))

@@ -4,6 +4,7 @@
 #include "dialogs/prompter.h"
 #include "core/win1252.h"
 #include "dialogs/aboutdlg.h"
+#include "dialogs/dlginput.h"
 #include "dialogs/documentcommands.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
@@ -18,6 +19,7 @@
 #include "shell/viewsettings.h"
 #include "textview/dravonview.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -33,6 +35,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -43,6 +46,13 @@ bool isDocumentFile(const QUrl &url)
 {
     return url.isLocalFile()
         && url.toLocalFile().endsWith(documentExtension(), Qt::CaseInsensitive);
+}
+
+// A file that a drop can open: a document, or a regular file to import (a folder or a
+// remote address is none).
+bool isDroppableFile(const QUrl &url)
+{
+    return isDocumentFile(url) || (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile());
 }
 
 } // namespace
@@ -292,20 +302,36 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && isDocumentFile(urls.constFirst()))
+    if (!urls.isEmpty() && isDroppableFile(urls.constFirst()))
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !isDocumentFile(urls.constFirst()))
+    if (urls.isEmpty() || !isDroppableFile(urls.constFirst()))
         return;
     event->acceptProposedAction();
-    // The drop finishes before the measurement dialog opens.
+    // The drop finishes before a dialog opens.
     const QString path = urls.constFirst().toLocalFile();
+    if (isDocumentFile(urls.constFirst())) {
+        QMetaObject::invokeMethod(
+            this, [this, path] { openDocumentFile(path); }, Qt::QueuedConnection);
+        return;
+    }
+    // Any other file is a survey to import: the measurement dialog opens as for "Daten
+    // ändern" and starts with the file (a table through the import dialog and its
+    // preview); the stations reach the document only when the user confirms them.
     QMetaObject::invokeMethod(
-        this, [this, path] { openDocumentFile(path); }, Qt::QueuedConnection);
+        this,
+        [this, path] {
+            QTimer::singleShot(0, this, [path] {
+                if (auto *dialog = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
+                    dialog->openFile(path);
+            });
+            m_commands->OnDataChange();
+        },
+        Qt::QueuedConnection);
 }
 
 // ---- printing ----

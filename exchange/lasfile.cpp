@@ -1,0 +1,302 @@
+// The LAS reader: a line at a time, sections by their first letter.
+#include "exchange/lasfile.h"
+
+#include "core/cformat.h"
+#include "core/decimalsign.h"
+#include "core/units.h"
+#include "core/win1252.h"
+#include "exchange/delimitedtext.h"
+
+#include <algorithm>
+
+namespace exchange {
+
+namespace {
+
+    bool isBlank(char c)
+    {
+        return c == ' ' || c == '\t' || c == '\r';
+    }
+
+    std::string_view trimmed(std::string_view text)
+    {
+        while (!text.empty() && isBlank(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && isBlank(text.back()))
+            text.remove_suffix(1);
+        return text;
+    }
+
+    std::string upper(std::string_view text)
+    {
+        std::string out(text);
+        for (char &c : out)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 0x20);
+        return out;
+    }
+
+    // A header line: "MNEM.UNIT  DATA : DESCRIPTION". The mnemonic ends at the first dot,
+    // the unit at the first blank after it, the data at the last colon.
+    struct HeaderLine
+    {
+        std::string mnemonic; // upper case
+        std::string unit;
+        std::string_view data;
+        std::string_view description;
+    };
+
+    std::optional<HeaderLine> headerLine(std::string_view line)
+    {
+        const size_t dot = line.find('.');
+        if (dot == std::string_view::npos)
+            return std::nullopt;
+        HeaderLine h;
+        h.mnemonic = upper(trimmed(line.substr(0, dot)));
+        if (h.mnemonic.empty())
+            return std::nullopt;
+        std::string_view rest = line.substr(dot + 1);
+        size_t unitEnd = 0;
+        while (unitEnd < rest.size() && !isBlank(rest[unitEnd]) && rest[unitEnd] != ':')
+            ++unitEnd;
+        h.unit = std::string(rest.substr(0, unitEnd));
+        rest.remove_prefix(unitEnd);
+        const size_t colon = rest.rfind(':');
+        h.data = trimmed(colon == std::string_view::npos ? rest : rest.substr(0, colon));
+        if (colon != std::string_view::npos)
+            h.description = trimmed(rest.substr(colon + 1));
+        return h;
+    }
+
+    struct Curve
+    {
+        std::string mnemonic;
+        std::string unit; // upper case
+        bool radians = false;
+    };
+
+    bool isFeet(const std::string &unit)
+    {
+        return unit == "F" || unit == "FT" || unit == "FEET" || unit == "FOOT";
+    }
+
+    // The heading a curve gets in the table: its mnemonic and its unit in brackets, feet
+    // written so that the mapping recognises them and radians as the degrees they become.
+    std::string headingOf(const Curve &curve, const std::string &fileUnit)
+    {
+        // A mnemonic that reads as a number would make the heading row a row of data.
+        if (curve.unit.empty())
+            return decimalsign::read(curve.mnemonic, decimalsign::Accept::Either)
+                ? "Kurve " + curve.mnemonic
+                : curve.mnemonic;
+        if (isFeet(curve.unit))
+            return curve.mnemonic + " (ft)";
+        if (curve.radians)
+            return curve.mnemonic + " (deg)";
+        if (curve.unit == "M")
+            return curve.mnemonic + " (m)";
+        return curve.mnemonic + " (" + fileUnit + ")";
+    }
+
+    std::string utf8(std::string_view text)
+    {
+        return win1252::toUtf8(text);
+    }
+
+} // namespace
+
+SurveyFileRead readLas(std::string_view bytes)
+{
+    SurveyFileRead result;
+    if (bytes.size() > kMaxFileBytes) {
+        result.fault = fileFault(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        return result;
+    }
+    // The cells are views of the decoded text, which the table keeps.
+    std::string decoded;
+    const std::string_view view = decodedText(bytes, decoded);
+    const std::string_view text
+        = result.table.adopt(decoded.empty() ? std::string(view) : std::move(decoded));
+
+    char section = 0; // the current section's letter; 0 before the first
+    bool versionSeen = false, curvesSeen = false, dataSeen = false;
+    std::optional<double> null;
+    std::vector<Curve> curves;
+    std::vector<std::string> fileUnits; // as written, for the headings
+    Table &table = result.table;
+    auto refuse = [&](int line, std::string_view found, const std::string &message) {
+        result.fault = lineFault(line, std::string(found.substr(0, kMaxCellBytes)), message);
+        result.table = Table();
+        return result;
+    };
+
+    int lineNumber = 0;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = trimmed(text.substr(at, end - at));
+        at = end + 1;
+        ++lineNumber;
+        if (line.empty() || line.front() == '#')
+            continue;
+        // Only a message needs it: a million data lines do not format their number.
+        const auto where = [lineNumber] { return cfmt("Zeile %d", lineNumber); };
+
+        if (line.front() == '~') {
+            if (dataSeen)
+                return refuse(lineNumber, line,
+                    where()
+                        + ": nach den Daten (~A) folgt ein weiterer Abschnitt; ~A muss der "
+                          "letzte sein.");
+            section = line.size() > 1 ? static_cast<char>(upper(line.substr(1, 1))[0]) : '?';
+            if (!versionSeen && section != 'V')
+                return refuse(lineNumber, line,
+                    where() + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+            if (section == 'V')
+                versionSeen = true;
+            if (section == 'C') {
+                if (curvesSeen)
+                    return refuse(lineNumber, line,
+                        where() + ": der Abschnitt ~Curve steht zweimal in der Datei.");
+                curvesSeen = true;
+            }
+            if (section == 'A') {
+                if (curves.empty())
+                    return refuse(lineNumber, line,
+                        where()
+                            + ": die Daten (~A) stehen vor den Kurven (~Curve) oder es gibt keine "
+                              "Kurven.");
+                dataSeen = true;
+                table.rows.emplace_back();
+                for (size_t c = 0; c < curves.size(); ++c) {
+                    Cell cell;
+                    cell.text = table.keep(headingOf(curves[c], fileUnits[c]));
+                    table.rows.back().push_back(cell);
+                }
+                table.cells += curves.size();
+            }
+            continue;
+        }
+        if (section == 0)
+            return refuse(
+                lineNumber, line, where() + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+
+        if (section == 'A') {
+            if (table.rows.size() >= static_cast<size_t>(kMaxRows)
+                || table.cells + curves.size() > kMaxCells) {
+                result.fault = tooLargeFault();
+                result.table = Table();
+                return result;
+            }
+            std::vector<Cell> row;
+            row.reserve(curves.size());
+            size_t p = 0;
+            while (p < line.size()) {
+                while (p < line.size() && isBlank(line[p]))
+                    ++p;
+                if (p >= line.size())
+                    break;
+                size_t q = p;
+                while (q < line.size() && !isBlank(line[q]))
+                    ++q;
+                const std::string_view value = line.substr(p, q - p);
+                p = q;
+                if (row.size() == curves.size())
+                    return refuse(lineNumber, line,
+                        cfmt("%s: mehr Werte als die %zu Kurven (umgebrochene Daten werden nicht "
+                             "gelesen).",
+                            where().c_str(), curves.size()));
+                const Curve &curve = curves[row.size()];
+                // A cell keeps kMaxCellBytes; a longer number would lose digits there.
+                const std::optional<double> number = value.size() <= kMaxCellBytes
+                    ? decimalsign::read(value, decimalsign::Accept::Point)
+                    : std::nullopt;
+                if (!number)
+                    return refuse(lineNumber, value,
+                        cfmt("%s: „%s“ ist keine Zahl (Kurve %s).", where().c_str(),
+                            utf8(value.substr(0, kMaxCellBytes)).c_str(),
+                            utf8(curve.mnemonic).c_str()));
+                Cell cell;
+                cell.number = true;
+                if (null && *number == *null)
+                    cell.absent = true;
+                else if (curve.radians)
+                    cell.text = table.keep(
+                        decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point));
+                else
+                    cell.text = value;
+                row.push_back(cell);
+            }
+            if (row.size() < curves.size())
+                return refuse(lineNumber, line,
+                    cfmt("%s: %zu Werte statt %zu, einer für jede Kurve.", where().c_str(),
+                        row.size(), curves.size()));
+            table.cells += row.size();
+            table.rows.push_back(std::move(row));
+            continue;
+        }
+
+        // Remarks, parameters and unknown sections say nothing about the survey.
+        if (section != 'V' && section != 'W' && section != 'C')
+            continue;
+        const std::optional<HeaderLine> header = headerLine(line);
+        if (!header)
+            return refuse(lineNumber, line,
+                where() + ": „" + utf8(line.substr(0, kMaxCellBytes))
+                    + "“ ist keine Kopfzeile der Form MNEM.EINHEIT WERT : BESCHREIBUNG.");
+        if (section == 'V') {
+            const std::string value = upper(header->data);
+            if (header->mnemonic == "VERS") {
+                const std::optional<double> version
+                    = decimalsign::read(value, decimalsign::Accept::Point);
+                if (!version || !(*version == 1.2 || *version == 2.0))
+                    return refuse(lineNumber, line,
+                        cfmt("%s: LAS-Version %s wird nicht gelesen, nur 1.2 und 2.0.",
+                            where().c_str(), utf8(header->data).c_str()));
+            } else if (header->mnemonic == "WRAP") {
+                if (value == "YES")
+                    return refuse(lineNumber, line,
+                        where()
+                            + ": umgebrochene Datenzeilen (WRAP YES) werden nicht gelesen; die "
+                              "Datei muss mit WRAP NO geschrieben sein, eine Zeile je Tiefe.");
+                if (value != "NO")
+                    return refuse(lineNumber, line,
+                        where() + ": WRAP muss YES oder NO sein, nicht „" + utf8(header->data)
+                            + "“.");
+            }
+        } else if (section == 'W') {
+            if (header->mnemonic == "NULL") {
+                null = decimalsign::read(header->data, decimalsign::Accept::Point);
+                if (!null && !header->data.empty())
+                    return refuse(lineNumber, line,
+                        where() + ": der NULL-Wert „" + utf8(header->data) + "“ ist keine Zahl.");
+            } else if (header->mnemonic == "WELL") {
+                // LAS 1.2 writes some values after the colon.
+                const std::string_view name
+                    = header->data.empty() ? header->description : header->data;
+                result.wellName = std::string(name.substr(0, kMaxCellBytes));
+            }
+        } else if (section == 'C') {
+            if (curves.size() >= static_cast<size_t>(kMaxColumns))
+                return refuse(lineNumber, line,
+                    cfmt("%s: mehr als %d Kurven.", where().c_str(), kMaxColumns));
+            Curve curve;
+            curve.mnemonic = header->mnemonic.substr(0, 64);
+            curve.unit = upper(header->unit);
+            curve.radians = curve.unit == "RAD";
+            curves.push_back(curve);
+            fileUnits.push_back(header->unit.substr(0, 32));
+        }
+    }
+    if (!versionSeen)
+        return refuse(0, {}, "Keine LAS-Datei: der Abschnitt ~Version fehlt.");
+    if (!curvesSeen || curves.empty())
+        return refuse(0, {}, "Die LAS-Datei hat keinen Abschnitt ~Curve mit Kurven.");
+    if (!dataSeen)
+        return refuse(0, {}, "Die LAS-Datei hat keine Daten (Abschnitt ~A).");
+    return result;
+}
+
+} // namespace exchange

@@ -1,0 +1,330 @@
+// The WITSML reader: the document through pugixml, then its trajectories by the local
+// names of their elements (a namespace prefix and the case of the first letter, which
+// differ between 1.4.1.1 and 2.0, are ignored).
+#include "exchange/witsmlfile.h"
+
+#include "core/cformat.h"
+#include "core/decimalsign.h"
+#include "core/units.h"
+#include "core/win1252.h"
+
+#include <pugixml.hpp>
+
+#include <cmath>
+#include <vector>
+
+namespace exchange {
+
+namespace {
+
+    // The element's name without a prefix, its first letter in lower case.
+    std::string localName(const pugi::xml_node &node)
+    {
+        std::string name = node.name();
+        if (const size_t colon = name.find(':'); colon != std::string::npos)
+            name.erase(0, colon + 1);
+        if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z')
+            name[0] = static_cast<char>(name[0] + 0x20);
+        return name;
+    }
+
+    pugi::xml_node child(const pugi::xml_node &node, const std::string &name)
+    {
+        for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
+            if (c.type() == pugi::node_element && localName(c) == name)
+                return c;
+        return {};
+    }
+
+    std::string textOf(const pugi::xml_node &node)
+    {
+        std::string text = node.child_value();
+        const size_t first = text.find_first_not_of(" \t\r\n");
+        if (first == std::string::npos)
+            return {};
+        const size_t last = text.find_last_not_of(" \t\r\n");
+        return text.substr(first, last - first + 1);
+    }
+
+    // The line of a node in the document, for messages.
+    class Lines
+    {
+    public:
+        explicit Lines(std::string_view text)
+        {
+            for (size_t i = 0; i < text.size(); ++i)
+                if (text[i] == '\n')
+                    m_breaks.push_back(static_cast<std::ptrdiff_t>(i));
+        }
+        int of(const pugi::xml_node &node) const
+        {
+            const std::ptrdiff_t offset = node.offset_debug();
+            if (offset < 0)
+                return 0;
+            return static_cast<int>(std::lower_bound(m_breaks.begin(), m_breaks.end(), offset)
+                       - m_breaks.begin())
+                + 1;
+        }
+
+    private:
+        std::vector<std::ptrdiff_t> m_breaks;
+    };
+
+    // Nesting depth of the elements, without recursion.
+    int depthOf(const pugi::xml_node &root, int limit)
+    {
+        int depth = 0, deepest = 0;
+        pugi::xml_node node = root.first_child();
+        while (node) {
+            deepest = std::max(deepest, depth + 1);
+            if (deepest > limit)
+                return deepest;
+            if (node.first_child()) {
+                node = node.first_child();
+                ++depth;
+                continue;
+            }
+            while (node && !node.next_sibling()) {
+                node = node.parent();
+                --depth;
+                if (node == root)
+                    return deepest;
+            }
+            if (node)
+                node = node.next_sibling();
+        }
+        return deepest;
+    }
+
+    std::string utf8Clip(const std::string &text)
+    {
+        return text.size() > kMaxCellBytes ? text.substr(0, kMaxCellBytes) : text;
+    }
+
+    struct Value
+    {
+        double number = 0;
+        std::string fault; // UTF-8, empty when the value was read
+    };
+
+    // A measure: its number in metres or degrees as its uom says.
+    Value measure(const pugi::xml_node &node, const char *what, bool length, int line)
+    {
+        Value v;
+        const std::string where = cfmt("Zeile %d", line);
+        if (!node) {
+            v.fault = cfmt("%s: der Messpunkt hat kein <%s>.", where.c_str(), what);
+            return v;
+        }
+        const std::string text = textOf(node);
+        const std::optional<double> number = decimalsign::read(text, decimalsign::Accept::Point);
+        if (!number) {
+            v.fault = cfmt(
+                "%s: „%s“ in <%s> ist keine Zahl.", where.c_str(), utf8Clip(text).c_str(), what);
+            return v;
+        }
+        const std::string uom = node.attribute("uom").value();
+        if (length && uom == "m")
+            v.number = *number;
+        else if (length && uom == "ft")
+            v.number = units::feetToMetres(*number);
+        else if (length && uom == "ftUS")
+            v.number = *number * 1200.0 / 3937.0;
+        else if (!length && (uom == "dega" || uom == "deg"))
+            v.number = *number;
+        else if (!length && uom == "rad")
+            v.number = units::degrees(*number);
+        else {
+            v.fault = uom.empty()
+                ? cfmt("%s: <%s> ohne Einheit (uom).", where.c_str(), what)
+                : cfmt("%s: die Einheit „%s“ von <%s> wird nicht gelesen (%s).", where.c_str(),
+                    utf8Clip(uom).c_str(), what, length ? "m, ft oder ftUS" : "dega oder rad");
+            return v;
+        }
+        // The results table computes in single precision; far beyond it no number is a
+        // depth or an angle, and its text would not fit a cell.
+        if (!std::isfinite(static_cast<float>(v.number)))
+            v.fault = cfmt(
+                "%s: „%s“ in <%s> ist zu groß.", where.c_str(), utf8Clip(text).c_str(), what);
+        return v;
+    }
+
+    // A trajectory's name: 1.4.1.1 <name>, 2.0 <Citation><Title>.
+    std::string trajectoryName(const pugi::xml_node &trajectory)
+    {
+        if (const pugi::xml_node name = child(trajectory, "name"))
+            return textOf(name);
+        return textOf(child(child(trajectory, "citation"), "title"));
+    }
+
+    std::string wellNameOf(const pugi::xml_node &trajectory)
+    {
+        // 1.4.1.1 names the wellbore and the well; 2.0 refers to the wellbore by its title.
+        for (const pugi::xml_node &node : { child(trajectory, "nameWellbore"),
+                 child(child(trajectory, "wellbore"), "title"), child(trajectory, "nameWell") }) {
+            const std::string name = textOf(node);
+            if (!name.empty())
+                return name;
+        }
+        return {};
+    }
+
+    // What went wrong in the XML, in German.
+    const char *parseFaultText(pugi::xml_parse_status status)
+    {
+        switch (status) {
+        case pugi::status_end_element_mismatch:
+            return "ein End-Tag passt nicht zu seinem Start-Tag";
+        case pugi::status_bad_start_element:
+        case pugi::status_unrecognized_tag:
+            return "ein Start-Tag ist fehlerhaft";
+        case pugi::status_bad_end_element:
+            return "ein End-Tag ist fehlerhaft";
+        case pugi::status_bad_attribute:
+            return "ein Attribut ist fehlerhaft";
+        case pugi::status_bad_comment:
+            return "ein Kommentar ist fehlerhaft";
+        case pugi::status_bad_cdata:
+            return "ein CDATA-Abschnitt ist fehlerhaft";
+        case pugi::status_bad_pi:
+            return "eine Verarbeitungsanweisung ist fehlerhaft";
+        case pugi::status_bad_doctype:
+            return "die Dokumenttypdefinition ist fehlerhaft";
+        case pugi::status_bad_pcdata:
+            return "ein Text ist fehlerhaft";
+        case pugi::status_no_document_element:
+            return "es gibt kein Element";
+        case pugi::status_out_of_memory:
+            return "der Speicher reicht nicht";
+        default:
+            return "das Dokument ist fehlerhaft";
+        }
+    }
+
+    std::string cell(double value)
+    {
+        return decimalsign::shortest(value, decimalsign::Sign::Point);
+    }
+
+} // namespace
+
+SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
+{
+    SurveyFileRead result;
+    if (bytes.size() > kMaxWitsmlBytes) {
+        result.fault
+            = fileFault(cfmt("Die WITSML-Datei ist größer als %zu MB und wird nicht gelesen.",
+                kMaxWitsmlBytes >> 20));
+        return result;
+    }
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_buffer(
+        bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_doctype, pugi::encoding_auto);
+    const Lines lines(bytes);
+    if (!parsed) {
+        // The offset of the fault, as a line.
+        const auto offset = static_cast<size_t>(std::max<std::ptrdiff_t>(0, parsed.offset));
+        int line = 1;
+        for (size_t i = 0; i < offset && i < bytes.size(); ++i)
+            line += bytes[i] == '\n';
+        result.fault = lineFault(line, {},
+            cfmt("Zeile %d: kein gültiges XML (%s).", line, parseFaultText(parsed.status)));
+        return result;
+    }
+    for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+        if (node.type() == pugi::node_doctype) {
+            result.fault = lineFault(lines.of(node), {},
+                cfmt("Zeile %d: die Datei enthält eine Dokumenttypdefinition (<!DOCTYPE>); "
+                     "WITSML braucht keine, und sie wird nicht gelesen.",
+                    lines.of(node)));
+            return result;
+        }
+    }
+    if (depthOf(document, kMaxXmlDepth) > kMaxXmlDepth) {
+        result.fault = fileFault(cfmt("Die XML-Elemente sind tiefer als %d Ebenen verschachtelt; "
+                                      "das ist kein WITSML-Bohrpfad.",
+            kMaxXmlDepth));
+        return result;
+    }
+
+    const pugi::xml_node root = document.document_element();
+    std::vector<pugi::xml_node> trajectories;
+    if (localName(root) == "trajectory") {
+        trajectories.push_back(root);
+    } else if (localName(root) == "trajectorys") {
+        for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling())
+            if (c.type() == pugi::node_element && localName(c) == "trajectory")
+                trajectories.push_back(c);
+    } else {
+        result.fault = fileFault(cfmt("Keine WITSML-Trajektorie: das Dokument beginnt mit <%s> "
+                                      "statt <trajectorys> oder <Trajectory>.",
+            utf8Clip(root.name()).c_str()));
+        return result;
+    }
+    if (trajectories.empty()) {
+        result.fault = fileFault("Die WITSML-Datei enthält keine Trajektorie.");
+        return result;
+    }
+    for (size_t i = 0; i < trajectories.size(); ++i) {
+        std::string name = win1252::fromUtf8(utf8Clip(trajectoryName(trajectories[i])));
+        result.choices.push_back(
+            name.empty() ? win1252::fromUtf8(cfmt("Trajektorie %zu", i + 1)) : name);
+    }
+    const std::optional<int> chosen = chooseByNameOrNumber(result.choices, trajectory);
+    if (!chosen) {
+        std::string names;
+        for (const std::string &name : result.choices)
+            names += (names.empty() ? "„" : ", „") + win1252::toUtf8(name) + "“";
+        result.fault = fileFault(cfmt("Die WITSML-Datei hat keine Trajektorie „%s“; sie hat %s.",
+            win1252::toUtf8(trajectory).c_str(), names.c_str()));
+        return result;
+    }
+    result.choice = *chosen;
+    const pugi::xml_node chosenNode = trajectories[static_cast<size_t>(*chosen)];
+    result.wellName = win1252::fromUtf8(utf8Clip(wellNameOf(chosenNode)));
+
+    Table &table = result.table;
+    table.rows.emplace_back();
+    for (const char *heading : { "md (m)", "incl (deg)", "azi (deg)" }) {
+        Cell c;
+        c.text = CellText(std::string_view(heading));
+        table.rows.back().push_back(c);
+    }
+    table.cells = 3;
+    for (pugi::xml_node station = chosenNode.first_child(); station;
+         station = station.next_sibling()) {
+        if (station.type() != pugi::node_element || localName(station) != "trajectoryStation")
+            continue;
+        if (table.rows.size() >= static_cast<size_t>(kMaxRows)) {
+            result.fault = tooLargeFault();
+            result.table = Table();
+            return result;
+        }
+        const int line = lines.of(station);
+        std::vector<Cell> row;
+        for (const auto &[name, length] :
+            { std::pair { "md", true }, std::pair { "incl", false }, std::pair { "azi", false } }) {
+            const Value v = measure(child(station, name), name, length, line);
+            if (!v.fault.empty()) {
+                result.fault = lineFault(line, {}, v.fault);
+                result.table = Table();
+                return result;
+            }
+            Cell c;
+            c.number = true;
+            c.text = table.keep(cell(v.number));
+            row.push_back(c);
+        }
+        table.cells += 3;
+        table.rows.push_back(std::move(row));
+    }
+    if (table.rows.size() == 1) {
+        result.fault
+            = fileFault(cfmt("Die Trajektorie „%s“ hat keine Messpunkte (<trajectoryStation>).",
+                win1252::toUtf8(result.choices[static_cast<size_t>(*chosen)]).c_str()));
+        result.table = Table();
+    }
+    return result;
+}
+
+} // namespace exchange

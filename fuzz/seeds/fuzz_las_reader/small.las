@@ -1,0 +1,13 @@
+~V
+ VERS. 2.0 :
+ WRAP. NO :
+~W
+ NULL. -999.25 :
+ WELL. A :
+~C
+ MD.F :
+ INCL.RAD :
+ HAZI.DEG :
+~A
+0 0 0
+100 -999.25 3
