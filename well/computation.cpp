@@ -194,7 +194,10 @@ void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool single
         s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
         s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
     }
-    traj::computeTrajectory(t);
+    if (singlePrecision)
+        traj::computeTrajectory(t);
+    else
+        traj::computeNumericTrajectory(t);
 }
 
 } // namespace
