@@ -314,8 +314,11 @@ void computeNumericTrajectory(Trajectory &out)
     double *half = c[Columns::Half];
     if (reached > 1)
         vmath::atan2(c[Columns::Chord] + 1, c[Columns::Sum] + 1, half + 1, reached - 1);
+    // A straight piece has the same direction at both ends. (The table's pass also takes
+    // a cosine that rounds to 1 for one, a dogleg below about 1e-6 degrees.)
+    const double *chord = c[Columns::Chord];
     for (std::size_t i = 1; i < reached; ++i) {
-        if (K[i] >= 1.0)
+        if (chord[i] == 0.0)
             half[i] = 0.0;
     }
     double *tvd = c[Columns::Tvd], *north = c[Columns::North], *east = c[Columns::East];
@@ -347,7 +350,7 @@ void computeNumericTrajectory(Trajectory &out)
         s.depthLoss = s.md - tvd[i];
         s.displacement = disp[i];
         s.displacementAzimuth = toward[i];
-        s.straight = i > 0 && K[i] >= 1.0;
+        s.straight = i > 0 && chord[i] == 0.0;
         s.doglegRad = beta[i];
         s.doglegPer30 = dls[i];
         s.radius = radius[i];
