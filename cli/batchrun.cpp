@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -159,14 +160,61 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (options.name)
         well.name = win1252::fromUtf8(*options.name);
 
+    // Given options win over what the document file stored; so do --unit and
+    // --section-azimuth.
+    const WellSettings settings = withWellOptions(options, well.settings);
+    const std::optional<double> sectionAzimuth
+        = options.sectionAzimuth ? options.sectionAzimuth : settings.sectionAzimuth;
+    const listing::Unit unit = options.unitGiven ? options.unit : settings.unit;
+    const bool wantsStations = std::any_of(options.exportFiles.begin(), options.exportFiles.end(),
+        [](const std::string &path) { return !isGeoJsonPath(path); });
+
+    well::Computation result;
+    well::computeCourse(well, result);
+    const traj::Trajectory &path = result.path;
+
+    // Absolute columns where the settings (with the coordinate system) give them; a
+    // wellhead that cannot be placed is said once, where the rows are made.
+    std::optional<geo::Placement> placement;
+    std::string unplaced;
+    if (wantsStations || !options.listingFile.empty())
+        placement = geo::bestPlacement(settings, &unplaced);
+
+    surveyexport::ExportInfo info;
+    info.borehole = win1252::toUtf8(well.name);
+    info.document = options.input == "-" ? std::string() : options.input;
+    info.north = settings.north;
+
+    // The station exports are made and written a piece at a time (a million stations are
+    // never held as rows), on a second thread while the results table is made: the
+    // trajectories are not changed by the table. Their messages are said in order below.
+    surveyexport::RowSource stations;
+    if (wantsStations) {
+        const double azimuth = sectionAzimuth.value_or(listing::defaultSectionAzimuth(path));
+        stations.size = path.stations.size();
+        stations.make = [&, azimuth](std::size_t first, std::size_t count, listing::Listing &piece) {
+            piece = listing::stationListing(path, first, count, unit, azimuth);
+            geo::placeRows(piece, *placement);
+        };
+    }
+    std::future<std::vector<bool>> exported = std::async(std::launch::async, [&] {
+        std::vector<bool> written;
+        for (const std::string &file : options.exportFiles) {
+            const auto format = surveyexport::exportFormatForPath(file, options.germanCsv);
+            written.push_back(isGeoJsonPath(file)
+                || (format && surveyexport::writeExport(file, *format, stations, info)));
+        }
+        return written;
+    });
+
     // The results table goes to standard output as it is made, unless the results file
     // needs it too; the messages follow on standard error.
-    well::Computation result;
     const bool keepTable = !options.resultsFile.empty();
     if (keepTable)
-        well::compute(well, result);
+        well::computeTable(well, result, {});
     else
-        well::compute(well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
+        well::computeTable(well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
+    const std::vector<bool> written = exported.get();
     for (const well::Diagnostic &d : result.diagnostics)
         tell(well::germanText(d));
     bool fault = readerFault || !result.clean() || result.aborted;
@@ -190,64 +238,44 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
         fault = !answer.point || fault;
     }
-
-    // Given options win over what the document file stored; so do --unit and
-    // --section-azimuth.
-    well.settings = withWellOptions(options, well.settings);
-    const std::optional<double> sectionAzimuth
-        = options.sectionAzimuth ? options.sectionAzimuth : well.settings.sectionAzimuth;
-    const listing::Unit unit = options.unitGiven ? options.unit : well.settings.unit;
-    const bool wantsStations = std::any_of(options.exportFiles.begin(), options.exportFiles.end(),
-        [](const std::string &path) { return !isGeoJsonPath(path); });
-
-    // Absolute columns where the settings (with the coordinate system) give them; a
-    // wellhead that cannot be placed is said once.
-    std::optional<geo::Placement> placement;
-    const auto place = [&](listing::Listing &rows) {
-        if (!placement) {
-            std::string unplaced;
-            placement = geo::bestPlacement(well.settings, &unplaced);
-            if (!unplaced.empty()) {
-                complain(unplaced);
-                fault = true;
-            }
+    // Said where the first rows are placed, as when they were placed one by one.
+    const auto sayUnplaced = [&] {
+        if (!unplaced.empty()) {
+            complain(unplaced);
+            fault = true;
+            unplaced.clear();
         }
-        geo::placeRows(rows, *placement);
     };
-    const traj::Trajectory &path = result.path;
+    well.settings = settings;
+
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
         rows = listing::buildListing(path, options.requests, unit, sectionAzimuth);
         for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows->faults.empty();
-        place(*rows);
+        geo::placeRows(*rows, *placement);
+        sayUnplaced();
     }
-    std::optional<listing::Listing> stations;
-    if (wantsStations) {
-        stations = listing::buildListing(path, {}, unit, sectionAzimuth);
-        place(*stations);
-    }
+    if (wantsStations)
+        sayUnplaced();
 
     int status = fault ? 1 : 0;
-    surveyexport::ExportInfo info;
-    info.borehole = win1252::toUtf8(well.name);
-    info.document = options.input == "-" ? std::string() : options.input;
-    info.north = well.settings.north;
     if (rows) {
         info.listing = true;
         const auto format = surveyexport::exportFormatForPath(options.listingFile);
         // Streamed to the file: a long listing is never held twice in memory.
-        const bool written = surveyexport::writeExport(
+        const bool done = surveyexport::writeExport(
             options.listingFile, format.value_or(surveyexport::ExportFormat::Csv), *rows, info);
-        if (!written) {
+        if (!done) {
             complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
             status = 2;
         }
         info.listing = false;
     }
     // --export: the file name's extension says what is written.
-    for (const std::string &file : options.exportFiles) {
+    for (std::size_t k = 0; k < options.exportFiles.size(); ++k) {
+        const std::string &file = options.exportFiles[k];
         if (isGeoJsonPath(file)) {
             std::string bytes, why;
             if (!geo::geoJson(path, well.settings, win1252::toUtf8(well.name), bytes, why)) {
@@ -257,10 +285,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain("Die Karte " + file + " kann nicht geschrieben werden.");
                 status = 2;
             }
-            continue;
-        }
-        const auto format = surveyexport::exportFormatForPath(file, options.germanCsv);
-        if (!format || !surveyexport::writeExport(file, *format, *stations, info)) {
+        } else if (!written[k]) {
             complain("Die Exportdatei " + file + " kann nicht geschrieben werden.");
             status = 2;
         }

@@ -2,9 +2,16 @@
 
 #include "core/win1252.h"
 
+#include <algorithm>
+
 void writeUtf8Line(FILE *stream, const std::string &text)
 {
-    const std::string utf8 = win1252::toUtf8(text);
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    // The results table is ASCII: a million lines go out without a converted copy.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::fwrite(text.data(), 1, text.size(), stream);
+    } else {
+        const std::string utf8 = win1252::toUtf8(text);
+        std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    }
     std::fputc('\n', stream);
 }

@@ -60,29 +60,23 @@ size_t fastFixed(char *buf, double mag, int precision)
     if (std::fabs(frac - 0.5) <= scaled * 0x1p-52 + 0x1p-1000)
         return 0;
     std::uint64_t n = whole + (frac > 0.5 ? 1 : 0);
-    // The integer's digits, padded with zeros to at least one digit before the point.
+    // The digits from the last one backwards, at least one before the point.
     char digits[32];
-    const auto res = std::to_chars(digits, digits + sizeof digits, n);
-    int len = static_cast<int>(res.ptr - digits);
-    size_t out = 0;
-    if (len <= precision) {
-        buf[out++] = '0';
-        if (precision > 0)
-            buf[out++] = '.';
-        for (int k = len; k < precision; ++k)
-            buf[out++] = '0';
-        std::memcpy(buf + out, digits, static_cast<size_t>(len));
-        return out + static_cast<size_t>(len);
+    char *const end = digits + sizeof digits;
+    char *p = end;
+    for (int k = 0; k < precision; ++k) {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
     }
-    const int before = len - precision;
-    std::memcpy(buf, digits, static_cast<size_t>(before));
-    out = static_cast<size_t>(before);
-    if (precision > 0) {
-        buf[out++] = '.';
-        std::memcpy(buf + out, digits + before, static_cast<size_t>(precision));
-        out += static_cast<size_t>(precision);
-    }
-    return out;
+    if (precision > 0)
+        *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    const auto len = static_cast<size_t>(end - p);
+    std::memcpy(buf, p, len);
+    return len;
 }
 
 // "%.Pg" of a non-zero value whose decimal exponent lies in the fixed range, through
@@ -379,4 +373,41 @@ std::string cfmt(const char *format, ...)
     std::string out = vcfmt(format, args);
     va_end(args);
     return out;
+}
+
+void appendFixed(std::string &out, double value, int width, int precision)
+{
+    // The common case without the general conversion's buffers and padding rules.
+    if (precision >= 0 && width >= 0 && width < 40 && std::isfinite(value)) {
+        // Room for the padding before the body, the sign and at most 32 digits and point.
+        char field[80];
+        char *body = field + 40;
+        size_t len = fastFixed(body + 1, std::fabs(value), precision);
+        if (len != 0) {
+            if (std::signbit(value)) {
+                *body = '-';
+                ++len;
+            } else {
+                ++body;
+            }
+            while (len < static_cast<size_t>(width)) {
+                *--body = ' ';
+                ++len;
+            }
+            out.append(body, len);
+            return;
+        }
+    }
+    Directive dir;
+    dir.width = width;
+    dir.precision = precision;
+    formatFloat(out, dir, 'f', value);
+}
+
+void appendGeneral(std::string &out, double value, int width, int precision)
+{
+    Directive dir;
+    dir.width = width;
+    dir.precision = precision;
+    formatFloat(out, dir, 'g', value);
 }

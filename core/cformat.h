@@ -15,3 +15,8 @@ std::string vcfmt(const char *format, va_list args);
 // Appends to `out` instead of returning a new string (reuses its capacity).
 void cfmtAppend(std::string &out, const char *format, ...) __attribute__((format(printf, 2, 3)));
 void vcfmtAppend(std::string &out, const char *format, va_list args);
+
+// One "%W.Pf" or "%W.Pg" conversion appended to `out`, as cfmtAppend writes it, without
+// reading a format: for tables of a million lines.
+void appendFixed(std::string &out, double value, int width, int precision);
+void appendGeneral(std::string &out, double value, int width, int precision);

@@ -7,41 +7,57 @@ namespace decimalsign {
 
 namespace {
 
-    std::string finish(std::string text, Sign sign)
+    // Appends the text of a conversion: without the sign of a value that is or rounds to
+    // zero, and with `sign` as the decimal sign.
+    void finish(std::string &out, std::string_view text, Sign sign)
     {
-        // A value that is or rounds to zero has no sign.
-        if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-            text.erase(0, 1);
+        if (text.front() == '-' && text.find_first_not_of("-0.") == std::string_view::npos)
+            text.remove_prefix(1);
+        const std::size_t start = out.size();
+        out.append(text);
         if (sign != Sign::Point) {
-            if (const std::size_t at = text.find('.'); at != std::string::npos)
-                text[at] = static_cast<char>(sign);
+            if (const std::size_t at = text.find('.'); at != std::string_view::npos)
+                out[start + at] = static_cast<char>(sign);
         }
-        return text;
     }
 
 } // namespace
 
-std::string shortest(double value, Sign sign)
+void appendShortest(std::string &out, double value, Sign sign)
 {
     if (!std::isfinite(value))
-        return {};
+        return;
     char buffer[400]; // enough for any finite double in fixed form
     const std::to_chars_result r
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return finish(std::string(buffer, r.ptr), sign);
+    finish(out, std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)), sign);
 }
 
-std::string fixed(double value, int decimals, Sign sign)
+void appendFixed(std::string &out, double value, int decimals, Sign sign)
 {
     if (!std::isfinite(value))
-        return {};
+        return;
     char buffer[720]; // 309 digits before the point and up to 400 after
     const std::to_chars_result r
         = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
             decimals < 0         ? 0
                 : decimals > 400 ? 400
                                  : decimals);
-    return finish(std::string(buffer, r.ptr), sign);
+    finish(out, std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)), sign);
+}
+
+std::string shortest(double value, Sign sign)
+{
+    std::string text;
+    appendShortest(text, value, sign);
+    return text;
+}
+
+std::string fixed(double value, int decimals, Sign sign)
+{
+    std::string text;
+    appendFixed(text, value, decimals, sign);
+    return text;
 }
 
 std::optional<double> read(std::string_view text, Accept accept)

@@ -25,6 +25,10 @@ std::string shortest(double value, Sign sign);
 // without a sign ("0,00", not "-0,00").
 std::string fixed(double value, int decimals, Sign sign);
 
+// The same texts appended to `out`, for files of millions of numbers.
+void appendShortest(std::string &out, double value, Sign sign);
+void appendFixed(std::string &out, double value, int decimals, Sign sign);
+
 // Which decimal signs a reader takes.
 enum class Accept {
     Point,

@@ -4,6 +4,8 @@
 // table prints these doubles, so they must be the very values it has always printed.
 #include "core/trajectory.h"
 
+#include "core/vectormath.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -185,6 +187,174 @@ void computeTrajectory(Trajectory &out)
     }
     for (std::size_t i = 1; i < reached; ++i)
         displacementOf(st[i].north, st[i].east, st[i].displacement, st[i].displacementAzimuth);
+}
+
+namespace {
+
+    // The columns of the numeric pass, one array per quantity, so that each step runs
+    // over all stations or intervals in vector registers.
+    // The memory stays with the thread from one recomputation to the next: fresh memory of
+    // this size would come straight from the kernel, page fault by page fault, each time.
+    struct Columns
+    {
+        explicit Columns(std::size_t n)
+        {
+            thread_local std::vector<double> storage;
+            if (storage.size() < kCount * n)
+                storage.resize(kCount * n);
+            for (std::size_t k = 0; k < kCount; ++k)
+                column[k] = storage.data() + k * n;
+        }
+        enum Name { Md, Inc, Azi, SinInc, CosInc, SinAzi, CosAzi, Cos, Chord, Sum, Half, Tvd, North,
+            East, Beta, Dls, Radius, Disp, Count };
+        static constexpr std::size_t kCount = Count;
+        double *column[kCount];
+        double *operator[](Name k) { return column[k]; }
+    };
+
+    // Per interval i (from station i-1 to i): the cosine of the dogleg as the table computes
+    // it (it decides the stops and the straight pieces), |t2 - t1| = 2 sin(beta/2) and
+    // |t2 + t1| = 2 cos(beta/2), which give the angle without the loss of digits of an arc
+    // cosine near 1.
+    [[gnu::target_clones("avx512f", "avx2", "default")]] void chords(const double *__restrict sinInc,
+        const double *__restrict cosInc, const double *__restrict sinAzi, const double *__restrict cosAzi, double *__restrict K,
+        double *__restrict chord, double *__restrict sum, std::size_t n)
+    {
+        for (std::size_t i = 1; i < n; ++i) {
+            const double n1 = sinInc[i - 1] * cosAzi[i - 1], n2 = sinInc[i] * cosAzi[i];
+            const double e1 = sinInc[i - 1] * sinAzi[i - 1], e2 = sinInc[i] * sinAzi[i];
+            const double d1 = cosInc[i - 1], d2 = cosInc[i];
+            K[i] = d2 * d1 + (cosAzi[i] * cosAzi[i - 1] + sinAzi[i] * sinAzi[i - 1])
+                    * (sinInc[i - 1] * sinInc[i]);
+            chord[i] = std::sqrt((n2 - n1) * (n2 - n1) + (e2 - e1) * (e2 - e1) + (d2 - d1) * (d2 - d1));
+            sum[i] = std::sqrt((n2 + n1) * (n2 + n1) + (e2 + e1) * (e2 + e1) + (d2 + d1) * (d2 + d1));
+        }
+    }
+
+    // The increments of position of intervals 1 to n-1 into tvd, north and east, from half
+    // the arc's angle (0 for a straight piece) and the chord ratio tan(beta/2).
+    [[gnu::target_clones("avx512f", "avx2", "default")]] void increments(const double *__restrict md,
+        const double *__restrict sinInc, const double *__restrict cosInc, const double *__restrict sinAzi, const double *__restrict cosAzi,
+        const double *__restrict half, const double *__restrict chord, const double *__restrict sum, double *__restrict tvd, double *__restrict north,
+        double *__restrict east, std::size_t n)
+    {
+        for (std::size_t i = 1; i < n; ++i) {
+            const double dT = md[i] - md[i - 1];
+            // Half the interval's length times the ratio factor tan(beta/2) / (beta/2).
+            const double L = half[i] > 0.0 ? dT / 2.0 * (chord[i] / sum[i]) / half[i] : dT / 2.0;
+            tvd[i] = (cosInc[i - 1] + cosInc[i]) * L;
+            north[i] = (sinInc[i - 1] * cosAzi[i - 1] + sinInc[i] * cosAzi[i]) * L;
+            east[i] = (sinInc[i - 1] * sinAzi[i - 1] + sinInc[i] * sinAzi[i]) * L;
+        }
+    }
+
+    // Per interval: the arc's angle, the dogleg per 30 m and the radius; per station: the
+    // displacement and its azimuth in [0, 360) from the angle `toward` (radians).
+    [[gnu::target_clones("avx512f", "avx2", "default")]] void derived(const double *__restrict md,
+        const double *__restrict half, const double *__restrict north, const double *__restrict east, double *__restrict toward,
+        double *__restrict beta, double *__restrict dls, double *__restrict radius, double *__restrict disp, double degree, std::size_t n)
+    {
+        for (std::size_t i = 1; i < n; ++i) {
+            const double dT = md[i] - md[i - 1];
+            const double b = 2.0 * half[i];
+            beta[i] = b;
+            dls[i] = 30.0 * (b / degree) / dT;
+            radius[i] = b > 0.0 ? dT / b : 0.0;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            disp[i] = std::sqrt(north[i] * north[i] + east[i] * east[i]);
+            const double z = toward[i] / degree;
+            toward[i] = z < 0.0 ? z + 360.0 : z;
+        }
+    }
+
+} // namespace
+
+void computeNumericTrajectory(Trajectory &out)
+{
+    out.stop = Stop {};
+    out.stationsGiven = static_cast<int>(out.stations.size());
+    const std::size_t n = out.stations.size();
+    if (n == 0)
+        return;
+    Station *st = out.stations.data();
+    const double DEG = degree();
+
+    Columns c(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        c[Columns::Md][i] = st[i].md;
+        c[Columns::Inc][i] = st[i].inclination * DEG;
+        c[Columns::Azi][i] = st[i].azimuth * DEG;
+    }
+    vmath::sincos(c[Columns::Inc], c[Columns::SinInc], c[Columns::CosInc], n);
+    vmath::sincos(c[Columns::Azi], c[Columns::SinAzi], c[Columns::CosAzi], n);
+    const double *md = c[Columns::Md];
+    const double *K = c[Columns::Cos];
+    chords(c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi], c[Columns::CosAzi],
+        c[Columns::Cos], c[Columns::Chord], c[Columns::Sum], n);
+
+    // Where the run stops, by the table's rules.
+    std::size_t reached = n;
+    for (std::size_t i = 1; i < n; ++i) {
+        const bool tooLarge = !(K[i] > 0.0);
+        if (tooLarge || (md[i] != 0.0 && md[i] == md[i - 1])) {
+            out.stop.kind = tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths;
+            out.stop.station = static_cast<int>(i);
+            out.stop.md = st[i].md;
+            out.stop.inclination = st[i].inclination;
+            out.stop.azimuth = st[i].azimuth;
+            out.stop.previousMd = st[i - 1].md;
+            reached = i;
+            break;
+        }
+    }
+    out.stations.resize(reached);
+
+    // Half the arc's angle; none for a straight piece.
+    double *half = c[Columns::Half];
+    if (reached > 1)
+        vmath::atan2(c[Columns::Chord] + 1, c[Columns::Sum] + 1, half + 1, reached - 1);
+    // A straight piece has the same direction at both ends. (The table's pass also takes
+    // a cosine that rounds to 1 for one, a dogleg below about 1e-6 degrees.)
+    const double *chord = c[Columns::Chord];
+    for (std::size_t i = 1; i < reached; ++i) {
+        if (chord[i] == 0.0)
+            half[i] = 0.0;
+    }
+    double *tvd = c[Columns::Tvd], *north = c[Columns::North], *east = c[Columns::East];
+    increments(md, c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi],
+        c[Columns::CosAzi], half, c[Columns::Chord], c[Columns::Sum], tvd, north, east, reached);
+    // The running sums in registers: through memory each would wait for the one before.
+    double TVD = 0, N = 0, E = 0;
+    tvd[0] = north[0] = east[0] = 0.0;
+    for (std::size_t i = 1; i < reached; ++i) {
+        tvd[i] = TVD += tvd[i];
+        north[i] = N += north[i];
+        east[i] = E += east[i];
+    }
+    // The azimuths of the displacements, into the inclination's column.
+    double *toward = c[Columns::Inc];
+    vmath::atan2(east, north, toward, reached);
+    double *beta = c[Columns::Beta], *dls = c[Columns::Dls], *radius = c[Columns::Radius],
+           *disp = c[Columns::Disp];
+    derived(md, half, north, east, toward, beta, dls, radius, disp, DEG, reached);
+    beta[0] = dls[0] = radius[0] = 0.0;
+
+    for (std::size_t i = 0; i < reached; ++i) {
+        Station &s = st[i];
+        s.direction = { c[Columns::SinInc][i], c[Columns::CosInc][i], c[Columns::SinAzi][i],
+            c[Columns::CosAzi][i] };
+        s.tvd = tvd[i];
+        s.north = north[i];
+        s.east = east[i];
+        s.depthLoss = s.md - tvd[i];
+        s.displacement = disp[i];
+        s.displacementAzimuth = toward[i];
+        s.straight = i > 0 && chord[i] == 0.0;
+        s.doglegRad = beta[i];
+        s.doglegPer30 = dls[i];
+        s.radius = radius[i];
+    }
 }
 
 // Position or direction: north, east and downward components.

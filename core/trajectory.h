@@ -106,6 +106,14 @@ void computeTrajectory(
 // records after a stop are dropped.
 void computeTrajectory(Trajectory &out);
 
+// The same trajectory from stations in full double precision, for every output but the
+// results table: the same records and stops, with the arc's angle from the chord between
+// the two directions (exact also for the smallest doglegs, so that only the same
+// direction at both ends makes a straight piece) and the angles through vector math
+// (core/vectormath.h), several times faster. Its values agree with computeTrajectory's
+// to rounding, not digit for digit.
+void computeNumericTrajectory(Trajectory &out);
+
 // A position between stations (or at one).
 struct Point
 {

@@ -1,5 +1,7 @@
 #include "core/win1252.h"
 
+#include <algorithm>
+
 namespace win1252 {
 namespace {
 
@@ -52,6 +54,9 @@ char32_t toCodePoint(unsigned char byte)
 
 std::string toUtf8(std::string_view bytes)
 {
+    // Most text is ASCII, which reads the same in both.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (unsigned char b : bytes)

@@ -3,6 +3,7 @@
 #include "core/cformat.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace surveyexport {
 
@@ -79,30 +80,46 @@ std::size_t ColumnTable::rows() const
 
 ColumnTable listingTable(const listing::Listing &l, bool withRequest)
 {
-    return ListingPieces(l, withRequest).piece(0, l.rows.size());
+    ListingColumns columns(withRequest);
+    columns.include(l);
+    return columns.table(l);
 }
 
-ListingPieces::ListingPieces(const listing::Listing &listing, bool withRequest)
-    : m_listing(listing)
-    , m_withRequest(withRequest)
+ListingColumns::ListingColumns(bool withRequest)
+    : m_withRequest(withRequest)
+    , m_withValue(std::size(kColumns), false)
 {
-    // Whether a column is there is the whole listing's matter, not a piece's.
+}
+
+void ListingColumns::include(const listing::Listing &rows)
+{
+    m_anyRows = m_anyRows || !rows.rows.empty();
+    std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
-        const bool any = std::any_of(listing.rows.begin(), listing.rows.end(),
-            [&](const listing::Row &row) { return column.value(row).has_value(); });
-        m_present.push_back(any || (listing.rows.empty() && !column.onlyWithValues));
+        if (!m_withValue[k]) {
+            m_withValue[k] = std::any_of(rows.rows.begin(), rows.rows.end(),
+                [&](const listing::Row &row) { return column.value(row).has_value(); });
+        }
+        ++k;
     }
 }
 
-ColumnTable ListingPieces::piece(std::size_t first, std::size_t count) const
+bool ListingColumns::complete() const
 {
-    const listing::Listing &l = m_listing;
+    return std::all_of(m_withValue.begin(), m_withValue.end(), [](bool b) { return b; });
+}
+
+ColumnTable ListingColumns::table(
+    const listing::Listing &l, std::size_t first, std::size_t count) const
+{
     first = std::min(first, l.rows.size());
     const std::size_t end = first + std::min(count, l.rows.size() - first);
     ColumnTable table;
     std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
-        if (!m_present[k++])
+        const bool present = m_withValue[k] || (!m_anyRows && !column.onlyWithValues);
+        ++k;
+        if (!present)
             continue;
         Column c;
         c.name = column.name ? column.name : cfmt("Vertikalschnitt bei %.2f°", l.sectionAzimuth);

@@ -38,18 +38,24 @@ struct ColumnTable
 // radius of curvature and depth loss; `withRequest` adds the request that made each row.
 // A column whose rows all lack a value is left out.
 ColumnTable listingTable(const listing::Listing &listing, bool withRequest);
-// A long listing's table a piece at a time, with the columns the whole listing has.
-class ListingPieces
+// Which columns a listing's table has, decided over all its rows: the pieces of a long
+// listing, made and written one at a time, share one set of columns.
+class ListingColumns
 {
 public:
-    ListingPieces(const listing::Listing &listing, bool withRequest);
-    // The rows from `first` on, at most `count` of them.
-    ColumnTable piece(std::size_t first, std::size_t count) const;
+    explicit ListingColumns(bool withRequest);
+    // Takes the rows of `rows` into account (a piece of the listing or all of it).
+    void include(const listing::Listing &rows);
+    // Whether every column a listing can have is there already.
+    bool complete() const;
+    // The table of the rows of `rows` from `first` on, at most `count` of them.
+    ColumnTable table(const listing::Listing &rows, std::size_t first = 0,
+        std::size_t count = static_cast<std::size_t>(-1)) const;
 
 private:
-    const listing::Listing &m_listing;
     bool m_withRequest;
-    std::vector<bool> m_present; // per column definition
+    bool m_anyRows = false;
+    std::vector<bool> m_withValue; // per column definition
 };
 
 // The station export: every computed station with its vertical section, no request.

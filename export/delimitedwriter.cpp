@@ -25,18 +25,41 @@ TextStyle clipboardStyle(decimalsign::Sign decimal)
     return s;
 }
 
+namespace {
+
+    void appendNumber(
+        std::string &out, std::optional<double> value, const Column &column, const TextStyle &style)
+    {
+        if (!value)
+            return;
+        if (style.shownDecimals)
+            decimalsign::appendFixed(out, *value, column.decimals, style.decimal);
+        else
+            decimalsign::appendShortest(out, *value, style.decimal);
+    }
+
+    void appendCell(std::string &out, const Column &column, std::size_t row, const TextStyle &style)
+    {
+        if (column.isText())
+            out += quotedField(column.texts[row], style.delimiter);
+        else
+            appendNumber(out, column.numbers[row], column, style);
+    }
+
+} // namespace
+
 std::string numberText(std::optional<double> value, const Column &column, const TextStyle &style)
 {
-    if (!value)
-        return {};
-    return style.shownDecimals ? decimalsign::fixed(*value, column.decimals, style.decimal)
-                               : decimalsign::shortest(*value, style.decimal);
+    std::string text;
+    appendNumber(text, value, column, style);
+    return text;
 }
 
 std::string cellText(const Column &column, std::size_t row, const TextStyle &style)
 {
-    return column.isText() ? quotedField(column.texts[row], style.delimiter)
-                           : numberText(column.numbers[row], column, style);
+    std::string text;
+    appendCell(text, column, row, style);
+    return text;
 }
 
 std::string quotedField(const std::string &text, char delimiter)
@@ -58,20 +81,27 @@ void writeDelimited(const ColumnTable &table, const TextStyle &style,
     if (header && style.byteOrderMark)
         emit("\xEF\xBB\xBF");
     std::string line;
-    const auto writeLine = [&](auto field) {
+    const auto lineEnd = [&] {
+        line += style.lineEnd;
+        emit(line);
         line.clear();
+    };
+    if (header) {
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             if (c > 0)
                 line += style.delimiter;
-            line += field(table.columns[c]);
+            line += quotedField(table.columns[c].heading(), style.delimiter);
         }
-        line += style.lineEnd;
-        emit(line);
-    };
-    if (header)
-        writeLine([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
+        lineEnd();
+    }
+    // Cells go straight into the line: a long export formats millions of them.
     for (std::size_t r = 0; r < table.rows(); ++r) {
-        writeLine([&](const Column &c) { return cellText(c, r, style); });
+        for (std::size_t c = 0; c < table.columns.size(); ++c) {
+            if (c > 0)
+                line += style.delimiter;
+            appendCell(line, table.columns[c], r, style);
+        }
+        lineEnd();
     }
 }
 

@@ -63,41 +63,88 @@ std::string withExtension(const std::string &path, ExportFormat format)
     return exportFormatForPath(path) ? path : path + entryOf(format).extension;
 }
 
-bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
-    const ExportInfo &info)
-{
-    const auto writeText = [&](const TextStyle &style) {
-        // A piece of the table at a time, line by line into the file: a long listing is
-        // held neither as text nor as a whole table besides its rows.
-        constexpr std::size_t kPiece = 4096;
+namespace {
+
+    constexpr std::size_t kPiece = 4096;
+
+    // A table piece by piece, line by line into the file: a long listing is held neither
+    // as text nor as a whole table. `piece(first)` gives the table of the rows from
+    // `first` on, at most kPiece of them.
+    bool writeText(const std::string &path, const TextStyle &style, std::size_t rows,
+        const std::function<ColumnTable(std::size_t first)> &piece)
+    {
         return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
-            const ListingPieces pieces(rows, info.listing);
             std::size_t first = 0;
             do {
-                writeDelimited(pieces.piece(first, kPiece), style, append, first == 0);
+                writeDelimited(piece(first), style, append, first == 0);
                 first += kPiece;
-            } while (first < rows.rows.size());
+            } while (first < rows);
             return true;
         }).ok();
-    };
-    switch (format) {
-    case ExportFormat::Csv:
-        return writeText(csvStyle());
-    case ExportFormat::GermanCsv:
-        return writeText(germanCsvStyle());
-    case ExportFormat::Xlsx: {
+    }
+
+    SheetInfo sheetInfo(const ExportInfo &info)
+    {
         SheetInfo sheet;
         sheet.borehole = info.borehole;
         sheet.document = info.document;
         sheet.sheetName = info.listing ? "Liste" : "Bahn";
-        return writeXlsx(path, listingTable(rows, info.listing), sheet);
+        return sheet;
     }
-    case ExportFormat::Witsml:
+
+    std::optional<TextStyle> textStyle(ExportFormat format)
+    {
+        switch (format) {
+        case ExportFormat::Csv:
+            return csvStyle();
+        case ExportFormat::GermanCsv:
+            return germanCsvStyle();
+        case ExportFormat::Xlsx:
+        case ExportFormat::Witsml:
+            break;
+        }
+        return std::nullopt;
+    }
+
+} // namespace
+
+bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
+    const ExportInfo &info)
+{
+    ListingColumns columns(info.listing);
+    columns.include(rows);
+    if (const std::optional<TextStyle> style = textStyle(format)) {
+        return writeText(path, *style, rows.rows.size(),
+            [&](std::size_t first) { return columns.table(rows, first, kPiece); });
+    }
+    if (format == ExportFormat::Witsml) {
         return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
             return writeWitsmlTrajectory(rows, info, append);
         }).ok();
     }
-    return false;
+    return writeXlsx(path, columns.table(rows), sheetInfo(info));
+}
+
+bool writeExport(
+    const std::string &path, ExportFormat format, const RowSource &rows, const ExportInfo &info)
+{
+    listing::Listing piece;
+    if (!textStyle(format)) {
+        rows.make(0, rows.size, piece);
+        return writeExport(path, format, piece, info);
+    }
+    // The columns are the whole listing's: every piece is looked at before the first line
+    // is written, until every column a listing can have has turned up.
+    ListingColumns columns(info.listing);
+    for (std::size_t first = 0; first == 0 || (first < rows.size && !columns.complete());
+         first += kPiece) {
+        rows.make(first, kPiece, piece);
+        columns.include(piece);
+    }
+    return writeText(path, *textStyle(format), rows.size, [&](std::size_t first) {
+        rows.make(first, kPiece, piece);
+        return columns.table(piece);
+    });
 }
 
 } // namespace surveyexport

@@ -6,6 +6,7 @@
 #include "listing/listing.h"
 #include "well/settings.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,5 +54,19 @@ struct ExportInfo
 // The file is replaced only when the new one is complete (see core/atomicfile.h).
 bool writeExport(const std::string &path, ExportFormat format, const listing::Listing &rows,
     const ExportInfo &info);
+
+// The rows of a listing too long to hold, made a piece at a time: `make(first, count,
+// piece)` puts the rows from `first` on, at most `count` of them, into `piece`. Making a
+// piece twice gives the same rows.
+struct RowSource
+{
+    std::size_t size = 0; // rows in all
+    std::function<void(std::size_t first, std::size_t count, listing::Listing &piece)> make;
+};
+
+// The same file as writeExport of the whole listing, with never more than a piece of it
+// in memory (the workbook excepted, which is made whole).
+bool writeExport(
+    const std::string &path, ExportFormat format, const RowSource &rows, const ExportInfo &info);
 
 } // namespace surveyexport

@@ -47,6 +47,23 @@ double defaultSectionAzimuth(const traj::Trajectory &t)
     return t.empty() ? 0.0 : t.last().displacementAzimuth;
 }
 
+Listing stationListing(const traj::Trajectory &t, std::size_t first, std::size_t count, Unit unit,
+    double sectionAzimuth)
+{
+    Listing l;
+    l.unit = unit;
+    l.sectionAzimuth = sectionAzimuth;
+    first = std::min(first, t.stations.size());
+    const std::size_t end = first + std::min(count, t.stations.size() - first);
+    l.rows.reserve(end - first);
+    const std::string made = label(Request {}, unit);
+    for (std::size_t i = first; i < end; ++i) {
+        const traj::Point p = traj::stationPoint(t, i);
+        l.rows.push_back({ p, verticalSection(p.north, p.east, sectionAzimuth), made, {}, {}, {} });
+    }
+    return l;
+}
+
 Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requests, Unit unit,
     std::optional<double> sectionAzimuth)
 {
@@ -69,11 +86,15 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
     for (const Request &r : all) {
         const std::string made = label(r, unit);
         switch (r.kind) {
-        case RequestKind::Stations:
-            l.rows.reserve(l.rows.size() + t.stations.size());
-            for (std::size_t i = 0; i < t.stations.size(); ++i)
-                add(traj::stationPoint(t, i), made);
+        case RequestKind::Stations: {
+            Listing all = stationListing(t, 0, t.stations.size(), unit, l.sectionAzimuth);
+            if (l.rows.empty())
+                l.rows = std::move(all.rows);
+            else
+                l.rows.insert(l.rows.end(), std::make_move_iterator(all.rows.begin()),
+                    std::make_move_iterator(all.rows.end()));
             break;
+        }
         case RequestKind::AtMd: {
             traj::Point p;
             if (traj::pointAtMd(t, units::toMetres(r.value, unit), p))

@@ -53,6 +53,11 @@ double verticalSection(double north, double east, double azimuth);
 // The direction of the final displacement; 0 when there is none.
 double defaultSectionAzimuth(const traj::Trajectory &t);
 
+// The rows of the stations from `first` on, at most `count` of them, as the listing of
+// all stations has them: a long listing made and written a piece at a time.
+Listing stationListing(const traj::Trajectory &t, std::size_t first, std::size_t count, Unit unit,
+    double sectionAzimuth);
+
 // Rows for `requests` (all stations when there is no request). The section azimuth
 // defaults to the direction of the final displacement.
 Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requests, Unit unit,

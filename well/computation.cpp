@@ -3,6 +3,7 @@
 #include "well/computation.h"
 
 #include "core/cformat.h"
+#include "core/hugepages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +38,7 @@ CheckedSurvey checkSurvey(const Survey &survey)
     // The stations taken, in slot k; slot 0 is the surface station. `count` follows the
     // rules the table has always used for where the run ends.
     std::vector<Station> &taken = out.stations;
+    hugepages::reserve(taken, stations.size() + 1);
     taken.assign(1, Station {});
     long long count = static_cast<long long>(lineCount);
     bool shifted = false; // first depth below 0 m: the surface station goes in front
@@ -138,6 +140,35 @@ public:
             (*m_sink)(m_line);
     }
 
+    // "    %6.1f-%6.1f %6.3f %9g %8.2f %8.2f %7.2f %8.2f %5.1f:%5.1f" of the interval that
+    // ends at b, conversion by conversion: a million intervals skip reading the format.
+    void interval(const traj::Station &a, const traj::Station &b)
+    {
+        std::string &line = m_sink ? m_line : next();
+        line.assign(4, ' ');
+        appendFixed(line, a.md, 6, 1);
+        line += '-';
+        appendFixed(line, b.md, 6, 1);
+        line += ' ';
+        appendFixed(line, b.doglegPer30, 6, 3);
+        line += ' ';
+        appendGeneral(line, b.radius, 9, 6);
+        line += ' ';
+        appendFixed(line, b.tvd, 8, 2);
+        line += ' ';
+        appendFixed(line, b.depthLoss, 8, 2);
+        line += ' ';
+        appendFixed(line, b.north, 7, 2);
+        line += ' ';
+        appendFixed(line, b.east, 8, 2);
+        line += ' ';
+        appendFixed(line, b.displacement, 5, 1);
+        line += ':';
+        appendFixed(line, b.displacementAzimuth, 5, 1);
+        if (m_sink)
+            (*m_sink)(m_line);
+    }
+
 private:
     std::string &next()
     {
@@ -154,6 +185,7 @@ private:
 
 void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
 {
+    hugepages::reserve(t.stations, stations.size());
     t.stations.resize(stations.size());
     for (std::size_t i = 0; i < stations.size(); ++i) {
         traj::Station &s = t.stations[i];
@@ -162,7 +194,10 @@ void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool single
         s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
         s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
     }
-    traj::computeTrajectory(t);
+    if (singlePrecision)
+        traj::computeTrajectory(t);
+    else
+        traj::computeNumericTrajectory(t);
 }
 
 } // namespace
@@ -173,6 +208,12 @@ void compute(const Well &well, Computation &out)
 }
 
 void compute(const Well &well, Computation &out, const TableSink &sink)
+{
+    computeCourse(well, out);
+    computeTable(well, out, sink);
+}
+
+void computeCourse(const Well &well, Computation &out)
 {
     out.checked = checkSurvey(well.survey);
     out.diagnostics = out.checked.diagnostics;
@@ -185,7 +226,10 @@ void compute(const Well &well, Computation &out, const TableSink &sink)
         out.path.stations.resize(out.legacy.stations.size());
         out.path.stop = out.legacy.stop;
     }
+}
 
+void computeTable(const Well &well, Computation &out, const TableSink &sink)
+{
     TableBuilder table(out.table, &sink);
     out.aborted = out.doglegAbort = false;
     const std::vector<traj::Station> &st = out.legacy.stations;
@@ -200,9 +244,7 @@ void compute(const Well &well, Computation &out, const TableSink &sink)
             table.add("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M", a.md, b.md);
             out.diagnostics.push_back({ Message::NoCurvature, { a.md, b.md }, {} });
         }
-        table.add("    %6.1f-%6.1f %6.3f %9g %8.2f %8.2f %7.2f %8.2f %5.1f:%5.1f", a.md, b.md,
-            b.doglegPer30, b.radius, b.tvd, b.depthLoss, b.north, b.east, b.displacement,
-            b.displacementAzimuth);
+        table.interval(a, b);
     }
 
     const traj::Stop &stop = out.legacy.stop;

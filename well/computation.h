@@ -54,6 +54,13 @@ Computation compute(const Well &well);
 using TableSink = std::function<void(const std::string &line)>;
 void compute(const Well &well, Computation &out, const TableSink &sink);
 
+// The same in two steps, for a caller that writes other outputs of the trajectories
+// while the table is made: the check and both trajectories, then the results table (to
+// `sink`, or kept in `out.table` without one) with the diagnostics of the run. The
+// second step reads the trajectories and does not change them.
+void computeCourse(const Well &well, Computation &out);
+void computeTable(const Well &well, Computation &out, const TableSink &sink);
+
 // The position at measured depth `md` on the computed path, or why there is none. The
 // point is on the minimum-curvature arc of its interval, the same point a listing gives.
 struct Interpolation

@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/cscan.h"
+#include "core/hugepages.h"
 
 #include <charconv>
 
@@ -16,6 +17,11 @@ void Survey::add(const Station &station, std::string text)
     m_stations.push_back(station);
     if (keepTexts)
         m_texts.push_back(std::move(text));
+}
+
+void Survey::reserve(std::size_t stations)
+{
+    hugepages::reserve(m_stations, stations);
 }
 
 void Survey::addUnread(std::string text)

@@ -42,7 +42,7 @@ public:
     void add(const Station &station, std::string text = {});
     // A line that is no station, after the stations added so far.
     void addUnread(std::string text);
-    void reserve(std::size_t stations) { m_stations.reserve(stations); }
+    void reserve(std::size_t stations);
     void clear();
 
     // The text of station i: as entered, or the numbers in their written form.

@@ -38,17 +38,8 @@ const char *const kFloatFormats[] = {
     "%-8.2f", "%+g",  "% g", "%08.2f", "%010.3e", "%G",  "%E",   "%.0e", "%.1g",
 };
 
-} // namespace
-
-TEST(CFormat, GermanLocaleIsActiveAndPrintfWritesCommas)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", 1.5);
-    EXPECT_STREQ(buf, "1,5") << "the test main must run under de_DE";
-    EXPECT_EQ(cfmt("%.1f", 1.5), "1.5");
-}
-
-TEST(CFormat, FloatConversionsMatchTheCLibrary)
+// Random values, the half-way points of the fixed conversions and the powers of ten.
+std::vector<double> sampleValues()
 {
     std::mt19937_64 rng(12345);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
@@ -75,9 +66,44 @@ TEST(CFormat, FloatConversionsMatchTheCLibrary)
         values.push_back(std::nextafter(p10, 0.0));
         values.push_back(std::nextafter(p10, 1e300));
     }
+    return values;
+}
+
+} // namespace
+
+TEST(CFormat, GermanLocaleIsActiveAndPrintfWritesCommas)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f", 1.5);
+    EXPECT_STREQ(buf, "1,5") << "the test main must run under de_DE";
+    EXPECT_EQ(cfmt("%.1f", 1.5), "1.5");
+}
+
+TEST(CFormat, FloatConversionsMatchTheCLibrary)
+{
+    const std::vector<double> values = sampleValues();
     for (const char *f : kFloatFormats) {
         for (double v : values)
             ASSERT_EQ(cfmt(f, v), referenceDouble(f, v)) << "format " << f << " value " << v;
+    }
+}
+
+// The conversions without a format string write what printf writes, padding and sign
+// included.
+TEST(CFormat, DirectConversionsMatchTheCLibrary)
+{
+    const std::vector<double> values = sampleValues();
+    for (int width : {0, 5, 9}) {
+        for (int precision : {0, 1, 3, 6}) {
+            const std::string f = "%" + std::to_string(width) + "." + std::to_string(precision);
+            for (double v : values) {
+                std::string fixed = "[", general = "[";
+                appendFixed(fixed, v, width, precision);
+                appendGeneral(general, v, width, precision);
+                ASSERT_EQ(fixed, "[" + referenceDouble((f + "f").c_str(), v)) << f << "f of " << v;
+                ASSERT_EQ(general, "[" + referenceDouble((f + "g").c_str(), v)) << f << "g of " << v;
+            }
+        }
     }
 }
 

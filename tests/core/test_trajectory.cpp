@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <numbers>
 #include <random>
 
 namespace {
@@ -145,4 +147,91 @@ TEST(Trajectory, StationDepthsGiveTheStationsAndRunsRecordWhereTheyStopped)
     EXPECT_EQ(stop.inclination, 120.0);
     EXPECT_EQ(bent.t().stations.size(), 3u) << "the stations before the abort stay";
     EXPECT_FALSE(traj::pointAtMd(bent.t(), 250.0, p));
+}
+
+// The pass of every output but the table, on the stations as entered: the rotated tangent's
+// positions to far below a millimetre over a long random well, and the table's own stops
+// and straight pieces for the same stations.
+TEST(Trajectory, TheNumericPassAgreesWithARotatedTangentAndStopsWhereTheTableDoes)
+{
+    const auto stationsOf = [](const StringList &lines) {
+        traj::Trajectory t;
+        for (const std::string &line : lines) {
+            traj::Station s;
+            std::sscanf(line.c_str(), "%lf %lf %lf", &s.md, &s.inclination, &s.azimuth);
+            t.stations.push_back(s);
+        }
+        return t;
+    };
+    std::vector<StringList> surveys = { kUpward,
+        // A change of direction of 90 degrees, and one of depth 0.
+        { "0 0 0", "100 10 0", "200 10 0", "300 100 180", "400 100 180" },
+        { "0 0 0", "100 10 0", "100 20 0", "200 20 0" } };
+    for (unsigned seed : { 4u, 5u, 6u })
+        for (bool upward : { false, true })
+            surveys.push_back(randomSurvey(seed, upward));
+    for (const StringList &lines : surveys) {
+        traj::Trajectory numeric = stationsOf(lines), table = stationsOf(lines);
+        traj::computeNumericTrajectory(numeric);
+        traj::computeTrajectory(table);
+        ASSERT_EQ(numeric.stations.size(), table.stations.size()) << lines.back();
+        EXPECT_EQ(numeric.stop.kind, table.stop.kind);
+        EXPECT_EQ(numeric.stop.station, table.stop.station);
+        std::vector<double> md, inc, azi;
+        for (const traj::Station &s : numeric.stations) {
+            md.push_back(s.md);
+            inc.push_back(s.inclination);
+            azi.push_back(s.azimuth);
+        }
+        const rotated::Path path(md, inc, azi);
+        for (std::size_t i = 0; i < numeric.stations.size(); ++i) {
+            const traj::Station &s = numeric.stations[i], &u = table.stations[i];
+            const rotated::Vec want = path.station(i);
+            EXPECT_NEAR(s.tvd, want.d, 1e-9 * (1 + s.md)) << i;
+            EXPECT_NEAR(s.north, want.n, 1e-9 * (1 + s.md)) << i;
+            EXPECT_NEAR(s.east, want.e, 1e-9 * (1 + s.md)) << i;
+            // The table's pass takes doglegs below about 1e-6 degrees for straight pieces
+            // and finds tiny ones between equal directions; both agree on the rest.
+            if (u.doglegPer30 > 1e-5 && !u.straight) {
+                EXPECT_FALSE(s.straight) << i;
+                EXPECT_NEAR(s.doglegPer30, u.doglegPer30, 1e-9) << i;
+                EXPECT_NEAR(s.radius, u.radius, 1e-9 * (1 + u.radius)) << i;
+            } else {
+                EXPECT_LT(s.doglegPer30, 1e-5) << i;
+            }
+            const bool sameDirection = i > 0
+                && rotated::tangent(inc[i - 1], azi[i - 1]).n == rotated::tangent(inc[i], azi[i]).n
+                && rotated::tangent(inc[i - 1], azi[i - 1]).e == rotated::tangent(inc[i], azi[i]).e
+                && rotated::tangent(inc[i - 1], azi[i - 1]).d == rotated::tangent(inc[i], azi[i]).d;
+            if (sameDirection) {
+                EXPECT_TRUE(s.straight) << i;
+                EXPECT_EQ(s.radius, 0.0) << i;
+            }
+            EXPECT_NEAR(s.depthLoss, s.md - s.tvd, 1e-9 * (1 + s.md)) << i;
+            EXPECT_NEAR(s.displacement, std::hypot(s.north, s.east), 1e-9 * (1 + s.md)) << i;
+            if (s.displacement > 1e-6) {
+                EXPECT_NEAR(s.displacementAzimuth, u.displacementAzimuth, 1e-7) << i;
+            }
+            EXPECT_GE(s.displacementAzimuth, 0.0);
+            EXPECT_LT(s.displacementAzimuth, 360.0);
+        }
+    }
+}
+
+// A dogleg of a ten-millionth of a degree: the arc cosine of the table's pass has lost most
+// of its digits there, the chord between the directions has not.
+TEST(Trajectory, TheNumericPassKeepsTheSmallestDoglegs)
+{
+    traj::Trajectory t;
+    t.stations.resize(2);
+    t.stations[0].inclination = t.stations[1].inclination = 30.0;
+    t.stations[0].azimuth = t.stations[1].azimuth = 45.0;
+    t.stations[1].md = 100.0;
+    t.stations[1].inclination += 1e-7;
+    traj::computeNumericTrajectory(t);
+    ASSERT_EQ(t.stations.size(), 2u);
+    const double radians = 1e-7 * std::numbers::pi / 180.0;
+    EXPECT_NEAR(t.stations[1].doglegRad, radians, radians * 1e-6);
+    EXPECT_NEAR(t.stations[1].doglegPer30, 30.0 * 1e-7 / 100.0, 3e-8 * 1e-6);
+    EXPECT_FALSE(t.stations[1].straight);
 }
