@@ -280,81 +280,92 @@ void computeNumericTrajectory(Trajectory &out)
     Station *st = out.stations.data();
     const double DEG = degree();
 
-    Columns c(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        c[Columns::Md][i] = st[i].md;
-        c[Columns::Inc][i] = st[i].inclination * DEG;
-        c[Columns::Azi][i] = st[i].azimuth * DEG;
-    }
-    vmath::sincos(c[Columns::Inc], c[Columns::SinInc], c[Columns::CosInc], n);
-    vmath::sincos(c[Columns::Azi], c[Columns::SinAzi], c[Columns::CosAzi], n);
-    const double *md = c[Columns::Md];
-    const double *K = c[Columns::Cos];
-    chords(c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi], c[Columns::CosAzi],
-        c[Columns::Cos], c[Columns::Chord], c[Columns::Sum], n);
-
-    // Where the run stops, by the table's rules.
+    // A block of stations at a time, each block beginning with the last station of the one
+    // before: the columns stay in the processor's cache, whatever the length of the survey.
+    constexpr std::size_t kBlock = 2048;
+    Columns c(kBlock + 1);
+    double *md = c[Columns::Md], *K = c[Columns::Cos], *chord = c[Columns::Chord],
+           *half = c[Columns::Half], *tvd = c[Columns::Tvd], *north = c[Columns::North],
+           *east = c[Columns::East], *toward = c[Columns::Inc], *beta = c[Columns::Beta],
+           *dls = c[Columns::Dls], *radius = c[Columns::Radius], *disp = c[Columns::Disp];
+    double TVD = 0, N = 0, E = 0;
     std::size_t reached = n;
-    for (std::size_t i = 1; i < n; ++i) {
-        const bool tooLarge = !(K[i] > 0.0);
-        if (tooLarge || (md[i] != 0.0 && md[i] == md[i - 1])) {
-            out.stop.kind = tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths;
-            out.stop.station = static_cast<int>(i);
-            out.stop.md = st[i].md;
-            out.stop.inclination = st[i].inclination;
-            out.stop.azimuth = st[i].azimuth;
-            out.stop.previousMd = st[i - 1].md;
-            reached = i;
-            break;
+    for (std::size_t first = 0; first < reached; first += kBlock) {
+        const std::size_t lo = first == 0 ? 0 : first - 1;
+        std::size_t m = std::min(n, first + kBlock) - lo;
+        for (std::size_t j = 0; j < m; ++j) {
+            md[j] = st[lo + j].md;
+            c[Columns::Inc][j] = st[lo + j].inclination * DEG;
+            c[Columns::Azi][j] = st[lo + j].azimuth * DEG;
+        }
+        vmath::sincos(c[Columns::Inc], c[Columns::SinInc], c[Columns::CosInc], m);
+        vmath::sincos(c[Columns::Azi], c[Columns::SinAzi], c[Columns::CosAzi], m);
+        chords(c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi], c[Columns::CosAzi],
+            K, chord, c[Columns::Sum], m);
+
+        // Where the run stops, by the table's rules.
+        for (std::size_t j = 1; j < m; ++j) {
+            const bool tooLarge = !(K[j] > 0.0);
+            if (tooLarge || (md[j] != 0.0 && md[j] == md[j - 1])) {
+                const std::size_t i = lo + j;
+                out.stop.kind = tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths;
+                out.stop.station = static_cast<int>(i);
+                out.stop.md = st[i].md;
+                out.stop.inclination = st[i].inclination;
+                out.stop.azimuth = st[i].azimuth;
+                out.stop.previousMd = st[i - 1].md;
+                reached = i;
+                m = j;
+                break;
+            }
+        }
+
+        // Half the arc's angle. A straight piece has the same direction at both ends. (The
+        // table's pass also takes a cosine that rounds to 1 for one, a dogleg below about
+        // 1e-6 degrees.)
+        if (m > 1)
+            vmath::atan2(chord + 1, c[Columns::Sum] + 1, half + 1, m - 1);
+        for (std::size_t j = 1; j < m; ++j) {
+            if (chord[j] == 0.0)
+                half[j] = 0.0;
+        }
+        increments(md, c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi],
+            c[Columns::CosAzi], half, chord, c[Columns::Sum], tvd, north, east, m);
+        // The running sums in registers: through memory each would wait for the one before.
+        tvd[0] = TVD;
+        north[0] = N;
+        east[0] = E;
+        for (std::size_t j = 1; j < m; ++j) {
+            tvd[j] = TVD += tvd[j];
+            north[j] = N += north[j];
+            east[j] = E += east[j];
+        }
+        // The azimuths of the displacements, into the inclination's column.
+        vmath::atan2(east, north, toward, m);
+        derived(md, half, north, east, toward, beta, dls, radius, disp, DEG, m);
+
+        for (std::size_t j = first == 0 ? 0 : 1; j < m; ++j) {
+            Station &s = st[lo + j];
+            s.direction = { c[Columns::SinInc][j], c[Columns::CosInc][j], c[Columns::SinAzi][j],
+                c[Columns::CosAzi][j] };
+            s.tvd = tvd[j];
+            s.north = north[j];
+            s.east = east[j];
+            s.depthLoss = s.md - tvd[j];
+            s.displacement = disp[j];
+            s.displacementAzimuth = toward[j];
+            if (lo + j == 0) {
+                s.straight = false;
+                s.doglegRad = s.doglegPer30 = s.radius = 0.0;
+                continue;
+            }
+            s.straight = chord[j] == 0.0;
+            s.doglegRad = beta[j];
+            s.doglegPer30 = dls[j];
+            s.radius = radius[j];
         }
     }
     out.stations.resize(reached);
-
-    // Half the arc's angle; none for a straight piece.
-    double *half = c[Columns::Half];
-    if (reached > 1)
-        vmath::atan2(c[Columns::Chord] + 1, c[Columns::Sum] + 1, half + 1, reached - 1);
-    // A straight piece has the same direction at both ends. (The table's pass also takes
-    // a cosine that rounds to 1 for one, a dogleg below about 1e-6 degrees.)
-    const double *chord = c[Columns::Chord];
-    for (std::size_t i = 1; i < reached; ++i) {
-        if (chord[i] == 0.0)
-            half[i] = 0.0;
-    }
-    double *tvd = c[Columns::Tvd], *north = c[Columns::North], *east = c[Columns::East];
-    increments(md, c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi],
-        c[Columns::CosAzi], half, c[Columns::Chord], c[Columns::Sum], tvd, north, east, reached);
-    // The running sums in registers: through memory each would wait for the one before.
-    double TVD = 0, N = 0, E = 0;
-    tvd[0] = north[0] = east[0] = 0.0;
-    for (std::size_t i = 1; i < reached; ++i) {
-        tvd[i] = TVD += tvd[i];
-        north[i] = N += north[i];
-        east[i] = E += east[i];
-    }
-    // The azimuths of the displacements, into the inclination's column.
-    double *toward = c[Columns::Inc];
-    vmath::atan2(east, north, toward, reached);
-    double *beta = c[Columns::Beta], *dls = c[Columns::Dls], *radius = c[Columns::Radius],
-           *disp = c[Columns::Disp];
-    derived(md, half, north, east, toward, beta, dls, radius, disp, DEG, reached);
-    beta[0] = dls[0] = radius[0] = 0.0;
-
-    for (std::size_t i = 0; i < reached; ++i) {
-        Station &s = st[i];
-        s.direction = { c[Columns::SinInc][i], c[Columns::CosInc][i], c[Columns::SinAzi][i],
-            c[Columns::CosAzi][i] };
-        s.tvd = tvd[i];
-        s.north = north[i];
-        s.east = east[i];
-        s.depthLoss = s.md - tvd[i];
-        s.displacement = disp[i];
-        s.displacementAzimuth = toward[i];
-        s.straight = i > 0 && chord[i] == 0.0;
-        s.doglegRad = beta[i];
-        s.doglegPer30 = dls[i];
-        s.radius = radius[i];
-    }
 }
 
 // Position or direction: north, east and downward components.

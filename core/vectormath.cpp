@@ -85,16 +85,51 @@ namespace {
 
 #endif
 
+namespace {
+
+    // Runs `block` (which takes `width` values at a time and returns how many it took)
+    // over all n values; the last few go through it too, in a padded copy, so that every
+    // value meets the same function wherever it stands in the array.
+    template <std::size_t width, class Block>
+    void inBlocks(std::size_t n, const double *const *in, double *const *out, std::size_t ins,
+        std::size_t outs, Block block)
+    {
+        const std::size_t done = block(in, out, n);
+        if (done == n)
+            return;
+        double padIn[2][width] = {}, padOut[2][width] = {};
+        const double *tailIn[2] = { padIn[0], padIn[1] };
+        double *tailOut[2] = { padOut[0], padOut[1] };
+        for (std::size_t k = 0; k < ins; ++k)
+            for (std::size_t i = done; i < n; ++i)
+                padIn[k][i - done] = in[k][i];
+        block(tailIn, tailOut, width);
+        for (std::size_t k = 0; k < outs; ++k)
+            for (std::size_t i = done; i < n; ++i)
+                out[k][i] = padOut[k][i - done];
+    }
+
+} // namespace
+
 void sincos(const double *x, double *s, double *c, std::size_t n)
 {
-    std::size_t i = 0;
 #ifdef DRAVON_VECTOR_MATH
-    if (hasAvx512())
-        i = sincos8(x, s, c, n);
-    if (hasAvx2())
-        i += sincos4(x + i, s + i, c + i, n - i);
+    const double *in[2] = { x, nullptr };
+    double *out[2] = { s, c };
+    if (hasAvx512()) {
+        inBlocks<8>(n, in, out, 1, 2, [](const double *const *i, double *const *o, std::size_t m) {
+            return sincos8(i[0], o[0], o[1], m);
+        });
+        return;
+    }
+    if (hasAvx2()) {
+        inBlocks<4>(n, in, out, 1, 2, [](const double *const *i, double *const *o, std::size_t m) {
+            return sincos4(i[0], o[0], o[1], m);
+        });
+        return;
+    }
 #endif
-    for (; i < n; ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
         s[i] = std::sin(x[i]);
         c[i] = std::cos(x[i]);
     }
@@ -102,14 +137,23 @@ void sincos(const double *x, double *s, double *c, std::size_t n)
 
 void atan2(const double *y, const double *x, double *out, std::size_t n)
 {
-    std::size_t i = 0;
 #ifdef DRAVON_VECTOR_MATH
-    if (hasAvx512())
-        i = atan2_8(y, x, out, n);
-    if (hasAvx2())
-        i += atan2_4(y + i, x + i, out + i, n - i);
+    const double *in[2] = { y, x };
+    double *res[2] = { out, nullptr };
+    if (hasAvx512()) {
+        inBlocks<8>(n, in, res, 2, 1, [](const double *const *i, double *const *o, std::size_t m) {
+            return atan2_8(i[0], i[1], o[0], m);
+        });
+        return;
+    }
+    if (hasAvx2()) {
+        inBlocks<4>(n, in, res, 2, 1, [](const double *const *i, double *const *o, std::size_t m) {
+            return atan2_4(i[0], i[1], o[0], m);
+        });
+        return;
+    }
 #endif
-    for (; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i)
         out[i] = std::atan2(y[i], x[i]);
 }
 

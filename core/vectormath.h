@@ -3,7 +3,8 @@
 // AVX-512), one by one through the scalar functions elsewhere. The vector functions are accurate to a few
 // units in the last place but not always equal to the scalar ones, so the results may
 // differ in the last digits between processors; nothing that must repeat the digits of
-// the results table uses them.
+// the results table uses them. On one processor a value always gives the same result,
+// wherever it stands in the array.
 #pragma once
 
 #include <cstddef>

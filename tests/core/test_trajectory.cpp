@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <charconv>
 #include <numbers>
 #include <random>
 
@@ -157,8 +157,15 @@ TEST(Trajectory, TheNumericPassAgreesWithARotatedTangentAndStopsWhereTheTableDoe
     const auto stationsOf = [](const StringList &lines) {
         traj::Trajectory t;
         for (const std::string &line : lines) {
+            // Read in the C notation: the tests run under a German locale.
             traj::Station s;
-            std::sscanf(line.c_str(), "%lf %lf %lf", &s.md, &s.inclination, &s.azimuth);
+            double *values[3] = { &s.md, &s.inclination, &s.azimuth };
+            const char *at = line.data(), *end = line.data() + line.size();
+            for (double *v : values) {
+                while (at < end && *at == ' ')
+                    ++at;
+                at = std::from_chars(at, end, *v).ptr;
+            }
             t.stations.push_back(s);
         }
         return t;
@@ -170,6 +177,14 @@ TEST(Trajectory, TheNumericPassAgreesWithARotatedTangentAndStopsWhereTheTableDoe
     for (unsigned seed : { 4u, 5u, 6u })
         for (bool upward : { false, true })
             surveys.push_back(randomSurvey(seed, upward));
+    // Longer than the pass's blocks of stations; the second one stops in its third block.
+    StringList longer;
+    for (int i = 0; i < 5000; ++i)
+        longer.push_back(cfmt("%d %.4f %.4f", 3 * i, 40.0 + 30.0 * std::sin(i / 300.0),
+            std::fmod(0.07 * i * i / 100.0, 360.0)));
+    surveys.push_back(longer);
+    longer[4500] = longer[4499];
+    surveys.push_back(longer);
     for (const StringList &lines : surveys) {
         traj::Trajectory numeric = stationsOf(lines), table = stationsOf(lines);
         traj::computeNumericTrajectory(numeric);
