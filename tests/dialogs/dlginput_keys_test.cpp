@@ -72,9 +72,8 @@ TEST_F(DlgInputTest, TabWalksTheStopsInOrderAndBack)
     // "Tabelle importieren …" follows "Datei einlesen", its neighbour in meaning.
     const QList<QWidget *> expected = { dialog->infoList(), dialog->stationList(),
         dialog->lineEdit(), dialog->cancelButton(), dialog->okButton(), dialog->fileButton(),
-        dialog->tableButton(), dialog->nameEdit(), dialog->formatGroup()->button(0),
-        dialog->modeGroup()->button(0), dialog->viewGroup()->button(0),
-        dialog->thinningGroup()->button(0), dialog->infoList() };
+        dialog->tableButton(), dialog->nameEdit(), dialog->formatGroup()->button(0), dialog->modeGroup()->button(0),
+        dialog->viewGroup()->button(0), dialog->thinningGroup()->button(0), dialog->infoList() };
     // The dialog opens with the focus on its first tab stop.
     EXPECT_EQ(QApplication::focusWidget(), expected.front());
     for (int i = 1; i < expected.size(); ++i) {

@@ -1,6 +1,6 @@
 // The depth request: start value, what it accepts and what it refuses.
-#include "dialogs/dlginterpolation.h"
 #include "dialogs/scriptedprompter.h"
+#include "dialogs/dlginterpolation.h"
 #include "tests/dialogs/widgetapp.h"
 
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The message boxes of the desktop program, the measurement dialog as the document runs
 // it, and the about box, each answered from inside its own modal loop.
+#include "dialogs/scriptedprompter.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/dlginput.h"
 #include "dialogs/dlginterpolation.h"
 #include "dialogs/qtmeasurementdialog.h"
 #include "dialogs/qtprompter.h"
-#include "dialogs/scriptedprompter.h"
 #include "tests/dialogs/widgetapp.h"
 
 #include <QLabel>
