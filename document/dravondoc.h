@@ -35,10 +35,7 @@ public:
     const traj::Trajectory &trajectory() const { return m_result.path; }
     // The results table, one entry per line: the last computation's, or the lines read
     // back from a results file.
-    const well::StringList &resultsTable() const
-    {
-        return m_readBack ? *m_readBack : m_result.table;
-    }
+    const well::StringList &resultsTable() const { return m_readBack ? *m_readBack : m_result.table; }
     // True while the table is a results file read back rather than the last computation's.
     bool tableReadBack() const { return m_readBack.has_value(); }
     // Grows whenever the data change so that a graph scales them afresh; a view keeps

@@ -12,14 +12,14 @@ namespace well {
 
 namespace {
 
-    // The check compares and reports depths and angles in single precision, as the results
-    // table has always been computed: a depth that rounds to its predecessor does not rise.
-    // Not inlined: GCC 12's loop vectoriser drops the rounding of a double to float and back
-    // inside the loop that fills the single-precision trajectory (seen at -O2 and -O3).
-    [[gnu::noinline]] float single(double v)
-    {
-        return static_cast<float>(v);
-    }
+// The check compares and reports depths and angles in single precision, as the results
+// table has always been computed: a depth that rounds to its predecessor does not rise.
+// Not inlined: GCC 12's loop vectoriser drops the rounding of a double to float and back
+// inside the loop that fills the single-precision trajectory (seen at -O2 and -O3).
+[[gnu::noinline]] float single(double v)
+{
+    return static_cast<float>(v);
+}
 
 } // namespace
 
@@ -103,68 +103,67 @@ std::optional<double> Computation::lastDepth() const
 
 namespace {
 
-    const char *const kHead[5] = {
-        "    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG",
-        "    NACH DEM SCHMIEGUNGSKREISVERFAHREN",
-        "    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-",
-        "                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG",
-        "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)",
-    };
+const char *const kHead[5] = {
+    "    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG",
+    "    NACH DEM SCHMIEGUNGSKREISVERFAHREN",
+    "    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-",
+    "                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG",
+    "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)",
+};
 
-    // Fills the results table line by line, reusing the strings of the previous table as
-    // buffers: a recomputation then allocates almost nothing. With a sink the lines go there
-    // one by one instead and nothing is kept.
-    class TableBuilder
+// Fills the results table line by line, reusing the strings of the previous table as
+// buffers: a recomputation then allocates almost nothing. With a sink the lines go there
+// one by one instead and nothing is kept.
+class TableBuilder
+{
+public:
+    TableBuilder(StringList &table, const TableSink *sink)
+        : m_table(table)
+        , m_sink(sink && *sink ? sink : nullptr)
     {
-    public:
-        TableBuilder(StringList &table, const TableSink *sink)
-            : m_table(table)
-            , m_sink(sink && *sink ? sink : nullptr)
-        {
-            m_spare.swap(table);
-            if (!m_sink)
-                table.reserve(m_spare.size());
-        }
-
-        void add(const char *format, ...) __attribute__((format(printf, 2, 3)))
-        {
-            std::string &line = m_sink ? m_line : next();
-            line.clear();
-            va_list args;
-            va_start(args, format);
-            vcfmtAppend(line, format, args);
-            va_end(args);
-            if (m_sink)
-                (*m_sink)(m_line);
-        }
-
-    private:
-        std::string &next()
-        {
-            m_table.push_back(
-                m_used < m_spare.size() ? std::move(m_spare[m_used++]) : std::string());
-            return m_table.back();
-        }
-
-        StringList &m_table;
-        const TableSink *m_sink;
-        StringList m_spare;
-        std::size_t m_used = 0;
-        std::string m_line;
-    };
-
-    void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
-    {
-        t.stations.resize(stations.size());
-        for (std::size_t i = 0; i < stations.size(); ++i) {
-            traj::Station &s = t.stations[i];
-            const Station &r = stations[i];
-            s.md = singlePrecision ? single(r.md) : r.md;
-            s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
-            s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
-        }
-        traj::computeTrajectory(t);
+        m_spare.swap(table);
+        if (!m_sink)
+            table.reserve(m_spare.size());
     }
+
+    void add(const char *format, ...) __attribute__((format(printf, 2, 3)))
+    {
+        std::string &line = m_sink ? m_line : next();
+        line.clear();
+        va_list args;
+        va_start(args, format);
+        vcfmtAppend(line, format, args);
+        va_end(args);
+        if (m_sink)
+            (*m_sink)(m_line);
+    }
+
+private:
+    std::string &next()
+    {
+        m_table.push_back(m_used < m_spare.size() ? std::move(m_spare[m_used++]) : std::string());
+        return m_table.back();
+    }
+
+    StringList &m_table;
+    const TableSink *m_sink;
+    StringList m_spare;
+    std::size_t m_used = 0;
+    std::string m_line;
+};
+
+void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
+{
+    t.stations.resize(stations.size());
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        traj::Station &s = t.stations[i];
+        const Station &r = stations[i];
+        s.md = singlePrecision ? single(r.md) : r.md;
+        s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
+        s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
+    }
+    traj::computeTrajectory(t);
+}
 
 } // namespace
 
