@@ -299,8 +299,9 @@ void DlgInput::buildControls()
     m_zeile = new QLineEdit(this);
     place(m_zeile, 150, 60, 88 + wider, 14);
     m_zeile->installEventFilter(this);
-    // A line typed anew is one to take again, even if Enter took the line before.
-    connect(m_zeile, &QLineEdit::textEdited, this, [this] { m_bTaken = false; });
+    // A line changed since Enter took it (typed, or a station taken into it) is one to
+    // take again.
+    connect(m_zeile, &QLineEdit::textChanged, this, [this] { m_bTaken = false; });
 
     // The captions stay centred over the wider edit line.
     m_unitCaption
@@ -507,6 +508,7 @@ void DlgInput::onStationDoubleClicked(int row)
     if (row < 0)
         return;
     m_state.zeileDblClk(row);
+    m_bTaken = false; // a station chosen anew, even the line just taken
     showMembers();
     selectMarked();
     // The next tab stop after the station list is the edit line.

@@ -36,11 +36,24 @@ TEST_F(DlgInputTest, EnterTakesTheEditLineOnceAndKeepsItReadyForTheNext)
     tab();
     EXPECT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(dialog->stationCount(), 6);
-    // ...but a line typed over it is taken as leaving always took it.
+    // ...but a line typed over it is taken as leaving always took it...
     prompter.yesNoAnswers = { true };
     typeLine(QStringLiteral("700 32 102"));
     tab();
     EXPECT_EQ(prompter.events.size(), 2u);
+    EXPECT_EQ(dialog->stationCount(), 7);
+    // ...and so is the line just taken when it is chosen again in the list, here to be
+    // deleted.
+    typeLine(QStringLiteral("800 33 103"));
+    prompter.yesNoAnswers = { true };
+    QTest::keyClick(dialog->lineEdit(), Qt::Key_Return);
+    settle();
+    ASSERT_EQ(dialog->stationCount(), 8);
+    clickButton(dialog->modeGroup()->button(3)); // delete
+    doubleClickStation(7);
+    ASSERT_EQ(dialog->lineEdit()->text(), QStringLiteral("800 33 103"));
+    prompter.yesNoAnswers = { true };
+    tab();
     EXPECT_EQ(dialog->stationCount(), 7);
 }
 
