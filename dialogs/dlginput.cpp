@@ -6,6 +6,7 @@
 #include "document/qttext.h"
 #include "exchange/tablefile.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFileDialog>
@@ -62,6 +63,7 @@ void showEntries(QListWidget *list, const StringList &entries)
     for (const std::string &entry : entries) {
         auto *item = new QListWidgetItem(toQt(entry), list);
         item->setToolTip(item->text());
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     list->verticalScrollBar()->setValue(scrolled);
 }
@@ -88,6 +90,54 @@ public:
 
 private:
     std::function<void(const QString &)> m_refused;
+};
+
+// The editor of a descriptive line: a line edit with the character check of the edit
+// line, whose text goes to `take` (row, text) instead of into the list, which only
+// mirrors the editor's lines.
+class InfoDelegate : public QStyledItemDelegate
+{
+public:
+    InfoDelegate(std::function<void(const QString &)> refused,
+        std::function<void(int, const QString &)> take, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_refused(std::move(refused))
+        , m_take(std::move(take))
+    {
+    }
+
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    {
+        auto *edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        edit->setValidator(new CharsetValidator(m_refused, edit));
+        return edit;
+    }
+
+    void setModelData(
+        QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
+    {
+        if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            m_take(index.row(), edit->text());
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        // A message box over the dialog (a refused character) or the editor's own
+        // context menu does not end the edit; the line stays open for more typing.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    std::function<void(const QString &)> m_refused;
+    std::function<void(int, const QString &)> m_take;
 };
 
 // Checks the button with `id`, or none at all for a value outside the group.
@@ -143,7 +193,11 @@ void DlgInput::buildControls()
 {
     const DialogUnits du(font());
     const int wider = widerUnits(*this);
-    setFixedSize(du.size(245 + wider, 218));
+    // The classic size is the smallest; a larger window gives the room to the station
+    // list (see resizeEvent).
+    setMinimumSize(du.size(245 + wider, 218));
+    resize(minimumSize());
+    setSizeGripEnabled(true);
 
     auto place = [&](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(du.rect(x, y, width, height));
@@ -216,13 +270,44 @@ void DlgInput::buildControls()
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 
+    // The descriptive lines are edited in their list: a double click or F2 changes a
+    // line, Einfg adds one, Entf deletes the selected one; the context menu names them.
+    m_listInfo->setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    auto *infoDelegate
+        = new InfoDelegate([this](const QString &character) { refuseCharacter(character); },
+            [this](int row, const QString &text) { takeInfoLine(row, text); }, m_listInfo);
+    m_listInfo->setItemDelegate(infoDelegate);
+    // An editor closed without a change (Escape, or a new line left empty) leaves the
+    // list as the editor's lines are.
+    connect(infoDelegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+        QMetaObject::invokeMethod(this, &DlgInput::showInfoLines, Qt::QueuedConnection);
+    });
+    m_listInfo->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto infoAction = [this](const QString &text, const QKeySequence &key, auto slot) {
+        auto *action = new QAction(text, m_listInfo);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        m_listInfo->addAction(action);
+    };
+    infoAction(
+        tr("Beschreibungszeile hinzufügen"), QKeySequence(Qt::Key_Insert), &DlgInput::addInfoLine);
+    infoAction(tr("Beschreibungszeile ändern"), QKeySequence(Qt::Key_F2), &DlgInput::editInfoLine);
+    infoAction(
+        tr("Beschreibungszeile löschen"), QKeySequence(Qt::Key_Delete), &DlgInput::deleteInfoLine);
+
     m_zeile = new QLineEdit(this);
     place(m_zeile, 150, 60, 88 + wider, 14);
     m_zeile->installEventFilter(this);
+    // A line changed since Enter took it (typed, or a station taken into it) is one to
+    // take again.
+    connect(m_zeile, &QLineEdit::textChanged, this, [this] { m_bTaken = false; });
 
     // The captions stay centred over the wider edit line.
-    label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154 + wider / 2, 50, 84, 8);
-    label(QStringLiteral("Teufe   Neigung   Azimut"), 152 + wider / 2, 42, 86, 8);
+    m_unitCaption
+        = label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154 + wider / 2, 50, 84, 8);
+    m_depthCaption = label(QStringLiteral("Teufe   Neigung   Azimut"), 152 + wider / 2, 42, 86, 8);
 
     m_cancel = button(QStringLiteral("Abbrechen"), 188 + wider, 24, 50, 14);
     m_ok = button(QStringLiteral("OK"), 188 + wider, 7, 50, 14);
@@ -286,11 +371,47 @@ void DlgInput::buildControls()
     connect(m_ok, &QPushButton::clicked, this, &DlgInput::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInput::reject);
 
+    // What a larger window does to the controls of the right-hand column: the station
+    // list takes the extra room, the edit line and the lists the extra width, the
+    // buttons stay at the right edge and status and descriptive list at the bottom.
+    const auto follow = [this](QWidget *w, int how) {
+        m_followers.push_back({ w, w->geometry(), how });
+    };
+    follow(m_listEingabe, GrowX | GrowY);
+    follow(m_zeile, GrowX);
+    follow(m_ok, MoveX);
+    follow(m_cancel, MoveX);
+    follow(m_status, GrowX | MoveY);
+    follow(m_listInfo, GrowX | MoveY);
+    for (QLabel *caption : { m_depthCaption, m_unitCaption })
+        follow(caption, HalfMoveX);
+
     m_tabStops = { m_listInfo, m_listEingabe, m_zeile, m_cancel, m_ok, m_file, m_table, m_well,
         m_name, m_formatGroup->button(0), m_modeGroup->button(0), m_viewGroup->button(0),
         m_thinningGroup->button(0) };
     for (int i = 1; i < m_tabStops.size(); ++i)
         setTabOrder(m_tabStops[i - 1], m_tabStops[i]);
+}
+
+void DlgInput::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    const int dx = std::max(0, width() - minimumWidth());
+    const int dy = std::max(0, height() - minimumHeight());
+    for (const Follower &f : m_followers) {
+        QRect r = f.classic;
+        if (f.how & MoveX)
+            r.translate(dx, 0);
+        if (f.how & HalfMoveX)
+            r.translate(dx / 2, 0);
+        if (f.how & MoveY)
+            r.translate(0, dy);
+        if (f.how & GrowX)
+            r.setWidth(r.width() + dx);
+        if (f.how & GrowY)
+            r.setHeight(r.height() + dy);
+        f.widget->setGeometry(r);
+    }
 }
 
 void DlgInput::readControls()
@@ -388,6 +509,7 @@ void DlgInput::onStationDoubleClicked(int row)
     if (row < 0)
         return;
     m_state.zeileDblClk(row);
+    m_bTaken = false; // a station chosen anew, even the line just taken
     showMembers();
     selectMarked();
     // The next tab stop after the station list is the edit line.
@@ -430,8 +552,9 @@ bool DlgInput::eventFilter(QObject *watched, QEvent *event)
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // The edit line's own context menu and a switch to another window do not leave
         // the line; a message box of a running operation must not start a second one.
+        // A line Enter took and that was not typed anew since is not taken twice.
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !m_bBusy
-            && !m_bPending) {
+            && !m_bPending && !m_bTaken) {
             m_bPending = true;
             // The operation runs once the focus has settled, and after a mouse click
             // only once the button is up again: a modal box in the middle of a click
@@ -472,7 +595,70 @@ void DlgInput::runPendingLineOperation()
         m_state.zeileAnswer(prompt, m_prompter.askYesNo(prompt.text));
     showMembers();
     selectMarked();
+    // A changed line may have moved far from where it was: the list shows it.
+    if (m_state.m_Platziert >= 0 && m_state.m_Platziert < m_stations->rowCount())
+        m_listEingabe->scrollTo(m_stations->index(m_state.m_Platziert));
     m_bBusy = false;
+}
+
+void DlgInput::takeEditLine()
+{
+    if (m_zeile->text().trimmed().isEmpty() || m_bBusy)
+        return; // nothing to take
+    m_bPending = true;
+    runPendingLineOperation();
+    m_bTaken = true;
+    m_zeile->setFocus(Qt::OtherFocusReason);
+    m_zeile->selectAll();
+}
+
+void DlgInput::showInfoLines()
+{
+    m_newInfoRow = -1;
+    showEntries(m_listInfo, m_state.m_ListInfo);
+}
+
+void DlgInput::takeInfoLine(int row, const QString &text)
+{
+    if (row == m_newInfoRow)
+        m_state.infoAppend(fromQt(text));
+    else
+        m_state.infoChange(row, fromQt(text));
+    // The list is rebuilt once the editor has closed.
+    QMetaObject::invokeMethod(this, &DlgInput::showInfoLines, Qt::QueuedConnection);
+}
+
+void DlgInput::addInfoLine()
+{
+    // The keys act only while the list itself has the focus, never inside an editor.
+    auto *item = new QListWidgetItem(m_listInfo);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    m_newInfoRow = m_listInfo->row(item);
+    m_listInfo->setCurrentItem(item);
+    m_listInfo->scrollToItem(item);
+    m_listInfo->editItem(item);
+}
+
+void DlgInput::editInfoLine()
+{
+    if (QListWidgetItem *item = m_listInfo->currentItem())
+        m_listInfo->editItem(item);
+}
+
+void DlgInput::deleteInfoLine()
+{
+    const int row = m_listInfo->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_state.m_Info.size()))
+        return;
+    const std::string question
+        = fromQt(tr("Soll diese Beschreibungszeile wirklich gelöscht werden?\n%1")
+                     .arg(toQt(m_state.m_Info[static_cast<size_t>(row)])));
+    if (!m_prompter.askYesNo(question))
+        return;
+    m_state.infoDelete(row);
+    showInfoLines();
+    if (m_listInfo->count() > 0)
+        m_listInfo->setCurrentRow(std::min(row, m_listInfo->count() - 1));
 }
 
 void DlgInput::accept()
@@ -498,8 +684,15 @@ void DlgInput::reject()
 void DlgInput::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter presses the push button that has the focus and nothing else; in the
-        // edit line, a list or a radio button it leaves the dialog open.
+        // Enter in the edit line takes the line, as leaving it does, and the focus stays
+        // there with the line selected, so that the next one can be typed over it.
+        if (focusWidget() == m_zeile) {
+            takeEditLine();
+            event->accept();
+            return;
+        }
+        // Elsewhere Enter presses the push button that has the focus and nothing else;
+        // in a list or a radio button it leaves the dialog open.
         if (auto *button = qobject_cast<QPushButton *>(focusWidget());
             button && button->window() == this && button->isEnabled())
             button->click();

@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
 class QButtonGroup;
 class QLabel;
@@ -94,6 +95,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
@@ -101,6 +103,15 @@ private:
     void onFileOpen();
     void readFile(const QString &path); // "Datei einlesen" once the file is chosen
     void runPendingLineOperation();
+    // Enter in the edit line: its operation at once.
+    void takeEditLine();
+    // The descriptive list: shows the editor's lines; takes an edited line; adds,
+    // edits and deletes one.
+    void showInfoLines();
+    void takeInfoLine(int row, const QString &text);
+    void addInfoLine();
+    void editInfoLine();
+    void deleteInfoLine();
     void selectMarked();
     // Tells the user that `character` was refused, once per attempt.
     void refuseCharacter(const QString &character);
@@ -113,6 +124,8 @@ private:
     bool m_bBusy = false; // an operation (and its message boxes) is running
     bool m_bWaitForRelease = false; // the focus left with a mouse click still under way
     bool m_bRefusing = false; // the message about a refused character is on its way
+    bool m_bTaken = false; // Enter took the edit line, not typed anew since
+    int m_newInfoRow = -1; // the descriptive line being added, -1 for none
 
     QLabel *m_status = nullptr;
     QListWidget *m_listInfo = nullptr;
@@ -131,4 +144,17 @@ private:
     QButtonGroup *m_viewGroup = nullptr;
     QButtonGroup *m_thinningGroup = nullptr;
     QList<QWidget *> m_tabStops;
+    QLabel *m_depthCaption = nullptr;
+    QLabel *m_unitCaption = nullptr;
+
+    // A control of the right-hand column, where the classic size puts it, and how it
+    // follows a larger window.
+    enum Follow { MoveX = 1, HalfMoveX = 2, MoveY = 4, GrowX = 8, GrowY = 16 };
+    struct Follower
+    {
+        QWidget *widget;
+        QRect classic;
+        int how;
+    };
+    std::vector<Follower> m_followers;
 };

@@ -52,6 +52,20 @@ size_t anchorOf(const std::string &word)
     return i;
 }
 
+// A number word in the two decimals a reader writes, when they give its value exactly
+// ("50" as "50.00", "12.5" as "12.50"); a word with more digits than that stays as typed.
+std::string twoDecimals(const std::string &word)
+{
+    const char *p = word.c_str();
+    double value = 0;
+    if (!cscan::readDouble(p, value) || *p != '\0')
+        return word;
+    const std::string written = cfmt("%.2f", value);
+    const char *q = written.c_str();
+    double back = 0;
+    return cscan::readDouble(q, back) && back == value ? written : word;
+}
+
 } // namespace
 
 StationListModel::Layout StationListModel::layoutOf(const StringList &lines)
@@ -82,7 +96,7 @@ std::string StationListModel::shownLine(const std::string &line, Layout layout)
         const size_t begin = i;
         while (i < line.size() && !cscan::isSpace(line[i]))
             ++i;
-        const std::string word = line.substr(begin, i - begin);
+        const std::string word = twoDecimals(line.substr(begin, i - begin));
         // A word too long for its column pushes the rest to the right, one blank apart.
         const auto wanted = static_cast<long>(column) - static_cast<long>(anchorOf(word));
         const long blanks

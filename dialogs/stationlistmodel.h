@@ -36,10 +36,10 @@ public:
     static Layout layoutOf(const StringList &lines);
 
     // How `line` shows in a list whose reader lines have `layout`: a line a reader wrote
-    // as it is; a typed station line with its first three words moved so that their
-    // decimal points (or, without one, the ends of their integer parts) stand in the
-    // columns of the layout's decimal points, each word and the rest of the line kept
-    // as typed; anything else as it is.
+    // as it is; a typed station line with its first three numbers in two decimals where
+    // they give the value exactly, as a reader writes them, their decimal points in the
+    // columns of the layout's (a number with more decimals keeps them, lined up at its
+    // point) and the rest of the line as typed; anything else as it is.
     static std::string shownLine(const std::string &line, Layout layout);
 
 private:

@@ -36,6 +36,8 @@ public:
     // The results table, one entry per line: the last computation's, or the lines read
     // back from a results file.
     const well::StringList &resultsTable() const { return m_readBack ? *m_readBack : m_result.table; }
+    // True while the table is a results file read back rather than the last computation's.
+    bool tableReadBack() const { return m_readBack.has_value(); }
     // Grows whenever the data change so that a graph scales them afresh; a view keeps
     // the revision it last scaled for.
     std::uint64_t dataRevision() const { return m_dataRevision; }

@@ -34,7 +34,7 @@ std::vector<std::string> GraphPage::notes(const PlotData &data) const
     std::vector<std::string> out;
     // An aborted computation first: it matters most.
     if (data.abortDepth && m_Punktzahl > 0)
-        out.push_back("Abbruch: Kurve bis Teufe " + german(*data.abortDepth, 2) + " m");
+        out.push_back(shortEndNote(*data.abortDepth, data.enteredDepth));
     if (data.invers != 0) {
         // The side view fills its plot area; say how far that distorts it.
         const double ratio = scaleRatio(data);

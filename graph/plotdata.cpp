@@ -1,6 +1,7 @@
 // The plot value of the side and top views and their captions.
 #include "graph/plotdata.h"
 
+#include "core/decimalsign.h"
 #include "core/win1252.h"
 
 #include <algorithm>
@@ -40,6 +41,17 @@ std::optional<double> abortDepthOf(const traj::Trajectory &t)
     if (t.stop.kind == traj::StopKind::None || t.stations.empty())
         return std::nullopt;
     return t.stations.back().md;
+}
+
+std::string shortEndNote(double end, std::optional<double> entered)
+{
+    const auto metres = [](double depth) {
+        return decimalsign::fixed(depth, 2, decimalsign::Sign::Comma) + " m";
+    };
+    std::string note = "Berechnet bis " + metres(end);
+    if (entered)
+        note += " (von " + metres(*entered) + ")";
+    return note;
 }
 
 PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string &name)

@@ -31,8 +31,10 @@ struct PlotData
     std::string legende;
     std::string legende1;
 
-    // Set when the computation stopped early: the measured depth of the last point drawn.
+    // Set when the computation stopped early: the measured depth of the last point drawn,
+    // and where known the deepest station entered.
     std::optional<double> abortDepth;
+    std::optional<double> enteredDepth;
 
     // The number of points: the shortest series decides, so that a point is drawn only
     // when all three of its values are there.
@@ -47,6 +49,13 @@ PlotView plotViewOf(int ansicht);
 
 // The measured depth of the last station when the run that made `t` stopped early.
 std::optional<double> abortDepthOf(const traj::Trajectory &t);
+
+// What the page and the text view say when the computation stopped early (German,
+// Windows-1252, decimal commas), short enough for its row on the page: "Berechnet bis
+// 200,00 m (von 700,00 m)", the
+// measured depth where the computed path ends and that of the deepest station entered,
+// without the parenthesis when the latter is not known.
+std::string shortEndNote(double end, std::optional<double> entered);
 
 // The series, captions and switches of `view` for the trajectory `t` of the borehole
 // `name`: one point per computed station, the surface station at the origin.

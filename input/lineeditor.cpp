@@ -51,6 +51,15 @@ const std::string &ambiguousCommas()
     return text;
 }
 
+const std::string &sameDepthText()
+{
+    static const std::string text = win1252::fromUtf8(
+        "Die Teufe %g steigt nicht an: die %d.Zeile hat dieselbe Teufe.\n%s\n"
+        "Jede Teufe muss größer sein als die vorangehende; die Zeile wird nicht "
+        "übernommen.");
+    return text;
+}
+
 bool holdsStation(const std::string &line)
 {
     float depth = 0, inclination = 0, azimuth = 0;
@@ -222,6 +231,43 @@ void LineEditor::initDialog()
     m_bGeaendert = 0;
 }
 
+namespace {
+
+bool onlyBlanks(const std::string &line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) { return cscan::isSpace(c); });
+}
+
+} // namespace
+
+void LineEditor::infoAppend(const std::string &line)
+{
+    if (onlyBlanks(line))
+        return;
+    m_Info.push_back(line);
+    m_ListInfo = m_Info;
+}
+
+bool LineEditor::infoChange(int index, const std::string &line)
+{
+    if (index < 0 || index >= static_cast<int>(m_Info.size()))
+        return false;
+    if (onlyBlanks(line))
+        return infoDelete(index);
+    m_Info[static_cast<size_t>(index)] = line;
+    m_ListInfo = m_Info;
+    return true;
+}
+
+bool LineEditor::infoDelete(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_Info.size()))
+        return false;
+    m_Info.erase(m_Info.begin() + index);
+    m_ListInfo = m_Info;
+    return true;
+}
+
 void LineEditor::zeileDblClk(int index)
 {
     if (index < 0 || index >= static_cast<int>(m_ListEingabe.size()))
@@ -243,6 +289,21 @@ LinePrompt message(const std::string &text)
 
 } // namespace
 
+int LineEditor::sameDepth(const std::string &line, int skip) const
+{
+    float depth = 0;
+    if (!leadingNumber(line, depth))
+        return -1;
+    // The computation compares the depths in single precision, and so does this.
+    for (size_t i = 0; i < m_ListEingabe.size(); ++i) {
+        float other = 0;
+        if (static_cast<int>(i) != skip && holdsStation(m_ListEingabe[i])
+            && leadingNumber(m_ListEingabe[i], other) && other == depth)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 LinePrompt LineEditor::zeileKillFocus()
 {
     static const std::string tooLittle = win1252::fromUtf8("Die Zeile enthält zu wenig Daten");
@@ -256,6 +317,7 @@ LinePrompt LineEditor::zeileKillFocus()
         "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.");
 
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
+    m_Platziert = -1;
     if (m_Markiert < -1 || m_Markiert >= m_Anzahl)
         m_Markiert = -1; // the list box reports no selection beyond its entries
 
@@ -265,6 +327,22 @@ LinePrompt LineEditor::zeileKillFocus()
         return message(cfmt(ambiguousCommas().c_str(), m_Zeile.c_str()));
     if (!holdsStation(m_Zeile))
         return message(tooLittle);
+
+    // The list is sorted by depth: a line whose depth another station line already has
+    // would stop the computation there. It is refused here, where it can still be
+    // corrected, instead of cutting the survey short after OK.
+    if (m_ZeilenModus == 0 || m_ZeilenModus == 1 || m_ZeilenModus == 2) {
+        const int replaced = m_ZeilenModus == 0 ? m_Markiert : -1;
+        if (m_ZeilenModus != 0 || replaced >= 0) {
+            if (const int same = sameDepth(m_Zeile, replaced); same >= 0) {
+                float depth = 0;
+                leadingNumber(m_Zeile, depth);
+                const std::string &other = m_ListEingabe[static_cast<size_t>(same)];
+                return message(cfmt(
+                    sameDepthText().c_str(), static_cast<double>(depth), same + 1, other.c_str()));
+            }
+        }
+    }
 
     // The station lines follow the list, whatever is answered.
     m_Eingabe = m_ListEingabe;
@@ -310,6 +388,7 @@ void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
 
     const int count = static_cast<int>(m_ListEingabe.size());
     const int selected = prompt.selected;
+    m_Platziert = -1;
     if (!yes || !prompt.isQuestion() || selected < -1 || selected >= count)
         return;
     const bool needsSelection = prompt.mode == 0 || prompt.mode == 2 || prompt.mode == 3;
@@ -320,12 +399,13 @@ void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
     switch (prompt.mode) {
     case 0: // the changed line moves to the place of its depth
         m_ListEingabe.erase(at);
-        addSorted(prompt.line);
+        m_Platziert = addSorted(prompt.line);
         m_Markiert = -1; // replacing the entry clears the list box's selection
         m_Status = cfmt("%d.Zeile wurde ge\xE4ndert", selected + 1);
         break;
     case 1: {
         const int index = addSorted(prompt.line);
+        m_Platziert = index;
         m_Markiert = selected;
         if (selected >= 0 && index <= selected)
             m_Markiert = selected + 1; // the selected entry moved down by one
@@ -335,6 +415,7 @@ void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
     case 2: {
         // The line lands at the place of its depth, which keeps the list in order.
         const int index = addSorted(prompt.line);
+        m_Platziert = index;
         m_Markiert = index <= selected ? selected + 1 : selected; // stays on its entry
         m_Status = cfmt(statusInserted.c_str(), index + 1);
         break;
@@ -381,7 +462,9 @@ StringList LineEditor::fileRead(const std::string &path)
     fillSorted(m_ListEingabe, read.stations);
     m_Eingabe = std::move(read.stations); // file order until the next line edit
     m_Info = std::move(read.info);
-    m_ListInfo = std::move(read.listedInfo);
+    // The list shows every descriptive line the document keeps, those a WEG file added
+    // to the previous ones included, so that none of them is kept unseen.
+    m_ListInfo = m_Info;
     m_Name = std::move(read.name);
     m_Zeile.assign(1, ' ');
     m_Markiert = -1;

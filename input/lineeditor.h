@@ -48,6 +48,9 @@ public:
     int m_Ansicht = -1; // 0 side view, 1 top view
     int m_Datenauswahl = -1; // thinning: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
     int m_Markiert = -1; // selected station-list entry, -1 for none
+    // The entry where the last changed, appended or inserted line landed in the sorted
+    // list, for the list to scroll to; -1 after any other operation.
+    int m_Platziert = -1;
     int m_Anzahl = 0; // number of station-list entries
 
     // Opening the dialog: fills both lists from m_Eingabe and m_Info, sets the mode to
@@ -61,7 +64,9 @@ public:
     // operation of m_ZeilenModus on m_Zeile and the entry m_Markiert. The caller has
     // read the controls into the members first (m_Markiert included). Decimal commas in
     // the edit line become points; ambiguous commas, or fewer than three numbers, give
-    // a message and change nothing else. Insert and delete need a selected entry:
+    // a message and change nothing else; so does a changed, appended or inserted line
+    // whose depth another station line already has (the message names the depth and
+    // that line). Insert and delete need a selected entry:
     // without one the message asks to select a line. Otherwise the result is the Yes/No
     // question of the operation (none for a change without a selection or for no mode).
     // Except after a refused edit line, m_Eingabe follows the list from here on, whatever
@@ -83,6 +88,18 @@ public:
     // Returns the messages for the user in the order they are to be shown, each in a
     // box of its own with an OK button (Windows-1252).
     StringList fileRead(const std::string &path);
+
+    // The descriptive lines, edited in their list: the list shows m_Info, every line
+    // the document keeps. A line is added after the last one; a line changed to nothing
+    // but blanks goes, as a deleted one does. An index outside the list changes nothing
+    // and returns false.
+    void infoAppend(const std::string &line);
+    bool infoChange(int index, const std::string &line);
+    bool infoDelete(int index);
+
+    // The entry of the station list (other than `skip`) that holds a station at the
+    // depth `line` begins with, -1 for none.
+    int sameDepth(const std::string &line, int skip = -1) const;
 
     // Adds an entry at its sorted place in m_ListEingabe (after equal entries); returns
     // its index.

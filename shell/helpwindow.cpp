@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QToolButton>
@@ -128,6 +129,17 @@ bool HelpWindow::openPage(const QString &path)
 void HelpWindow::followLink(const QUrl &url)
 {
     if (isHelpPage(url)) {
+        // A clicked link keeps the browser's focus frame, and the history entry of the
+        // link's target would remember it: going forward to that entry again would
+        // scroll back to the frame on the link (in the contents) instead of to the
+        // target. A plain cursor at the same place drops the frame; the view stays put.
+        const int across = m_browser->horizontalScrollBar()->value();
+        const int down = m_browser->verticalScrollBar()->value();
+        QTextCursor plain = m_browser->textCursor();
+        plain.clearSelection();
+        m_browser->setTextCursor(plain);
+        m_browser->horizontalScrollBar()->setValue(across);
+        m_browser->verticalScrollBar()->setValue(down);
         m_browser->setSource(m_browser->source().resolved(url));
         return;
     }

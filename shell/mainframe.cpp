@@ -1,20 +1,20 @@
 // The main window: views, document commands, printing, help and closing.
 #include "shell/mainframe.h"
 
-#include "dialogs/prompter.h"
 #include "core/win1252.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/dlginput.h"
 #include "dialogs/documentcommands.h"
+#include "dialogs/prompter.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 #include "shell/documentfilter.h"
-#include "shell/programsettings.h"
 #include "shell/frameui.h"
 #include "shell/helppage.h"
 #include "shell/helpwindow.h"
 #include "shell/pagemargins.h"
+#include "shell/programsettings.h"
 #include "shell/shellresources.h"
 #include "shell/viewsettings.h"
 #include "textview/dravonview.h"
@@ -84,6 +84,7 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     m_textView->OnInitialUpdate();
 
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
+    connect(m_doc, &CDravonDoc::modifiedChanged, this, &QWidget::setWindowModified);
     updateTitle();
     restoreWindowSettings();
     updateCommandUi();
@@ -127,7 +128,13 @@ void CMainFrame::saveWindowSettings() const
 
 void CMainFrame::updateTitle()
 {
-    setWindowTitle(m_doc->GetTitle() + QStringLiteral(" - dravon"));
+    // "[*]" is where the title bar marks unsaved changes, Qt's convention: an asterisk
+    // while the window is modified. A "[*]" in the file name itself is written twice
+    // so that it shows as it is.
+    QString name = m_doc->GetTitle();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(name + QStringLiteral("[*] - dravon"));
+    setWindowModified(m_doc->IsModified());
 }
 
 void CMainFrame::SwitchView(int id)

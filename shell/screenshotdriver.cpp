@@ -95,6 +95,12 @@ bool ScreenshotDriver::run(LineEditor &state)
             return;
         if (!m_dialogTaken) {
             saveDialog(dialog, QStringLiteral("measurement-dialog.png"));
+            // Drawn larger, the station list shows more of the stations at a time.
+            const QSize classic = dialog->size();
+            dialog->resize(classic.width() * 4 / 3, classic.height() * 8 / 5);
+            QApplication::processEvents();
+            saveDialog(dialog, QStringLiteral("measurement-dialog-resized.png"));
+            dialog->resize(classic);
             m_dialogTaken = true;
         }
         pressOk(dialog);

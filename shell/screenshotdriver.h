@@ -2,6 +2,7 @@
 // the environment variable DRAVON_SCREENSHOT_DIR (the folder the PNG files go to; see
 // tools/screenshot). Takes, in this order:
 //   measurement-dialog.png  the measurement dialog that opens while the document loads
+//   measurement-dialog-resized.png  the same dialog drawn larger
 //   text-view.png           the main window with the results table
 //   graph-view.png          the graph view (side view)
 //   graph-zoom.png          the graph view with "Grafik Lupe an"

@@ -3,6 +3,7 @@
 
 #include "document/dravondoc.h"
 #include "graph/painterdrawcontext.h"
+#include "graph/plotdata.h"
 #include "textview/tablepage.h"
 
 #include <QImage>
@@ -24,6 +25,17 @@ constexpr int kPageStepX = 1000;
 constexpr int kPageStepY = 5500;
 
 } // namespace
+
+std::string CDravonView::remark() const
+{
+    // The table of a computation that stopped short ends where the path ends; the line
+    // below it says so, and how deep the stations entered go. Not part of the table: a
+    // results file written or read back holds the table alone.
+    const well::Computation &result = m_doc->result();
+    if (m_doc->tableReadBack() || !result.endsShort() || result.legacy.stations.empty())
+        return {};
+    return shortEndNote(result.legacy.last().md, result.deepestEntered);
+}
 
 CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent)
     : QAbstractScrollArea(parent)
@@ -73,6 +85,15 @@ void CDravonView::measureTable()
     PainterDrawContext dc(painter, m_measuredScaleX, m_measuredScaleY);
     m_extent = tablepage::screenExtent(dc, m_doc->resultsTable());
     m_rowHeight = tablepage::screenRowHeight(dc);
+    if (const std::string note = remark(); !note.empty()) {
+        // One blank row, the remark and a spare row below the table.
+        const int rows = static_cast<int>(m_doc->resultsTable().size()) + 3;
+        const DrawFont old = dc.selectFont(tablepage::kScreenFont);
+        const int width = dc.textExtent(note).cx + 2 * dc.textExtent("W").cx;
+        dc.selectFont(old);
+        m_extent.cx = std::max(m_extent.cx, width);
+        m_extent.cy = std::max(m_extent.cy, rows * m_rowHeight);
+    }
     painter.end();
     updateScrollBars();
 }
@@ -129,6 +150,11 @@ void CDravonView::paintEvent(QPaintEvent *event)
     const int last = std::min(rows - 1, static_cast<int>(bottom / m_rowHeight) + 1);
     m_painted = { first, last };
     tablepage::drawScreen(dc, m_doc->resultsTable(), first, last);
+    if (const std::string note = remark(); !note.empty()) {
+        const DrawFont old = dc.selectFont(tablepage::kScreenFont);
+        dc.textOut(dc.textExtent("W").cx, -(rows + 1) * m_rowHeight, note);
+        dc.selectFont(old);
+    }
 }
 
 namespace {

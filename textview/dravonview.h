@@ -6,6 +6,7 @@
 
 #include <QAbstractScrollArea>
 
+#include <string>
 #include <utility>
 
 class CDravonDoc;
@@ -39,6 +40,10 @@ public:
     // The rows of the table that the last paint drew, first and last (counted from 0);
     // first > last when it drew none.
     std::pair<int, int> paintedRows() const { return m_painted; }
+
+    // The line the view shows below the table when the computation stopped short of the
+    // stations entered (Windows-1252); empty otherwise.
+    std::string remark() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

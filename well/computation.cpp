@@ -226,6 +226,9 @@ void computeCourse(const Well &well, Computation &out)
         out.path.stations.resize(out.legacy.stations.size());
         out.path.stop = out.legacy.stop;
     }
+    out.deepestEntered.reset();
+    for (const Station &s : well.survey.stations())
+        out.deepestEntered = std::max(out.deepestEntered.value_or(s.md), s.md);
 }
 
 void computeTable(const Well &well, Computation &out, const TableSink &sink)

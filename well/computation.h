@@ -38,7 +38,13 @@ struct Computation
     bool aborted = false; // the run ended with one of its "ABBRUCH" lines
     bool doglegAbort = false; // ... and that was a change of direction of 90 degrees or more
 
+    // The deepest depth among the stations entered; none without stations.
+    std::optional<double> deepestEntered;
+
     bool clean() const { return checked.clean; }
+    // The computed path stops short of the stations entered: the check refused a line
+    // (and took none after it), or the run stopped at a station.
+    bool endsShort() const { return aborted || !checked.clean; }
     // The depth of the last station the check took, as the interpolation request shows it;
     // none without stations.
     std::optional<double> lastDepth() const;

@@ -77,6 +77,13 @@ const PlotData &CGrafik::shownData()
     } else {
         m_plot = plotDataOf(m_doc->plotTrajectory(), plotViewOf(m_doc->view()), m_doc->name());
     }
+    // The path may also stop short where the check refused a station: the page says
+    // where it ends, of how deep the stations go.
+    const well::Computation &result = m_doc->result();
+    if (result.endsShort() && !m_doc->plotTrajectory().stations.empty()) {
+        m_plot.abortDepth = m_doc->plotTrajectory().last().md;
+        m_plot.enteredDepth = result.deepestEntered;
+    }
     m_plotDataRevision = revision;
     m_plotStale = false;
     // New results are scaled afresh; so is every new section, whose azimuth and unit

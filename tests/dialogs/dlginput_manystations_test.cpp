@@ -1,8 +1,8 @@
 // The measurement dialog on a survey of 100,000 stations: the list's rows and their
 // order, a row far down taken by double click, and a typed line joining the list.
 #include "core/cformat.h"
-#include "dialogs/scriptedprompter.h"
 #include "dialogs/dlginput.h"
+#include "dialogs/scriptedprompter.h"
 #include "tests/dialogs/widgetapp.h"
 
 #include <QButtonGroup>
@@ -81,8 +81,9 @@ TEST(DlgInputManyStations, TheListShowsEveryStationInDepthOrder)
     EXPECT_EQ(dialog.currentStation(), far);
     EXPECT_EQ(dialog.statusLabel()->text(), QString::fromUtf8("76544.Zeile ausgewählt"));
 
-    // A typed line joins at its depth, and shows in the readers' columns; the list
-    // stays scrolled where it was.
+    // A typed line joins at its depth, and shows as the readers write their lines; the
+    // list scrolls to where it landed (it used to stay where it was, and the line was
+    // out of sight).
     const int scrolled = list->verticalScrollBar()->value();
     ASSERT_GT(scrolled, 0);
     prompter.yesNoAnswers = { true };
@@ -100,10 +101,13 @@ TEST(DlgInputManyStations, TheListShowsEveryStationInDepthOrder)
     const QString above = dialog.stationText(typed - 1);
     const QString shown = dialog.stationText(typed);
     EXPECT_EQ(shown.indexOf(QLatin1Char('.')), above.indexOf(QLatin1Char('.')));
-    EXPECT_EQ(shown.size(), above.size() - 3) << "the two missing decimals";
+    EXPECT_EQ(shown.size(), above.size());
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("1.00     2.00"))) << shown.toStdString();
     // The selected row stays on its entry, one further down.
     EXPECT_EQ(dialog.currentStation(), far + 1);
-    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_NE(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_TRUE(list->viewport()->rect().contains(
+        list->visualRect(list->model()->index(typed, 0)).center()));
 }
 
 } // namespace

@@ -198,8 +198,14 @@ TEST(PlotPoints, AfterAnAbortOnlyThisRunsPointsAreDrawn)
     // Only the red curve: both points are vertical and carry no azimuth.
     ASSERT_EQ(polys.size(), 1u);
     EXPECT_EQ(polys[0].points.size(), 2u);
-    // The page says where the curve ends.
-    EXPECT_NE(p.rec.findText("Abbruch: Kurve bis Teufe 100,00 m"), nullptr);
+    // The page says where the computation ends, in the words the text view uses too
+    // (it used to say "Abbruch: Kurve bis Teufe"), whole, and with how deep the stations
+    // go where the caller knows it.
+    EXPECT_NE(p.rec.findText("Berechnet bis 100,00 m"), nullptr);
+    PlotData known = d;
+    known.enteredDepth = 12345.5;
+    const DrawnPage q = drawPage(known);
+    EXPECT_NE(q.rec.findText("Berechnet bis 100,00 m (von 12345,50 m)"), nullptr);
     // Straight down from the surface to 100 m.
     EXPECT_EQ(polys[0].points[0].y(), 0);
     EXPECT_EQ(polys[0].points[1].y(), -750);

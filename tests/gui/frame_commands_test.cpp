@@ -50,7 +50,7 @@ TEST_F(FrameCommands, StartStateShowsTheTextViewWithGraphEnabledAndTextAndZoomDi
     EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
     EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isEnabled());
     EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Unbenannt - dravon"));
+    EXPECT_EQ(shownTitle(*frame), QStringLiteral("Unbenannt - dravon"));
     EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Bereit"));
     // The toolbar shows the same commands, so their buttons follow the same rules.
     QWidget *textButton = frame->toolBar()->widgetForAction(frame->action(ID_VIEW_TEXT));
@@ -451,7 +451,7 @@ TEST_F(FrameCommands, DroppedDocumentFileIsOpened)
     QApplication::sendEvent(frame.get(), &drop);
     settle();
     EXPECT_EQ(doc->name(), "Abgelegt");
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("abgelegt.dvn - dravon"));
+    EXPECT_EQ(shownTitle(*frame), QStringLiteral("abgelegt.dvn - dravon"));
 
     // Other files are refused.
     QMimeData text;

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
 
 #include <clocale>
 #include <cstdlib>
@@ -147,6 +148,11 @@ void ShellTest::press(int key, Qt::KeyboardModifiers modifiers)
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : frame.get();
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     settle();
+}
+
+QString shownTitle(const QWidget &window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : QString();
 }
 
 int pdfPageCount(const QString &path)

@@ -155,5 +155,9 @@ protected:
     QTemporaryDir temp;
 };
 
+// The main window's title as the title bar shows it: the title holds a "[*]" where an
+// asterisk marks unsaved changes.
+QString shownTitle(const QWidget &window);
+
 // Number of pages in a PDF file, by its page objects.
 int pdfPageCount(const QString &path);

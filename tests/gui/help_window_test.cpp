@@ -10,8 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
+#include <QTest>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QToolButton>
 
 namespace {
@@ -68,6 +71,39 @@ TEST_F(HelpWindowTest, LinksCanBeFollowedBackAndForward)
     emit help->browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/x")));
     EXPECT_EQ(ui.opened, QStringList { QStringLiteral("https://example.org/x") });
     EXPECT_EQ(shownFile(), temp.filePath(QStringLiteral("zwei.html")));
+}
+
+TEST_F(HelpWindowTest, ForwardReturnsToTheSectionALinkInTheContentsLedTo)
+{
+    // One long page with its contents at the top, as the shipped help is: a link
+    // clicked with the mouse, back to the contents, forward again.
+    QByteArray html = "<html><body><p><a href=\"#ende\">Zum Ende</a></p>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>Absatz " + QByteArray::number(i) + "</p>";
+    html += "<h2 id=\"ende\">Ende</h2><p>Letzter Absatz</p></body></html>";
+    const QString longPage = temp.filePath(QStringLiteral("lang.html"));
+    writeFile(longPage, html);
+    ASSERT_TRUE(help->openPage(longPage));
+    help->show();
+    QTextBrowser *browser = help->browser();
+    QScrollBar *bar = browser->verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+
+    QTextCursor link = browser->document()->find(QStringLiteral("Zum Ende"));
+    link.setPosition(link.selectionStart() + 2);
+    const QPoint at = browser->cursorRect(link).center();
+    ASSERT_EQ(browser->anchorAt(at), QStringLiteral("#ende"));
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+    const int section = bar->value();
+    ASSERT_GT(section, 0);
+    EXPECT_EQ(browser->source().fragment(), QStringLiteral("ende"));
+
+    help->backButton()->click();
+    EXPECT_EQ(bar->value(), 0);
+    help->forwardButton()->click();
+    EXPECT_EQ(browser->source().fragment(), QStringLiteral("ende"));
+    EXPECT_EQ(bar->value(), section); // not the contents where the link was clicked
+    help->close();
 }
 
 TEST_F(HelpWindowTest, SearchFindsEveryPlaceAndWrapsAround)

@@ -25,6 +25,14 @@ LinePrompt leaveEditLine(LineEditor &editor, bool answer)
     return prompt;
 }
 
+// The depth a station line begins with, as %g writes it.
+std::string cfmtDepth(const std::string &line)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "Die Teufe %g", std::stod(line));
+    return text;
+}
+
 const std::string kTooLittle = "Die Zeile enth\xE4lt zu wenig Daten";
 const std::string kSelectFirst
     = "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.";
@@ -530,3 +538,76 @@ TEST(LineEditorTwoSteps, OnlyYesCarriesOutTheOperationThatWasAsked)
 }
 
 } // namespace
+
+// A line whose depth another station line has would stop the computation at that
+// station after OK; it is refused where it is typed, naming the depth and the line.
+// (Insert used to accept it, and the table and the graph then ended at that depth.)
+TEST(LineEditorDepths, ALineAtADepthTheListHoldsIsRefusedInEveryMode)
+{
+    struct Case
+    {
+        int mode, selected;
+        std::string line;
+        int clashesWith; // counted from 1
+    };
+    for (const Case &c : { Case { 2, 3, "200 9 9", 2 }, Case { 1, -1, "  300.0  1 1", 3 },
+             Case { 0, 0, "400,00 4 40", 4 }, Case { 2, 0, "100.000001 1 1", 1 } }) {
+        SCOPED_TRACE(c.line);
+        LineEditor editor = openedEditor();
+        editor.m_ZeilenModus = c.mode;
+        editor.m_Markiert = c.selected;
+        editor.m_Zeile = c.line;
+        const LinePrompt prompt = leaveEditLine(editor, true);
+        ASSERT_TRUE(prompt.isMessage());
+        const std::string &other = kSorted[static_cast<size_t>(c.clashesWith - 1)];
+        EXPECT_NE(prompt.text.find(cfmtDepth(other) + " steigt nicht an: die "
+                      + std::to_string(c.clashesWith) + ".Zeile"),
+            std::string::npos)
+            << prompt.text;
+        EXPECT_NE(prompt.text.find(other), std::string::npos);
+        EXPECT_EQ(editor.m_ListEingabe, kSorted);
+        EXPECT_EQ(editor.m_bGeaendert, 0);
+        EXPECT_EQ(editor.m_Platziert, -1);
+    }
+
+    // A line may keep its own depth when it is changed, and a depth between two
+    // stations is taken; the list reports where it landed.
+    LineEditor editor = openedEditor();
+    editor.m_ZeilenModus = 0;
+    editor.m_Markiert = 1;
+    editor.m_Zeile = "200 2.5 20";
+    EXPECT_TRUE(leaveEditLine(editor, true).isQuestion());
+    EXPECT_EQ(editor.m_ListEingabe[1], "200 2.5 20");
+    EXPECT_EQ(editor.m_Platziert, 1);
+    editor.m_ZeilenModus = 1;
+    editor.m_Zeile = "350 3.5 35";
+    EXPECT_TRUE(leaveEditLine(editor, true).isQuestion());
+    EXPECT_EQ(editor.m_Platziert, 3);
+    EXPECT_EQ(editor.m_ListEingabe[3], "350 3.5 35");
+    // Deleting a line is no new depth.
+    editor.m_ZeilenModus = 3;
+    editor.m_Markiert = 0;
+    editor.m_Zeile = kSorted[0];
+    EXPECT_TRUE(leaveEditLine(editor, true).isQuestion());
+    EXPECT_EQ(editor.m_ListEingabe.size(), 4u);
+}
+
+TEST(LineEditorInfo, DescriptiveLinesAreAddedChangedAndDeletedInTheList)
+{
+    LineEditor editor = openedEditor();
+    editor.infoAppend("Azimut bezogen auf Gitternord");
+    editor.infoAppend("   "); // nothing but blanks adds nothing
+    EXPECT_EQ(editor.m_Info, (StringList { "Info 1", "Info 2", "Azimut bezogen auf Gitternord" }));
+    EXPECT_TRUE(editor.infoChange(0, "Kreiselmessung vom 1.2.2003"));
+    EXPECT_TRUE(editor.infoDelete(1));
+    EXPECT_EQ(editor.m_Info,
+        (StringList { "Kreiselmessung vom 1.2.2003", "Azimut bezogen auf Gitternord" }));
+    EXPECT_TRUE(editor.infoChange(1, "")); // emptied: the line goes
+    EXPECT_EQ(editor.m_Info, StringList { "Kreiselmessung vom 1.2.2003" });
+    for (int index : { -1, 1, 7 }) {
+        EXPECT_FALSE(editor.infoChange(index, "x"));
+        EXPECT_FALSE(editor.infoDelete(index));
+    }
+    EXPECT_EQ(editor.m_ListInfo, editor.m_Info);
+    EXPECT_EQ(editor.m_ListEingabe, kSorted) << "the stations are not touched";
+}

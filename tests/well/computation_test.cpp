@@ -261,3 +261,35 @@ TEST(Computation, DiagnosticsInTheOrderTheyArose)
         });
     EXPECT_EQ(inTable, StringList(expected.begin() + 3, expected.end()));
 }
+
+// Whether the computed path stops short of the stations entered, for the page and the
+// text view to say where it ends: a refused line and a stopped run do, a clean survey
+// does not; the deepest depth entered is the survey's, in whatever order it came.
+TEST(Computation, APathThatStopsShortIsToldWithTheDeepestDepthEntered)
+{
+    struct Case
+    {
+        StringList lines;
+        bool endsShort;
+        double lastComputed;
+    };
+    const Case cases[] = {
+        { { "100 0 0", "200 5 10", "200 6 10", "700 7 10" }, true, 200.0 },
+        { { "100 0 0", "200 120 0", "700 120 0" }, true, 100.0 }, // dogleg of 120 degrees
+        { { "100 0 0", "200 5 10", "kein Wert", "700 7 10" }, true, 200.0 },
+        { { "100 0 0", "200 5 10", "700 7 400" }, true,
+            100.0 }, // an angle fault drops the line before
+        { { "100 0 0", "200 5 10", "700 7 10" }, false, 700.0 },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.lines[2]);
+        const well::Computation r = computed(c.lines);
+        EXPECT_EQ(r.endsShort(), c.endsShort);
+        ASSERT_TRUE(r.deepestEntered);
+        EXPECT_EQ(*r.deepestEntered, 700.0);
+        ASSERT_FALSE(r.legacy.stations.empty());
+        EXPECT_EQ(r.legacy.last().md, c.lastComputed);
+    }
+    EXPECT_FALSE(computed({}).deepestEntered);
+    EXPECT_FALSE(computed({}).endsShort());
+}
