@@ -11,8 +11,8 @@
 #include "exchange/tablefile.h"
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
+#include "export/wellrows.h"
 #include "geo/geojson.h"
-#include "geo/projection.h"
 #include "graph/pageexport.h"
 #include "graph/sectionview.h"
 #include "input/measurementfile.h"
@@ -186,32 +186,34 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         [](const std::string &path) { return !isGeoJsonPath(path); });
 
     // Absolute columns where the settings (with the coordinate system) give them; a
-    // wellhead that cannot be placed is said once.
-    std::optional<geo::Placement> placement;
-    const auto place = [&](listing::Listing &rows) {
-        if (!placement) {
-            std::string unplaced;
-            placement = geo::bestPlacement(well.settings, &unplaced);
-            if (!unplaced.empty()) {
-                complain(unplaced);
-                fault = true;
-            }
+    // wellhead that cannot be placed is said once, after the listing's own faults.
+    std::optional<surveyexport::RowSettings> rowSettings;
+    std::string unplaced;
+    const auto rowsOf = [&](const std::vector<listing::Request> &requests) {
+        if (!rowSettings)
+            rowSettings = surveyexport::rowSettings(well.settings, unit, sectionAzimuth, &unplaced);
+        return surveyexport::wellRows(result.path, requests, *rowSettings);
+    };
+    const auto tellUnplaced = [&] {
+        if (!unplaced.empty()) {
+            complain(unplaced);
+            fault = true;
+            unplaced.clear();
         }
-        geo::placeRows(rows, *placement);
     };
     const traj::Trajectory &path = result.path;
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
-        rows = listing::buildListing(path, options.requests, unit, sectionAzimuth);
+        rows = rowsOf(options.requests);
         for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows->faults.empty();
-        place(*rows);
+        tellUnplaced();
     }
     std::optional<listing::Listing> stations;
     if (wantsStations) {
-        stations = listing::buildListing(path, {}, unit, sectionAzimuth);
-        place(*stations);
+        stations = rowsOf({});
+        tellUnplaced();
     }
 
     int status = fault ? 1 : 0;
@@ -270,8 +272,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
-    if (!options.savePath.empty()
-        && !writeDocumentFile(options.savePath, itemsOf(well))) {
+    if (!options.savePath.empty() && !writeDocumentFile(options.savePath, itemsOf(well))) {
         tell(documentNotSavedMessage(win1252::fromUtf8(options.savePath)));
         status = 2;
     }

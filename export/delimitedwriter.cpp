@@ -69,7 +69,9 @@ void writeDelimited(const ColumnTable &table, const TextStyle &style,
         emit(line);
     };
     if (header)
-        writeLine([&](const Column &c) { return quotedField(c.heading(), style.delimiter); });
+        writeLine([&](const Column &c) {
+            return quotedField(c.heading(style.decimal), style.delimiter);
+        });
     for (std::size_t r = 0; r < table.rows(); ++r) {
         writeLine([&](const Column &c) { return cellText(c, r, style); });
     }
