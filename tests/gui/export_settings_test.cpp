@@ -2,11 +2,13 @@
 // batch tool writes for the same document (feet, a fixed section azimuth, a wellhead in a
 // coordinate system), whatever the program remembered from another well; "Kopieren"
 // gives the same rows with the interface's decimal comma even though the program runs in
-// the C locale; "Bohrung …" shows the section azimuth and unit in effect.
+// the C locale; the path dialog's listing file is the batch tool's --listing; "Bohrung …"
+// shows the section azimuth and unit in effect.
 #include "guifixture.h"
 
 #include "dialogs/dlginput.h"
 #include "dialogs/dlgwell.h"
+#include "dialogs/pathinterpolationdlg.h"
 #include "dialogs/qtmeasurementdialog.h"
 #include "shell/commandids.h"
 #include "shell/viewsettings.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdlib>
@@ -124,6 +127,30 @@ TEST(ExportSettings, TheDesktopWritesWhatTheBatchToolWritesAndCopiesWithCommas)
     EXPECT_NE(copied.find("Vertikalschnitt bei 75,00° (ft)"), std::string::npos);
     std::string plain = asPlainCsv(copied);
     EXPECT_EQ(plain.substr(plain.find("\r\n")), csv.substr(csv.find("\r\n")));
+
+    // The path dialog's listing file is the batch tool's --listing with the same
+    // request (a step of 100 ft here, the document's unit).
+    bool listed = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<PathInterpolationDlg *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        // Before anything is computed, the heading names the document's azimuth.
+        QStringList headings;
+        const QAbstractItemModel *model = dialog->table()->model();
+        for (int c = 0; c < model->columnCount(); ++c)
+            headings << model->headerData(c, Qt::Horizontal).toString();
+        EXPECT_TRUE(headings.contains(QStringLiteral("Vertikalschnitt bei 75,00° (ft)")))
+            << headings.join(QLatin1Char('|')).toStdString();
+        dialog->setRequest(PathInterpolationDlg::Mode::EveryMd, QStringLiteral("100"));
+        listed = dialog->compute()
+            && dialog->exportTo(QString::fromStdString(dir + "/desktop-list.csv"));
+        dialog->accept();
+    });
+    frame.action(ID_PATH_INTERPOLATION)->trigger();
+    ASSERT_TRUE(listed);
+    ASSERT_EQ(runCli(dir, "doc.dvn --listing cli-list.csv --every-md 100"), 0);
+    EXPECT_EQ(slurp(dir + "/desktop-list.csv"), slurp(dir + "/cli-list.csv"));
+    EXPECT_NE(slurp(dir + "/cli-list.csv").find("Rechtswert (m)"), std::string::npos);
 
     // "Bohrung …" shows the values in effect and where they are changed; OK keeps them.
     bool shown = false;
