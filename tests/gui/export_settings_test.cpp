@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTableView>
 #include <QTimer>
@@ -167,4 +168,22 @@ TEST(ExportSettings, TheDesktopWritesWhatTheBatchToolWritesAndCopiesWithCommas)
     EXPECT_EQ(doc.settings().sectionAzimuth, 75.0);
     EXPECT_EQ(doc.settings().unit, LengthUnit::Foot);
     saveViewPreferences({});
+}
+
+// An EPSG code is checked where it is typed: one that names no projected system PROJ
+// knows keeps "Bohrung …" open with the reason, a known one is taken.
+TEST(ExportSettings, TheWellDialogRefusesAnUnknownCoordinateSystem)
+{
+    guiApp();
+    DlgWell dialog(WellSettings {}, ViewPreferences {}, 0.0);
+    WellSettings out;
+    QString fault;
+    dialog.epsgEdit()->setText(QStringLiteral("99999"));
+    EXPECT_FALSE(dialog.entered(out, fault));
+    EXPECT_TRUE(fault.contains(QStringLiteral("EPSG:99999"))) << fault.toStdString();
+    dialog.epsgEdit()->setText(QStringLiteral("4326")); // geographic, not projected
+    EXPECT_FALSE(dialog.entered(out, fault));
+    dialog.epsgEdit()->setText(QStringLiteral("EPSG:25832"));
+    ASSERT_TRUE(dialog.entered(out, fault)) << fault.toStdString();
+    EXPECT_EQ(out.epsg, 25832);
 }
