@@ -11,8 +11,8 @@
 #include "exchange/tablefile.h"
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
+#include "export/wellrows.h"
 #include "geo/geojson.h"
-#include "geo/projection.h"
 #include "graph/pageexport.h"
 #include "graph/sectionview.h"
 #include "input/measurementfile.h"
@@ -175,10 +175,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // Absolute columns where the settings (with the coordinate system) give them; a
     // wellhead that cannot be placed is said once, where the rows are made.
-    std::optional<geo::Placement> placement;
+    std::optional<surveyexport::RowSettings> rowSettings;
     std::string unplaced;
     if (wantsStations || !options.listingFile.empty())
-        placement = geo::bestPlacement(settings, &unplaced);
+        rowSettings = surveyexport::rowSettings(settings, unit, sectionAzimuth, &unplaced);
 
     surveyexport::ExportInfo info;
     info.borehole = win1252::toUtf8(well.name);
@@ -188,15 +188,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // The station exports are made and written a piece at a time (a million stations are
     // never held as rows), on a second thread while the results table is made: the
     // trajectories are not changed by the table. Their messages are said in order below.
-    surveyexport::RowSource stations;
-    if (wantsStations) {
-        const double azimuth = sectionAzimuth.value_or(listing::defaultSectionAzimuth(path));
-        stations.size = path.stations.size();
-        stations.make = [&, azimuth](std::size_t first, std::size_t count, listing::Listing &piece) {
-            piece = listing::stationListing(path, first, count, unit, azimuth);
-            geo::placeRows(piece, *placement);
-        };
-    }
+    const surveyexport::RowSource stations = wantsStations
+        ? surveyexport::stationRows(path, *rowSettings)
+        : surveyexport::RowSource {};
     std::future<std::vector<bool>> exported = std::async(std::launch::async, [&] {
         std::vector<bool> written;
         for (const std::string &file : options.exportFiles) {
@@ -250,11 +244,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
-        rows = listing::buildListing(path, options.requests, unit, sectionAzimuth);
+        rows = surveyexport::wellRows(path, options.requests, *rowSettings);
         for (const std::string &text : rows->faults)
             complain(win1252::toUtf8(text));
         fault = fault || !rows->faults.empty();
-        geo::placeRows(*rows, *placement);
         sayUnplaced();
     }
     if (wantsStations)
@@ -311,8 +304,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
-    if (!options.savePath.empty()
-        && !writeDocumentFile(options.savePath, itemsOf(well))) {
+    if (!options.savePath.empty() && !writeDocumentFile(options.savePath, itemsOf(well))) {
         tell(documentNotSavedMessage(win1252::fromUtf8(options.savePath)));
         status = 2;
     }

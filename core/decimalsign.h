@@ -16,6 +16,11 @@ enum class Sign : char {
     Comma = ',',
 };
 
+// The sign of the program's German interface: its dialogs show numbers with it and
+// everything it copies to the clipboard carries it, whatever the process locale says
+// (the desktop program runs in the C locale so that nothing else depends on it).
+inline constexpr Sign kInterface = Sign::Comma;
+
 // The shortest text that reads back as the same double, never in exponent form
 // ("500000", not "5e+05": a spreadsheet shows the first as a number a person reads).
 // A value that is zero is written without a sign; an infinite or NaN value gives "".

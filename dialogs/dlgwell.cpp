@@ -1,5 +1,6 @@
 #include "dialogs/dlgwell.h"
 
+#include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
 #include "geo/wellform.h"
 
@@ -24,7 +25,8 @@ QString fromUtf8(const std::string &text)
 
 } // namespace
 
-DlgWell::DlgWell(const WellSettings &settings, QWidget *parent)
+DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
+    double automaticAzimuth, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_base(settings)
@@ -46,17 +48,24 @@ DlgWell::DlgWell(const WellSettings &settings, QWidget *parent)
     m_epsg = edit(form.epsg, QStringLiteral("z. B. EPSG:25832"));
     m_convergence = edit(form.gridConvergence, QString());
     m_declination = edit(form.declination, QString());
-    m_section = edit(form.sectionAzimuth, QStringLiteral("leer: Endabweichung"));
 
     m_north = new QComboBox(this);
     m_north->addItem(QStringLiteral("geographisch Nord"), int(NorthReference::True));
     m_north->addItem(QStringLiteral("Gitternord"), int(NorthReference::Grid));
     m_north->addItem(QStringLiteral("magnetisch Nord"), int(NorthReference::Magnetic));
     m_north->setCurrentIndex(m_north->findData(int(form.north)));
-    m_unit = new QComboBox(this);
-    m_unit->addItem(QStringLiteral("Meter"), int(LengthUnit::Metre));
-    m_unit->addItem(QString::fromUtf8("Fuß"), int(LengthUnit::Foot));
-    m_unit->setCurrentIndex(m_unit->findData(int(form.unit)));
+    // The values in effect, from the one place where they are chosen.
+    const QString degrees = QString::fromStdString(decimalsign::fixed(
+        inEffect.sectionAzimuth.value_or(automaticAzimuth), 2, decimalsign::kInterface));
+    m_section = new QLabel(inEffect.sectionAzimuth
+            ? tr("%1°").arg(degrees)
+            : tr("%1° (automatisch: Richtung der Endabweichung)").arg(degrees),
+        this);
+    m_unit = new QLabel(inEffect.unit == LengthUnit::Foot ? tr("Fuß (ft), Abknickung je 100 ft")
+                                                          : tr("Meter (m), Abknickung je 30 m"),
+        this);
+    for (QLabel *value : { m_section, m_unit })
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // The labels of the three groups share one width, so that their fields line up.
     QList<QLabel *> labels;
@@ -89,8 +98,14 @@ DlgWell::DlgWell(const WellSettings &settings, QWidget *parent)
 
     auto *lists = new QGroupBox(QStringLiteral("Listen"), this);
     auto *listForm = new QFormLayout(lists);
-    row(listForm, QString::fromUtf8("Azimut des Vertikalschnitts (°):"), m_section);
-    row(listForm, QStringLiteral("Einheit:"), m_unit);
+    row(listForm, tr("Azimut des Vertikalschnitts:"), m_section);
+    row(listForm, tr("Einheit:"), m_unit);
+    auto *where = new QLabel(documentSetsPreferences(settings)
+            ? tr("Im Dokument gespeichert; geändert unter Ansicht → Einstellungen …")
+            : tr("Programmeinstellung; geändert unter Ansicht → Einstellungen …"),
+        this);
+    where->setWordWrap(true);
+    listForm->addRow(where);
 
     int width = 0;
     for (QLabel *label : labels)
@@ -131,8 +146,10 @@ bool DlgWell::entered(WellSettings &out, QString &fault) const
     form.north = static_cast<NorthReference>(m_north->currentData().toInt());
     form.gridConvergence = m_convergence->text().toStdString();
     form.declination = m_declination->text().toStdString();
-    form.sectionAzimuth = m_section->text().toStdString();
-    form.unit = static_cast<LengthUnit>(m_unit->currentData().toInt());
+    // Chosen under "Einstellungen …": the document keeps its own values.
+    const geo::WellForm kept = geo::formOf(m_base);
+    form.sectionAzimuth = kept.sectionAzimuth;
+    form.unit = kept.unit;
     std::string why;
     if (geo::settingsFromForm(form, m_base, out, why))
         return true;
@@ -152,9 +169,10 @@ void DlgWell::accept()
     QDialog::accept();
 }
 
-bool DlgWell::edit(QWidget *parent, WellSettings &settings)
+bool DlgWell::edit(QWidget *parent, WellSettings &settings, const ViewPreferences &inEffect,
+    double automaticAzimuth)
 {
-    DlgWell dialog(settings, parent);
+    DlgWell dialog(settings, inEffect, automaticAzimuth, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     settings = dialog.result();

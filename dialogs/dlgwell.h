@@ -1,14 +1,18 @@
 // "Bohrung": the settings that place the borehole in the field. The wellhead's easting
 // and northing with their coordinate system, the elevation of the depth reference, the
-// north of the measured azimuths with the angles between the norths, and the section
-// azimuth and unit of listings. An empty field is a value that is not set.
+// north of the measured azimuths with the angles between the norths. An empty field is
+// a value that is not set. The section azimuth and unit of listings are chosen under
+// "Ansicht → Einstellungen …"; this dialog shows the values in effect and keeps the
+// document's own ones as they are.
 #pragma once
 
+#include "document/viewpreferences.h"
 #include "well/settings.h"
 
 #include <QDialog>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 class DlgWell : public QDialog
@@ -16,11 +20,15 @@ class DlgWell : public QDialog
     Q_OBJECT
 
 public:
-    DlgWell(const WellSettings &settings, QWidget *parent = nullptr);
+    // `inEffect`: the section azimuth and unit that listings use now; `automaticAzimuth`:
+    // the direction of the final displacement, shown for an automatic azimuth.
+    DlgWell(const WellSettings &settings, const ViewPreferences &inEffect, double automaticAzimuth,
+        QWidget *parent = nullptr);
 
     // Shows the dialog; true after OK with the entered settings in `settings`, which is
     // untouched after Abbrechen.
-    static bool edit(QWidget *parent, WellSettings &settings);
+    static bool edit(QWidget *parent, WellSettings &settings, const ViewPreferences &inEffect,
+        double automaticAzimuth);
 
     // The settings as entered; false with the German fault when a field is refused.
     bool entered(WellSettings &out, QString &fault) const;
@@ -33,8 +41,9 @@ public:
     QComboBox *northBox() const { return m_north; }
     QLineEdit *convergenceEdit() const { return m_convergence; }
     QLineEdit *declinationEdit() const { return m_declination; }
-    QLineEdit *sectionEdit() const { return m_section; }
-    QComboBox *unitBox() const { return m_unit; }
+    // The section azimuth and unit in effect, read-only.
+    QLabel *sectionLabel() const { return m_section; }
+    QLabel *unitLabel() const { return m_unit; }
 
     // OK: a refused field gets a message and the dialog stays open.
     void accept() override;
@@ -46,6 +55,6 @@ private:
     WellSettings m_result;
     QLineEdit *m_easting, *m_northing, *m_elevation, *m_epsg;
     QComboBox *m_north;
-    QLineEdit *m_convergence, *m_declination, *m_section;
-    QComboBox *m_unit;
+    QLineEdit *m_convergence, *m_declination;
+    QLabel *m_section, *m_unit;
 };

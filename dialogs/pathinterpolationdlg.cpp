@@ -28,16 +28,16 @@
 
 namespace {
 
-// Lengths in the dialog's captions and messages, with a decimal comma.
+// Lengths in the dialog's captions and messages, with the interface's decimal comma.
 QString number(double v, int decimals)
 {
-    return QString::fromStdString(decimalsign::fixed(v, decimals, decimalsign::Sign::Comma));
+    return QString::fromStdString(decimalsign::fixed(v, decimals, decimalsign::kInterface));
 }
 
 // What the table shows and copies: each column's decimals, a decimal comma, tabs.
 surveyexport::TextStyle shownStyle()
 {
-    surveyexport::TextStyle style = surveyexport::clipboardStyle(decimalsign::Sign::Comma);
+    surveyexport::TextStyle style = surveyexport::clipboardStyle(decimalsign::kInterface);
     style.shownDecimals = true;
     return style;
 }
@@ -81,7 +81,8 @@ public:
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
             || section >= columnCount())
             return QAbstractTableModel::headerData(section, orientation, role);
-        return QString::fromStdString(m_table.columns[std::size_t(section)].heading());
+        return QString::fromStdString(
+            m_table.columns[std::size_t(section)].heading(decimalsign::kInterface));
     }
 
     QVariant data(const QModelIndex &index, int role) const override
@@ -106,14 +107,25 @@ private:
 
 PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, LengthUnit unit,
     std::optional<double> sectionAzimuth, QWidget *parent)
+    : PathInterpolationDlg(
+        trajectory, surveyexport::RowSettings { unit, sectionAzimuth, {} }, parent)
+{
+}
+
+PathInterpolationDlg::PathInterpolationDlg(
+    const traj::Trajectory &trajectory, const surveyexport::RowSettings &settings, QWidget *parent)
     : QDialog(parent)
     , m_trajectory(trajectory)
-    , m_unit(unit)
-    , m_sectionAzimuth(sectionAzimuth)
+    , m_settings(settings)
+    , m_unit(settings.unit)
 {
     setWindowTitle(QStringLiteral("Interpolation entlang der Bahn"));
     setFont(dialogFont());
+    const LengthUnit unit = m_unit;
+    // The headings name the section azimuth in effect before anything is computed.
     m_listing.unit = unit;
+    m_listing.sectionAzimuth
+        = settings.sectionAzimuth.value_or(listing::defaultSectionAzimuth(m_trajectory));
 
     m_mode = new QComboBox(this);
     m_mode->addItem(QStringLiteral("Punkt bei einer Teufe"));
@@ -244,8 +256,8 @@ bool PathInterpolationDlg::compute()
     if (refusal.isEmpty()) {
         const listing::RequestKind kinds[] = { listing::RequestKind::AtMd,
             listing::RequestKind::AtTvd, listing::RequestKind::EveryMd };
-        l = listing::buildListing(
-            m_trajectory, { { kinds[static_cast<int>(mode)], value } }, m_unit, m_sectionAzimuth);
+        l = surveyexport::wellRows(
+            m_trajectory, { { kinds[static_cast<int>(mode)], value } }, m_settings);
         for (const std::string &fault : l.faults)
             refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + toQt(fault);
         // The listing's messages write numbers with a point; the dialog shows commas.
@@ -253,6 +265,7 @@ bool PathInterpolationDlg::compute()
         refusal.replace(point, QStringLiteral("\\1,\\2"));
     } else {
         l.unit = m_unit;
+        l.sectionAzimuth = m_listing.sectionAzimuth;
     }
     m_listing = l;
     m_model->setListing(m_listing);
@@ -294,7 +307,7 @@ bool PathInterpolationDlg::exportTo(const QString &path, int filter)
     const surveyexport::ExportFormat format = filter >= 0 && filter < int(formats.size())
         ? surveyexport::exportFormatFor(name, formats[size_t(filter)].format)
         : surveyexport::exportFormatForPath(name).value_or(surveyexport::ExportFormat::Csv);
-    surveyexport::ExportInfo info;
+    surveyexport::ExportInfo info = m_info;
     info.listing = true;
     // A CSV listing comes out as the batch tool's --listing writes it: the same table,
     // the same number form.

@@ -6,6 +6,8 @@
 
 #include "core/trajectory.h"
 #include "core/units.h"
+#include "export/exportformats.h"
+#include "export/wellrows.h"
 #include "listing/listing.h"
 
 #include <QDialog>
@@ -24,10 +26,17 @@ class PathInterpolationDlg : public QDialog
 public:
     enum class Mode { AtMd, AtTvd, EveryMd };
 
-    // Lengths are typed and shown in `unit`; the vertical section is taken along
-    // `sectionAzimuth` (unset: the direction of the final displacement).
+    // Lengths are typed and shown in the settings' unit; the vertical section is taken
+    // along their section azimuth (unset: the direction of the final displacement); the
+    // rows carry the absolute columns where the settings place the well.
+    PathInterpolationDlg(const traj::Trajectory &trajectory,
+        const surveyexport::RowSettings &settings, QWidget *parent = nullptr);
+    // The same without a place in the field.
     PathInterpolationDlg(const traj::Trajectory &trajectory, LengthUnit unit,
         std::optional<double> sectionAzimuth, QWidget *parent = nullptr);
+
+    // The borehole and document named in a workbook the dialog writes.
+    void setExportInfo(const surveyexport::ExportInfo &info) { m_info = info; }
 
     // Chooses the request and types its value, as the user would.
     void setRequest(Mode mode, const QString &value);
@@ -61,8 +70,9 @@ private:
     void updateValueCaption();
 
     traj::Trajectory m_trajectory;
+    surveyexport::RowSettings m_settings;
     LengthUnit m_unit;
-    std::optional<double> m_sectionAzimuth;
+    surveyexport::ExportInfo m_info;
     listing::Listing m_listing;
 
     QComboBox *m_mode = nullptr;

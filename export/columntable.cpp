@@ -1,7 +1,5 @@
 #include "export/columntable.h"
 
-#include "core/cformat.h"
-
 #include <algorithm>
 #include <iterator>
 
@@ -28,7 +26,8 @@ namespace {
     };
 
     // Every column a listing or an export can have, in their order. A value that a row does
-    // not have (std::nullopt) leaves its cell empty; a column without any value is left out.
+    // not have (std::nullopt) leaves its cell empty; an absolute column without any value
+    // is left out, every other column stays (a straight well has no radius anywhere).
     const ColumnDef kColumns[] = {
         { "Teufe", Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.md); } },
@@ -51,8 +50,13 @@ namespace {
         // Three decimals, as the results table's "JE 30 M" column prints it.
         { "Abknickung", Quantity::Dogleg, 3,
             [](const listing::Row &r) { return std::optional(r.point.doglegPer30); } },
+        // A straight interval (and the surface, where none ends) has no circle: its cell
+        // stays empty, where the results table prints 0. A 0 in a spreadsheet would be a
+        // radius of nothing, and means and minima over the column would count it.
         { "Krümmungsradius", Quantity::Length, 1,
-            [](const listing::Row &r) { return std::optional(r.point.radius); } },
+            [](const listing::Row &r) {
+                return r.point.radius > 0 ? std::optional(r.point.radius) : std::nullopt;
+            } },
         { "Teufenverlust", Quantity::Length, 3,
             [](const listing::Row &r) { return std::optional(r.point.depthLoss); } },
         { "Rechtswert", Quantity::Coordinate, 3, [](const listing::Row &r) { return r.easting; },
@@ -65,9 +69,19 @@ namespace {
 
 } // namespace
 
-std::string Column::heading() const
+namespace {
+
+    std::string sectionName(double azimuth, decimalsign::Sign sign)
+    {
+        return "Vertikalschnitt bei " + decimalsign::fixed(azimuth, 2, sign) + "°";
+    }
+
+} // namespace
+
+std::string Column::heading(decimalsign::Sign sign) const
 {
-    return unit.empty() ? name : name + " (" + unit + ")";
+    const std::string n = azimuthInName ? sectionName(*azimuthInName, sign) : name;
+    return unit.empty() ? n : n + " (" + unit + ")";
 }
 
 std::size_t ColumnTable::rows() const
@@ -93,7 +107,6 @@ ListingColumns::ListingColumns(bool withRequest)
 
 void ListingColumns::include(const listing::Listing &rows)
 {
-    m_anyRows = m_anyRows || !rows.rows.empty();
     std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
         if (!m_withValue[k]) {
@@ -117,12 +130,17 @@ ColumnTable ListingColumns::table(
     ColumnTable table;
     std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
-        const bool present = m_withValue[k] || (!m_anyRows && !column.onlyWithValues);
+        const bool present = m_withValue[k] || !column.onlyWithValues;
         ++k;
         if (!present)
             continue;
         Column c;
-        c.name = column.name ? column.name : cfmt("Vertikalschnitt bei %.2f°", l.sectionAzimuth);
+        if (column.name) {
+            c.name = column.name;
+        } else {
+            c.azimuthInName = l.sectionAzimuth;
+            c.name = sectionName(l.sectionAzimuth, decimalsign::Sign::Point);
+        }
         c.decimals = column.decimals;
         switch (column.quantity) {
         case Quantity::Length:

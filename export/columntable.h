@@ -4,6 +4,7 @@
 // columntable.cpp.
 #pragma once
 
+#include "core/decimalsign.h"
 #include "listing/listing.h"
 
 #include <optional>
@@ -20,10 +21,13 @@ struct Column
     std::vector<std::optional<double>> numbers; // one per row; empty for a text column
     std::vector<std::string> texts; // a text column's cells (UTF-8), one per row
     bool text = false; // the cells are `texts`, not numbers
+    // The vertical section's column names its azimuth, a number written with the
+    // decimal sign of the text the heading goes into.
+    std::optional<double> azimuthInName;
 
     bool isText() const { return text; }
     // "Teufe (m)", or the name alone when there is no unit.
-    std::string heading() const;
+    std::string heading(decimalsign::Sign sign = decimalsign::Sign::Point) const;
 };
 
 struct ColumnTable
@@ -35,8 +39,9 @@ struct ColumnTable
 
 // The columns of a listing in its unit: measured depth, inclination, azimuth, true
 // vertical depth, north, east, displacement and its azimuth, vertical section, dogleg,
-// radius of curvature and depth loss; `withRequest` adds the request that made each row.
-// A column whose rows all lack a value is left out.
+// radius of curvature (empty for a straight interval) and depth loss; `withRequest` adds
+// the request that made each row. The absolute columns are there only when some row has
+// a value.
 ColumnTable listingTable(const listing::Listing &listing, bool withRequest);
 // Which columns a listing's table has, decided over all its rows: the pieces of a long
 // listing, made and written one at a time, share one set of columns.
@@ -54,7 +59,6 @@ public:
 
 private:
     bool m_withRequest;
-    bool m_anyRows = false;
     std::vector<bool> m_withValue; // per column definition
 };
 

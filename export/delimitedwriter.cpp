@@ -90,7 +90,7 @@ void writeDelimited(const ColumnTable &table, const TextStyle &style,
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             if (c > 0)
                 line += style.delimiter;
-            line += quotedField(table.columns[c].heading(), style.delimiter);
+            line += quotedField(table.columns[c].heading(style.decimal), style.delimiter);
         }
         lineEnd();
     }

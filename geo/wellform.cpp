@@ -2,6 +2,7 @@
 
 #include "core/cformat.h"
 #include "core/decimalsign.h"
+#include "geo/projection.h"
 
 #include <optional>
 
@@ -104,6 +105,13 @@ bool settingsFromForm(
             fault = cfmt("EPSG-Code: \"%s\" ist kein gültiger Code (z. B. 25832 oder "
                          "EPSG:25832).",
                 code.c_str());
+            return false;
+        }
+        // A code that PROJ does not know, or that is no projected system, would be
+        // refused only at the first map or export; it is refused where it is typed.
+        const GridToWgs84 crs(*s.epsg);
+        if (!crs.fault().empty()) {
+            fault = "EPSG-Code: " + crs.fault();
             return false;
         }
     }

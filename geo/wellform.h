@@ -24,7 +24,7 @@ WellForm formOf(const WellSettings &settings);
 
 // `base` with the values of the form (members of the stored JSON that this program does
 // not know are kept). False with a German fault (UTF-8) naming the first bad field; `out`
-// is then untouched.
+// is then untouched. An EPSG code must name a projected system that PROJ knows.
 bool settingsFromForm(
     const WellForm &form, const WellSettings &base, WellSettings &out, std::string &fault);
 

@@ -105,11 +105,24 @@ public:
     static constexpr int kEndMarkerRadius = 11;
     // The row of their legend, above the plot area below the subtitle.
     static constexpr int kMarkerLegendRow = 140;
+    // Room below the plot area for the axis title, the legends and the notes.
+    static constexpr int kBelowArea = 300;
+    // The narrowest plot area a side view to scale gets: its captions and the marker
+    // legend above it fit side by side.
+    static constexpr int kNarrowestArea = 1000;
+    // Labels of one axis at least this far apart (logical units).
+    static constexpr int kLeastTickDistance = 110;
 
 private:
     // Gives the axis that needs less room the range that makes both scales equal, for
     // the plot area of the current layout; called by worldtrans.
     void equalizeScales(const PlotData &data);
+    // The side view to scale: the plot area takes the well's proportions instead of the
+    // layout's landscape box, upright on screen for a deep, narrow well; called by
+    // worldtrans before equalizeScales. False when the ranges give no proportions.
+    bool fitAreaToWell(const PlotData &data);
+    // Fewer ticks where a fitted area is too small for the usual spacing.
+    void spaceTicks();
     void drawMarkers(DrawContext &dc) const;
     void drawNotes(DrawContext &dc, const PlotData &data) const;
     void drawFrame(DrawContext &dc) const;

@@ -37,7 +37,8 @@ const std::string &german(const char *utf8)
 QSize usedArea(const GraphPage &page, const PlotData &data)
 {
     const QPoint origin = GraphPage::windowOrigin(data);
-    return QSize(page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + 300);
+    return QSize(
+        page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + GraphPage::kBelowArea);
 }
 
 bool writePng(

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using pagemath::fraction;
@@ -25,7 +26,10 @@ void GraphPage::worldtrans(const PlotData &data)
         m_Hoehe = 1125;
     }
 
+    const bool fitted = data.invers != 0 && equalScales(data) && fitAreaToWell(data);
     equalizeScales(data);
+    if (fitted)
+        spaceTicks();
 
     const double W = m_Breite, H = m_Hoehe;
     const bool twoCurves = data.kurven == 2;
@@ -77,6 +81,89 @@ void widen(AxisRange a, double span, double anchor, bool centred)
 }
 
 } // namespace
+
+bool GraphPage::fitAreaToWell(const PlotData &data)
+{
+    if (!m_fitted.valid)
+        return false;
+    const double across = m_fitted.ymax - m_fitted.ymin; // the side view's values
+    const double down = m_fitted.xmax - m_fitted.xmin; // its depths
+    if (!(across > 0.0) || !(down > 0.0) || !std::isfinite(across) || !std::isfinite(down))
+        return false;
+    struct Area
+    {
+        int width, height;
+    };
+    // The side view's azimuth caption shares the row above the area with the marker
+    // legend: with two curves the area keeps its layout's width.
+    const int least = std::min(data.kurven == 2 ? m_Breite : kNarrowestArea, m_Breite);
+    std::vector<Area> areas { { m_Breite, m_Hoehe } };
+    // The screen page scrolls: its area may stand upright, as tall as the page holds
+    // below the titles with the room for the legends and notes under it. A sheet of
+    // paper keeps the area its orientation gives.
+    if (m_bPrint != 1) {
+        const int tallest = graphstyle::kPageHeight - windowOrigin(data).y() - kBelowArea;
+        areas.push_back({ std::clamp(m_Hoehe, least, m_Breite), std::max(m_Hoehe, tallest) });
+    }
+    // The area that draws the well largest at one scale for both axes.
+    double metresPerUnit = std::numeric_limits<double>::infinity();
+    Area chosen = areas.front();
+    for (const Area &a : areas) {
+        const double m = std::max(across / a.width, down / a.height);
+        if (m < metresPerUnit) {
+            metresPerUnit = m;
+            chosen = a;
+        }
+    }
+    // Shrunk to the well along its slack side, but no narrower than the titles and the
+    // legends above the area need, and no lower than half the area.
+    const auto fit = [metresPerUnit](double metres, int least, int most) {
+        const double units = std::ceil(metres / metresPerUnit);
+        return static_cast<int>(std::clamp(units, double(std::min(least, most)), double(most)));
+    };
+    m_Breite = fit(across, least, chosen.width);
+    m_Hoehe = fit(down, chosen.height / 2, chosen.height);
+    return true;
+}
+
+namespace {
+
+// The next spacing of the 1, 2, 5 steps above `spacing`.
+double coarser(double spacing)
+{
+    const double unit = std::pow(10.0, std::floor(std::log10(spacing)));
+    const double m = spacing / unit;
+    return (m < 1.5 ? 2.0 : m < 3.5 ? 5.0 : 10.0) * unit;
+}
+
+} // namespace
+
+void GraphPage::spaceTicks()
+{
+    // A fitted area can be narrower than the layouts the spacing rule was made for; its
+    // labels must not run into each other.
+    const auto space = [](AxisRange a, int units) {
+        const double span = a.hi - a.lo;
+        if (!(span > 0.0) || !(a.spacing > 0.0) || !std::isfinite(span))
+            return;
+        bool changed = false;
+        for (int i = 0; i < 8 && units * a.spacing / span < kLeastTickDistance; ++i) {
+            a.spacing = coarser(a.spacing);
+            changed = true;
+        }
+        if (!changed)
+            return;
+        double first = pagemath::tickAt(
+            0.0, static_cast<int>(std::ceil(a.lo / a.spacing)), a.spacing);
+        if (first < a.lo)
+            first = pagemath::tickAt(first, 1, a.spacing);
+        a.first = first;
+    };
+    // The side view: depths down the height, the values and the azimuth across.
+    space({ xmin, xmax, xstart, deltax }, m_Hoehe);
+    space({ ymin, ymax, ystart, deltay }, m_Breite);
+    space({ y1min, y1max, y1start, deltay1 }, m_Breite);
+}
 
 void GraphPage::equalizeScales(const PlotData &data)
 {

@@ -1,25 +1,35 @@
 // "Datei → Exportieren …" and "Kopieren": the computed stations as a file (CSV, German
-// CSV, .xlsx) or as tab-separated rows on the clipboard. The tables and the files are
-// made by the export layer; the frame only asks where to.
+// CSV, .xlsx) or as tab-separated rows on the clipboard. The rows, the tables and the
+// files are made by the export layer in the settings in effect, as the batch tool makes
+// them; the frame only asks where to.
 #include "shell/mainframe.h"
 
-#include "dialogs/prompter.h"
 #include "core/win1252.h"
+#include "dialogs/prompter.h"
 #include "document/dravondoc.h"
+#include "document/qttext.h"
+#include "document/viewpreferences.h"
 #include "export/columntable.h"
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
+#include "export/wellrows.h"
 #include "shell/frameui.h"
+#include "shell/viewsettings.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
 
 bool CMainFrame::hasTrajectory() const
 {
     return !m_doc->trajectory().empty();
+}
+
+surveyexport::RowSettings CMainFrame::rowSettings(std::string *unplaced) const
+{
+    const ViewPreferences p = effectivePreferences(m_doc->settings(), loadViewPreferences());
+    return surveyexport::rowSettings(m_doc->settings(), p.unit, p.sectionAzimuth, unplaced);
 }
 
 void CMainFrame::OnFileExport()
@@ -51,24 +61,32 @@ void CMainFrame::OnFileExport()
     info.borehole = win1252::toUtf8(m_doc->name());
     info.document = document.toStdString();
     info.north = m_doc->settings().north;
-    const listing::Listing stations
-        = listing::buildListing(m_doc->trajectory(), {}, listing::Unit::Metre);
-    if (!surveyexport::writeExport(path, format, stations, info))
+    std::string unplaced;
+    // The same rows, made and written a piece at a time, as the batch tool's --export.
+    const surveyexport::RowSource stations
+        = surveyexport::stationRows(m_doc->trajectory(), rowSettings(&unplaced));
+    if (!surveyexport::writeExport(path, format, stations, info)) {
         m_prompter->message(
             win1252::fromUtf8("Die Datei " + path + " kann nicht geschrieben werden."));
+        return;
+    }
+    // The file is written all the same, as the batch tool writes it: without the
+    // absolute columns.
+    if (!unplaced.empty())
+        m_prompter->message(win1252::fromUtf8(unplaced) + "\n"
+            + fromQt(tr("Rechtswert und Hochwert fehlen in der Datei. Die Lage der Bohrung "
+                        "wird unter Bearbeiten > Bohrung … angegeben.")));
 }
 
 void CMainFrame::OnEditCopy()
 {
     if (!hasTrajectory())
         return;
-    // The rows go into a spreadsheet program on this desktop: numbers with its decimal
-    // sign.
-    const QString point = QLocale().decimalPoint();
-    const decimalsign::Sign decimal
-        = point == QLatin1String(",") ? decimalsign::Sign::Comma : decimalsign::Sign::Point;
+    // The rows go into a spreadsheet program beside a German program: numbers and the
+    // headings with the interface's decimal sign.
     const std::string text = surveyexport::delimitedText(
-        surveyexport::stationTable(m_doc->trajectory(), listing::Unit::Metre),
-        surveyexport::clipboardStyle(decimal));
+        surveyexport::listingTable(
+            surveyexport::wellRows(m_doc->trajectory(), {}, rowSettings()), false),
+        surveyexport::clipboardStyle(decimalsign::kInterface));
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
 }

@@ -4,9 +4,11 @@
 #include "shell/mainframe.h"
 #include "shell/viewsettings.h"
 
+#include "core/win1252.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "dialogs/viewsettingsdlg.h"
 #include "document/dravondoc.h"
+#include "export/wellrows.h"
 #include "graph/view/grafik.h"
 #include "listing/listing.h"
 
@@ -37,7 +39,12 @@ void CMainFrame::OnViewSettings()
 
 void CMainFrame::OnPathInterpolation()
 {
-    const ViewPreferences p = effectivePreferences(m_doc->settings(), loadViewPreferences());
-    PathInterpolationDlg dialog(m_doc->trajectory(), p.unit, p.sectionAzimuth, this);
+    // A wellhead that cannot be placed leaves the absolute columns out; "Exportieren …"
+    // says why.
+    PathInterpolationDlg dialog(m_doc->trajectory(), rowSettings(), this);
+    surveyexport::ExportInfo info;
+    info.borehole = win1252::toUtf8(m_doc->name());
+    info.document = m_doc->GetPathName().toStdString();
+    dialog.setExportInfo(info);
     dialog.exec();
 }

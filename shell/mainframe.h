@@ -24,6 +24,9 @@ class QLabel;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
+namespace surveyexport {
+struct RowSettings;
+}
 
 class CMainFrame : public QMainWindow
 {
@@ -137,6 +140,10 @@ private:
     void OnFileExport();
     void OnEditCopy();
     bool hasTrajectory() const;
+    // The unit and section azimuth in effect (the document's, else the remembered ones)
+    // and the placement of the well: what the exports, the clipboard and the path dialog
+    // write, as the batch tool does with the same settings.
+    surveyexport::RowSettings rowSettings(std::string *unplaced = nullptr) const;
     void updateTitle();
 
     DocumentCommands *m_commands;

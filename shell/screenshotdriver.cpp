@@ -166,6 +166,15 @@ void ScreenshotDriver::start(CMainFrame &frame)
             m_frame->action(ID_VIEW_SETTINGS)->trigger();
         },
         [this] {
+            QTimer::singleShot(kSettleMs, this, [this] {
+                if (QWidget *dialog = QApplication::activeModalWidget()) {
+                    saveDialog(dialog, QStringLiteral("well-dialog.png"));
+                    dialog->close();
+                }
+            });
+            m_frame->action(ID_BOHRUNG)->trigger();
+        },
+        [this] {
             m_topView = true;
             m_frame->action(ID_DATA_CHANGE)->trigger();
             m_topView = false;

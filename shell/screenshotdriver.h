@@ -9,6 +9,7 @@
 //   section-view.png        the graph view with "Vertikalschnitt"
 //   path-dialog.png         "Interpolation entlang der Bahn" with a listing every 100 m
 //   settings-dialog.png     "Einstellungen" of the view
+//   well-dialog.png         "Bohrung …" with the section azimuth and unit in effect
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
 //   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the

@@ -7,6 +7,8 @@
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
+#include "listing/listing.h"
+#include "shell/viewsettings.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -15,7 +17,9 @@
 void CMainFrame::editWellSettings(QWidget *parent)
 {
     WellSettings settings = m_doc->settings();
-    if (DlgWell::edit(parent ? parent : this, settings))
+    if (DlgWell::edit(parent ? parent : this, settings,
+            effectivePreferences(settings, loadViewPreferences()),
+            listing::defaultSectionAzimuth(m_doc->trajectory())))
         m_doc->setWellSettings(settings); // marks a change and updates the views
 }
 
@@ -23,8 +27,8 @@ bool CMainFrame::exportMap(QString path)
 {
     // The settings are checked first: without a place there is nothing to ask a name for.
     std::string bytes, fault;
-    if (!geo::geoJson(m_doc->trajectory(), m_doc->settings(), win1252::toUtf8(m_doc->name()),
-            bytes, fault)) {
+    if (!geo::geoJson(
+            m_doc->trajectory(), m_doc->settings(), win1252::toUtf8(m_doc->name()), bytes, fault)) {
         m_prompter->message(win1252::fromUtf8(
             fault + "\nDie Lage der Bohrung wird unter Bearbeiten > Bohrung … angegeben."));
         return false;

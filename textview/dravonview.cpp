@@ -169,13 +169,13 @@ int printLinesPerPage(const QPrinter &printer)
 
 int CDravonView::OnPreparePrinting(const QPrinter &printer) const
 {
-    return tablepage::pageCount(
-        static_cast<int>(m_doc->resultsTable().size()), printLinesPerPage(printer));
+    return tablepage::Pagination(m_doc->resultsTable(), printLinesPerPage(printer)).pages();
 }
 
 int CDravonView::print(QPrinter &printer)
 {
-    const int pages = OnPreparePrinting(printer);
+    const tablepage::Pagination pagination(m_doc->resultsTable(), printLinesPerPage(printer));
+    const int pages = pagination.pages();
     int from = 1;
     int to = pages;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
@@ -189,16 +189,15 @@ int CDravonView::print(QPrinter &printer)
     if (!painter.begin(&printer))
         return 0;
     const std::string title = m_doc->titleText();
-    const int lines = printLinesPerPage(printer);
     PainterDrawContext dc(painter);
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     const int width = static_cast<int>(area.width() / PainterDrawContext::pixelsPerUnitX(printer));
-    const DrawFont font = tablepage::printFont(dc, m_doc->resultsTable(), title, width);
+    const DrawFont font = tablepage::printFont(dc, m_doc->resultsTable(), title, width, pages);
     int printed = 0;
     for (int page = from; page <= to; ++page) {
         if (printed > 0)
             printer.newPage();
-        tablepage::drawPage(dc, m_doc->resultsTable(), title, page, lines, font);
+        tablepage::drawPage(dc, m_doc->resultsTable(), title, page, pagination, width, font);
         ++printed;
     }
     painter.end();

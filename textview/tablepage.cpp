@@ -2,6 +2,7 @@
 #include "textview/tablepage.h"
 
 #include "core/cformat.h"
+#include "well/computation.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +18,51 @@ int linesPerPage(int width, int height)
 int pageCount(int entries, int lines)
 {
     return std::max(1, (entries + lines - 1) / lines);
+}
+
+Pagination::Pagination(const StringList &entries, int lines)
+    : m_entries(static_cast<int>(entries.size()))
+    , m_lines(std::max(1, lines))
+{
+    // The heading stands below the title at the top of the table; it is repeated only
+    // when it is whole on the first page and a later page still has room for rows.
+    const auto heading = well::columnHeading();
+    const int n = static_cast<int>(heading.size());
+    if (m_lines <= n)
+        return;
+    for (int i = 0; i + n <= std::min(m_entries, m_lines); ++i) {
+        if (std::equal(heading.begin(), heading.end(), entries.begin() + i)) {
+            m_heading = i;
+            return;
+        }
+    }
+}
+
+int Pagination::later() const
+{
+    return m_heading >= 0 ? m_lines - static_cast<int>(well::columnHeading().size()) : m_lines;
+}
+
+int Pagination::pages() const
+{
+    if (m_entries <= m_lines)
+        return 1;
+    return 1 + (m_entries - m_lines + later() - 1) / later();
+}
+
+int Pagination::first(int page) const
+{
+    return page <= 1 ? 0 : std::min(m_entries, m_lines + (page - 2) * later());
+}
+
+int Pagination::end(int page) const
+{
+    return std::min(m_entries, page <= 1 ? m_lines : first(page) + later());
+}
+
+std::string pageNumberText(int page, int pages)
+{
+    return cfmt("Seite %d von %d", page, pages);
 }
 
 namespace {
@@ -114,13 +160,17 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     return { std::max(kMinWidth, measured + 2 * font.w()), height };
 }
 
-DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string &title, int width)
+DrawFont printFont(
+    DrawContext &dc, const StringList &entries, const std::string &title, int width, int pages)
 {
     const std::string header = cfmt("Dokument:%s", title.c_str());
+    const std::string number = pageNumberText(pages, pages);
     DrawFont font = kPrintFont;
     for (; font.height > kSmallestPrintHeight; --font.height) {
         FontScope scope(dc, font);
-        int widest = scope.w() + dc.textExtent(header).cx;
+        // The header, three letters of space and the page number, one letter in from
+        // either edge.
+        int widest = 5 * scope.w() + dc.textExtent(header).cx + dc.textExtent(number).cx;
         for (const std::string &entry : entries)
             widest = std::max(widest, 3 * scope.w() + dc.textExtent(entry).cx);
         if (widest <= width)
@@ -130,15 +180,20 @@ DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string
 }
 
 void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
-    int lines, const DrawFont &printFont)
+    const Pagination &pages, int width, const DrawFont &printFont)
 {
     FontScope font(dc, printFont);
-    const int n = static_cast<int>(entries.size());
-    const int iStart = (page - 1) * lines;
-    const int iEnd = page * lines;
     dc.textOut(font.w(), -font.h(), cfmt("Dokument:%s", title.c_str()));
-    for (int i = iStart; i < iEnd && i < n; ++i)
-        dc.textOut(3 * font.w(), -(i - iStart + 3) * font.h(), entries[static_cast<size_t>(i)]);
+    const std::string number = pageNumberText(page, pages.pages());
+    dc.textOut(width - font.w() - dc.textExtent(number).cx, -font.h(), number);
+    int row = 3;
+    if (pages.repeatsHeading(page)) {
+        const int n = static_cast<int>(well::columnHeading().size());
+        for (int i = pages.headingFirst(); i < pages.headingFirst() + n; ++i)
+            dc.textOut(3 * font.w(), -row++ * font.h(), entries[static_cast<size_t>(i)]);
+    }
+    for (int i = pages.first(page); i < pages.end(page); ++i)
+        dc.textOut(3 * font.w(), -row++ * font.h(), entries[static_cast<size_t>(i)]);
 }
 
 } // namespace tablepage

@@ -28,12 +28,43 @@ int linesPerPage(int width, int height);
 // and one page with only the header for an empty table. No page is left empty.
 int pageCount(int entries, int lines);
 
+// The pages of a printed table. The first page holds `lines` entries as they come; when
+// the table carries the results table's column heading on that page, every later page
+// repeats it above its rows and so holds that many entries fewer.
+class Pagination
+{
+public:
+    Pagination(const StringList &entries, int lines);
+
+    int pages() const;
+    // Entries [first(page), end(page)) go on page `page` (from 1).
+    int first(int page) const;
+    int end(int page) const;
+    // The heading's lines above the rows of `page`; none on the first page and for a
+    // table without a heading (a results file of another kind).
+    int headingFirst() const { return m_heading; }
+    bool repeatsHeading(int page) const { return page > 1 && m_heading >= 0; }
+    int lines() const { return m_lines; }
+
+private:
+    int later() const; // entries on a page after the first
+
+    int m_entries;
+    int m_lines;
+    int m_heading = -1; // index of the heading's first line
+};
+
+// "Seite 2 von 5", in the header line of every printed page.
+std::string pageNumberText(int page, int pages);
+
 // The printer font for a printable area `width` logical units wide: the 4.4 mm font
 // when the widest row (three letters of indent and the longest entry) and the header
 // fit across, else the largest smaller height down to kSmallestPrintHeight at which they
 // do. The columns stay as they are; only the letters get narrower.
 inline constexpr int kSmallestPrintHeight = 30;
-DrawFont printFont(DrawContext &dc, const StringList &entries, const std::string &title, int width);
+// The header line holds the page number of the last of `pages` pages too.
+DrawFont printFont(
+    DrawContext &dc, const StringList &entries, const std::string &title, int width, int pages = 1);
 
 // Draws every entry of the table at (w, -i*h) in the screen font; w and h are the
 // width and height of "W". Rows outside [firstRow, lastRow] are skipped (they would
@@ -48,9 +79,11 @@ int screenRowHeight(DrawContext &dc);
 // It measures each character that occurs and the widest line, not every line.
 DrawSize screenExtent(DrawContext &dc, const StringList &entries);
 
-// Page `page` (from 1) of a print run with `lines` lines a page in `font` (see
-// printFont). `title` is the document's title (Windows-1252).
+// Page `page` (from 1) of a print run paginated by `pages` in `font` (see printFont),
+// on a printable area `width` logical units wide: the header "Dokument:<title>" with
+// "Seite N von M" at its right end, then the page's rows, below the repeated column
+// heading after the first page. `title` is the document's title (Windows-1252).
 void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
-    int lines, const DrawFont &font = kPrintFont);
+    const Pagination &pages, int width, const DrawFont &font = kPrintFont);
 
 } // namespace tablepage

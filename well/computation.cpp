@@ -113,6 +113,15 @@ const char *const kHead[5] = {
     "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)",
 };
 
+} // namespace
+
+std::array<std::string_view, 3> columnHeading()
+{
+    return { kHead[2], kHead[3], kHead[4] };
+}
+
+namespace {
+
 // Fills the results table line by line, reusing the strings of the previous table as
 // buffers: a recomputation then allocates almost nothing. With a sink the lines go there
 // one by one instead and nothing is kept.

@@ -12,8 +12,10 @@
 #include "well/diagnostic.h"
 #include "well/well.h"
 
+#include <array>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 namespace well {
 
@@ -49,6 +51,10 @@ struct Computation
     // none without stations.
     std::optional<double> lastDepth() const;
 };
+
+// The results table's column heading: the three lines below its title that name the
+// columns and their units (a printed page after the first repeats them).
+std::array<std::string_view, 3> columnHeading();
 
 // Computes `well` into `out`, reusing its storage (a recomputation then allocates almost
 // nothing).

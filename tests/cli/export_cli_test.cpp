@@ -55,6 +55,22 @@ TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResults
             EXPECT_NEAR(number(row[4]), want.n, 1e-6) << row[0];
             EXPECT_NEAR(number(row[5]), want.e, 1e-6) << row[0];
         }
+        // A radius only where the interval bends: the surface row and a straight interval
+        // have an empty cell, every curved one a positive radius.
+        const auto at = [&](const char *heading) {
+            return std::find(csv[0].begin(), csv[0].end(), heading) - csv[0].begin();
+        };
+        const auto radius = at("Krümmungsradius (m)"), dogleg = at("Abknickung (°/30 m)");
+        ASSERT_LT(std::size_t(radius), csv[0].size());
+        ASSERT_LT(std::size_t(dogleg), csv[0].size());
+        EXPECT_EQ(csv[1][std::size_t(radius)], "");
+        for (std::size_t i = 1; i < csv.size(); ++i) {
+            const std::string &r = csv[i][std::size_t(radius)];
+            if (number(csv[i][std::size_t(dogleg)]) == 0.0)
+                EXPECT_EQ(r, "") << csv[i][0];
+            else
+                EXPECT_GT(number(r), 0.0) << csv[i][0];
+        }
 
         // The German CSV: a byte order mark, semicolons, decimal commas, the same numbers
         // to the last bit.
@@ -87,6 +103,12 @@ TEST_F(ExportCli, EveryExampleAsCsvAndXlsxFollowsTheIndependentPathAndTheResults
             for (std::size_t c = 0; c < csv[0].size(); ++c) {
                 const exchange::Cell *cell
                     = sheet.cell(static_cast<int>(4 + i), static_cast<int>(c));
+                // The radius of a straight interval is left empty in both files (it used
+                // to be 0 here, as the results table still prints it).
+                if (csv[i + 1][c].empty()) {
+                    EXPECT_TRUE(!cell || cell->text.empty()) << i << ' ' << c;
+                    continue;
+                }
                 ASSERT_TRUE(cell && cell->number) << i << ' ' << c;
                 const double want = number(csv[i + 1][c]);
                 EXPECT_NEAR(number(cell->text), want, 1e-13 * std::max(1.0, std::abs(want)));

@@ -95,21 +95,23 @@ TEST_F(PathDialog, DepthTvdWithTwoCrossingsAndAStepListing)
     ASSERT_EQ(rows(), 18); // 0, 30, ..., 480 and the last station at 500
     EXPECT_EQ(cell(17, 0), QStringLiteral("500,00"));
     EXPECT_EQ(cell(17, column(QStringLiteral("Anfrage"))), QStringLiteral("alle 30 m"));
-    // The heading of the export's column table (it used to be the dialog's own
-    // "Vertikalschnitt 90,0°").
-    column(QStringLiteral("Vertikalschnitt bei 90.00° (m)"));
+    // The heading of the export's column table, with the interface's decimal comma (it
+    // used to show the CSV file's decimal point).
+    column(QStringLiteral("Vertikalschnitt bei 90,00° (m)"));
 }
 
 // The dialog shows the export's one column table: the same headings in the same order
-// as the CSV header, each number with its column's decimals and a decimal comma. The
-// dogleg has three decimals like the results table's "JE 30 M".
+// as the German CSV header (both with a decimal comma), each number with its column's
+// decimals and a decimal comma. The dogleg has three decimals like the results table's
+// "JE 30 M".
 TEST_F(PathDialog, ShowsTheColumnsOfTheExport)
 {
     request(Mode::EveryMd, QStringLiteral("50"));
     ASSERT_EQ(rows(), 11);
-    const std::string csv = surveyexport::listingCsv(dialog.result());
-    const QString header = QString::fromUtf8(csv.substr(0, csv.find("\r\n")));
-    EXPECT_EQ(headings().join(QLatin1Char(',')), header);
+    const std::string csv = surveyexport::delimitedText(
+        surveyexport::listingTable(dialog.result(), true), surveyexport::germanCsvStyle());
+    const QString header = QString::fromUtf8(csv.substr(3, csv.find("\r\n") - 3));
+    EXPECT_EQ(headings().join(QLatin1Char(';')), header);
     EXPECT_TRUE(headings().contains(QStringLiteral("Gesamtabweichung (m)")));
 
     // Row 5 is at 250 m, halfway through the build from 45° to 89° over 100 m: a constant
@@ -169,6 +171,39 @@ TEST_F(PathDialog, CopiesTabSeparatedAndExportsTheListing)
     EXPECT_EQ(file.readAll().toStdString(), surveyexport::listingCsv(dialog.result()));
     EXPECT_FALSE(dialog.exportTo(dir.filePath(QStringLiteral("fehlt/liste.csv"))));
     EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("kann nicht geschrieben")));
+}
+
+// Before the first request the heading names the section azimuth the rows will have (it
+// showed 0° until then); a well placed in the field gets the absolute columns.
+TEST(PathDialogSettings, HeadingsInEffectFromTheStartAndAbsoluteColumns)
+{
+    widgetApp();
+    const traj::Trajectory well = upwardWell(); // ends due east
+    const auto headings = [](const PathInterpolationDlg &d) {
+        QStringList h;
+        for (int c = 0; c < d.table()->model()->columnCount(); ++c)
+            h << d.table()->model()->headerData(c, Qt::Horizontal).toString();
+        return h;
+    };
+    const PathInterpolationDlg automatic(well, LengthUnit::Metre, std::nullopt);
+    EXPECT_TRUE(headings(automatic).contains(QStringLiteral("Vertikalschnitt bei 90,00° (m)")));
+
+    surveyexport::RowSettings placed { LengthUnit::Foot, 72.61, {} };
+    placed.placement.wellhead = Wellhead { 500000.0, 5700000.0 };
+    placed.placement.turn = 0.0;
+    PathInterpolationDlg dialog(well, placed);
+    EXPECT_TRUE(headings(dialog).contains(QStringLiteral("Vertikalschnitt bei 72,61° (ft)")));
+    dialog.setRequest(Mode::AtMd, QStringLiteral("1000"));
+    ASSERT_TRUE(dialog.compute());
+    // 1000 ft is 304.8 m, 4.8 m past the station at 300 m where the path runs east
+    // nearly level (89°): about 4.8 m further east.
+    const QStringList h = headings(dialog);
+    const int easting = int(h.indexOf(QStringLiteral("Rechtswert (m)")));
+    ASSERT_GE(easting, 0) << h.join(QLatin1Char('|')).toStdString();
+    const double east = 500000.0 + dialog.result().rows[0].point.east;
+    EXPECT_NEAR(east, 500000.0 + well.stations[3].east + 4.8, 0.01);
+    EXPECT_EQ(dialog.table()->model()->index(0, easting).data().toString(),
+        QString::number(east, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(',')));
 }
 
 TEST(ViewSettings, ShowsAndReturnsTheChoice)

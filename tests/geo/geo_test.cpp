@@ -137,7 +137,9 @@ TEST(WellForm, RoundTripsAndRefusesBadFieldsWithoutAChange)
     const std::pair<std::string geo::WellForm::*, const char *> bad[]
         = { { &geo::WellForm::easting, "12a" }, { &geo::WellForm::elevation, "1e12" },
               { &geo::WellForm::gridConvergence, "200" }, { &geo::WellForm::sectionAzimuth, "-1" },
-              { &geo::WellForm::epsg, "EPSG:abc" }, { &geo::WellForm::northing, "" } };
+              { &geo::WellForm::epsg, "EPSG:abc" }, { &geo::WellForm::northing, "" },
+              // Well formed, but not a projected system PROJ knows: refused at once.
+              { &geo::WellForm::epsg, "999999" }, { &geo::WellForm::epsg, "EPSG:4326" } };
     for (const auto &[member, text] : bad) {
         geo::WellForm f = form;
         f.*member = text;

@@ -14,8 +14,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 using namespace graphtest;
 
@@ -181,3 +183,55 @@ TEST(Export, PngAndPdfShowThePlanViewDirection)
 }
 
 } // namespace
+
+// The side view to scale takes the well's proportions: a deep, narrow well gets an
+// upright area on screen and on a portrait sheet, its deepest point near the bottom
+// edge (the depth axis is not stretched to make room across), a shallow, wide one keeps
+// the landscape area. Labels of an axis never run into each other.
+TEST(TrueScale, SideViewAreaFollowsTheWellsProportions)
+{
+    const PlotData deep = computed(
+        { "500 1 30", "1000 3 35", "1500 4 40", "2000 5 40", "2500 5 42", "3000 6 45" }, 0);
+    const PlotData wide = computed({ "100 0 90", "200 60 90", "1500 88 90" }, 0);
+    for (const auto &[print, portrait] : { std::pair { 0, 1 }, { 1, 1 } }) {
+        for (const PlotData *d : { &deep, &wide }) {
+            GraphPage page;
+            page.m_bTrueScale = 1;
+            page.m_bPrint = print;
+            page.m_bPortrait = portrait;
+            page.OnCompute(*d);
+            SCOPED_TRACE(d == &deep ? "deep" : "wide");
+            EXPECT_NEAR(page.scaleRatio(*d), 1.0, 1e-9);
+            int lowest = 0, farthest = 0;
+            for (int i = 0; i < page.m_Punktzahl; ++i) {
+                lowest = std::min(lowest, page.m_Punkte[size_t(i)].y());
+                farthest = std::max(farthest, page.m_Punkte[size_t(i)].x());
+            }
+            if (d == &deep) {
+                EXPECT_GT(page.m_Hoehe, page.m_Breite) << "print " << print;
+                EXPECT_LT(lowest, -page.m_Hoehe * 8 / 10) << "print " << print;
+            } else if (print == 0) {
+                EXPECT_GT(page.m_Breite, page.m_Hoehe);
+                EXPECT_GT(farthest, page.m_Breite / 2);
+            }
+
+            Rec rec;
+            page.zeichnen(rec, *d, "t.dvn");
+            // Label-font texts on one row (the axes across), left to right, apart.
+            std::map<int, std::vector<std::pair<int, int>>> rows;
+            for (const auto &c : rec.texts()) {
+                if (c.font != graphstyle::kLabelFont)
+                    continue;
+                Rec measure;
+                measure.selectFont(c.font);
+                const int w = measure.textExtent(c.text).cx;
+                rows[c.y1].push_back({ c.x1 - w / 2, c.x1 + w / 2 });
+            }
+            for (auto &[y, spans] : rows) {
+                std::sort(spans.begin(), spans.end());
+                for (size_t i = 1; i < spans.size(); ++i)
+                    EXPECT_LT(spans[i - 1].second, spans[i].first) << "row " << y;
+            }
+        }
+    }
+}

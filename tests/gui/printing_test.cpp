@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -171,30 +172,83 @@ TEST(TableLayout, ScreenRowsStartOneLetterInAndStepByTheLetterHeight)
     EXPECT_EQ(dc.font(), DrawFont {}); // the previous font is selected again
 }
 
+// The header line carries the page number at its right end now ("Seite 2 von 3").
 TEST(TableLayout, SecondLandscapePageHoldsEntries40To79BelowTheHeader)
 {
     RecordingDrawContext dc;
     const StringList entries = tableLines(100);
-    tablepage::drawPage(dc, entries, "bohrung.dvn", 2, 40);
+    tablepage::drawPage(dc, entries, "bohrung.dvn", 2, tablepage::Pagination(entries, 40), 2770);
     const auto texts = dc.texts();
-    ASSERT_EQ(texts.size(), 41u);
+    ASSERT_EQ(texts.size(), 42u);
     const int w = static_cast<int>(44 * 0.6);
     EXPECT_EQ(texts[0].text, "Dokument:bohrung.dvn");
     EXPECT_EQ(texts[0].x1, w);
     EXPECT_EQ(texts[0].y1, -44);
-    EXPECT_EQ(texts[1].text, entries[40]);
-    EXPECT_EQ(texts[1].x1, 3 * w);
-    EXPECT_EQ(texts[1].y1, -3 * 44);
-    EXPECT_EQ(texts[40].text, entries[79]);
-    EXPECT_EQ(texts[40].y1, -42 * 44);
+    EXPECT_EQ(texts[1].text, "Seite 2 von 3");
+    EXPECT_EQ(texts[1].y1, -44);
+    dc.selectFont(tablepage::kPrintFont);
+    EXPECT_EQ(texts[1].x1 + dc.textExtent(texts[1].text).cx, 2770 - w)
+        << "one letter in from the right edge";
+    EXPECT_EQ(texts[2].text, entries[40]);
+    EXPECT_EQ(texts[2].x1, 3 * w);
+    EXPECT_EQ(texts[2].y1, -3 * 44);
+    EXPECT_EQ(texts[41].text, entries[79]);
+    EXPECT_EQ(texts[41].y1, -42 * 44);
+}
+
+// Pages of the real results table: every page after the first starts with the three
+// heading lines of the first, then continues the rows without losing or repeating one.
+TEST(TableLayout, LaterPagesRepeatTheColumnHeadingAndNumberThePages)
+{
+    well::Well w;
+    StringList lines;
+    for (int i = 1; i <= 150; ++i)
+        lines.push_back(cfmt("%d %.2f %.2f", 10 * i, std::min(0.2 * i, 60.0), 45.0));
+    w.name = "Bohrung Seitenweise";
+    w.survey = well::surveyFromLines(lines);
+    const StringList table = well::compute(w).table;
+    ASSERT_GT(table.size(), 150u);
+
+    for (int perPage : { 59, 40 }) {
+        const tablepage::Pagination pages(table, perPage);
+        ASSERT_GE(pages.pages(), 3);
+        std::vector<std::string> heading;
+        std::vector<std::string> rows; // every page's rows in order, headings left out
+        for (int page = 1; page <= pages.pages(); ++page) {
+            RecordingDrawContext dc;
+            tablepage::drawPage(dc, table, "s.dvn", page, pages, 1900);
+            const auto texts = dc.texts();
+            ASSERT_GE(texts.size(), 2u);
+            EXPECT_EQ(texts[1].text, cfmt("Seite %d von %d", page, pages.pages()));
+            std::vector<std::string> body;
+            for (std::size_t i = 2; i < texts.size(); ++i)
+                body.push_back(texts[i].text);
+            EXPECT_LE(body.size(), std::size_t(perPage)) << page;
+            if (page == 1) {
+                // Where the columns are named: the line with "TEUFENBEREICH" and the two
+                // below it.
+                const auto at = std::find_if(body.begin(), body.end(),
+                    [](const std::string &l) { return l.find("TEUFENBEREICH") != l.npos; });
+                ASSERT_NE(at, body.end());
+                heading.assign(at, at + 3);
+            } else {
+                ASSERT_GT(body.size(), 3u);
+                EXPECT_EQ(std::vector(body.begin(), body.begin() + 3), heading) << page;
+                body.erase(body.begin(), body.begin() + 3);
+            }
+            rows.insert(rows.end(), body.begin(), body.end());
+        }
+        EXPECT_EQ(rows, std::vector<std::string>(table.begin(), table.end())) << perPage;
+    }
 }
 
 TEST(TableLayout, LastPageOfAFullTableCarriesOnlyTheHeader)
 {
     RecordingDrawContext dc;
-    tablepage::drawPage(dc, tableLines(59), "Unbenannt", 2, 59);
+    const StringList entries = tableLines(59);
+    tablepage::drawPage(dc, entries, "Unbenannt", 2, tablepage::Pagination(entries, 59), 1900);
     const auto texts = dc.texts();
-    ASSERT_EQ(texts.size(), 1u);
+    ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "Dokument:Unbenannt");
 }
 

@@ -1,0 +1,41 @@
+// The rows that every written table of a computed well is made of (the batch tool's
+// --export and --listing, the desktop's "Exportieren …" and "Kopieren", the path dialog):
+// the listing in the unit and section azimuth in effect, with the absolute columns where
+// the well's settings place it. Both programs decide the settings in effect their own
+// way (options, or the settings dialog) and hand them here, so that equal settings give
+// equal bytes. No Qt.
+#pragma once
+
+#include "export/exportformats.h"
+#include "geo/placement.h"
+#include "listing/listing.h"
+#include "well/settings.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace surveyexport {
+
+struct RowSettings
+{
+    listing::Unit unit = listing::Unit::Metre;
+    std::optional<double> sectionAzimuth; // degrees; unset: the final displacement's direction
+    geo::Placement placement; // what the well's settings give, with their coordinate system
+};
+
+// The row settings for a well with `settings`, in `unit` along `sectionAzimuth`. When
+// the settings give a wellhead that cannot be placed, `unplaced` (if given) says why in
+// German (UTF-8) and the absolute columns stay empty.
+RowSettings rowSettings(const WellSettings &settings, listing::Unit unit,
+    std::optional<double> sectionAzimuth, std::string *unplaced = nullptr);
+
+// The rows of `requests` (every station when there is none).
+listing::Listing wellRows(const traj::Trajectory &path,
+    const std::vector<listing::Request> &requests, const RowSettings &settings);
+
+// The rows of every station made a piece at a time, for an export written without
+// holding them all: the same rows as wellRows(path, {}, settings).
+RowSource stationRows(const traj::Trajectory &path, const RowSettings &settings);
+
+} // namespace surveyexport
