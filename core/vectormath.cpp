@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// (Clang, which builds only the fuzz targets here, takes the scalar functions: it objects to
+// the vector calling convention of the declarations below.)
 #include <immintrin.h>
 #define DRAVON_VECTOR_MATH 1
 #endif
