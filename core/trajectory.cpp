@@ -124,6 +124,13 @@ void computeTrajectory(
     computeTrajectory(out);
 }
 
+// Why a run stops before station i, which it cannot reach.
+static Stop stopAt(const Station *st, std::size_t i, StopKind kind)
+{
+    return { kind, static_cast<int>(i), st[i].md, st[i].inclination, st[i].azimuth,
+        st[i - 1].md };
+}
+
 void computeTrajectory(Trajectory &out)
 {
     out.stop = Stop {};
@@ -149,13 +156,9 @@ void computeTrajectory(Trajectory &out)
         // The dogleg (degrees) waits in doglegRad until the increments replace it.
         s.doglegRad = doglegOf(st[i - 1].md, st[i - 1].direction, s.md, s.direction, iv);
         if (iv.check == IntervalCheck::DoglegTooLarge || iv.check == IntervalCheck::EqualDepths) {
-            out.stop.kind = iv.check == IntervalCheck::DoglegTooLarge ? StopKind::DoglegTooLarge
-                                                                      : StopKind::EqualDepths;
-            out.stop.station = static_cast<int>(i);
-            out.stop.md = s.md;
-            out.stop.inclination = s.inclination;
-            out.stop.azimuth = s.azimuth;
-            out.stop.previousMd = st[i - 1].md;
+            out.stop = stopAt(st, i,
+                iv.check == IntervalCheck::DoglegTooLarge ? StopKind::DoglegTooLarge
+                                                          : StopKind::EqualDepths);
             reached = i;
             break;
         }
@@ -308,12 +311,7 @@ void computeNumericTrajectory(Trajectory &out)
             const bool tooLarge = !(K[j] > 0.0);
             if (tooLarge || (md[j] != 0.0 && md[j] == md[j - 1])) {
                 const std::size_t i = lo + j;
-                out.stop.kind = tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths;
-                out.stop.station = static_cast<int>(i);
-                out.stop.md = st[i].md;
-                out.stop.inclination = st[i].inclination;
-                out.stop.azimuth = st[i].azimuth;
-                out.stop.previousMd = st[i - 1].md;
+                out.stop = stopAt(st, i, tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths);
                 reached = i;
                 m = j;
                 break;
