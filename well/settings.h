@@ -28,6 +28,29 @@ struct Wellhead
     bool operator==(const Wellhead &) const = default;
 };
 
+// The error model of the survey tool that gives the positional uncertainty of the
+// stations (ISCWSA MWD revisions 4 and 5), and its geomagnetic inputs. The declination
+// and the north of the azimuths are the well's own (below).
+enum class ErrorModel {
+    None,
+    IscwsaMwdRev4,
+    IscwsaMwdRev5,
+};
+
+struct UncertaintySettings
+{
+    ErrorModel model = ErrorModel::None;
+    // Latitude of the wellhead, degrees north; unset: from the wellhead when the well is
+    // placed on the map.
+    std::optional<double> latitude;
+    double gravity = 9.80665; // m/s²
+    std::optional<double> totalField; // nT
+    std::optional<double> dip; // degrees, positive downward
+    double ellipseSigma = 2; // the multiple of σ that ellipses and bands show
+
+    bool operator==(const UncertaintySettings &) const = default;
+};
+
 // Angles are in degrees as the user enters them, azimuths clockwise from north.
 //
 // Conventions that every user of these angles keeps:
@@ -55,6 +78,7 @@ struct WellSettings
     // of the final displacement.
     std::optional<double> sectionAzimuth;
     LengthUnit unit = LengthUnit::Metre;
+    UncertaintySettings uncertainty;
     // Members of the stored JSON that this program does not know (written by a later
     // version), as one compact JSON object; empty when there are none. They are written
     // back unchanged after the known members.

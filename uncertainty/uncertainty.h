@@ -1,0 +1,101 @@
+// Where the hole could be: the positional uncertainty of a computed path by the ISCWSA
+// error models for MWD surveys (revisions 4 and 5). Every error source of a model (depth
+// reference and scale, sensor biases and scale factors, declination, magnetic
+// interference, misalignment, sag, ...) has a weighting function that says how it changes
+// the depth, inclination and azimuth read at a station; its effect on the positions
+// propagates through the survey as random (independent from station to station),
+// systematic or global (one value for the whole survey), and the sum over the sources
+// is the 3×3 covariance of the position at each station. No Qt.
+//
+// Positions and covariances are in the frame of the path: north and east of the north
+// the azimuths refer to, vertical downward, metres; covariances in m² at 1σ.
+#pragma once
+
+#include "core/trajectory.h"
+#include "well/settings.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace unc {
+
+// A symmetric 3×3 matrix by its six values. In the NEV frame: xx = NN, yy = EE, zz = VV,
+// xy = NE, xz = NV, yz = EV; in the HLA frame (high side, lateral, along hole) the same
+// order.
+struct Sym3
+{
+    double xx = 0, yy = 0, zz = 0, xy = 0, xz = 0, yz = 0;
+
+    bool operator==(const Sym3 &) const = default;
+};
+
+// The horizontal error ellipse: semi-axes at a multiple of σ (metres) and the azimuth of
+// the major axis, degrees clockwise from north in [0, 180).
+struct Ellipse
+{
+    double semiMajor = 0, semiMinor = 0, majorAzimuth = 0;
+};
+
+// The NEV covariance turned into the frame of the hole's direction at inclination and
+// azimuth (degrees): high side, lateral (to the right), along hole.
+Sym3 toHla(const Sym3 &nev, double inclination, double azimuth);
+// The ellipse of the horizontal (north-east) part of `nev` at `sigmas` times σ.
+Ellipse horizontalEllipse(const Sym3 &nev, double sigmas);
+
+// Everything a model needs besides the stations.
+struct Inputs
+{
+    ErrorModel model = ErrorModel::IscwsaMwdRev5;
+    double gravity = 9.80665; // m/s²
+    double totalField = 50000; // nT
+    double dip = 72; // degrees
+    double declination = 0; // degrees: true azimuth = magnetic azimuth + declination
+    double convergence = 0; // degrees: grid azimuth = true azimuth - convergence
+    NorthReference north = NorthReference::True; // what the stations' azimuths refer to
+    std::optional<double> latitude; // degrees north, shown with the results
+    double verticalLimit = 1e-4; // degrees: below this inclination a station counts as vertical
+};
+
+// Which input is missing or out of range, by the German name of its field (UTF-8), as
+// the batch tool's option and the settings dialog's label name it.
+enum class MissingInput {
+    None,
+    TotalField,
+    Dip,
+    Declination, // the azimuths are not magnetic, so the model needs the declination
+    Convergence, // grid azimuths need the grid convergence
+};
+
+// The inputs of the model chosen in `settings`, with `latitude` where the settings give
+// none (the wellhead's, when the well is placed on the map). None when the settings
+// choose no model or an input is missing; `missing` then says which.
+std::optional<Inputs> inputsFor(const WellSettings &settings, std::optional<double> latitude,
+    MissingInput *missing = nullptr);
+
+// The short names of the models, as the batch tool takes them: "iscwsa-mwd-rev5".
+std::string_view modelKey(ErrorModel model);
+std::optional<ErrorModel> modelFromKey(std::string_view key);
+// Their names for pages and title rows: "ISCWSA MWD Rev. 5".
+std::string_view modelTitle(ErrorModel model);
+
+// The NEV covariance at every station of `path` (one per path.stations entry, the surface
+// station's zero).
+std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &inputs);
+
+// The covariance at points on the path (traj::pointAtMd, pointsAtTvd, ...), in any order:
+// each as if the survey ended with a station at the point, read with the point's
+// inclination and azimuth.
+std::vector<Sym3> pointCovariances(
+    const traj::Trajectory &path, const Inputs &inputs, const std::vector<traj::Point> &points);
+
+// The covariance of one error source at every station, for an audit of the total.
+struct SourceCovariances
+{
+    std::string_view code; // the model's code of the source: "DRFR", "ABXY-TI1S", ...
+    std::vector<Sym3> stations;
+};
+std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs);
+
+} // namespace unc
