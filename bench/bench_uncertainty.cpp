@@ -74,6 +74,9 @@ void UncertaintyEvery10m(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(Uncertainty3000)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(Uncertainty3000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(UncertaintyBySource3000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(UncertaintyEvery10m)->Unit(benchmark::kMicrosecond);

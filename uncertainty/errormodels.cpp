@@ -49,9 +49,18 @@ namespace {
         double n = 0, e = 0, v = 0;
     };
 
-    inline Vec3 operator+(const Vec3 &a, const Vec3 &b) { return { a.n + b.n, a.e + b.e, a.v + b.v }; }
-    inline Vec3 operator-(const Vec3 &a, const Vec3 &b) { return { a.n - b.n, a.e - b.e, a.v - b.v }; }
-    inline Vec3 operator*(double s, const Vec3 &a) { return { s * a.n, s * a.e, s * a.v }; }
+    inline Vec3 operator+(const Vec3 &a, const Vec3 &b)
+    {
+        return { a.n + b.n, a.e + b.e, a.v + b.v };
+    }
+    inline Vec3 operator-(const Vec3 &a, const Vec3 &b)
+    {
+        return { a.n - b.n, a.e - b.e, a.v - b.v };
+    }
+    inline Vec3 operator*(double s, const Vec3 &a)
+    {
+        return { s * a.n, s * a.e, s * a.v };
+    }
     inline Vec3 &operator+=(Vec3 &a, const Vec3 &b)
     {
         a.n += b.n;
@@ -68,16 +77,6 @@ namespace {
         c.xy += a.n * a.e;
         c.xz += a.n * a.v;
         c.yz += a.e * a.v;
-    }
-
-    inline void add(Sym3 &c, const Sym3 &d)
-    {
-        c.xx += d.xx;
-        c.yy += d.yy;
-        c.zz += d.zz;
-        c.xy += d.xy;
-        c.xz += d.xz;
-        c.yz += d.yz;
     }
 
     // The inputs as the weighting functions take them.
@@ -192,7 +191,8 @@ namespace {
     // The station `at` below `above`, with `below` the next station or point (null when
     // the survey ends at `at`: only e* is then meaningful). `first`: the interval above
     // is the survey's first.
-    [[gnu::always_inline]] inline Reach reachOf(const Place &above, const Place &at, const Place *below, bool first, const Setup &m)
+    [[gnu::always_inline]] inline Reach reachOf(
+        const Place &above, const Place &at, const Place *below, bool first, const Setup &m)
     {
         Reach r;
         const Vec3 t0 = above.tangent(), t1 = at.tangent();
@@ -230,7 +230,8 @@ namespace {
     // only look them up. Shapes that divide by sin I take their limit at a vertical
     // place. The course-length shapes hold their error along the high side (i) or to
     // the lateral (a).
-    [[gnu::always_inline]] inline void weightsAt(const Place &p, const Reach &r, const Setup &m, WeightTable &w)
+    [[gnu::always_inline]] inline void weightsAt(
+        const Place &p, const Reach &r, const Setup &m, WeightTable &w)
     {
         const double sI = p.sI, cI = p.cI, sM = p.sM, cM = p.cM, sT = p.sT, cT = p.cT;
         const double tD = m.tanDip, g = m.perGravity, H = m.perHorizontalField;
@@ -342,10 +343,11 @@ namespace {
         const auto group = [](const Source &s) {
             return (s.random ? 4u : 0u) + static_cast<unsigned>(kindOf(s.shape));
         };
-        std::stable_sort(out.begin(), out.end(), [&](const Source &a, const Source &b) { return group(a) < group(b); });
+        std::stable_sort(out.begin(), out.end(),
+            [&](const Source &a, const Source &b) { return group(a) < group(b); });
         for (unsigned k = 0; k < model.ends.size(); ++k) {
-            model.ends[k] = static_cast<std::size_t>(
-                std::count_if(out.begin(), out.end(), [&](const Source &s) { return group(s) <= k; }));
+            model.ends[k] = static_cast<std::size_t>(std::count_if(
+                out.begin(), out.end(), [&](const Source &s) { return group(s) <= k; }));
         }
         return model;
     }
@@ -357,14 +359,15 @@ namespace {
     };
 
     // Every source's error vectors at place `p` with reach `r`, into `out`.
-    [[gnu::always_inline]] inline void effectsAt(const Place &p, const Reach &r, const Model &model, Effect *out)
+    [[gnu::always_inline]] inline void effectsAt(
+        const Place &p, const Reach &r, const Model &model, Effect *out)
     {
         WeightTable w;
         weightsAt(p, r, model.setup, w);
         const Source *s = model.sources.data();
         const Vec3 &highWithLimit = p.vertical ? r.alongHighVertical : r.alongHigh;
-        const auto angles = [&](std::size_t first, std::size_t last, const Vec3 &high, const Vec3 &lateral,
-                                double above) {
+        const auto angles = [&](std::size_t first, std::size_t last, const Vec3 &high,
+                                const Vec3 &lateral, double above) {
             for (std::size_t g = first; g < last; ++g) {
                 const Weights &x = w[static_cast<std::size_t>(s[g].shape)];
                 const Vec3 e = (s[g].scale * x.i) * high + (s[g].scale * x.a) * lateral;
@@ -423,11 +426,12 @@ namespace {
     // before that station's errors join the sums, `between(k, sums)` may take the points
     // on the interval below it (k = 0 for the first interval, with empty sums).
     template <class Total, class PerSource, class Between>
-    void sweep(const std::vector<Place> &places, const Model &model, Total total, PerSource perSource,
-        Between between)
+    void sweep(const std::vector<Place> &places, const Model &model, Total total,
+        PerSource perSource, Between between)
     {
         constexpr bool kPerSource = !std::is_same_v<PerSource, Unwanted>;
-        const std::size_t n = places.size(), count = model.sources.size(), systematic = model.systematic();
+        const std::size_t n = places.size(), count = model.sources.size(),
+                          systematic = model.systematic();
         if (n == 0)
             return;
         const Source *sources = model.sources.data();
@@ -436,8 +440,8 @@ namespace {
         between(std::size_t { 0 }, sums);
         for (std::size_t k = 1; k < n; ++k) {
             const Place *below = k + 1 < n ? &places[k + 1] : nullptr;
-            effectsAt(places[k], reachOf(places[k - 1], places[k], below, k == 1, model.setup), model,
-                effects.data());
+            effectsAt(places[k], reachOf(places[k - 1], places[k], below, k == 1, model.setup),
+                model, effects.data());
             // In registers: through memory each source would wait for the one before.
             Sym3 sum = sums.allSquares;
             for (std::size_t g = 0; g < systematic; ++g) {
@@ -475,15 +479,17 @@ namespace {
     // over the stations above k: station k's errors with the interval below it ending at
     // the point, and the point's own e*.
     Sym3 pointCovariance(const std::vector<Place> &places, std::size_t k, const Place &point,
-        const Model &model, const Sums &sums, std::vector<Effect> &atK, std::vector<Effect> &atPoint)
+        const Model &model, const Sums &sums, std::vector<Effect> &atK,
+        std::vector<Effect> &atPoint)
     {
         const std::size_t count = model.sources.size();
         if (k >= 1)
-            effectsAt(places[k], reachOf(places[k - 1], places[k], &point, k == 1, model.setup), model,
-                atK.data());
+            effectsAt(places[k], reachOf(places[k - 1], places[k], &point, k == 1, model.setup),
+                model, atK.data());
         else
             std::fill(atK.begin(), atK.end(), Effect {});
-        effectsAt(point, reachOf(places[k], point, nullptr, k == 0, model.setup), model, atPoint.data());
+        effectsAt(
+            point, reachOf(places[k], point, nullptr, k == 0, model.setup), model, atPoint.data());
         Sym3 c = sums.allSquares;
         for (std::size_t g = 0; g < model.systematic(); ++g)
             addOuter(c, sums.errors[g] + atK[g].e + atPoint[g].eStar);
@@ -518,7 +524,8 @@ std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, con
     const Model model = modelOf(inputs, false);
     sweep(
         stationPlaces(path, model.setup), model, Unwanted {},
-        [&](std::size_t k, std::size_t term, const Sym3 &c) { out[term].stations[k] = c; }, Unwanted {});
+        [&](std::size_t k, std::size_t term, const Sym3 &c) { out[term].stations[k] = c; },
+        Unwanted {});
     return out;
 }
 
@@ -540,7 +547,8 @@ std::vector<Sym3> pointCovariances(
         const traj::Point &p = points[i];
         const std::size_t k
             = static_cast<std::size_t>(std::clamp(p.interval, 0, static_cast<int>(n) - 1));
-        if (k == 0 || p.atStation || k != static_cast<std::size_t>(p.interval) || !(p.md < places[k].md))
+        if (k == 0 || p.atStation || k != static_cast<std::size_t>(p.interval)
+            || !(p.md < places[k].md))
             atStation[i] = k;
         else if (!(p.md > places[k - 1].md))
             atStation[i] = k - 1;
@@ -549,7 +557,7 @@ std::vector<Sym3> pointCovariances(
     }
     std::sort(between.begin(), between.end(), [&](std::size_t a, std::size_t b) {
         return points[a].interval != points[b].interval ? points[a].interval < points[b].interval
-                                                         : points[a].md < points[b].md;
+                                                        : points[a].md < points[b].md;
     });
     std::vector<Place> betweenPlaces(between.size());
     placesOf(
@@ -566,9 +574,11 @@ std::vector<Sym3> pointCovariances(
     sweep(
         places, model, [&](std::size_t k, const Sym3 &c) { stations[k] = c; }, Unwanted {},
         [&](std::size_t k, const Sums &sums) {
-            for (; next < between.size() && static_cast<std::size_t>(points[between[next]].interval) == k + 1;
+            for (; next < between.size()
+                 && static_cast<std::size_t>(points[between[next]].interval) == k + 1;
                  ++next)
-                out[between[next]] = pointCovariance(places, k, betweenPlaces[next], model, sums, atK, atPoint);
+                out[between[next]]
+                    = pointCovariance(places, k, betweenPlaces[next], model, sums, atK, atPoint);
         });
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (atStation[i] < n)
