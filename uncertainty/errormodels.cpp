@@ -387,19 +387,45 @@ namespace {
         }
     }
 
-    // The stations of `path` as places.
-    std::vector<Place> stationPlaces(const traj::Trajectory &path, const Setup &m)
+    // The stations of `path` as places, made a chunk at a time as the sweep goes down: it
+    // looks at three neighbours at once, and a survey of a million stations needs no copy
+    // of itself.
+    class StationPlaces
     {
-        std::vector<Place> places(path.stations.size());
-        placesOf(
-            places.size(),
-            [&](std::size_t i) {
-                const traj::Station &s = path.stations[i];
-                return std::array<double, 4> { s.md, s.tvd, s.inclination, s.azimuth };
-            },
-            m, places.data());
-        return places;
-    }
+    public:
+        StationPlaces(const traj::Trajectory &path, const Setup &m)
+            : path_(path)
+            , setup_(m)
+            , ring_(2 * kChunk)
+        {
+        }
+
+        std::size_t size() const { return path_.stations.size(); }
+
+        // Station k, for k no more than a chunk below the deepest one asked for so far.
+        const Place &operator[](std::size_t k)
+        {
+            while (k >= made_) {
+                const std::size_t first = made_;
+                made_ = std::min(size(), first + kChunk);
+                placesOf(
+                    made_ - first,
+                    [&](std::size_t i) {
+                        const traj::Station &s = path_.stations[first + i];
+                        return std::array<double, 4> { s.md, s.tvd, s.inclination, s.azimuth };
+                    },
+                    setup_, ring_.data() + first % ring_.size());
+            }
+            return ring_[k % ring_.size()];
+        }
+
+    private:
+        static constexpr std::size_t kChunk = 256;
+        const traj::Trajectory &path_;
+        const Setup &setup_;
+        std::vector<Place> ring_;
+        std::size_t made_ = 0;
+    };
 
     // The running sums of the sources over the stations passed.
     struct Sums
@@ -426,8 +452,8 @@ namespace {
     // before that station's errors join the sums, `between(k, sums)` may take the points
     // on the interval below it (k = 0 for the first interval, with empty sums).
     template <class Total, class PerSource, class Between>
-    void sweep(const std::vector<Place> &places, const Model &model, Total total,
-        PerSource perSource, Between between)
+    void sweep(StationPlaces &places, const Model &model, Total total, PerSource perSource,
+        Between between)
     {
         constexpr bool kPerSource = !std::is_same_v<PerSource, Unwanted>;
         const std::size_t n = places.size(), count = model.sources.size(),
@@ -440,8 +466,8 @@ namespace {
         between(std::size_t { 0 }, sums);
         for (std::size_t k = 1; k < n; ++k) {
             const Place *below = k + 1 < n ? &places[k + 1] : nullptr;
-            effectsAt(places[k], reachOf(places[k - 1], places[k], below, k == 1, model.setup),
-                model, effects.data());
+            const Place &above = places[k - 1], &at = places[k];
+            effectsAt(at, reachOf(above, at, below, k == 1, model.setup), model, effects.data());
             // In registers: through memory each source would wait for the one before.
             Sym3 sum = sums.allSquares;
             for (std::size_t g = 0; g < systematic; ++g) {
@@ -478,7 +504,7 @@ namespace {
     // The covariance at `point`, a place on the interval below station k, from the sums
     // over the stations above k: station k's errors with the interval below it ending at
     // the point, and the point's own e*.
-    Sym3 pointCovariance(const std::vector<Place> &places, std::size_t k, const Place &point,
+    Sym3 pointCovariance(StationPlaces &places, std::size_t k, const Place &point,
         const Model &model, const Sums &sums, std::vector<Effect> &atK,
         std::vector<Effect> &atPoint)
     {
@@ -508,9 +534,9 @@ std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs 
     if (terms::termsOf(inputs.model).empty())
         return out;
     const Model model = modelOf(inputs, true);
+    StationPlaces places(path, model.setup);
     sweep(
-        stationPlaces(path, model.setup), model, [&](std::size_t k, const Sym3 &c) { out[k] = c; },
-        Unwanted {}, Unwanted {});
+        places, model, [&](std::size_t k, const Sym3 &c) { out[k] = c; }, Unwanted {}, Unwanted {});
     return out;
 }
 
@@ -522,8 +548,9 @@ std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, con
     if (out.empty())
         return out;
     const Model model = modelOf(inputs, false);
+    StationPlaces places(path, model.setup);
     sweep(
-        stationPlaces(path, model.setup), model, Unwanted {},
+        places, model, Unwanted {},
         [&](std::size_t k, std::size_t term, const Sym3 &c) { out[term].stations[k] = c; },
         Unwanted {});
     return out;
@@ -537,7 +564,7 @@ std::vector<Sym3> pointCovariances(
     if (terms::termsOf(inputs.model).empty() || n == 0)
         return out;
     const Model model = modelOf(inputs, true);
-    const std::vector<Place> places = stationPlaces(path, model.setup);
+    const std::vector<traj::Station> &st = path.stations;
 
     // A point at a station (or outside the stations) takes the station's covariance; the
     // others are taken in the sweep, in the order of their intervals and depths.
@@ -548,9 +575,9 @@ std::vector<Sym3> pointCovariances(
         const std::size_t k
             = static_cast<std::size_t>(std::clamp(p.interval, 0, static_cast<int>(n) - 1));
         if (k == 0 || p.atStation || k != static_cast<std::size_t>(p.interval)
-            || !(p.md < places[k].md))
+            || !(p.md < st[k].md))
             atStation[i] = k;
-        else if (!(p.md > places[k - 1].md))
+        else if (!(p.md > st[k - 1].md))
             atStation[i] = k - 1;
         else
             between.push_back(i);
@@ -571,6 +598,7 @@ std::vector<Sym3> pointCovariances(
     std::vector<Sym3> stations(n);
     std::vector<Effect> atK(model.sources.size()), atPoint(model.sources.size());
     std::size_t next = 0;
+    StationPlaces places(path, model.setup);
     sweep(
         places, model, [&](std::size_t k, const Sym3 &c) { stations[k] = c; }, Unwanted {},
         [&](std::size_t k, const Sums &sums) {

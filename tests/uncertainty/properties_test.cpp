@@ -106,13 +106,13 @@ TEST(Frames, EllipseOfDiagonalAndTurnedCovariances)
     }
 }
 
-// A vertical hole surveyed every 2.5 m: only the depth sources move it vertically, DRFR by
-// its magnitude, DSFS and DSTG in proportion to MD and MD²; XYM3E is random, with its
-// first interval counted twice (Rev 5) and its factor √(10 m / 2.5 m) = 2.
+// A vertical hole surveyed every 2.5 m to 3000 m: only the depth sources move it vertically, DRFR
+// by its magnitude, DSFS and DSTG in proportion to MD and MD²; XYM3E is random, with its first
+// interval counted twice (Rev 5) and its factor √(10 m / 2.5 m) = 2.
 TEST(ErrorModelsVertical, ClosedForms)
 {
     std::vector<std::array<double, 3>> stations;
-    for (int i = 0; i <= 40; ++i)
+    for (int i = 0; i <= 1200; ++i)
         stations.push_back({ 2.5 * i, 0, 0 });
     const traj::Trajectory path = surveyOf(stations);
     const unc::Inputs in = inputs(ErrorModel::IscwsaMwdRev5);
