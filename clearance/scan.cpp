@@ -1,0 +1,339 @@
+// The clearance scan: the reference well's points in depth order against one offset well
+// at a time, each search starting where the last one ended.
+#include "clearance/scan.h"
+
+#include "clearance/closest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <utility>
+
+namespace clr {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// The largest eigenvalue of a symmetric 3×3 matrix (the trigonometric solution of its
+// characteristic cubic).
+double largestEigenvalue(const unc::Sym3 &c)
+{
+    const double q = (c.xx + c.yy + c.zz) / 3.0;
+    const double off = c.xy * c.xy + c.xz * c.xz + c.yz * c.yz;
+    const double a = c.xx - q, b = c.yy - q, d = c.zz - q;
+    const double p = std::sqrt((a * a + b * b + d * d + 2.0 * off) / 6.0);
+    if (p == 0.0)
+        return q;
+    const double det = a * (b * d - c.yz * c.yz) - c.xy * (c.xy * d - c.yz * c.xz)
+        + c.xz * (c.xy * c.yz - b * c.xz);
+    const double r = std::clamp(det / (2.0 * p * p * p), -1.0, 1.0);
+    return q + 2.0 * p * std::cos(std::acos(r) / 3.0);
+}
+
+// The pedal-curve radius of covariance `c` toward unit vector (n, e, v); with no
+// direction (the centres coincide), the largest of all.
+double pedalCurveRadius(const unc::Sym3 &c, double n, double e, double v, bool hasDirection)
+{
+    const double q = hasDirection
+        ? n * (c.xx * n + c.xy * e + c.xz * v) + e * (c.xy * n + c.yy * e + c.yz * v)
+            + v * (c.xz * n + c.yz * e + c.zz * v)
+        : largestEigenvalue(c);
+    return std::sqrt(std::max(0.0, q));
+}
+
+struct RefPoint
+{
+    traj::Point point;
+    int station = -1; // index into the path's stations, -1 for a depth of the caller's
+};
+
+// The reference's points of the scan in depth order: every station, and the caller's
+// depths that are not a station's.
+std::vector<RefPoint> referencePoints(const traj::Trajectory &path, std::vector<double> more)
+{
+    std::vector<RefPoint> points;
+    points.reserve(path.stations.size() + more.size());
+    for (std::size_t i = 0; i < path.stations.size(); ++i)
+        points.push_back({ traj::stationPoint(path, i), static_cast<int>(i) });
+    if (more.empty())
+        return points;
+    std::sort(more.begin(), more.end());
+    more.erase(std::unique(more.begin(), more.end()), more.end());
+    for (double md : more) {
+        traj::Point q;
+        if (traj::pointAtMd(path, md, q) && !q.atStation)
+            points.push_back({ q, -1 });
+    }
+    std::stable_sort(points.begin(), points.end(),
+        [](const RefPoint &a, const RefPoint &b) { return a.point.md < b.point.md; });
+    return points;
+}
+
+// What the scan of one offset needs at hand.
+struct Pair
+{
+    const Well &reference;
+    const Well &offset;
+    const PathIndex &index;
+};
+
+Row rowAt(const Pair &pair, const traj::Point &r, int *hint, traj::Point &nearest)
+{
+    const Well &o = pair.offset;
+    const Closest c = pair.index.closest(
+        { r.north - o.slotNorth, r.east - o.slotEast, r.tvd - o.depthShift }, hint);
+    nearest = c.point;
+    Row row;
+    row.referenceMd = r.md;
+    row.referenceTvd = r.tvd;
+    row.referenceNorth = r.north;
+    row.referenceEast = r.east;
+    row.offsetMd = c.point.md;
+    row.offsetTvd = c.point.tvd + o.depthShift;
+    row.offsetNorth = c.point.north + o.slotNorth;
+    row.offsetEast = c.point.east + o.slotEast;
+    row.offsetAtStation = c.point.atStation;
+    row.distance = c.distance;
+    // Straight below or above (to the rounding of the positions' sums) has no bearing.
+    const double dn = row.offsetNorth - r.north, de = row.offsetEast - r.east;
+    if (std::hypot(dn, de) > 1e-9) {
+        row.bearing = std::atan2(de, dn) * (180.0 / std::numbers::pi);
+        if (row.bearing < 0.0)
+            row.bearing += 360.0;
+        if (row.bearing >= 360.0)
+            row.bearing = 0.0;
+    }
+    return row;
+}
+
+// The uncertainty part of a row from the two covariances (either may be missing).
+void rate(Row &row, const unc::Sym3 *ref, const unc::Sym3 *off, const Rule &rule, double holeTerm)
+{
+    const double D = row.distance;
+    const bool hasDirection = D > 0.0;
+    const double un = hasDirection ? (row.offsetNorth - row.referenceNorth) / D : 0.0;
+    const double ue = hasDirection ? (row.offsetEast - row.referenceEast) / D : 0.0;
+    const double uv = hasDirection ? (row.offsetTvd - row.referenceTvd) / D : 0.0;
+    if (ref)
+        row.referencePcr = pedalCurveRadius(*ref, un, ue, uv, hasDirection);
+    if (off)
+        row.offsetPcr = pedalCurveRadius(*off, un, ue, uv, hasDirection);
+    if (!ref || !off)
+        return;
+    row.separationFactor = separationFactor(rule, D, holeTerm, *row.referencePcr, *row.offsetPcr);
+}
+
+} // namespace
+
+double separationFactor(
+    const Rule &rule, double distance, double holeTerm, double referencePcr, double offsetPcr)
+{
+    const double pr = referencePcr, po = offsetPcr, pa = rule.projectAhead;
+    const double span = rule.scalingFactor * std::sqrt(pr * pr + po * po + pa * pa);
+    const double clear = distance - holeTerm - rule.surfaceMargin;
+    if (span > 0.0)
+        return clear / span;
+    return clear > 0.0 ? kInfinity : clear < 0.0 ? -kInfinity : 0.0;
+}
+
+traj::Trajectory pathOf(const std::vector<Reading> &readings)
+{
+    traj::Trajectory t;
+    t.stations.resize(readings.size());
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        t.stations[i].md = readings[i].md;
+        t.stations[i].inclination = readings[i].inclination;
+        t.stations[i].azimuth = readings[i].azimuth;
+    }
+    traj::computeNumericTrajectory(t);
+    return t;
+}
+
+traj::Trajectory sidetrackPath(
+    const traj::Trajectory &parent, double kickOffMd, const std::vector<Reading> &below)
+{
+    traj::Point at;
+    if (!traj::pointAtMd(parent, kickOffMd, at))
+        return parent;
+    std::vector<Reading> readings;
+    for (const traj::Station &s : parent.stations) {
+        if (s.md >= at.md)
+            break;
+        readings.push_back({ s.md, s.inclination, s.azimuth });
+    }
+    readings.push_back({ at.md, at.inclination, at.azimuth });
+    for (const Reading &r : below) {
+        if (r.md > at.md)
+            readings.push_back(r);
+    }
+    return pathOf(readings);
+}
+
+double sharedDepth(const Well &a, const Well &b, const std::vector<const Well *> &wells)
+{
+    // Each well's line of ancestors, with the depth down to which it is each of them.
+    const auto ancestors = [&](const Well &w) {
+        std::vector<std::pair<const std::string *, double>> line { { &w.name, kInfinity } };
+        const Well *at = &w;
+        double depth = kInfinity;
+        while (!at->parent.empty() && line.size() <= wells.size()) {
+            depth = std::min(depth, at->kickOffMd);
+            line.push_back({ &at->parent, depth });
+            const auto found = std::find_if(wells.begin(), wells.end(),
+                [&](const Well *x) { return x->name == at->parent; });
+            if (found == wells.end())
+                break;
+            at = *found;
+        }
+        return line;
+    };
+    double shared = 0.0;
+    for (const auto &[name, depth] : ancestors(a)) {
+        for (const auto &[otherName, otherDepth] : ancestors(b)) {
+            if (!name->empty() && *name == *otherName)
+                shared = std::max(shared, std::min(depth, otherDepth));
+        }
+    }
+    return shared;
+}
+
+Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &rule,
+    const std::vector<double> &moreMds)
+{
+    Scan result;
+    const std::vector<RefPoint> points = referencePoints(reference.path, moreMds);
+
+    // The reference's covariances, at its stations and at the caller's depths.
+    std::vector<unc::Sym3> refCovariances;
+    if (reference.errorModel) {
+        const std::vector<unc::Sym3> atStations
+            = unc::stationCovariances(reference.path, *reference.errorModel);
+        std::vector<traj::Point> between;
+        for (const RefPoint &p : points) {
+            if (p.station < 0)
+                between.push_back(p.point);
+        }
+        const std::vector<unc::Sym3> atPoints
+            = unc::pointCovariances(reference.path, *reference.errorModel, between);
+        refCovariances.reserve(points.size());
+        std::size_t next = 0;
+        for (const RefPoint &p : points)
+            refCovariances.push_back(p.station >= 0 ? atStations[p.station] : atPoints[next++]);
+    }
+
+    std::vector<const Well *> wells { &reference };
+    for (const Well &o : offsets)
+        wells.push_back(&o);
+
+    for (const Well &offset : offsets) {
+        OffsetScan &os = result.offsets.emplace_back();
+        os.name = offset.name;
+        os.fromMd = sharedDepth(reference, offset, wells);
+        if (os.fromMd == kInfinity)
+            continue;
+        const PathIndex index(offset.path, os.fromMd);
+        if (index.empty())
+            continue;
+        const Pair pair { reference, offset, index };
+
+        std::vector<traj::Point> nearest; // the offset's points, in its own frame
+        std::vector<std::size_t> pointOfRow;
+        int hint = 0;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (os.fromMd > 0.0 && !(points[i].point.md > os.fromMd))
+                continue;
+            traj::Point q;
+            os.rows.push_back(rowAt(pair, points[i].point, &hint, q));
+            nearest.push_back(q);
+            pointOfRow.push_back(i);
+        }
+        if (os.rows.empty())
+            continue;
+
+        // The closest approach: between the rows on either side of the nearest row, by
+        // golden-section search on the reference's depth.
+        const auto nearestRow = std::min_element(os.rows.begin(), os.rows.end(),
+            [](const Row &a, const Row &b) { return a.distance < b.distance; });
+        const std::size_t k = static_cast<std::size_t>(nearestRow - os.rows.begin());
+        double lo = os.rows[k > 0 ? k - 1 : k].referenceMd;
+        double hi = os.rows[k + 1 < os.rows.size() ? k + 1 : k].referenceMd;
+        std::optional<traj::Point> approachRef;
+        traj::Point approachOffset;
+        Row approach = os.rows[k];
+        if (lo < hi) {
+            int h = hint;
+            const auto distanceAt = [&](double md, traj::Point &r, traj::Point &o, Row &row) {
+                if (!traj::pointAtMd(reference.path, md, r))
+                    return kInfinity;
+                row = rowAt(pair, r, &h, o);
+                return row.distance;
+            };
+            traj::Point r, o;
+            Row row;
+            const double g = 0.5 * (std::sqrt(5.0) - 1.0);
+            double x1 = hi - g * (hi - lo), x2 = lo + g * (hi - lo);
+            double f1 = distanceAt(x1, r, o, row), f2 = distanceAt(x2, r, o, row);
+            for (int step = 0; step < 200 && hi - lo > 1e-9 * (1.0 + std::abs(hi)); ++step) {
+                if (f1 <= f2) {
+                    hi = x2;
+                    x2 = x1;
+                    f2 = f1;
+                    x1 = hi - g * (hi - lo);
+                    f1 = distanceAt(x1, r, o, row);
+                } else {
+                    lo = x1;
+                    x1 = x2;
+                    f1 = f2;
+                    x2 = lo + g * (hi - lo);
+                    f2 = distanceAt(x2, r, o, row);
+                }
+            }
+            // Nearer by more than rounding: along parallel paths any depth would do.
+            if (distanceAt(0.5 * (lo + hi), r, o, row) < approach.distance - 1e-9) {
+                approach = row;
+                approachRef = r;
+                approachOffset = o;
+            }
+        }
+
+        // The uncertainties at every row, each model asked once for all its points.
+        const double holeTerm = 0.5 * (reference.holeDiameter + offset.holeDiameter);
+        std::vector<unc::Sym3> offCovariances;
+        if (offset.errorModel) {
+            if (approachRef)
+                nearest.push_back(approachOffset);
+            offCovariances = unc::pointCovariances(offset.path, *offset.errorModel, nearest);
+        }
+        for (std::size_t i = 0; i < os.rows.size(); ++i) {
+            rate(os.rows[i], reference.errorModel ? &refCovariances[pointOfRow[i]] : nullptr,
+                offset.errorModel ? &offCovariances[i] : nullptr, rule, holeTerm);
+        }
+        if (approachRef) {
+            std::optional<unc::Sym3> refAt;
+            if (reference.errorModel)
+                refAt = unc::pointCovariances(reference.path, *reference.errorModel, { *approachRef })
+                            .front();
+            rate(approach, refAt ? &*refAt : nullptr,
+                offset.errorModel ? &offCovariances.back() : nullptr, rule, holeTerm);
+        } else {
+            approach = os.rows[k];
+        }
+        os.closestApproach = approach;
+
+        const Row *lowest = nullptr;
+        for (const Row &row : os.rows) {
+            if (row.separationFactor && (!lowest || *row.separationFactor < *lowest->separationFactor))
+                lowest = &row;
+        }
+        if (approach.separationFactor && lowest
+            && *approach.separationFactor < *lowest->separationFactor)
+            lowest = &approach;
+        if (lowest)
+            os.lowestSeparation = *lowest;
+    }
+    return result;
+}
+
+} // namespace clr
