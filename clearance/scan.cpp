@@ -14,116 +14,119 @@ namespace clr {
 
 namespace {
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// The largest eigenvalue of a symmetric 3×3 matrix (the trigonometric solution of its
-// characteristic cubic).
-double largestEigenvalue(const unc::Sym3 &c)
-{
-    const double q = (c.xx + c.yy + c.zz) / 3.0;
-    const double off = c.xy * c.xy + c.xz * c.xz + c.yz * c.yz;
-    const double a = c.xx - q, b = c.yy - q, d = c.zz - q;
-    const double p = std::sqrt((a * a + b * b + d * d + 2.0 * off) / 6.0);
-    if (p == 0.0)
-        return q;
-    const double det = a * (b * d - c.yz * c.yz) - c.xy * (c.xy * d - c.yz * c.xz)
-        + c.xz * (c.xy * c.yz - b * c.xz);
-    const double r = std::clamp(det / (2.0 * p * p * p), -1.0, 1.0);
-    return q + 2.0 * p * std::cos(std::acos(r) / 3.0);
-}
+    // The largest eigenvalue of a symmetric 3×3 matrix (the trigonometric solution of its
+    // characteristic cubic).
+    double largestEigenvalue(const unc::Sym3 &c)
+    {
+        const double q = (c.xx + c.yy + c.zz) / 3.0;
+        const double off = c.xy * c.xy + c.xz * c.xz + c.yz * c.yz;
+        const double a = c.xx - q, b = c.yy - q, d = c.zz - q;
+        const double p = std::sqrt((a * a + b * b + d * d + 2.0 * off) / 6.0);
+        if (p == 0.0)
+            return q;
+        const double det = a * (b * d - c.yz * c.yz) - c.xy * (c.xy * d - c.yz * c.xz)
+            + c.xz * (c.xy * c.yz - b * c.xz);
+        const double r = std::clamp(det / (2.0 * p * p * p), -1.0, 1.0);
+        return q + 2.0 * p * std::cos(std::acos(r) / 3.0);
+    }
 
-// The pedal-curve radius of covariance `c` toward unit vector (n, e, v); with no
-// direction (the centres coincide), the largest of all.
-double pedalCurveRadius(const unc::Sym3 &c, double n, double e, double v, bool hasDirection)
-{
-    const double q = hasDirection
-        ? n * (c.xx * n + c.xy * e + c.xz * v) + e * (c.xy * n + c.yy * e + c.yz * v)
-            + v * (c.xz * n + c.yz * e + c.zz * v)
-        : largestEigenvalue(c);
-    return std::sqrt(std::max(0.0, q));
-}
+    // The pedal-curve radius of covariance `c` toward unit vector (n, e, v); with no
+    // direction (the centres coincide), the largest of all.
+    double pedalCurveRadius(const unc::Sym3 &c, double n, double e, double v, bool hasDirection)
+    {
+        if (!hasDirection)
+            return std::sqrt(std::max(0.0, largestEigenvalue(c)));
+        const double cn = c.xx * n + c.xy * e + c.xz * v;
+        const double ce = c.xy * n + c.yy * e + c.yz * v;
+        const double cv = c.xz * n + c.yz * e + c.zz * v;
+        return std::sqrt(std::max(0.0, n * cn + e * ce + v * cv));
+    }
 
-struct RefPoint
-{
-    traj::Point point;
-    int station = -1; // index into the path's stations, -1 for a depth of the caller's
-};
+    struct RefPoint
+    {
+        traj::Point point;
+        int station = -1; // index into the path's stations, -1 for a depth of the caller's
+    };
 
-// The reference's points of the scan in depth order: every station, and the caller's
-// depths that are not a station's.
-std::vector<RefPoint> referencePoints(const traj::Trajectory &path, std::vector<double> more)
-{
-    std::vector<RefPoint> points;
-    points.reserve(path.stations.size() + more.size());
-    for (std::size_t i = 0; i < path.stations.size(); ++i)
-        points.push_back({ traj::stationPoint(path, i), static_cast<int>(i) });
-    if (more.empty())
+    // The reference's points of the scan in depth order: every station, and the caller's
+    // depths that are not a station's.
+    std::vector<RefPoint> referencePoints(const traj::Trajectory &path, std::vector<double> more)
+    {
+        std::vector<RefPoint> points;
+        points.reserve(path.stations.size() + more.size());
+        for (std::size_t i = 0; i < path.stations.size(); ++i)
+            points.push_back({ traj::stationPoint(path, i), static_cast<int>(i) });
+        if (more.empty())
+            return points;
+        std::sort(more.begin(), more.end());
+        more.erase(std::unique(more.begin(), more.end()), more.end());
+        for (double md : more) {
+            traj::Point q;
+            if (traj::pointAtMd(path, md, q) && !q.atStation)
+                points.push_back({ q, -1 });
+        }
+        std::stable_sort(points.begin(), points.end(),
+            [](const RefPoint &a, const RefPoint &b) { return a.point.md < b.point.md; });
         return points;
-    std::sort(more.begin(), more.end());
-    more.erase(std::unique(more.begin(), more.end()), more.end());
-    for (double md : more) {
-        traj::Point q;
-        if (traj::pointAtMd(path, md, q) && !q.atStation)
-            points.push_back({ q, -1 });
     }
-    std::stable_sort(points.begin(), points.end(),
-        [](const RefPoint &a, const RefPoint &b) { return a.point.md < b.point.md; });
-    return points;
-}
 
-// What the scan of one offset needs at hand.
-struct Pair
-{
-    const Well &reference;
-    const Well &offset;
-    const PathIndex &index;
-};
+    // What the scan of one offset needs at hand.
+    struct Pair
+    {
+        const Well &reference;
+        const Well &offset;
+        const PathIndex &index;
+    };
 
-Row rowAt(const Pair &pair, const traj::Point &r, int *hint, traj::Point &nearest)
-{
-    const Well &o = pair.offset;
-    const Closest c = pair.index.closest(
-        { r.north - o.slotNorth, r.east - o.slotEast, r.tvd - o.depthShift }, hint);
-    nearest = c.point;
-    Row row;
-    row.referenceMd = r.md;
-    row.referenceTvd = r.tvd;
-    row.referenceNorth = r.north;
-    row.referenceEast = r.east;
-    row.offsetMd = c.point.md;
-    row.offsetTvd = c.point.tvd + o.depthShift;
-    row.offsetNorth = c.point.north + o.slotNorth;
-    row.offsetEast = c.point.east + o.slotEast;
-    row.offsetAtStation = c.point.atStation;
-    row.distance = c.distance;
-    // Straight below or above (to the rounding of the positions' sums) has no bearing.
-    const double dn = row.offsetNorth - r.north, de = row.offsetEast - r.east;
-    if (std::hypot(dn, de) > 1e-9) {
-        row.bearing = std::atan2(de, dn) * (180.0 / std::numbers::pi);
-        if (row.bearing < 0.0)
-            row.bearing += 360.0;
-        if (row.bearing >= 360.0)
-            row.bearing = 0.0;
+    Row rowAt(const Pair &pair, const traj::Point &r, int *hint, traj::Point &nearest)
+    {
+        const Well &o = pair.offset;
+        const Closest c = pair.index.closest(
+            { r.north - o.slotNorth, r.east - o.slotEast, r.tvd - o.depthShift }, hint);
+        nearest = c.point;
+        Row row;
+        row.referenceMd = r.md;
+        row.referenceTvd = r.tvd;
+        row.referenceNorth = r.north;
+        row.referenceEast = r.east;
+        row.offsetMd = c.point.md;
+        row.offsetTvd = c.point.tvd + o.depthShift;
+        row.offsetNorth = c.point.north + o.slotNorth;
+        row.offsetEast = c.point.east + o.slotEast;
+        row.offsetAtStation = c.point.atStation;
+        row.distance = c.distance;
+        // Straight below or above (to the rounding of the positions' sums) has no bearing.
+        const double dn = row.offsetNorth - r.north, de = row.offsetEast - r.east;
+        if (std::hypot(dn, de) > 1e-9) {
+            row.bearing = std::atan2(de, dn) * (180.0 / std::numbers::pi);
+            if (row.bearing < 0.0)
+                row.bearing += 360.0;
+            if (row.bearing >= 360.0)
+                row.bearing = 0.0;
+        }
+        return row;
     }
-    return row;
-}
 
-// The uncertainty part of a row from the two covariances (either may be missing).
-void rate(Row &row, const unc::Sym3 *ref, const unc::Sym3 *off, const Rule &rule, double holeTerm)
-{
-    const double D = row.distance;
-    const bool hasDirection = D > 0.0;
-    const double un = hasDirection ? (row.offsetNorth - row.referenceNorth) / D : 0.0;
-    const double ue = hasDirection ? (row.offsetEast - row.referenceEast) / D : 0.0;
-    const double uv = hasDirection ? (row.offsetTvd - row.referenceTvd) / D : 0.0;
-    if (ref)
-        row.referencePcr = pedalCurveRadius(*ref, un, ue, uv, hasDirection);
-    if (off)
-        row.offsetPcr = pedalCurveRadius(*off, un, ue, uv, hasDirection);
-    if (!ref || !off)
-        return;
-    row.separationFactor = separationFactor(rule, D, holeTerm, *row.referencePcr, *row.offsetPcr);
-}
+    // The uncertainty part of a row from the two covariances (either may be missing).
+    void rate(
+        Row &row, const unc::Sym3 *ref, const unc::Sym3 *off, const Rule &rule, double holeTerm)
+    {
+        const double D = row.distance;
+        const bool hasDirection = D > 0.0;
+        const double un = hasDirection ? (row.offsetNorth - row.referenceNorth) / D : 0.0;
+        const double ue = hasDirection ? (row.offsetEast - row.referenceEast) / D : 0.0;
+        const double uv = hasDirection ? (row.offsetTvd - row.referenceTvd) / D : 0.0;
+        if (ref)
+            row.referencePcr = pedalCurveRadius(*ref, un, ue, uv, hasDirection);
+        if (off)
+            row.offsetPcr = pedalCurveRadius(*off, un, ue, uv, hasDirection);
+        if (!ref || !off)
+            return;
+        row.separationFactor
+            = separationFactor(rule, D, holeTerm, *row.referencePcr, *row.offsetPcr);
+    }
 
 } // namespace
 
@@ -181,8 +184,8 @@ double sharedDepth(const Well &a, const Well &b, const std::vector<const Well *>
         while (!at->parent.empty() && line.size() <= wells.size()) {
             depth = std::min(depth, at->kickOffMd);
             line.push_back({ &at->parent, depth });
-            const auto found = std::find_if(wells.begin(), wells.end(),
-                [&](const Well *x) { return x->name == at->parent; });
+            const auto found = std::find_if(
+                wells.begin(), wells.end(), [&](const Well *x) { return x->name == at->parent; });
             if (found == wells.end())
                 break;
             at = *found;
@@ -227,26 +230,33 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
     for (const Well &o : offsets)
         wells.push_back(&o);
 
+    // One index and the working lists for all offsets, in the same memory.
+    PathIndex index;
+    std::vector<traj::Point> nearest; // the offset's nearest points in its own frame
+    std::vector<std::size_t> pointOfRow;
+    result.offsets.reserve(offsets.size());
     for (const Well &offset : offsets) {
         OffsetScan &os = result.offsets.emplace_back();
         os.name = offset.name;
         os.fromMd = sharedDepth(reference, offset, wells);
         if (os.fromMd == kInfinity)
             continue;
-        const PathIndex index(offset.path, os.fromMd);
+        index.assign(offset.path, os.fromMd);
         if (index.empty())
             continue;
         const Pair pair { reference, offset, index };
 
-        std::vector<traj::Point> nearest; // the offset's points, in its own frame
-        std::vector<std::size_t> pointOfRow;
+        nearest.clear();
+        pointOfRow.clear();
+        os.rows.reserve(points.size());
         int hint = 0;
         for (std::size_t i = 0; i < points.size(); ++i) {
             if (os.fromMd > 0.0 && !(points[i].point.md > os.fromMd))
                 continue;
             traj::Point q;
             os.rows.push_back(rowAt(pair, points[i].point, &hint, q));
-            nearest.push_back(q);
+            if (offset.errorModel)
+                nearest.push_back(q);
             pointOfRow.push_back(i);
         }
         if (os.rows.empty())
@@ -313,8 +323,9 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
         if (approachRef) {
             std::optional<unc::Sym3> refAt;
             if (reference.errorModel)
-                refAt = unc::pointCovariances(reference.path, *reference.errorModel, { *approachRef })
-                            .front();
+                refAt
+                    = unc::pointCovariances(reference.path, *reference.errorModel, { *approachRef })
+                          .front();
             rate(approach, refAt ? &*refAt : nullptr,
                 offset.errorModel ? &offCovariances.back() : nullptr, rule, holeTerm);
         } else {
@@ -324,7 +335,8 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
 
         const Row *lowest = nullptr;
         for (const Row &row : os.rows) {
-            if (row.separationFactor && (!lowest || *row.separationFactor < *lowest->separationFactor))
+            if (row.separationFactor
+                && (!lowest || *row.separationFactor < *lowest->separationFactor))
                 lowest = &row;
         }
         if (approach.separationFactor && lowest

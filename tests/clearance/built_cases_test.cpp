@@ -39,7 +39,8 @@ clr::Well sidetrackOfReference(const clr::Well &reference)
 {
     std::vector<clr::Reading> below;
     for (double md = 630; md <= 1500; md += 30)
-        below.push_back({ md, std::min(40.0, 31.5 + (md - 615) / 10.0), std::min(90.0, 45 + (md - 615) / 10.0) });
+        below.push_back({ md, std::min(40.0, 31.5 + (md - 615) / 10.0),
+            std::min(90.0, 45 + (md - 615) / 10.0) });
     clr::Well w;
     w.name = "Bezug ST1";
     w.path = clr::sidetrackPath(reference.path, 615, below);
@@ -95,7 +96,8 @@ TEST(Sidetrack, ScanAgainstItsParentStartsBelowTheKickOff)
     const clr::Well ref = referenceWell();
     const clr::Well st = sidetrackOfReference(ref);
     for (bool sidetrackIsReference : { false, true }) {
-        SCOPED_TRACE(sidetrackIsReference ? "the sidetrack as reference" : "the parent as reference");
+        SCOPED_TRACE(
+            sidetrackIsReference ? "the sidetrack as reference" : "the parent as reference");
         const clr::Well &a = sidetrackIsReference ? st : ref;
         const clr::Well &b = sidetrackIsReference ? ref : st;
         const clr::Scan s = clr::scan(a, { b });
@@ -224,14 +226,13 @@ TEST(Crossing, ClosestApproachIsTheCrossingAndTheFactorNegative)
     EXPECT_NEAR(os.lowestSeparation->referenceMd, crossing, 1e-5);
 
     // At the station at 100 m: the foot of the perpendicular on the offset's line.
-    const auto at100 = std::find_if(os.rows.begin(), os.rows.end(),
-        [](const clr::Row &r) { return r.referenceMd == 100; });
+    const auto at100 = std::find_if(
+        os.rows.begin(), os.rows.end(), [](const clr::Row &r) { return r.referenceMd == 100; });
     ASSERT_NE(at100, os.rows.end());
     const double sn = std::sin(30 * kDegree), cs = std::cos(30 * kDegree);
     const double along = (0 - 50) * -sn + 100 * cs; // (P - slot) · direction
     EXPECT_NEAR(at100->offsetMd, along, 1e-9);
-    EXPECT_NEAR(at100->distance,
-        distance3(0, 0, 100, 0, 50 - along * sn, along * cs), 1e-9);
+    EXPECT_NEAR(at100->distance, distance3(0, 0, 100, 0, 50 - along * sn, along * cs), 1e-9);
     EXPECT_NEAR(at100->bearing, 270, 1e-9); // the foot lies west of the reference
 
     // The findings: the crossing with its depth and negative factor, nothing of the far one.

@@ -41,8 +41,8 @@ inline std::vector<std::vector<double>> readTable(const std::string &name)
             double v = 0;
             const auto [stop, ec] = std::from_chars(p, comma, v);
             if (ec != std::errc() || stop != comma) {
-                ADD_FAILURE() << name << " line " << lineNo << ": not a number: "
-                              << std::string(p, comma);
+                ADD_FAILURE() << name << " line " << lineNo
+                              << ": not a number: " << std::string(p, comma);
                 return {};
             }
             row.push_back(v);
@@ -56,8 +56,20 @@ inline std::vector<std::vector<double>> readTable(const std::string &name)
 // Columns of the well files and of the clearance files.
 enum WellColumn { Md, Inc, Azi, Tvd, North, East, SigmaH, SigmaL, SigmaA };
 enum ClearanceColumn {
-    RefMd, RefTvd, RefN, RefE, OffMd, OffTvd, OffN, OffE, Bearing, Distance, RefPcr, OffPcr,
-    HoleTerm, Sf
+    RefMd,
+    RefTvd,
+    RefN,
+    RefE,
+    OffMd,
+    OffTvd,
+    OffN,
+    OffE,
+    Bearing,
+    Distance,
+    RefPcr,
+    OffPcr,
+    HoleTerm,
+    Sf
 };
 
 // The set's inputs of ISCWSA MWD Rev 4.

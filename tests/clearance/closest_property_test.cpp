@@ -183,8 +183,8 @@ TEST(NearestPoint, SearchFromADepthStaysBelowIt)
 TEST(NearestPoint, EndsAndStraightPiecesByHand)
 {
     // Vertical to 100 m, then straight at 60° toward east to 300 m.
-    const traj::Trajectory t = clr::pathOf({ { 0, 0, 0 }, { 100, 0, 0 }, { 100.5, 60, 90 },
-        { 300, 60, 90 } });
+    const traj::Trajectory t
+        = clr::pathOf({ { 0, 0, 0 }, { 100, 0, 0 }, { 100.5, 60, 90 }, { 300, 60, 90 } });
     const clr::PathIndex index(t);
     // Above the top: the surface station.
     clr::Closest c = index.closest({ 3, 4, -10 });
@@ -197,13 +197,15 @@ TEST(NearestPoint, EndsAndStraightPiecesByHand)
     EXPECT_NEAR(c.distance, 7.0, 1e-9);
     // Far beyond the end along its direction: the last station.
     const traj::Station &last = t.last();
-    c = index.closest({ last.north, last.east + 500 * std::sin(std::numbers::pi / 3), last.tvd + 250 });
+    c = index.closest(
+        { last.north, last.east + 500 * std::sin(std::numbers::pi / 3), last.tvd + 250 });
     EXPECT_TRUE(c.point.atStation);
     EXPECT_EQ(c.point.md, 300.0);
     // Square off the straight piece at 200 m: its point at 200 m.
     traj::Point at200;
     ASSERT_TRUE(traj::pointAtMd(t, 200, at200));
-    const double s = std::sin(std::numbers::pi / 3), k = std::cos(std::numbers::pi / 3); // the tangent's east and down
+    const double s = std::sin(std::numbers::pi / 3),
+                 k = std::cos(std::numbers::pi / 3); // the tangent's east and down
     c = index.closest({ at200.north + 5, at200.east - 10 * k, at200.tvd + 10 * s });
     EXPECT_NEAR(c.point.md, 200.0, 1e-9);
     EXPECT_NEAR(c.distance, std::sqrt(25.0 + 100.0), 1e-9);

@@ -98,7 +98,8 @@ TEST_P(ClearanceSet, NearestPointDistanceAndBearingAtEveryRow)
         // subtends across the horizontal separation.
         const double horizontal
             = std::hypot(r.offsetNorth - r.referenceNorth, r.offsetEast - r.referenceEast);
-        const double bearingTolerance = std::max(0.002, std::atan(0.01 / horizontal) * 180 / std::numbers::pi);
+        const double bearingTolerance
+            = std::max(0.002, std::atan(0.01 / horizontal) * 180 / std::numbers::pi);
         EXPECT_LE(angleBetween(r.bearing, x[Bearing]), bearingTolerance);
         EXPECT_NEAR(r.offsetTvd, x[OffTvd], 0.1);
         EXPECT_NEAR(r.offsetNorth, x[OffN], 0.1);
@@ -110,8 +111,8 @@ TEST_P(ClearanceSet, NearestPointDistanceAndBearingAtEveryRow)
             std::abs(r.offsetNorth - x[OffN]), std::abs(r.offsetEast - x[OffE]) });
     }
     std::cout << "offset-0" << GetParam() << ": largest deviation of the offset MD " << worstMd
-              << " m, of its position " << worstPosition << " m, of the distance "
-              << worstDistance << " m, of the bearing " << worstBearing << " deg\n";
+              << " m, of its position " << worstPosition << " m, of the distance " << worstDistance
+              << " m, of the bearing " << worstBearing << " deg\n";
 }
 
 TEST_P(ClearanceSet, PedalCurveRadiiAndSeparationFactorAtEveryRow)
@@ -134,9 +135,9 @@ TEST_P(ClearanceSet, PedalCurveRadiiAndSeparationFactorAtEveryRow)
         worstOff = std::max(worstOff, std::abs(*r.offsetPcr - x[OffPcr]));
         worstSf = std::max(worstSf, std::abs(*r.separationFactor / x[Sf] - 1.0));
     }
-    std::cout << "offset-0" << GetParam() << ": largest deviation of the reference PCR "
-              << worstRef << " m, of the offset PCR " << worstOff
-              << " m, of the separation factor " << 100 * worstSf << " %\n";
+    std::cout << "offset-0" << GetParam() << ": largest deviation of the reference PCR " << worstRef
+              << " m, of the offset PCR " << worstOff << " m, of the separation factor "
+              << 100 * worstSf << " %\n";
 }
 
 // The set computes each factor from its rounded distance and radii: the rule on the same
@@ -155,7 +156,9 @@ TEST_P(ClearanceSet, RuleOnTheSetsOwnNumbersGivesItsFactor)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, ClearanceSet, ::testing::Range(1, 6),
-    [](const ::testing::TestParamInfo<int> &info) { return "offset" + std::to_string(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, ClearanceSet, ::testing::Range(1, 6), [](const ::testing::TestParamInfo<int> &info) {
+        return "offset" + std::to_string(info.param);
+    });
 
 } // namespace
