@@ -128,6 +128,31 @@ namespace {
             = separationFactor(rule, D, holeTerm, *row.referencePcr, *row.offsetPcr);
     }
 
+    // The covariances of `well` at `points` on its path, between stations as `how` says.
+    std::vector<unc::Sym3> covariancesAt(
+        const Well &well, const std::vector<traj::Point> &points, BetweenStations how)
+    {
+        if (how == BetweenStations::AsStation)
+            return unc::pointCovariances(well.path, *well.errorModel, points);
+        const std::vector<unc::Sym3> at = unc::stationCovariances(well.path, *well.errorModel);
+        const auto &st = well.path.stations;
+        std::vector<unc::Sym3> out;
+        out.reserve(points.size());
+        for (const traj::Point &p : points) {
+            const std::size_t i = static_cast<std::size_t>(std::max(p.interval, 0));
+            if (p.atStation || i == 0 || i >= st.size()) {
+                out.push_back(at[std::min(i, at.size() - 1)]);
+                continue;
+            }
+            const unc::Sym3 &a = at[i - 1], &b = at[i];
+            const double f = (p.md - st[i - 1].md) / (st[i].md - st[i - 1].md);
+            const auto mix = [f](double x, double y) { return x + (y - x) * f; };
+            out.push_back({ mix(a.xx, b.xx), mix(a.yy, b.yy), mix(a.zz, b.zz), mix(a.xy, b.xy),
+                mix(a.xz, b.xz), mix(a.yz, b.yz) });
+        }
+        return out;
+    }
+
 } // namespace
 
 double separationFactor(
@@ -219,7 +244,7 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
                 between.push_back(p.point);
         }
         const std::vector<unc::Sym3> atPoints
-            = unc::pointCovariances(reference.path, *reference.errorModel, between);
+            = covariancesAt(reference, between, rule.betweenStations);
         refCovariances.reserve(points.size());
         std::size_t next = 0;
         for (const RefPoint &p : points)
@@ -314,7 +339,7 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
         if (offset.errorModel) {
             if (approachRef)
                 nearest.push_back(approachOffset);
-            offCovariances = unc::pointCovariances(offset.path, *offset.errorModel, nearest);
+            offCovariances = covariancesAt(offset, nearest, rule.betweenStations);
         }
         for (std::size_t i = 0; i < os.rows.size(); ++i) {
             rate(os.rows[i], reference.errorModel ? &refCovariances[pointOfRow[i]] : nullptr,
@@ -323,9 +348,7 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
         if (approachRef) {
             std::optional<unc::Sym3> refAt;
             if (reference.errorModel)
-                refAt
-                    = unc::pointCovariances(reference.path, *reference.errorModel, { *approachRef })
-                          .front();
+                refAt = covariancesAt(reference, { *approachRef }, rule.betweenStations).front();
             rate(approach, refAt ? &*refAt : nullptr,
                 offset.errorModel ? &offCovariances.back() : nullptr, rule, holeTerm);
         } else {

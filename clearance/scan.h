@@ -68,12 +68,24 @@ traj::Trajectory sidetrackPath(
 // among them ends its line of ancestors.
 double sharedDepth(const Well &a, const Well &b, const std::vector<const Well *> &wells);
 
-// The ISCWSA rule's constants.
+// How a well's covariance at a point between two of its stations is taken.
+enum class BetweenStations {
+    // As if its survey ended with a station at the point: the error model's own answer
+    // (unc::pointCovariances).
+    AsStation,
+    // Interpolated linearly between the covariances of the two stations around the
+    // point. The ISCWSA clearance set takes its offset radii so: with it the scan meets
+    // the set's radii to 0.001 m, with AsStation to 0.002 m.
+    Interpolated,
+};
+
+// The ISCWSA rule's constants, and the covariances between stations.
 struct Rule
 {
     double surfaceMargin = 0.3; // Sm, metres
     double projectAhead = 0.5; // σpa, metres at 1σ
     double scalingFactor = 3.5; // k
+    BetweenStations betweenStations = BetweenStations::AsStation;
 };
 
 // The rule at one point: centre-to-centre distance `distance`, the half sum of the hole
