@@ -128,6 +128,55 @@ namespace {
             = separationFactor(rule, D, holeTerm, *row.referencePcr, *row.offsetPcr);
     }
 
+    // A point of the reference between two rows, its nearest point of the offset and the
+    // row for them.
+    struct Approach
+    {
+        Row row;
+        traj::Point reference, offset;
+    };
+
+    // The smallest distance between the rows on either side of row k (the nearest), by
+    // golden-section search on the reference's depth: two paths cross between stations as
+    // a rule. Empty when nothing there is nearer than row k by more than rounding (along
+    // parallel paths any depth would do).
+    std::optional<Approach> approachBetween(
+        const Pair &pair, const std::vector<Row> &rows, std::size_t k, int hint)
+    {
+        double lo = rows[k > 0 ? k - 1 : k].referenceMd;
+        double hi = rows[k + 1 < rows.size() ? k + 1 : k].referenceMd;
+        if (!(lo < hi))
+            return std::nullopt;
+        Approach at;
+        const auto distanceAt = [&](double md) {
+            if (!traj::pointAtMd(pair.reference.path, md, at.reference))
+                return kInfinity;
+            at.row = rowAt(pair, at.reference, &hint, at.offset);
+            return at.row.distance;
+        };
+        const double g = 0.5 * (std::sqrt(5.0) - 1.0);
+        double x1 = hi - g * (hi - lo), x2 = lo + g * (hi - lo);
+        double f1 = distanceAt(x1), f2 = distanceAt(x2);
+        for (int step = 0; step < 200 && hi - lo > 1e-9 * (1.0 + std::abs(hi)); ++step) {
+            if (f1 <= f2) {
+                hi = x2;
+                x2 = x1;
+                f2 = f1;
+                x1 = hi - g * (hi - lo);
+                f1 = distanceAt(x1);
+            } else {
+                lo = x1;
+                x1 = x2;
+                f1 = f2;
+                x2 = lo + g * (hi - lo);
+                f2 = distanceAt(x2);
+            }
+        }
+        if (!(distanceAt(0.5 * (lo + hi)) < rows[k].distance - 1e-9))
+            return std::nullopt;
+        return at;
+    }
+
     // The covariances of `well` at `points` on its path, between stations as `how` says.
     std::vector<unc::Sym3> covariancesAt(
         const Well &well, const std::vector<traj::Point> &points, BetweenStations how)
@@ -287,73 +336,33 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
         if (os.rows.empty())
             continue;
 
-        // The closest approach: between the rows on either side of the nearest row, by
-        // golden-section search on the reference's depth.
-        const auto nearestRow = std::min_element(os.rows.begin(), os.rows.end(),
-            [](const Row &a, const Row &b) { return a.distance < b.distance; });
-        const std::size_t k = static_cast<std::size_t>(nearestRow - os.rows.begin());
-        double lo = os.rows[k > 0 ? k - 1 : k].referenceMd;
-        double hi = os.rows[k + 1 < os.rows.size() ? k + 1 : k].referenceMd;
-        std::optional<traj::Point> approachRef;
-        traj::Point approachOffset;
-        Row approach = os.rows[k];
-        if (lo < hi) {
-            int h = hint;
-            const auto distanceAt = [&](double md, traj::Point &r, traj::Point &o, Row &row) {
-                if (!traj::pointAtMd(reference.path, md, r))
-                    return kInfinity;
-                row = rowAt(pair, r, &h, o);
-                return row.distance;
-            };
-            traj::Point r, o;
-            Row row;
-            const double g = 0.5 * (std::sqrt(5.0) - 1.0);
-            double x1 = hi - g * (hi - lo), x2 = lo + g * (hi - lo);
-            double f1 = distanceAt(x1, r, o, row), f2 = distanceAt(x2, r, o, row);
-            for (int step = 0; step < 200 && hi - lo > 1e-9 * (1.0 + std::abs(hi)); ++step) {
-                if (f1 <= f2) {
-                    hi = x2;
-                    x2 = x1;
-                    f2 = f1;
-                    x1 = hi - g * (hi - lo);
-                    f1 = distanceAt(x1, r, o, row);
-                } else {
-                    lo = x1;
-                    x1 = x2;
-                    f1 = f2;
-                    x2 = lo + g * (hi - lo);
-                    f2 = distanceAt(x2, r, o, row);
-                }
-            }
-            // Nearer by more than rounding: along parallel paths any depth would do.
-            if (distanceAt(0.5 * (lo + hi), r, o, row) < approach.distance - 1e-9) {
-                approach = row;
-                approachRef = r;
-                approachOffset = o;
-            }
-        }
+        const std::size_t k = static_cast<std::size_t>(
+            std::min_element(os.rows.begin(), os.rows.end(),
+                [](const Row &a, const Row &b) { return a.distance < b.distance; })
+            - os.rows.begin());
+        std::optional<Approach> found = approachBetween(pair, os.rows, k, hint);
 
         // The uncertainties at every row, each model asked once for all its points.
         const double holeTerm = 0.5 * (reference.holeDiameter + offset.holeDiameter);
         std::vector<unc::Sym3> offCovariances;
         if (offset.errorModel) {
-            if (approachRef)
-                nearest.push_back(approachOffset);
+            if (found)
+                nearest.push_back(found->offset);
             offCovariances = covariancesAt(offset, nearest, rule.betweenStations);
         }
         for (std::size_t i = 0; i < os.rows.size(); ++i) {
             rate(os.rows[i], reference.errorModel ? &refCovariances[pointOfRow[i]] : nullptr,
                 offset.errorModel ? &offCovariances[i] : nullptr, rule, holeTerm);
         }
-        if (approachRef) {
+        if (found) {
             std::optional<unc::Sym3> refAt;
             if (reference.errorModel)
-                refAt = covariancesAt(reference, { *approachRef }, rule.betweenStations).front();
-            rate(approach, refAt ? &*refAt : nullptr,
+                refAt
+                    = covariancesAt(reference, { found->reference }, rule.betweenStations).front();
+            rate(found->row, refAt ? &*refAt : nullptr,
                 offset.errorModel ? &offCovariances.back() : nullptr, rule, holeTerm);
-        } else {
-            approach = os.rows[k];
         }
+        const Row &approach = found ? found->row : os.rows[k];
         os.closestApproach = approach;
 
         const Row *lowest = nullptr;

@@ -80,6 +80,7 @@ TEST(Sidetrack, IsItsParentAboveTheKickOffAndScansBelowIt)
         }
         ASSERT_TRUE(os.closestApproach);
         EXPECT_GT(os.closestApproach->referenceMd, 615.0);
+        EXPECT_TRUE(os.closestApproach->separationFactor);
     }
 }
 
