@@ -1,0 +1,154 @@
+// The clearance scan. Clearance20x3000: a reference well of 3000 stations against 20
+// offset wells of 3000 stations each, from a cluster of slots 2.5 m apart (their vertical
+// tops crowd the search), kicking off at different depths toward every side; goal well
+// under 200 ms, the uncertainty included (until the error models are in, their interface
+// answers zeros at no cost: the ...Distances case is the geometry alone).
+// ClearanceScenarios: the five ISCWSA scenarios of tests/data/clearance in one run; goal
+// well under 20 ms.
+#include "clearance/scan.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kStations = 3000;
+constexpr double kStep = 3.0; // metres between stations
+
+// Vertical to the kick-off, a build of 2.5°/30 m to `hold`, a slow turn below.
+std::vector<clr::Reading> wellReadings(double kickOff, double hold, double azimuth, double turn)
+{
+    std::vector<clr::Reading> r;
+    for (int i = 0; i < kStations; ++i) {
+        const double md = i * kStep;
+        const double inc = std::clamp((md - kickOff) * 2.5 / 30.0, 0.0, hold);
+        const double azi = std::fmod(
+            azimuth + turn * std::max(0.0, md - kickOff - 1500) / 1000.0 + 720.0, 360.0);
+        r.push_back({ md, inc, azi });
+    }
+    return r;
+}
+
+struct Field
+{
+    clr::Well reference;
+    std::vector<clr::Well> offsets;
+};
+
+Field field(bool withModels)
+{
+    Field f;
+    f.reference.name = "Bezug";
+    f.reference.path = clr::pathOf(wellReadings(400, 65, 20, 4));
+    f.reference.holeDiameter = 0.2159;
+    if (withModels)
+        f.reference.errorModel = unc::Inputs {};
+    for (int j = 0; j < 20; ++j) {
+        clr::Well w;
+        w.name = "Nachbar " + std::to_string(j + 1);
+        w.path = clr::pathOf(wellReadings(250 + 60 * j, 30 + 2 * j, 18.0 * j, j % 2 ? 5 : -5));
+        w.slotNorth = 2.5 * (j / 5) - 2.5;
+        w.slotEast = 2.5 * (j % 5) - 5.0;
+        if (w.slotNorth == 0 && w.slotEast == 0)
+            w.slotEast = 7.5;
+        w.holeDiameter = 0.2159;
+        if (withModels)
+            w.errorModel = unc::Inputs {};
+        f.offsets.push_back(std::move(w));
+    }
+    return f;
+}
+
+void scanField(benchmark::State &state, bool withModels)
+{
+    const Field f = field(withModels);
+    for (const clr::Well &w : f.offsets) {
+        if (w.path.stations.size() != kStations)
+            state.SkipWithError("an offset well did not compute in full");
+    }
+    for (auto _ : state) {
+        const clr::Scan s = clr::scan(f.reference, f.offsets);
+        benchmark::DoNotOptimize(s.offsets.data());
+    }
+}
+
+void Clearance20x3000(benchmark::State &state)
+{
+    scanField(state, true);
+}
+
+void Clearance20x3000Distances(benchmark::State &state)
+{
+    scanField(state, false);
+}
+
+// A well of the set: the readings of its file and the slot of its first station.
+clr::Well setWell(const std::string &name, bool &ok)
+{
+    std::ifstream in(std::string(DRAVON_BENCH_DATA) + "/clearance/" + name);
+    clr::Well w;
+    w.name = name;
+    std::vector<clr::Reading> readings;
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        double v[6] = {};
+        const char *p = line.data(), *end = line.data() + line.size();
+        for (double &x : v) {
+            const auto [next, ec] = std::from_chars(p, end, x);
+            if (ec != std::errc())
+                ok = false;
+            p = next < end ? next + 1 : end;
+        }
+        if (readings.empty()) {
+            w.slotNorth = v[4];
+            w.slotEast = v[5];
+        }
+        readings.push_back({ v[0], v[1], v[2] });
+    }
+    ok = ok && !readings.empty();
+    w.path = clr::pathOf(readings);
+    unc::Inputs in4;
+    in4.model = ErrorModel::IscwsaMwdRev4;
+    in4.dip = 70;
+    in4.north = NorthReference::Grid;
+    w.errorModel = in4;
+    w.holeDiameter = 0.6096;
+    return w;
+}
+
+void ClearanceScenarios(benchmark::State &state)
+{
+    bool ok = true;
+    const clr::Well reference = setWell("reference-well.csv", ok);
+    std::vector<clr::Well> offsets;
+    for (const char *name :
+        { "offset-01.csv", "offset-02.csv", "offset-03.csv", "offset-04.csv", "offset-05.csv" })
+        offsets.push_back(setWell(name, ok));
+    if (!ok)
+        state.SkipWithError("the scenarios' files could not be read");
+    for (auto _ : state) {
+        const clr::Scan s = clr::scan(reference, offsets);
+        benchmark::DoNotOptimize(s.offsets.data());
+    }
+}
+
+} // namespace
+
+BENCHMARK(Clearance20x3000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(Clearance20x3000Distances)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(ClearanceScenarios)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);

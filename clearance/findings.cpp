@@ -1,0 +1,64 @@
+// The findings of a scan and their German words.
+#include "clearance/findings.h"
+
+#include "core/cformat.h"
+
+#include <algorithm>
+
+namespace clr {
+
+std::vector<Finding> findings(const Scan &scan, double limit)
+{
+    std::vector<Finding> out;
+    for (const OffsetScan &os : scan.offsets) {
+        if (os.rows.empty()) {
+            out.push_back({ Message::NothingScanned, os.name, {} });
+            continue;
+        }
+        const Row &first = os.rows.front();
+        if (!first.separationFactor) {
+            out.push_back({ Message::NoSeparationFactor, os.name,
+                { first.referencePcr ? 1.0 : 0.0, first.offsetPcr ? 1.0 : 0.0 } });
+            continue;
+        }
+        const Row &lowest = *os.lowestSeparation;
+        if (!(*lowest.separationFactor < limit))
+            continue;
+        double from = lowest.referenceMd, to = lowest.referenceMd;
+        for (const Row &row : os.rows) {
+            if (*row.separationFactor < limit) {
+                from = std::min(from, row.referenceMd);
+                to = std::max(to, row.referenceMd);
+            }
+        }
+        out.push_back({ Message::SeparationBelowLimit, os.name,
+            { *lowest.separationFactor, lowest.referenceMd, lowest.offsetMd, limit, from, to } });
+    }
+    return out;
+}
+
+std::string germanText(const Finding &f)
+{
+    const auto v = [&](std::size_t i) { return i < f.values.size() ? f.values[i] : 0.0; };
+    const char *well = f.well.c_str();
+    switch (f.id) {
+    case Message::SeparationBelowLimit:
+        return cfmt("Nachbarbohrung %s: Trennfaktor %.2f unter %.2f bei %.2f m MD "
+                    "(Nachbarbohrung bei %.2f m MD); unter %.2f von %.2f m bis %.2f m MD",
+            well, v(0), v(3), v(1), v(2), v(3), v(4), v(5));
+    case Message::NoSeparationFactor:
+        if (v(0) == 0.0 && v(1) == 0.0)
+            return cfmt("Nachbarbohrung %s: kein Trennfaktor, beide Bohrungen haben kein "
+                        "Fehlermodell (nur Abstände)",
+                well);
+        return cfmt("Nachbarbohrung %s: kein Trennfaktor, %s hat kein Fehlermodell (nur Abstände)",
+            well, v(0) == 0.0 ? "die Bezugsbohrung" : "die Nachbarbohrung");
+    case Message::NothingScanned:
+        return cfmt("Nachbarbohrung %s: nichts zu vergleichen (keine Stationen unterhalb des "
+                    "gemeinsamen Bohrlochs)",
+            well);
+    }
+    return {};
+}
+
+} // namespace clr

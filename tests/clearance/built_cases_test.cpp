@@ -1,0 +1,215 @@
+// Scans the ISCWSA set does not have, each against arithmetic done by hand: a sidetrack
+// of the reference, a vertical offset from a higher depth reference, an offset crossing
+// the reference between stations, and the findings made of them.
+#include "clearance/findings.h"
+#include "clearance/scan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+
+clr::Well well(const char *name, const std::vector<clr::Reading> &readings, bool withModel = true)
+{
+    clr::Well w;
+    w.name = name;
+    w.path = clr::pathOf(readings);
+    w.holeDiameter = 0.2159;
+    if (withModel)
+        w.errorModel = unc::Inputs {};
+    return w;
+}
+
+// Vertical to 300 m, building 3°/30 m toward north-east to 40°, holding to 1500 m.
+clr::Well referenceWell(bool withModel = true)
+{
+    std::vector<clr::Reading> r;
+    for (double md = 0; md <= 1500; md += 30)
+        r.push_back({ md, std::clamp((md - 300) / 10.0, 0.0, 40.0), 45 });
+    return well("Bezug", r, withModel);
+}
+
+double distance3(double n1, double e1, double d1, double n2, double e2, double d2)
+{
+    return std::hypot(n1 - n2, e1 - e2, d1 - d2);
+}
+
+// Leaves the reference at 615 m, between two of its stations, turning east. Above the
+// kick-off it is the reference; against it the scan starts below, from either side.
+TEST(Sidetrack, IsItsParentAboveTheKickOffAndScansBelowIt)
+{
+    const clr::Well ref = referenceWell();
+    std::vector<clr::Reading> below;
+    for (double md = 630; md <= 1500; md += 30)
+        below.push_back(
+            { md, std::min(40.0, 30 + md / 300), std::min(90.0, 45 + (md - 615) / 10) });
+    clr::Well st = well("Bezug ST1", {});
+    st.path = clr::sidetrackPath(ref.path, 615, below);
+    st.parent = "Bezug";
+    st.kickOffMd = 615;
+
+    for (const traj::Station &s : st.path.stations) {
+        traj::Point p;
+        if (s.md > 615 || !traj::pointAtMd(ref.path, s.md, p))
+            break;
+        EXPECT_NEAR(s.tvd, p.tvd, 1e-9) << s.md;
+        EXPECT_NEAR(s.north, p.north, 1e-9) << s.md;
+        EXPECT_NEAR(s.east, p.east, 1e-9) << s.md;
+    }
+    EXPECT_EQ(st.path.stations.size(), 22u + below.size()); // 0 to 600, 615, below
+
+    for (bool sidetrackIsReference : { false, true }) {
+        SCOPED_TRACE(
+            sidetrackIsReference ? "the sidetrack as reference" : "the parent as reference");
+        const clr::Well &a = sidetrackIsReference ? st : ref, &b = sidetrackIsReference ? ref : st;
+        const clr::OffsetScan os = clr::scan(a, { b }).offsets.at(0);
+        EXPECT_EQ(os.fromMd, 615.0);
+        ASSERT_EQ(os.rows.size(),
+            static_cast<std::size_t>(std::count_if(a.path.stations.begin(), a.path.stations.end(),
+                [](const traj::Station &x) { return x.md > 615; })));
+        double last = 0;
+        for (const clr::Row &r : os.rows) {
+            EXPECT_GE(r.offsetMd, 615.0);
+            EXPECT_GT(r.distance, last) << r.referenceMd; // the two holes part steadily
+            last = r.distance;
+        }
+        ASSERT_TRUE(os.closestApproach);
+        EXPECT_GT(os.closestApproach->referenceMd, 615.0);
+        EXPECT_TRUE(os.closestApproach->separationFactor);
+    }
+}
+
+TEST(Sidetrack, SharedDepthThroughParentsAndSiblings)
+{
+    const auto named = [](const char *name, const char *parent, double kickOffMd) {
+        clr::Well w;
+        w.name = name;
+        w.parent = parent;
+        w.kickOffMd = kickOffMd;
+        return w;
+    };
+    const clr::Well a = named("A", "", 0), st1 = named("A ST1", "A", 800),
+                    st2 = named("A ST2", "A", 1200), st1st1 = named("A ST1 ST1", "A ST1", 1500),
+                    other = named("B", "", 0);
+    const std::vector<const clr::Well *> all { &a, &st1, &st2, &st1st1, &other };
+    EXPECT_EQ(clr::sharedDepth(a, st1, all), 800.0);
+    EXPECT_EQ(clr::sharedDepth(st2, a, all), 1200.0);
+    EXPECT_EQ(clr::sharedDepth(st1, st2, all), 800.0); // siblings: the shallower kick-off
+    EXPECT_EQ(clr::sharedDepth(st1st1, st1, all), 1500.0);
+    EXPECT_EQ(clr::sharedDepth(st1st1, a, all), 800.0); // through its parent's kick-off
+    EXPECT_EQ(clr::sharedDepth(st1st1, st2, all), 800.0);
+    EXPECT_EQ(clr::sharedDepth(a, other, all), 0.0);
+    EXPECT_EQ(clr::sharedDepth(st1, st2, { &st1, &st2 }), 800.0); // the parent not given
+}
+
+// A vertical offset 50 m away (30 N, 40 E), its depth reference 5 m above the
+// reference's, 800 m deep: its nearest point lies at the reference point's depth (5 m
+// deeper by its own measure) or at its end; rows also at the caller's depths.
+TEST(VerticalOffset, NearestPointAtTheSameDepthAndTheBearingToTheSlot)
+{
+    const clr::Well ref = referenceWell();
+    std::vector<clr::Reading> readings;
+    for (double md = 0; md <= 800; md += 100)
+        readings.push_back({ md, 0, 0 });
+    clr::Well v = well("Senkrecht", readings, false);
+    v.slotNorth = 30;
+    v.slotEast = 40;
+    v.depthShift = -5;
+    std::vector<double> every10;
+    for (double md = 5; md < 1500; md += 10)
+        every10.push_back(md);
+    const clr::OffsetScan os = clr::scan(ref, { v }, {}, every10).offsets.at(0);
+    EXPECT_EQ(os.rows.size(), ref.path.stations.size() + every10.size());
+    double previousMd = -1;
+    for (const clr::Row &r : os.rows) {
+        SCOPED_TRACE("reference MD " + std::to_string(r.referenceMd));
+        EXPECT_GT(r.referenceMd, previousMd);
+        previousMd = r.referenceMd;
+        const double ownMd = std::clamp(r.referenceTvd + 5, 0.0, 800.0);
+        EXPECT_NEAR(r.offsetMd, ownMd, 1e-9);
+        EXPECT_NEAR(r.offsetTvd, ownMd - 5, 1e-9);
+        EXPECT_NEAR(r.distance,
+            distance3(r.referenceNorth, r.referenceEast, r.referenceTvd, 30, 40, ownMd - 5), 1e-9);
+        const double bearing = std::atan2(40 - r.referenceEast, 30 - r.referenceNorth) / kDegree;
+        EXPECT_NEAR(r.bearing, bearing < 0 ? bearing + 360 : bearing, 1e-9);
+        // Only the reference has an error model: its radius, no factor.
+        EXPECT_TRUE(r.referencePcr && !r.offsetPcr && !r.separationFactor);
+    }
+}
+
+// From 50 m east, straight at 30° toward west, an offset crosses the vertical reference
+// at 50 / tan 30° = 86.60 m TVD, 100 m along itself: between stations at 50 and 100 m.
+TEST(Crossing, ClosestApproachIsTheCrossingAndTheFactorNegative)
+{
+    std::vector<clr::Reading> vertical;
+    for (double md = 0; md <= 500; md += 50)
+        vertical.push_back({ md, 0, 0 });
+    const clr::Well ref = well("Bezug", vertical);
+    clr::Well x = well("Kreuzung", { { 0, 30, 270 }, { 200, 30, 270 } });
+    x.slotEast = 50;
+    clr::Well far = x;
+    far.name = "Fern";
+    far.slotEast = 5000;
+    const clr::Scan s = clr::scan(ref, { far, x });
+    const clr::OffsetScan &os = s.offsets.at(1);
+    const double crossing = 50 / std::tan(30 * kDegree);
+    ASSERT_TRUE(os.closestApproach && os.closestApproach->separationFactor);
+    EXPECT_LT(os.closestApproach->distance, 1e-6);
+    EXPECT_NEAR(os.closestApproach->referenceMd, crossing, 1e-5);
+    EXPECT_NEAR(os.closestApproach->offsetMd, 100, 1e-5);
+    EXPECT_LT(*os.closestApproach->separationFactor, 0.0);
+    ASSERT_TRUE(os.lowestSeparation);
+    EXPECT_NEAR(os.lowestSeparation->referenceMd, crossing, 1e-5);
+
+    // At the station at 100 m: the foot of the perpendicular on the offset's line, west.
+    const auto at100 = std::find_if(
+        os.rows.begin(), os.rows.end(), [](const clr::Row &r) { return r.referenceMd == 100; });
+    ASSERT_NE(at100, os.rows.end());
+    const double sn = std::sin(30 * kDegree), cs = std::cos(30 * kDegree);
+    const double along = 50 * sn + 100 * cs; // (P − slot) · direction
+    EXPECT_NEAR(at100->offsetMd, along, 1e-9);
+    EXPECT_NEAR(at100->distance, distance3(0, 0, 100, 0, 50 - along * sn, along * cs), 1e-9);
+    EXPECT_NEAR(at100->bearing, 270, 1e-9);
+
+    // The findings: the crossing with its depths and negative factor, nothing of the far one.
+    const std::vector<clr::Finding> found = clr::findings(s);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].id, clr::Message::SeparationBelowLimit);
+    EXPECT_EQ(found[0].well, "Kreuzung");
+    ASSERT_EQ(found[0].values.size(), 6u);
+    EXPECT_LT(found[0].values[0], 0.0);
+    EXPECT_NEAR(found[0].values[1], crossing, 1e-5);
+    EXPECT_NEAR(found[0].values[2], 100, 1e-5);
+    EXPECT_EQ(found[0].values[3], 1.5);
+    EXPECT_LE(found[0].values[4], found[0].values[1]);
+    EXPECT_GE(found[0].values[5], found[0].values[1]);
+    EXPECT_NE(clr::germanText(found[0]).find("Kreuzung: Trennfaktor -"), std::string::npos);
+    EXPECT_NE(clr::germanText(found[0]).find(" bei 86.60 m MD"), std::string::npos);
+}
+
+TEST(Findings, WellsWithoutModelOrStationsAreNamed)
+{
+    clr::Well modelled = well("Mit Modell", { { 0, 0, 0 }, { 1000, 0, 0 } });
+    modelled.slotNorth = 20;
+    clr::Well bare = modelled;
+    bare.name = "Ohne Modell";
+    bare.errorModel.reset();
+    const clr::Scan s = clr::scan(referenceWell(false), { modelled, well("Leer", {}), bare });
+    ASSERT_TRUE(s.offsets.at(0).closestApproach);
+    EXPECT_FALSE(s.offsets[0].lowestSeparation);
+    const std::vector<clr::Finding> expected {
+        { clr::Message::NoSeparationFactor, "Mit Modell", { 0, 1 } },
+        { clr::Message::NothingScanned, "Leer", {} },
+        { clr::Message::NoSeparationFactor, "Ohne Modell", { 0, 0 } },
+    };
+    EXPECT_EQ(clr::findings(s), expected);
+    EXPECT_NE(clr::germanText(expected[0]).find("die Bezugsbohrung hat kein Fehlermodell"),
+        std::string::npos);
+}
+
+} // namespace
