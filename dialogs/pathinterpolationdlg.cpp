@@ -108,10 +108,7 @@ private:
 PathInterpolationDlg::PathInterpolationDlg(const traj::Trajectory &trajectory, LengthUnit unit,
     std::optional<double> sectionAzimuth, QWidget *parent)
     : PathInterpolationDlg(
-        trajectory,
-        surveyexport::RowSettings {
-            unit, sectionAzimuth, {}, std::nullopt, UncertaintySettings {}.ellipseSigma },
-        parent)
+        trajectory, surveyexport::RowSettings { unit, sectionAzimuth, {} }, parent)
 {
 }
 

@@ -52,7 +52,7 @@ namespace {
 RowSettings rowSettings(const WellSettings &settings, listing::Unit unit,
     std::optional<double> sectionAzimuth, std::string *unplaced, unc::MissingInput *missing)
 {
-    RowSettings s { unit, sectionAzimuth, geo::bestPlacement(settings, unplaced), {}, 2 };
+    RowSettings s { unit, sectionAzimuth, geo::bestPlacement(settings, unplaced) };
     s.uncertainty = geo::errorModelInputs(settings, missing);
     s.ellipseSigma = settings.uncertainty.ellipseSigma;
     return s;

@@ -26,7 +26,7 @@ struct RowSettings
     geo::Placement placement; // what the well's settings give, with their coordinate system
     // The error model's inputs, when the settings choose one and give all it needs; the
     // rows then carry their covariance, and ellipses are at `ellipseSigma` times σ.
-    std::optional<unc::Inputs> uncertainty;
+    std::optional<unc::Inputs> uncertainty {};
     double ellipseSigma = 2;
 };
 

@@ -150,7 +150,7 @@ bool settingsFromForm(
         || !field(f.gravity, "Schwerebeschleunigung", validGravity, gravity, fault)
         || !field(f.totalField, "Totalintensität", validTotalField, u.totalField, fault)
         || !field(f.dip, "Inklination des Magnetfelds", validDip, u.dip, fault)
-        || !field(f.ellipseSigma, "Vielfaches von σ", validEllipseSigma, sigmas, fault))
+        || !field(f.ellipseSigma, "Ellipse (Vielfaches von σ)", validEllipseSigma, sigmas, fault))
         return false;
     u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
     u.ellipseSigma = sigmas.value_or(UncertaintySettings {}.ellipseSigma);
