@@ -57,8 +57,9 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_ellipseSigma = edit(form.ellipseSigma, tr("z. B. 2"));
     // An empty latitude is the wellhead's where the settings place it on the earth.
     if (const auto onEarth = geo::wellheadOnEarth(settings))
-        m_latitude->setPlaceholderText(tr("vom Ansatzpunkt: %1").arg(QString::fromStdString(
-            decimalsign::fixed(onEarth->latitude, 4, decimalsign::kInterface))));
+        m_latitude->setPlaceholderText(tr("vom Ansatzpunkt: %1")
+                                           .arg(QString::fromStdString(decimalsign::fixed(
+                                               onEarth->latitude, 4, decimalsign::kInterface))));
     else
         m_latitude->setPlaceholderText(tr("unbekannt (für MWD nicht nötig)"));
     m_errorModel = new QComboBox(this);

@@ -36,8 +36,8 @@ namespace {
 
     // The six covariances by the axes they pair, in unc::Sym3's order, as the listing's
     // columns and the error terms' file name them.
-    const char *const kCovarianceNames[] = { "Kov NN", "Kov EE", "Kov VV", "Kov NE", "Kov NV",
-        "Kov EV" };
+    const char *const kCovarianceNames[]
+        = { "Kov NN", "Kov EE", "Kov VV", "Kov NE", "Kov NV", "Kov EV" };
 
     double root(double variance)
     {
@@ -236,8 +236,8 @@ ColumnTable ListingColumns::table(
     }
     std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
-        const bool present = column.fromCovariance ? m_uncertainty
-                                                   : m_withValue[k] || !column.onlyWithValues;
+        const bool present
+            = column.fromCovariance ? m_uncertainty : m_withValue[k] || !column.onlyWithValues;
         ++k;
         if (!present)
             continue;
@@ -272,9 +272,10 @@ ColumnTable ListingColumns::table(
         if (column.fromCovariance) {
             for (std::size_t r = first; r < end; ++r) {
                 const listing::Row &row = l.rows[r];
-                c.numbers.push_back(row.covariance
-                        ? std::optional(column.fromCovariance(*row.covariance, row.point, l.ellipseSigma))
-                        : std::nullopt);
+                std::optional<double> v;
+                if (row.covariance)
+                    v = column.fromCovariance(*row.covariance, row.point, l.ellipseSigma);
+                c.numbers.push_back(v);
             }
             table.columns.push_back(std::move(c));
             continue;

@@ -15,7 +15,8 @@ bool writeErrorTerms(const std::string &file, const traj::Trajectory &path,
     return atomicfile::writeFileStreamed(file, [&](const atomicfile::Append &append) {
         std::size_t first = 0;
         do {
-            writeDelimited(errorTermsTable(path, sources, unit, first, kStations), csvStyle(),
+            writeDelimited(
+                errorTermsTable(path, sources, unit, first, kStations), csvStyle(),
                 [&](std::string_view line) { append(line); }, first == 0);
             first += kStations;
         } while (first < path.stations.size());

@@ -4,7 +4,8 @@
 
 namespace geo {
 
-std::optional<unc::Inputs> errorModelInputs(const WellSettings &settings, unc::MissingInput *missing)
+std::optional<unc::Inputs> errorModelInputs(
+    const WellSettings &settings, unc::MissingInput *missing)
 {
     if (settings.uncertainty.model == ErrorModel::None) {
         if (missing)

@@ -59,7 +59,8 @@ Listing stationListing(const traj::Trajectory &t, std::size_t first, std::size_t
     const std::string made = label(Request {}, unit);
     for (std::size_t i = first; i < end; ++i) {
         const traj::Point p = traj::stationPoint(t, i);
-        l.rows.push_back({ p, verticalSection(p.north, p.east, sectionAzimuth), made, {}, {}, {}, {} });
+        l.rows.push_back(
+            { p, verticalSection(p.north, p.east, sectionAzimuth), made, {}, {}, {}, {} });
     }
     return l;
 }

@@ -78,8 +78,9 @@ public:
         if (it == m_object.end())
             return true;
         if (!it->is_number() || !valid(it->get<double>()))
-            return fail(key, range ? (std::string("keine gültige Zahl ") + range).c_str()
-                                   : "keine gültige Zahl");
+            return fail(key,
+                range ? (std::string("keine gültige Zahl ") + range).c_str()
+                      : "keine gültige Zahl");
         out = it->get<double>();
         return true;
     }

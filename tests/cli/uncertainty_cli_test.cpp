@@ -2,6 +2,8 @@
 // workbooks' totals, the columns against arithmetic done from other columns, feet against
 // metres, the per-source file against the totals, points against a survey that ends
 // there, the refusals that name the missing option, and documents without a model.
+#include "core/win1252.h"
+#include "exchange/xlsxfile.h"
 #include "tests/cli/clitool.h"
 
 #include <algorithm>
@@ -60,8 +62,8 @@ Sheet sheetOf(const std::string &bytes)
     return s;
 }
 
-const char *const kCov[] = { "Kov NN (m²)", "Kov EE (m²)", "Kov VV (m²)", "Kov NE (m²)",
-    "Kov NV (m²)", "Kov EV (m²)" };
+const char *const kCov[]
+    = { "Kov NN (m²)", "Kov EE (m²)", "Kov VV (m²)", "Kov NE (m²)", "Kov NV (m²)", "Kov EV (m²)" };
 
 class UncertaintyCli : public ToolTest
 {
@@ -117,7 +119,8 @@ TEST_F(UncertaintyCli, IscwsaWellOneMatchesTheWorkbooksAndTheColumnsAgreeWithEac
             EXPECT_NEAR(std::pow(c.value(r, "σ Vertikal (m)"), 2), vv, 1e-12 * size);
             const double a = c.value(r, "Große Halbachse (m)") / 2.5,
                          b = c.value(r, "Kleine Halbachse (m)") / 2.5;
-            const double theta = c.value(r, "Richtung große Halbachse (°)") * std::numbers::pi / 180;
+            const double theta
+                = c.value(r, "Richtung große Halbachse (°)") * std::numbers::pi / 180;
             EXPECT_GE(a, b);
             EXPECT_NEAR(a * a + b * b, nn + ee, 1e-9 * size);
             EXPECT_NEAR(a * a * b * b, nn * ee - ne * ne, 1e-9 * size * size);
@@ -153,9 +156,30 @@ TEST_F(UncertaintyCli, FeetAreReadAndListedWithTheCovariancesInMetres)
             + f[1] + "," + f[2] + "\n";
     }
     write("ft.csv", feet);
-    ASSERT_EQ(exec("ft.csv --depth-unit ft --unit ft" + model + " --export f.csv"), 0)
+    ASSERT_EQ(
+        exec("ft.csv --depth-unit ft --unit ft" + model + " --export f.csv --export f.xlsx"), 0)
         << file("err");
     const Sheet m = sheetOf(file("m.csv")), f = sheetOf(file("f.csv"));
+
+    // The workbook: the same title rows below the borehole and document, then a free
+    // row, the headings and the numbers of the CSV.
+    const exchange::XlsxRead book = exchange::readXlsx(file("f.xlsx"), "");
+    ASSERT_FALSE(book.fault);
+    const int heading = 3 + static_cast<int>(f.titles.size());
+    ASSERT_TRUE(book.table.cell(heading, 0));
+    EXPECT_EQ(book.table.cell(heading, 0)->text, "Teufe (ft)");
+    // The reader gives Windows-1252, which has no σ.
+    EXPECT_EQ(book.table.cell(2, 0)->text,
+        win1252::fromUtf8("Fehlermodell: " + f.titles.at("Fehlermodell")));
+    for (const char *name : kCov) {
+        const int column = static_cast<int>(f.at(name));
+        EXPECT_EQ(win1252::toUtf8(book.table.cell(heading, column)->text), name);
+        for (std::size_t r = 0; r < f.rows.size(); ++r) {
+            const exchange::Cell *cell = book.table.cell(heading + 1 + int(r), column);
+            ASSERT_TRUE(cell && cell->number) << r << name;
+            EXPECT_NEAR(number(cell->text), f.value(r, name), 1e-13 * std::abs(f.value(r, name)));
+        }
+    }
     ASSERT_EQ(m.rows.size(), f.rows.size());
     EXPECT_EQ(m.heading.size(), f.heading.size());
     for (std::size_t r = 0; r < m.rows.size(); ++r) {
@@ -169,15 +193,15 @@ TEST_F(UncertaintyCli, FeetAreReadAndListedWithTheCovariancesInMetres)
 
 TEST_F(UncertaintyCli, TheTermsOfEachStationAddUpToItsTotal)
 {
-    ASSERT_EQ(exec("'" + kIscwsa + "mwd-rev5-stations.csv' --error-model iscwsa-mwd-rev5"
-                  + kInputs + " --export c.csv --error-terms t.csv"),
+    ASSERT_EQ(exec("'" + kIscwsa + "mwd-rev5-stations.csv' --error-model iscwsa-mwd-rev5" + kInputs
+                  + " --export c.csv --error-terms t.csv"),
         0)
         << file("err");
     const Sheet c = sheetOf(file("c.csv"));
     const std::vector<Fields> terms = csvLines(file("t.csv"));
     ASSERT_FALSE(terms.empty());
-    EXPECT_EQ(terms[0], (Fields { "Teufe (m)", "Quelle", kCov[0], kCov[1], kCov[2], kCov[3],
-                            kCov[4], kCov[5] }));
+    EXPECT_EQ(terms[0],
+        (Fields { "Teufe (m)", "Quelle", kCov[0], kCov[1], kCov[2], kCov[3], kCov[4], kCov[5] }));
     std::map<double, std::array<double, 6>> sums;
     std::map<double, std::set<std::string>> sources;
     for (std::size_t k = 1; k < terms.size(); ++k) {
@@ -203,8 +227,7 @@ TEST_F(UncertaintyCli, APointIsTheEndOfTheSurveyCutThere)
 {
     const std::string model = " --error-model iscwsa-mwd-rev5" + kInputs;
     const std::string input = "'" + kIscwsa + "mwd-rev5-stations.csv'";
-    ASSERT_EQ(exec(input + model + " --listing l.csv --at-md 1275.5 --at-md 3000 --at-tvd 2500"),
-        0)
+    ASSERT_EQ(exec(input + model + " --listing l.csv --at-md 1275.5 --at-md 3000 --at-tvd 2500"), 0)
         << file("err");
     const Sheet l = sheetOf(file("l.csv"));
     ASSERT_EQ(l.rows.size(), 3u);
@@ -230,7 +253,8 @@ TEST_F(UncertaintyCli, APointIsTheEndOfTheSurveyCutThere)
 
 TEST_F(UncertaintyCli, AMissingInputNamesItsOptionAndNothingIsWritten)
 {
-    const std::string input = "'" + kIscwsa + "mwd-rev5-stations.csv' --error-model iscwsa-mwd-rev5";
+    const std::string input
+        = "'" + kIscwsa + "mwd-rev5-stations.csv' --error-model iscwsa-mwd-rev5";
     const std::pair<std::string, std::string> cases[] = {
         { " --mag-dip 72 --north true --declination -4", "--mag-field" },
         { " --mag-field 50000 --north true --declination -4", "--mag-dip" },
@@ -253,8 +277,9 @@ TEST_F(UncertaintyCli, AMissingInputNamesItsOptionAndNothingIsWritten)
     }
     // Grid azimuths of a placed well take the convergence of the wellhead's coordinate
     // system, and its latitude (cs2cs: 51.451182206780 at 500000, 5700000 of EPSG:25832).
-    ASSERT_EQ(exec(input + " --mag-field 50000 --mag-dip 72 --north grid --declination -4 "
-                           "--crs EPSG:25832 --wellhead 500000,5700000 --export c.csv"),
+    ASSERT_EQ(exec(input
+                  + " --mag-field 50000 --mag-dip 72 --north grid --declination -4 "
+                    "--crs EPSG:25832 --wellhead 500000,5700000 --export c.csv"),
         0)
         << file("err");
     const Sheet c = sheetOf(file("c.csv"));

@@ -2,8 +2,8 @@
 // with it, whatever the north), a refused or missing input names its field and loses no
 // typed text, and the settings come back as they went in. The path dialog then lists
 // the uncertainty and names the model.
-#include "dialogs/dlgwell.h"
 #include "core/decimalsign.h"
+#include "dialogs/dlgwell.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "export/wellrows.h"
 #include "tests/dialogs/widgetapp.h"
@@ -89,12 +89,11 @@ TEST(WellDialogUncertainty, RefusedAndMissingInputsNameTheirField)
     w.choose(ErrorModel::IscwsaMwdRev5);
     w.dialog.totalFieldEdit()->setText(QStringLiteral("50000"));
     w.dialog.dipEdit()->setText(QStringLiteral("72"));
-    const std::pair<QLineEdit *, const char *> cases[] = {
-        { w.dialog.latitudeEdit(), "91" }, { w.dialog.gravityEdit(), "98,1" },
-        { w.dialog.totalFieldEdit(), "50" }, { w.dialog.dipEdit(), "zweiundsiebzig" },
-        { w.dialog.ellipseSigmaEdit(), "0" },
-        { w.dialog.totalFieldEdit(), "" }, { w.dialog.dipEdit(), " " },
-        { w.dialog.declinationEdit(), "" } };
+    const std::pair<QLineEdit *, const char *> cases[]
+        = { { w.dialog.latitudeEdit(), "91" }, { w.dialog.gravityEdit(), "98,1" },
+              { w.dialog.totalFieldEdit(), "50" }, { w.dialog.dipEdit(), "zweiundsiebzig" },
+              { w.dialog.ellipseSigmaEdit(), "0" }, { w.dialog.totalFieldEdit(), "" },
+              { w.dialog.dipEdit(), " " }, { w.dialog.declinationEdit(), "" } };
     for (const auto &[edit, text] : cases) {
         const QString before = edit->text();
         edit->setText(QString::fromUtf8(text));
@@ -105,7 +104,9 @@ TEST(WellDialogUncertainty, RefusedAndMissingInputsNameTheirField)
         const auto label = std::find_if(
             labels.begin(), labels.end(), [&](QLabel *l) { return l->buddy() == edit; });
         ASSERT_NE(label, labels.end()) << text;
-        const std::string field = (*label)->text().section(QLatin1Char(':'), 0, 0)
+        const std::string field = (*label)
+                                      ->text()
+                                      .section(QLatin1Char(':'), 0, 0)
                                       .section(QStringLiteral(" ("), 0, 0)
                                       .toStdString();
         EXPECT_EQ(why.rfind(field, 0), 0u) << text << ": " << why;
@@ -150,6 +151,6 @@ TEST(WellDialogUncertainty, ThePathDialogListsTheUncertaintyAndNamesTheModel)
     ASSERT_TRUE(dialog.result().rows[0].covariance);
     EXPECT_GT(dialog.result().rows[0].covariance->xx, 0.0);
     EXPECT_EQ(model->index(0, sigma).data().toString().toStdString(),
-        decimalsign::fixed(std::sqrt(dialog.result().rows[0].covariance->xx), 3,
-            decimalsign::Sign::Comma));
+        decimalsign::fixed(
+            std::sqrt(dialog.result().rows[0].covariance->xx), 3, decimalsign::Sign::Comma));
 }

@@ -48,7 +48,8 @@ TEST(UncertaintySettingsJson, DefaultsAddNothing)
     EXPECT_EQ(settingsToJson(s), R"({"elevation":12.5})");
     EXPECT_TRUE(WellSettings {}.empty());
     WellSettings read;
-    ASSERT_TRUE(settingsFromJson(R"({"errorModel":"none","gravity":9.80665,"ellipseSigma":2})", read));
+    ASSERT_TRUE(
+        settingsFromJson(R"({"errorModel":"none","gravity":9.80665,"ellipseSigma":2})", read));
     EXPECT_TRUE(read.empty()) << "read, and not written again";
 }
 
@@ -86,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Members, RefusedMember,
     testing::Values(Refusal { R"({"errorModel":"iscwsa-mwd-rev6"})", "errorModel" },
         Refusal { R"({"errorModel":5})", "errorModel" },
         Refusal { R"({"latitude":90.5})", "latitude" },
-        Refusal { R"({"latitude":"60"})", "latitude" },
-        Refusal { R"({"gravity":0})", "gravity" },
+        Refusal { R"({"latitude":"60"})", "latitude" }, Refusal { R"({"gravity":0})", "gravity" },
         Refusal { R"({"gravity":980.665})", "gravity" }, // gal
         Refusal { R"({"magField":50})", "magField" }, // µT
         Refusal { R"({"magField":-50000})", "magField" },
