@@ -219,6 +219,14 @@ TEST_F(UncertaintyCli, TheTermsOfEachStationAddUpToItsTotal)
         for (std::size_t e = 0; e < 6; ++e)
             EXPECT_NEAR(sums[md][e], c.value(r, kCov[e]), 1e-12 * size) << md << kCov[e];
     }
+    // Written like every other output: a folder that is not there is status 2 and a
+    // German message.
+    const Result r = run("'" + kIscwsa + "mwd-rev5-stations.csv' --error-model iscwsa-mwd-rev5"
+        + kInputs + " --error-terms /no/such/folder/t.csv");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(
+        r.err.find("Die Datei der Fehlerterme /no/such/folder/t.csv kann nicht"), std::string::npos)
+        << r.err;
 }
 
 // A point's covariance is that of a survey ending with a station at the point: the
@@ -268,7 +276,9 @@ TEST_F(UncertaintyCli, AMissingInputNamesItsOptionAndNothingIsWritten)
         { " --error-model none --error-terms t.csv", "--error-terms" },
         { " --error-terms t.txt", "--error-terms" },
     };
+    const std::string help = run("--help").out;
     for (const auto &[options, named] : cases) {
+        EXPECT_NE(help.find(named), std::string::npos) << named << " is listed by --help";
         const Result r = run(input + options + " --export c.csv");
         EXPECT_EQ(r.status, 2) << options;
         EXPECT_NE(r.err.find(named), std::string::npos) << options << ": " << r.err;
