@@ -2,9 +2,8 @@
 // --export and --listing, the desktop's "Exportieren …" and "Kopieren", the path dialog):
 // the listing in the unit and section azimuth in effect, with the absolute columns where
 // the well's settings place it and the positional uncertainty where they choose an error
-// model. Both programs decide the settings in effect their own
-// way (options, or the settings dialog) and hand them here, so that equal settings give
-// equal bytes. No Qt.
+// model. Both programs decide the settings in effect their own way (options, or the
+// settings dialog) and hand them here, so that equal settings give equal bytes. No Qt.
 #pragma once
 
 #include "export/exportformats.h"
