@@ -32,6 +32,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
+#include <type_traits>
 
 namespace unc {
 
@@ -40,15 +42,25 @@ namespace {
     using terms::Shape;
 
     constexpr double kRadian = std::numbers::pi / 180.0;
+    constexpr double kHalfSqrt2 = 0.5 * std::numbers::sqrt2; // 1/√2
 
     struct Vec3
     {
         double n = 0, e = 0, v = 0;
     };
 
-    inline Vec3 operator+(const Vec3 &a, const Vec3 &b) { return { a.n + b.n, a.e + b.e, a.v + b.v }; }
-    inline Vec3 operator-(const Vec3 &a, const Vec3 &b) { return { a.n - b.n, a.e - b.e, a.v - b.v }; }
-    inline Vec3 operator*(double s, const Vec3 &a) { return { s * a.n, s * a.e, s * a.v }; }
+    inline Vec3 operator+(const Vec3 &a, const Vec3 &b)
+    {
+        return { a.n + b.n, a.e + b.e, a.v + b.v };
+    }
+    inline Vec3 operator-(const Vec3 &a, const Vec3 &b)
+    {
+        return { a.n - b.n, a.e - b.e, a.v - b.v };
+    }
+    inline Vec3 operator*(double s, const Vec3 &a)
+    {
+        return { s * a.n, s * a.e, s * a.v };
+    }
     inline Vec3 &operator+=(Vec3 &a, const Vec3 &b)
     {
         a.n += b.n;
@@ -67,20 +79,10 @@ namespace {
         c.yz += a.e * a.v;
     }
 
-    inline void add(Sym3 &c, const Sym3 &d)
-    {
-        c.xx += d.xx;
-        c.yy += d.yy;
-        c.zz += d.zz;
-        c.xy += d.xy;
-        c.xz += d.xz;
-        c.yz += d.yz;
-    }
-
     // The inputs as the weighting functions take them.
     struct Setup
     {
-        double gravity = 9.80665;
+        double perGravity = 1 / 9.80665;
         double tanDip = 0;
         double perHorizontalField = 0; // 1 / (B cos Dip)
         double sinTurn = 0, cosTurn = 1; // true azimuth = path azimuth + turn
@@ -92,7 +94,7 @@ namespace {
     Setup setupOf(const Inputs &in)
     {
         Setup m;
-        m.gravity = in.gravity;
+        m.perGravity = 1.0 / in.gravity;
         m.tanDip = std::tan(in.dip * kRadian);
         m.perHorizontalField = 1.0 / (in.totalField * std::cos(in.dip * kRadian));
         double turn = 0;
@@ -173,13 +175,15 @@ namespace {
     // positions with respect to the depth, inclination and azimuth read there).
     struct Reach
     {
-        // Unit vectors: the tangent's derivative by the inclination, by the azimuth over
-        // sin I, and the former for a vertical hole at the station's azimuth.
-        Vec3 high, lateral, highVertical;
-        Vec3 depthBoth, depthAbove; // per unit depth error: e, e*
-        // Per unit inclination error along `high` or unit azimuth error times sin I along
-        // `lateral`: e, e*.
-        double lengthBoth = 0, lengthAbove = 0;
+        // Unit vectors: the tangent's derivative by the inclination and by the azimuth
+        // over sin I.
+        Vec3 high, lateral;
+        Vec3 depthBoth, depthAbove; // e, e* per unit depth error
+        // e per unit inclination error (along `high`; for a vertical hole at the station's
+        // azimuth) and per unit azimuth error times sin I (along `lateral`); e* is the
+        // share `above` of e.
+        Vec3 alongHigh, alongHighVertical, alongLateral;
+        double above = 1;
         double step = 1; // max(1, √(10 m / ΔMD)) of the interval above
         double courseHigh = 0, courseLateral = 0; // the interval above's course-length errors
     };
@@ -187,27 +191,93 @@ namespace {
     // The station `at` below `above`, with `below` the next station or point (null when
     // the survey ends at `at`: only e* is then meaningful). `first`: the interval above
     // is the survey's first.
-    Reach reachOf(const Place &above, const Place &at, const Place *below, bool first, const Setup &m)
+    [[gnu::always_inline]] inline Reach reachOf(
+        const Place &above, const Place &at, const Place *below, bool first, const Setup &m)
     {
         Reach r;
         const Vec3 t0 = above.tangent(), t1 = at.tangent();
         const double length = at.md - above.md;
         r.high = { at.cI * at.cA, at.cI * at.sA, -at.sI };
         r.lateral = { -at.sA, at.cA, 0 };
-        r.highVertical = { at.cA, at.sA, 0 };
         r.depthAbove = 0.5 * (t0 + t1);
-        r.lengthAbove = 0.5 * (first && m.doubledFirstInterval ? 2.0 : 1.0) * length;
-        r.lengthBoth = r.lengthAbove;
+        const double lengthAbove = 0.5 * (first && m.doubledFirstInterval ? 2.0 : 1.0) * length;
+        double lengthBoth = lengthAbove;
         if (below) {
             r.depthBoth = 0.5 * (t0 - below->tangent());
-            r.lengthBoth += 0.5 * (below->md - at.md);
+            lengthBoth += 0.5 * (below->md - at.md);
         }
+        r.alongHigh = lengthBoth * r.high;
+        r.alongHighVertical = { lengthBoth * at.cA, lengthBoth * at.sA, 0 };
+        r.alongLateral = lengthBoth * r.lateral;
+        r.above = lengthAbove / lengthBoth;
         r.step = std::max(1.0, std::sqrt(10.0 / length));
         const double least = terms::kDefaultTortuosity * length;
         r.courseHigh = length * std::max(std::abs(at.inc - above.inc), least);
         const double turn = above.inc < 1e-6 ? 0.0 : wrapped(at.azi - above.azi);
         r.courseLateral = length * std::max(std::abs(at.sI * turn), least);
         return r;
+    }
+
+    // Weights of a reading's depth (d), inclination (i) and azimuth times sin I (a). (No
+    // initialisers: the table below is filled whole at every station.)
+    struct Weights
+    {
+        double d, i, a;
+    };
+    using WeightTable = std::array<Weights, terms::kShapes>;
+
+    // The weights of every shape at one place, at once: the loops over the sources then
+    // only look them up. Shapes that divide by sin I take their limit at a vertical
+    // place. The course-length shapes hold their error along the high side (i) or to
+    // the lateral (a).
+    [[gnu::always_inline]] inline void weightsAt(
+        const Place &p, const Reach &r, const Setup &m, WeightTable &w)
+    {
+        const double sI = p.sI, cI = p.cI, sM = p.sM, cM = p.cM, sT = p.sT, cT = p.cT;
+        const double tD = m.tanDip, g = m.perGravity, H = m.perHorizontalField;
+        const auto set = [&](Shape s, double d, double i, double a) {
+            w[static_cast<std::size_t>(s)] = { d, i, a };
+        };
+        set(Shape::DepthReference, 1.0, 0, 0);
+        set(Shape::DepthScale, p.md, 0, 0);
+        set(Shape::DepthStretch, p.md * p.tvd, 0, 0);
+        set(Shape::AccelBiasXy1, 0, -cI * g, tD * cI * sM * g * sI);
+        set(Shape::AccelBiasZ, 0, -sI * g, tD * sI * sM * g * sI);
+        set(Shape::AccelScale, 0, sI * cI, -tD * sI * cI * sM * sI);
+        set(Shape::AccelScaleXy3, 0, 0, 0.5 * (tD * sI * cM - cI) * sI);
+        set(Shape::MagBiasXy1, 0, 0, -cI * sM * H * sI);
+        set(Shape::MagBiasXy2, 0, 0, cM * H * sI);
+        set(Shape::MagAxial, 0, 0, sI * sM * H * sI);
+        set(Shape::MagScaleXy1, 0, 0, sI * sM * (tD * cI + sI * cM) * kHalfSqrt2 * sI);
+        set(Shape::MagScaleXy2, 0, 0, 0.5 * sM * (tD * sI * cI - cI * cI * cM - cM) * sI);
+        set(Shape::MagScaleXy3, 0, 0, 0.5 * (cI * cM * cM - cI * sM * sM - tD * sI * cM) * sI);
+        set(Shape::MagScaleZ, 0, 0, -(sI * cM + tD * cI) * sI * sM * sI);
+        set(Shape::Azimuth, 0, 0, sI);
+        set(Shape::SinInc, 0, std::abs(sI), 0);
+        set(Shape::SagEnhanced, 0, std::sqrt(std::sqrt(std::abs(sI))), 0);
+        const double vsI = p.vertical ? 0.0 : sI, vcI = p.vertical ? 1.0 : cI;
+        set(Shape::AccelBiasXy2, 0, 0, (vcI - tD * cM * vsI) * g);
+        const double north = std::abs(vcI) * cT, east = std::abs(vcI) * sT;
+        set(Shape::MisalignNorth, 0, north, -east);
+        set(Shape::MisalignEast, 0, east, north);
+        set(Shape::MisalignNorthStep, 0, r.step * north, -r.step * east);
+        set(Shape::MisalignEastStep, 0, r.step * east, r.step * north);
+        set(Shape::CourseHigh, 0, r.courseHigh, 0);
+        set(Shape::CourseLateral, 0, 0, r.courseLateral);
+    }
+
+    // How a source's error reaches the positions: through the depth; through the
+    // inclination and azimuth; the same with a limit at a vertical station; as an error
+    // vector of its own over the interval above.
+    enum class Kind : unsigned char { Depth, Angles, AnglesWithLimit, Course };
+
+    constexpr Kind kindOf(Shape s)
+    {
+        if (terms::depthOnly(s))
+            return Kind::Depth;
+        if (s == Shape::CourseHigh || s == Shape::CourseLateral)
+            return Kind::Course;
+        return terms::singularWhenVertical(s) ? Kind::AnglesWithLimit : Kind::Angles;
     }
 
     // One source as the sweep takes it: its weighting function and its magnitude with
@@ -217,94 +287,19 @@ namespace {
         Shape shape = Shape::DepthReference;
         bool random = false;
         double scale = 0;
+        std::size_t term = 0; // its place in the model's list (the first, when merged)
     };
 
-    // Weights of a reading's depth (d), inclination (i) and azimuth times sin I (a).
-    struct Weights
+    // A model's sources, the systematic ones first, each group in the order of the
+    // kinds, and where each kind's run ends (the systematic kinds' ends, then the random).
+    struct Model
     {
-        double d = 0, i = 0, a = 0;
+        Setup setup;
+        std::vector<Source> sources;
+        std::array<std::size_t, 8> ends {};
+
+        std::size_t systematic() const { return ends[3]; }
     };
-
-    inline Weights weightsOf(Shape shape, const Place &p, const Setup &m, bool vertical)
-    {
-        const double sI = vertical ? 0.0 : p.sI, cI = vertical ? 1.0 : p.cI;
-        const double sM = p.sM, cM = p.cM, tD = m.tanDip, G = m.gravity, H = m.perHorizontalField;
-        switch (shape) {
-        case Shape::DepthReference:
-            return { 1.0, 0, 0 };
-        case Shape::DepthScale:
-            return { p.md, 0, 0 };
-        case Shape::DepthStretch:
-            return { p.md * p.tvd, 0, 0 };
-        case Shape::AccelBiasXy1:
-            return { 0, -cI / G, tD * cI * sM / G * sI };
-        case Shape::AccelBiasXy2:
-            return { 0, 0, (cI - tD * cM * sI) / G };
-        case Shape::AccelBiasZ:
-            return { 0, -sI / G, tD * sI * sM / G * sI };
-        case Shape::AccelScale:
-            return { 0, sI * cI, -tD * sI * cI * sM * sI };
-        case Shape::AccelScaleXy3:
-            return { 0, 0, 0.5 * (tD * sI * cM - cI) * sI };
-        case Shape::MagBiasXy1:
-            return { 0, 0, -cI * sM * H * sI };
-        case Shape::MagBiasXy2:
-            return { 0, 0, cM * H * sI };
-        case Shape::MagAxial:
-            return { 0, 0, sI * sM * H * sI };
-        case Shape::MagScaleXy1:
-            return { 0, 0, sI * sM * (tD * cI + sI * cM) / std::numbers::sqrt2 * sI };
-        case Shape::MagScaleXy2:
-            return { 0, 0, 0.5 * sM * (tD * sI * cI - cI * cI * cM - cM) * sI };
-        case Shape::MagScaleXy3:
-            return { 0, 0, 0.5 * (cI * cM * cM - cI * sM * sM - tD * sI * cM) * sI };
-        case Shape::MagScaleZ:
-            return { 0, 0, -(sI * cM + tD * cI) * sI * sM * sI };
-        case Shape::Azimuth:
-            return { 0, 0, sI };
-        case Shape::SinInc:
-            return { 0, std::abs(sI), 0 };
-        case Shape::SagEnhanced:
-            return { 0, std::sqrt(std::sqrt(std::abs(sI))), 0 };
-        case Shape::MisalignNorth:
-        case Shape::MisalignNorthStep:
-            return { 0, std::abs(cI) * p.cT, -std::abs(cI) * p.sT };
-        case Shape::MisalignEast:
-        case Shape::MisalignEastStep:
-            return { 0, std::abs(cI) * p.sT, std::abs(cI) * p.cT };
-        case Shape::CourseHigh:
-        case Shape::CourseLateral:
-            break;
-        }
-        return {};
-    }
-
-    // A source's error vectors at a station: e (both intervals) and e* (the one above).
-    struct Effect
-    {
-        Vec3 e, eStar;
-    };
-
-    inline Effect effectOf(const Source &s, const Place &p, const Reach &r, const Setup &m)
-    {
-        if (s.shape == Shape::CourseHigh) {
-            const Vec3 x = (s.scale * r.courseHigh) * r.high;
-            return { x, x };
-        }
-        if (s.shape == Shape::CourseLateral) {
-            const Vec3 x = (s.scale * r.courseLateral) * r.lateral;
-            return { x, x };
-        }
-        const bool vertical = p.vertical && terms::singularWhenVertical(s.shape);
-        Weights w = weightsOf(s.shape, p, m, vertical);
-        if (s.shape == Shape::MisalignNorthStep || s.shape == Shape::MisalignEastStep) {
-            w.i *= r.step;
-            w.a *= r.step;
-        }
-        const Vec3 u = w.i * (vertical ? r.highVertical : r.high) + w.a * r.lateral;
-        return { s.scale * (w.d * r.depthBoth + r.lengthBoth * u),
-            s.scale * (w.d * r.depthAbove + r.lengthAbove * u) };
-    }
 
     double factorOf(terms::Factor f, const Setup &m)
     {
@@ -316,23 +311,28 @@ namespace {
         case terms::Factor::Half:
             return 0.5;
         case terms::Factor::InvSqrt2:
-            return 1.0 / std::numbers::sqrt2;
+            return kHalfSqrt2;
         case terms::Factor::PerHorizontalField:
             return m.perHorizontalField;
         }
         return 1.0;
     }
 
-    // The model's sources one by one, or (`merged`) with those of one shape and
-    // propagation taken together.
-    std::vector<Source> sourcesOf(ErrorModel model, const Setup &m, bool merged)
+    // The model of `inputs` with its sources one by one, or (`merged`) with those of one
+    // shape and propagation taken together.
+    Model modelOf(const Inputs &inputs, bool merged)
     {
-        std::vector<Source> out;
-        for (const terms::Term &t : terms::termsOf(model)) {
+        Model model;
+        model.setup = setupOf(inputs);
+        std::vector<Source> &out = model.sources;
+        const std::span<const terms::Term> terms = terms::termsOf(inputs.model);
+        for (std::size_t t = 0; t < terms.size(); ++t) {
             Source s;
-            s.shape = t.shape;
-            s.random = t.propagation == terms::Propagation::Random;
-            s.scale = t.magnitude * (t.degrees ? kRadian : 1.0) * factorOf(t.factor, m);
+            s.shape = terms[t].shape;
+            s.random = terms[t].propagation == terms::Propagation::Random;
+            s.scale = terms[t].magnitude * (terms[t].degrees ? kRadian : 1.0)
+                * factorOf(terms[t].factor, model.setup);
+            s.term = t;
             const auto same = std::find_if(out.begin(), out.end(),
                 [&](const Source &o) { return o.shape == s.shape && o.random == s.random; });
             if (merged && same != out.end())
@@ -340,132 +340,219 @@ namespace {
             else
                 out.push_back(s);
         }
-        return out;
+        const auto group = [](const Source &s) {
+            return (s.random ? 4u : 0u) + static_cast<unsigned>(kindOf(s.shape));
+        };
+        std::stable_sort(out.begin(), out.end(),
+            [&](const Source &a, const Source &b) { return group(a) < group(b); });
+        for (unsigned k = 0; k < model.ends.size(); ++k) {
+            model.ends[k] = static_cast<std::size_t>(std::count_if(
+                out.begin(), out.end(), [&](const Source &s) { return group(s) <= k; }));
+        }
+        return model;
     }
 
-    // The stations of `path` as places.
-    std::vector<Place> stationPlaces(const traj::Trajectory &path, const Setup &m)
+    // A source's error vectors at a station: e (both intervals) and e* (the one above).
+    struct Effect
     {
-        std::vector<Place> places(path.stations.size());
-        placesOf(
-            places.size(),
-            [&](std::size_t i) {
-                const traj::Station &s = path.stations[i];
-                return std::array<double, 4> { s.md, s.tvd, s.inclination, s.azimuth };
-            },
-            m, places.data());
-        return places;
+        Vec3 e, eStar;
+    };
+
+    // Every source's error vectors at place `p` with reach `r`, into `out`.
+    [[gnu::always_inline]] inline void effectsAt(
+        const Place &p, const Reach &r, const Model &model, Effect *out)
+    {
+        WeightTable w;
+        weightsAt(p, r, model.setup, w);
+        const Source *s = model.sources.data();
+        const Vec3 &highWithLimit = p.vertical ? r.alongHighVertical : r.alongHigh;
+        const auto angles = [&](std::size_t first, std::size_t last, const Vec3 &high,
+                                const Vec3 &lateral, double above) {
+            for (std::size_t g = first; g < last; ++g) {
+                const Weights &x = w[static_cast<std::size_t>(s[g].shape)];
+                const Vec3 e = (s[g].scale * x.i) * high + (s[g].scale * x.a) * lateral;
+                out[g] = { e, above * e };
+            }
+        };
+        for (std::size_t half = 0, first = 0; half < 8; half += 4) {
+            const std::size_t *end = model.ends.data() + half;
+            for (std::size_t g = first; g < end[0]; ++g) {
+                const double d = s[g].scale * w[static_cast<std::size_t>(s[g].shape)].d;
+                out[g] = { d * r.depthBoth, d * r.depthAbove };
+            }
+            angles(end[0], end[1], r.alongHigh, r.alongLateral, r.above);
+            angles(end[1], end[2], highWithLimit, r.alongLateral, r.above);
+            angles(end[2], end[3], r.high, r.lateral, 1.0);
+            first = end[3];
+        }
     }
+
+    // The stations of `path` as places, made a chunk at a time as the sweep goes down: it
+    // looks at three neighbours at once, and a survey of a million stations needs no copy
+    // of itself.
+    class StationPlaces
+    {
+    public:
+        StationPlaces(const traj::Trajectory &path, const Setup &m)
+            : path_(path)
+            , setup_(m)
+            , ring_(2 * kChunk)
+        {
+        }
+
+        std::size_t size() const { return path_.stations.size(); }
+
+        // Station k, for k no more than a chunk below the deepest one asked for so far.
+        const Place &operator[](std::size_t k)
+        {
+            while (k >= made_) {
+                const std::size_t first = made_;
+                made_ = std::min(size(), first + kChunk);
+                placesOf(
+                    made_ - first,
+                    [&](std::size_t i) {
+                        const traj::Station &s = path_.stations[first + i];
+                        return std::array<double, 4> { s.md, s.tvd, s.inclination, s.azimuth };
+                    },
+                    setup_, ring_.data() + first % ring_.size());
+            }
+            return ring_[k % ring_.size()];
+        }
+
+    private:
+        static constexpr std::size_t kChunk = 256;
+        const traj::Trajectory &path_;
+        const Setup &setup_;
+        std::vector<Place> ring_;
+        std::size_t made_ = 0;
+    };
 
     // The running sums of the sources over the stations passed.
     struct Sums
     {
         std::vector<Vec3> errors; // Σ e (systematic sources)
-        std::vector<Sym3> squares; // Σ e eᵀ (random sources)
+        std::vector<Sym3> squares; // Σ e eᵀ (random sources, kept one by one on request)
+        Sym3 allSquares; // Σ e eᵀ over all random sources
 
-        explicit Sums(std::size_t sources)
+        Sums(std::size_t sources, bool eachRandom)
             : errors(sources)
-            , squares(sources)
+            , squares(eachRandom ? sources : 0)
         {
         }
     };
 
-    // The sweep down the stations. At station k ≥ 1, `station(k, source, covariance)`
-    // receives each source's covariance there; before that station's errors join the
-    // sums, `between(k, sums)` may take the points on the interval below it (k = 0 for
-    // the first interval, with empty sums).
-    template <class Station, class Between>
-    void sweep(const std::vector<Place> &places, const std::vector<Source> &sources,
-        const Setup &m, Station station, Between between)
+    // What a sweep does not want: no covariance per source, no points.
+    struct Unwanted
     {
-        const std::size_t n = places.size();
+        template <class... A> void operator()(A &&...) const { }
+    };
+
+    // The sweep down the stations. At station k ≥ 1, `total(k, covariance)` receives the
+    // sum over the sources and `perSource(k, source, covariance)` each source's share;
+    // before that station's errors join the sums, `between(k, sums)` may take the points
+    // on the interval below it (k = 0 for the first interval, with empty sums).
+    template <class Total, class PerSource, class Between>
+    void sweep(StationPlaces &places, const Model &model, Total total, PerSource perSource,
+        Between between)
+    {
+        constexpr bool kPerSource = !std::is_same_v<PerSource, Unwanted>;
+        const std::size_t n = places.size(), count = model.sources.size(),
+                          systematic = model.systematic();
         if (n == 0)
             return;
-        Sums sums(sources.size());
-        std::vector<Effect> effects(sources.size());
+        const Source *sources = model.sources.data();
+        Sums sums(count, kPerSource);
+        std::vector<Effect> effects(count);
         between(std::size_t { 0 }, sums);
         for (std::size_t k = 1; k < n; ++k) {
             const Place *below = k + 1 < n ? &places[k + 1] : nullptr;
-            const Reach r = reachOf(places[k - 1], places[k], below, k == 1, m);
-            for (std::size_t g = 0; g < sources.size(); ++g) {
-                const Effect f = effectOf(sources[g], places[k], r, m);
-                Sym3 c;
-                if (sources[g].random) {
-                    c = sums.squares[g];
-                    addOuter(c, f.eStar);
-                } else {
-                    addOuter(c, sums.errors[g] + f.eStar);
+            const Place &above = places[k - 1], &at = places[k];
+            effectsAt(at, reachOf(above, at, below, k == 1, model.setup), model, effects.data());
+            // In registers: through memory each source would wait for the one before.
+            Sym3 sum = sums.allSquares;
+            for (std::size_t g = 0; g < systematic; ++g) {
+                const Vec3 c = sums.errors[g] + effects[g].eStar;
+                addOuter(sum, c);
+                if constexpr (kPerSource) {
+                    Sym3 own;
+                    addOuter(own, c);
+                    perSource(k, sources[g].term, own);
                 }
-                station(k, g, c);
-                effects[g] = f;
             }
+            for (std::size_t g = systematic; g < count; ++g) {
+                addOuter(sum, effects[g].eStar);
+                if constexpr (kPerSource) {
+                    Sym3 own = sums.squares[g];
+                    addOuter(own, effects[g].eStar);
+                    perSource(k, sources[g].term, own);
+                }
+            }
+            total(k, sum);
             between(k, sums);
-            for (std::size_t g = 0; g < sources.size(); ++g) {
-                if (sources[g].random)
+            for (std::size_t g = 0; g < systematic; ++g)
+                sums.errors[g] += effects[g].e;
+            Sym3 squares = sums.allSquares;
+            for (std::size_t g = systematic; g < count; ++g) {
+                addOuter(squares, effects[g].e);
+                if constexpr (kPerSource)
                     addOuter(sums.squares[g], effects[g].e);
-                else
-                    sums.errors[g] += effects[g].e;
             }
+            sums.allSquares = squares;
         }
     }
 
     // The covariance at `point`, a place on the interval below station k, from the sums
-    // over the stations above k.
-    Sym3 pointCovariance(const std::vector<Place> &places, std::size_t k, const Place &point,
-        const std::vector<Source> &sources, const Sums &sums, const Setup &m)
+    // over the stations above k: station k's errors with the interval below it ending at
+    // the point, and the point's own e*.
+    Sym3 pointCovariance(StationPlaces &places, std::size_t k, const Place &point,
+        const Model &model, const Sums &sums, std::vector<Effect> &atK,
+        std::vector<Effect> &atPoint)
     {
-        // Station k's errors with the interval below it ending at the point, the point's own.
-        Reach atK;
+        const std::size_t count = model.sources.size();
         if (k >= 1)
-            atK = reachOf(places[k - 1], places[k], &point, k == 1, m);
-        const Reach atPoint = reachOf(places[k], point, nullptr, k == 0, m);
-        Sym3 c;
-        for (std::size_t g = 0; g < sources.size(); ++g) {
-            const Vec3 e = k >= 1 ? effectOf(sources[g], places[k], atK, m).e : Vec3 {};
-            const Vec3 eStar = effectOf(sources[g], point, atPoint, m).eStar;
-            if (sources[g].random) {
-                add(c, sums.squares[g]);
-                addOuter(c, e);
-                addOuter(c, eStar);
-            } else {
-                addOuter(c, sums.errors[g] + e + eStar);
-            }
+            effectsAt(places[k], reachOf(places[k - 1], places[k], &point, k == 1, model.setup),
+                model, atK.data());
+        else
+            std::fill(atK.begin(), atK.end(), Effect {});
+        effectsAt(
+            point, reachOf(places[k], point, nullptr, k == 0, model.setup), model, atPoint.data());
+        Sym3 c = sums.allSquares;
+        for (std::size_t g = 0; g < model.systematic(); ++g)
+            addOuter(c, sums.errors[g] + atK[g].e + atPoint[g].eStar);
+        for (std::size_t g = model.systematic(); g < count; ++g) {
+            addOuter(c, atK[g].e);
+            addOuter(c, atPoint[g].eStar);
         }
         return c;
     }
-
-    bool modelChosen(const Inputs &inputs) { return !terms::termsOf(inputs.model).empty(); }
 
 } // namespace
 
 std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<Sym3> out(path.stations.size());
-    if (!modelChosen(inputs))
+    if (terms::termsOf(inputs.model).empty())
         return out;
-    const Setup m = setupOf(inputs);
-    const std::vector<Place> places = stationPlaces(path, m);
-    const std::vector<Source> sources = sourcesOf(inputs.model, m, true);
+    const Model model = modelOf(inputs, true);
+    StationPlaces places(path, model.setup);
     sweep(
-        places, sources, m, [&](std::size_t k, std::size_t, const Sym3 &c) { add(out[k], c); },
-        [](std::size_t, const Sums &) {});
+        places, model, [&](std::size_t k, const Sym3 &c) { out[k] = c; }, Unwanted {}, Unwanted {});
     return out;
 }
 
 std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<SourceCovariances> out;
-    if (!modelChosen(inputs))
-        return out;
-    const Setup m = setupOf(inputs);
     for (const terms::Term &t : terms::termsOf(inputs.model))
         out.push_back({ t.code, std::vector<Sym3>(path.stations.size()) });
-    const std::vector<Place> places = stationPlaces(path, m);
-    const std::vector<Source> sources = sourcesOf(inputs.model, m, false);
+    if (out.empty())
+        return out;
+    const Model model = modelOf(inputs, false);
+    StationPlaces places(path, model.setup);
     sweep(
-        places, sources, m,
-        [&](std::size_t k, std::size_t g, const Sym3 &c) { out[g].stations[k] = c; },
-        [](std::size_t, const Sums &) {});
+        places, model, Unwanted {},
+        [&](std::size_t k, std::size_t term, const Sym3 &c) { out[term].stations[k] = c; },
+        Unwanted {});
     return out;
 }
 
@@ -474,11 +561,10 @@ std::vector<Sym3> pointCovariances(
 {
     std::vector<Sym3> out(points.size());
     const std::size_t n = path.stations.size();
-    if (!modelChosen(inputs) || n == 0)
+    if (terms::termsOf(inputs.model).empty() || n == 0)
         return out;
-    const Setup m = setupOf(inputs);
-    const std::vector<Place> places = stationPlaces(path, m);
-    const std::vector<Source> sources = sourcesOf(inputs.model, m, true);
+    const Model model = modelOf(inputs, true);
+    const std::vector<traj::Station> &st = path.stations;
 
     // A point at a station (or outside the stations) takes the station's covariance; the
     // others are taken in the sweep, in the order of their intervals and depths.
@@ -488,16 +574,17 @@ std::vector<Sym3> pointCovariances(
         const traj::Point &p = points[i];
         const std::size_t k
             = static_cast<std::size_t>(std::clamp(p.interval, 0, static_cast<int>(n) - 1));
-        if (k == 0 || p.atStation || k != static_cast<std::size_t>(p.interval) || !(p.md < places[k].md))
+        if (k == 0 || p.atStation || k != static_cast<std::size_t>(p.interval)
+            || !(p.md < st[k].md))
             atStation[i] = k;
-        else if (!(p.md > places[k - 1].md))
+        else if (!(p.md > st[k - 1].md))
             atStation[i] = k - 1;
         else
             between.push_back(i);
     }
     std::sort(between.begin(), between.end(), [&](std::size_t a, std::size_t b) {
         return points[a].interval != points[b].interval ? points[a].interval < points[b].interval
-                                                         : points[a].md < points[b].md;
+                                                        : points[a].md < points[b].md;
     });
     std::vector<Place> betweenPlaces(between.size());
     placesOf(
@@ -506,16 +593,20 @@ std::vector<Sym3> pointCovariances(
             const traj::Point &p = points[between[j]];
             return std::array<double, 4> { p.md, p.tvd, p.inclination, p.azimuth };
         },
-        m, betweenPlaces.data());
+        model.setup, betweenPlaces.data());
 
     std::vector<Sym3> stations(n);
+    std::vector<Effect> atK(model.sources.size()), atPoint(model.sources.size());
     std::size_t next = 0;
+    StationPlaces places(path, model.setup);
     sweep(
-        places, sources, m, [&](std::size_t k, std::size_t, const Sym3 &c) { add(stations[k], c); },
+        places, model, [&](std::size_t k, const Sym3 &c) { stations[k] = c; }, Unwanted {},
         [&](std::size_t k, const Sums &sums) {
-            for (; next < between.size() && static_cast<std::size_t>(points[between[next]].interval) == k + 1;
+            for (; next < between.size()
+                 && static_cast<std::size_t>(points[between[next]].interval) == k + 1;
                  ++next)
-                out[between[next]] = pointCovariance(places, k, betweenPlaces[next], sources, sums, m);
+                out[between[next]]
+                    = pointCovariance(places, k, betweenPlaces[next], model, sums, atK, atPoint);
         });
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (atStation[i] < n)

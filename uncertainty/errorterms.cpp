@@ -16,7 +16,8 @@ namespace {
                           G = Propagation::Global;
 
     template <std::size_t A, std::size_t B>
-    constexpr std::array<Term, A + B> join(const std::array<Term, A> &a, const std::array<Term, B> &b)
+    constexpr std::array<Term, A + B> join(
+        const std::array<Term, A> &a, const std::array<Term, B> &b)
     {
         std::array<Term, A + B> out {};
         for (std::size_t i = 0; i < A; ++i)

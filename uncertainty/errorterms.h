@@ -5,6 +5,7 @@
 
 #include "well/settings.h"
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 
@@ -48,12 +49,20 @@ enum class Shape : unsigned char {
     CourseLateral, // ΔMD · max(|sin I · ΔAz|, τ ΔMD); ΔAz taken as 0 below a vertical station
 };
 
+inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::CourseLateral) + 1;
+
 // Shapes whose azimuth function divides by sin I: at a vertical station they take their
 // limit (the workbooks' "singularity" forms).
 constexpr bool singularWhenVertical(Shape s)
 {
     return s == Shape::AccelBiasXy2 || s == Shape::MisalignNorth || s == Shape::MisalignEast
         || s == Shape::MisalignNorthStep || s == Shape::MisalignEastStep;
+}
+
+// Shapes that weight the depth alone (all others weight the angles alone).
+constexpr bool depthOnly(Shape s)
+{
+    return s == Shape::DepthReference || s == Shape::DepthScale || s == Shape::DepthStretch;
 }
 
 // The constant by which a source's function differs from its shape.

@@ -86,7 +86,8 @@ std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs 
 
 // The covariance at points on the path (traj::pointAtMd, pointsAtTvd, ...), in any order:
 // each as if the survey ended with a station at the point, read with the point's
-// inclination and azimuth.
+// inclination and azimuth. A point at a station has the station's covariance; one whose
+// interval lies outside the path, that of the station nearest to the interval.
 std::vector<Sym3> pointCovariances(
     const traj::Trajectory &path, const Inputs &inputs, const std::vector<traj::Point> &points);
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
+#include <future>
 
 namespace well {
 
@@ -226,8 +227,19 @@ void computeCourse(const Well &well, Computation &out)
 {
     out.checked = checkSurvey(well.survey);
     out.diagnostics = out.checked.diagnostics;
-    fill(out.legacy, out.checked.stations, true);
-    fill(out.path, out.checked.stations, false);
+    // The two passes are independent. A long survey's are made side by side: most of
+    // their time is the first touch of the memory the records take, which two threads
+    // share well.
+    constexpr std::size_t kSideBySideFrom = 100000;
+    if (out.checked.stations.size() >= kSideBySideFrom) {
+        std::future<void> legacy = std::async(
+            std::launch::async, [&] { fill(out.legacy, out.checked.stations, true); });
+        fill(out.path, out.checked.stations, false);
+        legacy.get();
+    } else {
+        fill(out.legacy, out.checked.stations, true);
+        fill(out.path, out.checked.stations, false);
+    }
     // The table keeps its own run. The path never goes beyond it: where rounding to single
     // precision stops the table's run at a limit, the path stops there too. (Where only the
     // path meets a limit, a change of direction of exactly 90 degrees, it ends first.)

@@ -10,9 +10,16 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
+
+// The models by name in the messages of the parameterised tests.
+void PrintTo(ErrorModel model, std::ostream *out)
+{
+    *out << unc::modelKey(model);
+}
 
 namespace {
 
@@ -20,7 +27,8 @@ constexpr double kRad = std::numbers::pi / 180.0;
 
 void expectSame(const unc::Sym3 &a, const unc::Sym3 &b, double relative, const std::string &where)
 {
-    const double x[6] = { a.xx, a.yy, a.zz, a.xy, a.xz, a.yz }, y[6] = { b.xx, b.yy, b.zz, b.xy, b.xz, b.yz };
+    const double x[6] = { a.xx, a.yy, a.zz, a.xy, a.xz, a.yz },
+                 y[6] = { b.xx, b.yy, b.zz, b.xy, b.xz, b.yz };
     const double size = std::max({ std::abs(b.xx), std::abs(b.yy), std::abs(b.zz), 1e-12 });
     for (int i = 0; i < 6; ++i)
         EXPECT_NEAR(x[i], y[i], relative * size) << where << " element " << i;
@@ -76,7 +84,8 @@ TEST(Frames, HighSideFrameIsARotation)
     // Straight down: high side is north at azimuth 0. Horizontal towards east: high side
     // is up, lateral (to the right) is south, along hole is east.
     expectSame(unc::toHla(c, 0, 0), c, 1e-15, "vertical");
-    expectSame(unc::toHla(c, 90, 90), { c.zz, c.xx, c.yy, c.xz, -c.yz, -c.xy }, 1e-15, "horizontal east");
+    expectSame(
+        unc::toHla(c, 90, 90), { c.zz, c.xx, c.yy, c.xz, -c.yz, -c.xy }, 1e-15, "horizontal east");
 }
 
 TEST(Frames, EllipseOfDiagonalAndTurnedCovariances)
@@ -97,13 +106,13 @@ TEST(Frames, EllipseOfDiagonalAndTurnedCovariances)
     }
 }
 
-// A vertical hole surveyed every 2.5 m: only the depth sources move it vertically, DRFR by
-// its magnitude, DSFS and DSTG in proportion to MD and MD²; XYM3E is random, with its
-// first interval counted twice (Rev 5) and its factor √(10 m / 2.5 m) = 2.
+// A vertical hole surveyed every 2.5 m to 3000 m: only the depth sources move it vertically, DRFR
+// by its magnitude, DSFS and DSTG in proportion to MD and MD²; XYM3E is random, with its first
+// interval counted twice (Rev 5) and its factor √(10 m / 2.5 m) = 2.
 TEST(ErrorModelsVertical, ClosedForms)
 {
     std::vector<std::array<double, 3>> stations;
-    for (int i = 0; i <= 40; ++i)
+    for (int i = 0; i <= 1200; ++i)
         stations.push_back({ 2.5 * i, 0, 0 });
     const traj::Trajectory path = surveyOf(stations);
     const unc::Inputs in = inputs(ErrorModel::IscwsaMwdRev5);
@@ -117,8 +126,10 @@ TEST(ErrorModelsVertical, ClosedForms)
     const double m = 0.3 * kRad * 2, d = 2.5;
     for (std::size_t k = 2; k < stations.size(); ++k) {
         const double md = 2.5 * k;
-        EXPECT_NEAR(total[k].zz, 0.35 * 0.35 + std::pow(5.6e-4 * md, 2) + std::pow(2.5e-7 * md * md, 2), 1e-12);
-        const double nn = m * m * (2.25 * d * d + static_cast<double>(k - 2) * d * d + 0.25 * d * d);
+        EXPECT_NEAR(total[k].zz,
+            0.35 * 0.35 + std::pow(5.6e-4 * md, 2) + std::pow(2.5e-7 * md * md, 2), 1e-12);
+        const double nn
+            = m * m * (2.25 * d * d + static_cast<double>(k - 2) * d * d + 0.25 * d * d);
         EXPECT_NEAR(xym3[k].xx, nn, 1e-12 * nn) << md;
         EXPECT_EQ(xym3[k].yy, 0);
         EXPECT_GT(total[k].zz, total[k - 1].zz);
@@ -150,7 +161,8 @@ TEST_P(ErrorModels, PointIsTheEndOfAShorterSurvey)
     const traj::Trajectory path = surveyOf(stations);
     const unc::Inputs in = inputs(GetParam());
     std::vector<traj::Point> points;
-    for (const double md : { 1805.0, 12.5, 300.0, 1500.0, 330.0, 2399.0, 0.0, 45.0, 317.0, 1806.0 }) {
+    for (const double md :
+        { 1805.0, 12.5, 300.0, 1500.0, 330.0, 2399.0, 0.0, 45.0, 317.0, 1806.0 }) {
         const std::size_t k = static_cast<std::size_t>(std::ceil(md / 30.0));
         traj::Point p = traj::pointOnArc(path.stations[std::max<std::size_t>(k, 1) - 1],
             path.stations[std::max<std::size_t>(k, 1)], md);
@@ -164,7 +176,8 @@ TEST_P(ErrorModels, PointIsTheEndOfAShorterSurvey)
     for (std::size_t i = 0; i < points.size(); ++i) {
         const traj::Point &p = points[i];
         traj::Trajectory shorter;
-        shorter.stations.assign(path.stations.begin(), path.stations.begin() + std::max(p.interval, 1));
+        shorter.stations.assign(
+            path.stations.begin(), path.stations.begin() + std::max(p.interval, 1));
         if (p.md > shorter.stations.back().md) {
             traj::Station end;
             end.md = p.md;
@@ -173,7 +186,8 @@ TEST_P(ErrorModels, PointIsTheEndOfAShorterSurvey)
             end.azimuth = p.azimuth;
             shorter.stations.push_back(end);
         }
-        expectSame(got[i], unc::stationCovariances(shorter, in).back(), 1e-12, "MD " + std::to_string(p.md));
+        expectSame(got[i], unc::stationCovariances(shorter, in).back(), 1e-12,
+            "point " + std::to_string(i));
     }
 }
 
@@ -182,21 +196,26 @@ TEST_P(ErrorModels, PointIsTheEndOfAShorterSurvey)
 TEST_P(ErrorModels, OtherNorthIsTheTurnedCovariance)
 {
     const unc::Inputs trueNorth = inputs(GetParam());
-    const std::vector<unc::Sym3> reference = unc::stationCovariances(surveyOf(deviatedStations()), trueNorth);
+    const std::vector<unc::Sym3> reference
+        = unc::stationCovariances(surveyOf(deviatedStations()), trueNorth);
     unc::Inputs grid = trueNorth, magnetic = trueNorth;
     grid.north = NorthReference::Grid;
     grid.convergence = 1.2;
     magnetic.north = NorthReference::Magnetic;
     for (const auto &[in, turn] : { std::pair { grid, 1.2 }, std::pair { magnetic, 3.5 } }) {
-        const std::vector<unc::Sym3> got = unc::stationCovariances(surveyOf(deviatedStations(turn)), in);
+        const std::vector<unc::Sym3> got
+            = unc::stationCovariances(surveyOf(deviatedStations(turn)), in);
         const double c = std::cos(turn * kRad), s = std::sin(turn * kRad);
         for (std::size_t k = 0; k < got.size(); ++k) {
             // Rows of the turn: north' = c·north + s·east, east' = -s·north + c·east.
             const unc::Sym3 &r = reference[k];
             const unc::Sym3 turned { c * c * r.xx + 2 * c * s * r.xy + s * s * r.yy,
                 s * s * r.xx - 2 * c * s * r.xy + c * c * r.yy, r.zz,
-                (c * c - s * s) * r.xy + c * s * (r.yy - r.xx), c * r.xz + s * r.yz, -s * r.xz + c * r.yz };
-            expectSame(got[k], turned, 1e-9, "turn " + std::to_string(turn) + " station " + std::to_string(k));
+                (c * c - s * s) * r.xy + c * s * (r.yy - r.xx), c * r.xz + s * r.yz,
+                -s * r.xz + c * r.yz };
+            expectSame(got[k], turned, 1e-9,
+                (turn < 2 ? "grid north, station " : "magnetic north, station ")
+                    + std::to_string(k));
         }
     }
 }

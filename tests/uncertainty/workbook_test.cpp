@@ -60,7 +60,8 @@ unc::Sym3 sym(const Row &r, std::size_t first)
 
 // Agreement within 1e-6 relative, or 1e-9 m² where the value is near zero; the worst
 // relative difference among values above 1e-6 m² goes into `worst`.
-void expectNear(const unc::Sym3 &got, const unc::Sym3 &want, const std::string &where, double &worst)
+void expectNear(
+    const unc::Sym3 &got, const unc::Sym3 &want, const std::string &where, double &worst)
 {
     const double g[6] = { got.xx, got.yy, got.zz, got.xy, got.xz, got.yz };
     const double w[6] = { want.xx, want.yy, want.zz, want.xy, want.xz, want.yz };
@@ -139,7 +140,8 @@ TEST_P(IscwsaWorkbook, TotalsAtEveryStation)
         const traj::Station &s = book.path.stations[k];
         const std::string where = "MD " + totals[k][0];
         expectNear(nev[k], sym(totals[k], 1), where + " NEV", worst);
-        expectNear(unc::toHla(nev[k], s.inclination, s.azimuth), sym(totals[k], 7), where + " HLA", worst);
+        expectNear(
+            unc::toHla(nev[k], s.inclination, s.azimuth), sym(totals[k], 7), where + " HLA", worst);
     }
     RecordProperty("worstRelative", text(worst));
 }
@@ -150,7 +152,8 @@ TEST_P(IscwsaWorkbook, EverySourceAtEveryStation)
     std::map<std::string, std::vector<Row>> sheets;
     for (const Row &r : readCsv(book.prefix + "-sources.csv"))
         sheets[r[0]].push_back(r);
-    const std::vector<unc::SourceCovariances> sources = unc::sourceBreakdown(book.path, book.inputs);
+    const std::vector<unc::SourceCovariances> sources
+        = unc::sourceBreakdown(book.path, book.inputs);
     ASSERT_EQ(sources.size(), sheets.size());
     double worst = 0;
     for (const unc::SourceCovariances &source : sources) {
