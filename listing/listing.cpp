@@ -59,8 +59,7 @@ Listing stationListing(const traj::Trajectory &t, std::size_t first, std::size_t
     const std::string made = label(Request {}, unit);
     for (std::size_t i = first; i < end; ++i) {
         const traj::Point p = traj::stationPoint(t, i);
-        l.rows.push_back(
-            { p, verticalSection(p.north, p.east, sectionAzimuth), made, {}, {}, {}, {} });
+        l.rows.push_back({ p, verticalSection(p.north, p.east, sectionAzimuth), made, {}, {}, {} });
     }
     return l;
 }
@@ -77,7 +76,7 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
     }
     const auto add = [&](const traj::Point &p, const std::string &request) {
         l.rows.push_back(
-            { p, verticalSection(p.north, p.east, l.sectionAzimuth), request, {}, {}, {}, {} });
+            { p, verticalSection(p.north, p.east, l.sectionAzimuth), request, {}, {}, {} });
     };
     const char *u = units::unitName(unit);
     const double first = t.stations.front().md, last = t.last().md;

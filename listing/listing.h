@@ -40,7 +40,7 @@ struct Row
     std::optional<double> easting, northing, height;
     // The position's covariance at 1σ in north, east and down (m²), set only where an
     // error model is chosen (surveyexport::wellRows).
-    std::optional<unc::Sym3> covariance;
+    std::optional<unc::Sym3> covariance {};
 };
 
 struct Listing
