@@ -62,6 +62,23 @@ Sheet sheetOf(const std::string &bytes)
     return s;
 }
 
+// The rows of one of the workbooks' files (LF lines, no quotes), without the heading.
+std::vector<Fields> workbookRows(const std::string &name)
+{
+    std::ifstream in(kIscwsa + name);
+    std::vector<Fields> rows;
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        std::stringstream fields(line);
+        rows.emplace_back();
+        for (std::string f; std::getline(fields, f, ',');)
+            rows.back().push_back(f);
+    }
+    EXPECT_FALSE(rows.empty()) << name;
+    return rows;
+}
+
 const char *const kCov[]
     = { "Kov NN (m²)", "Kov EE (m²)", "Kov VV (m²)", "Kov NE (m²)", "Kov NV (m²)", "Kov EV (m²)" };
 
@@ -85,16 +102,11 @@ TEST_F(UncertaintyCli, IscwsaWellOneMatchesTheWorkbooksAndTheColumnsAgreeWithEac
         EXPECT_EQ(c.titles.at("Breite"), "60° N");
         EXPECT_EQ(c.titles.at("Deklination"), "-4°");
 
-        std::ifstream totals(kIscwsa + "mwd-" + model + "-totals.csv");
-        std::string line;
-        std::getline(totals, line); // md, NN, EE, VV, NE, NV, EV, HH, LL, AA, HL, HA, LA
-        std::size_t r = 0;
-        for (; std::getline(totals, line); ++r) {
-            ASSERT_LT(r, c.rows.size());
-            Fields want;
-            std::stringstream fields(line);
-            for (std::string f; std::getline(fields, f, ',');)
-                want.push_back(f);
+        // md, NN, EE, VV, NE, NV, EV, HH, LL, AA, HL, HA, LA
+        const std::vector<Fields> totals = workbookRows("mwd-" + model + "-totals.csv");
+        ASSERT_EQ(totals.size(), c.rows.size());
+        for (std::size_t r = 0; r < totals.size(); ++r) {
+            const Fields &want = totals[r];
             ASSERT_EQ(c.value(r, "Teufe (m)"), number(want[0]));
             // Within 1e-6 of the station's largest variance: the workbooks read depths
             // rounded to centimetres, which moves their smallest elements by more than
@@ -133,8 +145,7 @@ TEST_F(UncertaintyCli, IscwsaWellOneMatchesTheWorkbooksAndTheColumnsAgreeWithEac
                     1e-7 * size);
             }
         }
-        EXPECT_EQ(r, c.rows.size());
-        EXPECT_GT(r, 200u);
+        EXPECT_GT(totals.size(), 200u);
     }
 }
 
@@ -143,14 +154,8 @@ TEST_F(UncertaintyCli, FeetAreReadAndListedWithTheCovariancesInMetres)
     const std::string model = " --error-model iscwsa-mwd-rev5" + kInputs;
     ASSERT_EQ(exec("'" + kIscwsa + "mwd-rev5-stations.csv'" + model + " --export m.csv"), 0);
     // The same stations with their depths in feet.
-    std::ifstream in(kIscwsa + "mwd-rev5-stations.csv");
-    std::string feet = "md,inclination,azimuth\n", line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        Fields f;
-        std::stringstream fields(line);
-        for (std::string x; std::getline(fields, x, ',');)
-            f.push_back(x);
+    std::string feet = "md,inclination,azimuth\n";
+    for (const Fields &f : workbookRows("mwd-rev5-stations.csv")) {
         char text[32];
         feet += std::string(text, std::to_chars(text, text + 32, number(f[0]) / 0.3048).ptr) + ","
             + f[1] + "," + f[2] + "\n";
@@ -241,11 +246,10 @@ TEST_F(UncertaintyCli, APointIsTheEndOfTheSurveyCutThere)
     ASSERT_EQ(l.rows.size(), 3u);
     for (std::size_t r = 0; r < l.rows.size(); ++r) {
         const double md = l.value(r, "Teufe (m)");
-        std::ifstream in(kIscwsa + "mwd-rev5-stations.csv");
-        std::string cut = "md,inclination,azimuth\n", line;
-        std::getline(in, line);
-        while (std::getline(in, line) && number(line.substr(0, line.find(','))) < md)
-            cut += line.substr(0, line.rfind(',')) + "\n";
+        std::string cut = "md,inclination,azimuth\n";
+        for (const Fields &f : workbookRows("mwd-rev5-stations.csv"))
+            if (number(f[0]) < md)
+                cut += f[0] + "," + f[1] + "," + f[2] + "\n";
         cut += l.rows[r][0] + "," + l.rows[r][l.at("Neigung (°)")] + ","
             + l.rows[r][l.at("Azimut (°)")] + "\n";
         write("cut.csv", cut);
