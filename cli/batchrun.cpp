@@ -10,8 +10,10 @@
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
 #include "export/delimitedwriter.h"
+#include "export/errorterms.h"
 #include "export/exportformats.h"
 #include "export/wellrows.h"
+#include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "graph/pageexport.h"
 #include "graph/sectionview.h"
@@ -169,6 +171,27 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     const bool wantsStations = std::any_of(options.exportFiles.begin(), options.exportFiles.end(),
         [](const std::string &path) { return !isGeoJsonPath(path); });
 
+    // An error model that lacks an input is refused before anything is computed or
+    // written, when something would use it or keep it: the listing, the exports, the
+    // error terms, the saved document, or the model named on the command line.
+    std::optional<unc::Inputs> uncertainty;
+    const ErrorModel model = settings.uncertainty.model;
+    if (model != ErrorModel::None
+        && (wantsStations || !options.listingFile.empty() || !options.errorTermsFile.empty()
+            || !options.savePath.empty() || options.errorModel)) {
+        unc::MissingInput missing = unc::MissingInput::None;
+        uncertainty = geo::errorModelInputs(settings, &missing);
+        if (!uncertainty) {
+            complain(missingInputMessage(model, missing));
+            return 2;
+        }
+    }
+    if (!options.errorTermsFile.empty() && !uncertainty) {
+        complain("--error-terms braucht ein Fehlermodell (--error-model iscwsa-mwd-rev5 oder "
+                 "iscwsa-mwd-rev4, oder eines im Dokument).");
+        return 2;
+    }
+
     well::Computation result;
     well::computeCourse(well, result);
     const traj::Trajectory &path = result.path;
@@ -282,6 +305,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             complain("Die Exportdatei " + file + " kann nicht geschrieben werden.");
             status = 2;
         }
+    }
+    if (uncertainty && !options.errorTermsFile.empty()
+        && !surveyexport::writeErrorTerms(options.errorTermsFile, path, *uncertainty, unit)) {
+        complain("Die Datei der Fehlerterme " + options.errorTermsFile
+            + " kann nicht geschrieben werden.");
+        status = 2;
     }
     if (!options.resultsFile.empty()
         && !writeResultsFile(options.resultsFile, title, result.table)) {

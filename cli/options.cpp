@@ -128,7 +128,45 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
     }
     if (o.north)
         s.north = *o.north;
+    UncertaintySettings &u = s.uncertainty;
+    if (o.errorModel)
+        u.model = *o.errorModel;
+    if (o.latitude)
+        u.latitude = o.latitude;
+    if (o.gravity)
+        u.gravity = *o.gravity;
+    if (o.magField)
+        u.totalField = o.magField;
+    if (o.magDip)
+        u.dip = o.magDip;
+    if (o.ellipseSigma)
+        u.ellipseSigma = *o.ellipseSigma;
     return s;
+}
+
+std::string missingInputMessage(ErrorModel model, unc::MissingInput missing)
+{
+    const char *what = "";
+    switch (missing) {
+    case unc::MissingInput::TotalField:
+        what = "die Totalintensität des Erdmagnetfelds: --mag-field NT (z.B. 50000)";
+        break;
+    case unc::MissingInput::Dip:
+        what = "die Inklination des Erdmagnetfelds: --mag-dip GRAD (z.B. 72)";
+        break;
+    case unc::MissingInput::Declination:
+        what = "die Deklination, denn die Azimute sind nicht magnetisch: --declination GRAD "
+               "mit --north true oder grid (ohne --north gelten die Azimute mit --declination "
+               "als magnetisch)";
+        break;
+    case unc::MissingInput::Convergence:
+        what = "die Meridiankonvergenz der Gitterazimute: --grid-convergence GRAD, oder "
+               "--crs mit --wellhead";
+        break;
+    case unc::MissingInput::None:
+        break;
+    }
+    return "Das Fehlermodell " + std::string(unc::modelTitle(model)) + " braucht " + what + ".";
 }
 
 bool isGeoJsonPath(const std::string &path)
@@ -145,7 +183,7 @@ const char *cliUsage()
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [--export PFAD.csv|PFAD.xlsx|PFAD.xml|PFAD.geojson]...\n"
-           "                  [--export-style de]\n"
+           "                  [--export-style de] [Unsicherheitsoptionen]\n"
            "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -201,6 +239,23 @@ const char *cliUsage()
            "  --export PFAD.geojson  Karte der Bohrung als GeoJSON (WGS 84, Höhe über NN);\n"
            "                         braucht --crs und --wellhead oder gespeicherte Werte\n"
            "  --export-style de      jede CSV-Datei von --export mit Semikolon und Dezimalkomma\n"
+           "\n"
+           "Unsicherheitsoptionen (Positionsunsicherheit in --listing und --export .csv/.xlsx):\n"
+           "  --error-model iscwsa-mwd-rev5|iscwsa-mwd-rev4|none\n"
+           "                         Fehlermodell der Messungen (MWD); braucht --mag-field,\n"
+           "                         --mag-dip und bei geographisch Nord oder Gitternord\n"
+           "                         --declination mit --north (bei Gitternord auch\n"
+           "                         --grid-convergence oder --crs mit --wellhead)\n"
+           "  --latitude GRAD        geographische Breite (Nord positiv); Vorgabe: die des\n"
+           "                         Ansatzpunkts aus --crs und --wellhead, sonst unbekannt\n"
+           "                         (die MWD-Terme brauchen sie nicht)\n"
+           "  --gravity M/S2         Schwerebeschleunigung (Vorgabe: 9.80665)\n"
+           "  --mag-field NT         Totalintensität des Erdmagnetfelds in nT\n"
+           "  --mag-dip GRAD         Inklination des Erdmagnetfelds (abwärts positiv)\n"
+           "  --ellipse-sigma K      Fehlerellipse beim K-fachen von σ (Vorgabe: 2); σ und\n"
+           "                         Kovarianzen gelten für 1 σ, immer in m und m²\n"
+           "  --error-terms PFAD.csv je Messpunkt und Fehlerquelle die Kovarianzen (NN, EE,\n"
+           "                         VV, NE, NV, EV in m²) als CSV schreiben\n"
            "\n"
            "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"
            "  --wellhead E,N         Ansatzpunkt: Rechtswert und Hochwert in Metern\n"
@@ -350,6 +405,38 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || !parseNumber(v, angle) || !validTurnAngle(angle))
                 return fail(a + " erwartet einen Winkel in Grad von -180 bis 180 (z.B. 1.5)");
             (a == "--declination" ? o.declination : o.gridConvergence) = angle;
+        } else if (a == "--error-model") {
+            std::optional<ErrorModel> model;
+            if (!value(v) || !(model = unc::modelFromKey(v)))
+                return fail("--error-model erwartet iscwsa-mwd-rev5, iscwsa-mwd-rev4 oder none");
+            o.errorModel = model;
+        } else if (a == "--latitude" || a == "--mag-dip") {
+            double angle = 0;
+            if (!value(v) || !parseNumber(v, angle) || !validLatitude(angle))
+                return fail(a + " erwartet einen Winkel in Grad von -90 bis 90 (z.B. 72)");
+            (a == "--latitude" ? o.latitude : o.magDip) = angle;
+        } else if (a == "--gravity") {
+            double g = 0;
+            if (!value(v) || !parseNumber(v, g) || !validGravity(g))
+                return fail("--gravity erwartet die Schwerebeschleunigung in m/s² von 9 bis 10.5 "
+                            "(z.B. 9.80665)");
+            o.gravity = g;
+        } else if (a == "--mag-field") {
+            double field = 0;
+            if (!value(v) || !parseNumber(v, field) || !validTotalField(field))
+                return fail("--mag-field erwartet die Totalintensität des Erdmagnetfelds in nT "
+                            "von 10000 bis 100000 (z.B. 50000)");
+            o.magField = field;
+        } else if (a == "--ellipse-sigma") {
+            double k = 0;
+            if (!value(v) || !parseNumber(v, k) || !validEllipseSigma(k))
+                return fail("--ellipse-sigma erwartet ein Vielfaches von σ größer als 0 und "
+                            "höchstens 10 (z.B. 2)");
+            o.ellipseSigma = k;
+        } else if (a == "--error-terms") {
+            if (!value(v) || lowerExtension(v) != "csv" || v.size() <= 4)
+                return fail("--error-terms erwartet einen Dateinamen mit der Endung .csv");
+            o.errorTermsFile = v;
         } else if (a == "--true-scale") {
             o.trueScale = true;
         } else if (a == "--at-md" || a == "--at-tvd" || a == "--every-md") {

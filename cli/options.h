@@ -5,6 +5,7 @@
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
 #include "listing/listing.h"
+#include "uncertainty/uncertainty.h"
 
 #include <optional>
 #include <string>
@@ -43,6 +44,10 @@ struct CliOptions
     std::optional<NorthReference> north;
     std::optional<double> gridConvergence;
     std::optional<double> declination;
+    // The error model of the positional uncertainty and its inputs (--error-model, ...).
+    std::optional<ErrorModel> errorModel;
+    std::optional<double> latitude, gravity, magField, magDip, ellipseSigma;
+    std::string errorTermsFile; // --error-terms: the covariance of each source, CSV
     // Table import: --format csv|xlsx|xls|las|witsml or the extension .csv, .tsv, .xlsx,
     // .xls, .las, .xml.
     enum class TableKind { None, Delimited, Xlsx, Xls, Las, Witsml } table = TableKind::None;
@@ -63,10 +68,15 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args);
 
 // `stored` with the well settings of the command line in place of the stored ones. A
 // declination without --north means that the azimuths were measured against magnetic
-// north: a declination has no other use.
+// north: a declination has no other use, but for an error model, which needs it also for
+// true or grid azimuths (then with --north).
 WellSettings withWellOptions(const CliOptions &options, WellSettings stored);
 
 // The export that a file name asks for, by its extension (in any case); none for others.
 bool isGeoJsonPath(const std::string &path);
+
+// Why the error model in effect cannot be computed: the input that `missing` names, with
+// the option that gives it (German, UTF-8).
+std::string missingInputMessage(ErrorModel model, unc::MissingInput missing);
 
 const char *cliUsage();

@@ -2,6 +2,7 @@
 
 #include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
+#include "geo/projection.h"
 #include "geo/wellform.h"
 
 #include <QComboBox>
@@ -48,6 +49,24 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_epsg = edit(form.epsg, QStringLiteral("z. B. EPSG:25832"));
     m_convergence = edit(form.gridConvergence, QString());
     m_declination = edit(form.declination, QString());
+
+    m_latitude = edit(form.latitude, QString());
+    m_gravity = edit(form.gravity, tr("z. B. 9,80665"));
+    m_totalField = edit(form.totalField, tr("z. B. 50000"));
+    m_dip = edit(form.dip, tr("z. B. 72"));
+    m_ellipseSigma = edit(form.ellipseSigma, tr("z. B. 2"));
+    // An empty latitude is the wellhead's where the settings place it on the earth.
+    if (const auto onEarth = geo::wellheadOnEarth(settings))
+        m_latitude->setPlaceholderText(tr("vom Ansatzpunkt: %1")
+                                           .arg(QString::fromStdString(decimalsign::fixed(
+                                               onEarth->latitude, 4, decimalsign::kInterface))));
+    else
+        m_latitude->setPlaceholderText(tr("unbekannt (für MWD nicht nötig)"));
+    m_errorModel = new QComboBox(this);
+    m_errorModel->addItem(tr("keine"), int(ErrorModel::None));
+    m_errorModel->addItem(tr("ISCWSA MWD Rev. 4"), int(ErrorModel::IscwsaMwdRev4));
+    m_errorModel->addItem(tr("ISCWSA MWD Rev. 5"), int(ErrorModel::IscwsaMwdRev5));
+    m_errorModel->setCurrentIndex(m_errorModel->findData(int(form.errorModel)));
 
     m_north = new QComboBox(this);
     m_north->addItem(QStringLiteral("geographisch Nord"), int(NorthReference::True));
@@ -96,6 +115,15 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     rule->setWordWrap(true);
     northForm->addRow(rule);
 
+    auto *uncertainty = new QGroupBox(tr("Positionsunsicherheit"), this);
+    auto *uncertaintyForm = new QFormLayout(uncertainty);
+    row(uncertaintyForm, tr("Fehlermodell:"), m_errorModel);
+    row(uncertaintyForm, tr("Geographische Breite (°):"), m_latitude);
+    row(uncertaintyForm, tr("Schwerebeschleunigung (m/s²):"), m_gravity);
+    row(uncertaintyForm, tr("Totalintensität (nT):"), m_totalField);
+    row(uncertaintyForm, tr("Inklination des Magnetfelds (°):"), m_dip);
+    row(uncertaintyForm, tr("Ellipse (Vielfaches von σ):"), m_ellipseSigma);
+
     auto *lists = new QGroupBox(QStringLiteral("Listen"), this);
     auto *listForm = new QFormLayout(lists);
     row(listForm, tr("Azimut des Vertikalschnitts:"), m_section);
@@ -121,19 +149,27 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(place);
     layout->addWidget(north);
+    layout->addWidget(uncertainty);
     layout->addWidget(lists);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_north, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
+    connect(m_errorModel, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
     updateAngles();
 }
 
-// The angles that the chosen north needs; the others keep their values but are greyed.
+// The angles that the chosen north needs, and the error model's inputs while a model is
+// chosen; the others keep their values but are greyed. An error model needs the
+// declination whatever the north of the azimuths: it works in magnetic north.
 void DlgWell::updateAngles()
 {
     const auto north = static_cast<NorthReference>(m_north->currentData().toInt());
-    m_declination->setEnabled(north == NorthReference::Magnetic);
+    const bool model
+        = static_cast<ErrorModel>(m_errorModel->currentData().toInt()) != ErrorModel::None;
+    m_declination->setEnabled(north == NorthReference::Magnetic || model);
+    for (QLineEdit *input : { m_latitude, m_gravity, m_totalField, m_dip, m_ellipseSigma })
+        input->setEnabled(model);
 }
 
 bool DlgWell::entered(WellSettings &out, QString &fault) const
@@ -146,6 +182,12 @@ bool DlgWell::entered(WellSettings &out, QString &fault) const
     form.north = static_cast<NorthReference>(m_north->currentData().toInt());
     form.gridConvergence = m_convergence->text().toStdString();
     form.declination = m_declination->text().toStdString();
+    form.errorModel = static_cast<ErrorModel>(m_errorModel->currentData().toInt());
+    form.latitude = m_latitude->text().toStdString();
+    form.gravity = m_gravity->text().toStdString();
+    form.totalField = m_totalField->text().toStdString();
+    form.dip = m_dip->text().toStdString();
+    form.ellipseSigma = m_ellipseSigma->text().toStdString();
     // Chosen under "Einstellungen …": the document keeps its own values.
     const geo::WellForm kept = geo::formOf(m_base);
     form.sectionAzimuth = kept.sectionAzimuth;

@@ -1,6 +1,7 @@
 // "Bohrung": the settings that place the borehole in the field. The wellhead's easting
 // and northing with their coordinate system, the elevation of the depth reference, the
-// north of the measured azimuths with the angles between the norths. An empty field is
+// north of the measured azimuths with the angles between the norths, and the error model
+// of the surveys with its inputs (its fields open only with a model). An empty field is
 // a value that is not set. The section azimuth and unit of listings are chosen under
 // "Ansicht → Einstellungen …"; this dialog shows the values in effect and keeps the
 // document's own ones as they are.
@@ -41,6 +42,12 @@ public:
     QComboBox *northBox() const { return m_north; }
     QLineEdit *convergenceEdit() const { return m_convergence; }
     QLineEdit *declinationEdit() const { return m_declination; }
+    QComboBox *errorModelBox() const { return m_errorModel; }
+    QLineEdit *latitudeEdit() const { return m_latitude; }
+    QLineEdit *gravityEdit() const { return m_gravity; }
+    QLineEdit *totalFieldEdit() const { return m_totalField; }
+    QLineEdit *dipEdit() const { return m_dip; }
+    QLineEdit *ellipseSigmaEdit() const { return m_ellipseSigma; }
     // The section azimuth and unit in effect, read-only.
     QLabel *sectionLabel() const { return m_section; }
     QLabel *unitLabel() const { return m_unit; }
@@ -56,5 +63,7 @@ private:
     QLineEdit *m_easting, *m_northing, *m_elevation, *m_epsg;
     QComboBox *m_north;
     QLineEdit *m_convergence, *m_declination;
+    QComboBox *m_errorModel;
+    QLineEdit *m_latitude, *m_gravity, *m_totalField, *m_dip, *m_ellipseSigma;
     QLabel *m_section, *m_unit;
 };

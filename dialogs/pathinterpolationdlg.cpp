@@ -280,6 +280,14 @@ bool PathInterpolationDlg::compute()
             false);
     else
         showMessage(QStringLiteral("%1 Zeile(n).").arg(m_listing.rows.size()), false);
+    // What the uncertainty columns rest on, as the title rows of the files name it.
+    if (refusal.isEmpty()) {
+        const auto titles = m_model->columnTable().titleRows(decimalsign::kInterface);
+        if (!titles.empty())
+            m_message->setText(m_message->text() + QLatin1Char(' ')
+                + tr("%1: %2").arg(QString::fromStdString(titles.front().label),
+                    QString::fromStdString(titles.front().value)));
+    }
     return rows && refusal.isEmpty();
 }
 

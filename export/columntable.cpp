@@ -1,6 +1,7 @@
 #include "export/columntable.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace surveyexport {
@@ -12,6 +13,8 @@ namespace {
         Angle, // degrees
         Dogleg, // degrees per 30 m or per 100 ft
         Coordinate, // metres of the coordinate reference system, whatever the listing's unit
+        Sigma, // metres whatever the listing's unit: the error models work in metres
+        Covariance, // square metres whatever the listing's unit
     };
 
     struct ColumnDef
@@ -23,7 +26,35 @@ namespace {
         // Left out, even from an empty table, unless some row has a value: the absolute
         // columns exist only where the well's settings place it.
         bool onlyWithValues = false;
+        // A column of the positional uncertainty, from the row's NEV covariance at 1σ,
+        // its direction and the multiple of σ of the ellipse. Such columns are there
+        // exactly when the listing has an error model; nothing of them is looked at per
+        // row without one.
+        double (*fromCovariance)(const unc::Sym3 &nev, const traj::Point &at, double sigmas)
+            = nullptr;
     };
+
+    // The six covariances by the axes they pair, in unc::Sym3's order, as the listing's
+    // columns and the error terms' file name them.
+    const char *const kCovarianceNames[]
+        = { "Kov NN", "Kov EE", "Kov VV", "Kov NE", "Kov NV", "Kov EV" };
+
+    double root(double variance)
+    {
+        return std::sqrt(std::max(0.0, variance));
+    }
+
+    unc::Sym3 hla(const unc::Sym3 &nev, const traj::Point &at)
+    {
+        return unc::toHla(nev, at.inclination, at.azimuth);
+    }
+
+    // A column of the uncertainty: `value` of the covariance.
+    constexpr ColumnDef uncertainty(const char *name, Quantity quantity, int decimals,
+        double (*value)(const unc::Sym3 &, const traj::Point &, double))
+    {
+        return { name, quantity, decimals, nullptr, false, value };
+    }
 
     // Every column a listing or an export can have, in their order. A value that a row does
     // not have (std::nullopt) leaves its cell empty; an absolute column without any value
@@ -65,6 +96,42 @@ namespace {
             true },
         { "Höhe über NN", Quantity::Length, 3, [](const listing::Row &r) { return r.height; },
             true },
+        uncertainty("σ Nord", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return root(c.xx); }),
+        uncertainty("σ Ost", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return root(c.yy); }),
+        uncertainty("σ Vertikal", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return root(c.zz); }),
+        uncertainty(kCovarianceNames[0], Quantity::Covariance, 4,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return c.xx; }),
+        uncertainty(kCovarianceNames[1], Quantity::Covariance, 4,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return c.yy; }),
+        uncertainty(kCovarianceNames[2], Quantity::Covariance, 4,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return c.zz; }),
+        uncertainty(kCovarianceNames[3], Quantity::Covariance, 4,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return c.xy; }),
+        uncertainty(kCovarianceNames[4], Quantity::Covariance, 4,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return c.xz; }),
+        uncertainty(kCovarianceNames[5], Quantity::Covariance, 4,
+            [](const unc::Sym3 &c, const traj::Point &, double) { return c.yz; }),
+        uncertainty("σ Hochseite", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &p, double) { return root(hla(c, p).xx); }),
+        uncertainty("σ Lateral", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &p, double) { return root(hla(c, p).yy); }),
+        uncertainty("σ Bohrachse", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &p, double) { return root(hla(c, p).zz); }),
+        uncertainty("Große Halbachse", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &, double k) {
+                return unc::horizontalEllipse(c, k).semiMajor;
+            }),
+        uncertainty("Kleine Halbachse", Quantity::Sigma, 3,
+            [](const unc::Sym3 &c, const traj::Point &, double k) {
+                return unc::horizontalEllipse(c, k).semiMinor;
+            }),
+        uncertainty("Richtung große Halbachse", Quantity::Angle, 2,
+            [](const unc::Sym3 &c, const traj::Point &, double k) {
+                return unc::horizontalEllipse(c, k).majorAzimuth;
+            }),
     };
 
 } // namespace
@@ -92,6 +159,34 @@ std::size_t ColumnTable::rows() const
     return c.isText() ? c.texts.size() : c.numbers.size();
 }
 
+std::vector<TitleRow> ColumnTable::titleRows(decimalsign::Sign sign) const
+{
+    if (!uncertainty)
+        return {};
+    const unc::Inputs &in = *uncertainty;
+    const auto number = [sign](double v) { return decimalsign::shortest(v, sign); };
+    std::vector<TitleRow> rows;
+    rows.push_back({ "Fehlermodell",
+        std::string(unc::modelTitle(in.model)) + ", Ellipse " + number(ellipseSigma)
+            + " σ (σ und Kovarianzen: 1 σ)" });
+    rows.push_back({ "Breite",
+        in.latitude ? number(std::fabs(*in.latitude)) + "° " + (*in.latitude < 0 ? "S" : "N")
+                    : "unbekannt (die MWD-Terme brauchen sie nicht)" });
+    rows.push_back({ "Schwerebeschleunigung", number(in.gravity) + " m/s²" });
+    rows.push_back({ "Totalintensität", number(in.totalField) + " nT" });
+    rows.push_back({ "Inklination des Magnetfelds", number(in.dip) + "°" });
+    const char *north = in.north == NorthReference::Grid ? "Gitternord"
+        : in.north == NorthReference::Magnetic           ? "magnetisch Nord"
+                                                         : "geographisch Nord";
+    rows.push_back({ "Azimute bezogen auf", north });
+    // Only the angles that take the azimuths to the model's magnetic north.
+    if (in.north != NorthReference::Magnetic)
+        rows.push_back({ "Deklination", number(in.declination) + "°" });
+    if (in.north == NorthReference::Grid)
+        rows.push_back({ "Meridiankonvergenz", number(in.convergence) + "°" });
+    return rows;
+}
+
 ColumnTable listingTable(const listing::Listing &l, bool withRequest)
 {
     ListingColumns columns(withRequest);
@@ -107,9 +202,10 @@ ListingColumns::ListingColumns(bool withRequest)
 
 void ListingColumns::include(const listing::Listing &rows)
 {
+    m_uncertainty = m_uncertainty || rows.uncertainty.has_value();
     std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
-        if (!m_withValue[k]) {
+        if (!m_withValue[k] && column.value) {
             m_withValue[k] = std::any_of(rows.rows.begin(), rows.rows.end(),
                 [&](const listing::Row &row) { return column.value(row).has_value(); });
         }
@@ -119,7 +215,13 @@ void ListingColumns::include(const listing::Listing &rows)
 
 bool ListingColumns::complete() const
 {
-    return std::all_of(m_withValue.begin(), m_withValue.end(), [](bool b) { return b; });
+    std::size_t k = 0;
+    for (const ColumnDef &column : kColumns) {
+        if (column.value && !m_withValue[k])
+            return false;
+        ++k;
+    }
+    return true;
 }
 
 ColumnTable ListingColumns::table(
@@ -128,9 +230,14 @@ ColumnTable ListingColumns::table(
     first = std::min(first, l.rows.size());
     const std::size_t end = first + std::min(count, l.rows.size() - first);
     ColumnTable table;
+    if (m_uncertainty) {
+        table.uncertainty = l.uncertainty;
+        table.ellipseSigma = l.ellipseSigma;
+    }
     std::size_t k = 0;
     for (const ColumnDef &column : kColumns) {
-        const bool present = m_withValue[k] || !column.onlyWithValues;
+        const bool present
+            = column.fromCovariance ? m_uncertainty : m_withValue[k] || !column.onlyWithValues;
         ++k;
         if (!present)
             continue;
@@ -153,11 +260,26 @@ ColumnTable ListingColumns::table(
             c.unit = units::doglegUnitName(l.unit);
             break;
         case Quantity::Coordinate:
+        case Quantity::Sigma:
             // Not c.unit = "m": GCC 12 at -O3 takes that for an overlapping copy.
             c.unit.assign(1, 'm');
             break;
+        case Quantity::Covariance:
+            c.unit = "m²";
+            break;
         }
         c.numbers.reserve(end - first);
+        if (column.fromCovariance) {
+            for (std::size_t r = first; r < end; ++r) {
+                const listing::Row &row = l.rows[r];
+                std::optional<double> v;
+                if (row.covariance)
+                    v = column.fromCovariance(*row.covariance, row.point, l.ellipseSigma);
+                c.numbers.push_back(v);
+            }
+            table.columns.push_back(std::move(c));
+            continue;
+        }
         for (std::size_t r = first; r < end; ++r) {
             std::optional<double> v = column.value(l.rows[r]);
             if (v) {
@@ -178,6 +300,44 @@ ColumnTable ListingColumns::table(
             c.texts.push_back(l.rows[r].request);
         table.columns.push_back(std::move(c));
     }
+    return table;
+}
+
+ColumnTable errorTermsTable(const traj::Trajectory &path,
+    const std::vector<unc::SourceCovariances> &sources, listing::Unit unit, std::size_t first,
+    std::size_t count)
+{
+    first = std::min(first, path.stations.size());
+    const std::size_t end = first + std::min(count, path.stations.size() - first);
+    ColumnTable table;
+    Column md;
+    md.name = "Teufe";
+    md.unit = units::unitName(unit);
+    Column source;
+    source.name = "Quelle";
+    source.text = true;
+    std::vector<Column> covariances(std::size(kCovarianceNames));
+    for (std::size_t k = 0; k < covariances.size(); ++k) {
+        covariances[k].name = kCovarianceNames[k];
+        covariances[k].unit = "m²";
+        covariances[k].decimals = 4;
+    }
+    for (std::size_t i = first; i < end; ++i) {
+        for (const unc::SourceCovariances &s : sources) {
+            if (i >= s.stations.size())
+                continue;
+            const unc::Sym3 &c = s.stations[i];
+            md.numbers.push_back(units::fromMetres(path.stations[i].md, unit));
+            source.texts.emplace_back(s.code);
+            const double values[] = { c.xx, c.yy, c.zz, c.xy, c.xz, c.yz };
+            for (std::size_t k = 0; k < covariances.size(); ++k)
+                covariances[k].numbers.push_back(values[k]);
+        }
+    }
+    table.columns.push_back(std::move(md));
+    table.columns.push_back(std::move(source));
+    for (Column &c : covariances)
+        table.columns.push_back(std::move(c));
     return table;
 }
 

@@ -30,18 +30,36 @@ struct Column
     std::string heading(decimalsign::Sign sign = decimalsign::Sign::Point) const;
 };
 
+// A row above the column headings that says what the numbers rest on: "Fehlermodell"
+// and the model's name, UTF-8.
+struct TitleRow
+{
+    std::string label, value;
+
+    bool operator==(const TitleRow &) const = default;
+};
+
 struct ColumnTable
 {
     std::vector<Column> columns;
+    // The error model and its inputs that the uncertainty columns come from; none when
+    // there are no such columns.
+    std::optional<unc::Inputs> uncertainty;
+    double ellipseSigma = 2;
 
     std::size_t rows() const;
+    // The model, the multiple of σ of the ellipse and the model's inputs, numbers written
+    // with `sign`; none without a model, so that other tables keep their bytes.
+    std::vector<TitleRow> titleRows(decimalsign::Sign sign = decimalsign::Sign::Point) const;
 };
 
 // The columns of a listing in its unit: measured depth, inclination, azimuth, true
 // vertical depth, north, east, displacement and its azimuth, vertical section, dogleg,
 // radius of curvature (empty for a straight interval) and depth loss; `withRequest` adds
 // the request that made each row. The absolute columns are there only when some row has
-// a value.
+// a value. With an error model the positional uncertainty follows, always in metres:
+// σ north, east and vertical, the six covariances (m², 1σ), σ high side, lateral and
+// along hole, and the horizontal ellipse at the listing's multiple of σ.
 ColumnTable listingTable(const listing::Listing &listing, bool withRequest);
 // Which columns a listing's table has, decided over all its rows: the pieces of a long
 // listing, made and written one at a time, share one set of columns.
@@ -51,7 +69,8 @@ public:
     explicit ListingColumns(bool withRequest);
     // Takes the rows of `rows` into account (a piece of the listing or all of it).
     void include(const listing::Listing &rows);
-    // Whether every column a listing can have is there already.
+    // Whether every column a listing can have is there already (the uncertainty's are
+    // there with the model, whatever the rows).
     bool complete() const;
     // The table of the rows of `rows` from `first` on, at most `count` of them.
     ColumnTable table(const listing::Listing &rows, std::size_t first = 0,
@@ -59,8 +78,17 @@ public:
 
 private:
     bool m_withRequest;
+    bool m_uncertainty = false; // some piece has an error model
     std::vector<bool> m_withValue; // per column definition
 };
+
+// The audit of an error model's total: for each station from `first` on (at most `count`
+// of them) one row per source, with the station's measured depth in `unit`, the source's
+// code and its six covariances (m², 1σ, in the order and with the names of the listing's
+// columns). Summed over the sources of a station they give the station's covariance.
+ColumnTable errorTermsTable(const traj::Trajectory &path,
+    const std::vector<unc::SourceCovariances> &sources, listing::Unit unit, std::size_t first = 0,
+    std::size_t count = static_cast<std::size_t>(-1));
 
 // The station export: every computed station with its vertical section, no request.
 ColumnTable stationTable(const traj::Trajectory &trajectory, listing::Unit unit,

@@ -87,6 +87,13 @@ void writeDelimited(const ColumnTable &table, const TextStyle &style,
         line.clear();
     };
     if (header) {
+        // What the uncertainty rests on, label and value, above the headings.
+        for (const TitleRow &title : table.titleRows(style.decimal)) {
+            line += quotedField(title.label, style.delimiter);
+            line += style.delimiter;
+            line += quotedField(title.value, style.delimiter);
+            lineEnd();
+        }
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
             if (c > 0)
                 line += style.delimiter;

@@ -1,6 +1,7 @@
 // A column table as delimited text: CSV (RFC 4180: comma, decimal point, CRLF), the
 // German CSV that German spreadsheet programs open directly, and the tab-separated rows
-// for the clipboard. One header line names each column and its unit. No Qt.
+// for the clipboard. One header line names each column and its unit; a table with an
+// error model has its title rows (label, value) above it. No Qt.
 #pragma once
 
 #include "core/decimalsign.h"

@@ -101,7 +101,14 @@ bool writeXlsx(const std::string &path, const ColumnTable &table, const SheetInf
         worksheet_write_string(sheet, 1, 1, info.document.c_str(), nullptr);
     }
 
-    const lxw_row_t headerRow = kXlsxHeaderRow;
+    // The error model and its inputs below the document, a free row before the headings.
+    // Label and value in one cell, which runs on over the empty cells beside it.
+    const std::vector<TitleRow> titles = table.titleRows();
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        const std::string text = titles[k].label + ": " + titles[k].value;
+        worksheet_write_string(sheet, static_cast<lxw_row_t>(2 + k), 0, text.c_str(), nullptr);
+    }
+    const auto headerRow = static_cast<lxw_row_t>(kXlsxHeaderRow + titles.size());
     worksheet_set_row(sheet, headerRow, 31, nullptr); // room for a heading on two lines
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         const Column &column = table.columns[c];

@@ -17,7 +17,8 @@ struct SheetInfo
     std::string sheetName = "Bahn"; // at most 31 characters
 };
 
-// The rows the title takes above the header row; the header row is this one (from 0).
+// The rows the title takes above the header row; the header row is this one (from 0),
+// moved down by the table's title rows (an error model and its inputs) where it has any.
 inline constexpr int kXlsxHeaderRow = 3;
 
 // Writes the workbook to `path` (UTF-8); false when it cannot be written.

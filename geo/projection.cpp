@@ -152,6 +152,19 @@ bool placementWithCrs(
     return true;
 }
 
+std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings)
+{
+    if (!settings.wellhead || !settings.epsg)
+        return std::nullopt;
+    const GridToWgs84 crs(*settings.epsg);
+    const GridPosition at { settings.wellhead->easting, settings.wellhead->northing };
+    const auto lonLat = crs.toWgs84(at);
+    const auto convergence = crs.convergenceAt(at);
+    if (!lonLat || !convergence)
+        return std::nullopt;
+    return WellheadOnEarth { lonLat->lat, *convergence };
+}
+
 Placement bestPlacement(const WellSettings &settings, std::string *why)
 {
     Placement p = placementOf(settings);

@@ -49,6 +49,15 @@ private:
 bool placementWithCrs(
     const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault);
 
+// Where the wellhead lies on the earth, when the settings give a wellhead in a projected
+// coordinate system that PROJ knows: its latitude (WGS 84) and the grid convergence there.
+struct WellheadOnEarth
+{
+    double latitude = 0; // degrees, north positive
+    double convergence = 0; // degrees, positive where grid north lies east of true north
+};
+std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings);
+
 // The placement for listings: the one of placementWithCrs where that succeeds, else the
 // one that the settings give by themselves. Values that neither gives stay unset; when a
 // wellhead is given but cannot be placed, `why` (if given) says why in German (UTF-8).

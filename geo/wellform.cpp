@@ -2,6 +2,7 @@
 
 #include "core/cformat.h"
 #include "core/decimalsign.h"
+#include "geo/errormodelinputs.h"
 #include "geo/projection.h"
 
 #include <optional>
@@ -72,7 +73,31 @@ WellForm formOf(const WellSettings &s)
     f.declination = shown(s.declination);
     f.sectionAzimuth = shown(s.sectionAzimuth);
     f.unit = s.unit;
+    const UncertaintySettings &u = s.uncertainty;
+    f.errorModel = u.model;
+    f.latitude = shown(u.latitude);
+    f.gravity = shown(u.gravity);
+    f.totalField = shown(u.totalField);
+    f.dip = shown(u.dip);
+    f.ellipseSigma = shown(u.ellipseSigma);
     return f;
+}
+
+const char *missingFieldName(unc::MissingInput missing)
+{
+    switch (missing) {
+    case unc::MissingInput::TotalField:
+        return "Totalintensität";
+    case unc::MissingInput::Dip:
+        return "Inklination des Magnetfelds";
+    case unc::MissingInput::Declination:
+        return "Deklination";
+    case unc::MissingInput::Convergence:
+        return "Meridiankonvergenz";
+    case unc::MissingInput::None:
+        break;
+    }
+    return "";
 }
 
 bool settingsFromForm(
@@ -117,6 +142,36 @@ bool settingsFromForm(
     }
     s.north = f.north;
     s.unit = f.unit;
+
+    UncertaintySettings &u = s.uncertainty;
+    u.model = f.errorModel;
+    std::optional<double> gravity, sigmas;
+    if (!field(f.latitude, "Geographische Breite", validLatitude, u.latitude, fault)
+        || !field(f.gravity, "Schwerebeschleunigung", validGravity, gravity, fault)
+        || !field(f.totalField, "Totalintensität", validTotalField, u.totalField, fault)
+        || !field(f.dip, "Inklination des Magnetfelds", validDip, u.dip, fault)
+        || !field(f.ellipseSigma, "Ellipse (Vielfaches von σ)", validEllipseSigma, sigmas, fault))
+        return false;
+    u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
+    u.ellipseSigma = sigmas.value_or(UncertaintySettings {}.ellipseSigma);
+    unc::MissingInput missing = unc::MissingInput::None;
+    if (u.model != ErrorModel::None && !errorModelInputs(s, &missing)) {
+        fault = missingFieldName(missing);
+        switch (missing) {
+        case unc::MissingInput::Declination:
+            fault += ": das Fehlermodell braucht sie auch für Azimute, die auf geographisch Nord "
+                     "oder Gitternord bezogen sind.";
+            break;
+        case unc::MissingInput::Convergence:
+            fault += ": das Fehlermodell braucht sie für Gitterazimute, wenn der Ansatzpunkt "
+                     "nicht mit Koordinatenbezugssystem angegeben ist.";
+            break;
+        default:
+            fault += ": das Fehlermodell braucht einen Wert.";
+            break;
+        }
+        return false;
+    }
     out = s;
     return true;
 }

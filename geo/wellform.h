@@ -3,6 +3,7 @@
 // logic here, so that the dialog only shows it.
 #pragma once
 
+#include "uncertainty/uncertainty.h"
 #include "well/settings.h"
 
 #include <string>
@@ -17,6 +18,13 @@ struct WellForm
     std::string gridConvergence, declination; // degrees
     std::string sectionAzimuth; // degrees; empty: the direction of the final displacement
     LengthUnit unit = LengthUnit::Metre;
+    // The error model and its inputs. Empty: the latitude from the wellhead, the default
+    // gravity and multiple of σ; the total field and dip have no default.
+    ErrorModel errorModel = ErrorModel::None;
+    std::string latitude, dip; // degrees
+    std::string gravity; // m/s²
+    std::string totalField; // nT
+    std::string ellipseSigma; // multiple of σ
 };
 
 // The form of `settings` (numbers with a decimal comma).
@@ -24,8 +32,13 @@ WellForm formOf(const WellSettings &settings);
 
 // `base` with the values of the form (members of the stored JSON that this program does
 // not know are kept). False with a German fault (UTF-8) naming the first bad field; `out`
-// is then untouched. An EPSG code must name a projected system that PROJ knows.
+// is then untouched. An EPSG code must name a projected system that PROJ knows; an error
+// model must have every input it needs (the declination also for true or grid azimuths).
 bool settingsFromForm(
     const WellForm &form, const WellSettings &base, WellSettings &out, std::string &fault);
+
+// The field labels of the form as the faults name them, for an input that the error
+// model lacks (UTF-8).
+const char *missingFieldName(unc::MissingInput missing);
 
 } // namespace geo

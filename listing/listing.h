@@ -5,6 +5,7 @@
 
 #include "core/trajectory.h"
 #include "core/units.h"
+#include "uncertainty/uncertainty.h"
 
 #include <optional>
 #include <string>
@@ -37,6 +38,9 @@ struct Row
     // easting and northing in the wellhead's coordinate system and the height above
     // sea level, elevation of the depth reference - TVD; metres.
     std::optional<double> easting, northing, height;
+    // The position's covariance at 1σ in north, east and down (m²), set only where an
+    // error model is chosen (surveyexport::wellRows).
+    std::optional<unc::Sym3> covariance {};
 };
 
 struct Listing
@@ -45,6 +49,10 @@ struct Listing
     double sectionAzimuth = 0; // degrees from north
     std::vector<Row> rows; // in measured-depth order
     std::vector<std::string> faults; // requests that gave no row, Windows-1252
+    // The error model and its inputs that the rows' covariances come from; none when no
+    // model is chosen. Ellipses are drawn at `ellipseSigma` times σ.
+    std::optional<unc::Inputs> uncertainty;
+    double ellipseSigma = 2;
 };
 
 // Horizontal offset projected on the section azimuth (degrees from north).

@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -21,11 +23,23 @@ const char *const kGridConvergence = "gridConvergence";
 const char *const kDeclination = "declination";
 const char *const kSectionAzimuth = "sectionAzimuth";
 const char *const kUnit = "unit";
+const char *const kErrorModel = "errorModel";
+const char *const kLatitude = "latitude";
+const char *const kGravity = "gravity";
+const char *const kMagField = "magField";
+const char *const kMagDip = "magDip";
+const char *const kEllipseSigma = "ellipseSigma";
+
+// The error models by the names the batch tool takes (uncertainty/ names them alike), in
+// the order of ErrorModel.
+const std::initializer_list<const char *> kModelNames
+    = { "none", "iscwsa-mwd-rev4", "iscwsa-mwd-rev5" };
 
 bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
-             kDeclination, kSectionAzimuth, kUnit }) {
+             kDeclination, kSectionAzimuth, kUnit, kErrorModel, kLatitude, kGravity, kMagField,
+             kMagDip, kEllipseSigma }) {
         if (key == known)
             return true;
     }
@@ -56,14 +70,29 @@ public:
 
     std::string fault;
 
-    bool number(const char *key, bool (*valid)(double), std::optional<double> &out)
+    // `range` (if given) completes the fault: "keine gültige Zahl von -90 bis 90 Grad".
+    bool number(const char *key, bool (*valid)(double), std::optional<double> &out,
+        const char *range = nullptr)
     {
         const auto it = m_object.find(key);
         if (it == m_object.end())
             return true;
         if (!it->is_number() || !valid(it->get<double>()))
-            return fail(key, "keine gültige Zahl");
+            return fail(key,
+                range ? (std::string("keine gültige Zahl ") + range).c_str()
+                      : "keine gültige Zahl");
         out = it->get<double>();
+        return true;
+    }
+
+    // A number that has a default in place of "not set".
+    bool number(const char *key, bool (*valid)(double), double &out, const char *range)
+    {
+        std::optional<double> read;
+        if (!number(key, valid, read, range))
+            return false;
+        if (read)
+            out = *read;
         return true;
     }
 
@@ -166,6 +195,32 @@ bool validLength(double metres)
     return std::isfinite(metres) && std::fabs(metres) <= 1e9;
 }
 
+bool validLatitude(double degrees)
+{
+    return std::isfinite(degrees) && std::fabs(degrees) <= 90.0;
+}
+
+bool validGravity(double metresPerSecond2)
+{
+    return std::isfinite(metresPerSecond2) && metresPerSecond2 >= kMinGravity
+        && metresPerSecond2 <= kMaxGravity;
+}
+
+bool validTotalField(double nanotesla)
+{
+    return std::isfinite(nanotesla) && nanotesla >= kMinTotalField && nanotesla <= kMaxTotalField;
+}
+
+bool validDip(double degrees)
+{
+    return validLatitude(degrees);
+}
+
+bool validEllipseSigma(double sigmas)
+{
+    return std::isfinite(sigmas) && sigmas > 0.0 && sigmas <= kMaxEllipseSigma;
+}
+
 std::optional<int> parseEpsg(std::string_view text)
 {
     constexpr std::string_view prefix = "EPSG:";
@@ -208,6 +263,19 @@ std::string settingsToJson(const WellSettings &s)
         j[kSectionAzimuth] = *s.sectionAzimuth;
     if (s.unit == LengthUnit::Foot)
         j[kUnit] = "ft";
+    const UncertaintySettings &u = s.uncertainty, defaults;
+    if (u.model != ErrorModel::None)
+        j[kErrorModel] = std::data(kModelNames)[static_cast<int>(u.model)];
+    if (u.latitude)
+        j[kLatitude] = *u.latitude;
+    if (u.gravity != defaults.gravity)
+        j[kGravity] = u.gravity;
+    if (u.totalField)
+        j[kMagField] = *u.totalField;
+    if (u.dip)
+        j[kMagDip] = *u.dip;
+    if (u.ellipseSigma != defaults.ellipseSigma)
+        j[kEllipseSigma] = u.ellipseSigma;
     if (!s.otherMembers.empty()) {
         const Json others = Json::parse(s.otherMembers, nullptr, false);
         if (others.is_object()) {
@@ -252,7 +320,14 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !in.number(kGridConvergence, validTurnAngle, s.gridConvergence)
         || !in.number(kDeclination, validTurnAngle, s.declination)
         || !in.number(kSectionAzimuth, validAzimuth, s.sectionAzimuth)
-        || !in.choice(kUnit, { "m", "ft" }, s.unit))
+        || !in.choice(kUnit, { "m", "ft" }, s.unit)
+        || !in.choice(kErrorModel, kModelNames, s.uncertainty.model)
+        || !in.number(kLatitude, validLatitude, s.uncertainty.latitude, "von -90 bis 90 Grad")
+        || !in.number(kGravity, validGravity, s.uncertainty.gravity, kGravityRange)
+        || !in.number(kMagField, validTotalField, s.uncertainty.totalField, kTotalFieldRange)
+        || !in.number(kMagDip, validDip, s.uncertainty.dip, "von -90 bis 90 Grad")
+        || !in.number(
+            kEllipseSigma, validEllipseSigma, s.uncertainty.ellipseSigma, kEllipseSigmaRange))
         return fail(in.fault);
     if (easting.has_value() != northing.has_value())
         return fail("Der Ansatzpunkt braucht Rechtswert und Hochwert.");

@@ -104,6 +104,22 @@ bool validTurnAngle(double degrees);
 bool validAzimuth(double degrees);
 // Coordinates and the elevation: finite and within 1e9 m.
 bool validLength(double metres);
+// The error model's inputs. Latitude and dip of the field: -90 to 90 degrees. Gravity
+// and total field: within the widest range found on the earth's surface and a margin;
+// outside it a value is a slip of the unit (gal, µT, gauss), not a place.
+bool validLatitude(double degrees);
+bool validGravity(double metresPerSecond2);
+bool validTotalField(double nanotesla);
+bool validDip(double degrees);
+// The multiple of σ of ellipses and bands: above 0, at most 10.
+bool validEllipseSigma(double sigmas);
+inline constexpr double kMinGravity = 9.0, kMaxGravity = 10.5; // m/s²
+inline constexpr double kMinTotalField = 10000, kMaxTotalField = 100000; // nT
+inline constexpr double kMaxEllipseSigma = 10;
+// The ranges as the faults name them (UTF-8).
+inline constexpr const char *kGravityRange = "von 9 bis 10,5 m/s²";
+inline constexpr const char *kTotalFieldRange = "von 10000 bis 100000 nT";
+inline constexpr const char *kEllipseSigmaRange = "größer als 0 und höchstens 10";
 
 // ---- the stored form ----
 // Compact JSON text of the settings (UTF-8), known members first in a fixed order, then

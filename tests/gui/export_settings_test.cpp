@@ -187,3 +187,53 @@ TEST(ExportSettings, TheWellDialogRefusesAnUnknownCoordinateSystem)
     ASSERT_TRUE(dialog.entered(out, fault)) << fault.toStdString();
     EXPECT_EQ(out.epsg, 25832);
 }
+
+// With an error model in the document, "Exportieren …" and "Kopieren" carry the same
+// uncertainty columns and title rows as the batch tool's export.
+TEST(ExportSettings, TheDesktopExportsTheUncertaintyTheBatchToolExports)
+{
+    guiApp();
+    ScriptedPrompter prompter;
+    QtMeasurementDialog measurement(prompter);
+    CDravonDoc doc;
+    doc.reset();
+    DocumentCommands commands(doc, prompter, measurement);
+    QTimer::singleShot(0, [] {
+        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
+            input->accept();
+    });
+    ASSERT_TRUE(commands.OnOpenDocument(
+        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
+    WellSettings settings = doc.settings();
+    settings.north = NorthReference::Grid;
+    settings.declination = 3.5;
+    settings.wellhead = Wellhead { 570000.0, 5700000.0 }; // the convergence from EPSG:25832
+    settings.epsg = 25832;
+    settings.uncertainty = { ErrorModel::IscwsaMwdRev5, std::nullopt, 9.81, 49500.0, 67.0, 2.5 };
+    doc.setWellSettings(settings);
+
+    QTemporaryDir temp;
+    const std::string dir = temp.path().toStdString();
+    std::string message;
+    ASSERT_TRUE(doc.save(QString::fromStdString(dir + "/doc.dvn"), message)) << message;
+    ScriptedFrameUi ui;
+    CMainFrame frame(commands, ui);
+    ui.exportNames = { QString::fromStdString(dir + "/desktop.csv") };
+    ui.exportFilter = 0;
+    frame.action(ID_FILE_EXPORT)->trigger();
+    EXPECT_TRUE(prompter.messages().empty());
+    ASSERT_EQ(runCli(dir, "doc.dvn --export cli.csv"), 0) << slurp(dir + "/err");
+    const std::string csv = slurp(dir + "/cli.csv");
+    EXPECT_EQ(slurp(dir + "/desktop.csv"), csv);
+    EXPECT_EQ(csv.rfind("Fehlermodell,\"ISCWSA MWD Rev. 5, Ellipse 2.5 σ", 0), 0u)
+        << csv.substr(0, 80);
+    EXPECT_NE(csv.find("Breite,51."), std::string::npos) << "the wellhead's latitude";
+
+    QApplication::clipboard()->clear();
+    frame.action(ID_EDIT_COPY)->trigger();
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(copied.rfind("Fehlermodell\tISCWSA MWD Rev. 5, Ellipse 2,5 σ", 0), 0u);
+    // From the headings on, the same numbers as the file.
+    const std::string plain = asPlainCsv(copied.substr(copied.find("Teufe (m)")));
+    EXPECT_EQ(plain, csv.substr(csv.find("Teufe (m)")));
+}

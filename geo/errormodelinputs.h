@@ -1,0 +1,20 @@
+// The inputs of the error model that a well's settings choose, completed from where the
+// settings place the wellhead on the earth: its latitude, and the grid convergence that
+// grid azimuths need, when the settings give none. What the batch tool, the exports and
+// the "Bohrung" form hand to the model. No Qt.
+#pragma once
+
+#include "uncertainty/uncertainty.h"
+#include "well/settings.h"
+
+#include <optional>
+
+namespace geo {
+
+// None when the settings choose no model or an input is missing (`missing` says which,
+// None for no model). A latitude that neither the settings nor the wellhead give stays
+// unknown: the MWD terms do not use it.
+std::optional<unc::Inputs> errorModelInputs(
+    const WellSettings &settings, unc::MissingInput *missing = nullptr);
+
+} // namespace geo
