@@ -1,5 +1,6 @@
 #include "cli/batchrun.h"
 
+#include "clearance/offsetform.h"
 #include "clearance/wellscan.h"
 #include "cli/linesource.h"
 #include "cli/textout.h"
@@ -144,12 +145,10 @@ bool readInput(
 
 // The well of an offset's file, read as the input of the command line would be (a
 // document, a table by its extension, or a measurement file in --format), and the
-// settings a document brings; false after telling why the file is refused. An offset is
-// taken whole or not at all: a line the reading or the check refuses refuses the file.
+// settings a document brings; false after telling why the file cannot be read.
 bool readOffsetFile(const CliOptions &options, const std::string &path, well::Well &source,
-    std::optional<WellSettings> &stored)
+    std::optional<WellSettings> &stored, bool &readerFault)
 {
-    bool readerFault = false;
     const CliOptions::TableKind table = tableKindForPath(path);
     if (isDocumentFile(path)) {
         DocumentItems items;
@@ -160,82 +159,57 @@ bool readOffsetFile(const CliOptions &options, const std::string &path, well::We
         }
         source = wellOf(std::move(items));
         stored = source.settings;
-    } else if (table != CliOptions::TableKind::None) {
-        if (!importTable(options, path, table, false, source))
-            return false;
-    } else if (!readInput(options, path, source, readerFault)) {
-        return false;
+        return true;
     }
-    const well::CheckedSurvey checked = well::checkSurvey(source.survey);
-    if (readerFault || !checked.clean || source.survey.stations().empty()) {
-        const std::string why = checked.diagnostics.empty()
-            ? std::string(readerFault ? "Die Datei wurde nicht ganz gelesen."
-                                      : "Die Datei enthält keine Messpunkte.")
-            : win1252::toUtf8(well::germanText(checked.diagnostics.front()));
-        complain("--offset " + path + ": " + why + " Die Nachbarbohrung wird nicht übernommen.");
-        return false;
-    }
-    return true;
+    if (table != CliOptions::TableKind::None)
+        return importTable(options, path, table, false, source);
+    return readInput(options, path, source, readerFault);
 }
 
 // The offsets of --offset after those `settings` hold already; false after telling why
-// one is refused. `wellName` is the well's own name (UTF-8): a sidetrack without
-// --offset-parent leaves it.
+// one is refused. An offset is taken whole or not at all. `wellName` is the well's own
+// name (UTF-8): a sidetrack without --offset-parent leaves it.
 bool addOffsets(const CliOptions &options, const std::string &wellName, WellSettings &settings)
 {
     for (const OffsetOption &off : options.offsets) {
         well::Well source;
         std::optional<WellSettings> stored;
-        if (!readOffsetFile(options, off.path, source, stored))
+        bool readerFault = false;
+        if (!readOffsetFile(options, off.path, source, stored, readerFault))
             return false;
         OffsetWell o;
-        o.name = off.name ? *off.name : win1252::toUtf8(source.name);
+        std::string why, note;
+        if (readerFault)
+            why = "Die Datei wurde nicht ganz gelesen.";
+        if (!why.empty() || !clr::offsetOfWell(source, stored, settings, o, why, &note)) {
+            complain(
+                "--offset " + off.path + ": " + why + " Die Nachbarbohrung wird nicht übernommen.");
+            return false;
+        }
+        if (off.name)
+            o.name = *off.name;
         if (o.name.empty())
             o.name = win1252::toUtf8(exchange::nameFromPath(off.path));
-        o.stations = source.survey.stations();
-        // A document's azimuths in another north are turned into the well's.
-        if (stored && stored->north != settings.north) {
-            const auto from = stored->turnToTrue(), to = settings.turnToTrue();
-            if (!from || !to) {
-                complain("--offset " + off.path
-                    + ": Die Azimute des Dokuments beziehen sich auf eine andere Nordrichtung als "
-                      "die der Bohrung, und ohne Deklination oder Meridiankonvergenz lassen sie "
-                      "sich nicht umrechnen.");
-                return false;
-            }
-            for (well::Station &st : o.stations) {
-                st.azimuth = std::fmod(st.azimuth + *from - *to, 360.0);
-                if (st.azimuth < 0.0)
-                    st.azimuth += 360.0;
-            }
-        }
         if (off.kickOff) {
             o.parent = off.parent.value_or(wellName);
             o.kickOffMd = *off.kickOff;
+            o.wellhead.reset();
         } else if (off.position) {
+            o.wellhead.reset();
             o.slotNorth = off.position->first;
             o.slotEast = off.position->second;
         } else if (off.wellhead) {
             o.wellhead = off.wellhead;
-        } else if (stored && stored->wellhead) {
-            if (stored->epsg && settings.epsg && *stored->epsg != *settings.epsg) {
-                complain(cfmt("--offset %s: Der Ansatzpunkt des Dokuments liegt in EPSG:%d, die "
-                              "Bohrung in EPSG:%d; --offset-position oder --offset-wellhead "
-                              "gibt ihn an.",
-                    off.path.c_str(), *stored->epsg, *settings.epsg));
-                return false;
-            }
-            o.wellhead = stored->wellhead;
-        } else {
-            complain("--offset " + off.path
-                + ": Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N "
+        } else if (!o.wellhead) {
+            complain("--offset " + off.path + ": " + (note.empty() ? "" : note + " ")
+                + "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N "
                   "gibt ihn an.");
             return false;
         }
-        o.elevation = off.elevation ? off.elevation : stored ? stored->elevation : std::nullopt;
-        o.holeDiameter = off.hole.value_or(stored ? stored->clearance.holeDiameter : 0.0);
-        if (stored && stored->uncertainty.model != ErrorModel::None)
-            o.uncertainty = stored->uncertainty;
+        if (off.elevation)
+            o.elevation = off.elevation;
+        if (off.hole)
+            o.holeDiameter = *off.hole;
         settings.offsets.push_back(std::move(o));
     }
     std::string fault;
