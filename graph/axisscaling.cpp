@@ -57,21 +57,28 @@ int intervals(double lo, double spacing, double hi)
 void GraphPage::extreme(const PlotData &data)
 {
     const int count = data.count();
+    const bool spread = data.hasSpread();
     for (int i = 0; i < count; ++i) {
         const double x = data.x[i], y = data.y[i], y1 = data.y1[i];
+        // The ellipse of k σ reaches k times the standard deviation of each series to
+        // either side; the band along the curve and the ellipse at its end lie inside
+        // the ellipses.
+        double rx = 0.0, ry = 0.0;
+        if (spread && static_cast<std::size_t>(i) < data.spread.size()) {
+            const PlotSpread &s = data.spread[static_cast<std::size_t>(i)];
+            rx = std::isfinite(s.xx) && s.xx > 0.0 ? data.sigmas * std::sqrt(s.xx) : 0.0;
+            ry = std::isfinite(s.yy) && s.yy > 0.0 ? data.sigmas * std::sqrt(s.yy) : 0.0;
+        }
+        const double ylow = data.spreadFloorY ? std::max(std::min(y, 0.0), y - ry) : y - ry;
         if (i == 0) {
             xmin = xmax = x;
             ymin = ymax = y;
             y1min = y1max = y1;
         }
-        if (x < xmin)
-            xmin = x;
-        if (x > xmax)
-            xmax = x;
-        if (y < ymin)
-            ymin = y;
-        if (y > ymax)
-            ymax = y;
+        xmin = std::min(xmin, x - rx);
+        xmax = std::max(xmax, x + rx);
+        ymin = std::min(ymin, ylow);
+        ymax = std::max(ymax, y + ry);
         if (y1 < y1min)
             y1min = y1;
         if (y1 > y1max)

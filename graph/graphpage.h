@@ -45,11 +45,21 @@ public:
     PointArray m_Punkte1; // second curve, all at the origin unless the data show two curves
     // Number of points in m_Punkte and m_Punkte1: the data's count at the last worldtrans.
     int m_Punktzahl = 0;
+    // The positional uncertainty as the last worldtrans placed it, when the data show
+    // one: the light area (the top view's ellipses; elsewhere the band along the curve
+    // and the ellipse at its end) and the outlines drawn over the grid, closed polygons
+    // and polylines in logical units. The top view's ellipses belong to the points
+    // m_spreadPoints (indices of the data, ascending); the band's edges are the first two
+    // outlines.
+    std::vector<PointArray> m_spreadArea;
+    std::vector<PointArray> m_spreadOutlines;
+    std::vector<int> m_spreadPoints;
     // The revision of the data OnDraw last scaled; 0 before it ever did.
     std::uint64_t m_scaledRevision = 0;
 
     // ---- scaling ----
-    // Raw extremes of the points of each series.
+    // Raw extremes of the points of each series; x and y reach as far as the ellipses
+    // of the points' spread, so that nothing of the uncertainty lies outside the frame.
     void extreme(const PlotData &data);
     // Tick spacing for a range.
     static double delta(double delt);
@@ -112,6 +122,13 @@ public:
     static constexpr int kNarrowestArea = 1000;
     // Labels of one axis at least this far apart (logical units).
     static constexpr int kLeastTickDistance = 110;
+    // The top view draws an ellipse where its centre or its size differs from those of
+    // the next ellipse drawn by at least this much (5 mm); the last is always drawn.
+    static constexpr int kEllipseSpacing = 50;
+    // The band along the curve takes a point of the curve every millimetre.
+    static constexpr int kBandStep = 10;
+    // The row of the uncertainty's legend, below the plot area under the curve legends.
+    static constexpr int kSpreadLegendRow = 250;
 
 private:
     // Gives the axis that needs less room the range that makes both scales equal, for
@@ -128,6 +145,11 @@ private:
     void drawFrame(DrawContext &dc) const;
     void drawCaptions(DrawContext &dc, const PlotData &data) const;
     void drawCurves(DrawContext &dc, const PlotData &data) const;
+    // uncertaintydraw.cpp: the uncertainty placed by worldtrans, and drawn.
+    void placeSpread(const PlotData &data);
+    void drawSpreadArea(DrawContext &dc) const;
+    void drawSpreadOutlines(DrawContext &dc) const;
+    void drawSpreadLegend(DrawContext &dc, const PlotData &data) const;
 
     // The ranges as scale() left them, before equalizeScales widened one of them for a
     // particular plot area, and the middle of the raw data of x and y.
