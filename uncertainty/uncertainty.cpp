@@ -119,22 +119,4 @@ std::string_view modelTitle(ErrorModel model)
     return {};
 }
 
-// Interim: zero covariances of the right shape, so that the outputs can be built while
-// the models are written (errormodels.cpp replaces these three).
-std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &)
-{
-    return std::vector<Sym3>(path.stations.size());
-}
-
-std::vector<Sym3> pointCovariances(
-    const traj::Trajectory &, const Inputs &, const std::vector<traj::Point> &points)
-{
-    return std::vector<Sym3>(points.size());
-}
-
-std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &, const Inputs &)
-{
-    return {};
-}
-
 } // namespace unc
