@@ -72,8 +72,12 @@ void GraphPage::drawNotes(DrawContext &dc, const PlotData &data) const
 
 void GraphPage::OnGraf(const PlotData &data)
 {
-    extreme(data);
+    extreme(data, false);
     scale(data);
+    if (data.hasSpread() && !spreadFits(data)) {
+        extreme(data, true);
+        scale(data);
+    }
     worldtrans(data);
 }
 

@@ -58,9 +58,9 @@ public:
     std::uint64_t m_scaledRevision = 0;
 
     // ---- scaling ----
-    // Raw extremes of the points of each series; x and y reach as far as the ellipses
-    // of the points' spread, so that nothing of the uncertainty lies outside the frame.
-    void extreme(const PlotData &data);
+    // Raw extremes of the points of each series; with `withSpread`, x and y reach as far
+    // as the ellipses of the points' spread.
+    void extreme(const PlotData &data, bool withSpread = true);
     // Tick spacing for a range.
     static double delta(double delt);
     // First tick for a minimum and a spacing (computed directly, never stepping).
@@ -85,7 +85,10 @@ public:
     static QPoint windowOrigin(const PlotData &data);
 
     // ---- computing steps ----
-    // extreme, scale, worldtrans.
+    // extreme, scale, worldtrans. The uncertainty widens the ranges only where it
+    // reaches beyond the ticks the data alone get by more than the frame line covers in
+    // the largest layout (kFrameCover), so that nothing of it shows outside the frame
+    // and a band of a few metres along a vertical hole costs no tick interval.
     void OnGraf(const PlotData &data);
     // m_bComputed = 1, then OnGraf.
     void OnCompute(const PlotData &data);
@@ -127,6 +130,9 @@ public:
     static constexpr int kEllipseSpacing = 50;
     // The band along the curve takes a point of the curve every millimetre.
     static constexpr int kBandStep = 10;
+    // The part of an axis's range that half the frame line covers on the widest plot
+    // area (2 of 2200 logical units, a landscape sheet).
+    static constexpr double kFrameCover = 2.0 / 2200.0;
     // The row of the uncertainty's legend, below the plot area under the curve legends.
     static constexpr int kSpreadLegendRow = 250;
 
@@ -147,6 +153,9 @@ private:
     void drawCurves(DrawContext &dc, const PlotData &data) const;
     // uncertaintydraw.cpp: the uncertainty placed by worldtrans, and drawn.
     void placeSpread(const PlotData &data);
+    // True when the ellipses of the spread stay within the current ranges widened by
+    // kFrameCover of each range.
+    bool spreadFits(const PlotData &data) const;
     void drawSpreadArea(DrawContext &dc) const;
     void drawSpreadOutlines(DrawContext &dc) const;
     void drawSpreadLegend(DrawContext &dc, const PlotData &data) const;

@@ -234,16 +234,8 @@ void GraphPage::placeSpread(const PlotData &data)
 
 void GraphPage::drawSpreadArea(DrawContext &dc) const
 {
-    if (m_spreadArea.empty())
-        return;
-    dc.fillArea(m_spreadArea, graphstyle::kSpreadFill);
-    // The area may reach the frame (a band down to zero displacement): the frame is
-    // drawn over it again.
-    const DrawPen old = dc.selectPen(graphstyle::kFramePen);
-    const QPoint corners[]
-        = { { 0, 0 }, { m_Breite, 0 }, { m_Breite, -m_Hoehe }, { 0, -m_Hoehe }, { 0, 0 } };
-    dc.polyline(corners, 5);
-    dc.selectPen(old);
+    if (!m_spreadArea.empty())
+        dc.fillArea(m_spreadArea, graphstyle::kSpreadFill);
 }
 
 void GraphPage::drawSpreadOutlines(DrawContext &dc) const
@@ -253,6 +245,12 @@ void GraphPage::drawSpreadOutlines(DrawContext &dc) const
     const DrawPen old = dc.selectPen(graphstyle::kSpreadPen);
     for (const PointArray &line : m_spreadOutlines)
         dc.polyline(line);
+    // Area and outlines may reach onto the frame line (a band down to zero displacement,
+    // or within kFrameCover of the range beyond it): the frame is drawn over them again.
+    dc.selectPen(graphstyle::kFramePen);
+    const QPoint corners[]
+        = { { 0, 0 }, { m_Breite, 0 }, { m_Breite, -m_Hoehe }, { 0, -m_Hoehe }, { 0, 0 } };
+    dc.polyline(corners, 5);
     dc.selectPen(old);
 }
 

@@ -228,16 +228,49 @@ TEST(UncertaintyPage, ScalingHoldsEllipsesAndBandInsideTheFrame)
             EXPECT_GT((page.xmax - page.xmin) * (page.ymax - page.ymin),
                 (without.xmax - without.xmin) * (without.ymax - without.ymin))
                 << c.view;
+            // Under the frame line at most (half its width), and a unit of rounding.
+            const int slack = graphstyle::kFramePen.width / 2 + 1;
             for (const auto *shapes : { &page.m_spreadArea, &page.m_spreadOutlines })
                 for (const std::vector<QPoint> &shape : *shapes)
                     for (const QPoint &v : shape) {
-                        EXPECT_GE(v.x(), -1) << c.view;
-                        EXPECT_LE(v.x(), page.m_Breite + 1) << c.view;
-                        EXPECT_GE(v.y(), -page.m_Hoehe - 1) << c.view;
-                        EXPECT_LE(v.y(), 1) << c.view;
+                        EXPECT_GE(v.x(), -slack) << c.view;
+                        EXPECT_LE(v.x(), page.m_Breite + slack) << c.view;
+                        EXPECT_GE(v.y(), -page.m_Hoehe - slack) << c.view;
+                        EXPECT_LE(v.y(), slack) << c.view;
                     }
         }
     }
+}
+
+TEST(UncertaintyPage, ABandTheFrameLineCoversCostsNoTickInterval)
+{
+    // A few decimetres beside the vertical part, left of a section starting at zero.
+    const traj::Trajectory t = trajectoryOf(wellLines(30, 60));
+    const PlotData plain = sectionPlotData(t, "U", 60, LengthUnit::Metre);
+    const PlotData d = sectionWith(t, 60, LengthUnit::Metre, growing(t, 0.1), model(2));
+    for (const auto &layout : kLayouts) {
+        const GraphPage page = laidOut(d, layout), without = laidOut(plain, layout);
+        ASSERT_FALSE(page.m_spreadOutlines.empty());
+        EXPECT_EQ(page.ymin, without.ymin);
+        EXPECT_EQ(page.ymax, without.ymax);
+        EXPECT_EQ(page.xmin, without.xmin);
+        EXPECT_EQ(page.xmax, without.xmax);
+        for (const std::vector<QPoint> &line : page.m_spreadOutlines)
+            for (const QPoint &v : line)
+                EXPECT_GE(v.x(), -graphstyle::kFramePen.width / 2);
+    }
+    // The frame is drawn again over the outlines.
+    const DrawnPage p = drawPage(d);
+    long lastOutline = -1, lastFrame = -1;
+    for (std::size_t i = 0; i < p.rec.calls.size(); ++i) {
+        const Rec::Call &c = p.rec.calls[i];
+        if (c.kind == Rec::Kind::Polyline && c.pen == graphstyle::kSpreadPen && c.points.size() > 2)
+            lastOutline = static_cast<long>(i);
+        if (c.kind == Rec::Kind::Polyline && c.pen == graphstyle::kFramePen)
+            lastFrame = static_cast<long>(i);
+    }
+    EXPECT_GT(lastFrame, lastOutline);
+    EXPECT_GE(lastOutline, 0);
 }
 
 TEST(UncertaintyPage, SectionBandEnclosesTheCurveAndIsTheSpreadAcrossIt)
