@@ -1,15 +1,21 @@
 // "Ansicht → Unsicherheit" in the desktop program: greyed out with its reason until the
 // well has a complete error model, then on unless the user switched it off (which is
 // remembered); the graph draws what the document computed with its result, in the side
-// view, the section and the top view, and a paint computes nothing.
+// view, the section and the top view, on screen and on paper, and a paint computes
+// nothing.
 #include "guifixture.h"
 
+#include "graph/graphstyle.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 
@@ -145,4 +151,39 @@ TEST_F(ShellTest, UncertaintyIsDrawnFromTheDocumentAndSwitchedOffAndRemembered)
     graph->viewport()->repaint();
     ASSERT_FALSE(graph->page().m_spreadPoints.empty());
     EXPECT_EQ(graph->page().m_spreadPoints.back(), graph->page().m_Punktzahl - 1);
+}
+
+TEST_F(ShellTest, UncertaintyIsPrinted)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is needed to look at the page";
+    enterData(kDeviated);
+    press(Qt::Key_F3);
+    // The light area of the ellipses, as a pale red on the rendered page.
+    const auto palePixels = [&](const QString &name) {
+        const QString pdf = temp.filePath(name + QStringLiteral(".pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        EXPECT_EQ(frame->printActiveView(printer), 1);
+        const QString png = temp.filePath(name);
+        EXPECT_EQ(QProcess::execute(pdftoppm, { "-png", "-r", "100", "-singlefile", pdf, png }), 0);
+        const QImage page(png + QStringLiteral(".png"));
+        const QColor fill(
+            graphstyle::kSpreadFill.r, graphstyle::kSpreadFill.g, graphstyle::kSpreadFill.b);
+        int pale = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                pale += std::abs(c.red() - fill.red()) < 6 && std::abs(c.green() - fill.green()) < 6
+                    && std::abs(c.blue() - fill.blue()) < 6;
+            }
+        return pale;
+    };
+    // Without a model only the antialiased edges of the red curve come near it.
+    const int without = palePixels(QStringLiteral("ohne"));
+    doc->setWellSettings(withModel(doc->settings()));
+    const int with = palePixels(QStringLiteral("mit"));
+    EXPECT_GT(with, 3 * without + 500) << without << " " << with;
 }
