@@ -44,6 +44,13 @@ Axes axesOf(const PageSpread &p, double k)
         0.5 * std::atan2(p.xy, half) };
 }
 
+// The semi-major axis alone, for choosing among a million points.
+double semiMajor(const PageSpread &p, double k)
+{
+    const double half = 0.5 * (p.xx - p.yy);
+    return k * std::sqrt(std::max(0.0, 0.5 * (p.xx + p.yy) + std::sqrt(half * half + p.xy * p.xy)));
+}
+
 QPoint rounded(Vec v)
 {
     return QPoint(pagemath::truncInt(std::round(v.x)), pagemath::truncInt(std::round(v.y)));
@@ -67,6 +74,13 @@ GraphPage::PointArray closed(GraphPage::PointArray ring)
     if (!ring.empty())
         ring.push_back(ring.front());
     return ring;
+}
+
+// At least `distance` logical units apart.
+bool apart(const QPoint &a, const QPoint &b, int distance)
+{
+    const double dx = a.x() - b.x(), dy = a.y() - b.y();
+    return dx * dx + dy * dy >= double(distance) * distance;
 }
 
 Vec at(const QPoint &p)
@@ -93,16 +107,18 @@ void GraphPage::placeSpread(const PlotData &data)
     // across and x (depth) down.
     const double across = side ? W / ry : W / rx;
     const double up = side ? H / rx : H / ry;
-    std::vector<PageSpread> spread(n);
-    bool any = false;
-    for (int i = 0; i < n; ++i) {
+    // Made when needed: a million points are not worth a copy of their spreads.
+    const auto spreadAt = [&](int i) -> PageSpread {
         const PlotSpread &s = data.spread[i];
         if (!std::isfinite(s.xx) || !std::isfinite(s.yy) || !std::isfinite(s.xy))
-            continue;
-        PageSpread &p = spread[i];
-        p = side ? PageSpread { s.yy * across * across, s.xx * up * up, -s.xy * across * up }
-                 : PageSpread { s.xx * across * across, s.yy * up * up, s.xy * across * up };
-        any = any || p.xx > 0.0 || p.yy > 0.0;
+            return {};
+        return side ? PageSpread { s.yy * across * across, s.xx * up * up, -s.xy * across * up }
+                    : PageSpread { s.xx * across * across, s.yy * up * up, s.xy * across * up };
+    };
+    bool any = false;
+    for (int i = 0; i < n && !any; ++i) {
+        const PageSpread p = spreadAt(i);
+        any = p.xx > 0.0 || p.yy > 0.0;
     }
     if (!any)
         return;
@@ -111,32 +127,33 @@ void GraphPage::placeSpread(const PlotData &data)
         // The top view: an ellipse at a point wherever it shows something the next
         // ellipse drawn does not (another place or another size), counted from the
         // deepest point up; the last and the largest are always drawn.
-        std::vector<Axes> axes(n);
         int largest = -1;
+        double largestMajor = 0.0;
         for (int i = 0; i < n; ++i) {
-            const Axes &e = axes[i] = axesOf(spread[i], k);
-            if (e.a >= kLeastSemiAxis && (largest < 0 || e.a > axes[largest].a))
+            const double a = semiMajor(spreadAt(i), k);
+            if (a >= kLeastSemiAxis && (largest < 0 || a > largestMajor)) {
                 largest = i;
+                largestMajor = a;
+            }
         }
         int next = -1;
+        double nextMajor = 0.0;
         for (int i = n - 1; i >= 0; --i) {
-            const Axes &e = axes[i];
-            if (e.a < kLeastSemiAxis)
+            const double a = semiMajor(spreadAt(i), k);
+            if (a < kLeastSemiAxis)
                 continue;
-            bool keep = next < 0 || i == largest;
-            if (!keep) {
-                const QPoint d = m_Punkte[i] - m_Punkte[next];
-                keep = std::hypot(d.x(), d.y()) >= kEllipseSpacing
-                    || std::fabs(e.a - axes[next].a) >= kEllipseSpacing;
-            }
+            const bool keep = next < 0 || i == largest
+                || apart(m_Punkte[i], m_Punkte[next], kEllipseSpacing)
+                || std::fabs(a - nextMajor) >= kEllipseSpacing;
             if (keep) {
                 m_spreadPoints.push_back(i);
                 next = i;
+                nextMajor = a;
             }
         }
         std::reverse(m_spreadPoints.begin(), m_spreadPoints.end());
         for (int i : m_spreadPoints) {
-            PointArray ring = ellipseRing(at(m_Punkte[i]), axes[i]);
+            PointArray ring = ellipseRing(at(m_Punkte[i]), axesOf(spreadAt(i), k));
             m_spreadOutlines.push_back(closed(ring));
             m_spreadArea.push_back(std::move(ring));
         }
@@ -155,8 +172,7 @@ void GraphPage::placeSpread(const PlotData &data)
     // ellipses what they are to each other.
     std::vector<int> kept { 0 };
     for (int i = 1; i < n; ++i) {
-        const QPoint d = m_Punkte[i] - m_Punkte[kept.back()];
-        if (i == n - 1 || std::hypot(d.x(), d.y()) >= kBandStep)
+        if (i == n - 1 || apart(m_Punkte[i], m_Punkte[kept.back()], kBandStep))
             kept.push_back(i);
     }
     const std::size_t m = kept.size();
@@ -199,7 +215,7 @@ void GraphPage::placeSpread(const PlotData &data)
     right.reserve(m);
     for (std::size_t j = 0; j < m; ++j) {
         const Vec p = at(m_Punkte[kept[j]]);
-        const PageSpread &s = spread[kept[j]];
+        const PageSpread s = spreadAt(kept[j]);
         const Vec normal { -tangent[j].y, tangent[j].x };
         const Vec sn { s.xx * normal.x + s.xy * normal.y, s.xy * normal.x + s.yy * normal.y };
         const double q = normal.x * sn.x + normal.y * sn.y;
@@ -222,7 +238,7 @@ void GraphPage::placeSpread(const PlotData &data)
 
     // Where the hole ends it may lie anywhere in its ellipse, along the curve as well.
     const int last = kept.back();
-    const Axes end = axesOf(spread[last], k);
+    const Axes end = axesOf(spreadAt(last), k);
     if (end.a >= kLeastSemiAxis) {
         PointArray ring = ellipseRing(at(m_Punkte[last]), end);
         for (QPoint &p : ring)
