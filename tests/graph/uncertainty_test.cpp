@@ -468,7 +468,7 @@ TEST(UncertaintyPage, AreaUnderTheGridOutlinesOverItCurveOnTopAndTheModelNamed)
     }
 }
 
-TEST(UncertaintyPage, EveryFileExportShowsIt)
+TEST(UncertaintyPage, PngAndSvgExportsShowIt)
 {
     ensureGuiApp();
     QTemporaryDir dir;
@@ -478,10 +478,8 @@ TEST(UncertaintyPage, EveryFileExportShowsIt)
     std::string error;
     const std::string png = dir.filePath("u.png").toStdString();
     const std::string svg = dir.filePath("u.svg").toStdString();
-    const std::string pdf = dir.filePath("u.pdf").toStdString();
     ASSERT_TRUE(exportGraphPage(d, "T", png, error)) << error;
     ASSERT_TRUE(exportGraphPage(d, "T", svg, error)) << error;
-    ASSERT_TRUE(exportGraphPage(d, "T", pdf, error)) << error;
     const QImage image(QString::fromStdString(png));
     ASSERT_FALSE(image.isNull());
     const QRgb fill
@@ -495,7 +493,6 @@ TEST(UncertaintyPage, EveryFileExportShowsIt)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString colour = QColor(fill).name();
     EXPECT_TRUE(file.readAll().contains(colour.toLatin1())) << colour.toStdString();
-    EXPECT_GT(QFile(QString::fromStdString(pdf)).size(), 0);
 }
 
 } // namespace
