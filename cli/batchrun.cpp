@@ -19,6 +19,7 @@
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "graph/pageexport.h"
+#include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
@@ -457,13 +458,21 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         status = 2;
     }
     if (!options.plotFile.empty()) {
+        // The page draws the uncertainty of the well's error model as the desktop's
+        // graph does.
+        const std::vector<unc::Sym3> covariances = stationCovariancesOf(settings, path);
+        PlotData plot;
+        if (options.sectionView) {
+            const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
+            plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
+            addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
+        } else {
+            const PlotView view = plotViewOf(options.ansicht);
+            plot = plotDataOf(result.legacy, view, well.name);
+            addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
+        }
         std::string error;
-        const bool drawn = options.sectionView
-            ? exportGraphPage(sectionPlotData(result.legacy, well.name,
-                                  sectionAzimuthOf(result.legacy, sectionAzimuth), unit),
-                title, options.plotFile, error, options.trueScale)
-            : exportGraphPage(plotDataOf(result.legacy, plotViewOf(options.ansicht), well.name),
-                title, options.plotFile, error, options.trueScale);
+        const bool drawn = exportGraphPage(plot, title, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;

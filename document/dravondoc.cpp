@@ -31,6 +31,7 @@ void CDravonDoc::reset()
     m_well = well::Well {};
     m_view = 0;
     ++m_dataRevision;
+    updateUncertainty(); // no model any more
 }
 
 void CDravonDoc::take(well::Well well, int view, bool edited)
@@ -50,6 +51,7 @@ void CDravonDoc::recompute()
 {
     well::compute(m_well, m_result);
     m_readBack.reset();
+    updateUncertainty();
     UpdateAllViews();
 }
 
@@ -57,9 +59,30 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
 {
     if (settings == m_well.settings)
         return;
+    const UncertaintySettings drawn = m_well.settings.uncertainty;
     m_well.settings = settings;
     SetModifiedFlag(true);
+    // Another multiple of σ or another model changes the extent of what is drawn.
+    if (settings.uncertainty.model != drawn.model
+        || settings.uncertainty.ellipseSigma != drawn.ellipseSigma)
+        ++m_dataRevision;
+    updateUncertainty();
     UpdateAllViews();
+}
+
+void CDravonDoc::updateUncertainty()
+{
+    // Once per computation or change of the settings: a long survey's covariances are
+    // far too costly to be made while painting.
+    std::vector<unc::Sym3> covariances;
+    const std::optional<unc::Inputs> inputs
+        = unc::inputsFor(m_well.settings, std::nullopt, &m_uncertaintyMissing);
+    if (inputs && !m_result.path.empty())
+        covariances = unc::stationCovariances(m_result.path, *inputs);
+    if (covariances != m_covariances) {
+        m_covariances = std::move(covariances);
+        ++m_dataRevision;
+    }
 }
 
 bool CDravonDoc::load(const QString &path, std::string &message)

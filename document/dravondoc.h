@@ -5,6 +5,7 @@
 // data through dataRevision; none of them writes into the document.
 #pragma once
 
+#include "uncertainty/uncertainty.h"
 #include "well/computation.h"
 #include "well/well.h"
 
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CDravonDoc : public QObject
 {
@@ -38,8 +40,15 @@ public:
     const well::StringList &resultsTable() const { return m_readBack ? *m_readBack : m_result.table; }
     // True while the table is a results file read back rather than the last computation's.
     bool tableReadBack() const { return m_readBack.has_value(); }
-    // Grows whenever the data change so that a graph scales them afresh; a view keeps
-    // the revision it last scaled for.
+    // The positional uncertainty of the computed stations by the well's error model: one
+    // covariance per station of trajectory() (north, east, vertical; m² at 1σ), made
+    // with each computation and each change of the settings, never while drawing. Empty
+    // without a model or while an input of the model is missing; uncertaintyMissing()
+    // then says which (None without a model).
+    const std::vector<unc::Sym3> &stationCovariances() const { return m_covariances; }
+    unc::MissingInput uncertaintyMissing() const { return m_uncertaintyMissing; }
+    // Grows whenever the data change so that a graph scales them afresh (the uncertainty
+    // included); a view keeps the revision it last scaled for.
     std::uint64_t dataRevision() const { return m_dataRevision; }
 
     // ---- changes ----
@@ -97,9 +106,15 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    // The covariances again for the current result and settings; when what the pages
+    // draw of them changes, the data revision moves on so that the graph scales anew.
+    void updateUncertainty();
+
     well::Well m_well;
     well::Computation m_result;
     std::optional<well::StringList> m_readBack; // the lines of a results file read back
+    std::vector<unc::Sym3> m_covariances;
+    unc::MissingInput m_uncertaintyMissing = unc::MissingInput::None;
     int m_view = 0;
     QString m_pathName;
     QString m_resultsPath = QStringLiteral("aus.txt");

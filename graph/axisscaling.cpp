@@ -52,26 +52,64 @@ int intervals(double lo, double spacing, double hi)
     return n;
 }
 
+// How far the ellipse of a point's spread reaches along x and y: k times the standard
+// deviation of each series to either side. The band along the curve and the ellipse at
+// its end lie inside the ellipses.
+struct Reach
+{
+    double x = 0.0, y = 0.0;
+};
+
+Reach reachOf(const PlotData &data, int i)
+{
+    if (!data.hasSpread() || static_cast<std::size_t>(i) >= data.spread.size())
+        return {};
+    const PlotSpread &s = data.spread[static_cast<std::size_t>(i)];
+    const auto reach = [&](double variance) {
+        return std::isfinite(variance) && variance > 0.0 ? data.sigmas * std::sqrt(variance) : 0.0;
+    };
+    return { reach(s.xx), reach(s.yy) };
+}
+
+// The lowest y of the ellipse; a distance (the side view's displacement) stops at zero.
+double lowestY(const PlotData &data, double y, double reach)
+{
+    return data.spreadFloorY ? std::max(std::min(y, 0.0), y - reach) : y - reach;
+}
+
 } // namespace
 
-void GraphPage::extreme(const PlotData &data)
+bool GraphPage::spreadFits(const PlotData &data) const
+{
+    const double slackX = kFrameCover * (xmax - xmin), slackY = kFrameCover * (ymax - ymin);
+    const int count = data.count();
+    for (int i = 0; i < count; ++i) {
+        const double x = data.x[i], y = data.y[i];
+        const Reach r = reachOf(data, i);
+        if (x - r.x < xmin - slackX || x + r.x > xmax + slackX
+            || lowestY(data, y, r.y) < ymin - slackY || y + r.y > ymax + slackY)
+            return false;
+    }
+    return true;
+}
+
+void GraphPage::extreme(const PlotData &data, bool withSpread)
 {
     const int count = data.count();
     for (int i = 0; i < count; ++i) {
         const double x = data.x[i], y = data.y[i], y1 = data.y1[i];
+        const Reach r = withSpread ? reachOf(data, i) : Reach {};
+        const double rx = r.x, ry = r.y;
+        const double ylow = withSpread ? lowestY(data, y, ry) : y;
         if (i == 0) {
             xmin = xmax = x;
             ymin = ymax = y;
             y1min = y1max = y1;
         }
-        if (x < xmin)
-            xmin = x;
-        if (x > xmax)
-            xmax = x;
-        if (y < ymin)
-            ymin = y;
-        if (y > ymax)
-            ymax = y;
+        xmin = std::min(xmin, x - rx);
+        xmax = std::max(xmax, x + rx);
+        ymin = std::min(ymin, ylow);
+        ymax = std::max(ymax, y + ry);
         if (y1 < y1min)
             y1min = y1;
         if (y1 > y1max)

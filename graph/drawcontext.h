@@ -92,6 +92,12 @@ public:
     // A circle or ellipse inside the box between two corners, outlined with the current
     // pen; `filled` fills it in the pen's colour, otherwise its inside stays transparent.
     virtual void ellipse(int x1, int y1, int x2, int y2, bool filled) = 0;
+    // One area, the union of the closed polygons, filled in `color` without an outline:
+    // the polygons may overlap one another (each may turn either way, none may cross
+    // itself), and the area has no seams where they meet. Outlines are polylines of the
+    // caller's pen.
+    virtual void fillArea(const std::vector<std::vector<QPoint>> &polygons, const DrawColor &color)
+        = 0;
     virtual void moveTo(int x, int y) = 0;
     // A line from the current position to (x, y), which becomes the current position.
     virtual void lineTo(int x, int y) = 0;

@@ -72,8 +72,12 @@ void GraphPage::drawNotes(DrawContext &dc, const PlotData &data) const
 
 void GraphPage::OnGraf(const PlotData &data)
 {
-    extreme(data);
+    extreme(data, false);
     scale(data);
+    if (data.hasSpread() && !spreadFits(data)) {
+        extreme(data, true);
+        scale(data);
+    }
     worldtrans(data);
 }
 
@@ -129,11 +133,16 @@ void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::strin
     dc.setTextAlign(TextAlign::TopCenter);
     drawNotes(dc, data);
 
+    // The uncertainty's area lies under the grid, its outlines over it, the curves over
+    // both.
+    drawSpreadArea(dc);
     if (data.gitter != 0) {
         dc.selectPen(graphstyle::kGridPen);
         gitter(dc, data);
     }
+    drawSpreadOutlines(dc);
     drawCurves(dc, data);
+    drawSpreadLegend(dc, data);
 
     dc.selectFont(oldFont);
     dc.selectPen(oldPen);

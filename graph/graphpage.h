@@ -45,12 +45,22 @@ public:
     PointArray m_Punkte1; // second curve, all at the origin unless the data show two curves
     // Number of points in m_Punkte and m_Punkte1: the data's count at the last worldtrans.
     int m_Punktzahl = 0;
+    // The positional uncertainty as the last worldtrans placed it, when the data show
+    // one: the light area (the top view's ellipses; elsewhere the band along the curve
+    // and the ellipse at its end) and the outlines drawn over the grid, closed polygons
+    // and polylines in logical units. The top view's ellipses belong to the points
+    // m_spreadPoints (indices of the data, ascending); the band's edges are the first two
+    // outlines.
+    std::vector<PointArray> m_spreadArea;
+    std::vector<PointArray> m_spreadOutlines;
+    std::vector<int> m_spreadPoints;
     // The revision of the data OnDraw last scaled; 0 before it ever did.
     std::uint64_t m_scaledRevision = 0;
 
     // ---- scaling ----
-    // Raw extremes of the points of each series.
-    void extreme(const PlotData &data);
+    // Raw extremes of the points of each series; with `withSpread`, x and y reach as far
+    // as the ellipses of the points' spread.
+    void extreme(const PlotData &data, bool withSpread = true);
     // Tick spacing for a range.
     static double delta(double delt);
     // First tick for a minimum and a spacing (computed directly, never stepping).
@@ -75,7 +85,10 @@ public:
     static QPoint windowOrigin(const PlotData &data);
 
     // ---- computing steps ----
-    // extreme, scale, worldtrans.
+    // extreme, scale, worldtrans. The uncertainty widens the ranges only where it
+    // reaches beyond the ticks the data alone get by more than the frame line covers in
+    // the largest layout (kFrameCover), so that nothing of it shows outside the frame
+    // and a band of a few metres along a vertical hole costs no tick interval.
     void OnGraf(const PlotData &data);
     // m_bComputed = 1, then OnGraf.
     void OnCompute(const PlotData &data);
@@ -112,6 +125,16 @@ public:
     static constexpr int kNarrowestArea = 1000;
     // Labels of one axis at least this far apart (logical units).
     static constexpr int kLeastTickDistance = 110;
+    // The top view draws an ellipse where its centre or its size differs from those of
+    // the next ellipse drawn by at least this much (5 mm); the last is always drawn.
+    static constexpr int kEllipseSpacing = 50;
+    // The band along the curve takes a point of the curve every millimetre.
+    static constexpr int kBandStep = 10;
+    // The part of an axis's range that half the frame line covers on the widest plot
+    // area (2 of 2200 logical units, a landscape sheet).
+    static constexpr double kFrameCover = 2.0 / 2200.0;
+    // The row of the uncertainty's legend, below the plot area under the curve legends.
+    static constexpr int kSpreadLegendRow = 250;
 
 private:
     // Gives the axis that needs less room the range that makes both scales equal, for
@@ -128,6 +151,14 @@ private:
     void drawFrame(DrawContext &dc) const;
     void drawCaptions(DrawContext &dc, const PlotData &data) const;
     void drawCurves(DrawContext &dc, const PlotData &data) const;
+    // uncertaintydraw.cpp: the uncertainty placed by worldtrans, and drawn.
+    void placeSpread(const PlotData &data);
+    // True when the ellipses of the spread stay within the current ranges widened by
+    // kFrameCover of each range.
+    bool spreadFits(const PlotData &data) const;
+    void drawSpreadArea(DrawContext &dc) const;
+    void drawSpreadOutlines(DrawContext &dc) const;
+    void drawSpreadLegend(DrawContext &dc, const PlotData &data) const;
 
     // The ranges as scale() left them, before equalizeScales widened one of them for a
     // particular plot area, and the middle of the raw data of x and y.

@@ -12,6 +12,10 @@ inline const DrawPen kGridPen { PenStyle::Dotted, 1, { 0, 0, 0 } };
 // First curve (red) and second curve (blue), each with its legend line.
 inline const DrawPen kCurvePen { PenStyle::Solid, 3, { 255, 0, 0 } };
 inline const DrawPen kCurve1Pen { PenStyle::Solid, 3, { 0, 0, 255 } };
+// The positional uncertainty of the first curve: a light area under the grid, and thin
+// outlines of its ellipses and band over it, in the curve's red made paler.
+inline const DrawColor kSpreadFill { 255, 224, 224 };
+inline const DrawPen kSpreadPen { PenStyle::Solid, 1, { 220, 90, 90 } };
 
 // The graph fonts name no face, only a fixed-pitch family.
 inline const DrawFont kTitleFont { 80, 600, FontFamily::Modern, {} };

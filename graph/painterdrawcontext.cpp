@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 #include <QStringList>
@@ -268,6 +269,42 @@ void PainterDrawContext::polyline(const QPoint *points, int count)
     }
     applyPen();
     m_painter.drawPolyline(poly);
+}
+
+void PainterDrawContext::fillArea(
+    const std::vector<std::vector<QPoint>> &polygons, const DrawColor &color)
+{
+    // One path filled once: pieces filled one by one would show their common edges as
+    // hairlines where the antialiasing of both leaves the background shining through.
+    // Under the winding rule the union needs every polygon turning the same way; the
+    // back end sees to that so that callers need not.
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    for (const std::vector<QPoint> &ring : polygons) {
+        if (ring.size() < 3)
+            continue;
+        double twiceArea = 0.0;
+        for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++)
+            twiceArea += double(ring[j].x()) * ring[i].y() - double(ring[i].x()) * ring[j].y();
+        QPolygonF poly;
+        poly.reserve(static_cast<qsizetype>(ring.size()));
+        if (twiceArea >= 0.0) {
+            for (const QPoint &p : ring)
+                poly << toDevice(p.x(), p.y());
+        } else {
+            for (auto p = ring.rbegin(); p != ring.rend(); ++p)
+                poly << toDevice(p->x(), p->y());
+        }
+        path.addPolygon(poly);
+        path.closeSubpath();
+    }
+    if (path.isEmpty())
+        return;
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(QColor(color.r, color.g, color.b));
+    m_painter.drawPath(path);
+    m_painter.restore();
 }
 
 void PainterDrawContext::moveTo(int x, int y)

@@ -57,6 +57,8 @@ public:
     void ellipse(int x1, int y1, int x2, int y2, bool filled) override;
     void polyline(const QPoint *points, int count) override;
     using DrawContext::polyline;
+    void fillArea(
+        const std::vector<std::vector<QPoint>> &polygons, const DrawColor &color) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
 

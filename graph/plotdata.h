@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+// The spread of one point in the plane of a view: the covariance of its x and y values
+// at 1σ, in squared units of the series.
+struct PlotSpread
+{
+    double xx = 0, yy = 0, xy = 0;
+    friend bool operator==(const PlotSpread &, const PlotSpread &) = default;
+};
+
 struct PlotData
 {
     // One entry per point drawn, in single precision as the page has always drawn them.
@@ -31,6 +39,16 @@ struct PlotData
     std::string legende;
     std::string legende1;
 
+    // The positional uncertainty, when the page shows one (plotuncertainty.h): the spread
+    // of each point (a point beyond the list has none), the multiple of σ drawn and the
+    // line that names the model and the multiple (Windows-1252). The top view draws the
+    // points' ellipses, the side view and the section a band along the curve.
+    std::vector<PlotSpread> spread;
+    double sigmas = 0;
+    // y is a distance (the side view's displacement): the band stays at or above 0.
+    bool spreadFloorY = false;
+    std::string spreadCaption;
+
     // Set when the computation stopped early: the measured depth of the last point drawn,
     // and where known the deepest station entered.
     std::optional<double> abortDepth;
@@ -39,6 +57,8 @@ struct PlotData
     // The number of points: the shortest series decides, so that a point is drawn only
     // when all three of its values are there.
     int count() const;
+    // True when the page draws an uncertainty.
+    bool hasSpread() const { return !spread.empty() && sigmas > 0; }
 };
 
 // The graph's views as the measurement dialog offers them.

@@ -117,6 +117,15 @@ void RecordingDrawContext::polyline(const QPoint *points, int count)
     calls.push_back(c);
 }
 
+void RecordingDrawContext::fillArea(
+    const std::vector<std::vector<QPoint>> &polygons, const DrawColor &color)
+{
+    Call c = make(Kind::FillArea);
+    c.polygons = polygons;
+    c.fill = color;
+    calls.push_back(c);
+}
+
 void RecordingDrawContext::moveTo(int x, int y)
 {
     m_current = QPoint(x, y);

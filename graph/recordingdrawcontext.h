@@ -19,6 +19,7 @@ public:
         Rectangle,
         Ellipse,
         Polyline,
+        FillArea,
         MoveTo,
         LineTo
     };
@@ -30,6 +31,8 @@ public:
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // points of the call
         std::string text; // Text only
         std::vector<QPoint> points; // Polyline only
+        std::vector<std::vector<QPoint>> polygons; // FillArea only
+        DrawColor fill; // FillArea only
         DrawPen pen; // pen selected when the call was made
         DrawFont font; // font selected when the call was made
         TextAlign align = TextAlign::TopLeft;
@@ -66,6 +69,8 @@ public:
     void ellipse(int x1, int y1, int x2, int y2, bool filled) override;
     void polyline(const QPoint *points, int count) override;
     using DrawContext::polyline;
+    void fillArea(
+        const std::vector<std::vector<QPoint>> &polygons, const DrawColor &color) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
 

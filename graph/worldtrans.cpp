@@ -56,6 +56,7 @@ void GraphPage::worldtrans(const PlotData &data)
                 m_Punkte1[i] = QPoint(x, truncInt(H * fy1 - H));
         }
     }
+    placeSpread(data);
 }
 
 namespace {

@@ -11,11 +11,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 
 namespace {
 
@@ -122,6 +125,11 @@ void CMainFrame::createActions()
                        "gleichen Maßstab\nMaßstabsgetreu"));
     trueScale->setCheckable(true);
     trueScale->setChecked(loadTrueScale());
+    // Also a setting of the user, remembered; it draws something only for a well with an
+    // error model, and says why not otherwise (updateCommandUi).
+    QAction *uncertainty = addCommand(ID_UNSICHERHEIT, tr("Unsicherheit"), uncertaintyPrompt());
+    uncertainty->setCheckable(true);
+    m_uncertaintyWanted = loadUncertaintyShown();
     addCommand(ID_VIEW_SECTION, QStringLiteral("Vertikalschnitt"),
         QStringLiteral("Zeigt die Seigerteufe über dem Vertikalschnitt entlang des "
                        "Schnittazimuts\nVertikalschnitt"));
@@ -182,6 +190,15 @@ void CMainFrame::createActions()
         if (m_graphView)
             m_graphView->setTrueScale(on);
     });
+    // Only a click changes the setting; the check mark that updateCommandUi sets shows
+    // whether anything is drawn.
+    connect(uncertainty, &QAction::triggered, this, [this](bool on) {
+        m_uncertaintyWanted = on;
+        saveUncertaintyShown(on);
+        if (m_graphView)
+            m_graphView->setUncertaintyShown(on);
+        updateCommandUi();
+    });
     connect(action(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(action(ID_HILFE), &QAction::triggered, this, &CMainFrame::OnHilfe);
 
@@ -237,6 +254,7 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_SECTION));
     view->addAction(action(ID_GRAFIKLUPE));
     view->addAction(action(ID_MASSSTABSGETREU));
+    view->addAction(action(ID_UNSICHERHEIT));
     view->addSeparator();
     view->addAction(action(ID_VIEW_SETTINGS));
 
@@ -248,6 +266,79 @@ void CMainFrame::createMenus()
     // menu opens.
     for (QMenu *menu : { file, edit, view, help })
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandUi);
+    // A greyed-out item gets no hover of its own: eventFilter says why for it.
+    m_viewMenu = view;
+    view->installEventFilter(this);
+}
+
+QString CMainFrame::uncertaintyPrompt()
+{
+    return tr("Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht und ein Band um den "
+              "Verlauf in der Seitenansicht und im Vertikalschnitt\nUnsicherheit");
+}
+
+QString CMainFrame::uncertaintyUnavailable() const
+{
+    const WellSettings &settings = m_doc->settings();
+    if (settings.uncertainty.model == ErrorModel::None)
+        return tr("Keine Unsicherheit: Die Bohrung hat kein Fehlermodell (Bearbeiten > "
+                  "Bohrung …).");
+    switch (m_doc->uncertaintyMissing()) {
+    case unc::MissingInput::TotalField:
+        return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Totalintensität des "
+                  "Erdmagnetfelds (Bearbeiten > Bohrung …).");
+    case unc::MissingInput::Dip:
+        return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Inklination des "
+                  "Erdmagnetfelds (Bearbeiten > Bohrung …).");
+    case unc::MissingInput::Declination:
+        return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Deklination, denn die Azimute "
+                  "sind nicht auf magnetisch Nord bezogen (Bearbeiten > Bohrung …).");
+    case unc::MissingInput::Convergence:
+        return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Meridiankonvergenz, denn die "
+                  "Azimute sind auf Gitter-Nord bezogen (Bearbeiten > Bohrung …).");
+    case unc::MissingInput::None:
+        break;
+    }
+    return {};
+}
+
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    // The greyed-out "Unsicherheit" says why, in the status bar while the pointer rests
+    // on it and as its tooltip.
+    if (watched == m_viewMenu) {
+        QAction *uncertainty = action(ID_UNSICHERHEIT);
+        const auto greyedAt = [&](QPoint pos) {
+            return m_viewMenu->actionAt(pos) == uncertainty && !uncertainty->isEnabled();
+        };
+        switch (event->type()) {
+        case QEvent::MouseMove: {
+            const bool over = greyedAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            if (over)
+                statusBar()->showMessage(uncertainty->statusTip());
+            else if (m_reasonShown)
+                statusBar()->showMessage(QStringLiteral("Bereit"));
+            m_reasonShown = over;
+            break;
+        }
+        case QEvent::ToolTip: {
+            const auto *help = static_cast<QHelpEvent *>(event);
+            if (greyedAt(help->pos())) {
+                QToolTip::showText(help->globalPos(), uncertainty->toolTip(), m_viewMenu);
+                return true;
+            }
+            break;
+        }
+        case QEvent::Hide:
+            if (m_reasonShown)
+                statusBar()->showMessage(QStringLiteral("Bereit"));
+            m_reasonShown = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::createToolBar()
@@ -367,6 +458,14 @@ void CMainFrame::updateCommandUi()
     // Export and copy need a computed station.
     action(ID_FILE_EXPORT)->setEnabled(hasTrajectory());
     action(ID_EDIT_COPY)->setEnabled(hasTrajectory());
+    // "Unsicherheit" needs a well with an error model whose inputs are all there; greyed
+    // out, it says what is missing.
+    const QString missing = uncertaintyUnavailable();
+    QAction *uncertainty = action(ID_UNSICHERHEIT);
+    uncertainty->setEnabled(missing.isEmpty());
+    uncertainty->setChecked(missing.isEmpty() && m_uncertaintyWanted);
+    applyPrompt(uncertainty,
+        missing.isEmpty() ? uncertaintyPrompt() : missing + QLatin1Char('\n') + missing);
     action(ID_VIEW_TOOLBAR)->setChecked(m_toolBar && !m_toolBar->isHidden());
     action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
     updateRecentMenu();

@@ -146,6 +146,7 @@ void CMainFrame::SwitchView(int id)
         m_stack->addWidget(m_graphView);
         connect(m_graphView, &CGrafik::zoomChanged, this, &CMainFrame::updateCommandUi);
         m_graphView->setTrueScale(action(ID_MASSSTABSGETREU)->isChecked());
+        m_graphView->setUncertaintyShown(m_uncertaintyWanted);
         m_graphView->setViewPreferences(loadViewPreferences());
         m_graphView->OnInitialUpdate();
         wanted = m_graphView;

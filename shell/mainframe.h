@@ -104,6 +104,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -119,6 +120,9 @@ private:
     QAction *addCommand(
         int id, const QString &text, const QString &prompt, const QString &icon = QString());
     void updateRecentMenu();
+    // "Unsicherheit": its prompt, and why it is greyed out (empty when it is not).
+    static QString uncertaintyPrompt();
+    QString uncertaintyUnavailable() const;
 
     // commands
     void OnFileNew();
@@ -164,5 +168,8 @@ private:
     std::array<QAction *, RecentFileList::kSize> m_mru {};
     QAction *m_mruPlaceholder = nullptr;
     QToolBar *m_toolBar = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
+    bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
 };

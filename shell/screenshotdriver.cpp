@@ -180,6 +180,27 @@ void ScreenshotDriver::start(CMainFrame &frame)
             m_topView = false;
         },
         [this] { save(m_frame, QStringLiteral("top-view.png")); },
+        [this] {
+            // The pictures of the uncertainty need an error model: the document's own,
+            // or else ISCWSA MWD Rev. 5 in the earth's field of northern Germany.
+            CDravonDoc &doc = m_frame->document();
+            if (doc.settings().uncertainty.model == ErrorModel::None) {
+                WellSettings s = doc.settings();
+                s.uncertainty.model = ErrorModel::IscwsaMwdRev5;
+                s.uncertainty.totalField = 49500;
+                s.uncertainty.dip = 67.5;
+                if (!s.declination)
+                    s.declination = 3.5;
+                if (s.north == NorthReference::Grid && !s.gridConvergence)
+                    s.gridConvergence = 0.0;
+                doc.setWellSettings(s);
+            }
+            m_frame->updateCommandUi();
+        },
+        [this] { save(m_frame, QStringLiteral("uncertainty.png")); },
+        [this] { m_frame->action(ID_VIEW_SECTION)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("uncertainty-section.png")); },
+        [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
         [this] { m_frame->action(ID_HILFE)->trigger(); },
         [this] {
             if (HelpWindow *help = m_frame->helpWindow()) {

@@ -11,6 +11,9 @@
 //   settings-dialog.png     "Einstellungen" of the view
 //   well-dialog.png         "Bohrung …" with the section azimuth and unit in effect
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
+//   uncertainty.png         the top view with "Unsicherheit": the error ellipses (the
+//                           well gets an error model for it when it has none)
+//   uncertainty-section.png the vertical section with the band of the uncertainty
 //   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the
 // command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free

@@ -11,6 +11,7 @@
 namespace {
 
 const char *const kTrueScaleKey = "Grafik/Massstabsgetreu";
+const char *const kUncertaintyKey = "Grafik/Unsicherheit";
 // Degrees; absent for the direction of the final displacement.
 const char *const kSectionAzimuthKey = "Grafik/Schnittazimut";
 // "m" or "ft".
@@ -27,6 +28,18 @@ void saveTrueScale(bool on)
 {
     QSettings s = programSettings();
     s.setValue(QString::fromLatin1(kTrueScaleKey), on);
+    s.sync();
+}
+
+bool loadUncertaintyShown()
+{
+    return programSettings().value(QString::fromLatin1(kUncertaintyKey), true).toBool();
+}
+
+void saveUncertaintyShown(bool on)
+{
+    QSettings s = programSettings();
+    s.setValue(QString::fromLatin1(kUncertaintyKey), on);
     s.sync();
 }
 

@@ -4,6 +4,7 @@
 #include "document/dravondoc.h"
 #include "graph/graphstyle.h"
 #include "graph/painterdrawcontext.h"
+#include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 
 #include <QPaintEvent>
@@ -70,12 +71,21 @@ const PlotData &CGrafik::shownData()
     const bool newData = revision != m_plotDataRevision;
     if (!newData && !m_plotStale)
         return m_plot;
+    // The document made the covariances with its result, one per station of either
+    // trajectory (both end at the same station).
+    const std::vector<unc::Sym3> &covariances = m_doc->stationCovariances();
+    const UncertaintySettings &model = m_doc->settings().uncertainty;
     if (m_sectionView) {
         const ViewPreferences p = effectivePreferences(m_doc->settings(), m_remembered);
         const double azimuth = sectionAzimuthOf(m_doc->plotTrajectory(), p.sectionAzimuth);
         m_plot = sectionPlotData(m_doc->plotTrajectory(), m_doc->name(), azimuth, p.unit);
+        if (m_uncertaintyShown)
+            addSectionUncertainty(m_plot, azimuth, p.unit, covariances, model);
     } else {
-        m_plot = plotDataOf(m_doc->plotTrajectory(), plotViewOf(m_doc->view()), m_doc->name());
+        const PlotView view = plotViewOf(m_doc->view());
+        m_plot = plotDataOf(m_doc->plotTrajectory(), view, m_doc->name());
+        if (m_uncertaintyShown)
+            addUncertainty(m_plot, m_doc->plotTrajectory(), view, covariances, model);
     }
     // The path may also stop short where the check refused a station: the page says
     // where it ends, of how deep the stations go.
@@ -88,8 +98,9 @@ const PlotData &CGrafik::shownData()
     m_plotStale = false;
     // New results are scaled afresh; so is every new section, whose azimuth and unit
     // change its series without new results. A new name alone keeps the scaling.
-    if (newData || m_sectionView)
+    if (newData || m_sectionView || m_rescale)
         ++m_plotRevision;
+    m_rescale = false;
     return m_plot;
 }
 
@@ -107,6 +118,18 @@ void CGrafik::setSectionView(bool on)
     m_plotStale = true;
     // The page was scaled for the other data; without a first drawing there is nothing
     // to rescale.
+    if (m_page.m_bComputed == 1)
+        OnCompute();
+    viewport()->update();
+}
+
+void CGrafik::setUncertaintyShown(bool on)
+{
+    if (m_uncertaintyShown == on)
+        return;
+    m_uncertaintyShown = on;
+    m_plotStale = true;
+    m_rescale = true;
     if (m_page.m_bComputed == 1)
         OnCompute();
     viewport()->update();

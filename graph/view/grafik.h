@@ -38,6 +38,12 @@ public:
     void setTrueScale(bool on);
     bool isTrueScale() const { return m_page.m_bTrueScale != 0; }
 
+    // "Unsicherheit": the top view draws the error ellipses of the stations, the side
+    // view and the section a band along the curve, when the document's well has an error
+    // model; recomputes and repaints when the switch changes.
+    void setUncertaintyShown(bool on);
+    bool isUncertaintyShown() const { return m_uncertaintyShown; }
+
     // "Vertikalschnitt": the page shows true vertical depth against the vertical section
     // instead of the view the measurement dialog chose; "Grafik" switches back. Azimuth
     // and unit are the document's where it sets them, else `remembered`.
@@ -73,6 +79,9 @@ private:
     CDravonDoc *m_doc;
     GraphPage m_page;
     bool m_sectionView = false;
+    bool m_uncertaintyShown = true;
+    // The series stay, their extent changes: the page is scaled afresh.
+    bool m_rescale = false;
     ViewPreferences m_remembered;
     // What the page draws: the view chosen in the measurement dialog, or the vertical
     // section. Made again when the document's revision moves on and after anything

@@ -223,4 +223,30 @@ TEST_F(PainterBackendTest, RectangleIsFilledWhiteAndPolylineNeedsTwoPoints)
     EXPECT_EQ(image.pixel(150, 150), qRgb(0, 255, 0));
 }
 
+TEST_F(PainterBackendTest, FilledAreaIsTheUnionOfItsPolygonsWithoutSeams)
+{
+    QImage image = whiteImage(200, 200);
+    const DrawColor colour { 200, 100, 50 };
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PainterDrawContext dc(painter);
+        // A square as two triangles on its diagonal, and one overlapping it that turns the
+        // other way round.
+        dc.fillArea({ { { 10, -10 }, { 110, -10 }, { 110, -110 } },
+                        { { 10, -10 }, { 110, -110 }, { 10, -110 } },
+                        { { 60, -60 }, { 60, -160 }, { 160, -160 }, { 160, -60 } } },
+            colour);
+    }
+    const QRgb fill = qRgb(colour.r, colour.g, colour.b);
+    // Filled pieces meeting on the diagonal leave no lighter line between them.
+    for (int d = 15; d < 105; ++d)
+        EXPECT_EQ(image.pixel(d, d), fill) << d;
+    EXPECT_EQ(image.pixel(85, 85), fill); // where the squares overlap
+    EXPECT_EQ(image.pixel(150, 150), fill);
+    EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(150, 30), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(30, 150), qRgb(255, 255, 255));
+}
+
 } // namespace

@@ -82,9 +82,10 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
             "Interpolation entlang der Bahn …", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
-        // third graph view "Vertikalschnitt" and the view settings.
+        // third graph view "Vertikalschnitt", the view settings and "Unsicherheit" (the
+        // error ellipses and bands of a well with an error model).
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Vertikalschnitt",
-            "Grafik Lupe an", "Maßstabsgetreu", "--", "Einstellungen …" }));
+            "Grafik Lupe an", "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
     for (int i = 0; i < 4; ++i) {
