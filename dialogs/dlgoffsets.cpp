@@ -83,7 +83,7 @@ DlgOffsets::DlgOffsets(
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->setVisible(false);
     m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->setMinimumSize(du.size(330, 70));
+    m_list->setMinimumSize(du.size(330, 60));
 
     m_add = new QPushButton(tr("&Hinzufügen …"), this);
     m_remove = new QPushButton(tr("&Entfernen"), this);
@@ -223,6 +223,10 @@ DlgOffsets::DlgOffsets(
             if (!m_updating)
                 updateFields();
         });
+
+    // The list's own wish (a table's default size) would make the dialog taller than a
+    // small screen; it grows with the window instead.
+    resize(sizeHint().width(), minimumSizeHint().height() + du.y(16));
 
     fillList();
     if (!m_offsets.empty())
