@@ -229,10 +229,17 @@ DlgOffsets::DlgOffsets(
     resize(sizeHint().width(), minimumSizeHint().height() + du.y(16));
 
     fillList();
-    if (!m_offsets.empty())
-        m_list->setCurrentCell(0, 0);
-    else
-        showFields();
+    choose(m_offsets.empty() ? -1 : 0);
+}
+
+void DlgOffsets::choose(int row)
+{
+    // The list's own moves while rows come and go are no choice of the user's.
+    m_updating = true;
+    m_list->setCurrentCell(row, 0);
+    m_updating = false;
+    m_current = row;
+    showFields();
 }
 
 void DlgOffsets::fillList()
@@ -495,7 +502,7 @@ bool DlgOffsets::addFile(const QString &path)
     m_offsets.push_back(std::move(o));
     m_slotPending.push_back(pending);
     fillList();
-    m_list->setCurrentCell(static_cast<int>(m_offsets.size()) - 1, 0);
+    choose(static_cast<int>(m_offsets.size()) - 1);
     if (pending) {
         m_hint->setText(tr("%1Bitte den Ansatzpunkt der neuen Nachbarbohrung angeben: Nord und "
                            "Ost vom Ansatzpunkt der Bohrung, oder Rechts- und Hochwert.")
@@ -521,13 +528,8 @@ bool DlgOffsets::removeChosen()
     }
     m_offsets.erase(m_offsets.begin() + static_cast<std::ptrdiff_t>(at));
     m_slotPending.erase(m_slotPending.begin() + static_cast<std::ptrdiff_t>(at));
-    m_current = -1;
     fillList();
-    if (!m_offsets.empty())
-        m_list->setCurrentCell(
-            std::min(static_cast<int>(at), static_cast<int>(m_offsets.size()) - 1), 0);
-    else
-        showFields();
+    choose(std::min(static_cast<int>(at), static_cast<int>(m_offsets.size()) - 1));
     return true;
 }
 

@@ -73,6 +73,7 @@ public:
 
 private:
     void chooseRow();
+    void choose(int row); // without taking the fields of the one chosen before
     void showFields();
     void updateFields();
     void fillList();
