@@ -61,8 +61,8 @@ fuzz-smoke: deps
 
 # The Debian package (debian/): a Release build without the tests, through ccache when
 # there is one. dpkg-buildpackage leaves its files in the parent folder; they are moved
-# to $(BUILD)-deb/: dravon_<version>_<arch>.deb, the debug symbols (.ddeb), .buildinfo
-# and .changes. tools/check-package tests the package.
+# to $(BUILD)-deb/: dravon_<version>_<arch>.deb, the debug symbols (dravon-dbgsym),
+# .buildinfo and .changes. tools/check-package tests the package.
 deb: deps
 	bash tools/check-version
 	rm -rf $(BUILD)-deb
@@ -71,7 +71,8 @@ deb: deps
 	mkdir -p $(BUILD)-deb
 	@version=$$(dpkg-parsechangelog -S Version); version=$${version#*:}; \
 	arch=$$(dpkg --print-architecture); \
-	for f in dravon_$${version}_$$arch.deb dravon-dbgsym_$${version}_$$arch.ddeb \
+	for f in dravon_$${version}_$$arch.deb dravon-dbgsym_$${version}_$$arch.deb \
+		dravon-dbgsym_$${version}_$$arch.ddeb \
 		dravon_$${version}_$$arch.buildinfo dravon_$${version}_$$arch.changes; do \
 		if [ -e ../$$f ]; then mv ../$$f $(BUILD)-deb/; fi; \
 	done; \
