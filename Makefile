@@ -1,6 +1,7 @@
 # Dravon: the two commands of the README, and a few more for developers.
 #   make run   installs what is missing, builds, and starts the program
 #   make test  installs what is missing, builds, and runs every test
+#   make deb   the Debian package, into build-deb/
 # Warnings are errors here (DRAVON_WERROR); a plain cmake build only reports them.
 BUILD      ?= build
 JOBS       ?= 2
@@ -8,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 EXAMPLE    ?= examples/example.dvn
 WERROR     ?= -DDRAVON_WERROR=ON
 
-.PHONY: all deps configure build run test test-release test-sanitize bench fuzz-smoke clean
+.PHONY: all deps configure build run test test-release test-sanitize bench fuzz-smoke deb clean
 
 all: build
 
@@ -58,5 +59,25 @@ bench: deps
 fuzz-smoke: deps
 	bash tools/fuzz-smoke
 
+# The Debian package (debian/): a Release build without the tests, through ccache when
+# there is one. dpkg-buildpackage leaves its files in the parent folder; they are moved
+# to $(BUILD)-deb/: dravon_<version>_<arch>.deb, the debug symbols (dravon-dbgsym),
+# .buildinfo and .changes. tools/check-package tests the package.
+deb: deps
+	bash tools/check-version
+	rm -rf $(BUILD)-deb
+	$(if $(shell command -v ccache),CMAKE_CXX_COMPILER_LAUNCHER=ccache) \
+		dpkg-buildpackage -us -uc -b -j$(JOBS)
+	mkdir -p $(BUILD)-deb
+	@version=$$(dpkg-parsechangelog -S Version); version=$${version#*:}; \
+	arch=$$(dpkg --print-architecture); \
+	for f in dravon_$${version}_$$arch.deb dravon-dbgsym_$${version}_$$arch.deb \
+		dravon-dbgsym_$${version}_$$arch.ddeb \
+		dravon_$${version}_$$arch.buildinfo dravon_$${version}_$$arch.changes; do \
+		if [ -e ../$$f ]; then mv ../$$f $(BUILD)-deb/; fi; \
+	done; \
+	test -e $(BUILD)-deb/dravon_$${version}_$$arch.deb; \
+	echo "deb: $(BUILD)-deb/dravon_$${version}_$$arch.deb"
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-sanitize $(BUILD)-bench $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-sanitize $(BUILD)-bench $(BUILD)-fuzz $(BUILD)-deb

@@ -279,12 +279,14 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // An error model that lacks an input is refused before anything is computed or
     // written, when something would use it or keep it: the listing, the exports, the
-    // error terms, the saved document, or the model named on the command line.
+    // error terms, the graph page, the saved document, the clearance scan, or the model
+    // named on the command line.
     std::optional<unc::Inputs> uncertainty;
     const ErrorModel model = settings.uncertainty.model;
     if (model != ErrorModel::None
         && (wantsStations || !options.listingFile.empty() || !options.errorTermsFile.empty()
-            || !options.savePath.empty() || options.errorModel || scanning)) {
+            || !options.plotFile.empty() || !options.savePath.empty() || options.errorModel
+            || scanning)) {
         unc::MissingInput missing = unc::MissingInput::None;
         uncertainty = geo::errorModelInputs(settings, &missing);
         if (!uncertainty) {
@@ -460,7 +462,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.plotFile.empty()) {
         // The page draws the uncertainty of the well's error model as the desktop's
         // graph does.
-        const std::vector<unc::Sym3> covariances = stationCovariancesOf(settings, path);
+        const std::vector<unc::Sym3> covariances = uncertainty && !path.empty()
+            ? unc::stationCovariances(path, *uncertainty)
+            : std::vector<unc::Sym3> {};
         PlotData plot;
         if (options.sectionView) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);

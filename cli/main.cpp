@@ -2,6 +2,7 @@
 // or a document file without any window, and writes the results table to stdout.
 #include "cli/batchrun.h"
 #include "cli/options.h"
+#include "dravonversion.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -37,7 +38,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (parsed.options.version) {
-        std::puts("dravon-cli 2.0");
+        std::puts("dravon-cli " DRAVON_VERSION_TEXT);
         return 0;
     }
     return runBatch(parsed.options, argc, argv);

@@ -2,6 +2,7 @@
 #include "dialogs/aboutdlg.h"
 
 #include "dialogs/dialogunits.h"
+#include "dravonversion.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,7 +33,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(du.rect(40, y, width, 8));
     };
-    text(QStringLiteral("dravon, Version 2.0"), 10, 83);
+    text(QStringLiteral("dravon, Version " DRAVON_VERSION_TEXT), 10, 83);
     text(QStringLiteral("Verlauf einer Bohrung aus Teufe,"), 22, 132);
     text(QStringLiteral("Neigung und Azimut nach dem"), 31, 132);
     text(QStringLiteral("Schmiegungskreisverfahren"), 40, 132);

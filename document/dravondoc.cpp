@@ -6,6 +6,7 @@
 #include "document/docfile.h"
 #include "document/qttext.h"
 #include "document/resultsfile.h"
+#include "geo/errormodelinputs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,7 +77,7 @@ void CDravonDoc::updateUncertainty()
     // far too costly to be made while painting.
     std::vector<unc::Sym3> covariances;
     const std::optional<unc::Inputs> inputs
-        = unc::inputsFor(m_well.settings, std::nullopt, &m_uncertaintyMissing);
+        = geo::errorModelInputs(m_well.settings, &m_uncertaintyMissing);
     if (inputs && !m_result.path.empty())
         covariances = unc::stationCovariances(m_result.path, *inputs);
     if (covariances != m_covariances) {

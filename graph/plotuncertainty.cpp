@@ -35,16 +35,6 @@ void setCaption(PlotData &d, const UncertaintySettings &u)
 
 } // namespace
 
-std::vector<unc::Sym3> stationCovariancesOf(
-    const WellSettings &settings, const traj::Trajectory &path, unc::MissingInput *missing)
-{
-    // The models need no latitude (it is shown with results only).
-    const std::optional<unc::Inputs> inputs = unc::inputsFor(settings, std::nullopt, missing);
-    if (!inputs || path.empty())
-        return {};
-    return unc::stationCovariances(path, *inputs);
-}
-
 std::string uncertaintyCaption(ErrorModel model, double sigmas)
 {
     const QString text

@@ -12,12 +12,6 @@
 #include <string>
 #include <vector>
 
-// The covariances of the stations of `path` by the model that `settings` choose, one per
-// station (north, east, vertical; m² at 1σ). Empty without a model or while one of its
-// inputs is missing; `missing` then says which (None without a model).
-std::vector<unc::Sym3> stationCovariancesOf(const WellSettings &settings,
-    const traj::Trajectory &path, unc::MissingInput *missing = nullptr);
-
 // What the page writes below its legends: "Unsicherheit: ISCWSA MWD Rev. 5, 2 Sigma"
 // (Windows-1252: the page's character set has no Greek letters).
 std::string uncertaintyCaption(ErrorModel model, double sigmas);

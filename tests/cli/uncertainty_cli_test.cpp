@@ -327,4 +327,17 @@ TEST_F(UncertaintyCli, TheModelIsKeptInTheDocumentAndADocumentWithoutOneKeepsIts
     // Switched off again, the export is the plain one.
     ASSERT_EQ(exec("model.dvn --error-model none --export off.csv"), 0);
     EXPECT_EQ(file("off.csv"), file("plain.csv"));
+
+    // A stored model that lost an input is refused for a graph page too, not drawn
+    // without its uncertainty. (The member renamed, not removed: the file states the
+    // trailer's length.)
+    std::string stored = file("model.dvn");
+    const std::size_t field = stored.find("\"magField\":");
+    ASSERT_NE(field, std::string::npos);
+    stored.replace(field, 10, "\"magFiele\"");
+    write("incomplete.dvn", stored);
+    const Result plotted = run("incomplete.dvn --plot p.png");
+    EXPECT_EQ(plotted.status, 2);
+    EXPECT_NE(plotted.err.find("--mag-field"), std::string::npos) << plotted.err;
+    EXPECT_FALSE(std::filesystem::exists(dir + "/p.png"));
 }
