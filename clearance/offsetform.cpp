@@ -14,48 +14,6 @@ namespace clr {
 
 namespace {
 
-    std::string trimmed(const std::string &text)
-    {
-        const auto first = text.find_first_not_of(" \t");
-        if (first == std::string::npos)
-            return {};
-        return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    }
-
-    // As the "Bohrung" form shows a value: a decimal comma, up to nine decimals.
-    std::string shown(const std::optional<double> &v)
-    {
-        if (!v)
-            return {};
-        std::string text = decimalsign::fixed(*v, 9, decimalsign::Sign::Comma);
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == ',')
-            text.pop_back();
-        return text;
-    }
-
-    // One field: empty gives none (a fault when `required`), else a valid number.
-    bool field(const std::string &text, const char *what, bool (*valid)(double), bool required,
-        std::optional<double> &to, std::string &fault)
-    {
-        const std::string t = trimmed(text);
-        if (t.empty()) {
-            if (required) {
-                fault = cfmt("%s: bitte einen Wert angeben.", what);
-                return false;
-            }
-            to.reset();
-            return true;
-        }
-        const auto v = decimalsign::read(t, decimalsign::Accept::Either);
-        if (!v || !valid(*v)) {
-            fault = cfmt("%s: \"%s\" ist kein gültiger Wert.", what, t.c_str());
-            return false;
-        }
-        to = *v;
-        return true;
-    }
-
     bool depth(double metres)
     {
         return validLength(metres) && metres >= 0.0;
@@ -134,25 +92,25 @@ OffsetForm formOf(const OffsetWell &o)
     f.name = o.name;
     f.byWellhead = o.wellhead.has_value();
     if (o.wellhead) {
-        f.easting = shown(o.wellhead->easting);
-        f.northing = shown(o.wellhead->northing);
+        f.easting = geo::formNumber(o.wellhead->easting);
+        f.northing = geo::formNumber(o.wellhead->northing);
     } else {
-        f.north = shown(o.slotNorth);
-        f.east = shown(o.slotEast);
+        f.north = geo::formNumber(o.slotNorth);
+        f.east = geo::formNumber(o.slotEast);
     }
-    f.elevation = shown(o.elevation);
-    f.hole = shown(o.holeDiameter);
+    f.elevation = geo::formNumber(o.elevation);
+    f.hole = geo::formNumber(o.holeDiameter);
     if (o.uncertainty) {
         const UncertaintySettings &u = *o.uncertainty;
         f.model = u.model;
-        f.latitude = shown(u.latitude);
-        f.gravity = shown(u.gravity);
-        f.totalField = shown(u.totalField);
-        f.dip = shown(u.dip);
+        f.latitude = geo::formNumber(u.latitude);
+        f.gravity = geo::formNumber(u.gravity);
+        f.totalField = geo::formNumber(u.totalField);
+        f.dip = geo::formNumber(u.dip);
     }
     f.parent = o.parent;
     if (!o.parent.empty())
-        f.kickOff = shown(o.kickOffMd);
+        f.kickOff = geo::formNumber(o.kickOffMd);
     return f;
 }
 
@@ -160,12 +118,12 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
     OffsetWell &out, std::string &fault)
 {
     OffsetWell o = base;
-    o.name = trimmed(f.name);
+    o.name = geo::trimmedField(f.name);
     if (o.name.empty() || o.name.size() > kMaxOffsetNameSize) {
         fault = "Name: bitte einen Namen angeben (höchstens 200 Bytes).";
         return false;
     }
-    o.parent = trimmed(f.parent);
+    o.parent = geo::trimmedField(f.parent);
     const bool sidetrack = !o.parent.empty();
     if (sidetrack && o.parent == o.name) {
         fault = "Seitenast von: eine Bohrung kann nicht von sich selbst abzweigen.";
@@ -174,17 +132,18 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
     // A sidetrack stands at its parent's slot: its own fields are not asked for.
     std::optional<double> north, east, easting, northing, hole, kickOff;
     if (!sidetrack && !f.byWellhead
-        && (!field(f.north, "Nord (m)", validLength, true, north, fault)
-            || !field(f.east, "Ost (m)", validLength, true, east, fault)))
+        && (!geo::formField(f.north, "Nord (m)", validLength, true, north, fault)
+            || !geo::formField(f.east, "Ost (m)", validLength, true, east, fault)))
         return false;
     if (!sidetrack && f.byWellhead
-        && (!field(f.easting, "Rechtswert (m)", validLength, true, easting, fault)
-            || !field(f.northing, "Hochwert (m)", validLength, true, northing, fault)))
+        && (!geo::formField(f.easting, "Rechtswert (m)", validLength, true, easting, fault)
+            || !geo::formField(f.northing, "Hochwert (m)", validLength, true, northing, fault)))
         return false;
-    if (!field(f.elevation, "Höhe des Teufenbezugspunkts (m NN)", validLength, false, o.elevation,
-            fault)
-        || !field(f.hole, "Bohrlochdurchmesser (m)", validHoleDiameter, false, hole, fault)
-        || (sidetrack && !field(f.kickOff, "Abzweigteufe (m)", depth, true, kickOff, fault)))
+    if (!geo::formField(f.elevation, "Höhe des Teufenbezugspunkts (m NN)", validLength, false,
+            o.elevation, fault)
+        || !geo::formField(f.hole, "Bohrlochdurchmesser (m)", validHoleDiameter, false, hole, fault)
+        || (sidetrack
+            && !geo::formField(f.kickOff, "Abzweigteufe (m)", depth, true, kickOff, fault)))
         return false;
     o.wellhead.reset();
     o.slotNorth = o.slotEast = 0.0;
@@ -202,12 +161,14 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
         UncertaintySettings u;
         u.model = *f.model;
         std::optional<double> gravity;
-        if (!field(f.latitude, "Geographische Breite (°)", validLatitude, false, u.latitude, fault)
-            || !field(
+        if (!geo::formField(
+                f.latitude, "Geographische Breite (°)", validLatitude, false, u.latitude, fault)
+            || !geo::formField(
                 f.gravity, "Schwerebeschleunigung (m/s²)", validGravity, false, gravity, fault)
-            || !field(
+            || !geo::formField(
                 f.totalField, "Totalintensität (nT)", validTotalField, false, u.totalField, fault)
-            || !field(f.dip, "Inklination des Magnetfelds (°)", validDip, false, u.dip, fault))
+            || !geo::formField(
+                f.dip, "Inklination des Magnetfelds (°)", validDip, false, u.dip, fault))
             return false;
         u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
         // The inputs the model needs, the well's declination and north with them.
@@ -228,22 +189,24 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
 
 RuleForm ruleFormOf(const ClearanceSettings &rule)
 {
-    return { shown(rule.holeDiameter), shown(rule.surfaceMargin), shown(rule.projectAhead),
-        shown(rule.scalingFactor), shown(rule.warningFactor) };
+    return { geo::formNumber(rule.holeDiameter), geo::formNumber(rule.surfaceMargin),
+        geo::formNumber(rule.projectAhead), geo::formNumber(rule.scalingFactor),
+        geo::formNumber(rule.warningFactor) };
 }
 
 bool ruleFromForm(const RuleForm &f, ClearanceSettings &out, std::string &fault)
 {
     const ClearanceSettings defaults;
     std::optional<double> hole, margin, ahead, k, warning;
-    if (!field(f.hole, "Bohrlochdurchmesser der Bohrung (m)", validHoleDiameter, false, hole, fault)
-        || !field(f.surfaceMargin, "Sicherheitsabstand Sm (m)", validClearanceLength, false, margin,
-            fault)
-        || !field(f.projectAhead, "Unsicherheit voraus σpa (m)", validClearanceLength, false, ahead,
-            fault)
-        || !field(f.scalingFactor, "Faktor k", validClearanceFactor, false, k, fault)
-        || !field(f.warningFactor, "Meldung unter Trennfaktor", validClearanceFactor, false,
-            warning, fault))
+    if (!geo::formField(
+            f.hole, "Bohrlochdurchmesser der Bohrung (m)", validHoleDiameter, false, hole, fault)
+        || !geo::formField(f.surfaceMargin, "Sicherheitsabstand Sm (m)", validClearanceLength,
+            false, margin, fault)
+        || !geo::formField(f.projectAhead, "Unsicherheit voraus σpa (m)", validClearanceLength,
+            false, ahead, fault)
+        || !geo::formField(f.scalingFactor, "Faktor k", validClearanceFactor, false, k, fault)
+        || !geo::formField(f.warningFactor, "Meldung unter Trennfaktor", validClearanceFactor,
+            false, warning, fault))
         return false;
     out.holeDiameter = hole.value_or(defaults.holeDiameter);
     out.surfaceMargin = margin.value_or(defaults.surfaceMargin);

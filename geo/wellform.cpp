@@ -9,51 +9,53 @@
 
 namespace geo {
 
+std::string trimmedField(const std::string &text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string formNumber(const std::optional<double> &v)
+{
+    if (!v)
+        return {};
+    std::string text = decimalsign::fixed(*v, 9, decimalsign::Sign::Comma);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == ',')
+        text.pop_back();
+    return text;
+}
+
+bool formField(const std::string &text, const char *what, bool (*valid)(double), bool required,
+    std::optional<double> &to, std::string &fault)
+{
+    const std::string t = trimmedField(text);
+    if (t.empty()) {
+        if (required) {
+            fault = cfmt("%s: bitte einen Wert angeben.", what);
+            return false;
+        }
+        to.reset();
+        return true;
+    }
+    const auto v = decimalsign::read(t, decimalsign::Accept::Either);
+    if (!v || !valid(*v)) {
+        fault = cfmt("%s: \"%s\" ist kein gültiger Wert.", what, t.c_str());
+        return false;
+    }
+    to = *v;
+    return true;
+}
+
 namespace {
 
-    std::string trimmed(const std::string &text)
-    {
-        const auto first = text.find_first_not_of(" \t");
-        if (first == std::string::npos)
-            return {};
-        return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    }
-
-    // A number with a decimal comma or point; none for anything else.
-    std::optional<double> number(const std::string &text)
-    {
-        return decimalsign::read(text, decimalsign::Accept::Either);
-    }
-
-    // A value that the user types with a decimal comma; up to nine decimals, no trailing
-    // zeros.
-    std::string shown(const std::optional<double> &v)
-    {
-        if (!v)
-            return {};
-        std::string text = decimalsign::fixed(*v, 9, decimalsign::Sign::Comma);
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == ',')
-            text.pop_back();
-        return text;
-    }
-
-    // Reads one optional field into `to`; false with the fault set.
+    // The well form's fields are all optional.
     bool field(const std::string &text, const char *what, bool (*valid)(double),
         std::optional<double> &to, std::string &fault)
     {
-        const std::string t = trimmed(text);
-        if (t.empty()) {
-            to.reset();
-            return true;
-        }
-        const auto v = number(t);
-        if (!v || !valid(*v)) {
-            fault = cfmt("%s: \"%s\" ist kein gültiger Wert.", what, t.c_str());
-            return false;
-        }
-        to = *v;
-        return true;
+        return formField(text, what, valid, false, to, fault);
     }
 
 } // namespace
@@ -62,24 +64,24 @@ WellForm formOf(const WellSettings &s)
 {
     WellForm f;
     if (s.wellhead) {
-        f.easting = shown(s.wellhead->easting);
-        f.northing = shown(s.wellhead->northing);
+        f.easting = formNumber(s.wellhead->easting);
+        f.northing = formNumber(s.wellhead->northing);
     }
-    f.elevation = shown(s.elevation);
+    f.elevation = formNumber(s.elevation);
     if (s.epsg)
         f.epsg = cfmt("EPSG:%d", *s.epsg);
     f.north = s.north;
-    f.gridConvergence = shown(s.gridConvergence);
-    f.declination = shown(s.declination);
-    f.sectionAzimuth = shown(s.sectionAzimuth);
+    f.gridConvergence = formNumber(s.gridConvergence);
+    f.declination = formNumber(s.declination);
+    f.sectionAzimuth = formNumber(s.sectionAzimuth);
     f.unit = s.unit;
     const UncertaintySettings &u = s.uncertainty;
     f.errorModel = u.model;
-    f.latitude = shown(u.latitude);
-    f.gravity = shown(u.gravity);
-    f.totalField = shown(u.totalField);
-    f.dip = shown(u.dip);
-    f.ellipseSigma = shown(u.ellipseSigma);
+    f.latitude = formNumber(u.latitude);
+    f.gravity = formNumber(u.gravity);
+    f.totalField = formNumber(u.totalField);
+    f.dip = formNumber(u.dip);
+    f.ellipseSigma = formNumber(u.ellipseSigma);
     return f;
 }
 
@@ -121,7 +123,7 @@ bool settingsFromForm(
     if (easting)
         s.wellhead = Wellhead { *easting, *northing };
 
-    const std::string code = trimmed(f.epsg);
+    const std::string code = trimmedField(f.epsg);
     s.epsg.reset();
     if (!code.empty()) {
         const bool digits = code.find_first_not_of("0123456789") == std::string::npos;

@@ -37,6 +37,17 @@ WellForm formOf(const WellSettings &settings);
 bool settingsFromForm(
     const WellForm &form, const WellSettings &base, WellSettings &out, std::string &fault);
 
+// The pieces every settings form of the program reads and writes its fields with.
+// `text` without the blanks around it.
+std::string trimmedField(const std::string &text);
+// A value as a form shows it: a decimal comma, up to nine decimals, no trailing zeros;
+// empty for none.
+std::string formNumber(const std::optional<double> &value);
+// One field into `to`: empty gives none (a fault naming `what` when `required`), else a
+// number with a decimal comma or point that `valid` accepts. False with the fault set.
+bool formField(const std::string &text, const char *what, bool (*valid)(double), bool required,
+    std::optional<double> &to, std::string &fault);
+
 // The field labels of the form as the faults name them, for an input that the error
 // model lacks (UTF-8).
 const char *missingFieldName(unc::MissingInput missing);
