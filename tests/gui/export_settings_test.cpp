@@ -73,12 +73,7 @@ TEST(ExportSettings, TheDesktopWritesWhatTheBatchToolWritesAndCopiesWithCommas)
     CDravonDoc doc;
     doc.reset();
     DocumentCommands commands(doc, prompter, measurement);
-    QTimer::singleShot(0, [] {
-        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
-            input->accept();
-    });
-    ASSERT_TRUE(commands.OnOpenDocument(
-        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
+    ASSERT_TRUE(openExample(commands));
     WellSettings settings = doc.settings();
     settings.wellhead = Wellhead { 500000.0, 5700000.0 };
     settings.epsg = 25832;
@@ -198,12 +193,7 @@ TEST(ExportSettings, TheDesktopExportsTheUncertaintyTheBatchToolExports)
     CDravonDoc doc;
     doc.reset();
     DocumentCommands commands(doc, prompter, measurement);
-    QTimer::singleShot(0, [] {
-        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
-            input->accept();
-    });
-    ASSERT_TRUE(commands.OnOpenDocument(
-        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
+    ASSERT_TRUE(openExample(commands));
     WellSettings settings = doc.settings();
     settings.north = NorthReference::Grid;
     settings.declination = 3.5;

@@ -1,9 +1,11 @@
 // Shared set-up of the desktop-program tests.
 #include "guifixture.h"
 
+#include "dialogs/dlginput.h"
 #include "document/resultsfile.h"
 #include "shell/shellresources.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
@@ -169,4 +171,14 @@ int pdfPageCount(const QString &path)
         ++count;
     }
     return count;
+}
+
+bool openExample(DocumentCommands &commands)
+{
+    QTimer::singleShot(0, [] {
+        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
+            input->accept();
+    });
+    return commands.OnOpenDocument(
+        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn")));
 }

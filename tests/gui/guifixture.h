@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -42,6 +43,25 @@ QT_END_NAMESPACE
 QApplication &guiApp();
 // The folder of the temporary settings.
 QString settingsFolder();
+
+// Runs `script` on the modal dialog of type `Dialog` as soon as it is open.
+template <typename Dialog> void onModalDialog(std::function<void(Dialog &)> script)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, script] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            script(*dialog);
+        }
+    });
+    timer->start();
+}
+
+// Opens examples/example.dvn through `commands`, with OK in the measurement dialog that
+// opening shows.
+bool openExample(DocumentCommands &commands);
 
 // The user in the measurement dialog: edits the state and answers OK (true) or Cancel.
 class ScriptedDialog : public MeasurementDialog

@@ -15,25 +15,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-namespace {
-
-// Runs `script` on the offsets' dialog as soon as it is open.
-void onOffsetsDialog(std::function<void(DlgOffsets &)> script)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, script] {
-        if (auto *dialog = qobject_cast<DlgOffsets *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            script(*dialog);
-        }
-    });
-    timer->start();
-}
-
-} // namespace
-
 TEST(OffsetsGui, TheDialogChangesTheDocumentOnOkAndEachComputationGivesItsNotice)
 {
     guiApp();
@@ -42,12 +23,7 @@ TEST(OffsetsGui, TheDialogChangesTheDocumentOnOkAndEachComputationGivesItsNotice
     CDravonDoc doc;
     doc.reset();
     DocumentCommands commands(doc, prompter, measurement);
-    QTimer::singleShot(0, [] {
-        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
-            input->accept();
-    });
-    ASSERT_TRUE(commands.OnOpenDocument(
-        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
+    ASSERT_TRUE(openExample(commands));
     ScriptedFrameUi ui;
     CMainFrame frame(commands, ui);
     measurement.setParent(&frame);
@@ -55,7 +31,7 @@ TEST(OffsetsGui, TheDialogChangesTheDocumentOnOkAndEachComputationGivesItsNotice
     EXPECT_FALSE(frame.clearanceNotice()) << "no offsets, nothing to say";
 
     // Abbrechen: nothing changes.
-    onOffsetsDialog([](DlgOffsets &d) {
+    onModalDialog<DlgOffsets>([](DlgOffsets &d) {
         d.warningEdit()->setText(QStringLiteral("3"));
         d.reject();
     });
@@ -64,7 +40,7 @@ TEST(OffsetsGui, TheDialogChangesTheDocumentOnOkAndEachComputationGivesItsNotice
     EXPECT_EQ(doc.settings().clearance, ClearanceSettings {});
 
     // OK with a new warning factor marks the document modified.
-    onOffsetsDialog([](DlgOffsets &d) {
+    onModalDialog<DlgOffsets>([](DlgOffsets &d) {
         d.warningEdit()->setText(QStringLiteral("3"));
         d.accept();
     });

@@ -16,25 +16,6 @@
 
 #include <nlohmann/json.hpp>
 
-namespace {
-
-// Runs `script` on the Bohrung dialog as soon as it is open.
-void onWellDialog(std::function<void(DlgWell &)> script)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, script] {
-        if (auto *dialog = qobject_cast<DlgWell *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            script(*dialog);
-        }
-    });
-    timer->start();
-}
-
-} // namespace
-
 TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
 {
     guiApp();
@@ -43,13 +24,7 @@ TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
     CDravonDoc doc;
     doc.reset();
     DocumentCommands commands(doc, prompter, measurement);
-    // Opening runs the measurement dialog: OK there.
-    QTimer::singleShot(0, [] {
-        if (auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget()))
-            input->accept();
-    });
-    ASSERT_TRUE(commands.OnOpenDocument(
-        QDir(qEnvironmentVariable("DRAVON_EXAMPLES")).filePath(QStringLiteral("example.dvn"))));
+    ASSERT_TRUE(openExample(commands));
     ScriptedFrameUi ui;
     CMainFrame frame(commands, ui);
     measurement.setParent(&frame);
@@ -63,7 +38,7 @@ TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
     EXPECT_NE(prompter.messages()[0].find("EPSG"), std::string::npos);
 
     // From the menu, Abbrechen: nothing changes.
-    onWellDialog([](DlgWell &d) {
+    onModalDialog<DlgWell>([](DlgWell &d) {
         d.eastingEdit()->setText(QStringLiteral("1"));
         d.reject();
     });
@@ -76,7 +51,7 @@ TEST(WellGui, TheDialogChangesTheDocumentOnlyWithValidInputAndTheMapFollows)
         auto *input = qobject_cast<DlgInput *>(QApplication::activeModalWidget());
         ASSERT_TRUE(input);
         ASSERT_TRUE(input->wellButton()->isVisible());
-        onWellDialog([](DlgWell &d) {
+        onModalDialog<DlgWell>([](DlgWell &d) {
             d.eastingEdit()->setText(QStringLiteral("500000"));
             d.northingEdit()->setText(QStringLiteral("5700000"));
             d.epsgEdit()->setText(QStringLiteral("25832"));
