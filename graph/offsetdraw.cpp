@@ -5,6 +5,7 @@
 #include "core/win1252.h"
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
+#include "graph/labelplacer.h"
 #include "graph/textfit.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@
 
 namespace {
 
-// Room between a marker and a name, and between the rows of the names.
+// Room between a marker and a name, and between the rows of the legend.
 constexpr int kNameGap = 15;
 constexpr int kRowHeight = 60;
 // The legend: its margin inside the frame, its padding, the sample line's length.
@@ -81,37 +82,23 @@ void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
         dc.ellipse(head.x() - r, head.y() + r, head.x() + r, head.y() - r, false);
         dc.ellipse(end.x() - e, end.y() + e, end.x() + e, end.y() - e, true);
     }
-    // The names beside the end dots: right of the dot, else left of it, else a row or
-    // a few higher or lower, wherever a name first lies inside the frame and clear of
-    // the names placed before it; failing all of these, right of the dot.
+    // The names beside the end dots, where each first finds room inside the frame clear
+    // of the names before it; failing that, right of the dot.
     dc.setTextAlign(TextAlign::TopLeft);
-    std::vector<QRect> placed;
-    const QRect area = box(0, 0, m_Breite, -m_Hoehe);
+    LabelPlacer placer(0, 0, m_Breite, -m_Hoehe);
     for (std::size_t j = 0; j < count; ++j) {
         const PointArray &points = m_offsetPoints[j];
         const std::string &name = data.offsets[j].name;
         if (points.empty() || name.empty())
             continue;
         const QPoint end = points.back();
-        const int width = dc.textExtent(name).cx;
-        const int rightX = end.x() + e + kNameGap, leftX = end.x() - e - kNameGap - width;
-        const auto cell = [&](int x, int y) { return box(x, y, x + width, y - 2 * kHalfCell); };
-        QPoint chosen(rightX, end.y() + kHalfCell);
-        for (int k = 0; k < 14; ++k) {
-            // 0, 0, +1, +1, -1, -1, +2, ... rows; right before left.
-            const int step = (k / 2 + 1) / 2 * ((k / 2) % 2 == 1 ? 1 : -1);
-            const QPoint at(k % 2 == 0 ? rightX : leftX, end.y() + kHalfCell + step * kRowHeight);
-            const QRect r1 = cell(at.x(), at.y());
-            const bool free = area.contains(r1)
-                && std::none_of(
-                    placed.begin(), placed.end(), [&](const QRect &q) { return q.intersects(r1); });
-            if (free) {
-                chosen = at;
-                break;
-            }
+        const DrawSize size = dc.textExtent(name);
+        std::optional<QPoint> at = placer.place(end, size.cx, size.cy, e + kNameGap, 3);
+        if (!at) {
+            at = QPoint(end.x() + e + kNameGap, end.y() + size.cy / 2);
+            placer.take(*at, size.cx, size.cy);
         }
-        placed.push_back(cell(chosen.x(), chosen.y()));
-        dc.textOut(chosen.x(), chosen.y(), name);
+        dc.textOut(at->x(), at->y(), name);
     }
     dc.setTextAlign(oldAlign);
     dc.selectPen(oldPen);
