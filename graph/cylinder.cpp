@@ -20,6 +20,8 @@
 namespace {
 
 constexpr double kRad = std::numbers::pi / 180.0;
+// Closer than this (metres), an offset touches the reference.
+constexpr double kTouching = 1e-3;
 // The marks of the depths along a track, and the least room between two of them.
 constexpr int kDepthDot = 7;
 constexpr int kDepthLabelSpacing = 90;
@@ -52,6 +54,9 @@ QPoint rounded(P p)
     return QPoint(pagemath::truncInt(std::round(p.x)), pagemath::truncInt(std::round(p.y)));
 }
 
+// Where the offset's nearest point lies around the hole. Touching the reference it lies
+// in the middle whatever its angle; straight ahead along the hole it has no side and is
+// left out.
 std::optional<CylinderPoint> pointOfRow(const clr::Row &r, const traj::Trajectory &reference)
 {
     traj::Point at;
@@ -60,6 +65,8 @@ std::optional<CylinderPoint> pointOfRow(const clr::Row &r, const traj::Trajector
     const std::optional<double> a
         = highside::angle(at.inclination, at.azimuth, r.offsetNorth - r.referenceNorth,
             r.offsetEast - r.referenceEast, r.offsetTvd - r.referenceTvd);
+    if (!a && r.distance < kTouching)
+        return CylinderPoint { r.referenceMd, 0.0, r.distance };
     if (!a)
         return std::nullopt;
     return CylinderPoint { r.referenceMd, *a, r.distance };
@@ -227,11 +234,12 @@ void CylinderPage::draw(
         [](const CylinderTrack &t) { return !t.points.empty(); });
     if (!any) {
         dc.rectangle(0, 0, m_Breite, -m_Hoehe);
-        drawMessage(dc,
-            german(data.tracks.empty() ? QCoreApplication::translate(
-                       "Cylinder", "Keine Nachbarbohrungen (Bearbeiten > Nachbarbohrungen …)")
-                                       : QCoreApplication::translate(
-                                           "Cylinder", "Keine Punkte der Nachbarbohrungen")));
+        if (data.tracks.empty())
+            drawNoOffsets(dc);
+        else
+            drawMessage(dc,
+                german(
+                    QCoreApplication::translate("Cylinder", "Keine Punkte der Nachbarbohrungen")));
         drawLegend(dc, legendRows(data), docTitle);
         dc.selectFont(oldFont);
         dc.selectPen(oldPen);

@@ -236,9 +236,7 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
                            "Ladder", "Abstand der Nachbarbohrungen über der Teufe")));
     if (data.curves.empty()) {
         dc.rectangle(0, 0, W, -H);
-        drawMessage(dc,
-            german(QCoreApplication::translate(
-                "Ladder", "Keine Nachbarbohrungen (Bearbeiten > Nachbarbohrungen …)")));
+        drawNoOffsets(dc);
         drawLegend(dc, {}, docTitle);
         dc.selectFont(oldFont);
         dc.selectPen(oldPen);

@@ -2,10 +2,13 @@
 #include "graph/offsetpage.h"
 
 #include "core/cformat.h"
+#include "core/win1252.h"
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/pagemath.h"
 #include "graph/textfit.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -126,12 +129,25 @@ void OffsetPage::drawLegend(
     dc.setTextAlign(oldAlign);
 }
 
-void OffsetPage::drawMessage(DrawContext &dc, const std::string &text) const
+void OffsetPage::drawMessage(
+    DrawContext &dc, const std::string &text, const std::string &hint) const
 {
     const TextAlign oldAlign = dc.textAlign();
     dc.setTextAlign(TextAlign::TopCenter);
     const DrawFont old = dc.selectFont(graphstyle::kCaptionFont);
-    drawFitted(dc, m_Breite / 2, -m_Hoehe / 2 + 30, text, m_Breite);
+    drawFitted(dc, m_Breite / 2, -m_Hoehe / 2 + 60, text, m_Breite);
+    if (!hint.empty()) {
+        dc.selectFont(graphstyle::kLabelFont);
+        drawFitted(dc, m_Breite / 2, -m_Hoehe / 2 - 20, hint, m_Breite);
+    }
     dc.selectFont(old);
     dc.setTextAlign(oldAlign);
+}
+
+void OffsetPage::drawNoOffsets(DrawContext &dc) const
+{
+    const auto german = [](const QString &t) { return win1252::fromUtf8(t.toStdString()); };
+    drawMessage(dc, german(QCoreApplication::translate("OffsetPage", "Keine Nachbarbohrungen")),
+        german(QCoreApplication::translate("OffsetPage",
+            "Nachbarbohrungen werden unter Bearbeiten > Nachbarbohrungen … eingegeben.")));
 }

@@ -67,8 +67,11 @@ protected:
     // The legend rows and the "Dokument" line below them.
     void drawLegend(
         DrawContext &dc, const std::vector<LegendRow> &rows, const std::string &docTitle) const;
-    // A message in the middle of the plot area (nothing to draw).
-    void drawMessage(DrawContext &dc, const std::string &text) const;
+    // A message in the middle of the plot area (nothing to draw), with a smaller line
+    // below it unless `hint` is empty.
+    void drawMessage(DrawContext &dc, const std::string &text, const std::string &hint = {}) const;
+    // The message of a well without neighbours and where they are entered.
+    void drawNoOffsets(DrawContext &dc) const;
 
     int m_legendRows = 0;
 };

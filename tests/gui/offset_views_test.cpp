@@ -1,0 +1,145 @@
+// The neighbouring wells in the desktop program: "Ansicht → Abstand" and "Ansicht →
+// Zylinder" (F7, F8) and the way back by "Grafik"; the neighbours the frame hands the
+// graph drawn in the side view, the section, the ladder and the cylinder, on screen, with
+// the zoom and on paper.
+#include "guifixture.h"
+
+#include "clearance/scan.h"
+#include "graph/offsetpicture.h"
+#include "graph/view/grafik.h"
+#include "shell/commandids.h"
+
+#include <QPrinter>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const StringList kDeviated { "300 0 0", "600 30 60", "900 45 60", "1500 45 60" };
+
+// Two neighbours of the document's well: a vertical one 40 m east of its slot and one
+// that follows it 15 m north, scanned along the document's path.
+std::shared_ptr<const OffsetPicture> neighboursOf(const CDravonDoc &doc)
+{
+    clr::Well reference;
+    reference.name = "Bohrung";
+    reference.path = doc.trajectory();
+    clr::Well vertical;
+    vertical.name = "Senkrecht";
+    vertical.path = clr::pathOf({ { 0, 0, 0 }, { 1600, 0, 0 } });
+    vertical.slotEast = 40;
+    clr::Well beside = reference;
+    beside.name = "Daneben";
+    beside.slotNorth = 15;
+    const std::vector<clr::Well> offsets { vertical, beside };
+    return std::make_shared<const OffsetPicture>(
+        offsetPictureOf(offsets, clr::scan(reference, offsets)));
+}
+
+} // namespace
+
+TEST_F(ShellTest, LadderAndCylinderAreViewsOfTheGraphAndGrafikLeadsBack)
+{
+    enterData(kDeviated);
+    press(Qt::Key_F7);
+    CGrafik *graph = frame->graphView();
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(frame->GetActiveView(), graph);
+    EXPECT_EQ(graph->shown(), GraphShown::Ladder);
+    frame->updateCommandUi();
+    EXPECT_FALSE(frame->action(ID_VIEW_LADDER)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_CYLINDER)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_SECTION)->isEnabled());
+    graph->viewport()->repaint();
+    EXPECT_TRUE(graph->ladderData().curves.empty()) << "a well without neighbours";
+
+    press(Qt::Key_F8);
+    EXPECT_EQ(graph->shown(), GraphShown::Cylinder);
+    frame->action(ID_VIEW_SECTION)->trigger();
+    EXPECT_TRUE(graph->isSectionView());
+    press(Qt::Key_F7);
+    EXPECT_EQ(graph->shown(), GraphShown::Ladder);
+    EXPECT_FALSE(graph->isSectionView());
+    press(Qt::Key_F3);
+    EXPECT_EQ(graph->shown(), GraphShown::Plot);
+    frame->updateCommandUi();
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_LADDER)->isEnabled());
+
+    // From the text view the keys lead into the graph as well.
+    press(Qt::Key_F4);
+    press(Qt::Key_F8);
+    EXPECT_EQ(frame->GetActiveView(), graph);
+    EXPECT_EQ(graph->shown(), GraphShown::Cylinder);
+}
+
+TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
+{
+    enterData(kDeviated);
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    graph->viewport()->repaint();
+    ASSERT_TRUE(graph->page().m_offsetPoints.empty());
+    const double alone = graph->page().ymin;
+
+    graph->setOffsets(neighboursOf(*doc));
+    graph->viewport()->repaint();
+    ASSERT_EQ(graph->page().m_offsetPoints.size(), 2u);
+    EXPECT_EQ(graph->page().m_offsetPoints[0].size(), 2u);
+    // The side view reads the well 40 m east along the displacement at 60 degrees: the
+    // axis takes it in.
+    EXPECT_LE(graph->page().ymin, alone);
+    frame->action(ID_VIEW_SECTION)->trigger();
+    graph->viewport()->repaint();
+    EXPECT_EQ(graph->shownData().offsets.size(), 2u);
+    EXPECT_EQ(graph->page().m_offsetPoints.size(), 2u);
+
+    press(Qt::Key_F7);
+    graph->viewport()->repaint();
+    ASSERT_EQ(graph->ladderData().curves.size(), 2u);
+    ASSERT_EQ(graph->ladderPage().distanceRuns.size(), 2u);
+    EXPECT_FALSE(graph->ladderPage().distanceRuns[1].empty());
+    // At the end of the straight hole (45 degrees toward 60 degrees) the copy 15 m north
+    // lies 15 m times the sine of the angle between north and the hole away.
+    const double along
+        = std::sin(45 * std::acos(-1.0) / 180) * std::cos(60 * std::acos(-1.0) / 180);
+    EXPECT_NEAR(
+        graph->ladderData().curves[1].distance.back(), 15 * std::sqrt(1 - along * along), 1e-3);
+    const int screenWidth = graph->ladderPage().m_Breite;
+    graph->OnGrafiklupe();
+    EXPECT_GT(graph->ladderPage().m_Breite, screenWidth);
+    graph->OnGrafiklupe();
+    EXPECT_EQ(graph->ladderPage().m_Breite, screenWidth);
+
+    // On paper, one page; the screen layout afterwards.
+    QPrinter printer(QPrinter::HighResolution);
+    const QString pdf = temp.filePath(QStringLiteral("abstand.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    EXPECT_EQ(frame->printActiveView(printer), 1);
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+    EXPECT_EQ(graph->ladderPage().m_bPrint, 0);
+    EXPECT_EQ(graph->ladderPage().m_Breite, screenWidth);
+
+    press(Qt::Key_F8);
+    graph->viewport()->repaint();
+    ASSERT_EQ(graph->cylinderPage().runs.size(), 2u);
+    EXPECT_FALSE(graph->cylinderPage().runs[1].empty());
+    // The well beside lies north of the reference: left of its high side where the hole
+    // heads 60 degrees east of north.
+    for (const CylinderPoint &p : graph->cylinderData().tracks[1].points)
+        if (p.md > 700) {
+            EXPECT_GT(p.angle, 180);
+            EXPECT_LT(p.angle, 360);
+        }
+
+    // Gone again: the views draw the well alone.
+    graph->setOffsets(nullptr);
+    graph->viewport()->repaint();
+    EXPECT_TRUE(graph->cylinderData().tracks.empty());
+    press(Qt::Key_F3);
+    graph->viewport()->repaint();
+    EXPECT_TRUE(graph->page().m_offsetPoints.empty());
+}
