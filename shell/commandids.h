@@ -16,6 +16,7 @@ enum CommandId {
     ID_KARTE_EXPORTIEREN = 32821, // "Karte exportieren (GeoJSON) …"
     ID_MASSSTABSGETREU = 32781,
     ID_UNSICHERHEIT = 32822, // "Unsicherheit": error ellipses and bands in the graph
+    ID_NACHBARBOHRUNGEN = 32823, // "Nachbarbohrungen …": offset wells and the clearance rule
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,
     ID_VIEW_SECTION = 32810, // "Vertikalschnitt"

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 
 #include <array>
@@ -23,6 +24,7 @@ class HelpWindow;
 class Prompter;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QStackedWidget;
 class QToolBar;
 namespace surveyexport {
@@ -102,6 +104,15 @@ public:
     // "Karte exportieren (GeoJSON) …" into `path`, asked for when empty; false after a
     // message (or when the user cancelled).
     bool exportMap(QString path = QString());
+    // "Nachbarbohrungen …": the offset wells and the clearance rule in their dialog over
+    // `parent` (the frame when none); OK with a change gives them to the document and
+    // scans again (wellcommands.cpp).
+    void editOffsets(QWidget *parent = nullptr);
+    // The notice of the clearance scan after each computation with offset wells: a window
+    // that does not block, naming the offsets whose separation factor falls below the
+    // warning factor and those left out of the scan; hidden when there is nothing to say.
+    void updateClearanceNotice();
+    QMessageBox *clearanceNotice() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -175,4 +186,5 @@ private:
     bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
+    QPointer<QMessageBox> m_clearanceNotice;
 };
