@@ -26,19 +26,28 @@ traj::Trajectory inReferenceFrame(const clr::Well &well)
 OffsetPicture offsetPictureOf(
     const std::vector<clr::Well> &offsets, const clr::Scan &scan, bool withCovariances)
 {
+    // The covariance does not depend on where the slot is: it is made on the well's own
+    // path.
+    std::vector<std::vector<unc::Sym3>> covariances(offsets.size());
+    for (std::size_t i = 0; i < offsets.size() && withCovariances; ++i)
+        if (offsets[i].errorModel && !offsets[i].path.empty())
+            covariances[i] = unc::stationCovariances(offsets[i].path, *offsets[i].errorModel);
+    return offsetPictureOf(offsets, scan, covariances);
+}
+
+OffsetPicture offsetPictureOf(const std::vector<clr::Well> &offsets, const clr::Scan &scan,
+    const std::vector<std::vector<unc::Sym3>> &covariances)
+{
     OffsetPicture picture;
     picture.scan = scan;
     picture.paths.reserve(offsets.size());
     for (std::size_t i = 0; i < offsets.size(); ++i) {
-        const clr::Well &w = offsets[i];
         OffsetPath p;
-        p.name = w.name;
+        p.name = offsets[i].name;
         p.colour = wellpalette::offsetColour(static_cast<int>(i));
-        p.path = inReferenceFrame(w);
-        // The covariance does not depend on where the slot is: it is made on the well's
-        // own path.
-        if (withCovariances && w.errorModel && !w.path.empty())
-            p.covariances = unc::stationCovariances(w.path, *w.errorModel);
+        p.path = inReferenceFrame(offsets[i]);
+        if (i < covariances.size())
+            p.covariances = covariances[i];
         picture.paths.push_back(std::move(p));
     }
     return picture;

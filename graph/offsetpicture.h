@@ -44,3 +44,7 @@ traj::Trajectory inReferenceFrame(const clr::Well &well);
 // `withCovariances` the covariances of each well that has an error model.
 OffsetPicture offsetPictureOf(
     const std::vector<clr::Well> &offsets, const clr::Scan &scan, bool withCovariances = true);
+// The same with the covariances made already: `covariances[i]` those of `offsets[i]`'s
+// stations (a list shorter than the offsets, or an empty entry: none).
+OffsetPicture offsetPictureOf(const std::vector<clr::Well> &offsets, const clr::Scan &scan,
+    const std::vector<std::vector<unc::Sym3>> &covariances);

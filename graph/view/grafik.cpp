@@ -72,6 +72,7 @@ void CGrafik::resizeEvent(QResizeEvent *event)
 
 const PlotData &CGrafik::shownData()
 {
+    refreshOffsets();
     const std::uint64_t revision = m_doc->dataRevision();
     const bool newData = revision != m_plotDataRevision;
     if (!newData && !m_plotStale)
@@ -142,22 +143,31 @@ void CGrafik::setShown(GraphShown shown)
     viewport()->update();
 }
 
-void CGrafik::setOffsets(std::shared_ptr<const OffsetPicture> offsets)
+void CGrafik::refreshOffsets()
 {
-    if (offsets == m_offsets)
+    const std::uint64_t revision = m_doc->dataRevision();
+    if (revision == m_offsetsRevision)
         return;
-    m_offsets = std::move(offsets);
-    // Other series of the same result: scaled afresh.
+    m_offsetsRevision = revision;
+    // Copies of the document's paths and covariances: nothing is computed here.
+    const clr::WellScan &clearance = m_doc->clearance();
+    m_offsets = clearance.offsets.empty()
+        ? nullptr
+        : std::make_unique<const OffsetPicture>(
+            offsetPictureOf(clearance.offsets, clearance.scan, m_doc->offsetCovariances()));
     m_plotStale = true;
-    m_rescale = true;
     m_ladderStale = m_cylinderStale = true;
-    if (m_page.m_bComputed == 1)
-        OnCompute();
-    viewport()->update();
+}
+
+const OffsetPicture *CGrafik::offsets()
+{
+    refreshOffsets();
+    return m_offsets.get();
 }
 
 const LadderData &CGrafik::ladderData()
 {
+    refreshOffsets();
     if (m_ladderStale) {
         m_ladder = m_offsets ? ladderDataOf(*m_offsets, m_doc->name()) : LadderData {};
         m_ladder.title = m_doc->name();
@@ -169,6 +179,7 @@ const LadderData &CGrafik::ladderData()
 
 const CylinderData &CGrafik::cylinderData()
 {
+    refreshOffsets();
     if (m_cylinderStale) {
         // The scan was made along the path of the stations as entered.
         m_cylinder = m_offsets ? cylinderDataOf(*m_offsets, m_doc->trajectory(), m_doc->name())

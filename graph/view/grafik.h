@@ -63,11 +63,11 @@ public:
     void setShown(GraphShown shown);
     GraphShown shown() const { return m_shown; }
 
-    // The neighbouring wells of the document's well, as the frame hands them over after
-    // each computation (none: the well has no neighbours). The side and top views and
-    // the section draw their paths, the ladder and the cylinder their scan.
-    void setOffsets(std::shared_ptr<const OffsetPicture> offsets);
-    const OffsetPicture *offsets() const { return m_offsets.get(); }
+    // The neighbouring wells of the document's well as the view draws them, made from the
+    // document's scan when its data revision moved on (none: the well has none). The
+    // side and top views and the section draw their paths, the ladder and the cylinder
+    // their scan.
+    const OffsetPicture *offsets();
     void setViewPreferences(const ViewPreferences &remembered);
     // The section azimuth drawn (degrees), for inspection.
     double sectionAzimuth() const;
@@ -108,13 +108,16 @@ private:
     // (zoom, printing, orientation) and the current data.
     void layoutOffsetPage();
     void drawOffsetPage(DrawContext &dc);
+    // The picture of the neighbours again when the document's data revision moved on.
+    void refreshOffsets();
 
     CDravonDoc *m_doc;
     GraphPage m_page;
     LadderPage m_ladderPage;
     CylinderPage m_cylinderPage;
     GraphShown m_shown = GraphShown::Plot;
-    std::shared_ptr<const OffsetPicture> m_offsets;
+    std::unique_ptr<const OffsetPicture> m_offsets;
+    std::uint64_t m_offsetsRevision = 0; // the document revision m_offsets was made from
     LadderData m_ladder;
     CylinderData m_cylinder;
     bool m_ladderStale = true, m_cylinderStale = true;

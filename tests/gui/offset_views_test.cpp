@@ -1,11 +1,9 @@
 // The neighbouring wells in the desktop program: "Ansicht → Abstand" and "Ansicht →
-// Zylinder" (F7, F8) and the way back by "Grafik"; the neighbours the frame hands the
-// graph drawn in the side view, the section, the ladder and the cylinder, on screen, with
-// the zoom and on paper.
+// Zylinder" (F7, F8) and the way back by "Grafik"; the neighbours of the document's
+// well drawn from its scan in the side view, the section, the ladder and the cylinder,
+// on screen, with the zoom and on paper.
 #include "guifixture.h"
 
-#include "clearance/scan.h"
-#include "graph/offsetpicture.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 
@@ -18,23 +16,21 @@ namespace {
 
 const StringList kDeviated { "300 0 0", "600 30 60", "900 45 60", "1500 45 60" };
 
-// Two neighbours of the document's well: a vertical one 40 m east of its slot and one
-// that follows it 15 m north, scanned along the document's path.
-std::shared_ptr<const OffsetPicture> neighboursOf(const CDravonDoc &doc)
+// Two neighbours for the document's well: a vertical one 40 m east of its slot and a copy
+// of its own survey 15 m north.
+void addNeighbours(CDravonDoc &doc)
 {
-    clr::Well reference;
-    reference.name = "Bohrung";
-    reference.path = doc.trajectory();
-    clr::Well vertical;
+    WellSettings s = doc.settings();
+    OffsetWell vertical;
     vertical.name = "Senkrecht";
-    vertical.path = clr::pathOf({ { 0, 0, 0 }, { 1600, 0, 0 } });
     vertical.slotEast = 40;
-    clr::Well beside = reference;
+    vertical.stations = { { 0, 0, 0 }, { 1600, 0, 0 } };
+    OffsetWell beside;
     beside.name = "Daneben";
     beside.slotNorth = 15;
-    const std::vector<clr::Well> offsets { vertical, beside };
-    return std::make_shared<const OffsetPicture>(
-        offsetPictureOf(offsets, clr::scan(reference, offsets)));
+    beside.stations = doc.well().survey.stations();
+    s.offsets = { vertical, beside };
+    doc.setWellSettings(s);
 }
 
 } // namespace
@@ -84,7 +80,8 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
     ASSERT_TRUE(graph->page().m_offsetPoints.empty());
     const double alone = graph->page().ymin;
 
-    graph->setOffsets(neighboursOf(*doc));
+    addNeighbours(*doc);
+    EXPECT_EQ(doc->clearance().offsets.size(), 2u);
     graph->viewport()->repaint();
     ASSERT_EQ(graph->page().m_offsetPoints.size(), 2u);
     EXPECT_EQ(graph->page().m_offsetPoints[0].size(), 2u);
@@ -136,7 +133,9 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
         }
 
     // Gone again: the views draw the well alone.
-    graph->setOffsets(nullptr);
+    WellSettings none = doc->settings();
+    none.offsets.clear();
+    doc->setWellSettings(none);
     graph->viewport()->repaint();
     EXPECT_TRUE(graph->cylinderData().tracks.empty());
     press(Qt::Key_F3);
