@@ -22,6 +22,8 @@ namespace {
 constexpr double kRad = std::numbers::pi / 180.0;
 // Closer than this (metres), an offset touches the reference.
 constexpr double kTouching = 1e-3;
+// Between two points of a track the page draws a piece every so many degrees.
+constexpr double kArcStep = 3.0;
 // The marks of the depths along a track, and the least room between two of them.
 constexpr int kDepthDot = 7;
 constexpr int kDepthLabelSpacing = 90;
@@ -57,6 +59,18 @@ QPoint rounded(P p)
 // Where the offset's nearest point lies around the hole. Touching the reference it lies
 // in the middle whatever its angle; straight ahead along the hole it has no side and is
 // left out.
+// The point a fraction `f` of the way from `a` to `b`: the angle the shorter way round.
+CylinderPoint between(const CylinderPoint &a, const CylinderPoint &b, double f)
+{
+    const double turn = std::remainder(b.angle - a.angle, 360.0);
+    double angle = a.angle + f * turn;
+    if (angle < 0)
+        angle += 360;
+    else if (angle >= 360)
+        angle -= 360;
+    return { a.md + f * (b.md - a.md), angle, a.distance + f * (b.distance - a.distance) };
+}
+
 std::optional<CylinderPoint> pointOfRow(const clr::Row &r, const traj::Trajectory &reference)
 {
     traj::Point at;
@@ -187,14 +201,9 @@ void CylinderPage::layout(const CylinderData &data)
                 runs[j].push_back(std::move(run));
             run.clear();
         };
-        for (std::size_t i = 0; i < pts.size(); ++i) {
-            if (!std::isfinite(pts[i].distance)) {
-                flush();
-                continue;
-            }
-            const P b = toPage(pts[i]);
-            if (i > 0 && std::isfinite(pts[i - 1].distance)) {
-                const P a = toPage(pts[i - 1]);
+        // Each piece from a to b of the track on the page, clipped at the ring.
+        const auto piece = [&](P a, P b, bool first) {
+            if (!first) {
                 const bool ia = inside(a), ib = inside(b);
                 const std::vector<double> ts = crossings(a, b);
                 const auto at = [&](double t) {
@@ -214,6 +223,28 @@ void CylinderPage::layout(const CylinderData &data)
             }
             if (inside(b))
                 run.push_back(rounded(b));
+        };
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            if (!std::isfinite(pts[i].distance)) {
+                flush();
+                continue;
+            }
+            if (i == 0 || !std::isfinite(pts[i - 1].distance)) {
+                piece({}, toPage(pts[i]), true);
+                continue;
+            }
+            // Between two points the angle turns the shorter way round and the distance
+            // changes evenly: a well that passes round the hole keeps its distance on the
+            // page instead of cutting across the middle.
+            const int steps = std::max(1,
+                static_cast<int>(std::ceil(
+                    std::abs(std::remainder(pts[i].angle - pts[i - 1].angle, 360.0)) / kArcStep)));
+            P a = toPage(pts[i - 1]);
+            for (int k = 1; k <= steps; ++k) {
+                const P b = toPage(between(pts[i - 1], pts[i], double(k) / steps));
+                piece(a, b, false);
+                a = b;
+            }
         }
         flush();
     }
@@ -324,10 +355,8 @@ void CylinderPage::draw(
             const CylinderPoint &a = t.points[i], &b = t.points[i + 1];
             if (!std::isfinite(a.distance) || !std::isfinite(b.distance) || !(b.md > a.md))
                 continue;
-            const double f = (m - a.md) / (b.md - a.md);
-            const QPoint pa = pointOf(a.angle, a.distance), pb = pointOf(b.angle, b.distance);
-            const QPoint p
-                = rounded({ pa.x() + f * (pb.x() - pa.x()), pa.y() + f * (pb.y() - pa.y()) });
+            const CylinderPoint mid = between(a, b, (m - a.md) / (b.md - a.md));
+            const QPoint p = pointOf(mid.angle, mid.distance);
             if (std::hypot(p.x() - cx, p.y() - cy) > R)
                 continue;
             if (placed && std::hypot(p.x() - last.x(), p.y() - last.y()) < kDepthLabelSpacing)
