@@ -46,13 +46,16 @@ QRect box(int left, int top, int right, int bottom)
 }
 
 // How much of the curves the rectangle would hide: the number of their pieces whose
-// bounding boxes meet it.
+// bounding boxes meet it. A curve of a million points is taken in pieces of many points
+// each: the paint that asks must stay quick, and the count only compares four corners.
 int hidden(const QRect &r, const std::vector<const GraphPage::PointArray *> &curves)
 {
+    constexpr std::size_t kMostPieces = 20000;
     int count = 0;
     for (const GraphPage::PointArray *c : curves) {
-        for (std::size_t i = 0; i < c->size(); ++i) {
-            const QPoint a = (*c)[i], b = (*c)[i + 1 < c->size() ? i + 1 : i];
+        const std::size_t n = c->size(), step = std::max<std::size_t>(1, n / kMostPieces);
+        for (std::size_t i = 0; i < n; i += step) {
+            const QPoint a = (*c)[i], b = (*c)[std::min(i + step, n - 1)];
             const QRect piece = box(std::min(a.x(), b.x()), std::max(a.y(), b.y()),
                 std::max(a.x(), b.x()), std::min(a.y(), b.y()));
             if (piece.intersects(r) || r.contains(QPoint(a.x(), -a.y())))
@@ -125,6 +128,8 @@ void GraphPage::drawOffsetLegend(DrawContext &dc, const PlotData &data) const
     // The corner where the legend hides the fewest pieces of the curves; of equals the
     // first of top right, bottom right, top left, bottom left.
     std::vector<const PointArray *> curves { &m_Punkte };
+    if (data.kurven == 2)
+        curves.push_back(&m_Punkte1);
     for (const PointArray &p : m_offsetPoints)
         curves.push_back(&p);
     struct Corner
