@@ -86,9 +86,17 @@ void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
         dc.ellipse(end.x() - e, end.y() + e, end.x() + e, end.y() - e, true);
     }
     // The names beside the end dots, where each first finds room inside the frame clear
-    // of the names before it; failing that, right of the dot.
+    // of the dots and the names before it; failing that, right of the dot.
     dc.setTextAlign(TextAlign::TopLeft);
+    // The end dots are taken first: a name beside another well's dot would read as its.
     LabelPlacer placer(0, 0, m_Breite, -m_Hoehe);
+    if (m_Punktzahl > 0)
+        placer.take(
+            { m_Punkte[m_Punktzahl - 1].x() - e, m_Punkte[m_Punktzahl - 1].y() + e }, 2 * e, 2 * e);
+    for (std::size_t j = 0; j < count; ++j)
+        if (!m_offsetPoints[j].empty())
+            placer.take({ m_offsetPoints[j].back().x() - e, m_offsetPoints[j].back().y() + e },
+                2 * e, 2 * e);
     for (std::size_t j = 0; j < count; ++j) {
         const PointArray &points = m_offsetPoints[j];
         const std::string &name = data.offsets[j].name;

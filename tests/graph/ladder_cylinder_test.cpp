@@ -303,6 +303,33 @@ TEST(Cylinder, TracksStayInsideTheOuterRingAndDepthsAreRound)
     EXPECT_GT(depths, 0);
 }
 
+TEST(Cylinder, ATrackTurnsRoundTheMiddleAtItsDistance)
+{
+    // From 80 degrees to 280 degrees at 10 m, then out to 20 m at 300 degrees: the
+    // shorter way round through north, never nearer the middle than the distances.
+    CylinderData data { "Referenz",
+        { { "Nachbar", { 0, 128, 0 }, { { 100, 80, 10 }, { 130, 280, 10 }, { 160, 300, 20 } },
+            std::nullopt } } };
+    CylinderPage page;
+    page.layout(data);
+    const double scale = page.radius / page.rings.hi;
+    ASSERT_EQ(page.runs[0].size(), 1u);
+    const std::vector<QPoint> &run = page.runs[0][0];
+    bool north = false;
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        const double r = std::hypot(run[i].x() - page.centre.x(), run[i].y() - page.centre.y());
+        EXPECT_GE(r, 10 * scale - 1.5) << i;
+        EXPECT_LE(r, 20 * scale + 1.5) << i;
+        north = north
+            || (std::abs(run[i].x() - page.centre.x()) <= 2 && run[i].y() > page.centre.y());
+        // Never east of 80 degrees' line on the way round.
+        EXPECT_LE(
+            run[i].x() - page.centre.x(), 10 * scale * std::sin(80 * std::acos(-1.0) / 180) + 1.5);
+    }
+    EXPECT_TRUE(north) << "through the top of the picture";
+    EXPECT_EQ(run.back(), page.pointOf(300, 20));
+}
+
 TEST(OffsetPages, WithoutNeighboursThePagesSaySo)
 {
     LadderPage ladder;
