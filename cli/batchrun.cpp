@@ -19,6 +19,7 @@
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "graph/pageexport.h"
+#include "graph/plotoffsets.h"
 #include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 #include "input/measurementfile.h"
@@ -465,15 +466,23 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         const std::vector<unc::Sym3> covariances = uncertainty && !path.empty()
             ? unc::stationCovariances(path, *uncertainty)
             : std::vector<unc::Sym3> {};
+        // The neighbouring wells of the scan as well, with their uncertainty where the
+        // page draws the well's.
+        const bool spread = !covariances.empty();
+        const OffsetPicture offsets = clearance
+            ? offsetPictureOf(clearance->offsets, clearance->scan, spread)
+            : OffsetPicture {};
         PlotData plot;
         if (options.sectionView) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
             addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
+            addSectionOffsets(plot, offsets, azimuth, unit, spread);
         } else {
             const PlotView view = plotViewOf(options.ansicht);
             plot = plotDataOf(result.legacy, view, well.name);
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
+            addOffsets(plot, offsets, result.legacy, view, spread);
         }
         std::string error;
         const bool drawn = exportGraphPage(plot, title, options.plotFile, error, options.trueScale);

@@ -33,6 +33,7 @@ void CDravonDoc::reset()
     m_view = 0;
     ++m_dataRevision;
     updateUncertainty(); // no model any more
+    updateClearance(); // no neighbours any more
 }
 
 void CDravonDoc::take(well::Well well, int view, bool edited)
@@ -53,6 +54,7 @@ void CDravonDoc::recompute()
     well::compute(m_well, m_result);
     m_readBack.reset();
     updateUncertainty();
+    updateClearance();
     UpdateAllViews();
 }
 
@@ -61,6 +63,13 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
     if (settings == m_well.settings)
         return;
     const UncertaintySettings drawn = m_well.settings.uncertainty;
+    // The section's azimuth and the unit of the listings are all the scan does not read.
+    const auto scanned = [](WellSettings s) {
+        s.sectionAzimuth.reset();
+        s.unit = LengthUnit::Metre;
+        return s;
+    };
+    const bool rescan = !(scanned(settings) == scanned(m_well.settings));
     m_well.settings = settings;
     SetModifiedFlag(true);
     // Another multiple of σ or another model changes the extent of what is drawn.
@@ -68,7 +77,27 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
         || settings.uncertainty.ellipseSigma != drawn.ellipseSigma)
         ++m_dataRevision;
     updateUncertainty();
+    if (rescan)
+        updateClearance();
     UpdateAllViews();
+}
+
+void CDravonDoc::updateClearance()
+{
+    // Once per computation or change of the settings, as the covariances: a scan against
+    // a few long neighbours takes far too long to be made while painting.
+    const bool had = !m_clearance.offsets.empty();
+    m_clearance = {};
+    m_offsetCovariances.clear();
+    if (!m_well.settings.offsets.empty() && !m_result.path.empty()) {
+        m_clearance = clr::scanWell(m_well, m_result.path);
+        for (const clr::Well &w : m_clearance.offsets)
+            m_offsetCovariances.push_back(w.errorModel && !w.path.empty()
+                    ? unc::stationCovariances(w.path, *w.errorModel)
+                    : std::vector<unc::Sym3> {});
+    }
+    if (had || !m_clearance.offsets.empty())
+        ++m_dataRevision;
 }
 
 void CDravonDoc::updateUncertainty()
@@ -95,6 +124,10 @@ bool CDravonDoc::load(const QString &path, std::string &message)
     m_well = wellOf(std::move(items));
     m_view = 0;
     ++m_dataRevision;
+    // The neighbours of the well before are none of this one's; its own are scanned with
+    // its first computation.
+    m_clearance = {};
+    m_offsetCovariances.clear();
     return true;
 }
 

@@ -5,6 +5,7 @@
 // data through dataRevision; none of them writes into the document.
 #pragma once
 
+#include "clearance/wellscan.h"
 #include "uncertainty/uncertainty.h"
 #include "well/computation.h"
 #include "well/well.h"
@@ -47,6 +48,16 @@ public:
     // then says which (None without a model).
     const std::vector<unc::Sym3> &stationCovariances() const { return m_covariances; }
     unc::MissingInput uncertaintyMissing() const { return m_uncertaintyMissing; }
+    // The clearance scan of the well against the neighbouring wells of its settings along
+    // trajectory(), and the covariances of each offset taking part (one per station of
+    // its path in clearance().offsets; none without its error model): made with each
+    // computation and each change of the settings the scan reads, never while drawing.
+    // Empty without neighbours or a computed path.
+    const clr::WellScan &clearance() const { return m_clearance; }
+    const std::vector<std::vector<unc::Sym3>> &offsetCovariances() const
+    {
+        return m_offsetCovariances;
+    }
     // Grows whenever the data change so that a graph scales them afresh (the uncertainty
     // included); a view keeps the revision it last scaled for.
     std::uint64_t dataRevision() const { return m_dataRevision; }
@@ -109,12 +120,17 @@ private:
     // The covariances again for the current result and settings; when what the pages
     // draw of them changes, the data revision moves on so that the graph scales anew.
     void updateUncertainty();
+    // The scan again for the current result and settings; the data revision moves on
+    // whenever there were or are neighbours to draw.
+    void updateClearance();
 
     well::Well m_well;
     well::Computation m_result;
     std::optional<well::StringList> m_readBack; // the lines of a results file read back
     std::vector<unc::Sym3> m_covariances;
     unc::MissingInput m_uncertaintyMissing = unc::MissingInput::None;
+    clr::WellScan m_clearance;
+    std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
     int m_view = 0;
     QString m_pathName;
     QString m_resultsPath = QStringLiteral("aus.txt");

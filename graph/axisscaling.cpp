@@ -77,6 +77,19 @@ double lowestY(const PlotData &data, double y, double reach)
     return data.spreadFloorY ? std::max(std::min(y, 0.0), y - reach) : y - reach;
 }
 
+// The reach of an offset's point; an offset's y is a position, never a distance, and
+// has no floor.
+Reach offsetReachOf(const PlotData &data, const PlotOffset &o, int i)
+{
+    if (!(data.sigmas > 0) || static_cast<std::size_t>(i) >= o.spread.size())
+        return {};
+    const PlotSpread &s = o.spread[static_cast<std::size_t>(i)];
+    const auto reach = [&](double variance) {
+        return std::isfinite(variance) && variance > 0.0 ? data.sigmas * std::sqrt(variance) : 0.0;
+    };
+    return { reach(s.xx), reach(s.yy) };
+}
+
 } // namespace
 
 bool GraphPage::spreadFits(const PlotData &data) const
@@ -89,6 +102,15 @@ bool GraphPage::spreadFits(const PlotData &data) const
         if (x - r.x < xmin - slackX || x + r.x > xmax + slackX
             || lowestY(data, y, r.y) < ymin - slackY || y + r.y > ymax + slackY)
             return false;
+    }
+    for (const PlotOffset &o : data.offsets) {
+        for (int i = 0, n = o.count(); i < n; ++i) {
+            const double x = o.x[i], y = o.y[i];
+            const Reach r = offsetReachOf(data, o, i);
+            if (x - r.x < xmin - slackX || x + r.x > xmax + slackX || y - r.y < ymin - slackY
+                || y + r.y > ymax + slackY)
+                return false;
+        }
     }
     return true;
 }
@@ -115,7 +137,25 @@ void GraphPage::extreme(const PlotData &data, bool withSpread)
         if (y1 > y1max)
             y1max = y1;
     }
-    if (count == 0) {
+    // The neighbouring wells share x and y with the reference; the second curve is the
+    // reference's alone.
+    bool any = count > 0;
+    for (const PlotOffset &o : data.offsets) {
+        for (int i = 0, n = o.count(); i < n; ++i) {
+            const double x = o.x[i], y = o.y[i];
+            const Reach r = withSpread ? offsetReachOf(data, o, i) : Reach {};
+            if (!any) {
+                xmin = xmax = x;
+                ymin = ymax = y;
+                any = true;
+            }
+            xmin = std::min(xmin, x - r.x);
+            xmax = std::max(xmax, x + r.x);
+            ymin = std::min(ymin, y - r.y);
+            ymax = std::max(ymax, y + r.y);
+        }
+    }
+    if (!any) {
         xmax = 1.0;
         ymax = 1.0;
     }

@@ -74,7 +74,7 @@ void GraphPage::OnGraf(const PlotData &data)
 {
     extreme(data, false);
     scale(data);
-    if (data.hasSpread() && !spreadFits(data)) {
+    if (data.hasAnySpread() && !spreadFits(data)) {
         extreme(data, true);
         scale(data);
     }
@@ -135,14 +135,17 @@ void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::strin
 
     // The uncertainty's area lies under the grid, its outlines over it, the curves over
     // both.
-    drawSpreadArea(dc);
+    drawSpreadArea(dc, data);
     if (data.gitter != 0) {
         dc.selectPen(graphstyle::kGridPen);
         gitter(dc, data);
     }
-    drawSpreadOutlines(dc);
+    drawSpreadOutlines(dc, data);
+    // The neighbouring wells under the reference, their legend over everything.
+    drawOffsets(dc, data);
     drawCurves(dc, data);
     drawSpreadLegend(dc, data);
+    drawOffsetLegend(dc, data);
 
     dc.selectFont(oldFont);
     dc.selectPen(oldPen);

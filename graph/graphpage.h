@@ -54,6 +54,16 @@ public:
     std::vector<PointArray> m_spreadArea;
     std::vector<PointArray> m_spreadOutlines;
     std::vector<int> m_spreadPoints;
+    // The neighbouring wells as the last worldtrans placed them: the points of each
+    // offset of the data, and where the page draws the uncertainty, each offset's shape
+    // of it in the manner of the reference's (one per offset, empty without).
+    struct SpreadShape
+    {
+        std::vector<PointArray> area, outlines;
+        std::vector<int> points;
+    };
+    std::vector<PointArray> m_offsetPoints;
+    std::vector<SpreadShape> m_offsetSpreads;
     // The revision of the data OnDraw last scaled; 0 before it ever did.
     std::uint64_t m_scaledRevision = 0;
 
@@ -153,12 +163,20 @@ private:
     void drawCurves(DrawContext &dc, const PlotData &data) const;
     // uncertaintydraw.cpp: the uncertainty placed by worldtrans, and drawn.
     void placeSpread(const PlotData &data);
+    // The shape of the spread of the first `n` of `points` (one curve's), `floorY` for a
+    // y that is a distance.
+    SpreadShape spreadShape(const PointArray &points, int n, const std::vector<PlotSpread> &spread,
+        bool floorY, const PlotData &data) const;
     // True when the ellipses of the spread stay within the current ranges widened by
     // kFrameCover of each range.
     bool spreadFits(const PlotData &data) const;
-    void drawSpreadArea(DrawContext &dc) const;
-    void drawSpreadOutlines(DrawContext &dc) const;
+    void drawSpreadArea(DrawContext &dc, const PlotData &data) const;
+    void drawSpreadOutlines(DrawContext &dc, const PlotData &data) const;
     void drawSpreadLegend(DrawContext &dc, const PlotData &data) const;
+    // offsetdraw.cpp: the neighbouring wells' curves with their markers and names, and
+    // their legend inside the plot area where it hides the least.
+    void drawOffsets(DrawContext &dc, const PlotData &data) const;
+    void drawOffsetLegend(DrawContext &dc, const PlotData &data) const;
 
     // The ranges as scale() left them, before equalizeScales widened one of them for a
     // particular plot area, and the middle of the raw data of x and y.

@@ -16,6 +16,11 @@ inline const DrawPen kCurve1Pen { PenStyle::Solid, 3, { 0, 0, 255 } };
 // outlines of its ellipses and band over it, in the curve's red made paler.
 inline const DrawColor kSpreadFill { 255, 224, 224 };
 inline const DrawPen kSpreadPen { PenStyle::Solid, 1, { 220, 90, 90 } };
+// The neighbouring wells: their curves as thick as the reference's, in their colours
+// (wellpalette.h); their uncertainty in those colours moved this far toward white.
+inline constexpr int kOffsetPenWidth = 3;
+inline constexpr double kOffsetSpreadFill = 0.85;
+inline constexpr double kOffsetSpreadLine = 0.4;
 
 // The graph fonts name no face, only a fixed-pitch family.
 inline const DrawFont kTitleFont { 80, 600, FontFamily::Modern, {} };

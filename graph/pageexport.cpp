@@ -3,7 +3,9 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "graph/cylinder.h"
 #include "graph/graphpage.h"
+#include "graph/ladder.h"
 #include "graph/painterdrawcontext.h"
 
 #include <QFileInfo>
@@ -15,6 +17,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <functional>
 
 namespace {
 
@@ -41,10 +45,19 @@ QSize usedArea(const GraphPage &page, const PlotData &data)
         page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + GraphPage::kBelowArea);
 }
 
-bool writePng(
-    const GraphPage &page, const PlotData &data, const std::string &docTitle, QSaveFile &file)
+// A page as the files take it: its title (Windows-1252), the part of the page it uses in
+// the screen layout, its switch to the printing layout, and its drawing.
+struct Rendered
 {
-    const QSize size = usedArea(page, data) * kPngPixelsPerMm / 10;
+    std::string title;
+    std::function<QSize()> usedArea;
+    std::function<void(bool portrait)> toPrint;
+    std::function<void(DrawContext &)> draw;
+};
+
+bool writePng(const Rendered &page, QSaveFile &file)
+{
+    const QSize size = page.usedArea() * kPngPixelsPerMm / 10;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(kPngPixelsPerMm * 1000);
@@ -54,77 +67,74 @@ bool writePng(
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         PainterDrawContext dc(painter, kPngPixelsPerMm / 10.0, kPngPixelsPerMm / 10.0);
-        page.zeichnen(dc, data, docTitle);
+        page.draw(dc);
     }
     return image.save(&file, "PNG");
 }
 
-bool writeSvg(
-    const GraphPage &page, const PlotData &data, const std::string &docTitle, QSaveFile &file)
+bool writeSvg(const Rendered &page, QSaveFile &file)
 {
-    const QSize size = usedArea(page, data);
+    const QSize size = page.usedArea();
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(254); // one SVG pixel per logical unit of 0.1 mm
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromUtf8(win1252::toUtf8(data.grafikTitel)));
+    svg.setTitle(QString::fromUtf8(win1252::toUtf8(page.title)));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
     PainterDrawContext dc(painter);
-    page.zeichnen(dc, data, docTitle);
+    page.draw(dc);
     return painter.end();
 }
 
-bool writePdf(GraphPage &page, const PlotData &data, const std::string &docTitle, QSaveFile &file)
+bool writePdf(const Rendered &page, QSaveFile &file)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
         QPageLayout::Millimeter));
-    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(data.grafikTitel)));
+    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(page.title)));
     pdf.setCreator(QStringLiteral("Dravon"));
     // As when printing: the printable area decides between portrait and landscape.
     const QRectF paint = pdf.pageLayout().paintRect(QPageLayout::Millimeter);
-    page.m_bPrint = 1;
-    page.m_bPortrait = paint.height() > paint.width() ? 1 : 0;
-    page.worldtrans(data);
+    page.toPrint(paint.height() > paint.width());
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     PainterDrawContext dc(painter);
-    page.zeichnen(dc, data, docTitle);
+    page.draw(dc);
     return painter.end();
 }
 
-} // namespace
-
-bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError, bool trueScale)
+// The checks before anything is drawn: the extension and the application that fonts
+// need. The extension in lower case, or empty with `germanError` set.
+QString checkedExtension(const std::string &path, std::string &germanError)
 {
-    const QString qpath = QString::fromUtf8(path);
-    const QString ext = QFileInfo(qpath).suffix().toLower();
-    const std::string shownPath = win1252::fromUtf8(path);
+    const QString ext = QFileInfo(QString::fromUtf8(path)).suffix().toLower();
     if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
         germanError = cfmt(german("Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
                                   "(Dateiendung .png, .svg oder .pdf):\n%s")
                                .c_str(),
-            shownPath.c_str());
-        return false;
+            win1252::fromUtf8(path).c_str());
+        return {};
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         germanError = german("Die Grafik kann nicht gezeichnet werden: Schriften brauchen eine "
                              "grafische Anwendung (QGuiApplication).");
-        return false;
+        return {};
     }
+    return ext;
+}
 
-    GraphPage page;
-    page.m_bTrueScale = trueScale ? 1 : 0;
-    page.OnCompute(data);
-
+// Writes the page into the file by the extension that checkedExtension accepted.
+bool writePage(
+    const Rendered &page, const QString &ext, const std::string &path, std::string &germanError)
+{
+    const std::string shownPath = win1252::fromUtf8(path);
     // The reason in German: the file layer's own texts are English.
     const auto reasonOf = [](const QSaveFile &f) {
         switch (f.error()) {
@@ -139,7 +149,7 @@ bool exportGraphPage(const PlotData &data, const std::string &docTitle, const st
         }
     };
 
-    QSaveFile file(qpath);
+    QSaveFile file(QString::fromUtf8(path));
     if (!file.open(QIODevice::WriteOnly)) {
         germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
             shownPath.c_str(), reasonOf(file).c_str());
@@ -147,11 +157,11 @@ bool exportGraphPage(const PlotData &data, const std::string &docTitle, const st
     }
     bool ok = false;
     if (ext == QLatin1String("png"))
-        ok = writePng(page, data, docTitle, file);
+        ok = writePng(page, file);
     else if (ext == QLatin1String("svg"))
-        ok = writeSvg(page, data, docTitle, file);
+        ok = writeSvg(page, file);
     else
-        ok = writePdf(page, data, docTitle, file);
+        ok = writePdf(page, file);
     if (!ok || !file.commit()) {
         const std::string reason = reasonOf(file);
         file.cancelWriting();
@@ -160,4 +170,58 @@ bool exportGraphPage(const PlotData &data, const std::string &docTitle, const st
         return false;
     }
     return true;
+}
+
+// The ladder and the travelling cylinder: laid out for the screen, and for a sheet when
+// printed.
+template <typename Page, typename Data>
+bool exportOffsetPage(const Data &data, const std::string &docTitle, const std::string &path,
+    std::string &germanError)
+{
+    const QString ext = checkedExtension(path, germanError);
+    if (ext.isEmpty())
+        return false;
+    Page page;
+    page.layout(data);
+    const Rendered rendered { data.title, [&] { return page.usedArea(); },
+        [&](bool portrait) {
+            page.m_bPrint = 1;
+            page.m_bPortrait = portrait ? 1 : 0;
+            page.layout(data);
+        },
+        [&](DrawContext &dc) { page.draw(dc, data, docTitle); } };
+    return writePage(rendered, ext, path, germanError);
+}
+
+} // namespace
+
+bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
+    std::string &germanError, bool trueScale)
+{
+    const QString ext = checkedExtension(path, germanError);
+    if (ext.isEmpty())
+        return false;
+    GraphPage page;
+    page.m_bTrueScale = trueScale ? 1 : 0;
+    page.OnCompute(data);
+    const Rendered rendered { data.grafikTitel, [&] { return usedArea(page, data); },
+        [&](bool portrait) {
+            page.m_bPrint = 1;
+            page.m_bPortrait = portrait ? 1 : 0;
+            page.worldtrans(data);
+        },
+        [&](DrawContext &dc) { page.zeichnen(dc, data, docTitle); } };
+    return writePage(rendered, ext, path, germanError);
+}
+
+bool exportLadderPage(const LadderData &data, const std::string &docTitle, const std::string &path,
+    std::string &germanError)
+{
+    return exportOffsetPage<LadderPage>(data, docTitle, path, germanError);
+}
+
+bool exportCylinderPage(const CylinderData &data, const std::string &docTitle,
+    const std::string &path, std::string &germanError)
+{
+    return exportOffsetPage<CylinderPage>(data, docTitle, path, germanError);
 }

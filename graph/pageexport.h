@@ -1,4 +1,5 @@
-// Writes the graph page of a survey to a file, chosen by the file's extension:
+// Writes the graph page of a survey (and the pictures of its neighbouring wells) to a file, chosen
+// by the file's extension:
 //   .png  screen layout (1300 x 750 plot area), 10 pixels per mm, cropped to the part
 //         of the page the graph uses;
 //   .svg  the same area as a vector drawing;
@@ -9,6 +10,8 @@
 // run it on the offscreen platform (QT_QPA_PLATFORM=offscreen or "-platform offscreen").
 #pragma once
 
+#include "graph/cylinder.h"
+#include "graph/ladder.h"
 #include "graph/plotdata.h"
 
 #include <string>
@@ -20,3 +23,12 @@
 // equal scales (the top view always is).
 bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
     std::string &germanError, bool trueScale = false);
+
+// The ladder of the neighbouring wells (ladder.h) into a file in the same manner: the
+// screen layout for PNG and SVG, an A4 sheet for PDF.
+bool exportLadderPage(const LadderData &data, const std::string &docTitle, const std::string &path,
+    std::string &germanError);
+
+// The travelling cylinder (cylinder.h) likewise.
+bool exportCylinderPage(const CylinderData &data, const std::string &docTitle,
+    const std::string &path, std::string &germanError);

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "core/trajectory.h"
+#include "graph/drawcontext.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,19 @@ struct PlotSpread
 {
     double xx = 0, yy = 0, xy = 0;
     friend bool operator==(const PlotSpread &, const PlotSpread &) = default;
+};
+
+// A neighbouring well on the page: its series in the meaning of the page's own x and y,
+// already in the reference well's frame, and the spread of its points when the page
+// shows the uncertainty (plotoffsets.h).
+struct PlotOffset
+{
+    std::string name; // Windows-1252
+    DrawColor colour;
+    std::vector<float> x, y;
+    std::vector<PlotSpread> spread; // a point beyond the list has none
+
+    int count() const { return static_cast<int>(std::min(x.size(), y.size())); }
 };
 
 struct PlotData
@@ -49,6 +64,10 @@ struct PlotData
     bool spreadFloorY = false;
     std::string spreadCaption;
 
+    // The neighbouring wells, drawn with the reference and scaled with it; their spread
+    // is drawn at `sigmas` as the reference's is.
+    std::vector<PlotOffset> offsets;
+
     // Set when the computation stopped early: the measured depth of the last point drawn,
     // and where known the deepest station entered.
     std::optional<double> abortDepth;
@@ -59,6 +78,14 @@ struct PlotData
     int count() const;
     // True when the page draws an uncertainty.
     bool hasSpread() const { return !spread.empty() && sigmas > 0; }
+    // True when the page draws an uncertainty of the reference or of an offset.
+    bool hasAnySpread() const
+    {
+        return hasSpread()
+            || (sigmas > 0 && std::any_of(offsets.begin(), offsets.end(), [](const PlotOffset &o) {
+                   return !o.spread.empty();
+               }));
+    }
 };
 
 // The graph's views as the measurement dialog offers them.

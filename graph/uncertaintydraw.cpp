@@ -5,6 +5,7 @@
 #include "graph/graphstyle.h"
 #include "graph/pagemath.h"
 #include "graph/textfit.h"
+#include "graph/wellpalette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,10 +96,34 @@ void GraphPage::placeSpread(const PlotData &data)
     m_spreadArea.clear();
     m_spreadOutlines.clear();
     m_spreadPoints.clear();
-    const int n = std::min(m_Punktzahl, static_cast<int>(data.spread.size()));
+    m_offsetSpreads.clear();
+    if (data.hasSpread()) {
+        SpreadShape own
+            = spreadShape(m_Punkte, std::min(m_Punktzahl, static_cast<int>(data.spread.size())),
+                data.spread, data.spreadFloorY, data);
+        m_spreadArea = std::move(own.area);
+        m_spreadOutlines = std::move(own.outlines);
+        m_spreadPoints = std::move(own.points);
+    }
+    // The neighbours' at the same multiple of σ; their y is a position, never a distance.
+    if (data.sigmas > 0 && data.hasAnySpread()) {
+        const std::size_t count = std::min(data.offsets.size(), m_offsetPoints.size());
+        for (std::size_t j = 0; j < count; ++j) {
+            const PointArray &points = m_offsetPoints[j];
+            const int n = std::min(
+                static_cast<int>(points.size()), static_cast<int>(data.offsets[j].spread.size()));
+            m_offsetSpreads.push_back(spreadShape(points, n, data.offsets[j].spread, false, data));
+        }
+    }
+}
+
+GraphPage::SpreadShape GraphPage::spreadShape(const PointArray &points, int n,
+    const std::vector<PlotSpread> &spread, bool floorY, const PlotData &data) const
+{
+    SpreadShape shape;
     const double rx = xmax - xmin, ry = ymax - ymin;
-    if (!data.hasSpread() || n < 1 || !(rx > 0.0) || !(ry > 0.0))
-        return;
+    if (!(data.sigmas > 0) || n < 1 || !(rx > 0.0) || !(ry > 0.0))
+        return shape;
     const double W = m_Breite, H = m_Hoehe, k = data.sigmas;
     const bool side = data.invers != 0;
 
@@ -109,7 +134,7 @@ void GraphPage::placeSpread(const PlotData &data)
     const double up = side ? H / rx : H / ry;
     // Made when needed: a million points are not worth a copy of their spreads.
     const auto spreadAt = [&](int i) -> PageSpread {
-        const PlotSpread &s = data.spread[i];
+        const PlotSpread &s = spread[static_cast<std::size_t>(i)];
         if (!std::isfinite(s.xx) || !std::isfinite(s.yy) || !std::isfinite(s.xy))
             return {};
         return side ? PageSpread { s.yy * across * across, s.xx * up * up, -s.xy * across * up }
@@ -121,7 +146,7 @@ void GraphPage::placeSpread(const PlotData &data)
         any = p.xx > 0.0 || p.yy > 0.0;
     }
     if (!any)
-        return;
+        return shape;
 
     if (!side) {
         // The top view: an ellipse at a point wherever it shows something the next
@@ -143,21 +168,21 @@ void GraphPage::placeSpread(const PlotData &data)
             if (a < kLeastSemiAxis)
                 continue;
             const bool keep = next < 0 || i == largest
-                || apart(m_Punkte[i], m_Punkte[next], kEllipseSpacing)
+                || apart(points[i], points[next], kEllipseSpacing)
                 || std::fabs(a - nextMajor) >= kEllipseSpacing;
             if (keep) {
-                m_spreadPoints.push_back(i);
+                shape.points.push_back(i);
                 next = i;
                 nextMajor = a;
             }
         }
-        std::reverse(m_spreadPoints.begin(), m_spreadPoints.end());
-        for (int i : m_spreadPoints) {
-            PointArray ring = ellipseRing(at(m_Punkte[i]), axesOf(spreadAt(i), k));
-            m_spreadOutlines.push_back(closed(ring));
-            m_spreadArea.push_back(std::move(ring));
+        std::reverse(shape.points.begin(), shape.points.end());
+        for (int i : shape.points) {
+            PointArray ring = ellipseRing(at(points[i]), axesOf(spreadAt(i), k));
+            shape.outlines.push_back(closed(ring));
+            shape.area.push_back(std::move(ring));
         }
-        return;
+        return shape;
     }
 
     // The side view and the section: a band either side of the curve, made of the
@@ -172,7 +197,7 @@ void GraphPage::placeSpread(const PlotData &data)
     // ellipses what they are to each other.
     std::vector<int> kept { 0 };
     for (int i = 1; i < n; ++i) {
-        if (i == n - 1 || apart(m_Punkte[i], m_Punkte[kept.back()], kBandStep))
+        if (i == n - 1 || apart(points[i], points[kept.back()], kBandStep))
             kept.push_back(i);
     }
     const std::size_t m = kept.size();
@@ -181,8 +206,8 @@ void GraphPage::placeSpread(const PlotData &data)
     std::vector<Vec> tangent(m);
     std::vector<bool> known(m, false);
     for (std::size_t j = 0; j < m; ++j) {
-        const QPoint a = m_Punkte[kept[j > 0 ? j - 1 : 0]];
-        const QPoint b = m_Punkte[kept[j + 1 < m ? j + 1 : m - 1]];
+        const QPoint a = points[kept[j > 0 ? j - 1 : 0]];
+        const QPoint b = points[kept[j + 1 < m ? j + 1 : m - 1]];
         tangent[j] = { double(b.x() - a.x()), double(b.y() - a.y()) };
         known[j] = tangent[j].x != 0.0 || tangent[j].y != 0.0;
     }
@@ -201,7 +226,7 @@ void GraphPage::placeSpread(const PlotData &data)
     const double floorAcross = W * (0.0 - ymin) / ry;
     const double floorUp = H * (0.0 - ymin) / ry - H;
     const auto floored = [&](Vec v) {
-        if (data.spreadFloorY) {
+        if (floorY) {
             if (side)
                 v.x = std::max(v.x, floorAcross);
             else
@@ -214,7 +239,7 @@ void GraphPage::placeSpread(const PlotData &data)
     left.reserve(m);
     right.reserve(m);
     for (std::size_t j = 0; j < m; ++j) {
-        const Vec p = at(m_Punkte[kept[j]]);
+        const Vec p = at(points[kept[j]]);
         const PageSpread s = spreadAt(kept[j]);
         const Vec normal { -tangent[j].y, tangent[j].x };
         const Vec sn { s.xx * normal.x + s.xy * normal.y, s.xy * normal.x + s.yy * normal.y };
@@ -230,35 +255,53 @@ void GraphPage::placeSpread(const PlotData &data)
     // Two triangles between each pair of neighbours: they stay simple however sharply
     // the curve turns, and their union is the band.
     for (std::size_t j = 0; j + 1 < m; ++j) {
-        m_spreadArea.push_back({ left[j], left[j + 1], right[j + 1] });
-        m_spreadArea.push_back({ left[j], right[j + 1], right[j] });
+        shape.area.push_back({ left[j], left[j + 1], right[j + 1] });
+        shape.area.push_back({ left[j], right[j + 1], right[j] });
     }
-    m_spreadOutlines.push_back(std::move(left));
-    m_spreadOutlines.push_back(std::move(right));
+    shape.outlines.push_back(std::move(left));
+    shape.outlines.push_back(std::move(right));
 
     // Where the hole ends it may lie anywhere in its ellipse, along the curve as well.
     const int last = kept.back();
     const Axes end = axesOf(spreadAt(last), k);
     if (end.a >= kLeastSemiAxis) {
-        PointArray ring = ellipseRing(at(m_Punkte[last]), end);
+        PointArray ring = ellipseRing(at(points[last]), end);
         for (QPoint &p : ring)
             p = rounded(floored(at(p)));
-        m_spreadOutlines.push_back(closed(ring));
-        m_spreadArea.push_back(std::move(ring));
+        shape.outlines.push_back(closed(ring));
+        shape.area.push_back(std::move(ring));
     }
+    return shape;
 }
 
-void GraphPage::drawSpreadArea(DrawContext &dc) const
+void GraphPage::drawSpreadArea(DrawContext &dc, const PlotData &data) const
 {
+    // The neighbours' under the reference's, each in its well's colour made pale.
+    for (std::size_t j = 0; j < m_offsetSpreads.size() && j < data.offsets.size(); ++j)
+        if (!m_offsetSpreads[j].area.empty())
+            dc.fillArea(m_offsetSpreads[j].area,
+                wellpalette::paler(data.offsets[j].colour, graphstyle::kOffsetSpreadFill));
     if (!m_spreadArea.empty())
         dc.fillArea(m_spreadArea, graphstyle::kSpreadFill);
 }
 
-void GraphPage::drawSpreadOutlines(DrawContext &dc) const
+void GraphPage::drawSpreadOutlines(DrawContext &dc, const PlotData &data) const
 {
-    if (m_spreadOutlines.empty())
+    const bool offsetOutlines = std::any_of(m_offsetSpreads.begin(), m_offsetSpreads.end(),
+        [](const SpreadShape &s) { return !s.outlines.empty(); });
+    if (m_spreadOutlines.empty() && !offsetOutlines)
         return;
     const DrawPen old = dc.selectPen(graphstyle::kSpreadPen);
+    if (offsetOutlines) {
+        for (std::size_t j = 0; j < m_offsetSpreads.size() && j < data.offsets.size(); ++j) {
+            DrawPen pen = graphstyle::kSpreadPen;
+            pen.color = wellpalette::paler(data.offsets[j].colour, graphstyle::kOffsetSpreadLine);
+            dc.selectPen(pen);
+            for (const PointArray &line : m_offsetSpreads[j].outlines)
+                dc.polyline(line);
+        }
+        dc.selectPen(graphstyle::kSpreadPen);
+    }
     for (const PointArray &line : m_spreadOutlines)
         dc.polyline(line);
     // Area and outlines may reach onto the frame line (a band down to zero displacement,

@@ -56,6 +56,19 @@ void GraphPage::worldtrans(const PlotData &data)
                 m_Punkte1[i] = QPoint(x, truncInt(H * fy1 - H));
         }
     }
+    // The neighbouring wells by the same map.
+    m_offsetPoints.resize(data.offsets.size());
+    for (std::size_t j = 0; j < data.offsets.size(); ++j) {
+        const PlotOffset &o = data.offsets[j];
+        PointArray &points = m_offsetPoints[j];
+        points.resize(static_cast<std::size_t>(o.count()));
+        for (int i = 0; i < o.count(); ++i) {
+            const double fx = fraction(m_single.x ? m_single.xValue : o.x[i], xmin, xmax);
+            const double fy = fraction(m_single.y ? m_single.yValue : o.y[i], ymin, ymax);
+            points[i] = data.invers != 0 ? QPoint(truncInt(W * fy), -truncInt(H * fx))
+                                         : QPoint(truncInt(W * fx), truncInt(H * fy - H));
+        }
+    }
     placeSpread(data);
 }
 

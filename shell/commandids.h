@@ -20,6 +20,8 @@ enum CommandId {
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,
     ID_VIEW_SECTION = 32810, // "Vertikalschnitt"
+    ID_VIEW_LADDER = 32840, // "Abstand": the neighbouring wells' distances and factors
+    ID_VIEW_CYLINDER = 32841, // "Zylinder": the travelling cylinder
     ID_VIEW_SETTINGS = 32811, // "Einstellungen …"
     ID_PATH_INTERPOLATION = 32812, // "Interpolation entlang der Bahn …"
     ID_FILE_NEW = 57600,

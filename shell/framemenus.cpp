@@ -136,6 +136,11 @@ void CMainFrame::createActions()
     addCommand(ID_VIEW_SECTION, QStringLiteral("Vertikalschnitt"),
         QStringLiteral("Zeigt die Seigerteufe über dem Vertikalschnitt entlang des "
                        "Schnittazimuts\nVertikalschnitt"));
+    addCommand(ID_VIEW_LADDER, tr("Abstand\tF7"),
+        tr("Zeigt Abstand und Trennfaktor der Nachbarbohrungen über der Teufe\nAbstand"));
+    addCommand(ID_VIEW_CYLINDER, tr("Zylinder\tF8"),
+        tr("Zeigt die Nachbarbohrungen im mitlaufenden Zylinder: Abstand und Winkel von der "
+           "Hochseite\nZylinder"));
     addCommand(ID_VIEW_SETTINGS, QString::fromUtf8("Einstellungen …"),
         QStringLiteral("Azimut des Vertikalschnitts und Einheit der Listen\nEinstellungen"));
 
@@ -173,6 +178,10 @@ void CMainFrame::createActions()
     connect(
         action(ID_PATH_INTERPOLATION), &QAction::triggered, this, &CMainFrame::OnPathInterpolation);
     connect(action(ID_VIEW_SECTION), &QAction::triggered, this, &CMainFrame::OnViewSection);
+    connect(action(ID_VIEW_LADDER), &QAction::triggered, this,
+        [this] { showOffsetView(GraphShown::Ladder); });
+    connect(action(ID_VIEW_CYLINDER), &QAction::triggered, this,
+        [this] { showOffsetView(GraphShown::Cylinder); });
     connect(action(ID_VIEW_SETTINGS), &QAction::triggered, this, &CMainFrame::OnViewSettings);
     connect(action(ID_ERGEBNISSE_AUSGEBEN), &QAction::triggered, this,
         [this] { m_commands->OnErgebnisseAusgeben(); });
@@ -257,6 +266,8 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_GRAFIK));
     view->addAction(action(ID_VIEW_TEXT));
     view->addAction(action(ID_VIEW_SECTION));
+    view->addAction(action(ID_VIEW_LADDER));
+    view->addAction(action(ID_VIEW_CYLINDER));
     view->addAction(action(ID_GRAFIKLUPE));
     view->addAction(action(ID_MASSSTABSGETREU));
     view->addAction(action(ID_UNSICHERHEIT));
@@ -407,6 +418,8 @@ void CMainFrame::createAccelerators()
         { QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK },
         { QKeySequence(Qt::Key_F4), ID_VIEW_TEXT },
         { QKeySequence(Qt::Key_F6), 0 },
+        { QKeySequence(Qt::Key_F7), ID_VIEW_LADDER },
+        { QKeySequence(Qt::Key_F8), ID_VIEW_CYLINDER },
         { QKeySequence(Qt::SHIFT | Qt::Key_F6), 0 },
         { QKeySequence(Qt::CTRL | Qt::Key_Insert), 0 },
         { QKeySequence(Qt::SHIFT | Qt::Key_Insert), 0 },
@@ -450,10 +463,13 @@ void CMainFrame::updateCommandUi()
 {
     const bool graphShown = qobject_cast<CGrafik *>(m_activeView) != nullptr;
     const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
-    const bool sectionShown = graphShown && m_graphView->isSectionView();
-    // "Grafik" also leads back from the vertical section.
-    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown || sectionShown);
+    const GraphShown shown = graphShown ? m_graphView->shown() : GraphShown::Plot;
+    const bool sectionShown = graphShown && shown == GraphShown::Section;
+    // "Grafik" also leads back from the vertical section, the ladder and the cylinder.
+    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown || shown != GraphShown::Plot);
     action(ID_VIEW_SECTION)->setEnabled(!sectionShown);
+    action(ID_VIEW_LADDER)->setEnabled(!graphShown || shown != GraphShown::Ladder);
+    action(ID_VIEW_CYLINDER)->setEnabled(!graphShown || shown != GraphShown::Cylinder);
     action(ID_VIEW_TEXT)->setEnabled(!textShown);
     // While the text view is active the zoom is disabled; in the graph view it shows
     // the zoom state as its check mark.

@@ -1,5 +1,5 @@
-// The frame's commands for the vertical section, the view settings and the interpolation
-// along the path.
+// The frame's commands for the vertical section, the ladder and the cylinder of the
+// neighbouring wells, the view settings and the interpolation along the path.
 #include "shell/commandids.h"
 #include "shell/mainframe.h"
 #include "shell/viewsettings.h"
@@ -17,6 +17,14 @@ void CMainFrame::OnViewSection()
     SwitchView(GraphViewId);
     if (m_graphView)
         m_graphView->setSectionView(true);
+    updateCommandUi();
+}
+
+void CMainFrame::showOffsetView(GraphShown shown)
+{
+    SwitchView(GraphViewId);
+    if (m_graphView)
+        m_graphView->setShown(shown);
     updateCommandUi();
 }
 

@@ -397,9 +397,10 @@ void CMainFrame::OnFilePrintSetup()
 void CMainFrame::OnViewGrafik()
 {
     SwitchView(GraphViewId);
-    // Back from the vertical section to the view the measurement dialog chose.
-    if (m_graphView && m_graphView->isSectionView()) {
-        m_graphView->setSectionView(false);
+    // Back from the vertical section, the ladder or the cylinder to the view the
+    // measurement dialog chose.
+    if (m_graphView && m_graphView->shown() != GraphShown::Plot) {
+        m_graphView->setShown(GraphShown::Plot);
         updateCommandUi();
     }
 }

@@ -18,6 +18,7 @@ class CDravonDoc;
 class DocumentCommands;
 class CDravonView;
 class CGrafik;
+enum class GraphShown;
 class FrameUi;
 class HelpWindow;
 class Prompter;
@@ -144,8 +145,10 @@ private:
     void OnViewGrafik();
     void OnViewText();
     void OnGrafiklupe();
-    // framesection.cpp: the vertical section, the view settings, the path dialog.
+    // framesection.cpp: the vertical section, the ladder and the cylinder, the view
+    // settings, the path dialog.
     void OnViewSection();
+    void showOffsetView(GraphShown shown);
     void OnViewSettings();
     void OnPathInterpolation();
     void OnHilfe();

@@ -238,6 +238,12 @@ void ScreenshotDriver::start(CMainFrame &frame)
             });
             m_frame->action(ID_NACHBARBOHRUNGEN)->trigger();
         },
+        [this] { save(m_frame, QStringLiteral("offsets-top-view.png")); },
+        [this] { m_frame->action(ID_VIEW_LADDER)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("ladder-view.png")); },
+        [this] { m_frame->action(ID_VIEW_CYLINDER)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("cylinder-view.png")); },
+        [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
         [this] { m_frame->action(ID_HILFE)->trigger(); },
         [this] {
             if (HelpWindow *help = m_frame->helpWindow()) {

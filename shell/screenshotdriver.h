@@ -16,6 +16,9 @@
 //   uncertainty-section.png the vertical section with the band of the uncertainty
 //   offset-wells-dialog.png "Nachbarbohrungen …" with two neighbours made from the
 //                           well's own survey (when the document has none)
+//   offsets-top-view.png    the top view with those neighbours
+//   ladder-view.png         "Abstand": their distances and separation factors
+//   cylinder-view.png       "Zylinder": their travelling cylinder
 //   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the
 // command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free

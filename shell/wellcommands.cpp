@@ -50,7 +50,8 @@ void CMainFrame::updateClearanceNotice()
     const well::Well &w = m_doc->well();
     std::string text;
     if (!w.settings.offsets.empty() && !m_doc->trajectory().empty()) {
-        const clr::WellScan scan = clr::scanWell(w, m_doc->trajectory());
+        // Made by the document with the computation, for the graph as well.
+        const clr::WellScan &scan = m_doc->clearance();
         text = clr::warningNotice(scan);
         for (const clr::SetupFinding &f : scan.setup) {
             // Piece by piece: "\n" + text trips GCC 12's -Wrestrict at -O3.

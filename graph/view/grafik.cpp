@@ -4,6 +4,7 @@
 #include "document/dravondoc.h"
 #include "graph/graphstyle.h"
 #include "graph/painterdrawcontext.h"
+#include "graph/plotoffsets.h"
 #include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 
@@ -29,7 +30,10 @@ CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
     connect(m_doc, &CDravonDoc::viewsUpdate, viewport(), qOverload<>(&QWidget::update));
     // New results, a new name or new settings: the plot value is made again before it
     // is next drawn.
-    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] { m_plotStale = true; });
+    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
+        m_plotStale = true;
+        m_ladderStale = m_cylinderStale = true;
+    });
     connect(m_doc, &CDravonDoc::titleChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
@@ -39,6 +43,7 @@ void CGrafik::OnInitialUpdate()
     m_page.m_bPrint = 0;
     m_page.m_bComputed = 0;
     m_plotStale = true;
+    m_ladderStale = m_cylinderStale = true;
     updateScrollBars();
     viewport()->update();
 }
@@ -67,6 +72,7 @@ void CGrafik::resizeEvent(QResizeEvent *event)
 
 const PlotData &CGrafik::shownData()
 {
+    refreshOffsets();
     const std::uint64_t revision = m_doc->dataRevision();
     const bool newData = revision != m_plotDataRevision;
     if (!newData && !m_plotStale)
@@ -75,17 +81,21 @@ const PlotData &CGrafik::shownData()
     // trajectory (both end at the same station).
     const std::vector<unc::Sym3> &covariances = m_doc->stationCovariances();
     const UncertaintySettings &model = m_doc->settings().uncertainty;
-    if (m_sectionView) {
+    if (m_shown == GraphShown::Section) {
         const ViewPreferences p = effectivePreferences(m_doc->settings(), m_remembered);
         const double azimuth = sectionAzimuthOf(m_doc->plotTrajectory(), p.sectionAzimuth);
         m_plot = sectionPlotData(m_doc->plotTrajectory(), m_doc->name(), azimuth, p.unit);
         if (m_uncertaintyShown)
             addSectionUncertainty(m_plot, azimuth, p.unit, covariances, model);
+        if (m_offsets)
+            addSectionOffsets(m_plot, *m_offsets, azimuth, p.unit, m_uncertaintyShown);
     } else {
         const PlotView view = plotViewOf(m_doc->view());
         m_plot = plotDataOf(m_doc->plotTrajectory(), view, m_doc->name());
         if (m_uncertaintyShown)
             addUncertainty(m_plot, m_doc->plotTrajectory(), view, covariances, model);
+        if (m_offsets)
+            addOffsets(m_plot, *m_offsets, m_doc->plotTrajectory(), view, m_uncertaintyShown);
     }
     // The path may also stop short where the check refused a station: the page says
     // where it ends, of how deep the stations go.
@@ -98,7 +108,7 @@ const PlotData &CGrafik::shownData()
     m_plotStale = false;
     // New results are scaled afresh; so is every new section, whose azimuth and unit
     // change its series without new results. A new name alone keeps the scaling.
-    if (newData || m_sectionView || m_rescale)
+    if (newData || m_shown == GraphShown::Section || m_rescale)
         ++m_plotRevision;
     m_rescale = false;
     return m_plot;
@@ -112,15 +122,106 @@ double CGrafik::sectionAzimuth() const
 
 void CGrafik::setSectionView(bool on)
 {
-    if (m_sectionView == on)
+    if (on)
+        setShown(GraphShown::Section);
+    else if (m_shown == GraphShown::Section)
+        setShown(GraphShown::Plot);
+}
+
+void CGrafik::setShown(GraphShown shown)
+{
+    if (m_shown == shown)
         return;
-    m_sectionView = on;
-    m_plotStale = true;
+    const bool section = m_shown == GraphShown::Section || shown == GraphShown::Section;
+    m_shown = shown;
     // The page was scaled for the other data; without a first drawing there is nothing
     // to rescale.
+    if (section)
+        m_plotStale = true;
     if (m_page.m_bComputed == 1)
         OnCompute();
     viewport()->update();
+}
+
+void CGrafik::refreshOffsets()
+{
+    const std::uint64_t revision = m_doc->dataRevision();
+    if (revision == m_offsetsRevision)
+        return;
+    m_offsetsRevision = revision;
+    // Copies of the document's paths and covariances: nothing is computed here.
+    const clr::WellScan &clearance = m_doc->clearance();
+    m_offsets = clearance.offsets.empty()
+        ? nullptr
+        : std::make_unique<const OffsetPicture>(
+            offsetPictureOf(clearance.offsets, clearance.scan, m_doc->offsetCovariances()));
+    m_plotStale = true;
+    m_ladderStale = m_cylinderStale = true;
+}
+
+const OffsetPicture *CGrafik::offsets()
+{
+    refreshOffsets();
+    return m_offsets.get();
+}
+
+const LadderData &CGrafik::ladderData()
+{
+    refreshOffsets();
+    if (m_ladderStale) {
+        m_ladder = m_offsets ? ladderDataOf(*m_offsets, m_doc->name()) : LadderData {};
+        m_ladder.title = m_doc->name();
+        m_ladderStale = false;
+        m_offsetLayoutStale = true;
+    }
+    return m_ladder;
+}
+
+const CylinderData &CGrafik::cylinderData()
+{
+    refreshOffsets();
+    if (m_cylinderStale) {
+        // The scan was made along the path of the stations as entered.
+        m_cylinder = m_offsets ? cylinderDataOf(*m_offsets, m_doc->trajectory(), m_doc->name())
+                               : CylinderData {};
+        m_cylinder.title = m_doc->name();
+        m_cylinderStale = false;
+        m_offsetLayoutStale = true;
+    }
+    return m_cylinder;
+}
+
+void CGrafik::layoutOffsetPage()
+{
+    const auto flags = [this](OffsetPage &p) {
+        p.m_bGrafiklupe = m_page.m_bGrafiklupe;
+        p.m_bPrint = m_page.m_bPrint;
+        p.m_bPortrait = m_page.m_bPortrait;
+    };
+    if (m_shown == GraphShown::Ladder) {
+        flags(m_ladderPage);
+        m_ladderPage.layout(ladderData());
+    } else if (m_shown == GraphShown::Cylinder) {
+        flags(m_cylinderPage);
+        m_cylinderPage.layout(cylinderData());
+    }
+    m_offsetLayoutStale = false;
+}
+
+void CGrafik::drawOffsetPage(DrawContext &dc)
+{
+    // New data since the last layout: laid out before they are drawn.
+    if (m_shown == GraphShown::Ladder) {
+        const LadderData &data = ladderData();
+        if (m_offsetLayoutStale)
+            layoutOffsetPage();
+        m_ladderPage.draw(dc, data, m_doc->titleText());
+    } else {
+        const CylinderData &data = cylinderData();
+        if (m_offsetLayoutStale)
+            layoutOffsetPage();
+        m_cylinderPage.draw(dc, data, m_doc->titleText());
+    }
 }
 
 void CGrafik::setUncertaintyShown(bool on)
@@ -141,7 +242,7 @@ void CGrafik::setViewPreferences(const ViewPreferences &remembered)
         return;
     m_remembered = remembered;
     m_plotStale = true;
-    if (m_sectionView && m_page.m_bComputed == 1)
+    if (isSectionView() && m_page.m_bComputed == 1)
         OnCompute();
     viewport()->update();
 }
@@ -151,6 +252,8 @@ void CGrafik::OnCompute()
     const PlotData &data = shownData();
     m_page.OnCompute(data);
     m_page.m_scaledRevision = m_plotRevision;
+    if (offsetPageShown())
+        layoutOffsetPage();
 }
 
 void CGrafik::OnGrafiklupe()
@@ -180,6 +283,13 @@ void CGrafik::paintEvent(QPaintEvent *event)
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     PainterDrawContext dc(painter);
     dc.setPixelThinning(true);
+    if (offsetPageShown()) {
+        // Drawn once anything was computed, as the graph page is.
+        if (m_page.m_bComputed != 1)
+            OnCompute();
+        drawOffsetPage(dc);
+        return;
+    }
     const PlotData &data = shownData();
     m_page.OnDraw(dc, data, m_plotRevision, m_doc->titleText());
 }
@@ -196,10 +306,15 @@ int CGrafik::print(QPrinter &printer)
     // The layout follows the shape of the printable area.
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     m_page.m_bPortrait = area.height() > area.width() ? 1 : 0;
-    const PlotData &data = shownData();
-    m_page.worldtrans(data);
     PainterDrawContext dc(painter);
-    m_page.OnDraw(dc, data, m_plotRevision, m_doc->titleText());
+    if (offsetPageShown()) {
+        layoutOffsetPage();
+        drawOffsetPage(dc);
+    } else {
+        const PlotData &data = shownData();
+        m_page.worldtrans(data);
+        m_page.OnDraw(dc, data, m_plotRevision, m_doc->titleText());
+    }
     painter.end();
     OnEndPrinting();
     return 1;
@@ -211,5 +326,7 @@ void CGrafik::OnEndPrinting()
     m_page.m_bPortrait = 1;
     m_page.m_bPrint = 0;
     m_page.worldtrans(shownData());
+    if (offsetPageShown())
+        layoutOffsetPage();
     viewport()->update();
 }

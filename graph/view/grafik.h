@@ -1,18 +1,27 @@
-// The graph view: a scroll view over the graph page of the document. It recomputes the
+// The graph view: a scroll view over the graph page of the document, or over the ladder
+// or the travelling cylinder of its neighbouring wells. It recomputes the
 // scaling only when the document's data revision moves on (or a new section is shown),
 // when the zoom is toggled and, for the transform alone, around printing; scrolling and
 // repainting reuse the results. It reads the document and never writes into it.
 #pragma once
 
 #include "document/viewpreferences.h"
+#include "graph/cylinder.h"
 #include "graph/graphpage.h"
+#include "graph/ladder.h"
+#include "graph/offsetpicture.h"
 
 #include <QAbstractScrollArea>
 
 #include <cstdint>
+#include <memory>
 
 class CDravonDoc;
 class QPrinter;
+
+// What the view shows: the view the measurement dialog chose, the vertical section,
+// the ladder of the neighbouring wells or their travelling cylinder.
+enum class GraphShown { Plot, Section, Ladder, Cylinder };
 
 class CGrafik : public QAbstractScrollArea
 {
@@ -48,7 +57,17 @@ public:
     // instead of the view the measurement dialog chose; "Grafik" switches back. Azimuth
     // and unit are the document's where it sets them, else `remembered`.
     void setSectionView(bool on);
-    bool isSectionView() const { return m_sectionView; }
+    bool isSectionView() const { return m_shown == GraphShown::Section; }
+    // "Grafik", "Vertikalschnitt", "Abstand", "Zylinder": the page the view shows;
+    // recomputes and repaints when it changes.
+    void setShown(GraphShown shown);
+    GraphShown shown() const { return m_shown; }
+
+    // The neighbouring wells of the document's well as the view draws them, made from the
+    // document's scan when its data revision moved on (none: the well has none). The
+    // side and top views and the section draw their paths, the ladder and the cylinder
+    // their scan.
+    const OffsetPicture *offsets();
     void setViewPreferences(const ViewPreferences &remembered);
     // The section azimuth drawn (degrees), for inspection.
     double sectionAzimuth() const;
@@ -59,10 +78,16 @@ public:
     // not be opened).
     int print(QPrinter &printer);
 
-    // The page state (scaling, layout, points), for inspection.
+    // The pages' state (scaling, layout, points), for inspection.
     const GraphPage &page() const { return m_page; }
+    const LadderPage &ladderPage() const { return m_ladderPage; }
+    const CylinderPage &cylinderPage() const { return m_cylinderPage; }
     // The plot value the page draws, made again when the document changed.
     const PlotData &shownData();
+    // The values of the ladder and the cylinder, made again when the document or the
+    // neighbouring wells changed.
+    const LadderData &ladderData();
+    const CylinderData &cylinderData();
 
 signals:
     // The zoom flag changed (the frame shows it as the check mark).
@@ -75,10 +100,28 @@ protected:
 private:
     void updateScrollBars();
     void OnEndPrinting();
+    bool offsetPageShown() const
+    {
+        return m_shown == GraphShown::Ladder || m_shown == GraphShown::Cylinder;
+    }
+    // The ladder's or the cylinder's page laid out anew for the graph page's layout flags
+    // (zoom, printing, orientation) and the current data.
+    void layoutOffsetPage();
+    void drawOffsetPage(DrawContext &dc);
+    // The picture of the neighbours again when the document's data revision moved on.
+    void refreshOffsets();
 
     CDravonDoc *m_doc;
     GraphPage m_page;
-    bool m_sectionView = false;
+    LadderPage m_ladderPage;
+    CylinderPage m_cylinderPage;
+    GraphShown m_shown = GraphShown::Plot;
+    std::unique_ptr<const OffsetPicture> m_offsets;
+    std::uint64_t m_offsetsRevision = 0; // the document revision m_offsets was made from
+    LadderData m_ladder;
+    CylinderData m_cylinder;
+    bool m_ladderStale = true, m_cylinderStale = true;
+    bool m_offsetLayoutStale = true;
     bool m_uncertaintyShown = true;
     // The series stay, their extent changes: the page is scaled afresh.
     bool m_rescale = false;

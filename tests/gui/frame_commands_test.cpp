@@ -85,9 +85,12 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
         // third graph view "Vertikalschnitt", the view settings and "Unsicherheit" (the
-        // error ellipses and bands of a well with an error model).
+        // error ellipses and bands of a well with an error model), and the views of the
+        // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
+        // cylinder) with their keys.
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Vertikalschnitt",
-            "Grafik Lupe an", "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
+            "Abstand\tF7", "Zylinder\tF8", "Grafik Lupe an", "Maßstabsgetreu", "Unsicherheit", "--",
+            "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
     for (int i = 0; i < 4; ++i) {

@@ -1,0 +1,41 @@
+// Room for the short texts of a picture.
+#include "graph/labelplacer.h"
+
+#include <algorithm>
+
+LabelPlacer::LabelPlacer(int left, int top, int right, int bottom)
+    : m_bounds(QPoint(left, -top), QPoint(right, -bottom))
+{
+}
+
+QRect LabelPlacer::cell(QPoint anchor, int width, int height) const
+{
+    // Qt's rectangles count y downward.
+    return QRect(anchor.x(), -anchor.y(), width, height);
+}
+
+std::optional<QPoint> LabelPlacer::place(QPoint at, int width, int height, int gap, int rows)
+{
+    const int rightX = at.x() + gap, leftX = at.x() - gap - width;
+    const int middle = at.y() + height / 2;
+    for (int k = 0; k < 2 * (2 * rows + 1); ++k) {
+        // Rows 0, +1, -1, +2, -2, ...; right before left.
+        const int n = k / 2;
+        const int step = (n + 1) / 2 * (n % 2 == 1 ? 1 : -1);
+        const QPoint anchor(k % 2 == 0 ? rightX : leftX, middle + step * height);
+        const QRect r = cell(anchor, width, height);
+        if (!m_bounds.contains(r))
+            continue;
+        if (std::any_of(
+                m_taken.begin(), m_taken.end(), [&](const QRect &q) { return q.intersects(r); }))
+            continue;
+        m_taken.push_back(r);
+        return anchor;
+    }
+    return std::nullopt;
+}
+
+void LabelPlacer::take(QPoint anchor, int width, int height)
+{
+    m_taken.push_back(cell(anchor, width, height));
+}
