@@ -13,10 +13,15 @@
 
 namespace scene3d {
 
+// The view the program starts with and returns to (Pos1): from the south-west, 25
+// degrees above the horizon.
+inline constexpr double kHomeAzimuth = 225;
+inline constexpr double kHomeElevation = 25;
+
 struct Camera
 {
-    double azimuth = 225; // degrees, the direction the viewer looks from
-    double elevation = 30; // degrees above the horizon, -90 to 90
+    double azimuth = kHomeAzimuth; // degrees, the direction the viewer looks from
+    double elevation = kHomeElevation; // degrees above the horizon, -90 to 90
     Point3 target; // the point of the frame in the middle of the view
     double scale = 1; // output units per metre
 
@@ -76,10 +81,5 @@ Camera zoomedAt(Camera camera, double factor, double x, double y);
 Camera centredOn(Camera camera, const Point3 &p);
 // The direction of a standard view, the target and scale kept.
 Camera viewedFrom(Camera camera, StandardView view);
-
-// The view the program starts with and returns to (Pos1): from the south-west, 25
-// degrees above the horizon.
-inline constexpr double kHomeAzimuth = 225;
-inline constexpr double kHomeElevation = 25;
 
 } // namespace scene3d

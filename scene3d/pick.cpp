@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace scene3d {
 
@@ -13,37 +14,44 @@ std::optional<Pick> pick(const Scene &scene, const Camera &camera, double x, dou
     {
         int well = -1;
         double md = 0, distance = HUGE_VAL, depth = -HUGE_VAL;
-    } best;
-    // Two candidates within this much of one another in the picture count as one spot;
-    // the nearer to the viewer wins.
-    const double tie = 0.25 * radius;
+    };
+    // The nearest point of each path in the picture.
+    std::vector<Best> nearest;
     for (std::size_t w = 0; w < scene.wells.size(); ++w) {
         const SceneWell &well = scene.wells[w];
         if (well.points.empty())
             continue;
-        Projected a = proj(well.points[0]);
+        Best b;
         const auto consider = [&](double d, double md, double depth) {
-            if (d > radius)
-                return;
-            const bool clearlyNearer = d < best.distance - tie;
-            const bool sameSpotInFront = d <= best.distance + tie && depth > best.depth;
-            if (best.well < 0 || clearlyNearer || sameSpotInFront)
-                best = { static_cast<int>(w), md, d, depth };
+            if (d <= radius && d < b.distance)
+                b = { static_cast<int>(w), md, d, depth };
         };
+        Projected a = proj(well.points[0]);
         if (well.points.size() == 1)
             consider(std::hypot(a.x - x, a.y - y), well.mds[0], a.depth);
         for (std::size_t i = 1; i < well.points.size(); ++i) {
-            const Projected b = proj(well.points[i]);
-            const double dx = b.x - a.x, dy = b.y - a.y;
+            const Projected c = proj(well.points[i]);
+            const double dx = c.x - a.x, dy = c.y - a.y;
             const double len2 = dx * dx + dy * dy;
             double t = len2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / len2 : 0.0;
             t = std::clamp(t, 0.0, 1.0);
             const double d = std::hypot(a.x + t * dx - x, a.y + t * dy - y);
             consider(d, well.mds[i - 1] + t * (well.mds[i] - well.mds[i - 1]),
-                a.depth + t * (b.depth - a.depth));
-            a = b;
+                a.depth + t * (c.depth - a.depth));
+            a = c;
         }
+        if (b.well >= 0)
+            nearest.push_back(b);
     }
+    // Paths within a quarter of the radius of the nearest one count as one spot, where
+    // the one nearer to the viewer is seen.
+    Best best;
+    for (const Best &b : nearest)
+        if (b.distance < best.distance)
+            best = b;
+    for (const Best &b : nearest)
+        if (b.distance <= best.distance + 0.25 * radius && b.depth > best.depth)
+            best = b;
     if (best.well < 0)
         return std::nullopt;
     const SceneWell &well = scene.wells[static_cast<std::size_t>(best.well)];

@@ -7,6 +7,7 @@
 #include "dialogs/documentcommands.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
+#include "graph3d/view/view3d.h"
 #include "textview/dravonview.h"
 
 #include <QAction>
@@ -80,6 +81,9 @@ void CMainFrame::createActions()
     addCommand(ID_KARTE_EXPORTIEREN, QString::fromUtf8("&Karte exportieren (GeoJSON) …"),
         QString::fromUtf8("Schreibt den Verlauf der Bohrung in WGS 84 als GeoJSON-Datei für "
                           "Kartenprogramme\nKarte exportieren"));
+    addCommand(ID_FILE_SAVE_IMAGE, tr("&Bild speichern …"),
+        tr("Schreibt die angezeigte Grafik oder 3D-Ansicht als Bild (PNG, SVG oder PDF)"
+           "\nBild speichern"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
         QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
@@ -116,6 +120,9 @@ void CMainFrame::createActions()
         QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("graph"));
     addCommand(ID_VIEW_TEXT, QStringLiteral("Text"),
         QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nText"), QStringLiteral("text"));
+    addCommand(ID_VIEW_3D, tr("3D\tF5"),
+        tr("Zeigt die Bohrung räumlich: mit der linken Maustaste drehen, mit der mittleren "
+           "verschieben, mit dem Rad vergrößern\n3D-Ansicht"));
     addCommand(ID_GRAFIKLUPE, QStringLiteral("Grafik Lupe an"),
         QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
         ->setCheckable(true);
@@ -162,6 +169,7 @@ void CMainFrame::createActions()
     });
     connect(action(ID_FILE_EXPORT), &QAction::triggered, this, &CMainFrame::OnFileExport);
     connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
+    connect(action(ID_FILE_SAVE_IMAGE), &QAction::triggered, this, [this] { saveImage(); });
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(
@@ -184,6 +192,7 @@ void CMainFrame::createActions()
     });
     connect(action(ID_VIEW_GRAFIK), &QAction::triggered, this, &CMainFrame::OnViewGrafik);
     connect(action(ID_VIEW_TEXT), &QAction::triggered, this, &CMainFrame::OnViewText);
+    connect(action(ID_VIEW_3D), &QAction::triggered, this, &CMainFrame::OnView3d);
     connect(action(ID_GRAFIKLUPE), &QAction::triggered, this, &CMainFrame::OnGrafiklupe);
     connect(trueScale, &QAction::toggled, this, [this](bool on) {
         saveTrueScale(on);
@@ -197,6 +206,8 @@ void CMainFrame::createActions()
         saveUncertaintyShown(on);
         if (m_graphView)
             m_graphView->setUncertaintyShown(on);
+        if (m_view3d)
+            m_view3d->setUncertaintyShown(on);
         updateCommandUi();
     });
     connect(action(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
@@ -225,6 +236,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_TABLE_IMPORT));
     file->addAction(action(ID_FILE_EXPORT));
     file->addAction(action(ID_KARTE_EXPORTIEREN));
+    file->addAction(action(ID_FILE_SAVE_IMAGE));
     file->addSeparator();
     file->addAction(action(ID_FILE_PRINT));
     file->addAction(action(ID_FILE_PRINT_PREVIEW));
@@ -252,6 +264,7 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_GRAFIK));
     view->addAction(action(ID_VIEW_TEXT));
     view->addAction(action(ID_VIEW_SECTION));
+    view->addAction(action(ID_VIEW_3D));
     view->addAction(action(ID_GRAFIKLUPE));
     view->addAction(action(ID_MASSSTABSGETREU));
     view->addAction(action(ID_UNSICHERHEIT));
@@ -273,8 +286,9 @@ void CMainFrame::createMenus()
 
 QString CMainFrame::uncertaintyPrompt()
 {
-    return tr("Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht und ein Band um den "
-              "Verlauf in der Seitenansicht und im Vertikalschnitt\nUnsicherheit");
+    return tr("Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht, ein Band um den "
+              "Verlauf in der Seitenansicht und im Vertikalschnitt und einen Schlauch in der "
+              "3D-Ansicht\nUnsicherheit");
 }
 
 QString CMainFrame::uncertaintyUnavailable() const
@@ -401,6 +415,7 @@ void CMainFrame::createAccelerators()
         { QKeySequence(Qt::Key_F2), ID_DATA_CHANGE },
         { QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK },
         { QKeySequence(Qt::Key_F4), ID_VIEW_TEXT },
+        { QKeySequence(Qt::Key_F5), ID_VIEW_3D },
         { QKeySequence(Qt::Key_F6), 0 },
         { QKeySequence(Qt::SHIFT | Qt::Key_F6), 0 },
         { QKeySequence(Qt::CTRL | Qt::Key_Insert), 0 },
@@ -445,11 +460,15 @@ void CMainFrame::updateCommandUi()
 {
     const bool graphShown = qobject_cast<CGrafik *>(m_activeView) != nullptr;
     const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
+    const bool view3dShown = qobject_cast<View3d *>(m_activeView) != nullptr;
     const bool sectionShown = graphShown && m_graphView->isSectionView();
     // "Grafik" also leads back from the vertical section.
     action(ID_VIEW_GRAFIK)->setEnabled(!graphShown || sectionShown);
     action(ID_VIEW_SECTION)->setEnabled(!sectionShown);
     action(ID_VIEW_TEXT)->setEnabled(!textShown);
+    action(ID_VIEW_3D)->setEnabled(!view3dShown);
+    // An image of what is shown: the graph or the 3D view of a computed path.
+    action(ID_FILE_SAVE_IMAGE)->setEnabled((graphShown || view3dShown) && hasTrajectory());
     // While the text view is active the zoom is disabled; in the graph view it shows
     // the zoom state as its check mark.
     QAction *zoom = action(ID_GRAFIKLUPE);
