@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -238,9 +239,33 @@ WriteResult writeFileStreamed(
     PendingFile file(path);
     if (!file.status())
         return file.commit();
-    const Append append = [&file](std::string_view bytes) { return file.append(bytes); };
-    if (!produce(append))
+    // The bytes gather in one of two buffers. A full one is written on a second thread
+    // while the producer fills the other, so that making a long file's text and handing
+    // it to the system overlap; a small file is written by this thread alone at the end.
+    constexpr std::size_t kHandOver = std::size_t { 4 } << 20;
+    std::string buffers[2];
+    int filling = 0;
+    std::future<bool> writing; // of the other buffer, while one is under way
+    const auto settle = [&writing] { return !writing.valid() || writing.get(); };
+    const Append append = [&](std::string_view bytes) {
+        std::string &buffer = buffers[filling];
+        buffer.append(bytes);
+        if (buffer.size() < kHandOver)
+            return writing.valid() || file.status().ok(); // the file is the writer's meanwhile
+        if (!settle())
+            return false;
+        // `buffer` stays as it is until the write has been waited for.
+        writing = std::async(std::launch::async, [&file, &buffer] { return file.append(buffer); });
+        filling ^= 1;
+        buffers[filling].clear();
+        return true;
+    };
+    const bool produced = produce(append);
+    settle();
+    if (!produced)
         file.fail(ECANCELED);
+    else
+        file.append(buffers[filling]);
     return file.commit();
 }
 

@@ -132,7 +132,9 @@ TEST_F(AtomicFileTest, AFullDiskLeavesTheOldFileAsItWas)
 {
     const std::string old = pattern(3000, 'A');
     ASSERT_TRUE(atomicfile::writeFile(target, old));
-    for (const std::size_t size : { std::size_t(4097), std::size_t(70000), std::size_t(300000) }) {
+    // The last size is written on a second thread while the next bytes are made.
+    for (const std::size_t size :
+        { std::size_t(4097), std::size_t(70000), std::size_t(300000), std::size_t(9000000) }) {
         SCOPED_TRACE(size);
         const std::string big = pattern(size, 'k');
         EXPECT_EQ(underSizeLimit(4096, [&] { return atomicfile::writeFile(target, big); }), EFBIG);
@@ -155,6 +157,26 @@ TEST_F(AtomicFileTest, AFullDiskLeavesTheOldFileAsItWas)
     const std::string small = pattern(4000, 'z');
     EXPECT_EQ(underSizeLimit(4096, [&] { return atomicfile::writeFile(target, small); }), 0);
     EXPECT_EQ(slurp(target), small);
+}
+
+// A long streamed file is written a buffer at a time on a second thread while the
+// producer goes on: the bytes arrive complete and in order.
+TEST_F(AtomicFileTest, ALongStreamedFileKeepsItsBytesInOrder)
+{
+    std::string expected;
+    const atomicfile::WriteResult r
+        = atomicfile::writeFileStreamed(target, [&](const atomicfile::Append &append) {
+              for (int line = 0; line < 700000; ++line) {
+                  const std::string text = std::to_string(line) + ",Zeile\n";
+                  expected += text;
+                  if (!append(text))
+                      return false;
+              }
+              return true;
+          });
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_GT(expected.size(), std::size_t { 8 } << 20);
+    EXPECT_TRUE(slurp(target) == expected);
 }
 
 TEST_F(AtomicFileTest, AProducerThatGivesUpLeavesTheOldFile)
