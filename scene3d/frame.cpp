@@ -315,7 +315,7 @@ private:
                 length += distance(q[kept[k - 1]], p);
             line.push_back({ p.x, p.y });
             depthSum += p.depth;
-            if (k > 0 && (length >= m_options.piece * m_pixel || line.size() >= 32)) {
+            if (k > 0 && (length >= m_options.piece || line.size() >= 32)) {
                 flush();
                 line.push_back({ p.x, p.y });
                 depthSum = p.depth;
@@ -354,7 +354,7 @@ private:
         for (std::size_t k = 0; k < kept.size(); ++k) {
             const std::size_t i = kept[k];
             const Point2 at { q[i].x, q[i].y };
-            if (k + 1 < kept.size() && distance(at, last) < m_options.ringSpacing * m_pixel)
+            if (k + 1 < kept.size() && distance(at, last) < m_options.ringSpacing)
                 continue;
             last = at;
             const FlatRing f = flatten(w.rings[i], q[i], m_proj, scale);
@@ -398,7 +398,7 @@ private:
         for (std::size_t k = 0; k < kept.size(); ++k) {
             const std::size_t i = kept[k];
             const Point2 at { q[i].x, q[i].y };
-            if (k > 0 && k + 1 < kept.size() && distance(at, lastAt) < m_options.hullSpacing * m_pixel)
+            if (k > 0 && k + 1 < kept.size() && distance(at, lastAt) < m_options.hullSpacing)
                 continue;
             lastAt = at;
             depthSum += q[i].depth;

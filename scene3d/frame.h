@@ -72,12 +72,14 @@ struct Frame
     double scaleMetres = 0, scaleLength = 0;
 };
 
+// Lengths in output units; the defaults suit the drawing layer's tenths of a millimetre,
+// on the screen as on paper.
 struct FrameOptions
 {
     bool tube = true; // the scene's tubes, where it has them
-    double piece = 12; // pixels of path per depth-sorted piece
-    double ringSpacing = 36; // pixels between drawn rings of a tube at least
-    double hullSpacing = 4; // pixels between the ellipses that make a tube's body
+    double piece = 30; // length of path per depth-sorted piece (3 mm)
+    double ringSpacing = 100; // between drawn rings of a tube at least (1 cm)
+    double hullSpacing = 10; // between the ellipses that make a tube's body (1 mm)
     int ringPoints = 32; // points of a drawn ring
     int hullPoints = 16; // points of an ellipse in the body
 };

@@ -303,12 +303,13 @@ void View3d::mouseMove(QMouseEvent *event)
     if (m_drag == Drag::None)
         return;
     const QPointF at = event->position();
+    // Until the pointer has travelled far enough to be no click, nothing moves; then the
+    // whole way from the press counts.
+    if (!m_moved && QLineF(at, m_pressAt).length() < kClickTravel)
+        return;
+    m_moved = true;
     const QPointF d = at - m_lastAt;
     m_lastAt = at;
-    if (QLineF(at, m_pressAt).length() >= kClickTravel)
-        m_moved = true;
-    if (!m_moved)
-        return;
     if (m_drag == Drag::Orbit) {
         // Dragging to the right turns the near side of the scene to the right; dragging
         // down tilts it toward the viewer.
