@@ -16,7 +16,7 @@ namespace benchpad {
 constexpr int kWells = 10;
 constexpr int kStations = 3000;
 
-inline scene3d::Scene padScene(bool tube = true)
+inline std::vector<scene3d::WellInput> padWells(bool tube = true)
 {
     std::vector<scene3d::WellInput> wells;
     unc::Inputs in;
@@ -41,6 +41,12 @@ inline scene3d::Scene padScene(bool tube = true)
             input.covariances = unc::stationCovariances(t, in);
         wells.push_back(std::move(input));
     }
+    return wells;
+}
+
+inline scene3d::Scene padScene(bool tube = true)
+{
+    std::vector<scene3d::WellInput> wells = padWells(tube);
     scene3d::SceneOptions options;
     options.sigmas = tube ? 2 : 0;
     return scene3d::buildScene(std::move(wells), options);

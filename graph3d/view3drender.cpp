@@ -159,10 +159,15 @@ QRect drawLegend(DrawContext &dc, const scene3d::Scene &scene, const Area &area,
     dc.selectFont(view3dstyle::kLegendFont);
     const int stroke = 60, gap = 20;
     const int row = dc.textExtent("Xg").cy + 8;
+    // The wells that have a path; a well without stations shows nothing to name.
+    std::vector<std::size_t> shown;
     std::vector<std::string> names;
     int width = 0;
-    for (const scene3d::SceneWell &w : scene.wells) {
-        names.push_back(win1252::fromUtf8(w.name));
+    for (std::size_t i = 0; i < scene.wells.size(); ++i) {
+        if (scene.wells[i].points.empty())
+            continue;
+        shown.push_back(i);
+        names.push_back(win1252::fromUtf8(scene.wells[i].name));
         width = std::max(width, stroke + gap + dc.textExtent(names.back()).cx);
     }
     const bool caption = look.tube && scene.sigmas > 0 && !look.uncertaintyCaption.empty();
@@ -180,7 +185,7 @@ QRect drawLegend(DrawContext &dc, const scene3d::Scene &scene, const Area &area,
     dc.rectangle(x - pad, y + pad, x + width + pad, y - rows * row - pad);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const int top = y - static_cast<int>(i) * row;
-        usePen(dc, { PenStyle::Solid, view3dstyle::kPathWidth, colourOf(scene.wells[i].colour) });
+        usePen(dc, { PenStyle::Solid, view3dstyle::kPathWidth, colourOf(scene.wells[shown[i]].colour) });
         dc.moveTo(x, top - row / 2);
         dc.lineTo(x + stroke, top - row / 2);
         drawFitted(dc, x + stroke + gap, top, names[i], width - stroke - gap);

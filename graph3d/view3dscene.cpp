@@ -22,7 +22,8 @@ scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &pa
     for (std::size_t i = 0; i < wells.size(); ++i)
         wells[i].colour = view3dstyle::wellColour(i);
     scene3d::SceneOptions options;
-    options.sigmas = covariances.empty() ? 0.0 : sigmas;
+    // Each well with covariances gets its tube, the others none.
+    options.sigmas = sigmas;
     return scene3d::buildScene(std::move(wells), options);
 }
 

@@ -12,8 +12,8 @@
 namespace view3d {
 
 // `name` is the well's name in Windows-1252; `covariances` one per station of `path` (the
-// document's) or empty; `sigmas` the multiple of σ of the tube. The colours of `others`
-// are replaced by the palette's.
+// document's) or empty; `sigmas` the multiple of σ of the tubes of the wells that have
+// covariances. The colours of `others` are replaced by the palette's.
 scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &path,
     const std::vector<unc::Sym3> &covariances, double sigmas,
     std::vector<scene3d::WellInput> others = {});

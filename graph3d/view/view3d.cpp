@@ -263,8 +263,7 @@ void View3d::paintCanvas(QPainter &painter)
     view3d::Look look;
     look.pixel = 1 / sx;
     look.tube = m_uncertaintyShown;
-    if (m_uncertaintyShown && s.sigmas > 0)
-        look.uncertaintyCaption = uncertaintyCaption(m_doc->settings().uncertainty.model, s.sigmas);
+    look.uncertaintyCaption = caption();
     view3d::drawView(dc, s, c, area, look);
 }
 
@@ -403,14 +402,21 @@ void View3d::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
+std::string View3d::caption()
+{
+    // The model of the document's well names the tube in the legend.
+    const UncertaintySettings &u = m_doc->settings().uncertainty;
+    if (!m_uncertaintyShown || scene().sigmas <= 0 || u.model == ErrorModel::None)
+        return {};
+    return uncertaintyCaption(u.model, scene().sigmas);
+}
+
 view3d::PageTexts View3d::pageTexts()
 {
     view3d::PageTexts texts;
     texts.wellName = m_doc->name();
     texts.documentTitle = m_doc->titleText();
-    const scene3d::Scene &s = scene();
-    if (m_uncertaintyShown && s.sigmas > 0)
-        texts.uncertaintyCaption = uncertaintyCaption(m_doc->settings().uncertainty.model, s.sigmas);
+    texts.uncertaintyCaption = caption();
     return texts;
 }
 

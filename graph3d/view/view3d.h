@@ -96,6 +96,8 @@ private:
     void canvasResized();
     void cameraMoved(const scene3d::Camera &camera);
     view3d::PageTexts pageTexts();
+    // The legend's line for the tube (Windows-1252), empty when none is drawn.
+    std::string caption();
 
     CDravonDoc *m_doc;
     Canvas *m_canvas = nullptr;
