@@ -1,5 +1,7 @@
 #include "cli/batchrun.h"
 
+#include "clearance/offsetform.h"
+#include "clearance/wellscan.h"
 #include "cli/linesource.h"
 #include "cli/textout.h"
 #include "core/atomicfile.h"
@@ -9,6 +11,7 @@
 #include "document/resultsfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
+#include "export/clearancetable.h"
 #include "export/delimitedwriter.h"
 #include "export/errorterms.h"
 #include "export/exportformats.h"
@@ -27,6 +30,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -47,6 +51,13 @@ void tell(const std::string &text)
     writeUtf8Line(stderr, text);
 }
 
+// A message of the program already in UTF-8 (the clearance scan's, whose names are
+// UTF-8).
+void tellUtf8(const std::string &text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
 bool isDocumentFile(const std::string &path)
 {
     return std::string_view(path).ends_with(".dvn");
@@ -63,59 +74,63 @@ std::string titleOf(const std::string &path)
 // Reads a table (delimited text, .xlsx, .xls, LAS or WITSML) into the well's stations;
 // false after telling why the file is refused. Rows below the table that were not read are
 // named on standard error; they are no fault.
-bool importTable(const CliOptions &options, well::Well &well)
+// `input` is the file's name, "-" for standard input; the input of the command line is
+// read with the table options, an offset well's table with what the table itself shows.
+bool importTable(const CliOptions &options, const std::string &input, CliOptions::TableKind table,
+    bool withTableOptions, well::Well &well)
 {
     exchange::TableFileBytes bytes;
     exchange::TableFault fault;
     // Standard input is read with the same bound as a file.
-    if (!exchange::readTableFile(
-            options.input == "-" ? "/dev/stdin" : options.input, bytes, fault)) {
+    if (!exchange::readTableFile(input == "-" ? "/dev/stdin" : input, bytes, fault)) {
         complain(win1252::toUtf8(fault.message));
         return false;
     }
-    auto format = options.table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
-        : options.table == CliOptions::TableKind::Xls          ? exchange::TableFormat::Xls
-        : options.table == CliOptions::TableKind::Las          ? exchange::TableFormat::Las
-        : options.table == CliOptions::TableKind::Witsml       ? exchange::TableFormat::Witsml
-                                                               : exchange::TableFormat::Delimited;
+    auto format = table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
+        : table == CliOptions::TableKind::Xls          ? exchange::TableFormat::Xls
+        : table == CliOptions::TableKind::Las          ? exchange::TableFormat::Las
+        : table == CliOptions::TableKind::Witsml       ? exchange::TableFormat::Witsml
+                                                       : exchange::TableFormat::Delimited;
     if (const auto refused = exchange::checkTableContent(
-            options.input == "-" ? std::string("(Standardeingabe)") : options.input, bytes.view(),
-            format)) {
+            input == "-" ? std::string("(Standardeingabe)") : input, bytes.view(), format)) {
         complain(win1252::toUtf8(refused->message));
         return false;
     }
-    exchange::MappingRequest request = options.mapping;
+    exchange::MappingRequest request
+        = withTableOptions ? options.mapping : exchange::MappingRequest {};
     request.step = schrittweite(options.datenauswahl);
     std::string wellName; // as a LAS or WITSML file states it
     exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
-        options.delimiter, win1252::fromUtf8(options.sheet), request, &wellName);
+        withTableOptions ? options.delimiter : exchange::Delimiter::Automatic,
+        withTableOptions ? win1252::fromUtf8(options.sheet) : std::string(), request, &wellName);
     if (import.fault) {
-        complain(options.input + ": " + win1252::toUtf8(import.fault->message));
+        complain(input + ": " + win1252::toUtf8(import.fault->message));
         return false;
     }
     if (const std::string notice = import.notice(); !notice.empty())
-        complain(options.input + ": " + notice);
+        complain(input + ": " + notice);
     // A table brings no descriptive lines and leaves the format choice alone.
     well.survey = std::move(import.survey);
     well.info.clear();
     if (!wellName.empty())
         well.name = wellName;
     else
-        well.name = options.input == "-" ? std::string() : exchange::nameFromPath(options.input);
+        well.name = input == "-" ? std::string() : exchange::nameFromPath(input);
     return true;
 }
 
 // Reads a measurement file or station lines into the well; false when the file cannot be
 // read. `readerFault` tells whether the reader stopped at a faulty line.
-bool readInput(const CliOptions &options, well::Well &well, bool &readerFault)
+bool readInput(
+    const CliOptions &options, const std::string &input, well::Well &well, bool &readerFault)
 {
     std::string bytes;
-    if (!readAllBytes(options.input, bytes)) {
-        complain("Die Datei " + options.input + " kann nicht gelesen werden.");
+    if (!readAllBytes(input, bytes)) {
+        complain("Die Datei " + input + " kann nicht gelesen werden.");
         return false;
     }
     const StringList lines = splitLines(bytes);
-    if (options.stationsMode) {
+    if (options.stationsMode && input == options.input) {
         well.survey = well::surveyFromLines(lines);
         return true;
     }
@@ -128,6 +143,83 @@ bool readInput(const CliOptions &options, well::Well &well, bool &readerFault)
     well.info = read.info;
     well.name = read.name;
     well.format = options.format;
+    return true;
+}
+
+// The well of an offset's file, read as the input of the command line would be (a
+// document, a table by its extension, or a measurement file in --format), and the
+// settings a document brings; false after telling why the file cannot be read.
+bool readOffsetFile(const CliOptions &options, const std::string &path, well::Well &source,
+    std::optional<WellSettings> &stored, bool &readerFault)
+{
+    const CliOptions::TableKind table = tableKindForPath(path);
+    if (isDocumentFile(path)) {
+        DocumentItems items;
+        std::string message;
+        if (!readDocumentFile(path, path, items, message)) {
+            tell(message);
+            return false;
+        }
+        source = wellOf(std::move(items));
+        stored = source.settings;
+        return true;
+    }
+    if (table != CliOptions::TableKind::None)
+        return importTable(options, path, table, false, source);
+    return readInput(options, path, source, readerFault);
+}
+
+// The offsets of --offset after those `settings` hold already; false after telling why
+// one is refused. An offset is taken whole or not at all. `wellName` is the well's own
+// name (UTF-8): a sidetrack without --offset-parent leaves it.
+bool addOffsets(const CliOptions &options, const std::string &wellName, WellSettings &settings)
+{
+    for (const OffsetOption &off : options.offsets) {
+        well::Well source;
+        std::optional<WellSettings> stored;
+        bool readerFault = false;
+        if (!readOffsetFile(options, off.path, source, stored, readerFault))
+            return false;
+        OffsetWell o;
+        std::string why, note;
+        if (readerFault)
+            why = "Die Datei wurde nicht ganz gelesen.";
+        if (!why.empty() || !clr::offsetOfWell(source, stored, settings, o, why, &note)) {
+            complain(
+                "--offset " + off.path + ": " + why + " Die Nachbarbohrung wird nicht übernommen.");
+            return false;
+        }
+        if (off.name)
+            o.name = *off.name;
+        if (o.name.empty())
+            o.name = win1252::toUtf8(exchange::nameFromPath(off.path));
+        if (off.kickOff) {
+            o.parent = off.parent.value_or(wellName);
+            o.kickOffMd = *off.kickOff;
+            o.wellhead.reset();
+        } else if (off.position) {
+            o.wellhead.reset();
+            o.slotNorth = off.position->first;
+            o.slotEast = off.position->second;
+        } else if (off.wellhead) {
+            o.wellhead = off.wellhead;
+        } else if (!o.wellhead) {
+            complain("--offset " + off.path + ": " + (note.empty() ? "" : note + " ")
+                + "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N "
+                  "gibt ihn an.");
+            return false;
+        }
+        if (off.elevation)
+            o.elevation = off.elevation;
+        if (off.hole)
+            o.holeDiameter = *off.hole;
+        settings.offsets.push_back(std::move(o));
+    }
+    std::string fault;
+    if (!options.offsets.empty() && !offsetsValid(settings.offsets, wellName, &fault)) {
+        complain(fault + " (--offset-name gibt einer Nachbarbohrung einen anderen Namen)");
+        return false;
+    }
     return true;
 }
 
@@ -157,17 +249,30 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         well = wellOf(std::move(items));
         title = titleOf(options.input);
     } else if (options.table != CliOptions::TableKind::None) {
-        if (!importTable(options, well))
+        if (!importTable(options, options.input, options.table, true, well))
             return 2;
-    } else if (!readInput(options, well, readerFault)) {
+    } else if (!readInput(options, options.input, well, readerFault)) {
         return 2;
     }
     if (options.name)
         well.name = win1252::fromUtf8(*options.name);
 
     // Given options win over what the document file stored; so do --unit and
-    // --section-azimuth.
-    const WellSettings settings = withWellOptions(options, well.settings);
+    // --section-azimuth. The offsets of the command line join the stored ones.
+    WellSettings settings = withWellOptions(options, well.settings);
+    if (!addOffsets(options, win1252::toUtf8(well.name), settings))
+        return 2;
+    const bool scanning = !settings.offsets.empty();
+    if (!options.clearanceFile.empty() && !scanning) {
+        complain("--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
+                 "gespeicherte).");
+        return 2;
+    }
+    if (!options.savePath.empty() && !settingsFitDocument(settings)) {
+        complain("Die Nachbarbohrungen sind zu groß für ein Dokument (ihre Messpunkte brauchen "
+                 "mehr als 16 MiB).");
+        return 2;
+    }
     const std::optional<double> sectionAzimuth
         = options.sectionAzimuth ? options.sectionAzimuth : settings.sectionAzimuth;
     const listing::Unit unit = options.unitGiven ? options.unit : settings.unit;
@@ -176,13 +281,14 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // An error model that lacks an input is refused before anything is computed or
     // written, when something would use it or keep it: the listing, the exports, the
-    // error terms, the graph page, the saved document, or the model named on the command
-    // line.
+    // error terms, the graph page, the saved document, the clearance scan, or the model
+    // named on the command line.
     std::optional<unc::Inputs> uncertainty;
     const ErrorModel model = settings.uncertainty.model;
     if (model != ErrorModel::None
         && (wantsStations || !options.listingFile.empty() || !options.errorTermsFile.empty()
-            || !options.plotFile.empty() || !options.savePath.empty() || options.errorModel)) {
+            || !options.plotFile.empty() || !options.savePath.empty() || options.errorModel
+            || scanning)) {
         unc::MissingInput missing = unc::MissingInput::None;
         uncertainty = geo::errorModelInputs(settings, &missing);
         if (!uncertainty) {
@@ -280,6 +386,32 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (wantsStations)
         sayUnplaced();
 
+    // The clearance scan at the stations and the steps of --every-md; what keeps an offset
+    // out is a fault, a factor below 1 the status of its own.
+    std::optional<clr::WellScan> clearance;
+    if (scanning) {
+        std::vector<listing::Request> steps;
+        for (const listing::Request &r : options.requests) {
+            if (r.kind == listing::RequestKind::EveryMd)
+                steps.push_back(r);
+        }
+        std::vector<double> moreMds;
+        if (!steps.empty() && !path.empty()) {
+            for (const listing::Row &row : listing::buildListing(path, steps, unit).rows)
+                moreMds.push_back(row.point.md);
+        }
+        clearance = clr::scanWell(well, path, moreMds);
+        for (const clr::SetupFinding &f : clearance->setup)
+            tellUtf8(clr::germanText(f));
+        fault = fault || !clearance->setup.empty();
+        for (const clr::Finding &f : clearance->findings) {
+            if (f.id != clr::Message::SeparationBelowLimit)
+                tellUtf8(clr::germanText(f));
+        }
+        if (const std::string notice = clr::warningNotice(*clearance); !notice.empty())
+            tellUtf8(notice);
+    }
+
     int status = fault ? 1 : 0;
     if (rows) {
         info.listing = true;
@@ -292,6 +424,14 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             status = 2;
         }
         info.listing = false;
+    }
+    if (clearance && !options.clearanceFile.empty()) {
+        const auto format = surveyexport::exportFormatForPath(options.clearanceFile);
+        if (!surveyexport::writeClearance(options.clearanceFile,
+                format.value_or(surveyexport::ExportFormat::Csv), clearance->scan, info)) {
+            complain("Die Datei " + options.clearanceFile + " kann nicht geschrieben werden.");
+            status = 2;
+        }
     }
     // --export: the file name's extension says what is written.
     for (std::size_t k = 0; k < options.exportFiles.size(); ++k) {
@@ -370,6 +510,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         tell(documentNotSavedMessage(win1252::fromUtf8(options.savePath)));
         status = 2;
     }
+
+    // Wells that may touch outweigh a message, not a file that could not be used.
+    const std::optional<double> lowest = clearance ? clearance->lowestFactor() : std::nullopt;
+    if (status != 2 && lowest && *lowest < 1.0)
+        status = kExitClearance;
 
     for (const std::string &entry : result.table)
         writeUtf8Line(stdout, entry);

@@ -104,7 +104,7 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
     return true;
 }
 
-CliOptions::TableKind tableKindOf(exchange::TableFormat format)
+CliOptions::TableKind tableKindOfFormat(exchange::TableFormat format)
 {
     switch (format) {
     case exchange::TableFormat::Xlsx:
@@ -122,6 +122,12 @@ CliOptions::TableKind tableKindOf(exchange::TableFormat format)
 }
 
 } // namespace
+
+CliOptions::TableKind tableKindForPath(const std::string &path)
+{
+    const auto kind = exchange::tableFormatForPath(path);
+    return kind ? tableKindOfFormat(*kind) : CliOptions::TableKind::None;
+}
 
 WellSettings withWellOptions(const CliOptions &o, WellSettings s)
 {
@@ -153,6 +159,17 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
         u.dip = o.magDip;
     if (o.ellipseSigma)
         u.ellipseSigma = *o.ellipseSigma;
+    ClearanceSettings &c = s.clearance;
+    if (o.hole)
+        c.holeDiameter = *o.hole;
+    if (o.surfaceMargin)
+        c.surfaceMargin = *o.surfaceMargin;
+    if (o.projectAhead)
+        c.projectAhead = *o.projectAhead;
+    if (o.sfScaling)
+        c.scalingFactor = *o.sfScaling;
+    if (o.sfWarning)
+        c.warningFactor = *o.sfWarning;
     return s;
 }
 
@@ -197,7 +214,8 @@ const char *cliUsage()
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [--export PFAD.csv|PFAD.xlsx|PFAD.xml|PFAD.geojson]...\n"
            "                  [--export-style de] [Unsicherheitsoptionen]\n"
-           "                  [Tabellenoptionen] [Bohrungsoptionen] (--stations DATEI | DATEI)\n"
+           "                  [Tabellenoptionen] [Bohrungsoptionen] [Nachbarbohrungen]\n"
+           "                  (--stations DATEI | DATEI)\n"
            "\n"
            "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
            "Ergebnistabelle auf die Standardausgabe.\n"
@@ -288,9 +306,44 @@ const char *cliUsage()
            "                         + Deklination (Ost positiv); ohne --north gelten die\n"
            "                         Azimute damit als magnetisch\n"
            "\n"
+           "Nachbarbohrungen (Annäherung und Trennfaktor nach der ISCWSA-Regel; die im Dokument\n"
+           "gespeicherten werden immer verglichen):\n"
+           "  --offset DATEI         Nachbarbohrung aus einem Dokument (.dvn), einer Tabelle\n"
+           "                         (Spalten an den Überschriften erkannt) oder einer Messdatei\n"
+           "                         im Format von --format (mehrfach möglich); ihre Azimute\n"
+           "                         gelten in der Nordrichtung der Bohrung (ein Dokument mit\n"
+           "                         anderer wird gedreht). Die folgenden --offset-Optionen\n"
+           "                         gelten für das --offset davor:\n"
+           "  --offset-position N,E  Ansatzpunkt: Nord und Ost vom Ansatzpunkt der Bohrung (m)\n"
+           "  --offset-wellhead E,N  Ansatzpunkt: Rechtswert und Hochwert im\n"
+           "                         Koordinatenbezugssystem der Bohrung (--crs, --wellhead);\n"
+           "                         Vorgabe: der eines Dokuments\n"
+           "  --offset-name TEXT     Name (Vorgabe: der des Dokuments oder Dateiname)\n"
+           "  --offset-elevation Z   Höhe ihres Teufenbezugspunkts über dem Meeresspiegel (m);\n"
+           "                         Vorgabe: die eines Dokuments, sonst die der Bohrung\n"
+           "  --offset-hole M        Bohrlochdurchmesser in Metern (Vorgabe: 0)\n"
+           "  --offset-kickoff TEUFE Seitenast: verlässt bei dieser Teufe (m) die Mutterbohrung\n"
+           "                         und liegt darüber in ihr, an ihrem Ansatzpunkt\n"
+           "  --offset-parent NAME   Mutterbohrung des Seitenasts: eine andere Nachbarbohrung;\n"
+           "                         Vorgabe: die Bohrung selbst\n"
+           "  --hole M               Bohrlochdurchmesser der Bohrung in Metern (Vorgabe: 0)\n"
+           "  --surface-margin M     Sicherheitsabstand Sm (Vorgabe: 0.3)\n"
+           "  --project-ahead M      Unsicherheit voraus σpa, 1 σ (Vorgabe: 0.5)\n"
+           "  --sf-k K               Faktor k der Regel (Vorgabe: 3.5)\n"
+           "  --sf-warn X            Meldung unter diesem Trennfaktor (Vorgabe: 1.5)\n"
+           "  --clearance PFAD       je Messpunkt (und Schritt von --every-md) und\n"
+           "                         Nachbarbohrung eine Zeile als .csv oder .xlsx: nächster\n"
+           "                         Punkt, Richtung, Abstand, Radien (PCR) und Trennfaktor\n"
+           "                         (Längen in Metern)\n"
+           "  Der Trennfaktor braucht ein Fehlermodell (Unsicherheitsoptionen); es gilt für alle\n"
+           "  Bohrungen, außer ein Dokument von --offset bringt sein eigenes mit. Ohne Modell\n"
+           "  nur Abstände. --save speichert die Nachbarbohrungen im Dokument.\n"
+           "\n"
            "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
-           "Abbruch, abgelehnte Teufe), 2 bei falschem Aufruf, unlesbarer oder abgelehnter "
-           "Datei.\n"
+           "Abbruch, abgelehnte Teufe, nicht verglichene Nachbarbohrung), 2 bei falschem "
+           "Aufruf,\n"
+           "unlesbarer oder abgelehnter Datei, 3 bei einem Trennfaktor unter 1 (die Bohrungen\n"
+           "können sich berühren). 2 geht 3 vor, 3 geht 1 vor.\n"
            "Die Längen von --at-md, --at-tvd und --every-md gelten in der Einheit von --unit;\n"
            "eine Teufe oder Seigerteufe außerhalb der Bahn gibt eine Meldung und Status 1.\n";
 }
@@ -462,6 +515,80 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             if (!value(v) || lowerExtension(v) != "csv" || v.size() <= 4)
                 return fail("--error-terms erwartet einen Dateinamen mit der Endung .csv");
             o.errorTermsFile = v;
+        } else if (a == "--offset") {
+            if (!value(v) || v.empty())
+                return fail("--offset erwartet eine Datei (Dokument .dvn, Tabelle oder "
+                            "Messdatei)");
+            o.offsets.push_back({});
+            o.offsets.back().path = v;
+        } else if (a.starts_with("--offset-")) {
+            if (o.offsets.empty())
+                return fail(a
+                    + " gilt für die Nachbarbohrung davor und braucht ein --offset "
+                      "DATEI vor sich");
+            OffsetOption &off = o.offsets.back();
+            double number = 0;
+            if (a == "--offset-name") {
+                if (!value(v) || v.empty() || v.size() > kMaxOffsetNameSize)
+                    return fail("--offset-name erwartet einen Namen (höchstens 200 Bytes)");
+                off.name = v;
+            } else if (a == "--offset-parent") {
+                if (!value(v) || v.empty() || v.size() > kMaxOffsetNameSize)
+                    return fail("--offset-parent erwartet den Namen der Mutterbohrung");
+                off.parent = v;
+            } else if (a == "--offset-position") {
+                Wellhead w; // north before east here
+                if (!value(v) || !parseWellhead(v, w))
+                    return fail("--offset-position erwartet Nord und Ost vom Ansatzpunkt der "
+                                "Bohrung in Metern, durch ein Komma getrennt (z.B. 0,100)");
+                off.position = std::pair(w.easting, w.northing);
+            } else if (a == "--offset-wellhead") {
+                Wellhead w;
+                if (!value(v) || !parseWellhead(v, w))
+                    return fail("--offset-wellhead erwartet Rechtswert und Hochwert in Metern, "
+                                "durch ein Komma getrennt (z.B. 500100,5700000)");
+                off.wellhead = w;
+            } else if (a == "--offset-elevation") {
+                if (!value(v) || !parseNumber(v, number) || !validLength(number))
+                    return fail("--offset-elevation erwartet die Höhe über dem Meeresspiegel in "
+                                "Metern (z.B. 250.5)");
+                off.elevation = number;
+            } else if (a == "--offset-hole") {
+                if (!value(v) || !parseNumber(v, number) || !validHoleDiameter(number))
+                    return fail("--offset-hole erwartet den Bohrlochdurchmesser in Metern von 0 "
+                                "bis 5 (z.B. 0.6096)");
+                off.hole = number;
+            } else if (a == "--offset-kickoff") {
+                if (!value(v) || !parseNumber(v, number) || !validLength(number) || number < 0)
+                    return fail("--offset-kickoff erwartet die Abzweigteufe in Metern (z.B. "
+                                "1200)");
+                off.kickOff = number;
+            } else {
+                return fail("Unbekannte Option: " + a);
+            }
+        } else if (a == "--hole") {
+            double d = 0;
+            if (!value(v) || !parseNumber(v, d) || !validHoleDiameter(d))
+                return fail("--hole erwartet den Bohrlochdurchmesser in Metern von 0 bis 5 (z.B. "
+                            "0.9144)");
+            o.hole = d;
+        } else if (a == "--surface-margin" || a == "--project-ahead") {
+            double d = 0;
+            if (!value(v) || !parseNumber(v, d) || !validClearanceLength(d))
+                return fail(a + " erwartet eine Länge in Metern von 0 bis 100 (z.B. "
+                    + (a == "--surface-margin" ? "0.3)" : "0.5)"));
+            (a == "--surface-margin" ? o.surfaceMargin : o.projectAhead) = d;
+        } else if (a == "--sf-k" || a == "--sf-warn") {
+            double f = 0;
+            if (!value(v) || !parseNumber(v, f) || !validClearanceFactor(f))
+                return fail(a + " erwartet eine Zahl größer als 0 und höchstens 100 (z.B. "
+                    + (a == "--sf-k" ? "3.5)" : "1.5)"));
+            (a == "--sf-k" ? o.sfScaling : o.sfWarning) = f;
+        } else if (a == "--clearance") {
+            const auto format = value(v) ? surveyexport::exportFormatForPath(v) : std::nullopt;
+            if (!format || *format == surveyexport::ExportFormat::Witsml)
+                return fail("--clearance erwartet einen Dateinamen mit der Endung .csv oder .xlsx");
+            o.clearanceFile = v;
         } else if (a == "--true-scale") {
             o.trueScale = true;
         } else if (a == "--at-md" || a == "--at-tvd" || a == "--every-md") {
@@ -517,7 +644,7 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         return fail("Keine Eingabedatei angegeben");
     if (!formatGiven && !o.stationsMode) {
         if (const auto kind = exchange::tableFormatForPath(o.input))
-            o.table = tableKindOf(*kind);
+            o.table = tableKindOfFormat(*kind);
     }
     if (o.table != CliOptions::TableKind::None && o.stationsMode)
         return fail("--stations liest Messwertzeilen, keine Tabelle");
@@ -544,7 +671,23 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         return fail("--export-style gilt nur für --export PFAD.csv");
     if (o.cameraAzimuth && !o.view3d)
         return fail("--camera gilt nur mit --view 3d");
-    if (!o.requests.empty() && o.listingFile.empty())
-        return fail("--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv");
+    // The steps of --every-md also give the clearance file rows between the stations.
+    const bool onlySteps = std::all_of(o.requests.begin(), o.requests.end(),
+        [](const listing::Request &r) { return r.kind == listing::RequestKind::EveryMd; });
+    if (!o.requests.empty() && o.listingFile.empty() && (o.clearanceFile.empty() || !onlySteps))
+        return fail(o.clearanceFile.empty()
+                ? "--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv"
+                : "--at-md und --at-tvd brauchen --listing PFAD.csv");
+    for (const OffsetOption &off : o.offsets) {
+        if (off.position && off.wellhead)
+            return fail("--offset " + off.path
+                + ": --offset-position und --offset-wellhead schließen einander aus");
+        if (off.parent && !off.kickOff)
+            return fail("--offset " + off.path + ": --offset-parent braucht --offset-kickoff");
+        if (off.kickOff && (off.position || off.wellhead))
+            return fail("--offset " + off.path
+                + ": ein Seitenast (--offset-kickoff) liegt am Ansatzpunkt seiner Mutterbohrung, "
+                  "ohne --offset-position oder --offset-wellhead");
+    }
     return r;
 }

@@ -9,7 +9,21 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+// One --offset FILE with the options after it that apply to it.
+struct OffsetOption
+{
+    std::string path; // a document (.dvn), a table or a measurement file (in --format)
+    std::optional<std::string> name; // UTF-8
+    std::optional<std::pair<double, double>> position; // north, east from the slot, metres
+    std::optional<Wellhead> wellhead; // in the well's coordinate reference system
+    std::optional<double> elevation; // of its depth reference, metres above sea level
+    std::optional<double> hole; // diameter, metres
+    std::optional<double> kickOff; // a sidetrack: metres MD
+    std::optional<std::string> parent; // UTF-8; with --offset-kickoff, else the well itself
+};
 
 struct CliOptions
 {
@@ -52,6 +66,11 @@ struct CliOptions
     std::optional<ErrorModel> errorModel;
     std::optional<double> latitude, gravity, magField, magDip, ellipseSigma;
     std::string errorTermsFile; // --error-terms: the covariance of each source, CSV
+    // Neighbouring wells and the clearance rule (--offset, --hole, ...); each given value
+    // replaces the stored one, the offsets are added to the stored ones.
+    std::vector<OffsetOption> offsets;
+    std::optional<double> hole, surfaceMargin, projectAhead, sfScaling, sfWarning;
+    std::string clearanceFile; // --clearance: the scan's rows, .csv or .xlsx
     // Table import: --format csv|xlsx|xls|las|witsml or the extension .csv, .tsv, .xlsx,
     // .xls, .las, .xml.
     enum class TableKind { None, Delimited, Xlsx, Xls, Las, Witsml } table = TableKind::None;
@@ -73,8 +92,15 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args);
 // `stored` with the well settings of the command line in place of the stored ones. A
 // declination without --north means that the azimuths were measured against magnetic
 // north: a declination has no other use, but for an error model, which needs it also for
-// true or grid azimuths (then with --north).
+// true or grid azimuths (then with --north). The clearance rule's options too; the
+// offsets of --offset are read by the batch run.
 WellSettings withWellOptions(const CliOptions &options, WellSettings stored);
+
+// The table a file name's extension stands for; None for any other file.
+CliOptions::TableKind tableKindForPath(const std::string &path);
+
+// Exit status 3: a separation factor below 1 (see --help).
+inline constexpr int kExitClearance = 3;
 
 // The export that a file name asks for, by its extension (in any case); none for others.
 bool isGeoJsonPath(const std::string &path);

@@ -68,6 +68,8 @@ void DocumentCommands::showDiagnostics()
 {
     for (const well::Diagnostic &d : m_doc->result().diagnostics)
         m_prompter->message(well::germanText(d));
+    if (m_afterComputation)
+        m_afterComputation();
 }
 
 bool DocumentCommands::OnOpenDocument(const QString &path)

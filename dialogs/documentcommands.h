@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the interpolation command ended with.
 enum class InterpolationOutcome {
     Cancelled, // the user cancelled the request; nothing changed
@@ -53,6 +55,9 @@ public:
     // "Ergebnisse ausgeben" / "Ergebnisse einlesen" on the document's results file.
     void OnErgebnisseAusgeben();
     void OnErgebnisseEinlesen();
+    // Runs after each computation, once its messages are shown: the frame's notice of the
+    // neighbouring wells.
+    void setAfterComputation(std::function<void()> hook) { m_afterComputation = std::move(hook); }
 
 private:
     // What Cancel in the measurement dialog means: nothing happens, or the survey the
@@ -66,4 +71,5 @@ private:
     CDravonDoc *m_doc;
     Prompter *m_prompter;
     MeasurementDialog *m_dialog;
+    std::function<void()> m_afterComputation;
 };

@@ -325,8 +325,16 @@ well::Well wellOf(DocumentItems items)
     return well;
 }
 
+bool settingsFitDocument(const WellSettings &settings)
+{
+    return settingsToJson(settings).size() <= kMaxSettingsSize;
+}
+
 bool writeDocumentFile(const std::string &path, const DocumentItems &items)
 {
+    // A file that its own reader would refuse is no saved document.
+    if (!settingsFitDocument(items.m_Settings))
+        return false;
     return atomicfile::writeFile(path, encodeDocument(items)).ok();
 }
 

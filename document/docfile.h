@@ -43,9 +43,10 @@ struct DocumentItems
 
 inline constexpr char kSettingsMarker[8] = { '\x89', 'D', 'V', 'N', '\r', '\n', '\x1A', '\n' };
 inline constexpr std::uint32_t kSettingsVersion = 1;
-// The settings' JSON text is at most this long (1 MiB); settings of a few numbers need
-// some hundred bytes. A whole trailer is at most 16 bytes more.
-inline constexpr std::uint32_t kMaxSettingsSize = 1u << 20;
+// The settings' JSON text is at most this long (16 MiB); settings of a few numbers need
+// some hundred bytes, the stations of neighbouring wells some 25 to 60 bytes each, so
+// that a few hundred thousand of them fit. A whole trailer is at most 16 bytes more.
+inline constexpr std::uint32_t kMaxSettingsSize = 16u << 20;
 
 // What went wrong with the bytes of a document file.
 enum class DocFileFault {
@@ -76,12 +77,16 @@ well::Well wellOf(DocumentItems items);
 
 // Writes the document file at `path` (a file-system path) without ever destroying the
 // previous one: a temporary beside it replaces it only when complete. False when the
-// file could not be written; the old file then keeps its content.
+// file could not be written, or when its settings would not fit the trailer (the file
+// could not be read back); the old file then keeps its content.
 bool writeDocumentFile(const std::string &path, const DocumentItems &items);
 
 // The German message (Windows-1252) for a document that could not be saved under
 // `path` (Windows-1252).
 std::string documentNotSavedMessage(const std::string &path);
+
+// Whether `settings` fit a document's trailer (kMaxSettingsSize).
+bool settingsFitDocument(const WellSettings &settings);
 
 // The bytes of a document file.
 std::string encodeDocument(const DocumentItems &items);

@@ -46,7 +46,12 @@ namespace {
 struct GridToWgs84::Pj
 {
     PJ *transform = nullptr;
-    ~Pj() { proj_destroy(transform); }
+    PJ *crs = nullptr; // the projected system itself, for its scale factors
+    ~Pj()
+    {
+        proj_destroy(transform);
+        proj_destroy(crs);
+    }
 };
 
 GridToWgs84::GridToWgs84(int epsg)
@@ -60,7 +65,10 @@ GridToWgs84::GridToWgs84(int epsg)
         return;
     }
     const PJ_TYPE type = proj_get_type(crs);
-    proj_destroy(crs);
+    if (type == PJ_TYPE_PROJECTED_CRS)
+        m_pj->crs = crs;
+    else
+        proj_destroy(crs);
     if (type != PJ_TYPE_PROJECTED_CRS) {
         m_fault = cfmt("EPSG:%d ist kein projiziertes Koordinatenbezugssystem; Rechtswert und "
                        "Hochwert brauchen eines (z. B. EPSG:25832 für UTM Zone 32).",
@@ -119,6 +127,29 @@ std::optional<double> GridToWgs84::convergenceAt(GridPosition at) const
         dN = -dN;
     }
     return -std::atan2(dE, dN) / units::kRadiansPerDegree;
+}
+
+std::optional<double> GridToWgs84::scaleFactorAt(GridPosition at) const
+{
+    const auto lonLat = toWgs84(at);
+    if (!m_pj->crs || !lonLat)
+        return std::nullopt;
+    // The factors want the projection's own geographic coordinates in radians; WGS 84
+    // stands in for the system's datum, whose shift of some hundred metres changes a
+    // scale factor by far less than its last printed digit.
+    const PJ_FACTORS f = proj_factors(m_pj->crs,
+        proj_coord(
+            lonLat->lon * units::kRadiansPerDegree, lonLat->lat * units::kRadiansPerDegree, 0, 0));
+    if (proj_errno(m_pj->crs) != 0) {
+        proj_errno_reset(m_pj->crs);
+        return std::nullopt;
+    }
+    // A conformal projection has one scale in every direction; for another the mean of
+    // the two along the meridian and the parallel.
+    const double k = std::sqrt(f.meridional_scale * f.parallel_scale);
+    if (!std::isfinite(k) || !(k > 0.0))
+        return std::nullopt;
+    return k;
 }
 
 bool placementWithCrs(

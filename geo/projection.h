@@ -35,6 +35,10 @@ public:
     // The grid convergence at a point, degrees: positive where grid north lies east of
     // true north. Found from the grid direction of the meridian through the point.
     std::optional<double> convergenceAt(GridPosition at) const;
+    // The grid's point scale factor at a point: grid length over length on the
+    // ellipsoid (0.9996 on a UTM zone's central meridian), from PROJ's factors of the
+    // projection.
+    std::optional<double> scaleFactorAt(GridPosition at) const;
 
 private:
     struct Pj;

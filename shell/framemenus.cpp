@@ -100,6 +100,9 @@ void CMainFrame::createActions()
     addCommand(ID_BOHRUNG, QString::fromUtf8("&Bohrung …"),
         QString::fromUtf8("Ansatzpunkt, Koordinatenbezugssystem und Nordrichtung der "
                           "Bohrung\nBohrung"));
+    addCommand(ID_NACHBARBOHRUNGEN, tr("&Nachbarbohrungen …"),
+        tr("Nachbarbohrungen, mit denen der Abstand und der Trennfaktor nach ISCWSA verglichen "
+           "werden\nNachbarbohrungen"));
     addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
         QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
     addCommand(ID_PATH_INTERPOLATION, QString::fromUtf8("Interpolation entlang der Bahn …"),
@@ -171,6 +174,7 @@ void CMainFrame::createActions()
     connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
     connect(action(ID_FILE_SAVE_IMAGE), &QAction::triggered, this, [this] { saveImage(); });
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
+    connect(action(ID_NACHBARBOHRUNGEN), &QAction::triggered, this, [this] { editOffsets(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(
         action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_commands->OnInterpolation(); });
@@ -253,6 +257,7 @@ void CMainFrame::createMenus()
     edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
     edit->addAction(action(ID_BOHRUNG));
+    edit->addAction(action(ID_NACHBARBOHRUNGEN));
     edit->addAction(action(ID_INTERPOLATION));
     edit->addAction(action(ID_PATH_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));

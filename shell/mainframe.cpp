@@ -84,6 +84,7 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     m_activeView = m_textView;
     m_textView->OnInitialUpdate();
 
+    m_commands->setAfterComputation([this] { updateClearanceNotice(); });
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
     connect(m_doc, &CDravonDoc::modifiedChanged, this, &QWidget::setWindowModified);
     updateTitle();
@@ -91,7 +92,10 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     updateCommandUi();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    m_commands->setAfterComputation({});
+}
 
 void CMainFrame::setPrompter(Prompter &prompter)
 {

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 
 #include <array>
@@ -23,6 +24,7 @@ class HelpWindow;
 class Prompter;
 class QLabel;
 class QMenu;
+class QMessageBox;
 class QStackedWidget;
 class QToolBar;
 namespace surveyexport {
@@ -107,6 +109,15 @@ public:
     // PNG of the 3D view at a size asked for too); false after a message or when the
     // user cancelled.
     bool saveImage(QString path = QString());
+    // "Nachbarbohrungen …": the offset wells and the clearance rule in their dialog over
+    // `parent` (the frame when none); OK with a change gives them to the document and
+    // scans again (wellcommands.cpp).
+    void editOffsets(QWidget *parent = nullptr);
+    // The notice of the clearance scan after each computation with offset wells: a window
+    // that does not block, naming the offsets whose separation factor falls below the
+    // warning factor and those left out of the scan; hidden when there is nothing to say.
+    void updateClearanceNotice();
+    QMessageBox *clearanceNotice() const;
 
 protected:
     bool event(QEvent *event) override;
@@ -180,4 +191,5 @@ private:
     bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
+    QPointer<QMessageBox> m_clearanceNotice;
 };

@@ -1,6 +1,7 @@
 // The screenshot tour.
 #include "shell/screenshotdriver.h"
 
+#include "core/win1252.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "document/dravondoc.h"
 #include "input/lineeditor.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -201,6 +203,41 @@ void ScreenshotDriver::start(CMainFrame &frame)
         [this] { m_frame->action(ID_VIEW_SECTION)->trigger(); },
         [this] { save(m_frame, QStringLiteral("uncertainty-section.png")); },
         [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
+        [this] {
+            // Two neighbours of the document's own well for the offsets' dialog: the same
+            // survey turned by 20 degrees from a slot 30 m east, and a sidetrack that
+            // leaves the well halfway down, 5 degrees steeper.
+            CDravonDoc &doc = m_frame->document();
+            const std::vector<well::Station> &own = doc.well().survey.stations();
+            if (doc.settings().offsets.empty() && own.size() > 2) {
+                WellSettings s = doc.settings();
+                OffsetWell turned;
+                turned.name = "Nachbar Ost";
+                turned.slotEast = 30;
+                turned.holeDiameter = 0.3112;
+                OffsetWell sidetrack;
+                sidetrack.name = "Seitenast";
+                sidetrack.parent = win1252::toUtf8(doc.name());
+                sidetrack.kickOffMd = own[own.size() / 2].md;
+                sidetrack.holeDiameter = 0.2159;
+                for (well::Station st : own) {
+                    turned.stations.push_back(
+                        { st.md, st.inclination, std::fmod(st.azimuth + 20.0, 360.0) });
+                    st.inclination = std::min(st.inclination + 5.0, 180.0);
+                    sidetrack.stations.push_back(st);
+                }
+                s.offsets = { turned, sidetrack };
+                s.clearance.holeDiameter = 0.3112;
+                doc.setWellSettings(s);
+            }
+            QTimer::singleShot(kSettleMs, this, [this] {
+                if (QWidget *dialog = QApplication::activeModalWidget()) {
+                    saveDialog(dialog, QStringLiteral("offset-wells-dialog.png"));
+                    dialog->close();
+                }
+            });
+            m_frame->action(ID_NACHBARBOHRUNGEN)->trigger();
+        },
         [this] { m_frame->action(ID_HILFE)->trigger(); },
         [this] {
             if (HelpWindow *help = m_frame->helpWindow()) {

@@ -14,6 +14,8 @@
 //   uncertainty.png         the top view with "Unsicherheit": the error ellipses (the
 //                           well gets an error model for it when it has none)
 //   uncertainty-section.png the vertical section with the band of the uncertainty
+//   offset-wells-dialog.png "Nachbarbohrungen …" with two neighbours made from the
+//                           well's own survey (when the document has none)
 //   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the
 // command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free

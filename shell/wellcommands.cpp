@@ -1,8 +1,11 @@
-// The frame's commands for the borehole in the field: its settings and the map export.
+// The frame's commands for the borehole in the field: its settings, the map export and the
+// neighbouring wells with the notice of their scan.
 #include "shell/mainframe.h"
 
+#include "clearance/wellscan.h"
 #include "core/atomicfile.h"
 #include "core/win1252.h"
+#include "dialogs/dlgoffsets.h"
 #include "dialogs/dlgwell.h"
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
@@ -13,14 +16,58 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 void CMainFrame::editWellSettings(QWidget *parent)
 {
     WellSettings settings = m_doc->settings();
-    if (DlgWell::edit(parent ? parent : this, settings,
+    if (!DlgWell::edit(parent ? parent : this, settings,
             effectivePreferences(settings, loadViewPreferences()),
             listing::defaultSectionAzimuth(m_doc->trajectory())))
-        m_doc->setWellSettings(settings); // marks a change and updates the views
+        return;
+    m_doc->setWellSettings(settings); // marks a change and updates the views
+    // The error model and the wellhead change the factors and the slots.
+    if (!settings.offsets.empty())
+        updateClearanceNotice();
+}
+
+void CMainFrame::editOffsets(QWidget *parent)
+{
+    WellSettings settings = m_doc->settings();
+    if (!DlgOffsets::edit(parent ? parent : this, settings, m_doc->name(), m_doc->well().format))
+        return;
+    m_doc->setWellSettings(settings); // marks a change and updates the views
+    updateClearanceNotice();
+}
+
+QMessageBox *CMainFrame::clearanceNotice() const
+{
+    return m_clearanceNotice.data();
+}
+
+void CMainFrame::updateClearanceNotice()
+{
+    const well::Well &w = m_doc->well();
+    std::string text;
+    if (!w.settings.offsets.empty() && !m_doc->trajectory().empty()) {
+        const clr::WellScan scan = clr::scanWell(w, m_doc->trajectory());
+        text = clr::warningNotice(scan);
+        for (const clr::SetupFinding &f : scan.setup)
+            text += (text.empty() ? "" : "\n") + clr::germanText(f);
+    }
+    if (text.empty()) {
+        if (m_clearanceNotice)
+            m_clearanceNotice->hide();
+        return;
+    }
+    if (!m_clearanceNotice) {
+        m_clearanceNotice = new QMessageBox(
+            QMessageBox::Warning, tr("Nachbarbohrungen"), QString(), QMessageBox::Ok, this);
+        m_clearanceNotice->setWindowModality(Qt::NonModal);
+    }
+    m_clearanceNotice->setText(QString::fromStdString(text));
+    m_clearanceNotice->show();
+    m_clearanceNotice->raise();
 }
 
 bool CMainFrame::exportMap(QString path)

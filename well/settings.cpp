@@ -7,6 +7,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -29,6 +32,21 @@ const char *const kGravity = "gravity";
 const char *const kMagField = "magField";
 const char *const kMagDip = "magDip";
 const char *const kEllipseSigma = "ellipseSigma";
+// The clearance rule and the offset wells.
+const char *const kHoleDiameter = "holeDiameter";
+const char *const kSurfaceMargin = "surfaceMargin";
+const char *const kProjectAhead = "projectAhead";
+const char *const kScalingFactor = "scalingFactor";
+const char *const kWarningFactor = "warningFactor";
+const char *const kOffsets = "offsets";
+// Members of one offset well; its own error model is an object of the model's members.
+const char *const kName = "name";
+const char *const kSlotNorth = "north";
+const char *const kSlotEast = "east";
+const char *const kModel = "model";
+const char *const kParent = "parent";
+const char *const kKickOff = "kickOffMd";
+const char *const kStations = "stations";
 
 // The error models by the names the batch tool takes (uncertainty/ names them alike), in
 // the order of ErrorModel.
@@ -39,11 +57,47 @@ bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
              kDeclination, kSectionAzimuth, kUnit, kErrorModel, kLatitude, kGravity, kMagField,
-             kMagDip, kEllipseSigma }) {
+             kMagDip, kEllipseSigma, kHoleDiameter, kSurfaceMargin, kProjectAhead, kScalingFactor,
+             kWarningFactor, kOffsets }) {
         if (key == known)
             return true;
     }
     return false;
+}
+
+bool isKnownOffsetMember(const std::string &key)
+{
+    for (const char *known : { kName, kSlotNorth, kSlotEast, kEasting, kNorthing, kElevation,
+             kHoleDiameter, kErrorModel, kParent, kKickOff, kStations }) {
+        if (key == known)
+            return true;
+    }
+    return false;
+}
+
+// The members of `object` that `known` does not name, as compact JSON; empty for none.
+std::string otherMembersOf(const Json &object, bool (*known)(const std::string &))
+{
+    Json others = Json::object();
+    for (const auto &[key, value] : object.items()) {
+        if (!known(key))
+            others[key] = value;
+    }
+    return others.empty() ? std::string() : others.dump();
+}
+
+// Adds the members of `others` (compact JSON) to `j` after its own, none twice.
+void addOtherMembers(Json &j, const std::string &others)
+{
+    if (others.empty())
+        return;
+    const Json parsed = Json::parse(others, nullptr, false);
+    if (!parsed.is_object())
+        return;
+    for (const auto &[key, value] : parsed.items()) {
+        if (!j.contains(key))
+            j[key] = value;
+    }
 }
 
 const char *northName(NorthReference north)
@@ -63,8 +117,11 @@ const char *northName(NorthReference north)
 class SettingsReader
 {
 public:
-    explicit SettingsReader(const Json &object)
+    // `where` names the object in the faults: empty for the settings themselves,
+    // "offsets[2]." for an offset well's.
+    explicit SettingsReader(const Json &object, std::string where = {})
         : m_object(object)
+        , m_where(std::move(where))
     {
     }
 
@@ -129,15 +186,188 @@ public:
         return true;
     }
 
+    // A text of at most `maxSize` bytes; `required` refuses a missing or empty one.
+    bool text(const char *key, std::size_t maxSize, bool required, std::string &out)
+    {
+        const auto it = m_object.find(key);
+        if (it == m_object.end())
+            return !required || fail(key, "nicht angegeben");
+        if (!it->is_string() || it->get_ref<const std::string &>().size() > maxSize
+            || (required && it->get_ref<const std::string &>().empty()))
+            return fail(key, "kein gültiger Text");
+        out = it->get_ref<const std::string &>();
+        return true;
+    }
+
+    // The member, when it is there.
+    const Json *member(const char *key) const
+    {
+        const auto it = m_object.find(key);
+        return it == m_object.end() ? nullptr : &*it;
+    }
+
     bool fail(const std::string &key, const char *what)
     {
-        fault = "Der Eintrag \"" + key + "\" ist " + what + ".";
+        fault = "Der Eintrag \"" + m_where + key + "\" ist " + what + ".";
         return false;
     }
 
 private:
     const Json &m_object;
+    std::string m_where;
 };
+
+// The error model's members of `in` into `u`; false with in.fault set.
+bool readUncertainty(SettingsReader &in, const char *modelKey, UncertaintySettings &u)
+{
+    return in.choice(modelKey, kModelNames, u.model)
+        && in.number(kLatitude, validLatitude, u.latitude, "von -90 bis 90 Grad")
+        && in.number(kGravity, validGravity, u.gravity, kGravityRange)
+        && in.number(kMagField, validTotalField, u.totalField, kTotalFieldRange)
+        && in.number(kMagDip, validDip, u.dip, "von -90 bis 90 Grad")
+        && in.number(kEllipseSigma, validEllipseSigma, u.ellipseSigma, kEllipseSigmaRange);
+}
+
+// The error model's members that are set or differ from the default; the model itself
+// under `modelKey`, always when `withNone`.
+void writeUncertainty(Json &j, const char *modelKey, const UncertaintySettings &u, bool withNone)
+{
+    const UncertaintySettings defaults;
+    if (u.model != ErrorModel::None || withNone)
+        j[modelKey] = std::data(kModelNames)[static_cast<int>(u.model)];
+    if (u.latitude)
+        j[kLatitude] = *u.latitude;
+    if (u.gravity != defaults.gravity)
+        j[kGravity] = u.gravity;
+    if (u.totalField)
+        j[kMagField] = *u.totalField;
+    if (u.dip)
+        j[kMagDip] = *u.dip;
+    if (u.ellipseSigma != defaults.ellipseSigma)
+        j[kEllipseSigma] = u.ellipseSigma;
+}
+
+Json offsetToJson(const OffsetWell &o)
+{
+    Json j = Json::object();
+    j[kName] = o.name;
+    if (o.wellhead) {
+        j[kEasting] = o.wellhead->easting;
+        j[kNorthing] = o.wellhead->northing;
+    } else {
+        j[kSlotNorth] = o.slotNorth;
+        j[kSlotEast] = o.slotEast;
+    }
+    if (o.elevation)
+        j[kElevation] = *o.elevation;
+    if (o.holeDiameter != 0.0)
+        j[kHoleDiameter] = o.holeDiameter;
+    if (o.uncertainty) {
+        Json model = Json::object();
+        writeUncertainty(model, kModel, *o.uncertainty, true);
+        j[kErrorModel] = std::move(model);
+    }
+    if (!o.parent.empty()) {
+        j[kParent] = o.parent;
+        j[kKickOff] = o.kickOffMd;
+    }
+    Json stations = Json::array();
+    stations.get_ref<Json::array_t &>().reserve(o.stations.size());
+    for (const well::Station &s : o.stations)
+        stations.push_back(Json::array({ s.md, s.inclination, s.azimuth }));
+    j[kStations] = std::move(stations);
+    addOtherMembers(j, o.otherMembers);
+    return j;
+}
+
+// The stations of an offset: an array of [md, inclination, azimuth].
+bool readStations(SettingsReader &in, std::vector<well::Station> &out)
+{
+    const Json *list = in.member(kStations);
+    if (!list)
+        return in.fail(kStations, "nicht angegeben");
+    if (!list->is_array() || list->size() > kMaxOffsetStations)
+        return in.fail(kStations, "keine Liste von höchstens einer Million Messpunkten");
+    out.reserve(list->size());
+    for (const Json &row : *list) {
+        const std::string key = std::string(kStations) + "[" + std::to_string(out.size()) + "]";
+        if (!row.is_array() || row.size() != 3 || !row[0].is_number() || !row[1].is_number()
+            || !row[2].is_number())
+            return in.fail(key, "kein Messpunkt [Teufe, Neigung, Azimut]");
+        const well::Station s { row[0].get<double>(), row[1].get<double>(), row[2].get<double>() };
+        if (!validOffsetStation(s))
+            return in.fail(key,
+                "außerhalb der Grenzen (Teufe von 0 bis 1e9 m, Neigung von 0 bis 180 Grad, "
+                "Azimut von 0 bis 360 Grad)");
+        // The depths as the check of the stations compares them.
+        if (!out.empty() && !(static_cast<float>(s.md) > static_cast<float>(out.back().md)))
+            return in.fail(key, "nicht tiefer als der Messpunkt davor");
+        out.push_back(s);
+    }
+    return true;
+}
+
+bool readOffset(const Json &object, std::size_t index, OffsetWell &o, std::string &fault)
+{
+    const std::string where = std::string(kOffsets) + "[" + std::to_string(index) + "].";
+    if (!object.is_object()) {
+        fault = "Der Eintrag \"" + std::string(kOffsets) + "[" + std::to_string(index)
+            + "]\" ist kein JSON-Objekt.";
+        return false;
+    }
+    SettingsReader in(object, where);
+    std::optional<double> north, east, easting, northing, hole, kickOff;
+    const auto done = [&](bool ok) {
+        if (!ok)
+            fault = in.fault;
+        return ok;
+    };
+    if (!in.text(kName, kMaxOffsetNameSize, true, o.name)
+        || !in.number(kSlotNorth, validLength, north) || !in.number(kSlotEast, validLength, east)
+        || !in.number(kEasting, validLength, easting)
+        || !in.number(kNorthing, validLength, northing)
+        || !in.number(kElevation, validLength, o.elevation)
+        || !in.number(kHoleDiameter, validHoleDiameter, hole, kHoleDiameterRange)
+        || !in.text(kParent, kMaxOffsetNameSize, false, o.parent)
+        || !in.number(kKickOff, validLength, kickOff))
+        return done(false);
+    if (easting.has_value() != northing.has_value())
+        return done(in.fail(kEasting, "ohne Hochwert oder der Hochwert ohne Rechtswert"));
+    if (easting && (north || east))
+        return done(in.fail(kSlotNorth, "neben Rechtswert und Hochwert nicht erlaubt"));
+    if (easting)
+        o.wellhead = Wellhead { *easting, *northing };
+    o.slotNorth = north.value_or(0.0);
+    o.slotEast = east.value_or(0.0);
+    o.holeDiameter = hole.value_or(0.0);
+    if (kickOff && o.parent.empty())
+        return done(in.fail(kKickOff, "nur mit \"parent\" erlaubt"));
+    if (!o.parent.empty() && !kickOff)
+        return done(in.fail(kKickOff, "nicht angegeben, den \"parent\" verlangt"));
+    if (kickOff && *kickOff < 0.0)
+        return done(in.fail(kKickOff, "keine gültige Teufe ab 0 m"));
+    o.kickOffMd = kickOff.value_or(0.0);
+    if (const Json *model = in.member(kErrorModel)) {
+        if (!model->is_object())
+            return done(in.fail(kErrorModel, "kein JSON-Objekt"));
+        SettingsReader modelIn(*model, where + kErrorModel + ".");
+        UncertaintySettings u;
+        if (!modelIn.member(kModel)) {
+            fault
+                = "Der Eintrag \"" + where + kErrorModel + "." + kModel + "\" ist nicht angegeben.";
+            return false;
+        }
+        if (!readUncertainty(modelIn, kModel, u)) {
+            fault = modelIn.fault;
+            return false;
+        }
+        o.uncertainty = u;
+    }
+    if (!readStations(in, o.stations))
+        return done(false);
+    o.otherMembers = otherMembersOf(object, isKnownOffsetMember);
+    return true;
+}
 
 } // namespace
 
@@ -221,6 +451,96 @@ bool validEllipseSigma(double sigmas)
     return std::isfinite(sigmas) && sigmas > 0.0 && sigmas <= kMaxEllipseSigma;
 }
 
+bool validHoleDiameter(double metres)
+{
+    return std::isfinite(metres) && metres >= 0.0 && metres <= kMaxHoleDiameter;
+}
+
+bool validClearanceLength(double metres)
+{
+    return std::isfinite(metres) && metres >= 0.0 && metres <= kMaxClearanceLength;
+}
+
+bool validClearanceFactor(double factor)
+{
+    return std::isfinite(factor) && factor > 0.0 && factor <= kMaxClearanceFactor;
+}
+
+bool validOffsetStation(const well::Station &s)
+{
+    return validLength(s.md) && s.md >= 0.0 && std::isfinite(s.inclination) && s.inclination >= 0.0
+        && s.inclination <= 180.0 && validAzimuth(s.azimuth);
+}
+
+bool offsetsValid(
+    const std::vector<OffsetWell> &offsets, const std::string &wellName, std::string *fault)
+{
+    const auto fail = [&](const OffsetWell &o, const std::string &why) {
+        if (fault)
+            *fault = "Nachbarbohrung \"" + o.name + "\": " + why;
+        return false;
+    };
+    std::set<std::string> names;
+    for (const OffsetWell &o : offsets) {
+        if (o.name.empty() || o.name.size() > kMaxOffsetNameSize) {
+            if (fault)
+                *fault = "Eine Nachbarbohrung braucht einen Namen (höchstens 200 Bytes).";
+            return false;
+        }
+        if (!names.insert(o.name).second)
+            return fail(o, "der Name ist doppelt vergeben.");
+        if (!wellName.empty() && o.name == wellName)
+            return fail(o, "der Name ist der der Bohrung selbst.");
+        if (o.stations.empty() || o.stations.size() > kMaxOffsetStations)
+            return fail(o, "sie braucht Messpunkte (höchstens eine Million).");
+        for (std::size_t i = 0; i < o.stations.size(); ++i) {
+            const well::Station &st = o.stations[i];
+            if (!validOffsetStation(st))
+                return fail(o,
+                    "der Messpunkt " + std::to_string(i + 1)
+                        + " liegt außerhalb der Grenzen (Teufe von 0 bis 1e9 m, Neigung von 0 "
+                          "bis 180 Grad, Azimut von 0 bis 360 Grad).");
+            if (i > 0 && !(static_cast<float>(st.md) > static_cast<float>(o.stations[i - 1].md)))
+                return fail(o,
+                    "der Messpunkt " + std::to_string(i + 1)
+                        + " liegt nicht tiefer als der davor.");
+        }
+        if (!validLength(o.slotNorth) || !validLength(o.slotEast)
+            || (o.wellhead
+                && (!validLength(o.wellhead->easting) || !validLength(o.wellhead->northing)))
+            || (o.elevation && !validLength(*o.elevation)))
+            return fail(o, "die Lage oder Höhe liegt außerhalb von 1e9 m.");
+        if (!validHoleDiameter(o.holeDiameter))
+            return fail(
+                o, std::string("der Bohrlochdurchmesser liegt nicht ") + kHoleDiameterRange + ".");
+        if (const auto &u = o.uncertainty; u
+            && ((u->latitude && !validLatitude(*u->latitude)) || !validGravity(u->gravity)
+                || (u->totalField && !validTotalField(*u->totalField))
+                || (u->dip && !validDip(*u->dip)) || !validEllipseSigma(u->ellipseSigma)))
+            return fail(o, "ein Wert des Fehlermodells liegt außerhalb seiner Grenzen.");
+        if (!o.parent.empty() && o.parent.size() > kMaxOffsetNameSize)
+            return fail(o, "der Name der Mutterbohrung ist zu lang.");
+        if (!o.parent.empty() && !(validLength(o.kickOffMd) && o.kickOffMd >= 0.0))
+            return fail(o, "die Abzweigteufe ist keine Teufe ab 0 m.");
+    }
+    // Following the parents from any offset must leave the offsets or end at a well of
+    // its own; coming back means a sidetrack of itself.
+    for (const OffsetWell &o : offsets) {
+        const OffsetWell *at = &o;
+        for (std::size_t steps = 0; at && !at->parent.empty(); ++steps) {
+            if (at->parent == o.name || steps > offsets.size())
+                return fail(o, "sie ist über ihre Mutterbohrungen ein Seitenast ihrer selbst.");
+            const OffsetWell *next = nullptr;
+            for (const OffsetWell &p : offsets) {
+                if (p.name == at->parent)
+                    next = &p;
+            }
+            at = next;
+        }
+    }
+    return true;
+}
+
 std::optional<int> parseEpsg(std::string_view text)
 {
     constexpr std::string_view prefix = "EPSG:";
@@ -263,28 +583,25 @@ std::string settingsToJson(const WellSettings &s)
         j[kSectionAzimuth] = *s.sectionAzimuth;
     if (s.unit == LengthUnit::Foot)
         j[kUnit] = "ft";
-    const UncertaintySettings &u = s.uncertainty, defaults;
-    if (u.model != ErrorModel::None)
-        j[kErrorModel] = std::data(kModelNames)[static_cast<int>(u.model)];
-    if (u.latitude)
-        j[kLatitude] = *u.latitude;
-    if (u.gravity != defaults.gravity)
-        j[kGravity] = u.gravity;
-    if (u.totalField)
-        j[kMagField] = *u.totalField;
-    if (u.dip)
-        j[kMagDip] = *u.dip;
-    if (u.ellipseSigma != defaults.ellipseSigma)
-        j[kEllipseSigma] = u.ellipseSigma;
-    if (!s.otherMembers.empty()) {
-        const Json others = Json::parse(s.otherMembers, nullptr, false);
-        if (others.is_object()) {
-            for (const auto &[key, value] : others.items()) {
-                if (!j.contains(key))
-                    j[key] = value;
-            }
-        }
+    writeUncertainty(j, kErrorModel, s.uncertainty, false);
+    const ClearanceSettings &c = s.clearance, rule;
+    if (c.holeDiameter != rule.holeDiameter)
+        j[kHoleDiameter] = c.holeDiameter;
+    if (c.surfaceMargin != rule.surfaceMargin)
+        j[kSurfaceMargin] = c.surfaceMargin;
+    if (c.projectAhead != rule.projectAhead)
+        j[kProjectAhead] = c.projectAhead;
+    if (c.scalingFactor != rule.scalingFactor)
+        j[kScalingFactor] = c.scalingFactor;
+    if (c.warningFactor != rule.warningFactor)
+        j[kWarningFactor] = c.warningFactor;
+    if (!s.offsets.empty()) {
+        Json offsets = Json::array();
+        for (const OffsetWell &o : s.offsets)
+            offsets.push_back(offsetToJson(o));
+        j[kOffsets] = std::move(offsets);
     }
+    addOtherMembers(j, s.otherMembers);
     return j.dump();
 }
 
@@ -321,26 +638,37 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !in.number(kDeclination, validTurnAngle, s.declination)
         || !in.number(kSectionAzimuth, validAzimuth, s.sectionAzimuth)
         || !in.choice(kUnit, { "m", "ft" }, s.unit)
-        || !in.choice(kErrorModel, kModelNames, s.uncertainty.model)
-        || !in.number(kLatitude, validLatitude, s.uncertainty.latitude, "von -90 bis 90 Grad")
-        || !in.number(kGravity, validGravity, s.uncertainty.gravity, kGravityRange)
-        || !in.number(kMagField, validTotalField, s.uncertainty.totalField, kTotalFieldRange)
-        || !in.number(kMagDip, validDip, s.uncertainty.dip, "von -90 bis 90 Grad")
+        || !readUncertainty(in, kErrorModel, s.uncertainty)
         || !in.number(
-            kEllipseSigma, validEllipseSigma, s.uncertainty.ellipseSigma, kEllipseSigmaRange))
+            kHoleDiameter, validHoleDiameter, s.clearance.holeDiameter, kHoleDiameterRange)
+        || !in.number(
+            kSurfaceMargin, validClearanceLength, s.clearance.surfaceMargin, kClearanceLengthRange)
+        || !in.number(
+            kProjectAhead, validClearanceLength, s.clearance.projectAhead, kClearanceLengthRange)
+        || !in.number(
+            kScalingFactor, validClearanceFactor, s.clearance.scalingFactor, kClearanceFactorRange)
+        || !in.number(
+            kWarningFactor, validClearanceFactor, s.clearance.warningFactor, kClearanceFactorRange))
         return fail(in.fault);
     if (easting.has_value() != northing.has_value())
         return fail("Der Ansatzpunkt braucht Rechtswert und Hochwert.");
     if (easting)
         s.wellhead = Wellhead { *easting, *northing };
 
-    Json others = Json::object();
-    for (const auto &[key, value] : j.items()) {
-        if (!isKnown(key))
-            others[key] = value;
+    if (const Json *offsets = in.member(kOffsets)) {
+        if (!offsets->is_array())
+            return fail("Der Eintrag \"offsets\" ist keine Liste.");
+        s.offsets.resize(offsets->size());
+        std::string why;
+        for (std::size_t i = 0; i < offsets->size(); ++i) {
+            if (!readOffset((*offsets)[i], i, s.offsets[i], why))
+                return fail(why);
+        }
+        // The names and parents together; each value was checked where it was read.
+        if (!offsetsValid(s.offsets, {}, &why))
+            return fail("Der Eintrag \"offsets\": " + why);
     }
-    if (!others.empty())
-        s.otherMembers = others.dump();
+    s.otherMembers = otherMembersOf(j, isKnown);
     out = std::move(s);
     return true;
 }

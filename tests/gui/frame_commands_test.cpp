@@ -76,12 +76,14 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
             "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
-    // "Bohrung …" (the settings that place the borehole in the field) and "Interpolation
-    // entlang der Bahn …" (points on the arc next to the legacy straight-line
-    // interpolation).
+    // "Bohrung …" (the settings that place the borehole in the field), "Nachbarbohrungen …"
+    // (the offset wells of the clearance scan, next to the well's own settings) and
+    // "Interpolation entlang der Bahn …" (points on the arc next to the legacy
+    // straight-line interpolation).
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "&Bohrung …", "Interpolation",
-            "Interpolation entlang der Bahn …", "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
+        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "&Bohrung …",
+            "&Nachbarbohrungen …", "Interpolation", "Interpolation entlang der Bahn …",
+            "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
         // third graph view "Vertikalschnitt", the view settings, "Unsicherheit" (the

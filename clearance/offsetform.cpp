@@ -1,0 +1,256 @@
+#include "clearance/offsetform.h"
+
+#include "core/cformat.h"
+#include "core/decimalsign.h"
+#include "core/win1252.h"
+#include "geo/errormodelinputs.h"
+#include "geo/wellform.h"
+#include "well/computation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace clr {
+
+namespace {
+
+    std::string trimmed(const std::string &text)
+    {
+        const auto first = text.find_first_not_of(" \t");
+        if (first == std::string::npos)
+            return {};
+        return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    }
+
+    // As the "Bohrung" form shows a value: a decimal comma, up to nine decimals.
+    std::string shown(const std::optional<double> &v)
+    {
+        if (!v)
+            return {};
+        std::string text = decimalsign::fixed(*v, 9, decimalsign::Sign::Comma);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == ',')
+            text.pop_back();
+        return text;
+    }
+
+    // One field: empty gives none (a fault when `required`), else a valid number.
+    bool field(const std::string &text, const char *what, bool (*valid)(double), bool required,
+        std::optional<double> &to, std::string &fault)
+    {
+        const std::string t = trimmed(text);
+        if (t.empty()) {
+            if (required) {
+                fault = cfmt("%s: bitte einen Wert angeben.", what);
+                return false;
+            }
+            to.reset();
+            return true;
+        }
+        const auto v = decimalsign::read(t, decimalsign::Accept::Either);
+        if (!v || !valid(*v)) {
+            fault = cfmt("%s: \"%s\" ist kein gültiger Wert.", what, t.c_str());
+            return false;
+        }
+        to = *v;
+        return true;
+    }
+
+    bool depth(double metres)
+    {
+        return validLength(metres) && metres >= 0.0;
+    }
+
+} // namespace
+
+bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &stored,
+    const WellSettings &settings, OffsetWell &out, std::string &fault, std::string *note)
+{
+    const well::CheckedSurvey checked = well::checkSurvey(source.survey);
+    if (!checked.clean) {
+        fault = win1252::toUtf8(well::germanText(checked.diagnostics.front()));
+        return false;
+    }
+    if (source.survey.stations().empty()) {
+        fault = "Die Datei enthält keine Messpunkte.";
+        return false;
+    }
+    OffsetWell o;
+    o.name = win1252::toUtf8(source.name);
+    o.stations = source.survey.stations();
+    if (stored) {
+        // The azimuths of another north are turned into the well's.
+        if (stored->north != settings.north) {
+            const auto from = stored->turnToTrue(), to = settings.turnToTrue();
+            if (!from || !to) {
+                fault = "Die Azimute des Dokuments beziehen sich auf eine andere Nordrichtung "
+                        "als die der Bohrung, und ohne Deklination oder Meridiankonvergenz "
+                        "lassen sie sich nicht umrechnen.";
+                return false;
+            }
+            for (well::Station &s : o.stations) {
+                s.azimuth = std::fmod(s.azimuth + *from - *to, 360.0);
+                if (s.azimuth < 0.0)
+                    s.azimuth += 360.0;
+            }
+        }
+        if (stored->wellhead) {
+            if (stored->epsg && settings.epsg && *stored->epsg != *settings.epsg) {
+                if (note)
+                    *note = cfmt("Der Ansatzpunkt des Dokuments liegt in EPSG:%d, die Bohrung "
+                                 "in EPSG:%d.",
+                        *stored->epsg, *settings.epsg);
+            } else {
+                o.wellhead = stored->wellhead;
+            }
+        }
+        o.elevation = stored->elevation;
+        o.holeDiameter = stored->clearance.holeDiameter;
+        if (stored->uncertainty.model != ErrorModel::None)
+            o.uncertainty = stored->uncertainty;
+    }
+    out = std::move(o);
+    return true;
+}
+
+std::string freeOffsetName(
+    const std::vector<OffsetWell> &offsets, const std::string &wellName, const std::string &wanted)
+{
+    const auto taken = [&](const std::string &name) {
+        return name == wellName
+            || std::any_of(offsets.begin(), offsets.end(),
+                [&](const OffsetWell &o) { return o.name == name; });
+    };
+    const std::string base = wanted.empty() ? std::string("Nachbarbohrung") : wanted;
+    std::string name = base;
+    for (int n = 2; taken(name); ++n)
+        name = base + " (" + std::to_string(n) + ")";
+    return name;
+}
+
+OffsetForm formOf(const OffsetWell &o)
+{
+    OffsetForm f;
+    f.name = o.name;
+    f.byWellhead = o.wellhead.has_value();
+    if (o.wellhead) {
+        f.easting = shown(o.wellhead->easting);
+        f.northing = shown(o.wellhead->northing);
+    } else {
+        f.north = shown(o.slotNorth);
+        f.east = shown(o.slotEast);
+    }
+    f.elevation = shown(o.elevation);
+    f.hole = shown(o.holeDiameter);
+    if (o.uncertainty) {
+        const UncertaintySettings &u = *o.uncertainty;
+        f.model = u.model;
+        f.latitude = shown(u.latitude);
+        f.gravity = shown(u.gravity);
+        f.totalField = shown(u.totalField);
+        f.dip = shown(u.dip);
+    }
+    f.parent = o.parent;
+    if (!o.parent.empty())
+        f.kickOff = shown(o.kickOffMd);
+    return f;
+}
+
+bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSettings &settings,
+    OffsetWell &out, std::string &fault)
+{
+    OffsetWell o = base;
+    o.name = trimmed(f.name);
+    if (o.name.empty() || o.name.size() > kMaxOffsetNameSize) {
+        fault = "Name: bitte einen Namen angeben (höchstens 200 Bytes).";
+        return false;
+    }
+    o.parent = trimmed(f.parent);
+    const bool sidetrack = !o.parent.empty();
+    if (sidetrack && o.parent == o.name) {
+        fault = "Seitenast von: eine Bohrung kann nicht von sich selbst abzweigen.";
+        return false;
+    }
+    // A sidetrack stands at its parent's slot: its own fields are not asked for.
+    std::optional<double> north, east, easting, northing, hole, kickOff;
+    if (!sidetrack && !f.byWellhead
+        && (!field(f.north, "Nord (m)", validLength, true, north, fault)
+            || !field(f.east, "Ost (m)", validLength, true, east, fault)))
+        return false;
+    if (!sidetrack && f.byWellhead
+        && (!field(f.easting, "Rechtswert (m)", validLength, true, easting, fault)
+            || !field(f.northing, "Hochwert (m)", validLength, true, northing, fault)))
+        return false;
+    if (!field(f.elevation, "Höhe des Teufenbezugspunkts (m NN)", validLength, false, o.elevation,
+            fault)
+        || !field(f.hole, "Bohrlochdurchmesser (m)", validHoleDiameter, false, hole, fault)
+        || (sidetrack && !field(f.kickOff, "Abzweigteufe (m)", depth, true, kickOff, fault)))
+        return false;
+    o.wellhead.reset();
+    o.slotNorth = o.slotEast = 0.0;
+    if (easting)
+        o.wellhead = Wellhead { *easting, *northing };
+    if (north) {
+        o.slotNorth = *north;
+        o.slotEast = *east;
+    }
+    o.holeDiameter = hole.value_or(0.0);
+    o.kickOffMd = kickOff.value_or(0.0);
+
+    o.uncertainty.reset();
+    if (f.model) {
+        UncertaintySettings u;
+        u.model = *f.model;
+        std::optional<double> gravity;
+        if (!field(f.latitude, "Geographische Breite (°)", validLatitude, false, u.latitude, fault)
+            || !field(
+                f.gravity, "Schwerebeschleunigung (m/s²)", validGravity, false, gravity, fault)
+            || !field(
+                f.totalField, "Totalintensität (nT)", validTotalField, false, u.totalField, fault)
+            || !field(f.dip, "Inklination des Magnetfelds (°)", validDip, false, u.dip, fault))
+            return false;
+        u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
+        // The inputs the model needs, the well's declination and north with them.
+        WellSettings s = settings;
+        s.uncertainty = u;
+        unc::MissingInput missing = unc::MissingInput::None;
+        if (u.model != ErrorModel::None && !geo::errorModelInputs(s, &missing)) {
+            fault = std::string(geo::missingFieldName(missing))
+                + ": das Fehlermodell der Nachbarbohrung braucht einen Wert (Deklination und "
+                  "Nordrichtung gibt die Bohrung unter Bearbeiten > Bohrung …).";
+            return false;
+        }
+        o.uncertainty = u;
+    }
+    out = std::move(o);
+    return true;
+}
+
+RuleForm ruleFormOf(const ClearanceSettings &rule)
+{
+    return { shown(rule.holeDiameter), shown(rule.surfaceMargin), shown(rule.projectAhead),
+        shown(rule.scalingFactor), shown(rule.warningFactor) };
+}
+
+bool ruleFromForm(const RuleForm &f, ClearanceSettings &out, std::string &fault)
+{
+    const ClearanceSettings defaults;
+    std::optional<double> hole, margin, ahead, k, warning;
+    if (!field(f.hole, "Bohrlochdurchmesser der Bohrung (m)", validHoleDiameter, false, hole, fault)
+        || !field(f.surfaceMargin, "Sicherheitsabstand Sm (m)", validClearanceLength, false, margin,
+            fault)
+        || !field(f.projectAhead, "Unsicherheit voraus σpa (m)", validClearanceLength, false, ahead,
+            fault)
+        || !field(f.scalingFactor, "Faktor k", validClearanceFactor, false, k, fault)
+        || !field(f.warningFactor, "Meldung unter Trennfaktor", validClearanceFactor, false,
+            warning, fault))
+        return false;
+    out.holeDiameter = hole.value_or(defaults.holeDiameter);
+    out.surfaceMargin = margin.value_or(defaults.surfaceMargin);
+    out.projectAhead = ahead.value_or(defaults.projectAhead);
+    out.scalingFactor = k.value_or(defaults.scalingFactor);
+    out.warningFactor = warning.value_or(defaults.warningFactor);
+    return true;
+}
+
+} // namespace clr
