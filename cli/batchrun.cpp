@@ -469,8 +469,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             : std::vector<unc::Sym3> {};
         PlotData plot;
         if (options.view3d) {
-            const scene3d::Scene scene = view3d::documentScene(
-                well.name, path, covariances, settings.uncertainty.ellipseSigma);
+            const scene3d::Scene scene = view3d::wellScene(well, path, covariances);
             const scene3d::Camera camera = view3d::batchCamera(scene,
                 options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
                 options.cameraElevation.value_or(scene3d::kHomeElevation));

@@ -195,11 +195,12 @@ QRect drawLegend(DrawContext &dc, const scene3d::Scene &scene, const Area &area,
     return QRect(x - pad, y - rows * row - pad, width + 2 * pad, rows * row + 2 * pad);
 }
 
-void drawScaleBar(DrawContext &dc, const scene3d::Frame &frame, const Area &area)
+// The scale bar in the bottom left corner; the rectangle it takes.
+QRect drawScaleBar(DrawContext &dc, const scene3d::Frame &frame, const Area &area)
 {
     const int length = static_cast<int>(std::lround(frame.scaleLength));
     if (length < 10 || length > area.width - 2 * view3dstyle::kInset)
-        return;
+        return {};
     const int x = area.left + view3dstyle::kInset;
     const int y = area.top - area.height + view3dstyle::kInset;
     usePen(dc, view3dstyle::kArrowPen);
@@ -210,6 +211,7 @@ void drawScaleBar(DrawContext &dc, const scene3d::Frame &frame, const Area &area
         + QStringLiteral(" m"));
     const DrawSize size = dc.textExtent(text);
     dc.textOut(x + (length - size.cx) / 2, y + 20 + size.cy, text);
+    return QRect(x, y, std::max(length, size.cx), 20 + size.cy);
 }
 
 } // namespace
@@ -262,7 +264,15 @@ void drawView(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     LabelPlacer labels(dc, area);
     if (look.legend)
         labels.reserve(drawLegend(dc, scene, area, look));
-    drawScaleBar(dc, frame, area);
+    labels.reserve(drawScaleBar(dc, frame, area));
+    if (look.direction) {
+        dc.selectFont(view3dstyle::kMarkFont);
+        const std::string text = directionText(camera);
+        const DrawSize size = dc.textExtent(text);
+        labels.place(area.left + area.width - view3dstyle::kInset - size.cx,
+            area.top - area.height + view3dstyle::kInset + size.cy, text);
+    }
+
     if (!frame.northArrow.empty()) {
         dc.selectFont(view3dstyle::kNameFont);
         const QPoint at = toPage(area, frame.northLabel);
@@ -287,13 +297,6 @@ void drawView(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
             dc.moveTo(at.x(), at.y());
             dc.lineTo(at.x() + view3dstyle::kTickLength, at.y());
         }
-    }
-    if (look.direction) {
-        dc.selectFont(view3dstyle::kMarkFont);
-        const std::string text = directionText(camera);
-        const DrawSize size = dc.textExtent(text);
-        labels.place(area.left + area.width - view3dstyle::kInset - size.cx,
-            area.top - area.height + view3dstyle::kInset + size.cy, text);
     }
 
     dc.selectPen(oldPen);

@@ -154,11 +154,10 @@ const scene3d::Scene &View3d::scene()
         return m_scene;
     // The tube is part of the scene whenever the document has covariances; switching it
     // off only leaves it out of the picture.
-    m_scene = view3d::documentScene(m_doc->name(), m_doc->trajectory(), m_doc->stationCovariances(),
-        m_doc->settings().uncertainty.ellipseSigma, m_others);
-    // New results are fitted afresh from the same direction, unless the user has moved the
-    // view; a new name or new settings keep the camera.
-    if (revision != m_sceneRevision && !m_userCamera)
+    m_scene = view3d::wellScene(m_doc->well(), m_doc->trajectory(), m_doc->stationCovariances(), m_others);
+    // A new scene (new results, new neighbours) is fitted afresh from the same direction,
+    // unless the user has moved the view.
+    if (!m_userCamera)
         m_cameraValid = false;
     m_sceneRevision = revision;
     m_sceneStale = false;
