@@ -226,22 +226,3 @@ TEST(Render3d, ThePrintedPageStatesTheScaleItDraws)
     EXPECT_LT(10000.0 / denominator / screen.scale, 3.0);
     EXPECT_GT(10000.0 / denominator / screen.scale, 1.0);
 }
-
-TEST(Render3d, AnImageShowsWhatTheViewShowedAtItsOwnSize)
-{
-    ensureGuiApp();
-    const view3d::ImageLayout same = view3d::imageLayout(1000, 700, QSize(1000, 700));
-    EXPECT_DOUBLE_EQ(same.pixelsPerUnit, 1);
-    // Twice the pixels: the same picture at twice the resolution, the middle in the middle.
-    const view3d::ImageLayout twice = view3d::imageLayout(1000, 700, QSize(2000, 1400));
-    EXPECT_DOUBLE_EQ(twice.pixelsPerUnit, 2);
-    EXPECT_EQ(twice.pixelOf({ 0, 0 }), QPointF(1000, 700));
-    EXPECT_EQ(twice.pixelOf({ 100, 50 }), QPointF(1200, 600));
-    // Another shape: everything that was seen, and more on the longer side.
-    const view3d::ImageLayout square = view3d::imageLayout(1000, 700, QSize(1400, 1400));
-    EXPECT_DOUBLE_EQ(square.pixelsPerUnit, 1.4);
-    EXPECT_GE(square.area.width, 1000);
-    EXPECT_GE(square.area.height, 700);
-    EXPECT_NEAR(square.pixelOf({ 500, -350 }).x(), 700 + 700, 1.5);
-    EXPECT_NEAR(square.pixelOf({ 500, -350 }).y(), 700 + 490, 1.5);
-}
