@@ -243,7 +243,9 @@ std::string warningNotice(const WellScan &scan)
     for (const Finding &f : scan.findings) {
         if (f.id != Message::SeparationBelowLimit)
             continue;
-        lines += "\n" + germanText(f);
+        // Appended piece by piece: "\n" + text trips GCC 12's -Wrestrict at -O3.
+        lines += '\n';
+        lines += germanText(f);
         ++count;
     }
     if (count == 0)

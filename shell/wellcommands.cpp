@@ -52,8 +52,12 @@ void CMainFrame::updateClearanceNotice()
     if (!w.settings.offsets.empty() && !m_doc->trajectory().empty()) {
         const clr::WellScan scan = clr::scanWell(w, m_doc->trajectory());
         text = clr::warningNotice(scan);
-        for (const clr::SetupFinding &f : scan.setup)
-            text += (text.empty() ? "" : "\n") + clr::germanText(f);
+        for (const clr::SetupFinding &f : scan.setup) {
+            // Piece by piece: "\n" + text trips GCC 12's -Wrestrict at -O3.
+            if (!text.empty())
+                text += '\n';
+            text += clr::germanText(f);
+        }
     }
     if (text.empty()) {
         if (m_clearanceNotice)

@@ -82,7 +82,8 @@ struct Scenario
 
 Scenario scenario(int number, const clr::Rule &rule = {})
 {
-    const std::string nn = "0" + std::to_string(number);
+    std::string nn = "0";
+    nn += std::to_string(number);
     Scenario s { readTable("clearance-" + nn + ".csv"), wellOf("reference-well.csv", 36),
         wellOf("offset-" + nn + ".csv", 24), {} };
     const clr::Scan result = clr::scan(s.reference, { s.offset }, rule);

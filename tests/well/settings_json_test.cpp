@@ -80,7 +80,10 @@ TEST_P(RefusedMember, NamedAndNothingChanged)
     std::string fault;
     EXPECT_FALSE(settingsFromJson(GetParam().json, target, &fault));
     EXPECT_EQ(target, withModel());
-    EXPECT_NE(fault.find("\"" + std::string(GetParam().member) + "\""), std::string::npos) << fault;
+    std::string quoted = "\"";
+    quoted += GetParam().member;
+    quoted += '"';
+    EXPECT_NE(fault.find(quoted), std::string::npos) << fault;
 }
 
 INSTANTIATE_TEST_SUITE_P(Members, RefusedMember,
