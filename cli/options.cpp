@@ -207,9 +207,8 @@ const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls|las|witsml] [--every 1|2|5|10]\n"
            "                  [--view side|top|section|3d [--camera AZ,ELEV]] [--name TEXT]\n"
-           "                  [--interpolate TEUFE]...\n"
-           "                  [--results-file PFAD] [--plot PFAD] [--true-scale] [--save "
-           "PFAD.dvn]\n"
+           "                  [--interpolate TEUFE]... [--results-file PFAD] [--plot PFAD]\n"
+           "                  [--true-scale] [--save PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [--export PFAD.csv|PFAD.xlsx|PFAD.xml|PFAD.geojson]...\n"
