@@ -25,7 +25,8 @@ inline std::vector<scene3d::WellInput> padWells(bool tube = true)
     for (int w = 0; w < kWells; ++w) {
         scene3d::WellInput input;
         input.name = "Bohrung " + std::to_string(w + 1);
-        input.colour = { static_cast<std::uint8_t>(25 * w), 0, static_cast<std::uint8_t>(250 - 25 * w) };
+        input.colour
+            = { static_cast<std::uint8_t>(25 * w), 0, static_cast<std::uint8_t>(250 - 25 * w) };
         input.slotEast = 10.0 * w;
         traj::Trajectory &t = input.path;
         t.stations.resize(kStations);

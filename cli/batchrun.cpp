@@ -470,9 +470,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         PlotData plot;
         if (options.view3d) {
             const scene3d::Scene scene = view3d::wellScene(well, path, covariances);
-            const scene3d::Camera camera = view3d::batchCamera(scene,
-                options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
-                options.cameraElevation.value_or(scene3d::kHomeElevation));
+            const scene3d::Camera camera
+                = view3d::batchCamera(scene, options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
+                    options.cameraElevation.value_or(scene3d::kHomeElevation));
             view3d::PageTexts texts;
             texts.wellName = well.name;
             texts.documentTitle = title;

@@ -22,68 +22,70 @@ namespace view3d {
 
 namespace {
 
-constexpr double kPdfMarginMm = 10.0;
-constexpr int kPdfDpi = 600;
+    constexpr double kPdfMarginMm = 10.0;
+    constexpr int kPdfDpi = 600;
 
-std::string german(const QString &text)
-{
-    return win1252::fromUtf8(text.toStdString());
-}
+    std::string german(const QString &text)
+    {
+        return win1252::fromUtf8(text.toStdString());
+    }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("View3d", text);
-}
+    QString tr(const char *text)
+    {
+        return QCoreApplication::translate("View3d", text);
+    }
 
-bool writePng(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
-    double seenHeight, QSize pixels, const PageTexts &texts, bool tube, QSaveFile &file)
-{
-    Look look;
-    look.tube = tube;
-    look.uncertaintyCaption = texts.uncertaintyCaption;
-    const QImage image = renderImage(scene, camera, seenWidth, seenHeight, pixels, look);
-    return !image.isNull() && image.save(&file, "PNG");
-}
+    bool writePng(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
+        double seenHeight, QSize pixels, const PageTexts &texts, bool tube, QSaveFile &file)
+    {
+        Look look;
+        look.tube = tube;
+        look.uncertaintyCaption = texts.uncertaintyCaption;
+        const QImage image = renderImage(scene, camera, seenWidth, seenHeight, pixels, look);
+        return !image.isNull() && image.save(&file, "PNG");
+    }
 
-bool writeSvg(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
-    double seenHeight, const PageTexts &texts, bool tube, QSaveFile &file)
-{
-    const QSize size(static_cast<int>(std::ceil(seenWidth)), static_cast<int>(std::ceil(seenHeight)));
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setResolution(254); // one SVG unit per logical unit of 0.1 mm
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromUtf8(win1252::toUtf8(texts.wellName)));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    PainterDrawContext dc(painter, 1.0, 1.0);
-    dc.setWindowOrg(0, 0);
-    Look look;
-    look.pixel = 0.5;
-    look.tube = tube;
-    look.uncertaintyCaption = texts.uncertaintyCaption;
-    drawView(dc, scene, camera, { 0, 0, size.width(), size.height() }, look);
-    return painter.end();
-}
+    bool writeSvg(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
+        double seenHeight, const PageTexts &texts, bool tube, QSaveFile &file)
+    {
+        const QSize size(
+            static_cast<int>(std::ceil(seenWidth)), static_cast<int>(std::ceil(seenHeight)));
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setResolution(254); // one SVG unit per logical unit of 0.1 mm
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QString::fromUtf8(win1252::toUtf8(texts.wellName)));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return false;
+        PainterDrawContext dc(painter, 1.0, 1.0);
+        dc.setWindowOrg(0, 0);
+        Look look;
+        look.pixel = 0.5;
+        look.tube = tube;
+        look.uncertaintyCaption = texts.uncertaintyCaption;
+        drawView(dc, scene, camera, { 0, 0, size.width(), size.height() }, look);
+        return painter.end();
+    }
 
-bool writePdf(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
-    double seenHeight, const PageTexts &texts, bool tube, QSaveFile &file)
-{
-    QPdfWriter pdf(&file);
-    pdf.setResolution(kPdfDpi);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-        QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm), QPageLayout::Millimeter));
-    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(texts.wellName)));
-    pdf.setCreator(QStringLiteral("Dravon"));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintPage(painter, scene, camera, seenWidth, seenHeight, texts, tube);
-    return painter.end();
-}
+    bool writePdf(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
+        double seenHeight, const PageTexts &texts, bool tube, QSaveFile &file)
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kPdfDpi);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+            QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+            QPageLayout::Millimeter));
+        pdf.setTitle(QString::fromUtf8(win1252::toUtf8(texts.wellName)));
+        pdf.setCreator(QStringLiteral("Dravon"));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintPage(painter, scene, camera, seenWidth, seenHeight, texts, tube);
+        return painter.end();
+    }
 
 } // namespace
 

@@ -84,8 +84,8 @@ struct FrameOptions
     int hullPoints = 16; // points of an ellipse in the body
 };
 
-Frame frameOf(
-    const Scene &scene, const Camera &camera, const Viewport &view, const FrameOptions &options = {});
+Frame frameOf(const Scene &scene, const Camera &camera, const Viewport &view,
+    const FrameOptions &options = {});
 
 // The camera at `azimuth` and `elevation` that shows the whole scene (its paths, tubes,
 // grid and north arrow) in a view of `width` by `height` output units, `margin` (a

@@ -7,7 +7,8 @@
 
 namespace scene3d {
 
-std::optional<Pick> pick(const Scene &scene, const Camera &camera, double x, double y, double radius)
+std::optional<Pick> pick(
+    const Scene &scene, const Camera &camera, double x, double y, double radius)
 {
     const Projector proj(camera);
     struct Best

@@ -21,6 +21,7 @@ struct Pick
 // the view), if one lies within `radius`; where two paths cross in the picture, the one
 // nearer to the viewer. The measured depth is found along the projected path and the
 // point taken on the arc at that depth (traj::pointAtMd).
-std::optional<Pick> pick(const Scene &scene, const Camera &camera, double x, double y, double radius);
+std::optional<Pick> pick(
+    const Scene &scene, const Camera &camera, double x, double y, double radius);
 
 } // namespace scene3d

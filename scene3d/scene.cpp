@@ -10,68 +10,69 @@ namespace scene3d {
 
 namespace {
 
-unc::Sym3 mix(const unc::Sym3 &a, const unc::Sym3 &b, double f)
-{
-    const auto m = [f](double x, double y) { return x + f * (y - x); };
-    return { m(a.xx, b.xx), m(a.yy, b.yy), m(a.zz, b.zz), m(a.xy, b.xy), m(a.xz, b.xz),
-        m(a.yz, b.yz) };
-}
-
-void addRingTo(Box3 &box, const Ring &r)
-{
-    // The box of the ellipse: along each axis c ± sqrt(major² + minor²).
-    const double n = std::hypot(r.major.north, r.minor.north);
-    const double e = std::hypot(r.major.east, r.minor.east);
-    const double z = std::hypot(r.major.tvd, r.minor.tvd);
-    box.add(r.centre + Point3 { n, e, z });
-    box.add(r.centre - Point3 { n, e, z });
-}
-
-SceneWell sceneWellOf(WellInput input, const SceneOptions &options, bool tube)
-{
-    SceneWell w;
-    w.name = std::move(input.name);
-    w.colour = input.colour;
-    w.slotNorth = input.slotNorth;
-    w.slotEast = input.slotEast;
-    w.depthShift = input.depthShift;
-    w.path = std::move(input.path);
-    const std::vector<traj::Station> &st = w.path.stations;
-    if (st.empty())
-        return w;
-    const bool rings = tube && input.covariances.size() == st.size();
-    const double maxTurn = options.maxTurn > 0 ? options.maxTurn : 2.0;
-
-    const auto add = [&](double md, double n, double e, double tvd, const unc::Sym3 *nev,
-                         double inc, double azi) {
-        const Point3 p = w.inFrame(n, e, tvd);
-        w.points.push_back(p);
-        w.mds.push_back(md);
-        if (nev)
-            w.rings.push_back(ringOf(p, *nev, inc, azi, options.sigmas));
-    };
-    const auto covarianceAt = [&](std::size_t i) { return rings ? &input.covariances[i] : nullptr; };
-
-    add(st[0].md, st[0].north, st[0].east, st[0].tvd, covarianceAt(0), st[0].inclination,
-        st[0].azimuth);
-    for (std::size_t i = 1; i < st.size(); ++i) {
-        const traj::Station &upper = st[i - 1], &lower = st[i];
-        const double turn = st[i].straight ? 0.0 : st[i].doglegRad / units::kRadiansPerDegree;
-        const int steps = std::max(1, static_cast<int>(std::ceil(turn / maxTurn - 1e-9)));
-        for (int j = 1; j < steps; ++j) {
-            const double f = static_cast<double>(j) / steps;
-            const double md = upper.md + f * (lower.md - upper.md);
-            const traj::Point p = traj::pointOnArc(upper, lower, md);
-            unc::Sym3 nev;
-            if (rings)
-                nev = mix(input.covariances[i - 1], input.covariances[i], f);
-            add(md, p.north, p.east, p.tvd, rings ? &nev : nullptr, p.inclination, p.azimuth);
-        }
-        add(lower.md, lower.north, lower.east, lower.tvd, covarianceAt(i), lower.inclination,
-            lower.azimuth);
+    unc::Sym3 mix(const unc::Sym3 &a, const unc::Sym3 &b, double f)
+    {
+        const auto m = [f](double x, double y) { return x + f * (y - x); };
+        return { m(a.xx, b.xx), m(a.yy, b.yy), m(a.zz, b.zz), m(a.xy, b.xy), m(a.xz, b.xz),
+            m(a.yz, b.yz) };
     }
-    return w;
-}
+
+    void addRingTo(Box3 &box, const Ring &r)
+    {
+        // The box of the ellipse: along each axis c ± sqrt(major² + minor²).
+        const double n = std::hypot(r.major.north, r.minor.north);
+        const double e = std::hypot(r.major.east, r.minor.east);
+        const double z = std::hypot(r.major.tvd, r.minor.tvd);
+        box.add(r.centre + Point3 { n, e, z });
+        box.add(r.centre - Point3 { n, e, z });
+    }
+
+    SceneWell sceneWellOf(WellInput input, const SceneOptions &options, bool tube)
+    {
+        SceneWell w;
+        w.name = std::move(input.name);
+        w.colour = input.colour;
+        w.slotNorth = input.slotNorth;
+        w.slotEast = input.slotEast;
+        w.depthShift = input.depthShift;
+        w.path = std::move(input.path);
+        const std::vector<traj::Station> &st = w.path.stations;
+        if (st.empty())
+            return w;
+        const bool rings = tube && input.covariances.size() == st.size();
+        const double maxTurn = options.maxTurn > 0 ? options.maxTurn : 2.0;
+
+        const auto add = [&](double md, double n, double e, double tvd, const unc::Sym3 *nev,
+                             double inc, double azi) {
+            const Point3 p = w.inFrame(n, e, tvd);
+            w.points.push_back(p);
+            w.mds.push_back(md);
+            if (nev)
+                w.rings.push_back(ringOf(p, *nev, inc, azi, options.sigmas));
+        };
+        const auto covarianceAt
+            = [&](std::size_t i) { return rings ? &input.covariances[i] : nullptr; };
+
+        add(st[0].md, st[0].north, st[0].east, st[0].tvd, covarianceAt(0), st[0].inclination,
+            st[0].azimuth);
+        for (std::size_t i = 1; i < st.size(); ++i) {
+            const traj::Station &upper = st[i - 1], &lower = st[i];
+            const double turn = st[i].straight ? 0.0 : st[i].doglegRad / units::kRadiansPerDegree;
+            const int steps = std::max(1, static_cast<int>(std::ceil(turn / maxTurn - 1e-9)));
+            for (int j = 1; j < steps; ++j) {
+                const double f = static_cast<double>(j) / steps;
+                const double md = upper.md + f * (lower.md - upper.md);
+                const traj::Point p = traj::pointOnArc(upper, lower, md);
+                unc::Sym3 nev;
+                if (rings)
+                    nev = mix(input.covariances[i - 1], input.covariances[i], f);
+                add(md, p.north, p.east, p.tvd, rings ? &nev : nullptr, p.inclination, p.azimuth);
+            }
+            add(lower.md, lower.north, lower.east, lower.tvd, covarianceAt(i), lower.inclination,
+                lower.azimuth);
+        }
+        return w;
+    }
 
 } // namespace
 
@@ -89,8 +90,8 @@ double roundStep(double least)
     return 10 * power;
 }
 
-Ring ringOf(const Point3 &centre, const unc::Sym3 &nev, double inclination, double azimuth,
-    double sigmas)
+Ring ringOf(
+    const Point3 &centre, const unc::Sym3 &nev, double inclination, double azimuth, double sigmas)
 {
     const unc::Sym3 hla = unc::toHla(nev, inclination, azimuth);
     const double r = units::kRadiansPerDegree;

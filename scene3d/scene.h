@@ -103,8 +103,8 @@ Scene buildScene(std::vector<WellInput> wells, const SceneOptions &options);
 // The ellipse of the covariance `nev` (1σ) at `sigmas` times σ in the plane normal to the
 // hole at inclination and azimuth (degrees), centred at `centre`: its high-side and
 // lateral part (unc::toHla) turned back into the frame.
-Ring ringOf(const Point3 &centre, const unc::Sym3 &nev, double inclination, double azimuth,
-    double sigmas);
+Ring ringOf(
+    const Point3 &centre, const unc::Sym3 &nev, double inclination, double azimuth, double sigmas);
 
 // 1, 2 or 5 times a power of ten, the smallest that is at least `least` (> 0).
 double roundStep(double least);

@@ -114,9 +114,9 @@ bool CMainFrame::saveImage(QString path)
         // The last choice of type is offered again.
         static int lastFilter = 0;
         int filter = lastFilter;
-        path = m_ui->imageFileName(base + (view ? QStringLiteral("-3d") : QString())
-                + extensions.at(filter),
-            filters, filter);
+        path = m_ui->imageFileName(
+            base + (view ? QStringLiteral("-3d") : QString()) + extensions.at(filter), filters,
+            filter);
         if (path.isEmpty())
             return false;
         lastFilter = std::clamp(filter, 0, static_cast<int>(extensions.size()) - 1);
@@ -138,8 +138,8 @@ bool CMainFrame::saveImage(QString path)
         }
         written = view->saveImage(path, pixels, error);
     } else {
-        written = exportGraphPage(graph->shownData(), m_doc->titleText(), path.toStdString(),
-            error, graph->isTrueScale());
+        written = exportGraphPage(graph->shownData(), m_doc->titleText(), path.toStdString(), error,
+            graph->isTrueScale());
     }
     if (!written)
         m_prompter->message(error);

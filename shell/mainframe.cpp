@@ -129,8 +129,8 @@ void CMainFrame::saveWindowSettings() const
     settings.beginGroup(kWindowGroup);
     settings.setValue(QStringLiteral("Window"), saveGeometry());
     const int view = qobject_cast<CGrafik *>(m_activeView) ? GraphViewId
-        : qobject_cast<View3d *>(m_activeView)            ? View3dId
-                                                          : TextViewId;
+        : qobject_cast<View3d *>(m_activeView)             ? View3dId
+                                                           : TextViewId;
     settings.setValue(QStringLiteral("View"), view);
 }
 

@@ -154,7 +154,8 @@ const scene3d::Scene &View3d::scene()
         return m_scene;
     // The tube is part of the scene whenever the document has covariances; switching it
     // off only leaves it out of the picture.
-    m_scene = view3d::wellScene(m_doc->well(), m_doc->trajectory(), m_doc->stationCovariances(), m_others);
+    m_scene = view3d::wellScene(
+        m_doc->well(), m_doc->trajectory(), m_doc->stationCovariances(), m_others);
     // A new scene (new results, new neighbours) is fitted afresh from the same direction,
     // unless the user has moved the view.
     if (!m_userCamera)
@@ -202,8 +203,8 @@ void View3d::cameraMoved(const scene3d::Camera &camera)
 
 void View3d::resetCamera()
 {
-    m_camera = scene3d::fitted(scene(), scene3d::kHomeAzimuth, scene3d::kHomeElevation,
-        pictureWidth(), pictureHeight());
+    m_camera = scene3d::fitted(
+        scene(), scene3d::kHomeAzimuth, scene3d::kHomeElevation, pictureWidth(), pictureHeight());
     m_cameraValid = true;
     m_userCamera = false;
     m_canvas->update();
@@ -251,7 +252,8 @@ void View3d::paintCanvas(QPainter &painter)
     // The picture's middle at the canvas's middle: the area spans the canvas, its
     // logical origin at the canvas's top left corner.
     const double w = pictureWidth(), h = pictureHeight();
-    const view3d::Area area { 0, 0, static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)) };
+    const view3d::Area area { 0, 0, static_cast<int>(std::lround(w)),
+        static_cast<int>(std::lround(h)) };
     // The area's middle (integer logical units) and the canvas's differ by half a unit at
     // most; the window origin moves the picture onto the canvas's middle.
     const QPoint middle = area.middle();
@@ -391,8 +393,8 @@ void View3d::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Plus:
     case Qt::Key_Minus:
-        cameraMoved(scene3d::zoomedAt(camera(),
-            event->key() == Qt::Key_Plus ? kZoomPerNotch : 1 / kZoomPerNotch, 0, 0));
+        cameraMoved(scene3d::zoomedAt(
+            camera(), event->key() == Qt::Key_Plus ? kZoomPerNotch : 1 / kZoomPerNotch, 0, 0));
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -427,7 +429,8 @@ int View3d::print(QPrinter &printer)
     if (!painter.begin(&printer))
         return 0;
     painter.setRenderHint(QPainter::Antialiasing, true);
-    view3d::paintPage(painter, scene(), c, pictureWidth(), pictureHeight(), texts, m_uncertaintyShown);
+    view3d::paintPage(
+        painter, scene(), c, pictureWidth(), pictureHeight(), texts, m_uncertaintyShown);
     painter.end();
     return 1;
 }

@@ -32,7 +32,8 @@ bool curveColoured(QRgb p)
 // Whether a pixel within `radius` of (x, y) has the curve's colour.
 bool curveNear(const QImage &image, QPointF at, int radius = 3)
 {
-    const int x0 = static_cast<int>(std::lround(at.x())), y0 = static_cast<int>(std::lround(at.y()));
+    const int x0 = static_cast<int>(std::lround(at.x())),
+              y0 = static_cast<int>(std::lround(at.y()));
     for (int y = y0 - radius; y <= y0 + radius; ++y)
         for (int x = x0 - radius; x <= x0 + radius; ++x)
             if (image.valid(x, y) && curveColoured(image.pixel(x, y)))
@@ -101,12 +102,15 @@ TEST_F(ToolTest, View3dWritesSvgAndAPdfPageAndRefusesBadCameras)
     const std::string svg = file("v.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("Bohrung 3D"), std::string::npos);
-    ASSERT_EQ(run("--stations s.txt --name 'Bohrung 3D' --view 3d --camera 90,30 --plot v.pdf").status, 0);
+    ASSERT_EQ(
+        run("--stations s.txt --name 'Bohrung 3D' --view 3d --camera 90,30 --plot v.pdf").status,
+        0);
     const std::string pdf = file("v.pdf");
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
 
     for (const char *bad : { "--camera 10", "--camera 10,95", "--camera a,b", "--camera 1,2,3" }) {
-        const clitest::Result r = run(std::string("--stations s.txt --view 3d --plot x.png ") + bad);
+        const clitest::Result r
+            = run(std::string("--stations s.txt --view 3d --plot x.png ") + bad);
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_NE(r.err.find("--camera erwartet Azimut und Elevation"), std::string::npos) << r.err;
     }

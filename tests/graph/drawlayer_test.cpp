@@ -287,7 +287,8 @@ TEST_F(PainterBackendTest, TranslucentColoursBlendWithWhatLiesBeneath)
         dc.lineTo(60, -20);
     }
     const auto near = [](QRgb p, int r, int g, int b) {
-        return std::abs(qRed(p) - r) <= 2 && std::abs(qGreen(p) - g) <= 2 && std::abs(qBlue(p) - b) <= 2;
+        return std::abs(qRed(p) - r) <= 2 && std::abs(qGreen(p) - g) <= 2
+            && std::abs(qBlue(p) - b) <= 2;
     };
     EXPECT_TRUE(near(image.pixel(50, 100), 0, 0, 0));
     // Half of the blue over white and over black; once over both, even where the area's

@@ -70,8 +70,8 @@ TEST(Offsets3d, OffsetsStandWhereTheClearanceSetPutsThemWithTheirTubes)
     s.declination = 0;
     s.north = NorthReference::Grid;
     s.gridConvergence = 0;
-    const char *files[] = { "offset-01.csv", "offset-02.csv", "offset-03.csv", "offset-04.csv",
-        "offset-05.csv" };
+    const char *files[]
+        = { "offset-01.csv", "offset-02.csv", "offset-03.csv", "offset-04.csv", "offset-05.csv" };
     std::vector<Table> tables;
     for (const char *f : files) {
         tables.push_back(readTable(f));

@@ -68,7 +68,8 @@ scene3d::Scene crossing()
     scene3d::SceneOptions o;
     o.sigmas = 2;
     return scene3d::buildScene(
-        { wellOf("tief", { 255, 0, 0 }, { { 1000, 0, 0 }, { 1100, 90, 0 }, { 2000, 90, 0 } }, -500, 0),
+        { wellOf(
+              "tief", { 255, 0, 0 }, { { 1000, 0, 0 }, { 1100, 90, 0 }, { 2000, 90, 0 } }, -500, 0),
             wellOf("flach", { 0, 0, 255 }, { { 600, 0, 0 }, { 700, 90, 90 }, { 1600, 90, 90 } }, 0,
                 -500, 40) },
         o);
@@ -195,9 +196,10 @@ TEST(Render3d, ThePrintedPageStatesTheScaleItDraws)
     ensureGuiApp();
     // One inclined hole seen from above: the markers at its ends lie as far apart on the
     // page as its displacement at the page's scale.
-    const scene3d::Scene scene = scene3d::buildScene(
-        { wellOf("Schräg", { 255, 0, 0 }, { { 200, 0, 60 }, { 400, 60, 60 }, { 1500, 60, 60 } }, 0, 0) },
-        {});
+    const scene3d::Scene scene
+        = scene3d::buildScene({ wellOf("Schräg", { 255, 0, 0 },
+                                  { { 200, 0, 60 }, { 400, 60, 60 }, { 1500, 60, 60 } }, 0, 0) },
+            {});
     const traj::Station &end = scene.wells[0].path.stations.back();
     const double displacement = std::hypot(end.north, end.east);
     const scene3d::Camera screen = scene3d::fitted(scene, 180, 90, 1000, 700);

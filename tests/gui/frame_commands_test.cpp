@@ -72,8 +72,7 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
             "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …",
             "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
-            "Sei&tenansicht",
-            "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
+            "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
     // "Bohrung …" (the settings that place the borehole in the field), "Nachbarbohrungen …"

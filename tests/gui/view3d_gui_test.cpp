@@ -31,8 +31,8 @@ namespace {
 const StringList kDeviated { "300 0 0", "600 30 60", "900 45 60", "2000 45 60" };
 
 // Mouse events as the window system sends them, with the buttons held during a move.
-void send(QWidget *w, QEvent::Type type, QPointF at, Qt::MouseButton button,
-    Qt::MouseButtons held, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void send(QWidget *w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QMouseEvent e(type, at, w->mapToGlobal(at), button, held, modifiers);
     QApplication::sendEvent(w, &e);
@@ -44,7 +44,8 @@ void drag(QWidget *w, QPointF from, QPointF to, Qt::MouseButton button,
     send(w, QEvent::MouseButtonPress, from, button, button, modifiers);
     constexpr int kSteps = 10;
     for (int k = 1; k <= kSteps; ++k)
-        send(w, QEvent::MouseMove, from + (to - from) * k / kSteps, Qt::NoButton, button, modifiers);
+        send(
+            w, QEvent::MouseMove, from + (to - from) * k / kSteps, Qt::NoButton, button, modifiers);
     send(w, QEvent::MouseButtonRelease, to, button, Qt::NoButton, modifiers);
 }
 
@@ -56,8 +57,8 @@ void click(QWidget *w, QPointF at)
 
 void wheel(QWidget *w, QPointF at, int delta)
 {
-    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
-        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
 }
 
@@ -239,10 +240,12 @@ TEST_F(View3dTest, AClickSaysThePathPointAndADoubleClickCentresOnIt)
     const QPointF at = pixelAtMd(view, 1200);
     click(canvas, at.toPoint());
     const QString said = frame->statusBar()->currentMessage();
-    EXPECT_TRUE(said.startsWith(QString::fromUtf8(win1252::toUtf8(doc->name())))) << said.toStdString();
+    EXPECT_TRUE(said.startsWith(QString::fromUtf8(win1252::toUtf8(doc->name()))))
+        << said.toStdString();
     const double md = valueAfter(said, QStringLiteral("Teufe"));
     // A pixel of the picture is this many metres of the path at most, here.
-    const double metresPerPixel = (2000.0 / (pixelAtMd(view, 2000) - pixelAtMd(view, 0)).manhattanLength());
+    const double metresPerPixel
+        = (2000.0 / (pixelAtMd(view, 2000) - pixelAtMd(view, 0)).manhattanLength());
     EXPECT_NEAR(md, 1200, 4 * metresPerPixel + 1) << said.toStdString();
     traj::Point p;
     ASSERT_TRUE(traj::pointAtMd(doc->trajectory(), md, p));
@@ -348,7 +351,8 @@ TEST_F(View3dTest, PrintingGivesOnePageAndTheUncertaintyAndViewReachIt)
 
     // The 3D view is the one the next start shows.
     frame->saveWindowSettings();
-    EXPECT_EQ(QSettings().value(QStringLiteral("Settings/View")).toInt(), int(CMainFrame::View3dId));
+    EXPECT_EQ(
+        QSettings().value(QStringLiteral("Settings/View")).toInt(), int(CMainFrame::View3dId));
     CMainFrame next(*commands, ui);
     EXPECT_EQ(next.GetActiveView(), static_cast<QWidget *>(next.view3d()));
 }

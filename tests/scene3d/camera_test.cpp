@@ -35,7 +35,8 @@ TEST(Camera3d, ProjectsAsALookAtCameraFromTheEyesPosition)
                 { coordinate(random), coordinate(random), 1000 + coordinate(random) / 3 }, 0.37);
             const Projector project(c);
             for (int k = 0; k < 5; ++k) {
-                const Point3 p { coordinate(random), coordinate(random), coordinate(random) + 3000 };
+                const Point3 p { coordinate(random), coordinate(random),
+                    coordinate(random) + 3000 };
                 const Projected got = project(p);
                 const LookAt want = lookAt(c, p);
                 EXPECT_NEAR(got.x, want.x, 1e-9 * 3000) << azimuth << "/" << elevation;
@@ -130,9 +131,8 @@ TEST(Camera3d, PanningMovesThePictureAndTurningKeepsTheMiddle)
 
 TEST(Camera3d, TheFittedViewShowsTheWholeSceneAndFillsOneSide)
 {
-    const Scene scene = buildScene({ wellOf("A", buildSection()),
-                                       wellOf("B", { { 2000, 80, 250 } }, 40, -30) },
-        {});
+    const Scene scene = buildScene(
+        { wellOf("A", buildSection()), wellOf("B", { { 2000, 80, 250 } }, 40, -30) }, {});
     const double width = 2400, height = 1500, margin = 0.04;
     for (double azimuth : { 0.0, 70.0, 225.0 }) {
         for (double elevation : { 0.0, 25.0, 90.0 }) {

@@ -54,12 +54,14 @@ TEST(Frame3d, ANearerPieceIsDrawnAfterAFartherOne)
 {
     // Two horizontal holes crossing one above the other: seen from above, the shallower
     // one is nearer and must cover the deeper one where they cross.
-    const Scene scene = buildScene({ wellOf("deep", { { 1000, 0, 0 }, { 1100, 90, 0 }, { 2000, 90, 0 } }, -500, 0),
-                                       wellOf("shallow", { { 600, 0, 0 }, { 700, 90, 90 }, { 1600, 90, 90 } }, 0, -500) },
+    const Scene scene = buildScene(
+        { wellOf("deep", { { 1000, 0, 0 }, { 1100, 90, 0 }, { 2000, 90, 0 } }, -500, 0),
+            wellOf("shallow", { { 600, 0, 0 }, { 700, 90, 90 }, { 1600, 90, 90 } }, 0, -500) },
         {});
     const Camera above = fitted(scene, 180, 90, 2000, 2000);
     const Frame frame = frameOf(scene, above, { 2000, 2000, 1 });
-    const auto deep = itemsOf(frame, ItemKind::Path, 0), shallow = itemsOf(frame, ItemKind::Path, 1);
+    const auto deep = itemsOf(frame, ItemKind::Path, 0),
+               shallow = itemsOf(frame, ItemKind::Path, 1);
     ASSERT_FALSE(deep.empty());
     ASSERT_FALSE(shallow.empty());
     EXPECT_LT(indexOf(frame, deep.back()), indexOf(frame, shallow.front()));
@@ -126,13 +128,15 @@ TEST(Frame3d, NothingReachesOutOfTheView)
     c = zoomedAt(c, 5, 60, -40);
     const Frame frame = frameOf(scene, c, { w, h, 0.5 });
     const auto inView = [&](const Point2 &p) {
-        return p.x >= -w / 2 - 1e-9 && p.x <= w / 2 + 1e-9 && p.y >= -h / 2 - 1e-9 && p.y <= h / 2 + 1e-9;
+        return p.x >= -w / 2 - 1e-9 && p.x <= w / 2 + 1e-9 && p.y >= -h / 2 - 1e-9
+            && p.y <= h / 2 + 1e-9;
     };
     std::size_t onEdge = 0;
     for (const Item &i : frame.items)
         for (const Point2 &p : i.points) {
             EXPECT_TRUE(inView(p)) << p.x << " " << p.y;
-            onEdge += std::fabs(std::fabs(p.x) - w / 2) < 1e-6 || std::fabs(std::fabs(p.y) - h / 2) < 1e-6;
+            onEdge += std::fabs(std::fabs(p.x) - w / 2) < 1e-6
+                || std::fabs(std::fabs(p.y) - h / 2) < 1e-6;
         }
     for (const auto &line : frame.grid)
         for (const Point2 &p : line)
@@ -166,8 +170,10 @@ TEST(Frame3d, TheTubesRingsSplitAtThePathAndItsBodyHoldsThePath)
     const Ring &ring = w.rings.back();
     const Projected centre = project(ring.centre);
     // Its points lie on the ellipse the camera makes of it ...
-    const Point2 a { c.scale * dot(ring.major, project.right()), c.scale * dot(ring.major, project.up()) };
-    const Point2 b { c.scale * dot(ring.minor, project.right()), c.scale * dot(ring.minor, project.up()) };
+    const Point2 a { c.scale * dot(ring.major, project.right()),
+        c.scale * dot(ring.major, project.up()) };
+    const Point2 b { c.scale * dot(ring.minor, project.right()),
+        c.scale * dot(ring.minor, project.up()) };
     const double det = a.x * b.y - a.y * b.x;
     int front = 0, back = 0;
     for (const Item *half : halves) {
@@ -195,8 +201,10 @@ TEST(Frame3d, TheTubesRingsSplitAtThePathAndItsBodyHoldsThePath)
     const TubeBody &body = frame.bodies[0];
     for (const Point3 &p : w.points) {
         const Projected q = project(p);
-        const bool held = std::any_of(body.polygons.begin(), body.polygons.end(),
-            [&](const std::vector<Point2> &polygon) { return inside(polygon, { q.x, q.y }); });
+        const bool held = std::any_of(
+            body.polygons.begin(), body.polygons.end(), [&](const std::vector<Point2> &polygon) {
+                return inside(polygon, { q.x, q.y });
+            });
         // The wellhead has no spread: its ellipse is the point itself, on the edge.
         if (length(p) > 1) {
             EXPECT_TRUE(held) << p.north << " " << p.east << " " << p.tvd;

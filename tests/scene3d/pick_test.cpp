@@ -13,9 +13,8 @@ using namespace scene3dtest;
 
 TEST(Pick3d, APointShownOnThePathGivesItsDepthAndPlace)
 {
-    const Scene scene = buildScene({ wellOf("A", buildSection()),
-                                       wellOf("B", { { 1800, 75, 260 } }, -300, 200) },
-        {});
+    const Scene scene = buildScene(
+        { wellOf("A", buildSection()), wellOf("B", { { 1800, 75, 260 } }, -300, 200) }, {});
     std::mt19937 random(17);
     std::uniform_real_distribution<double> depth(5, 1495), angle(0, 360), tilt(-60, 80),
         nudge(-1.5, 1.5);
@@ -61,7 +60,8 @@ TEST(Pick3d, NothingNearMeansNoPickAndTheNearerOfTwoCrossingPathsWins)
     // Two vertical wells one behind the other, seen from the north: the northern one is
     // nearer and covers the other.
     const Scene scene = buildScene(
-        { wellOf("hinten", { { 1000, 0, 0 } }, 0, 0), wellOf("vorn", { { 1000, 0, 0 } }, 100, 0) }, {});
+        { wellOf("hinten", { { 1000, 0, 0 } }, 0, 0), wellOf("vorn", { { 1000, 0, 0 } }, 100, 0) },
+        {});
     Camera c = viewedFrom(Camera {}, StandardView::FromNorth);
     c.target = { 50, 0, 500 };
     c.scale = 1;

@@ -35,7 +35,8 @@ Point3 normalised(const Point3 &a)
 double quadratic(const Point3 &u, const unc::Sym3 &c, const Point3 &w)
 {
     const Point3 cw { c.xx * w.north + c.xy * w.east + c.xz * w.tvd,
-        c.xy * w.north + c.yy * w.east + c.yz * w.tvd, c.xz * w.north + c.yz * w.east + c.zz * w.tvd };
+        c.xy * w.north + c.yy * w.east + c.yz * w.tvd,
+        c.xz * w.north + c.yz * w.east + c.zz * w.tvd };
     return dot(u, cw);
 }
 
@@ -114,7 +115,8 @@ TEST(Scene3d, RingsAreTheEllipsesOfTheCovarianceInThePlaneNormalToTheHole)
         // the ellipse x ᵀ C⁻¹ x = s² of the covariance's part in that plane.
         const Point3 helper = std::fabs(t.north) < 0.9 ? Point3 { 1, 0, 0 } : Point3 { 0, 1, 0 };
         const Point3 u = normalised(cross(t, helper)), w = cross(t, u);
-        const double cuu = quadratic(u, nev, u), cuw = quadratic(u, nev, w), cww = quadratic(w, nev, w);
+        const double cuu = quadratic(u, nev, u), cuw = quadratic(u, nev, w),
+                     cww = quadratic(w, nev, w);
         const double det = cuu * cww - cuw * cuw;
         for (double angle = 0; angle < 6.3; angle += 0.7) {
             const Point3 x = std::cos(angle) * r.major + std::sin(angle) * r.minor;
@@ -158,8 +160,8 @@ TEST(Scene3d, OneRingPerPointWithCovariancesOfTheStations)
 
 TEST(Scene3d, DepthMarksAtRoundDepthsOnThePaths)
 {
-    const Scene scene = buildScene(
-        { wellOf("A", buildSection()), wellOf("B", { { 730, 30, 200 } }, 0, 25) }, {});
+    const Scene scene
+        = buildScene({ wellOf("A", buildSection()), wellOf("B", { { 730, 30, 200 } }, 0, 25) }, {});
     EXPECT_TRUE(isRound(scene.markStep)) << scene.markStep;
     for (const SceneWell &w : scene.wells) {
         // Every multiple of the step along the path, the wellhead's 0 excepted.
