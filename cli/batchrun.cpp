@@ -22,6 +22,8 @@
 #include "graph/plotoffsets.h"
 #include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
+#include "graph3d/view3dexport.h"
+#include "graph3d/view3dscene.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 #include "well/computation.h"
@@ -473,7 +475,24 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             ? offsetPictureOf(clearance->offsets, clearance->scan, spread)
             : OffsetPicture {};
         PlotData plot;
-        if (options.sectionView) {
+        if (options.view3d) {
+            const scene3d::Scene scene = view3d::wellScene(well, path, covariances);
+            const scene3d::Camera camera
+                = view3d::batchCamera(scene, options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
+                    options.cameraElevation.value_or(scene3d::kHomeElevation));
+            view3d::PageTexts texts;
+            texts.wellName = well.name;
+            texts.documentTitle = title;
+            if (!covariances.empty())
+                texts.uncertaintyCaption = uncertaintyCaption(
+                    settings.uncertainty.model, settings.uncertainty.ellipseSigma);
+            std::string error;
+            if (!view3d::exportView(scene, camera, view3d::kBatchWidth, view3d::kBatchHeight,
+                    options.plotFile, view3d::kBatchPixels, texts, true, error)) {
+                complain(win1252::toUtf8(error));
+                status = 2;
+            }
+        } else if (options.sectionView) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
             addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
@@ -485,7 +504,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         std::string error;
-        const bool drawn = exportGraphPage(plot, title, options.plotFile, error, options.trueScale);
+        const bool drawn = options.view3d
+            || exportGraphPage(plot, title, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;

@@ -51,6 +51,18 @@ bool parseNumber(std::string_view text, double &value)
     return ec == std::errc() && ptr == end && std::isfinite(value);
 }
 
+// "AZ,ELEV": the direction of the 3D view, an azimuth (any, taken modulo 360) and an
+// elevation from -90 to 90 degrees.
+bool parseCamera(const std::string &text, double &azimuth, double &elevation)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos)
+        return false;
+    const std::string_view all(text);
+    return parseNumber(all.substr(0, comma), azimuth) && std::fabs(azimuth) <= 1e6
+        && parseNumber(all.substr(comma + 1), elevation) && elevation >= -90 && elevation <= 90;
+}
+
 bool parseWellhead(const std::string &text, Wellhead &wellhead)
 {
     const std::size_t comma = text.find(',');
@@ -194,9 +206,9 @@ bool isGeoJsonPath(const std::string &path)
 const char *cliUsage()
 {
     return "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls|las|witsml] [--every 1|2|5|10]\n"
-           "                  [--view side|top|section] [--name TEXT] [--interpolate TEUFE]...\n"
-           "                  [--results-file PFAD] [--plot PFAD] [--true-scale] [--save "
-           "PFAD.dvn]\n"
+           "                  [--view side|top|section|3d [--camera AZ,ELEV]] [--name TEXT]\n"
+           "                  [--interpolate TEUFE]... [--results-file PFAD] [--plot PFAD]\n"
+           "                  [--true-scale] [--save PFAD.dvn]\n"
            "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
            "                  [--every-md SCHRITT] [--section-azimuth GRAD] [--unit m|ft]]\n"
            "                  [--export PFAD.csv|PFAD.xlsx|PFAD.xml|PFAD.geojson]...\n"
@@ -214,9 +226,13 @@ const char *cliUsage()
            "                         Format der Messdatei (Vorgabe: free; .csv, .tsv, .xlsx,\n"
            "                         .xls, .las und .xml (WITSML) werden an der Endung erkannt)\n"
            "  --every 1|2|5|10       nur jeden n-ten Messwert einlesen (Vorgabe: 1)\n"
-           "  --view side|top|section\n"
-           "                         Seitenansicht (Vorgabe), Draufsicht oder Vertikalschnitt\n"
-           "                         (Seigerteufe über dem Vertikalschnitt, in --plot)\n"
+           "  --view side|top|section|3d\n"
+           "                         Seitenansicht (Vorgabe), Draufsicht, Vertikalschnitt\n"
+           "                         (Seigerteufe über dem Vertikalschnitt) oder 3D-Ansicht, in\n"
+           "                         --plot\n"
+           "  --camera AZ,ELEV       Blickrichtung der 3D-Ansicht: Azimut und Elevation in Grad\n"
+           "                         (Vorgabe: 225,25, aus Südwesten von schräg oben; 0,0 von\n"
+           "                         Norden, 180,90 von oben mit Norden oben)\n"
            "  --name TEXT            Name der Bohrung\n"
            "  --interpolate TEUFE    Interpolation bei dieser Teufe (mehrfach möglich)\n"
            "  --results-file PFAD    Ergebnisse wie \"Ergebnisse ausgeben\" in diese Datei "
@@ -407,11 +423,19 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
             int view = 0;
-            if (!value(v) || !parseChoice(v, { "side", "top", "section" }, view))
-                return fail("--view erwartet side, top oder section");
+            if (!value(v) || !parseChoice(v, { "side", "top", "section", "3d" }, view))
+                return fail("--view erwartet side, top, section oder 3d");
             // The vertical section is drawn from the side view's computation.
             o.sectionView = view == 2;
+            o.view3d = view == 3;
             o.ansicht = view == 1 ? 1 : 0;
+        } else if (a == "--camera") {
+            double azimuth = 0, elevation = 0;
+            if (!value(v) || !parseCamera(v, azimuth, elevation))
+                return fail("--camera erwartet Azimut und Elevation der 3D-Ansicht in Grad, durch "
+                            "ein Komma getrennt, die Elevation von -90 bis 90 (z.B. 225,25)");
+            o.cameraAzimuth = azimuth;
+            o.cameraElevation = elevation;
         } else if (a == "--name") {
             if (!value(v))
                 return fail("--name erwartet einen Text");
@@ -644,6 +668,8 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                return surveyexport::exportFormatForPath(p) == surveyexport::ExportFormat::Csv;
            }))
         return fail("--export-style gilt nur für --export PFAD.csv");
+    if (o.cameraAzimuth && !o.view3d)
+        return fail("--camera gilt nur mit --view 3d");
     // The steps of --every-md also give the clearance file rows between the stations.
     const bool onlySteps = std::all_of(o.requests.begin(), o.requests.end(),
         [](const listing::Request &r) { return r.kind == listing::RequestKind::EveryMd; });

@@ -31,6 +31,10 @@ struct CliOptions
     int datenauswahl = 0; // thinning index: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
     int ansicht = 0; // 0 side view, 1 top view
     bool sectionView = false; // --view section: --plot draws the vertical section
+    bool view3d = false; // --view 3d: --plot draws the 3D view
+    // --camera AZ,ELEV: the 3D view from this azimuth and elevation (degrees); unset: the
+    // view the desktop program starts with.
+    std::optional<double> cameraAzimuth, cameraElevation;
     std::optional<std::string> name; // UTF-8 as given
     std::vector<float> interpolate;
     std::string resultsFile;

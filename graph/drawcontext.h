@@ -12,9 +12,12 @@
 #include <string>
 #include <vector>
 
+// A colour; `a` is its opacity (255 opaque, the default, 0 invisible). A translucent
+// pen or area is blended over what was drawn before it, so the order of drawing matters.
 struct DrawColor
 {
     std::uint8_t r = 0, g = 0, b = 0;
+    std::uint8_t a = 255;
     friend bool operator==(const DrawColor &, const DrawColor &) = default;
 };
 

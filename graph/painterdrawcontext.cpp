@@ -21,6 +21,11 @@
 
 namespace {
 
+QColor qtColor(const DrawColor &c)
+{
+    return QColor(c.r, c.g, c.b, c.a);
+}
+
 // Logical units per inch: 25.4 mm of 0.1 mm each.
 constexpr double kUnitsPerInch = 254.0;
 
@@ -143,7 +148,7 @@ void PainterDrawContext::setWindowOrg(int x, int y)
 
 void PainterDrawContext::applyPen()
 {
-    QPen pen(QColor(m_pen.color.r, m_pen.color.g, m_pen.color.b));
+    QPen pen(qtColor(m_pen.color));
     // Thinner than a device pixel means the thinnest line (a cosmetic pen).
     const double width = m_pen.width * (m_sx + m_sy) / 2.0;
     pen.setWidthF(width < 1.0 ? 0.0 : width);
@@ -213,7 +218,7 @@ void PainterDrawContext::ellipse(int x1, int y1, int x2, int y2, bool filled)
     applyPen();
     m_painter.save();
     if (filled)
-        m_painter.setBrush(QColor(m_pen.color.r, m_pen.color.g, m_pen.color.b));
+        m_painter.setBrush(qtColor(m_pen.color));
     else
         m_painter.setBrush(Qt::NoBrush);
     m_painter.drawEllipse(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
@@ -302,7 +307,7 @@ void PainterDrawContext::fillArea(
         return;
     m_painter.save();
     m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(QColor(color.r, color.g, color.b));
+    m_painter.setBrush(qtColor(color));
     m_painter.drawPath(path);
     m_painter.restore();
 }

@@ -16,6 +16,8 @@ enum CommandId {
     ID_KARTE_EXPORTIEREN = 32821, // "Karte exportieren (GeoJSON) …"
     ID_MASSSTABSGETREU = 32781,
     ID_UNSICHERHEIT = 32822, // "Unsicherheit": error ellipses and bands in the graph
+    ID_VIEW_3D = 32830, // "3D": the well in three dimensions
+    ID_FILE_SAVE_IMAGE = 32831, // "Bild speichern …": the view shown as PNG, SVG or PDF
     ID_NACHBARBOHRUNGEN = 32823, // "Nachbarbohrungen …": offset wells and the clearance rule
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,

@@ -1,7 +1,8 @@
 // "Datei → Exportieren …" and "Kopieren": the computed stations as a file (CSV, German
 // CSV, .xlsx) or as tab-separated rows on the clipboard. The rows, the tables and the
 // files are made by the export layer in the settings in effect, as the batch tool makes
-// them; the frame only asks where to.
+// them; the frame only asks where to. "Bild speichern …": the graph or the 3D view shown,
+// drawn into a file as the batch tool's --plot draws it.
 #include "shell/mainframe.h"
 
 #include "core/win1252.h"
@@ -13,6 +14,9 @@
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
 #include "export/wellrows.h"
+#include "graph/pageexport.h"
+#include "graph/view/grafik.h"
+#include "graph3d/view/view3d.h"
 #include "shell/frameui.h"
 #include "shell/viewsettings.h"
 
@@ -20,6 +24,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QWidget>
 
 bool CMainFrame::hasTrajectory() const
 {
@@ -89,4 +94,54 @@ void CMainFrame::OnEditCopy()
             surveyexport::wellRows(m_doc->trajectory(), {}, rowSettings()), false),
         surveyexport::clipboardStyle(decimalsign::kInterface));
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+}
+
+bool CMainFrame::saveImage(QString path)
+{
+    auto *graph = qobject_cast<CGrafik *>(m_activeView);
+    auto *view = qobject_cast<View3d *>(m_activeView);
+    if ((!graph && !view) || !hasTrajectory())
+        return false;
+    const QStringList filters { tr("PNG-Bild (*.png)"), tr("SVG-Grafik (*.svg)"),
+        tr("PDF-Dokument (*.pdf)") };
+    const QStringList extensions { QStringLiteral(".png"), QStringLiteral(".svg"),
+        QStringLiteral(".pdf") };
+    if (path.isEmpty()) {
+        const QString document = m_doc->GetPathName();
+        const QString base = document.isEmpty()
+            ? QDir::current().filePath(m_doc->GetTitle())
+            : QFileInfo(document).dir().filePath(QFileInfo(document).completeBaseName());
+        // The last choice of type is offered again.
+        static int lastFilter = 0;
+        int filter = lastFilter;
+        path = m_ui->imageFileName(
+            base + (view ? QStringLiteral("-3d") : QString()) + extensions.at(filter), filters,
+            filter);
+        if (path.isEmpty())
+            return false;
+        lastFilter = std::clamp(filter, 0, static_cast<int>(extensions.size()) - 1);
+        // A name without an extension gets the type's.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += extensions.at(lastFilter);
+    }
+    std::string error;
+    bool written = false;
+    if (view) {
+        // A PNG at a size the user chooses, at first twice the picture on screen; the last
+        // size chosen is offered again.
+        static QSize lastSize;
+        QSize pixels = lastSize.isEmpty() ? view->canvas()->size() * 2 : lastSize;
+        if (QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0) {
+            if (!m_ui->imageSize(pixels))
+                return false;
+            lastSize = pixels;
+        }
+        written = view->saveImage(path, pixels, error);
+    } else {
+        written = exportGraphPage(graph->shownData(), m_doc->titleText(), path.toStdString(), error,
+            graph->isTrueScale());
+    }
+    if (!written)
+        m_prompter->message(error);
+    return written;
 }

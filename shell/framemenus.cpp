@@ -7,6 +7,7 @@
 #include "dialogs/documentcommands.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
+#include "graph3d/view/view3d.h"
 #include "textview/dravonview.h"
 
 #include <QAction>
@@ -80,6 +81,9 @@ void CMainFrame::createActions()
     addCommand(ID_KARTE_EXPORTIEREN, QString::fromUtf8("&Karte exportieren (GeoJSON) …"),
         QString::fromUtf8("Schreibt den Verlauf der Bohrung in WGS 84 als GeoJSON-Datei für "
                           "Kartenprogramme\nKarte exportieren"));
+    addCommand(ID_FILE_SAVE_IMAGE, tr("&Bild speichern …"),
+        tr("Schreibt die angezeigte Grafik oder 3D-Ansicht als Bild (PNG, SVG oder PDF)"
+           "\nBild speichern"));
     addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
         QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
     addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
@@ -119,6 +123,9 @@ void CMainFrame::createActions()
         QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("graph"));
     addCommand(ID_VIEW_TEXT, QStringLiteral("Text"),
         QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nText"), QStringLiteral("text"));
+    addCommand(ID_VIEW_3D, tr("3D\tF5"),
+        tr("Zeigt die Bohrung räumlich: mit der linken Maustaste drehen, mit der mittleren "
+           "verschieben, mit dem Rad vergrößern\n3D-Ansicht"));
     addCommand(ID_GRAFIKLUPE, QStringLiteral("Grafik Lupe an"),
         QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
         ->setCheckable(true);
@@ -170,6 +177,7 @@ void CMainFrame::createActions()
     });
     connect(action(ID_FILE_EXPORT), &QAction::triggered, this, &CMainFrame::OnFileExport);
     connect(action(ID_EDIT_COPY), &QAction::triggered, this, &CMainFrame::OnEditCopy);
+    connect(action(ID_FILE_SAVE_IMAGE), &QAction::triggered, this, [this] { saveImage(); });
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_NACHBARBOHRUNGEN), &QAction::triggered, this, [this] { editOffsets(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
@@ -197,6 +205,7 @@ void CMainFrame::createActions()
     });
     connect(action(ID_VIEW_GRAFIK), &QAction::triggered, this, &CMainFrame::OnViewGrafik);
     connect(action(ID_VIEW_TEXT), &QAction::triggered, this, &CMainFrame::OnViewText);
+    connect(action(ID_VIEW_3D), &QAction::triggered, this, &CMainFrame::OnView3d);
     connect(action(ID_GRAFIKLUPE), &QAction::triggered, this, &CMainFrame::OnGrafiklupe);
     connect(trueScale, &QAction::toggled, this, [this](bool on) {
         saveTrueScale(on);
@@ -210,6 +219,8 @@ void CMainFrame::createActions()
         saveUncertaintyShown(on);
         if (m_graphView)
             m_graphView->setUncertaintyShown(on);
+        if (m_view3d)
+            m_view3d->setUncertaintyShown(on);
         updateCommandUi();
     });
     connect(action(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
@@ -238,6 +249,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_TABLE_IMPORT));
     file->addAction(action(ID_FILE_EXPORT));
     file->addAction(action(ID_KARTE_EXPORTIEREN));
+    file->addAction(action(ID_FILE_SAVE_IMAGE));
     file->addSeparator();
     file->addAction(action(ID_FILE_PRINT));
     file->addAction(action(ID_FILE_PRINT_PREVIEW));
@@ -268,6 +280,7 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_SECTION));
     view->addAction(action(ID_VIEW_LADDER));
     view->addAction(action(ID_VIEW_CYLINDER));
+    view->addAction(action(ID_VIEW_3D));
     view->addAction(action(ID_GRAFIKLUPE));
     view->addAction(action(ID_MASSSTABSGETREU));
     view->addAction(action(ID_UNSICHERHEIT));
@@ -289,8 +302,9 @@ void CMainFrame::createMenus()
 
 QString CMainFrame::uncertaintyPrompt()
 {
-    return tr("Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht und ein Band um den "
-              "Verlauf in der Seitenansicht und im Vertikalschnitt\nUnsicherheit");
+    return tr("Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht, ein Band um den "
+              "Verlauf in der Seitenansicht und im Vertikalschnitt und einen Schlauch in der "
+              "3D-Ansicht\nUnsicherheit");
 }
 
 QString CMainFrame::uncertaintyUnavailable() const
@@ -417,6 +431,7 @@ void CMainFrame::createAccelerators()
         { QKeySequence(Qt::Key_F2), ID_DATA_CHANGE },
         { QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK },
         { QKeySequence(Qt::Key_F4), ID_VIEW_TEXT },
+        { QKeySequence(Qt::Key_F5), ID_VIEW_3D },
         { QKeySequence(Qt::Key_F6), 0 },
         { QKeySequence(Qt::Key_F7), ID_VIEW_LADDER },
         { QKeySequence(Qt::Key_F8), ID_VIEW_CYLINDER },
@@ -463,6 +478,7 @@ void CMainFrame::updateCommandUi()
 {
     const bool graphShown = qobject_cast<CGrafik *>(m_activeView) != nullptr;
     const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
+    const bool view3dShown = qobject_cast<View3d *>(m_activeView) != nullptr;
     const GraphShown shown = graphShown ? m_graphView->shown() : GraphShown::Plot;
     const bool sectionShown = graphShown && shown == GraphShown::Section;
     // "Grafik" also leads back from the vertical section, the ladder and the cylinder.
@@ -471,6 +487,9 @@ void CMainFrame::updateCommandUi()
     action(ID_VIEW_LADDER)->setEnabled(!graphShown || shown != GraphShown::Ladder);
     action(ID_VIEW_CYLINDER)->setEnabled(!graphShown || shown != GraphShown::Cylinder);
     action(ID_VIEW_TEXT)->setEnabled(!textShown);
+    action(ID_VIEW_3D)->setEnabled(!view3dShown);
+    // An image of what is shown: the graph or the 3D view of a computed path.
+    action(ID_FILE_SAVE_IMAGE)->setEnabled((graphShown || view3dShown) && hasTrajectory());
     // While the text view is active the zoom is disabled; in the graph view it shows
     // the zoom state as its check mark.
     QAction *zoom = action(ID_GRAFIKLUPE);

@@ -4,6 +4,7 @@
 // program shows real dialogs (qtframeui.h); tests answer from a script.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,14 @@ public:
     virtual QString exportFileName(
         const QString &suggested, const QStringList &filters, int &filter)
         = 0;
+    // A file to save a picture to ("Bild speichern"), starting from `suggested`, with the
+    // file dialog's `filters`; `filter` receives the index of the filter chosen. Empty
+    // when cancelled.
+    virtual QString imageFileName(const QString &suggested, const QStringList &filters, int &filter)
+        = 0;
+    // The width and height of an image in pixels, starting from `size`; false when
+    // cancelled.
+    virtual bool imageSize(QSize &size) = 0;
     // The print dialog on `printer` offering pages 1 to `maxPage`; false when cancelled.
     virtual bool printDialog(QPrinter &printer, int maxPage) = 0;
     // The printer set-up dialog on `printer`.

@@ -8,6 +8,7 @@
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
+#include "graph3d/view/view3d.h"
 #include "shell/commandids.h"
 #include "shell/documentfilter.h"
 #include "shell/frameui.h"
@@ -117,8 +118,9 @@ void CMainFrame::restoreWindowSettings()
         resize(size);
         move(available.center() - QPoint(size.width() / 2, size.height() / 2 + 16));
     }
-    if (settings.value(QStringLiteral("View"), int(TextViewId)).toInt() == GraphViewId)
-        SwitchView(GraphViewId);
+    const int view = settings.value(QStringLiteral("View"), int(TextViewId)).toInt();
+    if (view == GraphViewId || view == View3dId)
+        SwitchView(view);
 }
 
 void CMainFrame::saveWindowSettings() const
@@ -126,8 +128,10 @@ void CMainFrame::saveWindowSettings() const
     QSettings settings = programSettings();
     settings.beginGroup(kWindowGroup);
     settings.setValue(QStringLiteral("Window"), saveGeometry());
-    settings.setValue(QStringLiteral("View"),
-        int(qobject_cast<CGrafik *>(m_activeView) ? GraphViewId : TextViewId));
+    const int view = qobject_cast<CGrafik *>(m_activeView) ? GraphViewId
+        : qobject_cast<View3d *>(m_activeView)             ? View3dId
+                                                           : TextViewId;
+    settings.setValue(QStringLiteral("View"), view);
 }
 
 void CMainFrame::updateTitle()
@@ -144,7 +148,9 @@ void CMainFrame::updateTitle()
 void CMainFrame::SwitchView(int id)
 {
     QWidget *old = m_activeView;
-    QWidget *wanted = id == GraphViewId ? static_cast<QWidget *>(m_graphView) : m_textView;
+    QWidget *wanted = id == GraphViewId ? static_cast<QWidget *>(m_graphView)
+        : id == View3dId                ? static_cast<QWidget *>(m_view3d)
+                                        : m_textView;
     if (!wanted && id == GraphViewId) {
         m_graphView = new CGrafik(*m_doc, m_stack);
         m_stack->addWidget(m_graphView);
@@ -154,6 +160,16 @@ void CMainFrame::SwitchView(int id)
         m_graphView->setViewPreferences(loadViewPreferences());
         m_graphView->OnInitialUpdate();
         wanted = m_graphView;
+    }
+    if (!wanted && id == View3dId) {
+        m_view3d = new View3d(*m_doc, m_stack);
+        m_stack->addWidget(m_view3d);
+        // A picked point is said in the status bar.
+        connect(m_view3d, &View3d::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+        m_view3d->setUncertaintyShown(m_uncertaintyWanted);
+        m_view3d->OnInitialUpdate();
+        wanted = m_view3d;
     }
     if (!wanted || wanted == old)
         return;
@@ -168,6 +184,8 @@ void CMainFrame::initialUpdateViews()
     m_textView->OnInitialUpdate();
     if (m_graphView)
         m_graphView->OnInitialUpdate();
+    if (m_view3d)
+        m_view3d->OnInitialUpdate();
 }
 
 QMenu *CMainFrame::createContextMenu(QWidget *parent)
@@ -352,12 +370,16 @@ int CMainFrame::printActiveView(QPrinter &printer)
 {
     if (auto *graph = qobject_cast<CGrafik *>(m_activeView))
         return graph->print(printer);
+    if (auto *view = qobject_cast<View3d *>(m_activeView))
+        return view->print(printer);
     return m_textView->print(printer);
 }
 
 int CMainFrame::printPageCount()
 {
-    return qobject_cast<CGrafik *>(m_activeView) ? 1 : m_textView->OnPreparePrinting(m_printer);
+    if (qobject_cast<CGrafik *>(m_activeView) || qobject_cast<View3d *>(m_activeView))
+        return 1;
+    return m_textView->OnPreparePrinting(m_printer);
 }
 
 void CMainFrame::OnFilePrint()
@@ -408,6 +430,11 @@ void CMainFrame::OnViewGrafik()
 void CMainFrame::OnViewText()
 {
     SwitchView(TextViewId);
+}
+
+void CMainFrame::OnView3d()
+{
+    SwitchView(View3dId);
 }
 
 void CMainFrame::OnGrafiklupe()

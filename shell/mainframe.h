@@ -1,5 +1,5 @@
-// The main window: menu bar, toolbar, status bar and the client area that shows either
-// the results text view or the graph view of the one document. The frame switches the
+// The main window: menu bar, toolbar, status bar and the client area that shows the
+// results text view, the graph view or the 3D view of the one document. The frame switches the
 // views, applies the enable rules of the commands, opens the context menu, runs the
 // file and print commands and starts the help page.
 #pragma once
@@ -19,6 +19,7 @@ class DocumentCommands;
 class CDravonView;
 class CGrafik;
 enum class GraphShown;
+class View3d;
 class FrameUi;
 class HelpWindow;
 class Prompter;
@@ -35,8 +36,8 @@ class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Ids of the two views for SwitchView.
-    enum ViewId { TextViewId = 1, GraphViewId = 2 };
+    // Ids of the views for SwitchView.
+    enum ViewId { TextViewId = 1, GraphViewId = 2, View3dId = 3 };
 
     // The frame runs the document commands of `commands` and shows their messages through
     // its prompter.
@@ -58,14 +59,15 @@ public:
     QWidget *GetActiveView() const { return m_activeView; }
     CDravonView *textView() const { return m_textView; }
     CGrafik *graphView() const { return m_graphView; }
+    View3d *view3d() const { return m_view3d; }
     QToolBar *toolBar() const { return m_toolBar; }
     CDravonDoc &document() const { return *m_doc; }
     DocumentCommands &commands() const { return *m_commands; }
     RecentFileList &recentFiles() { return m_recent; }
     QPrinter &printer() { return m_printer; }
 
-    // Shows the text view (1) or the graph view (2), creating the graph view the first
-    // time; a view that exists is never initialised again.
+    // Shows the text view (1), the graph view (2) or the 3D view (3), creating the graph
+    // and the 3D view the first time; a view that exists is never initialised again.
     void SwitchView(int id);
 
     // Applies the enable and check rules to menu, toolbar and the recent-file entries.
@@ -104,6 +106,10 @@ public:
     // "Karte exportieren (GeoJSON) …" into `path`, asked for when empty; false after a
     // message (or when the user cancelled).
     bool exportMap(QString path = QString());
+    // "Bild speichern …": the graph or the 3D view into `path` (asked for when empty; a
+    // PNG of the 3D view at a size asked for too); false after a message or when the
+    // user cancelled.
+    bool saveImage(QString path = QString());
     // "Nachbarbohrungen …": the offset wells and the clearance rule in their dialog over
     // `parent` (the frame when none); OK with a change gives them to the document and
     // scans again (wellcommands.cpp).
@@ -144,6 +150,7 @@ private:
     void OnFilePrintSetup();
     void OnViewGrafik();
     void OnViewText();
+    void OnView3d();
     void OnGrafiklupe();
     // framesection.cpp: the vertical section, the ladder and the cylinder, the view
     // settings, the path dialog.
@@ -176,6 +183,7 @@ private:
     QStackedWidget *m_stack = nullptr;
     CDravonView *m_textView = nullptr;
     CGrafik *m_graphView = nullptr;
+    View3d *m_view3d = nullptr;
     QWidget *m_activeView = nullptr;
 
     QHash<int, QAction *> m_actions;

@@ -1,6 +1,7 @@
 // Modal dialogs of the frame.
 #include "shell/qtframeui.h"
 
+#include "dialogs/imagesizedlg.h"
 #include "shell/documentfilter.h"
 
 #include <QFileDialog>
@@ -58,7 +59,27 @@ QString QtFrameUi::saveFileName(const QString &suggested)
 
 QString QtFrameUi::exportFileName(const QString &suggested, const QStringList &filters, int &filter)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Exportieren"));
+    return saveDialog(QStringLiteral("Exportieren"), suggested, filters, filter);
+}
+
+QString QtFrameUi::imageFileName(const QString &suggested, const QStringList &filters, int &filter)
+{
+    return saveDialog(QObject::tr("Bild speichern"), suggested, filters, filter);
+}
+
+bool QtFrameUi::imageSize(QSize &size)
+{
+    ImageSizeDlg dialog(size, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    size = dialog.size();
+    return true;
+}
+
+QString QtFrameUi::saveDialog(
+    const QString &title, const QString &suggested, const QStringList &filters, int &filter)
+{
+    QFileDialog dialog(m_parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);

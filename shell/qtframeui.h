@@ -17,10 +17,17 @@ public:
     QString saveFileName(const QString &suggested) override;
     QString exportFileName(
         const QString &suggested, const QStringList &filters, int &filter) override;
+    QString imageFileName(
+        const QString &suggested, const QStringList &filters, int &filter) override;
+    bool imageSize(QSize &size) override;
     bool printDialog(QPrinter &printer, int maxPage) override;
     void printSetup(QPrinter &printer) override;
     bool openWithDesktop(const QString &path) override;
 
 private:
+    // A file dialog for saving, with a filter per type that gives the name its extension.
+    QString saveDialog(
+        const QString &title, const QString &suggested, const QStringList &filters, int &filter);
+
     QWidget *m_parent;
 };

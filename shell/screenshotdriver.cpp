@@ -182,6 +182,9 @@ void ScreenshotDriver::start(CMainFrame &frame)
             m_topView = false;
         },
         [this] { save(m_frame, QStringLiteral("top-view.png")); },
+        [this] { m_frame->action(ID_VIEW_3D)->trigger(); },
+        [this] { save(m_frame, QStringLiteral("3d-view.png")); },
+        [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
         [this] {
             // The pictures of the uncertainty need an error model: the document's own,
             // or else ISCWSA MWD Rev. 5 in the earth's field of northern Germany.
@@ -244,6 +247,34 @@ void ScreenshotDriver::start(CMainFrame &frame)
         [this] { m_frame->action(ID_VIEW_CYLINDER)->trigger(); },
         [this] { save(m_frame, QStringLiteral("cylinder-view.png")); },
         [this] { m_frame->action(ID_VIEW_GRAFIK)->trigger(); },
+        [this] {
+            // A pad for the 3D view: three more neighbours, the document's survey turned
+            // toward the other sides from slots around the well's, each with the tube of
+            // the well's error model.
+            CDravonDoc &doc = m_frame->document();
+            const std::vector<well::Station> &own = doc.well().survey.stations();
+            WellSettings s = doc.settings();
+            struct Neighbour
+            {
+                const char *name;
+                double north, east, turn;
+            };
+            const Neighbour pad[] = { { "Nachbar Süd", -25, 10, 150 },
+                { "Nachbar West", 5, -30, 230 }, { "Nachbar Nord", 25, 5, 300 } };
+            for (const Neighbour &n : pad) {
+                OffsetWell o;
+                o.name = n.name;
+                o.slotNorth = n.north;
+                o.slotEast = n.east;
+                for (const well::Station &st : own)
+                    o.stations.push_back(
+                        { st.md, st.inclination, std::fmod(st.azimuth + n.turn, 360.0) });
+                s.offsets.push_back(o);
+            }
+            doc.setWellSettings(s);
+            m_frame->action(ID_VIEW_3D)->trigger();
+        },
+        [this] { save(m_frame, QStringLiteral("3d-pad.png")); },
         [this] { m_frame->action(ID_HILFE)->trigger(); },
         [this] {
             if (HelpWindow *help = m_frame->helpWindow()) {

@@ -11,6 +11,7 @@
 //   settings-dialog.png     "Einstellungen" of the view
 //   well-dialog.png         "Bohrung …" with the section azimuth and unit in effect
 //   top-view.png            the graph after "Daten ändern" with "Draufsicht" chosen
+//   3d-view.png             "Ansicht → 3D": the well in three dimensions
 //   uncertainty.png         the top view with "Unsicherheit": the error ellipses (the
 //                           well gets an error model for it when it has none)
 //   uncertainty-section.png the vertical section with the band of the uncertainty
@@ -19,6 +20,8 @@
 //   offsets-top-view.png    the top view with those neighbours
 //   ladder-view.png         "Abstand": their distances and separation factors
 //   cylinder-view.png       "Zylinder": their travelling cylinder
+//   3d-pad.png              the 3D view of a pad: the well, those two and three more
+//                           neighbours, with the tubes of the error model
 //   help-window.png         the help window as F1 opens it
 // and then closes the program without asking to save. Without a document on the
 // command line, DRAVON_SCREENSHOT_STATIONS may name a measurement file in the free

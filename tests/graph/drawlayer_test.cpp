@@ -99,6 +99,27 @@ TYPED_TEST(DrawLayerTest, TextExtentIsTheCellOfTheSelectedFont)
     }
 }
 
+TYPED_TEST(DrawLayerTest, PensAndAreasKeepTheirOpacity)
+{
+    DrawContext &dc = this->dc();
+    // Opaque unless told otherwise, as every colour was before colours had an opacity.
+    EXPECT_EQ(DrawColor {}.a, 255);
+    EXPECT_EQ((DrawColor { 1, 2, 3 }).a, 255);
+    const DrawPen veil { PenStyle::Solid, 2, { 10, 20, 30, 77 } };
+    dc.selectPen(veil);
+    EXPECT_EQ(dc.pen().color.a, 77);
+    EXPECT_NE(dc.pen(), (DrawPen { PenStyle::Solid, 2, { 10, 20, 30 } }));
+    dc.fillArea({ { { 0, 0 }, { 10, 0 }, { 10, -10 } } }, { 1, 2, 3, 40 });
+}
+
+TEST(RecordingBackend, RecordsTheOpacityOfAnArea)
+{
+    RecordingDrawContext dc;
+    dc.fillArea({ { { 0, 0 }, { 10, 0 }, { 10, -10 } } }, { 1, 2, 3, 40 });
+    ASSERT_EQ(dc.ofKind(RecordingDrawContext::Kind::FillArea).size(), 1u);
+    EXPECT_EQ(dc.ofKind(RecordingDrawContext::Kind::FillArea)[0].fill, (DrawColor { 1, 2, 3, 40 }));
+}
+
 class PainterBackendTest : public ::testing::Test
 {
 protected:
@@ -247,6 +268,36 @@ TEST_F(PainterBackendTest, FilledAreaIsTheUnionOfItsPolygonsWithoutSeams)
     EXPECT_EQ(image.pixel(5, 5), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(150, 30), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(30, 150), qRgb(255, 255, 255));
+}
+
+TEST_F(PainterBackendTest, TranslucentColoursBlendWithWhatLiesBeneath)
+{
+    QImage image = whiteImage(200, 200);
+    {
+        QPainter painter(&image);
+        PainterDrawContext dc(painter);
+        // A black bar, then a half-opaque blue area over part of it and of the white.
+        dc.fillArea({ { { 0, -80 }, { 200, -80 }, { 200, -120 }, { 0, -120 } } }, { 0, 0, 0 });
+        dc.fillArea({ { { 100, 0 }, { 200, 0 }, { 200, -200 }, { 100, -200 } },
+                        { { 150, -50 }, { 190, -50 }, { 190, -150 } } },
+            { 0, 0, 255, 128 });
+        // A translucent pen over the white.
+        dc.selectPen({ PenStyle::Solid, 20, { 255, 0, 0, 64 } });
+        dc.moveTo(20, -20);
+        dc.lineTo(60, -20);
+    }
+    const auto near = [](QRgb p, int r, int g, int b) {
+        return std::abs(qRed(p) - r) <= 2 && std::abs(qGreen(p) - g) <= 2
+            && std::abs(qBlue(p) - b) <= 2;
+    };
+    EXPECT_TRUE(near(image.pixel(50, 100), 0, 0, 0));
+    // Half of the blue over white and over black; once over both, even where the area's
+    // polygons overlap.
+    EXPECT_TRUE(near(image.pixel(120, 40), 127, 127, 255)) << std::hex << image.pixel(120, 40);
+    EXPECT_TRUE(near(image.pixel(170, 60), 127, 127, 255)) << std::hex << image.pixel(170, 60);
+    EXPECT_TRUE(near(image.pixel(120, 100), 0, 0, 128)) << std::hex << image.pixel(120, 100);
+    EXPECT_TRUE(near(image.pixel(40, 20), 255, 191, 191)) << std::hex << image.pixel(40, 20);
+    EXPECT_EQ(image.pixel(50, 150), qRgb(255, 255, 255));
 }
 
 } // namespace

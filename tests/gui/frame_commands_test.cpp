@@ -66,12 +66,13 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         titles << a->text();
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
     // The table import, the export and the map export (the borehole's path in WGS 84 as
-    // GeoJSON) have their own group after the document commands.
+    // GeoJSON) have their own group after the document commands; "Bild speichern …" (the
+    // graph or the 3D view as PNG, SVG or PDF) joins them.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
             "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …",
-            "&Karte exportieren (GeoJSON) …", "--", "&Drucken...\tStrg+P", "Sei&tenansicht",
-            "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
+            "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
+            "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
     // "Bohrung …" (the settings that place the borehole in the field), "Nachbarbohrungen …"
@@ -84,12 +85,13 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
             "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
-        // third graph view "Vertikalschnitt", the view settings and "Unsicherheit" (the
-        // error ellipses and bands of a well with an error model), and the views of the
+        // third graph view "Vertikalschnitt", the view settings, "Unsicherheit" (the
+        // error ellipses and bands of a well with an error model), the views of the
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
-        // cylinder) with their keys.
+        // cylinder) and "3D" (the well in three dimensions), each with its key.
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Vertikalschnitt",
-            "Abstand\tF7", "Zylinder\tF8", "Grafik Lupe an", "Maßstabsgetreu", "Unsicherheit", "--",
+            "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an", "Maßstabsgetreu",
+            "Unsicherheit", "--",
             "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.

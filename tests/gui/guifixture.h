@@ -87,6 +87,10 @@ public:
     std::deque<QString> saveNames; // empty: cancelled
     std::deque<QString> exportNames; // empty: cancelled
     int exportFilter = 0; // the file dialog's filter the user picks
+    std::deque<QString> imageNames; // "Bild speichern"; empty: cancelled
+    int imageFilter = 0;
+    std::deque<QSize> imageSizes; // the image size dialog; empty: cancelled
+    QSize offeredImageSize; // the size the dialog was opened with
     bool printAccepted = true;
     bool desktopOpens = true;
 
@@ -111,6 +115,20 @@ public:
     {
         filter = exportFilter;
         return take(exportNames);
+    }
+    QString imageFileName(const QString &, const QStringList &, int &filter) override
+    {
+        filter = imageFilter;
+        return take(imageNames);
+    }
+    bool imageSize(QSize &size) override
+    {
+        offeredImageSize = size;
+        if (imageSizes.empty())
+            return false;
+        size = imageSizes.front();
+        imageSizes.pop_front();
+        return true;
     }
     bool printDialog(QPrinter &printer, int maxPage) override
     {

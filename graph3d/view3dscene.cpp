@@ -1,0 +1,63 @@
+// The scene of a document's well and the wells shown with it.
+#include "graph3d/view3dscene.h"
+
+#include "clearance/wellscan.h"
+#include "core/win1252.h"
+#include "graph3d/view3dstyle.h"
+
+namespace view3d {
+
+scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &path,
+    const std::vector<unc::Sym3> &covariances, double sigmas,
+    std::vector<scene3d::WellInput> others)
+{
+    std::vector<scene3d::WellInput> wells;
+    wells.reserve(others.size() + 1);
+    scene3d::WellInput own;
+    own.name = win1252::toUtf8(name);
+    own.path = path;
+    own.covariances = covariances;
+    wells.push_back(std::move(own));
+    for (scene3d::WellInput &w : others)
+        wells.push_back(std::move(w));
+    for (std::size_t i = 0; i < wells.size(); ++i)
+        wells[i].colour = view3dstyle::wellColour(i);
+    scene3d::SceneOptions options;
+    // Each well with covariances gets its tube, the others none.
+    options.sigmas = sigmas;
+    return scene3d::buildScene(std::move(wells), options);
+}
+
+std::vector<scene3d::WellInput> offsetWells(const well::Well &well, const traj::Trajectory &path)
+{
+    std::vector<scene3d::WellInput> out;
+    if (well.settings.offsets.empty() || path.empty())
+        return out;
+    // The scan places the offsets as it compares them; the 3D view shows them where the
+    // scan sees them.
+    clr::WellScan scan = clr::scanWell(well, path);
+    for (clr::Well &o : scan.offsets) {
+        scene3d::WellInput w;
+        w.name = o.name;
+        w.slotNorth = o.slotNorth;
+        w.slotEast = o.slotEast;
+        w.depthShift = o.depthShift;
+        if (o.errorModel && !o.path.empty())
+            w.covariances = unc::stationCovariances(o.path, *o.errorModel);
+        w.path = std::move(o.path);
+        out.push_back(std::move(w));
+    }
+    return out;
+}
+
+scene3d::Scene wellScene(const well::Well &well, const traj::Trajectory &path,
+    const std::vector<unc::Sym3> &covariances, std::vector<scene3d::WellInput> others)
+{
+    std::vector<scene3d::WellInput> wells = offsetWells(well, path);
+    for (scene3d::WellInput &w : others)
+        wells.push_back(std::move(w));
+    return documentScene(
+        well.name, path, covariances, well.settings.uncertainty.ellipseSigma, std::move(wells));
+}
+
+} // namespace view3d
