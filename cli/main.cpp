@@ -2,6 +2,7 @@
 // or a document file without any window, and writes the results table to stdout.
 #include "cli/batchrun.h"
 #include "cli/options.h"
+#include "i18n/qt/catalogue.h"
 #include "dravonversion.h"
 
 #include <QString>
@@ -27,6 +28,14 @@ int main(int argc, char **argv)
 {
     qInstallMessageHandler(quietQtMessages);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string languageError;
+    const i18n::Language language = chooseLanguage(args, languageError);
+    if (!languageError.empty()) {
+        std::fprintf(stderr, "dravon-cli: %s\n", languageError.c_str());
+        return 2;
+    }
+    if (!i18nqt::install(language))
+        std::fputs("dravon-cli: the English texts could not be loaded; German follows.\n", stderr);
     const CliParseResult parsed = parseCommandLine(args);
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "dravon-cli: %s\nWeitere Hinweise: dravon-cli --help\n",

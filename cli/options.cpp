@@ -347,6 +347,33 @@ const char *cliUsage()
            "eine Teufe oder Seigerteufe außerhalb der Bahn gibt eine Meldung und Status 1.\n";
 }
 
+i18n::Language chooseLanguage(
+    const std::vector<std::string> &args, std::string &error, const i18n::Environment &getenv)
+{
+    i18n::Language language = i18n::languageFromEnvironment(getenv);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string value;
+        if (args[i] == "--lang") {
+            if (i + 1 < args.size())
+                value = args[++i];
+        } else if (args[i].starts_with("--lang=")) {
+            value = args[i].substr(7);
+        } else {
+            continue;
+        }
+        if (value == "de") {
+            language = i18n::Language::German;
+        } else if (value == "en") {
+            language = i18n::Language::English;
+        } else {
+            // Both languages, as neither is settled yet.
+            error = "--lang erwartet de oder en (--lang expects de or en)";
+            return language;
+        }
+    }
+    return language;
+}
+
 CliParseResult parseCommandLine(const std::vector<std::string> &args)
 {
     CliParseResult r;
@@ -369,6 +396,10 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         std::string v;
         if (a == "--help" || a == "-h") {
             o.help = true;
+        } else if (a == "--lang" || a.starts_with("--lang=")) {
+            // Chosen before the parse (chooseLanguage); only its value is passed over.
+            if (a == "--lang")
+                ++i;
         } else if (a == "--version") {
             o.version = true;
         } else if (a == "--format") {

@@ -1,6 +1,8 @@
 // Command line of the batch tool dravon-cli.
 #pragma once
 
+#include "i18n/i18n.h"
+
 #include "well/settings.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
@@ -88,6 +90,12 @@ struct CliParseResult
 };
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args);
+
+// The language of the tool's texts: the last "--lang de|en" (also "--lang=en") of the
+// command line, else the environment's (i18n::languageFromEnvironment). `error` is set
+// for a value other than de or en, or a missing one (German, to be shown as it is).
+i18n::Language chooseLanguage(const std::vector<std::string> &args, std::string &error,
+    const i18n::Environment &getenv = {});
 
 // `stored` with the well settings of the command line in place of the stored ones. A
 // declination without --north means that the azimuths were measured against magnetic

@@ -1,9 +1,12 @@
 // Parsing of the command line.
 #include "shell/commandline.h"
 
+#include "i18n/qt/catalogue.h"
+#include "shell/programsettings.h"
+
 #include <cstring>
 
-CommandLine parseCommandLine(const QStringList &args)
+CommandLine parseCommandLine(const QStringList &given)
 {
     CommandLine result;
     auto fail = [&result](const QString &text) {
@@ -11,6 +14,23 @@ CommandLine parseCommandLine(const QStringList &args)
         result.error = text;
         return result;
     };
+    // The language may stand anywhere; the rest is read without it.
+    QStringList args;
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        const QString &a = given.at(i);
+        QString value;
+        if (a == QLatin1String("--lang")) {
+            value = i + 1 < given.size() ? given.at(++i) : QString();
+        } else if (a.startsWith(QLatin1String("--lang="))) {
+            value = a.mid(7);
+        } else {
+            args << a;
+            continue;
+        }
+        result.language = i18nqt::parseLangOption(value);
+        if (!result.language)
+            return fail(QStringLiteral("--lang erwartet de oder en (--lang expects de or en)"));
+    }
     if (args.isEmpty())
         return result;
     const QString &first = args.constFirst();
@@ -40,6 +60,16 @@ CommandLine parseCommandLine(const QStringList &args)
         return fail(QStringLiteral("Es kann nur eine Dokumentdatei geöffnet werden."));
     result.file = first;
     return result;
+}
+
+i18n::Language desktopLanguage(const QStringList &args)
+{
+    if (const std::optional<i18n::Language> asked = parseCommandLine(args).language)
+        return *asked;
+    const QString chosen = programSettings().value(QStringLiteral("language")).toString();
+    if (const std::optional<i18n::Language> remembered = i18nqt::parseLangOption(chosen))
+        return *remembered;
+    return i18n::languageFromEnvironment();
 }
 
 QString commandLineHelp()

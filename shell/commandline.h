@@ -2,6 +2,10 @@
 // request to print a document and end.
 #pragma once
 
+#include "i18n/i18n.h"
+
+#include <optional>
+
 #include <QString>
 #include <QStringList>
 
@@ -18,10 +22,17 @@ struct CommandLine
     QString file;
     QString output;
     QString error;
+    // --lang de|en (anywhere on the line): the language asked for, else none.
+    std::optional<i18n::Language> language;
 };
 
 // `args` without the program name (and without the options Qt took for itself).
 CommandLine parseCommandLine(const QStringList &args);
+
+// The language the desktop program speaks: --lang on the command line, else the one
+// chosen in the settings ("Einstellungen …", remembered), else the desktop's
+// (i18n::languageFromEnvironment).
+i18n::Language desktopLanguage(const QStringList &args);
 
 // The text of --help.
 QString commandLineHelp();

@@ -5,6 +5,7 @@
 #include "dialogs/qtmeasurementdialog.h"
 #include "dialogs/qtprompter.h"
 #include "document/dravondoc.h"
+#include "i18n/qt/catalogue.h"
 #include "shell/batchui.h"
 #include "shell/commandline.h"
 #include "shell/desktopregistration.h"
@@ -66,7 +67,9 @@ void CDravonApp::configure()
     // C locale, and the C library's too (Qt set it from the environment).
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, "C");
-    loadGermanQtTexts();
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    i18nqt::install(desktopLanguage(args));
 }
 
 QTranslator *CDravonApp::loadGermanQtTexts()

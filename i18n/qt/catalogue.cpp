@@ -1,0 +1,91 @@
+#include "i18n/qt/catalogue.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
+
+namespace i18nqt {
+namespace {
+
+// What install() put in place, so that a second call can take it out again.
+std::unique_ptr<QTranslator> g_own;
+std::unique_ptr<QTranslator> g_qt;
+
+void uninstall()
+{
+    i18n::setCatalogue({});
+    if (QCoreApplication::instance() != nullptr) {
+        for (const std::unique_ptr<QTranslator> *t : { &g_own, &g_qt }) {
+            if (*t)
+                QCoreApplication::removeTranslator(t->get());
+        }
+    }
+    g_own.reset();
+    g_qt.reset();
+}
+
+} // namespace
+
+bool install(i18n::Language language)
+{
+    uninstall();
+    bool loaded = true;
+    if (language == i18n::Language::English) {
+        auto own = std::make_unique<QTranslator>();
+        if (own->load(QStringLiteral(":/i18n/dravon_en.qm"))) {
+            g_own = std::move(own);
+            QTranslator *catalogue = g_own.get();
+            i18n::setCatalogue([catalogue](const char *context, const char *source)
+                                   -> std::optional<std::string> {
+                const QString text = catalogue->translate(context, source);
+                if (text.isEmpty())
+                    return std::nullopt;
+                return text.toStdString();
+            });
+        } else {
+            loaded = false;
+            language = i18n::Language::German;
+        }
+    }
+    i18n::setLanguage(language);
+    if (QCoreApplication::instance() != nullptr) {
+        if (g_own)
+            QCoreApplication::installTranslator(g_own.get());
+        // Qt's file, print and message dialogs are English by themselves.
+        if (language == i18n::Language::German) {
+            auto qt = std::make_unique<QTranslator>();
+            if (qt->load(QStringLiteral("qtbase_de"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                g_qt = std::move(qt);
+                QCoreApplication::installTranslator(g_qt.get());
+            }
+        }
+    }
+    return loaded;
+}
+
+std::optional<i18n::Language> parseLangOption(const QString &value)
+{
+    if (value == QLatin1String("de"))
+        return i18n::Language::German;
+    if (value == QLatin1String("en"))
+        return i18n::Language::English;
+    return std::nullopt;
+}
+
+QLocale numberLocale()
+{
+    QLocale locale(i18n::language() == i18n::Language::English ? QLocale::English
+                                                                : QLocale::German);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString number(double value, int decimals)
+{
+    return QString::fromStdString(i18n::number(value, decimals));
+}
+
+} // namespace i18nqt
