@@ -8,13 +8,13 @@
 namespace i18n {
 namespace {
 
-Language g_language = Language::German;
-Catalogue g_catalogue;
+    Language g_language = Language::German;
+    Catalogue g_catalogue;
 
-bool isConversionChar(char c)
-{
-    return std::strchr("diouxXcsfFeEgGaAp", c) != nullptr;
-}
+    bool isConversionChar(char c)
+    {
+        return std::strchr("diouxXcsfFeEgGaAp", c) != nullptr;
+    }
 
 } // namespace
 
@@ -122,8 +122,8 @@ std::string arg(std::string_view text, std::initializer_list<std::string_view> a
 std::string number(double value, int decimals)
 {
     char buffer[400];
-    const std::to_chars_result end = std::to_chars(
-        buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const std::to_chars_result end
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string text(buffer, end.ptr);
     // A value that rounds to zero has no sign.
     if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)

@@ -40,7 +40,8 @@ using Environment = std::function<const char *(const char *)>;
 Language languageFromEnvironment(const Environment &getenv = {});
 
 // The catalogue: the translation of `source` in `context`, or nothing when it has none.
-using Catalogue = std::function<std::optional<std::string>(const char *context, const char *source)>;
+using Catalogue
+    = std::function<std::optional<std::string>(const char *context, const char *source)>;
 // Installed once at start-up, before any thread looks up a text; an empty one removes it.
 void setCatalogue(Catalogue catalogue);
 

@@ -9,22 +9,31 @@
 namespace i18nqt {
 namespace {
 
-// What install() put in place, so that a second call can take it out again.
-std::unique_ptr<QTranslator> g_own;
-std::unique_ptr<QTranslator> g_qt;
+    // What install() put in place, so that a second call can take it out again.
+    std::unique_ptr<QTranslator> g_own;
+    std::unique_ptr<QTranslator> g_qt;
 
-void uninstall()
-{
-    i18n::setCatalogue({});
-    if (QCoreApplication::instance() != nullptr) {
+    void uninstall()
+    {
+        i18n::setCatalogue({});
+        if (QCoreApplication::instance() != nullptr) {
+            for (const std::unique_ptr<QTranslator> *t : { &g_own, &g_qt }) {
+                if (*t)
+                    QCoreApplication::removeTranslator(t->get());
+            }
+        }
+        g_own.reset();
+        g_qt.reset();
+    }
+
+    // Puts what install() loaded into the application, which exists now.
+    void installIntoApplication()
+    {
         for (const std::unique_ptr<QTranslator> *t : { &g_own, &g_qt }) {
             if (*t)
-                QCoreApplication::removeTranslator(t->get());
+                QCoreApplication::installTranslator(t->get());
         }
     }
-    g_own.reset();
-    g_qt.reset();
-}
 
 } // namespace
 
@@ -37,31 +46,34 @@ bool install(i18n::Language language)
         if (own->load(QStringLiteral(":/i18n/dravon_en.qm"))) {
             g_own = std::move(own);
             QTranslator *catalogue = g_own.get();
-            i18n::setCatalogue([catalogue](const char *context, const char *source)
-                                   -> std::optional<std::string> {
-                const QString text = catalogue->translate(context, source);
-                if (text.isEmpty())
-                    return std::nullopt;
-                return text.toStdString();
-            });
+            i18n::setCatalogue(
+                [catalogue](const char *context, const char *source) -> std::optional<std::string> {
+                    const QString text = catalogue->translate(context, source);
+                    if (text.isEmpty())
+                        return std::nullopt;
+                    return text.toStdString();
+                });
         } else {
             loaded = false;
             language = i18n::Language::German;
         }
     }
     i18n::setLanguage(language);
+    // Qt's file, print and message dialogs are English by themselves.
+    if (language == i18n::Language::German) {
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(
+                QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            g_qt = std::move(qt);
+    }
+    // The batch tool makes its application only when it draws a page; the catalogue goes
+    // into it then.
+    static bool waiting = false;
     if (QCoreApplication::instance() != nullptr) {
-        if (g_own)
-            QCoreApplication::installTranslator(g_own.get());
-        // Qt's file, print and message dialogs are English by themselves.
-        if (language == i18n::Language::German) {
-            auto qt = std::make_unique<QTranslator>();
-            if (qt->load(QStringLiteral("qtbase_de"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-                g_qt = std::move(qt);
-                QCoreApplication::installTranslator(g_qt.get());
-            }
-        }
+        installIntoApplication();
+    } else if (!waiting) {
+        waiting = true;
+        qAddPreRoutine(installIntoApplication);
     }
     return loaded;
 }
@@ -77,8 +89,8 @@ std::optional<i18n::Language> parseLangOption(const QString &value)
 
 QLocale numberLocale()
 {
-    QLocale locale(i18n::language() == i18n::Language::English ? QLocale::English
-                                                                : QLocale::German);
+    QLocale locale(
+        i18n::language() == i18n::Language::English ? QLocale::English : QLocale::German);
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
