@@ -18,6 +18,8 @@
 #include "export/wellrows.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
+#include "graph/cylinder.h"
+#include "graph/ladder.h"
 #include "graph/pageexport.h"
 #include "graph/plotoffsets.h"
 #include "graph/plotuncertainty.h"
@@ -341,7 +343,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (keepTable)
         well::computeTable(well, result, {});
     else
-        well::computeTable(well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
+        well::computeTable(
+            well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
     const std::vector<bool> written = exported.get();
     for (const well::Diagnostic &d : result.diagnostics)
         tell(well::germanText(d));
@@ -492,6 +495,30 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain(win1252::toUtf8(error));
                 status = 2;
             }
+        } else if (options.ladderView || options.cylinderView) {
+            // Pictures of the neighbours alone: without any there is nothing to draw.
+            std::string error;
+            if (!clearance || offsets.empty()) {
+                complain(std::string(options.ladderView ? "--view ladder" : "--view cylinder")
+                    + " braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
+                      "gespeicherte); die Grafik wird nicht geschrieben.");
+                status = 2;
+            } else if (options.ladderView) {
+                LadderData ladder = ladderDataOf(offsets, well.name);
+                ladder.title = well.name;
+                if (!exportLadderPage(ladder, title, options.plotFile, error)) {
+                    complain(win1252::toUtf8(error));
+                    status = 2;
+                }
+            } else {
+                // The scan was made along the path of the stations as entered.
+                CylinderData cylinder = cylinderDataOf(offsets, path, well.name);
+                cylinder.title = well.name;
+                if (!exportCylinderPage(cylinder, title, options.plotFile, error)) {
+                    complain(win1252::toUtf8(error));
+                    status = 2;
+                }
+            }
         } else if (options.sectionView) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
@@ -504,7 +531,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         std::string error;
-        const bool drawn = options.view3d
+        const bool drawn = options.view3d || options.ladderView || options.cylinderView
             || exportGraphPage(plot, title, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));

@@ -226,10 +226,11 @@ const char *cliUsage()
            "                         Format der Messdatei (Vorgabe: free; .csv, .tsv, .xlsx,\n"
            "                         .xls, .las und .xml (WITSML) werden an der Endung erkannt)\n"
            "  --every 1|2|5|10       nur jeden n-ten Messwert einlesen (Vorgabe: 1)\n"
-           "  --view side|top|section|3d\n"
+           "  --view side|top|section|3d|ladder|cylinder\n"
            "                         Seitenansicht (Vorgabe), Draufsicht, Vertikalschnitt\n"
-           "                         (Seigerteufe über dem Vertikalschnitt) oder 3D-Ansicht, in\n"
-           "                         --plot\n"
+           "                         (Seigerteufe über dem Vertikalschnitt), 3D-Ansicht, Abstand\n"
+           "                         und Trennfaktor der Nachbarbohrungen über der Teufe oder\n"
+           "                         mitlaufender Zylinder, in --plot\n"
            "  --camera AZ,ELEV       Blickrichtung der 3D-Ansicht: Azimut und Elevation in Grad\n"
            "                         (Vorgabe: 225,25, aus Südwesten von schräg oben; 0,0 von\n"
            "                         Norden, 180,90 von oben mit Norden oben)\n"
@@ -409,10 +410,9 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                     v, { "weg", "free", "atk", "csv", "xlsx", "xls", "las", "witsml" }, kind))
                 return fail("--format erwartet weg, free, atk, csv, xlsx, xls, las oder witsml");
             formatGiven = true;
-            constexpr CliOptions::TableKind tables[]
-                = { CliOptions::TableKind::Delimited, CliOptions::TableKind::Xlsx,
-                      CliOptions::TableKind::Xls, CliOptions::TableKind::Las,
-                      CliOptions::TableKind::Witsml };
+            constexpr CliOptions::TableKind tables[] = { CliOptions::TableKind::Delimited,
+                CliOptions::TableKind::Xlsx, CliOptions::TableKind::Xls, CliOptions::TableKind::Las,
+                CliOptions::TableKind::Witsml };
             if (kind <= 2)
                 o.format = kind;
             else
@@ -454,11 +454,14 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 return fail("--every erwartet 1, 2, 5 oder 10");
         } else if (a == "--view") {
             int view = 0;
-            if (!value(v) || !parseChoice(v, { "side", "top", "section", "3d" }, view))
-                return fail("--view erwartet side, top, section oder 3d");
+            if (!value(v)
+                || !parseChoice(v, { "side", "top", "section", "3d", "ladder", "cylinder" }, view))
+                return fail("--view erwartet side, top, section, 3d, ladder oder cylinder");
             // The vertical section is drawn from the side view's computation.
             o.sectionView = view == 2;
             o.view3d = view == 3;
+            o.ladderView = view == 4;
+            o.cylinderView = view == 5;
             o.ansicht = view == 1 ? 1 : 0;
         } else if (a == "--camera") {
             double azimuth = 0, elevation = 0;

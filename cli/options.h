@@ -1,13 +1,12 @@
 // Command line of the batch tool dravon-cli.
 #pragma once
 
-#include "i18n/i18n.h"
-
-#include "well/settings.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
+#include "i18n/i18n.h"
 #include "listing/listing.h"
 #include "uncertainty/uncertainty.h"
+#include "well/settings.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +33,9 @@ struct CliOptions
     int ansicht = 0; // 0 side view, 1 top view
     bool sectionView = false; // --view section: --plot draws the vertical section
     bool view3d = false; // --view 3d: --plot draws the 3D view
+    // --view ladder / cylinder: --plot draws the ladder or the travelling cylinder of the
+    // neighbouring wells.
+    bool ladderView = false, cylinderView = false;
     // --camera AZ,ELEV: the 3D view from this azimuth and elevation (degrees); unset: the
     // view the desktop program starts with.
     std::optional<double> cameraAzimuth, cameraElevation;

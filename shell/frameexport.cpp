@@ -137,6 +137,12 @@ bool CMainFrame::saveImage(QString path)
             lastSize = pixels;
         }
         written = view->saveImage(path, pixels, error);
+    } else if (graph->shown() == GraphShown::Ladder) {
+        written
+            = exportLadderPage(graph->ladderData(), m_doc->titleText(), path.toStdString(), error);
+    } else if (graph->shown() == GraphShown::Cylinder) {
+        written = exportCylinderPage(
+            graph->cylinderData(), m_doc->titleText(), path.toStdString(), error);
     } else {
         written = exportGraphPage(graph->shownData(), m_doc->titleText(), path.toStdString(), error,
             graph->isTrueScale());

@@ -147,6 +147,7 @@ TEST_F(ListingCli, SectionViewIsPlottedAlongTheAzimuthThatApplies)
     EXPECT_NE(file("d.svg").find("Vertikalschnitt Azimut 12,5"), std::string::npos);
 
     EXPECT_EQ(run("--view front " + well), 2);
-    // The message names the 3D view too, which --view 3d draws since it came.
-    EXPECT_NE(file("err").find("--view erwartet side, top, section oder 3d"), std::string::npos);
+    // The message names every view, the 3D view and the neighbours' pictures too.
+    EXPECT_NE(file("err").find("--view erwartet side, top, section, 3d, ladder oder cylinder"),
+        std::string::npos);
 }

@@ -7,6 +7,7 @@
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
 
+#include <QFile>
 #include <QPrinter>
 
 #include <cmath>
@@ -119,8 +120,21 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
     EXPECT_EQ(pdfPageCount(pdf), 1);
     EXPECT_EQ(graph->ladderPage().m_bPrint, 0);
     EXPECT_EQ(graph->ladderPage().m_Breite, screenWidth);
+    // "Bild speichern" writes the page that is shown, not the side view behind it.
+    auto savedText = [&](const QString &name) {
+        const QString path = temp.filePath(name);
+        EXPECT_TRUE(frame->saveImage(path));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll());
+    };
+    const QString ladderSvg = savedText(QStringLiteral("abstand.svg"));
+    EXPECT_TRUE(ladderSvg.contains(QString::fromUtf8("Nachbarbohrungen über der Teufe")));
+    EXPECT_FALSE(ladderSvg.contains(QStringLiteral("Mitlaufender Zylinder")));
 
     press(Qt::Key_F8);
+    EXPECT_TRUE(savedText(QStringLiteral("zylinder.svg"))
+                    .contains(QStringLiteral("Mitlaufender Zylinder")));
     graph->viewport()->repaint();
     ASSERT_EQ(graph->cylinderPage().runs.size(), 2u);
     EXPECT_FALSE(graph->cylinderPage().runs[1].empty());
