@@ -132,19 +132,19 @@ through the project&apos;s issue tracker.</translation>
     </message>
     <message>
         <source>jeder Wert</source>
-        <translation>every station</translation>
+        <translation>all</translation>
     </message>
     <message>
         <source>jeder 2.Wert</source>
-        <translation>every 2nd station</translation>
+        <translation>every 2nd</translation>
     </message>
     <message>
         <source>jeder 5.Wert</source>
-        <translation>every 5th station</translation>
+        <translation>every 5th</translation>
     </message>
     <message>
         <source>jeder 10.Wert</source>
-        <translation>every 10th station</translation>
+        <translation>every 10th</translation>
     </message>
     <message>
         <source>Das Zeichen „%1“ (U+%2) gehört nicht zum Zeichensatz des Dokuments (Windows-1252) und wird nicht übernommen.</source>
@@ -264,7 +264,7 @@ through the project&apos;s issue tracker.</translation>
     </message>
     <message>
         <source>Nord und Ost vom Ansatzpunkt der Bohrung</source>
-        <translation>North and east of the reference well&apos;s wellhead</translation>
+        <translation>North and east of the well&apos;s wellhead</translation>
     </message>
     <message>
         <source>Rechts- und Hochwert (System der Bohrung)</source>
@@ -300,7 +300,7 @@ through the project&apos;s issue tracker.</translation>
     </message>
     <message>
         <source>vom Ansatzpunkt der Bohrung</source>
-        <translation>from the reference well&apos;s wellhead</translation>
+        <translation>from the well&apos;s wellhead</translation>
     </message>
     <message>
         <source>z. B. 9,80665</source>
