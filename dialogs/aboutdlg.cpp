@@ -5,45 +5,56 @@
 #include "dravonversion.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 CAboutDlg::CAboutDlg(QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QString::fromUtf8("Info über dravon"));
+    setWindowTitle(tr("Info über dravon"));
     setFont(dialogFont());
     const DialogUnits du(font());
-    setFixedSize(du.size(179, 95));
 
     QIcon icon = QApplication::windowIcon();
     if (icon.isNull())
         icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     auto *iconLabel = new QLabel(this);
-    // The size of a program icon on a dialog (32 x 32); the style's larger message-box
-    // size would reach into the text column at x = 40.
+    // The size of a program icon on a dialog (32 x 32), not the style's larger
+    // message-box size.
     constexpr int side = 32;
     iconLabel->setPixmap(icon.pixmap(side, side));
-    iconLabel->setGeometry(du.x(11), du.y(17), side, side);
+    iconLabel->setFixedSize(side, side);
 
-    auto text = [&](const QString &line, int y, int width) {
-        auto *label = new QLabel(line, this);
+    // Each paragraph is one label; its lines break where the language's words do.
+    auto text = [&](const QString &paragraph) {
+        auto *label = new QLabel(paragraph, this);
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(du.rect(40, y, width, 8));
+        return label;
     };
-    text(QStringLiteral("dravon, Version " DRAVON_VERSION_TEXT), 10, 83);
-    text(QStringLiteral("Verlauf einer Bohrung aus Teufe,"), 22, 132);
-    text(QStringLiteral("Neigung und Azimut nach dem"), 31, 132);
-    text(QStringLiteral("Schmiegungskreisverfahren"), 40, 132);
-    text(QStringLiteral("Erstellt und gepflegt vom Dravon-Team."), 54, 132);
-    text(QString::fromUtf8("Fragen und Hinweise bitte über die"), 63, 132);
-    text(QString::fromUtf8("Fehlerliste des Projekts einsenden."), 72, 132);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(du.y(4));
+    column->addWidget(text(tr("dravon, Version %1").arg(QStringLiteral(DRAVON_VERSION_TEXT))));
+    column->addWidget(text(tr("Verlauf einer Bohrung aus Teufe,\nNeigung und Azimut nach dem\n"
+                              "Schmiegungskreisverfahren")));
+    column->addWidget(text(tr("Erstellt und gepflegt vom Dravon-Team.\nFragen und Hinweise "
+                              "bitte über die\nFehlerliste des Projekts einsenden.")));
+    column->addStretch();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(du.rect(140, 7, 32, 14));
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    ok->setFocus(Qt::OtherFocusReason);
+    ok->setMinimumWidth(du.x(50));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(du.x(11), du.y(10), du.x(7), du.y(7));
+    grid->setHorizontalSpacing(du.x(8));
+    grid->addWidget(iconLabel, 0, 0, Qt::AlignTop);
+    grid->addLayout(column, 0, 1);
+    grid->addWidget(ok, 0, 2, Qt::AlignTop);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    ok->setFocus(Qt::OtherFocusReason);
 }

@@ -179,7 +179,7 @@ DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
     , m_prompter(prompter)
     , m_original(state)
 {
-    setWindowTitle(QStringLiteral("Dialogfeld"));
+    setWindowTitle(tr("Dialogfeld"));
     setFont(dialogFont());
     buildControls();
 
@@ -202,9 +202,19 @@ void DlgInput::buildControls()
     auto place = [&](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(du.rect(x, y, width, height));
     };
+    // The arrangement is the classic one in every language; a caption longer than its
+    // place (a translation, a larger font) grows to the right instead of being cut.
     auto label = [&](const QString &text, int x, int y, int width, int height) {
         auto *l = new QLabel(text, this);
         place(l, x, y, width, height);
+        if (l->sizeHint().width() > l->width()) {
+            l->resize(l->sizeHint().width(), l->height());
+            // Not beyond the dialog's right margin: a caption of the right-hand column
+            // moves to the left instead.
+            const int limit = minimumWidth() - du.x(7);
+            if (l->geometry().right() >= limit)
+                l->move(std::max(0, limit - l->width()), l->y());
+        }
         return l;
     };
     auto frame = [&](int x, int y, int width, int height) {
@@ -219,6 +229,17 @@ void DlgInput::buildControls()
         b->setAutoDefault(false);
         b->setDefault(false);
         place(b, x, y, width, height);
+        // A caption that does not fit between the button's frame and margins takes the
+        // button's own wish; the buttons of the right-hand edge grow to the left.
+        const QStyle *st = style();
+        const int needed = b->fontMetrics().horizontalAdvance(b->text())
+            + 2 * st->pixelMetric(QStyle::PM_ButtonMargin)
+            + 2 * st->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+        if (needed > b->width()) {
+            const int grown = std::max(needed, b->sizeHint().width());
+            const int left = x >= 188 ? b->geometry().right() + 1 - grown : b->x();
+            b->setGeometry(left, b->y(), grown, b->height());
+        }
         return b;
     };
     auto group = [&](QGroupBox *box, std::initializer_list<QString> texts,
@@ -305,15 +326,14 @@ void DlgInput::buildControls()
     connect(m_zeile, &QLineEdit::textChanged, this, [this] { m_bTaken = false; });
 
     // The captions stay centred over the wider edit line.
-    m_unitCaption
-        = label(QString::fromUtf8(" ( m )  ( Grad ° )  ( Grad ° )"), 154 + wider / 2, 50, 84, 8);
-    m_depthCaption = label(QStringLiteral("Teufe   Neigung   Azimut"), 152 + wider / 2, 42, 86, 8);
+    m_unitCaption = label(tr(" ( m )  ( Grad ° )  ( Grad ° )"), 154 + wider / 2, 50, 84, 8);
+    m_depthCaption = label(tr("Teufe   Neigung   Azimut"), 152 + wider / 2, 42, 86, 8);
 
-    m_cancel = button(QStringLiteral("Abbrechen"), 188 + wider, 24, 50, 14);
-    m_ok = button(QStringLiteral("OK"), 188 + wider, 7, 50, 14);
-    m_file = button(QStringLiteral("Datei einlesen"), 104, 18, 60, 14);
-    m_table = button(QString::fromUtf8("Tabelle importieren …"), 78, 34, 72, 14);
-    m_well = button(QString::fromUtf8("Bohrung …"), 78, 52, 68, 14);
+    m_cancel = button(tr("Abbrechen"), 188 + wider, 24, 50, 14);
+    m_ok = button(tr("OK"), 188 + wider, 7, 50, 14);
+    m_file = button(tr("Datei einlesen"), 104, 18, 60, 14);
+    m_table = button(tr("Tabelle importieren …"), 78, 34, 72, 14);
+    m_well = button(tr("Bohrung …"), 78, 52, 68, 14);
     m_well->hide();
 
     m_name = new QLineEdit(this);
@@ -325,27 +345,22 @@ void DlgInput::buildControls()
         edit->setValidator(new CharsetValidator(
             [this](const QString &character) { refuseCharacter(character); }, edit));
 
-    label(QStringLiteral("Name der Bohrung"), 7, 7, 60, 8);
-    label(QStringLiteral("Formatauswahl"), 7, 40, 48, 8);
+    label(tr("Name der Bohrung"), 7, 7, 60, 8);
+    label(tr("Formatauswahl"), 7, 40, 48, 8);
 
-    m_formatGroup = group(formatFrame,
-        { QStringLiteral("WEG Format"), QStringLiteral("Freies Format"),
-            QStringLiteral("ATK Format") },
+    m_formatGroup = group(formatFrame, { tr("WEG Format"), tr("Freies Format"), tr("ATK Format") },
         { { 13, 54, 57, 10 }, { 13, 64, 58, 10 }, { 13, 75, 53, 10 } });
     m_modeGroup = group(modeFrame,
-        { QString::fromUtf8("Zeile ändern"), QString::fromUtf8("Zeile anhängen"),
-            QString::fromUtf8("Zeile einfügen"), QString::fromUtf8("Zeile löschen") },
+        { tr("Zeile ändern"), tr("Zeile anhängen"), tr("Zeile einfügen"), tr("Zeile löschen") },
         { { 81, 79, 55, 10 }, { 81, 89, 65, 10 }, { 81, 100, 61, 10 }, { 81, 111, 58, 10 } });
-    m_viewGroup
-        = group(viewFrame, { QStringLiteral("Seitenansicht"), QStringLiteral("Draufsicht") },
-            { { 13, 98, 59, 10 }, { 13, 110, 48, 10 } });
+    m_viewGroup = group(viewFrame, { tr("Seitenansicht"), tr("Draufsicht") },
+        { { 13, 98, 59, 10 }, { 13, 110, 48, 10 } });
 
-    label(QStringLiteral("Datenauswahl"), 7, 138, 46, 8);
-    label(QStringLiteral("beim Dateieinlesen"), 7, 148, 60, 8);
+    label(tr("Datenauswahl"), 7, 138, 46, 8);
+    label(tr("beim Dateieinlesen"), 7, 148, 60, 8);
 
     m_thinningGroup = group(thinningFrame,
-        { QStringLiteral("jeder Wert"), QStringLiteral("jeder 2.Wert"),
-            QStringLiteral("jeder 5.Wert"), QStringLiteral("jeder 10.Wert") },
+        { tr("jeder Wert"), tr("jeder 2.Wert"), tr("jeder 5.Wert"), tr("jeder 10.Wert") },
         { { 13, 160, 49, 11 }, { 13, 171, 55, 10 }, { 13, 182, 55, 10 }, { 13, 192, 59, 10 } });
 
     // Format, line mode and thinning take effect the moment they are clicked (a file
@@ -479,9 +494,9 @@ void DlgInput::refuseCharacter(const QString &character)
         [this, character] {
             const uint code = static_cast<uint>(character.toUcs4().value(0));
             const QString text
-                = QString::fromUtf8("Das Zeichen \u201E%1\u201C (U+%2) gehört nicht zum "
-                                    "Zeichensatz des Dokuments (Windows-1252) und wird nicht "
-                                    "übernommen.")
+                = tr("Das Zeichen „%1“ (U+%2) gehört nicht zum "
+                     "Zeichensatz des Dokuments (Windows-1252) und wird nicht "
+                     "übernommen.")
                       .arg(character, QString::number(code, 16).toUpper().rightJustified(4, '0'));
             QMessageBox box(
                 QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok, this);
@@ -520,8 +535,8 @@ void DlgInput::onFileOpen()
 {
     runPendingLineOperation();
 
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString::fromUtf8("Öffnen"), QString(), QStringLiteral("Alle Dateien (*)"));
+    const QString path
+        = QFileDialog::getOpenFileName(this, tr("Öffnen"), QString(), tr("Alle Dateien (*)"));
     if (path.isEmpty())
         return; // cancelled: nothing changes
     // A table or workbook (.csv, .xlsx, .xls) is no measurement file of any format: read

@@ -21,8 +21,8 @@
 void DlgInput::importTable()
 {
     runPendingLineOperation();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Tabelle importieren"),
-        QString(), tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;Alle Dateien (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Tabelle importieren"), QString(),
+        tr("Tabellen (*.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;Alle Dateien (*)"));
     if (path.isEmpty())
         return;
     importTableFile(path);
@@ -92,8 +92,8 @@ void DlgInput::pasteTable()
         return;
     runPendingLineOperation();
     readControls();
-    TableImportDialog dialog(text.toStdString(), exchange::TableFormat::Delimited,
-        QStringLiteral("Zwischenablage"), 1, this);
+    TableImportDialog dialog(
+        text.toStdString(), exchange::TableFormat::Delimited, tr("Zwischenablage"), 1, this);
     if (!dialog.readable()) {
         m_prompter.message(dialog.fault()->message);
         return;

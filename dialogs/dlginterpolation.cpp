@@ -7,6 +7,8 @@
 #include "document/qttext.h"
 #include "input/lineeditor.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -43,25 +45,40 @@ DlgInterpolation::DlgInterpolation(QWidget *parent, Prompter *prompter)
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_prompter(prompter)
 {
-    setWindowTitle(QStringLiteral("Eingabe der Teufe zur Interpolation"));
+    setWindowTitle(tr("Eingabe der Teufe zur Interpolation"));
     setFont(dialogFont());
     const DialogUnits du(font());
-    setFixedSize(du.size(190, 58));
 
     m_edit = new QLineEdit(this);
-    m_edit->setGeometry(du.rect(143, 37, 40, 14));
+    m_edit->setMinimumWidth(du.x(40));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setGeometry(du.rect(133, 7, 50, 14));
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    m_cancel->setGeometry(du.rect(83, 7, 50, 14));
+    m_cancel = new QPushButton(tr("Abbrechen"), this);
     m_cancel->setAutoDefault(false);
+    for (QPushButton *button : { m_ok, m_cancel })
+        button->setMinimumWidth(du.x(50));
 
-    auto *prompt = new QLabel(QStringLiteral("Geben Sie die Teufe zur Interpolation ein"), this);
-    prompt->setGeometry(du.rect(7, 43, 130, 8));
-    m_label = new QLabel(QStringLiteral("Maximale Teufe"), this);
-    m_label->setGeometry(du.rect(7, 25, 85, 8));
+    auto *prompt = new QLabel(tr("Geben Sie die Teufe zur Interpolation ein"), this);
+    prompt->setBuddy(m_edit);
+    m_label = new QLabel(tr("Maximale Teufe"), this);
+
+    // The buttons on top at the right, the depth's text below them and the request
+    // with its edit at the bottom: the order of the classic box, at any text length.
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addStretch();
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_ok);
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(du.x(7), du.y(7), du.x(7), du.y(7));
+    grid->setHorizontalSpacing(du.x(6));
+    grid->addLayout(buttons, 0, 0, 1, 2);
+    grid->addWidget(m_label, 1, 0, 1, 2);
+    grid->addWidget(prompt, 2, 0);
+    grid->addWidget(m_edit, 2, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_ok, &QPushButton::clicked, this, &DlgInterpolation::accept);
     connect(m_cancel, &QPushButton::clicked, this, &DlgInterpolation::reject);
@@ -89,7 +106,7 @@ void DlgInterpolation::accept()
 {
     float value = 0;
     if (!parseDepth(m_edit->text(), value)) {
-        static const QString text = QStringLiteral("Bitte geben Sie eine Zahl ein.");
+        const QString text = tr("Bitte geben Sie eine Zahl ein.");
         if (m_prompter) {
             m_prompter->message(fromQt(text));
         } else {

@@ -1,9 +1,9 @@
 #include "dialogs/dlgwell.h"
 
-#include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
 #include "geo/projection.h"
 #include "geo/wellform.h"
+#include "i18n/i18n.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -33,7 +33,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     , m_base(settings)
     , m_result(settings)
 {
-    setWindowTitle(QStringLiteral("Bohrung"));
+    setWindowTitle(tr("Bohrung"));
     setFont(dialogFont());
     const geo::WellForm form = geo::formOf(settings);
 
@@ -43,10 +43,10 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
         e->setMinimumWidth(DialogUnits(font()).x(90));
         return e;
     };
-    m_easting = edit(form.easting, QStringLiteral("z. B. 500000"));
-    m_northing = edit(form.northing, QStringLiteral("z. B. 5700000"));
-    m_elevation = edit(form.elevation, QString::fromUtf8("über dem Meeresspiegel"));
-    m_epsg = edit(form.epsg, QStringLiteral("z. B. EPSG:25832"));
+    m_easting = edit(form.easting, tr("z. B. 500000"));
+    m_northing = edit(form.northing, tr("z. B. 5700000"));
+    m_elevation = edit(form.elevation, tr("über dem Meeresspiegel"));
+    m_epsg = edit(form.epsg, tr("z. B. EPSG:25832"));
     m_convergence = edit(form.gridConvergence, QString());
     m_declination = edit(form.declination, QString());
 
@@ -57,9 +57,9 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_ellipseSigma = edit(form.ellipseSigma, tr("z. B. 2"));
     // An empty latitude is the wellhead's where the settings place it on the earth.
     if (const auto onEarth = geo::wellheadOnEarth(settings))
-        m_latitude->setPlaceholderText(tr("vom Ansatzpunkt: %1")
-                                           .arg(QString::fromStdString(decimalsign::fixed(
-                                               onEarth->latitude, 4, decimalsign::kInterface))));
+        m_latitude->setPlaceholderText(
+            tr("vom Ansatzpunkt: %1")
+                .arg(QString::fromStdString(i18n::number(onEarth->latitude, 4))));
     else
         m_latitude->setPlaceholderText(tr("unbekannt (für MWD nicht nötig)"));
     m_errorModel = new QComboBox(this);
@@ -69,13 +69,13 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_errorModel->setCurrentIndex(m_errorModel->findData(int(form.errorModel)));
 
     m_north = new QComboBox(this);
-    m_north->addItem(QStringLiteral("geographisch Nord"), int(NorthReference::True));
-    m_north->addItem(QStringLiteral("Gitternord"), int(NorthReference::Grid));
-    m_north->addItem(QStringLiteral("magnetisch Nord"), int(NorthReference::Magnetic));
+    m_north->addItem(tr("geographisch Nord"), int(NorthReference::True));
+    m_north->addItem(tr("Gitternord"), int(NorthReference::Grid));
+    m_north->addItem(tr("magnetisch Nord"), int(NorthReference::Magnetic));
     m_north->setCurrentIndex(m_north->findData(int(form.north)));
     // The values in effect, from the one place where they are chosen.
-    const QString degrees = QString::fromStdString(decimalsign::fixed(
-        inEffect.sectionAzimuth.value_or(automaticAzimuth), 2, decimalsign::kInterface));
+    const QString degrees = QString::fromStdString(
+        i18n::number(inEffect.sectionAzimuth.value_or(automaticAzimuth), 2));
     m_section = new QLabel(inEffect.sectionAzimuth
             ? tr("%1°").arg(degrees)
             : tr("%1° (automatisch: Richtung der Endabweichung)").arg(degrees),
@@ -94,23 +94,22 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
         labels.append(label);
         form->addRow(label, field);
     };
-    auto *place = new QGroupBox(QStringLiteral("Ansatzpunkt"), this);
+    auto *place = new QGroupBox(tr("Ansatzpunkt"), this);
     auto *placeForm = new QFormLayout(place);
-    row(placeForm, QStringLiteral("Rechtswert (m):"), m_easting);
-    row(placeForm, QStringLiteral("Hochwert (m):"), m_northing);
-    row(placeForm, QStringLiteral("Koordinatenbezugssystem:"), m_epsg);
-    row(placeForm, QString::fromUtf8("Höhe des Teufenbezugspunkts (m NN):"), m_elevation);
+    row(placeForm, tr("Rechtswert (m):"), m_easting);
+    row(placeForm, tr("Hochwert (m):"), m_northing);
+    row(placeForm, tr("Koordinatenbezugssystem:"), m_epsg);
+    row(placeForm, tr("Höhe des Teufenbezugspunkts (m NN):"), m_elevation);
 
-    auto *north = new QGroupBox(QStringLiteral("Nordrichtung der gemessenen Azimute"), this);
+    auto *north = new QGroupBox(tr("Nordrichtung der gemessenen Azimute"), this);
     auto *northForm = new QFormLayout(north);
-    row(northForm, QStringLiteral("Azimute bezogen auf:"), m_north);
-    row(northForm, QString::fromUtf8("Meridiankonvergenz (°):"), m_convergence);
-    row(northForm, QString::fromUtf8("Deklination (°):"), m_declination);
-    auto *rule = new QLabel(
-        QString::fromUtf8("Gitterazimut = geographischer Azimut − Meridiankonvergenz "
-                          "(positiv, wo Gitternord östlich von geographisch Nord liegt).\n"
-                          "Geographischer Azimut = magnetischer Azimut + Deklination "
-                          "(Ost positiv)."),
+    row(northForm, tr("Azimute bezogen auf:"), m_north);
+    row(northForm, tr("Meridiankonvergenz (°):"), m_convergence);
+    row(northForm, tr("Deklination (°):"), m_declination);
+    auto *rule = new QLabel(tr("Gitterazimut = geographischer Azimut − Meridiankonvergenz "
+                               "(positiv, wo Gitternord östlich von geographisch Nord liegt).\n"
+                               "Geographischer Azimut = magnetischer Azimut + Deklination "
+                               "(Ost positiv)."),
         this);
     rule->setWordWrap(true);
     northForm->addRow(rule);
@@ -124,7 +123,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     row(uncertaintyForm, tr("Inklination des Magnetfelds (°):"), m_dip);
     row(uncertaintyForm, tr("Ellipse (Vielfaches von σ):"), m_ellipseSigma);
 
-    auto *lists = new QGroupBox(QStringLiteral("Listen"), this);
+    auto *lists = new QGroupBox(tr("Listen"), this);
     auto *listForm = new QFormLayout(lists);
     row(listForm, tr("Azimut des Vertikalschnitts:"), m_section);
     row(listForm, tr("Einheit:"), m_unit);
@@ -142,7 +141,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
         label->setMinimumWidth(width);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &DlgWell::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &DlgWell::reject);
 
@@ -204,7 +203,7 @@ void DlgWell::accept()
     QString fault;
     WellSettings s;
     if (!entered(s, fault)) {
-        QMessageBox::warning(this, QStringLiteral("Bohrung"), fault);
+        QMessageBox::warning(this, tr("Bohrung"), fault);
         return;
     }
     m_result = s;

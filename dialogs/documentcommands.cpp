@@ -1,7 +1,9 @@
 #include "dialogs/documentcommands.h"
 
 #include "core/cformat.h"
+#include "core/win1252.h"
 #include "dialogs/computationrun.h"
+#include "i18n/i18n.h"
 
 #include <cmath>
 
@@ -120,7 +122,10 @@ InterpolationOutcome DocumentCommands::OnInterpolation()
         return InterpolationOutcome::NoData;
     }
     float depth = 0.0f;
-    if (!m_prompter->askNumber(cfmt("Maximale Teufe:%g", *last), depth) || !std::isfinite(depth))
+    // The prompter's texts are Windows-1252, as the measurement dialog's are.
+    const std::string prompt = win1252::fromUtf8(
+        cfmt(i18n::translateFormat("Dokumentbefehle", "Maximale Teufe:%g").c_str(), *last));
+    if (!m_prompter->askNumber(prompt, depth) || !std::isfinite(depth))
         return InterpolationOutcome::Cancelled;
     // The point on the arcs the table was computed from; nothing is computed again.
     const well::Interpolation answer = well::interpolate(result, depth);

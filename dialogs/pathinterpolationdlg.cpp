@@ -6,6 +6,7 @@
 #include "document/qttext.h"
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
+#include "i18n/i18n.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -28,10 +29,10 @@
 
 namespace {
 
-// Lengths in the dialog's captions and messages, with the interface's decimal comma.
+// Lengths in the dialog's captions and messages, with the language's decimal sign.
 QString number(double v, int decimals)
 {
-    return QString::fromStdString(decimalsign::fixed(v, decimals, decimalsign::kInterface));
+    return QString::fromStdString(i18n::number(v, decimals));
 }
 
 // What the table shows and copies: each column's decimals, a decimal comma, tabs.
@@ -119,7 +120,7 @@ PathInterpolationDlg::PathInterpolationDlg(
     , m_settings(settings)
     , m_unit(settings.unit)
 {
-    setWindowTitle(QStringLiteral("Interpolation entlang der Bahn"));
+    setWindowTitle(tr("Interpolation entlang der Bahn"));
     setFont(dialogFont());
     const LengthUnit unit = m_unit;
     // The headings name the section azimuth in effect before anything is computed.
@@ -128,18 +129,18 @@ PathInterpolationDlg::PathInterpolationDlg(
         = settings.sectionAzimuth.value_or(listing::defaultSectionAzimuth(m_trajectory));
 
     m_mode = new QComboBox(this);
-    m_mode->addItem(QStringLiteral("Punkt bei einer Teufe"));
-    m_mode->addItem(QStringLiteral("Punkte bei einer Seigerteufe (jeder Durchgang)"));
-    m_mode->addItem(QStringLiteral("Liste in gleichen Teufenschritten"));
+    m_mode->addItem(tr("Punkt bei einer Teufe"));
+    m_mode->addItem(tr("Punkte bei einer Seigerteufe (jeder Durchgang)"));
+    m_mode->addItem(tr("Liste in gleichen Teufenschritten"));
     m_valueCaption = new QLabel(this);
     m_value = new QLineEdit(this);
     m_valueCaption->setBuddy(m_value);
-    m_compute = new QPushButton(QStringLiteral("&Berechnen"), this);
+    m_compute = new QPushButton(tr("&Berechnen"), this);
     m_compute->setDefault(true);
     m_compute->setAutoDefault(true);
 
     auto *request = new QGridLayout;
-    auto *modeCaption = new QLabel(QStringLiteral("&Art:"), this);
+    auto *modeCaption = new QLabel(tr("&Art:"), this);
     modeCaption->setBuddy(m_mode);
     request->addWidget(modeCaption, 0, 0);
     request->addWidget(m_mode, 0, 1, 1, 2);
@@ -148,8 +149,8 @@ PathInterpolationDlg::PathInterpolationDlg(
     request->addWidget(m_compute, 1, 2);
 
     const QString range = m_trajectory.empty()
-        ? QStringLiteral("Es gibt keine berechneten Messpunkte.")
-        : QStringLiteral("Berechnete Bahn: Teufe %1 bis %2 %3")
+        ? tr("Es gibt keine berechneten Messpunkte.")
+        : tr("Berechnete Bahn: Teufe %1 bis %2 %3")
               .arg(number(units::fromMetres(m_trajectory.stations.front().md, unit), 2),
                   number(units::fromMetres(m_trajectory.last().md, unit), 2),
                   QString::fromUtf8(units::unitName(unit)));
@@ -168,11 +169,11 @@ PathInterpolationDlg::PathInterpolationDlg(
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
 
-    m_copy = new QPushButton(QStringLiteral("&Kopieren"), this);
-    m_copy->setToolTip(QStringLiteral("Kopiert die Tabelle (Strg+C), mit Tabulatoren getrennt"));
-    m_export = new QPushButton(QStringLiteral("&Exportieren …"), this);
-    m_export->setToolTip(QStringLiteral("Schreibt die Tabelle in eine CSV-Datei"));
-    auto *close = new QPushButton(QStringLiteral("&Schließen"), this);
+    m_copy = new QPushButton(tr("&Kopieren"), this);
+    m_copy->setToolTip(tr("Kopiert die Tabelle (Strg+C), mit Tabulatoren getrennt"));
+    m_export = new QPushButton(tr("&Exportieren …"), this);
+    m_export->setToolTip(tr("Schreibt die Tabelle in eine CSV-Datei"));
+    auto *close = new QPushButton(tr("&Schließen"), this);
     for (QPushButton *b : { m_copy, m_export, close })
         b->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
@@ -214,13 +215,13 @@ void PathInterpolationDlg::updateValueCaption()
     const QString u = QString::fromUtf8(units::unitName(m_unit));
     switch (static_cast<Mode>(m_mode->currentIndex())) {
     case Mode::AtMd:
-        m_valueCaption->setText(QStringLiteral("&Teufe (%1):").arg(u));
+        m_valueCaption->setText(tr("&Teufe (%1):").arg(u));
         break;
     case Mode::AtTvd:
-        m_valueCaption->setText(QStringLiteral("&Seigerteufe (%1):").arg(u));
+        m_valueCaption->setText(tr("&Seigerteufe (%1):").arg(u));
         break;
     case Mode::EveryMd:
-        m_valueCaption->setText(QStringLiteral("&Schrittweite (%1):").arg(u));
+        m_valueCaption->setText(tr("&Schrittweite (%1):").arg(u));
         break;
     }
 }
@@ -247,10 +248,10 @@ bool PathInterpolationDlg::compute()
     if (typed)
         value = *typed;
     if (!typed)
-        refusal = QStringLiteral("„%1“ ist keine Zahl. Bitte eine Zahl eingeben, z. B. 1250,5.")
+        refusal = tr("„%1“ ist keine Zahl. Bitte eine Zahl eingeben, z. B. 1250,5.")
                       .arg(m_value->text().trimmed());
     else if (mode == Mode::EveryMd && !(value > 0.0))
-        refusal = QStringLiteral("Die Schrittweite muss größer als 0 sein.");
+        refusal = tr("Die Schrittweite muss größer als 0 sein.");
 
     listing::Listing l;
     if (refusal.isEmpty()) {
@@ -260,9 +261,10 @@ bool PathInterpolationDlg::compute()
             m_trajectory, { { kinds[static_cast<int>(mode)], value } }, m_settings);
         for (const std::string &fault : l.faults)
             refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + toQt(fault);
-        // The listing's messages write numbers with a point; the dialog shows commas.
+        // The listing's messages write numbers with a point; a German dialog shows commas.
         static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
-        refusal.replace(point, QStringLiteral("\\1,\\2"));
+        if (i18n::decimalSeparator() == ',')
+            refusal.replace(point, QStringLiteral("\\1,\\2"));
     } else {
         l.unit = m_unit;
         l.sectionAzimuth = m_listing.sectionAzimuth;
@@ -275,11 +277,10 @@ bool PathInterpolationDlg::compute()
     if (!refusal.isEmpty())
         showMessage(refusal, true);
     else if (mode == Mode::AtTvd && m_listing.rows.size() > 1)
-        showMessage(QStringLiteral("Die Bahn erreicht diese Seigerteufe %1-mal.")
-                        .arg(m_listing.rows.size()),
-            false);
+        showMessage(
+            tr("Die Bahn erreicht diese Seigerteufe %1-mal.").arg(m_listing.rows.size()), false);
     else
-        showMessage(QStringLiteral("%1 Zeile(n).").arg(m_listing.rows.size()), false);
+        showMessage(tr("%1 Zeile(n).").arg(m_listing.rows.size()), false);
     // What the uncertainty columns rest on, as the title rows of the files name it.
     if (refusal.isEmpty()) {
         const auto titles = m_model->columnTable().titleRows(decimalsign::kInterface);
@@ -302,9 +303,7 @@ void PathInterpolationDlg::copyTable()
     if (m_listing.rows.empty())
         return;
     QApplication::clipboard()->setText(tableText());
-    showMessage(
-        QStringLiteral("%1 Zeile(n) in die Zwischenablage kopiert.").arg(m_listing.rows.size()),
-        false);
+    showMessage(tr("%1 Zeile(n) in die Zwischenablage kopiert.").arg(m_listing.rows.size()), false);
 }
 
 bool PathInterpolationDlg::exportTo(const QString &path, int filter)
@@ -320,12 +319,10 @@ bool PathInterpolationDlg::exportTo(const QString &path, int filter)
     // A CSV listing comes out as the batch tool's --listing writes it: the same table,
     // the same number form.
     if (!surveyexport::writeExport(name, format, m_listing, info)) {
-        showMessage(QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(path), true);
+        showMessage(tr("Die Datei %1 kann nicht geschrieben werden.").arg(path), true);
         return false;
     }
-    showMessage(
-        QStringLiteral("%1 Zeile(n) nach %2 geschrieben.").arg(m_listing.rows.size()).arg(path),
-        false);
+    showMessage(tr("%1 Zeile(n) nach %2 geschrieben.").arg(m_listing.rows.size()).arg(path), false);
     return true;
 }
 
@@ -336,7 +333,7 @@ void PathInterpolationDlg::chooseExportFile()
     for (const auto &entry : formats)
         filters << QString::fromUtf8(entry.filter);
     QString chosen = filters.front();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Liste exportieren"),
+    QString path = QFileDialog::getSaveFileName(this, tr("Liste exportieren"),
         QStringLiteral("liste.csv"), filters.join(QStringLiteral(";;")), &chosen);
     if (path.isEmpty())
         return;

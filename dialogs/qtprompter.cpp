@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -148,8 +149,10 @@ bool QtPrompter::askYesNo(const std::string &question)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), toQt(question),
         QMessageBox::NoButton, boxParent());
     box.setTextFormat(Qt::PlainText);
-    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton *yes
+        = box.addButton(QCoreApplication::translate("QtPrompter", "Ja"), QMessageBox::YesRole);
+    QPushButton *no
+        = box.addButton(QCoreApplication::translate("QtPrompter", "Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

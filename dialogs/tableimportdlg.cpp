@@ -6,6 +6,7 @@
 #include "document/qttext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -32,7 +33,7 @@ using exchange::Delimiter;
 
 QString columnCaption(int column)
 {
-    return QStringLiteral("Spalte %1")
+    return QCoreApplication::translate("TableImportDialog", "Spalte %1")
         .arg(QString::fromStdString(exchange::columnLetters(column + 1)));
 }
 
@@ -61,7 +62,7 @@ TableImportDialog::TableImportDialog(std::string bytes, exchange::TableFormat fo
     , m_format(format)
     , m_step(step)
 {
-    setWindowTitle(QStringLiteral("Tabelle importieren – %1").arg(source));
+    setWindowTitle(tr("Tabelle importieren – %1").arg(source));
     setFont(dialogFont());
     buildControls();
     reload();
@@ -78,14 +79,14 @@ void TableImportDialog::buildControls()
         choices->addRow(label, box);
         return box;
     };
-    m_sheet = combo(QStringLiteral("Tabellenblatt:"));
-    m_delimiter = combo(QStringLiteral("Trennzeichen:"));
-    m_decimal = combo(QStringLiteral("Dezimalzeichen:"));
-    m_header = combo(QStringLiteral("Kopfzeile:"));
-    m_columns[0] = combo(QStringLiteral("Teufe:"));
-    m_columns[1] = combo(QStringLiteral("Neigung:"));
-    m_columns[2] = combo(QStringLiteral("Azimut:"));
-    m_unit = combo(QStringLiteral("Einheit der Teufe:"));
+    m_sheet = combo(tr("Tabellenblatt:"));
+    m_delimiter = combo(tr("Trennzeichen:"));
+    m_decimal = combo(tr("Dezimalzeichen:"));
+    m_header = combo(tr("Kopfzeile:"));
+    m_columns[0] = combo(tr("Teufe:"));
+    m_columns[1] = combo(tr("Neigung:"));
+    m_columns[2] = combo(tr("Azimut:"));
+    m_unit = combo(tr("Einheit der Teufe:"));
     if (m_format == exchange::TableFormat::Xlsx || m_format == exchange::TableFormat::Xls) {
         choices->setRowVisible(m_delimiter, false);
     } else if (m_format == exchange::TableFormat::Las
@@ -104,14 +105,12 @@ void TableImportDialog::buildControls()
     for (Delimiter d : { Delimiter::Automatic, Delimiter::Semicolon, Delimiter::Comma,
              Delimiter::Tab, Delimiter::Blanks })
         m_delimiter->addItem(QString::fromUtf8(exchange::delimiterName(d)), static_cast<int>(d));
-    m_decimal->addItem(QStringLiteral("automatisch"), static_cast<int>(DecimalSign::Automatic));
-    m_decimal->addItem(QStringLiteral("Komma"), static_cast<int>(DecimalSign::Comma));
-    m_decimal->addItem(QStringLiteral("Punkt"), static_cast<int>(DecimalSign::Point));
-    m_unit->addItem(
-        QStringLiteral("automatisch"), static_cast<int>(exchange::DepthUnit::Automatic));
-    m_unit->addItem(QStringLiteral("Meter"), static_cast<int>(exchange::DepthUnit::Metres));
-    m_unit->addItem(QString::fromUtf8("Fuß (in Meter umgerechnet)"),
-        static_cast<int>(exchange::DepthUnit::Feet));
+    m_decimal->addItem(tr("automatisch"), static_cast<int>(DecimalSign::Automatic));
+    m_decimal->addItem(tr("Komma"), static_cast<int>(DecimalSign::Comma));
+    m_decimal->addItem(tr("Punkt"), static_cast<int>(DecimalSign::Point));
+    m_unit->addItem(tr("automatisch"), static_cast<int>(exchange::DepthUnit::Automatic));
+    m_unit->addItem(tr("Meter"), static_cast<int>(exchange::DepthUnit::Metres));
+    m_unit->addItem(tr("Fuß (in Meter umgerechnet)"), static_cast<int>(exchange::DepthUnit::Feet));
 
     m_preview = new QTableWidget(this);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -129,19 +128,17 @@ void TableImportDialog::buildControls()
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_buttons = new QDialogButtonBox(this);
-    m_buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    m_buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    m_buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    m_buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *grid = new QGridLayout(this);
     grid->addLayout(choices, 0, 0);
-    auto *stationsLabel
-        = new QLabel(QStringLiteral("Messwertzeilen (Teufe Neigung Azimut):"), this);
+    auto *stationsLabel = new QLabel(tr("Messwertzeilen (Teufe Neigung Azimut):"), this);
     grid->addWidget(stationsLabel, 1, 0);
     grid->addWidget(m_stations, 2, 0);
-    grid->addWidget(
-        new QLabel(QStringLiteral("Vorschau der ersten Zeilen:"), this), 0, 1, Qt::AlignBottom);
+    grid->addWidget(new QLabel(tr("Vorschau der ersten Zeilen:"), this), 0, 1, Qt::AlignBottom);
     grid->addWidget(m_preview, 1, 1, 2, 1);
     grid->addWidget(m_status, 3, 0, 1, 2);
     grid->addWidget(m_buttons, 4, 0, 1, 2);
@@ -180,17 +177,17 @@ void TableImportDialog::reload()
     const int headerChoice
         = m_header->currentData().isValid() ? m_header->currentData().toInt() : -1;
     m_header->clear();
-    m_header->addItem(QStringLiteral("automatisch"), -1);
-    m_header->addItem(QStringLiteral("keine"), 0);
+    m_header->addItem(tr("automatisch"), -1);
+    m_header->addItem(tr("keine"), 0);
     const int rows = std::min<int>(static_cast<int>(m_load.table.rows.size()), kHeaderChoices);
     for (int r = 1; r <= rows; ++r)
-        m_header->addItem(QStringLiteral("Zeile %1").arg(r), r);
+        m_header->addItem(tr("Zeile %1").arg(r), r);
     m_header->setCurrentIndex(std::max(0, m_header->findData(headerChoice)));
     const int columns = columnCount(m_load.table);
     for (QComboBox *box : m_columns) {
         const int choice = box->currentData().isValid() ? box->currentData().toInt() : 0;
         box->clear();
-        box->addItem(QStringLiteral("automatisch"), 0);
+        box->addItem(tr("automatisch"), 0);
         for (int c = 0; c < columns; ++c)
             box->addItem(columnCaption(c), c + 1);
         box->setCurrentIndex(std::max(0, box->findData(choice)));
@@ -223,26 +220,22 @@ void TableImportDialog::showChoices()
     const exchange::Mapping &mapping = m_import.mapping;
     const bool mapped = !m_load.fault && mapping.firstDataRow >= 0;
     m_delimiter->setItemText(0,
-        QStringLiteral("automatisch (%1)")
-            .arg(QString::fromUtf8(exchange::delimiterName(m_load.delimiter))));
+        tr("automatisch (%1)").arg(QString::fromUtf8(exchange::delimiterName(m_load.delimiter))));
     m_decimal->setItemText(0,
-        QStringLiteral("automatisch (%1)")
-            .arg(mapping.decimal == DecimalSign::Comma ? QStringLiteral("Komma")
-                                                       : QStringLiteral("Punkt")));
+        tr("automatisch (%1)")
+            .arg(mapping.decimal == DecimalSign::Comma ? tr("Komma") : tr("Punkt")));
     m_unit->setItemText(0,
-        QStringLiteral("automatisch (%1)")
-            .arg(mapping.unit == exchange::DepthUnit::Feet ? QString::fromUtf8("Fuß")
-                                                           : QStringLiteral("Meter")));
+        tr("automatisch (%1)")
+            .arg(mapping.unit == exchange::DepthUnit::Feet ? tr("Fuß") : tr("Meter")));
     m_header->setItemText(0,
-        mapped && mapping.headerRow >= 0
-            ? QStringLiteral("automatisch (Zeile %1)").arg(mapping.headerRow + 1)
-            : QStringLiteral("automatisch"));
+        mapped && mapping.headerRow >= 0 ? tr("automatisch (Zeile %1)").arg(mapping.headerRow + 1)
+                                         : tr("automatisch"));
     for (size_t m = 0; m < 3; ++m) {
-        QString found = QStringLiteral("automatisch");
+        QString found = tr("automatisch");
         if (mapped) {
             const int column = mapping.columns[m];
             const QString heading = headingOf(m_load.table, mapping.headerRow, column);
-            found = QStringLiteral("automatisch (%1%2)")
+            found = tr("automatisch (%1%2)")
                         .arg(columnCaption(column),
                             heading.isEmpty() ? QString() : QStringLiteral(": ") + heading);
         }
@@ -264,11 +257,10 @@ void TableImportDialog::showChoices()
         m_status->setText(toQt(fault->message));
     } else {
         m_status->setStyleSheet(QString());
-        QString text
-            = QString::fromUtf8("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
-                  .arg(m_import.records)
-                  .arg(mapping.firstDataRow + 1)
-                  .arg(m_import.survey.size());
+        QString text = tr("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
+                           .arg(m_import.records)
+                           .arg(mapping.firstDataRow + 1)
+                           .arg(m_import.survey.size());
         if (m_import.afterFirst > 0)
             text += QLatin1Char('\n')
                 + (m_import.afterLast > m_import.afterFirst

@@ -1,6 +1,7 @@
 #include "dialogs/viewsettingsdlg.h"
 
 #include "dialogs/dialogunits.h"
+#include "i18n/i18n.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,16 +21,18 @@ ViewSettingsDlg::ViewSettingsDlg(
     const ViewPreferences &shown, bool inDocument, double automaticAzimuth, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Einstellungen"));
+    setWindowTitle(tr("Einstellungen"));
     setFont(dialogFont());
+    // The azimuth is typed as before, with a decimal comma or point.
     const QLocale german(QLocale::German, QLocale::Germany);
 
-    auto *section = new QGroupBox(QStringLiteral("Azimut des Vertikalschnitts"), this);
+    auto *section = new QGroupBox(tr("Azimut des Vertikalschnitts"), this);
     auto *grid = new QGridLayout(section);
-    m_automatic = new QRadioButton(QStringLiteral("&automatisch: Richtung der Endabweichung (%1°)")
-                                       .arg(german.toString(automaticAzimuth, 'f', 1)),
-        section);
-    m_fixed = new QRadioButton(QStringLiteral("&fest:"), section);
+    m_automatic
+        = new QRadioButton(tr("&automatisch: Richtung der Endabweichung (%1°)")
+                               .arg(QString::fromStdString(i18n::number(automaticAzimuth, 1))),
+            section);
+    m_fixed = new QRadioButton(tr("&fest:"), section);
     auto *group = new QButtonGroup(section);
     group->addButton(m_automatic);
     group->addButton(m_fixed);
@@ -47,22 +50,30 @@ ViewSettingsDlg::ViewSettingsDlg(
     connect(m_fixed, &QRadioButton::toggled, m_azimuth, &QWidget::setEnabled);
 
     m_unit = new QComboBox(this);
-    m_unit->addItem(
-        QStringLiteral("Meter (m), Abknickung je 30 m"), static_cast<int>(LengthUnit::Metre));
-    m_unit->addItem(
-        QStringLiteral("Fuß (ft), Abknickung je 100 ft"), static_cast<int>(LengthUnit::Foot));
+    m_unit->addItem(tr("Meter (m), Abknickung je 30 m"), static_cast<int>(LengthUnit::Metre));
+    m_unit->addItem(tr("Fuß (ft), Abknickung je 100 ft"), static_cast<int>(LengthUnit::Foot));
     m_unit->setCurrentIndex(shown.unit == LengthUnit::Foot ? 1 : 0);
-    auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Einheit der Listen:"), m_unit);
+    // The language: its own choice, since the desktop's may not be the user's.
+    m_language = new QComboBox(this);
+    m_language->addItem(tr("Automatisch (wie der Desktop)"));
+    m_language->addItem(tr("Deutsch"), static_cast<int>(i18n::Language::German));
+    m_language->addItem(tr("English"), static_cast<int>(i18n::Language::English));
+    auto *languageNote
+        = new QLabel(tr("Die Sprache gilt ab dem nächsten Start des Programms."), this);
 
-    m_document = new QCheckBox(QStringLiteral("Im &Dokument speichern (gilt dann für diese "
-                                              "Bohrung vor den Programmeinstellungen)"),
+    auto *form = new QFormLayout;
+    form->addRow(tr("&Einheit der Listen:"), m_unit);
+    form->addRow(tr("&Sprache:"), m_language);
+    form->addRow(QString(), languageNote);
+
+    m_document = new QCheckBox(tr("Im &Dokument speichern (gilt dann für diese "
+                                  "Bohrung vor den Programmeinstellungen)"),
         this);
     m_document->setChecked(inDocument);
-    auto *note = new QLabel(QStringLiteral("Die Ergebnistabelle bleibt in Metern."), this);
+    auto *note = new QLabel(tr("Die Ergebnistabelle bleibt in Metern."), this);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -72,6 +83,19 @@ ViewSettingsDlg::ViewSettingsDlg(
     layout->addWidget(m_document);
     layout->addWidget(note);
     layout->addWidget(buttons);
+}
+
+void ViewSettingsDlg::setLanguage(std::optional<i18n::Language> language)
+{
+    m_language->setCurrentIndex(language ? m_language->findData(static_cast<int>(*language)) : 0);
+}
+
+std::optional<i18n::Language> ViewSettingsDlg::language() const
+{
+    const QVariant chosen = m_language->currentData();
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<i18n::Language>(chosen.toInt());
 }
 
 ViewPreferences ViewSettingsDlg::preferences() const

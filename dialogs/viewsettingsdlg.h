@@ -1,11 +1,15 @@
 // "Ansicht → Einstellungen": the azimuth of the vertical section (automatic: the direction
 // of the final displacement, or a value) and the length unit of listings, exports and
 // the path dialog. The choice is the user's; it can also be stored with the document.
+// Besides, the language the program starts in next time.
 #pragma once
 
 #include "document/viewpreferences.h"
+#include "i18n/i18n.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -28,11 +32,16 @@ public:
     // "Im Dokument speichern" is checked.
     bool storeInDocument() const;
 
+    // The language of the next start: nothing is "automatic" (the desktop's).
+    void setLanguage(std::optional<i18n::Language> language);
+    std::optional<i18n::Language> language() const;
+
     QRadioButton *automaticButton() const { return m_automatic; }
     QRadioButton *fixedButton() const { return m_fixed; }
     QDoubleSpinBox *azimuthBox() const { return m_azimuth; }
     QComboBox *unitBox() const { return m_unit; }
     QCheckBox *documentBox() const { return m_document; }
+    QComboBox *languageBox() const { return m_language; }
 
 private:
     QRadioButton *m_automatic = nullptr;
@@ -40,4 +49,5 @@ private:
     QDoubleSpinBox *m_azimuth = nullptr;
     QComboBox *m_unit = nullptr;
     QCheckBox *m_document = nullptr;
+    QComboBox *m_language = nullptr;
 };

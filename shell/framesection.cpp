@@ -2,9 +2,11 @@
 // neighbouring wells, the view settings and the interpolation along the path.
 #include "shell/commandids.h"
 #include "shell/mainframe.h"
+#include "shell/programsettings.h"
 #include "shell/viewsettings.h"
 
 #include "core/win1252.h"
+#include "dialogs/languagesetting.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "dialogs/viewsettingsdlg.h"
 #include "document/dravondoc.h"
@@ -33,8 +35,12 @@ void CMainFrame::OnViewSettings()
     const WellSettings &stored = m_doc->settings();
     ViewSettingsDlg dialog(effectivePreferences(stored, loadViewPreferences()),
         documentSetsPreferences(stored), listing::defaultSectionAzimuth(m_doc->trajectory()), this);
+    QSettings settings = programSettings();
+    dialog.setLanguage(languagesetting::read(settings));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // The language takes effect at the next start, which reads it before any window.
+    languagesetting::write(settings, dialog.language());
     // The program remembers the choice in any case, so that it stays in effect when the
     // document stores an automatic azimuth (which the document keeps as unset).
     const ViewPreferences chosen = dialog.preferences();

@@ -118,20 +118,26 @@ TEST_F(DlgInputTest, StationRowsAreTwoPixelsTallerThanInfoRows)
     EXPECT_EQ(station, info + 2);
 }
 
-TEST(DialogLayout, InterpolationDialogFollowsItsUnits)
+// The depth request and the about box left their fixed dialog-unit rectangles for Qt's
+// layouts, so that longer translations fit: they keep the classic order of their
+// controls, and every caption gets the room it asks for.
+TEST(DialogLayout, InterpolationDialogKeepsItsOrder)
 {
     widgetApp();
     DlgInterpolation dialog;
+    ASSERT_TRUE(showActive(&dialog));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Eingabe der Teufe zur Interpolation"));
-    expectPlacedByUnits(dialog, { 190, 58 },
-        { { dialog.depthEdit(), { 143, 37, 40, 14 } }, { dialog.okButton(), { 133, 7, 50, 14 } },
-            { dialog.cancelButton(), { 83, 7, 50, 14 } },
-            { dialog.textLabel(), { 7, 25, 85, 8 } } });
-    // Abbrechen and OK touch in dialog units; they must not overlap in pixels.
-    EXPECT_EQ(dialog.cancelButton()->geometry().right() + 1, dialog.okButton()->x());
+    // Abbrechen and OK side by side at the top right, OK last.
+    EXPECT_EQ(dialog.cancelButton()->y(), dialog.okButton()->y());
+    EXPECT_LE(dialog.cancelButton()->geometry().right(), dialog.okButton()->x());
+    EXPECT_GT(dialog.okButton()->x(), dialog.width() / 2);
+    // The depth's text below them, the edit at the bottom right.
+    EXPECT_GT(dialog.textLabel()->y(), dialog.okButton()->geometry().bottom());
+    EXPECT_GT(dialog.depthEdit()->y(), dialog.textLabel()->geometry().bottom());
+    EXPECT_GT(dialog.depthEdit()->x(), dialog.width() / 2);
     for (QLabel *label : dialog.findChildren<QLabel *>()) {
         SCOPED_TRACE(label->text().toStdString());
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+        EXPECT_GE(label->width(), label->sizeHint().width());
     }
 }
 
@@ -139,13 +145,18 @@ TEST(DialogLayout, AboutBoxCaptionsFitAndOkIsTheDefault)
 {
     widgetApp();
     CAboutDlg about;
+    ASSERT_TRUE(showActive(&about));
     EXPECT_EQ(about.windowTitle(), QString::fromUtf8("Info über dravon"));
     bool version = false;
     for (QLabel *label : about.findChildren<QLabel *>()) {
         version = version || label->text() == QStringLiteral("dravon, Version 2.0");
         if (label->pixmap().isNull()) {
             SCOPED_TRACE(label->text().toStdString());
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+            // A paragraph of several lines: its widest line and all its lines fit.
+            const QRect needed = label->fontMetrics().boundingRect(
+                QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, label->text());
+            EXPECT_LE(needed.width(), label->width());
+            EXPECT_LE(needed.height(), label->height());
             EXPECT_LE(label->geometry().right(), about.width());
         }
     }
