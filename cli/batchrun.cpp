@@ -24,6 +24,7 @@
 #include "graph/sectionview.h"
 #include "graph3d/view3dexport.h"
 #include "graph3d/view3dscene.h"
+#include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 #include "well/computation.h"
@@ -93,7 +94,8 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
         : table == CliOptions::TableKind::Witsml       ? exchange::TableFormat::Witsml
                                                        : exchange::TableFormat::Delimited;
     if (const auto refused = exchange::checkTableContent(
-            input == "-" ? std::string("(Standardeingabe)") : input, bytes.view(), format)) {
+            input == "-" ? i18n::translate("Batch", "(Standardeingabe)") : input, bytes.view(),
+            format)) {
         complain(win1252::toUtf8(refused->message));
         return false;
     }
@@ -127,7 +129,8 @@ bool readInput(
 {
     std::string bytes;
     if (!readAllBytes(input, bytes)) {
-        complain("Die Datei " + input + " kann nicht gelesen werden.");
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Datei %1 kann nicht gelesen werden."), { input }));
         return false;
     }
     const StringList lines = splitLines(bytes);
@@ -184,10 +187,11 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
         OffsetWell o;
         std::string why, note;
         if (readerFault)
-            why = "Die Datei wurde nicht ganz gelesen.";
+            why = i18n::translate("Batch", "Die Datei wurde nicht ganz gelesen.");
         if (!why.empty() || !clr::offsetOfWell(source, stored, settings, o, why, &note)) {
-            complain(
-                "--offset " + off.path + ": " + why + " Die Nachbarbohrung wird nicht übernommen.");
+            complain(i18n::arg(i18n::translate("Batch",
+                                   "--offset %1: %2 Die Nachbarbohrung wird nicht übernommen."),
+                { off.path, why }));
             return false;
         }
         if (off.name)
@@ -205,9 +209,16 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
         } else if (off.wellhead) {
             o.wellhead = off.wellhead;
         } else if (!o.wellhead) {
-            complain("--offset " + off.path + ": " + (note.empty() ? "" : note + " ")
-                + "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N "
-                  "gibt ihn an.");
+            // The note (why a document's wellhead does not serve) comes first.
+            std::string text = "--offset " + off.path + ": ";
+            if (!note.empty()) {
+                text += note;
+                text += ' ';
+            }
+            text += i18n::translate("Batch",
+                "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N gibt "
+                "ihn an.");
+            complain(text);
             return false;
         }
         if (off.elevation)
@@ -218,7 +229,9 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
     }
     std::string fault;
     if (!options.offsets.empty() && !offsetsValid(settings.offsets, wellName, &fault)) {
-        complain(fault + " (--offset-name gibt einer Nachbarbohrung einen anderen Namen)");
+        complain(i18n::arg(i18n::translate("Batch",
+                               "%1 (--offset-name gibt einer Nachbarbohrung einen anderen Namen)"),
+            { fault }));
         return false;
     }
     return true;
@@ -265,13 +278,15 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         return 2;
     const bool scanning = !settings.offsets.empty();
     if (!options.clearanceFile.empty() && !scanning) {
-        complain("--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
-                 "gespeicherte).");
+        complain(i18n::translate("Batch",
+            "--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
+            "gespeicherte)."));
         return 2;
     }
     if (!options.savePath.empty() && !settingsFitDocument(settings)) {
-        complain("Die Nachbarbohrungen sind zu groß für ein Dokument (ihre Messpunkte brauchen "
-                 "mehr als 16 MiB).");
+        complain(i18n::translate("Batch",
+            "Die Nachbarbohrungen sind zu groß für ein Dokument (ihre Messpunkte brauchen mehr "
+            "als 16 MiB)."));
         return 2;
     }
     const std::optional<double> sectionAzimuth
@@ -298,8 +313,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
     }
     if (!options.errorTermsFile.empty() && !uncertainty) {
-        complain("--error-terms braucht ein Fehlermodell (--error-model iscwsa-mwd-rev5 oder "
-                 "iscwsa-mwd-rev4, oder eines im Dokument).");
+        complain(i18n::translate("Batch",
+            "--error-terms braucht ein Fehlermodell (--error-model iscwsa-mwd-rev5 oder "
+            "iscwsa-mwd-rev4, oder eines im Dokument)."));
         return 2;
     }
 
@@ -341,27 +357,29 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (keepTable)
         well::computeTable(well, result, {});
     else
-        well::computeTable(well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
+        well::computeTable(
+            well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
     const std::vector<bool> written = exported.get();
     for (const well::Diagnostic &d : result.diagnostics)
-        tell(well::germanText(d));
+        tell(well::text(d));
     bool fault = readerFault || !result.clean() || result.aborted;
 
     // Each depth is a point on the computed path; nothing is computed again.
     std::vector<std::string> interpolated;
     for (float depth : options.interpolate) {
         const well::Interpolation answer = well::interpolate(result, depth);
-        const std::string text = well::germanText(answer.diagnostic);
+        // The result goes to standard output after the table and stays as it always was;
+        // what could not be interpolated is a message in the chosen language.
         switch (answer.diagnostic.id) {
         case well::Message::InterpolationResult:
-            interpolated.push_back(text);
+            interpolated.push_back(well::germanText(answer.diagnostic));
             break;
         case well::Message::NoStations:
         case well::Message::DepthBeyondLast:
-            tell(text);
+            tell(well::text(answer.diagnostic));
             break;
         default:
-            complain(win1252::toUtf8(text));
+            complain(win1252::toUtf8(well::text(answer.diagnostic)));
             break;
         }
         fault = !answer.point || fault;
@@ -421,7 +439,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         const bool done = surveyexport::writeExport(
             options.listingFile, format.value_or(surveyexport::ExportFormat::Csv), *rows, info);
         if (!done) {
-            complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
+            complain(
+                i18n::arg(i18n::translate("Batch", "Die Liste %1 kann nicht geschrieben werden."),
+                    { options.listingFile }));
             status = 2;
         }
         info.listing = false;
@@ -430,7 +450,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         const auto format = surveyexport::exportFormatForPath(options.clearanceFile);
         if (!surveyexport::writeClearance(options.clearanceFile,
                 format.value_or(surveyexport::ExportFormat::Csv), clearance->scan, info)) {
-            complain("Die Datei " + options.clearanceFile + " kann nicht geschrieben werden.");
+            complain(
+                i18n::arg(i18n::translate("Batch", "Die Datei %1 kann nicht geschrieben werden."),
+                    { options.clearanceFile }));
             status = 2;
         }
     }
@@ -443,23 +465,30 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain(file + ": " + why);
                 status = 2;
             } else if (!atomicfile::writeFile(file, bytes)) {
-                complain("Die Karte " + file + " kann nicht geschrieben werden.");
+                complain(i18n::arg(
+                    i18n::translate("Batch", "Die Karte %1 kann nicht geschrieben werden."),
+                    { file }));
                 status = 2;
             }
         } else if (!written[k]) {
-            complain("Die Exportdatei " + file + " kann nicht geschrieben werden.");
+            complain(i18n::arg(
+                i18n::translate("Batch", "Die Exportdatei %1 kann nicht geschrieben werden."),
+                { file }));
             status = 2;
         }
     }
     if (uncertainty && !options.errorTermsFile.empty()
         && !surveyexport::writeErrorTerms(options.errorTermsFile, path, *uncertainty, unit)) {
-        complain("Die Datei der Fehlerterme " + options.errorTermsFile
-            + " kann nicht geschrieben werden.");
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Datei der Fehlerterme %1 kann nicht geschrieben werden."),
+            { options.errorTermsFile }));
         status = 2;
     }
     if (!options.resultsFile.empty()
         && !writeResultsFile(options.resultsFile, title, result.table)) {
-        complain("Die Ergebnisdatei " + options.resultsFile + " kann nicht geschrieben werden.");
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Ergebnisdatei %1 kann nicht geschrieben werden."),
+            { options.resultsFile }));
         status = 2;
     }
     if (!options.plotFile.empty()) {

@@ -117,4 +117,5 @@ bool isGeoJsonPath(const std::string &path);
 // the option that gives it (German, UTF-8).
 std::string missingInputMessage(ErrorModel model, unc::MissingInput missing);
 
-const char *cliUsage();
+// The text of --help in the chosen language.
+std::string cliUsage();
