@@ -185,7 +185,7 @@ table to standard output.
     <message>
         <source>  --results-file PFAD    Ergebnisse wie &quot;Ergebnisse ausgeben&quot; in diese Datei schreiben
 </source>
-        <translation>  --results-file PATH    write the results to this file as &quot;Output results&quot; does
+        <translation>  --results-file PATH    write the results to this file as &quot;Write Results&quot; does
 </translation>
     </message>
     <message>
@@ -240,8 +240,8 @@ table to standard output.
                          erkannt)
 </source>
         <translation>  --columns A,B,C        columns of MD, inclination and azimuth: heading or
-                         number (default: recognised by headings such as
-                         Teufe/MD, Neigung/Inc, Azimut/Azi)
+                         number (default: recognised by headings such as MD,
+                         Inc and Azi, in English or German)
 </translation>
     </message>
     <message>
