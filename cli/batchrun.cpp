@@ -251,7 +251,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
 
     well::Well well;
+    // The results file keeps "Unbenannt" in every language (a file format); the graph
+    // page's caption speaks the language, as the desktop's does.
     std::string title = "Unbenannt";
+    std::string pageTitle = win1252::fromUtf8(i18n::translate("Dokument", "Unbenannt"));
     bool readerFault = false;
     if (!options.stationsMode && isDocumentFile(options.input)) {
         DocumentItems items;
@@ -261,7 +264,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             return 2;
         }
         well = wellOf(std::move(items));
-        title = titleOf(options.input);
+        title = pageTitle = titleOf(options.input);
     } else if (options.table != CliOptions::TableKind::None) {
         if (!importTable(options, options.input, options.table, true, well))
             return 2;
@@ -511,7 +514,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     options.cameraElevation.value_or(scene3d::kHomeElevation));
             view3d::PageTexts texts;
             texts.wellName = well.name;
-            texts.documentTitle = title;
+            texts.documentTitle = pageTitle;
             if (!covariances.empty())
                 texts.uncertaintyCaption = uncertaintyCaption(
                     settings.uncertainty.model, settings.uncertainty.ellipseSigma);
@@ -534,7 +537,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
         std::string error;
         const bool drawn = options.view3d
-            || exportGraphPage(plot, title, options.plotFile, error, options.trueScale);
+            || exportGraphPage(plot, pageTitle, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;
