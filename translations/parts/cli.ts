@@ -311,8 +311,8 @@ table to standard output.
                          der im Dokument gespeicherte, sonst der der Endabweichung)
 </source>
         <translation>  --section-azimuth DEG  azimuth of the vertical section in listing and graph
-                         (default: the one stored in the document, else that of
-                         the closure)
+                         (default: the one stored in the document, else the
+                         closure azimuth)
 </translation>
     </message>
     <message>
@@ -535,7 +535,7 @@ in the document are always compared):
                          und liegt darüber in ihr, an ihrem Ansatzpunkt
 </source>
         <translation>  --offset-kickoff MD    sidetrack: leaves its parent well at this MD (m) and
-                         lies within it above, at its wellhead
+                         follows the parent above it, from the parent&apos;s wellhead
 </translation>
     </message>
     <message>
