@@ -26,6 +26,7 @@
 #include "graph/sectionview.h"
 #include "graph3d/view3dexport.h"
 #include "graph3d/view3dscene.h"
+#include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 #include "well/computation.h"
@@ -95,7 +96,8 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
         : table == CliOptions::TableKind::Witsml       ? exchange::TableFormat::Witsml
                                                        : exchange::TableFormat::Delimited;
     if (const auto refused = exchange::checkTableContent(
-            input == "-" ? std::string("(Standardeingabe)") : input, bytes.view(), format)) {
+            input == "-" ? i18n::translate("Batch", "(Standardeingabe)") : input, bytes.view(),
+            format)) {
         complain(win1252::toUtf8(refused->message));
         return false;
     }
@@ -129,7 +131,8 @@ bool readInput(
 {
     std::string bytes;
     if (!readAllBytes(input, bytes)) {
-        complain("Die Datei " + input + " kann nicht gelesen werden.");
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Datei %1 kann nicht gelesen werden."), { input }));
         return false;
     }
     const StringList lines = splitLines(bytes);
@@ -186,10 +189,11 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
         OffsetWell o;
         std::string why, note;
         if (readerFault)
-            why = "Die Datei wurde nicht ganz gelesen.";
+            why = i18n::translate("Batch", "Die Datei wurde nicht ganz gelesen.");
         if (!why.empty() || !clr::offsetOfWell(source, stored, settings, o, why, &note)) {
-            complain(
-                "--offset " + off.path + ": " + why + " Die Nachbarbohrung wird nicht übernommen.");
+            complain(i18n::arg(i18n::translate("Batch",
+                                   "--offset %1: %2 Die Nachbarbohrung wird nicht übernommen."),
+                { off.path, why }));
             return false;
         }
         if (off.name)
@@ -207,9 +211,16 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
         } else if (off.wellhead) {
             o.wellhead = off.wellhead;
         } else if (!o.wellhead) {
-            complain("--offset " + off.path + ": " + (note.empty() ? "" : note + " ")
-                + "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N "
-                  "gibt ihn an.");
+            // The note (why a document's wellhead does not serve) comes first.
+            std::string text = "--offset " + off.path + ": ";
+            if (!note.empty()) {
+                text += note;
+                text += ' ';
+            }
+            text += i18n::translate("Batch",
+                "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N gibt "
+                "ihn an.");
+            complain(text);
             return false;
         }
         if (off.elevation)
@@ -220,7 +231,9 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
     }
     std::string fault;
     if (!options.offsets.empty() && !offsetsValid(settings.offsets, wellName, &fault)) {
-        complain(fault + " (--offset-name gibt einer Nachbarbohrung einen anderen Namen)");
+        complain(i18n::arg(i18n::translate("Batch",
+                               "%1 (--offset-name gibt einer Nachbarbohrung einen anderen Namen)"),
+            { fault }));
         return false;
     }
     return true;
@@ -240,7 +253,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
 
     well::Well well;
+    // The results file keeps "Unbenannt" in every language (a file format); the graph
+    // page's caption speaks the language, as the desktop's does.
     std::string title = "Unbenannt";
+    std::string pageTitle = win1252::fromUtf8(i18n::translate("Dokument", "Unbenannt"));
     bool readerFault = false;
     if (!options.stationsMode && isDocumentFile(options.input)) {
         DocumentItems items;
@@ -250,7 +266,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             return 2;
         }
         well = wellOf(std::move(items));
-        title = titleOf(options.input);
+        title = pageTitle = titleOf(options.input);
     } else if (options.table != CliOptions::TableKind::None) {
         if (!importTable(options, options.input, options.table, true, well))
             return 2;
@@ -267,13 +283,15 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         return 2;
     const bool scanning = !settings.offsets.empty();
     if (!options.clearanceFile.empty() && !scanning) {
-        complain("--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
-                 "gespeicherte).");
+        complain(i18n::translate("Batch",
+            "--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
+            "gespeicherte)."));
         return 2;
     }
     if (!options.savePath.empty() && !settingsFitDocument(settings)) {
-        complain("Die Nachbarbohrungen sind zu groß für ein Dokument (ihre Messpunkte brauchen "
-                 "mehr als 16 MiB).");
+        complain(i18n::translate("Batch",
+            "Die Nachbarbohrungen sind zu groß für ein Dokument (ihre Messpunkte brauchen mehr "
+            "als 16 MiB)."));
         return 2;
     }
     const std::optional<double> sectionAzimuth
@@ -300,8 +318,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
     }
     if (!options.errorTermsFile.empty() && !uncertainty) {
-        complain("--error-terms braucht ein Fehlermodell (--error-model iscwsa-mwd-rev5 oder "
-                 "iscwsa-mwd-rev4, oder eines im Dokument).");
+        complain(i18n::translate("Batch",
+            "--error-terms braucht ein Fehlermodell (--error-model iscwsa-mwd-rev5 oder "
+            "iscwsa-mwd-rev4, oder eines im Dokument)."));
         return 2;
     }
 
@@ -347,24 +366,25 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
     const std::vector<bool> written = exported.get();
     for (const well::Diagnostic &d : result.diagnostics)
-        tell(well::germanText(d));
+        tell(well::text(d));
     bool fault = readerFault || !result.clean() || result.aborted;
 
     // Each depth is a point on the computed path; nothing is computed again.
     std::vector<std::string> interpolated;
     for (float depth : options.interpolate) {
         const well::Interpolation answer = well::interpolate(result, depth);
-        const std::string text = well::germanText(answer.diagnostic);
+        // The result goes to standard output after the table and stays as it always was;
+        // what could not be interpolated is a message in the chosen language.
         switch (answer.diagnostic.id) {
         case well::Message::InterpolationResult:
-            interpolated.push_back(text);
+            interpolated.push_back(well::germanText(answer.diagnostic));
             break;
         case well::Message::NoStations:
         case well::Message::DepthBeyondLast:
-            tell(text);
+            tell(well::text(answer.diagnostic));
             break;
         default:
-            complain(win1252::toUtf8(text));
+            complain(win1252::toUtf8(well::text(answer.diagnostic)));
             break;
         }
         fault = !answer.point || fault;
@@ -424,7 +444,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         const bool done = surveyexport::writeExport(
             options.listingFile, format.value_or(surveyexport::ExportFormat::Csv), *rows, info);
         if (!done) {
-            complain("Die Liste " + options.listingFile + " kann nicht geschrieben werden.");
+            complain(
+                i18n::arg(i18n::translate("Batch", "Die Liste %1 kann nicht geschrieben werden."),
+                    { options.listingFile }));
             status = 2;
         }
         info.listing = false;
@@ -433,7 +455,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         const auto format = surveyexport::exportFormatForPath(options.clearanceFile);
         if (!surveyexport::writeClearance(options.clearanceFile,
                 format.value_or(surveyexport::ExportFormat::Csv), clearance->scan, info)) {
-            complain("Die Datei " + options.clearanceFile + " kann nicht geschrieben werden.");
+            complain(
+                i18n::arg(i18n::translate("Batch", "Die Datei %1 kann nicht geschrieben werden."),
+                    { options.clearanceFile }));
             status = 2;
         }
     }
@@ -446,23 +470,30 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain(file + ": " + why);
                 status = 2;
             } else if (!atomicfile::writeFile(file, bytes)) {
-                complain("Die Karte " + file + " kann nicht geschrieben werden.");
+                complain(i18n::arg(
+                    i18n::translate("Batch", "Die Karte %1 kann nicht geschrieben werden."),
+                    { file }));
                 status = 2;
             }
         } else if (!written[k]) {
-            complain("Die Exportdatei " + file + " kann nicht geschrieben werden.");
+            complain(i18n::arg(
+                i18n::translate("Batch", "Die Exportdatei %1 kann nicht geschrieben werden."),
+                { file }));
             status = 2;
         }
     }
     if (uncertainty && !options.errorTermsFile.empty()
         && !surveyexport::writeErrorTerms(options.errorTermsFile, path, *uncertainty, unit)) {
-        complain("Die Datei der Fehlerterme " + options.errorTermsFile
-            + " kann nicht geschrieben werden.");
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Datei der Fehlerterme %1 kann nicht geschrieben werden."),
+            { options.errorTermsFile }));
         status = 2;
     }
     if (!options.resultsFile.empty()
         && !writeResultsFile(options.resultsFile, title, result.table)) {
-        complain("Die Ergebnisdatei " + options.resultsFile + " kann nicht geschrieben werden.");
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Ergebnisdatei %1 kann nicht geschrieben werden."),
+            { options.resultsFile }));
         status = 2;
     }
     if (!options.plotFile.empty()) {
@@ -485,7 +516,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     options.cameraElevation.value_or(scene3d::kHomeElevation));
             view3d::PageTexts texts;
             texts.wellName = well.name;
-            texts.documentTitle = title;
+            texts.documentTitle = pageTitle;
             if (!covariances.empty())
                 texts.uncertaintyCaption = uncertaintyCaption(
                     settings.uncertainty.model, settings.uncertainty.ellipseSigma);
@@ -499,14 +530,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             // Pictures of the neighbours alone: without any there is nothing to draw.
             std::string error;
             if (!clearance || offsets.empty()) {
-                complain(std::string(options.ladderView ? "--view ladder" : "--view cylinder")
-                    + " braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
-                      "gespeicherte); die Grafik wird nicht geschrieben.");
+                complain(
+                    i18n::arg(i18n::translate("Batch",
+                                  "%1 braucht Nachbarbohrungen (--offset DATEI oder im "
+                                  "Dokument gespeicherte); die Grafik wird nicht geschrieben."),
+                        { options.ladderView ? "--view ladder" : "--view cylinder" }));
                 status = 2;
             } else if (options.ladderView) {
                 LadderData ladder = ladderDataOf(offsets, well.name);
                 ladder.title = well.name;
-                if (!exportLadderPage(ladder, title, options.plotFile, error)) {
+                if (!exportLadderPage(ladder, pageTitle, options.plotFile, error)) {
                     complain(win1252::toUtf8(error));
                     status = 2;
                 }
@@ -514,7 +547,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 // The scan was made along the path of the stations as entered.
                 CylinderData cylinder = cylinderDataOf(offsets, path, well.name);
                 cylinder.title = well.name;
-                if (!exportCylinderPage(cylinder, title, options.plotFile, error)) {
+                if (!exportCylinderPage(cylinder, pageTitle, options.plotFile, error)) {
                     complain(win1252::toUtf8(error));
                     status = 2;
                 }
@@ -532,7 +565,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
         std::string error;
         const bool drawn = options.view3d || options.ladderView || options.cylinderView
-            || exportGraphPage(plot, title, options.plotFile, error, options.trueScale);
+            || exportGraphPage(plot, pageTitle, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
             status = 2;

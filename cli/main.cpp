@@ -2,8 +2,8 @@
 // or a document file without any window, and writes the results table to stdout.
 #include "cli/batchrun.h"
 #include "cli/options.h"
-#include "i18n/qt/catalogue.h"
 #include "dravonversion.h"
+#include "i18n/qt/catalogue.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -38,12 +38,12 @@ int main(int argc, char **argv)
         std::fputs("dravon-cli: the English texts could not be loaded; German follows.\n", stderr);
     const CliParseResult parsed = parseCommandLine(args);
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "dravon-cli: %s\nWeitere Hinweise: dravon-cli --help\n",
-                     parsed.error.c_str());
+        std::fprintf(stderr, "dravon-cli: %s\n%s\n", parsed.error.c_str(),
+            i18n::translate("Batch", "Weitere Hinweise: dravon-cli --help").c_str());
         return 2;
     }
     if (parsed.options.help) {
-        std::fputs(cliUsage(), stdout);
+        std::fputs(cliUsage().c_str(), stdout);
         return 0;
     }
     if (parsed.options.version) {

@@ -88,7 +88,7 @@ struct CliOptions
 struct CliParseResult
 {
     CliOptions options;
-    std::string error; // German; empty when the command line is usable
+    std::string error; // in the chosen language; empty when the command line is usable
 };
 
 CliParseResult parseCommandLine(const std::vector<std::string> &args);
@@ -116,7 +116,8 @@ inline constexpr int kExitClearance = 3;
 bool isGeoJsonPath(const std::string &path);
 
 // Why the error model in effect cannot be computed: the input that `missing` names, with
-// the option that gives it (German, UTF-8).
+// the option that gives it (in the chosen language, UTF-8).
 std::string missingInputMessage(ErrorModel model, unc::MissingInput missing);
 
-const char *cliUsage();
+// The text of --help in the chosen language.
+std::string cliUsage();

@@ -1,5 +1,7 @@
 #include "core/atomicfile.h"
 
+#include "i18n/i18n.h"
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -78,23 +80,24 @@ std::string reasonText(const WriteResult &result)
         return {};
     case ENOSPC:
     case EDQUOT:
-        return "Kein Platz auf dem Datenträger.";
+        return i18n::translate("Schreiben", "Kein Platz auf dem Datenträger.");
     case EFBIG:
-        return "Die Datei wird zu groß für den Datenträger oder die erlaubte Dateigröße.";
+        return i18n::translate("Schreiben",
+            "Die Datei wird zu groß für den Datenträger oder die erlaubte Dateigröße.");
     case EACCES:
     case EPERM:
-        return "Keine Berechtigung.";
+        return i18n::translate("Schreiben", "Keine Berechtigung.");
     case EROFS:
-        return "Der Datenträger ist schreibgeschützt.";
+        return i18n::translate("Schreiben", "Der Datenträger ist schreibgeschützt.");
     case ENOENT:
     case ENOTDIR:
-        return "Der Ordner fehlt.";
+        return i18n::translate("Schreiben", "Der Ordner fehlt.");
     case EISDIR:
-        return "Unter diesem Namen gibt es einen Ordner.";
+        return i18n::translate("Schreiben", "Unter diesem Namen gibt es einen Ordner.");
     case ECANCELED:
-        return "Die Daten konnten nicht vollständig erzeugt werden.";
+        return i18n::translate("Schreiben", "Die Daten konnten nicht vollständig erzeugt werden.");
     default:
-        return "Fehler beim Schreiben.";
+        return i18n::translate("Schreiben", "Fehler beim Schreiben.");
     }
 }
 

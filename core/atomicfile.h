@@ -22,8 +22,8 @@ struct WriteResult
     explicit operator bool() const { return ok(); }
 };
 
-// The reason of a failed write as a short German sentence (UTF-8), for messages that
-// say why: "Kein Platz auf dem Datenträger." Empty for success.
+// The reason of a failed write as a short sentence in the chosen language (UTF-8), for
+// messages that say why: "Kein Platz auf dem Datenträger." Empty for success.
 std::string reasonText(const WriteResult &result);
 
 // A file being written beside its target. Nothing the target holds changes until

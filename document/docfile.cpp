@@ -7,6 +7,7 @@
 #include "core/boundedread.h"
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 namespace {
 
@@ -232,38 +233,44 @@ std::string docFileMessage(
     case DocFileFault::None:
         return {};
     case DocFileFault::Truncated:
-        text = "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
-               "Sie ist kürzer, als ihr Inhalt angibt.\nDas Dokument bleibt unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
+            "Sie ist kürzer, als ihr Inhalt angibt.\nDas Dokument bleibt unverändert.");
         break;
     case DocFileFault::WideString:
-        text = "Die Datei %s ist kein Dravon-Dokument:\n"
-               "Sie enthält Text in Unicode-Zeichen, den dieses Programm nicht liest.\n"
-               "Das Dokument bleibt unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s ist kein Dravon-Dokument:\n"
+            "Sie enthält Text in Unicode-Zeichen, den dieses Programm nicht liest.\n"
+            "Das Dokument bleibt unverändert.");
         break;
     case DocFileFault::TrailingData:
-        text = "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
-               "Nach den Daten des Dokuments folgen weitere Bytes.\nDas Dokument bleibt "
-               "unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s ist beschädigt oder kein Dravon-Dokument:\n"
+            "Nach den Daten des Dokuments folgen weitere Bytes.\nDas Dokument bleibt "
+            "unverändert.");
         break;
     case DocFileFault::TooLarge:
-        text
-            = "Die Datei %s ist zu groß für ein Dravon-Dokument.\nDas Dokument bleibt unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s ist zu groß für ein Dravon-Dokument.\nDas Dokument bleibt unverändert.");
         break;
     case DocFileFault::BadSettings:
-        text = "Die Datei %s ist beschädigt:\n"
-               "Die Einstellungen der Bohrung (Ansatzpunkt, Bezugssystem) am Ende der Datei "
-               "sind fehlerhaft.%s\nDas Dokument bleibt unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s ist beschädigt:\n"
+            "Die Einstellungen der Bohrung (Ansatzpunkt, Bezugssystem) am Ende der Datei "
+            "sind fehlerhaft.%s\nDas Dokument bleibt unverändert.");
         break;
     case DocFileFault::NewerSettings:
-        text = "Die Datei %s wurde von einer neueren Version von Dravon geschrieben:\n"
-               "Ihre Einstellungen der Bohrung kann dieses Programm nicht lesen.%s\n"
-               "Das Dokument bleibt unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s wurde von einer neueren Version von Dravon geschrieben:\n"
+            "Ihre Einstellungen der Bohrung kann dieses Programm nicht lesen.%s\n"
+            "Das Dokument bleibt unverändert.");
         break;
     case DocFileFault::Unreadable:
-        text = "Die Datei %s kann nicht gelesen werden.\nDas Dokument bleibt unverändert.";
+        text = DRV_TRANSLATE_NOOP("Dokument",
+            "Die Datei %s kann nicht gelesen werden.\nDas Dokument bleibt unverändert.");
         break;
     }
-    const std::string format = win1252::fromUtf8(text);
+    const std::string format = win1252::fromUtf8(i18n::translateFormat("Dokument", text));
     const std::string name = win1252::fromUtf8(displayName);
     // Appended rather than "\n" + text: GCC 12 at -O3 takes the insertion at the front
     // for an overlapping copy (a false -Wrestrict alarm).
@@ -340,8 +347,8 @@ bool writeDocumentFile(const std::string &path, const DocumentItems &items)
 
 std::string documentNotSavedMessage(const std::string &path)
 {
-    static const std::string format
-        = win1252::fromUtf8("Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
-                            "Eine vorhandene Datei dieses Namens bleibt unverändert.");
+    const std::string format = win1252::fromUtf8(i18n::translateFormat("Dokument",
+        "Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
+        "Eine vorhandene Datei dieses Namens bleibt unverändert."));
     return cfmt(format.c_str(), path.c_str());
 }

@@ -7,6 +7,7 @@
 #include "document/qttext.h"
 #include "document/resultsfile.h"
 #include "geo/errormodelinputs.h"
+#include "i18n/i18n.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -144,10 +145,14 @@ bool CDravonDoc::save(const QString &path, std::string &message)
 
 std::string CDravonDoc::writeResults() const
 {
-    if (!writeResultsFile(localPath(m_resultsPath), titleText(), resultsTable()))
-        return cfmt("Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!",
+    if (!writeResultsFile(localPath(m_resultsPath), fileTitleText(), resultsTable()))
+        return cfmt(win1252::fromUtf8(
+                        i18n::translateFormat("Dokument",
+                            "Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!"))
+                        .c_str(),
             fromQt(m_resultsPath).c_str());
-    return "Die Ergebnisse sind in die Datei aus.txt geschrieben!";
+    return win1252::fromUtf8(
+        i18n::translate("Dokument", "Die Ergebnisse sind in die Datei aus.txt geschrieben!"));
 }
 
 std::string CDravonDoc::readResults()
@@ -156,19 +161,27 @@ std::string CDravonDoc::readResults()
     m_readBack.emplace();
     readResultsFile(localPath(m_resultsPath), *m_readBack);
     UpdateAllViews();
-    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(m_readBack->size()));
+    return cfmt(
+        win1252::fromUtf8(i18n::translateFormat("Dokument", "%d Zeilen wurden eingelesen")).c_str(),
+        static_cast<int>(m_readBack->size()));
 }
 
 QString CDravonDoc::GetTitle() const
 {
     if (m_pathName.isEmpty())
-        return QStringLiteral("Unbenannt");
+        return QString::fromStdString(i18n::translate("Dokument", "Unbenannt"));
     return QFileInfo(m_pathName).fileName();
 }
 
 std::string CDravonDoc::titleText() const
 {
     return fromQt(GetTitle());
+}
+
+std::string CDravonDoc::fileTitleText() const
+{
+    // The results file is a file format: its title stays German in every language.
+    return m_pathName.isEmpty() ? std::string("Unbenannt") : titleText();
 }
 
 void CDravonDoc::SetPathName(const QString &path)

@@ -97,11 +97,13 @@ public:
     void setResultsPath(const QString &path) { m_resultsPath = path; }
 
     // ---- what the framework kept for a document ----
-    // "Unbenannt" until the document was opened or saved, then the file name without
-    // its folder.
+    // "Unbenannt" (in the chosen language) until the document was opened or saved, then
+    // the file name without its folder.
     QString GetTitle() const;
     // The same title in the program's character set (for the "Dokument" lines).
     std::string titleText() const;
+    // The title the results file is written under: "Unbenannt" in every language.
+    std::string fileTitleText() const;
     QString GetPathName() const { return m_pathName; }
     void SetPathName(const QString &path);
     bool IsModified() const { return m_modified; }

@@ -2,6 +2,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,7 @@ namespace {
 // More rows than this from one step is a typing error, not a listing.
 constexpr double kMaxStepRows = 1e6;
 
+// The request column of the listing's file: a file format, the same in every language.
 std::string label(const listing::Request &r, listing::Unit unit)
 {
     const char *u = units::unitName(unit);
@@ -71,7 +73,8 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
     l.unit = unit;
     l.sectionAzimuth = sectionAzimuth ? *sectionAzimuth : defaultSectionAzimuth(t);
     if (t.empty()) {
-        l.faults.push_back(fault("Es gibt keine berechneten Messpunkte für die Liste."));
+        l.faults.push_back(
+            fault(i18n::translate("Liste", "Es gibt keine berechneten Messpunkte für die Liste.")));
         return l;
     }
     const auto add = [&](const traj::Point &p, const std::string &request) {
@@ -100,9 +103,10 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
             if (traj::pointAtMd(t, units::toMetres(r.value, unit), p))
                 add(p, made);
             else
-                l.faults.push_back(fault(cfmt(
-                    "Die Teufe %g %s liegt außerhalb der berechneten Bohrung "
-                    "(%.2f bis %.2f %s).",
+                l.faults.push_back(fault(cfmt(i18n::translateFormat("Liste",
+                                                  "Die Teufe %g %s liegt außerhalb der "
+                                                  "berechneten Bohrung (%.2f bis %.2f %s).")
+                                                  .c_str(),
                     r.value, u, units::fromMetres(first, unit), units::fromMetres(last, unit), u)));
             break;
         }
@@ -115,8 +119,10 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
                 const auto [lo, hi] = std::minmax_element(t.stations.begin(), t.stations.end(),
                     [](const traj::Station &a, const traj::Station &b) { return a.tvd < b.tvd; });
                 l.faults.push_back(
-                    fault(cfmt("Die Seigerteufe %g %s wird von der Bohrung nicht erreicht "
-                               "(Seigerteufe %.2f bis %.2f %s).",
+                    fault(cfmt(i18n::translateFormat("Liste",
+                                   "Die Seigerteufe %g %s wird von der Bohrung nicht erreicht "
+                                   "(Seigerteufe %.2f bis %.2f %s).")
+                                   .c_str(),
                         r.value, u, units::fromMetres(lo->tvd, unit),
                         units::fromMetres(hi->tvd, unit), u)));
             }
@@ -127,8 +133,10 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
                          end = units::fromMetres(last, unit);
             if (!(r.value > 0.0) || (end - start) / r.value > kMaxStepRows) {
                 l.faults.push_back(
-                    fault(cfmt("Die Schrittweite %g %s ergibt keine Liste mit höchstens "
-                               "einer Million Zeilen.",
+                    fault(cfmt(i18n::translateFormat("Liste",
+                                   "Die Schrittweite %g %s ergibt keine Liste mit höchstens "
+                                   "einer Million Zeilen.")
+                                   .c_str(),
                         r.value, u)));
                 break;
             }

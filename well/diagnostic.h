@@ -1,6 +1,6 @@
 // What a computation has to say: a message id with its numbers and the line concerned.
 // The computations return these and never show anything; the desktop program and the
-// batch tool turn them into text at the edge (germanText), so that a translation can
+// batch tool turn them into text at the edge (text, germanText), so that a translation can
 // replace the words without touching the model. No Qt.
 #pragma once
 
@@ -41,7 +41,9 @@ struct Diagnostic
 using Diagnostics = std::vector<Diagnostic>;
 
 // The German text of a diagnostic, Windows-1252, exactly as the program has always shown
-// it.
+// it: the results table and the batch tool's standard output keep it in every language.
 std::string germanText(const Diagnostic &diagnostic);
+// The same in the chosen language (i18n), Windows-1252: the text of a message.
+std::string text(const Diagnostic &diagnostic);
 
 } // namespace well

@@ -1,6 +1,8 @@
 // The well settings' limits, their turns between the norths and their JSON form.
 #include "well/settings.h"
 
+#include "i18n/i18n.h"
+
 #include <nlohmann/json.hpp>
 
 #include <charconv>
@@ -127,17 +129,24 @@ public:
 
     std::string fault;
 
-    // `range` (if given) completes the fault: "keine gültige Zahl von -90 bis 90 Grad".
+    // `range` (if given, a text of the catalogue) completes the fault: "keine gültige Zahl
+    // von -90 bis 90 Grad".
     bool number(const char *key, bool (*valid)(double), std::optional<double> &out,
         const char *range = nullptr)
     {
         const auto it = m_object.find(key);
         if (it == m_object.end())
             return true;
-        if (!it->is_number() || !valid(it->get<double>()))
+        if (!it->is_number() || !valid(it->get<double>())) {
+            if (!range)
+                return fail(key,
+                    DRV_TRANSLATE_NOOP(
+                        "Bohrungseinstellungen", "Der Eintrag \"%1\" ist keine gültige Zahl."));
             return fail(key,
-                range ? (std::string("keine gültige Zahl ") + range).c_str()
-                      : "keine gültige Zahl");
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist keine gültige Zahl %2."),
+                i18n::translate("Bohrungseinstellungen", range));
+        }
         out = it->get<double>();
         return true;
     }
@@ -170,7 +179,9 @@ public:
                 ++index;
             }
         }
-        return fail(key, "keiner der erlaubten Werte");
+        return fail(key,
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist keiner der erlaubten Werte."));
     }
 
     bool epsg(std::optional<int> &out)
@@ -181,7 +192,9 @@ public:
         const std::optional<int> code
             = it->is_string() ? parseEpsg(it->get_ref<const std::string &>()) : std::nullopt;
         if (!code)
-            return fail(kCrs, "kein EPSG-Code der Form \"EPSG:25832\"");
+            return fail(kCrs,
+                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                    "Der Eintrag \"%1\" ist kein EPSG-Code der Form \"EPSG:25832\"."));
         out = code;
         return true;
     }
@@ -191,10 +204,15 @@ public:
     {
         const auto it = m_object.find(key);
         if (it == m_object.end())
-            return !required || fail(key, "nicht angegeben");
+            return !required
+                || fail(key,
+                    DRV_TRANSLATE_NOOP(
+                        "Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
         if (!it->is_string() || it->get_ref<const std::string &>().size() > maxSize
             || (required && it->get_ref<const std::string &>().empty()))
-            return fail(key, "kein gültiger Text");
+            return fail(key,
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein gültiger Text."));
         out = it->get_ref<const std::string &>();
         return true;
     }
@@ -206,9 +224,11 @@ public:
         return it == m_object.end() ? nullptr : &*it;
     }
 
-    bool fail(const std::string &key, const char *what)
+    // `sentence`: a text of the catalogue with the entry's name as %1 and `more` as %2.
+    bool fail(const std::string &key, const char *sentence, const std::string &more = {})
     {
-        fault = "Der Eintrag \"" + m_where + key + "\" ist " + what + ".";
+        fault = i18n::arg(
+            i18n::translate("Bohrungseinstellungen", sentence), { m_where + key, more });
         return false;
     }
 
@@ -221,10 +241,10 @@ private:
 bool readUncertainty(SettingsReader &in, const char *modelKey, UncertaintySettings &u)
 {
     return in.choice(modelKey, kModelNames, u.model)
-        && in.number(kLatitude, validLatitude, u.latitude, "von -90 bis 90 Grad")
+        && in.number(kLatitude, validLatitude, u.latitude, kLatitudeRange)
         && in.number(kGravity, validGravity, u.gravity, kGravityRange)
         && in.number(kMagField, validTotalField, u.totalField, kTotalFieldRange)
-        && in.number(kMagDip, validDip, u.dip, "von -90 bis 90 Grad")
+        && in.number(kMagDip, validDip, u.dip, kLatitudeRange)
         && in.number(kEllipseSigma, validEllipseSigma, u.ellipseSigma, kEllipseSigmaRange);
 }
 
@@ -285,23 +305,31 @@ bool readStations(SettingsReader &in, std::vector<well::Station> &out)
 {
     const Json *list = in.member(kStations);
     if (!list)
-        return in.fail(kStations, "nicht angegeben");
+        return in.fail(kStations,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
     if (!list->is_array() || list->size() > kMaxOffsetStations)
-        return in.fail(kStations, "keine Liste von höchstens einer Million Messpunkten");
+        return in.fail(kStations,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist keine Liste von höchstens einer Million Messpunkten."));
     out.reserve(list->size());
     for (const Json &row : *list) {
         const std::string key = std::string(kStations) + "[" + std::to_string(out.size()) + "]";
         if (!row.is_array() || row.size() != 3 || !row[0].is_number() || !row[1].is_number()
             || !row[2].is_number())
-            return in.fail(key, "kein Messpunkt [Teufe, Neigung, Azimut]");
+            return in.fail(key,
+                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                    "Der Eintrag \"%1\" ist kein Messpunkt [Teufe, Neigung, Azimut]."));
         const well::Station s { row[0].get<double>(), row[1].get<double>(), row[2].get<double>() };
         if (!validOffsetStation(s))
             return in.fail(key,
-                "außerhalb der Grenzen (Teufe von 0 bis 1e9 m, Neigung von 0 bis 180 Grad, "
-                "Azimut von 0 bis 360 Grad)");
+                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                    "Der Eintrag \"%1\" ist außerhalb der Grenzen (Teufe von 0 bis 1e9 m, "
+                    "Neigung von 0 bis 180 Grad, Azimut von 0 bis 360 Grad)."));
         // The depths as the check of the stations compares them.
         if (!out.empty() && !(static_cast<float>(s.md) > static_cast<float>(out.back().md)))
-            return in.fail(key, "nicht tiefer als der Messpunkt davor");
+            return in.fail(key,
+                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                    "Der Eintrag \"%1\" ist nicht tiefer als der Messpunkt davor."));
         out.push_back(s);
     }
     return true;
@@ -311,8 +339,9 @@ bool readOffset(const Json &object, std::size_t index, OffsetWell &o, std::strin
 {
     const std::string where = std::string(kOffsets) + "[" + std::to_string(index) + "].";
     if (!object.is_object()) {
-        fault = "Der Eintrag \"" + std::string(kOffsets) + "[" + std::to_string(index)
-            + "]\" ist kein JSON-Objekt.";
+        fault = i18n::arg(
+            i18n::translate("Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."),
+            { std::string(kOffsets) + "[" + std::to_string(index) + "]" });
         return false;
     }
     SettingsReader in(object, where);
@@ -332,29 +361,42 @@ bool readOffset(const Json &object, std::size_t index, OffsetWell &o, std::strin
         || !in.number(kKickOff, validLength, kickOff))
         return done(false);
     if (easting.has_value() != northing.has_value())
-        return done(in.fail(kEasting, "ohne Hochwert oder der Hochwert ohne Rechtswert"));
+        return done(in.fail(kEasting,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist ohne Hochwert oder der Hochwert ohne Rechtswert.")));
     if (easting && (north || east))
-        return done(in.fail(kSlotNorth, "neben Rechtswert und Hochwert nicht erlaubt"));
+        return done(in.fail(kSlotNorth,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist neben Rechtswert und Hochwert nicht erlaubt.")));
     if (easting)
         o.wellhead = Wellhead { *easting, *northing };
     o.slotNorth = north.value_or(0.0);
     o.slotEast = east.value_or(0.0);
     o.holeDiameter = hole.value_or(0.0);
     if (kickOff && o.parent.empty())
-        return done(in.fail(kKickOff, "nur mit \"parent\" erlaubt"));
+        return done(in.fail(kKickOff,
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist nur mit \"parent\" erlaubt.")));
     if (!o.parent.empty() && !kickOff)
-        return done(in.fail(kKickOff, "nicht angegeben, den \"parent\" verlangt"));
+        return done(in.fail(kKickOff,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist nicht angegeben, den \"parent\" verlangt.")));
     if (kickOff && *kickOff < 0.0)
-        return done(in.fail(kKickOff, "keine gültige Teufe ab 0 m"));
+        return done(in.fail(kKickOff,
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist keine gültige Teufe ab 0 m.")));
     o.kickOffMd = kickOff.value_or(0.0);
     if (const Json *model = in.member(kErrorModel)) {
         if (!model->is_object())
-            return done(in.fail(kErrorModel, "kein JSON-Objekt"));
+            return done(in.fail(kErrorModel,
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt.")));
         SettingsReader modelIn(*model, where + kErrorModel + ".");
         UncertaintySettings u;
         if (!modelIn.member(kModel)) {
-            fault
-                = "Der Eintrag \"" + where + kErrorModel + "." + kModel + "\" ist nicht angegeben.";
+            fault = i18n::arg(
+                i18n::translate("Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."),
+                { where + kErrorModel + "." + kModel });
             return false;
         }
         if (!readUncertainty(modelIn, kModel, u)) {
@@ -477,51 +519,70 @@ bool offsetsValid(
 {
     const auto fail = [&](const OffsetWell &o, const std::string &why) {
         if (fault)
-            *fault = "Nachbarbohrung \"" + o.name + "\": " + why;
+            *fault
+                = i18n::arg(i18n::translate("Bohrungseinstellungen", "Nachbarbohrung \"%1\": %2"),
+                    { o.name, why });
         return false;
     };
     std::set<std::string> names;
     for (const OffsetWell &o : offsets) {
         if (o.name.empty() || o.name.size() > kMaxOffsetNameSize) {
             if (fault)
-                *fault = "Eine Nachbarbohrung braucht einen Namen (höchstens 200 Bytes).";
+                *fault = i18n::translate("Bohrungseinstellungen",
+                    "Eine Nachbarbohrung braucht einen Namen (höchstens 200 Bytes).");
             return false;
         }
         if (!names.insert(o.name).second)
-            return fail(o, "der Name ist doppelt vergeben.");
+            return fail(
+                o, i18n::translate("Bohrungseinstellungen", "der Name ist doppelt vergeben."));
         if (!wellName.empty() && o.name == wellName)
-            return fail(o, "der Name ist der der Bohrung selbst.");
+            return fail(o,
+                i18n::translate("Bohrungseinstellungen", "der Name ist der der Bohrung selbst."));
         if (o.stations.empty() || o.stations.size() > kMaxOffsetStations)
-            return fail(o, "sie braucht Messpunkte (höchstens eine Million).");
+            return fail(o,
+                i18n::translate(
+                    "Bohrungseinstellungen", "sie braucht Messpunkte (höchstens eine Million)."));
         for (std::size_t i = 0; i < o.stations.size(); ++i) {
             const well::Station &st = o.stations[i];
             if (!validOffsetStation(st))
                 return fail(o,
-                    "der Messpunkt " + std::to_string(i + 1)
-                        + " liegt außerhalb der Grenzen (Teufe von 0 bis 1e9 m, Neigung von 0 "
-                          "bis 180 Grad, Azimut von 0 bis 360 Grad).");
+                    i18n::arg(i18n::translate("Bohrungseinstellungen",
+                                  "der Messpunkt %1 liegt außerhalb der Grenzen (Teufe von 0 bis "
+                                  "1e9 m, Neigung von 0 bis 180 Grad, Azimut von 0 bis 360 Grad)."),
+                        { std::to_string(i + 1) }));
             if (i > 0 && !(static_cast<float>(st.md) > static_cast<float>(o.stations[i - 1].md)))
                 return fail(o,
-                    "der Messpunkt " + std::to_string(i + 1)
-                        + " liegt nicht tiefer als der davor.");
+                    i18n::arg(i18n::translate("Bohrungseinstellungen",
+                                  "der Messpunkt %1 liegt nicht tiefer als der davor."),
+                        { std::to_string(i + 1) }));
         }
         if (!validLength(o.slotNorth) || !validLength(o.slotEast)
             || (o.wellhead
                 && (!validLength(o.wellhead->easting) || !validLength(o.wellhead->northing)))
             || (o.elevation && !validLength(*o.elevation)))
-            return fail(o, "die Lage oder Höhe liegt außerhalb von 1e9 m.");
+            return fail(o,
+                i18n::translate(
+                    "Bohrungseinstellungen", "die Lage oder Höhe liegt außerhalb von 1e9 m."));
         if (!validHoleDiameter(o.holeDiameter))
-            return fail(
-                o, std::string("der Bohrlochdurchmesser liegt nicht ") + kHoleDiameterRange + ".");
+            return fail(o,
+                i18n::arg(i18n::translate(
+                              "Bohrungseinstellungen", "der Bohrlochdurchmesser liegt nicht %1."),
+                    { i18n::translate("Bohrungseinstellungen", kHoleDiameterRange) }));
         if (const auto &u = o.uncertainty; u
             && ((u->latitude && !validLatitude(*u->latitude)) || !validGravity(u->gravity)
                 || (u->totalField && !validTotalField(*u->totalField))
                 || (u->dip && !validDip(*u->dip)) || !validEllipseSigma(u->ellipseSigma)))
-            return fail(o, "ein Wert des Fehlermodells liegt außerhalb seiner Grenzen.");
+            return fail(o,
+                i18n::translate("Bohrungseinstellungen",
+                    "ein Wert des Fehlermodells liegt außerhalb seiner Grenzen."));
         if (!o.parent.empty() && o.parent.size() > kMaxOffsetNameSize)
-            return fail(o, "der Name der Mutterbohrung ist zu lang.");
+            return fail(o,
+                i18n::translate(
+                    "Bohrungseinstellungen", "der Name der Mutterbohrung ist zu lang."));
         if (!o.parent.empty() && !(validLength(o.kickOffMd) && o.kickOffMd >= 0.0))
-            return fail(o, "die Abzweigteufe ist keine Teufe ab 0 m.");
+            return fail(o,
+                i18n::translate(
+                    "Bohrungseinstellungen", "die Abzweigteufe ist keine Teufe ab 0 m."));
     }
     // Following the parents from any offset must leave the offsets or end at a well of
     // its own; coming back means a sidetrack of itself.
@@ -529,7 +590,9 @@ bool offsetsValid(
         const OffsetWell *at = &o;
         for (std::size_t steps = 0; at && !at->parent.empty(); ++steps) {
             if (at->parent == o.name || steps > offsets.size())
-                return fail(o, "sie ist über ihre Mutterbohrungen ein Seitenast ihrer selbst.");
+                return fail(o,
+                    i18n::translate("Bohrungseinstellungen",
+                        "sie ist über ihre Mutterbohrungen ein Seitenast ihrer selbst."));
             const OffsetWell *next = nullptr;
             for (const OffsetWell &p : offsets) {
                 if (p.name == at->parent)
@@ -622,11 +685,14 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
     };
     const Json j = Json::parse(text.begin(), text.end(), depthCheck, false);
     if (j.is_discarded())
-        return fail("Die Einstellungen sind kein gültiger JSON-Text in UTF-8.");
+        return fail(i18n::translate(
+            "Bohrungseinstellungen", "Die Einstellungen sind kein gültiger JSON-Text in UTF-8."));
     if (tooDeep)
-        return fail("Die Einstellungen sind zu tief verschachtelt.");
+        return fail(i18n::translate(
+            "Bohrungseinstellungen", "Die Einstellungen sind zu tief verschachtelt."));
     if (!j.is_object())
-        return fail("Die Einstellungen sind kein JSON-Objekt.");
+        return fail(
+            i18n::translate("Bohrungseinstellungen", "Die Einstellungen sind kein JSON-Objekt."));
 
     WellSettings s;
     SettingsReader in(j);
@@ -651,13 +717,15 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
             kWarningFactor, validClearanceFactor, s.clearance.warningFactor, kClearanceFactorRange))
         return fail(in.fault);
     if (easting.has_value() != northing.has_value())
-        return fail("Der Ansatzpunkt braucht Rechtswert und Hochwert.");
+        return fail(i18n::translate(
+            "Bohrungseinstellungen", "Der Ansatzpunkt braucht Rechtswert und Hochwert."));
     if (easting)
         s.wellhead = Wellhead { *easting, *northing };
 
     if (const Json *offsets = in.member(kOffsets)) {
         if (!offsets->is_array())
-            return fail("Der Eintrag \"offsets\" ist keine Liste.");
+            return fail(i18n::translate(
+                "Bohrungseinstellungen", "Der Eintrag \"offsets\" ist keine Liste."));
         s.offsets.resize(offsets->size());
         std::string why;
         for (std::size_t i = 0; i < offsets->size(); ++i) {
@@ -666,7 +734,8 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         }
         // The names and parents together; each value was checked where it was read.
         if (!offsetsValid(s.offsets, {}, &why))
-            return fail("Der Eintrag \"offsets\": " + why);
+            return fail(i18n::arg(
+                i18n::translate("Bohrungseinstellungen", "Der Eintrag \"offsets\": %1"), { why }));
     }
     s.otherMembers = otherMembersOf(j, isKnown);
     out = std::move(s);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/units.h"
+#include "i18n/i18n.h"
 #include "well/station.h"
 
 #include <optional>
@@ -165,10 +166,16 @@ bool validEllipseSigma(double sigmas);
 inline constexpr double kMinGravity = 9.0, kMaxGravity = 10.5; // m/s²
 inline constexpr double kMinTotalField = 10000, kMaxTotalField = 100000; // nT
 inline constexpr double kMaxEllipseSigma = 10;
-// The ranges as the faults name them (UTF-8).
-inline constexpr const char *kGravityRange = "von 9 bis 10,5 m/s²";
-inline constexpr const char *kTotalFieldRange = "von 10000 bis 100000 nT";
-inline constexpr const char *kEllipseSigmaRange = "größer als 0 und höchstens 10";
+// The ranges as the faults name them (UTF-8, looked up in the catalogue where they are
+// said).
+inline constexpr const char *kLatitudeRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von -90 bis 90 Grad");
+inline constexpr const char *kGravityRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 9 bis 10,5 m/s²");
+inline constexpr const char *kTotalFieldRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 10000 bis 100000 nT");
+inline constexpr const char *kEllipseSigmaRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "größer als 0 und höchstens 10");
 // The clearance rule and the holes. A hole diameter from 0 to 5 m (0: not counted);
 // surface margin and project-ahead uncertainty from 0 to 100 m; the scaling factor and
 // the warning's factor above 0 and at most 100.
@@ -176,9 +183,12 @@ bool validHoleDiameter(double metres);
 bool validClearanceLength(double metres);
 bool validClearanceFactor(double factor);
 inline constexpr double kMaxHoleDiameter = 5, kMaxClearanceLength = 100, kMaxClearanceFactor = 100;
-inline constexpr const char *kHoleDiameterRange = "von 0 bis 5 m";
-inline constexpr const char *kClearanceLengthRange = "von 0 bis 100 m";
-inline constexpr const char *kClearanceFactorRange = "größer als 0 und höchstens 100";
+inline constexpr const char *kHoleDiameterRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 0 bis 5 m");
+inline constexpr const char *kClearanceLengthRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 0 bis 100 m");
+inline constexpr const char *kClearanceFactorRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "größer als 0 und höchstens 100");
 // A station of an offset: depth from 0 to 1e9 m, inclination from 0 to 180 degrees,
 // azimuth from 0 to 360 degrees.
 bool validOffsetStation(const well::Station &station);
