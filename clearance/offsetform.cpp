@@ -26,7 +26,7 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
 {
     const well::CheckedSurvey checked = well::checkSurvey(source.survey);
     if (!checked.clean) {
-        fault = win1252::toUtf8(well::germanText(checked.diagnostics.front()));
+        fault = win1252::toUtf8(well::text(checked.diagnostics.front()));
         return false;
     }
     if (source.survey.stations().empty()) {

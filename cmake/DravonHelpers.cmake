@@ -23,7 +23,8 @@ endfunction()
 
 # dravon_add_test(name SOURCES ... LIBS ...)
 # Every test runs under a German locale (a comma as decimal separator must not leak
-# into numbers) and, for widget tests, on the offscreen platform.
+# into numbers), in German whatever the developer's LANGUAGE, and, for widget tests, on
+# the offscreen platform.
 function(dravon_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -31,6 +32,6 @@ function(dravon_add_test name)
   dravon_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;LC_ALL=de_DE.UTF-8;DRAVON_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;DRAVON_EXAMPLES=${PROJECT_SOURCE_DIR}/examples"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE=;LANG=de_DE.UTF-8;LC_ALL=de_DE.UTF-8;DRAVON_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;DRAVON_EXAMPLES=${PROJECT_SOURCE_DIR}/examples"
     TIMEOUT 300)
 endfunction()

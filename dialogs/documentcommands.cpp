@@ -69,7 +69,7 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
 void DocumentCommands::showDiagnostics()
 {
     for (const well::Diagnostic &d : m_doc->result().diagnostics)
-        m_prompter->message(well::germanText(d));
+        m_prompter->message(well::text(d));
     if (m_afterComputation)
         m_afterComputation();
 }
@@ -118,7 +118,7 @@ InterpolationOutcome DocumentCommands::OnInterpolation()
     const std::optional<double> last = result.lastDepth();
     if (!last) {
         // Without stations there is no depth to compare against.
-        m_prompter->message(well::germanText({ well::Message::NoStations, {}, {} }));
+        m_prompter->message(well::text({ well::Message::NoStations, {}, {} }));
         return InterpolationOutcome::NoData;
     }
     float depth = 0.0f;
@@ -129,7 +129,7 @@ InterpolationOutcome DocumentCommands::OnInterpolation()
         return InterpolationOutcome::Cancelled;
     // The point on the arcs the table was computed from; nothing is computed again.
     const well::Interpolation answer = well::interpolate(result, depth);
-    m_prompter->message(well::germanText(answer.diagnostic));
+    m_prompter->message(well::text(answer.diagnostic));
     if (answer.point)
         return InterpolationOutcome::Shown;
     return answer.diagnostic.id == well::Message::DepthBeyondLast ? InterpolationOutcome::Refused

@@ -3,7 +3,9 @@
 
 #include "dialogs/dialogunits.h"
 #include "dialogs/dlginterpolation.h"
+#include "core/win1252.h"
 #include "document/qttext.h"
+#include "i18n/i18n.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -25,11 +27,23 @@
 
 namespace {
 
+// The text of the computation's message `format` up to its first number, in the language
+// spoken and in the messages' code page: what marks that message whatever its numbers.
+std::string messageLead(const char *format)
+{
+    const std::string text = i18n::translateFormat("Diagnose", format);
+    return win1252::fromUtf8(text.substr(0, text.find('%')));
+}
+
 // Results laid out in columns, shown in a fixed-pitch font so that they line up.
 bool isResultText(const std::string &text)
 {
     return QtPrompter::isStraightIntervalRemark(text)
-        || text.find("ERGEBNISSE DER INTERPOLATION") != std::string::npos;
+        || text.find(messageLead("\nERGEBNISSE DER INTERPOLATION\nBohrlochteufe   (m):%8.2f\n"
+                                 "Vertikale Teufe (m):%8.2f\nNORD(+) SUED(-) (m):%8.2f\n"
+                                 "OST(+)  WEST(-) (m):%8.2f\nGesamtabweichung   : %6.2f m "
+                                 "%6.1f Grad Azimut"))
+        != std::string::npos;
 }
 
 // A long list of remarks scrolls from this many rows on.
@@ -58,7 +72,8 @@ QWidget *QtPrompter::boxParent() const
 
 bool QtPrompter::isStraightIntervalRemark(const std::string &text)
 {
-    return std::string_view(text).starts_with("KEINE KRUEMMUNG VON TEUFE:");
+    return std::string_view(text).starts_with(
+        messageLead("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M"));
 }
 
 void QtPrompter::message(const std::string &text)
