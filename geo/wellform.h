@@ -31,8 +31,8 @@ struct WellForm
 WellForm formOf(const WellSettings &settings);
 
 // `base` with the values of the form (members of the stored JSON that this program does
-// not know are kept). False with a German fault (UTF-8) naming the first bad field; `out`
-// is then untouched. An EPSG code must name a projected system that PROJ knows; an error
+// not know are kept). False with a fault in the chosen language (UTF-8) naming the first bad field;
+// `out` is then untouched. An EPSG code must name a projected system that PROJ knows; an error
 // model must have every input it needs (the declination also for true or grid azimuths).
 bool settingsFromForm(
     const WellForm &form, const WellSettings &base, WellSettings &out, std::string &fault);
