@@ -1,7 +1,8 @@
-// The findings of a scan and their German words.
+// The findings of a scan and their words in the chosen language.
 #include "clearance/findings.h"
 
 #include "core/cformat.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 
@@ -43,19 +44,32 @@ std::string germanText(const Finding &f)
     const char *well = f.well.c_str();
     switch (f.id) {
     case Message::SeparationBelowLimit:
-        return cfmt("Nachbarbohrung %s: Trennfaktor %.2f unter %.2f bei %.2f m MD "
-                    "(Nachbarbohrung bei %.2f m MD); unter %.2f von %.2f m bis %.2f m MD",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: Trennfaktor %.2f unter %.2f bei %.2f m MD "
+                        "(Nachbarbohrung bei %.2f m MD); unter %.2f von %.2f m bis %.2f m MD")
+                        .c_str(),
             well, v(0), v(3), v(1), v(2), v(3), v(4), v(5));
     case Message::NoSeparationFactor:
         if (v(0) == 0.0 && v(1) == 0.0)
-            return cfmt("Nachbarbohrung %s: kein Trennfaktor, beide Bohrungen haben kein "
-                        "Fehlermodell (nur Abstände)",
+            return cfmt(i18n::translateFormat("Nachbarvergleich",
+                            "Nachbarbohrung %s: kein Trennfaktor, beide Bohrungen haben "
+                            "kein Fehlermodell (nur Abstände)")
+                            .c_str(),
                 well);
-        return cfmt("Nachbarbohrung %s: kein Trennfaktor, %s hat kein Fehlermodell (nur Abstände)",
-            well, v(0) == 0.0 ? "die Bezugsbohrung" : "die Nachbarbohrung");
+        return cfmt(v(0) == 0.0 ? i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: kein Trennfaktor, die Bezugsbohrung hat "
+                        "kein Fehlermodell (nur Abstände)")
+                                      .c_str()
+                                : i18n::translateFormat("Nachbarvergleich",
+                                    "Nachbarbohrung %s: kein Trennfaktor, die Nachbarbohrung hat "
+                                    "kein Fehlermodell (nur Abstände)")
+                                      .c_str(),
+            well);
     case Message::NothingScanned:
-        return cfmt("Nachbarbohrung %s: nichts zu vergleichen (keine Stationen unterhalb des "
-                    "gemeinsamen Bohrlochs)",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: nichts zu vergleichen (keine Stationen "
+                        "unterhalb des gemeinsamen Bohrlochs)")
+                        .c_str(),
             well);
     }
     return {};

@@ -5,6 +5,7 @@
 #include "core/win1252.h"
 #include "geo/errormodelinputs.h"
 #include "geo/wellform.h"
+#include "i18n/i18n.h"
 #include "well/computation.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
         return false;
     }
     if (source.survey.stations().empty()) {
-        fault = "Die Datei enthält keine Messpunkte.";
+        fault = i18n::translate("OffsetForm", "Die Datei enthält keine Messpunkte.");
         return false;
     }
     OffsetWell o;
@@ -41,9 +42,10 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
         if (stored->north != settings.north) {
             const auto from = stored->turnToTrue(), to = settings.turnToTrue();
             if (!from || !to) {
-                fault = "Die Azimute des Dokuments beziehen sich auf eine andere Nordrichtung "
-                        "als die der Bohrung, und ohne Deklination oder Meridiankonvergenz "
-                        "lassen sie sich nicht umrechnen.";
+                fault = i18n::translate("OffsetForm",
+                    "Die Azimute des Dokuments beziehen sich auf eine andere Nordrichtung "
+                    "als die der Bohrung, und ohne Deklination oder Meridiankonvergenz "
+                    "lassen sie sich nicht umrechnen.");
                 return false;
             }
             for (well::Station &s : o.stations) {
@@ -55,8 +57,10 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
         if (stored->wellhead) {
             if (stored->epsg && settings.epsg && *stored->epsg != *settings.epsg) {
                 if (note)
-                    *note = cfmt("Der Ansatzpunkt des Dokuments liegt in EPSG:%d, die Bohrung "
-                                 "in EPSG:%d.",
+                    *note = cfmt(i18n::translateFormat("OffsetForm",
+                                     "Der Ansatzpunkt des Dokuments liegt in EPSG:%d, die "
+                                     "Bohrung in EPSG:%d.")
+                                     .c_str(),
                         *stored->epsg, *settings.epsg);
             } else {
                 o.wellhead = stored->wellhead;
@@ -79,7 +83,8 @@ std::string freeOffsetName(
             || std::any_of(offsets.begin(), offsets.end(),
                 [&](const OffsetWell &o) { return o.name == name; });
     };
-    const std::string base = wanted.empty() ? std::string("Nachbarbohrung") : wanted;
+    const std::string base
+        = wanted.empty() ? i18n::translate("OffsetForm", "Nachbarbohrung") : wanted;
     std::string name = base;
     for (int n = 2; taken(name); ++n)
         name = base + " (" + std::to_string(n) + ")";
@@ -120,30 +125,39 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
     OffsetWell o = base;
     o.name = geo::trimmedField(f.name);
     if (o.name.empty() || o.name.size() > kMaxOffsetNameSize) {
-        fault = "Name: bitte einen Namen angeben (höchstens 200 Bytes).";
+        fault = i18n::translate(
+            "OffsetForm", "Name: bitte einen Namen angeben (höchstens 200 Bytes).");
         return false;
     }
     o.parent = geo::trimmedField(f.parent);
     const bool sidetrack = !o.parent.empty();
     if (sidetrack && o.parent == o.name) {
-        fault = "Seitenast von: eine Bohrung kann nicht von sich selbst abzweigen.";
+        fault = i18n::translate(
+            "OffsetForm", "Seitenast von: eine Bohrung kann nicht von sich selbst abzweigen.");
         return false;
     }
     // A sidetrack stands at its parent's slot: its own fields are not asked for.
     std::optional<double> north, east, easting, northing, hole, kickOff;
     if (!sidetrack && !f.byWellhead
-        && (!geo::formField(f.north, "Nord (m)", validLength, true, north, fault)
-            || !geo::formField(f.east, "Ost (m)", validLength, true, east, fault)))
+        && (!geo::formField(
+                f.north, i18n::translate("OffsetForm", "Nord (m)"), validLength, true, north, fault)
+            || !geo::formField(
+                f.east, i18n::translate("OffsetForm", "Ost (m)"), validLength, true, east, fault)))
         return false;
     if (!sidetrack && f.byWellhead
-        && (!geo::formField(f.easting, "Rechtswert (m)", validLength, true, easting, fault)
-            || !geo::formField(f.northing, "Hochwert (m)", validLength, true, northing, fault)))
+        && (!geo::formField(f.easting, i18n::translate("OffsetForm", "Rechtswert (m)"), validLength,
+                true, easting, fault)
+            || !geo::formField(f.northing, i18n::translate("OffsetForm", "Hochwert (m)"),
+                validLength, true, northing, fault)))
         return false;
-    if (!geo::formField(f.elevation, "Höhe des Teufenbezugspunkts (m NN)", validLength, false,
+    if (!geo::formField(f.elevation,
+            i18n::translate("OffsetForm", "Höhe des Teufenbezugspunkts (m NN)"), validLength, false,
             o.elevation, fault)
-        || !geo::formField(f.hole, "Bohrlochdurchmesser (m)", validHoleDiameter, false, hole, fault)
+        || !geo::formField(f.hole, i18n::translate("OffsetForm", "Bohrlochdurchmesser (m)"),
+            validHoleDiameter, false, hole, fault)
         || (sidetrack
-            && !geo::formField(f.kickOff, "Abzweigteufe (m)", depth, true, kickOff, fault)))
+            && !geo::formField(f.kickOff, i18n::translate("OffsetForm", "Abzweigteufe (m)"), depth,
+                true, kickOff, fault)))
         return false;
     o.wellhead.reset();
     o.slotNorth = o.slotEast = 0.0;
@@ -161,14 +175,16 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
         UncertaintySettings u;
         u.model = *f.model;
         std::optional<double> gravity;
-        if (!geo::formField(
-                f.latitude, "Geographische Breite (°)", validLatitude, false, u.latitude, fault)
-            || !geo::formField(
-                f.gravity, "Schwerebeschleunigung (m/s²)", validGravity, false, gravity, fault)
-            || !geo::formField(
-                f.totalField, "Totalintensität (nT)", validTotalField, false, u.totalField, fault)
-            || !geo::formField(
-                f.dip, "Inklination des Magnetfelds (°)", validDip, false, u.dip, fault))
+        if (!geo::formField(f.latitude, i18n::translate("OffsetForm", "Geographische Breite (°)"),
+                validLatitude, false, u.latitude, fault)
+            || !geo::formField(f.gravity,
+                i18n::translate("OffsetForm", "Schwerebeschleunigung (m/s²)"), validGravity, false,
+                gravity, fault)
+            || !geo::formField(f.totalField, i18n::translate("OffsetForm", "Totalintensität (nT)"),
+                validTotalField, false, u.totalField, fault)
+            || !geo::formField(f.dip,
+                i18n::translate("OffsetForm", "Inklination des Magnetfelds (°)"), validDip, false,
+                u.dip, fault))
             return false;
         u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
         // The inputs the model needs, the well's declination and north with them.
@@ -176,9 +192,11 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
         s.uncertainty = u;
         unc::MissingInput missing = unc::MissingInput::None;
         if (u.model != ErrorModel::None && !geo::errorModelInputs(s, &missing)) {
-            fault = std::string(geo::missingFieldName(missing))
-                + ": das Fehlermodell der Nachbarbohrung braucht einen Wert (Deklination und "
-                  "Nordrichtung gibt die Bohrung unter Bearbeiten > Bohrung …).";
+            fault = i18n::arg(i18n::translate("OffsetForm",
+                                  "%1: das Fehlermodell der Nachbarbohrung braucht einen Wert "
+                                  "(Deklination und Nordrichtung gibt die Bohrung unter "
+                                  "Bearbeiten > Bohrung …)."),
+                { geo::missingFieldName(missing) });
             return false;
         }
         o.uncertainty = u;
@@ -198,15 +216,20 @@ bool ruleFromForm(const RuleForm &f, ClearanceSettings &out, std::string &fault)
 {
     const ClearanceSettings defaults;
     std::optional<double> hole, margin, ahead, k, warning;
-    if (!geo::formField(
-            f.hole, "Bohrlochdurchmesser der Bohrung (m)", validHoleDiameter, false, hole, fault)
-        || !geo::formField(f.surfaceMargin, "Sicherheitsabstand Sm (m)", validClearanceLength,
-            false, margin, fault)
-        || !geo::formField(f.projectAhead, "Unsicherheit voraus σpa (m)", validClearanceLength,
+    if (!geo::formField(f.hole,
+            i18n::translate("OffsetForm", "Bohrlochdurchmesser der Bohrung (m)"), validHoleDiameter,
+            false, hole, fault)
+        || !geo::formField(f.surfaceMargin,
+            i18n::translate("OffsetForm", "Sicherheitsabstand Sm (m)"), validClearanceLength, false,
+            margin, fault)
+        || !geo::formField(f.projectAhead,
+            i18n::translate("OffsetForm", "Unsicherheit voraus σpa (m)"), validClearanceLength,
             false, ahead, fault)
-        || !geo::formField(f.scalingFactor, "Faktor k", validClearanceFactor, false, k, fault)
-        || !geo::formField(f.warningFactor, "Meldung unter Trennfaktor", validClearanceFactor,
-            false, warning, fault))
+        || !geo::formField(f.scalingFactor, i18n::translate("OffsetForm", "Faktor k"),
+            validClearanceFactor, false, k, fault)
+        || !geo::formField(f.warningFactor,
+            i18n::translate("OffsetForm", "Meldung unter Trennfaktor"), validClearanceFactor, false,
+            warning, fault))
         return false;
     out.holeDiameter = hole.value_or(defaults.holeDiameter);
     out.surfaceMargin = margin.value_or(defaults.surfaceMargin);

@@ -1,7 +1,7 @@
 // Offset wells as they come in: from a well read out of a file (a document, a table, a
 // measurement file), and as the "Nachbarbohrungen" dialog shows them, every value as
 // text. The checks are plain logic here, so that the dialog and the batch tool only show
-// what they say. Faults are German (UTF-8) and name the field. No Qt.
+// what they say. Faults are in the chosen language (UTF-8) and name the field. No Qt.
 #pragma once
 
 #include "well/settings.h"

@@ -6,6 +6,7 @@
 #include "geo/errormodelinputs.h"
 #include "geo/offsetslot.h"
 #include "geo/wellform.h"
+#include "i18n/i18n.h"
 #include "well/computation.h"
 
 #include <algorithm>
@@ -68,27 +69,41 @@ std::string germanText(const SetupFinding &f)
     const char *well = f.well.c_str();
     switch (f.id) {
     case SetupMessage::NoElevation:
-        return cfmt("Nachbarbohrung %s: nicht verglichen, sie gibt die Höhe ihres "
-                    "Teufenbezugspunkts an, die Bohrung selbst keine",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: nicht verglichen, sie gibt die Höhe ihres "
+                        "Teufenbezugspunkts an, die Bohrung selbst keine")
+                        .c_str(),
             well);
     case SetupMessage::NoSlot:
-        return cfmt("Nachbarbohrung %s: nicht verglichen, ihr Ansatzpunkt gibt keine Lage: %s",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: nicht verglichen, ihr Ansatzpunkt gibt keine "
+                        "Lage: %s")
+                        .c_str(),
             well, f.detail.c_str());
     case SetupMessage::NoParent:
-        return cfmt("Nachbarbohrung %s: nicht verglichen, ihre Mutterbohrung %s ist weder die "
-                    "Bohrung noch eine der Nachbarbohrungen",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: nicht verglichen, ihre Mutterbohrung %s ist "
+                        "weder die Bohrung noch eine der Nachbarbohrungen")
+                        .c_str(),
             well, f.detail.c_str());
     case SetupMessage::ModelInputMissing:
         if (f.well.empty())
-            return cfmt("Das Fehlermodell der Bohrung braucht %s; ohne es nur Abstände, kein "
-                        "Trennfaktor",
+            return cfmt(i18n::translateFormat("Nachbarvergleich",
+                            "Das Fehlermodell der Bohrung braucht %s; ohne es nur "
+                            "Abstände, kein Trennfaktor")
+                            .c_str(),
                 f.detail.c_str());
-        return cfmt("Nachbarbohrung %s: ihr Fehlermodell braucht %s; ohne es nur Abstände, kein "
-                    "Trennfaktor",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: ihr Fehlermodell braucht %s; ohne es nur "
+                        "Abstände, kein Trennfaktor")
+                        .c_str(),
             well, f.detail.c_str());
     case SetupMessage::PathEndsShort:
-        return cfmt("Nachbarbohrung %s: ihre Bahn endet bei %.2f m MD vor ihrem letzten "
-                    "Messpunkt bei %.2f m MD (die Prüfung oder die Berechnung hielt dort an)",
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: ihre Bahn endet bei %.2f m MD vor ihrem "
+                        "letzten Messpunkt bei %.2f m MD (die Prüfung oder die Berechnung hielt "
+                        "dort an)")
+                        .c_str(),
             well, v(0), v(1));
     }
     return {};
@@ -250,9 +265,17 @@ std::string warningNotice(const WellScan &scan)
     }
     if (count == 0)
         return {};
-    return cfmt("Trennfaktor unter %.2f bei %d %s:", scan.warningFactor, count,
-               count == 1 ? "Nachbarbohrung" : "Nachbarbohrungen")
-        + lines;
+    // Singular and plural each a whole sentence: languages inflect differently.
+    std::string notice = count == 1 ? cfmt(i18n::translateFormat("Nachbarvergleich",
+                                               "Trennfaktor unter %.2f bei %d Nachbarbohrung:")
+                                               .c_str(),
+                             scan.warningFactor, count)
+                                    : cfmt(i18n::translateFormat("Nachbarvergleich",
+                                               "Trennfaktor unter %.2f bei %d Nachbarbohrungen:")
+                                               .c_str(),
+                                        scan.warningFactor, count);
+    notice += lines;
+    return notice;
 }
 
 } // namespace clr

@@ -43,7 +43,8 @@ struct SetupFinding
     bool operator==(const SetupFinding &) const = default;
 };
 
-// The German text of a setup finding, UTF-8.
+// The text of a setup finding in the chosen language (German unless another is
+// installed), UTF-8.
 std::string germanText(const SetupFinding &finding);
 
 struct WellScan

@@ -11,6 +11,7 @@
 #include "core/cformat.h"
 #include "core/decimalsign.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <bit>
@@ -60,7 +61,8 @@ namespace {
 
     TableFault damaged()
     {
-        return message("Die Excel-Datei (.xls) ist beschädigt oder unvollständig.");
+        return message(i18n::translate(
+            "Tabellenimport", "Die Excel-Datei (.xls) ist beschädigt oder unvollständig."));
     }
 
     std::uint16_t u16(const char *p)
@@ -319,8 +321,9 @@ namespace {
         if (record.type != kBof || record.data.size() < 4)
             return damaged();
         if (u16(record.data.data()) != kBiff8)
-            return message("Die Excel-Datei ist in einem Format vor Excel 97 gespeichert. Bitte "
-                           "als Excel 97–2003 (.xls) oder als .xlsx speichern.");
+            return message(i18n::translate("Tabellenimport",
+                "Die Excel-Datei ist in einem Format vor Excel 97 gespeichert. Bitte "
+                "als Excel 97–2003 (.xls) oder als .xlsx speichern."));
         if (u16(record.data.data() + 2) != kind)
             return damaged();
         return std::nullopt;
@@ -404,7 +407,9 @@ BiffWorkbook readBiffGlobals(std::string_view stream)
 {
     BiffWorkbook book;
     if (stream.size() > kMaxBiffStreamBytes) {
-        book.fault = message(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        book.fault = message(cfmt(
+            i18n::translateFormat("Tabellenimport", "Die Datei ist größer als %zu MB.").c_str(),
+            kMaxFileBytes >> 20));
         return book;
     }
     Records records(stream, 0);
@@ -420,8 +425,9 @@ BiffWorkbook readBiffGlobals(std::string_view stream)
         if (record.type == kEof)
             break;
         if (record.type == kFilePass) {
-            book.fault = message("Die Excel-Datei ist mit einem Kennwort geschützt. Bitte ohne "
-                                 "Kennwort speichern.");
+            book.fault = message(i18n::translate("Tabellenimport",
+                "Die Excel-Datei ist mit einem Kennwort geschützt. Bitte ohne "
+                "Kennwort speichern."));
             return book;
         }
         if (record.type == kBoundSheet) {
@@ -546,7 +552,9 @@ BiffSheetRead readBiffSheet(std::string_view stream, const BiffWorkbook &book, s
             if (!need(8))
                 return read;
             ok = sheet.put(row, column,
-                d[7] ? errorText(static_cast<unsigned char>(d[6])) : (d[6] ? "WAHR" : "FALSCH"),
+                d[7] ? errorText(static_cast<unsigned char>(d[6]))
+                     : (d[6] ? i18n::translate("Tabellenimport", "WAHR")
+                             : i18n::translate("Tabellenimport", "FALSCH")),
                 false);
             break;
         case kFormula: {
@@ -563,7 +571,10 @@ BiffSheetRead readBiffSheet(std::string_view stream, const BiffWorkbook &book, s
                 pendingString.emplace(row, column);
                 break;
             case 1:
-                ok = sheet.put(row, column, value[2] ? "WAHR" : "FALSCH", false);
+                ok = sheet.put(row, column,
+                    value[2] ? i18n::translate("Tabellenimport", "WAHR")
+                             : i18n::translate("Tabellenimport", "FALSCH"),
+                    false);
                 break;
             case 2:
                 ok = sheet.put(row, column, errorText(static_cast<unsigned char>(value[2])), false);

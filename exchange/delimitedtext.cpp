@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <array>
@@ -188,9 +189,12 @@ namespace {
                 if (m_inQuotes) {
                     TableFault fault;
                     fault.row = quoteRow;
-                    fault.message = win1252::fromUtf8(cfmt("Ein Anführungszeichen in Zeile %d wird "
-                                                           "bis zum Dateiende nicht geschlossen.",
-                        quoteRow));
+                    fault.message
+                        = win1252::fromUtf8(cfmt(i18n::translateFormat("Tabellenimport",
+                                                     "Ein Anführungszeichen in Zeile %d wird "
+                                                     "bis zum Dateiende nicht geschlossen.")
+                                                     .c_str(),
+                            quoteRow));
                     m_result.fault = fault;
                     m_result.table = {}; // a refused text leaves nothing half read
                     return std::move(m_result);
@@ -352,19 +356,19 @@ Delimiter detectDelimiter(std::string_view text)
     return best;
 }
 
-const char *delimiterName(Delimiter delimiter)
+std::string delimiterName(Delimiter delimiter)
 {
     switch (delimiter) {
     case Delimiter::Semicolon:
-        return "Semikolon";
+        return i18n::translate("Tabellenimport", "Semikolon");
     case Delimiter::Comma:
-        return "Komma";
+        return i18n::translate("Tabellenimport", "Komma");
     case Delimiter::Tab:
-        return "Tabulator";
+        return i18n::translate("Tabellenimport", "Tabulator");
     case Delimiter::Blanks:
-        return "Leerzeichen";
+        return i18n::translate("Tabellenimport", "Leerzeichen");
     default:
-        return "automatisch";
+        return i18n::translate("Tabellenimport", "automatisch");
     }
 }
 

@@ -33,8 +33,8 @@ std::string_view decodedText(std::string_view bytes, std::string &storage);
 // columns; Blanks when no character does.
 Delimiter detectDelimiter(std::string_view text);
 
-// The German name of a delimiter, for the dialog and messages.
-const char *delimiterName(Delimiter delimiter);
+// The name of a delimiter in the chosen language, for the dialog and messages.
+std::string delimiterName(Delimiter delimiter);
 
 struct DelimitedRead
 {

@@ -6,6 +6,7 @@
 #include "core/units.h"
 #include "core/win1252.h"
 #include "exchange/delimitedtext.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 
@@ -87,7 +88,7 @@ namespace {
         // A mnemonic that reads as a number would make the heading row a row of data.
         if (curve.unit.empty())
             return decimalsign::read(curve.mnemonic, decimalsign::Accept::Either)
-                ? "Kurve " + curve.mnemonic
+                ? i18n::arg(i18n::translate("LasDatei", "Kurve %1"), { curve.mnemonic })
                 : curve.mnemonic;
         if (isFeet(curve.unit))
             return curve.mnemonic + " (ft)";
@@ -103,13 +104,23 @@ namespace {
         return win1252::toUtf8(text);
     }
 
+    std::string versionFirst(int lineNumber)
+    {
+        return cfmt(i18n::translateFormat(
+                        "LasDatei", "Zeile %d: eine LAS-Datei beginnt mit dem Abschnitt ~Version.")
+                        .c_str(),
+            lineNumber);
+    }
+
 } // namespace
 
 SurveyFileRead readLas(std::string_view bytes)
 {
     SurveyFileRead result;
     if (bytes.size() > kMaxFileBytes) {
-        result.fault = fileFault(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        result.fault = fileFault(
+            cfmt(i18n::translateFormat("LasDatei", "Die Datei ist größer als %zu MB.").c_str(),
+                kMaxFileBytes >> 20));
         return result;
     }
     // The cells are views of the decoded text, which the table keeps.
@@ -141,33 +152,37 @@ SurveyFileRead readLas(std::string_view bytes)
         ++lineNumber;
         if (line.empty() || line.front() == '#')
             continue;
-        // Only a message needs it: a million data lines do not format their number.
-        const auto where = [lineNumber] { return cfmt("Zeile %d", lineNumber); };
 
         if (line.front() == '~') {
             if (dataSeen)
                 return refuse(lineNumber, line,
-                    where()
-                        + ": nach den Daten (~A) folgt ein weiterer Abschnitt; ~A muss der "
-                          "letzte sein.");
+                    cfmt(i18n::translateFormat("LasDatei",
+                             "Zeile %d: nach den Daten (~A) folgt ein weiterer "
+                             "Abschnitt; ~A muss der letzte sein.")
+                             .c_str(),
+                        lineNumber));
             section = line.size() > 1 ? static_cast<char>(upper(line.substr(1, 1))[0]) : '?';
             if (!versionSeen && section != 'V')
-                return refuse(lineNumber, line,
-                    where() + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+                return refuse(lineNumber, line, versionFirst(lineNumber));
             if (section == 'V')
                 versionSeen = true;
             if (section == 'C') {
                 if (curvesSeen)
                     return refuse(lineNumber, line,
-                        where() + ": der Abschnitt ~Curve steht zweimal in der Datei.");
+                        cfmt(i18n::translateFormat("LasDatei",
+                                 "Zeile %d: der Abschnitt ~Curve steht zweimal in der Datei.")
+                                 .c_str(),
+                            lineNumber));
                 curvesSeen = true;
             }
             if (section == 'A') {
                 if (curves.empty())
                     return refuse(lineNumber, line,
-                        where()
-                            + ": die Daten (~A) stehen vor den Kurven (~Curve) oder es gibt keine "
-                              "Kurven.");
+                        cfmt(i18n::translateFormat("LasDatei",
+                                 "Zeile %d: die Daten (~A) stehen vor den Kurven (~Curve) oder "
+                                 "es gibt keine Kurven.")
+                                 .c_str(),
+                            lineNumber));
                 dataSeen = true;
                 table.rows.emplace_back();
                 for (size_t c = 0; c < curves.size(); ++c) {
@@ -180,8 +195,7 @@ SurveyFileRead readLas(std::string_view bytes)
             continue;
         }
         if (section == 0)
-            return refuse(
-                lineNumber, line, where() + ": eine LAS-Datei beginnt mit dem Abschnitt ~Version.");
+            return refuse(lineNumber, line, versionFirst(lineNumber));
 
         if (section == 'A') {
             if (table.rows.size() >= static_cast<size_t>(kMaxRows)
@@ -205,9 +219,11 @@ SurveyFileRead readLas(std::string_view bytes)
                 p = q;
                 if (row.size() == curves.size())
                     return refuse(lineNumber, line,
-                        cfmt("%s: mehr Werte als die %zu Kurven (umgebrochene Daten werden nicht "
-                             "gelesen).",
-                            where().c_str(), curves.size()));
+                        cfmt(i18n::translateFormat("LasDatei",
+                                 "Zeile %d: mehr Werte als die %zu Kurven (umgebrochene Daten "
+                                 "werden nicht gelesen).")
+                                 .c_str(),
+                            lineNumber, curves.size()));
                 const Curve &curve = curves[row.size()];
                 // A cell keeps kMaxCellBytes; a longer number would lose digits there.
                 const std::optional<double> number = value.size() <= kMaxCellBytes
@@ -215,8 +231,10 @@ SurveyFileRead readLas(std::string_view bytes)
                     : std::nullopt;
                 if (!number)
                     return refuse(lineNumber, value,
-                        cfmt("%s: „%s“ ist keine Zahl (Kurve %s).", where().c_str(),
-                            utf8(value.substr(0, kMaxCellBytes)).c_str(),
+                        cfmt(i18n::translateFormat(
+                                 "LasDatei", "Zeile %d: „%s“ ist keine Zahl (Kurve %s).")
+                                 .c_str(),
+                            lineNumber, utf8(value.substr(0, kMaxCellBytes)).c_str(),
                             utf8(curve.mnemonic).c_str()));
                 Cell cell;
                 cell.number = true;
@@ -231,8 +249,10 @@ SurveyFileRead readLas(std::string_view bytes)
             }
             if (row.size() < curves.size())
                 return refuse(lineNumber, line,
-                    cfmt("%s: %zu Werte statt %zu, einer für jede Kurve.", where().c_str(),
-                        row.size(), curves.size()));
+                    cfmt(i18n::translateFormat(
+                             "LasDatei", "Zeile %d: %zu Werte statt %zu, einer für jede Kurve.")
+                             .c_str(),
+                        lineNumber, row.size(), curves.size()));
             table.cells += row.size();
             table.rows.push_back(std::move(row));
             continue;
@@ -244,8 +264,11 @@ SurveyFileRead readLas(std::string_view bytes)
         const std::optional<HeaderLine> header = headerLine(line);
         if (!header)
             return refuse(lineNumber, line,
-                where() + ": „" + utf8(line.substr(0, kMaxCellBytes))
-                    + "“ ist keine Kopfzeile der Form MNEM.EINHEIT WERT : BESCHREIBUNG.");
+                cfmt(i18n::translateFormat("LasDatei",
+                         "Zeile %d: „%s“ ist keine Kopfzeile der Form MNEM.EINHEIT WERT : "
+                         "BESCHREIBUNG.")
+                         .c_str(),
+                    lineNumber, utf8(line.substr(0, kMaxCellBytes)).c_str()));
         if (section == 'V') {
             const std::string value = upper(header->data);
             if (header->mnemonic == "VERS") {
@@ -253,25 +276,35 @@ SurveyFileRead readLas(std::string_view bytes)
                     = decimalsign::read(value, decimalsign::Accept::Point);
                 if (!version || !(*version == 1.2 || *version == 2.0))
                     return refuse(lineNumber, line,
-                        cfmt("%s: LAS-Version %s wird nicht gelesen, nur 1.2 und 2.0.",
-                            where().c_str(), utf8(header->data).c_str()));
+                        cfmt(i18n::translateFormat("LasDatei",
+                                 "Zeile %d: LAS-Version %s wird nicht gelesen, nur 1.2 und 2.0.")
+                                 .c_str(),
+                            lineNumber, utf8(header->data).c_str()));
             } else if (header->mnemonic == "WRAP") {
                 if (value == "YES")
                     return refuse(lineNumber, line,
-                        where()
-                            + ": umgebrochene Datenzeilen (WRAP YES) werden nicht gelesen; die "
-                              "Datei muss mit WRAP NO geschrieben sein, eine Zeile je Tiefe.");
+                        cfmt(i18n::translateFormat("LasDatei",
+                                 "Zeile %d: umgebrochene Datenzeilen (WRAP YES) werden nicht "
+                                 "gelesen; die Datei muss mit WRAP NO geschrieben sein, eine Zeile "
+                                 "je Tiefe.")
+                                 .c_str(),
+                            lineNumber));
                 if (value != "NO")
                     return refuse(lineNumber, line,
-                        where() + ": WRAP muss YES oder NO sein, nicht „" + utf8(header->data)
-                            + "“.");
+                        cfmt(i18n::translateFormat(
+                                 "LasDatei", "Zeile %d: WRAP muss YES oder NO sein, nicht „%s“.")
+                                 .c_str(),
+                            lineNumber, utf8(header->data).c_str()));
             }
         } else if (section == 'W') {
             if (header->mnemonic == "NULL") {
                 null = decimalsign::read(header->data, decimalsign::Accept::Point);
                 if (!null && !header->data.empty())
                     return refuse(lineNumber, line,
-                        where() + ": der NULL-Wert „" + utf8(header->data) + "“ ist keine Zahl.");
+                        cfmt(i18n::translateFormat(
+                                 "LasDatei", "Zeile %d: der NULL-Wert „%s“ ist keine Zahl.")
+                                 .c_str(),
+                            lineNumber, utf8(header->data).c_str()));
             } else if (header->mnemonic == "WELL") {
                 // LAS 1.2 writes some values after the colon.
                 const std::string_view name
@@ -281,7 +314,8 @@ SurveyFileRead readLas(std::string_view bytes)
         } else if (section == 'C') {
             if (curves.size() >= static_cast<size_t>(kMaxColumns))
                 return refuse(lineNumber, line,
-                    cfmt("%s: mehr als %d Kurven.", where().c_str(), kMaxColumns));
+                    cfmt(i18n::translateFormat("LasDatei", "Zeile %d: mehr als %d Kurven.").c_str(),
+                        lineNumber, kMaxColumns));
             Curve curve;
             curve.mnemonic = header->mnemonic.substr(0, 64);
             curve.unit = upper(header->unit);
@@ -291,11 +325,14 @@ SurveyFileRead readLas(std::string_view bytes)
         }
     }
     if (!versionSeen)
-        return refuse(0, {}, "Keine LAS-Datei: der Abschnitt ~Version fehlt.");
+        return refuse(
+            0, {}, i18n::translate("LasDatei", "Keine LAS-Datei: der Abschnitt ~Version fehlt."));
     if (!curvesSeen || curves.empty())
-        return refuse(0, {}, "Die LAS-Datei hat keinen Abschnitt ~Curve mit Kurven.");
+        return refuse(0, {},
+            i18n::translate("LasDatei", "Die LAS-Datei hat keinen Abschnitt ~Curve mit Kurven."));
     if (!dataSeen)
-        return refuse(0, {}, "Die LAS-Datei hat keine Daten (Abschnitt ~A).");
+        return refuse(
+            0, {}, i18n::translate("LasDatei", "Die LAS-Datei hat keine Daten (Abschnitt ~A)."));
     return result;
 }
 

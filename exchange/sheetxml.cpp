@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 namespace exchange {
 
@@ -23,11 +24,21 @@ namespace {
             text += more.left(room);
     }
 
-    TableFault xmlFault(const QXmlStreamReader &xml, const char *part)
+    enum class XmlPart { Sheet, SharedStrings };
+
+    TableFault xmlFault(const QXmlStreamReader &xml, XmlPart part)
     {
+        // One whole sentence for each part, so that a language may place the part's name
+        // where it needs it.
+        const std::string format = part == XmlPart::Sheet
+            ? i18n::translateFormat("Tabellenimport",
+                "Das Tabellenblatt der Arbeitsmappe ist kein lesbares XML (Zeile %lld, Spalte "
+                "%lld: %s).")
+            : i18n::translateFormat("Tabellenimport",
+                "Die Textliste der Arbeitsmappe ist kein lesbares XML (Zeile %lld, Spalte %lld: "
+                "%s).");
         TableFault fault;
-        fault.message = win1252::fromUtf8(cfmt(
-            "%s der Arbeitsmappe ist kein lesbares XML (Zeile %lld, Spalte %lld: %s).", part,
+        fault.message = win1252::fromUtf8(cfmt(format.c_str(),
             static_cast<long long>(xml.lineNumber()), static_cast<long long>(xml.columnNumber()),
             xml.errorString().toStdString().c_str()));
         return fault;
@@ -78,9 +89,9 @@ bool SheetXmlReader::finish()
         return false;
     parse();
     if (!m_fault && !m_xml.atEnd())
-        setFault(xmlFault(m_xml, "Das Tabellenblatt"));
+        setFault(xmlFault(m_xml, XmlPart::Sheet));
     if (!m_fault && m_xml.hasError())
-        setFault(xmlFault(m_xml, "Das Tabellenblatt"));
+        setFault(xmlFault(m_xml, XmlPart::Sheet));
     return !m_fault;
 }
 
@@ -96,7 +107,7 @@ void SheetXmlReader::parse()
         const QXmlStreamReader::TokenType token = m_xml.readNext();
         if (token == QXmlStreamReader::Invalid) {
             if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-                setFault(xmlFault(m_xml, "Das Tabellenblatt"));
+                setFault(xmlFault(m_xml, XmlPart::Sheet));
             return; // wait for the next piece
         }
         if (token == QXmlStreamReader::StartElement) {
@@ -121,8 +132,10 @@ void SheetXmlReader::startElement()
         if (!ok || row < 0) {
             TableFault fault;
             fault.text = toProgramText(r.toString());
-            fault.message
-                = win1252::fromUtf8(cfmt("Das Tabellenblatt hat eine ungültige Zeilennummer „%s“.",
+            fault.message = win1252::fromUtf8(
+                cfmt(i18n::translateFormat("Tabellenimport",
+                         "Das Tabellenblatt hat eine ungültige Zeilennummer „%s“.")
+                         .c_str(),
                     r.toString().toStdString().c_str()));
             setFault(fault);
             return;
@@ -196,16 +209,20 @@ void SheetXmlReader::storeCell()
             fault.row = m_row + 1;
             fault.column = m_column + 1;
             fault.text = toProgramText(m_text);
-            fault.message = win1252::fromUtf8(cfmt("Zeile %d, Spalte %d (%s): Verweis auf den Text "
-                                                   "Nr. „%s“, den die Arbeitsmappe nicht enthält.",
-                m_row + 1, m_column + 1, columnLetters(m_column + 1).c_str(),
-                m_text.left(40).toStdString().c_str()));
+            fault.message
+                = win1252::fromUtf8(cfmt(i18n::translateFormat("Tabellenimport",
+                                             "Zeile %d, Spalte %d (%s): Verweis auf den Text "
+                                             "Nr. „%s“, den die Arbeitsmappe nicht enthält.")
+                                             .c_str(),
+                    m_row + 1, m_column + 1, columnLetters(m_column + 1).c_str(),
+                    m_text.left(40).toStdString().c_str()));
             setFault(fault);
             return;
         }
         text = m_shared[index];
     } else if (m_type == u"b") {
-        text = m_text.trimmed() == u"1" ? "WAHR" : "FALSCH";
+        text = m_text.trimmed() == u"1" ? i18n::translate("Tabellenimport", "WAHR")
+                                        : i18n::translate("Tabellenimport", "FALSCH");
     } else {
         // Numbers (no type or "n") keep their C notation; strings, inline strings, the
         // string results of formulas, errors and dates are text.
@@ -250,7 +267,7 @@ bool SharedStringsReader::finish()
         return false;
     parse();
     if (!m_fault && (!m_xml.atEnd() || m_xml.hasError()))
-        m_fault = xmlFault(m_xml, "Die Textliste");
+        m_fault = xmlFault(m_xml, XmlPart::SharedStrings);
     return !m_fault;
 }
 
@@ -260,7 +277,7 @@ void SharedStringsReader::parse()
         const QXmlStreamReader::TokenType token = m_xml.readNext();
         if (token == QXmlStreamReader::Invalid) {
             if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-                m_fault = xmlFault(m_xml, "Die Textliste");
+                m_fault = xmlFault(m_xml, XmlPart::SharedStrings);
             return;
         }
         const QStringView name = m_xml.name();

@@ -6,6 +6,7 @@
 #include "core/units.h"
 #include "core/win1252.h"
 #include "exchange/delimitedtext.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <charconv>
@@ -137,7 +138,8 @@ namespace {
 
     std::string columnText(int column)
     {
-        return cfmt("Spalte %d (%s)", column + 1, columnLetters(column + 1).c_str());
+        return cfmt(i18n::translateFormat("Tabellenimport", "Spalte %d (%s)").c_str(), column + 1,
+            columnLetters(column + 1).c_str());
     }
 
     TableFault fault(int row, int column, std::string text, const std::string &utf8Message)
@@ -159,7 +161,7 @@ namespace {
                 continue;
             if (!names.empty())
                 names += ", ";
-            names += request.columns[m].name.empty() ? std::string(meaningName(static_cast<int>(m)))
+            names += request.columns[m].name.empty() ? meaningName(static_cast<int>(m))
                                                      : win1252::toUtf8(request.columns[m].name);
         }
         return names;
@@ -169,7 +171,8 @@ namespace {
 
 std::string StationImport::status() const
 {
-    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(survey.size()));
+    return cfmt(i18n::translateFormat("Tabellenimport", "%d Zeilen wurden eingelesen").c_str(),
+        static_cast<int>(survey.size()));
 }
 
 std::string StationImport::notice() const
@@ -177,19 +180,25 @@ std::string StationImport::notice() const
     if (afterFirst <= 0)
         return {};
     if (afterLast <= afterFirst)
-        return cfmt("Zeile %d nach der Tabelle nicht gelesen", afterFirst);
-    return cfmt("Zeilen %d bis %d nach der Tabelle nicht gelesen", afterFirst, afterLast);
+        return cfmt(
+            i18n::translateFormat("Tabellenimport", "Zeile %d nach der Tabelle nicht gelesen")
+                .c_str(),
+            afterFirst);
+    return cfmt(
+        i18n::translateFormat("Tabellenimport", "Zeilen %d bis %d nach der Tabelle nicht gelesen")
+            .c_str(),
+        afterFirst, afterLast);
 }
 
-const char *meaningName(int meaning)
+std::string meaningName(int meaning)
 {
     switch (meaning) {
     case Depth:
-        return "Teufe";
+        return i18n::translate("Tabellenimport", "Teufe");
     case Inclination:
-        return "Neigung";
+        return i18n::translate("Tabellenimport", "Neigung");
     default:
-        return "Azimut";
+        return i18n::translate("Tabellenimport", "Azimut");
     }
 }
 
@@ -314,8 +323,10 @@ namespace {
             anyByName = anyByName || !choice.name.empty();
             if (choice.number > kMaxColumns) {
                 result.fault = fault(0, choice.number, {},
-                    cfmt("Die Spalte %d (%s) gibt es nicht: gelesen werden höchstens %d "
-                         "Spalten.",
+                    cfmt(i18n::translateFormat("Tabellenimport",
+                             "Die Spalte %d (%s) gibt es nicht: gelesen werden höchstens %d "
+                             "Spalten.")
+                             .c_str(),
                         choice.number, columnLetters(choice.number).c_str(), kMaxColumns));
                 return false;
             }
@@ -326,9 +337,12 @@ namespace {
                 const int number = request.columns[m].number;
                 if (number > 0 && number == request.columns[n].number) {
                     result.fault = fault(0, number, {},
-                        cfmt("Die Spalte %d (%s) ist für %s und %s gewählt.", number,
-                            columnLetters(number).c_str(), meaningName(static_cast<int>(n)),
-                            meaningName(static_cast<int>(m))));
+                        cfmt(i18n::translateFormat(
+                                 "Tabellenimport", "Die Spalte %d (%s) ist für %s und %s gewählt.")
+                                 .c_str(),
+                            number, columnLetters(number).c_str(),
+                            meaningName(static_cast<int>(n)).c_str(),
+                            meaningName(static_cast<int>(m)).c_str()));
                     return false;
                 }
             }
@@ -340,15 +354,19 @@ namespace {
             header = request.headerRow - 1;
             if (header >= rowCount) {
                 result.fault = fault(request.headerRow, 0, {},
-                    cfmt("Die Kopfzeile %d gibt es nicht: die Tabelle hat %d Zeilen.",
+                    cfmt(i18n::translateFormat("Tabellenimport",
+                             "Die Kopfzeile %d gibt es nicht: die Tabelle hat %d Zeilen.")
+                             .c_str(),
                         request.headerRow, rowCount));
                 return false;
             }
             columns = columnsInHeading(table, header, request);
             if (!complete(columns)) {
                 result.fault = fault(request.headerRow, 0, {},
-                    cfmt("In der Kopfzeile %d fehlt eine Spalte für: %s.", request.headerRow,
-                        missingNames(columns, request).c_str()));
+                    cfmt(i18n::translateFormat(
+                             "Tabellenimport", "In der Kopfzeile %d fehlt eine Spalte für: %s.")
+                             .c_str(),
+                        request.headerRow, missingNames(columns, request).c_str()));
                 return false;
             }
         } else if (allByNumber) {
@@ -365,9 +383,11 @@ namespace {
         }
         if (!complete(columns) && anyByName) {
             result.fault = fault(0, 0, {},
-                request.headerRow == 0 ? std::string(
-                    "Ohne Kopfzeile können Spalten nur über ihre Nummer gewählt werden.")
-                                       : cfmt("Keine Kopfzeile mit Spalten für %s gefunden.",
+                request.headerRow == 0 ? (i18n::translate("Tabellenimport",
+                    "Ohne Kopfzeile können Spalten nur über ihre Nummer gewählt werden."))
+                                       : cfmt(i18n::translateFormat("Tabellenimport",
+                                                  "Keine Kopfzeile mit Spalten für %s gefunden.")
+                                                  .c_str(),
                                            missingNames({ -1, -1, -1 }, request).c_str()));
             return false;
         }
@@ -394,7 +414,9 @@ namespace {
             }
             if (!complete(columns)) {
                 result.fault = fault(0, 0, {},
-                    "Keine Zeile der Tabelle enthält drei Zahlen für Teufe, Neigung und Azimut.");
+                    i18n::translate("Tabellenimport",
+                        "Keine Zeile der Tabelle enthält drei Zahlen für Teufe, Neigung und "
+                        "Azimut."));
                 return false;
             }
         }
@@ -407,7 +429,9 @@ namespace {
             ++first;
         if (first >= rowCount) {
             result.fault = fault(0, 0, {},
-                cfmt("Keine Zeile enthält Zahlen in den Spalten %s, %s und %s.",
+                cfmt(i18n::translateFormat("Tabellenimport",
+                         "Keine Zeile enthält Zahlen in den Spalten %s, %s und %s.")
+                         .c_str(),
                     columnLetters(columns[0] + 1).c_str(), columnLetters(columns[1] + 1).c_str(),
                     columnLetters(columns[2] + 1).c_str()));
             return false;
@@ -495,17 +519,26 @@ namespace {
                     continue;
                 const std::string text = cell ? std::string(cell->text) : std::string();
                 const std::string where
-                    = cfmt("Zeile %d, %s", r + 1, columnText(columns[m]).c_str());
-                const char *name = meaningName(static_cast<int>(m));
+                    = cfmt(i18n::translateFormat("Tabellenimport", "Zeile %d, %s").c_str(), r + 1,
+                        columnText(columns[m]).c_str());
+                const std::string meaning = meaningName(static_cast<int>(m));
+                const char *name = meaning.c_str();
                 std::string message;
                 if (!number && isEmptyCell(cell))
-                    message = cfmt("%s: die Zelle für %s ist leer.", where.c_str(), name);
+                    message = cfmt(
+                        i18n::translateFormat("Tabellenimport", "%s: die Zelle für %s ist leer.")
+                            .c_str(),
+                        where.c_str(), name);
                 else if (!number)
-                    message = cfmt("%s: „%s“ ist keine Zahl für %s.", where.c_str(),
-                        win1252::toUtf8(text).c_str(), name);
+                    message = cfmt(
+                        i18n::translateFormat("Tabellenimport", "%s: „%s“ ist keine Zahl für %s.")
+                            .c_str(),
+                        where.c_str(), win1252::toUtf8(text).c_str(), name);
                 else
-                    message = cfmt("%s: „%s“ ist zu groß für %s.", where.c_str(),
-                        win1252::toUtf8(text).c_str(), name);
+                    message = cfmt(
+                        i18n::translateFormat("Tabellenimport", "%s: „%s“ ist zu groß für %s.")
+                            .c_str(),
+                        where.c_str(), win1252::toUtf8(text).c_str(), name);
                 refusal = fault(r + 1, columns[m] + 1, text, message);
             }
             const bool continues = depthCell && (!m_lastDepth || *depthCell >= *m_lastDepth);

@@ -94,8 +94,8 @@ std::optional<double> decimalNumber(std::string_view text, char separator);
 // The decimal sign most number-like cells of the table use; Point when undecided.
 DecimalSign detectDecimal(const Table &table);
 
-// The German name of the meaning ("Teufe", "Neigung", "Azimut").
-const char *meaningName(int meaning);
+// The name of the meaning in the chosen language ("Teufe", "Neigung", "Azimut").
+std::string meaningName(int meaning);
 
 // Decides the mapping and converts the data rows. The table runs from the first row
 // below the heading with numbers in all chosen cells to its last station; a row whose

@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 
@@ -81,7 +82,8 @@ std::optional<int> chooseSheet(
         return std::nullopt;
     };
     if (sheets.empty())
-        return refuse("Die Excel-Arbeitsmappe enthält kein Tabellenblatt.");
+        return refuse(i18n::translate(
+            "Tabellenimport", "Die Excel-Arbeitsmappe enthält kein Tabellenblatt."));
     if (wanted.empty())
         return 0;
     bool digits = true;
@@ -102,9 +104,13 @@ std::optional<int> chooseSheet(
     for (const std::string &sheet : sheets)
         names += (names.empty() ? "„" : ", „") + win1252::toUtf8(sheet) + "“";
     return refuse(digits
-            ? cfmt("Die Excel-Arbeitsmappe hat kein %s. Tabellenblatt; sie hat %zu: %s.",
+            ? cfmt(i18n::translateFormat("Tabellenimport",
+                       "Die Excel-Arbeitsmappe hat kein %s. Tabellenblatt; sie hat %zu: %s.")
+                       .c_str(),
                 win1252::toUtf8(wanted).c_str(), sheets.size(), names.c_str())
-            : cfmt("Die Excel-Arbeitsmappe hat kein Tabellenblatt „%s“; sie hat %s.",
+            : cfmt(i18n::translateFormat("Tabellenimport",
+                       "Die Excel-Arbeitsmappe hat kein Tabellenblatt „%s“; sie hat %s.")
+                       .c_str(),
                 win1252::toUtf8(wanted).c_str(), names.c_str()));
 }
 
@@ -112,7 +118,9 @@ TableFault tooLargeFault()
 {
     TableFault fault;
     fault.message = win1252::fromUtf8(
-        cfmt("Die Tabelle ist zu groß: eingelesen werden höchstens %d Zeilen und %zu Zellen.",
+        cfmt(i18n::translateFormat("Tabellenimport",
+                 "Die Tabelle ist zu groß: eingelesen werden höchstens %d Zeilen und %zu Zellen.")
+                 .c_str(),
             kMaxRows, kMaxCells));
     return fault;
 }

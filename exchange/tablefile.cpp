@@ -9,7 +9,7 @@
 #include "exchange/witsmlfile.h"
 #include "exchange/xlsfile.h"
 #include "exchange/xlsxfile.h"
-
+#include "i18n/i18n.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -46,13 +46,13 @@ namespace {
 std::optional<TableFault> checkTableContent(
     const std::string &name, std::string_view bytes, TableFormat &format)
 {
-    auto refuse = [&](const char *utf8Format) {
+    auto refuse = [&](const std::string &utf8Format) {
         TableFault fault;
-        fault.message = win1252::fromUtf8(cfmt(utf8Format, name.c_str()));
+        fault.message = win1252::fromUtf8(cfmt(utf8Format.c_str(), name.c_str()));
         return fault;
     };
     if (bytes.empty())
-        return refuse("Die Datei %s ist leer.");
+        return refuse(i18n::translateFormat("Tabellenimport", "Die Datei %s ist leer."));
     const bool zip = bytes.starts_with(std::string_view("PK\x03\x04", 4));
     const bool compound = looksLikeCompoundFile(bytes);
     switch (format) {
@@ -60,13 +60,15 @@ std::optional<TableFault> checkTableContent(
         if (compound)
             format = TableFormat::Xls; // an older workbook, or an encrypted one: its reader says
         else if (!zip)
-            return refuse("Die Datei %s ist keine Excel-Arbeitsmappe (.xlsx).");
+            return refuse(i18n::translateFormat(
+                "Tabellenimport", "Die Datei %s ist keine Excel-Arbeitsmappe (.xlsx)."));
         break;
     case TableFormat::Xls:
         if (zip)
             format = TableFormat::Xlsx;
         else if (!compound)
-            return refuse("Die Datei %s ist keine Excel-Arbeitsmappe (.xls).");
+            return refuse(i18n::translateFormat(
+                "Tabellenimport", "Die Datei %s ist keine Excel-Arbeitsmappe (.xls)."));
         break;
     case TableFormat::Delimited: {
         if (zip || compound) {
@@ -74,16 +76,19 @@ std::optional<TableFault> checkTableContent(
             break;
         }
         if (!looksLikeText(bytes))
-            return refuse("Die Datei %s ist keine Textdatei mit einer Tabelle (.csv).");
+            return refuse(i18n::translateFormat(
+                "Tabellenimport", "Die Datei %s ist keine Textdatei mit einer Tabelle (.csv)."));
         break;
     }
     case TableFormat::Las:
         if (zip || compound || !looksLikeText(bytes))
-            return refuse("Die Datei %s ist keine LAS-Datei (.las).");
+            return refuse(i18n::translateFormat(
+                "Tabellenimport", "Die Datei %s ist keine LAS-Datei (.las)."));
         break;
     case TableFormat::Witsml:
         if (zip || compound || !looksLikeText(bytes))
-            return refuse("Die Datei %s ist keine WITSML-Datei (.xml).");
+            return refuse(i18n::translateFormat(
+                "Tabellenimport", "Die Datei %s ist keine WITSML-Datei (.xml)."));
         break;
     }
     return std::nullopt;
@@ -94,8 +99,10 @@ namespace {
     TableFault fileTooLarge(const std::string &path)
     {
         TableFault fault;
-        fault.message
-            = win1252::fromUtf8(cfmt("Die Datei %s ist größer als %zu MB und wird nicht gelesen.",
+        fault.message = win1252::fromUtf8(
+            cfmt(i18n::translateFormat(
+                     "Tabellenimport", "Die Datei %s ist größer als %zu MB und wird nicht gelesen.")
+                     .c_str(),
                 path.c_str(), kMaxFileBytes >> 20));
         return fault;
     }
@@ -103,8 +110,10 @@ namespace {
     TableFault unreadable(const std::string &path)
     {
         TableFault fault;
-        fault.message
-            = win1252::fromUtf8(cfmt("Die Datei %s kann nicht gelesen werden.", path.c_str()));
+        fault.message = win1252::fromUtf8(
+            cfmt(i18n::translateFormat("Tabellenimport", "Die Datei %s kann nicht gelesen werden.")
+                     .c_str(),
+                path.c_str()));
         return fault;
     }
 
@@ -113,8 +122,9 @@ namespace {
         if (bytes.size() <= kMaxFileBytes)
             return std::nullopt;
         TableFault fault;
-        fault.message
-            = win1252::fromUtf8(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        fault.message = win1252::fromUtf8(cfmt(
+            i18n::translateFormat("Tabellenimport", "Die Datei ist größer als %zu MB.").c_str(),
+            kMaxFileBytes >> 20));
         return fault;
     }
 

@@ -7,6 +7,7 @@
 #include "core/decimalsign.h"
 #include "core/units.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 #include <pugixml.hpp>
 
@@ -111,16 +112,20 @@ namespace {
     Value measure(const pugi::xml_node &node, const char *what, bool length, int line)
     {
         Value v;
-        const std::string where = cfmt("Zeile %d", line);
         if (!node) {
-            v.fault = cfmt("%s: der Messpunkt hat kein <%s>.", where.c_str(), what);
+            v.fault = cfmt(
+                i18n::translateFormat("WitsmlDatei", "Zeile %d: der Messpunkt hat kein <%s>.")
+                    .c_str(),
+                line, what);
             return v;
         }
         const std::string text = textOf(node);
         const std::optional<double> number = decimalsign::read(text, decimalsign::Accept::Point);
         if (!number) {
             v.fault = cfmt(
-                "%s: „%s“ in <%s> ist keine Zahl.", where.c_str(), utf8Clip(text).c_str(), what);
+                i18n::translateFormat("WitsmlDatei", "Zeile %d: „%s“ in <%s> ist keine Zahl.")
+                    .c_str(),
+                line, utf8Clip(text).c_str(), what);
             return v;
         }
         const std::string uom = node.attribute("uom").value();
@@ -136,16 +141,27 @@ namespace {
             v.number = units::degrees(*number);
         else {
             v.fault = uom.empty()
-                ? cfmt("%s: <%s> ohne Einheit (uom).", where.c_str(), what)
-                : cfmt("%s: die Einheit „%s“ von <%s> wird nicht gelesen (%s).", where.c_str(),
-                    utf8Clip(uom).c_str(), what, length ? "m, ft oder ftUS" : "dega oder rad");
+                ? cfmt(i18n::translateFormat("WitsmlDatei", "Zeile %d: <%s> ohne Einheit (uom).")
+                           .c_str(),
+                    line, what)
+                : length ? cfmt(i18n::translateFormat("WitsmlDatei",
+                                    "Zeile %d: die Einheit „%s“ von <%s> wird nicht gelesen "
+                                    "(m, ft oder ftUS).")
+                                    .c_str(),
+                      line, utf8Clip(uom).c_str(), what)
+                         : cfmt(i18n::translateFormat("WitsmlDatei",
+                                    "Zeile %d: die Einheit „%s“ von <%s> wird nicht gelesen "
+                                    "(dega oder rad).")
+                                    .c_str(),
+                             line, utf8Clip(uom).c_str(), what);
             return v;
         }
         // The results table computes in single precision; far beyond it no number is a
         // depth or an angle, and its text would not fit a cell.
         if (!std::isfinite(static_cast<float>(v.number)))
             v.fault = cfmt(
-                "%s: „%s“ in <%s> ist zu groß.", where.c_str(), utf8Clip(text).c_str(), what);
+                i18n::translateFormat("WitsmlDatei", "Zeile %d: „%s“ in <%s> ist zu groß.").c_str(),
+                line, utf8Clip(text).c_str(), what);
         return v;
     }
 
@@ -169,35 +185,35 @@ namespace {
         return {};
     }
 
-    // What went wrong in the XML, in German.
-    const char *parseFaultText(pugi::xml_parse_status status)
+    // What went wrong in the XML, in the chosen language.
+    std::string parseFaultText(pugi::xml_parse_status status)
     {
         switch (status) {
         case pugi::status_end_element_mismatch:
-            return "ein End-Tag passt nicht zu seinem Start-Tag";
+            return i18n::translate("WitsmlDatei", "ein End-Tag passt nicht zu seinem Start-Tag");
         case pugi::status_bad_start_element:
         case pugi::status_unrecognized_tag:
-            return "ein Start-Tag ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "ein Start-Tag ist fehlerhaft");
         case pugi::status_bad_end_element:
-            return "ein End-Tag ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "ein End-Tag ist fehlerhaft");
         case pugi::status_bad_attribute:
-            return "ein Attribut ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "ein Attribut ist fehlerhaft");
         case pugi::status_bad_comment:
-            return "ein Kommentar ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "ein Kommentar ist fehlerhaft");
         case pugi::status_bad_cdata:
-            return "ein CDATA-Abschnitt ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "ein CDATA-Abschnitt ist fehlerhaft");
         case pugi::status_bad_pi:
-            return "eine Verarbeitungsanweisung ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "eine Verarbeitungsanweisung ist fehlerhaft");
         case pugi::status_bad_doctype:
-            return "die Dokumenttypdefinition ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "die Dokumenttypdefinition ist fehlerhaft");
         case pugi::status_bad_pcdata:
-            return "ein Text ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "ein Text ist fehlerhaft");
         case pugi::status_no_document_element:
-            return "es gibt kein Element";
+            return i18n::translate("WitsmlDatei", "es gibt kein Element");
         case pugi::status_out_of_memory:
-            return "der Speicher reicht nicht";
+            return i18n::translate("WitsmlDatei", "der Speicher reicht nicht");
         default:
-            return "das Dokument ist fehlerhaft";
+            return i18n::translate("WitsmlDatei", "das Dokument ist fehlerhaft");
         }
     }
 
@@ -213,7 +229,9 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
     SurveyFileRead result;
     if (bytes.size() > kMaxWitsmlBytes) {
         result.fault
-            = fileFault(cfmt("Die WITSML-Datei ist größer als %zu MB und wird nicht gelesen.",
+            = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
+                                 "Die WITSML-Datei ist größer als %zu MB und wird nicht gelesen.")
+                                 .c_str(),
                 kMaxWitsmlBytes >> 20));
         return result;
     }
@@ -228,21 +246,27 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
         for (size_t i = 0; i < offset && i < bytes.size(); ++i)
             line += bytes[i] == '\n';
         result.fault = lineFault(line, {},
-            cfmt("Zeile %d: kein gültiges XML (%s).", line, parseFaultText(parsed.status)));
+            cfmt(i18n::translateFormat("WitsmlDatei", "Zeile %d: kein gültiges XML (%s).").c_str(),
+                line, parseFaultText(parsed.status).c_str()));
         return result;
     }
     for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
         if (node.type() == pugi::node_doctype) {
             result.fault = lineFault(lines.of(node), {},
-                cfmt("Zeile %d: die Datei enthält eine Dokumenttypdefinition (<!DOCTYPE>); "
-                     "WITSML braucht keine, und sie wird nicht gelesen.",
+                cfmt(i18n::translateFormat("WitsmlDatei",
+                         "Zeile %d: die Datei enthält eine Dokumenttypdefinition "
+                         "(<!DOCTYPE>); WITSML braucht keine, und sie "
+                         "wird nicht gelesen.")
+                         .c_str(),
                     lines.of(node)));
             return result;
         }
     }
     if (depthOf(document, kMaxXmlDepth) > kMaxXmlDepth) {
-        result.fault = fileFault(cfmt("Die XML-Elemente sind tiefer als %d Ebenen verschachtelt; "
-                                      "das ist kein WITSML-Bohrpfad.",
+        result.fault = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
+                                          "Die XML-Elemente sind tiefer als %d Ebenen "
+                                          "verschachtelt; das ist kein WITSML-Bohrpfad.")
+                                          .c_str(),
             kMaxXmlDepth));
         return result;
     }
@@ -256,27 +280,35 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
             if (c.type() == pugi::node_element && localName(c) == "trajectory")
                 trajectories.push_back(c);
     } else {
-        result.fault = fileFault(cfmt("Keine WITSML-Trajektorie: das Dokument beginnt mit <%s> "
-                                      "statt <trajectorys> oder <Trajectory>.",
+        result.fault = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
+                                          "Keine WITSML-Trajektorie: das Dokument beginnt mit "
+                                          "<%s> statt <trajectorys> oder <Trajectory>.")
+                                          .c_str(),
             utf8Clip(root.name()).c_str()));
         return result;
     }
     if (trajectories.empty()) {
-        result.fault = fileFault("Die WITSML-Datei enthält keine Trajektorie.");
+        result.fault = fileFault(
+            i18n::translate("WitsmlDatei", "Die WITSML-Datei enthält keine Trajektorie."));
         return result;
     }
     for (size_t i = 0; i < trajectories.size(); ++i) {
         std::string name = win1252::fromUtf8(utf8Clip(trajectoryName(trajectories[i])));
-        result.choices.push_back(
-            name.empty() ? win1252::fromUtf8(cfmt("Trajektorie %zu", i + 1)) : name);
+        result.choices.push_back(name.empty()
+                ? win1252::fromUtf8(
+                    cfmt(i18n::translateFormat("WitsmlDatei", "Trajektorie %zu").c_str(), i + 1))
+                : name);
     }
     const std::optional<int> chosen = chooseByNameOrNumber(result.choices, trajectory);
     if (!chosen) {
         std::string names;
         for (const std::string &name : result.choices)
             names += (names.empty() ? "„" : ", „") + win1252::toUtf8(name) + "“";
-        result.fault = fileFault(cfmt("Die WITSML-Datei hat keine Trajektorie „%s“; sie hat %s.",
-            win1252::toUtf8(trajectory).c_str(), names.c_str()));
+        result.fault
+            = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
+                                 "Die WITSML-Datei hat keine Trajektorie „%s“; sie hat %s.")
+                                 .c_str(),
+                win1252::toUtf8(trajectory).c_str(), names.c_str()));
         return result;
     }
     result.choice = *chosen;
@@ -320,7 +352,9 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
     }
     if (table.rows.size() == 1) {
         result.fault
-            = fileFault(cfmt("Die Trajektorie „%s“ hat keine Messpunkte (<trajectoryStation>).",
+            = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
+                                 "Die Trajektorie „%s“ hat keine Messpunkte (<trajectoryStation>).")
+                                 .c_str(),
                 win1252::toUtf8(result.choices[static_cast<size_t>(*chosen)]).c_str()));
         result.table = Table();
     }

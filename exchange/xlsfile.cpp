@@ -6,6 +6,7 @@
 #include "core/cformat.h"
 #include "core/win1252.h"
 #include "exchange/biffbook.h"
+#include "i18n/i18n.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -65,9 +66,12 @@ bool looksLikeCompoundFile(std::string_view bytes)
 std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string &data)
 {
     if (!looksLikeCompoundFile(bytes))
-        return message("Die Datei ist keine Excel-Arbeitsmappe (.xls).");
+        return message(
+            i18n::translate("Tabellenimport", "Die Datei ist keine Excel-Arbeitsmappe (.xls)."));
     if (bytes.size() > kMaxFileBytes)
-        return message(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        return message(cfmt(
+            i18n::translateFormat("Tabellenimport", "Die Datei ist größer als %zu MB.").c_str(),
+            kMaxFileBytes >> 20));
     static std::once_flag initialised;
     std::call_once(initialised, [] {
         gsf_init();
@@ -79,7 +83,8 @@ std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string
                 [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {}, nullptr);
     });
 
-    const TableFault damaged = message("Die Excel-Datei (.xls) ist beschädigt oder unvollständig.");
+    const TableFault damaged = message(i18n::translate(
+        "Tabellenimport", "Die Excel-Datei (.xls) ist beschädigt oder unvollständig."));
     InputPtr input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.data()),
         static_cast<gsf_off_t>(bytes.size()), FALSE));
     if (!input)
@@ -95,12 +100,15 @@ std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string
         const bool older = childNamed(container.get(), "book") >= 0;
         const bool encrypted = childNamed(container.get(), "encryptedpackage") >= 0;
         return message(older
-                ? "Die Excel-Datei ist in einem Format vor Excel 97 gespeichert. Bitte als "
-                  "Excel 97–2003 (.xls) oder als .xlsx speichern."
+                ? i18n::translate("Tabellenimport",
+                    "Die Excel-Datei ist in einem Format vor Excel 97 gespeichert. Bitte als "
+                    "Excel 97–2003 (.xls) oder als .xlsx speichern.")
                 : encrypted
-                ? "Die Excel-Arbeitsmappe ist mit einem Kennwort geschützt. Bitte ohne Kennwort "
-                  "speichern."
-                : "Die Datei ist keine Excel-Arbeitsmappe (.xls): sie enthält keine Tabellen.");
+                ? i18n::translate("Tabellenimport",
+                    "Die Excel-Arbeitsmappe ist mit einem Kennwort geschützt. Bitte ohne Kennwort "
+                    "speichern.")
+                : i18n::translate("Tabellenimport",
+                    "Die Datei ist keine Excel-Arbeitsmappe (.xls): sie enthält keine Tabellen."));
     }
     InputPtr stream(gsf_infile_child_by_index(container.get(), workbook));
     if (!stream)

@@ -5,6 +5,7 @@
 #include "core/cformat.h"
 #include "core/win1252.h"
 #include "exchange/sheetxml.h"
+#include "i18n/i18n.h"
 
 #include <QByteArray>
 
@@ -25,7 +26,11 @@ namespace {
         return fault;
     }
 
-    const char *const kDamaged = "Die Excel-Arbeitsmappe ist beschädigt oder unvollständig.";
+    TableFault damaged()
+    {
+        return message(i18n::translate(
+            "Tabellenimport", "Die Excel-Arbeitsmappe ist beschädigt oder unvollständig."));
+    }
 
     struct ZipCloser
     {
@@ -45,23 +50,29 @@ namespace {
                 *missing = true;
                 return std::nullopt;
             }
-            return message(cfmt("Der Teil %s fehlt in der Excel-Arbeitsmappe.", part.c_str()));
+            return message(cfmt(i18n::translateFormat("Tabellenimport",
+                                    "Der Teil %s fehlt in der Excel-Arbeitsmappe.")
+                                    .c_str(),
+                part.c_str()));
         }
-        const std::string tooLarge = cfmt("Der Teil %s der Excel-Arbeitsmappe ist entpackt größer "
-                                          "als %zu MB und wird nicht gelesen.",
-            part.c_str(), limit >> 20 ? limit >> 20 : 1);
+        const std::string tooLarge
+            = cfmt(i18n::translateFormat("Tabellenimport",
+                       "Der Teil %s der Excel-Arbeitsmappe ist entpackt größer "
+                       "als %zu MB und wird nicht gelesen.")
+                       .c_str(),
+                part.c_str(), limit >> 20 ? limit >> 20 : 1);
         if ((stat.valid & ZIP_STAT_SIZE) && stat.size > limit)
             return message(tooLarge);
         zip_file_t *file = zip_fopen(archive, part.c_str(), 0);
         if (!file)
-            return message(kDamaged);
+            return damaged();
         std::array<char, 65536> buffer;
         std::size_t total = 0;
         std::optional<TableFault> fault;
         for (;;) {
             const zip_int64_t n = zip_fread(file, buffer.data(), buffer.size());
             if (n < 0) {
-                fault = message(kDamaged); // also a checksum that does not match
+                fault = damaged(); // also a checksum that does not match
                 break;
             }
             if (n == 0)
@@ -69,7 +80,7 @@ namespace {
             total += static_cast<std::size_t>(n);
             // The stated size may lie: what comes out counts.
             if (total > limit || ((stat.valid & ZIP_STAT_SIZE) && total > stat.size)) {
-                fault = message(total > limit ? tooLarge : std::string(kDamaged));
+                fault = total > limit ? message(tooLarge) : damaged();
                 break;
             }
             if (!sink(buffer.data(), static_cast<std::size_t>(n)))
@@ -134,15 +145,17 @@ namespace {
 XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)
 {
     XlsxRead result;
-    const char *const notAWorkbook = "Die Datei ist keine Excel-Arbeitsmappe (.xlsx).";
     if (bytes.starts_with("\xD0\xCF\x11\xE0")) {
         // The older binary format, which is also how an encrypted workbook is stored.
-        result.fault = message("Die Datei ist eine ältere (.xls) oder eine mit Kennwort geschützte "
-                               "Excel-Datei. Bitte ohne Kennwort als .xlsx speichern.");
+        result.fault = message(i18n::translate("Tabellenimport",
+            "Die Datei ist eine ältere (.xls) oder eine mit Kennwort geschützte "
+            "Excel-Datei. Bitte ohne Kennwort als .xlsx speichern."));
         return result;
     }
     if (bytes.size() > kMaxFileBytes) {
-        result.fault = message(cfmt("Die Datei ist größer als %zu MB.", kMaxFileBytes >> 20));
+        result.fault = message(cfmt(
+            i18n::translateFormat("Tabellenimport", "Die Datei ist größer als %zu MB.").c_str(),
+            kMaxFileBytes >> 20));
         return result;
     }
 
@@ -151,7 +164,7 @@ XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)
     zip_source_t *source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
     if (!source) {
         zip_error_fini(&error);
-        result.fault = message(kDamaged);
+        result.fault = damaged();
         return result;
     }
     Archive archive(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
@@ -161,7 +174,9 @@ XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)
         zip_error_fini(&error);
         // An archive that begins like one but lacks its directory was cut off.
         const bool zipStart = bytes.starts_with(std::string_view("PK\x03\x04", 4));
-        result.fault = message(code == ZIP_ER_NOZIP && !zipStart ? notAWorkbook : kDamaged);
+        result.fault = code == ZIP_ER_NOZIP && !zipStart ? message(i18n::translate(
+                           "Tabellenimport", "Die Datei ist keine Excel-Arbeitsmappe (.xlsx)."))
+                                                         : damaged();
         return result;
     }
     zip_error_fini(&error);
@@ -189,12 +204,13 @@ XlsxRead readXlsx(std::string_view bytes, const std::string &sheet)
         return result;
     }
     if (noWorkbook) {
-        result.fault = message("Die Datei ist ein ZIP-Archiv, aber keine Excel-Arbeitsmappe.");
+        result.fault = message(i18n::translate(
+            "Tabellenimport", "Die Datei ist ein ZIP-Archiv, aber keine Excel-Arbeitsmappe."));
         return result;
     }
     const auto sheets = readWorkbookXml(workbookXml);
     if (!sheets) {
-        result.fault = message(kDamaged);
+        result.fault = damaged();
         return result;
     }
     for (const SheetEntry &entry : *sheets)

@@ -3,6 +3,7 @@
 #include "core/atomicfile.h"
 #include "export/delimitedwriter.h"
 #include "export/xlsxsheet.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 
@@ -40,13 +41,18 @@ ColumnTable clearanceTable(const clr::Scan &scan)
 
     ColumnTable t;
     Column name;
-    name.name = "Nachbarbohrung";
+    name.name = DRV_TRANSLATE_NOOP("Export", "Nachbarbohrung");
     name.text = true;
-    t.columns = { numbers("Teufe", "m", 2), name, numbers("Nachbar-Teufe", "m", 2),
-        numbers("Nachbar-Seigerteufe", "m", 2), numbers("Nachbar-Nord", "m", 2),
-        numbers("Nachbar-Ost", "m", 2), numbers("Richtung", "°", 2), numbers("Abstand", "m", 2),
-        numbers("PCR Bezug", "m", 3), numbers("PCR Nachbar", "m", 3),
-        numbers("Trennfaktor", "", 2) };
+    t.columns = { numbers(DRV_TRANSLATE_NOOP("Export", "Teufe"), "m", 2), name,
+        numbers(DRV_TRANSLATE_NOOP("Export", "Nachbar-Teufe"), "m", 2),
+        numbers(DRV_TRANSLATE_NOOP("Export", "Nachbar-Seigerteufe"), "m", 2),
+        numbers(DRV_TRANSLATE_NOOP("Export", "Nachbar-Nord"), "m", 2),
+        numbers(DRV_TRANSLATE_NOOP("Export", "Nachbar-Ost"), "m", 2),
+        numbers(DRV_TRANSLATE_NOOP("Export", "Richtung"), "°", 2),
+        numbers(DRV_TRANSLATE_NOOP("Export", "Abstand"), "m", 2),
+        numbers(DRV_TRANSLATE_NOOP("Export", "PCR Bezug"), "m", 3),
+        numbers(DRV_TRANSLATE_NOOP("Export", "PCR Nachbar"), "m", 3),
+        numbers(DRV_TRANSLATE_NOOP("Export", "Trennfaktor"), "", 2) };
     for (Column &c : t.columns) {
         if (c.isText())
             c.texts.reserve(order.size());

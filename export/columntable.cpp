@@ -1,5 +1,7 @@
 #include "export/columntable.h"
 
+#include "i18n/i18n.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -37,7 +39,9 @@ namespace {
     // The six covariances by the axes they pair, in unc::Sym3's order, as the listing's
     // columns and the error terms' file name them.
     const char *const kCovarianceNames[]
-        = { "Kov NN", "Kov EE", "Kov VV", "Kov NE", "Kov NV", "Kov EV" };
+        = { DRV_TRANSLATE_NOOP("Export", "Kov NN"), DRV_TRANSLATE_NOOP("Export", "Kov EE"),
+              DRV_TRANSLATE_NOOP("Export", "Kov VV"), DRV_TRANSLATE_NOOP("Export", "Kov NE"),
+              DRV_TRANSLATE_NOOP("Export", "Kov NV"), DRV_TRANSLATE_NOOP("Export", "Kov EV") };
 
     double root(double variance)
     {
@@ -60,47 +64,47 @@ namespace {
     // not have (std::nullopt) leaves its cell empty; an absolute column without any value
     // is left out, every other column stays (a straight well has no radius anywhere).
     const ColumnDef kColumns[] = {
-        { "Teufe", Quantity::Length, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Teufe"), Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.md); } },
-        { "Neigung", Quantity::Angle, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Neigung"), Quantity::Angle, 2,
             [](const listing::Row &r) { return std::optional(r.point.inclination); } },
-        { "Azimut", Quantity::Angle, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Azimut"), Quantity::Angle, 2,
             [](const listing::Row &r) { return std::optional(r.point.azimuth); } },
-        { "Seigerteufe", Quantity::Length, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Seigerteufe"), Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.tvd); } },
-        { "Nord", Quantity::Length, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Nord"), Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.north); } },
-        { "Ost", Quantity::Length, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Ost"), Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.east); } },
-        { "Gesamtabweichung", Quantity::Length, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Gesamtabweichung"), Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.point.displacement); } },
-        { "Azimut der Abweichung", Quantity::Angle, 2,
+        { DRV_TRANSLATE_NOOP("Export", "Azimut der Abweichung"), Quantity::Angle, 2,
             [](const listing::Row &r) { return std::optional(r.point.displacementAzimuth); } },
         { nullptr /* the vertical section, named with its azimuth */, Quantity::Length, 2,
             [](const listing::Row &r) { return std::optional(r.verticalSection); } },
         // Three decimals, as the results table's "JE 30 M" column prints it.
-        { "Abknickung", Quantity::Dogleg, 3,
+        { DRV_TRANSLATE_NOOP("Export", "Abknickung"), Quantity::Dogleg, 3,
             [](const listing::Row &r) { return std::optional(r.point.doglegPer30); } },
         // A straight interval (and the surface, where none ends) has no circle: its cell
         // stays empty, where the results table prints 0. A 0 in a spreadsheet would be a
         // radius of nothing, and means and minima over the column would count it.
-        { "Krümmungsradius", Quantity::Length, 1,
+        { DRV_TRANSLATE_NOOP("Export", "Krümmungsradius"), Quantity::Length, 1,
             [](const listing::Row &r) {
                 return r.point.radius > 0 ? std::optional(r.point.radius) : std::nullopt;
             } },
-        { "Teufenverlust", Quantity::Length, 3,
+        { DRV_TRANSLATE_NOOP("Export", "Teufenverlust"), Quantity::Length, 3,
             [](const listing::Row &r) { return std::optional(r.point.depthLoss); } },
-        { "Rechtswert", Quantity::Coordinate, 3, [](const listing::Row &r) { return r.easting; },
-            true },
-        { "Hochwert", Quantity::Coordinate, 3, [](const listing::Row &r) { return r.northing; },
-            true },
-        { "Höhe über NN", Quantity::Length, 3, [](const listing::Row &r) { return r.height; },
-            true },
-        uncertainty("σ Nord", Quantity::Sigma, 3,
+        { DRV_TRANSLATE_NOOP("Export", "Rechtswert"), Quantity::Coordinate, 3,
+            [](const listing::Row &r) { return r.easting; }, true },
+        { DRV_TRANSLATE_NOOP("Export", "Hochwert"), Quantity::Coordinate, 3,
+            [](const listing::Row &r) { return r.northing; }, true },
+        { DRV_TRANSLATE_NOOP("Export", "Höhe über NN"), Quantity::Length, 3,
+            [](const listing::Row &r) { return r.height; }, true },
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "σ Nord"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &, double) { return root(c.xx); }),
-        uncertainty("σ Ost", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "σ Ost"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &, double) { return root(c.yy); }),
-        uncertainty("σ Vertikal", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "σ Vertikal"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &, double) { return root(c.zz); }),
         uncertainty(kCovarianceNames[0], Quantity::Covariance, 4,
             [](const unc::Sym3 &c, const traj::Point &, double) { return c.xx; }),
@@ -114,21 +118,21 @@ namespace {
             [](const unc::Sym3 &c, const traj::Point &, double) { return c.xz; }),
         uncertainty(kCovarianceNames[5], Quantity::Covariance, 4,
             [](const unc::Sym3 &c, const traj::Point &, double) { return c.yz; }),
-        uncertainty("σ Hochseite", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "σ Hochseite"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &p, double) { return root(hla(c, p).xx); }),
-        uncertainty("σ Lateral", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "σ Lateral"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &p, double) { return root(hla(c, p).yy); }),
-        uncertainty("σ Bohrachse", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "σ Bohrachse"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &p, double) { return root(hla(c, p).zz); }),
-        uncertainty("Große Halbachse", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "Große Halbachse"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &, double k) {
                 return unc::horizontalEllipse(c, k).semiMajor;
             }),
-        uncertainty("Kleine Halbachse", Quantity::Sigma, 3,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "Kleine Halbachse"), Quantity::Sigma, 3,
             [](const unc::Sym3 &c, const traj::Point &, double k) {
                 return unc::horizontalEllipse(c, k).semiMinor;
             }),
-        uncertainty("Richtung große Halbachse", Quantity::Angle, 2,
+        uncertainty(DRV_TRANSLATE_NOOP("Export", "Richtung große Halbachse"), Quantity::Angle, 2,
             [](const unc::Sym3 &c, const traj::Point &, double k) {
                 return unc::horizontalEllipse(c, k).majorAzimuth;
             }),
@@ -138,16 +142,25 @@ namespace {
 
 namespace {
 
-    std::string sectionName(double azimuth, decimalsign::Sign sign)
+    // The files' headings and title rows are German in every language; the dialogs show
+    // them in the chosen one.
+    std::string word(Words words, const char *german)
     {
-        return "Vertikalschnitt bei " + decimalsign::fixed(azimuth, 2, sign) + "°";
+        return words == Words::Shown ? i18n::translate("Export", german) : std::string(german);
+    }
+
+    std::string sectionName(double azimuth, decimalsign::Sign sign, Words words = Words::File)
+    {
+        return i18n::arg(word(words, DRV_TRANSLATE_NOOP("Export", "Vertikalschnitt bei %1°")),
+            { decimalsign::fixed(azimuth, 2, sign) });
     }
 
 } // namespace
 
-std::string Column::heading(decimalsign::Sign sign) const
+std::string Column::heading(decimalsign::Sign sign, Words words) const
 {
-    const std::string n = azimuthInName ? sectionName(*azimuthInName, sign) : name;
+    const std::string n
+        = azimuthInName ? sectionName(*azimuthInName, sign, words) : word(words, name.c_str());
     return unit.empty() ? n : n + " (" + unit + ")";
 }
 
@@ -159,31 +172,39 @@ std::size_t ColumnTable::rows() const
     return c.isText() ? c.texts.size() : c.numbers.size();
 }
 
-std::vector<TitleRow> ColumnTable::titleRows(decimalsign::Sign sign) const
+std::vector<TitleRow> ColumnTable::titleRows(decimalsign::Sign sign, Words words) const
 {
     if (!uncertainty)
         return {};
     const unc::Inputs &in = *uncertainty;
     const auto number = [sign](double v) { return decimalsign::shortest(v, sign); };
+    const auto w = [words](const char *german) { return word(words, german); };
     std::vector<TitleRow> rows;
-    rows.push_back({ "Fehlermodell",
-        std::string(unc::modelTitle(in.model)) + ", Ellipse " + number(ellipseSigma)
-            + " σ (σ und Kovarianzen: 1 σ)" });
-    rows.push_back({ "Breite",
-        in.latitude ? number(std::fabs(*in.latitude)) + "° " + (*in.latitude < 0 ? "S" : "N")
-                    : "unbekannt (die MWD-Terme brauchen sie nicht)" });
-    rows.push_back({ "Schwerebeschleunigung", number(in.gravity) + " m/s²" });
-    rows.push_back({ "Totalintensität", number(in.totalField) + " nT" });
-    rows.push_back({ "Inklination des Magnetfelds", number(in.dip) + "°" });
-    const char *north = in.north == NorthReference::Grid ? "Gitternord"
-        : in.north == NorthReference::Magnetic           ? "magnetisch Nord"
-                                                         : "geographisch Nord";
-    rows.push_back({ "Azimute bezogen auf", north });
+    rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Fehlermodell")),
+        i18n::arg(w(DRV_TRANSLATE_NOOP("Export", "%1, Ellipse %2 σ (σ und Kovarianzen: 1 σ)")),
+            { unc::modelTitle(in.model), number(ellipseSigma) }) });
+    rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Breite")),
+        in.latitude
+            ? number(std::fabs(*in.latitude)) + "° " + (*in.latitude < 0 ? "S" : "N")
+            : w(DRV_TRANSLATE_NOOP("Export", "unbekannt (die MWD-Terme brauchen sie nicht)")) });
+    rows.push_back(
+        { w(DRV_TRANSLATE_NOOP("Export", "Schwerebeschleunigung")), number(in.gravity) + " m/s²" });
+    rows.push_back(
+        { w(DRV_TRANSLATE_NOOP("Export", "Totalintensität")), number(in.totalField) + " nT" });
+    rows.push_back(
+        { w(DRV_TRANSLATE_NOOP("Export", "Inklination des Magnetfelds")), number(in.dip) + "°" });
+    const char *north = in.north == NorthReference::Grid
+        ? DRV_TRANSLATE_NOOP("Export", "Gitternord")
+        : in.north == NorthReference::Magnetic ? DRV_TRANSLATE_NOOP("Export", "magnetisch Nord")
+                                               : DRV_TRANSLATE_NOOP("Export", "geographisch Nord");
+    rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Azimute bezogen auf")), w(north) });
     // Only the angles that take the azimuths to the model's magnetic north.
     if (in.north != NorthReference::Magnetic)
-        rows.push_back({ "Deklination", number(in.declination) + "°" });
+        rows.push_back(
+            { w(DRV_TRANSLATE_NOOP("Export", "Deklination")), number(in.declination) + "°" });
     if (in.north == NorthReference::Grid)
-        rows.push_back({ "Meridiankonvergenz", number(in.convergence) + "°" });
+        rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Meridiankonvergenz")),
+            number(in.convergence) + "°" });
     return rows;
 }
 
@@ -294,7 +315,7 @@ ColumnTable ListingColumns::table(
     }
     if (m_withRequest) {
         Column c;
-        c.name = "Anfrage";
+        c.name = DRV_TRANSLATE_NOOP("Export", "Anfrage");
         c.text = true;
         for (std::size_t r = first; r < end; ++r)
             c.texts.push_back(l.rows[r].request);
@@ -311,10 +332,10 @@ ColumnTable errorTermsTable(const traj::Trajectory &path,
     const std::size_t end = first + std::min(count, path.stations.size() - first);
     ColumnTable table;
     Column md;
-    md.name = "Teufe";
+    md.name = DRV_TRANSLATE_NOOP("Export", "Teufe");
     md.unit = units::unitName(unit);
     Column source;
-    source.name = "Quelle";
+    source.name = DRV_TRANSLATE_NOOP("Export", "Quelle");
     source.text = true;
     std::vector<Column> covariances(std::size(kCovarianceNames));
     for (std::size_t k = 0; k < covariances.size(); ++k) {

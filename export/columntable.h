@@ -13,9 +13,13 @@
 
 namespace surveyexport {
 
+// The words of headings and title rows: German as the files have them in every language
+// (a file format), or in the chosen language as a dialog shows them.
+enum class Words { File, Shown };
+
 struct Column
 {
-    std::string name; // UTF-8: "Teufe"
+    std::string name; // UTF-8, German as the files write it: "Teufe"
     std::string unit; // UTF-8: "m", "°", "°/30 m"; empty for a text column
     int decimals = 2; // shown in a sheet's number format and in the dialogs' tables
     std::vector<std::optional<double>> numbers; // one per row; empty for a text column
@@ -27,7 +31,8 @@ struct Column
 
     bool isText() const { return text; }
     // "Teufe (m)", or the name alone when there is no unit.
-    std::string heading(decimalsign::Sign sign = decimalsign::Sign::Point) const;
+    std::string heading(
+        decimalsign::Sign sign = decimalsign::Sign::Point, Words words = Words::File) const;
 };
 
 // A row above the column headings that says what the numbers rest on: "Fehlermodell"
@@ -50,7 +55,8 @@ struct ColumnTable
     std::size_t rows() const;
     // The model, the multiple of σ of the ellipse and the model's inputs, numbers written
     // with `sign`; none without a model, so that other tables keep their bytes.
-    std::vector<TitleRow> titleRows(decimalsign::Sign sign = decimalsign::Sign::Point) const;
+    std::vector<TitleRow> titleRows(
+        decimalsign::Sign sign = decimalsign::Sign::Point, Words words = Words::File) const;
 };
 
 // The columns of a listing in its unit: measured depth, inclination, azimuth, true

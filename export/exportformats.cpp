@@ -6,6 +6,7 @@
 #include "export/delimitedwriter.h"
 #include "export/witsmlwriter.h"
 #include "export/xlsxsheet.h"
+#include "i18n/i18n.h"
 
 namespace surveyexport {
 
@@ -18,7 +19,7 @@ namespace {
         return extension.empty() ? std::string() : "." + extension;
     }
 
-    const ExportFormatEntry &entryOf(ExportFormat format)
+    ExportFormatEntry entryOf(ExportFormat format)
     {
         for (const ExportFormatEntry &e : exportFormats())
             if (e.format == format)
@@ -28,15 +29,15 @@ namespace {
 
 } // namespace
 
-const std::vector<ExportFormatEntry> &exportFormats()
+std::vector<ExportFormatEntry> exportFormats()
 {
-    static const std::vector<ExportFormatEntry> formats = {
+    return {
         { ExportFormat::Csv, "CSV (*.csv)", ".csv" },
-        { ExportFormat::GermanCsv, "CSV (Semikolon, Dezimalkomma) (*.csv)", ".csv" },
-        { ExportFormat::Xlsx, "Excel-Arbeitsmappe (*.xlsx)", ".xlsx" },
+        { ExportFormat::GermanCsv,
+            i18n::translate("Export", "CSV (Semikolon, Dezimalkomma) (*.csv)"), ".csv" },
+        { ExportFormat::Xlsx, i18n::translate("Export", "Excel-Arbeitsmappe (*.xlsx)"), ".xlsx" },
         { ExportFormat::Witsml, "WITSML 1.4.1.1 (*.xml)", ".xml" },
     };
-    return formats;
 }
 
 std::optional<ExportFormat> exportFormatForPath(const std::string &path, bool germanCsv)

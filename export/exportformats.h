@@ -23,12 +23,12 @@ enum class ExportFormat {
 struct ExportFormatEntry
 {
     ExportFormat format;
-    const char *filter; // the file dialog's filter, UTF-8: "CSV (*.csv)"
+    std::string filter; // the file dialog's filter in the chosen language, UTF-8: "CSV (*.csv)"
     const char *extension; // ".csv"
 };
 
 // In the order the file dialog lists them.
-const std::vector<ExportFormatEntry> &exportFormats();
+std::vector<ExportFormatEntry> exportFormats();
 
 // The format a file name's extension stands for (case ignored); `.csv` is the German
 // CSV when `germanCsv`. Nothing for any other extension.

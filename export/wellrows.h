@@ -31,8 +31,8 @@ struct RowSettings
 
 // The row settings for a well with `settings`, in `unit` along `sectionAzimuth`. When
 // the settings give a wellhead that cannot be placed, `unplaced` (if given) says why in
-// German (UTF-8) and the absolute columns stay empty. An error model that lacks an input
-// gives no uncertainty; `missing` (if given) says which input.
+// the chosen language (UTF-8) and the absolute columns stay empty. An error model that lacks an
+// input gives no uncertainty; `missing` (if given) says which input.
 RowSettings rowSettings(const WellSettings &settings, listing::Unit unit,
     std::optional<double> sectionAzimuth, std::string *unplaced = nullptr,
     unc::MissingInput *missing = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/cformat.h"
 #include "geo/projection.h"
+#include "i18n/i18n.h"
 
 #include <nlohmann/json.hpp>
 
@@ -40,15 +41,17 @@ bool geoJson(const traj::Trajectory &t, const WellSettings &settings, const std:
     std::string &out, std::string &fault)
 {
     if (!settings.epsg) {
-        fault = "Für die Karte fehlt das Koordinatenbezugssystem (EPSG-Code) der Bohrung.";
+        fault = i18n::translate(
+            "GeoJson", "Für die Karte fehlt das Koordinatenbezugssystem (EPSG-Code) der Bohrung.");
         return false;
     }
     if (!settings.wellhead) {
-        fault = "Für die Karte fehlt der Ansatzpunkt der Bohrung (Rechtswert und Hochwert).";
+        fault = i18n::translate("GeoJson",
+            "Für die Karte fehlt der Ansatzpunkt der Bohrung (Rechtswert und Hochwert).");
         return false;
     }
     if (t.empty()) {
-        fault = "Es gibt keine berechneten Messpunkte für die Karte.";
+        fault = i18n::translate("GeoJson", "Es gibt keine berechneten Messpunkte für die Karte.");
         return false;
     }
     const GridToWgs84 crs(*settings.epsg);
@@ -64,8 +67,10 @@ bool geoJson(const traj::Trajectory &t, const WellSettings &settings, const std:
         const GridPosition at = *place.grid(s.north, s.east);
         const auto lonLat = crs.toWgs84(at);
         if (!lonLat) {
-            fault = cfmt("Der Messpunkt bei %.2f m liegt außerhalb des "
-                         "Koordinatenbezugssystems EPSG:%d.",
+            fault = cfmt(i18n::translateFormat("GeoJson",
+                             "Der Messpunkt bei %.2f m liegt außerhalb des "
+                             "Koordinatenbezugssystems EPSG:%d.")
+                             .c_str(),
                 s.md, *settings.epsg);
             return false;
         }

@@ -11,8 +11,8 @@
 
 namespace geo {
 
-// `name`: the borehole's name, UTF-8. False with a German fault (UTF-8) when the settings
-// do not place the hole: no coordinate system, no wellhead, a missing declination.
+// `name`: the borehole's name, UTF-8. False with a fault in the chosen language (UTF-8) when the
+// settings do not place the hole: no coordinate system, no wellhead, a missing declination.
 bool geoJson(const traj::Trajectory &trajectory, const WellSettings &settings,
     const std::string &name, std::string &out, std::string &fault);
 

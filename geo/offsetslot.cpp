@@ -2,6 +2,7 @@
 
 #include "core/units.h"
 #include "geo/projection.h"
+#include "i18n/i18n.h"
 
 #include <cmath>
 
@@ -11,8 +12,9 @@ std::optional<SlotFromWellhead> slotFromWellhead(
     const WellSettings &reference, const Wellhead &other, std::string &fault)
 {
     if (!reference.wellhead || !reference.epsg) {
-        fault = "Ein Ansatzpunkt einer Nachbarbohrung in Rechts- und Hochwert braucht den "
-                "Ansatzpunkt der Bohrung mit Koordinatenbezugssystem (Bearbeiten > Bohrung …).";
+        fault = i18n::translate("Koordinaten",
+            "Ein Ansatzpunkt einer Nachbarbohrung in Rechts- und Hochwert braucht den "
+            "Ansatzpunkt der Bohrung mit Koordinatenbezugssystem (Bearbeiten > Bohrung …).");
         return std::nullopt;
     }
     const GridToWgs84 crs(*reference.epsg);
@@ -25,8 +27,8 @@ std::optional<SlotFromWellhead> slotFromWellhead(
     const auto ka = crs.scaleFactorAt(a), kb = crs.scaleFactorAt(b), km = crs.scaleFactorAt(mid);
     const auto ca = crs.convergenceAt(a), cb = crs.convergenceAt(b);
     if (!ka || !kb || !km || !ca || !cb) {
-        fault = "Der Ansatzpunkt der Nachbarbohrung liegt außerhalb des "
-                "Koordinatenbezugssystems.";
+        fault = i18n::translate("Koordinaten",
+            "Der Ansatzpunkt der Nachbarbohrung liegt außerhalb des Koordinatenbezugssystems.");
         return std::nullopt;
     }
     SlotFromWellhead slot;

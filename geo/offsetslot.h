@@ -26,7 +26,7 @@ struct SlotFromWellhead
     double scale = 1;
 };
 
-// None with a German fault (UTF-8) when the well's settings give no wellhead in a
+// None with a fault in the chosen language (UTF-8) when the well's settings give no wellhead in a
 // projected system that PROJ knows, or the azimuths cannot be turned to grid north.
 std::optional<SlotFromWellhead> slotFromWellhead(
     const WellSettings &reference, const Wellhead &other, std::string &fault);

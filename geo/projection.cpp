@@ -3,6 +3,7 @@
 #include "core/cformat.h"
 #include "core/trajectory.h"
 #include "core/units.h"
+#include "i18n/i18n.h"
 
 #include <proj.h>
 
@@ -61,7 +62,10 @@ GridToWgs84::GridToWgs84(int epsg)
     const std::string code = cfmt("EPSG:%d", epsg);
     PJ *crs = proj_create(ctx, code.c_str());
     if (!crs) {
-        m_fault = cfmt("Das Koordinatenbezugssystem EPSG:%d ist unbekannt.", epsg);
+        m_fault = cfmt(i18n::translateFormat(
+                           "Koordinaten", "Das Koordinatenbezugssystem EPSG:%d ist unbekannt.")
+                           .c_str(),
+            epsg);
         return;
     }
     const PJ_TYPE type = proj_get_type(crs);
@@ -70,8 +74,10 @@ GridToWgs84::GridToWgs84(int epsg)
     else
         proj_destroy(crs);
     if (type != PJ_TYPE_PROJECTED_CRS) {
-        m_fault = cfmt("EPSG:%d ist kein projiziertes Koordinatenbezugssystem; Rechtswert und "
-                       "Hochwert brauchen eines (z. B. EPSG:25832 für UTM Zone 32).",
+        m_fault = cfmt(i18n::translateFormat("Koordinaten",
+                           "EPSG:%d ist kein projiziertes Koordinatenbezugssystem; Rechtswert und "
+                           "Hochwert brauchen eines (z. B. EPSG:25832 für UTM Zone 32).")
+                           .c_str(),
             epsg);
         return;
     }
@@ -83,7 +89,10 @@ GridToWgs84::GridToWgs84(int epsg)
         proj_destroy(raw);
     }
     if (!m_pj->transform)
-        m_fault = cfmt("Von EPSG:%d gibt es keine Umrechnung nach WGS 84.", epsg);
+        m_fault = cfmt(i18n::translateFormat(
+                           "Koordinaten", "Von EPSG:%d gibt es keine Umrechnung nach WGS 84.")
+                           .c_str(),
+            epsg);
 }
 
 GridToWgs84::~GridToWgs84() = default;
@@ -157,7 +166,8 @@ bool placementWithCrs(
 {
     out = placementOf(settings);
     if (!settings.wellhead) {
-        fault = "Der Ansatzpunkt (Rechtswert und Hochwert) ist nicht angegeben.";
+        fault = i18n::translate(
+            "Koordinaten", "Der Ansatzpunkt (Rechtswert und Hochwert) ist nicht angegeben.");
         return false;
     }
     if (!crs.fault().empty()) {
@@ -168,14 +178,16 @@ bool placementWithCrs(
         return true;
     const auto toTrue = settings.turnToTrue();
     if (!toTrue) {
-        fault = "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
-                "angegeben.";
+        fault = i18n::translate("Koordinaten",
+            "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
+            "angegeben.");
         return false;
     }
     const auto convergence
         = crs.convergenceAt({ settings.wellhead->easting, settings.wellhead->northing });
     if (!convergence) {
-        fault = "Der Ansatzpunkt liegt außerhalb des Koordinatenbezugssystems.";
+        fault = i18n::translate(
+            "Koordinaten", "Der Ansatzpunkt liegt außerhalb des Koordinatenbezugssystems.");
         return false;
     }
     // grid = true - convergence
@@ -201,8 +213,9 @@ Placement bestPlacement(const WellSettings &settings, std::string *why)
     Placement p = placementOf(settings);
     if (p.turn || !settings.wellhead)
         return p;
-    std::string fault = "Für Rechtswert und Hochwert fehlt die Meridiankonvergenz oder das "
-                        "Koordinatenbezugssystem (EPSG-Code).";
+    std::string fault = i18n::translate("Koordinaten",
+        "Für Rechtswert und Hochwert fehlt die Meridiankonvergenz oder das "
+        "Koordinatenbezugssystem (EPSG-Code).");
     if (settings.epsg) {
         const GridToWgs84 crs(*settings.epsg);
         Placement withCrs;

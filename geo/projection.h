@@ -27,7 +27,7 @@ public:
     GridToWgs84(const GridToWgs84 &) = delete;
     GridToWgs84 &operator=(const GridToWgs84 &) = delete;
 
-    // Empty when the transformation exists; otherwise why not (German, UTF-8).
+    // Empty when the transformation exists; otherwise why not (in the chosen language, UTF-8).
     const std::string &fault() const { return m_fault; }
 
     std::optional<LonLat> toWgs84(GridPosition at) const;
@@ -48,7 +48,7 @@ private:
 
 // The placement of the settings, with a turn to grid north for azimuths measured against
 // true (or magnetic) north whose settings name no grid convergence: the convergence of
-// the coordinate system at the wellhead. False with a German fault (UTF-8) when the
+// the coordinate system at the wellhead. False with a fault in the chosen language (UTF-8) when the
 // horizontal placement cannot be made.
 bool placementWithCrs(
     const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault);
@@ -64,7 +64,7 @@ std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings);
 
 // The placement for listings: the one of placementWithCrs where that succeeds, else the
 // one that the settings give by themselves. Values that neither gives stay unset; when a
-// wellhead is given but cannot be placed, `why` (if given) says why in German (UTF-8).
+// wellhead is given but cannot be placed, `why` (if given) says why in the chosen language (UTF-8).
 Placement bestPlacement(const WellSettings &settings, std::string *why = nullptr);
 
 } // namespace geo

@@ -4,6 +4,7 @@
 #include "core/decimalsign.h"
 #include "geo/errormodelinputs.h"
 #include "geo/projection.h"
+#include "i18n/i18n.h"
 
 #include <optional>
 
@@ -28,13 +29,14 @@ std::string formNumber(const std::optional<double> &v)
     return text;
 }
 
-bool formField(const std::string &text, const char *what, bool (*valid)(double), bool required,
-    std::optional<double> &to, std::string &fault)
+bool formField(const std::string &text, const std::string &what, bool (*valid)(double),
+    bool required, std::optional<double> &to, std::string &fault)
 {
     const std::string t = trimmedField(text);
     if (t.empty()) {
         if (required) {
-            fault = cfmt("%s: bitte einen Wert angeben.", what);
+            fault = cfmt(i18n::translateFormat("WellForm", "%s: bitte einen Wert angeben.").c_str(),
+                what.c_str());
             return false;
         }
         to.reset();
@@ -42,7 +44,9 @@ bool formField(const std::string &text, const char *what, bool (*valid)(double),
     }
     const auto v = decimalsign::read(t, decimalsign::Accept::Either);
     if (!v || !valid(*v)) {
-        fault = cfmt("%s: \"%s\" ist kein gültiger Wert.", what, t.c_str());
+        fault
+            = cfmt(i18n::translateFormat("WellForm", "%s: \"%s\" ist kein gültiger Wert.").c_str(),
+                what.c_str(), t.c_str());
         return false;
     }
     to = *v;
@@ -52,7 +56,7 @@ bool formField(const std::string &text, const char *what, bool (*valid)(double),
 namespace {
 
     // The well form's fields are all optional.
-    bool field(const std::string &text, const char *what, bool (*valid)(double),
+    bool field(const std::string &text, const std::string &what, bool (*valid)(double),
         std::optional<double> &to, std::string &fault)
     {
         return formField(text, what, valid, false, to, fault);
@@ -85,17 +89,17 @@ WellForm formOf(const WellSettings &s)
     return f;
 }
 
-const char *missingFieldName(unc::MissingInput missing)
+std::string missingFieldName(unc::MissingInput missing)
 {
     switch (missing) {
     case unc::MissingInput::TotalField:
-        return "Totalintensität";
+        return i18n::translate("WellForm", "Totalintensität");
     case unc::MissingInput::Dip:
-        return "Inklination des Magnetfelds";
+        return i18n::translate("WellForm", "Inklination des Magnetfelds");
     case unc::MissingInput::Declination:
-        return "Deklination";
+        return i18n::translate("WellForm", "Deklination");
     case unc::MissingInput::Convergence:
-        return "Meridiankonvergenz";
+        return i18n::translate("WellForm", "Meridiankonvergenz");
     case unc::MissingInput::None:
         break;
     }
@@ -107,16 +111,19 @@ bool settingsFromForm(
 {
     WellSettings s = base;
     std::optional<double> easting, northing;
-    if (!field(f.easting, "Rechtswert", validLength, easting, fault)
-        || !field(f.northing, "Hochwert", validLength, northing, fault)
-        || !field(f.elevation, "Höhe des Bezugspunkts", validLength, s.elevation, fault)
-        || !field(f.gridConvergence, "Meridiankonvergenz", validTurnAngle, s.gridConvergence, fault)
-        || !field(f.declination, "Deklination", validTurnAngle, s.declination, fault)
-        || !field(
-            f.sectionAzimuth, "Azimut des Vertikalschnitts", validAzimuth, s.sectionAzimuth, fault))
+    if (!field(f.easting, i18n::translate("WellForm", "Rechtswert"), validLength, easting, fault)
+        || !field(f.northing, i18n::translate("WellForm", "Hochwert"), validLength, northing, fault)
+        || !field(f.elevation, i18n::translate("WellForm", "Höhe des Bezugspunkts"), validLength,
+            s.elevation, fault)
+        || !field(f.gridConvergence, i18n::translate("WellForm", "Meridiankonvergenz"),
+            validTurnAngle, s.gridConvergence, fault)
+        || !field(f.declination, i18n::translate("WellForm", "Deklination"), validTurnAngle,
+            s.declination, fault)
+        || !field(f.sectionAzimuth, i18n::translate("WellForm", "Azimut des Vertikalschnitts"),
+            validAzimuth, s.sectionAzimuth, fault))
         return false;
     if (easting.has_value() != northing.has_value()) {
-        fault = "Der Ansatzpunkt braucht Rechtswert und Hochwert.";
+        fault = i18n::translate("WellForm", "Der Ansatzpunkt braucht Rechtswert und Hochwert.");
         return false;
     }
     s.wellhead.reset();
@@ -129,8 +136,10 @@ bool settingsFromForm(
         const bool digits = code.find_first_not_of("0123456789") == std::string::npos;
         s.epsg = parseEpsg(digits ? "EPSG:" + code : code);
         if (!s.epsg) {
-            fault = cfmt("EPSG-Code: \"%s\" ist kein gültiger Code (z. B. 25832 oder "
-                         "EPSG:25832).",
+            fault = cfmt(i18n::translateFormat("WellForm",
+                             "EPSG-Code: \"%s\" ist kein gültiger Code (z. B. 25832 oder "
+                             "EPSG:25832).")
+                             .c_str(),
                 code.c_str());
             return false;
         }
@@ -138,7 +147,7 @@ bool settingsFromForm(
         // refused only at the first map or export; it is refused where it is typed.
         const GridToWgs84 crs(*s.epsg);
         if (!crs.fault().empty()) {
-            fault = "EPSG-Code: " + crs.fault();
+            fault = i18n::arg(i18n::translate("WellForm", "EPSG-Code: %1"), { crs.fault() });
             return false;
         }
     }
@@ -148,30 +157,38 @@ bool settingsFromForm(
     UncertaintySettings &u = s.uncertainty;
     u.model = f.errorModel;
     std::optional<double> gravity, sigmas;
-    if (!field(f.latitude, "Geographische Breite", validLatitude, u.latitude, fault)
-        || !field(f.gravity, "Schwerebeschleunigung", validGravity, gravity, fault)
-        || !field(f.totalField, "Totalintensität", validTotalField, u.totalField, fault)
-        || !field(f.dip, "Inklination des Magnetfelds", validDip, u.dip, fault)
-        || !field(f.ellipseSigma, "Ellipse (Vielfaches von σ)", validEllipseSigma, sigmas, fault))
+    if (!field(f.latitude, i18n::translate("WellForm", "Geographische Breite"), validLatitude,
+            u.latitude, fault)
+        || !field(f.gravity, i18n::translate("WellForm", "Schwerebeschleunigung"), validGravity,
+            gravity, fault)
+        || !field(f.totalField, i18n::translate("WellForm", "Totalintensität"), validTotalField,
+            u.totalField, fault)
+        || !field(f.dip, i18n::translate("WellForm", "Inklination des Magnetfelds"), validDip,
+            u.dip, fault)
+        || !field(f.ellipseSigma, i18n::translate("WellForm", "Ellipse (Vielfaches von σ)"),
+            validEllipseSigma, sigmas, fault))
         return false;
     u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
     u.ellipseSigma = sigmas.value_or(UncertaintySettings {}.ellipseSigma);
     unc::MissingInput missing = unc::MissingInput::None;
     if (u.model != ErrorModel::None && !errorModelInputs(s, &missing)) {
-        fault = missingFieldName(missing);
+        std::string why;
         switch (missing) {
         case unc::MissingInput::Declination:
-            fault += ": das Fehlermodell braucht sie auch für Azimute, die auf geographisch Nord "
-                     "oder Gitternord bezogen sind.";
+            why = i18n::translate("WellForm",
+                "%1: das Fehlermodell braucht sie auch für Azimute, die auf geographisch Nord "
+                "oder Gitternord bezogen sind.");
             break;
         case unc::MissingInput::Convergence:
-            fault += ": das Fehlermodell braucht sie für Gitterazimute, wenn der Ansatzpunkt "
-                     "nicht mit Koordinatenbezugssystem angegeben ist.";
+            why = i18n::translate("WellForm",
+                "%1: das Fehlermodell braucht sie für Gitterazimute, wenn der Ansatzpunkt "
+                "nicht mit Koordinatenbezugssystem angegeben ist.");
             break;
         default:
-            fault += ": das Fehlermodell braucht einen Wert.";
+            why = i18n::translate("WellForm", "%1: das Fehlermodell braucht einen Wert.");
             break;
         }
+        fault = i18n::arg(why, { missingFieldName(missing) });
         return false;
     }
     out = s;

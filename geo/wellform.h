@@ -31,8 +31,8 @@ struct WellForm
 WellForm formOf(const WellSettings &settings);
 
 // `base` with the values of the form (members of the stored JSON that this program does
-// not know are kept). False with a German fault (UTF-8) naming the first bad field; `out`
-// is then untouched. An EPSG code must name a projected system that PROJ knows; an error
+// not know are kept). False with a fault in the chosen language (UTF-8) naming the first bad field;
+// `out` is then untouched. An EPSG code must name a projected system that PROJ knows; an error
 // model must have every input it needs (the declination also for true or grid azimuths).
 bool settingsFromForm(
     const WellForm &form, const WellSettings &base, WellSettings &out, std::string &fault);
@@ -45,11 +45,11 @@ std::string trimmedField(const std::string &text);
 std::string formNumber(const std::optional<double> &value);
 // One field into `to`: empty gives none (a fault naming `what` when `required`), else a
 // number with a decimal comma or point that `valid` accepts. False with the fault set.
-bool formField(const std::string &text, const char *what, bool (*valid)(double), bool required,
-    std::optional<double> &to, std::string &fault);
+bool formField(const std::string &text, const std::string &what, bool (*valid)(double),
+    bool required, std::optional<double> &to, std::string &fault);
 
 // The field labels of the form as the faults name them, for an input that the error
-// model lacks (UTF-8).
-const char *missingFieldName(unc::MissingInput missing);
+// model lacks (UTF-8, in the chosen language).
+std::string missingFieldName(unc::MissingInput missing);
 
 } // namespace geo

@@ -3,6 +3,8 @@
 // each).
 #include "core/cformat.h"
 #include "core/cscan.h"
+#include "core/win1252.h"
+#include "i18n/i18n.h"
 #include "input/readrun.h"
 
 namespace {
@@ -23,10 +25,17 @@ bool checkColumns(ReadRun &run, int index, const std::string &line)
         if (isDigit(c))
             continue;
         if (i == 1 && c == ' ')
-            run.fail(index, line, cfmt("Leerzeichen in der %d.Spalte", 1));
+            run.fail(index, line,
+                cfmt(win1252::fromUtf8(
+                         i18n::translateFormat("Messdatei", "Leerzeichen in der %d.Spalte"))
+                         .c_str(),
+                    1));
         else
             run.fail(index, line,
-                cfmt("ABBRUCH! Kein ATK-Format\n\t%d.Zeichen in der %d.Zeile:%c\n\t%s",
+                cfmt(win1252::fromUtf8(
+                         i18n::translateFormat("Messdatei",
+                             "ABBRUCH! Kein ATK-Format\n\t%d.Zeichen in der %d.Zeile:%c\n\t%s"))
+                         .c_str(),
                     static_cast<int>(i + 1), index + 1, c, line.c_str()));
         return false;
     }
@@ -66,7 +75,11 @@ void readAtkLine(ReadRun &run, int index, const std::string &line)
 
     float depth = 0, inclination = 0, azimuth = 0;
     if (!cscan::readStation(recordFields(line), depth, inclination, azimuth)) {
-        run.fail(index, line, cfmt("Zu wenig Werte in der %d.Zeile\n%s", index + 1, line.c_str()));
+        run.fail(index, line,
+            cfmt(win1252::fromUtf8(
+                     i18n::translateFormat("Messdatei", "Zu wenig Werte in der %d.Zeile\n%s"))
+                     .c_str(),
+                index + 1, line.c_str()));
         return;
     }
     // Centimetres to metres and hundredths to degrees, in single precision.

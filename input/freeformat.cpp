@@ -3,6 +3,7 @@
 #include "core/cformat.h"
 #include "core/cscan.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 #include "input/readrun.h"
 
 void readFreeLine(ReadRun &run, int index, const std::string &line)
@@ -17,8 +18,9 @@ void readFreeLine(ReadRun &run, int index, const std::string &line)
         return;
     }
     if (!station) {
-        static const std::string format = win1252::fromUtf8(
-            "ABBRUCH!!\nDie %d.Zeile enhält keine 3 Werte\n %s\nKeine Freies Format");
+        // The misspellings are the message as users have always seen it.
+        const std::string format = win1252::fromUtf8(i18n::translateFormat(
+            "Messdatei", "ABBRUCH!!\nDie %d.Zeile enhält keine 3 Werte\n %s\nKeine Freies Format"));
         run.fail(index, line, cfmt(format.c_str(), index + 1, line.c_str()));
         return;
     }

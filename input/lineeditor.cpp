@@ -4,12 +4,14 @@
 #include "core/cformat.h"
 #include "core/cscan.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -42,22 +44,26 @@ void fillSorted(StringList &list, const StringList &lines)
     LineEditor::sortLines(list);
 }
 
-const std::string &ambiguousCommas()
+// The dialog's texts are Windows-1252 like the lines they quote.
+std::string text(std::string_view utf8)
 {
-    static const std::string text
-        = win1252::fromUtf8("Die Kommas dieser Zeile sind nicht eindeutig:\n%s\n"
-                            "Bitte die drei Werte durch Leerzeichen trennen und Dezimalzahlen "
-                            "mit einem Komma oder einem Punkt schreiben (12,5 oder 12.5).");
-    return text;
+    return win1252::fromUtf8(utf8);
 }
 
-const std::string &sameDepthText()
+std::string ambiguousCommas()
 {
-    static const std::string text = win1252::fromUtf8(
+    return text(i18n::translateFormat("LineEditor",
+        "Die Kommas dieser Zeile sind nicht eindeutig:\n%s\n"
+        "Bitte die drei Werte durch Leerzeichen trennen und Dezimalzahlen "
+        "mit einem Komma oder einem Punkt schreiben (12,5 oder 12.5)."));
+}
+
+std::string sameDepthText()
+{
+    return text(i18n::translateFormat("LineEditor",
         "Die Teufe %g steigt nicht an: die %d.Zeile hat dieselbe Teufe.\n%s\n"
         "Jede Teufe muss größer sein als die vorangehende; die Zeile wird nicht "
-        "übernommen.");
-    return text;
+        "übernommen."));
 }
 
 bool holdsStation(const std::string &line)
@@ -274,7 +280,8 @@ void LineEditor::zeileDblClk(int index)
         return; // a double click beside the entries selects nothing
     m_Markiert = index;
     m_Zeile = m_ListEingabe[static_cast<size_t>(index)];
-    m_Status = cfmt("%d.Zeile ausgew\xE4hlt", index + 1);
+    m_Status
+        = cfmt(text(i18n::translateFormat("LineEditor", "%d.Zeile ausgewählt")).c_str(), index + 1);
 }
 
 namespace {
@@ -306,15 +313,19 @@ int LineEditor::sameDepth(const std::string &line, int skip) const
 
 LinePrompt LineEditor::zeileKillFocus()
 {
-    static const std::string tooLittle = win1252::fromUtf8("Die Zeile enthält zu wenig Daten");
-    static const std::string askChange = win1252::fromUtf8("Soll diese Zeile geändert werden?\n");
-    static const std::string askAppend = win1252::fromUtf8("Soll diese Zeile angehängt werden?\n");
-    static const std::string askInsert
-        = win1252::fromUtf8("Soll diese Zeile vor der markarkierten eingefügt werden?\n");
-    static const std::string askDelete
-        = win1252::fromUtf8("Soll diese Zeile wirklich gelöscht werden?\n");
-    static const std::string selectFirst = win1252::fromUtf8(
-        "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.");
+    // "markarkierten" is the question as users have always seen it.
+    const std::string tooLittle
+        = text(i18n::translate("LineEditor", "Die Zeile enthält zu wenig Daten"));
+    const std::string askChange
+        = text(i18n::translate("LineEditor", "Soll diese Zeile geändert werden?\n"));
+    const std::string askAppend
+        = text(i18n::translate("LineEditor", "Soll diese Zeile angehängt werden?\n"));
+    const std::string askInsert = text(i18n::translate(
+        "LineEditor", "Soll diese Zeile vor der markarkierten eingefügt werden?\n"));
+    const std::string askDelete
+        = text(i18n::translate("LineEditor", "Soll diese Zeile wirklich gelöscht werden?\n"));
+    const std::string selectFirst = text(i18n::translate("LineEditor",
+        "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren."));
 
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
     m_Platziert = -1;
@@ -382,9 +393,14 @@ LinePrompt LineEditor::zeileKillFocus()
 
 void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
 {
-    static const std::string statusAppended = win1252::fromUtf8("%d.Zeile angehängt");
-    static const std::string statusInserted = win1252::fromUtf8("%d.Zeile eingefügt");
-    static const std::string statusDeleted = win1252::fromUtf8("%d.Zeile gelöscht");
+    const std::string statusChanged
+        = text(i18n::translateFormat("LineEditor", "%d.Zeile wurde geändert"));
+    const std::string statusAppended
+        = text(i18n::translateFormat("LineEditor", "%d.Zeile angehängt"));
+    const std::string statusInserted
+        = text(i18n::translateFormat("LineEditor", "%d.Zeile eingefügt"));
+    const std::string statusDeleted
+        = text(i18n::translateFormat("LineEditor", "%d.Zeile gelöscht"));
 
     const int count = static_cast<int>(m_ListEingabe.size());
     const int selected = prompt.selected;
@@ -401,7 +417,7 @@ void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
         m_ListEingabe.erase(at);
         m_Platziert = addSorted(prompt.line);
         m_Markiert = -1; // replacing the entry clears the list box's selection
-        m_Status = cfmt("%d.Zeile wurde ge\xE4ndert", selected + 1);
+        m_Status = cfmt(statusChanged.c_str(), selected + 1);
         break;
     case 1: {
         const int index = addSorted(prompt.line);
@@ -438,19 +454,23 @@ StringList LineEditor::fileRead(const std::string &path)
     StringList messages;
     if (!isMeasurementFormat(m_Format)) {
         // Without a format every line would be passed over and the name lost.
-        messages.push_back(win1252::fromUtf8("Bitte zuerst ein Dateiformat wählen."));
+        messages.push_back(
+            text(i18n::translate("LineEditor", "Bitte zuerst ein Dateiformat wählen.")));
         return messages;
     }
 
     const int step = schrittweite(m_Datenauswahl);
     const std::string shownPath = win1252::fromUtf8(path);
     const MeasurementFileLines file = readMeasurementFile(path);
-    messages.push_back(shownPath + win1252::fromUtf8(" wird geöffnet"));
+    messages.push_back(text(i18n::arg(
+        i18n::translate("LineEditor", "%1 wird geöffnet"), { win1252::toUtf8(shownPath) })));
     if (!file.opened) {
         // Keep the list, the descriptive lines and the name: nothing was read to replace
         // them.
-        messages.push_back(win1252::fromUtf8("Die Datei kann nicht gelesen werden:\n") + shownPath);
-        m_Status = win1252::fromUtf8("Keine Zeilen eingelesen");
+        messages.push_back(text(
+            i18n::arg(i18n::translate("LineEditor", "Die Datei kann nicht gelesen werden:\n%1"),
+                { win1252::toUtf8(shownPath) })));
+        m_Status = text(i18n::translate("LineEditor", "Keine Zeilen eingelesen"));
         return messages;
     }
 

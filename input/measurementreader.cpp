@@ -4,6 +4,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 #include "input/readrun.h"
 
 namespace {
@@ -30,7 +31,9 @@ int schrittweite(int datenauswahl)
 
 std::string MeasurementRead::status() const
 {
-    return cfmt("%d Zeilen wurden eingelesen", static_cast<int>(stations.size()));
+    return cfmt(win1252::fromUtf8(i18n::translateFormat("Messdatei", "%d Zeilen wurden eingelesen"))
+                    .c_str(),
+        static_cast<int>(stations.size()));
 }
 
 void ReadRun::takeStation(const std::string &stationLine)
@@ -68,7 +71,8 @@ MeasurementRead readMeasurement(const StringList &lines, int format, int step,
 {
     MeasurementRead result;
     if (!isMeasurementFormat(format)) {
-        static const std::string noFormat = win1252::fromUtf8("Kein Dateiformat gewählt");
+        const std::string noFormat
+            = win1252::fromUtf8(i18n::translate("Messdatei", "Kein Dateiformat gewählt"));
         result.name = previousName;
         result.info = previousInfo;
         result.aborted = true;
@@ -87,7 +91,11 @@ MeasurementRead readMeasurement(const StringList &lines, int format, int step,
         // The line as the program sees it: text ends at an embedded NUL.
         const std::string line(lines[i].c_str());
         if (lines[i].size() >= kLineLimit) {
-            run.fail(index, line, cfmt("In der %d.Zeile 100 Zeichen gelesen", index + 1));
+            run.fail(index, line,
+                cfmt(win1252::fromUtf8(
+                         i18n::translateFormat("Messdatei", "In der %d.Zeile 100 Zeichen gelesen"))
+                         .c_str(),
+                    index + 1));
             break;
         }
         switch (format) {
