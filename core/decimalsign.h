@@ -4,6 +4,8 @@
 // process locale never changes a sign. No Qt.
 #pragma once
 
+#include "i18n/i18n.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,10 +18,14 @@ enum class Sign : char {
     Comma = ',',
 };
 
-// The sign of the program's German interface: its dialogs show numbers with it and
-// everything it copies to the clipboard carries it, whatever the process locale says
-// (the desktop program runs in the C locale so that nothing else depends on it).
-inline constexpr Sign kInterface = Sign::Comma;
+// The sign of the program's interface in the language it speaks (a comma in German, a
+// point in English): its dialogs show numbers with it and everything it copies to the
+// clipboard carries it, whatever the process locale says (the desktop program runs in the
+// C locale so that nothing else depends on it).
+inline Sign interfaceSign()
+{
+    return i18n::decimalSeparator() == ',' ? Sign::Comma : Sign::Point;
+}
 
 // The shortest text that reads back as the same double, never in exponent form
 // ("500000", not "5e+05": a spreadsheet shows the first as a number a person reads).

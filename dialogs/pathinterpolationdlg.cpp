@@ -38,7 +38,7 @@ QString number(double v, int decimals)
 // What the table shows and copies: each column's decimals, a decimal comma, tabs.
 surveyexport::TextStyle shownStyle()
 {
-    surveyexport::TextStyle style = surveyexport::clipboardStyle(decimalsign::kInterface);
+    surveyexport::TextStyle style = surveyexport::clipboardStyle(decimalsign::interfaceSign());
     style.shownDecimals = true;
     return style;
 }
@@ -83,7 +83,8 @@ public:
             || section >= columnCount())
             return QAbstractTableModel::headerData(section, orientation, role);
         return QString::fromStdString(
-            m_table.columns[std::size_t(section)].heading(decimalsign::kInterface));
+            m_table.columns[std::size_t(section)].heading(
+                decimalsign::interfaceSign(), surveyexport::Words::Shown));
     }
 
     QVariant data(const QModelIndex &index, int role) const override
@@ -283,7 +284,8 @@ bool PathInterpolationDlg::compute()
         showMessage(tr("%1 Zeile(n).").arg(m_listing.rows.size()), false);
     // What the uncertainty columns rest on, as the title rows of the files name it.
     if (refusal.isEmpty()) {
-        const auto titles = m_model->columnTable().titleRows(decimalsign::kInterface);
+        const auto titles = m_model->columnTable().titleRows(
+            decimalsign::interfaceSign(), surveyexport::Words::Shown);
         if (!titles.empty())
             m_message->setText(m_message->text() + QLatin1Char(' ')
                 + tr("%1: %2").arg(QString::fromStdString(titles.front().label),

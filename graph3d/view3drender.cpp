@@ -27,7 +27,7 @@ namespace {
 
     QString number(double v, int decimals)
     {
-        return QString::fromStdString(decimalsign::fixed(v, decimals, decimalsign::kInterface));
+        return QString::fromStdString(decimalsign::fixed(v, decimals, decimalsign::interfaceSign()));
     }
 
     DrawColor faded(const scene3d::Rgb &c, double nearness, std::uint8_t alpha = 255)

@@ -92,7 +92,7 @@ void CMainFrame::OnEditCopy()
     const std::string text = surveyexport::delimitedText(
         surveyexport::listingTable(
             surveyexport::wellRows(m_doc->trajectory(), {}, rowSettings()), false),
-        surveyexport::clipboardStyle(decimalsign::kInterface));
+        surveyexport::clipboardStyle(decimalsign::interfaceSign()));
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
 }
 

@@ -36,7 +36,7 @@ constexpr double kPickRadius = 6;
 
 QString number(double v)
 {
-    return QString::fromStdString(decimalsign::fixed(v, 2, decimalsign::kInterface));
+    return QString::fromStdString(decimalsign::fixed(v, 2, decimalsign::interfaceSign()));
 }
 
 } // namespace
