@@ -87,7 +87,7 @@ PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string 
     d.untertitel = graphText(c.untertitel);
     d.y1Titel = graphText(c.y1Titel);
     d.yTitel = graphText(c.yTitel);
-    d.yTitel2 = c.yTitel2;
+    d.yTitel2 = graphText(c.yTitel2);
     d.xTitel = graphText(c.xTitel);
     d.legende = graphText(c.legende);
     d.legende1 = graphText(c.legende1);
