@@ -8,6 +8,7 @@
 #include "graph/highside.h"
 #include "graph/labelplacer.h"
 #include "graph/pagemath.h"
+#include "graph/plotdata.h"
 #include "graph/textfit.h"
 #include "graph/wellpalette.h"
 
@@ -38,12 +39,12 @@ std::string german(const QString &text)
 
 std::string number(double v, int decimals)
 {
-    return decimalsign::fixed(v, decimals, decimalsign::Sign::Comma);
+    return decimalsign::fixed(v, decimals, pageDecimalSign());
 }
 
 std::string label(double v)
 {
-    return decimalsign::shortest(v, decimalsign::Sign::Comma);
+    return decimalsign::shortest(v, pageDecimalSign());
 }
 
 struct P

@@ -1,11 +1,11 @@
 // The graph page as a whole: when it is recomputed and the order in which it is drawn.
 #include "graph/graphpage.h"
 
-#include "core/decimalsign.h"
-
 #include "core/cformat.h"
+#include "core/win1252.h"
 #include "graph/graphstyle.h"
 #include "graph/textfit.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <iterator>
@@ -17,13 +17,6 @@ namespace {
 constexpr int kDocumentHalfWidth = 480;
 // Free space kept between texts on one row.
 constexpr int kGap = 30;
-
-// A number with one or two decimals and a decimal comma.
-// A number as the German page writes it, with a decimal comma.
-std::string german(double v, int decimals)
-{
-    return decimalsign::fixed(v, decimals, decimalsign::Sign::Comma);
-}
 
 } // namespace
 
@@ -39,13 +32,13 @@ std::vector<std::string> GraphPage::notes(const PlotData &data) const
         // The side view fills its plot area; say how far that distorts it.
         const double ratio = scaleRatio(data);
         if (ratio > 1.05)
-            out.push_back("Horizontal " + german(ratio, 1)
-                + "-fach \xFC"
-                  "berh\xF6ht");
+            out.push_back(win1252::fromUtf8(
+                i18n::arg(i18n::translate("GraphPage", "Horizontal %1-fach überhöht"),
+                    { i18n::number(ratio, 1) })));
         else if (ratio > 0.0 && ratio < 1.0 / 1.05)
-            out.push_back("Vertikal " + german(1.0 / ratio, 1)
-                + "-fach \xFC"
-                  "berh\xF6ht");
+            out.push_back(win1252::fromUtf8(
+                i18n::arg(i18n::translate("GraphPage", "Vertikal %1-fach überhöht"),
+                    { i18n::number(1.0 / ratio, 1) })));
     }
     return out;
 }
@@ -128,7 +121,7 @@ void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::strin
         if (data.kurven == 2)
             right = std::min(right, W / 2 - dc.textExtent(data.legende1).cx / 2 - kGap);
         const int half = std::max(0, std::min(kDocumentHalfWidth, right - 100));
-        drawFitted(dc, 100, -H - 200, cfmt("Dokument %s", docTitle.c_str()), 2 * half);
+        drawFitted(dc, 100, -H - 200, documentLine(docTitle), 2 * half);
     }
     dc.setTextAlign(TextAlign::TopCenter);
     drawNotes(dc, data);

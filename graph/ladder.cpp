@@ -6,6 +6,7 @@
 #include "graph/graphstyle.h"
 #include "graph/labelplacer.h"
 #include "graph/pagemath.h"
+#include "graph/plotdata.h"
 #include "graph/textfit.h"
 
 #include <QCoreApplication>
@@ -32,12 +33,12 @@ QString qt(const std::string &windows1252)
 
 std::string number(double v, int decimals)
 {
-    return decimalsign::fixed(v, decimals, decimalsign::Sign::Comma);
+    return decimalsign::fixed(v, decimals, pageDecimalSign());
 }
 
 std::string label(double v)
 {
-    return decimalsign::shortest(v, decimalsign::Sign::Comma);
+    return decimalsign::shortest(v, pageDecimalSign());
 }
 
 void line(DrawContext &dc, int x1, int y1, int x2, int y2)

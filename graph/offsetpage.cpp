@@ -124,7 +124,7 @@ void OffsetPage::drawLegend(
         drawFitted(dc, left + kLegendSample + kGap, row, r.text, room);
         row -= kLegendRow;
     }
-    drawFitted(dc, left, row - 10, cfmt("Dokument %s", docTitle.c_str()), W + 400 - left);
+    drawFitted(dc, left, row - 10, documentLine(docTitle), W + 400 - left);
     dc.selectPen(oldPen);
     dc.setTextAlign(oldAlign);
 }

@@ -7,6 +7,7 @@
 #include "graph/graphpage.h"
 #include "graph/ladder.h"
 #include "graph/painterdrawcontext.h"
+#include "i18n/i18n.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -28,11 +29,11 @@ constexpr int kPngPixelsPerMm = 10;
 constexpr double kPdfMarginMm = 5.0;
 constexpr int kPdfDpi = 600;
 
+// A message (a printf format or plain text) in the program's language, in Windows-1252.
 const std::string &german(const char *utf8)
 {
-    // Called with a handful of literals; each is converted once.
     static thread_local std::string buffer;
-    buffer = win1252::fromUtf8(utf8);
+    buffer = win1252::fromUtf8(i18n::translateFormat("PageExport", utf8));
     return buffer;
 }
 
@@ -116,15 +117,18 @@ QString checkedExtension(const std::string &path, std::string &germanError)
 {
     const QString ext = QFileInfo(QString::fromUtf8(path)).suffix().toLower();
     if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
-        germanError = cfmt(german("Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
-                                  "(Dateiendung .png, .svg oder .pdf):\n%s")
-                               .c_str(),
-            win1252::fromUtf8(path).c_str());
+        germanError
+            = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
+                              "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
+                              "(Dateiendung .png, .svg oder .pdf):\n%s"))
+                       .c_str(),
+                win1252::fromUtf8(path).c_str());
         return {};
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        germanError = german("Die Grafik kann nicht gezeichnet werden: Schriften brauchen eine "
-                             "grafische Anwendung (QGuiApplication).");
+        germanError = german(DRV_TRANSLATE_NOOP("PageExport",
+            "Die Grafik kann nicht gezeichnet werden: Schriften brauchen eine "
+            "grafische Anwendung (QGuiApplication)."));
         return {};
     }
     return ext;
@@ -135,23 +139,26 @@ bool writePage(
     const Rendered &page, const QString &ext, const std::string &path, std::string &germanError)
 {
     const std::string shownPath = win1252::fromUtf8(path);
-    // The reason in German: the file layer's own texts are English.
+    // The reason in the program's words: the file layer's own texts are Qt's.
     const auto reasonOf = [](const QSaveFile &f) {
         switch (f.error()) {
         case QFileDevice::PermissionsError:
-            return german("Keine Berechtigung.");
+            return german(DRV_TRANSLATE_NOOP("PageExport", "Keine Berechtigung."));
         case QFileDevice::ResourceError:
-            return german("Kein Platz auf dem Datenträger.");
+            return german(DRV_TRANSLATE_NOOP("PageExport", "Kein Platz auf dem Datenträger."));
         case QFileDevice::OpenError:
-            return german("Der Ordner fehlt oder ist nicht beschreibbar.");
+            return german(
+                DRV_TRANSLATE_NOOP("PageExport", "Der Ordner fehlt oder ist nicht beschreibbar."));
         default:
-            return german("Fehler beim Schreiben.");
+            return german(DRV_TRANSLATE_NOOP("PageExport", "Fehler beim Schreiben."));
         }
     };
 
     QSaveFile file(QString::fromUtf8(path));
     if (!file.open(QIODevice::WriteOnly)) {
-        germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
+        germanError = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
+                                      "Die Datei %s kann nicht geschrieben werden:\n%s"))
+                               .c_str(),
             shownPath.c_str(), reasonOf(file).c_str());
         return false;
     }
@@ -165,7 +172,9 @@ bool writePage(
     if (!ok || !file.commit()) {
         const std::string reason = reasonOf(file);
         file.cancelWriting();
-        germanError = cfmt(german("Die Datei %s kann nicht geschrieben werden:\n%s").c_str(),
+        germanError = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
+                                      "Die Datei %s kann nicht geschrieben werden:\n%s"))
+                               .c_str(),
             shownPath.c_str(), reason.c_str());
         return false;
     }

@@ -1,8 +1,8 @@
 // The plot value of the side and top views and their captions.
 #include "graph/plotdata.h"
 
-#include "core/decimalsign.h"
 #include "core/win1252.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 
@@ -16,13 +16,19 @@ struct ViewCaptions
     const char *untertitel, *y1Titel, *yTitel, *yTitel2, *xTitel, *legende, *legende1;
 };
 
-// In UTF-8; the page takes Windows-1252.
-constexpr ViewCaptions kSide { 2, 1, "Abweichung (m) und Azimut (Grad)", "Azimut (Grad)",
-    "Seigerteufe  ", "(m)   ", "Abweichung (m)", "Seigerteufe", "  Azimut   " };
-constexpr ViewCaptions kTop { 1, 0, "Bohrlochsverlauf (m)", "", "NORD(+)",
-    "S\xC3\x9C"
-    "D(-)",
-    "OST(+) WEST(-)", "Bohrlochsverlauf", "" };
+// In UTF-8, looked up in the language; the page takes Windows-1252. The spaces around
+// the side view's left captions place them beside each other.
+constexpr ViewCaptions kSide { 2, 1,
+    DRV_TRANSLATE_NOOP("GraphPage", "Abweichung (m) und Azimut (Grad)"),
+    DRV_TRANSLATE_NOOP("GraphPage", "Azimut (Grad)"),
+    DRV_TRANSLATE_NOOP("GraphPage", "Seigerteufe  "), "(m)   ",
+    DRV_TRANSLATE_NOOP("GraphPage", "Abweichung (m)"),
+    DRV_TRANSLATE_NOOP("GraphPage", "Seigerteufe"),
+    DRV_TRANSLATE_NOOP("GraphPage", "  Azimut   ") };
+constexpr ViewCaptions kTop { 1, 0, DRV_TRANSLATE_NOOP("GraphPage", "Bohrlochsverlauf (m)"), "",
+    DRV_TRANSLATE_NOOP("GraphPage", "NORD(+)"), DRV_TRANSLATE_NOOP("GraphPage", "SÜD(-)"),
+    DRV_TRANSLATE_NOOP("GraphPage", "OST(+) WEST(-)"),
+    DRV_TRANSLATE_NOOP("GraphPage", "Bohrlochsverlauf"), "" };
 
 } // namespace
 
@@ -45,13 +51,30 @@ std::optional<double> abortDepthOf(const traj::Trajectory &t)
 
 std::string shortEndNote(double end, std::optional<double> entered)
 {
-    const auto metres = [](double depth) {
-        return decimalsign::fixed(depth, 2, decimalsign::Sign::Comma) + " m";
-    };
-    std::string note = "Berechnet bis " + metres(end);
-    if (entered)
-        note += " (von " + metres(*entered) + ")";
-    return note;
+    const std::string at = i18n::number(end, 2);
+    if (!entered)
+        return win1252::fromUtf8(
+            i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m"), { at }));
+    const std::string from = i18n::number(*entered, 2);
+    return win1252::fromUtf8(
+        i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m (von %2 m)"), { at, from }));
+}
+
+decimalsign::Sign pageDecimalSign()
+{
+    return i18n::decimalSeparator() == ',' ? decimalsign::Sign::Comma : decimalsign::Sign::Point;
+}
+
+std::string documentLine(const std::string &title)
+{
+    return i18n::arg(graphText(DRV_TRANSLATE_NOOP("GraphPage", "Dokument %1")), { title });
+}
+
+std::string graphText(const char *source)
+{
+    if (*source == '\0')
+        return {};
+    return win1252::fromUtf8(i18n::translate("GraphPage", source));
 }
 
 PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string &name)
@@ -61,13 +84,13 @@ PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string 
     d.kurven = c.kurven;
     d.invers = c.invers;
     d.grafikTitel = name;
-    d.untertitel = win1252::fromUtf8(c.untertitel);
-    d.y1Titel = win1252::fromUtf8(c.y1Titel);
-    d.yTitel = win1252::fromUtf8(c.yTitel);
-    d.yTitel2 = win1252::fromUtf8(c.yTitel2);
-    d.xTitel = win1252::fromUtf8(c.xTitel);
-    d.legende = win1252::fromUtf8(c.legende);
-    d.legende1 = win1252::fromUtf8(c.legende1);
+    d.untertitel = graphText(c.untertitel);
+    d.y1Titel = graphText(c.y1Titel);
+    d.yTitel = graphText(c.yTitel);
+    d.yTitel2 = graphText(c.yTitel2);
+    d.xTitel = graphText(c.xTitel);
+    d.legende = graphText(c.legende);
+    d.legende1 = graphText(c.legende1);
 
     const std::size_t n = t.stations.size();
     d.x.resize(n);

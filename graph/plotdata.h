@@ -5,6 +5,7 @@
 // Strings hold Windows-1252 bytes.
 #pragma once
 
+#include "core/decimalsign.h"
 #include "core/trajectory.h"
 #include "graph/drawcontext.h"
 
@@ -97,12 +98,20 @@ PlotView plotViewOf(int ansicht);
 // The measured depth of the last station when the run that made `t` stopped early.
 std::optional<double> abortDepthOf(const traj::Trajectory &t);
 
-// What the page and the text view say when the computation stopped early (German,
-// Windows-1252, decimal commas), short enough for its row on the page: "Berechnet bis
-// 200,00 m (von 700,00 m)", the
-// measured depth where the computed path ends and that of the deepest station entered,
-// without the parenthesis when the latter is not known.
+// What the page and the text view say when the computation stopped early (in the
+// language, Windows-1252, decimal commas in German), short enough for its row on the page:
+// "Berechnet bis 200,00 m (von 700,00 m)", the measured depth where the computed path ends and that
+// of the deepest station entered, without the parenthesis when the latter is not known.
 std::string shortEndNote(double end, std::optional<double> entered);
+
+// A text of the graph pages ("GraphPage") in the program's language, in Windows-1252 as
+// the pages draw it; "" stays "".
+std::string graphText(const char *source);
+// The line that names the document on a graph page; `title` and the result in
+// Windows-1252.
+std::string documentLine(const std::string &title);
+// The decimal sign of the numbers on the pages: a comma in German, a point in English.
+decimalsign::Sign pageDecimalSign();
 
 // The series, captions and switches of `view` for the trajectory `t` of the borehole
 // `name`: one point per computed station, the surface station at the origin.

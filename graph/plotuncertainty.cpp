@@ -3,6 +3,7 @@
 
 #include "core/decimalsign.h"
 #include "core/win1252.h"
+#include "graph/plotdata.h"
 
 #include <QCoreApplication>
 
@@ -40,7 +41,7 @@ std::string uncertaintyCaption(ErrorModel model, double sigmas)
     const QString text
         = QCoreApplication::translate("PlotUncertainty", "Unsicherheit: %1, %2 Sigma")
               .arg(QString::fromUtf8(std::string(unc::modelTitle(model))),
-                  QString::fromStdString(decimalsign::shortest(sigmas, decimalsign::Sign::Comma)));
+                  QString::fromStdString(decimalsign::shortest(sigmas, pageDecimalSign())));
     return win1252::fromUtf8(text.toStdString());
 }
 

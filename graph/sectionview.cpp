@@ -1,8 +1,9 @@
 #include "graph/sectionview.h"
 
 #include "core/cformat.h"
-#include "core/decimalsign.h"
 #include "core/units.h"
+#include "core/win1252.h"
+#include "i18n/i18n.h"
 #include "listing/listing.h"
 
 #include <algorithm>
@@ -15,8 +16,8 @@ double sectionAzimuthOf(const traj::Trajectory &t, std::optional<double> chosen)
 
 std::string sectionCaption(double azimuth)
 {
-    return "Vertikalschnitt Azimut " + decimalsign::fixed(azimuth, 1, decimalsign::Sign::Comma)
-        + "\xB0";
+    return win1252::fromUtf8(i18n::arg(
+        i18n::translate("GraphPage", "Vertikalschnitt Azimut %1°"), { i18n::number(azimuth, 1) }));
 }
 
 PlotData sectionPlotData(
@@ -29,10 +30,11 @@ PlotData sectionPlotData(
     s.invers = 1;
     s.grafikTitel = name;
     s.untertitel = sectionCaption(azimuth);
-    s.yTitel = "Seigerteufe  ";
+    s.yTitel = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Seigerteufe  "));
     s.yTitel2 = "(" + u + ")   ";
-    s.xTitel = "Vertikalschnitt (" + u + ")";
-    s.legende = "Bohrlochsverlauf";
+    s.xTitel
+        = win1252::fromUtf8(i18n::arg(i18n::translate("GraphPage", "Vertikalschnitt (%1)"), { u }));
+    s.legende = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Bohrlochsverlauf"));
 
     // Every station as computed, the surface station included.
     const std::size_t n = t.stations.size();

@@ -3,6 +3,7 @@
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/pagemath.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <cmath>
@@ -167,8 +168,8 @@ void GraphPage::spaceTicks()
         }
         if (!changed)
             return;
-        double first = pagemath::tickAt(
-            0.0, static_cast<int>(std::ceil(a.lo / a.spacing)), a.spacing);
+        double first
+            = pagemath::tickAt(0.0, static_cast<int>(std::ceil(a.lo / a.spacing)), a.spacing);
         if (first < a.lo)
             first = pagemath::tickAt(first, 1, a.spacing);
         a.first = first;
@@ -251,16 +252,18 @@ void GraphPage::drawMarkers(DrawContext &dc) const
     const int W = m_Breite;
     const int row = kMarkerLegendRow, cy = row - 22; // the middle of the label font's cell
     const int gap = 12, between = 40;
-    const int headW = dc.textExtent("Ansatz").cx, endW = dc.textExtent("Endpunkt").cx;
+    const std::string headText = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Ansatz"));
+    const std::string endText = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Endpunkt"));
+    const int headW = dc.textExtent(headText).cx, endW = dc.textExtent(endText).cx;
     int x = W + 100 - (2 * r + gap + headW + between + 2 * e + gap + endW);
     dc.setTextAlign(TextAlign::TopLeft);
     dc.ellipse(x, cy + r, x + 2 * r, cy - r, false);
     x += 2 * r + gap;
-    dc.textOut(x, row, "Ansatz");
+    dc.textOut(x, row, headText);
     x += headW + between;
     dc.ellipse(x, cy + e, x + 2 * e, cy - e, true);
     x += 2 * e + gap;
-    dc.textOut(x, row, "Endpunkt");
+    dc.textOut(x, row, endText);
     dc.setTextAlign(TextAlign::TopCenter);
 }
 

@@ -4,6 +4,7 @@
 #include "core/cformat.h"
 #include "core/win1252.h"
 #include "graph/painterdrawcontext.h"
+#include "i18n/i18n.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -25,14 +26,11 @@ namespace {
     constexpr double kPdfMarginMm = 10.0;
     constexpr int kPdfDpi = 600;
 
-    std::string german(const QString &text)
+    // A message (a printf format or plain text) in the program's language, in
+    // Windows-1252; a translation whose conversions differ from the German is not used.
+    std::string message(const char *text)
     {
-        return win1252::fromUtf8(text.toStdString());
-    }
-
-    QString tr(const char *text)
-    {
-        return QCoreApplication::translate("View3d", text);
+        return win1252::fromUtf8(i18n::translateFormat("View3d", text));
     }
 
     bool writePng(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
@@ -157,37 +155,43 @@ bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, doub
     const QString ext = QFileInfo(qpath).suffix().toLower();
     const std::string shownPath = win1252::fromUtf8(path);
     if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
-        germanError = cfmt(german(tr("Die 3D-Ansicht kann nur als PNG, SVG oder PDF gespeichert "
-                                     "werden (Dateiendung .png, .svg oder .pdf):\n%s"))
+        germanError = cfmt(message(DRV_TRANSLATE_NOOP("View3d",
+                                       "Die 3D-Ansicht kann nur als PNG, SVG oder PDF gespeichert "
+                                       "werden (Dateiendung .png, .svg oder .pdf):\n%s"))
                                .c_str(),
             shownPath.c_str());
         return false;
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        germanError = german(tr("Die 3D-Ansicht kann nicht gezeichnet werden: Schriften brauchen "
-                                "eine grafische Anwendung (QGuiApplication)."));
+        germanError = message(DRV_TRANSLATE_NOOP("View3d",
+            "Die 3D-Ansicht kann nicht gezeichnet werden: Schriften brauchen "
+            "eine grafische Anwendung (QGuiApplication)."));
         return false;
     }
     if (ext == QLatin1String("png") && pixels.isEmpty()) {
-        germanError = german(tr("Das Bild braucht eine Breite und eine Höhe von mindestens einem "
-                                "Pixel."));
+        germanError = message(DRV_TRANSLATE_NOOP("View3d",
+            "Das Bild braucht eine Breite und eine Höhe von mindestens einem "
+            "Pixel."));
         return false;
     }
     const auto reasonOf = [](const QSaveFile &f) {
         switch (f.error()) {
         case QFileDevice::PermissionsError:
-            return german(tr("Keine Berechtigung."));
+            return message(DRV_TRANSLATE_NOOP("View3d", "Keine Berechtigung."));
         case QFileDevice::ResourceError:
-            return german(tr("Kein Platz auf dem Datenträger."));
+            return message(DRV_TRANSLATE_NOOP("View3d", "Kein Platz auf dem Datenträger."));
         case QFileDevice::OpenError:
-            return german(tr("Der Ordner fehlt oder ist nicht beschreibbar."));
+            return message(
+                DRV_TRANSLATE_NOOP("View3d", "Der Ordner fehlt oder ist nicht beschreibbar."));
         default:
-            return german(tr("Fehler beim Schreiben."));
+            return message(DRV_TRANSLATE_NOOP("View3d", "Fehler beim Schreiben."));
         }
     };
     QSaveFile file(qpath);
     if (!file.open(QIODevice::WriteOnly)) {
-        germanError = cfmt(german(tr("Die Datei %s kann nicht geschrieben werden:\n%s")).c_str(),
+        germanError = cfmt(
+            message(DRV_TRANSLATE_NOOP("View3d", "Die Datei %s kann nicht geschrieben werden:\n%s"))
+                .c_str(),
             shownPath.c_str(), reasonOf(file).c_str());
         return false;
     }
@@ -201,7 +205,9 @@ bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, doub
     if (!ok || !file.commit()) {
         const std::string reason = reasonOf(file);
         file.cancelWriting();
-        germanError = cfmt(german(tr("Die Datei %s kann nicht geschrieben werden:\n%s")).c_str(),
+        germanError = cfmt(
+            message(DRV_TRANSLATE_NOOP("View3d", "Die Datei %s kann nicht geschrieben werden:\n%s"))
+                .c_str(),
             shownPath.c_str(), reason.c_str());
         return false;
     }

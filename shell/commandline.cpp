@@ -4,7 +4,11 @@
 #include "i18n/qt/catalogue.h"
 #include "shell/programsettings.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 CommandLine parseCommandLine(const QStringList &given)
 {
@@ -40,24 +44,27 @@ CommandLine parseCommandLine(const QStringList &given)
     }
     if (first == QLatin1String("-p") || first == QLatin1String("--print")) {
         if (args.size() != 2)
-            return fail(QStringLiteral("%1 erwartet genau eine Dokumentdatei.").arg(first));
+            return fail(
+                QCoreApplication::translate("CommandLine", "%1 erwartet genau eine Dokumentdatei.")
+                    .arg(first));
         result.mode = CommandLine::Mode::Print;
         result.file = args.at(1);
         return result;
     }
     if (first == QLatin1String("--print-to-pdf")) {
         if (args.size() != 3)
-            return fail(QStringLiteral("--print-to-pdf erwartet eine Dokumentdatei und eine "
-                                       "PDF-Datei."));
+            return fail(QCoreApplication::translate(
+                "CommandLine", "--print-to-pdf erwartet eine Dokumentdatei und eine PDF-Datei."));
         result.mode = CommandLine::Mode::PrintToPdf;
         result.file = args.at(1);
         result.output = args.at(2);
         return result;
     }
     if (first.startsWith(QLatin1Char('-')) && first != QLatin1String("-"))
-        return fail(QStringLiteral("Unbekannte Option: %1").arg(first));
+        return fail(QCoreApplication::translate("CommandLine", "Unbekannte Option: %1").arg(first));
     if (args.size() > 1)
-        return fail(QStringLiteral("Es kann nur eine Dokumentdatei geöffnet werden."));
+        return fail(QCoreApplication::translate(
+            "CommandLine", "Es kann nur eine Dokumentdatei geöffnet werden."));
     result.file = first;
     return result;
 }
@@ -74,28 +81,47 @@ i18n::Language desktopLanguage(const QStringList &args)
 
 QString commandLineHelp()
 {
-    return QStringLiteral(
-        "Aufruf: dravon [DATEI.dvn]\n"
-        "       dravon -p DATEI.dvn | --print DATEI.dvn\n"
-        "       dravon --print-to-pdf DATEI.dvn AUSGABE.pdf\n"
-        "\n"
-        "Berechnet den Verlauf einer Bohrung nach dem Schmiegungskreisverfahren.\n"
-        "\n"
-        "  DATEI.dvn            öffnet das Dokument; der Dialog \"Daten ändern\" erscheint\n"
-        "                       sofort mit den geladenen Messwerten.\n"
-        "  -p, --print DATEI    druckt die Ergebnistabelle des Dokuments auf dem\n"
-        "                       Standarddrucker und beendet das Programm.\n"
-        "  --print-to-pdf DATEI AUSGABE\n"
-        "                       druckt die Ergebnistabelle in eine PDF-Datei (A4 hoch)\n"
-        "                       und beendet das Programm; braucht keine Anzeige.\n"
-        "  -h, --help           zeigt diesen Text.\n"
-        "\n"
-        "Beim Drucken von der Befehlszeile erscheint kein Dialog: die Messwerte des\n"
-        "Dokuments werden unverändert übernommen und berechnet, Meldungen gehen auf die\n"
-        "Standardfehlerausgabe.\n"
-        "\n"
-        "Umgebung: DRAVON_NO_REGISTER verhindert, dass der Dateityp .dvn beim Start für\n"
-        "den Benutzer eingetragen wird.\n");
+    // One catalogue entry per paragraph and per option, so that a translation keeps the
+    // option column aligned within its own entry.
+    const char *const parts[] = {
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Aufruf: dravon [--lang de|en] [DATEI.dvn]\n"
+            "       dravon -p DATEI.dvn | --print DATEI.dvn\n"
+            "       dravon --print-to-pdf DATEI.dvn AUSGABE.pdf\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Berechnet den Verlauf einer Bohrung nach dem Schmiegungskreisverfahren.\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "  DATEI.dvn            öffnet das Dokument; der Dialog \"Daten ändern\" erscheint\n"
+            "                       sofort mit den geladenen Messwerten.\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "  -p, --print DATEI    druckt die Ergebnistabelle des Dokuments auf dem\n"
+            "                       Standarddrucker und beendet das Programm.\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "  --print-to-pdf DATEI AUSGABE\n"
+            "                       druckt die Ergebnistabelle in eine PDF-Datei (A4 hoch)\n"
+            "                       und beendet das Programm; braucht keine Anzeige.\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "  --lang de|en         die Sprache des Programms: deutsch oder englisch; ohne\n"
+            "                       die Angabe gilt die gewählte Sprache, sonst die des\n"
+            "                       Desktops.\n"),
+        QT_TRANSLATE_NOOP("CommandLine", "  -h, --help           zeigt diesen Text.\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Beim Drucken von der Befehlszeile erscheint kein Dialog: die Messwerte des\n"
+            "Dokuments werden unverändert übernommen und berechnet, Meldungen gehen auf die\n"
+            "Standardfehlerausgabe.\n"),
+        QT_TRANSLATE_NOOP("CommandLine",
+            "Umgebung: DRAVON_NO_REGISTER verhindert, dass der Dateityp .dvn beim Start für\n"
+            "den Benutzer eingetragen wird.\n"),
+    };
+    // The options stand together; the other paragraphs are set apart by a blank line.
+    const int blankAfter[] = { 0, 1, 6, 7 };
+    QString text;
+    for (int i = 0; i < int(std::size(parts)); ++i) {
+        text += QCoreApplication::translate("CommandLine", parts[i]);
+        if (std::find(std::begin(blankAfter), std::end(blankAfter), i) != std::end(blankAfter))
+            text += QLatin1Char('\n');
+    }
+    return text;
 }
 
 bool wantsNoWindow(int argc, char **argv)

@@ -1,11 +1,12 @@
 // The file-dialog filter of the program's document files.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 inline QString documentFilter()
 {
-    return QStringLiteral("Dateityp Drav (*.dvn)");
+    return QCoreApplication::translate("QtFrameUi", "Dateityp Drav (*.dvn)");
 }
 
 inline QString documentExtension()

@@ -149,7 +149,8 @@ int CDravonApp::printDocument(const CommandLine &line)
     DocumentCommands commands(doc, prompter, dialog);
     doc.reset();
     if (!QFileInfo(line.file).isFile()) {
-        std::fprintf(stderr, "dravon: Die Datei %s gibt es nicht.\n", qPrintable(line.file));
+        std::fprintf(
+            stderr, "dravon: %s\n", qPrintable(tr("Die Datei %1 gibt es nicht.").arg(line.file)));
         return 1;
     }
     if (!commands.OnOpenDocument(line.file))
@@ -164,7 +165,8 @@ int CDravonApp::printDocument(const CommandLine &line)
     } else {
         const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
         if (standard.isNull()) {
-            std::fprintf(stderr, "dravon: Es ist kein Standarddrucker eingerichtet.\n");
+            std::fprintf(stderr, "dravon: %s\n",
+                qPrintable(tr("Es ist kein Standarddrucker eingerichtet.")));
             return 1;
         }
         printer.setPrinterName(standard.printerName());
@@ -172,7 +174,8 @@ int CDravonApp::printDocument(const CommandLine &line)
     printer.setDocName(doc.GetTitle());
     CDravonView view(doc);
     if (view.print(printer) == 0) {
-        std::fprintf(stderr, "dravon: Der Druck konnte nicht begonnen werden.\n");
+        std::fprintf(
+            stderr, "dravon: %s\n", qPrintable(tr("Der Druck konnte nicht begonnen werden.")));
         return 1;
     }
     return 0;

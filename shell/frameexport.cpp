@@ -71,8 +71,8 @@ void CMainFrame::OnFileExport()
     const surveyexport::RowSource stations
         = surveyexport::stationRows(m_doc->trajectory(), rowSettings(&unplaced));
     if (!surveyexport::writeExport(path, format, stations, info)) {
-        m_prompter->message(
-            win1252::fromUtf8("Die Datei " + path + " kann nicht geschrieben werden."));
+        m_prompter->message(fromQt(
+            tr("Die Datei %1 kann nicht geschrieben werden.").arg(QString::fromStdString(path))));
         return;
     }
     // The file is written all the same, as the batch tool writes it: without the

@@ -21,118 +21,169 @@
 #include <QToolBar>
 #include <QToolTip>
 
-namespace {
+#include <QRegularExpression>
 
-// A string of the string table: the status-bar prompt before "\n", the tooltip after.
-void applyPrompt(QAction *action, const QString &prompt)
-{
-    const int newline = prompt.indexOf(QLatin1Char('\n'));
-    action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
-    action->setToolTip(newline < 0 ? QString() : prompt.mid(newline + 1));
-}
+#include <vector>
+
+namespace {
 
 QIcon toolIcon(const QString &name)
 {
     return QIcon(QStringLiteral(":/dravon/icons/%1.svg").arg(name));
 }
 
+// What a command's button says when the pointer rests on it, unless it is told otherwise:
+// its menu caption without the mnemonic and the trailing dots of a command that asks.
+QString tipOfCaption(QString caption)
+{
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    for (const QString &dots :
+        { QStringLiteral(" …"), QStringLiteral("..."), QStringLiteral("…") }) {
+        if (caption.endsWith(dots)) {
+            caption.chop(dots.size());
+            break;
+        }
+    }
+    return caption;
+}
+
 } // namespace
 
+QString CMainFrame::keyText(const QKeySequence &key)
+{
+    // The modifier keys are named as the keyboards of the language label them; Qt's own
+    // names would need Qt's catalogue of the language, which the program may lack.
+    if (key.isEmpty())
+        return {};
+    const QKeyCombination combination = key[0];
+    QStringList parts;
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+    if (modifiers & Qt::ControlModifier)
+        parts << tr("Strg");
+    if (modifiers & Qt::AltModifier)
+        parts << tr("Alt");
+    if (modifiers & Qt::ShiftModifier)
+        parts << tr("Umschalt");
+    parts << QKeySequence(combination.key()).toString(QKeySequence::PortableText);
+    return parts.join(QLatin1Char('+'));
+}
+
 QAction *CMainFrame::addCommand(
-    int id, const QString &text, const QString &prompt, const QString &icon)
+    int id, const QString &caption, const QString &prompt, const CommandExtras &extras)
 {
     // Two commands under one number would silently share one action: the later would run
     // the earlier's handler. Every start of the program and of its tests stops here.
     if (m_actions.contains(id))
         qFatal("Befehlsnummer %d ist doppelt vergeben", id);
+    // The caption names the key only where the menu always did; the key itself works
+    // either way (createAccelerators).
+    QString text = caption;
+    if (extras.keyInCaption && !extras.key.isEmpty()) {
+        text += QLatin1Char('\t');
+        text += keyText(extras.key);
+    }
     auto *action = new QAction(text, this);
     action->setData(id);
-    applyPrompt(action, prompt);
-    if (!icon.isEmpty())
-        action->setIcon(toolIcon(icon));
+    action->setStatusTip(prompt);
+    action->setToolTip(extras.tip.isEmpty() ? tipOfCaption(caption) : extras.tip);
+    if (!extras.icon.isEmpty())
+        action->setIcon(toolIcon(extras.icon));
     // The pictures belong to the toolbar; menu items show plain text and, for the
     // zoom, a check mark.
     action->setIconVisibleInMenu(false);
-    // Menu captions carry their shortcut text themselves; the keys are the accelerator
-    // table's business (createAccelerators), so the action has no shortcut of its own.
+    // The keys are the accelerator table's business (createAccelerators), which runs a
+    // command only while it is enabled, so the action has no shortcut of its own.
+    if (!extras.key.isEmpty())
+        m_commandKeys.emplace_back(extras.key, id);
     m_actions.insert(id, action);
     return action;
 }
 
 void CMainFrame::createActions()
 {
-    addCommand(ID_FILE_NEW, QStringLiteral("&Neu\tStrg+N"),
-        QStringLiteral("Erstellt ein neues Dokument.\nNeu"), QStringLiteral("new"));
-    addCommand(ID_FILE_OPEN, QStringLiteral("Ö&ffnen...\tStrg+O"),
-        QStringLiteral("Öffnet ein bestehendes Dokument.\nÖffnen"), QStringLiteral("open"));
-    addCommand(ID_FILE_SAVE, QStringLiteral("S&peichern\tStrg+S"),
-        QStringLiteral("Speichert das aktive Dokument.\nSpeichern"), QStringLiteral("save"));
-    addCommand(ID_FILE_SAVE_AS, QStringLiteral("Speichern &unter..."),
-        QStringLiteral("Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"));
-    addCommand(ID_TABLE_IMPORT, QString::fromUtf8("Tabelle &importieren …"),
-        QString::fromUtf8("Liest Messwerte aus einer CSV- oder Excel-Datei in den "
-                          "Eingabedialog.\nTabelle importieren"));
-    addCommand(ID_FILE_EXPORT, QString::fromUtf8("E&xportieren …"),
-        QString::fromUtf8("Schreibt die berechneten Messpunkte als CSV- oder Excel-Datei."
-                          "\nExportieren"));
-    addCommand(ID_EDIT_COPY, QStringLiteral("&Kopieren\tStrg+C"),
-        QStringLiteral("Kopiert die berechneten Messpunkte als Tabelle in die "
-                       "Zwischenablage.\nKopieren"));
-    addCommand(ID_KARTE_EXPORTIEREN, QString::fromUtf8("&Karte exportieren (GeoJSON) …"),
-        QString::fromUtf8("Schreibt den Verlauf der Bohrung in WGS 84 als GeoJSON-Datei für "
-                          "Kartenprogramme\nKarte exportieren"));
-    addCommand(ID_FILE_SAVE_IMAGE, tr("&Bild speichern …"),
-        tr("Schreibt die angezeigte Grafik oder 3D-Ansicht als Bild (PNG, SVG oder PDF)"
-           "\nBild speichern"));
-    addCommand(ID_FILE_PRINT, QStringLiteral("&Drucken...\tStrg+P"),
-        QStringLiteral("Druckt das aktive Dokument.\nDrucken"), QStringLiteral("print"));
-    addCommand(ID_FILE_PRINT_PREVIEW, QStringLiteral("Sei&tenansicht"),
-        QStringLiteral("Zeigt ganze Seiten an.\nSeitenansicht"));
-    addCommand(ID_FILE_PRINT_SETUP, QStringLiteral("Drucker&einrichtung..."),
-        QStringLiteral("Ändert den Drucker und die Druckoptionen.\nDruckereinrichtung"));
-    addCommand(ID_APP_EXIT, QStringLiteral("&Beenden"),
-        QStringLiteral("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden "
-                       "sollen.\nBeenden"));
+    const auto key = [](const QKeySequence &sequence, bool inCaption, const char *iconName = "") {
+        CommandExtras extras;
+        extras.key = sequence;
+        extras.keyInCaption = inCaption;
+        extras.icon = QString::fromLatin1(iconName);
+        return extras;
+    };
+    const auto tip = [](const QString &text, const char *iconName = "") {
+        CommandExtras extras;
+        extras.tip = text;
+        extras.icon = QString::fromLatin1(iconName);
+        return extras;
+    };
 
-    addCommand(ID_DATA_CHANGE, QStringLiteral("Daten ändern"),
-        QStringLiteral("Eingabedatei aufbauen bzw. ändern\nDaten ändern"),
-        QStringLiteral("datachange"));
-    addCommand(ID_BOHRUNG, QString::fromUtf8("&Bohrung …"),
-        QString::fromUtf8("Ansatzpunkt, Koordinatenbezugssystem und Nordrichtung der "
-                          "Bohrung\nBohrung"));
+    addCommand(ID_FILE_NEW, tr("&Neu"), tr("Erstellt ein neues Dokument."),
+        key(QKeySequence(QKeySequence::New), true, "new"));
+    addCommand(ID_FILE_OPEN, tr("Ö&ffnen..."), tr("Öffnet ein bestehendes Dokument."),
+        key(QKeySequence(QKeySequence::Open), true, "open"));
+    addCommand(ID_FILE_SAVE, tr("S&peichern"), tr("Speichert das aktive Dokument."),
+        key(QKeySequence(QKeySequence::Save), true, "save"));
+    addCommand(ID_FILE_SAVE_AS, tr("Speichern &unter..."),
+        tr("Speichert das aktive Dokument unter neuem Namen."));
+    addCommand(ID_TABLE_IMPORT, tr("Tabelle &importieren …"),
+        tr("Liest Messwerte aus einer CSV- oder Excel-Datei in den Eingabedialog."));
+    addCommand(ID_FILE_EXPORT, tr("E&xportieren …"),
+        tr("Schreibt die berechneten Messpunkte als CSV- oder Excel-Datei."));
+    addCommand(ID_EDIT_COPY, tr("&Kopieren"),
+        tr("Kopiert die berechneten Messpunkte als Tabelle in die Zwischenablage."),
+        key(QKeySequence(QKeySequence::Copy), true));
+    addCommand(ID_KARTE_EXPORTIEREN, tr("&Karte exportieren (GeoJSON) …"),
+        tr("Schreibt den Verlauf der Bohrung in WGS 84 als GeoJSON-Datei für Kartenprogramme"),
+        tip(tr("Karte exportieren")));
+    addCommand(ID_FILE_SAVE_IMAGE, tr("&Bild speichern …"),
+        tr("Schreibt die angezeigte Grafik oder 3D-Ansicht als Bild (PNG, SVG oder PDF)"));
+    addCommand(ID_FILE_PRINT, tr("&Drucken..."), tr("Druckt das aktive Dokument."),
+        key(QKeySequence(QKeySequence::Print), true, "print"));
+    addCommand(ID_FILE_PRINT_PREVIEW, tr("Sei&tenansicht"), tr("Zeigt ganze Seiten an."));
+    addCommand(ID_FILE_PRINT_SETUP, tr("Drucker&einrichtung..."),
+        tr("Ändert den Drucker und die Druckoptionen."));
+    addCommand(ID_APP_EXIT, tr("&Beenden"),
+        tr("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen."));
+
+    addCommand(ID_DATA_CHANGE, tr("Daten ändern"), tr("Eingabedatei aufbauen bzw. ändern"),
+        key(QKeySequence(Qt::Key_F2), false, "datachange"));
+    addCommand(ID_BOHRUNG, tr("&Bohrung …"),
+        tr("Ansatzpunkt, Koordinatenbezugssystem und Nordrichtung der Bohrung"));
     addCommand(ID_NACHBARBOHRUNGEN, tr("&Nachbarbohrungen …"),
         tr("Nachbarbohrungen, mit denen der Abstand und der Trennfaktor nach ISCWSA verglichen "
-           "werden\nNachbarbohrungen"));
-    addCommand(ID_INTERPOLATION, QStringLiteral("Interpolation"),
-        QStringLiteral("Interpoliert bei vorgegebener Teufe\nInterpolation"));
-    addCommand(ID_PATH_INTERPOLATION, QString::fromUtf8("Interpolation entlang der Bahn …"),
-        QStringLiteral("Punkte auf der Bahn bei Teufe oder Seigerteufe und Listen in "
-                       "Teufenschritten\nInterpolation entlang der Bahn"));
-    addCommand(ID_ERGEBNISSE_AUSGEBEN, QStringLiteral("Ergebnisse ausgeben"),
-        QStringLiteral("Ergebnisse in die Datei AUS.TXT ausgeben\nErgebnisse ausgeben"));
-    addCommand(ID_ERGEBNISSE_EINLESEN, QStringLiteral("Ergebnisse einlesen"),
-        QStringLiteral("ERgebnisse der Datei AUS.TXT einlesen\nErgebnisse einlesen"));
+           "werden"));
+    addCommand(ID_INTERPOLATION, tr("Interpolation"), tr("Interpoliert bei vorgegebener Teufe"));
+    addCommand(ID_PATH_INTERPOLATION, tr("Interpolation entlang der Bahn …"),
+        tr("Punkte auf der Bahn bei Teufe oder Seigerteufe und Listen in Teufenschritten"));
+    addCommand(ID_ERGEBNISSE_AUSGEBEN, tr("Ergebnisse ausgeben"),
+        tr("Ergebnisse in die Datei AUS.TXT ausgeben"));
+    addCommand(ID_ERGEBNISSE_EINLESEN, tr("Ergebnisse einlesen"),
+        tr("ERgebnisse der Datei AUS.TXT einlesen"));
 
-    QAction *toolbar = addCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Symbolleiste"),
-        QStringLiteral("Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"));
+    QAction *toolbar = addCommand(ID_VIEW_TOOLBAR, tr("&Symbolleiste"),
+        tr("Blendet die Symbolleiste ein oder aus."), tip(tr("Symbolleiste ein-/ausschalten")));
     toolbar->setCheckable(true);
-    QAction *statusbar = addCommand(ID_VIEW_STATUS_BAR, QStringLiteral("S&tatusleiste"),
-        QStringLiteral("Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"));
+    QAction *statusbar = addCommand(ID_VIEW_STATUS_BAR, tr("S&tatusleiste"),
+        tr("Blendet die Statusleiste ein oder aus."), tip(tr("Statusleiste ein-/ausschalten")));
     statusbar->setCheckable(true);
-    addCommand(ID_VIEW_GRAFIK, QStringLiteral("Grafik"),
-        QStringLiteral("Zeigt die Ergebnisse als Grafik an\nGrafik"), QStringLiteral("graph"));
-    addCommand(ID_VIEW_TEXT, QStringLiteral("Text"),
-        QStringLiteral("Zeigt die Ergebnisse als Tabelle an\nText"), QStringLiteral("text"));
-    addCommand(ID_VIEW_3D, tr("3D\tF5"),
+    addCommand(ID_VIEW_GRAFIK, tr("Grafik"), tr("Zeigt die Ergebnisse als Grafik an"),
+        key(QKeySequence(Qt::Key_F3), false, "graph"));
+    addCommand(ID_VIEW_TEXT, tr("Text"), tr("Zeigt die Ergebnisse als Tabelle an"),
+        key(QKeySequence(Qt::Key_F4), false, "text"));
+    addCommand(ID_VIEW_3D, tr("3D"),
         tr("Zeigt die Bohrung räumlich: mit der linken Maustaste drehen, mit der mittleren "
-           "verschieben, mit dem Rad vergrößern\n3D-Ansicht"));
-    addCommand(ID_GRAFIKLUPE, QStringLiteral("Grafik Lupe an"),
-        QStringLiteral("Grafik Lupe\nGrafik Lupe"), QStringLiteral("zoom"))
+           "verschieben, mit dem Rad vergrößern"),
+        [&] {
+            CommandExtras extras = key(QKeySequence(Qt::Key_F5), true);
+            extras.tip = tr("3D-Ansicht");
+            return extras;
+        }());
+    addCommand(
+        ID_GRAFIKLUPE, tr("Grafik Lupe an"), tr("Grafik Lupe"), tip(tr("Grafik Lupe"), "zoom"))
         ->setCheckable(true);
     // A setting of the user, not of the document: remembered across sessions.
-    QAction *trueScale = addCommand(ID_MASSSTABSGETREU, QStringLiteral("Maßstabsgetreu"),
-        QStringLiteral("Zeichnet die Seitenansicht ohne Überhöhung, waagerecht und senkrecht im "
-                       "gleichen Maßstab\nMaßstabsgetreu"));
+    QAction *trueScale = addCommand(ID_MASSSTABSGETREU, tr("Maßstabsgetreu"),
+        tr("Zeichnet die Seitenansicht ohne Überhöhung, waagerecht und senkrecht im gleichen "
+           "Maßstab"));
     trueScale->setCheckable(true);
     trueScale->setChecked(loadTrueScale());
     // Also a setting of the user, remembered; it draws something only for a well with an
@@ -140,21 +191,23 @@ void CMainFrame::createActions()
     QAction *uncertainty = addCommand(ID_UNSICHERHEIT, tr("Unsicherheit"), uncertaintyPrompt());
     uncertainty->setCheckable(true);
     m_uncertaintyWanted = loadUncertaintyShown();
-    addCommand(ID_VIEW_SECTION, QStringLiteral("Vertikalschnitt"),
-        QStringLiteral("Zeigt die Seigerteufe über dem Vertikalschnitt entlang des "
-                       "Schnittazimuts\nVertikalschnitt"));
-    addCommand(ID_VIEW_LADDER, tr("Abstand\tF7"),
-        tr("Zeigt Abstand und Trennfaktor der Nachbarbohrungen über der Teufe\nAbstand"));
-    addCommand(ID_VIEW_CYLINDER, tr("Zylinder\tF8"),
+    addCommand(ID_VIEW_SECTION, tr("Vertikalschnitt"),
+        tr("Zeigt die Seigerteufe über dem Vertikalschnitt entlang des Schnittazimuts"));
+    addCommand(ID_VIEW_LADDER, tr("Abstand"),
+        tr("Zeigt Abstand und Trennfaktor der Nachbarbohrungen über der Teufe"),
+        key(QKeySequence(Qt::Key_F7), true));
+    addCommand(ID_VIEW_CYLINDER, tr("Zylinder"),
         tr("Zeigt die Nachbarbohrungen im mitlaufenden Zylinder: Abstand und Winkel von der "
-           "Hochseite\nZylinder"));
-    addCommand(ID_VIEW_SETTINGS, QString::fromUtf8("Einstellungen …"),
-        QStringLiteral("Azimut des Vertikalschnitts und Einheit der Listen\nEinstellungen"));
+           "Hochseite"),
+        key(QKeySequence(Qt::Key_F8), true));
+    addCommand(ID_VIEW_SETTINGS, tr("Einstellungen …"),
+        tr("Azimut des Vertikalschnitts und Einheit der Listen"));
 
-    addCommand(ID_APP_ABOUT, QStringLiteral("Inf&o über dravon..."),
-        QStringLiteral("Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"),
-        QStringLiteral("about"));
-    addCommand(ID_HILFE, QStringLiteral("Hilfe"), QStringLiteral("Zeigt die Online Hilfe an"));
+    addCommand(ID_APP_ABOUT, tr("Inf&o über dravon..."),
+        tr("Zeigt Programminformationen, Versionsnummer und Copyright an."),
+        tip(tr("Info"), "about"));
+    addCommand(ID_HILFE, tr("Hilfe"), tr("Zeigt die Online Hilfe an"),
+        key(QKeySequence(QKeySequence::HelpContents), false));
 
     connect(action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
@@ -165,7 +218,8 @@ void CMainFrame::createActions()
         action(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this, &CMainFrame::OnFilePrintPreview);
     connect(action(ID_FILE_PRINT_SETUP), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
     connect(action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
-    connect(action(ID_DATA_CHANGE), &QAction::triggered, this, [this] { m_commands->OnDataChange(); });
+    connect(
+        action(ID_DATA_CHANGE), &QAction::triggered, this, [this] { m_commands->OnDataChange(); });
     connect(action(ID_TABLE_IMPORT), &QAction::triggered, this, [this] {
         // The measurement dialog opens as for "Daten ändern" and starts with its table
         // import; the stations reach the document only when the user confirms it.
@@ -181,8 +235,8 @@ void CMainFrame::createActions()
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_NACHBARBOHRUNGEN), &QAction::triggered, this, [this] { editOffsets(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
-    connect(
-        action(ID_INTERPOLATION), &QAction::triggered, this, [this] { m_commands->OnInterpolation(); });
+    connect(action(ID_INTERPOLATION), &QAction::triggered, this,
+        [this] { m_commands->OnInterpolation(); });
     connect(
         action(ID_PATH_INTERPOLATION), &QAction::triggered, this, &CMainFrame::OnPathInterpolation);
     connect(action(ID_VIEW_SECTION), &QAction::triggered, this, &CMainFrame::OnViewSection);
@@ -229,18 +283,18 @@ void CMainFrame::createActions()
     for (int i = 0; i < RecentFileList::kSize; ++i) {
         auto *entry = new QAction(this);
         entry->setData(ID_FILE_MRU_FILE1 + i);
-        entry->setStatusTip(QStringLiteral("Öffnet dieses Dokument."));
+        entry->setStatusTip(tr("Öffnet dieses Dokument."));
         connect(entry, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
         m_mru[static_cast<size_t>(i)] = entry;
     }
-    m_mruPlaceholder = new QAction(QStringLiteral("Letzte Datei"), this);
+    m_mruPlaceholder = new QAction(tr("Letzte Datei"), this);
     m_mruPlaceholder->setData(ID_FILE_MRU_FILE1);
     m_mruPlaceholder->setEnabled(false);
 }
 
 void CMainFrame::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QMenu *file = menuBar()->addMenu(tr("&Datei"));
     file->addAction(action(ID_FILE_NEW));
     file->addAction(action(ID_FILE_OPEN));
     file->addAction(action(ID_FILE_SAVE));
@@ -261,7 +315,7 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(action(ID_APP_EXIT));
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    QMenu *edit = menuBar()->addMenu(tr("&Bearbeiten"));
     edit->addAction(action(ID_EDIT_COPY));
     edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
@@ -272,7 +326,7 @@ void CMainFrame::createMenus()
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));
     edit->addAction(action(ID_ERGEBNISSE_EINLESEN));
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    QMenu *view = menuBar()->addMenu(tr("&Ansicht"));
     view->addAction(action(ID_VIEW_TOOLBAR));
     view->addAction(action(ID_VIEW_STATUS_BAR));
     view->addAction(action(ID_VIEW_GRAFIK));
@@ -287,7 +341,7 @@ void CMainFrame::createMenus()
     view->addSeparator();
     view->addAction(action(ID_VIEW_SETTINGS));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
+    QMenu *help = menuBar()->addMenu(tr("&?"));
     help->addAction(action(ID_APP_ABOUT));
     help->addAction(action(ID_HILFE));
 
@@ -304,7 +358,7 @@ QString CMainFrame::uncertaintyPrompt()
 {
     return tr("Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht, ein Band um den "
               "Verlauf in der Seitenansicht und im Vertikalschnitt und einen Schlauch in der "
-              "3D-Ansicht\nUnsicherheit");
+              "3D-Ansicht");
 }
 
 QString CMainFrame::uncertaintyUnavailable() const
@@ -347,7 +401,7 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
             if (over)
                 statusBar()->showMessage(uncertainty->statusTip());
             else if (m_reasonShown)
-                statusBar()->showMessage(QStringLiteral("Bereit"));
+                statusBar()->showMessage(readyText());
             m_reasonShown = over;
             break;
         }
@@ -361,7 +415,7 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
         }
         case QEvent::Hide:
             if (m_reasonShown)
-                statusBar()->showMessage(QStringLiteral("Bereit"));
+                statusBar()->showMessage(readyText());
             m_reasonShown = false;
             break;
         default:
@@ -373,7 +427,7 @@ bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("Symbolleiste"), this);
+    m_toolBar = new QToolBar(tr("Symbolleiste"), this);
     m_toolBar->setObjectName(QStringLiteral("Symbolleiste"));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -406,9 +460,9 @@ void CMainFrame::createStatusBar()
     // The message pane says "Bereit" whenever no prompt is shown.
     connect(bar, &QStatusBar::messageChanged, this, [bar](const QString &message) {
         if (message.isEmpty())
-            bar->showMessage(QStringLiteral("Bereit"));
+            bar->showMessage(readyText());
     });
-    bar->showMessage(QStringLiteral("Bereit"));
+    bar->showMessage(readyText());
 }
 
 void CMainFrame::createAccelerators()
@@ -418,29 +472,17 @@ void CMainFrame::createAccelerators()
         QKeySequence key;
         int command; // 0: a key that is taken and does nothing
     };
-    const Accelerator table[] = {
-        { QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY },
-        { QKeySequence(Qt::CTRL | Qt::Key_N), ID_FILE_NEW },
-        { QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN },
-        { QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT },
-        { QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE },
-        { QKeySequence(Qt::CTRL | Qt::Key_V), 0 },
-        { QKeySequence(Qt::ALT | Qt::Key_Backspace), 0 },
-        { QKeySequence(Qt::SHIFT | Qt::Key_Delete), 0 },
-        { QKeySequence(Qt::Key_F1), ID_HILFE },
-        { QKeySequence(Qt::Key_F2), ID_DATA_CHANGE },
-        { QKeySequence(Qt::Key_F3), ID_VIEW_GRAFIK },
-        { QKeySequence(Qt::Key_F4), ID_VIEW_TEXT },
-        { QKeySequence(Qt::Key_F5), ID_VIEW_3D },
-        { QKeySequence(Qt::Key_F6), 0 },
-        { QKeySequence(Qt::Key_F7), ID_VIEW_LADDER },
-        { QKeySequence(Qt::Key_F8), ID_VIEW_CYLINDER },
-        { QKeySequence(Qt::SHIFT | Qt::Key_F6), 0 },
-        { QKeySequence(Qt::CTRL | Qt::Key_Insert), 0 },
-        { QKeySequence(Qt::SHIFT | Qt::Key_Insert), 0 },
-        { QKeySequence(Qt::CTRL | Qt::Key_X), 0 },
-        { QKeySequence(Qt::CTRL | Qt::Key_Z), 0 },
-    };
+    // The commands' keys come with the commands (addCommand); the edit and pane keys
+    // have no command in this program but stay taken.
+    std::vector<Accelerator> table;
+    for (const auto &[key, command] : m_commandKeys)
+        table.push_back({ key, command });
+    for (const QKeySequence &taken : { QKeySequence(Qt::CTRL | Qt::Key_V),
+             QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+             QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6),
+             QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+             QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Z) })
+        table.push_back({ taken, 0 });
     for (const Accelerator &entry : table) {
         auto *key = new QAction(this);
         key->setShortcut(entry.key);
@@ -504,8 +546,8 @@ void CMainFrame::updateCommandUi()
     QAction *uncertainty = action(ID_UNSICHERHEIT);
     uncertainty->setEnabled(missing.isEmpty());
     uncertainty->setChecked(missing.isEmpty() && m_uncertaintyWanted);
-    applyPrompt(uncertainty,
-        missing.isEmpty() ? uncertaintyPrompt() : missing + QLatin1Char('\n') + missing);
+    uncertainty->setStatusTip(missing.isEmpty() ? uncertaintyPrompt() : missing);
+    uncertainty->setToolTip(missing.isEmpty() ? tipOfCaption(uncertainty->text()) : missing);
     action(ID_VIEW_TOOLBAR)->setChecked(m_toolBar && !m_toolBar->isHidden());
     action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
     updateRecentMenu();

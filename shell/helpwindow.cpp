@@ -42,21 +42,17 @@ bool isHelpPage(const QUrl &url)
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("dravon – Hilfe"));
+    setWindowTitle(tr("dravon – Hilfe"));
     setObjectName(QStringLiteral("Hilfe"));
 
-    m_back
-        = navigationButton(QStringLiteral("◀ Zurück"), QStringLiteral("Zurück (Alt+Links)"), this);
-    m_forward = navigationButton(QStringLiteral("Vor ▶"), QStringLiteral("Vor (Alt+Rechts)"), this);
-    m_home
-        = navigationButton(QStringLiteral("Inhalt"), QStringLiteral("Zum Anfang der Hilfe"), this);
+    m_back = navigationButton(tr("◀ Zurück"), tr("Zurück (Alt+Links)"), this);
+    m_forward = navigationButton(tr("Vor ▶"), tr("Vor (Alt+Rechts)"), this);
+    m_home = navigationButton(tr("Inhalt"), tr("Zum Anfang der Hilfe"), this);
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(QStringLiteral("Suchen (Strg+F)"));
+    m_search->setPlaceholderText(tr("Suchen (Strg+F)"));
     m_search->setClearButtonEnabled(true);
-    auto *next
-        = navigationButton(QStringLiteral("Weiter"), QStringLiteral("Nächste Stelle (F3)"), this);
-    auto *previous = navigationButton(
-        QStringLiteral("Zurück suchen"), QStringLiteral("Vorige Stelle (Umschalt+F3)"), this);
+    auto *next = navigationButton(tr("Weiter"), tr("Nächste Stelle (F3)"), this);
+    auto *previous = navigationButton(tr("Zurück suchen"), tr("Vorige Stelle (Umschalt+F3)"), this);
     m_status = new QLabel(this);
 
     m_browser = new QTextBrowser(this);
@@ -68,7 +64,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     bar->addWidget(m_forward);
     bar->addWidget(m_home);
     bar->addSpacing(12);
-    bar->addWidget(new QLabel(QStringLiteral("Suchen:"), this));
+    bar->addWidget(new QLabel(tr("Suchen:"), this));
     bar->addWidget(m_search, 1);
     bar->addWidget(next);
     bar->addWidget(previous);
@@ -162,6 +158,6 @@ bool HelpWindow::find(const QString &text, bool backward)
     m_browser->setTextCursor(cursor);
     if (m_browser->find(text, flags))
         return true;
-    m_status->setText(QStringLiteral("„%1“ nicht gefunden").arg(text));
+    m_status->setText(tr("„%1“ nicht gefunden").arg(text));
     return false;
 }

@@ -7,6 +7,7 @@
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
+#include "document/qttext.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
 #include "shell/commandids.h"
@@ -191,19 +192,12 @@ void CMainFrame::initialUpdateViews()
 QMenu *CMainFrame::createContextMenu(QWidget *parent)
 {
     updateCommandUi();
-    auto *menu = new QMenu(QStringLiteral("Kontextmenü"), parent);
-    const std::pair<const char *, int> items[] = {
-        { "Daten ändern", ID_DATA_CHANGE },
-        { "Neu", ID_FILE_NEW },
-        { "Öffnen", ID_FILE_OPEN },
-        { "Grafik", ID_VIEW_GRAFIK },
-        { "Text", ID_VIEW_TEXT },
-        { "Interpolation", ID_INTERPOLATION },
-        { "Speichern unter", ID_FILE_SAVE_AS },
-    };
-    for (const auto &[text, id] : items) {
+    auto *menu = new QMenu(tr("Kontextmenü"), parent);
+    // Each item is called as its command's button is.
+    for (const int id : { ID_DATA_CHANGE, ID_FILE_NEW, ID_FILE_OPEN, ID_VIEW_GRAFIK, ID_VIEW_TEXT,
+             ID_INTERPOLATION, ID_FILE_SAVE_AS }) {
         QAction *command = action(id);
-        QAction *item = menu->addAction(QString::fromUtf8(text));
+        QAction *item = menu->addAction(command->toolTip());
         item->setData(id);
         item->setEnabled(command->isEnabled());
         item->setStatusTip(command->statusTip());
@@ -232,7 +226,7 @@ bool CMainFrame::event(QEvent *event)
     // A prompt that goes away leaves "Bereit" in the message pane.
     if (event->type() == QEvent::StatusTip && statusBar()->isVisible()) {
         const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-        statusBar()->showMessage(tip.isEmpty() ? QStringLiteral("Bereit") : tip);
+        statusBar()->showMessage(tip.isEmpty() ? readyText() : tip);
         return true;
     }
     return QMainWindow::event(event);
@@ -398,7 +392,7 @@ void CMainFrame::OnFilePrintPreview()
     m_printer.setPrintRange(QPrinter::AllPages);
     m_printer.setFromTo(0, 0);
     QPrintPreviewDialog preview(&m_printer, this);
-    preview.setWindowTitle(QStringLiteral("Seitenansicht"));
+    preview.setWindowTitle(tr("Seitenansicht"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
         [this](QPrinter *printer) { printActiveView(*printer); });
     // Large enough to read a page, never larger than the screen.
@@ -448,7 +442,7 @@ void CMainFrame::OnHilfe()
 {
     const QString page = m_helpPage.isEmpty() ? findHelpPage() : m_helpPage;
     if (page.isEmpty() || !QFileInfo(page).isFile()) {
-        m_prompter->message("Onlinehilfe nicht gefunden!");
+        m_prompter->message(fromQt(tr("Onlinehilfe nicht gefunden!")));
         return;
     }
     const bool first = !m_help;
@@ -460,7 +454,7 @@ void CMainFrame::OnHilfe()
     }
     // A help window that is open keeps its place in the page.
     if (!m_help->isVisible() && !m_help->openPage(page)) {
-        m_prompter->message("Onlinehilfe nicht gefunden!");
+        m_prompter->message(fromQt(tr("Onlinehilfe nicht gefunden!")));
         return;
     }
     if (first)

@@ -7,12 +7,15 @@
 #include "shell/recentfiles.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPrinter>
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CDravonDoc;
 class DocumentCommands;
@@ -31,6 +34,15 @@ class QToolBar;
 namespace surveyexport {
 struct RowSettings;
 }
+
+// What a command of the main frame has besides its caption and its status-bar prompt.
+struct CommandExtras
+{
+    QString icon; // the toolbar picture
+    QKeySequence key; // its key, carried into the accelerator table
+    bool keyInCaption = false; // the menu caption names the key
+    QString tip; // the tooltip when it is not the caption itself
+};
 
 class CMainFrame : public QMainWindow
 {
@@ -135,12 +147,16 @@ private:
     void createToolBar();
     void createStatusBar();
     void createAccelerators();
+    // A key as a menu caption names it, in the language ("Strg+N", "F7").
+    static QString keyText(const QKeySequence &key);
     QAction *addCommand(
-        int id, const QString &text, const QString &prompt, const QString &icon = QString());
+        int id, const QString &caption, const QString &prompt, const CommandExtras &extras = {});
     void updateRecentMenu();
     // "Unsicherheit": its prompt, and why it is greyed out (empty when it is not).
     static QString uncertaintyPrompt();
     QString uncertaintyUnavailable() const;
+    // "Bereit", the message pane's text while no prompt is shown.
+    static QString readyText() { return tr("Bereit"); }
 
     // commands
     void OnFileNew();
@@ -187,6 +203,8 @@ private:
     QWidget *m_activeView = nullptr;
 
     QHash<int, QAction *> m_actions;
+    // The commands' keys in the order they were added (addCommand).
+    std::vector<std::pair<QKeySequence, int>> m_commandKeys;
     std::array<QAction *, RecentFileList::kSize> m_mru {};
     QAction *m_mruPlaceholder = nullptr;
     QToolBar *m_toolBar = nullptr;

@@ -19,10 +19,10 @@
 FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("dravon"),
-        QStringLiteral("Änderungen in %1 speichern?").arg(title), QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        tr("Änderungen in %1 speichern?").arg(title), QMessageBox::NoButton, m_parent);
+    QPushButton *yes = box.addButton(tr("&Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(tr("&Nein"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -35,10 +35,10 @@ FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
 
 QString QtFrameUi::openFileName()
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Öffnen"));
+    QFileDialog dialog(m_parent, tr("Öffnen"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({ documentFilter(), QStringLiteral("Alle Dateien (*)") });
+    dialog.setNameFilters({ documentFilter(), tr("Alle Dateien (*)") });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -46,10 +46,10 @@ QString QtFrameUi::openFileName()
 
 QString QtFrameUi::saveFileName(const QString &suggested)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Speichern unter"));
+    QFileDialog dialog(m_parent, tr("Speichern unter"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({ documentFilter(), QStringLiteral("Alle Dateien (*)") });
+    dialog.setNameFilters({ documentFilter(), tr("Alle Dateien (*)") });
     dialog.setDefaultSuffix(QStringLiteral("dvn"));
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -59,12 +59,12 @@ QString QtFrameUi::saveFileName(const QString &suggested)
 
 QString QtFrameUi::exportFileName(const QString &suggested, const QStringList &filters, int &filter)
 {
-    return saveDialog(QStringLiteral("Exportieren"), suggested, filters, filter);
+    return saveDialog(tr("Exportieren"), suggested, filters, filter);
 }
 
 QString QtFrameUi::imageFileName(const QString &suggested, const QStringList &filters, int &filter)
 {
-    return saveDialog(QObject::tr("Bild speichern"), suggested, filters, filter);
+    return saveDialog(tr("Bild speichern"), suggested, filters, filter);
 }
 
 bool QtFrameUi::imageSize(QSize &size)
@@ -106,7 +106,7 @@ QString QtFrameUi::saveDialog(
 bool QtFrameUi::printDialog(QPrinter &printer, int maxPage)
 {
     QPrintDialog dialog(&printer, m_parent);
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(tr("Drucken"));
     dialog.setMinMax(1, maxPage);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, maxPage > 1);
     return dialog.exec() == QDialog::Accepted;
@@ -115,7 +115,7 @@ bool QtFrameUi::printDialog(QPrinter &printer, int maxPage)
 void QtFrameUi::printSetup(QPrinter &printer)
 {
     QPageSetupDialog dialog(&printer, m_parent);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    dialog.setWindowTitle(tr("Druckereinrichtung"));
     dialog.exec();
 }
 

@@ -3,8 +3,12 @@
 
 #include "shell/frameui.h"
 
+#include <QCoreApplication>
+
 class QtFrameUi : public FrameUi
 {
+    Q_DECLARE_TR_FUNCTIONS(QtFrameUi)
+
 public:
     explicit QtFrameUi(QWidget *parent = nullptr)
         : m_parent(parent)

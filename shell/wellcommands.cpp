@@ -81,8 +81,11 @@ bool CMainFrame::exportMap(QString path)
     std::string bytes, fault;
     if (!geo::geoJson(
             m_doc->trajectory(), m_doc->settings(), win1252::toUtf8(m_doc->name()), bytes, fault)) {
-        m_prompter->message(win1252::fromUtf8(
-            fault + "\nDie Lage der Bohrung wird unter Bearbeiten > Bohrung … angegeben."));
+        std::string text = fault;
+        text += '\n';
+        text += tr("Die Lage der Bohrung wird unter Bearbeiten > Bohrung … angegeben.")
+                    .toStdString();
+        m_prompter->message(win1252::fromUtf8(text));
         return false;
     }
     if (path.isEmpty()) {
@@ -90,15 +93,15 @@ bool CMainFrame::exportMap(QString path)
         const QString suggested = document.isEmpty() ? QStringLiteral("bohrung.geojson")
                                                      : QFileInfo(document).path() + QLatin1Char('/')
                 + QFileInfo(document).completeBaseName() + QStringLiteral(".geojson");
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Karte exportieren (GeoJSON)"),
-            suggested, QStringLiteral("GeoJSON (*.geojson)"));
+        path = QFileDialog::getSaveFileName(
+            this, tr("Karte exportieren (GeoJSON)"), suggested, tr("GeoJSON (*.geojson)"));
         if (path.isEmpty())
             return false;
     }
     // A failed write leaves the old file as it was and no half file.
     if (!atomicfile::writeFile(QFile::encodeName(path).toStdString(), bytes)) {
         m_prompter->message(win1252::fromUtf8(
-            "Die Karte " + path.toStdString() + " kann nicht geschrieben werden."));
+            tr("Die Karte %1 kann nicht geschrieben werden.").arg(path).toStdString()));
         return false;
     }
     return true;

@@ -2,6 +2,8 @@
 #include "textview/tablepage.h"
 
 #include "core/cformat.h"
+#include "core/win1252.h"
+#include "i18n/i18n.h"
 #include "well/computation.h"
 
 #include <algorithm>
@@ -60,9 +62,20 @@ int Pagination::end(int page) const
     return std::min(m_entries, page <= 1 ? m_lines : first(page) + later());
 }
 
+namespace {
+
+    // The left of a printed page's head: the document's name (Windows-1252, as the title).
+    std::string documentHeader(const std::string &title)
+    {
+        return i18n::arg(win1252::fromUtf8(i18n::translate("TablePage", "Dokument:%1")), { title });
+    }
+
+} // namespace
+
 std::string pageNumberText(int page, int pages)
 {
-    return cfmt("Seite %d von %d", page, pages);
+    return win1252::fromUtf8(i18n::arg(i18n::translate("TablePage", "Seite %1 von %2"),
+        { std::to_string(page), std::to_string(pages) }));
 }
 
 namespace {
@@ -163,7 +176,7 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
 DrawFont printFont(
     DrawContext &dc, const StringList &entries, const std::string &title, int width, int pages)
 {
-    const std::string header = cfmt("Dokument:%s", title.c_str());
+    const std::string header = documentHeader(title);
     const std::string number = pageNumberText(pages, pages);
     DrawFont font = kPrintFont;
     for (; font.height > kSmallestPrintHeight; --font.height) {
@@ -183,7 +196,7 @@ void drawPage(DrawContext &dc, const StringList &entries, const std::string &tit
     const Pagination &pages, int width, const DrawFont &printFont)
 {
     FontScope font(dc, printFont);
-    dc.textOut(font.w(), -font.h(), cfmt("Dokument:%s", title.c_str()));
+    dc.textOut(font.w(), -font.h(), documentHeader(title));
     const std::string number = pageNumberText(page, pages.pages());
     dc.textOut(width - font.w() - dc.textExtent(number).cx, -font.h(), number);
     int row = 3;

@@ -7,6 +7,7 @@
 #include "shell/helpwindow.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -16,6 +17,8 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QToolButton>
+
+#include <vector>
 
 namespace {
 
@@ -124,14 +127,28 @@ TEST_F(HelpWindowTest, SearchFindsEveryPlaceAndWrapsAround)
     EXPECT_TRUE(prompter.messages().empty());
 }
 
-TEST(ShippedHelpPage, LoadsAndEveryLinkInsideItHasItsTarget)
+// The help page of each language (the window shows the one of the program's language).
+struct ShippedPage
+{
+    i18n::Language language;
+    const char *title;
+    std::vector<const char *> words; // a word of several sections, for the search
+};
+
+class ShippedHelpPage : public ::testing::TestWithParam<ShippedPage>
+{
+};
+
+TEST_P(ShippedHelpPage, LoadsAndEveryLinkInsideItHasItsTarget)
 {
     guiApp();
-    const QString path = findHelpPage();
+    const ShippedPage &shipped = GetParam();
+    const QString path = findHelpPage(shipped.language);
     ASSERT_FALSE(path.isEmpty()) << "the build tree's share/dravon/help copy is missing";
+    EXPECT_EQ(QFileInfo(path).fileName(), helpPageName(shipped.language));
     HelpWindow help;
     ASSERT_TRUE(help.openPage(path));
-    EXPECT_EQ(help.browser()->documentTitle(), QStringLiteral("dravon – Hilfe"));
+    EXPECT_EQ(help.browser()->documentTitle(), QString::fromUtf8(shipped.title));
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -148,6 +165,12 @@ TEST(ShippedHelpPage, LoadsAndEveryLinkInsideItHasItsTarget)
     }
     EXPECT_GE(links, 10);
     // The page is found by its search: every section's heading.
-    for (const char *word : { "Drucken", "Hilfe", "Fenster", "Meridiankonvergenz" })
+    for (const char *word : shipped.words)
         EXPECT_TRUE(help.find(QString::fromUtf8(word))) << word;
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedHelpPage,
+    ::testing::Values(ShippedPage { i18n::Language::German, "dravon – Hilfe",
+                          { "Drucken", "Hilfe", "Fenster", "Meridiankonvergenz" } },
+        ShippedPage { i18n::Language::English, "dravon – Help",
+            { "Printing", "Help", "window", "grid convergence" } }));
