@@ -215,8 +215,8 @@ bool isGeoJsonPath(const std::string &path)
 constexpr const char *kUsage[] = {
     DRV_TRANSLATE_NOOP("Batch",
         "Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls|las|witsml] [--every 1|2|5|10]\n"
-        "                  [--view side|top|section|3d|ladder|cylinder [--camera AZ,ELEV]]\n"
-        "                  [--name TEXT]\n"
+        "                  [--view side|top|section|3d|ladder|cylinder]\n"
+        "                  [--camera AZ,ELEV] [--name TEXT]\n"
         "                  [--interpolate TEUFE]... [--results-file PFAD] [--plot PFAD]\n"
         "                  [--true-scale] [--save PFAD.dvn] [--lang de|en]\n"
         "                  [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...\n"
