@@ -831,9 +831,27 @@ or TVD outside the well path gives a message and status 1.
         <translation>%1 needs offset wells (--offset FILE or stored in the document); the graph is not written.</translation>
     </message>
     <message>
+        <source>  --view side|top|section|3d|ladder|cylinder
+                         Seitenansicht (Vorgabe), Draufsicht, Vertikalschnitt
+                         (Seigerteufe über dem Vertikalschnitt), 3D-Ansicht, Abstand
+                         und Trennfaktor der Nachbarbohrungen über der Teufe oder
+                         mitlaufender Zylinder, in --plot
+</source>
+        <translation>  --view side|top|section|3d|ladder|cylinder
+                         side view (default), plan view, vertical section (TVD
+                         against vertical section), 3D view, ladder (distance
+                         and separation factor of the offset wells against MD)
+                         or travelling cylinder, in --plot
+</translation>
+    </message>
+    <message>
+        <source>--view erwartet side, top, section, 3d, ladder oder cylinder</source>
+        <translation>--view expects side, top, section, 3d, ladder or cylinder</translation>
+    </message>
+    <message>
         <source>Aufruf: dravon-cli [--format weg|free|atk|csv|xlsx|xls|las|witsml] [--every 1|2|5|10]
-                  [--view side|top|section|3d|ladder|cylinder [--camera AZ,ELEV]]
-                  [--name TEXT]
+                  [--view side|top|section|3d|ladder|cylinder]
+                  [--camera AZ,ELEV] [--name TEXT]
                   [--interpolate TEUFE]... [--results-file PFAD] [--plot PFAD]
                   [--true-scale] [--save PFAD.dvn] [--lang de|en]
                   [--listing PFAD.csv [--at-md TEUFE]... [--at-tvd SEIGERTEUFE]...
@@ -856,24 +874,6 @@ or TVD outside the well path gives a message and status 1.
                   [table options] [well options] [offset wells]
                   (--stations FILE | FILE)
 </translation>
-    </message>
-    <message>
-        <source>  --view side|top|section|3d|ladder|cylinder
-                         Seitenansicht (Vorgabe), Draufsicht, Vertikalschnitt
-                         (Seigerteufe über dem Vertikalschnitt), 3D-Ansicht, Abstand
-                         und Trennfaktor der Nachbarbohrungen über der Teufe oder
-                         mitlaufender Zylinder, in --plot
-</source>
-        <translation>  --view side|top|section|3d|ladder|cylinder
-                         side view (default), plan view, vertical section (TVD
-                         against vertical section), 3D view, ladder (distance and
-                         separation factor of the offset wells against MD) or
-                         travelling cylinder, in --plot
-</translation>
-    </message>
-    <message>
-        <source>--view erwartet side, top, section, 3d, ladder oder cylinder</source>
-        <translation>--view expects side, top, section, 3d, ladder or cylinder</translation>
     </message>
 </context>
 <context>
