@@ -30,12 +30,30 @@ constexpr double kPdfMarginMm = 5.0;
 constexpr int kPdfDpi = 600;
 
 // A message (a printf format or plain text) in the program's language, in Windows-1252.
-const std::string &german(const char *utf8)
+std::string german(const char *utf8)
 {
-    static thread_local std::string buffer;
-    buffer = win1252::fromUtf8(i18n::translateFormat("PageExport", utf8));
-    return buffer;
+    return win1252::fromUtf8(i18n::translateFormat("PageExport", utf8));
 }
+
+} // namespace
+
+std::string saveFileReason(const QSaveFile &file)
+{
+    // The file layer's own texts are Qt's.
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return german(DRV_TRANSLATE_NOOP("PageExport", "Keine Berechtigung."));
+    case QFileDevice::ResourceError:
+        return german(DRV_TRANSLATE_NOOP("PageExport", "Kein Platz auf dem Datenträger."));
+    case QFileDevice::OpenError:
+        return german(
+            DRV_TRANSLATE_NOOP("PageExport", "Der Ordner fehlt oder ist nicht beschreibbar."));
+    default:
+        return german(DRV_TRANSLATE_NOOP("PageExport", "Fehler beim Schreiben."));
+    }
+}
+
+namespace {
 
 // The part of the screen page that the graph uses: from the window origin to 40 mm
 // right of the plot area and 30 mm below it.
@@ -139,27 +157,12 @@ bool writePage(
     const Rendered &page, const QString &ext, const std::string &path, std::string &germanError)
 {
     const std::string shownPath = win1252::fromUtf8(path);
-    // The reason in the program's words: the file layer's own texts are Qt's.
-    const auto reasonOf = [](const QSaveFile &f) {
-        switch (f.error()) {
-        case QFileDevice::PermissionsError:
-            return german(DRV_TRANSLATE_NOOP("PageExport", "Keine Berechtigung."));
-        case QFileDevice::ResourceError:
-            return german(DRV_TRANSLATE_NOOP("PageExport", "Kein Platz auf dem Datenträger."));
-        case QFileDevice::OpenError:
-            return german(
-                DRV_TRANSLATE_NOOP("PageExport", "Der Ordner fehlt oder ist nicht beschreibbar."));
-        default:
-            return german(DRV_TRANSLATE_NOOP("PageExport", "Fehler beim Schreiben."));
-        }
-    };
-
     QSaveFile file(QString::fromUtf8(path));
     if (!file.open(QIODevice::WriteOnly)) {
         germanError = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
                                       "Die Datei %s kann nicht geschrieben werden:\n%s"))
                                .c_str(),
-            shownPath.c_str(), reasonOf(file).c_str());
+            shownPath.c_str(), saveFileReason(file).c_str());
         return false;
     }
     bool ok = false;
@@ -170,7 +173,7 @@ bool writePage(
     else
         ok = writePdf(page, file);
     if (!ok || !file.commit()) {
-        const std::string reason = reasonOf(file);
+        const std::string reason = saveFileReason(file);
         file.cancelWriting();
         germanError = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
                                       "Die Datei %s kann nicht geschrieben werden:\n%s"))

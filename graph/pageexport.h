@@ -16,6 +16,8 @@
 
 #include <string>
 
+class QSaveFile;
+
 // `docTitle` is the document's title (Windows-1252) for the "Dokument" line; `path` is
 // a file name in UTF-8. Returns false with a German message (Windows-1252) in
 // `germanError` for an unknown extension, a missing QGuiApplication or a file that
@@ -32,3 +34,7 @@ bool exportLadderPage(const LadderData &data, const std::string &docTitle, const
 // The travelling cylinder (cylinder.h) likewise.
 bool exportCylinderPage(const CylinderData &data, const std::string &docTitle,
     const std::string &path, std::string &germanError);
+
+// Why `file` could not be opened or committed, in the program's language (Windows-1252):
+// the reason the page and image exports give after "kann nicht geschrieben werden".
+std::string saveFileReason(const QSaveFile &file);

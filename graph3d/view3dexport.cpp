@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/win1252.h"
+#include "graph/pageexport.h"
 #include "graph/painterdrawcontext.h"
 #include "i18n/i18n.h"
 
@@ -174,25 +175,12 @@ bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, doub
             "Pixel."));
         return false;
     }
-    const auto reasonOf = [](const QSaveFile &f) {
-        switch (f.error()) {
-        case QFileDevice::PermissionsError:
-            return message(DRV_TRANSLATE_NOOP("View3d", "Keine Berechtigung."));
-        case QFileDevice::ResourceError:
-            return message(DRV_TRANSLATE_NOOP("View3d", "Kein Platz auf dem Datenträger."));
-        case QFileDevice::OpenError:
-            return message(
-                DRV_TRANSLATE_NOOP("View3d", "Der Ordner fehlt oder ist nicht beschreibbar."));
-        default:
-            return message(DRV_TRANSLATE_NOOP("View3d", "Fehler beim Schreiben."));
-        }
-    };
     QSaveFile file(qpath);
     if (!file.open(QIODevice::WriteOnly)) {
         germanError = cfmt(
             message(DRV_TRANSLATE_NOOP("View3d", "Die Datei %s kann nicht geschrieben werden:\n%s"))
                 .c_str(),
-            shownPath.c_str(), reasonOf(file).c_str());
+            shownPath.c_str(), saveFileReason(file).c_str());
         return false;
     }
     bool ok = false;
@@ -203,7 +191,7 @@ bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, doub
     else
         ok = writePdf(scene, camera, seenWidth, seenHeight, texts, tube, file);
     if (!ok || !file.commit()) {
-        const std::string reason = reasonOf(file);
+        const std::string reason = saveFileReason(file);
         file.cancelWriting();
         germanError = cfmt(
             message(DRV_TRANSLATE_NOOP("View3d", "Die Datei %s kann nicht geschrieben werden:\n%s"))

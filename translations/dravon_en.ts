@@ -3986,22 +3986,6 @@ Not free format</translation>
         <translation>The image needs a width and a height of at least one pixel.</translation>
     </message>
     <message>
-        <source>Keine Berechtigung.</source>
-        <translation>Permission denied.</translation>
-    </message>
-    <message>
-        <source>Kein Platz auf dem Datenträger.</source>
-        <translation>No space left on the device.</translation>
-    </message>
-    <message>
-        <source>Der Ordner fehlt oder ist nicht beschreibbar.</source>
-        <translation>The folder is missing or not writable.</translation>
-    </message>
-    <message>
-        <source>Fehler beim Schreiben.</source>
-        <translation>Write error.</translation>
-    </message>
-    <message>
         <source>Die Datei %s kann nicht geschrieben werden:
 %s</source>
         <translation>The file %s cannot be written:
