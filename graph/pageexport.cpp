@@ -35,11 +35,9 @@ std::string german(const char *utf8)
     return win1252::fromUtf8(i18n::translateFormat("PageExport", utf8));
 }
 
-} // namespace
-
+// Why `file` could not be opened or committed: the file layer's own texts are Qt's.
 std::string saveFileReason(const QSaveFile &file)
 {
-    // The file layer's own texts are Qt's.
     switch (file.error()) {
     case QFileDevice::PermissionsError:
         return german(DRV_TRANSLATE_NOOP("PageExport", "Keine Berechtigung."));
@@ -51,6 +49,24 @@ std::string saveFileReason(const QSaveFile &file)
     default:
         return german(DRV_TRANSLATE_NOOP("PageExport", "Fehler beim Schreiben."));
     }
+}
+
+} // namespace
+
+bool writePictureFile(const std::string &path, const std::function<bool(QSaveFile &file)> &write,
+    std::string &germanError)
+{
+    QSaveFile file(QString::fromUtf8(path));
+    const bool written = file.open(QIODevice::WriteOnly) && write(file) && file.commit();
+    if (written)
+        return true;
+    const std::string reason = saveFileReason(file);
+    file.cancelWriting();
+    germanError = cfmt(
+        german(DRV_TRANSLATE_NOOP("PageExport", "Die Datei %s kann nicht geschrieben werden:\n%s"))
+            .c_str(),
+        win1252::fromUtf8(path).c_str(), reason.c_str());
+    return false;
 }
 
 namespace {
@@ -156,32 +172,16 @@ QString checkedExtension(const std::string &path, std::string &germanError)
 bool writePage(
     const Rendered &page, const QString &ext, const std::string &path, std::string &germanError)
 {
-    const std::string shownPath = win1252::fromUtf8(path);
-    QSaveFile file(QString::fromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        germanError = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
-                                      "Die Datei %s kann nicht geschrieben werden:\n%s"))
-                               .c_str(),
-            shownPath.c_str(), saveFileReason(file).c_str());
-        return false;
-    }
-    bool ok = false;
-    if (ext == QLatin1String("png"))
-        ok = writePng(page, file);
-    else if (ext == QLatin1String("svg"))
-        ok = writeSvg(page, file);
-    else
-        ok = writePdf(page, file);
-    if (!ok || !file.commit()) {
-        const std::string reason = saveFileReason(file);
-        file.cancelWriting();
-        germanError = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
-                                      "Die Datei %s kann nicht geschrieben werden:\n%s"))
-                               .c_str(),
-            shownPath.c_str(), reason.c_str());
-        return false;
-    }
-    return true;
+    return writePictureFile(
+        path,
+        [&](QSaveFile &file) {
+            if (ext == QLatin1String("png"))
+                return writePng(page, file);
+            if (ext == QLatin1String("svg"))
+                return writeSvg(page, file);
+            return writePdf(page, file);
+        },
+        germanError);
 }
 
 // The ladder and the travelling cylinder: laid out for the screen, and for a sheet when

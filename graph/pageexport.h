@@ -14,6 +14,7 @@
 #include "graph/ladder.h"
 #include "graph/plotdata.h"
 
+#include <functional>
 #include <string>
 
 class QSaveFile;
@@ -35,6 +36,9 @@ bool exportLadderPage(const LadderData &data, const std::string &docTitle, const
 bool exportCylinderPage(const CylinderData &data, const std::string &docTitle,
     const std::string &path, std::string &germanError);
 
-// Why `file` could not be opened or committed, in the program's language (Windows-1252):
-// the reason the page and image exports give after "kann nicht geschrieben werden".
-std::string saveFileReason(const QSaveFile &file);
+// Writes the picture that `write` draws into the open `file` to `path` (UTF-8) all or
+// nothing: the page and image exports' way to a file. False with the German message
+// (Windows-1252) naming the file and the reason in `germanError`; an existing file is then
+// left as it was.
+bool writePictureFile(const std::string &path, const std::function<bool(QSaveFile &file)> &write,
+    std::string &germanError);

@@ -175,31 +175,16 @@ bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, doub
             "Pixel."));
         return false;
     }
-    QSaveFile file(qpath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        germanError = cfmt(
-            message(DRV_TRANSLATE_NOOP("View3d", "Die Datei %s kann nicht geschrieben werden:\n%s"))
-                .c_str(),
-            shownPath.c_str(), saveFileReason(file).c_str());
-        return false;
-    }
-    bool ok = false;
-    if (ext == QLatin1String("png"))
-        ok = writePng(scene, camera, seenWidth, seenHeight, pixels, texts, tube, file);
-    else if (ext == QLatin1String("svg"))
-        ok = writeSvg(scene, camera, seenWidth, seenHeight, texts, tube, file);
-    else
-        ok = writePdf(scene, camera, seenWidth, seenHeight, texts, tube, file);
-    if (!ok || !file.commit()) {
-        const std::string reason = saveFileReason(file);
-        file.cancelWriting();
-        germanError = cfmt(
-            message(DRV_TRANSLATE_NOOP("View3d", "Die Datei %s kann nicht geschrieben werden:\n%s"))
-                .c_str(),
-            shownPath.c_str(), reason.c_str());
-        return false;
-    }
-    return true;
+    return writePictureFile(
+        path,
+        [&](QSaveFile &file) {
+            if (ext == QLatin1String("png"))
+                return writePng(scene, camera, seenWidth, seenHeight, pixels, texts, tube, file);
+            if (ext == QLatin1String("svg"))
+                return writeSvg(scene, camera, seenWidth, seenHeight, texts, tube, file);
+            return writePdf(scene, camera, seenWidth, seenHeight, texts, tube, file);
+        },
+        germanError);
 }
 
 } // namespace view3d

@@ -37,6 +37,20 @@ surveyexport::RowSettings CMainFrame::rowSettings(std::string *unplaced) const
     return surveyexport::rowSettings(m_doc->settings(), p.unit, p.sectionAzimuth, unplaced);
 }
 
+namespace {
+
+// Where an exported file is offered: beside the document under its name without the
+// extension, or in the working folder under the document's title while it has no file.
+QString exportBase(const CDravonDoc &doc)
+{
+    const QString document = doc.GetPathName();
+    return document.isEmpty()
+        ? QDir::current().filePath(doc.GetTitle())
+        : QFileInfo(document).dir().filePath(QFileInfo(document).completeBaseName());
+}
+
+} // namespace
+
 void CMainFrame::OnFileExport()
 {
     if (!hasTrajectory())
@@ -45,10 +59,7 @@ void CMainFrame::OnFileExport()
     QStringList filters;
     for (const surveyexport::ExportFormatEntry &entry : formats)
         filters << QString::fromUtf8(entry.filter);
-    const QString document = m_doc->GetPathName();
-    const QString base = document.isEmpty()
-        ? QDir::current().filePath(m_doc->GetTitle())
-        : QFileInfo(document).dir().filePath(QFileInfo(document).completeBaseName());
+    const QString base = exportBase(*m_doc);
     // The last choice of format is offered again.
     static int lastFilter = 0;
     int filter = lastFilter;
@@ -64,7 +75,7 @@ void CMainFrame::OnFileExport()
 
     surveyexport::ExportInfo info;
     info.borehole = win1252::toUtf8(m_doc->name());
-    info.document = document.toStdString();
+    info.document = m_doc->GetPathName().toStdString();
     info.north = m_doc->settings().north;
     std::string unplaced;
     // The same rows, made and written a piece at a time, as the batch tool's --export.
@@ -107,10 +118,7 @@ bool CMainFrame::saveImage(QString path)
     const QStringList extensions { QStringLiteral(".png"), QStringLiteral(".svg"),
         QStringLiteral(".pdf") };
     if (path.isEmpty()) {
-        const QString document = m_doc->GetPathName();
-        const QString base = document.isEmpty()
-            ? QDir::current().filePath(m_doc->GetTitle())
-            : QFileInfo(document).dir().filePath(QFileInfo(document).completeBaseName());
+        const QString base = exportBase(*m_doc);
         // The last choice of type is offered again.
         static int lastFilter = 0;
         int filter = lastFilter;

@@ -3986,12 +3986,6 @@ Not free format</translation>
         <translation>The image needs a width and a height of at least one pixel.</translation>
     </message>
     <message>
-        <source>Die Datei %s kann nicht geschrieben werden:
-%s</source>
-        <translation>The file %s cannot be written:
-%s</translation>
-    </message>
-    <message>
         <source>Blick aus Azimut %1°, %2° über dem Horizont</source>
         <translation>Looking from azimuth %1°, %2° above the horizon</translation>
     </message>
