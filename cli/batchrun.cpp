@@ -364,9 +364,13 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     else
         well::computeTable(
             well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
-    const std::vector<bool> written = exported.get();
+    // The messages are made while the exports may still be written, and go out in one
+    // piece: standard error is unbuffered, and a long survey can have tens of thousands.
+    std::string said;
     for (const well::Diagnostic &d : result.diagnostics)
-        tell(well::text(d));
+        appendUtf8Line(said, well::text(d));
+    const std::vector<bool> written = exported.get();
+    std::fwrite(said.data(), 1, said.size(), stderr);
     bool fault = readerFault || !result.clean() || result.aborted;
 
     // Each depth is a point on the computed path; nothing is computed again.

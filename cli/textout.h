@@ -6,3 +6,5 @@
 
 // Writes Windows-1252 text as one UTF-8 line.
 void writeUtf8Line(FILE *stream, const std::string &text);
+// Appends Windows-1252 text as one UTF-8 line to `out`.
+void appendUtf8Line(std::string &out, const std::string &text);

@@ -153,8 +153,26 @@ PendingFile::~PendingFile()
 void PendingFile::flush()
 {
     if (m_error == 0 && !m_buffer.empty())
-        m_error = writeAll(m_fd, m_buffer.data(), m_buffer.size());
+        write(m_buffer.data(), m_buffer.size());
     m_buffer.clear();
+}
+
+void PendingFile::write(const char *data, std::size_t size)
+{
+    m_error = writeAll(m_fd, data, size);
+    if (m_error != 0)
+        return;
+    m_written += size;
+#ifdef __linux__
+    // A long file goes to the disk while the rest is made: the sync before the rename
+    // then waits for the last pieces only, not for hundreds of megabytes at once. Only a
+    // start of the writing; the sync in commit() still reports every failure.
+    constexpr off_t kStartEvery = off_t { 8 } << 20;
+    if (m_written - m_handedToDisk >= kStartEvery) {
+        ::sync_file_range(m_fd, m_handedToDisk, m_written - m_handedToDisk, SYNC_FILE_RANGE_WRITE);
+        m_handedToDisk = m_written;
+    }
+#endif
 }
 
 bool PendingFile::append(std::string_view bytes)
@@ -164,7 +182,7 @@ bool PendingFile::append(std::string_view bytes)
     if (m_buffer.size() + bytes.size() > kBufferBytes) {
         flush();
         if (m_error == 0 && bytes.size() >= kBufferBytes)
-            m_error = writeAll(m_fd, bytes.data(), bytes.size());
+            write(bytes.data(), bytes.size());
         else
             m_buffer.append(bytes);
     } else {

@@ -59,12 +59,15 @@ public:
 
 private:
     void flush();
+    void write(const char *data, std::size_t size);
 
     std::string m_target; // where the link points, if the target is a link
     std::string m_temporary;
     int m_fd = -1;
     int m_error = 0;
     std::string m_buffer; // appends are gathered into large writes
+    long long m_written = 0; // bytes in the new file
+    long long m_handedToDisk = 0; // bytes whose writing to the disk has been started
 };
 
 // Writes `bytes` as the whole new content of `path`.

@@ -2,6 +2,7 @@
 
 #include "core/atomicfile.h"
 #include "core/filename.h"
+#include "core/inorder.h"
 #include "export/columntable.h"
 #include "export/delimitedwriter.h"
 #include "export/witsmlwriter.h"
@@ -68,20 +69,27 @@ namespace {
 
     constexpr std::size_t kPiece = 4096;
 
-    // A table piece by piece, line by line into the file: a long listing is held neither
-    // as text nor as a whole table. `piece(first)` gives the table of the rows from
-    // `first` on, at most kPiece of them.
+    // A table piece by piece into the file: a long listing is held neither as text nor as
+    // a whole table. `piece(first)` gives the table of the rows from `first` on, at most
+    // kPiece of them; it is called on several threads at once (see core/inorder.h), and
+    // this thread writes each piece's text while the next ones are made.
     bool writeText(const std::string &path, const TextStyle &style, std::size_t rows,
         const std::function<ColumnTable(std::size_t first)> &piece)
     {
-        return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
-            std::size_t first = 0;
-            do {
-                writeDelimited(piece(first), style, append, first == 0);
-                first += kPiece;
-            } while (first < rows);
-            return true;
-        }).ok();
+        atomicfile::PendingFile file(path);
+        if (file.status()) {
+            const std::size_t pieces = std::max<std::size_t>(1, (rows + kPiece - 1) / kPiece);
+            // After a failed write nothing more is made; commit() reports the failure.
+            inorder::makeInOrder(
+                pieces,
+                [&](std::size_t k, std::string &text) {
+                    writeDelimited(
+                        piece(k * kPiece), style,
+                        [&text](std::string_view line) { text += line; }, k == 0);
+                },
+                [&file](const std::string &text) { return file.append(text); });
+        }
+        return file.commit().ok();
     }
 
     SheetInfo sheetInfo(const ExportInfo &info)
@@ -143,8 +151,9 @@ bool writeExport(
         columns.include(piece);
     }
     return writeText(path, *textStyle(format), rows.size, [&](std::size_t first) {
-        rows.make(first, kPiece, piece);
-        return columns.table(piece);
+        listing::Listing own; // one per thread
+        rows.make(first, kPiece, own);
+        return columns.table(own);
     });
 }
 

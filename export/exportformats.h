@@ -57,7 +57,7 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
 
 // The rows of a listing too long to hold, made a piece at a time: `make(first, count,
 // piece)` puts the rows from `first` on, at most `count` of them, into `piece`. Making a
-// piece twice gives the same rows.
+// piece twice gives the same rows, and pieces may be made on several threads at once.
 struct RowSource
 {
     std::size_t size = 0; // rows in all
