@@ -38,7 +38,7 @@ std::vector<Finding> findings(const Scan &scan, double limit)
     return out;
 }
 
-std::string germanText(const Finding &f)
+std::string text(const Finding &f)
 {
     const auto v = [&](std::size_t i) { return i < f.values.size() ? f.values[i] : 0.0; };
     const char *well = f.well.c_str();

@@ -1,7 +1,7 @@
 // What of a clearance scan deserves a message: the offset wells that come closer than a
 // separation factor the caller sets, and those the scan could not rate. As data, an id
 // with numbers and the offset's name; the batch tool and the desktop program make the
-// text (germanText here: the German words, or their translation in the chosen language).
+// text (`text` here: the German words, or their translation in the chosen language).
 // No Qt.
 #pragma once
 
@@ -38,6 +38,6 @@ std::vector<Finding> findings(const Scan &scan, double limit = 1.5);
 
 // The text of a finding in the chosen language (German unless another is installed),
 // UTF-8.
-std::string germanText(const Finding &finding);
+std::string text(const Finding &finding);
 
 } // namespace clr

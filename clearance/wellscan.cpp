@@ -63,7 +63,7 @@ namespace {
 
 } // namespace
 
-std::string germanText(const SetupFinding &f)
+std::string text(const SetupFinding &f)
 {
     const auto v = [&](std::size_t i) { return i < f.values.size() ? f.values[i] : 0.0; };
     const char *well = f.well.c_str();
@@ -260,7 +260,7 @@ std::string warningNotice(const WellScan &scan)
             continue;
         // Appended piece by piece: "\n" + text trips GCC 12's -Wrestrict at -O3.
         lines += '\n';
-        lines += germanText(f);
+        lines += text(f);
         ++count;
     }
     if (count == 0)

@@ -45,7 +45,7 @@ struct SetupFinding
 
 // The text of a setup finding in the chosen language (German unless another is
 // installed), UTF-8.
-std::string germanText(const SetupFinding &finding);
+std::string text(const SetupFinding &finding);
 
 struct WellScan
 {

@@ -430,11 +430,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
         clearance = clr::scanWell(well, path, moreMds);
         for (const clr::SetupFinding &f : clearance->setup)
-            tellUtf8(clr::germanText(f));
+            tellUtf8(clr::text(f));
         fault = fault || !clearance->setup.empty();
         for (const clr::Finding &f : clearance->findings) {
             if (f.id != clr::Message::SeparationBelowLimit)
-                tellUtf8(clr::germanText(f));
+                tellUtf8(clr::text(f));
         }
         if (const std::string notice = clr::warningNotice(*clearance); !notice.empty())
             tellUtf8(notice);

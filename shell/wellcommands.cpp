@@ -57,7 +57,7 @@ void CMainFrame::updateClearanceNotice()
             // Piece by piece: "\n" + text trips GCC 12's -Wrestrict at -O3.
             if (!text.empty())
                 text += '\n';
-            text += clr::germanText(f);
+            text += clr::text(f);
         }
     }
     if (text.empty()) {

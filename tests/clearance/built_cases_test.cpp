@@ -188,8 +188,8 @@ TEST(Crossing, ClosestApproachIsTheCrossingAndTheFactorNegative)
     EXPECT_EQ(found[0].values[3], 1.5);
     EXPECT_LE(found[0].values[4], found[0].values[1]);
     EXPECT_GE(found[0].values[5], found[0].values[1]);
-    EXPECT_NE(clr::germanText(found[0]).find("Kreuzung: Trennfaktor -"), std::string::npos);
-    EXPECT_NE(clr::germanText(found[0]).find(" bei 86.60 m MD"), std::string::npos);
+    EXPECT_NE(clr::text(found[0]).find("Kreuzung: Trennfaktor -"), std::string::npos);
+    EXPECT_NE(clr::text(found[0]).find(" bei 86.60 m MD"), std::string::npos);
 }
 
 TEST(Findings, WellsWithoutModelOrStationsAreNamed)
@@ -208,7 +208,7 @@ TEST(Findings, WellsWithoutModelOrStationsAreNamed)
         { clr::Message::NoSeparationFactor, "Ohne Modell", { 0, 0 } },
     };
     EXPECT_EQ(clr::findings(s), expected);
-    EXPECT_NE(clr::germanText(expected[0]).find("die Bezugsbohrung hat kein Fehlermodell"),
+    EXPECT_NE(clr::text(expected[0]).find("die Bezugsbohrung hat kein Fehlermodell"),
         std::string::npos);
 }
 

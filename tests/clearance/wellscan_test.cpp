@@ -210,7 +210,7 @@ TEST(WellScan, WhatKeepsAnOffsetOutIsSaid)
     std::vector<std::pair<clr::SetupMessage, std::string>> said;
     for (const clr::SetupFinding &f : s.setup) {
         said.push_back({ f.id, f.well });
-        EXPECT_NE(clr::germanText(f).find(f.well), std::string::npos) << clr::germanText(f);
+        EXPECT_NE(clr::text(f).find(f.well), std::string::npos) << clr::text(f);
     }
     const std::vector<std::pair<clr::SetupMessage, std::string>> expected
         = { { clr::SetupMessage::NoElevation, "hoch" }, { clr::SetupMessage::NoSlot, "Rechtswert" },
