@@ -36,6 +36,13 @@ std::string shortest(double value, Sign sign);
 // without a sign ("0,00", not "-0,00").
 std::string fixed(double value, int decimals, Sign sign);
 
+// `decimals` decimals with the interface's sign: how the dialogs, the graph captions and
+// the messages show a number ("1234,50" in German, "1234.50" in English).
+inline std::string shown(double value, int decimals)
+{
+    return fixed(value, decimals, interfaceSign());
+}
+
 // The same texts appended to `out`, for files of millions of numbers.
 void appendShortest(std::string &out, double value, Sign sign);
 void appendFixed(std::string &out, double value, int decimals, Sign sign);

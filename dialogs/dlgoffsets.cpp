@@ -42,7 +42,7 @@ QString utf8(const std::string &text)
 
 QString length(double metres)
 {
-    return utf8(i18n::number(metres, 2));
+    return utf8(decimalsign::shown(metres, 2));
 }
 
 // The error model combo's entry for "the well's".
@@ -266,7 +266,7 @@ void DlgOffsets::fillList()
                 : utf8(std::string(unc::modelTitle(o.uncertainty->model)));
         const QStringList cells
             = { utf8(o.name), slot, o.elevation ? length(*o.elevation) : tr("wie die Bohrung"),
-                  utf8(i18n::number(o.holeDiameter, 4)), model,
+                  utf8(decimalsign::shown(o.holeDiameter, 4)), model,
                   o.parent.empty() ? tr("—")
                                    : tr("von %1 ab %2 m").arg(utf8(o.parent), length(o.kickOffMd)),
                   QString::number(o.stations.size()) };

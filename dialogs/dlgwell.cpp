@@ -1,5 +1,6 @@
 #include "dialogs/dlgwell.h"
 
+#include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
 #include "geo/projection.h"
 #include "geo/wellform.h"
@@ -59,7 +60,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     if (const auto onEarth = geo::wellheadOnEarth(settings))
         m_latitude->setPlaceholderText(
             tr("vom Ansatzpunkt: %1")
-                .arg(QString::fromStdString(i18n::number(onEarth->latitude, 4))));
+                .arg(QString::fromStdString(decimalsign::shown(onEarth->latitude, 4))));
     else
         m_latitude->setPlaceholderText(tr("unbekannt (für MWD nicht nötig)"));
     m_errorModel = new QComboBox(this);
@@ -75,7 +76,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_north->setCurrentIndex(m_north->findData(int(form.north)));
     // The values in effect, from the one place where they are chosen.
     const QString degrees = QString::fromStdString(
-        i18n::number(inEffect.sectionAzimuth.value_or(automaticAzimuth), 2));
+        decimalsign::shown(inEffect.sectionAzimuth.value_or(automaticAzimuth), 2));
     m_section = new QLabel(inEffect.sectionAzimuth
             ? tr("%1°").arg(degrees)
             : tr("%1° (automatisch: Richtung der Endabweichung)").arg(degrees),

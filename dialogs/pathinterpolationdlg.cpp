@@ -32,7 +32,7 @@ namespace {
 // Lengths in the dialog's captions and messages, with the language's decimal sign.
 QString number(double v, int decimals)
 {
-    return QString::fromStdString(i18n::number(v, decimals));
+    return QString::fromStdString(decimalsign::shown(v, decimals));
 }
 
 // What the table shows and copies: each column's decimals, a decimal comma, tabs.
@@ -264,7 +264,7 @@ bool PathInterpolationDlg::compute()
             refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + toQt(fault);
         // The listing's messages write numbers with a point; a German dialog shows commas.
         static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
-        if (i18n::decimalSeparator() == ',')
+        if (decimalsign::interfaceSign() == decimalsign::Sign::Comma)
             refusal.replace(point, QStringLiteral("\\1,\\2"));
     } else {
         l.unit = m_unit;

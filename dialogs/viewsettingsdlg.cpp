@@ -1,5 +1,6 @@
 #include "dialogs/viewsettingsdlg.h"
 
+#include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
 #include "i18n/i18n.h"
 
@@ -30,7 +31,7 @@ ViewSettingsDlg::ViewSettingsDlg(
     auto *grid = new QGridLayout(section);
     m_automatic
         = new QRadioButton(tr("&automatisch: Richtung der Endabweichung (%1°)")
-                               .arg(QString::fromStdString(i18n::number(automaticAzimuth, 1))),
+                               .arg(QString::fromStdString(decimalsign::shown(automaticAzimuth, 1))),
             section);
     m_fixed = new QRadioButton(tr("&fest:"), section);
     auto *group = new QButtonGroup(section);

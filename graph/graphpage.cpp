@@ -2,6 +2,7 @@
 #include "graph/graphpage.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
 #include "core/win1252.h"
 #include "graph/graphstyle.h"
 #include "graph/textfit.h"
@@ -34,11 +35,11 @@ std::vector<std::string> GraphPage::notes(const PlotData &data) const
         if (ratio > 1.05)
             out.push_back(win1252::fromUtf8(
                 i18n::arg(i18n::translate("GraphPage", "Horizontal %1-fach überhöht"),
-                    { i18n::number(ratio, 1) })));
+                    { decimalsign::shown(ratio, 1) })));
         else if (ratio > 0.0 && ratio < 1.0 / 1.05)
             out.push_back(win1252::fromUtf8(
                 i18n::arg(i18n::translate("GraphPage", "Vertikal %1-fach überhöht"),
-                    { i18n::number(1.0 / ratio, 1) })));
+                    { decimalsign::shown(1.0 / ratio, 1) })));
     }
     return out;
 }

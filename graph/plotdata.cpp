@@ -1,6 +1,7 @@
 // The plot value of the side and top views and their captions.
 #include "graph/plotdata.h"
 
+#include "core/decimalsign.h"
 #include "core/win1252.h"
 #include "i18n/i18n.h"
 
@@ -51,18 +52,18 @@ std::optional<double> abortDepthOf(const traj::Trajectory &t)
 
 std::string shortEndNote(double end, std::optional<double> entered)
 {
-    const std::string at = i18n::number(end, 2);
+    const std::string at = decimalsign::shown(end, 2);
     if (!entered)
         return win1252::fromUtf8(
             i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m"), { at }));
-    const std::string from = i18n::number(*entered, 2);
+    const std::string from = decimalsign::shown(*entered, 2);
     return win1252::fromUtf8(
         i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m (von %2 m)"), { at, from }));
 }
 
 decimalsign::Sign pageDecimalSign()
 {
-    return i18n::decimalSeparator() == ',' ? decimalsign::Sign::Comma : decimalsign::Sign::Point;
+    return decimalsign::interfaceSign();
 }
 
 std::string documentLine(const std::string &title)

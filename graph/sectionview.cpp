@@ -1,6 +1,7 @@
 #include "graph/sectionview.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
 #include "core/units.h"
 #include "core/win1252.h"
 #include "i18n/i18n.h"
@@ -17,7 +18,7 @@ double sectionAzimuthOf(const traj::Trajectory &t, std::optional<double> chosen)
 std::string sectionCaption(double azimuth)
 {
     return win1252::fromUtf8(i18n::arg(
-        i18n::translate("GraphPage", "Vertikalschnitt Azimut %1°"), { i18n::number(azimuth, 1) }));
+        i18n::translate("GraphPage", "Vertikalschnitt Azimut %1°"), { decimalsign::shown(azimuth, 1) }));
 }
 
 PlotData sectionPlotData(

@@ -1,7 +1,6 @@
 #include "i18n/i18n.h"
 
 #include <cctype>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 
@@ -117,22 +116,6 @@ std::string arg(std::string_view text, std::initializer_list<std::string_view> a
         out.push_back(text[i]);
     }
     return out;
-}
-
-std::string number(double value, int decimals)
-{
-    char buffer[400];
-    const std::to_chars_result end
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, end.ptr);
-    // A value that rounds to zero has no sign.
-    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    if (g_language == Language::German) {
-        if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-            text[dot] = ',';
-    }
-    return text;
 }
 
 char decimalSeparator()

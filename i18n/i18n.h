@@ -58,9 +58,6 @@ std::string formatConversions(std::string_view format);
 // `text` with "%1" … "%9" replaced by `args` in their order; other "%" stay as they are.
 std::string arg(std::string_view text, std::initializer_list<std::string_view> args);
 
-// A number with `decimals` places as the language writes it: "1234,50" in German,
-// "1234.50" in English (no grouping); "-0,00" is written "0,00".
-std::string number(double value, int decimals);
 // The decimal separator of the language.
 char decimalSeparator();
 

@@ -95,9 +95,4 @@ QLocale numberLocale()
     return locale;
 }
 
-QString number(double value, int decimals)
-{
-    return QString::fromStdString(i18n::number(value, decimals));
-}
-
 } // namespace i18nqt

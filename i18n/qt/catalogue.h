@@ -25,7 +25,5 @@ std::optional<i18n::Language> parseLangOption(const QString &value);
 // The locale numbers are shown in: German or English as the language, without grouping.
 QLocale numberLocale();
 
-// A number with `decimals` places in the language (i18n::number as a QString).
-QString number(double value, int decimals);
 
 } // namespace i18nqt

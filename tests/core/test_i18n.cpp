@@ -1,6 +1,7 @@
 // The language the programs speak and the safety of the catalogue's lookups: the
 // environment rule, a translated format that could read the wrong arguments, and numbers
 // in each language.
+#include "core/decimalsign.h"
 #include "i18n/i18n.h"
 
 #include <gtest/gtest.h>
@@ -79,12 +80,12 @@ TEST_F(Catalogue, AFormatWhoseConversionsDifferKeepsTheGermanSource)
 
 TEST_F(Catalogue, NumbersFollowTheLanguage)
 {
-    EXPECT_EQ(i18n::number(1234.5, 2), "1234,50");
-    EXPECT_EQ(i18n::number(-0.004, 2), "0,00");
-    EXPECT_EQ(i18n::number(-12.345, 1), "-12,3");
+    EXPECT_EQ(decimalsign::shown(1234.5, 2), "1234,50");
+    EXPECT_EQ(decimalsign::shown(-0.004, 2), "0,00");
+    EXPECT_EQ(decimalsign::shown(-12.345, 1), "-12,3");
     EXPECT_EQ(i18n::decimalSeparator(), ',');
     i18n::setLanguage(i18n::Language::English);
-    EXPECT_EQ(i18n::number(1234.5, 2), "1234.50");
-    EXPECT_EQ(i18n::number(2.5, 0), "2");
+    EXPECT_EQ(decimalsign::shown(1234.5, 2), "1234.50");
+    EXPECT_EQ(decimalsign::shown(2.5, 0), "2");
     EXPECT_EQ(i18n::decimalSeparator(), '.');
 }
