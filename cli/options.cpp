@@ -441,15 +441,13 @@ i18n::Language chooseLanguage(
         } else {
             continue;
         }
-        if (value == "de") {
-            language = i18n::Language::German;
-        } else if (value == "en") {
-            language = i18n::Language::English;
-        } else {
+        const std::optional<i18n::Language> chosen = i18n::parseLanguageOption(value);
+        if (!chosen) {
             // Both languages, as neither is settled yet.
             error = "--lang erwartet de oder en (--lang expects de or en)";
             return language;
         }
+        language = *chosen;
     }
     return language;
 }

@@ -43,6 +43,15 @@ std::optional<Language> parseLanguage(std::string_view code)
     return std::nullopt;
 }
 
+std::optional<Language> parseLanguageOption(std::string_view value)
+{
+    if (value == "de")
+        return Language::German;
+    if (value == "en")
+        return Language::English;
+    return std::nullopt;
+}
+
 Language languageFromEnvironment(const Environment &getenv)
 {
     for (const char *name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG" }) {

@@ -32,6 +32,9 @@ void setLanguage(Language language);
 
 // "de" or "en", also with a territory and code set ("en_GB.UTF-8"); nothing for others.
 std::optional<Language> parseLanguage(std::string_view code);
+// The language a "--lang" value or a stored choice names: exactly "de" or "en", nothing
+// for anything else.
+std::optional<Language> parseLanguageOption(std::string_view value);
 
 // The desktop's language: the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that is
 // set decides; one that begins with "en" is English, anything else (also C and POSIX)

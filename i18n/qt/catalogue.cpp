@@ -80,11 +80,7 @@ bool install(i18n::Language language)
 
 std::optional<i18n::Language> parseLangOption(const QString &value)
 {
-    if (value == QLatin1String("de"))
-        return i18n::Language::German;
-    if (value == QLatin1String("en"))
-        return i18n::Language::English;
-    return std::nullopt;
+    return i18n::parseLanguageOption(value.toStdString());
 }
 
 QLocale numberLocale()
