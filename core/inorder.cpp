@@ -14,8 +14,8 @@ bool makeInOrder(std::size_t count, const std::function<void(std::size_t, std::s
 {
     if (threads == 0)
         threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-    std::string text;
     if (count < 2 || threads < 2) {
+        std::string text;
         for (std::size_t k = 0; k < count; ++k) {
             text.clear();
             make(k, text);
