@@ -131,15 +131,23 @@ std::size_t length(std::string_view text)
         std::count_if(text.begin(), text.end(), [](char c) { return !isContinuation(c); }));
 }
 
+Prefix prefix(std::string_view text, std::size_t characters)
+{
+    // No character is longer than four bytes, not even in malformed text: the cut never
+    // takes more than four bytes a character.
+    Prefix p;
+    for (; p.characters < characters && p.bytes < text.size(); ++p.characters) {
+        const std::size_t end = std::min(text.size(), p.bytes + 4);
+        ++p.bytes;
+        while (p.bytes < end && isContinuation(text[p.bytes]))
+            ++p.bytes;
+    }
+    return p;
+}
+
 std::size_t prefixBytes(std::string_view text, std::size_t characters)
 {
-    std::size_t at = 0;
-    for (std::size_t k = 0; k < characters && at < text.size(); ++k) {
-        ++at;
-        while (at < text.size() && isContinuation(text[at]))
-            ++at;
-    }
-    return at;
+    return prefix(text, characters).bytes;
 }
 
 void clip(std::string &text, std::size_t characters)

@@ -32,8 +32,14 @@ std::string sanitized(std::string_view bytes);
 // The number of characters (code points) of well-formed `text`.
 std::size_t length(std::string_view text);
 
-// The number of bytes that the first `characters` characters of `text` take (all of
-// them when it has fewer).
+// The first `characters` characters of `text` (all of them when it has fewer): the bytes
+// they take, at most four a character whatever the bytes are, and how many they are.
+struct Prefix
+{
+    std::size_t bytes = 0;
+    std::size_t characters = 0;
+};
+Prefix prefix(std::string_view text, std::size_t characters);
 std::size_t prefixBytes(std::string_view text, std::size_t characters);
 
 // Keeps at most `characters` characters of `text`.

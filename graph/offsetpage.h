@@ -38,8 +38,7 @@ public:
     int m_Breite = 1300;
     int m_Hoehe = 1300;
 
-    // One line of the legend: a sample of the well's line in its colour and a text
-    // (Windows-1252).
+    // One line of the legend: a sample of the well's line in its colour and a text.
     struct LegendRow
     {
         DrawColor colour;

@@ -127,6 +127,25 @@ TEST(Utf8, CutsFallBetweenCharacters)
     }
 }
 
+TEST(Utf8, AMalformedTextIsCutWithinFourBytesACharacter)
+{
+    // Whatever the bytes, n characters take at most 4n bytes: a bound on memory for a
+    // cell of any input. A run of continuation bytes is cut into such pieces.
+    std::mt19937 random(4);
+    for (int round = 0; round < 5000; ++round) {
+        std::string text = randomText(random);
+        if (round % 3 == 0)
+            text += std::string(static_cast<size_t>(round % 17), '\x80');
+        for (size_t n = 0; n <= 8; ++n) {
+            const utf8::Prefix p = utf8::prefix(text, n);
+            EXPECT_LE(p.bytes, 4 * n);
+            EXPECT_LE(p.characters, n);
+            EXPECT_TRUE(p.bytes == text.size() || p.characters == n);
+        }
+    }
+    EXPECT_EQ(utf8::prefix(std::string(10, '\x80'), 2).bytes, 8u);
+}
+
 TEST(Utf8, CaseFoldingIsTheLocalesLowerCaseOfTheDocumentsLetters)
 {
     const locale_t german = newlocale(LC_ALL_MASK, "de_DE.UTF-8", static_cast<locale_t>(nullptr));
