@@ -1,7 +1,7 @@
 #include "cli/batchrun.h"
 
 #include "clearance/offsetform.h"
-#include "clearance/wellscan.h"
+#include "analysis/analysis.h"
 #include "cli/linesource.h"
 #include "cli/textout.h"
 #include "core/atomicfile.h"
@@ -16,7 +16,6 @@
 #include "export/errorterms.h"
 #include "export/exportformats.h"
 #include "export/wellrows.h"
-#include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
@@ -29,7 +28,6 @@
 #include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
-#include "well/computation.h"
 
 #include <QGuiApplication>
 
@@ -62,9 +60,15 @@ void tellUtf8(const std::string &text)
     std::fprintf(stderr, "%s\n", text.c_str());
 }
 
+// A document by its extension in any case, as the desktop program opens "X.DVN".
 bool isDocumentFile(const std::string &path)
 {
-    return std::string_view(path).ends_with(".dvn");
+    if (path.size() < 4)
+        return false;
+    std::string tail = path.substr(path.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail == ".dvn";
 }
 
 // The file name without its folder in the program's character set: the title under
@@ -252,7 +256,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
 
-    well::Well well;
+    well::Well input;
     // The results file keeps "Unbenannt" in every language (a file format); the graph
     // page's caption speaks the language, as the desktop's does.
     std::string title = "Unbenannt";
@@ -265,22 +269,28 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             tell(message);
             return 2;
         }
-        well = wellOf(std::move(items));
+        input = wellOf(std::move(items));
         title = pageTitle = titleOf(options.input);
     } else if (options.table != CliOptions::TableKind::None) {
-        if (!importTable(options, options.input, options.table, true, well))
+        if (!importTable(options, options.input, options.table, true, input))
             return 2;
-    } else if (!readInput(options, options.input, well, readerFault)) {
+    } else if (!readInput(options, options.input, input, readerFault)) {
         return 2;
     }
     if (options.name)
-        well.name = win1252::fromUtf8(*options.name);
+        input.name = win1252::fromUtf8(*options.name);
 
     // Given options win over what the document file stored; so do --unit and
     // --section-azimuth. The offsets of the command line join the stored ones.
-    WellSettings settings = withWellOptions(options, well.settings);
-    if (!addOffsets(options, win1252::toUtf8(well.name), settings))
+    WellSettings settings = withWellOptions(options, input.settings);
+    if (!addOffsets(options, win1252::toUtf8(input.name), settings))
         return 2;
+    // Nothing of the analysis is made before it is asked for below: the exports and the
+    // table are written while they are made, the covariances only for a picture.
+    analysis::Analysis analysis(std::move(input));
+    analysis.setScope({ false, false, false });
+    analysis.setSettings(settings);
+    const well::Well &well = analysis.well();
     const bool scanning = !settings.offsets.empty();
     if (!options.clearanceFile.empty() && !scanning) {
         complain(i18n::translate("Batch",
@@ -310,10 +320,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         && (wantsStations || !options.listingFile.empty() || !options.errorTermsFile.empty()
             || !options.plotFile.empty() || !options.savePath.empty() || options.errorModel
             || scanning)) {
-        unc::MissingInput missing = unc::MissingInput::None;
-        uncertainty = geo::errorModelInputs(settings, &missing);
+        uncertainty = analysis.modelInputs().inputs;
         if (!uncertainty) {
-            complain(missingInputMessage(model, missing));
+            complain(missingInputMessage(model, analysis.modelInputs().missing));
             return 2;
         }
     }
@@ -324,8 +333,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         return 2;
     }
 
-    well::Computation result;
-    well::computeCourse(well, result);
+    const well::Computation &result = analysis.computeCourse();
     const traj::Trajectory &path = result.path;
 
     // Absolute columns where the settings (with the coordinate system) give them; a
@@ -360,10 +368,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // needs it too; the messages follow on standard error.
     const bool keepTable = !options.resultsFile.empty();
     if (keepTable)
-        well::computeTable(well, result, {});
+        analysis.computeTable();
     else
-        well::computeTable(
-            well, result, [](const std::string &line) { writeUtf8Line(stdout, line); });
+        analysis.computeTable([](const std::string &line) { writeUtf8Line(stdout, line); });
     // The messages are made while the exports may still be written, and go out in one
     // piece: standard error is unbuffered, and a long survey can have tens of thousands.
     std::string said;
@@ -401,8 +408,6 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             unplaced.clear();
         }
     };
-    well.settings = settings;
-
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
         rows = surveyexport::wellRows(path, options.requests, *rowSettings);
@@ -416,19 +421,20 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // The clearance scan at the stations and the steps of --every-md; what keeps an offset
     // out is a fault, a factor below 1 the status of its own.
-    std::optional<clr::WellScan> clearance;
+    // The picture draws the covariances of the well and of its neighbours where the
+    // well's error model gives them.
+    const bool spread = !options.plotFile.empty() && uncertainty && !path.empty();
+    const clr::WellScan *clearance = nullptr;
     if (scanning) {
         std::vector<listing::Request> steps;
         for (const listing::Request &r : options.requests) {
             if (r.kind == listing::RequestKind::EveryMd)
                 steps.push_back(r);
         }
-        std::vector<double> moreMds;
-        if (!steps.empty() && !path.empty()) {
-            for (const listing::Row &row : listing::buildListing(path, steps, unit).rows)
-                moreMds.push_back(row.point.md);
-        }
-        clearance = clr::scanWell(well, path, moreMds);
+        analysis.setScanSteps(std::move(steps), unit);
+        // The 3D view draws a neighbour's tube by its own model even where the well has
+        // none; the other pictures only beside the well's.
+        clearance = &analysis.computeClearance(!options.plotFile.empty());
         for (const clr::SetupFinding &f : clearance->setup)
             tellUtf8(clr::text(f));
         fault = fault || !clearance->setup.empty();
@@ -503,18 +509,17 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.plotFile.empty()) {
         // The page draws the uncertainty of the well's error model as the desktop's
         // graph does.
-        const std::vector<unc::Sym3> covariances = uncertainty && !path.empty()
-            ? unc::stationCovariances(path, *uncertainty)
-            : std::vector<unc::Sym3> {};
+        const std::vector<unc::Sym3> &covariances
+            = spread ? analysis.computeCovariances() : analysis.covariances();
         // The neighbouring wells of the scan as well, with their uncertainty where the
         // page draws the well's.
-        const bool spread = !covariances.empty();
         const OffsetPicture offsets = clearance
-            ? offsetPictureOf(clearance->offsets, clearance->scan, spread)
+            ? offsetPictureOf(clearance->offsets, clearance->scan,
+                  spread ? analysis.offsetCovariances() : std::vector<std::vector<unc::Sym3>> {})
             : OffsetPicture {};
         PlotData plot;
         if (options.view3d) {
-            const scene3d::Scene scene = view3d::wellScene(well, path, covariances);
+            const scene3d::Scene scene = view3d::wellScene(analysis);
             const scene3d::Camera camera
                 = view3d::batchCamera(scene, options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
                     options.cameraElevation.value_or(scene3d::kHomeElevation));
