@@ -96,7 +96,8 @@ TEST_F(FrontEnds, DocumentAndBatchToolWriteTheSameFiles)
         const clitest::Result r = run(document
             + " --export batch-export.csv --export batch-map.geojson --at-md 250 --at-md 1000"
               " --listing batch-listing.csv --clearance batch-clearance.csv");
-        ASSERT_EQ(r.status, 0) << r.err;
+        // The neighbours come closer than their uncertainties allow: status 3.
+        ASSERT_EQ(r.status, 3) << r.err;
         for (const char *what : { "export.csv", "listing.csv", "clearance.csv", "map.geojson" }) {
             const std::string desktop = file(std::string("desktop-") + what);
             EXPECT_GT(desktop.size(), 200u) << what;
