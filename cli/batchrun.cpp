@@ -513,7 +513,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             ? offsetPictureOf(clearance->offsets, clearance->scan, spread)
             : OffsetPicture {};
         PlotData plot;
-        if (options.view3d) {
+        if (options.view == CliOptions::View::ThreeD) {
             const scene3d::Scene scene = view3d::wellScene(well, path, covariances);
             const scene3d::Camera camera
                 = view3d::batchCamera(scene, options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
@@ -530,7 +530,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain(win1252::toUtf8(error));
                 status = 2;
             }
-        } else if (options.ladderView || options.cylinderView) {
+        } else if (options.view == CliOptions::View::Ladder
+            || options.view == CliOptions::View::Cylinder) {
             // Pictures of the neighbours alone: without any there is nothing to draw.
             std::string error;
             if (!clearance || offsets.empty()) {
@@ -538,9 +539,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     i18n::arg(i18n::translate("Batch",
                                   "%1 braucht Nachbarbohrungen (--offset DATEI oder im "
                                   "Dokument gespeicherte); die Grafik wird nicht geschrieben."),
-                        { options.ladderView ? "--view ladder" : "--view cylinder" }));
+                        { options.view == CliOptions::View::Ladder ? "--view ladder"
+                                                                   : "--view cylinder" }));
                 status = 2;
-            } else if (options.ladderView) {
+            } else if (options.view == CliOptions::View::Ladder) {
                 LadderData ladder = ladderDataOf(offsets, well.name);
                 ladder.title = well.name;
                 if (!exportLadderPage(ladder, pageTitle, options.plotFile, error)) {
@@ -556,19 +558,22 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     status = 2;
                 }
             }
-        } else if (options.sectionView) {
+        } else if (options.view == CliOptions::View::Section) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
             addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
             addSectionOffsets(plot, offsets, azimuth, unit, spread);
         } else {
-            const PlotView view = plotViewOf(options.ansicht);
+            const PlotView view
+                = options.view == CliOptions::View::Top ? PlotView::Top : PlotView::Side;
             plot = plotDataOf(result.legacy, view, well.name);
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         std::string error;
-        const bool drawn = options.view3d || options.ladderView || options.cylinderView
+        const bool drawn = options.view == CliOptions::View::ThreeD
+            || options.view == CliOptions::View::Ladder
+            || options.view == CliOptions::View::Cylinder
             || exportGraphPage(plot, pageTitle, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));
