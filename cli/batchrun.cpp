@@ -60,16 +60,6 @@ void tellUtf8(const std::string &text)
     std::fprintf(stderr, "%s\n", text.c_str());
 }
 
-// A document by its extension in any case, as the desktop program opens "X.DVN".
-bool isDocumentFile(const std::string &path)
-{
-    if (path.size() < 4)
-        return false;
-    std::string tail = path.substr(path.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == ".dvn";
-}
 
 // The file name without its folder in the program's character set: the title under
 // which an opened document's results are written.
@@ -163,7 +153,7 @@ bool readOffsetFile(const CliOptions &options, const std::string &path, well::We
     std::optional<WellSettings> &stored, bool &readerFault)
 {
     const CliOptions::TableKind table = tableKindForPath(path);
-    if (isDocumentFile(path)) {
+    if (isDocumentPath(path)) {
         DocumentItems items;
         std::string message;
         if (!readDocumentFile(path, path, items, message)) {
@@ -262,7 +252,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     std::string title = "Unbenannt";
     std::string pageTitle = win1252::fromUtf8(i18n::translate("Dokument", "Unbenannt"));
     bool readerFault = false;
-    if (!options.stationsMode && isDocumentFile(options.input)) {
+    if (!options.stationsMode && isDocumentPath(options.input)) {
         DocumentItems items;
         std::string message;
         if (!readDocumentFile(options.input, options.input, items, message)) {
@@ -518,7 +508,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                   spread ? analysis.offsetCovariances() : std::vector<std::vector<unc::Sym3>> {})
             : OffsetPicture {};
         PlotData plot;
-        if (options.view3d) {
+        if (options.view == CliOptions::View::ThreeD) {
             const scene3d::Scene scene = view3d::wellScene(analysis);
             const scene3d::Camera camera
                 = view3d::batchCamera(scene, options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
@@ -535,7 +525,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain(win1252::toUtf8(error));
                 status = 2;
             }
-        } else if (options.ladderView || options.cylinderView) {
+        } else if (options.view == CliOptions::View::Ladder
+            || options.view == CliOptions::View::Cylinder) {
             // Pictures of the neighbours alone: without any there is nothing to draw.
             std::string error;
             if (!clearance || offsets.empty()) {
@@ -543,9 +534,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     i18n::arg(i18n::translate("Batch",
                                   "%1 braucht Nachbarbohrungen (--offset DATEI oder im "
                                   "Dokument gespeicherte); die Grafik wird nicht geschrieben."),
-                        { options.ladderView ? "--view ladder" : "--view cylinder" }));
+                        { options.view == CliOptions::View::Ladder ? "--view ladder"
+                                                                   : "--view cylinder" }));
                 status = 2;
-            } else if (options.ladderView) {
+            } else if (options.view == CliOptions::View::Ladder) {
                 LadderData ladder = ladderDataOf(offsets, well.name);
                 ladder.title = well.name;
                 if (!exportLadderPage(ladder, pageTitle, options.plotFile, error)) {
@@ -561,19 +553,22 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     status = 2;
                 }
             }
-        } else if (options.sectionView) {
+        } else if (options.view == CliOptions::View::Section) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
             addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
             addSectionOffsets(plot, offsets, azimuth, unit, spread);
         } else {
-            const PlotView view = plotViewOf(options.ansicht);
+            const PlotView view
+                = options.view == CliOptions::View::Top ? PlotView::Top : PlotView::Side;
             plot = plotDataOf(result.legacy, view, well.name);
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         std::string error;
-        const bool drawn = options.view3d || options.ladderView || options.cylinderView
+        const bool drawn = options.view == CliOptions::View::ThreeD
+            || options.view == CliOptions::View::Ladder
+            || options.view == CliOptions::View::Cylinder
             || exportGraphPage(plot, pageTitle, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(win1252::toUtf8(error));

@@ -1,7 +1,7 @@
 // The desktop program's document and the batch tool answer from one analysis: a document
 // with a wellhead, an error model and two neighbouring wells, opened by both, gives the
 // same exported stations, listing, clearance table and map to the byte, whether its file
-// is called .dvn or .DVN.
+// is called .dvn or .DVN, and the batch tool saves it again under either.
 #include "clitool.h"
 
 #include "document/dravondoc.h"
@@ -95,7 +95,7 @@ TEST_F(FrontEnds, DocumentAndBatchToolWriteTheSameFiles)
         writeAsDesktop(document);
         const clitest::Result r = run(document
             + " --export batch-export.csv --export batch-map.geojson --at-md 250 --at-md 1000"
-              " --listing batch-listing.csv --clearance batch-clearance.csv");
+              " --listing batch-listing.csv --clearance batch-clearance.csv --save KOPIE.DVN");
         // The neighbours come closer than their uncertainties allow: status 3.
         ASSERT_EQ(r.status, 3) << r.err;
         for (const char *what : { "export.csv", "listing.csv", "clearance.csv", "map.geojson" }) {
@@ -103,6 +103,8 @@ TEST_F(FrontEnds, DocumentAndBatchToolWriteTheSameFiles)
             EXPECT_GT(desktop.size(), 200u) << what;
             EXPECT_EQ(desktop, file(std::string("batch-") + what)) << what;
         }
+        // Saved as it was read, under an upper-case extension too.
+        EXPECT_EQ(file("KOPIE.DVN"), file(document));
         // Both neighbours were scanned, each with its error model: the table names them
         // and gives factors.
         const std::string clearance = file("batch-clearance.csv");
