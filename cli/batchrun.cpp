@@ -1,7 +1,7 @@
 #include "cli/batchrun.h"
 
 #include "clearance/offsetform.h"
-#include "clearance/wellscan.h"
+#include "analysis/analysis.h"
 #include "cli/linesource.h"
 #include "cli/textout.h"
 #include "core/atomicfile.h"
@@ -15,7 +15,6 @@
 #include "export/errorterms.h"
 #include "export/exportformats.h"
 #include "export/wellrows.h"
-#include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
@@ -28,7 +27,6 @@
 #include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
-#include "well/computation.h"
 
 #include <QGuiApplication>
 
@@ -54,10 +52,6 @@ void tell(const std::string &text)
     writeLine(stderr, text);
 }
 
-bool isDocumentFile(const std::string &path)
-{
-    return std::string_view(path).ends_with(".dvn");
-}
 
 // The file name without its folder: the title under which an opened document's results
 // are written.
@@ -151,7 +145,7 @@ bool readOffsetFile(const CliOptions &options, const std::string &path, well::We
     std::optional<WellSettings> &stored, bool &readerFault)
 {
     const CliOptions::TableKind table = tableKindForPath(path);
-    if (isDocumentFile(path)) {
+    if (isDocumentPath(path)) {
         DocumentItems items;
         std::string message;
         if (!readDocumentFile(path, path, items, message)) {
@@ -244,35 +238,41 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
 
-    well::Well well;
+    well::Well input;
     // The results file keeps "Unbenannt" in every language (a file format); the graph
     // page's caption speaks the language, as the desktop's does.
     std::string title = "Unbenannt";
     std::string pageTitle = i18n::translate("Dokument", "Unbenannt");
     bool readerFault = false;
-    if (!options.stationsMode && isDocumentFile(options.input)) {
+    if (!options.stationsMode && isDocumentPath(options.input)) {
         DocumentItems items;
         std::string message;
         if (!readDocumentFile(options.input, options.input, items, message)) {
             tell(message);
             return 2;
         }
-        well = wellOf(std::move(items));
+        input = wellOf(std::move(items));
         title = pageTitle = titleOf(options.input);
     } else if (options.table != CliOptions::TableKind::None) {
-        if (!importTable(options, options.input, options.table, true, well))
+        if (!importTable(options, options.input, options.table, true, input))
             return 2;
-    } else if (!readInput(options, options.input, well, readerFault)) {
+    } else if (!readInput(options, options.input, input, readerFault)) {
         return 2;
     }
     if (options.name)
-        well.name = *options.name;
+        input.name = *options.name;
 
     // Given options win over what the document file stored; so do --unit and
     // --section-azimuth. The offsets of the command line join the stored ones.
-    WellSettings settings = withWellOptions(options, well.settings);
-    if (!addOffsets(options, well.name, settings))
+    WellSettings settings = withWellOptions(options, input.settings);
+    if (!addOffsets(options, input.name, settings))
         return 2;
+    // Nothing of the analysis is made before it is asked for below: the exports and the
+    // table are written while they are made, the covariances only for a picture.
+    analysis::Analysis analysis(std::move(input));
+    analysis.setScope({ false, false, false });
+    analysis.setSettings(settings);
+    const well::Well &well = analysis.well();
     const bool scanning = !settings.offsets.empty();
     if (!options.clearanceFile.empty() && !scanning) {
         complain(i18n::translate("Batch",
@@ -302,10 +302,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         && (wantsStations || !options.listingFile.empty() || !options.errorTermsFile.empty()
             || !options.plotFile.empty() || !options.savePath.empty() || options.errorModel
             || scanning)) {
-        unc::MissingInput missing = unc::MissingInput::None;
-        uncertainty = geo::errorModelInputs(settings, &missing);
+        uncertainty = analysis.modelInputs().inputs;
         if (!uncertainty) {
-            complain(missingInputMessage(model, missing));
+            complain(missingInputMessage(model, analysis.modelInputs().missing));
             return 2;
         }
     }
@@ -316,8 +315,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         return 2;
     }
 
-    well::Computation result;
-    well::computeCourse(well, result);
+    const well::Computation &result = analysis.computeCourse();
     const traj::Trajectory &path = result.path;
 
     // Absolute columns where the settings (with the coordinate system) give them; a
@@ -352,9 +350,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // needs it too; the messages follow on standard error.
     const bool keepTable = !options.resultsFile.empty();
     if (keepTable)
-        well::computeTable(well, result, {});
+        analysis.computeTable();
     else
-        well::computeTable(well, result, [](const std::string &line) { writeLine(stdout, line); });
+        analysis.computeTable([](const std::string &line) { writeLine(stdout, line); });
     // The messages are made while the exports may still be written, and go out in one
     // piece: standard error is unbuffered, and a long survey can have tens of thousands.
     std::string said;
@@ -392,8 +390,6 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             unplaced.clear();
         }
     };
-    well.settings = settings;
-
     std::optional<listing::Listing> rows;
     if (!options.listingFile.empty()) {
         rows = surveyexport::wellRows(path, options.requests, *rowSettings);
@@ -407,19 +403,20 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // The clearance scan at the stations and the steps of --every-md; what keeps an offset
     // out is a fault, a factor below 1 the status of its own.
-    std::optional<clr::WellScan> clearance;
+    // The picture draws the covariances of the well and of its neighbours where the
+    // well's error model gives them.
+    const bool spread = !options.plotFile.empty() && uncertainty && !path.empty();
+    const clr::WellScan *clearance = nullptr;
     if (scanning) {
         std::vector<listing::Request> steps;
         for (const listing::Request &r : options.requests) {
             if (r.kind == listing::RequestKind::EveryMd)
                 steps.push_back(r);
         }
-        std::vector<double> moreMds;
-        if (!steps.empty() && !path.empty()) {
-            for (const listing::Row &row : listing::buildListing(path, steps, unit).rows)
-                moreMds.push_back(row.point.md);
-        }
-        clearance = clr::scanWell(well, path, moreMds);
+        analysis.setScanSteps(std::move(steps), unit);
+        // The 3D view draws a neighbour's tube by its own model even where the well has
+        // none; the other pictures only beside the well's.
+        clearance = &analysis.computeClearance(!options.plotFile.empty());
         for (const clr::SetupFinding &f : clearance->setup)
             tell(clr::text(f));
         fault = fault || !clearance->setup.empty();
@@ -494,18 +491,17 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.plotFile.empty()) {
         // The page draws the uncertainty of the well's error model as the desktop's
         // graph does.
-        const std::vector<unc::Sym3> covariances = uncertainty && !path.empty()
-            ? unc::stationCovariances(path, *uncertainty)
-            : std::vector<unc::Sym3> {};
+        const std::vector<unc::Sym3> &covariances
+            = spread ? analysis.computeCovariances() : analysis.covariances();
         // The neighbouring wells of the scan as well, with their uncertainty where the
         // page draws the well's.
-        const bool spread = !covariances.empty();
         const OffsetPicture offsets = clearance
-            ? offsetPictureOf(clearance->offsets, clearance->scan, spread)
+            ? offsetPictureOf(clearance->offsets, clearance->scan,
+                  spread ? analysis.offsetCovariances() : std::vector<std::vector<unc::Sym3>> {})
             : OffsetPicture {};
         PlotData plot;
-        if (options.view3d) {
-            const scene3d::Scene scene = view3d::wellScene(well, path, covariances);
+        if (options.view == CliOptions::View::ThreeD) {
+            const scene3d::Scene scene = view3d::wellScene(analysis);
             const scene3d::Camera camera
                 = view3d::batchCamera(scene, options.cameraAzimuth.value_or(scene3d::kHomeAzimuth),
                     options.cameraElevation.value_or(scene3d::kHomeElevation));
@@ -521,7 +517,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 complain(error);
                 status = 2;
             }
-        } else if (options.ladderView || options.cylinderView) {
+        } else if (options.view == CliOptions::View::Ladder
+            || options.view == CliOptions::View::Cylinder) {
             // Pictures of the neighbours alone: without any there is nothing to draw.
             std::string error;
             if (!clearance || offsets.empty()) {
@@ -529,9 +526,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     i18n::arg(i18n::translate("Batch",
                                   "%1 braucht Nachbarbohrungen (--offset DATEI oder im "
                                   "Dokument gespeicherte); die Grafik wird nicht geschrieben."),
-                        { options.ladderView ? "--view ladder" : "--view cylinder" }));
+                        { options.view == CliOptions::View::Ladder ? "--view ladder"
+                                                                   : "--view cylinder" }));
                 status = 2;
-            } else if (options.ladderView) {
+            } else if (options.view == CliOptions::View::Ladder) {
                 LadderData ladder = ladderDataOf(offsets, well.name);
                 ladder.title = well.name;
                 if (!exportLadderPage(ladder, pageTitle, options.plotFile, error)) {
@@ -547,19 +545,22 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                     status = 2;
                 }
             }
-        } else if (options.sectionView) {
+        } else if (options.view == CliOptions::View::Section) {
             const double azimuth = sectionAzimuthOf(result.legacy, sectionAzimuth);
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
             addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
             addSectionOffsets(plot, offsets, azimuth, unit, spread);
         } else {
-            const PlotView view = plotViewOf(options.ansicht);
+            const PlotView view
+                = options.view == CliOptions::View::Top ? PlotView::Top : PlotView::Side;
             plot = plotDataOf(result.legacy, view, well.name);
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         std::string error;
-        const bool drawn = options.view3d || options.ladderView || options.cylinderView
+        const bool drawn = options.view == CliOptions::View::ThreeD
+            || options.view == CliOptions::View::Ladder
+            || options.view == CliOptions::View::Cylinder
             || exportGraphPage(plot, pageTitle, options.plotFile, error, options.trueScale);
         if (!drawn) {
             complain(error);

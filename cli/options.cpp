@@ -6,25 +6,18 @@
 #include "exchange/tablefile.h"
 #include "export/exportformats.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <string_view>
+#include <vector>
 
 namespace {
-
-bool parseChoice(const std::string &value, std::initializer_list<const char *> choices, int &index)
-{
-    int i = 0;
-    for (const char *c : choices) {
-        if (value == c) {
-            index = i;
-            return true;
-        }
-        ++i;
-    }
-    return false;
-}
 
 bool parseDepth(const std::string &text, float &depth)
 {
@@ -207,6 +200,11 @@ std::string missingInputMessage(ErrorModel model, unc::MissingInput missing)
 bool isGeoJsonPath(const std::string &path)
 {
     return lowerExtension(path) == "geojson";
+}
+
+bool isDocumentPath(const std::string &path)
+{
+    return lowerExtension(path) == "dvn";
 }
 
 // The help, one catalogue entry per option or paragraph with its own line breaks: each
@@ -451,42 +449,277 @@ i18n::Language chooseLanguage(
     return language;
 }
 
+namespace {
+
+// The word after an option; none when the command line ends before it.
+using Value = std::optional<std::string>;
+
+// The first faulty word ends the parse with its message.
+struct Refusal
+{
+    std::string text;
+};
+
+[[noreturn]] void refuse(std::string text)
+{
+    throw Refusal { std::move(text) };
+}
+
+// Options that take one number: a bad number or one out of range gets the message, with
+// %1 the option and %2 its example.
+template <typename Target> struct NumberOption
+{
+    const char *name;
+    bool (*valid)(double);
+    const char *message;
+    std::optional<double> Target::*field;
+    const char *example = "";
+};
+
+constexpr NumberOption<CliOptions> kNumbers[] = {
+    { "--elevation", validLength,
+        DRV_TRANSLATE_NOOP(
+            "Batch", "--elevation erwartet die Höhe über dem Meeresspiegel in Metern (z.B. 250.5)"),
+        &CliOptions::elevation },
+    { "--grid-convergence", validTurnAngle,
+        DRV_TRANSLATE_NOOP("Batch", "%1 erwartet einen Winkel in Grad von -180 bis 180 (z.B. 1.5)"),
+        &CliOptions::gridConvergence },
+    { "--declination", validTurnAngle,
+        DRV_TRANSLATE_NOOP("Batch", "%1 erwartet einen Winkel in Grad von -180 bis 180 (z.B. 1.5)"),
+        &CliOptions::declination },
+    { "--latitude", validLatitude,
+        DRV_TRANSLATE_NOOP("Batch", "%1 erwartet einen Winkel in Grad von -90 bis 90 (z.B. 72)"),
+        &CliOptions::latitude },
+    { "--mag-dip", validLatitude,
+        DRV_TRANSLATE_NOOP("Batch", "%1 erwartet einen Winkel in Grad von -90 bis 90 (z.B. 72)"),
+        &CliOptions::magDip },
+    { "--gravity", validGravity,
+        DRV_TRANSLATE_NOOP("Batch",
+            "--gravity erwartet die Schwerebeschleunigung in m/s² von 9 bis 10.5 (z.B. 9.80665)"),
+        &CliOptions::gravity },
+    { "--mag-field", validTotalField,
+        DRV_TRANSLATE_NOOP("Batch",
+            "--mag-field erwartet die Totalintensität des Erdmagnetfelds in nT von 10000 bis "
+            "100000 (z.B. 50000)"),
+        &CliOptions::magField },
+    { "--ellipse-sigma", validEllipseSigma,
+        DRV_TRANSLATE_NOOP("Batch",
+            "--ellipse-sigma erwartet ein Vielfaches von σ größer als 0 und höchstens 10 (z.B. 2)"),
+        &CliOptions::ellipseSigma },
+    { "--hole", validHoleDiameter,
+        DRV_TRANSLATE_NOOP(
+            "Batch", "--hole erwartet den Bohrlochdurchmesser in Metern von 0 bis 5 (z.B. 0.9144)"),
+        &CliOptions::hole },
+    { "--surface-margin", validClearanceLength,
+        DRV_TRANSLATE_NOOP("Batch", "%1 erwartet eine Länge in Metern von 0 bis 100 (z.B. %2)"),
+        &CliOptions::surfaceMargin, "0.3" },
+    { "--project-ahead", validClearanceLength,
+        DRV_TRANSLATE_NOOP("Batch", "%1 erwartet eine Länge in Metern von 0 bis 100 (z.B. %2)"),
+        &CliOptions::projectAhead, "0.5" },
+    { "--sf-k", validClearanceFactor,
+        DRV_TRANSLATE_NOOP(
+            "Batch", "%1 erwartet eine Zahl größer als 0 und höchstens 100 (z.B. %2)"),
+        &CliOptions::sfScaling, "3.5" },
+    { "--sf-warn", validClearanceFactor,
+        DRV_TRANSLATE_NOOP(
+            "Batch", "%1 erwartet eine Zahl größer als 0 und höchstens 100 (z.B. %2)"),
+        &CliOptions::sfWarning, "1.5" },
+    { "--section-azimuth", [](double degrees) { return degrees >= 0 && degrees <= 360; },
+        DRV_TRANSLATE_NOOP("Batch", "--section-azimuth erwartet einen Azimut von 0 bis 360 Grad"),
+        &CliOptions::sectionAzimuth },
+};
+
+constexpr NumberOption<OffsetOption> kOffsetNumbers[] = {
+    { "--offset-elevation", validLength,
+        DRV_TRANSLATE_NOOP("Batch",
+            "--offset-elevation erwartet die Höhe über dem Meeresspiegel in Metern (z.B. 250.5)"),
+        &OffsetOption::elevation },
+    { "--offset-hole", validHoleDiameter,
+        DRV_TRANSLATE_NOOP("Batch",
+            "--offset-hole erwartet den Bohrlochdurchmesser in Metern von 0 bis 5 (z.B. 0.6096)"),
+        &OffsetOption::hole },
+    { "--offset-kickoff", [](double metres) { return validLength(metres) && metres >= 0; },
+        DRV_TRANSLATE_NOOP(
+            "Batch", "--offset-kickoff erwartet die Abzweigteufe in Metern (z.B. 1200)"),
+        &OffsetOption::kickOff },
+};
+
+template <typename Target>
+void takeNumber(const NumberOption<Target> &option, const Value &value, Target &target)
+{
+    double number = 0;
+    if (!value || !parseNumber(*value, number) || !option.valid(number))
+        refuse(
+            i18n::arg(i18n::translate("Batch", option.message), { option.name, option.example }));
+    target.*option.field = number;
+}
+
+// A word that looks like an option but is none. The --offset-… options apply to the
+// --offset before them, so one of them without any says so first.
+[[noreturn]] void refuseUnknown(const std::string &word, const CliOptions &o)
+{
+    if (word.starts_with("--offset-") && o.offsets.empty())
+        refuse(i18n::arg(i18n::translate("Batch",
+                             "%1 gilt für die Nachbarbohrung davor und braucht ein "
+                             "--offset DATEI vor sich"),
+            { word }));
+    refuse(i18n::arg(i18n::translate("Batch", "Unbekannte Option: %1"), { word }));
+}
+
+// What the parse has seen besides the options' values.
+struct Seen
+{
+    bool input = false, format = false, delimiter = false;
+    std::string tableOption; // a table option given, for the message when there is no table
+};
+
+// The options that only mean something together, checked once the line is read.
+void checkTogether(CliOptions &o, const Seen &seen)
+{
+    if (!o.help && !o.version && !seen.input)
+        refuse(i18n::translate("Batch", "Keine Eingabedatei angegeben"));
+    if (!seen.format && !o.stationsMode) {
+        if (const auto kind = exchange::tableFormatForPath(o.input))
+            o.table = tableKindOfFormat(*kind);
+    }
+    if (o.table != CliOptions::TableKind::None && o.stationsMode)
+        refuse(i18n::translate("Batch", "--stations liest Messwertzeilen, keine Tabelle"));
+    if (o.table == CliOptions::TableKind::None
+        && (!seen.tableOption.empty() || seen.delimiter || !o.sheet.empty()))
+        refuse(i18n::arg(i18n::translate("Batch",
+                             "%1 gilt nur für Tabellen (--format csv, xlsx oder xls, Endung "
+                             ".csv, .tsv, .xlsx oder .xls)"),
+            { seen.tableOption.empty() ? (seen.delimiter ? "--delimiter" : "--sheet")
+                                       : seen.tableOption }));
+    if (o.table == CliOptions::TableKind::Xlsx && seen.delimiter)
+        refuse(i18n::translate(
+            "Batch", "--delimiter gilt nur für Textdateien (csv), nicht für .xlsx"));
+    if ((o.table == CliOptions::TableKind::Xls || o.table == CliOptions::TableKind::Las
+            || o.table == CliOptions::TableKind::Witsml)
+        && seen.delimiter)
+        refuse(i18n::translate(
+            "Batch", "--delimiter gilt nur für Textdateien (csv), nicht für .xls, LAS und WITSML"));
+    if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
+        refuse(i18n::translate("Batch", "--sheet gilt nur für .xlsx- und .xls-Dateien"));
+    if (o.table == CliOptions::TableKind::Las && !o.sheet.empty())
+        refuse(i18n::translate(
+            "Batch", "--sheet gilt nur für .xlsx-, .xls- und WITSML-Dateien, nicht für LAS"));
+    if (o.germanCsv
+        && std::none_of(o.exportFiles.begin(), o.exportFiles.end(), [](const std::string &p) {
+               return surveyexport::exportFormatForPath(p) == surveyexport::ExportFormat::Csv;
+           }))
+        refuse(i18n::translate("Batch", "--export-style gilt nur für --export PFAD.csv"));
+    if (o.cameraAzimuth && o.view != CliOptions::View::ThreeD)
+        refuse(i18n::translate("Batch", "--camera gilt nur mit --view 3d"));
+    // The steps of --every-md also give the clearance file rows between the stations.
+    const bool onlySteps = std::all_of(o.requests.begin(), o.requests.end(),
+        [](const listing::Request &r) { return r.kind == listing::RequestKind::EveryMd; });
+    if (!o.requests.empty() && o.listingFile.empty() && (o.clearanceFile.empty() || !onlySteps))
+        refuse(o.clearanceFile.empty()
+                ? i18n::translate(
+                    "Batch", "--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv")
+                : i18n::translate("Batch", "--at-md und --at-tvd brauchen --listing PFAD.csv"));
+    for (const OffsetOption &off : o.offsets) {
+        if (off.position && off.wellhead)
+            refuse(i18n::arg(i18n::translate("Batch",
+                                 "--offset %1: --offset-position und --offset-wellhead schließen "
+                                 "einander aus"),
+                { off.path }));
+        if (off.parent && !off.kickOff)
+            refuse(i18n::arg(
+                i18n::translate("Batch", "--offset %1: --offset-parent braucht --offset-kickoff"),
+                { off.path }));
+        if (off.kickOff && (off.position || off.wellhead))
+            refuse(i18n::arg(i18n::translate("Batch",
+                                 "--offset %1: ein Seitenast (--offset-kickoff) liegt am "
+                                 "Ansatzpunkt seiner Mutterbohrung, ohne --offset-position oder "
+                                 "--offset-wellhead"),
+                { off.path }));
+    }
+}
+
+} // namespace
+
 CliParseResult parseCommandLine(const std::vector<std::string> &args)
 {
     CliParseResult r;
     CliOptions &o = r.options;
-    bool haveInput = false;
-    bool formatGiven = false, delimiterGiven = false;
-    std::string tableOption; // a table option given, for the message when there is no table
-    auto fail = [&](const std::string &text) {
-        r.error = text;
-        return r;
+    Seen seen;
+
+    CLI::App app;
+    app.set_help_flag(); // --help prints the tool's own text (cliUsage)
+
+    // CLI11 reads the options as they are spelt; every other word reaches it as its index
+    // in `args`, so that CLI11 cannot read a word its own way ("--" as the end of the
+    // options, "--format=csv" as an option with its value, "-5" as a file, "[a,b]" as a
+    // list). A word after an option is its value whatever it looks like, so that
+    // "--offset-position -5,3" is a position and "--name --help" a name.
+    const auto original = [&args](const std::string &word) -> const std::string & {
+        return word.starts_with('-') ? word : args[std::stoul(word)];
     };
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &a = args[i];
-        auto value = [&](std::string &out) {
-            if (i + 1 >= args.size())
-                return false;
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--help" || a == "-h") {
-            o.help = true;
-        } else if (a == "--lang" || a.starts_with("--lang=")) {
-            // Chosen before the parse (chooseLanguage); only its value is passed over.
-            if (a == "--lang")
-                ++i;
-        } else if (a == "--version") {
-            o.version = true;
-        } else if (a == "--format") {
-            int kind = 0;
-            if (!value(v)
-                || !parseChoice(
-                    v, { "weg", "free", "atk", "csv", "xlsx", "xls", "las", "witsml" }, kind))
-                return fail(i18n::translate(
-                    "Batch", "--format erwartet weg, free, atk, csv, xlsx, xls, las oder witsml"));
-            formatGiven = true;
+
+    const auto input = [&](const std::string &path) {
+        if (seen.input)
+            refuse(i18n::translate("Batch", "Es ist nur eine Eingabedatei erlaubt"));
+        o.input = path;
+        seen.input = true;
+    };
+
+    // The words that are no option nor an option's value, taken in their turn: before
+    // the option after them, so that the first faulty word of the line is the one named.
+    CLI::Option *words = app.add_option("DATEI")->expected(0, -1)->allow_extra_args();
+    std::size_t wordsTaken = 0;
+    const auto takeWords = [&] {
+        for (; wordsTaken < words->results().size(); ++wordsTaken) {
+            const std::string &word = original(words->results()[wordsTaken]);
+            if (word.starts_with("--lang="))
+                continue; // read by chooseLanguage before the parse
+            if (word.size() > 1 && word[0] == '-')
+                refuseUnknown(word, o);
+            input(word);
+        }
+    };
+
+    // Each option's action, also called without a value when the line ends after it.
+    std::map<std::string, std::function<void(const Value &)>> actions;
+    const auto option = [&](const std::string &name, std::function<void(const Value &)> action) {
+        app.add_option_function<std::string>(name,
+               [&, action](const std::string &word) {
+                   takeWords();
+                   action(original(word));
+               })
+            ->trigger_on_parse();
+        actions.emplace(name, std::move(action));
+    };
+    const auto offsetOption
+        = [&](const std::string &name, std::function<void(const Value &, OffsetOption &)> action) {
+              option(name, [&, name, action](const Value &value) {
+                  if (o.offsets.empty())
+                      refuseUnknown(name, o);
+                  action(value, o.offsets.back());
+              });
+          };
+
+    app.add_flag_callback("-h,--help", [&] { o.help = true; })->trigger_on_parse();
+    app.add_flag_callback("--version", [&] { o.version = true; })->trigger_on_parse();
+    // Chosen before the parse (chooseLanguage); the parse only passes over it.
+    option("--lang", [](const Value &) {});
+
+    // An option whose value is one of `words`; `take` gets the index of the one given.
+    const auto choice = [&](const std::string &name, std::vector<std::string_view> words,
+                            const char *message, std::function<void(int)> take) {
+        option(name, [words, message, take](const Value &v) {
+            const auto found = v ? std::ranges::find(words, *v) : words.end();
+            if (found == words.end())
+                refuse(i18n::translate("Batch", message));
+            take(static_cast<int>(found - words.begin()));
+        });
+    };
+    choice("--format", { "weg", "free", "atk", "csv", "xlsx", "xls", "las", "witsml" },
+        DRV_TRANSLATE_NOOP(
+            "Batch", "--format erwartet weg, free, atk, csv, xlsx, xls, las oder witsml"),
+        [&](int kind) {
+            seen.format = true;
             constexpr CliOptions::TableKind tables[] = { CliOptions::TableKind::Delimited,
                 CliOptions::TableKind::Xlsx, CliOptions::TableKind::Xls, CliOptions::TableKind::Las,
                 CliOptions::TableKind::Witsml };
@@ -494,363 +727,224 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 o.format = kind;
             else
                 o.table = tables[kind - 3];
-        } else if (a == "--columns") {
-            if (!value(v) || !parseColumns(v, o.mapping.columns))
-                return fail(i18n::translate("Batch",
-                    "--columns erwartet drei Überschriften oder Spaltennummern für Teufe, "
-                    "Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1)"));
-            tableOption = "--columns";
-        } else if (a == "--decimal") {
-            int sign = 0;
-            if (!value(v) || !parseChoice(v, { "comma", "point" }, sign))
-                return fail(i18n::translate("Batch", "--decimal erwartet comma oder point"));
+        });
+    option("--columns", [&](const Value &v) {
+        if (!v || !parseColumns(*v, o.mapping.columns))
+            refuse(i18n::translate("Batch",
+                "--columns erwartet drei Überschriften oder Spaltennummern für Teufe, "
+                "Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1)"));
+        seen.tableOption = "--columns";
+    });
+    choice("--decimal", { "comma", "point" },
+        DRV_TRANSLATE_NOOP("Batch", "--decimal erwartet comma oder point"), [&](int sign) {
             o.mapping.decimal
                 = sign == 0 ? exchange::DecimalSign::Comma : exchange::DecimalSign::Point;
-            tableOption = "--decimal";
-        } else if (a == "--delimiter") {
-            int d = 0;
-            if (!value(v) || !parseChoice(v, { ";", ",", "tab", "space", "semicolon", "comma" }, d))
-                return fail(
-                    i18n::translate("Batch", "--delimiter erwartet ';', ',', tab oder space"));
+            seen.tableOption = "--decimal";
+        });
+    choice("--delimiter", { ";", ",", "tab", "space", "semicolon", "comma" },
+        DRV_TRANSLATE_NOOP("Batch", "--delimiter erwartet ';', ',', tab oder space"), [&](int d) {
             constexpr exchange::Delimiter kinds[] = { exchange::Delimiter::Semicolon,
                 exchange::Delimiter::Comma, exchange::Delimiter::Tab, exchange::Delimiter::Blanks,
                 exchange::Delimiter::Semicolon, exchange::Delimiter::Comma };
             o.delimiter = kinds[d];
-            delimiterGiven = true;
-        } else if (a == "--depth-unit") {
-            int unit = 0;
-            if (!value(v) || !parseChoice(v, { "m", "ft" }, unit))
-                return fail(i18n::translate("Batch", "--depth-unit erwartet m oder ft"));
+            seen.delimiter = true;
+        });
+    choice("--depth-unit", { "m", "ft" },
+        DRV_TRANSLATE_NOOP("Batch", "--depth-unit erwartet m oder ft"), [&](int unit) {
             o.mapping.unit = unit == 0 ? exchange::DepthUnit::Metres : exchange::DepthUnit::Feet;
-            tableOption = "--depth-unit";
-        } else if (a == "--sheet") {
-            if (!value(v) || v.empty())
-                return fail(i18n::translate(
-                    "Batch", "--sheet erwartet den Namen oder die Nummer eines Tabellenblatts"));
-            o.sheet = v;
-        } else if (a == "--every") {
-            if (!value(v) || !parseChoice(v, { "1", "2", "5", "10" }, o.datenauswahl))
-                return fail(i18n::translate("Batch", "--every erwartet 1, 2, 5 oder 10"));
-        } else if (a == "--view") {
-            int view = 0;
-            if (!value(v)
-                || !parseChoice(v, { "side", "top", "section", "3d", "ladder", "cylinder" }, view))
-                return fail(i18n::translate(
-                    "Batch", "--view erwartet side, top, section, 3d, ladder oder cylinder"));
-            // The vertical section is drawn from the side view's computation.
-            o.sectionView = view == 2;
-            o.view3d = view == 3;
-            o.ladderView = view == 4;
-            o.cylinderView = view == 5;
-            o.ansicht = view == 1 ? 1 : 0;
-        } else if (a == "--camera") {
-            double azimuth = 0, elevation = 0;
-            if (!value(v) || !parseCamera(v, azimuth, elevation))
-                return fail(i18n::translate("Batch",
-                    "--camera erwartet Azimut und Elevation der 3D-Ansicht in Grad, durch "
-                    "ein Komma getrennt, die Elevation von -90 bis 90 (z.B. 225,25)"));
-            o.cameraAzimuth = azimuth;
-            o.cameraElevation = elevation;
-        } else if (a == "--name") {
-            if (!value(v))
-                return fail(i18n::translate("Batch", "--name erwartet einen Text"));
-            o.name = v;
-        } else if (a == "--interpolate") {
-            float depth = 0;
-            if (!value(v) || !parseDepth(v, depth))
-                return fail(i18n::translate(
-                    "Batch", "--interpolate erwartet eine Teufe in Metern (z.B. 150.5)"));
-            o.interpolate.push_back(depth);
-        } else if (a == "--results-file") {
-            if (!value(v) || v.empty())
-                return fail(i18n::translate("Batch", "--results-file erwartet einen Dateinamen"));
-            o.resultsFile = v;
-        } else if (a == "--plot") {
-            if (!value(v) || v.empty())
-                return fail(i18n::translate("Batch", "--plot erwartet einen Dateinamen"));
-            o.plotFile = v;
-        } else if (a == "--save") {
-            if (!value(v) || !v.ends_with(".dvn") || v.size() <= 4)
-                return fail(i18n::translate(
-                    "Batch", "--save erwartet einen Dateinamen mit der Endung .dvn"));
-            o.savePath = v;
-        } else if (a == "--wellhead") {
-            Wellhead w;
-            if (!value(v) || !parseWellhead(v, w))
-                return fail(i18n::translate("Batch",
-                    "--wellhead erwartet Rechtswert und Hochwert in Metern, durch ein "
-                    "Komma getrennt (z.B. 500000,5700000)"));
-            o.wellhead = w;
-        } else if (a == "--elevation") {
-            double z = 0;
-            if (!value(v) || !parseNumber(v, z) || !validLength(z))
-                return fail(i18n::translate("Batch",
-                    "--elevation erwartet die Höhe über dem Meeresspiegel in Metern "
-                    "(z.B. 250.5)"));
-            o.elevation = z;
-        } else if (a == "--crs") {
-            if (!value(v) || !(o.epsg = parseEpsg(v)))
-                return fail(
-                    i18n::translate("Batch", "--crs erwartet einen EPSG-Code (z.B. EPSG:25832)"));
-        } else if (a == "--north") {
-            int index = 0;
-            if (!value(v) || !parseChoice(v, { "true", "grid", "magnetic" }, index))
-                return fail(i18n::translate("Batch", "--north erwartet true, grid oder magnetic"));
-            o.north = static_cast<NorthReference>(index);
-        } else if (a == "--grid-convergence" || a == "--declination") {
-            double angle = 0;
-            if (!value(v) || !parseNumber(v, angle) || !validTurnAngle(angle))
-                return fail(
-                    i18n::arg(i18n::translate("Batch",
-                                  "%1 erwartet einen Winkel in Grad von -180 bis 180 (z.B. 1.5)"),
-                        { a }));
-            (a == "--declination" ? o.declination : o.gridConvergence) = angle;
-        } else if (a == "--error-model") {
-            std::optional<ErrorModel> model;
-            if (!value(v) || !(model = unc::modelFromKey(v)))
-                return fail(i18n::translate(
-                    "Batch", "--error-model erwartet iscwsa-mwd-rev5, iscwsa-mwd-rev4 oder none"));
-            o.errorModel = model;
-        } else if (a == "--latitude" || a == "--mag-dip") {
-            double angle = 0;
-            if (!value(v) || !parseNumber(v, angle) || !validLatitude(angle))
-                return fail(
-                    i18n::arg(i18n::translate("Batch",
-                                  "%1 erwartet einen Winkel in Grad von -90 bis 90 (z.B. 72)"),
-                        { a }));
-            (a == "--latitude" ? o.latitude : o.magDip) = angle;
-        } else if (a == "--gravity") {
-            double g = 0;
-            if (!value(v) || !parseNumber(v, g) || !validGravity(g))
-                return fail(i18n::translate("Batch",
-                    "--gravity erwartet die Schwerebeschleunigung in m/s² von 9 bis 10.5 "
-                    "(z.B. 9.80665)"));
-            o.gravity = g;
-        } else if (a == "--mag-field") {
-            double field = 0;
-            if (!value(v) || !parseNumber(v, field) || !validTotalField(field))
-                return fail(i18n::translate("Batch",
-                    "--mag-field erwartet die Totalintensität des Erdmagnetfelds in nT "
-                    "von 10000 bis 100000 (z.B. 50000)"));
-            o.magField = field;
-        } else if (a == "--ellipse-sigma") {
-            double k = 0;
-            if (!value(v) || !parseNumber(v, k) || !validEllipseSigma(k))
-                return fail(i18n::translate("Batch",
-                    "--ellipse-sigma erwartet ein Vielfaches von σ größer als 0 und "
-                    "höchstens 10 (z.B. 2)"));
-            o.ellipseSigma = k;
-        } else if (a == "--error-terms") {
-            if (!value(v) || lowerExtension(v) != "csv" || v.size() <= 4)
-                return fail(i18n::translate(
-                    "Batch", "--error-terms erwartet einen Dateinamen mit der Endung .csv"));
-            o.errorTermsFile = v;
-        } else if (a == "--offset") {
-            if (!value(v) || v.empty())
-                return fail(i18n::translate("Batch",
-                    "--offset erwartet eine Datei (Dokument .dvn, Tabelle oder "
-                    "Messdatei)"));
-            o.offsets.push_back({});
-            o.offsets.back().path = v;
-        } else if (a.starts_with("--offset-")) {
-            if (o.offsets.empty())
-                return fail(i18n::arg(i18n::translate("Batch",
-                                          "%1 gilt für die Nachbarbohrung davor und braucht ein "
-                                          "--offset DATEI vor sich"),
-                    { a }));
-            OffsetOption &off = o.offsets.back();
+            seen.tableOption = "--depth-unit";
+        });
+    option("--sheet", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate(
+                "Batch", "--sheet erwartet den Namen oder die Nummer eines Tabellenblatts"));
+        o.sheet = *v;
+    });
+    choice("--every", { "1", "2", "5", "10" },
+        DRV_TRANSLATE_NOOP("Batch", "--every erwartet 1, 2, 5 oder 10"),
+        [&](int step) { o.datenauswahl = step; });
+    // The views in the order of CliOptions::View.
+    choice("--view", { "side", "top", "section", "3d", "ladder", "cylinder" },
+        DRV_TRANSLATE_NOOP("Batch", "--view erwartet side, top, section, 3d, ladder oder cylinder"),
+        [&](int view) { o.view = static_cast<CliOptions::View>(view); });
+    option("--camera", [&](const Value &v) {
+        double azimuth = 0, elevation = 0;
+        if (!v || !parseCamera(*v, azimuth, elevation))
+            refuse(i18n::translate("Batch",
+                "--camera erwartet Azimut und Elevation der 3D-Ansicht in Grad, durch "
+                "ein Komma getrennt, die Elevation von -90 bis 90 (z.B. 225,25)"));
+        o.cameraAzimuth = azimuth;
+        o.cameraElevation = elevation;
+    });
+    option("--name", [&](const Value &v) {
+        if (!v)
+            refuse(i18n::translate("Batch", "--name erwartet einen Text"));
+        o.name = *v;
+    });
+    option("--interpolate", [&](const Value &v) {
+        float depth = 0;
+        if (!v || !parseDepth(*v, depth))
+            refuse(i18n::translate(
+                "Batch", "--interpolate erwartet eine Teufe in Metern (z.B. 150.5)"));
+        o.interpolate.push_back(depth);
+    });
+    option("--results-file", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--results-file erwartet einen Dateinamen"));
+        o.resultsFile = *v;
+    });
+    option("--plot", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--plot erwartet einen Dateinamen"));
+        o.plotFile = *v;
+    });
+    option("--save", [&](const Value &v) {
+        if (!v || !isDocumentPath(*v) || v->size() <= 4)
+            refuse(
+                i18n::translate("Batch", "--save erwartet einen Dateinamen mit der Endung .dvn"));
+        o.savePath = *v;
+    });
+    option("--wellhead", [&](const Value &v) {
+        Wellhead w;
+        if (!v || !parseWellhead(*v, w))
+            refuse(i18n::translate("Batch",
+                "--wellhead erwartet Rechtswert und Hochwert in Metern, durch ein "
+                "Komma getrennt (z.B. 500000,5700000)"));
+        o.wellhead = w;
+    });
+    option("--crs", [&](const Value &v) {
+        if (!v || !(o.epsg = parseEpsg(*v)))
+            refuse(i18n::translate("Batch", "--crs erwartet einen EPSG-Code (z.B. EPSG:25832)"));
+    });
+    choice("--north", { "true", "grid", "magnetic" },
+        DRV_TRANSLATE_NOOP("Batch", "--north erwartet true, grid oder magnetic"),
+        [&](int index) { o.north = static_cast<NorthReference>(index); });
+    option("--error-model", [&](const Value &v) {
+        std::optional<ErrorModel> model;
+        if (!v || !(model = unc::modelFromKey(*v)))
+            refuse(i18n::translate(
+                "Batch", "--error-model erwartet iscwsa-mwd-rev5, iscwsa-mwd-rev4 oder none"));
+        o.errorModel = model;
+    });
+    option("--error-terms", [&](const Value &v) {
+        if (!v || lowerExtension(*v) != "csv" || v->size() <= 4)
+            refuse(i18n::translate(
+                "Batch", "--error-terms erwartet einen Dateinamen mit der Endung .csv"));
+        o.errorTermsFile = *v;
+    });
+    for (const NumberOption<CliOptions> &number : kNumbers)
+        option(number.name, [&o, &number](const Value &v) { takeNumber(number, v, o); });
+
+    option("--offset", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate(
+                "Batch", "--offset erwartet eine Datei (Dokument .dvn, Tabelle oder Messdatei)"));
+        o.offsets.push_back({});
+        o.offsets.back().path = *v;
+    });
+    offsetOption("--offset-name", [](const Value &v, OffsetOption &off) {
+        if (!v || v->empty() || v->size() > kMaxOffsetNameSize)
+            refuse(i18n::translate(
+                "Batch", "--offset-name erwartet einen Namen (höchstens 200 Bytes)"));
+        off.name = *v;
+    });
+    offsetOption("--offset-parent", [](const Value &v, OffsetOption &off) {
+        if (!v || v->empty() || v->size() > kMaxOffsetNameSize)
+            refuse(
+                i18n::translate("Batch", "--offset-parent erwartet den Namen der Mutterbohrung"));
+        off.parent = *v;
+    });
+    offsetOption("--offset-position", [](const Value &v, OffsetOption &off) {
+        Wellhead w; // north before east here
+        if (!v || !parseWellhead(*v, w))
+            refuse(i18n::translate("Batch",
+                "--offset-position erwartet Nord und Ost vom Ansatzpunkt der "
+                "Bohrung in Metern, durch ein Komma getrennt (z.B. 0,100)"));
+        off.position = std::pair(w.easting, w.northing);
+    });
+    offsetOption("--offset-wellhead", [](const Value &v, OffsetOption &off) {
+        Wellhead w;
+        if (!v || !parseWellhead(*v, w))
+            refuse(i18n::translate("Batch",
+                "--offset-wellhead erwartet Rechtswert und Hochwert in Metern, "
+                "durch ein Komma getrennt (z.B. 500100,5700000)"));
+        off.wellhead = w;
+    });
+    for (const NumberOption<OffsetOption> &number : kOffsetNumbers)
+        offsetOption(number.name,
+            [&number](const Value &v, OffsetOption &off) { takeNumber(number, v, off); });
+
+    option("--clearance", [&](const Value &v) {
+        const auto format = v ? surveyexport::exportFormatForPath(*v) : std::nullopt;
+        if (!format || *format == surveyexport::ExportFormat::Witsml)
+            refuse(i18n::translate(
+                "Batch", "--clearance erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
+        o.clearanceFile = *v;
+    });
+    app.add_flag_callback("--true-scale", [&] { o.trueScale = true; })->trigger_on_parse();
+    const std::pair<const char *, listing::RequestKind> requests[]
+        = { { "--at-md", listing::RequestKind::AtMd }, { "--at-tvd", listing::RequestKind::AtTvd },
+              { "--every-md", listing::RequestKind::EveryMd } };
+    for (const auto &[name, kind] : requests) {
+        option(name, [&, name, kind](const Value &v) {
             double number = 0;
-            if (a == "--offset-name") {
-                if (!value(v) || v.empty() || v.size() > kMaxOffsetNameSize)
-                    return fail(i18n::translate(
-                        "Batch", "--offset-name erwartet einen Namen (höchstens 200 Bytes)"));
-                off.name = v;
-            } else if (a == "--offset-parent") {
-                if (!value(v) || v.empty() || v.size() > kMaxOffsetNameSize)
-                    return fail(i18n::translate(
-                        "Batch", "--offset-parent erwartet den Namen der Mutterbohrung"));
-                off.parent = v;
-            } else if (a == "--offset-position") {
-                Wellhead w; // north before east here
-                if (!value(v) || !parseWellhead(v, w))
-                    return fail(i18n::translate("Batch",
-                        "--offset-position erwartet Nord und Ost vom Ansatzpunkt der "
-                        "Bohrung in Metern, durch ein Komma getrennt (z.B. 0,100)"));
-                off.position = std::pair(w.easting, w.northing);
-            } else if (a == "--offset-wellhead") {
-                Wellhead w;
-                if (!value(v) || !parseWellhead(v, w))
-                    return fail(i18n::translate("Batch",
-                        "--offset-wellhead erwartet Rechtswert und Hochwert in Metern, "
-                        "durch ein Komma getrennt (z.B. 500100,5700000)"));
-                off.wellhead = w;
-            } else if (a == "--offset-elevation") {
-                if (!value(v) || !parseNumber(v, number) || !validLength(number))
-                    return fail(i18n::translate("Batch",
-                        "--offset-elevation erwartet die Höhe über dem Meeresspiegel in "
-                        "Metern (z.B. 250.5)"));
-                off.elevation = number;
-            } else if (a == "--offset-hole") {
-                if (!value(v) || !parseNumber(v, number) || !validHoleDiameter(number))
-                    return fail(i18n::translate("Batch",
-                        "--offset-hole erwartet den Bohrlochdurchmesser in Metern von 0 "
-                        "bis 5 (z.B. 0.6096)"));
-                off.hole = number;
-            } else if (a == "--offset-kickoff") {
-                if (!value(v) || !parseNumber(v, number) || !validLength(number) || number < 0)
-                    return fail(i18n::translate("Batch",
-                        "--offset-kickoff erwartet die Abzweigteufe in Metern (z.B. "
-                        "1200)"));
-                off.kickOff = number;
-            } else {
-                return fail(i18n::arg(i18n::translate("Batch", "Unbekannte Option: %1"), { a }));
-            }
-        } else if (a == "--hole") {
-            double d = 0;
-            if (!value(v) || !parseNumber(v, d) || !validHoleDiameter(d))
-                return fail(i18n::translate("Batch",
-                    "--hole erwartet den Bohrlochdurchmesser in Metern von 0 bis 5 (z.B. "
-                    "0.9144)"));
-            o.hole = d;
-        } else if (a == "--surface-margin" || a == "--project-ahead") {
-            double d = 0;
-            if (!value(v) || !parseNumber(v, d) || !validClearanceLength(d))
-                return fail(
-                    i18n::arg(i18n::translate("Batch",
-                                  "%1 erwartet eine Länge in Metern von 0 bis 100 (z.B. %2)"),
-                        { a, a == "--surface-margin" ? "0.3" : "0.5" }));
-            (a == "--surface-margin" ? o.surfaceMargin : o.projectAhead) = d;
-        } else if (a == "--sf-k" || a == "--sf-warn") {
-            double f = 0;
-            if (!value(v) || !parseNumber(v, f) || !validClearanceFactor(f))
-                return fail(
-                    i18n::arg(i18n::translate("Batch",
-                                  "%1 erwartet eine Zahl größer als 0 und höchstens 100 (z.B. %2)"),
-                        { a, a == "--sf-k" ? "3.5" : "1.5" }));
-            (a == "--sf-k" ? o.sfScaling : o.sfWarning) = f;
-        } else if (a == "--clearance") {
-            const auto format = value(v) ? surveyexport::exportFormatForPath(v) : std::nullopt;
-            if (!format || *format == surveyexport::ExportFormat::Witsml)
-                return fail(i18n::translate("Batch",
-                    "--clearance erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
-            o.clearanceFile = v;
-        } else if (a == "--true-scale") {
-            o.trueScale = true;
-        } else if (a == "--at-md" || a == "--at-tvd" || a == "--every-md") {
-            double number = 0;
-            if (!value(v) || !parseNumber(v, number))
-                return fail(i18n::arg(
-                    i18n::translate("Batch", "%1 erwartet eine Zahl (z.B. 150.5)"), { a }));
-            if (a == "--every-md" && !(number > 0))
-                return fail(
+            if (!v || !parseNumber(*v, number))
+                refuse(i18n::arg(
+                    i18n::translate("Batch", "%1 erwartet eine Zahl (z.B. 150.5)"), { name }));
+            if (kind == listing::RequestKind::EveryMd && !(number > 0))
+                refuse(
                     i18n::translate("Batch", "--every-md erwartet eine Schrittweite größer als 0"));
-            const listing::RequestKind kind = a == "--at-md" ? listing::RequestKind::AtMd
-                : a == "--at-tvd"                            ? listing::RequestKind::AtTvd
-                                                             : listing::RequestKind::EveryMd;
             o.requests.push_back({ kind, number });
-        } else if (a == "--section-azimuth") {
-            double degrees = 0;
-            if (!value(v) || !parseNumber(v, degrees) || degrees < 0 || degrees > 360)
-                return fail(i18n::translate(
-                    "Batch", "--section-azimuth erwartet einen Azimut von 0 bis 360 Grad"));
-            o.sectionAzimuth = degrees;
-        } else if (a == "--unit") {
-            if (!value(v) || !units::parseUnit(v, o.unit))
-                return fail(i18n::translate("Batch", "--unit erwartet m oder ft"));
-            o.unitGiven = true;
-        } else if (a == "--listing") {
-            if (!value(v) || !surveyexport::exportFormatForPath(v))
-                return fail(i18n::translate(
-                    "Batch", "--listing erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
-            o.listingFile = v;
-        } else if (a == "--export") {
-            if (!value(v) || !(surveyexport::exportFormatForPath(v) || isGeoJsonPath(v)))
-                return fail(i18n::translate("Batch",
-                    "--export erwartet einen Dateinamen mit der Endung .csv, .xlsx, .xml "
-                    "oder .geojson"));
-            o.exportFiles.push_back(v);
-        } else if (a == "--export-style") {
-            if (!value(v) || v != "de")
-                return fail(i18n::translate(
-                    "Batch", "--export-style erwartet de (Semikolon und Dezimalkomma)"));
-            o.germanCsv = true;
-        } else if (a == "--stations") {
-            if (!value(v) || v.empty())
-                return fail(i18n::translate("Batch", "--stations erwartet eine Datei"));
-            if (haveInput)
-                return fail(i18n::translate("Batch", "Es ist nur eine Eingabedatei erlaubt"));
-            o.stationsMode = true;
-            o.input = v;
-            haveInput = true;
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return fail(i18n::arg(i18n::translate("Batch", "Unbekannte Option: %1"), { a }));
-        } else {
-            if (haveInput)
-                return fail(i18n::translate("Batch", "Es ist nur eine Eingabedatei erlaubt"));
-            o.input = a;
-            haveInput = true;
+        });
+    }
+    option("--unit", [&](const Value &v) {
+        if (!v || !units::parseUnit(*v, o.unit))
+            refuse(i18n::translate("Batch", "--unit erwartet m oder ft"));
+        o.unitGiven = true;
+    });
+    option("--listing", [&](const Value &v) {
+        if (!v || !surveyexport::exportFormatForPath(*v))
+            refuse(i18n::translate(
+                "Batch", "--listing erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
+        o.listingFile = *v;
+    });
+    option("--export", [&](const Value &v) {
+        if (!v || !(surveyexport::exportFormatForPath(*v) || isGeoJsonPath(*v)))
+            refuse(i18n::translate("Batch",
+                "--export erwartet einen Dateinamen mit der Endung .csv, .xlsx, .xml "
+                "oder .geojson"));
+        o.exportFiles.push_back(*v);
+    });
+    option("--export-style", [&](const Value &v) {
+        if (!v || *v != "de")
+            refuse(i18n::translate(
+                "Batch", "--export-style erwartet de (Semikolon und Dezimalkomma)"));
+        o.germanCsv = true;
+    });
+    option("--stations", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--stations erwartet eine Datei"));
+        input(*v);
+        o.stationsMode = true;
+    });
+
+    try {
+        std::vector<std::string> reversed; // CLI11 takes the words from the back
+        for (std::size_t i = args.size(); i-- > 0;) {
+            const bool named = args[i].starts_with('-') && app.get_option_no_throw(args[i]);
+            reversed.push_back(named ? args[i] : std::to_string(i));
         }
-    }
-    if (!o.help && !o.version && !haveInput)
-        return fail(i18n::translate("Batch", "Keine Eingabedatei angegeben"));
-    if (!formatGiven && !o.stationsMode) {
-        if (const auto kind = exchange::tableFormatForPath(o.input))
-            o.table = tableKindOfFormat(*kind);
-    }
-    if (o.table != CliOptions::TableKind::None && o.stationsMode)
-        return fail(i18n::translate("Batch", "--stations liest Messwertzeilen, keine Tabelle"));
-    if (o.table == CliOptions::TableKind::None
-        && (!tableOption.empty() || delimiterGiven || !o.sheet.empty()))
-        return fail(i18n::arg(i18n::translate("Batch",
-                                  "%1 gilt nur für Tabellen (--format csv, xlsx oder xls, Endung "
-                                  ".csv, .tsv, .xlsx oder .xls)"),
-            { tableOption.empty() ? (delimiterGiven ? "--delimiter" : "--sheet") : tableOption }));
-    if (o.table == CliOptions::TableKind::Xlsx && delimiterGiven)
-        return fail(i18n::translate(
-            "Batch", "--delimiter gilt nur für Textdateien (csv), nicht für .xlsx"));
-    if ((o.table == CliOptions::TableKind::Xls || o.table == CliOptions::TableKind::Las
-            || o.table == CliOptions::TableKind::Witsml)
-        && delimiterGiven)
-        return fail(i18n::translate(
-            "Batch", "--delimiter gilt nur für Textdateien (csv), nicht für .xls, LAS und WITSML"));
-    if (o.table == CliOptions::TableKind::Delimited && !o.sheet.empty())
-        return fail(i18n::translate("Batch", "--sheet gilt nur für .xlsx- und .xls-Dateien"));
-    if (o.table == CliOptions::TableKind::Las && !o.sheet.empty())
-        return fail(i18n::translate(
-            "Batch", "--sheet gilt nur für .xlsx-, .xls- und WITSML-Dateien, nicht für LAS"));
-    if (o.germanCsv
-        && std::none_of(o.exportFiles.begin(), o.exportFiles.end(), [](const std::string &p) {
-               return surveyexport::exportFormatForPath(p) == surveyexport::ExportFormat::Csv;
-           }))
-        return fail(i18n::translate("Batch", "--export-style gilt nur für --export PFAD.csv"));
-    if (o.cameraAzimuth && !o.view3d)
-        return fail(i18n::translate("Batch", "--camera gilt nur mit --view 3d"));
-    // The steps of --every-md also give the clearance file rows between the stations.
-    const bool onlySteps = std::all_of(o.requests.begin(), o.requests.end(),
-        [](const listing::Request &r) { return r.kind == listing::RequestKind::EveryMd; });
-    if (!o.requests.empty() && o.listingFile.empty() && (o.clearanceFile.empty() || !onlySteps))
-        return fail(o.clearanceFile.empty()
-                ? i18n::translate(
-                    "Batch", "--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv")
-                : i18n::translate("Batch", "--at-md und --at-tvd brauchen --listing PFAD.csv"));
-    for (const OffsetOption &off : o.offsets) {
-        if (off.position && off.wellhead)
-            return fail(
-                i18n::arg(i18n::translate("Batch",
-                              "--offset %1: --offset-position und --offset-wellhead schließen "
-                              "einander aus"),
-                    { off.path }));
-        if (off.parent && !off.kickOff)
-            return fail(i18n::arg(
-                i18n::translate("Batch", "--offset %1: --offset-parent braucht --offset-kickoff"),
-                { off.path }));
-        if (off.kickOff && (off.position || off.wellhead))
-            return fail(
-                i18n::arg(i18n::translate("Batch",
-                              "--offset %1: ein Seitenast (--offset-kickoff) liegt am "
-                              "Ansatzpunkt seiner Mutterbohrung, ohne --offset-position oder "
-                              "--offset-wellhead"),
-                    { off.path }));
+        try {
+            app.parse(reversed);
+        } catch (const CLI::ArgumentMismatch &) {
+            // Only the last word can be an option whose value is missing.
+            takeWords();
+            actions.at(args.back())(std::nullopt);
+        }
+        takeWords();
+        checkTogether(o, seen);
+    } catch (const Refusal &refusal) {
+        r.error = refusal.text;
     }
     return r;
 }

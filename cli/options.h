@@ -30,12 +30,10 @@ struct CliOptions
 {
     int format = 1; // 0 WEG, 1 free, 2 ATK
     int datenauswahl = 0; // thinning index: 0 every, 1 every 2nd, 2 every 5th, 3 every 10th
-    int ansicht = 0; // 0 side view, 1 top view
-    bool sectionView = false; // --view section: --plot draws the vertical section
-    bool view3d = false; // --view 3d: --plot draws the 3D view
-    // --view ladder / cylinder: --plot draws the ladder or the travelling cylinder of the
-    // neighbouring wells.
-    bool ladderView = false, cylinderView = false;
+    // What --plot draws, in the order of the words of --view (side, top, section, 3d,
+    // ladder, cylinder): the side view, the top view, the vertical section, the 3D view, or
+    // the ladder or the travelling cylinder of the neighbouring wells.
+    enum class View { Side, Top, Section, ThreeD, Ladder, Cylinder } view = View::Side;
     // --camera AZ,ELEV: the 3D view from this azimuth and elevation (degrees); unset: the
     // view the desktop program starts with.
     std::optional<double> cameraAzimuth, cameraElevation;
@@ -114,6 +112,8 @@ inline constexpr int kExitClearance = 3;
 
 // The export that a file name asks for, by its extension (in any case); none for others.
 bool isGeoJsonPath(const std::string &path);
+// A document file: the extension .dvn in any case, as the desktop program opens "X.DVN".
+bool isDocumentPath(const std::string &path);
 
 // Why the error model in effect cannot be computed: the input that `missing` names, with
 // the option that gives it (in the chosen language, UTF-8).

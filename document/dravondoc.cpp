@@ -4,7 +4,6 @@
 #include "core/cformat.h"
 #include "document/docfile.h"
 #include "document/resultsfile.h"
-#include "geo/errormodelinputs.h"
 #include "i18n/i18n.h"
 
 #include <QFile>
@@ -28,90 +27,55 @@ void CDravonDoc::reset()
 {
     SetPathName(QString());
     SetModifiedFlag(false);
-    m_well = well::Well {};
+    m_analysis.reset(); // no model and no neighbours any more
     m_view = 0;
     ++m_dataRevision;
-    updateUncertainty(); // no model any more
-    updateClearance(); // no neighbours any more
+    followAnswers();
 }
 
 void CDravonDoc::take(well::Well well, int view, bool edited)
 {
-    const bool newData = edited || view != m_view || well.format != m_well.format
-        || !(well.survey == m_well.survey);
-    if (newData || !(well == m_well))
+    const well::Well &before = m_analysis.well();
+    const bool newData = edited || view != m_view || well.format != before.format
+        || !(well.survey == before.survey);
+    if (newData || !(well == before))
         SetModifiedFlag(true);
     if (newData)
         ++m_dataRevision;
-    m_well = std::move(well);
+    m_analysis.setWell(std::move(well));
     m_view = view;
     recompute();
 }
 
 void CDravonDoc::recompute()
 {
-    well::compute(m_well, m_result);
+    m_analysis.compute();
     m_readBack.reset();
-    updateUncertainty();
-    updateClearance();
+    followAnswers();
     UpdateAllViews();
 }
 
 void CDravonDoc::setWellSettings(const WellSettings &settings)
 {
-    if (settings == m_well.settings)
+    const UncertaintySettings drawn = m_analysis.well().settings.uncertainty;
+    if (settings == m_analysis.well().settings)
         return;
-    const UncertaintySettings drawn = m_well.settings.uncertainty;
-    // The section's azimuth and the unit of the listings are all the scan does not read.
-    const auto scanned = [](WellSettings s) {
-        s.sectionAzimuth.reset();
-        s.unit = LengthUnit::Metre;
-        return s;
-    };
-    const bool rescan = !(scanned(settings) == scanned(m_well.settings));
-    m_well.settings = settings;
+    m_analysis.setSettings(settings);
     SetModifiedFlag(true);
     // Another multiple of σ or another model changes the extent of what is drawn.
     if (settings.uncertainty.model != drawn.model
         || settings.uncertainty.ellipseSigma != drawn.ellipseSigma)
         ++m_dataRevision;
-    updateUncertainty();
-    if (rescan)
-        updateClearance();
+    followAnswers();
     UpdateAllViews();
 }
 
-void CDravonDoc::updateClearance()
+void CDravonDoc::followAnswers()
 {
-    // Once per computation or change of the settings, as the covariances: a scan against
-    // a few long neighbours takes far too long to be made while painting.
-    const bool had = !m_clearance.offsets.empty();
-    m_clearance = {};
-    m_offsetCovariances.clear();
-    if (!m_well.settings.offsets.empty() && !m_result.path.empty()) {
-        m_clearance = clr::scanWell(m_well, m_result.path);
-        for (const clr::Well &w : m_clearance.offsets)
-            m_offsetCovariances.push_back(w.errorModel && !w.path.empty()
-                    ? unc::stationCovariances(w.path, *w.errorModel)
-                    : std::vector<unc::Sym3> {});
-    }
-    if (had || !m_clearance.offsets.empty())
+    const analysis::Revisions &now = m_analysis.revisions();
+    if (now.covariances != m_seen.covariances || now.clearance != m_seen.clearance)
         ++m_dataRevision;
-}
-
-void CDravonDoc::updateUncertainty()
-{
-    // Once per computation or change of the settings: a long survey's covariances are
-    // far too costly to be made while painting.
-    std::vector<unc::Sym3> covariances;
-    const std::optional<unc::Inputs> inputs
-        = geo::errorModelInputs(m_well.settings, &m_uncertaintyMissing);
-    if (inputs && !m_result.path.empty())
-        covariances = unc::stationCovariances(m_result.path, *inputs);
-    if (covariances != m_covariances) {
-        m_covariances = std::move(covariances);
-        ++m_dataRevision;
-    }
+    m_seen = now;
 }
 
 bool CDravonDoc::load(const QString &path, std::string &message)
@@ -120,19 +84,18 @@ bool CDravonDoc::load(const QString &path, std::string &message)
     DocumentItems items;
     if (!readDocumentFile(localPath(path), path.toUtf8().toStdString(), items, message))
         return false;
-    m_well = wellOf(std::move(items));
-    m_view = 0;
-    ++m_dataRevision;
     // The neighbours of the well before are none of this one's; its own are scanned with
     // its first computation.
-    m_clearance = {};
-    m_offsetCovariances.clear();
+    m_analysis.setWell(wellOf(std::move(items)));
+    m_view = 0;
+    ++m_dataRevision;
+    m_seen = m_analysis.revisions();
     return true;
 }
 
 bool CDravonDoc::save(const QString &path, std::string &message)
 {
-    if (!writeDocumentFile(localPath(path), itemsOf(m_well))) {
+    if (!writeDocumentFile(localPath(path), itemsOf(well()))) {
         message = documentNotSavedMessage(path.toStdString());
         return false;
     }

@@ -5,10 +5,7 @@
 // data through dataRevision; none of them writes into the document.
 #pragma once
 
-#include "clearance/wellscan.h"
-#include "uncertainty/uncertainty.h"
-#include "well/computation.h"
-#include "well/well.h"
+#include "analysis/analysis.h"
 
 #include <QObject>
 #include <QString>
@@ -25,38 +22,38 @@ public:
     explicit CDravonDoc(QObject *parent = nullptr);
 
     // ---- what the document holds ----
-    const well::Well &well() const { return m_well; }
-    const well::Computation &result() const { return m_result; }
-    const WellSettings &settings() const { return m_well.settings; }
+    const well::Well &well() const { return m_analysis.well(); }
+    const well::Computation &result() const { return m_analysis.computation(); }
+    const WellSettings &settings() const { return well().settings; }
     // The borehole name and the view chosen in the measurement dialog
     // (0 side view, 1 top view).
-    const std::string &name() const { return m_well.name; }
+    const std::string &name() const { return well().name; }
     int view() const { return m_view; }
     // The trajectory the graph draws (single-precision stations, as the results table),
     // and the one every other output reads (the stations as entered).
-    const traj::Trajectory &plotTrajectory() const { return m_result.legacy; }
-    const traj::Trajectory &trajectory() const { return m_result.path; }
+    const traj::Trajectory &plotTrajectory() const { return result().legacy; }
+    const traj::Trajectory &trajectory() const { return result().path; }
     // The results table, one entry per line: the last computation's, or the lines read
     // back from a results file.
-    const well::StringList &resultsTable() const { return m_readBack ? *m_readBack : m_result.table; }
+    const well::StringList &resultsTable() const
+    {
+        return m_readBack ? *m_readBack : result().table;
+    }
     // True while the table is a results file read back rather than the last computation's.
     bool tableReadBack() const { return m_readBack.has_value(); }
-    // The positional uncertainty of the computed stations by the well's error model: one
-    // covariance per station of trajectory() (north, east, vertical; m² at 1σ), made
-    // with each computation and each change of the settings, never while drawing. Empty
-    // without a model or while an input of the model is missing; uncertaintyMissing()
-    // then says which (None without a model).
-    const std::vector<unc::Sym3> &stationCovariances() const { return m_covariances; }
-    unc::MissingInput uncertaintyMissing() const { return m_uncertaintyMissing; }
-    // The clearance scan of the well against the neighbouring wells of its settings along
-    // trajectory(), and the covariances of each offset taking part (one per station of
-    // its path in clearance().offsets; none without its error model): made with each
-    // computation and each change of the settings the scan reads, never while drawing.
-    // Empty without neighbours or a computed path.
-    const clr::WellScan &clearance() const { return m_clearance; }
+    // The well and everything computed from it.
+    const analysis::Analysis &analysis() const { return m_analysis; }
+    // The analysis's answers (analysis/analysis.h), made with each computation and each
+    // change of the settings, never while drawing: the stations' covariances by the
+    // well's error model (empty without a model or while an input is missing;
+    // uncertaintyMissing() then says which, None without a model), the clearance scan
+    // against the neighbouring wells and the covariances of each offset taking part.
+    const std::vector<unc::Sym3> &stationCovariances() const { return m_analysis.covariances(); }
+    unc::MissingInput uncertaintyMissing() const { return m_analysis.modelInputs().missing; }
+    const clr::WellScan &clearance() const { return m_analysis.clearance(); }
     const std::vector<std::vector<unc::Sym3>> &offsetCovariances() const
     {
-        return m_offsetCovariances;
+        return m_analysis.offsetCovariances();
     }
     // Grows whenever the data change so that a graph scales them afresh (the uncertainty
     // included); a view keeps the revision it last scaled for.
@@ -119,20 +116,13 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
-    // The covariances again for the current result and settings; when what the pages
-    // draw of them changes, the data revision moves on so that the graph scales anew.
-    void updateUncertainty();
-    // The scan again for the current result and settings; the data revision moves on
-    // whenever there were or are neighbours to draw.
-    void updateClearance();
+    // The data revision moves on when the analysis made the covariances or the scan anew
+    // with another result, so that the graph scales afresh.
+    void followAnswers();
 
-    well::Well m_well;
-    well::Computation m_result;
+    analysis::Analysis m_analysis;
+    analysis::Revisions m_seen; // the answers' revisions the data revision follows
     std::optional<well::StringList> m_readBack; // the lines of a results file read back
-    std::vector<unc::Sym3> m_covariances;
-    unc::MissingInput m_uncertaintyMissing = unc::MissingInput::None;
-    clr::WellScan m_clearance;
-    std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
     int m_view = 0;
     QString m_pathName;
     QString m_resultsPath = QStringLiteral("aus.txt");

@@ -227,9 +227,18 @@ SurveyFileRead readLas(std::string_view bytes)
                             lineNumber, curves.size()));
                 const Curve &curve = curves[row.size()];
                 // A cell keeps kMaxCellCharacters; a longer number would lose digits there.
-                const std::optional<double> number = value.size() <= kMaxCellCharacters
+                // An angle in radians is kept in degrees, written out without an exponent:
+                // a huge one ("3333E300") is as long as such a number written in full and
+                // is refused the same way.
+                std::optional<double> number = value.size() <= kMaxCellCharacters
                     ? decimalsign::read(value, decimalsign::Accept::Point)
                     : std::nullopt;
+                std::string degrees;
+                if (number && curve.radians && !(null && *number == *null)) {
+                    degrees = decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point);
+                    if (degrees.empty() || degrees.size() > kMaxCellCharacters)
+                        number.reset();
+                }
                 if (!number)
                     return refuse(lineNumber, value,
                         cfmt(i18n::translateFormat(
@@ -241,8 +250,7 @@ SurveyFileRead readLas(std::string_view bytes)
                 if (null && *number == *null)
                     cell.absent = true;
                 else if (curve.radians)
-                    cell.text = table.keep(
-                        decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point));
+                    cell.text = table.keep(degrees);
                 else
                     cell.text = value;
                 row.push_back(cell);

@@ -134,11 +134,11 @@ std::vector<OffsetPage::LegendRow> CylinderPage::legendRows(const CylinderData &
     return rows;
 }
 
-void CylinderPage::layout(const CylinderData &data)
+void CylinderPage::layout(const CylinderData &data, const graph::PageTarget &target)
 {
-    layoutArea(static_cast<int>(data.tracks.size()), kScreenHeight, true);
-    centre = QPoint(m_Breite / 2, -m_Hoehe / 2);
-    radius = std::max(50, m_Breite / 2 - kAngleRoom);
+    layoutArea(target, static_cast<int>(data.tracks.size()), kScreenHeight, true);
+    centre = QPoint(m_areaWidth / 2, -m_areaHeight / 2);
+    radius = std::max(50, m_areaWidth / 2 - kAngleRoom);
 
     // Out to twice the largest closest approach, or to the farthest point when that is
     // nearer.
@@ -260,7 +260,7 @@ void CylinderPage::draw(
     const bool any = std::any_of(data.tracks.begin(), data.tracks.end(),
         [](const CylinderTrack &t) { return !t.points.empty(); });
     if (!any) {
-        dc.rectangle(0, 0, m_Breite, -m_Hoehe);
+        dc.rectangle(0, 0, m_areaWidth, -m_areaHeight);
         if (data.tracks.empty())
             drawNoOffsets(dc);
         else
@@ -294,7 +294,7 @@ void CylinderPage::draw(
 
     // The distances of the rings right of the top spoke, the outer one with its unit.
     // The depths along the tracks keep clear of them.
-    LabelPlacer placer(0, 0, m_Breite, -m_Hoehe);
+    LabelPlacer placer(0, 0, m_areaWidth, -m_areaHeight);
     dc.setTextAlign(TextAlign::TopLeft);
     for (int k = 1; k < 1000; ++k) {
         const double v = tickOf(rings, k);

@@ -50,7 +50,7 @@ public:
     static constexpr int kSpokeStep = 30;
     // Room around the circle for the names of the angles.
     static constexpr int kAngleRoom = 110;
-    // On screen the picture is no higher than this (the zoom makes it half as high again).
+    // On screen the picture is no higher than this; the zoom enlarges it (pagetarget.h).
     static constexpr int kScreenHeight = 1300;
     // At most this many rings.
     static constexpr int kMostRings = 6;
@@ -63,7 +63,8 @@ public:
     // Per track the pieces of its line inside the outer ring.
     std::vector<std::vector<std::vector<QPoint>>> runs;
 
-    void layout(const CylinderData &data);
+    // Sizes the picture for `target` and places the tracks.
+    void layout(const CylinderData &data, const graph::PageTarget &target = {});
     void draw(DrawContext &dc, const CylinderData &data, const std::string &docTitle) const;
 
     // The logical point of an angle (degrees) and a distance (metres); may lie outside

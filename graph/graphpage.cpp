@@ -20,7 +20,26 @@ constexpr int kGap = 30;
 
 } // namespace
 
-GraphPage::GraphPage() = default;
+GraphPage::GraphPage(const graph::PageTarget &target)
+    : m_target(target)
+    , m_Breite(graph::pageSize(target).areaWidth)
+    , m_Hoehe(graph::pageSize(target).areaHeight)
+{
+}
+
+GraphPage GraphPage::composedFor(const graph::PageTarget &target, const PlotData &data) const
+{
+    GraphPage page(target);
+    page.m_bTrueScale = m_bTrueScale;
+    page.OnCompute(data);
+    return page;
+}
+
+QSize GraphPage::usedArea(const PlotData &data) const
+{
+    const QPoint origin = windowOrigin(data);
+    return QSize(m_Breite + 400 - origin.x(), origin.y() + m_Hoehe + kBelowArea);
+}
 
 std::vector<std::string> GraphPage::notes(const PlotData &data) const
 {

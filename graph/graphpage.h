@@ -1,14 +1,17 @@
 // The graph page: scaling of the three plot series, their transformation into points
 // of the plot area, and the drawing of the whole page (frame, titles, axes, grid,
 // curves, legends) onto any DrawContext. The scroll view on screen, printing and the
-// file export all draw through this one class. It reads the plot value and the
-// document title and never writes into either; its scaling is its own state.
+// file export all draw through this one class, each with a page composed for its own
+// target (pagetarget.h). It reads the plot value and the document title and never
+// writes into either; its scaling is its own state.
 #pragma once
 
 #include "graph/drawcontext.h"
+#include "graph/pagetarget.h"
 #include "graph/plotdata.h"
 
 #include <QPoint>
+#include <QSize>
 
 #include <cstdint>
 #include <string>
@@ -19,12 +22,12 @@ class GraphPage
 public:
     using PointArray = std::vector<QPoint>;
 
-    GraphPage();
+    explicit GraphPage(const graph::PageTarget &target = {});
 
-    // ---- state (public like the members of a view; the view sets the layout flags) ----
-    int m_bGrafiklupe = 0; // zoom on (screen only)
-    int m_bPrint = 0; // a print job is being prepared or printed
-    int m_bPortrait = 1; // 1 portrait (always on screen), 0 landscape page
+    // ---- state (public like the members of a view) ----
+    // Where the page is drawn: its plot area comes from the target's page size. A page
+    // is composed for one target; another target gets a page of its own (composedFor).
+    graph::PageTarget m_target;
     int m_bComputed = 0; // OnCompute has run; before that nothing is drawn
     // The side view in equal horizontal and vertical scales (a view setting, not part
     // of the document). The top view is always drawn to scale.
@@ -39,8 +42,9 @@ public:
     // the two were made equal); kept only so that they can be inspected.
     int m_y1 = 0, m_y2 = 0;
 
-    int m_Breite = 1300; // plot area width W in logical units
-    int m_Hoehe = 750; // plot area height H
+    // The plot area as worldtrans made it for the target.
+    int m_Breite; // width W in logical units
+    int m_Hoehe; // height H
     PointArray m_Punkte; // first curve, one point per point of the data
     PointArray m_Punkte1; // second curve, all at the origin unless the data show two curves
     // Number of points in m_Punkte and m_Punkte1: the data's count at the last worldtrans.
@@ -88,7 +92,9 @@ public:
     double scaleRatio(const PlotData &data) const;
 
     // ---- transform ----
-    // Plot area size from the layout flags, and the curve points.
+    // Plot area size for the target, and the curve points. It starts from the ranges
+    // scale() chose, so that the page comes out the same whatever target it was
+    // transformed for before.
     void worldtrans(const PlotData &data);
     // The logical point at the top left of the page: (-400, 450) for the side view with
     // two curves, else (-400, 350).
@@ -102,6 +108,15 @@ public:
     void OnGraf(const PlotData &data);
     // m_bComputed = 1, then OnGraf.
     void OnCompute(const PlotData &data);
+
+    // A page of its own for `target`, composed afresh from `data` with this page's view
+    // settings (the side view to scale): what printing and the file export draw. This
+    // page is left as it is.
+    GraphPage composedFor(const graph::PageTarget &target, const PlotData &data) const;
+
+    // The part of the page that the graph uses: from the window origin to 40 mm right
+    // of the plot area and kBelowArea below it.
+    QSize usedArea(const PlotData &data) const;
 
     // What a view does to paint: scales the data first when `revision` is not the one it
     // last scaled (m_scaledRevision), and draws the page once it has been computed. A
@@ -141,17 +156,17 @@ public:
     // The band along the curve takes a point of the curve every millimetre.
     static constexpr int kBandStep = 10;
     // The part of an axis's range that half the frame line covers on the widest plot
-    // area (2 of 2200 logical units, a landscape sheet).
-    static constexpr double kFrameCover = 2.0 / 2200.0;
+    // area (2 logical units of it).
+    static constexpr double kFrameCover = 2.0 / graph::kWidestArea;
     // The row of the uncertainty's legend, below the plot area under the curve legends.
     static constexpr int kSpreadLegendRow = 250;
 
 private:
     // Gives the axis that needs less room the range that makes both scales equal, for
-    // the plot area of the current layout; called by worldtrans.
+    // the plot area of the target; called by worldtrans.
     void equalizeScales(const PlotData &data);
     // The side view to scale: the plot area takes the well's proportions instead of the
-    // layout's landscape box, upright on screen for a deep, narrow well; called by
+    // target's landscape box, upright on screen for a deep, narrow well; called by
     // worldtrans before equalizeScales. False when the ranges give no proportions.
     bool fitAreaToWell(const PlotData &data);
     // Fewer ticks where a fitted area is too small for the usual spacing.
@@ -178,13 +193,15 @@ private:
     void drawOffsets(DrawContext &dc, const PlotData &data) const;
     void drawOffsetLegend(DrawContext &dc, const PlotData &data) const;
 
-    // The ranges as scale() left them, before equalizeScales widened one of them for a
-    // particular plot area, and the middle of the raw data of x and y.
+    // The ranges as scale() left them, before equalizeScales widened one of them or
+    // spaceTicks thinned the ticks for a particular plot area, and the middle of the raw
+    // data of x and y.
     struct Fitted
     {
         bool valid = false;
         double xmin = 0, xmax = 0, xstart = 0, deltax = 1;
         double ymin = 0, ymax = 0, ystart = 0, deltay = 1;
+        double y1start = 0, deltay1 = 1;
         double midX = 0, midY = 0;
     };
     Fitted m_fitted;

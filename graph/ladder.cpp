@@ -94,7 +94,7 @@ LadderData ladderDataOf(const OffsetPicture &offsets, const std::string &name)
 
 int LadderPage::yOf(double depth) const
 {
-    return -pagemath::position(m_Hoehe, depth, md.lo, md.hi);
+    return -pagemath::position(m_areaHeight, depth, md.lo, md.hi);
 }
 
 int LadderPage::xOfDistance(double distance) const
@@ -127,10 +127,10 @@ std::vector<OffsetPage::LegendRow> LadderPage::legendRows(const LadderData &data
     return rows;
 }
 
-void LadderPage::layout(const LadderData &data)
+void LadderPage::layout(const LadderData &data, const graph::PageTarget &target)
 {
-    layoutArea(static_cast<int>(data.curves.size()), kScreenHeight, false);
-    const int W = m_Breite;
+    layoutArea(target, static_cast<int>(data.curves.size()), kScreenHeight, false);
+    const int W = m_areaWidth;
     const bool factors = data.hasFactors();
     distanceWidth = factors ? (W - kPanelGap) / 2 : W;
     factorLeft = factors ? distanceWidth + kPanelGap : W;
@@ -152,7 +152,7 @@ void LadderPage::layout(const LadderData &data)
                 largest = std::max(largest, *c.factor[i]);
         }
     }
-    md = niceAxis(mdLo, mdHi, m_Hoehe);
+    md = niceAxis(mdLo, mdHi, m_areaHeight);
     distanceAxis = niceAxis(0.0, farthest, distanceWidth);
     // The lines at 1.0 and 1.5 always inside the panel.
     factorAxis = niceAxis(0.0, std::clamp(largest, 2.0, kLargestFactor), std::max(1, factorWidth));
@@ -212,7 +212,7 @@ void LadderPage::layout(const LadderData &data)
 
 void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string &docTitle) const
 {
-    const int W = m_Breite, H = m_Hoehe;
+    const int W = m_areaWidth, H = m_areaHeight;
     const QPoint origin = windowOrigin();
     dc.setWindowOrg(origin.x(), origin.y());
     const DrawPen oldPen = dc.selectPen(graphstyle::kFramePen);

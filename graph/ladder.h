@@ -47,7 +47,7 @@ public:
     static constexpr double kLargestFactor = 10.0;
     // Between the two panels.
     static constexpr int kPanelGap = 160;
-    // On screen the area is no higher than this (the zoom makes it half as high again).
+    // On screen the area is no higher than this; the zoom enlarges it (pagetarget.h).
     static constexpr int kScreenHeight = 1400;
 
     // ---- what the last layout placed (for inspection) ----
@@ -58,8 +58,8 @@ public:
     // point without a factor ends a piece.
     std::vector<std::vector<std::vector<QPoint>>> distanceRuns, factorRuns;
 
-    // Sizes the area for the layout flags and places the curves.
-    void layout(const LadderData &data);
+    // Sizes the area for `target` and places the curves.
+    void layout(const LadderData &data, const graph::PageTarget &target = {});
     // The whole page.
     void draw(DrawContext &dc, const LadderData &data, const std::string &docTitle) const;
 

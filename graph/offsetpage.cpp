@@ -14,11 +14,6 @@
 
 namespace {
 
-// The room a page has from the window origin down: the scrolled screen page, and the
-// portrait and landscape sheets as the graph page fills them.
-constexpr int kScreenDepth = graphstyle::kPageHeight;
-constexpr int kPortraitDepth = 2750;
-constexpr int kLandscapeDepth = 1950;
 // An area no lower than this, however many legend lines there are.
 constexpr int kLeastArea = 500;
 // Below the legend: the "Dokument" line and a margin.
@@ -65,7 +60,8 @@ double tickOf(const PageAxis &a, int k)
 QSize OffsetPage::usedArea() const
 {
     const QPoint origin = windowOrigin();
-    return QSize(m_Breite + 400 - origin.x(), origin.y() + m_Hoehe + belowArea(m_legendRows));
+    return QSize(
+        m_areaWidth + 400 - origin.x(), origin.y() + m_areaHeight + belowArea(m_legendRows));
 }
 
 int OffsetPage::belowArea(int legendRows)
@@ -73,31 +69,29 @@ int OffsetPage::belowArea(int legendRows)
     return kLegendTop + legendRows * kLegendRow + kDocumentRoom;
 }
 
-void OffsetPage::layoutArea(int legendRows, int tallest, bool square)
+void OffsetPage::layoutArea(
+    const graph::PageTarget &target, int legendRows, int tallest, bool square)
 {
+    m_target = target;
     m_legendRows = legendRows;
-    int width = 1300, depth = kScreenDepth;
-    if (m_bPrint == 1) {
-        width = m_bPortrait == 0 ? 2200 : 1300;
-        depth = m_bPortrait == 0 ? kLandscapeDepth : kPortraitDepth;
-    } else if (m_bGrafiklupe == 1) {
-        width = 1950;
-        tallest = tallest * 3 / 2;
-    }
-    int height = depth - windowOrigin().y() - belowArea(legendRows);
-    if (m_bPrint != 1)
-        height = std::min(height, tallest);
+    // As wide as the graph page's area, as high as the page holds below the titles with
+    // the legend under it.
+    const graph::PageSize &page = graph::pageSize(target);
+    int width = page.areaWidth;
+    int height = page.pageHeight - windowOrigin().y() - belowArea(legendRows);
+    if (page.scrolls)
+        height = std::min(height, tallest * page.magnification / 100);
     height = std::max(height, kLeastArea);
     if (square)
         width = height = std::min(width, height);
-    m_Breite = width;
-    m_Hoehe = height;
+    m_areaWidth = width;
+    m_areaHeight = height;
 }
 
 void OffsetPage::drawTitles(
     DrawContext &dc, const std::string &title, const std::string &subtitle) const
 {
-    const int W = m_Breite;
+    const int W = m_areaWidth;
     dc.setTextAlign(TextAlign::TopCenter);
     const DrawFont old = dc.selectFont(graphstyle::kTitleFont);
     drawFitted(dc, W / 2, 300, title, W + graphstyle::kTitleOverhang);
@@ -109,7 +103,7 @@ void OffsetPage::drawTitles(
 void OffsetPage::drawLegend(
     DrawContext &dc, const std::vector<LegendRow> &rows, const std::string &docTitle) const
 {
-    const int W = m_Breite, H = m_Hoehe;
+    const int W = m_areaWidth, H = m_areaHeight;
     const TextAlign oldAlign = dc.textAlign();
     const DrawPen oldPen = dc.pen();
     dc.setTextAlign(TextAlign::TopLeft);
@@ -134,10 +128,10 @@ void OffsetPage::drawMessage(
     const TextAlign oldAlign = dc.textAlign();
     dc.setTextAlign(TextAlign::TopCenter);
     const DrawFont old = dc.selectFont(graphstyle::kCaptionFont);
-    drawFitted(dc, m_Breite / 2, -m_Hoehe / 2 + 60, text, m_Breite);
+    drawFitted(dc, m_areaWidth / 2, -m_areaHeight / 2 + 60, text, m_areaWidth);
     if (!hint.empty()) {
         dc.selectFont(graphstyle::kLabelFont);
-        drawFitted(dc, m_Breite / 2, -m_Hoehe / 2 - 20, hint, m_Breite);
+        drawFitted(dc, m_areaWidth / 2, -m_areaHeight / 2 - 20, hint, m_areaWidth);
     }
     dc.selectFont(old);
     dc.setTextAlign(oldAlign);

@@ -1,11 +1,13 @@
-// What the ladder and the travelling cylinder share: their page's layout for the screen
-// (with and without the zoom) and for a sheet in portrait or landscape, the titles over
-// the plot area, and the legend of the wells below it with the "Dokument" line. Logical
-// units and the window origin as on the graph page (graphpage.h), so that the view,
-// printing and the file export treat all pages alike.
+// What the ladder and the travelling cylinder share: their page's layout for its target
+// (the screen with and without the zoom, a sheet in portrait or landscape, a file), the
+// titles over the plot area, and the legend of the wells below it with the "Dokument"
+// line. Logical units, the window origin and the page sizes (pagetarget.h) as on the
+// graph page (graphpage.h), so that the view, printing and the file export treat all
+// pages alike.
 #pragma once
 
 #include "graph/drawcontext.h"
+#include "graph/pagetarget.h"
 
 #include <QPoint>
 #include <QSize>
@@ -29,14 +31,11 @@ double tickOf(const PageAxis &a, int k);
 class OffsetPage
 {
 public:
-    // ---- layout flags, set as on the graph page ----
-    int m_bGrafiklupe = 0;
-    int m_bPrint = 0;
-    int m_bPortrait = 1;
-
+    // The target the last layout was made for.
+    const graph::PageTarget &target() const { return m_target; }
     // The plot area (logical units) as the last layout made it.
-    int m_Breite = 1300;
-    int m_Hoehe = 1300;
+    int areaWidth() const { return m_areaWidth; }
+    int areaHeight() const { return m_areaHeight; }
 
     // One line of the legend: a sample of the well's line in its colour and a text.
     struct LegendRow
@@ -58,10 +57,11 @@ public:
     static constexpr int kLegendRow = 55;
 
 protected:
-    // The plot area for the layout flags, with `legendRows` lines below it: as wide as
-    // the graph page's area, as high as the page or the sheet allows but no higher than
-    // `tallest` on screen; `square` makes it as wide as high (the smaller of the two).
-    void layoutArea(int legendRows, int tallest, bool square);
+    // The plot area for `target`, with `legendRows` lines below it: as wide as the graph
+    // page's area, as high as the page or the sheet allows but no higher than `tallest`
+    // (enlarged by the zoom) on screen; `square` makes it as wide as high (the smaller of
+    // the two).
+    void layoutArea(const graph::PageTarget &target, int legendRows, int tallest, bool square);
     void drawTitles(DrawContext &dc, const std::string &title, const std::string &subtitle) const;
     // The legend rows and the "Dokument" line below them.
     void drawLegend(
@@ -72,5 +72,8 @@ protected:
     // The message of a well without neighbours and where they are entered.
     void drawNoOffsets(DrawContext &dc) const;
 
+    graph::PageTarget m_target;
+    int m_areaWidth = graph::pageSize(m_target).areaWidth;
+    int m_areaHeight = m_areaWidth;
     int m_legendRows = 0;
 };

@@ -52,8 +52,8 @@ std::string saveFileReason(const QSaveFile &file)
 
 } // namespace
 
-bool writePictureFile(
-    const std::string &path, const std::function<bool(QSaveFile &file)> &write, std::string &error)
+bool writePictureFile(const std::string &path, const std::function<bool(QSaveFile &file)> &write,
+    std::string &error)
 {
     QSaveFile file(QString::fromUtf8(path));
     const bool written = file.open(QIODevice::WriteOnly) && write(file) && file.commit();
@@ -70,28 +70,26 @@ bool writePictureFile(
 
 namespace {
 
-// The part of the screen page that the graph uses: from the window origin to 40 mm
-// right of the plot area and 30 mm below it.
-QSize usedArea(const GraphPage &page, const PlotData &data)
+// A page composed for one target: the part of the page it uses and its drawing.
+struct Composed
 {
-    const QPoint origin = GraphPage::windowOrigin(data);
-    return QSize(
-        page.m_Breite + 400 - origin.x(), origin.y() + page.m_Hoehe + GraphPage::kBelowArea);
-}
-
-// A page as the files take it: its title, the part of the page it uses in
-// the screen layout, its switch to the printing layout, and its drawing.
-struct Rendered
-{
-    std::string title;
-    std::function<QSize()> usedArea;
-    std::function<void(bool portrait)> toPrint;
+    QSize usedArea;
     std::function<void(DrawContext &)> draw;
 };
 
-bool writePng(const Rendered &page, QSaveFile &file)
+// A page as the files take it: its title and its composition for a file's
+// target, made afresh for each target from the same data.
+struct Rendered
 {
-    const QSize size = page.usedArea() * kPngPixelsPerMm / 10;
+    std::string title;
+    std::function<Composed(const graph::PageTarget &)> compose;
+};
+
+bool writePng(const Rendered &rendered, QSaveFile &file)
+{
+    const graph::PageTarget target = graph::PageTarget::image(kPngPixelsPerMm / 10.0);
+    const Composed page = rendered.compose(target);
+    const QSize size = page.usedArea * target.pixelsPerUnit;
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     image.setDotsPerMeterX(kPngPixelsPerMm * 1000);
@@ -100,21 +98,22 @@ bool writePng(const Rendered &page, QSaveFile &file)
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        PainterDrawContext dc(painter, kPngPixelsPerMm / 10.0, kPngPixelsPerMm / 10.0);
+        PainterDrawContext dc(painter, target.pixelsPerUnit, target.pixelsPerUnit);
         page.draw(dc);
     }
     return image.save(&file, "PNG");
 }
 
-bool writeSvg(const Rendered &page, QSaveFile &file)
+bool writeSvg(const Rendered &rendered, QSaveFile &file)
 {
-    const QSize size = page.usedArea();
+    const Composed page = rendered.compose(graph::PageTarget::vector());
+    const QSize size = page.usedArea;
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setResolution(254); // one SVG pixel per logical unit of 0.1 mm
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromUtf8(page.title));
+    svg.setTitle(QString::fromUtf8(rendered.title));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -123,18 +122,18 @@ bool writeSvg(const Rendered &page, QSaveFile &file)
     return painter.end();
 }
 
-bool writePdf(const Rendered &page, QSaveFile &file)
+bool writePdf(const Rendered &rendered, QSaveFile &file)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(kPdfDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
         QPageLayout::Millimeter));
-    pdf.setTitle(QString::fromUtf8(page.title));
+    pdf.setTitle(QString::fromUtf8(rendered.title));
     pdf.setCreator(QStringLiteral("Dravon"));
     // As when printing: the printable area decides between portrait and landscape.
-    const QRectF paint = pdf.pageLayout().paintRect(QPageLayout::Millimeter);
-    page.toPrint(paint.height() > paint.width());
+    const Composed page = rendered.compose(
+        graph::PageTarget::paper(pdf.pageLayout().paintRect(QPageLayout::Millimeter).size()));
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
@@ -150,11 +149,12 @@ QString checkedExtension(const std::string &path, std::string &error)
 {
     const QString ext = QFileInfo(QString::fromUtf8(path)).suffix().toLower();
     if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
-        error = cfmt(message(DRV_TRANSLATE_NOOP("PageExport",
-                                 "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
-                                 "(Dateiendung .png, .svg oder .pdf):\n%s"))
-                         .c_str(),
-            path.c_str());
+        error
+            = cfmt(message(DRV_TRANSLATE_NOOP("PageExport",
+                              "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
+                              "(Dateiendung .png, .svg oder .pdf):\n%s"))
+                       .c_str(),
+                path.c_str());
         return {};
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
@@ -182,25 +182,21 @@ bool writePage(
         error);
 }
 
-// The ladder and the travelling cylinder: laid out for the screen, and for a sheet when
-// printed.
+// The ladder and the travelling cylinder, laid out for the file's target.
 template <typename Page, typename Data>
-bool exportOffsetPage(
-    const Data &data, const std::string &docTitle, const std::string &path, std::string &error)
+bool exportOffsetPage(const Data &data, const std::string &docTitle, const std::string &path,
+    std::string &error)
 {
     const QString ext = checkedExtension(path, error);
     if (ext.isEmpty())
         return false;
-    Page page;
-    page.layout(data);
-    const Rendered rendered { data.title, [&] { return page.usedArea(); },
-        [&](bool portrait) {
-            page.m_bPrint = 1;
-            page.m_bPortrait = portrait ? 1 : 0;
-            page.layout(data);
-        },
-        [&](DrawContext &dc) { page.draw(dc, data, docTitle); } };
-    return writePage(rendered, ext, path, error);
+    const auto compose = [&](const graph::PageTarget &target) {
+        Page page;
+        page.layout(data, target);
+        return Composed { page.usedArea(),
+            [page, &data, &docTitle](DrawContext &dc) { page.draw(dc, data, docTitle); } };
+    };
+    return writePage({ data.title, compose }, ext, path, error);
 }
 
 } // namespace
@@ -211,17 +207,15 @@ bool exportGraphPage(const PlotData &data, const std::string &docTitle, const st
     const QString ext = checkedExtension(path, error);
     if (ext.isEmpty())
         return false;
-    GraphPage page;
-    page.m_bTrueScale = trueScale ? 1 : 0;
-    page.OnCompute(data);
-    const Rendered rendered { data.grafikTitel, [&] { return usedArea(page, data); },
-        [&](bool portrait) {
-            page.m_bPrint = 1;
-            page.m_bPortrait = portrait ? 1 : 0;
-            page.worldtrans(data);
-        },
-        [&](DrawContext &dc) { page.zeichnen(dc, data, docTitle); } };
-    return writePage(rendered, ext, path, error);
+    // The view's settings the file takes; the page itself is composed for the file.
+    GraphPage settings;
+    settings.m_bTrueScale = trueScale ? 1 : 0;
+    const auto compose = [&](const graph::PageTarget &target) {
+        const GraphPage page = settings.composedFor(target, data);
+        return Composed { page.usedArea(data),
+            [page, &data, &docTitle](DrawContext &dc) { page.zeichnen(dc, data, docTitle); } };
+    };
+    return writePage({ data.grafikTitel, compose }, ext, path, error);
 }
 
 bool exportLadderPage(const LadderData &data, const std::string &docTitle, const std::string &path,

@@ -1,10 +1,11 @@
 // Writes the graph page of a survey (and the pictures of its neighbouring wells) to a file, chosen
 // by the file's extension:
-//   .png  screen layout (1300 x 750 plot area), 10 pixels per mm, cropped to the part
-//         of the page the graph uses;
+//   .png  the plain screen's layout, 10 pixels per mm, cropped to the part of the page
+//         the graph uses;
 //   .svg  the same area as a vector drawing;
-//   .pdf  one A4 portrait page in the printing layout (1300 x 2100 plot area).
-// The page is rendered from the data, exactly as the view and the printout draw it.
+//   .pdf  one A4 portrait page laid out as a printed sheet.
+// Each file gets a page composed for its own target (pagetarget.h) from the data, exactly
+// as the view and the printout compose theirs.
 //
 // The caller must have created a QGuiApplication (fonts need it); without a display,
 // run it on the offscreen platform (QT_QPA_PLATFORM=offscreen or "-platform offscreen").

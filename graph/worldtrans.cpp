@@ -1,8 +1,9 @@
-// The plot area: its size for screen, zoom and printed pages, the transformation of the
-// plot series into points of the plot area, and the frame, curves and legends.
+// The plot area: its size for the page's target, the transformation of the plot series
+// into points of the plot area, and the frame, curves and legends.
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/pagemath.h"
+#include "graph/pagetarget.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
@@ -15,17 +16,9 @@ using pagemath::truncInt;
 
 void GraphPage::worldtrans(const PlotData &data)
 {
-    if (m_bPrint == 1 && m_bPortrait == 0) {
-        m_Breite = 2200;
-        m_Hoehe = 1300;
-    } else {
-        m_Breite = 1300;
-        m_Hoehe = m_bPrint == 1 ? 2100 : 750;
-    }
-    if (m_bPrint != 1 && m_bGrafiklupe == 1) {
-        m_Breite = 1950;
-        m_Hoehe = 1125;
-    }
+    const graph::PageSize &size = graph::pageSize(m_target);
+    m_Breite = size.areaWidth;
+    m_Hoehe = size.areaHeight;
 
     const bool fitted = data.invers != 0 && equalScales(data) && fitAreaToWell(data);
     equalizeScales(data);
@@ -116,8 +109,9 @@ bool GraphPage::fitAreaToWell(const PlotData &data)
     // The screen page scrolls: its area may stand upright, as tall as the page holds
     // below the titles with the room for the legends and notes under it. A sheet of
     // paper keeps the area its orientation gives.
-    if (m_bPrint != 1) {
-        const int tallest = graphstyle::kPageHeight - windowOrigin(data).y() - kBelowArea;
+    const graph::PageSize &page = graph::pageSize(m_target);
+    if (page.scrolls) {
+        const int tallest = page.pageHeight - windowOrigin(data).y() - kBelowArea;
         areas.push_back({ std::clamp(m_Hoehe, least, m_Breite), std::max(m_Hoehe, tallest) });
     }
     // The area that draws the well largest at one scale for both axes.
@@ -184,7 +178,8 @@ void GraphPage::equalizeScales(const PlotData &data)
 {
     if (!m_fitted.valid || !equalScales(data))
         return;
-    // From the ranges scale() chose, so that printing and the zoom each get their own.
+    // From the ranges and ticks scale() chose, so that every target gets its own
+    // whatever the page was transformed for before.
     xmin = m_fitted.xmin;
     xmax = m_fitted.xmax;
     xstart = m_fitted.xstart;
@@ -193,6 +188,8 @@ void GraphPage::equalizeScales(const PlotData &data)
     ymax = m_fitted.ymax;
     ystart = m_fitted.ystart;
     deltay = m_fitted.deltay;
+    y1start = m_fitted.y1start;
+    deltay1 = m_fitted.deltay1;
 
     const bool side = data.invers != 0;
     AxisRange x { xmin, xmax, xstart, deltax };

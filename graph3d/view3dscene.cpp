@@ -1,7 +1,6 @@
 // The scene of a document's well and the wells shown with it.
 #include "graph3d/view3dscene.h"
 
-#include "clearance/wellscan.h"
 #include "graph3d/view3dstyle.h"
 
 namespace view3d {
@@ -27,36 +26,34 @@ scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &pa
     return scene3d::buildScene(std::move(wells), options);
 }
 
-std::vector<scene3d::WellInput> offsetWells(const well::Well &well, const traj::Trajectory &path)
+std::vector<scene3d::WellInput> offsetWells(
+    const clr::WellScan &scan, const std::vector<std::vector<unc::Sym3>> &covariances)
 {
     std::vector<scene3d::WellInput> out;
-    if (well.settings.offsets.empty() || path.empty())
-        return out;
-    // The scan places the offsets as it compares them; the 3D view shows them where the
-    // scan sees them.
-    clr::WellScan scan = clr::scanWell(well, path);
-    for (clr::Well &o : scan.offsets) {
+    for (std::size_t i = 0; i < scan.offsets.size(); ++i) {
+        const clr::Well &o = scan.offsets[i];
         scene3d::WellInput w;
         w.name = o.name;
         w.slotNorth = o.slotNorth;
         w.slotEast = o.slotEast;
         w.depthShift = o.depthShift;
-        if (o.errorModel && !o.path.empty())
-            w.covariances = unc::stationCovariances(o.path, *o.errorModel);
-        w.path = std::move(o.path);
+        if (i < covariances.size())
+            w.covariances = covariances[i];
+        w.path = o.path;
         out.push_back(std::move(w));
     }
     return out;
 }
 
-scene3d::Scene wellScene(const well::Well &well, const traj::Trajectory &path,
-    const std::vector<unc::Sym3> &covariances, std::vector<scene3d::WellInput> others)
+scene3d::Scene wellScene(const analysis::Analysis &analysis, std::vector<scene3d::WellInput> others)
 {
-    std::vector<scene3d::WellInput> wells = offsetWells(well, path);
+    std::vector<scene3d::WellInput> wells
+        = offsetWells(analysis.clearance(), analysis.offsetCovariances());
     for (scene3d::WellInput &w : others)
         wells.push_back(std::move(w));
-    return documentScene(
-        well.name, path, covariances, well.settings.uncertainty.ellipseSigma, std::move(wells));
+    const well::Well &well = analysis.well();
+    return documentScene(well.name, analysis.computation().path, analysis.covariances(),
+        well.settings.uncertainty.ellipseSigma, std::move(wells));
 }
 
 } // namespace view3d

@@ -4,8 +4,8 @@
 // the next colour with the tube of its own error model.
 #pragma once
 
+#include "analysis/analysis.h"
 #include "scene3d/scene.h"
-#include "well/well.h"
 
 #include <string>
 #include <vector>
@@ -19,15 +19,16 @@ scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &pa
     const std::vector<unc::Sym3> &covariances, double sigmas,
     std::vector<scene3d::WellInput> others = {});
 
-// The neighbouring wells of `well` (its settings' offsets) as the clearance scan places
-// them against its computed `path`: in its frame, turned into its north, a sidetrack on
-// its parent's path, each with the covariances of its error model (none without one).
-// Those the scan leaves out are left out here too.
-std::vector<scene3d::WellInput> offsetWells(const well::Well &well, const traj::Trajectory &path);
+// The neighbouring wells that `scan` took part, placed as it placed them: in the
+// reference's frame, turned into its north, a sidetrack on its parent's path, each with
+// its covariances from `covariances` (none where that list has none).
+std::vector<scene3d::WellInput> offsetWells(
+    const clr::WellScan &scan, const std::vector<std::vector<unc::Sym3>> &covariances);
 
-// The scene of a document: `well` along its computed `path` with `covariances` (one per
-// station, or none), its offsets, then `others`; the tubes at the well's multiple of σ.
-scene3d::Scene wellScene(const well::Well &well, const traj::Trajectory &path,
-    const std::vector<unc::Sym3> &covariances, std::vector<scene3d::WellInput> others = {});
+// The scene of an analysed well: the well along its computed path with the covariances
+// made of it (or none), the offsets of its scan, then `others`; the tubes at the well's
+// multiple of σ.
+scene3d::Scene wellScene(
+    const analysis::Analysis &analysis, std::vector<scene3d::WellInput> others = {});
 
 } // namespace view3d

@@ -4,6 +4,8 @@
 #include "i18n/qt/catalogue.h"
 #include "shell/programsettings.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -38,34 +40,55 @@ CommandLine parseCommandLine(const QStringList &given)
     if (args.isEmpty())
         return result;
     const QString &first = args.constFirst();
-    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
-        result.mode = CommandLine::Mode::Help;
+    if (!first.startsWith(QLatin1Char('-')) || first == QLatin1String("-")) {
+        if (args.size() > 1)
+            return fail(QCoreApplication::translate(
+                "CommandLine", "Es kann nur eine Dokumentdatei geöffnet werden."));
+        result.file = first;
         return result;
     }
-    if (first == QLatin1String("-p") || first == QLatin1String("--print")) {
+
+    const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption print(QStringList { QStringLiteral("p"), QStringLiteral("print") },
+        QString(), QStringLiteral("DATEI"));
+    const QCommandLineOption toPdf(
+        QStringLiteral("print-to-pdf"), QString(), QStringLiteral("DATEI"));
+    // Only the first word asks for a mode, and only as the help spells it: the parser
+    // would also take "--p", "-help" or "--print=FILE", and the mode's options anywhere.
+    const auto spelt = [&first](const QCommandLineOption &option) {
+        return std::ranges::any_of(option.names(), [&first](const QString &name) {
+            return first == (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        });
+    };
+    if (spelt(help)) {
+        result.mode = CommandLine::Mode::Help; // whatever follows
+        return result;
+    }
+    if (!spelt(print) && !spelt(toPdf))
+        return fail(QCoreApplication::translate("CommandLine", "Unbekannte Option: %1").arg(first));
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({ print, toPdf });
+    parser.parse(QStringList(QString()) + args); // the first word is the program's name
+    // The document is the option's value, taken as it is even when it begins with "-".
+    // The words are counted here: the parser would take a "--" after it as the end of the
+    // options, and a second file name beginning with "-" as an unknown option.
+    if (spelt(print)) {
         if (args.size() != 2)
             return fail(
                 QCoreApplication::translate("CommandLine", "%1 erwartet genau eine Dokumentdatei.")
                     .arg(first));
         result.mode = CommandLine::Mode::Print;
-        result.file = args.at(1);
+        result.file = parser.values(print).constFirst();
         return result;
     }
-    if (first == QLatin1String("--print-to-pdf")) {
-        if (args.size() != 3)
-            return fail(QCoreApplication::translate(
-                "CommandLine", "--print-to-pdf erwartet eine Dokumentdatei und eine PDF-Datei."));
-        result.mode = CommandLine::Mode::PrintToPdf;
-        result.file = args.at(1);
-        result.output = args.at(2);
-        return result;
-    }
-    if (first.startsWith(QLatin1Char('-')) && first != QLatin1String("-"))
-        return fail(QCoreApplication::translate("CommandLine", "Unbekannte Option: %1").arg(first));
-    if (args.size() > 1)
+    if (args.size() != 3)
         return fail(QCoreApplication::translate(
-            "CommandLine", "Es kann nur eine Dokumentdatei geöffnet werden."));
-    result.file = first;
+            "CommandLine", "--print-to-pdf erwartet eine Dokumentdatei und eine PDF-Datei."));
+    result.mode = CommandLine::Mode::PrintToPdf;
+    result.file = parser.values(toPdf).constFirst(); // a later word may repeat the option
+    result.output = args.at(2);
     return result;
 }
 

@@ -84,28 +84,6 @@ std::optional<Inputs> inputsFor(
     return in;
 }
 
-std::string_view modelKey(ErrorModel model)
-{
-    switch (model) {
-    case ErrorModel::IscwsaMwdRev4:
-        return "iscwsa-mwd-rev4";
-    case ErrorModel::IscwsaMwdRev5:
-        return "iscwsa-mwd-rev5";
-    case ErrorModel::None:
-        break;
-    }
-    return "none";
-}
-
-std::optional<ErrorModel> modelFromKey(std::string_view key)
-{
-    for (ErrorModel m : { ErrorModel::None, ErrorModel::IscwsaMwdRev4, ErrorModel::IscwsaMwdRev5 }) {
-        if (modelKey(m) == key)
-            return m;
-    }
-    return std::nullopt;
-}
-
 std::string_view modelTitle(ErrorModel model)
 {
     switch (model) {

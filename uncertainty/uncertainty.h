@@ -74,10 +74,8 @@ enum class MissingInput {
 std::optional<Inputs> inputsFor(const WellSettings &settings, std::optional<double> latitude,
     MissingInput *missing = nullptr);
 
-// The short names of the models, as the batch tool takes them: "iscwsa-mwd-rev5".
-std::string_view modelKey(ErrorModel model);
-std::optional<ErrorModel> modelFromKey(std::string_view key);
-// Their names for pages and title rows: "ISCWSA MWD Rev. 5".
+// The models' names for pages and title rows: "ISCWSA MWD Rev. 5". Their short names,
+// modelKey and modelFromKey, come with the settings (uncertainty/settings.h).
 std::string_view modelTitle(ErrorModel model);
 
 // The NEV covariance at every station of `path` (one per path.stations entry, the surface

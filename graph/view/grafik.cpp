@@ -39,8 +39,6 @@ CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
 
 void CGrafik::OnInitialUpdate()
 {
-    m_page.m_bPortrait = 1;
-    m_page.m_bPrint = 0;
     m_page.m_bComputed = 0;
     m_plotStale = true;
     m_ladderStale = m_cylinderStale = true;
@@ -193,18 +191,10 @@ const CylinderData &CGrafik::cylinderData()
 
 void CGrafik::layoutOffsetPage()
 {
-    const auto flags = [this](OffsetPage &p) {
-        p.m_bGrafiklupe = m_page.m_bGrafiklupe;
-        p.m_bPrint = m_page.m_bPrint;
-        p.m_bPortrait = m_page.m_bPortrait;
-    };
-    if (m_shown == GraphShown::Ladder) {
-        flags(m_ladderPage);
-        m_ladderPage.layout(ladderData());
-    } else if (m_shown == GraphShown::Cylinder) {
-        flags(m_cylinderPage);
-        m_cylinderPage.layout(cylinderData());
-    }
+    if (m_shown == GraphShown::Ladder)
+        m_ladderPage.layout(ladderData(), m_page.m_target);
+    else if (m_shown == GraphShown::Cylinder)
+        m_cylinderPage.layout(cylinderData(), m_page.m_target);
     m_offsetLayoutStale = false;
 }
 
@@ -258,10 +248,10 @@ void CGrafik::OnCompute()
 
 void CGrafik::OnGrafiklupe()
 {
-    m_page.m_bGrafiklupe = m_page.m_bGrafiklupe ? 0 : 1;
+    m_page.m_target = graph::PageTarget::screen(!isZoomed());
     OnCompute();
     viewport()->update();
-    emit zoomChanged(m_page.m_bGrafiklupe != 0);
+    emit zoomChanged(isZoomed());
 }
 
 void CGrafik::setTrueScale(bool on)
@@ -296,37 +286,38 @@ void CGrafik::paintEvent(QPaintEvent *event)
 
 int CGrafik::print(QPrinter &printer)
 {
-    m_page.m_bPrint = 1;
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        OnEndPrinting();
+    if (!painter.begin(&printer))
         return 0;
-    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     // The layout follows the shape of the printable area.
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    m_page.m_bPortrait = area.height() > area.width() ? 1 : 0;
     PainterDrawContext dc(painter);
-    if (offsetPageShown()) {
-        layoutOffsetPage();
-        drawOffsetPage(dc);
-    } else {
-        const PlotData &data = shownData();
-        m_page.worldtrans(data);
-        m_page.OnDraw(dc, data, m_plotRevision, m_doc->titleText());
-    }
+    drawPageFor(graph::PageTarget::paper(area.size()), dc);
     painter.end();
-    OnEndPrinting();
     return 1;
 }
 
-void CGrafik::OnEndPrinting()
+void CGrafik::drawPageFor(const graph::PageTarget &target, DrawContext &dc)
 {
-    // Back to the screen layout.
-    m_page.m_bPortrait = 1;
-    m_page.m_bPrint = 0;
-    m_page.worldtrans(shownData());
-    if (offsetPageShown())
-        layoutOffsetPage();
-    viewport()->update();
+    const std::string title = m_doc->titleText();
+    if (m_shown == GraphShown::Ladder) {
+        const LadderData &data = ladderData();
+        LadderPage page;
+        page.layout(data, target);
+        page.draw(dc, data, title);
+        return;
+    }
+    if (m_shown == GraphShown::Cylinder) {
+        const CylinderData &data = cylinderData();
+        CylinderPage page;
+        page.layout(data, target);
+        page.draw(dc, data, title);
+        return;
+    }
+    // The screen page draws once it has been computed, or computes at its next paint
+    // because the data moved on since it last scaled them.
+    const PlotData &data = shownData();
+    if (m_page.m_bComputed == 1 || m_page.m_scaledRevision != m_plotRevision)
+        m_page.composedFor(target, data).zeichnen(dc, data, title);
 }

@@ -1,8 +1,10 @@
 // The graph view: a scroll view over the graph page of the document, or over the ladder
-// or the travelling cylinder of its neighbouring wells. It recomputes the
-// scaling only when the document's data revision moves on (or a new section is shown),
-// when the zoom is toggled and, for the transform alone, around printing; scrolling and
-// repainting reuse the results. It reads the document and never writes into it.
+// or the travelling cylinder of its neighbouring wells. Its pages are composed for the
+// screen (with or without the zoom); it recomputes the scaling only when the document's
+// data revision moves on (or a new section is shown) and when the zoom is toggled;
+// scrolling and repainting reuse the results. Printing composes a page of its own for the
+// sheet and leaves the screen's pages as they are. It reads the document and never
+// writes into it.
 #pragma once
 
 #include "document/viewpreferences.h"
@@ -40,7 +42,7 @@ public:
 
     // "Grafik Lupe an": toggles the zoom, recomputes and repaints.
     void OnGrafiklupe();
-    bool isZoomed() const { return m_page.m_bGrafiklupe != 0; }
+    bool isZoomed() const { return m_page.m_target.zoomed(); }
 
     // "Maßstabsgetreu": the side view in equal horizontal and vertical scales on screen
     // and paper; recomputes and repaints when the setting changes.
@@ -72,11 +74,14 @@ public:
     // The section azimuth drawn (degrees), for inspection.
     double sectionAzimuth() const;
 
-    // Prints the graph on one page of `printer`, in portrait layout when the printable
-    // area is taller than wide, else in landscape layout; afterwards the screen layout
-    // is restored. Returns the number of pages printed (1, or 0 when the printer could
-    // not be opened).
+    // Prints the page shown on one sheet of `printer`, laid out in portrait when the
+    // printable area is taller than wide, else in landscape (drawPageFor). Returns the
+    // number of pages printed (1, or 0 when the printer could not be opened).
     int print(QPrinter &printer);
+    // Draws the page shown composed afresh for `target` from the same data, as printing
+    // does: the screen's zoom does not reach it, and the screen's pages stay as they are.
+    // Before the graph page was first computed it draws nothing, as the screen does.
+    void drawPageFor(const graph::PageTarget &target, DrawContext &dc);
 
     // The pages' state (scaling, layout, points), for inspection.
     const GraphPage &page() const { return m_page; }
@@ -99,13 +104,12 @@ protected:
 
 private:
     void updateScrollBars();
-    void OnEndPrinting();
     bool offsetPageShown() const
     {
         return m_shown == GraphShown::Ladder || m_shown == GraphShown::Cylinder;
     }
-    // The ladder's or the cylinder's page laid out anew for the graph page's layout flags
-    // (zoom, printing, orientation) and the current data.
+    // The ladder's or the cylinder's page laid out anew for the screen (the graph page's
+    // target) and the current data.
     void layoutOffsetPage();
     void drawOffsetPage(DrawContext &dc);
     // The picture of the neighbours again when the document's data revision moved on.

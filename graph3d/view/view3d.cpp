@@ -153,8 +153,7 @@ const scene3d::Scene &View3d::scene()
         return m_scene;
     // The tube is part of the scene whenever the document has covariances; switching it
     // off only leaves it out of the picture.
-    m_scene = view3d::wellScene(
-        m_doc->well(), m_doc->trajectory(), m_doc->stationCovariances(), m_others);
+    m_scene = view3d::wellScene(m_doc->analysis(), m_others);
     // A new scene (new results, new neighbours) is fitted afresh from the same direction,
     // unless the user has moved the view.
     if (!m_userCamera)

@@ -182,6 +182,10 @@ TEST(LasFile, RefusedFilesNameTheirLine)
         { "~V\n VERS. 2.0 :\n~C\n ohne Punkt\n", 4, "keine Kopfzeile der Form MNEM.EINHEIT" },
         { head + "0 0 0\n~Other\nBemerkung\n", 10, "~A muss der letzte sein" },
         { head + "0 0 " + std::string(300, '1') + "\n", 9, "ist keine Zahl (Kurve AZI)" },
+        // An angle in radians is kept in degrees, written out: 3.3e303 rad is as long as
+        // the 300 digits above and is refused as they are, not kept past a cell's bound.
+        { "~V\n VERS. 2.0 :\n~C\n DEPT.M :\n INC.RAD :\n~A\n0 0\n10 3333E300\n", 8,
+            "„3333E300“ ist keine Zahl (Kurve INC)" },
     };
     for (const Case &c : cases) {
         const SurveyFileRead read = readLas(c.las);

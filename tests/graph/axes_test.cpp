@@ -292,7 +292,7 @@ TEST(Captions, DocumentLineFollowsThePlotAreaHeight)
 {
     PlotData d = computed(kExampleStations, 1);
     GraphPage page;
-    page.m_bGrafiklupe = 1;
+    page.m_target = graph::PageTarget::screen(true);
     page.OnCompute(d);
     RecordingDrawContext rec;
     page.zeichnen(rec, d, "Bohrung Ä.dvn"); // the title passes unchanged

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/trajectory.h"
+#include "graph/pagetarget.h"
 #include "graph/plotdata.h"
 
 #include <QGuiApplication>
@@ -60,6 +61,17 @@ inline traj::Trajectory trajectoryOf(const std::vector<std::string> &lines)
 inline PlotData computed(const std::vector<std::string> &lines, int ansicht)
 {
     return plotDataOf(trajectoryOf(lines), plotViewOf(ansicht), "Testbohrung");
+}
+
+// The target of a layout named as the cases name it (zoom, printed, portrait): a sheet
+// in portrait or landscape, else the screen with or without the zoom, which never
+// reaches the paper.
+inline graph::PageTarget layoutTarget(int zoom, int print, int portrait)
+{
+    if (print != 0)
+        return { portrait != 0 ? graph::TargetKind::PaperPortrait
+                               : graph::TargetKind::PaperLandscape };
+    return graph::PageTarget::screen(zoom != 0);
 }
 
 inline const std::vector<std::string> kExampleStations { "100 0 0", "200 10 45", "300 20 90" };

@@ -83,7 +83,7 @@ int ladderX(const LadderPage &p, double d)
 
 int ladderY(const LadderPage &p, double md)
 {
-    return -static_cast<int>(p.m_Hoehe * (md - p.md.lo) / (p.md.hi - p.md.lo));
+    return -static_cast<int>(p.areaHeight() * (md - p.md.lo) / (p.md.hi - p.md.lo));
 }
 
 bool hasPoint(const std::vector<std::vector<QPoint>> &runs, QPoint q)
@@ -104,7 +104,7 @@ TEST(Ladder, DistancesOfTheClearanceSetWithoutAModelAndNoFactorLines)
     LadderPage page;
     page.layout(data);
     EXPECT_EQ(page.factorWidth, 0);
-    EXPECT_EQ(page.distanceWidth, page.m_Breite);
+    EXPECT_EQ(page.distanceWidth, page.areaWidth());
     double farthest = 0;
     for (std::size_t j = 0; j < 5; ++j) {
         const clr::OffsetScan &scan = s.scan.offsets[j];
@@ -150,7 +150,7 @@ TEST(Ladder, FactorsOfTheClearanceSetWithTheirLinesAndLowestFactors)
         int found = 0;
         for (const Rec::Line &l : rec.lines())
             if (std::abs(l.from.x() - x) <= 1 && l.from.x() == l.to.x() && l.pen.color.r == 170
-                && std::abs(l.from.y() - l.to.y()) == page.m_Hoehe)
+                && std::abs(l.from.y() - l.to.y()) == page.areaHeight())
                 ++found;
         EXPECT_EQ(found, 1) << f;
     }
@@ -172,7 +172,7 @@ TEST(Ladder, FactorsOfTheClearanceSetWithTheirLinesAndLowestFactors)
         for (const auto &run : page.factorRuns[j])
             for (const QPoint &p : run) {
                 EXPECT_GE(p.x(), page.factorLeft);
-                EXPECT_LE(p.x(), page.m_Breite);
+                EXPECT_LE(p.x(), page.areaWidth());
             }
         // The lowest factor, a dot in the curve's colour.
         ASSERT_TRUE(c.lowestFactor && scan.lowestSeparation);
@@ -358,16 +358,11 @@ TEST(OffsetPages, LayoutsForScreenZoomAndPaperKeepTheLegendOnThePage)
              Layout { 0, 1, 1, 2750 }, Layout { 0, 1, 0, 1950 } }) {
         LadderPage a;
         CylinderPage b;
-        for (OffsetPage *p : { static_cast<OffsetPage *>(&a), static_cast<OffsetPage *>(&b) }) {
-            p->m_bGrafiklupe = l.zoom;
-            p->m_bPrint = l.print;
-            p->m_bPortrait = l.portrait;
-        }
-        a.layout(ladder);
-        b.layout(cylinder);
+        a.layout(ladder, layoutTarget(l.zoom, l.print, l.portrait));
+        b.layout(cylinder, layoutTarget(l.zoom, l.print, l.portrait));
         EXPECT_LE(a.usedArea().height(), l.depth);
         EXPECT_LE(b.usedArea().height(), l.depth);
-        EXPECT_EQ(b.m_Breite, b.m_Hoehe);
+        EXPECT_EQ(b.areaWidth(), b.areaHeight());
     }
 }
 

@@ -27,9 +27,7 @@ TEST_P(LayoutTest, PlotAreaSize)
 {
     const LayoutCase c = GetParam();
     GraphPage page;
-    page.m_bGrafiklupe = c.zoom;
-    page.m_bPrint = c.print;
-    page.m_bPortrait = c.portrait;
+    page.m_target = layoutTarget(c.zoom, c.print, c.portrait);
     page.OnCompute(computed(kExampleStations, 0));
     EXPECT_EQ(page.m_Breite, c.W);
     EXPECT_EQ(page.m_Hoehe, c.H);
@@ -101,7 +99,7 @@ TEST(WorldTrans, PointsStayInsideThePlotAreaForAComputedWell)
         const PlotData d = computed(kExampleStations, ansicht);
         for (int zoom : { 0, 1 }) {
             GraphPage page;
-            page.m_bGrafiklupe = zoom;
+            page.m_target = graph::PageTarget::screen(zoom != 0);
             page.OnCompute(d);
             ASSERT_EQ(page.m_Punktzahl, 4);
             for (int i = 0; i < page.m_Punktzahl; ++i) {
@@ -267,11 +265,11 @@ TEST(Composition, ZoomTwiceReturnsToTheScreenLayout)
     const PlotData d = computed(kExampleStations, 0);
     GraphPage page;
     page.OnCompute(d);
-    page.m_bGrafiklupe = 1;
+    page.m_target = graph::PageTarget::screen(true);
     page.OnCompute(d);
     EXPECT_EQ(page.m_Breite, 1950);
     EXPECT_EQ(page.m_Punkte[3].y(), -page.m_Hoehe * 29625 / 30000); // 296.25 of 0..300
-    page.m_bGrafiklupe = 0;
+    page.m_target = graph::PageTarget::screen();
     page.OnCompute(d);
     EXPECT_EQ(page.m_Breite, 1300);
     EXPECT_EQ(page.m_Hoehe, 750);

@@ -37,7 +37,7 @@ TEST(TrueScale, PlanViewShowsTheAzimuthInEveryLayout)
         for (const auto &[zoom, print, portrait] :
             { std::tuple { 0, 0, 1 }, { 1, 0, 1 }, { 0, 1, 1 }, { 0, 1, 0 } }) {
             GraphPage page;
-            page.m_bGrafiklupe = zoom, page.m_bPrint = print, page.m_bPortrait = portrait;
+            page.m_target = layoutTarget(zoom, print, portrait);
             page.OnCompute(d);
             EXPECT_NEAR(page.scaleRatio(d), 1.0, 1e-9);
             EXPECT_NEAR(std::remainder(page.xstart, page.deltax), 0.0, 1e-9 * page.deltax);
@@ -195,8 +195,7 @@ TEST(TrueScale, SideViewAreaFollowsTheWellsProportions)
         for (const PlotData *d : { &deep, &wide }) {
             GraphPage page;
             page.m_bTrueScale = 1;
-            page.m_bPrint = print;
-            page.m_bPortrait = portrait;
+            page.m_target = layoutTarget(0, print, portrait);
             page.OnCompute(*d);
             SCOPED_TRACE(d == &deep ? "deep" : "wide");
             EXPECT_NEAR(page.scaleRatio(*d), 1.0, 1e-9);

@@ -114,7 +114,7 @@ const std::tuple<int, int, int> kLayouts[] = { { 0, 0, 1 }, { 1, 0, 1 }, { 0, 1,
 GraphPage laidOut(const PlotData &d, std::tuple<int, int, int> layout, bool trueScale = false)
 {
     GraphPage page;
-    std::tie(page.m_bGrafiklupe, page.m_bPrint, page.m_bPortrait) = layout;
+    page.m_target = std::apply(layoutTarget, layout);
     page.m_bTrueScale = trueScale ? 1 : 0;
     page.OnCompute(d);
     return page;

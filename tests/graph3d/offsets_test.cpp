@@ -83,8 +83,11 @@ TEST(Offsets3d, OffsetsStandWhereTheClearanceSetPutsThemWithTheirTubes)
         o.slotEast = tables.back().front()[East];
         s.offsets.push_back(o);
     }
-    const traj::Trajectory path = well::compute(w).path;
-    const scene3d::Scene scene = view3d::wellScene(w, path, {});
+    // The offsets with their covariances, the well without its own.
+    analysis::Analysis analysed(w);
+    analysed.setScope({ false, true, true });
+    analysed.compute();
+    const scene3d::Scene scene = view3d::wellScene(analysed);
     ASSERT_EQ(scene.wells.size(), 6u);
     EXPECT_EQ(scene.wells[0].name, "Referenz");
     for (std::size_t k = 0; k < tables.size(); ++k) {
@@ -119,7 +122,8 @@ TEST(Offsets3d, OffsetsStandWhereTheClearanceSetPutsThemWithTheirTubes)
         EXPECT_EQ(found, tables[k].size());
     }
     // Without offsets the scene holds the well alone.
-    well::Well alone = w;
-    alone.settings.offsets.clear();
-    EXPECT_EQ(view3d::wellScene(alone, path, {}).wells.size(), 1u);
+    WellSettings alone = w.settings;
+    alone.offsets.clear();
+    analysed.setSettings(alone);
+    EXPECT_EQ(view3d::wellScene(analysed).wells.size(), 1u);
 }

@@ -4,14 +4,21 @@
 // on screen, with the zoom and on paper.
 #include "guifixture.h"
 
+#include "graph/recordingdrawcontext.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
+#include "tests/graph/recordingtext.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -34,7 +41,109 @@ void addNeighbours(CDravonDoc &doc)
     doc.setWellSettings(s);
 }
 
+// The page the view shows, as it composed it for the screen: drawn onto a recording,
+// with the graph page's scaling behind it.
+std::string screenPage(CGrafik &graph, const std::string &title)
+{
+    RecordingDrawContext rec;
+    if (graph.shown() == GraphShown::Ladder)
+        graph.ladderPage().draw(rec, graph.ladderData(), title);
+    else if (graph.shown() == GraphShown::Cylinder)
+        graph.cylinderPage().draw(rec, graph.cylinderData(), title);
+    else
+        graph.page().zeichnen(rec, graph.shownData(), title);
+    const GraphPage &p = graph.page();
+    std::ostringstream scaling;
+    scaling.precision(17);
+    for (const double v : { p.xmin, p.xmax, p.xstart, p.deltax, p.ymin, p.ymax, p.ystart, p.deltay,
+             p.y1min, p.y1max, p.y1start, p.deltay1 })
+        scaling << v << ' ';
+    return graphtest::recordingText(rec) + scaling.str();
+}
+
+// The page shown composed for `target` straight from the view's data and settings.
+std::string composedPage(CGrafik &graph, const graph::PageTarget &target, const std::string &title)
+{
+    RecordingDrawContext rec;
+    if (graph.shown() == GraphShown::Ladder) {
+        LadderPage page;
+        page.layout(graph.ladderData(), target);
+        page.draw(rec, graph.ladderData(), title);
+    } else if (graph.shown() == GraphShown::Cylinder) {
+        CylinderPage page;
+        page.layout(graph.cylinderData(), target);
+        page.draw(rec, graph.cylinderData(), title);
+    } else {
+        GraphPage page(target);
+        page.m_bTrueScale = graph.isTrueScale() ? 1 : 0;
+        page.OnCompute(graph.shownData());
+        page.zeichnen(rec, graph.shownData(), title);
+    }
+    return graphtest::recordingText(rec);
+}
+
+// What the view puts on paper for `target`.
+std::string printedPage(CGrafik &graph, const graph::PageTarget &target)
+{
+    RecordingDrawContext rec;
+    graph.drawPageFor(target, rec);
+    return graphtest::recordingText(rec);
+}
+
 } // namespace
+
+// Every page shown, with the neighbours: printing while the screen is zoomed puts the
+// page composed for the sheet on paper, the same as without the zoom, and leaves the
+// screen's page, its scaling and what the window shows exactly as they were.
+TEST_F(ShellTest, PrintingComposesAPageOfItsOwnAndLeavesTheZoomedScreenAsItWas)
+{
+    enterData(kDeviated);
+    addNeighbours(*doc);
+    press(Qt::Key_F3);
+    CGrafik *graph = frame->graphView();
+    ASSERT_NE(graph, nullptr);
+    const std::string title = doc->titleText();
+    const struct
+    {
+        const char *name;
+        std::function<void()> show;
+    } pages[] = { { "side view", [] {} },
+        { "side view to scale", [&] { frame->action(ID_MASSSTABSGETREU)->trigger(); } },
+        { "section", [&] { frame->action(ID_VIEW_SECTION)->trigger(); } },
+        { "ladder", [&] { press(Qt::Key_F7); } }, { "cylinder", [&] { press(Qt::Key_F8); } } };
+    const QPageLayout::Orientation orientations[]
+        = { QPageLayout::Portrait, QPageLayout::Landscape };
+    for (const auto &shown : pages) {
+        SCOPED_TRACE(shown.name);
+        shown.show();
+        graph->viewport()->repaint();
+        ASSERT_FALSE(graph->isZoomed());
+        const std::string plain = printedPage(*graph, graph::PageTarget::paper(QSizeF(190, 277)));
+
+        graph->OnGrafiklupe();
+        graph->viewport()->repaint();
+        const std::string screen = screenPage(*graph, title);
+        const QImage seen = graph->viewport()->grab().toImage();
+        for (const QPageLayout::Orientation o : orientations) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(temp.filePath(QStringLiteral("zoomed.pdf")));
+            printer.setPageLayout(QPageLayout(
+                QPageSize(QPageSize::A4), o, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            const graph::PageTarget sheet = graph::PageTarget::paper(
+                printer.pageLayout().paintRectPixels(printer.resolution()).size());
+            EXPECT_EQ(printedPage(*graph, sheet), composedPage(*graph, sheet, title));
+            if (o == QPageLayout::Portrait) {
+                EXPECT_EQ(printedPage(*graph, sheet), plain) << "the zoom reached the paper";
+            }
+            EXPECT_EQ(graph->print(printer), 1);
+            EXPECT_EQ(screenPage(*graph, title), screen) << "printing changed the screen's page";
+        }
+        graph->viewport()->repaint();
+        EXPECT_EQ(graph->viewport()->grab().toImage(), seen);
+        graph->OnGrafiklupe();
+    }
+}
 
 TEST_F(ShellTest, LadderAndCylinderAreViewsOfTheGraphAndGrafikLeadsBack)
 {
@@ -105,11 +214,11 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
         = std::sin(45 * std::acos(-1.0) / 180) * std::cos(60 * std::acos(-1.0) / 180);
     EXPECT_NEAR(
         graph->ladderData().curves[1].distance.back(), 15 * std::sqrt(1 - along * along), 1e-3);
-    const int screenWidth = graph->ladderPage().m_Breite;
+    const int screenWidth = graph->ladderPage().areaWidth();
     graph->OnGrafiklupe();
-    EXPECT_GT(graph->ladderPage().m_Breite, screenWidth);
+    EXPECT_GT(graph->ladderPage().areaWidth(), screenWidth);
     graph->OnGrafiklupe();
-    EXPECT_EQ(graph->ladderPage().m_Breite, screenWidth);
+    EXPECT_EQ(graph->ladderPage().areaWidth(), screenWidth);
 
     // On paper, one page; the screen layout afterwards.
     QPrinter printer(QPrinter::HighResolution);
@@ -118,8 +227,8 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
     printer.setOutputFileName(pdf);
     EXPECT_EQ(frame->printActiveView(printer), 1);
     EXPECT_EQ(pdfPageCount(pdf), 1);
-    EXPECT_EQ(graph->ladderPage().m_bPrint, 0);
-    EXPECT_EQ(graph->ladderPage().m_Breite, screenWidth);
+    EXPECT_EQ(graph->ladderPage().target(), graph::PageTarget::screen());
+    EXPECT_EQ(graph->ladderPage().areaWidth(), screenWidth);
     // "Bild speichern" writes the page that is shown, not the side view behind it.
     auto savedText = [&](const QString &name) {
         const QString path = temp.filePath(name);

@@ -114,8 +114,7 @@ TEST_P(GraphPrinting, OnePageAndTheScreenLayoutAfterwards)
     setUpPdf(printer, pdf, GetParam());
     EXPECT_EQ(frame->printActiveView(printer), 1);
     EXPECT_EQ(pdfPageCount(pdf), 1);
-    EXPECT_EQ(graph->page().m_bPrint, 0);
-    EXPECT_EQ(graph->page().m_bPortrait, 1);
+    EXPECT_EQ(graph->page().m_target, graph::PageTarget::screen(true));
     EXPECT_EQ(graph->page().m_Breite, 1950);
     EXPECT_EQ(graph->page().m_Hoehe, 1125);
     EXPECT_EQ(graph->page().m_Punkte[10], zoomed);

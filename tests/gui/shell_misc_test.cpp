@@ -52,6 +52,26 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineParsing,
         LineCase { { "--bogus" }, CommandLine::Mode::Error, {}, {} },
         LineCase { { "a.dvn", "b.dvn" }, CommandLine::Mode::Error, {}, {} }));
 
+// Only the first word names a mode, spelt as the help spells it, and a mode's file is the
+// word after it whatever it looks like; a parser library reads such words its own way.
+INSTANTIATE_TEST_SUITE_P(WordsLikeOptions, CommandLineParsing,
+    ::testing::Values(LineCase { { "-p", "--help" }, CommandLine::Mode::Print, "--help", {} },
+        LineCase { { "--help", "-p" }, CommandLine::Mode::Help, {}, {} },
+        LineCase { { "a.dvn", "--help" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "-", "--bogus" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "-" }, CommandLine::Mode::Window, "-", {} },
+        LineCase { { "--p", "a.dvn" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "-help" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "-pa.dvn" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "--print=a.dvn" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "--" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "-p", "a.dvn", "--" }, CommandLine::Mode::Error, {}, {} },
+        LineCase { { "-p", "--lang", "en", "a.dvn" }, CommandLine::Mode::Print, "a.dvn", {} },
+        LineCase {
+            { "--print-to-pdf", "-a.dvn", "-" }, CommandLine::Mode::PrintToPdf, "-a.dvn", "-" },
+        LineCase { { "--print-to-pdf", "a.dvn", "--print-to-pdf=b.pdf" },
+            CommandLine::Mode::PrintToPdf, "a.dvn", "--print-to-pdf=b.pdf" }));
+
 class Registration : public ::testing::Test
 {
 protected:

@@ -1,7 +1,8 @@
 // The offset wells and the clearance rule in the stored settings: their exact text, that
 // defaults and a document without offsets add nothing, that stations of any value read
-// back to the bit, refusals that name the member and leave the target as it was, the
-// checks of the offsets together (names, parents), and members of a later version kept.
+// back to the bit, refusals that name the member and leave the target as it was, and
+// members of a later version kept. The check of the offsets together (offsetsValid) is
+// the clearance layer's: tests/clearance/settings_test.cpp.
 #include "well/settings.h"
 
 #include <gtest/gtest.h>
@@ -198,32 +199,5 @@ INSTANTIATE_TEST_SUITE_P(Members, RefusedOffsetMember,
         Refusal { R"({"offsets":[{"name":"A","parent":"B","kickOffMd":5,)" STATIONS
                   "},{\"name\":\"B\",\"parent\":\"A\",\"kickOffMd\":5," STATIONS "}]}",
             "Seitenast ihrer selbst" }));
-
-TEST(OffsetsTogether, NamesParentsAndTheWellsOwnName)
-{
-    std::vector<OffsetWell> offsets = { plain("A", 10), plain("B", 20) };
-    std::string fault;
-    EXPECT_TRUE(offsetsValid(offsets, "Bezug", &fault)) << fault;
-    EXPECT_FALSE(offsetsValid(offsets, "B", &fault));
-    EXPECT_NE(fault.find("\"B\""), std::string::npos) << fault;
-    // Sidetracks of sidetracks and of the well itself are fine, a parent nobody has too
-    // (the scan says so); only a ring is refused.
-    offsets[1].parent = "A";
-    offsets.push_back(plain("C", 0));
-    offsets[2].parent = "B";
-    offsets.push_back(plain("D", 0));
-    offsets[3].parent = "Bezug";
-    offsets.push_back(plain("E", 0));
-    offsets[4].parent = "somewhere";
-    EXPECT_TRUE(offsetsValid(offsets, "Bezug", &fault)) << fault;
-    offsets[0].parent = "C";
-    EXPECT_FALSE(offsetsValid(offsets, "Bezug", &fault));
-    offsets[0].parent = "A";
-    EXPECT_FALSE(offsetsValid(offsets, "Bezug", &fault));
-    offsets[0].parent.clear();
-    offsets[3].stations.clear();
-    EXPECT_FALSE(offsetsValid(offsets, "Bezug", &fault));
-    EXPECT_NE(fault.find("\"D\""), std::string::npos) << fault;
-}
 
 } // namespace

@@ -1,0 +1,133 @@
+// One well and everything computed from it, in one place for the desktop program and the
+// batch tool: the check of the stations, both trajectories and the results table, the
+// error model's inputs and the stations' covariances, the clearance scan against the
+// neighbouring wells and the covariances of those wells. Each answer is made once per
+// change of what it reads and carries a revision that moves on when it is made anew
+// with a different result, so that a picture knows when to scale afresh.
+//
+// A change of the well computes nothing by itself: the course is computed when a caller
+// asks for it (compute(), or its steps for a caller that writes while it computes), and
+// until then the answers of the last computation stay, as the results table stays on
+// screen until the next computation. What reads the settings (the covariances and the
+// scan) follows a change of the settings at once, along the last computed path.
+//
+// Nothing here asks or shows anything; the diagnostics and findings are values. No Qt.
+#pragma once
+
+#include "clearance/wellscan.h"
+#include "listing/listing.h"
+#include "uncertainty/uncertainty.h"
+#include "well/computation.h"
+#include "well/well.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace analysis {
+
+// The error model's inputs as the settings give them, completed from the wellhead's
+// place; none without a model or while an input is missing (`missing` says which).
+struct ModelInputs
+{
+    std::optional<unc::Inputs> inputs;
+    unc::MissingInput missing = unc::MissingInput::None;
+};
+
+// What compute() makes besides the course and its results table.
+struct Scope
+{
+    bool covariances = true; // the stations' covariances by the error model
+    bool clearance = true; // the scan against the neighbouring wells
+    bool offsetCovariances = true; // with the scan, the covariances of each offset
+};
+
+// Each answer's revision: it moves on when the answer is made anew and differs from the
+// one before (the course: whenever it is computed; the scan: whenever there were or are
+// neighbours).
+struct Revisions
+{
+    std::uint64_t course = 0;
+    std::uint64_t covariances = 0;
+    std::uint64_t clearance = 0;
+
+    bool operator==(const Revisions &) const = default;
+};
+
+class Analysis
+{
+public:
+    Analysis();
+    explicit Analysis(well::Well well);
+
+    const well::Well &well() const { return m_well; }
+
+    // ---- changes ----
+    // Takes another well (a document opened, the measurement dialog's result). Nothing is
+    // computed; the scan of the well before is dropped, since its neighbours are none of
+    // this one's.
+    void setWell(well::Well well);
+    // A new, unnamed well with the defaults: as setWell, and the covariances and the scan
+    // follow its settings at once (it has neither model nor neighbours).
+    void reset();
+    // Takes new settings; the covariances are made again along the last computed path,
+    // the scan when anything it reads changed (the section azimuth and the unit of the
+    // listings are all it does not read).
+    void setSettings(const WellSettings &settings);
+    // The name alone, as the command line's --name gives it.
+    void setName(std::string name) { m_well.name = std::move(name); }
+    // Besides the stations the scan compares the wells at the points of these --every-md
+    // steps on the computed path (in `unit`); none by default.
+    void setScanSteps(std::vector<listing::Request> steps, listing::Unit unit);
+    // What compute() makes besides the course; everything by default.
+    void setScope(const Scope &scope) { m_scope = scope; }
+
+    // ---- computing ----
+    // The course with its results table, then what the scope asks for.
+    void compute();
+    // The same in steps, for a caller that writes other outputs while the table is made:
+    // the check and both trajectories; then the results table with the run's messages,
+    // handed line by line to `sink` (not kept) or kept without one. The second step reads
+    // the trajectories and does not change them.
+    const well::Computation &computeCourse();
+    const well::Computation &computeTable(const well::TableSink &sink = {});
+    // The covariances of the stations, and the scan with the offsets' covariances when
+    // `offsetCovariances` asks for them, along the last computed path.
+    const std::vector<unc::Sym3> &computeCovariances();
+    const clr::WellScan &computeClearance(bool offsetCovariances = true);
+
+    // ---- answers ----
+    // The last computation (empty before the first).
+    const well::Computation &computation() const { return m_computation; }
+    const ModelInputs &modelInputs() const { return m_inputs; }
+    // One covariance per station of computation().path (north, east, vertical; m² at
+    // 1σ); empty without a model, while an input is missing, or before they were made.
+    const std::vector<unc::Sym3> &covariances() const { return m_covariances; }
+    // The scan along computation().path; empty without neighbours or a computed path.
+    const clr::WellScan &clearance() const { return m_clearance; }
+    // Per offset taking part in the scan, the covariances of its path (empty without its
+    // error model).
+    const std::vector<std::vector<unc::Sym3>> &offsetCovariances() const
+    {
+        return m_offsetCovariances;
+    }
+    const Revisions &revisions() const { return m_revisions; }
+
+private:
+    void makeCovariances();
+    void makeClearance(bool offsetCovariances);
+    std::vector<double> scanDepths() const;
+
+    well::Well m_well;
+    Scope m_scope;
+    std::vector<listing::Request> m_scanSteps;
+    listing::Unit m_scanUnit = listing::Unit::Metre;
+    well::Computation m_computation;
+    ModelInputs m_inputs;
+    std::vector<unc::Sym3> m_covariances;
+    clr::WellScan m_clearance;
+    std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
+    Revisions m_revisions;
+};
+
+} // namespace analysis

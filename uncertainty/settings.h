@@ -1,0 +1,66 @@
+// The error model's settings: the survey tool's model that gives the positional
+// uncertainty of the stations, its geomagnetic and gravity inputs and the limits of those
+// inputs, shared by the stored settings, the command line and the forms. A plain value
+// that the well's settings and each offset well hold. No Qt.
+#pragma once
+
+#include "i18n/i18n.h"
+
+#include <optional>
+#include <string_view>
+
+// The error model of the survey tool that gives the positional uncertainty of the
+// stations (ISCWSA MWD revisions 4 and 5), and its geomagnetic inputs. The declination
+// and the north of the azimuths are the well's own (WellSettings).
+enum class ErrorModel {
+    None,
+    IscwsaMwdRev4,
+    IscwsaMwdRev5,
+};
+
+struct UncertaintySettings
+{
+    ErrorModel model = ErrorModel::None;
+    // Latitude of the wellhead, degrees north; unset: from the wellhead when the well is
+    // placed on the map.
+    std::optional<double> latitude;
+    double gravity = 9.80665; // m/s²
+    std::optional<double> totalField; // nT
+    std::optional<double> dip; // degrees, positive downward
+    double ellipseSigma = 2; // the multiple of σ that ellipses and bands show
+
+    bool operator==(const UncertaintySettings &) const = default;
+};
+
+// ---- limits of the error model's inputs, shared by the file and the command line ----
+// Latitude and dip of the field: -90 to 90 degrees. Gravity and total field: within the
+// widest range found on the earth's surface and a margin; outside it a value is a slip of
+// the unit (gal, µT, gauss), not a place.
+bool validLatitude(double degrees);
+bool validGravity(double metresPerSecond2);
+bool validTotalField(double nanotesla);
+bool validDip(double degrees);
+// The multiple of σ of ellipses and bands: above 0, at most 10.
+bool validEllipseSigma(double sigmas);
+inline constexpr double kMinGravity = 9.0, kMaxGravity = 10.5; // m/s²
+inline constexpr double kMinTotalField = 10000, kMaxTotalField = 100000; // nT
+inline constexpr double kMaxEllipseSigma = 10;
+// The ranges as the faults name them (UTF-8, looked up in the catalogue where they are
+// said).
+inline constexpr const char *kLatitudeRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von -90 bis 90 Grad");
+inline constexpr const char *kGravityRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 9 bis 10,5 m/s²");
+inline constexpr const char *kTotalFieldRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 10000 bis 100000 nT");
+inline constexpr const char *kEllipseSigmaRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "größer als 0 und höchstens 10");
+
+namespace unc {
+
+// The short names of the models, as the batch tool takes them and the stored settings
+// hold them: "iscwsa-mwd-rev5".
+std::string_view modelKey(ErrorModel model);
+std::optional<ErrorModel> modelFromKey(std::string_view key);
+
+} // namespace unc
