@@ -352,7 +352,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (keepTable)
         analysis.computeTable();
     else
-        analysis.computeTable([](const std::string &line) { writeLine(stdout, line); });
+        analysis.computeTable(
+            [](const std::string &line) { writeLine(stdout, resultsText(line)); });
     // The messages are made while the exports may still be written, and go out in one
     // piece: standard error is unbuffered, and a long survey can have tens of thousands.
     std::string said;
@@ -580,10 +581,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (status != 2 && lowest && *lowest < 1.0)
         status = kExitClearance;
 
+    // The table holds the characters it always held, as in the results file; a name given
+    // with others keeps them on the pages and in the exports.
     for (const std::string &entry : result.table)
-        writeLine(stdout, entry);
+        writeLine(stdout, resultsText(entry));
     for (const std::string &text : interpolated)
-        writeLine(stdout, text);
+        writeLine(stdout, resultsText(text));
     std::fflush(stdout);
     return status;
 }

@@ -82,6 +82,11 @@ private:
 
 } // namespace
 
+std::string resultsText(const std::string &line)
+{
+    return utf8::isAscii(line) ? line : win1252::toUtf8(win1252::fromUtf8(line));
+}
+
 std::string encodeResults(const std::string &title, const StringList &entries)
 {
     std::string out;

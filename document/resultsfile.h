@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+// A line of the results table as the table holds characters: those of Windows-1252, any
+// other as "?". The results file writes its lines so, and the batch tool prints them so.
+std::string resultsText(const std::string &line);
+
 // At most this many lines are taken when a results file is read back.
 inline constexpr std::size_t kMaxResultLines = 3000;
 

@@ -154,6 +154,24 @@ TEST_F(Cli, MeasurementFileFromStandardInput)
     EXPECT_EQ(r.out.substr(0, 13), "Bohrung Nord\n");
 }
 
+TEST_F(Cli, ANameWithLettersBeyondTheTablesKeepsThemOnThePageOnly)
+{
+    // "Ł" and "ź" have no place in the results table's Windows-1252 (nor in the document
+    // file's): the table, on standard output and in the results file, and the saved
+    // document write "?" as they always did; the page draws the name as given.
+    const Result r = run(
+        "--stations - --name 'Łódź ä' --results-file aus.txt --save n.dvn --plot p.svg", kStations);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "?ód? ä");
+    EXPECT_EQ(file("aus.txt").substr(0, 19),
+        "Unbenannt\r\n?\xF3"
+        "d? \xE4\r\n");
+    EXPECT_EQ(file("n.dvn").substr(0, 7),
+        "\x06?\xF3"
+        "d? \xE4");
+    EXPECT_NE(file("p.svg").find(">Łódź ä<"), std::string::npos);
+}
+
 TEST_F(Cli, DocumentFileAndResultsFile)
 {
     const Result r = run("'" DRAVON_SOURCE_DIR "/examples/example.dvn' --results-file out.txt");
