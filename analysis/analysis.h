@@ -74,8 +74,6 @@ public:
     // the scan when anything it reads changed (the section azimuth and the unit of the
     // listings are all it does not read).
     void setSettings(const WellSettings &settings);
-    // The name alone (Windows-1252), as the command line's --name gives it.
-    void setName(std::string name) { m_well.name = std::move(name); }
     // Besides the stations the scan compares the wells at the points of these --every-md
     // steps on the computed path (in `unit`); none by default.
     void setScanSteps(std::vector<listing::Request> steps, listing::Unit unit);
