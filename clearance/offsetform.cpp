@@ -2,7 +2,6 @@
 
 #include "core/cformat.h"
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "geo/errormodelinputs.h"
 #include "geo/wellform.h"
 #include "i18n/i18n.h"
@@ -27,7 +26,7 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
 {
     const well::CheckedSurvey checked = well::checkSurvey(source.survey);
     if (!checked.clean) {
-        fault = win1252::toUtf8(well::text(checked.diagnostics.front()));
+        fault = well::text(checked.diagnostics.front());
         return false;
     }
     if (source.survey.stations().empty()) {
@@ -35,7 +34,7 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
         return false;
     }
     OffsetWell o;
-    o.name = win1252::toUtf8(source.name);
+    o.name = source.name;
     o.stations = source.survey.stations();
     if (stored) {
         // The azimuths of another north are turned into the well's.

@@ -2,7 +2,6 @@
 #include "clearance/wellscan.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "geo/errormodelinputs.h"
 #include "geo/offsetslot.h"
 #include "geo/wellform.h"
@@ -144,7 +143,7 @@ WellScan scanWell(
     };
 
     Well &reference = out.reference;
-    reference.name = win1252::toUtf8(well.name);
+    reference.name = well.name;
     reference.path = path;
     reference.holeDiameter = c.holeDiameter;
     reference.errorModel = modelOf(settings.uncertainty, {});

@@ -6,7 +6,6 @@
 #include "cli/textout.h"
 #include "core/atomicfile.h"
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "document/docfile.h"
 #include "document/resultsfile.h"
 #include "exchange/stationmapping.h"
@@ -42,31 +41,24 @@
 
 namespace {
 
-void complain(const std::string &germanUtf8)
+void complain(const std::string &text)
 {
-    std::fprintf(stderr, "dravon-cli: %s\n", germanUtf8.c_str());
+    std::fprintf(stderr, "dravon-cli: %s\n", text.c_str());
 }
 
 // A message of the program as the desktop shows it in a box: one line on standard error.
 void tell(const std::string &text)
 {
-    writeUtf8Line(stderr, text);
-}
-
-// A message of the program already in UTF-8 (the clearance scan's, whose names are
-// UTF-8).
-void tellUtf8(const std::string &text)
-{
-    std::fprintf(stderr, "%s\n", text.c_str());
+    writeLine(stderr, text);
 }
 
 
-// The file name without its folder in the program's character set: the title under
-// which an opened document's results are written.
+// The file name without its folder: the title under which an opened document's results
+// are written.
 std::string titleOf(const std::string &path)
 {
     const std::size_t slash = path.find_last_of('/');
-    return win1252::fromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // Reads a table (delimited text, .xlsx, .xls, LAS or WITSML) into the well's stations;
@@ -81,7 +73,7 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     exchange::TableFault fault;
     // Standard input is read with the same bound as a file.
     if (!exchange::readTableFile(input == "-" ? "/dev/stdin" : input, bytes, fault)) {
-        complain(win1252::toUtf8(fault.message));
+        complain(fault.message);
         return false;
     }
     auto format = table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
@@ -92,7 +84,7 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     if (const auto refused = exchange::checkTableContent(
             input == "-" ? i18n::translate("Batch", "(Standardeingabe)") : input, bytes.view(),
             format)) {
-        complain(win1252::toUtf8(refused->message));
+        complain(refused->message);
         return false;
     }
     exchange::MappingRequest request
@@ -101,9 +93,9 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     std::string wellName; // as a LAS or WITSML file states it
     exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
         withTableOptions ? options.delimiter : exchange::Delimiter::Automatic,
-        withTableOptions ? win1252::fromUtf8(options.sheet) : std::string(), request, &wellName);
+        withTableOptions ? options.sheet : std::string(), request, &wellName);
     if (import.fault) {
-        complain(input + ": " + win1252::toUtf8(import.fault->message));
+        complain(input + ": " + import.fault->message);
         return false;
     }
     if (const std::string notice = import.notice(); !notice.empty())
@@ -129,11 +121,11 @@ bool readInput(
             i18n::translate("Batch", "Die Datei %1 kann nicht gelesen werden."), { input }));
         return false;
     }
-    const StringList lines = splitLines(bytes);
     if (options.stationsMode && input == options.input) {
-        well.survey = well::surveyFromLines(lines);
+        well.survey = well::surveyFromLines(textLines(bytes));
         return true;
     }
+    const StringList lines = splitLines(bytes);
     const MeasurementRead read = readMeasurement(
         lines, options.format, schrittweite(options.datenauswahl), well.name, well.info);
     for (const ReadFault &f : read.faults)
@@ -193,7 +185,7 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
         if (off.name)
             o.name = *off.name;
         if (o.name.empty())
-            o.name = win1252::toUtf8(exchange::nameFromPath(off.path));
+            o.name = exchange::nameFromPath(off.path);
         if (off.kickOff) {
             o.parent = off.parent.value_or(wellName);
             o.kickOffMd = *off.kickOff;
@@ -250,7 +242,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // The results file keeps "Unbenannt" in every language (a file format); the graph
     // page's caption speaks the language, as the desktop's does.
     std::string title = "Unbenannt";
-    std::string pageTitle = win1252::fromUtf8(i18n::translate("Dokument", "Unbenannt"));
+    std::string pageTitle = i18n::translate("Dokument", "Unbenannt");
     bool readerFault = false;
     if (!options.stationsMode && isDocumentPath(options.input)) {
         DocumentItems items;
@@ -268,12 +260,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         return 2;
     }
     if (options.name)
-        input.name = win1252::fromUtf8(*options.name);
+        input.name = *options.name;
 
     // Given options win over what the document file stored; so do --unit and
     // --section-azimuth. The offsets of the command line join the stored ones.
     WellSettings settings = withWellOptions(options, input.settings);
-    if (!addOffsets(options, win1252::toUtf8(input.name), settings))
+    if (!addOffsets(options, input.name, settings))
         return 2;
     // Nothing of the analysis is made before it is asked for below: the exports and the
     // table are written while they are made, the covariances only for a picture.
@@ -334,7 +326,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         rowSettings = surveyexport::rowSettings(settings, unit, sectionAzimuth, &unplaced);
 
     surveyexport::ExportInfo info;
-    info.borehole = win1252::toUtf8(well.name);
+    info.borehole = well.name;
     info.document = options.input == "-" ? std::string() : options.input;
     info.north = settings.north;
 
@@ -360,12 +352,13 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (keepTable)
         analysis.computeTable();
     else
-        analysis.computeTable([](const std::string &line) { writeUtf8Line(stdout, line); });
+        analysis.computeTable(
+            [](const std::string &line) { writeLine(stdout, resultsText(line)); });
     // The messages are made while the exports may still be written, and go out in one
     // piece: standard error is unbuffered, and a long survey can have tens of thousands.
     std::string said;
     for (const well::Diagnostic &d : result.diagnostics)
-        appendUtf8Line(said, well::text(d));
+        appendLine(said, well::text(d));
     const std::vector<bool> written = exported.get();
     std::fwrite(said.data(), 1, said.size(), stderr);
     bool fault = readerFault || !result.clean() || result.aborted;
@@ -385,7 +378,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             tell(well::text(answer.diagnostic));
             break;
         default:
-            complain(win1252::toUtf8(well::text(answer.diagnostic)));
+            complain(well::text(answer.diagnostic));
             break;
         }
         fault = !answer.point || fault;
@@ -402,7 +395,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (!options.listingFile.empty()) {
         rows = surveyexport::wellRows(path, options.requests, *rowSettings);
         for (const std::string &text : rows->faults)
-            complain(win1252::toUtf8(text));
+            complain(text);
         fault = fault || !rows->faults.empty();
         sayUnplaced();
     }
@@ -426,14 +419,14 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         // none; the other pictures only beside the well's.
         clearance = &analysis.computeClearance(!options.plotFile.empty());
         for (const clr::SetupFinding &f : clearance->setup)
-            tellUtf8(clr::text(f));
+            tell(clr::text(f));
         fault = fault || !clearance->setup.empty();
         for (const clr::Finding &f : clearance->findings) {
             if (f.id != clr::Message::SeparationBelowLimit)
-                tellUtf8(clr::text(f));
+                tell(clr::text(f));
         }
         if (const std::string notice = clr::warningNotice(*clearance); !notice.empty())
-            tellUtf8(notice);
+            tell(notice);
     }
 
     int status = fault ? 1 : 0;
@@ -466,7 +459,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         const std::string &file = options.exportFiles[k];
         if (isGeoJsonPath(file)) {
             std::string bytes, why;
-            if (!geo::geoJson(path, well.settings, win1252::toUtf8(well.name), bytes, why)) {
+            if (!geo::geoJson(path, well.settings, well.name, bytes, why)) {
                 complain(file + ": " + why);
                 status = 2;
             } else if (!atomicfile::writeFile(file, bytes)) {
@@ -522,7 +515,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             std::string error;
             if (!view3d::exportView(scene, camera, view3d::kBatchWidth, view3d::kBatchHeight,
                     options.plotFile, view3d::kBatchPixels, texts, true, error)) {
-                complain(win1252::toUtf8(error));
+                complain(error);
                 status = 2;
             }
         } else if (options.view == CliOptions::View::Ladder
@@ -541,7 +534,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 LadderData ladder = ladderDataOf(offsets, well.name);
                 ladder.title = well.name;
                 if (!exportLadderPage(ladder, pageTitle, options.plotFile, error)) {
-                    complain(win1252::toUtf8(error));
+                    complain(error);
                     status = 2;
                 }
             } else {
@@ -549,7 +542,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 CylinderData cylinder = cylinderDataOf(offsets, path, well.name);
                 cylinder.title = well.name;
                 if (!exportCylinderPage(cylinder, pageTitle, options.plotFile, error)) {
-                    complain(win1252::toUtf8(error));
+                    complain(error);
                     status = 2;
                 }
             }
@@ -571,7 +564,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             || options.view == CliOptions::View::Cylinder
             || exportGraphPage(plot, pageTitle, options.plotFile, error, options.trueScale);
         if (!drawn) {
-            complain(win1252::toUtf8(error));
+            complain(error);
             status = 2;
         }
     }
@@ -579,7 +572,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
     if (!options.savePath.empty() && !writeDocumentFile(options.savePath, itemsOf(well))) {
-        tell(documentNotSavedMessage(win1252::fromUtf8(options.savePath)));
+        tell(documentNotSavedMessage(options.savePath));
         status = 2;
     }
 
@@ -588,10 +581,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     if (status != 2 && lowest && *lowest < 1.0)
         status = kExitClearance;
 
+    // The table holds the characters it always held, as in the results file; a name given
+    // with others keeps them on the pages and in the exports.
     for (const std::string &entry : result.table)
-        writeUtf8Line(stdout, entry);
+        writeLine(stdout, resultsText(entry));
     for (const std::string &text : interpolated)
-        writeUtf8Line(stdout, text);
+        writeLine(stdout, resultsText(text));
     std::fflush(stdout);
     return status;
 }

@@ -3,7 +3,6 @@
 #include "core/cscan.h"
 #include "core/filename.h"
 #include "core/units.h"
-#include "core/win1252.h"
 #include "exchange/tablefile.h"
 #include "export/exportformats.h"
 
@@ -90,7 +89,7 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
                 return false;
             columns[m].number = std::stoi(item);
         } else {
-            columns[m].name = win1252::fromUtf8(item);
+            columns[m].name = item;
         }
         start = comma + 1;
     }

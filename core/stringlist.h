@@ -1,5 +1,5 @@
-// A list of lines, each a string of Windows-1252 bytes: station lines, descriptive lines,
-// the lines of the results table.
+// A list of lines (UTF-8, as all text inside the program): station lines, descriptive
+// lines, the lines of the results table.
 #pragma once
 
 #include <string>

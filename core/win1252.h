@@ -1,7 +1,10 @@
-// Conversion between the program's single-byte text (Windows-1252, as stored in
-// documents, measurement files and "aus.txt") and UTF-8 at the edges (Qt, terminals).
+// Windows-1252, the single-byte character set of the files the program has always
+// written and read: the measurement files, the document file's four items and the results
+// file "aus.txt". Inside the program text is UTF-8 (core/utf8.h); only the readers and
+// writers of those files convert, with these functions.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,7 +21,7 @@ std::string fromUtf8(std::string_view utf8);
 // The code point that a byte stands for.
 char32_t toCodePoint(unsigned char byte);
 
-// Appends the UTF-8 bytes of a code point (up to U+10FFFF).
-void appendUtf8(std::string &out, char32_t cp);
+// The byte that stands for a code point; nothing when Windows-1252 has none.
+std::optional<unsigned char> byteOf(char32_t cp);
 
 } // namespace win1252

@@ -3,7 +3,7 @@
 
 #include "dialogs/dialogunits.h"
 #include "dialogs/stationlistmodel.h"
-#include "document/qttext.h"
+#include "document/doccharset.h"
 #include "exchange/tablefile.h"
 
 #include <QAction>
@@ -55,21 +55,21 @@ void showEntries(QListWidget *list, const StringList &entries)
 {
     bool same = list->count() == static_cast<int>(entries.size());
     for (int i = 0; same && i < list->count(); ++i)
-        same = list->item(i)->text() == toQt(entries[static_cast<size_t>(i)]);
+        same = list->item(i)->text() == QString::fromStdString(entries[static_cast<size_t>(i)]);
     if (same)
         return;
     const int scrolled = list->verticalScrollBar()->value();
     list->clear();
     for (const std::string &entry : entries) {
-        auto *item = new QListWidgetItem(toQt(entry), list);
+        auto *item = new QListWidgetItem(QString::fromStdString(entry), list);
         item->setToolTip(item->text());
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     list->verticalScrollBar()->setValue(scrolled);
 }
 
-// Refuses a text with a character that the program's character set cannot hold, and
-// names that character to `refused`.
+// Refuses a text with a character that the document file cannot hold, and names that
+// character to `refused`.
 class CharsetValidator : public QValidator
 {
 public:
@@ -431,11 +431,11 @@ void DlgInput::resizeEvent(QResizeEvent *event)
 
 void DlgInput::readControls()
 {
-    m_state.m_Name = fromQt(m_name->text());
+    m_state.m_Name = m_name->text().toStdString();
     m_state.m_Format = m_formatGroup->checkedId();
-    m_state.m_Zeile = fromQt(m_zeile->text());
+    m_state.m_Zeile = m_zeile->text().toStdString();
     m_state.m_ZeilenModus = m_modeGroup->checkedId();
-    m_state.m_Status = fromQt(m_status->text());
+    m_state.m_Status = m_status->text().toStdString();
     m_state.m_Ansicht = m_viewGroup->checkedId();
     m_state.m_Datenauswahl = m_thinningGroup->checkedId();
 
@@ -472,13 +472,13 @@ void DlgInput::showMembers()
         m_listEingabe->doItemsLayout();
         m_listEingabe->verticalScrollBar()->setValue(scrolled);
     }
-    m_name->setText(toQt(m_state.m_Name));
+    m_name->setText(QString::fromStdString(m_state.m_Name));
     m_name->home(false); // a long name shows its beginning
     showChoice(m_formatGroup, m_state.m_Format);
-    m_zeile->setText(toQt(m_state.m_Zeile));
+    m_zeile->setText(QString::fromStdString(m_state.m_Zeile));
     m_zeile->home(false); // show the start of a long line
     showChoice(m_modeGroup, m_state.m_ZeilenModus);
-    m_status->setText(toQt(m_state.m_Status));
+    m_status->setText(QString::fromStdString(m_state.m_Status));
     showChoice(m_viewGroup, m_state.m_Ansicht);
     showChoice(m_thinningGroup, m_state.m_Datenauswahl);
 }
@@ -636,9 +636,9 @@ void DlgInput::showInfoLines()
 void DlgInput::takeInfoLine(int row, const QString &text)
 {
     if (row == m_newInfoRow)
-        m_state.infoAppend(fromQt(text));
+        m_state.infoAppend(text.toStdString());
     else
-        m_state.infoChange(row, fromQt(text));
+        m_state.infoChange(row, text.toStdString());
     // The list is rebuilt once the editor has closed.
     QMetaObject::invokeMethod(this, &DlgInput::showInfoLines, Qt::QueuedConnection);
 }
@@ -666,8 +666,9 @@ void DlgInput::deleteInfoLine()
     if (row < 0 || row >= static_cast<int>(m_state.m_Info.size()))
         return;
     const std::string question
-        = fromQt(tr("Soll diese Beschreibungszeile wirklich gelöscht werden?\n%1")
-                     .arg(toQt(m_state.m_Info[static_cast<size_t>(row)])));
+        = tr("Soll diese Beschreibungszeile wirklich gelöscht werden?\n%1")
+              .arg(QString::fromStdString(m_state.m_Info[static_cast<size_t>(row)]))
+              .toStdString();
     if (!m_prompter.askYesNo(question))
         return;
     m_state.infoDelete(row);

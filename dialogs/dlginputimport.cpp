@@ -3,7 +3,7 @@
 #include "dialogs/dlginput.h"
 
 #include "dialogs/tableimportdlg.h"
-#include "document/qttext.h"
+#include "document/docfile.h"
 #include "exchange/editorimport.h"
 #include "exchange/stationmapping.h"
 #include "exchange/surveyfile.h"
@@ -64,7 +64,8 @@ void DlgInput::importTableFile(const QString &path)
         const bool unnamed = m_state.m_Name.empty() || m_state.m_Name == well::Well {}.name;
         name = unnamed ? dialog.wellName() : m_state.m_Name;
     }
-    exchange::takeImportedStations(m_state, dialog.stationImport(), name);
+    // The name field holds only what the document can keep, as when a name is typed.
+    exchange::takeImportedStations(m_state, dialog.stationImport(), storableText(name));
     showMembers();
     selectMarked();
 }

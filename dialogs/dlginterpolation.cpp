@@ -4,7 +4,6 @@
 #include "core/cformat.h"
 #include "core/cscan.h"
 #include "dialogs/dialogunits.h"
-#include "document/qttext.h"
 #include "input/lineeditor.h"
 
 #include <QGridLayout>
@@ -95,7 +94,7 @@ void DlgInterpolation::showEvent(QShowEvent *event)
         // Opening shows the members: the caller sets them between construction and
         // showing the dialog.
         m_bShown = true;
-        m_label->setText(toQt(m_Text));
+        m_label->setText(QString::fromStdString(m_Text));
         m_edit->setText(QString::fromStdString(cfmt("%g", static_cast<double>(m_SollTeufe))));
         m_edit->selectAll();
     }
@@ -108,7 +107,7 @@ void DlgInterpolation::accept()
     if (!parseDepth(m_edit->text(), value)) {
         const QString text = tr("Bitte geben Sie eine Zahl ein.");
         if (m_prompter) {
-            m_prompter->message(fromQt(text));
+            m_prompter->message(text.toStdString());
         } else {
             QMessageBox box(
                 QMessageBox::NoIcon, QStringLiteral("dravon"), text, QMessageBox::Ok, this);
@@ -119,6 +118,6 @@ void DlgInterpolation::accept()
         return;
     }
     m_SollTeufe = value;
-    m_Text = fromQt(m_label->text());
+    m_Text = m_label->text().toStdString();
     QDialog::accept();
 }

@@ -22,7 +22,7 @@ public:
 
     float m_MaxTeufe = 0; // depth of the last station; set by the caller
     float m_SollTeufe = 0; // the requested depth; shown in the edit, read on OK
-    std::string m_Text; // Windows-1252 text above the edit ("Maximale Teufe:...")
+    std::string m_Text; // the text above the edit ("Maximale Teufe:...")
 
     QLineEdit *depthEdit() const { return m_edit; }
     QLabel *textLabel() const { return m_label; }

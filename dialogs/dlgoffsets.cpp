@@ -1,11 +1,9 @@
 #include "dialogs/dlgoffsets.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/tableimportdlg.h"
 #include "document/docfile.h"
-#include "document/qttext.h"
 #include "exchange/stationmapping.h"
 #include "exchange/surveyfile.h"
 #include "exchange/tablefile.h"
@@ -68,7 +66,7 @@ DlgOffsets::DlgOffsets(
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_settings(settings)
     , m_result(settings)
-    , m_wellName(win1252::toUtf8(wellName))
+    , m_wellName(wellName)
     , m_offsets(settings.offsets)
     , m_slotPending(settings.offsets.size(), false)
 {
@@ -443,7 +441,7 @@ bool DlgOffsets::addFile(const QString &path)
         DocumentItems items;
         std::string message;
         if (!readDocumentFile(local, path.toStdString(), items, message)) {
-            refuse(toQt(message));
+            refuse(QString::fromStdString(message));
             return false;
         }
         source = wellOf(std::move(items));
@@ -453,7 +451,7 @@ bool DlgOffsets::addFile(const QString &path)
         std::string bytes;
         exchange::TableFault fault;
         if (!exchange::readTableFile(local, bytes, fault)) {
-            refuse(toQt(fault.message));
+            refuse(QString::fromStdString(fault.message));
             return false;
         }
         exchange::TableFormat format
@@ -463,12 +461,12 @@ bool DlgOffsets::addFile(const QString &path)
                                                             : exchange::TableFormat::Witsml;
         if (const auto refused
             = exchange::checkTableContent(shownName.toStdString(), bytes, format)) {
-            refuse(toQt(refused->message));
+            refuse(QString::fromStdString(refused->message));
             return false;
         }
         TableImportDialog dialog(std::move(bytes), format, shownName, 1, this);
         if (!dialog.readable()) {
-            refuse(toQt(dialog.fault()->message));
+            refuse(QString::fromStdString(dialog.fault()->message));
             return false;
         }
         if (dialog.exec() != QDialog::Accepted)
@@ -485,7 +483,7 @@ bool DlgOffsets::addFile(const QString &path)
             = readMeasurement(file.lines, m_format->currentData().toInt(), 1);
         if (!read.faults.empty()) {
             refuse(tr("%1: %2\nDie Nachbarbohrung wird nicht übernommen.")
-                       .arg(shownName, toQt(read.faults.front().message)));
+                       .arg(shownName, QString::fromStdString(read.faults.front().message)));
             return false;
         }
         source.survey = well::surveyFromLines(read.stations);

@@ -26,7 +26,7 @@ class DlgOffsets : public QDialog
     Q_OBJECT
 
 public:
-    // `wellName`: the well's own name (Windows-1252), which a sidetrack may name as its
+    // `wellName`: the well's own name, which a sidetrack may name as its
     // parent; `format`: the measurement file format offered first (0 WEG, 1 free, 2 ATK).
     DlgOffsets(const WellSettings &settings, const std::string &wellName, int format,
         QWidget *parent = nullptr);

@@ -1,7 +1,6 @@
 #include "dialogs/documentcommands.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "dialogs/computationrun.h"
 #include "i18n/i18n.h"
 
@@ -122,9 +121,8 @@ InterpolationOutcome DocumentCommands::OnInterpolation()
         return InterpolationOutcome::NoData;
     }
     float depth = 0.0f;
-    // The prompter's texts are Windows-1252, as the measurement dialog's are.
-    const std::string prompt = win1252::fromUtf8(
-        cfmt(i18n::translateFormat("Dokumentbefehle", "Maximale Teufe:%g").c_str(), *last));
+    const std::string prompt
+        = cfmt(i18n::translateFormat("Dokumentbefehle", "Maximale Teufe:%g").c_str(), *last);
     if (!m_prompter->askNumber(prompt, depth) || !std::isfinite(depth))
         return InterpolationOutcome::Cancelled;
     // The point on the arcs the table was computed from; nothing is computed again.

@@ -3,7 +3,6 @@
 #include "core/decimalsign.h"
 #include "core/units.h"
 #include "dialogs/dialogunits.h"
-#include "document/qttext.h"
 #include "export/delimitedwriter.h"
 #include "export/exportformats.h"
 #include "i18n/i18n.h"
@@ -261,7 +260,8 @@ bool PathInterpolationDlg::compute()
         l = surveyexport::wellRows(
             m_trajectory, { { kinds[static_cast<int>(mode)], value } }, m_settings);
         for (const std::string &fault : l.faults)
-            refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n")) + toQt(fault);
+            refusal += (refusal.isEmpty() ? QString() : QStringLiteral("\n"))
+                + QString::fromStdString(fault);
         // The listing's messages write numbers with a point; a German dialog shows commas.
         static const QRegularExpression point(QStringLiteral("(\\d)\\.(\\d)"));
         if (decimalsign::interfaceSign() == decimalsign::Sign::Comma)

@@ -1,7 +1,6 @@
 // The three ways the computations and the line handling talk to the user: a message
 // with an OK button, a yes-or-no question, and a request for one number. The desktop
 // program shows modal boxes, the batch tool writes to stderr, tests script the answers.
-// All texts are Windows-1252 byte strings.
 #pragma once
 
 #include <string>

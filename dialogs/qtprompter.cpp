@@ -3,8 +3,6 @@
 
 #include "dialogs/dialogunits.h"
 #include "dialogs/dlginterpolation.h"
-#include "core/win1252.h"
-#include "document/qttext.h"
 #include "i18n/i18n.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -28,11 +26,11 @@
 namespace {
 
 // The text of the computation's message `format` up to its first number, in the language
-// spoken and in the messages' code page: what marks that message whatever its numbers.
+// spoken: what marks that message whatever its numbers.
 std::string messageLead(const char *format)
 {
     const std::string text = i18n::translateFormat("Diagnose", format);
-    return win1252::fromUtf8(text.substr(0, text.find('%')));
+    return text.substr(0, text.find('%'));
 }
 
 // Results laid out in columns, shown in a fixed-pitch font so that they line up.
@@ -82,8 +80,8 @@ void QtPrompter::message(const std::string &text)
         m_remarks.push_back(text);
         return;
     }
-    QMessageBox box(
-        QMessageBox::NoIcon, QStringLiteral("dravon"), toQt(text), QMessageBox::Ok, boxParent());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), QString::fromStdString(text),
+        QMessageBox::Ok, boxParent());
     box.setTextFormat(Qt::PlainText);
     if (isResultText(text)) {
         if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
@@ -124,7 +122,7 @@ void QtPrompter::showRemarks(const std::vector<std::string> &remarks)
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QStringList lines;
     for (const std::string &remark : remarks)
-        lines << toQt(remark);
+        lines << QString::fromStdString(remark);
     text->setPlainText(lines.join(QLatin1Char('\n')));
 
     const QFontMetrics metrics(text->font());
@@ -161,7 +159,7 @@ void QtPrompter::showRemarks(const std::vector<std::string> &remarks)
 
 bool QtPrompter::askYesNo(const std::string &question)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), toQt(question),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dravon"), QString::fromStdString(question),
         QMessageBox::NoButton, boxParent());
     box.setTextFormat(Qt::PlainText);
     QPushButton *yes

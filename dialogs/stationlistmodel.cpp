@@ -3,7 +3,6 @@
 
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "document/qttext.h"
 
 #include <array>
 
@@ -129,5 +128,5 @@ QVariant StationListModel::data(const QModelIndex &index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    return toQt(shownLine(m_lines[static_cast<size_t>(index.row())], m_layout));
+    return QString::fromStdString(shownLine(m_lines[static_cast<size_t>(index.row())], m_layout));
 }

@@ -17,7 +17,7 @@ class StationListModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    // Shows `lines` (Windows-1252). The model keeps a copy, so that a box opened while
+    // Shows `lines`. The model keeps a copy, so that a box opened while
     // the editor's list changes never shows rows the view has not been told of. Returns
     // false, telling the view nothing, when it already shows exactly these lines.
     bool setLines(const StringList &lines);

@@ -3,7 +3,6 @@
 
 #include "core/cformat.h"
 #include "dialogs/dialogunits.h"
-#include "document/qttext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -42,7 +41,7 @@ QString headingOf(const exchange::Table &table, int headerRow, int column)
 {
     // A heading broken over lines in its cell is shown on one.
     const exchange::Cell *cell = table.cell(headerRow, column);
-    return cell ? toQt(cell->text).simplified() : QString();
+    return cell ? QString::fromStdString(cell->text).simplified() : QString();
 }
 
 int columnCount(const exchange::Table &table)
@@ -171,7 +170,7 @@ void TableImportDialog::reload()
     m_updating = true;
     if (m_sheet->count() == 0) {
         for (const std::string &name : m_load.sheetNames)
-            m_sheet->addItem(toQt(name));
+            m_sheet->addItem(QString::fromStdString(name));
         m_sheet->setCurrentIndex(std::max(0, m_load.sheetIndex));
     }
     const int headerChoice
@@ -254,7 +253,7 @@ void TableImportDialog::showChoices()
     const std::optional<exchange::TableFault> &fault = m_load.fault ? m_load.fault : m_import.fault;
     if (fault) {
         m_status->setStyleSheet(QStringLiteral("color: #b00000"));
-        m_status->setText(toQt(fault->message));
+        m_status->setText(QString::fromStdString(fault->message));
     } else {
         m_status->setStyleSheet(QString());
         QString text = tr("%1 Datenzeilen ab Zeile %2; %3 Messwertzeilen werden übernommen.")
@@ -275,7 +274,7 @@ void TableImportDialog::showChoices()
     m_stations->clear();
     const std::vector<well::Station> &stations = m_import.survey.stations();
     for (size_t i = 0; i < stations.size() && i < kStationPreview; ++i)
-        m_stations->addItem(toQt(well::stationText(stations[i])));
+        m_stations->addItem(QString::fromStdString(well::stationText(stations[i])));
     if (stations.size() > kStationPreview)
         m_stations->addItem(QString::fromUtf8("…"));
 }
@@ -307,7 +306,7 @@ void TableImportDialog::showPreview()
             const exchange::Cell *cell = table.cell(r, c);
             if (!cell)
                 continue;
-            auto *item = new QTableWidgetItem(toQt(cell->text));
+            auto *item = new QTableWidgetItem(QString::fromStdString(cell->text));
             if (cell->number)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (mapped && r == mapping.headerRow) {

@@ -38,7 +38,7 @@ public:
     // an unclosed quote): no choice in the dialog could help. `fault()` then says why.
     bool readable() const { return !m_load.fault || !m_load.sheetNames.empty(); }
     const std::optional<exchange::TableFault> &fault() const { return m_load.fault; }
-    // The well's name a LAS or WITSML file states (Windows-1252; empty when it has none).
+    // The well's name a LAS or WITSML file states (empty when it has none).
     const std::string &wellName() const { return m_load.wellName; }
 
     // Controls, for tests.

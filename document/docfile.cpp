@@ -6,6 +6,7 @@
 #include "core/atomicfile.h"
 #include "core/boundedread.h"
 #include "core/cformat.h"
+#include "core/utf8.h"
 #include "core/win1252.h"
 #include "i18n/i18n.h"
 
@@ -270,17 +271,16 @@ std::string docFileMessage(
             "Die Datei %s kann nicht gelesen werden.\nDas Dokument bleibt unverändert.");
         break;
     }
-    const std::string format = win1252::fromUtf8(i18n::translateFormat("Dokument", text));
-    const std::string name = win1252::fromUtf8(displayName);
+    const std::string format = i18n::translateFormat("Dokument", text);
     // Appended rather than "\n" + text: GCC 12 at -O3 takes the insertion at the front
     // for an overlapping copy (a false -Wrestrict alarm).
     std::string more;
     if (!detail.empty()) {
         more.assign(1, '\n');
-        more += win1252::fromUtf8(detail);
+        more += detail;
     }
     // The messages without a second %s ignore the detail.
-    return cfmt(format.c_str(), name.c_str(), more.c_str());
+    return cfmt(format.c_str(), displayName.c_str(), more.c_str());
 }
 
 bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
@@ -310,13 +310,34 @@ bool readDocumentFile(const std::string &path, const std::string &displayName, D
     return true;
 }
 
+namespace {
+
+// In place: station lines are mostly ASCII, which both character sets write alike.
+void toFile(StringList &lines)
+{
+    for (std::string &line : lines)
+        if (!utf8::isAscii(line))
+            line = win1252::fromUtf8(line);
+}
+
+void fromFile(StringList &lines)
+{
+    for (std::string &line : lines)
+        if (!utf8::isAscii(line))
+            line = win1252::toUtf8(line);
+}
+
+} // namespace
+
 DocumentItems itemsOf(const well::Well &well)
 {
     DocumentItems items;
-    items.m_Name = well.name;
+    items.m_Name = win1252::fromUtf8(well.name);
     items.m_Format = well.format;
     items.m_Eingabe = well.survey.lines();
+    toFile(items.m_Eingabe);
     items.m_Info = well.info;
+    toFile(items.m_Info);
     items.m_Settings = well.settings;
     return items;
 }
@@ -324,12 +345,24 @@ DocumentItems itemsOf(const well::Well &well)
 well::Well wellOf(DocumentItems items)
 {
     well::Well well;
-    well.name = std::move(items.m_Name);
+    well.name = win1252::toUtf8(items.m_Name);
     well.format = items.m_Format;
+    fromFile(items.m_Eingabe);
     well.survey = well::surveyFromLines(items.m_Eingabe);
+    fromFile(items.m_Info);
     well.info = std::move(items.m_Info);
     well.settings = std::move(items.m_Settings);
     return well;
+}
+
+bool documentHolds(char32_t cp)
+{
+    return win1252::byteOf(cp).has_value();
+}
+
+std::string storableText(const std::string &text)
+{
+    return win1252::toUtf8(win1252::fromUtf8(text));
 }
 
 bool settingsFitDocument(const WellSettings &settings)
@@ -347,8 +380,8 @@ bool writeDocumentFile(const std::string &path, const DocumentItems &items)
 
 std::string documentNotSavedMessage(const std::string &path)
 {
-    const std::string format = win1252::fromUtf8(i18n::translateFormat("Dokument",
+    const std::string format = i18n::translateFormat("Dokument",
         "Das Dokument kann nicht in der Datei %s gespeichert werden.\n"
-        "Eine vorhandene Datei dieses Namens bleibt unverändert."));
+        "Eine vorhandene Datei dieses Namens bleibt unverändert.");
     return cfmt(format.c_str(), path.c_str());
 }

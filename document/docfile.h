@@ -1,6 +1,8 @@
 // The document file (".dvn"): the borehole name, the format choice, the station lines
 // and the descriptive lines in the archive encoding of the original program, without
 // any header; then, only when the document has well settings, a trailer that holds them.
+// The texts of the four items are Windows-1252, as they always were; itemsOf and wellOf
+// convert from and to the UTF-8 of the rest of the program.
 // Pure functions on bytes plus a reader and a check on paths; no Qt, so the batch tool
 // and the fuzz targets use the same code as the desktop program.
 //
@@ -28,7 +30,8 @@
 #include <string>
 #include <string_view>
 
-// The four items a document file holds, in file order.
+// The four items a document file holds, in file order, with their bytes as the file has
+// them: the texts Windows-1252.
 struct DocumentItems
 {
     std::string m_Name;
@@ -71,9 +74,18 @@ inline constexpr std::size_t kMaxDocumentLines = 1000000;
 
 // The items of a well and the well of items: the station lines are read once here into
 // the typed survey, which keeps each line's text, so that a document read and written
-// again has the same bytes.
+// again has the same bytes. The texts go from UTF-8 to Windows-1252 and back; a
+// character that Windows-1252 lacks is written as "?" (the dialogs refuse such
+// characters where they are typed: documentHolds).
 DocumentItems itemsOf(const well::Well &well);
 well::Well wellOf(DocumentItems items);
+
+// Whether the document file's texts can hold the character `cp`.
+bool documentHolds(char32_t cp);
+
+// `text` as the document file keeps it and gives it back: each character it cannot hold
+// becomes "?".
+std::string storableText(const std::string &text);
 
 // Writes the document file at `path` (a file-system path) without ever destroying the
 // previous one: a temporary beside it replaces it only when complete. False when the
@@ -81,8 +93,7 @@ well::Well wellOf(DocumentItems items);
 // could not be read back); the old file then keeps its content.
 bool writeDocumentFile(const std::string &path, const DocumentItems &items);
 
-// The German message (Windows-1252) for a document that could not be saved under
-// `path` (Windows-1252).
+// The German message for a document that could not be saved under `path`.
 std::string documentNotSavedMessage(const std::string &path);
 
 // Whether `settings` fit a document's trailer (kMaxSettingsSize).
@@ -99,12 +110,11 @@ DocFileFault decodeDocument(
     std::string_view bytes, DocumentItems &out, std::string *detail = nullptr);
 
 // Reads and decodes the file at `path` (a file-system path). On a fault `out` is left
-// untouched and `message` receives the German text to show (Windows-1252), naming
-// `displayName` (UTF-8, the name the user knows the file by).
+// untouched and `message` receives the German text to show, naming `displayName` (the
+// name the user knows the file by).
 bool readDocumentFile(const std::string &path, const std::string &displayName, DocumentItems &out,
     std::string &message);
 
-// The German message for a fault, naming the file (UTF-8) and adding `detail` (UTF-8)
-// when given; Windows-1252 bytes.
+// The German message for a fault, naming the file and adding `detail` when given.
 std::string docFileMessage(
     DocFileFault fault, const std::string &displayName, const std::string &detail = {});

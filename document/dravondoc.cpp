@@ -2,9 +2,7 @@
 #include "document/dravondoc.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "document/docfile.h"
-#include "document/qttext.h"
 #include "document/resultsfile.h"
 #include "i18n/i18n.h"
 
@@ -98,7 +96,7 @@ bool CDravonDoc::load(const QString &path, std::string &message)
 bool CDravonDoc::save(const QString &path, std::string &message)
 {
     if (!writeDocumentFile(localPath(path), itemsOf(well()))) {
-        message = documentNotSavedMessage(fromQt(path));
+        message = documentNotSavedMessage(path.toStdString());
         return false;
     }
     SetPathName(path);
@@ -109,13 +107,11 @@ bool CDravonDoc::save(const QString &path, std::string &message)
 std::string CDravonDoc::writeResults() const
 {
     if (!writeResultsFile(localPath(m_resultsPath), fileTitleText(), resultsTable()))
-        return cfmt(win1252::fromUtf8(
-                        i18n::translateFormat("Dokument",
-                            "Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!"))
+        return cfmt(i18n::translateFormat("Dokument",
+                        "Die Ergebnisse konnten nicht in die Datei %s geschrieben werden!")
                         .c_str(),
-            fromQt(m_resultsPath).c_str());
-    return win1252::fromUtf8(
-        i18n::translate("Dokument", "Die Ergebnisse sind in die Datei aus.txt geschrieben!"));
+            m_resultsPath.toStdString().c_str());
+    return i18n::translate("Dokument", "Die Ergebnisse sind in die Datei aus.txt geschrieben!");
 }
 
 std::string CDravonDoc::readResults()
@@ -124,8 +120,7 @@ std::string CDravonDoc::readResults()
     m_readBack.emplace();
     readResultsFile(localPath(m_resultsPath), *m_readBack);
     UpdateAllViews();
-    return cfmt(
-        win1252::fromUtf8(i18n::translateFormat("Dokument", "%d Zeilen wurden eingelesen")).c_str(),
+    return cfmt(i18n::translateFormat("Dokument", "%d Zeilen wurden eingelesen").c_str(),
         static_cast<int>(m_readBack->size()));
 }
 
@@ -138,7 +133,7 @@ QString CDravonDoc::GetTitle() const
 
 std::string CDravonDoc::titleText() const
 {
-    return fromQt(GetTitle());
+    return GetTitle().toStdString();
 }
 
 std::string CDravonDoc::fileTitleText() const

@@ -25,7 +25,7 @@ public:
     const well::Well &well() const { return m_analysis.well(); }
     const well::Computation &result() const { return m_analysis.computation(); }
     const WellSettings &settings() const { return well().settings; }
-    // The borehole name (Windows-1252) and the view chosen in the measurement dialog
+    // The borehole name and the view chosen in the measurement dialog
     // (0 side view, 1 top view).
     const std::string &name() const { return well().name; }
     int view() const { return m_view; }
@@ -77,7 +77,7 @@ public:
 
     // ---- files ----
     // Reads a document file into the document's well; on any fault returns false with
-    // the German message (Windows-1252) and leaves the document exactly as it was.
+    // the German message and leaves the document exactly as it was.
     // Neither computes nor takes the path: the caller opens the dialog on the loaded well
     // first.
     bool load(const QString &path, std::string &message);
@@ -97,7 +97,7 @@ public:
     // "Unbenannt" (in the chosen language) until the document was opened or saved, then
     // the file name without its folder.
     QString GetTitle() const;
-    // The same title in the program's character set (for the "Dokument" lines).
+    // The same title as the pages' "Dokument" lines take it.
     std::string titleText() const;
     // The title the results file is written under: "Unbenannt" in every language.
     std::string fileTitleText() const;

@@ -2,6 +2,8 @@
 #include "document/resultsfile.h"
 
 #include "core/atomicfile.h"
+#include "core/utf8.h"
+#include "core/win1252.h"
 
 #include <cstdio>
 #include <memory>
@@ -10,9 +12,15 @@ namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE *)>;
 
-// Appends `text` as a text-mode stream writes it: each "\n" becomes CR LF.
+// Appends `text` (UTF-8) as a text-mode stream writes it to the file: each "\n" becomes
+// CR LF.
 void appendText(std::string &out, std::string_view text)
 {
+    std::string bytes;
+    if (!utf8::isAscii(text)) {
+        bytes = win1252::fromUtf8(text);
+        text = bytes;
+    }
     for (const char c : text) {
         if (c == '\n')
             out += '\r';
@@ -59,6 +67,8 @@ public:
 private:
     void take()
     {
+        if (!utf8::isAscii(m_line))
+            m_line = win1252::toUtf8(m_line);
         m_out.push_back(std::move(m_line));
         m_line.clear();
         ++m_taken;
@@ -71,6 +81,11 @@ private:
 };
 
 } // namespace
+
+std::string resultsText(const std::string &line)
+{
+    return utf8::isAscii(line) ? line : win1252::toUtf8(win1252::fromUtf8(line));
+}
 
 std::string encodeResults(const std::string &title, const StringList &entries)
 {

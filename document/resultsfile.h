@@ -1,5 +1,6 @@
 // The results file ("aus.txt"): the document's title and the results table as plain
-// text, one line each, every line ended by CR LF, and reading its lines back. No Qt.
+// text, one line each, every line ended by CR LF, and reading its lines back. The file is
+// Windows-1252, as it always was; the title and the lines in and out are UTF-8. No Qt.
 #pragma once
 
 #include "core/stringlist.h"
@@ -7,12 +8,17 @@
 #include <string>
 #include <string_view>
 
+// A line of the results table as the table holds characters: those of Windows-1252, any
+// other as "?". The results file writes its lines so, and the batch tool prints them so.
+std::string resultsText(const std::string &line);
+
 // At most this many lines are taken when a results file is read back.
 inline constexpr std::size_t kMaxResultLines = 3000;
 
 // The bytes of a results file: nothing at all for an empty table, otherwise the title
-// line and then every entry, each followed by a line end. Text goes in verbatim; every
-// "\n", also one inside an entry, becomes CR LF.
+// line and then every entry, each followed by a line end. Text goes in verbatim (a
+// character that Windows-1252 lacks as "?"); every "\n", also one inside an entry,
+// becomes CR LF.
 std::string encodeResults(const std::string &title, const StringList &entries);
 
 // The lines of a results file: CR LF or a lone LF end a line and are not part of it; a

@@ -10,7 +10,7 @@
 
 #include "core/cformat.h"
 #include "core/decimalsign.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
@@ -48,14 +48,14 @@ namespace {
     constexpr std::size_t kMaxStrings = 1000000;
     // A chart embedded in a sheet has its own BOF and EOF inside the sheet's.
     constexpr int kMaxNesting = 8;
-    // Text of a cell is gathered up to this many UTF-8 bytes, then only counted: a cell
-    // keeps kMaxCellBytes single-byte characters.
-    constexpr std::size_t kMaxGatheredBytes = 4 * kMaxCellBytes;
+    // Text of a cell is gathered up to this many UTF-8 bytes, then only counted: enough
+    // for the kMaxCellCharacters a cell keeps.
+    constexpr std::size_t kMaxGatheredBytes = kMaxCellBytes;
 
-    TableFault message(const std::string &utf8)
+    TableFault message(const std::string &text)
     {
         TableFault fault;
-        fault.message = win1252::fromUtf8(utf8);
+        fault.message = text;
         return fault;
     }
 
@@ -257,7 +257,7 @@ namespace {
         static void append(std::string &out, char32_t cp)
         {
             if (out.size() < kMaxGatheredBytes)
-                win1252::appendUtf8(out, cp);
+                utf8::append(out, cp);
         }
 
         std::vector<std::string_view> m_parts;
@@ -265,9 +265,8 @@ namespace {
         std::size_t m_at = 0;
     };
 
-    std::string cellText(const std::string &utf8)
+    std::string cellText(std::string text)
     {
-        std::string text = win1252::fromUtf8(utf8);
         clipCellText(text);
         return text;
     }
@@ -279,10 +278,10 @@ namespace {
         unsigned char options = 0;
         if (!parts.u16le(count) || !parts.byte(options))
             return false;
-        std::string utf8;
-        if (!parts.chars(count, options & 1u, utf8))
+        std::string read;
+        if (!parts.chars(count, options & 1u, read))
             return false;
-        text = cellText(utf8);
+        text = cellText(std::move(read));
         return true;
     }
 
@@ -305,12 +304,12 @@ namespace {
                 return damaged();
             if ((options & 0x04u) && !parts.u32le(phonetic))
                 return damaged();
-            std::string utf8;
-            if (!parts.chars(count, options & 1u, utf8))
+            std::string read;
+            if (!parts.chars(count, options & 1u, read))
                 return damaged();
             if (!parts.skip(4ull * runs + phonetic))
                 return damaged();
-            strings.push_back(cellText(utf8));
+            strings.push_back(cellText(std::move(read)));
         }
         return std::nullopt;
     }
@@ -440,12 +439,12 @@ BiffWorkbook readBiffGlobals(std::string_view stream)
             if (static_cast<unsigned char>(d[5]) != 0)
                 continue;
             Parts parts({ d.substr(8) });
-            std::string utf8;
-            if (!parts.chars(static_cast<unsigned char>(d[6]), d[7] & 1, utf8)) {
+            std::string read;
+            if (!parts.chars(static_cast<unsigned char>(d[6]), d[7] & 1, read)) {
                 book.fault = damaged();
                 return book;
             }
-            book.sheets.push_back({ win1252::fromUtf8(utf8), u32(d.data()) });
+            book.sheets.push_back({ std::move(read), u32(d.data()) });
         } else if (record.type == kSst) {
             std::vector<std::string_view> parts { record.data };
             records.continuations(parts);

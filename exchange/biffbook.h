@@ -20,14 +20,14 @@ inline constexpr std::size_t kMaxBiffStreamBytes = kMaxFileBytes;
 
 struct BiffSheet
 {
-    std::string name; // Windows-1252
+    std::string name;
     std::uint32_t offset = 0; // of the sheet's BOF record in the stream
 };
 
 struct BiffWorkbook
 {
     std::vector<BiffSheet> sheets; // worksheets only, in workbook order
-    std::vector<std::string> strings; // the shared strings, Windows-1252, clipped to a cell
+    std::vector<std::string> strings; // the shared strings, clipped to a cell
     std::optional<TableFault> fault; // set: nothing usable
 };
 

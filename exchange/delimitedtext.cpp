@@ -2,94 +2,18 @@
 #include "exchange/delimitedtext.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
+#include "core/textencoding.h"
+#include "core/utf8.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstring>
 #include <map>
 
 namespace exchange {
 
 namespace {
-
-    // True when `bytes` is well-formed UTF-8 (no overlong forms, no surrogates).
-    bool isUtf8(std::string_view bytes)
-    {
-        size_t i = 0;
-        while (i < bytes.size()) {
-            const auto c = static_cast<unsigned char>(bytes[i]);
-            int more = 0;
-            char32_t min = 0, cp = 0;
-            if (c < 0x80) {
-                ++i;
-                continue;
-            } else if ((c & 0xE0) == 0xC0) {
-                more = 1, min = 0x80, cp = c & 0x1F;
-            } else if ((c & 0xF0) == 0xE0) {
-                more = 2, min = 0x800, cp = c & 0x0F;
-            } else if ((c & 0xF8) == 0xF0) {
-                more = 3, min = 0x10000, cp = c & 0x07;
-            } else {
-                return false;
-            }
-            if (i + static_cast<size_t>(more) >= bytes.size())
-                return false;
-            for (int k = 1; k <= more; ++k) {
-                const auto d = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
-                if ((d & 0xC0) != 0x80)
-                    return false;
-                cp = (cp << 6) | (d & 0x3F);
-            }
-            if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-                return false;
-            i += static_cast<size_t>(more) + 1;
-        }
-        return true;
-    }
-
-    // True when every byte is below 0x80; eight at a time, as survey files are long.
-    bool isAscii(std::string_view bytes)
-    {
-        size_t i = 0;
-        for (; i + 8 <= bytes.size(); i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes.data() + i, 8);
-            if (word & 0x8080808080808080u)
-                return false;
-        }
-        for (; i < bytes.size(); ++i)
-            if (static_cast<unsigned char>(bytes[i]) >= 0x80)
-                return false;
-        return true;
-    }
-
-    // Spreadsheet programs save "Unicode text" as UTF-16 with a byte order mark.
-    std::string utf16ToUtf8(std::string_view bytes, bool littleEndian)
-    {
-        std::string out;
-        out.reserve(bytes.size() / 2);
-        for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-            const auto lo = static_cast<unsigned char>(bytes[i + (littleEndian ? 0 : 1)]);
-            const auto hi = static_cast<unsigned char>(bytes[i + (littleEndian ? 1 : 0)]);
-            char32_t unit = static_cast<char32_t>(hi << 8 | lo);
-            if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-                const auto lo2 = static_cast<unsigned char>(bytes[i + 2 + (littleEndian ? 0 : 1)]);
-                const auto hi2 = static_cast<unsigned char>(bytes[i + 2 + (littleEndian ? 1 : 0)]);
-                const char32_t low = static_cast<char32_t>(hi2 << 8 | lo2);
-                if (low >= 0xDC00 && low <= 0xDFFF) {
-                    unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-                    i += 2;
-                }
-            }
-            if (unit >= 0xD800 && unit <= 0xDFFF)
-                unit = '?';
-            win1252::appendUtf8(out, unit);
-        }
-        return out;
-    }
 
     char delimiterChar(Delimiter delimiter)
     {
@@ -189,12 +113,11 @@ namespace {
                 if (m_inQuotes) {
                     TableFault fault;
                     fault.row = quoteRow;
-                    fault.message
-                        = win1252::fromUtf8(cfmt(i18n::translateFormat("Tabellenimport",
-                                                     "Ein Anführungszeichen in Zeile %d wird "
-                                                     "bis zum Dateiende nicht geschlossen.")
-                                                     .c_str(),
-                            quoteRow));
+                    fault.message = cfmt(i18n::translateFormat("Tabellenimport",
+                                             "Ein Anführungszeichen in Zeile %d wird "
+                                             "bis zum Dateiende nicht geschlossen.")
+                                             .c_str(),
+                        quoteRow);
                     m_result.fault = fault;
                     m_result.table = {}; // a refused text leaves nothing half read
                     return std::move(m_result);
@@ -212,15 +135,20 @@ namespace {
         {
             m_start = at;
             m_length = 0;
+            m_characters = 0;
             m_quoted = false;
             m_field.clear();
         }
 
         // Adds text[from, from + count) to the field, as far as a cell keeps it. An
-        // unquoted field is one run of the text; a quoted one is collected.
+        // unquoted field is one run of the text; a quoted one is collected. A run ends
+        // at an ASCII character, so it holds whole characters.
         void add(size_t from, size_t count)
         {
-            const size_t take = std::min(count, kMaxCellBytes - m_length);
+            const utf8::Prefix kept
+                = utf8::prefix(m_in.substr(from, count), kMaxCellCharacters - m_characters);
+            const size_t take = kept.bytes;
+            m_characters += kept.characters;
             if (m_quoted)
                 m_field.append(m_in.substr(from, take));
             else if (m_length == 0)
@@ -249,6 +177,7 @@ namespace {
                 ++m_result.table.cells;
             }
             m_length = 0;
+            m_characters = 0;
             m_quoted = false;
             m_field.clear();
         }
@@ -305,7 +234,8 @@ namespace {
         bool m_stop = false;
         int m_rows = 0; // rows split so far
         size_t m_start = 0; // where an unquoted field begins
-        size_t m_length = 0; // the field's length as kept
+        size_t m_length = 0; // the field's length as kept, in bytes
+        size_t m_characters = 0; // ... and in characters
         std::string m_field; // a quoted field's text
         std::string m_scratch; // quoted fields of a row handed on; never reallocates
         std::vector<Cell> m_row;
@@ -316,19 +246,7 @@ namespace {
 
 std::string decodeText(std::string_view bytes)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return win1252::fromUtf8(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE"))
-        return win1252::fromUtf8(utf16ToUtf8(bytes.substr(2), true));
-    if (bytes.starts_with("\xFE\xFF"))
-        return win1252::fromUtf8(utf16ToUtf8(bytes.substr(2), false));
-    // Without a mark: text that is well-formed UTF-8 is taken as UTF-8 (pure ASCII is
-    // the same either way); anything else is the Windows character set.
-    if (isAscii(bytes))
-        return std::string(bytes);
-    if (isUtf8(bytes))
-        return win1252::fromUtf8(bytes);
-    return std::string(bytes);
+    return textencoding::decode(bytes);
 }
 
 Delimiter detectDelimiter(std::string_view text)
@@ -398,7 +316,7 @@ DelimitedRead readDelimitedHead(
 
 std::string_view decodedText(std::string_view bytes, std::string &storage)
 {
-    if (isAscii(bytes))
+    if (utf8::isAscii(bytes))
         return bytes;
     storage = decodeText(bytes);
     return storage;

@@ -21,8 +21,7 @@ enum class Delimiter {
     Blanks, // one or more blanks or tabs; leading and trailing ones separate nothing
 };
 
-// The file's bytes as the program's Windows-1252 text. Characters that Windows-1252
-// lacks become '?'.
+// The file's bytes as UTF-8 text, in the character set they show (textencoding::decode).
 std::string decodeText(std::string_view bytes);
 
 // The same without a copy where none is needed: `bytes` itself when it is plain ASCII,
@@ -43,7 +42,7 @@ struct DelimitedRead
     std::optional<TableFault> fault; // set: the table is not usable
 };
 
-// Splits Windows-1252 `text` into rows and fields. A quoted field may hold delimiters,
+// Splits `text` into rows and fields. A quoted field may hold delimiters,
 // line ends and doubled quotes; a quote that is never closed refuses the text. The table
 // keeps the text: its cells are views of it.
 DelimitedRead readDelimited(std::string text, Delimiter delimiter);

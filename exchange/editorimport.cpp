@@ -3,7 +3,6 @@
 #include "exchange/editorimport.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
@@ -31,9 +30,8 @@ void addImportedStations(LineEditor &state, const StationImport &import)
     for (const well::Station &station : import.survey.stations())
         state.addSorted(well::stationText(station));
     state.m_Eingabe = state.m_ListEingabe;
-    state.m_Status = win1252::fromUtf8(
-        cfmt(i18n::translateFormat("Tabellenimport", "%d Zeilen eingefügt").c_str(),
-            static_cast<int>(import.survey.size())));
+    state.m_Status = cfmt(i18n::translateFormat("Tabellenimport", "%d Zeilen eingefügt").c_str(),
+        static_cast<int>(import.survey.size()));
     state.m_Markiert = -1;
     state.m_Anzahl = static_cast<int>(state.m_ListEingabe.size());
     if (!import.survey.empty())

@@ -4,7 +4,7 @@
 #include "core/cformat.h"
 #include "core/decimalsign.h"
 #include "core/units.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 #include "exchange/delimitedtext.h"
 #include "i18n/i18n.h"
 
@@ -99,9 +99,10 @@ namespace {
         return curve.mnemonic + " (" + fileUnit + ")";
     }
 
-    std::string utf8(std::string_view text)
+    // At most `characters` characters of `text`, for a message or a name.
+    std::string clipped(std::string_view text, size_t characters = kMaxCellCharacters)
     {
-        return win1252::toUtf8(text);
+        return std::string(text.substr(0, utf8::prefixBytes(text, characters)));
     }
 
     std::string versionFirst(int lineNumber)
@@ -136,7 +137,7 @@ SurveyFileRead readLas(std::string_view bytes)
     std::vector<std::string> fileUnits; // as written, for the headings
     Table &table = result.table;
     auto refuse = [&](int line, std::string_view found, const std::string &message) {
-        result.fault = lineFault(line, std::string(found.substr(0, kMaxCellBytes)), message);
+        result.fault = lineFault(line, clipped(found), message);
         result.table = Table();
         return result;
     };
@@ -225,17 +226,17 @@ SurveyFileRead readLas(std::string_view bytes)
                                  .c_str(),
                             lineNumber, curves.size()));
                 const Curve &curve = curves[row.size()];
-                // A cell keeps kMaxCellBytes; a longer number would lose digits there. An
-                // angle in radians is kept in degrees, written out without an exponent: a
-                // huge one ("3333E300") is as long as such a number written in full and is
-                // refused the same way.
-                std::optional<double> number = value.size() <= kMaxCellBytes
+                // A cell keeps kMaxCellCharacters; a longer number would lose digits there.
+                // An angle in radians is kept in degrees, written out without an exponent:
+                // a huge one ("3333E300") is as long as such a number written in full and
+                // is refused the same way.
+                std::optional<double> number = value.size() <= kMaxCellCharacters
                     ? decimalsign::read(value, decimalsign::Accept::Point)
                     : std::nullopt;
                 std::string degrees;
                 if (number && curve.radians && !(null && *number == *null)) {
                     degrees = decimalsign::shortest(units::degrees(*number), decimalsign::Sign::Point);
-                    if (degrees.empty() || degrees.size() > kMaxCellBytes)
+                    if (degrees.empty() || degrees.size() > kMaxCellCharacters)
                         number.reset();
                 }
                 if (!number)
@@ -243,8 +244,7 @@ SurveyFileRead readLas(std::string_view bytes)
                         cfmt(i18n::translateFormat(
                                  "LasDatei", "Zeile %d: „%s“ ist keine Zahl (Kurve %s).")
                                  .c_str(),
-                            lineNumber, utf8(value.substr(0, kMaxCellBytes)).c_str(),
-                            utf8(curve.mnemonic).c_str()));
+                            lineNumber, clipped(value).c_str(), curve.mnemonic.c_str()));
                 Cell cell;
                 cell.number = true;
                 if (null && *number == *null)
@@ -276,7 +276,7 @@ SurveyFileRead readLas(std::string_view bytes)
                          "Zeile %d: „%s“ ist keine Kopfzeile der Form MNEM.EINHEIT WERT : "
                          "BESCHREIBUNG.")
                          .c_str(),
-                    lineNumber, utf8(line.substr(0, kMaxCellBytes)).c_str()));
+                    lineNumber, clipped(line).c_str()));
         if (section == 'V') {
             const std::string value = upper(header->data);
             if (header->mnemonic == "VERS") {
@@ -287,7 +287,7 @@ SurveyFileRead readLas(std::string_view bytes)
                         cfmt(i18n::translateFormat("LasDatei",
                                  "Zeile %d: LAS-Version %s wird nicht gelesen, nur 1.2 und 2.0.")
                                  .c_str(),
-                            lineNumber, utf8(header->data).c_str()));
+                            lineNumber, std::string(header->data).c_str()));
             } else if (header->mnemonic == "WRAP") {
                 if (value == "YES")
                     return refuse(lineNumber, line,
@@ -302,7 +302,7 @@ SurveyFileRead readLas(std::string_view bytes)
                         cfmt(i18n::translateFormat(
                                  "LasDatei", "Zeile %d: WRAP muss YES oder NO sein, nicht „%s“.")
                                  .c_str(),
-                            lineNumber, utf8(header->data).c_str()));
+                            lineNumber, std::string(header->data).c_str()));
             }
         } else if (section == 'W') {
             if (header->mnemonic == "NULL") {
@@ -312,12 +312,12 @@ SurveyFileRead readLas(std::string_view bytes)
                         cfmt(i18n::translateFormat(
                                  "LasDatei", "Zeile %d: der NULL-Wert „%s“ ist keine Zahl.")
                                  .c_str(),
-                            lineNumber, utf8(header->data).c_str()));
+                            lineNumber, std::string(header->data).c_str()));
             } else if (header->mnemonic == "WELL") {
                 // LAS 1.2 writes some values after the colon.
                 const std::string_view name
                     = header->data.empty() ? header->description : header->data;
-                result.wellName = std::string(name.substr(0, kMaxCellBytes));
+                result.wellName = clipped(name);
             }
         } else if (section == 'C') {
             if (curves.size() >= static_cast<size_t>(kMaxColumns))
@@ -325,11 +325,11 @@ SurveyFileRead readLas(std::string_view bytes)
                     cfmt(i18n::translateFormat("LasDatei", "Zeile %d: mehr als %d Kurven.").c_str(),
                         lineNumber, kMaxColumns));
             Curve curve;
-            curve.mnemonic = header->mnemonic.substr(0, 64);
+            curve.mnemonic = clipped(header->mnemonic, 64);
             curve.unit = upper(header->unit);
             curve.radians = curve.unit == "RAD";
             curves.push_back(curve);
-            fileUnits.push_back(header->unit.substr(0, 32));
+            fileUnits.push_back(clipped(header->unit, 32));
         }
     }
     if (!versionSeen)

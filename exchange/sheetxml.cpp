@@ -2,24 +2,24 @@
 #include "exchange/sheetxml.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 
 namespace exchange {
 
 namespace {
 
-    std::string toProgramText(const QString &text)
+    std::string cellText(const QString &text)
     {
-        std::string bytes = win1252::fromUtf8(text.toStdString());
-        clipCellText(bytes);
-        return bytes;
+        std::string kept = text.toStdString();
+        clipCellText(kept);
+        return kept;
     }
 
-    // Keeps collecting text only while it could still matter (a cell keeps kMaxCellBytes).
+    // Keeps collecting text only while it could still matter (a cell keeps
+    // kMaxCellCharacters, each one or two UTF-16 units).
     void appendBounded(QString &text, QStringView more)
     {
-        const qsizetype room = static_cast<qsizetype>(kMaxCellBytes) + 1 - text.size();
+        const qsizetype room = static_cast<qsizetype>(2 * kMaxCellCharacters) + 1 - text.size();
         if (room > 0)
             text += more.left(room);
     }
@@ -38,9 +38,8 @@ namespace {
                 "Die Textliste der Arbeitsmappe ist kein lesbares XML (Zeile %lld, Spalte %lld: "
                 "%s).");
         TableFault fault;
-        fault.message = win1252::fromUtf8(cfmt(format.c_str(),
-            static_cast<long long>(xml.lineNumber()), static_cast<long long>(xml.columnNumber()),
-            xml.errorString().toStdString().c_str()));
+        fault.message = cfmt(format.c_str(), static_cast<long long>(xml.lineNumber()),
+            static_cast<long long>(xml.columnNumber()), xml.errorString().toStdString().c_str());
         return fault;
     }
 
@@ -131,12 +130,11 @@ void SheetXmlReader::startElement()
         const int row = r.isEmpty() ? m_nextRow : r.toInt(&ok) - 1;
         if (!ok || row < 0) {
             TableFault fault;
-            fault.text = toProgramText(r.toString());
-            fault.message = win1252::fromUtf8(
-                cfmt(i18n::translateFormat("Tabellenimport",
-                         "Das Tabellenblatt hat eine ungültige Zeilennummer „%s“.")
-                         .c_str(),
-                    r.toString().toStdString().c_str()));
+            fault.text = cellText(r.toString());
+            fault.message = cfmt(i18n::translateFormat("Tabellenimport",
+                                     "Das Tabellenblatt hat eine ungültige Zeilennummer „%s“.")
+                                     .c_str(),
+                r.toString().toStdString().c_str());
             setFault(fault);
             return;
         }
@@ -208,14 +206,13 @@ void SheetXmlReader::storeCell()
             TableFault fault;
             fault.row = m_row + 1;
             fault.column = m_column + 1;
-            fault.text = toProgramText(m_text);
-            fault.message
-                = win1252::fromUtf8(cfmt(i18n::translateFormat("Tabellenimport",
-                                             "Zeile %d, Spalte %d (%s): Verweis auf den Text "
-                                             "Nr. „%s“, den die Arbeitsmappe nicht enthält.")
-                                             .c_str(),
-                    m_row + 1, m_column + 1, columnLetters(m_column + 1).c_str(),
-                    m_text.left(40).toStdString().c_str()));
+            fault.text = cellText(m_text);
+            fault.message = cfmt(i18n::translateFormat("Tabellenimport",
+                                     "Zeile %d, Spalte %d (%s): Verweis auf den Text "
+                                     "Nr. „%s“, den die Arbeitsmappe nicht enthält.")
+                                     .c_str(),
+                m_row + 1, m_column + 1, columnLetters(m_column + 1).c_str(),
+                m_text.left(40).toStdString().c_str());
             setFault(fault);
             return;
         }
@@ -227,7 +224,7 @@ void SheetXmlReader::storeCell()
         // Numbers (no type or "n") keep their C notation; strings, inline strings, the
         // string results of formulas, errors and dates are text.
         cell.number = m_type.isEmpty() || m_type == u"n";
-        text = toProgramText(m_text);
+        text = cellText(m_text);
     }
     if (text.empty())
         return;
@@ -296,7 +293,7 @@ void SharedStringsReader::parse()
                     m_fault = tooLargeFault();
                     return;
                 }
-                m_strings.push_back(toProgramText(m_text));
+                m_strings.push_back(cellText(m_text));
                 m_inItem = false;
             } else if (name == u"t") {
                 m_inText = false;
@@ -318,7 +315,7 @@ std::optional<std::vector<SheetEntry>> readWorkbookXml(const QByteArray &xml)
             SheetEntry entry;
             for (const QXmlStreamAttribute &attribute : reader.attributes()) {
                 if (attribute.name() == u"name" && attribute.namespaceUri().isEmpty())
-                    entry.name = toProgramText(attribute.value().toString());
+                    entry.name = cellText(attribute.value().toString());
                 else if (attribute.name() == u"id"
                     && attribute.namespaceUri().contains(u"relationships"))
                     entry.relationId = attribute.value().toString().toStdString();

@@ -83,7 +83,7 @@ private:
 
 struct SheetEntry
 {
-    std::string name; // Windows-1252
+    std::string name;
     std::string relationId;
 };
 

@@ -4,7 +4,7 @@
 #include "core/cformat.h"
 #include "core/decimalsign.h"
 #include "core/units.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 #include "exchange/delimitedtext.h"
 #include "i18n/i18n.h"
 
@@ -22,7 +22,7 @@ namespace {
     constexpr int kDecimalSearchRows = 1000;
     const std::array<std::vector<std::string>, 3> &usualNames()
     {
-        // Normalised: lower case, no blanks or punctuation; Windows-1252 bytes.
+        // Normalised: lower case, no blanks or punctuation.
         static const std::array<std::vector<std::string>, 3> names {
             std::vector<std::string> { "teufe", "messteufe", "bohrteufe", "bohrlochteufe", "tiefe",
                 "md", "depth", "measureddepth", "mdepth", "dept" },
@@ -34,26 +34,35 @@ namespace {
         return names;
     }
 
-    unsigned char foldCase(unsigned char c)
+    // The letters a heading's name is made of: ASCII letters and digits and the letters
+    // of Latin-1 (U+00C0 to U+00FF); anything else only separates words.
+    bool isNameCharacter(char32_t c)
     {
-        if (c >= 'A' && c <= 'Z')
-            return static_cast<unsigned char>(c + 0x20);
-        if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-            return static_cast<unsigned char>(c + 0x20);
-        return c;
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')
+            || (c >= 0xC0 && c <= 0xFF);
     }
 
-    bool isBlankByte(char c)
-    {
-        return c == ' ' || c == '\t' || c == '\xA0';
-    }
+    // The no-break space that spreadsheet programs put around numbers.
+    constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 
     std::string_view trimmed(std::string_view text)
     {
-        while (!text.empty() && isBlankByte(text.front()))
-            text.remove_prefix(1);
-        while (!text.empty() && isBlankByte(text.back()))
-            text.remove_suffix(1);
+        for (;;) {
+            if (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+                text.remove_prefix(1);
+            else if (text.starts_with(kNoBreakSpace))
+                text.remove_prefix(kNoBreakSpace.size());
+            else
+                break;
+        }
+        for (;;) {
+            if (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+                text.remove_suffix(1);
+            else if (text.ends_with(kNoBreakSpace))
+                text.remove_suffix(kNoBreakSpace.size());
+            else
+                break;
+        }
         return text;
     }
 
@@ -142,13 +151,13 @@ namespace {
             columnLetters(column + 1).c_str());
     }
 
-    TableFault fault(int row, int column, std::string text, const std::string &utf8Message)
+    TableFault fault(int row, int column, std::string text, const std::string &message)
     {
         TableFault f;
         f.row = row;
         f.column = column;
         f.text = std::move(text);
-        f.message = win1252::fromUtf8(utf8Message);
+        f.message = message;
         return f;
     }
 
@@ -162,7 +171,7 @@ namespace {
             if (!names.empty())
                 names += ", ";
             names += request.columns[m].name.empty() ? meaningName(static_cast<int>(m))
-                                                     : win1252::toUtf8(request.columns[m].name);
+                                                     : request.columns[m].name;
         }
         return names;
     }
@@ -206,18 +215,16 @@ std::string normalHeading(const std::string &text)
 {
     std::string out;
     int depth = 0; // inside brackets: a unit, not part of the name
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (ch == '(' || ch == '[' || ch == '{') {
+    for (size_t i = 0; i < text.size();) {
+        const char32_t c = utf8::next(text, i);
+        if (c == '(' || c == '[' || c == '{') {
             ++depth;
-        } else if (ch == ')' || ch == ']' || ch == '}') {
+        } else if (c == ')' || c == ']' || c == '}') {
             depth = std::max(0, depth - 1);
-        } else if (ch == '/' && depth == 0) {
+        } else if (c == '/' && depth == 0) {
             break; // "Teufe/m": what follows the slash is the unit
-        } else if (depth == 0
-            && ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')
-                || c >= 0xC0)) {
-            out += static_cast<char>(foldCase(c));
+        } else if (depth == 0 && isNameCharacter(c)) {
+            utf8::append(out, utf8::foldCase(c));
         }
     }
     return out;
@@ -258,19 +265,21 @@ bool headingNamesFeet(const std::string &text)
     // The words of the heading, lower case; the unit is one of them.
     std::string word;
     auto isFeet = [](const std::string &w) {
-        return w == "ft" || w == "feet" || w == "foot" || w == "fu\xDF" || w == "fuss";
+        return w == "ft" || w == "feet" || w == "foot" || w == "fuß" || w == "fuss";
     };
-    for (size_t i = 0; i <= text.size(); ++i) {
-        const auto c = i < text.size() ? static_cast<unsigned char>(text[i]) : ' ';
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0xC0) {
-            word += static_cast<char>(foldCase(c));
+    for (size_t i = 0;;) {
+        const bool end = i >= text.size();
+        const char32_t c = end ? U' ' : utf8::next(text, i);
+        if (isNameCharacter(c) && !(c >= '0' && c <= '9')) {
+            utf8::append(word, utf8::foldCase(c));
         } else {
             if (isFeet(word))
                 return true;
             word.clear();
         }
+        if (end)
+            return false;
     }
-    return false;
 }
 
 std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
@@ -281,8 +290,8 @@ std::optional<double> cellNumber(const Cell &cell, DecimalSign decimal)
 
 std::optional<double> decimalNumber(std::string_view text, char separator)
 {
-    // A cell keeps at most kMaxCellBytes, so a longer text is no cell's and is refused.
-    if (text.size() > kMaxCellBytes)
+    // A cell keeps at most kMaxCellCharacters; a longer number is no cell's and is refused.
+    if (text.size() > kMaxCellCharacters)
         return std::nullopt;
     return decimalsign::read(
         text, separator == ',' ? decimalsign::Accept::Comma : decimalsign::Accept::Point);
@@ -533,12 +542,12 @@ namespace {
                     message = cfmt(
                         i18n::translateFormat("Tabellenimport", "%s: „%s“ ist keine Zahl für %s.")
                             .c_str(),
-                        where.c_str(), win1252::toUtf8(text).c_str(), name);
+                        where.c_str(), text.c_str(), name);
                 else
                     message = cfmt(
                         i18n::translateFormat("Tabellenimport", "%s: „%s“ ist zu groß für %s.")
                             .c_str(),
-                        where.c_str(), win1252::toUtf8(text).c_str(), name);
+                        where.c_str(), text.c_str(), name);
                 refusal = fault(r + 1, columns[m] + 1, text, message);
             }
             const bool continues = depthCell && (!m_lastDepth || *depthCell >= *m_lastDepth);
@@ -671,7 +680,7 @@ std::string nameFromPath(const std::string &path)
         name.remove_prefix(slash + 1);
     if (const size_t dot = name.find_last_of('.'); dot != std::string_view::npos && dot > 0)
         name = name.substr(0, dot);
-    return win1252::fromUtf8(name);
+    return std::string(name);
 }
 
 } // namespace exchange

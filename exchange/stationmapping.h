@@ -27,7 +27,7 @@ enum class DepthUnit { Automatic, Metres, Feet };
 struct ColumnChoice
 {
     int number = 0; // from 1; 0: not by number
-    std::string name; // a heading (Windows-1252); empty: the usual names of the meaning
+    std::string name; // a heading; empty: the usual names of the meaning
 
     bool automatic() const { return number == 0 && name.empty(); }
 };
@@ -115,8 +115,7 @@ StationImport importStations(const Table &table, const MappingRequest &request);
 StationImport importDelimitedStations(std::string_view text, Delimiter delimiter,
     const MappingRequest &request, Delimiter *used = nullptr);
 
-// The borehole name that a file gives: its name without folder and extension, in the
-// program's character set (`path` is UTF-8).
+// The borehole name that a file gives: its name without folder and extension.
 std::string nameFromPath(const std::string &path);
 
 } // namespace exchange

@@ -2,7 +2,7 @@
 #include "exchange/surveyfile.h"
 
 #include "core/filename.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 
@@ -15,15 +15,14 @@ namespace {
         return c == ' ' || c == '\t' || c == '\r' || c == '\n';
     }
 
-    // Lower case of Windows-1252 text: ASCII and the accented capitals.
-    std::string lower(std::string text)
+    // Lower case of the Western European letters.
+    std::string lower(std::string_view text)
     {
-        for (char &ch : text) {
-            const auto c = static_cast<unsigned char>(ch);
-            if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-                ch = static_cast<char>(c + 0x20);
-        }
-        return text;
+        std::string out;
+        out.reserve(text.size());
+        for (size_t i = 0; i < text.size();)
+            utf8::append(out, utf8::foldCase(utf8::next(text, i)));
+        return out;
     }
 
     // The first element's name in an XML text, without a namespace prefix: declarations,
@@ -131,16 +130,16 @@ std::optional<int> chooseByNameOrNumber(
     return std::nullopt;
 }
 
-TableFault fileFault(const std::string &utf8Message)
+TableFault fileFault(const std::string &message)
 {
     TableFault fault;
-    fault.message = win1252::fromUtf8(utf8Message);
+    fault.message = message;
     return fault;
 }
 
-TableFault lineFault(int line, std::string text, const std::string &utf8Message)
+TableFault lineFault(int line, std::string text, const std::string &message)
 {
-    TableFault fault = fileFault(utf8Message);
+    TableFault fault = fileFault(message);
     fault.row = line;
     fault.text = std::move(text);
     return fault;

@@ -18,9 +18,9 @@ enum class SurveyFileKind { Las, Witsml };
 struct SurveyFileRead
 {
     Table table; // row 1 the headings (with their unit in brackets), then one row a station
-    std::vector<std::string> choices; // WITSML: the trajectories' names (Windows-1252)
+    std::vector<std::string> choices; // WITSML: the trajectories' names
     int choice = -1; // the one read, from 0
-    std::string wellName; // Windows-1252; empty when the file names none
+    std::string wellName; // empty when the file names none
     std::optional<TableFault> fault; // set: no table
 };
 
@@ -42,9 +42,9 @@ bool isTableImportFile(const std::string &path, std::string_view head);
 std::optional<int> chooseByNameOrNumber(
     const std::vector<std::string> &names, const std::string &wanted);
 
-// A fault without a place in the table (the message given in UTF-8).
-TableFault fileFault(const std::string &utf8Message);
+// A fault without a place in the table.
+TableFault fileFault(const std::string &message);
 // A fault at a line of the file.
-TableFault lineFault(int line, std::string text, const std::string &utf8Message);
+TableFault lineFault(int line, std::string text, const std::string &message);
 
 } // namespace exchange

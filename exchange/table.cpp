@@ -2,7 +2,7 @@
 #include "exchange/table.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
@@ -57,8 +57,7 @@ std::string columnLetters(int column)
 
 void clipCellText(std::string &text)
 {
-    if (text.size() > kMaxCellBytes)
-        text.resize(kMaxCellBytes);
+    utf8::clip(text, kMaxCellCharacters);
 }
 
 namespace {
@@ -76,9 +75,9 @@ namespace {
 std::optional<int> chooseSheet(
     const std::vector<std::string> &sheets, const std::string &wanted, TableFault &fault)
 {
-    auto refuse = [&](const std::string &utf8) {
+    auto refuse = [&](const std::string &message) {
         fault = TableFault();
-        fault.message = win1252::fromUtf8(utf8);
+        fault.message = message;
         return std::nullopt;
     };
     if (sheets.empty())
@@ -102,26 +101,26 @@ std::optional<int> chooseSheet(
             return static_cast<int>(i);
     std::string names;
     for (const std::string &sheet : sheets)
-        names += (names.empty() ? "„" : ", „") + win1252::toUtf8(sheet) + "“";
+        names += (names.empty() ? "„" : ", „") + sheet + "“";
     return refuse(digits
             ? cfmt(i18n::translateFormat("Tabellenimport",
                        "Die Excel-Arbeitsmappe hat kein %s. Tabellenblatt; sie hat %zu: %s.")
                        .c_str(),
-                win1252::toUtf8(wanted).c_str(), sheets.size(), names.c_str())
+                wanted.c_str(), sheets.size(), names.c_str())
             : cfmt(i18n::translateFormat("Tabellenimport",
                        "Die Excel-Arbeitsmappe hat kein Tabellenblatt „%s“; sie hat %s.")
                        .c_str(),
-                win1252::toUtf8(wanted).c_str(), names.c_str()));
+                wanted.c_str(), names.c_str()));
 }
 
 TableFault tooLargeFault()
 {
     TableFault fault;
-    fault.message = win1252::fromUtf8(
-        cfmt(i18n::translateFormat("Tabellenimport",
-                 "Die Tabelle ist zu groß: eingelesen werden höchstens %d Zeilen und %zu Zellen.")
-                 .c_str(),
-            kMaxRows, kMaxCells));
+    fault.message
+        = cfmt(i18n::translateFormat("Tabellenimport",
+                   "Die Tabelle ist zu groß: eingelesen werden höchstens %d Zeilen und %zu Zellen.")
+                   .c_str(),
+            kMaxRows, kMaxCells);
     return fault;
 }
 

@@ -19,9 +19,11 @@ namespace exchange {
 inline constexpr int kMaxRows = 1100000;
 // Cells to the right of this column are not kept (a survey needs three).
 inline constexpr int kMaxColumns = 256;
-// A cell keeps at most this many bytes of its text (a number never needs more; the
+// A cell keeps at most this many characters of its text (a number never needs more; the
 // rest would only be quoted in a message).
-inline constexpr std::size_t kMaxCellBytes = 256;
+inline constexpr std::size_t kMaxCellCharacters = 256;
+// ... which take at most this many bytes of UTF-8.
+inline constexpr std::size_t kMaxCellBytes = 4 * kMaxCellCharacters;
 // All cells of a table together: a row limit's worth of ten columns. A cell takes 24
 // bytes of bookkeeping, so the table never takes much more than 300 MB besides its text.
 inline constexpr std::size_t kMaxCells = 11000000;
@@ -46,7 +48,7 @@ public:
 
 struct Cell
 {
-    CellText text; // Windows-1252; for a numeric spreadsheet cell the value in C notation
+    CellText text; // for a numeric spreadsheet cell the value in C notation
     bool number = false; // a spreadsheet's numeric cell: its text always uses a decimal point
     bool absent = false; // a value the file marks as missing (LAS NULL); the text is empty
 };
@@ -82,18 +84,18 @@ struct TableFault
 {
     int row = 0;
     int column = 0;
-    std::string text; // the text found there (Windows-1252)
-    std::string message; // what the user is told (Windows-1252)
+    std::string text; // the text found there
+    std::string message; // what the user is told
 };
 
 // The column's name as a spreadsheet program shows it: 1 -> "A", 27 -> "AA".
 std::string columnLetters(int column);
 
-// Keeps at most kMaxCellBytes of `text` (single-byte text: any cut is clean).
+// Keeps at most kMaxCellCharacters of `text`.
 void clipCellText(std::string &text);
 
 // The sheet of a workbook that `wanted` names: empty for the first, a number from 1, or a
-// name (Windows-1252; an exact match first, then one that ignores case). Without one,
+// name (an exact match first, then one that ignores case). Without one,
 // `fault` lists the sheets there are.
 std::optional<int> chooseSheet(
     const std::vector<std::string> &sheets, const std::string &wanted, TableFault &fault);

@@ -4,7 +4,6 @@
 #include "core/boundedread.h"
 #include "core/cformat.h"
 #include "core/filename.h"
-#include "core/win1252.h"
 #include "exchange/lasfile.h"
 #include "exchange/witsmlfile.h"
 #include "exchange/xlsfile.h"
@@ -48,7 +47,7 @@ std::optional<TableFault> checkTableContent(
 {
     auto refuse = [&](const std::string &utf8Format) {
         TableFault fault;
-        fault.message = win1252::fromUtf8(cfmt(utf8Format.c_str(), name.c_str()));
+        fault.message = cfmt(utf8Format.c_str(), name.c_str());
         return fault;
     };
     if (bytes.empty())
@@ -99,21 +98,20 @@ namespace {
     TableFault fileTooLarge(const std::string &path)
     {
         TableFault fault;
-        fault.message = win1252::fromUtf8(
-            cfmt(i18n::translateFormat(
-                     "Tabellenimport", "Die Datei %s ist größer als %zu MB und wird nicht gelesen.")
-                     .c_str(),
-                path.c_str(), kMaxFileBytes >> 20));
+        fault.message = cfmt(i18n::translateFormat("Tabellenimport",
+                                 "Die Datei %s ist größer als %zu MB und wird nicht gelesen.")
+                                 .c_str(),
+            path.c_str(), kMaxFileBytes >> 20);
         return fault;
     }
 
     TableFault unreadable(const std::string &path)
     {
         TableFault fault;
-        fault.message = win1252::fromUtf8(
-            cfmt(i18n::translateFormat("Tabellenimport", "Die Datei %s kann nicht gelesen werden.")
-                     .c_str(),
-                path.c_str()));
+        fault.message = cfmt(
+            i18n::translateFormat("Tabellenimport", "Die Datei %s kann nicht gelesen werden.")
+                .c_str(),
+            path.c_str());
         return fault;
     }
 
@@ -122,9 +120,9 @@ namespace {
         if (bytes.size() <= kMaxFileBytes)
             return std::nullopt;
         TableFault fault;
-        fault.message = win1252::fromUtf8(cfmt(
+        fault.message = cfmt(
             i18n::translateFormat("Tabellenimport", "Die Datei ist größer als %zu MB.").c_str(),
-            kMaxFileBytes >> 20));
+            kMaxFileBytes >> 20);
         return fault;
     }
 

@@ -33,10 +33,10 @@ struct TableLoad
 {
     Table table;
     Delimiter delimiter = Delimiter::Automatic; // the one used for delimited text
-    std::vector<std::string> sheetNames; // a workbook's sheets (Windows-1252)
+    std::vector<std::string> sheetNames; // a workbook's sheets
     int sheetIndex = -1; // the sheet read
     // LAS, WITSML: the sheets are a WITSML file's trajectories, and the file may name
-    // the well (Windows-1252; empty when it does not).
+    // the well (empty when it does not).
     std::string wellName;
     std::optional<TableFault> fault; // set: no table
 };

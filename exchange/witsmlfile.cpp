@@ -6,7 +6,7 @@
 #include "core/cformat.h"
 #include "core/decimalsign.h"
 #include "core/units.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 #include "i18n/i18n.h"
 
 #include <pugixml.hpp>
@@ -97,9 +97,13 @@ namespace {
         return deepest;
     }
 
-    std::string utf8Clip(const std::string &text)
+    // A text of the document as far as a cell keeps it, for a name or a message; the
+    // parser does not check that the document's bytes are well-formed UTF-8.
+    std::string clipped(const std::string &text)
     {
-        return text.size() > kMaxCellBytes ? text.substr(0, kMaxCellBytes) : text;
+        std::string out = utf8::sanitized(text);
+        utf8::clip(out, kMaxCellCharacters);
+        return out;
     }
 
     struct Value
@@ -125,7 +129,7 @@ namespace {
             v.fault = cfmt(
                 i18n::translateFormat("WitsmlDatei", "Zeile %d: „%s“ in <%s> ist keine Zahl.")
                     .c_str(),
-                line, utf8Clip(text).c_str(), what);
+                line, clipped(text).c_str(), what);
             return v;
         }
         const std::string uom = node.attribute("uom").value();
@@ -148,12 +152,12 @@ namespace {
                                     "Zeile %d: die Einheit „%s“ von <%s> wird nicht gelesen "
                                     "(m, ft oder ftUS).")
                                     .c_str(),
-                      line, utf8Clip(uom).c_str(), what)
+                      line, clipped(uom).c_str(), what)
                          : cfmt(i18n::translateFormat("WitsmlDatei",
                                     "Zeile %d: die Einheit „%s“ von <%s> wird nicht gelesen "
                                     "(dega oder rad).")
                                     .c_str(),
-                             line, utf8Clip(uom).c_str(), what);
+                             line, clipped(uom).c_str(), what);
             return v;
         }
         // The results table computes in single precision; far beyond it no number is a
@@ -161,7 +165,7 @@ namespace {
         if (!std::isfinite(static_cast<float>(v.number)))
             v.fault = cfmt(
                 i18n::translateFormat("WitsmlDatei", "Zeile %d: „%s“ in <%s> ist zu groß.").c_str(),
-                line, utf8Clip(text).c_str(), what);
+                line, clipped(text).c_str(), what);
         return v;
     }
 
@@ -284,7 +288,7 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
                                           "Keine WITSML-Trajektorie: das Dokument beginnt mit "
                                           "<%s> statt <trajectorys> oder <Trajectory>.")
                                           .c_str(),
-            utf8Clip(root.name()).c_str()));
+            clipped(root.name()).c_str()));
         return result;
     }
     if (trajectories.empty()) {
@@ -293,27 +297,26 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
         return result;
     }
     for (size_t i = 0; i < trajectories.size(); ++i) {
-        std::string name = win1252::fromUtf8(utf8Clip(trajectoryName(trajectories[i])));
+        std::string name = clipped(trajectoryName(trajectories[i]));
         result.choices.push_back(name.empty()
-                ? win1252::fromUtf8(
-                    cfmt(i18n::translateFormat("WitsmlDatei", "Trajektorie %zu").c_str(), i + 1))
+                ? cfmt(i18n::translateFormat("WitsmlDatei", "Trajektorie %zu").c_str(), i + 1)
                 : name);
     }
     const std::optional<int> chosen = chooseByNameOrNumber(result.choices, trajectory);
     if (!chosen) {
         std::string names;
         for (const std::string &name : result.choices)
-            names += (names.empty() ? "„" : ", „") + win1252::toUtf8(name) + "“";
+            names += (names.empty() ? "„" : ", „") + name + "“";
         result.fault
             = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
                                  "Die WITSML-Datei hat keine Trajektorie „%s“; sie hat %s.")
                                  .c_str(),
-                win1252::toUtf8(trajectory).c_str(), names.c_str()));
+                trajectory.c_str(), names.c_str()));
         return result;
     }
     result.choice = *chosen;
     const pugi::xml_node chosenNode = trajectories[static_cast<size_t>(*chosen)];
-    result.wellName = win1252::fromUtf8(utf8Clip(wellNameOf(chosenNode)));
+    result.wellName = clipped(wellNameOf(chosenNode));
 
     Table &table = result.table;
     table.rows.emplace_back();
@@ -355,7 +358,7 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
             = fileFault(cfmt(i18n::translateFormat("WitsmlDatei",
                                  "Die Trajektorie „%s“ hat keine Messpunkte (<trajectoryStation>).")
                                  .c_str(),
-                win1252::toUtf8(result.choices[static_cast<size_t>(*chosen)]).c_str()));
+                result.choices[static_cast<size_t>(*chosen)].c_str()));
         result.table = Table();
     }
     return result;

@@ -24,8 +24,7 @@ inline constexpr std::size_t kMaxWitsmlBytes = 64u << 20;
 // Elements nested deeper than this are no WITSML trajectory (it needs five levels).
 inline constexpr int kMaxXmlDepth = 64;
 
-// `trajectory`: empty for the first, a number from 1, or a trajectory's name
-// (Windows-1252).
+// `trajectory`: empty for the first, a number from 1, or a trajectory's name.
 SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory);
 
 } // namespace exchange

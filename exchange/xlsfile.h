@@ -15,7 +15,7 @@ namespace exchange {
 struct XlsRead
 {
     Table table;
-    std::vector<std::string> sheetNames; // Windows-1252, in workbook order
+    std::vector<std::string> sheetNames; // in workbook order
     int sheetIndex = -1; // the sheet read, from 0
     std::optional<TableFault> fault; // set: no table
 };
@@ -28,8 +28,8 @@ bool looksLikeCompoundFile(std::string_view bytes);
 // is no .xls workbook, an older or an encrypted one, or damaged.
 std::optional<TableFault> readWorkbookStream(std::string_view bytes, std::string &stream);
 
-// `sheet`: empty for the first sheet, a number from 1, or a sheet's name (Windows-1252;
-// an exact match first, then one that ignores case).
+// `sheet`: empty for the first sheet, a number from 1, or a sheet's name (an exact
+// match first, then one that ignores case).
 XlsRead readXls(std::string_view bytes, const std::string &sheet);
 
 } // namespace exchange

@@ -3,7 +3,6 @@
 #include "exchange/xlsxfile.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "exchange/sheetxml.h"
 #include "i18n/i18n.h"
 
@@ -19,10 +18,10 @@ namespace exchange {
 
 namespace {
 
-    TableFault message(const std::string &utf8)
+    TableFault message(const std::string &text)
     {
         TableFault fault;
-        fault.message = win1252::fromUtf8(utf8);
+        fault.message = text;
         return fault;
     }
 

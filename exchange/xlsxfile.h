@@ -23,13 +23,13 @@ inline constexpr std::size_t kMaxSmallPartBytes = 1u << 20; // workbook, relatio
 struct XlsxRead
 {
     Table table;
-    std::vector<std::string> sheetNames; // Windows-1252, in workbook order
+    std::vector<std::string> sheetNames; // in workbook order
     int sheetIndex = -1; // the sheet read, from 0
     std::optional<TableFault> fault; // set: no table
 };
 
-// `sheet`: empty for the first sheet, a number from 1, or a sheet's name (Windows-1252;
-// an exact match first, then one that ignores case).
+// `sheet`: empty for the first sheet, a number from 1, or a sheet's name (an exact
+// match first, then one that ignores case).
 XlsxRead readXlsx(std::string_view bytes, const std::string &sheet);
 
 } // namespace exchange

@@ -3,6 +3,7 @@
 // exactly one value per curve, and the stations of what it gives must be finite.
 #include "exchange/lasfile.h"
 #include "exchange/stationmapping.h"
+#include "fuzz/celltext.h"
 
 #include <cmath>
 #include <cstdint>
@@ -39,10 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(row.size() == curves);
         cells += row.size();
         for (const Cell &cell : row)
-            check(cell.text.size() <= kMaxCellBytes && (!cell.absent || cell.text.empty()));
+            check(isKeptCellText(cell.text) && (!cell.absent || cell.text.empty()));
     }
     check(cells == read.table.cells && cells <= kMaxCells);
-    check(read.wellName.size() <= kMaxCellBytes);
+    check(isKeptCellText(read.wellName));
 
     const StationImport import = importStations(read.table, {});
     if (import.fault) {

@@ -4,6 +4,7 @@
 // message with every fault. (The container itself is libgsf's and not fuzzed here.)
 #include "exchange/biffbook.h"
 #include "exchange/stationmapping.h"
+#include "fuzz/celltext.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     for (const std::string &text : book.strings)
-        check(text.size() <= kMaxCellBytes);
+        check(isKeptCellText(text));
     for (const BiffSheet &sheet : book.sheets) {
         const BiffSheetRead read = readBiffSheet(stream, book, sheet.offset);
         if (read.fault) {
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             check(row.size() <= static_cast<std::size_t>(kMaxColumns));
             cells += row.size();
             for (const Cell &cell : row)
-                check(cell.text.size() <= kMaxCellBytes);
+                check(isKeptCellText(cell.text));
         }
         check(cells == read.table.cells);
         check(read.table.rows.size() <= 65536);

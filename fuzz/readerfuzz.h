@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/cscan.h"
+#include "core/utf8.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 
@@ -48,6 +49,12 @@ inline int fuzzReader(int format, const uint8_t *data, size_t size)
         all.info.end() - static_cast<long>(all.listedInfo.size())));
     if (format != WegFormat)
         fuzzCheck(all.info.empty());
+    // The file's bytes are Windows-1252; what the reader hands on is the program's UTF-8.
+    fuzzCheck(utf8::isValid(all.name));
+    for (const std::string &line : all.info)
+        fuzzCheck(utf8::isValid(line));
+    for (const ReadFault &fault : all.faults)
+        fuzzCheck(utf8::isValid(fault.message) && utf8::isValid(fault.line));
 
     // Thinning takes record 1 and every multiple of the step, nothing else.
     static const int steps[] = { 2, 5, 10 };

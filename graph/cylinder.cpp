@@ -2,7 +2,6 @@
 #include "graph/cylinder.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/highside.h"
@@ -31,11 +30,6 @@ constexpr int kDepthLabelSpacing = 90;
 constexpr int kClosestRing = 24;
 // The depths in a lighter font than the labels of the axes.
 const DrawFont kDepthFont { 38, 400, FontFamily::Modern, {} };
-
-std::string german(const QString &text)
-{
-    return win1252::fromUtf8(text.toStdString());
-}
 
 std::string number(double v, int decimals)
 {
@@ -97,7 +91,7 @@ CylinderData cylinderDataOf(
     for (std::size_t i = 0; i < offsets.scan.offsets.size(); ++i) {
         const clr::OffsetScan &s = offsets.scan.offsets[i];
         CylinderTrack t;
-        t.name = win1252::fromUtf8(s.name);
+        t.name = s.name;
         t.colour = offsets.colourOf(s.name, static_cast<int>(i));
         if (s.closestApproach)
             t.closest = pointOfRow(*s.closestApproach, reference);
@@ -128,14 +122,14 @@ std::vector<OffsetPage::LegendRow> CylinderPage::legendRows(const CylinderData &
 {
     std::vector<LegendRow> rows;
     for (const CylinderTrack &t : data.tracks) {
-        QString text = QString::fromStdString(win1252::toUtf8(t.name));
+        QString text = QString::fromStdString(t.name);
         if (t.closest)
             text = QCoreApplication::translate(
                 "Cylinder", "%1 – kleinster Abstand %2 m in %3 m Teufe, %4°")
                        .arg(text, QString::fromStdString(number(t.closest->distance, 2)),
                            QString::fromStdString(number(t.closest->md, 1)),
                            QString::fromStdString(number(t.closest->angle, 0)));
-        rows.push_back({ t.colour, german(text) });
+        rows.push_back({ t.colour, text.toStdString() });
     }
     return rows;
 }
@@ -260,8 +254,9 @@ void CylinderPage::draw(
     const DrawFont oldFont = dc.selectFont(graphstyle::kLabelFont);
     const TextAlign oldAlign = dc.textAlign();
     drawTitles(dc, data.title,
-        german(QCoreApplication::translate(
-            "Cylinder", "Mitlaufender Zylinder: Abstand (m) und Winkel von der Hochseite")));
+        QCoreApplication::translate(
+            "Cylinder", "Mitlaufender Zylinder: Abstand (m) und Winkel von der Hochseite")
+            .toStdString());
     const bool any = std::any_of(data.tracks.begin(), data.tracks.end(),
         [](const CylinderTrack &t) { return !t.points.empty(); });
     if (!any) {
@@ -270,8 +265,9 @@ void CylinderPage::draw(
             drawNoOffsets(dc);
         else
             drawMessage(dc,
-                german(
-                    QCoreApplication::translate("Cylinder", "Keine Punkte der Nachbarbohrungen")));
+
+                QCoreApplication::translate("Cylinder", "Keine Punkte der Nachbarbohrungen")
+                    .toStdString());
         drawLegend(dc, legendRows(data), docTitle);
         dc.selectFont(oldFont);
         dc.selectPen(oldPen);
@@ -317,7 +313,7 @@ void CylinderPage::draw(
         const int x = pagemath::truncInt(std::round(cx + r * std::sin(a * kRad)));
         const int y = pagemath::truncInt(std::round(cy + r * std::cos(a * kRad)));
         dc.textOut(x, y + 22,
-            a == 0 ? german(QCoreApplication::translate("Cylinder", "0° Hochseite"))
+            a == 0 ? QCoreApplication::translate("Cylinder", "0° Hochseite").toStdString()
                    : std::to_string(a) + "\xB0");
     }
 

@@ -24,7 +24,7 @@ struct CylinderPoint
 
 struct CylinderTrack
 {
-    std::string name; // Windows-1252
+    std::string name;
     DrawColor colour;
     // In the order of the reference's depths, the closest approach among them; a point
     // whose side cannot be told (the offset straight ahead along the hole) is left out.
@@ -34,11 +34,11 @@ struct CylinderTrack
 
 struct CylinderData
 {
-    std::string title; // the reference well's name (Windows-1252)
+    std::string title; // the reference well's name
     std::vector<CylinderTrack> tracks;
 };
 
-// The cylinder of the scan in `offsets` for the well `name` (Windows-1252) along
+// The cylinder of the scan in `offsets` for the well `name` along
 // `reference`, the path the scan was made on (its directions at the scan's depths).
 CylinderData cylinderDataOf(
     const OffsetPicture &offsets, const traj::Trajectory &reference, const std::string &name);

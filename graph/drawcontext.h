@@ -3,7 +3,8 @@
 // metric mapping mode the program was designed for. Page code draws through this
 // interface only; how logical units become device pixels is the business of the back
 // end (painterdrawcontext.h), and tests use a recording back end
-// (recordingdrawcontext.h). Texts are Windows-1252 byte strings.
+// (recordingdrawcontext.h). Texts are UTF-8, as everywhere in the program: a page
+// draws every character its font has.
 #pragma once
 
 #include <QPoint>

@@ -3,7 +3,6 @@
 
 #include "core/cformat.h"
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "graph/graphstyle.h"
 #include "graph/textfit.h"
 #include "i18n/i18n.h"
@@ -52,13 +51,11 @@ std::vector<std::string> GraphPage::notes(const PlotData &data) const
         // The side view fills its plot area; say how far that distorts it.
         const double ratio = scaleRatio(data);
         if (ratio > 1.05)
-            out.push_back(win1252::fromUtf8(
-                i18n::arg(i18n::translate("GraphPage", "Horizontal %1-fach überhöht"),
-                    { decimalsign::shown(ratio, 1) })));
+            out.push_back(i18n::arg(i18n::translate("GraphPage", "Horizontal %1-fach überhöht"),
+                { decimalsign::shown(ratio, 1) }));
         else if (ratio > 0.0 && ratio < 1.0 / 1.05)
-            out.push_back(win1252::fromUtf8(
-                i18n::arg(i18n::translate("GraphPage", "Vertikal %1-fach überhöht"),
-                    { decimalsign::shown(1.0 / ratio, 1) })));
+            out.push_back(i18n::arg(i18n::translate("GraphPage", "Vertikal %1-fach überhöht"),
+                { decimalsign::shown(1.0 / ratio, 1) }));
     }
     return out;
 }

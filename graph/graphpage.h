@@ -127,14 +127,14 @@ public:
     // ---- drawing (the label font and frame pen are expected to be selected for the axes,
     // the dotted pen for the grid, as zeichnen does) ----
     // The whole page; draws nothing before the first OnCompute. `docTitle` is the
-    // document's title (Windows-1252), shown as "Dokument %s".
+    // document's title, shown as "Dokument %s".
     void zeichnen(DrawContext &dc, const PlotData &data, const std::string &docTitle) const;
     void xachse(DrawContext &dc, const PlotData &data) const;
     void yachse(DrawContext &dc, const PlotData &data) const;
     void y1achse(DrawContext &dc, const PlotData &data) const;
     void gitter(DrawContext &dc, const PlotData &data) const;
 
-    // The lines the page adds below the plot area (German, Windows-1252): how far the
+    // The lines the page adds below the plot area (in the language): how far the
     // side view exaggerates, and up to which depth an aborted computation got.
     std::vector<std::string> notes(const PlotData &data) const;
 

@@ -2,7 +2,6 @@
 #include "graph/ladder.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "graph/graphstyle.h"
 #include "graph/labelplacer.h"
 #include "graph/pagemath.h"
@@ -20,16 +19,6 @@ constexpr int kMaxTicks = 1000;
 // The lines at the factors: a dark red, the lower one thicker.
 constexpr DrawColor kFactorLineColour { 170, 0, 0 };
 constexpr int kFactorLineWidths[2] = { 4, 2 };
-
-std::string german(const QString &text)
-{
-    return win1252::fromUtf8(text.toStdString());
-}
-
-QString qt(const std::string &windows1252)
-{
-    return QString::fromStdString(win1252::toUtf8(windows1252));
-}
 
 std::string number(double v, int decimals)
 {
@@ -69,7 +58,7 @@ LadderData ladderDataOf(const OffsetPicture &offsets, const std::string &name)
     for (std::size_t i = 0; i < offsets.scan.offsets.size(); ++i) {
         const clr::OffsetScan &s = offsets.scan.offsets[i];
         LadderCurve c;
-        c.name = win1252::fromUtf8(s.name);
+        c.name = s.name;
         c.colour = offsets.colourOf(s.name, static_cast<int>(i));
         // The closest approach and the lowest factor lie between the rows as a rule: the
         // curves pass through them.
@@ -122,7 +111,7 @@ std::vector<OffsetPage::LegendRow> LadderPage::legendRows(const LadderData &data
 {
     std::vector<LegendRow> rows;
     for (const LadderCurve &c : data.curves) {
-        QString text = qt(c.name);
+        QString text = QString::fromStdString(c.name);
         if (c.lowestFactor && std::isfinite(*c.lowestFactor) && c.lowestMd)
             text = QCoreApplication::translate(
                 "Ladder", "%1 – kleinster Trennfaktor %2 in %3 m Teufe")
@@ -133,7 +122,7 @@ std::vector<OffsetPage::LegendRow> LadderPage::legendRows(const LadderData &data
                 = QCoreApplication::translate("Ladder", "%1 – kleinster Abstand %2 m in %3 m Teufe")
                       .arg(text, QString::fromStdString(number(*c.closestDistance, 2)),
                           QString::fromStdString(number(*c.closestMd, 1)));
-        rows.push_back({ c.colour, german(text) });
+        rows.push_back({ c.colour, text.toStdString() });
     }
     return rows;
 }
@@ -231,10 +220,11 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     const TextAlign oldAlign = dc.textAlign();
     const bool factors = data.hasFactors() && factorWidth > 0;
     drawTitles(dc, data.title,
-        german(factors ? QCoreApplication::translate(
-                   "Ladder", "Abstand und Trennfaktor der Nachbarbohrungen über der Teufe")
-                       : QCoreApplication::translate(
-                           "Ladder", "Abstand der Nachbarbohrungen über der Teufe")));
+        (factors ? QCoreApplication::translate(
+             "Ladder", "Abstand und Trennfaktor der Nachbarbohrungen über der Teufe")
+                 : QCoreApplication::translate(
+                     "Ladder", "Abstand der Nachbarbohrungen über der Teufe"))
+            .toStdString());
     if (data.curves.empty()) {
         dc.rectangle(0, 0, W, -H);
         drawNoOffsets(dc);
@@ -252,7 +242,7 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     dc.setTextAlign(TextAlign::TopCenter);
     {
         const DrawFont f = dc.selectFont(graphstyle::kCaptionFont);
-        dc.textOut(-50, 150, german(QCoreApplication::translate("Ladder", "Teufe")));
+        dc.textOut(-50, 150, QCoreApplication::translate("Ladder", "Teufe").toStdString());
         dc.textOut(-50, 90, "(m)");
         dc.selectFont(f);
     }
@@ -291,10 +281,10 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
         dc.selectFont(f);
     };
     valueAxis(distanceAxis, 0, distanceWidth,
-        german(QCoreApplication::translate("Ladder", "Abstand (m)")));
+        QCoreApplication::translate("Ladder", "Abstand (m)").toStdString());
     if (factors) {
         valueAxis(factorAxis, factorLeft, factorWidth,
-            german(QCoreApplication::translate("Ladder", "Trennfaktor")));
+            QCoreApplication::translate("Ladder", "Trennfaktor").toStdString());
         // The lines at the factors, named above the panel: the lower left of its line,
         // the higher right of it, so that the names stay apart however close the lines.
         dc.setTextAlign(TextAlign::TopLeft);

@@ -15,7 +15,7 @@
 
 struct LadderCurve
 {
-    std::string name; // Windows-1252
+    std::string name;
     DrawColor colour;
     // One entry per point of the scan in the order of the reference's depths: the rows
     // and the closest approach and lowest factor found between them.
@@ -27,14 +27,14 @@ struct LadderCurve
 
 struct LadderData
 {
-    std::string title; // the reference well's name (Windows-1252)
+    std::string title; // the reference well's name
     std::vector<LadderCurve> curves;
 
     // True when some offset has a separation factor: the page has its second panel.
     bool hasFactors() const;
 };
 
-// The ladder of the scan in `offsets` for the well `name` (Windows-1252).
+// The ladder of the scan in `offsets` for the well `name`.
 LadderData ladderDataOf(const OffsetPicture &offsets, const std::string &name);
 
 class LadderPage : public OffsetPage
@@ -68,7 +68,7 @@ public:
     int xOfDistance(double distance) const;
     int xOfFactor(double factor) const;
 
-    // The legend's lines (Windows-1252): each offset with its lowest factor, or its
+    // The legend's lines: each offset with its lowest factor, or its
     // closest approach where it has none.
     static std::vector<LegendRow> legendRows(const LadderData &data);
 };

@@ -2,7 +2,6 @@
 // open circle at its slot and a dot where its path ends, its name beside that dot, and a
 // legend of all of them inside the plot area, in the corner where it hides the least of
 // the curves.
-#include "core/win1252.h"
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/labelplacer.h"
@@ -34,8 +33,7 @@ DrawPen offsetPen(const PlotOffset &o)
 
 std::string legendHeading()
 {
-    return win1252::fromUtf8(
-        QCoreApplication::translate("GraphPage", "Nachbarbohrungen").toStdString());
+    return QCoreApplication::translate("GraphPage", "Nachbarbohrungen").toStdString();
 }
 
 // The rectangle between two corners in logical units (y up), as Qt's rectangle with y

@@ -2,7 +2,6 @@
 #include "graph/offsetpage.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/pagemath.h"
@@ -140,8 +139,9 @@ void OffsetPage::drawMessage(
 
 void OffsetPage::drawNoOffsets(DrawContext &dc) const
 {
-    const auto german = [](const QString &t) { return win1252::fromUtf8(t.toStdString()); };
-    drawMessage(dc, german(QCoreApplication::translate("OffsetPage", "Keine Nachbarbohrungen")),
-        german(QCoreApplication::translate("OffsetPage",
-            "Nachbarbohrungen werden unter Bearbeiten > Nachbarbohrungen … eingegeben.")));
+    drawMessage(dc,
+        QCoreApplication::translate("OffsetPage", "Keine Nachbarbohrungen").toStdString(),
+        QCoreApplication::translate("OffsetPage",
+            "Nachbarbohrungen werden unter Bearbeiten > Nachbarbohrungen … eingegeben.")
+            .toStdString());
 }

@@ -37,8 +37,7 @@ public:
     int areaWidth() const { return m_areaWidth; }
     int areaHeight() const { return m_areaHeight; }
 
-    // One line of the legend: a sample of the well's line in its colour and a text
-    // (Windows-1252).
+    // One line of the legend: a sample of the well's line in its colour and a text.
     struct LegendRow
     {
         DrawColor colour;

@@ -2,7 +2,6 @@
 #include "graph/pageexport.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "graph/cylinder.h"
 #include "graph/graphpage.h"
 #include "graph/ladder.h"
@@ -29,10 +28,10 @@ constexpr int kPngPixelsPerMm = 10;
 constexpr double kPdfMarginMm = 5.0;
 constexpr int kPdfDpi = 600;
 
-// A message (a printf format or plain text) in the program's language, in Windows-1252.
-std::string german(const char *utf8)
+// A message (a printf format or plain text) in the program's language.
+std::string message(const char *source)
 {
-    return win1252::fromUtf8(i18n::translateFormat("PageExport", utf8));
+    return i18n::translateFormat("PageExport", source);
 }
 
 // Why `file` could not be opened or committed: the file layer's own texts are Qt's.
@@ -40,21 +39,21 @@ std::string saveFileReason(const QSaveFile &file)
 {
     switch (file.error()) {
     case QFileDevice::PermissionsError:
-        return german(DRV_TRANSLATE_NOOP("PageExport", "Keine Berechtigung."));
+        return message(DRV_TRANSLATE_NOOP("PageExport", "Keine Berechtigung."));
     case QFileDevice::ResourceError:
-        return german(DRV_TRANSLATE_NOOP("PageExport", "Kein Platz auf dem Datenträger."));
+        return message(DRV_TRANSLATE_NOOP("PageExport", "Kein Platz auf dem Datenträger."));
     case QFileDevice::OpenError:
-        return german(
+        return message(
             DRV_TRANSLATE_NOOP("PageExport", "Der Ordner fehlt oder ist nicht beschreibbar."));
     default:
-        return german(DRV_TRANSLATE_NOOP("PageExport", "Fehler beim Schreiben."));
+        return message(DRV_TRANSLATE_NOOP("PageExport", "Fehler beim Schreiben."));
     }
 }
 
 } // namespace
 
 bool writePictureFile(const std::string &path, const std::function<bool(QSaveFile &file)> &write,
-    std::string &germanError)
+    std::string &error)
 {
     QSaveFile file(QString::fromUtf8(path));
     const bool written = file.open(QIODevice::WriteOnly) && write(file) && file.commit();
@@ -62,10 +61,10 @@ bool writePictureFile(const std::string &path, const std::function<bool(QSaveFil
         return true;
     const std::string reason = saveFileReason(file);
     file.cancelWriting();
-    germanError = cfmt(
-        german(DRV_TRANSLATE_NOOP("PageExport", "Die Datei %s kann nicht geschrieben werden:\n%s"))
+    error = cfmt(
+        message(DRV_TRANSLATE_NOOP("PageExport", "Die Datei %s kann nicht geschrieben werden:\n%s"))
             .c_str(),
-        win1252::fromUtf8(path).c_str(), reason.c_str());
+        path.c_str(), reason.c_str());
     return false;
 }
 
@@ -78,7 +77,7 @@ struct Composed
     std::function<void(DrawContext &)> draw;
 };
 
-// A page as the files take it: its title (Windows-1252) and its composition for a file's
+// A page as the files take it: its title and its composition for a file's
 // target, made afresh for each target from the same data.
 struct Rendered
 {
@@ -114,7 +113,7 @@ bool writeSvg(const Rendered &rendered, QSaveFile &file)
     svg.setResolution(254); // one SVG pixel per logical unit of 0.1 mm
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromUtf8(win1252::toUtf8(rendered.title)));
+    svg.setTitle(QString::fromUtf8(rendered.title));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -130,7 +129,7 @@ bool writePdf(const Rendered &rendered, QSaveFile &file)
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
         QPageLayout::Millimeter));
-    pdf.setTitle(QString::fromUtf8(win1252::toUtf8(rendered.title)));
+    pdf.setTitle(QString::fromUtf8(rendered.title));
     pdf.setCreator(QStringLiteral("Dravon"));
     // As when printing: the printable area decides between portrait and landscape.
     const Composed page = rendered.compose(
@@ -145,21 +144,21 @@ bool writePdf(const Rendered &rendered, QSaveFile &file)
 }
 
 // The checks before anything is drawn: the extension and the application that fonts
-// need. The extension in lower case, or empty with `germanError` set.
-QString checkedExtension(const std::string &path, std::string &germanError)
+// need. The extension in lower case, or empty with `error` set.
+QString checkedExtension(const std::string &path, std::string &error)
 {
     const QString ext = QFileInfo(QString::fromUtf8(path)).suffix().toLower();
     if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
-        germanError
-            = cfmt(german(DRV_TRANSLATE_NOOP("PageExport",
+        error
+            = cfmt(message(DRV_TRANSLATE_NOOP("PageExport",
                               "Die Grafik kann nur als PNG, SVG oder PDF gespeichert werden "
                               "(Dateiendung .png, .svg oder .pdf):\n%s"))
                        .c_str(),
-                win1252::fromUtf8(path).c_str());
+                path.c_str());
         return {};
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        germanError = german(DRV_TRANSLATE_NOOP("PageExport",
+        error = message(DRV_TRANSLATE_NOOP("PageExport",
             "Die Grafik kann nicht gezeichnet werden: Schriften brauchen eine "
             "grafische Anwendung (QGuiApplication)."));
         return {};
@@ -169,7 +168,7 @@ QString checkedExtension(const std::string &path, std::string &germanError)
 
 // Writes the page into the file by the extension that checkedExtension accepted.
 bool writePage(
-    const Rendered &page, const QString &ext, const std::string &path, std::string &germanError)
+    const Rendered &page, const QString &ext, const std::string &path, std::string &error)
 {
     return writePictureFile(
         path,
@@ -180,15 +179,15 @@ bool writePage(
                 return writeSvg(page, file);
             return writePdf(page, file);
         },
-        germanError);
+        error);
 }
 
 // The ladder and the travelling cylinder, laid out for the file's target.
 template <typename Page, typename Data>
 bool exportOffsetPage(const Data &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError)
+    std::string &error)
 {
-    const QString ext = checkedExtension(path, germanError);
+    const QString ext = checkedExtension(path, error);
     if (ext.isEmpty())
         return false;
     const auto compose = [&](const graph::PageTarget &target) {
@@ -197,15 +196,15 @@ bool exportOffsetPage(const Data &data, const std::string &docTitle, const std::
         return Composed { page.usedArea(),
             [page, &data, &docTitle](DrawContext &dc) { page.draw(dc, data, docTitle); } };
     };
-    return writePage({ data.title, compose }, ext, path, germanError);
+    return writePage({ data.title, compose }, ext, path, error);
 }
 
 } // namespace
 
 bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError, bool trueScale)
+    std::string &error, bool trueScale)
 {
-    const QString ext = checkedExtension(path, germanError);
+    const QString ext = checkedExtension(path, error);
     if (ext.isEmpty())
         return false;
     // The view's settings the file takes; the page itself is composed for the file.
@@ -216,17 +215,17 @@ bool exportGraphPage(const PlotData &data, const std::string &docTitle, const st
         return Composed { page.usedArea(data),
             [page, &data, &docTitle](DrawContext &dc) { page.zeichnen(dc, data, docTitle); } };
     };
-    return writePage({ data.grafikTitel, compose }, ext, path, germanError);
+    return writePage({ data.grafikTitel, compose }, ext, path, error);
 }
 
 bool exportLadderPage(const LadderData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError)
+    std::string &error)
 {
-    return exportOffsetPage<LadderPage>(data, docTitle, path, germanError);
+    return exportOffsetPage<LadderPage>(data, docTitle, path, error);
 }
 
 bool exportCylinderPage(const CylinderData &data, const std::string &docTitle,
-    const std::string &path, std::string &germanError)
+    const std::string &path, std::string &error)
 {
-    return exportOffsetPage<CylinderPage>(data, docTitle, path, germanError);
+    return exportOffsetPage<CylinderPage>(data, docTitle, path, error);
 }

@@ -20,26 +20,25 @@
 
 class QSaveFile;
 
-// `docTitle` is the document's title (Windows-1252) for the "Dokument" line; `path` is
-// a file name in UTF-8. Returns false with a German message (Windows-1252) in
-// `germanError` for an unknown extension, a missing QGuiApplication or a file that
+// `docTitle` is the document's title for the "Dokument" line; `path` is a file name.
+// Returns false with a message in the program's language in `error` for an unknown
+// extension, a missing QGuiApplication or a file that
 // cannot be written; an existing file is then left as it was. `trueScale` draws the side view in
 // equal scales (the top view always is).
 bool exportGraphPage(const PlotData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError, bool trueScale = false);
+    std::string &error, bool trueScale = false);
 
 // The ladder of the neighbouring wells (ladder.h) into a file in the same manner: the
 // screen layout for PNG and SVG, an A4 sheet for PDF.
 bool exportLadderPage(const LadderData &data, const std::string &docTitle, const std::string &path,
-    std::string &germanError);
+    std::string &error);
 
 // The travelling cylinder (cylinder.h) likewise.
 bool exportCylinderPage(const CylinderData &data, const std::string &docTitle,
-    const std::string &path, std::string &germanError);
+    const std::string &path, std::string &error);
 
-// Writes the picture that `write` draws into the open `file` to `path` (UTF-8) all or
-// nothing: the page and image exports' way to a file. False with the German message
-// (Windows-1252) naming the file and the reason in `germanError`; an existing file is then
-// left as it was.
-bool writePictureFile(const std::string &path, const std::function<bool(QSaveFile &file)> &write,
-    std::string &germanError);
+// Writes the picture that `write` draws into the open `file` to `path` all or nothing:
+// the page and image exports' way to a file. False with the message naming the file and
+// the reason in `error`; an existing file is then left as it was.
+bool writePictureFile(
+    const std::string &path, const std::function<bool(QSaveFile &file)> &write, std::string &error);

@@ -2,7 +2,6 @@
 // mapped to the painter's coordinates by the device's resolution.
 #include "graph/painterdrawcontext.h"
 
-#include "core/win1252.h"
 #include "graph/pixelthinning.h"
 
 #include <QFontMetricsF>
@@ -31,7 +30,7 @@ constexpr double kUnitsPerInch = 254.0;
 
 QString toQString(const std::string &text)
 {
-    return QString::fromUtf8(win1252::toUtf8(text));
+    return QString::fromStdString(text);
 }
 
 std::string lower(std::string s)

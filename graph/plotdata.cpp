@@ -2,7 +2,6 @@
 #include "graph/plotdata.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
@@ -17,8 +16,8 @@ struct ViewCaptions
     const char *untertitel, *y1Titel, *yTitel, *yTitel2, *xTitel, *legende, *legende1;
 };
 
-// In UTF-8, looked up in the language; the page takes Windows-1252. The spaces around
-// the side view's left captions place them beside each other.
+// Looked up in the language. The spaces around the side view's left captions place them
+// beside each other.
 constexpr ViewCaptions kSide { 2, 1,
     DRV_TRANSLATE_NOOP("GraphPage", "Abweichung (m) und Azimut (Grad)"),
     DRV_TRANSLATE_NOOP("GraphPage", "Azimut (Grad)"),
@@ -54,11 +53,9 @@ std::string shortEndNote(double end, std::optional<double> entered)
 {
     const std::string at = decimalsign::shown(end, 2);
     if (!entered)
-        return win1252::fromUtf8(
-            i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m"), { at }));
+        return i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m"), { at });
     const std::string from = decimalsign::shown(*entered, 2);
-    return win1252::fromUtf8(
-        i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m (von %2 m)"), { at, from }));
+    return i18n::arg(i18n::translate("GraphPage", "Berechnet bis %1 m (von %2 m)"), { at, from });
 }
 
 decimalsign::Sign pageDecimalSign()
@@ -75,7 +72,7 @@ std::string graphText(const char *source)
 {
     if (*source == '\0')
         return {};
-    return win1252::fromUtf8(i18n::translate("GraphPage", source));
+    return i18n::translate("GraphPage", source);
 }
 
 PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string &name)

@@ -2,7 +2,6 @@
 // and what the notes below the plot area need. It is made once per new result by a pure
 // function from the trajectory (or by the vertical section, sectionview.h); the page and
 // the views only read it, so nothing that draws ever writes back into the document.
-// Strings hold Windows-1252 bytes.
 #pragma once
 
 #include "core/decimalsign.h"
@@ -27,7 +26,7 @@ struct PlotSpread
 // shows the uncertainty (plotoffsets.h).
 struct PlotOffset
 {
-    std::string name; // Windows-1252
+    std::string name;
     DrawColor colour;
     std::vector<float> x, y;
     std::vector<PlotSpread> spread; // a point beyond the list has none
@@ -57,7 +56,7 @@ struct PlotData
 
     // The positional uncertainty, when the page shows one (plotuncertainty.h): the spread
     // of each point (a point beyond the list has none), the multiple of σ drawn and the
-    // line that names the model and the multiple (Windows-1252). The top view draws the
+    // line that names the model and the multiple. The top view draws the
     // points' ellipses, the side view and the section a band along the curve.
     std::vector<PlotSpread> spread;
     double sigmas = 0;
@@ -99,16 +98,14 @@ PlotView plotViewOf(int ansicht);
 std::optional<double> abortDepthOf(const traj::Trajectory &t);
 
 // What the page and the text view say when the computation stopped early (in the
-// language, Windows-1252, decimal commas in German), short enough for its row on the page:
+// language, decimal commas in German), short enough for its row on the page:
 // "Berechnet bis 200,00 m (von 700,00 m)", the measured depth where the computed path ends and that
 // of the deepest station entered, without the parenthesis when the latter is not known.
 std::string shortEndNote(double end, std::optional<double> entered);
 
-// A text of the graph pages ("GraphPage") in the program's language, in Windows-1252 as
-// the pages draw it; "" stays "".
+// A text of the graph pages ("GraphPage") in the program's language; "" stays "".
 std::string graphText(const char *source);
-// The line that names the document on a graph page; `title` and the result in
-// Windows-1252.
+// The line that names the document on a graph page.
 std::string documentLine(const std::string &title);
 // The decimal sign of the numbers on the pages: a comma in German, a point in English.
 decimalsign::Sign pageDecimalSign();

@@ -1,7 +1,6 @@
 // The neighbouring wells in the series of each view.
 #include "graph/plotoffsets.h"
 
-#include "core/win1252.h"
 #include "graph/pagemath.h"
 #include "listing/listing.h"
 
@@ -67,7 +66,7 @@ private:
 PlotOffset startOffset(const OffsetPath &p)
 {
     PlotOffset o;
-    o.name = win1252::fromUtf8(p.name);
+    o.name = p.name;
     o.colour = p.colour;
     const std::size_t n = p.path.stations.size();
     o.x.resize(n);

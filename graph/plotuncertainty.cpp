@@ -2,7 +2,6 @@
 #include "graph/plotuncertainty.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "graph/plotdata.h"
 
 #include <QCoreApplication>
@@ -42,7 +41,7 @@ std::string uncertaintyCaption(ErrorModel model, double sigmas)
         = QCoreApplication::translate("PlotUncertainty", "Unsicherheit: %1, %2 Sigma")
               .arg(QString::fromUtf8(std::string(unc::modelTitle(model))),
                   QString::fromStdString(decimalsign::shortest(sigmas, pageDecimalSign())));
-    return win1252::fromUtf8(text.toStdString());
+    return text.toStdString();
 }
 
 void addUncertainty(PlotData &d, const traj::Trajectory &t, PlotView view,

@@ -13,7 +13,7 @@
 #include <vector>
 
 // What the page writes below its legends: "Unsicherheit: ISCWSA MWD Rev. 5, 2 Sigma"
-// (Windows-1252: the page's character set has no Greek letters).
+// (the multiple spelt out, as the pages and their files have always shown it).
 std::string uncertaintyCaption(ErrorModel model, double sigmas);
 
 // Gives the side or top view made from `t` by plotDataOf the spread of its points: `nev`

@@ -1,6 +1,8 @@
 // The recording back end of the drawing layer.
 #include "graph/recordingdrawcontext.h"
 
+#include "core/utf8.h"
+
 RecordingDrawContext::Call RecordingDrawContext::make(Kind kind) const
 {
     Call c;
@@ -85,7 +87,7 @@ void RecordingDrawContext::textOut(int x, int y, const std::string &text)
 DrawSize RecordingDrawContext::textExtent(const std::string &text)
 {
     const int h = m_font.height < 0 ? -m_font.height : m_font.height;
-    return { static_cast<int>(text.size()) * h * 6 / 10, h };
+    return { static_cast<int>(utf8::length(text)) * h * 6 / 10, h };
 }
 
 void RecordingDrawContext::rectangle(int x1, int y1, int x2, int y2)

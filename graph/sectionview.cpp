@@ -3,7 +3,6 @@
 #include "core/cformat.h"
 #include "core/decimalsign.h"
 #include "core/units.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 #include "listing/listing.h"
 
@@ -17,8 +16,8 @@ double sectionAzimuthOf(const traj::Trajectory &t, std::optional<double> chosen)
 
 std::string sectionCaption(double azimuth)
 {
-    return win1252::fromUtf8(i18n::arg(
-        i18n::translate("GraphPage", "Vertikalschnitt Azimut %1°"), { decimalsign::shown(azimuth, 1) }));
+    return i18n::arg(i18n::translate("GraphPage", "Vertikalschnitt Azimut %1°"),
+        { decimalsign::shown(azimuth, 1) });
 }
 
 PlotData sectionPlotData(
@@ -33,8 +32,7 @@ PlotData sectionPlotData(
     s.untertitel = sectionCaption(azimuth);
     s.yTitel = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Seigerteufe  "));
     s.yTitel2 = "(" + u + ")   ";
-    s.xTitel
-        = win1252::fromUtf8(i18n::arg(i18n::translate("GraphPage", "Vertikalschnitt (%1)"), { u }));
+    s.xTitel = i18n::arg(i18n::translate("GraphPage", "Vertikalschnitt (%1)"), { u });
     s.legende = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Bohrlochsverlauf"));
 
     // Every station as computed, the surface station included.

@@ -15,7 +15,7 @@
 // final displacement.
 double sectionAzimuthOf(const traj::Trajectory &t, std::optional<double> chosen);
 
-// "Vertikalschnitt Azimut 123,4°" (Windows-1252).
+// "Vertikalschnitt Azimut 123,4°".
 std::string sectionCaption(double azimuth);
 
 // The plot value of the vertical section of the trajectory `t` of the borehole `name`

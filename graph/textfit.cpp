@@ -1,9 +1,11 @@
 // Fitting a text of the graph page into its room.
 #include "graph/textfit.h"
 
+#include "core/utf8.h"
+
 namespace {
 
-constexpr char kEllipsis[] = "\x85";
+constexpr char kEllipsis[] = "…";
 
 } // namespace
 
@@ -11,10 +13,9 @@ std::string shortenedText(DrawContext &dc, const std::string &text, int maxWidth
 {
     if (dc.textExtent(text).cx <= maxWidth)
         return text;
-    // One byte is one character in Windows-1252.
     std::string cut = text;
     while (!cut.empty() && dc.textExtent(cut + kEllipsis).cx > maxWidth)
-        cut.pop_back();
+        utf8::popBack(cut);
     while (!cut.empty() && cut.back() == ' ')
         cut.pop_back();
     return cut + kEllipsis;

@@ -8,7 +8,7 @@
 #include <string>
 
 // The text as it fits into `maxWidth` logical units in the current font: unchanged, or
-// cut and ended with an ellipsis ("\x85" in Windows-1252).
+// cut and ended with an ellipsis ("…").
 std::string shortenedText(DrawContext &dc, const std::string &text, int maxWidth);
 
 // Writes the text at (x, y) under the current alignment; when it is wider than

@@ -2,7 +2,6 @@
 #include "graph3d/view3dexport.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "graph/pageexport.h"
 #include "graph/painterdrawcontext.h"
 #include "i18n/i18n.h"
@@ -27,11 +26,11 @@ namespace {
     constexpr double kPdfMarginMm = 10.0;
     constexpr int kPdfDpi = 600;
 
-    // A message (a printf format or plain text) in the program's language, in
-    // Windows-1252; a translation whose conversions differ from the German is not used.
+    // A message (a printf format or plain text) in the program's language; a translation
+    // whose conversions differ from the German is not used.
     std::string message(const char *text)
     {
-        return win1252::fromUtf8(i18n::translateFormat("View3d", text));
+        return i18n::translateFormat("View3d", text);
     }
 
     bool writePng(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
@@ -54,7 +53,7 @@ namespace {
         svg.setResolution(254); // one SVG unit per logical unit of 0.1 mm
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QString::fromUtf8(win1252::toUtf8(texts.wellName)));
+        svg.setTitle(QString::fromUtf8(texts.wellName));
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
@@ -76,7 +75,7 @@ namespace {
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
             QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
             QPageLayout::Millimeter));
-        pdf.setTitle(QString::fromUtf8(win1252::toUtf8(texts.wellName)));
+        pdf.setTitle(QString::fromUtf8(texts.wellName));
         pdf.setCreator(QStringLiteral("Dravon"));
         QPainter painter;
         if (!painter.begin(&pdf))
@@ -150,27 +149,26 @@ void paintPage(QPainter &painter, const scene3d::Scene &scene, const scene3d::Ca
 
 bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
     double seenHeight, const std::string &path, QSize pixels, const PageTexts &texts, bool tube,
-    std::string &germanError)
+    std::string &error)
 {
     const QString qpath = QString::fromUtf8(path);
     const QString ext = QFileInfo(qpath).suffix().toLower();
-    const std::string shownPath = win1252::fromUtf8(path);
     if (ext != QLatin1String("png") && ext != QLatin1String("svg") && ext != QLatin1String("pdf")) {
-        germanError = cfmt(message(DRV_TRANSLATE_NOOP("View3d",
-                                       "Die 3D-Ansicht kann nur als PNG, SVG oder PDF gespeichert "
-                                       "werden (Dateiendung .png, .svg oder .pdf):\n%s"))
-                               .c_str(),
-            shownPath.c_str());
+        error = cfmt(message(DRV_TRANSLATE_NOOP("View3d",
+                                 "Die 3D-Ansicht kann nur als PNG, SVG oder PDF gespeichert "
+                                 "werden (Dateiendung .png, .svg oder .pdf):\n%s"))
+                         .c_str(),
+            path.c_str());
         return false;
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        germanError = message(DRV_TRANSLATE_NOOP("View3d",
+        error = message(DRV_TRANSLATE_NOOP("View3d",
             "Die 3D-Ansicht kann nicht gezeichnet werden: Schriften brauchen "
             "eine grafische Anwendung (QGuiApplication)."));
         return false;
     }
     if (ext == QLatin1String("png") && pixels.isEmpty()) {
-        germanError = message(DRV_TRANSLATE_NOOP("View3d",
+        error = message(DRV_TRANSLATE_NOOP("View3d",
             "Das Bild braucht eine Breite und eine Höhe von mindestens einem "
             "Pixel."));
         return false;
@@ -184,7 +182,7 @@ bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, doub
                 return writeSvg(scene, camera, seenWidth, seenHeight, texts, tube, file);
             return writePdf(scene, camera, seenWidth, seenHeight, texts, tube, file);
         },
-        germanError);
+        error);
 }
 
 } // namespace view3d

@@ -45,12 +45,12 @@ QImage renderImage(const scene3d::Scene &scene, const scene3d::Camera &camera, d
     double seenHeight, QSize pixels, const Look &look);
 
 // Writes the file. `camera` is the camera of a view of `seenWidth` by `seenHeight`
-// logical units (the screen's, or the batch tool's). False with a German message
-// (Windows-1252) for an unknown extension, a missing QGuiApplication or a file that cannot
-// be written; an existing file is then left as it was.
+// logical units (the screen's, or the batch tool's). False with a message in the program's
+// language for an unknown extension, a missing QGuiApplication or a file that cannot be
+// written; an existing file is then left as it was.
 bool exportView(const scene3d::Scene &scene, const scene3d::Camera &camera, double seenWidth,
     double seenHeight, const std::string &path, QSize pixels, const PageTexts &texts, bool tube,
-    std::string &germanError);
+    std::string &error);
 
 // Draws the printed page on any paint device already begun by `painter` (a printer, a
 // PDF writer): the page fills the device's painting area.

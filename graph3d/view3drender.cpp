@@ -2,7 +2,6 @@
 #include "graph3d/view3drender.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "graph/textfit.h"
 #include "graph3d/view3dstyle.h"
 
@@ -19,11 +18,6 @@ namespace view3d {
 namespace {
 
     using scene3d::Point2;
-
-    std::string german(const QString &text)
-    {
-        return win1252::fromUtf8(text.toStdString());
-    }
 
     QString number(double v, int decimals)
     {
@@ -170,7 +164,7 @@ namespace {
             if (scene.wells[i].points.empty())
                 continue;
             shown.push_back(i);
-            names.push_back(win1252::fromUtf8(scene.wells[i].name));
+            names.push_back(scene.wells[i].name);
             width = std::max(width, stroke + gap + dc.textExtent(names.back()).cx);
         }
         const bool caption = look.tube && scene.sigmas > 0 && !look.uncertaintyCaption.empty();
@@ -213,8 +207,9 @@ namespace {
         const QPoint bar[] = { { x, y + 20 }, { x, y }, { x + length, y }, { x + length, y + 20 } };
         dc.polyline(bar, 4);
         dc.selectFont(view3dstyle::kMarkFont);
-        const std::string text = german(
-            number(frame.scaleMetres, frame.scaleMetres < 1 ? 1 : 0) + QStringLiteral(" m"));
+        const std::string text
+            = (number(frame.scaleMetres, frame.scaleMetres < 1 ? 1 : 0) + QStringLiteral(" m"))
+                  .toStdString();
         const DrawSize size = dc.textExtent(text);
         dc.textOut(x + (length - size.cx) / 2, y + 20 + size.cy, text);
         return QRect(x, y, std::max(length, size.cx), 20 + size.cy);
@@ -244,7 +239,7 @@ std::string directionText(const scene3d::Camera &camera)
     else
         text
             = QCoreApplication::translate("View3d", "Blick aus Azimut %1°, %2° unter dem Horizont");
-    return german(text.arg(number(camera.azimuth, 0), number(std::fabs(elevation), 0)));
+    return text.arg(number(camera.azimuth, 0), number(std::fabs(elevation), 0)).toStdString();
 }
 
 void drawView(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camera &camera,
@@ -293,11 +288,11 @@ void drawView(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
         if (label.kind == scene3d::Label::Kind::Name) {
             dc.selectFont(view3dstyle::kNameFont);
             const int r = view3dstyle::kWellheadRadius;
-            labels.place(at.x() + r, at.y() + r + dc.textExtent("X").cy, win1252::fromUtf8(w.name));
+            labels.place(at.x() + r, at.y() + r + dc.textExtent("X").cy, w.name);
             continue;
         }
         dc.selectFont(view3dstyle::kMarkFont);
-        const std::string text = german(number(label.md, 0) + QStringLiteral(" m"));
+        const std::string text = (number(label.md, 0) + QStringLiteral(" m")).toStdString();
         const int h = dc.textExtent(text).cy;
         const int x = at.x() + view3dstyle::kTickLength + 8;
         if (labels.place(x, at.y() + h / 2, text)) {
@@ -364,12 +359,14 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     dc.setTextAlign(TextAlign::TopCenter);
     dc.selectFont(view3dstyle::kTitleFont);
     dc.textOut(middle, page.top,
-        german(QCoreApplication::translate("View3d", "3D-Ansicht: %1")
-                   .arg(QString::fromUtf8(win1252::toUtf8(texts.wellName)))));
+        QCoreApplication::translate("View3d", "3D-Ansicht: %1")
+            .arg(QString::fromUtf8(texts.wellName))
+            .toStdString());
     dc.selectFont(view3dstyle::kCaptionFont);
     dc.textOut(middle, page.top - 110,
-        german(QCoreApplication::translate("View3d", "Dokument %1")
-                   .arg(QString::fromUtf8(win1252::toUtf8(texts.documentTitle)))));
+        QCoreApplication::translate("View3d", "Dokument %1")
+            .arg(QString::fromUtf8(texts.documentTitle))
+            .toStdString());
     dc.setTextAlign(TextAlign::TopLeft);
 
     const bool caption = tube && scene.sigmas > 0 && !texts.uncertaintyCaption.empty();
@@ -399,7 +396,7 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
         dc.selectPen({ PenStyle::Solid, view3dstyle::kPathWidth, colourOf(scene.wells[i].colour) });
         dc.moveTo(x, y - kLegendRow / 2 + 5);
         dc.lineTo(x + 60, y - kLegendRow / 2 + 5);
-        drawFitted(dc, x + 80, y, win1252::fromUtf8(scene.wells[i].name), columnWidth - 100);
+        drawFitted(dc, x + 80, y, scene.wells[i].name, columnWidth - 100);
         if (column == columns - 1 || i + 1 == scene.wells.size())
             y -= kLegendRow;
     }
@@ -413,9 +410,10 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     // metre is `scale` tenths of a millimetre on the page.
     const double denominator = 10000.0 / pageCamera.scale;
     drawFitted(dc, page.left, y,
-        german(QCoreApplication::translate(
+        QCoreApplication::translate(
             "View3d", "Maßstab 1:%1 für Längen parallel zur Bildebene (Parallelprojektion)")
-                   .arg(static_cast<qlonglong>(std::llround(denominator)))),
+            .arg(static_cast<qlonglong>(std::llround(denominator)))
+            .toStdString(),
         page.width);
 
     dc.selectPen(oldPen);

@@ -30,7 +30,7 @@ struct Look
     double pixel = 1; // logical units per device pixel: what the thinning resolves
     bool tube = true; // the scene's tubes, where it has them
     bool legend = true; // names and colours of the wells in the view's top left corner
-    // The line below the wells in the legend while a tube is drawn (Windows-1252), as the
+    // The line below the wells in the legend while a tube is drawn, as the
     // graph page's: "Unsicherheit: ISCWSA MWD Rev. 5, 2 Sigma".
     std::string uncertaintyCaption;
     // The direction of view in the bottom right corner.
@@ -46,7 +46,7 @@ scene3d::Point2 fromPage(const Area &area, const QPoint &p);
 void drawView(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camera &camera,
     const Area &area, const Look &look);
 
-// The direction of view as the view and the page name it (Windows-1252): "Blick aus
+// The direction of view as the view and the page name it: "Blick aus
 // Azimut 225°, 25° über dem Horizont".
 std::string directionText(const scene3d::Camera &camera);
 
@@ -54,9 +54,9 @@ std::string directionText(const scene3d::Camera &camera);
 // (colours and names, the uncertainty, the direction of view and the scale) below it.
 struct PageTexts
 {
-    std::string wellName; // Windows-1252
-    std::string documentTitle; // Windows-1252
-    std::string uncertaintyCaption; // Windows-1252, empty without a tube
+    std::string wellName;
+    std::string documentTitle;
+    std::string uncertaintyCaption; // empty without a tube
 };
 
 // The camera for a view of `to` (logical size) that shows what `camera` shows in a view of

@@ -1,7 +1,6 @@
 // The scene of a document's well and the wells shown with it.
 #include "graph3d/view3dscene.h"
 
-#include "core/win1252.h"
 #include "graph3d/view3dstyle.h"
 
 namespace view3d {
@@ -13,7 +12,7 @@ scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &pa
     std::vector<scene3d::WellInput> wells;
     wells.reserve(others.size() + 1);
     scene3d::WellInput own;
-    own.name = win1252::toUtf8(name);
+    own.name = name;
     own.path = path;
     own.covariances = covariances;
     wells.push_back(std::move(own));

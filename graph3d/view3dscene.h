@@ -12,7 +12,7 @@
 
 namespace view3d {
 
-// `name` is the well's name in Windows-1252; `covariances` one per station of `path` (the
+// `name` is the well's name; `covariances` one per station of `path` (the
 // document's) or empty; `sigmas` the multiple of σ of the tubes of the wells that have
 // covariances. The colours of `others` are replaced by the palette's.
 scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &path,

@@ -3,7 +3,6 @@
 // each).
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 #include "input/readrun.h"
 
@@ -26,17 +25,15 @@ bool checkColumns(ReadRun &run, int index, const std::string &line)
             continue;
         if (i == 1 && c == ' ')
             run.fail(index, line,
-                cfmt(win1252::fromUtf8(
-                         i18n::translateFormat("Messdatei", "Leerzeichen in der %d.Spalte"))
-                         .c_str(),
-                    1));
+                cfmt(
+                    i18n::translateFormat("Messdatei", "Leerzeichen in der %d.Spalte").c_str(), 1));
         else
             run.fail(index, line,
-                cfmt(win1252::fromUtf8(
-                         i18n::translateFormat("Messdatei",
-                             "ABBRUCH! Kein ATK-Format\n\t%d.Zeichen in der %d.Zeile:%c\n\t%s"))
+                cfmt(i18n::translateFormat("Messdatei",
+                         "ABBRUCH! Kein ATK-Format\n\t%d.Zeichen in der %d.Zeile:%s\n\t%s")
                          .c_str(),
-                    static_cast<int>(i + 1), index + 1, c, line.c_str()));
+                    static_cast<int>(i + 1), index + 1, quoted(std::string(1, c)).c_str(),
+                    quoted(line).c_str()));
         return false;
     }
     return true;
@@ -76,10 +73,8 @@ void readAtkLine(ReadRun &run, int index, const std::string &line)
     float depth = 0, inclination = 0, azimuth = 0;
     if (!cscan::readStation(recordFields(line), depth, inclination, azimuth)) {
         run.fail(index, line,
-            cfmt(win1252::fromUtf8(
-                     i18n::translateFormat("Messdatei", "Zu wenig Werte in der %d.Zeile\n%s"))
-                     .c_str(),
-                index + 1, line.c_str()));
+            cfmt(i18n::translateFormat("Messdatei", "Zu wenig Werte in der %d.Zeile\n%s").c_str(),
+                index + 1, quoted(line).c_str()));
         return;
     }
     // Centimetres to metres and hundredths to degrees, in single precision.

@@ -2,7 +2,6 @@
 // anywhere in the line.
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 #include "input/readrun.h"
 
@@ -19,9 +18,9 @@ void readFreeLine(ReadRun &run, int index, const std::string &line)
     }
     if (!station) {
         // The misspellings are the message as users have always seen it.
-        const std::string format = win1252::fromUtf8(i18n::translateFormat(
-            "Messdatei", "ABBRUCH!!\nDie %d.Zeile enhält keine 3 Werte\n %s\nKeine Freies Format"));
-        run.fail(index, line, cfmt(format.c_str(), index + 1, line.c_str()));
+        const std::string format = i18n::translateFormat(
+            "Messdatei", "ABBRUCH!!\nDie %d.Zeile enhält keine 3 Werte\n %s\nKeine Freies Format");
+        run.fail(index, line, cfmt(format.c_str(), index + 1, quoted(line).c_str()));
         return;
     }
     run.takeStation(cfmt("%8.2f  %7.2f  %7.2f", static_cast<double>(depth),

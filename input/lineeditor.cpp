@@ -3,6 +3,7 @@
 
 #include "core/cformat.h"
 #include "core/cscan.h"
+#include "core/utf8.h"
 #include "core/win1252.h"
 #include "i18n/i18n.h"
 #include "input/measurementfile.h"
@@ -10,30 +11,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
-#include <string_view>
 #include <vector>
 
 namespace {
 
-// Windows-1252 letters to lower case, so that the station list ignores case like the
-// list box it stands for.
-unsigned char foldCase(unsigned char c)
+// Where a character stands in the station list's text order: the list ignores case like
+// the list box it stands for, and orders by the document's Windows-1252 bytes, so that a
+// list saved in this order reads back in it. Characters the document cannot hold come
+// after all others, by their code point.
+std::uint32_t textRank(char32_t c)
 {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 0x20);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 0x20);
-    switch (c) {
-    case 0x8A: // S with caron
-    case 0x8C: // OE
-    case 0x8E: // Z with caron
-        return static_cast<unsigned char>(c + 0x10);
-    case 0x9F: // Y with diaeresis
-        return 0xFF;
-    default:
-        return c;
-    }
+    const char32_t lower = utf8::foldCase(c);
+    if (const std::optional<unsigned char> byte = win1252::byteOf(lower))
+        return *byte;
+    return 0x100 + static_cast<std::uint32_t>(lower);
 }
 
 // The list box shows its entries sorted; filling it entry by entry places each after the
@@ -44,26 +37,20 @@ void fillSorted(StringList &list, const StringList &lines)
     LineEditor::sortLines(list);
 }
 
-// The dialog's texts are Windows-1252 like the lines they quote.
-std::string text(std::string_view utf8)
-{
-    return win1252::fromUtf8(utf8);
-}
-
 std::string ambiguousCommas()
 {
-    return text(i18n::translateFormat("LineEditor",
+    return i18n::translateFormat("LineEditor",
         "Die Kommas dieser Zeile sind nicht eindeutig:\n%s\n"
         "Bitte die drei Werte durch Leerzeichen trennen und Dezimalzahlen "
-        "mit einem Komma oder einem Punkt schreiben (12,5 oder 12.5)."));
+        "mit einem Komma oder einem Punkt schreiben (12,5 oder 12.5).");
 }
 
 std::string sameDepthText()
 {
-    return text(i18n::translateFormat("LineEditor",
+    return i18n::translateFormat("LineEditor",
         "Die Teufe %g steigt nicht an: die %d.Zeile hat dieselbe Teufe.\n%s\n"
         "Jede Teufe muss größer sein als die vorangehende; die Zeile wird nicht "
-        "übernommen."));
+        "übernommen.");
 }
 
 bool holdsStation(const std::string &line)
@@ -79,17 +66,17 @@ bool leadingNumber(const std::string &line, float &value)
     return cscan::readFloat(p, value) && std::isfinite(value);
 }
 
-// Byte order after case folding: the blank (0x20) before the digits (0x30 on).
+// Character order after case folding: the blank (0x20) before the digits (0x30 on).
 bool textBefore(const std::string &a, const std::string &b)
 {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char ca = foldCase(static_cast<unsigned char>(a[i]));
-        const unsigned char cb = foldCase(static_cast<unsigned char>(b[i]));
-        if (ca != cb)
-            return ca < cb;
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const std::uint32_t ra = textRank(utf8::next(a, i));
+        const std::uint32_t rb = textRank(utf8::next(b, j));
+        if (ra != rb)
+            return ra < rb;
     }
-    return a.size() < b.size();
+    return i == a.size() && j < b.size();
 }
 
 bool isDigit(char c)
@@ -280,8 +267,7 @@ void LineEditor::zeileDblClk(int index)
         return; // a double click beside the entries selects nothing
     m_Markiert = index;
     m_Zeile = m_ListEingabe[static_cast<size_t>(index)];
-    m_Status
-        = cfmt(text(i18n::translateFormat("LineEditor", "%d.Zeile ausgewählt")).c_str(), index + 1);
+    m_Status = cfmt(i18n::translateFormat("LineEditor", "%d.Zeile ausgewählt").c_str(), index + 1);
 }
 
 namespace {
@@ -314,18 +300,17 @@ int LineEditor::sameDepth(const std::string &line, int skip) const
 LinePrompt LineEditor::zeileKillFocus()
 {
     // "markarkierten" is the question as users have always seen it.
-    const std::string tooLittle
-        = text(i18n::translate("LineEditor", "Die Zeile enthält zu wenig Daten"));
+    const std::string tooLittle = i18n::translate("LineEditor", "Die Zeile enthält zu wenig Daten");
     const std::string askChange
-        = text(i18n::translate("LineEditor", "Soll diese Zeile geändert werden?\n"));
+        = i18n::translate("LineEditor", "Soll diese Zeile geändert werden?\n");
     const std::string askAppend
-        = text(i18n::translate("LineEditor", "Soll diese Zeile angehängt werden?\n"));
-    const std::string askInsert = text(i18n::translate(
-        "LineEditor", "Soll diese Zeile vor der markarkierten eingefügt werden?\n"));
+        = i18n::translate("LineEditor", "Soll diese Zeile angehängt werden?\n");
+    const std::string askInsert = i18n::translate(
+        "LineEditor", "Soll diese Zeile vor der markarkierten eingefügt werden?\n");
     const std::string askDelete
-        = text(i18n::translate("LineEditor", "Soll diese Zeile wirklich gelöscht werden?\n"));
-    const std::string selectFirst = text(i18n::translate("LineEditor",
-        "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren."));
+        = i18n::translate("LineEditor", "Soll diese Zeile wirklich gelöscht werden?\n");
+    const std::string selectFirst = i18n::translate(
+        "LineEditor", "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.");
 
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
     m_Platziert = -1;
@@ -394,13 +379,10 @@ LinePrompt LineEditor::zeileKillFocus()
 void LineEditor::zeileAnswer(const LinePrompt &prompt, bool yes)
 {
     const std::string statusChanged
-        = text(i18n::translateFormat("LineEditor", "%d.Zeile wurde geändert"));
-    const std::string statusAppended
-        = text(i18n::translateFormat("LineEditor", "%d.Zeile angehängt"));
-    const std::string statusInserted
-        = text(i18n::translateFormat("LineEditor", "%d.Zeile eingefügt"));
-    const std::string statusDeleted
-        = text(i18n::translateFormat("LineEditor", "%d.Zeile gelöscht"));
+        = i18n::translateFormat("LineEditor", "%d.Zeile wurde geändert");
+    const std::string statusAppended = i18n::translateFormat("LineEditor", "%d.Zeile angehängt");
+    const std::string statusInserted = i18n::translateFormat("LineEditor", "%d.Zeile eingefügt");
+    const std::string statusDeleted = i18n::translateFormat("LineEditor", "%d.Zeile gelöscht");
 
     const int count = static_cast<int>(m_ListEingabe.size());
     const int selected = prompt.selected;
@@ -454,23 +436,19 @@ StringList LineEditor::fileRead(const std::string &path)
     StringList messages;
     if (!isMeasurementFormat(m_Format)) {
         // Without a format every line would be passed over and the name lost.
-        messages.push_back(
-            text(i18n::translate("LineEditor", "Bitte zuerst ein Dateiformat wählen.")));
+        messages.push_back(i18n::translate("LineEditor", "Bitte zuerst ein Dateiformat wählen."));
         return messages;
     }
 
     const int step = schrittweite(m_Datenauswahl);
-    const std::string shownPath = win1252::fromUtf8(path);
     const MeasurementFileLines file = readMeasurementFile(path);
-    messages.push_back(text(i18n::arg(
-        i18n::translate("LineEditor", "%1 wird geöffnet"), { win1252::toUtf8(shownPath) })));
+    messages.push_back(i18n::arg(i18n::translate("LineEditor", "%1 wird geöffnet"), { path }));
     if (!file.opened) {
         // Keep the list, the descriptive lines and the name: nothing was read to replace
         // them.
-        messages.push_back(text(
-            i18n::arg(i18n::translate("LineEditor", "Die Datei kann nicht gelesen werden:\n%1"),
-                { win1252::toUtf8(shownPath) })));
-        m_Status = text(i18n::translate("LineEditor", "Keine Zeilen eingelesen"));
+        messages.push_back(i18n::arg(
+            i18n::translate("LineEditor", "Die Datei kann nicht gelesen werden:\n%1"), { path }));
+        m_Status = i18n::translate("LineEditor", "Keine Zeilen eingelesen");
         return messages;
     }
 

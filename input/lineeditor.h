@@ -19,7 +19,7 @@ struct LinePrompt
 {
     enum class Kind { None, Message, Question };
     Kind kind = Kind::None;
-    std::string text; // Windows-1252, exactly as the box shows it
+    std::string text; // exactly as the box shows it
 
     // For a question: the line mode, the selected entry and the edit line it was asked
     // for.
@@ -83,10 +83,9 @@ public:
     // "Datei einlesen" after the user chose `path`: reads the file in format m_Format
     // with thinning m_Datenauswahl into m_Eingabe, m_Info, both lists, m_Name and
     // m_Status, and sets m_bGeaendert. `path` is the name as the file system spells it
-    // (UTF-8); messages quote it in the program's character set. A file that cannot be
-    // read, or a format that is not chosen, is reported and changes nothing else.
-    // Returns the messages for the user in the order they are to be shown, each in a
-    // box of its own with an OK button (Windows-1252).
+    // (UTF-8), and the messages quote it so. A file that cannot be read, or a format that
+    // is not chosen, is reported and changes nothing else. Returns the messages for the
+    // user in the order they are to be shown, each in a box of its own with an OK button.
     StringList fileRead(const std::string &path);
 
     // The descriptive lines, edited in their list: the list shows m_Info, every line
@@ -116,7 +115,8 @@ public:
 
     // The station list's order: lines that begin with a number in ascending order of
     // that number, then the lines without one; equal numbers, and lines without one,
-    // in text order (case ignored, a blank before a digit).
+    // in text order (case ignored, a blank before a digit; other characters in the order
+    // of the document file's Windows-1252 bytes).
     static bool sortsBefore(const std::string &a, const std::string &b);
 
     // A German decimal comma in the first `words` words of `line` (words separated by

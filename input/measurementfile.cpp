@@ -2,6 +2,7 @@
 #include "input/measurementfile.h"
 
 #include "core/boundedread.h"
+#include "core/win1252.h"
 
 StringList splitLines(std::string_view bytes)
 {
@@ -20,6 +21,14 @@ StringList splitLines(std::string_view bytes)
         lines.emplace_back(bytes.substr(start, end - start));
         start = lf + 1;
     }
+    return lines;
+}
+
+StringList textLines(std::string_view bytes)
+{
+    StringList lines = splitLines(bytes);
+    for (std::string &line : lines)
+        line = win1252::toUtf8(line);
     return lines;
 }
 

@@ -10,8 +10,12 @@
 #include <string_view>
 
 // The lines of a file's bytes. The bytes of each line are kept as they are (no
-// character set conversion, an embedded NUL included).
+// character set conversion, an embedded NUL included): what readMeasurement reads.
 StringList splitLines(std::string_view bytes);
+
+// The same lines as text (UTF-8), read in the measurement files' Windows-1252: station
+// lines taken as they stand, without a format's rules.
+StringList textLines(std::string_view bytes);
 
 struct MeasurementFileLines
 {

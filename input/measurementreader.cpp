@@ -31,8 +31,7 @@ int schrittweite(int datenauswahl)
 
 std::string MeasurementRead::status() const
 {
-    return cfmt(win1252::fromUtf8(i18n::translateFormat("Messdatei", "%d Zeilen wurden eingelesen"))
-                    .c_str(),
+    return cfmt(i18n::translateFormat("Messdatei", "%d Zeilen wurden eingelesen").c_str(),
         static_cast<int>(stations.size()));
 }
 
@@ -45,8 +44,8 @@ void ReadRun::takeStation(const std::string &stationLine)
 
 void ReadRun::addInfo(const std::string &text)
 {
-    m_result.info.push_back(text);
-    m_result.listedInfo.push_back(text);
+    m_result.info.push_back(win1252::toUtf8(text));
+    m_result.listedInfo.push_back(m_result.info.back());
 }
 
 void ReadRun::dropPreviousInfo()
@@ -58,7 +57,12 @@ void ReadRun::dropPreviousInfo()
 void ReadRun::fail(int index, const std::string &line, const std::string &message)
 {
     m_result.aborted = true;
-    m_result.faults.push_back(ReadFault { index + 1, line, message });
+    m_result.faults.push_back(ReadFault { index + 1, quoted(line), message });
+}
+
+std::string quoted(const std::string &line)
+{
+    return win1252::toUtf8(line);
 }
 
 std::string textFromColumn15(const std::string &line)
@@ -71,8 +75,7 @@ MeasurementRead readMeasurement(const StringList &lines, int format, int step,
 {
     MeasurementRead result;
     if (!isMeasurementFormat(format)) {
-        const std::string noFormat
-            = win1252::fromUtf8(i18n::translate("Messdatei", "Kein Dateiformat gewählt"));
+        const std::string noFormat = i18n::translate("Messdatei", "Kein Dateiformat gewählt");
         result.name = previousName;
         result.info = previousInfo;
         result.aborted = true;
@@ -92,8 +95,7 @@ MeasurementRead readMeasurement(const StringList &lines, int format, int step,
         const std::string line(lines[i].c_str());
         if (lines[i].size() >= kLineLimit) {
             run.fail(index, line,
-                cfmt(win1252::fromUtf8(
-                         i18n::translateFormat("Messdatei", "In der %d.Zeile 100 Zeichen gelesen"))
+                cfmt(i18n::translateFormat("Messdatei", "In der %d.Zeile 100 Zeichen gelesen")
                          .c_str(),
                     index + 1));
             break;
@@ -112,6 +114,6 @@ MeasurementRead readMeasurement(const StringList &lines, int format, int step,
         ++result.linesRead;
     }
 
-    result.name = result.aborted ? previousName : run.nameFromFile;
+    result.name = result.aborted ? previousName : win1252::toUtf8(run.nameFromFile);
     return result;
 }

@@ -2,6 +2,10 @@
 // station lines, descriptive lines, the borehole name, thinning to every n-th record,
 // and the faults met on the way, each with the message the user is to see. Nothing here
 // shows anything; the caller passes the faults' messages on.
+//
+// The files are Windows-1252, and their fixed columns count its one-byte characters: the
+// rules read the file's bytes, and what they hand out (names, descriptive lines, the lines
+// quoted in faults, messages) is UTF-8 like all text inside the program.
 #pragma once
 
 #include "core/stringlist.h"
@@ -29,7 +33,7 @@ int schrittweite(int datenauswahl);
 struct ReadFault
 {
     int lineNumber = 0; // counted from 1; 0 when the fault concerns no line
-    std::string line; // the line's text
+    std::string line; // the line's text (UTF-8)
     std::string message; // what the user is told, exactly
 };
 
@@ -47,8 +51,9 @@ struct MeasurementRead
     std::string status() const;
 };
 
-// Reads `lines` (as splitLines gives them) in `format` with thinning `step` (1, 2, 5 or
-// 10; anything below 1 counts as 1). `previousName` is the name that comes back when a
+// Reads `lines` (as splitLines gives them: the file's bytes) in `format` with thinning
+// `step` (1, 2, 5 or 10; anything below 1 counts as 1). `previousName` is the name that
+// comes back when a
 // fault stops the reading. `previousInfo` is the descriptive text held before: free and
 // ATK files replace it, WEG files replace it only when their second line is an A1 or A2
 // record and append to it otherwise. What was taken before a fault stays in the result.

@@ -2,7 +2,6 @@
 // A3 (station in fixed columns) and A4 (remark).
 #include "core/cformat.h"
 #include "core/cscan.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 #include "input/readrun.h"
 
@@ -34,10 +33,8 @@ void readStation(ReadRun &run, int index, const std::string &line)
     float depth = 0, inclination = 0, azimuth = 0;
     if (!cscan::readStation(stationFields(line), depth, inclination, azimuth)) {
         run.fail(index, line,
-            cfmt(win1252::fromUtf8(
-                     i18n::translateFormat("Messdatei", "Zu wenig Werte in der %d.Zeile %s"))
-                     .c_str(),
-                index + 1, line.c_str()));
+            cfmt(i18n::translateFormat("Messdatei", "Zu wenig Werte in der %d.Zeile %s").c_str(),
+                index + 1, quoted(line).c_str()));
         return;
     }
     run.takeStation(cfmt("%8.2f %7.2f %7.2f", static_cast<double>(depth),
@@ -77,7 +74,7 @@ void readWegLine(ReadRun &run, int index, const std::string &line)
     const std::string_view tag
         = cscan::readWord(p, word) ? std::string_view(word).substr(0, 2) : std::string_view();
     if (tag != "A1" && tag != "A2" && tag != "A3" && tag != "A4") {
-        run.fail(index, line, win1252::fromUtf8(i18n::translate("Messdatei", "Kein WEG-Format")));
+        run.fail(index, line, i18n::translate("Messdatei", "Kein WEG-Format"));
         return;
     }
 

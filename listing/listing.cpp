@@ -1,7 +1,6 @@
 #include "listing/listing.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
@@ -27,11 +26,6 @@ std::string label(const listing::Request &r, listing::Unit unit)
         return cfmt("alle %g %s", r.value, u);
     }
     return {};
-}
-
-std::string fault(const std::string &utf8)
-{
-    return win1252::fromUtf8(utf8);
 }
 
 } // namespace
@@ -74,7 +68,7 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
     l.sectionAzimuth = sectionAzimuth ? *sectionAzimuth : defaultSectionAzimuth(t);
     if (t.empty()) {
         l.faults.push_back(
-            fault(i18n::translate("Liste", "Es gibt keine berechneten Messpunkte für die Liste.")));
+            i18n::translate("Liste", "Es gibt keine berechneten Messpunkte für die Liste."));
         return l;
     }
     const auto add = [&](const traj::Point &p, const std::string &request) {
@@ -103,11 +97,11 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
             if (traj::pointAtMd(t, units::toMetres(r.value, unit), p))
                 add(p, made);
             else
-                l.faults.push_back(fault(cfmt(i18n::translateFormat("Liste",
-                                                  "Die Teufe %g %s liegt außerhalb der "
-                                                  "berechneten Bohrung (%.2f bis %.2f %s).")
-                                                  .c_str(),
-                    r.value, u, units::fromMetres(first, unit), units::fromMetres(last, unit), u)));
+                l.faults.push_back(cfmt(i18n::translateFormat("Liste",
+                                            "Die Teufe %g %s liegt außerhalb der "
+                                            "berechneten Bohrung (%.2f bis %.2f %s).")
+                                            .c_str(),
+                    r.value, u, units::fromMetres(first, unit), units::fromMetres(last, unit), u));
             break;
         }
         case RequestKind::AtTvd: {
@@ -119,12 +113,12 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
                 const auto [lo, hi] = std::minmax_element(t.stations.begin(), t.stations.end(),
                     [](const traj::Station &a, const traj::Station &b) { return a.tvd < b.tvd; });
                 l.faults.push_back(
-                    fault(cfmt(i18n::translateFormat("Liste",
-                                   "Die Seigerteufe %g %s wird von der Bohrung nicht erreicht "
-                                   "(Seigerteufe %.2f bis %.2f %s).")
-                                   .c_str(),
+                    cfmt(i18n::translateFormat("Liste",
+                             "Die Seigerteufe %g %s wird von der Bohrung nicht erreicht "
+                             "(Seigerteufe %.2f bis %.2f %s).")
+                             .c_str(),
                         r.value, u, units::fromMetres(lo->tvd, unit),
-                        units::fromMetres(hi->tvd, unit), u)));
+                        units::fromMetres(hi->tvd, unit), u));
             }
             break;
         }
@@ -133,11 +127,11 @@ Listing buildListing(const traj::Trajectory &t, const std::vector<Request> &requ
                          end = units::fromMetres(last, unit);
             if (!(r.value > 0.0) || (end - start) / r.value > kMaxStepRows) {
                 l.faults.push_back(
-                    fault(cfmt(i18n::translateFormat("Liste",
-                                   "Die Schrittweite %g %s ergibt keine Liste mit höchstens "
-                                   "einer Million Zeilen.")
-                                   .c_str(),
-                        r.value, u)));
+                    cfmt(i18n::translateFormat("Liste",
+                             "Die Schrittweite %g %s ergibt keine Liste mit höchstens "
+                             "einer Million Zeilen.")
+                             .c_str(),
+                        r.value, u));
                 break;
             }
             // Multiples of the step from the first station (not a running sum), then the

@@ -48,7 +48,7 @@ struct Listing
     Unit unit = Unit::Metre;
     double sectionAzimuth = 0; // degrees from north
     std::vector<Row> rows; // in measured-depth order
-    std::vector<std::string> faults; // requests that gave no row, Windows-1252
+    std::vector<std::string> faults; // requests that gave no row
     // The error model and its inputs that the rows' covariances come from; none when no
     // model is chosen. Ellipses are drawn at `ellipseSigma` times σ.
     std::optional<unc::Inputs> uncertainty;

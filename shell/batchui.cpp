@@ -1,13 +1,11 @@
 // Prompter and measurement dialog without a window.
 #include "shell/batchui.h"
 
-#include "core/win1252.h"
-
 #include <cstdio>
 
 void StderrPrompter::message(const std::string &text)
 {
-    std::fprintf(stderr, "dravon: %s\n", win1252::toUtf8(text).c_str());
+    std::fprintf(stderr, "dravon: %s\n", text.c_str());
 }
 
 bool StderrPrompter::askYesNo(const std::string &question)

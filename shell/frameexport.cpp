@@ -5,10 +5,8 @@
 // drawn into a file as the batch tool's --plot draws it.
 #include "shell/mainframe.h"
 
-#include "core/win1252.h"
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
-#include "document/qttext.h"
 #include "document/viewpreferences.h"
 #include "export/columntable.h"
 #include "export/delimitedwriter.h"
@@ -74,7 +72,7 @@ void CMainFrame::OnFileExport()
     const std::string path = surveyexport::withExtension(chosen.toStdString(), format);
 
     surveyexport::ExportInfo info;
-    info.borehole = win1252::toUtf8(m_doc->name());
+    info.borehole = m_doc->name();
     info.document = m_doc->GetPathName().toStdString();
     info.north = m_doc->settings().north;
     std::string unplaced;
@@ -82,16 +80,18 @@ void CMainFrame::OnFileExport()
     const surveyexport::RowSource stations
         = surveyexport::stationRows(m_doc->trajectory(), rowSettings(&unplaced));
     if (!surveyexport::writeExport(path, format, stations, info)) {
-        m_prompter->message(fromQt(
-            tr("Die Datei %1 kann nicht geschrieben werden.").arg(QString::fromStdString(path))));
+        m_prompter->message(tr("Die Datei %1 kann nicht geschrieben werden.")
+                                .arg(QString::fromStdString(path))
+                                .toStdString());
         return;
     }
     // The file is written all the same, as the batch tool writes it: without the
     // absolute columns.
     if (!unplaced.empty())
-        m_prompter->message(win1252::fromUtf8(unplaced) + "\n"
-            + fromQt(tr("Rechtswert und Hochwert fehlen in der Datei. Die Lage der Bohrung "
-                        "wird unter Bearbeiten > Bohrung … angegeben.")));
+        m_prompter->message(unplaced + "\n"
+            + tr("Rechtswert und Hochwert fehlen in der Datei. Die Lage der Bohrung "
+                 "wird unter Bearbeiten > Bohrung … angegeben.")
+                  .toStdString());
 }
 
 void CMainFrame::OnEditCopy()

@@ -5,7 +5,6 @@
 #include "shell/programsettings.h"
 #include "shell/viewsettings.h"
 
-#include "core/win1252.h"
 #include "dialogs/languagesetting.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "dialogs/viewsettingsdlg.h"
@@ -57,7 +56,7 @@ void CMainFrame::OnPathInterpolation()
     // says why.
     PathInterpolationDlg dialog(m_doc->trajectory(), rowSettings(), this);
     surveyexport::ExportInfo info;
-    info.borehole = win1252::toUtf8(m_doc->name());
+    info.borehole = m_doc->name();
     info.document = m_doc->GetPathName().toStdString();
     dialog.setExportInfo(info);
     dialog.exec();

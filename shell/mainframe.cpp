@@ -1,13 +1,11 @@
 // The main window: views, document commands, printing, help and closing.
 #include "shell/mainframe.h"
 
-#include "core/win1252.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/dlginput.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
-#include "document/qttext.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
 #include "shell/commandids.h"
@@ -442,7 +440,7 @@ void CMainFrame::OnHilfe()
 {
     const QString page = m_helpPage.isEmpty() ? findHelpPage() : m_helpPage;
     if (page.isEmpty() || !QFileInfo(page).isFile()) {
-        m_prompter->message(fromQt(tr("Onlinehilfe nicht gefunden!")));
+        m_prompter->message(tr("Onlinehilfe nicht gefunden!").toStdString());
         return;
     }
     const bool first = !m_help;
@@ -454,7 +452,7 @@ void CMainFrame::OnHilfe()
     }
     // A help window that is open keeps its place in the page.
     if (!m_help->isVisible() && !m_help->openPage(page)) {
-        m_prompter->message(fromQt(tr("Onlinehilfe nicht gefunden!")));
+        m_prompter->message(tr("Onlinehilfe nicht gefunden!").toStdString());
         return;
     }
     if (first)

@@ -1,7 +1,6 @@
 // The screenshot tour.
 #include "shell/screenshotdriver.h"
 
-#include "core/win1252.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "document/dravondoc.h"
 #include "input/lineeditor.h"
@@ -220,7 +219,7 @@ void ScreenshotDriver::start(CMainFrame &frame)
                 turned.holeDiameter = 0.3112;
                 OffsetWell sidetrack;
                 sidetrack.name = "Seitenast";
-                sidetrack.parent = win1252::toUtf8(doc.name());
+                sidetrack.parent = doc.name();
                 sidetrack.kickOffMd = own[own.size() / 2].md;
                 sidetrack.holeDiameter = 0.2159;
                 for (well::Station st : own) {

@@ -4,7 +4,6 @@
 
 #include "clearance/wellscan.h"
 #include "core/atomicfile.h"
-#include "core/win1252.h"
 #include "dialogs/dlgoffsets.h"
 #include "dialogs/dlgwell.h"
 #include "dialogs/prompter.h"
@@ -79,13 +78,12 @@ bool CMainFrame::exportMap(QString path)
 {
     // The settings are checked first: without a place there is nothing to ask a name for.
     std::string bytes, fault;
-    if (!geo::geoJson(
-            m_doc->trajectory(), m_doc->settings(), win1252::toUtf8(m_doc->name()), bytes, fault)) {
+    if (!geo::geoJson(m_doc->trajectory(), m_doc->settings(), m_doc->name(), bytes, fault)) {
         std::string text = fault;
         text += '\n';
         text += tr("Die Lage der Bohrung wird unter Bearbeiten > Bohrung … angegeben.")
                     .toStdString();
-        m_prompter->message(win1252::fromUtf8(text));
+        m_prompter->message(text);
         return false;
     }
     if (path.isEmpty()) {
@@ -100,8 +98,8 @@ bool CMainFrame::exportMap(QString path)
     }
     // A failed write leaves the old file as it was and no half file.
     if (!atomicfile::writeFile(QFile::encodeName(path).toStdString(), bytes)) {
-        m_prompter->message(win1252::fromUtf8(
-            tr("Die Karte %1 kann nicht geschrieben werden.").arg(path).toStdString()));
+        m_prompter->message(
+            tr("Die Karte %1 kann nicht geschrieben werden.").arg(path).toStdString());
         return false;
     }
     return true;

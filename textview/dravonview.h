@@ -42,7 +42,7 @@ public:
     std::pair<int, int> paintedRows() const { return m_painted; }
 
     // The line the view shows below the table when the computation stopped short of the
-    // stations entered (Windows-1252); empty otherwise.
+    // stations entered; empty otherwise.
     std::string remark() const;
 
 protected:

@@ -2,13 +2,14 @@
 #include "textview/tablepage.h"
 
 #include "core/cformat.h"
-#include "core/win1252.h"
+#include "core/utf8.h"
 #include "i18n/i18n.h"
 #include "well/computation.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace tablepage {
 
@@ -64,18 +65,18 @@ int Pagination::end(int page) const
 
 namespace {
 
-    // The left of a printed page's head: the document's name (Windows-1252, as the title).
+    // The left of a printed page's head: the document's name.
     std::string documentHeader(const std::string &title)
     {
-        return i18n::arg(win1252::fromUtf8(i18n::translate("TablePage", "Dokument:%1")), { title });
+        return i18n::arg(i18n::translate("TablePage", "Dokument:%1"), { title });
     }
 
 } // namespace
 
 std::string pageNumberText(int page, int pages)
 {
-    return win1252::fromUtf8(i18n::arg(i18n::translate("TablePage", "Seite %1 von %2"),
-        { std::to_string(page), std::to_string(pages) }));
+    return i18n::arg(i18n::translate("TablePage", "Seite %1 von %2"),
+        { std::to_string(page), std::to_string(pages) });
 }
 
 namespace {
@@ -136,32 +137,59 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     // alike and the longest row is the widest; a character from a wider fallback font
     // still counts with its own advance. The widest row is then measured whole, and
     // the larger of both widths stands.
-    std::array<bool, 256> used {};
+    // The table is ASCII but for a name or a remark: ASCII characters are looked up by
+    // their byte, any other by its code point.
+    std::array<bool, 128> usedAscii {};
+    std::map<char32_t, double> others;
     for (const std::string &entry : entries) {
-        for (const char c : entry)
-            used[static_cast<unsigned char>(c)] = true;
+        for (size_t i = 0; i < entry.size();) {
+            const auto byte = static_cast<unsigned char>(entry[i]);
+            if (byte < 0x80) {
+                usedAscii[byte] = true;
+                ++i;
+            } else {
+                others.try_emplace(utf8::next(entry, i), 0.0);
+            }
+        }
     }
     constexpr int kRun = 64;
-    std::array<double, 256> advance {};
+    std::array<double, 128> advance {};
     bool evenPitch = true;
     double pitch = -1;
-    for (size_t c = 0; c < used.size(); ++c) {
-        if (!used[c])
-            continue;
-        advance[c] = dc.textExtent(std::string(kRun, static_cast<char>(c))).cx / double(kRun);
-        if (pitch >= 0 && advance[c] != pitch)
+    const auto measure = [&](char32_t c) {
+        std::string run;
+        for (int k = 0; k < kRun; ++k)
+            utf8::append(run, c);
+        const double a = dc.textExtent(run).cx / double(kRun);
+        if (pitch >= 0 && a != pitch)
             evenPitch = false;
-        pitch = advance[c];
+        pitch = a;
+        return a;
+    };
+    for (size_t c = 0; c < usedAscii.size(); ++c) {
+        if (usedAscii[c])
+            advance[c] = measure(static_cast<char32_t>(c));
     }
+    for (auto &[c, a] : others)
+        a = measure(c);
     const std::string *widestEntry = nullptr;
     double widest = -1;
     for (const std::string &entry : entries) {
         double width = 0;
-        if (evenPitch) {
+        if (evenPitch && others.empty()) {
             width = static_cast<double>(entry.size()) * pitch;
+        } else if (evenPitch) {
+            width = static_cast<double>(utf8::length(entry)) * pitch;
         } else {
-            for (const char c : entry)
-                width += advance[static_cast<unsigned char>(c)];
+            for (size_t i = 0; i < entry.size();) {
+                const auto byte = static_cast<unsigned char>(entry[i]);
+                if (byte < 0x80) {
+                    width += advance[byte];
+                    ++i;
+                } else {
+                    width += others.at(utf8::next(entry, i));
+                }
+            }
         }
         if (width > widest) {
             widest = width;

@@ -82,7 +82,7 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries);
 // Page `page` (from 1) of a print run paginated by `pages` in `font` (see printFont),
 // on a printable area `width` logical units wide: the header "Dokument:<title>" with
 // "Seite N von M" at its right end, then the page's rows, below the repeated column
-// heading after the first page. `title` is the document's title (Windows-1252).
+// heading after the first page. `title` is the document's title.
 void drawPage(DrawContext &dc, const StringList &entries, const std::string &title, int page,
     const Pagination &pages, int width, const DrawFont &font = kPrintFont);
 

@@ -2,7 +2,7 @@
 // point, a smooth build-up, a tangent section with a slow azimuth walk) as a document
 // file in the free format. Build and run from the repository root:
 //   g++ -std=c++20 -I. tools/make_example_dvn.cpp document/docfile.cpp document/wellsettings.cpp
-//       core/cformat.cpp core/win1252.cpp -o /tmp/make_example_dvn
+//       core/cformat.cpp core/win1252.cpp core/utf8.cpp -o /tmp/make_example_dvn
 //   /tmp/make_example_dvn examples/example.dvn
 #include "core/cformat.h"
 #include "core/win1252.h"

@@ -3122,10 +3122,10 @@ Please select a line of the list first.</translation>
     </message>
     <message>
         <source>ABBRUCH! Kein ATK-Format
-	%d.Zeichen in der %d.Zeile:%c
+	%d.Zeichen in der %d.Zeile:%s
 	%s</source>
         <translation>ABORTED! Not ATK format
-	character %d in line %d:%c
+	character %d in line %d:%s
 	%s</translation>
     </message>
     <message>

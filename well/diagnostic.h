@@ -33,17 +33,17 @@ struct Diagnostic
 {
     Message id;
     std::vector<double> values;
-    std::string line; // Windows-1252; empty where no line is concerned
+    std::string line; // empty where no line is concerned
 
     bool operator==(const Diagnostic &) const = default;
 };
 
 using Diagnostics = std::vector<Diagnostic>;
 
-// The German text of a diagnostic, Windows-1252, exactly as the program has always shown
-// it: the results table and the batch tool's standard output keep it in every language.
+// The German text of a diagnostic, exactly as the program has always shown it: the results
+// table and the batch tool's standard output keep it in every language.
 std::string germanText(const Diagnostic &diagnostic);
-// The same in the chosen language (i18n), Windows-1252: the text of a message.
+// The same in the chosen language (i18n): the text of a message.
 std::string text(const Diagnostic &diagnostic);
 
 } // namespace well

@@ -2,7 +2,6 @@
 // interpolation are those the program has always shown; the results table keeps them in
 // every language, the messages are shown in the chosen one.
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "i18n/i18n.h"
 #include "well/diagnostic.h"
 
@@ -20,8 +19,7 @@ int number(const Diagnostic &d, std::size_t i)
     return static_cast<int>(value(d, i));
 }
 
-// The format of a text (UTF-8 source) in the program's character set, in the language
-// `translated` asks for.
+// The format of a text in the language `translated` asks for.
 class Formats
 {
 public:
@@ -31,8 +29,7 @@ public:
     }
     const char *operator()(const char *utf8)
     {
-        m_text = win1252::fromUtf8(
-            m_translated ? i18n::translateFormat("Diagnose", utf8) : std::string(utf8));
+        m_text = m_translated ? i18n::translateFormat("Diagnose", utf8) : std::string(utf8);
         return m_text.c_str();
     }
 

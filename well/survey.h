@@ -3,7 +3,7 @@
 // kept so that a stored document reads back byte for byte and the station list shows
 // what the user typed; the computations read only the numbers. A line that is no station
 // stays with the survey so that nothing entered is lost; the check of the survey stops
-// where it stands, as it always has. Strings hold Windows-1252 bytes. No Qt.
+// where it stands, as it always has. No Qt.
 #pragma once
 
 #include "core/stringlist.h"

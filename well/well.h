@@ -20,8 +20,8 @@ enum class SourceFormat : int {
 
 struct Well
 {
-    std::string name = "TITEL"; // Windows-1252
-    StringList info; // descriptive lines, Windows-1252
+    std::string name = "TITEL";
+    StringList info; // descriptive lines
     int format = static_cast<int>(SourceFormat::Free); // as stored; readers accept 0..2
     WellSettings settings;
     Survey survey;

@@ -2,7 +2,6 @@
 #include "graph3d/view/view3d.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "document/dravondoc.h"
 #include "graph/painterdrawcontext.h"
 #include "graph/plotuncertainty.h"

@@ -73,7 +73,7 @@ public:
     // (0 when the printer could not be opened).
     int print(QPrinter &printer);
     // "Bild speichern": the view as PNG (`pixels` in size), SVG or PDF; false with the
-    // German message (Windows-1252).
+    // message to show.
     bool saveImage(const QString &path, QSize pixels, std::string &error);
 
 signals:
@@ -96,7 +96,7 @@ private:
     void canvasResized();
     void cameraMoved(const scene3d::Camera &camera);
     view3d::PageTexts pageTexts();
-    // The legend's line for the tube (Windows-1252), empty when none is drawn.
+    // The legend's line for the tube, empty when none is drawn.
     std::string caption();
 
     CDravonDoc *m_doc;

@@ -154,6 +154,33 @@ TEST_F(Cli, MeasurementFileFromStandardInput)
     EXPECT_EQ(r.out.substr(0, 13), "Bohrung Nord\n");
 }
 
+TEST_F(Cli, ANameWithLettersBeyondTheTablesKeepsThemWhereTheFormatHasThem)
+{
+    // "Ł" and "ź" have no place in the results table's Windows-1252 (nor in the document
+    // file's): the table, on standard output and in the results file, and the saved
+    // document write "?" as they always did. The page and the UTF-8 formats (GeoJSON,
+    // WITSML) keep the name as given, and a message names a file as it was given.
+    const Result r = run("--stations - --name 'Łódź ä' --results-file aus.txt --save n.dvn"
+                         " --plot p.svg --export m.geojson --export t.xml --crs EPSG:25832"
+                         " --wellhead 500000,5700000",
+        kStations);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "?ód? ä");
+    EXPECT_EQ(file("aus.txt").substr(0, 19),
+        "Unbenannt\r\n?\xF3"
+        "d? \xE4\r\n");
+    EXPECT_EQ(file("n.dvn").substr(0, 7),
+        "\x06?\xF3"
+        "d? \xE4");
+    EXPECT_NE(file("p.svg").find(">Łódź ä<"), std::string::npos);
+    EXPECT_NE(file("m.geojson").find("\"name\":\"Łódź ä\""), std::string::npos);
+    EXPECT_NE(file("t.xml").find("<nameWell>Łódź ä</nameWell>"), std::string::npos);
+
+    const Result missing = run("--stations - --offset nicht-da-Łódź.csv", kStations);
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find(" nicht-da-Łódź.csv "), std::string::npos) << missing.err;
+}
+
 TEST_F(Cli, DocumentFileAndResultsFile)
 {
     const Result r = run("'" DRAVON_SOURCE_DIR "/examples/example.dvn' --results-file out.txt");
@@ -161,8 +188,8 @@ TEST_F(Cli, DocumentFileAndResultsFile)
     const std::string bytes = slurp(dir + "/out.txt");
     ASSERT_FALSE(bytes.empty());
     EXPECT_EQ(bytes.substr(0, 13), "example.dvn\r\n") << "the title of an opened document is its file name";
-    // Every line of the table follows, each ended by CR LF, in the program's own
-    // character set (stdout is UTF-8).
+    // Every line of the table follows, each ended by CR LF, in the results file's
+    // Windows-1252 (stdout is UTF-8).
     const auto count = [](const std::string &text, const std::string &what) {
         size_t n = 0;
         for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
@@ -230,11 +257,22 @@ TEST_F(Cli, SaveWritesWhatSpeichernWouldAfterTheDialogReadTheFile)
         dialog.m_Datenauswahl = 0;
         dialog.fileRead(path); // the messages of a good file do not matter here
         const DocumentItems saved = savedDocument(dir + "/m.dvn");
-        EXPECT_EQ(saved.m_Name, dialog.m_Name) << input.file;
+        const well::Well well = wellOf(saved);
+        EXPECT_EQ(well.name, dialog.m_Name) << input.file;
         EXPECT_EQ(saved.m_Format, input.format);
-        EXPECT_EQ(saved.m_Eingabe, dialog.m_Eingabe) << input.file;
-        EXPECT_EQ(saved.m_Info, dialog.m_Info) << input.file;
+        EXPECT_EQ(well.survey.lines(), dialog.m_Eingabe) << input.file;
+        EXPECT_EQ(well.info, dialog.m_Info) << input.file;
         EXPECT_TRUE(saved.m_Settings.empty());
+        // The WEG file's remark "berücksichtigt" went through the program as text and
+        // into the document as the one byte 0xFC it was in the file.
+        if (input.format == 0) {
+            std::string info;
+            for (const std::string &line : saved.m_Info)
+                info += line;
+            EXPECT_NE(info.find("ber\xFC"
+                                "cksichtigt"),
+                std::string::npos);
+        }
     }
 
     const Result stations = run("--stations - --name 'B 1' --save s.dvn", kStations);

@@ -33,3 +33,18 @@ TEST(Win1252, UnmappableAndMalformedInputBecomesQuestionMark)
     EXPECT_EQ(win1252::fromUtf8("\xFF" "b"), "?b");       // not UTF-8 at all
     EXPECT_EQ(win1252::fromUtf8("\xF0\x9F\x98\x80!"), "?!"); // outside the BMP
 }
+
+TEST(Win1252, ByteOfIsTheInverseOfToCodePoint)
+{
+    int mapped = 0;
+    for (char32_t cp = 0; cp < 0x3000; ++cp) {
+        const std::optional<unsigned char> byte = win1252::byteOf(cp);
+        if (byte) {
+            EXPECT_EQ(win1252::toCodePoint(*byte), cp);
+            ++mapped;
+        }
+    }
+    EXPECT_EQ(mapped, 256) << "every byte stands for one code point, none for two";
+    EXPECT_FALSE(win1252::byteOf(U'\u0141')); // Ł
+    EXPECT_FALSE(win1252::byteOf(0xFFFD));
+}

@@ -66,8 +66,7 @@ TEST_F(FileReadTest, ReadsTheChosenFileIntoTheLists)
     EXPECT_EQ(acceptMode, QFileDialog::AcceptOpen);
 
     ASSERT_FALSE(prompter.messages().empty());
-    EXPECT_EQ(
-        prompter.messages().front(), w1252(path.toUtf8().constData()) + w1252(" wird geöffnet"));
+    EXPECT_EQ(prompter.messages().front(), path.toStdString() + " wird geöffnet");
     ASSERT_EQ(dialog->stationCount(), 3);
     EXPECT_EQ(dialog->stationText(1), QStringLiteral("   20.00     3.00     4.50"));
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Bohrung Ost"));

@@ -143,7 +143,7 @@ TEST_F(DlgInputTest, OkReadsTheNameAndNoFormatShowsNoChoice)
     dialog->nameEdit()->insert(QString::fromUtf8("ü"));
     QTest::keyClicks(dialog->nameEdit(), QStringLiteral("d"));
     clickButton(dialog->okButton());
-    EXPECT_EQ(state.m_Name, w1252("Probe 1 Süd"));
+    EXPECT_EQ(state.m_Name, "Probe 1 Süd");
 
     // A document file may carry a format outside the three: no button is checked and
     // reading the controls gives -1 back.

@@ -35,7 +35,7 @@ TEST_F(DlgInputTest, LeavingTheEditLineAsksToChangeAndYesReplacesTheEntry)
 
     ASSERT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(prompter.events[0].kind, Kind::Question);
-    EXPECT_EQ(prompter.events[0].text, w1252("Soll diese Zeile geändert werden?\n") + changed);
+    EXPECT_EQ(prompter.events[0].text, "Soll diese Zeile geändert werden?\n" + changed);
     EXPECT_EQ(dialog->stationText(2).toStdString(), changed);
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("3.Zeile wurde geändert"));
     const StringList expected = { "  100.00    0.00    0.00", "  200.00   10.00   45.00", changed,
@@ -61,8 +61,7 @@ TEST_F(DlgInputTest, TabbingThroughAnEmptyEditLineSaysTooLittleData)
 {
     dialog->lineEdit()->setFocus(Qt::TabFocusReason);
     tab();
-    EXPECT_EQ(prompter.messages(),
-        std::vector<std::string> { w1252("Die Zeile enthält zu wenig Daten") });
+    EXPECT_EQ(prompter.messages(), std::vector<std::string> { "Die Zeile enthält zu wenig Daten" });
     EXPECT_EQ(prompter.events.size(), 1u);
     EXPECT_EQ(state.m_Eingabe, original.m_Eingabe); // not rebuilt after the refusal
     EXPECT_TRUE(dialog->isVisible());
@@ -74,8 +73,8 @@ TEST_F(DlgInputTest, AppendThroughTheRadioButtonPutsTheLineAtItsSortedPlace)
     typeLine(QStringLiteral("  250.00   12.00   50.00"));
     tab();
     ASSERT_EQ(prompter.events.size(), 1u);
-    EXPECT_EQ(prompter.events[0].text,
-        w1252("Soll diese Zeile angehängt werden?\n") + "  250.00   12.00   50.00");
+    EXPECT_EQ(
+        prompter.events[0].text, "Soll diese Zeile angehängt werden?\n  250.00   12.00   50.00");
     ASSERT_EQ(dialog->stationCount(), 6);
     EXPECT_EQ(dialog->stationText(2), QStringLiteral("  250.00   12.00   50.00"));
     EXPECT_EQ(dialog->statusLabel()->text(), QString::fromUtf8("6.Zeile angehängt"));

@@ -40,7 +40,7 @@ TEST(QtPrompterTest, MessageShowsTheTextUnderTheProgramsName)
         ASSERT_NE(ok, nullptr);
         ok->click();
     });
-    prompter.message(w1252("Die Zeile enthält <zu> wenig Daten"));
+    prompter.message("Die Zeile enthält <zu> wenig Daten");
     EXPECT_EQ(title, QStringLiteral("dravon"));
     EXPECT_EQ(text, QString::fromUtf8("Die Zeile enthält <zu> wenig Daten"));
 }
@@ -68,8 +68,8 @@ TEST_P(QtPrompterYesNo, AnswersWithJaOrNein)
         ASSERT_EQ(box->buttons().size(), 2);
         GetParam().answer(box);
     });
-    EXPECT_EQ(prompter.askYesNo(w1252("Soll diese Zeile geändert werden?\n  1.00 2 3")),
-        GetParam().expected);
+    EXPECT_EQ(
+        prompter.askYesNo("Soll diese Zeile geändert werden?\n  1.00 2 3"), GetParam().expected);
     EXPECT_EQ(text, QString::fromUtf8("Soll diese Zeile geändert werden?\n  1.00 2 3"));
 }
 

@@ -198,8 +198,8 @@ TEST_F(TableImportFromDialog, AFileThatIsNoTableIsReportedAndChangesNothing)
     clickButton(dialog->tableButton());
     settle();
     ASSERT_EQ(prompter.messages().size(), 1u);
-    EXPECT_EQ(prompter.messages().front(),
-        w1252("Die Excel-Arbeitsmappe ist beschädigt oder unvollständig."));
+    EXPECT_EQ(
+        prompter.messages().front(), "Die Excel-Arbeitsmappe ist beschädigt oder unvollständig.");
     EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
     EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Probe 1"));
 }
@@ -259,8 +259,22 @@ TEST_F(TableImportFromDialog, AFileNotWhatItsNameSaysIsRefusedByName)
         settle();
     }
     ASSERT_EQ(prompter.messages().size(), 2u);
-    EXPECT_EQ(prompter.messages()[0],
-        w1252("Die Datei bericht.xls ist keine Excel-Arbeitsmappe (.xls)."));
-    EXPECT_EQ(prompter.messages()[1], w1252("Die Datei leer.csv ist leer."));
+    EXPECT_EQ(prompter.messages()[0], "Die Datei bericht.xls ist keine Excel-Arbeitsmappe (.xls).");
+    EXPECT_EQ(prompter.messages()[1], "Die Datei leer.csv ist leer.");
     EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
+}
+
+TEST_F(TableImportFromDialog, ANameTheDocumentCannotKeepArrivesAsItWouldBeSaved)
+{
+    // The file's name gives the borehole's; "Ł" and "ź" have no place in the document's
+    // Windows-1252 and show as the "?" it would save, "ó" and "ü" stay.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromUtf8("Łódź-Süd.csv"));
+    std::ofstream(path.toStdString(), std::ios::binary) << "Teufe;Neigung;Azimut\n30;0,5;120\n";
+    answerWith(path, true);
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dialog->nameEdit()->text(), QString::fromUtf8("?ód?-Süd"));
+    EXPECT_EQ(dialog->stationCount(), 1);
 }

@@ -2,8 +2,6 @@
 // drive dialogs the way a user would.
 #pragma once
 
-#include "core/win1252.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -82,10 +80,4 @@ inline QPointer<QTimer> whenModalOpens(std::function<void(QWidget *)> act)
 inline void clickButton(QAbstractButton *b)
 {
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
-}
-
-// The program's Windows-1252 text for a UTF-8 literal.
-inline std::string w1252(const char *utf8)
-{
-    return win1252::fromUtf8(utf8);
 }

@@ -158,6 +158,44 @@ TEST(DocFileEncoding, FullStationListRoundTripsEveryByte)
     EXPECT_EQ(encodeDocument(back), encoded);
 }
 
+TEST(DocFileEncoding, TheFilesTextsAreWindows1252AndTheWellsUtf8)
+{
+    // A file with every byte in its name and its lines gives a well that is written
+    // back byte for byte, the five bytes Windows-1252 leaves undefined included.
+    DocumentItems file;
+    for (int b = 1; b < 256; ++b)
+        file.m_Name += static_cast<char>(b);
+    file.m_Eingabe = { "  100.00     1.00    10.00", "\xC4nderung \x81\x8D\x8F\x90\x9D" };
+    file.m_Info = { "Kreiselmessung \xB0", "Kosten \x80" };
+    const well::Well fromFile = wellOf(file);
+    EXPECT_EQ(fromFile.info, (StringList { "Kreiselmessung °", "Kosten €" }));
+    EXPECT_EQ(fromFile.survey.lines()[1].substr(0, 9), "Änderung");
+    EXPECT_EQ(fromFile.name.substr(0x7E, 6), "\x7F€\xC2\x81"); // bytes 0x7F, 0x80, 0x81
+    EXPECT_EQ(itemsOf(fromFile), file);
+
+    // The well's text goes into the file as Windows-1252; what it cannot hold as "?".
+    well::Well well;
+    well.name = "Mühle Ł 3";
+    well.info = { "Grad °", "Łódź" };
+    well.survey = well::surveyFromLines({ "100 1 2", "Änderung" });
+    const DocumentItems items = itemsOf(well);
+    EXPECT_EQ(items.m_Name, "M\xFChle ? 3");
+    EXPECT_EQ(items.m_Info,
+        (StringList { "Grad \xB0",
+            "?\xF3"
+            "d?" }));
+    EXPECT_EQ(items.m_Eingabe, (StringList { "100 1 2", "\xC4nderung" }));
+    DocumentItems back;
+    ASSERT_EQ(decodeDocument(encodeDocument(items), back), DocFileFault::None);
+    EXPECT_EQ(wellOf(back).name, "Mühle ? 3");
+
+    EXPECT_EQ(storableText("Łódź € 3"), "?ód? € 3");
+    EXPECT_TRUE(documentHolds(U'€'));
+    EXPECT_TRUE(documentHolds(U'ÿ'));
+    EXPECT_FALSE(documentHolds(U'Ł'));
+    EXPECT_FALSE(documentHolds(U'σ'));
+}
+
 TEST(DocFileEncoding, FormatOutsideTheChoicesIsKept)
 {
     for (std::int32_t format : { -1, 3, 42, INT_MIN, INT_MAX }) {
@@ -280,13 +318,9 @@ TEST(DocFileMessages, NameTheFileAndSayWhatIsWrong)
     const std::string name = "/daten/bohrung.dvn";
     const std::string damaged = docFileMessage(DocFileFault::Truncated, name);
     EXPECT_NE(damaged.find(name), std::string::npos);
-    EXPECT_NE(damaged.find("besch\xE4"
-                           "digt oder kein Dravon-Dokument"),
-        std::string::npos);
-    EXPECT_NE(docFileMessage(DocFileFault::TrailingData, name)
-                  .find("besch\xE4"
-                        "digt"),
-        std::string::npos);
+    EXPECT_NE(damaged.find("beschädigt oder kein Dravon-Dokument"), std::string::npos);
+    EXPECT_NE(
+        docFileMessage(DocFileFault::TrailingData, name).find("beschädigt"), std::string::npos);
     EXPECT_NE(docFileMessage(DocFileFault::WideString, name).find("kein Dravon-Dokument"),
         std::string::npos);
     EXPECT_NE(docFileMessage(DocFileFault::Unreadable, name).find("kann nicht gelesen werden"),
@@ -294,7 +328,7 @@ TEST(DocFileMessages, NameTheFileAndSayWhatIsWrong)
     for (DocFileFault f : { DocFileFault::Truncated, DocFileFault::WideString,
              DocFileFault::TrailingData, DocFileFault::TooLarge, DocFileFault::Unreadable })
         EXPECT_NE(docFileMessage(f, name).find(name), std::string::npos);
-    // A file name in UTF-8 arrives in the program's single-byte text.
-    EXPECT_NE(docFileMessage(DocFileFault::Truncated, "Gr\xC3\xBCn.dvn").find("Gr\xFCn.dvn"),
+    // The file's name as it is, letters the document could not hold included.
+    EXPECT_NE(docFileMessage(DocFileFault::Truncated, "Grün-Łódź.dvn").find("Grün-Łódź.dvn"),
         std::string::npos);
 }

@@ -40,12 +40,8 @@ TEST(DocFileRead, FaultsGiveAMessageAndLeaveTheTargetAlone)
     } cases[] = {
         { "missing.dvn", "kann nicht gelesen werden" },
         { "folder.dvn", "kann nicht gelesen werden" },
-        { "short.dvn",
-            "besch\xE4"
-            "digt" },
-        { "long.dvn",
-            "besch\xE4"
-            "digt" },
+        { "short.dvn", "beschädigt" },
+        { "long.dvn", "beschädigt" },
     };
     for (const auto &c : cases) {
         DocumentItems target;

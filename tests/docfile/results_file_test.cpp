@@ -32,10 +32,13 @@ TEST(ResultsFileWrite, FileHoldsExactlyTheEncodedBytes)
 {
     TempFolder dir;
     ASSERT_TRUE(dir.valid());
-    const StringList entries = { "\xC4nderung 5%", std::string(150, '-') };
-    ASSERT_TRUE(writeResultsFile(dir.file("aus.txt"), "Unbenannt", entries));
+    // The file is Windows-1252: "Ä" and "ó" are one byte each, "Ł" and "ź" it cannot hold.
+    const StringList entries = { "Änderung 5%", std::string(150, '-'), "Łódź" };
+    ASSERT_TRUE(writeResultsFile(dir.file("aus.txt"), "Grün.dvn", entries));
     EXPECT_EQ(readBytes(dir.file("aus.txt")),
-        "Unbenannt\r\n\xC4nderung 5%\r\n" + std::string(150, '-') + "\r\n");
+        "Gr\xFCn.dvn\r\n\xC4nderung 5%\r\n" + std::string(150, '-')
+            + "\r\n?\xF3"
+              "d?\r\n");
 }
 
 TEST(ResultsFileWrite, UnwritablePathFails)
@@ -80,7 +83,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResultsFileRead,
         ReadCase { "LastLineOneCharacter", "abc\nq", { "abc", "q" } },
         ReadCase { "LoneCrIsText", "a\rb\r\nc\r", { "a\rb", "c\r" } },
         ReadCase { "NulBytesKept", std::string("a\0b\r\n\0\r\n", 8),
-            { std::string("a\0b", 3), std::string(1, '\0') } }),
+            { std::string("a\0b", 3), std::string(1, '\0') } },
+        ReadCase { "Windows1252",
+            "Gr\xFCn \x80\r\nS\xDC"
+            "D\r\n",
+            { "Grün €", "SÜD" } }),
     [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
 
 TEST(ResultsFileRoundTrip, WrittenTableComesBackWithItsTitle)

@@ -59,16 +59,25 @@ TEST_F(DocumentTest, SavedAndOpenedSurveyComesBackWithTheSideView)
     for (int i = 1; i <= 2999; ++i)
         lines.push_back(station(i * 1.5, 0.5 + (i % 7) * 0.01, (i % 360) + 0.25));
     enterStations(lines);
+    // A descriptive line of 300 characters, each one byte in the file.
+    std::string umlauts;
+    for (int i = 0; i < 300; ++i)
+        umlauts += "ä";
     changeWell(
-        [](well::Well &w) {
-            w.info = { "Kreiselmessung", std::string(300, '\xE4') };
+        [&umlauts](well::Well &w) {
+            w.info = { "Kreiselmessung", umlauts };
             w.format = 0;
-            w.name = "Gr\xFCn 2";
+            w.name = "Grün 2";
         },
         1);
     const QString path = dir.filePath("gross.dvn");
     ASSERT_TRUE(commands.OnSaveDocument(path));
     const DocSnapshot saved(doc);
+    // The file keeps its texts in Windows-1252: the name's length byte, then one byte
+    // each for "ü" and for the 300 "ä".
+    const QByteArray bytes = fileBytes(path);
+    EXPECT_TRUE(bytes.startsWith(QByteArray("\x06Gr\xFCn 2"))) << bytes.left(8).toHex().constData();
+    EXPECT_TRUE(bytes.contains("\xFF\x2C\x01" + QByteArray(300, '\xE4')));
 
     ScriptedPrompter prompter2;
     ScriptedDialog dialog2;
@@ -202,27 +211,15 @@ TEST_P(OpenBadFile, RefusedWithAMessageAndNothingChanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, OpenBadFile,
-    ::testing::Values(BadFile { "Empty", QByteArray(),
-                          "besch\xE4"
-                          "digt" },
-        BadFile { "Short", raw({ 0, 1, 0, 0, 0, 2, 0, 3, 'a', 'b' }),
-            "besch\xE4"
-            "digt" },
+    ::testing::Values(BadFile { "Empty", QByteArray(), "beschädigt" },
+        BadFile { "Short", raw({ 0, 1, 0, 0, 0, 2, 0, 3, 'a', 'b' }), "beschädigt" },
         BadFile { "CountBeyondFile",
-            raw({ 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0 }),
-            "besch\xE4"
-            "digt" },
-        BadFile { "LengthBeyondFile", raw({ 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x40, 'x' }),
-            "besch\xE4"
-            "digt" },
+            raw({ 0, 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0 }), "beschädigt" },
+        BadFile { "LengthBeyondFile", raw({ 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x40, 'x' }), "beschädigt" },
         BadFile { "WideString", raw({ 0xFF, 0xFE, 0xFF, 1, 'a', 0, 1, 0, 0, 0, 0, 0, 0, 0 }),
             "kein Dravon-Dokument" },
-        BadFile { "TrailingBytes", raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0, 'x' }),
-            "besch\xE4"
-            "digt" },
-        BadFile { "TextFile", QByteArray("   100.00     1.00     2.00\r\n"),
-            "besch\xE4"
-            "digt" },
+        BadFile { "TrailingBytes", raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0, 'x' }), "beschädigt" },
+        BadFile { "TextFile", QByteArray("   100.00     1.00     2.00\r\n"), "beschädigt" },
         // Settings after the four items: a wrong value, and a version of a later program.
         BadFile { "SettingsOutOfRange",
             raw({ 0, 1, 0, 0, 0, 0, 0, 0, 0, 0x89, 'D', 'V', 'N', 13, 10, 26, 10, 1, 0, 0, 0, 12, 0,

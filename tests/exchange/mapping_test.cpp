@@ -47,12 +47,12 @@ TEST(Mapping, UsualHeadingsInGermanAndEnglish)
     const std::pair<const char *, int> cases[]
         = { { "Teufe", Depth }, { "Teufe [m]", Depth }, { "MD (ft)", Depth },
               { " Measured Depth ", Depth }, { "Teufe m", Depth }, { "DEPTH/ft", Depth },
-              { "Inkl.", Inclination }, { "Neigung (\xB0)", Inclination }, { "Inc", Inclination },
+              { "Inkl.", Inclination }, { "Neigung (°)", Inclination }, { "Inc", Inclination },
               { "Inclination deg", Inclination }, { "Azimut", Azimuth }, { "AZI", Azimuth },
-              { "Azimuth [\xB0]", Azimuth }, { "Bemerkung", -1 }, { "", -1 }, { "Nord", -1 } };
+              { "Azimuth [°]", Azimuth }, { "Bemerkung", -1 }, { "", -1 }, { "Nord", -1 } };
     for (const auto &[heading, meaning] : cases)
         EXPECT_EQ(meaningOfHeading(heading), meaning) << heading;
-    for (const char *feet : { "MD [ft]", "Depth (feet)", "Teufe/Fu\xDF", "MD ft" })
+    for (const char *feet : { "MD [ft]", "Depth (feet)", "Teufe/Fuß", "Teufe (FUSS)", "MD ft" })
         EXPECT_TRUE(headingNamesFeet(feet)) << feet;
     for (const char *metres : { "Teufe [m]", "Teufe", "Shift", "Lift" })
         EXPECT_FALSE(headingNamesFeet(metres)) << metres;
@@ -78,7 +78,7 @@ TEST(Mapping, AnyLayoutGivesTheSameStations)
     // the stations must be the values written, the depth in feet converted.
     std::mt19937 random(7);
     const char *headings[3][3] = { { "Teufe", "MD [ft]", "Measured Depth" },
-        { "Neigung", "Inc", "INKL" }, { "Azimut", "Azi", "Azimuth (\xB0)" } };
+        { "Neigung", "Inc", "INKL" }, { "Azimut", "Azi", "Azimuth (°)" } };
     for (int round = 0; round < 60; ++round) {
         const bool comma = round % 2 == 0;
         const bool feet = round % 3 == 0;
@@ -167,14 +167,14 @@ TEST(Mapping, ColumnsByNumberByNameAndWithoutHeading)
     ASSERT_TRUE(importStations(plain, twice).fault);
     // The column is named by its letter too, as the preview heads it.
     EXPECT_EQ(importStations(plain, twice).fault->message,
-        "Die Spalte 2 (B) ist f\xFCr Teufe und Azimut gew\xE4hlt.");
+        "Die Spalte 2 (B) ist für Teufe und Azimut gewählt.");
 
     MappingRequest wrongHeading;
     wrongHeading.headerRow = 2;
     const StationImport missing = importStations(named, wrongHeading);
     ASSERT_TRUE(missing.fault);
     EXPECT_EQ(missing.fault->message,
-        "In der Kopfzeile 2 fehlt eine Spalte f\xFCr: Teufe, Neigung, Azimut.");
+        "In der Kopfzeile 2 fehlt eine Spalte für: Teufe, Neigung, Azimut.");
 }
 
 TEST(Mapping, ARefusedRowNamesRowColumnAndTextAndKeepsNothing)
@@ -186,12 +186,11 @@ TEST(Mapping, ARefusedRowNamesRowColumnAndTextAndKeepsNothing)
     EXPECT_EQ(import.fault->row, 4);
     EXPECT_EQ(import.fault->column, 2);
     EXPECT_EQ(import.fault->text, "x1");
-    EXPECT_EQ(
-        import.fault->message, "Zeile 4, Spalte 2 (B): \x84x1\x93 ist keine Zahl f\xFCr Neigung.");
+    EXPECT_EQ(import.fault->message, "Zeile 4, Spalte 2 (B): „x1“ ist keine Zahl für Neigung.");
 
     const StationImport empty = importStations(table("MD;Inc;Azi\n100;1;2\n200;;4\n"), {});
     ASSERT_TRUE(empty.fault);
-    EXPECT_EQ(empty.fault->message, "Zeile 3, Spalte 2 (B): die Zelle f\xFCr Neigung ist leer.");
+    EXPECT_EQ(empty.fault->message, "Zeile 3, Spalte 2 (B): die Zelle für Neigung ist leer.");
 
     // Rows whose chosen cells are all empty are gaps, not faults.
     const StationImport gaps

@@ -1,7 +1,6 @@
 // The import's messages in another language, with their numbers and the names of the
 // columns' meanings filled in, and the export's headings: German in the files whatever the
 // language (a file format), in the chosen language where a dialog shows them.
-#include "core/win1252.h"
 #include "exchange/delimitedtext.h"
 #include "exchange/lasfile.h"
 #include "exchange/stationmapping.h"
@@ -26,7 +25,7 @@ TEST(MessagesInLanguage, ALasFaultNamesItsLine)
         las += " C" + std::to_string(i) + ".M :\n";
     const SurveyFileRead read = readLas(las);
     ASSERT_TRUE(read.fault);
-    EXPECT_EQ(win1252::toUtf8(read.fault->message),
+    EXPECT_EQ(read.fault->message,
         "Zeile " + std::to_string(kMaxColumns + 4) + ": mehr als " + std::to_string(kMaxColumns)
             + " Kurven.");
 
@@ -36,7 +35,7 @@ TEST(MessagesInLanguage, ALasFaultNamesItsLine)
     const SurveyFileRead wrap = readLas("~V\n VERS. 2.0 :\n WRAP. VIELLEICHT :\n");
     ASSERT_TRUE(wrap.fault);
     EXPECT_EQ(wrap.fault->row, 3);
-    EXPECT_EQ(wrap.fault->message, "Line 3: WRAP must be YES or NO, not \x93VIELLEICHT\x94.");
+    EXPECT_EQ(wrap.fault->message, "Line 3: WRAP must be YES or NO, not “VIELLEICHT”.");
 }
 
 TEST(MessagesInLanguage, ARefusedCellNamesTheMeaningInTheLanguage)

@@ -4,7 +4,6 @@
 // every refusal with its line. Expected values come from the geometry and from decimal
 // arithmetic, never from the readers' own conversions.
 #include "core/units.h"
-#include "core/win1252.h"
 #include "exchange/lasfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/witsmlfile.h"
@@ -40,7 +39,7 @@ StationImport stationsOf(const SurveyFileRead &read, const MappingRequest &reque
 
 std::string messageOf(const SurveyFileRead &read)
 {
-    return read.fault ? win1252::toUtf8(read.fault->message) : std::string("(kein Fehler)");
+    return read.fault ? read.fault->message : std::string("(kein Fehler)");
 }
 
 double radians(double degrees)
@@ -223,7 +222,7 @@ TEST(WitsmlFile, TrajectoriesAreChosenByNameOrNumber)
     const SurveyFileRead first = readWitsml(xml, "");
     ASSERT_EQ(first.choices.size(), 2u);
     EXPECT_EQ(first.choices[0], "Plan");
-    EXPECT_EQ(first.choices[1], win1252::fromUtf8("Definitiv & geprüft"));
+    EXPECT_EQ(first.choices[1], "Definitiv & geprüft");
     EXPECT_EQ(first.choice, 0);
     EXPECT_EQ(first.wellName, "Feld Nord 7 A");
     const StationImport plan = stationsOf(first);
@@ -232,8 +231,7 @@ TEST(WitsmlFile, TrajectoriesAreChosenByNameOrNumber)
 
     // The definitive survey: 1000 ft and 2000 ft (304.8 m, 609.6 m), angles in radians for
     // some stations; 30 degrees inclination, azimuth 60.
-    for (const std::string &wanted :
-        { std::string("2"), win1252::fromUtf8("DEFINITIV & GEPRÜFT") }) {
+    for (const std::string &wanted : { std::string("2"), std::string("DEFINITIV & GEPRÜFT") }) {
         const SurveyFileRead read = readWitsml(xml, wanted);
         EXPECT_EQ(read.choice, 1) << wanted;
         const StationImport def = stationsOf(read);
@@ -268,7 +266,7 @@ TEST(WitsmlFile, EnergisticsTrajectoryIsReadToo)
 </Trajectory>)";
     const SurveyFileRead read = readWitsml(xml, "");
     EXPECT_EQ(read.choices, std::vector<std::string> { "Messung 2" });
-    EXPECT_EQ(read.wellName, win1252::fromUtf8("Süd 3"));
+    EXPECT_EQ(read.wellName, "Süd 3");
     EXPECT_EQ(stationsOf(read).survey.stations(),
         (std::vector<well::Station> { { 0, 0, 0 }, { 30, 1.5, 270 } }));
 }

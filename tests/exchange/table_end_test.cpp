@@ -100,8 +100,8 @@ TEST(TableEnd, ARefusedRowInsideStillNamesRowColumnAndText)
     ASSERT_TRUE(import.fault);
     EXPECT_EQ(import.fault->column, 1);
     EXPECT_EQ(import.fault->text, "Kommentar");
-    EXPECT_EQ(import.fault->message,
-        "Zeile 3, Spalte 1 (A): \x84Kommentar\x93 ist keine Zahl f\xFCr Teufe.");
+    EXPECT_EQ(
+        import.fault->message, "Zeile 3, Spalte 1 (A): „Kommentar“ ist keine Zahl für Teufe.");
     EXPECT_TRUE(import.survey.empty()) << "nothing of a refused table is taken";
 }
 

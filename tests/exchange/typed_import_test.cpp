@@ -155,9 +155,7 @@ TEST(TypedImport, OnlyWhatSinglePrecisionCannotHoldIsTooLarge)
     EXPECT_EQ(beyond.fault->row, 3);
     EXPECT_EQ(beyond.fault->column, 2);
     EXPECT_EQ(beyond.fault->text, "3.5e38");
-    EXPECT_EQ(beyond.fault->message,
-        "Zeile 3, Spalte 2 (B): \x84"
-        "3.5e38\x93 ist zu gro\xDF f\xFCr Neigung.");
+    EXPECT_EQ(beyond.fault->message, "Zeile 3, Spalte 2 (B): „3.5e38“ ist zu groß für Neigung.");
 
     // The bound is on the depth in metres, which the results table gets.
     MappingRequest feet;
@@ -167,9 +165,7 @@ TEST(TypedImport, OnlyWhatSinglePrecisionCannotHoldIsTooLarge)
     EXPECT_NEAR(shrunk.survey.stations()[0].md, 1.524e38, 1e23);
     const StationImport metres = import("MD;Inc;Azi\n5e38;1;2\n");
     ASSERT_TRUE(metres.fault);
-    EXPECT_EQ(metres.fault->message,
-        "Zeile 2, Spalte 1 (A): \x84"
-        "5e38\x93 ist zu gro\xDF f\xFCr Teufe.");
+    EXPECT_EQ(metres.fault->message, "Zeile 2, Spalte 1 (A): „5e38“ ist zu groß für Teufe.");
 }
 
 namespace {

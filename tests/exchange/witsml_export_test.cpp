@@ -2,7 +2,6 @@
 // must have the element names, units and values a WITSML 1.4.1.1 reader expects (values
 // checked against the closed form of the test file's circular arc), and reading it with
 // the import must give the stations it was computed from.
-#include "core/win1252.h"
 #include "exchange/lasfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/witsmlfile.h"
@@ -158,7 +157,7 @@ TEST(WitsmlExport, ReadingTheExportBackGivesItsStations)
         const Written w = written(unit, NorthReference::True, "Rückweg 1");
         const SurveyFileRead read = readWitsml(w.bytes, "");
         ASSERT_FALSE(read.fault) << read.fault->message;
-        EXPECT_EQ(read.wellName, win1252::fromUtf8("Rückweg 1"));
+        EXPECT_EQ(read.wellName, "Rückweg 1");
         const StationImport back = importStations(read.table, {});
         ASSERT_FALSE(back.fault);
         const auto &in = w.stations;

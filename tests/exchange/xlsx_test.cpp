@@ -2,7 +2,6 @@
 // archives that are damaged, too large when unpacked or no workbook at all, and a
 // workbook that libxlsxwriter writes against the same survey as text.
 #include "core/cformat.h"
-#include "core/win1252.h"
 #include "exchange/sheetxml.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
@@ -186,9 +185,7 @@ TEST(Xlsx, EveryKindOfCellAndAnyPieceSize)
     std::mt19937 random(5);
     const Table whole = sheetInPieces(kSheet, random, false);
     ASSERT_EQ(whole.rows.size(), 5u);
-    EXPECT_EQ(whole.cell(0, 0)->text,
-        "Bohrung S\xFC"
-        "d");
+    EXPECT_EQ(whole.cell(0, 0)->text, "Bohrung Süd");
     EXPECT_TRUE(whole.rows[1].empty());
     EXPECT_EQ(whole.cell(2, 2)->text, "Inc") << "a cell without reference follows the one before";
     EXPECT_EQ(whole.cell(3, 2)->text, "1.5");
@@ -218,16 +215,13 @@ TEST(Xlsx, BadWorkbooksAreRefusedWithAReason)
         return read.fault ? read.fault->message : std::string("(kein Fehler)");
     };
     EXPECT_EQ(refusal(good.substr(0, good.size() / 2)),
-        "Die Excel-Arbeitsmappe ist besch\xE4"
-        "digt oder unvollst\xE4"
-        "ndig.");
+        "Die Excel-Arbeitsmappe ist beschädigt oder unvollständig.");
     EXPECT_EQ(refusal("Teufe;Neigung;Azimut\n1;2;3\n"),
         "Die Datei ist keine Excel-Arbeitsmappe (.xlsx).");
     EXPECT_EQ(refusal(zipOf({ { "a.txt", "x" } })),
         "Die Datei ist ein ZIP-Archiv, aber keine Excel-Arbeitsmappe.");
     EXPECT_EQ(refusal(good, "3"),
-        "Die Excel-Arbeitsmappe hat kein 3. Tabellenblatt; sie hat 2: \x84Messung\x93, "
-        "\x84Notizen\x93.");
+        "Die Excel-Arbeitsmappe hat kein 3. Tabellenblatt; sie hat 2: „Messung“, „Notizen“.");
 
     // A zip bomb: blanks beyond the sheet's limit pack into a few hundred kB; the sheet's
     // stated size is over the limit, so nothing is unpacked. (The limit grew from 64 MB
@@ -236,8 +230,7 @@ TEST(Xlsx, BadWorkbooksAreRefusedWithAReason)
     EXPECT_LT(bomb.size(), 2u << 20);
     EXPECT_EQ(refusal(bomb),
         "Der Teil xl/worksheets/sheet1.xml der Excel-Arbeitsmappe ist entpackt "
-        "gr\xF6\xDF"
-        "er als 512 MB und wird nicht gelesen.");
+        "größer als 512 MB und wird nicht gelesen.");
 
     // The row limit, on the row's number (a row without one follows the one before, as
     // the test above shows): the last row allowed is read, the one after is refused.
@@ -252,8 +245,7 @@ TEST(Xlsx, BadWorkbooksAreRefusedWithAReason)
     EXPECT_EQ(
         refusal(workbookWith(
             R"(<worksheet><sheetData><row r="2"><c r="C2" t="s"><v>7</v></c></row></sheetData></worksheet>)")),
-        "Zeile 2, Spalte 3 (C): Verweis auf den Text Nr. \x84"
-        "7\x93, den die Arbeitsmappe nicht enth\xE4lt.");
+        "Zeile 2, Spalte 3 (C): Verweis auf den Text Nr. „7“, den die Arbeitsmappe nicht enthält.");
     EXPECT_NE(refusal(workbookWith("<worksheet><sheetData><row>")).find("kein lesbares XML"),
         std::string::npos);
 }
@@ -319,8 +311,8 @@ TEST(Xlsx, AWorkbookAndDelimitedTextOfTheSameSurveyGiveTheSameStations)
         const std::string xlsx = slurp(path);
         std::remove(path.c_str());
 
-        const StationImport fromText = importTableStations(
-            win1252::fromUtf8(csv), TableFormat::Delimited, Delimiter::Automatic, {}, {});
+        const StationImport fromText
+            = importTableStations(csv, TableFormat::Delimited, Delimiter::Automatic, {}, {});
         ASSERT_FALSE(fromText.fault) << fromText.fault->message;
         ASSERT_EQ(fromText.survey.size(), static_cast<size_t>(kStations));
         EXPECT_EQ(fromText.mapping.unit, feet ? DepthUnit::Feet : DepthUnit::Metres);

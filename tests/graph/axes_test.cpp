@@ -295,8 +295,8 @@ TEST(Captions, DocumentLineFollowsThePlotAreaHeight)
     page.m_target = graph::PageTarget::screen(true);
     page.OnCompute(d);
     RecordingDrawContext rec;
-    page.zeichnen(rec, d, "Bohrung \xC4.dvn"); // a Windows-1252 title passes unchanged
-    const Rec::Call *c = rec.findText("Dokument Bohrung \xC4.dvn");
+    page.zeichnen(rec, d, "Bohrung Ä.dvn"); // the title passes unchanged
+    const Rec::Call *c = rec.findText("Dokument Bohrung Ä.dvn");
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->x1, 100);
     EXPECT_EQ(c->y1, -1125 - 200);

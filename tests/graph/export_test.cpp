@@ -100,6 +100,27 @@ TEST_F(ExportTest, SvgAndPdfAreWritten)
     EXPECT_TRUE(pdfBytes.contains("/MediaBox [0 0 595") || pdfBytes.contains("/MediaBox[0 0 595"));
 }
 
+TEST_F(ExportTest, ThePageDrawsEveryCharacterOfTheNamesItsFontHas)
+{
+    // A name and a title with letters the document file could not hold (it keeps
+    // Windows-1252, where they would be "?"): the page draws them as they are.
+    PlotData d = graphtest::computed(graphtest::kExampleStations, 0);
+    d.grafikTitel = "Łódź σ-1 „Nord“";
+    std::string error;
+    ASSERT_TRUE(exportGraphPage(d, "Ŝtrasse.dvn", path("page.svg"), error)) << error;
+    QFile file(QString::fromStdString(path("page.svg")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // Drawn as text of the picture, not only named in its title.
+    const auto drawn = [&](const QString &text) {
+        return svg.contains(QStringLiteral(">") + text + QStringLiteral("</text>"))
+            || svg.contains(QStringLiteral(">") + text + QStringLiteral("<"));
+    };
+    EXPECT_TRUE(drawn(QString::fromUtf8("Łódź σ-1 „Nord“"))) << svg.toStdString();
+    EXPECT_TRUE(drawn(QString::fromUtf8("Dokument Ŝtrasse.dvn")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("?d? ?-1")));
+}
+
 TEST_F(ExportTest, UnknownExtensionIsRefusedAndTheFileLeftAlone)
 {
     QFile existing(dir.filePath("page.txt"));

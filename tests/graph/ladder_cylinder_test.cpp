@@ -124,7 +124,7 @@ TEST(Ladder, DistancesOfTheClearanceSetWithoutAModelAndNoFactorLines)
     EXPECT_EQ(rec.findText("Trennfaktor"), nullptr);
     EXPECT_EQ(rec.findText("1,0"), nullptr);
     // The legend names each offset's closest approach: offset 03 starts 10 m away.
-    EXPECT_NE(rec.findText("Offset 03 \x96 kleinster Abstand 10,00 m in 0,0 m Teufe"), nullptr);
+    EXPECT_NE(rec.findText("Offset 03 – kleinster Abstand 10,00 m in 0,0 m Teufe"), nullptr);
     EXPECT_NE(rec.findText("Dokument Set.dvn"), nullptr);
 }
 

@@ -205,10 +205,7 @@ TEST(OffsetPage, TheScalesTakeInEveryOffsetAndItsUncertainty)
 
 TEST(OffsetPage, EveryOffsetHasItsNameAndOneLegendEntryInItsColour)
 {
-    const std::vector<clr::Well> offsets { builtWell(30, "Nord"),
-        builtWell(200,
-            "S\xC3\xBC"
-            "d"),
+    const std::vector<clr::Well> offsets { builtWell(30, "Nord"), builtWell(200, "Süd"),
         verticalWell("Ost", 0, 150) };
     const PlotData d = viewWithOffsets(builtWell(120), offsets, PlotView::Top);
     const DrawnPage p = drawPage(d);

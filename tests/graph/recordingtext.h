@@ -1,7 +1,10 @@
 // A recorded page as text, one drawing call a line, for golden files: a person reads the
-// difference of two such files as the difference of two pages.
+// difference of two such files as the difference of two pages. The texts are written in
+// Windows-1252, the character set the golden files were made in when the pages drew in
+// it: a page that draws the same characters gives the same file.
 #pragma once
 
+#include "core/win1252.h"
 #include "graph/recordingdrawcontext.h"
 
 #include <sstream>
@@ -33,7 +36,7 @@ inline std::string recordingText(const RecordingDrawContext &rec)
             out << (c.align == TextAlign::TopCenter ? " centre" : " left");
             break;
         case RecordingDrawContext::Kind::Text:
-            out << ' ' << c.x1 << ',' << c.y1 << " \"" << c.text << '"';
+            out << ' ' << c.x1 << ',' << c.y1 << " \"" << win1252::fromUtf8(c.text) << '"';
             break;
         case RecordingDrawContext::Kind::Polyline:
             points(c.points);

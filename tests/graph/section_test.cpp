@@ -69,7 +69,7 @@ TEST(SectionView, PageNamesTheAzimuthAndDrawsOneCurve)
         return std::any_of(
             texts.begin(), texts.end(), [&](const Rec::Call &c) { return c.text == t; });
     };
-    EXPECT_TRUE(has("Vertikalschnitt Azimut 123,5\xB0"));
+    EXPECT_TRUE(has("Vertikalschnitt Azimut 123,5°"));
     EXPECT_TRUE(has("Vertikalschnitt (m)"));
     EXPECT_TRUE(has("Bohrlochsverlauf"));
     EXPECT_FALSE(has("  Azimut   ")); // no second curve

@@ -1,6 +1,7 @@
 // The 3D view drawn through the drawing layer: the order in which the back end gets the
 // wells, the tube beneath the paths, nothing outside the view's rectangle, labels that do
 // not cover one another, and a printed page whose stated scale is the scale it draws.
+#include "core/utf8.h"
 #include "graph/recordingdrawcontext.h"
 #include "graph3d/view3dexport.h"
 #include "graph3d/view3drender.h"
@@ -176,7 +177,7 @@ TEST(Render3d, NothingIsDrawnOutsideTheViewAndNoLabelCoversAnother)
             ++texts;
             // The recording back end's texts are 6/10 of the font's height wide per
             // character, hanging from their top left corner.
-            const int w = static_cast<int>(call.text.size()) * call.font.height * 6 / 10;
+            const int w = static_cast<int>(utf8::length(call.text)) * call.font.height * 6 / 10;
             const QRect box(call.x1, call.y1 - call.font.height, w, call.font.height);
             EXPECT_TRUE(inside.contains(box)) << call.text;
             for (const QRect &other : boxes)
@@ -206,14 +207,14 @@ TEST(Render3d, ThePrintedPageStatesTheScaleItDraws)
     const view3d::Area page { 0, 0, 2770, 1900 };
     RecordingDrawContext dc;
     view3d::PageTexts texts;
-    texts.wellName = "Schr\xe4g";
+    texts.wellName = "Schräg";
     texts.documentTitle = "test.dvn";
     view3d::drawPage(dc, scene, screen, 1000, 700, page, texts, true);
-    ASSERT_NE(dc.findText("3D-Ansicht: Schr\xe4g"), nullptr);
+    ASSERT_NE(dc.findText("3D-Ansicht: Schräg"), nullptr);
     ASSERT_NE(dc.findText("Dokument test.dvn"), nullptr);
     long long denominator = 0;
     for (const auto &call : dc.texts())
-        if (std::sscanf(call.text.c_str(), "Ma\xdfstab 1:%lld", &denominator) == 1)
+        if (std::sscanf(call.text.c_str(), "Maßstab 1:%lld", &denominator) == 1)
             break;
     ASSERT_GT(denominator, 0);
     const auto ellipses = dc.ofKind(Kind::Ellipse);

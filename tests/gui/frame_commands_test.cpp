@@ -316,9 +316,7 @@ TEST_F(FrameCommands, InterpolationGivesThePointOnTheArcAndRepeatsNoRemark)
     prompter.numberAnswers = { 150.0f };
     frame->action(ID_INTERPOLATION)->trigger();
     ASSERT_FALSE(prompter.messages().empty());
-    EXPECT_EQ(prompter.messages().back(),
-        "Die vorgegebene Teufe ist gr\xF6\xDF"
-        "er als die Max.Teufe");
+    EXPECT_EQ(prompter.messages().back(), "Die vorgegebene Teufe ist größer als die Max.Teufe");
     EXPECT_EQ(remarks(), 1);
 }
 

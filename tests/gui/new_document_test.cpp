@@ -5,7 +5,6 @@
 
 #include "dialogs/dlginput.h"
 #include "dialogs/qtmeasurementdialog.h"
-#include "document/qttext.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -100,7 +99,7 @@ TEST_F(RealDialogTest, NeuAfterAChangedExampleSavesNoneOfItsDescriptiveLines)
     whenDialogOpens([&](DlgInput &dialog) {
         exampleInfo.clear();
         for (int i = 0; i < dialog.infoList()->count(); ++i)
-            exampleInfo.push_back(fromQt(dialog.infoList()->item(i)->text()));
+            exampleInfo.push_back(dialog.infoList()->item(i)->text().toStdString());
         QListView *list = dialog.stationList();
         const QPoint at = list->visualRect(list->model()->index(2, 0)).center();
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);

@@ -6,7 +6,6 @@
 #include "guifixture.h"
 
 #include "core/decimalsign.h"
-#include "core/win1252.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
 #include "scene3d/frame.h"
@@ -240,8 +239,7 @@ TEST_F(View3dTest, AClickSaysThePathPointAndADoubleClickCentresOnIt)
     const QPointF at = pixelAtMd(view, 1200);
     click(canvas, at.toPoint());
     const QString said = frame->statusBar()->currentMessage();
-    EXPECT_TRUE(said.startsWith(QString::fromUtf8(win1252::toUtf8(doc->name()))))
-        << said.toStdString();
+    EXPECT_TRUE(said.startsWith(QString::fromStdString(doc->name()))) << said.toStdString();
     const double md = valueAfter(said, QStringLiteral("Teufe"));
     // A pixel of the picture is this many metres of the path at most, here.
     const double metresPerPixel

@@ -76,20 +76,24 @@ TEST(AtkReader, ALetterInColumnFiveOfTheSeventhLine)
 
 TEST(AtkReader, TheColumnCheckNamesTheFirstNonDigit)
 {
+    // The record as the file has it, and as the message quotes it.
     struct Case
     {
         std::string record;
         int column;
-        char c;
+        std::string c;
+        std::string shown;
     };
-    for (const Case &c : { Case { "00123450123435 99", 15, ' ' },
-             Case { "0-123450123435999", 2, '-' }, Case { "0012345.123435999", 8, '.' },
-             Case { "0012345012343599\xE4", 17, '\xE4' }, Case { "01e3", 3, 'e' } }) {
+    for (const Case &c : { Case { "00123450123435 99", 15, " ", "00123450123435 99" },
+             Case { "0-123450123435999", 2, "-", "0-123450123435999" },
+             Case { "0012345.123435999", 8, ".", "0012345.123435999" },
+             Case { "0012345012343599\xE4", 17, "ä", "0012345012343599ä" },
+             Case { "01e3", 3, "e", "01e3" } }) {
         const MeasurementRead read = readAtk(c.record);
         ASSERT_EQ(read.faults.size(), 1u) << c.record;
         EXPECT_EQ(read.faults[0].message,
             "ABBRUCH! Kein ATK-Format\n\t" + std::to_string(c.column)
-                + ".Zeichen in der 4.Zeile:" + std::string(1, c.c) + "\n\t" + c.record);
+                + ".Zeichen in der 4.Zeile:" + c.c + "\n\t" + c.shown);
         EXPECT_TRUE(read.stations.empty());
     }
 }

@@ -40,7 +40,7 @@ TEST(FreeReader, ALaterLineWithoutThreeNumbersStopsTheReading)
         const MeasurementRead read = readFree({ "Bohrung", "10 1 2", bad, "30 1 2" });
         ASSERT_EQ(read.faults.size(), 1u) << '"' << bad << '"';
         EXPECT_EQ(read.faults[0].message,
-            "ABBRUCH!!\nDie 3.Zeile enh\xE4lt keine 3 Werte\n " + bad + "\nKeine Freies Format");
+            "ABBRUCH!!\nDie 3.Zeile enhält keine 3 Werte\n " + bad + "\nKeine Freies Format");
         EXPECT_EQ(read.stations.size(), 1u);
         EXPECT_EQ(read.name, "vorher");
     }

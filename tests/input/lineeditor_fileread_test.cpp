@@ -26,10 +26,7 @@ TEST(LineEditorFileRead, ReadsStationsInFileOrderAndListsThemSorted)
     LineEditor editor = editorWithData(1);
     const StringList messages = editor.fileRead(file.path());
 
-    EXPECT_EQ(messages,
-        StringList { file.path()
-            + " wird ge\xF6"
-              "ffnet" });
+    EXPECT_EQ(messages, StringList { file.path() + " wird geöffnet" });
     EXPECT_EQ(editor.m_Eingabe,
         (StringList { "   30.00     3.00     3.00", "   10.00     1.00     1.00",
             "   20.00     2.00     2.00" }));
@@ -67,10 +64,8 @@ TEST(LineEditorFileRead, AFaultIsShownAfterTheOpeningMessageAndTheNameComesBack)
     LineEditor editor = editorWithData(1);
     const StringList messages = editor.fileRead(file.path());
     EXPECT_EQ(messages,
-        (StringList { file.path()
-                + " wird ge\xF6"
-                  "ffnet",
-            "ABBRUCH!!\nDie 3.Zeile enh\xE4lt keine 3 Werte\n \nKeine Freies Format" }));
+        (StringList { file.path() + " wird geöffnet",
+            "ABBRUCH!!\nDie 3.Zeile enhält keine 3 Werte\n \nKeine Freies Format" }));
     EXPECT_EQ(editor.m_Eingabe, StringList { "   10.00     1.00     1.00" });
     EXPECT_EQ(editor.m_Name, "alter Name");
     EXPECT_EQ(editor.m_Status, "1 Zeilen wurden eingelesen");
@@ -98,10 +93,7 @@ TEST(LineEditorFileRead, AFileThatCannotBeReadChangesNothing)
     const std::string path = "/nonexistent/dravon/messung.txt";
     const StringList messages = editor.fileRead(path);
     EXPECT_EQ(messages,
-        (StringList { path
-                + " wird ge\xF6"
-                  "ffnet",
-            "Die Datei kann nicht gelesen werden:\n" + path }));
+        (StringList { path + " wird geöffnet", "Die Datei kann nicht gelesen werden:\n" + path }));
     EXPECT_EQ(editor.m_Eingabe, before.m_Eingabe);
     EXPECT_EQ(editor.m_ListEingabe, before.m_ListEingabe);
     EXPECT_EQ(editor.m_Info, before.m_Info);
@@ -114,24 +106,36 @@ TEST(LineEditorFileRead, WithoutAFormatNothingIsRead)
     TempFile file("Name\n10 1 1\n");
     LineEditor editor = editorWithData(-1);
     const StringList messages = editor.fileRead(file.path());
-    EXPECT_EQ(messages, StringList { "Bitte zuerst ein Dateiformat w\xE4hlen." });
+    EXPECT_EQ(messages, StringList { "Bitte zuerst ein Dateiformat wählen." });
     EXPECT_EQ(editor.m_Eingabe, StringList { "  1.00 1 1" });
     EXPECT_EQ(editor.m_Name, "alter Name");
     EXPECT_EQ(editor.m_bGeaendert, 0);
 }
 
-TEST(LineEditorFileRead, TheMessageShowsAUtf8PathInTheProgramsCharacterSet)
+TEST(LineEditorFileRead, TheMessageShowsTheFilesNameAsItIs)
 {
-    TempFile file("Name\n10 1 1\n", "-m\xC3\xBCnchen.txt");
+    TempFile file("Name\n10 1 1\n", "-münchen-Łódź.txt");
     LineEditor editor = editorWithData(1);
     const StringList messages = editor.fileRead(file.path());
     ASSERT_FALSE(messages.empty());
     const std::string shown = messages[0];
-    EXPECT_NE(shown.find("-m\xFCnchen.txt wird ge\xF6"
-                         "ffnet"),
-        std::string::npos)
-        << shown;
+    EXPECT_NE(shown.find("-münchen-Łódź.txt wird geöffnet"), std::string::npos) << shown;
     EXPECT_EQ(editor.m_Eingabe.size(), 1u);
+}
+
+TEST(LineEditorFileRead, AWindows1252FileGivesItsLettersAsText)
+{
+    // The file's bytes: "ü" is 0xFC, "ä" 0xE4, "°" 0xB0, the euro sign 0x80.
+    TempFile file("WEG-DATEI     M\xFChlenfeld 3\n"
+                  "A4            Neigung in \xB0, Kosten in \x80, gepr\xFC"
+                  "ft von H\xE4nel\n"
+                  "A3            100.00   1.00   2.00\n");
+    LineEditor editor = editorWithData(0);
+    editor.fileRead(file.path());
+    EXPECT_EQ(editor.m_Name, "Mühlenfeld 3");
+    EXPECT_EQ(editor.m_Info,
+        (StringList { "alte Info", "Neigung in °, Kosten in €, geprüft von Hänel" }));
+    EXPECT_EQ(editor.m_Eingabe, StringList { "  100.00    1.00    2.00" });
 }
 
 } // namespace

@@ -33,7 +33,7 @@ std::string cfmtDepth(const std::string &line)
     return text;
 }
 
-const std::string kTooLittle = "Die Zeile enth\xE4lt zu wenig Daten";
+const std::string kTooLittle = "Die Zeile enthält zu wenig Daten";
 const std::string kSelectFirst
     = "Es ist keine Zeile markiert.\nBitte zuerst eine Zeile der Liste markieren.";
 
@@ -76,13 +76,13 @@ TEST(LineEditorDoubleClick, TakesTheEntryIntoTheEditLine)
     LineEditor editor = openedEditor();
     editor.zeileDblClk(2);
     EXPECT_EQ(editor.m_Zeile, kSorted[2]);
-    EXPECT_EQ(editor.m_Status, "3.Zeile ausgew\xE4hlt");
+    EXPECT_EQ(editor.m_Status, "3.Zeile ausgewählt");
     EXPECT_EQ(editor.m_Markiert, 2);
 
     // Leaving the edit line in the default mode asks to change that line.
     const LinePrompt prompt = leaveEditLine(editor, false);
     EXPECT_EQ(prompt.kind, Kind::Question);
-    EXPECT_EQ(prompt.text, "Soll diese Zeile ge\xE4ndert werden?\n" + kSorted[2]);
+    EXPECT_EQ(prompt.text, "Soll diese Zeile geändert werden?\n" + kSorted[2]);
 }
 
 TEST(LineEditorDoubleClick, BesideTheEntriesChangesNothing)
@@ -172,34 +172,31 @@ INSTANTIATE_TEST_SUITE_P(Modes, LineEditorMode,
     ::testing::Values(
         // A changed line moves to the place of its depth (it used to stay at its index
         // and break the depth order); the status names the line that was changed.
-        ModeCase { "Change", 0, 2, "  999.00 1 1", "Soll diese Zeile ge\xE4ndert werden?\n",
-            { kSorted[0], kSorted[1], kSorted[3], "  999.00 1 1" }, "3.Zeile wurde ge\xE4ndert",
-            -1 },
-        ModeCase { "AppendBeforeTheSelection", 1, 2, kNew,
-            "Soll diese Zeile angeh\xE4ngt werden?\n",
-            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", 3 },
-        ModeCase { "AppendAfterTheSelection", 1, 0, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
-            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", 0 },
-        ModeCase { "AppendWithoutSelection", 1, -1, kNew, "Soll diese Zeile angeh\xE4ngt werden?\n",
-            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt", -1 },
+        ModeCase { "Change", 0, 2, "  999.00 1 1", "Soll diese Zeile geändert werden?\n",
+            { kSorted[0], kSorted[1], kSorted[3], "  999.00 1 1" }, "3.Zeile wurde geändert", -1 },
+        ModeCase { "AppendBeforeTheSelection", 1, 2, kNew, "Soll diese Zeile angehängt werden?\n",
+            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angehängt", 3 },
+        ModeCase { "AppendAfterTheSelection", 1, 0, kNew, "Soll diese Zeile angehängt werden?\n",
+            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angehängt", 0 },
+        ModeCase { "AppendWithoutSelection", 1, -1, kNew, "Soll diese Zeile angehängt werden?\n",
+            { kSorted[0], kSorted[1], kNew, kSorted[2], kSorted[3] }, "5.Zeile angehängt", -1 },
         // A line typed without leading blanks sorts by its depth too (it used to go after
         // every entry with leading blanks).
-        ModeCase { "AppendUnaligned", 1, -1, "150 1 2", "Soll diese Zeile angeh\xE4ngt werden?\n",
-            { kSorted[0], "150 1 2", kSorted[1], kSorted[2], kSorted[3] }, "5.Zeile angeh\xE4ngt",
+        ModeCase { "AppendUnaligned", 1, -1, "150 1 2", "Soll diese Zeile angehängt werden?\n",
+            { kSorted[0], "150 1 2", kSorted[1], kSorted[2], kSorted[3] }, "5.Zeile angehängt",
             -1 },
         // An inserted line lands at the place of its depth, not before the selection
         // (which it used to); the status names the place, the selection stays on its entry.
         ModeCase { "Insert", 2, 1, "7 7 7",
-            "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
-            { "7 7 7", kSorted[0], kSorted[1], kSorted[2], kSorted[3] }, "1.Zeile eingef\xFCgt",
-            2 },
+            "Soll diese Zeile vor der markarkierten eingefügt werden?\n",
+            { "7 7 7", kSorted[0], kSorted[1], kSorted[2], kSorted[3] }, "1.Zeile eingefügt", 2 },
         ModeCase { "InsertAfterTheSelection", 2, 1, "  350.00 3.5 35",
-            "Soll diese Zeile vor der markarkierten eingef\xFCgt werden?\n",
+            "Soll diese Zeile vor der markarkierten eingefügt werden?\n",
             { kSorted[0], kSorted[1], kSorted[2], "  350.00 3.5 35", kSorted[3] },
-            "4.Zeile eingef\xFCgt", 1 },
+            "4.Zeile eingefügt", 1 },
         // Deleting removes the selected entry, not the one equal to the edit line.
-        ModeCase { "Delete", 3, 3, kSorted[0], "Soll diese Zeile wirklich gel\xF6scht werden?\n",
-            { kSorted[0], kSorted[1], kSorted[2] }, "4.Zeile gel\xF6scht", -1 }),
+        ModeCase { "Delete", 3, 3, kSorted[0], "Soll diese Zeile wirklich gelöscht werden?\n",
+            { kSorted[0], kSorted[1], kSorted[2] }, "4.Zeile gelöscht", -1 }),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct NoSelectionCase
@@ -278,7 +275,12 @@ TEST(LineEditorSort, IgnoresCaseAndPutsABlankBeforeADigit)
     EXPECT_TRUE(LineEditor::sortsBefore("ABC", "abd"));
     EXPECT_FALSE(LineEditor::sortsBefore("abc", "ABC"));
     EXPECT_FALSE(LineEditor::sortsBefore("ABC", "abc"));
-    EXPECT_TRUE(LineEditor::sortsBefore("\xE4x", "\xC4y")) << "Windows-1252 letters too";
+    EXPECT_TRUE(LineEditor::sortsBefore("äx", "Äy")) << "the accented letters too";
+    // Other characters in the order of their bytes in the document file, where the euro
+    // sign (0x80) comes before the letters; characters the file cannot hold come last.
+    EXPECT_TRUE(LineEditor::sortsBefore("x€", "xä"));
+    EXPECT_TRUE(LineEditor::sortsBefore("Ÿ", "Ł"));
+    EXPECT_FALSE(LineEditor::sortsBefore("ÿ", "Ÿ"));
     EXPECT_TRUE(LineEditor::sortsBefore("ab", "abc"));
     EXPECT_FALSE(LineEditor::sortsBefore("", ""));
 }

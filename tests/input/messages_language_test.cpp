@@ -1,7 +1,6 @@
-// The readers' and the line editor's texts in another language: looked up in UTF-8 and
-// turned into Windows-1252 afterwards, so that a translation's letters and the quoted
-// file bytes both arrive as the dialog expects them. A translation whose printf
-// conversions differ from the German ones is not used.
+// The readers' and the line editor's texts in another language, with the file's
+// Windows-1252 bytes quoted in them as the characters they stand for. A translation whose
+// printf conversions differ from the German ones is not used.
 #include "input/lineeditor.h"
 #include "input/measurementreader.h"
 #include "tests/support/catalogue_stub.h"
@@ -15,7 +14,7 @@ const std::string kFreeFault
 
 TEST(MessagesInLanguage, AReaderFaultIsTranslatedBeforeTheFileBytesGoIn)
 {
-    // "é" is one Windows-1252 byte; the line keeps its own byte 0xE4 ("ä").
+    // The translation's "é" stays; the file's byte 0xE4 is quoted as "ä".
     const CatalogueStub english(
         { { { "Messdatei", kFreeFault }, "Line %d holds no 3 values (caf\u00e9):\n%s" } });
     const MeasurementRead read = readMeasurement({ "Bohrung", "10 1 2",
@@ -23,9 +22,8 @@ TEST(MessagesInLanguage, AReaderFaultIsTranslatedBeforeTheFileBytesGoIn)
                                                      "fer" },
         FreiesFormat, 1, "", {});
     ASSERT_EQ(read.faults.size(), 1u);
-    EXPECT_EQ(read.faults[0].message,
-        "Line 3 holds no 3 values (caf\xE9):\nSch\xE4"
-        "fer");
+    EXPECT_EQ(read.faults[0].message, "Line 3 holds no 3 values (café):\nSchäfer");
+    EXPECT_EQ(read.faults[0].line, "Schäfer");
 }
 
 TEST(MessagesInLanguage, AFormatWithOtherConversionsKeepsTheGermanText)
@@ -35,7 +33,7 @@ TEST(MessagesInLanguage, AFormatWithOtherConversionsKeepsTheGermanText)
     const MeasurementRead read = readMeasurement({ "Bohrung", "Ende" }, FreiesFormat, 1, "", {});
     ASSERT_EQ(read.faults.size(), 1u);
     EXPECT_EQ(read.faults[0].message,
-        "ABBRUCH!!\nDie 2.Zeile enh\xE4lt keine 3 Werte\n Ende\nKeine Freies Format");
+        "ABBRUCH!!\nDie 2.Zeile enhält keine 3 Werte\n Ende\nKeine Freies Format");
 }
 
 TEST(MessagesInLanguage, TheLineEditorNamesTheUnreadableFileInItsSentence)
@@ -46,11 +44,11 @@ TEST(MessagesInLanguage, TheLineEditorNamesTheUnreadableFileInItsSentence)
         { { "LineEditor", "Keine Zeilen eingelesen" }, "No lines read" } });
     LineEditor editor;
     editor.m_Format = FreiesFormat;
-    // The path is UTF-8; the messages show it in Windows-1252, "%1" in it left alone.
+    // The messages show the path as it is, "%1" in it left alone.
     const StringList messages = editor.fileRead("/nicht/da/M\u00fcller %1.txt");
     EXPECT_EQ(messages,
-        (StringList { "Opening /nicht/da/M\xFCller %1.txt",
-            "The file cannot be read:\n/nicht/da/M\xFCller %1.txt" }));
+        (StringList { "Opening /nicht/da/Müller %1.txt",
+            "The file cannot be read:\n/nicht/da/Müller %1.txt" }));
     EXPECT_EQ(editor.m_Status, "No lines read");
 }
 

@@ -174,7 +174,7 @@ TEST(Reader, AnUnknownFormatReadsNothingAndKeepsTheName)
         = readMeasurement({ "Name", "1 2 3" }, 7, 1, "vorher", StringList { "Info" });
     EXPECT_TRUE(read.aborted);
     ASSERT_EQ(read.faults.size(), 1u);
-    EXPECT_EQ(read.faults[0].message, "Kein Dateiformat gew\xE4hlt");
+    EXPECT_EQ(read.faults[0].message, "Kein Dateiformat gewählt");
     EXPECT_TRUE(read.stations.empty());
     EXPECT_EQ(read.name, "vorher");
     EXPECT_EQ(read.info, StringList { "Info" });

@@ -88,8 +88,8 @@ struct Free
     static std::string badLine() { return "12.5 3.0"; }
     static std::string badMessage(int number, const std::string &line)
     {
-        return "ABBRUCH!!\nDie " + std::to_string(number) + ".Zeile enh\xE4lt keine 3 Werte\n "
-            + line + "\nKeine Freies Format";
+        return "ABBRUCH!!\nDie " + std::to_string(number) + ".Zeile enhält keine 3 Werte\n " + line
+            + "\nKeine Freies Format";
     }
 };
 

@@ -57,7 +57,8 @@ public:
     {
         static const QRegularExpression word(QStringLiteral("[a-zäöüß]{3,}"));
         text.remove(QLatin1Char('&'));
-        // Windows-1252 texts arrive as Latin-1; the mark is the same character in both.
+        // The mark is a Windows-1252 character too: a text that went through one of the
+        // program's files keeps it.
         return text.contains(word) && !text.contains(QString::fromUtf8(kMark));
     }
 };

@@ -2,7 +2,6 @@
 // German texts of diagnostics in their order.
 #pragma once
 
-#include "core/win1252.h"
 #include "well/computation.h"
 
 #include <string>
@@ -22,12 +21,6 @@ inline StringList texts(const well::Diagnostics &diagnostics)
     for (const well::Diagnostic &d : diagnostics)
         out.push_back(well::germanText(d));
     return out;
-}
-
-// Windows-1252 bytes of a UTF-8 literal.
-inline std::string u(const char *utf8)
-{
-    return win1252::fromUtf8(utf8);
 }
 
 } // namespace welltest

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using welltest::texts;
-using welltest::u;
 
 namespace {
 
@@ -50,7 +49,7 @@ TEST(Check, UnreadableLineKeepsEveryLineBeforeIt)
     const well::CheckedSurvey c = checked({ "100 0 0", "200 1 1", "300 2" });
     EXPECT_FALSE(c.clean);
     EXPECT_EQ(c.stations.size(), 3u);
-    EXPECT_EQ(texts(c.diagnostics), StringList { u("Die 3.Zeile enhält keine 3 Werte\n 300 2") });
+    EXPECT_EQ(texts(c.diagnostics), StringList { "Die 3.Zeile enhält keine 3 Werte\n 300 2" });
 }
 
 TEST(Check, AngleFaultDropsTheLineBeforeIt)
@@ -58,7 +57,7 @@ TEST(Check, AngleFaultDropsTheLineBeforeIt)
     const well::CheckedSurvey c = checked({ "100 0 0", "200 1 1", "300 181 0" });
     EXPECT_EQ(c.stations.size(), 2u);
     EXPECT_EQ(texts(c.diagnostics).at(0),
-        u("Neigung Phi-Wert 181 liegt nicht im Bereich 0°-180°\n300 181 0"));
+        "Neigung Phi-Wert 181 liegt nicht im Bereich 0°-180°\n300 181 0");
 }
 
 TEST(Check, InclinationAndAzimuthLimits)
@@ -66,7 +65,7 @@ TEST(Check, InclinationAndAzimuthLimits)
     EXPECT_TRUE(checked({ "100 180 360" }).clean);
     const well::CheckedSurvey c = checked({ "100 0 0", "200 0 -0.5" });
     EXPECT_EQ(texts(c.diagnostics).at(0),
-        u("Azimut Theta-Wert -0.5 liegt nicht im Bereich 0°-360°\n200 0 -0.5"));
+        "Azimut Theta-Wert -0.5 liegt nicht im Bereich 0°-360°\n200 0 -0.5");
     EXPECT_EQ(c.stations.size(), 1u);
 }
 
@@ -114,7 +113,7 @@ TEST(Check, MoreThan3000LinesAreAllTaken)
 TEST(Check, NonFiniteNumbersAreRefusedLikeMissingOnes)
 {
     const well::CheckedSurvey c = checked({ "100 0 0", "nan 1 1" });
-    EXPECT_EQ(texts(c.diagnostics).at(0), u("Die 2.Zeile enhält keine 3 Werte\n nan 1 1"));
+    EXPECT_EQ(texts(c.diagnostics).at(0), "Die 2.Zeile enhält keine 3 Werte\n nan 1 1");
     EXPECT_EQ(c.stations.size(), 2u);
     EXPECT_EQ(checked({ "100 0 inf" }).stations.size(), 0u);
     // Finite as a double, infinite in the table's single precision.
@@ -127,8 +126,8 @@ TEST(Check, NegativeFirstDepthIsRefusedNamingTheLine)
     EXPECT_FALSE(c.clean);
     EXPECT_TRUE(c.stations.empty());
     EXPECT_EQ(texts(c.diagnostics),
-        StringList { u("Die 1.Zeile beginnt mit der negativen Teufe -5.\n"
-                       "Die erste Teufe muss 0 oder größer sein.\n-5 0 0") });
+        StringList { "Die 1.Zeile beginnt mit der negativen Teufe -5.\n"
+                     "Die erste Teufe muss 0 oder größer sein.\n-5 0 0" });
 }
 
 TEST(Check, CountNeverGoesBelowZero)

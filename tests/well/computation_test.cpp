@@ -243,8 +243,8 @@ TEST(Computation, DiagnosticsInTheOrderTheyArose)
 {
     const well::Computation r = computed({ "100 0 0", "200 0 0", "300 120 0", "250 190 400" });
     const StringList expected = {
-        welltest::u("Neigung Phi-Wert 190 liegt nicht im Bereich 0°-180°\n250 190 400"),
-        welltest::u("Azimut Theta-Wert 400 liegt nicht im Bereich 0°-360°\n250 190 400"),
+        "Neigung Phi-Wert 190 liegt nicht im Bereich 0°-180°\n250 190 400",
+        "Azimut Theta-Wert 400 liegt nicht im Bereich 0°-360°\n250 190 400",
         "Die 4.Teufe 250 steigt nicht an\n250 190 400",
         "KEINE KRUEMMUNG VON TEUFE:   0.00 BIS  100.00 M",
         "KEINE KRUEMMUNG VON TEUFE: 100.00 BIS  200.00 M",

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <random>
 
-using welltest::u;
 using welltest::wellOf;
 
 namespace {
@@ -122,8 +121,7 @@ TEST(Interpolation, DepthBeyondTheLastStationIsRefused)
 {
     const well::Interpolation i = well::interpolate(well::compute(wellOf(kExample)), 300.5);
     EXPECT_FALSE(i.point);
-    EXPECT_EQ(
-        well::germanText(i.diagnostic), u("Die vorgegebene Teufe ist größer als die Max.Teufe"));
+    EXPECT_EQ(well::germanText(i.diagnostic), "Die vorgegebene Teufe ist größer als die Max.Teufe");
 }
 
 // The old command extrapolated above the surface along the first interval's chord
@@ -133,7 +131,7 @@ TEST(Interpolation, NegativeDepthIsRefused)
     const well::Interpolation i = well::interpolate(well::compute(wellOf(kExample)), -50);
     EXPECT_FALSE(i.point);
     EXPECT_EQ(well::germanText(i.diagnostic),
-        u("Bei der Teufe -50 kann nicht interpoliert werden: sie liegt über dem Ansatzpunkt."));
+        "Bei der Teufe -50 kann nicht interpoliert werden: sie liegt über dem Ansatzpunkt.");
 }
 
 TEST(Interpolation, OnlyTheSurfaceStationGivesNoResult)

@@ -29,7 +29,7 @@ well::Station readBack(const std::string &text)
 TEST(Survey, LinesComeBackByteIdenticalInTheirPlace)
 {
     const StringList unreadable = { "", "   ", "Bohrung Nord 1", "100 2", "nan 1 1", "100 1 x",
-        "100,5 3 4", "1e39 0 0", "\xC4nderung am 3.5.", "\t-\t" };
+        "100,5 3 4", "1e39 0 0", "Änderung am 3.5.", "\t-\t" };
     std::mt19937 random(1234);
     std::uniform_int_distribution<int> pick(0, 9),
         index(0, static_cast<int>(unreadable.size()) - 1), hundredths(0, 999999);
