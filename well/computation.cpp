@@ -67,14 +67,16 @@ CheckedSurvey checkSurvey(const Survey &survey)
             }
             shifted = T > 0;
         }
+        // A refused line ends the run at the line before it: the lines above it were
+        // all taken.
         if (phi < 0 || phi > 180) {
             report(Message::InclinationOutOfRange, { phi }, line());
-            count = static_cast<long long>(i) - 1;
+            count = static_cast<long long>(i);
             stopped = true;
         }
         if (theta < 0 || theta > 360) {
             report(Message::AzimuthOutOfRange, { theta }, line());
-            count = static_cast<long long>(i) - 1;
+            count = static_cast<long long>(i);
             stopped = true;
         }
         if (i > 0) {
@@ -90,8 +92,6 @@ CheckedSurvey checkSurvey(const Survey &survey)
     }
     if (shifted)
         count += 1;
-    // An inclination or azimuth fault in the very first line would leave -1.
-    count = std::max(count, 0LL);
     // Every rule leaves at most the slots the loop filled.
     taken.resize(static_cast<std::size_t>(count));
     return out;

@@ -73,6 +73,18 @@ TEST_F(Cli, FaultsGiveStatusOne)
     EXPECT_EQ(abort.status, 1);
     EXPECT_NE(abort.out.find("ABBRUCH bei TEUFE(m):200.00 \nPHI(Grad):120.00"), std::string::npos);
 
+    // A refused inclination ends the run at the station before it: 150 m is the last
+    // computed station in the table and in the export, and nothing deeper is in either.
+    Result angle = run("--stations - --export e.csv",
+        "50 1 10\n100 2 10\n150 3 10\n200 200 10\n250 4 10\n");
+    EXPECT_EQ(angle.status, 1);
+    EXPECT_NE(angle.err.find("Neigung Phi-Wert 200 liegt nicht im Bereich"), std::string::npos);
+    EXPECT_NE(angle.out.find(" 100.0- 150.0 "), std::string::npos) << angle.out;
+    EXPECT_EQ(angle.out.find(" 150.0- "), std::string::npos) << angle.out;
+    const std::string exported = file("e.csv");
+    EXPECT_NE(exported.find("\n150,"), std::string::npos) << exported;
+    EXPECT_EQ(exported.find("\n200,"), std::string::npos) << exported;
+
     Result empty = run("--stations - --interpolate 5", "");
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.err, "Eingabedaten fehlen!!!\n");

@@ -52,21 +52,32 @@ TEST(Check, UnreadableLineKeepsEveryLineBeforeIt)
     EXPECT_EQ(texts(c.diagnostics), StringList { "Die 3.Zeile enhält keine 3 Werte\n 300 2" });
 }
 
-TEST(Check, AngleFaultDropsTheLineBeforeIt)
+// A line refused for its inclination or azimuth ends the stations at the line before it,
+// as a refused depth does. (The run used to end one line earlier still and lose a valid
+// station from every result.)
+TEST(Check, AngleFaultKeepsEveryLineBeforeIt)
 {
     const well::CheckedSurvey c = checked({ "100 0 0", "200 1 1", "300 181 0" });
-    EXPECT_EQ(c.stations.size(), 2u);
+    EXPECT_EQ(c.stations.size(), 3u);
     EXPECT_EQ(texts(c.diagnostics).at(0),
         "Neigung Phi-Wert 181 liegt nicht im Bereich 0°-180°\n300 181 0");
+
+    const well::CheckedSurvey d
+        = checked({ "50 1 10", "100 2 10", "150 3 10", "200 200 10", "250 4 10" });
+    ASSERT_EQ(d.stations.size(), 4u);
+    EXPECT_EQ(d.stations.back().md, 150.0);
 }
 
 TEST(Check, InclinationAndAzimuthLimits)
 {
     EXPECT_TRUE(checked({ "100 180 360" }).clean);
-    const well::CheckedSurvey c = checked({ "100 0 0", "200 0 -0.5" });
+    const well::CheckedSurvey c = checked({ "0 0 0", "200 0 -0.5" });
     EXPECT_EQ(texts(c.diagnostics).at(0),
         "Azimut Theta-Wert -0.5 liegt nicht im Bereich 0°-360°\n200 0 -0.5");
     EXPECT_EQ(c.stations.size(), 1u);
+    EXPECT_FALSE(checked({ "0 0 0", "200 180.01 0" }).clean);
+    EXPECT_FALSE(checked({ "0 0 0", "200 0 360.01" }).clean);
+    EXPECT_FALSE(checked({ "0 0 0", "200 -0.01 0" }).clean);
 }
 
 TEST(Check, OneLineCanRaiseAllThreeMessagesInOrder)
@@ -130,10 +141,14 @@ TEST(Check, NegativeFirstDepthIsRefusedNamingTheLine)
                      "Die erste Teufe muss 0 oder größer sein.\n-5 0 0" });
 }
 
-TEST(Check, CountNeverGoesBelowZero)
+// A first line refused for an angle leaves no station of its own; below the surface,
+// the surface station stays.
+TEST(Check, AFirstLineRefusedLeavesAtMostTheSurface)
 {
     EXPECT_EQ(checked({ "0 200 0" }).stations.size(), 0u);
-    EXPECT_EQ(checked({ "100 200 0" }).stations.size(), 0u);
+    const well::CheckedSurvey below = checked({ "100 200 0" });
+    ASSERT_EQ(below.stations.size(), 1u);
+    EXPECT_EQ(below.stations[0], well::Station {});
     EXPECT_EQ(checked({}).stations.size(), 0u);
     EXPECT_EQ(checked({ "kein Wert" }).stations.size(), 0u);
 }

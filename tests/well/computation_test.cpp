@@ -277,8 +277,7 @@ TEST(Computation, APathThatStopsShortIsToldWithTheDeepestDepthEntered)
         { { "100 0 0", "200 5 10", "200 6 10", "700 7 10" }, true, 200.0 },
         { { "100 0 0", "200 120 0", "700 120 0" }, true, 100.0 }, // dogleg of 120 degrees
         { { "100 0 0", "200 5 10", "kein Wert", "700 7 10" }, true, 200.0 },
-        { { "100 0 0", "200 5 10", "700 7 400" }, true,
-            100.0 }, // an angle fault drops the line before
+        { { "100 0 0", "200 5 10", "700 7 400" }, true, 200.0 }, // an angle fault
         { { "100 0 0", "200 5 10", "700 7 10" }, false, 700.0 },
     };
     for (const Case &c : cases) {
