@@ -46,9 +46,11 @@ void Analysis::setWell(well::Well well)
     m_offsetCovariances.clear();
 }
 
-void Analysis::reset()
+void Analysis::reset(well::Well well)
 {
-    setWell(well::Well {});
+    setWell(std::move(well));
+    m_computation = {};
+    ++m_revisions.course;
     makeCovariances();
     makeClearance(m_scope.offsetCovariances);
 }

@@ -67,9 +67,10 @@ public:
     // computed; the scan of the well before is dropped, since its neighbours are none of
     // this one's.
     void setWell(well::Well well);
-    // A new, unnamed well with the defaults: as setWell, and the covariances and the scan
-    // follow its settings at once (it has neither model nor neighbours).
-    void reset();
+    // Starts over with `well` (by default a new one with the defaults): unlike setWell
+    // nothing of the previous well's results stays; the course, the covariances and the
+    // scan are empty until the next computation.
+    void reset(well::Well well = {});
     // Takes new settings; the covariances are made again along the last computed path,
     // the scan when anything it reads changed (the section azimuth and the unit of the
     // listings are all it does not read).

@@ -338,6 +338,8 @@ void DlgInput::buildControls()
 
     m_name = new QLineEdit(this);
     place(m_name, 7, 18, 84, 14);
+    // A new document has no name yet: the field says what belongs in it.
+    m_name->setPlaceholderText(tr("Name der Bohrung"));
 
     // What is typed must survive the document file: a character it cannot hold is
     // refused, with a message that names it, instead of becoming "?".

@@ -27,10 +27,15 @@ void CDravonDoc::reset()
 {
     SetPathName(QString());
     SetModifiedFlag(false);
-    m_analysis.reset(); // no model and no neighbours any more
+    // No model, no neighbours, no results, and no name: the batch tool's placeholder name
+    // is not one a user wants to delete by hand before typing the well's own.
+    well::Well blank;
+    blank.name.clear();
+    m_analysis.reset(std::move(blank));
     m_view = 0;
     ++m_dataRevision;
     followAnswers();
+    UpdateAllViews();
 }
 
 void CDravonDoc::take(well::Well well, int view, bool edited)
@@ -84,12 +89,13 @@ bool CDravonDoc::load(const QString &path, std::string &message)
     DocumentItems items;
     if (!readDocumentFile(localPath(path), path.toUtf8().toStdString(), items, message))
         return false;
-    // The neighbours of the well before are none of this one's; its own are scanned with
-    // its first computation.
-    m_analysis.setWell(wellOf(std::move(items)));
+    // Nothing of the well before stays, neither its results nor its neighbours; the
+    // loaded well is computed with the dialog's OK.
+    m_analysis.reset(wellOf(std::move(items)));
     m_view = 0;
     ++m_dataRevision;
     m_seen = m_analysis.revisions();
+    UpdateAllViews();
     return true;
 }
 

@@ -60,8 +60,8 @@ public:
     std::uint64_t dataRevision() const { return m_dataRevision; }
 
     // ---- changes ----
-    // A new, unnamed document with the defaults; clears the path and the modified flag.
-    // Nothing is computed; the results table stays until the next computation.
+    // A new document with the defaults and no name yet; clears the path, the modified
+    // flag and every result of the document before, and the views show it empty at once.
     void reset();
     // Takes a well and a view as the measurement dialog hands them back. `edited` is the
     // dialog's own flag (a file was read or a line edit confirmed). Any change, the name

@@ -78,3 +78,52 @@ TEST_F(DocumentTest, TheScanOfTheNeighboursFollowsTheComputationAndTheSettings)
 }
 
 } // namespace
+
+// "Neu" and "Öffnen" open the measurement dialog on the new well: behind it the views
+// already show that well, not the results, neighbours or section of the one before.
+TEST_F(DocumentTest, NeuAndOpenShowNothingOfTheWellBeforeWhileTheDialogIsOpen)
+{
+    const QString path = dir.filePath("leer.dvn");
+    ASSERT_TRUE(commands.OnSaveDocument(path)); // a document without stations
+    enterStations();
+    WellSettings s = doc.settings();
+    s.offsets = { neighbour("Ost", 25) };
+    doc.setWellSettings(s);
+    ASSERT_FALSE(doc.clearance().offsets.empty());
+
+    struct Seen
+    {
+        bool results = true, neighbours = true, updated = false;
+        std::string name = "?";
+    };
+    const auto look = [this](Seen &seen) {
+        return [this, &seen](LineEditor &state) {
+            seen.results = !doc.trajectory().empty() || !doc.plotTrajectory().stations.empty()
+                || !doc.resultsTable().empty() || !doc.result().checked.stations.empty();
+            seen.neighbours = !doc.clearance().offsets.empty() || !doc.stationCovariances().empty();
+            seen.updated = viewUpdates > 0;
+            seen.name = state.m_Name;
+            return false;
+        };
+    };
+
+    Seen neu;
+    resetCounters();
+    dialog.script = look(neu);
+    commands.OnDokumentNeu();
+    EXPECT_FALSE(neu.results);
+    EXPECT_FALSE(neu.neighbours);
+    EXPECT_TRUE(neu.updated);
+    EXPECT_EQ(neu.name, "") << "a new well has no name to delete before typing its own";
+
+    enterStations();
+    doc.setWellSettings(s);
+    ASSERT_FALSE(doc.clearance().offsets.empty());
+    Seen opened;
+    resetCounters();
+    dialog.script = look(opened);
+    ASSERT_TRUE(commands.OnOpenDocument(path));
+    EXPECT_FALSE(opened.results);
+    EXPECT_FALSE(opened.neighbours);
+    EXPECT_TRUE(opened.updated);
+}

@@ -18,7 +18,8 @@ TEST_F(DocumentTest, NewDocumentHasDefaultsNoPathAndIsUnmodified)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(doc.well().survey.lines().empty());
     EXPECT_TRUE(doc.well().info.empty());
-    EXPECT_EQ(doc.name(), "TITEL");
+    // No name yet (the batch tool's placeholder name "TITEL" used to stand in the field).
+    EXPECT_EQ(doc.name(), "");
     EXPECT_EQ(doc.well().format, 1);
     EXPECT_EQ(doc.view(), 0);
     EXPECT_TRUE(doc.settings().empty());
@@ -235,9 +236,11 @@ TEST_F(DocumentTest, NeuThenCancelGivesAnUntitledDocumentAndEmptyViews)
     // The dialog opened on a fresh well.
     EXPECT_TRUE(dialog.handedOver.m_Eingabe.empty());
     EXPECT_TRUE(dialog.handedOver.m_Info.empty());
-    EXPECT_EQ(dialog.handedOver.m_Name, "TITEL");
+    EXPECT_EQ(dialog.handedOver.m_Name, "");
     EXPECT_EQ(dialog.handedOver.m_Ansicht, 0);
-    EXPECT_EQ(doc.well(), well::Well {});
+    well::Well blank;
+    blank.name.clear();
+    EXPECT_EQ(doc.well(), blank);
     EXPECT_TRUE(doc.result().checked.stations.empty());
     EXPECT_TRUE(doc.plotTrajectory().stations.empty());
     EXPECT_TRUE(doc.resultsTable().empty());
@@ -246,7 +249,8 @@ TEST_F(DocumentTest, NeuThenCancelGivesAnUntitledDocumentAndEmptyViews)
     EXPECT_EQ(modifiedSignals, std::vector<bool> { false });
     EXPECT_TRUE(doc.GetPathName().isEmpty());
     EXPECT_EQ(titles, std::vector<QString> { QStringLiteral("Unbenannt") });
-    EXPECT_EQ(viewUpdates, 1);
+    // Once as the dialog opens, empty, and once with the survey the dialog left.
+    EXPECT_EQ(viewUpdates, 2);
     EXPECT_TRUE(prompter.events.empty()); // the question about unsaved changes is the frame's
 }
 
