@@ -53,6 +53,25 @@ std::string shortest(double value, Sign sign)
     return text;
 }
 
+std::string general(double value, Sign sign)
+{
+    std::string text;
+    if (!std::isfinite(value))
+        return text;
+    constexpr std::size_t kWidth = 8;
+    char buffer[32];
+    std::string_view shown;
+    for (int digits = static_cast<int>(kWidth); digits >= 1; --digits) {
+        const std::to_chars_result r = std::to_chars(
+            buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+        shown = std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer));
+        if (shown.size() - (value < 0 ? 1 : 0) <= kWidth)
+            break;
+    }
+    finish(text, shown, sign);
+    return text;
+}
+
 std::string fixed(double value, int decimals, Sign sign)
 {
     std::string text;

@@ -32,6 +32,13 @@ inline Sign interfaceSign()
 // A value that is zero is written without a sign; an infinite or NaN value gives "".
 std::string shortest(double value, Sign sign);
 
+// A number as a spreadsheet shows it in its general format in a column of the default
+// width: rounded to as many significant digits as fit in eight characters (a minus sign
+// aside), without trailing zeros, in exponent form only when not even that fits. A cell
+// written from single precision shows the number that was typed ("0,76" for the stored
+// 0.7600000047849319), as in the program that wrote it.
+std::string general(double value, Sign sign);
+
 // Exactly `decimals` decimals, rounded correctly; a value that rounds to zero is written
 // without a sign ("0,00", not "-0,00").
 std::string fixed(double value, int decimals, Sign sign);

@@ -2,6 +2,7 @@
 #include "dialogs/tableimportdlg.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
 
 #include <QComboBox>
@@ -307,8 +308,15 @@ void TableImportDialog::showPreview()
             if (!cell)
                 continue;
             auto *item = new QTableWidgetItem(QString::fromStdString(cell->text));
-            if (cell->number)
+            if (cell->number) {
+                // A workbook's number as the spreadsheet shows it, not every digit of
+                // the double it stores; the import reads the stored value.
+                if (const auto value
+                    = decimalsign::read(cell->text, decimalsign::Accept::Point))
+                    item->setText(QString::fromStdString(
+                        decimalsign::general(*value, decimalsign::interfaceSign())));
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
             if (mapped && r == mapping.headerRow) {
                 QFont bold = item->font();
                 bold.setBold(true);

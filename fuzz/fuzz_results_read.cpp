@@ -1,6 +1,9 @@
 // Fuzz target: reading a results file from arbitrary bytes. The lines must respect the
-// line limit and hold no line end, and, unless the limit cut the input short, writing
-// them out again must give back the input up to its line ends.
+// line limit, hold no line end and be the program's UTF-8, and, unless the limit cut the
+// input short, writing them out again in the file's Windows-1252 must give back the input
+// up to its line ends.
+#include "core/utf8.h"
+#include "core/win1252.h"
 #include "document/resultsfile.h"
 
 #include <algorithm>
@@ -34,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (lines.size() > kMaxResultLines)
         std::abort();
     for (const std::string &line : lines) {
-        if (line.find('\n') != std::string::npos)
+        if (line.find('\n') != std::string::npos || !utf8::isValid(line))
             std::abort();
     }
     // A small limit exercises the cut-off path on short inputs too.
@@ -47,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::string joined;
         for (const std::string &line : lines)
             joined += line + '\n';
-        if (joined != normalised(bytes))
+        if (win1252::fromUtf8(joined) != normalised(bytes))
             std::abort();
     }
     return 0;

@@ -49,6 +49,45 @@ TEST(DecimalSign, WhatIsWrittenReadsBackAsTheSameDouble)
     }
 }
 
+// What a spreadsheet shows of a cell: a workbook written from single-precision values
+// stores 0.76 as 0.7600000047849319 (or 0.7599999904632568) and shows 0.76.
+TEST(DecimalSign, TheGeneralFormShowsWhatASpreadsheetShows)
+{
+    EXPECT_EQ(decimalsign::general(0.7600000047849319, Sign::Comma), "0,76");
+    EXPECT_EQ(decimalsign::general(static_cast<double>(0.76f), Sign::Comma), "0,76");
+    EXPECT_EQ(decimalsign::general(-1234.5, Sign::Point), "-1234.5");
+    EXPECT_EQ(decimalsign::general(5700000.125, Sign::Comma), "5700000");
+    EXPECT_EQ(decimalsign::general(123456789.0, Sign::Point), "1.23e+08");
+    EXPECT_EQ(decimalsign::general(1e-7, Sign::Point), "1e-07");
+    EXPECT_EQ(decimalsign::general(-0.0, Sign::Point), "0");
+    EXPECT_EQ(decimalsign::general(INFINITY, Sign::Point), "");
+
+    // Depths and angles typed with up to two decimals and kept in single precision come
+    // back as typed; any value is shown rounded, within half its last digit shown.
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> hundredths(-999999, 999999);
+    for (int i = 0; i < 20000; ++i) {
+        const int h = hundredths(random);
+        std::string typed = decimalsign::fixed(h / 100.0, 2, Sign::Comma);
+        typed.erase(typed.find_last_not_of('0') + 1);
+        if (typed.back() == ',')
+            typed.pop_back();
+        const float stored = static_cast<float>(h / 100.0);
+        EXPECT_EQ(decimalsign::general(stored, Sign::Comma), typed);
+    }
+    std::uniform_real_distribution<double> any(-1e7, 1e7);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = any(random);
+        const std::string text = decimalsign::general(v, Sign::Point);
+        ASSERT_LE(text.size(), 9u) << text;
+        const std::size_t point = text.find('.');
+        const int decimals
+            = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+        EXPECT_LE(std::abs(*decimalsign::read(text, Accept::Point) - v), 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9))
+            << text << " for " << v;
+    }
+}
+
 TEST(DecimalSign, TheShortestFormAndFixedDecimals)
 {
     EXPECT_EQ(decimalsign::shortest(0.1 + 0.2, Sign::Point), "0.30000000000000004");
