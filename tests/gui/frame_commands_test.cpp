@@ -64,15 +64,16 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     QStringList titles;
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
+    EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe" }));
     // The table import, the export and the map export (the borehole's path in WGS 84 as
     // GeoJSON) have their own group after the document commands; "Bild speichern …" (the
     // graph or the 3D view as PNG, SVG or PDF) joins them.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …",
+            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Tabelle &importieren …", "E&xportieren …",
             "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
-            "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
+            "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--",
+            "&Beenden\tStrg+Q" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
     // "Bohrung …" (the settings that place the borehole in the field), "Nachbarbohrungen …"
@@ -80,7 +81,7 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     // "Interpolation entlang der Bahn …" (points on the arc next to the legacy
     // straight-line interpolation).
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "&Bohrung …",
+        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern\tF2", "&Bohrung …",
             "&Nachbarbohrungen …", "Interpolation", "Interpolation entlang der Bahn …",
             "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
@@ -89,11 +90,12 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // error ellipses and bands of a well with an error model), the views of the
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
         // cylinder) and "3D" (the well in three dimensions), each with its key.
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Vertikalschnitt",
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik\tF3", "Text\tF4", "Vertikalschnitt",
             "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an", "Maßstabsgetreu",
             "Unsicherheit", "--",
             "Einstellungen …" }));
-    EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 3)),
+        (QStringList { "Hilfe\tF1", "--", "Inf&o über dravon..." }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
     for (int i = 0; i < 4; ++i) {
         for (QAction *a : topMenu(*frame, i)->actions())
