@@ -224,7 +224,7 @@ private:
     QToolBar *m_toolBar = nullptr;
     QMenu *m_viewMenu = nullptr;
     QActionGroup *m_viewGroup = nullptr; // the views: one is checked, the one shown
-    DocumentRecovery *m_recovery = nullptr;
+    QPointer<DocumentRecovery> m_recovery;
     bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
