@@ -541,15 +541,9 @@ void CMainFrame::updateCommandUi()
     const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
     const bool view3dShown = qobject_cast<View3d *>(m_activeView) != nullptr;
     const GraphShown shown = graphShown ? m_graphView->shown() : GraphShown::Plot;
-    const bool sectionShown = graphShown && shown == GraphShown::Section;
-    // "Grafik" also leads back from the vertical section, the ladder and the cylinder.
-    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown || shown != GraphShown::Plot);
-    action(ID_VIEW_SECTION)->setEnabled(!sectionShown);
-    action(ID_VIEW_LADDER)->setEnabled(!graphShown || shown != GraphShown::Ladder);
-    action(ID_VIEW_CYLINDER)->setEnabled(!graphShown || shown != GraphShown::Cylinder);
-    action(ID_VIEW_TEXT)->setEnabled(!textShown);
-    action(ID_VIEW_3D)->setEnabled(!view3dShown);
-    // The view shown is the one checked; the others keep their rules above.
+    // The views are always there to choose; the one shown is checked (choosing it again
+    // changes nothing). "Grafik" also leads back from the vertical section, the ladder
+    // and the cylinder.
     QAction *current = textShown ? action(ID_VIEW_TEXT)
         : view3dShown            ? action(ID_VIEW_3D)
         : !graphShown            ? nullptr

@@ -198,7 +198,8 @@ QMenu *CMainFrame::createContextMenu(QWidget *parent)
         QAction *command = action(id);
         QAction *item = menu->addAction(command->toolTip());
         item->setData(id);
-        item->setEnabled(command->isEnabled());
+        // The view shown is greyed here: the short menu offers only a change.
+        item->setEnabled(command->isEnabled() && !(command->actionGroup() && command->isChecked()));
         item->setStatusTip(command->statusTip());
         connect(item, &QAction::triggered, command, &QAction::trigger);
     }

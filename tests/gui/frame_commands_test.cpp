@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QAbstractButton>
 #include <QToolBar>
 #include <QUrl>
 
@@ -43,20 +44,25 @@ QMenu *topMenu(CMainFrame &frame, int index)
 
 using FrameCommands = ShellTest;
 
-TEST_F(FrameCommands, StartStateShowsTheTextViewWithGraphEnabledAndTextAndZoomDisabled)
+TEST_F(FrameCommands, StartStateShowsTheTextViewCheckedAndZoomDisabled)
 {
     EXPECT_EQ(frame->GetActiveView(), frame->textView());
     EXPECT_EQ(frame->graphView(), nullptr);
-    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_TRUE(frame->action(ID_VIEW_TEXT)->isChecked());
     EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
     EXPECT_EQ(shownTitle(*frame), QStringLiteral("Unbenannt - dravon"));
     EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Bereit"));
-    // The toolbar shows the same commands, so their buttons follow the same rules.
-    QWidget *textButton = frame->toolBar()->widgetForAction(frame->action(ID_VIEW_TEXT));
+    // The toolbar shows the same commands, so its buttons show the view shown pressed.
+    auto *textButton = qobject_cast<QAbstractButton *>(
+        frame->toolBar()->widgetForAction(frame->action(ID_VIEW_TEXT)));
     ASSERT_NE(textButton, nullptr);
-    EXPECT_FALSE(textButton->isEnabled());
-    EXPECT_TRUE(frame->toolBar()->widgetForAction(frame->action(ID_VIEW_GRAFIK))->isEnabled());
+    EXPECT_TRUE(textButton->isChecked());
+    auto *graphButton = qobject_cast<QAbstractButton *>(
+        frame->toolBar()->widgetForAction(frame->action(ID_VIEW_GRAFIK)));
+    ASSERT_NE(graphButton, nullptr);
+    EXPECT_TRUE(graphButton->isEnabled());
+    EXPECT_FALSE(graphButton->isChecked());
 }
 
 TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
@@ -160,8 +166,8 @@ TEST_F(FrameCommands, SwitchingCreatesExactlyOneGraphViewAndReusesIt)
     // The view keeps its own record of the data it scaled instead of clearing the
     // document's new-data flag: the document is only read.
     EXPECT_GT(graph->page().m_scaledRevision, 0u);
-    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isChecked());
     EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isEnabled());
     EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isCheckable());
 
@@ -195,7 +201,7 @@ TEST_F(FrameCommands, ShowingTheViewAlreadyShownDoesNothing)
     EXPECT_EQ(frame->GetActiveView(), graph);
     EXPECT_EQ(frame->findChildren<CGrafik *>().size(), 1);
     EXPECT_EQ(graph->page().m_bComputed, 1);
-    // A disabled command does nothing even when triggered directly through its key path.
+    // Choosing the view shown again changes nothing.
     frame->action(ID_VIEW_GRAFIK)->trigger();
     EXPECT_EQ(frame->GetActiveView(), graph);
 }
