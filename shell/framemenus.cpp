@@ -219,8 +219,8 @@ void CMainFrame::createActions()
     // (updateCommandUi).
     m_viewGroup = new QActionGroup(this);
     m_viewGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (const int id :
-        { ID_VIEW_GRAFIK, ID_VIEW_TEXT, ID_VIEW_SECTION, ID_VIEW_LADDER, ID_VIEW_CYLINDER, ID_VIEW_3D }) {
+    for (const int id : { ID_VIEW_GRAFIK, ID_VIEW_TEXT, ID_VIEW_SECTION, ID_VIEW_LADDER,
+             ID_VIEW_CYLINDER, ID_VIEW_3D }) {
         action(id)->setCheckable(true);
         m_viewGroup->addAction(action(id));
     }

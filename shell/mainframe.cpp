@@ -326,6 +326,9 @@ bool CMainFrame::closeDocument()
 
 void CMainFrame::startRecovery(DocumentRecovery &recovery)
 {
+    // A second dravon running beside the first neither offers nor overwrites its copy.
+    if (!recovery.claim())
+        return;
     if (recovery.fileExists()) {
         if (m_ui->askRestoreRecovered() && restoreUnnamed(recovery.filePath()))
             // Kept at once, in case this session does not end normally either.

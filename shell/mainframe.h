@@ -99,7 +99,8 @@ public:
     // the place of the current one (the frame has one document); false when cancelled.
     bool closeDocument();
 
-    // Keeps unsaved changes in `recovery` from now on and until the frame closes. When
+    // Keeps unsaved changes in `recovery` from now on and until the frame closes, unless
+    // another running dravon keeps its own there. When
     // a copy is left from a session that did not end normally, first offers it back:
     // restored, it becomes an unnamed document with unsaved changes, so that
     // "Speichern" asks for a name and never writes over a file unasked.

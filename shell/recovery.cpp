@@ -11,6 +11,7 @@ DocumentRecovery::DocumentRecovery(CDravonDoc &doc, const QString &folder, QObje
     : QObject(parent)
     , m_doc(doc)
     , m_folder(folder)
+    , m_lock(QDir(folder).filePath(QStringLiteral("recovery.lock")))
 {
     m_timer.setInterval(kInterval);
     connect(&m_timer, &QTimer::timeout, this, [this] { writeNow(); });
@@ -35,6 +36,13 @@ QString DocumentRecovery::filePath() const
 bool DocumentRecovery::fileExists() const
 {
     return QFile::exists(filePath());
+}
+
+bool DocumentRecovery::claim()
+{
+    if (m_lock.isLocked())
+        return true;
+    return QDir().mkpath(m_folder) && m_lock.tryLock(0);
 }
 
 void DocumentRecovery::setInterval(std::chrono::milliseconds interval)

@@ -5,6 +5,7 @@
 // normally, so a copy found at the next start means the program did not end normally.
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -32,6 +33,11 @@ public:
     // end normally.
     bool fileExists() const;
 
+    // Takes the folder for this session: false while another running dravon has it
+    // (its copy is its own; this session then keeps none). A session that crashed
+    // leaves no claim behind.
+    bool claim();
+
     // Another interval (tests); takes effect at once.
     void setInterval(std::chrono::milliseconds interval);
     // Starts copying at the interval.
@@ -47,5 +53,6 @@ public:
 private:
     CDravonDoc &m_doc;
     QString m_folder;
+    QLockFile m_lock;
     QTimer m_timer;
 };

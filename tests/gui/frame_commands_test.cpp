@@ -76,7 +76,8 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     // graph or the 3D view as PNG, SVG or PDF) joins them.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Tabelle &importieren …", "E&xportieren …",
+            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Tabelle &importieren …",
+            "E&xportieren …",
             "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
             "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--",
             "&Beenden\tStrg+Q" }));
@@ -96,10 +97,9 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // error ellipses and bands of a well with an error model), the views of the
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
         // cylinder) and "3D" (the well in three dimensions), each with its key.
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik\tF3", "Text\tF4", "Vertikalschnitt",
-            "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an", "Maßstabsgetreu",
-            "Unsicherheit", "--",
-            "Einstellungen …" }));
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik\tF3", "Text\tF4",
+            "Vertikalschnitt", "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an",
+            "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)),
         (QStringList { "Hilfe\tF1", "--", "Inf&o über dravon..." }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.

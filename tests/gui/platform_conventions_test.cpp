@@ -61,7 +61,8 @@ TEST(SettingsLocation, TheEarlierSettingsComeAlongOnceWithoutOverwritingNewerOne
     {
         QSettings earlier(programsettings::earlierOrganisation(), programsettings::application());
         earlier.setValue(QStringLiteral("Recent File List/File1"), QStringLiteral("/data/b.dvn"));
-        earlier.setValue(QStringLiteral("Recent File List/File2"), QStringLiteral("/data/ä ö.dvn"));
+        earlier.setValue(
+            QStringLiteral("Recent File List/File2"), QStringLiteral("/data/ä ö.dvn"));
         earlier.setValue(QStringLiteral("Settings/Window"), geometry);
         earlier.setValue(QStringLiteral("language"), QStringLiteral("en"));
         earlier.setValue(QStringLiteral("Grafik/Einheit"), QStringLiteral("m"));
@@ -98,7 +99,8 @@ TEST(SettingsLocation, TheProgramTakesTheEarlierSettingsBeforeItReadsAny)
 {
     QTemporaryDir config;
     ASSERT_TRUE(config.isValid());
-    const QString earlierFolder = config.filePath(QStringLiteral("Local AppWizard-Generated Applications"));
+    const QString earlierFolder
+        = config.filePath(QStringLiteral("Local AppWizard-Generated Applications"));
     ASSERT_TRUE(QDir().mkpath(earlierFolder));
     {
         QFile conf(QDir(earlierFolder).filePath(QStringLiteral("dravon.conf")));
@@ -405,6 +407,21 @@ TEST_F(Recovery, TheNextStartOffersTheCopyOfASessionThatDidNotEndNormally)
     EXPECT_TRUE(staysAway(copy));
 }
 
+// A second dravon running beside the first leaves the first one's copy alone.
+TEST_F(Recovery, ASecondRunningProgramNeitherOffersNorTouchesTheFirstOnesCopy)
+{
+    const auto first = startKeeping();
+    enterData(surveyLines(6));
+    ASSERT_TRUE(appears(first->filePath()));
+
+    DocumentRecovery second(*doc, folder);
+    EXPECT_FALSE(second.claim());
+    ui.restoreAnswer = false; // would throw the copy away if it were asked
+    frame->startRecovery(second);
+    EXPECT_EQ(ui.restoreQuestions, 0);
+    EXPECT_EQ(storedLines(first->filePath()), surveyLines(6));
+}
+
 // The real question at the start: Esc does not throw the copy away.
 TEST(RecoveryQuestion, OffersWiederherstellenAndVerwerfenAndEscapeKeepsTheCopy)
 {
@@ -422,5 +439,6 @@ TEST(RecoveryQuestion, OffersWiederherstellenAndVerwerfenAndEscapeKeepsTheCopy)
     EXPECT_FALSE(real.askRestoreRecovered());
     EXPECT_TRUE(escaped);
     captions.sort();
-    EXPECT_EQ(captions, (QStringList { QStringLiteral("Verwerfen"), QStringLiteral("Wiederherstellen") }));
+    EXPECT_EQ(captions,
+        (QStringList { QStringLiteral("Verwerfen"), QStringLiteral("Wiederherstellen") }));
 }
