@@ -110,6 +110,11 @@ bool CDravonDoc::save(const QString &path, std::string &message)
     return true;
 }
 
+bool CDravonDoc::writeCopy(const QString &path) const
+{
+    return writeDocumentFile(localPath(path), itemsOf(well()));
+}
+
 std::string CDravonDoc::writeResults() const
 {
     if (!writeResultsFile(localPath(m_resultsPath), fileTitleText(), resultsTable()))

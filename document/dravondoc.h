@@ -85,6 +85,9 @@ public:
     // then rename); takes the path and clears the modified flag on success. On failure
     // returns false with the German message.
     bool save(const QString &path, std::string &message);
+    // Writes the same document file to `path` as save does, the same way, but keeps the
+    // document's path and its modified flag: a copy for recovery after a crash.
+    bool writeCopy(const QString &path) const;
 
     // "Ergebnisse ausgeben": writes the results file; the message to show either way.
     std::string writeResults() const;

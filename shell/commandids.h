@@ -28,6 +28,7 @@ enum CommandId {
     ID_PATH_INTERPOLATION = 32812, // "Interpolation entlang der Bahn …"
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602, // "Schließen": an empty document in place of the current one
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
     ID_FILE_PRINT_SETUP = 57606,

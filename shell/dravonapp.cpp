@@ -11,6 +11,8 @@
 #include "shell/desktopregistration.h"
 #include "shell/mainframe.h"
 #include "shell/pagemargins.h"
+#include "shell/programsettings.h"
+#include "shell/recovery.h"
 #include "shell/qtframeui.h"
 #include "shell/screenshotdriver.h"
 #include "shell/shellresources.h"
@@ -58,8 +60,11 @@ CDravonApp::~CDravonApp()
 void CDravonApp::configure()
 {
     initShellResources();
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("dravon"));
+    QCoreApplication::setOrganizationName(programsettings::organisation());
+    QCoreApplication::setApplicationName(programsettings::application());
+    // Before anything reads a setting (the language, just below): what the first
+    // versions stored under their organisation comes along.
+    programsettings::adoptEarlierSettings();
     // No display name: the window system would append it to every window title
     // ("Dialogfeld — dravon"); the captions are exactly the program's own.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/dravon/dravon.svg")));
@@ -134,6 +139,10 @@ int CDravonApp::InitInstance()
     // a document opened from the command line centres over it.
     m_frame->show();
     waitUntilExposed(*m_frame);
+    // Unsaved changes of a session that did not end normally are offered back before
+    // anything else is opened; from here on the changes are kept as they are made.
+    m_recovery = std::make_unique<DocumentRecovery>(*m_doc, DocumentRecovery::standardFolder());
+    m_frame->startRecovery(*m_recovery);
     if (!line.file.isEmpty() && !m_frame->openDocumentFile(line.file))
         return 1;
     if (m_screenshots)

@@ -8,6 +8,7 @@
 
 class CDravonDoc;
 class DocumentCommands;
+class DocumentRecovery;
 class CMainFrame;
 class QtFrameUi;
 class QtMeasurementDialog;
@@ -45,6 +46,7 @@ private:
     std::unique_ptr<QtMeasurementDialog> m_dialog;
     std::unique_ptr<ScreenshotDriver> m_screenshots;
     std::unique_ptr<CDravonDoc> m_doc;
+    std::unique_ptr<DocumentRecovery> m_recovery;
     std::unique_ptr<DocumentCommands> m_commands;
     std::unique_ptr<QtFrameUi> m_frameUi;
     std::unique_ptr<CMainFrame> m_frame;

@@ -11,6 +11,7 @@
 #include "textview/dravonview.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -120,6 +121,9 @@ void CMainFrame::createActions()
         key(QKeySequence(QKeySequence::New), true, "new"));
     addCommand(ID_FILE_OPEN, tr("Ö&ffnen..."), tr("Öffnet ein bestehendes Dokument."),
         key(QKeySequence(QKeySequence::Open), true, "open"));
+    addCommand(ID_FILE_CLOSE, tr("&Schließen"),
+        tr("Schließt das aktive Dokument; fragt, ob es gespeichert werden soll."),
+        key(QKeySequence(Qt::CTRL | Qt::Key_W), true));
     addCommand(ID_FILE_SAVE, tr("S&peichern"), tr("Speichert das aktive Dokument."),
         key(QKeySequence(QKeySequence::Save), true, "save"));
     addCommand(ID_FILE_SAVE_AS, tr("Speichern &unter..."),
@@ -141,11 +145,13 @@ void CMainFrame::createActions()
     addCommand(ID_FILE_PRINT_PREVIEW, tr("Sei&tenansicht"), tr("Zeigt ganze Seiten an."));
     addCommand(ID_FILE_PRINT_SETUP, tr("Drucker&einrichtung..."),
         tr("Ändert den Drucker und die Druckoptionen."));
+    // Ctrl+Q on every platform (QKeySequence::Quit has no key on Windows).
     addCommand(ID_APP_EXIT, tr("&Beenden"),
-        tr("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen."));
+        tr("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen."),
+        key(QKeySequence(Qt::CTRL | Qt::Key_Q), true));
 
     addCommand(ID_DATA_CHANGE, tr("Daten ändern"), tr("Eingabedatei aufbauen bzw. ändern"),
-        key(QKeySequence(Qt::Key_F2), false, "datachange"));
+        key(QKeySequence(Qt::Key_F2), true, "datachange"));
     addCommand(ID_BOHRUNG, tr("&Bohrung …"),
         tr("Ansatzpunkt, Koordinatenbezugssystem und Nordrichtung der Bohrung"));
     addCommand(ID_NACHBARBOHRUNGEN, tr("&Nachbarbohrungen …"),
@@ -166,9 +172,9 @@ void CMainFrame::createActions()
         tr("Blendet die Statusleiste ein oder aus."), tip(tr("Statusleiste ein-/ausschalten")));
     statusbar->setCheckable(true);
     addCommand(ID_VIEW_GRAFIK, tr("Grafik"), tr("Zeigt die Ergebnisse als Grafik an"),
-        key(QKeySequence(Qt::Key_F3), false, "graph"));
+        key(QKeySequence(Qt::Key_F3), true, "graph"));
     addCommand(ID_VIEW_TEXT, tr("Text"), tr("Zeigt die Ergebnisse als Tabelle an"),
-        key(QKeySequence(Qt::Key_F4), false, "text"));
+        key(QKeySequence(Qt::Key_F4), true, "text"));
     addCommand(ID_VIEW_3D, tr("3D"),
         tr("Zeigt die Bohrung räumlich: mit der linken Maustaste drehen, mit der mittleren "
            "verschieben, mit dem Rad vergrößern"),
@@ -207,10 +213,21 @@ void CMainFrame::createActions()
         tr("Zeigt Programminformationen, Versionsnummer und Copyright an."),
         tip(tr("Info"), "about"));
     addCommand(ID_HILFE, tr("Hilfe"), tr("Zeigt die Online Hilfe an"),
-        key(QKeySequence(QKeySequence::HelpContents), false));
+        key(QKeySequence(QKeySequence::HelpContents), true));
+
+    // The views are one choice: the menu and the toolbar mark the one shown
+    // (updateCommandUi).
+    m_viewGroup = new QActionGroup(this);
+    m_viewGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (const int id : { ID_VIEW_GRAFIK, ID_VIEW_TEXT, ID_VIEW_SECTION, ID_VIEW_LADDER,
+             ID_VIEW_CYLINDER, ID_VIEW_3D }) {
+        action(id)->setCheckable(true);
+        m_viewGroup->addAction(action(id));
+    }
 
     connect(action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(action(ID_FILE_CLOSE), &QAction::triggered, this, [this] { closeDocument(); });
     connect(action(ID_FILE_SAVE), &QAction::triggered, this, [this] { doSave(false); });
     connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, [this] { doSave(true); });
     connect(action(ID_FILE_PRINT), &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -299,6 +316,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_OPEN));
     file->addAction(action(ID_FILE_SAVE));
     file->addAction(action(ID_FILE_SAVE_AS));
+    file->addAction(action(ID_FILE_CLOSE));
     file->addSeparator();
     file->addAction(action(ID_TABLE_IMPORT));
     file->addAction(action(ID_FILE_EXPORT));
@@ -341,9 +359,10 @@ void CMainFrame::createMenus()
     view->addSeparator();
     view->addAction(action(ID_VIEW_SETTINGS));
 
-    QMenu *help = menuBar()->addMenu(tr("&?"));
-    help->addAction(action(ID_APP_ABOUT));
+    QMenu *help = menuBar()->addMenu(tr("&Hilfe"));
     help->addAction(action(ID_HILFE));
+    help->addSeparator();
+    help->addAction(action(ID_APP_ABOUT));
 
     // The rules are applied again before a menu opens, as they are before the context
     // menu opens.
@@ -522,14 +541,20 @@ void CMainFrame::updateCommandUi()
     const bool textShown = qobject_cast<CDravonView *>(m_activeView) != nullptr;
     const bool view3dShown = qobject_cast<View3d *>(m_activeView) != nullptr;
     const GraphShown shown = graphShown ? m_graphView->shown() : GraphShown::Plot;
-    const bool sectionShown = graphShown && shown == GraphShown::Section;
-    // "Grafik" also leads back from the vertical section, the ladder and the cylinder.
-    action(ID_VIEW_GRAFIK)->setEnabled(!graphShown || shown != GraphShown::Plot);
-    action(ID_VIEW_SECTION)->setEnabled(!sectionShown);
-    action(ID_VIEW_LADDER)->setEnabled(!graphShown || shown != GraphShown::Ladder);
-    action(ID_VIEW_CYLINDER)->setEnabled(!graphShown || shown != GraphShown::Cylinder);
-    action(ID_VIEW_TEXT)->setEnabled(!textShown);
-    action(ID_VIEW_3D)->setEnabled(!view3dShown);
+    // The views are always there to choose; the one shown is checked (choosing it again
+    // changes nothing). "Grafik" also leads back from the vertical section, the ladder
+    // and the cylinder.
+    QAction *current = textShown ? action(ID_VIEW_TEXT)
+        : view3dShown            ? action(ID_VIEW_3D)
+        : !graphShown            ? nullptr
+        : shown == GraphShown::Section ? action(ID_VIEW_SECTION)
+        : shown == GraphShown::Ladder  ? action(ID_VIEW_LADDER)
+        : shown == GraphShown::Cylinder ? action(ID_VIEW_CYLINDER)
+                                        : action(ID_VIEW_GRAFIK);
+    if (current)
+        current->setChecked(true);
+    else if (QAction *checked = m_viewGroup->checkedAction())
+        checked->setChecked(false);
     // An image of what is shown: the graph or the 3D view of a computed path.
     action(ID_FILE_SAVE_IMAGE)->setEnabled((graphShown || view3dShown) && hasTrajectory());
     // While the text view is active the zoom is disabled; in the graph view it shows

@@ -14,12 +14,15 @@ class QWidget;
 class FrameUi
 {
 public:
-    enum class SaveAnswer { Yes, No, Cancel };
+    enum class SaveAnswer { Save, Discard, Cancel };
 
     virtual ~FrameUi() = default;
 
-    // "Änderungen in <title> speichern?" with Ja, Nein and Abbrechen.
+    // "Änderungen in <title> speichern?" with Speichern, Verwerfen and Abbrechen.
     virtual SaveAnswer askSaveChanges(const QString &title) = 0;
+    // At the start, after a session that did not end normally left unsaved changes:
+    // true to restore them ("Wiederherstellen"), false to throw them away ("Verwerfen").
+    virtual bool askRestoreRecovered() = 0;
     // A document file to open; empty when cancelled.
     virtual QString openFileName() = 0;
     // A file name to save under, starting from `suggested`; empty when cancelled.

@@ -15,6 +15,7 @@
 #include "shell/helpwindow.h"
 #include "shell/pagemargins.h"
 #include "shell/programsettings.h"
+#include "shell/recovery.h"
 #include "shell/shellresources.h"
 #include "shell/viewsettings.h"
 #include "textview/dravonview.h"
@@ -197,7 +198,8 @@ QMenu *CMainFrame::createContextMenu(QWidget *parent)
         QAction *command = action(id);
         QAction *item = menu->addAction(command->toolTip());
         item->setData(id);
-        item->setEnabled(command->isEnabled());
+        // The view shown is greyed here: the short menu offers only a change.
+        item->setEnabled(command->isEnabled() && !(command->actionGroup() && command->isChecked()));
         item->setStatusTip(command->statusTip());
         connect(item, &QAction::triggered, command, &QAction::trigger);
     }
@@ -299,9 +301,9 @@ bool CMainFrame::saveModified()
     if (!m_doc->IsModified())
         return true;
     switch (m_ui->askSaveChanges(m_doc->GetTitle())) {
-    case FrameUi::SaveAnswer::Yes:
+    case FrameUi::SaveAnswer::Save:
         return doSave(false);
-    case FrameUi::SaveAnswer::No:
+    case FrameUi::SaveAnswer::Discard:
         return true;
     case FrameUi::SaveAnswer::Cancel:
         break;
@@ -309,9 +311,58 @@ bool CMainFrame::saveModified()
     return false;
 }
 
+bool CMainFrame::closeDocument()
+{
+    if (!saveModified())
+        return false;
+    m_doc->reset();
+    // Computed empty, so that no view keeps the closed survey's results.
+    m_doc->recompute();
+    m_doc->markNewData();
+    initialUpdateViews();
+    updateCommandUi();
+    return true;
+}
+
+void CMainFrame::startRecovery(DocumentRecovery &recovery)
+{
+    // A second dravon running beside the first neither offers nor overwrites its copy.
+    if (!recovery.claim())
+        return;
+    if (recovery.fileExists()) {
+        if (m_ui->askRestoreRecovered() && restoreUnnamed(recovery.filePath()))
+            // Kept at once, in case this session does not end normally either.
+            recovery.writeNow();
+        else
+            recovery.remove();
+    }
+    m_recovery = &recovery;
+    recovery.start();
+}
+
+bool CMainFrame::restoreUnnamed(const QString &path)
+{
+    std::string message;
+    if (!m_doc->load(path, message)) {
+        m_prompter->message(message);
+        return false;
+    }
+    m_doc->SetPathName(QString());
+    m_doc->recompute();
+    m_doc->markNewData();
+    m_doc->SetModifiedFlag(true);
+    initialUpdateViews();
+    updateTitle();
+    updateCommandUi();
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
     if (saveModified()) {
+        // The program ends normally: what was not saved was given up on purpose.
+        if (m_recovery)
+            m_recovery->finish();
         saveWindowSettings();
         if (m_help)
             m_help->close();

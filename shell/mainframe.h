@@ -20,12 +20,14 @@
 class CDravonDoc;
 class DocumentCommands;
 class CDravonView;
+class DocumentRecovery;
 class CGrafik;
 enum class GraphShown;
 class View3d;
 class FrameUi;
 class HelpWindow;
 class Prompter;
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QMessageBox;
@@ -93,6 +95,19 @@ public:
     bool openDocumentFile(const QString &path);
     // Asks about unsaved changes; false when the user cancelled (or saving failed).
     bool saveModified();
+    // "Schließen": after asking about unsaved changes, an empty, unnamed document takes
+    // the place of the current one (the frame has one document); false when cancelled.
+    bool closeDocument();
+
+    // Keeps unsaved changes in `recovery` from now on and until the frame closes, unless
+    // another running dravon keeps its own there. When
+    // a copy is left from a session that did not end normally, first offers it back:
+    // restored, it becomes an unnamed document with unsaved changes, so that
+    // "Speichern" asks for a name and never writes over a file unasked.
+    void startRecovery(DocumentRecovery &recovery);
+    // The document file at `path` as an unnamed document with unsaved changes; false
+    // (after a message) when it cannot be read.
+    bool restoreUnnamed(const QString &path);
     // "Speichern" (asks for a name when the document has none) and "Speichern unter".
     bool doSave(bool saveAs);
 
@@ -209,6 +224,8 @@ private:
     QAction *m_mruPlaceholder = nullptr;
     QToolBar *m_toolBar = nullptr;
     QMenu *m_viewMenu = nullptr;
+    QActionGroup *m_viewGroup = nullptr; // the views: one is checked, the one shown
+    QPointer<DocumentRecovery> m_recovery;
     bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};

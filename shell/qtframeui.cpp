@@ -18,19 +18,40 @@
 
 FrameUi::SaveAnswer QtFrameUi::askSaveChanges(const QString &title)
 {
+    // The standard buttons, so that the platform puts them in its order and gives them
+    // its roles; their texts come from the program's catalogue, which has them in both
+    // languages whether Qt's own catalogue is installed or not.
     QMessageBox box(QMessageBox::Warning, QStringLiteral("dravon"),
-        tr("Änderungen in %1 speichern?").arg(title), QMessageBox::NoButton, m_parent);
-    QPushButton *yes = box.addButton(tr("&Ja"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(tr("&Nein"), QMessageBox::NoRole);
-    QPushButton *cancel = box.addButton(tr("Abbrechen"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == yes)
-        return SaveAnswer::Yes;
-    if (box.clickedButton() == no)
-        return SaveAnswer::No;
-    return SaveAnswer::Cancel;
+        tr("Änderungen in %1 speichern?").arg(title),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.button(QMessageBox::Save)->setText(tr("&Speichern"));
+    box.button(QMessageBox::Discard)->setText(tr("&Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(tr("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+bool QtFrameUi::askRestoreRecovered()
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("dravon"),
+        tr("dravon wurde beim letzten Mal nicht ordnungsgemäß beendet. Es gibt eine Kopie "
+           "ungespeicherter Änderungen. Soll sie wiederhergestellt werden?"),
+        QMessageBox::Ok | QMessageBox::Discard, m_parent);
+    box.setInformativeText(tr("Die wiederhergestellte Bohrung ist unbenannt; speichern Sie sie "
+                              "unter einem Namen Ihrer Wahl."));
+    box.button(QMessageBox::Ok)->setText(tr("&Wiederherstellen"));
+    box.button(QMessageBox::Discard)->setText(tr("&Verwerfen"));
+    // No escape button: Esc or closing the box must not throw the copy away.
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }
 
 QString QtFrameUi::openFileName()

@@ -17,6 +17,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     SaveAnswer askSaveChanges(const QString &title) override;
+    bool askRestoreRecovered() override;
     QString openFileName() override;
     QString saveFileName(const QString &suggested) override;
     QString exportFileName(

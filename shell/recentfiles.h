@@ -1,6 +1,6 @@
-// The list of the four most recently used document files, kept with QSettings under
-// the organisation "Local AppWizard-Generated Applications" and the application
-// "dravon", group "Recent File List", keys File1 to File4 (newest first).
+// The list of the four most recently used document files, kept with the program's
+// settings (programsettings.h), group "Recent File List", keys File1 to File4 (newest
+// first).
 #pragma once
 
 #include <QString>

@@ -1436,10 +1436,6 @@ through the project&apos;s issue tracker.</translation>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <source>&amp;?</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
         <source>Zeichnet die Fehlerellipsen der Messpunkte in der Draufsicht, ein Band um den Verlauf in der Seitenansicht und im Vertikalschnitt und einen Schlauch in der 3D-Ansicht</source>
         <translation>Draws the error ellipses of the survey stations in the top view, a band around the course in the side view and the vertical section, and a tube in the 3D view</translation>
     </message>
@@ -1502,6 +1498,18 @@ through the project&apos;s issue tracker.</translation>
     <message>
         <source>Die Karte %1 kann nicht geschrieben werden.</source>
         <translation>The map %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Schließt das aktive Dokument; fragt, ob es gespeichert werden soll.</source>
+        <translation>Closes the active document; asks whether to save it.</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
@@ -3482,14 +3490,6 @@ Not free format</translation>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <source>&amp;Ja</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>&amp;Nein</source>
-        <translation>&amp;No</translation>
-    </message>
-    <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -3520,6 +3520,26 @@ Not free format</translation>
     <message>
         <source>Druckereinrichtung</source>
         <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Verwerfen</source>
+        <translation>&amp;Discard</translation>
+    </message>
+    <message>
+        <source>dravon wurde beim letzten Mal nicht ordnungsgemäß beendet. Es gibt eine Kopie ungespeicherter Änderungen. Soll sie wiederhergestellt werden?</source>
+        <translation>dravon did not end normally last time. There is a copy of unsaved changes. Do you want to restore it?</translation>
+    </message>
+    <message>
+        <source>Die wiederhergestellte Bohrung ist unbenannt; speichern Sie sie unter einem Namen Ihrer Wahl.</source>
+        <translation>The restored borehole is untitled; save it under a name of your choice.</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederherstellen</source>
+        <translation>&amp;Restore</translation>
     </message>
 </context>
 <context>

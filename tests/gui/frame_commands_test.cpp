@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QAbstractButton>
 #include <QToolBar>
 #include <QUrl>
 
@@ -43,20 +44,25 @@ QMenu *topMenu(CMainFrame &frame, int index)
 
 using FrameCommands = ShellTest;
 
-TEST_F(FrameCommands, StartStateShowsTheTextViewWithGraphEnabledAndTextAndZoomDisabled)
+TEST_F(FrameCommands, StartStateShowsTheTextViewCheckedAndZoomDisabled)
 {
     EXPECT_EQ(frame->GetActiveView(), frame->textView());
     EXPECT_EQ(frame->graphView(), nullptr);
-    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_TRUE(frame->action(ID_VIEW_TEXT)->isChecked());
     EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
     EXPECT_EQ(shownTitle(*frame), QStringLiteral("Unbenannt - dravon"));
     EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Bereit"));
-    // The toolbar shows the same commands, so their buttons follow the same rules.
-    QWidget *textButton = frame->toolBar()->widgetForAction(frame->action(ID_VIEW_TEXT));
+    // The toolbar shows the same commands, so its buttons show the view shown pressed.
+    auto *textButton = qobject_cast<QAbstractButton *>(
+        frame->toolBar()->widgetForAction(frame->action(ID_VIEW_TEXT)));
     ASSERT_NE(textButton, nullptr);
-    EXPECT_FALSE(textButton->isEnabled());
-    EXPECT_TRUE(frame->toolBar()->widgetForAction(frame->action(ID_VIEW_GRAFIK))->isEnabled());
+    EXPECT_TRUE(textButton->isChecked());
+    auto *graphButton = qobject_cast<QAbstractButton *>(
+        frame->toolBar()->widgetForAction(frame->action(ID_VIEW_GRAFIK)));
+    ASSERT_NE(graphButton, nullptr);
+    EXPECT_TRUE(graphButton->isEnabled());
+    EXPECT_FALSE(graphButton->isChecked());
 }
 
 TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
@@ -64,15 +70,17 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     QStringList titles;
     for (QAction *a : frame->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&?" }));
+    EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe" }));
     // The table import, the export and the map export (the borehole's path in WGS 84 as
     // GeoJSON) have their own group after the document commands; "Bild speichern …" (the
     // graph or the 3D view as PNG, SVG or PDF) joins them.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "--", "Tabelle &importieren …", "E&xportieren …",
+            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Tabelle &importieren …",
+            "E&xportieren …",
             "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
-            "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--", "&Beenden" }));
+            "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--",
+            "&Beenden\tStrg+Q" }));
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
     // "Bohrung …" (the settings that place the borehole in the field), "Nachbarbohrungen …"
@@ -80,7 +88,7 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     // "Interpolation entlang der Bahn …" (points on the arc next to the legacy
     // straight-line interpolation).
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern", "&Bohrung …",
+        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern\tF2", "&Bohrung …",
             "&Nachbarbohrungen …", "Interpolation", "Interpolation entlang der Bahn …",
             "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
@@ -89,11 +97,11 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // error ellipses and bands of a well with an error model), the views of the
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
         // cylinder) and "3D" (the well in three dimensions), each with its key.
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik", "Text", "Vertikalschnitt",
-            "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an", "Maßstabsgetreu",
-            "Unsicherheit", "--",
-            "Einstellungen …" }));
-    EXPECT_EQ(menuTexts(topMenu(*frame, 3)), (QStringList { "Inf&o über dravon...", "Hilfe" }));
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Grafik\tF3", "Text\tF4",
+            "Vertikalschnitt", "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an",
+            "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
+    EXPECT_EQ(menuTexts(topMenu(*frame, 3)),
+        (QStringList { "Hilfe\tF1", "--", "Inf&o über dravon..." }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
     for (int i = 0; i < 4; ++i) {
         for (QAction *a : topMenu(*frame, i)->actions())
@@ -158,8 +166,8 @@ TEST_F(FrameCommands, SwitchingCreatesExactlyOneGraphViewAndReusesIt)
     // The view keeps its own record of the data it scaled instead of clearing the
     // document's new-data flag: the document is only read.
     EXPECT_GT(graph->page().m_scaledRevision, 0u);
-    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isChecked());
     EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isEnabled());
     EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isCheckable());
 
@@ -193,7 +201,7 @@ TEST_F(FrameCommands, ShowingTheViewAlreadyShownDoesNothing)
     EXPECT_EQ(frame->GetActiveView(), graph);
     EXPECT_EQ(frame->findChildren<CGrafik *>().size(), 1);
     EXPECT_EQ(graph->page().m_bComputed, 1);
-    // A disabled command does nothing even when triggered directly through its key path.
+    // Choosing the view shown again changes nothing.
     frame->action(ID_VIEW_GRAFIK)->trigger();
     EXPECT_EQ(frame->GetActiveView(), graph);
 }

@@ -127,7 +127,7 @@ TEST_F(FrameDocument, OpeningAskedAboutUnsavedChangesAndCancelKeepsTheDocument)
     EXPECT_EQ(doc->well().survey.lines(), surveyLines(9));
     EXPECT_EQ(ui.openNames.size(), 1u); // the file dialog never opened
 
-    ui.saveAnswers = { FrameUi::SaveAnswer::No };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Discard };
     frame->action(ID_FILE_OPEN)->trigger();
     EXPECT_EQ(doc->name(), "Andere");
     EXPECT_EQ(doc->well().survey.lines(), surveyLines(3));
@@ -145,11 +145,11 @@ TEST_F(FrameDocument, ClosingAsksJaNeinAbbrechen)
     EXPECT_EQ(ui.questions, QStringList { "Unbenannt" });
 
     // Yes on an unnamed document asks for a name; cancelling that keeps the window.
-    ui.saveAnswers = { FrameUi::SaveAnswer::Yes };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Save };
     EXPECT_FALSE(frame->close());
 
     const QString path = temp.filePath(QStringLiteral("beim-schliessen.dvn"));
-    ui.saveAnswers = { FrameUi::SaveAnswer::Yes };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Save };
     ui.saveNames = { path };
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(QFileInfo::exists(path));
@@ -158,7 +158,7 @@ TEST_F(FrameDocument, ClosingAsksJaNeinAbbrechen)
 TEST_F(FrameDocument, ClosingWithNoLeavesNoFile)
 {
     enterData(surveyLines(4));
-    ui.saveAnswers = { FrameUi::SaveAnswer::No };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Discard };
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(ui.questions.size(), 1);
     EXPECT_TRUE(QDir(temp.path()).entryList({ "*.dvn" }).isEmpty());
@@ -196,8 +196,7 @@ TEST_F(FrameDocument, RecentFileListKeepsFourNewestFirst)
 
     // Stored under the application's settings key, read back by a new list.
     EXPECT_EQ(RecentFileList().files(), expected);
-    QSettings settings(
-        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"));
+    QSettings settings(QStringLiteral("Dravon"), QStringLiteral("dravon"));
     EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File1")).toString(), expected[0]);
 
     // Opening an entry again moves it to the front without a duplicate.
@@ -255,7 +254,7 @@ TEST_F(FrameDocument, NeuAsksAboutUnsavedChangesAndNeverWritesIntoThePreviousFil
     // Nein: the dialog opens on the defaults under an untitled document. "Neu" starts
     // from a fresh well now: the previous borehole's descriptive lines and name are gone
     // too (the descriptive lines used to stay with the new survey).
-    ui.saveAnswers = { FrameUi::SaveAnswer::No };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Discard };
     dialog.script = [](LineEditor &state) {
         EXPECT_TRUE(state.m_Eingabe.empty());
         EXPECT_TRUE(state.m_Info.empty());
@@ -315,7 +314,7 @@ TEST_F(FrameDocument, RenamingAloneIsAChangeThatNeuAsksToSave)
     EXPECT_EQ(doc->name(), "Neu benannt");
 
     // Ja writes the new name into the document's file before "Neu" goes on.
-    ui.saveAnswers = { FrameUi::SaveAnswer::Yes };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Save };
     press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(ui.questions.size(), 2);
     EXPECT_EQ(dialog.runs, runs + 1);

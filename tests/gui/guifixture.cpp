@@ -3,6 +3,7 @@
 
 #include "dialogs/dlginput.h"
 #include "document/resultsfile.h"
+#include "shell/programsettings.h"
 #include "shell/shellresources.h"
 
 #include <QDir>
@@ -37,9 +38,8 @@ QApplication &guiApp()
         auto *a = new QApplication(argc, argv);
         // The application adopts the environment's locale; the tests run German.
         std::setlocale(LC_ALL, "de_DE.UTF-8");
-        QCoreApplication::setOrganizationName(
-            QStringLiteral("Local AppWizard-Generated Applications"));
-        QCoreApplication::setApplicationName(QStringLiteral("dravon"));
+        QCoreApplication::setOrganizationName(programsettings::organisation());
+        QCoreApplication::setApplicationName(programsettings::application());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir().path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
         initShellResources();
@@ -89,8 +89,7 @@ QString writeDocument(const QString &path, const std::string &name, const String
 ShellTest::ShellTest()
 {
     guiApp();
-    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("dravon"))
-        .clear();
+    programSettings().clear();
     doc = std::make_unique<CDravonDoc>();
     doc->reset();
     doc->setResultsPath(temp.filePath(QStringLiteral("aus.txt")));

@@ -93,6 +93,8 @@ public:
     QSize offeredImageSize; // the size the dialog was opened with
     bool printAccepted = true;
     bool desktopOpens = true;
+    bool restoreAnswer = false; // the start's offer of a recovered copy
+    int restoreQuestions = 0;
 
     QStringList questions; // titles the save question named
     int printDialogs = 0;
@@ -108,6 +110,11 @@ public:
         const SaveAnswer a = saveAnswers.front();
         saveAnswers.pop_front();
         return a;
+    }
+    bool askRestoreRecovered() override
+    {
+        ++restoreQuestions;
+        return restoreAnswer;
     }
     QString openFileName() override { return take(openNames); }
     QString saveFileName(const QString &) override { return take(saveNames); }

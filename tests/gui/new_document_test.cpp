@@ -116,7 +116,7 @@ TEST_F(RealDialogTest, NeuAfterAChangedExampleSavesNoneOfItsDescriptiveLines)
     EXPECT_EQ(shownTitle(*frame), QStringLiteral("example.dvn* - dravon"));
 
     // Strg+N, "Nein"; the dialog opens empty; three stations typed with Enter.
-    ui.saveAnswers = { FrameUi::SaveAnswer::No };
+    ui.saveAnswers = { FrameUi::SaveAnswer::Discard };
     int infoShown = -1;
     whenDialogOpens([&](DlgInput &dialog) {
         infoShown = dialog.infoList()->count();

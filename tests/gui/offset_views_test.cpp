@@ -154,10 +154,10 @@ TEST_F(ShellTest, LadderAndCylinderAreViewsOfTheGraphAndGrafikLeadsBack)
     EXPECT_EQ(frame->GetActiveView(), graph);
     EXPECT_EQ(graph->shown(), GraphShown::Ladder);
     frame->updateCommandUi();
-    EXPECT_FALSE(frame->action(ID_VIEW_LADDER)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_CYLINDER)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_SECTION)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_LADDER)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_CYLINDER)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_SECTION)->isChecked());
     graph->viewport()->repaint();
     EXPECT_TRUE(graph->ladderData().curves.empty()) << "a well without neighbours";
 
@@ -171,8 +171,8 @@ TEST_F(ShellTest, LadderAndCylinderAreViewsOfTheGraphAndGrafikLeadsBack)
     press(Qt::Key_F3);
     EXPECT_EQ(graph->shown(), GraphShown::Plot);
     frame->updateCommandUi();
-    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_LADDER)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_LADDER)->isChecked());
 
     // From the text view the keys lead into the graph as well.
     press(Qt::Key_F4);

@@ -41,8 +41,8 @@ TEST_F(ShellTest, SectionViewFollowsTheSettingsThatApply)
     frame->action(ID_VIEW_SECTION)->trigger();
     graph->viewport()->repaint();
     ASSERT_TRUE(graph->isSectionView());
-    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_FALSE(frame->action(ID_VIEW_SECTION)->isEnabled());
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_TRUE(frame->action(ID_VIEW_SECTION)->isChecked());
     EXPECT_NEAR(graph->sectionAzimuth(), 30.0, 1e-6); // the final displacement's
     EXPECT_EQ(graph->page().m_Punktzahl, 4);
     EXPECT_GE(graph->page().xmax, doc->trajectory().last().tvd);
@@ -97,6 +97,6 @@ TEST_F(ShellTest, SectionViewFollowsTheSettingsThatApply)
     frame->action(ID_VIEW_GRAFIK)->trigger();
     graph->viewport()->repaint();
     EXPECT_FALSE(graph->isSectionView());
-    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isChecked());
     EXPECT_EQ(points(graph->page()), side);
 }

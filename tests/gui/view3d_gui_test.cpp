@@ -99,15 +99,15 @@ protected:
 TEST_F(View3dTest, F5ShowsTheWellIn3dAndTheCommandsFollow)
 {
     frame->updateCommandUi();
-    EXPECT_TRUE(frame->action(ID_VIEW_3D)->isEnabled());
+    EXPECT_FALSE(frame->action(ID_VIEW_3D)->isChecked());
     // Nothing to save as an image from the table.
     EXPECT_FALSE(frame->action(ID_FILE_SAVE_IMAGE)->isEnabled());
     View3d *view = show3d();
     ASSERT_NE(view, nullptr);
     frame->updateCommandUi();
-    EXPECT_FALSE(frame->action(ID_VIEW_3D)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_GRAFIK)->isEnabled());
-    EXPECT_TRUE(frame->action(ID_VIEW_TEXT)->isEnabled());
+    EXPECT_TRUE(frame->action(ID_VIEW_3D)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_GRAFIK)->isChecked());
+    EXPECT_FALSE(frame->action(ID_VIEW_TEXT)->isChecked());
     EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isEnabled());
     EXPECT_TRUE(frame->action(ID_FILE_SAVE_IMAGE)->isEnabled());
     // The whole path in the picture, its wellhead and end inside the canvas.

@@ -42,7 +42,7 @@ TEST_F(ShellTest, SizePositionAndViewComeBackAtTheNextStart)
     EXPECT_EQ(next.geometry(), before);
     EXPECT_NE(next.graphView(), nullptr);
     EXPECT_EQ(next.GetActiveView(), static_cast<QWidget *>(next.graphView()));
-    EXPECT_FALSE(next.action(ID_VIEW_GRAFIK)->isEnabled());
+    EXPECT_TRUE(next.action(ID_VIEW_GRAFIK)->isChecked());
 
     // Back in the text view, that is what the start after shows.
     next.SwitchView(CMainFrame::TextViewId);
