@@ -58,14 +58,34 @@ std::string general(double value, Sign sign)
     std::string text;
     if (!std::isfinite(value))
         return text;
-    constexpr std::size_t kWidth = 8;
+    constexpr int kWidth = 8;
     char buffer[32];
-    std::string_view shown;
-    for (int digits = static_cast<int>(kWidth); digits >= 1; --digits) {
+    const auto write = [&](int digits) {
         const std::to_chars_result r = std::to_chars(
             buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-        shown = std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer));
-        if (shown.size() - (value < 0 ? 1 : 0) <= kWidth)
+        return std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer));
+    };
+    const auto fits = [value](std::string_view shown) {
+        return shown.size() - (value < 0 ? 1 : 0) <= static_cast<std::size_t>(kWidth);
+    };
+    // The fewest digits that give the same single-precision value: what was typed into the
+    // spreadsheet, without the noise that single precision adds in the eighth digit.
+    const float single = static_cast<float>(value);
+    std::string_view shown;
+    for (int digits = 1; digits <= kWidth; ++digits) {
+        shown = write(digits);
+        double back = 0;
+        std::from_chars(shown.data(), shown.data() + shown.size(), back);
+        if (fits(shown) && shown.find('e') == std::string_view::npos
+            && static_cast<float>(back) == single) {
+            finish(text, shown, sign);
+            return text;
+        }
+    }
+    // Else as many digits as fit.
+    for (int digits = kWidth; digits >= 1; --digits) {
+        shown = write(digits);
+        if (fits(shown))
             break;
     }
     finish(text, shown, sign);

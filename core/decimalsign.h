@@ -33,10 +33,10 @@ inline Sign interfaceSign()
 std::string shortest(double value, Sign sign);
 
 // A number as a spreadsheet shows it in its general format in a column of the default
-// width: rounded to as many significant digits as fit in eight characters (a minus sign
-// aside), without trailing zeros, in exponent form only when not even that fits. A cell
-// written from single precision shows the number that was typed ("0,76" for the stored
-// 0.7600000047849319), as in the program that wrote it.
+// width: in at most eight characters (a minus sign aside), without trailing zeros, in
+// exponent form only when nothing else fits; and with the fewest digits that give the same
+// single-precision value, so that a cell written from single precision shows the number
+// that was typed ("0,76" for a stored 0.7600000047849319, "8,73" for 8.729999542236328).
 std::string general(double value, Sign sign);
 
 // Exactly `decimals` decimals, rounded correctly; a value that rounds to zero is written

@@ -31,6 +31,21 @@ constexpr int kStationPreview = 12;
 using exchange::DecimalSign;
 using exchange::Delimiter;
 
+// A station as the preview lists it: in the columns of its written form, each value as
+// the spreadsheet shows it unless two decimals give it exactly (a workbook's
+// 0.7600000047849319 is listed as 0.76; the import takes the value as stored).
+QString previewLine(const well::Station &station)
+{
+    const auto column = [](double value, int width) {
+        std::string digits = decimalsign::fixed(value, 2, decimalsign::Sign::Point);
+        if (decimalsign::read(digits, decimalsign::Accept::Point) != value)
+            digits = decimalsign::general(value, decimalsign::Sign::Point);
+        return QString::fromStdString(digits).rightJustified(width);
+    };
+    return column(station.md, 8) + QStringLiteral("  ") + column(station.inclination, 7)
+        + QStringLiteral("  ") + column(station.azimuth, 7);
+}
+
 QString columnCaption(int column)
 {
     return QCoreApplication::translate("TableImportDialog", "Spalte %1")
@@ -275,7 +290,7 @@ void TableImportDialog::showChoices()
     m_stations->clear();
     const std::vector<well::Station> &stations = m_import.survey.stations();
     for (size_t i = 0; i < stations.size() && i < kStationPreview; ++i)
-        m_stations->addItem(QString::fromStdString(well::stationText(stations[i])));
+        m_stations->addItem(previewLine(stations[i]));
     if (stations.size() > kStationPreview)
         m_stations->addItem(QString::fromUtf8("…"));
 }

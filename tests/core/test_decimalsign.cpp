@@ -55,6 +55,8 @@ TEST(DecimalSign, TheGeneralFormShowsWhatASpreadsheetShows)
 {
     EXPECT_EQ(decimalsign::general(0.7600000047849319, Sign::Comma), "0,76");
     EXPECT_EQ(decimalsign::general(static_cast<double>(0.76f), Sign::Comma), "0,76");
+    EXPECT_EQ(decimalsign::general(8.729999542236328, Sign::Point), "8.73");
+    EXPECT_EQ(decimalsign::general(330.3056945800781, Sign::Point), "330.3057");
     EXPECT_EQ(decimalsign::general(-1234.5, Sign::Point), "-1234.5");
     EXPECT_EQ(decimalsign::general(5700000.125, Sign::Comma), "5700000");
     EXPECT_EQ(decimalsign::general(123456789.0, Sign::Point), "1.23e+08");

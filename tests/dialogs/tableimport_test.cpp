@@ -223,6 +223,15 @@ TEST(TableImportDialog, ALegacyWorkbookAndTheRowsBelowTheTable)
         dialog.columnBox(2)->currentText(), QStringLiteral("automatisch (Spalte D: Azimuth Grid)"));
     EXPECT_EQ(dialog.unitBox()->currentText(), QString::fromUtf8("automatisch (Fuß)"));
     EXPECT_EQ(dialog.stationImport().survey.size(), 121u);
+    // The workbook stores 0.76 in single precision; the previews show what its spreadsheet
+    // shows (the grid in the interface's decimal sign), the import takes what it stores.
+    ASSERT_GE(dialog.stationPreview()->count(), 2);
+    const QString second = dialog.stationPreview()->item(1)->text();
+    EXPECT_EQ(second.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1), QStringLiteral("0.76"))
+        << second.toStdString();
+    EXPECT_EQ(dialog.stationImport().survey.stations()[1].inclination, 0.7600000047849319);
+    ASSERT_NE(dialog.preview()->item(20, 2), nullptr);
+    EXPECT_EQ(dialog.preview()->item(20, 2)->text(), QStringLiteral("0,76"));
     EXPECT_EQ(dialog.statusLabel()->text(),
         QString::fromUtf8("121 Datenzeilen ab Zeile 20; 121 Messwertzeilen werden übernommen.\n"
                           "Zeilen 168 bis 176 nach der Tabelle nicht gelesen"));
