@@ -7,6 +7,7 @@
 #include "textview/tablepage.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -134,6 +135,27 @@ void CDravonView::resizeEvent(QResizeEvent *event)
         measureTable();
     else
         updateScrollBars();
+}
+
+void CDravonView::keyPressEvent(QKeyEvent *event)
+{
+    // As in a text editor: Ctrl+Home and Ctrl+End go to the first and the last line,
+    // Home and End to the left and right edge; the arrows and the page keys are the
+    // scroll area's own.
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    QScrollBar *bar = control ? verticalScrollBar() : horizontalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_Home:
+        bar->setValue(bar->minimum());
+        if (control)
+            horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+        return;
+    case Qt::Key_End:
+        bar->setValue(bar->maximum());
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+    }
 }
 
 void CDravonView::paintEvent(QPaintEvent *event)

@@ -127,9 +127,9 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     FontScope font(dc, kScreenFont);
     const int n = static_cast<int>(entries.size());
     // One letter of margin on both sides and one spare row at the bottom.
-    const int height = std::max(kMinHeight, (n + 1) * font.h());
+    const int height = (n + 1) * font.h();
     if (entries.empty())
-        return { kMinWidth, height };
+        return { 2 * font.w(), height };
 
     // A million rows are not measured one by one. Each character that occurs is
     // measured once, 64 in a row for the fraction of a unit; a row is as wide as its
@@ -198,7 +198,7 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     }
     const int measured
         = std::max(dc.textExtent(*widestEntry).cx, static_cast<int>(std::ceil(widest)));
-    return { std::max(kMinWidth, measured + 2 * font.w()), height };
+    return { measured + 2 * font.w(), height };
 }
 
 DrawFont printFont(

@@ -16,10 +16,6 @@ namespace tablepage {
 inline const DrawFont kScreenFont { 55, 800, FontFamily::Modern, "Courier New" };
 inline const DrawFont kPrintFont { 44, 800, FontFamily::Modern, "Courier New" };
 
-// The smallest scroll extent of the text view (200 mm x 1100 mm).
-inline constexpr int kMinWidth = 2000;
-inline constexpr int kMinHeight = 11000;
-
 // Lines per printed page: 59 on a page taller than wide, else 40. `width` and
 // `height` are the printable area's size (both positive).
 int linesPerPage(int width, int height);
@@ -75,8 +71,10 @@ void drawScreen(
 // Row pitch (height of "W") of the screen font.
 int screenRowHeight(DrawContext &dc);
 
-// The scroll extent that holds every line of the table: at least kMinWidth x kMinHeight.
-// It measures each character that occurs and the widest line, not every line.
+// The scroll extent that holds every line of the table and no more: its widest line with
+// a letter's margin on both sides, its rows and one spare row (the view scrolls to the
+// last line, not on into blank pages). It measures each character that occurs and the
+// widest line, not every line.
 DrawSize screenExtent(DrawContext &dc, const StringList &entries);
 
 // Page `page` (from 1) of a print run paginated by `pages` in `font` (see printFont),

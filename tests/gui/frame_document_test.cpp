@@ -52,6 +52,7 @@ TEST_F(FrameDocument, ChangeWhileTheGraphIsShownAppearsInTheTextViewAfterF4)
 {
     enterData(surveyLines(5));
     const StringList before = doc->resultsTable();
+    const int extentBefore = frame->textView()->scrollExtent().cy;
     press(Qt::Key_F3);
     frame->graphView()->viewport()->repaint();
     enterData(surveyLines(20));
@@ -60,8 +61,8 @@ TEST_F(FrameDocument, ChangeWhileTheGraphIsShownAppearsInTheTextViewAfterF4)
     EXPECT_EQ(frame->GetActiveView(), frame->textView());
     // The view draws every line of the new table: its extent follows the new count.
     const int rows = static_cast<int>(doc->resultsTable().size());
-    EXPECT_GE(frame->textView()->scrollExtent().cy, 11000);
     EXPECT_GT(rows, static_cast<int>(before.size()));
+    EXPECT_GT(frame->textView()->scrollExtent().cy, extentBefore);
     EXPECT_GT(inkPixels(frame->textView()), 500);
 }
 
