@@ -67,8 +67,10 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
 
 void DocumentCommands::showDiagnostics()
 {
-    for (const well::Diagnostic &d : m_doc->result().diagnostics)
-        m_prompter->message(well::text(d));
+    if (m_remarks == Remarks::ToPrompter) {
+        for (const well::Diagnostic &d : m_doc->result().diagnostics)
+            m_prompter->message(well::text(d));
+    }
     if (m_afterComputation)
         m_afterComputation();
 }

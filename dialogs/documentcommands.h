@@ -55,9 +55,19 @@ public:
     // "Ergebnisse ausgeben" / "Ergebnisse einlesen" on the document's results file.
     void OnErgebnisseAusgeben();
     void OnErgebnisseEinlesen();
-    // Runs after each computation, once its messages are shown: the frame's notice of the
-    // neighbouring wells.
-    void setAfterComputation(std::function<void()> hook) { m_afterComputation = std::move(hook); }
+    // Where the remarks of a computation go: each to the prompter as a message (the
+    // batch paths and the scripted tests), or to nobody but the hook, which lists them
+    // where they do not block (the desktop's panel of messages). The answers of explicit
+    // commands (interpolation, results file, a file that cannot be read) always go to
+    // the prompter.
+    enum class Remarks { ToPrompter, ToHook };
+    // Runs after each computation, once its messages are shown: the frame's list of the
+    // computation's remarks and of the neighbouring wells.
+    void setAfterComputation(std::function<void()> hook, Remarks remarks = Remarks::ToPrompter)
+    {
+        m_afterComputation = std::move(hook);
+        m_remarks = m_afterComputation ? remarks : Remarks::ToPrompter;
+    }
 
 private:
     // What Cancel in the measurement dialog means: nothing happens, or the survey the
@@ -72,4 +82,5 @@ private:
     Prompter *m_prompter;
     MeasurementDialog *m_dialog;
     std::function<void()> m_afterComputation;
+    Remarks m_remarks = Remarks::ToPrompter;
 };

@@ -5,6 +5,7 @@
 #include "dialogs/dlginput.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
+#include "shell/messagespanel.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
@@ -84,7 +85,15 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     m_activeView = m_textView;
     m_textView->OnInitialUpdate();
 
-    m_commands->setAfterComputation([this] { updateClearanceNotice(); });
+    // The computation's remarks and the clearance go to the panel of messages, which
+    // blocks nothing; docked below the views, in the Ansicht menu.
+    m_messages = new MessagesPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_messages);
+    connect(m_messages, &MessagesPanel::remarkChosen, this, &CMainFrame::showMessageDepth);
+    m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_messages->toggleViewAction());
+    m_commands->setAfterComputation(
+        [this] { updateMessages(); }, DocumentCommands::Remarks::ToHook);
+    updateMessages();
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
     connect(m_doc, &CDravonDoc::modifiedChanged, this, &QWidget::setWindowModified);
     updateTitle();
@@ -239,6 +248,8 @@ void CMainFrame::OnFileNew()
     // The same question as before closing: "Abbrechen" keeps the current survey.
     if (!saveModified())
         return;
+    // The remarks of the survey before go; the new one's computation fills the panel.
+    m_messages->clear();
     m_commands->OnDokumentNeu();
 }
 
@@ -249,7 +260,11 @@ void CMainFrame::OnFileOpen()
     const QString path = m_ui->openFileName();
     if (path.isEmpty())
         return;
-    if (m_commands->OnOpenDocument(path)) {
+    m_messages->clear();
+    const bool opened = m_commands->OnOpenDocument(path);
+    if (!opened)
+        updateMessages();
+    if (opened) {
         m_recent.add(path);
         initialUpdateViews();
     }
@@ -260,7 +275,11 @@ bool CMainFrame::openDocumentFile(const QString &path)
 {
     if (!saveModified())
         return false;
+    m_messages->clear();
     const bool opened = m_commands->OnOpenDocument(path);
+    // A file that cannot be read leaves the document, and so its remarks, as they were.
+    if (!opened)
+        updateMessages();
     if (opened) {
         m_recent.add(path);
         initialUpdateViews();
@@ -319,6 +338,7 @@ bool CMainFrame::closeDocument()
     // Computed empty, so that no view keeps the closed survey's results.
     m_doc->recompute();
     m_doc->markNewData();
+    updateMessages();
     initialUpdateViews();
     updateCommandUi();
     return true;

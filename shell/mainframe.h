@@ -30,7 +30,10 @@ class Prompter;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QMessageBox;
+class MessagesPanel;
+namespace analysis {
+struct Remark;
+}
 class QStackedWidget;
 class QToolBar;
 namespace surveyexport {
@@ -141,11 +144,15 @@ public:
     // `parent` (the frame when none); OK with a change gives them to the document and
     // scans again (wellcommands.cpp).
     void editOffsets(QWidget *parent = nullptr);
-    // The notice of the clearance scan after each computation with offset wells: a window
-    // that does not block, naming the offsets whose separation factor falls below the
-    // warning factor and those left out of the scan; hidden when there is nothing to say.
-    void updateClearanceNotice();
-    QMessageBox *clearanceNotice() const;
+    // The panel of messages filled anew from the document: the last computation's remarks
+    // and its clearance scan (after each computation and each change of the offsets or
+    // the well's settings). It blocks nothing; a collision risk brings it into view.
+    void updateMessages();
+    MessagesPanel *messagesPanel() const { return m_messages; }
+    // What choosing a message with a depth does: the results table scrolls to the line
+    // of the depth (of a straight interval: the interval's line) and marks it, and the
+    // status bar names the depth, which is all the graph views show of it.
+    void showMessageDepth(const analysis::Remark &remark);
 
 protected:
     bool event(QEvent *event) override;
@@ -229,5 +236,5 @@ private:
     bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
-    QPointer<QMessageBox> m_clearanceNotice;
+    MessagesPanel *m_messages = nullptr;
 };

@@ -1,8 +1,10 @@
 // The frame's commands for the borehole in the field: its settings, the map export and the
-// neighbouring wells with the notice of their scan.
+// neighbouring wells with the messages of their scan.
 #include "shell/mainframe.h"
 
+#include "analysis/remarks.h"
 #include "clearance/wellscan.h"
+#include "core/decimalsign.h"
 #include "core/atomicfile.h"
 #include "dialogs/dlgoffsets.h"
 #include "dialogs/dlgwell.h"
@@ -10,12 +12,16 @@
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
 #include "listing/listing.h"
+#include "shell/messagespanel.h"
 #include "shell/viewsettings.h"
+#include "textview/dravonview.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QStatusBar>
+
+#include <algorithm>
 
 void CMainFrame::editWellSettings(QWidget *parent)
 {
@@ -26,8 +32,7 @@ void CMainFrame::editWellSettings(QWidget *parent)
         return;
     m_doc->setWellSettings(settings); // marks a change and updates the views
     // The error model and the wellhead change the factors and the slots.
-    if (!settings.offsets.empty())
-        updateClearanceNotice();
+    updateMessages();
 }
 
 void CMainFrame::editOffsets(QWidget *parent)
@@ -36,42 +41,39 @@ void CMainFrame::editOffsets(QWidget *parent)
     if (!DlgOffsets::edit(parent ? parent : this, settings, m_doc->name(), m_doc->well().format))
         return;
     m_doc->setWellSettings(settings); // marks a change and updates the views
-    updateClearanceNotice();
+    updateMessages();
 }
 
-QMessageBox *CMainFrame::clearanceNotice() const
-{
-    return m_clearanceNotice.data();
-}
-
-void CMainFrame::updateClearanceNotice()
+void CMainFrame::updateMessages()
 {
     const well::Well &w = m_doc->well();
-    std::string text;
-    if (!w.settings.offsets.empty() && !m_doc->trajectory().empty()) {
-        // Made by the document with the computation, for the graph as well.
-        const clr::WellScan &scan = m_doc->clearance();
-        text = clr::warningNotice(scan);
-        for (const clr::SetupFinding &f : scan.setup) {
-            // Piece by piece: "\n" + text trips GCC 12's -Wrestrict at -O3.
-            if (!text.empty())
-                text += '\n';
-            text += clr::text(f);
-        }
-    }
-    if (text.empty()) {
-        if (m_clearanceNotice)
-            m_clearanceNotice->hide();
+    // Made by the document with the computation, for the graph as well; without offsets
+    // or a path there is nothing to compare.
+    const bool scanned = !w.settings.offsets.empty() && !m_doc->trajectory().empty();
+    const std::vector<analysis::Remark> list = analysis::remarks(
+        m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr);
+    m_messages->setRemarks(list);
+    const bool risk = std::any_of(list.begin(), list.end(),
+        [](const analysis::Remark &r) { return r.severity == analysis::Severity::CollisionRisk; });
+    if (risk && m_messages->isHidden())
+        m_messages->show();
+}
+
+void CMainFrame::showMessageDepth(const analysis::Remark &remark)
+{
+    if (!remark.depth)
         return;
-    }
-    if (!m_clearanceNotice) {
-        m_clearanceNotice = new QMessageBox(
-            QMessageBox::Warning, tr("Nachbarbohrungen"), QString(), QMessageBox::Ok, this);
-        m_clearanceNotice->setWindowModality(Qt::NonModal);
-    }
-    m_clearanceNotice->setText(QString::fromStdString(text));
-    m_clearanceNotice->show();
-    m_clearanceNotice->raise();
+    m_textView->showDepth(remark.untilDepth.value_or(*remark.depth));
+    const QString depth = QString::fromStdString(decimalsign::shown(*remark.depth, 2));
+    QString text;
+    if (remark.source == analysis::RemarkSource::Clearance)
+        text = tr("Meldung bei %1 m MD").arg(depth);
+    else if (remark.untilDepth)
+        text = tr("Meldung bei Teufe %1 bis %2")
+                   .arg(depth, QString::fromStdString(decimalsign::shown(*remark.untilDepth, 2)));
+    else
+        text = tr("Meldung bei Teufe %1").arg(depth);
+    statusBar()->showMessage(text);
 }
 
 bool CMainFrame::exportMap(QString path)

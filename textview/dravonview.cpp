@@ -1,6 +1,7 @@
 // The results text view on screen and paper.
 #include "textview/dravonview.h"
 
+#include "core/decimalsign.h"
 #include "document/dravondoc.h"
 #include "graph/painterdrawcontext.h"
 #include "graph/plotdata.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -49,6 +51,7 @@ CDravonView::CDravonView(CDravonDoc &doc, QWidget *parent)
     viewport()->setPalette(pal);
     connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
         // A change of the table may need more room; the paint then shows the new lines.
+        m_marked = -1;
         measureTable();
         keepTableInView();
         viewport()->update();
@@ -158,6 +161,57 @@ void CDravonView::keyPressEvent(QKeyEvent *event)
     }
 }
 
+int CDravonView::lineOfDepth(double depth) const
+{
+    // A row of the table begins with the interval it covers, "from- to" in the table's
+    // depth unit, and gives the values at its lower end; headings and remarks begin with
+    // words and are passed over. The row of a depth is the one whose interval ends at or
+    // below it and begins above it.
+    const well::StringList &table = m_doc->resultsTable();
+    int first = -1, last = -1;
+    for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+        const std::string &line = table[i];
+        const std::size_t begin = line.find_first_not_of(' ');
+        if (begin == std::string::npos)
+            continue;
+        const std::size_t dash = line.find('-', begin + 1);
+        if (dash == std::string::npos)
+            continue;
+        const std::size_t toBegin = line.find_first_not_of(' ', dash + 1);
+        const std::size_t toEnd = line.find(' ', toBegin == std::string::npos ? dash : toBegin);
+        const std::optional<double> from
+            = decimalsign::read(std::string_view(line).substr(begin, dash - begin),
+                decimalsign::Accept::Either);
+        const std::optional<double> to = toBegin == std::string::npos
+            ? std::nullopt
+            : decimalsign::read(std::string_view(line).substr(toBegin, toEnd - toBegin),
+                  decimalsign::Accept::Either);
+        if (!from || !to)
+            continue;
+        if (first < 0)
+            first = i;
+        last = i;
+        // The table rounds to a tenth of its unit.
+        if (depth <= *to + 0.05)
+            return i;
+    }
+    // Below the table's last row: its last row; above all rows: its first.
+    return last >= 0 ? last : first;
+}
+
+bool CDravonView::showDepth(double depth)
+{
+    const int line = lineOfDepth(depth);
+    if (line < 0)
+        return false;
+    m_marked = line;
+    // Two lines of the table above it stay in view, for its neighbours.
+    const double y = std::max(0, line - 2) * m_rowHeight * unitsToPixelsY();
+    verticalScrollBar()->setValue(static_cast<int>(std::floor(y)));
+    viewport()->update();
+    return true;
+}
+
 void CDravonView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
@@ -171,6 +225,15 @@ void CDravonView::paintEvent(QPaintEvent *event)
     const int first = std::max(0, static_cast<int>(top / m_rowHeight) - 1);
     const int last = std::min(rows - 1, static_cast<int>(bottom / m_rowHeight) + 1);
     m_painted = { first, last };
+    if (m_marked >= first && m_marked <= last) {
+        // The line a message pointed at, underlaid in a pale yellow.
+        const double rowY = m_marked * m_rowHeight * unitsToPixelsY();
+        const double rowH = m_rowHeight * unitsToPixelsY();
+        painter.fillRect(QRectF(0, rowY, std::max<double>(m_extent.cx * unitsToPixelsX(),
+                                              viewport()->width()),
+                             rowH),
+            QColor(255, 240, 170));
+    }
     tablepage::drawScreen(dc, m_doc->resultsTable(), first, last);
     if (const std::string note = remark(); !note.empty()) {
         const DrawFont old = dc.selectFont(tablepage::kScreenFont);

@@ -45,6 +45,16 @@ public:
     // stations entered; empty otherwise.
     std::string remark() const;
 
+    // The line of the table that a depth falls on: the first row whose interval ends at
+    // or below `depth` (the row that gives the values there), the last row for a depth
+    // below the table; -1 when the table has no row with a depth.
+    int lineOfDepth(double depth) const;
+    // Scrolls the line of `depth` into view, near the top, and marks it until the table
+    // changes; false when the table has no such line.
+    bool showDepth(double depth);
+    // The marked line; -1 when none is.
+    int markedLine() const { return m_marked; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -69,4 +79,5 @@ private:
     double m_measuredScaleX = 0;
     double m_measuredScaleY = 0;
     std::pair<int, int> m_painted { 0, -1 };
+    int m_marked = -1;
 };

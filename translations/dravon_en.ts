@@ -1480,10 +1480,6 @@ through the project&apos;s issue tracker.</translation>
         <translation>Ready</translation>
     </message>
     <message>
-        <source>Nachbarbohrungen</source>
-        <translation>Offset wells</translation>
-    </message>
-    <message>
         <source>Die Lage der Bohrung wird unter Bearbeiten &gt; Bohrung … angegeben.</source>
         <translation>The location of the well is given under Edit &gt; Well ….</translation>
     </message>
@@ -1510,6 +1506,18 @@ through the project&apos;s issue tracker.</translation>
     <message>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Meldung bei %1 m MD</source>
+        <translation>Message at %1 m MD</translation>
+    </message>
+    <message>
+        <source>Meldung bei Teufe %1 bis %2</source>
+        <translation>Message at depth %1 to %2</translation>
+    </message>
+    <message>
+        <source>Meldung bei Teufe %1</source>
+        <translation>Message at depth %1</translation>
     </message>
 </context>
 <context>
@@ -3120,6 +3128,48 @@ Please select a line of the list first.</translation>
     <message>
         <source>Die Schrittweite %g %s ergibt keine Liste mit höchstens einer Million Zeilen.</source>
         <translation>The step %g %s gives no listing of at most one million rows.</translation>
+    </message>
+</context>
+<context>
+    <name>Meldungen</name>
+    <message>
+        <source>Nachbarbohrung %1: kleinster Trennfaktor %2 bei %3 m MD (Nachbarbohrung bei %4 m MD)</source>
+        <translation>Offset well %1: lowest separation factor %2 at %3 m MD (offset well at %4 m MD)</translation>
+    </message>
+    <message>
+        <source>; unter %1 von %2 m bis %3 m MD</source>
+        <translation>; below %1 from %2 m to %3 m MD</translation>
+    </message>
+</context>
+<context>
+    <name>MessagesPanel</name>
+    <message>
+        <source>Meldungen</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Teufe</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Kollisionsgefahr</source>
+        <translation>Collision risk</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

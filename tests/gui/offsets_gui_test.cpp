@@ -1,13 +1,13 @@
 // The neighbouring wells from the desktop program: "Bearbeiten → Nachbarbohrungen …"
-// changes the document only on OK, and each computation with offsets ends with one
-// notice that does not block, naming the offset below the warning factor; the notice
-// goes when nothing is below it any more.
+// changes the document only on OK, and each computation with offsets lists the offsets in
+// the panel of messages, which does not block, graded against the warning factor.
 #include "guifixture.h"
 
 #include "dialogs/dlginput.h"
 #include "dialogs/dlgoffsets.h"
 #include "dialogs/qtmeasurementdialog.h"
 #include "shell/commandids.h"
+#include "shell/messagespanel.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,7 +28,14 @@ TEST(OffsetsGui, TheDialogChangesTheDocumentOnOkAndEachComputationGivesItsNotice
     CMainFrame frame(commands, ui);
     measurement.setParent(&frame);
     ASSERT_FALSE(doc.IsModified());
-    EXPECT_FALSE(frame.clearanceNotice()) << "no offsets, nothing to say";
+    const auto clearanceRemarks = [&frame] {
+        std::vector<analysis::Remark> out;
+        for (const analysis::Remark &r : frame.messagesPanel()->remarks())
+            if (r.source == analysis::RemarkSource::Clearance)
+                out.push_back(r);
+        return out;
+    };
+    EXPECT_TRUE(clearanceRemarks().empty()) << "no offsets, nothing to say";
 
     // Abbrechen: nothing changes.
     onModalDialog<DlgOffsets>([](DlgOffsets &d) {
@@ -61,19 +68,20 @@ TEST(OffsetsGui, TheDialogChangesTheDocumentOnOkAndEachComputationGivesItsNotice
     s.offsets = { twin };
     doc.setWellSettings(s);
     commands.recompute();
-    ASSERT_TRUE(frame.clearanceNotice());
-    EXPECT_TRUE(frame.clearanceNotice()->isVisible());
-    EXPECT_FALSE(frame.clearanceNotice()->isModal());
-    const QString text = frame.clearanceNotice()->text();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Trennfaktor unter 3.00 bei 1 Nachbarbohrung:")))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Nachbarbohrung Zwilling: Trennfaktor")))
-        << text.toStdString();
-    EXPECT_TRUE(prompter.messages().empty()) << "the notice is no message box";
+    const auto near = clearanceRemarks();
+    ASSERT_EQ(near.size(), 1u);
+    EXPECT_NE(near[0].severity, analysis::Severity::Information) << near[0].text;
+    EXPECT_TRUE(near[0].text.starts_with("Nachbarbohrung Zwilling: kleinster Trennfaktor"))
+        << near[0].text;
+    EXPECT_NE(near[0].text.find("; unter 3,00 von"), std::string::npos) << near[0].text;
+    EXPECT_TRUE(prompter.messages().empty()) << "the panel is no message box";
 
-    // Moved 400 m away the twin is below nothing: the notice goes after the next run.
+    // Moved 400 m away the twin is below nothing: after the next run it is only worth
+    // knowing.
     s.offsets[0].slotEast = 400;
     doc.setWellSettings(s);
     commands.recompute();
-    EXPECT_FALSE(frame.clearanceNotice()->isVisible());
+    const auto far = clearanceRemarks();
+    ASSERT_EQ(far.size(), 1u);
+    EXPECT_EQ(far[0].severity, analysis::Severity::Information) << far[0].text;
 }

@@ -3,6 +3,7 @@
 #include "guifixture.h"
 
 #include "graph/view/grafik.h"
+#include "shell/messagespanel.h"
 #include "textview/dravonview.h"
 
 #include <QImage>
@@ -35,9 +36,12 @@ TEST_F(ShellTest, WhereACheckStopsThePathTheViewsSayWhereItEnds)
     // The third depth repeats the second: the check stops there and the table ends at
     // 200 m of 700 m, with no line of its own that says so.
     enterData({ "100 0 0", "200 5 40", "200 6 41", "700 20 45" });
-    const std::vector<std::string> told = prompter.messages();
-    EXPECT_TRUE(std::any_of(told.begin(), told.end(),
-        [](const std::string &m) { return m.find("Die 3.Teufe 200 steigt nicht an") == 0; }));
+    // The refused line is listed in the panel of messages, not shown in a box.
+    const std::vector<analysis::Remark> &told = frame->messagesPanel()->remarks();
+    EXPECT_TRUE(std::any_of(told.begin(), told.end(), [](const analysis::Remark &r) {
+        return r.text.find("Die 3.Teufe 200 steigt nicht an") == 0;
+    }));
+    EXPECT_TRUE(prompter.messages().empty());
     const std::string note = "Berechnet bis 200,00 m (von 700,00 m)";
 
     CDravonView *text = frame->textView();

@@ -1,0 +1,157 @@
+// The remarks of a computation and its clearance scan, in the order the panel lists them.
+#include "analysis/remarks.h"
+
+#include "core/decimalsign.h"
+#include "i18n/i18n.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace analysis {
+
+namespace {
+
+std::string number(double value)
+{
+    // An infinite factor (no uncertainty in the rule's denominator) has no digits.
+    if (!std::isfinite(value))
+        return value > 0 ? "∞" : "-∞";
+    return decimalsign::shown(value, 2);
+}
+
+Severity grade(double factor, double warningFactor)
+{
+    if (factor < 1.0)
+        return Severity::CollisionRisk;
+    if (factor < warningFactor)
+        return Severity::Warning;
+    return Severity::Information;
+}
+
+// The finding the scan made for `well`, if any.
+const clr::Finding *findingOf(const clr::WellScan &scan, const std::string &well)
+{
+    for (const clr::Finding &f : scan.findings)
+        if (f.well == well)
+            return &f;
+    return nullptr;
+}
+
+std::vector<Remark> clearanceRemarks(const clr::WellScan &scan)
+{
+    std::vector<Remark> out;
+    for (const clr::OffsetScan &offset : scan.scan.offsets) {
+        const clr::Finding *finding = findingOf(scan, offset.name);
+        const clr::Row *lowest = offset.lowestSeparation ? &*offset.lowestSeparation : nullptr;
+        if (!lowest || !lowest->separationFactor) {
+            // Distances only, or nothing to compare: the scan's own words, at the closest
+            // approach where there is one.
+            if (!finding)
+                continue;
+            Remark r;
+            r.severity = Severity::Information;
+            r.source = RemarkSource::Clearance;
+            if (offset.closestApproach)
+                r.depth = offset.closestApproach->referenceMd;
+            r.well = offset.name;
+            r.text = clr::text(*finding);
+            out.push_back(std::move(r));
+            continue;
+        }
+        const double factor = *lowest->separationFactor;
+        Remark r;
+        r.severity = grade(factor, scan.warningFactor);
+        r.source = RemarkSource::Clearance;
+        r.depth = lowest->referenceMd;
+        r.factor = factor;
+        r.well = offset.name;
+        r.text = i18n::arg(i18n::translate("Meldungen",
+                               "Nachbarbohrung %1: kleinster Trennfaktor %2 bei %3 m MD "
+                               "(Nachbarbohrung bei %4 m MD)"),
+            { offset.name, number(factor), number(lowest->referenceMd), number(lowest->offsetMd) });
+        if (finding && finding->id == clr::Message::SeparationBelowLimit
+            && finding->values.size() >= 6) {
+            r.text += i18n::arg(
+                i18n::translate("Meldungen", "; unter %1 von %2 m bis %3 m MD"),
+                { number(finding->values[3]), number(finding->values[4]),
+                    number(finding->values[5]) });
+        }
+        out.push_back(std::move(r));
+    }
+    for (const clr::SetupFinding &f : scan.setup) {
+        Remark r;
+        r.severity = Severity::Warning;
+        r.source = RemarkSource::Clearance;
+        r.well = f.well;
+        r.text = clr::text(f);
+        out.push_back(std::move(r));
+    }
+    // Worst first: by severity, within it the lowest factor first; remarks without a
+    // factor after those with one, in the scan's order.
+    std::stable_sort(out.begin(), out.end(), [](const Remark &a, const Remark &b) {
+        if (a.severity != b.severity)
+            return a.severity < b.severity;
+        const double inf = std::numeric_limits<double>::infinity();
+        return a.factor.value_or(inf) < b.factor.value_or(inf);
+    });
+    return out;
+}
+
+Severity severityOf(const well::Diagnostic &d)
+{
+    // A straight interval is the computation's routine remark; everything else is a
+    // station or line refused, or the run stopped.
+    return d.id == well::Message::NoCurvature ? Severity::Information : Severity::Warning;
+}
+
+} // namespace
+
+std::optional<double> depthOf(const well::Diagnostic &d)
+{
+    const auto at = [&](std::size_t i) -> std::optional<double> {
+        if (i < d.values.size() && std::isfinite(d.values[i]))
+            return d.values[i];
+        return std::nullopt;
+    };
+    switch (d.id) {
+    case well::Message::NegativeFirstDepth:
+    case well::Message::NoCurvature:
+    case well::Message::DoglegTooLarge:
+    case well::Message::DepthAboveSurface:
+    case well::Message::NoIntervalBelowSurface:
+    case well::Message::DepthBeyondComputed:
+    case well::Message::InterpolationResult:
+        return at(0);
+    case well::Message::DepthNotIncreasing:
+    case well::Message::EqualDepths:
+        return at(1);
+    case well::Message::LineWithoutThreeValues:
+    case well::Message::InclinationOutOfRange:
+    case well::Message::AzimuthOutOfRange:
+    case well::Message::NoStations:
+    case well::Message::DepthBeyondLast:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan)
+{
+    std::vector<Remark> out;
+    if (scan)
+        out = clearanceRemarks(*scan);
+    for (const well::Diagnostic &d : diagnostics) {
+        Remark r;
+        r.severity = severityOf(d);
+        r.source = RemarkSource::Computation;
+        r.depth = depthOf(d);
+        if (d.id == well::Message::NoCurvature && d.values.size() >= 2)
+            r.untilDepth = d.values[1];
+        r.text = well::text(d);
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+} // namespace analysis
