@@ -78,8 +78,28 @@ void CDravonView::OnInitialUpdate()
     viewport()->update();
 }
 
+const well::ShownTable &CDravonView::shownTable()
+{
+    const StringList &table = m_doc->resultsTable();
+    if (&m_shown.table() != &table || m_shown.size() != table.size())
+        m_shown = well::ShownTable::inLanguageSpoken(table);
+    return m_shown;
+}
+
+std::string CDravonView::shownLine(int row)
+{
+    const well::ShownTable &shown = shownTable();
+    if (row < 0 || static_cast<size_t>(row) >= shown.size())
+        return {};
+    std::string buffer;
+    return shown.line(static_cast<size_t>(row), buffer);
+}
+
 void CDravonView::measureTable()
 {
+    // The heading and the remarks are shown in the language spoken; the table itself, as
+    // printed and written, stays German.
+    m_shown = well::ShownTable::inLanguageSpoken(m_doc->resultsTable());
     // Text is measured on an image with the screen's scale, so that the extent follows
     // the same font metrics as the painting.
     m_measuredScaleX = unitsToPixelsX();
@@ -87,7 +107,7 @@ void CDravonView::measureTable()
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);
     PainterDrawContext dc(painter, m_measuredScaleX, m_measuredScaleY);
-    m_extent = tablepage::screenExtent(dc, m_doc->resultsTable());
+    m_extent = tablepage::screenExtent(dc, m_shown);
     m_rowHeight = tablepage::screenRowHeight(dc);
     if (const std::string note = remark(); !note.empty()) {
         // One blank row, the remark and a spare row below the table.
@@ -234,7 +254,7 @@ void CDravonView::paintEvent(QPaintEvent *event)
                              rowH),
             QColor(255, 240, 170));
     }
-    tablepage::drawScreen(dc, m_doc->resultsTable(), first, last);
+    tablepage::drawScreen(dc, shownTable(), first, last);
     if (const std::string note = remark(); !note.empty()) {
         const DrawFont old = dc.selectFont(tablepage::kScreenFont);
         dc.textOut(dc.textExtent("W").cx, -(rows + 1) * m_rowHeight, note);

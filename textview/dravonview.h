@@ -3,6 +3,7 @@
 #pragma once
 
 #include "graph/drawcontext.h"
+#include "well/tabletext.h"
 
 #include <QAbstractScrollArea>
 
@@ -41,6 +42,10 @@ public:
     // first > last when it drew none.
     std::pair<int, int> paintedRows() const { return m_painted; }
 
+    // Row `row` of the table (counted from 0) as the view shows it: the heading and the
+    // remarks in the language spoken, the rows of numbers as computed.
+    std::string shownLine(int row);
+
     // The line the view shows below the table when the computation stopped short of the
     // stations entered; empty otherwise.
     std::string remark() const;
@@ -68,6 +73,9 @@ private:
     void updateScrollBars();
     // After a change of the table: back to the top unless a part of it is in view.
     void keepTableInView();
+    // The document's table as the screen shows it in the language spoken, made again when
+    // the document holds another table.
+    const well::ShownTable &shownTable();
     double unitsToPixelsX() const;
     double unitsToPixelsY() const;
 
@@ -80,4 +88,5 @@ private:
     double m_measuredScaleY = 0;
     std::pair<int, int> m_painted { 0, -1 };
     int m_marked = -1;
+    well::ShownTable m_shown;
 };

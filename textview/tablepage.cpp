@@ -106,14 +106,15 @@ namespace {
 
 } // namespace
 
-void drawScreen(DrawContext &dc, const StringList &entries, int firstRow, int lastRow)
+void drawScreen(DrawContext &dc, const well::ShownTable &entries, int firstRow, int lastRow)
 {
     FontScope font(dc, kScreenFont);
     const int n = static_cast<int>(entries.size());
     const int from = std::max(0, firstRow);
     const int to = std::min(n - 1, lastRow);
+    std::string buffer;
     for (int i = from; i <= to; ++i)
-        dc.textOut(font.w(), -i * font.h(), entries[static_cast<size_t>(i)]);
+        dc.textOut(font.w(), -i * font.h(), entries.line(static_cast<size_t>(i), buffer));
 }
 
 int screenRowHeight(DrawContext &dc)
@@ -122,7 +123,7 @@ int screenRowHeight(DrawContext &dc)
     return font.h();
 }
 
-DrawSize screenExtent(DrawContext &dc, const StringList &entries)
+DrawSize screenExtent(DrawContext &dc, const well::ShownTable &entries)
 {
     FontScope font(dc, kScreenFont);
     const int n = static_cast<int>(entries.size());
@@ -141,7 +142,9 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     // their byte, any other by its code point.
     std::array<bool, 128> usedAscii {};
     std::map<char32_t, double> others;
-    for (const std::string &entry : entries) {
+    std::string buffer;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        const std::string &entry = entries.line(k, buffer);
         for (size_t i = 0; i < entry.size();) {
             const auto byte = static_cast<unsigned char>(entry[i]);
             if (byte < 0x80) {
@@ -172,9 +175,10 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
     }
     for (auto &[c, a] : others)
         a = measure(c);
-    const std::string *widestEntry = nullptr;
+    std::string widestEntry;
     double widest = -1;
-    for (const std::string &entry : entries) {
+    for (size_t k = 0; k < entries.size(); ++k) {
+        const std::string &entry = entries.line(k, buffer);
         double width = 0;
         if (evenPitch && others.empty()) {
             width = static_cast<double>(entry.size()) * pitch;
@@ -193,11 +197,11 @@ DrawSize screenExtent(DrawContext &dc, const StringList &entries)
         }
         if (width > widest) {
             widest = width;
-            widestEntry = &entry;
+            widestEntry = entry;
         }
     }
     const int measured
-        = std::max(dc.textExtent(*widestEntry).cx, static_cast<int>(std::ceil(widest)));
+        = std::max(dc.textExtent(widestEntry).cx, static_cast<int>(std::ceil(widest)));
     return { measured + 2 * font.w(), height };
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/stringlist.h"
 #include "graph/drawcontext.h"
+#include "well/tabletext.h"
 
 #include <climits>
 #include <string>
@@ -62,11 +63,11 @@ inline constexpr int kSmallestPrintHeight = 30;
 DrawFont printFont(
     DrawContext &dc, const StringList &entries, const std::string &title, int width, int pages = 1);
 
-// Draws every entry of the table at (w, -i*h) in the screen font; w and h are the
-// width and height of "W". Rows outside [firstRow, lastRow] are skipped (they would
-// fall outside the visible part anyway).
+// Draws every entry of the table as the screen shows it (well/tabletext.h) at (w, -i*h)
+// in the screen font; w and h are the width and height of "W". Rows outside [firstRow,
+// lastRow] are skipped (they would fall outside the visible part anyway).
 void drawScreen(
-    DrawContext &dc, const StringList &entries, int firstRow = 0, int lastRow = INT_MAX);
+    DrawContext &dc, const well::ShownTable &entries, int firstRow = 0, int lastRow = INT_MAX);
 
 // Row pitch (height of "W") of the screen font.
 int screenRowHeight(DrawContext &dc);
@@ -75,7 +76,8 @@ int screenRowHeight(DrawContext &dc);
 // a letter's margin on both sides, its rows and one spare row (the view scrolls to the
 // last line, not on into blank pages). It measures each character that occurs and the
 // widest line, not every line.
-DrawSize screenExtent(DrawContext &dc, const StringList &entries);
+// The lines are measured as the screen shows them.
+DrawSize screenExtent(DrawContext &dc, const well::ShownTable &entries);
 
 // Page `page` (from 1) of a print run paginated by `pages` in `font` (see printFont),
 // on a printable area `width` logical units wide: the header "Dokument:<title>" with

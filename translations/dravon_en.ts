@@ -2461,6 +2461,29 @@ An existing file of this name stays unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>Ergebnistabelle</name>
+    <message>
+        <source>    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG</source>
+        <translation>    COMPUTATION OF DOGLEG ALPHA AND BOREHOLE DEVIATION</translation>
+    </message>
+    <message>
+        <source>    NACH DEM SCHMIEGUNGSKREISVERFAHREN</source>
+        <translation>    BY THE MINIMUM CURVATURE METHOD</translation>
+    </message>
+    <message>
+        <source>    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-</source>
+        <translation>    MD INTERVAL   DOGLEG   CURVE     VERT.    TVD     NORTH(+) EAST(+)  CLOSURE</translation>
+    </message>
+    <message>
+        <source>                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG</source>
+        <translation>                    DEG    RADIUS    DEPTH    LOSS    SOUTH(-) WEST(-) DIST : AZI</translation>
+    </message>
+    <message>
+        <source>        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)</source>
+        <translation>        (M)      PER 30 M   (M)       (M)       (M)     (M)      (M)   (M DEG AZI)</translation>
+    </message>
+</context>
+<context>
     <name>Export</name>
     <message>
         <source>Nachbarbohrung</source>

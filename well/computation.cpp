@@ -4,6 +4,7 @@
 
 #include "core/cformat.h"
 #include "core/hugepages.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <cmath>
@@ -106,12 +107,18 @@ std::optional<double> Computation::lastDepth() const
 
 namespace {
 
+// The heading stays German in the table in every language; the text view shows it in the
+// language spoken through the catalogue (well/tabletext.h).
 const char *const kHead[5] = {
-    "    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG",
-    "    NACH DEM SCHMIEGUNGSKREISVERFAHREN",
-    "    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-",
-    "                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG",
-    "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)",
+    DRV_TRANSLATE_NOOP(
+        "Ergebnistabelle", "    BERECHNUNG DER ABKNICKUNG ALFA UND DER BOHRLOCHABWEICHUNG"),
+    DRV_TRANSLATE_NOOP("Ergebnistabelle", "    NACH DEM SCHMIEGUNGSKREISVERFAHREN"),
+    DRV_TRANSLATE_NOOP("Ergebnistabelle",
+        "    TEUFENBEREICH  ALPHA   KREIS-    SEIGER   TEUFEN-  NORD(+)  OST(+)  GESAMT-"),
+    DRV_TRANSLATE_NOOP("Ergebnistabelle",
+        "                    GRAD   RADIUS    TEUFE    VERLUST  SUED(-) WEST(-) ABWEICHUNG"),
+    DRV_TRANSLATE_NOOP("Ergebnistabelle",
+        "        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)"),
 };
 
 } // namespace
@@ -119,6 +126,11 @@ const char *const kHead[5] = {
 std::array<std::string_view, 3> columnHeading()
 {
     return { kHead[2], kHead[3], kHead[4] };
+}
+
+std::array<std::string_view, 5> tableHeading()
+{
+    return { kHead[0], kHead[1], kHead[2], kHead[3], kHead[4] };
 }
 
 namespace {

@@ -55,6 +55,8 @@ struct Computation
 // The results table's column heading: the three lines below its title that name the
 // columns and their units (a printed page after the first repeats them).
 std::array<std::string_view, 3> columnHeading();
+// The whole heading below the well's name: the two title lines, then the column heading.
+std::array<std::string_view, 5> tableHeading();
 
 // Computes `well` into `out`, reusing its storage (a recomputation then allocates almost
 // nothing).

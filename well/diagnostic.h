@@ -45,5 +45,8 @@ using Diagnostics = std::vector<Diagnostic>;
 std::string germanText(const Diagnostic &diagnostic);
 // The same in the chosen language (i18n): the text of a message.
 std::string text(const Diagnostic &diagnostic);
+// The German printf format a diagnostic's text is made from, the catalogue's key for its
+// translation (context "Diagnose").
+const char *germanFormat(Message id);
 
 } // namespace well

@@ -7,6 +7,57 @@
 
 namespace well {
 
+const char *germanFormat(Message id)
+{
+    switch (id) {
+    case Message::LineWithoutThreeValues:
+        return DRV_TRANSLATE_NOOP("Diagnose", "Die %d.Zeile enhält keine 3 Werte\n %s");
+    case Message::NegativeFirstDepth:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Die 1.Zeile beginnt mit der negativen Teufe %g.\n"
+            "Die erste Teufe muss 0 oder größer sein.\n%s");
+    case Message::InclinationOutOfRange:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Neigung Phi-Wert %g liegt nicht im Bereich 0°-180°\n%s");
+    case Message::AzimuthOutOfRange:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Azimut Theta-Wert %g liegt nicht im Bereich 0°-360°\n%s");
+    case Message::DepthNotIncreasing:
+        return DRV_TRANSLATE_NOOP("Diagnose", "Die %d.Teufe %g steigt nicht an\n%s");
+    case Message::NoCurvature:
+        return DRV_TRANSLATE_NOOP("Diagnose", "KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M");
+    case Message::DoglegTooLarge:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "ABBRUCH bei TEUFE(m):%6.2f \nPHI(Grad):%6.2f THETA(Grad):%6.2f");
+    case Message::EqualDepths:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "ABBRUCH!Die %d.Teufe %g ist gleich der vorangehenden Teufe:%g");
+    case Message::InterpolationResult:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "\nERGEBNISSE DER INTERPOLATION\nBohrlochteufe   (m):%8.2f\nVertikale Teufe "
+            "(m):%8.2f\nNORD(+) SUED(-) (m):%8.2f\nOST(+)  WEST(-) (m):%8.2f\n"
+            "Gesamtabweichung   : %6.2f m %6.1f Grad Azimut");
+    case Message::NoStations:
+        return DRV_TRANSLATE_NOOP("Diagnose", "Eingabedaten fehlen!!!");
+    case Message::DepthBeyondLast:
+        return DRV_TRANSLATE_NOOP(
+            "Diagnose", "Die vorgegebene Teufe ist größer als die Max.Teufe");
+    case Message::DepthAboveSurface:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem "
+            "Ansatzpunkt.");
+    case Message::NoIntervalBelowSurface:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Bei der Teufe %g kann nicht interpoliert werden: "
+            "es gibt keinen Messpunkt unter dem Ansatzpunkt.");
+    case Message::DepthBeyondComputed:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Bei der Teufe %g kann nicht interpoliert werden: die Berechnung endet "
+            "bei der Teufe %g m.");
+    }
+    return "";
+}
+
 namespace {
 
 double value(const Diagnostic &d, std::size_t i)
@@ -41,66 +92,37 @@ private:
 std::string textOf(const Diagnostic &d, bool translated)
 {
     Formats w(translated);
+    const char *format = w(germanFormat(d.id));
     const char *line = d.line.c_str();
     switch (d.id) {
     case Message::LineWithoutThreeValues:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose", "Die %d.Zeile enhält keine 3 Werte\n %s")),
-            number(d, 0), line);
+        return cfmt(format, number(d, 0), line);
     case Message::NegativeFirstDepth:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose",
-                        "Die 1.Zeile beginnt mit der negativen Teufe %g.\n"
-                        "Die erste Teufe muss 0 oder größer sein.\n%s")),
-            value(d, 0), line);
+        return cfmt(format, value(d, 0), line);
     case Message::InclinationOutOfRange:
-        return cfmt(w(DRV_TRANSLATE_NOOP(
-                        "Diagnose", "Neigung Phi-Wert %g liegt nicht im Bereich 0°-180°\n%s")),
-            value(d, 0), line);
+        return cfmt(format, value(d, 0), line);
     case Message::AzimuthOutOfRange:
-        return cfmt(w(DRV_TRANSLATE_NOOP(
-                        "Diagnose", "Azimut Theta-Wert %g liegt nicht im Bereich 0°-360°\n%s")),
-            value(d, 0), line);
+        return cfmt(format, value(d, 0), line);
     case Message::DepthNotIncreasing:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose", "Die %d.Teufe %g steigt nicht an\n%s")),
-            number(d, 0), value(d, 1), line);
+        return cfmt(format, number(d, 0), value(d, 1), line);
     case Message::NoCurvature:
-        return cfmt(
-            w(DRV_TRANSLATE_NOOP("Diagnose", "KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M")),
-            value(d, 0), value(d, 1));
+        return cfmt(format, value(d, 0), value(d, 1));
     case Message::DoglegTooLarge:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose",
-                        "ABBRUCH bei TEUFE(m):%6.2f \nPHI(Grad):%6.2f THETA(Grad):%6.2f")),
-            value(d, 0), value(d, 1), value(d, 2));
+        return cfmt(format, value(d, 0), value(d, 1), value(d, 2));
     case Message::EqualDepths:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose",
-                        "ABBRUCH!Die %d.Teufe %g ist gleich der vorangehenden Teufe:%g")),
-            number(d, 0), value(d, 1), value(d, 2));
+        return cfmt(format, number(d, 0), value(d, 1), value(d, 2));
     case Message::InterpolationResult:
-        return cfmt(
-            w(DRV_TRANSLATE_NOOP("Diagnose",
-                "\nERGEBNISSE DER INTERPOLATION\nBohrlochteufe   (m):%8.2f\nVertikale Teufe "
-                "(m):%8.2f\nNORD(+) SUED(-) (m):%8.2f\nOST(+)  WEST(-) (m):%8.2f\n"
-                "Gesamtabweichung   : %6.2f m %6.1f Grad Azimut")),
-            value(d, 0), value(d, 1), value(d, 2), value(d, 3), value(d, 4), value(d, 5));
+        return cfmt(format, value(d, 0), value(d, 1), value(d, 2), value(d, 3), value(d, 4),
+            value(d, 5));
     case Message::NoStations:
-        return w(DRV_TRANSLATE_NOOP("Diagnose", "Eingabedaten fehlen!!!"));
     case Message::DepthBeyondLast:
-        return w(DRV_TRANSLATE_NOOP(
-            "Diagnose", "Die vorgegebene Teufe ist größer als die Max.Teufe"));
+        return format;
     case Message::DepthAboveSurface:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose",
-                        "Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem "
-                        "Ansatzpunkt.")),
-            value(d, 0));
+        return cfmt(format, value(d, 0));
     case Message::NoIntervalBelowSurface:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose",
-                        "Bei der Teufe %g kann nicht interpoliert werden: "
-                        "es gibt keinen Messpunkt unter dem Ansatzpunkt.")),
-            value(d, 0));
+        return cfmt(format, value(d, 0));
     case Message::DepthBeyondComputed:
-        return cfmt(w(DRV_TRANSLATE_NOOP("Diagnose",
-                        "Bei der Teufe %g kann nicht interpoliert werden: die Berechnung endet "
-                        "bei der Teufe %g m.")),
-            value(d, 0), value(d, 1));
+        return cfmt(format, value(d, 0), value(d, 1));
     }
     return {};
 }
