@@ -334,9 +334,8 @@ bool CMainFrame::closeDocument()
 {
     if (!saveModified())
         return false;
+    // reset() drops every result of the closed survey and updates the views.
     m_doc->reset();
-    // Computed empty, so that no view keeps the closed survey's results.
-    m_doc->recompute();
     m_doc->markNewData();
     updateMessages();
     initialUpdateViews();
