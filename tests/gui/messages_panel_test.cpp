@@ -12,7 +12,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <charconv>
 #include <cstdlib>
@@ -55,9 +55,10 @@ int visibleMessageBoxes()
     return count;
 }
 
-std::string rowText(const QTreeWidgetItem *item)
+std::string rowText(const MessagesPanel &panel, int row)
 {
-    return (item->text(0) + QLatin1Char('|') + item->text(1) + QLatin1Char('|') + item->text(2))
+    return (panel.cellText(row, 0) + QLatin1Char('|') + panel.cellText(row, 1) + QLatin1Char('|')
+        + panel.cellText(row, 2))
         .toStdString();
 }
 
@@ -90,18 +91,18 @@ TEST_F(MessagesPanelTest, StraightIntervalsOfAnOpenedDocumentAreListedNotShownIn
         if (d.id == well::Message::NoCurvature)
             straight.push_back(QString::fromStdString(well::text(d)).trimmed());
     ASSERT_EQ(straight.size(), 2u);
-    QTreeWidget *list = panel->list();
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), straight[0]);
-    EXPECT_EQ(list->topLevelItem(1)->text(2), straight[1]);
-    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("400,00")) << rowText(list->topLevelItem(1));
+    QTreeView *list = panel->list();
+    ASSERT_EQ(panel->rowCount(), 2);
+    EXPECT_EQ(panel->cellText(0, 2), straight[0]);
+    EXPECT_EQ(panel->cellText(1, 2), straight[1]);
+    EXPECT_EQ(panel->cellText(1, 1), QStringLiteral("400,00")) << rowText(*panel, 1);
 
     // Enter on the second row: the table scrolls to the line of 400 m and marks it.
     CDravonView *text = frame->textView();
     const QSize small(text->width(), 120);
     text->resize(small);
     list->setFocus();
-    list->setCurrentItem(list->topLevelItem(1));
+    list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Return);
     const int marked = text->markedLine();
     ASSERT_GE(marked, 0);
@@ -125,7 +126,7 @@ TEST_F(MessagesPanelTest, StraightIntervalsOfAnOpenedDocumentAreListedNotShownIn
     EXPECT_FALSE(panel->isVisible());
     commands->recompute();
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(list->topLevelItemCount(), 2) << "filled again, not added to";
+    EXPECT_EQ(panel->rowCount(), 2) << "filled again, not added to";
     toggle->trigger();
     EXPECT_TRUE(panel->isVisible());
 }
@@ -169,26 +170,27 @@ TEST_F(MessagesPanelTest, TheCollisionRiskOfTheClearanceSetHeadsTheListAndNewCle
 
     MessagesPanel *panel = frame->messagesPanel();
     EXPECT_TRUE(panel->isVisible()) << "a collision risk brings the panel into view";
-    QTreeWidget *list = panel->list();
-    ASSERT_GE(list->topLevelItemCount(), 2);
-    const QTreeWidgetItem *first = list->topLevelItem(0);
-    EXPECT_EQ(first->text(0), QStringLiteral("Kollisionsgefahr")) << rowText(first);
-    EXPECT_TRUE(first->text(2).startsWith(QStringLiteral("Nachbarbohrung offset-03:")))
-        << rowText(first);
+    QTreeView *list = panel->list();
+    ASSERT_GE(panel->rowCount(), 2);
+    EXPECT_EQ(panel->cellText(0, 0), QStringLiteral("Kollisionsgefahr")) << rowText(*panel, 0);
+    EXPECT_TRUE(panel->cellText(0, 2).startsWith(QStringLiteral("Nachbarbohrung offset-03:")))
+        << rowText(*panel, 0);
     // The set's lowest factor, in the German decimal sign.
     const QString factor = QString::number(lowest03, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
-    EXPECT_TRUE(first->text(2).contains(factor)) << rowText(first) << " " << factor.toStdString();
-    EXPECT_EQ(first->foreground(2).color(), first->foreground(0).color());
-    EXPECT_GT(first->foreground(0).color().red(), 150);
-    const QTreeWidgetItem *second = list->topLevelItem(1);
-    EXPECT_EQ(second->text(0), QStringLiteral("Warnung")) << rowText(second);
-    EXPECT_TRUE(second->text(2).startsWith(QStringLiteral("Nachbarbohrung offset-01:")));
-    EXPECT_FALSE(first->text(1).isEmpty()) << "the depth of the lowest factor";
+    EXPECT_TRUE(panel->cellText(0, 2).contains(factor)) << rowText(*panel, 0) << " " << factor.toStdString();
+    const auto colour = [list](int column) {
+        return list->model()->index(0, column).data(Qt::ForegroundRole).value<QColor>();
+    };
+    EXPECT_EQ(colour(2), colour(0));
+    EXPECT_GT(colour(0).red(), 150);
+    EXPECT_EQ(panel->cellText(1, 0), QStringLiteral("Warnung")) << rowText(*panel, 1);
+    EXPECT_TRUE(panel->cellText(1, 2).startsWith(QStringLiteral("Nachbarbohrung offset-01:")));
+    EXPECT_FALSE(panel->cellText(0, 1).isEmpty()) << "the depth of the lowest factor";
 
     // A click on the collision row shows its depth (metres MD) in the status bar.
-    const QRect cell = list->visualItemRect(first);
+    const QRect cell = list->visualRect(list->model()->index(0, 2));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(first->text(1)))
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(panel->cellText(0, 1)))
         << frame->statusBar()->currentMessage().toStdString();
     EXPECT_GE(frame->textView()->markedLine(), 0);
 
@@ -198,7 +200,6 @@ TEST_F(MessagesPanelTest, TheCollisionRiskOfTheClearanceSetHeadsTheListAndNewCle
     dialog.script = [](LineEditor &) { return false; };
     frame->action(ID_FILE_NEW)->trigger();
     settle();
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        EXPECT_FALSE(list->topLevelItem(i)->text(2).contains(QStringLiteral("offset-")))
-            << rowText(list->topLevelItem(i));
+    for (int i = 0; i < panel->rowCount(); ++i)
+        EXPECT_FALSE(panel->cellText(i, 2).contains(QStringLiteral("offset-"))) << rowText(*panel, i);
 }
