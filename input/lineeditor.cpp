@@ -176,13 +176,18 @@ void LineEditor::sortLines(StringList &lines)
         key.numbered = leadingNumber(line, key.number);
         keys.push_back(key);
     }
-    std::stable_sort(keys.begin(), keys.end(), [](const Key &a, const Key &b) {
+    const auto before = [](const Key &a, const Key &b) {
         if (a.numbered != b.numbered)
             return a.numbered;
         if (a.numbered && a.number != b.number)
             return a.number < b.number;
         return textBefore(*a.line, *b.line);
-    });
+    };
+    // A survey is nearly always stored in order already: then the lines stay where they
+    // are, which spares a million moves on opening a long one.
+    if (std::is_sorted(keys.begin(), keys.end(), before))
+        return;
+    std::stable_sort(keys.begin(), keys.end(), before);
     StringList sorted;
     sorted.reserve(lines.size());
     for (const Key &key : keys)

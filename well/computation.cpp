@@ -191,6 +191,24 @@ public:
             (*m_sink)(m_line);
     }
 
+    // Hands the second half of the previous table's strings to `to` (empty), for another
+    // builder to reuse as its buffers.
+    void lendSpare(StringList &to)
+    {
+        const std::size_t keep = std::max(m_used, m_spare.size() / 2);
+        for (std::size_t i = keep; i < m_spare.size(); ++i)
+            to.push_back(std::move(m_spare[i]));
+        m_spare.resize(keep);
+    }
+
+    // The lines of `other` after those made so far.
+    void append(StringList &&other)
+    {
+        m_table.reserve(m_table.size() + other.size());
+        for (std::string &line : other)
+            m_table.push_back(std::move(line));
+    }
+
 private:
     std::string &next()
     {
@@ -274,13 +292,38 @@ void computeTable(const Well &well, Computation &out, const TableSink &sink)
         for (const char *line : kHead)
             table.add("%s", line);
     }
-    for (std::size_t i = 1; i < st.size(); ++i) {
-        const traj::Station &a = st[i - 1], &b = st[i];
-        if (b.straight) {
-            table.add("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M", a.md, b.md);
-            out.diagnostics.push_back({ Message::NoCurvature, { a.md, b.md }, {} });
+    // The lines of the intervals from station `from` to `to` (exclusive) with their remarks.
+    const auto intervals = [&st](TableBuilder &lines, Diagnostics &remarks, std::size_t from,
+                               std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            const traj::Station &a = st[i - 1], &b = st[i];
+            if (b.straight) {
+                lines.add("KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M", a.md, b.md);
+                remarks.push_back({ Message::NoCurvature, { a.md, b.md }, {} });
+            }
+            lines.interval(a, b);
         }
-        table.interval(a, b);
+    };
+    // A long table kept whole is written in two halves side by side: each line depends on
+    // its two stations only, and most of the time goes into making the strings, which two
+    // threads do at once. A sink takes the lines in order one by one.
+    constexpr std::size_t kSideBySideFrom = 100000;
+    if (!sink && st.size() >= kSideBySideFrom) {
+        const std::size_t middle = st.size() / 2;
+        StringList secondLines;
+        table.lendSpare(secondLines);
+        Diagnostics secondRemarks;
+        std::future<void> second = std::async(std::launch::async, [&] {
+            TableBuilder lines(secondLines, nullptr);
+            intervals(lines, secondRemarks, middle, st.size());
+        });
+        intervals(table, out.diagnostics, 1, middle);
+        second.get();
+        table.append(std::move(secondLines));
+        out.diagnostics.insert(out.diagnostics.end(), std::make_move_iterator(secondRemarks.begin()),
+            std::make_move_iterator(secondRemarks.end()));
+    } else {
+        intervals(table, out.diagnostics, 1, st.size());
     }
 
     const traj::Stop &stop = out.legacy.stop;

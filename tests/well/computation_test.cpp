@@ -202,6 +202,41 @@ TEST(Computation, TenThousandStationsComputeWhole)
     EXPECT_EQ(previousEnd, 99990.0);
 }
 
+// A long survey's table is written in parts at once; it must come out as the lines one
+// by one in order (what the batch tool streams), the straight intervals' remarks in the
+// table and among the diagnostics in depth order, and again the same when the table of a
+// different survey is reused as buffers.
+TEST(Computation, ALongTableMadeInPartsIsTheTableLineByLine)
+{
+    StringList lines;
+    for (int i = 0; i < 150000; ++i) {
+        // Vertical stretches every so often, so that remarks fall into both halves.
+        const int inclination = (i / 1000) % 3 == 0 ? 0 : 10 + i % 7;
+        lines.push_back(std::to_string(i) + " " + std::to_string(inclination) + " 30");
+    }
+    const well::Well w = wellOf(lines);
+    StringList streamed;
+    well::Computation byLine;
+    well::compute(w, byLine, [&](const std::string &line) { streamed.push_back(line); });
+
+    well::Computation kept = well::compute(wellOf({ "0 0 0", "100 5 5", "200 10 10" }));
+    well::compute(w, kept);
+    EXPECT_EQ(kept.table, streamed);
+    EXPECT_EQ(kept.diagnostics, byLine.diagnostics);
+    std::vector<double> straightFrom;
+    for (const well::Diagnostic &d : kept.diagnostics)
+        if (d.id == well::Message::NoCurvature)
+            straightFrom.push_back(d.values.at(0));
+    ASSERT_GT(straightFrom.size(), 100u);
+    EXPECT_TRUE(std::is_sorted(straightFrom.begin(), straightFrom.end()));
+    EXPECT_LT(straightFrom.front(), 75000.0);
+    EXPECT_GT(straightFrom.back(), 75000.0);
+
+    const StringList first = kept.table;
+    well::compute(w, kept);
+    EXPECT_EQ(kept.table, first) << "computed again over its own lines";
+}
+
 // The table's trajectory takes the stations rounded to single precision, the path takes
 // them as entered. Many stations, so that a vectorised loop is exercised: GCC 12's loop
 // vectoriser once dropped the rounding there.
