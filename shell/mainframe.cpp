@@ -89,6 +89,8 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     // blocks nothing; docked below the views, in the Ansicht menu.
     m_messages = new MessagesPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_messages);
+    // A few rows high: the views keep most of the window; the panel grows when dragged.
+    resizeDocks({ m_messages }, { fontMetrics().height() * 9 }, Qt::Vertical);
     connect(m_messages, &MessagesPanel::remarkChosen, this, &CMainFrame::showMessageDepth);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_messages->toggleViewAction());
     m_commands->setAfterComputation(
