@@ -94,6 +94,12 @@ int main(int argc, char **argv)
         frame.show();
         QCoreApplication::processEvents();
 
+        record("read the file alone", elapsed([&] {
+            CDravonDoc alone;
+            std::string message;
+            if (!alone.load(path, message))
+                std::fprintf(stderr, "%s\n", message.c_str());
+        }));
         double open = 0;
         record("open (read, dialog, compute)", open = elapsed([&] {
             acceptDialogWhenShown();
@@ -115,6 +121,7 @@ int main(int argc, char **argv)
             commands.recompute();
             draw(frame);
         }));
+        record("the computation alone", elapsed([&] { doc.recompute(); }));
         doc.SetModifiedFlag(false);
     }
     for (const std::string &step : order) {

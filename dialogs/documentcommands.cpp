@@ -32,14 +32,17 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
 {
     const well::Well &current = m_doc->well();
     // The dialog works on a copy; nothing reaches the document before OK.
-    LineEditor state;
-    state.m_Eingabe = current.survey.lines();
-    state.m_Info = current.info;
-    state.m_Format = current.format;
-    state.m_Name = current.name;
-    state.m_Ansicht = m_doc->view();
-    state.m_ZeilenModus = 0;
-    const LineEditor handedOver = state;
+    const auto handedOver = [&] {
+        LineEditor state;
+        state.m_Eingabe = current.survey.lines();
+        state.m_Info = current.info;
+        state.m_Format = current.format;
+        state.m_Name = current.name;
+        state.m_Ansicht = m_doc->view();
+        state.m_ZeilenModus = 0;
+        return state;
+    };
+    LineEditor state = handedOver();
     const bool accepted = m_dialog->run(state);
     if (!accepted) {
         if (cancel == CancelMeans::NoChange)
@@ -47,7 +50,7 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
         // The survey the dialog was opened on stands: it is computed and shown as if
         // OK had been pressed without a change, so that the views never show results
         // of other data under this document's title.
-        state = handedOver;
+        state = handedOver();
         state.m_bGeaendert = 0;
     }
 
@@ -55,7 +58,9 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
     changed.format = state.m_Format;
     changed.name = state.m_Name;
     // An empty station list keeps the previous lines, which the computation uses again.
-    if (!state.m_Eingabe.empty())
+    // Lines that read back as the survey they came from are not read again: a long
+    // survey would be copied and parsed for nothing.
+    if (!state.m_Eingabe.empty() && !current.survey.readsBackAs(state.m_Eingabe))
         changed.survey = well::surveyFromLines(state.m_Eingabe);
     changed.info = state.m_Info;
     // One run: what the computation reports comes after the views show its results.

@@ -57,6 +57,33 @@ StringList Survey::lines() const
     return out;
 }
 
+bool Survey::readsBackAs(const StringList &lines) const
+{
+    if (lines.size() != lineCount())
+        return false;
+    std::size_t u = 0, line = 0;
+    for (std::size_t i = 0; i <= m_stations.size(); ++i) {
+        for (; u < m_unread.size() && m_unread[u].position == i; ++u, ++line) {
+            Station s;
+            // Read again it must still be no station.
+            if (lines[line] != m_unread[u].text
+                || cscan::readStation(lines[line], s.md, s.inclination, s.azimuth))
+                return false;
+        }
+        if (i == m_stations.size())
+            break;
+        const std::string &given = lines[line++];
+        const bool sameText = i < m_texts.size() && !m_texts[i].empty()
+            ? given == m_texts[i]
+            : given == stationText(m_stations[i]);
+        Station s;
+        if (!sameText || !cscan::readStation(given, s.md, s.inclination, s.azimuth)
+            || !(s == m_stations[i]))
+            return false;
+    }
+    return true;
+}
+
 Survey surveyFromLines(const StringList &lines)
 {
     Survey survey;

@@ -52,6 +52,9 @@ public:
     StringList lines() const;
     // Number of lines in entry order.
     std::size_t lineCount() const { return m_stations.size() + m_unread.size(); }
+    // True when reading `lines` (surveyFromLines) gives this survey's lines and stations
+    // again: then nothing needs reading. Makes no copy of a line that has its text.
+    bool readsBackAs(const StringList &lines) const;
 
     bool operator==(const Survey &) const = default;
 

@@ -115,3 +115,47 @@ TEST(Survey, StationTextLosesNothing)
         ASSERT_EQ(readBack(well::stationText(s)), s);
     }
 }
+
+// Whether lines read back as a survey is the question "would reading them give the same
+// lines and stations", asked without reading: checked against reading itself for surveys
+// with and without their texts and with lines that hold no station, and for edits of
+// every kind a user makes in the list.
+TEST(Survey, LinesReadBackAsTheSurveyExactlyWhenReadingThemGivesItAgain)
+{
+    well::Survey typed = well::surveyFromLines(
+        { "Kopf", "0 0 0", "100,5 1,25 45", "  200.00   2.50  90.00", "Bemerkung", "300 3 1e2" });
+    well::Survey numbers;
+    numbers.add({ 0, 0, 0 });
+    numbers.add({ 150.25, 3.125, 359.99 });
+    numbers.add({ 300, 1.0 / 3.0, 12 });
+    numbers.addUnread("-- Ende --");
+
+    std::mt19937 random(7);
+    for (const well::Survey *survey : { &typed, &numbers }) {
+        const StringList lines = survey->lines();
+        std::vector<StringList> edits { lines };
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            StringList changed = lines;
+            changed[i] += " ";
+            edits.push_back(changed);
+            changed = lines;
+            changed[i] = "100 1 1";
+            edits.push_back(changed);
+            changed = lines;
+            changed.erase(changed.begin() + static_cast<std::ptrdiff_t>(i));
+            edits.push_back(changed);
+            changed = lines;
+            changed.insert(changed.begin() + static_cast<std::ptrdiff_t>(i), "x");
+            edits.push_back(changed);
+        }
+        StringList shuffled = lines;
+        std::shuffle(shuffled.begin(), shuffled.end(), random);
+        edits.push_back(shuffled);
+        for (const StringList &edit : edits) {
+            const well::Survey read = well::surveyFromLines(edit);
+            const bool same = read.lines() == lines && read.stations() == survey->stations();
+            EXPECT_EQ(survey->readsBackAs(edit), same)
+                << cfmt("%zu lines, first \"%s\"", edit.size(), edit.empty() ? "" : edit[0].c_str());
+        }
+    }
+}
