@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <QUndoStack>
 
 #include <QRegularExpression>
 
@@ -150,6 +151,24 @@ void CMainFrame::createActions()
         tr("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen."),
         key(QKeySequence(Qt::CTRL | Qt::Key_Q), true));
 
+    // The history's own actions name the step they take back or make again and are
+    // greyed out while there is none; their keys go through the accelerator table.
+    {
+        QUndoStack &stack = m_commands->history().stack();
+        QAction *undo = stack.createUndoAction(
+            this, tr("Rückgängig: %1") + QLatin1Char('\t') + keyText(QKeySequence(Qt::CTRL | Qt::Key_Z)));
+        QAction *redo = stack.createRedoAction(
+            this, tr("Wiederholen: %1") + QLatin1Char('\t') + keyText(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        undo->setStatusTip(tr("Nimmt die letzte Änderung des Dokuments zurück."));
+        redo->setStatusTip(tr("Stellt die zuletzt zurückgenommene Änderung wieder her."));
+        undo->setData(ID_EDIT_UNDO);
+        redo->setData(ID_EDIT_REDO);
+        m_actions.insert(ID_EDIT_UNDO, undo);
+        m_actions.insert(ID_EDIT_REDO, redo);
+        m_commandKeys.emplace_back(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO);
+        m_commandKeys.emplace_back(QKeySequence(Qt::CTRL | Qt::Key_Y), ID_EDIT_REDO);
+        m_commandKeys.emplace_back(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_EDIT_REDO);
+    }
     addCommand(ID_DATA_CHANGE, tr("Daten ändern"), tr("Eingabedatei aufbauen bzw. ändern"),
         key(QKeySequence(Qt::Key_F2), true, "datachange"));
     addCommand(ID_BOHRUNG, tr("&Bohrung …"),
@@ -334,6 +353,9 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_EXIT));
 
     QMenu *edit = menuBar()->addMenu(tr("&Bearbeiten"));
+    edit->addAction(action(ID_EDIT_UNDO));
+    edit->addAction(action(ID_EDIT_REDO));
+    edit->addSeparator();
     edit->addAction(action(ID_EDIT_COPY));
     edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
@@ -500,7 +522,7 @@ void CMainFrame::createAccelerators()
              QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
              QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6),
              QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-             QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Z) })
+             QKeySequence(Qt::CTRL | Qt::Key_X) })
         table.push_back({ taken, 0 });
     for (const Accelerator &entry : table) {
         auto *key = new QAction(this);
