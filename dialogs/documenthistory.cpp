@@ -131,6 +131,12 @@ DocumentHistory::DocumentHistory(CDravonDoc &doc, QObject *parent)
         [this](bool clean) { m_doc->SetModifiedFlag(!clean); });
 }
 
+DocumentHistory::~DocumentHistory()
+{
+    // The stack empties itself when it goes and says so; the document may be gone by then.
+    m_stack.disconnect(this);
+}
+
 void DocumentHistory::changeWell(const QString &name, well::Well after, int view, bool edited)
 {
     m_stack.push(new WellStep(*this, name, std::move(after), view, edited));

@@ -24,6 +24,7 @@ class DocumentHistory : public QObject
     Q_OBJECT
 public:
     explicit DocumentHistory(CDravonDoc &doc, QObject *parent = nullptr);
+    ~DocumentHistory() override;
 
     QUndoStack &stack() { return m_stack; }
     CDravonDoc &document() const { return *m_doc; }

@@ -24,6 +24,16 @@ QString checkText(well::Message id, std::vector<double> values)
         .simplified();
 }
 
+// A value as entered: two decimals as the station list writes it, more digits only where
+// two do not give the very value, so that the column stays tidy and nothing is hidden.
+QString entered(double value)
+{
+    const decimalsign::Sign sign = decimalsign::interfaceSign();
+    const std::string two = decimalsign::fixed(value, 2, sign);
+    const std::optional<double> back = decimalsign::read(two, decimalsign::Accept::Either);
+    return QString::fromStdString(back && *back == value ? two : decimalsign::shortest(value, sign));
+}
+
 std::optional<double> number(const QString &text)
 {
     return decimalsign::read(text.trimmed().toStdString(), decimalsign::Accept::Either);
@@ -105,8 +115,7 @@ QVariant StationTableModel::data(const QModelIndex &index, int role) const
     const well::Station &station = survey().stations()[static_cast<std::size_t>(row)];
     if (column <= Azimuth) {
         // As entered, to the last digit, so that an edit starts from the very value.
-        return QString::fromStdString(decimalsign::shortest(
-            valueOf(station, column), decimalsign::interfaceSign()));
+        return entered(valueOf(station, column));
     }
     // The computed path starts with the surface station; a first station below the
     // surface comes after it. Rows after a refused line have no computed position.

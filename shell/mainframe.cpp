@@ -96,6 +96,8 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     // document's history like the dialogs' changes.
     m_stations = new StationsPanel(m_commands->history(), this);
     addDockWidget(Qt::RightDockWidgetArea, m_stations);
+    // Wide enough for the three values typed and the first computed columns.
+    resizeDocks({ m_stations }, { 460 }, Qt::Horizontal);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_stations->toggleViewAction());
     m_commands->setAfterComputation(
         [this] { updateMessages(); }, DocumentCommands::Remarks::ToHook);
