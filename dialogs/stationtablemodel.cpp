@@ -355,7 +355,10 @@ StationTableModel::PasteResult StationTableModel::paste(int row, int column, con
             continue;
         }
         if (column + cells.size() > Azimuth + 1) {
-            refuseLine(i + 1, tr("%n Werte passen nicht in die Spalten ab hier.", nullptr, int(cells.size())));
+            refuseLine(i + 1,
+                tr("Die Zeile hat %1 Werte; ab dieser Spalte passen höchstens %2.")
+                    .arg(cells.size())
+                    .arg(Azimuth + 1 - column));
             entries.push_back({ previous ? *previous : well::Station {}, {} });
             continue;
         }

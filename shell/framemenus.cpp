@@ -155,10 +155,24 @@ void CMainFrame::createActions()
     // greyed out while there is none; their keys go through the accelerator table.
     {
         QUndoStack &stack = m_commands->history().stack();
-        QAction *undo = stack.createUndoAction(
-            this, tr("Rückgängig: %1") + QLatin1Char('\t') + keyText(QKeySequence(Qt::CTRL | Qt::Key_Z)));
-        QAction *redo = stack.createRedoAction(
-            this, tr("Wiederholen: %1") + QLatin1Char('\t') + keyText(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+        QAction *undo = stack.createUndoAction(this);
+        QAction *redo = stack.createRedoAction(this);
+        // Qt's own captions would be English and put the name after a bare prefix; the
+        // menu says "Rückgängig: <step>" with its key, and only the word without a step.
+        const auto caption = [](QAction *action, const QString &word, const QString &format,
+                                 const QKeySequence &key, const QString &step) {
+            action->setText((step.isEmpty() ? word : format.arg(step)) + QLatin1Char('\t') + keyText(key));
+        };
+        const auto follow = [&](QAction *action, const QString &word, const QString &format,
+                                const QKeySequence &key, auto textChanged, const QString &now) {
+            caption(action, word, format, key, now);
+            connect(&stack, textChanged, action,
+                [=](const QString &step) { caption(action, word, format, key, step); });
+        };
+        follow(undo, tr("Rückgängig"), tr("Rückgängig: %1"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+            &QUndoStack::undoTextChanged, stack.undoText());
+        follow(redo, tr("Wiederholen"), tr("Wiederholen: %1"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+            &QUndoStack::redoTextChanged, stack.redoText());
         undo->setStatusTip(tr("Nimmt die letzte Änderung des Dokuments zurück."));
         redo->setStatusTip(tr("Stellt die zuletzt zurückgenommene Änderung wieder her."));
         undo->setData(ID_EDIT_UNDO);

@@ -62,7 +62,10 @@ void StationTableView::keyPressEvent(QKeyEvent *event)
             return;
         case Qt::Key_Return:
         case Qt::Key_Enter: {
-            // Enter outside an editor moves down as in a spreadsheet.
+            // Enter outside an editor moves down as in a spreadsheet. An editor's Enter
+            // comes here too, before its value is taken: closeEditor moves on then.
+            if (state() == QAbstractItemView::EditingState)
+                break;
             const QModelIndex current = currentIndex();
             if (current.isValid() && current.row() + 1 < model()->rowCount())
                 setCurrentIndex(model()->index(current.row() + 1, current.column()));
