@@ -92,6 +92,8 @@ void StationTableModel::followDocument()
     }
     m_marks.clear();
     emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
+    // A refusal said before is about data that have changed since.
+    emit accepted();
 }
 
 QVariant StationTableModel::data(const QModelIndex &index, int role) const

@@ -62,7 +62,8 @@ public:
 signals:
     // A value, an insertion or a paste was refused, and why.
     void refused(const QString &reason);
-    // A change was taken: the reason last shown no longer applies.
+    // A change was taken, or the document changed otherwise (a step taken back, another
+    // survey): the reason last shown no longer applies.
     void accepted();
 
 private:
