@@ -22,6 +22,8 @@
 #include "shell/viewsettings.h"
 #include "textview/dravonview.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -96,8 +98,6 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     // document's history like the dialogs' changes.
     m_stations = new StationsPanel(m_commands->history(), this);
     addDockWidget(Qt::RightDockWidgetArea, m_stations);
-    // Wide enough for the three values typed and the first computed columns.
-    resizeDocks({ m_stations }, { 460 }, Qt::Horizontal);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_stations->toggleViewAction());
     m_commands->setAfterComputation(
         [this] { updateMessages(); }, DocumentCommands::Remarks::ToHook);
@@ -106,6 +106,9 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     connect(m_doc, &CDravonDoc::modifiedChanged, this, &QWidget::setWindowModified);
     updateTitle();
     restoreWindowSettings();
+    // A third of the window for the stations: the three values typed and the first
+    // computed column, while the views keep the larger part.
+    resizeDocks({ m_stations }, { std::max(width() / 3, 240) }, Qt::Horizontal);
     updateCommandUi();
 }
 

@@ -1543,6 +1543,14 @@ through the project&apos;s issue tracker.</translation>
         <source>Nachbarbohrungen ändern</source>
         <translation>Change neighbouring wells</translation>
     </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
