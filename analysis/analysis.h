@@ -71,6 +71,10 @@ public:
     // nothing of the previous well's results stays; the course, the covariances and the
     // scan are empty until the next computation.
     void reset(well::Well well = {});
+    // The stations to change in place, for an edit of a few of them in a survey of any
+    // size (a copy of the whole well per keystroke would not do). Nothing is computed; the
+    // neighbours stay, and their scan is made again with the next computation.
+    well::Survey &editSurvey() { return m_well.survey; }
     // Takes new settings; the covariances are made again along the last computed path,
     // the scan when anything it reads changed (the section azimuth and the unit of the
     // listings are all it does not read).

@@ -10,6 +10,7 @@ DocumentCommands::DocumentCommands(CDravonDoc &doc, Prompter &prompter, Measurem
     : m_doc(&doc)
     , m_prompter(&prompter)
     , m_dialog(&dialog)
+    , m_history(doc)
 {
 }
 
@@ -21,6 +22,8 @@ void DocumentCommands::OnDokumentNeu()
     dataChange(CancelMeans::TakeAsIs);
     // New data: the graph scales it afresh.
     m_doc->markNewData();
+    // Nothing of the survey before can be taken back into the new one.
+    m_history.clear();
 }
 
 void DocumentCommands::OnDataChange()
@@ -65,7 +68,14 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
     changed.info = state.m_Info;
     // One run: what the computation reports comes after the views show its results.
     ComputationRun run(*m_prompter);
-    m_doc->take(std::move(changed), state.m_Ansicht, state.m_bGeaendert == 1);
+    const bool edited = state.m_bGeaendert == 1;
+    // A change the user made on "Daten ändern" is one step of the history; the dialog
+    // that opens a survey (new, opened) starts the history instead.
+    if (cancel == CancelMeans::NoChange && (!(changed == current) || state.m_Ansicht != m_doc->view()))
+        m_history.changeWell(QString::fromStdString(i18n::translate("Dokumentbefehle", "Messdaten ändern")),
+            std::move(changed), state.m_Ansicht, edited);
+    else
+        m_doc->take(std::move(changed), state.m_Ansicht, edited);
     showDiagnostics();
     return accepted;
 }
@@ -98,14 +108,17 @@ bool DocumentCommands::OnOpenDocument(const QString &path)
     m_doc->markNewData();
     m_doc->SetPathName(path);
     m_doc->UpdateAllViews();
+    m_history.clear();
     return true;
 }
 
 bool DocumentCommands::OnSaveDocument(const QString &path)
 {
     std::string message;
-    if (m_doc->save(path, message))
+    if (m_doc->save(path, message)) {
+        m_history.markSaved();
         return true;
+    }
     m_prompter->message(message);
     return false;
 }

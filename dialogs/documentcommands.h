@@ -5,6 +5,7 @@
 // program has always shown it.
 #pragma once
 
+#include "dialogs/documenthistory.h"
 #include "dialogs/prompter.h"
 #include "dialogs/measurementdialog.h"
 #include "document/dravondoc.h"
@@ -28,6 +29,8 @@ public:
     DocumentCommands(CDravonDoc &doc, Prompter &prompter, MeasurementDialog &dialog);
 
     CDravonDoc &document() const { return *m_doc; }
+    // Every change of the document as steps to take back and make again.
+    DocumentHistory &history() { return m_history; }
     Prompter &prompter() const { return *m_prompter; }
     void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
     void setDialog(MeasurementDialog &dialog) { m_dialog = &dialog; }
@@ -67,6 +70,9 @@ public:
     {
         m_afterComputation = std::move(hook);
         m_remarks = m_afterComputation ? remarks : Remarks::ToPrompter;
+        // A step taken back or made again computes as well; its remarks are listed, never
+        // shown as messages one by one.
+        m_history.setAfterChange(m_afterComputation);
     }
 
 private:
@@ -81,6 +87,7 @@ private:
     CDravonDoc *m_doc;
     Prompter *m_prompter;
     MeasurementDialog *m_dialog;
+    DocumentHistory m_history;
     std::function<void()> m_afterComputation;
     Remarks m_remarks = Remarks::ToPrompter;
 };

@@ -52,6 +52,13 @@ void CDravonDoc::take(well::Well well, int view, bool edited)
     recompute();
 }
 
+void CDravonDoc::stationsEdited()
+{
+    SetModifiedFlag(true);
+    ++m_dataRevision;
+    recompute();
+}
+
 void CDravonDoc::recompute()
 {
     m_analysis.compute();

@@ -68,6 +68,14 @@ public:
     // included, marks the document modified; a change of the stations, the format or the
     // view, or an edit, gives the graph new data. Then computes and updates the views.
     void take(well::Well well, int view, bool edited);
+    // Changes the stations in place by `edit` (the station table's edits and their undo),
+    // marks the document modified, gives the graph new data, computes and updates the
+    // views: the same as take with the changed stations, without copying the well.
+    template <typename Edit> void editStations(Edit &&edit)
+    {
+        edit(m_analysis.editSurvey());
+        stationsEdited();
+    }
     // Computes the well again (the results of an unchanged well are the same).
     void recompute();
     // Takes new settings; a change marks the document modified and updates the views.
@@ -122,6 +130,7 @@ private:
     // The data revision moves on when the analysis made the covariances or the scan anew
     // with another result, so that the graph scales afresh.
     void followAnswers();
+    void stationsEdited();
 
     analysis::Analysis m_analysis;
     analysis::Revisions m_seen; // the answers' revisions the data revision follows

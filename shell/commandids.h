@@ -21,6 +21,8 @@ enum CommandId {
     ID_NACHBARBOHRUNGEN = 32823, // "Nachbarbohrungen …": offset wells and the clearance rule
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,
+    ID_EDIT_UNDO = 57643, // "Rückgängig: …", the last change of the document taken back
+    ID_EDIT_REDO = 57644, // "Wiederholen: …"
     ID_VIEW_SECTION = 32810, // "Vertikalschnitt"
     ID_VIEW_LADDER = 32840, // "Abstand": the neighbouring wells' distances and factors
     ID_VIEW_CYLINDER = 32841, // "Zylinder": the travelling cylinder

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <QUndoStack>
 
 #include <QRegularExpression>
 
@@ -150,6 +151,38 @@ void CMainFrame::createActions()
         tr("Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen."),
         key(QKeySequence(Qt::CTRL | Qt::Key_Q), true));
 
+    // The history's own actions name the step they take back or make again and are
+    // greyed out while there is none; their keys go through the accelerator table.
+    {
+        QUndoStack &stack = m_commands->history().stack();
+        QAction *undo = stack.createUndoAction(this);
+        QAction *redo = stack.createRedoAction(this);
+        // Qt's own captions would be English and put the name after a bare prefix; the
+        // menu says "Rückgängig: <step>" with its key, and only the word without a step.
+        const auto caption = [](QAction *action, const QString &word, const QString &format,
+                                 const QKeySequence &key, const QString &step) {
+            action->setText((step.isEmpty() ? word : format.arg(step)) + QLatin1Char('\t') + keyText(key));
+        };
+        const auto follow = [&](QAction *action, const QString &word, const QString &format,
+                                const QKeySequence &key, auto textChanged, const QString &now) {
+            caption(action, word, format, key, now);
+            connect(&stack, textChanged, action,
+                [=](const QString &step) { caption(action, word, format, key, step); });
+        };
+        follow(undo, tr("Rückgängig"), tr("Rückgängig: %1"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+            &QUndoStack::undoTextChanged, stack.undoText());
+        follow(redo, tr("Wiederholen"), tr("Wiederholen: %1"), QKeySequence(Qt::CTRL | Qt::Key_Y),
+            &QUndoStack::redoTextChanged, stack.redoText());
+        undo->setStatusTip(tr("Nimmt die letzte Änderung des Dokuments zurück."));
+        redo->setStatusTip(tr("Stellt die zuletzt zurückgenommene Änderung wieder her."));
+        undo->setData(ID_EDIT_UNDO);
+        redo->setData(ID_EDIT_REDO);
+        m_actions.insert(ID_EDIT_UNDO, undo);
+        m_actions.insert(ID_EDIT_REDO, redo);
+        m_commandKeys.emplace_back(QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO);
+        m_commandKeys.emplace_back(QKeySequence(Qt::CTRL | Qt::Key_Y), ID_EDIT_REDO);
+        m_commandKeys.emplace_back(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ID_EDIT_REDO);
+    }
     addCommand(ID_DATA_CHANGE, tr("Daten ändern"), tr("Eingabedatei aufbauen bzw. ändern"),
         key(QKeySequence(Qt::Key_F2), true, "datachange"));
     addCommand(ID_BOHRUNG, tr("&Bohrung …"),
@@ -334,6 +367,9 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_APP_EXIT));
 
     QMenu *edit = menuBar()->addMenu(tr("&Bearbeiten"));
+    edit->addAction(action(ID_EDIT_UNDO));
+    edit->addAction(action(ID_EDIT_REDO));
+    edit->addSeparator();
     edit->addAction(action(ID_EDIT_COPY));
     edit->addSeparator();
     edit->addAction(action(ID_DATA_CHANGE));
@@ -500,7 +536,7 @@ void CMainFrame::createAccelerators()
              QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
              QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6),
              QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-             QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Z) })
+             QKeySequence(Qt::CTRL | Qt::Key_X) })
         table.push_back({ taken, 0 });
     for (const Accelerator &entry : table) {
         auto *key = new QAction(this);

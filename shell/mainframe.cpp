@@ -6,6 +6,7 @@
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
 #include "shell/messagespanel.h"
+#include "shell/stationspanel.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
@@ -20,6 +21,8 @@
 #include "shell/shellresources.h"
 #include "shell/viewsettings.h"
 #include "textview/dravonview.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -93,6 +96,11 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     resizeDocks({ m_messages }, { fontMetrics().height() * 9 }, Qt::Vertical);
     connect(m_messages, &MessagesPanel::remarkChosen, this, &CMainFrame::showMessageDepth);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_messages->toggleViewAction());
+    // The stations beside the views, edited in place; every edit is a step of the
+    // document's history like the dialogs' changes.
+    m_stations = new StationsPanel(m_commands->history(), this);
+    addDockWidget(Qt::RightDockWidgetArea, m_stations);
+    m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_stations->toggleViewAction());
     m_commands->setAfterComputation(
         [this] { updateMessages(); }, DocumentCommands::Remarks::ToHook);
     updateMessages();
@@ -100,6 +108,9 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     connect(m_doc, &CDravonDoc::modifiedChanged, this, &QWidget::setWindowModified);
     updateTitle();
     restoreWindowSettings();
+    // A third of the window for the stations: the three values typed and the first
+    // computed column, while the views keep the larger part.
+    resizeDocks({ m_stations }, { std::max(width() / 3, 240) }, Qt::Horizontal);
     updateCommandUi();
 }
 
@@ -339,6 +350,7 @@ bool CMainFrame::closeDocument()
     // reset() drops every result of the closed survey and updates the views.
     m_doc->reset();
     m_doc->markNewData();
+    m_commands->history().clear();
     updateMessages();
     initialUpdateViews();
     updateCommandUi();
@@ -372,6 +384,7 @@ bool CMainFrame::restoreUnnamed(const QString &path)
     m_doc->recompute();
     m_doc->markNewData();
     m_doc->SetModifiedFlag(true);
+    m_commands->history().clear();
     initialUpdateViews();
     updateTitle();
     updateCommandUi();

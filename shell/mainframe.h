@@ -31,6 +31,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class MessagesPanel;
+class StationsPanel;
 namespace analysis {
 struct Remark;
 }
@@ -149,6 +150,8 @@ public:
     // the well's settings). It blocks nothing; a collision risk brings it into view.
     void updateMessages();
     MessagesPanel *messagesPanel() const { return m_messages; }
+    // The panel of the stations, edited in place beside the views.
+    StationsPanel *stationsPanel() const { return m_stations; }
     // What choosing a message with a depth does: the results table scrolls to the line
     // of the depth (of a straight interval: the interval's line) and marks it, and the
     // status bar names the depth, which is all the graph views show of it.
@@ -237,4 +240,5 @@ private:
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
     MessagesPanel *m_messages = nullptr;
+    StationsPanel *m_stations = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "core/atomicfile.h"
 #include "dialogs/dlgoffsets.h"
 #include "dialogs/dlgwell.h"
+#include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
@@ -30,7 +31,10 @@ void CMainFrame::editWellSettings(QWidget *parent)
             effectivePreferences(settings, loadViewPreferences()),
             listing::defaultSectionAzimuth(m_doc->trajectory())))
         return;
-    m_doc->setWellSettings(settings); // marks a change and updates the views
+    if (settings == m_doc->settings())
+        return;
+    // One step of the history; marks a change and updates the views.
+    m_commands->history().changeSettings(tr("Bohrung ändern"), settings);
     // The error model and the wellhead change the factors and the slots.
     updateMessages();
 }
@@ -40,7 +44,9 @@ void CMainFrame::editOffsets(QWidget *parent)
     WellSettings settings = m_doc->settings();
     if (!DlgOffsets::edit(parent ? parent : this, settings, m_doc->name(), m_doc->well().format))
         return;
-    m_doc->setWellSettings(settings); // marks a change and updates the views
+    if (settings == m_doc->settings())
+        return;
+    m_commands->history().changeSettings(tr("Nachbarbohrungen ändern"), settings);
     updateMessages();
 }
 

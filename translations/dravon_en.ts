@@ -1519,6 +1519,38 @@ through the project&apos;s issue tracker.</translation>
         <source>Meldung bei Teufe %1</source>
         <translation>Message at depth %1</translation>
     </message>
+    <message>
+        <source>Rückgängig: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Wiederholen: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>Nimmt die letzte Änderung des Dokuments zurück.</source>
+        <translation>Takes back the last change of the document.</translation>
+    </message>
+    <message>
+        <source>Stellt die zuletzt zurückgenommene Änderung wieder her.</source>
+        <translation>Makes the change last taken back again.</translation>
+    </message>
+    <message>
+        <source>Bohrung ändern</source>
+        <translation>Change borehole</translation>
+    </message>
+    <message>
+        <source>Nachbarbohrungen ändern</source>
+        <translation>Change neighbouring wells</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -2458,6 +2490,10 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>Maximale Teufe:%g</source>
         <translation>Maximum MD:%g</translation>
+    </message>
+    <message>
+        <source>Messdaten ändern</source>
+        <translation>Change survey data</translation>
     </message>
 </context>
 <context>
@@ -3659,6 +3695,123 @@ Not free format</translation>
     <message>
         <source>Fehler beim Schreiben.</source>
         <translation>Error while writing.</translation>
+    </message>
+</context>
+<context>
+    <name>StationTableModel</name>
+    <message>
+        <source>MD [m]</source>
+        <translation>MD [m]</translation>
+    </message>
+    <message>
+        <source>Neigung [°]</source>
+        <translation>Inclination [°]</translation>
+    </message>
+    <message>
+        <source>Azimut [°]</source>
+        <translation>Azimuth [°]</translation>
+    </message>
+    <message>
+        <source>TVD [m]</source>
+        <translation>TVD [m]</translation>
+    </message>
+    <message>
+        <source>Nord [m]</source>
+        <translation>North [m]</translation>
+    </message>
+    <message>
+        <source>Ost [m]</source>
+        <translation>East [m]</translation>
+    </message>
+    <message>
+        <source>Abknickung [°/30 m]</source>
+        <translation>Dogleg [°/30 m]</translation>
+    </message>
+    <message>
+        <source>Die Teufe %1 liegt nicht über der folgenden Teufe %2.</source>
+        <translation>The depth %1 is not above the following depth %2.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Zahl.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>Eine neue Station beginnt mit ihrer Teufe.</source>
+        <translation>A new station starts with its depth.</translation>
+    </message>
+    <message>
+        <source>Station anfügen</source>
+        <translation>Append station</translation>
+    </message>
+    <message>
+        <source>Teufe ändern</source>
+        <translation>Change depth</translation>
+    </message>
+    <message>
+        <source>Neigung ändern</source>
+        <translation>Change inclination</translation>
+    </message>
+    <message>
+        <source>Azimut ändern</source>
+        <translation>Change azimuth</translation>
+    </message>
+    <message>
+        <source>Zwischen den Teufen %1 und %2 ist kein Platz für eine weitere Station.</source>
+        <translation>There is no room for another station between the depths %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Station einfügen</source>
+        <translation>Insert station</translation>
+    </message>
+    <message>
+        <source>Station löschen</source>
+        <translation>Delete station</translation>
+    </message>
+    <message>
+        <source>Stationen löschen</source>
+        <translation>Delete stations</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Zeile ist leer.</source>
+        <translation>The line is empty.</translation>
+    </message>
+    <message>
+        <source>Die Zeile hat %1 Werte; ab dieser Spalte passen höchstens %2.</source>
+        <translation>The line has %1 values; from this column at most %2 fit.</translation>
+    </message>
+    <message>
+        <source>Nichts eingefügt. %1</source>
+        <translation>Nothing pasted. %1</translation>
+    </message>
+    <message>
+        <source>Stationen einfügen</source>
+        <translation>Paste stations</translation>
+    </message>
+</context>
+<context>
+    <name>StationTableView</name>
+    <message>
+        <source>Station einfügen</source>
+        <translation>Insert station</translation>
+    </message>
+    <message>
+        <source>Stationen löschen</source>
+        <translation>Delete stations</translation>
+    </message>
+    <message>
+        <source>Einfügen aus der Zwischenablage</source>
+        <translation>Paste from the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>StationsPanel</name>
+    <message>
+        <source>Stationen</source>
+        <translation>Stations</translation>
     </message>
 </context>
 <context>

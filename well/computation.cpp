@@ -26,6 +26,28 @@ namespace {
 
 } // namespace
 
+bool firstDepthAccepted(double md)
+{
+    return !(single(md) < 0);
+}
+
+bool inclinationAccepted(double inclination)
+{
+    const float phi = single(inclination);
+    return !(phi < 0 || phi > 180);
+}
+
+bool azimuthAccepted(double azimuth)
+{
+    const float theta = single(azimuth);
+    return !(theta < 0 || theta > 360);
+}
+
+bool depthRises(double previous, double md)
+{
+    return single(md) > single(previous);
+}
+
 CheckedSurvey checkSurvey(const Survey &survey)
 {
     CheckedSurvey out;
@@ -60,7 +82,7 @@ CheckedSurvey checkSurvey(const Survey &survey)
         const float T = single(station.md), phi = single(station.inclination),
                     theta = single(station.azimuth);
         if (i == 0) {
-            if (T < 0) {
+            if (!firstDepthAccepted(station.md)) {
                 // Neither rule fits a hole that starts above the surface.
                 report(Message::NegativeFirstDepth, { T }, line());
                 count = 0;
@@ -70,19 +92,18 @@ CheckedSurvey checkSurvey(const Survey &survey)
         }
         // A refused line ends the run at the line before it: the lines above it were
         // all taken.
-        if (phi < 0 || phi > 180) {
+        if (!inclinationAccepted(station.inclination)) {
             report(Message::InclinationOutOfRange, { phi }, line());
             count = static_cast<long long>(i);
             stopped = true;
         }
-        if (theta < 0 || theta > 360) {
+        if (!azimuthAccepted(station.azimuth)) {
             report(Message::AzimuthOutOfRange, { theta }, line());
             count = static_cast<long long>(i);
             stopped = true;
         }
         if (i > 0) {
-            const float previous = single(taken.back().md);
-            if (!(T > previous)) {
+            if (!depthRises(taken.back().md, station.md)) {
                 report(Message::DepthNotIncreasing, { static_cast<double>(i + 1), T }, line());
                 count = static_cast<long long>(i);
                 stopped = true;

@@ -30,6 +30,14 @@ struct CheckedSurvey
 
 CheckedSurvey checkSurvey(const Survey &survey);
 
+// The rules the check applies to each station, one by one, for an editor that refuses a
+// value as it is typed by the same rules the computation refuses a line. Like the check
+// they compare in single precision: a depth that rounds to its predecessor does not rise.
+bool firstDepthAccepted(double md); // the first depth: at or below the surface
+bool inclinationAccepted(double inclination); // 0..180 degrees
+bool azimuthAccepted(double azimuth); // 0..360 degrees
+bool depthRises(double previous, double md); // each depth below the one before
+
 struct Computation
 {
     CheckedSurvey checked;

@@ -5,7 +5,9 @@
 #include "core/cscan.h"
 #include "core/hugepages.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace well {
 
@@ -41,6 +43,64 @@ std::string Survey::text(std::size_t i) const
     if (i < m_texts.size() && !m_texts[i].empty())
         return m_texts[i];
     return stationText(m_stations[i]);
+}
+
+StationEntry Survey::entry(std::size_t i) const
+{
+    return { m_stations[i], i < m_texts.size() ? m_texts[i] : std::string() };
+}
+
+std::vector<StationEntry> Survey::entries(std::size_t first, std::size_t count) const
+{
+    std::vector<StationEntry> out;
+    out.reserve(count);
+    for (std::size_t i = first; i < first + count; ++i)
+        out.push_back(entry(i));
+    return out;
+}
+
+void Survey::splice(std::size_t first, std::size_t count, std::vector<StationEntry> entries)
+{
+    const std::size_t inserted = entries.size();
+    const auto at = [first](auto &v) { return v.begin() + static_cast<std::ptrdiff_t>(first); };
+    bool anyText = !m_texts.empty();
+    for (const StationEntry &e : entries)
+        anyText = anyText || !e.text.empty();
+    if (anyText)
+        m_texts.resize(m_stations.size());
+    // Overwrite what both ranges share, then grow or shrink at its end: an edit of one
+    // station moves no other.
+    const std::size_t common = std::min(count, inserted);
+    for (std::size_t k = 0; k < common; ++k) {
+        m_stations[first + k] = entries[k].station;
+        if (anyText)
+            m_texts[first + k] = std::move(entries[k].text);
+    }
+    if (inserted > count) {
+        std::vector<Station> stations;
+        std::vector<std::string> texts;
+        for (std::size_t k = common; k < inserted; ++k) {
+            stations.push_back(entries[k].station);
+            texts.push_back(std::move(entries[k].text));
+        }
+        m_stations.insert(at(m_stations) + static_cast<std::ptrdiff_t>(common), stations.begin(),
+            stations.end());
+        if (anyText)
+            m_texts.insert(at(m_texts) + static_cast<std::ptrdiff_t>(common),
+                std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+    } else if (count > inserted) {
+        m_stations.erase(at(m_stations) + static_cast<std::ptrdiff_t>(common),
+            at(m_stations) + static_cast<std::ptrdiff_t>(count));
+        if (anyText)
+            m_texts.erase(at(m_texts) + static_cast<std::ptrdiff_t>(common),
+                at(m_texts) + static_cast<std::ptrdiff_t>(count));
+    }
+    for (UnreadLine &line : m_unread) {
+        if (line.position >= first + count)
+            line.position = line.position - count + inserted;
+        else if (line.position > first)
+            line.position = first + std::min(line.position - first, inserted);
+    }
 }
 
 StringList Survey::lines() const

@@ -27,6 +27,16 @@ struct UnreadLine
     bool operator==(const UnreadLine &) const = default;
 };
 
+// A station with the text it was entered as (empty: written from its numbers), as an
+// edit of the station table takes it out of a survey and puts it back.
+struct StationEntry
+{
+    Station station;
+    std::string text;
+
+    bool operator==(const StationEntry &) const = default;
+};
+
 class Survey
 {
 public:
@@ -50,6 +60,19 @@ public:
     // Every line in entry order, stations and unread lines together: what a document
     // stores and the station list shows.
     StringList lines() const;
+    // Station i with its own text (empty when it has none).
+    StationEntry entry(std::size_t i) const;
+    // Stations [first, first + count) of `entries`, so that an undo gets the very text back.
+    std::vector<StationEntry> entries(std::size_t first, std::size_t count) const;
+    // Replaces the `count` stations from `first` by `entries` (an edit, an insertion or a
+    // deletion of the station table). The unread lines keep their place among the stations
+    // around them; one that stood inside a shrunken range moves to its end. Only the
+    // changed stations move through the caller: a table edit of a huge survey copies no
+    // other station.
+    void splice(std::size_t first, std::size_t count, std::vector<StationEntry> entries);
+    // The unread lines as a whole, for an undo that puts back exactly what was there.
+    void setUnreadLines(std::vector<UnreadLine> lines) { m_unread = std::move(lines); }
+
     // Number of lines in entry order.
     std::size_t lineCount() const { return m_stations.size() + m_unread.size(); }
     // True when reading `lines` (surveyFromLines) gives this survey's lines and stations

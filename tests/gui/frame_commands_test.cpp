@@ -88,8 +88,10 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     // (the offset wells of the clearance scan, next to the well's own settings) and
     // "Interpolation entlang der Bahn …" (points on the arc next to the legacy
     // straight-line interpolation).
+    // "Rückgängig" and "Wiederholen" take the document's changes back and make them again;
+    // with nothing to take back they name no step.
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
-        (QStringList { "&Kopieren\tStrg+C", "--", "Daten ändern\tF2", "&Bohrung …",
+        (QStringList { "Rückgängig\tStrg+Z", "Wiederholen\tStrg+Y", "--", "&Kopieren\tStrg+C", "--", "Daten ändern\tF2", "&Bohrung …",
             "&Nachbarbohrungen …", "Interpolation", "Interpolation entlang der Bahn …",
             "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
@@ -98,8 +100,9 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // error ellipses and bands of a well with an error model), the views of the
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
         // cylinder) and "3D" (the well in three dimensions), each with its key, and
-        // "Meldungen", the panel of the computation's remarks beside the bars.
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Grafik\tF3", "Text\tF4",
+        // "Meldungen", the panel of the computation's remarks beside the bars, and
+        // "Stationen", the panel of the stations edited in place.
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Stationen", "Grafik\tF3", "Text\tF4",
             "Vertikalschnitt", "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an",
             "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)),
@@ -279,7 +282,6 @@ INSTANTIATE_TEST_SUITE_P(EditAndPaneKeys, KeysWithoutEffect,
     ::testing::Values(std::pair { int(Qt::Key_C), Qt::KeyboardModifiers(Qt::ControlModifier) },
         std::pair { int(Qt::Key_V), Qt::KeyboardModifiers(Qt::ControlModifier) },
         std::pair { int(Qt::Key_X), Qt::KeyboardModifiers(Qt::ControlModifier) },
-        std::pair { int(Qt::Key_Z), Qt::KeyboardModifiers(Qt::ControlModifier) },
         std::pair { int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ControlModifier) },
         std::pair { int(Qt::Key_Insert), Qt::KeyboardModifiers(Qt::ShiftModifier) },
         std::pair { int(Qt::Key_Delete), Qt::KeyboardModifiers(Qt::ShiftModifier) },
