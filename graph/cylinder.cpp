@@ -29,6 +29,8 @@ constexpr double kArcStep = 3.0;
 constexpr int kDepthDot = 7;
 constexpr int kDepthLabelSpacing = 90;
 constexpr int kClosestRing = 24;
+// The dot at a track's lowest separation factor, as large as the ladder's.
+constexpr int kFactorDot = 14;
 // The depths in a lighter font than the labels of the axes.
 const DrawFont kDepthFont { 38, 400, FontFamily::Modern, {} };
 
@@ -173,6 +175,24 @@ CylinderData cylinderDataOf(
         d.tracks.push_back(std::move(t));
     }
     return d;
+}
+
+std::optional<QPoint> CylinderPage::lowestFactorPoint(const CylinderTrack &t) const
+{
+    if (!t.lowestFactor || !t.lowestMd || t.points.empty() || *t.lowestMd < t.points.front().md
+        || *t.lowestMd > t.points.back().md)
+        return std::nullopt;
+    // Between the two points of the track around its depth.
+    std::size_t i = 0;
+    while (i + 2 < t.points.size() && t.points[i + 1].md < *t.lowestMd)
+        ++i;
+    const CylinderPoint &a = t.points[i];
+    const CylinderPoint &b = t.points.size() > 1 ? t.points[i + 1] : a;
+    const double f = b.md > a.md ? std::clamp((*t.lowestMd - a.md) / (b.md - a.md), 0.0, 1.0) : 0.0;
+    const CylinderPoint at = between(a, b, f);
+    if (!std::isfinite(at.distance) || at.distance > rings.hi)
+        return std::nullopt;
+    return pointOf(at.angle, at.distance);
 }
 
 QPoint CylinderPage::pointOf(double angle, double distance) const
@@ -470,6 +490,24 @@ void CylinderPage::draw(
         if (const std::optional<QPoint> at = placer.place(
                 pointOf(t.closest->angle, t.closest->distance), size.cx, size.cy,
                 kClosestRing + 6, 2))
+            dc.textOut(at->x(), at->y(), text);
+    }
+    // The lowest separation factors on their tracks, dotted and named, after the
+    // closest approaches and before the depths.
+    for (const std::size_t j : order) {
+        const CylinderTrack &t = data.tracks[j];
+        const std::optional<QPoint> p = lowestFactorPoint(t);
+        if (!p)
+            continue;
+        dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, t.colour });
+        dc.ellipse(p->x() - kFactorDot, p->y() + kFactorDot, p->x() + kFactorDot,
+            p->y() - kFactorDot, true);
+        placer.take({ p->x() - kFactorDot, p->y() + kFactorDot }, 2 * kFactorDot, 2 * kFactorDot);
+        const std::string text = QCoreApplication::translate("Cylinder", "TF %1")
+                                     .arg(QString::fromStdString(number(*t.lowestFactor, 2)))
+                                     .toStdString();
+        const DrawSize size = dc.textExtent(text);
+        if (const std::optional<QPoint> at = placer.place(*p, size.cx, size.cy, 20, 2))
             dc.textOut(at->x(), at->y(), text);
     }
     const double R = radius + 0.5;

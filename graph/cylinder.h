@@ -4,7 +4,7 @@
 // (highside.h) and at its centre-to-centre distance from the middle, so that the track of
 // each offset shows from which side it comes and how near; the reference's depths are
 // written along the tracks at round values, the closest approach is ringed and its
-// distance written beside it.
+// distance written beside it, the lowest separation factor is dotted and named ("TF").
 //
 // The outer ring follows the neighbours that matter, the near ones. A track's near part is
 // where it comes within twice its own closest approach. The outer ring is the round
@@ -107,6 +107,10 @@ public:
     // The logical point of an angle (degrees) and a distance (metres); may lie outside
     // the outer ring.
     QPoint pointOf(double angle, double distance) const;
+
+    // Where the track's lowest separation factor lies on the page; none without one or
+    // when it lies beyond the outer ring.
+    std::optional<QPoint> lowestFactorPoint(const CylinderTrack &track) const;
 
     static std::vector<LegendRow> legendRows(const CylinderData &data);
 
