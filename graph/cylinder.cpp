@@ -33,6 +33,8 @@ constexpr int kClosestRing = 24;
 constexpr int kFactorDot = 14;
 // The depths in a lighter font than the labels of the axes.
 const DrawFont kDepthFont { 38, 400, FontFamily::Modern, {} };
+// The closest approaches and the lowest factors bolder than the depths.
+const DrawFont kValueFont { 40, 700, FontFamily::Modern, {} };
 
 std::string number(double v, int decimals)
 {
@@ -477,32 +479,27 @@ void CylinderPage::draw(
         placer.write(dc, cx + 10, cy + r - 5, label(v));
     }
 
-    // The closest approaches' distances beside their rings, the most important neighbour
-    // first, then the depths along the tracks in the same order.
-    const DrawFont labelFont = dc.selectFont(kDepthFont);
+    // Per neighbour, the most important first: the distance of its closest approach
+    // beside its ring, its lowest separation factor dotted and named on its track. Then
+    // the depths along the tracks in the same order.
     const std::vector<std::size_t> order = tracksByImportance(data);
+    const DrawFont labelFont = dc.selectFont(kValueFont);
     for (const std::size_t j : order) {
         const CylinderTrack &t = data.tracks[j];
-        if (!t.closest || !(t.closest->distance <= rings.hi))
-            continue;
-        const std::string text = number(t.closest->distance, 1) + " m";
-        const DrawSize size = dc.textExtent(text);
-        if (const std::optional<QPoint> at = placer.place(
-                pointOf(t.closest->angle, t.closest->distance), size.cx, size.cy,
-                kClosestRing + 6, 2))
-            dc.textOut(at->x(), at->y(), text);
-    }
-    // The lowest separation factors on their tracks, dotted and named, after the
-    // closest approaches and before the depths.
-    for (const std::size_t j : order) {
-        const CylinderTrack &t = data.tracks[j];
+        if (t.closest && t.closest->distance <= rings.hi) {
+            const std::string text = number(t.closest->distance, 1) + " m";
+            const DrawSize size = dc.textExtent(text);
+            if (const std::optional<QPoint> at = placer.place(
+                    pointOf(t.closest->angle, t.closest->distance), size.cx, size.cy,
+                    kClosestRing + 6, 2))
+                dc.textOut(at->x(), at->y(), text);
+        }
         const std::optional<QPoint> p = lowestFactorPoint(t);
         if (!p)
             continue;
         dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, t.colour });
         dc.ellipse(p->x() - kFactorDot, p->y() + kFactorDot, p->x() + kFactorDot,
             p->y() - kFactorDot, true);
-        placer.take({ p->x() - kFactorDot, p->y() + kFactorDot }, 2 * kFactorDot, 2 * kFactorDot);
         const std::string text = QCoreApplication::translate("Cylinder", "TF %1")
                                      .arg(QString::fromStdString(number(*t.lowestFactor, 2)))
                                      .toStdString();
@@ -510,6 +507,7 @@ void CylinderPage::draw(
         if (const std::optional<QPoint> at = placer.place(*p, size.cx, size.cy, 20, 2))
             dc.textOut(at->x(), at->y(), text);
     }
+    dc.selectFont(kDepthFont);
     const double R = radius + 0.5;
     for (const std::size_t j : order) {
         const CylinderTrack &t = data.tracks[j];

@@ -46,7 +46,7 @@ struct CylinderTrack
     std::optional<CylinderPoint> closest;
     // The lowest separation factor and the reference's depth where it occurs; none
     // without an error model.
-    std::optional<double> lowestFactor, lowestMd;
+    std::optional<double> lowestFactor = std::nullopt, lowestMd = std::nullopt;
 };
 
 struct CylinderData
@@ -56,7 +56,7 @@ struct CylinderData
     // The outer ring's distance (metres) as the user fixed it; unset: chosen from the
     // tracks as the header says. A value that is not a positive finite number counts as
     // unset.
-    std::optional<double> outerRadius;
+    std::optional<double> outerRadius = std::nullopt;
 };
 
 // The outer ring's distance (metres) the cylinder chooses by itself for these tracks, before

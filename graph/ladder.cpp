@@ -140,7 +140,7 @@ void LadderPage::layoutInArea(const LadderData &data, int width, int height)
     m_areaHeight = std::max(1, height);
     const int W = m_areaWidth;
     const bool factors = data.hasFactors();
-    distanceWidth = factors ? (W - kPanelGap) / 2 : W;
+    distanceWidth = factors ? std::max(1, (W - kPanelGap) / 2) : W;
     factorLeft = factors ? distanceWidth + kPanelGap : W;
     factorWidth = factors ? W - factorLeft : 0;
 
@@ -305,7 +305,8 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
         const DrawFont f = dc.selectFont(graphstyle::kCaptionFont);
         const int room = width + kPanelGap - 20;
         drawFitted(dc, left + width / 2, -H - 80, caption, room);
-        texts.takeText(dc, left + width / 2, -H - 80, shortenedText(dc, caption, room));
+        const DrawSize size = fittedExtent(dc, caption, room);
+        texts.take({ left + width / 2 - size.cx / 2, -H - 80 }, size.cx, size.cy);
         dc.selectFont(f);
     };
     valueAxis(distanceAxis, 0, distanceWidth,
