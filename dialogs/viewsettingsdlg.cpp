@@ -153,9 +153,11 @@ void ViewSettingsDlg::accept()
     const std::optional<double> radius = radiusOf(m_cylinderRadius->text());
     if (radius && !std::isfinite(*radius)) {
         // What was typed stays in the field to be corrected.
-        m_cylinderMessage->setText(tr("Der Zylinderradius muss eine Zahl größer als 0 sein "
-                                      "(in Metern); leer lassen für die automatische Wahl."));
+        m_cylinderMessage->setText(
+            tr("Bitte eine Zahl größer als 0 eingeben (Meter); leer: automatisch."));
         m_cylinderMessage->show();
+        // The dialog grows by the message's line.
+        adjustSize();
         m_cylinderRadius->setFocus();
         m_cylinderRadius->selectAll();
         return;

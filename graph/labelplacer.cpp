@@ -21,9 +21,11 @@ QRect LabelPlacer::cell(QPoint anchor, int width, int height) const
 
 bool LabelPlacer::isFree(const QRect &r) const
 {
+    // A little room between two texts, so that they do not read as one.
+    const QRect padded = r.adjusted(-kPadding, -kPadding, kPadding, kPadding);
     return m_bounds.contains(r)
         && std::none_of(
-            m_taken.begin(), m_taken.end(), [&](const QRect &q) { return q.intersects(r); });
+            m_taken.begin(), m_taken.end(), [&](const QRect &q) { return q.intersects(padded); });
 }
 
 std::optional<QPoint> LabelPlacer::place(QPoint at, int width, int height, int gap, int rows)

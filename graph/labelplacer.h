@@ -17,6 +17,9 @@
 class LabelPlacer
 {
 public:
+    // The least room between two texts (logical units).
+    static constexpr int kPadding = 6;
+
     // Texts stay between `left` and `right`, `top` and `bottom`.
     LabelPlacer(int left, int top, int right, int bottom);
 

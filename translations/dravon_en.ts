@@ -4182,8 +4182,8 @@ Not free format</translation>
         <translation>&amp;Cylinder radius (m):</translation>
     </message>
     <message>
-        <source>Der Zylinderradius muss eine Zahl größer als 0 sein (in Metern); leer lassen für die automatische Wahl.</source>
-        <translation>The cylinder radius must be a number greater than 0 (in metres); leave it empty for the automatic choice.</translation>
+        <source>Bitte eine Zahl größer als 0 eingeben (Meter); leer: automatisch.</source>
+        <translation>Please enter a number greater than 0 (metres); empty: automatic.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,9 @@ TEST(ViewSettings, TheCylinderRadiusIsReadOrRefusedWithAMessage)
         EXPECT_NE(dialog.result(), QDialog::Accepted) << typed;
         EXPECT_TRUE(dialog.cylinderRadiusMessage()->isVisible()) << typed;
         EXPECT_TRUE(dialog.cylinderRadiusMessage()->text().contains(QStringLiteral("größer als 0")));
+        EXPECT_GE(dialog.cylinderRadiusMessage()->height(),
+            dialog.cylinderRadiusMessage()->sizeHint().height())
+            << "the message is shown whole";
         EXPECT_EQ(dialog.cylinderRadiusBox()->text(), QString::fromUtf8(typed));
         EXPECT_FALSE(dialog.preferences().cylinderRadius.has_value()) << typed;
         // Typing again takes the message away.
