@@ -454,8 +454,15 @@ void CylinderPage::draw(
         }
     }
 
+    // The reference well in the middle, over the tracks that pass through it.
+    dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, wellpalette::kReference });
+    const int e = GraphPage::kEndMarkerRadius;
+    dc.ellipse(cx - e, cy + e, cx + e, cy - e, true);
+
     // The texts in the order of their importance; one that finds no room is left out.
+    // None covers the reference well.
     LabelPlacer placer(0, 0, m_areaWidth, -m_areaHeight);
+    placer.take({ cx - e, cy + e }, 2 * e, 2 * e);
     // The outer ring's distance with its unit right of the top spoke, then the angles
     // around the outside (the high side and the quarters before the others).
     dc.setTextAlign(TextAlign::TopLeft);
@@ -546,10 +553,6 @@ void CylinderPage::draw(
         }
     }
     dc.selectFont(labelFont);
-    // The reference well in the middle.
-    dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, wellpalette::kReference });
-    const int e = GraphPage::kEndMarkerRadius;
-    dc.ellipse(cx - e, cy + e, cx + e, cy - e, true);
 
     drawLegend(dc, legendRows(data), docTitle);
     dc.setTextAlign(oldAlign);

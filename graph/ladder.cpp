@@ -289,6 +289,17 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     }
     // The value axes below their panels.
     const auto valueAxis = [&](const PageAxis &a, int left, int width, const std::string &caption) {
+        // Every tick named where the widest name fits between two ticks, else every
+        // second (third, ...) one, so that the names stay evenly spaced on a narrow panel.
+        int widest = 0;
+        for (int k = 0; k < kMaxTicks && tickOf(a, k) <= a.hi; ++k)
+            widest = std::max(widest, dc.textExtent(label(tickOf(a, k))).cx);
+        const double spacing = width * a.step / (a.hi - a.lo);
+        int every = 1;
+        // Between two names at least the width of a figure.
+        const int gap = dc.textExtent("0").cx;
+        while (every < 10 && spacing * every < widest + gap)
+            ++every;
         for (int k = 0; k < kMaxTicks; ++k) {
             const double v = tickOf(a, k);
             if (v > a.hi)
@@ -296,7 +307,8 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             const int x = left + pagemath::position(width, v, a.lo, a.hi);
             dc.selectPen(graphstyle::kFramePen);
             line(dc, x, -H, x, -H - 20);
-            texts.write(dc, x, -H - 30, label(v));
+            if (k % every == 0)
+                texts.write(dc, x, -H - 30, label(v));
             if (v > a.lo && v < a.hi) {
                 dc.selectPen(graphstyle::kGridPen);
                 line(dc, x, 0, x, -H);
