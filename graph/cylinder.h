@@ -11,15 +11,17 @@
 // distance just beyond the near parts of all tracks, but it stays between one and a half
 // and three times the nearest closest approach of all: the nearest neighbour's closest
 // approach then lies between a third and two thirds of the way out, never as a knot in the
-// middle, and a neighbour that is far compared with it leaves the picture at the rim (the
-// legend still names its lowest separation factor and its closest approach). The user may
-// fix the outer ring's distance instead (CylinderData::outerRadius); the screen, the
-// printed sheet and the files follow the same rule.
+// middle (one nearer than kLeastReach counts as that far), and a neighbour that is far
+// compared with it leaves the picture at the rim; the legend still names its lowest
+// separation factor and its closest approach. The user may fix the outer ring's distance
+// instead (CylinderData::outerRadius); the screen, the printed sheet and the files follow
+// the same rule.
 //
 // Every text inside the picture is written through one LabelPlacer in the order of its
-// importance (the ring distances, the angles, the closest approaches nearest first, the
-// depths along the tracks), so that none covers another whatever the size of the page;
-// one that finds no room is left out. Made once per new scan.
+// importance: the outer ring's distance, the angles, the inner rings' distances, then per
+// neighbour, the lowest separation factor first, its closest approach and its lowest
+// factor, and last the depths along the tracks. None covers another whatever the size of
+// the page; one that finds no room is left out. Made once per new scan.
 #pragma once
 
 #include "graph/offsetpage.h"
@@ -85,9 +87,11 @@ public:
     static constexpr double kNearestLeast = 1.0 / 3.0;
     // ... and at most this fraction, so that its ring has room around it.
     static constexpr double kNearestMost = 2.0 / 3.0;
-    // An approach closer than this (metres) is scaled as if it were this far: a well that
-    // touches the reference must not shrink the picture to nothing.
-    static constexpr double kLeastReach = 1.0;
+    // An approach closer than this (metres) is scaled as if it were this far: within a
+    // few metres the holes' own sizes are of the same order and a neighbour that close
+    // is a danger whatever the exact value, so the picture keeps at least this much room
+    // to show where it comes from and goes to (a touching well lies in the middle).
+    static constexpr double kLeastReach = 5.0;
 
     // ---- what the last layout placed (for inspection) ----
     QPoint centre; // logical units

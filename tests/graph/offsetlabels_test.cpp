@@ -204,8 +204,8 @@ TEST(OffsetLabels, TheNearestClosestApproachLiesWellAwayFromTheMiddle)
     }
 
     // Lone neighbours at every distance from touching to far: the outer ring is a
-    // whole number of rings, the neighbour between a third and two thirds of it out (a
-    // touching one counts as a metre away).
+    // whole number of rings, the neighbour between a third and two thirds of it out (one
+    // nearer than the least reach counts as that far away).
     const clr::Well reference = verticalWell("Referenz", 0, 0, 600, 30);
     for (const double d : { 0.0, 0.4, 1.7, 3.0, 7.3, 10.0, 13.0, 22.0, 47.0, 99.0, 130.0, 480.0,
              2600.0 }) {
@@ -214,7 +214,7 @@ TEST(OffsetLabels, TheNearestClosestApproachLiesWellAwayFromTheMiddle)
         const CylinderData lone = cylinderDataOf(picture, reference.path, "Referenz");
         CylinderPage page;
         page.layout(lone);
-        const double at = std::max(d, 1.0) / page.rings.hi;
+        const double at = std::max(d, CylinderPage::kLeastReach) / page.rings.hi;
         EXPECT_GE(at, 1.0 / 3 - 1e-9) << d << " in " << page.rings.hi;
         EXPECT_LE(at, 2.0 / 3 + 1e-9) << d << " in " << page.rings.hi;
         const double rings = page.rings.hi / page.rings.step;
