@@ -131,6 +131,32 @@ TEST(OffsetLabels, NoTwoTextsOfTheClearancePagesOverlapAtAnySize)
     }
 }
 
+TEST(OffsetLabels, AllFiveOffsetsOfTheSetKeepTheirTextsApart)
+{
+    // Offsets 03 and 05 reach their lowest factors at the same depth, side by side.
+    const SetScene s = setScene(true);
+    const LadderData ladder = ladderDataOf(s.picture, "Referenz");
+    const CylinderData cylinder = cylinderDataOf(s.picture, s.reference.path, "Referenz");
+    for (const graph::PageTarget &t : kTargets) {
+        LadderPage l;
+        CylinderPage c;
+        l.layout(ladder, t);
+        c.layout(cylinder, t);
+        Rec a, b;
+        l.draw(a, ladder, "Satz.dvn");
+        c.draw(b, cylinder, "Satz.dvn");
+        expectNoOverlap(a, "ladder of five");
+        expectNoOverlap(b, "cylinder of five");
+    }
+    for (const Size z : kAreas) {
+        LadderPage l;
+        l.layoutInArea(ladder, z.width, z.height);
+        Rec a;
+        l.draw(a, ladder, "Satz.dvn");
+        expectNoOverlap(a, "ladder of five " + std::to_string(z.width));
+    }
+}
+
 TEST(OffsetLabels, CrowdedNeighboursDropTheLessImportantLabel)
 {
     // Six neighbours whose lowest factors lie at the same depth and nearly the same value,
