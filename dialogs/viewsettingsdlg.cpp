@@ -87,10 +87,11 @@ ViewSettingsDlg::ViewSettingsDlg(
     // The cylinder's outer ring: empty for the automatic choice.
     m_cylinderRadius = new QLineEdit(this);
     m_cylinderRadius->setPlaceholderText(tr("automatisch"));
-    if (shown.cylinderRadius)
-        m_cylinderRadius->setText(
-            QString::fromStdString(
-                decimalsign::shortest(*shown.cylinderRadius, decimalsign::interfaceSign())));
+    if (shown.cylinderRadius) {
+        const std::string metres
+            = decimalsign::shortest(*shown.cylinderRadius, decimalsign::interfaceSign());
+        m_cylinderRadius->setText(QString::fromStdString(metres));
+    }
     m_cylinderMessage = new QLabel(this);
     m_cylinderMessage->setStyleSheet(QStringLiteral("color: #b00000"));
     m_cylinderMessage->setWordWrap(true);

@@ -104,8 +104,8 @@ PageAxis ringAxis(double reach, double most, int radius)
     if (nice.hi <= most)
         return nice;
     for (double step = nice.step; step >= reach / 8; step = finerStep(step)) {
-        const double hi = pagemath::tickAt(0.0,
-            static_cast<int>(std::ceil(reach / step * (1 - 1e-12))), step);
+        const double hi
+            = pagemath::tickAt(0.0, static_cast<int>(std::ceil(reach / step * (1 - 1e-12))), step);
         if (hi > most * (1 + 1e-12))
             continue;
         PageAxis a;
@@ -134,14 +134,15 @@ std::vector<std::size_t> tracksByImportance(const CylinderData &data)
         const CylinderTrack &t = data.tracks[j];
         const double inf = std::numeric_limits<double>::infinity();
         const double f = t.lowestFactor && std::isfinite(*t.lowestFactor) ? *t.lowestFactor : inf;
-        const double d = t.closest && std::isfinite(t.closest->distance) ? t.closest->distance : inf;
+        const double d
+            = t.closest && std::isfinite(t.closest->distance) ? t.closest->distance : inf;
         return std::pair(f, d);
     };
     std::vector<std::size_t> order(data.tracks.size());
     for (std::size_t j = 0; j < order.size(); ++j)
         order[j] = j;
-    std::stable_sort(order.begin(), order.end(),
-        [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    std::stable_sort(
+        order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
     return order;
 }
 
@@ -496,8 +497,8 @@ void CylinderPage::draw(
         if (t.closest && t.closest->distance <= rings.hi) {
             const std::string text = number(t.closest->distance, 1) + " m";
             const DrawSize size = dc.textExtent(text);
-            if (const std::optional<QPoint> at = placer.place(
-                    pointOf(t.closest->angle, t.closest->distance), size.cx, size.cy,
+            if (const std::optional<QPoint> at
+                = placer.place(pointOf(t.closest->angle, t.closest->distance), size.cx, size.cy,
                     kClosestRing + 6, 2))
                 dc.textOut(at->x(), at->y(), text);
         }

@@ -369,8 +369,10 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     for (const LadderCurve &c : data.curves)
         if (lowestAt(c))
             byFactor.push_back(&c);
-    std::stable_sort(byFactor.begin(), byFactor.end(),
-        [](const LadderCurve *a, const LadderCurve *b) { return *a->lowestFactor < *b->lowestFactor; });
+    std::stable_sort(
+        byFactor.begin(), byFactor.end(), [](const LadderCurve *a, const LadderCurve *b) {
+            return *a->lowestFactor < *b->lowestFactor;
+        });
     for (const LadderCurve *c : byFactor) {
         const QPoint p = *lowestAt(*c);
         const std::string text = number(*c->lowestFactor, 2);

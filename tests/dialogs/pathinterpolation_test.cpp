@@ -252,7 +252,8 @@ TEST(ViewSettings, TheCylinderRadiusIsReadOrRefusedWithAMessage)
         EXPECT_TRUE(dialog.isVisible()) << typed;
         EXPECT_NE(dialog.result(), QDialog::Accepted) << typed;
         EXPECT_TRUE(dialog.cylinderRadiusMessage()->isVisible()) << typed;
-        EXPECT_TRUE(dialog.cylinderRadiusMessage()->text().contains(QStringLiteral("größer als 0")));
+        EXPECT_TRUE(
+            dialog.cylinderRadiusMessage()->text().contains(QStringLiteral("größer als 0")));
         EXPECT_GE(dialog.cylinderRadiusMessage()->height(),
             dialog.cylinderRadiusMessage()->sizeHint().height())
             << "the message is shown whole";

@@ -68,11 +68,10 @@ void expectNoOverlap(const Rec &rec, const std::string &what)
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {
             const Box &a = boxes[i], &b = boxes[j];
-            const bool apart = a.right <= b.left || b.right <= a.left || a.bottom >= b.top
-                || b.bottom >= a.top;
-            EXPECT_TRUE(apart) << what << ": \"" << a.text << "\" at " << a.left << ","
-                               << a.top << " and \"" << b.text << "\" at " << b.left << ","
-                               << b.top;
+            const bool apart
+                = a.right <= b.left || b.right <= a.left || a.bottom >= b.top || b.bottom >= a.top;
+            EXPECT_TRUE(apart) << what << ": \"" << a.text << "\" at " << a.left << "," << a.top
+                               << " and \"" << b.text << "\" at " << b.left << "," << b.top;
         }
 }
 
@@ -220,8 +219,8 @@ TEST(OffsetLabels, TheNearestClosestApproachLiesWellAwayFromTheMiddle)
         const CylinderTrack &near = data.tracks[1];
         ASSERT_TRUE(near.closest);
         const QPoint c = page.pointOf(near.closest->angle, near.closest->distance);
-        EXPECT_GE(std::hypot(c.x() - page.centre.x(), c.y() - page.centre.y()),
-            page.radius / 3.0 - 1);
+        EXPECT_GE(
+            std::hypot(c.x() - page.centre.x(), c.y() - page.centre.y()), page.radius / 3.0 - 1);
         // Offset 01, ten times as far, leaves the picture: nothing of it beyond the rim.
         for (const auto &run : page.runs[0])
             for (const QPoint &p : run)
@@ -233,8 +232,8 @@ TEST(OffsetLabels, TheNearestClosestApproachLiesWellAwayFromTheMiddle)
     // whole number of rings, the neighbour between a third and two thirds of it out (one
     // nearer than the least reach counts as that far away).
     const clr::Well reference = verticalWell("Referenz", 0, 0, 600, 30);
-    for (const double d : { 0.0, 0.4, 1.7, 3.0, 7.3, 10.0, 13.0, 22.0, 47.0, 99.0, 130.0, 480.0,
-             2600.0 }) {
+    for (const double d :
+        { 0.0, 0.4, 1.7, 3.0, 7.3, 10.0, 13.0, 22.0, 47.0, 99.0, 130.0, 480.0, 2600.0 }) {
         const clr::Well beside = verticalWell("Nachbar", 0, d, 600, 30);
         const OffsetPicture picture = offsetPictureOf({ beside }, clr::scan(reference, { beside }));
         const CylinderData lone = cylinderDataOf(picture, reference.path, "Referenz");
@@ -265,8 +264,8 @@ TEST(OffsetLabels, AFixedOuterRingIsHonouredOnEveryTarget)
             EXPECT_NEAR(rim.x() - page.centre.x(), page.radius, 1);
             Rec rec;
             page.draw(rec, data, "Fest.dvn");
-            const std::string name = (fixed == 37.5 ? std::string("37,5") : std::to_string(int(fixed)))
-                + " m";
+            const std::string name
+                = (fixed == 37.5 ? std::string("37,5") : std::to_string(int(fixed))) + " m";
             EXPECT_NE(rec.findText(name), nullptr) << name;
             expectNoOverlap(rec, "fixed " + name);
             // A closest approach beyond the ring is neither ringed nor named.
