@@ -13,10 +13,32 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// The radius as typed, with a decimal comma or point: none for an empty field, NaN for
+// what is no positive number.
+std::optional<double> radiusOf(const QString &typed)
+{
+    QString text = typed.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(v) || !(v > 0.0))
+        return std::nan("");
+    return v;
+}
+
+} // namespace
 
 ViewSettingsDlg::ViewSettingsDlg(
     const ViewPreferences &shown, bool inDocument, double automaticAzimuth, QWidget *parent)
@@ -62,8 +84,24 @@ ViewSettingsDlg::ViewSettingsDlg(
     auto *languageNote
         = new QLabel(tr("Die Sprache gilt ab dem nächsten Start des Programms."), this);
 
+    // The cylinder's outer ring: empty for the automatic choice.
+    m_cylinderRadius = new QLineEdit(this);
+    m_cylinderRadius->setPlaceholderText(tr("automatisch"));
+    if (shown.cylinderRadius) {
+        const std::string metres
+            = decimalsign::shortest(*shown.cylinderRadius, decimalsign::interfaceSign());
+        m_cylinderRadius->setText(QString::fromStdString(metres));
+    }
+    m_cylinderMessage = new QLabel(this);
+    m_cylinderMessage->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_cylinderMessage->setWordWrap(true);
+    m_cylinderMessage->hide();
+    connect(m_cylinderRadius, &QLineEdit::textEdited, m_cylinderMessage, &QWidget::hide);
+
     auto *form = new QFormLayout;
     form->addRow(tr("&Einheit der Listen:"), m_unit);
+    form->addRow(tr("&Zylinderradius (m):"), m_cylinderRadius);
+    form->addRow(QString(), m_cylinderMessage);
     form->addRow(tr("&Sprache:"), m_language);
     form->addRow(QString(), languageNote);
 
@@ -105,7 +143,27 @@ ViewPreferences ViewSettingsDlg::preferences() const
     if (m_fixed->isChecked())
         p.sectionAzimuth = m_azimuth->value();
     p.unit = static_cast<LengthUnit>(m_unit->currentData().toInt());
+    const std::optional<double> radius = radiusOf(m_cylinderRadius->text());
+    if (radius && std::isfinite(*radius))
+        p.cylinderRadius = radius;
     return p;
+}
+
+void ViewSettingsDlg::accept()
+{
+    const std::optional<double> radius = radiusOf(m_cylinderRadius->text());
+    if (radius && !std::isfinite(*radius)) {
+        // What was typed stays in the field to be corrected.
+        m_cylinderMessage->setText(
+            tr("Bitte eine Zahl größer als 0 eingeben (Meter); leer: automatisch."));
+        m_cylinderMessage->show();
+        // The dialog grows by the message's line.
+        adjustSize();
+        m_cylinderRadius->setFocus();
+        m_cylinderRadius->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 bool ViewSettingsDlg::storeInDocument() const

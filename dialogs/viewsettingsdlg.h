@@ -1,7 +1,9 @@
 // "Ansicht → Einstellungen": the azimuth of the vertical section (automatic: the direction
 // of the final displacement, or a value) and the length unit of listings, exports and
 // the path dialog. The choice is the user's; it can also be stored with the document.
-// Besides, the language the program starts in next time.
+// Besides, the language the program starts in next time, and the outer ring of the
+// travelling cylinder in metres (empty: chosen from the neighbours); a value that is no
+// positive number keeps the dialog open with a message beside the field.
 #pragma once
 
 #include "document/viewpreferences.h"
@@ -15,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 
 class ViewSettingsDlg : public QDialog
@@ -42,6 +45,11 @@ public:
     QComboBox *unitBox() const { return m_unit; }
     QCheckBox *documentBox() const { return m_document; }
     QComboBox *languageBox() const { return m_language; }
+    QLineEdit *cylinderRadiusBox() const { return m_cylinderRadius; }
+    QLabel *cylinderRadiusMessage() const { return m_cylinderMessage; }
+
+    // OK: closes the dialog unless the cylinder's radius cannot be read.
+    void accept() override;
 
 private:
     QRadioButton *m_automatic = nullptr;
@@ -50,4 +58,6 @@ private:
     QComboBox *m_unit = nullptr;
     QCheckBox *m_document = nullptr;
     QComboBox *m_language = nullptr;
+    QLineEdit *m_cylinderRadius = nullptr;
+    QLabel *m_cylinderMessage = nullptr;
 };

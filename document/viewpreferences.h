@@ -1,5 +1,7 @@
 // The section azimuth and the length unit that the views, listings and dialogs use. The
-// program remembers the user's choice; a document that sets its own values wins.
+// program remembers the user's choice; a document that sets its own values wins. Besides,
+// the outer ring of the travelling cylinder, which belongs to the user alone: no document
+// stores it.
 #pragma once
 
 #include "core/units.h"
@@ -12,6 +14,8 @@ struct ViewPreferences
     // Degrees from north; unset: the direction of the final displacement.
     std::optional<double> sectionAzimuth;
     LengthUnit unit = LengthUnit::Metre;
+    // The travelling cylinder's outer ring (metres); unset: chosen from the neighbours.
+    std::optional<double> cylinderRadius = std::nullopt;
 
     bool operator==(const ViewPreferences &) const = default;
 };

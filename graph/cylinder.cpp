@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -28,8 +29,12 @@ constexpr double kArcStep = 3.0;
 constexpr int kDepthDot = 7;
 constexpr int kDepthLabelSpacing = 90;
 constexpr int kClosestRing = 24;
+// The dot at a track's lowest separation factor, as large as the ladder's.
+constexpr int kFactorDot = 14;
 // The depths in a lighter font than the labels of the axes.
 const DrawFont kDepthFont { 38, 400, FontFamily::Modern, {} };
+// The closest approaches and the lowest factors bolder than the depths.
+const DrawFont kValueFont { 40, 700, FontFamily::Modern, {} };
 
 std::string number(double v, int decimals)
 {
@@ -66,6 +71,14 @@ CylinderPoint between(const CylinderPoint &a, const CylinderPoint &b, double f)
     return { a.md + f * (b.md - a.md), angle, a.distance + f * (b.distance - a.distance) };
 }
 
+// The next smaller step of the 1, 2, 5 series.
+double finerStep(double step)
+{
+    const double unit = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const double m = step / unit;
+    return (m > 4.5 ? 2.0 : m > 1.5 ? 1.0 : 0.5) * unit;
+}
+
 std::optional<CylinderPoint> pointOfRow(const clr::Row &r, const traj::Trajectory &reference)
 {
     traj::Point at;
@@ -79,6 +92,58 @@ std::optional<CylinderPoint> pointOfRow(const clr::Row &r, const traj::Trajector
     if (!a)
         return std::nullopt;
     return CylinderPoint { r.referenceMd, *a, r.distance };
+}
+
+// The rings out to at least `reach` metres: round distances as niceAxis makes them, but
+// when its round outer ring would lie beyond `most`, a finer step whose multiple just
+// beyond `reach` stays within it. A step whose rings would crowd the labels names the
+// outer ring alone.
+PageAxis ringAxis(double reach, double most, int radius)
+{
+    const PageAxis nice = niceAxis(0.0, reach, radius);
+    if (nice.hi <= most)
+        return nice;
+    for (double step = nice.step; step >= reach / 8; step = finerStep(step)) {
+        const double hi
+            = pagemath::tickAt(0.0, static_cast<int>(std::ceil(reach / step * (1 - 1e-12))), step);
+        if (hi > most * (1 + 1e-12))
+            continue;
+        PageAxis a;
+        a.hi = hi;
+        a.step = radius * step / hi >= GraphPage::kLeastTickDistance ? step : hi;
+        return a;
+    }
+    return nice;
+}
+
+// The angles named around the picture: the high side, the other quarters, the rest.
+std::vector<int> anglesByImportance()
+{
+    std::vector<int> angles { 0, 180, 90, 270 };
+    for (int a = CylinderPage::kSpokeStep; a < 360; a += CylinderPage::kSpokeStep)
+        if (a % 90 != 0)
+            angles.push_back(a);
+    return angles;
+}
+
+// The tracks, the neighbour that matters most first: the lowest separation factor, then
+// the closest approach; a track with neither last.
+std::vector<std::size_t> tracksByImportance(const CylinderData &data)
+{
+    const auto key = [&](std::size_t j) {
+        const CylinderTrack &t = data.tracks[j];
+        const double inf = std::numeric_limits<double>::infinity();
+        const double f = t.lowestFactor && std::isfinite(*t.lowestFactor) ? *t.lowestFactor : inf;
+        const double d
+            = t.closest && std::isfinite(t.closest->distance) ? t.closest->distance : inf;
+        return std::pair(f, d);
+    };
+    std::vector<std::size_t> order(data.tracks.size());
+    for (std::size_t j = 0; j < order.size(); ++j)
+        order[j] = j;
+    std::stable_sort(
+        order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    return order;
 }
 
 } // namespace
@@ -95,6 +160,10 @@ CylinderData cylinderDataOf(
         t.colour = offsets.colourOf(s.name, static_cast<int>(i));
         if (s.closestApproach)
             t.closest = pointOfRow(*s.closestApproach, reference);
+        if (s.lowestSeparation && s.lowestSeparation->separationFactor) {
+            t.lowestFactor = *s.lowestSeparation->separationFactor;
+            t.lowestMd = s.lowestSeparation->referenceMd;
+        }
         for (const clr::Row &r : s.rows) {
             // The closest approach in its place among the rows.
             if (t.closest && r.referenceMd > t.closest->md
@@ -111,6 +180,24 @@ CylinderData cylinderDataOf(
     return d;
 }
 
+std::optional<QPoint> CylinderPage::lowestFactorPoint(const CylinderTrack &t) const
+{
+    if (!t.lowestFactor || !t.lowestMd || t.points.empty() || *t.lowestMd < t.points.front().md
+        || *t.lowestMd > t.points.back().md)
+        return std::nullopt;
+    // Between the two points of the track around its depth.
+    std::size_t i = 0;
+    while (i + 2 < t.points.size() && t.points[i + 1].md < *t.lowestMd)
+        ++i;
+    const CylinderPoint &a = t.points[i];
+    const CylinderPoint &b = t.points.size() > 1 ? t.points[i + 1] : a;
+    const double f = b.md > a.md ? std::clamp((*t.lowestMd - a.md) / (b.md - a.md), 0.0, 1.0) : 0.0;
+    const CylinderPoint at = between(a, b, f);
+    if (!std::isfinite(at.distance) || at.distance > rings.hi)
+        return std::nullopt;
+    return pointOf(at.angle, at.distance);
+}
+
 QPoint CylinderPage::pointOf(double angle, double distance) const
 {
     const double r = distance * m_pageRadiusPerMetre;
@@ -123,7 +210,22 @@ std::vector<OffsetPage::LegendRow> CylinderPage::legendRows(const CylinderData &
     std::vector<LegendRow> rows;
     for (const CylinderTrack &t : data.tracks) {
         QString text = QString::fromStdString(t.name);
-        if (t.closest)
+        const bool factor = t.lowestFactor && std::isfinite(*t.lowestFactor) && t.lowestMd;
+        if (factor && t.closest)
+            text = QCoreApplication::translate("Cylinder",
+                "%1 – kleinster Trennfaktor %2 in %3 m Teufe, kleinster Abstand %4 m in %5 m, "
+                "%6°")
+                       .arg(text, QString::fromStdString(number(*t.lowestFactor, 2)),
+                           QString::fromStdString(number(*t.lowestMd, 1)),
+                           QString::fromStdString(number(t.closest->distance, 2)),
+                           QString::fromStdString(number(t.closest->md, 1)),
+                           QString::fromStdString(number(t.closest->angle, 0)));
+        else if (factor)
+            text = QCoreApplication::translate(
+                "Cylinder", "%1 – kleinster Trennfaktor %2 in %3 m Teufe")
+                       .arg(text, QString::fromStdString(number(*t.lowestFactor, 2)),
+                           QString::fromStdString(number(*t.lowestMd, 1)));
+        else if (t.closest)
             text = QCoreApplication::translate(
                 "Cylinder", "%1 – kleinster Abstand %2 m in %3 m Teufe, %4°")
                        .arg(text, QString::fromStdString(number(t.closest->distance, 2)),
@@ -134,20 +236,57 @@ std::vector<OffsetPage::LegendRow> CylinderPage::legendRows(const CylinderData &
     return rows;
 }
 
+double automaticReach(const CylinderData &data)
+{
+    // The nearest closest approach of all tracks.
+    double nearest = std::numeric_limits<double>::infinity(), farthest = 0;
+    for (const CylinderTrack &t : data.tracks) {
+        if (t.closest && std::isfinite(t.closest->distance))
+            nearest = std::min(nearest, std::max(t.closest->distance, CylinderPage::kLeastReach));
+        for (const CylinderPoint &p : t.points)
+            if (std::isfinite(p.distance))
+                farthest = std::max(farthest, p.distance);
+    }
+    // Without a closest approach the picture reaches the farthest point.
+    if (!std::isfinite(nearest))
+        return farthest;
+    // The near parts of all tracks.
+    double wanted = 0;
+    for (const CylinderTrack &t : data.tracks) {
+        if (!t.closest || !std::isfinite(t.closest->distance))
+            continue;
+        const double near
+            = CylinderPage::kNearFactor * std::max(t.closest->distance, CylinderPage::kLeastReach);
+        wanted = std::max(wanted, t.closest->distance);
+        for (const CylinderPoint &p : t.points)
+            if (p.distance <= near)
+                wanted = std::max(wanted, p.distance);
+    }
+    // Rounding up to a distance the rings can name may add up to a third (ringAxis), so
+    // the reach before it keeps below three quarters of the farthest the nearest approach
+    // allows.
+    const double least = nearest / CylinderPage::kNearestMost;
+    const double most = 0.75 * nearest / CylinderPage::kNearestLeast;
+    return std::clamp(wanted, least, most);
+}
+
 void CylinderPage::layout(const CylinderData &data, const graph::PageTarget &target)
 {
     layoutArea(target, static_cast<int>(data.tracks.size()), kScreenHeight, true);
+    layoutInArea(data, m_areaWidth, m_areaHeight);
+}
+
+void CylinderPage::layoutInArea(const CylinderData &data, int width, int height)
+{
+    m_legendRows = static_cast<int>(data.tracks.size());
+    m_areaWidth = m_areaHeight = std::max(1, std::min(width, height));
     centre = QPoint(m_areaWidth / 2, -m_areaHeight / 2);
     radius = std::max(50, m_areaWidth / 2 - kAngleRoom);
 
-    // Out to twice the largest closest approach, or to the farthest point when that is
-    // nearer.
-    double farthest = 0, closest = 0, mdLo = 0, mdHi = 0;
+    double mdLo = 0, mdHi = 0, nearest = std::numeric_limits<double>::infinity();
     bool any = false;
     for (const CylinderTrack &t : data.tracks) {
         for (const CylinderPoint &p : t.points) {
-            if (std::isfinite(p.distance))
-                farthest = std::max(farthest, p.distance);
             if (!any)
                 mdLo = mdHi = p.md;
             any = true;
@@ -155,12 +294,22 @@ void CylinderPage::layout(const CylinderData &data, const graph::PageTarget &tar
             mdHi = std::max(mdHi, p.md);
         }
         if (t.closest && std::isfinite(t.closest->distance))
-            closest = std::max(closest, t.closest->distance);
+            nearest = std::min(nearest, std::max(t.closest->distance, kLeastReach));
     }
-    double reach = closest > 0 ? std::min(farthest, 2.0 * closest) : farthest;
-    if (!(reach > 0))
-        reach = 1.0;
-    rings = niceAxis(0.0, reach, radius);
+    const std::optional<double> fixed = data.outerRadius;
+    if (fixed && std::isfinite(*fixed) && *fixed > 0) {
+        // The rings at round distances inside the fixed one, which is the frame.
+        rings = niceAxis(0.0, *fixed, radius);
+        rings.hi = *fixed;
+    } else {
+        double reach = automaticReach(data);
+        if (!(reach > 0))
+            reach = 1.0;
+        rings = ringAxis(reach,
+            std::isfinite(nearest) ? nearest / kNearestLeast
+                                   : std::numeric_limits<double>::infinity(),
+            radius);
+    }
     m_pageRadiusPerMetre = radius / rings.hi;
     depthStep = GraphPage::delta(mdHi - mdLo);
 
@@ -292,32 +441,7 @@ void CylinderPage::draw(
     dc.selectPen(graphstyle::kFramePen);
     dc.ellipse(cx - radius, cy + radius, cx + radius, cy - radius, false);
 
-    // The distances of the rings right of the top spoke, the outer one with its unit.
-    // The depths along the tracks keep clear of them.
-    LabelPlacer placer(0, 0, m_areaWidth, -m_areaHeight);
-    dc.setTextAlign(TextAlign::TopLeft);
-    for (int k = 1; k < 1000; ++k) {
-        const double v = tickOf(rings, k);
-        if (v > rings.hi)
-            break;
-        const int r = pagemath::truncInt(std::round(v * m_pageRadiusPerMetre));
-        const std::string text = v >= rings.hi ? label(v) + " m" : label(v);
-        const DrawSize size = dc.textExtent(text);
-        dc.textOut(cx + 10, cy + r - 5, text);
-        placer.take({ cx + 10, cy + r - 5 }, size.cx, size.cy);
-    }
-    // The angles around the outside, the high side at the top.
-    dc.setTextAlign(TextAlign::TopCenter);
-    for (int a = 0; a < 360; a += kSpokeStep) {
-        const double r = radius + kAngleRoom / 2.0;
-        const int x = pagemath::truncInt(std::round(cx + r * std::sin(a * kRad)));
-        const int y = pagemath::truncInt(std::round(cy + r * std::cos(a * kRad)));
-        dc.textOut(x, y + 22,
-            a == 0 ? QCoreApplication::translate("Cylinder", "0° Hochseite").toStdString()
-                   : std::to_string(a) + "\xB0");
-    }
-
-    // The tracks, the reference's depths along them and their closest approach.
+    // The tracks and their closest approach.
     for (std::size_t j = 0; j < data.tracks.size() && j < runs.size(); ++j) {
         const CylinderTrack &t = data.tracks[j];
         dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, t.colour });
@@ -328,13 +452,72 @@ void CylinderPage::draw(
             dc.selectPen({ PenStyle::Solid, 2, t.colour });
             dc.ellipse(c.x() - kClosestRing, c.y() + kClosestRing, c.x() + kClosestRing,
                 c.y() - kClosestRing, false);
-            dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, t.colour });
         }
     }
+
+    // The reference well in the middle, over the tracks that pass through it.
+    dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, wellpalette::kReference });
+    const int e = GraphPage::kEndMarkerRadius;
+    dc.ellipse(cx - e, cy + e, cx + e, cy - e, true);
+
+    // The texts in the order of their importance; one that finds no room is left out.
+    // None covers the reference well.
+    LabelPlacer placer(0, 0, m_areaWidth, -m_areaHeight);
+    placer.take({ cx - e, cy + e }, 2 * e, 2 * e);
+    // The outer ring's distance with its unit right of the top spoke, then the angles
+    // around the outside (the high side and the quarters before the others).
     dc.setTextAlign(TextAlign::TopLeft);
-    const DrawFont labelFont = dc.selectFont(kDepthFont);
+    placer.write(dc, cx + 10, cy + radius - 5, label(rings.hi) + " m");
+    dc.setTextAlign(TextAlign::TopCenter);
+    for (const int a : anglesByImportance()) {
+        const double r = radius + kAngleRoom / 2.0;
+        const int x = pagemath::truncInt(std::round(cx + r * std::sin(a * kRad)));
+        const int y = pagemath::truncInt(std::round(cy + r * std::cos(a * kRad)));
+        placer.write(dc, x, y + 22,
+            a == 0 ? QCoreApplication::translate("Cylinder", "0° Hochseite").toStdString()
+                   : std::to_string(a) + "°");
+    }
+    // The inner rings' distances below the outer one's.
+    dc.setTextAlign(TextAlign::TopLeft);
+    for (int k = 1; k < 1000; ++k) {
+        const double v = tickOf(rings, k);
+        if (v >= rings.hi)
+            break;
+        const int r = pagemath::truncInt(std::round(v * m_pageRadiusPerMetre));
+        placer.write(dc, cx + 10, cy + r - 5, label(v));
+    }
+
+    // Per neighbour, the most important first: the distance of its closest approach
+    // beside its ring, its lowest separation factor dotted and named on its track. Then
+    // the depths along the tracks in the same order.
+    const std::vector<std::size_t> order = tracksByImportance(data);
+    const DrawFont labelFont = dc.selectFont(kValueFont);
+    for (const std::size_t j : order) {
+        const CylinderTrack &t = data.tracks[j];
+        if (t.closest && t.closest->distance <= rings.hi) {
+            const std::string text = number(t.closest->distance, 1) + " m";
+            const DrawSize size = dc.textExtent(text);
+            if (const std::optional<QPoint> at
+                = placer.place(pointOf(t.closest->angle, t.closest->distance), size.cx, size.cy,
+                    kClosestRing + 6, 2))
+                dc.textOut(at->x(), at->y(), text);
+        }
+        const std::optional<QPoint> p = lowestFactorPoint(t);
+        if (!p)
+            continue;
+        dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, t.colour });
+        dc.ellipse(p->x() - kFactorDot, p->y() + kFactorDot, p->x() + kFactorDot,
+            p->y() - kFactorDot, true);
+        const std::string text = QCoreApplication::translate("Cylinder", "TF %1")
+                                     .arg(QString::fromStdString(number(*t.lowestFactor, 2)))
+                                     .toStdString();
+        const DrawSize size = dc.textExtent(text);
+        if (const std::optional<QPoint> at = placer.place(*p, size.cx, size.cy, 20, 2))
+            dc.textOut(at->x(), at->y(), text);
+    }
+    dc.selectFont(kDepthFont);
     const double R = radius + 0.5;
-    for (std::size_t j = 0; j < data.tracks.size(); ++j) {
+    for (const std::size_t j : order) {
         const CylinderTrack &t = data.tracks[j];
         if (t.points.size() < 2 || !(depthStep > 0))
             continue;
@@ -371,10 +554,6 @@ void CylinderPage::draw(
         }
     }
     dc.selectFont(labelFont);
-    // The reference well in the middle.
-    dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, wellpalette::kReference });
-    const int e = GraphPage::kEndMarkerRadius;
-    dc.ellipse(cx - e, cy + e, cx + e, cy - e, true);
 
     drawLegend(dc, legendRows(data), docTitle);
     dc.setTextAlign(oldAlign);

@@ -130,9 +130,17 @@ std::vector<OffsetPage::LegendRow> LadderPage::legendRows(const LadderData &data
 void LadderPage::layout(const LadderData &data, const graph::PageTarget &target)
 {
     layoutArea(target, static_cast<int>(data.curves.size()), kScreenHeight, false);
+    layoutInArea(data, m_areaWidth, m_areaHeight);
+}
+
+void LadderPage::layoutInArea(const LadderData &data, int width, int height)
+{
+    m_legendRows = static_cast<int>(data.curves.size());
+    m_areaWidth = std::max(1, width);
+    m_areaHeight = std::max(1, height);
     const int W = m_areaWidth;
     const bool factors = data.hasFactors();
-    distanceWidth = factors ? (W - kPanelGap) / 2 : W;
+    distanceWidth = factors ? std::max(1, (W - kPanelGap) / 2) : W;
     factorLeft = factors ? distanceWidth + kPanelGap : W;
     factorWidth = factors ? W - factorLeft : 0;
 
@@ -238,13 +246,31 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     if (factors)
         dc.rectangle(factorLeft, 0, W, -H);
 
+    // Every text of the plot and its axes goes through one placer, in the order of its
+    // importance: the captions, the names of the factor lines, the axes' values, then the
+    // lowest factors of the curves. A text that finds no room is left out.
+    LabelPlacer texts(origin.x(), origin.y(), W + 400, -H - belowArea(0));
     // Depth down the left edge, its grid across both panels.
     dc.setTextAlign(TextAlign::TopCenter);
     {
         const DrawFont f = dc.selectFont(graphstyle::kCaptionFont);
-        dc.textOut(-50, 150, QCoreApplication::translate("Ladder", "Teufe").toStdString());
+        const std::string depth = QCoreApplication::translate("Ladder", "Teufe").toStdString();
+        dc.textOut(-50, 150, depth);
+        texts.takeText(dc, -50, 150, depth);
         dc.textOut(-50, 90, "(m)");
+        texts.takeText(dc, -50, 90, "(m)");
         dc.selectFont(f);
+    }
+    if (factors) {
+        // The lines at the factors named above the panel: the lower left of its line, the
+        // higher right of it, so that the names stay apart however close the lines.
+        dc.setTextAlign(TextAlign::TopLeft);
+        for (int i = 0; i < 2; ++i) {
+            const int x = xOfFactor(kFactorLines[i]);
+            const std::string name = number(kFactorLines[i], 1);
+            texts.write(dc, i == 0 ? x - 8 - dc.textExtent(name).cx : x + 8, 70, name);
+        }
+        dc.setTextAlign(TextAlign::TopCenter);
     }
     for (int k = 0; k < kMaxTicks; ++k) {
         const double v = tickOf(md, k);
@@ -253,7 +279,7 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
         const int y = yOf(v);
         dc.selectPen(graphstyle::kFramePen);
         line(dc, 0, y, -10, y);
-        dc.textOut(-130, y + 20, label(v));
+        texts.write(dc, -130, y + 20, label(v));
         if (v > md.lo && v < md.hi) {
             dc.selectPen(graphstyle::kGridPen);
             line(dc, 0, y, distanceWidth, y);
@@ -263,6 +289,17 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     }
     // The value axes below their panels.
     const auto valueAxis = [&](const PageAxis &a, int left, int width, const std::string &caption) {
+        // Every tick named where the widest name fits between two ticks, else every
+        // second (third, ...) one, so that the names stay evenly spaced on a narrow panel.
+        int widest = 0;
+        for (int k = 0; k < kMaxTicks && tickOf(a, k) <= a.hi; ++k)
+            widest = std::max(widest, dc.textExtent(label(tickOf(a, k))).cx);
+        const double spacing = width * a.step / (a.hi - a.lo);
+        int every = 1;
+        // Between two names at least the width of a figure.
+        const int gap = dc.textExtent("0").cx;
+        while (every < 10 && spacing * every < widest + gap)
+            ++every;
         for (int k = 0; k < kMaxTicks; ++k) {
             const double v = tickOf(a, k);
             if (v > a.hi)
@@ -270,14 +307,18 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             const int x = left + pagemath::position(width, v, a.lo, a.hi);
             dc.selectPen(graphstyle::kFramePen);
             line(dc, x, -H, x, -H - 20);
-            dc.textOut(x, -H - 30, label(v));
+            if (k % every == 0)
+                texts.write(dc, x, -H - 30, label(v));
             if (v > a.lo && v < a.hi) {
                 dc.selectPen(graphstyle::kGridPen);
                 line(dc, x, 0, x, -H);
             }
         }
         const DrawFont f = dc.selectFont(graphstyle::kCaptionFont);
-        drawFitted(dc, left + width / 2, -H - 80, caption, width + kPanelGap - 20);
+        const int room = width + kPanelGap - 20;
+        drawFitted(dc, left + width / 2, -H - 80, caption, room);
+        const DrawSize size = fittedExtent(dc, caption, room);
+        texts.take({ left + width / 2 - size.cx / 2, -H - 80 }, size.cx, size.cy);
         dc.selectFont(f);
     };
     valueAxis(distanceAxis, 0, distanceWidth,
@@ -285,17 +326,12 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
     if (factors) {
         valueAxis(factorAxis, factorLeft, factorWidth,
             QCoreApplication::translate("Ladder", "Trennfaktor").toStdString());
-        // The lines at the factors, named above the panel: the lower left of its line,
-        // the higher right of it, so that the names stay apart however close the lines.
-        dc.setTextAlign(TextAlign::TopLeft);
+        // The lines at the factors (named above).
         for (int i = 0; i < 2; ++i) {
             const int x = xOfFactor(kFactorLines[i]);
             dc.selectPen({ PenStyle::Solid, kFactorLineWidths[i], kFactorLineColour });
             line(dc, x, 0, x, -H);
-            const std::string name = number(kFactorLines[i], 1);
-            dc.textOut(i == 0 ? x - 8 - dc.textExtent(name).cx : x + 8, 70, name);
         }
-        dc.setTextAlign(TextAlign::TopCenter);
     }
 
     // The curves, and their closest approach and lowest factor; the values of the
@@ -306,7 +342,6 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             return std::nullopt;
         return QPoint(xOfFactor(std::max(*c.lowestFactor, factorAxis.lo)), yOf(*c.lowestMd));
     };
-    LabelPlacer values(factorLeft, 0, W, -H);
     for (std::size_t j = 0; j < data.curves.size(); ++j) {
         const LadderCurve &c = data.curves[j];
         dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, c.colour });
@@ -323,17 +358,27 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             dot(dc, xOfDistance(*c.closestDistance), yOf(*c.closestMd), kDot);
         if (const std::optional<QPoint> p = lowestAt(c)) {
             dot(dc, p->x(), p->y(), kDot);
-            values.take({ p->x() - kDot, p->y() + kDot }, 2 * kDot, 2 * kDot);
+            texts.take({ p->x() - kDot, p->y() + kDot }, 2 * kDot, 2 * kDot);
         }
     }
+    // The values inside the factor panel, the lowest factor first: where two crowd each
+    // other the more important one keeps its place.
     dc.setTextAlign(TextAlign::TopLeft);
-    for (const LadderCurve &c : data.curves) {
-        if (const std::optional<QPoint> p = lowestAt(c)) {
-            const std::string text = number(*c.lowestFactor, 2);
-            const DrawSize size = dc.textExtent(text);
-            if (const std::optional<QPoint> at = values.place(*p, size.cx, size.cy, 25, 2))
-                dc.textOut(at->x(), at->y(), text);
-        }
+    texts.setBounds(factorLeft, 0, W, -H);
+    std::vector<const LadderCurve *> byFactor;
+    for (const LadderCurve &c : data.curves)
+        if (lowestAt(c))
+            byFactor.push_back(&c);
+    std::stable_sort(
+        byFactor.begin(), byFactor.end(), [](const LadderCurve *a, const LadderCurve *b) {
+            return *a->lowestFactor < *b->lowestFactor;
+        });
+    for (const LadderCurve *c : byFactor) {
+        const QPoint p = *lowestAt(*c);
+        const std::string text = number(*c->lowestFactor, 2);
+        const DrawSize size = dc.textExtent(text);
+        if (const std::optional<QPoint> at = texts.place(p, size.cx, size.cy, 25, 2))
+            dc.textOut(at->x(), at->y(), text);
     }
     dc.setTextAlign(TextAlign::TopCenter);
     // The frames again over the curves that reach the edges.

@@ -3,7 +3,9 @@
 // left panel shows the centre-to-centre distance of each offset, the right one its
 // separation factor with lines at 1.0 and 1.5; the lowest factor of each offset is
 // marked, and so is its closest approach. Without an error model the page has the
-// distances alone. Its value is made once per new scan; the page scales and draws it.
+// distances alone. Its texts go through one LabelPlacer, the lowest factor first among the
+// values, so that none covers another at any size of the page; one without room is left
+// out. Its value is made once per new scan; the page scales and draws it.
 #pragma once
 
 #include "graph/offsetpage.h"
@@ -60,6 +62,9 @@ public:
 
     // Sizes the area for `target` and places the curves.
     void layout(const LadderData &data, const graph::PageTarget &target = {});
+    // Places the curves into a plot area of the given size (logical units), whatever
+    // target it came from; layout() calls it with the target's area.
+    void layoutInArea(const LadderData &data, int width, int height);
     // The whole page.
     void draw(DrawContext &dc, const LadderData &data, const std::string &docTitle) const;
 

@@ -33,3 +33,16 @@ void drawFitted(DrawContext &dc, int x, int y, const std::string &text, int maxW
     dc.textOut(x, y, shortenedText(dc, text, maxWidth));
     dc.selectFont(old);
 }
+
+DrawSize fittedExtent(DrawContext &dc, const std::string &text, int maxWidth)
+{
+    const DrawSize full = dc.textExtent(text);
+    if (full.cx <= maxWidth)
+        return full;
+    DrawFont smaller = dc.font();
+    smaller.height = smaller.height * 3 / 4;
+    const DrawFont old = dc.selectFont(smaller);
+    const DrawSize size = dc.textExtent(shortenedText(dc, text, maxWidth));
+    dc.selectFont(old);
+    return size;
+}

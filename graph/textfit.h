@@ -15,3 +15,7 @@ std::string shortenedText(DrawContext &dc, const std::string &text, int maxWidth
 // `maxWidth`, in the current font at three quarters of its height, shortened if it
 // still does not fit. The current font is selected again afterwards.
 void drawFitted(DrawContext &dc, int x, int y, const std::string &text, int maxWidth);
+
+// The size of the text as drawFitted draws it into `maxWidth`: in the current font, or
+// smaller and shortened. For a page that keeps other texts clear of it.
+DrawSize fittedExtent(DrawContext &dc, const std::string &text, int maxWidth);

@@ -16,6 +16,8 @@ const char *const kUncertaintyKey = "Grafik/Unsicherheit";
 const char *const kSectionAzimuthKey = "Grafik/Schnittazimut";
 // "m" or "ft".
 const char *const kUnitKey = "Grafik/Einheit";
+// Metres; absent for the outer ring the cylinder chooses itself.
+const char *const kCylinderRadiusKey = "Grafik/Zylinderradius";
 
 } // namespace
 
@@ -52,6 +54,9 @@ ViewPreferences loadViewPreferences()
     if (ok && std::isfinite(azimuth) && azimuth >= 0.0 && azimuth <= 360.0)
         p.sectionAzimuth = azimuth;
     units::parseUnit(s.value(QString::fromLatin1(kUnitKey)).toString().toStdString(), p.unit);
+    const double radius = s.value(QString::fromLatin1(kCylinderRadiusKey)).toDouble(&ok);
+    if (ok && std::isfinite(radius) && radius > 0.0)
+        p.cylinderRadius = radius;
     return p;
 }
 
@@ -63,5 +68,9 @@ void saveViewPreferences(const ViewPreferences &p)
     else
         s.remove(QString::fromLatin1(kSectionAzimuthKey));
     s.setValue(QString::fromLatin1(kUnitKey), QString::fromLatin1(units::unitName(p.unit)));
+    if (p.cylinderRadius)
+        s.setValue(QString::fromLatin1(kCylinderRadiusKey), *p.cylinderRadius);
+    else
+        s.remove(QString::fromLatin1(kCylinderRadiusKey));
     s.sync();
 }

@@ -1,6 +1,6 @@
 // View settings of the desktop program that belong to the user, not to a document:
 // whether the graph's side view is drawn to scale, whether the graph shows the
-// uncertainty, the section azimuth and the unit of listings. Kept with QSettings under
+// uncertainty, the section azimuth, the unit of listings and the cylinder's outer ring. Kept with QSettings under
 // the same organisation and application as the recent-file list, group "Grafik".
 #pragma once
 

@@ -1664,6 +1664,18 @@ type for the user at start-up.
         <source>0° Hochseite</source>
         <translation>0° high side</translation>
     </message>
+    <message>
+        <source>%1 – kleinster Trennfaktor %2 in %3 m Teufe, kleinster Abstand %4 m in %5 m, %6°</source>
+        <translation>%1 – smallest separation factor %2 at %3 m MD, closest distance %4 m at %5 m, %6°</translation>
+    </message>
+    <message>
+        <source>%1 – kleinster Trennfaktor %2 in %3 m Teufe</source>
+        <translation>%1 – smallest separation factor %2 at %3 m MD</translation>
+    </message>
+    <message>
+        <source>TF %1</source>
+        <translation>SF %1</translation>
+    </message>
 </context>
 <context>
     <name>Diagnose</name>
@@ -4313,6 +4325,18 @@ Not free format</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>automatisch</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>&amp;Zylinderradius (m):</source>
+        <translation>&amp;Cylinder radius (m):</translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl größer als 0 eingeben (Meter); leer: automatisch.</source>
+        <translation>Please enter a number greater than 0 (metres); empty: automatic.</translation>
     </message>
 </context>
 <context>

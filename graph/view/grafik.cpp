@@ -183,6 +183,8 @@ const CylinderData &CGrafik::cylinderData()
         m_cylinder = m_offsets ? cylinderDataOf(*m_offsets, m_doc->trajectory(), m_doc->name())
                                : CylinderData {};
         m_cylinder.title = m_doc->name();
+        // The outer ring the user fixed in the view settings (unset: automatic).
+        m_cylinder.outerRadius = m_remembered.cylinderRadius;
         m_cylinderStale = false;
         m_offsetLayoutStale = true;
     }
@@ -232,6 +234,8 @@ void CGrafik::setViewPreferences(const ViewPreferences &remembered)
         return;
     m_remembered = remembered;
     m_plotStale = true;
+    // The cylinder's outer ring may have changed.
+    m_cylinderStale = true;
     if (isSectionView() && m_page.m_bComputed == 1)
         OnCompute();
     viewport()->update();

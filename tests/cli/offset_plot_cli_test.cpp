@@ -64,9 +64,12 @@ TEST_F(ToolTest, LadderAndCylinderOfTheClearanceSet)
     const Result cylinder = run(wells + " --view cylinder --plot c.svg");
     ASSERT_EQ(cylinder.status, 3) << cylinder.err;
     const std::string c = file("c.svg");
-    // offset-01 stands 100 m east of the slot and keeps that distance down to the bend.
-    EXPECT_NE(c.find("offset-01 – kleinster Abstand 100,00 m in 0,0 m Teufe"), std::string::npos);
-    EXPECT_EQ(count(c, "offset-03 – kleinster Abstand"), 1u);
+    // offset-01 stands 100 m east of the slot and keeps that distance down to the bend; the
+    // cylinder's legend names the lowest factor first, as the ladder's does.
+    EXPECT_NE(c.find("offset-01 – kleinster Trennfaktor 1,40 in 2940,0 m Teufe, kleinster "
+                     "Abstand 100,00 m in 0,0 m"),
+        std::string::npos);
+    EXPECT_EQ(count(c, "offset-03 – kleinster Trennfaktor 0,46 in 2220,0 m Teufe"), 1u);
 
     // Without neighbours there is nothing to draw: a message and no file.
     for (const std::string view : { "ladder", "cylinder" }) {

@@ -226,4 +226,43 @@ TEST(ViewSettings, ShowsAndReturnsTheChoice)
     EXPECT_TRUE(dialog.storeInDocument());
 }
 
+// The cylinder's outer ring: empty is automatic, a comma or a point is read; what is no
+// positive number keeps the dialog open with a message and the text as typed.
+TEST(ViewSettings, TheCylinderRadiusIsReadOrRefusedWithAMessage)
+{
+    widgetApp();
+    ViewSettingsDlg shown({ std::nullopt, LengthUnit::Metre, 12.5 }, false, 0.0);
+    EXPECT_EQ(shown.cylinderRadiusBox()->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(shown.preferences().cylinderRadius, 12.5);
+
+    for (const auto &[typed, metres] : { std::pair("", 0.0), std::pair(" 40 ", 40.0),
+             std::pair("7,25", 7.25), std::pair("7.25", 7.25), std::pair("1e3", 1000.0) }) {
+        ViewSettingsDlg dialog(ViewPreferences {}, false, 0.0);
+        ASSERT_TRUE(showActive(&dialog));
+        dialog.cylinderRadiusBox()->setText(QString::fromUtf8(typed));
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << typed;
+        EXPECT_EQ(dialog.preferences().cylinderRadius.value_or(0.0), metres) << typed;
+    }
+    for (const char *typed : { "abc", "0", "-5", "12 m", "nan", "inf" }) {
+        ViewSettingsDlg dialog(ViewPreferences {}, false, 0.0);
+        ASSERT_TRUE(showActive(&dialog));
+        dialog.cylinderRadiusBox()->setText(QString::fromUtf8(typed));
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible()) << typed;
+        EXPECT_NE(dialog.result(), QDialog::Accepted) << typed;
+        EXPECT_TRUE(dialog.cylinderRadiusMessage()->isVisible()) << typed;
+        EXPECT_TRUE(
+            dialog.cylinderRadiusMessage()->text().contains(QStringLiteral("größer als 0")));
+        EXPECT_GE(dialog.cylinderRadiusMessage()->height(),
+            dialog.cylinderRadiusMessage()->sizeHint().height())
+            << "the message is shown whole";
+        EXPECT_EQ(dialog.cylinderRadiusBox()->text(), QString::fromUtf8(typed));
+        EXPECT_FALSE(dialog.preferences().cylinderRadius.has_value()) << typed;
+        // Typing again takes the message away.
+        QTest::keyClick(dialog.cylinderRadiusBox(), Qt::Key_Backspace);
+        EXPECT_FALSE(dialog.cylinderRadiusMessage()->isVisible()) << typed;
+    }
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 // on screen, with the zoom and on paper.
 #include "guifixture.h"
 
+#include "dialogs/viewsettingsdlg.h"
 #include "graph/recordingdrawcontext.h"
 #include "graph/view/grafik.h"
 #include "shell/commandids.h"
@@ -11,10 +12,13 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -264,4 +268,55 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
     press(Qt::Key_F3);
     graph->viewport()->repaint();
     EXPECT_TRUE(graph->page().m_offsetPoints.empty());
+}
+
+// "Einstellungen" fixes the cylinder's outer ring for the screen and the paper, the program
+// remembers it, the document keeps nothing of it; emptied, the cylinder chooses again.
+TEST_F(ShellTest, TheCylindersOuterRingComesFromTheViewSettings)
+{
+    enterData(kDeviated);
+    addNeighbours(*doc);
+    press(Qt::Key_F8);
+    CGrafik *graph = frame->graphView();
+    graph->viewport()->repaint();
+    const double automatic = graph->cylinderPage().rings.hi;
+    double nearest = 1e9;
+    for (const CylinderTrack &t : graph->cylinderData().tracks)
+        if (t.closest)
+            nearest = std::min(nearest, t.closest->distance);
+    EXPECT_GE(nearest, automatic / 3 - 1e-9);
+    EXPECT_LE(nearest, automatic);
+
+    const auto settings = [&](const QString &typed) {
+        QTimer::singleShot(50, [typed] {
+            auto *dialog = qobject_cast<ViewSettingsDlg *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->cylinderRadiusBox()->setText(typed);
+            dialog->accept();
+        });
+        frame->action(ID_VIEW_SETTINGS)->trigger();
+        graph->viewport()->repaint();
+    };
+    doc->SetModifiedFlag(false);
+    settings(QStringLiteral("62,5"));
+    EXPECT_DOUBLE_EQ(QSettings().value(QStringLiteral("Grafik/Zylinderradius")).toDouble(), 62.5);
+    EXPECT_EQ(graph->cylinderPage().rings.hi, 62.5);
+    EXPECT_NE(printedPage(*graph, graph::PageTarget::paper(QSizeF(190, 270))).find("62,5 m"),
+        std::string::npos);
+    EXPECT_FALSE(doc->IsModified());
+
+    // The dialog shows the ring as it is; emptied, the cylinder chooses again.
+    QString shown;
+    QTimer::singleShot(50, [&shown] {
+        auto *dialog = qobject_cast<ViewSettingsDlg *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->cylinderRadiusBox()->text();
+        dialog->cylinderRadiusBox()->clear();
+        dialog->accept();
+    });
+    frame->action(ID_VIEW_SETTINGS)->trigger();
+    graph->viewport()->repaint();
+    EXPECT_EQ(shown, QStringLiteral("62,5"));
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("Grafik/Zylinderradius")));
+    EXPECT_EQ(graph->cylinderPage().rings.hi, automatic);
 }
