@@ -160,7 +160,8 @@ void CylinderPage::layout(const CylinderData &data, const graph::PageTarget &tar
     double reach = closest > 0 ? std::min(farthest, 2.0 * closest) : farthest;
     if (!(reach > 0))
         reach = 1.0;
-    rings = niceAxis(0.0, reach, radius);
+    // A view that zooms rings out to a part of the radius.
+    rings = niceAxis(0.0, reach * std::clamp(m_shownPart.width(), 1e-4, 1.0), radius);
     m_pageRadiusPerMetre = radius / rings.hi;
     depthStep = GraphPage::delta(mdHi - mdLo);
 

@@ -153,6 +153,17 @@ void LadderPage::layout(const LadderData &data, const graph::PageTarget &target)
         }
     }
     md = niceAxis(mdLo, mdHi, m_areaHeight);
+    if (!showsWhole()) {
+        // A part of the depths, with ticks for it.
+        const double span = md.hi - md.lo;
+        const double from = md.lo + m_shownPart.top() * span;
+        const double to = md.lo + m_shownPart.bottom() * span;
+        md = niceAxis(from, to, m_areaHeight);
+        md.lo = from;
+        md.hi = to;
+        if (md.first < from)
+            md.first = tickOf(md, 1);
+    }
     distanceAxis = niceAxis(0.0, farthest, distanceWidth);
     // The lines at 1.0 and 1.5 always inside the panel.
     factorAxis = niceAxis(0.0, std::clamp(largest, 2.0, kLargestFactor), std::max(1, factorWidth));
@@ -307,6 +318,9 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
         return QPoint(xOfFactor(std::max(*c.lowestFactor, factorAxis.lo)), yOf(*c.lowestMd));
     };
     LabelPlacer values(factorLeft, 0, W, -H);
+    // A part of the depths: the curves end at the frame.
+    if (!showsWhole())
+        dc.beginClip(0, 0, W, -H);
     for (std::size_t j = 0; j < data.curves.size(); ++j) {
         const LadderCurve &c = data.curves[j];
         dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, c.colour });
@@ -326,6 +340,8 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             values.take({ p->x() - kDot, p->y() + kDot }, 2 * kDot, 2 * kDot);
         }
     }
+    if (!showsWhole())
+        dc.endClip();
     dc.setTextAlign(TextAlign::TopLeft);
     for (const LadderCurve &c : data.curves) {
         if (const std::optional<QPoint> p = lowestAt(c)) {

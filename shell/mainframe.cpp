@@ -506,6 +506,13 @@ void CMainFrame::OnGrafiklupe()
     updateCommandUi();
 }
 
+void CMainFrame::OnGanzeBohrung()
+{
+    if (auto *graph = qobject_cast<CGrafik *>(m_activeView))
+        graph->showWhole();
+    updateCommandUi();
+}
+
 void CMainFrame::OnHilfe()
 {
     const QString page = m_helpPage.isEmpty() ? findHelpPage() : m_helpPage;
