@@ -71,9 +71,10 @@ struct PageSize
 
 // A window's page begins 40 mm left of the plot area and keeps as much right of it; at
 // least this much plot area is left however small the window gets (the view scrolls
-// then).
+// then). A low window keeps its titles and legends and gives the area what is left.
 inline constexpr int kWindowMargin = 400;
-inline constexpr int kLeastWindowArea = 500;
+inline constexpr int kLeastWindowWidth = 600;
+inline constexpr int kLeastWindowHeight = 300;
 
 // The one table of page sizes: the plot area and the room of every target. The screen
 // page is scrolled over 250 mm x 220 mm; the zoom draws the plot area half as large
@@ -115,8 +116,8 @@ constexpr PageSize pageSizeFor(const PageTarget &target)
     if (target.kind != TargetKind::Window)
         return pageSize(target);
     constexpr int titles = 450, below = 300;
-    const int width = std::max(kLeastWindowArea, target.window.width() - 2 * kWindowMargin);
-    const int height = std::max(kLeastWindowArea, target.window.height() - titles - below);
+    const int width = std::max(kLeastWindowWidth, target.window.width() - 2 * kWindowMargin);
+    const int height = std::max(kLeastWindowHeight, target.window.height() - titles - below);
     return { width, height, std::max(target.window.height(), height + titles + below), false,
         100 };
 }

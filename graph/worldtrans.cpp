@@ -23,7 +23,7 @@ void GraphPage::worldtrans(const PlotData &data)
     const bool window = m_target.kind == graph::TargetKind::Window;
     // A window keeps room above the area only for the titles this page has.
     if (window)
-        m_Hoehe = std::max(graph::kLeastWindowArea,
+        m_Hoehe = std::max(graph::kLeastWindowHeight,
             m_target.window.height() - windowOrigin(data).y() - kBelowArea);
 
     const bool fitted = data.invers != 0 && equalScales(data) && fitAreaToWell(data);

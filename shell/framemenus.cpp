@@ -188,8 +188,9 @@ void CMainFrame::createActions()
            "wieder die ganze Bohrung"),
         tip(tr("Grafik Lupe"), "zoom"))
         ->setCheckable(true);
-    // Pos1 is the graph view's own key (the text view and the panels keep theirs).
-    addCommand(ID_GANZE_BOHRUNG, tr("Ganze Bohrung zeigen") + QStringLiteral("\t") + tr("Pos1"),
+    // Pos1 is the graph view's own key (the text view and the panels keep theirs), named
+    // in the prompt.
+    addCommand(ID_GANZE_BOHRUNG, tr("Ganze Bohrung zeigen"),
         tr("Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke "
            "Maustaste ziehen: verschieben; rechte Maustaste ziehen: Ausschnitt vergrößern"),
         tip(tr("Ganze Bohrung zeigen")));

@@ -89,6 +89,9 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     // blocks nothing; docked below the views, in the Ansicht menu.
     m_messages = new MessagesPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_messages);
+    // A few rows of messages at first: the views above fill what is left, and the graph
+    // keeps its titles and legends in sight in a small window.
+    resizeDocks({ m_messages }, { 110 }, Qt::Vertical);
     connect(m_messages, &MessagesPanel::remarkChosen, this, &CMainFrame::showMessageDepth);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_messages->toggleViewAction());
     m_commands->setAfterComputation(

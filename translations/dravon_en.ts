@@ -1535,10 +1535,6 @@ through the project&apos;s issue tracker.</translation>
         <translation>Show Whole Well</translation>
     </message>
     <message>
-        <source>Pos1</source>
-        <translation>Home</translation>
-    </message>
-    <message>
         <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; rechte Maustaste ziehen: Ausschnitt vergrößern</source>
         <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with the right button: zoom to the box</translation>
     </message>

@@ -102,7 +102,7 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // Bohrung zeigen", the graph without its zoom again (Pos1 in the graph).
         (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Grafik\tF3", "Text\tF4",
             "Vertikalschnitt", "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an",
-            "Ganze Bohrung zeigen\tPos1", "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
+            "Ganze Bohrung zeigen", "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)),
         (QStringList { "Hilfe\tF1", "--", "Inf&o über dravon..." }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
