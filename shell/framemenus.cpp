@@ -192,7 +192,7 @@ void CMainFrame::createActions()
     // in the prompt.
     addCommand(ID_GANZE_BOHRUNG, tr("Ganze Bohrung zeigen"),
         tr("Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke "
-           "Maustaste ziehen: verschieben; rechte Maustaste ziehen: Ausschnitt vergrößern"),
+           "Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern"),
         tip(tr("Ganze Bohrung zeigen")));
     // A setting of the user, not of the document: remembered across sessions.
     QAction *trueScale = addCommand(ID_MASSSTABSGETREU, tr("Maßstabsgetreu"),

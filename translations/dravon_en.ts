@@ -1096,8 +1096,8 @@ through the project&apos;s issue tracker.</translation>
 <context>
     <name>CGrafik</name>
     <message>
-        <source>Mausrad: vergrößern oder verkleinern; linke Maustaste ziehen: verschieben; rechte Maustaste (oder Strg und linke) ziehen: Ausschnitt vergrößern; Pos1: ganze Bohrung</source>
-        <translation>Mouse wheel: zoom in or out; drag with the left button: pan; drag with the right button (or Ctrl and the left one): zoom to the box; Home: whole well</translation>
+        <source>Mausrad: vergrößern oder verkleinern; linke Maustaste ziehen: verschieben; Strg und linke Maustaste ziehen: Ausschnitt vergrößern; Pos1: ganze Bohrung</source>
+        <translation>Mouse wheel: zoom in or out; drag with the left button: pan; drag with Ctrl and the left button: zoom to the box; Home: whole well</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1535,8 @@ through the project&apos;s issue tracker.</translation>
         <translation>Show Whole Well</translation>
     </message>
     <message>
-        <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; rechte Maustaste ziehen: Ausschnitt vergrößern</source>
-        <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with the right button: zoom to the box</translation>
+        <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern</source>
+        <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with Ctrl: zoom to the box</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@ CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
     m_page.m_target = windowTarget();
     setFocusPolicy(Qt::StrongFocus);
     setStatusTip(tr("Mausrad: vergrößern oder verkleinern; linke Maustaste ziehen: verschieben; "
-                    "rechte Maustaste (oder Strg und linke) ziehen: Ausschnitt vergrößern; "
+                    "Strg und linke Maustaste ziehen: Ausschnitt vergrößern; "
                     "Pos1: ganze Bohrung"));
 }
 
@@ -295,8 +295,9 @@ void CGrafik::wheelEvent(QWheelEvent *event)
 
 void CGrafik::mousePressEvent(QMouseEvent *event)
 {
-    const bool box = event->button() == Qt::RightButton
-        || (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier));
+    // The right button keeps its context menu.
+    const bool box
+        = event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier);
     if (box) {
         m_drag = Drag::Box;
         m_boxStart = event->position().toPoint();

@@ -47,8 +47,8 @@ public:
     bool isZoomed() const;
 
     // The view's own zoom, never the document's and never printed. The wheel zooms
-    // toward the pointer, a drag with the left button pans, a drag with the right button
-    // (or with Ctrl and the left one) zooms to the box drawn, Pos1 shows the whole well.
+    // toward the pointer, a drag with the left button pans, a drag with Ctrl and the
+    // left button zooms to the box drawn, Pos1 shows the whole well.
     // The top view (and the side view "Maßstabsgetreu") keeps equal scales throughout.
     // New data show the whole well again. Positions are in viewport pixels.
     void zoomAt(QPointF pixel, double factor);
