@@ -69,8 +69,24 @@ void GraphZoomStep1M(benchmark::State &state)
     }
 }
 
+// The placing alone, without the painting.
+void GraphZoomPlace1M(benchmark::State &state)
+{
+    static const PlotData data = millionStations();
+    GraphPage page(graph::PageTarget::windowOf(QSize(4233, 2645)));
+    page.OnCompute(data);
+    bool in = true;
+    for (auto _ : state) {
+        page.m_shownPart = in ? QRectF(0.3, 0.4, 0.8, 0.8) : QRectF(0.0, 0.0, 1.0, 1.0);
+        in = !in;
+        page.worldtrans(data);
+        benchmark::DoNotOptimize(page.m_Punkte.data());
+    }
+}
+
 } // namespace
 
+BENCHMARK(GraphZoomPlace1M)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(GraphZoomStep1M)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
