@@ -315,7 +315,7 @@ void CylinderPage::draw(
         const int y = pagemath::truncInt(std::round(cy + r * std::cos(a * kRad)));
         dc.textOut(x, y + 22,
             a == 0 ? QCoreApplication::translate("Cylinder", "0° Hochseite").toStdString()
-                   : std::to_string(a) + "\xB0");
+                   : std::to_string(a) + "°");
     }
 
     // The tracks, the reference's depths along them and their closest approach.

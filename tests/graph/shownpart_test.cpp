@@ -1,6 +1,7 @@
 // A page that shows a part of its data (the view's zoom): the ranges are that part of
 // the whole ranges, the ticks suit them, equal scales stay equal, and the page that
 // shows the whole draws exactly what it drew before any zoom.
+#include "graph/cylinder.h"
 #include "graph/graphpage.h"
 #include "graph/recordingdrawcontext.h"
 #include "graphtestdata.h"
@@ -122,4 +123,33 @@ TEST(ShownPart, AWindowPageGrowsWithTheWindow)
     tiny.OnCompute(data);
     EXPECT_GT(tiny.m_Breite, 0);
     EXPECT_GT(tiny.m_Hoehe, 0);
+}
+
+
+// The cylinder names its angles in degrees with the degree sign as UTF-8 (a lone Latin-1
+// byte drew as a replacement character), and its zoom rings out to a part of the radius.
+TEST(ShownPart, TheCylinderNamesItsAnglesAndZoomsItsRadius)
+{
+    graphtest::ensureGuiApp();
+    CylinderData data;
+    data.title = "Zylinder";
+    CylinderTrack track;
+    track.name = "Nachbar";
+    for (int i = 0; i <= 10; ++i)
+        track.points.push_back({ 100.0 * i, 9.0 * i, 40.0 - 3.0 * i });
+    track.closest = track.points.back();
+    data.tracks.push_back(track);
+    const graph::PageTarget window = graph::PageTarget::windowOf(QSize(3000, 2600));
+    CylinderPage page;
+    page.layout(data, window);
+    RecordingDrawContext rec;
+    page.draw(rec, data, "zylinder.dvn");
+    for (const char *name : { "30°", "90°", "180°", "330°" })
+        EXPECT_NE(rec.findText(name), nullptr) << name;
+    const double whole = page.rings.hi;
+
+    page.m_shownPart = QRectF(0.25, 0.25, 0.5, 0.5);
+    page.layout(data, window);
+    EXPECT_LT(page.rings.hi, whole);
+    EXPECT_GE(page.rings.hi, whole / 2 - 1e-9);
 }
