@@ -285,6 +285,8 @@ void GraphPage::scale(const PlotData &data)
     m_fitted.ymax = ymax;
     m_fitted.ystart = ystart;
     m_fitted.deltay = deltay;
+    m_fitted.y1min = y1min;
+    m_fitted.y1max = y1max;
     m_fitted.y1start = y1start;
     m_fitted.deltay1 = deltay1;
     // A collapsed range is centred on the value it collapsed to.

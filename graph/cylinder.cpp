@@ -296,19 +296,24 @@ void CylinderPage::layoutInArea(const CylinderData &data, int width, int height)
         if (t.closest && std::isfinite(t.closest->distance))
             nearest = std::min(nearest, std::max(t.closest->distance, kLeastReach));
     }
+    // A view that zooms shows a part of the radius (1 the whole).
+    const double part = std::clamp(m_shownPart.width(), 1e-4, 1.0);
     const std::optional<double> fixed = data.outerRadius;
     if (fixed && std::isfinite(*fixed) && *fixed > 0) {
         // The rings at round distances inside the fixed one, which is the frame.
-        rings = niceAxis(0.0, *fixed, radius);
-        rings.hi = *fixed;
+        rings = niceAxis(0.0, *fixed * part, radius);
+        rings.hi = *fixed * part;
     } else {
         double reach = automaticReach(data);
         if (!(reach > 0))
             reach = 1.0;
-        rings = ringAxis(reach,
-            std::isfinite(nearest) ? nearest / kNearestLeast
-                                   : std::numeric_limits<double>::infinity(),
-            radius);
+        if (showsWhole())
+            rings = ringAxis(reach,
+                std::isfinite(nearest) ? nearest / kNearestLeast
+                                       : std::numeric_limits<double>::infinity(),
+                radius);
+        else
+            rings = niceAxis(0.0, reach * part, radius);
     }
     m_pageRadiusPerMetre = radius / rings.hi;
     depthStep = GraphPage::delta(mdHi - mdLo);

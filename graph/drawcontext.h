@@ -106,6 +106,12 @@ public:
     // A line from the current position to (x, y), which becomes the current position.
     virtual void lineTo(int x, int y) = 0;
 
+    // Until endClip, nothing is drawn outside the box between two corners: a page that
+    // shows part of its data cuts its curves at the frame. A back end without a surface
+    // (the recording one) ignores it. Not nested.
+    virtual void beginClip(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) { }
+    virtual void endClip() { }
+
     void polyline(const std::vector<QPoint> &points)
     {
         polyline(points.data(), static_cast<int>(points.size()));

@@ -22,8 +22,8 @@ constexpr int kGap = 30;
 
 GraphPage::GraphPage(const graph::PageTarget &target)
     : m_target(target)
-    , m_Breite(graph::pageSize(target).areaWidth)
-    , m_Hoehe(graph::pageSize(target).areaHeight)
+    , m_Breite(graph::pageSizeFor(target).areaWidth)
+    , m_Hoehe(graph::pageSizeFor(target).areaHeight)
 {
 }
 
@@ -145,14 +145,18 @@ void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::strin
 
     // The uncertainty's area lies under the grid, its outlines over it, the curves over
     // both.
+    beginAreaClip(dc);
     drawSpreadArea(dc, data);
+    endAreaClip(dc);
     if (data.gitter != 0) {
         dc.selectPen(graphstyle::kGridPen);
         gitter(dc, data);
     }
+    beginAreaClip(dc);
     drawSpreadOutlines(dc, data);
     // The neighbouring wells under the reference, their legend over everything.
     drawOffsets(dc, data);
+    endAreaClip(dc);
     drawCurves(dc, data);
     drawSpreadLegend(dc, data);
     drawOffsetLegend(dc, data);

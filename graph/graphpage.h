@@ -11,6 +11,8 @@
 #include "graph/plotdata.h"
 
 #include <QPoint>
+#include <QPointF>
+#include <QRectF>
 #include <QSize>
 
 #include <cstdint>
@@ -32,6 +34,16 @@ public:
     // The side view in equal horizontal and vertical scales (a view setting, not part
     // of the document). The top view is always drawn to scale.
     int m_bTrueScale = 0;
+
+    // The part of the whole plot area the page shows, in fractions of that area: across
+    // from its left edge, down from its top edge. The whole area unless a view zooms
+    // into it or pans it; a page composed for another target shows the whole. Scales
+    // that are equal stay equal as long as the part is as wide as high in fractions.
+    QRectF m_shownPart { 0.0, 0.0, 1.0, 1.0 };
+    bool showsWhole() const { return m_shownPart == QRectF(0.0, 0.0, 1.0, 1.0); }
+    // Where a logical point of the page (the plot area's origin at its lower left, as
+    // the curve points) lies in fractions of the whole plot area, as m_shownPart counts.
+    QPointF wholeAreaFractionAt(QPointF logical) const;
 
     // Displayed ranges, tick spacings and first ticks of the series x, y, y1.
     double xmin = 0.0, xmax = 0.0, ymin = 0.0, ymax = 0.0, y1min = 0.0, y1max = 0.0;
@@ -172,6 +184,14 @@ private:
     // Fewer ticks where a fitted area is too small for the usual spacing.
     void spaceTicks();
     void drawMarkers(DrawContext &dc) const;
+    void drawMarkerLegend(DrawContext &dc) const;
+    // A page that shows part of its data cuts what lies in the plot area at the frame.
+    void beginAreaClip(DrawContext &dc) const;
+    void endAreaClip(DrawContext &dc) const;
+    // The ranges scale() chose, before any target or shown part changed them.
+    void restoreFitted();
+    // The ranges narrowed to m_shownPart, with ticks for the new ranges.
+    void narrowToShownPart(const PlotData &data);
     void drawNotes(DrawContext &dc, const PlotData &data) const;
     void drawFrame(DrawContext &dc) const;
     void drawCaptions(DrawContext &dc, const PlotData &data) const;
@@ -201,7 +221,7 @@ private:
         bool valid = false;
         double xmin = 0, xmax = 0, xstart = 0, deltax = 1;
         double ymin = 0, ymax = 0, ystart = 0, deltay = 1;
-        double y1start = 0, deltay1 = 1;
+        double y1min = 0, y1max = 0, y1start = 0, deltay1 = 1;
         double midX = 0, midY = 0;
     };
     Fitted m_fitted;

@@ -161,6 +161,17 @@ void LadderPage::layoutInArea(const LadderData &data, int width, int height)
         }
     }
     md = niceAxis(mdLo, mdHi, m_areaHeight);
+    if (!showsWhole()) {
+        // A part of the depths, with ticks for it.
+        const double span = md.hi - md.lo;
+        const double from = md.lo + m_shownPart.top() * span;
+        const double to = md.lo + m_shownPart.bottom() * span;
+        md = niceAxis(from, to, m_areaHeight);
+        md.lo = from;
+        md.hi = to;
+        if (md.first < from)
+            md.first = tickOf(md, 1);
+    }
     distanceAxis = niceAxis(0.0, farthest, distanceWidth);
     // The lines at 1.0 and 1.5 always inside the panel.
     factorAxis = niceAxis(0.0, std::clamp(largest, 2.0, kLargestFactor), std::max(1, factorWidth));
@@ -342,6 +353,9 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             return std::nullopt;
         return QPoint(xOfFactor(std::max(*c.lowestFactor, factorAxis.lo)), yOf(*c.lowestMd));
     };
+    // A part of the depths: the curves end at the frame.
+    if (!showsWhole())
+        dc.beginClip(0, 0, W, -H);
     for (std::size_t j = 0; j < data.curves.size(); ++j) {
         const LadderCurve &c = data.curves[j];
         dc.selectPen({ PenStyle::Solid, graphstyle::kOffsetPenWidth, c.colour });
@@ -361,6 +375,8 @@ void LadderPage::draw(DrawContext &dc, const LadderData &data, const std::string
             texts.take({ p->x() - kDot, p->y() + kDot }, 2 * kDot, 2 * kDot);
         }
     }
+    if (!showsWhole())
+        dc.endClip();
     // The values inside the factor panel, the lowest factor first: where two crowd each
     // other the more important one keeps its place.
     dc.setTextAlign(TextAlign::TopLeft);

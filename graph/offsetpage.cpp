@@ -76,7 +76,7 @@ void OffsetPage::layoutArea(
     m_legendRows = legendRows;
     // As wide as the graph page's area, as high as the page holds below the titles with
     // the legend under it.
-    const graph::PageSize &page = graph::pageSize(target);
+    const graph::PageSize &page = graph::pageSizeFor(target);
     int width = page.areaWidth;
     int height = page.pageHeight - windowOrigin().y() - belowArea(legendRows);
     if (page.scrolls)

@@ -10,6 +10,7 @@
 #include "graph/pagetarget.h"
 
 #include <QPoint>
+#include <QRectF>
 #include <QSize>
 
 #include <string>
@@ -43,6 +44,13 @@ public:
         DrawColor colour;
         std::string text;
     };
+
+    // The part of the whole picture a view shows, in fractions as on the graph page
+    // (GraphPage::m_shownPart): the ladder shows the depths from its top to its bottom,
+    // the cylinder rings out to its width of the whole radius. The whole by default;
+    // pages composed for paper and files show the whole.
+    QRectF m_shownPart { 0.0, 0.0, 1.0, 1.0 };
+    bool showsWhole() const { return m_shownPart == QRectF(0.0, 0.0, 1.0, 1.0); }
 
     static QPoint windowOrigin() { return QPoint(-400, 350); }
     // The part of the page used, from the window origin to 40 mm right of the plot area

@@ -8,6 +8,13 @@ PageTarget PageTarget::screen(bool zoomed)
     return { zoomed ? TargetKind::ScreenZoomed : TargetKind::Screen };
 }
 
+PageTarget PageTarget::windowOf(QSize logicalSize)
+{
+    PageTarget target { TargetKind::Window };
+    target.window = logicalSize;
+    return target;
+}
+
 PageTarget PageTarget::paper(QSizeF printable)
 {
     return { printable.height() > printable.width() ? TargetKind::PaperPortrait

@@ -1,12 +1,13 @@
 // Where a page is drawn, and what that gives the page: its plot area and the room it has.
 // The graph page, the ladder and the travelling cylinder are composed for a target handed
-// to them as a value. The view's screen page, a printed sheet and the files are separate
+// to them as a value. The view's window page, a printed sheet and the files are separate
 // compositions of the same data: printing or saving a picture never changes what the
 // screen shows, and the screen's zoom never reaches the paper.
 #pragma once
 
 #include "graph/graphstyle.h"
 
+#include <QSize>
 #include <QSizeF>
 
 #include <algorithm>
@@ -14,8 +15,9 @@
 namespace graph {
 
 enum class TargetKind {
-    Screen, // the scrolled page of the graph view
-    ScreenZoomed, // the same with "Grafik Lupe an"
+    Screen, // the fixed screen layout, as the picture files show it
+    ScreenZoomed, // the same half as large again
+    Window, // a window of its own size: the page fills it and follows it
     PaperPortrait, // a printed sheet or a PDF page whose printable area is taller than wide
     PaperLandscape, // one that is as wide or wider
     Image, // a PNG picture of the screen layout, cut to the part of the page used
@@ -28,8 +30,12 @@ struct PageTarget
     // Pixels per logical unit (0.1 mm) of a picture; the other targets have their own
     // resolution (the screen's, the printer's) and leave it at 1.
     double pixelsPerUnit = 1.0;
+    // The room of a window target in logical units; empty for the other targets.
+    QSize window = QSize();
 
     static PageTarget screen(bool zoomed = false);
+    // A window that shows `logicalSize` (0.1 mm) of page.
+    static PageTarget windowOf(QSize logicalSize);
     // A sheet whose printable area measures `printable` (any unit): portrait when it is
     // taller than wide.
     static PageTarget paper(QSizeF printable);
@@ -63,6 +69,13 @@ struct PageSize
     int magnification = 100;
 };
 
+// A window's page begins 40 mm left of the plot area and keeps as much right of it; at
+// least this much plot area is left however small the window gets (the view scrolls
+// then). A low window keeps its titles and legends and gives the area what is left.
+inline constexpr int kWindowMargin = 400;
+inline constexpr int kLeastWindowWidth = 600;
+inline constexpr int kLeastWindowHeight = 300;
+
 // The one table of page sizes: the plot area and the room of every target. The screen
 // page is scrolled over 250 mm x 220 mm; the zoom draws the plot area half as large
 // again. A portrait sheet (A4 less its margins) holds 210 mm of plot area under the
@@ -74,6 +87,8 @@ namespace pagesizes {
     inline constexpr PageSize kPaperLandscape { 2200, 1300, 1950, false, 100 };
 } // namespace pagesizes
 
+// The fixed size of a target: a window has none and gets the plain screen's entry
+// (pageSizeFor gives it its own).
 constexpr const PageSize &pageSize(const PageTarget &target)
 {
     switch (target.kind) {
@@ -84,12 +99,27 @@ constexpr const PageSize &pageSize(const PageTarget &target)
     case TargetKind::PaperLandscape:
         return pagesizes::kPaperLandscape;
     case TargetKind::Screen:
+    case TargetKind::Window:
     case TargetKind::Image:
     case TargetKind::Vector:
         break;
     }
     // The files show the page as the plain screen does.
     return pagesizes::kScreen;
+}
+
+// The size a target gives a page: its fixed size, or what a window holds. The window
+// leaves room above the plot area for the highest titles (a side view with two curves)
+// and below it for the legends and the notes.
+constexpr PageSize pageSizeFor(const PageTarget &target)
+{
+    if (target.kind != TargetKind::Window)
+        return pageSize(target);
+    constexpr int titles = 450, below = 300;
+    const int width = std::max(kLeastWindowWidth, target.window.width() - 2 * kWindowMargin);
+    const int height = std::max(kLeastWindowHeight, target.window.height() - titles - below);
+    return { width, height, std::max(target.window.height(), height + titles + below), false,
+        100 };
 }
 
 // The widest plot area of all targets.

@@ -322,3 +322,25 @@ void PainterDrawContext::lineTo(int x, int y)
     m_painter.drawLine(toDevice(m_current.x(), m_current.y()), toDevice(x, y));
     m_current = QPoint(x, y);
 }
+
+void PainterDrawContext::beginClip(int x1, int y1, int x2, int y2)
+{
+    if (m_clipSaved)
+        endClip();
+    m_hadClip = m_painter.hasClipping();
+    m_savedClip = m_painter.clipRegion();
+    m_clipSaved = true;
+    m_painter.setClipRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized(),
+        m_hadClip ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void PainterDrawContext::endClip()
+{
+    if (!m_clipSaved)
+        return;
+    m_clipSaved = false;
+    if (m_hadClip)
+        m_painter.setClipRegion(m_savedClip);
+    else
+        m_painter.setClipping(false);
+}

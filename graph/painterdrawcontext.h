@@ -10,6 +10,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QRegion>
 
 class QPainter;
 class QPaintDevice;
@@ -61,6 +62,8 @@ public:
         const std::vector<std::vector<QPoint>> &polygons, const DrawColor &color) override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
+    void beginClip(int x1, int y1, int x2, int y2) override;
+    void endClip() override;
 
 private:
     void applyPen();
@@ -75,4 +78,8 @@ private:
     QFont m_qfont;
     TextAlign m_align = TextAlign::TopLeft;
     bool m_pixelThinning = false;
+    // The painter's clip before beginClip, restored by endClip.
+    bool m_clipSaved = false;
+    bool m_hadClip = false;
+    QRegion m_savedClip;
 };

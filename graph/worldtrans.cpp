@@ -16,14 +16,22 @@ using pagemath::truncInt;
 
 void GraphPage::worldtrans(const PlotData &data)
 {
-    const graph::PageSize &size = graph::pageSize(m_target);
+    restoreFitted();
+    const graph::PageSize size = graph::pageSizeFor(m_target);
     m_Breite = size.areaWidth;
     m_Hoehe = size.areaHeight;
+    const bool window = m_target.kind == graph::TargetKind::Window;
+    // A window keeps room above the area only for the titles this page has.
+    if (window)
+        m_Hoehe = std::max(graph::kLeastWindowHeight,
+            m_target.window.height() - windowOrigin(data).y() - kBelowArea);
 
     const bool fitted = data.invers != 0 && equalScales(data) && fitAreaToWell(data);
     equalizeScales(data);
-    if (fitted)
+    // A window can be smaller than the layouts the spacing rule was made for.
+    if (fitted || window)
         spaceTicks();
+    narrowToShownPart(data);
 
     const double W = m_Breite, H = m_Hoehe;
     const bool twoCurves = data.kurven == 2;
@@ -77,18 +85,85 @@ struct AxisRange
 // Gives the axis `span` units of length: from `anchor` - span/2 when centred, from
 // `anchor` on otherwise. Its spacing follows the usual rule for the new range, and its
 // first tick is the first whole multiple of the spacing inside it.
+// The first whole multiple of `spacing` at or above `lo`.
+double firstTick(double lo, double spacing)
+{
+    double first = pagemath::tickAt(0.0, static_cast<int>(std::ceil(lo / spacing)), spacing);
+    if (first < lo)
+        first = pagemath::tickAt(first, 1, spacing);
+    return first;
+}
+
 void widen(AxisRange a, double span, double anchor, bool centred)
 {
     a.lo = centred ? anchor - span / 2.0 : anchor;
     a.hi = a.lo + span;
     a.spacing = GraphPage::delta(span);
-    double first = pagemath::tickAt(0.0, static_cast<int>(std::ceil(a.lo / a.spacing)), a.spacing);
-    if (first < a.lo)
-        first = pagemath::tickAt(first, 1, a.spacing);
-    a.first = first;
+    a.first = firstTick(a.lo, a.spacing);
+}
+
+// The part from `from` to `to` (fractions) of the axis, with the usual spacing for
+// the new range.
+void narrow(AxisRange a, double from, double to)
+{
+    const double lo = a.lo, span = a.hi - a.lo;
+    if (!(span > 0.0) || !std::isfinite(span))
+        return;
+    a.lo = lo + from * span;
+    a.hi = lo + to * span;
+    a.spacing = GraphPage::delta(a.hi - a.lo);
+    a.first = firstTick(a.lo, a.spacing);
 }
 
 } // namespace
+
+void GraphPage::restoreFitted()
+{
+    if (!m_fitted.valid)
+        return;
+    xmin = m_fitted.xmin;
+    xmax = m_fitted.xmax;
+    xstart = m_fitted.xstart;
+    deltax = m_fitted.deltax;
+    ymin = m_fitted.ymin;
+    ymax = m_fitted.ymax;
+    ystart = m_fitted.ystart;
+    deltay = m_fitted.deltay;
+    y1min = m_fitted.y1min;
+    y1max = m_fitted.y1max;
+    y1start = m_fitted.y1start;
+    deltay1 = m_fitted.deltay1;
+}
+
+void GraphPage::narrowToShownPart(const PlotData &data)
+{
+    if (showsWhole())
+        return;
+    const QRectF &part = m_shownPart;
+    AxisRange x { xmin, xmax, xstart, deltax };
+    AxisRange y { ymin, ymax, ystart, deltay };
+    AxisRange y1 { y1min, y1max, y1start, deltay1 };
+    if (data.invers != 0) {
+        // The side view: the values across, the depth down from the top edge.
+        narrow(y, part.left(), part.right());
+        narrow(y1, part.left(), part.right());
+        narrow(x, part.top(), part.bottom());
+    } else {
+        // East across; north (or the second curve's value) up from the lower edge.
+        narrow(x, part.left(), part.right());
+        narrow(y, 1.0 - part.bottom(), 1.0 - part.top());
+        narrow(y1, 1.0 - part.bottom(), 1.0 - part.top());
+    }
+    spaceTicks();
+}
+
+QPointF GraphPage::wholeAreaFractionAt(QPointF logical) const
+{
+    const double across = m_Breite > 0 ? logical.x() / m_Breite : 0.0;
+    const double down = m_Hoehe > 0 ? -logical.y() / m_Hoehe : 0.0;
+    return { m_shownPart.left() + across * m_shownPart.width(),
+        m_shownPart.top() + down * m_shownPart.height() };
+}
 
 bool GraphPage::fitAreaToWell(const PlotData &data)
 {
@@ -109,7 +184,7 @@ bool GraphPage::fitAreaToWell(const PlotData &data)
     // The screen page scrolls: its area may stand upright, as tall as the page holds
     // below the titles with the room for the legends and notes under it. A sheet of
     // paper keeps the area its orientation gives.
-    const graph::PageSize &page = graph::pageSize(m_target);
+    const graph::PageSize &page = graph::pageSizeFor(m_target);
     if (page.scrolls) {
         const int tallest = page.pageHeight - windowOrigin(data).y() - kBelowArea;
         areas.push_back({ std::clamp(m_Hoehe, least, m_Breite), std::max(m_Hoehe, tallest) });
@@ -228,6 +303,18 @@ QPoint GraphPage::windowOrigin(const PlotData &data)
     return QPoint(-400, 350);
 }
 
+void GraphPage::beginAreaClip(DrawContext &dc) const
+{
+    if (!showsWhole())
+        dc.beginClip(0, 0, m_Breite, -m_Hoehe);
+}
+
+void GraphPage::endAreaClip(DrawContext &dc) const
+{
+    if (!showsWhole())
+        dc.endClip();
+}
+
 void GraphPage::drawFrame(DrawContext &dc) const
 {
     dc.rectangle(0, 0, m_Breite, -m_Hoehe);
@@ -243,7 +330,13 @@ void GraphPage::drawMarkers(DrawContext &dc) const
     const int r = kMarkerRadius, e = kEndMarkerRadius;
     dc.ellipse(head.x() - r, head.y() + r, head.x() + r, head.y() - r, false);
     dc.ellipse(end.x() - e, end.y() + e, end.x() + e, end.y() - e, true);
+}
 
+void GraphPage::drawMarkerLegend(DrawContext &dc) const
+{
+    if (m_Punktzahl < 1)
+        return;
+    const int r = kMarkerRadius, e = kEndMarkerRadius;
     // Their legend in one row above the plot area, ending a little right of it: below
     // the curve legends, a landscape sheet has no room to spare.
     const int W = m_Breite;
@@ -268,8 +361,11 @@ void GraphPage::drawCurves(DrawContext &dc, const PlotData &data) const
 {
     const int W = m_Breite, H = m_Hoehe;
     dc.selectPen(graphstyle::kCurvePen);
+    beginAreaClip(dc);
     dc.polyline(m_Punkte.data(), m_Punktzahl);
     drawMarkers(dc);
+    endAreaClip(dc);
+    drawMarkerLegend(dc);
     // The sample line starts half a text width right of the centred legend's end.
     const int cx = dc.textExtent(data.legende).cx;
     dc.textOut(W / 2, -H - 150, data.legende);
@@ -279,6 +375,7 @@ void GraphPage::drawCurves(DrawContext &dc, const PlotData &data) const
     dc.selectPen(graphstyle::kCurve1Pen);
     if (data.kurven != 2)
         return;
+    beginAreaClip(dc);
     if (data.invers != 0) {
         // The azimuth: a point without horizontal displacement has no direction, and a
         // step across north (359 to 0 degrees) is no movement across the plot. Only
@@ -305,6 +402,7 @@ void GraphPage::drawCurves(DrawContext &dc, const PlotData &data) const
     } else {
         dc.polyline(m_Punkte1.data(), m_Punktzahl);
     }
+    endAreaClip(dc);
     const int cx1 = dc.textExtent(data.legende1).cx;
     dc.textOut(W / 2, -H - 200, data.legende1);
     dc.moveTo(W / 2 + cx1, -H - 220);

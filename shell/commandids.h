@@ -11,6 +11,7 @@ enum CommandId {
     ID_ERGEBNISSE_AUSGEBEN = 32778,
     ID_ERGEBNISSE_EINLESEN = 32779,
     ID_GRAFIKLUPE = 32780,
+    ID_GANZE_BOHRUNG = 32782, // "Ganze Bohrung zeigen": the graph without its zoom (Pos1)
     ID_TABLE_IMPORT = 32801, // "Tabelle importieren …"
     ID_BOHRUNG = 32820, // "Bohrung …": the settings that place the borehole
     ID_KARTE_EXPORTIEREN = 32821, // "Karte exportieren (GeoJSON) …"

@@ -216,9 +216,17 @@ void CMainFrame::createActions()
             extras.tip = tr("3D-Ansicht");
             return extras;
         }());
-    addCommand(
-        ID_GRAFIKLUPE, tr("Grafik Lupe an"), tr("Grafik Lupe"), tip(tr("Grafik Lupe"), "zoom"))
+    addCommand(ID_GRAFIKLUPE, tr("Grafik Lupe an"),
+        tr("Grafik Lupe: vergrößert die Mitte der Grafik; ist sie schon vergrößert, zeigt sie "
+           "wieder die ganze Bohrung"),
+        tip(tr("Grafik Lupe"), "zoom"))
         ->setCheckable(true);
+    // Pos1 is the graph view's own key (the text view and the panels keep theirs), named
+    // in the prompt.
+    addCommand(ID_GANZE_BOHRUNG, tr("Ganze Bohrung zeigen"),
+        tr("Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke "
+           "Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern"),
+        tip(tr("Ganze Bohrung zeigen")));
     // A setting of the user, not of the document: remembered across sessions.
     QAction *trueScale = addCommand(ID_MASSSTABSGETREU, tr("Maßstabsgetreu"),
         tr("Zeichnet die Seitenansicht ohne Überhöhung, waagerecht und senkrecht im gleichen "
@@ -311,6 +319,7 @@ void CMainFrame::createActions()
     connect(action(ID_VIEW_TEXT), &QAction::triggered, this, &CMainFrame::OnViewText);
     connect(action(ID_VIEW_3D), &QAction::triggered, this, &CMainFrame::OnView3d);
     connect(action(ID_GRAFIKLUPE), &QAction::triggered, this, &CMainFrame::OnGrafiklupe);
+    connect(action(ID_GANZE_BOHRUNG), &QAction::triggered, this, &CMainFrame::OnGanzeBohrung);
     connect(trueScale, &QAction::toggled, this, [this](bool on) {
         saveTrueScale(on);
         if (m_graphView)
@@ -390,6 +399,7 @@ void CMainFrame::createMenus()
     view->addAction(action(ID_VIEW_CYLINDER));
     view->addAction(action(ID_VIEW_3D));
     view->addAction(action(ID_GRAFIKLUPE));
+    view->addAction(action(ID_GANZE_BOHRUNG));
     view->addAction(action(ID_MASSSTABSGETREU));
     view->addAction(action(ID_UNSICHERHEIT));
     view->addSeparator();
@@ -598,6 +608,7 @@ void CMainFrame::updateCommandUi()
     QAction *zoom = action(ID_GRAFIKLUPE);
     zoom->setEnabled(graphShown);
     zoom->setChecked(m_graphView && m_graphView->isZoomed());
+    action(ID_GANZE_BOHRUNG)->setEnabled(graphShown);
     // Export and copy need a computed station.
     action(ID_FILE_EXPORT)->setEnabled(hasTrajectory());
     action(ID_EDIT_COPY)->setEnabled(hasTrajectory());

@@ -92,8 +92,9 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     // blocks nothing; docked below the views, in the Ansicht menu.
     m_messages = new MessagesPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_messages);
-    // A few rows high: the views keep most of the window; the panel grows when dragged.
-    resizeDocks({ m_messages }, { fontMetrics().height() * 9 }, Qt::Vertical);
+    // A few rows of messages at first: the views above fill what is left, and the graph
+    // keeps its titles and legends in sight in a small window.
+    resizeDocks({ m_messages }, { fontMetrics().height() * 6 }, Qt::Vertical);
     connect(m_messages, &MessagesPanel::remarkChosen, this, &CMainFrame::showMessageDepth);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_messages->toggleViewAction());
     // The stations beside the views, edited in place; every edit is a step of the
@@ -518,6 +519,13 @@ void CMainFrame::OnGrafiklupe()
 {
     if (auto *graph = qobject_cast<CGrafik *>(m_activeView))
         graph->OnGrafiklupe();
+    updateCommandUi();
+}
+
+void CMainFrame::OnGanzeBohrung()
+{
+    if (auto *graph = qobject_cast<CGrafik *>(m_activeView))
+        graph->showWhole();
     updateCommandUi();
 }
 

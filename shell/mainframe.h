@@ -193,6 +193,7 @@ private:
     void OnViewText();
     void OnView3d();
     void OnGrafiklupe();
+    void OnGanzeBohrung();
     // framesection.cpp: the vertical section, the ladder and the cylinder, the view
     // settings, the path dialog.
     void OnViewSection();

@@ -1094,6 +1094,13 @@ through the project&apos;s issue tracker.</translation>
     </message>
 </context>
 <context>
+    <name>CGrafik</name>
+    <message>
+        <source>Mausrad: vergrößern oder verkleinern; linke Maustaste ziehen: verschieben; Strg und linke Maustaste ziehen: Ausschnitt vergrößern; Pos1: ganze Bohrung</source>
+        <translation>Mouse wheel: zoom in or out; drag with the left button: pan; drag with Ctrl and the left button: zoom to the box; Home: whole well</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden.</source>
@@ -1550,6 +1557,18 @@ through the project&apos;s issue tracker.</translation>
     <message>
         <source>Wiederholen</source>
         <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Grafik Lupe: vergrößert die Mitte der Grafik; ist sie schon vergrößert, zeigt sie wieder die ganze Bohrung</source>
+        <translation>Zoom graph: enlarges the middle of the graph; when it is already zoomed, shows the whole well again</translation>
+    </message>
+    <message>
+        <source>Ganze Bohrung zeigen</source>
+        <translation>Show Whole Well</translation>
+    </message>
+    <message>
+        <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern</source>
+        <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with Ctrl: zoom to the box</translation>
     </message>
 </context>
 <context>

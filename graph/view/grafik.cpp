@@ -8,10 +8,14 @@
 #include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QRubberBand>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -35,24 +39,58 @@ CGrafik::CGrafik(CDravonDoc &doc, QWidget *parent)
         m_ladderStale = m_cylinderStale = true;
     });
     connect(m_doc, &CDravonDoc::titleChanged, viewport(), qOverload<>(&QWidget::update));
+    // The page fills the window: it is composed for the viewport's size.
+    m_page.m_target = windowTarget();
+    setFocusPolicy(Qt::StrongFocus);
+    setStatusTip(tr("Mausrad: vergrößern oder verkleinern; linke Maustaste ziehen: verschieben; "
+                    "Strg und linke Maustaste ziehen: Ausschnitt vergrößern; "
+                    "Pos1: ganze Bohrung"));
 }
 
 void CGrafik::OnInitialUpdate()
 {
     m_page.m_bComputed = 0;
+    if (isZoomed()) {
+        m_page.m_shownPart = QRectF(0.0, 0.0, 1.0, 1.0);
+        emit zoomChanged(false);
+    }
     m_plotStale = true;
     m_ladderStale = m_cylinderStale = true;
     updateScrollBars();
     viewport()->update();
 }
 
+graph::PageTarget CGrafik::windowTarget() const
+{
+    // The room without scroll bars: a page that fits needs none.
+    const QSize pixels = maximumViewportSize();
+    const double sx = PainterDrawContext::pixelsPerUnitX(*viewport());
+    const double sy = PainterDrawContext::pixelsPerUnitY(*viewport());
+    return graph::PageTarget::windowOf(QSize(static_cast<int>(std::floor(pixels.width() / sx)),
+        static_cast<int>(std::floor(pixels.height() / sy))));
+}
+
 void CGrafik::updateScrollBars()
 {
     const double sx = PainterDrawContext::pixelsPerUnitX(*viewport());
     const double sy = PainterDrawContext::pixelsPerUnitY(*viewport());
-    const int extentX = static_cast<int>(std::ceil(graphstyle::kPageWidth * sx));
-    const int extentY = static_cast<int>(std::ceil(graphstyle::kPageHeight * sy));
-    const QSize view = viewport()->size();
+    // The page as large as the window unless it had to keep its least plot area.
+    const graph::PageSize size = graph::pageSizeFor(m_page.m_target);
+    int pageWidth = size.areaWidth + 2 * graph::kWindowMargin;
+    int pageHeight = size.pageHeight;
+    // The ladder and the cylinder keep room for one legend row per neighbour.
+    if (offsetPageShown()) {
+        const QSize used = m_shown == GraphShown::Ladder ? m_ladderPage.usedArea()
+                                                         : m_cylinderPage.usedArea();
+        pageWidth = std::max(pageWidth, used.width());
+        pageHeight = std::max(pageHeight, used.height());
+    }
+    const int extentX = static_cast<int>(std::floor(pageWidth * sx));
+    const int extentY = static_cast<int>(std::floor(pageHeight * sy));
+    // A page that fits the room without scroll bars needs none.
+    const QSize room = maximumViewportSize();
+    const bool fits = extentX <= room.width() && extentY <= room.height();
+    const QSize view = fits ? room : viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, extentX - view.width()));
     verticalScrollBar()->setRange(0, std::max(0, extentY - view.height()));
     // Half the page per page step, a fiftieth per line.
@@ -65,7 +103,262 @@ void CGrafik::updateScrollBars()
 void CGrafik::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    const graph::PageTarget target = windowTarget();
+    if (target != m_page.m_target) {
+        m_page.m_target = target;
+        placeAgain();
+        m_offsetLayoutStale = true;
+    }
     updateScrollBars();
+}
+
+void CGrafik::placeAgain()
+{
+    // Only the points of data already scaled are placed anew; new data are scaled by
+    // the next paint.
+    if (m_page.m_bComputed == 1 && m_page.m_scaledRevision == m_plotRevision)
+        m_page.worldtrans(m_plot);
+}
+
+QPointF CGrafik::logicalAt(QPointF pixel) const
+{
+    const double sx = PainterDrawContext::pixelsPerUnitX(*viewport());
+    const double sy = PainterDrawContext::pixelsPerUnitY(*viewport());
+    const QPoint origin = offsetPageShown() ? OffsetPage::windowOrigin()
+                                            : GraphPage::windowOrigin(m_plot);
+    return { (pixel.x() + horizontalScrollBar()->value()) / sx + origin.x(),
+        origin.y() - (pixel.y() + verticalScrollBar()->value()) / sy };
+}
+
+QPointF CGrafik::pixelAt(QPointF logical) const
+{
+    const double sx = PainterDrawContext::pixelsPerUnitX(*viewport());
+    const double sy = PainterDrawContext::pixelsPerUnitY(*viewport());
+    const QPoint origin = offsetPageShown() ? OffsetPage::windowOrigin()
+                                            : GraphPage::windowOrigin(m_plot);
+    return { (logical.x() - origin.x()) * sx - horizontalScrollBar()->value(),
+        (origin.y() - logical.y()) * sy - verticalScrollBar()->value() };
+}
+
+bool CGrafik::isZoomed() const
+{
+    return shownPart() != QRectF(0.0, 0.0, 1.0, 1.0);
+}
+
+const OffsetPage *CGrafik::shownOffsetPage() const
+{
+    if (m_shown == GraphShown::Ladder)
+        return &m_ladderPage;
+    if (m_shown == GraphShown::Cylinder)
+        return &m_cylinderPage;
+    return nullptr;
+}
+
+QRectF CGrafik::shownPart() const
+{
+    const OffsetPage *offsetPage = shownOffsetPage();
+    return offsetPage ? offsetPage->m_shownPart : m_page.m_shownPart;
+}
+
+void CGrafik::setShownPart(QRectF part)
+{
+    const bool wasZoomed = isZoomed();
+    // Rounding must not keep a view that shows the whole from saying so.
+    const QRectF whole(0.0, 0.0, 1.0, 1.0);
+    const auto near = [](double a, double b) { return std::fabs(a - b) < 1e-9; };
+    if (near(part.left(), 0.0) && near(part.top(), 0.0) && near(part.width(), 1.0)
+        && near(part.height(), 1.0))
+        part = whole;
+    if (!part.isValid() || !std::isfinite(part.left()) || !std::isfinite(part.top())
+        || !std::isfinite(part.width()) || !std::isfinite(part.height()))
+        return;
+    if (m_shown == GraphShown::Ladder) {
+        m_ladderPage.m_shownPart = part;
+        m_offsetLayoutStale = true;
+    } else if (m_shown == GraphShown::Cylinder) {
+        m_cylinderPage.m_shownPart = part;
+        m_offsetLayoutStale = true;
+    } else {
+        m_page.m_shownPart = part;
+        placeAgain();
+    }
+    viewport()->update();
+    if (wasZoomed != isZoomed())
+        emit zoomChanged(isZoomed());
+}
+
+bool CGrafik::keepsEqualScales()
+{
+    return m_page.m_bComputed == 1 && m_page.equalScales(m_plot);
+}
+
+QPointF CGrafik::wholeFractionAt(QPointF pixel) const
+{
+    const QPointF logical = logicalAt(pixel);
+    const OffsetPage *offsetPage = shownOffsetPage();
+    if (!offsetPage)
+        return m_page.wholeAreaFractionAt(logical);
+    const QRectF part = offsetPage->m_shownPart;
+    const double width = std::max(1, offsetPage->areaWidth());
+    const double height = std::max(1, offsetPage->areaHeight());
+    return { part.left() + logical.x() / width * part.width(),
+        part.top() - logical.y() / height * part.height() };
+}
+
+void CGrafik::zoomAt(QPointF pixel, double factor)
+{
+    // Before the first drawing nothing is laid out to zoom into.
+    if (m_page.m_bComputed != 1 || !(factor > 0.0))
+        return;
+    const QRectF part = shownPart();
+    const QPointF at = wholeFractionAt(pixel);
+    // No more than the whole, no less than a ten-thousandth of it across.
+    const auto size = [factor](double now) { return std::clamp(now / factor, 1e-4, 1.0); };
+    if (m_shown == GraphShown::Cylinder) {
+        // The rings about the hole: the radius shrinks or grows, the centre stays.
+        const double radius = size(part.width());
+        setShownPart(QRectF((1.0 - radius) / 2, (1.0 - radius) / 2, radius, radius));
+        return;
+    }
+    // The ladder zooms its depths alone; the graph page both ways.
+    const bool across = m_shown != GraphShown::Ladder;
+    const double width = across ? size(part.width()) : 1.0;
+    const double height = size(part.height());
+    // The point under the pointer keeps its place in the area; a side that shows all of
+    // the well again starts at its edge.
+    const double left = width >= 1.0 ? 0.0 : at.x() - (at.x() - part.left()) * width / part.width();
+    const double top = height >= 1.0 ? 0.0 : at.y() - (at.y() - part.top()) * height / part.height();
+    setShownPart(QRectF(left, top, width, height));
+}
+
+void CGrafik::panBy(QPointF pixels)
+{
+    // The cylinder is drawn about the hole: nothing to pan.
+    if (m_page.m_bComputed != 1 || m_shown == GraphShown::Cylinder)
+        return;
+    const OffsetPage *offsetPage = shownOffsetPage();
+    const int areaWidth = offsetPage ? offsetPage->areaWidth() : m_page.m_Breite;
+    const int areaHeight = offsetPage ? offsetPage->areaHeight() : m_page.m_Hoehe;
+    if (areaWidth <= 0 || areaHeight <= 0)
+        return;
+    const double sx = PainterDrawContext::pixelsPerUnitX(*viewport());
+    const double sy = PainterDrawContext::pixelsPerUnitY(*viewport());
+    const QRectF part = shownPart();
+    // The data follow the pointer: the part shown moves the other way. The ladder moves
+    // along its depths only.
+    const double across = offsetPage ? 0.0 : pixels.x() / sx / areaWidth * part.width();
+    const double down = pixels.y() / sy / areaHeight * part.height();
+    setShownPart(part.translated(-across, -down));
+}
+
+void CGrafik::zoomToBox(QRectF pixels)
+{
+    if (m_page.m_bComputed != 1 || m_shown == GraphShown::Cylinder)
+        return;
+    const QPointF a = wholeFractionAt(pixels.topLeft());
+    const QPointF b = wholeFractionAt(pixels.bottomRight());
+    QRectF box = QRectF(a, b).normalized();
+    if (!(box.width() > 0.0) || !(box.height() > 0.0))
+        return;
+    if (m_shown == GraphShown::Ladder) {
+        // The depths of the box.
+        box.setLeft(0.0);
+        box.setWidth(1.0);
+    } else if (keepsEqualScales()) {
+        // As much as the box shows, at one scale: its shorter side is lengthened about
+        // its middle.
+        const double side = std::max(box.width(), box.height());
+        const QPointF middle = box.center();
+        box = QRectF(middle.x() - side / 2, middle.y() - side / 2, side, side);
+    }
+    const double least = 1e-4;
+    box.setWidth(std::clamp(box.width(), least, 1.0));
+    box.setHeight(std::clamp(box.height(), least, 1.0));
+    setShownPart(box);
+}
+
+void CGrafik::showWhole()
+{
+    setShownPart(QRectF(0.0, 0.0, 1.0, 1.0));
+}
+
+void CGrafik::wheelEvent(QWheelEvent *event)
+{
+    const int notches = event->angleDelta().y();
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    zoomAt(event->position(), std::pow(kWheelStep, notches / 120.0));
+    event->accept();
+}
+
+void CGrafik::mousePressEvent(QMouseEvent *event)
+{
+    // The right button keeps its context menu.
+    const bool box
+        = event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier);
+    if (box) {
+        m_drag = Drag::Box;
+        m_boxStart = event->position().toPoint();
+        if (!m_rubberBand)
+            m_rubberBand = new QRubberBand(QRubberBand::Rectangle, viewport());
+        m_rubberBand->setGeometry(QRect(m_boxStart, QSize()));
+        m_rubberBand->show();
+    } else if (event->button() == Qt::LeftButton) {
+        m_drag = Drag::Pan;
+        m_dragLast = event->position();
+        viewport()->setCursor(Qt::ClosedHandCursor);
+    } else {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CGrafik::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_drag == Drag::Pan) {
+        panBy(event->position() - m_dragLast);
+        m_dragLast = event->position();
+    } else if (m_drag == Drag::Box && m_rubberBand) {
+        m_rubberBand->setGeometry(QRect(m_boxStart, event->position().toPoint()).normalized());
+    } else {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CGrafik::mouseReleaseEvent(QMouseEvent *event)
+{
+    const Drag drag = m_drag;
+    m_drag = Drag::None;
+    if (drag == Drag::Pan) {
+        panBy(event->position() - m_dragLast);
+        viewport()->unsetCursor();
+    } else if (drag == Drag::Box) {
+        if (m_rubberBand)
+            m_rubberBand->hide();
+        const QRect box = QRect(m_boxStart, event->position().toPoint()).normalized();
+        // A click is no box.
+        if (box.width() >= 4 && box.height() >= 4)
+            zoomToBox(box);
+    } else {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CGrafik::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+        showWhole();
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 const PlotData &CGrafik::shownData()
@@ -106,8 +399,14 @@ const PlotData &CGrafik::shownData()
     m_plotStale = false;
     // New results are scaled afresh; so is every new section, whose azimuth and unit
     // change its series without new results. A new name alone keeps the scaling.
-    if (newData || m_shown == GraphShown::Section || m_rescale)
+    // New series show the whole well again.
+    if (newData || m_shown == GraphShown::Section || m_rescale) {
         ++m_plotRevision;
+        if (isZoomed()) {
+            m_page.m_shownPart = QRectF(0.0, 0.0, 1.0, 1.0);
+            emit zoomChanged(false);
+        }
+    }
     m_rescale = false;
     return m_plot;
 }
@@ -138,6 +437,7 @@ void CGrafik::setShown(GraphShown shown)
         m_plotStale = true;
     if (m_page.m_bComputed == 1)
         OnCompute();
+    updateScrollBars();
     viewport()->update();
 }
 
@@ -170,6 +470,8 @@ const LadderData &CGrafik::ladderData()
         m_ladder = m_offsets ? ladderDataOf(*m_offsets, m_doc->name()) : LadderData {};
         m_ladder.title = m_doc->name();
         m_ladderStale = false;
+        // New distances show all their depths again.
+        m_ladderPage.m_shownPart = QRectF(0.0, 0.0, 1.0, 1.0);
         m_offsetLayoutStale = true;
     }
     return m_ladder;
@@ -186,6 +488,7 @@ const CylinderData &CGrafik::cylinderData()
         // The outer ring the user fixed in the view settings (unset: automatic).
         m_cylinder.outerRadius = m_remembered.cylinderRadius;
         m_cylinderStale = false;
+        m_cylinderPage.m_shownPart = QRectF(0.0, 0.0, 1.0, 1.0);
         m_offsetLayoutStale = true;
     }
     return m_cylinder;
@@ -252,10 +555,19 @@ void CGrafik::OnCompute()
 
 void CGrafik::OnGrafiklupe()
 {
-    m_page.m_target = graph::PageTarget::screen(!isZoomed());
-    OnCompute();
-    viewport()->update();
-    emit zoomChanged(isZoomed());
+    if (isZoomed()) {
+        showWhole();
+        return;
+    }
+    // The first drawing scales the page; until then there is nothing to zoom into.
+    if (m_page.m_bComputed != 1)
+        OnCompute();
+    if (offsetPageShown() && m_offsetLayoutStale)
+        layoutOffsetPage();
+    const OffsetPage *offsetPage = shownOffsetPage();
+    const double width = offsetPage ? offsetPage->areaWidth() : m_page.m_Breite;
+    const double height = offsetPage ? offsetPage->areaHeight() : m_page.m_Hoehe;
+    zoomAt(pixelAt(QPointF(width / 2.0, -height / 2.0)), kMenuStep);
 }
 
 void CGrafik::setTrueScale(bool on)
@@ -263,6 +575,11 @@ void CGrafik::setTrueScale(bool on)
     if (isTrueScale() == on)
         return;
     m_page.m_bTrueScale = on ? 1 : 0;
+    // A part chosen at the other scales would keep them: the whole well again.
+    if (isZoomed()) {
+        m_page.m_shownPart = QRectF(0.0, 0.0, 1.0, 1.0);
+        emit zoomChanged(false);
+    }
     // Before the first drawing there is nothing to rescale; the first paint computes.
     if (m_page.m_bComputed == 1)
         OnCompute();

@@ -1,10 +1,10 @@
-// The graph view: a scroll view over the graph page of the document, or over the ladder
-// or the travelling cylinder of its neighbouring wells. Its pages are composed for the
-// screen (with or without the zoom); it recomputes the scaling only when the document's
-// data revision moves on (or a new section is shown) and when the zoom is toggled;
-// scrolling and repainting reuse the results. Printing composes a page of its own for the
-// sheet and leaves the screen's pages as they are. It reads the document and never
-// writes into it.
+// The graph view: the graph page of the document, or the ladder or the travelling
+// cylinder of its neighbouring wells, composed for a target of the viewport's size so
+// that the page fills the window and follows it. It recomputes the scaling only when the
+// document's data revision moves on (or a new section is shown); a new window size, a
+// zoom or a pan only places the points anew. The zoom is the view's own: printing and
+// the files compose a page of their own for their target and leave the screen's pages as
+// they are. It reads the document and never writes into it.
 #pragma once
 
 #include "document/viewpreferences.h"
@@ -20,6 +20,7 @@
 
 class CDravonDoc;
 class QPrinter;
+class QRubberBand;
 
 // What the view shows: the view the measurement dialog chose, the vertical section,
 // the ladder of the neighbouring wells or their travelling cylinder.
@@ -33,16 +34,36 @@ public:
 
     CDravonDoc *GetDocument() const { return m_doc; }
 
-    // Scroll sizes of the 250 mm x 220 mm page; back to the uncomputed screen layout.
-    // The zoom flag survives.
+    // Back to the uncomputed page showing the whole well.
     void OnInitialUpdate();
 
     // Scaling and transform of the data shown.
     void OnCompute();
 
-    // "Grafik Lupe an": toggles the zoom, recomputes and repaints.
+    // "Grafik Lupe an": one zoom step into the middle of the plot area, or back to the
+    // whole well when the view shows a part of it (checked while it does).
     void OnGrafiklupe();
-    bool isZoomed() const { return m_page.m_target.zoomed(); }
+    // True while the page shown draws a part of its data (zoomed, panned).
+    bool isZoomed() const;
+
+    // The view's own zoom, never the document's and never printed. The wheel zooms
+    // toward the pointer, a drag with the left button pans, a drag with Ctrl and the
+    // left button zooms to the box drawn, Pos1 shows the whole well.
+    // The top view (and the side view "Maßstabsgetreu") keeps equal scales throughout.
+    // New data show the whole well again. Positions are in viewport pixels.
+    void zoomAt(QPointF pixel, double factor);
+    void panBy(QPointF pixels);
+    void zoomToBox(QRectF pixels);
+    // "Ganze Bohrung zeigen".
+    void showWhole();
+    // How much one notch of the wheel and the menu's zoom step magnify.
+    static constexpr double kWheelStep = 1.25;
+    static constexpr double kMenuStep = 1.5;
+    // The page point (logical units, plot area origin at its lower left) under a
+    // viewport pixel.
+    QPointF logicalAt(QPointF pixel) const;
+    // The viewport pixel of a page point; the inverse of logicalAt.
+    QPointF pixelAt(QPointF logical) const;
 
     // "Maßstabsgetreu": the side view in equal horizontal and vertical scales on screen
     // and paper; recomputes and repaints when the setting changes.
@@ -101,9 +122,29 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateScrollBars();
+    // The window target for the viewport's size.
+    graph::PageTarget windowTarget() const;
+    // The part of the whole page area shown by the page on view, and a new one: the
+    // points are placed anew from the data already scaled, nothing is recomputed.
+    QRectF shownPart() const;
+    void setShownPart(QRectF part);
+    // The graph page's points placed anew for its target and shown part, when it was
+    // scaled from the current plot value; otherwise the next paint computes it.
+    void placeAgain();
+    // True when the page on view draws one metre across as long as one metre up.
+    bool keepsEqualScales();
+    // The ladder or the cylinder when one of them is shown.
+    const OffsetPage *shownOffsetPage() const;
+    // The fractions of the whole picture shown (as the parts count) under a pixel.
+    QPointF wholeFractionAt(QPointF pixel) const;
     bool offsetPageShown() const
     {
         return m_shown == GraphShown::Ladder || m_shown == GraphShown::Cylinder;
@@ -130,6 +171,12 @@ private:
     // The series stay, their extent changes: the page is scaled afresh.
     bool m_rescale = false;
     ViewPreferences m_remembered;
+    // A drag in progress: panning from m_dragLast, or a box from m_boxStart.
+    enum class Drag { None, Pan, Box };
+    Drag m_drag = Drag::None;
+    QPointF m_dragLast;
+    QPoint m_boxStart;
+    QRubberBand *m_rubberBand = nullptr;
     // What the page draws: the view chosen in the measurement dialog, or the vertical
     // section. Made again when the document's revision moves on and after anything
     // else that may change it (a new name, new settings, the other view).

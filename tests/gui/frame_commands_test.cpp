@@ -100,11 +100,12 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // error ellipses and bands of a well with an error model), the views of the
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
         // cylinder) and "3D" (the well in three dimensions), each with its key, and
-        // "Meldungen", the panel of the computation's remarks beside the bars, and
-        // "Stationen", the panel of the stations edited in place.
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Stationen", "Grafik\tF3", "Text\tF4",
+        // "Meldungen", the panel of the computation's remarks beside the bars, "Stationen",
+        // the panel of the stations edited in place, and "Ganze Bohrung zeigen", the graph
+        // without its zoom again (Pos1 in the graph).
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Stationen", "Grafik	F3", "Text	F4",
             "Vertikalschnitt", "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an",
-            "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
+            "Ganze Bohrung zeigen", "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)),
         (QStringList { "Hilfe\tF1", "--", "Inf&o über dravon..." }));
     // Menu items show no pictures, so the zoom shows as a plain check mark.
@@ -370,6 +371,8 @@ TEST_F(FrameCommands, HelpOpensThePageInTheProgramsOwnWindow)
     EXPECT_TRUE(prompter.messages().empty());
 }
 
+// The page fills the window now; "Grafik Lupe an" is one zoom step into the middle of
+// the plot area instead of a larger fixed page, and undoes itself when pressed again.
 TEST_F(FrameCommands, ZoomTogglesThePlotAreaAndShowsAsCheckMark)
 {
     enterData(surveyLines(12));
@@ -377,15 +380,17 @@ TEST_F(FrameCommands, ZoomTogglesThePlotAreaAndShowsAsCheckMark)
     CGrafik *graph = frame->graphView();
     ASSERT_NE(graph, nullptr);
     graph->viewport()->repaint();
-    EXPECT_EQ(graph->page().m_Breite, 1300);
-    EXPECT_EQ(graph->page().m_Hoehe, 750);
+    const int width = graph->page().m_Breite, height = graph->page().m_Hoehe;
+    const double depths = graph->page().xmax - graph->page().xmin;
     const QPoint before = graph->page().m_Punkte[5];
 
     frame->action(ID_GRAFIKLUPE)->trigger();
     EXPECT_TRUE(graph->isZoomed());
     EXPECT_TRUE(frame->action(ID_GRAFIKLUPE)->isChecked());
-    EXPECT_EQ(graph->page().m_Breite, 1950);
-    EXPECT_EQ(graph->page().m_Hoehe, 1125);
+    // The same area shows a third less of the depths.
+    EXPECT_EQ(graph->page().m_Breite, width);
+    EXPECT_EQ(graph->page().m_Hoehe, height);
+    EXPECT_NEAR(graph->page().xmax - graph->page().xmin, depths / 1.5, 1e-9 * depths);
     EXPECT_NE(graph->page().m_Punkte[5], before);
 
     // The zoom survives switching views; in the text view the command is disabled.
@@ -399,8 +404,8 @@ TEST_F(FrameCommands, ZoomTogglesThePlotAreaAndShowsAsCheckMark)
     frame->action(ID_GRAFIKLUPE)->trigger();
     EXPECT_FALSE(graph->isZoomed());
     EXPECT_FALSE(frame->action(ID_GRAFIKLUPE)->isChecked());
-    EXPECT_EQ(graph->page().m_Breite, 1300);
-    EXPECT_EQ(graph->page().m_Hoehe, 750);
+    EXPECT_EQ(graph->page().m_Breite, width);
+    EXPECT_EQ(graph->page().m_Hoehe, height);
     EXPECT_EQ(graph->page().m_Punkte[5], before);
 }
 

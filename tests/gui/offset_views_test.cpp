@@ -218,11 +218,20 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
         = std::sin(45 * std::acos(-1.0) / 180) * std::cos(60 * std::acos(-1.0) / 180);
     EXPECT_NEAR(
         graph->ladderData().curves[1].distance.back(), 15 * std::sqrt(1 - along * along), 1e-3);
+    // The ladder fills the window; the zoom shows a part of its depths in the same area
+    // (it no longer enlarges a fixed page).
     const int screenWidth = graph->ladderPage().areaWidth();
+    const graph::PageTarget screen = graph->ladderPage().target();
+    const double depths = graph->ladderPage().md.hi - graph->ladderPage().md.lo;
     graph->OnGrafiklupe();
-    EXPECT_GT(graph->ladderPage().areaWidth(), screenWidth);
-    graph->OnGrafiklupe();
+    graph->viewport()->repaint();
+    EXPECT_TRUE(graph->isZoomed());
     EXPECT_EQ(graph->ladderPage().areaWidth(), screenWidth);
+    EXPECT_NEAR(graph->ladderPage().md.hi - graph->ladderPage().md.lo, depths / 1.5, 1e-9 * depths);
+    graph->OnGrafiklupe();
+    graph->viewport()->repaint();
+    EXPECT_EQ(graph->ladderPage().areaWidth(), screenWidth);
+    EXPECT_EQ(graph->ladderPage().md.hi - graph->ladderPage().md.lo, depths);
 
     // On paper, one page; the screen layout afterwards.
     QPrinter printer(QPrinter::HighResolution);
@@ -231,7 +240,7 @@ TEST_F(ShellTest, TheNeighboursAreDrawnInEveryViewOnScreenAndOnPaper)
     printer.setOutputFileName(pdf);
     EXPECT_EQ(frame->printActiveView(printer), 1);
     EXPECT_EQ(pdfPageCount(pdf), 1);
-    EXPECT_EQ(graph->ladderPage().target(), graph::PageTarget::screen());
+    EXPECT_EQ(graph->ladderPage().target(), screen);
     EXPECT_EQ(graph->ladderPage().areaWidth(), screenWidth);
     // "Bild speichern" writes the page that is shown, not the side view behind it.
     auto savedText = [&](const QString &name) {

@@ -108,15 +108,19 @@ TEST_P(GraphPrinting, OnePageAndTheScreenLayoutAfterwards)
     graph->viewport()->repaint();
     frame->action(ID_GRAFIKLUPE)->trigger(); // the zoom must not reach the paper
     const QPoint zoomed = graph->page().m_Punkte[10];
+    // The screen's page fills the window: its target and area are the window's.
+    const graph::PageTarget screen = graph->page().m_target;
+    const int width = graph->page().m_Breite, height = graph->page().m_Hoehe;
 
     const QString pdf = temp.filePath(QStringLiteral("graph.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     setUpPdf(printer, pdf, GetParam());
     EXPECT_EQ(frame->printActiveView(printer), 1);
     EXPECT_EQ(pdfPageCount(pdf), 1);
-    EXPECT_EQ(graph->page().m_target, graph::PageTarget::screen(true));
-    EXPECT_EQ(graph->page().m_Breite, 1950);
-    EXPECT_EQ(graph->page().m_Hoehe, 1125);
+    EXPECT_EQ(graph->page().m_target, screen);
+    EXPECT_TRUE(graph->isZoomed());
+    EXPECT_EQ(graph->page().m_Breite, width);
+    EXPECT_EQ(graph->page().m_Hoehe, height);
     EXPECT_EQ(graph->page().m_Punkte[10], zoomed);
 }
 
