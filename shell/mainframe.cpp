@@ -104,6 +104,16 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_stations->toggleViewAction());
     m_commands->setAfterComputation(
         [this] { updateMessages(); }, DocumentCommands::Remarks::ToHook);
+    // A step of the history taken back or made again computes too.
+    m_commands->history().setAfterChange([this] { updateMessages(); });
+    // Whatever else gave the document new results (the section's settings, a script):
+    // the panel follows once the change is done.
+    connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_doc->dataRevision() != m_messagesRevision)
+                updateMessages();
+        });
+    });
     updateMessages();
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
     connect(m_doc, &CDravonDoc::modifiedChanged, this, &QWidget::setWindowModified);

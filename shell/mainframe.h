@@ -13,6 +13,7 @@
 #include <QPrinter>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -240,6 +241,8 @@ private:
     bool m_uncertaintyWanted = true; // the user's setting; drawn only with an error model
     bool m_reasonShown = false; // the status bar says why "Unsicherheit" is greyed out
     std::array<QLabel *, 3> m_indicators {};
+    // The document's data revision the panel of messages last listed.
+    std::uint64_t m_messagesRevision = 0;
     MessagesPanel *m_messages = nullptr;
     StationsPanel *m_stations = nullptr;
 };

@@ -52,6 +52,7 @@ void CMainFrame::editOffsets(QWidget *parent)
 
 void CMainFrame::updateMessages()
 {
+    m_messagesRevision = m_doc->dataRevision();
     const well::Well &w = m_doc->well();
     // Made by the document with the computation, for the graph as well; without offsets
     // or a path there is nothing to compare.
