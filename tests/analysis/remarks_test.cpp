@@ -6,6 +6,8 @@
 #include "analysis/analysis.h"
 #include "analysis/remarks.h"
 
+#include "tests/support/clearanceset.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -19,26 +21,7 @@ using Table = std::vector<std::vector<double>>;
 
 Table readSetFile(const std::string &name)
 {
-    const char *dir = std::getenv("DRAVON_TEST_DATA");
-    std::ifstream in(std::string(dir ? dir : ".") + "/clearance/" + name);
-    EXPECT_TRUE(in) << name;
-    Table rows;
-    std::string line;
-    std::getline(in, line); // the heading
-    while (std::getline(in, line)) {
-        std::vector<double> row;
-        for (const char *p = line.data(), *end = p + line.size(); p < end;) {
-            double v = 0;
-            const auto [stop, ec] = std::from_chars(p, end, v);
-            if (ec != std::errc())
-                break;
-            row.push_back(v);
-            p = stop + 1;
-        }
-        if (row.size() >= 6)
-            rows.push_back(std::move(row));
-    }
-    return rows;
+    return clearanceset::rows(name);
 }
 
 OffsetWell setOffset(const std::string &file)

@@ -7,6 +7,7 @@
 #include "shell/commandids.h"
 #include "shell/messagespanel.h"
 #include "textview/dravonview.h"
+#include "tests/support/clearanceset.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -24,26 +25,7 @@ namespace {
 // The rows of a file of the ISCWSA clearance set: MD, inclination, azimuth, TVD, N, E …
 std::vector<std::vector<double>> setRows(const std::string &name)
 {
-    const char *dir = std::getenv("DRAVON_TEST_DATA");
-    std::ifstream in(std::string(dir ? dir : ".") + "/clearance/" + name);
-    EXPECT_TRUE(in) << name;
-    std::vector<std::vector<double>> rows;
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::vector<double> row;
-        for (const char *p = line.data(), *end = p + line.size(); p < end;) {
-            double v = 0;
-            const auto [stop, ec] = std::from_chars(p, end, v);
-            if (ec != std::errc())
-                break;
-            row.push_back(v);
-            p = stop + 1;
-        }
-        if (row.size() >= 6)
-            rows.push_back(std::move(row));
-    }
-    return rows;
+    return clearanceset::rows(name);
 }
 
 // Boxes of any kind on the screen: the panel is to be the only place of the remarks.
