@@ -164,7 +164,7 @@ TEST(OffsetLabels, CrowdedNeighboursDropTheLessImportantLabel)
     CylinderData cylinder { "Referenz", {} };
     for (int k = 0; k < 6; ++k) {
         LadderCurve c;
-        c.name = "N" + std::to_string(k);
+        c.name = std::string(1, 'N').append(std::to_string(k));
         c.colour = { 0, static_cast<std::uint8_t>(40 * k), 0 };
         const double f = 0.9 - 0.01 * k; // the last one is the lowest
         for (double md = 0; md <= 1000; md += 100) {
