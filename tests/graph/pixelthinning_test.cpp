@@ -163,3 +163,27 @@ TEST(PixelThinning, ALongCurveOnScreenCoversWhatTheWholeCurveCovers)
 }
 
 } // namespace
+
+// Pixels on both sides of zero and far beyond any device: a run of points on one pixel
+// is cut to its ends exactly where whole pixels (std::floor) change, also for negative
+// coordinates, where truncation would put -0.5 and 0.5 on one pixel.
+TEST(PixelThinning, RunsEndWhereTheWholePixelChangesOnEitherSideOfZero)
+{
+    std::vector<QPointF> points = wanderingPath(20000, 11);
+    for (QPointF &p : points)
+        p -= QPointF(200.3, 100.7 + 40.0);
+    points[5000] = QPointF(1e20, -1e20);
+    points[5001] = QPointF(-1e18, 3e17);
+    const std::vector<int> kept = pixelThinnedIndices(points.data(), static_cast<int>(points.size()));
+    const int n = static_cast<int>(points.size());
+    for (int i = 0; i < n; ++i) {
+        const bool runStarts = i == 0 || !samePixel(points[i - 1], points[i]);
+        const bool runEnds = i == n - 1 || !samePixel(points[i], points[i + 1]);
+        const bool isKept = std::binary_search(kept.begin(), kept.end(), i);
+        if (runStarts || runEnds) {
+            EXPECT_TRUE(isKept) << i << ": " << points[i].x() << ", " << points[i].y();
+        }
+    }
+    EXPECT_EQ(boxOf(points, kept), boxOf(points, all(n)));
+    EXPECT_LT(kept.size(), points.size() / 2) << "most points share a pixel with their neighbours";
+}
