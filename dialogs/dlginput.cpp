@@ -177,7 +177,13 @@ DlgInput::DlgInput(LineEditor &state, Prompter &prompter, QWidget *parent)
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_prompter(prompter)
-    , m_original(state)
+    , m_original([&state] {
+        // The copy for "Abbrechen" without the station lines (see keepOriginalStations).
+        StringList stations = std::move(state.m_Eingabe);
+        LineEditor copy = state;
+        state.m_Eingabe = std::move(stations);
+        return copy;
+    }())
 {
     setWindowTitle(tr("Dialogfeld"));
     setFont(dialogFont());
@@ -557,6 +563,7 @@ void DlgInput::readFile(const QString &path)
     readControls();
     // The messages come in the order the reading met them; the list still shows the
     // lines from before until the last message is confirmed.
+    keepOriginalStations();
     for (const std::string &message : m_state.fileRead(path.toStdString()))
         m_prompter.message(message);
     showMembers();
@@ -605,6 +612,7 @@ void DlgInput::runPendingLineOperation()
     }
     m_bBusy = true;
     readControls();
+    keepOriginalStations();
     const LinePrompt prompt = m_state.zeileKillFocus();
     if (prompt.isMessage())
         m_prompter.message(prompt.text);
@@ -695,8 +703,17 @@ void DlgInput::reject()
         m_bWaitForRelease = false;
         qApp->removeEventFilter(this);
     }
+    StringList stations
+        = m_originalStations ? std::move(*m_originalStations) : std::move(m_state.m_Eingabe);
     m_state = m_original;
+    m_state.m_Eingabe = std::move(stations);
     QDialog::reject();
+}
+
+void DlgInput::keepOriginalStations()
+{
+    if (!m_originalStations)
+        m_originalStations = m_state.m_Eingabe;
 }
 
 void DlgInput::keyPressEvent(QKeyEvent *event)

@@ -10,6 +10,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -116,9 +117,15 @@ private:
     // Tells the user that `character` was refused, once per attempt.
     void refuseCharacter(const QString &character);
 
+    // Keeps the station lines as they came before the first operation that may replace
+    // them, so that "Abbrechen" can give them back; a million lines are not copied for a
+    // dialog that is only looked at.
+    void keepOriginalStations();
+
     LineEditor &m_state;
     Prompter &m_prompter;
-    LineEditor m_original;
+    LineEditor m_original; // everything as it came but the station lines
+    std::optional<StringList> m_originalStations; // those, once an operation may change them
 
     bool m_bPending = false; // the edit line lost the focus, operation not yet run
     bool m_bBusy = false; // an operation (and its message boxes) is running

@@ -108,18 +108,45 @@ std::string StationListModel::shownLine(const std::string &line, Layout layout)
 
 bool StationListModel::setLines(const StringList &lines)
 {
-    if (lines == m_lines)
+    if (holds(lines))
         return false;
     beginResetModel();
-    m_lines = lines;
-    m_layout = layoutOf(m_lines);
+    std::size_t length = 0;
+    for (const std::string &l : lines)
+        length += l.size();
+    m_text.clear();
+    m_text.reserve(length);
+    m_ends.clear();
+    m_ends.reserve(lines.size());
+    for (const std::string &l : lines) {
+        m_text += l;
+        m_ends.push_back(m_text.size());
+    }
+    m_layout = layoutOf(lines);
     endResetModel();
     return true;
 }
 
+bool StationListModel::holds(const StringList &lines) const
+{
+    if (lines.size() != m_ends.size())
+        return false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (line(i) != lines[i])
+            return false;
+    }
+    return true;
+}
+
+std::string_view StationListModel::line(std::size_t i) const
+{
+    const std::size_t begin = i == 0 ? 0 : m_ends[i - 1];
+    return std::string_view(m_text).substr(begin, m_ends[i] - begin);
+}
+
 int StationListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_ends.size());
 }
 
 QVariant StationListModel::data(const QModelIndex &index, int role) const
@@ -128,5 +155,6 @@ QVariant StationListModel::data(const QModelIndex &index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    return QString::fromStdString(shownLine(m_lines[static_cast<size_t>(index.row())], m_layout));
+    return QString::fromStdString(
+        shownLine(std::string(line(static_cast<std::size_t>(index.row()))), m_layout));
 }

@@ -8,7 +8,10 @@
 
 #include <QAbstractListModel>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class StationListModel : public QAbstractListModel
 {
@@ -21,8 +24,6 @@ public:
     // the editor's list changes never shows rows the view has not been told of. Returns
     // false, telling the view nothing, when it already shows exactly these lines.
     bool setLines(const StringList &lines);
-
-    const StringList &lines() const { return m_lines; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     // The display text and the tooltip are the line as shown (see shownLine).
@@ -43,6 +44,13 @@ public:
     static std::string shownLine(const std::string &line, Layout layout);
 
 private:
-    StringList m_lines;
+    bool holds(const StringList &lines) const;
+    std::string_view line(std::size_t i) const;
+
+    // The copy: the lines one after the other in one string, and where each ends. A
+    // million lines are two blocks of memory, made and compared in one sweep, instead of
+    // a million strings.
+    std::string m_text;
+    std::vector<std::size_t> m_ends;
     Layout m_layout = Layout::Free;
 };

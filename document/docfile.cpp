@@ -348,7 +348,7 @@ well::Well wellOf(DocumentItems items)
     well.name = win1252::toUtf8(items.m_Name);
     well.format = items.m_Format;
     fromFile(items.m_Eingabe);
-    well.survey = well::surveyFromLines(items.m_Eingabe);
+    well.survey = well::surveyFromLines(std::move(items.m_Eingabe));
     fromFile(items.m_Info);
     well.info = std::move(items.m_Info);
     well.settings = std::move(items.m_Settings);

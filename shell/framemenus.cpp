@@ -226,7 +226,7 @@ void CMainFrame::createActions()
     addCommand(ID_GANZE_BOHRUNG, tr("Ganze Bohrung zeigen"),
         tr("Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke "
            "Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern"),
-        tip(tr("Ganze Bohrung zeigen")));
+        tip(tr("Ganze Bohrung zeigen"), "fit"));
     // A setting of the user, not of the document: remembered across sessions.
     QAction *trueScale = addCommand(ID_MASSSTABSGETREU, tr("Maßstabsgetreu"),
         tr("Zeichnet die Seitenansicht ohne Überhöhung, waagerecht und senkrecht im gleichen "
@@ -504,6 +504,7 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(action(ID_VIEW_TEXT));
     m_toolBar->addAction(action(ID_DATA_CHANGE));
     m_toolBar->addAction(action(ID_GRAFIKLUPE));
+    m_toolBar->addAction(action(ID_GANZE_BOHRUNG));
     m_toolBar->addAction(action(ID_FILE_PRINT));
     m_toolBar->addAction(action(ID_APP_ABOUT));
     addToolBar(Qt::TopToolBarArea, m_toolBar);

@@ -138,25 +138,16 @@ DrawSize screenExtent(DrawContext &dc, const well::ShownTable &entries)
     // alike and the longest row is the widest; a character from a wider fallback font
     // still counts with its own advance. The widest row is then measured whole, and
     // the larger of both widths stands.
-    // The table is ASCII but for a name or a remark: ASCII characters are looked up by
-    // their byte, any other by its code point.
-    std::array<bool, 128> usedAscii {};
-    std::map<char32_t, double> others;
-    std::string buffer;
-    for (size_t k = 0; k < entries.size(); ++k) {
-        const std::string &entry = entries.line(k, buffer);
-        for (size_t i = 0; i < entry.size();) {
-            const auto byte = static_cast<unsigned char>(entry[i]);
-            if (byte < 0x80) {
-                usedAscii[byte] = true;
-                ++i;
-            } else {
-                others.try_emplace(utf8::next(entry, i), 0.0);
-            }
-        }
-    }
+    // The table is printable ASCII but for a name or a remark: those characters are all
+    // measured beforehand, so that a row of nothing else needs only one quick look for a
+    // byte outside them. Other ASCII characters are looked up by their byte, any other by
+    // its code point.
     constexpr int kRun = 64;
+    constexpr unsigned char kFirstPrintable = 0x20;
+    constexpr unsigned char kLastPrintable = 0x7e;
     std::array<double, 128> advance {};
+    std::array<bool, 128> measuredAscii {};
+    std::map<char32_t, double> others;
     bool evenPitch = true;
     double pitch = -1;
     const auto measure = [&](char32_t c) {
@@ -169,9 +160,34 @@ DrawSize screenExtent(DrawContext &dc, const well::ShownTable &entries)
         pitch = a;
         return a;
     };
-    for (size_t c = 0; c < usedAscii.size(); ++c) {
-        if (usedAscii[c])
-            advance[c] = measure(static_cast<char32_t>(c));
+    for (unsigned char c = kFirstPrintable; c <= kLastPrintable; ++c) {
+        advance[c] = measure(c);
+        measuredAscii[c] = true;
+    }
+    std::string buffer;
+    for (size_t k = 0; k < entries.size(); ++k) {
+        const std::string &entry = entries.line(k, buffer);
+        unsigned char lowest = kFirstPrintable;
+        unsigned char highest = 0;
+        for (const char ch : entry) {
+            const auto byte = static_cast<unsigned char>(ch);
+            lowest = std::min(lowest, byte);
+            highest = std::max(highest, byte);
+        }
+        if (lowest >= kFirstPrintable && highest <= kLastPrintable)
+            continue;
+        for (size_t i = 0; i < entry.size();) {
+            const auto byte = static_cast<unsigned char>(entry[i]);
+            if (byte < 0x80) {
+                if (!measuredAscii[byte]) {
+                    advance[byte] = measure(static_cast<char32_t>(byte));
+                    measuredAscii[byte] = true;
+                }
+                ++i;
+            } else {
+                others.try_emplace(utf8::next(entry, i), 0.0);
+            }
+        }
     }
     for (auto &[c, a] : others)
         a = measure(c);

@@ -21,9 +21,13 @@ void Survey::add(const Station &station, std::string text)
         m_texts.push_back(std::move(text));
 }
 
-void Survey::reserve(std::size_t stations)
+void Survey::reserve(std::size_t stations, Texts texts)
 {
     hugepages::reserve(m_stations, stations);
+    // Lines read from a file or typed keep their text: room for them too, so that a long
+    // survey is not moved string by string while it grows.
+    if (texts == Texts::Kept)
+        m_texts.reserve(stations);
 }
 
 void Survey::addUnread(std::string text)
@@ -146,14 +150,19 @@ bool Survey::readsBackAs(const StringList &lines) const
 
 Survey surveyFromLines(const StringList &lines)
 {
+    return surveyFromLines(StringList(lines));
+}
+
+Survey surveyFromLines(StringList &&lines)
+{
     Survey survey;
-    survey.reserve(lines.size());
-    for (const std::string &line : lines) {
+    survey.reserve(lines.size(), Survey::Texts::Kept);
+    for (std::string &line : lines) {
         Station s;
         if (cscan::readStation(line, s.md, s.inclination, s.azimuth))
-            survey.add(s, line);
+            survey.add(s, std::move(line));
         else
-            survey.addUnread(line);
+            survey.addUnread(std::move(line));
     }
     return survey;
 }

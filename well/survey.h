@@ -52,7 +52,9 @@ public:
     void add(const Station &station, std::string text = {});
     // A line that is no station, after the stations added so far.
     void addUnread(std::string text);
-    void reserve(std::size_t stations);
+    // Whether the stations to come bring the texts they were entered as.
+    enum class Texts { Written, Kept };
+    void reserve(std::size_t stations, Texts texts = Texts::Written);
     void clear();
 
     // The text of station i: as entered, or the numbers in their written form.
@@ -91,6 +93,8 @@ private:
 // Reads station lines: a line with three numbers is a station and keeps its text, any
 // other line is kept as an unread line in its place.
 Survey surveyFromLines(const StringList &lines);
+// The same, taking the lines' texts over instead of copying them.
+Survey surveyFromLines(StringList &&lines);
 
 // The written form of a station without a text of its own: three right-aligned columns
 // of eight and seven characters with two decimals, as the table import and the free

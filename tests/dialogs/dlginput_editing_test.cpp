@@ -187,3 +187,31 @@ TEST_F(DlgInputTest, ALargerWindowGoesToTheStationList)
 }
 
 } // namespace
+
+TEST_F(DlgInputTest, AbbrechenGivesBackWhatCameAfterEditsAndWithout)
+{
+    // Untouched: the stations come back in the order they came, not the list's.
+    {
+        LineEditor untouched = original;
+        DlgInput plain(untouched, prompter);
+        ASSERT_TRUE(showActive(&plain));
+        plain.reject();
+        EXPECT_EQ(untouched.m_Eingabe, original.m_Eingabe);
+        EXPECT_TRUE(untouched.m_ListEingabe.empty());
+        EXPECT_EQ(untouched.m_Name, original.m_Name);
+    }
+
+    // Appended, deleted and renamed: Abbrechen drops all of it.
+    clickButton(dialog->modeGroup()->button(1)); // append
+    prompter.yesNoAnswers = { true };
+    typeLine(QStringLiteral("600 31 101"));
+    QTest::keyClick(dialog->lineEdit(), Qt::Key_Return);
+    settle();
+    ASSERT_EQ(state.m_Eingabe.size(), original.m_Eingabe.size() + 1);
+    dialog->nameEdit()->setText(QStringLiteral("anders"));
+    dialog->reject();
+    EXPECT_EQ(state.m_Eingabe, original.m_Eingabe);
+    EXPECT_EQ(state.m_Info, original.m_Info);
+    EXPECT_EQ(state.m_Name, original.m_Name);
+    EXPECT_TRUE(state.m_ListEingabe.empty());
+}

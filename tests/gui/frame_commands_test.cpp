@@ -116,14 +116,14 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     }
 }
 
-TEST_F(FrameCommands, ToolbarHasNineButtonsWithPromptsAndTooltips)
+TEST_F(FrameCommands, ToolbarHasItsButtonsWithPromptsAndTooltips)
 {
     QList<int> ids;
     for (QAction *a : frame->toolBar()->actions())
         ids << (a->isSeparator() ? 0 : a->data().toInt());
     EXPECT_EQ(ids,
         (QList<int> { ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_VIEW_GRAFIK, ID_VIEW_TEXT,
-            ID_DATA_CHANGE, ID_GRAFIKLUPE, ID_FILE_PRINT, ID_APP_ABOUT }));
+            ID_DATA_CHANGE, ID_GRAFIKLUPE, ID_GANZE_BOHRUNG, ID_FILE_PRINT, ID_APP_ABOUT }));
     EXPECT_EQ(frame->toolBar()->iconSize(), QSize(16, 15));
     for (QAction *a : frame->toolBar()->actions()) {
         if (!a->isSeparator()) {

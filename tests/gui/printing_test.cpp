@@ -272,6 +272,40 @@ TEST(TableLayout, ExtentHoldsTheTableAndNoMore)
     EXPECT_LE(cx, 152 * 33);
 }
 
+// Rows of other characters than printable ASCII (a name with accents, a tab, symbols that
+// come from a fallback font with advances of their own) are measured by their characters:
+// the extent holds the widest row measured whole, whatever its bytes, and not much more.
+TEST_F(ShellTest, ExtentHoldsTheWidestRowWhateverItsCharacters)
+{
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    QWidget *viewport = frame->textView()->viewport();
+    PainterDrawContext dc(painter, PainterDrawContext::pixelsPerUnitX(*viewport),
+        PainterDrawContext::pixelsPerUnitY(*viewport));
+    const auto repeated = [](const std::string &piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    const std::vector<StringList> tables {
+        { std::string(50, 'X'), repeated("\u2211\u2192", 15) }, // symbols of a fallback font
+        { repeated("\u4e95", 30), std::string(55, 'X') }, // two cells wide
+        { "\u0141\u00f3d\u017a " + std::string(40, '0'), std::string(44, '0') },
+        { std::string(45, 'X'), "a\tb" + std::string(44, 'W') },
+    };
+    for (const StringList &table : tables) {
+        const DrawSize extent = tablepage::screenExtent(dc, table);
+        dc.selectFont(tablepage::kScreenFont);
+        const int letter = dc.textExtent("X").cx;
+        int widest = 0;
+        for (const std::string &row : table)
+            widest = std::max(widest, dc.textExtent(row).cx);
+        EXPECT_GE(extent.cx, widest + 2 * letter) << table.back();
+        EXPECT_LE(extent.cx, widest + 3 * letter) << table.back();
+    }
+}
+
 TEST_F(ShellTest, ScrollRangeReachesTheLastOf3000Lines)
 {
     // Dots everywhere but in the last line, which is a long row of W.
