@@ -11,8 +11,8 @@
 namespace magnetic {
 
 namespace embedded {
-extern const char wmm2025Cof[], wmm2020Cof[], wmm2015v2Cof[], igrf14Shc[];
-extern const std::size_t wmm2025CofSize, wmm2020CofSize, wmm2015v2CofSize, igrf14ShcSize;
+    extern const char wmm2025Cof[], wmm2020Cof[], wmm2015v2Cof[], igrf14Shc[];
+    extern const std::size_t wmm2025CofSize, wmm2020CofSize, wmm2015v2CofSize, igrf14ShcSize;
 } // namespace embedded
 
 Coefficients::Coefficients(int degree)
@@ -24,66 +24,66 @@ Coefficients::Coefficients(int degree)
 
 namespace {
 
-// The file's lines one at a time, without their line ends.
-class Lines
-{
-public:
-    explicit Lines(std::string_view text)
-        : rest_(text)
+    // The file's lines one at a time, without their line ends.
+    class Lines
     {
-    }
-    bool next(std::string_view &line)
+    public:
+        explicit Lines(std::string_view text)
+            : rest_(text)
+        {
+        }
+        bool next(std::string_view &line)
+        {
+            if (rest_.empty())
+                return false;
+            const std::size_t end = rest_.find('\n');
+            line = rest_.substr(0, end);
+            rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
+            if (line.ends_with('\r'))
+                line.remove_suffix(1);
+            ++number_;
+            return true;
+        }
+        int number() const { return number_; }
+
+    private:
+        std::string_view rest_;
+        int number_ = 0;
+    };
+
+    // The blank- or tab-separated words of a line.
+    std::vector<std::string_view> words(std::string_view line)
     {
-        if (rest_.empty())
-            return false;
-        const std::size_t end = rest_.find('\n');
-        line = rest_.substr(0, end);
-        rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        ++number_;
-        return true;
+        std::vector<std::string_view> out;
+        std::size_t i = 0;
+        while (i < line.size()) {
+            while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+                ++i;
+            const std::size_t start = i;
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+                ++i;
+            if (i > start)
+                out.push_back(line.substr(start, i - start));
+        }
+        return out;
     }
-    int number() const { return number_; }
 
-private:
-    std::string_view rest_;
-    int number_ = 0;
-};
-
-// The blank- or tab-separated words of a line.
-std::vector<std::string_view> words(std::string_view line)
-{
-    std::vector<std::string_view> out;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-            ++i;
-        if (i > start)
-            out.push_back(line.substr(start, i - start));
+    bool number(std::string_view word, double &value)
+    {
+        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+        return ec == std::errc() && end == word.data() + word.size() && std::isfinite(value);
     }
-    return out;
-}
 
-bool number(std::string_view word, double &value)
-{
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    return ec == std::errc() && end == word.data() + word.size() && std::isfinite(value);
-}
+    bool integer(std::string_view word, int &value)
+    {
+        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+        return ec == std::errc() && end == word.data() + word.size();
+    }
 
-bool integer(std::string_view word, int &value)
-{
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    return ec == std::errc() && end == word.data() + word.size();
-}
-
-std::string lineFault(const std::string &name, int line)
-{
-    return name + ": line " + std::to_string(line) + " is not a coefficient line";
-}
+    std::string lineFault(const std::string &name, int line)
+    {
+        return name + ": line " + std::to_string(line) + " is not a coefficient line";
+    }
 
 } // namespace
 
@@ -160,7 +160,8 @@ Model parseShc(std::string_view text, const std::string &name, std::string &erro
     }
     int minDegree = 0, maxDegree = 0, count = 0;
     if (w.size() < 7 || !integer(w[0], minDegree) || !integer(w[1], maxDegree)
-        || !integer(w[2], count) || minDegree != 1 || maxDegree < 1 || maxDegree > 20 || count < 2) {
+        || !integer(w[2], count) || minDegree != 1 || maxDegree < 1 || maxDegree > 20
+        || count < 2) {
         error = name + ": no parameter line";
         return {};
     }
@@ -219,35 +220,35 @@ Model parseShc(std::string_view text, const std::string &name, std::string &erro
 
 namespace {
 
-std::vector<Model> readShippedModels()
-{
-    struct Source
+    std::vector<Model> readShippedModels()
     {
-        const char *text;
-        std::size_t size;
-        const char *name;
-        bool cof;
-    };
-    const Source sources[] = {
-        { embedded::wmm2025Cof, embedded::wmm2025CofSize, "WMM2025", true },
-        { embedded::wmm2020Cof, embedded::wmm2020CofSize, "WMM2020", true },
-        { embedded::wmm2015v2Cof, embedded::wmm2015v2CofSize, "WMM2015v2", true },
-        { embedded::igrf14Shc, embedded::igrf14ShcSize, "IGRF-14", false },
-    };
-    std::vector<Model> models;
-    for (const Source &s : sources) {
-        std::string error;
-        // Each World Magnetic Model holds for the five years after its epoch.
-        Model model = s.cof ? parseCof({ s.text, s.size }, s.name, 5.0, error)
-                            : parseShc({ s.text, s.size }, s.name, error);
-        // A faulty file compiled into the program is a fault of the build, not of any
-        // input: the tests read every model and fail on it first.
-        if (!error.empty())
-            std::abort();
-        models.push_back(std::move(model));
+        struct Source
+        {
+            const char *text;
+            std::size_t size;
+            const char *name;
+            bool cof;
+        };
+        const Source sources[] = {
+            { embedded::wmm2025Cof, embedded::wmm2025CofSize, "WMM2025", true },
+            { embedded::wmm2020Cof, embedded::wmm2020CofSize, "WMM2020", true },
+            { embedded::wmm2015v2Cof, embedded::wmm2015v2CofSize, "WMM2015v2", true },
+            { embedded::igrf14Shc, embedded::igrf14ShcSize, "IGRF-14", false },
+        };
+        std::vector<Model> models;
+        for (const Source &s : sources) {
+            std::string error;
+            // Each World Magnetic Model holds for the five years after its epoch.
+            Model model = s.cof ? parseCof({ s.text, s.size }, s.name, 5.0, error)
+                                : parseShc({ s.text, s.size }, s.name, error);
+            // A faulty file compiled into the program is a fault of the build, not of any
+            // input: the tests read every model and fail on it first.
+            if (!error.empty())
+                std::abort();
+            models.push_back(std::move(model));
+        }
+        return models;
     }
-    return models;
-}
 
 } // namespace
 

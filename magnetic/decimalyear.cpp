@@ -9,31 +9,31 @@ namespace magnetic {
 
 namespace {
 
-bool leap(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    constexpr int days[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    return month == 2 && leap(year) ? 29 : days[month - 1];
-}
-
-// Exactly `digits` decimal digits at the start of `text`, taken off it.
-bool digits(std::string_view &text, std::size_t count, int &value)
-{
-    if (text.size() < count)
-        return false;
-    value = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        value = value * 10 + (text[i] - '0');
+    bool leap(int year)
+    {
+        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     }
-    text.remove_prefix(count);
-    return true;
-}
+
+    int daysInMonth(int year, int month)
+    {
+        constexpr int days[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+        return month == 2 && leap(year) ? 29 : days[month - 1];
+    }
+
+    // Exactly `digits` decimal digits at the start of `text`, taken off it.
+    bool digits(std::string_view &text, std::size_t count, int &value)
+    {
+        if (text.size() < count)
+            return false;
+        value = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return false;
+            value = value * 10 + (text[i] - '0');
+        }
+        text.remove_prefix(count);
+        return true;
+    }
 
 } // namespace
 
@@ -64,15 +64,13 @@ std::optional<double> parseDate(std::string_view text, std::string &error)
             if (const auto value = decimalYear(year, month, day))
                 return value;
             error = i18n::arg(
-                i18n::translate("Magnetfeld", "Den Tag %1 gibt es im Kalender nicht."),
-                { text });
+                i18n::translate("Magnetfeld", "Den Tag %1 gibt es im Kalender nicht."), { text });
             return std::nullopt;
         }
     }
     double value = 0;
     const char *end = text.data() + text.size();
-    const auto [ptr, ec]
-        = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
     if (!text.empty() && ec == std::errc() && ptr == end && std::isfinite(value))
         return value;
     error = i18n::arg(i18n::translate("Magnetfeld",

@@ -16,83 +16,85 @@ namespace magnetic {
 
 namespace {
 
-// The reference radius of the Gauss coefficients of both the WMM and the IGRF (metres).
-constexpr double kReferenceRadius = 6371200.0;
+    // The reference radius of the Gauss coefficients of both the WMM and the IGRF (metres).
+    constexpr double kReferenceRadius = 6371200.0;
 
-// GeographicLib's column-major layout of the coefficients of degree `degree`: C holds
-// (n, m) at m·N − m(m−1)/2 + n from C00, S the same without its m = 0 column.
-std::size_t cosineIndex(int n, int m, int degree)
-{
-    return std::size_t(m) * degree - std::size_t(m) * (m - 1) / 2 + n;
-}
-
-struct Layout
-{
-    std::vector<double> c, s;
-};
-
-Layout layout(const Coefficients &k, int degree)
-{
-    Layout out;
-    out.c.assign(std::size_t(degree + 1) * (degree + 2) / 2, 0.0);
-    out.s.assign(std::size_t(degree) * (degree + 1) / 2, 0.0);
-    for (int n = 1; n <= std::min(k.degree, degree); ++n) {
-        for (int m = 0; m <= n; ++m) {
-            out.c[cosineIndex(n, m, degree)] = k.g[Coefficients::index(n, m)];
-            if (m > 0)
-                out.s[cosineIndex(n, m, degree) - (degree + 1)] = k.h[Coefficients::index(n, m)];
-        }
+    // GeographicLib's column-major layout of the coefficients of degree `degree`: C holds
+    // (n, m) at m·N − m(m−1)/2 + n from C00, S the same without its m = 0 column.
+    std::size_t cosineIndex(int n, int m, int degree)
+    {
+        return std::size_t(m) * degree - std::size_t(m) * (m - 1) / 2 + n;
     }
-    return out;
-}
 
-// The field (nT) in geocentric Cartesian coordinates at (x, y, z) metres.
-std::array<double, 3> cartesianField(const Model &model, double year, double x, double y, double z)
-{
-    // The coefficients at the year are base + tau · rate: after the last epoch its secular
-    // variation, else the straight line between the epochs either side.
-    const std::size_t last = model.epochs.size() - 1;
-    std::size_t i = 0;
-    while (i < last && year > model.epochs[i + 1])
-        ++i;
-    const Coefficients *base = nullptr;
-    Coefficients rate;
-    double tau = 0;
-    if (i == last || (model.secular.degree > 0 && year >= model.epochs[last])) {
-        base = &model.main[last];
-        rate = model.secular;
-        tau = year - model.epochs[last];
-    } else {
-        // The IGRF's models before 2000 end at degree 10; their table holds zeros above,
-        // so that the years from 1995 bring in degrees 11 to 13 as the IGRF's own
-        // synthesis does.
-        base = &model.main[i];
-        const Coefficients &next = model.main[i + 1];
-        const double span = model.epochs[i + 1] - model.epochs[i];
-        rate = Coefficients(std::max(base->degree, next.degree));
-        for (std::size_t k = 0; k < rate.g.size(); ++k) {
-            const double g0 = k < base->g.size() ? base->g[k] : 0.0;
-            const double h0 = k < base->h.size() ? base->h[k] : 0.0;
-            const double g1 = k < next.g.size() ? next.g[k] : 0.0;
-            const double h1 = k < next.h.size() ? next.h[k] : 0.0;
-            rate.g[k] = (g1 - g0) / span;
-            rate.h[k] = (h1 - h0) / span;
+    struct Layout
+    {
+        std::vector<double> c, s;
+    };
+
+    Layout layout(const Coefficients &k, int degree)
+    {
+        Layout out;
+        out.c.assign(std::size_t(degree + 1) * (degree + 2) / 2, 0.0);
+        out.s.assign(std::size_t(degree) * (degree + 1) / 2, 0.0);
+        for (int n = 1; n <= std::min(k.degree, degree); ++n) {
+            for (int m = 0; m <= n; ++m) {
+                out.c[cosineIndex(n, m, degree)] = k.g[Coefficients::index(n, m)];
+                if (m > 0)
+                    out.s[cosineIndex(n, m, degree) - (degree + 1)]
+                        = k.h[Coefficients::index(n, m)];
+            }
         }
-        tau = year - model.epochs[i];
+        return out;
     }
-    const int degree = std::max(base->degree, rate.degree);
-    const Layout main = layout(*base, degree);
-    const Layout change = layout(rate, degree);
-    const GeographicLib::SphericalHarmonic1 harmonic(main.c, main.s, degree, change.c, change.s,
-        degree, kReferenceRadius, GeographicLib::SphericalHarmonic1::SCHMIDT);
-    // The sum is V/a of the magnetic potential V = a Σ (a/r)^(n+1) (g cos mλ + h sin mλ) P;
-    // the field is B = −∇V.
-    double gx = 0, gy = 0, gz = 0;
-    harmonic(tau, x, y, z, gx, gy, gz);
-    return { -kReferenceRadius * gx, -kReferenceRadius * gy, -kReferenceRadius * gz };
-}
 
-constexpr double kDegree = std::numbers::pi / 180.0;
+    // The field (nT) in geocentric Cartesian coordinates at (x, y, z) metres.
+    std::array<double, 3> cartesianField(
+        const Model &model, double year, double x, double y, double z)
+    {
+        // The coefficients at the year are base + tau · rate: after the last epoch its secular
+        // variation, else the straight line between the epochs either side.
+        const std::size_t last = model.epochs.size() - 1;
+        std::size_t i = 0;
+        while (i < last && year > model.epochs[i + 1])
+            ++i;
+        const Coefficients *base = nullptr;
+        Coefficients rate;
+        double tau = 0;
+        if (i == last || (model.secular.degree > 0 && year >= model.epochs[last])) {
+            base = &model.main[last];
+            rate = model.secular;
+            tau = year - model.epochs[last];
+        } else {
+            // The IGRF's models before 2000 end at degree 10; their table holds zeros above,
+            // so that the years from 1995 bring in degrees 11 to 13 as the IGRF's own
+            // synthesis does.
+            base = &model.main[i];
+            const Coefficients &next = model.main[i + 1];
+            const double span = model.epochs[i + 1] - model.epochs[i];
+            rate = Coefficients(std::max(base->degree, next.degree));
+            for (std::size_t k = 0; k < rate.g.size(); ++k) {
+                const double g0 = k < base->g.size() ? base->g[k] : 0.0;
+                const double h0 = k < base->h.size() ? base->h[k] : 0.0;
+                const double g1 = k < next.g.size() ? next.g[k] : 0.0;
+                const double h1 = k < next.h.size() ? next.h[k] : 0.0;
+                rate.g[k] = (g1 - g0) / span;
+                rate.h[k] = (h1 - h0) / span;
+            }
+            tau = year - model.epochs[i];
+        }
+        const int degree = std::max(base->degree, rate.degree);
+        const Layout main = layout(*base, degree);
+        const Layout change = layout(rate, degree);
+        const GeographicLib::SphericalHarmonic1 harmonic(main.c, main.s, degree, change.c, change.s,
+            degree, kReferenceRadius, GeographicLib::SphericalHarmonic1::SCHMIDT);
+        // The sum is V/a of the magnetic potential V = a Σ (a/r)^(n+1) (g cos mλ + h sin mλ) P;
+        // the field is B = −∇V.
+        double gx = 0, gy = 0, gz = 0;
+        harmonic(tau, x, y, z, gx, gy, gz);
+        return { -kReferenceRadius * gx, -kReferenceRadius * gy, -kReferenceRadius * gz };
+    }
+
+    constexpr double kDegree = std::numbers::pi / 180.0;
 
 } // namespace
 
@@ -129,14 +131,14 @@ FieldResult fieldAt(double latitudeDeg, double longitudeDeg, double heightM, dou
 {
     FieldResult result;
     if (!(latitudeDeg >= -90.0 && latitudeDeg <= 90.0)) {
-        result.error = i18n::arg(i18n::translate("Magnetfeld",
-                                     "Die Breite %1° liegt nicht zwischen -90° und 90°."),
+        result.error = i18n::arg(
+            i18n::translate("Magnetfeld", "Die Breite %1° liegt nicht zwischen -90° und 90°."),
             { cfmt("%g", latitudeDeg) });
         return result;
     }
     if (!(longitudeDeg >= -360.0 && longitudeDeg <= 360.0)) {
-        result.error = i18n::arg(i18n::translate("Magnetfeld",
-                                     "Die Länge %1° liegt nicht zwischen -360° und 360°."),
+        result.error = i18n::arg(
+            i18n::translate("Magnetfeld", "Die Länge %1° liegt nicht zwischen -360° und 360°."),
             { cfmt("%g", longitudeDeg) });
         return result;
     }
