@@ -1,6 +1,7 @@
 // dravon-cli: the batch tool. Computes a survey from a measurement file, station lines
 // or a document file without any window, and writes the results table to stdout.
 #include "cli/batchrun.h"
+#include "cli/magneticfield.h"
 #include "cli/options.h"
 #include "dravonversion.h"
 #include "i18n/qt/catalogue.h"
@@ -60,6 +61,10 @@ int main(int argc, char **argv)
     }
     if (parsed.options.version) {
         std::puts("dravon-cli " DRAVON_VERSION_TEXT);
+        return 0;
+    }
+    if (parsed.options.magneticField) {
+        std::fputs(magneticFieldReport(*parsed.options.magneticField).c_str(), stdout);
         return 0;
     }
     return runBatch(parsed.options, argc, argv);

@@ -5,6 +5,8 @@
 #include "core/units.h"
 #include "exchange/tablefile.h"
 #include "export/exportformats.h"
+#include "magnetic/decimalyear.h"
+#include "magnetic/field.h"
 
 #include <CLI/CLI.hpp>
 
@@ -94,6 +96,23 @@ bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3>
         start = comma + 1;
     }
     return true;
+}
+
+// "LAT,LON,HEIGHT_M,DATE": the three numbers; the date is left in `date`.
+bool parseMagneticPlace(const std::string &text, MagneticFieldRequest &request, std::string &date)
+{
+    std::vector<std::string_view> parts;
+    std::string_view rest(text);
+    for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos;) {
+        parts.push_back(rest.substr(0, comma));
+        rest.remove_prefix(comma + 1);
+    }
+    parts.push_back(rest);
+    if (parts.size() != 4)
+        return false;
+    date = parts[3];
+    return parseNumber(parts[0], request.latitude) && parseNumber(parts[1], request.longitude)
+        && parseNumber(parts[2], request.height);
 }
 
 CliOptions::TableKind tableKindOfFormat(exchange::TableFormat format)
@@ -222,6 +241,7 @@ constexpr const char *kUsage[] = {
         "                  [--export-style de] [Unsicherheitsoptionen]\n"
         "                  [Tabellenoptionen] [Bohrungsoptionen] [Nachbarbohrungen]\n"
         "                  (--stations DATEI | DATEI)\n"),
+    DRV_TRANSLATE_NOOP("Batch", "        dravon-cli --magnetic-field BREITE,LÄNGE,HÖHE,DATUM\n"),
     "\n",
     DRV_TRANSLATE_NOOP("Batch",
         "Berechnet den Bohrlochverlauf nach dem Schmiegungskreisverfahren und schreibt die\n"
@@ -406,6 +426,15 @@ constexpr const char *kUsage[] = {
         "  Bohrungen, außer ein Dokument von --offset bringt sein eigenes mit. Ohne Modell\n"
         "  nur Abstände. --save speichert die Nachbarbohrungen im Dokument.\n"),
     "\n",
+    DRV_TRANSLATE_NOOP("Batch", "Erdmagnetfeld (ohne Eingabedatei):\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --magnetic-field BREITE,LÄNGE,HÖHE,DATUM\n"
+        "                         Deklination, Inklination, Total- und Horizontalintensität\n"
+        "                         des Erdmagnetfelds ausgeben: Breite und Länge in Grad\n"
+        "                         (WGS 84, Nord und Ost positiv), Höhe über dem Ellipsoid in\n"
+        "                         Metern, Datum JJJJ-MM-TT oder Dezimaljahr (1900 bis 2030);\n"
+        "                         Modell WMM2025, WMM2020 oder WMM2015v2, vor 2015 IGRF-14\n"),
+    "\n",
     DRV_TRANSLATE_NOOP("Batch",
         "Exit-Status: 0 ohne Fehlermeldung, 1 nach einer Fehlermeldung (fehlerhafte Zeile,\n"
         "Abbruch, abgelehnte Teufe, nicht verglichene Nachbarbohrung), 2 bei falschem Aufruf,\n"
@@ -576,7 +605,10 @@ struct Seen
 // The options that only mean something together, checked once the line is read.
 void checkTogether(CliOptions &o, const Seen &seen)
 {
-    if (!o.help && !o.version && !seen.input)
+    if (o.magneticField && seen.input)
+        refuse(i18n::translate("Batch",
+            "--magnetic-field gibt nur das Erdmagnetfeld aus und liest keine Eingabedatei"));
+    if (!o.help && !o.version && !o.magneticField && !seen.input)
         refuse(i18n::translate("Batch", "Keine Eingabedatei angegeben"));
     if (!seen.format && !o.stationsMode) {
         if (const auto kind = exchange::tableFormatForPath(o.input))
@@ -920,6 +952,25 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             refuse(i18n::translate(
                 "Batch", "--export-style erwartet de (Semikolon und Dezimalkomma)"));
         o.germanCsv = true;
+    });
+    option("--magnetic-field", [&](const Value &v) {
+        MagneticFieldRequest request;
+        std::string date, error;
+        if (!v || !parseMagneticPlace(*v, request, date))
+            refuse(i18n::translate("Batch",
+                "--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und "
+                "Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)"));
+        const auto year = magnetic::parseDate(date, error);
+        if (!year)
+            refuse("--magnetic-field: " + error);
+        request.year = *year;
+        // A place or date outside the models is a fault of the command line like any
+        // other value out of range.
+        const magnetic::FieldResult field
+            = magnetic::fieldAt(request.latitude, request.longitude, request.height, request.year);
+        if (!field)
+            refuse("--magnetic-field: " + field.error);
+        o.magneticField = request;
     });
     option("--stations", [&](const Value &v) {
         if (!v || v->empty())

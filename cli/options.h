@@ -26,6 +26,15 @@ struct OffsetOption
     std::optional<std::string> parent; // UTF-8; with --offset-kickoff, else the well itself
 };
 
+// --magnetic-field LAT,LON,HEIGHT_M,DATE: the Earth's magnetic field at a place and a
+// date, printed instead of computing a survey.
+struct MagneticFieldRequest
+{
+    double latitude = 0, longitude = 0; // degrees, WGS 84
+    double height = 0; // metres above the ellipsoid
+    double year = 0; // decimal year
+};
+
 struct CliOptions
 {
     int format = 1; // 0 WEG, 1 free, 2 ATK
@@ -79,6 +88,7 @@ struct CliOptions
     exchange::MappingRequest mapping; // --columns, --decimal, --depth-unit (and --every)
     exchange::Delimiter delimiter = exchange::Delimiter::Automatic;
     std::string sheet; // --sheet (a WITSML file's trajectory), UTF-8; empty: the first
+    std::optional<MagneticFieldRequest> magneticField;
     bool help = false;
     bool version = false;
 };

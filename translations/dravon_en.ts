@@ -875,6 +875,63 @@ or TVD outside the well path gives a message and status 1.
                   (--stations FILE | FILE)
 </translation>
     </message>
+    <message>
+        <source>Erdmagnetfeld nach %1 für %2 bei Breite %3°, Länge %4°, Höhe %5 m über dem Ellipsoid</source>
+        <translation>Earth&apos;s magnetic field by %1 for %2 at latitude %3°, longitude %4°, height %5 m above the ellipsoid</translation>
+    </message>
+    <message>
+        <source>Deklination:          %1° (Ost positiv)</source>
+        <translation>Declination:          %1° (east positive)</translation>
+    </message>
+    <message>
+        <source>Inklination:          %1° (abwärts positiv)</source>
+        <translation>Inclination:          %1° (down positive)</translation>
+    </message>
+    <message>
+        <source>Totalintensität:      %1 nT</source>
+        <translation>Total intensity:      %1 nT</translation>
+    </message>
+    <message>
+        <source>Horizontalintensität: %1 nT</source>
+        <translation>Horizontal intensity: %1 nT</translation>
+    </message>
+    <message>
+        <source>        dravon-cli --magnetic-field BREITE,LÄNGE,HÖHE,DATUM
+</source>
+        <translation>       dravon-cli --magnetic-field LAT,LON,HEIGHT,DATE
+</translation>
+    </message>
+    <message>
+        <source>Erdmagnetfeld (ohne Eingabedatei):
+</source>
+        <translation>Earth&apos;s magnetic field (without an input file):
+</translation>
+    </message>
+    <message>
+        <source>  --magnetic-field BREITE,LÄNGE,HÖHE,DATUM
+                         Deklination, Inklination, Total- und Horizontalintensität
+                         des Erdmagnetfelds ausgeben: Breite und Länge in Grad
+                         (WGS 84, Nord und Ost positiv), Höhe über dem Ellipsoid in
+                         Metern, Datum JJJJ-MM-TT oder Dezimaljahr (1900 bis 2030);
+                         Modell WMM2025, WMM2020 oder WMM2015v2, vor 2015 IGRF-14
+</source>
+        <translation>  --magnetic-field LAT,LON,HEIGHT,DATE
+                         print the declination, inclination, total and
+                         horizontal intensity of the Earth&apos;s magnetic field:
+                         latitude and longitude in degrees (WGS 84, north and
+                         east positive), height above the ellipsoid in metres,
+                         date YYYY-MM-DD or a decimal year (1900 to 2030); model
+                         WMM2025, WMM2020 or WMM2015v2, before 2015 IGRF-14
+</translation>
+    </message>
+    <message>
+        <source>--magnetic-field gibt nur das Erdmagnetfeld aus und liest keine Eingabedatei</source>
+        <translation>--magnetic-field only prints the Earth&apos;s magnetic field and reads no input file</translation>
+    </message>
+    <message>
+        <source>--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)</source>
+        <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -3218,6 +3275,33 @@ Please select a line of the list first.</translation>
     <message>
         <source>Die Schrittweite %g %s ergibt keine Liste mit höchstens einer Million Zeilen.</source>
         <translation>The step %g %s gives no listing of at most one million rows.</translation>
+    </message>
+</context>
+<context>
+    <name>Magnetfeld</name>
+    <message>
+        <source>Den Tag %1 gibt es im Kalender nicht.</source>
+        <translation>The calendar has no day %1.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Datum: erwartet wird JJJJ-MM-TT oder ein Dezimaljahr (z.B. 2025-06-30 oder 2025.5).</source>
+        <translation>“%1” is no date: expected is YYYY-MM-DD or a decimal year (e.g. 2025-06-30 or 2025.5).</translation>
+    </message>
+    <message>
+        <source>Die Breite %1° liegt nicht zwischen -90° und 90°.</source>
+        <translation>The latitude %1° is not between -90° and 90°.</translation>
+    </message>
+    <message>
+        <source>Die Länge %1° liegt nicht zwischen -360° und 360°.</source>
+        <translation>The longitude %1° is not between -360° and 360°.</translation>
+    </message>
+    <message>
+        <source>Die Höhe %1 m über dem Ellipsoid liegt nicht zwischen %2 m und %3 m.</source>
+        <translation>The height %1 m above the ellipsoid is not between %2 m and %3 m.</translation>
+    </message>
+    <message>
+        <source>Für das Jahr %1 gibt es kein Modell des Erdmagnetfelds: die Modelle reichen von %2 bis %3.</source>
+        <translation>There is no model of the Earth&apos;s magnetic field for the year %1: the models reach from %2 to %3.</translation>
     </message>
 </context>
 <context>
