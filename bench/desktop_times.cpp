@@ -13,6 +13,8 @@
 #include "graph/view/grafik.h"
 #include "shell/mainframe.h"
 #include "shell/qtframeui.h"
+#include "shell/stationspanel.h"
+#include "dialogs/stationtablemodel.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -122,6 +124,22 @@ int main(int argc, char **argv)
             draw(frame);
         }));
         record("the computation alone", elapsed([&] { doc.recompute(); }));
+        // A value typed into the station table halfway down: the edit, the history's step,
+        // the computation and the views drawn again.
+        StationTableModel *stations = frame.stationsPanel()->model();
+        const int row = stations->rowCount() / 2;
+        const QModelIndex cell = stations->index(row, StationTableModel::Inclination);
+        const QString before = stations->data(cell, Qt::EditRole).toString();
+        record("edit a station and draw", elapsed([&] {
+            stations->setData(cell, QStringLiteral("1,25"), Qt::EditRole);
+            draw(frame);
+        }));
+        record("undo the edit and draw", elapsed([&] {
+            commands.history().stack().undo();
+            draw(frame);
+        }));
+        if (stations->data(cell, Qt::EditRole).toString() != before)
+            std::fprintf(stderr, "the undo did not give the station back\n");
         doc.SetModifiedFlag(false);
     }
     for (const std::string &step : order) {

@@ -272,16 +272,20 @@ double automaticReach(const CylinderData &data)
 
 void CylinderPage::layout(const CylinderData &data, const graph::PageTarget &target)
 {
-    layoutArea(target, static_cast<int>(data.tracks.size()), kScreenHeight, true);
+    // A paper or image page keeps its square; a window gives its width to the titles and
+    // the legend, with the picture in the middle.
+    layoutArea(target, static_cast<int>(data.tracks.size()), kScreenHeight,
+        target.kind != graph::TargetKind::Window);
     layoutInArea(data, m_areaWidth, m_areaHeight);
 }
 
 void CylinderPage::layoutInArea(const CylinderData &data, int width, int height)
 {
     m_legendRows = static_cast<int>(data.tracks.size());
-    m_areaWidth = m_areaHeight = std::max(1, std::min(width, height));
+    m_areaWidth = std::max(1, width);
+    m_areaHeight = std::max(1, height);
     centre = QPoint(m_areaWidth / 2, -m_areaHeight / 2);
-    radius = std::max(50, m_areaWidth / 2 - kAngleRoom);
+    radius = std::max(50, std::min(m_areaWidth, m_areaHeight) / 2 - kAngleRoom);
 
     double mdLo = 0, mdHi = 0, nearest = std::numeric_limits<double>::infinity();
     bool any = false;

@@ -153,3 +153,47 @@ TEST(ShownPart, TheCylinderNamesItsAnglesAndZoomsItsRadius)
     EXPECT_LT(page.rings.hi, whole);
     EXPECT_GE(page.rings.hi, whole / 2 - 1e-9);
 }
+
+// In a window wider than high the cylinder stands in the middle of the width and its
+// legend gets the width too, so that a text cut short in a square has room; a printed page
+// keeps its square.
+TEST(ShownPart, TheCylinderUsesAWideWindowAndPaperStaysSquare)
+{
+    graphtest::ensureGuiApp();
+    CylinderData data;
+    data.title = "Zylinder";
+    CylinderTrack track;
+    track.name = "Nachbar mit einem langen Namen, dessen Zeile in der Legende Platz braucht";
+    for (int i = 0; i <= 10; ++i)
+        track.points.push_back({ 100.0 * i, 9.0 * i, 40.0 - 3.0 * i });
+    track.closest = track.points.back();
+    data.tracks.push_back(track);
+
+    CylinderPage narrow;
+    narrow.layout(data, graph::PageTarget::windowOf(QSize(2600, 2600)));
+    CylinderPage wide;
+    wide.layout(data, graph::PageTarget::windowOf(QSize(5200, 2600)));
+    EXPECT_GT(wide.areaWidth(), wide.areaHeight());
+    EXPECT_NEAR(wide.centre.x(), wide.areaWidth() / 2.0, 1.0);
+    // The ring is no smaller for the width, and the height still holds it.
+    EXPECT_GE(wide.radius, narrow.radius);
+    EXPECT_LE(wide.radius, wide.areaHeight() / 2);
+    // Every text of the wide page keeps all of what the square page shows of it.
+    RecordingDrawContext narrowTexts, wideTexts;
+    narrow.draw(narrowTexts, data, "zylinder.dvn");
+    wide.draw(wideTexts, data, "zylinder.dvn");
+    const auto legendRow = [&](const RecordingDrawContext &rec) {
+        for (const RecordingDrawContext::Call &c : rec.texts())
+            if (c.text.rfind("Nachbar mit", 0) == 0)
+                return c.text;
+        return std::string();
+    };
+    const std::string narrowRow = legendRow(narrowTexts), wideRow = legendRow(wideTexts);
+    ASSERT_FALSE(narrowRow.empty());
+    EXPECT_GT(wideRow.size(), narrowRow.size()) << narrowRow << "\n" << wideRow;
+
+    CylinderPage paper;
+    paper.layout(data, graph::PageTarget::paper(QSizeF(190, 277)));
+    EXPECT_EQ(paper.areaWidth(), paper.areaHeight());
+    EXPECT_EQ(paper.centre.x(), paper.areaWidth() / 2);
+}
