@@ -4,9 +4,11 @@
 #include "well/computation.h"
 #include "well/diagnostic.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QColor>
 #include <QRegularExpression>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -105,6 +107,9 @@ QVariant StationTableModel::data(const QModelIndex &index, int role) const
     if (mark != m_marks.constEnd()) {
         if (role == Qt::BackgroundRole)
             return QBrush(QColor(255, 200, 200));
+        // The selection's colour covers the background; the sign stays beside the value.
+        if (role == Qt::DecorationRole)
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         if (role == Qt::ToolTipRole)
             return *mark;
     }
@@ -192,7 +197,7 @@ void StationTableModel::refuse(const QModelIndex &index, const QString &reason)
     m_lastRefused = true;
     if (index.isValid()) {
         m_marks.insert(cellKey(index.row(), index.column()), reason);
-        emit dataChanged(index, index, { Qt::BackgroundRole, Qt::ToolTipRole });
+        emit dataChanged(index, index, { Qt::BackgroundRole, Qt::DecorationRole, Qt::ToolTipRole });
     }
     emit refused(reason);
 }

@@ -8,6 +8,7 @@
 #include "shell/stationspanel.h"
 
 #include <QClipboard>
+#include <QIcon>
 #include <QLabel>
 #include <QTest>
 
@@ -58,6 +59,10 @@ TEST_F(StationsPanelTest, TypingPastingAndUndoingReachTheDocument)
     EXPECT_EQ(table()->currentIndex().row(), 2);
     EXPECT_TRUE(frame->stationsPanel()->notice().contains(QStringLiteral("400")))
         << frame->stationsPanel()->notice().toStdString();
+    // The cell is marked with a sign that the selection's colour does not cover.
+    const QModelIndex refusedCell = table()->model()->index(2, StationTableModel::Azimuth);
+    EXPECT_TRUE(table()->selectionModel()->isSelected(refusedCell));
+    EXPECT_FALSE(refusedCell.data(Qt::DecorationRole).value<QIcon>().isNull());
 
     // A depth typed in the empty row after the last adds a station.
     typeInto(3, StationTableModel::Md, QStringLiteral("300"));
