@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
+#include <cstring>
 #include <future>
 
 namespace well {
@@ -222,6 +223,16 @@ public:
         m_spare.resize(keep);
     }
 
+    // Keeps the first `lines` lines of the previous table as they are; the lines made
+    // next come after them. Only before any line is made.
+    void keepFirst(std::size_t lines)
+    {
+        lines = std::min(lines, m_spare.size());
+        for (std::size_t i = 0; i < lines; ++i)
+            m_table.push_back(std::move(m_spare[i]));
+        m_used = lines;
+    }
+
     // The lines of `other` after those made so far.
     void append(StringList &&other)
     {
@@ -276,6 +287,11 @@ void compute(const Well &well, Computation &out, const TableSink &sink)
 
 void computeCourse(const Well &well, Computation &out)
 {
+    // The stations the table was written from step aside; their place takes the new ones.
+    if (out.tableBasis == Computation::TableBasis::Current) {
+        std::swap(out.legacy.stations, out.tableStations);
+        out.tableBasis = Computation::TableBasis::Kept;
+    }
     out.checked = checkSurvey(well.survey);
     out.diagnostics = out.checked.diagnostics;
     // The two passes are independent. A long survey's are made side by side: most of
@@ -303,12 +319,60 @@ void computeCourse(const Well &well, Computation &out)
         out.deepestEntered = std::max(out.deepestEntered.value_or(s.md), s.md);
 }
 
+namespace {
+
+// Whether the line of an interval ending at `b`, and its remark, read the same from the
+// stations `a`, `b` as from `oldA`, `oldB`: every number they write, bit for bit.
+bool sameNumbers(const traj::Station &x, const traj::Station &y)
+{
+    const auto same = [](double u, double v) {
+        return std::memcmp(&u, &v, sizeof u) == 0;
+    };
+    return same(x.md, y.md) && same(x.tvd, y.tvd) && same(x.north, y.north)
+        && same(x.east, y.east) && same(x.displacement, y.displacement)
+        && same(x.displacementAzimuth, y.displacementAzimuth)
+        && same(x.doglegPer30, y.doglegPer30) && same(x.radius, y.radius)
+        && same(x.depthLoss, y.depthLoss) && x.straight == y.straight;
+}
+
+// The first interval whose line may differ from the kept table's, 1 when every line is
+// to be written. The kept lines are those of the heading (the same name) and of the
+// intervals between stations that read the same as before.
+std::size_t firstChangedInterval(const Well &well, const Computation &out, std::size_t headLines)
+{
+    if (out.tableBasis != Computation::TableBasis::Kept || headLines == 0
+        || out.table.size() < headLines || out.table.front() != well.name)
+        return 1;
+    const std::vector<traj::Station> &was = out.tableStations, &is = out.legacy.stations;
+    const std::size_t common = std::min(was.size(), is.size());
+    std::size_t k = 0;
+    while (k < common && sameNumbers(was[k], is[k]))
+        ++k;
+    return std::max<std::size_t>(k, 1);
+}
+
+} // namespace
+
 void computeTable(const Well &well, Computation &out, const TableSink &sink)
 {
+    const std::vector<traj::Station> &st = out.legacy.stations;
+    const std::size_t headLines = out.checked.stations.size() > 1 ? 1 + std::size(kHead) : 0;
+    const std::size_t from = sink ? 1 : firstChangedInterval(well, out, headLines);
     TableBuilder table(out.table, &sink);
     out.aborted = out.doglegAbort = false;
-    const std::vector<traj::Station> &st = out.legacy.stations;
-    if (out.checked.stations.size() > 1) {
+    if (from > 1) {
+        // The heading and the lines of the unchanged intervals stay; their remarks are
+        // the same as before.
+        std::size_t kept = headLines;
+        for (std::size_t i = 1; i < from; ++i) {
+            if (st[i].straight) {
+                out.diagnostics.push_back({ Message::NoCurvature, { st[i - 1].md, st[i].md }, {} });
+                ++kept;
+            }
+            ++kept;
+        }
+        table.keepFirst(kept);
+    } else if (headLines > 0) {
         table.add("%s", well.name.c_str());
         for (const char *line : kHead)
             table.add("%s", line);
@@ -329,8 +393,9 @@ void computeTable(const Well &well, Computation &out, const TableSink &sink)
     // its two stations only, and most of the time goes into making the strings, which two
     // threads do at once. A sink takes the lines in order one by one.
     constexpr std::size_t kSideBySideFrom = 100000;
-    if (!sink && st.size() >= kSideBySideFrom) {
-        const std::size_t middle = st.size() / 2;
+    const std::size_t first = std::max<std::size_t>(from, 1);
+    if (!sink && st.size() >= first + kSideBySideFrom) {
+        const std::size_t middle = first + (st.size() - first) / 2;
         StringList secondLines;
         table.lendSpare(secondLines);
         Diagnostics secondRemarks;
@@ -338,13 +403,13 @@ void computeTable(const Well &well, Computation &out, const TableSink &sink)
             TableBuilder lines(secondLines, nullptr);
             intervals(lines, secondRemarks, middle, st.size());
         });
-        intervals(table, out.diagnostics, 1, middle);
+        intervals(table, out.diagnostics, first, middle);
         second.get();
         table.append(std::move(secondLines));
         out.diagnostics.insert(out.diagnostics.end(), std::make_move_iterator(secondRemarks.begin()),
             std::make_move_iterator(secondRemarks.end()));
     } else {
-        intervals(table, out.diagnostics, 1, st.size());
+        intervals(table, out.diagnostics, first, st.size());
     }
 
     const traj::Stop &stop = out.legacy.stop;
@@ -360,6 +425,7 @@ void computeTable(const Well &well, Computation &out, const TableSink &sink)
         table.add("%s", germanText(out.diagnostics.back()).c_str());
         out.aborted = true;
     }
+    out.tableBasis = sink ? Computation::TableBasis::None : Computation::TableBasis::Current;
 }
 
 Computation compute(const Well &well)

@@ -51,6 +51,14 @@ struct Computation
     // The deepest depth among the stations entered; none without stations.
     std::optional<double> deepestEntered;
 
+    // The single-precision stations the kept table was written from, while `legacy` is
+    // computed anew: a table written again keeps its lines up to the first interval whose
+    // stations changed, so that an edit far down a long survey writes only what follows.
+    std::vector<traj::Station> tableStations;
+    // Whether `tableStations` (basis) or `legacy` itself (current) is what `table` was
+    // written from; none after a table handed to a sink.
+    enum class TableBasis { None, Current, Kept } tableBasis = TableBasis::None;
+
     bool clean() const { return checked.clean; }
     // The computed path stops short of the stations entered: the check refused a line
     // (and took none after it), or the run stopped at a station.

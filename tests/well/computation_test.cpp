@@ -237,6 +237,81 @@ TEST(Computation, ALongTableMadeInPartsIsTheTableLineByLine)
     EXPECT_EQ(kept.table, first) << "computed again over its own lines";
 }
 
+// A table computed again after an edit keeps the lines before the edit and writes the
+// rest; whatever the edit (a value changed, stations inserted, deleted or appended, a
+// straight stretch made or broken, the name changed, a refused line, long surveys written
+// in halves), the table and the remarks are those of a computation from nothing.
+TEST(Computation, ATableComputedAgainAfterAnEditIsTheTableOfTheEditedSurvey)
+{
+    std::mt19937 random(20261210);
+    const auto survey = [&](std::size_t n) {
+        std::vector<well::Station> stations;
+        double md = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            md += 1 + static_cast<double>(random() % 300) / 10;
+            const bool straight = random() % 4 == 0 && !stations.empty();
+            stations.push_back(straight ? well::Station { md, stations.back().inclination,
+                                              stations.back().azimuth }
+                                        : well::Station { md, static_cast<double>(random() % 600) / 10,
+                                              static_cast<double>(random() % 3600) / 10 });
+        }
+        return stations;
+    };
+    const auto wellOfStations = [](const std::vector<well::Station> &stations, const std::string &name) {
+        well::Well w;
+        w.name = name;
+        for (const well::Station &s : stations)
+            w.survey.add(s);
+        return w;
+    };
+    for (const std::size_t n : { std::size_t(40), std::size_t(250000) }) {
+        std::vector<well::Station> stations = survey(n);
+        well::Computation kept = well::compute(wellOfStations(stations, "Z1"));
+        for (int edit = 0; edit < 12; ++edit) {
+            const std::size_t at = random() % stations.size();
+            std::string name = "Z1";
+            switch (edit % 6) {
+            case 0: // a value far down
+                stations[at].inclination = static_cast<double>(random() % 600) / 10;
+                break;
+            case 1: // a station appended at the end
+                stations.push_back({ stations.back().md + 10, 5, 50 });
+                break;
+            case 2: // a straight stretch made
+                if (at > 0)
+                    stations[at] = { stations[at].md, stations[at - 1].inclination,
+                        stations[at - 1].azimuth };
+                break;
+            case 3: // a station deleted
+                if (stations.size() > 3)
+                    stations.erase(stations.begin() + static_cast<std::ptrdiff_t>(at));
+                break;
+            case 4: // a depth that no longer rises: the run ends there (and goes on again
+                    // with the next edit)
+                if (at > 0) {
+                    const double was = stations[at].md;
+                    stations[at].md = stations[at - 1].md;
+                    const well::Well stopped = wellOfStations(stations, name);
+                    well::compute(stopped, kept);
+                    EXPECT_EQ(kept.table, well::compute(stopped).table) << "n " << n;
+                    EXPECT_TRUE(kept.aborted);
+                    stations[at].md = was;
+                }
+                break;
+            case 5: // the name
+                name = "Z1 neu";
+                break;
+            }
+            const well::Well w = wellOfStations(stations, name);
+            well::compute(w, kept);
+            const well::Computation fresh = well::compute(w);
+            ASSERT_EQ(kept.table, fresh.table) << "n " << n << ", edit " << edit;
+            ASSERT_EQ(kept.diagnostics, fresh.diagnostics) << "n " << n << ", edit " << edit;
+            EXPECT_EQ(kept.aborted, fresh.aborted);
+        }
+    }
+}
+
 // The table's trajectory takes the stations rounded to single precision, the path takes
 // them as entered. Many stations, so that a vectorised loop is exercised: GCC 12's loop
 // vectoriser once dropped the rounding there.
