@@ -170,8 +170,11 @@ Qt::ItemFlags StationTableModel::flags(const QModelIndex &index) const
 }
 
 QString StationTableModel::refusal(int row, const well::Station &station,
-    const well::Station *previous, const well::Station *next, int checks)
+    const well::Station *previous, const well::Station *next, int checks) const
 {
+    const std::optional<well::TieIn> &tieIn = m_history->document().well().settings.tieIn;
+    if ((checks & CheckMd) && row == 0 && tieIn && !well::depthRises(tieIn->md, station.md))
+        return checkText(well::Message::FirstDepthAtTieIn, { station.md, tieIn->md });
     if ((checks & CheckMd) && row == 0 && !well::firstDepthAccepted(station.md))
         return checkText(well::Message::NegativeFirstDepth, { station.md });
     if ((checks & CheckInclination) && !well::inclinationAccepted(station.inclination))
