@@ -882,8 +882,8 @@ or TVD outside the well path gives a message and status 1.
 </source>
         <translation>  --tie-in MD,TVD,N,E,INC,AZI
                          tie-in point where the survey begins: measured depth,
-                         true vertical depth, north and east (m), inclination and
-                         azimuth (degrees)
+                         true vertical depth, north and east (m), inclination
+                         and azimuth (degrees)
 </translation>
     </message>
     <message>
