@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -103,8 +104,8 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     row(placeForm, tr("Koordinatenbezugssystem:"), m_epsg);
     row(placeForm, tr("Höhe des Teufenbezugspunkts (m NN):"), m_elevation);
 
-    // The tie-in point: two rows of three short fields, position beside direction, so that
-    // the dialog grows by little.
+    // The tie-in point beside the wellhead, three rows of two short fields (depths,
+    // position, direction), so that the dialog keeps its height and fits a small screen.
     auto *tieIn = new QGroupBox(tr("Anschlusspunkt"), this);
     auto *tieInGrid = new QGridLayout(tieIn);
     const QString tieInLabels[6] = { tr("MD (m):"), tr("TVD (m):"), tr("Nord (m):"),
@@ -114,8 +115,8 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
         m_tieIn[i]->setMinimumWidth(DialogUnits(font()).x(50));
         auto *label = new QLabel(tieInLabels[i], this);
         label->setBuddy(m_tieIn[i]);
-        // MD and TVD, north and east, inclination and azimuth stand one above the other.
-        const int column = 2 * (i / 2), line = i % 2;
+        // MD beside TVD, north beside east, inclination beside azimuth.
+        const int column = 2 * (i % 2), line = i / 2;
         tieInGrid->addWidget(label, line, column);
         tieInGrid->addWidget(m_tieIn[i], line, column + 1);
     }
@@ -123,7 +124,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
                                     "Felder leer: sie beginnt an der Oberfläche."),
         this);
     tieInNote->setWordWrap(true);
-    tieInGrid->addWidget(tieInNote, 2, 0, 1, 6);
+    tieInGrid->addWidget(tieInNote, 3, 0, 1, 4);
 
     auto *north = new QGroupBox(tr("Nordrichtung der gemessenen Azimute"), this);
     auto *northForm = new QFormLayout(north);
@@ -170,8 +171,10 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     connect(buttons, &QDialogButtonBox::rejected, this, &DlgWell::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(place);
-    layout->addWidget(tieIn);
+    auto *top = new QHBoxLayout;
+    top->addWidget(place);
+    top->addWidget(tieIn);
+    layout->addLayout(top);
     layout->addWidget(north);
     layout->addWidget(uncertainty);
     layout->addWidget(lists);
