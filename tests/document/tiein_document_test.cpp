@@ -73,4 +73,8 @@ TEST_F(TieInDocument, TheStationTableRefusesAFirstDepthAboveTheTieIn)
     EXPECT_EQ(doc.well().survey.stations().front().md, 1250);
     EXPECT_TRUE(model.setData(model.index(0, 0), QStringLiteral("1210")));
     EXPECT_EQ(doc.trajectory().stations[1].md, 1210);
+    // A station put in front goes half way down from the tie-in, not from the surface.
+    ASSERT_TRUE(model.insertStation(0));
+    EXPECT_EQ(doc.well().survey.stations().front().md, 1205);
+    EXPECT_TRUE(doc.result().clean());
 }
