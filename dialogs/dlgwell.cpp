@@ -108,8 +108,8 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     // position, direction), so that the dialog keeps its height and fits a small screen.
     auto *tieIn = new QGroupBox(tr("Anschlusspunkt"), this);
     auto *tieInGrid = new QGridLayout(tieIn);
-    const QString tieInLabels[6] = { tr("MD (m):"), tr("TVD (m):"), tr("Nord (m):"),
-        tr("Ost (m):"), tr("Neigung (°):"), tr("Azimut (°):") };
+    const QString tieInLabels[6] = { tr("MD (m):"), tr("TVD (m):"), tr("Nord (m):"), tr("Ost (m):"),
+        tr("Neigung (°):"), tr("Azimut (°):") };
     for (int i = 0; i < 6; ++i) {
         m_tieIn[i] = edit(form.tieIn[static_cast<std::size_t>(i)], QString());
         m_tieIn[i]->setMinimumWidth(DialogUnits(font()).x(50));

@@ -280,8 +280,10 @@ bool StationTableModel::insertStation(int row)
                                      : 0.0;
         station = row > 0 ? stations[static_cast<std::size_t>(row) - 1] : below;
         station.md = above + (below.md - above) / 2;
-        if (!(row == 0 && !tieIn ? well::firstDepthAccepted(station.md) && well::depthRises(station.md, below.md)
-                       : well::depthRises(above, station.md) && well::depthRises(station.md, below.md))) {
+        if (!(row == 0 && !tieIn
+                    ? well::firstDepthAccepted(station.md) && well::depthRises(station.md, below.md)
+                    : well::depthRises(above, station.md)
+                        && well::depthRises(station.md, below.md))) {
             refuse({}, tr("Zwischen den Teufen %1 und %2 ist kein Platz für eine weitere Station.")
                            .arg(QString::fromStdString(decimalsign::shortest(above, decimalsign::interfaceSign())),
                                QString::fromStdString(decimalsign::shortest(below.md, decimalsign::interfaceSign()))));

@@ -365,8 +365,8 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
         // The first station, a tie-in point with its position, is where the survey begins
         // rather than a station of it. One at the surface (or without a position, as older
         // writers leave it) is the survey's first station as it always was.
-        if (!result.tieIn && table.rows.size() == 1 && isTieInPoint(station) && child(station, "tvd")
-            && child(station, "dispNs") && child(station, "dispEw")) {
+        if (!result.tieIn && table.rows.size() == 1 && isTieInPoint(station)
+            && child(station, "tvd") && child(station, "dispNs") && child(station, "dispEw")) {
             double position[3] = {};
             k = 0;
             for (const char *name : { "tvd", "dispNs", "dispEw" }) {

@@ -27,8 +27,7 @@ namespace {
     // Fields shown as `base` holds them keep its values to the last digit, which the form's
     // nine decimals may not show.
     bool tieInFromForm(const std::array<std::string, 6> &fields,
-        const std::optional<well::TieIn> &base, std::optional<well::TieIn> &out,
-        std::string &fault)
+        const std::optional<well::TieIn> &base, std::optional<well::TieIn> &out, std::string &fault)
     {
         bool anything = false;
         for (const std::string &text : fields)
@@ -57,7 +56,8 @@ namespace {
         if (base) {
             const double kept[6] = { base->md, base->tvd, base->north, base->east,
                 base->inclination, base->azimuth };
-            double *const into[6] = { &t.md, &t.tvd, &t.north, &t.east, &t.inclination, &t.azimuth };
+            double *const into[6]
+                = { &t.md, &t.tvd, &t.north, &t.east, &t.inclination, &t.azimuth };
             for (int i = 0; i < 6; ++i) {
                 if (trimmedField(fields[i]) == formNumber(kept[i]))
                     *into[i] = kept[i];

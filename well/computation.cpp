@@ -297,8 +297,8 @@ void computeCourse(const Well &well, Computation &out)
     // share well.
     constexpr std::size_t kSideBySideFrom = 100000;
     if (out.checked.stations.size() >= kSideBySideFrom) {
-        std::future<void> legacy = std::async(
-            std::launch::async, [&] { fill(out.legacy, out.checked.stations, out.checked.origin, true); });
+        std::future<void> legacy = std::async(std::launch::async,
+            [&] { fill(out.legacy, out.checked.stations, out.checked.origin, true); });
         fill(out.path, out.checked.stations, out.checked.origin, false);
         legacy.get();
     } else {

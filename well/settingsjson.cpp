@@ -28,8 +28,7 @@ const char *const kSectionAzimuth = "sectionAzimuth";
 const char *const kUnit = "unit";
 // The tie-in station, one object with all six of its values.
 const char *const kTieIn = "tieIn";
-const char *const kTieInMembers[6]
-    = { "md", "tvd", "north", "east", "inclination", "azimuth" };
+const char *const kTieInMembers[6] = { "md", "tvd", "north", "east", "inclination", "azimuth" };
 // The error model's member among the well's; its inputs stand beside it.
 const char *const kErrorModel = "errorModel";
 
@@ -90,7 +89,8 @@ bool readTieIn(settingsjson::Reader &in, std::optional<well::TieIn> &out)
         return true;
     if (!object->is_object())
         return in.fail(kTieIn,
-            DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
     settingsjson::Reader member(*object, std::string(kTieIn) + ".");
     bool (*const limits[6])(double)
         = { validDepth, validLength, validLength, validLength, validInclination, validAzimuth };

@@ -56,7 +56,8 @@ TEST_F(TieInCli, TheLowerPartFromTheUpperPartsLastStationEndsWhereTheWholeSurvey
     const std::size_t split = 39;
     ASSERT_EQ(number(whole[split + 2][0]), 1200.0);
     const Fields &at = whole[split + 2];
-    const std::vector<double> md = column(whole, "Teufe (m)"), tvd = column(whole, "Seigerteufe (m)"),
+    const std::vector<double> md = column(whole, "Teufe (m)"),
+                              tvd = column(whole, "Seigerteufe (m)"),
                               north = column(whole, "Nord (m)"), east = column(whole, "Ost (m)");
     const std::size_t k = split + 1;
     const std::string tieIn = cfmt("%.17g,%.17g,%.17g,%.17g,%s,%s", md[k], tvd[k], north[k],
@@ -84,8 +85,8 @@ TEST_F(TieInCli, TheLowerPartFromTheUpperPartsLastStationEndsWhereTheWholeSurvey
 TEST_F(TieInCli, TheTieInIsSavedWithTheDocumentAndOverridesAFilesOwn)
 {
     const std::string stations = "1230 12 140\n1260 14 141\n1290 15 143\n";
-    const Result given = run("--stations - --tie-in 1200,1190.5,-4.65,0.92,11,139 --save a.dvn",
-        stations);
+    const Result given
+        = run("--stations - --tie-in 1200,1190.5,-4.65,0.92,11,139 --save a.dvn", stations);
     ASSERT_EQ(given.status, 0) << given.err;
     // The saved document computes the same without the option.
     const Result saved = run("a.dvn");
@@ -137,13 +138,14 @@ TEST_F(TieInCli, RefusedValuesAndStationsAboveTheTieIn)
         EXPECT_NE(r.err.find("--tie-in erwartet"), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
-    const Result above = run("--stations - --tie-in 1200,1150,0,0,12,140", "1100 12 140\n1300 13 141\n");
+    const Result above
+        = run("--stations - --tie-in 1200,1150,0,0,12,140", "1100 12 140\n1300 13 141\n");
     EXPECT_EQ(above.status, 1);
     EXPECT_NE(above.err.find("Die 1.Teufe 1100 liegt nicht unter dem Anschlusspunkt bei 1200 m."),
         std::string::npos)
         << above.err;
-    const Result interpolated = run(
-        "--stations - --tie-in 1200,1150,0,0,12,140 --interpolate 900", "1300 13 141\n");
+    const Result interpolated
+        = run("--stations - --tie-in 1200,1150,0,0,12,140 --interpolate 900", "1300 13 141\n");
     EXPECT_EQ(interpolated.status, 1);
     EXPECT_NE(interpolated.err.find("über dem Anschlusspunkt"), std::string::npos)
         << interpolated.err;

@@ -50,9 +50,9 @@ std::vector<Row> positioned(const Row &tieIn, const std::vector<Row> &stations)
         const Vec t1 = tangent(a.inc, a.azi), t2 = tangent(s.inc, s.azi);
         const Vec cross { t1.e * t2.d - t1.d * t2.e, t1.d * t2.n - t1.n * t2.d,
             t1.n * t2.e - t1.e * t2.n };
-        const double beta = std::atan2(std::sqrt(cross.n * cross.n + cross.e * cross.e
-                                           + cross.d * cross.d),
-            t1.n * t2.n + t1.e * t2.e + t1.d * t2.d);
+        const double beta
+            = std::atan2(std::sqrt(cross.n * cross.n + cross.e * cross.e + cross.d * cross.d),
+                t1.n * t2.n + t1.e * t2.e + t1.d * t2.d);
         const double ratio = beta < 1e-9 ? 1.0 : std::tan(beta / 2) / (beta / 2);
         const double half = (s.md - a.md) / 2 * ratio;
         s.north = a.north + half * (t1.n + t2.n);
@@ -98,9 +98,9 @@ double numberOf(const pugi::xml_node &node)
 }
 
 const Row kTieIn { 1200, 18, 140, 1150.3, -4.65, 0.92 };
-const std::vector<Row> kBelow = { { 1230, 19, 141, 0, 0, 0 }, { 1260, 21.5, 143, 0, 0, 0 },
-    { 1290, 24, 146.5, 0, 0, 0 }, { 1350, 27, 152, 0, 0, 0 }, { 1440, 27, 152, 0, 0, 0 },
-    { 1500, 31, 160, 0, 0, 0 } };
+const std::vector<Row> kBelow
+    = { { 1230, 19, 141, 0, 0, 0 }, { 1260, 21.5, 143, 0, 0, 0 }, { 1290, 24, 146.5, 0, 0, 0 },
+          { 1350, 27, 152, 0, 0, 0 }, { 1440, 27, 152, 0, 0, 0 }, { 1500, 31, 160, 0, 0, 0 } };
 
 } // namespace
 

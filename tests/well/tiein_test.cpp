@@ -33,8 +33,8 @@ std::vector<well::Station> generatedSurvey(unsigned seed, int count)
     return out;
 }
 
-well::Well wellOfStations(const std::vector<well::Station> &stations,
-    std::optional<well::TieIn> tieIn = std::nullopt)
+well::Well wellOfStations(
+    const std::vector<well::Station> &stations, std::optional<well::TieIn> tieIn = std::nullopt)
 {
     well::Well w;
     for (const well::Station &s : stations)
