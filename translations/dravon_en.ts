@@ -4257,6 +4257,10 @@ Not free format</translation>
         <source>Zeile %1 nach der Tabelle nicht gelesen</source>
         <translation>Row %1 after the table not read</translation>
     </message>
+    <message>
+        <source>Die Messung beginnt am Anschlusspunkt der Datei: MD %1 m, TVD %2 m, Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.</source>
+        <translation>The survey begins at the file's tie-in point: MD %1 m, TVD %2 m, north %3 m, east %4 m, inclination %5°, azimuth %6°.</translation>
+    </message>
 </context>
 <context>
     <name>TablePage</name>
