@@ -116,6 +116,8 @@ std::optional<double> depthOf(const well::Diagnostic &d)
     };
     switch (d.id) {
     case well::Message::NegativeFirstDepth:
+    case well::Message::FirstDepthAtTieIn:
+    case well::Message::DepthAboveTieIn:
     case well::Message::NoCurvature:
     case well::Message::DoglegTooLarge:
     case well::Message::DepthAboveSurface:

@@ -24,6 +24,15 @@ namespace {
 bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &stored,
     const WellSettings &settings, OffsetWell &out, std::string &fault, std::string *note)
 {
+    // An offset well's stations are computed from its wellhead; one that continues
+    // another survey would be placed wrongly.
+    if (source.settings.tieIn || (stored && stored->tieIn)) {
+        fault = i18n::translate("OffsetForm",
+            "Die Messung der Datei beginnt an einem Anschlusspunkt. Eine Nachbarbohrung muss "
+            "an der Oberfläche beginnen; eine Ablenkung wird mit ihrer Stammbohrung und der "
+            "Abzweigteufe angegeben.");
+        return false;
+    }
     const well::CheckedSurvey checked = well::checkSurvey(source.survey);
     if (!checked.clean) {
         fault = well::text(checked.diagnostics.front());

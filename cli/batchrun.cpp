@@ -91,9 +91,10 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
         = withTableOptions ? options.mapping : exchange::MappingRequest {};
     request.step = schrittweite(options.datenauswahl);
     std::string wellName; // as a LAS or WITSML file states it
+    std::optional<well::TieIn> tieIn; // where a WITSML trajectory begins
     exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
         withTableOptions ? options.delimiter : exchange::Delimiter::Automatic,
-        withTableOptions ? options.sheet : std::string(), request, &wellName);
+        withTableOptions ? options.sheet : std::string(), request, &wellName, &tieIn);
     if (import.fault) {
         complain(input + ": " + import.fault->message);
         return false;
@@ -102,6 +103,7 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
         complain(input + ": " + notice);
     // A table brings no descriptive lines and leaves the format choice alone.
     well.survey = std::move(import.survey);
+    well.settings.tieIn = tieIn;
     well.info.clear();
     if (!wellName.empty())
         well.name = wellName;

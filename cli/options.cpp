@@ -68,6 +68,25 @@ bool parseWellhead(const std::string &text, Wellhead &wellhead)
         && validLength(wellhead.northing);
 }
 
+// "MD,TVD,N,E,INC,AZI": the six values of a tie-in station, within a station's limits.
+bool parseTieIn(const std::string &text, well::TieIn &tieIn)
+{
+    double *const values[6]
+        = { &tieIn.md, &tieIn.tvd, &tieIn.north, &tieIn.east, &tieIn.inclination, &tieIn.azimuth };
+    const std::string_view all(text);
+    std::size_t start = 0;
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t comma = all.find(',', start);
+        if ((i < 5) == (comma == std::string_view::npos))
+            return false;
+        const std::size_t end = comma == std::string_view::npos ? all.size() : comma;
+        if (!parseNumber(all.substr(start, end - start), *values[i]))
+            return false;
+        start = end + 1;
+    }
+    return well::validTieIn(tieIn);
+}
+
 // "MD,INC,AZI" or "3,1,2": three headings or column numbers, in the order depth,
 // inclination, azimuth.
 bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3> &columns)
@@ -146,6 +165,8 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
         s.wellhead = o.wellhead;
     if (o.elevation)
         s.elevation = o.elevation;
+    if (o.tieIn)
+        s.tieIn = o.tieIn;
     if (o.epsg)
         s.epsg = o.epsg;
     if (o.gridConvergence)
@@ -366,6 +387,10 @@ constexpr const char *kUsage[] = {
         "  --elevation Z          Höhe des Teufenbezugspunkts über dem Meeresspiegel (m)\n"),
     DRV_TRANSLATE_NOOP(
         "Batch", "  --crs EPSG:NNNN        Koordinatenbezugssystem des Ansatzpunkts\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --tie-in MD,TVD,N,E,INC,AZI\n"
+        "                         Anschlusspunkt, an dem die Messung beginnt: Bohrlochteufe,\n"
+        "                         Seigerteufe, Nord und Ost (m), Neigung und Azimut (Grad)\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --north true|grid|magnetic\n"
         "                         Bezug der gemessenen Azimute: geographisch Nord (Vorgabe),\n"
@@ -843,6 +868,15 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "--wellhead erwartet Rechtswert und Hochwert in Metern, durch ein "
                 "Komma getrennt (z.B. 500000,5700000)"));
         o.wellhead = w;
+    });
+    option("--tie-in", [&](const Value &v) {
+        well::TieIn t;
+        if (!v || !parseTieIn(*v, t))
+            refuse(i18n::translate("Batch",
+                "--tie-in erwartet Bohrlochteufe, Seigerteufe, Nord, Ost (m), Neigung (0 bis 180 "
+                "Grad) und Azimut (0 bis 360 Grad), durch Kommas getrennt (z.B. "
+                "1200,1150.5,-4.65,0.92,12.5,140)"));
+        o.tieIn = t;
     });
     option("--crs", [&](const Value &v) {
         if (!v || !(o.epsg = parseEpsg(*v)))

@@ -69,6 +69,7 @@ struct CliOptions
     // Well settings; each one given replaces the value stored in the document.
     std::optional<Wellhead> wellhead;
     std::optional<double> elevation;
+    std::optional<well::TieIn> tieIn; // --tie-in: where the survey begins
     std::optional<int> epsg;
     std::optional<NorthReference> north;
     std::optional<double> gridConvergence;

@@ -145,10 +145,14 @@ void computeTrajectory(Trajectory &out)
 
     // The increments wait in the position fields until the sums replace them.
     std::size_t reached = n;
-    st[0].tvd = st[0].north = st[0].east = 0.0;
+    st[0].tvd = out.origin.tvd;
+    st[0].north = out.origin.north;
+    st[0].east = out.origin.east;
     st[0].displacement = st[0].displacementAzimuth = 0.0;
+    if (!out.origin.atSurface())
+        displacementOf(st[0].north, st[0].east, st[0].displacement, st[0].displacementAzimuth);
     st[0].doglegPer30 = st[0].radius = st[0].doglegRad = 0.0;
-    st[0].depthLoss = st[0].md;
+    st[0].depthLoss = st[0].md - st[0].tvd;
     st[0].straight = false;
     for (std::size_t i = 1; i < n; ++i) {
         Station &s = st[i];
@@ -177,7 +181,7 @@ void computeTrajectory(Trajectory &out)
     }
     out.stations.resize(reached);
 
-    double TVD = 0, N = 0, E = 0;
+    double TVD = out.origin.tvd, N = out.origin.north, E = out.origin.east;
     for (std::size_t i = 1; i < reached; ++i) {
         Station &s = st[i];
         TVD += s.tvd;
@@ -291,7 +295,7 @@ void computeNumericTrajectory(Trajectory &out)
            *half = c[Columns::Half], *tvd = c[Columns::Tvd], *north = c[Columns::North],
            *east = c[Columns::East], *toward = c[Columns::Inc], *beta = c[Columns::Beta],
            *dls = c[Columns::Dls], *radius = c[Columns::Radius], *disp = c[Columns::Disp];
-    double TVD = 0, N = 0, E = 0;
+    double TVD = out.origin.tvd, N = out.origin.north, E = out.origin.east;
     std::size_t reached = n;
     for (std::size_t first = 0; first < reached; first += kBlock) {
         const std::size_t lo = first == 0 ? 0 : first - 1;

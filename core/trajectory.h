@@ -86,9 +86,21 @@ struct Stop
     double previousMd = 0; // depth of the station before it
 };
 
+// Where the first station lies. A survey that begins at the surface starts from zero; one
+// that continues another survey starts at the tie-in station's position (metres).
+struct Origin
+{
+    double tvd = 0, north = 0, east = 0;
+
+    bool atSurface() const { return tvd == 0 && north == 0 && east == 0; }
+    bool operator==(const Origin &) const = default;
+};
+
 struct Trajectory
 {
-    std::vector<Station> stations; // the surface station first; ends where the run stopped
+    // The surface station (or the tie-in station) first; ends where the run stopped.
+    std::vector<Station> stations;
+    Origin origin; // the position of the first station; set by the caller before a run
     int stationsGiven = 0; // stations handed to the run
     Stop stop;
 

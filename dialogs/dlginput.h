@@ -6,6 +6,7 @@
 
 #include "dialogs/prompter.h"
 #include "input/lineeditor.h"
+#include "well/station.h"
 
 #include <QDialog>
 
@@ -56,6 +57,9 @@ public:
     // "Bohrung …" opens what `command` opens (the settings of the borehole, which belong to
     // the document, not to this dialog); without a command the button is hidden.
     void setWellCommand(std::function<void(QWidget *parent)> command);
+    // The tie-in point of the survey file imported last, when it brought one: the
+    // document takes it with the stations.
+    const std::optional<well::TieIn> &importedTieIn() const { return m_importedTieIn; }
     QButtonGroup *formatGroup() const { return m_formatGroup; }
     QButtonGroup *modeGroup() const { return m_modeGroup; }
     QButtonGroup *viewGroup() const { return m_viewGroup; }
@@ -145,6 +149,7 @@ private:
     QPushButton *m_table = nullptr;
     QPushButton *m_well = nullptr;
     std::function<void(QWidget *)> m_wellCommand;
+    std::optional<well::TieIn> m_importedTieIn;
     QLineEdit *m_name = nullptr;
     QButtonGroup *m_formatGroup = nullptr;
     QButtonGroup *m_modeGroup = nullptr;

@@ -66,6 +66,9 @@ void DlgInput::importTableFile(const QString &path)
     }
     // The name field holds only what the document can keep, as when a name is typed.
     exchange::takeImportedStations(m_state, dialog.stationImport(), storableText(name));
+    // The stations replace those before; so does the tie-in they begin at, when the file
+    // names one (a table without one leaves the well's tie-in as it is).
+    m_importedTieIn = dialog.tieIn();
     showMembers();
     selectMarked();
 }

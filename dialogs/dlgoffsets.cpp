@@ -472,6 +472,7 @@ bool DlgOffsets::addFile(const QString &path)
         if (dialog.exec() != QDialog::Accepted)
             return false;
         source.survey = dialog.stationImport().survey;
+        source.settings.tieIn = dialog.tieIn(); // refused below: an offset begins at the surface
         source.name = dialog.wellName().empty() ? exchange::nameFromPath(local) : dialog.wellName();
     } else {
         const MeasurementFileLines file = readMeasurementFile(local);

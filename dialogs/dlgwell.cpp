@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -102,6 +104,28 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     row(placeForm, tr("Koordinatenbezugssystem:"), m_epsg);
     row(placeForm, tr("Höhe des Teufenbezugspunkts (m NN):"), m_elevation);
 
+    // The tie-in point beside the wellhead, three rows of two short fields (depths,
+    // position, direction), so that the dialog keeps its height and fits a small screen.
+    auto *tieIn = new QGroupBox(tr("Anschlusspunkt"), this);
+    auto *tieInGrid = new QGridLayout(tieIn);
+    const QString tieInLabels[6] = { tr("MD (m):"), tr("TVD (m):"), tr("Nord (m):"), tr("Ost (m):"),
+        tr("Neigung (°):"), tr("Azimut (°):") };
+    for (int i = 0; i < 6; ++i) {
+        m_tieIn[i] = edit(form.tieIn[static_cast<std::size_t>(i)], QString());
+        m_tieIn[i]->setMinimumWidth(DialogUnits(font()).x(50));
+        auto *label = new QLabel(tieInLabels[i], this);
+        label->setBuddy(m_tieIn[i]);
+        // MD beside TVD, north beside east, inclination beside azimuth.
+        const int column = 2 * (i % 2), line = i / 2;
+        tieInGrid->addWidget(label, line, column);
+        tieInGrid->addWidget(m_tieIn[i], line, column + 1);
+    }
+    auto *tieInNote = new QLabel(tr("Wo eine Messung beginnt, die eine andere fortsetzt. Alle "
+                                    "Felder leer: sie beginnt an der Oberfläche."),
+        this);
+    tieInNote->setWordWrap(true);
+    tieInGrid->addWidget(tieInNote, 3, 0, 1, 4);
+
     auto *north = new QGroupBox(tr("Nordrichtung der gemessenen Azimute"), this);
     auto *northForm = new QFormLayout(north);
     row(northForm, tr("Azimute bezogen auf:"), m_north);
@@ -147,7 +171,10 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     connect(buttons, &QDialogButtonBox::rejected, this, &DlgWell::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(place);
+    auto *top = new QHBoxLayout;
+    top->addWidget(place);
+    top->addWidget(tieIn);
+    layout->addLayout(top);
     layout->addWidget(north);
     layout->addWidget(uncertainty);
     layout->addWidget(lists);
@@ -188,6 +215,8 @@ bool DlgWell::entered(WellSettings &out, QString &fault) const
     form.totalField = m_totalField->text().toStdString();
     form.dip = m_dip->text().toStdString();
     form.ellipseSigma = m_ellipseSigma->text().toStdString();
+    for (int i = 0; i < 6; ++i)
+        form.tieIn[static_cast<std::size_t>(i)] = m_tieIn[i]->text().toStdString();
     // Chosen under "Einstellungen …": the document keeps its own values.
     const geo::WellForm kept = geo::formOf(m_base);
     form.sectionAzimuth = kept.sectionAzimuth;

@@ -1,7 +1,8 @@
 // "Bohrung": the settings that place the borehole in the field. The wellhead's easting
 // and northing with their coordinate system, the elevation of the depth reference, the
 // north of the measured azimuths with the angles between the norths, and the error model
-// of the surveys with its inputs (its fields open only with a model). An empty field is
+// of the surveys with its inputs (its fields open only with a model), and the tie-in
+// point where a survey that continues another one begins. An empty field is
 // a value that is not set. The section azimuth and unit of listings are chosen under
 // "Ansicht → Einstellungen …"; this dialog shows the values in effect and keeps the
 // document's own ones as they are.
@@ -48,6 +49,8 @@ public:
     QLineEdit *totalFieldEdit() const { return m_totalField; }
     QLineEdit *dipEdit() const { return m_dip; }
     QLineEdit *ellipseSigmaEdit() const { return m_ellipseSigma; }
+    // The tie-in point's fields: MD, TVD, north, east, inclination, azimuth.
+    QLineEdit *tieInEdit(int i) const { return m_tieIn[i]; }
     // The section azimuth and unit in effect, read-only.
     QLabel *sectionLabel() const { return m_section; }
     QLabel *unitLabel() const { return m_unit; }
@@ -65,5 +68,6 @@ private:
     QLineEdit *m_convergence, *m_declination;
     QComboBox *m_errorModel;
     QLineEdit *m_latitude, *m_gravity, *m_totalField, *m_dip, *m_ellipseSigma;
+    QLineEdit *m_tieIn[6];
     QLabel *m_section, *m_unit;
 };

@@ -66,6 +66,11 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
     if (!state.m_Eingabe.empty() && !current.survey.readsBackAs(state.m_Eingabe))
         changed.survey = well::surveyFromLines(state.m_Eingabe);
     changed.info = state.m_Info;
+    // A survey file that begins at a tie-in point brings it along.
+    if (accepted) {
+        if (const std::optional<well::TieIn> tieIn = m_dialog->importedTieIn())
+            changed.settings.tieIn = tieIn;
+    }
     // One run: what the computation reports comes after the views show its results.
     ComputationRun run(*m_prompter);
     const bool edited = state.m_bGeaendert == 1;

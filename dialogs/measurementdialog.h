@@ -3,6 +3,9 @@
 #pragma once
 
 #include "input/lineeditor.h"
+#include "well/station.h"
+
+#include <optional>
 
 class MeasurementDialog
 {
@@ -13,4 +16,8 @@ public:
     // m_Format, m_Ansicht, m_ZeilenModus = 0). Returns true when the user confirmed
     // with OK; `state` then holds what the document takes back.
     virtual bool run(LineEditor &state) = 0;
+
+    // After OK: the tie-in point of a survey file that the last run imported (a WITSML
+    // trajectory that begins at one); none when it imported none.
+    virtual std::optional<well::TieIn> importedTieIn() const { return std::nullopt; }
 };

@@ -34,6 +34,7 @@ bool QtMeasurementDialog::run(LineEditor &state)
     if (remembered.isValid())
         dialog.resize(remembered.expandedTo(dialog.minimumSize()));
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_importedTieIn = accepted ? dialog.importedTieIn() : std::nullopt;
     QSettings().setValue(kSizeKey, dialog.size());
     return accepted;
 }

@@ -17,6 +17,7 @@ public:
     void setParent(QWidget *parent);
 
     bool run(LineEditor &state) override;
+    std::optional<well::TieIn> importedTieIn() const override { return m_importedTieIn; }
 
     // What the dialog's "Bohrung …" button opens (see DlgInput::setWellCommand).
     void setWellCommand(std::function<void(QWidget *parent)> command)
@@ -28,4 +29,5 @@ private:
     Prompter &m_prompter;
     QPointer<QWidget> m_parent;
     std::function<void(QWidget *)> m_wellCommand;
+    std::optional<well::TieIn> m_importedTieIn;
 };

@@ -175,8 +175,11 @@ Qt::ItemFlags StationTableModel::flags(const QModelIndex &index) const
 }
 
 QString StationTableModel::refusal(int row, const well::Station &station,
-    const well::Station *previous, const well::Station *next, int checks)
+    const well::Station *previous, const well::Station *next, int checks) const
 {
+    const std::optional<well::TieIn> &tieIn = m_history->document().well().settings.tieIn;
+    if ((checks & CheckMd) && row == 0 && tieIn && !well::depthRises(tieIn->md, station.md))
+        return checkText(well::Message::FirstDepthAtTieIn, { station.md, tieIn->md });
     if ((checks & CheckMd) && row == 0 && !well::firstDepthAccepted(station.md))
         return checkText(well::Message::NegativeFirstDepth, { station.md });
     if ((checks & CheckInclination) && !well::inclinationAccepted(station.inclination))
@@ -273,13 +276,19 @@ bool StationTableModel::insertStation(int row)
             station.md += step > 0 ? step : 30.0;
         }
     } else {
-        // Half way between the station above (the surface above the first) and this one.
+        // Half way between the station above (above the first: the tie-in point, or the
+        // surface) and this one.
+        const std::optional<well::TieIn> &tieIn = m_history->document().well().settings.tieIn;
         const well::Station &below = stations[static_cast<std::size_t>(row)];
-        const double above = row > 0 ? stations[static_cast<std::size_t>(row) - 1].md : 0.0;
+        const double above = row > 0 ? stations[static_cast<std::size_t>(row) - 1].md
+            : tieIn                  ? tieIn->md
+                                     : 0.0;
         station = row > 0 ? stations[static_cast<std::size_t>(row) - 1] : below;
         station.md = above + (below.md - above) / 2;
-        if (!(row == 0 ? well::firstDepthAccepted(station.md) && well::depthRises(station.md, below.md)
-                       : well::depthRises(above, station.md) && well::depthRises(station.md, below.md))) {
+        if (!(row == 0 && !tieIn
+                    ? well::firstDepthAccepted(station.md) && well::depthRises(station.md, below.md)
+                    : well::depthRises(above, station.md)
+                        && well::depthRises(station.md, below.md))) {
             refuse({}, tr("Zwischen den Teufen %1 und %2 ist kein Platz für eine weitere Station.")
                            .arg(QString::fromStdString(decimalsign::shortest(above, decimalsign::interfaceSign())),
                                QString::fromStdString(decimalsign::shortest(below.md, decimalsign::interfaceSign()))));

@@ -70,9 +70,9 @@ private:
     // Which values of a station a check looks at.
     enum Checks { CheckMd = 1, CheckInclination = 2, CheckAzimuth = 4, CheckAll = 7 };
     // Why `station` may not stand at `row` between `previous` and `next` (empty when it
-    // may).
-    static QString refusal(int row, const well::Station &station, const well::Station *previous,
-        const well::Station *next, int checks);
+    // may). The first station lies below the well's tie-in point, where it has one.
+    QString refusal(int row, const well::Station &station, const well::Station *previous,
+        const well::Station *next, int checks) const;
     void followDocument();
     void refuse(const QModelIndex &index, const QString &reason);
     const well::Survey &survey() const { return m_history->document().well().survey; }

@@ -283,6 +283,18 @@ void TableImportDialog::showChoices()
                               .arg(m_import.afterFirst)
                               .arg(m_import.afterLast)
                         : tr("Zeile %1 nach der Tabelle nicht gelesen").arg(m_import.afterFirst));
+        // The trajectory's first station is its tie-in point, not one of the stations
+        // listed: said, so that the user does not miss it.
+        if (const std::optional<well::TieIn> &t = m_load.tieIn) {
+            const auto shown = [](double value) {
+                return QString::fromStdString(decimalsign::shown(value, 2));
+            };
+            text += QLatin1Char('\n')
+                + tr("Die Messung beginnt am Anschlusspunkt der Datei: MD %1 m, TVD %2 m, "
+                     "Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.")
+                      .arg(shown(t->md), shown(t->tvd), shown(t->north), shown(t->east),
+                          shown(t->inclination), shown(t->azimuth));
+        }
         m_status->setText(text);
     }
     m_buttons->buttons().first()->setEnabled(usable());

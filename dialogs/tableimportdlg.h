@@ -40,6 +40,8 @@ public:
     const std::optional<exchange::TableFault> &fault() const { return m_load.fault; }
     // The well's name a LAS or WITSML file states (empty when it has none).
     const std::string &wellName() const { return m_load.wellName; }
+    // The tie-in point a WITSML trajectory begins at (none when it begins at the surface).
+    const std::optional<well::TieIn> &tieIn() const { return m_load.tieIn; }
 
     // Controls, for tests.
     QComboBox *sheetBox() const { return m_sheet; }

@@ -72,8 +72,17 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
     const UncertaintySettings drawn = m_analysis.well().settings.uncertainty;
     if (settings == m_analysis.well().settings)
         return;
+    // A tie-in moves the whole course: what was computed is computed again from it.
+    const bool moved = settings.tieIn != m_analysis.well().settings.tieIn;
+    const well::Computation &last = m_analysis.computation();
+    const bool computed = !last.checked.stations.empty() || !last.table.empty();
     m_analysis.setSettings(settings);
     SetModifiedFlag(true);
+    if (moved && computed) {
+        ++m_dataRevision;
+        recompute();
+        return;
+    }
     // Another multiple of σ or another model changes the extent of what is drawn.
     if (settings.uncertainty.model != drawn.model
         || settings.uncertainty.ellipseSigma != drawn.ellipseSigma)

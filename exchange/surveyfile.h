@@ -5,6 +5,7 @@
 #pragma once
 
 #include "exchange/table.h"
+#include "well/station.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,9 @@ struct SurveyFileRead
     std::vector<std::string> choices; // WITSML: the trajectories' names
     int choice = -1; // the one read, from 0
     std::string wellName; // empty when the file names none
+    // WITSML: where the survey begins, when its first station is a tie-in point below or
+    // beside the surface; that station is then no row of the table.
+    std::optional<well::TieIn> tieIn;
     std::optional<TableFault> fault; // set: no table
 };
 

@@ -147,6 +147,7 @@ TableLoad loadTable(
         load.sheetNames = std::move(read.choices);
         load.sheetIndex = read.choice;
         load.wellName = std::move(read.wellName);
+        load.tieIn = read.tieIn;
         load.fault = std::move(read.fault);
         return load;
     }
@@ -219,7 +220,8 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 }
 
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
-    const std::string &sheet, const MappingRequest &request, std::string *wellName)
+    const std::string &sheet, const MappingRequest &request, std::string *wellName,
+    std::optional<well::TieIn> *tieIn)
 {
     StationImport import;
     if (format == TableFormat::Delimited) {
@@ -235,6 +237,8 @@ StationImport importTableStations(std::string_view bytes, TableFormat format, De
     }
     if (wellName)
         *wellName = load.wellName;
+    if (tieIn)
+        *tieIn = load.tieIn;
     return importStations(load.table, request);
 }
 

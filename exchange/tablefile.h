@@ -38,6 +38,7 @@ struct TableLoad
     // LAS, WITSML: the sheets are a WITSML file's trajectories, and the file may name
     // the well (empty when it does not).
     std::string wellName;
+    std::optional<well::TieIn> tieIn; // WITSML: the tie-in point the survey begins at
     std::optional<TableFault> fault; // set: no table
 };
 
@@ -74,8 +75,10 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 // A table file straight to stations, as loadTable and importStations give them; a fault
 // of either is the result's fault. Delimited text goes through importDelimitedStations,
 // so that a long survey never stands in memory as a table. `wellName`, when given, gets
-// the well's name a LAS or WITSML file states.
+// the well's name a LAS or WITSML file states, `tieIn` the tie-in point a WITSML
+// trajectory begins at (none when it begins at the surface).
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
-    const std::string &sheet, const MappingRequest &request, std::string *wellName = nullptr);
+    const std::string &sheet, const MappingRequest &request, std::string *wellName = nullptr,
+    std::optional<well::TieIn> *tieIn = nullptr);
 
 } // namespace exchange

@@ -221,6 +221,15 @@ namespace {
         }
     }
 
+    // A station's type names a tie-in point: "tie in point" in 1.4.1.1 and 2.0, in any case.
+    bool isTieInPoint(const pugi::xml_node &station)
+    {
+        std::string type = textOf(child(station, "typeTrajStation"));
+        for (char &c : type)
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+        return type == "tie in point";
+    }
+
     std::string cell(double value)
     {
         return decimalsign::shortest(value, decimalsign::Sign::Point);
@@ -337,6 +346,8 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
         }
         const int line = lines.of(station);
         std::vector<Cell> row;
+        double values[3] = {};
+        int k = 0;
         for (const auto &[name, length] :
             { std::pair { "md", true }, std::pair { "incl", false }, std::pair { "azi", false } }) {
             const Value v = measure(child(station, name), name, length, line);
@@ -345,10 +356,47 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
                 result.table = Table();
                 return result;
             }
+            values[k++] = v.number;
             Cell c;
             c.number = true;
             c.text = table.keep(cell(v.number));
             row.push_back(c);
+        }
+        // The first station, a tie-in point with its position, is where the survey begins
+        // rather than a station of it. One at the surface (or without a position, as older
+        // writers leave it) is the survey's first station as it always was.
+        if (!result.tieIn && table.rows.size() == 1 && isTieInPoint(station)
+            && child(station, "tvd") && child(station, "dispNs") && child(station, "dispEw")) {
+            double position[3] = {};
+            k = 0;
+            for (const char *name : { "tvd", "dispNs", "dispEw" }) {
+                const Value v = measure(child(station, name), name, true, line);
+                if (!v.fault.empty()) {
+                    result.fault = lineFault(line, {}, v.fault);
+                    result.table = Table();
+                    return result;
+                }
+                position[k++] = v.number;
+            }
+            const well::TieIn tieIn { values[0], position[0], position[1], position[2], values[1],
+                values[2] };
+            const bool atSurface
+                = tieIn.md == 0 && tieIn.tvd == 0 && tieIn.north == 0 && tieIn.east == 0;
+            if (!atSurface) {
+                if (!well::validTieIn(tieIn)) {
+                    result.fault = lineFault(line, {},
+                        cfmt(i18n::translateFormat("WitsmlDatei",
+                                 "Zeile %d: der Anschlusspunkt (tie in point) liegt außerhalb "
+                                 "der Grenzen eines Messpunkts (Teufe ab 0 m, Neigung 0 bis "
+                                 "180 Grad, Azimut 0 bis 360 Grad).")
+                                 .c_str(),
+                            line));
+                    result.table = Table();
+                    return result;
+                }
+                result.tieIn = tieIn;
+                continue;
+            }
         }
         table.cells += 3;
         table.rows.push_back(std::move(row));

@@ -6,9 +6,68 @@
 #include "geo/projection.h"
 #include "i18n/i18n.h"
 
+#include <cmath>
 #include <optional>
 
 namespace geo {
+
+namespace {
+
+    bool validDepth(double metres)
+    {
+        return validLength(metres) && metres >= 0.0;
+    }
+
+    bool validInclination(double degrees)
+    {
+        return std::isfinite(degrees) && degrees >= 0.0 && degrees <= 180.0;
+    }
+
+    // The tie-in's six fields: all empty for none, else each a value within its limits.
+    // Fields shown as `base` holds them keep its values to the last digit, which the form's
+    // nine decimals may not show.
+    bool tieInFromForm(const std::array<std::string, 6> &fields,
+        const std::optional<well::TieIn> &base, std::optional<well::TieIn> &out, std::string &fault)
+    {
+        bool anything = false;
+        for (const std::string &text : fields)
+            anything = anything || !trimmedField(text).empty();
+        if (!anything) {
+            out.reset();
+            return true;
+        }
+        const char *const names[6] = {
+            DRV_TRANSLATE_NOOP("WellForm", "Anschlusspunkt: MD"),
+            DRV_TRANSLATE_NOOP("WellForm", "Anschlusspunkt: TVD"),
+            DRV_TRANSLATE_NOOP("WellForm", "Anschlusspunkt: Nord"),
+            DRV_TRANSLATE_NOOP("WellForm", "Anschlusspunkt: Ost"),
+            DRV_TRANSLATE_NOOP("WellForm", "Anschlusspunkt: Neigung"),
+            DRV_TRANSLATE_NOOP("WellForm", "Anschlusspunkt: Azimut"),
+        };
+        bool (*const limits[6])(double)
+            = { validDepth, validLength, validLength, validLength, validInclination, validAzimuth };
+        std::optional<double> values[6];
+        for (int i = 0; i < 6; ++i) {
+            if (!formField(fields[i], i18n::translate("WellForm", names[i]), limits[i], true,
+                    values[i], fault))
+                return false;
+        }
+        well::TieIn t { *values[0], *values[1], *values[2], *values[3], *values[4], *values[5] };
+        if (base) {
+            const double kept[6] = { base->md, base->tvd, base->north, base->east,
+                base->inclination, base->azimuth };
+            double *const into[6]
+                = { &t.md, &t.tvd, &t.north, &t.east, &t.inclination, &t.azimuth };
+            for (int i = 0; i < 6; ++i) {
+                if (trimmedField(fields[i]) == formNumber(kept[i]))
+                    *into[i] = kept[i];
+            }
+        }
+        out = t;
+        return true;
+    }
+
+} // namespace
 
 std::string trimmedField(const std::string &text)
 {
@@ -86,6 +145,11 @@ WellForm formOf(const WellSettings &s)
     f.totalField = formNumber(u.totalField);
     f.dip = formNumber(u.dip);
     f.ellipseSigma = formNumber(u.ellipseSigma);
+    if (s.tieIn) {
+        const well::TieIn &t = *s.tieIn;
+        f.tieIn = { formNumber(t.md), formNumber(t.tvd), formNumber(t.north), formNumber(t.east),
+            formNumber(t.inclination), formNumber(t.azimuth) };
+    }
     return f;
 }
 
@@ -153,6 +217,8 @@ bool settingsFromForm(
     }
     s.north = f.north;
     s.unit = f.unit;
+    if (!tieInFromForm(f.tieIn, base.tieIn, s.tieIn, fault))
+        return false;
 
     UncertaintySettings &u = s.uncertainty;
     u.model = f.errorModel;

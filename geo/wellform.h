@@ -6,6 +6,7 @@
 #include "uncertainty/uncertainty.h"
 #include "well/settings.h"
 
+#include <array>
 #include <string>
 
 namespace geo {
@@ -25,6 +26,9 @@ struct WellForm
     std::string gravity; // m/s²
     std::string totalField; // nT
     std::string ellipseSigma; // multiple of σ
+    // The tie-in point: MD, TVD, north, east (metres), inclination, azimuth (degrees). All
+    // empty: the survey begins at the surface; otherwise all six are needed.
+    std::array<std::string, 6> tieIn;
 };
 
 // The form of `settings` (numbers with a decimal comma).

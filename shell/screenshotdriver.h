@@ -51,6 +51,7 @@ public:
     static QString folderFromEnvironment();
 
     bool run(LineEditor &state) override;
+    std::optional<well::TieIn> importedTieIn() const override { return m_inner.importedTieIn(); }
 
     // The main window the dialog's picture is set on.
     void setFrame(CMainFrame &frame);

@@ -931,6 +931,19 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)</source>
         <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
+        <source>  --tie-in MD,TVD,N,E,INC,AZI
+                         Anschlusspunkt, an dem die Messung beginnt: Bohrlochteufe,
+                         Seigerteufe, Nord und Ost (m), Neigung und Azimut (Grad)
+</source>
+        <translation>  --tie-in MD,TVD,N,E,INC,AZI
+                         tie-in point where the survey begins: measured depth,
+                         true vertical depth, north and east (m), inclination
+                         and azimuth (degrees)
+</translation>
+    </message>
+    <message>
+        <source>--tie-in erwartet Bohrlochteufe, Seigerteufe, Nord, Ost (m), Neigung (0 bis 180 Grad) und Azimut (0 bis 360 Grad), durch Kommas getrennt (z.B. 1200,1150.5,-4.65,0.92,12.5,140)</source>
+        <translation>--tie-in expects measured depth, true vertical depth, north, east (m), inclination (0 to 180 degrees) and azimuth (0 to 360 degrees), separated by commas (e.g. 1200,1150.5,-4.65,0.92,12.5,140)</translation>
     </message>
 </context>
 <context>
@@ -1837,6 +1850,18 @@ Closure              : %6.2f m %6.1f deg azimuth</translation>
         <source>Bei der Teufe %g kann nicht interpoliert werden: die Berechnung endet bei der Teufe %g m.</source>
         <translation>Cannot interpolate at MD %g: the computation ends at MD %g m.</translation>
     </message>
+    <message>
+        <source>Die 1.Teufe %g liegt nicht unter dem Anschlusspunkt bei %g m.
+Die Messpunkte müssen unter dem Anschlusspunkt liegen.
+%s</source>
+        <translation>The first MD %g does not lie below the tie-in point at %g m.
+The stations must lie below the tie-in point.
+%s</translation>
+    </message>
+    <message>
+        <source>Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem Anschlusspunkt bei %g m.</source>
+        <translation>Cannot interpolate at MD %g: it lies above the tie-in point at %g m.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInput</name>
@@ -2494,6 +2519,38 @@ True azimuth = magnetic azimuth + declination (east positive).</translation>
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt</source>
+        <translation>Tie-in point</translation>
+    </message>
+    <message>
+        <source>MD (m):</source>
+        <translation>MD (m):</translation>
+    </message>
+    <message>
+        <source>TVD (m):</source>
+        <translation>TVD (m):</translation>
+    </message>
+    <message>
+        <source>Nord (m):</source>
+        <translation>North (m):</translation>
+    </message>
+    <message>
+        <source>Ost (m):</source>
+        <translation>East (m):</translation>
+    </message>
+    <message>
+        <source>Neigung (°):</source>
+        <translation>Inclination (°):</translation>
+    </message>
+    <message>
+        <source>Azimut (°):</source>
+        <translation>Azimuth (°):</translation>
+    </message>
+    <message>
+        <source>Wo eine Messung beginnt, die eine andere fortsetzt. Alle Felder leer: sie beginnt an der Oberfläche.</source>
+        <translation>Where a survey begins that continues another one. All fields empty: it begins at the surface.</translation>
     </message>
 </context>
 <context>
@@ -3546,6 +3603,10 @@ Not free format</translation>
         <source>Meldung unter Trennfaktor</source>
         <translation>Warn below separation factor</translation>
     </message>
+    <message>
+        <source>Die Messung der Datei beginnt an einem Anschlusspunkt. Eine Nachbarbohrung muss an der Oberfläche beginnen; eine Ablenkung wird mit ihrer Stammbohrung und der Abzweigteufe angegeben.</source>
+        <translation>The file&apos;s survey begins at a tie-in point. An offset well must begin at the surface; a sidetrack is given with its parent well and its kick-off depth.</translation>
+    </message>
 </context>
 <context>
     <name>OffsetPage</name>
@@ -4278,6 +4339,10 @@ Not free format</translation>
         <source>Zeile %1 nach der Tabelle nicht gelesen</source>
         <translation>Row %1 after the table not read</translation>
     </message>
+    <message>
+        <source>Die Messung beginnt am Anschlusspunkt der Datei: MD %1 m, TVD %2 m, Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.</source>
+        <translation>The survey begins at the file's tie-in point: MD %1 m, TVD %2 m, north %3 m, east %4 m, inclination %5°, azimuth %6°.</translation>
+    </message>
 </context>
 <context>
     <name>TablePage</name>
@@ -4520,6 +4585,30 @@ Not free format</translation>
         <source>%1: das Fehlermodell braucht einen Wert.</source>
         <translation>%1: the error model needs a value.</translation>
     </message>
+    <message>
+        <source>Anschlusspunkt: MD</source>
+        <translation>Tie-in point: MD</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt: TVD</source>
+        <translation>Tie-in point: TVD</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt: Nord</source>
+        <translation>Tie-in point: north</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt: Ost</source>
+        <translation>Tie-in point: east</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt: Neigung</source>
+        <translation>Tie-in point: inclination</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt: Azimut</source>
+        <translation>Tie-in point: azimuth</translation>
+    </message>
 </context>
 <context>
     <name>WitsmlDatei</name>
@@ -4630,6 +4719,10 @@ Not free format</translation>
     <message>
         <source>Die Trajektorie „%s“ hat keine Messpunkte (&lt;trajectoryStation&gt;).</source>
         <translation>The trajectory &quot;%s&quot; has no survey stations (&lt;trajectoryStation&gt;).</translation>
+    </message>
+    <message>
+        <source>Zeile %d: der Anschlusspunkt (tie in point) liegt außerhalb der Grenzen eines Messpunkts (Teufe ab 0 m, Neigung 0 bis 180 Grad, Azimut 0 bis 360 Grad).</source>
+        <translation>Line %d: the tie-in point lies outside the limits of a station (depth from 0 m, inclination 0 to 180 degrees, azimuth 0 to 360 degrees).</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@ bool depthRises(double previous, double md)
     return single(md) > single(previous);
 }
 
-CheckedSurvey checkSurvey(const Survey &survey)
+CheckedSurvey checkSurvey(const Survey &survey, const std::optional<TieIn> &tieIn)
 {
     CheckedSurvey out;
     const std::vector<Station> &stations = survey.stations();
@@ -64,9 +64,13 @@ CheckedSurvey checkSurvey(const Survey &survey)
     // rules the table has always used for where the run ends.
     std::vector<Station> &taken = out.stations;
     hugepages::reserve(taken, stations.size() + 1);
-    taken.assign(1, Station {});
+    taken.assign(1, tieIn ? tieIn->station() : Station {});
+    if (tieIn)
+        out.origin = { tieIn->tvd, tieIn->north, tieIn->east };
     long long count = static_cast<long long>(lineCount);
-    bool shifted = false; // first depth below 0 m: the surface station goes in front
+    // First depth below 0 m: the surface station goes in front. A tie-in station always
+    // stands in front.
+    bool shifted = tieIn.has_value();
     bool stopped = false;
     std::size_t u = 0, s = 0; // next unread line, next station
     for (std::size_t i = 0; !stopped && i < lineCount; ++i) {
@@ -82,7 +86,14 @@ CheckedSurvey checkSurvey(const Survey &survey)
         const auto line = [&] { return survey.text(index); };
         const float T = single(station.md), phi = single(station.inclination),
                     theta = single(station.azimuth);
-        if (i == 0) {
+        if (i == 0 && tieIn) {
+            // The first interval runs down from the tie-in station.
+            if (!depthRises(tieIn->md, station.md)) {
+                report(Message::FirstDepthAtTieIn, { T, single(tieIn->md) }, line());
+                count = 0;
+                break;
+            }
+        } else if (i == 0) {
             if (!firstDepthAccepted(station.md)) {
                 // Neither rule fits a hole that starts above the surface.
                 report(Message::NegativeFirstDepth, { T }, line());
@@ -255,8 +266,10 @@ private:
     std::string m_line;
 };
 
-void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
+void fill(traj::Trajectory &t, const std::vector<Station> &stations, const traj::Origin &origin,
+    bool singlePrecision)
 {
+    t.origin = origin;
     hugepages::reserve(t.stations, stations.size());
     t.stations.resize(stations.size());
     for (std::size_t i = 0; i < stations.size(); ++i) {
@@ -292,20 +305,21 @@ void computeCourse(const Well &well, Computation &out)
         std::swap(out.legacy.stations, out.tableStations);
         out.tableBasis = Computation::TableBasis::Kept;
     }
-    out.checked = checkSurvey(well.survey);
+    out.tieIn = well.settings.tieIn;
+    out.checked = checkSurvey(well.survey, well.settings.tieIn);
     out.diagnostics = out.checked.diagnostics;
     // The two passes are independent. A long survey's are made side by side: most of
     // their time is the first touch of the memory the records take, which two threads
     // share well.
     constexpr std::size_t kSideBySideFrom = 100000;
     if (out.checked.stations.size() >= kSideBySideFrom) {
-        std::future<void> legacy = std::async(
-            std::launch::async, [&] { fill(out.legacy, out.checked.stations, true); });
-        fill(out.path, out.checked.stations, false);
+        std::future<void> legacy = std::async(std::launch::async,
+            [&] { fill(out.legacy, out.checked.stations, out.checked.origin, true); });
+        fill(out.path, out.checked.stations, out.checked.origin, false);
         legacy.get();
     } else {
-        fill(out.legacy, out.checked.stations, true);
-        fill(out.path, out.checked.stations, false);
+        fill(out.legacy, out.checked.stations, out.checked.origin, true);
+        fill(out.path, out.checked.stations, out.checked.origin, false);
     }
     // The table keeps its own run. The path never goes beyond it: where rounding to single
     // precision stops the table's run at a limit, the path stops there too. (Where only the
@@ -447,6 +461,11 @@ Interpolation interpolate(const Computation &computation, double md)
     // too, not beyond it.
     if (single(md) > *last) {
         out.diagnostic = { Message::DepthBeyondLast, { md, *last }, {} };
+        return out;
+    }
+    const std::optional<TieIn> &tieIn = computation.tieIn;
+    if (tieIn && single(md) < single(tieIn->md)) {
+        out.diagnostic = { Message::DepthAboveTieIn, { md, tieIn->md }, {} };
         return out;
     }
     if (md < 0) {

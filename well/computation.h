@@ -20,15 +20,18 @@
 namespace well {
 
 // The stations the check took, the surface station first (put in front when the first
-// line lies below the surface), and the messages of the check.
+// line lies below the surface) or the tie-in station, and the messages of the check.
 struct CheckedSurvey
 {
     std::vector<Station> stations;
+    traj::Origin origin; // the position of the first station: the tie-in's, or the surface
     Diagnostics diagnostics;
     bool clean = true; // every line taken without a message
 };
 
-CheckedSurvey checkSurvey(const Survey &survey);
+// With a tie-in the survey continues from it: the tie-in station comes first and every
+// measured station must lie below it.
+CheckedSurvey checkSurvey(const Survey &survey, const std::optional<TieIn> &tieIn = std::nullopt);
 
 // The rules the check applies to each station, one by one, for an editor that refuses a
 // value as it is typed by the same rules the computation refuses a line. Like the check
@@ -41,6 +44,7 @@ bool depthRises(double previous, double md); // each depth below the one before
 struct Computation
 {
     CheckedSurvey checked;
+    std::optional<TieIn> tieIn; // the well's, where its survey begins
     traj::Trajectory legacy; // single-precision stations: the results table and the graph
     traj::Trajectory path; // the stations as entered: everything else
     StringList table; // the results table, one entry per line

@@ -16,6 +16,7 @@ enum class Message {
     InclinationOutOfRange, // values: inclination
     AzimuthOutOfRange, // values: azimuth
     DepthNotIncreasing, // values: line number, depth
+    FirstDepthAtTieIn, // values: depth, the tie-in's depth; the first station not below it
     // ---- the run of the computation ----
     NoCurvature, // values: from depth, to depth
     DoglegTooLarge, // values: depth, inclination, azimuth of the station not reached
@@ -27,6 +28,7 @@ enum class Message {
     DepthAboveSurface, // values: depth; a negative depth
     NoIntervalBelowSurface, // values: depth; only the surface station
     DepthBeyondComputed, // values: depth, depth where the computation stopped
+    DepthAboveTieIn, // values: depth, the tie-in's depth; the survey begins below it
 };
 
 struct Diagnostic

@@ -24,6 +24,10 @@ const char *germanFormat(Message id)
             "Azimut Theta-Wert %g liegt nicht im Bereich 0°-360°\n%s");
     case Message::DepthNotIncreasing:
         return DRV_TRANSLATE_NOOP("Diagnose", "Die %d.Teufe %g steigt nicht an\n%s");
+    case Message::FirstDepthAtTieIn:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Die 1.Teufe %g liegt nicht unter dem Anschlusspunkt bei %g m.\n"
+            "Die Messpunkte müssen unter dem Anschlusspunkt liegen.\n%s");
     case Message::NoCurvature:
         return DRV_TRANSLATE_NOOP("Diagnose", "KEINE KRUEMMUNG VON TEUFE:%7.2f BIS %7.2f M");
     case Message::DoglegTooLarge:
@@ -54,6 +58,10 @@ const char *germanFormat(Message id)
         return DRV_TRANSLATE_NOOP("Diagnose",
             "Bei der Teufe %g kann nicht interpoliert werden: die Berechnung endet "
             "bei der Teufe %g m.");
+    case Message::DepthAboveTieIn:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem "
+            "Anschlusspunkt bei %g m.");
     }
     return "";
 }
@@ -105,6 +113,8 @@ std::string textOf(const Diagnostic &d, bool translated)
         return cfmt(format, value(d, 0), line);
     case Message::DepthNotIncreasing:
         return cfmt(format, number(d, 0), value(d, 1), line);
+    case Message::FirstDepthAtTieIn:
+        return cfmt(format, value(d, 0), value(d, 1), line);
     case Message::NoCurvature:
         return cfmt(format, value(d, 0), value(d, 1));
     case Message::DoglegTooLarge:
@@ -122,6 +132,7 @@ std::string textOf(const Diagnostic &d, bool translated)
     case Message::NoIntervalBelowSurface:
         return cfmt(format, value(d, 0));
     case Message::DepthBeyondComputed:
+    case Message::DepthAboveTieIn:
         return cfmt(format, value(d, 0), value(d, 1));
     }
     return {};

@@ -1,6 +1,10 @@
 // The well settings' turns between the norths.
 #include "well/settings.h"
 
+#include "well/computation.h"
+
+#include <cmath>
+
 std::optional<double> WellSettings::turnToGrid() const
 {
     switch (north) {
@@ -34,3 +38,14 @@ std::optional<double> WellSettings::turnToTrue() const
     }
     return std::nullopt;
 }
+
+namespace well {
+
+bool validTieIn(const TieIn &t)
+{
+    return validLength(t.md) && t.md >= 0.0 && validLength(t.tvd) && validLength(t.north)
+        && validLength(t.east) && std::isfinite(t.inclination) && inclinationAccepted(t.inclination)
+        && std::isfinite(t.azimuth) && azimuthAccepted(t.azimuth);
+}
+
+} // namespace well

@@ -53,6 +53,9 @@ struct WellSettings
     // of the final displacement.
     std::optional<double> sectionAzimuth;
     LengthUnit unit = LengthUnit::Metre;
+    // Where the survey begins when it continues another one; unset: at the surface, with
+    // a vertical station at depth 0 put in front of a first station below it.
+    std::optional<well::TieIn> tieIn;
     UncertaintySettings uncertainty;
     ClearanceSettings clearance;
     std::vector<OffsetWell> offsets;

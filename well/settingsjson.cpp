@@ -5,9 +5,11 @@
 #include "clearance/settingsjson.h"
 #include "i18n/i18n.h"
 #include "uncertainty/settingsjson.h"
+#include "well/computation.h"
 #include "well/settings.h"
 #include "well/settingsreader.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -24,13 +26,16 @@ const char *const kGridConvergence = "gridConvergence";
 const char *const kDeclination = "declination";
 const char *const kSectionAzimuth = "sectionAzimuth";
 const char *const kUnit = "unit";
+// The tie-in station, one object with all six of its values.
+const char *const kTieIn = "tieIn";
+const char *const kTieInMembers[6] = { "md", "tvd", "north", "east", "inclination", "azimuth" };
 // The error model's member among the well's; its inputs stand beside it.
 const char *const kErrorModel = "errorModel";
 
 bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
-             kDeclination, kSectionAzimuth, kUnit }) {
+             kDeclination, kSectionAzimuth, kUnit, kTieIn }) {
         if (key == known)
             return true;
     }
@@ -66,6 +71,47 @@ bool readEpsg(settingsjson::Reader &in, std::optional<int> &out)
     return true;
 }
 
+bool validDepth(double metres)
+{
+    return validLength(metres) && metres >= 0.0;
+}
+
+bool validInclination(double degrees)
+{
+    return std::isfinite(degrees) && well::inclinationAccepted(degrees);
+}
+
+// The tie-in: an object with all six values, each within a station's limits.
+bool readTieIn(settingsjson::Reader &in, std::optional<well::TieIn> &out)
+{
+    const Json *object = in.member(kTieIn);
+    if (!object)
+        return true;
+    if (!object->is_object())
+        return in.fail(kTieIn,
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+    settingsjson::Reader member(*object, std::string(kTieIn) + ".");
+    bool (*const limits[6])(double)
+        = { validDepth, validLength, validLength, validLength, validInclination, validAzimuth };
+    std::optional<double> values[6];
+    for (int i = 0; i < 6; ++i) {
+        if (!member.member(kTieInMembers[i])) {
+            member.fail(kTieInMembers[i],
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
+            in.fault = member.fault;
+            return false;
+        }
+        if (!member.number(kTieInMembers[i], limits[i], values[i])) {
+            in.fault = member.fault;
+            return false;
+        }
+    }
+    out = well::TieIn { *values[0], *values[1], *values[2], *values[3], *values[4], *values[5] };
+    return true;
+}
+
 } // namespace
 
 std::string settingsToJson(const WellSettings &s)
@@ -89,6 +135,14 @@ std::string settingsToJson(const WellSettings &s)
         j[kSectionAzimuth] = *s.sectionAzimuth;
     if (s.unit == LengthUnit::Foot)
         j[kUnit] = "ft";
+    if (s.tieIn) {
+        const double values[6] = { s.tieIn->md, s.tieIn->tvd, s.tieIn->north, s.tieIn->east,
+            s.tieIn->inclination, s.tieIn->azimuth };
+        Json t = Json::object();
+        for (int i = 0; i < 6; ++i)
+            t[kTieInMembers[i]] = values[i];
+        j[kTieIn] = std::move(t);
+    }
     settingsjson::writeUncertainty(j, kErrorModel, s.uncertainty, false);
     settingsjson::writeClearanceRule(j, s.clearance);
     settingsjson::writeOffsets(j, s.offsets);
@@ -131,7 +185,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !in.number(kGridConvergence, validTurnAngle, s.gridConvergence)
         || !in.number(kDeclination, validTurnAngle, s.declination)
         || !in.number(kSectionAzimuth, validAzimuth, s.sectionAzimuth)
-        || !in.choice(kUnit, { "m", "ft" }, s.unit)
+        || !in.choice(kUnit, { "m", "ft" }, s.unit) || !readTieIn(in, s.tieIn)
         || !settingsjson::readUncertainty(in, kErrorModel, s.uncertainty)
         || !settingsjson::readClearanceRule(in, s.clearance))
         return fail(in.fault);

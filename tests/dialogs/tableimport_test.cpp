@@ -287,3 +287,26 @@ TEST_F(TableImportFromDialog, ANameTheDocumentCannotKeepArrivesAsItWouldBeSaved)
     EXPECT_EQ(dialog->nameEdit()->text(), QString::fromUtf8("?ód?-Süd"));
     EXPECT_EQ(dialog->stationCount(), 1);
 }
+
+// A WITSML trajectory that begins at a tie-in point: the dialog says where the survey
+// begins, lists only the stations below it and hands the tie-in on with them.
+TEST(TableImportDialog, AWitsmlTieInPointIsNamedAndNotListed)
+{
+    widgetApp();
+    const std::string xml
+        = "<?xml version=\"1.0\"?>\n<trajectorys><trajectory><name>Abschnitt 2</name>\n"
+          "<trajectoryStation><typeTrajStation>tie in point</typeTrajStation>"
+          "<md uom=\"m\">1200</md><tvd uom=\"m\">1150.5</tvd><incl uom=\"dega\">12</incl>"
+          "<azi uom=\"dega\">140</azi><dispNs uom=\"m\">-4.65</dispNs>"
+          "<dispEw uom=\"m\">0.92</dispEw></trajectoryStation>\n"
+          "<trajectoryStation><md uom=\"m\">1230</md><incl uom=\"dega\">13</incl>"
+          "<azi uom=\"dega\">141</azi></trajectoryStation>\n</trajectory></trajectorys>\n";
+    TableImportDialog dialog(xml, exchange::TableFormat::Witsml, QStringLiteral("a.xml"), 1);
+    ASSERT_TRUE(dialog.usable());
+    ASSERT_TRUE(dialog.tieIn());
+    EXPECT_EQ(dialog.tieIn()->north, -4.65);
+    EXPECT_EQ(dialog.stationImport().survey.size(), 1u);
+    EXPECT_TRUE(dialog.statusLabel()->text().contains(
+        QStringLiteral("Anschlusspunkt der Datei: MD 1200,00 m, TVD 1150,50 m, Nord -4,65 m")))
+        << dialog.statusLabel()->text().toStdString();
+}

@@ -2,6 +2,7 @@
 // them keeps the old bytes, that unknown members survive, and that every damaged or
 // foreign trailer is refused without touching the target.
 #include "document/docfile.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -179,4 +180,28 @@ TEST(SettingsTrailer, MessageNamesTheFileAndTheFaultyMember)
     EXPECT_NE(bad.find("b.dvn"), std::string::npos);
     EXPECT_NE(bad.find("Einstellungen der Bohrung"), std::string::npos) << bad;
     EXPECT_LT(bad.find("\"crs\""), bad.find("Das Dokument bleibt"));
+}
+
+// A document whose survey continues another one: the tie-in goes into the trailer after
+// the unchanged four items, is read back from the file whole, and a document without one
+// keeps the old bytes.
+TEST(SettingsTrailer, TieInIsWrittenToTheFileAndReadBack)
+{
+    TempFolder dir;
+    ASSERT_TRUE(dir.valid());
+    DocumentItems d = items();
+    d.m_Settings.tieIn = well::TieIn { 1200, 1149.75, -4.65, 0.92, 17.25, 143.5 };
+    ASSERT_TRUE(writeDocumentFile(dir.file("tiein.dvn"), d));
+    const std::string bytes = readBytes(dir.file("tiein.dvn"));
+    EXPECT_EQ(bytes.substr(0, encodeDocument(items()).size()), encodeDocument(items()));
+
+    DocumentItems back;
+    std::string message;
+    ASSERT_TRUE(readDocumentFile(dir.file("tiein.dvn"), "tiein.dvn", back, message)) << message;
+    ASSERT_TRUE(back.m_Settings.tieIn);
+    EXPECT_EQ(*back.m_Settings.tieIn, *d.m_Settings.tieIn);
+    EXPECT_EQ(back, d);
+
+    back.m_Settings.tieIn.reset();
+    EXPECT_EQ(encodeDocument(back), encodeDocument(items()));
 }

@@ -30,6 +30,10 @@ public:
     std::function<bool(LineEditor &)> script;
     int runs = 0;
     LineEditor handedOver;
+    // The tie-in point of a survey file the user imported in the dialog, if any.
+    std::optional<well::TieIn> imported;
+
+    std::optional<well::TieIn> importedTieIn() const override { return imported; }
 
     bool run(LineEditor &state) override
     {
