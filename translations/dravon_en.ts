@@ -929,8 +929,6 @@ or TVD outside the well path gives a message and status 1.
         <translation>--magnetic-field only prints the Earth&apos;s magnetic field and reads no input file</translation>
     </message>
     <message>
-        <source>--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)</source>
-        <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
         <source>  --tie-in MD,TVD,N,E,INC,AZI
                          Anschlusspunkt, an dem die Messung beginnt: Bohrlochteufe,
                          Seigerteufe, Nord und Ost (m), Neigung und Azimut (Grad)
@@ -944,6 +942,10 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--tie-in erwartet Bohrlochteufe, Seigerteufe, Nord, Ost (m), Neigung (0 bis 180 Grad) und Azimut (0 bis 360 Grad), durch Kommas getrennt (z.B. 1200,1150.5,-4.65,0.92,12.5,140)</source>
         <translation>--tie-in expects measured depth, true vertical depth, north, east (m), inclination (0 to 180 degrees) and azimuth (0 to 360 degrees), separated by commas (e.g. 1200,1150.5,-4.65,0.92,12.5,140)</translation>
+    </message>
+    <message>
+        <source>--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)</source>
+        <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
     </message>
 </context>
 <context>
@@ -4341,7 +4343,7 @@ Not free format</translation>
     </message>
     <message>
         <source>Die Messung beginnt am Anschlusspunkt der Datei: MD %1 m, TVD %2 m, Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.</source>
-        <translation>The survey begins at the file's tie-in point: MD %1 m, TVD %2 m, north %3 m, east %4 m, inclination %5°, azimuth %6°.</translation>
+        <translation>The survey begins at the file&apos;s tie-in point: MD %1 m, TVD %2 m, north %3 m, east %4 m, inclination %5°, azimuth %6°.</translation>
     </message>
 </context>
 <context>
