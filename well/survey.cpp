@@ -11,14 +11,30 @@
 
 namespace well {
 
+std::vector<std::string> &SharedTexts::edit()
+{
+    if (!m_texts)
+        m_texts = std::make_shared<std::vector<std::string>>();
+    else if (m_texts.use_count() > 1)
+        m_texts = std::make_shared<std::vector<std::string>>(*m_texts);
+    return *m_texts;
+}
+
+const std::vector<std::string> &SharedTexts::none()
+{
+    static const std::vector<std::string> empty;
+    return empty;
+}
+
 void Survey::add(const Station &station, std::string text)
 {
-    const bool keepTexts = !text.empty() || !m_texts.empty();
-    if (keepTexts)
-        m_texts.resize(m_stations.size());
+    const bool keepTexts = !text.empty() || !m_texts.get().empty();
+    if (keepTexts) {
+        std::vector<std::string> &texts = m_texts.edit();
+        texts.resize(m_stations.size());
+        texts.push_back(std::move(text));
+    }
     m_stations.push_back(station);
-    if (keepTexts)
-        m_texts.push_back(std::move(text));
 }
 
 void Survey::reserve(std::size_t stations, Texts texts)
@@ -27,7 +43,7 @@ void Survey::reserve(std::size_t stations, Texts texts)
     // Lines read from a file or typed keep their text: room for them too, so that a long
     // survey is not moved string by string while it grows.
     if (texts == Texts::Kept)
-        m_texts.reserve(stations);
+        m_texts.edit().reserve(stations);
 }
 
 void Survey::addUnread(std::string text)
@@ -38,20 +54,22 @@ void Survey::addUnread(std::string text)
 void Survey::clear()
 {
     m_stations.clear();
-    m_texts.clear();
+    m_texts = {};
     m_unread.clear();
 }
 
 std::string Survey::text(std::size_t i) const
 {
-    if (i < m_texts.size() && !m_texts[i].empty())
-        return m_texts[i];
+    const std::vector<std::string> &texts = m_texts.get();
+    if (i < texts.size() && !texts[i].empty())
+        return texts[i];
     return stationText(m_stations[i]);
 }
 
 StationEntry Survey::entry(std::size_t i) const
 {
-    return { m_stations[i], i < m_texts.size() ? m_texts[i] : std::string() };
+    const std::vector<std::string> &texts = m_texts.get();
+    return { m_stations[i], i < texts.size() ? texts[i] : std::string() };
 }
 
 std::vector<StationEntry> Survey::entries(std::size_t first, std::size_t count) const
@@ -67,37 +85,38 @@ void Survey::splice(std::size_t first, std::size_t count, std::vector<StationEnt
 {
     const std::size_t inserted = entries.size();
     const auto at = [first](auto &v) { return v.begin() + static_cast<std::ptrdiff_t>(first); };
-    bool anyText = !m_texts.empty();
+    bool anyText = !m_texts.get().empty();
     for (const StationEntry &e : entries)
         anyText = anyText || !e.text.empty();
-    if (anyText)
-        m_texts.resize(m_stations.size());
+    std::vector<std::string> *texts = anyText ? &m_texts.edit() : nullptr;
+    if (texts)
+        texts->resize(m_stations.size());
     // Overwrite what both ranges share, then grow or shrink at its end: an edit of one
     // station moves no other.
     const std::size_t common = std::min(count, inserted);
     for (std::size_t k = 0; k < common; ++k) {
         m_stations[first + k] = entries[k].station;
-        if (anyText)
-            m_texts[first + k] = std::move(entries[k].text);
+        if (texts)
+            (*texts)[first + k] = std::move(entries[k].text);
     }
     if (inserted > count) {
         std::vector<Station> stations;
-        std::vector<std::string> texts;
+        std::vector<std::string> added;
         for (std::size_t k = common; k < inserted; ++k) {
             stations.push_back(entries[k].station);
-            texts.push_back(std::move(entries[k].text));
+            added.push_back(std::move(entries[k].text));
         }
         m_stations.insert(at(m_stations) + static_cast<std::ptrdiff_t>(common), stations.begin(),
             stations.end());
-        if (anyText)
-            m_texts.insert(at(m_texts) + static_cast<std::ptrdiff_t>(common),
-                std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+        if (texts)
+            texts->insert(at(*texts) + static_cast<std::ptrdiff_t>(common),
+                std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
     } else if (count > inserted) {
         m_stations.erase(at(m_stations) + static_cast<std::ptrdiff_t>(common),
             at(m_stations) + static_cast<std::ptrdiff_t>(count));
-        if (anyText)
-            m_texts.erase(at(m_texts) + static_cast<std::ptrdiff_t>(common),
-                at(m_texts) + static_cast<std::ptrdiff_t>(count));
+        if (texts)
+            texts->erase(at(*texts) + static_cast<std::ptrdiff_t>(common),
+                at(*texts) + static_cast<std::ptrdiff_t>(count));
     }
     for (UnreadLine &line : m_unread) {
         if (line.position >= first + count)
@@ -125,6 +144,7 @@ bool Survey::readsBackAs(const StringList &lines) const
 {
     if (lines.size() != lineCount())
         return false;
+    const std::vector<std::string> &texts = m_texts.get();
     std::size_t u = 0, line = 0;
     for (std::size_t i = 0; i <= m_stations.size(); ++i) {
         for (; u < m_unread.size() && m_unread[u].position == i; ++u, ++line) {
@@ -137,8 +157,8 @@ bool Survey::readsBackAs(const StringList &lines) const
         if (i == m_stations.size())
             break;
         const std::string &given = lines[line++];
-        const bool sameText = i < m_texts.size() && !m_texts[i].empty()
-            ? given == m_texts[i]
+        const bool sameText = i < texts.size() && !texts[i].empty()
+            ? given == texts[i]
             : given == stationText(m_stations[i]);
         Station s;
         if (!sameText || !cscan::readStation(given, s.md, s.inclination, s.azimuth)

@@ -10,6 +10,7 @@
 #include "well/station.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,25 @@ struct StationEntry
     std::string text;
 
     bool operator==(const StationEntry &) const = default;
+};
+
+// The texts of a survey's stations, shared between copies of the survey until one of them
+// changes its own: a document's well is copied for a dialog or a step of the history
+// without copying a million strings.
+class SharedTexts
+{
+public:
+    const std::vector<std::string> &get() const { return m_texts ? *m_texts : none(); }
+    // The texts to change, this survey's own from now on.
+    std::vector<std::string> &edit();
+    bool operator==(const SharedTexts &other) const
+    {
+        return m_texts == other.m_texts || get() == other.get();
+    }
+
+private:
+    static const std::vector<std::string> &none();
+    std::shared_ptr<std::vector<std::string>> m_texts;
 };
 
 class Survey
@@ -86,7 +106,7 @@ public:
 private:
     std::vector<Station> m_stations;
     // Either empty (every station written from its numbers) or one text per station.
-    std::vector<std::string> m_texts;
+    SharedTexts m_texts;
     std::vector<UnreadLine> m_unread;
 };
 

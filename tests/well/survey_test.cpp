@@ -159,3 +159,32 @@ TEST(Survey, LinesReadBackAsTheSurveyExactlyWhenReadingThemGivesItAgain)
         }
     }
 }
+
+// Copies of a survey share their texts until one changes: every change through either
+// copy (a splice, a station added, a clear) leaves the other exactly as it was.
+TEST(Survey, ACopyChangedLeavesTheOriginalAsItWas)
+{
+    const well::Survey original
+        = well::surveyFromLines({ "100 1 10", "kein Wert", "200.5 2 20", "300 3 30" });
+    const StringList lines = original.lines();
+
+    well::Survey spliced = original;
+    spliced.splice(1, 1, { { { 250, 4, 40 }, "250 4 40 neu" }, { { 260, 5, 50 }, "" } });
+    EXPECT_EQ(spliced.text(1), "250 4 40 neu");
+    EXPECT_NE(spliced, original);
+
+    well::Survey added = original;
+    added.add({ 400, 4, 40 }, "400 4 40");
+    well::Survey cleared = original;
+    cleared.clear();
+    EXPECT_TRUE(cleared.empty());
+
+    EXPECT_EQ(original.lines(), lines);
+    EXPECT_EQ(original.text(1), "200.5 2 20");
+    EXPECT_EQ(well::surveyFromLines(lines), original);
+    // A copy that changed nothing is equal, and so is one changed back.
+    well::Survey back = spliced;
+    back.splice(1, 2, original.entries(1, 1));
+    EXPECT_EQ(back, original);
+    EXPECT_EQ(back.lines(), lines);
+}
