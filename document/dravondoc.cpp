@@ -72,8 +72,14 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
     const UncertaintySettings drawn = m_analysis.well().settings.uncertainty;
     if (settings == m_analysis.well().settings)
         return;
+    const std::uint64_t course = m_analysis.revisions().course;
     m_analysis.setSettings(settings);
     SetModifiedFlag(true);
+    // Settings that turn the course to another north made it anew.
+    if (m_analysis.revisions().course != course) {
+        m_readBack.reset();
+        ++m_dataRevision;
+    }
     // Another multiple of σ or another model changes the extent of what is drawn.
     if (settings.uncertainty.model != drawn.model
         || settings.uncertainty.ellipseSigma != drawn.ellipseSigma)

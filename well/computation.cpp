@@ -244,7 +244,19 @@ private:
     std::string m_line;
 };
 
-void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision)
+// An azimuth turned by `degrees` and brought back into [0, 360).
+double turned(double azimuth, double degrees)
+{
+    if (degrees == 0.0)
+        return azimuth;
+    double a = std::fmod(azimuth + degrees, 360.0);
+    if (a < 0.0)
+        a += 360.0;
+    return a >= 360.0 ? 0.0 : a;
+}
+
+void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool singlePrecision,
+    double azimuthTurn)
 {
     hugepages::reserve(t.stations, stations.size());
     t.stations.resize(stations.size());
@@ -253,7 +265,8 @@ void fill(traj::Trajectory &t, const std::vector<Station> &stations, bool single
         const Station &r = stations[i];
         s.md = singlePrecision ? single(r.md) : r.md;
         s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
-        s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
+        const double azimuth = turned(r.azimuth, azimuthTurn);
+        s.azimuth = singlePrecision ? single(azimuth) : azimuth;
     }
     if (singlePrecision)
         traj::computeTrajectory(t);
@@ -274,7 +287,7 @@ void compute(const Well &well, Computation &out, const TableSink &sink)
     computeTable(well, out, sink);
 }
 
-void computeCourse(const Well &well, Computation &out)
+void computeCourse(const Well &well, Computation &out, double azimuthTurn)
 {
     out.checked = checkSurvey(well.survey);
     out.diagnostics = out.checked.diagnostics;
@@ -283,13 +296,13 @@ void computeCourse(const Well &well, Computation &out)
     // share well.
     constexpr std::size_t kSideBySideFrom = 100000;
     if (out.checked.stations.size() >= kSideBySideFrom) {
-        std::future<void> legacy = std::async(
-            std::launch::async, [&] { fill(out.legacy, out.checked.stations, true); });
-        fill(out.path, out.checked.stations, false);
+        std::future<void> legacy = std::async(std::launch::async,
+            [&] { fill(out.legacy, out.checked.stations, true, azimuthTurn); });
+        fill(out.path, out.checked.stations, false, azimuthTurn);
         legacy.get();
     } else {
-        fill(out.legacy, out.checked.stations, true);
-        fill(out.path, out.checked.stations, false);
+        fill(out.legacy, out.checked.stations, true, azimuthTurn);
+        fill(out.path, out.checked.stations, false, azimuthTurn);
     }
     // The table keeps its own run. The path never goes beyond it: where rounding to single
     // precision stops the table's run at a limit, the path stops there too. (Where only the

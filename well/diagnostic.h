@@ -27,6 +27,9 @@ enum class Message {
     DepthAboveSurface, // values: depth; a negative depth
     NoIntervalBelowSurface, // values: depth; only the surface station
     DepthBeyondComputed, // values: depth, depth where the computation stopped
+    // ---- the north of the course (no values) ----
+    NorthDeclinationMissing, // magnetic azimuths, no declination: the course is not turned
+    NorthConvergenceMissing, // a grid, but no convergence: the course is not turned
 };
 
 struct Diagnostic
