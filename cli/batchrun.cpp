@@ -558,6 +558,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
+        plot.north = northNote(analysis.courseNorth());
         std::string error;
         const bool drawn = options.view == CliOptions::View::ThreeD
             || options.view == CliOptions::View::Ladder

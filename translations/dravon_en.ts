@@ -2959,6 +2959,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Endpunkt</source>
         <translation>End point</translation>
     </message>
+    <message>
+        <source>Nord und Ost: %1</source>
+        <translation>North and east: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
