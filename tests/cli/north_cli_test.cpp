@@ -4,6 +4,7 @@
 // naming that north; the positions are those of the unturned survey turned rigidly by
 // declination - convergence about the wellhead; and an angle that is missing is said and
 // turns nothing.
+#include "exchange/xlsxfile.h"
 #include "geo/projection.h"
 #include "tests/cli/clitool.h"
 
@@ -87,9 +88,9 @@ TEST_F(NorthCli, EveryOutputOfAMagneticSurveyAgreesInGridNorthAndNamesIt)
     const std::string plainTable = file("out");
     const std::vector<Fields> plain = stationRows(file("plain.csv"));
 
-    const Result r
-        = run("--stations -" + kPlaced + " --export s.csv --export s.xml --export map.geojson",
-            kStations);
+    const Result r = run("--stations -" + kPlaced
+            + " --export s.csv --export s.xml --export map.geojson --export s.xlsx",
+        kStations);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err.find("Deklination"), std::string::npos) << r.err;
     const std::vector<Fields> csv = stationRows(file("s.csv"));
@@ -168,6 +169,25 @@ TEST_F(NorthCli, EveryOutputOfAMagneticSurveyAgreesInGridNorthAndNamesIt)
         ASSERT_TRUE(back);
         EXPECT_NEAR(back->northing - 5700000, turned[i].north, 1e-3) << i;
         EXPECT_NEAR(back->easting - 570000, turned[i].east, 1e-3) << i;
+    }
+
+    // The workbook: the north in its title row, then the same stations.
+    const exchange::XlsxRead book = exchange::readXlsx(file("s.xlsx"), "");
+    ASSERT_FALSE(book.fault);
+    ASSERT_TRUE(book.table.cell(2, 0));
+    EXPECT_EQ(std::string(book.table.cell(2, 0)->text), "Nord und Ost bezogen auf: " + caption);
+    int heading = 0;
+    while (heading < 10
+        && !(book.table.cell(heading, 0)
+            && std::string(book.table.cell(heading, 0)->text) == "Teufe (m)"))
+        ++heading;
+    ASSERT_LT(heading, 10);
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        const exchange::Cell *n = book.table.cell(heading + 1 + int(i), 4);
+        const exchange::Cell *e = book.table.cell(heading + 1 + int(i), 5);
+        ASSERT_TRUE(n && e) << i;
+        EXPECT_NEAR(number(n->text), turned[i].north, 1e-9) << i;
+        EXPECT_NEAR(number(e->text), turned[i].east, 1e-9) << i;
     }
 
     // WITSML: the same stations.
