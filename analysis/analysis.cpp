@@ -2,7 +2,7 @@
 #include "analysis/analysis.h"
 
 #include "geo/errormodelinputs.h"
-#include "i18n/i18n.h"
+#include "well/tabletext.h"
 
 #include <tuple>
 
@@ -194,8 +194,7 @@ std::vector<double> Analysis::scanDepths() const
 
 std::string tableNorthLine(const geo::CourseNorth &north)
 {
-    return std::string(DRV_TRANSLATE_NOOP("Ergebnistabelle", "    NORD UND OST: "))
-        + geo::northCaption(north, decimalsign::Sign::Point);
+    return well::kNorthLinePrefix + geo::northCaption(north, decimalsign::Sign::Point);
 }
 
 } // namespace analysis
