@@ -234,23 +234,6 @@ TEST_F(NorthCli, TrueNorthWithoutAGridKeepsEveryOutputAndAMissingAngleTurnsNothi
     for (std::size_t i = 0; i < p.size(); ++i)
         EXPECT_EQ(std::vector<std::string>(m[i].begin(), m[i].begin() + 12),
             std::vector<std::string>(p[i].begin(), p[i].begin() + 12));
-
-    // True north in a grid, the convergence given: turned by minus the convergence.
-    ASSERT_EQ(run("--stations - --north true --crs EPSG:25832 --wellhead 570000,5700000 "
-                  "--grid-convergence 1.25 --export g.csv",
-                  kStations)
-                  .status,
-        0);
-    EXPECT_NE(file("out").find("\n    NORD UND OST: Gitternord (EPSG:25832); Meridiankonvergenz "
-                               "1.25°\n"),
-        std::string::npos);
-    const std::vector<Fields> g = stationRows(file("g.csv"));
-    const double c = std::cos(-1.25 * kDegree), s = std::sin(-1.25 * kDegree);
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const double n0 = number(p[i][4]), e0 = number(p[i][5]);
-        EXPECT_NEAR(number(g[i][4]), n0 * c - e0 * s, 1e-9) << i;
-        EXPECT_NEAR(number(g[i][5]), n0 * s + e0 * c, 1e-9) << i;
-    }
 }
 
 } // namespace
