@@ -2,6 +2,9 @@
 #include "analysis/analysis.h"
 
 #include "geo/errormodelinputs.h"
+#include "well/tabletext.h"
+
+#include <tuple>
 
 namespace analysis {
 
@@ -32,6 +35,7 @@ Analysis::Analysis()
 
 Analysis::Analysis(well::Well well)
     : m_well(std::move(well))
+    , m_north(geo::courseNorth(m_well.settings))
     , m_inputs(inputsOf(m_well.settings))
 {
 }
@@ -49,6 +53,8 @@ void Analysis::setWell(well::Well well)
 void Analysis::reset(well::Well well)
 {
     setWell(std::move(well));
+    m_north = geo::courseNorth(m_well.settings);
+    m_computed = false;
     m_computation = {};
     ++m_revisions.course;
     makeCovariances();
@@ -58,8 +64,16 @@ void Analysis::reset(well::Well well)
 void Analysis::setSettings(const WellSettings &settings)
 {
     const bool rescan = !(scanned(settings) == scanned(m_well.settings));
+    // The course is in the north the settings give it: another north is another course,
+    // made at once as the covariances are, so that no output shows the old one under the
+    // new settings.
+    const bool turned = m_computed && !(geo::courseNorth(settings) == m_north);
     m_well.settings = settings;
     m_inputs = inputsOf(m_well.settings);
+    if (turned) {
+        compute();
+        return;
+    }
     if (m_scope.covariances)
         makeCovariances();
     if (rescan && m_scope.clearance)
@@ -84,14 +98,43 @@ void Analysis::compute()
 
 const well::Computation &Analysis::computeCourse()
 {
-    well::computeCourse(m_well, m_computation);
+    m_north = geo::courseNorth(m_well.settings);
+    well::computeCourse(m_well, m_computation, m_north.turn);
+    m_computed = true;
+    // Said first: it concerns every position of the run.
+    if (m_north.missing != geo::MissingAngle::None) {
+        m_computation.diagnostics.insert(m_computation.diagnostics.begin(),
+            { m_north.missing == geo::MissingAngle::Declination
+                    ? well::Message::NorthDeclinationMissing
+                    : well::Message::NorthConvergenceMissing,
+                {}, {} });
+    }
     ++m_revisions.course;
     return m_computation;
 }
 
 const well::Computation &Analysis::computeTable(const well::TableSink &sink)
 {
-    well::computeTable(m_well, m_computation, sink);
+    // The table has its heading (the name and five lines) only with an interval.
+    constexpr std::size_t kHeadingLines = 1 + std::tuple_size_v<decltype(well::tableHeading())>;
+    if (!m_north.named() || m_computation.checked.stations.size() < 2) {
+        well::computeTable(m_well, m_computation, sink);
+        return m_computation;
+    }
+    const std::string line = tableNorthLine(m_north);
+    if (sink) {
+        std::size_t written = 0;
+        well::computeTable(m_well, m_computation, [&](const std::string &l) {
+            sink(l);
+            if (++written == kHeadingLines)
+                sink(line);
+        });
+    } else {
+        well::computeTable(m_well, m_computation, {});
+        StringList &table = m_computation.table;
+        if (table.size() >= kHeadingLines)
+            table.insert(table.begin() + kHeadingLines, line);
+    }
     return m_computation;
 }
 
@@ -147,6 +190,11 @@ std::vector<double> Analysis::scanDepths() const
         listing::buildListing(m_computation.path, m_scanSteps, m_scanUnit).rows)
         mds.push_back(row.point.md);
     return mds;
+}
+
+std::string tableNorthLine(const geo::CourseNorth &north)
+{
+    return well::kNorthLinePrefix + geo::northCaption(north, decimalsign::Sign::Point);
 }
 
 } // namespace analysis

@@ -11,10 +11,16 @@
 // screen until the next computation. What reads the settings (the covariances and the
 // scan) follows a change of the settings at once, along the last computed path.
 //
+// The azimuths are turned here, once, to the one north of every output (geo/north.h):
+// the course, its table and everything that reads the course give positions in that
+// north, and the table names it in a line below its heading where a turn or a grid
+// applies.
+//
 // Nothing here asks or shows anything; the diagnostics and findings are values. No Qt.
 #pragma once
 
 #include "clearance/wellscan.h"
+#include "geo/north.h"
 #include "listing/listing.h"
 #include "uncertainty/uncertainty.h"
 #include "well/computation.h"
@@ -77,7 +83,9 @@ public:
     well::Survey &editSurvey() { return m_well.survey; }
     // Takes new settings; the covariances are made again along the last computed path,
     // the scan when anything it reads changed (the section azimuth and the unit of the
-    // listings are all it does not read).
+    // listings are all it does not read). Settings that put the course in another north
+    // (geo/north.h) compute it again at once, with everything compute() makes, once a
+    // course was computed.
     void setSettings(const WellSettings &settings);
     // Besides the stations the scan compares the wells at the points of these --every-md
     // steps on the computed path (in `unit`); none by default.
@@ -102,6 +110,8 @@ public:
     // ---- answers ----
     // The last computation (empty before the first).
     const well::Computation &computation() const { return m_computation; }
+    // The north of the last computed course (of the settings before the first).
+    const geo::CourseNorth &courseNorth() const { return m_north; }
     const ModelInputs &modelInputs() const { return m_inputs; }
     // One covariance per station of computation().path (north, east, vertical; m² at
     // 1σ); empty without a model, while an input is missing, or before they were made.
@@ -122,6 +132,8 @@ private:
     std::vector<double> scanDepths() const;
 
     well::Well m_well;
+    geo::CourseNorth m_north;
+    bool m_computed = false; // a course was computed since the last reset
     Scope m_scope;
     std::vector<listing::Request> m_scanSteps;
     listing::Unit m_scanUnit = listing::Unit::Metre;
@@ -132,5 +144,9 @@ private:
     std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
     Revisions m_revisions;
 };
+
+// The results table's line that names the north of `north`, below the heading; German
+// with the table's decimal point, as the table is written in every language.
+std::string tableNorthLine(const geo::CourseNorth &north);
 
 } // namespace analysis

@@ -133,6 +133,8 @@ std::optional<double> depthOf(const well::Diagnostic &d)
     case well::Message::AzimuthOutOfRange:
     case well::Message::NoStations:
     case well::Message::DepthBeyondLast:
+    case well::Message::NorthDeclinationMissing:
+    case well::Message::NorthConvergenceMissing:
         return std::nullopt;
     }
     return std::nullopt;

@@ -2,7 +2,9 @@
 #include "clearance/wellscan.h"
 
 #include "core/cformat.h"
+#include "core/units.h"
 #include "geo/errormodelinputs.h"
+#include "geo/north.h"
 #include "geo/offsetslot.h"
 #include "geo/wellform.h"
 #include "i18n/i18n.h"
@@ -149,7 +151,11 @@ WellScan scanWell(
     reference.errorModel = modelOf(settings.uncertainty, {});
 
     // Slot, depth shift and the turn of the azimuths of every offset of its own; a
-    // sidetrack takes its parent's.
+    // sidetrack takes its parent's. The offsets' azimuths refer to the same kind of north
+    // as the well's and take the same turn to the north of the well's course; a slot given
+    // by north and east is in the north of the well's azimuths as measured and turns with
+    // them.
+    const double courseTurn = geo::courseNorth(settings).turn;
     const std::vector<OffsetWell> &offsets = settings.offsets;
     std::vector<Placed> placed(offsets.size());
     for (std::size_t i = 0; i < offsets.size(); ++i) {
@@ -171,10 +177,13 @@ WellScan scanWell(
             }
             p.north = slot->north;
             p.east = slot->east;
-            p.turn = slot->azimuthTurn;
+            p.turn = slot->azimuthTurn + courseTurn;
         } else {
-            p.north = o.slotNorth;
-            p.east = o.slotEast;
+            // Turned clockwise, as the azimuths are.
+            const double t = courseTurn * units::kRadiansPerDegree;
+            p.north = o.slotNorth * std::cos(t) - o.slotEast * std::sin(t);
+            p.east = o.slotNorth * std::sin(t) + o.slotEast * std::cos(t);
+            p.turn = courseTurn;
         }
         p.ok = true;
     }
@@ -212,7 +221,8 @@ WellScan scanWell(
                     out.setup.push_back({ SetupMessage::NoParent, o.name, {}, o.parent });
                 return;
             }
-            const Placed &at = found != byName.end() ? placed[found->second] : Placed { true };
+            const Placed &at = found != byName.end() ? placed[found->second]
+                                                     : Placed { true, 0, 0, 0, courseTurn };
             placed[i] = at;
             w.path = sidetrackPath(parent->path, o.kickOffMd, readingsOf(o.stations, at.turn));
             w.parent = o.parent;

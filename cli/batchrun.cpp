@@ -330,7 +330,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     surveyexport::ExportInfo info;
     info.borehole = well.name;
     info.document = options.input == "-" ? std::string() : options.input;
-    info.north = settings.north;
+    info.north = analysis.courseNorth();
 
     // The station exports are made and written a piece at a time (a million stations are
     // never held as rows), on a second thread while the results table is made: the
@@ -560,6 +560,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
+        plot.north = northNote(analysis.courseNorth());
         std::string error;
         const bool drawn = options.view == CliOptions::View::ThreeD
             || options.view == CliOptions::View::Ladder

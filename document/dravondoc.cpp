@@ -76,12 +76,18 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
     const bool moved = settings.tieIn != m_analysis.well().settings.tieIn;
     const well::Computation &last = m_analysis.computation();
     const bool computed = !last.checked.stations.empty() || !last.table.empty();
+    const std::uint64_t course = m_analysis.revisions().course;
     m_analysis.setSettings(settings);
     SetModifiedFlag(true);
     if (moved && computed) {
         ++m_dataRevision;
         recompute();
         return;
+    }
+    // Settings that turn the course to another north made it anew.
+    if (m_analysis.revisions().course != course) {
+        m_readBack.reset();
+        ++m_dataRevision;
     }
     // Another multiple of σ or another model changes the extent of what is drawn.
     if (settings.uncertainty.model != drawn.model

@@ -174,12 +174,17 @@ std::size_t ColumnTable::rows() const
 
 std::vector<TitleRow> ColumnTable::titleRows(decimalsign::Sign sign, Words words) const
 {
-    if (!uncertainty)
-        return {};
-    const unc::Inputs &in = *uncertainty;
-    const auto number = [sign](double v) { return decimalsign::shortest(v, sign); };
     const auto w = [words](const char *german) { return word(words, german); };
     std::vector<TitleRow> rows;
+    if (north && north->named()) {
+        rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Nord und Ost bezogen auf")),
+            geo::northCaption(*north, sign,
+                words == Words::Shown ? geo::CaptionWords::Chosen : geo::CaptionWords::German) });
+    }
+    if (!uncertainty)
+        return rows;
+    const unc::Inputs &in = *uncertainty;
+    const auto number = [sign](double v) { return decimalsign::shortest(v, sign); };
     rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Fehlermodell")),
         i18n::arg(w(DRV_TRANSLATE_NOOP("Export", "%1, Ellipse %2 σ (σ und Kovarianzen: 1 σ)")),
             { unc::modelTitle(in.model), number(ellipseSigma) }) });

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/decimalsign.h"
+#include "geo/north.h"
 #include "listing/listing.h"
 
 #include <optional>
@@ -51,10 +52,14 @@ struct ColumnTable
     // there are no such columns.
     std::optional<unc::Inputs> uncertainty;
     double ellipseSigma = 2;
+    // The north of the positions, named in a title row where a turn or a grid applies
+    // (geo/north.h); none for a table of a well in plain true north.
+    std::optional<geo::CourseNorth> north;
 
     std::size_t rows() const;
-    // The model, the multiple of σ of the ellipse and the model's inputs, numbers written
-    // with `sign`; none without a model, so that other tables keep their bytes.
+    // The north of the positions where it is named, then the model, the multiple of σ of
+    // the ellipse and the model's inputs, numbers written with `sign`; none without
+    // either, so that other tables keep their bytes.
     std::vector<TitleRow> titleRows(
         decimalsign::Sign sign = decimalsign::Sign::Point, Words words = Words::File) const;
 };

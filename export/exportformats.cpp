@@ -92,6 +92,14 @@ namespace {
         return file.commit().ok();
     }
 
+    // The table with the north of its positions, where the file names it.
+    ColumnTable namingNorth(ColumnTable table, const ExportInfo &info)
+    {
+        if (info.north.named())
+            table.north = info.north;
+        return table;
+    }
+
     SheetInfo sheetInfo(const ExportInfo &info)
     {
         SheetInfo sheet;
@@ -123,15 +131,16 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
     ListingColumns columns(info.listing);
     columns.include(rows);
     if (const std::optional<TextStyle> style = textStyle(format)) {
-        return writeText(path, *style, rows.rows.size(),
-            [&](std::size_t first) { return columns.table(rows, first, kPiece); });
+        return writeText(path, *style, rows.rows.size(), [&](std::size_t first) {
+            return namingNorth(columns.table(rows, first, kPiece), info);
+        });
     }
     if (format == ExportFormat::Witsml) {
         return atomicfile::writeFileStreamed(path, [&](const atomicfile::Append &append) {
             return writeWitsmlTrajectory(rows, info, append);
         }).ok();
     }
-    return writeXlsx(path, columns.table(rows), sheetInfo(info));
+    return writeXlsx(path, namingNorth(columns.table(rows), info), sheetInfo(info));
 }
 
 bool writeExport(
@@ -153,7 +162,7 @@ bool writeExport(
     return writeText(path, *textStyle(format), rows.size, [&](std::size_t first) {
         listing::Listing own; // one per thread
         rows.make(first, kPiece, own);
-        return columns.table(own);
+        return namingNorth(columns.table(own), info);
     });
 }
 

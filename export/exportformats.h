@@ -3,6 +3,7 @@
 // A new format is one entry in exportFormats() and one case in writeExport(). No Qt.
 #pragma once
 
+#include "geo/north.h"
 #include "listing/listing.h"
 #include "well/settings.h"
 
@@ -47,7 +48,10 @@ struct ExportInfo
     std::string borehole; // UTF-8
     std::string document; // UTF-8; may be empty
     bool listing = false; // rows of a listing (with the request that made each), not stations
-    NorthReference north = NorthReference::True; // what the azimuths refer to (WITSML aziRef)
+    // The north of the computed course the rows come from, with the angles that turned
+    // the measured azimuths there: named in a title row, and WITSML's aziRef,
+    // magDeclUsed and gridCorUsed.
+    geo::CourseNorth north;
 };
 
 // Writes `rows` to `path` (UTF-8) in `format`; false when the file cannot be written.

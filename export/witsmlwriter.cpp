@@ -138,8 +138,13 @@ bool writeWitsmlTrajectory(
         out.measure("    ", "mdMn", length, rows.rows.front().point.md);
         out.measure("    ", "mdMx", length, rows.rows.back().point.md);
     }
+    // The angles that turned the measured azimuths to aziRef, in the schema's order.
+    if (info.north.declination)
+        out.measure("    ", "magDeclUsed", "dega", *info.north.declination);
+    if (info.north.convergence)
+        out.measure("    ", "gridCorUsed", "dega", *info.north.convergence);
     out.measure("    ", "aziVertSect", "dega", rows.sectionAzimuth);
-    out.text("    ", "aziRef", aziRefOf(info.north));
+    out.text("    ", "aziRef", aziRefOf(info.north.north));
 
     std::size_t index = 0;
     for (const listing::Row &row : rows.rows) {

@@ -1,5 +1,6 @@
 #include "geo/errormodelinputs.h"
 
+#include "geo/north.h"
 #include "geo/projection.h"
 
 namespace geo {
@@ -13,6 +14,12 @@ std::optional<unc::Inputs> errorModelInputs(
         return std::nullopt;
     }
     WellSettings completed = settings;
+    // The model reads the azimuths of the computed course, which are in the course's
+    // north, with the convergence that turned them there.
+    const CourseNorth course = courseNorth(settings);
+    completed.north = course.north;
+    if (course.convergence)
+        completed.gridConvergence = course.convergence;
     std::optional<double> latitude;
     // PROJ is asked only for what the settings leave open.
     if (!settings.uncertainty.latitude || !settings.gridConvergence) {

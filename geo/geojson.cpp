@@ -1,6 +1,7 @@
 #include "geo/geojson.h"
 
 #include "core/cformat.h"
+#include "geo/north.h"
 #include "geo/projection.h"
 #include "i18n/i18n.h"
 
@@ -55,9 +56,13 @@ bool geoJson(const traj::Trajectory &t, const WellSettings &settings, const std:
         return false;
     }
     const GridToWgs84 crs(*settings.epsg);
+    // The trajectory is the computed course, already in grid north: the placement only
+    // moves it to the wellhead (a turn of 0), so nothing is turned twice.
     Placement place;
     if (!placementWithCrs(settings, crs, place, fault))
         return false;
+    const CourseNorth north = courseNorth(settings);
+    const std::string caption = northCaption(north, decimalsign::Sign::Point);
 
     ordered_json line = ordered_json::array();
     ordered_json features = ordered_json::array();
@@ -94,6 +99,9 @@ bool geoJson(const traj::Trajectory &t, const WellSettings &settings, const std:
         if (height)
             values["hoehe_nn_m"] = rounded(*height, len);
         values["abknickung_grad_30m"] = rounded(s.doglegPer30, len);
+        // A single station has no line feature to name the north.
+        if (t.stations.size() == 1)
+            values["nordbezug"] = caption;
         features.push_back({ { "type", "Feature" },
             { "geometry", { { "type", "Point" }, { "coordinates", position } } },
             { "properties", values } });
@@ -104,8 +112,11 @@ bool geoJson(const traj::Trajectory &t, const WellSettings &settings, const std:
         { "hochwert_m", settings.wellhead->northing } };
     if (settings.elevation)
         about["hoehe_bezugspunkt_m"] = *settings.elevation;
+    // The azimuths as measured, the turn that took them to grid north, and the north of
+    // every value of this file in words.
     about["nordrichtung"] = northName(settings.north);
-    about["drehung_zu_gitternord_grad"] = rounded(*place.turn, len);
+    about["drehung_zu_gitternord_grad"] = rounded(north.turn + *place.turn, len);
+    about["nordbezug"] = caption;
     // A single station is a point, not a line: RFC 7946 wants two positions in a line.
     if (line.size() >= 2) {
         const ordered_json path = { { "type", "Feature" },

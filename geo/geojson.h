@@ -1,7 +1,9 @@
 // The hole on a map: a GeoJSON file (RFC 7946) in WGS 84 longitude and latitude with the
 // height above sea level in metres as the third coordinate. The path is one LineString
 // through every station, each station also a Point with its values. Without an elevation
-// the positions have two coordinates: no height is guessed.
+// the positions have two coordinates: no height is guessed. The trajectory is the computed
+// course (analysis/), whose azimuths, north and east are in grid north (geo/north.h); the
+// line's properties name that north ("nordbezug").
 #pragma once
 
 #include "core/trajectory.h"

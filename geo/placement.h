@@ -33,7 +33,9 @@ struct Placement
     std::optional<double> height(double tvd) const;
 };
 
-// The placement that the settings give by themselves (no coordinate system is asked).
+// The placement of offsets in the north of the measured azimuths that the settings give
+// by themselves (no coordinate system is asked). The computed course is in the north of
+// geo/north.h: its placement is bestPlacement's (geo/projection.h).
 Placement placementOf(const WellSettings &settings);
 
 // Fills the absolute values of every row that the placement gives.

@@ -3,6 +3,7 @@
 #include "core/cformat.h"
 #include "core/trajectory.h"
 #include "core/units.h"
+#include "geo/north.h"
 #include "i18n/i18n.h"
 
 #include <proj.h>
@@ -174,25 +175,21 @@ bool placementWithCrs(
         fault = crs.fault();
         return false;
     }
+    // The course is in grid north wherever the grid's convergence is known, so that its
+    // offsets are placed without a turn; the north of the course says why not otherwise.
+    const CourseNorth north = courseNorth(settings);
+    out.turn = north.toGrid;
     if (out.turn)
         return true;
-    const auto toTrue = settings.turnToTrue();
-    if (!toTrue) {
+    if (north.missing == MissingAngle::Declination) {
         fault = i18n::translate("Koordinaten",
             "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
             "angegeben.");
         return false;
     }
-    const auto convergence
-        = crs.convergenceAt({ settings.wellhead->easting, settings.wellhead->northing });
-    if (!convergence) {
-        fault = i18n::translate(
-            "Koordinaten", "Der Ansatzpunkt liegt außerhalb des Koordinatenbezugssystems.");
-        return false;
-    }
-    // grid = true - convergence
-    out.turn = *toTrue - *convergence;
-    return true;
+    fault = i18n::translate(
+        "Koordinaten", "Der Ansatzpunkt liegt außerhalb des Koordinatenbezugssystems.");
+    return false;
 }
 
 std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings)
@@ -210,7 +207,10 @@ std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings)
 
 Placement bestPlacement(const WellSettings &settings, std::string *why)
 {
+    // Offsets of the course are in its north; without a coordinate system they are turned
+    // to grid north by a convergence given by hand.
     Placement p = placementOf(settings);
+    p.turn = courseNorth(settings).toGrid;
     if (p.turn || !settings.wellhead)
         return p;
     std::string fault = i18n::translate("Koordinaten",

@@ -46,10 +46,10 @@ private:
     std::string m_fault;
 };
 
-// The placement of the settings, with a turn to grid north for azimuths measured against
-// true (or magnetic) north whose settings name no grid convergence: the convergence of
-// the coordinate system at the wellhead. False with a fault in the chosen language (UTF-8) when the
-// horizontal placement cannot be made.
+// The placement of the computed course (whose offsets are in the north of geo/north.h):
+// its turn to grid north is 0 where the course is in grid north, which it is whenever the
+// convergence is given or the coordinate system gives it at the wellhead. False with a
+// fault in the chosen language (UTF-8) when the horizontal placement cannot be made.
 bool placementWithCrs(
     const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault);
 
@@ -62,9 +62,10 @@ struct WellheadOnEarth
 };
 std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings);
 
-// The placement for listings: the one of placementWithCrs where that succeeds, else the
-// one that the settings give by themselves. Values that neither gives stay unset; when a
-// wellhead is given but cannot be placed, `why` (if given) says why in the chosen language (UTF-8).
+// The placement of the computed course for listings: the one of placementWithCrs where
+// that succeeds, else the one that the settings give by themselves. Values that neither gives stay
+// unset; when a wellhead is given but cannot be placed, `why` (if given) says why in the chosen
+// language (UTF-8).
 Placement bestPlacement(const WellSettings &settings, std::string *why = nullptr);
 
 } // namespace geo

@@ -140,6 +140,9 @@ void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::strin
         const int half = std::max(0, std::min(kDocumentHalfWidth, right - 100));
         drawFitted(dc, 100, -H - 200, documentLine(docTitle), 2 * half);
     }
+    // The north of the positions in a row of its own below, across the whole page.
+    if (!data.north.empty())
+        drawFitted(dc, W / 2, -H - 250, data.north, W + 800);
     dc.setTextAlign(TextAlign::TopCenter);
     drawNotes(dc, data);
 

@@ -68,6 +68,14 @@ std::string documentLine(const std::string &title)
     return i18n::arg(graphText(DRV_TRANSLATE_NOOP("GraphPage", "Dokument %1")), { title });
 }
 
+std::string northNote(const geo::CourseNorth &north)
+{
+    if (!north.named())
+        return {};
+    return i18n::arg(i18n::translate("GraphPage", "Nord und Ost: %1"),
+        { geo::northCaption(north, pageDecimalSign(), geo::CaptionWords::Chosen) });
+}
+
 std::string graphText(const char *source)
 {
     if (*source == '\0')

@@ -6,6 +6,7 @@
 
 #include "core/decimalsign.h"
 #include "core/trajectory.h"
+#include "geo/north.h"
 #include "graph/drawcontext.h"
 
 #include <algorithm>
@@ -73,6 +74,10 @@ struct PlotData
     std::optional<double> abortDepth;
     std::optional<double> enteredDepth;
 
+    // The north of the positions where the page names it, in the language (northNote);
+    // empty for a well in plain true north.
+    std::string north;
+
     // The number of points: the shortest series decides, so that a point is drawn only
     // when all three of its values are there.
     int count() const;
@@ -107,6 +112,9 @@ std::string shortEndNote(double end, std::optional<double> entered);
 std::string graphText(const char *source);
 // The line that names the document on a graph page.
 std::string documentLine(const std::string &title);
+// "Nord und Ost: Gitternord (EPSG:25832); …" in the language with the page's decimal sign,
+// the line below the "Dokument" line; empty where the north is not named.
+std::string northNote(const geo::CourseNorth &north);
 // The decimal sign of the numbers on the pages: a comma in German, a point in English.
 decimalsign::Sign pageDecimalSign();
 

@@ -74,7 +74,7 @@ void CMainFrame::OnFileExport()
     surveyexport::ExportInfo info;
     info.borehole = m_doc->name();
     info.document = m_doc->GetPathName().toStdString();
-    info.north = m_doc->settings().north;
+    info.north = m_doc->analysis().courseNorth();
     std::string unplaced;
     // The same rows, made and written a piece at a time, as the batch tool's --export.
     const surveyexport::RowSource stations
@@ -100,10 +100,13 @@ void CMainFrame::OnEditCopy()
         return;
     // The rows go into a spreadsheet program beside a German program: numbers and the
     // headings with the interface's decimal sign.
+    surveyexport::ColumnTable table = surveyexport::listingTable(
+        surveyexport::wellRows(m_doc->trajectory(), {}, rowSettings()), false);
+    // Named above the headings as in the exported files.
+    if (m_doc->analysis().courseNorth().named())
+        table.north = m_doc->analysis().courseNorth();
     const std::string text = surveyexport::delimitedText(
-        surveyexport::listingTable(
-            surveyexport::wellRows(m_doc->trajectory(), {}, rowSettings()), false),
-        surveyexport::clipboardStyle(decimalsign::interfaceSign()));
+        table, surveyexport::clipboardStyle(decimalsign::interfaceSign()));
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
 }
 

@@ -58,6 +58,7 @@ void CMainFrame::OnPathInterpolation()
     surveyexport::ExportInfo info;
     info.borehole = m_doc->name();
     info.document = m_doc->GetPathName().toStdString();
+    info.north = m_doc->analysis().courseNorth();
     dialog.setExportInfo(info);
     dialog.exec();
 }

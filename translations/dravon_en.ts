@@ -1863,6 +1863,12 @@ The stations must lie below the tie-in point.
     <message>
         <source>Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem Anschlusspunkt bei %g m.</source>
         <translation>Cannot interpolate at MD %g: it lies above the tie-in point at %g m.</translation>
+        <source>Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht angegeben: Nord und Ost sind mit den Azimuten wie gemessen berechnet, nicht auf geographisch Nord oder Gitternord gedreht.</source>
+        <translation>The azimuths refer to magnetic north, but the declination is not given: north and east are computed with the azimuths as measured, not turned to true or grid north.</translation>
+    </message>
+    <message>
+        <source>Für Gitternord fehlt die Meridiankonvergenz (sie ist nicht angegeben und folgt nicht aus EPSG-Code und Ansatzpunkt): Nord und Ost sind mit den Azimuten wie gemessen berechnet, nicht auf Gitternord gedreht.</source>
+        <translation>Grid north lacks the grid convergence (it is not given and does not follow from the EPSG code and the wellhead): north and east are computed with the azimuths as measured, not turned to grid north.</translation>
     </message>
 </context>
 <context>
@@ -2665,6 +2671,10 @@ An existing file of this name stays unchanged.</translation>
         <source>        (M)       JE 30 M   (M)       (M)       (M)     (M)      (M)   (M GRAD AZ)</source>
         <translation>        (M)      PER 30 M   (M)       (M)       (M)     (M)      (M)   (M DEG AZI)</translation>
     </message>
+    <message>
+        <source>    NORD UND OST: </source>
+        <translation>    NORTH AND EAST: </translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -2896,6 +2906,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Excel-Arbeitsmappe (*.xlsx)</source>
         <translation>Excel workbook (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Nord und Ost bezogen auf</source>
+        <translation>North and east refer to</translation>
+    </message>
 </context>
 <context>
     <name>GeoJson</name>
@@ -3001,6 +3015,10 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>Endpunkt</source>
         <translation>End point</translation>
+    </message>
+    <message>
+        <source>Nord und Ost: %1</source>
+        <translation>North and east: %1</translation>
     </message>
 </context>
 <context>
@@ -3509,6 +3527,41 @@ Not free format</translation>
     <message>
         <source>Trennfaktor unter %.2f bei %d Nachbarbohrungen:</source>
         <translation>Separation factor below %.2f at %d offset wells:</translation>
+    </message>
+</context>
+<context>
+    <name>Nordbezug</name>
+    <message>
+        <source>Gitternord (EPSG:%1)</source>
+        <translation>Grid north (EPSG:%1)</translation>
+    </message>
+    <message>
+        <source>Gitternord</source>
+        <translation>Grid north</translation>
+    </message>
+    <message>
+        <source>Geographisch Nord</source>
+        <translation>True north</translation>
+    </message>
+    <message>
+        <source>Magnetisch Nord</source>
+        <translation>Magnetic north</translation>
+    </message>
+    <message>
+        <source>Deklination %1°</source>
+        <translation>declination %1°</translation>
+    </message>
+    <message>
+        <source>Meridiankonvergenz %1°</source>
+        <translation>grid convergence %1°</translation>
+    </message>
+    <message>
+        <source>nicht gedreht, die Deklination fehlt</source>
+        <translation>not turned, the declination is missing</translation>
+    </message>
+    <message>
+        <source>nicht gedreht, die Meridiankonvergenz fehlt</source>
+        <translation>not turned, the grid convergence is missing</translation>
     </message>
 </context>
 <context>

@@ -266,8 +266,19 @@ private:
     std::string m_line;
 };
 
+// An azimuth turned by `degrees` and brought back into [0, 360).
+double turned(double azimuth, double degrees)
+{
+    if (degrees == 0.0)
+        return azimuth;
+    double a = std::fmod(azimuth + degrees, 360.0);
+    if (a < 0.0)
+        a += 360.0;
+    return a >= 360.0 ? 0.0 : a;
+}
+
 void fill(traj::Trajectory &t, const std::vector<Station> &stations, const traj::Origin &origin,
-    bool singlePrecision)
+    bool singlePrecision, double azimuthTurn)
 {
     t.origin = origin;
     hugepages::reserve(t.stations, stations.size());
@@ -277,7 +288,8 @@ void fill(traj::Trajectory &t, const std::vector<Station> &stations, const traj:
         const Station &r = stations[i];
         s.md = singlePrecision ? single(r.md) : r.md;
         s.inclination = singlePrecision ? single(r.inclination) : r.inclination;
-        s.azimuth = singlePrecision ? single(r.azimuth) : r.azimuth;
+        const double azimuth = turned(r.azimuth, azimuthTurn);
+        s.azimuth = singlePrecision ? single(azimuth) : azimuth;
     }
     if (singlePrecision)
         traj::computeTrajectory(t);
@@ -298,7 +310,7 @@ void compute(const Well &well, Computation &out, const TableSink &sink)
     computeTable(well, out, sink);
 }
 
-void computeCourse(const Well &well, Computation &out)
+void computeCourse(const Well &well, Computation &out, double azimuthTurn)
 {
     // The stations the table was written from step aside; their place takes the new ones.
     if (out.tableBasis == Computation::TableBasis::Current) {
@@ -314,12 +326,12 @@ void computeCourse(const Well &well, Computation &out)
     constexpr std::size_t kSideBySideFrom = 100000;
     if (out.checked.stations.size() >= kSideBySideFrom) {
         std::future<void> legacy = std::async(std::launch::async,
-            [&] { fill(out.legacy, out.checked.stations, out.checked.origin, true); });
-        fill(out.path, out.checked.stations, out.checked.origin, false);
+            [&] { fill(out.legacy, out.checked.stations, out.checked.origin, true, azimuthTurn); });
+        fill(out.path, out.checked.stations, out.checked.origin, false, azimuthTurn);
         legacy.get();
     } else {
-        fill(out.legacy, out.checked.stations, out.checked.origin, true);
-        fill(out.path, out.checked.stations, out.checked.origin, false);
+        fill(out.legacy, out.checked.stations, out.checked.origin, true, azimuthTurn);
+        fill(out.path, out.checked.stations, out.checked.origin, false, azimuthTurn);
     }
     // The table keeps its own run. The path never goes beyond it: where rounding to single
     // precision stops the table's run at a limit, the path stops there too. (Where only the

@@ -91,8 +91,11 @@ void compute(const Well &well, Computation &out, const TableSink &sink);
 // The same in two steps, for a caller that writes other outputs of the trajectories
 // while the table is made: the check and both trajectories, then the results table (to
 // `sink`, or kept in `out.table` without one) with the diagnostics of the run. The
-// second step reads the trajectories and does not change them.
-void computeCourse(const Well &well, Computation &out);
+// second step reads the trajectories and does not change them. `azimuthTurn` degrees are
+// added to every azimuth the check took before the trajectories are computed (the turn to
+// the north of the course, see geo/north.h); the check itself reads the azimuths as
+// entered.
+void computeCourse(const Well &well, Computation &out, double azimuthTurn = 0.0);
 void computeTable(const Well &well, Computation &out, const TableSink &sink);
 
 // The position at measured depth `md` on the computed path, or why there is none. The

@@ -29,6 +29,9 @@ enum class Message {
     NoIntervalBelowSurface, // values: depth; only the surface station
     DepthBeyondComputed, // values: depth, depth where the computation stopped
     DepthAboveTieIn, // values: depth, the tie-in's depth; the survey begins below it
+    // ---- the north of the course (no values) ----
+    NorthDeclinationMissing, // magnetic azimuths, no declination: the course is not turned
+    NorthConvergenceMissing, // a grid, but no convergence: the course is not turned
 };
 
 struct Diagnostic

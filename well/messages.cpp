@@ -62,6 +62,16 @@ const char *germanFormat(Message id)
         return DRV_TRANSLATE_NOOP("Diagnose",
             "Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem "
             "Anschlusspunkt bei %g m.");
+    case Message::NorthDeclinationMissing:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
+            "angegeben: Nord und Ost sind mit den Azimuten wie gemessen berechnet, nicht "
+            "auf geographisch Nord oder Gitternord gedreht.");
+    case Message::NorthConvergenceMissing:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Für Gitternord fehlt die Meridiankonvergenz (sie ist nicht angegeben und folgt "
+            "nicht aus EPSG-Code und Ansatzpunkt): Nord und Ost sind mit den Azimuten wie "
+            "gemessen berechnet, nicht auf Gitternord gedreht.");
     }
     return "";
 }
@@ -126,6 +136,8 @@ std::string textOf(const Diagnostic &d, bool translated)
             value(d, 5));
     case Message::NoStations:
     case Message::DepthBeyondLast:
+    case Message::NorthDeclinationMissing:
+    case Message::NorthConvergenceMissing:
         return format;
     case Message::DepthAboveSurface:
         return cfmt(format, value(d, 0));

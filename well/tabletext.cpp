@@ -144,6 +144,56 @@ namespace {
         }
     }
 
+    // The line that names the north: its start, then each piece of the caption
+    // (geo::northCaption: the north, then "; " and the angles apart by ", ", or what is
+    // missing) through the catalogue, the numbers as they are.
+    std::optional<std::string> northLine(std::string_view entry)
+    {
+        const std::string_view prefix = kNorthLinePrefix;
+        if (!entry.starts_with(prefix))
+            return std::nullopt;
+        const auto piece = [](std::string_view german) {
+            const auto withNumber = [&](std::string_view start, std::string_view end,
+                                        const char *format) -> std::optional<std::string> {
+                if (!german.starts_with(start) || !german.ends_with(end)
+                    || german.size() < start.size() + end.size())
+                    return std::nullopt;
+                const std::string_view number
+                    = german.substr(start.size(), german.size() - start.size() - end.size());
+                return i18n::arg(i18n::translate("Nordbezug", format), { number });
+            };
+            if (auto s = withNumber("Gitternord (EPSG:", ")", "Gitternord (EPSG:%1)"))
+                return *s;
+            if (auto s = withNumber("Deklination ", "°", "Deklination %1°"))
+                return *s;
+            if (auto s = withNumber("Meridiankonvergenz ", "°", "Meridiankonvergenz %1°"))
+                return *s;
+            return i18n::translate("Nordbezug", std::string(german).c_str());
+        };
+        std::string out = i18n::translate("Ergebnistabelle", kNorthLinePrefix);
+        std::string_view rest = entry.substr(prefix.size());
+        for (bool first = true; !rest.empty(); first = false) {
+            const std::size_t end = rest.find("; ");
+            std::string_view part = rest.substr(0, end);
+            rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
+            if (!first)
+                out += "; ";
+            if (part.starts_with("nicht gedreht")) {
+                out += piece(part);
+                continue;
+            }
+            for (bool firstAngle = true; !part.empty(); firstAngle = false) {
+                const std::size_t comma = part.find(", ");
+                if (!firstAngle)
+                    out += ", ";
+                out += piece(part.substr(0, comma));
+                part
+                    = comma == std::string_view::npos ? std::string_view() : part.substr(comma + 2);
+            }
+        }
+        return out;
+    }
+
     // The messages the table and the batch tool's standard output write below the rows.
     constexpr Message kRemarks[] = { Message::NoCurvature, Message::DoglegTooLarge,
         Message::EqualDepths, Message::InterpolationResult };
@@ -204,6 +254,8 @@ public:
             if (entry == german)
                 return shown;
         }
+        if (auto shown = northLine(entry))
+            return shown;
         for (const Pattern &p : m_whole) {
             if (auto shown = p.apply(entry))
                 return shown;

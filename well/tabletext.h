@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/stringlist.h"
+#include "i18n/i18n.h"
 
 #include <cstddef>
 #include <memory>
@@ -22,6 +23,11 @@ class TableTranslator;
 // translation of a column heading line is only used when it is exactly as wide as the
 // German line, so that the columns of numbers stay under their headings.
 std::string shownTableLine(std::string_view entry);
+
+// The start of the line below the heading that names the north of north and east
+// (analysis::tableNorthLine); the rest is the caption of geo::northCaption, German.
+inline constexpr const char *kNorthLinePrefix
+    = DRV_TRANSLATE_NOOP("Ergebnistabelle", "    NORD UND OST: ");
 
 // A results table and its lines as the screen shows them, looked up line by line: a table
 // of a million rows is neither copied nor translated in advance. It refers to `table`,

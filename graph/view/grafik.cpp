@@ -388,6 +388,7 @@ const PlotData &CGrafik::shownData()
         if (m_offsets)
             addOffsets(m_plot, *m_offsets, m_doc->plotTrajectory(), view, m_uncertaintyShown);
     }
+    m_plot.north = northNote(m_doc->analysis().courseNorth());
     // The path may also stop short where the check refused a station: the page says
     // where it ends, of how deep the stations go.
     const well::Computation &result = m_doc->result();

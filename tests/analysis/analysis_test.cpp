@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <set>
 
 namespace {
@@ -138,3 +140,82 @@ TEST(Analysis, TheScanComparesAtTheStepsToo)
 }
 
 } // namespace
+
+// The measured azimuths are turned once, before the course is computed: the whole course
+// turns rigidly, so that every offset is the unturned one turned about the wellhead, and
+// what reads the course (the table, the error model, the scan) sees the same hole as a
+// survey entered already turned.
+TEST(Analysis, TheCourseIsTurnedToItsNorthOnceAndFollowsTheSettings)
+{
+    well::Well w = buildWell();
+    w.settings.offsets = { vertical("B", 30) };
+    analysis::Analysis a(w);
+    a.compute();
+    const traj::Trajectory unturned = a.computation().path;
+    const std::vector<clr::OffsetScan> scanBefore = a.clearance().scan.offsets;
+    const std::uint64_t course = a.revisions().course;
+
+    WellSettings magnetic = a.well().settings;
+    magnetic.north = NorthReference::Magnetic;
+    magnetic.declination = 2.5;
+    a.setSettings(magnetic);
+    EXPECT_GT(a.revisions().course, course) << "another north is another course, made at once";
+    const traj::Trajectory &path = a.computation().path;
+    ASSERT_EQ(path.stations.size(), unturned.stations.size());
+    const double t = 2.5 * std::numbers::pi / 180;
+    for (std::size_t i = 0; i < path.stations.size(); ++i) {
+        const traj::Station &u = unturned.stations[i], &p = path.stations[i];
+        EXPECT_NEAR(p.north, u.north * std::cos(t) - u.east * std::sin(t), 1e-9) << i;
+        EXPECT_NEAR(p.east, u.north * std::sin(t) + u.east * std::cos(t), 1e-9) << i;
+        EXPECT_NEAR(p.tvd, u.tvd, 1e-9) << i;
+    }
+    // The table names the north below its heading.
+    ASSERT_GT(a.computation().table.size(), 7u);
+    EXPECT_EQ(
+        a.computation().table[6], "    NORD UND OST: Geographisch Nord; Deklination 2.50\xC2\xB0");
+
+    // The neighbour's slot, given in the north of the measured azimuths, turns with the
+    // well: every distance of the scan stays.
+    const std::vector<clr::OffsetScan> &scanAfter = a.clearance().scan.offsets;
+    ASSERT_EQ(scanAfter.size(), 1u);
+    ASSERT_EQ(scanAfter[0].rows.size(), scanBefore[0].rows.size());
+    for (std::size_t i = 0; i < scanAfter[0].rows.size(); ++i)
+        EXPECT_NEAR(scanAfter[0].rows[i].distance, scanBefore[0].rows[i].distance, 1e-6) << i;
+
+    // The error model reads the turned course in true north: the covariances of a survey
+    // entered already in true north.
+    well::Well entered = buildWell();
+    well::Survey trueAzimuths;
+    for (well::Station s : entered.survey.stations()) {
+        s.azimuth += 2.5;
+        trueAzimuths.add(s);
+    }
+    entered.survey = trueAzimuths;
+    entered.settings = withModel({});
+    entered.settings.declination = 2.5;
+    analysis::Analysis expected(entered);
+    expected.compute();
+    WellSettings modelled = withModel(magnetic);
+    modelled.declination = 2.5;
+    a.setSettings(modelled);
+    ASSERT_EQ(a.covariances().size(), expected.covariances().size());
+    ASSERT_FALSE(a.covariances().empty());
+    for (std::size_t i = 0; i < a.covariances().size(); ++i) {
+        const unc::Sym3 &got = a.covariances()[i], &want = expected.covariances()[i];
+        const double mine[] = { got.xx, got.yy, got.zz, got.xy, got.xz, got.yz };
+        const double theirs[] = { want.xx, want.yy, want.zz, want.xy, want.xz, want.yz };
+        for (std::size_t k = 0; k < 6; ++k)
+            EXPECT_NEAR(mine[k], theirs[k], 1e-9 * (1 + std::fabs(theirs[k]))) << i << ' ' << k;
+    }
+
+    // Without the declination nothing is turned, and the run says so first.
+    WellSettings lacking = magnetic;
+    lacking.declination.reset();
+    a.setSettings(lacking);
+    ASSERT_FALSE(a.computation().diagnostics.empty());
+    EXPECT_EQ(a.computation().diagnostics.front().id, well::Message::NorthDeclinationMissing);
+    for (std::size_t i = 0; i < path.stations.size(); ++i) {
+        EXPECT_EQ(a.computation().path.stations[i].north, unturned.stations[i].north) << i;
+        EXPECT_EQ(a.computation().path.stations[i].east, unturned.stations[i].east) << i;
+    }
+}

@@ -93,8 +93,8 @@ TEST(WellScan, SlotAndDepthShiftOfVerticalWells)
 // of UTM zone 31 at 60° north (WGS 84), the well's azimuths against true north. The slot
 // must be where the two wellheads lie in the plane that touches the ellipsoid at the
 // well's wellhead, from PROJ's geographic coordinates of both through earth-centred
-// coordinates; and the neighbour's true north turned by the difference of the meridians'
-// convergence, Δλ · sin φ.
+// coordinates, turned into grid north; and the neighbour's true north turned by the difference of
+// the meridians' convergence, Δλ · sin φ.
 TEST(WellScan, SlotOfAWellheadOnTheEllipsoid)
 {
     WellSettings s;
@@ -120,9 +120,14 @@ TEST(WellScan, SlotOfAWellheadOnTheEllipsoid)
     const auto pa = ecef(*a), pb = ecef(*b);
     const double d[3] = { pb[0] - pa[0], pb[1] - pa[1], pb[2] - pa[2] };
     const double phi = a->lat * kDegree, lambda = a->lon * kDegree;
-    const double east = -std::sin(lambda) * d[0] + std::cos(lambda) * d[1];
-    const double north = -std::sin(phi) * std::cos(lambda) * d[0]
+    const double trueEast = -std::sin(lambda) * d[0] + std::cos(lambda) * d[1];
+    const double trueNorth = -std::sin(phi) * std::cos(lambda) * d[0]
         - std::sin(phi) * std::sin(lambda) * d[1] + std::cos(phi) * d[2];
+    // The well has a coordinate system, so its course is in grid north: the slot turns
+    // from true north by minus the convergence at the wellhead (grid = true - c).
+    const double c = *crs.convergenceAt({ s.wellhead->easting, s.wellhead->northing }) * kDegree;
+    const double north = trueNorth * std::cos(c) + trueEast * std::sin(c);
+    const double east = trueEast * std::cos(c) - trueNorth * std::sin(c);
     EXPECT_NEAR(slot->north, north, 0.001);
     EXPECT_NEAR(slot->east, east, 0.001);
     EXPECT_GT(slot->east, 1000.0) << "the grid is 0.9996 of the ground near its meridian";

@@ -304,7 +304,20 @@ TEST_F(Cli, WellOptionsAreStoredAndWinOverStoredOnes)
                              "--elevation 250 --grid-convergence 1.5 --save a.dvn",
         kStations);
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out, kTable) << "the table stays relative to the wellhead";
+    // A well with a coordinate system has its table in grid north, still relative to the
+    // wellhead: the table of the stations turned by hand by -1.5 degrees, but for the line
+    // that names the north below the heading.
+    const Result byHand
+        = run("--stations - --north grid", "100 0 358.5\n200 10 43.5\n300 20 88.5\n");
+    const auto withoutNorth = [](std::string table) {
+        const std::size_t at = table.find("    NORD UND OST: ");
+        return at == std::string::npos ? table : table.erase(at, table.find('\n', at) + 1 - at);
+    };
+    EXPECT_NE(first.out.find("\n    NORD UND OST: Gitternord (EPSG:25832); "
+                             "Meridiankonvergenz 1.50\xC2\xB0\n"),
+        std::string::npos);
+    EXPECT_EQ(withoutNorth(first.out), withoutNorth(byHand.out));
+    EXPECT_NE(withoutNorth(first.out), kTable);
     WellSettings expected;
     expected.wellhead = Wellhead { 500000.0, 5700000.5 };
     expected.epsg = 25832;

@@ -66,7 +66,7 @@ protected:
         surveyexport::ExportInfo info;
         info.borehole = "Ost 1";
         info.document = document;
-        info.north = doc.settings().north;
+        info.north = doc.analysis().courseNorth();
         const surveyexport::RowSettings rows = surveyexport::rowSettings(
             doc.settings(), doc.settings().unit, doc.settings().sectionAzimuth);
         ASSERT_TRUE(surveyexport::writeExport(dir + "/desktop-export.csv",

@@ -74,7 +74,7 @@ Written written(LengthUnit unit, NorthReference north, const std::string &boreho
     surveyexport::ExportInfo info;
     info.borehole = borehole;
     info.document = "/daten/aufbau.las";
-    info.north = north;
+    info.north.north = north;
     w.bytes = surveyexport::witsmlTrajectory(rows, info);
     return w;
 }
@@ -192,7 +192,7 @@ TEST(WitsmlExport, TheFileIsChosenByItsExtensionAndWrittenWhole)
         = listing::buildListing(well::compute(well).path, {}, LengthUnit::Metre);
     surveyexport::ExportInfo info;
     info.borehole = "Datei";
-    info.north = NorthReference::Magnetic;
+    info.north.north = NorthReference::Magnetic;
     ASSERT_TRUE(surveyexport::writeExport(path, surveyexport::ExportFormat::Witsml, rows, info));
     const std::string bytes = slurp(path);
     EXPECT_EQ(bytes, surveyexport::witsmlTrajectory(rows, info));

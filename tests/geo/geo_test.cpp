@@ -2,6 +2,7 @@
 // done another way: complex rotation, reference numbers of PROJ's own command-line tool
 // and the spherical formula of the grid convergence.
 #include "geo/geojson.h"
+#include "geo/north.h"
 #include "geo/placement.h"
 #include "geo/projection.h"
 #include "geo/wellform.h"
@@ -107,6 +108,62 @@ TEST(GeoJson, RefusesWhatItCannotPlace)
     for (const auto &position : json["features"][0]["geometry"]["coordinates"])
         EXPECT_EQ(position.size(), 2u);
     EXPECT_FALSE(json["features"][1]["properties"].contains("hoehe_nn_m"));
+}
+
+// Which north the course is in, and the turn to it, for each kind of measured azimuth
+// with and without a grid: the convergence from PROJ is the one at the wellhead, the sum
+// of the angles is the turn, and an angle that is missing turns nothing.
+TEST(CourseNorth, GridWithACoordinateSystemElseTrueNorthAndNothingGuessed)
+{
+    WellSettings plain;
+    EXPECT_FALSE(geo::courseNorth(plain).named());
+    WellSettings forTheModel;
+    forTheModel.declination = 3; // true azimuths: the declination turns nothing
+    EXPECT_EQ(geo::courseNorth(forTheModel), geo::courseNorth(plain));
+
+    WellSettings magnetic;
+    magnetic.north = NorthReference::Magnetic;
+    magnetic.declination = -4.25;
+    geo::CourseNorth n = geo::courseNorth(magnetic);
+    EXPECT_EQ(n.north, NorthReference::True);
+    EXPECT_EQ(n.turn, -4.25);
+    EXPECT_FALSE(n.toGrid) << "no convergence: no grid coordinates";
+    EXPECT_EQ(
+        geo::northCaption(n, decimalsign::Sign::Comma), "Geographisch Nord; Deklination -4,25°");
+
+    magnetic.epsg = 25832;
+    magnetic.wellhead = Wellhead { 430000, 5700000 };
+    n = geo::courseNorth(magnetic);
+    const double c = *geo::GridToWgs84(25832).convergenceAt({ 430000, 5700000 });
+    EXPECT_LT(c, -0.5) << "west of the central meridian";
+    EXPECT_EQ(n.north, NorthReference::Grid);
+    EXPECT_EQ(n.convergence, c);
+    EXPECT_DOUBLE_EQ(n.turn, -4.25 - c);
+    EXPECT_EQ(n.toGrid, 0.0);
+
+    // A grid without a wellhead gives no convergence; without a declination nothing is
+    // known: both leave the course in the north of the azimuths.
+    WellSettings noHead = magnetic;
+    noHead.wellhead.reset();
+    n = geo::courseNorth(noHead);
+    EXPECT_EQ(n.missing, geo::MissingAngle::Convergence);
+    EXPECT_EQ(n.turn, 0.0);
+    EXPECT_EQ(n.north, NorthReference::Magnetic);
+    WellSettings noDeclination = magnetic;
+    noDeclination.declination.reset();
+    n = geo::courseNorth(noDeclination);
+    EXPECT_EQ(n.missing, geo::MissingAngle::Declination);
+    EXPECT_EQ(n.turn, 0.0);
+    EXPECT_FALSE(n.toGrid);
+
+    // Grid azimuths are turned by nothing, whatever angles are set.
+    WellSettings grid = magnetic;
+    grid.north = NorthReference::Grid;
+    grid.gridConvergence = 1;
+    n = geo::courseNorth(grid);
+    EXPECT_EQ(n.turn, 0.0);
+    EXPECT_TRUE(n.named());
+    EXPECT_EQ(geo::northCaption(n, decimalsign::Sign::Point), "Gitternord (EPSG:25832)");
 }
 
 TEST(WellForm, RoundTripsAndRefusesBadFieldsWithoutAChange)

@@ -103,8 +103,14 @@ TEST(ExportSettings, TheDesktopWritesWhatTheBatchToolWritesAndCopiesWithCommas)
     const std::string csv = slurp(dir + "/cli.csv");
     EXPECT_EQ(slurp(dir + "/desktop.csv"), csv);
     EXPECT_EQ(slurp(dir + "/desktop-de.csv"), slurp(dir + "/cli-de.csv"));
+    // The north of the positions above the headings: the document has a coordinate system.
+    EXPECT_EQ(csv.rfind("Nord und Ost bezogen auf,Gitternord (EPSG:25832); "
+                        "Meridiankonvergenz 0.00°\r\n",
+                  0),
+        0u);
     // What the document asks for is there: feet, 75°, the absolute columns.
-    const std::string header = csv.substr(0, csv.find("\r\n"));
+    const std::size_t headed = csv.find("\r\n") + 2;
+    const std::string header = csv.substr(headed, csv.find("\r\n", headed) - headed);
     EXPECT_NE(header.find("Teufe (ft)"), std::string::npos) << header;
     EXPECT_NE(header.find("Vertikalschnitt bei 75.00° (ft)"), std::string::npos) << header;
     EXPECT_NE(header.find("Rechtswert (m),Hochwert (m),Höhe über NN (ft)"), std::string::npos)
@@ -215,14 +221,17 @@ TEST(ExportSettings, TheDesktopExportsTheUncertaintyTheBatchToolExports)
     ASSERT_EQ(runCli(dir, "doc.dvn --export cli.csv"), 0) << slurp(dir + "/err");
     const std::string csv = slurp(dir + "/cli.csv");
     EXPECT_EQ(slurp(dir + "/desktop.csv"), csv);
-    EXPECT_EQ(csv.rfind("Fehlermodell,\"ISCWSA MWD Rev. 5, Ellipse 2.5 σ", 0), 0u)
+    // The north of the positions, then the model.
+    EXPECT_EQ(csv.rfind("Nord und Ost bezogen auf,Gitternord (EPSG:25832)\r\n", 0), 0u)
+        << csv.substr(0, 80);
+    EXPECT_EQ(csv.find("\r\nFehlermodell,\"ISCWSA MWD Rev. 5, Ellipse 2.5 σ"), csv.find("\r\n"))
         << csv.substr(0, 80);
     EXPECT_NE(csv.find("Breite,51."), std::string::npos) << "the wellhead's latitude";
 
     QApplication::clipboard()->clear();
     frame.action(ID_EDIT_COPY)->trigger();
     const std::string copied = QApplication::clipboard()->text().toStdString();
-    EXPECT_EQ(copied.rfind("Fehlermodell\tISCWSA MWD Rev. 5, Ellipse 2,5 σ", 0), 0u);
+    EXPECT_EQ(copied.find("\nFehlermodell\tISCWSA MWD Rev. 5, Ellipse 2,5 σ"), copied.find('\n'));
     // From the headings on, the same numbers as the file.
     const std::string plain = asPlainCsv(copied.substr(copied.find("Teufe (m)")));
     EXPECT_EQ(plain, csv.substr(csv.find("Teufe (m)")));

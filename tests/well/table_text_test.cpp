@@ -123,3 +123,28 @@ TEST(TableText, GermanAndAnEmptyTablePassAsTheyAre)
     const well::ShownTable none;
     EXPECT_EQ(none.size(), 0u);
 }
+
+// The line that names the north of north and east is shown piece by piece through the
+// catalogue: its start, the north, each angle with its number as the table has it, and a
+// missing angle's words (which hold a comma of their own).
+TEST(TableText, TheNorthLineIsShownPieceByPiece)
+{
+    const Speaking english(
+        [](const char *context, const char *source) -> std::optional<std::string> {
+            const std::string_view c(context);
+            if (c != "Ergebnistabelle" && c != "Nordbezug")
+                return std::nullopt;
+            return "[" + std::string(source) + "]";
+        });
+    const std::string start = well::kNorthLinePrefix;
+    EXPECT_EQ(well::shownTableLine(
+                  start + "Gitternord (EPSG:25832); Deklination 2.50°, Meridiankonvergenz -0.79°"),
+        "[" + start
+            + "][Gitternord (EPSG:25832)]; [Deklination 2.50°], [Meridiankonvergenz -0.79°]");
+    EXPECT_EQ(well::shownTableLine(start + "Magnetisch Nord; nicht gedreht, die Deklination fehlt"),
+        "[" + start + "][Magnetisch Nord]; [nicht gedreht, die Deklination fehlt]");
+    const StringList table { start + "Geographisch Nord" };
+    std::string buffer;
+    EXPECT_EQ(well::ShownTable::inLanguageSpoken(table).line(0, buffer),
+        "[" + start + "][Geographisch Nord]");
+}
