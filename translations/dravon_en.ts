@@ -1861,14 +1861,16 @@ The stations must lie below the tie-in point.
 %s</translation>
     </message>
     <message>
-        <source>Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem Anschlusspunkt bei %g m.</source>
-        <translation>Cannot interpolate at MD %g: it lies above the tie-in point at %g m.</translation>
         <source>Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht angegeben: Nord und Ost sind mit den Azimuten wie gemessen berechnet, nicht auf geographisch Nord oder Gitternord gedreht.</source>
         <translation>The azimuths refer to magnetic north, but the declination is not given: north and east are computed with the azimuths as measured, not turned to true or grid north.</translation>
     </message>
     <message>
         <source>Für Gitternord fehlt die Meridiankonvergenz (sie ist nicht angegeben und folgt nicht aus EPSG-Code und Ansatzpunkt): Nord und Ost sind mit den Azimuten wie gemessen berechnet, nicht auf Gitternord gedreht.</source>
         <translation>Grid north lacks the grid convergence (it is not given and does not follow from the EPSG code and the wellhead): north and east are computed with the azimuths as measured, not turned to grid north.</translation>
+    </message>
+    <message>
+        <source>Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem Anschlusspunkt bei %g m.</source>
+        <translation>Cannot interpolate at MD %g: it lies above the tie-in point at %g m.</translation>
     </message>
 </context>
 <context>
