@@ -117,6 +117,11 @@ const well::Computation &Analysis::computeTable(const well::TableSink &sink)
 {
     // The table has its heading (the name and five lines) only with an interval.
     constexpr std::size_t kHeadingLines = 1 + std::tuple_size_v<decltype(well::tableHeading())>;
+    // The table kept from the last computation goes back to what the computation wrote,
+    // so that the lines it keeps are its own: the north is named anew below.
+    StringList &table = m_computation.table;
+    if (table.size() > kHeadingLines && table[kHeadingLines].starts_with(well::kNorthLinePrefix))
+        table.erase(table.begin() + kHeadingLines);
     if (!m_north.named() || m_computation.checked.stations.size() < 2) {
         well::computeTable(m_well, m_computation, sink);
         return m_computation;
@@ -131,7 +136,6 @@ const well::Computation &Analysis::computeTable(const well::TableSink &sink)
         });
     } else {
         well::computeTable(m_well, m_computation, {});
-        StringList &table = m_computation.table;
         if (table.size() >= kHeadingLines)
             table.insert(table.begin() + kHeadingLines, line);
     }

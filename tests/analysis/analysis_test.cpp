@@ -219,3 +219,30 @@ TEST(Analysis, TheCourseIsTurnedToItsNorthOnceAndFollowsTheSettings)
         EXPECT_EQ(a.computation().path.stations[i].east, unturned.stations[i].east) << i;
     }
 }
+
+TEST(Analysis, ATurnedTableComputedAgainAfterAnEditIsTheTableOfTheEditedWell)
+{
+    well::Well w = buildWell();
+    w.settings.north = NorthReference::Magnetic;
+    w.settings.declination = 2.5;
+    analysis::Analysis a(w);
+    a.compute();
+    w.survey.add({ 1200, 25, 50 });
+    a.setWell(w);
+    a.compute();
+    analysis::Analysis fresh(w);
+    fresh.compute();
+    EXPECT_EQ(a.computation().table, fresh.computation().table);
+
+    // Another grid names another north over the same numbers.
+    w.settings.north = NorthReference::Grid;
+    w.settings.epsg = 25832;
+    a.setWell(w);
+    a.compute();
+    w.settings.epsg = 31467;
+    a.setWell(w);
+    a.compute();
+    analysis::Analysis other(w);
+    other.compute();
+    EXPECT_EQ(a.computation().table, other.computation().table);
+}
