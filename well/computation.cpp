@@ -419,9 +419,8 @@ void computeTable(const Well &well, Computation &out, const TableSink &sink)
     // its two stations only, and most of the time goes into making the strings, which two
     // threads do at once. A sink takes the lines in order one by one.
     constexpr std::size_t kSideBySideFrom = 100000;
-    const std::size_t first = std::max<std::size_t>(from, 1);
-    if (!sink && st.size() >= first + kSideBySideFrom) {
-        const std::size_t middle = first + (st.size() - first) / 2;
+    if (!sink && st.size() >= from + kSideBySideFrom) {
+        const std::size_t middle = from + (st.size() - from) / 2;
         StringList secondLines;
         table.lendSpare(secondLines);
         Diagnostics secondRemarks;
@@ -429,13 +428,13 @@ void computeTable(const Well &well, Computation &out, const TableSink &sink)
             TableBuilder lines(secondLines, nullptr);
             intervals(lines, secondRemarks, middle, st.size());
         });
-        intervals(table, out.diagnostics, first, middle);
+        intervals(table, out.diagnostics, from, middle);
         second.get();
         table.append(std::move(secondLines));
         out.diagnostics.insert(out.diagnostics.end(), std::make_move_iterator(secondRemarks.begin()),
             std::make_move_iterator(secondRemarks.end()));
     } else {
-        intervals(table, out.diagnostics, first, st.size());
+        intervals(table, out.diagnostics, from, st.size());
     }
 
     const traj::Stop &stop = out.legacy.stop;
