@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -125,20 +126,30 @@ TEST(ShownPart, AWindowPageGrowsWithTheWindow)
     EXPECT_GT(tiny.m_Hoehe, 0);
 }
 
+namespace {
+
+// A cylinder with one neighbour coming closer with depth as it turns about the well.
+CylinderData oneNeighbour(const std::string &name)
+{
+    CylinderData data;
+    data.title = "Zylinder";
+    CylinderTrack track;
+    track.name = name;
+    for (int i = 0; i <= 10; ++i)
+        track.points.push_back({ 100.0 * i, 9.0 * i, 40.0 - 3.0 * i });
+    track.closest = track.points.back();
+    data.tracks.push_back(track);
+    return data;
+}
+
+} // namespace
 
 // The cylinder names its angles in degrees with the degree sign as UTF-8 (a lone Latin-1
 // byte drew as a replacement character), and its zoom rings out to a part of the radius.
 TEST(ShownPart, TheCylinderNamesItsAnglesAndZoomsItsRadius)
 {
     graphtest::ensureGuiApp();
-    CylinderData data;
-    data.title = "Zylinder";
-    CylinderTrack track;
-    track.name = "Nachbar";
-    for (int i = 0; i <= 10; ++i)
-        track.points.push_back({ 100.0 * i, 9.0 * i, 40.0 - 3.0 * i });
-    track.closest = track.points.back();
-    data.tracks.push_back(track);
+    const CylinderData data = oneNeighbour("Nachbar");
     const graph::PageTarget window = graph::PageTarget::windowOf(QSize(3000, 2600));
     CylinderPage page;
     page.layout(data, window);
@@ -160,14 +171,8 @@ TEST(ShownPart, TheCylinderNamesItsAnglesAndZoomsItsRadius)
 TEST(ShownPart, TheCylinderUsesAWideWindowAndPaperStaysSquare)
 {
     graphtest::ensureGuiApp();
-    CylinderData data;
-    data.title = "Zylinder";
-    CylinderTrack track;
-    track.name = "Nachbar mit einem langen Namen, dessen Zeile in der Legende Platz braucht";
-    for (int i = 0; i <= 10; ++i)
-        track.points.push_back({ 100.0 * i, 9.0 * i, 40.0 - 3.0 * i });
-    track.closest = track.points.back();
-    data.tracks.push_back(track);
+    const CylinderData data
+        = oneNeighbour("Nachbar mit einem langen Namen, dessen Zeile in der Legende Platz braucht");
 
     CylinderPage narrow;
     narrow.layout(data, graph::PageTarget::windowOf(QSize(2600, 2600)));
