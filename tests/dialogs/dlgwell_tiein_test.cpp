@@ -2,8 +2,7 @@
 // with the typed values (decimal comma or point), a missing or refused field names itself
 // and changes nothing, a stored tie-in comes back to the last digit after OK, and cleared
 // fields remove it.
-#include "dialogs/dlgwell.h"
-#include "tests/dialogs/widgetapp.h"
+#include "tests/dialogs/dlgwellfixture.h"
 
 #include <QLineEdit>
 
@@ -11,24 +10,13 @@
 
 namespace {
 
-struct WellDialog
+struct WellDialog : WellDialogFixture
 {
-    QApplication &app = widgetApp();
-    DlgWell dialog;
-
-    explicit WellDialog(const WellSettings &s)
-        : dialog(s, ViewPreferences {}, 0.0)
-    {
-    }
+    using WellDialogFixture::WellDialogFixture;
     void type(const std::array<const char *, 6> &texts)
     {
         for (int i = 0; i < 6; ++i)
             dialog.tieInEdit(i)->setText(QString::fromUtf8(texts[static_cast<std::size_t>(i)]));
-    }
-    std::string fault(WellSettings &out) const
-    {
-        QString why;
-        return dialog.entered(out, why) ? std::string() : why.toStdString();
     }
 };
 

@@ -3,10 +3,9 @@
 // typed text, and the settings come back as they went in. The path dialog then lists
 // the uncertainty and names the model.
 #include "core/decimalsign.h"
-#include "dialogs/dlgwell.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "export/wellrows.h"
-#include "tests/dialogs/widgetapp.h"
+#include "tests/dialogs/dlgwellfixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,15 +19,9 @@
 
 namespace {
 
-struct WellDialog
+struct WellDialog : WellDialogFixture
 {
-    QApplication &app = widgetApp();
-    DlgWell dialog;
-
-    explicit WellDialog(const WellSettings &s)
-        : dialog(s, ViewPreferences {}, 0.0)
-    {
-    }
+    using WellDialogFixture::WellDialogFixture;
     QList<QLineEdit *> inputs() const
     {
         return { dialog.latitudeEdit(), dialog.gravityEdit(), dialog.totalFieldEdit(),
@@ -37,12 +30,6 @@ struct WellDialog
     void choose(ErrorModel model)
     {
         dialog.errorModelBox()->setCurrentIndex(dialog.errorModelBox()->findData(int(model)));
-    }
-    // The fault of OK, empty when the entries are taken.
-    std::string fault(WellSettings &out) const
-    {
-        QString why;
-        return dialog.entered(out, why) ? std::string() : why.toStdString();
     }
 };
 
