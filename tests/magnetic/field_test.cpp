@@ -21,43 +21,44 @@ namespace {
 
 using magnetic::fieldAt;
 
-// The lines of a file of tests/data/magnetic/ but its comments.
-std::vector<std::string> dataLines(const std::string &name)
+// Calls `check` with each line of a file of tests/data/magnetic/ but its comments, the
+// line named in every failure; the number of lines.
+template <typename Check> int eachLine(const std::string &name, Check check)
 {
     const char *data = std::getenv("DRAVON_TEST_DATA");
     std::ifstream file(std::string(data ? data : ".") + "/magnetic/" + name);
     EXPECT_TRUE(file) << name;
-    std::vector<std::string> lines;
+    int count = 0;
     for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.front() != '#')
-            lines.push_back(line);
+        if (line.empty() || line.front() == '#')
+            continue;
+        SCOPED_TRACE(line);
+        std::istringstream in(line);
+        check(in);
+        ++count;
     }
-    return lines;
+    return count;
 }
 
 TEST(MagneticField, TheWorldMagneticModelsMatchTheirPublishedTestValues)
 {
     // The tables print nT to 0.1 and degrees to 0.01: within half of that the program's
     // value rounds to the published one (asked of it are 1 nT and 0.01°).
-    int count = 0;
-    for (const std::string &line : dataLines("wmm_test_values.txt")) {
-        std::istringstream in(line);
+    const int count = eachLine("wmm_test_values.txt", [](std::istringstream &in) {
         std::string model;
         double year, heightKm, latitude, longitude, north, east, down, inclination, declination;
         ASSERT_TRUE(in >> model >> year >> heightKm >> latitude >> longitude >> north >> east
-            >> down >> inclination >> declination)
-            << line;
+            >> down >> inclination >> declination);
         const auto result = fieldAt(latitude, longitude, heightKm * 1000.0, year);
-        ASSERT_TRUE(result) << line << ": " << result.error;
+        ASSERT_TRUE(result) << result.error;
         const magnetic::Field &f = *result.field;
-        EXPECT_EQ(f.model, model) << line;
-        EXPECT_NEAR(f.northNt, north, 0.05) << line;
-        EXPECT_NEAR(f.eastNt, east, 0.05) << line;
-        EXPECT_NEAR(f.downNt, down, 0.05) << line;
-        EXPECT_NEAR(f.inclinationDeg, inclination, 0.0051) << line;
-        EXPECT_NEAR(f.declinationDeg, declination, 0.0051) << line;
-        ++count;
-    }
+        EXPECT_EQ(f.model, model);
+        EXPECT_NEAR(f.northNt, north, 0.05);
+        EXPECT_NEAR(f.eastNt, east, 0.05);
+        EXPECT_NEAR(f.downNt, down, 0.05);
+        EXPECT_NEAR(f.inclinationDeg, inclination, 0.0051);
+        EXPECT_NEAR(f.declinationDeg, declination, 0.0051);
+    });
     // The report's 12, NCEI's 100 (heights up to 98 km, latitudes up to 89°), 4 and 4.
     EXPECT_EQ(count, 120);
 }
@@ -66,20 +67,16 @@ TEST(MagneticField, Igrf14MatchesTheChecksOfItsOwnSynthesisProgram)
 {
     const magnetic::Model &igrf = magnetic::shippedModels().back();
     ASSERT_EQ(igrf.name, "IGRF-14");
-    int count = 0;
-    for (const std::string &line : dataLines("igrf14_check_values.txt")) {
-        std::istringstream in(line);
+    const int count = eachLine("igrf14_check_values.txt", [&igrf](std::istringstream &in) {
         double year, colatitude, longitude, radiusKm, north, east, down;
-        ASSERT_TRUE(in >> year >> colatitude >> longitude >> radiusKm >> north >> east >> down)
-            << line;
+        ASSERT_TRUE(in >> year >> colatitude >> longitude >> radiusKm >> north >> east >> down);
         const auto b
             = magnetic::geocentricField(igrf, year, radiusKm * 1000, colatitude, longitude);
         // Printed to 0.01 nT; the check program's own arithmetic leaves up to about that.
-        EXPECT_NEAR(b.north, north, 0.01) << line;
-        EXPECT_NEAR(b.east, east, 0.01) << line;
-        EXPECT_NEAR(b.down, down, 0.01) << line;
-        ++count;
-    }
+        EXPECT_NEAR(b.north, north, 0.01);
+        EXPECT_NEAR(b.east, east, 0.01);
+        EXPECT_NEAR(b.down, down, 0.01);
+    });
     EXPECT_EQ(count, 10);
 }
 
