@@ -514,6 +514,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             if (!covariances.empty())
                 texts.uncertaintyCaption = uncertaintyCaption(
                     settings.uncertainty.model, settings.uncertainty.ellipseSigma);
+            texts.northCaption = northNote(analysis.courseNorth());
             std::string error;
             if (!view3d::exportView(scene, camera, view3d::kBatchWidth, view3d::kBatchHeight,
                     options.plotFile, view3d::kBatchPixels, texts, true, error)) {

@@ -39,6 +39,7 @@ namespace {
         Look look;
         look.tube = tube;
         look.uncertaintyCaption = texts.uncertaintyCaption;
+        look.northCaption = texts.northCaption;
         const QImage image = renderImage(scene, camera, seenWidth, seenHeight, pixels, look);
         return !image.isNull() && image.save(&file, "PNG");
     }
@@ -63,6 +64,7 @@ namespace {
         look.pixel = 0.5;
         look.tube = tube;
         look.uncertaintyCaption = texts.uncertaintyCaption;
+        look.northCaption = texts.northCaption;
         drawView(dc, scene, camera, { 0, 0, size.width(), size.height() }, look);
         return painter.end();
     }

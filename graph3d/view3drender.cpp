@@ -170,7 +170,10 @@ namespace {
         const bool caption = look.tube && scene.sigmas > 0 && !look.uncertaintyCaption.empty();
         if (caption)
             width = std::max(width, dc.textExtent(look.uncertaintyCaption).cx);
-        const int rows = static_cast<int>(names.size()) + (caption ? 1 : 0);
+        const bool north = !look.northCaption.empty();
+        if (north)
+            width = std::max(width, dc.textExtent(look.northCaption).cx);
+        const int rows = static_cast<int>(names.size()) + (caption ? 1 : 0) + (north ? 1 : 0);
         if (rows == 0)
             return {};
         const int x = area.left + view3dstyle::kInset, y = area.top - view3dstyle::kInset;
@@ -189,9 +192,11 @@ namespace {
             dc.lineTo(x + stroke, top - row / 2);
             drawFitted(dc, x + stroke + gap, top, names[i], width - stroke - gap);
         }
+        int below = static_cast<int>(names.size());
         if (caption)
-            drawFitted(
-                dc, x, y - static_cast<int>(names.size()) * row, look.uncertaintyCaption, width);
+            drawFitted(dc, x, y - below++ * row, look.uncertaintyCaption, width);
+        if (north)
+            drawFitted(dc, x, y - below * row, look.northCaption, width);
         return QRect(x - pad, y - rows * row - pad, width + 2 * pad, rows * row + 2 * pad);
     }
 
@@ -327,19 +332,20 @@ namespace {
         return wells <= 4 ? 1 : 3;
     }
 
-    int legendRows(const scene3d::Scene &scene, bool caption)
+    int legendRows(const scene3d::Scene &scene, bool caption, bool north)
     {
         const int columns = legendColumns(scene.wells.size());
         const int wellRows = (static_cast<int>(scene.wells.size()) + columns - 1) / columns;
-        // The wells, the uncertainty, the direction and the scale.
-        return wellRows + (caption ? 1 : 0) + 2;
+        // The wells, the uncertainty, the north, the direction and the scale.
+        return wellRows + (caption ? 1 : 0) + (north ? 1 : 0) + 2;
     }
 
 } // namespace
 
-Area pageViewArea(const scene3d::Scene &scene, const Area &page)
+Area pageViewArea(const scene3d::Scene &scene, const Area &page, const PageTexts &texts)
 {
-    const int legend = kLegendGap + legendRows(scene, scene.sigmas > 0) * kLegendRow;
+    const int legend = kLegendGap
+        + legendRows(scene, scene.sigmas > 0, !texts.northCaption.empty()) * kLegendRow;
     Area a;
     a.left = page.left;
     a.width = page.width;
@@ -370,7 +376,7 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     dc.setTextAlign(TextAlign::TopLeft);
 
     const bool caption = tube && scene.sigmas > 0 && !texts.uncertaintyCaption.empty();
-    Area view = pageViewArea(scene, page);
+    Area view = pageViewArea(scene, page, texts);
     if (!caption && scene.sigmas > 0)
         view.height += kLegendRow;
     const scene3d::Camera pageCamera
@@ -402,6 +408,10 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     }
     if (caption) {
         drawFitted(dc, page.left, y, texts.uncertaintyCaption, page.width);
+        y -= kLegendRow;
+    }
+    if (!texts.northCaption.empty()) {
+        drawFitted(dc, page.left, y, texts.northCaption, page.width);
         y -= kLegendRow;
     }
     drawFitted(dc, page.left, y, directionText(pageCamera), page.width);

@@ -33,6 +33,9 @@ struct Look
     // The line below the wells in the legend while a tube is drawn, as the
     // graph page's: "Unsicherheit: ISCWSA MWD Rev. 5, 2 Sigma".
     std::string uncertaintyCaption;
+    // The line that names the north of the positions, last in the legend: "Nord und Ost:
+    // Gitternord (EPSG:25832); …"; empty where the positions are as measured in true north.
+    std::string northCaption;
     // The direction of view in the bottom right corner.
     bool direction = true;
 };
@@ -57,6 +60,7 @@ struct PageTexts
     std::string wellName;
     std::string documentTitle;
     std::string uncertaintyCaption; // empty without a tube
+    std::string northCaption; // as Look's
 };
 
 // The camera for a view of `to` (logical size) that shows what `camera` shows in a view of
@@ -70,6 +74,6 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     double seenWidth, double seenHeight, const Area &page, const PageTexts &texts, bool tube);
 
 // The view's area within a page area, and the camera the page draws with.
-Area pageViewArea(const scene3d::Scene &scene, const Area &page);
+Area pageViewArea(const scene3d::Scene &scene, const Area &page, const PageTexts &texts);
 
 } // namespace view3d

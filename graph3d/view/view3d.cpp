@@ -4,6 +4,7 @@
 #include "core/decimalsign.h"
 #include "document/dravondoc.h"
 #include "graph/painterdrawcontext.h"
+#include "graph/plotdata.h"
 #include "graph/plotuncertainty.h"
 #include "graph3d/view3dexport.h"
 #include "graph3d/view3dscene.h"
@@ -263,6 +264,7 @@ void View3d::paintCanvas(QPainter &painter)
     look.pixel = 1 / sx;
     look.tube = m_uncertaintyShown;
     look.uncertaintyCaption = caption();
+    look.northCaption = northNote(m_doc->analysis().courseNorth());
     view3d::drawView(dc, s, c, area, look);
 }
 
@@ -416,6 +418,7 @@ view3d::PageTexts View3d::pageTexts()
     texts.wellName = m_doc->name();
     texts.documentTitle = m_doc->titleText();
     texts.uncertaintyCaption = caption();
+    texts.northCaption = northNote(m_doc->analysis().courseNorth());
     return texts;
 }
 

@@ -150,7 +150,9 @@ TEST(Render3d, NothingIsDrawnOutsideTheViewAndNoLabelCoversAnother)
     RecordingDrawContext dc;
     view3d::Look look;
     look.uncertaintyCaption = "Unsicherheit: ISCWSA MWD Rev. 5, 2 Sigma";
+    look.northCaption = "Nord und Ost: Gitternord (EPSG:25832); Deklination 2,50°";
     view3d::drawView(dc, scene, c, area, look);
+    EXPECT_NE(dc.findText(look.northCaption), nullptr);
     const QRect inside(area.left, area.top - area.height, area.width + 1, area.height + 1);
     int texts = 0;
     std::vector<QRect> boxes;
@@ -228,4 +230,13 @@ TEST(Render3d, ThePrintedPageStatesTheScaleItDraws)
     // The page shows what the screen showed, larger: the view on the page is wider.
     EXPECT_LT(10000.0 / denominator / screen.scale, 3.0);
     EXPECT_GT(10000.0 / denominator / screen.scale, 1.0);
+
+    // A line naming the north takes a row of the legend, and the legend still ends on the
+    // page.
+    texts.northCaption = "Nord und Ost: Geographisch Nord; Deklination 2,50°";
+    RecordingDrawContext named;
+    view3d::drawPage(named, scene, screen, 1000, 700, page, texts, true);
+    ASSERT_NE(named.findText(texts.northCaption), nullptr);
+    for (const auto &call : named.texts())
+        EXPECT_GE(call.y1 - call.font.height, page.top - page.height) << call.text;
 }
