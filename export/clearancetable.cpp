@@ -79,7 +79,8 @@ ColumnTable clearanceTable(const clr::Scan &scan)
 bool writeClearance(
     const std::string &path, ExportFormat format, const clr::Scan &scan, const ExportInfo &info)
 {
-    const ColumnTable table = clearanceTable(scan);
+    // The neighbours' points and the bearings to them are in the north of the well's course.
+    const ColumnTable table = namingNorth(clearanceTable(scan), info.north);
     if (format == ExportFormat::Xlsx) {
         SheetInfo sheet;
         sheet.borehole = info.borehole;

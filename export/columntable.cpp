@@ -373,4 +373,11 @@ ColumnTable stationTable(
     return listingTable(listing::buildListing(t, {}, unit, sectionAzimuth), false);
 }
 
+ColumnTable namingNorth(ColumnTable table, const geo::CourseNorth &north)
+{
+    if (north.named())
+        table.north = north;
+    return table;
+}
+
 } // namespace surveyexport

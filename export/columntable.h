@@ -105,4 +105,7 @@ ColumnTable errorTermsTable(const traj::Trajectory &path,
 ColumnTable stationTable(const traj::Trajectory &trajectory, listing::Unit unit,
     std::optional<double> sectionAzimuth = std::nullopt);
 
+// `table` with `north` named in a title row, where the north is one that files name.
+ColumnTable namingNorth(ColumnTable table, const geo::CourseNorth &north);
+
 } // namespace surveyexport

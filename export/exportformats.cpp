@@ -92,14 +92,6 @@ namespace {
         return file.commit().ok();
     }
 
-    // The table with the north of its positions, where the file names it.
-    ColumnTable namingNorth(ColumnTable table, const ExportInfo &info)
-    {
-        if (info.north.named())
-            table.north = info.north;
-        return table;
-    }
-
     SheetInfo sheetInfo(const ExportInfo &info)
     {
         SheetInfo sheet;
@@ -132,7 +124,7 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
     columns.include(rows);
     if (const std::optional<TextStyle> style = textStyle(format)) {
         return writeText(path, *style, rows.rows.size(), [&](std::size_t first) {
-            return namingNorth(columns.table(rows, first, kPiece), info);
+            return namingNorth(columns.table(rows, first, kPiece), info.north);
         });
     }
     if (format == ExportFormat::Witsml) {
@@ -140,7 +132,7 @@ bool writeExport(const std::string &path, ExportFormat format, const listing::Li
             return writeWitsmlTrajectory(rows, info, append);
         }).ok();
     }
-    return writeXlsx(path, namingNorth(columns.table(rows), info), sheetInfo(info));
+    return writeXlsx(path, namingNorth(columns.table(rows), info.north), sheetInfo(info));
 }
 
 bool writeExport(
@@ -162,7 +154,7 @@ bool writeExport(
     return writeText(path, *textStyle(format), rows.size, [&](std::size_t first) {
         listing::Listing own; // one per thread
         rows.make(first, kPiece, own);
-        return namingNorth(columns.table(own), info);
+        return namingNorth(columns.table(own), info.north);
     });
 }
 

@@ -28,6 +28,7 @@ std::string setFile(const std::string &name)
 // A clearance file's rows by heading.
 struct Clearance
 {
+    std::vector<Fields> titles; // the rows above the heading
     Fields heading;
     std::vector<Fields> rows;
 
@@ -43,9 +44,13 @@ Clearance clearanceOf(const std::string &bytes)
 {
     Clearance c;
     std::vector<Fields> lines = csvLines(bytes);
-    if (!lines.empty()) {
-        c.heading = lines.front();
-        c.rows.assign(lines.begin() + 1, lines.end());
+    // The heading is the first row that starts with the well's depth.
+    const auto heading = std::find_if(lines.begin(), lines.end(),
+        [](const Fields &f) { return !f.empty() && f.front() == "Teufe (m)"; });
+    if (heading != lines.end()) {
+        c.titles.assign(lines.begin(), heading);
+        c.heading = *heading;
+        c.rows.assign(heading + 1, lines.end());
     }
     return c;
 }
@@ -85,6 +90,8 @@ TEST_F(ToolTest, ClearanceFileAgreesWithTheIscwsaSet)
         (Fields { "Teufe (m)", "Nachbarbohrung", "Nachbar-Teufe (m)", "Nachbar-Seigerteufe (m)",
             "Nachbar-Nord (m)", "Nachbar-Ost (m)", "Richtung (°)", "Abstand (m)", "PCR Bezug (m)",
             "PCR Nachbar (m)", "Trennfaktor" }));
+    // The neighbours' points are in the north of the course, which the file names.
+    EXPECT_EQ(c.titles, (std::vector<Fields> { { "Nord und Ost bezogen auf", "Gitternord" } }));
     const auto expected = setRows("clearance-01.csv");
     ASSERT_EQ(c.rows.size(), expected.size());
     double worstDistance = 0, worstFactor = 0;
