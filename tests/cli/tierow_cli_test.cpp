@@ -93,7 +93,7 @@ TEST_F(TieInRowCli, ACutExportGoesOnFromItsFirstRowToTheEndOfTheWholeSurvey)
         EXPECT_NEAR(number(got[east]), number(want[east]), 1e-6);
     }
     // The first interval of the results table runs from the tie-in.
-    EXPECT_NE(part.out.find("     690.0-720.0"), std::string::npos) << part.out;
+    EXPECT_NE(part.out.find("     690.0- 720.0"), std::string::npos) << part.out;
 
     // Without the option the rows are stations from the surface, as lines typed so.
     std::string below;
