@@ -111,8 +111,7 @@ bool parseColumns(const std::string &text, exchange::MappingRequest &request)
             item.pop_back();
         if (item.empty())
             return false;
-        exchange::ColumnChoice &choice
-            = i < 3 ? request.columns[i] : request.position[i - 3];
+        exchange::ColumnChoice &choice = i < 3 ? request.columns[i] : request.position[i - 3];
         choice = {};
         if (item.find_first_not_of("0123456789") == std::string::npos) {
             if (item.size() > 6 || std::stoi(item) < 1)
@@ -964,11 +963,13 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "Batch", "--clearance erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
         o.clearanceFile = *v;
     });
-    app.add_flag_callback("--tie-in-row", [&] {
-           takeWords();
-           o.mapping.tieInRow = true;
-           seen.tableOption = "--tie-in-row";
-       })->trigger_on_parse();
+    app.add_flag_callback("--tie-in-row",
+           [&] {
+               takeWords();
+               o.mapping.tieInRow = true;
+               seen.tableOption = "--tie-in-row";
+           })
+        ->trigger_on_parse();
     app.add_flag_callback("--true-scale", [&] { o.trueScale = true; })->trigger_on_parse();
     const std::pair<const char *, listing::RequestKind> requests[]
         = { { "--at-md", listing::RequestKind::AtMd }, { "--at-tvd", listing::RequestKind::AtTvd },

@@ -210,8 +210,8 @@ void TableImportDialog::reload()
         m_header->addItem(tr("Zeile %1").arg(r), r);
     m_header->setCurrentIndex(std::max(0, m_header->findData(headerChoice)));
     const int columns = columnCount(m_load.table);
-    for (QComboBox *box : { m_columns[0], m_columns[1], m_columns[2], m_position[0],
-             m_position[1], m_position[2] }) {
+    for (QComboBox *box :
+        { m_columns[0], m_columns[1], m_columns[2], m_position[0], m_position[1], m_position[2] }) {
         const int choice = box->currentData().isValid() ? box->currentData().toInt() : 0;
         box->clear();
         box->addItem(tr("automatisch"), 0);
@@ -324,9 +324,8 @@ void TableImportDialog::showChoices()
                         : tr("Zeile %1 nach der Tabelle nicht gelesen").arg(m_import.afterFirst));
         // The trajectory's first station is its tie-in point, not one of the stations
         // listed: said, so that the user does not miss it.
-        const auto shown = [](double value) {
-            return QString::fromStdString(decimalsign::shown(value, 2));
-        };
+        const auto shown
+            = [](double value) { return QString::fromStdString(decimalsign::shown(value, 2)); };
         if (const std::optional<well::TieIn> &t = m_import.tieIn) {
             text += QLatin1Char('\n')
                 + tr("Die erste Zeile ist der Anschlusspunkt: MD %1 m, TVD %2 m, Nord %3 m, "

@@ -228,8 +228,8 @@ int positionOfHeading(const std::string &text)
     // Normalised as headings are: "+N/-S" and "N/S" give "n", "N-S" gives "ns". A single
     // letter is taken only as the whole heading, so that no other column is misread.
     static const std::array<std::vector<std::string_view>, 3> names {
-        std::vector<std::string_view> { "tvd", "seigerteufe", "truevertikaldepth",
-            "trueverticaldepth" },
+        std::vector<std::string_view> {
+            "tvd", "seigerteufe", "truevertikaldepth", "trueverticaldepth" },
         std::vector<std::string_view> { "n", "nord", "north", "ns" },
         std::vector<std::string_view> { "e", "ost", "east", "ew" },
     };
@@ -718,15 +718,14 @@ namespace {
                         columnText(m_mapping.position[p]).c_str());
                 const std::string name = positionName(static_cast<int>(p));
                 return refuse(fault(r + 1, m_mapping.position[p] + 1, text,
-                    isEmptyCell(cell)
-                        ? cfmt(i18n::translateFormat("Tabellenimport",
-                                   "%s: die Zelle für %s ist leer.")
-                                   .c_str(),
-                              where.c_str(), name.c_str())
-                        : cfmt(i18n::translateFormat("Tabellenimport",
-                                   "%s: „%s“ ist keine Zahl für %s.")
-                                   .c_str(),
-                              where.c_str(), text.c_str(), name.c_str())));
+                    isEmptyCell(cell) ? cfmt(
+                        i18n::translateFormat("Tabellenimport", "%s: die Zelle für %s ist leer.")
+                            .c_str(),
+                        where.c_str(), name.c_str())
+                                      : cfmt(i18n::translateFormat("Tabellenimport",
+                                                 "%s: „%s“ ist keine Zahl für %s.")
+                                                 .c_str(),
+                                          where.c_str(), text.c_str(), name.c_str())));
             }
             const well::TieIn candidate { values[Depth], position[Tvd], position[North],
                 position[East], values[Inclination], values[Azimuth] };

@@ -62,7 +62,10 @@ struct Mapping
     std::array<int, 3> position { -1, -1, -1 }; // TVD, North, East, from 0; -1 none
     bool tieInRow = false; // asked for, and the position columns are there
 
-    bool hasPosition() const { return position[Tvd] >= 0 && position[North] >= 0 && position[East] >= 0; }
+    bool hasPosition() const
+    {
+        return position[Tvd] >= 0 && position[North] >= 0 && position[East] >= 0;
+    }
 };
 
 struct StationImport

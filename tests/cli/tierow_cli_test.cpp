@@ -104,8 +104,8 @@ TEST_F(TieInRowCli, ACutExportGoesOnFromItsFirstRowToTheEndOfTheWholeSurvey)
     const Result legacy = run("cut.csv --export legacy.csv");
     ASSERT_EQ(legacy.status, 0) << legacy.err;
     EXPECT_EQ(file("legacy.csv"), file("typed.csv"));
-    EXPECT_GT(std::abs(number(csvLines(file("legacy.csv")).back()[north])
-                  - number(table.back()[north])),
+    EXPECT_GT(
+        std::abs(number(csvLines(file("legacy.csv")).back()[north]) - number(table.back()[north])),
         1.0);
 
     // Feet: the depth unit applies to TVD, north and east as to the depth.
@@ -178,8 +178,8 @@ TEST_F(TieInRowCli, AFirstRowThatIsNoTieInIsRefused)
     write("blank.csv", heading + "1000;20;45;950;;150\n" + rest);
     const Result blank = run("blank.csv --tie-in-row");
     EXPECT_NE(blank.status, 0);
-    EXPECT_NE(blank.err.find("Zeile 2, Spalte 5 (E): die Zelle für Nord ist leer."),
-        std::string::npos)
+    EXPECT_NE(
+        blank.err.find("Zeile 2, Spalte 5 (E): die Zelle für Nord ist leer."), std::string::npos)
         << blank.err;
     write("none.csv", "MD;Inc;Azi;TVD\n1000;20;45;950\n" + rest);
     const Result none = run("none.csv --tie-in-row");

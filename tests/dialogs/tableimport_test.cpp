@@ -336,14 +336,15 @@ TEST(TableImportDialog, TheFirstRowIsOfferedAsTheTieInWhereTheTableHasItsPositio
     ASSERT_TRUE(dialog.tieIn());
     EXPECT_EQ(*dialog.tieIn(), (well::TieIn { 1200, 1150.5, -4.65, 0.92, 12, 140 }));
     EXPECT_EQ(dialog.stationImport().survey.size(), 2u);
-    EXPECT_EQ(dialog.stationPreview()->item(0)->text().trimmed().left(7), QStringLiteral("1230.00"));
+    EXPECT_EQ(
+        dialog.stationPreview()->item(0)->text().trimmed().left(7), QStringLiteral("1230.00"));
     EXPECT_TRUE(dialog.statusLabel()->text().contains(QString::fromUtf8(
         "Die erste Zeile ist der Anschlusspunkt: MD 1200,00 m, TVD 1150,50 m, Nord -4,65 m")))
         << dialog.statusLabel()->text().toStdString();
 
     // The north column chosen as one of the station's: no position, no offer, no tie-in.
-    dialog.positionBox(exchange::North)->setCurrentIndex(
-        dialog.positionBox(exchange::North)->findData(2));
+    dialog.positionBox(exchange::North)
+        ->setCurrentIndex(dialog.positionBox(exchange::North)->findData(2));
     EXPECT_FALSE(box->isVisible());
     EXPECT_TRUE(dialog.usable());
     EXPECT_FALSE(dialog.tieIn());

@@ -62,11 +62,11 @@ TEST(TieInRowHeadings, NameThePositionAndNothingLikeIt)
 
 TEST(TieInRowHeadings, AreFoundBesideTheStationsColumnsInTheHeadingRow)
 {
-    const StationImport import = importStations(
-        table("MD [m];Inc;Azi;DLS;TVD [m];Northing;Easting;+N/-S [m];+E/-W [m]\n"
-              "1200;10;140;0;1150;5800000;3400000;-40;75\n"
-              "1230;11;142;1;1178;5799995;3400007;-45;82\n"),
-        MappingRequest {});
+    const StationImport import
+        = importStations(table("MD [m];Inc;Azi;DLS;TVD [m];Northing;Easting;+N/-S [m];+E/-W [m]\n"
+                               "1200;10;140;0;1150;5800000;3400000;-40;75\n"
+                               "1230;11;142;1;1178;5799995;3400007;-45;82\n"),
+            MappingRequest {});
     ASSERT_FALSE(import.fault) << import.fault->message;
     EXPECT_EQ(import.mapping.position, (std::array<int, 3> { 4, 7, 8 }));
     EXPECT_FALSE(import.tieIn) << "found, but not asked for";
@@ -79,8 +79,8 @@ TEST(TieInRowHeadings, AreFoundBesideTheStationsColumnsInTheHeadingRow)
     numbered.position[Tvd].number = 4;
     numbered.position[North].number = 5;
     numbered.position[East].number = 6;
-    const StationImport byNumber = importStations(
-        table("1200;10;140;1150;-40;75\n1230;11;142;1178;-45;82\n"), numbered);
+    const StationImport byNumber
+        = importStations(table("1200;10;140;1150;-40;75\n1230;11;142;1178;-45;82\n"), numbered);
     ASSERT_TRUE(byNumber.tieIn);
     EXPECT_EQ(*byNumber.tieIn, (well::TieIn { 1200, 1150, -40, 75, 10, 140 }));
     // A column already holding a station's value is no position.
@@ -95,8 +95,8 @@ TEST(TieInRow, TheRestIsReadAsIfTheFirstRowWereNotThere)
     const std::string heading = "Teufe;Gamma;Neigung;Azimut;Seigerteufe;Nord;Ost";
     const std::string whole = survey(heading, 37);
     // The same table without its first station row.
-    const std::string firstRow = whole.substr(heading.size() + 1,
-        whole.find('\n', heading.size() + 1) - heading.size());
+    const std::string firstRow
+        = whole.substr(heading.size() + 1, whole.find('\n', heading.size() + 1) - heading.size());
     std::string rest = whole;
     rest.erase(heading.size() + 1, firstRow.size());
     for (int step : { 1, 2, 5, 10 }) {
@@ -146,15 +146,15 @@ TEST(TieInRow, TheSurfaceStaysAStationAndAFaultTakesNothing)
 
     // A fault further down the table takes the tie-in with the stations.
     const StationImport later = importStations(
-        table(heading + "1200;10;140;1150;-40;75\n1230;x;142;1178;-45;82\n1260;12;143;1206;-50;90\n"),
+        table(
+            heading + "1200;10;140;1150;-40;75\n1230;x;142;1178;-45;82\n1260;12;143;1206;-50;90\n"),
         tieInRequest());
     ASSERT_TRUE(later.fault);
     EXPECT_FALSE(later.tieIn);
     EXPECT_TRUE(later.survey.stations().empty());
 
-    const StationImport text
-        = importStations(table(heading + "1200;10;140;viel;-40;75\n1230;11;142;1178;-45;82\n"),
-            tieInRequest());
+    const StationImport text = importStations(
+        table(heading + "1200;10;140;viel;-40;75\n1230;11;142;1178;-45;82\n"), tieInRequest());
     ASSERT_TRUE(text.fault);
     EXPECT_EQ(text.fault->row, 2);
     EXPECT_EQ(text.fault->column, 4);
