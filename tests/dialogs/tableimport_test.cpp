@@ -312,61 +312,6 @@ TEST(TableImportDialog, AWitsmlTieInPointIsNamedAndNotListed)
         << dialog.statusLabel()->text().toStdString();
 }
 
-TEST(TableImportDialog, TheFirstRowIsOfferedAsTheTieInWhereTheTableHasItsPosition)
-{
-    widgetApp();
-    const std::string rows = "MD;Inc;Azi;TVD;+N/-S;+E/-W\n"
-                             "1200;12;140;1150,5;-4,65;0,92\n"
-                             "1230;13;141;1179,7;-9,8;5,1\n"
-                             "1260;14;142;1208,8;-15,4;9,6\n";
-    TableImportDialog dialog(rows, exchange::TableFormat::Delimited, QStringLiteral("t.csv"), 1);
-    ASSERT_TRUE(showActive(&dialog));
-    QCheckBox *box = dialog.tieInRowBox();
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(box->text(), QStringLiteral("Erste Zeile als Anschlusspunkt (TVD, Nord, Ost)"));
-    EXPECT_FALSE(box->isChecked()) << "the user decides";
-    EXPECT_FALSE(dialog.tieIn());
-    EXPECT_EQ(dialog.stationImport().survey.size(), 3u);
-    EXPECT_EQ(dialog.positionBox(exchange::North)->currentText(),
-        QStringLiteral("automatisch (Spalte E: +N/-S)"));
-
-    box->setChecked(true);
-    keepPicture(&dialog, "table-import-tie-in.png");
-    ASSERT_TRUE(dialog.usable());
-    ASSERT_TRUE(dialog.tieIn());
-    EXPECT_EQ(*dialog.tieIn(), (well::TieIn { 1200, 1150.5, -4.65, 0.92, 12, 140 }));
-    EXPECT_EQ(dialog.stationImport().survey.size(), 2u);
-    EXPECT_EQ(
-        dialog.stationPreview()->item(0)->text().trimmed().left(7), QStringLiteral("1230.00"));
-    EXPECT_TRUE(dialog.statusLabel()->text().contains(QString::fromUtf8(
-        "Die erste Zeile ist der Anschlusspunkt: MD 1200,00 m, TVD 1150,50 m, Nord -4,65 m")))
-        << dialog.statusLabel()->text().toStdString();
-
-    // The north column chosen as one of the station's: no position, no offer, no tie-in.
-    dialog.positionBox(exchange::North)
-        ->setCurrentIndex(dialog.positionBox(exchange::North)->findData(2));
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_TRUE(dialog.usable());
-    EXPECT_FALSE(dialog.tieIn());
-    EXPECT_EQ(dialog.stationImport().survey.size(), 3u);
-    dialog.positionBox(exchange::North)->setCurrentIndex(0);
-    EXPECT_TRUE(box->isVisible());
-    ASSERT_TRUE(dialog.tieIn());
-
-    // Rows pasted into a survey are added to it: they bring no tie-in.
-    dialog.offerTieIn(false);
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_FALSE(dialog.positionBox(exchange::Tvd)->isVisible());
-    EXPECT_FALSE(dialog.tieIn());
-    EXPECT_EQ(dialog.stationImport().survey.size(), 3u);
-
-    // A table without the position offers nothing.
-    TableImportDialog plain(slurp(dataFile("exchange/deviated-well-semicolon.csv")),
-        exchange::TableFormat::Delimited, QStringLiteral("deviated-well-semicolon.csv"), 1);
-    ASSERT_TRUE(showActive(&plain));
-    EXPECT_FALSE(plain.tieInRowBox()->isVisible());
-}
-
 TEST_F(TableImportFromDialog, TheFirstRowTakenAsTheTieInReachesTheWell)
 {
     QTemporaryDir dir;
@@ -382,7 +327,20 @@ TEST_F(TableImportFromDialog, TheFirstRowTakenAsTheTieInReachesTheWell)
         whenModalOpens([this](QWidget *w) {
             auto *import = qobject_cast<TableImportDialog *>(w);
             ASSERT_NE(import, nullptr);
-            import->tieInRowBox()->setChecked(true);
+            QCheckBox *box = import->tieInRowBox();
+            ASSERT_TRUE(box->isVisible()) << "offered: the table has TVD, north and east";
+            EXPECT_FALSE(box->isChecked()) << "the user decides";
+            EXPECT_EQ(import->stationImport().survey.size(), 3u);
+            box->setChecked(true);
+            keepPicture(import, "table-import-tie-in.png");
+            EXPECT_TRUE(import->statusLabel()->text().contains(QString::fromUtf8(
+                "Die erste Zeile ist der Anschlusspunkt: MD 800,00 m, TVD 799,10 m, Nord 2,50 m")))
+                << import->statusLabel()->text().toStdString();
+            // A north column that is one of the station's takes the offer away.
+            import->positionBox(exchange::North)->setCurrentIndex(2);
+            EXPECT_FALSE(box->isVisible());
+            EXPECT_FALSE(import->tieIn());
+            import->positionBox(exchange::North)->setCurrentIndex(0);
             shown = true;
             clickButton(okOf(import));
         });
