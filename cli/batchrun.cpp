@@ -103,7 +103,8 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
         complain(input + ": " + notice);
     // A table brings no descriptive lines and leaves the format choice alone.
     well.survey = std::move(import.survey);
-    well.settings.tieIn = tieIn;
+    // A first row taken as the tie-in; otherwise where a WITSML trajectory begins.
+    well.settings.tieIn = import.tieIn ? import.tieIn : tieIn;
     well.info.clear();
     if (!wellName.empty())
         well.name = wellName;

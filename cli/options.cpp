@@ -88,31 +88,38 @@ bool parseTieIn(const std::string &text, well::TieIn &tieIn)
 }
 
 // "MD,INC,AZI" or "3,1,2": three headings or column numbers, in the order depth,
-// inclination, azimuth.
-bool parseColumns(const std::string &text, std::array<exchange::ColumnChoice, 3> &columns)
+// inclination, azimuth; three more for TVD, north and east ("MD,INC,AZI,TVD,N,E") choose the
+// columns a first row taken as the tie-in (--tie-in-row) is read from.
+bool parseColumns(const std::string &text, exchange::MappingRequest &request)
 {
-    size_t start = 0;
-    for (size_t m = 0; m < 3; ++m) {
+    std::vector<std::string> items;
+    for (size_t start = 0;;) {
         const size_t comma = text.find(',', start);
-        if ((m < 2) == (comma == std::string::npos))
-            return false;
-        std::string item
-            = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        items.push_back(
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    if (items.size() != 3 && items.size() != 6)
+        return false;
+    for (size_t i = 0; i < items.size(); ++i) {
+        std::string &item = items[i];
         while (!item.empty() && item.front() == ' ')
             item.erase(item.begin());
         while (!item.empty() && item.back() == ' ')
             item.pop_back();
         if (item.empty())
             return false;
-        columns[m] = {};
+        exchange::ColumnChoice &choice = i < 3 ? request.columns[i] : request.position[i - 3];
+        choice = {};
         if (item.find_first_not_of("0123456789") == std::string::npos) {
             if (item.size() > 6 || std::stoi(item) < 1)
                 return false;
-            columns[m].number = std::stoi(item);
+            choice.number = std::stoi(item);
         } else {
-            columns[m].name = item;
+            choice.name = item;
         }
-        start = comma + 1;
     }
     return true;
 }
@@ -315,7 +322,13 @@ constexpr const char *kUsage[] = {
         "  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer\n"
         "                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, "
         "Azimut/Azi\n"
-        "                         erkannt)\n"),
+        "                         erkannt); drei weitere wählen TVD, Nord und Ost für\n"
+        "                         --tie-in-row (Vorgabe: an Überschriften wie TVD, N/Nord,\n"
+        "                         E/Ost erkannt)\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --tie-in-row           die erste Datenzeile (mit TVD, Nord und Ost) ist der\n"
+        "                         Anschlusspunkt, an dem die Messung beginnt; eine Zeile an\n"
+        "                         der Oberfläche (alles 0) bleibt ein Messpunkt\n"),
     DRV_TRANSLATE_NOOP("Batch", "  --decimal comma|point  Dezimalzeichen (Vorgabe: erkannt)\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --delimiter ';'|','|tab|space\n"
@@ -648,6 +661,8 @@ void checkTogether(CliOptions &o, const Seen &seen)
                              ".csv, .tsv, .xlsx oder .xls)"),
             { seen.tableOption.empty() ? (seen.delimiter ? "--delimiter" : "--sheet")
                                        : seen.tableOption }));
+    if (o.tieIn && o.mapping.tieInRow)
+        refuse(i18n::translate("Batch", "--tie-in und --tie-in-row schließen einander aus"));
     if (o.table == CliOptions::TableKind::Xlsx && seen.delimiter)
         refuse(i18n::translate(
             "Batch", "--delimiter gilt nur für Textdateien (csv), nicht für .xlsx"));
@@ -786,10 +801,11 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 o.table = tables[kind - 3];
         });
     option("--columns", [&](const Value &v) {
-        if (!v || !parseColumns(*v, o.mapping.columns))
+        if (!v || !parseColumns(*v, o.mapping))
             refuse(i18n::translate("Batch",
                 "--columns erwartet drei Überschriften oder Spaltennummern für Teufe, "
-                "Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1)"));
+                "Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1), "
+                "für --tie-in-row auch drei weitere für TVD, Nord und Ost"));
         seen.tableOption = "--columns";
     });
     choice("--decimal", { "comma", "point" },
@@ -947,6 +963,13 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "Batch", "--clearance erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
         o.clearanceFile = *v;
     });
+    app.add_flag_callback("--tie-in-row",
+           [&] {
+               takeWords();
+               o.mapping.tieInRow = true;
+               seen.tableOption = "--tie-in-row";
+           })
+        ->trigger_on_parse();
     app.add_flag_callback("--true-scale", [&] { o.trueScale = true; })->trigger_on_parse();
     const std::pair<const char *, listing::RequestKind> requests[]
         = { { "--at-md", listing::RequestKind::AtMd }, { "--at-tvd", listing::RequestKind::AtTvd },

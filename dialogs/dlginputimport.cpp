@@ -98,6 +98,8 @@ void DlgInput::pasteTable()
     readControls();
     TableImportDialog dialog(
         text.toStdString(), exchange::TableFormat::Delimited, tr("Zwischenablage"), 1, this);
+    // Pasted rows are added to the stations: the well's tie-in is not theirs to set.
+    dialog.offerTieIn(false);
     if (!dialog.readable()) {
         m_prompter.message(dialog.fault()->message);
         return;

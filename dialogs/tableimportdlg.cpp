@@ -5,6 +5,7 @@
 #include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -88,6 +89,7 @@ TableImportDialog::~TableImportDialog() = default;
 void TableImportDialog::buildControls()
 {
     auto *choices = new QFormLayout;
+    m_choices = choices;
     auto combo = [&](const QString &label) {
         auto *box = new QComboBox(this);
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -102,6 +104,13 @@ void TableImportDialog::buildControls()
     m_columns[1] = combo(tr("Neigung:"));
     m_columns[2] = combo(tr("Azimut:"));
     m_unit = combo(tr("Einheit der Teufe:"));
+    // A table with the position of its stations may begin at a tie-in: its first row.
+    m_position[0] = combo(tr("TVD:"));
+    m_position[1] = combo(tr("Nord:"));
+    m_position[2] = combo(tr("Ost:"));
+    m_tieInRow = new QCheckBox(tr("Erste Zeile als Anschlusspunkt (TVD, Nord, Ost)"), this);
+    choices->addRow(m_tieInRow);
+    choices->setRowVisible(m_tieInRow, false);
     if (m_format == exchange::TableFormat::Xlsx || m_format == exchange::TableFormat::Xls) {
         choices->setRowVisible(m_delimiter, false);
     } else if (m_format == exchange::TableFormat::Las
@@ -170,8 +179,10 @@ void TableImportDialog::buildControls()
     };
     connect(m_sheet, &QComboBox::currentIndexChanged, this, onReload);
     connect(m_delimiter, &QComboBox::currentIndexChanged, this, onReload);
-    for (QComboBox *box : { m_decimal, m_header, m_columns[0], m_columns[1], m_columns[2], m_unit })
+    for (QComboBox *box : { m_decimal, m_header, m_columns[0], m_columns[1], m_columns[2], m_unit,
+             m_position[0], m_position[1], m_position[2] })
         connect(box, &QComboBox::currentIndexChanged, this, onRemap);
+    connect(m_tieInRow, &QCheckBox::toggled, this, onRemap);
 }
 
 void TableImportDialog::reload()
@@ -199,7 +210,8 @@ void TableImportDialog::reload()
         m_header->addItem(tr("Zeile %1").arg(r), r);
     m_header->setCurrentIndex(std::max(0, m_header->findData(headerChoice)));
     const int columns = columnCount(m_load.table);
-    for (QComboBox *box : m_columns) {
+    for (QComboBox *box :
+        { m_columns[0], m_columns[1], m_columns[2], m_position[0], m_position[1], m_position[2] }) {
         const int choice = box->currentData().isValid() ? box->currentData().toInt() : 0;
         box->clear();
         box->addItem(tr("automatisch"), 0);
@@ -218,12 +230,22 @@ void TableImportDialog::remap()
     request.decimal = static_cast<DecimalSign>(m_decimal->currentData().toInt());
     request.unit = static_cast<exchange::DepthUnit>(m_unit->currentData().toInt());
     request.step = m_step;
-    for (size_t m = 0; m < 3; ++m)
+    for (size_t m = 0; m < 3; ++m) {
         request.columns[m].number = m_columns[m]->currentData().toInt();
-    if (m_load.fault)
+        request.position[m].number = m_position[m]->currentData().toInt();
+    }
+    request.tieInRow = m_tieInOffered && m_tieInRow->isChecked();
+    if (m_load.fault) {
         m_import = {};
-    else
+    } else {
         m_import = exchange::importStations(m_load.table, request);
+        // Another choice of columns took the position away: the box goes out of sight, and
+        // with it what it asked for.
+        if (request.tieInRow && m_import.fault && !m_import.mapping.hasPosition()) {
+            request.tieInRow = false;
+            m_import = exchange::importStations(m_load.table, request);
+        }
+    }
     showChoices();
     showPreview();
 }
@@ -255,15 +277,32 @@ void TableImportDialog::showChoices()
                             heading.isEmpty() ? QString() : QStringLiteral(": ") + heading);
         }
         m_columns[m]->setItemText(0, found);
-        for (int i = 1; i < m_columns[m]->count(); ++i) {
-            const int column = m_columns[m]->itemData(i).toInt() - 1;
-            const QString heading
-                = mapped ? headingOf(m_load.table, mapping.headerRow, column) : QString();
-            m_columns[m]->setItemText(i,
-                columnCaption(column)
-                    + (heading.isEmpty() ? QString() : QStringLiteral(": ") + heading));
+        QString foundPosition = tr("automatisch");
+        if (mapped && mapping.position[m] >= 0) {
+            const int column = mapping.position[m];
+            const QString heading = headingOf(m_load.table, mapping.headerRow, column);
+            foundPosition = tr("automatisch (%1%2)")
+                                .arg(columnCaption(column),
+                                    heading.isEmpty() ? QString() : QStringLiteral(": ") + heading);
+        } else if (mapped) {
+            foundPosition = tr("automatisch (keine)");
+        }
+        m_position[m]->setItemText(0, foundPosition);
+        for (QComboBox *box : { m_columns[m], m_position[m] }) {
+            for (int i = 1; i < box->count(); ++i) {
+                const int column = box->itemData(i).toInt() - 1;
+                const QString heading
+                    = mapped ? headingOf(m_load.table, mapping.headerRow, column) : QString();
+                box->setItemText(i,
+                    columnCaption(column)
+                        + (heading.isEmpty() ? QString() : QStringLiteral(": ") + heading));
+            }
         }
     }
+    // Offered only where the table has the position of its first row.
+    m_choices->setRowVisible(m_tieInRow, m_tieInOffered && mapped && mapping.hasPosition());
+    for (QComboBox *box : m_position)
+        m_choices->setRowVisible(box, m_tieInOffered);
     m_updating = false;
 
     const std::optional<exchange::TableFault> &fault = m_load.fault ? m_load.fault : m_import.fault;
@@ -285,10 +324,18 @@ void TableImportDialog::showChoices()
                         : tr("Zeile %1 nach der Tabelle nicht gelesen").arg(m_import.afterFirst));
         // The trajectory's first station is its tie-in point, not one of the stations
         // listed: said, so that the user does not miss it.
-        if (const std::optional<well::TieIn> &t = m_load.tieIn) {
-            const auto shown = [](double value) {
-                return QString::fromStdString(decimalsign::shown(value, 2));
-            };
+        const auto shown
+            = [](double value) { return QString::fromStdString(decimalsign::shown(value, 2)); };
+        if (const std::optional<well::TieIn> &t = m_import.tieIn) {
+            text += QLatin1Char('\n')
+                + tr("Die erste Zeile ist der Anschlusspunkt: MD %1 m, TVD %2 m, Nord %3 m, "
+                     "Ost %4 m, Neigung %5°, Azimut %6°.")
+                      .arg(shown(t->md), shown(t->tvd), shown(t->north), shown(t->east),
+                          shown(t->inclination), shown(t->azimuth));
+        } else if (mapping.tieInRow) {
+            text += QLatin1Char('\n')
+                + tr("Die erste Zeile liegt an der Oberfläche und bleibt der erste Messpunkt.");
+        } else if (const std::optional<well::TieIn> &t = m_load.tieIn) {
             text += QLatin1Char('\n')
                 + tr("Die Messung beginnt am Anschlusspunkt der Datei: MD %1 m, TVD %2 m, "
                      "Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.")
@@ -324,11 +371,15 @@ void TableImportDialog::showPreview()
         for (int m = 0; m < 3 && mapped; ++m)
             if (mapping.columns[static_cast<size_t>(m)] == c)
                 caption += QStringLiteral("\n") + QString::fromUtf8(exchange::meaningName(m));
+        for (int p = 0; p < 3 && mapped && m_tieInOffered; ++p)
+            if (mapping.position[static_cast<size_t>(p)] == c)
+                caption += QStringLiteral("\n") + QString::fromUtf8(exchange::positionName(p));
         captions << caption;
     }
     m_preview->setHorizontalHeaderLabels(captions);
 
     const QColor chosen(0xdd, 0xea, 0xf7);
+    const QColor tieInColour(0xf7, 0xe8, 0xc8);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             const exchange::Cell *cell = table.cell(r, c);
@@ -356,7 +407,13 @@ void TableImportDialog::showPreview()
             const bool column = mapped
                 && std::find(mapping.columns.begin(), mapping.columns.end(), c)
                     != mapping.columns.end();
-            if (column && r >= mapping.firstDataRow
+            const bool tieInRow = m_import.tieIn && r == mapping.firstDataRow;
+            const bool position = tieInRow
+                && std::find(mapping.position.begin(), mapping.position.end(), c)
+                    != mapping.position.end();
+            if (tieInRow && (column || position))
+                item->setBackground(tieInColour); // the tie-in, no station of the survey
+            else if (column && r >= mapping.firstDataRow
                 && (m_import.afterFirst <= 0 || r + 1 < m_import.afterFirst))
                 item->setBackground(chosen);
             m_preview->setItem(r, c, item);
@@ -367,4 +424,12 @@ void TableImportDialog::showPreview()
     const int widest = m_preview->fontMetrics().horizontalAdvance(QString(24, u'0'));
     for (int c = 0; c < columns; ++c)
         m_preview->setColumnWidth(c, std::min(m_preview->columnWidth(c), widest));
+}
+
+void TableImportDialog::offerTieIn(bool offered)
+{
+    m_tieInOffered = offered;
+    if (!offered)
+        m_tieInRow->setChecked(false); // remaps
+    remap();
 }

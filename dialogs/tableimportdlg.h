@@ -13,8 +13,10 @@
 #include <array>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
 class QListWidget;
 class QTableWidget;
@@ -40,8 +42,14 @@ public:
     const std::optional<exchange::TableFault> &fault() const { return m_load.fault; }
     // The well's name a LAS or WITSML file states (empty when it has none).
     const std::string &wellName() const { return m_load.wellName; }
-    // The tie-in point a WITSML trajectory begins at (none when it begins at the surface).
-    const std::optional<well::TieIn> &tieIn() const { return m_load.tieIn; }
+    // The tie-in point the survey begins at: the table's first row when the user takes it
+    // as such, else the one a WITSML trajectory names (none when it begins at the surface).
+    const std::optional<well::TieIn> &tieIn() const
+    {
+        return m_import.tieIn ? m_import.tieIn : m_load.tieIn;
+    }
+    // Whether the first row may be taken as the tie-in (not for rows added to a survey).
+    void offerTieIn(bool offered);
 
     // Controls, for tests.
     QComboBox *sheetBox() const { return m_sheet; }
@@ -50,6 +58,8 @@ public:
     QComboBox *headerBox() const { return m_header; }
     QComboBox *columnBox(int meaning) const { return m_columns[static_cast<size_t>(meaning)]; }
     QComboBox *unitBox() const { return m_unit; }
+    QComboBox *positionBox(int position) const { return m_position[static_cast<size_t>(position)]; }
+    QCheckBox *tieInRowBox() const { return m_tieInRow; }
     QTableWidget *preview() const { return m_preview; }
     QListWidget *stationPreview() const { return m_stations; }
     QLabel *statusLabel() const { return m_status; }
@@ -75,6 +85,10 @@ private:
     QComboBox *m_header = nullptr;
     std::array<QComboBox *, 3> m_columns {};
     QComboBox *m_unit = nullptr;
+    std::array<QComboBox *, 3> m_position {}; // TVD, North, East
+    QCheckBox *m_tieInRow = nullptr;
+    QFormLayout *m_choices = nullptr;
+    bool m_tieInOffered = true;
     QTableWidget *m_preview = nullptr;
     QListWidget *m_stations = nullptr;
     QLabel *m_status = nullptr;

@@ -211,6 +211,49 @@ std::string meaningName(int meaning)
     }
 }
 
+std::string positionName(int position)
+{
+    switch (position) {
+    case Tvd:
+        return i18n::translate("Tabellenimport", "TVD");
+    case North:
+        return i18n::translate("Tabellenimport", "Nord");
+    default:
+        return i18n::translate("Tabellenimport", "Ost");
+    }
+}
+
+int positionOfHeading(const std::string &text)
+{
+    // Normalised as headings are: "+N/-S" and "N/S" give "n", "N-S" gives "ns". A single
+    // letter is taken only as the whole heading, so that no other column is misread.
+    static const std::array<std::vector<std::string_view>, 3> names {
+        std::vector<std::string_view> {
+            "tvd", "seigerteufe", "truevertikaldepth", "trueverticaldepth" },
+        std::vector<std::string_view> { "n", "nord", "north", "ns" },
+        std::vector<std::string_view> { "e", "ost", "east", "ew" },
+    };
+    const std::string name = normalHeading(text);
+    auto lookup = [](std::string_view candidate) {
+        for (size_t p = 0; p < 3; ++p)
+            for (std::string_view usual : names[p])
+                if (candidate == usual)
+                    return static_cast<int>(p);
+        return -1;
+    };
+    if (name.empty())
+        return -1;
+    if (const int p = lookup(name); p >= 0)
+        return p;
+    // A unit written without brackets: "TVD m", "North ft".
+    for (std::string_view unit : { "inm", "inft", "m", "ft" })
+        if (name.size() > unit.size() && std::string_view(name).ends_with(unit))
+            if (const int p = lookup(std::string_view(name).substr(0, name.size() - unit.size()));
+                p >= 0)
+                return p;
+    return -1;
+}
+
 std::string normalHeading(const std::string &text)
 {
     std::string out;
@@ -316,6 +359,64 @@ DecimalSign detectDecimal(const Table &table)
 }
 
 namespace {
+
+    // The position columns (TVD, north, east) once the station's columns and the heading
+    // are decided: by number, or by heading where there is one. A column that already holds
+    // another meaning is none of them. False with result.fault set when the first row is
+    // to be the tie-in and a position column is missing.
+    bool mapPosition(const Table &table, const MappingRequest &request, StationImport &result)
+    {
+        Mapping &mapping = result.mapping;
+        const auto taken = [&](int column) {
+            return std::find(mapping.columns.begin(), mapping.columns.end(), column)
+                != mapping.columns.end()
+                || std::find(mapping.position.begin(), mapping.position.end(), column)
+                != mapping.position.end();
+        };
+        const std::vector<Cell> *heading = mapping.headerRow >= 0
+            ? &table.rows[static_cast<size_t>(mapping.headerRow)]
+            : nullptr;
+        for (size_t p = 0; p < 3; ++p) {
+            const ColumnChoice &choice = request.position[p];
+            if (choice.number > 0) {
+                if (choice.number <= kMaxColumns && !taken(choice.number - 1))
+                    mapping.position[p] = choice.number - 1;
+                continue;
+            }
+            if (!heading)
+                continue;
+            const std::string wanted = normalHeading(choice.name);
+            for (size_t c = 0; c < heading->size() && mapping.position[p] < 0; ++c) {
+                const std::string &text = (*heading)[c].text;
+                const bool fits = wanted.empty() ? positionOfHeading(text) == static_cast<int>(p)
+                                                 : normalHeading(text) == wanted;
+                if (fits && !taken(static_cast<int>(c)))
+                    mapping.position[p] = static_cast<int>(c);
+            }
+        }
+        if (!request.tieInRow)
+            return true;
+        if (!mapping.hasPosition()) {
+            std::string names;
+            for (size_t p = 0; p < 3; ++p) {
+                if (mapping.position[p] >= 0)
+                    continue;
+                if (!names.empty())
+                    names += ", ";
+                names += request.position[p].name.empty() ? positionName(static_cast<int>(p))
+                                                          : request.position[p].name;
+            }
+            result.fault = fault(0, 0, {},
+                cfmt(i18n::translateFormat("Tabellenimport",
+                         "Die erste Zeile kann nicht der Anschlusspunkt sein: es fehlt eine "
+                         "Spalte für %s.")
+                         .c_str(),
+                    names.c_str()));
+            return false;
+        }
+        mapping.tieInRow = true;
+        return true;
+    }
 
     // Decides the mapping from `table`; false with result.fault set when it cannot.
     bool mapColumns(const Table &table, const MappingRequest &request, StationImport &result)
@@ -453,6 +554,8 @@ namespace {
                     header = r;
         }
         mapping.headerRow = header;
+        if (!mapPosition(table, request, result))
+            return false;
 
         mapping.unit = request.unit;
         if (mapping.unit == DepthUnit::Automatic) {
@@ -565,9 +668,24 @@ namespace {
                     return refuse(*m_held);
                 return end(r + 1); // a second table with depths of its own
             }
+            if (m_result.records == 0 && m_mapping.tieInRow) {
+                std::optional<well::TieIn> tieIn;
+                if (!takeTieIn(r, cells, values, tieIn))
+                    return false;
+                if (tieIn) {
+                    // The tie-in is where the first interval begins: the depths go on from it,
+                    // and the thinning counts the stations after it.
+                    m_result.tieIn = tieIn;
+                    m_lastDepth = depthCell;
+                    ++m_result.records;
+                    m_skipped = 1;
+                    return true;
+                }
+            }
             m_lastDepth = depthCell;
             ++m_result.records;
-            if (m_result.records == 1 || m_result.records % m_mapping.step == 0)
+            const int counted = m_result.records - m_skipped;
+            if (counted == 1 || counted % m_mapping.step == 0)
                 m_result.survey.add({ values[Depth], values[Inclination], values[Azimuth] });
             return true;
         }
@@ -580,10 +698,56 @@ namespace {
         }
 
     private:
+        // The first station's row with its position as the tie-in; `tieIn` stays empty for
+        // a row at the surface. False when the row refuses the table.
+        bool takeTieIn(int r, const std::vector<Cell> &cells, const std::array<double, 3> &values,
+            std::optional<well::TieIn> &tieIn)
+        {
+            std::array<double, 3> position {};
+            for (size_t p = 0; p < 3; ++p) {
+                const Cell *cell = cellIn(cells, m_mapping.position[p]);
+                const std::optional<double> number
+                    = cell ? cellNumber(*cell, m_mapping.decimal) : std::nullopt;
+                if (number) {
+                    position[p] = m_feet ? units::feetToMetres(*number) : *number;
+                    continue;
+                }
+                const std::string text = cell ? std::string(cell->text) : std::string();
+                const std::string where
+                    = cfmt(i18n::translateFormat("Tabellenimport", "Zeile %d, %s").c_str(), r + 1,
+                        columnText(m_mapping.position[p]).c_str());
+                const std::string name = positionName(static_cast<int>(p));
+                return refuse(fault(r + 1, m_mapping.position[p] + 1, text,
+                    isEmptyCell(cell) ? cfmt(
+                        i18n::translateFormat("Tabellenimport", "%s: die Zelle für %s ist leer.")
+                            .c_str(),
+                        where.c_str(), name.c_str())
+                                      : cfmt(i18n::translateFormat("Tabellenimport",
+                                                 "%s: „%s“ ist keine Zahl für %s.")
+                                                 .c_str(),
+                                          where.c_str(), text.c_str(), name.c_str())));
+            }
+            const well::TieIn candidate { values[Depth], position[Tvd], position[North],
+                position[East], values[Inclination], values[Azimuth] };
+            if (candidate.md == 0 && candidate.tvd == 0 && candidate.north == 0
+                && candidate.east == 0)
+                return true; // the surface: the survey's first station, as always
+            if (!well::validTieIn(candidate))
+                return refuse(fault(r + 1, 0, {},
+                    cfmt(i18n::translateFormat("Tabellenimport",
+                             "Zeile %d ist kein gültiger Anschlusspunkt: Teufe ab 0 m, Längen "
+                             "bis 10⁹ m, Neigung 0 bis 180 Grad, Azimut 0 bis 360 Grad.")
+                             .c_str(),
+                        r + 1)));
+            tieIn = candidate;
+            return true;
+        }
+
         bool refuse(const TableFault &refusal)
         {
             m_result.fault = refusal;
             m_result.survey.clear();
+            m_result.tieIn.reset();
             return false;
         }
 
@@ -603,6 +767,7 @@ namespace {
         std::optional<TableFault> m_held; // the first row that gave no station
         int m_heldLast = 0; // the last row with text since (from 1)
         bool m_ended = false;
+        int m_skipped = 0; // rows before the first station that are no station (the tie-in)
     };
 
 } // namespace

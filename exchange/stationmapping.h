@@ -6,6 +6,7 @@
 
 #include "exchange/delimitedtext.h"
 #include "exchange/table.h"
+#include "well/station.h"
 #include "well/survey.h"
 
 #include <array>
@@ -17,6 +18,10 @@ namespace exchange {
 
 // The three meanings of a station's columns, in the order of a station line.
 enum Meaning { Depth = 0, Inclination = 1, Azimuth = 2 };
+
+// The columns of a station's position, which a table may have besides: its first row
+// can then be the tie-in the survey begins at.
+enum Position { Tvd = 0, North = 1, East = 2 };
 
 enum class DecimalSign { Automatic, Comma, Point };
 // Automatic: feet when the depth column's heading names feet ("MD [ft]", "Teufe (Fuß)"),
@@ -39,6 +44,10 @@ struct MappingRequest
     DecimalSign decimal = DecimalSign::Automatic;
     DepthUnit unit = DepthUnit::Automatic;
     int step = 1; // thinning: every step-th data row (1, 2, 5, 10)
+    // TVD, North, East: optional; automatic ones are looked for in the heading only.
+    std::array<ColumnChoice, 3> position;
+    // The first data row is the tie-in (needs the three position columns).
+    bool tieInRow = false;
 };
 
 // What was decided, for the dialog to show and the conversion to use.
@@ -50,6 +59,13 @@ struct Mapping
     DecimalSign decimal = DecimalSign::Point; // never Automatic
     DepthUnit unit = DepthUnit::Metres; // never Automatic
     int step = 1;
+    std::array<int, 3> position { -1, -1, -1 }; // TVD, North, East, from 0; -1 none
+    bool tieInRow = false; // asked for, and the position columns are there
+
+    bool hasPosition() const
+    {
+        return position[Tvd] >= 0 && position[North] >= 0 && position[East] >= 0;
+    }
 };
 
 struct StationImport
@@ -63,6 +79,10 @@ struct StationImport
     // 1; both 0 when the table runs to the end.
     int afterFirst = 0;
     int afterLast = 0;
+    // The first row's station with its position, when it was asked for and lies below or
+    // beside the surface; that row is then no station of the survey. A first row at the
+    // surface (depth, TVD, north and east all 0) stays the survey's first station.
+    std::optional<well::TieIn> tieIn;
     std::optional<TableFault> fault; // set: nothing is to be taken
 
     // The status line of the measurement dialog: "%d Zeilen wurden eingelesen".
@@ -78,6 +98,13 @@ std::string normalHeading(const std::string &text);
 
 // The meaning a heading stands for by the usual German and English names, or -1.
 int meaningOfHeading(const std::string &text);
+
+// The position column a heading stands for ("TVD", "Seigerteufe", "N", "Nord", "+N/-S",
+// "E", "Ost", "EW" ...), or -1.
+int positionOfHeading(const std::string &text);
+
+// The name of a position column in the chosen language ("TVD", "Nord", "Ost").
+std::string positionName(int position);
 
 // True when a heading names feet as its unit: "MD [ft]", "Depth (feet)", "Teufe/Fuß".
 bool headingNamesFeet(const std::string &text);

@@ -199,16 +199,6 @@ table to standard output.
 </translation>
     </message>
     <message>
-        <source>  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer
-                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, Azimut/Azi
-                         erkannt)
-</source>
-        <translation>  --columns A,B,C        columns of MD, inclination and azimuth: heading or
-                         number (default: recognised by headings such as MD,
-                         Inc and Azi, in English or German)
-</translation>
-    </message>
-    <message>
         <source>  --decimal comma|point  Dezimalzeichen (Vorgabe: erkannt)
 </source>
         <translation>  --decimal comma|point  decimal sign (default: recognised)
@@ -587,10 +577,6 @@ or TVD outside the well path gives a message and status 1.
         <translation>--format expects weg, free, atk, csv, xlsx, xls, las or witsml</translation>
     </message>
     <message>
-        <source>--columns erwartet drei Überschriften oder Spaltennummern für Teufe, Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1)</source>
-        <translation>--columns expects three headings or column numbers for MD, inclination and azimuth, separated by commas (e.g. MD,INC,AZI or 2,3,1)</translation>
-    </message>
-    <message>
         <source>--decimal erwartet comma oder point</source>
         <translation>--decimal expects comma or point</translation>
     </message>
@@ -946,6 +932,38 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)</source>
         <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
+    </message>
+    <message>
+        <source>  --columns A,B,C        Spalten für Teufe, Neigung, Azimut: Überschrift oder Nummer
+                         (Vorgabe: an Überschriften wie Teufe/MD, Neigung/Inc, Azimut/Azi
+                         erkannt); drei weitere wählen TVD, Nord und Ost für
+                         --tie-in-row (Vorgabe: an Überschriften wie TVD, N/Nord,
+                         E/Ost erkannt)
+</source>
+        <translation>  --columns A,B,C        columns of MD, inclination and azimuth: heading or
+                         number (default: recognised by headings such as MD,
+                         Inc and Azi, in English or German); three more choose
+                         TVD, north and east for --tie-in-row (default:
+                         recognised by headings such as TVD, N/North, E/East)
+</translation>
+    </message>
+    <message>
+        <source>  --tie-in-row           die erste Datenzeile (mit TVD, Nord und Ost) ist der
+                         Anschlusspunkt, an dem die Messung beginnt; eine Zeile an
+                         der Oberfläche (alles 0) bleibt ein Messpunkt
+</source>
+        <translation>  --tie-in-row           the first data row (with TVD, north and east) is the
+                         tie-in the survey begins at; a row at the surface
+                         (all 0) stays a station
+</translation>
+    </message>
+    <message>
+        <source>--tie-in und --tie-in-row schließen einander aus</source>
+        <translation>--tie-in and --tie-in-row exclude each other</translation>
+    </message>
+    <message>
+        <source>--columns erwartet drei Überschriften oder Spaltennummern für Teufe, Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1), für --tie-in-row auch drei weitere für TVD, Nord und Ost</source>
+        <translation>--columns expects three headings or column numbers for MD, inclination and azimuth, separated by commas (e.g. MD,INC,AZI or 2,3,1), for --tie-in-row three more for TVD, north and east</translation>
     </message>
 </context>
 <context>
@@ -4277,6 +4295,26 @@ Not free format</translation>
         <source>Die Datei ist ein ZIP-Archiv, aber keine Excel-Arbeitsmappe.</source>
         <translation>The file is a ZIP archive, but not an Excel workbook.</translation>
     </message>
+    <message>
+        <source>TVD</source>
+        <translation>TVD</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Ost</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile kann nicht der Anschlusspunkt sein: es fehlt eine Spalte für %s.</source>
+        <translation>The first row cannot be the tie-in: a column is missing for %s.</translation>
+    </message>
+    <message>
+        <source>Zeile %d ist kein gültiger Anschlusspunkt: Teufe ab 0 m, Längen bis 10⁹ m, Neigung 0 bis 180 Grad, Azimut 0 bis 360 Grad.</source>
+        <translation>Row %d is no valid tie-in: depth from 0 m, lengths up to 10⁹ m, inclination 0 to 180 degrees, azimuth 0 to 360 degrees.</translation>
+    </message>
 </context>
 <context>
     <name>TableImportDialog</name>
@@ -4399,6 +4437,34 @@ Not free format</translation>
     <message>
         <source>Die Messung beginnt am Anschlusspunkt der Datei: MD %1 m, TVD %2 m, Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.</source>
         <translation>The survey begins at the file&apos;s tie-in point: MD %1 m, TVD %2 m, north %3 m, east %4 m, inclination %5°, azimuth %6°.</translation>
+    </message>
+    <message>
+        <source>TVD:</source>
+        <translation>TVD:</translation>
+    </message>
+    <message>
+        <source>Nord:</source>
+        <translation>North:</translation>
+    </message>
+    <message>
+        <source>Ost:</source>
+        <translation>East:</translation>
+    </message>
+    <message>
+        <source>Erste Zeile als Anschlusspunkt (TVD, Nord, Ost)</source>
+        <translation>First row as tie-in (TVD, North, East)</translation>
+    </message>
+    <message>
+        <source>automatisch (keine)</source>
+        <translation>automatic (none)</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile ist der Anschlusspunkt: MD %1 m, TVD %2 m, Nord %3 m, Ost %4 m, Neigung %5°, Azimut %6°.</source>
+        <translation>The first row is the tie-in: MD %1 m, TVD %2 m, north %3 m, east %4 m, inclination %5°, azimuth %6°.</translation>
+    </message>
+    <message>
+        <source>Die erste Zeile liegt an der Oberfläche und bleibt der erste Messpunkt.</source>
+        <translation>The first row lies at the surface and stays the first station.</translation>
     </message>
 </context>
 <context>

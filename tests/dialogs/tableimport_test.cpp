@@ -4,6 +4,7 @@
 #include "dialogs/tableimportdlg.h"
 #include "tests/dialogs/dlginputfixture.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -309,4 +310,46 @@ TEST(TableImportDialog, AWitsmlTieInPointIsNamedAndNotListed)
     EXPECT_TRUE(dialog.statusLabel()->text().contains(
         QStringLiteral("Anschlusspunkt der Datei: MD 1200,00 m, TVD 1150,50 m, Nord -4,65 m")))
         << dialog.statusLabel()->text().toStdString();
+}
+
+TEST_F(TableImportFromDialog, TheFirstRowTakenAsTheTieInReachesTheWell)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unten.csv"));
+    std::ofstream(path.toStdString(), std::ios::binary)
+        << "Teufe;Neigung;Azimut;Seigerteufe;Nord;Ost\n"
+           "800;4;90;799,1;2,5;20,25\n900;5;95;898,7;1,9;28,1\n1000;6;100;998,2;0,5;38,4\n";
+    whenModalOpens([&](QWidget *w) {
+        auto *files = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(files, nullptr);
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog *>(files)->accept();
+        whenModalOpens([this](QWidget *w) {
+            auto *import = qobject_cast<TableImportDialog *>(w);
+            ASSERT_NE(import, nullptr);
+            QCheckBox *box = import->tieInRowBox();
+            ASSERT_TRUE(box->isVisible()) << "offered: the table has TVD, north and east";
+            EXPECT_FALSE(box->isChecked()) << "the user decides";
+            EXPECT_EQ(import->stationImport().survey.size(), 3u);
+            box->setChecked(true);
+            keepPicture(import, "table-import-tie-in.png");
+            EXPECT_TRUE(import->statusLabel()->text().contains(QString::fromUtf8(
+                "Die erste Zeile ist der Anschlusspunkt: MD 800,00 m, TVD 799,10 m, Nord 2,50 m")))
+                << import->statusLabel()->text().toStdString();
+            // A north column that is one of the station's takes the offer away.
+            import->positionBox(exchange::North)->setCurrentIndex(2);
+            EXPECT_FALSE(box->isVisible());
+            EXPECT_FALSE(import->tieIn());
+            import->positionBox(exchange::North)->setCurrentIndex(0);
+            shown = true;
+            clickButton(okOf(import));
+        });
+    });
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dialog->stationCount(), 2);
+    EXPECT_EQ(dialog->stationText(0), QStringLiteral("  900.00     5.00    95.00"));
+    ASSERT_TRUE(dialog->importedTieIn());
+    EXPECT_EQ(*dialog->importedTieIn(), (well::TieIn { 800, 799.1, 2.5, 20.25, 4, 90 }));
 }
