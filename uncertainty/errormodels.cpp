@@ -89,6 +89,8 @@ namespace {
         double sinDeclination = 0, cosDeclination = 1; // magnetic = true - declination
         double verticalLimit = 1e-4; // degrees
         bool doubledFirstInterval = false;
+        double tortuosity = terms::kDefaultTortuosity; // radians per metre
+        double misalignmentCourseLength = 10; // metres
     };
 
     Setup setupOf(const Inputs &in)
@@ -107,7 +109,9 @@ namespace {
         m.sinDeclination = std::sin(in.declination * kRadian);
         m.cosDeclination = std::cos(in.declination * kRadian);
         m.verticalLimit = in.verticalLimit;
-        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5;
+        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || !in.tool.empty();
+        m.tortuosity = in.tortuosity;
+        m.misalignmentCourseLength = in.misalignmentCourseLength;
         return m;
     }
 
@@ -210,8 +214,8 @@ namespace {
         r.alongHighVertical = { lengthBoth * at.cA, lengthBoth * at.sA, 0 };
         r.alongLateral = lengthBoth * r.lateral;
         r.above = lengthAbove / lengthBoth;
-        r.step = std::max(1.0, std::sqrt(10.0 / length));
-        const double least = terms::kDefaultTortuosity * length;
+        r.step = std::max(1.0, std::sqrt(m.misalignmentCourseLength / length));
+        const double least = m.tortuosity * length;
         r.courseHigh = length * std::max(std::abs(at.inc - above.inc), least);
         const double turn = above.inc < 1e-6 ? 0.0 : wrapped(at.azi - above.azi);
         r.courseLateral = length * std::max(std::abs(at.sI * turn), least);
@@ -264,6 +268,11 @@ namespace {
         set(Shape::MisalignEastStep, 0, r.step * east, r.step * north);
         set(Shape::CourseHigh, 0, r.courseHigh, 0);
         set(Shape::CourseLateral, 0, 0, r.courseLateral);
+        set(Shape::Inclination, 0, 1.0, 0);
+        set(Shape::Lateral, 0, 0, 1.0);
+        set(Shape::SinIncSinAzM, 0, 0, sI * sM * sI);
+        set(Shape::AccelScaleInc, 0, 1.3 * sI * cI, 0);
+        set(Shape::AccelBiasZInc, 0, sI * g, 0);
     }
 
     // How a source's error reaches the positions: through the depth; through the
@@ -325,7 +334,7 @@ namespace {
         Model model;
         model.setup = setupOf(inputs);
         std::vector<Source> &out = model.sources;
-        const std::span<const terms::Term> terms = terms::termsOf(inputs.model);
+        const std::span<const terms::Term> terms = termsOf(inputs);
         for (std::size_t t = 0; t < terms.size(); ++t) {
             Source s;
             s.shape = terms[t].shape;
@@ -528,10 +537,15 @@ namespace {
 
 } // namespace
 
+std::span<const terms::Term> termsOf(const Inputs &inputs)
+{
+    return inputs.tool.empty() ? terms::termsOf(inputs.model) : inputs.tool;
+}
+
 std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<Sym3> out(path.stations.size());
-    if (terms::termsOf(inputs.model).empty())
+    if (termsOf(inputs).empty())
         return out;
     const Model model = modelOf(inputs, true);
     StationPlaces places(path, model.setup);
@@ -543,7 +557,7 @@ std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs 
 std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<SourceCovariances> out;
-    for (const terms::Term &t : terms::termsOf(inputs.model))
+    for (const terms::Term &t : termsOf(inputs))
         out.push_back({ t.code, std::vector<Sym3>(path.stations.size()) });
     if (out.empty())
         return out;
@@ -561,7 +575,7 @@ std::vector<Sym3> pointCovariances(
 {
     std::vector<Sym3> out(points.size());
     const std::size_t n = path.stations.size();
-    if (terms::termsOf(inputs.model).empty() || n == 0)
+    if (termsOf(inputs).empty() || n == 0)
         return out;
     const Model model = modelOf(inputs, true);
     const std::vector<traj::Station> &st = path.stations;

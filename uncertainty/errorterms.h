@@ -47,9 +47,16 @@ enum class Shape : unsigned char {
     // the station, in the high-side and in the lateral direction.
     CourseHigh, // ΔMD · max(|ΔI|, τ ΔMD)
     CourseLateral, // ΔMD · max(|sin I · ΔAz|, τ ΔMD); ΔAz taken as 0 below a vertical station
+    // Further functions of the tool library's codes (toollibrary/), none of them in the
+    // two MWD models.
+    Inclination, // I: 1
+    Lateral, // A: 1 / sin I: a sideways offset of the hole, defined also when vertical
+    SinIncSinAzM, // A: sin I sin AzM
+    AccelScaleInc, // I: 1.3 sin I cos I (three-axis accelerometers with a gyro)
+    AccelBiasZInc, // I: sin I / G (the same)
 };
 
-inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::CourseLateral) + 1;
+inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::AccelBiasZInc) + 1;
 
 // Shapes whose azimuth function divides by sin I: at a vertical station they take their
 // limit (the workbooks' "singularity" forms).
