@@ -129,7 +129,7 @@ const Tool *find(std::string_view code)
 
 void Model::applyTo(unc::Inputs &inputs) const
 {
-    inputs.tool = terms;
+    inputs.tool = std::span<const unc::terms::Term>(terms);
     inputs.tortuosity = tortuosity;
     inputs.misalignmentCourseLength = misalignmentCourseLength;
 }

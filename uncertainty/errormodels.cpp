@@ -109,7 +109,7 @@ namespace {
         m.sinDeclination = std::sin(in.declination * kRadian);
         m.cosDeclination = std::cos(in.declination * kRadian);
         m.verticalLimit = in.verticalLimit;
-        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || !in.tool.empty();
+        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || in.tool.has_value();
         m.tortuosity = in.tortuosity;
         m.misalignmentCourseLength = in.misalignmentCourseLength;
         return m;
@@ -539,7 +539,7 @@ namespace {
 
 std::span<const terms::Term> termsOf(const Inputs &inputs)
 {
-    return inputs.tool.empty() ? terms::termsOf(inputs.model) : inputs.tool;
+    return inputs.tool ? *inputs.tool : terms::termsOf(inputs.model);
 }
 
 std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &inputs)
