@@ -85,6 +85,7 @@ namespace {
         double perGravity = 1 / 9.80665;
         double tanDip = 0;
         double perHorizontalField = 0; // 1 / (B cos Dip)
+        double perField = 0; // 1 / B
         double sinTurn = 0, cosTurn = 1; // true azimuth = path azimuth + turn
         double sinDeclination = 0, cosDeclination = 1; // magnetic = true - declination
         double verticalLimit = 1e-4; // degrees
@@ -99,6 +100,7 @@ namespace {
         m.perGravity = 1.0 / in.gravity;
         m.tanDip = std::tan(in.dip * kRadian);
         m.perHorizontalField = 1.0 / (in.totalField * std::cos(in.dip * kRadian));
+        m.perField = 1.0 / in.totalField;
         double turn = 0;
         if (in.north == NorthReference::Grid)
             turn = in.convergence;
@@ -273,6 +275,21 @@ namespace {
         set(Shape::SinIncSinAzM, 0, 0, sI * sM * sI);
         set(Shape::AccelScaleInc, 0, 1.3 * sI * cI, 0);
         set(Shape::AccelBiasZInc, 0, sI * g, 0);
+        const double perD = 1.0 / (1.0 - sI * sI * sM * sM), tilt = sM * (tD * cI + sI * cM);
+        set(Shape::AxialAccelBiasXy1, 0, -cI * g, cI * cI * tilt * g * perD * sI);
+        set(Shape::AxialAccelBiasXy2, 0, 0, (vcI - tD * cM * vsI) * g / (1.0 - vsI * vsI * sM * sM));
+        set(Shape::AxialAccelBiasZ, 0, -sI * g, sI * cI * tilt * g * perD * sI);
+        set(Shape::AxialAccelScale, 0, sI * cI, -sI * cI * cI * tilt * perD * sI);
+        set(Shape::AxialAccelScaleXy3, 0, 0, 0.5 * (tD * sI * cM - cI) * perD * sI);
+        set(Shape::AxialMagBiasXy1, 0, 0, -cI * sM * H * perD * sI);
+        set(Shape::AxialMagBiasXy2, 0, 0, cM * H * perD * sI);
+        set(Shape::AxialMagScaleXy1, 0, 0, sI * tilt * kHalfSqrt2 * perD * sI);
+        set(Shape::AxialMagScaleXy2, 0, 0,
+            0.5 * sM * (tD * sI * cI - cI * cI * cM - cM) * perD * sI);
+        set(Shape::AxialMagScaleXy3, 0, 0,
+            0.5 * (cI * cM * cM - cI * sM * sM - tD * sI * cM) * perD * sI);
+        set(Shape::AxialDip, 0, 0, -sI * sM * (cI - tD * sI * cM) * perD * sI);
+        set(Shape::AxialField, 0, 0, -sI * tilt * m.perField * perD * sI);
     }
 
     // How a source's error reaches the positions: through the depth; through the

@@ -281,3 +281,61 @@ TEST(ToolLibrary, UnknownCodeIsRefusedInGerman)
     ASSERT_TRUE(r.refusal);
     EXPECT_EQ(r.refusal->message, "Das Werkzeug KEIN-WERKZEUG ist nicht im Katalog.");
 }
+
+// The axial interference correction leaves the axial magnetometer out of the azimuth: where
+// the hole points magnetic north its functions are the uncorrected ones and the dip and
+// field terms it brings in vanish; turned off north, the corrected terms differ.
+// Compared per unit of magnitude, so that the two codes' magnitudes do not matter.
+TEST(ToolLibrary, AxialCorrectionAgreesWhereTheHolePointsMagneticNorth)
+{
+    const toollib::ModelOrRefusal axial = toollib::modelFor("MWD+SRGM+AX");
+    const toollib::ModelOrRefusal plain = toollib::modelFor("MWD+SRGM");
+    ASSERT_TRUE(axial.model && plain.model);
+    for (const double magneticAzimuth : { 0.0, 60.0 }) {
+        SCOPED_TRACE(magneticAzimuth);
+        unc::Inputs in;
+        in.declination = -4;
+        traj::Trajectory path;
+        const double inclinations[] = { 0, 0, 10, 25, 40, 60, 80, 90, 90 };
+        for (std::size_t k = 0; k < std::size(inclinations); ++k) {
+            traj::Station s;
+            s.md = 300.0 * static_cast<double>(k);
+            s.inclination = inclinations[k];
+            s.azimuth = magneticAzimuth + in.declination + 360;
+            path.stations.push_back(s);
+        }
+        traj::computeNumericTrajectory(path);
+        const auto perUnit = [&](const toollib::Model &m) {
+            unc::Inputs inputs = in;
+            m.applyTo(inputs);
+            std::map<std::string, unc::Sym3> out;
+            const auto sources = unc::sourceBreakdown(path, inputs);
+            for (std::size_t t = 0; t < sources.size(); ++t) {
+                const double size = m.terms[t].magnitude;
+                out[std::string(sources[t].code)]
+                    = scaled(sources[t].stations.back(), size == 0 ? 0 : 1 / (size * size));
+            }
+            return out;
+        };
+        const auto withAxial = perUnit(*axial.model), without = perUnit(*plain.model);
+        std::size_t compared = 0;
+        for (const auto &[code, c] : withAxial) {
+            std::string uncorrected = code;
+            if (uncorrected.size() > 2 && uncorrected[2] == 'I')
+                uncorrected.erase(2, 1); // ABIXY-TI1S -> ABXY-TI1S, MDI-U -> MD-U
+            const auto other = without.find(uncorrected);
+            const bool dipOrField = code.starts_with("MDI") || code.starts_with("MFI");
+            if (dipOrField && magneticAzimuth == 0) {
+                EXPECT_LE(c.xx + c.yy + c.zz, 1e-20) << code;
+            } else if (other != without.end() && magneticAzimuth == 0) {
+                EXPECT_LE(relativeDifference(c, other->second), 1e-12) << code;
+                ++compared;
+            } else if (other != without.end() && code != uncorrected) {
+                // Turned off north: the corrected sensor terms differ from the uncorrected ones.
+                EXPECT_GT(relativeDifference(c, other->second), 1e-3) << code;
+                ++compared;
+            }
+        }
+        EXPECT_GT(compared, magneticAzimuth == 0 ? 20u : 10u);
+    }
+}
