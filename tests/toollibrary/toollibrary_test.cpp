@@ -339,3 +339,33 @@ TEST(ToolLibrary, AxialCorrectionAgreesWhereTheHolePointsMagneticNorth)
         EXPECT_GT(compared, magneticAzimuth == 0 ? 20u : 10u);
     }
 }
+
+// A term whose function or unit is not known refuses the whole tool, naming it, in
+// whichever term it is; the terms before it must not make a partial model.
+TEST(ToolLibrary, UnknownFunctionOrUnitRefusesTheTool)
+{
+    const toollib::TermRow known { "DRFR", "", "DREF", "", "Depth", 0.35, "m", 'R' };
+    const toollib::TermRow oddFunction { "GXY-X", "", "GXY-X9", "", "Sensor", 1, "deg", 'S' };
+    const toollib::TermRow oddUnit { "DRFR2", "", "DREF", "", "Depth", 1, "furlong", 'S' };
+    for (const auto &[rows, missing] :
+        { std::pair { std::vector { known, oddFunction }, std::string("GXY-X9") },
+            std::pair { std::vector { oddUnit, known }, std::string("furlong") } }) {
+        toollib::Tool tool;
+        tool.code = "PROBE";
+        tool.terms = rows;
+        const toollib::ModelOrRefusal r = toollib::modelFor(tool);
+        EXPECT_FALSE(r.model);
+        ASSERT_TRUE(r.refusal);
+        EXPECT_EQ(r.refusal->missing, missing);
+        EXPECT_NE(r.refusal->message.find("PROBE"), std::string::npos);
+        EXPECT_NE(r.refusal->message.find(missing), std::string::npos);
+    }
+    toollib::Tool tool;
+    tool.code = "PROBE";
+    const std::vector rows { known };
+    tool.terms = rows;
+    const toollib::ModelOrRefusal r = toollib::modelFor(tool);
+    ASSERT_TRUE(r.model);
+    EXPECT_EQ(r.model->terms.at(0).propagation, unc::terms::Propagation::Random);
+    EXPECT_EQ(r.model->terms.at(0).shape, unc::terms::Shape::DepthReference);
+}

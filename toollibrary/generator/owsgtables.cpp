@@ -279,7 +279,11 @@ std::string readFile(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw Failure(path + ": cannot be opened");
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception &) {
+        throw Failure(path + ": cannot be read");
+    }
 }
 
 } // namespace
