@@ -30,7 +30,8 @@ void ToolLibraryWell3000(benchmark::State &state)
     for (std::size_t i = 1; i < path.stations.size(); ++i) {
         traj::Station &s = path.stations[i];
         s.md = 10.0 * static_cast<double>(i);
-        s.inclination = i < 30 ? 0.0 : 0.5 + 60.0 * (1.0 - std::exp(-(static_cast<double>(i) - 30) / 400.0));
+        s.inclination
+            = i < 30 ? 0.0 : 0.5 + 60.0 * (1.0 - std::exp(-(static_cast<double>(i) - 30) / 400.0));
         s.azimuth = i < 30 ? 0.0 : std::fmod(15.0 + 0.05 * static_cast<double>(i), 360.0);
     }
     traj::computeNumericTrajectory(path);

@@ -115,8 +115,8 @@ namespace {
 
     template <class T, std::size_t N> const T *byName(const T (&table)[N], std::string_view name)
     {
-        const auto it
-            = std::find_if(std::begin(table), std::end(table), [&](const T &x) { return x.name == name; });
+        const auto it = std::find_if(
+            std::begin(table), std::end(table), [&](const T &x) { return x.name == name; });
         return it == std::end(table) ? nullptr : it;
     }
 
@@ -158,12 +158,12 @@ ModelOrRefusal modelFor(const Tool &tool)
     for (const TermRow &row : tool.terms) {
         const Function *f = byName(kFunctions, row.weightingFunction);
         if (!f) {
-            return refused(cfmt(i18n::translateFormat("Werkzeugkatalog",
-                                    "Das Werkzeug %s lässt sich nicht berechnen: die "
-                                    "Gewichtungsfunktion %s ist nicht umgesetzt.")
-                                    .c_str(),
-                               std::string(tool.code).c_str(),
-                               std::string(row.weightingFunction).c_str()),
+            return refused(
+                cfmt(i18n::translateFormat("Werkzeugkatalog",
+                         "Das Werkzeug %s lässt sich nicht berechnen: die "
+                         "Gewichtungsfunktion %s ist nicht umgesetzt.")
+                         .c_str(),
+                    std::string(tool.code).c_str(), std::string(row.weightingFunction).c_str()),
                 row.weightingFunction);
         }
         const Unit *u = byName(kUnits, row.unit);

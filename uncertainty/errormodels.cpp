@@ -277,7 +277,8 @@ namespace {
         set(Shape::AccelBiasZInc, 0, sI * g, 0);
         const double perD = 1.0 / (1.0 - sI * sI * sM * sM), tilt = sM * (tD * cI + sI * cM);
         set(Shape::AxialAccelBiasXy1, 0, -cI * g, cI * cI * tilt * g * perD * sI);
-        set(Shape::AxialAccelBiasXy2, 0, 0, (vcI - tD * cM * vsI) * g / (1.0 - vsI * vsI * sM * sM));
+        set(Shape::AxialAccelBiasXy2, 0, 0,
+            (vcI - tD * cM * vsI) * g / (1.0 - vsI * vsI * sM * sM));
         set(Shape::AxialAccelBiasZ, 0, -sI * g, sI * cI * tilt * g * perD * sI);
         set(Shape::AxialAccelScale, 0, sI * cI, -sI * cI * cI * tilt * perD * sI);
         set(Shape::AxialAccelScaleXy3, 0, 0, 0.5 * (tD * sI * cM - cI) * perD * sI);

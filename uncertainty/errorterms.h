@@ -57,9 +57,9 @@ enum class Shape : unsigned char {
     // With the axial magnetometer left out of the azimuth (axial interference correction):
     // the MWD functions above with the azimuth divided by D = 1 - sin²I sin²AzM, which
     // vanishes where the hole runs horizontally magnetic east or west.
-    AxialAccelBiasXy1, // I: -cos I / G; A: cos²I sin AzM (tan Dip cos I + sin I cos AzM) / (G D)
+    AxialAccelBiasXy1, // I: -cos I / G; A: cos²I sin AzM (tan Dip cos I + sin I cos AzM) / GD
     AxialAccelBiasXy2, // A: (cot I - tan Dip cos AzM) / (G D); vertical: its limit
-    AxialAccelBiasZ, // I: -sin I / G; A: sin I cos I sin AzM (tan Dip cos I + sin I cos AzM) / (G D)
+    AxialAccelBiasZ, // I: -sin I / G; A: sin I cos I sin AzM (tan Dip cos I + sin I cos AzM) / GD
     AxialAccelScale, // I: sin I cos I; A: -sin I cos²I sin AzM (tan Dip cos I + sin I cos AzM) / D
     AxialAccelScaleXy3, // A: (tan Dip sin I cos AzM - cos I) / (2 D)
     AxialMagBiasXy1, // MagBiasXy1 / D
@@ -78,8 +78,8 @@ inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::AxialFiel
 constexpr bool singularWhenVertical(Shape s)
 {
     return s == Shape::AccelBiasXy2 || s == Shape::AxialAccelBiasXy2 || s == Shape::MisalignNorth
-        || s == Shape::MisalignEast
-        || s == Shape::MisalignNorthStep || s == Shape::MisalignEastStep;
+        || s == Shape::MisalignEast || s == Shape::MisalignNorthStep
+        || s == Shape::MisalignEastStep;
 }
 
 // Shapes that weight the depth alone (all others weight the angles alone).

@@ -239,15 +239,15 @@ TEST(ToolLibrary, CodesAreThoseOfTheIndexSheets)
 {
     std::vector<std::array<std::string, 4>> listed; // set, code, prefix, long name
     for (const char *set : { "a", "b" }) {
-        const std::string bytes = readFile(
-            dataPath("../../toollibrary/owsg/toolgroup-owsg-" + std::string(set) + "-rev-5-1.xlsx"));
+        const std::string bytes = readFile(dataPath(
+            "../../toollibrary/owsg/toolgroup-owsg-" + std::string(set) + "-rev-5-1.xlsx"));
         const exchange::XlsxRead index = exchange::readXlsx(bytes, "Index");
         ASSERT_FALSE(index.fault) << index.fault->message;
         std::map<std::string, int> column;
         for (std::size_t c = 0; c < index.table.rows.at(0).size(); ++c)
             column[std::string(index.table.rows[0][c].text)] = static_cast<int>(c);
-        ASSERT_TRUE(column.count("Short Name") && column.count("OWSG Prefix")
-            && column.count("Long Name"));
+        ASSERT_TRUE(
+            column.count("Short Name") && column.count("OWSG Prefix") && column.count("Long Name"));
         for (std::size_t r = 1; r < index.table.rows.size(); ++r) {
             const auto text = [&](const char *name) {
                 const exchange::Cell *c = index.table.cell(static_cast<int>(r), column[name]);

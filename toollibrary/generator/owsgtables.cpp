@@ -113,8 +113,8 @@ public:
         const std::string t = text(row, column);
         const std::optional<double> v = parseNumber(t);
         if (!v)
-            throw Failure(at(row) + ", column " + exchange::columnLetters(column + 1)
-                + ": \u201e" + t + "\u201c is not a number");
+            throw Failure(at(row) + ", column " + exchange::columnLetters(column + 1) + ": \u201e"
+                + t + "\u201c is not a number");
         return *v;
     }
 
@@ -236,8 +236,8 @@ std::string toolSource(const Sheet &sheet, const std::string &set, const std::st
         out << "    { " << literal(sheet.text(r, codeColumn)) << ", "
             << literal(sheet.text(r, description)) << ", " << literal(sheet.text(r, function))
             << ", " << literal(sheet.text(r, functionSource)) << ", "
-            << literal(sheet.text(r, type)) << ", " << number(sheet.numberAt(r, magnitude))
-            << ", " << literal(sheet.text(r, unit)) << ", '" << prop << "', "
+            << literal(sheet.text(r, type)) << ", " << number(sheet.numberAt(r, magnitude)) << ", "
+            << literal(sheet.text(r, unit)) << ", '" << prop << "', "
             << number(sheet.numberAt(r, p1)) << ", " << number(sheet.numberAt(r, p2)) << ", "
             << number(sheet.numberAt(r, p3)) << " },\n";
         ++terms;
@@ -261,15 +261,15 @@ std::string toolSource(const Sheet &sheet, const std::string &set, const std::st
             courseLength = number(metres(value, sheet.at(kFirst) + " (" + name + ")"));
     }
     std::ostringstream e;
-    e << "    { " << literal(set) << ", " << literal(code) << ", "
-      << literal(header["OWSG Prefix"]) << ", " << literal(header["Long Name"]) << ", "
-      << literal(shown(header["Revision No"])) << ", " << literal(header["Source"]) << ", "
-      << literal(header["Application"]) << ", " << literal(header["Tool Type"]) << ", "
+    e << "    { " << literal(set) << ", " << literal(code) << ", " << literal(header["OWSG Prefix"])
+      << ", " << literal(header["Long Name"]) << ", " << literal(shown(header["Revision No"]))
+      << ", " << literal(header["Source"]) << ", " << literal(header["Application"]) << ", "
+      << literal(header["Tool Type"]) << ", "
       << number(degrees(header["Inclination Range Min"], sheet.at(kFirst))) << ", "
       << number(degrees(header["Inclination Range Max"], sheet.at(kFirst))) << ", "
-      << tortuosityValue << ", " << courseLength << ", std::span<const Parameter>(kParameters"
-      << id << ", " << parameters.size() << "), std::span<const TermRow>(kTerms" << id << ", "
-      << terms << ") },\n";
+      << tortuosityValue << ", " << courseLength << ", std::span<const Parameter>(kParameters" << id
+      << ", " << parameters.size() << "), std::span<const TermRow>(kTerms" << id << ", " << terms
+      << ") },\n";
     entry = e.str();
     return out.str();
 }
