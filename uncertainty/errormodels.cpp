@@ -92,6 +92,9 @@ namespace {
         bool doubledFirstInterval = false;
         double tortuosity = terms::kDefaultTortuosity; // radians per metre
         double misalignmentCourseLength = 10; // metres
+        // The model uses shapes beyond those of the MWD models (a tool library's code):
+        // only then are their weights worth computing at every station.
+        bool furtherShapes = false;
     };
 
     Setup setupOf(const Inputs &in)
@@ -114,6 +117,8 @@ namespace {
         m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || in.tool.has_value();
         m.tortuosity = in.tortuosity;
         m.misalignmentCourseLength = in.misalignmentCourseLength;
+        for (const terms::Term &t : termsOf(in))
+            m.furtherShapes = m.furtherShapes || t.shape >= Shape::Inclination;
         return m;
     }
 
@@ -225,7 +230,8 @@ namespace {
     }
 
     // Weights of a reading's depth (d), inclination (i) and azimuth times sin I (a). (No
-    // initialisers: the table below is filled whole at every station.)
+    // initialisers: the table below is filled at every station, for every shape the model
+    // uses.)
     struct Weights
     {
         double d, i, a;
@@ -270,6 +276,8 @@ namespace {
         set(Shape::MisalignEastStep, 0, r.step * east, r.step * north);
         set(Shape::CourseHigh, 0, r.courseHigh, 0);
         set(Shape::CourseLateral, 0, 0, r.courseLateral);
+        if (!m.furtherShapes)
+            return; // their weights are never looked up
         set(Shape::Inclination, 0, 1.0, 0);
         set(Shape::Lateral, 0, 0, 1.0);
         set(Shape::SinIncSinAzM, 0, 0, sI * sM * sI);
