@@ -4734,6 +4734,21 @@ Not free format</translation>
     </message>
 </context>
 <context>
+    <name>Werkzeugkatalog</name>
+    <message>
+        <source>Das Werkzeug %s lässt sich nicht berechnen: die Gewichtungsfunktion %s ist nicht umgesetzt.</source>
+        <translation>The tool %s cannot be computed: the weighting function %s is not implemented.</translation>
+    </message>
+    <message>
+        <source>Das Werkzeug %s lässt sich nicht berechnen: die Einheit „%s“ ist unbekannt.</source>
+        <translation>The tool %s cannot be computed: the unit “%s” is unknown.</translation>
+    </message>
+    <message>
+        <source>Das Werkzeug %s ist nicht im Katalog.</source>
+        <translation>The tool %s is not in the catalogue.</translation>
+    </message>
+</context>
+<context>
     <name>WitsmlDatei</name>
     <message>
         <source>Zeile %d: der Messpunkt hat kein &lt;%s&gt;.</source>

@@ -85,10 +85,16 @@ namespace {
         double perGravity = 1 / 9.80665;
         double tanDip = 0;
         double perHorizontalField = 0; // 1 / (B cos Dip)
+        double perField = 0; // 1 / B
         double sinTurn = 0, cosTurn = 1; // true azimuth = path azimuth + turn
         double sinDeclination = 0, cosDeclination = 1; // magnetic = true - declination
         double verticalLimit = 1e-4; // degrees
         bool doubledFirstInterval = false;
+        double tortuosity = terms::kDefaultTortuosity; // radians per metre
+        double misalignmentCourseLength = 10; // metres
+        // The model uses shapes beyond those of the MWD models (a tool library's code):
+        // only then are their weights worth computing at every station.
+        bool furtherShapes = false;
     };
 
     Setup setupOf(const Inputs &in)
@@ -97,6 +103,7 @@ namespace {
         m.perGravity = 1.0 / in.gravity;
         m.tanDip = std::tan(in.dip * kRadian);
         m.perHorizontalField = 1.0 / (in.totalField * std::cos(in.dip * kRadian));
+        m.perField = 1.0 / in.totalField;
         double turn = 0;
         if (in.north == NorthReference::Grid)
             turn = in.convergence;
@@ -107,7 +114,11 @@ namespace {
         m.sinDeclination = std::sin(in.declination * kRadian);
         m.cosDeclination = std::cos(in.declination * kRadian);
         m.verticalLimit = in.verticalLimit;
-        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5;
+        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || in.tool.has_value();
+        m.tortuosity = in.tortuosity;
+        m.misalignmentCourseLength = in.misalignmentCourseLength;
+        for (const terms::Term &t : termsOf(in))
+            m.furtherShapes = m.furtherShapes || t.shape >= Shape::Inclination;
         return m;
     }
 
@@ -210,8 +221,8 @@ namespace {
         r.alongHighVertical = { lengthBoth * at.cA, lengthBoth * at.sA, 0 };
         r.alongLateral = lengthBoth * r.lateral;
         r.above = lengthAbove / lengthBoth;
-        r.step = std::max(1.0, std::sqrt(10.0 / length));
-        const double least = terms::kDefaultTortuosity * length;
+        r.step = std::max(1.0, std::sqrt(m.misalignmentCourseLength / length));
+        const double least = m.tortuosity * length;
         r.courseHigh = length * std::max(std::abs(at.inc - above.inc), least);
         const double turn = above.inc < 1e-6 ? 0.0 : wrapped(at.azi - above.azi);
         r.courseLateral = length * std::max(std::abs(at.sI * turn), least);
@@ -219,7 +230,8 @@ namespace {
     }
 
     // Weights of a reading's depth (d), inclination (i) and azimuth times sin I (a). (No
-    // initialisers: the table below is filled whole at every station.)
+    // initialisers: the table below is filled at every station, for every shape the model
+    // uses.)
     struct Weights
     {
         double d, i, a;
@@ -264,6 +276,29 @@ namespace {
         set(Shape::MisalignEastStep, 0, r.step * east, r.step * north);
         set(Shape::CourseHigh, 0, r.courseHigh, 0);
         set(Shape::CourseLateral, 0, 0, r.courseLateral);
+        if (!m.furtherShapes)
+            return; // their weights are never looked up
+        set(Shape::Inclination, 0, 1.0, 0);
+        set(Shape::Lateral, 0, 0, 1.0);
+        set(Shape::SinIncSinAzM, 0, 0, sI * sM * sI);
+        set(Shape::AccelScaleInc, 0, 1.3 * sI * cI, 0);
+        set(Shape::AccelBiasZInc, 0, sI * g, 0);
+        const double perD = 1.0 / (1.0 - sI * sI * sM * sM), tilt = sM * (tD * cI + sI * cM);
+        set(Shape::AxialAccelBiasXy1, 0, -cI * g, cI * cI * tilt * g * perD * sI);
+        set(Shape::AxialAccelBiasXy2, 0, 0,
+            (vcI - tD * cM * vsI) * g / (1.0 - vsI * vsI * sM * sM));
+        set(Shape::AxialAccelBiasZ, 0, -sI * g, sI * cI * tilt * g * perD * sI);
+        set(Shape::AxialAccelScale, 0, sI * cI, -sI * cI * cI * tilt * perD * sI);
+        set(Shape::AxialAccelScaleXy3, 0, 0, 0.5 * (tD * sI * cM - cI) * perD * sI);
+        set(Shape::AxialMagBiasXy1, 0, 0, -cI * sM * H * perD * sI);
+        set(Shape::AxialMagBiasXy2, 0, 0, cM * H * perD * sI);
+        set(Shape::AxialMagScaleXy1, 0, 0, sI * tilt * kHalfSqrt2 * perD * sI);
+        set(Shape::AxialMagScaleXy2, 0, 0,
+            0.5 * sM * (tD * sI * cI - cI * cI * cM - cM) * perD * sI);
+        set(Shape::AxialMagScaleXy3, 0, 0,
+            0.5 * (cI * cM * cM - cI * sM * sM - tD * sI * cM) * perD * sI);
+        set(Shape::AxialDip, 0, 0, -sI * sM * (cI - tD * sI * cM) * perD * sI);
+        set(Shape::AxialField, 0, 0, -sI * tilt * m.perField * perD * sI);
     }
 
     // How a source's error reaches the positions: through the depth; through the
@@ -325,7 +360,7 @@ namespace {
         Model model;
         model.setup = setupOf(inputs);
         std::vector<Source> &out = model.sources;
-        const std::span<const terms::Term> terms = terms::termsOf(inputs.model);
+        const std::span<const terms::Term> terms = termsOf(inputs);
         for (std::size_t t = 0; t < terms.size(); ++t) {
             Source s;
             s.shape = terms[t].shape;
@@ -528,10 +563,15 @@ namespace {
 
 } // namespace
 
+std::span<const terms::Term> termsOf(const Inputs &inputs)
+{
+    return inputs.tool ? *inputs.tool : terms::termsOf(inputs.model);
+}
+
 std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<Sym3> out(path.stations.size());
-    if (terms::termsOf(inputs.model).empty())
+    if (termsOf(inputs).empty())
         return out;
     const Model model = modelOf(inputs, true);
     StationPlaces places(path, model.setup);
@@ -543,7 +583,7 @@ std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs 
 std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<SourceCovariances> out;
-    for (const terms::Term &t : terms::termsOf(inputs.model))
+    for (const terms::Term &t : termsOf(inputs))
         out.push_back({ t.code, std::vector<Sym3>(path.stations.size()) });
     if (out.empty())
         return out;
@@ -561,7 +601,7 @@ std::vector<Sym3> pointCovariances(
 {
     std::vector<Sym3> out(points.size());
     const std::size_t n = path.stations.size();
-    if (terms::termsOf(inputs.model).empty() || n == 0)
+    if (termsOf(inputs).empty() || n == 0)
         return out;
     const Model model = modelOf(inputs, true);
     const std::vector<traj::Station> &st = path.stations;

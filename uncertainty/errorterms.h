@@ -47,16 +47,39 @@ enum class Shape : unsigned char {
     // the station, in the high-side and in the lateral direction.
     CourseHigh, // ΔMD · max(|ΔI|, τ ΔMD)
     CourseLateral, // ΔMD · max(|sin I · ΔAz|, τ ΔMD); ΔAz taken as 0 below a vertical station
+    // Further functions of the tool library's codes (toollibrary/), none of them in the
+    // two MWD models.
+    Inclination, // I: 1
+    Lateral, // A: 1 / sin I: a sideways offset of the hole, defined also when vertical
+    SinIncSinAzM, // A: sin I sin AzM
+    AccelScaleInc, // I: 1.3 sin I cos I (three-axis accelerometers with a gyro)
+    AccelBiasZInc, // I: sin I / G (the same)
+    // With the axial magnetometer left out of the azimuth (axial interference correction):
+    // the MWD functions above with the azimuth divided by D = 1 - sin²I sin²AzM, which
+    // vanishes where the hole runs horizontally magnetic east or west.
+    AxialAccelBiasXy1, // I: -cos I / G; A: cos²I sin AzM (tan Dip cos I + sin I cos AzM) / GD
+    AxialAccelBiasXy2, // A: (cot I - tan Dip cos AzM) / (G D); vertical: its limit
+    AxialAccelBiasZ, // I: -sin I / G; A: sin I cos I sin AzM (tan Dip cos I + sin I cos AzM) / GD
+    AxialAccelScale, // I: sin I cos I; A: -sin I cos²I sin AzM (tan Dip cos I + sin I cos AzM) / D
+    AxialAccelScaleXy3, // A: (tan Dip sin I cos AzM - cos I) / (2 D)
+    AxialMagBiasXy1, // MagBiasXy1 / D
+    AxialMagBiasXy2, // MagBiasXy2 / D
+    AxialMagScaleXy1, // MagScaleXy1 / D
+    AxialMagScaleXy2, // MagScaleXy2 / D
+    AxialMagScaleXy3, // MagScaleXy3 / D
+    AxialDip, // A: -sin I sin AzM (cos I - tan Dip sin I cos AzM) / D
+    AxialField, // A: -sin I sin AzM (tan Dip cos I + sin I cos AzM) / (B D)
 };
 
-inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::CourseLateral) + 1;
+inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::AxialField) + 1;
 
 // Shapes whose azimuth function divides by sin I: at a vertical station they take their
 // limit (the workbooks' "singularity" forms).
 constexpr bool singularWhenVertical(Shape s)
 {
-    return s == Shape::AccelBiasXy2 || s == Shape::MisalignNorth || s == Shape::MisalignEast
-        || s == Shape::MisalignNorthStep || s == Shape::MisalignEastStep;
+    return s == Shape::AccelBiasXy2 || s == Shape::AxialAccelBiasXy2 || s == Shape::MisalignNorth
+        || s == Shape::MisalignEast || s == Shape::MisalignNorthStep
+        || s == Shape::MisalignEastStep;
 }
 
 // Shapes that weight the depth alone (all others weight the angles alone).

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "core/trajectory.h"
+#include "uncertainty/errorterms.h"
 #include "well/settings.h"
 
 #include <optional>
@@ -56,7 +57,20 @@ struct Inputs
     NorthReference north = NorthReference::True; // what the stations' azimuths refer to
     std::optional<double> latitude; // degrees north, shown with the results
     double verticalLimit = 1e-4; // degrees: below this inclination a station counts as vertical
+    // A tool's own sources (the tool library's codes): when set they take the place of
+    // `model`'s, also when there are none (a tool of zero error), and are propagated as
+    // the Rev 5 model is. They are not copied: what they point to must outlive every
+    // computation with these inputs.
+    std::optional<std::span<const terms::Term>> tool;
+    // The tool's parameters of the long-course-length and misalignment errors: the least
+    // tortuosity (radians per metre) and the course length below which XYM3E and XYM4E
+    // grow. The defaults are the MWD models'.
+    double tortuosity = terms::kDefaultTortuosity;
+    double misalignmentCourseLength = 10; // metres
 };
+
+// The sources `inputs` are computed with: the tool's, or else the model's.
+std::span<const terms::Term> termsOf(const Inputs &inputs);
 
 // Which input is missing or out of range, by the German name of its field (UTF-8), as
 // the batch tool's option and the settings dialog's label name it.

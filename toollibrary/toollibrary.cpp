@@ -1,0 +1,206 @@
+// A code's terms turned into the propagation's sources: each workbook weighting function
+// named here is the same function as the propagation's shape times a constant (checked
+// against the formulas the workbooks print beside each term), each unit converted as the
+// ISCWSA's MWD Rev 5 workbook converts it. A function or unit not named here refuses the
+// whole code: a term counted as zero would make the tool look better than it is.
+#include "toollibrary/toollibrary.h"
+
+#include "core/cformat.h"
+#include "i18n/i18n.h"
+
+#include <algorithm>
+
+namespace toollib {
+
+namespace {
+
+    using unc::terms::Factor;
+    using unc::terms::Shape;
+
+    struct Function
+    {
+        std::string_view name;
+        Shape shape;
+        Factor factor;
+    };
+
+    // clang-format off
+    constexpr Function kFunctions[] = {
+        // Depth.
+        { "DREF",     Shape::DepthReference,    Factor::One },
+        { "DSF",      Shape::DepthScale,        Factor::One },
+        { "DST",      Shape::DepthStretch,      Factor::One },
+        // The MWD sensors, tool-face independent.
+        { "ABXY-TI1", Shape::AccelBiasXy1,      Factor::One },
+        { "ABXY-TI2", Shape::AccelBiasXy2,      Factor::One },
+        { "ABZ",      Shape::AccelBiasZ,        Factor::One },
+        { "ASXY-TI1", Shape::AccelScale,        Factor::InvSqrt2 },
+        { "ASXY-TI2", Shape::AccelScale,        Factor::Half },
+        { "ASXY-TI3", Shape::AccelScaleXy3,     Factor::One },
+        { "ASZ",      Shape::AccelScale,        Factor::MinusOne },
+        { "MBXY-TI1", Shape::MagBiasXy1,        Factor::One },
+        { "MBXY-TI2", Shape::MagBiasXy2,        Factor::One },
+        { "MBZ",      Shape::MagAxial,          Factor::MinusOne },
+        { "MSXY-TI1", Shape::MagScaleXy1,       Factor::One },
+        { "MSXY-TI2", Shape::MagScaleXy2,       Factor::One },
+        { "MSXY-TI3", Shape::MagScaleXy3,       Factor::One },
+        { "MSZ",      Shape::MagScaleZ,         Factor::One },
+        // The same with axial interference correction.
+        { "ABIXY-TI1", Shape::AxialAccelBiasXy1, Factor::One },
+        { "ABIXY-TI2", Shape::AxialAccelBiasXy2, Factor::One },
+        { "ABIZ",      Shape::AxialAccelBiasZ,   Factor::One },
+        { "ASIXY-TI1", Shape::AxialAccelScale,   Factor::InvSqrt2 },
+        { "ASIXY-TI2", Shape::AxialAccelScale,   Factor::Half },
+        { "ASIXY-TI3", Shape::AxialAccelScaleXy3, Factor::One },
+        { "ASIZ",      Shape::AxialAccelScale,   Factor::MinusOne },
+        { "MBIXY-TI1", Shape::AxialMagBiasXy1,   Factor::One },
+        { "MBIXY-TI2", Shape::AxialMagBiasXy2,   Factor::One },
+        { "MSIXY-TI1", Shape::AxialMagScaleXy1,  Factor::One },
+        { "MSIXY-TI2", Shape::AxialMagScaleXy2,  Factor::One },
+        { "MSIXY-TI3", Shape::AxialMagScaleXy3,  Factor::One },
+        { "MDI",       Shape::AxialDip,          Factor::One },
+        { "MFI",       Shape::AxialField,        Factor::One },
+        // Azimuth reference and interference.
+        { "AZ",       Shape::Azimuth,           Factor::One },
+        { "EXT-REF",  Shape::Azimuth,           Factor::One },
+        { "DBH",      Shape::Azimuth,           Factor::PerHorizontalField },
+        { "AMIL",     Shape::MagAxial,          Factor::One },
+        { "AMID",     Shape::SinIncSinAzM,      Factor::One },
+        // Alignment. The workbooks' SAG is sin I, which for inclinations of 0° to 180° is
+        // the |sin I| of XYM1.
+        { "SAG",      Shape::SinInc,            Factor::One },
+        { "SAGE",     Shape::SagEnhanced,       Factor::One },
+        { "XYM1",     Shape::SinInc,            Factor::One },
+        { "XYM2",     Shape::Azimuth,           Factor::MinusOne },
+        { "XYM3",     Shape::MisalignNorth,     Factor::One },
+        { "XYM4",     Shape::MisalignEast,      Factor::One },
+        { "XYM3E",    Shape::MisalignNorthStep, Factor::One },
+        { "XYM4E",    Shape::MisalignEastStep,  Factor::One },
+        // Long course lengths.
+        { "XCLA",     Shape::CourseLateral,     Factor::One },
+        { "XCLH",     Shape::CourseHigh,        Factor::One },
+        // Surveys of unknown or no quality: fixed cones of inclination and direction.
+        { "CNI",      Shape::Inclination,       Factor::One },
+        { "CNA",      Shape::Lateral,           Factor::One },
+        // Three-axis accelerometers run with a gyro.
+        { "AXYZ-MIS", Shape::Inclination,       Factor::One },
+        { "AXYZ-SF",  Shape::AccelScaleInc,     Factor::One },
+        { "AXYZ-ZB",  Shape::AccelBiasZInc,     Factor::One },
+    };
+    // clang-format on
+
+    struct Unit
+    {
+        std::string_view name;
+        double scale; // to the propagation's unit (m, m/s², nT, 1, 1/m; degrees marked)
+        bool degrees;
+    };
+
+    // The units of the magnitudes: taken as they are, but degrees (also degree·nT of the
+    // field-dependent declination) in radians, milligal and micro-g in m/s², ppm as a
+    // fraction.
+    constexpr Unit kUnits[] = {
+        { "m", 1, false },
+        { "-", 1, false },
+        { "1/m", 1, false },
+        { "m/s2", 1, false },
+        { "nT", 1, false },
+        { "deg", 1, true },
+        { "deg.nT", 1, true },
+        { "dnT", 1, true },
+        { "mGal", 1e-5, false },
+        { "\u00b5g", 9.80665e-6, false },
+        { "ppm", 1e-6, false },
+    };
+
+    template <class T, std::size_t N> const T *byName(const T (&table)[N], std::string_view name)
+    {
+        const auto it = std::find_if(
+            std::begin(table), std::end(table), [&](const T &x) { return x.name == name; });
+        return it == std::end(table) ? nullptr : it;
+    }
+
+    ModelOrRefusal refused(std::string message, std::string_view missing)
+    {
+        ModelOrRefusal r;
+        r.refusal = Refusal { std::move(message), std::string(missing) };
+        return r;
+    }
+
+} // namespace
+
+std::span<const Tool> library()
+{
+    return { generated::kTools, generated::kToolCount };
+}
+
+const Tool *find(std::string_view code)
+{
+    const std::span<const Tool> all = library();
+    const auto it
+        = std::find_if(all.begin(), all.end(), [&](const Tool &t) { return t.code == code; });
+    return it == all.end() ? nullptr : &*it;
+}
+
+void Model::applyTo(unc::Inputs &inputs) const
+{
+    inputs.tool = std::span<const unc::terms::Term>(terms);
+    inputs.tortuosity = tortuosity;
+    inputs.misalignmentCourseLength = misalignmentCourseLength;
+}
+
+ModelOrRefusal modelFor(const Tool &tool)
+{
+    Model model;
+    model.tool = &tool;
+    model.tortuosity = tool.tortuosity.value_or(unc::terms::kDefaultTortuosity);
+    model.misalignmentCourseLength = tool.misalignmentCourseLength.value_or(10.0);
+    for (const TermRow &row : tool.terms) {
+        const Function *f = byName(kFunctions, row.weightingFunction);
+        if (!f) {
+            return refused(
+                cfmt(i18n::translateFormat("Werkzeugkatalog",
+                         "Das Werkzeug %s lässt sich nicht berechnen: die "
+                         "Gewichtungsfunktion %s ist nicht umgesetzt.")
+                         .c_str(),
+                    std::string(tool.code).c_str(), std::string(row.weightingFunction).c_str()),
+                row.weightingFunction);
+        }
+        const Unit *u = byName(kUnits, row.unit);
+        if (!u) {
+            return refused(cfmt(i18n::translateFormat("Werkzeugkatalog",
+                                    "Das Werkzeug %s lässt sich nicht berechnen: die "
+                                    "Einheit „%s“ ist unbekannt.")
+                                    .c_str(),
+                               std::string(tool.code).c_str(), std::string(row.unit).c_str()),
+                row.unit);
+        }
+        unc::terms::Term t;
+        t.code = row.code;
+        t.shape = f->shape;
+        t.factor = f->factor;
+        t.magnitude = row.magnitude * u->scale;
+        t.degrees = u->degrees;
+        // Well-by-well errors take one value for the whole survey, as global ones do.
+        t.propagation = row.propagation == 'R' ? unc::terms::Propagation::Random
+            : row.propagation == 'S'           ? unc::terms::Propagation::Systematic
+                                               : unc::terms::Propagation::Global;
+        model.terms.push_back(t);
+    }
+    ModelOrRefusal r;
+    r.model = std::move(model);
+    return r;
+}
+
+ModelOrRefusal modelFor(std::string_view code)
+{
+    if (const Tool *tool = find(code))
+        return modelFor(*tool);
+    return refused(
+        cfmt(i18n::translateFormat("Werkzeugkatalog", "Das Werkzeug %s ist nicht im Katalog.")
+                 .c_str(),
+            std::string(code).c_str()),
+        {});
+}
+
+} // namespace toollib
