@@ -450,6 +450,11 @@ constexpr const char *kUsage[] = {
         "  Der Trennfaktor braucht ein Fehlermodell (Unsicherheitsoptionen); es gilt für alle\n"
         "  Bohrungen, außer ein Dokument von --offset bringt sein eigenes mit. Ohne Modell\n"
         "  nur Abstände. --save speichert die Nachbarbohrungen im Dokument.\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung (WITSML)\n"
+        "                         eine Zeile als .csv oder .xlsx: Abweichung von Gesamtfeld,\n"
+        "                         Inklination und Schwere von der Referenz und ob sie\n"
+        "                         außerhalb der Toleranz liegt\n"),
     "\n",
     DRV_TRANSLATE_NOOP("Batch", "Erdmagnetfeld (ohne Eingabedatei):\n"),
     DRV_TRANSLATE_NOOP("Batch",
@@ -946,6 +951,13 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             refuse(i18n::translate(
                 "Batch", "--clearance erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
         o.clearanceFile = *v;
+    });
+    option("--survey-check", [&](const Value &v) {
+        const auto format = v ? surveyexport::exportFormatForPath(*v) : std::nullopt;
+        if (!format || *format == surveyexport::ExportFormat::Witsml)
+            refuse(i18n::translate("Batch",
+                "--survey-check erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
+        o.surveyCheckFile = *v;
     });
     app.add_flag_callback("--true-scale", [&] { o.trueScale = true; })->trigger_on_parse();
     const std::pair<const char *, listing::RequestKind> requests[]
