@@ -160,10 +160,7 @@ std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::Wel
         return out;
     // The texts come one a station outside (in the order of check->outside), then the
     // quantities not checked; the depths follow the same order.
-    std::vector<double> depths;
-    for (const surveycheck::Deviation &d : check->outside)
-        if (depths.empty() || depths.back() != d.md)
-            depths.push_back(d.md);
+    const std::vector<double> depths = surveycheck::outsideDepths(*check);
     const std::vector<std::string> texts = surveycheck::texts(*check);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         Remark r;

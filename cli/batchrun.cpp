@@ -576,6 +576,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 = options.view == CliOptions::View::Top ? PlotView::Top : PlotView::Side;
             plot = plotDataOf(result.legacy, view, well.name);
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
+            markOutsideTolerance(plot, result.legacy, surveycheck::outsideDepths(analysis.surveyCheck()));
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         plot.north = northNote(analysis.courseNorth());

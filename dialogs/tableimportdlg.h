@@ -42,6 +42,8 @@ public:
     const std::string &wellName() const { return m_load.wellName; }
     // The tie-in point a WITSML trajectory begins at (none when it begins at the surface).
     const std::optional<well::TieIn> &tieIn() const { return m_load.tieIn; }
+    // The magnetic and gravity readings of a WITSML trajectory's stations (none for others).
+    const std::vector<well::FieldReading> &fieldReadings() const { return m_load.fieldReadings; }
 
     // Controls, for tests.
     QComboBox *sheetBox() const { return m_sheet; }

@@ -6,6 +6,7 @@
 #include "graph/pagemath.h"
 #include "graph/textfit.h"
 #include "graph/wellpalette.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <cmath>
@@ -311,6 +312,40 @@ void GraphPage::drawSpreadOutlines(DrawContext &dc, const PlotData &data) const
         = { { 0, 0 }, { m_Breite, 0 }, { m_Breite, -m_Hoehe }, { 0, -m_Hoehe }, { 0, 0 } };
     dc.polyline(corners, 5);
     dc.selectPen(old);
+}
+
+void GraphPage::drawToleranceLegend(DrawContext &dc, const PlotData &data) const
+{
+    if (data.outsideTolerance.empty() || m_Punktzahl < 1)
+        return;
+    const int W = m_Breite, H = m_Hoehe;
+    const int row = -H - kSpreadLegendRow, middle = row - 22;
+    constexpr int gap = 12, margin = 30;
+    const int h = kToleranceMarkHalf;
+    const std::string text
+        = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Messpunkt außerhalb der Toleranz"));
+    // It ends where the marker legend above the plot area ends; where the uncertainty's
+    // legend shares the row, it begins right of it and the text is fitted in between.
+    const int right = W + 100;
+    int leftmost = -400 + margin;
+    if (!m_spreadOutlines.empty() && !data.spreadCaption.empty()) {
+        constexpr int sampleWidth = 150, spreadGap = 20;
+        const int room = W + 800 - 2 * margin - sampleWidth - spreadGap;
+        const int textWidth = std::min(dc.textExtent(data.spreadCaption).cx, room);
+        const int spreadLeft = std::max(-400 + margin, W / 2 - (sampleWidth + spreadGap + textWidth) / 2);
+        leftmost = spreadLeft + sampleWidth + spreadGap + textWidth + 2 * margin;
+    }
+    const int width = std::min(dc.textExtent(text).cx, std::max(0, right - leftmost - 2 * h - gap));
+    if (width <= 0)
+        return;
+    const int x = right - width - gap - 2 * h;
+    const DrawPen old = dc.selectPen(graphstyle::kOutsideTolerancePen);
+    dc.rectangle(x, middle + h, x + 2 * h, middle - h);
+    dc.selectPen(old);
+    const TextAlign align = dc.textAlign();
+    dc.setTextAlign(TextAlign::TopLeft);
+    drawFitted(dc, x + 2 * h + gap, row, text, width);
+    dc.setTextAlign(align);
 }
 
 void GraphPage::drawSpreadLegend(DrawContext &dc, const PlotData &data) const

@@ -67,6 +67,15 @@ Result check(const std::vector<well::FieldReading> &readings, const well::Survey
     return result;
 }
 
+std::vector<double> outsideDepths(const Result &result)
+{
+    std::vector<double> depths;
+    for (const Deviation &d : result.outside)
+        if (depths.empty() || depths.back() != d.md)
+            depths.push_back(d.md);
+    return depths;
+}
+
 std::string quantityName(well::FieldQuantity quantity)
 {
     switch (quantity) {

@@ -65,6 +65,9 @@ struct Result
 Result check(const std::vector<well::FieldReading> &readings, const well::Survey &survey,
     const Values &wellReference);
 
+// The depths of the stations outside the tolerance, each once, in the order of the result.
+std::vector<double> outsideDepths(const Result &result);
+
 // The quantity's name and unit in the chosen language ("Gesamtfeld", "nT").
 std::string quantityName(well::FieldQuantity quantity);
 const char *unitOf(well::FieldQuantity quantity);
