@@ -3062,6 +3062,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Nord und Ost: %1</source>
         <translation>North and east: %1</translation>
     </message>
+    <message>
+        <source>Messpunkt außerhalb der Toleranz</source>
+        <translation>Survey station outside tolerance</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
