@@ -451,10 +451,10 @@ constexpr const char *kUsage[] = {
         "  Bohrungen, außer ein Dokument von --offset bringt sein eigenes mit. Ohne Modell\n"
         "  nur Abstände. --save speichert die Nachbarbohrungen im Dokument.\n"),
     DRV_TRANSLATE_NOOP("Batch",
-        "  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung (WITSML)\n"
-        "                         eine Zeile als .csv oder .xlsx: Abweichung von Gesamtfeld,\n"
-        "                         Inklination und Schwere von der Referenz und ob sie\n"
-        "                         außerhalb der Toleranz liegt\n"),
+        "  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung\n"
+        "                         (WITSML) eine Zeile als .csv oder .xlsx: Abweichung\n"
+        "                         von Gesamtfeld, Inklination und Schwere von der\n"
+        "                         Referenz und ob sie außerhalb der Toleranz liegt\n"),
     "\n",
     DRV_TRANSLATE_NOOP("Batch", "Erdmagnetfeld (ohne Eingabedatei):\n"),
     DRV_TRANSLATE_NOOP("Batch",

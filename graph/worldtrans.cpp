@@ -334,6 +334,9 @@ void GraphPage::drawMarkers(DrawContext &dc) const
 
 void GraphPage::drawToleranceMarks(DrawContext &dc, const PlotData &data) const
 {
+    // A page without such stations draws what it always drew, pen changes included.
+    if (data.outsideTolerance.empty())
+        return;
     const int h = kToleranceMarkHalf;
     const DrawPen before = dc.selectPen(graphstyle::kOutsideTolerancePen);
     for (const int i : data.outsideTolerance) {

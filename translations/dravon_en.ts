@@ -948,15 +948,15 @@ or TVD outside the well path gives a message and status 1.
         <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
     </message>
     <message>
-        <source>  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung (WITSML)
-                         eine Zeile als .csv oder .xlsx: Abweichung von Gesamtfeld,
-                         Inklination und Schwere von der Referenz und ob sie
-                         außerhalb der Toleranz liegt
+        <source>  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung
+                         (WITSML) eine Zeile als .csv oder .xlsx: Abweichung
+                         von Gesamtfeld, Inklination und Schwere von der
+                         Referenz und ob sie außerhalb der Toleranz liegt
 </source>
         <translation>  --survey-check PATH    one row per survey station with magnetic or gravity
                          readings (WITSML) as .csv or .xlsx: deviation of total
-                         field, dip and gravity from the reference and whether it
-                         lies outside the tolerance
+                         field, dip and gravity from the reference and whether
+                         it lies outside the tolerance
 </translation>
     </message>
     <message>
