@@ -56,6 +56,7 @@ void Analysis::reset(well::Well well)
     m_north = geo::courseNorth(m_well.settings);
     m_computed = false;
     m_computation = {};
+    m_surveyCheck = {};
     ++m_revisions.course;
     makeCovariances();
     makeClearance(m_scope.offsetCovariances);
@@ -74,6 +75,8 @@ void Analysis::setSettings(const WellSettings &settings)
         compute();
         return;
     }
+    if (m_computed)
+        makeSurveyCheck();
     if (m_scope.covariances)
         makeCovariances();
     if (rescan && m_scope.clearance)
@@ -101,6 +104,7 @@ const well::Computation &Analysis::computeCourse()
     m_north = geo::courseNorth(m_well.settings);
     well::computeCourse(m_well, m_computation, m_north.turn);
     m_computed = true;
+    makeSurveyCheck();
     // Said first: it concerns every position of the run.
     if (m_north.missing != geo::MissingAngle::None) {
         m_computation.diagnostics.insert(m_computation.diagnostics.begin(),
@@ -152,6 +156,12 @@ const clr::WellScan &Analysis::computeClearance(bool offsetCovariances)
 {
     makeClearance(offsetCovariances);
     return m_clearance;
+}
+
+void Analysis::makeSurveyCheck()
+{
+    m_surveyCheck = surveycheck::check(m_well.settings.fieldReadings, m_well.survey,
+        surveycheck::wellReference(m_well.settings));
 }
 
 void Analysis::makeCovariances()

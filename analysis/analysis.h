@@ -1,6 +1,7 @@
 // One well and everything computed from it, in one place for the desktop program and the
 // batch tool: the check of the stations, both trajectories and the results table, the
-// error model's inputs and the stations' covariances, the clearance scan against the
+// error model's inputs and the stations' covariances, the check of the magnetic survey's
+// field readings against the reference field, the clearance scan against the
 // neighbouring wells and the covariances of those wells. Each answer is made once per
 // change of what it reads and carries a revision that moves on when it is made anew
 // with a different result, so that a picture knows when to scale afresh.
@@ -22,6 +23,7 @@
 #include "clearance/wellscan.h"
 #include "geo/north.h"
 #include "listing/listing.h"
+#include "surveycheck/surveycheck.h"
 #include "uncertainty/uncertainty.h"
 #include "well/computation.h"
 #include "well/well.h"
@@ -124,9 +126,13 @@ public:
     {
         return m_offsetCovariances;
     }
+    // The stations' field readings against the reference field: made with the course,
+    // and again when the settings change (they give the reference).
+    const surveycheck::Result &surveyCheck() const { return m_surveyCheck; }
     const Revisions &revisions() const { return m_revisions; }
 
 private:
+    void makeSurveyCheck();
     void makeCovariances();
     void makeClearance(bool offsetCovariances);
     std::vector<double> scanDepths() const;
@@ -141,6 +147,7 @@ private:
     ModelInputs m_inputs;
     std::vector<unc::Sym3> m_covariances;
     clr::WellScan m_clearance;
+    surveycheck::Result m_surveyCheck;
     std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
     Revisions m_revisions;
 };

@@ -140,7 +140,8 @@ std::optional<double> depthOf(const well::Diagnostic &d)
     return std::nullopt;
 }
 
-std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan)
+std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan,
+    const surveycheck::Result *check)
 {
     std::vector<Remark> out;
     if (scan)
@@ -153,6 +154,21 @@ std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::Wel
         if (d.id == well::Message::NoCurvature && d.values.size() >= 2)
             r.untilDepth = d.values[1];
         r.text = well::text(d);
+        out.push_back(std::move(r));
+    }
+    if (!check)
+        return out;
+    // The texts come one a station outside (in the order of check->outside), then the
+    // quantities not checked; the depths follow the same order.
+    const std::vector<double> depths = surveycheck::outsideDepths(*check);
+    const std::vector<std::string> texts = surveycheck::texts(*check);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        Remark r;
+        r.severity = i < depths.size() ? Severity::Warning : Severity::Information;
+        r.source = RemarkSource::SurveyCheck;
+        if (i < depths.size())
+            r.depth = depths[i];
+        r.text = texts[i];
         out.push_back(std::move(r));
     }
     return out;

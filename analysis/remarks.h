@@ -7,6 +7,7 @@
 #pragma once
 
 #include "clearance/wellscan.h"
+#include "surveycheck/surveycheck.h"
 #include "well/diagnostic.h"
 
 #include <optional>
@@ -24,6 +25,7 @@ enum class Severity {
 enum class RemarkSource {
     Clearance, // the scan against the neighbouring wells
     Computation, // the check of the stations and the run of the computation
+    SurveyCheck, // the field readings against the reference field
 };
 
 struct Remark
@@ -46,8 +48,11 @@ struct Remark
 // sorted worst first, then the diagnostics of the run in their order. A neighbour with a
 // factor gets one remark with its lowest factor and the depth of it, graded against
 // 1.0 and the scan's warning factor; the computation's remarks keep their legacy words
-// (well::text).
-std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan);
+// (well::text). The survey check (null: none) follows: a warning for each station whose
+// readings lie outside the tolerance, at its depth, then a note for each quantity that had
+// no reference to be checked against.
+std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan,
+    const surveycheck::Result *check = nullptr);
 
 // The depth a diagnostic concerns (the first depth of a straight interval); none for a
 // remark that names a line number only.

@@ -14,6 +14,7 @@
 #include "export/delimitedwriter.h"
 #include "export/errorterms.h"
 #include "export/exportformats.h"
+#include "export/surveychecktable.h"
 #include "export/wellrows.h"
 #include "geo/geojson.h"
 #include "graph/cylinder.h"
@@ -92,9 +93,11 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     request.step = schrittweite(options.datenauswahl);
     std::string wellName; // as a LAS or WITSML file states it
     std::optional<well::TieIn> tieIn; // where a WITSML trajectory begins
+    std::vector<well::FieldReading> fieldReadings; // a WITSML trajectory's field readings
     exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
         withTableOptions ? options.delimiter : exchange::Delimiter::Automatic,
-        withTableOptions ? options.sheet : std::string(), request, &wellName, &tieIn);
+        withTableOptions ? options.sheet : std::string(), request, &wellName, &tieIn,
+        &fieldReadings);
     if (import.fault) {
         complain(input + ": " + import.fault->message);
         return false;
@@ -105,6 +108,7 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     well.survey = std::move(import.survey);
     // A first row taken as the tie-in; otherwise where a WITSML trajectory begins.
     well.settings.tieIn = import.tieIn ? import.tieIn : tieIn;
+    well.settings.fieldReadings = std::move(fieldReadings);
     well.info.clear();
     if (!wellName.empty())
         well.name = wellName;
@@ -320,6 +324,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     const well::Computation &result = analysis.computeCourse();
     const traj::Trajectory &path = result.path;
+    // The survey check's findings are the survey's, not faults of the run: said, and the
+    // status stays.
+    for (const std::string &text : surveycheck::texts(analysis.surveyCheck()))
+        tell(text);
 
     // Absolute columns where the settings (with the coordinate system) give them; a
     // wellhead that cannot be placed is said once, where the rows are made.
@@ -457,6 +465,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             status = 2;
         }
     }
+    if (!options.surveyCheckFile.empty()) {
+        const auto format = surveyexport::exportFormatForPath(options.surveyCheckFile);
+        if (!surveyexport::writeSurveyCheck(options.surveyCheckFile,
+                format.value_or(surveyexport::ExportFormat::Csv), analysis.surveyCheck(), info)) {
+            complain(
+                i18n::arg(i18n::translate("Batch", "Die Datei %1 kann nicht geschrieben werden."),
+                    { options.surveyCheckFile }));
+            status = 2;
+        }
+    }
     // --export: the file name's extension says what is written.
     for (std::size_t k = 0; k < options.exportFiles.size(); ++k) {
         const std::string &file = options.exportFiles[k];
@@ -560,6 +578,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 = options.view == CliOptions::View::Top ? PlotView::Top : PlotView::Side;
             plot = plotDataOf(result.legacy, view, well.name);
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
+            markOutsideTolerance(plot, result.legacy, surveycheck::outsideDepths(analysis.surveyCheck()));
             addOffsets(plot, offsets, result.legacy, view, spread);
         }
         plot.north = northNote(analysis.courseNorth());

@@ -463,6 +463,11 @@ constexpr const char *kUsage[] = {
         "  Der Trennfaktor braucht ein Fehlermodell (Unsicherheitsoptionen); es gilt für alle\n"
         "  Bohrungen, außer ein Dokument von --offset bringt sein eigenes mit. Ohne Modell\n"
         "  nur Abstände. --save speichert die Nachbarbohrungen im Dokument.\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung\n"
+        "                         (WITSML) eine Zeile als .csv oder .xlsx: Abweichung\n"
+        "                         von Gesamtfeld, Inklination und Schwere von der\n"
+        "                         Referenz und ob sie außerhalb der Toleranz liegt\n"),
     "\n",
     DRV_TRANSLATE_NOOP("Batch", "Erdmagnetfeld (ohne Eingabedatei):\n"),
     DRV_TRANSLATE_NOOP("Batch",
@@ -970,6 +975,13 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                seen.tableOption = "--tie-in-row";
            })
         ->trigger_on_parse();
+    option("--survey-check", [&](const Value &v) {
+        const auto format = v ? surveyexport::exportFormatForPath(*v) : std::nullopt;
+        if (!format || *format == surveyexport::ExportFormat::Witsml)
+            refuse(i18n::translate("Batch",
+                "--survey-check erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
+        o.surveyCheckFile = *v;
+    });
     app.add_flag_callback("--true-scale", [&] { o.trueScale = true; })->trigger_on_parse();
     const std::pair<const char *, listing::RequestKind> requests[]
         = { { "--at-md", listing::RequestKind::AtMd }, { "--at-tvd", listing::RequestKind::AtTvd },

@@ -83,6 +83,7 @@ struct CliOptions
     std::vector<OffsetOption> offsets;
     std::optional<double> hole, surfaceMargin, projectAhead, sfScaling, sfWarning;
     std::string clearanceFile; // --clearance: the scan's rows, .csv or .xlsx
+    std::string surveyCheckFile; // --survey-check: the checked stations, .csv or .xlsx
     // Table import: --format csv|xlsx|xls|las|witsml or the extension .csv, .tsv, .xlsx,
     // .xls, .las, .xml.
     enum class TableKind { None, Delimited, Xlsx, Xls, Las, Witsml } table = TableKind::None;

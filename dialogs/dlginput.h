@@ -6,6 +6,7 @@
 
 #include "dialogs/prompter.h"
 #include "input/lineeditor.h"
+#include "well/fieldreading.h"
 #include "well/station.h"
 
 #include <QDialog>
@@ -60,6 +61,11 @@ public:
     // The tie-in point of the survey file imported last, when it brought one: the
     // document takes it with the stations.
     const std::optional<well::TieIn> &importedTieIn() const { return m_importedTieIn; }
+    // The field readings of the last imported table file; none when no file was imported.
+    const std::optional<std::vector<well::FieldReading>> &importedFieldReadings() const
+    {
+        return m_importedFieldReadings;
+    }
     QButtonGroup *formatGroup() const { return m_formatGroup; }
     QButtonGroup *modeGroup() const { return m_modeGroup; }
     QButtonGroup *viewGroup() const { return m_viewGroup; }
@@ -150,6 +156,7 @@ private:
     QPushButton *m_well = nullptr;
     std::function<void(QWidget *)> m_wellCommand;
     std::optional<well::TieIn> m_importedTieIn;
+    std::optional<std::vector<well::FieldReading>> m_importedFieldReadings;
     QLineEdit *m_name = nullptr;
     QButtonGroup *m_formatGroup = nullptr;
     QButtonGroup *m_modeGroup = nullptr;

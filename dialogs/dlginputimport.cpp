@@ -69,6 +69,9 @@ void DlgInput::importTableFile(const QString &path)
     // The stations replace those before; so does the tie-in they begin at, when the file
     // names one (a table without one leaves the well's tie-in as it is).
     m_importedTieIn = dialog.tieIn();
+    // The readings always go with the stations they came with: a survey without any
+    // takes those of the stations before away, lest they meet a station at the same depth.
+    m_importedFieldReadings = dialog.fieldReadings();
     showMembers();
     selectMarked();
 }

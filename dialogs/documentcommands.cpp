@@ -70,6 +70,9 @@ bool DocumentCommands::dataChange(CancelMeans cancel)
     if (accepted) {
         if (const std::optional<well::TieIn> tieIn = m_dialog->importedTieIn())
             changed.settings.tieIn = tieIn;
+        if (std::optional<std::vector<well::FieldReading>> readings
+            = m_dialog->importedFieldReadings())
+            changed.settings.fieldReadings = std::move(*readings);
     }
     // One run: what the computation reports comes after the views show its results.
     ComputationRun run(*m_prompter);

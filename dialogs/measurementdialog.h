@@ -3,9 +3,11 @@
 #pragma once
 
 #include "input/lineeditor.h"
+#include "well/fieldreading.h"
 #include "well/station.h"
 
 #include <optional>
+#include <vector>
 
 class MeasurementDialog
 {
@@ -20,4 +22,11 @@ public:
     // After OK: the tie-in point of a survey file that the last run imported (a WITSML
     // trajectory that begins at one); none when it imported none.
     virtual std::optional<well::TieIn> importedTieIn() const { return std::nullopt; }
+    // After OK: the field readings of the stations a survey file brought (empty when it
+    // had none); none when the last run imported no table file, and the well's readings
+    // stay as they are.
+    virtual std::optional<std::vector<well::FieldReading>> importedFieldReadings() const
+    {
+        return std::nullopt;
+    }
 };

@@ -35,6 +35,7 @@ bool QtMeasurementDialog::run(LineEditor &state)
         dialog.resize(remembered.expandedTo(dialog.minimumSize()));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_importedTieIn = accepted ? dialog.importedTieIn() : std::nullopt;
+    m_importedFieldReadings = accepted ? dialog.importedFieldReadings() : std::nullopt;
     QSettings().setValue(kSizeKey, dialog.size());
     return accepted;
 }

@@ -18,6 +18,10 @@ public:
 
     bool run(LineEditor &state) override;
     std::optional<well::TieIn> importedTieIn() const override { return m_importedTieIn; }
+    std::optional<std::vector<well::FieldReading>> importedFieldReadings() const override
+    {
+        return m_importedFieldReadings;
+    }
 
     // What the dialog's "Bohrung …" button opens (see DlgInput::setWellCommand).
     void setWellCommand(std::function<void(QWidget *parent)> command)
@@ -30,4 +34,5 @@ private:
     QPointer<QWidget> m_parent;
     std::function<void(QWidget *)> m_wellCommand;
     std::optional<well::TieIn> m_importedTieIn;
+    std::optional<std::vector<well::FieldReading>> m_importedFieldReadings;
 };

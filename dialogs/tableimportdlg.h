@@ -50,6 +50,8 @@ public:
     }
     // Whether the first row may be taken as the tie-in (not for rows added to a survey).
     void offerTieIn(bool offered);
+    // The magnetic and gravity readings of a WITSML trajectory's stations (none for others).
+    const std::vector<well::FieldReading> &fieldReadings() const { return m_load.fieldReadings; }
 
     // Controls, for tests.
     QComboBox *sheetBox() const { return m_sheet; }

@@ -51,6 +51,7 @@ public:
     const std::vector<unc::Sym3> &stationCovariances() const { return m_analysis.covariances(); }
     unc::MissingInput uncertaintyMissing() const { return m_analysis.modelInputs().missing; }
     const clr::WellScan &clearance() const { return m_analysis.clearance(); }
+    const surveycheck::Result &surveyCheck() const { return m_analysis.surveyCheck(); }
     const std::vector<std::vector<unc::Sym3>> &offsetCovariances() const
     {
         return m_analysis.offsetCovariances();

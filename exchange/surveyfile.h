@@ -5,6 +5,7 @@
 #pragma once
 
 #include "exchange/table.h"
+#include "well/fieldreading.h"
 #include "well/station.h"
 
 #include <optional>
@@ -25,6 +26,8 @@ struct SurveyFileRead
     // WITSML: where the survey begins, when its first station is a tie-in point below or
     // beside the surface; that station is then no row of the table.
     std::optional<well::TieIn> tieIn;
+    // WITSML: the stations' magnetic and gravity readings, for those that have any.
+    std::vector<well::FieldReading> fieldReadings;
     std::optional<TableFault> fault; // set: no table
 };
 

@@ -148,6 +148,7 @@ TableLoad loadTable(
         load.sheetIndex = read.choice;
         load.wellName = std::move(read.wellName);
         load.tieIn = read.tieIn;
+        load.fieldReadings = std::move(read.fieldReadings);
         load.fault = std::move(read.fault);
         return load;
     }
@@ -221,7 +222,7 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
     const std::string &sheet, const MappingRequest &request, std::string *wellName,
-    std::optional<well::TieIn> *tieIn)
+    std::optional<well::TieIn> *tieIn, std::vector<well::FieldReading> *fieldReadings)
 {
     StationImport import;
     if (format == TableFormat::Delimited) {
@@ -239,6 +240,8 @@ StationImport importTableStations(std::string_view bytes, TableFormat format, De
         *wellName = load.wellName;
     if (tieIn)
         *tieIn = load.tieIn;
+    if (fieldReadings)
+        *fieldReadings = load.fieldReadings;
     return importStations(load.table, request);
 }
 

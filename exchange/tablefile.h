@@ -6,6 +6,7 @@
 #include "exchange/delimitedtext.h"
 #include "exchange/stationmapping.h"
 #include "exchange/table.h"
+#include "well/fieldreading.h"
 
 #include <optional>
 #include <string>
@@ -39,6 +40,7 @@ struct TableLoad
     // the well (empty when it does not).
     std::string wellName;
     std::optional<well::TieIn> tieIn; // WITSML: the tie-in point the survey begins at
+    std::vector<well::FieldReading> fieldReadings; // WITSML: the stations' field readings
     std::optional<TableFault> fault; // set: no table
 };
 
@@ -76,9 +78,11 @@ bool readTableFile(const std::string &path, TableFileBytes &bytes, TableFault &f
 // of either is the result's fault. Delimited text goes through importDelimitedStations,
 // so that a long survey never stands in memory as a table. `wellName`, when given, gets
 // the well's name a LAS or WITSML file states, `tieIn` the tie-in point a WITSML
-// trajectory begins at (none when it begins at the surface).
+// trajectory begins at (none when it begins at the surface), `fieldReadings` the
+// magnetic and gravity readings of a WITSML trajectory's stations.
 StationImport importTableStations(std::string_view bytes, TableFormat format, Delimiter delimiter,
     const std::string &sheet, const MappingRequest &request, std::string *wellName = nullptr,
-    std::optional<well::TieIn> *tieIn = nullptr);
+    std::optional<well::TieIn> *tieIn = nullptr,
+    std::vector<well::FieldReading> *fieldReadings = nullptr);
 
 } // namespace exchange

@@ -12,6 +12,7 @@
 #include <pugixml.hpp>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace exchange {
@@ -169,6 +170,95 @@ namespace {
         return v;
     }
 
+    struct UnitFactor
+    {
+        const char *uom;
+        double factor; // to nT, degrees or m/s²
+    };
+    constexpr double kStandardGravity = 9.80665;
+    // The units the schema allows for each quantity of a field reading.
+    constexpr UnitFactor kFieldUnits[3][9] = {
+        { { "nT", 1 }, { "gamma", 1 }, { "uT", 1e3 }, { "µT", 1e3 }, { "mT", 1e6 }, { "T", 1e9 },
+            { "gauss", 1e5 }, { "mgauss", 1e2 }, { nullptr, 0 } },
+        { { "dega", 1 }, { "deg", 1 }, { "rad", 180.0 / std::numbers::pi }, { nullptr, 0 } },
+        { { "m/s2", 1 }, { "cm/s2", 0.01 }, { "ft/s2", 0.3048 }, { "in/s2", 0.0254 },
+            { "Gal", 0.01 }, { "mGal", 1e-5 }, { "gn", kStandardGravity },
+            { "mgn", kStandardGravity / 1000 }, { "g", kStandardGravity } },
+    };
+
+    // A field reading's value in nT, degrees or m/s² as its uom says; nothing (and no
+    // fault) when the element is missing or empty, as templates leave it.
+    std::optional<double> fieldMeasure(const pugi::xml_node &node, well::FieldQuantity q,
+        bool tolerance, int line, std::string &fault)
+    {
+        if (!node)
+            return std::nullopt;
+        const std::string text = textOf(node);
+        if (text.empty())
+            return std::nullopt;
+        const std::string what = localName(node);
+        const std::optional<double> number = decimalsign::read(text, decimalsign::Accept::Point);
+        if (!number) {
+            fault = cfmt(
+                i18n::translateFormat("WitsmlDatei", "Zeile %d: „%s“ in <%s> ist keine Zahl.")
+                    .c_str(),
+                line, clipped(text).c_str(), what.c_str());
+            return std::nullopt;
+        }
+        const std::string uom = node.attribute("uom").value();
+        std::string known;
+        for (const UnitFactor &unit : kFieldUnits[static_cast<int>(q)]) {
+            if (!unit.uom)
+                break;
+            if (uom == unit.uom) {
+                const double value = *number * unit.factor;
+                if (tolerance ? !well::validFieldTolerance(q, value)
+                              : !well::validFieldValue(q, value)) {
+                    fault = cfmt(i18n::translateFormat("WitsmlDatei",
+                                     "Zeile %d: „%s %s“ in <%s> ist kein möglicher Wert.")
+                                     .c_str(),
+                        line, clipped(text).c_str(), clipped(uom).c_str(), what.c_str());
+                    return std::nullopt;
+                }
+                return value;
+            }
+            known += (known.empty() ? "" : ", ") + std::string(unit.uom);
+        }
+        fault = uom.empty()
+            ? cfmt(i18n::translateFormat("WitsmlDatei", "Zeile %d: <%s> ohne Einheit (uom).").c_str(),
+                  line, what.c_str())
+            : cfmt(i18n::translateFormat("WitsmlDatei",
+                       "Zeile %d: die Einheit „%s“ von <%s> wird nicht gelesen (%s).")
+                       .c_str(),
+                  line, clipped(uom).c_str(), what.c_str(), known.c_str());
+        return std::nullopt;
+    }
+
+    // A station's magnetic and gravity readings: the computed values under <valid>, the
+    // reference values and tolerances beside the station's other members.
+    well::FieldReading fieldReadingOf(
+        const pugi::xml_node &station, double md, int line, std::string &fault)
+    {
+        static const char *const measured[3]
+            = { "magTotalFieldCalc", "magDipAngleCalc", "gravTotalFieldCalc" };
+        static const char *const reference[3]
+            = { "magTotalFieldReference", "magDipAngleReference", "gravTotalFieldReference" };
+        static const char *const tolerance[3]
+            = { "magTotalUncert", "dipAngleUncert", "gravTotalUncert" };
+        well::FieldReading r;
+        r.md = md;
+        const pugi::xml_node valid = child(station, "valid");
+        for (std::size_t k = 0; k < well::kFieldQuantities && fault.empty(); ++k) {
+            const auto q = static_cast<well::FieldQuantity>(k);
+            r.measured[k] = fieldMeasure(child(valid, measured[k]), q, false, line, fault);
+            if (fault.empty())
+                r.reference[k] = fieldMeasure(child(station, reference[k]), q, false, line, fault);
+            if (fault.empty())
+                r.tolerance[k] = fieldMeasure(child(station, tolerance[k]), q, true, line, fault);
+        }
+        return r;
+    }
+
     // A trajectory's name: 1.4.1.1 <name>, 2.0 <Citation><Title>.
     std::string trajectoryName(const pugi::xml_node &trajectory)
     {
@@ -237,7 +327,9 @@ namespace {
 
 } // namespace
 
-SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
+namespace {
+
+SurveyFileRead readDocument(std::string_view bytes, const std::string &trajectory)
 {
     SurveyFileRead result;
     if (bytes.size() > kMaxWitsmlBytes) {
@@ -398,6 +490,15 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
                 continue;
             }
         }
+        std::string fault;
+        const well::FieldReading reading = fieldReadingOf(station, values[0], line, fault);
+        if (!fault.empty()) {
+            result.fault = lineFault(line, {}, fault);
+            result.table = Table();
+            return result;
+        }
+        if (reading.anyMeasured())
+            result.fieldReadings.push_back(reading);
         table.cells += 3;
         table.rows.push_back(std::move(row));
     }
@@ -409,6 +510,17 @@ SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
                 result.choices[static_cast<size_t>(*chosen)].c_str()));
         result.table = Table();
     }
+    return result;
+}
+
+} // namespace
+
+SurveyFileRead readWitsml(std::string_view bytes, const std::string &trajectory)
+{
+    SurveyFileRead result = readDocument(bytes, trajectory);
+    // A refused file gives nothing, its readings as little as its stations.
+    if (result.fault)
+        result.fieldReadings.clear();
     return result;
 }
 

@@ -162,6 +162,7 @@ void GraphPage::zeichnen(DrawContext &dc, const PlotData &data, const std::strin
     endAreaClip(dc);
     drawCurves(dc, data);
     drawSpreadLegend(dc, data);
+    drawToleranceLegend(dc, data);
     drawOffsetLegend(dc, data);
 
     dc.selectFont(oldFont);

@@ -153,6 +153,8 @@ public:
     // Radii of the open circle at the wellhead and the filled dot at the last point.
     static constexpr int kMarkerRadius = 18;
     static constexpr int kEndMarkerRadius = 11;
+    // Half the side of the square around a station outside the survey check's tolerance.
+    static constexpr int kToleranceMarkHalf = 16;
     // The row of their legend, above the plot area below the subtitle.
     static constexpr int kMarkerLegendRow = 140;
     // Room below the plot area for the axis title, the legends and the notes.
@@ -184,7 +186,10 @@ private:
     // Fewer ticks where a fitted area is too small for the usual spacing.
     void spaceTicks();
     void drawMarkers(DrawContext &dc) const;
+    void drawToleranceMarks(DrawContext &dc, const PlotData &data) const;
     void drawMarkerLegend(DrawContext &dc) const;
+    // The square's legend, below the plot area on the right of the uncertainty's row.
+    void drawToleranceLegend(DrawContext &dc, const PlotData &data) const;
     // A page that shows part of its data cuts what lies in the plot area at the frame.
     void beginAreaClip(DrawContext &dc) const;
     void endAreaClip(DrawContext &dc) const;

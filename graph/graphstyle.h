@@ -16,6 +16,10 @@ inline const DrawPen kCurve1Pen { PenStyle::Solid, 3, { 0, 0, 255 } };
 // outlines of its ellipses and band over it, in the curve's red made paler.
 inline const DrawColor kSpreadFill { 255, 224, 224 };
 inline const DrawPen kSpreadPen { PenStyle::Solid, 1, { 220, 90, 90 } };
+// A station whose magnetic or gravity readings lie outside the tolerance: a square
+// around its point in orange, apart from the red curve and the black markers.
+inline const DrawPen kOutsideTolerancePen { PenStyle::Solid, 3, { 230, 120, 0 } };
+
 // The neighbouring wells: their curves as thick as the reference's, in their colours
 // (wellpalette.h); their uncertainty in those colours moved this far toward white.
 inline constexpr int kOffsetPenWidth = 3;

@@ -5,6 +5,7 @@
 #include "i18n/i18n.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -81,6 +82,23 @@ std::string graphText(const char *source)
     if (*source == '\0')
         return {};
     return i18n::translate("GraphPage", source);
+}
+
+void markOutsideTolerance(PlotData &d, const traj::Trajectory &t, const std::vector<double> &outsideMds)
+{
+    d.outsideTolerance.clear();
+    const std::size_t n = std::min(t.stations.size(), static_cast<std::size_t>(d.count()));
+    for (const double md : outsideMds) {
+        // The stations run down the hole; the first at or below the depth is the one,
+        // when it lies there to within the single precision a station is held in.
+        const auto at = std::lower_bound(t.stations.begin(), t.stations.begin() + static_cast<std::ptrdiff_t>(n),
+            md, [](const traj::Station &s, double depth) { return s.md < depth - 1e-3; });
+        if (at == t.stations.begin() + static_cast<std::ptrdiff_t>(n) || std::fabs(at->md - md) > 1e-3)
+            continue;
+        const int index = static_cast<int>(at - t.stations.begin());
+        if (d.outsideTolerance.empty() || d.outsideTolerance.back() != index)
+            d.outsideTolerance.push_back(index);
+    }
 }
 
 PlotData plotDataOf(const traj::Trajectory &t, PlotView view, const std::string &name)

@@ -69,6 +69,10 @@ struct PlotData
     // is drawn at `sigmas` as the reference's is.
     std::vector<PlotOffset> offsets;
 
+    // The points (indices into x and y) of stations whose magnetic or gravity readings lie
+    // outside the tolerance (surveycheck/): the side and top views mark them.
+    std::vector<int> outsideTolerance;
+
     // Set when the computation stopped early: the measured depth of the last point drawn,
     // and where known the deepest station entered.
     std::optional<double> abortDepth;
@@ -92,6 +96,11 @@ struct PlotData
                }));
     }
 };
+
+// Marks the stations of `t` that `outsideMds` (measured depths, metres) names: those whose
+// field readings the survey check found outside the tolerance. A depth the trajectory does
+// not reach is left out.
+void markOutsideTolerance(PlotData &d, const traj::Trajectory &t, const std::vector<double> &outsideMds);
 
 // The graph's views as the measurement dialog offers them.
 enum class PlotView { Side = 0, Top = 1 };

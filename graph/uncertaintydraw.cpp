@@ -6,6 +6,7 @@
 #include "graph/pagemath.h"
 #include "graph/textfit.h"
 #include "graph/wellpalette.h"
+#include "i18n/i18n.h"
 
 #include <algorithm>
 #include <cmath>
@@ -313,6 +314,42 @@ void GraphPage::drawSpreadOutlines(DrawContext &dc, const PlotData &data) const
     dc.selectPen(old);
 }
 
+void GraphPage::drawToleranceLegend(DrawContext &dc, const PlotData &data) const
+{
+    if (data.outsideTolerance.empty() || m_Punktzahl < 1)
+        return;
+    const int W = m_Breite, H = m_Hoehe;
+    const int row = -H - kSpreadLegendRow, middle = row - 22;
+    constexpr int gap = 12, margin = 30;
+    const int h = kToleranceMarkHalf;
+    const std::string text
+        = graphText(DRV_TRANSLATE_NOOP("GraphPage", "Messpunkt außerhalb der Toleranz"));
+    // It ends where the marker legend above the plot area ends, or at the page's right
+    // margin where the uncertainty's legend shares the row; it begins right of that
+    // legend, and the text is fitted in between.
+    const bool shared = !m_spreadOutlines.empty() && !data.spreadCaption.empty();
+    const int right = shared ? W + 400 - margin : W + 100;
+    int leftmost = -400 + margin;
+    if (shared) {
+        constexpr int sampleWidth = 150, spreadGap = 20;
+        const int room = W + 800 - 2 * margin - sampleWidth - spreadGap;
+        const int textWidth = std::min(dc.textExtent(data.spreadCaption).cx, room);
+        // The uncertainty's legend begins at the left edge of the page in this case.
+        leftmost = -400 + margin + sampleWidth + spreadGap + textWidth + 2 * margin;
+    }
+    const int width = std::min(dc.textExtent(text).cx, std::max(0, right - leftmost - 2 * h - gap));
+    if (width <= 0)
+        return;
+    const int x = right - width - gap - 2 * h;
+    const DrawPen old = dc.selectPen(graphstyle::kOutsideTolerancePen);
+    dc.rectangle(x, middle + h, x + 2 * h, middle - h);
+    dc.selectPen(old);
+    const TextAlign align = dc.textAlign();
+    dc.setTextAlign(TextAlign::TopLeft);
+    drawFitted(dc, x + 2 * h + gap, row, text, width);
+    dc.setTextAlign(align);
+}
+
 void GraphPage::drawSpreadLegend(DrawContext &dc, const PlotData &data) const
 {
     if (m_spreadOutlines.empty() || data.spreadCaption.empty())
@@ -324,7 +361,11 @@ void GraphPage::drawSpreadLegend(DrawContext &dc, const PlotData &data) const
     // The page reaches 40 mm either side of the plot area.
     const int room = W + 800 - 2 * margin - sampleWidth - gap;
     const int textWidth = std::min(dc.textExtent(data.spreadCaption).cx, room);
-    const int left = std::max(-400 + margin, W / 2 - (sampleWidth + gap + textWidth) / 2);
+    // Centred; from the left edge of the page when the row also holds the legend of the
+    // stations outside the survey check's tolerance, so that both fit.
+    const int left = data.outsideTolerance.empty()
+        ? std::max(-400 + margin, W / 2 - (sampleWidth + gap + textWidth) / 2)
+        : -400 + margin;
 
     // The sample shows what the plot area shows: an ellipse, or a piece of the band
     // with the curve inside it.

@@ -332,6 +332,22 @@ void GraphPage::drawMarkers(DrawContext &dc) const
     dc.ellipse(end.x() - e, end.y() + e, end.x() + e, end.y() - e, true);
 }
 
+void GraphPage::drawToleranceMarks(DrawContext &dc, const PlotData &data) const
+{
+    // A page without such stations draws what it always drew, pen changes included.
+    if (data.outsideTolerance.empty())
+        return;
+    const int h = kToleranceMarkHalf;
+    const DrawPen before = dc.selectPen(graphstyle::kOutsideTolerancePen);
+    for (const int i : data.outsideTolerance) {
+        if (i < 0 || i >= m_Punktzahl)
+            continue;
+        const QPoint p = m_Punkte[static_cast<std::size_t>(i)];
+        dc.rectangle(p.x() - h, p.y() + h, p.x() + h, p.y() - h);
+    }
+    dc.selectPen(before);
+}
+
 void GraphPage::drawMarkerLegend(DrawContext &dc) const
 {
     if (m_Punktzahl < 1)
@@ -364,6 +380,7 @@ void GraphPage::drawCurves(DrawContext &dc, const PlotData &data) const
     beginAreaClip(dc);
     dc.polyline(m_Punkte.data(), m_Punktzahl);
     drawMarkers(dc);
+    drawToleranceMarks(dc, data);
     endAreaClip(dc);
     drawMarkerLegend(dc);
     // The sample line starts half a text width right of the centred legend's end.

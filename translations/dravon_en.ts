@@ -965,6 +965,22 @@ or TVD outside the well path gives a message and status 1.
         <source>--columns erwartet drei Überschriften oder Spaltennummern für Teufe, Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1), für --tie-in-row auch drei weitere für TVD, Nord und Ost</source>
         <translation>--columns expects three headings or column numbers for MD, inclination and azimuth, separated by commas (e.g. MD,INC,AZI or 2,3,1), for --tie-in-row three more for TVD, north and east</translation>
     </message>
+    <message>
+        <source>  --survey-check PFAD    je Messpunkt mit Magnetfeld- oder Schweremessung
+                         (WITSML) eine Zeile als .csv oder .xlsx: Abweichung
+                         von Gesamtfeld, Inklination und Schwere von der
+                         Referenz und ob sie außerhalb der Toleranz liegt
+</source>
+        <translation>  --survey-check PATH    one row per survey station with magnetic or gravity
+                         readings (WITSML) as .csv or .xlsx: deviation of total
+                         field, dip and gravity from the reference and whether
+                         it lies outside the tolerance
+</translation>
+    </message>
+    <message>
+        <source>--survey-check erwartet einen Dateinamen mit der Endung .csv oder .xlsx</source>
+        <translation>--survey-check expects a file name ending in .csv or .xlsx</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -1135,6 +1151,14 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>größer als 0 und höchstens 100</source>
         <translation>greater than 0 and at most 100</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist keine JSON-Liste.</source>
+        <translation>The entry &quot;%1&quot; is not a JSON list.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist keine gültige Messung (Teufe, Werte, Referenzwerte, Toleranzen).</source>
+        <translation>The entry &quot;%1&quot; is not a valid reading (depth, values, reference values, tolerances).</translation>
     </message>
 </context>
 <context>
@@ -2930,6 +2954,22 @@ An existing file of this name stays unchanged.</translation>
         <source>Nord und Ost bezogen auf</source>
         <translation>North and east refer to</translation>
     </message>
+    <message>
+        <source>Außerhalb der Toleranz</source>
+        <translation>Outside tolerance</translation>
+    </message>
+    <message>
+        <source>Abweichung Gesamtfeld</source>
+        <translation>Total field deviation</translation>
+    </message>
+    <message>
+        <source>Abweichung Inklination</source>
+        <translation>Dip deviation</translation>
+    </message>
+    <message>
+        <source>Abweichung Schwere</source>
+        <translation>Gravity deviation</translation>
+    </message>
 </context>
 <context>
     <name>GeoJson</name>
@@ -3039,6 +3079,10 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>Nord und Ost: %1</source>
         <translation>North and east: %1</translation>
+    </message>
+    <message>
+        <source>Messpunkt außerhalb der Toleranz</source>
+        <translation>Survey station outside tolerance</translation>
     </message>
 </context>
 <context>
@@ -4479,6 +4523,33 @@ Not free format</translation>
     </message>
 </context>
 <context>
+    <name>Vermessungsprüfung</name>
+    <message>
+        <source>Gesamtfeld</source>
+        <translation>Total field</translation>
+    </message>
+    <message>
+        <source>Inklination</source>
+        <translation>Dip</translation>
+    </message>
+    <message>
+        <source>Schwere</source>
+        <translation>Gravity</translation>
+    </message>
+    <message>
+        <source>%1 %2, Referenz %3, Abweichung %4 (Toleranz %5)</source>
+        <translation>%1 %2, reference %3, deviation %4 (tolerance %5)</translation>
+    </message>
+    <message>
+        <source>Messpunkt bei %1 m MD außerhalb der Toleranz: %2</source>
+        <translation>Survey station at %1 m MD outside tolerance: %2</translation>
+    </message>
+    <message>
+        <source>%1 der Messpunkte nicht geprüft: weder die Datei noch die Bohrungseinstellungen geben einen Referenzwert.</source>
+        <translation>%1 of the survey stations not checked: neither the file nor the well settings give a reference value.</translation>
+    </message>
+</context>
+<context>
     <name>View3d</name>
     <message>
         <source>3D-Ansicht</source>
@@ -4861,6 +4932,14 @@ Not free format</translation>
     <message>
         <source>Zeile %d: der Anschlusspunkt (tie in point) liegt außerhalb der Grenzen eines Messpunkts (Teufe ab 0 m, Neigung 0 bis 180 Grad, Azimut 0 bis 360 Grad).</source>
         <translation>Line %d: the tie-in point lies outside the limits of a station (depth from 0 m, inclination 0 to 180 degrees, azimuth 0 to 360 degrees).</translation>
+    </message>
+    <message>
+        <source>Zeile %d: „%s %s“ in &lt;%s&gt; ist kein möglicher Wert.</source>
+        <translation>Line %d: “%s %s” in &lt;%s&gt; is not a possible value.</translation>
+    </message>
+    <message>
+        <source>Zeile %d: die Einheit „%s“ von &lt;%s&gt; wird nicht gelesen (%s).</source>
+        <translation>Line %d: the unit “%s” of &lt;%s&gt; is not read (%s).</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "clearance/settings.h"
 #include "core/units.h"
 #include "uncertainty/settings.h"
+#include "well/fieldreading.h"
 #include "well/settingsbase.h"
 #include "well/settingsjson.h"
 #include "well/station.h"
@@ -59,6 +60,9 @@ struct WellSettings
     UncertaintySettings uncertainty;
     ClearanceSettings clearance;
     std::vector<OffsetWell> offsets;
+    // The magnetic and gravity readings of the survey's stations, in the order the file
+    // gave them; a reading whose depth no station has any more is left aside.
+    std::vector<well::FieldReading> fieldReadings;
     // Members of the stored JSON that this program does not know (written by a later
     // version), as one compact JSON object; empty when there are none. They are written
     // back unchanged after the known members.

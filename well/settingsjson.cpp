@@ -29,13 +29,18 @@ const char *const kUnit = "unit";
 // The tie-in station, one object with all six of its values.
 const char *const kTieIn = "tieIn";
 const char *const kTieInMembers[6] = { "md", "tvd", "north", "east", "inclination", "azimuth" };
+// The field readings: one array a station, [md, the three measured values, the three
+// references, the three tolerances], null where a value is not given and shortened by its
+// unset values at the end; a long survey's readings stay a small part of the file.
+const char *const kFieldReadings = "fieldReadings";
+constexpr std::size_t kFieldReadingValues = 1 + 3 * well::kFieldQuantities;
 // The error model's member among the well's; its inputs stand beside it.
 const char *const kErrorModel = "errorModel";
 
 bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
-             kDeclination, kSectionAzimuth, kUnit, kTieIn }) {
+             kDeclination, kSectionAzimuth, kUnit, kTieIn, kFieldReadings }) {
         if (key == known)
             return true;
     }
@@ -112,6 +117,67 @@ bool readTieIn(settingsjson::Reader &in, std::optional<well::TieIn> &out)
     return true;
 }
 
+Json fieldReadingsToJson(const std::vector<well::FieldReading> &readings)
+{
+    Json list = Json::array();
+    for (const well::FieldReading &r : readings) {
+        Json row = Json::array();
+        row.push_back(r.md);
+        for (const auto *values : { &r.measured, &r.reference, &r.tolerance })
+            for (const std::optional<double> &v : *values)
+                row.push_back(v ? Json(*v) : Json(nullptr));
+        while (row.size() > 1 && row.back().is_null())
+            row.erase(row.size() - 1);
+        list.push_back(std::move(row));
+    }
+    return list;
+}
+
+bool readFieldReadings(settingsjson::Reader &in, std::vector<well::FieldReading> &out)
+{
+    const Json *list = in.member(kFieldReadings);
+    if (!list)
+        return true;
+    if (!list->is_array())
+        return in.fail(kFieldReadings,
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist keine JSON-Liste."));
+    std::vector<well::FieldReading> readings;
+    readings.reserve(list->size());
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        const Json &row = (*list)[i];
+        const std::string key = std::string(kFieldReadings) + "[" + std::to_string(i) + "]";
+        if (!row.is_array() || row.empty() || row.size() > kFieldReadingValues || !row[0].is_number()
+            || !validDepth(row[0].get<double>()))
+            return in.fail(key,
+                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                    "Der Eintrag \"%1\" ist keine gültige Messung (Teufe, Werte, "
+                    "Referenzwerte, Toleranzen)."));
+        well::FieldReading r;
+        r.md = row[0].get<double>();
+        for (std::size_t k = 1; k < row.size(); ++k) {
+            if (row[k].is_null())
+                continue;
+            const std::size_t group = (k - 1) / well::kFieldQuantities;
+            const auto q = static_cast<well::FieldQuantity>((k - 1) % well::kFieldQuantities);
+            const bool valid = row[k].is_number()
+                && (group == 2 ? well::validFieldTolerance(q, row[k].get<double>())
+                               : well::validFieldValue(q, row[k].get<double>()));
+            if (!valid)
+                return in.fail(key,
+                    DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                        "Der Eintrag \"%1\" ist keine gültige Messung (Teufe, Werte, "
+                        "Referenzwerte, Toleranzen)."));
+            std::array<std::optional<double>, well::kFieldQuantities> *groups[3]
+                = { &r.measured, &r.reference, &r.tolerance };
+            (*groups[group])[static_cast<std::size_t>(q)] = row[k].get<double>();
+        }
+        readings.push_back(r);
+    }
+    out = std::move(readings);
+    return true;
+}
+
 } // namespace
 
 std::string settingsToJson(const WellSettings &s)
@@ -143,6 +209,8 @@ std::string settingsToJson(const WellSettings &s)
             t[kTieInMembers[i]] = values[i];
         j[kTieIn] = std::move(t);
     }
+    if (!s.fieldReadings.empty())
+        j[kFieldReadings] = fieldReadingsToJson(s.fieldReadings);
     settingsjson::writeUncertainty(j, kErrorModel, s.uncertainty, false);
     settingsjson::writeClearanceRule(j, s.clearance);
     settingsjson::writeOffsets(j, s.offsets);
@@ -186,6 +254,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !in.number(kDeclination, validTurnAngle, s.declination)
         || !in.number(kSectionAzimuth, validAzimuth, s.sectionAzimuth)
         || !in.choice(kUnit, { "m", "ft" }, s.unit) || !readTieIn(in, s.tieIn)
+        || !readFieldReadings(in, s.fieldReadings)
         || !settingsjson::readUncertainty(in, kErrorModel, s.uncertainty)
         || !settingsjson::readClearanceRule(in, s.clearance))
         return fail(in.fault);

@@ -387,6 +387,7 @@ const PlotData &CGrafik::shownData()
             addUncertainty(m_plot, m_doc->plotTrajectory(), view, covariances, model);
         if (m_offsets)
             addOffsets(m_plot, *m_offsets, m_doc->plotTrajectory(), view, m_uncertaintyShown);
+        markOutsideTolerance(m_plot, m_doc->plotTrajectory(), surveycheck::outsideDepths(m_doc->surveyCheck()));
     }
     m_plot.north = northNote(m_doc->analysis().courseNorth());
     // The path may also stop short where the check refused a station: the page says

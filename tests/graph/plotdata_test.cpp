@@ -128,3 +128,39 @@ TEST(PlotValue, TenThousandStationsAreScaledAndDrawnWhole)
 }
 
 } // namespace
+
+TEST(PlotValue, StationsOutsideTheToleranceGetASquareOnTheirPointAndALegend)
+{
+    ensureGuiApp();
+    const traj::Trajectory t = trajectoryOf(kExampleStations);
+    for (const int ansicht : { 0, 1 }) {
+        PlotData d = plotDataOf(t, plotViewOf(ansicht), "Testbohrung");
+        const PlotData unmarked = d;
+        // 250 m is no station, 5000 m lies beyond the path: neither is marked.
+        markOutsideTolerance(d, t, { 200.0, 250.0, 5000.0 });
+        ASSERT_EQ(d.outsideTolerance, std::vector<int> { 2 }) << ansicht;
+
+        const DrawnPage p = drawPage(d);
+        std::vector<QPoint> curve;
+        for (const Rec::Call &c : p.rec.ofKind(Rec::Kind::Polyline))
+            if (c.pen == graphstyle::kCurvePen && curve.empty())
+                curve = c.points;
+        ASSERT_GT(curve.size(), 2u);
+        int onPoint = 0, elsewhere = 0;
+        for (const Rec::Call &c : p.rec.ofKind(Rec::Kind::Rectangle)) {
+            if (!(c.pen == graphstyle::kOutsideTolerancePen))
+                continue;
+            const QPoint centre((c.x1 + c.x2) / 2, (c.y1 + c.y2) / 2);
+            (centre == curve[2] ? onPoint : elsewhere) += 1;
+        }
+        EXPECT_EQ(onPoint, 1) << ansicht;
+        EXPECT_EQ(elsewhere, 1) << "the legend's sample";
+        EXPECT_TRUE(p.rec.findText("Messpunkt außerhalb der Toleranz")) << ansicht;
+
+        // A page without such stations draws neither.
+        const DrawnPage plain = drawPage(unmarked);
+        for (const Rec::Call &c : plain.rec.ofKind(Rec::Kind::Rectangle))
+            EXPECT_FALSE(c.pen == graphstyle::kOutsideTolerancePen);
+        EXPECT_FALSE(plain.rec.findText("Messpunkt außerhalb der Toleranz"));
+    }
+}
