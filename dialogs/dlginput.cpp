@@ -564,8 +564,13 @@ void DlgInput::readFile(const QString &path)
     // The messages come in the order the reading met them; the list still shows the
     // lines from before until the last message is confirmed.
     keepOriginalStations();
+    const int filesRead = m_state.m_FilesRead;
     for (const std::string &message : m_state.fileRead(path.toStdString()))
         m_prompter.message(message);
+    // Stations read from a measurement file bring no field readings: those of the stations
+    // they replace go with them, lest one meet a new station at its depth.
+    if (m_state.m_FilesRead != filesRead)
+        m_importedFieldReadings.emplace();
     showMembers();
     selectMarked();
 }

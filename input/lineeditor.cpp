@@ -473,5 +473,6 @@ StringList LineEditor::fileRead(const std::string &path)
     m_Markiert = -1;
     m_Anzahl = static_cast<int>(m_ListEingabe.size());
     m_bGeaendert = 1;
+    ++m_FilesRead;
     return messages;
 }

@@ -36,6 +36,7 @@ class LineEditor
 public:
     // ---- members, in declaration order ----
     int m_bGeaendert = 0; // 1 once a file was read or a line edit was confirmed
+    int m_FilesRead = 0; // files whose stations replaced the list
     StringList m_Info; // descriptive lines
     StringList m_Eingabe; // station lines
     StringList m_ListInfo; // entries of the descriptive list box, in order

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QButtonGroup>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -155,6 +156,27 @@ TEST_F(TableImportFromDialog, TheButtonReplacesTheStationsLikeAFileRead)
     EXPECT_EQ(dialog->infoList()->count(), 0);
     EXPECT_EQ(state.m_Format, 0) << "the format choice is not the table's business";
     EXPECT_EQ(state.m_bGeaendert, 1);
+}
+
+TEST_F(TableImportFromDialog, AFileReadAfterAWitsmlImportTakesItsFieldReadingsAway)
+{
+    answerWith(dataFile("surveycheck/interference.xml"), true);
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_TRUE(shown);
+    ASSERT_TRUE(dialog->importedFieldReadings());
+    EXPECT_FALSE(dialog->importedFieldReadings()->empty());
+
+    // A survey of other stations at some of the same depths, read as a measurement file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("neu.txt"));
+    std::ofstream(path.toStdString(), std::ios::binary) << "Neu\n300 2 10\n450 4 12\n";
+    clickButton(dialog->formatGroup()->button(1));
+    dialog->openFile(path);
+    settle();
+    ASSERT_EQ(dialog->stationCount(), 2);
+    ASSERT_TRUE(dialog->importedFieldReadings());
+    EXPECT_TRUE(dialog->importedFieldReadings()->empty());
 }
 
 TEST_F(TableImportFromDialog, CancellingChangesNothing)
