@@ -16,6 +16,7 @@
 #include "export/exportformats.h"
 #include "export/wellrows.h"
 #include "geo/geojson.h"
+#include "geo/magneticfield.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
 #include "graph/pageexport.h"
@@ -306,7 +307,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             || scanning)) {
         uncertainty = analysis.modelInputs().inputs;
         if (!uncertainty) {
-            complain(missingInputMessage(model, analysis.modelInputs().missing));
+            std::string message = missingInputMessage(model, analysis.modelInputs().missing);
+            // The model's own words say why it gives nothing.
+            if (analysis.modelInputs().missing == unc::MissingInput::FieldModel)
+                message += ' ' + geo::modelField(settings).refusal;
+            complain(message);
             return 2;
         }
     }
@@ -574,7 +579,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
-    if (!options.savePath.empty() && !writeDocumentFile(options.savePath, itemsOf(well))) {
+    if (!options.savePath.empty() && !writeDocumentFile(options.savePath, analysis::savedItems(well))) {
         tell(documentNotSavedMessage(options.savePath));
         status = 2;
     }

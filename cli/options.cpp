@@ -178,6 +178,8 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
     }
     if (o.north)
         s.north = *o.north;
+    if (o.surveyDate)
+        s.surveyDate = o.surveyDate;
     UncertaintySettings &u = s.uncertainty;
     if (o.errorModel)
         u.model = *o.errorModel;
@@ -230,6 +232,18 @@ std::string missingInputMessage(ErrorModel model, unc::MissingInput missing)
         text = DRV_TRANSLATE_NOOP("Batch",
             "Das Fehlermodell %1 braucht die Meridiankonvergenz der Gitterazimute: "
             "--grid-convergence GRAD, oder --crs mit --wellhead.");
+        break;
+    case unc::MissingInput::SurveyDate:
+        text = DRV_TRANSLATE_NOOP("Batch",
+            "Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds; sie kommen aus dem "
+            "Magnetfeldmodell, aber das Vermessungsdatum fehlt: --survey-date JJJJ-MM-TT (oder "
+            "--mag-field, --mag-dip und --declination).");
+        break;
+    case unc::MissingInput::FieldModel:
+        text = DRV_TRANSLATE_NOOP("Batch",
+            "Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds, aber das Magnetfeldmodell "
+            "gibt für Vermessungsdatum und Ansatzpunkt keine: --mag-field, --mag-dip und "
+            "--declination.");
         break;
     case unc::MissingInput::None:
         return {}; // nothing is missing
@@ -403,6 +417,12 @@ constexpr const char *kUsage[] = {
         "  --declination GRAD     Deklination: geographischer Azimut = magnetischer Azimut\n"
         "                         + Deklination (Ost positiv); ohne --north gelten die\n"
         "                         Azimute damit als magnetisch\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --survey-date JJJJ-MM-TT\n"
+        "                         Vermessungsdatum: Deklination, Inklination und\n"
+        "                         Totalintensität, die nicht angegeben sind, kommen dann\n"
+        "                         aus dem Magnetfeldmodell am Ansatzpunkt (mit --crs und\n"
+        "                         --wellhead)\n"),
     "\n",
     DRV_TRANSLATE_NOOP("Batch",
         "Nachbarbohrungen (Annäherung und Trennfaktor nach der ISCWSA-Regel; die im Dokument\n"
@@ -881,6 +901,12 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     option("--crs", [&](const Value &v) {
         if (!v || !(o.epsg = parseEpsg(*v)))
             refuse(i18n::translate("Batch", "--crs erwartet einen EPSG-Code (z.B. EPSG:25832)"));
+    });
+    option("--survey-date", [&](const Value &v) {
+        if (!v || !(o.surveyDate = parseIsoDate(*v)))
+            refuse(i18n::translate("Batch",
+                "--survey-date erwartet einen Tag des Kalenders als JJJJ-MM-TT (z.B. "
+                "2025-03-14)"));
     });
     choice("--north", { "true", "grid", "magnetic" },
         DRV_TRANSLATE_NOOP("Batch", "--north erwartet true, grid oder magnetic"),
