@@ -947,6 +947,31 @@ or TVD outside the well path gives a message and status 1.
         <source>--magnetic-field erwartet Breite, Länge, Höhe über dem Ellipsoid in Metern und Datum, durch Kommas getrennt (z.B. 51.45,9.0,250,2025-06-30)</source>
         <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
     </message>
+    <message>
+        <source>Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds; sie kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt: --survey-date JJJJ-MM-TT (oder --mag-field, --mag-dip und --declination).</source>
+        <translation>The error model %1 needs the values of the Earth's magnetic field; they come from the geomagnetic model, but the survey date is missing: --survey-date YYYY-MM-DD (or --mag-field, --mag-dip and --declination).</translation>
+    </message>
+    <message>
+        <source>Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds, aber das Magnetfeldmodell gibt für Vermessungsdatum und Ansatzpunkt keine: --mag-field, --mag-dip und --declination.</source>
+        <translation>The error model %1 needs the values of the Earth's magnetic field, but the geomagnetic model gives none for the survey date and the wellhead: --mag-field, --mag-dip and --declination.</translation>
+    </message>
+    <message>
+        <source>  --survey-date JJJJ-MM-TT
+                         Vermessungsdatum: Deklination, Inklination und
+                         Totalintensität, die nicht angegeben sind, kommen dann
+                         aus dem Magnetfeldmodell am Ansatzpunkt (mit --crs und
+                         --wellhead)
+</source>
+        <translation>  --survey-date YYYY-MM-DD
+                         survey date: a declination, dip and total field not
+                         given then come from the geomagnetic model at the
+                         wellhead (with --crs and --wellhead)
+</translation>
+    </message>
+    <message>
+        <source>--survey-date erwartet einen Tag des Kalenders als JJJJ-MM-TT (z.B. 2025-03-14)</source>
+        <translation>--survey-date expects a calendar day as YYYY-MM-DD (e.g. 2025-03-14)</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -1117,6 +1142,10 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>größer als 0 und höchstens 100</source>
         <translation>greater than 0 and at most 100</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist kein Tag des Kalenders der Form &quot;2025-03-14&quot;.</source>
+        <translation>The entry &quot;%1&quot; is not a calendar day of the form &quot;2025-03-14&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1671,14 @@ through the project&apos;s issue tracker.</translation>
         <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern</source>
         <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with Ctrl: zoom to the box</translation>
     </message>
+    <message>
+        <source>Keine Unsicherheit: Die Werte des Erdmagnetfelds kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt (Bearbeiten &gt; Bohrung …).</source>
+        <translation>No uncertainty: the values of the Earth's magnetic field come from the geomagnetic model, but the survey date is missing (Edit &gt; Well …).</translation>
+    </message>
+    <message>
+        <source>Keine Unsicherheit: Das Magnetfeldmodell gibt für das Vermessungsdatum und den Ansatzpunkt keine Werte (Bearbeiten &gt; Bohrung …).</source>
+        <translation>No uncertainty: the geomagnetic model gives no values for the survey date and the wellhead (Edit &gt; Well …).</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1871,6 +1908,14 @@ The stations must lie below the tie-in point.
     <message>
         <source>Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem Anschlusspunkt bei %g m.</source>
         <translation>Cannot interpolate at MD %g: it lies above the tie-in point at %g m.</translation>
+    </message>
+    <message>
+        <source>Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>The declination comes from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
+    <message>
+        <source>Die Deklination kommt aus dem Magnetfeldmodell: %s</source>
+        <translation>The declination comes from the geomagnetic model: %s</translation>
     </message>
 </context>
 <context>
@@ -2562,6 +2607,14 @@ True azimuth = magnetic azimuth + declination (east positive).</translation>
         <source>Wo eine Messung beginnt, die eine andere fortsetzt. Alle Felder leer: sie beginnt an der Oberfläche.</source>
         <translation>Where a survey begins that continues another one. All fields empty: it begins at the surface.</translation>
     </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Vermessungsdatum:</source>
+        <translation>Survey date:</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -3139,6 +3192,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Für Rechtswert und Hochwert fehlt die Meridiankonvergenz oder das Koordinatenbezugssystem (EPSG-Code).</source>
         <translation>Easting and northing need the grid convergence or the coordinate reference system (EPSG code).</translation>
     </message>
+    <message>
+        <source>Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>The declination comes from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
 </context>
 <context>
     <name>Ladder</name>
@@ -3564,6 +3621,10 @@ Not free format</translation>
     <message>
         <source>nicht gedreht, die Meridiankonvergenz fehlt</source>
         <translation>not turned, the grid convergence is missing</translation>
+    </message>
+    <message>
+        <source>Deklination %1° (%2)</source>
+        <translation>declination %1° (%2)</translation>
     </message>
 </context>
 <context>
@@ -4665,6 +4726,38 @@ Not free format</translation>
     <message>
         <source>Anschlusspunkt: Azimut</source>
         <translation>Tie-in point: azimuth</translation>
+    </message>
+    <message>
+        <source>Vermessungsdatum</source>
+        <translation>Survey date</translation>
+    </message>
+    <message>
+        <source>Magnetfeldmodell</source>
+        <translation>Geomagnetic model</translation>
+    </message>
+    <message>
+        <source>Vermessungsdatum: &quot;%s&quot; ist kein Tag des Kalenders (TT.MM.JJJJ).</source>
+        <translation>Survey date: &quot;%s&quot; is not a calendar day (DD.MM.YYYY).</translation>
+    </message>
+    <message>
+        <source>%1: Totalintensität, Inklination und Deklination, die nicht eingegeben sind, kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>%1: a total field, dip and declination not entered come from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Leere Felder für Deklination, Inklination und Totalintensität kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>Empty fields for declination, dip and total field come from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
+    <message>
+        <source>%1: %2%3</source>
+        <translation>%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Leere Felder für Deklination, Inklination und Totalintensität: %1 am Ansatzpunkt (Vermessungsdatum %2).</source>
+        <translation>Empty fields for declination, dip and total field: %1 at the wellhead (survey date %2).</translation>
     </message>
 </context>
 <context>
