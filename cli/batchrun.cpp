@@ -15,8 +15,8 @@
 #include "export/errorterms.h"
 #include "export/exportformats.h"
 #include "export/wellrows.h"
+#include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
-#include "geo/magneticfield.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
 #include "graph/pageexport.h"
@@ -307,10 +307,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             || scanning)) {
         uncertainty = analysis.modelInputs().inputs;
         if (!uncertainty) {
-            std::string message = missingInputMessage(model, analysis.modelInputs().missing);
-            // The model's own words say why it gives nothing.
-            if (analysis.modelInputs().missing == unc::MissingInput::FieldModel)
-                message += ' ' + geo::modelField(settings).refusal;
+            const unc::MissingInput missing = analysis.modelInputs().missing;
+            std::string message = missingInputMessage(model, missing);
+            // Where the geomagnetic model would have given the value, why it did not.
+            const std::string reason = geo::missingInputReason(settings, missing);
+            if (!reason.empty()) {
+                message += ' ' + reason;
+                if (!settings.surveyDate)
+                    message += ' '
+                        + i18n::translate("Batch", "Das Datum gibt --survey-date JJJJ-MM-TT.");
+            }
             complain(message);
             return 2;
         }
@@ -579,7 +585,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
-    if (!options.savePath.empty() && !writeDocumentFile(options.savePath, analysis::savedItems(well))) {
+    if (!options.savePath.empty()
+        && !writeDocumentFile(options.savePath, analysis::savedItems(well))) {
         tell(documentNotSavedMessage(options.savePath));
         status = 2;
     }

@@ -233,18 +233,6 @@ std::string missingInputMessage(ErrorModel model, unc::MissingInput missing)
             "Das Fehlermodell %1 braucht die Meridiankonvergenz der Gitterazimute: "
             "--grid-convergence GRAD, oder --crs mit --wellhead.");
         break;
-    case unc::MissingInput::SurveyDate:
-        text = DRV_TRANSLATE_NOOP("Batch",
-            "Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds; sie kommen aus dem "
-            "Magnetfeldmodell, aber das Vermessungsdatum fehlt: --survey-date JJJJ-MM-TT (oder "
-            "--mag-field, --mag-dip und --declination).");
-        break;
-    case unc::MissingInput::FieldModel:
-        text = DRV_TRANSLATE_NOOP("Batch",
-            "Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds, aber das Magnetfeldmodell "
-            "gibt für Vermessungsdatum und Ansatzpunkt keine: --mag-field, --mag-dip und "
-            "--declination.");
-        break;
     case unc::MissingInput::None:
         return {}; // nothing is missing
     }

@@ -167,10 +167,6 @@ std::string missingFieldName(unc::MissingInput missing)
         return i18n::translate("WellForm", "Deklination");
     case unc::MissingInput::Convergence:
         return i18n::translate("WellForm", "Meridiankonvergenz");
-    case unc::MissingInput::SurveyDate:
-        return i18n::translate("WellForm", "Vermessungsdatum");
-    case unc::MissingInput::FieldModel:
-        return i18n::translate("WellForm", "Magnetfeldmodell");
     case unc::MissingInput::None:
         break;
     }
@@ -268,21 +264,15 @@ bool settingsFromForm(
                 "%1: das Fehlermodell braucht sie für Gitterazimute, wenn der Ansatzpunkt "
                 "nicht mit Koordinatenbezugssystem angegeben ist.");
             break;
-        case unc::MissingInput::SurveyDate:
-            why = i18n::translate("WellForm",
-                "%1: Totalintensität, Inklination und Deklination, die nicht eingegeben sind, "
-                "kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.");
-            break;
-        case unc::MissingInput::FieldModel:
-            // The model's own words say what it lacks.
-            fault = i18n::arg(i18n::translate("WellForm", "%1: %2"),
-                { missingFieldName(missing), modelField(s).refusal });
-            return false;
         default:
             why = i18n::translate("WellForm", "%1: das Fehlermodell braucht einen Wert.");
             break;
         }
         fault = i18n::arg(why, { missingFieldName(missing) });
+        // Where the model would have given the value, why it did not.
+        const std::string reason = missingInputReason(s, missing);
+        if (!reason.empty())
+            fault += " " + reason;
         return false;
     }
     out = s;

@@ -948,14 +948,6 @@ or TVD outside the well path gives a message and status 1.
         <translation>--magnetic-field expects latitude, longitude, height above the ellipsoid in metres and date, separated by commas (e.g. 51.45,9.0,250,2025-06-30)</translation>
     </message>
     <message>
-        <source>Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds; sie kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt: --survey-date JJJJ-MM-TT (oder --mag-field, --mag-dip und --declination).</source>
-        <translation>The error model %1 needs the values of the Earth's magnetic field; they come from the geomagnetic model, but the survey date is missing: --survey-date YYYY-MM-DD (or --mag-field, --mag-dip and --declination).</translation>
-    </message>
-    <message>
-        <source>Das Fehlermodell %1 braucht die Werte des Erdmagnetfelds, aber das Magnetfeldmodell gibt für Vermessungsdatum und Ansatzpunkt keine: --mag-field, --mag-dip und --declination.</source>
-        <translation>The error model %1 needs the values of the Earth's magnetic field, but the geomagnetic model gives none for the survey date and the wellhead: --mag-field, --mag-dip and --declination.</translation>
-    </message>
-    <message>
         <source>  --survey-date JJJJ-MM-TT
                          Vermessungsdatum: Deklination, Inklination und
                          Totalintensität, die nicht angegeben sind, kommen dann
@@ -971,6 +963,10 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--survey-date erwartet einen Tag des Kalenders als JJJJ-MM-TT (z.B. 2025-03-14)</source>
         <translation>--survey-date expects a calendar day as YYYY-MM-DD (e.g. 2025-03-14)</translation>
+    </message>
+    <message>
+        <source>Das Datum gibt --survey-date JJJJ-MM-TT.</source>
+        <translation>The date is given by --survey-date YYYY-MM-DD.</translation>
     </message>
 </context>
 <context>
@@ -1673,7 +1669,7 @@ through the project&apos;s issue tracker.</translation>
     </message>
     <message>
         <source>Keine Unsicherheit: Die Werte des Erdmagnetfelds kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt (Bearbeiten &gt; Bohrung …).</source>
-        <translation>No uncertainty: the values of the Earth's magnetic field come from the geomagnetic model, but the survey date is missing (Edit &gt; Well …).</translation>
+        <translation>No uncertainty: the values of the Earth&apos;s magnetic field come from the geomagnetic model, but the survey date is missing (Edit &gt; Well …).</translation>
     </message>
     <message>
         <source>Keine Unsicherheit: Das Magnetfeldmodell gibt für das Vermessungsdatum und den Ansatzpunkt keine Werte (Bearbeiten &gt; Bohrung …).</source>
@@ -3439,6 +3435,10 @@ Please select a line of the list first.</translation>
         <source>Für das Jahr %1 gibt es kein Modell des Erdmagnetfelds: die Modelle reichen von %2 bis %3.</source>
         <translation>There is no model of the Earth&apos;s magnetic field for the year %1: the models reach from %2 to %3.</translation>
     </message>
+    <message>
+        <source>Totalintensität, Inklination und Deklination kommen aus dem Magnetfeldmodell, wo sie nicht angegeben sind, aber das Vermessungsdatum fehlt.</source>
+        <translation>The total field, dip and declination come from the geomagnetic model where they are not given, but the survey date is missing.</translation>
+    </message>
 </context>
 <context>
     <name>Meldungen</name>
@@ -4728,24 +4728,8 @@ Not free format</translation>
         <translation>Tie-in point: azimuth</translation>
     </message>
     <message>
-        <source>Vermessungsdatum</source>
-        <translation>Survey date</translation>
-    </message>
-    <message>
-        <source>Magnetfeldmodell</source>
-        <translation>Geomagnetic model</translation>
-    </message>
-    <message>
         <source>Vermessungsdatum: &quot;%s&quot; ist kein Tag des Kalenders (TT.MM.JJJJ).</source>
         <translation>Survey date: &quot;%s&quot; is not a calendar day (DD.MM.YYYY).</translation>
-    </message>
-    <message>
-        <source>%1: Totalintensität, Inklination und Deklination, die nicht eingegeben sind, kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
-        <translation>%1: a total field, dip and declination not entered come from the geomagnetic model, but the survey date is missing.</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Leere Felder für Deklination, Inklination und Totalintensität kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>

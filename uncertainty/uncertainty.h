@@ -66,11 +66,6 @@ enum class MissingInput {
     Dip,
     Declination, // the azimuths are not magnetic, so the model needs the declination
     Convergence, // grid azimuths need the grid convergence
-    // Total field, dip or declination would come from the geomagnetic model at the
-    // wellhead (geo/magneticfield.h), but the survey date is not set ...
-    SurveyDate,
-    // ... or the model has no field for that date or place.
-    FieldModel,
 };
 
 // The inputs of the model chosen in `settings`, with `latitude` where the settings give

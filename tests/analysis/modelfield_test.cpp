@@ -96,8 +96,9 @@ TEST(ModelField, ASurveyDateTurnsTheCourseAsTheModelsDeclinationTypedByHand)
     // The results table names the model beside the declination it gave.
     bool named = false;
     for (const std::string &line : a.computation().table)
-        named = named || (line.find("NORD UND OST") != std::string::npos
-                             && line.find("(WMM2025)") != std::string::npos);
+        named = named
+            || (line.find("NORD UND OST") != std::string::npos
+                && line.find("(WMM2025)") != std::string::npos);
     EXPECT_TRUE(named) << testing::PrintToString(a.computation().table);
 
     // The error model takes dip and total field from the model too, and works with the
@@ -165,28 +166,34 @@ TEST(ModelField, WithoutADateOrOutsideTheModelsNothingIsTurnedAndTheReasonIsSaid
     withErrorModel.declination = 2; // the dip and total field still lack the date
     unc::MissingInput missing = unc::MissingInput::None;
     EXPECT_FALSE(geo::errorModelInputs(withErrorModel, &missing));
-    EXPECT_EQ(missing, unc::MissingInput::SurveyDate);
+    EXPECT_EQ(missing, unc::MissingInput::TotalField);
+    EXPECT_NE(geo::missingInputReason(withErrorModel, missing).find("Vermessungsdatum fehlt"),
+        std::string::npos);
+    EXPECT_EQ(geo::missingInputReason(withErrorModel, unc::MissingInput::Convergence), "");
 
     // A day before every model: the model's own refusal, and nothing turned.
     WellSettings early = placed();
     early.surveyDate = CalendarDate { 1850, 6, 1 };
-    const std::string refusal = magnetic::fieldAt(kLatitude, kLongitude, kElevation, 1850.4).error;
+    // 1 June: 31 + 28 + 31 + 30 + 31 days of a common year have passed.
+    const std::string refusal
+        = magnetic::fieldAt(kLatitude, kLongitude, kElevation, 1850.0 + 151.0 / 365.0).error;
     ASSERT_FALSE(refusal.empty());
     analysis::Analysis e(surveyed(early));
     const well::Computation &ce = computed(e);
     ASSERT_TRUE(says(ce, well::Message::NorthFieldModelMissing));
     const std::string said = well::germanText(ce.diagnostics[1]);
-    // The refusal names the decimal year, which differs; its words are the model's.
-    const std::size_t year = refusal.find("1850.");
-    ASSERT_NE(year, std::string::npos) << refusal;
-    EXPECT_NE(said.find(refusal.substr(0, year)), std::string::npos) << said;
-    EXPECT_NE(said.find(refusal.substr(year + 8)), std::string::npos) << said;
+    // The model's words, in the message that begins with the missing declination.
+    EXPECT_NE(said.find(refusal), std::string::npos) << said;
     EXPECT_EQ(ce.path.stations.back().east, unturned.stations.back().east);
     withErrorModel.surveyDate = early.surveyDate;
     EXPECT_FALSE(geo::errorModelInputs(withErrorModel, &missing));
-    EXPECT_EQ(missing, unc::MissingInput::FieldModel);
+    EXPECT_EQ(missing, unc::MissingInput::TotalField);
+    EXPECT_EQ(geo::missingInputReason(withErrorModel, missing), refusal);
 
     // Without a place the model is not asked: the date alone changes nothing.
+    WellSettings unplaced = withErrorModel;
+    unplaced.epsg.reset();
+    EXPECT_EQ(geo::missingInputReason(unplaced, unc::MissingInput::TotalField), "");
     WellSettings nowhere;
     nowhere.north = NorthReference::Magnetic;
     nowhere.surveyDate = CalendarDate { 2025, 3, 14 };

@@ -96,8 +96,8 @@ TEST_F(SurveyDateCli, TheModelsDeclinationTurnsTheSurveyAsIfTyped)
     EXPECT_NE(dated.out.find("(WMM2025)"), std::string::npos) << dated.out;
 
     // Typed by hand, the declination gives the same stations.
-    const Result typed = run(
-        "--stations -" + kPlace + " --declination " + used + " --export t.csv", kStations);
+    const Result typed
+        = run("--stations -" + kPlace + " --declination " + used + " --export t.csv", kStations);
     ASSERT_EQ(typed.status, 0) << typed.err;
     const std::vector<Fields> fromModel = stationRows(file("d.csv")),
                               byHand = stationRows(file("t.csv"));
@@ -105,10 +105,10 @@ TEST_F(SurveyDateCli, TheModelsDeclinationTurnsTheSurveyAsIfTyped)
     EXPECT_EQ(fromModel, byHand);
 
     // A typed declination wins over the date.
-    ASSERT_EQ(run("--stations -" + kPlace
-                      + " --survey-date 2025-03-14 --declination 1.25 --export w.xml",
-                  kStations)
-                  .status,
+    ASSERT_EQ(
+        run("--stations -" + kPlace + " --survey-date 2025-03-14 --declination 1.25 --export w.xml",
+            kStations)
+            .status,
         0);
     EXPECT_EQ(elementText(file("w.xml"), "magDeclUsed"), "1.25");
 }
@@ -130,10 +130,10 @@ TEST_F(SurveyDateCli, WithoutTheDateNothingIsTurnedAndTheDateIsNamed)
     EXPECT_NE(english.err.find("survey date"), std::string::npos) << english.err;
 
     // The error model is refused before anything is written, naming the date.
-    const Result model
-        = run("--stations -" + kPlace + " --declination 2 --error-model iscwsa-mwd-rev5 "
-                                        "--export e.csv",
-            kStations);
+    const Result model = run("--stations -" + kPlace
+            + " --declination 2 --error-model iscwsa-mwd-rev5 "
+              "--export e.csv",
+        kStations);
     EXPECT_EQ(model.status, 2);
     EXPECT_NE(model.err.find("--survey-date"), std::string::npos) << model.err;
     EXPECT_FALSE(std::filesystem::exists(dir + "/e.csv"));
@@ -141,23 +141,24 @@ TEST_F(SurveyDateCli, WithoutTheDateNothingIsTurnedAndTheDateIsNamed)
 
 TEST_F(SurveyDateCli, TheSavedDocumentKeepsTheDateAndTheModelsRecord)
 {
-    ASSERT_EQ(run("--stations -" + kPlace + " --survey-date 2025-03-14 --save d.dvn", kStations)
-                  .status,
+    ASSERT_EQ(
+        run("--stations -" + kPlace + " --survey-date 2025-03-14 --save d.dvn", kStations).status,
         0);
     const std::string saved = file("d.dvn");
     EXPECT_NE(saved.find(R"("surveyDate":"2025-03-14","magneticModel":{"name":"WMM2025",)"),
         std::string::npos);
     // Read back, the document keeps its date: the same turn without the option.
     ASSERT_EQ(run("d.dvn --export again.xml").status, 0) << file("err");
-    ASSERT_EQ(run("--stations -" + kPlace + " --survey-date 2025-03-14 --export first.xml",
-                  kStations)
-                  .status,
+    ASSERT_EQ(
+        run("--stations -" + kPlace + " --survey-date 2025-03-14 --export first.xml", kStations)
+            .status,
         0);
     EXPECT_EQ(elementText(file("again.xml"), "magDeclUsed"),
         elementText(file("first.xml"), "magDeclUsed"));
     // Another date given for the saved document: the record follows it.
     ASSERT_EQ(run("d.dvn --survey-date 2019-06-30 --save e.dvn").status, 0) << file("err");
-    EXPECT_NE(file("e.dvn").find(R"("surveyDate":"2019-06-30","magneticModel":{"name":"WMM2015v2",)"),
+    EXPECT_NE(
+        file("e.dvn").find(R"("surveyDate":"2019-06-30","magneticModel":{"name":"WMM2015v2",)"),
         std::string::npos);
 }
 

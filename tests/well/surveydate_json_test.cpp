@@ -46,8 +46,8 @@ TEST(SurveyDateJson, EveryDayOfTheCalendarAndNoOther)
 {
     // A leap year has 366 days, a common one 365; centuries are leap years only every
     // fourth time.
-    const std::pair<int, int> years[] = { { 2024, 366 }, { 2025, 365 }, { 1900, 365 },
-        { 2000, 366 }, { 1, 365 }, { 9999, 365 } };
+    const std::pair<int, int> years[]
+        = { { 2024, 366 }, { 2025, 365 }, { 1900, 365 }, { 2000, 366 }, { 1, 365 }, { 9999, 365 } };
     for (const auto &[year, days] : years) {
         int valid = 0;
         for (int month = 0; month <= 13; ++month) {
