@@ -452,12 +452,6 @@ QString CMainFrame::uncertaintyUnavailable() const
     case unc::MissingInput::Convergence:
         return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Meridiankonvergenz, denn die "
                   "Azimute sind auf Gitter-Nord bezogen (Bearbeiten > Bohrung …).");
-    case unc::MissingInput::SurveyDate:
-        return tr("Keine Unsicherheit: Die Werte des Erdmagnetfelds kommen aus dem "
-                  "Magnetfeldmodell, aber das Vermessungsdatum fehlt (Bearbeiten > Bohrung …).");
-    case unc::MissingInput::FieldModel:
-        return tr("Keine Unsicherheit: Das Magnetfeldmodell gibt für das Vermessungsdatum und den "
-                  "Ansatzpunkt keine Werte (Bearbeiten > Bohrung …).");
     case unc::MissingInput::None:
         break;
     }

@@ -1667,14 +1667,6 @@ through the project&apos;s issue tracker.</translation>
         <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern</source>
         <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with Ctrl: zoom to the box</translation>
     </message>
-    <message>
-        <source>Keine Unsicherheit: Die Werte des Erdmagnetfelds kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt (Bearbeiten &gt; Bohrung …).</source>
-        <translation>No uncertainty: the values of the Earth&apos;s magnetic field come from the geomagnetic model, but the survey date is missing (Edit &gt; Well …).</translation>
-    </message>
-    <message>
-        <source>Keine Unsicherheit: Das Magnetfeldmodell gibt für das Vermessungsdatum und den Ansatzpunkt keine Werte (Bearbeiten &gt; Bohrung …).</source>
-        <translation>No uncertainty: the geomagnetic model gives no values for the survey date and the wellhead (Edit &gt; Well …).</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
