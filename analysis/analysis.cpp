@@ -2,6 +2,7 @@
 #include "analysis/analysis.h"
 
 #include "geo/errormodelinputs.h"
+#include "geo/magneticfield.h"
 #include "well/tabletext.h"
 
 #include <tuple>
@@ -15,6 +16,20 @@ ModelInputs inputsOf(const WellSettings &settings)
     ModelInputs m;
     m.inputs = geo::errorModelInputs(settings, &m.missing);
     return m;
+}
+
+// What the north of the course lacks, as the first messages of the run: the angle, and
+// where the geomagnetic model would give the declination, why it did not.
+well::Diagnostics northDiagnostics(const geo::CourseNorth &north)
+{
+    if (north.missing == geo::MissingAngle::Convergence)
+        return { { well::Message::NorthConvergenceMissing, {}, {} } };
+    well::Diagnostics out { { well::Message::NorthDeclinationMissing, {}, {} } };
+    if (north.model == geo::ModelState::NoDate)
+        out.push_back({ well::Message::NorthSurveyDateMissing, {}, {} });
+    else if (north.model == geo::ModelState::Refused)
+        out.push_back({ well::Message::NorthFieldModelMissing, {}, north.modelRefusal });
+    return out;
 }
 
 // The settings as the scan reads them: all but the section's azimuth and the unit of the
@@ -107,11 +122,9 @@ const well::Computation &Analysis::computeCourse()
     makeSurveyCheck();
     // Said first: it concerns every position of the run.
     if (m_north.missing != geo::MissingAngle::None) {
-        m_computation.diagnostics.insert(m_computation.diagnostics.begin(),
-            { m_north.missing == geo::MissingAngle::Declination
-                    ? well::Message::NorthDeclinationMissing
-                    : well::Message::NorthConvergenceMissing,
-                {}, {} });
+        const well::Diagnostics said = northDiagnostics(m_north);
+        m_computation.diagnostics.insert(
+            m_computation.diagnostics.begin(), said.begin(), said.end());
     }
     ++m_revisions.course;
     return m_computation;
@@ -209,6 +222,13 @@ std::vector<double> Analysis::scanDepths() const
 std::string tableNorthLine(const geo::CourseNorth &north)
 {
     return well::kNorthLinePrefix + geo::northCaption(north, decimalsign::Sign::Point);
+}
+
+DocumentItems savedItems(const well::Well &well)
+{
+    DocumentItems items = itemsOf(well);
+    items.m_Settings = geo::withModelRecord(std::move(items.m_Settings));
+    return items;
 }
 
 } // namespace analysis

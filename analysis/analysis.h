@@ -21,6 +21,7 @@
 #pragma once
 
 #include "clearance/wellscan.h"
+#include "document/docfile.h"
 #include "geo/north.h"
 #include "listing/listing.h"
 #include "surveycheck/surveycheck.h"
@@ -155,5 +156,10 @@ private:
 // The results table's line that names the north of `north`, below the heading; German
 // with the table's decimal point, as the table is written in every language.
 std::string tableNorthLine(const geo::CourseNorth &north);
+
+// The document file's items of `well` as they are saved: its settings with the record of
+// the geomagnetic model made anew from the survey date and the place (geo/magneticfield.h),
+// so that the file names the model and values for the date and place it holds.
+DocumentItems savedItems(const well::Well &well);
 
 } // namespace analysis

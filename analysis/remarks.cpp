@@ -134,6 +134,8 @@ std::optional<double> depthOf(const well::Diagnostic &d)
     case well::Message::NoStations:
     case well::Message::DepthBeyondLast:
     case well::Message::NorthDeclinationMissing:
+    case well::Message::NorthSurveyDateMissing:
+    case well::Message::NorthFieldModelMissing:
     case well::Message::NorthConvergenceMissing:
         return std::nullopt;
     }

@@ -205,6 +205,9 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
                                   "(Deklination und Nordrichtung gibt die Bohrung unter "
                                   "Bearbeiten > Bohrung …)."),
                 { geo::missingFieldName(missing) });
+            const std::string reason = geo::missingInputReason(s, missing);
+            if (!reason.empty())
+                fault += " " + reason;
             return false;
         }
         o.uncertainty = u;

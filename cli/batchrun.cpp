@@ -16,6 +16,7 @@
 #include "export/exportformats.h"
 #include "export/surveychecktable.h"
 #include "export/wellrows.h"
+#include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
@@ -311,7 +312,17 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             || scanning)) {
         uncertainty = analysis.modelInputs().inputs;
         if (!uncertainty) {
-            complain(missingInputMessage(model, analysis.modelInputs().missing));
+            const unc::MissingInput missing = analysis.modelInputs().missing;
+            std::string message = missingInputMessage(model, missing);
+            // Where the geomagnetic model would have given the value, why it did not.
+            const std::string reason = geo::missingInputReason(settings, missing);
+            if (!reason.empty()) {
+                message += ' ' + reason;
+                if (!settings.surveyDate)
+                    message += ' '
+                        + i18n::translate("Batch", "Das Datum gibt --survey-date JJJJ-MM-TT.");
+            }
+            complain(message);
             return 2;
         }
     }
@@ -595,7 +606,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // As "Speichern" would; a faulty input is saved as far as it was read, and the
     // status says so.
-    if (!options.savePath.empty() && !writeDocumentFile(options.savePath, itemsOf(well))) {
+    if (!options.savePath.empty()
+        && !writeDocumentFile(options.savePath, analysis::savedItems(well))) {
         tell(documentNotSavedMessage(options.savePath));
         status = 2;
     }

@@ -185,6 +185,8 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
     }
     if (o.north)
         s.north = *o.north;
+    if (o.surveyDate)
+        s.surveyDate = o.surveyDate;
     UncertaintySettings &u = s.uncertainty;
     if (o.errorModel)
         u.model = *o.errorModel;
@@ -416,6 +418,12 @@ constexpr const char *kUsage[] = {
         "  --declination GRAD     Deklination: geographischer Azimut = magnetischer Azimut\n"
         "                         + Deklination (Ost positiv); ohne --north gelten die\n"
         "                         Azimute damit als magnetisch\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --survey-date JJJJ-MM-TT\n"
+        "                         Vermessungsdatum: Deklination, Inklination und\n"
+        "                         Totalintensität, die nicht angegeben sind, kommen dann\n"
+        "                         aus dem Magnetfeldmodell am Ansatzpunkt (mit --crs und\n"
+        "                         --wellhead)\n"),
     "\n",
     DRV_TRANSLATE_NOOP("Batch",
         "Nachbarbohrungen (Annäherung und Trennfaktor nach der ISCWSA-Regel; die im Dokument\n"
@@ -902,6 +910,12 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     option("--crs", [&](const Value &v) {
         if (!v || !(o.epsg = parseEpsg(*v)))
             refuse(i18n::translate("Batch", "--crs erwartet einen EPSG-Code (z.B. EPSG:25832)"));
+    });
+    option("--survey-date", [&](const Value &v) {
+        if (!v || !(o.surveyDate = parseIsoDate(*v)))
+            refuse(i18n::translate("Batch",
+                "--survey-date erwartet einen Tag des Kalenders als JJJJ-MM-TT (z.B. "
+                "2025-03-14)"));
     });
     choice("--north", { "true", "grid", "magnetic" },
         DRV_TRANSLATE_NOOP("Batch", "--north erwartet true, grid oder magnetic"),

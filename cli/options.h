@@ -74,6 +74,8 @@ struct CliOptions
     std::optional<NorthReference> north;
     std::optional<double> gridConvergence;
     std::optional<double> declination;
+    // --survey-date: the day the geomagnetic model gives the values not typed for.
+    std::optional<CalendarDate> surveyDate;
     // The error model of the positional uncertainty and its inputs (--error-model, ...).
     std::optional<ErrorModel> errorModel;
     std::optional<double> latitude, gravity, magField, magDip, ellipseSigma;

@@ -52,11 +52,17 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_epsg = edit(form.epsg, tr("z. B. EPSG:25832"));
     m_convergence = edit(form.gridConvergence, QString());
     m_declination = edit(form.declination, QString());
+    m_surveyDate = edit(form.surveyDate, tr("TT.MM.JJJJ"));
+    m_modelNote = new QLabel(this);
+    m_modelNote->setWordWrap(true);
+    m_modelNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_latitude = edit(form.latitude, QString());
     m_gravity = edit(form.gravity, tr("z. B. 9,80665"));
-    m_totalField = edit(form.totalField, tr("z. B. 50000"));
-    m_dip = edit(form.dip, tr("z. B. 72"));
+    m_totalFieldExample = tr("z. B. 50000");
+    m_dipExample = tr("z. B. 72");
+    m_totalField = edit(form.totalField, m_totalFieldExample);
+    m_dip = edit(form.dip, m_dipExample);
     m_ellipseSigma = edit(form.ellipseSigma, tr("z. B. 2"));
     // An empty latitude is the wellhead's where the settings place it on the earth.
     if (const auto onEarth = geo::wellheadOnEarth(settings))
@@ -130,6 +136,8 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     auto *northForm = new QFormLayout(north);
     row(northForm, tr("Azimute bezogen auf:"), m_north);
     row(northForm, tr("Meridiankonvergenz (°):"), m_convergence);
+    row(northForm, tr("Vermessungsdatum:"), m_surveyDate);
+    northForm->addRow(m_modelNote);
     row(northForm, tr("Deklination (°):"), m_declination);
     auto *rule = new QLabel(tr("Gitterazimut = geographischer Azimut − Meridiankonvergenz "
                                "(positiv, wo Gitternord östlich von geographisch Nord liegt).\n"
@@ -183,7 +191,25 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
 
     connect(m_north, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
     connect(m_errorModel, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
+    // The model's values follow the place and the date as they are typed.
+    for (QLineEdit *input : { m_easting, m_northing, m_epsg, m_elevation, m_surveyDate })
+        connect(input, &QLineEdit::textChanged, this, &DlgWell::updateModel);
     updateAngles();
+    updateModel();
+}
+
+// The geomagnetic model's values as the placeholders of the fields that it fills when
+// they are left empty, and the note under the date: the model and the day, or why the
+// model gives nothing.
+void DlgWell::updateModel()
+{
+    const geo::ModelNotes notes = geo::modelNotes(typedForm());
+    m_declination->setPlaceholderText(fromUtf8(notes.declination));
+    m_dip->setPlaceholderText(notes.dip.empty() ? m_dipExample : fromUtf8(notes.dip));
+    m_totalField->setPlaceholderText(
+        notes.totalField.empty() ? m_totalFieldExample : fromUtf8(notes.totalField));
+    m_modelNote->setText(fromUtf8(notes.note));
+    m_modelNote->setVisible(!notes.note.empty());
 }
 
 // The angles that the chosen north needs, and the error model's inputs while a model is
@@ -199,7 +225,7 @@ void DlgWell::updateAngles()
         input->setEnabled(model);
 }
 
-bool DlgWell::entered(WellSettings &out, QString &fault) const
+geo::WellForm DlgWell::typedForm() const
 {
     geo::WellForm form;
     form.easting = m_easting->text().toStdString();
@@ -209,6 +235,7 @@ bool DlgWell::entered(WellSettings &out, QString &fault) const
     form.north = static_cast<NorthReference>(m_north->currentData().toInt());
     form.gridConvergence = m_convergence->text().toStdString();
     form.declination = m_declination->text().toStdString();
+    form.surveyDate = m_surveyDate->text().toStdString();
     form.errorModel = static_cast<ErrorModel>(m_errorModel->currentData().toInt());
     form.latitude = m_latitude->text().toStdString();
     form.gravity = m_gravity->text().toStdString();
@@ -221,8 +248,13 @@ bool DlgWell::entered(WellSettings &out, QString &fault) const
     const geo::WellForm kept = geo::formOf(m_base);
     form.sectionAzimuth = kept.sectionAzimuth;
     form.unit = kept.unit;
+    return form;
+}
+
+bool DlgWell::entered(WellSettings &out, QString &fault) const
+{
     std::string why;
-    if (geo::settingsFromForm(form, m_base, out, why))
+    if (geo::settingsFromForm(typedForm(), m_base, out, why))
         return true;
     fault = fromUtf8(why);
     return false;

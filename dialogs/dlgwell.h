@@ -1,7 +1,8 @@
 // "Bohrung": the settings that place the borehole in the field. The wellhead's easting
 // and northing with their coordinate system, the elevation of the depth reference, the
 // north of the measured azimuths with the angles between the norths, and the error model
-// of the surveys with its inputs (its fields open only with a model), and the tie-in
+// of the surveys with its inputs, the day of the survey for which the geomagnetic model
+// gives the declination, dip and total field left empty (shown beside those fields), (its fields open only with a model), and the tie-in
 // point where a survey that continues another one begins. An empty field is
 // a value that is not set. The section azimuth and unit of listings are chosen under
 // "Ansicht → Einstellungen …"; this dialog shows the values in effect and keeps the
@@ -9,6 +10,7 @@
 #pragma once
 
 #include "document/viewpreferences.h"
+#include "geo/wellform.h"
 #include "well/settings.h"
 
 #include <QDialog>
@@ -43,6 +45,10 @@ public:
     QComboBox *northBox() const { return m_north; }
     QLineEdit *convergenceEdit() const { return m_convergence; }
     QLineEdit *declinationEdit() const { return m_declination; }
+    QLineEdit *surveyDateEdit() const { return m_surveyDate; }
+    // What the geomagnetic model gives for the place and date typed, or why it gives
+    // nothing.
+    QLabel *modelNote() const { return m_modelNote; }
     QComboBox *errorModelBox() const { return m_errorModel; }
     QLineEdit *latitudeEdit() const { return m_latitude; }
     QLineEdit *gravityEdit() const { return m_gravity; }
@@ -60,12 +66,17 @@ public:
 
 private:
     void updateAngles();
+    void updateModel();
+    geo::WellForm typedForm() const;
 
     WellSettings m_base;
     WellSettings m_result;
     QLineEdit *m_easting, *m_northing, *m_elevation, *m_epsg;
     QComboBox *m_north;
-    QLineEdit *m_convergence, *m_declination;
+    QLineEdit *m_convergence, *m_declination, *m_surveyDate;
+    QLabel *m_modelNote;
+    // The placeholders of the magnetic fields where the model gives nothing.
+    QString m_totalFieldExample, m_dipExample;
     QComboBox *m_errorModel;
     QLineEdit *m_latitude, *m_gravity, *m_totalField, *m_dip, *m_ellipseSigma;
     QLineEdit *m_tieIn[6];

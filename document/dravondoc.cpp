@@ -123,7 +123,7 @@ bool CDravonDoc::load(const QString &path, std::string &message)
 
 bool CDravonDoc::save(const QString &path, std::string &message)
 {
-    if (!writeDocumentFile(localPath(path), itemsOf(well()))) {
+    if (!writeDocumentFile(localPath(path), analysis::savedItems(well()))) {
         message = documentNotSavedMessage(path.toStdString());
         return false;
     }
@@ -134,7 +134,7 @@ bool CDravonDoc::save(const QString &path, std::string &message)
 
 bool CDravonDoc::writeCopy(const QString &path) const
 {
-    return writeDocumentFile(localPath(path), itemsOf(well()));
+    return writeDocumentFile(localPath(path), analysis::savedItems(well()));
 }
 
 std::string CDravonDoc::writeResults() const

@@ -1,18 +1,20 @@
 #include "geo/errormodelinputs.h"
 
+#include "geo/magneticfield.h"
 #include "geo/north.h"
 #include "geo/projection.h"
+#include "i18n/i18n.h"
 
 namespace geo {
 
-std::optional<unc::Inputs> errorModelInputs(
-    const WellSettings &settings, unc::MissingInput *missing)
+std::optional<unc::Inputs> errorModelInputs(const WellSettings &typed, unc::MissingInput *missing)
 {
-    if (settings.uncertainty.model == ErrorModel::None) {
+    if (typed.uncertainty.model == ErrorModel::None) {
         if (missing)
             *missing = unc::MissingInput::None;
         return std::nullopt;
     }
+    const WellSettings settings = effectiveSettings(typed);
     WellSettings completed = settings;
     // The model reads the azimuths of the computed course, which are in the course's
     // north, with the convergence that turned them there.
@@ -30,6 +32,32 @@ std::optional<unc::Inputs> errorModelInputs(
         }
     }
     return unc::inputsFor(completed, latitude, missing);
+}
+
+std::string missingInputReason(const WellSettings &settings, unc::MissingInput missing)
+{
+    switch (missing) {
+    case unc::MissingInput::TotalField:
+    case unc::MissingInput::Dip:
+    case unc::MissingInput::Declination:
+        break;
+    case unc::MissingInput::Convergence:
+    case unc::MissingInput::None:
+        return {};
+    }
+    const ModelField field = modelField(settings);
+    switch (field.state) {
+    case ModelState::NoDate:
+        return i18n::translate("Magnetfeld",
+            "Totalintensität, Inklination und Deklination kommen aus dem Magnetfeldmodell, wo "
+            "sie nicht angegeben sind, aber das Vermessungsdatum fehlt.");
+    case ModelState::Refused:
+        return field.refusal;
+    case ModelState::NotAsked:
+    case ModelState::Given:
+        break;
+    }
+    return {};
 }
 
 } // namespace geo

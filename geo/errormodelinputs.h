@@ -8,13 +8,22 @@
 #include "well/settings.h"
 
 #include <optional>
+#include <string>
 
 namespace geo {
 
 // None when the settings choose no model or an input is missing (`missing` says which,
 // None for no model). A latitude that neither the settings nor the wellhead give stays
 // unknown: the MWD terms do not use it.
+// The declination, dip and total field not typed come from the geomagnetic model where
+// it gives them (geo/magneticfield.h).
 std::optional<unc::Inputs> errorModelInputs(
     const WellSettings &settings, unc::MissingInput *missing = nullptr);
+
+// Why a missing declination, dip or total field did not come from the geomagnetic model
+// where the wellhead's place is known: a sentence naming the missing survey date, or the
+// model's own refusal (chosen language, UTF-8). Empty for any other input, or where the
+// place is unknown.
+std::string missingInputReason(const WellSettings &settings, unc::MissingInput missing);
 
 } // namespace geo

@@ -1,6 +1,7 @@
 // The north of the course and its caption.
 #include "geo/north.h"
 
+#include "geo/magneticfield.h"
 #include "geo/projection.h"
 #include "i18n/i18n.h"
 
@@ -12,8 +13,14 @@ bool CourseNorth::named() const
         || missing != MissingAngle::None;
 }
 
-CourseNorth courseNorth(const WellSettings &settings)
+CourseNorth courseNorth(const WellSettings &typed)
 {
+    ModelField field;
+    const WellSettings settings = typed.north == NorthReference::Magnetic && !typed.declination
+        ? effectiveSettings(typed, &field)
+        : typed;
+    const std::string model
+        = !typed.declination && field.field ? field.field->model : std::string();
     CourseNorth c;
     c.north = settings.north;
     if (settings.north == NorthReference::Grid) {
@@ -25,14 +32,18 @@ CourseNorth courseNorth(const WellSettings &settings)
     if (!toTrue) {
         // Magnetic azimuths and no declination: neither true nor grid north is known.
         c.missing = MissingAngle::Declination;
+        c.model = field.state;
+        c.modelRefusal = field.refusal;
         return c;
     }
     const bool magnetic = settings.north == NorthReference::Magnetic;
     if (!settings.epsg) {
         c.north = NorthReference::True;
         c.turn = *toTrue;
-        if (magnetic)
+        if (magnetic) {
             c.declination = settings.declination;
+            c.declinationModel = model;
+        }
         // Grid coordinates of the points still follow from a convergence given by hand.
         if (settings.gridConvergence)
             c.toGrid = -*settings.gridConvergence;
@@ -53,8 +64,10 @@ CourseNorth courseNorth(const WellSettings &settings)
     c.epsg = settings.epsg;
     // grid = true - convergence
     c.turn = *toTrue - *convergence;
-    if (magnetic)
+    if (magnetic) {
         c.declination = settings.declination;
+        c.declinationModel = model;
+    }
     c.convergence = convergence;
     c.toGrid = 0.0;
     return c;
@@ -84,8 +97,11 @@ std::string northCaption(const CourseNorth &north, decimalsign::Sign sign, Capti
         break;
     }
     std::string angles;
-    if (north.declination)
+    if (north.declination && north.declinationModel.empty())
         angles = angle(DRV_TRANSLATE_NOOP("Nordbezug", "Deklination %1°"), *north.declination);
+    else if (north.declination)
+        angles = i18n::arg(word(DRV_TRANSLATE_NOOP("Nordbezug", "Deklination %1° (%2)")),
+            { decimalsign::fixed(*north.declination, 2, sign), north.declinationModel });
     if (north.convergence) {
         if (!angles.empty())
             angles += ", ";

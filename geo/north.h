@@ -4,6 +4,8 @@
 // course:
 //   grid north when the well has a coordinate system (an EPSG code) or its azimuths are
 //   grid azimuths already; otherwise true north.
+// The declination where none is typed comes from the geomagnetic model for the wellhead
+// and the survey date (geo/magneticfield.h).
 // A turn that needs an angle the settings do not give (a magnetic survey without a
 // declination, a grid without a convergence that the EPSG code and the wellhead could
 // give) is not made: the course then stays in the north of the azimuths as measured and
@@ -11,6 +13,7 @@
 #pragma once
 
 #include "core/decimalsign.h"
+#include "geo/magneticfield.h"
 #include "well/settings.h"
 
 #include <optional>
@@ -34,6 +37,13 @@ struct CourseNorth
     // The angles that make up `turn`, each where it was applied.
     std::optional<double> declination;
     std::optional<double> convergence;
+    // The geomagnetic model that gave `declination` ("WMM2025"); empty where it was typed.
+    std::string declinationModel;
+    // Where the declination is missing: what the model said for the wellhead, NoDate or
+    // Refused where its place is known; the model's own words (chosen language) for
+    // Refused.
+    ModelState model = ModelState::NotAsked;
+    std::string modelRefusal;
     // The coordinate system of the grid when `north` is grid north and the well has one.
     std::optional<int> epsg;
     // Degrees to add to an azimuth of the course to refer it to grid north, for grid

@@ -185,6 +185,14 @@ bool placementWithCrs(
         fault = i18n::translate("Koordinaten",
             "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
             "angegeben.");
+        // Where the model would give it, why it did not.
+        if (north.model == ModelState::NoDate)
+            fault += " "
+                + i18n::translate("Koordinaten",
+                    "Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum "
+                    "fehlt.");
+        else if (north.model == ModelState::Refused)
+            fault += " " + north.modelRefusal;
         return false;
     }
     fault = i18n::translate(
@@ -202,7 +210,7 @@ std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings)
     const auto convergence = crs.convergenceAt(at);
     if (!lonLat || !convergence)
         return std::nullopt;
-    return WellheadOnEarth { lonLat->lat, *convergence };
+    return WellheadOnEarth { lonLat->lat, lonLat->lon, *convergence };
 }
 
 Placement bestPlacement(const WellSettings &settings, std::string *why)

@@ -54,10 +54,12 @@ bool placementWithCrs(
     const WellSettings &settings, const GridToWgs84 &crs, Placement &out, std::string &fault);
 
 // Where the wellhead lies on the earth, when the settings give a wellhead in a projected
-// coordinate system that PROJ knows: its latitude (WGS 84) and the grid convergence there.
+// coordinate system that PROJ knows: its latitude and longitude (WGS 84) and the grid
+// convergence there.
 struct WellheadOnEarth
 {
     double latitude = 0; // degrees, north positive
+    double longitude = 0; // degrees, east positive
     double convergence = 0; // degrees, positive where grid north lies east of true north
 };
 std::optional<WellheadOnEarth> wellheadOnEarth(const WellSettings &settings);

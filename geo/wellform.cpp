@@ -3,6 +3,7 @@
 #include "core/cformat.h"
 #include "core/decimalsign.h"
 #include "geo/errormodelinputs.h"
+#include "geo/magneticfield.h"
 #include "geo/projection.h"
 #include "i18n/i18n.h"
 
@@ -136,6 +137,8 @@ WellForm formOf(const WellSettings &s)
     f.north = s.north;
     f.gridConvergence = formNumber(s.gridConvergence);
     f.declination = formNumber(s.declination);
+    if (s.surveyDate)
+        f.surveyDate = formDate(*s.surveyDate);
     f.sectionAzimuth = formNumber(s.sectionAzimuth);
     f.unit = s.unit;
     const UncertaintySettings &u = s.uncertainty;
@@ -193,6 +196,17 @@ bool settingsFromForm(
     s.wellhead.reset();
     if (easting)
         s.wellhead = Wellhead { *easting, *northing };
+    s.surveyDate.reset();
+    if (!trimmedField(f.surveyDate).empty()) {
+        s.surveyDate = dateFromForm(f.surveyDate);
+        if (!s.surveyDate) {
+            fault = cfmt(i18n::translateFormat("WellForm",
+                             "Vermessungsdatum: \"%s\" ist kein Tag des Kalenders (TT.MM.JJJJ).")
+                             .c_str(),
+                trimmedField(f.surveyDate).c_str());
+            return false;
+        }
+    }
 
     const std::string code = trimmedField(f.epsg);
     s.epsg.reset();
@@ -255,10 +269,81 @@ bool settingsFromForm(
             break;
         }
         fault = i18n::arg(why, { missingFieldName(missing) });
+        // Where the model would have given the value, why it did not.
+        const std::string reason = missingInputReason(s, missing);
+        if (!reason.empty())
+            fault += " " + reason;
         return false;
     }
     out = s;
     return true;
+}
+
+std::string formDate(const CalendarDate &date)
+{
+    return cfmt("%02d.%02d.%04d", date.day, date.month, date.year);
+}
+
+std::optional<CalendarDate> dateFromForm(const std::string &text)
+{
+    const std::string t = trimmedField(text);
+    // Day and month may have one digit: "1.3.2025".
+    const auto dot1 = t.find('.');
+    const auto dot2 = dot1 == std::string::npos ? dot1 : t.find('.', dot1 + 1);
+    if (dot2 == std::string::npos)
+        return parseIsoDate(t);
+    const auto twoDigits = [](std::string part) { return part.size() == 1 ? "0" + part : part; };
+    return parseIsoDate(t.substr(dot2 + 1) + "-" + twoDigits(t.substr(dot1 + 1, dot2 - dot1 - 1))
+        + "-" + twoDigits(t.substr(0, dot1)));
+}
+
+ModelNotes modelNotes(const WellForm &f)
+{
+    // The fields the model needs, each on its own: one bad field elsewhere does not hide
+    // what the model says.
+    WellSettings s;
+    std::string ignored;
+    std::optional<double> easting, northing;
+    if (field(f.easting, {}, validLength, easting, ignored)
+        && field(f.northing, {}, validLength, northing, ignored) && easting && northing)
+        s.wellhead = Wellhead { *easting, *northing };
+    if (!field(f.elevation, {}, validLength, s.elevation, ignored))
+        s.elevation.reset();
+    const std::string code = trimmedField(f.epsg);
+    const bool digits = !code.empty() && code.find_first_not_of("0123456789") == std::string::npos;
+    s.epsg = parseEpsg(digits ? "EPSG:" + code : code);
+    s.surveyDate = dateFromForm(f.surveyDate);
+
+    ModelNotes notes;
+    const ModelField asked = modelField(s);
+    switch (asked.state) {
+    case ModelState::NotAsked:
+        break;
+    case ModelState::NoDate:
+        notes.note = i18n::translate("WellForm",
+            "Leere Felder für Deklination, Inklination und Totalintensität kommen aus dem "
+            "Magnetfeldmodell, aber das Vermessungsdatum fehlt.");
+        break;
+    case ModelState::Refused:
+        notes.note = asked.refusal;
+        break;
+    case ModelState::Given: {
+        const magnetic::Field &m = *asked.field;
+        const auto value = [&](double number, int decimals, const char *unit) {
+            return i18n::arg(i18n::translate("WellForm", "%1: %2%3"),
+                { m.model, decimalsign::shown(number, decimals), unit });
+        };
+        notes.declination = value(m.declinationDeg, 2, "°");
+        notes.dip = value(m.inclinationDeg, 2, "°");
+        notes.totalField = value(m.totalNt, 0, " nT");
+        notes.note = i18n::arg(i18n::translate("WellForm",
+                                   "Leere Felder für Deklination, Inklination und "
+                                   "Totalintensität: %1 am Ansatzpunkt (Vermessungsdatum %2)."),
+            { m.model, formDate(*s.surveyDate) });
+        break;
+    }
+    }
+    return notes;
 }
 
 } // namespace geo

@@ -7,6 +7,7 @@
 #include "well/settings.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace geo {
@@ -17,6 +18,8 @@ struct WellForm
     std::string epsg; // "25832" or "EPSG:25832"
     NorthReference north = NorthReference::True;
     std::string gridConvergence, declination; // degrees
+    // The day of the survey: "14.03.2025" (also "2025-03-14"); empty for none.
+    std::string surveyDate;
     std::string sectionAzimuth; // degrees; empty: the direction of the final displacement
     LengthUnit unit = LengthUnit::Metre;
     // The error model and its inputs. Empty: the latitude from the wellhead, the default
@@ -40,6 +43,23 @@ WellForm formOf(const WellSettings &settings);
 // model must have every input it needs (the declination also for true or grid azimuths).
 bool settingsFromForm(
     const WellForm &form, const WellSettings &base, WellSettings &out, std::string &fault);
+
+// A day as the form shows it, "14.03.2025", and the day a form field holds: "14.03.2025"
+// or "2025-03-14", blanks around it allowed; none for anything else.
+std::string formDate(const CalendarDate &date);
+std::optional<CalendarDate> dateFromForm(const std::string &text);
+
+// What the geomagnetic model gives for the place and the survey date of a form, for the
+// notes beside the declination, dip and total field (UTF-8, chosen language): each value
+// with the model's name where the model gives it ("WMM2025: 2,53°"), and the note under
+// the survey date: the model and the day, why the model gives nothing, or nothing where
+// the place is unknown. Fields that cannot be read count as not set.
+struct ModelNotes
+{
+    std::string declination, dip, totalField;
+    std::string note;
+};
+ModelNotes modelNotes(const WellForm &form);
 
 // The pieces every settings form of the program reads and writes its fields with.
 // `text` without the blanks around it.

@@ -6,6 +6,7 @@
 #include "dialogs/dlginput.h"
 #include "dialogs/documentcommands.h"
 #include "document/dravondoc.h"
+#include "geo/errormodelinputs.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
 #include "textview/dravonview.h"
@@ -432,16 +433,22 @@ QString CMainFrame::uncertaintyUnavailable() const
     if (settings.uncertainty.model == ErrorModel::None)
         return tr("Keine Unsicherheit: Die Bohrung hat kein Fehlermodell (Bearbeiten > "
                   "Bohrung …).");
+    // Where the geomagnetic model would have given the value, why it did not.
+    const std::string reason = geo::missingInputReason(settings, m_doc->uncertaintyMissing());
+    const QString because = reason.empty() ? QString() : ' ' + QString::fromStdString(reason);
     switch (m_doc->uncertaintyMissing()) {
     case unc::MissingInput::TotalField:
         return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Totalintensität des "
-                  "Erdmagnetfelds (Bearbeiten > Bohrung …).");
+                  "Erdmagnetfelds (Bearbeiten > Bohrung …).")
+            + because;
     case unc::MissingInput::Dip:
         return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Inklination des "
-                  "Erdmagnetfelds (Bearbeiten > Bohrung …).");
+                  "Erdmagnetfelds (Bearbeiten > Bohrung …).")
+            + because;
     case unc::MissingInput::Declination:
         return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Deklination, denn die Azimute "
-                  "sind nicht auf magnetisch Nord bezogen (Bearbeiten > Bohrung …).");
+                  "sind nicht auf magnetisch Nord bezogen (Bearbeiten > Bohrung …).")
+            + because;
     case unc::MissingInput::Convergence:
         return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Meridiankonvergenz, denn die "
                   "Azimute sind auf Gitter-Nord bezogen (Bearbeiten > Bohrung …).");

@@ -981,6 +981,27 @@ or TVD outside the well path gives a message and status 1.
         <source>--survey-check erwartet einen Dateinamen mit der Endung .csv oder .xlsx</source>
         <translation>--survey-check expects a file name ending in .csv or .xlsx</translation>
     </message>
+    <message>
+        <source>  --survey-date JJJJ-MM-TT
+                         Vermessungsdatum: Deklination, Inklination und
+                         Totalintensität, die nicht angegeben sind, kommen dann
+                         aus dem Magnetfeldmodell am Ansatzpunkt (mit --crs und
+                         --wellhead)
+</source>
+        <translation>  --survey-date YYYY-MM-DD
+                         survey date: a declination, dip and total field not
+                         given then come from the geomagnetic model at the
+                         wellhead (with --crs and --wellhead)
+</translation>
+    </message>
+    <message>
+        <source>--survey-date erwartet einen Tag des Kalenders als JJJJ-MM-TT (z.B. 2025-03-14)</source>
+        <translation>--survey-date expects a calendar day as YYYY-MM-DD (e.g. 2025-03-14)</translation>
+    </message>
+    <message>
+        <source>Das Datum gibt --survey-date JJJJ-MM-TT.</source>
+        <translation>The date is given by --survey-date YYYY-MM-DD.</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -1159,6 +1180,10 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>Der Eintrag &quot;%1&quot; ist keine gültige Messung (Teufe, Werte, Referenzwerte, Toleranzen).</source>
         <translation>The entry &quot;%1&quot; is not a valid reading (depth, values, reference values, tolerances).</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist kein Tag des Kalenders der Form &quot;2025-03-14&quot;.</source>
+        <translation>The entry &quot;%1&quot; is not a calendar day of the form &quot;2025-03-14&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1939,14 @@ The stations must lie below the tie-in point.
         <source>Bei der Teufe %g kann nicht interpoliert werden: sie liegt über dem Anschlusspunkt bei %g m.</source>
         <translation>Cannot interpolate at MD %g: it lies above the tie-in point at %g m.</translation>
     </message>
+    <message>
+        <source>Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>The declination comes from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
+    <message>
+        <source>Die Deklination kommt aus dem Magnetfeldmodell: %s</source>
+        <translation>The declination comes from the geomagnetic model: %s</translation>
+    </message>
 </context>
 <context>
     <name>DlgInput</name>
@@ -2604,6 +2637,14 @@ True azimuth = magnetic azimuth + declination (east positive).</translation>
         <source>Wo eine Messung beginnt, die eine andere fortsetzt. Alle Felder leer: sie beginnt an der Oberfläche.</source>
         <translation>Where a survey begins that continues another one. All fields empty: it begins at the surface.</translation>
     </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Vermessungsdatum:</source>
+        <translation>Survey date:</translation>
+    </message>
 </context>
 <context>
     <name>Dokument</name>
@@ -3201,6 +3242,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Für Rechtswert und Hochwert fehlt die Meridiankonvergenz oder das Koordinatenbezugssystem (EPSG-Code).</source>
         <translation>Easting and northing need the grid convergence or the coordinate reference system (EPSG code).</translation>
     </message>
+    <message>
+        <source>Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>The declination comes from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
 </context>
 <context>
     <name>Ladder</name>
@@ -3444,6 +3489,10 @@ Please select a line of the list first.</translation>
         <source>Für das Jahr %1 gibt es kein Modell des Erdmagnetfelds: die Modelle reichen von %2 bis %3.</source>
         <translation>There is no model of the Earth&apos;s magnetic field for the year %1: the models reach from %2 to %3.</translation>
     </message>
+    <message>
+        <source>Totalintensität, Inklination und Deklination kommen aus dem Magnetfeldmodell, wo sie nicht angegeben sind, aber das Vermessungsdatum fehlt.</source>
+        <translation>The total field, dip and declination come from the geomagnetic model where they are not given, but the survey date is missing.</translation>
+    </message>
 </context>
 <context>
     <name>Meldungen</name>
@@ -3626,6 +3675,10 @@ Not free format</translation>
     <message>
         <source>nicht gedreht, die Meridiankonvergenz fehlt</source>
         <translation>not turned, the grid convergence is missing</translation>
+    </message>
+    <message>
+        <source>Deklination %1° (%2)</source>
+        <translation>declination %1° (%2)</translation>
     </message>
 </context>
 <context>
@@ -4802,6 +4855,22 @@ Not free format</translation>
     <message>
         <source>Anschlusspunkt: Azimut</source>
         <translation>Tie-in point: azimuth</translation>
+    </message>
+    <message>
+        <source>Vermessungsdatum: &quot;%s&quot; ist kein Tag des Kalenders (TT.MM.JJJJ).</source>
+        <translation>Survey date: &quot;%s&quot; is not a calendar day (DD.MM.YYYY).</translation>
+    </message>
+    <message>
+        <source>Leere Felder für Deklination, Inklination und Totalintensität kommen aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.</source>
+        <translation>Empty fields for declination, dip and total field come from the geomagnetic model, but the survey date is missing.</translation>
+    </message>
+    <message>
+        <source>%1: %2%3</source>
+        <translation>%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Leere Felder für Deklination, Inklination und Totalintensität: %1 am Ansatzpunkt (Vermessungsdatum %2).</source>
+        <translation>Empty fields for declination, dip and total field: %1 at the wellhead (survey date %2).</translation>
     </message>
 </context>
 <context>

@@ -32,13 +32,18 @@ enum class Message {
     // ---- the north of the course (no values) ----
     NorthDeclinationMissing, // magnetic azimuths, no declination: the course is not turned
     NorthConvergenceMissing, // a grid, but no convergence: the course is not turned
+    // After NorthDeclinationMissing where the geomagnetic model would give the
+    // declination for the wellhead: the survey date is missing ...
+    NorthSurveyDateMissing,
+    // ... or the model has no field for it or the place; `line` holds the model's words
+    NorthFieldModelMissing,
 };
 
 struct Diagnostic
 {
     Message id;
     std::vector<double> values;
-    std::string line; // empty where no line is concerned
+    std::string line; // empty where no line is concerned (see NorthFieldModelMissing)
 
     bool operator==(const Diagnostic &) const = default;
 };

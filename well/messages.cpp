@@ -67,6 +67,12 @@ const char *germanFormat(Message id)
             "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
             "angegeben: Nord und Ost sind mit den Azimuten wie gemessen berechnet, nicht "
             "auf geographisch Nord oder Gitternord gedreht.");
+    case Message::NorthSurveyDateMissing:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum fehlt.");
+    case Message::NorthFieldModelMissing:
+        return DRV_TRANSLATE_NOOP("Diagnose",
+            "Die Deklination kommt aus dem Magnetfeldmodell: %s");
     case Message::NorthConvergenceMissing:
         return DRV_TRANSLATE_NOOP("Diagnose",
             "Für Gitternord fehlt die Meridiankonvergenz (sie ist nicht angegeben und folgt "
@@ -137,8 +143,11 @@ std::string textOf(const Diagnostic &d, bool translated)
     case Message::NoStations:
     case Message::DepthBeyondLast:
     case Message::NorthDeclinationMissing:
+    case Message::NorthSurveyDateMissing:
     case Message::NorthConvergenceMissing:
         return format;
+    case Message::NorthFieldModelMissing:
+        return cfmt(format, line);
     case Message::DepthAboveSurface:
         return cfmt(format, value(d, 0));
     case Message::NoIntervalBelowSurface:

@@ -27,6 +27,21 @@ enum class NorthReference {
     Magnetic, // magnetic north at the time of the survey
 };
 
+// What the geomagnetic model gave for the wellhead on the survey date, as the document was
+// last saved: kept beside the date so that a reader of the file sees which model the
+// values came from. Only a record: the program always asks the model anew from the date
+// and the place (geo/magneticfield.h), so a record left from another date or place is
+// never used.
+struct MagneticModelRecord
+{
+    std::string model; // "WMM2025", "IGRF-14", ...
+    double declination = 0; // degrees, east positive
+    double dip = 0; // degrees, downward positive
+    double totalField = 0; // nT
+
+    bool operator==(const MagneticModelRecord &) const = default;
+};
+
 // Angles are in degrees as the user enters them, azimuths clockwise from north.
 //
 // Conventions that every user of these angles keeps:
@@ -50,6 +65,10 @@ struct WellSettings
     NorthReference north = NorthReference::True;
     std::optional<double> gridConvergence;
     std::optional<double> declination;
+    // The day the survey was measured: the geomagnetic model gives the declination, dip
+    // and total field for it where they are not typed.
+    std::optional<CalendarDate> surveyDate;
+    std::optional<MagneticModelRecord> magneticModel;
     // Azimuth of the vertical section, in the north of the stations. Unset: the direction
     // of the final displacement.
     std::optional<double> sectionAzimuth;

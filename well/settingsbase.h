@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Easting (Rechtswert) and northing (Hochwert) of the wellhead, metres, in the
@@ -15,6 +16,16 @@ struct Wellhead
     double northing = 0.0;
 
     bool operator==(const Wellhead &) const = default;
+};
+
+// A day of the Gregorian calendar, such as the day a survey was measured.
+struct CalendarDate
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+
+    bool operator==(const CalendarDate &) const = default;
 };
 
 // ---- limits of the values, shared by the file and the command line ----
@@ -29,3 +40,9 @@ bool validLength(double metres);
 
 // "EPSG:25832" (the prefix in any case) into 25832; none for anything else.
 std::optional<int> parseEpsg(std::string_view text);
+
+// "2025-03-14" (four digits, two, two) into a day the calendar has, years 1 to 9999; none
+// for anything else, such as 2025-02-29.
+std::optional<CalendarDate> parseIsoDate(std::string_view text);
+// The day as "2025-03-14".
+std::string isoDate(const CalendarDate &date);

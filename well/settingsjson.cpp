@@ -24,6 +24,11 @@ const char *const kCrs = "crs";
 const char *const kNorth = "north";
 const char *const kGridConvergence = "gridConvergence";
 const char *const kDeclination = "declination";
+// The day of the survey, "2025-03-14", and what the geomagnetic model gave for it.
+const char *const kSurveyDate = "surveyDate";
+const char *const kMagneticModel = "magneticModel";
+const char *const kRecordName = "name";
+const char *const kRecordMembers[3] = { "declination", "dip", "totalField" };
 const char *const kSectionAzimuth = "sectionAzimuth";
 const char *const kUnit = "unit";
 // The tie-in station, one object with all six of its values.
@@ -40,7 +45,8 @@ const char *const kErrorModel = "errorModel";
 bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
-             kDeclination, kSectionAzimuth, kUnit, kTieIn, kFieldReadings }) {
+             kDeclination, kSurveyDate, kMagneticModel, kSectionAzimuth, kUnit, kTieIn,
+             kFieldReadings }) {
         if (key == known)
             return true;
     }
@@ -178,6 +184,64 @@ bool readFieldReadings(settingsjson::Reader &in, std::vector<well::FieldReading>
     return true;
 }
 
+bool readSurveyDate(settingsjson::Reader &in, std::optional<CalendarDate> &out)
+{
+    const Json *date = in.member(kSurveyDate);
+    if (!date)
+        return true;
+    const std::optional<CalendarDate> day
+        = date->is_string() ? parseIsoDate(date->get_ref<const std::string &>()) : std::nullopt;
+    if (!day)
+        return in.fail(kSurveyDate,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist kein Tag des Kalenders der Form \"2025-03-14\"."));
+    out = day;
+    return true;
+}
+
+bool validDip(double degrees)
+{
+    return std::isfinite(degrees) && degrees >= -90.0 && degrees <= 90.0;
+}
+
+bool validFieldStrength(double nanotesla)
+{
+    return std::isfinite(nanotesla) && nanotesla > 0.0 && nanotesla < 1e6;
+}
+
+// The model's record: an object with the model's name and its three values.
+bool readMagneticModel(settingsjson::Reader &in, std::optional<MagneticModelRecord> &out)
+{
+    const Json *object = in.member(kMagneticModel);
+    if (!object)
+        return true;
+    if (!object->is_object())
+        return in.fail(kMagneticModel,
+            DRV_TRANSLATE_NOOP(
+                "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+    settingsjson::Reader member(*object, std::string(kMagneticModel) + ".");
+    MagneticModelRecord record;
+    bool (*const limits[3])(double) = { validTurnAngle, validDip, validFieldStrength };
+    double *const values[3] = { &record.declination, &record.dip, &record.totalField };
+    bool read = member.text(kRecordName, 64, true, record.model);
+    for (int i = 0; read && i < 3; ++i) {
+        std::optional<double> value;
+        read = member.number(kRecordMembers[i], limits[i], value);
+        if (read && !value)
+            read = member.fail(kRecordMembers[i],
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
+        if (read)
+            *values[i] = *value;
+    }
+    if (!read) {
+        in.fault = member.fault;
+        return false;
+    }
+    out = record;
+    return true;
+}
+
 } // namespace
 
 std::string settingsToJson(const WellSettings &s)
@@ -197,6 +261,17 @@ std::string settingsToJson(const WellSettings &s)
         j[kGridConvergence] = *s.gridConvergence;
     if (s.declination)
         j[kDeclination] = *s.declination;
+    if (s.surveyDate)
+        j[kSurveyDate] = isoDate(*s.surveyDate);
+    if (s.magneticModel) {
+        const MagneticModelRecord &m = *s.magneticModel;
+        Json record = Json::object();
+        record[kRecordName] = m.model;
+        const double values[3] = { m.declination, m.dip, m.totalField };
+        for (int i = 0; i < 3; ++i)
+            record[kRecordMembers[i]] = values[i];
+        j[kMagneticModel] = std::move(record);
+    }
     if (s.sectionAzimuth)
         j[kSectionAzimuth] = *s.sectionAzimuth;
     if (s.unit == LengthUnit::Foot)
@@ -252,6 +327,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !in.choice(kNorth, { "true", "grid", "magnetic" }, s.north)
         || !in.number(kGridConvergence, validTurnAngle, s.gridConvergence)
         || !in.number(kDeclination, validTurnAngle, s.declination)
+        || !readSurveyDate(in, s.surveyDate) || !readMagneticModel(in, s.magneticModel)
         || !in.number(kSectionAzimuth, validAzimuth, s.sectionAzimuth)
         || !in.choice(kUnit, { "m", "ft" }, s.unit) || !readTieIn(in, s.tieIn)
         || !readFieldReadings(in, s.fieldReadings)
