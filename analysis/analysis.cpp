@@ -173,8 +173,21 @@ const clr::WellScan &Analysis::computeClearance(bool offsetCovariances)
 
 void Analysis::makeSurveyCheck()
 {
-    m_surveyCheck = surveycheck::check(m_well.settings.fieldReadings, m_well.survey,
-        surveycheck::wellReference(m_well.settings));
+    const WellSettings &settings = m_well.settings;
+    surveycheck::Values reference = surveycheck::wellReference(settings);
+    // A total field or dip the user did not type is the geomagnetic model's for the place
+    // and the survey date, as the error model takes it.
+    constexpr auto kTotal = static_cast<std::size_t>(well::FieldQuantity::TotalField);
+    constexpr auto kDip = static_cast<std::size_t>(well::FieldQuantity::Dip);
+    if (!settings.fieldReadings.empty() && (!reference[kTotal] || !reference[kDip])) {
+        if (const geo::ModelField model = geo::modelField(settings); model.field) {
+            if (!reference[kTotal])
+                reference[kTotal] = model.field->totalNt;
+            if (!reference[kDip])
+                reference[kDip] = model.field->inclinationDeg;
+        }
+    }
+    m_surveyCheck = surveycheck::check(settings.fieldReadings, m_well.survey, reference);
 }
 
 void Analysis::makeCovariances()

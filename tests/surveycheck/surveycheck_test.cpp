@@ -10,6 +10,9 @@
 #include "exchange/tablefile.h"
 #include "exchange/witsmlfile.h"
 #include "export/surveychecktable.h"
+#include "geo/projection.h"
+#include "magnetic/decimalyear.h"
+#include "magnetic/field.h"
 
 #include <gtest/gtest.h>
 
@@ -252,4 +255,40 @@ TEST(SurveyCheck, ReadingsSurviveTheDocumentFileAndADocumentWithoutThemKeepsItsB
     DocumentItems untouched;
     EXPECT_EQ(decodeDocument(bad, untouched, &detail), DocFileFault::BadSettings);
     EXPECT_NE(detail.find("fieldReadings["), std::string::npos) << detail;
+}
+
+// Without a typed total field the reference is the geomagnetic model's at the wellhead on
+// the survey date: a station 500 nT off the model is named, one 100 nT off is not.
+TEST(SurveyCheck, TheModelGivesTheReferenceWhereNoneIsTyped)
+{
+    WellSettings placed;
+    placed.epsg = 25832;
+    placed.wellhead = Wellhead { 500000, 5700000 };
+    placed.surveyDate = CalendarDate { 2025, 3, 14 };
+    const auto onEarth = geo::wellheadOnEarth(placed);
+    ASSERT_TRUE(onEarth);
+    const auto field = magnetic::fieldAt(onEarth->latitude, onEarth->longitude, 0.0,
+        *magnetic::decimalYear(2025, 3, 14));
+    ASSERT_TRUE(field);
+    const double total = field.field->totalNt;
+    const auto reading = [](double md, double nt) {
+        return station(md,
+            "<valid><magTotalFieldCalc uom=\"nT\">" + std::to_string(std::lround(nt))
+                + "</magTotalFieldCalc></valid>");
+    };
+    well::Well w = wellFromWitsml(trajectory(
+        reading(100, total + 100) + reading(200, total + 500) + reading(300, total - 100)));
+    const std::vector<well::FieldReading> readings = w.settings.fieldReadings;
+    w.settings = placed;
+    w.settings.fieldReadings = readings;
+    analysis::Analysis a(w);
+    a.compute();
+    EXPECT_EQ(surveycheck::outsideDepths(a.surveyCheck()), std::vector<double> { 200 });
+
+    // Without the date the model gives nothing, and nothing is passed unchecked.
+    w.settings.surveyDate.reset();
+    analysis::Analysis undated(w);
+    undated.compute();
+    EXPECT_TRUE(surveycheck::outsideDepths(undated.surveyCheck()).empty());
+    EXPECT_FALSE(checkRemarks(undated).empty());
 }
