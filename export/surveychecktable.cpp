@@ -11,10 +11,10 @@ namespace surveyexport {
 
 ColumnTable surveyCheckTable(const surveycheck::Result &check)
 {
-    const auto numbers = [](const char *name, const char *unit, int decimals) {
+    const auto numbers = [](const char *name, std::string unit, int decimals) {
         Column c;
         c.name = name;
-        c.unit = unit;
+        c.unit = std::move(unit);
         c.decimals = decimals;
         return c;
     };

@@ -186,13 +186,15 @@ bool placementWithCrs(
             "Die Azimute sind auf magnetisch Nord bezogen, aber die Deklination ist nicht "
             "angegeben.");
         // Where the model would give it, why it did not.
-        if (north.model == ModelState::NoDate)
-            fault += " "
-                + i18n::translate("Koordinaten",
-                    "Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum "
-                    "fehlt.");
-        else if (north.model == ModelState::Refused)
-            fault += " " + north.modelRefusal;
+        if (north.model == ModelState::NoDate) {
+            fault += ' ';
+            fault += i18n::translate("Koordinaten",
+                "Die Deklination kommt aus dem Magnetfeldmodell, aber das Vermessungsdatum "
+                "fehlt.");
+        } else if (north.model == ModelState::Refused) {
+            fault += ' ';
+            fault += north.modelRefusal;
+        }
         return false;
     }
     fault = i18n::translate(
