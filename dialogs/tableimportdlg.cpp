@@ -397,9 +397,12 @@ void TableImportDialog::showPreview()
         for (int p = 0; p < 3 && mapped && m_tieInOffered; ++p)
             if (mapping.position[static_cast<size_t>(p)] == c)
                 caption += QStringLiteral("\n") + QString::fromUtf8(exchange::positionName(p));
+        // The dip's full name would widen its column beyond the others: a short one.
         for (int q = 0; q < 3 && mapped; ++q)
             if (mapping.readings[static_cast<size_t>(q)] == c)
-                caption += QStringLiteral("\n") + QString::fromUtf8(exchange::readingName(q));
+                caption += QStringLiteral("\n")
+                    + (q == exchange::Dip ? tr("Inkl. Magnetfeld")
+                                          : QString::fromUtf8(exchange::readingName(q)));
         captions << caption;
     }
     m_preview->setHorizontalHeaderLabels(captions);
@@ -433,13 +436,17 @@ void TableImportDialog::showPreview()
             const bool column = mapped
                 && std::find(mapping.columns.begin(), mapping.columns.end(), c)
                     != mapping.columns.end();
+            // The readings are taken with the stations, and shown so.
+            const bool reading = mapped
+                && std::find(mapping.readings.begin(), mapping.readings.end(), c)
+                    != mapping.readings.end();
             const bool tieInRow = m_import.tieIn && r == mapping.firstDataRow;
             const bool position = tieInRow
                 && std::find(mapping.position.begin(), mapping.position.end(), c)
                     != mapping.position.end();
             if (tieInRow && (column || position))
                 item->setBackground(tieInColour); // the tie-in, no station of the survey
-            else if (column && r >= mapping.firstDataRow
+            else if ((column || (reading && !tieInRow)) && r >= mapping.firstDataRow
                 && (m_import.afterFirst <= 0 || r + 1 < m_import.afterFirst))
                 item->setBackground(chosen);
             m_preview->setItem(r, c, item);

@@ -4632,6 +4632,10 @@ Not free format</translation>
         <source>%1 Messpunkte mit Feldmessungen (Gesamtfeld, Inklination, Schwere).</source>
         <translation>%1 stations with field readings (total field, dip, gravity).</translation>
     </message>
+    <message>
+        <source>Inkl. Magnetfeld</source>
+        <translation>Magnetic dip</translation>
+    </message>
 </context>
 <context>
     <name>TablePage</name>
