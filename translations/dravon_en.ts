@@ -1013,10 +1013,10 @@ or TVD outside the well path gives a message and status 1.
         <translation>  --reading-columns F,D,G
                          columns of the total field (nT), the magnetic dip
                          (degrees) and the gravity (m/s²): heading or number,
-                         any may be left empty (e.g. Btotal,,Gtotal); they become
-                         field readings of the stations for --survey-check
-                         (default: recognised by headings such as Btotal, Dip,
-                         Gtotal)
+                         any may be left empty (e.g. Btotal,,Gtotal); they
+                         become field readings of the stations for
+                         --survey-check (default: recognised by headings such
+                         as Btotal, Dip, Gtotal)
 </translation>
     </message>
     <message>
