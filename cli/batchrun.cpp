@@ -109,7 +109,9 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     well.survey = std::move(import.survey);
     // A first row taken as the tie-in; otherwise where a WITSML trajectory begins.
     well.settings.tieIn = import.tieIn ? import.tieIn : tieIn;
-    well.settings.fieldReadings = std::move(fieldReadings);
+    // The readings of a table's reading columns; otherwise a WITSML trajectory's.
+    well.settings.fieldReadings
+        = import.fieldReadings.empty() ? std::move(fieldReadings) : std::move(import.fieldReadings);
     well.info.clear();
     if (!wellName.empty())
         well.name = wellName;

@@ -87,41 +87,78 @@ bool parseTieIn(const std::string &text, well::TieIn &tieIn)
     return well::validTieIn(tieIn);
 }
 
+namespace {
+
+// The items of a comma-separated list, with the blanks around each one taken away.
+std::vector<std::string> commaItems(const std::string &text)
+{
+    std::vector<std::string> items;
+    for (size_t start = 0;;) {
+        const size_t comma = text.find(',', start);
+        std::string item
+            = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        while (!item.empty() && item.front() == ' ')
+            item.erase(item.begin());
+        while (!item.empty() && item.back() == ' ')
+            item.pop_back();
+        items.push_back(std::move(item));
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return items;
+}
+
+// One column as a heading or a number from 1; false for an empty item or a number that is
+// none.
+bool parseColumnChoice(const std::string &item, exchange::ColumnChoice &choice)
+{
+    choice = {};
+    if (item.empty())
+        return false;
+    if (item.find_first_not_of("0123456789") == std::string::npos) {
+        if (item.size() > 6 || std::stoi(item) < 1)
+            return false;
+        choice.number = std::stoi(item);
+    } else {
+        choice.name = item;
+    }
+    return true;
+}
+
+} // namespace
+
 // "MD,INC,AZI" or "3,1,2": three headings or column numbers, in the order depth,
 // inclination, azimuth; three more for TVD, north and east ("MD,INC,AZI,TVD,N,E") choose the
 // columns a first row taken as the tie-in (--tie-in-row) is read from.
 bool parseColumns(const std::string &text, exchange::MappingRequest &request)
 {
-    std::vector<std::string> items;
-    for (size_t start = 0;;) {
-        const size_t comma = text.find(',', start);
-        items.push_back(
-            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (comma == std::string::npos)
-            break;
-        start = comma + 1;
-    }
+    const std::vector<std::string> items = commaItems(text);
     if (items.size() != 3 && items.size() != 6)
         return false;
-    for (size_t i = 0; i < items.size(); ++i) {
-        std::string &item = items[i];
-        while (!item.empty() && item.front() == ' ')
-            item.erase(item.begin());
-        while (!item.empty() && item.back() == ' ')
-            item.pop_back();
-        if (item.empty())
+    for (size_t i = 0; i < items.size(); ++i)
+        if (!parseColumnChoice(items[i], i < 3 ? request.columns[i] : request.position[i - 3]))
             return false;
-        exchange::ColumnChoice &choice = i < 3 ? request.columns[i] : request.position[i - 3];
-        choice = {};
-        if (item.find_first_not_of("0123456789") == std::string::npos) {
-            if (item.size() > 6 || std::stoi(item) < 1)
-                return false;
-            choice.number = std::stoi(item);
-        } else {
-            choice.name = item;
-        }
-    }
     return true;
+}
+
+// "Btotal,Dip,Gtotal" or "7,,8": the columns of the total field, the dip and the gravity;
+// an empty item leaves that reading to the heading, at least one must be given.
+bool parseReadingColumns(const std::string &text, exchange::MappingRequest &request)
+{
+    const std::vector<std::string> items = commaItems(text);
+    if (items.size() != 3)
+        return false;
+    bool any = false;
+    for (size_t i = 0; i < 3; ++i) {
+        request.readings[i] = {};
+        if (items[i].empty())
+            continue;
+        if (!parseColumnChoice(items[i], request.readings[i]))
+            return false;
+        any = true;
+    }
+    return any;
 }
 
 // "LAT,LON,HEIGHT_M,DATE": the three numbers; the date is left in `date`.
@@ -327,6 +364,13 @@ constexpr const char *kUsage[] = {
         "                         erkannt); drei weitere wählen TVD, Nord und Ost für\n"
         "                         --tie-in-row (Vorgabe: an Überschriften wie TVD, N/Nord,\n"
         "                         E/Ost erkannt)\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --reading-columns F,D,G\n"
+        "                         Spalten für Gesamtfeld (nT), Inklination des Magnetfelds\n"
+        "                         (Grad) und Schwere (m/s²), Überschrift oder Nummer, leer\n"
+        "                         lassen erlaubt (z.B. Btotal,,Gtotal); sie werden\n"
+        "                         Feldmessungen der Messpunkte für --survey-check (Vorgabe:\n"
+        "                         an Überschriften wie Btotal, Dip, Gtotal erkannt)\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --tie-in-row           die erste Datenzeile (mit TVD, Nord und Ost) ist der\n"
         "                         Anschlusspunkt, an dem die Messung beginnt; eine Zeile an\n"
@@ -820,6 +864,14 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "Neigung und Azimut, durch Kommas getrennt (z.B. MD,INC,AZI oder 2,3,1), "
                 "für --tie-in-row auch drei weitere für TVD, Nord und Ost"));
         seen.tableOption = "--columns";
+    });
+    option("--reading-columns", [&](const Value &v) {
+        if (!v || !parseReadingColumns(*v, o.mapping))
+            refuse(i18n::translate("Batch",
+                "--reading-columns erwartet drei Überschriften oder Spaltennummern für "
+                "Gesamtfeld, Inklination des Magnetfelds und Schwere, durch Kommas getrennt; "
+                "leer bleiben darf jede außer allen (z.B. Btotal,,Gtotal oder 7,8,9)"));
+        seen.tableOption = "--reading-columns";
     });
     choice("--decimal", { "comma", "point" },
         DRV_TRANSLATE_NOOP("Batch", "--decimal erwartet comma oder point"), [&](int sign) {

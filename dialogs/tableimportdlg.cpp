@@ -111,6 +111,11 @@ void TableImportDialog::buildControls()
     m_tieInRow = new QCheckBox(tr("Erste Zeile als Anschlusspunkt (TVD, Nord, Ost)"), this);
     choices->addRow(m_tieInRow);
     choices->setRowVisible(m_tieInRow, false);
+    // What the survey tool measured besides the direction: the readings the survey check
+    // compares with the reference field.
+    m_readings[0] = combo(tr("Gesamtfeld:"));
+    m_readings[1] = combo(tr("Inklination des Magnetfelds:"));
+    m_readings[2] = combo(tr("Schwere:"));
     if (m_format == exchange::TableFormat::Xlsx || m_format == exchange::TableFormat::Xls) {
         choices->setRowVisible(m_delimiter, false);
     } else if (m_format == exchange::TableFormat::Las
@@ -180,7 +185,8 @@ void TableImportDialog::buildControls()
     connect(m_sheet, &QComboBox::currentIndexChanged, this, onReload);
     connect(m_delimiter, &QComboBox::currentIndexChanged, this, onReload);
     for (QComboBox *box : { m_decimal, m_header, m_columns[0], m_columns[1], m_columns[2], m_unit,
-             m_position[0], m_position[1], m_position[2] })
+             m_position[0], m_position[1], m_position[2], m_readings[0], m_readings[1],
+             m_readings[2] })
         connect(box, &QComboBox::currentIndexChanged, this, onRemap);
     connect(m_tieInRow, &QCheckBox::toggled, this, onRemap);
 }
@@ -211,7 +217,8 @@ void TableImportDialog::reload()
     m_header->setCurrentIndex(std::max(0, m_header->findData(headerChoice)));
     const int columns = columnCount(m_load.table);
     for (QComboBox *box :
-        { m_columns[0], m_columns[1], m_columns[2], m_position[0], m_position[1], m_position[2] }) {
+        { m_columns[0], m_columns[1], m_columns[2], m_position[0], m_position[1], m_position[2],
+            m_readings[0], m_readings[1], m_readings[2] }) {
         const int choice = box->currentData().isValid() ? box->currentData().toInt() : 0;
         box->clear();
         box->addItem(tr("automatisch"), 0);
@@ -233,6 +240,7 @@ void TableImportDialog::remap()
     for (size_t m = 0; m < 3; ++m) {
         request.columns[m].number = m_columns[m]->currentData().toInt();
         request.position[m].number = m_position[m]->currentData().toInt();
+        request.readings[m].number = m_readings[m]->currentData().toInt();
     }
     request.tieInRow = m_tieInOffered && m_tieInRow->isChecked();
     if (m_load.fault) {
@@ -288,7 +296,18 @@ void TableImportDialog::showChoices()
             foundPosition = tr("automatisch (keine)");
         }
         m_position[m]->setItemText(0, foundPosition);
-        for (QComboBox *box : { m_columns[m], m_position[m] }) {
+        QString foundReading = tr("automatisch");
+        if (mapped && mapping.readings[m] >= 0) {
+            const int column = mapping.readings[m];
+            const QString heading = headingOf(m_load.table, mapping.headerRow, column);
+            foundReading = tr("automatisch (%1%2)")
+                               .arg(columnCaption(column),
+                                   heading.isEmpty() ? QString() : QStringLiteral(": ") + heading);
+        } else if (mapped) {
+            foundReading = tr("automatisch (keine)");
+        }
+        m_readings[m]->setItemText(0, foundReading);
+        for (QComboBox *box : { m_columns[m], m_position[m], m_readings[m] }) {
             for (int i = 1; i < box->count(); ++i) {
                 const int column = box->itemData(i).toInt() - 1;
                 const QString heading
@@ -315,6 +334,10 @@ void TableImportDialog::showChoices()
                            .arg(m_import.records)
                            .arg(mapping.firstDataRow + 1)
                            .arg(m_import.survey.size());
+        if (mapping.hasReadings())
+            text += QLatin1Char('\n')
+                + tr("%1 Messpunkte mit Feldmessungen (Gesamtfeld, Inklination, Schwere).")
+                      .arg(m_import.fieldReadings.size());
         if (m_import.afterFirst > 0)
             text += QLatin1Char('\n')
                 + (m_import.afterLast > m_import.afterFirst
@@ -374,6 +397,12 @@ void TableImportDialog::showPreview()
         for (int p = 0; p < 3 && mapped && m_tieInOffered; ++p)
             if (mapping.position[static_cast<size_t>(p)] == c)
                 caption += QStringLiteral("\n") + QString::fromUtf8(exchange::positionName(p));
+        // The dip's full name would widen its column beyond the others: a short one.
+        for (int q = 0; q < 3 && mapped; ++q)
+            if (mapping.readings[static_cast<size_t>(q)] == c)
+                caption += QStringLiteral("\n")
+                    + (q == exchange::Dip ? tr("Inkl. Magnetfeld")
+                                          : QString::fromUtf8(exchange::readingName(q)));
         captions << caption;
     }
     m_preview->setHorizontalHeaderLabels(captions);
@@ -407,13 +436,17 @@ void TableImportDialog::showPreview()
             const bool column = mapped
                 && std::find(mapping.columns.begin(), mapping.columns.end(), c)
                     != mapping.columns.end();
+            // The readings are taken with the stations, and shown so.
+            const bool reading = mapped
+                && std::find(mapping.readings.begin(), mapping.readings.end(), c)
+                    != mapping.readings.end();
             const bool tieInRow = m_import.tieIn && r == mapping.firstDataRow;
             const bool position = tieInRow
                 && std::find(mapping.position.begin(), mapping.position.end(), c)
                     != mapping.position.end();
             if (tieInRow && (column || position))
                 item->setBackground(tieInColour); // the tie-in, no station of the survey
-            else if (column && r >= mapping.firstDataRow
+            else if ((column || (reading && !tieInRow)) && r >= mapping.firstDataRow
                 && (m_import.afterFirst <= 0 || r + 1 < m_import.afterFirst))
                 item->setBackground(chosen);
             m_preview->setItem(r, c, item);

@@ -50,8 +50,12 @@ public:
     }
     // Whether the first row may be taken as the tie-in (not for rows added to a survey).
     void offerTieIn(bool offered);
-    // The magnetic and gravity readings of a WITSML trajectory's stations (none for others).
-    const std::vector<well::FieldReading> &fieldReadings() const { return m_load.fieldReadings; }
+    // The magnetic and gravity readings of the stations: those of the table's reading
+    // columns where it has any, else those of a WITSML trajectory (none for others).
+    const std::vector<well::FieldReading> &fieldReadings() const
+    {
+        return m_import.fieldReadings.empty() ? m_load.fieldReadings : m_import.fieldReadings;
+    }
 
     // Controls, for tests.
     QComboBox *sheetBox() const { return m_sheet; }
@@ -62,6 +66,7 @@ public:
     QComboBox *unitBox() const { return m_unit; }
     QComboBox *positionBox(int position) const { return m_position[static_cast<size_t>(position)]; }
     QCheckBox *tieInRowBox() const { return m_tieInRow; }
+    QComboBox *readingBox(int reading) const { return m_readings[static_cast<size_t>(reading)]; }
     QTableWidget *preview() const { return m_preview; }
     QListWidget *stationPreview() const { return m_stations; }
     QLabel *statusLabel() const { return m_status; }
@@ -89,6 +94,7 @@ private:
     QComboBox *m_unit = nullptr;
     std::array<QComboBox *, 3> m_position {}; // TVD, North, East
     QCheckBox *m_tieInRow = nullptr;
+    std::array<QComboBox *, 3> m_readings {}; // total field, dip, gravity
     QFormLayout *m_choices = nullptr;
     bool m_tieInOffered = true;
     QTableWidget *m_preview = nullptr;

@@ -223,6 +223,145 @@ std::string positionName(int position)
     }
 }
 
+std::string readingName(int reading)
+{
+    switch (reading) {
+    case TotalField:
+        return i18n::translate("Tabellenimport", "Gesamtfeld");
+    case Dip:
+        return i18n::translate("Tabellenimport", "Inklination des Magnetfelds");
+    default:
+        return i18n::translate("Tabellenimport", "Schwere");
+    }
+}
+
+namespace {
+
+    // A unit as written, reduced for comparison: lower case, without blanks, the micro
+    // sign as "u", "²" as "2" ("µT" gives "ut", "m/s²" and "m/s^2" give "m/s2").
+    std::string unitKey(std::string_view text)
+    {
+        std::string key;
+        for (size_t i = 0; i < text.size();) {
+            const char32_t c = utf8::next(text, i);
+            if (c == U'µ' || c == U'μ')
+                key += 'u';
+            else if (c == U'²')
+                key += '2';
+            else if (c != ' ' && c != '\t' && c != '^')
+                utf8::append(key, utf8::foldCase(c));
+        }
+        return key;
+    }
+
+    // The factor from the unit `key` to the program's unit of a reading; nothing for a unit
+    // that does not belong to it.
+    std::optional<double> readingScaleOfUnit(int reading, const std::string &key)
+    {
+        constexpr double kStandardGravity = 9.80665; // m/s² per g
+        constexpr double kNanoteslaPerGauss = 1e5;
+        struct Unit
+        {
+            int reading;
+            std::string_view key;
+            double scale;
+        };
+        static constexpr Unit units[] = {
+            { TotalField, "nt", 1 },
+            { TotalField, "nanotesla", 1 },
+            { TotalField, "ut", 1000 },
+            { TotalField, "gauss", kNanoteslaPerGauss },
+            { TotalField, "gs", kNanoteslaPerGauss },
+            { Dip, "deg", 1 },
+            { Dip, "degree", 1 },
+            { Dip, "degrees", 1 },
+            { Dip, "grad", 1 },
+            { Dip, "°", 1 },
+            { Gravity, "m/s2", 1 },
+            { Gravity, "ms2", 1 },
+            { Gravity, "ms-2", 1 },
+            { Gravity, "m/s/s", 1 },
+            { Gravity, "g", kStandardGravity },
+            { Gravity, "mg", kStandardGravity / 1000 },
+        };
+        for (const Unit &unit : units)
+            if (unit.reading == reading && unit.key == key)
+                return unit.scale;
+        return std::nullopt;
+    }
+
+    int readingOfName(std::string_view name)
+    {
+        // Normalised as headings are. "Inklination" is not among the dip's names: it is one
+        // of the hole's inclination.
+        static const std::array<std::vector<std::string_view>, 3> names {
+            std::vector<std::string_view> { "gesamtfeld", "totalintensität", "btotal",
+                "totalfield", "magfield", "btot" },
+            std::vector<std::string_view> { "dip", "magneticdip", "magdip" },
+            std::vector<std::string_view> { "gtotal", "gravity", "schwere", "gtot" },
+        };
+        if (name.empty())
+            return -1;
+        for (size_t q = 0; q < 3; ++q)
+            for (std::string_view usual : names[q])
+                if (name == usual)
+                    return static_cast<int>(q);
+        return -1;
+    }
+
+    // A heading split into its name and the unit it names: in brackets ("Btotal [µT]"),
+    // after a slash ("Gtotal/g") or as a last word that is a unit of the reading
+    // ("Btotal nT"); `unit` is empty when it names none.
+    int splitReadingHeading(const std::string &text, std::string &unit)
+    {
+        unit.clear();
+        if (const int q = readingOfName(normalHeading(text)); q >= 0) {
+            int depth = 0;
+            bool slash = false;
+            for (size_t i = 0; i < text.size();) {
+                const size_t start = i;
+                const char32_t c = utf8::next(text, i);
+                if (c == '(' || c == '[' || c == '{')
+                    ++depth;
+                else if (c == ')' || c == ']' || c == '}')
+                    depth = std::max(0, depth - 1);
+                else if (c == '/' && depth == 0 && !slash)
+                    slash = true;
+                else if (depth > 0 || slash)
+                    unit.append(text, start, i - start);
+            }
+            unit = unitKey(unit);
+            return q;
+        }
+        const std::string_view whole = trimmed(text);
+        const size_t blank = whole.find_last_of(" \t");
+        if (blank == std::string_view::npos)
+            return -1;
+        const int q = readingOfName(normalHeading(std::string(whole.substr(0, blank))));
+        const std::string key = unitKey(whole.substr(blank + 1));
+        if (q < 0 || !readingScaleOfUnit(q, key))
+            return -1;
+        unit = key;
+        return q;
+    }
+
+} // namespace
+
+int readingOfHeading(const std::string &text)
+{
+    std::string unit;
+    return splitReadingHeading(text, unit);
+}
+
+std::optional<double> readingScaleOfHeading(int reading, const std::string &text)
+{
+    std::string unit;
+    splitReadingHeading(text, unit);
+    if (unit.empty())
+        return 1.0;
+    return readingScaleOfUnit(reading, unit);
+}
+
 int positionOfHeading(const std::string &text)
 {
     // Normalised as headings are: "+N/-S" and "N/S" give "n", "N-S" gives "ns". A single
@@ -418,6 +557,113 @@ namespace {
         return true;
     }
 
+    // The units a reading column's heading may name, for a message.
+    std::string readingUnits(int reading)
+    {
+        switch (reading) {
+        case TotalField:
+            return "nT, µT, Gauss";
+        case Dip:
+            return "°, deg, Grad";
+        default:
+            return "m/s², g, mg";
+        }
+    }
+
+    // The values a reading may hold, for a message.
+    std::string readingRange(int reading)
+    {
+        switch (reading) {
+        case TotalField:
+            return i18n::translate("Tabellenimport", "über 0 bis 1000000 nT");
+        case Dip:
+            return i18n::translate("Tabellenimport", "-90 bis 90 Grad");
+        default:
+            return i18n::translate("Tabellenimport", "über 0 bis 100 m/s²");
+        }
+    }
+
+    // The reading columns (total field, dip, gravity) once the other columns are decided,
+    // as the position columns are, with the unit their heading names. False with
+    // result.fault set when a column chosen by number holds another meaning, a column
+    // chosen by name is not in the heading, or a heading names a unit that does not fit.
+    bool mapReadings(const Table &table, const MappingRequest &request, StationImport &result)
+    {
+        Mapping &mapping = result.mapping;
+        const auto meaningOf = [&](int column) -> std::string {
+            for (size_t m = 0; m < 3; ++m)
+                if (mapping.columns[m] == column)
+                    return meaningName(static_cast<int>(m));
+            for (size_t p = 0; p < 3; ++p)
+                if (mapping.position[p] == column)
+                    return positionName(static_cast<int>(p));
+            for (size_t q = 0; q < 3; ++q)
+                if (mapping.readings[q] == column)
+                    return readingName(static_cast<int>(q));
+            return {};
+        };
+        const std::vector<Cell> *heading = mapping.headerRow >= 0
+            ? &table.rows[static_cast<size_t>(mapping.headerRow)]
+            : nullptr;
+        for (size_t q = 0; q < 3; ++q) {
+            const ColumnChoice &choice = request.readings[q];
+            const std::string name = readingName(static_cast<int>(q));
+            if (choice.number > 0) {
+                const std::string other = meaningOf(choice.number - 1);
+                if (!other.empty()) {
+                    result.fault = fault(0, choice.number, {},
+                        cfmt(i18n::translateFormat("Tabellenimport",
+                                 "Die Spalte %d (%s) ist für %s und %s gewählt.")
+                                 .c_str(),
+                            choice.number, columnLetters(choice.number).c_str(), other.c_str(),
+                            name.c_str()));
+                    return false;
+                }
+                if (choice.number <= kMaxColumns)
+                    mapping.readings[q] = choice.number - 1;
+            } else if (heading) {
+                const std::string wanted = normalHeading(choice.name);
+                for (size_t c = 0; c < heading->size() && mapping.readings[q] < 0; ++c) {
+                    const std::string &text = (*heading)[c].text;
+                    const bool fits = wanted.empty()
+                        ? readingOfHeading(text) == static_cast<int>(q)
+                        : normalHeading(text) == wanted;
+                    if (fits && meaningOf(static_cast<int>(c)).empty())
+                        mapping.readings[q] = static_cast<int>(c);
+                }
+            }
+            if (mapping.readings[q] < 0) {
+                if (choice.name.empty())
+                    continue;
+                result.fault = fault(0, 0, {},
+                    cfmt(i18n::translateFormat(
+                             "Tabellenimport", "Keine Kopfzeile mit Spalten für %s gefunden.")
+                             .c_str(),
+                        choice.name.c_str()));
+                return false;
+            }
+            const Cell *cell = heading ? cellIn(*heading, mapping.readings[q]) : nullptr;
+            if (!cell)
+                continue;
+            std::string unit;
+            splitReadingHeading(cell->text, unit);
+            const std::optional<double> scale
+                = unit.empty() ? 1.0 : readingScaleOfUnit(static_cast<int>(q), unit);
+            if (!scale) {
+                result.fault = fault(mapping.headerRow + 1, mapping.readings[q] + 1,
+                    std::string(cell->text),
+                    cfmt(i18n::translateFormat("Tabellenimport",
+                             "%s: die Einheit von „%s“ ist für %s nicht bekannt (%s).")
+                             .c_str(),
+                        columnText(mapping.readings[q]).c_str(), std::string(cell->text).c_str(),
+                        name.c_str(), readingUnits(static_cast<int>(q)).c_str()));
+                return false;
+            }
+            mapping.readingScale[q] = *scale;
+        }
+        return true;
+    }
+
     // Decides the mapping from `table`; false with result.fault set when it cannot.
     bool mapColumns(const Table &table, const MappingRequest &request, StationImport &result)
     {
@@ -554,7 +800,7 @@ namespace {
                     header = r;
         }
         mapping.headerRow = header;
-        if (!mapPosition(table, request, result))
+        if (!mapPosition(table, request, result) || !mapReadings(table, request, result))
             return false;
 
         mapping.unit = request.unit;
@@ -668,6 +914,11 @@ namespace {
                     return refuse(*m_held);
                 return end(r + 1); // a second table with depths of its own
             }
+            // The readings are read for every station row, kept or thinned out, so that a
+            // faulty cell refuses the table whichever step is chosen.
+            well::FieldReading reading;
+            if (m_mapping.hasReadings() && !takeReadings(r, cells, reading))
+                return false;
             if (m_result.records == 0 && m_mapping.tieInRow) {
                 std::optional<well::TieIn> tieIn;
                 if (!takeTieIn(r, cells, values, tieIn))
@@ -685,8 +936,13 @@ namespace {
             m_lastDepth = depthCell;
             ++m_result.records;
             const int counted = m_result.records - m_skipped;
-            if (counted == 1 || counted % m_mapping.step == 0)
+            if (counted == 1 || counted % m_mapping.step == 0) {
                 m_result.survey.add({ values[Depth], values[Inclination], values[Azimuth] });
+                if (reading.anyMeasured()) {
+                    reading.md = values[Depth];
+                    m_result.fieldReadings.push_back(reading);
+                }
+            }
             return true;
         }
 
@@ -743,10 +999,49 @@ namespace {
             return true;
         }
 
+        // The reading cells of row `r`: an empty one (or one its file marks as missing)
+        // gives no reading of its quantity; anything else must be a number whose value in
+        // the program's unit a reading may hold. False when the row refuses the table.
+        bool takeReadings(int r, const std::vector<Cell> &cells, well::FieldReading &reading)
+        {
+            for (size_t q = 0; q < 3; ++q) {
+                const int column = m_mapping.readings[q];
+                if (column < 0)
+                    continue;
+                const Cell *cell = cellIn(cells, column);
+                if (isEmptyCell(cell) || cell->absent)
+                    continue;
+                const std::optional<double> number = cellNumber(*cell, m_mapping.decimal);
+                const double value = number ? *number * m_mapping.readingScale[q] : 0;
+                if (number
+                    && well::validFieldValue(static_cast<well::FieldQuantity>(q), value)) {
+                    reading.measured[q] = value;
+                    continue;
+                }
+                const std::string text(cell->text);
+                const std::string where
+                    = cfmt(i18n::translateFormat("Tabellenimport", "Zeile %d, %s").c_str(), r + 1,
+                        columnText(column).c_str());
+                const std::string name = readingName(static_cast<int>(q));
+                return refuse(fault(r + 1, column + 1, text,
+                    number ? cfmt(i18n::translateFormat("Tabellenimport",
+                                      "%s: „%s“ ist kein möglicher Wert für %s (%s).")
+                                      .c_str(),
+                        where.c_str(), text.c_str(), name.c_str(),
+                        readingRange(static_cast<int>(q)).c_str())
+                           : cfmt(i18n::translateFormat(
+                                      "Tabellenimport", "%s: „%s“ ist keine Zahl für %s.")
+                                      .c_str(),
+                               where.c_str(), text.c_str(), name.c_str())));
+            }
+            return true;
+        }
+
         bool refuse(const TableFault &refusal)
         {
             m_result.fault = refusal;
             m_result.survey.clear();
+            m_result.fieldReadings.clear();
             m_result.tieIn.reset();
             return false;
         }

@@ -6,6 +6,7 @@
 
 #include "exchange/delimitedtext.h"
 #include "exchange/table.h"
+#include "well/fieldreading.h"
 #include "well/station.h"
 #include "well/survey.h"
 
@@ -22,6 +23,12 @@ enum Meaning { Depth = 0, Inclination = 1, Azimuth = 2 };
 // The columns of a station's position, which a table may have besides: its first row
 // can then be the tie-in the survey begins at.
 enum Position { Tvd = 0, North = 1, East = 2 };
+
+// The columns of what the survey tool measured besides the direction: the total magnetic
+// field, the dip of the field and the total gravity, in the order of well::FieldQuantity.
+// They become the stations' field readings, which the survey check compares with the
+// reference field.
+enum Reading { TotalField = 0, Dip = 1, Gravity = 2 };
 
 enum class DecimalSign { Automatic, Comma, Point };
 // Automatic: feet when the depth column's heading names feet ("MD [ft]", "Teufe (Fuß)"),
@@ -48,6 +55,8 @@ struct MappingRequest
     std::array<ColumnChoice, 3> position;
     // The first data row is the tie-in (needs the three position columns).
     bool tieInRow = false;
+    // Total field, dip, gravity: optional; automatic ones are looked for in the heading only.
+    std::array<ColumnChoice, 3> readings;
 };
 
 // What was decided, for the dialog to show and the conversion to use.
@@ -61,6 +70,12 @@ struct Mapping
     int step = 1;
     std::array<int, 3> position { -1, -1, -1 }; // TVD, North, East, from 0; -1 none
     bool tieInRow = false; // asked for, and the position columns are there
+    std::array<int, 3> readings { -1, -1, -1 }; // total field, dip, gravity, from 0; -1 none
+    // What a cell of each reading column is multiplied by to give nT, degrees and m/s²
+    // (a heading naming µT, Gauss, g or mg).
+    std::array<double, 3> readingScale { 1, 1, 1 };
+
+    bool hasReadings() const { return readings[0] >= 0 || readings[1] >= 0 || readings[2] >= 0; }
 
     bool hasPosition() const
     {
@@ -83,6 +98,9 @@ struct StationImport
     // beside the surface; that row is then no station of the survey. A first row at the
     // surface (depth, TVD, north and east all 0) stays the survey's first station.
     std::optional<well::TieIn> tieIn;
+    // What the reading columns hold for the stations kept, keyed by their depth in metres,
+    // in table order; only `measured` is set. A row with all its reading cells empty has none.
+    std::vector<well::FieldReading> fieldReadings;
     std::optional<TableFault> fault; // set: nothing is to be taken
 
     // The status line of the measurement dialog: "%d Zeilen wurden eingelesen".
@@ -105,6 +123,21 @@ int positionOfHeading(const std::string &text);
 
 // The name of a position column in the chosen language ("TVD", "Nord", "Ost").
 std::string positionName(int position);
+
+// The reading column a heading stands for, by its whole name ("Btotal", "Total Field",
+// "Dip", "MagDip", "Gtotal", "Schwere" ...), or -1. "Inklination" is not the dip: it is
+// taken as the hole's inclination.
+int readingOfHeading(const std::string &text);
+
+// What a cell of reading column `reading` is multiplied by for the unit its heading names
+// (in brackets, after a slash or as a last word): nT, µT/uT and Gauss for the total field,
+// degrees for the dip, m/s², g and mg for gravity; 1 when it names none, nothing when it
+// names a unit that does not fit.
+std::optional<double> readingScaleOfHeading(int reading, const std::string &text);
+
+// The name of a reading column in the chosen language ("Gesamtfeld", "Inklination des
+// Magnetfelds", "Schwere").
+std::string readingName(int reading);
 
 // True when a heading names feet as its unit: "MD [ft]", "Depth (feet)", "Teufe/Fuß".
 bool headingNamesFeet(const std::string &text);

@@ -1002,6 +1002,27 @@ or TVD outside the well path gives a message and status 1.
         <source>Das Datum gibt --survey-date JJJJ-MM-TT.</source>
         <translation>The date is given by --survey-date YYYY-MM-DD.</translation>
     </message>
+    <message>
+        <source>  --reading-columns F,D,G
+                         Spalten für Gesamtfeld (nT), Inklination des Magnetfelds
+                         (Grad) und Schwere (m/s²), Überschrift oder Nummer, leer
+                         lassen erlaubt (z.B. Btotal,,Gtotal); sie werden
+                         Feldmessungen der Messpunkte für --survey-check (Vorgabe:
+                         an Überschriften wie Btotal, Dip, Gtotal erkannt)
+</source>
+        <translation>  --reading-columns F,D,G
+                         columns of the total field (nT), the magnetic dip
+                         (degrees) and the gravity (m/s²): heading or number,
+                         any may be left empty (e.g. Btotal,,Gtotal); they
+                         become field readings of the stations for
+                         --survey-check (default: recognised by headings such
+                         as Btotal, Dip, Gtotal)
+</translation>
+    </message>
+    <message>
+        <source>--reading-columns erwartet drei Überschriften oder Spaltennummern für Gesamtfeld, Inklination des Magnetfelds und Schwere, durch Kommas getrennt; leer bleiben darf jede außer allen (z.B. Btotal,,Gtotal oder 7,8,9)</source>
+        <translation>--reading-columns expects three headings or column numbers for the total field, the magnetic dip and the gravity, separated by commas; any but all of them may be left empty (e.g. Btotal,,Gtotal or 7,8,9)</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -4412,6 +4433,38 @@ Not free format</translation>
         <source>Zeile %d ist kein gültiger Anschlusspunkt: Teufe ab 0 m, Längen bis 10⁹ m, Neigung 0 bis 180 Grad, Azimut 0 bis 360 Grad.</source>
         <translation>Row %d is no valid tie-in: depth from 0 m, lengths up to 10⁹ m, inclination 0 to 180 degrees, azimuth 0 to 360 degrees.</translation>
     </message>
+    <message>
+        <source>Gesamtfeld</source>
+        <translation>Total field</translation>
+    </message>
+    <message>
+        <source>Inklination des Magnetfelds</source>
+        <translation>Magnetic dip</translation>
+    </message>
+    <message>
+        <source>Schwere</source>
+        <translation>Gravity</translation>
+    </message>
+    <message>
+        <source>über 0 bis 1000000 nT</source>
+        <translation>above 0 up to 1000000 nT</translation>
+    </message>
+    <message>
+        <source>-90 bis 90 Grad</source>
+        <translation>-90 to 90 degrees</translation>
+    </message>
+    <message>
+        <source>über 0 bis 100 m/s²</source>
+        <translation>above 0 up to 100 m/s²</translation>
+    </message>
+    <message>
+        <source>%s: die Einheit von „%s“ ist für %s nicht bekannt (%s).</source>
+        <translation>%s: the unit of &quot;%s&quot; is not known for %s (%s).</translation>
+    </message>
+    <message>
+        <source>%s: „%s“ ist kein möglicher Wert für %s (%s).</source>
+        <translation>%s: &quot;%s&quot; is not a possible value for %s (%s).</translation>
+    </message>
 </context>
 <context>
     <name>TableImportDialog</name>
@@ -4562,6 +4615,26 @@ Not free format</translation>
     <message>
         <source>Die erste Zeile liegt an der Oberfläche und bleibt der erste Messpunkt.</source>
         <translation>The first row lies at the surface and stays the first station.</translation>
+    </message>
+    <message>
+        <source>Gesamtfeld:</source>
+        <translation>Total field:</translation>
+    </message>
+    <message>
+        <source>Inklination des Magnetfelds:</source>
+        <translation>Magnetic dip:</translation>
+    </message>
+    <message>
+        <source>Schwere:</source>
+        <translation>Gravity:</translation>
+    </message>
+    <message>
+        <source>%1 Messpunkte mit Feldmessungen (Gesamtfeld, Inklination, Schwere).</source>
+        <translation>%1 stations with field readings (total field, dip, gravity).</translation>
+    </message>
+    <message>
+        <source>Inkl. Magnetfeld</source>
+        <translation>Magnetic dip</translation>
     </message>
 </context>
 <context>

@@ -375,3 +375,54 @@ TEST_F(TableImportFromDialog, TheFirstRowTakenAsTheTieInReachesTheWell)
     ASSERT_TRUE(dialog->importedTieIn());
     EXPECT_EQ(*dialog->importedTieIn(), (well::TieIn { 800, 799.1, 2.5, 20.25, 4, 90 }));
 }
+
+TEST_F(TableImportFromDialog, TheReadingColumnsReachTheWellWithTheStations)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("feld.csv"));
+    std::ofstream(path.toStdString(), std::ios::binary)
+        << "Teufe;Neigung;Azimut;Btotal [µT];Dip;Gtotal\n"
+           "100;1;90;50,2;65,1;9,81\n200;2;95;;65,2;9,80\n300;3;100;;;\n";
+    whenModalOpens([&](QWidget *w) {
+        auto *files = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(files, nullptr);
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog *>(files)->accept();
+        whenModalOpens([this](QWidget *w) {
+            auto *import = qobject_cast<TableImportDialog *>(w);
+            ASSERT_NE(import, nullptr);
+            keepPicture(import, "table-import-readings.png");
+            QComboBox *field = import->readingBox(exchange::TotalField);
+            ASSERT_TRUE(field->isVisible());
+            EXPECT_TRUE(field->itemText(0).contains(QString::fromUtf8("Btotal [µT]")))
+                << field->itemText(0).toStdString();
+            EXPECT_TRUE(import->statusLabel()->text().contains(
+                QStringLiteral("2 Messpunkte mit Feldmessungen")))
+                << import->statusLabel()->text().toStdString();
+            // The depth's column as the gravity: refused, and nothing can be taken.
+            QComboBox *gravity = import->readingBox(exchange::Gravity);
+            gravity->setCurrentIndex(gravity->findData(1));
+            EXPECT_TRUE(import->stationImport().fault);
+            EXPECT_FALSE(okOf(import)->isEnabled());
+            EXPECT_TRUE(import->statusLabel()->text().contains(QStringLiteral("Teufe")))
+                << import->statusLabel()->text().toStdString();
+            gravity->setCurrentIndex(0);
+            ASSERT_TRUE(okOf(import)->isEnabled());
+            shown = true;
+            clickButton(okOf(import));
+        });
+    });
+    clickButton(dialog->tableButton());
+    settle();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(dialog->stationCount(), 3);
+    ASSERT_TRUE(dialog->importedFieldReadings());
+    const std::vector<well::FieldReading> &readings = *dialog->importedFieldReadings();
+    ASSERT_EQ(readings.size(), 2u);
+    EXPECT_EQ(readings[0].md, 100);
+    EXPECT_NEAR(*readings[0].measured[0], 50200, 1e-6) << "µT in nT";
+    EXPECT_EQ(readings[1].md, 200);
+    EXPECT_FALSE(readings[1].measured[0]);
+    EXPECT_EQ(*readings[1].measured[1], 65.2);
+    EXPECT_EQ(*readings[1].measured[2], 9.8);
+}
