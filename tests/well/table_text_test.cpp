@@ -134,7 +134,10 @@ TEST(TableText, TheNorthLineIsShownPieceByPiece)
             const std::string_view c(context);
             if (c != "Ergebnistabelle" && c != "Nordbezug")
                 return std::nullopt;
-            return "[" + std::string(source) + "]";
+            std::string bracketed = "[";
+            bracketed += source;
+            bracketed += ']';
+            return bracketed;
         });
     const std::string start = well::kNorthLinePrefix;
     EXPECT_EQ(well::shownTableLine(
