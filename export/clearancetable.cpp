@@ -76,22 +76,28 @@ ColumnTable clearanceTable(const clr::Scan &scan)
     return t;
 }
 
-bool writeClearance(
-    const std::string &path, ExportFormat format, const clr::Scan &scan, const ExportInfo &info)
+bool writeTable(const std::string &path, ExportFormat format, const ColumnTable &table,
+    const ExportInfo &info, const std::string &sheetName)
 {
-    // The neighbours' points and the bearings to them are in the north of the well's course.
-    const ColumnTable table = namingNorth(clearanceTable(scan), info.north);
     if (format == ExportFormat::Xlsx) {
         SheetInfo sheet;
         sheet.borehole = info.borehole;
         sheet.document = info.document;
-        sheet.sheetName = "Nachbarbohrungen";
+        sheet.sheetName = sheetName;
         return writeXlsx(path, table, sheet);
     }
     if (format == ExportFormat::Witsml)
         return false;
     const TextStyle style = format == ExportFormat::GermanCsv ? germanCsvStyle() : csvStyle();
     return atomicfile::writeFile(path, delimitedText(table, style)).ok();
+}
+
+bool writeClearance(
+    const std::string &path, ExportFormat format, const clr::Scan &scan, const ExportInfo &info)
+{
+    // The neighbours' points and the bearings to them are in the north of the well's course.
+    return writeTable(path, format, namingNorth(clearanceTable(scan), info.north), info,
+        "Nachbarbohrungen");
 }
 
 } // namespace surveyexport

@@ -15,6 +15,12 @@ namespace surveyexport {
 
 ColumnTable clearanceTable(const clr::Scan &scan);
 
+// Writes a table of the well's own (not a station export) to `path` (UTF-8) as CSV, German
+// CSV or .xlsx on a sheet named `sheetName`; a WITSML format is refused. False when the
+// file cannot be written; it is replaced only when the new one is complete.
+bool writeTable(const std::string &path, ExportFormat format, const ColumnTable &table,
+    const ExportInfo &info, const std::string &sheetName);
+
 // Writes the table to `path` (UTF-8) as CSV, German CSV or .xlsx (a WITSML format is
 // refused); false when the file cannot be written. The file is replaced only when the
 // new one is complete.

@@ -1,8 +1,6 @@
 #include "export/surveychecktable.h"
 
-#include "core/atomicfile.h"
-#include "export/delimitedwriter.h"
-#include "export/xlsxsheet.h"
+#include "export/clearancetable.h"
 #include "i18n/i18n.h"
 
 #include <cmath>
@@ -49,18 +47,7 @@ ColumnTable surveyCheckTable(const surveycheck::Result &check)
 bool writeSurveyCheck(const std::string &path, ExportFormat format,
     const surveycheck::Result &check, const ExportInfo &info)
 {
-    const ColumnTable table = surveyCheckTable(check);
-    if (format == ExportFormat::Xlsx) {
-        SheetInfo sheet;
-        sheet.borehole = info.borehole;
-        sheet.document = info.document;
-        sheet.sheetName = "Vermessungsprüfung";
-        return writeXlsx(path, table, sheet);
-    }
-    if (format == ExportFormat::Witsml)
-        return false;
-    const TextStyle style = format == ExportFormat::GermanCsv ? germanCsvStyle() : csvStyle();
-    return atomicfile::writeFile(path, delimitedText(table, style)).ok();
+    return writeTable(path, format, surveyCheckTable(check), info, "Vermessungsprüfung");
 }
 
 } // namespace surveyexport

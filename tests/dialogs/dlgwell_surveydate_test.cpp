@@ -5,9 +5,8 @@
 // reference numbers come from magnetic::fieldAt for the wellhead's place (on the central
 // meridian of UTM zone 32, at the latitude PROJ's cs2cs gives).
 #include "core/decimalsign.h"
-#include "dialogs/dlgwell.h"
+#include "tests/dialogs/dlgwellfixture.h"
 #include "magnetic/field.h"
-#include "tests/dialogs/widgetapp.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,20 +16,9 @@
 
 namespace {
 
-struct WellDialog
+struct WellDialog : WellDialogFixture
 {
-    QApplication &app = widgetApp();
-    DlgWell dialog;
-
-    explicit WellDialog(const WellSettings &s)
-        : dialog(s, ViewPreferences {}, 0.0)
-    {
-    }
-    std::string fault(WellSettings &out) const
-    {
-        QString why;
-        return dialog.entered(out, why) ? std::string() : why.toStdString();
-    }
+    using WellDialogFixture::WellDialogFixture;
     std::string note() const { return dialog.modelNote()->text().toStdString(); }
 };
 
