@@ -5,9 +5,13 @@
 #pragma once
 
 #include "i18n/i18n.h"
+#include "well/settingsbase.h"
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The error model of the survey tool that gives the positional uncertainty of the
 // stations (ISCWSA MWD revisions 4 and 5), and its geomagnetic inputs. The declination
@@ -18,9 +22,27 @@ enum class ErrorModel {
     IscwsaMwdRev5,
 };
 
+// One run of a survey program: the stations from `fromMd` to `toMd` (measured depth,
+// metres; unset: to the end of the well) were surveyed with the tool `tool`, a code of the
+// tool library (toollibrary/). A station at the depth where two runs meet belongs to the
+// upper run: the lower one ties on to it.
+struct SurveyRun
+{
+    double fromMd = 0;
+    std::optional<double> toMd;
+    std::string tool; // "MWD+IFR1+MS", "GYRO-NS", ...
+    std::string name; // the run's name, UTF-8; may be empty
+    std::optional<CalendarDate> date; // the day of the run
+
+    bool operator==(const SurveyRun &) const = default;
+};
+
 struct UncertaintySettings
 {
     ErrorModel model = ErrorModel::None;
+    // The survey program, its runs in order of depth. Not empty: the stations take the
+    // tools of their runs, in the place of `model`.
+    std::vector<SurveyRun> program;
     // Latitude of the wellhead, degrees north; unset: from the wellhead when the well is
     // placed on the map.
     std::optional<double> latitude;
@@ -55,6 +77,23 @@ inline constexpr const char *kTotalFieldRange
     = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 10000 bis 100000 nT");
 inline constexpr const char *kEllipseSigmaRange
     = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "größer als 0 und höchstens 10");
+
+// A survey program: each run's tool named (at most kMaxToolCodeSize bytes) and its name at
+// most kMaxRunNameSize bytes; depths finite from 0 to 1e9 m, each run's end below its
+// start; every run but the last with an end, and each next run starting where the one
+// above ends. At most kMaxSurveyRuns runs. False with a German fault (UTF-8) naming the
+// run by its number from 1.
+bool programValid(const std::vector<SurveyRun> &program, std::string *fault = nullptr);
+inline constexpr std::size_t kMaxSurveyRuns = 100;
+// A depth where a run begins or ends.
+bool validRunDepth(double md);
+inline constexpr std::size_t kMaxToolCodeSize = 60;
+inline constexpr std::size_t kMaxRunNameSize = 200;
+
+// The run that surveyed a station at measured depth `md`: the first whose interval holds
+// it, where a depth within 1e-6 m of an end counts as inside; none below, above or
+// between the runs.
+std::optional<std::size_t> runAt(const std::vector<SurveyRun> &program, double md);
 
 namespace unc {
 

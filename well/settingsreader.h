@@ -71,6 +71,8 @@ public:
 
     // The member, when it is there.
     const Json *member(const char *key) const;
+    // What the faults put in front of a member's name.
+    const std::string &where() const { return m_where; }
 
     // `sentence`: a text of the catalogue with the entry's name as %1 and `more` as %2.
     bool fail(const std::string &key, const char *sentence, const std::string &more = {});
