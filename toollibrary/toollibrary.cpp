@@ -6,9 +6,11 @@
 #include "toollibrary/toollibrary.h"
 
 #include "core/cformat.h"
+#include "core/decimalsign.h"
 #include "i18n/i18n.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace toollib {
 
@@ -86,6 +88,14 @@ namespace {
         { "AXYZ-MIS", Shape::Inclination,       Factor::One },
         { "AXYZ-SF",  Shape::AccelScaleInc,     Factor::One },
         { "AXYZ-ZB",  Shape::AccelBiasZInc,     Factor::One },
+        // Stationary XY gyrocompassing, a rate error over the horizontal earth rate. They
+        // weight every station: a code that also surveys in continuous mode brings the
+        // drift functions (GXY-GD, GXY-GRW, GZ-GD), which are not here, and stays refused.
+        { "GXY-B1",   Shape::GyroBiasXy1,       Factor::PerHorizontalEarthRate },
+        { "GXY-B2",   Shape::GyroBiasXy2,       Factor::PerHorizontalEarthRate },
+        { "GXY-G1",   Shape::GyroGravityXy1,    Factor::PerHorizontalEarthRate },
+        { "GXY-G4",   Shape::GyroGravityXy4,    Factor::PerHorizontalEarthRate },
+        { "GXY-RN",   Shape::GyroNoiseXy,       Factor::PerHorizontalEarthRate },
     };
     // clang-format on
 
@@ -97,8 +107,8 @@ namespace {
     };
 
     // The units of the magnitudes: taken as they are, but degrees (also degree·nT of the
-    // field-dependent declination) in radians, milligal and micro-g in m/s², ppm as a
-    // fraction.
+    // field-dependent declination, degrees per hour of the gyros) in radians, milligal and
+    // micro-g in m/s², ppm as a fraction.
     constexpr Unit kUnits[] = {
         { "m", 1, false },
         { "-", 1, false },
@@ -108,6 +118,7 @@ namespace {
         { "deg", 1, true },
         { "deg.nT", 1, true },
         { "dnT", 1, true },
+        { "deg/hr", 1, true },
         { "mGal", 1e-5, false },
         { "\u00b5g", 9.80665e-6, false },
         { "ppm", 1e-6, false },
@@ -180,6 +191,9 @@ ModelOrRefusal modelFor(const Tool &tool)
         t.shape = f->shape;
         t.factor = f->factor;
         t.magnitude = row.magnitude * u->scale;
+        if (f->shape == Shape::GyroNoiseXy)
+            t.magnitude *= tool.noiseReduction.value_or(1.0);
+        model.needsLatitude = model.needsLatitude || f->factor == Factor::PerHorizontalEarthRate;
         t.degrees = u->degrees;
         // Well-by-well errors take one value for the whole survey, as global ones do.
         t.propagation = row.propagation == 'R' ? unc::terms::Propagation::Random
@@ -190,6 +204,41 @@ ModelOrRefusal modelFor(const Tool &tool)
     ModelOrRefusal r;
     r.model = std::move(model);
     return r;
+}
+
+std::optional<Refusal> refusalFor(const Model &model, const unc::Inputs &inputs)
+{
+    if (!model.needsLatitude)
+        return std::nullopt;
+    const auto needing = std::find_if(model.terms.begin(), model.terms.end(),
+        [](const unc::terms::Term &t) { return t.factor == Factor::PerHorizontalEarthRate; });
+    const std::string code(model.tool ? model.tool->code : std::string_view {});
+    const std::string function(model.tool
+            ? model.tool->terms[static_cast<std::size_t>(needing - model.terms.begin())]
+                  .weightingFunction
+            : std::string_view {});
+    if (!inputs.latitude) {
+        return Refusal { cfmt(i18n::translateFormat("Werkzeugkatalog",
+                                  "Das Werkzeug %s lässt sich ohne die geographische Breite nicht "
+                                  "berechnen: der Kreiselkompass misst die Erddrehung, deren "
+                                  "waagrechter Anteil von der Breite abhängt.")
+                                  .c_str(),
+                             code.c_str()),
+            function };
+    }
+    // At a pole the earth's rotation has no horizontal part to find north by.
+    if (!(std::abs(*inputs.latitude) < 90.0)) {
+        return Refusal {
+            cfmt(i18n::translateFormat("Werkzeugkatalog",
+                     "Das Werkzeug %s lässt sich bei der Breite %s° nicht berechnen: "
+                     "am Pol zeigt der Kreiselkompass nicht nach Norden.")
+                     .c_str(),
+                code.c_str(),
+                decimalsign::shortest(*inputs.latitude, decimalsign::interfaceSign()).c_str()),
+            function
+        };
+    }
+    return std::nullopt;
 }
 
 ModelOrRefusal modelFor(std::string_view code)

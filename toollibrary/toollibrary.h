@@ -55,6 +55,8 @@ struct Tool
     // workbook gives none (the tool then has no term that needs it).
     std::optional<double> tortuosity;
     std::optional<double> misalignmentCourseLength;
+    // The factor by which the gyros' random noise is reduced (GXY-RN); none: 1.
+    std::optional<double> noiseReduction;
     std::span<const Parameter> parameters; // in the workbook's order
     std::span<const TermRow> terms; // in the workbook's order
 };
@@ -71,6 +73,8 @@ struct Model
     std::vector<unc::terms::Term> terms; // one per TermRow, in its order
     double tortuosity = unc::terms::kDefaultTortuosity;
     double misalignmentCourseLength = 10;
+    // A term gyrocompasses: the model needs the latitude (unc::Inputs::latitude).
+    bool needsLatitude = false;
 
     // `inputs` computing with this tool (the model's terms must outlive them).
     void applyTo(unc::Inputs &inputs) const;
@@ -79,8 +83,14 @@ struct Model
 struct Refusal
 {
     std::string message; // German through the catalogue, naming the code and what is missing
-    std::string missing; // the weighting function's name or unit that is not known
+    // The weighting function's name or unit that is not known, or the function that needs
+    // an input which is missing.
+    std::string missing;
 };
+
+// Why `model` cannot be computed with `inputs`: a gyrocompassing model without a latitude
+// or at a pole. None when it can.
+std::optional<Refusal> refusalFor(const Model &model, const unc::Inputs &inputs);
 
 struct ModelOrRefusal
 {

@@ -4960,6 +4960,14 @@ Not free format</translation>
         <source>Das Werkzeug %s ist nicht im Katalog.</source>
         <translation>The tool %s is not in the catalogue.</translation>
     </message>
+    <message>
+        <source>Das Werkzeug %s lässt sich ohne die geographische Breite nicht berechnen: der Kreiselkompass misst die Erddrehung, deren waagrechter Anteil von der Breite abhängt.</source>
+        <translation>The tool %s cannot be computed without the latitude: the gyrocompass measures the earth&apos;s rotation, whose horizontal part depends on the latitude.</translation>
+    </message>
+    <message>
+        <source>Das Werkzeug %s lässt sich bei der Breite %s° nicht berechnen: am Pol zeigt der Kreiselkompass nicht nach Norden.</source>
+        <translation>The tool %s cannot be computed at latitude %s°: at a pole the gyrocompass does not point north.</translation>
+    </message>
 </context>
 <context>
     <name>WitsmlDatei</name>

@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <span>
 #include <type_traits>
@@ -92,6 +93,9 @@ namespace {
         bool doubledFirstInterval = false;
         double tortuosity = terms::kDefaultTortuosity; // radians per metre
         double misalignmentCourseLength = 10; // metres
+        // 1 / (Ω cos latitude) in hours per radian, for rates in radians per hour; NaN
+        // without a latitude, so that gyrocompassing is never taken as free of error.
+        double perHorizontalEarthRate = std::numeric_limits<double>::quiet_NaN();
         // The model uses shapes beyond those of the MWD models (a tool library's code):
         // only then are their weights worth computing at every station.
         bool furtherShapes = false;
@@ -117,6 +121,9 @@ namespace {
         m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || in.tool.has_value();
         m.tortuosity = in.tortuosity;
         m.misalignmentCourseLength = in.misalignmentCourseLength;
+        if (in.latitude)
+            m.perHorizontalEarthRate
+                = 1.0 / (terms::kEarthRate * kRadian * std::cos(*in.latitude * kRadian));
         for (const terms::Term &t : termsOf(in))
             m.furtherShapes = m.furtherShapes || t.shape >= Shape::Inclination;
         return m;
@@ -299,6 +306,13 @@ namespace {
             0.5 * (cI * cM * cM - cI * sM * sM - tD * sI * cM) * perD * sI);
         set(Shape::AxialDip, 0, 0, -sI * sM * (cI - tD * sI * cM) * perD * sI);
         set(Shape::AxialField, 0, 0, -sI * tilt * m.perField * perD * sI);
+        const double perCosI = 1.0 / cI;
+        set(Shape::GyroBiasXy1, 0, 0, sT * perCosI * sI);
+        set(Shape::GyroBiasXy2, 0, 0, cT * sI);
+        set(Shape::GyroGravityXy1, 0, 0, cT * sI * sI);
+        set(Shape::GyroGravityXy4, 0, 0, sT * sI * perCosI * sI);
+        set(Shape::GyroNoiseXy, 0, 0,
+            std::sqrt(std::max(0.0, 1.0 - cT * cT * sI * sI)) * perCosI * sI);
     }
 
     // How a source's error reaches the positions: through the depth; through the
@@ -349,6 +363,8 @@ namespace {
             return kHalfSqrt2;
         case terms::Factor::PerHorizontalField:
             return m.perHorizontalField;
+        case terms::Factor::PerHorizontalEarthRate:
+            return m.perHorizontalEarthRate;
         }
         return 1.0;
     }

@@ -69,9 +69,18 @@ enum class Shape : unsigned char {
     AxialMagScaleXy3, // MagScaleXy3 / D
     AxialDip, // A: -sin I sin AzM (cos I - tan Dip sin I cos AzM) / D
     AxialField, // A: -sin I sin AzM (tan Dip cos I + sin I cos AzM) / (B D)
+    // Stationary gyrocompassing with two gyros across the tool (XY): the azimuth error per
+    // unit of gyro error (a rate), each with the factor 1 / (Ω cos latitude) of the
+    // horizontal earth rate. Those dividing by cos I grow without bound as the hole turns
+    // horizontal, as published: the tools' inclination range ends short of it.
+    GyroBiasXy1, // A: sin AzT / cos I
+    GyroBiasXy2, // A: cos AzT
+    GyroGravityXy1, // A: cos AzT sin I
+    GyroGravityXy4, // A: sin AzT tan I
+    GyroNoiseXy, // A: √(1 - cos²AzT sin²I) / cos I
 };
 
-inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::AxialField) + 1;
+inline constexpr std::size_t kShapes = static_cast<std::size_t>(Shape::GyroNoiseXy) + 1;
 
 // Shapes whose azimuth function divides by sin I: at a vertical station they take their
 // limit (the workbooks' "singularity" forms).
@@ -95,7 +104,11 @@ enum class Factor : unsigned char {
     Half,
     InvSqrt2,
     PerHorizontalField, // 1 / (B cos Dip)
+    PerHorizontalEarthRate, // 1 / (Ω cos latitude), Ω = kEarthRate; needs the latitude
 };
+
+// The earth's rotation rate Ω that gyrocompassing senses, in degrees per hour.
+inline constexpr double kEarthRate = 15.041;
 
 struct Term
 {

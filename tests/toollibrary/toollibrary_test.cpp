@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -193,6 +194,9 @@ TEST(ToolLibrary, EveryCodeComputesOrIsRefusedByName)
         ASSERT_NE(r.model.has_value(), r.refusal.has_value());
         if (r.refusal) {
             refusedCodes += std::string(tool.code) + " ";
+            // Only the continuous surveys' drift is still missing.
+            EXPECT_TRUE(std::any_of(tool.parameters.begin(), tool.parameters.end(),
+                [](const toollib::Parameter &p) { return p.name.ends_with("Continuous Gyro"); }));
             ASSERT_FALSE(r.refusal->missing.empty());
             EXPECT_NE(r.refusal->message.find(std::string(tool.code)), std::string::npos);
             EXPECT_NE(r.refusal->message.find(r.refusal->missing), std::string::npos);
@@ -368,4 +372,66 @@ TEST(ToolLibrary, UnknownFunctionOrUnitRefusesTheTool)
     ASSERT_TRUE(r.model);
     EXPECT_EQ(r.model->terms.at(0).propagation, unc::terms::Propagation::Random);
     EXPECT_EQ(r.model->terms.at(0).shape, unc::terms::Shape::DepthReference);
+}
+
+// A gyrocompassing error turns a straight hole by δA, the rate error over the horizontal
+// earth rate (15.041°/h · cos latitude) times the function the workbooks print (SPE 90408,
+// table 4): a systematic one moves the station at depth MD sideways by MD · sin I · δA.
+// Grid azimuths, so that the functions must take the true one.
+TEST(ToolLibrary, GyrocompassTermsTurnAStraightHole)
+{
+    const double deg = std::numbers::pi / 180, i = 75 * deg, grid = 250, a = (grid + 2.5) * deg;
+    const std::pair<const char *, double> functions[] = { { "GXY-B1", std::sin(a) / std::cos(i) },
+        { "GXY-B2", std::cos(a) }, { "GXY-G1", std::cos(a) * std::sin(i) },
+        { "GXY-G4", std::sin(a) * std::tan(i) },
+        { "GXY-RN", 0.5 * std::sqrt(1 - std::pow(std::cos(a) * std::sin(i), 2)) / std::cos(i) } };
+    traj::Trajectory path;
+    path.stations.resize(6);
+    for (std::size_t k = 0; k < path.stations.size(); ++k) {
+        path.stations[k].md = 150.0 * static_cast<double>(k);
+        path.stations[k].inclination = 75;
+        path.stations[k].azimuth = grid;
+    }
+    traj::computeNumericTrajectory(path);
+    for (const auto &[function, weight] : functions) {
+        const std::vector rows { toollib::TermRow {
+            "T", "", function, "", "", 0.3, "deg/hr", 'S' } };
+        toollib::Tool tool;
+        tool.noiseReduction = 0.5; // for GXY-RN
+        tool.terms = rows;
+        const toollib::ModelOrRefusal r = toollib::modelFor(tool);
+        ASSERT_TRUE(r.model) << function;
+        unc::Inputs in;
+        in.north = NorthReference::Grid;
+        in.convergence = 2.5;
+        in.latitude = 57;
+        r.model->applyTo(in);
+        const double side = 750 * std::sin(i) * 0.3 * weight / (15.041 * std::cos(57 * deg));
+        const double sA = std::sin(grid * deg), cA = std::cos(grid * deg);
+        const unc::Sym3 expected { side * side * sA * sA, side * side * cA * cA, 0,
+            -side * side * sA * cA, 0, 0 };
+        EXPECT_LE(relativeDifference(unc::stationCovariances(path, in).back(), expected), 1e-9)
+            << function;
+    }
+}
+
+// Without a latitude a gyrocompassing code is refused, and the propagation gives no number
+// rather than a gyro free of error; a magnetic code needs none. At a pole there is no north.
+TEST(ToolLibrary, GyrocompassNeedsTheLatitude)
+{
+    TestWell well;
+    const toollib::ModelOrRefusal gyro = toollib::modelFor("GYRO-NS"),
+                                  mwd = toollib::modelFor("MWD+SRGM");
+    ASSERT_TRUE(gyro.model && mwd.model);
+    EXPECT_FALSE(toollib::refusalFor(*gyro.model, well.inputs));
+    well.inputs.latitude.reset();
+    EXPECT_FALSE(toollib::refusalFor(*mwd.model, well.inputs));
+    const auto refusal = toollib::refusalFor(*gyro.model, well.inputs);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->message.find("GYRO-NS"), std::string::npos);
+    EXPECT_NE(refusal->message.find("Breite"), std::string::npos);
+    gyro.model->applyTo(well.inputs);
+    EXPECT_TRUE(std::isnan(unc::stationCovariances(well.path, well.inputs).back().yy));
+    well.inputs.latitude = -90;
+    EXPECT_TRUE(toollib::refusalFor(*gyro.model, well.inputs));
 }

@@ -165,6 +165,15 @@ double metres(const std::string &text, const std::string &where)
     throw Failure(where + ": unknown length unit \u201e" + unit + "\u201c");
 }
 
+// A plain positive number ("0.4082").
+double factor(const std::string &text, const std::string &where)
+{
+    const std::optional<double> v = parseNumber(text);
+    if (!v || !(*v > 0))
+        throw Failure(where + ": \u201e" + text + "\u201c is not a positive number");
+    return *v;
+}
+
 // The text of a revision or other number as the workbook shows it ("5.1", not the
 // binary value's seventeen digits).
 std::string shown(const std::string &text)
@@ -253,12 +262,15 @@ std::string toolSource(const Sheet &sheet, const std::string &set, const std::st
         out << "    {},\n";
     out << "};\n";
 
-    std::string tortuosityValue = "std::nullopt", courseLength = "std::nullopt";
+    std::string tortuosityValue = "std::nullopt", courseLength = "std::nullopt",
+                noiseReduction = "std::nullopt";
     for (const auto &[name, value] : parameters) {
         if (name == "XCL Tortuosity")
             tortuosityValue = number(tortuosity(value, sheet.at(kFirst) + " (" + name + ")"));
         else if (name == "Misalignment Min Course Length")
             courseLength = number(metres(value, sheet.at(kFirst) + " (" + name + ")"));
+        else if (name == "Noise Reduction Factor")
+            noiseReduction = number(factor(value, sheet.at(kFirst) + " (" + name + ")"));
     }
     std::ostringstream e;
     e << "    { " << literal(set) << ", " << literal(code) << ", " << literal(header["OWSG Prefix"])
@@ -267,9 +279,9 @@ std::string toolSource(const Sheet &sheet, const std::string &set, const std::st
       << literal(header["Tool Type"]) << ", "
       << number(degrees(header["Inclination Range Min"], sheet.at(kFirst))) << ", "
       << number(degrees(header["Inclination Range Max"], sheet.at(kFirst))) << ", "
-      << tortuosityValue << ", " << courseLength << ", std::span<const Parameter>(kParameters" << id
-      << ", " << parameters.size() << "), std::span<const TermRow>(kTerms" << id << ", " << terms
-      << ") },\n";
+      << tortuosityValue << ", " << courseLength << ", " << noiseReduction
+      << ", std::span<const Parameter>(kParameters" << id << ", " << parameters.size()
+      << "), std::span<const TermRow>(kTerms" << id << ", " << terms << ") },\n";
     entry = e.str();
     return out.str();
 }
