@@ -3,18 +3,48 @@
 
 #include "geo/errormodelinputs.h"
 #include "geo/magneticfield.h"
+#include "i18n/i18n.h"
 #include "well/tabletext.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <tuple>
 
 namespace analysis {
 
 namespace {
 
-ModelInputs inputsOf(const WellSettings &settings)
+// The inputs of `settings` for the stations of `path` (none yet: not checked against
+// them): a survey program must hold every station below the first.
+ModelInputs inputsOf(const WellSettings &settings, const traj::Trajectory &path)
 {
     ModelInputs m;
-    m.inputs = geo::errorModelInputs(settings, &m.missing);
+    m.inputs = geo::errorModelInputs(settings, &m.missing, &m.refusal);
+    if (!m.inputs)
+        return m;
+    if (const auto k = unc::stationOutsideLegs(path, *m.inputs)) {
+        char md[32];
+        std::snprintf(md, sizeof md, "%.2f", path.stations[*k].md);
+        std::string text(md);
+        std::replace(text.begin(), text.end(), '.', i18n::decimalSeparator());
+        m.refusal = i18n::arg(i18n::translate("Vermessungsprogramm",
+                                  "Der Messpunkt bei MD %1 m liegt in keinem Abschnitt des "
+                                  "Vermessungsprogramms."),
+            { text });
+        m.missing = unc::MissingInput::Program;
+        m.inputs.reset();
+        return m;
+    }
+    for (std::size_t k = 1; k < path.stations.size(); ++k) {
+        const traj::Station &s = path.stations[k];
+        const auto leg = unc::legAt(*m.inputs, s.md);
+        if (!leg)
+            continue;
+        const unc::Leg &l = m.inputs->legs[*leg];
+        if (s.inclination < l.inclinationMin || s.inclination > l.inclinationMax)
+            m.outOfRange.push_back(
+                { s.md, s.inclination, l.tool, l.inclinationMin, l.inclinationMax });
+    }
     return m;
 }
 
@@ -51,14 +81,14 @@ Analysis::Analysis()
 Analysis::Analysis(well::Well well)
     : m_well(std::move(well))
     , m_north(geo::courseNorth(m_well.settings))
-    , m_inputs(inputsOf(m_well.settings))
+    , m_inputs(inputsOf(m_well.settings, {}))
 {
 }
 
 void Analysis::setWell(well::Well well)
 {
     m_well = std::move(well);
-    m_inputs = inputsOf(m_well.settings);
+    m_inputs = inputsOf(m_well.settings, m_computation.path);
     if (!m_clearance.offsets.empty())
         ++m_revisions.clearance;
     m_clearance = {};
@@ -85,7 +115,7 @@ void Analysis::setSettings(const WellSettings &settings)
     // new settings.
     const bool turned = m_computed && !(geo::courseNorth(settings) == m_north);
     m_well.settings = settings;
-    m_inputs = inputsOf(m_well.settings);
+    m_inputs = inputsOf(m_well.settings, m_computation.path);
     if (turned) {
         compute();
         return;
@@ -119,6 +149,7 @@ const well::Computation &Analysis::computeCourse()
     m_north = geo::courseNorth(m_well.settings);
     well::computeCourse(m_well, m_computation, m_north.turn);
     m_computed = true;
+    m_inputs = inputsOf(m_well.settings, m_computation.path);
     makeSurveyCheck();
     // Said first: it concerns every position of the run.
     if (m_north.missing != geo::MissingAngle::None) {

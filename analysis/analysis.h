@@ -41,6 +41,18 @@ struct ModelInputs
 {
     std::optional<unc::Inputs> inputs;
     unc::MissingInput missing = unc::MissingInput::None;
+    // With `missing` Program: why the survey program cannot be computed (chosen
+    // language, UTF-8): a tool, or a station that no run holds.
+    std::string refusal;
+    // The stations of the computed path read by a tool outside its inclination range,
+    // in the order of their depths.
+    struct OutOfRange
+    {
+        double md = 0, inclination = 0; // metres, degrees
+        std::string tool;
+        double min = 0, max = 180; // the tool's range, degrees
+    };
+    std::vector<OutOfRange> outOfRange;
 };
 
 // What compute() makes besides the course and its results table.

@@ -142,8 +142,22 @@ std::optional<double> depthOf(const well::Diagnostic &d)
     return std::nullopt;
 }
 
+std::vector<std::string> programTexts(const ModelInputs &inputs)
+{
+    std::vector<std::string> out;
+    if (inputs.missing == unc::MissingInput::Program)
+        out.push_back(inputs.refusal);
+    for (const ModelInputs::OutOfRange &r : inputs.outOfRange)
+        out.push_back(i18n::arg(i18n::translate("Meldungen",
+                                    "Messpunkt bei %1 m MD: Neigung %2° außerhalb des Bereichs "
+                                    "des Werkzeugs %3 (%4° bis %5°)"),
+            { number(r.md), number(r.inclination), r.tool, decimalsign::shown(r.min, 0),
+                decimalsign::shown(r.max, 0) }));
+    return out;
+}
+
 std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan,
-    const surveycheck::Result *check)
+    const surveycheck::Result *check, const ModelInputs *program)
 {
     std::vector<Remark> out;
     if (scan)
@@ -158,20 +172,33 @@ std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::Wel
         r.text = well::text(d);
         out.push_back(std::move(r));
     }
-    if (!check)
-        return out;
-    // The texts come one a station outside (in the order of check->outside), then the
-    // quantities not checked; the depths follow the same order.
-    const std::vector<double> depths = surveycheck::outsideDepths(*check);
-    const std::vector<std::string> texts = surveycheck::texts(*check);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        Remark r;
-        r.severity = i < depths.size() ? Severity::Warning : Severity::Information;
-        r.source = RemarkSource::SurveyCheck;
-        if (i < depths.size())
-            r.depth = depths[i];
-        r.text = texts[i];
-        out.push_back(std::move(r));
+    if (check) {
+        // The texts come one a station outside (in the order of check->outside), then the
+        // quantities not checked; the depths follow the same order.
+        const std::vector<double> depths = surveycheck::outsideDepths(*check);
+        const std::vector<std::string> texts = surveycheck::texts(*check);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            Remark r;
+            r.severity = i < depths.size() ? Severity::Warning : Severity::Information;
+            r.source = RemarkSource::SurveyCheck;
+            if (i < depths.size())
+                r.depth = depths[i];
+            r.text = texts[i];
+            out.push_back(std::move(r));
+        }
+    }
+    if (program) {
+        const std::vector<std::string> texts = programTexts(*program);
+        const bool refused = program->missing == unc::MissingInput::Program;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            Remark r;
+            r.severity = Severity::Warning;
+            r.source = RemarkSource::SurveyProgram;
+            if (!refused)
+                r.depth = program->outOfRange[i].md;
+            r.text = texts[i];
+            out.push_back(std::move(r));
+        }
     }
     return out;
 }

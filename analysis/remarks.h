@@ -6,6 +6,7 @@
 // them. Nothing here shows anything. No Qt.
 #pragma once
 
+#include "analysis/analysis.h"
 #include "clearance/wellscan.h"
 #include "surveycheck/surveycheck.h"
 #include "well/diagnostic.h"
@@ -26,6 +27,7 @@ enum class RemarkSource {
     Clearance, // the scan against the neighbouring wells
     Computation, // the check of the stations and the run of the computation
     SurveyCheck, // the field readings against the reference field
+    SurveyProgram, // the tools of the survey program
 };
 
 struct Remark
@@ -51,8 +53,13 @@ struct Remark
 // (well::text). The survey check (null: none) follows: a warning for each station whose
 // readings lie outside the tolerance, at its depth, then a note for each quantity that had
 // no reference to be checked against.
+// The survey program's remarks (null: none) come last: why it cannot be computed, or a
+// warning for each station outside the inclination range of its tool, at its depth.
 std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan,
-    const surveycheck::Result *check = nullptr);
+    const surveycheck::Result *check = nullptr, const ModelInputs *program = nullptr);
+
+// The survey program's remarks as texts (UTF-8, chosen language), in the same order.
+std::vector<std::string> programTexts(const ModelInputs &inputs);
 
 // The depth a diagnostic concerns (the first depth of a straight interval); none for a
 // remark that names a line number only.

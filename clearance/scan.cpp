@@ -178,13 +178,50 @@ namespace {
     }
 
     // The covariances of `well` at `points` on its path, between stations as `how` says.
-    std::vector<unc::Sym3> covariancesAt(
-        const Well &well, const std::vector<traj::Point> &points, BetweenStations how)
+    // The course of `path` below `from` as a survey of its own that begins there: a first
+    // station at `from` (on the path's arc, with its direction) and the stations below.
+    traj::Trajectory pathFrom(const traj::Trajectory &path, double from)
+    {
+        traj::Trajectory out;
+        traj::Point at;
+        if (!traj::pointAtMd(path, from, at))
+            return out;
+        traj::Station first;
+        first.md = at.md;
+        first.inclination = at.inclination;
+        first.azimuth = at.azimuth;
+        first.tvd = at.tvd;
+        first.north = at.north;
+        first.east = at.east;
+        out.stations.push_back(first);
+        for (const traj::Station &s : path.stations) {
+            if (s.md > at.md)
+                out.stations.push_back(s);
+        }
+        return out;
+    }
+
+    // `points` of a path as points of `to`, a part of it (pathFrom): their intervals
+    // counted among its stations.
+    std::vector<traj::Point> pointsOn(const traj::Trajectory &to, std::vector<traj::Point> points)
+    {
+        const auto &st = to.stations;
+        for (traj::Point &p : points) {
+            const auto below = std::lower_bound(st.begin(), st.end(), p.md,
+                [](const traj::Station &s, double md) { return s.md < md; });
+            p.interval = static_cast<int>(below - st.begin());
+            p.atStation = below != st.end() && below->md == p.md;
+        }
+        return points;
+    }
+
+    std::vector<unc::Sym3> covariancesAt(const traj::Trajectory &path, const unc::Inputs &inputs,
+        const std::vector<traj::Point> &points, BetweenStations how)
     {
         if (how == BetweenStations::AsStation)
-            return unc::pointCovariances(well.path, *well.errorModel, points);
-        const std::vector<unc::Sym3> at = unc::stationCovariances(well.path, *well.errorModel);
-        const auto &st = well.path.stations;
+            return unc::pointCovariances(path, inputs, points);
+        const std::vector<unc::Sym3> at = unc::stationCovariances(path, inputs);
+        const auto &st = path.stations;
         std::vector<unc::Sym3> out;
         out.reserve(points.size());
         for (const traj::Point &p : points) {
@@ -200,6 +237,21 @@ namespace {
                 mix(a.xz, b.xz), mix(a.yz, b.yz) });
         }
         return out;
+    }
+
+    // The covariances of `well` at `points` (on its path); `from` > 0: relative to the
+    // point at that depth, as if its survey began there. Above `from` two wells that share
+    // their hole share every error of its readings: in the difference of their positions
+    // those errors cancel, and what remains are the errors of the readings below.
+    std::vector<unc::Sym3> covariancesAt(
+        const Well &well, const std::vector<traj::Point> &points, BetweenStations how, double from)
+    {
+        if (!(from > 0.0))
+            return covariancesAt(well.path, *well.errorModel, points, how);
+        const traj::Trajectory below = pathFrom(well.path, from);
+        if (below.stations.empty())
+            return std::vector<unc::Sym3>(points.size());
+        return covariancesAt(below, *well.errorModel, pointsOn(below, points), how);
     }
 
 } // namespace
@@ -282,8 +334,9 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
     Scan result;
     const std::vector<RefPoint> points = referencePoints(reference.path, moreMds);
 
-    // The reference's covariances, at its stations and at the caller's depths.
-    std::vector<unc::Sym3> refCovariances;
+    // The reference's covariances, at its stations and at the caller's depths: those of
+    // the rows against every offset of a hole of its own.
+    std::vector<unc::Sym3> wholeReference;
     if (reference.errorModel) {
         const std::vector<unc::Sym3> atStations
             = unc::stationCovariances(reference.path, *reference.errorModel);
@@ -293,11 +346,11 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
                 between.push_back(p.point);
         }
         const std::vector<unc::Sym3> atPoints
-            = covariancesAt(reference, between, rule.betweenStations);
-        refCovariances.reserve(points.size());
+            = covariancesAt(reference, between, rule.betweenStations, 0.0);
+        wholeReference.reserve(points.size());
         std::size_t next = 0;
         for (const RefPoint &p : points)
-            refCovariances.push_back(p.station >= 0 ? atStations[p.station] : atPoints[next++]);
+            wholeReference.push_back(p.station >= 0 ? atStations[p.station] : atPoints[next++]);
     }
 
     std::vector<const Well *> wells { &reference };
@@ -307,7 +360,7 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
     // One index and the working lists for all offsets, in the same memory.
     PathIndex index;
     std::vector<traj::Point> nearest; // the offset's nearest points in its own frame
-    std::vector<std::size_t> pointOfRow;
+    std::vector<traj::Point> rowPoints; // the reference's point of each row
     result.offsets.reserve(offsets.size());
     for (const Well &offset : offsets) {
         OffsetScan &os = result.offsets.emplace_back();
@@ -321,17 +374,26 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
         const Pair pair { reference, offset, index };
 
         nearest.clear();
-        pointOfRow.clear();
-        os.rows.reserve(points.size());
+        rowPoints.clear();
+        os.rows.reserve(points.size() + 1);
         int hint = 0;
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            if (os.fromMd > 0.0 && !(points[i].point.md > os.fromMd))
-                continue;
+        const auto addRow = [&](const traj::Point &at) {
             traj::Point q;
-            os.rows.push_back(rowAt(pair, points[i].point, &hint, q));
+            os.rows.push_back(rowAt(pair, at, &hint, q));
             if (offset.errorModel)
                 nearest.push_back(q);
-            pointOfRow.push_back(i);
+            rowPoints.push_back(at);
+        };
+        // Two wells of one hole down to fromMd are compared from where they part, that
+        // point included.
+        traj::Point parting;
+        if (os.fromMd > 0.0 && traj::pointAtMd(reference.path, os.fromMd, parting)
+            && !parting.atStation)
+            addRow(parting);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (os.fromMd > 0.0 && points[i].point.md < os.fromMd)
+                continue;
+            addRow(points[i].point);
         }
         if (os.rows.empty())
             continue;
@@ -343,22 +405,30 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
         std::optional<Approach> found = approachBetween(pair, os.rows, k, hint);
 
         // The uncertainties at every row, each model asked once for all its points.
+        // Wells of one hole, relative to where they part.
         const double holeTerm = 0.5 * (reference.holeDiameter + offset.holeDiameter);
-        std::vector<unc::Sym3> offCovariances;
+        std::vector<unc::Sym3> offCovariances, relativeReference;
         if (offset.errorModel) {
             if (found)
                 nearest.push_back(found->offset);
-            offCovariances = covariancesAt(offset, nearest, rule.betweenStations);
+            offCovariances = covariancesAt(offset, nearest, rule.betweenStations, os.fromMd);
         }
+        if (reference.errorModel && os.fromMd > 0.0)
+            relativeReference
+                = covariancesAt(reference, rowPoints, rule.betweenStations, os.fromMd);
+        // A hole of its own has a row at every point.
+        const std::vector<unc::Sym3> &refCovariances
+            = os.fromMd > 0.0 ? relativeReference : wholeReference;
         for (std::size_t i = 0; i < os.rows.size(); ++i) {
-            rate(os.rows[i], reference.errorModel ? &refCovariances[pointOfRow[i]] : nullptr,
+            rate(os.rows[i], reference.errorModel ? &refCovariances[i] : nullptr,
                 offset.errorModel ? &offCovariances[i] : nullptr, rule, holeTerm);
         }
         if (found) {
             std::optional<unc::Sym3> refAt;
             if (reference.errorModel)
-                refAt
-                    = covariancesAt(reference, { found->reference }, rule.betweenStations).front();
+                refAt = covariancesAt(
+                    reference, { found->reference }, rule.betweenStations, os.fromMd)
+                            .front();
             rate(found->row, refAt ? &*refAt : nullptr,
                 offset.errorModel ? &offCovariances.back() : nullptr, rule, holeTerm);
         }

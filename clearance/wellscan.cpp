@@ -99,6 +99,18 @@ std::string text(const SetupFinding &f)
                         "Abstände, kein Trennfaktor")
                         .c_str(),
             well, f.detail.c_str());
+    case SetupMessage::ProgramRefused:
+        if (f.well.empty())
+            return cfmt(i18n::translateFormat("Nachbarvergleich",
+                            "Das Vermessungsprogramm der Bohrung lässt sich nicht berechnen; nur "
+                            "Abstände, kein Trennfaktor: %s")
+                            .c_str(),
+                f.detail.c_str());
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Nachbarbohrung %s: ihr Vermessungsprogramm lässt sich nicht berechnen; "
+                        "nur Abstände, kein Trennfaktor: %s")
+                        .c_str(),
+            well, f.detail.c_str());
     case SetupMessage::PathEndsShort:
         return cfmt(i18n::translateFormat("Nachbarvergleich",
                         "Nachbarbohrung %s: ihre Bahn endet bei %.2f m MD vor ihrem "
@@ -137,11 +149,28 @@ WellScan scanWell(
         WellSettings s = settings;
         s.uncertainty = u;
         unc::MissingInput missing = unc::MissingInput::None;
-        std::optional<unc::Inputs> inputs = geo::errorModelInputs(s, &missing);
-        if (!inputs && missing != unc::MissingInput::None)
+        std::string refusal;
+        std::optional<unc::Inputs> inputs = geo::errorModelInputs(s, &missing, &refusal);
+        if (missing == unc::MissingInput::Program)
+            out.setup.push_back({ SetupMessage::ProgramRefused, name, {}, refusal });
+        else if (!inputs && missing != unc::MissingInput::None)
             out.setup.push_back(
                 { SetupMessage::ModelInputMissing, name, {}, geo::missingFieldName(missing) });
         return inputs;
+    };
+    // A survey program must hold every station of the path below the first.
+    const auto covered = [&](Well &w, const std::string &name) {
+        if (!w.errorModel)
+            return;
+        if (const auto k = unc::stationOutsideLegs(w.path, *w.errorModel)) {
+            out.setup.push_back({ SetupMessage::ProgramRefused, name,
+                { w.path.stations[*k].md },
+                cfmt(i18n::translateFormat("Nachbarvergleich",
+                         "der Messpunkt bei MD %.2f m liegt in keinem Abschnitt")
+                         .c_str(),
+                    w.path.stations[*k].md) });
+            w.errorModel.reset();
+        }
     };
 
     Well &reference = out.reference;
@@ -149,6 +178,7 @@ WellScan scanWell(
     reference.path = path;
     reference.holeDiameter = c.holeDiameter;
     reference.errorModel = modelOf(settings.uncertainty, {});
+    covered(reference, {});
 
     // Slot, depth shift and the turn of the azimuths of every offset of its own; a
     // sidetrack takes its parent's. The offsets' azimuths refer to the same kind of north
@@ -230,6 +260,7 @@ WellScan scanWell(
             last = o.stations.back().md;
             end = w.path.empty() ? 0.0 : w.path.last().md;
         }
+        covered(w, o.name);
         w.slotNorth = placed[i].north;
         w.slotEast = placed[i].east;
         w.depthShift = placed[i].shift;

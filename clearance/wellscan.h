@@ -28,6 +28,9 @@ enum class SetupMessage {
     // The error model lacks an input (the well's, or the offset's own): distances only.
     // `detail` names the input; `well` is empty for the well itself.
     ModelInputMissing,
+    // The survey program cannot be computed (the well's, or the offset's own): distances
+    // only. `detail` says why.
+    ProgramRefused,
     // The offset's stations give a path only down to values[0] (m MD), values[1] the
     // depth of its last station: the check or the computation stopped there.
     PathEndsShort,

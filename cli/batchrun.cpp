@@ -2,6 +2,7 @@
 
 #include "clearance/offsetform.h"
 #include "analysis/analysis.h"
+#include "analysis/remarks.h"
 #include "cli/linesource.h"
 #include "cli/textout.h"
 #include "core/atomicfile.h"
@@ -223,6 +224,13 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
             o.elevation = off.elevation;
         if (off.hole)
             o.holeDiameter = *off.hole;
+        if (off.tool) {
+            // The whole offset by one tool, with the well's geomagnetic inputs unless its
+            // document brought its own.
+            UncertaintySettings u = o.uncertainty.value_or(settings.uncertainty);
+            u.program = { SurveyRun { 0, std::nullopt, *off.tool, {}, {} } };
+            o.uncertainty = u;
+        }
         settings.offsets.push_back(std::move(o));
     }
     std::string fault;
@@ -308,14 +316,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // named on the command line.
     std::optional<unc::Inputs> uncertainty;
     const ErrorModel model = settings.uncertainty.model;
-    if (model != ErrorModel::None
+    if (settings.uncertainty.hasModel()
         && (wantsStations || !options.listingFile.empty() || !options.errorTermsFile.empty()
             || !options.plotFile.empty() || !options.savePath.empty() || options.errorModel
-            || scanning)) {
+            || !options.toolRuns.empty() || !options.programFile.empty() || scanning)) {
         uncertainty = analysis.modelInputs().inputs;
         if (!uncertainty) {
             const unc::MissingInput missing = analysis.modelInputs().missing;
-            std::string message = missingInputMessage(model, missing);
+            std::string message = missing == unc::MissingInput::Program
+                ? analysis.modelInputs().refusal
+                : missingInputMessage(model, missing);
             // Where the geomagnetic model would have given the value, why it did not.
             const std::string reason = geo::missingInputReason(settings, missing);
             if (!reason.empty()) {
@@ -341,6 +351,15 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // status stays.
     for (const std::string &text : surveycheck::texts(analysis.surveyCheck()))
         tell(text);
+    // A survey program is checked against the computed stations: a station that no run
+    // holds refuses it (nothing is written), a tool read outside its inclination range is
+    // said.
+    if (uncertainty && !analysis.modelInputs().inputs) {
+        complain(analysis.modelInputs().refusal);
+        return 2;
+    }
+    for (const std::string &text : analysis::programTexts(analysis.modelInputs()))
+        tell(text);
 
     // Absolute columns where the settings (with the coordinate system) give them; a
     // wellhead that cannot be placed is said once, where the rows are made.
@@ -353,6 +372,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     info.borehole = well.name;
     info.document = options.input == "-" ? std::string() : options.input;
     info.north = analysis.courseNorth();
+    info.program = settings.uncertainty.program;
 
     // The station exports are made and written a piece at a time (a million stations are
     // never held as rows), on a second thread while the results table is made: the
@@ -544,8 +564,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             texts.wellName = well.name;
             texts.documentTitle = pageTitle;
             if (!covariances.empty())
-                texts.uncertaintyCaption = uncertaintyCaption(
-                    settings.uncertainty.model, settings.uncertainty.ellipseSigma);
+                texts.uncertaintyCaption
+                    = uncertaintyCaption(settings.uncertainty, settings.uncertainty.ellipseSigma);
             texts.northCaption = northNote(analysis.courseNorth());
             std::string error;
             if (!view3d::exportView(scene, camera, view3d::kBatchWidth, view3d::kBatchHeight,

@@ -7,6 +7,7 @@
 #include "export/exportformats.h"
 #include "magnetic/decimalyear.h"
 #include "magnetic/field.h"
+#include "toollibrary/toollibrary.h"
 
 #include <CLI/CLI.hpp>
 
@@ -85,6 +86,31 @@ bool parseTieIn(const std::string &text, well::TieIn &tieIn)
         start = end + 1;
     }
     return well::validTieIn(tieIn);
+}
+
+// "FROM-TO:CODE" of --tool: a run from FROM to TO metres MD (TO empty: to the end of the
+// well) with a tool code; false for anything else.
+bool parseToolRun(const std::string &text, SurveyRun &run)
+{
+    const std::size_t colon = text.find(':');
+    // The depths have no sign: the first '-' after a digit ends FROM.
+    const std::size_t dash = text.find('-', 1);
+    if (colon == std::string::npos || dash == std::string::npos || dash > colon)
+        return false;
+    const std::string_view all(text);
+    SurveyRun r;
+    r.tool = text.substr(colon + 1);
+    double to = 0;
+    const std::string_view toText = all.substr(dash + 1, colon - dash - 1);
+    if (!parseNumber(all.substr(0, dash), r.fromMd) || r.tool.empty()
+        || (!toText.empty() && !parseNumber(toText, to)))
+        return false;
+    if (!toText.empty())
+        r.toMd = to;
+    if (!validRunDepth(r.fromMd) || (r.toMd && !validRunDepth(*r.toMd)))
+        return false;
+    run = std::move(r);
+    return true;
 }
 
 namespace {
@@ -237,6 +263,8 @@ WellSettings withWellOptions(const CliOptions &o, WellSettings s)
         u.dip = o.magDip;
     if (o.ellipseSigma)
         u.ellipseSigma = *o.ellipseSigma;
+    if (!o.toolRuns.empty())
+        u.program = o.toolRuns;
     ClearanceSettings &c = s.clearance;
     if (o.hole)
         c.holeDiameter = *o.hole;
@@ -277,6 +305,7 @@ std::string missingInputMessage(ErrorModel model, unc::MissingInput missing)
             "Das Fehlermodell %1 braucht die Meridiankonvergenz der Gitterazimute: "
             "--grid-convergence GRAD, oder --crs mit --wellhead.");
         break;
+    case unc::MissingInput::Program: // the refusal says it
     case unc::MissingInput::None:
         return {}; // nothing is missing
     }
@@ -437,6 +466,16 @@ constexpr const char *kUsage[] = {
     DRV_TRANSLATE_NOOP("Batch",
         "  --error-terms PFAD.csv je Messpunkt und Fehlerquelle die Kovarianzen (NN, EE,\n"
         "                         VV, NE, NV, EV in m²) als CSV schreiben\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --tool VON-BIS:CODE    ein Lauf des Vermessungsprogramms: die Messpunkte von VON\n"
+        "                         bis BIS m MD (BIS leer: bis zum Ende der Bohrung) mit dem\n"
+        "                         Werkzeug CODE des OWSG-Werkzeugkatalogs (mehrfach, von\n"
+        "                         oben nach unten, lückenlos); an die Stelle des\n"
+        "                         Fehlermodells tritt das Werkzeug jedes Messpunkts\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --survey-program PFAD.csv\n"
+        "                         das Vermessungsprogramm aus einer Tabelle mit den Spalten\n"
+        "                         Von, Bis, Werkzeug und wahlweise Lauf und Datum\n"),
     "\n",
     DRV_TRANSLATE_NOOP(
         "Batch", "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"),
@@ -498,6 +537,9 @@ constexpr const char *kUsage[] = {
     DRV_TRANSLATE_NOOP("Batch",
         "  --offset-parent NAME   Mutterbohrung des Seitenasts: eine andere Nachbarbohrung;\n"
         "                         Vorgabe: die Bohrung selbst\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --offset-tool CODE     ein Werkzeug des Katalogs für die ganze Nachbarbohrung\n"
+        "                         (z.B. UNKNOWN für eine Bohrung ohne bekannte Vermessung)\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --hole M               Bohrlochdurchmesser der Bohrung in Metern (Vorgabe: 0)\n"),
     DRV_TRANSLATE_NOOP("Batch", "  --surface-margin M     Sicherheitsabstand Sm (Vorgabe: 0.3)\n"),
@@ -748,6 +790,11 @@ void checkTogether(CliOptions &o, const Seen &seen)
                 ? i18n::translate(
                     "Batch", "--at-md, --at-tvd und --every-md brauchen --listing PFAD.csv")
                 : i18n::translate("Batch", "--at-md und --at-tvd brauchen --listing PFAD.csv"));
+    if (!o.toolRuns.empty() && !o.programFile.empty())
+        refuse(i18n::translate("Batch", "--tool und --survey-program schließen einander aus"));
+    std::string programFault;
+    if (!programValid(o.toolRuns, &programFault))
+        refuse("--tool: " + programFault);
     for (const OffsetOption &off : o.offsets) {
         if (off.position && off.wellhead)
             refuse(i18n::arg(i18n::translate("Batch",
@@ -979,6 +1026,28 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "Batch", "--error-model erwartet iscwsa-mwd-rev5, iscwsa-mwd-rev4 oder none"));
         o.errorModel = model;
     });
+    // A code of the tool library that can be computed; else the library's refusal.
+    const auto checkedTool = [](const std::string &name, const std::string &code) {
+        const toollib::ModelOrRefusal r = toollib::modelFor(code);
+        if (r.refusal)
+            refuse(name + ": " + r.refusal->message);
+    };
+    option("--tool", [&](const Value &v) {
+        SurveyRun run;
+        if (!v || !parseToolRun(*v, run))
+            refuse(i18n::translate("Batch",
+                "--tool erwartet einen Abschnitt des Vermessungsprogramms als VON-BIS:WERKZEUG, "
+                "die Teufen in Metern MD, BIS leer bis zum Ende der Bohrung (z.B. 0-600:GYRO-NS "
+                "oder 600-:MWD+IFR1+MS)"));
+        checkedTool("--tool", run.tool);
+        o.toolRuns.push_back(std::move(run));
+    });
+    option("--survey-program", [&](const Value &v) {
+        if (!v || lowerExtension(*v) != "csv" || v->size() <= 4)
+            refuse(i18n::translate(
+                "Batch", "--survey-program erwartet einen Dateinamen mit der Endung .csv"));
+        o.programFile = *v;
+    });
     option("--error-terms", [&](const Value &v) {
         if (!v || lowerExtension(*v) != "csv" || v->size() <= 4)
             refuse(i18n::translate(
@@ -988,6 +1057,14 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
     for (const NumberOption<CliOptions> &number : kNumbers)
         option(number.name, [&o, &number](const Value &v) { takeNumber(number, v, o); });
 
+    offsetOption("--offset-tool", [&](const Value &v, OffsetOption &off) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch",
+                "--offset-tool erwartet den Code eines Werkzeugs aus dem Werkzeugkatalog (z.B. "
+                "UNKNOWN)"));
+        checkedTool("--offset-tool", *v);
+        off.tool = *v;
+    });
     option("--offset", [&](const Value &v) {
         if (!v || v->empty())
             refuse(i18n::translate(

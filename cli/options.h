@@ -24,6 +24,7 @@ struct OffsetOption
     std::optional<double> hole; // diameter, metres
     std::optional<double> kickOff; // a sidetrack: metres MD
     std::optional<std::string> parent; // UTF-8; with --offset-kickoff, else the well itself
+    std::optional<std::string> tool; // --offset-tool: one tool code for the whole offset
 };
 
 // --magnetic-field LAT,LON,HEIGHT_M,DATE: the Earth's magnetic field at a place and a
@@ -80,6 +81,10 @@ struct CliOptions
     std::optional<ErrorModel> errorModel;
     std::optional<double> latitude, gravity, magField, magDip, ellipseSigma;
     std::string errorTermsFile; // --error-terms: the covariance of each source, CSV
+    // The survey program: the runs of --tool FROM-TO:CODE in their order, or the file of
+    // --survey-program; either replaces the stored program.
+    std::vector<SurveyRun> toolRuns;
+    std::string programFile;
     // Neighbouring wells and the clearance rule (--offset, --hole, ...); each given value
     // replaces the stored one, the offsets are added to the stored ones.
     std::vector<OffsetOption> offsets;

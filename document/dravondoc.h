@@ -50,6 +50,8 @@ public:
     // against the neighbouring wells and the covariances of each offset taking part.
     const std::vector<unc::Sym3> &stationCovariances() const { return m_analysis.covariances(); }
     unc::MissingInput uncertaintyMissing() const { return m_analysis.modelInputs().missing; }
+    // Why the survey program cannot be computed, with uncertaintyMissing() Program.
+    const std::string &uncertaintyRefusal() const { return m_analysis.modelInputs().refusal; }
     const clr::WellScan &clearance() const { return m_analysis.clearance(); }
     const surveycheck::Result &surveyCheck() const { return m_analysis.surveyCheck(); }
     const std::vector<std::vector<unc::Sym3>> &offsetCovariances() const

@@ -187,7 +187,7 @@ std::vector<TitleRow> ColumnTable::titleRows(decimalsign::Sign sign, Words words
     const auto number = [sign](double v) { return decimalsign::shortest(v, sign); };
     rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Fehlermodell")),
         i18n::arg(w(DRV_TRANSLATE_NOOP("Export", "%1, Ellipse %2 σ (σ und Kovarianzen: 1 σ)")),
-            { unc::modelTitle(in.model), number(ellipseSigma) }) });
+            { unc::modelTitle(in), number(ellipseSigma) }) });
     rows.push_back({ w(DRV_TRANSLATE_NOOP("Export", "Breite")),
         in.latitude
             ? number(std::fabs(*in.latitude)) + "° " + (*in.latitude < 0 ? "S" : "N")
@@ -315,6 +315,18 @@ ColumnTable ListingColumns::table(
                     v = units::doglegRate(*v, l.unit);
             }
             c.numbers.push_back(v);
+        }
+        table.columns.push_back(std::move(c));
+    }
+    // With a survey program, the tool that read each row (at a point between stations,
+    // the station below it).
+    if (m_uncertainty && l.uncertainty && !l.uncertainty->legs.empty()) {
+        Column c;
+        c.name = DRV_TRANSLATE_NOOP("Export", "Werkzeug");
+        c.text = true;
+        for (std::size_t r = first; r < end; ++r) {
+            const auto leg = unc::legAt(*l.uncertainty, l.rows[r].point.md);
+            c.texts.push_back(leg ? l.uncertainty->legs[*leg].tool : std::string());
         }
         table.columns.push_back(std::move(c));
     }

@@ -52,6 +52,8 @@ struct ExportInfo
     // the measured azimuths there: named in a title row, and WITSML's aziRef,
     // magDeclUsed and gridCorUsed.
     geo::CourseNorth north;
+    // The survey program: WITSML names each station's tool (modelToolError).
+    std::vector<SurveyRun> program;
 };
 
 // Writes `rows` to `path` (UTF-8) in `format`; false when the file cannot be written.

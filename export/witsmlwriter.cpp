@@ -160,6 +160,8 @@ bool writeWitsmlTrajectory(
         out.measure("      ", "dispEw", length, p.east);
         out.measure("      ", "vertSect", length, row.verticalSection);
         out.measure("      ", "dls", dls, p.doglegPer30);
+        if (const auto run = runAt(info.program, p.md))
+            out.text("      ", "modelToolError", info.program[*run].tool);
         out.raw("    </trajectoryStation>\n");
         if (!out.flush())
             return false;

@@ -4,12 +4,14 @@
 #include "geo/north.h"
 #include "geo/projection.h"
 #include "i18n/i18n.h"
+#include "toollibrary/toollibrary.h"
 
 namespace geo {
 
-std::optional<unc::Inputs> errorModelInputs(const WellSettings &typed, unc::MissingInput *missing)
+std::optional<unc::Inputs> errorModelInputs(
+    const WellSettings &typed, unc::MissingInput *missing, std::string *refusal)
 {
-    if (typed.uncertainty.model == ErrorModel::None) {
+    if (!typed.uncertainty.hasModel()) {
         if (missing)
             *missing = unc::MissingInput::None;
         return std::nullopt;
@@ -31,7 +33,33 @@ std::optional<unc::Inputs> errorModelInputs(const WellSettings &typed, unc::Miss
                 completed.gridConvergence = onEarth->convergence;
         }
     }
-    return unc::inputsFor(completed, latitude, missing);
+    // The program's tools first: whether they read the field decides what is missing.
+    unc::Inputs tools;
+    if (const auto refused = toollib::applyProgram(settings.uncertainty.program, tools)) {
+        if (missing)
+            *missing = unc::MissingInput::Program;
+        if (refusal)
+            *refusal = refused->message;
+        return std::nullopt;
+    }
+    bool magnetic = tools.legs.empty();
+    for (const unc::Leg &leg : tools.legs) {
+        for (const unc::terms::Term &t : leg.terms)
+            magnetic = magnetic || unc::terms::magnetic(t.shape)
+                || t.factor == unc::terms::Factor::PerHorizontalField;
+    }
+    std::optional<unc::Inputs> inputs = unc::inputsFor(completed, latitude, missing, magnetic);
+    if (!inputs)
+        return inputs;
+    inputs->legs = std::move(tools.legs);
+    if (const auto refused = toollib::refusalFor(*inputs)) {
+        if (missing)
+            *missing = unc::MissingInput::Program;
+        if (refusal)
+            *refusal = refused->message;
+        return std::nullopt;
+    }
+    return inputs;
 }
 
 std::string missingInputReason(const WellSettings &settings, unc::MissingInput missing)
@@ -42,6 +70,7 @@ std::string missingInputReason(const WellSettings &settings, unc::MissingInput m
     case unc::MissingInput::Declination:
         break;
     case unc::MissingInput::Convergence:
+    case unc::MissingInput::Program:
     case unc::MissingInput::None:
         return {};
     }

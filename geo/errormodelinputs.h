@@ -17,8 +17,11 @@ namespace geo {
 // unknown: the MWD terms do not use it.
 // The declination, dip and total field not typed come from the geomagnetic model where
 // it gives them (geo/magneticfield.h).
-std::optional<unc::Inputs> errorModelInputs(
-    const WellSettings &settings, unc::MissingInput *missing = nullptr);
+// A survey program's tools come from the tool library (toollibrary/); where one cannot be
+// computed, `missing` is Program and `refusal` says why (chosen language, UTF-8). A
+// program whose tools read nothing magnetic needs no total field, dip or declination.
+std::optional<unc::Inputs> errorModelInputs(const WellSettings &settings,
+    unc::MissingInput *missing = nullptr, std::string *refusal = nullptr);
 
 // Why a missing declination, dip or total field did not come from the geomagnetic model
 // where the wellhead's place is known: a sentence naming the missing survey date, or the

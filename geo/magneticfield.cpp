@@ -34,7 +34,7 @@ bool needsModelField(const WellSettings &settings)
 {
     const UncertaintySettings &u = settings.uncertainty;
     return !settings.declination
-        || (u.model != ErrorModel::None && (!u.dip || !u.totalField));
+        || (u.hasModel() && (!u.dip || !u.totalField));
 }
 
 WellSettings effectiveSettings(const WellSettings &settings, ModelField *field)

@@ -167,6 +167,8 @@ std::string missingFieldName(unc::MissingInput missing)
         return i18n::translate("WellForm", "Deklination");
     case unc::MissingInput::Convergence:
         return i18n::translate("WellForm", "Meridiankonvergenz");
+    case unc::MissingInput::Program:
+        return i18n::translate("WellForm", "Vermessungsprogramm");
     case unc::MissingInput::None:
         break;
     }
@@ -251,7 +253,12 @@ bool settingsFromForm(
     u.gravity = gravity.value_or(UncertaintySettings {}.gravity);
     u.ellipseSigma = sigmas.value_or(UncertaintySettings {}.ellipseSigma);
     unc::MissingInput missing = unc::MissingInput::None;
-    if (u.model != ErrorModel::None && !errorModelInputs(s, &missing)) {
+    std::string refusal;
+    if (u.hasModel() && !errorModelInputs(s, &missing, &refusal)) {
+        if (missing == unc::MissingInput::Program) {
+            fault = refusal;
+            return false;
+        }
         std::string why;
         switch (missing) {
         case unc::MissingInput::Declination:

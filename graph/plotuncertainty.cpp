@@ -24,22 +24,22 @@ Along along(const unc::Sym3 &c, double cn, double ce)
 
 bool usable(const UncertaintySettings &u)
 {
-    return u.model != ErrorModel::None && std::isfinite(u.ellipseSigma) && u.ellipseSigma > 0.0;
+    return u.hasModel() && std::isfinite(u.ellipseSigma) && u.ellipseSigma > 0.0;
 }
 
 void setCaption(PlotData &d, const UncertaintySettings &u)
 {
     d.sigmas = u.ellipseSigma;
-    d.spreadCaption = uncertaintyCaption(u.model, u.ellipseSigma);
+    d.spreadCaption = uncertaintyCaption(u, u.ellipseSigma);
 }
 
 } // namespace
 
-std::string uncertaintyCaption(ErrorModel model, double sigmas)
+std::string uncertaintyCaption(const UncertaintySettings &u, double sigmas)
 {
     const QString text
         = QCoreApplication::translate("PlotUncertainty", "Unsicherheit: %1, %2 Sigma")
-              .arg(QString::fromUtf8(std::string(unc::modelTitle(model))),
+              .arg(QString::fromStdString(unc::modelTitle(u)),
                   QString::fromStdString(decimalsign::shortest(sigmas, pageDecimalSign())));
     return text.toStdString();
 }

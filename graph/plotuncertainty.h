@@ -14,7 +14,7 @@
 
 // What the page writes below its legends: "Unsicherheit: ISCWSA MWD Rev. 5, 2 Sigma"
 // (the multiple spelt out, as the pages and their files have always shown it).
-std::string uncertaintyCaption(ErrorModel model, double sigmas);
+std::string uncertaintyCaption(const UncertaintySettings &u, double sigmas);
 
 // Gives the side or top view made from `t` by plotDataOf the spread of its points: `nev`
 // holds one covariance per station of `t`, `u` the model and the multiple of σ. Nothing

@@ -75,6 +75,7 @@ void CMainFrame::OnFileExport()
     info.borehole = m_doc->name();
     info.document = m_doc->GetPathName().toStdString();
     info.north = m_doc->analysis().courseNorth();
+    info.program = m_doc->settings().uncertainty.program;
     std::string unplaced;
     // The same rows, made and written a piece at a time, as the batch tool's --export.
     const surveyexport::RowSource stations

@@ -430,7 +430,7 @@ QString CMainFrame::uncertaintyPrompt()
 QString CMainFrame::uncertaintyUnavailable() const
 {
     const WellSettings &settings = m_doc->settings();
-    if (settings.uncertainty.model == ErrorModel::None)
+    if (!settings.uncertainty.hasModel())
         return tr("Keine Unsicherheit: Die Bohrung hat kein Fehlermodell (Bearbeiten > "
                   "Bohrung …).");
     // Where the geomagnetic model would have given the value, why it did not.
@@ -452,6 +452,9 @@ QString CMainFrame::uncertaintyUnavailable() const
     case unc::MissingInput::Convergence:
         return tr("Keine Unsicherheit: Dem Fehlermodell fehlt die Meridiankonvergenz, denn die "
                   "Azimute sind auf Gitter-Nord bezogen (Bearbeiten > Bohrung …).");
+    case unc::MissingInput::Program:
+        return tr("Keine Unsicherheit: %1 (Bearbeiten > Bohrung …)")
+            .arg(QString::fromStdString(m_doc->uncertaintyRefusal()));
     case unc::MissingInput::None:
         break;
     }

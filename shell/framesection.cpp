@@ -59,6 +59,7 @@ void CMainFrame::OnPathInterpolation()
     info.borehole = m_doc->name();
     info.document = m_doc->GetPathName().toStdString();
     info.north = m_doc->analysis().courseNorth();
+    info.program = m_doc->settings().uncertainty.program;
     dialog.setExportInfo(info);
     dialog.exec();
 }

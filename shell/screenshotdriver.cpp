@@ -188,7 +188,7 @@ void ScreenshotDriver::start(CMainFrame &frame)
             // The pictures of the uncertainty need an error model: the document's own,
             // or else ISCWSA MWD Rev. 5 in the earth's field of northern Germany.
             CDravonDoc &doc = m_frame->document();
-            if (doc.settings().uncertainty.model == ErrorModel::None) {
+            if (!doc.settings().uncertainty.hasModel()) {
                 WellSettings s = doc.settings();
                 s.uncertainty.model = ErrorModel::IscwsaMwdRev5;
                 s.uncertainty.totalField = 49500;

@@ -58,7 +58,8 @@ void CMainFrame::updateMessages()
     // or a path there is nothing to compare.
     const bool scanned = !w.settings.offsets.empty() && !m_doc->trajectory().empty();
     const std::vector<analysis::Remark> list = analysis::remarks(
-        m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr, &m_doc->surveyCheck());
+        m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr, &m_doc->surveyCheck(),
+        &m_doc->analysis().modelInputs());
     m_messages->setRemarks(list);
     const bool risk = std::any_of(list.begin(), list.end(),
         [](const analysis::Remark &r) { return r.severity == analysis::Severity::CollisionRisk; });
@@ -74,7 +75,8 @@ void CMainFrame::showMessageDepth(const analysis::Remark &remark)
     const QString depth = QString::fromStdString(decimalsign::shown(*remark.depth, 2));
     QString text;
     if (remark.source == analysis::RemarkSource::Clearance
-        || remark.source == analysis::RemarkSource::SurveyCheck)
+        || remark.source == analysis::RemarkSource::SurveyCheck
+        || remark.source == analysis::RemarkSource::SurveyProgram)
         text = tr("Meldung bei %1 m MD").arg(depth);
     else if (remark.untilDepth)
         text = tr("Meldung bei Teufe %1 bis %2")

@@ -153,11 +153,25 @@ const Tool *find(std::string_view code)
     return it == all.end() ? nullptr : &*it;
 }
 
+unc::Leg Model::leg(double fromMd, std::optional<double> toMd) const
+{
+    unc::Leg leg;
+    leg.fromMd = fromMd;
+    leg.toMd = toMd;
+    leg.terms = terms;
+    leg.tortuosity = tortuosity;
+    leg.misalignmentCourseLength = misalignmentCourseLength;
+    if (tool) {
+        leg.tool = std::string(tool->code);
+        leg.inclinationMin = tool->inclinationMin;
+        leg.inclinationMax = tool->inclinationMax;
+    }
+    return leg;
+}
+
 void Model::applyTo(unc::Inputs &inputs) const
 {
-    inputs.tool = std::span<const unc::terms::Term>(terms);
-    inputs.tortuosity = tortuosity;
-    inputs.misalignmentCourseLength = misalignmentCourseLength;
+    inputs.legs = { leg(0, std::nullopt) };
 }
 
 ModelOrRefusal modelFor(const Tool &tool)
@@ -193,7 +207,6 @@ ModelOrRefusal modelFor(const Tool &tool)
         t.magnitude = row.magnitude * u->scale;
         if (f->shape == Shape::GyroNoiseXy)
             t.magnitude *= tool.noiseReduction.value_or(1.0);
-        model.needsLatitude = model.needsLatitude || f->factor == Factor::PerHorizontalEarthRate;
         t.degrees = u->degrees;
         // Well-by-well errors take one value for the whole survey, as global ones do.
         t.propagation = row.propagation == 'R' ? unc::terms::Propagation::Random
@@ -206,17 +219,22 @@ ModelOrRefusal modelFor(const Tool &tool)
     return r;
 }
 
-std::optional<Refusal> refusalFor(const Model &model, const unc::Inputs &inputs)
+std::optional<Refusal> refusalFor(const unc::Inputs &inputs)
 {
-    if (!model.needsLatitude)
+    const unc::Leg *gyro = nullptr;
+    const unc::terms::Term *needing = nullptr;
+    for (const unc::Leg &leg : inputs.legs) {
+        for (const unc::terms::Term &t : leg.terms) {
+            if (!needing && t.factor == Factor::PerHorizontalEarthRate) {
+                gyro = &leg;
+                needing = &t;
+            }
+        }
+    }
+    if (!needing)
         return std::nullopt;
-    const auto needing = std::find_if(model.terms.begin(), model.terms.end(),
-        [](const unc::terms::Term &t) { return t.factor == Factor::PerHorizontalEarthRate; });
-    const std::string code(model.tool ? model.tool->code : std::string_view {});
-    const std::string function(model.tool
-            ? model.tool->terms[static_cast<std::size_t>(needing - model.terms.begin())]
-                  .weightingFunction
-            : std::string_view {});
+    const std::string &code = gyro->tool;
+    const std::string function(needing->code);
     if (!inputs.latitude) {
         return Refusal { cfmt(i18n::translateFormat("Werkzeugkatalog",
                                   "Das Werkzeug %s lässt sich ohne die geographische Breite nicht "
@@ -250,6 +268,26 @@ ModelOrRefusal modelFor(std::string_view code)
                  .c_str(),
             std::string(code).c_str()),
         {});
+}
+
+std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs)
+{
+    std::vector<unc::Leg> legs;
+    for (std::size_t i = 0; i < program.size(); ++i) {
+        const SurveyRun &run = program[i];
+        ModelOrRefusal r = modelFor(run.tool);
+        if (r.refusal) {
+            r.refusal->message = i18n::arg(i18n::translate("Werkzeugkatalog",
+                                               "Abschnitt %1 des Vermessungsprogramms: %2"),
+                { std::to_string(i + 1), r.refusal->message });
+            return r.refusal;
+        }
+        legs.push_back(r.model->leg(run.fromMd, run.toMd));
+        legs.back().run = run.name;
+    }
+    if (!legs.empty())
+        inputs.legs = std::move(legs);
+    return std::nullopt;
 }
 
 } // namespace toollib

@@ -73,10 +73,10 @@ struct Model
     std::vector<unc::terms::Term> terms; // one per TermRow, in its order
     double tortuosity = unc::terms::kDefaultTortuosity;
     double misalignmentCourseLength = 10;
-    // A term gyrocompasses: the model needs the latitude (unc::Inputs::latitude).
-    bool needsLatitude = false;
 
-    // `inputs` computing with this tool (the model's terms must outlive them).
+    // A run of this tool over the stations from `fromMd` to `toMd`.
+    unc::Leg leg(double fromMd, std::optional<double> toMd) const;
+    // `inputs` computing the whole well with this tool.
     void applyTo(unc::Inputs &inputs) const;
 };
 
@@ -88,9 +88,9 @@ struct Refusal
     std::string missing;
 };
 
-// Why `model` cannot be computed with `inputs`: a gyrocompassing model without a latitude
-// or at a pole. None when it can.
-std::optional<Refusal> refusalFor(const Model &model, const unc::Inputs &inputs);
+// Why the tools of `inputs` cannot be computed with them: a gyrocompassing tool without a
+// latitude or at a pole (the first run's that is). None when they can.
+std::optional<Refusal> refusalFor(const unc::Inputs &inputs);
 
 struct ModelOrRefusal
 {
@@ -101,6 +101,12 @@ struct ModelOrRefusal
 ModelOrRefusal modelFor(const Tool &tool);
 // The same for a code; an unknown code is refused too.
 ModelOrRefusal modelFor(std::string_view code);
+
+// `inputs` computing with the tools of `program` (uncertainty/settings.h), one run after the
+// other; the refusal of the first run whose tool is not in the library or cannot be
+// computed (naming the run), `inputs` then untouched. An empty program leaves `inputs` as
+// they are.
+std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs);
 
 namespace generated {
     // The tables made from the workbooks (toollibrary/generator).

@@ -101,7 +101,9 @@ namespace {
         bool furtherShapes = false;
     };
 
-    Setup setupOf(const Inputs &in)
+    // The setup of `in` for the sources `terms`, with the course-length parameters of
+    // `leg` (or of the inputs, for their model).
+    Setup setupOf(const Inputs &in, std::span<const terms::Term> terms, const Leg *leg)
     {
         Setup m;
         m.perGravity = 1.0 / in.gravity;
@@ -118,13 +120,14 @@ namespace {
         m.sinDeclination = std::sin(in.declination * kRadian);
         m.cosDeclination = std::cos(in.declination * kRadian);
         m.verticalLimit = in.verticalLimit;
-        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || in.tool.has_value();
-        m.tortuosity = in.tortuosity;
-        m.misalignmentCourseLength = in.misalignmentCourseLength;
+        m.doubledFirstInterval = in.model == ErrorModel::IscwsaMwdRev5 || !in.legs.empty();
+        m.tortuosity = leg ? leg->tortuosity : in.tortuosity;
+        m.misalignmentCourseLength
+            = leg ? leg->misalignmentCourseLength : in.misalignmentCourseLength;
         if (in.latitude)
             m.perHorizontalEarthRate
                 = 1.0 / (terms::kEarthRate * kRadian * std::cos(*in.latitude * kRadian));
-        for (const terms::Term &t : termsOf(in))
+        for (const terms::Term &t : terms)
             m.furtherShapes = m.furtherShapes || t.shape >= Shape::Inclination;
         return m;
     }
@@ -339,15 +342,24 @@ namespace {
         std::size_t term = 0; // its place in the model's list (the first, when merged)
     };
 
-    // A model's sources, the systematic ones first, each group in the order of the
-    // kinds, and where each kind's run ends (the systematic kinds' ends, then the random).
-    struct Model
+    // The sources of one tool (the model, or one run's): its setup, and where its sources
+    // lie in the model's list, the systematic ones first, each group in the order of the
+    // kinds, with where each kind's run ends (the systematic kinds' ends, then the
+    // random; indices into the whole list).
+    struct LegModel
     {
         Setup setup;
-        std::vector<Source> sources;
+        std::size_t first = 0, last = 0;
         std::array<std::size_t, 8> ends {};
 
         std::size_t systematic() const { return ends[3]; }
+    };
+
+    // Every tool's sources, one run after the other.
+    struct Model
+    {
+        std::vector<Source> sources;
+        std::vector<LegModel> legs; // one per run, or one for the model
     };
 
     double factorOf(terms::Factor f, const Setup &m)
@@ -370,37 +382,63 @@ namespace {
     }
 
     // The model of `inputs` with its sources one by one, or (`merged`) with those of one
-    // shape and propagation taken together.
+    // tool, shape and propagation taken together.
     Model modelOf(const Inputs &inputs, bool merged)
     {
         Model model;
-        model.setup = setupOf(inputs);
         std::vector<Source> &out = model.sources;
-        const std::span<const terms::Term> terms = termsOf(inputs);
-        for (std::size_t t = 0; t < terms.size(); ++t) {
-            Source s;
-            s.shape = terms[t].shape;
-            s.random = terms[t].propagation == terms::Propagation::Random;
-            s.scale = terms[t].magnitude * (terms[t].degrees ? kRadian : 1.0)
-                * factorOf(terms[t].factor, model.setup);
-            s.term = t;
-            const auto same = std::find_if(out.begin(), out.end(),
-                [&](const Source &o) { return o.shape == s.shape && o.random == s.random; });
-            if (merged && same != out.end())
-                same->scale = std::hypot(same->scale, s.scale);
-            else
-                out.push_back(s);
-        }
-        const auto group = [](const Source &s) {
-            return (s.random ? 4u : 0u) + static_cast<unsigned>(kindOf(s.shape));
+        std::size_t termBase = 0;
+        const auto add = [&](std::span<const terms::Term> terms, const Leg *legInputs) {
+            LegModel leg;
+            leg.setup = setupOf(inputs, terms, legInputs);
+            leg.first = out.size();
+            for (std::size_t t = 0; t < terms.size(); ++t) {
+                Source s;
+                s.shape = terms[t].shape;
+                s.random = terms[t].propagation == terms::Propagation::Random;
+                s.scale = terms[t].magnitude * (terms[t].degrees ? kRadian : 1.0)
+                    * factorOf(terms[t].factor, leg.setup);
+                s.term = termBase + t;
+                const auto same = std::find_if(out.begin() + leg.first, out.end(),
+                    [&](const Source &o) { return o.shape == s.shape && o.random == s.random; });
+                if (merged && same != out.end())
+                    same->scale = std::hypot(same->scale, s.scale);
+                else
+                    out.push_back(s);
+            }
+            termBase += terms.size();
+            const auto group = [](const Source &s) {
+                return (s.random ? 4u : 0u) + static_cast<unsigned>(kindOf(s.shape));
+            };
+            const auto begin = out.begin() + leg.first;
+            std::stable_sort(begin, out.end(),
+                [&](const Source &a, const Source &b) { return group(a) < group(b); });
+            for (unsigned k = 0; k < leg.ends.size(); ++k) {
+                leg.ends[k] = leg.first + static_cast<std::size_t>(std::count_if(begin, out.end(),
+                                  [&](const Source &s) { return group(s) <= k; }));
+            }
+            leg.last = out.size();
+            model.legs.push_back(leg);
         };
-        std::stable_sort(out.begin(), out.end(),
-            [&](const Source &a, const Source &b) { return group(a) < group(b); });
-        for (unsigned k = 0; k < model.ends.size(); ++k) {
-            model.ends[k] = static_cast<std::size_t>(std::count_if(
-                out.begin(), out.end(), [&](const Source &s) { return group(s) <= k; }));
-        }
+        if (inputs.legs.empty())
+            add(terms::termsOf(inputs.model), nullptr);
+        for (const Leg &leg : inputs.legs)
+            add(leg.terms, &leg);
         return model;
+    }
+
+    // The run whose tool reads a station or point at `md`; outside every run, the
+    // nearest (what callers refuse beforehand: stationOutsideLegs).
+    std::size_t legIndex(const Inputs &inputs, double md)
+    {
+        if (const auto leg = legAt(inputs, md))
+            return *leg;
+        std::size_t nearest = 0;
+        for (std::size_t i = 0; i < inputs.legs.size(); ++i) {
+            if (md >= inputs.legs[i].fromMd)
+                nearest = i;
+        }
+        return nearest;
     }
 
     // A source's error vectors at a station: e (both intervals) and e* (the one above).
@@ -409,13 +447,13 @@ namespace {
         Vec3 e, eStar;
     };
 
-    // Every source's error vectors at place `p` with reach `r`, into `out`.
+    // The error vectors of the sources of `leg` at place `p` with reach `r`, into `out`
+    // at the sources' places in the model's list.
     [[gnu::always_inline]] inline void effectsAt(
-        const Place &p, const Reach &r, const Model &model, Effect *out)
+        const Place &p, const Reach &r, const LegModel &leg, const Source *s, Effect *out)
     {
         WeightTable w;
-        weightsAt(p, r, model.setup, w);
-        const Source *s = model.sources.data();
+        weightsAt(p, r, leg.setup, w);
         const Vec3 &highWithLimit = p.vertical ? r.alongHighVertical : r.alongHigh;
         const auto angles = [&](std::size_t first, std::size_t last, const Vec3 &high,
                                 const Vec3 &lateral, double above) {
@@ -425,8 +463,8 @@ namespace {
                 out[g] = { e, above * e };
             }
         };
-        for (std::size_t half = 0, first = 0; half < 8; half += 4) {
-            const std::size_t *end = model.ends.data() + half;
+        for (std::size_t half = 0, first = leg.first; half < 8; half += 4) {
+            const std::size_t *end = leg.ends.data() + half;
             for (std::size_t g = first; g < end[0]; ++g) {
                 const double d = s[g].scale * w[static_cast<std::size_t>(s[g].shape)].d;
                 out[g] = { d * r.depthBoth, d * r.depthAbove };
@@ -478,18 +516,66 @@ namespace {
         std::size_t made_ = 0;
     };
 
-    // The running sums of the sources over the stations passed.
+    // The running sums of the sources over the stations passed, and the run of the
+    // station that joined them last.
     struct Sums
     {
         std::vector<Vec3> errors; // Σ e (systematic sources)
         std::vector<Sym3> squares; // Σ e eᵀ (random sources, kept one by one on request)
         Sym3 allSquares; // Σ e eᵀ over all random sources
+        std::size_t leg = 0;
+        // Σ (Σ e)(Σ e)ᵀ over the systematic sources of every other run than `leg`: those
+        // above are done, those below have no errors yet.
+        Sym3 otherLegs;
 
         Sums(std::size_t sources, bool eachRandom)
             : errors(sources)
             , squares(eachRandom ? sources : 0)
         {
         }
+
+        // Moves on to run `to`.
+        void enter(std::size_t to, const Model &model)
+        {
+            leg = to;
+            otherLegs = {};
+            for (std::size_t l = 0; l < model.legs.size(); ++l) {
+                if (l == to)
+                    continue;
+                for (std::size_t g = model.legs[l].first; g < model.legs[l].systematic(); ++g)
+                    addOuter(otherLegs, errors[g]);
+            }
+        }
+    };
+
+    inline Sym3 operator+(const Sym3 &a, const Sym3 &b)
+    {
+        return { a.xx + b.xx, a.yy + b.yy, a.zz + b.zz, a.xy + b.xy, a.xz + b.xz, a.yz + b.yz };
+    }
+
+    // The runs of the stations, one station after the other.
+    class LegCursor
+    {
+    public:
+        explicit LegCursor(const Inputs &inputs)
+            : inputs_(inputs)
+        {
+        }
+
+        std::size_t at(double md)
+        {
+            if (inputs_.legs.size() > 1) {
+                const Leg &leg = inputs_.legs[leg_];
+                if (md < leg.fromMd - kSlack || (leg.toMd && md > *leg.toMd + kSlack))
+                    leg_ = legIndex(inputs_, md);
+            }
+            return leg_;
+        }
+
+    private:
+        static constexpr double kSlack = 1e-6;
+        const Inputs &inputs_;
+        std::size_t leg_ = 0;
     };
 
     // What a sweep does not want: no covariance per source, no points.
@@ -503,25 +589,34 @@ namespace {
     // before that station's errors join the sums, `between(k, sums)` may take the points
     // on the interval below it (k = 0 for the first interval, with empty sums).
     template <class Total, class PerSource, class Between>
-    void sweep(StationPlaces &places, const Model &model, Total total, PerSource perSource,
-        Between between)
+    void sweep(StationPlaces &places, const Inputs &inputs, const Model &model, Total total,
+        PerSource perSource, Between between)
     {
         constexpr bool kPerSource = !std::is_same_v<PerSource, Unwanted>;
-        const std::size_t n = places.size(), count = model.sources.size(),
-                          systematic = model.systematic();
+        const std::size_t n = places.size(), count = model.sources.size();
         if (n == 0)
             return;
         const Source *sources = model.sources.data();
         Sums sums(count, kPerSource);
         std::vector<Effect> effects(count);
+        LegCursor legs(inputs);
+        sums.enter(legs.at(places[0].md), model);
         between(std::size_t { 0 }, sums);
         for (std::size_t k = 1; k < n; ++k) {
             const Place *below = k + 1 < n ? &places[k + 1] : nullptr;
             const Place &above = places[k - 1], &at = places[k];
-            effectsAt(at, reachOf(above, at, below, k == 1, model.setup), model, effects.data());
+            const std::size_t l = legs.at(at.md);
+            if (l != sums.leg)
+                sums.enter(l, model);
+            const LegModel &leg = model.legs[l];
+            const std::size_t systematic = leg.systematic();
+            effectsAt(at, reachOf(above, at, below, k == 1, leg.setup), leg, sources,
+                effects.data());
             // In registers: through memory each source would wait for the one before.
             Sym3 sum = sums.allSquares;
-            for (std::size_t g = 0; g < systematic; ++g) {
+            if (model.legs.size() > 1)
+                sum = sum + sums.otherLegs;
+            for (std::size_t g = leg.first; g < systematic; ++g) {
                 const Vec3 c = sums.errors[g] + effects[g].eStar;
                 addOuter(sum, c);
                 if constexpr (kPerSource) {
@@ -530,7 +625,7 @@ namespace {
                     perSource(k, sources[g].term, own);
                 }
             }
-            for (std::size_t g = systematic; g < count; ++g) {
+            for (std::size_t g = systematic; g < leg.last; ++g) {
                 addOuter(sum, effects[g].eStar);
                 if constexpr (kPerSource) {
                     Sym3 own = sums.squares[g];
@@ -538,12 +633,27 @@ namespace {
                     perSource(k, sources[g].term, own);
                 }
             }
+            if constexpr (kPerSource) {
+                // The other runs' sources as they stand.
+                for (const LegModel &other : model.legs) {
+                    if (&other == &leg)
+                        continue;
+                    for (std::size_t g = other.first; g < other.last; ++g) {
+                        Sym3 own;
+                        if (g < other.systematic())
+                            addOuter(own, sums.errors[g]);
+                        else
+                            own = sums.squares[g];
+                        perSource(k, sources[g].term, own);
+                    }
+                }
+            }
             total(k, sum);
             between(k, sums);
-            for (std::size_t g = 0; g < systematic; ++g)
+            for (std::size_t g = leg.first; g < systematic; ++g)
                 sums.errors[g] += effects[g].e;
             Sym3 squares = sums.allSquares;
-            for (std::size_t g = systematic; g < count; ++g) {
+            for (std::size_t g = systematic; g < leg.last; ++g) {
                 addOuter(squares, effects[g].e);
                 if constexpr (kPerSource)
                     addOuter(sums.squares[g], effects[g].e);
@@ -552,28 +662,37 @@ namespace {
         }
     }
 
-    // The covariance at `point`, a place on the interval below station k, from the sums
-    // over the stations above k: station k's errors with the interval below it ending at
-    // the point, and the point's own e*.
+    // The covariance at `point`, a place on the interval below station k read by run
+    // `pointLeg`, from the sums over the stations above k: station k's errors with the
+    // interval below it ending at the point, and the point's own e*.
     Sym3 pointCovariance(StationPlaces &places, std::size_t k, const Place &point,
-        const Model &model, const Sums &sums, std::vector<Effect> &atK,
+        std::size_t pointLeg, const Model &model, const Sums &sums, std::vector<Effect> &atK,
         std::vector<Effect> &atPoint)
     {
-        const std::size_t count = model.sources.size();
+        const LegModel &kLeg = model.legs[sums.leg], &pLeg = model.legs[pointLeg];
+        const Source *sources = model.sources.data();
         if (k >= 1)
-            effectsAt(places[k], reachOf(places[k - 1], places[k], &point, k == 1, model.setup),
-                model, atK.data());
+            effectsAt(places[k],
+                reachOf(places[k - 1], places[k], &point, k == 1, kLeg.setup), kLeg, sources,
+                atK.data());
         else
             std::fill(atK.begin(), atK.end(), Effect {});
-        effectsAt(
-            point, reachOf(places[k], point, nullptr, k == 0, model.setup), model, atPoint.data());
+        effectsAt(point, reachOf(places[k], point, nullptr, k == 0, pLeg.setup), pLeg, sources,
+            atPoint.data());
         Sym3 c = sums.allSquares;
-        for (std::size_t g = 0; g < model.systematic(); ++g)
-            addOuter(c, sums.errors[g] + atK[g].e + atPoint[g].eStar);
-        for (std::size_t g = model.systematic(); g < count; ++g) {
+        if (model.legs.size() > 1)
+            c = c + sums.otherLegs; // the point's run, when another, has no errors yet
+        const bool same = pointLeg == sums.leg;
+        for (std::size_t g = kLeg.first; g < kLeg.systematic(); ++g)
+            addOuter(c, sums.errors[g] + atK[g].e + (same ? atPoint[g].eStar : Vec3 {}));
+        for (std::size_t g = kLeg.systematic(); g < kLeg.last; ++g)
             addOuter(c, atK[g].e);
-            addOuter(c, atPoint[g].eStar);
+        if (!same) {
+            for (std::size_t g = pLeg.first; g < pLeg.systematic(); ++g)
+                addOuter(c, atPoint[g].eStar);
         }
+        for (std::size_t g = pLeg.systematic(); g < pLeg.last; ++g)
+            addOuter(c, atPoint[g].eStar);
         return c;
     }
 
@@ -581,32 +700,70 @@ namespace {
 
 std::span<const terms::Term> termsOf(const Inputs &inputs)
 {
-    return inputs.tool ? *inputs.tool : terms::termsOf(inputs.model);
+    return inputs.legs.empty() ? terms::termsOf(inputs.model)
+                               : std::span<const terms::Term>(inputs.legs.front().terms);
+}
+
+bool computesAnything(const Inputs &inputs)
+{
+    if (inputs.legs.empty())
+        return !terms::termsOf(inputs.model).empty();
+    return std::any_of(inputs.legs.begin(), inputs.legs.end(),
+        [](const Leg &leg) { return !leg.terms.empty(); });
+}
+
+std::optional<std::size_t> legAt(const Inputs &inputs, double md)
+{
+    constexpr double kSlack = 1e-6;
+    for (std::size_t i = 0; i < inputs.legs.size(); ++i) {
+        const Leg &leg = inputs.legs[i];
+        if (md >= leg.fromMd - kSlack && (!leg.toMd || md <= *leg.toMd + kSlack))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> stationOutsideLegs(const traj::Trajectory &path, const Inputs &inputs)
+{
+    if (inputs.legs.empty())
+        return std::nullopt;
+    for (std::size_t k = 1; k < path.stations.size(); ++k) {
+        if (!legAt(inputs, path.stations[k].md))
+            return k;
+    }
+    return std::nullopt;
 }
 
 std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<Sym3> out(path.stations.size());
-    if (termsOf(inputs).empty())
+    if (!computesAnything(inputs))
         return out;
     const Model model = modelOf(inputs, true);
-    StationPlaces places(path, model.setup);
+    StationPlaces places(path, model.legs.front().setup);
     sweep(
-        places, model, [&](std::size_t k, const Sym3 &c) { out[k] = c; }, Unwanted {}, Unwanted {});
+        places, inputs, model, [&](std::size_t k, const Sym3 &c) { out[k] = c; }, Unwanted {},
+        Unwanted {});
     return out;
 }
 
 std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs)
 {
     std::vector<SourceCovariances> out;
-    for (const terms::Term &t : termsOf(inputs))
-        out.push_back({ t.code, std::vector<Sym3>(path.stations.size()) });
+    if (inputs.legs.empty()) {
+        for (const terms::Term &t : terms::termsOf(inputs.model))
+            out.push_back({ t.code, std::vector<Sym3>(path.stations.size()), 0 });
+    }
+    for (std::size_t l = 0; l < inputs.legs.size(); ++l) {
+        for (const terms::Term &t : inputs.legs[l].terms)
+            out.push_back({ t.code, std::vector<Sym3>(path.stations.size()), l });
+    }
     if (out.empty())
         return out;
     const Model model = modelOf(inputs, false);
-    StationPlaces places(path, model.setup);
+    StationPlaces places(path, model.legs.front().setup);
     sweep(
-        places, model, Unwanted {},
+        places, inputs, model, Unwanted {},
         [&](std::size_t k, std::size_t term, const Sym3 &c) { out[term].stations[k] = c; },
         Unwanted {});
     return out;
@@ -617,9 +774,10 @@ std::vector<Sym3> pointCovariances(
 {
     std::vector<Sym3> out(points.size());
     const std::size_t n = path.stations.size();
-    if (termsOf(inputs).empty() || n == 0)
+    if (!computesAnything(inputs) || n == 0)
         return out;
     const Model model = modelOf(inputs, true);
+    const Setup &setup = model.legs.front().setup;
     const std::vector<traj::Station> &st = path.stations;
 
     // A point at a station (or outside the stations) takes the station's covariance; the
@@ -649,20 +807,20 @@ std::vector<Sym3> pointCovariances(
             const traj::Point &p = points[between[j]];
             return std::array<double, 4> { p.md, p.tvd, p.inclination, p.azimuth };
         },
-        model.setup, betweenPlaces.data());
+        setup, betweenPlaces.data());
 
     std::vector<Sym3> stations(n);
     std::vector<Effect> atK(model.sources.size()), atPoint(model.sources.size());
     std::size_t next = 0;
-    StationPlaces places(path, model.setup);
+    StationPlaces places(path, setup);
     sweep(
-        places, model, [&](std::size_t k, const Sym3 &c) { stations[k] = c; }, Unwanted {},
-        [&](std::size_t k, const Sums &sums) {
+        places, inputs, model, [&](std::size_t k, const Sym3 &c) { stations[k] = c; },
+        Unwanted {}, [&](std::size_t k, const Sums &sums) {
             for (; next < between.size()
                  && static_cast<std::size_t>(points[between[next]].interval) == k + 1;
                  ++next)
-                out[between[next]]
-                    = pointCovariance(places, k, betweenPlaces[next], model, sums, atK, atPoint);
+                out[between[next]] = pointCovariance(places, k, betweenPlaces[next],
+                    legIndex(inputs, betweenPlaces[next].md), model, sums, atK, atPoint);
         });
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (atStation[i] < n)

@@ -97,6 +97,14 @@ constexpr bool depthOnly(Shape s)
     return s == Shape::DepthReference || s == Shape::DepthScale || s == Shape::DepthStretch;
 }
 
+// Shapes that read the magnetic field (its dip or strength) or the magnetic azimuth: a
+// tool without them needs neither the field nor the declination.
+constexpr bool magnetic(Shape s)
+{
+    return (s >= Shape::AccelBiasXy1 && s <= Shape::MagScaleZ) || s == Shape::SinIncSinAzM
+        || (s >= Shape::AxialAccelBiasXy1 && s <= Shape::AxialField);
+}
+
 // The constant by which a source's function differs from its shape.
 enum class Factor : unsigned char {
     One,

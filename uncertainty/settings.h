@@ -51,6 +51,9 @@ struct UncertaintySettings
     std::optional<double> dip; // degrees, positive downward
     double ellipseSigma = 2; // the multiple of σ that ellipses and bands show
 
+    // Whether the stations have an error model at all: a model, or a survey program.
+    bool hasModel() const { return model != ErrorModel::None || !program.empty(); }
+
     bool operator==(const UncertaintySettings &) const = default;
 };
 

@@ -51,8 +51,8 @@ Ellipse horizontalEllipse(const Sym3 &nev, double sigmas)
     return e;
 }
 
-std::optional<Inputs> inputsFor(
-    const WellSettings &settings, std::optional<double> latitude, MissingInput *missing)
+std::optional<Inputs> inputsFor(const WellSettings &settings, std::optional<double> latitude,
+    MissingInput *missing, bool magnetic)
 {
     const auto fail = [&](MissingInput which) -> std::optional<Inputs> {
         if (missing)
@@ -62,26 +62,60 @@ std::optional<Inputs> inputsFor(
     if (missing)
         *missing = MissingInput::None;
     const UncertaintySettings &u = settings.uncertainty;
-    if (u.model == ErrorModel::None)
+    if (!u.hasModel())
         return std::nullopt;
-    if (!u.totalField)
+    if (magnetic && !u.totalField)
         return fail(MissingInput::TotalField);
-    if (!u.dip)
+    if (magnetic && !u.dip)
         return fail(MissingInput::Dip);
-    if (settings.north != NorthReference::Magnetic && !settings.declination)
+    if (magnetic && settings.north != NorthReference::Magnetic && !settings.declination)
         return fail(MissingInput::Declination);
     if (settings.north == NorthReference::Grid && !settings.gridConvergence)
         return fail(MissingInput::Convergence);
     Inputs in;
     in.model = u.model;
     in.gravity = u.gravity;
-    in.totalField = *u.totalField;
-    in.dip = *u.dip;
+    in.totalField = u.totalField.value_or(in.totalField);
+    in.dip = u.dip.value_or(in.dip);
     in.declination = settings.declination.value_or(0.0);
     in.convergence = settings.gridConvergence.value_or(0.0);
     in.north = settings.north;
     in.latitude = u.latitude ? u.latitude : latitude;
     return in;
+}
+
+namespace {
+
+template <class Runs, class Code> std::string toolList(const Runs &runs, Code code)
+{
+    std::vector<std::string_view> seen;
+    std::string out;
+    for (const auto &run : runs) {
+        const std::string_view c = code(run);
+        if (std::find(seen.begin(), seen.end(), c) != seen.end())
+            continue;
+        seen.push_back(c);
+        if (!out.empty())
+            out += ", ";
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string modelTitle(const UncertaintySettings &settings)
+{
+    if (settings.program.empty())
+        return std::string(modelTitle(settings.model));
+    return toolList(settings.program, [](const SurveyRun &r) { return std::string_view(r.tool); });
+}
+
+std::string modelTitle(const Inputs &inputs)
+{
+    if (inputs.legs.empty())
+        return std::string(modelTitle(inputs.model));
+    return toolList(inputs.legs, [](const Leg &l) { return std::string_view(l.tool); });
 }
 
 std::string_view modelTitle(ErrorModel model)

@@ -45,6 +45,25 @@ Sym3 toHla(const Sym3 &nev, double inclination, double azimuth);
 // The ellipse of the horizontal (north-east) part of `nev` at `sigmas` times σ.
 Ellipse horizontalEllipse(const Sym3 &nev, double sigmas);
 
+// One run of a survey program as the propagation takes it: the stations from `fromMd` to
+// `toMd` (unset: to the end; a station within 1e-6 m of an end is inside, and one where
+// two runs meet belongs to the upper), read by a tool with these sources. Random errors
+// accumulate along the whole well; the systematic and global ones of each run are that
+// run's own sources, independent of every other run's.
+struct Leg
+{
+    double fromMd = 0;
+    std::optional<double> toMd;
+    std::vector<terms::Term> terms;
+    // The tool's least tortuosity (radians per metre) and misalignment course length.
+    double tortuosity = terms::kDefaultTortuosity;
+    double misalignmentCourseLength = 10; // metres
+    std::string tool; // its code, as the listings name it
+    std::string run; // the run's name; may be empty
+    // The inclinations the tool is made for, degrees.
+    double inclinationMin = 0, inclinationMax = 180;
+};
+
 // Everything a model needs besides the stations.
 struct Inputs
 {
@@ -57,20 +76,29 @@ struct Inputs
     NorthReference north = NorthReference::True; // what the stations' azimuths refer to
     std::optional<double> latitude; // degrees north, shown with the results
     double verticalLimit = 1e-4; // degrees: below this inclination a station counts as vertical
-    // A tool's own sources (the tool library's codes): when set they take the place of
-    // `model`'s, also when there are none (a tool of zero error), and are propagated as
-    // the Rev 5 model is. They are not copied: what they point to must outlive every
-    // computation with these inputs.
-    std::optional<std::span<const terms::Term>> tool;
-    // The tool's parameters of the long-course-length and misalignment errors: the least
-    // tortuosity (radians per metre) and the course length below which XYM3E and XYM4E
-    // grow. The defaults are the MWD models'.
+    // The tools' own sources (the tool library's codes), run by run: when there are any
+    // they take the place of `model`'s, and each station is read by the tool of the run
+    // that holds its depth. A run of no sources is a tool of zero error.
+    std::vector<Leg> legs;
+    // The parameters of the long-course-length and misalignment errors of `model`: the
+    // least tortuosity (radians per metre) and the course length below which XYM3E and
+    // XYM4E grow. (A run's tool has its own.)
     double tortuosity = terms::kDefaultTortuosity;
     double misalignmentCourseLength = 10; // metres
 };
 
-// The sources `inputs` are computed with: the tool's, or else the model's.
+// The sources of `model`, or of the single run, that `inputs` are computed with; those of
+// the first run where there are several.
 std::span<const terms::Term> termsOf(const Inputs &inputs);
+// Whether `inputs` compute any source at all.
+bool computesAnything(const Inputs &inputs);
+// The run of `inputs.legs` that reads a station at `md`: the first that holds it; none
+// outside every run (and always none without runs).
+std::optional<std::size_t> legAt(const Inputs &inputs, double md);
+// The first station of `path` below the surface station that no run of `inputs` holds;
+// none when the inputs have no runs or every station lies in one. Such a survey cannot be
+// computed: what would read that station is not known.
+std::optional<std::size_t> stationOutsideLegs(const traj::Trajectory &path, const Inputs &inputs);
 
 // Which input is missing or out of range, by the German name of its field (UTF-8), as
 // the batch tool's option and the settings dialog's label name it.
@@ -80,17 +108,25 @@ enum class MissingInput {
     Dip,
     Declination, // the azimuths are not magnetic, so the model needs the declination
     Convergence, // grid azimuths need the grid convergence
+    Program, // the survey program cannot be computed (a tool, or a station outside its runs)
 };
 
 // The inputs of the model chosen in `settings`, with `latitude` where the settings give
 // none (the wellhead's, when the well is placed on the map). None when the settings
 // choose no model or an input is missing; `missing` then says which.
+// `magnetic`: the sources read the magnetic field or the magnetic azimuth; without, the
+// total field, dip and declination are not needed (and are taken as the defaults' where
+// missing, which then weigh nothing).
 std::optional<Inputs> inputsFor(const WellSettings &settings, std::optional<double> latitude,
-    MissingInput *missing = nullptr);
+    MissingInput *missing = nullptr, bool magnetic = true);
 
 // The models' names for pages and title rows: "ISCWSA MWD Rev. 5". Their short names,
 // modelKey and modelFromKey, come with the settings (uncertainty/settings.h).
 std::string_view modelTitle(ErrorModel model);
+// The same for what the stations are computed with: the model's title, or the tool codes
+// of the survey program in the order of their runs, each once ("GYRO-NS, MWD+IFR1+MS").
+std::string modelTitle(const UncertaintySettings &settings);
+std::string modelTitle(const Inputs &inputs);
 
 // The NEV covariance at every station of `path` (one per path.stations entry, the surface
 // station's zero).
@@ -103,11 +139,13 @@ std::vector<Sym3> stationCovariances(const traj::Trajectory &path, const Inputs 
 std::vector<Sym3> pointCovariances(
     const traj::Trajectory &path, const Inputs &inputs, const std::vector<traj::Point> &points);
 
-// The covariance of one error source at every station, for an audit of the total.
+// The covariance of one error source at every station, for an audit of the total: one
+// per term of the model, or per term of each run in the order of the runs.
 struct SourceCovariances
 {
     std::string_view code; // the model's code of the source: "DRFR", "ABXY-TI1S", ...
     std::vector<Sym3> stations;
+    std::size_t leg = 0; // the run of `inputs.legs` it belongs to (0 without runs)
 };
 std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs);
 

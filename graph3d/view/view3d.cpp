@@ -407,9 +407,9 @@ std::string View3d::caption()
 {
     // The model of the document's well names the tube in the legend.
     const UncertaintySettings &u = m_doc->settings().uncertainty;
-    if (!m_uncertaintyShown || scene().sigmas <= 0 || u.model == ErrorModel::None)
+    if (!m_uncertaintyShown || scene().sigmas <= 0 || !u.hasModel())
         return {};
-    return uncertaintyCaption(u.model, scene().sigmas);
+    return uncertaintyCaption(u, scene().sigmas);
 }
 
 view3d::PageTexts View3d::pageTexts()

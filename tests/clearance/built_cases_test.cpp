@@ -69,11 +69,17 @@ TEST(Sidetrack, IsItsParentAboveTheKickOffAndScansBelowIt)
         const clr::Well &a = sidetrackIsReference ? st : ref, &b = sidetrackIsReference ? ref : st;
         const clr::OffsetScan os = clr::scan(a, { b }).offsets.at(0);
         EXPECT_EQ(os.fromMd, 615.0);
+        // Every station below the kick-off, and the kick-off itself (a station of the
+        // sidetrack, a point between stations of the parent).
         ASSERT_EQ(os.rows.size(),
             static_cast<std::size_t>(std::count_if(a.path.stations.begin(), a.path.stations.end(),
-                [](const traj::Station &x) { return x.md > 615; })));
+                [](const traj::Station &x) { return x.md > 615; }))
+                + 1);
+        EXPECT_EQ(os.rows.front().referenceMd, 615.0);
+        EXPECT_NEAR(os.rows.front().distance, 0.0, 1e-9);
         double last = 0;
-        for (const clr::Row &r : os.rows) {
+        for (std::size_t i = 1; i < os.rows.size(); ++i) {
+            const clr::Row &r = os.rows[i];
             EXPECT_GE(r.offsetMd, 615.0);
             EXPECT_GT(r.distance, last) << r.referenceMd; // the two holes part steadily
             last = r.distance;
@@ -82,6 +88,72 @@ TEST(Sidetrack, IsItsParentAboveTheKickOffAndScansBelowIt)
         EXPECT_GT(os.closestApproach->referenceMd, 615.0);
         EXPECT_TRUE(os.closestApproach->separationFactor);
     }
+}
+
+// Above the kick-off the two holes share every reading, and with it every error: the
+// radii of the scan are those of each well surveyed from the kick-off on (a survey that
+// begins there, computed here anew from its readings), zero at the kick-off and growing
+// from there, far below the radii of the whole wells.
+TEST(Sidetrack, RadiiAreThoseOfTheSurveysBelowTheKickOff)
+{
+    const clr::Well parent = referenceWell();
+    std::vector<clr::Reading> below;
+    for (double md = 630; md <= 1500; md += 30)
+        below.push_back({ md, 40 - (md - 615) / 60, 45 + (md - 615) / 20 });
+    clr::Well st = well("Bezug ST1", {});
+    st.path = clr::sidetrackPath(parent.path, 615, below);
+    st.parent = "Bezug";
+    st.kickOffMd = 615;
+
+    // A survey that begins at the kick-off with the direction there.
+    const auto fromKickOff = [](const clr::Well &w) {
+        traj::Point at;
+        EXPECT_TRUE(traj::pointAtMd(w.path, 615, at));
+        traj::Trajectory t;
+        t.origin.tvd = at.tvd;
+        t.origin.north = at.north;
+        t.origin.east = at.east;
+        traj::Station first;
+        first.md = 615;
+        first.inclination = at.inclination;
+        first.azimuth = at.azimuth;
+        t.stations.push_back(first);
+        for (const traj::Station &s : w.path.stations) {
+            if (s.md > 615)
+                t.stations.push_back(s);
+        }
+        traj::computeNumericTrajectory(t);
+        return t;
+    };
+    const traj::Trajectory parentBelow = fromKickOff(parent), stBelow = fromKickOff(st);
+    const auto radius = [](const traj::Trajectory &t, double md, const clr::Row &r) {
+        traj::Point p;
+        EXPECT_TRUE(traj::pointAtMd(t, md, p));
+        const unc::Sym3 c = unc::pointCovariances(t, unc::Inputs {}, { p }).front();
+        const double n = (r.offsetNorth - r.referenceNorth) / r.distance,
+                     e = (r.offsetEast - r.referenceEast) / r.distance,
+                     v = (r.offsetTvd - r.referenceTvd) / r.distance;
+        return std::sqrt(n * n * c.xx + e * e * c.yy + v * v * c.zz
+            + 2 * (n * e * c.xy + n * v * c.xz + e * v * c.yz));
+    };
+    const clr::OffsetScan os = clr::scan(parent, { st }).offsets.at(0);
+    ASSERT_GT(os.rows.size(), 20u);
+    EXPECT_EQ(*os.rows.front().referencePcr, 0.0);
+    EXPECT_EQ(*os.rows.front().offsetPcr, 0.0);
+    const std::vector<unc::Sym3> whole = unc::stationCovariances(st.path, unc::Inputs {});
+    for (std::size_t i = 1; i < os.rows.size(); ++i) {
+        const clr::Row &r = os.rows[i];
+        SCOPED_TRACE(r.referenceMd);
+        EXPECT_NEAR(*r.referencePcr, radius(parentBelow, r.referenceMd, r), 1e-9);
+        EXPECT_NEAR(*r.offsetPcr, radius(stBelow, r.offsetMd, r), 1e-9);
+        EXPECT_GT(*r.offsetPcr, *os.rows[i - 1].offsetPcr * 0.999);
+    }
+    // 45 m below the kick-off the sidetrack's radius is a small part of its whole
+    // uncertainty there.
+    const unc::Sym3 &at660 = whole.at(23);
+    ASSERT_EQ(st.path.stations[23].md, 660.0);
+    ASSERT_EQ(os.rows.at(2).referenceMd, 660.0);
+    EXPECT_LT(*os.rows.at(2).offsetPcr * 10, std::sqrt(at660.xx + at660.yy + at660.zz));
 }
 
 TEST(Sidetrack, SharedDepthThroughParentsAndSiblings)

@@ -10,18 +10,23 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-// The models by name in the messages of the parameterised tests.
-void PrintTo(ErrorModel model, std::ostream *out)
-{
-    *out << unc::modelKey(model);
-}
-
 namespace {
+
+// What the parameterised tests compute with: either MWD model, or a survey program of
+// three runs (Rev 5's sources to 900 m, Rev 4's to 1500 m, Rev 5's to the end).
+enum class Case { Rev4, Rev5, Program };
+
+void PrintTo(Case c, std::ostream *out)
+{
+    *out << (c == Case::Rev4 ? "Rev4" : c == Case::Rev5 ? "Rev5" : "Program");
+}
 
 constexpr double kRad = std::numbers::pi / 180.0;
 
@@ -60,6 +65,16 @@ std::vector<std::array<double, 3>> deviatedStations(double turn = 0)
     return out;
 }
 
+unc::Leg legOf(ErrorModel model, double from, std::optional<double> to)
+{
+    unc::Leg leg;
+    leg.fromMd = from;
+    leg.toMd = to;
+    const auto terms = unc::terms::termsOf(model);
+    leg.terms.assign(terms.begin(), terms.end());
+    return leg;
+}
+
 unc::Inputs inputs(ErrorModel model)
 {
     unc::Inputs in;
@@ -68,7 +83,18 @@ unc::Inputs inputs(ErrorModel model)
     return in;
 }
 
-class ErrorModels : public testing::TestWithParam<ErrorModel>
+unc::Inputs inputs(Case c)
+{
+    if (c != Case::Program)
+        return inputs(c == Case::Rev4 ? ErrorModel::IscwsaMwdRev4 : ErrorModel::IscwsaMwdRev5);
+    unc::Inputs in = inputs(ErrorModel::IscwsaMwdRev5);
+    in.legs = { legOf(ErrorModel::IscwsaMwdRev5, 0, 900.0),
+        legOf(ErrorModel::IscwsaMwdRev4, 900, 1500.0),
+        legOf(ErrorModel::IscwsaMwdRev5, 1500, std::nullopt) };
+    return in;
+}
+
+class ErrorModels : public testing::TestWithParam<Case>
 {
 };
 
@@ -220,10 +246,66 @@ TEST_P(ErrorModels, OtherNorthIsTheTurnedCovariance)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MwdRevisions, ErrorModels,
-    testing::Values(ErrorModel::IscwsaMwdRev4, ErrorModel::IscwsaMwdRev5),
-    [](const testing::TestParamInfo<ErrorModel> &info) {
-        return info.param == ErrorModel::IscwsaMwdRev4 ? "Rev4" : "Rev5";
+INSTANTIATE_TEST_SUITE_P(MwdRevisionsAndAProgram, ErrorModels,
+    testing::Values(Case::Rev4, Case::Rev5, Case::Program),
+    [](const testing::TestParamInfo<Case> &info) {
+        std::ostringstream name;
+        PrintTo(info.param, &name);
+        return name.str();
     });
+
+// The runs of a program are independent: its covariance is the sum of what each run's
+// sources give alone (the other runs read without error), at every station. Down to the
+// end of the first run it is that run's tool alone, as if the well ended there; below,
+// the first run's systematic errors stay as they were at its end.
+TEST(SurveyPrograms, RunsAreIndependentSources)
+{
+    const traj::Trajectory path = surveyOf(deviatedStations());
+    const unc::Inputs program = inputs(Case::Program);
+    const std::vector<unc::Sym3> got = unc::stationCovariances(path, program);
+    std::vector<unc::Sym3> sum(path.stations.size());
+    for (std::size_t alone = 0; alone < program.legs.size(); ++alone) {
+        unc::Inputs one = program;
+        for (std::size_t l = 0; l < one.legs.size(); ++l) {
+            for (unc::terms::Term &t : one.legs[l].terms)
+                t.magnitude = l == alone ? t.magnitude : 0.0;
+        }
+        const std::vector<unc::Sym3> part = unc::stationCovariances(path, one);
+        for (std::size_t k = 0; k < sum.size(); ++k) {
+            const unc::Sym3 &c = part[k];
+            sum[k] = { sum[k].xx + c.xx, sum[k].yy + c.yy, sum[k].zz + c.zz, sum[k].xy + c.xy,
+                sum[k].xz + c.xz, sum[k].yz + c.yz };
+        }
+    }
+    const std::vector<unc::Sym3> firstTool
+        = unc::stationCovariances(path, inputs(ErrorModel::IscwsaMwdRev5));
+    for (std::size_t k = 1; k < got.size(); ++k) {
+        expectSame(got[k], sum[k], 1e-12, "station " + std::to_string(k));
+        if (path.stations[k].md <= 900.0)
+            expectSame(got[k], firstTool[k], 1e-12, "first run, station " + std::to_string(k));
+    }
+    // One tool in two runs is not that tool in one: its systematic errors start afresh
+    // below 900 m, and the horizontal uncertainty at the end is smaller.
+    unc::Inputs split = inputs(ErrorModel::IscwsaMwdRev5);
+    split.legs = { legOf(ErrorModel::IscwsaMwdRev5, 0, 900.0),
+        legOf(ErrorModel::IscwsaMwdRev5, 900, std::nullopt) };
+    const unc::Sym3 end = unc::stationCovariances(path, split).back();
+    EXPECT_LT(end.xx + end.yy, firstTool.back().xx + firstTool.back().yy);
+}
+
+// A station that no run holds is found, and only then.
+TEST(SurveyPrograms, StationsOutsideTheRunsAreFound)
+{
+    const traj::Trajectory path = surveyOf(deviatedStations());
+    unc::Inputs in = inputs(Case::Program);
+    EXPECT_FALSE(unc::stationOutsideLegs(path, in));
+    in.legs.back().toMd = 2000.0;
+    const auto k = unc::stationOutsideLegs(path, in);
+    ASSERT_TRUE(k);
+    EXPECT_GT(path.stations[*k].md, 2000.0);
+    EXPECT_LE(path.stations[*k - 1].md, 2000.0);
+    EXPECT_EQ(unc::legAt(in, 900.0), 0u); // the upper run's last station
+    EXPECT_EQ(unc::legAt(in, 900.5), 1u);
+}
 
 } // namespace

@@ -24,6 +24,8 @@ WellSettings everyMemberSet()
     s.sectionAzimuth = 135.5;
     s.unit = LengthUnit::Foot;
     s.uncertainty = { .model = ErrorModel::IscwsaMwdRev4,
+        .program = { { 0, 612.5, "GYRO-NS", "Lauf 1 (Kreisel)", CalendarDate { 2024, 2, 29 } },
+            { 612.5, std::nullopt, "MWD+IFR1+MS", "", std::nullopt } },
         .latitude = 52.25,
         .gravity = 9.8125,
         .totalField = 49876.5,
@@ -42,6 +44,7 @@ WellSettings everyMemberSet()
     own.elevation = 90.5;
     own.holeDiameter = 0.25;
     own.uncertainty = UncertaintySettings { .model = ErrorModel::IscwsaMwdRev5,
+        .program = { { 0, std::nullopt, "UNKNOWN", "", std::nullopt } },
         .latitude = 52.5,
         .gravity = 9.75,
         .totalField = 50000.5,
