@@ -9,7 +9,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringListModel>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -120,16 +122,28 @@ SurveyProgramEdit::SurveyProgramEdit(QWidget *parent)
     m_table->verticalHeader()->setVisible(false);
     QHeaderView *header = m_table->horizontalHeader();
     header->setStretchLastSection(true);
-    // Wide enough for the headings and a few digits; the day takes the rest.
-    const int widths[ColumnCount - 1] = { 40, 40, 70, 50 };
-    for (int c = 0; c < ColumnCount - 1; ++c) {
+    // Wide enough for the headings and a few digits; the day takes the rest, and the table
+    // shows every column without scrolling sideways, also beside its scroll bar.
+    const int widths[ColumnCount] = { 40, 40, 70, 50, 50 };
+    int total = 2 * m_table->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < ColumnCount; ++c) {
         const QString heading = m_table->horizontalHeaderItem(c)->text();
-        m_table->setColumnWidth(c,
-            std::max(du.x(widths[c]), header->fontMetrics().horizontalAdvance(heading) + du.x(12)));
+        const int width
+            = std::max(du.x(widths[c]), header->fontMetrics().horizontalAdvance(heading) + du.x(8));
+        if (c + 1 < ColumnCount)
+            m_table->setColumnWidth(c, width);
+        total += width;
     }
+    m_table->setMinimumWidth(total);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every column fits: the cell being edited does not shift them sideways.
+    QScrollBar *sideways = m_table->horizontalScrollBar();
+    connect(sideways, &QScrollBar::valueChanged, this, [sideways](int value) {
+        if (value != 0)
+            sideways->setValue(0);
+    });
     m_table->setMinimumHeight(header->sizeHint().height()
         + 4 * m_table->verticalHeader()->defaultSectionSize() + 2 * m_table->frameWidth());
-    m_table->setMinimumWidth(du.x(270));
 
     m_add = new QPushButton(tr("Abschnitt hinzufügen"), this);
     m_remove = new QPushButton(tr("Abschnitt entfernen"), this);
@@ -229,8 +243,10 @@ void SurveyProgramEdit::addRun()
     row.fromMd
         = (last >= 0 ? m_table->item(last, ToColumn)->text() : QStringLiteral("0")).toStdString();
     addRow(row);
+    // Typing goes on in the new row.
     m_table->setCurrentCell(last + 1, row.fromMd.empty() ? FromColumn : ToColumn);
     m_table->scrollToItem(m_table->currentItem());
+    m_table->setFocus();
     updateButtons();
     emit changed();
 }
