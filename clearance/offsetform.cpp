@@ -76,7 +76,7 @@ bool offsetOfWell(const well::Well &source, const std::optional<WellSettings> &s
         }
         o.elevation = stored->elevation;
         o.holeDiameter = stored->clearance.holeDiameter;
-        if (stored->uncertainty.model != ErrorModel::None)
+        if (stored->uncertainty.model != ErrorModel::None || !stored->uncertainty.program.empty())
             o.uncertainty = stored->uncertainty;
     }
     out = std::move(o);
@@ -116,6 +116,7 @@ OffsetForm formOf(const OffsetWell &o)
     if (o.uncertainty) {
         const UncertaintySettings &u = *o.uncertainty;
         f.model = u.model;
+        f.program = u.program;
         f.latitude = geo::formNumber(u.latitude);
         f.gravity = geo::formNumber(u.gravity);
         f.totalField = geo::formNumber(u.totalField);
@@ -182,6 +183,9 @@ bool offsetFromForm(const OffsetForm &f, const OffsetWell &base, const WellSetti
     if (f.model) {
         UncertaintySettings u;
         u.model = *f.model;
+        u.program = f.program;
+        if (!programValid(u.program, &fault))
+            return false;
         std::optional<double> gravity;
         if (!geo::formField(f.latitude, i18n::translate("OffsetForm", "Geographische Breite (°)"),
                 validLatitude, false, u.latitude, fault)

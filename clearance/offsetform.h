@@ -39,6 +39,9 @@ struct OffsetForm
     // Unset: the well's error model. Otherwise its own, with its inputs (empty: the
     // latitude from the well's wellhead, the default gravity; field and dip are needed).
     std::optional<ErrorModel> model;
+    // With `model`: the survey program, already read from its rows
+    // (toollibrary/programform); with runs it takes the place of `model`.
+    std::vector<SurveyRun> program;
     std::string latitude, gravity, totalField, dip;
     std::string parent; // UTF-8; empty: a hole of its own
     std::string kickOff; // metres MD; needed with a parent

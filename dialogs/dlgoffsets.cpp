@@ -2,6 +2,7 @@
 
 #include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
+#include "dialogs/surveyprogramedit.h"
 #include "dialogs/tableimportdlg.h"
 #include "document/docfile.h"
 #include "exchange/stationmapping.h"
@@ -10,6 +11,7 @@
 #include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
+#include "geo/programform.h"
 #include "uncertainty/uncertainty.h"
 
 #include <QComboBox>
@@ -43,8 +45,11 @@ QString length(double metres)
     return utf8(decimalsign::shown(metres, 2));
 }
 
-// The error model combo's entry for "the well's".
+// The error model combo's entries for "the well's", one tool of the library for the
+// whole offset, and a survey program.
 constexpr int kWellsModel = -1;
+constexpr int kOneTool = -2;
+constexpr int kProgram = -3;
 
 // The first bytes of a file: what a table is where its name does not say it.
 std::string headOf(const std::string &path)
@@ -117,6 +122,10 @@ DlgOffsets::DlgOffsets(
         int(ErrorModel::IscwsaMwdRev4));
     m_model->addItem(utf8(std::string(unc::modelTitle(ErrorModel::IscwsaMwdRev5))),
         int(ErrorModel::IscwsaMwdRev5));
+    m_model->addItem(tr("Werkzeug aus dem Katalog"), kOneTool);
+    m_model->addItem(tr("Vermessungsprogramm"), kProgram);
+    m_tool = new ToolChooser(this);
+    m_program = new SurveyProgramEdit(this);
     m_latitude = edit(tr("vom Ansatzpunkt der Bohrung"));
     m_gravity = edit(tr("z. B. 9,80665"));
     m_totalField = edit(tr("z. B. 50000"));
@@ -160,6 +169,8 @@ DlgOffsets::DlgOffsets(
     auto *model = new QGroupBox(tr("Fehlermodell der Nachbarbohrung"), this);
     auto *modelForm = new QFormLayout(model);
     row(modelForm, tr("Fehlermodell:"), m_model);
+    row(modelForm, tr("Werkzeug:"), m_tool);
+    modelForm->addRow(m_program);
     row(modelForm, tr("Geographische Breite (°):"), m_latitude);
     row(modelForm, tr("Schwerebeschleunigung (m/s²):"), m_gravity);
     row(modelForm, tr("Totalintensität (nT):"), m_totalField);
@@ -222,6 +233,15 @@ DlgOffsets::DlgOffsets(
             if (!m_updating)
                 updateFields();
         });
+    // From one tool to a program: the tool's run to go on from.
+    connect(m_model, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_updating && m_model->currentData().toInt() == kProgram && !m_program->hasRuns()
+            && !m_tool->code().isEmpty()) {
+            SurveyRun run;
+            run.tool = m_tool->code().toStdString();
+            m_program->setProgram({ run });
+        }
+    });
 
     // The list's own wish (a table's default size) would make the dialog taller than a
     // small screen; it grows with the window instead.
@@ -258,7 +278,9 @@ void DlgOffsets::fillList()
         else
             slot = tr("N %1 / O %2").arg(length(o.slotNorth), length(o.slotEast));
         QString model = tr("wie die Bohrung");
-        if (o.uncertainty)
+        if (o.uncertainty && !o.uncertainty->program.empty())
+            model = utf8(unc::modelTitle(*o.uncertainty));
+        else if (o.uncertainty)
             model = o.uncertainty->model == ErrorModel::None
                 ? tr("keines")
                 : utf8(std::string(unc::modelTitle(o.uncertainty->model)));
@@ -315,8 +337,8 @@ void DlgOffsets::showFields()
     m_updating = true;
     const bool chosen = m_current >= 0 && m_current < static_cast<int>(m_offsets.size());
     for (QWidget *w : std::initializer_list<QWidget *> { m_name, m_slotKind, m_north, m_east,
-             m_easting, m_northing, m_elevation, m_hole, m_parent, m_kickOff, m_model, m_latitude,
-             m_gravity, m_totalField, m_dip })
+             m_easting, m_northing, m_elevation, m_hole, m_parent, m_kickOff, m_model, m_tool,
+             m_program, m_latitude, m_gravity, m_totalField, m_dip })
         w->setEnabled(chosen);
     m_remove->setEnabled(chosen);
     fillParents();
@@ -334,7 +356,12 @@ void DlgOffsets::showFields()
     m_northing->setText(utf8(f.northing));
     m_elevation->setText(utf8(f.elevation));
     m_hole->setText(utf8(f.hole));
-    m_model->setCurrentIndex(m_model->findData(f.model ? int(*f.model) : kWellsModel));
+    int model = f.model ? int(*f.model) : kWellsModel;
+    if (f.model && !f.program.empty())
+        model = geo::isToolProgram(f.program) ? kOneTool : kProgram;
+    m_model->setCurrentIndex(m_model->findData(model));
+    m_tool->setCode(model == kOneTool ? utf8(f.program.front().tool) : QString());
+    m_program->setProgram(f.program);
     m_latitude->setText(utf8(f.latitude));
     m_gravity->setText(utf8(f.gravity));
     m_totalField->setText(utf8(f.totalField));
@@ -368,6 +395,8 @@ void DlgOffsets::updateFields()
     const bool own = model != kWellsModel && model != int(ErrorModel::None);
     for (QLineEdit *input : { m_latitude, m_gravity, m_totalField, m_dip })
         input->setEnabled(own);
+    m_tool->setEnabled(model == kOneTool);
+    m_program->setEnabled(model == kProgram);
 }
 
 clr::OffsetForm DlgOffsets::form() const
@@ -382,7 +411,10 @@ clr::OffsetForm DlgOffsets::form() const
     f.elevation = m_elevation->text().toStdString();
     f.hole = m_hole->text().toStdString();
     const int model = m_model->currentData().toInt();
-    if (model != kWellsModel)
+    // A tool or a program takes the place of the model.
+    if (model == kOneTool || model == kProgram)
+        f.model = ErrorModel::None;
+    else if (model != kWellsModel)
         f.model = static_cast<ErrorModel>(model);
     f.latitude = m_latitude->text().toStdString();
     f.gravity = m_gravity->text().toStdString();
@@ -391,6 +423,29 @@ clr::OffsetForm DlgOffsets::form() const
     f.parent = m_parent->currentData().toString().toStdString();
     f.kickOff = m_kickOff->text().toStdString();
     return f;
+}
+
+bool DlgOffsets::typedProgram(std::vector<SurveyRun> &out, QString &fault) const
+{
+    out.clear();
+    const int model = m_model->currentData().toInt();
+    if (model == kOneTool) {
+        std::string why;
+        if (geo::toolProgram(
+                m_tool->currentText().toStdString(), tr("Werkzeug").toStdString(), out, why))
+            return true;
+        fault = utf8(why);
+        return false;
+    }
+    if (model != kProgram)
+        return true;
+    if (!m_program->program(out, fault))
+        return false;
+    if (out.empty()) {
+        fault = tr("Vermessungsprogramm: bitte mindestens einen Abschnitt angeben.");
+        return false;
+    }
+    return true;
 }
 
 void DlgOffsets::refuse(const QString &fault)
@@ -403,9 +458,15 @@ bool DlgOffsets::takeFields()
     if (m_current < 0 || m_current >= static_cast<int>(m_offsets.size()))
         return true;
     const std::size_t at = static_cast<std::size_t>(m_current);
+    clr::OffsetForm typed = form();
+    QString programFault;
+    if (!typedProgram(typed.program, programFault)) {
+        refuse(programFault);
+        return false;
+    }
     OffsetWell changed;
     std::string fault;
-    if (!clr::offsetFromForm(form(), m_offsets[at], m_settings, changed, fault)) {
+    if (!clr::offsetFromForm(typed, m_offsets[at], m_settings, changed, fault)) {
         refuse(utf8(fault));
         return false;
     }

@@ -1,7 +1,7 @@
 // "Nachbarbohrungen": the offset wells the clearance scan compares the well with, and the
-// rule of the scan. A list of the offsets (name, slot, elevation, hole, error model,
-// sidetrack, stations) with "Hinzufügen …" (a document, a table through the table import
-// or a measurement file in the chosen format) and "Entfernen", the fields of the offset
+// rule of the scan. A list of the offsets (name, slot, elevation, hole, error model, tool or
+// survey program, sidetrack, stations) with "Hinzufügen …" (a document, a table through the table
+// import or a measurement file in the chosen format) and "Entfernen", the fields of the offset
 // chosen in the list, and the rule with the well's own hole. The fields are taken when
 // another offset is chosen and on OK; a field that is refused keeps its text and the
 // offset stays chosen. The checks are clearance/offsetform's.
@@ -20,6 +20,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class SurveyProgramEdit;
+class ToolChooser;
 
 class DlgOffsets : public QDialog
 {
@@ -60,6 +62,9 @@ public:
     QLineEdit *elevationEdit() const { return m_elevation; }
     QLineEdit *holeEdit() const { return m_hole; }
     QComboBox *modelBox() const { return m_model; }
+    // The tool for the whole offset and its survey program, each chosen in modelBox().
+    ToolChooser *toolChooser() const { return m_tool; }
+    SurveyProgramEdit *programEdit() const { return m_program; }
     QLineEdit *totalFieldEdit() const { return m_totalField; }
     QLineEdit *dipEdit() const { return m_dip; }
     QComboBox *parentBox() const { return m_parent; }
@@ -80,6 +85,8 @@ private:
     void fillParents();
     void refuse(const QString &fault);
     clr::OffsetForm form() const;
+    // The program of the chosen kind of model: one tool, the typed runs, or none.
+    bool typedProgram(std::vector<SurveyRun> &out, QString &fault) const;
 
     WellSettings m_settings; // the well's, for the checks of the fields
     WellSettings m_result;
@@ -97,6 +104,8 @@ private:
     QComboBox *m_slotKind;
     QLineEdit *m_north, *m_east, *m_easting, *m_northing, *m_elevation, *m_hole;
     QComboBox *m_model;
+    ToolChooser *m_tool;
+    SurveyProgramEdit *m_program;
     QLineEdit *m_latitude, *m_gravity, *m_totalField, *m_dip;
     QComboBox *m_parent;
     QLineEdit *m_kickOff;

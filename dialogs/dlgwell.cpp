@@ -2,6 +2,7 @@
 
 #include "core/decimalsign.h"
 #include "dialogs/dialogunits.h"
+#include "dialogs/surveyprogramedit.h"
 #include "geo/projection.h"
 #include "geo/wellform.h"
 #include "i18n/i18n.h"
@@ -76,6 +77,14 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     m_errorModel->addItem(tr("ISCWSA MWD Rev. 4"), int(ErrorModel::IscwsaMwdRev4));
     m_errorModel->addItem(tr("ISCWSA MWD Rev. 5"), int(ErrorModel::IscwsaMwdRev5));
     m_errorModel->setCurrentIndex(m_errorModel->findData(int(form.errorModel)));
+    m_programNote = new QLabel(tr("Das Vermessungsprogramm ersetzt das Fehlermodell."), this);
+    m_programNote->setWordWrap(true);
+    // The note's room is kept while it is hidden, so that the dialog keeps its size.
+    QSizePolicy keepRoom = m_programNote->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_programNote->setSizePolicy(keepRoom);
+    m_program = new SurveyProgramEdit(this);
+    m_program->setProgram(settings.uncertainty.program);
 
     m_north = new QComboBox(this);
     m_north->addItem(tr("geographisch Nord"), int(NorthReference::True));
@@ -150,11 +159,22 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     auto *uncertainty = new QGroupBox(tr("Positionsunsicherheit"), this);
     auto *uncertaintyForm = new QFormLayout(uncertainty);
     row(uncertaintyForm, tr("Fehlermodell:"), m_errorModel);
+    uncertaintyForm->addRow(QString(), m_programNote);
     row(uncertaintyForm, tr("Geographische Breite (°):"), m_latitude);
     row(uncertaintyForm, tr("Schwerebeschleunigung (m/s²):"), m_gravity);
     row(uncertaintyForm, tr("Totalintensität (nT):"), m_totalField);
     row(uncertaintyForm, tr("Inklination des Magnetfelds (°):"), m_dip);
     row(uncertaintyForm, tr("Ellipse (Vielfaches von σ):"), m_ellipseSigma);
+
+    // Beside the error model whose place it takes.
+    auto *program = new QGroupBox(tr("Vermessungsprogramm"), this);
+    auto *programLayout = new QVBoxLayout(program);
+    auto *programHelp = new QLabel(tr("Jeder Abschnitt der Teufe mit dem Werkzeug, mit dem er "
+                                      "vermessen wurde. Bis MD leer: bis zum Ende der Bohrung."),
+        this);
+    programHelp->setWordWrap(true);
+    programLayout->addWidget(programHelp);
+    programLayout->addWidget(m_program, 1);
 
     auto *lists = new QGroupBox(tr("Listen"), this);
     auto *listForm = new QFormLayout(lists);
@@ -184,13 +204,17 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     top->addWidget(tieIn);
     layout->addLayout(top);
     layout->addWidget(north);
-    layout->addWidget(uncertainty);
+    auto *model = new QHBoxLayout;
+    model->addWidget(uncertainty);
+    model->addWidget(program, 1);
+    layout->addLayout(model);
     layout->addWidget(lists);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_north, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
     connect(m_errorModel, &QComboBox::currentIndexChanged, this, &DlgWell::updateAngles);
+    connect(m_program, &SurveyProgramEdit::changed, this, &DlgWell::updateAngles);
     // The model's values follow the place and the date as they are typed.
     for (QLineEdit *input : { m_easting, m_northing, m_epsg, m_elevation, m_surveyDate })
         connect(input, &QLineEdit::textChanged, this, &DlgWell::updateModel);
@@ -213,13 +237,17 @@ void DlgWell::updateModel()
 }
 
 // The angles that the chosen north needs, and the error model's inputs while a model is
-// chosen; the others keep their values but are greyed. An error model needs the
-// declination whatever the north of the azimuths: it works in magnetic north.
+// chosen or the survey program has runs; the others keep their values but are greyed. An
+// error model needs the declination whatever the north of the azimuths: it works in
+// magnetic north. A program takes the place of the model, whose choice is then greyed.
 void DlgWell::updateAngles()
 {
     const auto north = static_cast<NorthReference>(m_north->currentData().toInt());
-    const bool model
-        = static_cast<ErrorModel>(m_errorModel->currentData().toInt()) != ErrorModel::None;
+    const bool program = m_program->hasRuns();
+    m_errorModel->setEnabled(!program);
+    m_programNote->setVisible(program);
+    const bool model = program
+        || static_cast<ErrorModel>(m_errorModel->currentData().toInt()) != ErrorModel::None;
     m_declination->setEnabled(north == NorthReference::Magnetic || model);
     for (QLineEdit *input : { m_latitude, m_gravity, m_totalField, m_dip, m_ellipseSigma })
         input->setEnabled(model);
@@ -253,8 +281,11 @@ geo::WellForm DlgWell::typedForm() const
 
 bool DlgWell::entered(WellSettings &out, QString &fault) const
 {
+    WellSettings base = m_base;
+    if (!m_program->program(base.uncertainty.program, fault))
+        return false;
     std::string why;
-    if (geo::settingsFromForm(typedForm(), m_base, out, why))
+    if (geo::settingsFromForm(typedForm(), base, out, why))
         return true;
     fault = fromUtf8(why);
     return false;

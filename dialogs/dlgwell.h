@@ -1,12 +1,13 @@
 // "Bohrung": the settings that place the borehole in the field. The wellhead's easting
 // and northing with their coordinate system, the elevation of the depth reference, the
-// north of the measured azimuths with the angles between the norths, and the error model
-// of the surveys with its inputs, the day of the survey for which the geomagnetic model
-// gives the declination, dip and total field left empty (shown beside those fields), (its fields open only with a model), and the tie-in
-// point where a survey that continues another one begins. An empty field is
-// a value that is not set. The section azimuth and unit of listings are chosen under
-// "Ansicht → Einstellungen …"; this dialog shows the values in effect and keeps the
-// document's own ones as they are.
+// north of the measured azimuths with the angles between the norths, the error model of
+// the surveys with its inputs (its fields open only with a model) or the survey program
+// of runs with their tools that takes its place, the day of the survey for which the
+// geomagnetic model gives the declination, dip and total field left empty (shown beside
+// those fields), and the tie-in point where a survey that continues another one begins.
+// An empty field is a value that is not set. The section azimuth and unit of listings are
+// chosen under "Ansicht → Einstellungen …"; this dialog shows the values in effect and
+// keeps the document's own ones as they are.
 #pragma once
 
 #include "document/viewpreferences.h"
@@ -18,6 +19,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class SurveyProgramEdit;
 
 class DlgWell : public QDialog
 {
@@ -55,6 +57,9 @@ public:
     QLineEdit *totalFieldEdit() const { return m_totalField; }
     QLineEdit *dipEdit() const { return m_dip; }
     QLineEdit *ellipseSigmaEdit() const { return m_ellipseSigma; }
+    // The survey program; with runs it takes the place of the error model.
+    SurveyProgramEdit *programEdit() const { return m_program; }
+    QLabel *programNote() const { return m_programNote; }
     // The tie-in point's fields: MD, TVD, north, east, inclination, azimuth.
     QLineEdit *tieInEdit(int i) const { return m_tieIn[i]; }
     // The section azimuth and unit in effect, read-only.
@@ -79,6 +84,8 @@ private:
     QString m_totalFieldExample, m_dipExample;
     QComboBox *m_errorModel;
     QLineEdit *m_latitude, *m_gravity, *m_totalField, *m_dip, *m_ellipseSigma;
+    SurveyProgramEdit *m_program;
+    QLabel *m_programNote;
     QLineEdit *m_tieIn[6];
     QLabel *m_section, *m_unit;
 };

@@ -1206,6 +1206,14 @@ or TVD outside the well path gives a message and status 1.
         <source>Der Eintrag &quot;%1&quot; ist kein Tag des Kalenders der Form &quot;2025-03-14&quot;.</source>
         <translation>The entry &quot;%1&quot; is not a calendar day of the form &quot;2025-03-14&quot;.</translation>
     </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist keine Liste von höchstens 100 Abschnitten.</source>
+        <translation>The entry &quot;%1&quot; is not a list of at most 100 runs.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot;: %2</source>
+        <translation>The entry &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -2445,6 +2453,26 @@ The offset well is not added.</translation>
         <source>Die Nachbarbohrungen sind zu groß für ein Dokument (ihre Messpunkte brauchen mehr als 16 MiB).</source>
         <translation>The offset wells are too large for a document (their survey stations need more than 16 MiB).</translation>
     </message>
+    <message>
+        <source>Werkzeug aus dem Katalog</source>
+        <translation>Tool from the catalogue</translation>
+    </message>
+    <message>
+        <source>Vermessungsprogramm</source>
+        <translation>Survey program</translation>
+    </message>
+    <message>
+        <source>Werkzeug:</source>
+        <translation>Tool:</translation>
+    </message>
+    <message>
+        <source>Werkzeug</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Vermessungsprogramm: bitte mindestens einen Abschnitt angeben.</source>
+        <translation>Survey program: please enter at least one run.</translation>
+    </message>
 </context>
 <context>
     <name>DlgWell</name>
@@ -2665,6 +2693,18 @@ True azimuth = magnetic azimuth + declination (east positive).</translation>
     <message>
         <source>Vermessungsdatum:</source>
         <translation>Survey date:</translation>
+    </message>
+    <message>
+        <source>Das Vermessungsprogramm ersetzt das Fehlermodell.</source>
+        <translation>The survey program takes the place of the error model.</translation>
+    </message>
+    <message>
+        <source>Vermessungsprogramm</source>
+        <translation>Survey program</translation>
+    </message>
+    <message>
+        <source>Jeder Abschnitt der Teufe mit dem Werkzeug, mit dem er vermessen wurde. Bis MD leer: bis zum Ende der Bohrung.</source>
+        <translation>Each depth interval with the tool it was surveyed with. To MD empty: to the end of the well.</translation>
     </message>
 </context>
 <context>
@@ -4184,6 +4224,45 @@ Not free format</translation>
     </message>
 </context>
 <context>
+    <name>SurveyProgramEdit</name>
+    <message>
+        <source>Von MD (m)</source>
+        <translation>From MD (m)</translation>
+    </message>
+    <message>
+        <source>Bis MD (m)</source>
+        <translation>To MD (m)</translation>
+    </message>
+    <message>
+        <source>Werkzeug</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Lauf</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Leer: bis zum Ende der Bohrung</source>
+        <translation>Empty: to the end of the well</translation>
+    </message>
+    <message>
+        <source>TT.MM.JJJJ</source>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <source>Abschnitt hinzufügen</source>
+        <translation>Add run</translation>
+    </message>
+    <message>
+        <source>Abschnitt entfernen</source>
+        <translation>Remove run</translation>
+    </message>
+</context>
+<context>
     <name>Tabellenimport</name>
     <message>
         <source>Die Excel-Datei (.xls) ist beschädigt oder unvollständig.</source>
@@ -4646,6 +4725,93 @@ Not free format</translation>
     <message>
         <source>Seite %1 von %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>Vermessungsprogramm</name>
+    <message>
+        <source>Abschnitt %1, %2</source>
+        <translation>Run %1, %2</translation>
+    </message>
+    <message>
+        <source>Von MD (m)</source>
+        <translation>From MD (m)</translation>
+    </message>
+    <message>
+        <source>Bis MD (m)</source>
+        <translation>To MD (m)</translation>
+    </message>
+    <message>
+        <source>Werkzeug</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Lauf</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>bitte einen Code aus dem Werkzeugkatalog angeben.</source>
+        <translation>please enter a code of the tool catalogue.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Code des Werkzeugkatalogs.</source>
+        <translation>&quot;%1&quot; is not a code of the tool catalogue.</translation>
+    </message>
+    <message>
+        <source>%1: nur der letzte Abschnitt darf bis zum Ende der Bohrung reichen; bitte eine Teufe angeben.</source>
+        <translation>%1: only the last run may reach to the end of the well; please enter a depth.</translation>
+    </message>
+    <message>
+        <source>%1: das Ende muss tiefer liegen als der Anfang (Von MD).</source>
+        <translation>%1: the end must lie deeper than the start (From MD).</translation>
+    </message>
+    <message>
+        <source>%1: der Abschnitt muss beginnen, wo der Abschnitt davor endet (%2 m).</source>
+        <translation>%1: the run must begin where the run above ends (%2 m).</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: der Name ist zu lang (höchstens 200 Bytes).</source>
+        <translation>%1: the name is too long (at most 200 bytes).</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist kein Tag des Kalenders (TT.MM.JJJJ).</source>
+        <translation>%1: &quot;%2&quot; is not a calendar day (DD.MM.YYYY).</translation>
+    </message>
+    <message>
+        <source>Das Vermessungsprogramm hat mehr als 100 Abschnitte.</source>
+        <translation>The survey program has more than 100 runs.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms nennt kein Werkzeug.</source>
+        <translation>Run %1 of the survey program names no tool.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms: Werkzeug oder Name ist zu lang.</source>
+        <translation>Run %1 of the survey program: tool or name is too long.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms: die Teufen müssen von 0 bis 1e9 m reichen.</source>
+        <translation>Run %1 of the survey program: the depths must lie between 0 and 1e9 m.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms endet nicht unter seinem Anfang.</source>
+        <translation>Run %1 of the survey program does not end below its start.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms hat kein Ende, ist aber nicht der letzte.</source>
+        <translation>Run %1 of the survey program has no end but is not the last.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms beginnt nicht, wo der Abschnitt davor endet (%2).</source>
+        <translation>Run %1 of the survey program does not begin where the run above ends (%2).</translation>
     </message>
 </context>
 <context>

@@ -118,7 +118,7 @@ TEST(WellDialogUncertainty, ThePathDialogListsTheUncertaintyAndNamesTheModel)
     traj::computeTrajectory(md, inc, azi, 4, t);
     WellSettings s;
     s.declination = 2;
-    s.uncertainty = { ErrorModel::IscwsaMwdRev5, 52.0, 9.81, 49000.0, 68.0, 3 };
+    s.uncertainty = { ErrorModel::IscwsaMwdRev5, {}, 52.0, 9.81, 49000.0, 68.0, 3 };
     surveyexport::RowSettings rows = surveyexport::rowSettings(s, LengthUnit::Foot, std::nullopt);
     ASSERT_TRUE(rows.uncertainty);
     PathInterpolationDlg dialog(t, rows);

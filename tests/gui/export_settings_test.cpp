@@ -205,7 +205,7 @@ TEST(ExportSettings, TheDesktopExportsTheUncertaintyTheBatchToolExports)
     settings.declination = 3.5;
     settings.wellhead = Wellhead { 570000.0, 5700000.0 }; // the convergence from EPSG:25832
     settings.epsg = 25832;
-    settings.uncertainty = { ErrorModel::IscwsaMwdRev5, std::nullopt, 9.81, 49500.0, 67.0, 2.5 };
+    settings.uncertainty = { ErrorModel::IscwsaMwdRev5, {}, std::nullopt, 9.81, 49500.0, 67.0, 2.5 };
     doc.setWellSettings(settings);
 
     QTemporaryDir temp;
