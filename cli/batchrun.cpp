@@ -3,6 +3,7 @@
 #include "clearance/offsetform.h"
 #include "analysis/analysis.h"
 #include "analysis/remarks.h"
+#include "cli/programfile.h"
 #include "cli/linesource.h"
 #include "cli/textout.h"
 #include "core/atomicfile.h"
@@ -283,6 +284,13 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // Given options win over what the document file stored; so do --unit and
     // --section-azimuth. The offsets of the command line join the stored ones.
     WellSettings settings = withWellOptions(options, input.settings);
+    if (!options.programFile.empty()) {
+        std::string fault;
+        if (!cli::readProgramFile(options.programFile, settings.uncertainty.program, fault)) {
+            complain(fault);
+            return 2;
+        }
+    }
     if (!addOffsets(options, input.name, settings))
         return 2;
     // Nothing of the analysis is made before it is asked for below: the exports and the

@@ -467,11 +467,11 @@ constexpr const char *kUsage[] = {
         "  --error-terms PFAD.csv je Messpunkt und Fehlerquelle die Kovarianzen (NN, EE,\n"
         "                         VV, NE, NV, EV in m²) als CSV schreiben\n"),
     DRV_TRANSLATE_NOOP("Batch",
-        "  --tool VON-BIS:CODE    ein Lauf des Vermessungsprogramms: die Messpunkte von VON\n"
-        "                         bis BIS m MD (BIS leer: bis zum Ende der Bohrung) mit dem\n"
-        "                         Werkzeug CODE des OWSG-Werkzeugkatalogs (mehrfach, von\n"
-        "                         oben nach unten, lückenlos); an die Stelle des\n"
-        "                         Fehlermodells tritt das Werkzeug jedes Messpunkts\n"),
+        "  --tool VON-BIS:CODE    ein Lauf des Vermessungsprogramms: die Messpunkte von\n"
+        "                         VON bis BIS m MD (BIS leer: bis zum Ende der Bohrung)\n"
+        "                         mit dem Werkzeug CODE des OWSG-Werkzeugkatalogs\n"
+        "                         (mehrfach, von oben nach unten, lückenlos); es tritt an\n"
+        "                         die Stelle des Fehlermodells\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --survey-program PFAD.csv\n"
         "                         das Vermessungsprogramm aus einer Tabelle mit den Spalten\n"

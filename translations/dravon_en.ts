@@ -1023,6 +1023,66 @@ or TVD outside the well path gives a message and status 1.
         <source>--reading-columns erwartet drei Überschriften oder Spaltennummern für Gesamtfeld, Inklination des Magnetfelds und Schwere, durch Kommas getrennt; leer bleiben darf jede außer allen (z.B. Btotal,,Gtotal oder 7,8,9)</source>
         <translation>--reading-columns expects three headings or column numbers for the total field, the magnetic dip and the gravity, separated by commas; any but all of them may be left empty (e.g. Btotal,,Gtotal or 7,8,9)</translation>
     </message>
+    <message>
+        <source>  --tool VON-BIS:CODE    ein Lauf des Vermessungsprogramms: die Messpunkte von
+                         VON bis BIS m MD (BIS leer: bis zum Ende der Bohrung)
+                         mit dem Werkzeug CODE des OWSG-Werkzeugkatalogs
+                         (mehrfach, von oben nach unten, lückenlos); es tritt an
+                         die Stelle des Fehlermodells
+</source>
+        <translation>  --tool FROM-TO:CODE    one run of the survey program: the stations from FROM
+                         to TO m MD (TO empty: to the end of the well) with the
+                         tool CODE of the OWSG tool library (repeatable, from
+                         the top down, without gaps); it takes the place of the
+                         error model
+</translation>
+    </message>
+    <message>
+        <source>  --survey-program PFAD.csv
+                         das Vermessungsprogramm aus einer Tabelle mit den Spalten
+                         Von, Bis, Werkzeug und wahlweise Lauf und Datum
+</source>
+        <translation>  --survey-program PATH.csv
+                         the survey program from a table with the columns From,
+                         To, Tool and optionally Run and Date
+</translation>
+    </message>
+    <message>
+        <source>  --offset-tool CODE     ein Werkzeug des Katalogs für die ganze Nachbarbohrung
+                         (z.B. UNKNOWN für eine Bohrung ohne bekannte Vermessung)
+</source>
+        <translation>  --offset-tool CODE     one tool of the library for the whole offset well (e.g.
+                         UNKNOWN for a well whose survey is not known)
+</translation>
+    </message>
+    <message>
+        <source>--tool und --survey-program schließen einander aus</source>
+        <translation>--tool and --survey-program exclude each other</translation>
+    </message>
+    <message>
+        <source>--tool erwartet einen Abschnitt des Vermessungsprogramms als VON-BIS:WERKZEUG, die Teufen in Metern MD, BIS leer bis zum Ende der Bohrung (z.B. 0-600:GYRO-NS oder 600-:MWD+IFR1+MS)</source>
+        <translation>--tool expects a run of the survey program as FROM-TO:TOOL, the depths in metres MD, TO empty to the end of the well (e.g. 0-600:GYRO-NS or 600-:MWD+IFR1+MS)</translation>
+    </message>
+    <message>
+        <source>--survey-program erwartet einen Dateinamen mit der Endung .csv</source>
+        <translation>--survey-program expects a file name ending in .csv</translation>
+    </message>
+    <message>
+        <source>--offset-tool erwartet den Code eines Werkzeugs aus dem Werkzeugkatalog (z.B. UNKNOWN)</source>
+        <translation>--offset-tool expects the code of a tool of the tool library (e.g. UNKNOWN)</translation>
+    </message>
+    <message>
+        <source>Die Tabelle ist leer.</source>
+        <translation>The table is empty.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle braucht die Spalten Von, Bis und Werkzeug (oder From, To und Tool) in ihrer ersten Zeile.</source>
+        <translation>The table needs the columns From, To and Tool (or Von, Bis and Werkzeug) in its first row.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle nennt keinen Lauf.</source>
+        <translation>The table names no run.</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -1737,6 +1797,10 @@ through the project&apos;s issue tracker.</translation>
     <message>
         <source>Zeigt wieder die ganze Bohrung in der Grafik (Pos1). Mausrad: vergrößern; linke Maustaste ziehen: verschieben; mit Strg ziehen: Ausschnitt vergrößern</source>
         <translation>Shows the whole well in the graph again (Home). Mouse wheel: zoom; drag with the left button: pan; drag with Ctrl: zoom to the box</translation>
+    </message>
+    <message>
+        <source>Keine Unsicherheit: %1 (Bearbeiten &gt; Bohrung …)</source>
+        <translation>No uncertainty: %1 (Edit &gt; Well …)</translation>
     </message>
 </context>
 <context>
@@ -3072,6 +3136,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Abweichung Schwere</source>
         <translation>Gravity deviation</translation>
     </message>
+    <message>
+        <source>Werkzeug</source>
+        <translation>Tool</translation>
+    </message>
 </context>
 <context>
     <name>GeoJson</name>
@@ -3565,6 +3633,10 @@ Please select a line of the list first.</translation>
         <source>; unter %1 von %2 m bis %3 m MD</source>
         <translation>; below %1 from %2 m to %3 m MD</translation>
     </message>
+    <message>
+        <source>Messpunkt bei %1 m MD: Neigung %2° außerhalb des Bereichs des Werkzeugs %3 (%4° bis %5°)</source>
+        <translation>Station at %1 m MD: inclination %2° outside the range of the tool %3 (%4° to %5°)</translation>
+    </message>
 </context>
 <context>
     <name>MessagesPanel</name>
@@ -3701,6 +3773,18 @@ Not free format</translation>
     <message>
         <source>Trennfaktor unter %.2f bei %d Nachbarbohrungen:</source>
         <translation>Separation factor below %.2f at %d offset wells:</translation>
+    </message>
+    <message>
+        <source>Das Vermessungsprogramm der Bohrung lässt sich nicht berechnen; nur Abstände, kein Trennfaktor: %s</source>
+        <translation>The well&apos;s survey program cannot be computed; distances only, no separation factor: %s</translation>
+    </message>
+    <message>
+        <source>Nachbarbohrung %s: ihr Vermessungsprogramm lässt sich nicht berechnen; nur Abstände, kein Trennfaktor: %s</source>
+        <translation>Offset well %s: its survey program cannot be computed; distances only, no separation factor: %s</translation>
+    </message>
+    <message>
+        <source>der Messpunkt bei MD %.2f m liegt in keinem Abschnitt</source>
+        <translation>the station at MD %.2f m lies in no run</translation>
     </message>
 </context>
 <context>
@@ -4813,6 +4897,10 @@ Not free format</translation>
         <source>Abschnitt %1 des Vermessungsprogramms beginnt nicht, wo der Abschnitt davor endet (%2).</source>
         <translation>Run %1 of the survey program does not begin where the run above ends (%2).</translation>
     </message>
+    <message>
+        <source>Der Messpunkt bei MD %1 m liegt in keinem Abschnitt des Vermessungsprogramms.</source>
+        <translation>The station at MD %1 m lies in no run of the survey program.</translation>
+    </message>
 </context>
 <context>
     <name>Vermessungsprüfung</name>
@@ -5111,6 +5199,10 @@ Not free format</translation>
         <source>Leere Felder für Deklination, Inklination und Totalintensität: %1 am Ansatzpunkt (Vermessungsdatum %2).</source>
         <translation>Empty fields for declination, dip and total field: %1 at the wellhead (survey date %2).</translation>
     </message>
+    <message>
+        <source>Vermessungsprogramm</source>
+        <translation>Survey program</translation>
+    </message>
 </context>
 <context>
     <name>Werkzeugkatalog</name>
@@ -5133,6 +5225,10 @@ Not free format</translation>
     <message>
         <source>Das Werkzeug %s lässt sich bei der Breite %s° nicht berechnen: am Pol zeigt der Kreiselkompass nicht nach Norden.</source>
         <translation>The tool %s cannot be computed at latitude %s°: at a pole the gyrocompass does not point north.</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1 des Vermessungsprogramms: %2</source>
+        <translation>Run %1 of the survey program: %2</translation>
     </message>
 </context>
 <context>

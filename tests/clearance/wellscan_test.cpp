@@ -179,8 +179,8 @@ TEST(WellScan, SidetracksOfTheWellAndOfAnOffset)
     const clr::OffsetScan &sidetrack = s.scan.offsets[0];
     EXPECT_EQ(sidetrack.fromMd, 700);
     ASSERT_FALSE(sidetrack.rows.empty());
-    EXPECT_GT(sidetrack.rows.front().referenceMd, 700);
-    // Below the kick-off the two holes part.
+    // From the kick-off on, where the two holes part.
+    EXPECT_EQ(sidetrack.rows.front().referenceMd, 700);
     EXPECT_LT(sidetrack.rows.front().distance, 15);
     EXPECT_GT(sidetrack.rows.back().distance, sidetrack.rows.front().distance);
 

@@ -90,7 +90,7 @@ TEST_F(ProgramCli, EachStationTakesTheToolOfItsRun)
     std::size_t stations = 0, gyroStations = 0, pos = 0;
     while ((pos = witsml.find("<modelToolError>", pos)) != std::string::npos) {
         ++stations;
-        gyroStations += witsml.compare(pos, 31, "<modelToolError>GYRO-NS</model") == 0;
+        gyroStations += witsml.substr(pos).starts_with("<modelToolError>GYRO-NS<");
         ++pos;
     }
     EXPECT_EQ(stations, program.rows.size());
@@ -115,14 +115,37 @@ TEST_F(ProgramCli, AnOffsetOfUnknownSurveyAndTheSavedProgram)
     const Table asWell = tableOf(file("a.csv")), unknown = tableOf(file("u.csv"));
     ASSERT_EQ(asWell.rows.size(), unknown.rows.size());
     const std::size_t last = unknown.rows.size() - 1;
-    EXPECT_GT(unknown.value(last, "Radius Nachbarbohrung (m)"),
-        3 * asWell.value(last, "Radius Nachbarbohrung (m)"));
+    EXPECT_GT(unknown.value(last, "PCR Nachbar (m)"),
+        3 * asWell.value(last, "PCR Nachbar (m)"));
     EXPECT_LT(unknown.value(last, "Trennfaktor"), asWell.value(last, "Trennfaktor"));
-    EXPECT_EQ(unknown.value(last, "Radius Bohrung (m)"), asWell.value(last, "Radius Bohrung (m)"));
+    EXPECT_EQ(unknown.value(last, "PCR Bezug (m)"), asWell.value(last, "PCR Bezug (m)"));
 
     const Result saved = run("w.dvn --clearance s.csv");
     ASSERT_EQ(saved.status, r.status) << saved.err;
     EXPECT_EQ(file("s.csv"), file("u.csv"));
+}
+
+// A table of runs (German headings, decimal commas, a day per run) is the same program as
+// the runs on the command line; a row it cannot take is named and nothing is written.
+TEST_F(ProgramCli, TheProgramFromATable)
+{
+    write("programm.csv",
+        "Von (m);Bis (m);Werkzeug;Lauf;Datum\n0;600,0;GYRO-NS;Kreisel;01.03.2024\n"
+        "600;;mwd+ifr1+ms;MWD;2024-03-05\n");
+    ASSERT_EQ(run(setFile("reference-well.csv") + kField + kProgram + " --export t.csv").status, 0);
+    const Result r = run(setFile("reference-well.csv") + kField
+        + " --survey-program programm.csv --export f.csv --save p.dvn");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(file("f.csv"), file("t.csv"));
+    EXPECT_NE(file("p.dvn").find("\"Kreisel\""), std::string::npos);
+
+    write("kaputt.csv", "From,To,Tool\n0,600,GYRO-NS\n600,x,MWD+SRGM\n");
+    const Result bad = run(setFile("reference-well.csv") + kField
+        + " --survey-program kaputt.csv --export b.csv");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("kaputt.csv"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find('2'), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::ifstream(dir + "/b.csv").good());
 }
 
 TEST_F(ProgramCli, ProgramsThatCannotBeComputedAreRefusedByName)

@@ -24,7 +24,7 @@ WellSettings everyMemberSet()
     s.sectionAzimuth = 135.5;
     s.unit = LengthUnit::Foot;
     s.uncertainty = { .model = ErrorModel::IscwsaMwdRev4,
-        .program = { { 0, 612.5, "GYRO-NS", "Lauf 1 (Kreisel)", CalendarDate { 2024, 2, 29 } },
+        .program = { { 0, 612.5, "GYRO-NS", "Lauf 1: Kreisel", CalendarDate { 2024, 2, 29 } },
             { 612.5, std::nullopt, "MWD+IFR1+MS", "", std::nullopt } },
         .latitude = 52.25,
         .gravity = 9.8125,
@@ -67,18 +67,21 @@ WellSettings everyMemberSet()
     return s;
 }
 
-// The stored form, known members in their fixed order: the well's own, the error model,
-// the clearance rule, the offsets (each: name, wellhead or slot, elevation, hole, own
+// The stored form, known members in their fixed order: the well's own, the error model
+// with its survey program, the clearance rule, the offsets (each: name, wellhead or slot, elevation, hole, own
 // model, parent, stations, then its unknown members), then the unknown members.
 const char *const kEveryMember
     = R"({"easting":500123.25,"northing":5712345.5,"elevation":87.5,"crs":"EPSG:25832",)"
       R"("north":"magnetic","gridConvergence":-0.75,"declination":3.25,"sectionAzimuth":135.5,)"
       R"("unit":"ft","errorModel":"iscwsa-mwd-rev4","latitude":52.25,"gravity":9.8125,)"
-      R"("magField":49876.5,"magDip":68.75,"ellipseSigma":3.0,"holeDiameter":0.3125,)"
+      R"("magField":49876.5,"magDip":68.75,"ellipseSigma":3.0,)"
+      R"("surveyProgram":[{"from":0.0,"to":612.5,"tool":"GYRO-NS","run":"Lauf 1: Kreisel",)"
+      R"("date":"2024-02-29"},{"from":612.5,"tool":"MWD+IFR1+MS"}],"holeDiameter":0.3125,)"
       R"("surfaceMargin":0.5,"projectAhead":1.25,"scalingFactor":3.0,"warningFactor":2.5,)"
       R"("offsets":[{"name":"Süd 1","easting":500200.5,"northing":5712400.25,"elevation":90.5,)"
       R"("holeDiameter":0.25,"errorModel":{"model":"iscwsa-mwd-rev5","latitude":52.5,)"
-      R"("gravity":9.75,"magField":50000.5,"magDip":69.5,"ellipseSigma":2.5},)"
+      R"("gravity":9.75,"magField":50000.5,"magDip":69.5,"ellipseSigma":2.5,)"
+      R"("surveyProgram":[{"from":0.0,"tool":"UNKNOWN"}]},)"
       R"("stations":[[0.0,0.0,0.0],[250.5,3.5,120.25],[600.0,12.75,118.0]],)"
       R"("latitude":1.5,"crs":"EPSG:4326","casing":[{"od":0.3397,"shoe":512.0}]},)"
       R"({"name":"Ast 2","north":-12.5,"east":7.75,"parent":"Süd 1","kickOffMd":300.25,)"
@@ -109,6 +112,7 @@ TEST(SettingsOfEveryLayer, AnyOrderReadsTheSame)
         = R"({"model":"future","warningFactor":2.5,"offsets":[)"
           R"({"stations":[[0,0,0],[250.5,3.5,120.25],[600,12.75,118]],"latitude":1.5,)"
           R"("errorModel":{"ellipseSigma":2.5,"magDip":69.5,"model":"iscwsa-mwd-rev5",)"
+          R"("surveyProgram":[{"tool":"UNKNOWN","from":0}],)"
           R"("magField":50000.5,"gravity":9.75,"latitude":52.5},"crs":"EPSG:4326",)"
           R"("holeDiameter":0.25,"northing":5712400.25,"elevation":90.5,"name":"Süd 1",)"
           R"("casing":[{"od":0.3397,"shoe":512.0}],"easting":500200.5},)"
@@ -119,6 +123,8 @@ TEST(SettingsOfEveryLayer, AnyOrderReadsTheSame)
           R"("projectAhead":1.25,"name":"x","gravity":9.8125,"north":"magnetic",)"
           R"("holeDiameter":0.3125,"magField":49876.5,"declination":3.25,"surfaceMargin":0.5,)"
           R"("errorModel":"iscwsa-mwd-rev4","gridConvergence":-0.75,"ellipseSigma":3,)"
+          R"("surveyProgram":[{"date":"2024-02-29","run":"Lauf 1: Kreisel","tool":"GYRO-NS",)"
+          R"("to":612.5,"from":0},{"tool":"MWD+IFR1+MS","from":612.5}],)"
           R"("elevation":87.5,"later":{"deep":[true,null]},"easting":500123.25})";
     WellSettings read;
     std::string fault;
