@@ -366,7 +366,11 @@ ColumnTable errorTermsTable(const traj::Trajectory &path,
                 continue;
             const unc::Sym3 &c = s.stations[i];
             md.numbers.push_back(units::fromMetres(path.stations[i].md, unit));
-            source.texts.emplace_back(s.code);
+            std::string text = s.run;
+            if (!text.empty())
+                text += ": ";
+            text += s.code;
+            source.texts.push_back(std::move(text));
             const double values[] = { c.xx, c.yy, c.zz, c.xy, c.xz, c.yz };
             for (std::size_t k = 0; k < covariances.size(); ++k)
                 covariances[k].numbers.push_back(values[k]);

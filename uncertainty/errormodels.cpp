@@ -752,11 +752,18 @@ std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, con
     std::vector<SourceCovariances> out;
     if (inputs.legs.empty()) {
         for (const terms::Term &t : terms::termsOf(inputs.model))
-            out.push_back({ t.code, std::vector<Sym3>(path.stations.size()), 0 });
+            out.push_back({ t.code, std::vector<Sym3>(path.stations.size()), 0, {} });
     }
     for (std::size_t l = 0; l < inputs.legs.size(); ++l) {
+        std::string run;
+        if (inputs.legs.size() > 1) {
+            run = inputs.legs[l].tool;
+            run += " (";
+            run += std::to_string(l + 1);
+            run += ')';
+        }
         for (const terms::Term &t : inputs.legs[l].terms)
-            out.push_back({ t.code, std::vector<Sym3>(path.stations.size()), l });
+            out.push_back({ t.code, std::vector<Sym3>(path.stations.size()), l, run });
     }
     if (out.empty())
         return out;

@@ -146,6 +146,8 @@ struct SourceCovariances
     std::string_view code; // the model's code of the source: "DRFR", "ABXY-TI1S", ...
     std::vector<Sym3> stations;
     std::size_t leg = 0; // the run of `inputs.legs` it belongs to (0 without runs)
+    // With several runs, the run's tool and number from 1, "GYRO-NS (1)"; else empty.
+    std::string run;
 };
 std::vector<SourceCovariances> sourceBreakdown(const traj::Trajectory &path, const Inputs &inputs);
 

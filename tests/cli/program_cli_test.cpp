@@ -62,8 +62,8 @@ class ProgramCli : public ToolTest
 
 TEST_F(ProgramCli, EachStationTakesTheToolOfItsRun)
 {
-    const Result r
-        = run(setFile("reference-well.csv") + kField + kProgram + " --export p.csv --export p.xml");
+    const Result r = run(setFile("reference-well.csv") + kField + kProgram
+        + " --export p.csv --export p.xml --error-terms e.csv");
     ASSERT_EQ(r.status, 0) << r.err;
     const Table program = tableOf(file("p.csv"));
     ASSERT_GT(program.rows.size(), 50u);
@@ -94,6 +94,11 @@ TEST_F(ProgramCli, EachStationTakesTheToolOfItsRun)
         ++pos;
     }
     EXPECT_EQ(stations, program.rows.size());
+    // The file of the sources names each source with its run: both runs depth-reference
+    // errors, each its own.
+    const std::string terms = file("e.csv");
+    EXPECT_NE(terms.find(",GYRO-NS (1): DRFR,"), std::string::npos);
+    EXPECT_NE(terms.find(",MWD+IFR1+MS (2): DRFR,"), std::string::npos);
     EXPECT_EQ(gyroStations,
         static_cast<std::size_t>(std::count_if(program.rows.begin(), program.rows.end(),
             [&](const Fields &f) { return number(f[program.at("Teufe (m)")]) <= 600; })));
