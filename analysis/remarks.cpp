@@ -142,7 +142,7 @@ std::optional<double> depthOf(const well::Diagnostic &d)
     return std::nullopt;
 }
 
-std::vector<std::string> programTexts(const ModelInputs &inputs)
+std::vector<std::string> programTexts(const ModelInputs &inputs, decimalsign::Sign sign)
 {
     std::vector<std::string> out;
     if (inputs.missing == unc::MissingInput::Program)
@@ -151,8 +151,8 @@ std::vector<std::string> programTexts(const ModelInputs &inputs)
         out.push_back(i18n::arg(i18n::translate("Meldungen",
                                     "Messpunkt bei %1 m MD: Neigung %2° außerhalb des Bereichs "
                                     "des Werkzeugs %3 (%4° bis %5°)"),
-            { number(r.md), number(r.inclination), r.tool, decimalsign::shown(r.min, 0),
-                decimalsign::shown(r.max, 0) }));
+            { decimalsign::fixed(r.md, 2, sign), decimalsign::fixed(r.inclination, 2, sign),
+                r.tool, decimalsign::fixed(r.min, 0, sign), decimalsign::fixed(r.max, 0, sign) }));
     return out;
 }
 

@@ -8,6 +8,7 @@
 
 #include "analysis/analysis.h"
 #include "clearance/wellscan.h"
+#include "core/decimalsign.h"
 #include "surveycheck/surveycheck.h"
 #include "well/diagnostic.h"
 
@@ -58,8 +59,10 @@ struct Remark
 std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::WellScan *scan,
     const surveycheck::Result *check = nullptr, const ModelInputs *program = nullptr);
 
-// The survey program's remarks as texts (UTF-8, chosen language), in the same order.
-std::vector<std::string> programTexts(const ModelInputs &inputs);
+// The survey program's remarks as texts (UTF-8, chosen language), in the same order, the
+// numbers with `sign` (the batch tool's messages write a point).
+std::vector<std::string> programTexts(
+    const ModelInputs &inputs, decimalsign::Sign sign = decimalsign::interfaceSign());
 
 // The depth a diagnostic concerns (the first depth of a straight interval); none for a
 // remark that names a line number only.

@@ -366,7 +366,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         complain(analysis.modelInputs().refusal);
         return 2;
     }
-    for (const std::string &text : analysis::programTexts(analysis.modelInputs()))
+    for (const std::string &text :
+        analysis::programTexts(analysis.modelInputs(), decimalsign::Sign::Point))
         tell(text);
 
     // Absolute columns where the settings (with the coordinate system) give them; a

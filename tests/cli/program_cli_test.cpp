@@ -153,6 +153,20 @@ TEST_F(ProgramCli, TheProgramFromATable)
     EXPECT_FALSE(std::ifstream(dir + "/b.csv").good());
 }
 
+// A tool read beyond its inclination range is said for each such station, and the run
+// goes on: an inclination-only survey is made for holes up to 30°.
+TEST_F(ProgramCli, StationsOutsideTheirToolsRangeAreNamed)
+{
+    const Result r
+        = run(setFile("reference-well.csv") + kField + " --tool 0-:INC-ONLY --export x.csv");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.find("1440.00 m MD"), std::string::npos); // 29.33°
+    const std::size_t first = r.err.find("Messpunkt bei 1470.00 m MD: Neigung 31.33");
+    ASSERT_NE(first, std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("INC-ONLY (0° bis 30°)", first), std::string::npos);
+    EXPECT_NE(r.err.find("2940.00 m MD"), std::string::npos);
+}
+
 TEST_F(ProgramCli, ProgramsThatCannotBeComputedAreRefusedByName)
 {
     const std::string well = setFile("reference-well.csv") + kField;
