@@ -1,6 +1,7 @@
 // One well and what is computed from it.
 #include "analysis/analysis.h"
 
+#include "core/decimalsign.h"
 #include "geo/errormodelinputs.h"
 #include "geo/magneticfield.h"
 #include "i18n/i18n.h"
@@ -23,14 +24,10 @@ ModelInputs inputsOf(const WellSettings &settings, const traj::Trajectory &path)
     if (!m.inputs)
         return m;
     if (const auto k = unc::stationOutsideLegs(path, *m.inputs)) {
-        char md[32];
-        std::snprintf(md, sizeof md, "%.2f", path.stations[*k].md);
-        std::string text(md);
-        std::replace(text.begin(), text.end(), '.', i18n::decimalSeparator());
         m.refusal = i18n::arg(i18n::translate("Vermessungsprogramm",
                                   "Der Messpunkt bei MD %1 m liegt in keinem Abschnitt des "
                                   "Vermessungsprogramms."),
-            { text });
+            { decimalsign::shown(path.stations[*k].md, 2) });
         m.missing = unc::MissingInput::Program;
         m.inputs.reset();
         return m;

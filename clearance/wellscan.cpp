@@ -87,25 +87,25 @@ std::string text(const SetupFinding &f)
                         "weder die Bohrung noch eine der Nachbarbohrungen")
                         .c_str(),
             well, f.detail.c_str());
-    case SetupMessage::ModelInputMissing:
-        if (f.well.empty())
-            return cfmt(i18n::translateFormat("Nachbarvergleich",
-                            "Das Fehlermodell der Bohrung braucht %s; ohne es nur "
-                            "Abstände, kein Trennfaktor")
-                            .c_str(),
-                f.detail.c_str());
+    case SetupMessage::WellModelInputMissing:
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Das Fehlermodell der Bohrung braucht %s; ohne es nur "
+                        "Abstände, kein Trennfaktor")
+                        .c_str(),
+            f.detail.c_str());
+    case SetupMessage::OffsetModelInputMissing:
         return cfmt(i18n::translateFormat("Nachbarvergleich",
                         "Nachbarbohrung %s: ihr Fehlermodell braucht %s; ohne es nur "
                         "Abstände, kein Trennfaktor")
                         .c_str(),
             well, f.detail.c_str());
-    case SetupMessage::ProgramRefused:
-        if (f.well.empty())
-            return cfmt(i18n::translateFormat("Nachbarvergleich",
-                            "Das Vermessungsprogramm der Bohrung lässt sich nicht berechnen; nur "
-                            "Abstände, kein Trennfaktor: %s")
-                            .c_str(),
-                f.detail.c_str());
+    case SetupMessage::WellProgramRefused:
+        return cfmt(i18n::translateFormat("Nachbarvergleich",
+                        "Das Vermessungsprogramm der Bohrung lässt sich nicht berechnen; nur "
+                        "Abstände, kein Trennfaktor: %s")
+                        .c_str(),
+            f.detail.c_str());
+    case SetupMessage::OffsetProgramRefused:
         return cfmt(i18n::translateFormat("Nachbarvergleich",
                         "Nachbarbohrung %s: ihr Vermessungsprogramm lässt sich nicht berechnen; "
                         "nur Abstände, kein Trennfaktor: %s")
@@ -144,18 +144,22 @@ WellScan scanWell(
     out.rule.scalingFactor = c.scalingFactor;
     out.warningFactor = c.warningFactor;
 
-    // The error model of the well, and each offset's own.
+    // The error model of the well (no name), and each offset's own.
     const auto modelOf = [&](const UncertaintySettings &u, const std::string &name) {
+        const bool own = name.empty();
         WellSettings s = settings;
         s.uncertainty = u;
         unc::MissingInput missing = unc::MissingInput::None;
         std::string refusal;
         std::optional<unc::Inputs> inputs = geo::errorModelInputs(s, &missing, &refusal);
         if (missing == unc::MissingInput::Program)
-            out.setup.push_back({ SetupMessage::ProgramRefused, name, {}, refusal });
+            out.setup.push_back({ own ? SetupMessage::WellProgramRefused
+                                      : SetupMessage::OffsetProgramRefused,
+                name, {}, refusal });
         else if (!inputs && missing != unc::MissingInput::None)
-            out.setup.push_back(
-                { SetupMessage::ModelInputMissing, name, {}, geo::missingFieldName(missing) });
+            out.setup.push_back({ own ? SetupMessage::WellModelInputMissing
+                                      : SetupMessage::OffsetModelInputMissing,
+                name, {}, geo::missingFieldName(missing) });
         return inputs;
     };
     // A survey program must hold every station of the path below the first.
@@ -163,7 +167,9 @@ WellScan scanWell(
         if (!w.errorModel)
             return;
         if (const auto k = unc::stationOutsideLegs(w.path, *w.errorModel)) {
-            out.setup.push_back({ SetupMessage::ProgramRefused, name,
+            out.setup.push_back({ name.empty() ? SetupMessage::WellProgramRefused
+                                               : SetupMessage::OffsetProgramRefused,
+                name,
                 { w.path.stations[*k].md },
                 cfmt(i18n::translateFormat("Nachbarvergleich",
                          "der Messpunkt bei MD %.2f m liegt in keinem Abschnitt")

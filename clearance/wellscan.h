@@ -25,12 +25,16 @@ enum class SetupMessage {
     NoSlot,
     // The offset's parent is neither the well nor an offset; `detail` is its name.
     NoParent,
-    // The error model lacks an input (the well's, or the offset's own): distances only.
-    // `detail` names the input; `well` is empty for the well itself.
-    ModelInputMissing,
-    // The survey program cannot be computed (the well's, or the offset's own): distances
-    // only. `detail` says why.
-    ProgramRefused,
+    // The well's error model lacks an input: distances only. `detail` names the input.
+    WellModelInputMissing,
+    // The offset's own error model lacks an input: distances only against it. `detail`
+    // names the input.
+    OffsetModelInputMissing,
+    // The well's survey program cannot be computed: distances only. `detail` says why.
+    WellProgramRefused,
+    // The offset's own survey program cannot be computed: distances only against it.
+    // `detail` says why.
+    OffsetProgramRefused,
     // The offset's stations give a path only down to values[0] (m MD), values[1] the
     // depth of its last station: the check or the computation stopped there.
     PathEndsShort,

@@ -20,6 +20,7 @@
 #include "export/wellrows.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
+#include "geo/owntoolfile.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
 #include "graph/pageexport.h"
@@ -31,6 +32,7 @@
 #include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
+#include "toollibrary/toollibrary.h"
 
 #include <QGuiApplication>
 
@@ -284,11 +286,48 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // Given options win over what the document file stored; so do --unit and
     // --section-azimuth. The offsets of the command line join the stored ones.
     WellSettings settings = withWellOptions(options, input.settings);
+    for (const std::string &file : options.toolModelFiles) {
+        std::vector<OwnTool> tools;
+        std::string bytes, fault;
+        exchange::TableFault read;
+        if (!exchange::readTableFile(file, bytes, read))
+            fault = read.message;
+        else
+            geo::ownToolsFromFile(bytes, file, tools, fault);
+        if (!fault.empty()) {
+            complain("--tool-model " + file + ": " + fault);
+            return 2;
+        }
+        geo::mergeOwnTools(settings.ownTools, tools);
+    }
     if (!options.programFile.empty()) {
         std::string fault;
-        if (!cli::readProgramFile(options.programFile, settings.uncertainty.program, fault)) {
+        if (!cli::readProgramFile(
+                options.programFile, settings.uncertainty.program, fault, settings.ownTools)) {
             complain(fault);
             return 2;
+        }
+    }
+    {
+        // The codes of the command line, among the own tools of the document and of
+        // --tool-model or the library's.
+        std::vector<std::pair<const char *, std::string>> codes;
+        for (const SurveyRun &run : options.toolRuns)
+            codes.push_back({ "--tool", run.tool });
+        for (const OffsetOption &off : options.offsets) {
+            if (off.tool)
+                codes.push_back({ "--offset-tool", *off.tool });
+        }
+        for (const auto &[option, code] : codes) {
+            const auto own = std::find_if(settings.ownTools.begin(), settings.ownTools.end(),
+                [&](const OwnTool &t) { return t.code == code; });
+            const toollib::ModelOrRefusal r = own != settings.ownTools.end()
+                ? toollib::modelFor(*own)
+                : toollib::modelFor(code);
+            if (r.refusal) {
+                complain(std::string(option) + ": " + r.refusal->message);
+                return 2;
+            }
         }
     }
     if (!addOffsets(options, input.name, settings))

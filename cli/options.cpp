@@ -476,6 +476,12 @@ constexpr const char *kUsage[] = {
         "  --survey-program PFAD.csv\n"
         "                         das Vermessungsprogramm aus einer Tabelle mit den Spalten\n"
         "                         Von, Bis, Werkzeug und wahlweise Lauf und Datum\n"),
+    DRV_TRANSLATE_NOOP("Batch",
+        "  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des\n"
+        "                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme\n"
+        "                         (Code, Gewichtungsfunktion, Betrag, Einheit,\n"
+        "                         Fortpflanzung; der Dateiname ist der Code); --tool und\n"
+        "                         --offset-tool nennen es wie einen Code des Katalogs\n"),
     "\n",
     DRV_TRANSLATE_NOOP(
         "Batch", "Bohrungsoptionen (ersetzen die im Dokument gespeicherten Werte):\n"),
@@ -1026,12 +1032,6 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "Batch", "--error-model erwartet iscwsa-mwd-rev5, iscwsa-mwd-rev4 oder none"));
         o.errorModel = model;
     });
-    // A code of the tool library that can be computed; else the library's refusal.
-    const auto checkedTool = [](const std::string &name, const std::string &code) {
-        const toollib::ModelOrRefusal r = toollib::modelFor(code);
-        if (r.refusal)
-            refuse(name + ": " + r.refusal->message);
-    };
     option("--tool", [&](const Value &v) {
         SurveyRun run;
         if (!v || !parseToolRun(*v, run))
@@ -1039,7 +1039,6 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "--tool erwartet einen Abschnitt des Vermessungsprogramms als VON-BIS:WERKZEUG, "
                 "die Teufen in Metern MD, BIS leer bis zum Ende der Bohrung (z.B. 0-600:GYRO-NS "
                 "oder 600-:MWD+IFR1+MS)"));
-        checkedTool("--tool", run.tool);
         o.toolRuns.push_back(std::move(run));
     });
     option("--survey-program", [&](const Value &v) {
@@ -1047,6 +1046,13 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             refuse(i18n::translate(
                 "Batch", "--survey-program erwartet einen Dateinamen mit der Endung .csv"));
         o.programFile = *v;
+    });
+    option("--tool-model", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch",
+                "--tool-model erwartet eine Datei mit einem eigenen Werkzeugmodell (.json oder "
+                "eine Tabelle der Fehlerterme)"));
+        o.toolModelFiles.push_back(*v);
     });
     option("--error-terms", [&](const Value &v) {
         if (!v || lowerExtension(*v) != "csv" || v->size() <= 4)
@@ -1062,7 +1068,6 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             refuse(i18n::translate("Batch",
                 "--offset-tool erwartet den Code eines Werkzeugs aus dem Werkzeugkatalog (z.B. "
                 "UNKNOWN)"));
-        checkedTool("--offset-tool", *v);
         off.tool = *v;
     });
     option("--offset", [&](const Value &v) {

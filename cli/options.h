@@ -85,6 +85,9 @@ struct CliOptions
     // --survey-program; either replaces the stored program.
     std::vector<SurveyRun> toolRuns;
     std::string programFile;
+    // --tool-model: files of the operator's own tool models, which the runs and the
+    // offsets' tools may name; they join the stored ones, replacing those of equal code.
+    std::vector<std::string> toolModelFiles;
     // Neighbouring wells and the clearance rule (--offset, --hole, ...); each given value
     // replaces the stored one, the offsets are added to the stored ones.
     std::vector<OffsetOption> offsets;

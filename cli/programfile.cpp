@@ -32,7 +32,8 @@ namespace {
 
 } // namespace
 
-bool readProgramFile(const std::string &path, std::vector<SurveyRun> &program, std::string &fault)
+bool readProgramFile(const std::string &path, std::vector<SurveyRun> &program,
+    std::string &fault, const std::vector<OwnTool> &ownTools)
 {
     const auto fail = [&](const std::string &why) {
         fault = "--survey-program " + path + ": " + why;
@@ -77,7 +78,7 @@ bool readProgramFile(const std::string &path, std::vector<SurveyRun> &program, s
     }
     std::vector<SurveyRun> runs;
     std::string why;
-    if (!geo::programFromRows(programRows, runs, why))
+    if (!geo::programFromRows(programRows, runs, why, ownTools))
         return fail(why);
     if (runs.empty())
         return fail(i18n::translate("Batch", "Die Tabelle nennt keinen Lauf."));

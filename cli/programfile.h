@@ -11,8 +11,10 @@
 
 namespace cli {
 
-// The program of the file at `path`; false with a fault in the chosen language (UTF-8)
-// naming the file and the row or column, `program` then untouched.
-bool readProgramFile(const std::string &path, std::vector<SurveyRun> &program, std::string &fault);
+// The program of the file at `path`, whose tools are codes of `ownTools` or the library;
+// false with a fault in the chosen language (UTF-8) naming the file and the row or column,
+// `program` then untouched.
+bool readProgramFile(const std::string &path, std::vector<SurveyRun> &program,
+    std::string &fault, const std::vector<OwnTool> &ownTools = {});
 
 } // namespace cli

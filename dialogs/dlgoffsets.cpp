@@ -125,7 +125,12 @@ DlgOffsets::DlgOffsets(
     m_model->addItem(tr("Werkzeug aus dem Katalog"), kOneTool);
     m_model->addItem(tr("Vermessungsprogramm"), kProgram);
     m_tool = new ToolChooser(this);
+    m_tool->setOwnTools(settings.ownTools);
     m_program = new SurveyProgramEdit(this);
+    m_program->setOwnTools(settings.ownTools);
+    // A tool model loaded for one offset's program is offered to every offset.
+    connect(m_program, &SurveyProgramEdit::ownToolsChanged, this,
+        [this] { m_tool->setOwnTools(m_program->ownTools()); });
     m_latitude = edit(tr("vom Ansatzpunkt der Bohrung"));
     m_gravity = edit(tr("z. B. 9,80665"));
     m_totalField = edit(tr("z. B. 50000"));
@@ -431,8 +436,8 @@ bool DlgOffsets::typedProgram(std::vector<SurveyRun> &out, QString &fault) const
     const int model = m_model->currentData().toInt();
     if (model == kOneTool) {
         std::string why;
-        if (geo::toolProgram(
-                m_tool->currentText().toStdString(), tr("Werkzeug").toStdString(), out, why))
+        if (geo::toolProgram(m_tool->currentText().toStdString(), tr("Werkzeug").toStdString(),
+                out, why, m_program->ownTools()))
             return true;
         fault = utf8(why);
         return false;
@@ -611,6 +616,7 @@ void DlgOffsets::accept()
         return;
     }
     s.offsets = m_offsets;
+    s.ownTools = m_program->ownTools();
     if (!offsetsValid(s.offsets, m_wellName, &fault)) {
         refuse(utf8(fault));
         return;

@@ -84,6 +84,7 @@ DlgWell::DlgWell(const WellSettings &settings, const ViewPreferences &inEffect,
     keepRoom.setRetainSizeWhenHidden(true);
     m_programNote->setSizePolicy(keepRoom);
     m_program = new SurveyProgramEdit(this);
+    m_program->setOwnTools(settings.ownTools);
     m_program->setProgram(settings.uncertainty.program);
 
     m_north = new QComboBox(this);
@@ -282,6 +283,7 @@ geo::WellForm DlgWell::typedForm() const
 bool DlgWell::entered(WellSettings &out, QString &fault) const
 {
     WellSettings base = m_base;
+    base.ownTools = m_program->ownTools();
     if (!m_program->program(base.uncertainty.program, fault))
         return false;
     std::string why;

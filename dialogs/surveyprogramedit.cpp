@@ -1,13 +1,19 @@
 #include "dialogs/surveyprogramedit.h"
 
 #include "dialogs/dialogunits.h"
+#include "geo/owntoolfile.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -28,12 +34,18 @@ QString utf8(std::string_view text)
 class ToolDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ToolDelegate(const SurveyProgramEdit *edit, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_edit(edit)
+    {
+    }
 
     QWidget *createEditor(
         QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
-        return new ToolChooser(parent);
+        auto *chooser = new ToolChooser(parent);
+        chooser->setOwnTools(m_edit->ownTools());
+        return chooser;
     }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
@@ -44,7 +56,23 @@ public:
     {
         model->setData(index, static_cast<ToolChooser *>(editor)->code(), Qt::EditRole);
     }
+
+private:
+    const SurveyProgramEdit *m_edit;
 };
+
+// The long name of a code for the cell's tip: an own tool's description, else the
+// library's long name.
+QString toolTipOf(const QString &code, const std::vector<OwnTool> &own)
+{
+    const std::string c = code.trimmed().toStdString();
+    for (const OwnTool &t : own) {
+        if (t.code == c)
+            return utf8(t.description);
+    }
+    const toollib::Tool *tool = toollib::find(c);
+    return tool ? utf8(tool->longName) : QString();
+}
 
 } // namespace
 
@@ -79,12 +107,24 @@ ToolChooser::ToolChooser(QWidget *parent)
     setCurrentIndex(-1);
 }
 
+void ToolChooser::setOwnTools(const std::vector<OwnTool> &tools)
+{
+    const QString shown = currentText();
+    const QSignalBlocker quiet(this);
+    for (std::size_t i = 0; i < m_own.size(); ++i)
+        removeItem(0);
+    m_own = tools;
+    for (std::size_t i = 0; i < m_own.size(); ++i)
+        insertItem(static_cast<int>(i), utf8(geo::choiceText(m_own[i])), utf8(m_own[i].code));
+    setCode(utf8(geo::codeOfChoice(shown.toStdString())));
+}
+
 void ToolChooser::offer(const QString &typed)
 {
     QStringList offered;
     if (!typed.trimmed().isEmpty()) {
-        for (const toollib::Tool *tool : geo::searchTools(typed.toStdString()))
-            offered.append(utf8(geo::choiceText(*tool)));
+        for (const std::string &choice : geo::searchChoices(typed.toStdString(), m_own))
+            offered.append(utf8(choice));
     }
     m_offered->setStringList(offered);
     if (!offered.isEmpty())
@@ -114,7 +154,7 @@ SurveyProgramEdit::SurveyProgramEdit(QWidget *parent)
         { tr("Von MD (m)"), tr("Bis MD (m)"), tr("Werkzeug"), tr("Lauf"), tr("Datum") });
     m_table->horizontalHeaderItem(ToColumn)->setToolTip(tr("Leer: bis zum Ende der Bohrung"));
     m_table->horizontalHeaderItem(DateColumn)->setToolTip(tr("TT.MM.JJJJ"));
-    m_table->setItemDelegateForColumn(ToolColumn, new ToolDelegate(m_table));
+    m_table->setItemDelegateForColumn(ToolColumn, new ToolDelegate(this, m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
@@ -147,10 +187,14 @@ SurveyProgramEdit::SurveyProgramEdit(QWidget *parent)
 
     m_add = new QPushButton(tr("Abschnitt hinzufügen"), this);
     m_remove = new QPushButton(tr("Abschnitt entfernen"), this);
+    m_load = new QPushButton(tr("Werkzeugmodell laden …"), this);
+    m_load->setToolTip(tr("Ein eigenes Werkzeugmodell aus einer Datei: JSON des "
+                          "ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_add);
     buttons->addWidget(m_remove);
     buttons->addStretch();
+    buttons->addWidget(m_load);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table, 1);
@@ -158,11 +202,10 @@ SurveyProgramEdit::SurveyProgramEdit(QWidget *parent)
 
     connect(m_add, &QPushButton::clicked, this, &SurveyProgramEdit::addRun);
     connect(m_remove, &QPushButton::clicked, this, &SurveyProgramEdit::removeRun);
+    connect(m_load, &QPushButton::clicked, this, &SurveyProgramEdit::chooseToolFile);
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
-        if (item->column() == ToolColumn) {
-            const toollib::Tool *tool = toollib::find(item->text().trimmed().toStdString());
-            item->setToolTip(tool ? utf8(tool->longName) : QString());
-        }
+        if (item->column() == ToolColumn)
+            item->setToolTip(toolTipOf(item->text(), m_ownTools));
         emit changed();
     });
     connect(m_table, &QTableWidget::currentCellChanged, this, &SurveyProgramEdit::updateButtons);
@@ -196,8 +239,7 @@ void SurveyProgramEdit::setProgram(const std::vector<SurveyRun> &program)
         addRow(row);
     for (int r = 0; r < m_table->rowCount(); ++r) {
         QTableWidgetItem *tool = m_table->item(r, ToolColumn);
-        if (const toollib::Tool *t = toollib::find(tool->text().toStdString()))
-            tool->setToolTip(utf8(t->longName));
+        tool->setToolTip(toolTipOf(tool->text(), m_ownTools));
     }
     updateButtons();
     emit changed();
@@ -220,7 +262,7 @@ std::vector<geo::ProgramRow> SurveyProgramEdit::rows() const
 bool SurveyProgramEdit::program(std::vector<SurveyRun> &out, QString &fault) const
 {
     std::string why;
-    if (geo::programFromRows(rows(), out, why))
+    if (geo::programFromRows(rows(), out, why, m_ownTools))
         return true;
     fault = QString::fromStdString(why);
     return false;
@@ -259,6 +301,62 @@ void SurveyProgramEdit::removeRun()
     m_table->removeRow(row);
     updateButtons();
     emit changed();
+}
+
+void SurveyProgramEdit::setOwnTools(const std::vector<OwnTool> &tools)
+{
+    m_ownTools = tools;
+    const QSignalBlocker quiet(m_table);
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        if (QTableWidgetItem *tool = m_table->item(r, ToolColumn))
+            tool->setToolTip(toolTipOf(tool->text(), m_ownTools));
+    }
+    emit ownToolsChanged();
+}
+
+bool SurveyProgramEdit::loadOwnTools(const QString &path, QString &fault)
+{
+    // A tool model is a few kilobytes; a larger file is no tool model.
+    constexpr qint64 kMaxBytes = 16 << 20;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fault = tr("%1: die Datei lässt sich nicht lesen (%2).")
+                    .arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxBytes) {
+        fault = tr("%1: die Datei ist größer als 16 MiB; ein Werkzeugmodell ist kleiner.")
+                    .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    std::vector<OwnTool> tools;
+    std::string why;
+    if (!geo::ownToolsFromFile(std::string_view(bytes.constData(), bytes.size()),
+            QFileInfo(path).fileName().toStdString(), tools, why)) {
+        fault = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), utf8(why));
+        return false;
+    }
+    std::vector<OwnTool> merged = m_ownTools;
+    geo::mergeOwnTools(merged, tools);
+    if (merged.size() > kMaxOwnTools) {
+        fault = tr("Es sind höchstens 100 eigene Werkzeuge möglich.");
+        return false;
+    }
+    setOwnTools(merged);
+    emit changed();
+    return true;
+}
+
+void SurveyProgramEdit::chooseToolFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Werkzeugmodell laden"),
+        QString(), tr("Werkzeugmodelle (*.json *.csv *.txt);;Alle Dateien (*)"));
+    if (path.isEmpty())
+        return;
+    QString fault;
+    if (!loadOwnTools(path, fault))
+        QMessageBox::warning(this, tr("Werkzeugmodell laden"), fault);
 }
 
 void SurveyProgramEdit::updateButtons()

@@ -2,7 +2,8 @@
 // with buttons that add a run below the last one and remove the chosen one, and the
 // chooser of a tool of the library: an editable combo box listing every code with its
 // long name, whose list, as one types, offers the tools whose code or long name contains
-// the text. The rows are checked by toollibrary/programform.
+// the text; the operator's own tool models are listed before the library's and loaded
+// from a file with a button of the table. The rows are checked by geo/programform.
 #pragma once
 
 #include "geo/programform.h"
@@ -30,11 +31,14 @@ public:
     QString code() const;
     // Shows `code` with its long name where the library knows it.
     void setCode(const QString &code);
+    // The operator's own tools, listed before the library's.
+    void setOwnTools(const std::vector<OwnTool> &tools);
 
 private:
     void offer(const QString &typed);
 
     QStringListModel *m_offered;
+    std::vector<OwnTool> m_own;
 };
 
 class SurveyProgramEdit : public QWidget
@@ -55,9 +59,18 @@ public:
     // Whether a row holds anything.
     bool hasRuns() const;
 
+    // The operator's own tool models that the rows may name.
+    void setOwnTools(const std::vector<OwnTool> &tools);
+    const std::vector<OwnTool> &ownTools() const { return m_ownTools; }
+    // Adds the tools of the file at `path` (JSON or a table of error terms), each
+    // replacing an own tool of its code; false with the fault in the chosen language,
+    // nothing added.
+    bool loadOwnTools(const QString &path, QString &fault);
+
     QTableWidget *table() const { return m_table; }
     QPushButton *addButton() const { return m_add; }
     QPushButton *removeButton() const { return m_remove; }
+    QPushButton *loadButton() const { return m_load; }
 
     // A row after the last one, starting where that one ends.
     void addRun();
@@ -66,6 +79,7 @@ public:
 
 signals:
     void changed();
+    void ownToolsChanged();
 
 protected:
     // Return or Enter that ends the editing of a cell stops here: it does not press the
@@ -76,6 +90,9 @@ private:
     void addRow(const geo::ProgramRow &row);
     void updateButtons();
 
+    void chooseToolFile();
+
     QTableWidget *m_table;
-    QPushButton *m_add, *m_remove;
+    QPushButton *m_add, *m_remove, *m_load;
+    std::vector<OwnTool> m_ownTools;
 };

@@ -35,7 +35,7 @@ std::optional<unc::Inputs> errorModelInputs(
     }
     // The program's tools first: whether they read the field decides what is missing.
     unc::Inputs tools;
-    if (const auto refused = toollib::applyProgram(settings.uncertainty.program, tools)) {
+    if (const auto refused = toollib::applyProgram(settings.uncertainty.program, tools, settings.ownTools)) {
         if (missing)
             *missing = unc::MissingInput::Program;
         if (refusal)

@@ -53,28 +53,52 @@ namespace {
         return found;
     }
 
-    // The computable tool of a typed code, or null with why not.
-    const toollib::Tool *checkedTool(const std::string &typed, std::string &why)
+    // The own tool of a typed code: the code exactly, else the one that matches it in any
+    // case.
+    const OwnTool *ownToolOf(const std::string &code, std::span<const OwnTool> own)
+    {
+        const OwnTool *found = nullptr;
+        for (const OwnTool &t : own) {
+            if (t.code == code)
+                return &t;
+            if (lowered(t.code) == lowered(code))
+                found = found ? nullptr : &t;
+        }
+        return found;
+    }
+
+    // The code of a typed tool that can be computed, an own tool's before the library's;
+    // empty with why not.
+    std::string checkedCode(
+        const std::string &typed, std::span<const OwnTool> own, std::string &why)
     {
         const std::string code = codeOfChoice(typed);
         if (code.empty()) {
             why = i18n::translate(
                 "Vermessungsprogramm", "bitte einen Code aus dem Werkzeugkatalog angeben.");
-            return nullptr;
+            return {};
+        }
+        if (const OwnTool *tool = ownToolOf(code, own)) {
+            const toollib::ModelOrRefusal model = toollib::modelFor(*tool);
+            if (model.refusal) {
+                why = model.refusal->message;
+                return {};
+            }
+            return tool->code;
         }
         const toollib::Tool *tool = toolOf(code);
         if (!tool) {
             why = i18n::arg(i18n::translate("Vermessungsprogramm",
                                 "\"%1\" ist kein Code des Werkzeugkatalogs."),
                 { code });
-            return nullptr;
+            return {};
         }
         const toollib::ModelOrRefusal model = toollib::modelFor(*tool);
         if (model.refusal) {
             why = model.refusal->message;
-            return nullptr;
+            return {};
         }
-        return tool;
+        return std::string(tool->code);
     }
 
 } // namespace
@@ -97,8 +121,8 @@ std::vector<ProgramRow> programRows(const std::vector<SurveyRun> &program)
     return rows;
 }
 
-bool programFromRows(
-    const std::vector<ProgramRow> &rows, std::vector<SurveyRun> &out, std::string &fault)
+bool programFromRows(const std::vector<ProgramRow> &rows, std::vector<SurveyRun> &out,
+    std::string &fault, std::span<const OwnTool> own)
 {
     const auto refuse
         = [&](const char *text, std::size_t row, const char *field, const std::string &value = {}) {
@@ -135,10 +159,9 @@ bool programFromRows(
                 i, kFrom, geo::formNumber(*previousEnd));
 
         std::string why;
-        const toollib::Tool *tool = checkedTool(row.tool, why);
-        if (!tool)
+        run.tool = checkedCode(row.tool, own, why);
+        if (run.tool.empty())
             return refuse(DRV_TRANSLATE_NOOP("Vermessungsprogramm", "%1: %2"), i, kTool, why);
-        run.tool = std::string(tool->code);
 
         run.name = geo::trimmedField(row.name);
         if (run.name.size() > kMaxRunNameSize)
@@ -165,16 +188,15 @@ bool programFromRows(
 }
 
 bool toolProgram(const std::string &typed, const std::string &what, std::vector<SurveyRun> &out,
-    std::string &fault)
+    std::string &fault, std::span<const OwnTool> own)
 {
     std::string why;
-    const toollib::Tool *tool = checkedTool(typed, why);
-    if (!tool) {
+    SurveyRun run;
+    run.tool = checkedCode(typed, own, why);
+    if (run.tool.empty()) {
         fault = i18n::arg(i18n::translate("Vermessungsprogramm", "%1: %2"), { what, why });
         return false;
     }
-    SurveyRun run;
-    run.tool = std::string(tool->code);
     out = { run };
     return true;
 }
@@ -195,6 +217,28 @@ std::vector<const toollib::Tool *> searchTools(std::string_view text)
             found.push_back(&t);
     }
     return found;
+}
+
+std::vector<std::string> searchChoices(std::string_view text, std::span<const OwnTool> own)
+{
+    const std::string wanted = lowered(geo::trimmedField(std::string(text)));
+    std::vector<std::string> found;
+    for (const OwnTool &t : own) {
+        if (lowered(t.code).find(wanted) != std::string::npos
+            || lowered(t.description).find(wanted) != std::string::npos)
+            found.push_back(choiceText(t));
+    }
+    for (const toollib::Tool *t : searchTools(text))
+        found.push_back(choiceText(*t));
+    return found;
+}
+
+std::string choiceText(const OwnTool &tool)
+{
+    std::string text(tool.code);
+    if (!tool.description.empty())
+        text += std::string(kDash) + tool.description;
+    return text;
 }
 
 std::string choiceText(const toollib::Tool &tool)

@@ -7,6 +7,7 @@
 #include "toollibrary/toollibrary.h"
 #include "uncertainty/settings.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,15 +30,17 @@ std::vector<ProgramRow> programRows(const std::vector<SurveyRun> &program);
 
 // The program of the rows; rows with every field empty are left out. False with a fault in
 // the chosen language (UTF-8) that names the row (its number in `rows`, from 1) and the
-// field; `out` is then untouched. A tool must be a code of the library that it can
-// compute; a code typed in other case is taken as the library writes it.
-bool programFromRows(
-    const std::vector<ProgramRow> &rows, std::vector<SurveyRun> &out, std::string &fault);
+// field; `out` is then untouched. A tool must be a code of the operator's own tools `own`
+// or of the library that it can compute; a code typed in other case is taken as the tool
+// writes it.
+bool programFromRows(const std::vector<ProgramRow> &rows, std::vector<SurveyRun> &out,
+    std::string &fault, std::span<const OwnTool> own = {});
 
 // One tool for the whole well: a program of one run from 0 without end. False with the
-// fault naming the field `what` when `typed` is no code of the library that it can compute.
+// fault naming the field `what` when `typed` is no code of `own` or the library that it can
+// compute.
 bool toolProgram(const std::string &typed, const std::string &what, std::vector<SurveyRun> &out,
-    std::string &fault);
+    std::string &fault, std::span<const OwnTool> own = {});
 // Whether `program` is one tool for the whole well (a run from 0 without end, name or day).
 bool isToolProgram(const std::vector<SurveyRun> &program);
 
@@ -45,8 +48,12 @@ bool isToolProgram(const std::vector<SurveyRun> &program);
 // in the library's order; every tool for an empty text.
 std::vector<const toollib::Tool *> searchTools(std::string_view text);
 
-// A tool as a chooser lists it: "GYRO-NS — long name".
+// The choices of a chooser for `text`: the own tools whose code or description contains
+// it, then the library's tools as searchTools finds them.
+std::vector<std::string> searchChoices(std::string_view text, std::span<const OwnTool> own);
+// A tool as a chooser lists it: "GYRO-NS — long name", "OP-GYRO — description".
 std::string choiceText(const toollib::Tool &tool);
+std::string choiceText(const OwnTool &tool);
 // The code in a chooser's text ("GYRO-NS — …" or just the code), without blanks around it.
 std::string codeOfChoice(std::string_view text);
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace toollib {
 
@@ -161,11 +162,9 @@ unc::Leg Model::leg(double fromMd, std::optional<double> toMd) const
     leg.terms = terms;
     leg.tortuosity = tortuosity;
     leg.misalignmentCourseLength = misalignmentCourseLength;
-    if (tool) {
-        leg.tool = std::string(tool->code);
-        leg.inclinationMin = tool->inclinationMin;
-        leg.inclinationMax = tool->inclinationMax;
-    }
+    leg.tool = code;
+    leg.inclinationMin = inclinationMin;
+    leg.inclinationMax = inclinationMax;
     return leg;
 }
 
@@ -174,49 +173,104 @@ void Model::applyTo(unc::Inputs &inputs) const
     inputs.legs = { leg(0, std::nullopt) };
 }
 
+namespace {
+
+    // One term's source, or the refusal of `tool` naming the function or unit that is
+    // not known.
+    std::optional<Refusal> addTerm(Model &model, std::string_view tool, std::string_view code,
+        std::string_view function, double magnitude, std::string_view unit, char propagation,
+        double noiseReduction)
+    {
+        const Function *f = byName(kFunctions, function);
+        if (!f) {
+            return Refusal { cfmt(i18n::translateFormat("Werkzeugkatalog",
+                                      "Das Werkzeug %s lässt sich nicht berechnen: die "
+                                      "Gewichtungsfunktion %s ist nicht umgesetzt.")
+                                      .c_str(),
+                                 std::string(tool).c_str(), std::string(function).c_str()),
+                std::string(function) };
+        }
+        const Unit *u = byName(kUnits, unit);
+        if (!u) {
+            return Refusal { cfmt(i18n::translateFormat("Werkzeugkatalog",
+                                      "Das Werkzeug %s lässt sich nicht berechnen: die "
+                                      "Einheit „%s“ ist unbekannt.")
+                                      .c_str(),
+                                 std::string(tool).c_str(), std::string(unit).c_str()),
+                std::string(unit) };
+        }
+        unc::terms::Term t;
+        t.code = code;
+        t.shape = f->shape;
+        t.factor = f->factor;
+        t.magnitude = magnitude * u->scale;
+        if (f->shape == Shape::GyroNoiseXy)
+            t.magnitude *= noiseReduction;
+        t.degrees = u->degrees;
+        // Well-by-well errors take one value for the whole survey, as global ones do.
+        t.propagation = propagation == 'R' ? unc::terms::Propagation::Random
+            : propagation == 'S'           ? unc::terms::Propagation::Systematic
+                                           : unc::terms::Propagation::Global;
+        model.terms.push_back(t);
+        return std::nullopt;
+    }
+
+    ModelOrRefusal modelOrRefusal(Model model, std::optional<Refusal> refusal)
+    {
+        ModelOrRefusal r;
+        if (refusal)
+            r.refusal = std::move(refusal);
+        else
+            r.model = std::move(model);
+        return r;
+    }
+
+} // namespace
+
 ModelOrRefusal modelFor(const Tool &tool)
 {
     Model model;
     model.tool = &tool;
+    model.code = tool.code;
+    model.inclinationMin = tool.inclinationMin;
+    model.inclinationMax = tool.inclinationMax;
     model.tortuosity = tool.tortuosity.value_or(unc::terms::kDefaultTortuosity);
     model.misalignmentCourseLength = tool.misalignmentCourseLength.value_or(10.0);
     for (const TermRow &row : tool.terms) {
-        const Function *f = byName(kFunctions, row.weightingFunction);
-        if (!f) {
-            return refused(
-                cfmt(i18n::translateFormat("Werkzeugkatalog",
-                         "Das Werkzeug %s lässt sich nicht berechnen: die "
-                         "Gewichtungsfunktion %s ist nicht umgesetzt.")
-                         .c_str(),
-                    std::string(tool.code).c_str(), std::string(row.weightingFunction).c_str()),
-                row.weightingFunction);
-        }
-        const Unit *u = byName(kUnits, row.unit);
-        if (!u) {
-            return refused(cfmt(i18n::translateFormat("Werkzeugkatalog",
-                                    "Das Werkzeug %s lässt sich nicht berechnen: die "
-                                    "Einheit „%s“ ist unbekannt.")
-                                    .c_str(),
-                               std::string(tool.code).c_str(), std::string(row.unit).c_str()),
-                row.unit);
-        }
-        unc::terms::Term t;
-        t.code = row.code;
-        t.shape = f->shape;
-        t.factor = f->factor;
-        t.magnitude = row.magnitude * u->scale;
-        if (f->shape == Shape::GyroNoiseXy)
-            t.magnitude *= tool.noiseReduction.value_or(1.0);
-        t.degrees = u->degrees;
-        // Well-by-well errors take one value for the whole survey, as global ones do.
-        t.propagation = row.propagation == 'R' ? unc::terms::Propagation::Random
-            : row.propagation == 'S'           ? unc::terms::Propagation::Systematic
-                                               : unc::terms::Propagation::Global;
-        model.terms.push_back(t);
+        if (auto refusal = addTerm(model, tool.code, row.code, row.weightingFunction,
+                row.magnitude, row.unit, row.propagation, tool.noiseReduction.value_or(1.0)))
+            return modelOrRefusal({}, std::move(refusal));
     }
-    ModelOrRefusal r;
-    r.model = std::move(model);
-    return r;
+    return modelOrRefusal(std::move(model), std::nullopt);
+}
+
+ModelOrRefusal modelFor(const OwnTool &tool)
+{
+    std::string fault;
+    if (!ownToolValid(tool, &fault))
+        return refused(std::move(fault), {});
+    if (find(tool.code)) {
+        return refused(cfmt(i18n::translateFormat("Werkzeugkatalog",
+                                "Das eigene Werkzeug %s trägt den Code eines Werkzeugs des "
+                                "Katalogs; es braucht einen eigenen Code.")
+                                .c_str(),
+                           tool.code.c_str()),
+            tool.code);
+    }
+    Model model;
+    model.code = tool.code;
+    model.inclinationMin = tool.inclinationMin;
+    model.inclinationMax = tool.inclinationMax;
+    constexpr double kRadian = std::numbers::pi / 180.0;
+    model.tortuosity = tool.tortuosity ? *tool.tortuosity * kRadian / 30.0
+                                       : unc::terms::kDefaultTortuosity;
+    model.misalignmentCourseLength = tool.misalignmentCourseLength.value_or(10.0);
+    for (const OwnToolTerm &t : tool.terms) {
+        if (auto refusal = addTerm(model, tool.code, t.code, t.function, t.magnitude, t.unit,
+                t.propagation, tool.noiseReduction.value_or(1.0)))
+            return modelOrRefusal({}, std::move(refusal));
+    }
+    return modelOrRefusal(std::move(model), std::nullopt);
 }
 
 std::optional<Refusal> refusalFor(const unc::Inputs &inputs)
@@ -270,12 +324,15 @@ ModelOrRefusal modelFor(std::string_view code)
         {});
 }
 
-std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs)
+std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs,
+    std::span<const OwnTool> ownTools)
 {
     std::vector<unc::Leg> legs;
     for (std::size_t i = 0; i < program.size(); ++i) {
         const SurveyRun &run = program[i];
-        ModelOrRefusal r = modelFor(run.tool);
+        const auto own = std::find_if(ownTools.begin(), ownTools.end(),
+            [&](const OwnTool &t) { return t.code == run.tool; });
+        ModelOrRefusal r = own != ownTools.end() ? modelFor(*own) : modelFor(run.tool);
         if (r.refusal) {
             r.refusal->message = i18n::arg(i18n::translate("Werkzeugkatalog",
                                                "Abschnitt %1 des Vermessungsprogramms: %2"),

@@ -69,7 +69,9 @@ const Tool *find(std::string_view code);
 // A code's sources for the propagation, or why it cannot be computed.
 struct Model
 {
-    const Tool *tool = nullptr;
+    const Tool *tool = nullptr; // the library's tool; null for an own tool
+    std::string code; // the tool's code, the library's or the own tool's
+    double inclinationMin = 0, inclinationMax = 180; // degrees
     std::vector<unc::terms::Term> terms; // one per TermRow, in its order
     double tortuosity = unc::terms::kDefaultTortuosity;
     double misalignmentCourseLength = 10;
@@ -101,12 +103,16 @@ struct ModelOrRefusal
 ModelOrRefusal modelFor(const Tool &tool);
 // The same for a code; an unknown code is refused too.
 ModelOrRefusal modelFor(std::string_view code);
+// An operator's own tool, by the functions and units the library knows; refused also when
+// its values are out of their limits or its code is one of the library's.
+ModelOrRefusal modelFor(const OwnTool &tool);
 
 // `inputs` computing with the tools of `program` (uncertainty/settings.h), one run after the
-// other; the refusal of the first run whose tool is not in the library or cannot be
-// computed (naming the run), `inputs` then untouched. An empty program leaves `inputs` as
-// they are.
-std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs);
+// other, each run's code looked up among `ownTools` first, then in the library; the refusal
+// of the first run whose tool is unknown or cannot be computed (naming the run), `inputs`
+// then untouched. An empty program leaves `inputs` as they are.
+std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs,
+    std::span<const OwnTool> ownTools = {});
 
 namespace generated {
     // The tables made from the workbooks (toollibrary/generator).

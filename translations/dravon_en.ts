@@ -1083,6 +1083,24 @@ or TVD outside the well path gives a message and status 1.
         <source>Die Tabelle nennt keinen Lauf.</source>
         <translation>The table names no run.</translation>
     </message>
+    <message>
+        <source>  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des
+                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme
+                         (Code, Gewichtungsfunktion, Betrag, Einheit,
+                         Fortpflanzung; der Dateiname ist der Code); --tool und
+                         --offset-tool nennen es wie einen Code des Katalogs
+</source>
+        <translation>  --tool-model FILE      an own tool model (may be repeated): ISCWSA error-model
+                         JSON or a table of error terms (Code, Function,
+                         Magnitude, Unit, Propagation; the file name is the
+                         code); --tool and --offset-tool name it as a code of
+                         the catalogue
+</translation>
+    </message>
+    <message>
+        <source>--tool-model erwartet eine Datei mit einem eigenen Werkzeugmodell (.json oder eine Tabelle der Fehlerterme)</source>
+        <translation>--tool-model expects a file with an own tool model (.json or a table of error terms)</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -1273,6 +1291,18 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>Der Eintrag &quot;%1&quot;: %2</source>
         <translation>The entry &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist keine Liste von höchstens 200 Fehlertermen.</source>
+        <translation>The entry &quot;%1&quot; is not a list of at most 200 error terms.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist keine Liste von höchstens 100 Werkzeugen.</source>
+        <translation>The entry &quot;%1&quot; is not a list of at most 100 tools.</translation>
+    </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; nennt den Code %2 ein zweites Mal.</source>
+        <translation>The entry &quot;%1&quot; names the code %2 a second time.</translation>
     </message>
 </context>
 <context>
@@ -4345,6 +4375,34 @@ Not free format</translation>
         <source>Abschnitt entfernen</source>
         <translation>Remove run</translation>
     </message>
+    <message>
+        <source>Werkzeugmodell laden …</source>
+        <translation>Load Tool Model …</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Werkzeugmodell aus einer Datei: JSON des ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme</source>
+        <translation>An own tool model from a file: ISCWSA error-model JSON or a table of error terms</translation>
+    </message>
+    <message>
+        <source>%1: die Datei lässt sich nicht lesen (%2).</source>
+        <translation>%1: the file cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>%1: die Datei ist größer als 16 MiB; ein Werkzeugmodell ist kleiner.</source>
+        <translation>%1: the file is larger than 16 MiB; a tool model is smaller.</translation>
+    </message>
+    <message>
+        <source>Es sind höchstens 100 eigene Werkzeuge möglich.</source>
+        <translation>At most 100 own tools are possible.</translation>
+    </message>
+    <message>
+        <source>Werkzeugmodell laden</source>
+        <translation>Load Tool Model</translation>
+    </message>
+    <message>
+        <source>Werkzeugmodelle (*.json *.csv *.txt);;Alle Dateien (*)</source>
+        <translation>Tool models (*.json *.csv *.txt);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>Tabellenimport</name>
@@ -4901,6 +4959,74 @@ Not free format</translation>
         <source>Der Messpunkt bei MD %1 m liegt in keinem Abschnitt des Vermessungsprogramms.</source>
         <translation>The station at MD %1 m lies in no run of the survey program.</translation>
     </message>
+    <message>
+        <source>Die Datei ist kein gültiger JSON-Text in UTF-8.</source>
+        <translation>The file is no valid JSON text in UTF-8.</translation>
+    </message>
+    <message>
+        <source>Die Datei hält kein Werkzeug: erwartet ist ein JSON-Objekt eines Werkzeugs oder eine Liste von 1 bis 100 Werkzeugen.</source>
+        <translation>The file holds no tool: expected is a JSON object of a tool or a list of 1 to 100 tools.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1: </source>
+        <translation>Tool %1: </translation>
+    </message>
+    <message>
+        <source>Das Werkzeug ist kein JSON-Objekt.</source>
+        <translation>The tool is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>Die Datei nennt das Werkzeug %1 zweimal.</source>
+        <translation>The file names the tool %1 twice.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle braucht die Spalten Code, Gewichtungsfunktion, Betrag, Einheit und Fortpflanzung (oder Code, Function, Magnitude, Unit und Propagation) in ihrer ersten Zeile.</source>
+        <translation>The table needs the columns Code, Function, Magnitude, Unit and Propagation (or Code, Gewichtungsfunktion, Betrag, Einheit and Fortpflanzung) in its first row.</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Spalte %2</source>
+        <translation>Row %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Fortpflanzung (R, S, W oder G).</source>
+        <translation>%1: &quot;%2&quot; is no propagation (R, S, W or G).</translation>
+    </message>
+    <message>
+        <source>%1: bitte einen Text von 1 bis 60 Zeichen angeben.</source>
+        <translation>%1: please give a text of 1 to 60 characters.</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Werkzeug braucht einen Code von 1 bis 60 Zeichen.</source>
+        <translation>An own tool needs a code of 1 to 60 characters.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1: die Beschreibung ist zu lang.</source>
+        <translation>Tool %1: the description is too long.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1: der Neigungsbereich muss von 0 bis 180° reichen, sein Anfang nicht unter seinem Ende.</source>
+        <translation>Tool %1: the inclination range must lie within 0 to 180°, its start not below its end.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1: Tortuosität, Mindestlänge und Rauschfaktor müssen größer als 0 sein.</source>
+        <translation>Tool %1: tortuosity, minimum course length and noise factor must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1: es braucht 1 bis 200 Fehlerterme.</source>
+        <translation>Tool %1: it needs 1 to 200 error terms.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1, Fehlerterm %2: Code, Gewichtungsfunktion und Einheit müssen angegeben sein (höchstens 60 Zeichen).</source>
+        <translation>Tool %1, error term %2: code, weighting function and unit must be given (at most 60 characters).</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1, Fehlerterm %2: der Betrag muss eine Zahl von mindestens 0 sein.</source>
+        <translation>Tool %1, error term %2: the magnitude must be a number of at least 0.</translation>
+    </message>
+    <message>
+        <source>Werkzeug %1, Fehlerterm %2: die Fortpflanzung ist R, S, W oder G.</source>
+        <translation>Tool %1, error term %2: the propagation is R, S, W or G.</translation>
+    </message>
 </context>
 <context>
     <name>Vermessungsprüfung</name>
@@ -5229,6 +5355,10 @@ Not free format</translation>
     <message>
         <source>Abschnitt %1 des Vermessungsprogramms: %2</source>
         <translation>Run %1 of the survey program: %2</translation>
+    </message>
+    <message>
+        <source>Das eigene Werkzeug %s trägt den Code eines Werkzeugs des Katalogs; es braucht einen eigenen Code.</source>
+        <translation>The own tool %s bears the code of a tool of the catalogue; it needs a code of its own.</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 // totals, sources with the same weighting function up to a constant factor and the same
 // propagation are one source with the root sum of squares of their magnitudes.
 #include "uncertainty/errorterms.h"
+#include "uncertainty/settings.h"
 #include "uncertainty/uncertainty.h"
 
 #include "core/vectormath.h"
@@ -566,14 +567,13 @@ namespace {
         {
             if (inputs_.legs.size() > 1) {
                 const Leg &leg = inputs_.legs[leg_];
-                if (md < leg.fromMd - kSlack || (leg.toMd && md > *leg.toMd + kSlack))
+                if (!intervalHolds(leg.fromMd, leg.toMd, md))
                     leg_ = legIndex(inputs_, md);
             }
             return leg_;
         }
 
     private:
-        static constexpr double kSlack = 1e-6;
         const Inputs &inputs_;
         std::size_t leg_ = 0;
     };
@@ -714,10 +714,8 @@ bool computesAnything(const Inputs &inputs)
 
 std::optional<std::size_t> legAt(const Inputs &inputs, double md)
 {
-    constexpr double kSlack = 1e-6;
     for (std::size_t i = 0; i < inputs.legs.size(); ++i) {
-        const Leg &leg = inputs.legs[i];
-        if (md >= leg.fromMd - kSlack && (!leg.toMd || md <= *leg.toMd + kSlack))
+        if (intervalHolds(inputs.legs[i].fromMd, inputs.legs[i].toMd, md))
             return i;
     }
     return std::nullopt;

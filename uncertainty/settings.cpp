@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 bool validLatitude(double degrees)
 {
@@ -97,12 +98,66 @@ bool programValid(const std::vector<SurveyRun> &program, std::string *fault)
     return true;
 }
 
+bool ownToolValid(const OwnTool &tool, std::string *fault)
+{
+    const auto fails = [&](const char *sentence, const std::string &more = {}) {
+        if (fault)
+            *fault = i18n::arg(
+                i18n::translate("Vermessungsprogramm", sentence), { tool.code, more });
+        return false;
+    };
+    if (tool.code.empty() || tool.code.size() > kMaxToolCodeSize)
+        return fails(DRV_TRANSLATE_NOOP("Vermessungsprogramm",
+            "Ein eigenes Werkzeug braucht einen Code von 1 bis 60 Zeichen."));
+    if (tool.description.size() > kMaxOwnToolTextSize)
+        return fails(DRV_TRANSLATE_NOOP(
+            "Vermessungsprogramm", "Werkzeug %1: die Beschreibung ist zu lang."));
+    const auto angle = [](double a) { return std::isfinite(a) && a >= 0.0 && a <= 180.0; };
+    if (!angle(tool.inclinationMin) || !angle(tool.inclinationMax)
+        || tool.inclinationMin > tool.inclinationMax)
+        return fails(DRV_TRANSLATE_NOOP("Vermessungsprogramm",
+            "Werkzeug %1: der Neigungsbereich muss von 0 bis 180° reichen, sein Anfang "
+            "nicht unter seinem Ende."));
+    for (const std::optional<double> &v :
+        { tool.tortuosity, tool.misalignmentCourseLength, tool.noiseReduction }) {
+        if (v && !(std::isfinite(*v) && *v > 0.0 && *v <= 1e6))
+            return fails(DRV_TRANSLATE_NOOP("Vermessungsprogramm",
+                "Werkzeug %1: Tortuosität, Mindestlänge und Rauschfaktor müssen größer als 0 "
+                "sein."));
+    }
+    if (tool.terms.empty() || tool.terms.size() > kMaxOwnToolTerms)
+        return fails(DRV_TRANSLATE_NOOP(
+            "Vermessungsprogramm", "Werkzeug %1: es braucht 1 bis 200 Fehlerterme."));
+    for (std::size_t i = 0; i < tool.terms.size(); ++i) {
+        const OwnToolTerm &t = tool.terms[i];
+        const std::string number = std::to_string(i + 1);
+        const auto text = [](const std::string &x) {
+            return !x.empty() && x.size() <= kMaxToolCodeSize;
+        };
+        if (!text(t.code) || !text(t.function) || !text(t.unit))
+            return fails(DRV_TRANSLATE_NOOP("Vermessungsprogramm",
+                             "Werkzeug %1, Fehlerterm %2: Code, Gewichtungsfunktion und "
+                             "Einheit müssen angegeben sein (höchstens 60 Zeichen)."),
+                number);
+        if (!(std::isfinite(t.magnitude) && t.magnitude >= 0.0))
+            return fails(DRV_TRANSLATE_NOOP("Vermessungsprogramm",
+                             "Werkzeug %1, Fehlerterm %2: der Betrag muss eine Zahl von "
+                             "mindestens 0 sein."),
+                number);
+        if (std::string_view("RSWG").find(t.propagation) == std::string_view::npos
+            || t.propagation == '\0')
+            return fails(DRV_TRANSLATE_NOOP("Vermessungsprogramm",
+                             "Werkzeug %1, Fehlerterm %2: die Fortpflanzung ist R, S, W "
+                             "oder G."),
+                number);
+    }
+    return true;
+}
+
 std::optional<std::size_t> runAt(const std::vector<SurveyRun> &program, double md)
 {
-    constexpr double kSlack = 1e-6;
     for (std::size_t i = 0; i < program.size(); ++i) {
-        const SurveyRun &r = program[i];
-        if (md >= r.fromMd - kSlack && (!r.toMd || md <= *r.toMd + kSlack))
+        if (intervalHolds(program[i].fromMd, program[i].toMd, md))
             return i;
     }
     return std::nullopt;

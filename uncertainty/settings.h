@@ -37,6 +37,47 @@ struct SurveyRun
     bool operator==(const SurveyRun &) const = default;
 };
 
+// One error term of an operator's own tool model, as the tool library's workbooks list a
+// term: its code, the weighting function by its workbook name ("ABXY-TI1", "GXY-B1", ...),
+// the 1σ magnitude in `unit` ("deg", "m/s2", "deg/hr", ...) and how it propagates:
+// 'R' random, 'S' systematic, 'W' well by well, 'G' global.
+struct OwnToolTerm
+{
+    std::string code;
+    std::string function;
+    double magnitude = 0;
+    std::string unit;
+    char propagation = 'S';
+
+    bool operator==(const OwnToolTerm &) const = default;
+};
+
+// An operator's own tool model, which a survey run names by its code as it names a code of
+// the tool library. The terms are computed by the library's weighting functions; a term
+// whose function or unit the library does not know refuses the tool when it is used.
+struct OwnTool
+{
+    std::string code; // not a code of the library
+    std::string description; // UTF-8
+    double inclinationMin = 0, inclinationMax = 180; // degrees
+    // Unset: the library's defaults (1°/100 ft, 10 m).
+    std::optional<double> tortuosity; // degrees per 30 m
+    std::optional<double> misalignmentCourseLength; // metres
+    std::optional<double> noiseReduction; // the gyros' random noise factor; unset: 1
+    std::vector<OwnToolTerm> terms;
+
+    bool operator==(const OwnTool &) const = default;
+};
+
+// An own tool's values within their limits: a code and at most kMaxOwnToolTerms terms each
+// with a code, a function, a unit and a finite magnitude of at least 0; the inclination
+// range within 0 to 180 degrees and not empty; tortuosity, course length and noise factor
+// above 0. False with a German fault (UTF-8) naming the tool.
+bool ownToolValid(const OwnTool &tool, std::string *fault = nullptr);
+inline constexpr std::size_t kMaxOwnToolTerms = 200;
+inline constexpr std::size_t kMaxOwnTools = 100;
+inline constexpr std::size_t kMaxOwnToolTextSize = 200;
+
 struct UncertaintySettings
 {
     ErrorModel model = ErrorModel::None;
@@ -93,9 +134,16 @@ bool validRunDepth(double md);
 inline constexpr std::size_t kMaxToolCodeSize = 60;
 inline constexpr std::size_t kMaxRunNameSize = 200;
 
+// Whether the interval from `fromMd` to `toMd` (unset: to the end of the well) holds a
+// station at measured depth `md`; a depth within 1e-6 m of an end counts as inside.
+inline bool intervalHolds(double fromMd, const std::optional<double> &toMd, double md)
+{
+    constexpr double kSlack = 1e-6;
+    return md >= fromMd - kSlack && (!toMd || md <= *toMd + kSlack);
+}
+
 // The run that surveyed a station at measured depth `md`: the first whose interval holds
-// it, where a depth within 1e-6 m of an end counts as inside; none below, above or
-// between the runs.
+// it; none below, above or between the runs.
 std::optional<std::size_t> runAt(const std::vector<SurveyRun> &program, double md);
 
 namespace unc {

@@ -3,6 +3,7 @@
 
 #include "i18n/i18n.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,161 @@ void writeProgram(Json &j, const std::vector<SurveyRun> &program)
     j[kProgram] = std::move(list);
 }
 
+const char *const kCode = "code";
+const char *const kDescription = "description";
+const char *const kInclinationMin = "inclinationMin";
+const char *const kInclinationMax = "inclinationMax";
+const char *const kTortuosity = "tortuosity";
+const char *const kCourseLength = "courseLength";
+const char *const kNoiseReduction = "noiseReduction";
+const char *const kTerms = "terms";
+const char *const kFunction = "function";
+const char *const kMagnitude = "magnitude";
+const char *const kUnit = "unit";
+const char *const kPropagation = "propagation";
+
+bool anyNumber(double v)
+{
+    return std::isfinite(v);
+}
+
+bool readTerm(Reader &in, OwnToolTerm &t)
+{
+    std::optional<double> magnitude;
+    std::string propagation;
+    if (!in.text(kCode, kMaxToolCodeSize, true, t.code)
+        || !in.text(kFunction, kMaxToolCodeSize, true, t.function)
+        || !in.number(kMagnitude, anyNumber, magnitude)
+        || !in.text(kUnit, kMaxToolCodeSize, true, t.unit)
+        || !in.text(kPropagation, 1, true, propagation))
+        return false;
+    if (!magnitude)
+        return in.fail(kMagnitude,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
+    t.magnitude = *magnitude;
+    t.propagation = propagation[0];
+    return true;
+}
+
 } // namespace
+
+bool readOwnTool(Reader &in, OwnTool &out)
+{
+    OwnTool tool;
+    std::optional<double> incMin, incMax;
+    if (!in.text(kCode, kMaxToolCodeSize, true, tool.code)
+        || !in.text(kDescription, kMaxOwnToolTextSize, false, tool.description)
+        || !in.number(kInclinationMin, anyNumber, incMin)
+        || !in.number(kInclinationMax, anyNumber, incMax)
+        || !in.number(kTortuosity, anyNumber, tool.tortuosity)
+        || !in.number(kCourseLength, anyNumber, tool.misalignmentCourseLength)
+        || !in.number(kNoiseReduction, anyNumber, tool.noiseReduction))
+        return false;
+    tool.inclinationMin = incMin.value_or(tool.inclinationMin);
+    tool.inclinationMax = incMax.value_or(tool.inclinationMax);
+    const Json *terms = in.member(kTerms);
+    if (!terms || !terms->is_array() || terms->size() > kMaxOwnToolTerms)
+        return in.fail(kTerms,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist keine Liste von höchstens 200 Fehlertermen."));
+    for (const Json &object : *terms) {
+        const std::string key = std::string(kTerms) + "[" + std::to_string(tool.terms.size()) + "]";
+        if (!object.is_object())
+            return in.fail(key,
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+        Reader term(object, in.where() + key + ".");
+        OwnToolTerm t;
+        if (!readTerm(term, t)) {
+            in.fault = term.fault;
+            return false;
+        }
+        tool.terms.push_back(std::move(t));
+    }
+    std::string why;
+    if (!ownToolValid(tool, &why)) {
+        in.fault = in.where().empty() ? why
+                                      : i18n::arg(i18n::translate("Bohrungseinstellungen",
+                                                      "Der Eintrag \"%1\": %2"),
+                                            { in.where(), why });
+        return false;
+    }
+    out = std::move(tool);
+    return true;
+}
+
+Json ownToolToJson(const OwnTool &tool)
+{
+    Json j = Json::object();
+    j[kCode] = tool.code;
+    if (!tool.description.empty())
+        j[kDescription] = tool.description;
+    j[kInclinationMin] = tool.inclinationMin;
+    j[kInclinationMax] = tool.inclinationMax;
+    if (tool.tortuosity)
+        j[kTortuosity] = *tool.tortuosity;
+    if (tool.misalignmentCourseLength)
+        j[kCourseLength] = *tool.misalignmentCourseLength;
+    if (tool.noiseReduction)
+        j[kNoiseReduction] = *tool.noiseReduction;
+    Json terms = Json::array();
+    for (const OwnToolTerm &t : tool.terms) {
+        Json term = Json::object();
+        term[kCode] = t.code;
+        term[kFunction] = t.function;
+        term[kMagnitude] = t.magnitude;
+        term[kUnit] = t.unit;
+        term[kPropagation] = std::string(1, t.propagation);
+        terms.push_back(std::move(term));
+    }
+    j[kTerms] = std::move(terms);
+    return j;
+}
+
+bool readOwnTools(Reader &in, const char *member, std::vector<OwnTool> &out)
+{
+    const Json *list = in.member(member);
+    if (!list)
+        return true;
+    if (!list->is_array() || list->size() > kMaxOwnTools)
+        return in.fail(member,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist keine Liste von höchstens 100 Werkzeugen."));
+    std::vector<OwnTool> tools;
+    for (const Json &object : *list) {
+        const std::string key = std::string(member) + "[" + std::to_string(tools.size()) + "]";
+        if (!object.is_object())
+            return in.fail(key,
+                DRV_TRANSLATE_NOOP(
+                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+        Reader tool(object, in.where() + key + ".");
+        OwnTool t;
+        if (!readOwnTool(tool, t)) {
+            in.fault = tool.fault;
+            return false;
+        }
+        for (const OwnTool &other : tools) {
+            if (other.code == t.code)
+                return in.fail(key,
+                    DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                        "Der Eintrag \"%1\" nennt den Code %2 ein zweites Mal."),
+                    t.code);
+        }
+        tools.push_back(std::move(t));
+    }
+    out = std::move(tools);
+    return true;
+}
+
+void writeOwnTools(Json &j, const char *member, const std::vector<OwnTool> &tools)
+{
+    if (tools.empty())
+        return;
+    Json list = Json::array();
+    for (const OwnTool &t : tools)
+        list.push_back(ownToolToJson(t));
+    j[member] = std::move(list);
+}
 
 bool readUncertainty(Reader &in, const char *modelMember, UncertaintySettings &u)
 {

@@ -8,6 +8,7 @@
 #include "well/settingsreader.h"
 
 #include <string>
+#include <vector>
 
 namespace settingsjson {
 
@@ -22,5 +23,17 @@ void writeUncertainty(
 
 // Whether `key` is one of the members the two above read and write.
 bool isUncertaintyMember(const std::string &key, const char *modelMember);
+
+// An operator's own tool model as one JSON object: {"code", "description",
+// "inclinationMin", "inclinationMax" (degrees), "tortuosity" (degrees per 30 m),
+// "courseLength" (m), "noiseReduction", "terms": [{"code", "function", "magnitude", "unit",
+// "propagation"}]}; the values checked by ownToolValid. False with in.fault set.
+bool readOwnTool(Reader &in, OwnTool &out);
+Json ownToolToJson(const OwnTool &tool);
+
+// A list of such objects under `member`, no code twice; a missing member is no fault.
+bool readOwnTools(Reader &in, const char *member, std::vector<OwnTool> &out);
+// Nothing for an empty list.
+void writeOwnTools(Json &j, const char *member, const std::vector<OwnTool> &tools);
 
 } // namespace settingsjson

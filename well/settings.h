@@ -77,6 +77,9 @@ struct WellSettings
     // a vertical station at depth 0 put in front of a first station below it.
     std::optional<well::TieIn> tieIn;
     UncertaintySettings uncertainty;
+    // The operator's own tool models, which the survey programs of the well and of its
+    // offsets may name besides the library's codes.
+    std::vector<OwnTool> ownTools;
     ClearanceSettings clearance;
     std::vector<OffsetWell> offsets;
     // The magnetic and gravity readings of the survey's stations, in the order the file

@@ -41,12 +41,13 @@ const char *const kFieldReadings = "fieldReadings";
 constexpr std::size_t kFieldReadingValues = 1 + 3 * well::kFieldQuantities;
 // The error model's member among the well's; its inputs stand beside it.
 const char *const kErrorModel = "errorModel";
+const char *const kOwnTools = "ownTools";
 
 bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
              kDeclination, kSurveyDate, kMagneticModel, kSectionAzimuth, kUnit, kTieIn,
-             kFieldReadings }) {
+             kFieldReadings, kOwnTools }) {
         if (key == known)
             return true;
     }
@@ -287,6 +288,7 @@ std::string settingsToJson(const WellSettings &s)
     if (!s.fieldReadings.empty())
         j[kFieldReadings] = fieldReadingsToJson(s.fieldReadings);
     settingsjson::writeUncertainty(j, kErrorModel, s.uncertainty, false);
+    settingsjson::writeOwnTools(j, kOwnTools, s.ownTools);
     settingsjson::writeClearanceRule(j, s.clearance);
     settingsjson::writeOffsets(j, s.offsets);
     settingsjson::addOtherMembers(j, s.otherMembers);
@@ -332,6 +334,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !in.choice(kUnit, { "m", "ft" }, s.unit) || !readTieIn(in, s.tieIn)
         || !readFieldReadings(in, s.fieldReadings)
         || !settingsjson::readUncertainty(in, kErrorModel, s.uncertainty)
+        || !settingsjson::readOwnTools(in, kOwnTools, s.ownTools)
         || !settingsjson::readClearanceRule(in, s.clearance))
         return fail(in.fault);
     if (easting.has_value() != northing.has_value())

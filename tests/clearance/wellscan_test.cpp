@@ -220,7 +220,7 @@ TEST(WellScan, WhatKeepsAnOffsetOutIsSaid)
     const std::vector<std::pair<clr::SetupMessage, std::string>> expected
         = { { clr::SetupMessage::NoElevation, "hoch" }, { clr::SetupMessage::NoSlot, "Rechtswert" },
               { clr::SetupMessage::NoParent, "Waise" },
-              { clr::SetupMessage::ModelInputMissing, "Modell" } };
+              { clr::SetupMessage::OffsetModelInputMissing, "Modell" } };
     EXPECT_EQ(said, expected);
     // Only the offset whose model lacks an input takes part, by distance alone.
     ASSERT_EQ(s.scan.offsets.size(), 1u);

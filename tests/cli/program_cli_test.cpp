@@ -4,9 +4,13 @@
 // end of the first run the gyro's uncertainty alone; the offset's unknown survey making
 // the separation factors smaller; the program kept by --save; the refusals.
 #include "tests/cli/clitool.h"
+#include "toollibrary/toollibrary.h"
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <map>
+#include <numbers>
 
 namespace {
 
@@ -165,6 +169,54 @@ TEST_F(ProgramCli, StationsOutsideTheirToolsRangeAreNamed)
     ASSERT_NE(first, std::string::npos) << r.err;
     EXPECT_NE(r.err.find("INC-ONLY (0° bis 30°)", first), std::string::npos);
     EXPECT_NE(r.err.find("2940.00 m MD"), std::string::npos);
+}
+
+// An operator's own gyro, written here from the library's GYRO-NS, surveys the top of the
+// well: the export is the library program's but for the tool's name; the saved document
+// keeps the model, and an offset may take it by --offset-tool. Without the model the
+// code is unknown, and a model the library cannot compute is refused by its function.
+TEST_F(ProgramCli, AnOwnToolModelFromAFile)
+{
+    const toollib::Tool *gyro = toollib::find("GYRO-NS");
+    ASSERT_NE(gyro, nullptr);
+    nlohmann::json terms = nlohmann::json::array();
+    for (const toollib::TermRow &row : gyro->terms)
+        terms.push_back({ { "code", row.code }, { "function", row.weightingFunction },
+            { "magnitude", row.magnitude }, { "unit", row.unit },
+            { "propagation", std::string(1, row.propagation) } });
+    nlohmann::json tool = { { "code", "OP-KREISEL" }, { "terms", terms } };
+    if (gyro->noiseReduction)
+        tool["noiseReduction"] = *gyro->noiseReduction;
+    if (gyro->tortuosity)
+        tool["tortuosity"] = *gyro->tortuosity * 30 * 180 / std::numbers::pi;
+    write("kreisel.json", tool.dump());
+    const std::string well = setFile("reference-well.csv") + kField;
+    ASSERT_EQ(run(well + kProgram + " --export l.csv").status, 0);
+    const Result r = run(well
+        + " --tool-model kreisel.json --tool 0-600:OP-KREISEL --tool 600-:MWD+IFR1+MS"
+          " --export o.csv --save o.dvn");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string library = file("l.csv"), own = file("o.csv");
+    for (std::size_t at; (at = library.find("GYRO-NS")) != std::string::npos;)
+        library.replace(at, 7, "OP-KREISEL");
+    EXPECT_EQ(own, library);
+
+    const Result saved = run("o.dvn --export s.csv");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(file("s.csv"), own);
+    const Result offset = run("o.dvn --offset " + setFile("offset-01.csv")
+        + " --offset-position 0,100 --offset-tool OP-KREISEL --clearance c.csv");
+    EXPECT_TRUE(offset.status == 0 || offset.status == 3) << offset.err;
+
+    const Result unknown = run(well + " --tool 0-:OP-KREISEL --export x.csv");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("OP-KREISEL"), std::string::npos) << unknown.err;
+    write("drift.csv", "Code;Function;Magnitude;Unit;Propagation\nGD;GXY-GD;0,5;deg/hr;S\n");
+    const Result drift
+        = run(well + " --tool-model drift.csv --tool 0-:drift --export x.csv");
+    EXPECT_EQ(drift.status, 2);
+    EXPECT_NE(drift.err.find("GXY-GD"), std::string::npos) << drift.err;
+    EXPECT_FALSE(std::ifstream(dir + "/x.csv").good());
 }
 
 TEST_F(ProgramCli, ProgramsThatCannotBeComputedAreRefusedByName)

@@ -8,12 +8,14 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -225,4 +227,79 @@ TEST(SurveyProgramDialogs, AnOffsetSurveyedWithOneToolOrARunProgram)
     DlgOffsets single(oneTool, "Bezug", 0);
     EXPECT_EQ(single.modelBox()->currentText(), QStringLiteral("Werkzeug aus dem Katalog"));
     EXPECT_EQ(single.toolChooser()->code(), qs(tools[0]->code));
+}
+
+// An operator's own tool model loaded from a file in "Bohrung …": the chooser offers it
+// before the library's tools, the program names it and the settings keep it; a file that
+// cannot be computed is named and loads nothing. "Nachbarbohrungen …" offers the well's
+// own tools for an offset.
+TEST(SurveyProgramDialogs, AnOwnToolModelLoadedFromAFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto writeFile = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(folder.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    const QString good = writeFile(QStringLiteral("modell.json"),
+        R"({"ShortName": "OP-MWD", "LongName": "Betreiber-MWD mit Kernlagen",
+            "ErrorTerms": [{"Name": "AZ", "WeightingFunction": "AZ", "Value": 0.2,
+            "Units": "deg", "PropagationMode": "Systematic"}]})");
+    const QString bad = writeFile(QStringLiteral("OP-DRIFT.csv"),
+        "Code;Function;Magnitude;Unit;Propagation\nGD;GXY-GD;0,5;deg/hr;S\n");
+
+    WellSettings s;
+    s.north = NorthReference::Magnetic;
+    s.uncertainty.totalField = 50000;
+    s.uncertainty.dip = 70;
+    WellDialogFixture w { s };
+    ASSERT_TRUE(showActive(&w.dialog));
+    SurveyProgramEdit *edit = w.dialog.programEdit();
+    QString fault;
+    EXPECT_FALSE(edit->loadOwnTools(bad, fault));
+    EXPECT_TRUE(fault.contains(QStringLiteral("OP-DRIFT.csv")) && fault.contains("GXY-GD"))
+        << fault.toStdString();
+    EXPECT_TRUE(edit->ownTools().empty());
+    ASSERT_TRUE(edit->loadOwnTools(good, fault)) << fault.toStdString();
+
+    QTest::mouseClick(edit->addButton(), Qt::LeftButton);
+    QTableWidget *table = edit->table();
+    table->setCurrentCell(0, SurveyProgramEdit::ToolColumn);
+    QTest::keyClick(table, Qt::Key_F2);
+    settle();
+    auto *chooser = qobject_cast<ToolChooser *>(QApplication::focusWidget());
+    ASSERT_NE(chooser, nullptr);
+    QTest::keyClicks(chooser, QStringLiteral("kernlagen"));
+    QAbstractItemModel *offered = chooser->completer()->completionModel();
+    ASSERT_GE(offered->rowCount(), 1);
+    EXPECT_TRUE(offered->index(0, 0).data().toString().startsWith(QStringLiteral("OP-MWD")));
+    QTest::keyClick(chooser->completer()->popup(), Qt::Key_Down);
+    QTest::keyClick(chooser->completer()->popup(), Qt::Key_Return);
+    QTest::keyClick(chooser, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(table->item(0, SurveyProgramEdit::ToolColumn)->text(), QStringLiteral("OP-MWD"));
+
+    WellSettings entered;
+    ASSERT_EQ(w.fault(entered), "");
+    ASSERT_EQ(entered.ownTools.size(), 1u);
+    EXPECT_EQ(entered.ownTools[0].terms.size(), 1u);
+    EXPECT_EQ(entered.uncertainty.program,
+        (std::vector<SurveyRun> { { 0, std::nullopt, "OP-MWD", "", std::nullopt } }));
+
+    // The offsets' dialog offers the well's own tool and keeps it.
+    OffsetWell o;
+    o.name = "Nachbar";
+    o.stations = { { 0, 0, 0 }, { 100, 2, 45 } };
+    o.slotEast = 20;
+    entered.offsets = { o };
+    DlgOffsets d(entered, "Bezug", 0);
+    d.modelBox()->setCurrentIndex(d.modelBox()->findText(QStringLiteral("Werkzeug aus dem Katalog")));
+    QTest::keyClicks(d.toolChooser()->lineEdit(), QStringLiteral("op-mwd"));
+    ASSERT_EQ(messageOf([&] { EXPECT_TRUE(d.takeFields()); }), QString());
+    ASSERT_TRUE(d.offsets()[0].uncertainty);
+    EXPECT_EQ(d.offsets()[0].uncertainty->program[0].tool, "OP-MWD");
+    d.accept();
+    EXPECT_EQ(d.result().ownTools, entered.ownTools);
 }
