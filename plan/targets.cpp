@@ -16,17 +16,17 @@ namespace {
         return std::hypot(dn, de, dd);
     }
 
-    // The least distance of the path from the box: samples at most a metre apart on every
-    // piece, then the best of them refined between its neighbours. Along a hold the
-    // distance from a box is convex, so the refinement finds its least value; along an arc
-    // a metre is short against its radius.
+    // The least distance of the path from the box: samples a metre apart on every piece (at
+    // most a hundred thousand), then the best of them refined between its neighbours. Along a hold
+    // the distance from a box is convex, so the refinement finds its least value; along an arc a
+    // metre is short against its radius.
     PathPoint closestToBox(const Target &t, const std::vector<Piece> &path, double &distance)
     {
         PathPoint best = pointOnPiece(path, 0, 0.0);
         distance = boxDistance(t, best.position);
         for (std::size_t k = 0; k < path.size() && distance > 0.0; ++k) {
             const double len = path[k].length();
-            const int n = std::max(16, static_cast<int>(std::ceil(len)));
+            const int n = static_cast<int>(std::clamp(std::ceil(len), 16.0, 100000.0));
             const double h = len / n;
             int bestSample = -1;
             double bestHere = distance;

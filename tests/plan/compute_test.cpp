@@ -3,6 +3,7 @@
 // the landing's direction, the refusals, the targets; and the plan's stations read back
 // as a survey by the program's own minimum-curvature computation.
 #include "plan/compute.h"
+#include "plan/steering.h"
 #include "support.h"
 #include "well/computation.h"
 
@@ -485,4 +486,35 @@ TEST(PlanTargets, LandingJudgesTheDirection)
     EXPECT_FALSE(r.plan->targets[1].hit);
     EXPECT_NEAR(r.plan->targets[1].azimuthDifference, -5.0, 1e-6);
     EXPECT_EQ(r.plan->targets[1].miss, 0.0);
+}
+
+// The arc that steers from a station onto a point: drilled as a section of that rate and
+// tool face for its length, it ends on the point; a point straight behind has none.
+TEST(PlanSteering, TheArcToAPointEndsOnIt)
+{
+    const V point { 350.0, 420.0, 1600.0 };
+    int steered = 0;
+    for (double inclination : { 0.0, 12.0, 40.0, 85.0 }) {
+        for (double azimuth : { 0.0, 50.0, 190.0, 300.0 }) {
+            const plan::Start from { 1200.0, 1100.0, 200.0, 300.0, inclination, azimuth };
+            const auto arc = plan::arcToPoint(from, point[0], point[1], point[2]);
+            if (dot(minus(point, { 200.0, 300.0, 1100.0 }), tangent(inclination, azimuth)) > 0.0) {
+                ASSERT_TRUE(arc.has_value()) << inclination << " " << azimuth;
+            }
+            if (!arc)
+                continue;
+            ++steered;
+            const auto r = plan::compute(
+                planOf(from, { plan::Section::arc(arc->doglegPer30, arc->toolFace, arc->length) }));
+            ASSERT_TRUE(r.ok()) << plan::text(*r.refusal);
+            EXPECT_LT(norm(minus(positionOf(r.plan->stations.back()), point)), 1e-6);
+        }
+    }
+    EXPECT_GT(steered, 8);
+    const plan::Start down { 0, 0, 0, 0, 0, 0 };
+    EXPECT_FALSE(plan::arcToPoint(down, 0.0, 0.0, -50.0).has_value());
+    const auto ahead = plan::arcToPoint(down, 0.0, 0.0, 50.0);
+    ASSERT_TRUE(ahead.has_value());
+    EXPECT_EQ(ahead->doglegPer30, 0.0);
+    EXPECT_EQ(ahead->length, 50.0);
 }
