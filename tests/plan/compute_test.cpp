@@ -339,6 +339,21 @@ TEST(PlanStations, ReadBackAsASurveyGiveTheSamePositions)
             worst = std::max(worst, norm(minus({ s.north, s.east, s.tvd }, positionOf(st[i]))));
         }
         EXPECT_LT(worst, 1e-6) << step;
+        // The tool face of each curved interval: the direction of its turn against the high
+        // and right side of the hole where it begins.
+        for (std::size_t i = 1; i < st.size(); ++i) {
+            const V t0 = directionOf(st[i - 1]), t1 = directionOf(st[i]);
+            if (angleDegrees(t0, t1) < 1e-6 || st[i - 1].inclination < 1e-6)
+                continue;
+            ASSERT_TRUE(st[i].toolFace.has_value()) << i;
+            const double inc = rad(st[i - 1].inclination), azi = rad(st[i - 1].azimuth);
+            const V high { std::cos(inc) * std::cos(azi), std::cos(inc) * std::sin(azi),
+                -std::sin(inc) };
+            const V right { -std::sin(azi), std::cos(azi), 0.0 };
+            const V turn = minus(t1, times(dot(t1, t0), t0));
+            const double expected = deg(std::atan2(dot(turn, right), dot(turn, high)));
+            EXPECT_NEAR(std::remainder(*st[i].toolFace - expected, 360.0), 0.0, 1e-6) << i;
+        }
         // At the long step the arcs have more stations: none turns 45 degrees or more.
         for (std::size_t i = 1; i < st.size(); ++i)
             EXPECT_LE(angleDegrees(directionOf(st[i - 1]), directionOf(st[i])), 45.0 + 1e-9);
