@@ -62,7 +62,7 @@ namespace {
         return false;
     }
 
-    // Blanks removed, ASCII letters in lower case (so that no locale takes part).
+    // Blanks removed, ASCII letters in lower case (so that no locale has a say).
     std::string squeezed(std::string_view text)
     {
         std::string out;

@@ -50,7 +50,7 @@ struct FileFault
 
 struct PlanFileRead
 {
-    std::optional<Plan> plan; // only when there is no fault: a file is never read in part
+    std::optional<Plan> plan; // only when there is no fault: a file is read whole or not at all
     std::vector<FileFault> faults; // in the order of the rows
 };
 
