@@ -32,6 +32,8 @@
 #include "i18n/i18n.h"
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
+#include "plan/compute.h"
+#include "plan/planfile.h"
 #include "toollibrary/toollibrary.h"
 
 #include <QGuiApplication>
@@ -126,6 +128,55 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
 
 // Reads a measurement file or station lines into the well; false when the file cannot be
 // read. `readerFault` tells whether the reader stopped at a faulty line.
+// The stations of the plan of --plan, from --tie-in or the slot, into `well`; its targets
+// said hit or missed. False after the file's faults or the refusal were said.
+bool readPlan(const CliOptions &options, well::Well &well)
+{
+    std::string bytes;
+    exchange::TableFault read;
+    if (!exchange::readTableFile(options.planFile, bytes, read)) {
+        complain("--plan " + options.planFile + ": " + read.message);
+        return false;
+    }
+    const plan::PlanFileRead file = plan::readPlanFile(bytes);
+    if (!file.plan) {
+        for (const plan::FileFault &f : file.faults)
+            complain("--plan " + options.planFile + ": " + f.message);
+        return false;
+    }
+    plan::Plan p = *file.plan;
+    if (options.tieIn) {
+        const well::TieIn &t = *options.tieIn;
+        p.start = { t.md, t.tvd, t.north, t.east, t.inclination, t.azimuth };
+    }
+    const plan::PlanResult result = plan::compute(p, options.planStep.value_or(plan::kDefaultStep));
+    if (!result.plan) {
+        complain("--plan " + options.planFile + ": " + plan::text(*result.refusal));
+        return false;
+    }
+    const std::vector<plan::PlanStation> &stations = result.plan->stations;
+    // Below a tie-in the survey begins with the first station under it.
+    for (std::size_t k = options.tieIn ? 1 : 0; k < stations.size(); ++k)
+        well.survey.add({ stations[k].md, stations[k].inclination, stations[k].azimuth });
+    for (std::size_t i = 0; i < result.plan->targets.size(); ++i) {
+        const plan::TargetResult &t = result.plan->targets[i];
+        const std::string name = p.targets[i].name.empty()
+            ? std::to_string(i + 1)
+            : p.targets[i].name;
+        tell(t.hit ? cfmt(i18n::translateFormat("Batch",
+                              "Ziel %s: getroffen, der nächste Punkt der Planung bei %.2f m MD "
+                              "(Abstand %.3f m)")
+                              .c_str(),
+                         name.c_str(), t.closest.md, t.distance)
+                   : cfmt(i18n::translateFormat("Batch",
+                              "Ziel %s: verfehlt um %.3f m, der nächste Punkt der Planung bei "
+                              "%.2f m MD (Abstand %.3f m)")
+                              .c_str(),
+                         name.c_str(), t.miss, t.closest.md, t.distance));
+    }
+    return true;
+}
+
 bool readInput(
     const CliOptions &options, const std::string &input, well::Well &well, bool &readerFault)
 {
@@ -265,7 +316,11 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     std::string title = "Unbenannt";
     std::string pageTitle = i18n::translate("Dokument", "Unbenannt");
     bool readerFault = false;
-    if (!options.stationsMode && isDocumentPath(options.input)) {
+    if (!options.planFile.empty()) {
+        if (!readPlan(options, input))
+            return 2;
+        input.name = title = pageTitle = titleOf(options.planFile);
+    } else if (!options.stationsMode && isDocumentPath(options.input)) {
         DocumentItems items;
         std::string message;
         if (!readDocumentFile(options.input, options.input, items, message)) {

@@ -7,7 +7,7 @@
 #include "export/exportformats.h"
 #include "magnetic/decimalyear.h"
 #include "magnetic/field.h"
-#include "toollibrary/toollibrary.h"
+#include "plan/compute.h"
 
 #include <CLI/CLI.hpp>
 
@@ -477,6 +477,14 @@ constexpr const char *kUsage[] = {
         "                         das Vermessungsprogramm aus einer Tabelle mit den Spalten\n"
         "                         Von, Bis, Werkzeug und wahlweise Lauf und Datum\n"),
     DRV_TRANSLATE_NOOP("Batch",
+        "  --plan PFAD.csv        statt einer Messdatei die Stationen einer Planung: eine\n"
+        "                         Tabelle der Abschnitte (Abschnitt halten, bogen, ziel\n"
+        "                         oder landen; Länge (m), DLS (°/30 m),\n"
+        "                         Werkzeugstellung (°), Nord (m), Ost (m), Seigerteufe\n"
+        "                         (m), MD (m), Neigung (°), Azimut (°), Toleranz (m)),\n"
+        "                         vom Ansatzpunkt oder von --tie-in aus\n"
+        "  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)\n"),
+    DRV_TRANSLATE_NOOP("Batch",
         "  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des\n"
         "                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme\n"
         "                         (Code, Gewichtungsfunktion, Betrag, Einheit,\n"
@@ -751,7 +759,12 @@ void checkTogether(CliOptions &o, const Seen &seen)
     if (o.magneticField && seen.input)
         refuse(i18n::translate("Batch",
             "--magnetic-field gibt nur das Erdmagnetfeld aus und liest keine Eingabedatei"));
-    if (!o.help && !o.version && !o.magneticField && !seen.input)
+    if (!o.planFile.empty() && seen.input)
+        refuse(i18n::translate("Batch",
+            "--plan gibt die Stationen der Planung und liest keine Messdatei"));
+    if (o.planStep && o.planFile.empty())
+        refuse(i18n::translate("Batch", "--plan-step braucht --plan DATEI.csv"));
+    if (!o.help && !o.version && !o.magneticField && !seen.input && o.planFile.empty())
         refuse(i18n::translate("Batch", "Keine Eingabedatei angegeben"));
     if (!seen.format && !o.stationsMode) {
         if (const auto kind = exchange::tableFormatForPath(o.input))
@@ -1040,6 +1053,20 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "die Teufen in Metern MD, BIS leer bis zum Ende der Bohrung (z.B. 0-600:GYRO-NS "
                 "oder 600-:MWD+IFR1+MS)"));
         o.toolRuns.push_back(std::move(run));
+    });
+    option("--plan", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate(
+                "Batch", "--plan erwartet eine Datei der Planung (Tabelle der Abschnitte)"));
+        o.planFile = *v;
+    });
+    option("--plan-step", [&](const Value &v) {
+        double step = 0;
+        if (!v || !parseNumber(*v, step) || !(step >= plan::kMinStep && step <= 1e5))
+            refuse(i18n::translate("Batch",
+                "--plan-step erwartet den Abstand der Stationen der Planung in Metern, "
+                "mindestens 0.1 (z.B. 30)"));
+        o.planStep = step;
     });
     option("--survey-program", [&](const Value &v) {
         if (!v || lowerExtension(*v) != "csv" || v->size() <= 4)

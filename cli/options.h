@@ -88,6 +88,10 @@ struct CliOptions
     // --tool-model: files of the operator's own tool models, which the runs and the
     // offsets' tools may name; they join the stored ones, replacing those of equal code.
     std::vector<std::string> toolModelFiles;
+    // --plan: a plan file computed into the stations that the run works on, in the place
+    // of a survey file; from --tie-in or the slot, stations every --plan-step metres.
+    std::string planFile;
+    std::optional<double> planStep;
     // Neighbouring wells and the clearance rule (--offset, --hole, ...); each given value
     // replaces the stored one, the offsets are added to the stored ones.
     std::vector<OffsetOption> offsets;

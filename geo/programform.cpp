@@ -58,13 +58,16 @@ namespace {
     const OwnTool *ownToolOf(const std::string &code, std::span<const OwnTool> own)
     {
         const OwnTool *found = nullptr;
+        std::size_t matching = 0;
         for (const OwnTool &t : own) {
             if (t.code == code)
                 return &t;
-            if (lowered(t.code) == lowered(code))
-                found = found ? nullptr : &t;
+            if (lowered(t.code) == lowered(code)) {
+                found = &t;
+                ++matching;
+            }
         }
-        return found;
+        return matching == 1 ? found : nullptr;
     }
 
     // The code of a typed tool that can be computed, an own tool's before the library's;

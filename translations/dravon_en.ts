@@ -1101,6 +1101,48 @@ or TVD outside the well path gives a message and status 1.
         <source>--tool-model erwartet eine Datei mit einem eigenen Werkzeugmodell (.json oder eine Tabelle der Fehlerterme)</source>
         <translation>--tool-model expects a file with an own tool model (.json or a table of error terms)</translation>
     </message>
+    <message>
+        <source>Ziel %s: getroffen, der nächste Punkt der Planung bei %.2f m MD (Abstand %.3f m)</source>
+        <translation>Target %s: hit, the closest point of the plan at %.2f m MD (distance %.3f m)</translation>
+    </message>
+    <message>
+        <source>Ziel %s: verfehlt um %.3f m, der nächste Punkt der Planung bei %.2f m MD (Abstand %.3f m)</source>
+        <translation>Target %s: missed by %.3f m, the closest point of the plan at %.2f m MD (distance %.3f m)</translation>
+    </message>
+    <message>
+        <source>  --plan PFAD.csv        statt einer Messdatei die Stationen einer Planung: eine
+                         Tabelle der Abschnitte (Abschnitt halten, bogen, ziel
+                         oder landen; Länge (m), DLS (°/30 m),
+                         Werkzeugstellung (°), Nord (m), Ost (m), Seigerteufe
+                         (m), MD (m), Neigung (°), Azimut (°), Toleranz (m)),
+                         vom Ansatzpunkt oder von --tie-in aus
+  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)
+</source>
+        <translation>  --plan PATH.csv        the stations of a plan in place of a survey file: a
+                         table of sections (Section hold, arc, target or
+                         landing; Length (m), DLS (deg/30 m), Tool face (deg),
+                         North (m), East (m), TVD (m), MD (m), Inclination
+                         (deg), Azimuth (deg), Tolerance (m)), from the slot or
+                         from --tie-in
+  --plan-step M          distance between the plan&apos;s stations (default: 30)
+</translation>
+    </message>
+    <message>
+        <source>--plan gibt die Stationen der Planung und liest keine Messdatei</source>
+        <translation>--plan gives the stations of the plan and reads no survey file</translation>
+    </message>
+    <message>
+        <source>--plan-step braucht --plan DATEI.csv</source>
+        <translation>--plan-step needs --plan FILE.csv</translation>
+    </message>
+    <message>
+        <source>--plan erwartet eine Datei der Planung (Tabelle der Abschnitte)</source>
+        <translation>--plan expects a plan file (a table of sections)</translation>
+    </message>
+    <message>
+        <source>--plan-step erwartet den Abstand der Stationen der Planung in Metern, mindestens 0.1 (z.B. 30)</source>
+        <translation>--plan-step expects the distance between the plan&apos;s stations in metres, at least 0.1 (e.g. 30)</translation>
+    </message>
 </context>
 <context>
     <name>Bohrungseinstellungen</name>
@@ -4102,6 +4144,209 @@ Not free format</translation>
     <message>
         <source>Liste exportieren</source>
         <translation>Export listing</translation>
+    </message>
+</context>
+<context>
+    <name>Planung</name>
+    <message>
+        <source>Zeile %d, Spalte %s (%s): %s</source>
+        <translation>Row %d, column %s (%s): %s</translation>
+    </message>
+    <message>
+        <source>Zeile %d: %s</source>
+        <translation>Row %d: %s</translation>
+    </message>
+    <message>
+        <source>die Spalte hat nicht die Einheit, die der Abschnitt braucht (m, °/30 m oder °)</source>
+        <translation>the column does not have the unit the section needs (m, °/30 m or °)</translation>
+    </message>
+    <message>
+        <source>die Spalte steht schon einmal in der Tabelle</source>
+        <translation>the column is in the table already</translation>
+    </message>
+    <message>
+        <source>die erste Zeile braucht die Spalte Abschnitt (oder Section)</source>
+        <translation>the first row needs the column Section (or Abschnitt)</translation>
+    </message>
+    <message>
+        <source>der Abschnitt ist halten, bogen, ziel oder landen (hold, arc, target, landing)</source>
+        <translation>the section is hold, arc, target or landing (halten, bogen, ziel, landen)</translation>
+    </message>
+    <message>
+        <source>das ist keine Zahl</source>
+        <translation>that is not a number</translation>
+    </message>
+    <message>
+        <source>eine Toleranz hat nur ein Abschnitt mit Zielpunkt (ziel, landen)</source>
+        <translation>only a section with a target point (target, landing) has a tolerance</translation>
+    </message>
+    <message>
+        <source>die Toleranz ist negativ</source>
+        <translation>the tolerance is negative</translation>
+    </message>
+    <message>
+        <source>Ziel in Zeile %d</source>
+        <translation>Target in row %d</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die Datei nennt keinen Abschnitt.</source>
+        <translation>The file names no section.</translation>
+    </message>
+    <message>
+        <source>Länge (m)</source>
+        <translation>Length (m)</translation>
+    </message>
+    <message>
+        <source>DLS (°/30 m)</source>
+        <translation>DLS (°/30 m)</translation>
+    </message>
+    <message>
+        <source>Werkzeugstellung (°)</source>
+        <translation>Tool face (°)</translation>
+    </message>
+    <message>
+        <source>Nord (m)</source>
+        <translation>North (m)</translation>
+    </message>
+    <message>
+        <source>Ost (m)</source>
+        <translation>East (m)</translation>
+    </message>
+    <message>
+        <source>Seigerteufe (m)</source>
+        <translation>TVD (m)</translation>
+    </message>
+    <message>
+        <source>MD (m)</source>
+        <translation>MD (m)</translation>
+    </message>
+    <message>
+        <source>Neigung (°)</source>
+        <translation>Inclination (°)</translation>
+    </message>
+    <message>
+        <source>Azimut (°)</source>
+        <translation>Azimuth (°)</translation>
+    </message>
+    <message>
+        <source>der Ansatzpunkt hat bei %s keinen endlichen Wert</source>
+        <translation>the start has no finite value for %s</translation>
+    </message>
+    <message>
+        <source>der Ansatzpunkt hat bei %s den Wert %.2f außerhalb des zulässigen Bereichs</source>
+        <translation>for %s the start has the value %.2f, outside the allowed range</translation>
+    </message>
+    <message>
+        <source>die Schrittweite der Stationen (%.3f m) muss eine Zahl von mindestens 0.1 m sein</source>
+        <translation>the step between stations (%.3f m) must be a number of at least 0.1 m</translation>
+    </message>
+    <message>
+        <source>bei einer Schrittweite von %.2f m ergäbe die Planung mehr als %d Stationen</source>
+        <translation>with a step of %.2f m the plan would have more than %d stations</translation>
+    </message>
+    <message>
+        <source>die Planung hat keinen Abschnitt</source>
+        <translation>the plan has no section</translation>
+    </message>
+    <message>
+        <source>%s fehlt</source>
+        <translation>%s is missing</translation>
+    </message>
+    <message>
+        <source>%s wird bei diesem Abschnitt nicht verwendet; das Feld bleibt leer</source>
+        <translation>%s is not used by this section; the field stays empty</translation>
+    </message>
+    <message>
+        <source>%s und %s schließen einander aus</source>
+        <translation>%s and %s exclude each other</translation>
+    </message>
+    <message>
+        <source>%s ist keine endliche Zahl</source>
+        <translation>%s is not a finite number</translation>
+    </message>
+    <message>
+        <source>%s ist %.2f, erlaubt sind %.2f bis %.2f</source>
+        <translation>%s is %.2f, allowed are %.2f to %.2f</translation>
+    </message>
+    <message>
+        <source>die Rate von %.2f °/30 m ist nicht größer als null</source>
+        <translation>the rate of %.2f °/30 m is not greater than zero</translation>
+    </message>
+    <message>
+        <source>die Rate von %.2f °/30 m liegt über der Grenze von %.2f °/30 m</source>
+        <translation>the rate of %.2f °/30 m is above the limit of %.2f °/30 m</translation>
+    </message>
+    <message>
+        <source>der Abschnitt wäre %.4f m lang; jeder Abschnitt ist mindestens %.2f m lang (eine Länge von null oder darunter gibt es nicht)</source>
+        <translation>the section would be %.4f m long; every section is at least %.2f m long (there is no length of zero or below)</translation>
+    </message>
+    <message>
+        <source>der Bogen würde die Richtung um %.1f° drehen; ein Bogen dreht um weniger als 180°</source>
+        <translation>the arc would turn the direction by %.1f°; an arc turns by less than 180°</translation>
+    </message>
+    <message>
+        <source>mit dieser Werkzeugstellung erreicht der Bogen die Neigung %.2f° nicht</source>
+        <translation>with this tool face the arc does not reach the inclination %.2f°</translation>
+    </message>
+    <message>
+        <source>mit dieser Werkzeugstellung erreicht der Bogen das Azimut %.2f° nicht</source>
+        <translation>with this tool face the arc does not reach the azimuth %.2f°</translation>
+    </message>
+    <message>
+        <source>die Bohrung hat die verlangte Richtung schon zu Beginn des Abschnitts</source>
+        <translation>the hole has the asked direction already at the start of the section</translation>
+    </message>
+    <message>
+        <source>geradeaus erreicht die Bohrung von %.2f m TVD aus die Seigerteufe %.2f m nicht</source>
+        <translation>straight ahead from %.2f m TVD the hole does not reach the TVD %.2f m</translation>
+    </message>
+    <message>
+        <source>die MD %.2f m liegt nicht unter dem Beginn des Abschnitts bei %.2f m MD</source>
+        <translation>the MD %.2f m is not below the start of the section at %.2f m MD</translation>
+    </message>
+    <message>
+        <source>der Zielpunkt liegt am Beginn des Abschnitts</source>
+        <translation>the target point lies at the start of the section</translation>
+    </message>
+    <message>
+        <source>der Zielpunkt liegt genau hinter der Bohrlochrichtung; die Ebene des Bogens ist nicht bestimmt</source>
+        <translation>the target point lies exactly behind the hole&apos;s direction; the plane of the arc is not determined</translation>
+    </message>
+    <message>
+        <source>der Zielpunkt liegt innerhalb des Wendekreises (Radius %.2f m bei %.2f °/30 m) und ist mit dieser Rate nicht zu erreichen</source>
+        <translation>the target point lies inside the turning circle (radius %.2f m at %.2f °/30 m) and cannot be reached at this rate</translation>
+    </message>
+    <message>
+        <source>die Landung ist mit %.2f °/30 m nicht zu erreichen: die beiden Bögen brauchen mehr Platz, als bis zum Zielpunkt bleibt</source>
+        <translation>the landing cannot be reached at %.2f °/30 m: the two arcs need more room than is left to the target point</translation>
+    </message>
+    <message>
+        <source>ein Bogen oder das gerade Stück der Landung wäre nur %.4f m lang (mindestens %.2f m); eine etwas andere Rate behebt das</source>
+        <translation>an arc or the straight piece of the landing would be only %.4f m long (at least %.2f m); a slightly different rate mends that</translation>
+    </message>
+    <message>
+        <source>ein Wert des Ziels ist keine endliche Zahl</source>
+        <translation>a value of the target is not a finite number</translation>
+    </message>
+    <message>
+        <source>ein Wert des Ziels liegt außerhalb des Zulässigen (Radius und Toleranz nicht negativ, Neigung 0 bis 180°, Azimut 0 bis 360°, jeder Bereich von unten nach oben)</source>
+        <translation>a value of the target is outside what is allowed (radius and tolerance not negative, inclination 0 to 180°, azimuth 0 to 360°, every range from low to high)</translation>
+    </message>
+    <message>
+        <source>Abschnitt %d: %s</source>
+        <translation>Section %d: %s</translation>
+    </message>
+    <message>
+        <source>Ziel %d: %s</source>
+        <translation>Target %d: %s</translation>
+    </message>
+    <message>
+        <source>Planung: %s</source>
+        <translation>Plan: %s</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,112 @@
+// Plans from the batch tool: a hold and a curve to a target ends on the target; a target
+// inside the turning circle is refused by name; the plan's stations, scanned against
+// offsets, give the separation factors of the same stations read as a survey; faults of
+// the file are named by row and column and nothing is written.
+#include "tests/cli/clitool.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace clitest;
+
+const std::string kSet = DRAVON_SOURCE_DIR "/tests/data/clearance/";
+const std::string kPlanHeading
+    = "Abschnitt;Länge (m);DLS (°/30 m);Werkzeugstellung (°);Nord (m);Ost (m);Seigerteufe (m);"
+      "Neigung (°);Azimut (°)\n";
+
+// The rows below the heading that begins with `first`, as numbers by heading.
+struct Rows
+{
+    Fields heading;
+    std::vector<Fields> rows;
+
+    double value(std::size_t row, const std::string &name) const
+    {
+        const auto it = std::find(heading.begin(), heading.end(), name);
+        EXPECT_NE(it, heading.end()) << name;
+        return it == heading.end() ? NAN : number(rows.at(row).at(it - heading.begin()));
+    }
+};
+
+Rows rowsOf(const std::string &bytes, const std::string &first)
+{
+    Rows r;
+    for (const Fields &line : csvLines(bytes)) {
+        if (!r.heading.empty())
+            r.rows.push_back(line);
+        else if (!line.empty() && line.front().starts_with(first))
+            r.heading = line;
+    }
+    return r;
+}
+
+class PlanCli : public ToolTest
+{
+};
+
+TEST_F(PlanCli, ACurveToATargetEndsOnItAndOneInsideTheTurningCircleIsRefused)
+{
+    write("ziel.csv", kPlanHeading + "halten;500;;;;;;;\nziel;;3;;300;400;1500;;\n");
+    const Result r = run("--plan ziel.csv --export z.csv --plan-step 10");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Rows z = rowsOf(file("z.csv"), "Teufe (m)");
+    ASSERT_GT(z.rows.size(), 100u);
+    const std::size_t last = z.rows.size() - 1;
+    // The export's positions are the survey computation's, from the plan's stations.
+    const double miss = std::hypot(z.value(last, "Nord (m)") - 300,
+        z.value(last, "Ost (m)") - 400, z.value(last, "Seigerteufe (m)") - 1500);
+    EXPECT_LT(miss, 1e-6);
+    // Held straight down to 500 m, then one arc at 3°/30 m, then straight again.
+    EXPECT_EQ(z.value(50, "Teufe (m)"), 500);
+    EXPECT_EQ(z.value(50, "Neigung (°)"), 0);
+    double most = 0;
+    for (std::size_t i = 1; i < z.rows.size(); ++i)
+        most = std::max(most, z.value(i, "Abknickung (°/30 m)"));
+    EXPECT_NEAR(most, 3, 1e-9);
+    EXPECT_NEAR(z.value(last, "Abknickung (°/30 m)"), 0, 1e-9);
+
+    write("nah.csv", kPlanHeading + "halten;500;;;;;;;\nziel;;3;;10;0;520;;\n");
+    const Result near = run("--plan nah.csv --export n.csv");
+    EXPECT_EQ(near.status, 2);
+    EXPECT_NE(near.err.find("Abschnitt 2"), std::string::npos) << near.err;
+    EXPECT_NE(near.err.find("Wendekreis"), std::string::npos) << near.err;
+    EXPECT_FALSE(std::ifstream(dir + "/n.csv").good());
+}
+
+TEST_F(PlanCli, APlanScansAsItsStationsReadAsASurvey)
+{
+    write("plan.csv",
+        kPlanHeading + "halten;400;;;;;;;\nbogen;450;2;30;;;;;\nhalten;600;;;;;;;\n"
+                       "ziel;;2,5;;700;250;2100;;\n");
+    const std::string model = " --error-model iscwsa-mwd-rev5 --mag-field 50000 --mag-dip 70"
+                              " --declination 0 --north grid --grid-convergence 0";
+    const std::string offsets = " --offset '" + kSet + "offset-01.csv' --offset-position 0,40"
+        + " --offset '" + kSet + "offset-02.csv' --offset-position -30,0";
+    const Result planned = run("--plan plan.csv --export s.csv --clearance a.csv" + model + offsets);
+    ASSERT_TRUE(planned.status == 0 || planned.status == 3) << planned.err;
+    const Result surveyed = run("s.csv --clearance b.csv" + model + offsets);
+    ASSERT_EQ(surveyed.status, planned.status) << surveyed.err;
+    const Rows a = rowsOf(file("a.csv"), "Teufe (m)"), b = rowsOf(file("b.csv"), "Teufe (m)");
+    ASSERT_GT(a.rows.size(), 10u);
+    EXPECT_EQ(a.heading, b.heading);
+    EXPECT_EQ(a.rows, b.rows);
+}
+
+TEST_F(PlanCli, FaultsOfThePlanFileAreNamedAndNothingIsWritten)
+{
+    write("fehler.csv", kPlanHeading + "halten;500;;;;;;;\nbogen;100;x;0;;;;;\nkurve;;;;;;;;\n");
+    const Result r = run("--plan fehler.csv --export f.csv");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Zeile 3"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("DLS"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Zeile 4"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::ifstream(dir + "/f.csv").good());
+
+    write("ok.csv", kPlanHeading + "halten;500;;;;;;;\n");
+    EXPECT_EQ(run("'" + kSet + "reference-well.csv' --plan ok.csv").status, 2);
+    EXPECT_EQ(run("'" + kSet + "reference-well.csv' --plan-step 10").status, 2);
+}
+
+} // namespace
