@@ -154,6 +154,9 @@ bool readPlan(const CliOptions &options, well::Well &well)
         complain("--plan " + options.planFile + ": " + plan::text(*result.refusal));
         return false;
     }
+    // A saved document keeps the plan beside its stations.
+    well.settings.plan = p;
+    well.settings.planStep = options.planStep;
     const std::vector<plan::PlanStation> &stations = result.plan->stations;
     // Below a tie-in the survey begins with the first station under it.
     for (std::size_t k = options.tieIn ? 1 : 0; k < stations.size(); ++k)
@@ -473,7 +476,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     surveyexport::ExportInfo info;
     info.borehole = well.name;
-    info.document = options.input == "-" ? std::string() : options.input;
+    info.document = !options.planFile.empty() ? options.planFile
+        : options.input == "-"                 ? std::string()
+                                               : options.input;
+    info.plan = !options.planFile.empty();
     info.north = analysis.courseNorth();
     info.program = settings.uncertainty.program;
 

@@ -54,6 +54,8 @@ struct ExportInfo
     geo::CourseNorth north;
     // The survey program: WITSML names each station's tool (modelToolError).
     std::vector<SurveyRun> program;
+    // The stations are those of a plan, not of a survey: WITSML's itemState "plan".
+    bool plan = false;
 };
 
 // Writes `rows` to `path` (UTF-8) in `format`; false when the file cannot be written.

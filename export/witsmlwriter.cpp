@@ -166,9 +166,13 @@ bool writeWitsmlTrajectory(
         if (!out.flush())
             return false;
     }
-    if (!info.document.empty()) {
+    // In the schema's order: the state of the item before the comments.
+    if (info.plan || !info.document.empty()) {
         out.raw("    <commonData>\n");
-        out.text("      ", "comments", "Berechnet aus " + info.document);
+        if (info.plan)
+            out.text("      ", "itemState", "plan");
+        if (!info.document.empty())
+            out.text("      ", "comments", "Berechnet aus " + info.document);
         out.raw("    </commonData>\n");
     }
     out.raw("  </trajectory>\n</trajectorys>\n");

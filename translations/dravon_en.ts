@@ -1346,6 +1346,10 @@ or TVD outside the well path gives a message and status 1.
         <source>Der Eintrag &quot;%1&quot; nennt den Code %2 ein zweites Mal.</source>
         <translation>The entry &quot;%1&quot; names the code %2 a second time.</translation>
     </message>
+    <message>
+        <source>Der Eintrag &quot;%1&quot; ist keine Liste von höchstens 1000 Einträgen.</source>
+        <translation>The entry &quot;%1&quot; is not a list of at most 1000 entries.</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>

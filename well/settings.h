@@ -10,6 +10,7 @@
 
 #include "clearance/settings.h"
 #include "core/units.h"
+#include "plan/plan.h"
 #include "uncertainty/settings.h"
 #include "well/fieldreading.h"
 #include "well/settingsbase.h"
@@ -80,6 +81,9 @@ struct WellSettings
     // The operator's own tool models, which the survey programs of the well and of its
     // offsets may name besides the library's codes.
     std::vector<OwnTool> ownTools;
+    // The plan of the well, and the distance between its stations (unset: 30 m).
+    std::optional<plan::Plan> plan;
+    std::optional<double> planStep;
     ClearanceSettings clearance;
     std::vector<OffsetWell> offsets;
     // The magnetic and gravity readings of the survey's stations, in the order the file

@@ -4,6 +4,7 @@
 
 #include "clearance/settingsjson.h"
 #include "i18n/i18n.h"
+#include "plan/planjson.h"
 #include "uncertainty/settingsjson.h"
 #include "well/computation.h"
 #include "well/settings.h"
@@ -42,12 +43,13 @@ constexpr std::size_t kFieldReadingValues = 1 + 3 * well::kFieldQuantities;
 // The error model's member among the well's; its inputs stand beside it.
 const char *const kErrorModel = "errorModel";
 const char *const kOwnTools = "ownTools";
+const char *const kPlan = "plan";
 
 bool isKnown(const std::string &key)
 {
     for (const char *known : { kEasting, kNorthing, kElevation, kCrs, kNorth, kGridConvergence,
              kDeclination, kSurveyDate, kMagneticModel, kSectionAzimuth, kUnit, kTieIn,
-             kFieldReadings, kOwnTools }) {
+             kFieldReadings, kOwnTools, kPlan }) {
         if (key == known)
             return true;
     }
@@ -289,6 +291,7 @@ std::string settingsToJson(const WellSettings &s)
         j[kFieldReadings] = fieldReadingsToJson(s.fieldReadings);
     settingsjson::writeUncertainty(j, kErrorModel, s.uncertainty, false);
     settingsjson::writeOwnTools(j, kOwnTools, s.ownTools);
+    settingsjson::writePlan(j, kPlan, s.plan, s.planStep);
     settingsjson::writeClearanceRule(j, s.clearance);
     settingsjson::writeOffsets(j, s.offsets);
     settingsjson::addOtherMembers(j, s.otherMembers);
@@ -335,6 +338,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !readFieldReadings(in, s.fieldReadings)
         || !settingsjson::readUncertainty(in, kErrorModel, s.uncertainty)
         || !settingsjson::readOwnTools(in, kOwnTools, s.ownTools)
+        || !settingsjson::readPlan(in, kPlan, s.plan, s.planStep)
         || !settingsjson::readClearanceRule(in, s.clearance))
         return fail(in.fault);
     if (easting.has_value() != northing.has_value())

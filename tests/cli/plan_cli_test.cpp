@@ -49,8 +49,14 @@ class PlanCli : public ToolTest
 TEST_F(PlanCli, ACurveToATargetEndsOnItAndOneInsideTheTurningCircleIsRefused)
 {
     write("ziel.csv", kPlanHeading + "halten;500;;;;;;;\nziel;;3;;300;400;1500;;\n");
-    const Result r = run("--plan ziel.csv --export z.csv --plan-step 10");
+    const Result r
+        = run("--plan ziel.csv --export z.csv --export z.xml --plan-step 10 --save z.dvn");
     ASSERT_EQ(r.status, 0) << r.err;
+    // The document keeps the plan beside its stations, which export as before.
+    EXPECT_NE(file("z.dvn").find("\"plan\":{\"step\":10.0,\"sections\""), std::string::npos);
+    ASSERT_EQ(run("z.dvn --export d.csv").status, 0);
+    EXPECT_EQ(rowsOf(file("d.csv"), "Teufe (m)").rows, rowsOf(file("z.csv"), "Teufe (m)").rows);
+    EXPECT_NE(file("z.xml").find("<itemState>plan</itemState>"), std::string::npos);
     const Rows z = rowsOf(file("z.csv"), "Teufe (m)");
     ASSERT_GT(z.rows.size(), 100u);
     const std::size_t last = z.rows.size() - 1;

@@ -1,5 +1,5 @@
-// The stored settings put together from the members of three layers (the well's own, the
-// error model's, the clearance layer's): settings with every member of every layer set
+// The stored settings put together from the members of four layers (the well's own, the
+// error model's, the plan's, the clearance layer's): settings with every member of every layer set
 // give exactly a text written here by hand, read back to the same value from it and from
 // the same members in another order, and the members that this program does not know
 // survive in the object they came in, also where their names are known in the other
@@ -31,6 +31,19 @@ WellSettings everyMemberSet()
         .totalField = 49876.5,
         .dip = 68.75,
         .ellipseSigma = 3 };
+    s.ownTools = { OwnTool { .code = "OP-KREISEL",
+        .description = "Betreiber-Kreisel",
+        .inclinationMin = 0,
+        .inclinationMax = 70,
+        .tortuosity = 1.5,
+        .misalignmentCourseLength = std::nullopt,
+        .noiseReduction = std::nullopt,
+        .terms = { { "AZ", "AZ", 0.25, "deg", 'S' } } } };
+    s.plan = plan::Plan { .start = {},
+        .sections = { plan::Section::hold(500),
+                              plan::Section::curveToTarget(3, 300, 400, 1500) },
+        .targets = { plan::Target::point("Speicher", 300, 400, 1500, 25) } };
+    s.planStep = 10;
     s.clearance = { .holeDiameter = 0.3125,
         .surfaceMargin = 0.5,
         .projectAhead = 1.25,
@@ -68,7 +81,7 @@ WellSettings everyMemberSet()
 }
 
 // The stored form, known members in their fixed order: the well's own, the error model
-// with its survey program, the clearance rule, the offsets (each: name, wellhead or slot, elevation, hole, own
+// with its survey program, the own tool models, the plan, the clearance rule, the offsets (each: name, wellhead or slot, elevation, hole, own
 // model, parent, stations, then its unknown members), then the unknown members.
 const char *const kEveryMember
     = R"({"easting":500123.25,"northing":5712345.5,"elevation":87.5,"crs":"EPSG:25832",)"
@@ -76,7 +89,14 @@ const char *const kEveryMember
       R"("unit":"ft","errorModel":"iscwsa-mwd-rev4","latitude":52.25,"gravity":9.8125,)"
       R"("magField":49876.5,"magDip":68.75,"ellipseSigma":3.0,)"
       R"("surveyProgram":[{"from":0.0,"to":612.5,"tool":"GYRO-NS","run":"Lauf 1: Kreisel",)"
-      R"("date":"2024-02-29"},{"from":612.5,"tool":"MWD+IFR1+MS"}],"holeDiameter":0.3125,)"
+      R"("date":"2024-02-29"},{"from":612.5,"tool":"MWD+IFR1+MS"}],)"
+      R"("ownTools":[{"code":"OP-KREISEL","description":"Betreiber-Kreisel",)"
+      R"("inclinationMin":0.0,"inclinationMax":70.0,"tortuosity":1.5,"terms":[{"code":"AZ",)"
+      R"("function":"AZ","magnitude":0.25,"unit":"deg","propagation":"S"}]}],)"
+      R"("plan":{"step":10.0,"sections":[{"kind":"hold","length":500.0},{"kind":"target",)"
+      R"("dls":3.0,"north":300.0,"east":400.0,"tvd":1500.0}],"targets":[{"name":"Speicher",)"
+      R"("kind":"point","north":300.0,"east":400.0,"tvd":1500.0,"radius":25.0}]},)"
+      R"("holeDiameter":0.3125,)"
       R"("surfaceMargin":0.5,"projectAhead":1.25,"scalingFactor":3.0,"warningFactor":2.5,)"
       R"("offsets":[{"name":"Süd 1","easting":500200.5,"northing":5712400.25,"elevation":90.5,)"
       R"("holeDiameter":0.25,"errorModel":{"model":"iscwsa-mwd-rev5","latitude":52.5,)"
@@ -125,6 +145,12 @@ TEST(SettingsOfEveryLayer, AnyOrderReadsTheSame)
           R"("errorModel":"iscwsa-mwd-rev4","gridConvergence":-0.75,"ellipseSigma":3,)"
           R"("surveyProgram":[{"date":"2024-02-29","run":"Lauf 1: Kreisel","tool":"GYRO-NS",)"
           R"("to":612.5,"from":0},{"tool":"MWD+IFR1+MS","from":612.5}],)"
+          R"("plan":{"targets":[{"radius":25,"tvd":1500,"east":400,"north":300,)"
+          R"("kind":"point","name":"Speicher"}],"sections":[{"length":500,"kind":"hold"},)"
+          R"({"tvd":1500,"east":400,"north":300,"dls":3,"kind":"target"}],"step":10},)"
+          R"("ownTools":[{"terms":[{"propagation":"S","unit":"deg","magnitude":0.25,)"
+          R"("function":"AZ","code":"AZ"}],"tortuosity":1.5,"inclinationMax":70,)"
+          R"("description":"Betreiber-Kreisel","code":"OP-KREISEL"}],)"
           R"("elevation":87.5,"later":{"deep":[true,null]},"easting":500123.25})";
     WellSettings read;
     std::string fault;
