@@ -377,11 +377,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
                 codes.push_back({ "--offset-tool", *off.tool });
         }
         for (const auto &[option, code] : codes) {
-            const auto own = std::find_if(settings.ownTools.begin(), settings.ownTools.end(),
-                [&](const OwnTool &t) { return t.code == code; });
-            const toollib::ModelOrRefusal r = own != settings.ownTools.end()
-                ? toollib::modelFor(*own)
-                : toollib::modelFor(code);
+            const toollib::ModelOrRefusal r = toollib::modelFor(code, settings.ownTools);
             if (r.refusal) {
                 complain(std::string(option) + ": " + r.refusal->message);
                 return 2;

@@ -131,12 +131,7 @@ namespace {
 bool ownToolsFromJson(std::string_view text, std::vector<OwnTool> &out, std::string &fault)
 {
     bool tooDeep = false;
-    const Json::parser_callback_t depthCheck = [&](int depth, Json::parse_event_t, Json &) {
-        if (depth > kMaxSettingsDepth)
-            tooDeep = true;
-        return true;
-    };
-    const Json j = Json::parse(text.begin(), text.end(), depthCheck, false);
+    const Json j = settingsjson::parseBounded(text, kMaxSettingsDepth, tooDeep);
     if (j.is_discarded() || tooDeep) {
         fault = i18n::translate(
             "Vermessungsprogramm", "Die Datei ist kein gültiger JSON-Text in UTF-8.");

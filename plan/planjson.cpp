@@ -31,28 +31,10 @@ namespace {
     template <class T, class Read>
     bool readList(Reader &in, const char *key, std::vector<T> &out, Read read)
     {
-        const Json *list = in.member(key);
-        if (!list)
-            return true;
-        if (!list->is_array() || list->size() > kMaxEntries)
-            return in.fail(key,
-                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
-                    "Der Eintrag \"%1\" ist keine Liste von höchstens 1000 Einträgen."));
-        for (const Json &object : *list) {
-            const std::string name = std::string(key) + "[" + std::to_string(out.size()) + "]";
-            if (!object.is_object())
-                return in.fail(name,
-                    DRV_TRANSLATE_NOOP(
-                        "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
-            Reader item(object, in.where() + name + ".");
-            T value;
-            if (!read(item, value)) {
-                in.fault = item.fault;
-                return false;
-            }
-            out.push_back(std::move(value));
-        }
-        return true;
+        return readObjects(in, key, kMaxEntries,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist keine Liste von höchstens 1000 Einträgen."),
+            out, read);
     }
 
     bool readSection(Reader &in, plan::Section &s)
@@ -107,8 +89,7 @@ bool readPlan(Reader &in, const char *member, std::optional<plan::Plan> &out,
     if (!object)
         return true;
     if (!object->is_object())
-        return in.fail(member,
-            DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+        return in.fail(member, kNotAnObject);
     Reader p(*object, in.where() + member + ".");
     plan::Plan plan;
     std::optional<double> readStep;
@@ -118,9 +99,7 @@ bool readPlan(Reader &in, const char *member, std::optional<plan::Plan> &out,
     if (ok) {
         if (const Json *start = p.member("start")) {
             if (!start->is_object()) {
-                ok = p.fail("start",
-                    DRV_TRANSLATE_NOOP(
-                        "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+                ok = p.fail("start", kNotAnObject);
             } else {
                 Reader s(*start, p.where() + "start.");
                 double *const values[] = { &plan.start.md, &plan.start.tvd, &plan.start.north,

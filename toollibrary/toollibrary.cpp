@@ -324,15 +324,20 @@ ModelOrRefusal modelFor(std::string_view code)
         {});
 }
 
+ModelOrRefusal modelFor(std::string_view code, std::span<const OwnTool> ownTools)
+{
+    const auto own = std::find_if(ownTools.begin(), ownTools.end(),
+        [&](const OwnTool &t) { return t.code == code; });
+    return own != ownTools.end() ? modelFor(*own) : modelFor(code);
+}
+
 std::optional<Refusal> applyProgram(const std::vector<SurveyRun> &program, unc::Inputs &inputs,
     std::span<const OwnTool> ownTools)
 {
     std::vector<unc::Leg> legs;
     for (std::size_t i = 0; i < program.size(); ++i) {
         const SurveyRun &run = program[i];
-        const auto own = std::find_if(ownTools.begin(), ownTools.end(),
-            [&](const OwnTool &t) { return t.code == run.tool; });
-        ModelOrRefusal r = own != ownTools.end() ? modelFor(*own) : modelFor(run.tool);
+        ModelOrRefusal r = modelFor(run.tool, ownTools);
         if (r.refusal) {
             r.refusal->message = i18n::arg(i18n::translate("Werkzeugkatalog",
                                                "Abschnitt %1 des Vermessungsprogramms: %2"),

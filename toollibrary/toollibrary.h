@@ -106,6 +106,8 @@ ModelOrRefusal modelFor(std::string_view code);
 // An operator's own tool, by the functions and units the library knows; refused also when
 // its values are out of their limits or its code is one of the library's.
 ModelOrRefusal modelFor(const OwnTool &tool);
+// The tool of `code` among `ownTools` (exactly as written), else the library's.
+ModelOrRefusal modelFor(std::string_view code, std::span<const OwnTool> ownTools);
 
 // `inputs` computing with the tools of `program` (uncertainty/settings.h), one run after the
 // other, each run's code looked up among `ownTools` first, then in the library; the refusal

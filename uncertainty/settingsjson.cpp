@@ -25,45 +25,35 @@ const char *const kDate = "date";
 
 // The survey program: an array of {"from", "to", "tool", "run", "date"}, checked as a
 // whole once each run was read.
+bool readRun(Reader &run, SurveyRun &r)
+{
+    std::optional<double> from;
+    std::string date;
+    if (!run.number(kFrom, validRunDepth, from) || !run.number(kTo, validRunDepth, r.toMd)
+        || !run.text(kTool, kMaxToolCodeSize, true, r.tool)
+        || !run.text(kRun, kMaxRunNameSize, false, r.name) || !run.text(kDate, 10, false, date))
+        return false;
+    if (!from)
+        return run.fail(kFrom,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
+    if (!date.empty() && !(r.date = parseIsoDate(date)))
+        return run.fail(kDate,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist kein Tag des Kalenders der Form \"2025-03-14\"."));
+    r.fromMd = *from;
+    return true;
+}
+
 bool readProgram(Reader &in, std::vector<SurveyRun> &out)
 {
-    const Json *list = in.member(kProgram);
-    if (!list)
+    if (!in.member(kProgram))
         return true;
-    if (!list->is_array() || list->size() > kMaxSurveyRuns)
-        return in.fail(kProgram,
-            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
-                "Der Eintrag \"%1\" ist keine Liste von höchstens 100 Abschnitten."));
     std::vector<SurveyRun> program;
-    for (const Json &object : *list) {
-        const std::string key = std::string(kProgram) + "[" + std::to_string(program.size()) + "]";
-        if (!object.is_object())
-            return in.fail(key,
-                DRV_TRANSLATE_NOOP(
-                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
-        Reader run(object, in.where() + key + ".");
-        SurveyRun r;
-        std::optional<double> from;
-        std::string date;
-        const bool read = run.number(kFrom, validRunDepth, from)
-            && run.number(kTo, validRunDepth, r.toMd)
-            && run.text(kTool, kMaxToolCodeSize, true, r.tool)
-            && run.text(kRun, kMaxRunNameSize, false, r.name) && run.text(kDate, 10, false, date);
-        if (read && !from)
-            run.fail(kFrom,
-                DRV_TRANSLATE_NOOP(
-                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist nicht angegeben."));
-        else if (read && !date.empty() && !(r.date = parseIsoDate(date)))
-            run.fail(kDate,
-                DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
-                    "Der Eintrag \"%1\" ist kein Tag des Kalenders der Form \"2025-03-14\"."));
-        if (!run.fault.empty()) {
-            in.fault = run.fault;
-            return false;
-        }
-        r.fromMd = *from;
-        program.push_back(std::move(r));
-    }
+    if (!readObjects(in, kProgram, kMaxSurveyRuns,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist keine Liste von höchstens 100 Abschnitten."),
+            program, readRun))
+        return false;
     std::string why;
     if (!programValid(program, &why)) {
         in.fault = i18n::arg(i18n::translate("Bohrungseinstellungen", "Der Eintrag \"%1\": %2"),
@@ -146,25 +136,12 @@ bool readOwnTool(Reader &in, OwnTool &out)
         return false;
     tool.inclinationMin = incMin.value_or(tool.inclinationMin);
     tool.inclinationMax = incMax.value_or(tool.inclinationMax);
-    const Json *terms = in.member(kTerms);
-    if (!terms || !terms->is_array() || terms->size() > kMaxOwnToolTerms)
-        return in.fail(kTerms,
-            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
-                "Der Eintrag \"%1\" ist keine Liste von höchstens 200 Fehlertermen."));
-    for (const Json &object : *terms) {
-        const std::string key = std::string(kTerms) + "[" + std::to_string(tool.terms.size()) + "]";
-        if (!object.is_object())
-            return in.fail(key,
-                DRV_TRANSLATE_NOOP(
-                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
-        Reader term(object, in.where() + key + ".");
-        OwnToolTerm t;
-        if (!readTerm(term, t)) {
-            in.fault = term.fault;
-            return false;
-        }
-        tool.terms.push_back(std::move(t));
-    }
+    const char *const notAList = DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+        "Der Eintrag \"%1\" ist keine Liste von höchstens 200 Fehlertermen.");
+    if (!in.member(kTerms))
+        return in.fail(kTerms, notAList);
+    if (!readObjects(in, kTerms, kMaxOwnToolTerms, notAList, tool.terms, readTerm))
+        return false;
     std::string why;
     if (!ownToolValid(tool, &why)) {
         in.fault = in.where().empty() ? why
@@ -207,34 +184,22 @@ Json ownToolToJson(const OwnTool &tool)
 
 bool readOwnTools(Reader &in, const char *member, std::vector<OwnTool> &out)
 {
-    const Json *list = in.member(member);
-    if (!list)
-        return true;
-    if (!list->is_array() || list->size() > kMaxOwnTools)
-        return in.fail(member,
-            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
-                "Der Eintrag \"%1\" ist keine Liste von höchstens 100 Werkzeugen."));
     std::vector<OwnTool> tools;
-    for (const Json &object : *list) {
-        const std::string key = std::string(member) + "[" + std::to_string(tools.size()) + "]";
-        if (!object.is_object())
-            return in.fail(key,
-                DRV_TRANSLATE_NOOP(
-                    "Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
-        Reader tool(object, in.where() + key + ".");
-        OwnTool t;
-        if (!readOwnTool(tool, t)) {
-            in.fault = tool.fault;
-            return false;
-        }
-        for (const OwnTool &other : tools) {
-            if (other.code == t.code)
-                return in.fail(key,
+    if (!in.member(member))
+        return true;
+    if (!readObjects(in, member, kMaxOwnTools,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
+                "Der Eintrag \"%1\" ist keine Liste von höchstens 100 Werkzeugen."),
+            tools, readOwnTool))
+        return false;
+    for (std::size_t i = 0; i < tools.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (tools[j].code == tools[i].code)
+                return in.fail(std::string(member) + "[" + std::to_string(i) + "]",
                     DRV_TRANSLATE_NOOP("Bohrungseinstellungen",
                         "Der Eintrag \"%1\" nennt den Code %2 ein zweites Mal."),
-                    t.code);
+                    tools[i].code);
         }
-        tools.push_back(std::move(t));
     }
     out = std::move(tools);
     return true;

@@ -305,15 +305,9 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
             *fault = std::move(why);
         return false;
     };
-    // Deeper nesting than any settings need would make writing the members back
-    // recurse without bound; it is noted while parsing and refused afterwards.
+    // Deeper nesting than any settings need is refused after parsing.
     bool tooDeep = false;
-    const Json::parser_callback_t depthCheck = [&](int depth, Json::parse_event_t, Json &) {
-        if (depth > kMaxSettingsDepth)
-            tooDeep = true;
-        return true;
-    };
-    const Json j = Json::parse(text.begin(), text.end(), depthCheck, false);
+    const Json j = settingsjson::parseBounded(text, kMaxSettingsDepth, tooDeep);
     if (j.is_discarded())
         return fail(i18n::translate(
             "Bohrungseinstellungen", "Die Einstellungen sind kein gültiger JSON-Text in UTF-8."));

@@ -108,4 +108,15 @@ void addOtherMembers(Json &j, const std::string &others)
     }
 }
 
+Json parseBounded(std::string_view text, int maxDepth, bool &tooDeep)
+{
+    tooDeep = false;
+    const Json::parser_callback_t depthCheck = [&](int depth, Json::parse_event_t, Json &) {
+        if (depth > maxDepth)
+            tooDeep = true;
+        return true;
+    };
+    return Json::parse(text.begin(), text.end(), depthCheck, false);
+}
+
 } // namespace settingsjson

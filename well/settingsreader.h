@@ -4,6 +4,8 @@
 // not know, kept for writing back. No Qt.
 #pragma once
 
+#include "i18n/i18n.h"
+
 #include <nlohmann/json.hpp>
 
 #include <functional>
@@ -11,8 +13,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace settingsjson {
+
+// The fault of an entry that is no JSON object (a text of the catalogue, %1 its name).
+inline constexpr const char *kNotAnObject
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt.");
 
 // Keeps the members in the order they were read or set, so that unknown members are
 // written back where they were among themselves and equal settings give equal text.
@@ -84,6 +91,41 @@ private:
     const Json &m_object;
     std::string m_where;
 };
+
+// A list of JSON objects under `key`, each read into a `T` by `read(Reader &, T &)` with a
+// reader that names it "key[i]." in its faults; a missing member leaves `out` as it is.
+// More than `most` entries, or a member that is no list, fail with `notAList` (a text of
+// the catalogue with the entry's name as %1); an entry that is no object fails too.
+template <class T, class Read>
+bool readObjects(Reader &in, const char *key, std::size_t most, const char *notAList,
+    std::vector<T> &out, Read read)
+{
+    const Json *list = in.member(key);
+    if (!list)
+        return true;
+    if (!list->is_array() || list->size() > most)
+        return in.fail(key, notAList);
+    std::vector<T> values;
+    for (const Json &object : *list) {
+        const std::string name = std::string(key) + "[" + std::to_string(values.size()) + "]";
+        if (!object.is_object())
+            return in.fail(name, kNotAnObject);
+        Reader item(object, in.where() + name + ".");
+        T value;
+        if (!read(item, value)) {
+            in.fault = item.fault;
+            return false;
+        }
+        values.push_back(std::move(value));
+    }
+    out = std::move(values);
+    return true;
+}
+
+// Parses a stored JSON text, noting in `tooDeep` when it nests deeper than `maxDepth`
+// (writing such members back would recurse without bound); a text that is no JSON gives
+// a discarded value.
+Json parseBounded(std::string_view text, int maxDepth, bool &tooDeep);
 
 // The members of `object` that `known` does not name, as compact JSON; empty for none.
 std::string otherMembersOf(
