@@ -80,6 +80,7 @@ Analysis::Analysis(well::Well well)
     , m_north(geo::courseNorth(m_well.settings))
     , m_inputs(inputsOf(m_well.settings, {}))
 {
+    makePlan();
 }
 
 void Analysis::setWell(well::Well well)
@@ -90,6 +91,7 @@ void Analysis::setWell(well::Well well)
         ++m_revisions.clearance;
     m_clearance = {};
     m_offsetCovariances.clear();
+    makePlan();
 }
 
 void Analysis::reset(well::Well well)
@@ -99,6 +101,7 @@ void Analysis::reset(well::Well well)
     m_computed = false;
     m_computation = {};
     m_surveyCheck = {};
+    m_against.reset();
     ++m_revisions.course;
     makeCovariances();
     makeClearance(m_scope.offsetCovariances);
@@ -111,7 +114,14 @@ void Analysis::setSettings(const WellSettings &settings)
     // made at once as the covariances are, so that no output shows the old one under the
     // new settings.
     const bool turned = m_computed && !(geo::courseNorth(settings) == m_north);
+    const bool replan = settings.plan != m_well.settings.plan
+        || settings.planStep != m_well.settings.planStep;
+    const bool rebit = settings.bitDistance != m_well.settings.bitDistance;
     m_well.settings = settings;
+    if (replan)
+        makePlan();
+    else if (rebit)
+        makeAgainstPlan();
     m_inputs = inputsOf(m_well.settings, m_computation.path);
     if (turned) {
         compute();
@@ -148,6 +158,7 @@ const well::Computation &Analysis::computeCourse()
     m_computed = true;
     m_inputs = inputsOf(m_well.settings, m_computation.path);
     makeSurveyCheck();
+    makeAgainstPlan();
     // Said first: it concerns every position of the run.
     if (m_north.missing != geo::MissingAngle::None) {
         const well::Diagnostics said = northDiagnostics(m_north);
@@ -197,6 +208,24 @@ const clr::WellScan &Analysis::computeClearance(bool offsetCovariances)
 {
     makeClearance(offsetCovariances);
     return m_clearance;
+}
+
+void Analysis::makePlan()
+{
+    const WellSettings &s = m_well.settings;
+    m_plan = s.plan ? plan::compute(*s.plan, s.planStep.value_or(plan::kDefaultStep))
+                    : plan::PlanResult {};
+    ++m_revisions.plan;
+    makeAgainstPlan();
+}
+
+void Analysis::makeAgainstPlan()
+{
+    m_against.reset();
+    if (!m_computed || !m_plan.plan || !m_well.settings.plan)
+        return;
+    m_against = plan::against(*m_plan.plan, *m_well.settings.plan, m_computation.path,
+        m_well.settings.bitDistance.value_or(plan::kDefaultBitDistance));
 }
 
 void Analysis::makeSurveyCheck()

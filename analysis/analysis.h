@@ -24,6 +24,8 @@
 #include "document/docfile.h"
 #include "geo/north.h"
 #include "listing/listing.h"
+#include "plan/against.h"
+#include "plan/compute.h"
 #include "surveycheck/surveycheck.h"
 #include "uncertainty/uncertainty.h"
 #include "well/computation.h"
@@ -71,6 +73,7 @@ struct Revisions
     std::uint64_t course = 0;
     std::uint64_t covariances = 0;
     std::uint64_t clearance = 0;
+    std::uint64_t plan = 0; // the computed plan, whenever it is made anew
 
     bool operator==(const Revisions &) const = default;
 };
@@ -142,9 +145,18 @@ public:
     // The stations' field readings against the reference field: made with the course,
     // and again when the settings change (they give the reference).
     const surveycheck::Result &surveyCheck() const { return m_surveyCheck; }
+    // The plan of the settings computed into its path, stations and targets (made when
+    // the plan or its step changes, with the well or its settings); neither a plan nor a
+    // refusal while the settings hold none.
+    const plan::PlanResult &plan() const { return m_plan; }
+    // The computed course against the computed plan (plan/against.h), at the settings'
+    // distance to the bit; none without both.
+    const std::optional<plan::AgainstPlan> &againstPlan() const { return m_against; }
     const Revisions &revisions() const { return m_revisions; }
 
 private:
+    void makePlan();
+    void makeAgainstPlan();
     void makeSurveyCheck();
     void makeCovariances();
     void makeClearance(bool offsetCovariances);
@@ -162,6 +174,8 @@ private:
     clr::WellScan m_clearance;
     surveycheck::Result m_surveyCheck;
     std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
+    plan::PlanResult m_plan;
+    std::optional<plan::AgainstPlan> m_against;
     Revisions m_revisions;
 };
 

@@ -101,6 +101,13 @@ struct Target
         double inclination, double azimuth, double angleTolerance);
 };
 
+// A distance from the measuring sensor to the bit (metres) that the comparison of the hole
+// with its plan can take: finite, from 0 up to a long bottom-hole assembly.
+inline bool validBitDistance(double metres)
+{
+    return metres >= 0 && metres <= 1000;
+}
+
 struct Plan
 {
     Start start;

@@ -20,6 +20,11 @@ namespace {
         return std::isfinite(v) && v >= 0.1 && v <= 1e5;
     }
 
+    bool validBitDistance(double v)
+    {
+        return plan::validBitDistance(v);
+    }
+
     constexpr std::array<const char *, 4> kSectionKinds { "hold", "arc", "target", "landing" };
     constexpr std::array<const char *, 3> kTargetKinds { "point", "box", "landing" };
     // The section's values by plan::Field.
@@ -83,7 +88,7 @@ namespace {
 } // namespace
 
 bool readPlan(Reader &in, const char *member, std::optional<plan::Plan> &out,
-    std::optional<double> &step)
+    std::optional<double> &step, std::optional<double> &bitDistance)
 {
     const Json *object = in.member(member);
     if (!object)
@@ -92,8 +97,9 @@ bool readPlan(Reader &in, const char *member, std::optional<plan::Plan> &out,
         return in.fail(member, kNotAnObject);
     Reader p(*object, in.where() + member + ".");
     plan::Plan plan;
-    std::optional<double> readStep;
+    std::optional<double> readStep, readBit;
     bool ok = p.number("step", validStep, readStep, nullptr)
+        && p.number("bitDistance", validBitDistance, readBit, nullptr)
         && readList(p, "sections", plan.sections, readSection)
         && readList(p, "targets", plan.targets, readTarget);
     if (ok) {
@@ -121,11 +127,12 @@ bool readPlan(Reader &in, const char *member, std::optional<plan::Plan> &out,
     }
     out = std::move(plan);
     step = readStep;
+    bitDistance = readBit;
     return true;
 }
 
 void writePlan(Json &j, const char *member, const std::optional<plan::Plan> &plan,
-    const std::optional<double> &step)
+    const std::optional<double> &step, const std::optional<double> &bitDistance)
 {
     if (!plan)
         return;
@@ -140,6 +147,8 @@ void writePlan(Json &j, const char *member, const std::optional<plan::Plan> &pla
     }
     if (step)
         p["step"] = *step;
+    if (bitDistance)
+        p["bitDistance"] = *bitDistance;
     Json sections = Json::array();
     for (const plan::Section &section : plan->sections) {
         Json s = Json::object();

@@ -18,12 +18,13 @@
 
 namespace settingsjson {
 
-// The plan under `member` into `plan` (unset when the member is missing); false with
-// in.fault set.
+// The plan under `member` into `plan` (unset when the member is missing), with the step of
+// its stations and the sensor-to-bit distance its comparison with the hole assumes; false
+// with in.fault set.
 bool readPlan(Reader &in, const char *member, std::optional<plan::Plan> &plan,
-    std::optional<double> &step);
+    std::optional<double> &step, std::optional<double> &bitDistance);
 // Nothing for an unset plan.
 void writePlan(Json &j, const char *member, const std::optional<plan::Plan> &plan,
-    const std::optional<double> &step);
+    const std::optional<double> &step, const std::optional<double> &bitDistance);
 
 } // namespace settingsjson

@@ -81,9 +81,12 @@ struct WellSettings
     // The operator's own tool models, which the survey programs of the well and of its
     // offsets may name besides the library's codes.
     std::vector<OwnTool> ownTools;
-    // The plan of the well, and the distance between its stations (unset: 30 m).
+    // The plan of the well, the distance between its stations (unset: 30 m) and the
+    // distance from the survey's sensor to the bit that the comparison with the plan
+    // projects the hole by (unset: 15 m).
     std::optional<plan::Plan> plan;
     std::optional<double> planStep;
+    std::optional<double> bitDistance;
     ClearanceSettings clearance;
     std::vector<OffsetWell> offsets;
     // The magnetic and gravity readings of the survey's stations, in the order the file

@@ -291,7 +291,7 @@ std::string settingsToJson(const WellSettings &s)
         j[kFieldReadings] = fieldReadingsToJson(s.fieldReadings);
     settingsjson::writeUncertainty(j, kErrorModel, s.uncertainty, false);
     settingsjson::writeOwnTools(j, kOwnTools, s.ownTools);
-    settingsjson::writePlan(j, kPlan, s.plan, s.planStep);
+    settingsjson::writePlan(j, kPlan, s.plan, s.planStep, s.bitDistance);
     settingsjson::writeClearanceRule(j, s.clearance);
     settingsjson::writeOffsets(j, s.offsets);
     settingsjson::addOtherMembers(j, s.otherMembers);
@@ -332,7 +332,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
         || !readFieldReadings(in, s.fieldReadings)
         || !settingsjson::readUncertainty(in, kErrorModel, s.uncertainty)
         || !settingsjson::readOwnTools(in, kOwnTools, s.ownTools)
-        || !settingsjson::readPlan(in, kPlan, s.plan, s.planStep)
+        || !settingsjson::readPlan(in, kPlan, s.plan, s.planStep, s.bitDistance)
         || !settingsjson::readClearanceRule(in, s.clearance))
         return fail(in.fault);
     if (easting.has_value() != northing.has_value())
