@@ -3,6 +3,7 @@
 
 #include "core/decimalsign.h"
 #include "i18n/i18n.h"
+#include "plan/refusal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -153,6 +154,94 @@ std::vector<std::string> programTexts(const ModelInputs &inputs, decimalsign::Si
                                     "des Werkzeugs %3 (%4° bis %5°)"),
             { decimalsign::fixed(r.md, 2, sign), decimalsign::fixed(r.inclination, 2, sign),
                 r.tool, decimalsign::fixed(r.min, 0, sign), decimalsign::fixed(r.max, 0, sign) }));
+    return out;
+}
+
+std::vector<Remark> planRemarks(const Analysis &analysis, decimalsign::Sign sign)
+{
+    std::vector<Remark> out;
+    const auto said = [&](Severity severity, std::optional<double> depth, std::string text) {
+        Remark r;
+        r.severity = severity;
+        r.source = RemarkSource::Plan;
+        r.depth = depth;
+        r.text = std::move(text);
+        out.push_back(std::move(r));
+    };
+    const plan::PlanResult &computed = analysis.plan();
+    if (computed.refusal) {
+        said(Severity::Warning, std::nullopt,
+            i18n::arg(i18n::translate("Meldungen", "Die Planung kann nicht berechnet werden: %1"),
+                { plan::text(*computed.refusal) }));
+        return out;
+    }
+    const std::optional<plan::AgainstPlan> &against = analysis.againstPlan();
+    const std::optional<plan::Plan> &sections = analysis.well().settings.plan;
+    if (!against || !sections)
+        return out;
+    const auto m = [&](double v, int decimals = 2) {
+        return decimalsign::fixed(std::round(v * 1e6) / 1e6 + 0.0, decimals, sign);
+    };
+    const plan::StationAgainstPlan &last = against->stations.back();
+    said(Severity::Information, last.md,
+        i18n::arg(i18n::translate("Meldungen",
+                      "Letzter Messpunkt bei %1 m MD: %2 m von der Planung (Hochseite %3 m, "
+                      "Rechtsseite %4 m, längs %5 m, Seigerteufe %6 m), nächster Punkt der "
+                      "Planung bei %7 m MD"),
+            { m(last.md), m(last.distance), m(last.highSide), m(last.rightSide),
+                m(last.alongHole), m(last.tvdDifference), m(last.planMd) }));
+    const plan::ProjectedPoint &bit = against->bit;
+    said(Severity::Information, last.md,
+        i18n::arg(i18n::translate("Meldungen",
+                      "Projektion zum Meißel (%1 m voraus): %2 m MD, Neigung %3°, Azimut %4°, "
+                      "Seigerteufe %5 m, Nord %6 m, Ost %7 m"),
+            { m(against->bitDistance), m(bit.md), m(bit.inclination), m(bit.azimuth), m(bit.tvd),
+                m(bit.north), m(bit.east) }));
+    if (const auto &at = against->atTargetDepth)
+        said(Severity::Information, last.md,
+            i18n::arg(i18n::translate("Meldungen",
+                          "Projektion auf die Seigerteufe %1 m bei gleichem Kurs: %2 m MD, "
+                          "Neigung %3°, Azimut %4°, Nord %5 m, Ost %6 m"),
+                { m(against->targetTvd), m(at->md), m(at->inclination), m(at->azimuth),
+                    m(at->north), m(at->east) }));
+    else
+        said(Severity::Warning, last.md,
+            i18n::arg(i18n::translate("Meldungen",
+                          "Bei gleichem Kurs erreicht die Bohrung die Seigerteufe %1 m nicht."),
+                { m(against->targetTvd) }));
+    const plan::Steering &steer = against->steering;
+    std::string where;
+    if (steer.target == 0) {
+        where = i18n::translate("Meldungen", "Ende der Planung");
+    } else {
+        const std::string &name = sections->targets[static_cast<std::size_t>(steer.target - 1)].name;
+        where = name.empty()
+            ? i18n::arg(i18n::translate("Meldungen", "Ziel %1"), { std::to_string(steer.target) })
+            : name;
+    }
+    const std::string point = i18n::arg(
+        i18n::translate("Meldungen", "%1 (Nord %2 m, Ost %3 m, Seigerteufe %4 m)"),
+        { where, m(steer.north), m(steer.east), m(steer.tvd) });
+    if (!steer.arc) {
+        said(Severity::Warning, last.md,
+            i18n::arg(i18n::translate("Meldungen",
+                          "Kein Bogen führt vom letzten Messpunkt bis %1: der Punkt liegt dort "
+                          "oder hinter der Bohrung."),
+                { point }));
+    } else if (steer.overLimit) {
+        said(Severity::Warning, last.md,
+            i18n::arg(i18n::translate("Meldungen",
+                          "Bogen bis %1: %2°/30 m bei Werkzeugstellung %3° über %4 m, steiler "
+                          "als die %5°/30 m, die eine Planung erlaubt"),
+                { point, m(steer.arc->doglegPer30), m(steer.arc->toolFace, 1),
+                    m(steer.arc->length), m(plan::kMaxDoglegPer30, 0) }));
+    } else {
+        said(Severity::Information, last.md,
+            i18n::arg(i18n::translate("Meldungen",
+                          "Bogen bis %1: %2°/30 m bei Werkzeugstellung %3° über %4 m"),
+                { point, m(steer.arc->doglegPer30), m(steer.arc->toolFace, 1),
+                    m(steer.arc->length) }));
+    }
     return out;
 }
 

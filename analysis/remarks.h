@@ -29,6 +29,7 @@ enum class RemarkSource {
     Computation, // the check of the stations and the run of the computation
     SurveyCheck, // the field readings against the reference field
     SurveyProgram, // the tools of the survey program
+    Plan, // the plan, and the hole against it
 };
 
 struct Remark
@@ -63,6 +64,15 @@ std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::Wel
 // numbers with `sign` (the batch tool's messages write a point).
 std::vector<std::string> programTexts(
     const ModelInputs &inputs, decimalsign::Sign sign = decimalsign::interfaceSign());
+
+// The plan's remarks (analysis.plan(), analysis.againstPlan()): why the plan cannot be
+// computed, a warning; or against the computed hole, where its last station lies from the
+// plan, the projections to the bit and to the target's depth, and the arc back onto the
+// target (a warning when the hole, going on as it does, misses the target's depth, or
+// when no arc or only one steeper than a plan may ask for leads back), at the last
+// station's depth. None without a plan.
+std::vector<Remark> planRemarks(
+    const Analysis &analysis, decimalsign::Sign sign = decimalsign::interfaceSign());
 
 // The depth a diagnostic concerns (the first depth of a straight interval); none for a
 // remark that names a line number only.

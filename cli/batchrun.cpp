@@ -12,6 +12,7 @@
 #include "document/resultsfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
+#include "export/againstplantable.h"
 #include "export/clearancetable.h"
 #include "export/delimitedwriter.h"
 #include "export/errorterms.h"
@@ -126,29 +127,39 @@ bool importTable(const CliOptions &options, const std::string &input, CliOptions
     return true;
 }
 
-// Reads a measurement file or station lines into the well; false when the file cannot be
-// read. `readerFault` tells whether the reader stopped at a faulty line.
-// The stations of the plan of --plan, from --tie-in or the slot, into `well`; its targets
-// said hit or missed. False after the file's faults or the refusal were said.
-bool readPlan(const CliOptions &options, well::Well &well)
+// The plan file of `option`, begun at --tie-in where one is given; none when it cannot be
+// read (said).
+std::optional<plan::Plan> readPlanOption(
+    const CliOptions &options, const char *option, const std::string &path)
 {
     std::string bytes;
     exchange::TableFault read;
-    if (!exchange::readTableFile(options.planFile, bytes, read)) {
-        complain("--plan " + options.planFile + ": " + read.message);
-        return false;
+    if (!exchange::readTableFile(path, bytes, read)) {
+        complain(std::string(option) + ' ' + path + ": " + read.message);
+        return std::nullopt;
     }
     const plan::PlanFileRead file = plan::readPlanFile(bytes);
     if (!file.plan) {
         for (const plan::FileFault &f : file.faults)
-            complain("--plan " + options.planFile + ": " + f.message);
-        return false;
+            complain(std::string(option) + ' ' + path + ": " + f.message);
+        return std::nullopt;
     }
     plan::Plan p = *file.plan;
     if (options.tieIn) {
         const well::TieIn &t = *options.tieIn;
         p.start = { t.md, t.tvd, t.north, t.east, t.inclination, t.azimuth };
     }
+    return p;
+}
+
+// The stations of the plan of --plan, from --tie-in or the slot, into `well`; its targets
+// said hit or missed. False after the file's faults or the refusal were said.
+bool readPlan(const CliOptions &options, well::Well &well)
+{
+    const std::optional<plan::Plan> read = readPlanOption(options, "--plan", options.planFile);
+    if (!read)
+        return false;
+    const plan::Plan &p = *read;
     const plan::PlanResult result = plan::compute(p, options.planStep.value_or(plan::kDefaultStep));
     if (!result.plan) {
         complain("--plan " + options.planFile + ": " + plan::text(*result.refusal));
@@ -164,15 +175,15 @@ bool readPlan(const CliOptions &options, well::Well &well)
     for (std::size_t i = 0; i < result.plan->targets.size(); ++i) {
         const plan::TargetResult &t = result.plan->targets[i];
         const std::string name = p.targets[i].name.empty()
-            ? std::to_string(i + 1)
+            ? i18n::arg(i18n::translate("Meldungen", "Ziel %1"), { std::to_string(i + 1) })
             : p.targets[i].name;
         tell(t.hit ? cfmt(i18n::translateFormat("Batch",
-                              "Ziel %s: getroffen, der nächste Punkt der Planung bei %.2f m MD "
+                              "%s: getroffen, der nächste Punkt der Planung bei %.2f m MD "
                               "(Abstand %.3f m)")
                               .c_str(),
                          name.c_str(), t.closest.md, t.distance)
                    : cfmt(i18n::translateFormat("Batch",
-                              "Ziel %s: verfehlt um %.3f m, der nächste Punkt der Planung bei "
+                              "%s: verfehlt um %.3f m, der nächste Punkt der Planung bei "
                               "%.2f m MD (Abstand %.3f m)")
                               .c_str(),
                          name.c_str(), t.miss, t.closest.md, t.distance));
@@ -180,6 +191,8 @@ bool readPlan(const CliOptions &options, well::Well &well)
     return true;
 }
 
+// Reads a measurement file or station lines into the well; false when the file cannot be
+// read. `readerFault` tells whether the reader stopped at a faulty line.
 bool readInput(
     const CliOptions &options, const std::string &input, well::Well &well, bool &readerFault)
 {
@@ -386,11 +399,26 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!addOffsets(options, input.name, settings))
         return 2;
+    if (!options.againstPlanFile.empty()) {
+        const std::optional<plan::Plan> p
+            = readPlanOption(options, "--against-plan", options.againstPlanFile);
+        if (!p)
+            return 2;
+        settings.plan = *p;
+        settings.planStep = options.planStep;
+        if (options.bitDistance)
+            settings.bitDistance = options.bitDistance;
+    }
     // Nothing of the analysis is made before it is asked for below: the exports and the
     // table are written while they are made, the covariances only for a picture.
     analysis::Analysis analysis(std::move(input));
     analysis.setScope({ false, false, false });
     analysis.setSettings(settings);
+    if (const std::optional<plan::Refusal> &r = analysis.plan().refusal;
+        r && !options.againstPlanFile.empty()) {
+        complain("--against-plan " + options.againstPlanFile + ": " + plan::text(*r));
+        return 2;
+    }
     const well::Well &well = analysis.well();
     const bool scanning = !settings.offsets.empty();
     if (!options.clearanceFile.empty() && !scanning) {
@@ -462,6 +490,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     for (const std::string &text :
         analysis::programTexts(analysis.modelInputs(), decimalsign::Sign::Point))
         tell(text);
+    if (!options.againstPlanFile.empty()) {
+        for (const analysis::Remark &r : analysis::planRemarks(analysis, decimalsign::Sign::Point))
+            tell(r.text);
+    }
 
     // Absolute columns where the settings (with the coordinate system) give them; a
     // wellhead that cannot be placed is said once, where the rows are made.
@@ -541,7 +573,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         }
     };
     std::optional<listing::Listing> rows;
-    if (!options.listingFile.empty()) {
+    // With a plan to compare with, the listing is the comparison.
+    if (!options.listingFile.empty() && options.againstPlanFile.empty()) {
         rows = surveyexport::wellRows(path, options.requests, *rowSettings);
         for (const std::string &text : rows->faults)
             complain(text);
@@ -592,6 +625,18 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             status = 2;
         }
         info.listing = false;
+    }
+    if (!options.listingFile.empty() && !options.againstPlanFile.empty()) {
+        const auto format = surveyexport::exportFormatForPath(options.listingFile);
+        const std::optional<plan::AgainstPlan> &against = analysis.againstPlan();
+        if (!against
+            || !surveyexport::writeAgainstPlan(options.listingFile,
+                format.value_or(surveyexport::ExportFormat::Csv), *against, info)) {
+            complain(
+                i18n::arg(i18n::translate("Batch", "Die Liste %1 kann nicht geschrieben werden."),
+                    { options.listingFile }));
+            status = 2;
+        }
     }
     if (clearance && !options.clearanceFile.empty()) {
         const auto format = surveyexport::exportFormatForPath(options.clearanceFile);

@@ -483,7 +483,15 @@ constexpr const char *kUsage[] = {
         "                         Werkzeugstellung (°), Nord (m), Ost (m), Seigerteufe\n"
         "                         (m), MD (m), Neigung (°), Azimut (°), Toleranz (m)),\n"
         "                         vom Ansatzpunkt oder von --tie-in aus\n"
-        "  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)\n"),
+        "  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)\n"
+        "  --against-plan PFAD.csv\n"
+        "                         die Messung gegen eine Planung: je Messpunkt der nächste\n"
+        "                         Punkt der Planung und der Abstand (Hochseite,\n"
+        "                         Rechtsseite, längs, Seigerteufe) als --listing; die\n"
+        "                         Projektion zum Meißel und auf die Seigerteufe des Ziels\n"
+        "                         und der Bogen zurück zum Ziel als Meldungen\n"
+        "  --bit-distance M       Abstand vom Sensor zum Meißel für die Projektion\n"
+        "                         (Vorgabe: 15)\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des\n"
         "                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme\n"
@@ -762,8 +770,23 @@ void checkTogether(CliOptions &o, const Seen &seen)
     if (!o.planFile.empty() && seen.input)
         refuse(i18n::translate("Batch",
             "--plan gibt die Stationen der Planung und liest keine Messdatei"));
-    if (o.planStep && o.planFile.empty())
+    if (o.planStep && o.planFile.empty() && o.againstPlanFile.empty())
         refuse(i18n::translate("Batch", "--plan-step braucht --plan DATEI.csv"));
+    if (!o.againstPlanFile.empty() && !o.planFile.empty())
+        refuse(i18n::translate("Batch",
+            "--against-plan vergleicht eine Messung mit der Planung; mit --plan ist die "
+            "Planung selbst die Messung"));
+    if (!o.againstPlanFile.empty() && !seen.input)
+        refuse(i18n::translate("Batch", "--against-plan braucht eine Messdatei oder ein Dokument"));
+    if (!o.againstPlanFile.empty()
+        && std::any_of(o.requests.begin(), o.requests.end(), [](const listing::Request &r) {
+               return r.kind != listing::RequestKind::EveryMd;
+           }))
+        refuse(i18n::translate("Batch",
+            "--at-md und --at-tvd fragen nach der Bahn; mit --against-plan ist --listing der "
+            "Vergleich mit der Planung an den Messpunkten"));
+    if (o.bitDistance && o.againstPlanFile.empty())
+        refuse(i18n::translate("Batch", "--bit-distance braucht --against-plan DATEI.csv"));
     if (!o.help && !o.version && !o.magneticField && !seen.input && o.planFile.empty())
         refuse(i18n::translate("Batch", "Keine Eingabedatei angegeben"));
     if (!seen.format && !o.stationsMode) {
@@ -1067,6 +1090,20 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "--plan-step erwartet den Abstand der Stationen der Planung in Metern, "
                 "mindestens 0.1 (z.B. 30)"));
         o.planStep = step;
+    });
+    option("--against-plan", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch",
+                "--against-plan erwartet eine Datei der Planung (Tabelle der Abschnitte)"));
+        o.againstPlanFile = *v;
+    });
+    option("--bit-distance", [&](const Value &v) {
+        double metres = 0;
+        if (!v || !parseNumber(*v, metres) || !plan::validBitDistance(metres))
+            refuse(i18n::translate("Batch",
+                "--bit-distance erwartet den Abstand vom Sensor zum Meißel in Metern, 0 bis "
+                "1000 (z.B. 15)"));
+        o.bitDistance = metres;
     });
     option("--survey-program", [&](const Value &v) {
         if (!v || lowerExtension(*v) != "csv" || v->size() <= 4)

@@ -92,6 +92,9 @@ struct CliOptions
     // of a survey file; from --tie-in or the slot, stations every --plan-step metres.
     std::string planFile;
     std::optional<double> planStep;
+    // The survey against this plan file: the comparison goes to --listing.
+    std::string againstPlanFile;
+    std::optional<double> bitDistance;
     // Neighbouring wells and the clearance rule (--offset, --hole, ...); each given value
     // replaces the stored one, the offsets are added to the stored ones.
     std::vector<OffsetOption> offsets;

@@ -115,4 +115,49 @@ TEST_F(PlanCli, FaultsOfThePlanFileAreNamedAndNothingIsWritten)
     EXPECT_EQ(run("'" + kSet + "reference-well.csv' --plan-step 10").status, 2);
 }
 
+TEST_F(PlanCli, AVerticalHoleAgainstABuildingPlan)
+{
+    // The plan holds to 500 m and builds north at 3°/30 m; the hole stays vertical. Below
+    // the kick-off the station at 600 m lies outside the build's circle (centre R north of
+    // the kick-off, R = 30·180/(3π)): its distance is √(R² + 100²) − R, on the low side,
+    // opposite the point of the circle at the angle atan(100/R).
+    write("plan.csv", kPlanHeading + "halten;500;;;;;;;\nbogen;;3;;;;;30;0\nhalten;300;;;;;;;\n");
+    write("senkrecht.txt", "0 0 0\n100 0 0\n200 0 0\n300 0 0\n400 0 0\n500 0 0\n600 0 0\n");
+    const Result r
+        = run("senkrecht.txt --format free --against-plan plan.csv --listing v.csv --bit-distance 20");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Rows v = rowsOf(file("v.csv"), "Teufe (m)");
+    ASSERT_EQ(v.rows.size(), 7u);
+    for (std::size_t i = 0; i + 1 < v.rows.size(); ++i) {
+        EXPECT_NEAR(v.value(i, "Abstand (m)"), 0, 1e-9) << i;
+        EXPECT_NEAR(v.value(i, "Teufe der Planung (m)"), v.value(i, "Teufe (m)"), 1e-6) << i;
+    }
+    const double R = 30 * 180 / (3 * M_PI);
+    const double theta = std::atan(100 / R);
+    EXPECT_NEAR(v.value(6, "Abstand (m)"), std::hypot(R, 100) - R, 1e-6);
+    EXPECT_NEAR(v.value(6, "Hochseite (m)"), -(std::hypot(R, 100) - R), 1e-6);
+    EXPECT_NEAR(v.value(6, "Rechtsseite (m)"), 0, 1e-6);
+    EXPECT_NEAR(v.value(6, "Längs (m)"), 0, 1e-6);
+    EXPECT_NEAR(v.value(6, "Teufe der Planung (m)"), 500 + R * theta, 1e-6);
+    EXPECT_NEAR(v.value(6, "Seigerteufe-Differenz (m)"), 100 - R * std::sin(theta), 1e-6);
+    // Said besides: the last station's distance, the bit 20 m below it (straight on), the
+    // target's depth, and the arc back to the plan's end.
+    EXPECT_NE(r.err.find("Letzter Messpunkt bei 600.00 m MD"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Projektion zum Meißel (20.00 m voraus): 620.00 m MD, Neigung 0.00°"),
+        std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("Bogen bis Ende der Planung"), std::string::npos) << r.err;
+
+    // A plan that cannot be drilled is refused before anything is written.
+    write("nah.csv", kPlanHeading + "halten;500;;;;;;;\nziel;;3;;10;0;520;;\n");
+    const Result near = run("senkrecht.txt --format free --against-plan nah.csv --listing n.csv");
+    EXPECT_EQ(near.status, 2);
+    EXPECT_NE(near.err.find("Wendekreis"), std::string::npos) << near.err;
+    EXPECT_FALSE(std::ifstream(dir + "/n.csv").good());
+    // It compares a survey: not the plan itself, and not without one.
+    EXPECT_EQ(run("--plan plan.csv --against-plan plan.csv").status, 2);
+    EXPECT_EQ(run("--against-plan plan.csv").status, 2);
+    EXPECT_EQ(run("senkrecht.txt --format free --bit-distance 20").status, 2);
+}
+
 } // namespace
