@@ -2,6 +2,7 @@
 // remake only what reads them, a revision moves only when its answer changed, and the
 // table handed on line by line is the table kept.
 #include "analysis/analysis.h"
+#include "analysis/remarks.h"
 
 #include <gtest/gtest.h>
 
@@ -245,4 +246,59 @@ TEST(Analysis, ATurnedTableComputedAgainAfterAnEditIsTheTableOfTheEditedWell)
     analysis::Analysis other(w);
     other.compute();
     EXPECT_EQ(a.computation().table, other.computation().table);
+}
+
+TEST(Analysis, ThePlanFollowsTheSettingsAndTheHoleIsComparedWithIt)
+{
+    analysis::Analysis a(buildWell());
+    EXPECT_FALSE(a.plan().plan || a.plan().refusal);
+    WellSettings s = a.well().settings;
+    // The plan of the survey itself: kick-off at 300 m toward 45° at 20° by 600 m.
+    plan::Plan p;
+    p.sections = { plan::Section::hold(300), plan::Section::arcToDirection(2, 20, 45),
+        plan::Section::hold(400) };
+    s.plan = p;
+    const auto before = a.revisions().plan;
+    a.setSettings(s);
+    ASSERT_TRUE(a.plan().ok());
+    EXPECT_GT(a.revisions().plan, before);
+    // Nothing to compare before a course was computed.
+    EXPECT_FALSE(a.againstPlan().has_value());
+    a.compute();
+    ASSERT_TRUE(a.againstPlan().has_value());
+    const double bitAt = a.againstPlan()->bit.md;
+    EXPECT_DOUBLE_EQ(bitAt, 1000 + plan::kDefaultBitDistance);
+    // Another sensor-to-bit distance moves the projection and leaves the plan be.
+    const auto planned = a.revisions().plan;
+    s.bitDistance = 30;
+    a.setSettings(s);
+    EXPECT_EQ(a.revisions().plan, planned);
+    EXPECT_DOUBLE_EQ(a.againstPlan()->bit.md, 1030);
+
+    // Remarks of a hole on its plan: the first says where the last station lies.
+    const std::vector<analysis::Remark> said = analysis::planRemarks(a, decimalsign::Sign::Point);
+    ASSERT_FALSE(said.empty());
+    EXPECT_EQ(said.front().depth, 1000);
+    EXPECT_EQ(said.front().severity, analysis::Severity::Information);
+
+    // A plan that cannot be drilled: one warning naming the section, nothing compared.
+    s.plan->sections[1] = plan::Section::arc(45, 0, 100);
+    a.setSettings(s);
+    ASSERT_TRUE(a.plan().refusal.has_value());
+    EXPECT_FALSE(a.againstPlan().has_value());
+    const std::vector<analysis::Remark> refused = analysis::planRemarks(a, decimalsign::Sign::Point);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused.front().severity, analysis::Severity::Warning);
+    EXPECT_NE(refused.front().text.find("Abschnitt 2"), std::string::npos) << refused.front().text;
+
+    // A new well drops the comparison with the last one's course.
+    s.plan->sections[1] = plan::Section::arcToDirection(2, 20, 45);
+    well::Well other = buildWell(800);
+    other.settings = s;
+    a.reset(other);
+    EXPECT_TRUE(a.plan().ok());
+    EXPECT_FALSE(a.againstPlan().has_value());
+    a.compute();
+    ASSERT_TRUE(a.againstPlan().has_value());
+    EXPECT_EQ(a.againstPlan()->stations.back().md, 800);
 }

@@ -44,6 +44,7 @@ WellSettings everyMemberSet()
                               plan::Section::curveToTarget(3, 300, 400, 1500) },
         .targets = { plan::Target::point("Speicher", 300, 400, 1500, 25) } };
     s.planStep = 10;
+    s.bitDistance = 17.5;
     s.clearance = { .holeDiameter = 0.3125,
         .surfaceMargin = 0.5,
         .projectAhead = 1.25,
@@ -93,7 +94,7 @@ const char *const kEveryMember
       R"("ownTools":[{"code":"OP-KREISEL","description":"Betreiber-Kreisel",)"
       R"("inclinationMin":0.0,"inclinationMax":70.0,"tortuosity":1.5,"terms":[{"code":"AZ",)"
       R"("function":"AZ","magnitude":0.25,"unit":"deg","propagation":"S"}]}],)"
-      R"("plan":{"step":10.0,"sections":[{"kind":"hold","length":500.0},{"kind":"target",)"
+      R"("plan":{"step":10.0,"bitDistance":17.5,"sections":[{"kind":"hold","length":500.0},{"kind":"target",)"
       R"("dls":3.0,"north":300.0,"east":400.0,"tvd":1500.0}],"targets":[{"name":"Speicher",)"
       R"("kind":"point","north":300.0,"east":400.0,"tvd":1500.0,"radius":25.0}]},)"
       R"("holeDiameter":0.3125,)"
@@ -147,7 +148,7 @@ TEST(SettingsOfEveryLayer, AnyOrderReadsTheSame)
           R"("to":612.5,"from":0},{"tool":"MWD+IFR1+MS","from":612.5}],)"
           R"("plan":{"targets":[{"radius":25,"tvd":1500,"east":400,"north":300,)"
           R"("kind":"point","name":"Speicher"}],"sections":[{"length":500,"kind":"hold"},)"
-          R"({"tvd":1500,"east":400,"north":300,"dls":3,"kind":"target"}],"step":10},)"
+          R"({"tvd":1500,"east":400,"north":300,"dls":3,"kind":"target"}],"step":10,"bitDistance":17.5},)"
           R"("ownTools":[{"terms":[{"propagation":"S","unit":"deg","magnitude":0.25,)"
           R"("function":"AZ","code":"AZ"}],"tortuosity":1.5,"inclinationMax":70,)"
           R"("description":"Betreiber-Kreisel","code":"OP-KREISEL"}],)"
