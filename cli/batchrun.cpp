@@ -19,6 +19,7 @@
 #include "export/exportformats.h"
 #include "export/surveychecktable.h"
 #include "export/wellrows.h"
+#include "field/fielddb.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "geo/owntoolfile.h"
@@ -37,10 +38,13 @@
 #include "plan/planfile.h"
 #include "toollibrary/toollibrary.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -313,10 +317,92 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
     return true;
 }
 
+// The files of --import: a folder stands for its files (not the hidden ones), in the
+// order of their names.
+std::vector<std::string> importPaths(const std::vector<std::string> &given)
+{
+    std::vector<std::string> out;
+    for (const std::string &path : given) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(path, ec)) {
+            out.push_back(path);
+            continue;
+        }
+        std::vector<std::string> inside;
+        for (const auto &entry : std::filesystem::directory_iterator(path, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_regular_file(ec) && !name.starts_with('.'))
+                inside.push_back(entry.path().string());
+        }
+        std::sort(inside.begin(), inside.end());
+        out.insert(out.end(), inside.begin(), inside.end());
+    }
+    return out;
+}
+
+// --field: the files of --import into the field file, all or none, then its list.
+int runField(const CliOptions &options, int argc, char **argv)
+{
+    // Qt SQL loads its drivers through the application object.
+    QCoreApplication app(argc, argv);
+    std::string fault;
+    std::optional<field::Database> db = field::Database::open(options.fieldFile, fault);
+    if (!db) {
+        complain(fault);
+        return 2;
+    }
+    if (!options.fieldImports.empty()) {
+        const std::string fieldName = std::filesystem::path(options.fieldFile).stem().string();
+        const std::string site
+            = options.fieldSite.value_or(i18n::translate("Batch", "Standort 1"));
+        std::vector<field::ImportItem> items;
+        for (const std::string &path : importPaths(options.fieldImports)) {
+            field::ImportItem item;
+            std::optional<WellSettings> stored;
+            bool readerFault = false;
+            if (!readOffsetFile(options, path, item.well, stored, readerFault) || readerFault) {
+                complain(i18n::arg(i18n::translate("Batch",
+                                       "--import %1: die Datei kann nicht ganz gelesen werden; "
+                                       "nichts wurde ins Feld übernommen."),
+                    { path }));
+                return 2;
+            }
+            const std::string name = std::filesystem::path(path).stem().string();
+            item.well.name = name;
+            item.place = { fieldName, site, name, name, name };
+            item.source = std::filesystem::path(path).filename().string();
+            items.push_back(std::move(item));
+        }
+        const char *user = std::getenv("USER");
+        if (!db->importWells(items, user ? user : "", fault)) {
+            complain(fault);
+            return 2;
+        }
+        tell(i18n::arg(i18n::translate("Batch", "%1 Bohrungen in die Felddatei %2 übernommen"),
+            { std::to_string(items.size()), options.fieldFile }));
+    }
+    if (options.fieldList) {
+        const std::vector<field::WellboreEntry> list = db->wellbores(fault);
+        if (!fault.empty()) {
+            complain(fault);
+            return 2;
+        }
+        for (const field::WellboreEntry &e : list) {
+            writeLine(stdout,
+                e.place.field + '\t' + e.place.site + '\t' + e.place.well + '\t'
+                    + e.place.wellbore + '\t' + std::to_string(e.stations) + '\t'
+                    + e.changedAt);
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int runBatch(const CliOptions &options, int argc, char **argv)
 {
+    if (!options.fieldFile.empty())
+        return runField(options, argc, argv);
     // The graph page needs fonts, that is a QGuiApplication; without a display it runs
     // on the offscreen platform.
     std::unique_ptr<QGuiApplication> app;

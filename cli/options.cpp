@@ -493,6 +493,15 @@ constexpr const char *kUsage[] = {
         "  --bit-distance M       Abstand vom Sensor zum Meißel für die Projektion\n"
         "                         (Vorgabe: 15)\n"),
     DRV_TRANSLATE_NOOP("Batch",
+        "  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht gibt)\n"
+        "  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je\n"
+        "                         Datei eine Bohrung, benannt nach der Datei, eine neue\n"
+        "                         Version ihrer Vermessung, wenn es sie schon gibt\n"
+        "  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:\n"
+        "                         Standort 1)\n"
+        "  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,\n"
+        "                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung\n"),
+    DRV_TRANSLATE_NOOP("Batch",
         "  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des\n"
         "                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme\n"
         "                         (Code, Gewichtungsfunktion, Betrag, Einheit,\n"
@@ -787,7 +796,16 @@ void checkTogether(CliOptions &o, const Seen &seen)
             "Vergleich mit der Planung an den Messpunkten"));
     if (o.bitDistance && o.againstPlanFile.empty())
         refuse(i18n::translate("Batch", "--bit-distance braucht --against-plan DATEI.csv"));
-    if (!o.help && !o.version && !o.magneticField && !seen.input && o.planFile.empty())
+    if (!o.fieldFile.empty() && (seen.input || !o.planFile.empty()))
+        refuse(i18n::translate("Batch",
+            "--field arbeitet mit der Felddatei und liest keine Messdatei; Dateien für das Feld "
+            "nennt --import"));
+    if (!o.fieldFile.empty() && o.fieldImports.empty() && !o.fieldList)
+        refuse(i18n::translate("Batch", "--field braucht --import DATEI oder --list"));
+    if (o.fieldFile.empty() && (!o.fieldImports.empty() || o.fieldList || o.fieldSite))
+        refuse(i18n::translate("Batch", "--import, --list und --site brauchen --field DATEI"));
+    if (!o.help && !o.version && !o.magneticField && !seen.input && o.planFile.empty()
+        && o.fieldFile.empty())
         refuse(i18n::translate("Batch", "Keine Eingabedatei angegeben"));
     if (!seen.format && !o.stationsMode) {
         if (const auto kind = exchange::tableFormatForPath(o.input))
@@ -1091,6 +1109,25 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "mindestens 0.1 (z.B. 30)"));
         o.planStep = step;
     });
+    option("--field", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--field erwartet den Namen der Felddatei"));
+        o.fieldFile = *v;
+    });
+    option("--import", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--import erwartet eine Datei oder einen Ordner"));
+        o.fieldImports.push_back(*v);
+    });
+    option("--site", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--site erwartet den Namen eines Standorts"));
+        o.fieldSite = *v;
+    });
+    app.add_flag_callback("--list", [&] {
+           takeWords();
+           o.fieldList = true;
+       })->trigger_on_parse();
     option("--against-plan", [&](const Value &v) {
         if (!v || v->empty())
             refuse(i18n::translate("Batch",

@@ -92,6 +92,12 @@ struct CliOptions
     // of a survey file; from --tie-in or the slot, stations every --plan-step metres.
     std::string planFile;
     std::optional<double> planStep;
+    // The field database (--field): files or folders to import into it, its list of
+    // wellbores, and the site the imported wells are placed on.
+    std::string fieldFile;
+    std::vector<std::string> fieldImports;
+    bool fieldList = false;
+    std::optional<std::string> fieldSite;
     // The survey against this plan file: the comparison goes to --listing.
     std::string againstPlanFile;
     std::optional<double> bitDistance;

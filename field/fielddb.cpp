@@ -1,0 +1,381 @@
+#include "field/fielddb.h"
+
+#include "document/docfile.h"
+#include "i18n/i18n.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <atomic>
+
+namespace field {
+
+namespace {
+
+QString q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string s(const QString &text)
+{
+    return text.toStdString();
+}
+
+// The tables of schema 1. Names are unique below their parent; the rows below a deleted
+// one go with it.
+const char *const kSchema1[] = {
+    "CREATE TABLE field (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, crs TEXT)",
+    "CREATE TABLE site (id INTEGER PRIMARY KEY,"
+    " field_id INTEGER NOT NULL REFERENCES field(id) ON DELETE CASCADE,"
+    " name TEXT NOT NULL, northing REAL, easting REAL, UNIQUE (field_id, name))",
+    "CREATE TABLE slot (id INTEGER PRIMARY KEY,"
+    " site_id INTEGER NOT NULL REFERENCES site(id) ON DELETE CASCADE,"
+    " name TEXT NOT NULL, northing REAL, easting REAL, UNIQUE (site_id, name))",
+    "CREATE TABLE well (id INTEGER PRIMARY KEY,"
+    " slot_id INTEGER NOT NULL REFERENCES slot(id) ON DELETE CASCADE,"
+    " name TEXT NOT NULL, UNIQUE (slot_id, name))",
+    "CREATE TABLE wellbore (id INTEGER PRIMARY KEY,"
+    " well_id INTEGER NOT NULL REFERENCES well(id) ON DELETE CASCADE,"
+    " name TEXT NOT NULL, parent_id INTEGER REFERENCES wellbore(id), tie_md REAL,"
+    " UNIQUE (well_id, name))",
+    "CREATE TABLE survey (id INTEGER PRIMARY KEY,"
+    " wellbore_id INTEGER NOT NULL REFERENCES wellbore(id) ON DELETE CASCADE,"
+    " version INTEGER NOT NULL, definitive INTEGER NOT NULL DEFAULT 0,"
+    " stations INTEGER NOT NULL, document BLOB NOT NULL, source TEXT,"
+    " changed_by TEXT, changed_at TEXT NOT NULL, UNIQUE (wellbore_id, version))",
+    "CREATE INDEX survey_definitive ON survey (wellbore_id, definitive)",
+};
+
+std::atomic<int> g_connections { 0 };
+
+} // namespace
+
+struct Database::Impl
+{
+    QString connection;
+    std::string path;
+    int schema = 0;
+
+    QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
+
+    ~Impl()
+    {
+        {
+            QSqlDatabase d = db();
+            if (d.isOpen())
+                d.close();
+        }
+        QSqlDatabase::removeDatabase(connection);
+    }
+
+    // The fault of `query` (or of the database) in a sentence naming the field file.
+    std::string faultOf(const QSqlError &error) const
+    {
+        return i18n::arg(i18n::translate("Feld", "Die Felddatei %1 kann nicht bearbeitet werden: %2"),
+            { path, s(error.text()) });
+    }
+
+    bool exec(QSqlQuery &query, std::string &fault) const
+    {
+        if (query.exec())
+            return true;
+        fault = faultOf(query.lastError());
+        return false;
+    }
+
+    bool exec(const char *sql, std::string &fault) const
+    {
+        QSqlQuery query(db());
+        if (query.exec(QString::fromLatin1(sql)))
+            return true;
+        fault = faultOf(query.lastError());
+        return false;
+    }
+
+    // The id of the row named `name` below `parent` in `table`, made when it is missing.
+    std::optional<std::int64_t> idOf(const char *table, const char *parentColumn,
+        std::optional<std::int64_t> parent, const std::string &name, std::string &fault,
+        const std::optional<Wellhead> &at = std::nullopt) const
+    {
+        const QString t = QString::fromLatin1(table);
+        QSqlQuery find(db());
+        find.prepare(parentColumn
+                ? QStringLiteral("SELECT id FROM %1 WHERE name = ? AND %2 = ?")
+                      .arg(t, QString::fromLatin1(parentColumn))
+                : QStringLiteral("SELECT id FROM %1 WHERE name = ?").arg(t));
+        find.addBindValue(q(name));
+        if (parentColumn)
+            find.addBindValue(QVariant::fromValue<qlonglong>(*parent));
+        if (!exec(find, fault))
+            return std::nullopt;
+        if (find.next())
+            return find.value(0).toLongLong();
+        QSqlQuery make(db());
+        if (!parentColumn) {
+            make.prepare(QStringLiteral("INSERT INTO %1 (name) VALUES (?)").arg(t));
+            make.addBindValue(q(name));
+        } else if (at) {
+            make.prepare(QStringLiteral("INSERT INTO %1 (name, %2, northing, easting) VALUES (?, ?, ?, ?)")
+                             .arg(t, QString::fromLatin1(parentColumn)));
+            make.addBindValue(q(name));
+            make.addBindValue(QVariant::fromValue<qlonglong>(*parent));
+            make.addBindValue(at->northing);
+            make.addBindValue(at->easting);
+        } else {
+            make.prepare(QStringLiteral("INSERT INTO %1 (name, %2) VALUES (?, ?)")
+                             .arg(t, QString::fromLatin1(parentColumn)));
+            make.addBindValue(q(name));
+            make.addBindValue(QVariant::fromValue<qlonglong>(*parent));
+        }
+        if (!exec(make, fault))
+            return std::nullopt;
+        return make.lastInsertId().toLongLong();
+    }
+
+    bool importOne(const ImportItem &item, const std::string &who, const QString &now,
+        std::string &fault) const
+    {
+        const Placement &p = item.place;
+        for (const std::string *name : { &p.field, &p.site, &p.slot, &p.well, &p.wellbore }) {
+            if (name->empty()) {
+                fault = i18n::arg(i18n::translate("Feld",
+                                      "%1 kann nicht ins Feld übernommen werden: ein Name der "
+                                      "Stelle im Feld fehlt."),
+                    { item.source });
+                return false;
+            }
+        }
+        const auto fieldId = idOf("field", nullptr, std::nullopt, p.field, fault);
+        const auto siteId = fieldId ? idOf("site", "field_id", fieldId, p.site, fault) : std::nullopt;
+        const auto slotId = siteId
+            ? idOf("slot", "site_id", siteId, p.slot, fault, item.well.settings.wellhead)
+            : std::nullopt;
+        const auto wellId = slotId ? idOf("well", "slot_id", slotId, p.well, fault) : std::nullopt;
+        const auto boreId
+            = wellId ? idOf("wellbore", "well_id", wellId, p.wellbore, fault) : std::nullopt;
+        if (!boreId)
+            return false;
+
+        const std::string bytes = encodeDocument(itemsOf(item.well));
+        QSqlQuery next(db());
+        next.prepare(QStringLiteral(
+            "SELECT COALESCE(MAX(version), 0) + 1 FROM survey WHERE wellbore_id = ?"));
+        next.addBindValue(QVariant::fromValue<qlonglong>(*boreId));
+        if (!exec(next, fault) || !next.next())
+            return false;
+        const int version = next.value(0).toInt();
+        QSqlQuery clear(db());
+        clear.prepare(QStringLiteral("UPDATE survey SET definitive = 0 WHERE wellbore_id = ?"));
+        clear.addBindValue(QVariant::fromValue<qlonglong>(*boreId));
+        if (!exec(clear, fault))
+            return false;
+        QSqlQuery add(db());
+        add.prepare(QStringLiteral(
+            "INSERT INTO survey (wellbore_id, version, definitive, stations, document, source,"
+            " changed_by, changed_at) VALUES (?, ?, 1, ?, ?, ?, ?, ?)"));
+        add.addBindValue(QVariant::fromValue<qlonglong>(*boreId));
+        add.addBindValue(version);
+        add.addBindValue(static_cast<int>(item.well.survey.size()));
+        add.addBindValue(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        add.addBindValue(q(item.source));
+        add.addBindValue(q(who));
+        add.addBindValue(now);
+        return exec(add, fault);
+    }
+
+    bool migrate(std::string &fault)
+    {
+        QSqlQuery version(db());
+        if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+            fault = faultOf(version.lastError());
+            return false;
+        }
+        schema = version.value(0).toInt();
+        if (schema > kSchemaVersion) {
+            fault = i18n::arg(i18n::translate("Feld",
+                                  "Die Felddatei %1 stammt von einer neueren Version des "
+                                  "Programms (Schema %2) und wird nicht geändert."),
+                { path, std::to_string(schema) });
+            return false;
+        }
+        if (schema == kSchemaVersion)
+            return true;
+        QSqlDatabase d = db();
+        if (!d.transaction()) {
+            fault = faultOf(d.lastError());
+            return false;
+        }
+        bool ok = true;
+        if (schema < 1) {
+            for (const char *sql : kSchema1)
+                ok = ok && exec(sql, fault);
+        }
+        ok = ok && exec("PRAGMA user_version = 1", fault);
+        if (!ok || !d.commit()) {
+            if (ok)
+                fault = faultOf(d.lastError());
+            d.rollback();
+            return false;
+        }
+        schema = kSchemaVersion;
+        return true;
+    }
+};
+
+Database::Database(std::unique_ptr<Impl> impl)
+    : m_impl(std::move(impl))
+{
+}
+
+Database::~Database() = default;
+Database::Database(Database &&) noexcept = default;
+Database &Database::operator=(Database &&) noexcept = default;
+
+std::optional<Database> Database::open(const std::string &path, std::string &fault)
+{
+    auto impl = std::make_unique<Impl>();
+    impl->path = path;
+    impl->connection = QStringLiteral("dravon-field-%1").arg(++g_connections);
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        fault = i18n::translate("Feld", "Der SQLite-Treiber für Felddateien fehlt.");
+        return std::nullopt;
+    }
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), impl->connection);
+        d.setDatabaseName(q(path));
+        if (!d.open()) {
+            fault = impl->faultOf(d.lastError());
+            return std::nullopt;
+        }
+    }
+    // Written through a journal so that a killed program or a full disk leaves the last
+    // committed state; the rows below a deleted one go with it.
+    if (!impl->exec("PRAGMA foreign_keys = ON", fault)
+        || !impl->exec("PRAGMA journal_mode = WAL", fault)
+        || !impl->exec("PRAGMA synchronous = FULL", fault) || !impl->migrate(fault))
+        return std::nullopt;
+    return Database(std::move(impl));
+}
+
+bool Database::importWells(
+    const std::vector<ImportItem> &items, const std::string &who, std::string &fault)
+{
+    QSqlDatabase d = m_impl->db();
+    if (!d.transaction()) {
+        fault = m_impl->faultOf(d.lastError());
+        return false;
+    }
+    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    for (const ImportItem &item : items) {
+        if (!m_impl->importOne(item, who, now, fault)) {
+            d.rollback();
+            return false;
+        }
+    }
+    if (!d.commit()) {
+        fault = m_impl->faultOf(d.lastError());
+        d.rollback();
+        return false;
+    }
+    return true;
+}
+
+std::vector<WellboreEntry> Database::wellbores(std::string &fault) const
+{
+    std::vector<WellboreEntry> out;
+    QSqlQuery query(m_impl->db());
+    query.prepare(QStringLiteral(
+        "SELECT b.id, f.name, si.name, sl.name, w.name, b.name, s.stations, s.version,"
+        " (SELECT COUNT(*) FROM survey v WHERE v.wellbore_id = b.id), s.changed_at, s.changed_by"
+        " FROM wellbore b JOIN well w ON w.id = b.well_id JOIN slot sl ON sl.id = w.slot_id"
+        " JOIN site si ON si.id = sl.site_id JOIN field f ON f.id = si.field_id"
+        " LEFT JOIN survey s ON s.wellbore_id = b.id AND s.definitive = 1"
+        " ORDER BY f.name, si.name, sl.name, w.name, b.name"));
+    if (!m_impl->exec(query, fault))
+        return out;
+    while (query.next()) {
+        WellboreEntry e;
+        e.id = query.value(0).toLongLong();
+        e.place = { s(query.value(1).toString()), s(query.value(2).toString()),
+            s(query.value(3).toString()), s(query.value(4).toString()),
+            s(query.value(5).toString()) };
+        e.stations = query.value(6).toInt();
+        e.version = query.value(7).toInt();
+        e.versions = query.value(8).toInt();
+        e.changedAt = s(query.value(9).toString());
+        e.changedBy = s(query.value(10).toString());
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
+std::optional<well::Well> Database::definitiveSurvey(std::int64_t id, std::string &fault) const
+{
+    QSqlQuery query(m_impl->db());
+    query.prepare(
+        QStringLiteral("SELECT document FROM survey WHERE wellbore_id = ? AND definitive = 1"));
+    query.addBindValue(QVariant::fromValue<qlonglong>(id));
+    if (!m_impl->exec(query, fault))
+        return std::nullopt;
+    if (!query.next()) {
+        fault = i18n::arg(
+            i18n::translate("Feld", "Die Felddatei %1 hat keine Vermessung der Bohrung %2."),
+            { m_impl->path, std::to_string(id) });
+        return std::nullopt;
+    }
+    const QByteArray bytes = query.value(0).toByteArray();
+    DocumentItems items;
+    std::string detail;
+    const DocFileFault f = decodeDocument(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), items, &detail);
+    if (f != DocFileFault::None) {
+        fault = docFileMessage(f, m_impl->path, detail);
+        return std::nullopt;
+    }
+    return wellOf(std::move(items));
+}
+
+bool Database::markDefinitive(std::int64_t id, int version, std::string &fault)
+{
+    QSqlDatabase d = m_impl->db();
+    if (!d.transaction()) {
+        fault = m_impl->faultOf(d.lastError());
+        return false;
+    }
+    QSqlQuery exists(d);
+    exists.prepare(QStringLiteral("SELECT 1 FROM survey WHERE wellbore_id = ? AND version = ?"));
+    exists.addBindValue(QVariant::fromValue<qlonglong>(id));
+    exists.addBindValue(version);
+    bool ok = m_impl->exec(exists, fault);
+    if (ok && !exists.next()) {
+        fault = i18n::arg(i18n::translate("Feld", "Die Bohrung %1 hat keine Vermessung %2."),
+            { std::to_string(id), std::to_string(version) });
+        ok = false;
+    }
+    QSqlQuery set(d);
+    set.prepare(QStringLiteral(
+        "UPDATE survey SET definitive = (version = ?) WHERE wellbore_id = ?"));
+    set.addBindValue(version);
+    set.addBindValue(QVariant::fromValue<qlonglong>(id));
+    ok = ok && m_impl->exec(set, fault);
+    if (!ok || !d.commit()) {
+        if (ok)
+            fault = m_impl->faultOf(d.lastError());
+        d.rollback();
+        return false;
+    }
+    return true;
+}
+
+int Database::schemaVersion() const
+{
+    return m_impl->schema;
+}
+
+} // namespace field

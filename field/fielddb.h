@@ -1,0 +1,92 @@
+// The field database: every well of a field kept once, in one file (SQLite) that the
+// desktop program and the batch tool share. The hierarchy is field → site (pad) → slot →
+// well → wellbore; each wellbore keeps its surveys as versions (who stored which, when),
+// one of them the definitive survey that everything reading the field takes. A survey
+// version is a whole document of the well (document/docfile.h), so that its stations,
+// their texts and its settings come back byte for byte.
+//
+// Every change is one transaction: a program killed while it writes, or a full disk,
+// leaves the field as it was before the change. The schema carries its version; an older
+// field is migrated forward when it is opened, a newer one is refused.
+//
+// The interface speaks std types only; the database is reached through Qt SQL (Qt Core,
+// no widgets). Faults are texts in the chosen language. Nothing here asks anything.
+#pragma once
+
+#include "well/well.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace field {
+
+// The schema this program writes.
+inline constexpr int kSchemaVersion = 1;
+
+// Where a well is placed in the field; names are matched exactly, and what does not exist
+// is made.
+struct Placement
+{
+    std::string field, site, slot, well, wellbore;
+};
+
+// One wellbore with its definitive survey, as the field lists it.
+struct WellboreEntry
+{
+    std::int64_t id = 0;
+    Placement place;
+    int stations = 0; // of the definitive survey
+    int version = 0; // the definitive survey's version, from 1
+    int versions = 0; // how many are kept
+    std::string changedAt; // ISO 8601, UTC, of the definitive survey
+    std::string changedBy;
+};
+
+// One well to import, with where it goes and the file it came from.
+struct ImportItem
+{
+    Placement place;
+    well::Well well;
+    std::string source; // the file's name, kept with the version
+};
+
+class Database
+{
+public:
+    ~Database();
+    Database(Database &&) noexcept;
+    Database &operator=(Database &&) noexcept;
+
+    // Opens the field file at `path`, creating it (and its folder's file) when it does
+    // not exist, and migrating an older schema forward; none with `fault` said.
+    static std::optional<Database> open(const std::string &path, std::string &fault);
+
+    // Stores each item's well as a new version of its wellbore's survey, which becomes
+    // the definitive one; the field, site, slot, well and wellbore are made where they are
+    // missing (a slot at the wellhead of the well's settings). All items or none: on a
+    // fault nothing of the call is kept. `who` names the user in the record.
+    bool importWells(const std::vector<ImportItem> &items, const std::string &who,
+        std::string &fault);
+
+    // Every wellbore, in the order of field, site, slot, well and wellbore names.
+    std::vector<WellboreEntry> wellbores(std::string &fault) const;
+
+    // The definitive survey of wellbore `id` as a well; none with `fault` said.
+    std::optional<well::Well> definitiveSurvey(std::int64_t id, std::string &fault) const;
+
+    // Makes version `version` of wellbore `id` the definitive survey.
+    bool markDefinitive(std::int64_t id, int version, std::string &fault);
+
+    // The schema version the file holds.
+    int schemaVersion() const;
+
+private:
+    struct Impl;
+    explicit Database(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace field

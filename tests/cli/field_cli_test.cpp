@@ -1,0 +1,118 @@
+// The field file from the batch tool: a folder of survey files imported as one well each,
+// listed by field, site, well and wellbore with their stations; a second import of a file
+// is a new version of its wellbore, not a copy; a file that cannot be read keeps the whole
+// import out; and a tool killed in the middle of an import leaves the field as it was.
+#include "tests/cli/clitool.h"
+
+#include <csignal>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+using namespace clitest;
+
+const std::string kSet = DRAVON_SOURCE_DIR "/tests/data/clearance/";
+
+class FieldCli : public ToolTest
+{
+protected:
+    // The list's lines as their tab-separated fields.
+    std::vector<Fields> listed()
+    {
+        const Result r = run("--field feld.sqlite --list");
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::vector<Fields> lines;
+        std::stringstream in(r.out);
+        for (std::string line; std::getline(in, line);) {
+            std::stringstream fields(line);
+            lines.emplace_back();
+            for (std::string f; std::getline(fields, f, '\t');)
+                lines.back().push_back(f);
+        }
+        return lines;
+    }
+    void copyInto(const std::string &folder, const std::string &from, const std::string &name)
+    {
+        std::filesystem::create_directories(dir + "/" + folder);
+        std::filesystem::copy_file(from, dir + "/" + folder + "/" + name);
+    }
+};
+
+TEST_F(FieldCli, AFolderIsImportedOnceAndAgainAsNewVersions)
+{
+    for (int k = 1; k <= 3; ++k) {
+        const std::string name = "offset-0" + std::to_string(k) + ".csv";
+        copyInto("pad", kSet + name, name);
+    }
+    const Result r = run("--field feld.sqlite --import pad --site 'Pad Süd'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<Fields> lines = listed();
+    ASSERT_EQ(lines.size(), 3u);
+    for (int k = 1; k <= 3; ++k) {
+        const Fields &f = lines[k - 1];
+        ASSERT_EQ(f.size(), 6u);
+        EXPECT_EQ(f[0], "feld");
+        EXPECT_EQ(f[1], "Pad Süd");
+        EXPECT_EQ(f[2], "offset-0" + std::to_string(k));
+        // As many stations as the file has rows below its heading.
+        const std::string bytes = slurp(kSet + "offset-0" + std::to_string(k) + ".csv");
+        const auto rows = std::count(bytes.begin(), bytes.end(), '\n') - 1;
+        EXPECT_EQ(number(f[4]), static_cast<double>(rows)) << f[2];
+    }
+    // The same file again: its wellbore's survey has a new version, no second wellbore.
+    ASSERT_EQ(run("--field feld.sqlite --import pad/offset-02.csv --site 'Pad Süd'").status, 0);
+    EXPECT_EQ(listed().size(), 3u);
+
+    // A file that cannot be read keeps every file of the import out.
+    copyInto("more", kSet + "offset-04.csv", "offset-04.csv");
+    write("more/kaputt.csv", "Teufe;Neigung;Azimut\n100;x;y\n");
+    const Result bad = run("--field feld.sqlite --import more");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("kaputt.csv"), std::string::npos) << bad.err;
+    EXPECT_EQ(listed().size(), 3u);
+
+    EXPECT_EQ(run("--field feld.sqlite").status, 2);
+    EXPECT_EQ(run("--import pad").status, 2);
+}
+
+TEST_F(FieldCli, AToolKilledDuringAnImportLeavesTheFieldAsItWas)
+{
+    copyInto("first", kSet + "offset-01.csv", "offset-01.csv");
+    ASSERT_EQ(run("--field feld.sqlite --import first").status, 0);
+    constexpr int kFiles = 400;
+    for (int k = 0; k < kFiles; ++k)
+        copyInto("many", kSet + "offset-0" + std::to_string(1 + k % 5) + ".csv",
+            "well-" + std::to_string(1000 + k) + ".csv");
+    // Killed at moments spread over its whole run, until a run has imported: every run
+    // killed before leaves the one well, the run that imported has them all.
+    int killed = 0;
+    bool finished = false;
+    for (double wait = 5; wait <= 20000 && !finished; wait *= 1.3) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (chdir(dir.c_str()) != 0)
+                _exit(127);
+            execl(DRAVON_CLI, DRAVON_CLI, "--field", "feld.sqlite", "--import", "many",
+                static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(static_cast<long>(wait * 1000)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (WIFEXITED(status)) {
+            ASSERT_EQ(WEXITSTATUS(status), 0);
+        }
+        const std::size_t count = listed().size();
+        // Killed after its commit, the import is whole; before it, nothing of it is there.
+        ASSERT_TRUE(count == 1 || count == 1 + kFiles) << count << " after " << wait << " ms";
+        finished = count != 1;
+        killed += finished ? 0 : 1;
+    }
+    EXPECT_TRUE(finished);
+    EXPECT_GT(killed, 3);
+}
+
+} // namespace
