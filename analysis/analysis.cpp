@@ -266,7 +266,7 @@ void Analysis::makeClearance(bool offsetCovariances)
     m_clearance = {};
     m_offsetCovariances.clear();
     if (!m_well.settings.offsets.empty() && !m_computation.path.empty()) {
-        m_clearance = clr::scanWell(m_well, m_computation.path, scanDepths());
+        m_clearance = clr::scanWell(m_well, m_computation.path, scanDepths(), m_scanOptions);
         // The covariance does not depend on where the slot is: it is made on the well's
         // own path.
         for (const clr::Well &w : m_clearance.offsets)

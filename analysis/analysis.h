@@ -108,6 +108,9 @@ public:
     // Besides the stations the scan compares the wells at the points of these --every-md
     // steps on the computed path (in `unit`); none by default.
     void setScanSteps(std::vector<listing::Request> steps, listing::Unit unit);
+    // How far the scan reaches and on how many threads (clearance/scan.h); every offset
+    // on one thread by default.
+    void setScanOptions(const clr::ScanOptions &options) { m_scanOptions = options; }
     // What compute() makes besides the course; everything by default.
     void setScope(const Scope &scope) { m_scope = scope; }
 
@@ -166,6 +169,7 @@ private:
     geo::CourseNorth m_north;
     bool m_computed = false; // a course was computed since the last reset
     Scope m_scope;
+    clr::ScanOptions m_scanOptions;
     std::vector<listing::Request> m_scanSteps;
     listing::Unit m_scanUnit = listing::Unit::Metre;
     well::Computation m_computation;

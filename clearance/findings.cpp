@@ -12,6 +12,9 @@ std::vector<Finding> findings(const Scan &scan, double limit)
 {
     std::vector<Finding> out;
     for (const OffsetScan &os : scan.offsets) {
+        // Beyond the scan's radius: nothing to say of it.
+        if (os.outOfReach)
+            continue;
         if (os.rows.empty()) {
             out.push_back({ Message::NothingScanned, os.name, {} });
             continue;

@@ -5,9 +5,11 @@
 #include "clearance/closest.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <thread>
 #include <utility>
 
 namespace clr {
@@ -328,51 +330,43 @@ double sharedDepth(const Well &a, const Well &b, const std::vector<const Well *>
     return shared;
 }
 
-Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &rule,
-    const std::vector<double> &moreMds)
-{
-    Scan result;
-    const std::vector<RefPoint> points = referencePoints(reference.path, moreMds);
+namespace {
 
-    // The reference's covariances, at its stations and at the caller's depths: those of
-    // the rows against every offset of a hole of its own.
-    std::vector<unc::Sym3> wholeReference;
-    if (reference.errorModel) {
-        const std::vector<unc::Sym3> atStations
-            = unc::stationCovariances(reference.path, *reference.errorModel);
-        std::vector<traj::Point> between;
-        for (const RefPoint &p : points) {
-            if (p.station < 0)
-                between.push_back(p.point);
-        }
-        const std::vector<unc::Sym3> atPoints
-            = covariancesAt(reference, between, rule.betweenStations, 0.0);
-        wholeReference.reserve(points.size());
-        std::size_t next = 0;
-        for (const RefPoint &p : points)
-            wholeReference.push_back(p.station >= 0 ? atStations[p.station] : atPoints[next++]);
-    }
+    // What the scan of one offset reads of the reference, made once for all offsets.
+    struct ReferenceSide
+    {
+        const Well &well;
+        const std::vector<const Well *> &wells;
+        const std::vector<RefPoint> &points;
+        const std::vector<unc::Sym3> &covariances; // at `points`; empty without a model
+        const Rule &rule;
+    };
 
-    std::vector<const Well *> wells { &reference };
-    for (const Well &o : offsets)
-        wells.push_back(&o);
+    // The working memory of one thread of the scan: the offset's index and lists.
+    struct Workspace
+    {
+        PathIndex index;
+        std::vector<traj::Point> nearest; // the offset's nearest points in its own frame
+        std::vector<traj::Point> rowPoints; // the reference's point of each row
+    };
 
-    // One index and the working lists for all offsets, in the same memory.
-    PathIndex index;
-    std::vector<traj::Point> nearest; // the offset's nearest points in its own frame
-    std::vector<traj::Point> rowPoints; // the reference's point of each row
-    result.offsets.reserve(offsets.size());
-    for (const Well &offset : offsets) {
-        OffsetScan &os = result.offsets.emplace_back();
+    void scanOffset(const ReferenceSide &ref, const Well &offset, Workspace &ws, OffsetScan &os)
+    {
+        const Well &reference = ref.well;
+        const Rule &rule = ref.rule;
+        const std::vector<RefPoint> &points = ref.points;
         os.name = offset.name;
-        os.fromMd = sharedDepth(reference, offset, wells);
+        os.fromMd = sharedDepth(reference, offset, ref.wells);
         if (os.fromMd == kInfinity)
-            continue;
+            return;
+        PathIndex &index = ws.index;
         index.assign(offset.path, os.fromMd);
         if (index.empty())
-            continue;
+            return;
         const Pair pair { reference, offset, index };
 
+        std::vector<traj::Point> &nearest = ws.nearest;
+        std::vector<traj::Point> &rowPoints = ws.rowPoints;
         nearest.clear();
         rowPoints.clear();
         os.rows.reserve(points.size() + 1);
@@ -396,7 +390,7 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
             addRow(points[i].point);
         }
         if (os.rows.empty())
-            continue;
+            return;
 
         const std::size_t k = static_cast<std::size_t>(
             std::min_element(os.rows.begin(), os.rows.end(),
@@ -418,7 +412,7 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
                 = covariancesAt(reference, rowPoints, rule.betweenStations, os.fromMd);
         // A hole of its own has a row at every point.
         const std::vector<unc::Sym3> &refCovariances
-            = os.fromMd > 0.0 ? relativeReference : wholeReference;
+            = os.fromMd > 0.0 ? relativeReference : ref.covariances;
         for (std::size_t i = 0; i < os.rows.size(); ++i) {
             rate(os.rows[i], reference.errorModel ? &refCovariances[i] : nullptr,
                 offset.errorModel ? &offCovariances[i] : nullptr, rule, holeTerm);
@@ -446,6 +440,123 @@ Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &r
             lowest = &approach;
         if (lowest)
             os.lowestSeparation = *lowest;
+    }
+
+} // namespace
+
+Box reach(const Well &well)
+{
+    Box box;
+    const std::vector<traj::Station> &st = well.path.stations;
+    const double shiftN = well.slotNorth, shiftE = well.slotEast, shiftD = well.depthShift;
+    for (std::size_t i = 0; i < st.size(); ++i) {
+        // An arc lies within its sagitta of its chord, the chord within the box of its
+        // ends.
+        double sagitta = 0.0;
+        if (i > 0 && !st[i].straight && st[i].doglegRad > 0.0) {
+            const double radius = (st[i].md - st[i - 1].md) / st[i].doglegRad;
+            sagitta = radius * (1.0 - std::cos(0.5 * st[i].doglegRad));
+        }
+        const double p[3] = { st[i].north + shiftN, st[i].east + shiftE, st[i].tvd + shiftD };
+        for (int a = 0; a < 3; ++a) {
+            const double before = i > 0
+                ? (a == 0 ? st[i - 1].north + shiftN
+                          : a == 1 ? st[i - 1].east + shiftE : st[i - 1].tvd + shiftD)
+                : p[a];
+            box.low[a] = std::min({ box.low[a], p[a] - sagitta, before - sagitta });
+            box.high[a] = std::max({ box.high[a], p[a] + sagitta, before + sagitta });
+        }
+    }
+    return box;
+}
+
+double Box::distanceTo(const Box &other) const
+{
+    double sum = 0.0;
+    for (int a = 0; a < 3; ++a) {
+        const double gap = std::max({ 0.0, other.low[a] - high[a], low[a] - other.high[a] });
+        sum += gap * gap;
+    }
+    return std::sqrt(sum);
+}
+
+Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &rule,
+    const std::vector<double> &moreMds, const ScanOptions &options)
+{
+    Scan result;
+    const std::vector<RefPoint> points = referencePoints(reference.path, moreMds);
+
+    // The reference's covariances, at its stations and at the caller's depths: those of
+    // the rows against every offset of a hole of its own.
+    std::vector<unc::Sym3> wholeReference;
+    if (reference.errorModel) {
+        const std::vector<unc::Sym3> atStations
+            = unc::stationCovariances(reference.path, *reference.errorModel);
+        std::vector<traj::Point> between;
+        for (const RefPoint &p : points) {
+            if (p.station < 0)
+                between.push_back(p.point);
+        }
+        const std::vector<unc::Sym3> atPoints
+            = covariancesAt(reference, between, rule.betweenStations, 0.0);
+        wholeReference.reserve(points.size());
+        std::size_t next = 0;
+        for (const RefPoint &p : points)
+            wholeReference.push_back(p.station >= 0 ? atStations[p.station] : atPoints[next++]);
+    }
+
+    std::vector<const Well *> wells { &reference };
+    for (const Well &o : offsets)
+        wells.push_back(&o);
+    const ReferenceSide side { reference, wells, points, wholeReference, rule };
+
+    // The offsets that can come within the radius; the others keep no rows.
+    result.offsets.resize(offsets.size());
+    std::vector<std::size_t> todo;
+    todo.reserve(offsets.size());
+    const bool bounded = std::isfinite(options.radius);
+    const Box mine = bounded ? reach(reference) : Box {};
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+        if (bounded && !offsets[i].path.empty()
+            && mine.distanceTo(reach(offsets[i])) > options.radius) {
+            result.offsets[i].name = offsets[i].name;
+            result.offsets[i].outOfReach = true;
+            continue;
+        }
+        todo.push_back(i);
+    }
+
+    // The offsets are independent of each other: shared out among the threads, each with
+    // its own working memory, one offset at a time.
+    const unsigned threads = static_cast<unsigned>(
+        std::clamp<std::size_t>(options.threads, 1, std::max<std::size_t>(todo.size(), 1)));
+    std::atomic<std::size_t> next { 0 };
+    const auto work = [&] {
+        Workspace ws;
+        for (std::size_t k; (k = next.fetch_add(1)) < todo.size();)
+            scanOffset(side, offsets[todo[k]], ws, result.offsets[todo[k]]);
+    };
+    if (threads == 1) {
+        work();
+    } else {
+        std::vector<std::thread> pool;
+        pool.reserve(threads - 1);
+        for (unsigned t = 1; t < threads; ++t)
+            pool.emplace_back(work);
+        work();
+        for (std::thread &t : pool)
+            t.join();
+    }
+    if (bounded) {
+        // What passed the boxes but stays farther off is out of reach too.
+        for (OffsetScan &os : result.offsets) {
+            if (!os.outOfReach && (!os.closestApproach || os.closestApproach->distance > options.radius)) {
+                os.outOfReach = true;
+                os.rows.clear();
+                os.closestApproach.reset();
+                os.lowestSeparation.reset();
+            }
+        }
     }
     return result;
 }

@@ -20,6 +20,7 @@
 #include "core/trajectory.h"
 #include "uncertainty/uncertainty.h"
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -123,6 +124,8 @@ struct OffsetScan
     // The smallest separation factor of the rows and the closest approach. Unset without
     // factors.
     std::optional<Row> lowestSeparation;
+    // Left out of a scan within a radius: the offset nowhere comes that near (no rows).
+    bool outOfReach = false;
 };
 
 struct Scan
@@ -130,10 +133,37 @@ struct Scan
     std::vector<OffsetScan> offsets; // one per offset well, in their order
 };
 
+// How far a scan reaches and how it is shared out.
+struct ScanOptions
+{
+    // Offsets whose closest approach lies farther than this (metres) are left out
+    // (OffsetScan::outOfReach). An offset whose box of reach (reach()) lies farther off
+    // is not searched at all; any other is scanned whole, as without a radius, so that
+    // what a scan within a radius finds is what a scan of the pair alone finds.
+    double radius = std::numeric_limits<double>::infinity();
+    // Threads sharing the offsets (1: the caller's only).
+    unsigned threads = 1;
+};
+
+// A box in the reference's frame (north, east, TVD) that holds the whole path of a well
+// taking part in a scan, its arcs between the stations included.
+struct Box
+{
+    double low[3] = { std::numeric_limits<double>::infinity(),
+        std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity() };
+    double high[3] = { -std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity() };
+
+    // The least distance between a point of this box and one of `other`: no two points of
+    // the paths within them lie nearer.
+    double distanceTo(const Box &other) const;
+};
+Box reach(const Well &well);
+
 // The scan of `reference` against each of `offsets`, at the reference's stations and at
 // the measured depths `moreMds` (each within its computed stations, for steps of the
 // caller's choosing; the others are left out).
 Scan scan(const Well &reference, const std::vector<Well> &offsets, const Rule &rule = {},
-    const std::vector<double> &moreMds = {});
+    const std::vector<double> &moreMds = {}, const ScanOptions &options = {});
 
 } // namespace clr

@@ -133,8 +133,8 @@ std::optional<double> WellScan::lowestFactor() const
     return lowest;
 }
 
-WellScan scanWell(
-    const well::Well &well, const traj::Trajectory &path, const std::vector<double> &moreMds)
+WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
+    const std::vector<double> &moreMds, const ScanOptions &options)
 {
     WellScan out;
     const WellSettings &settings = well.settings;
@@ -292,7 +292,7 @@ WellScan scanWell(
         if (w)
             out.offsets.push_back(std::move(*w));
     }
-    out.scan = scan(reference, out.offsets, out.rule, moreMds);
+    out.scan = scan(reference, out.offsets, out.rule, moreMds, options);
     out.findings = findings(out.scan, out.warningFactor);
     return out;
 }

@@ -69,10 +69,10 @@ struct WellScan
 };
 
 // The scan of `well` along `path` (its computed path of the stations as entered) against
-// the offsets of its settings, at the path's stations and at `moreMds` (metres). The
-// well's own name is its UTF-8 form.
-WellScan scanWell(
-    const well::Well &well, const traj::Trajectory &path, const std::vector<double> &moreMds = {});
+// the offsets of its settings, at the path's stations and at `moreMds` (metres), within
+// the radius and on the threads of `options`. The well's own name is its UTF-8 form.
+WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
+    const std::vector<double> &moreMds = {}, const ScanOptions &options = {});
 
 // One notice of what the scan found, UTF-8 lines without a final line break: a heading
 // and one line per offset whose factor falls below the warning factor; empty when none

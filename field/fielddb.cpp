@@ -341,6 +341,35 @@ std::optional<well::Well> Database::definitiveSurvey(std::int64_t id, std::strin
     return wellOf(std::move(items));
 }
 
+std::vector<std::pair<WellboreEntry, well::Well>> Database::definitiveSurveys(
+    std::string &fault) const
+{
+    std::vector<std::pair<WellboreEntry, well::Well>> out;
+    std::vector<WellboreEntry> list = wellbores(fault);
+    if (!fault.empty())
+        return out;
+    out.reserve(list.size());
+    for (WellboreEntry &e : list) {
+        if (e.version == 0)
+            continue; // a wellbore without a survey yet
+        std::optional<well::Well> w = definitiveSurvey(e.id, fault);
+        if (!w) {
+            out.clear();
+            return out;
+        }
+        out.emplace_back(std::move(e), std::move(*w));
+    }
+    return out;
+}
+
+std::string pathOf(const Placement &place)
+{
+    std::string text = place.field + '/' + place.site + '/' + place.well;
+    if (place.wellbore != place.well)
+        text += '/' + place.wellbore;
+    return text;
+}
+
 bool Database::markDefinitive(std::int64_t id, int version, std::string &fault)
 {
     QSqlDatabase d = m_impl->db();

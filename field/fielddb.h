@@ -45,6 +45,10 @@ struct WellboreEntry
     std::string changedBy;
 };
 
+// The wellbore's place as one text: field/site/well/wellbore, the well's name once where
+// the wellbore has it.
+std::string pathOf(const Placement &place);
+
 // One well to import, with where it goes and the file it came from.
 struct ImportItem
 {
@@ -76,6 +80,10 @@ public:
 
     // The definitive survey of wellbore `id` as a well; none with `fault` said.
     std::optional<well::Well> definitiveSurvey(std::int64_t id, std::string &fault) const;
+
+    // Every wellbore with its definitive survey, in the order of wellbores(); a survey that
+    // cannot be read is a fault for the whole call.
+    std::vector<std::pair<WellboreEntry, well::Well>> definitiveSurveys(std::string &fault) const;
 
     // Makes version `version` of wellbore `id` the definitive survey.
     bool markDefinitive(std::int64_t id, int version, std::string &fault);

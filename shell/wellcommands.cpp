@@ -57,9 +57,12 @@ void CMainFrame::updateMessages()
     // Made by the document with the computation, for the graph as well; without offsets
     // or a path there is nothing to compare.
     const bool scanned = !w.settings.offsets.empty() && !m_doc->trajectory().empty();
-    const std::vector<analysis::Remark> list = analysis::remarks(
+    std::vector<analysis::Remark> list = analysis::remarks(
         m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr, &m_doc->surveyCheck(),
         &m_doc->analysis().modelInputs());
+    // The plan's last: where the hole stands against it and the way back onto the target.
+    for (analysis::Remark &r : analysis::planRemarks(m_doc->analysis()))
+        list.push_back(std::move(r));
     m_messages->setRemarks(list);
     const bool risk = std::any_of(list.begin(), list.end(),
         [](const analysis::Remark &r) { return r.severity == analysis::Severity::CollisionRisk; });
@@ -76,7 +79,8 @@ void CMainFrame::showMessageDepth(const analysis::Remark &remark)
     QString text;
     if (remark.source == analysis::RemarkSource::Clearance
         || remark.source == analysis::RemarkSource::SurveyCheck
-        || remark.source == analysis::RemarkSource::SurveyProgram)
+        || remark.source == analysis::RemarkSource::SurveyProgram
+        || remark.source == analysis::RemarkSource::Plan)
         text = tr("Meldung bei %1 m MD").arg(depth);
     else if (remark.untilDepth)
         text = tr("Meldung bei Teufe %1 bis %2")
