@@ -45,6 +45,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -397,20 +398,62 @@ int runField(const CliOptions &options, int argc, char **argv)
     return 0;
 }
 
+// --scan-all: the well of --well from the field as the input, every other wellbore of the
+// field as its offsets, named by their place in the field. False after saying why.
+bool readFieldWells(const CliOptions &options, well::Well &input, std::vector<well::Well> &others)
+{
+    std::string fault;
+    std::optional<field::Database> db = field::Database::open(options.fieldFile, fault);
+    std::vector<std::pair<field::WellboreEntry, well::Well>> all;
+    if (db)
+        all = db->definitiveSurveys(fault);
+    if (!fault.empty()) {
+        complain(fault);
+        return false;
+    }
+    const auto named = [&](const field::WellboreEntry &e) {
+        return e.place.well == options.fieldWell || e.place.wellbore == options.fieldWell
+            || field::pathOf(e.place) == options.fieldWell;
+    };
+    const auto count = std::count_if(
+        all.begin(), all.end(), [&](const auto &entry) { return named(entry.first); });
+    if (count != 1) {
+        complain(i18n::arg(count == 0
+                ? i18n::translate("Batch", "--well %1: das Feld %2 hat keine solche Bohrung")
+                : i18n::translate("Batch",
+                    "--well %1: im Feld %2 heißen mehrere Bohrpfade so; der Pfad im Feld "
+                    "(Feld/Standort/Bohrung) nennt einen"),
+            { options.fieldWell, options.fieldFile }));
+        return false;
+    }
+    for (auto &[entry, w] : all) {
+        w.name = field::pathOf(entry.place);
+        if (named(entry))
+            input = std::move(w);
+        else
+            others.push_back(std::move(w));
+    }
+    return true;
+}
+
 } // namespace
 
 int runBatch(const CliOptions &options, int argc, char **argv)
 {
-    if (!options.fieldFile.empty())
+    if (!options.fieldFile.empty() && !options.scanAll)
         return runField(options, argc, argv);
     // The graph page needs fonts, that is a QGuiApplication; without a display it runs
     // on the offscreen platform.
-    std::unique_ptr<QGuiApplication> app;
+    std::unique_ptr<QCoreApplication> app;
     if (!options.plotFile.empty()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
+    } else if (options.scanAll) {
+        // Qt SQL loads its drivers through the application object.
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    std::vector<well::Well> fieldWells;
 
     well::Well input;
     // The results file keeps "Unbenannt" in every language (a file format); the graph
@@ -422,6 +465,10 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         if (!readPlan(options, input))
             return 2;
         input.name = title = pageTitle = titleOf(options.planFile);
+    } else if (options.scanAll) {
+        if (!readFieldWells(options, input, fieldWells))
+            return 2;
+        title = pageTitle = input.name;
     } else if (!options.stationsMode && isDocumentPath(options.input)) {
         DocumentItems items;
         std::string message;
@@ -485,6 +532,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!addOffsets(options, input.name, settings))
         return 2;
+    // The field's other wellbores, each as it is stored: what keeps one out is said, and
+    // the scan goes on without it.
+    for (const well::Well &other : fieldWells) {
+        OffsetWell o;
+        std::string why;
+        if (clr::offsetOfWell(other, other.settings, settings, o, why))
+            settings.offsets.push_back(std::move(o));
+        else
+            complain(other.name + ": " + why);
+    }
     if (!options.againstPlanFile.empty()) {
         const std::optional<plan::Plan> p
             = readPlanOption(options, "--against-plan", options.againstPlanFile);
@@ -499,6 +556,9 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     // table are written while they are made, the covariances only for a picture.
     analysis::Analysis analysis(std::move(input));
     analysis.setScope({ false, false, false });
+    if (options.scanAll)
+        analysis.setScanOptions({ options.scanRadius.value_or(clr::ScanOptions {}.radius),
+            std::max(1u, std::thread::hardware_concurrency()) });
     analysis.setSettings(settings);
     if (const std::optional<plan::Refusal> &r = analysis.plan().refusal;
         r && !options.againstPlanFile.empty()) {

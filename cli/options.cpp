@@ -500,7 +500,11 @@ constexpr const char *kUsage[] = {
         "  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:\n"
         "                         Standort 1)\n"
         "  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,\n"
-        "                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung\n"),
+        "                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung\n"
+        "  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen\n"
+        "                         (Abstand und Trennfaktor wie mit --offset, --clearance\n"
+        "                         nennt sie mit ihrem Pfad im Feld)\n"
+        "  --radius M             nur Bohrungen, die näher als M Meter kommen\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des\n"
         "                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme\n"
@@ -800,8 +804,14 @@ void checkTogether(CliOptions &o, const Seen &seen)
         refuse(i18n::translate("Batch",
             "--field arbeitet mit der Felddatei und liest keine Messdatei; Dateien für das Feld "
             "nennt --import"));
-    if (!o.fieldFile.empty() && o.fieldImports.empty() && !o.fieldList)
-        refuse(i18n::translate("Batch", "--field braucht --import DATEI oder --list"));
+    if (!o.fieldFile.empty() && o.fieldImports.empty() && !o.fieldList && !o.scanAll)
+        refuse(i18n::translate("Batch", "--field braucht --import DATEI, --list oder --scan-all"));
+    if (o.scanAll && (o.fieldFile.empty() || o.fieldWell.empty()))
+        refuse(i18n::translate("Batch", "--scan-all braucht --field DATEI und --well NAME"));
+    if (o.scanAll && (!o.fieldImports.empty() || o.fieldList))
+        refuse(i18n::translate("Batch", "--scan-all steht ohne --import und --list"));
+    if ((!o.fieldWell.empty() || o.scanRadius) && !o.scanAll)
+        refuse(i18n::translate("Batch", "--well und --radius brauchen --scan-all"));
     if (o.fieldFile.empty() && (!o.fieldImports.empty() || o.fieldList || o.fieldSite))
         refuse(i18n::translate("Batch", "--import, --list und --site brauchen --field DATEI"));
     if (!o.help && !o.version && !o.magneticField && !seen.input && o.planFile.empty()
@@ -1124,6 +1134,22 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
             refuse(i18n::translate("Batch", "--site erwartet den Namen eines Standorts"));
         o.fieldSite = *v;
     });
+    option("--well", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--well erwartet den Namen einer Bohrung des Felds"));
+        o.fieldWell = *v;
+    });
+    option("--radius", [&](const Value &v) {
+        double metres = 0;
+        if (!v || !parseNumber(*v, metres) || !(metres > 0 && metres <= 1e6))
+            refuse(i18n::translate("Batch",
+                "--radius erwartet den Umkreis in Metern, größer als 0 (z.B. 500)"));
+        o.scanRadius = metres;
+    });
+    app.add_flag_callback("--scan-all", [&] {
+           takeWords();
+           o.scanAll = true;
+       })->trigger_on_parse();
     app.add_flag_callback("--list", [&] {
            takeWords();
            o.fieldList = true;

@@ -98,6 +98,11 @@ struct CliOptions
     std::vector<std::string> fieldImports;
     bool fieldList = false;
     std::optional<std::string> fieldSite;
+    // --scan-all: the well of the field named by --well against all others of the field,
+    // within --radius metres (none: every one).
+    std::string fieldWell;
+    bool scanAll = false;
+    std::optional<double> scanRadius;
     // The survey against this plan file: the comparison goes to --listing.
     std::string againstPlanFile;
     std::optional<double> bitDistance;

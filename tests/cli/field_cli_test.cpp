@@ -115,4 +115,50 @@ TEST_F(FieldCli, AToolKilledDuringAnImportLeavesTheFieldAsItWas)
     EXPECT_GT(killed, 3);
 }
 
+TEST_F(FieldCli, TheScanAgainstAllFindsWhatThePairsFindWithinTheRadius)
+{
+    // Four neighbours as documents with their wellheads and error models; the fourth ten
+    // kilometres off.
+    const std::string model = " --error-model iscwsa-mwd-rev5 --mag-field 50000 --mag-dip 70"
+                              " --declination 0 --north grid --grid-convergence 0 --crs EPSG:25832";
+    ASSERT_EQ(run("'" + kSet + "reference-well.csv' --wellhead 500000,5700000 --save ref.dvn"
+                  + model)
+                  .status,
+        0);
+    const char *heads[] = { "500040,5700000", "499970,5700010", "500000,5699960",
+        "510000,5710000" };
+    for (int k = 1; k <= 4; ++k) {
+        ASSERT_EQ(run("'" + kSet + "offset-0" + std::to_string(k) + ".csv' --wellhead "
+                      + heads[k - 1] + " --save off" + std::to_string(k) + ".dvn" + model)
+                      .status,
+            0);
+    }
+    ASSERT_EQ(run("--field feld.sqlite --import ref.dvn --import off1.dvn --import off2.dvn "
+                  "--import off3.dvn --import off4.dvn")
+                  .status,
+        0);
+    const Result all
+        = run("--field feld.sqlite --well ref --scan-all --radius 2000 --clearance all.csv");
+    const Result pairs = run(
+        "ref.dvn --offset off1.dvn --offset off2.dvn --offset off3.dvn --clearance pairs.csv");
+    // Separation factors below 1: the status says so in both.
+    EXPECT_EQ(all.status, 3) << all.err;
+    EXPECT_EQ(pairs.status, 3) << pairs.err;
+    std::vector<Fields> a = csvLines(file("all.csv")), p = csvLines(file("pairs.csv"));
+    ASSERT_EQ(a.size(), p.size());
+    ASSERT_GT(a.size(), 100u);
+    for (std::size_t i = 2; i < a.size(); ++i) {
+        ASSERT_EQ(a[i].size(), p[i].size());
+        // The neighbour is named by its place in the field (the well by its file), the
+        // pair by the document's own name.
+        EXPECT_EQ(a[i][1], "feld/Standort 1/off" + p[i][1].substr(p[i][1].size() - 1)) << i;
+        a[i][1] = p[i][1];
+        EXPECT_EQ(a[i], p[i]) << i;
+    }
+    // Without the radius the far one is scanned too; a name the field lacks is refused.
+    const Result every = run("--field feld.sqlite --well ref --scan-all --clearance every.csv");
+    EXPECT_NE(file("every.csv").find("feld/Standort 1/off4"), std::string::npos) << every.err;
+    EXPECT_EQ(run("--field feld.sqlite --well nirgends --scan-all").status, 2);
+}
+
 } // namespace
