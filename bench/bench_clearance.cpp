@@ -14,6 +14,7 @@
 #include <cmath>
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -138,8 +139,68 @@ void ClearanceScenarios(benchmark::State &state)
     }
 }
 
+// A field of five pads of twenty wells each, 3000 stations a well, the pads 1.5 km apart
+// and the reference on the first: every well drilled away from its pad toward its own
+// side, so that the reference crosses the neighbours of its pad and passes some of the
+// next pads.
+Field pads()
+{
+    Field f;
+    f.reference.name = "Bezug";
+    f.reference.path = clr::pathOf(wellReadings(400, 65, 20, 4));
+    f.reference.holeDiameter = 0.2159;
+    f.reference.errorModel = unc::Inputs {};
+    const double centres[5][2] = { { 0, 0 }, { 1500, 0 }, { 0, 1500 }, { -1500, 0 }, { 0, -1500 } };
+    for (int p = 0; p < 5; ++p) {
+        for (int j = 0; j < 20; ++j) {
+            clr::Well w;
+            w.name = "Pad " + std::to_string(p + 1) + " / " + std::to_string(j + 1);
+            w.path = clr::pathOf(
+                wellReadings(250 + 60 * j, 30 + 2 * j, 18.0 * j + 7 * p, j % 2 ? 5 : -5));
+            w.slotNorth = centres[p][0] + 2.5 * (j / 5) - 2.5;
+            w.slotEast = centres[p][1] + 2.5 * (j % 5) - 5.0;
+            if (w.slotNorth == 0 && w.slotEast == 0)
+                w.slotEast = 7.5;
+            w.holeDiameter = 0.2159;
+            w.errorModel = unc::Inputs {};
+            f.offsets.push_back(std::move(w));
+        }
+    }
+    return f;
+}
+
+// Every pair of the field, one after the other on one thread: the scan as it was.
+void FieldPairs100x3000(benchmark::State &state)
+{
+    const Field f = pads();
+    for (auto _ : state) {
+        const clr::Scan s = clr::scan(f.reference, f.offsets);
+        benchmark::DoNotOptimize(s.offsets.data());
+    }
+}
+
+// The same field within 500 m, on all cores.
+void FieldWithin500x3000(benchmark::State &state)
+{
+    const Field f = pads();
+    const clr::ScanOptions options { 500.0, std::max(1u, std::thread::hardware_concurrency()) };
+    for (auto _ : state) {
+        const clr::Scan s = clr::scan(f.reference, f.offsets, {}, {}, options);
+        benchmark::DoNotOptimize(s.offsets.data());
+    }
+}
+
 } // namespace
 
+BENCHMARK(FieldPairs100x3000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(FieldWithin500x3000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(Clearance20x3000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
