@@ -1,6 +1,7 @@
 #include "cli/batchrun.h"
 
 #include "clearance/offsetform.h"
+#include "clearance/rules.h"
 #include "analysis/analysis.h"
 #include "analysis/remarks.h"
 #include "cli/programfile.h"
@@ -23,6 +24,7 @@
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "geo/owntoolfile.h"
+#include "geo/projection.h"
 #include "graph/cylinder.h"
 #include "graph/ladder.h"
 #include "graph/pageexport.h"
@@ -382,6 +384,17 @@ int runField(const CliOptions &options, int argc, char **argv)
         tell(i18n::arg(i18n::translate("Batch", "%1 Bohrungen in die Felddatei %2 übernommen"),
             { std::to_string(items.size()), options.fieldFile }));
     }
+    if (!options.rulesFile.empty()) {
+        std::string bytes;
+        clr::RuleSet rules;
+        if (!readAllBytes(options.rulesFile, bytes) || !clr::readRuleSet(bytes, rules, fault)
+            || !db->setRules(std::filesystem::path(options.fieldFile).stem().string(), bytes, fault)) {
+            complain("--rules " + options.rulesFile + ": "
+                + (fault.empty() ? i18n::translate("Batch", "die Datei kann nicht gelesen werden")
+                                 : fault));
+            return 2;
+        }
+    }
     if (options.fieldList) {
         const std::vector<field::WellboreEntry> list = db->wellbores(fault);
         if (!fault.empty()) {
@@ -400,13 +413,16 @@ int runField(const CliOptions &options, int argc, char **argv)
 
 // --scan-all: the well of --well from the field as the input, every other wellbore of the
 // field as its offsets, named by their place in the field. False after saying why.
-bool readFieldWells(const CliOptions &options, well::Well &input, std::vector<well::Well> &others)
+bool readFieldWells(const CliOptions &options, well::Well &input, std::vector<well::Well> &others,
+    std::string &rules)
 {
     std::string fault;
     std::optional<field::Database> db = field::Database::open(options.fieldFile, fault);
     std::vector<std::pair<field::WellboreEntry, well::Well>> all;
     if (db)
         all = db->definitiveSurveys(fault);
+    if (db && fault.empty())
+        rules = db->rules(std::filesystem::path(options.fieldFile).stem().string(), fault);
     if (!fault.empty()) {
         complain(fault);
         return false;
@@ -454,6 +470,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     std::vector<well::Well> fieldWells;
+    std::string rulesText;
 
     well::Well input;
     // The results file keeps "Unbenannt" in every language (a file format); the graph
@@ -466,7 +483,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             return 2;
         input.name = title = pageTitle = titleOf(options.planFile);
     } else if (options.scanAll) {
-        if (!readFieldWells(options, input, fieldWells))
+        if (!readFieldWells(options, input, fieldWells, rulesText))
             return 2;
         title = pageTitle = input.name;
     } else if (!options.stationsMode && isDocumentPath(options.input)) {
@@ -532,6 +549,20 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     if (!addOffsets(options, input.name, settings))
         return 2;
+    // The rules of --rules, else the field's.
+    std::optional<clr::RuleSet> rules;
+    if (!options.rulesFile.empty() && !readAllBytes(options.rulesFile, rulesText)) {
+        complain(i18n::arg(
+            i18n::translate("Batch", "Die Datei %1 kann nicht gelesen werden."), { options.rulesFile }));
+        return 2;
+    }
+    if (!rulesText.empty()) {
+        std::string fault;
+        if (!clr::readRuleSet(rulesText, rules.emplace(), fault)) {
+            complain((options.rulesFile.empty() ? options.fieldFile : options.rulesFile) + ": " + fault);
+            return 2;
+        }
+    }
     // The field's other wellbores, each as it is stored: what keeps one out is said, and
     // the scan goes on without it.
     for (const well::Well &other : fieldWells) {
@@ -567,6 +598,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     const well::Well &well = analysis.well();
     const bool scanning = !settings.offsets.empty();
+    bool ruleStop = false; // a rule that asks to stop is broken
     if (!options.clearanceFile.empty() && !scanning) {
         complain(i18n::translate("Batch",
             "--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
@@ -756,6 +788,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         if (const std::string notice = clr::warningNotice(*clearance); !notice.empty())
             tell(notice);
     }
+    // The operator's rules: the levels and the near distance against the scan, the lease
+    // lines against the hole itself.
+    if (rules) {
+        const std::vector<clr::RuleFinding> broken = clr::checkRules(*rules, path,
+            clearance ? clearance->scan : clr::Scan {},
+            geo::bestPlacement(settings));
+        for (const clr::RuleFinding &f : broken)
+            tell(clr::text(f));
+        ruleStop = clr::anyStop(broken);
+    }
 
     int status = fault ? 1 : 0;
     if (rows) {
@@ -932,7 +974,7 @@ int runBatch(const CliOptions &options, int argc, char **argv)
 
     // Wells that may touch outweigh a message, not a file that could not be used.
     const std::optional<double> lowest = clearance ? clearance->lowestFactor() : std::nullopt;
-    if (status != 2 && lowest && *lowest < 1.0)
+    if (status != 2 && ((lowest && *lowest < 1.0) || ruleStop))
         status = kExitClearance;
 
     // The table holds the characters it always held, as in the results file; a name given

@@ -485,15 +485,16 @@ constexpr const char *kUsage[] = {
         "                         vom Ansatzpunkt oder von --tie-in aus\n"
         "  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)\n"
         "  --against-plan PFAD.csv\n"
-        "                         die Messung gegen eine Planung: je Messpunkt der nächste\n"
-        "                         Punkt der Planung und der Abstand (Hochseite,\n"
+        "                         die Messung gegen eine Planung: je Messpunkt der\n"
+        "                         nächste Punkt der Planung und der Abstand (Hochseite,\n"
         "                         Rechtsseite, längs, Seigerteufe) als --listing; die\n"
         "                         Projektion zum Meißel und auf die Seigerteufe des Ziels\n"
         "                         und der Bogen zurück zum Ziel als Meldungen\n"
         "  --bit-distance M       Abstand vom Sensor zum Meißel für die Projektion\n"
         "                         (Vorgabe: 15)\n"),
     DRV_TRANSLATE_NOOP("Batch",
-        "  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht gibt)\n"
+        "  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht\n"
+        "                         gibt)\n"
         "  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je\n"
         "                         Datei eine Bohrung, benannt nach der Datei, eine neue\n"
         "                         Version ihrer Vermessung, wenn es sie schon gibt\n"
@@ -504,7 +505,11 @@ constexpr const char *kUsage[] = {
         "  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen\n"
         "                         (Abstand und Trennfaktor wie mit --offset, --clearance\n"
         "                         nennt sie mit ihrem Pfad im Feld)\n"
-        "  --radius M             nur Bohrungen, die näher als M Meter kommen\n"),
+        "  --radius M             nur Bohrungen, die näher als M Meter kommen\n"
+        "  --rules DATEI          die Regeln des Betreibers (JSON: Stufen des\n"
+        "                         Trennfaktors, Abstand nahe der Oberfläche, Flächen):\n"
+        "                         mit --field im Feld gespeichert, sonst auf den\n"
+        "                         Vergleich angewandt; eine Stufe \"stop\" gibt Status 3\n"),
     DRV_TRANSLATE_NOOP("Batch",
         "  --tool-model DATEI     ein eigenes Werkzeugmodell (mehrfach): JSON des\n"
         "                         ISCWSA-Fehlermodells oder eine Tabelle der Fehlerterme\n"
@@ -804,8 +809,10 @@ void checkTogether(CliOptions &o, const Seen &seen)
         refuse(i18n::translate("Batch",
             "--field arbeitet mit der Felddatei und liest keine Messdatei; Dateien für das Feld "
             "nennt --import"));
-    if (!o.fieldFile.empty() && o.fieldImports.empty() && !o.fieldList && !o.scanAll)
-        refuse(i18n::translate("Batch", "--field braucht --import DATEI, --list oder --scan-all"));
+    if (!o.fieldFile.empty() && o.fieldImports.empty() && !o.fieldList && !o.scanAll
+        && o.rulesFile.empty())
+        refuse(i18n::translate(
+            "Batch", "--field braucht --import DATEI, --list, --rules DATEI oder --scan-all"));
     if (o.scanAll && (o.fieldFile.empty() || o.fieldWell.empty()))
         refuse(i18n::translate("Batch", "--scan-all braucht --field DATEI und --well NAME"));
     if (o.scanAll && (!o.fieldImports.empty() || o.fieldList))
@@ -1138,6 +1145,11 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
         if (!v || v->empty())
             refuse(i18n::translate("Batch", "--well erwartet den Namen einer Bohrung des Felds"));
         o.fieldWell = *v;
+    });
+    option("--rules", [&](const Value &v) {
+        if (!v || v->empty())
+            refuse(i18n::translate("Batch", "--rules erwartet eine Datei der Regeln (JSON)"));
+        o.rulesFile = *v;
     });
     option("--radius", [&](const Value &v) {
         double metres = 0;

@@ -102,6 +102,8 @@ struct CliOptions
     // within --radius metres (none: every one).
     std::string fieldWell;
     bool scanAll = false;
+    // The operator's rules (JSON): kept in the field with --field, applied to a scan.
+    std::string rulesFile;
     std::optional<double> scanRadius;
     // The survey against this plan file: the comparison goes to --listing.
     std::string againstPlanFile;

@@ -52,6 +52,12 @@ const char *const kSchema1[] = {
     "CREATE INDEX survey_definitive ON survey (wellbore_id, definitive)",
 };
 
+// Schema 2: the operator's rules of a field.
+const char *const kSchema2[] = {
+    "CREATE TABLE rule_set (field_id INTEGER PRIMARY KEY"
+    " REFERENCES field(id) ON DELETE CASCADE, json TEXT NOT NULL)",
+};
+
 std::atomic<int> g_connections { 0 };
 
 } // namespace
@@ -216,7 +222,11 @@ struct Database::Impl
             for (const char *sql : kSchema1)
                 ok = ok && exec(sql, fault);
         }
-        ok = ok && exec("PRAGMA user_version = 1", fault);
+        if (schema < 2) {
+            for (const char *sql : kSchema2)
+                ok = ok && exec(sql, fault);
+        }
+        ok = ok && exec("PRAGMA user_version = 2", fault);
         if (!ok || !d.commit()) {
             if (ok)
                 fault = faultOf(d.lastError());
@@ -368,6 +378,42 @@ std::string pathOf(const Placement &place)
     if (place.wellbore != place.well)
         text += '/' + place.wellbore;
     return text;
+}
+
+std::string Database::rules(const std::string &field, std::string &fault) const
+{
+    QSqlQuery query(m_impl->db());
+    query.prepare(QStringLiteral(
+        "SELECT r.json FROM rule_set r JOIN field f ON f.id = r.field_id WHERE f.name = ?"));
+    query.addBindValue(q(field));
+    if (!m_impl->exec(query, fault) || !query.next())
+        return {};
+    return s(query.value(0).toString());
+}
+
+bool Database::setRules(const std::string &field, const std::string &json, std::string &fault)
+{
+    QSqlDatabase d = m_impl->db();
+    if (!d.transaction()) {
+        fault = m_impl->faultOf(d.lastError());
+        return false;
+    }
+    const auto id = m_impl->idOf("field", nullptr, std::nullopt, field, fault);
+    bool ok = id.has_value();
+    if (ok) {
+        QSqlQuery put(d);
+        put.prepare(QStringLiteral("INSERT OR REPLACE INTO rule_set (field_id, json) VALUES (?, ?)"));
+        put.addBindValue(QVariant::fromValue<qlonglong>(*id));
+        put.addBindValue(q(json));
+        ok = m_impl->exec(put, fault);
+    }
+    if (!ok || !d.commit()) {
+        if (ok)
+            fault = m_impl->faultOf(d.lastError());
+        d.rollback();
+        return false;
+    }
+    return true;
 }
 
 bool Database::markDefinitive(std::int64_t id, int version, std::string &fault)

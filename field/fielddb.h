@@ -24,7 +24,7 @@
 namespace field {
 
 // The schema this program writes.
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 
 // Where a well is placed in the field; names are matched exactly, and what does not exist
 // is made.
@@ -84,6 +84,12 @@ public:
     // Every wellbore with its definitive survey, in the order of wellbores(); a survey that
     // cannot be read is a fault for the whole call.
     std::vector<std::pair<WellboreEntry, well::Well>> definitiveSurveys(std::string &fault) const;
+
+    // The operator's rules of the field named `field` (clearance/rules.h), as their JSON
+    // text; empty when it has none. Stored whole, replacing those before; the field is
+    // made when it is missing.
+    std::string rules(const std::string &field, std::string &fault) const;
+    bool setRules(const std::string &field, const std::string &json, std::string &fault);
 
     // Makes version `version` of wellbore `id` the definitive survey.
     bool markDefinitive(std::int64_t id, int version, std::string &fault);

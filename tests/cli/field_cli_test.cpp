@@ -32,6 +32,29 @@ protected:
         }
         return lines;
     }
+    // Four neighbours as documents with their wellheads and error models; the fourth ten
+    // kilometres off; all of them and the reference in the field "feld".
+    void makeField()
+    {
+        const std::string model = " --error-model iscwsa-mwd-rev5 --mag-field 50000 --mag-dip 70"
+                                  " --declination 0 --north grid --grid-convergence 0 --crs EPSG:25832";
+        EXPECT_EQ(run("'" + kSet + "reference-well.csv' --wellhead 500000,5700000 --save ref.dvn"
+                      + model)
+                      .status,
+            0);
+        const char *heads[] = { "500040,5700000", "499970,5700010", "500000,5699960",
+            "510000,5710000" };
+        for (int k = 1; k <= 4; ++k) {
+            EXPECT_EQ(run("'" + kSet + "offset-0" + std::to_string(k) + ".csv' --wellhead "
+                          + heads[k - 1] + " --save off" + std::to_string(k) + ".dvn" + model)
+                          .status,
+                0);
+        }
+        EXPECT_EQ(run("--field feld.sqlite --import ref.dvn --import off1.dvn --import off2.dvn "
+                      "--import off3.dvn --import off4.dvn")
+                      .status,
+            0);
+    }
     void copyInto(const std::string &folder, const std::string &from, const std::string &name)
     {
         std::filesystem::create_directories(dir + "/" + folder);
@@ -117,26 +140,7 @@ TEST_F(FieldCli, AToolKilledDuringAnImportLeavesTheFieldAsItWas)
 
 TEST_F(FieldCli, TheScanAgainstAllFindsWhatThePairsFindWithinTheRadius)
 {
-    // Four neighbours as documents with their wellheads and error models; the fourth ten
-    // kilometres off.
-    const std::string model = " --error-model iscwsa-mwd-rev5 --mag-field 50000 --mag-dip 70"
-                              " --declination 0 --north grid --grid-convergence 0 --crs EPSG:25832";
-    ASSERT_EQ(run("'" + kSet + "reference-well.csv' --wellhead 500000,5700000 --save ref.dvn"
-                  + model)
-                  .status,
-        0);
-    const char *heads[] = { "500040,5700000", "499970,5700010", "500000,5699960",
-        "510000,5710000" };
-    for (int k = 1; k <= 4; ++k) {
-        ASSERT_EQ(run("'" + kSet + "offset-0" + std::to_string(k) + ".csv' --wellhead "
-                      + heads[k - 1] + " --save off" + std::to_string(k) + ".dvn" + model)
-                      .status,
-            0);
-    }
-    ASSERT_EQ(run("--field feld.sqlite --import ref.dvn --import off1.dvn --import off2.dvn "
-                  "--import off3.dvn --import off4.dvn")
-                  .status,
-        0);
+    makeField();
     const Result all
         = run("--field feld.sqlite --well ref --scan-all --radius 2000 --clearance all.csv");
     const Result pairs = run(
@@ -159,6 +163,50 @@ TEST_F(FieldCli, TheScanAgainstAllFindsWhatThePairsFindWithinTheRadius)
     const Result every = run("--field feld.sqlite --well ref --scan-all --clearance every.csv");
     EXPECT_NE(file("every.csv").find("feld/Standort 1/off4"), std::string::npos) << every.err;
     EXPECT_EQ(run("--field feld.sqlite --well nirgends --scan-all").status, 2);
+}
+
+TEST_F(FieldCli, TheFieldsRulesNameWhatTheScanBreaks)
+{
+    makeField();
+    // The reference runs south: the lease ends 700 m south of its wellhead.
+    write("regeln.json",
+        R"({"name":"Betreiber A","levels":[)"
+        R"({"name":"Stopp","below":1.0,"colour":"#d00000","action":"stop"},)"
+        R"({"name":"Hinweis","below":2.0,"colour":"#e0c000","action":"inform"}],)"
+        R"("leases":[{"name":"Erlaubnisfeld","minDistance":25,)"
+        R"("polygon":[[498000,5699300],[502000,5699300],[502000,5701000],[498000,5701000]]}]})");
+    ASSERT_EQ(run("--field feld.sqlite --rules regeln.json").status, 0);
+    const Result r = run("--field feld.sqlite --well ref --scan-all --radius 2000");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find("unter 1.00, Regel „Stopp“ (Halt)"), std::string::npos) << r.err;
+    // Where it crosses: between the two stations of the export around 700 m south.
+    ASSERT_EQ(run("ref.dvn --export r.csv").status, 0);
+    double expected = NAN;
+    double md0 = 0, north0 = 0;
+    bool heading = false;
+    for (const Fields &row : csvLines(file("r.csv"))) {
+        if (!heading) {
+            heading = !row.empty() && row[0] == "Teufe (m)";
+            continue;
+        }
+        const double md = number(row.at(0)), north = number(row.at(4));
+        if (north < -700 && std::isnan(expected))
+            expected = md0 + (-700 - north0) / (north - north0) * (md - md0);
+        md0 = md;
+        north0 = north;
+    }
+    ASSERT_FALSE(std::isnan(expected));
+    const std::string said = "Die Bohrung verlässt bei ";
+    const std::size_t at = r.err.find(said);
+    ASSERT_NE(at, std::string::npos) << r.err;
+    EXPECT_NEAR(number(r.err.substr(at + said.size(), r.err.find(' ', at + said.size()) - at
+                                                          - said.size())),
+        expected, 0.006);
+    EXPECT_NE(r.err.find("„Erlaubnisfeld“", at), std::string::npos);
+    // A rule file with a fault is refused and keeps the stored rules.
+    write("kaputt.json", R"({"levels":[{"name":"x","below":1,"action":"halt"}]})");
+    EXPECT_EQ(run("--field feld.sqlite --rules kaputt.json").status, 2);
+    EXPECT_EQ(run("--field feld.sqlite --well ref --scan-all --radius 2000").err, r.err);
 }
 
 } // namespace

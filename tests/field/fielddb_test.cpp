@@ -184,3 +184,30 @@ TEST_F(FieldDb, AFieldOfALaterSchemaIsRefusedAndLeftAlone)
     }
     QSqlDatabase::removeDatabase("check");
 }
+
+TEST_F(FieldDb, AFieldOfTheFirstSchemaIsMigratedAndKeepsItsWells)
+{
+    {
+        field::Database db = open();
+        std::string fault;
+        ASSERT_TRUE(db.importWells({ item("Pad A", "A-1", wellOfDepth("A-1", 1200, 45)) }, "", fault));
+    }
+    // The file as the first schema left it: no rules.
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first");
+        d.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(d.open());
+        ASSERT_TRUE(QSqlQuery(d).exec(QStringLiteral("DROP TABLE rule_set")));
+        ASSERT_TRUE(QSqlQuery(d).exec(QStringLiteral("PRAGMA user_version = 1")));
+        d.close();
+    }
+    QSqlDatabase::removeDatabase("first");
+    field::Database db = open();
+    EXPECT_EQ(db.schemaVersion(), 2);
+    std::string fault;
+    ASSERT_EQ(db.wellbores(fault).size(), 1u) << fault;
+    EXPECT_EQ(db.rules("Nord", fault), "");
+    ASSERT_TRUE(db.setRules("Nord", R"({"name":"Betreiber"})", fault)) << fault;
+    ASSERT_TRUE(db.setRules("Nord", R"({"name":"Betreiber B"})", fault)) << fault;
+    EXPECT_EQ(open().rules("Nord", fault), R"({"name":"Betreiber B"})");
+}
