@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 
 namespace field {
@@ -85,6 +86,25 @@ struct Database::Impl
     {
         return i18n::arg(i18n::translate("Feld", "Die Felddatei %1 kann nicht bearbeitet werden: %2"),
             { path, s(error.text()) });
+    }
+
+    // Runs `body` in one transaction: committed when it says true, rolled back otherwise
+    // (or when the commit fails, with the fault said).
+    template <typename Body>
+    bool transaction(std::string &fault, Body body) const
+    {
+        fault.clear();
+        QSqlDatabase d = db();
+        if (!d.transaction()) {
+            fault = faultOf(d.lastError());
+            return false;
+        }
+        if (body() && d.commit())
+            return true;
+        if (fault.empty())
+            fault = faultOf(d.lastError());
+        d.rollback();
+        return false;
     }
 
     bool exec(QSqlQuery &query, std::string &fault) const
@@ -212,27 +232,20 @@ struct Database::Impl
         }
         if (schema == kSchemaVersion)
             return true;
-        QSqlDatabase d = db();
-        if (!d.transaction()) {
-            fault = faultOf(d.lastError());
+        const bool ok = transaction(fault, [&] {
+            bool done = true;
+            if (schema < 1) {
+                for (const char *sql : kSchema1)
+                    done = done && exec(sql, fault);
+            }
+            if (schema < 2) {
+                for (const char *sql : kSchema2)
+                    done = done && exec(sql, fault);
+            }
+            return done && exec("PRAGMA user_version = 2", fault);
+        });
+        if (!ok)
             return false;
-        }
-        bool ok = true;
-        if (schema < 1) {
-            for (const char *sql : kSchema1)
-                ok = ok && exec(sql, fault);
-        }
-        if (schema < 2) {
-            for (const char *sql : kSchema2)
-                ok = ok && exec(sql, fault);
-        }
-        ok = ok && exec("PRAGMA user_version = 2", fault);
-        if (!ok || !d.commit()) {
-            if (ok)
-                fault = faultOf(d.lastError());
-            d.rollback();
-            return false;
-        }
         schema = kSchemaVersion;
         return true;
     }
@@ -276,24 +289,11 @@ std::optional<Database> Database::open(const std::string &path, std::string &fau
 bool Database::importWells(
     const std::vector<ImportItem> &items, const std::string &who, std::string &fault)
 {
-    QSqlDatabase d = m_impl->db();
-    if (!d.transaction()) {
-        fault = m_impl->faultOf(d.lastError());
-        return false;
-    }
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    for (const ImportItem &item : items) {
-        if (!m_impl->importOne(item, who, now, fault)) {
-            d.rollback();
-            return false;
-        }
-    }
-    if (!d.commit()) {
-        fault = m_impl->faultOf(d.lastError());
-        d.rollback();
-        return false;
-    }
-    return true;
+    return m_impl->transaction(fault, [&] {
+        return std::all_of(items.begin(), items.end(),
+            [&](const ImportItem &item) { return m_impl->importOne(item, who, now, fault); });
+    });
 }
 
 std::vector<WellboreEntry> Database::wellbores(std::string &fault) const
@@ -393,59 +393,39 @@ std::string Database::rules(const std::string &field, std::string &fault) const
 
 bool Database::setRules(const std::string &field, const std::string &json, std::string &fault)
 {
-    QSqlDatabase d = m_impl->db();
-    if (!d.transaction()) {
-        fault = m_impl->faultOf(d.lastError());
-        return false;
-    }
-    const auto id = m_impl->idOf("field", nullptr, std::nullopt, field, fault);
-    bool ok = id.has_value();
-    if (ok) {
-        QSqlQuery put(d);
+    return m_impl->transaction(fault, [&] {
+        const auto id = m_impl->idOf("field", nullptr, std::nullopt, field, fault);
+        if (!id)
+            return false;
+        QSqlQuery put(m_impl->db());
         put.prepare(QStringLiteral("INSERT OR REPLACE INTO rule_set (field_id, json) VALUES (?, ?)"));
         put.addBindValue(QVariant::fromValue<qlonglong>(*id));
         put.addBindValue(q(json));
-        ok = m_impl->exec(put, fault);
-    }
-    if (!ok || !d.commit()) {
-        if (ok)
-            fault = m_impl->faultOf(d.lastError());
-        d.rollback();
-        return false;
-    }
-    return true;
+        return m_impl->exec(put, fault);
+    });
 }
 
 bool Database::markDefinitive(std::int64_t id, int version, std::string &fault)
 {
-    QSqlDatabase d = m_impl->db();
-    if (!d.transaction()) {
-        fault = m_impl->faultOf(d.lastError());
-        return false;
-    }
-    QSqlQuery exists(d);
-    exists.prepare(QStringLiteral("SELECT 1 FROM survey WHERE wellbore_id = ? AND version = ?"));
-    exists.addBindValue(QVariant::fromValue<qlonglong>(id));
-    exists.addBindValue(version);
-    bool ok = m_impl->exec(exists, fault);
-    if (ok && !exists.next()) {
-        fault = i18n::arg(i18n::translate("Feld", "Die Bohrung %1 hat keine Vermessung %2."),
-            { std::to_string(id), std::to_string(version) });
-        ok = false;
-    }
-    QSqlQuery set(d);
-    set.prepare(QStringLiteral(
-        "UPDATE survey SET definitive = (version = ?) WHERE wellbore_id = ?"));
-    set.addBindValue(version);
-    set.addBindValue(QVariant::fromValue<qlonglong>(id));
-    ok = ok && m_impl->exec(set, fault);
-    if (!ok || !d.commit()) {
-        if (ok)
-            fault = m_impl->faultOf(d.lastError());
-        d.rollback();
-        return false;
-    }
-    return true;
+    return m_impl->transaction(fault, [&] {
+        QSqlQuery exists(m_impl->db());
+        exists.prepare(QStringLiteral("SELECT 1 FROM survey WHERE wellbore_id = ? AND version = ?"));
+        exists.addBindValue(QVariant::fromValue<qlonglong>(id));
+        exists.addBindValue(version);
+        if (!m_impl->exec(exists, fault))
+            return false;
+        if (!exists.next()) {
+            fault = i18n::arg(i18n::translate("Feld", "Die Bohrung %1 hat keine Vermessung %2."),
+                { std::to_string(id), std::to_string(version) });
+            return false;
+        }
+        QSqlQuery set(m_impl->db());
+        set.prepare(
+            QStringLiteral("UPDATE survey SET definitive = (version = ?) WHERE wellbore_id = ?"));
+        set.addBindValue(version);
+        set.addBindValue(QVariant::fromValue<qlonglong>(id));
+        return m_impl->exec(set, fault);
+    });
 }
 
 int Database::schemaVersion() const

@@ -50,6 +50,26 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
+    // Statements run on the file directly, past the database class; the value of the
+    // last one's first column.
+    int rawSql(std::initializer_list<const char *> statements)
+    {
+        int value = 0;
+        {
+            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+            d.setDatabaseName(QString::fromStdString(path));
+            EXPECT_TRUE(d.open());
+            for (const char *sql : statements) {
+                QSqlQuery q(d);
+                EXPECT_TRUE(q.exec(QString::fromLatin1(sql))) << sql;
+                value = q.next() ? q.value(0).toInt() : 0;
+            }
+            d.close();
+        }
+        QSqlDatabase::removeDatabase("raw");
+        return value;
+    }
+
     field::Database open()
     {
         std::string fault;
@@ -161,28 +181,12 @@ TEST_F(FieldDb, AFieldOfALaterSchemaIsRefusedAndLeftAlone)
         std::string fault;
         ASSERT_TRUE(db.importWells({ item("Pad A", "A-1", wellOfDepth("A-1", 1200, 45)) }, "", fault));
     }
-    {
-        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "later");
-        d.setDatabaseName(QString::fromStdString(path));
-        ASSERT_TRUE(d.open());
-        QSqlQuery(d).exec(QStringLiteral("PRAGMA user_version = 99"));
-        d.close();
-    }
-    QSqlDatabase::removeDatabase("later");
+    rawSql({ "PRAGMA user_version = 99" });
     std::string fault;
     EXPECT_FALSE(field::Database::open(path, fault).has_value());
     EXPECT_NE(fault.find("99"), std::string::npos) << fault;
     // Nothing was changed: the schema still says 99.
-    {
-        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "check");
-        d.setDatabaseName(QString::fromStdString(path));
-        ASSERT_TRUE(d.open());
-        QSqlQuery q(d);
-        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
-        EXPECT_EQ(q.value(0).toInt(), 99);
-        d.close();
-    }
-    QSqlDatabase::removeDatabase("check");
+    EXPECT_EQ(rawSql({ "PRAGMA user_version" }), 99);
 }
 
 TEST_F(FieldDb, AFieldOfTheFirstSchemaIsMigratedAndKeepsItsWells)
@@ -193,15 +197,7 @@ TEST_F(FieldDb, AFieldOfTheFirstSchemaIsMigratedAndKeepsItsWells)
         ASSERT_TRUE(db.importWells({ item("Pad A", "A-1", wellOfDepth("A-1", 1200, 45)) }, "", fault));
     }
     // The file as the first schema left it: no rules.
-    {
-        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first");
-        d.setDatabaseName(QString::fromStdString(path));
-        ASSERT_TRUE(d.open());
-        ASSERT_TRUE(QSqlQuery(d).exec(QStringLiteral("DROP TABLE rule_set")));
-        ASSERT_TRUE(QSqlQuery(d).exec(QStringLiteral("PRAGMA user_version = 1")));
-        d.close();
-    }
-    QSqlDatabase::removeDatabase("first");
+    rawSql({ "DROP TABLE rule_set", "PRAGMA user_version = 1" });
     field::Database db = open();
     EXPECT_EQ(db.schemaVersion(), 2);
     std::string fault;
