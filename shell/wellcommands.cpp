@@ -1,5 +1,5 @@
 // The frame's commands for the borehole in the field: its settings, the map export and the
-// neighbouring wells with the messages of their scan.
+// neighbouring wells with the messages of their scan, and the well plan.
 #include "shell/mainframe.h"
 
 #include "analysis/remarks.h"
@@ -7,12 +7,14 @@
 #include "core/decimalsign.h"
 #include "core/atomicfile.h"
 #include "dialogs/dlgoffsets.h"
+#include "dialogs/dlgplan.h"
 #include "dialogs/dlgwell.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
 #include "listing/listing.h"
+#include "plan/refusal.h"
 #include "shell/messagespanel.h"
 #include "shell/viewsettings.h"
 #include "textview/dravonview.h"
@@ -50,6 +52,17 @@ void CMainFrame::editOffsets(QWidget *parent)
     updateMessages();
 }
 
+void CMainFrame::editPlan(QWidget *parent)
+{
+    WellSettings settings = m_doc->settings();
+    if (!DlgPlan::edit(parent ? parent : this, settings))
+        return;
+    if (settings == m_doc->settings())
+        return;
+    m_commands->history().changeSettings(tr("Planung ändern"), settings);
+    updateMessages();
+}
+
 void CMainFrame::updateMessages()
 {
     m_messagesRevision = m_doc->dataRevision();
@@ -57,9 +70,18 @@ void CMainFrame::updateMessages()
     // Made by the document with the computation, for the graph as well; without offsets
     // or a path there is nothing to compare.
     const bool scanned = !w.settings.offsets.empty() && !m_doc->trajectory().empty();
-    const std::vector<analysis::Remark> list = analysis::remarks(
+    std::vector<analysis::Remark> list = analysis::remarks(
         m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr, &m_doc->surveyCheck(),
         &m_doc->analysis().modelInputs());
+    // A plan kept although it cannot be drilled as written: the graph draws none, and
+    // this says why.
+    if (const std::optional<plan::Refusal> &refused = m_doc->analysis().plan().refusal) {
+        analysis::Remark r;
+        r.severity = analysis::Severity::Warning;
+        r.source = analysis::RemarkSource::Computation;
+        r.text = tr("Planung: %1").arg(QString::fromStdString(plan::text(*refused))).toStdString();
+        list.push_back(std::move(r));
+    }
     m_messages->setRemarks(list);
     const bool risk = std::any_of(list.begin(), list.end(),
         [](const analysis::Remark &r) { return r.severity == analysis::Severity::CollisionRisk; });
