@@ -130,10 +130,20 @@ void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
         const QPoint c = m_planTargetPoints[j];
         const std::string &name = data.planTargets[j].name;
         const DrawSize size = dc.textExtent(name);
-        std::optional<QPoint> at = placer.place(c, size.cx, size.cy, 2 * r + kNameGap, 3);
+        // Above or below the mark, clear of the plan's line that runs through it; else
+        // beside it.
+        const int above = c.y() + r + kNameGap + size.cy, below = c.y() - r - kNameGap;
+        std::optional<QPoint> at;
+        for (const QPoint &q : { QPoint(c.x() + r, above), QPoint(c.x() - r - size.cx, above),
+                 QPoint(c.x() + r, below), QPoint(c.x() - r - size.cx, below) })
+            if (!at && placer.claim(q, size.cx, size.cy))
+                at = q;
         if (!at)
+            at = placer.place(c, size.cx, size.cy, 2 * r + kNameGap, 3);
+        if (!at) {
             at = QPoint(c.x() + 2 * r + kNameGap, c.y() + size.cy / 2);
-        placer.take(*at, size.cx, size.cy);
+            placer.take(*at, size.cx, size.cy);
+        }
         dc.textOut(at->x(), at->y(), name);
     }
     dc.setTextAlign(oldAlign);
