@@ -103,7 +103,7 @@ TEST(PlanPage, TheTopViewDrawsThePlanDashedWhereItsStationsLie)
         EXPECT_TRUE(near(lines[0].points[i],
             placed(page.page, stations[i].east, stations[i].north, false)))
             << "station " << i << " at " << stations[i].md << " m";
-    // The hole is not where the plan is: the red curve and the dashed one part.
+    // The hole is not where the plan is: the red curve ends away from the dashed one.
     EXPECT_NE(page.page.m_Punkte.back(), lines[0].points.back());
 
     // Each target a circle about its point (the box about its middle), named.
