@@ -29,6 +29,7 @@
 #include "graph/ladder.h"
 #include "graph/pageexport.h"
 #include "graph/plotoffsets.h"
+#include "graph/plotplan.h"
 #include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 #include "graph3d/view3dexport.h"
@@ -944,6 +945,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             plot = sectionPlotData(result.legacy, well.name, azimuth, unit);
             addSectionUncertainty(plot, azimuth, unit, covariances, settings.uncertainty);
             addSectionOffsets(plot, offsets, azimuth, unit, spread);
+            if (const auto &drawnPlan = analysis.well().settings.plan)
+                addSectionPlan(plot, analysis.plan(), drawnPlan->targets, azimuth, unit);
         } else {
             const PlotView view
                 = options.view == CliOptions::View::Top ? PlotView::Top : PlotView::Side;
@@ -951,6 +954,8 @@ int runBatch(const CliOptions &options, int argc, char **argv)
             addUncertainty(plot, result.legacy, view, covariances, settings.uncertainty);
             markOutsideTolerance(plot, result.legacy, surveycheck::outsideDepths(analysis.surveyCheck()));
             addOffsets(plot, offsets, result.legacy, view, spread);
+            if (const auto &drawnPlan = analysis.well().settings.plan)
+                addPlan(plot, analysis.plan(), drawnPlan->targets, result.legacy, view);
         }
         plot.north = northNote(analysis.courseNorth());
         std::string error;

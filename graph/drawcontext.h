@@ -22,7 +22,7 @@ struct DrawColor
     friend bool operator==(const DrawColor &, const DrawColor &) = default;
 };
 
-enum class PenStyle { Solid, Dotted };
+enum class PenStyle { Solid, Dotted, Dashed };
 
 // A pen: its width is in logical units (0 = the thinnest line the device can draw).
 struct DrawPen

@@ -80,6 +80,8 @@ public:
     };
     std::vector<PointArray> m_offsetPoints;
     std::vector<SpreadShape> m_offsetSpreads;
+    // The plan's targets (PlotData::planTargets) as the last worldtrans placed them.
+    PointArray m_planTargetPoints;
     // The revision of the data OnDraw last scaled; 0 before it ever did.
     std::uint64_t m_scaledRevision = 0;
 
@@ -213,8 +215,9 @@ private:
     void drawSpreadArea(DrawContext &dc, const PlotData &data) const;
     void drawSpreadOutlines(DrawContext &dc, const PlotData &data) const;
     void drawSpreadLegend(DrawContext &dc, const PlotData &data) const;
-    // offsetdraw.cpp: the neighbouring wells' curves with their markers and names, and
-    // their legend inside the plot area where it hides the least.
+    // offsetdraw.cpp: the neighbouring wells' curves with their markers and names, the
+    // plan dashed with its targets, and their legend inside the plot area where it hides
+    // the least.
     void drawOffsets(DrawContext &dc, const PlotData &data) const;
     void drawOffsetLegend(DrawContext &dc, const PlotData &data) const;
 

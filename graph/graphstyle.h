@@ -23,6 +23,10 @@ inline const DrawPen kOutsideTolerancePen { PenStyle::Solid, 3, { 230, 120, 0 } 
 // The neighbouring wells: their curves as thick as the reference's, in their colours
 // (wellpalette.h); their uncertainty in those colours moved this far toward white.
 inline constexpr int kOffsetPenWidth = 3;
+// The well's plan: dashed and near black, apart from the red hole and the neighbours'
+// palette; its targets drawn with the same colour.
+inline const DrawPen kPlanPen { PenStyle::Dashed, 4, { 30, 30, 30 } };
+inline const DrawPen kPlanTargetPen { PenStyle::Solid, 3, { 30, 30, 30 } };
 inline constexpr double kOffsetSpreadFill = 0.85;
 inline constexpr double kOffsetSpreadLine = 0.4;
 

@@ -1,7 +1,8 @@
 // The neighbouring wells on the graph page: each offset's curve in its colour with an
 // open circle at its slot and a dot where its path ends, its name beside that dot, and a
 // legend of all of them inside the plot area, in the corner where it hides the least of
-// the curves.
+// the curves. The well's plan goes the same way: dashed, without markers, its targets as
+// crossed circles with their names, and first in the legend as "Planung".
 #include "graph/graphpage.h"
 #include "graph/graphstyle.h"
 #include "graph/labelplacer.h"
@@ -68,7 +69,8 @@ int hidden(const QRect &r, const std::vector<const GraphPage::PointArray *> &cur
 void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
 {
     const std::size_t count = std::min(data.offsets.size(), m_offsetPoints.size());
-    if (count == 0)
+    const std::size_t targets = std::min(data.planTargets.size(), m_planTargetPoints.size());
+    if (count == 0 && targets == 0)
         return;
     const DrawPen oldPen = dc.pen();
     const TextAlign oldAlign = dc.textAlign();
@@ -77,6 +79,11 @@ void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
         const PointArray &points = m_offsetPoints[j];
         if (points.empty())
             continue;
+        if (data.offsets[j].plan) {
+            dc.selectPen(graphstyle::kPlanPen);
+            dc.polyline(points);
+            continue;
+        }
         dc.selectPen(offsetPen(data.offsets[j]));
         dc.polyline(points);
         const QPoint head = points.front(), end = points.back();
@@ -92,13 +99,13 @@ void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
         placer.take(
             { m_Punkte[m_Punktzahl - 1].x() - e, m_Punkte[m_Punktzahl - 1].y() + e }, 2 * e, 2 * e);
     for (std::size_t j = 0; j < count; ++j)
-        if (!m_offsetPoints[j].empty())
+        if (!m_offsetPoints[j].empty() && !data.offsets[j].plan)
             placer.take({ m_offsetPoints[j].back().x() - e, m_offsetPoints[j].back().y() + e },
                 2 * e, 2 * e);
     for (std::size_t j = 0; j < count; ++j) {
         const PointArray &points = m_offsetPoints[j];
         const std::string &name = data.offsets[j].name;
-        if (points.empty() || name.empty())
+        if (points.empty() || name.empty() || data.offsets[j].plan)
             continue;
         const QPoint end = points.back();
         const DrawSize size = dc.textExtent(name);
@@ -109,27 +116,69 @@ void GraphPage::drawOffsets(DrawContext &dc, const PlotData &data) const
         }
         dc.textOut(at->x(), at->y(), name);
     }
+    // The plan's targets: a circle crossed, its name beside it where there is room.
+    dc.selectPen(graphstyle::kPlanTargetPen);
+    for (std::size_t j = 0; j < targets; ++j) {
+        const QPoint c = m_planTargetPoints[j];
+        dc.ellipse(c.x() - r, c.y() + r, c.x() + r, c.y() - r, false);
+        dc.moveTo(c.x() - 2 * r, c.y());
+        dc.lineTo(c.x() + 2 * r, c.y());
+        dc.moveTo(c.x(), c.y() - 2 * r);
+        dc.lineTo(c.x(), c.y() + 2 * r);
+    }
+    for (std::size_t j = 0; j < targets; ++j) {
+        const QPoint c = m_planTargetPoints[j];
+        const std::string &name = data.planTargets[j].name;
+        const DrawSize size = dc.textExtent(name);
+        // Above or below the mark, clear of the plan's line that runs through it; else
+        // beside it.
+        const int above = c.y() + r + kNameGap + size.cy, below = c.y() - r - kNameGap;
+        std::optional<QPoint> at;
+        for (const QPoint &q : { QPoint(c.x() + r, above), QPoint(c.x() - r - size.cx, above),
+                 QPoint(c.x() + r, below), QPoint(c.x() - r - size.cx, below) })
+            if (!at && placer.claim(q, size.cx, size.cy))
+                at = q;
+        if (!at)
+            at = placer.place(c, size.cx, size.cy, 2 * r + kNameGap, 3);
+        if (!at) {
+            at = QPoint(c.x() + 2 * r + kNameGap, c.y() + size.cy / 2);
+            placer.take(*at, size.cx, size.cy);
+        }
+        dc.textOut(at->x(), at->y(), name);
+    }
     dc.setTextAlign(oldAlign);
     dc.selectPen(oldPen);
 }
 
 void GraphPage::drawOffsetLegend(DrawContext &dc, const PlotData &data) const
 {
-    if (data.offsets.empty())
+    // The plan first, in a row of its own; the neighbouring wells under their heading.
+    const PlotOffset *planned = nullptr;
+    std::vector<const PlotOffset *> wells;
+    for (const PlotOffset &o : data.offsets)
+        if (o.plan)
+            planned = &o;
+        else
+            wells.push_back(&o);
+    if (!planned && wells.empty())
         return;
     const int W = m_Breite, H = m_Hoehe;
-    const std::string heading = legendHeading();
+    const std::string heading = wells.empty() ? std::string() : legendHeading();
+    const int fixedRows = (planned ? 1 : 0) + (wells.empty() ? 0 : 1);
     // As many rows as the area holds; the names as wide as half the area allows.
-    const int most = std::max(1, (H - 2 * kLegendInset - 2 * kLegendPadding) / kRowHeight - 1);
-    const int rows = std::min(static_cast<int>(data.offsets.size()), most);
+    const int most
+        = std::max(1, (H - 2 * kLegendInset - 2 * kLegendPadding) / kRowHeight - fixedRows);
+    const int rows = std::min(static_cast<int>(wells.size()), most);
     const int textRoom = std::max(100, W / 2 - kSampleLength - 3 * kLegendPadding);
-    int textWidth = std::min(dc.textExtent(heading).cx, textRoom + kSampleLength);
+    int textWidth = heading.empty() ? 0 : std::min(dc.textExtent(heading).cx, textRoom + kSampleLength);
+    if (planned)
+        textWidth = std::max(textWidth,
+            kSampleLength + kLegendPadding + std::min(dc.textExtent(planned->name).cx, textRoom));
     for (int j = 0; j < rows; ++j)
         textWidth = std::max(textWidth,
-            kSampleLength + kLegendPadding
-                + std::min(dc.textExtent(data.offsets[j].name).cx, textRoom));
+            kSampleLength + kLegendPadding + std::min(dc.textExtent(wells[j]->name).cx, textRoom));
     const int width = textWidth + 2 * kLegendPadding;
-    const int height = (rows + 1) * kRowHeight + 2 * kLegendPadding - 10;
+    const int height = (rows + fixedRows) * kRowHeight + 2 * kLegendPadding - 10;
 
     // The corner where the legend hides the fewest pieces of the curves; of equals the
     // first of top right, bottom right, top left, bottom left.
@@ -163,20 +212,30 @@ void GraphPage::drawOffsetLegend(DrawContext &dc, const PlotData &data) const
     dc.setTextAlign(TextAlign::TopLeft);
     dc.rectangle(chosen.left, chosen.top, chosen.left + width, chosen.top - height);
     const int left = chosen.left + kLegendPadding;
-    int row = chosen.top - kLegendPadding;
-    drawFitted(dc, left, row, heading, width - 2 * kLegendPadding);
+    int row = chosen.top - kLegendPadding + kRowHeight;
+    const auto sample = [&](const DrawPen &pen, const std::string &name) {
+        dc.selectPen(pen);
+        dc.moveTo(left, row - kHalfCell);
+        dc.lineTo(left + kSampleLength, row - kHalfCell);
+        dc.textOut(left + kSampleLength + kLegendPadding, row, shortenedText(dc, name, textRoom));
+    };
+    if (planned) {
+        row -= kRowHeight;
+        sample(graphstyle::kPlanPen, planned->name);
+    }
+    if (!heading.empty()) {
+        row -= kRowHeight;
+        dc.selectPen({ PenStyle::Solid, 1, { 0, 0, 0 } });
+        drawFitted(dc, left, row, heading, width - 2 * kLegendPadding);
+    }
     for (int j = 0; j < rows; ++j) {
         row -= kRowHeight;
         // More wells than rows: the last row says so.
-        if (j == rows - 1 && rows < static_cast<int>(data.offsets.size())) {
+        if (j == rows - 1 && rows < static_cast<int>(wells.size())) {
             dc.textOut(left + kSampleLength + kLegendPadding, row, "\x85");
             break;
         }
-        const PlotOffset &o = data.offsets[j];
-        dc.selectPen(offsetPen(o));
-        dc.moveTo(left, row - kHalfCell);
-        dc.lineTo(left + kSampleLength, row - kHalfCell);
-        dc.textOut(left + kSampleLength + kLegendPadding, row, shortenedText(dc, o.name, textRoom));
+        sample(offsetPen(*wells[j]), wells[j]->name);
     }
     dc.setTextAlign(oldAlign);
     dc.selectPen(oldPen);

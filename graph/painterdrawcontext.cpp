@@ -154,6 +154,12 @@ void PainterDrawContext::applyPen()
     if (m_pen.style == PenStyle::Dotted) {
         pen.setStyle(Qt::DotLine);
         pen.setCapStyle(Qt::FlatCap);
+    } else if (m_pen.style == PenStyle::Dashed) {
+        // Dashes a few line widths long, the same on the screen and on paper.
+        pen.setStyle(Qt::CustomDashLine);
+        pen.setDashPattern({ 5.0, 3.0 });
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setJoinStyle(Qt::RoundJoin);
     } else {
         pen.setStyle(Qt::SolidLine);
         pen.setCapStyle(Qt::RoundCap);

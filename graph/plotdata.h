@@ -31,6 +31,9 @@ struct PlotOffset
     DrawColor colour;
     std::vector<float> x, y;
     std::vector<PlotSpread> spread; // a point beyond the list has none
+    // The well's own plan (plotplan.h): drawn dashed, named in the legend apart from the
+    // neighbouring wells.
+    bool plan = false;
 
     int count() const { return static_cast<int>(std::min(x.size(), y.size())); }
 };
@@ -68,6 +71,15 @@ struct PlotData
     // The neighbouring wells, drawn with the reference and scaled with it; their spread
     // is drawn at `sigmas` as the reference's is.
     std::vector<PlotOffset> offsets;
+
+    // The targets of the well's plan where the page draws it (plotplan.h): each target's
+    // point (a box's middle) in the page's x and y.
+    struct Target
+    {
+        std::string name;
+        float x = 0, y = 0;
+    };
+    std::vector<Target> planTargets;
 
     // The points (indices into x and y) of stations whose magnetic or gravity readings lie
     // outside the tolerance (surveycheck/): the side and top views mark them.

@@ -58,19 +58,24 @@ void GraphPage::worldtrans(const PlotData &data)
                 m_Punkte1[i] = QPoint(x, truncInt(H * fy1 - H));
         }
     }
-    // The neighbouring wells by the same map.
+    // The neighbouring wells, the plan and its targets by the same map.
+    const auto place = [&](double x, double y) {
+        const double fx = fraction(m_single.x ? m_single.xValue : x, xmin, xmax);
+        const double fy = fraction(m_single.y ? m_single.yValue : y, ymin, ymax);
+        return data.invers != 0 ? QPoint(truncInt(W * fy), -truncInt(H * fx))
+                                : QPoint(truncInt(W * fx), truncInt(H * fy - H));
+    };
     m_offsetPoints.resize(data.offsets.size());
     for (std::size_t j = 0; j < data.offsets.size(); ++j) {
         const PlotOffset &o = data.offsets[j];
         PointArray &points = m_offsetPoints[j];
         points.resize(static_cast<std::size_t>(o.count()));
-        for (int i = 0; i < o.count(); ++i) {
-            const double fx = fraction(m_single.x ? m_single.xValue : o.x[i], xmin, xmax);
-            const double fy = fraction(m_single.y ? m_single.yValue : o.y[i], ymin, ymax);
-            points[i] = data.invers != 0 ? QPoint(truncInt(W * fy), -truncInt(H * fx))
-                                         : QPoint(truncInt(W * fx), truncInt(H * fy - H));
-        }
+        for (int i = 0; i < o.count(); ++i)
+            points[i] = place(o.x[i], o.y[i]);
     }
+    m_planTargetPoints.resize(data.planTargets.size());
+    for (std::size_t j = 0; j < data.planTargets.size(); ++j)
+        m_planTargetPoints[j] = place(data.planTargets[j].x, data.planTargets[j].y);
     placeSpread(data);
 }
 

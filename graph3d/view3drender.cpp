@@ -122,7 +122,9 @@ namespace {
             const scene3d::Rgb &c = scene.wells[static_cast<std::size_t>(item.well)].colour;
             switch (item.kind) {
             case ItemKind::Path:
-                usePen(dc, { PenStyle::Solid, view3dstyle::kPathWidth, faded(c, item.nearness) });
+                usePen(dc,
+                    { view3dstyle::pathStyle(scene.wells[static_cast<std::size_t>(item.well)]),
+                        view3dstyle::kPathWidth, faded(c, item.nearness) });
                 dc.polyline(onPage(area, item.points));
                 break;
             case ItemKind::Ring:
@@ -186,7 +188,7 @@ namespace {
         for (std::size_t i = 0; i < names.size(); ++i) {
             const int top = y - static_cast<int>(i) * row;
             usePen(dc,
-                { PenStyle::Solid, view3dstyle::kPathWidth,
+                { view3dstyle::pathStyle(scene.wells[shown[i]]), view3dstyle::kPathWidth,
                     colourOf(scene.wells[shown[i]].colour) });
             dc.moveTo(x, top - row / 2);
             dc.lineTo(x + stroke, top - row / 2);
@@ -289,6 +291,10 @@ void drawView(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     }
     for (const scene3d::Label &label : frame.labels) {
         const scene3d::SceneWell &w = scene.wells[static_cast<std::size_t>(label.well)];
+        // The plan starts at the well's own slot and runs beside its depths: the legend
+        // names it, and its depth marks would cover the well's.
+        if (w.planned)
+            continue;
         const QPoint at = toPage(area, label.at);
         if (label.kind == scene3d::Label::Kind::Name) {
             dc.selectFont(view3dstyle::kNameFont);
@@ -399,7 +405,8 @@ void drawPage(DrawContext &dc, const scene3d::Scene &scene, const scene3d::Camer
     for (std::size_t i = 0; i < scene.wells.size(); ++i) {
         const int column = static_cast<int>(i) % columns;
         const int x = page.left + column * columnWidth;
-        dc.selectPen({ PenStyle::Solid, view3dstyle::kPathWidth, colourOf(scene.wells[i].colour) });
+        dc.selectPen({ view3dstyle::pathStyle(scene.wells[i]), view3dstyle::kPathWidth,
+            colourOf(scene.wells[i].colour) });
         dc.moveTo(x, y - kLegendRow / 2 + 5);
         dc.lineTo(x + 60, y - kLegendRow / 2 + 5);
         drawFitted(dc, x + 80, y, scene.wells[i].name, columnWidth - 100);

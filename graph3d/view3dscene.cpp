@@ -3,6 +3,8 @@
 
 #include "graph3d/view3dstyle.h"
 
+#include <QCoreApplication>
+
 namespace view3d {
 
 scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &path,
@@ -18,8 +20,8 @@ scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &pa
     wells.push_back(std::move(own));
     for (scene3d::WellInput &w : others)
         wells.push_back(std::move(w));
-    for (std::size_t i = 0; i < wells.size(); ++i)
-        wells[i].colour = view3dstyle::wellColour(i);
+    for (std::size_t i = 0, colour = 0; i < wells.size(); ++i)
+        wells[i].colour = wells[i].planned ? view3dstyle::kPlanColour : view3dstyle::wellColour(colour++);
     scene3d::SceneOptions options;
     // Each well with covariances gets its tube, the others none.
     options.sigmas = sigmas;
@@ -45,10 +47,35 @@ std::vector<scene3d::WellInput> offsetWells(
     return out;
 }
 
+std::optional<scene3d::WellInput> planWell(const plan::PlanResult &result, const std::string &name)
+{
+    if (!result.plan || result.plan->stations.empty())
+        return std::nullopt;
+    scene3d::WellInput w;
+    w.name = name;
+    w.planned = true;
+    for (const plan::PlanStation &p : result.plan->stations) {
+        traj::Station s;
+        s.md = p.md;
+        s.inclination = p.inclination;
+        s.azimuth = p.azimuth;
+        s.tvd = p.tvd;
+        s.north = p.north;
+        s.east = p.east;
+        s.doglegPer30 = p.doglegPer30;
+        w.path.stations.push_back(s);
+    }
+    return w;
+}
+
 scene3d::Scene wellScene(const analysis::Analysis &analysis, std::vector<scene3d::WellInput> others)
 {
-    std::vector<scene3d::WellInput> wells
-        = offsetWells(analysis.clearance(), analysis.offsetCovariances());
+    std::vector<scene3d::WellInput> wells;
+    if (std::optional<scene3d::WellInput> p = planWell(analysis.plan(),
+            QCoreApplication::translate("GraphPage", "Planung").toStdString()))
+        wells.push_back(std::move(*p));
+    for (scene3d::WellInput &w : offsetWells(analysis.clearance(), analysis.offsetCovariances()))
+        wells.push_back(std::move(w));
     for (scene3d::WellInput &w : others)
         wells.push_back(std::move(w));
     const well::Well &well = analysis.well();

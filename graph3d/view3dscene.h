@@ -7,6 +7,7 @@
 #include "analysis/analysis.h"
 #include "scene3d/scene.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,13 @@ scene3d::Scene documentScene(const std::string &name, const traj::Trajectory &pa
 std::vector<scene3d::WellInput> offsetWells(
     const clr::WellScan &scan, const std::vector<std::vector<unc::Sym3>> &covariances);
 
+// The plan of `result` as a well of the scene named `name`, drawn dashed; nothing when the
+// plan was refused or there is none.
+std::optional<scene3d::WellInput> planWell(const plan::PlanResult &result, const std::string &name);
+
 // The scene of an analysed well: the well along its computed path with the covariances
-// made of it (or none), the offsets of its scan, then `others`; the tubes at the well's
-// multiple of σ.
+// made of it (or none), its plan when there is one, the offsets of its scan, then
+// `others`; the tubes at the well's multiple of σ.
 scene3d::Scene wellScene(
     const analysis::Analysis &analysis, std::vector<scene3d::WellInput> others = {});
 

@@ -41,4 +41,11 @@ inline scene3d::Rgb wellColour(std::size_t index)
     return { c.r, c.g, c.b };
 }
 
+// The well's plan: as on the graph page, near black, and dashed.
+inline const scene3d::Rgb kPlanColour { 30, 30, 30 };
+inline PenStyle pathStyle(const scene3d::SceneWell &w)
+{
+    return w.planned ? PenStyle::Dashed : PenStyle::Solid;
+}
+
 } // namespace view3dstyle

@@ -32,6 +32,7 @@ namespace {
         SceneWell w;
         w.name = std::move(input.name);
         w.colour = input.colour;
+        w.planned = input.planned;
         w.slotNorth = input.slotNorth;
         w.slotEast = input.slotEast;
         w.depthShift = input.depthShift;

@@ -36,6 +36,8 @@ struct WellInput
     // The NEV covariance at 1σ of each station of `path` (unc::stationCovariances); empty
     // or of another length: no tube.
     std::vector<unc::Sym3> covariances;
+    // The well's plan rather than a hole: drawn dashed.
+    bool planned = false;
 };
 
 struct SceneOptions
@@ -64,6 +66,7 @@ struct SceneWell
 {
     std::string name; // UTF-8
     Rgb colour;
+    bool planned = false; // the well's plan (WellInput::planned)
     // The path from the wellhead to its last computed station: points on the arcs and
     // their measured depths, ascending.
     std::vector<Point3> points;

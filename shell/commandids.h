@@ -20,6 +20,7 @@ enum CommandId {
     ID_VIEW_3D = 32830, // "3D": the well in three dimensions
     ID_FILE_SAVE_IMAGE = 32831, // "Bild speichern …": the view shown as PNG, SVG or PDF
     ID_NACHBARBOHRUNGEN = 32823, // "Nachbarbohrungen …": offset wells and the clearance rule
+    ID_PLANUNG = 32824, // "Planung …": the well plan, its targets and the distance to the bit
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,
     ID_EDIT_UNDO = 57643, // "Rückgängig: …", the last change of the document taken back

@@ -191,6 +191,8 @@ void CMainFrame::createActions()
     addCommand(ID_NACHBARBOHRUNGEN, tr("&Nachbarbohrungen …"),
         tr("Nachbarbohrungen, mit denen der Abstand und der Trennfaktor nach ISCWSA verglichen "
            "werden"));
+    addCommand(ID_PLANUNG, tr("&Planung …"),
+        tr("Die geplante Bahn: Ansatz, Abschnitte und Ziele, mit der Vorschau der Planung"));
     addCommand(ID_INTERPOLATION, tr("Interpolation"), tr("Interpoliert bei vorgegebener Teufe"));
     addCommand(ID_PATH_INTERPOLATION, tr("Interpolation entlang der Bahn …"),
         tr("Punkte auf der Bahn bei Teufe oder Seigerteufe und Listen in Teufenschritten"));
@@ -293,6 +295,7 @@ void CMainFrame::createActions()
     connect(action(ID_FILE_SAVE_IMAGE), &QAction::triggered, this, [this] { saveImage(); });
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_NACHBARBOHRUNGEN), &QAction::triggered, this, [this] { editOffsets(); });
+    connect(action(ID_PLANUNG), &QAction::triggered, this, [this] { editPlan(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(action(ID_INTERPOLATION), &QAction::triggered, this,
         [this] { m_commands->OnInterpolation(); });
@@ -385,6 +388,7 @@ void CMainFrame::createMenus()
     edit->addAction(action(ID_DATA_CHANGE));
     edit->addAction(action(ID_BOHRUNG));
     edit->addAction(action(ID_NACHBARBOHRUNGEN));
+    edit->addAction(action(ID_PLANUNG));
     edit->addAction(action(ID_INTERPOLATION));
     edit->addAction(action(ID_PATH_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));

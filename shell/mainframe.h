@@ -146,6 +146,9 @@ public:
     // `parent` (the frame when none); OK with a change gives them to the document and
     // scans again (wellcommands.cpp).
     void editOffsets(QWidget *parent = nullptr);
+    // "Planung …": the well plan in its dialog over `parent` (the frame when none); OK with a
+    // change is one undoable step of the history (wellcommands.cpp).
+    void editPlan(QWidget *parent = nullptr);
     // The panel of messages filled anew from the document: the last computation's remarks
     // and its clearance scan (after each computation and each change of the offsets or
     // the well's settings). It blocks nothing; a collision risk brings it into view.

@@ -1,5 +1,5 @@
 // The frame's commands for the borehole in the field: its settings, the map export and the
-// neighbouring wells with the messages of their scan.
+// neighbouring wells with the messages of their scan, and the well plan.
 #include "shell/mainframe.h"
 
 #include "analysis/remarks.h"
@@ -7,6 +7,7 @@
 #include "core/decimalsign.h"
 #include "core/atomicfile.h"
 #include "dialogs/dlgoffsets.h"
+#include "dialogs/dlgplan.h"
 #include "dialogs/dlgwell.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
@@ -47,6 +48,17 @@ void CMainFrame::editOffsets(QWidget *parent)
     if (settings == m_doc->settings())
         return;
     m_commands->history().changeSettings(tr("Nachbarbohrungen ändern"), settings);
+    updateMessages();
+}
+
+void CMainFrame::editPlan(QWidget *parent)
+{
+    WellSettings settings = m_doc->settings();
+    if (!DlgPlan::edit(parent ? parent : this, settings))
+        return;
+    if (settings == m_doc->settings())
+        return;
+    m_commands->history().changeSettings(tr("Planung ändern"), settings);
     updateMessages();
 }
 

@@ -5,6 +5,7 @@
 #include "graph/graphstyle.h"
 #include "graph/painterdrawcontext.h"
 #include "graph/plotoffsets.h"
+#include "graph/plotplan.h"
 #include "graph/plotuncertainty.h"
 #include "graph/sectionview.h"
 
@@ -380,6 +381,9 @@ const PlotData &CGrafik::shownData()
             addSectionUncertainty(m_plot, azimuth, p.unit, covariances, model);
         if (m_offsets)
             addSectionOffsets(m_plot, *m_offsets, azimuth, p.unit, m_uncertaintyShown);
+        if (m_doc->settings().plan)
+            addSectionPlan(m_plot, m_doc->analysis().plan(), m_doc->settings().plan->targets,
+                azimuth, p.unit);
     } else {
         const PlotView view = plotViewOf(m_doc->view());
         m_plot = plotDataOf(m_doc->plotTrajectory(), view, m_doc->name());
@@ -387,6 +391,9 @@ const PlotData &CGrafik::shownData()
             addUncertainty(m_plot, m_doc->plotTrajectory(), view, covariances, model);
         if (m_offsets)
             addOffsets(m_plot, *m_offsets, m_doc->plotTrajectory(), view, m_uncertaintyShown);
+        if (m_doc->settings().plan)
+            addPlan(m_plot, m_doc->analysis().plan(), m_doc->settings().plan->targets,
+                m_doc->plotTrajectory(), view);
         markOutsideTolerance(m_plot, m_doc->plotTrajectory(), surveycheck::outsideDepths(m_doc->surveyCheck()));
     }
     m_plot.north = northNote(m_doc->analysis().courseNorth());
