@@ -21,6 +21,7 @@ enum CommandId {
     ID_FILE_SAVE_IMAGE = 32831, // "Bild speichern …": the view shown as PNG, SVG or PDF
     ID_NACHBARBOHRUNGEN = 32823, // "Nachbarbohrungen …": offset wells and the clearance rule
     ID_PLANUNG = 32824, // "Planung …": the well plan, its targets and the distance to the bit
+    ID_PLANUNG_MESSPUNKTE = 32825, // the plan's stations become the survey (planning a well)
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_EDIT_COPY = 57634,
     ID_EDIT_UNDO = 57643, // "Rückgängig: …", the last change of the document taken back

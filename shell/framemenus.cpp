@@ -193,6 +193,9 @@ void CMainFrame::createActions()
            "werden"));
     addCommand(ID_PLANUNG, tr("&Planung …"),
         tr("Die geplante Bahn: Ansatz, Abschnitte und Ziele, mit der Vorschau der Planung"));
+    addCommand(ID_PLANUNG_MESSPUNKTE, tr("Planung als Messpunkte übernehmen"),
+        tr("Die Stationen der Planung werden die Messpunkte: Unsicherheit, Abstand zu den "
+           "Nachbarbohrungen, Leiter und Zylinder der geplanten Bahn"));
     addCommand(ID_INTERPOLATION, tr("Interpolation"), tr("Interpoliert bei vorgegebener Teufe"));
     addCommand(ID_PATH_INTERPOLATION, tr("Interpolation entlang der Bahn …"),
         tr("Punkte auf der Bahn bei Teufe oder Seigerteufe und Listen in Teufenschritten"));
@@ -296,6 +299,7 @@ void CMainFrame::createActions()
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_NACHBARBOHRUNGEN), &QAction::triggered, this, [this] { editOffsets(); });
     connect(action(ID_PLANUNG), &QAction::triggered, this, [this] { editPlan(); });
+    connect(action(ID_PLANUNG_MESSPUNKTE), &QAction::triggered, this, [this] { takePlanAsSurvey(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
     connect(action(ID_INTERPOLATION), &QAction::triggered, this,
         [this] { m_commands->OnInterpolation(); });
@@ -389,6 +393,7 @@ void CMainFrame::createMenus()
     edit->addAction(action(ID_BOHRUNG));
     edit->addAction(action(ID_NACHBARBOHRUNGEN));
     edit->addAction(action(ID_PLANUNG));
+    edit->addAction(action(ID_PLANUNG_MESSPUNKTE));
     edit->addAction(action(ID_INTERPOLATION));
     edit->addAction(action(ID_PATH_INTERPOLATION));
     edit->addAction(action(ID_ERGEBNISSE_AUSGEBEN));
@@ -624,6 +629,8 @@ void CMainFrame::updateCommandUi()
     zoom->setEnabled(graphShown);
     zoom->setChecked(m_graphView && m_graphView->isZoomed());
     action(ID_GANZE_BOHRUNG)->setEnabled(graphShown);
+    // The plan's stations can become the survey where the plan computes.
+    action(ID_PLANUNG_MESSPUNKTE)->setEnabled(m_doc && m_doc->analysis().plan().ok());
     // Export and copy need a computed station.
     action(ID_FILE_EXPORT)->setEnabled(hasTrajectory());
     action(ID_EDIT_COPY)->setEnabled(hasTrajectory());

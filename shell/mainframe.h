@@ -149,6 +149,9 @@ public:
     // "Planung …": the well plan in its dialog over `parent` (the frame when none); OK with a
     // change is one undoable step of the history (wellcommands.cpp).
     void editPlan(QWidget *parent = nullptr);
+    // The computed plan's stations in the place of the survey, one step of the history:
+    // the plan's uncertainty, its scan, ladder and cylinder are then those of the views.
+    void takePlanAsSurvey();
     // The panel of messages filled anew from the document: the last computation's remarks
     // and its clearance scan (after each computation and each change of the offsets or
     // the well's settings). It blocks nothing; a collision risk brings it into view.

@@ -62,6 +62,29 @@ void CMainFrame::editPlan(QWidget *parent)
     updateMessages();
 }
 
+void CMainFrame::takePlanAsSurvey()
+{
+    const plan::PlanResult &computed = m_doc->analysis().plan();
+    const std::optional<plan::Plan> &plan = m_doc->settings().plan;
+    if (!computed.plan || !plan)
+        return;
+    well::Well w = m_doc->well();
+    // A plan that begins below the surface continues from its start as from a tie-in.
+    const plan::Start &start = plan->start;
+    const bool below = start != plan::Start {};
+    w.settings.tieIn = below ? std::optional<well::TieIn>(well::TieIn { start.md, start.tvd,
+                                   start.north, start.east, start.inclination, start.azimuth })
+                             : std::nullopt;
+    well::Survey survey;
+    const std::vector<plan::PlanStation> &stations = computed.plan->stations;
+    for (std::size_t k = below ? 1 : 0; k < stations.size(); ++k)
+        survey.add({ stations[k].md, stations[k].inclination, stations[k].azimuth });
+    w.survey = std::move(survey);
+    m_commands->history().changeWell(
+        tr("Planung als Messpunkte übernehmen"), std::move(w), m_doc->view(), true);
+    updateMessages();
+}
+
 void CMainFrame::updateMessages()
 {
     m_messagesRevision = m_doc->dataRevision();
@@ -72,9 +95,14 @@ void CMainFrame::updateMessages()
     std::vector<analysis::Remark> list = analysis::remarks(
         m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr, &m_doc->surveyCheck(),
         &m_doc->analysis().modelInputs());
-    // The plan's last: where the hole stands against it and the way back onto the target.
-    for (analysis::Remark &r : analysis::planRemarks(m_doc->analysis()))
-        list.push_back(std::move(r));
+    // The plan's after the neighbours': where the hole stands against it and the way back
+    // onto the target come before the computation's own notes.
+    const std::vector<analysis::Remark> planned = analysis::planRemarks(m_doc->analysis());
+    list.insert(std::find_if(list.begin(), list.end(),
+                    [](const analysis::Remark &r) {
+                        return r.source != analysis::RemarkSource::Clearance;
+                    }),
+        planned.begin(), planned.end());
     m_messages->setRemarks(list);
     const bool risk = std::any_of(list.begin(), list.end(),
         [](const analysis::Remark &r) { return r.severity == analysis::Severity::CollisionRisk; });

@@ -110,3 +110,43 @@ TEST(PlanGui, OkIsOneStepThatUndoTakesBack)
     stack.undo();
     EXPECT_TRUE(planRemarks().empty()) << "the drillable plan again";
 }
+
+TEST(PlanGui, ThePlansStationsBecomeTheSurveyAsOneStep)
+{
+    guiApp();
+    ScriptedPrompter prompter;
+    QtMeasurementDialog measurement(prompter);
+    CDravonDoc doc;
+    doc.reset();
+    DocumentCommands commands(doc, prompter, measurement);
+    ASSERT_TRUE(openExample(commands));
+    ScriptedFrameUi ui;
+    CMainFrame frame(commands, ui);
+    measurement.setParent(&frame);
+    const well::Well surveyed = doc.well();
+
+    // A plan from a tie-in below the surface: the survey continues from there.
+    WellSettings s = doc.settings();
+    plan::Plan p;
+    p.start = { 200, 199, 1.5, -2, 3, 120 };
+    p.sections = { plan::Section::arc(3, 0, 300), plan::Section::hold(500) };
+    s.plan = p;
+    commands.history().changeSettings(QStringLiteral("Planung ändern"), s);
+    frame.action(ID_PLANUNG_MESSPUNKTE)->trigger();
+    const plan::ComputedPlan planned = *plan::compute(p).plan;
+    ASSERT_TRUE(doc.settings().tieIn);
+    EXPECT_EQ(doc.settings().tieIn->md, 200);
+    const traj::Trajectory &path = doc.trajectory();
+    ASSERT_EQ(path.stations.size(), planned.stations.size());
+    const auto &end = path.last();
+    const auto &aim = planned.stations.back();
+    EXPECT_LT(std::hypot(end.north - aim.north, end.east - aim.east, end.tvd - aim.tvd), 1e-6);
+    // The hole is its plan: nothing between them.
+    ASSERT_TRUE(doc.analysis().againstPlan());
+    EXPECT_LT(doc.analysis().againstPlan()->stations.back().distance, 1e-6);
+
+    // One step: the survey measured before comes back whole.
+    commands.history().stack().undo();
+    EXPECT_EQ(doc.well().survey, surveyed.survey);
+    EXPECT_EQ(doc.settings().tieIn, surveyed.settings.tieIn);
+}
