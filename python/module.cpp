@@ -214,11 +214,6 @@ void readMeasurements(const CliOptions &options, const std::string &path, well::
     well.format = options.format;
 }
 
-double *column(py::array_t<double> &a)
-{
-    return a.mutable_data();
-}
-
 py::array_t<double> array(std::size_t n)
 {
     return py::array_t<double>(static_cast<py::ssize_t>(n));
@@ -271,66 +266,66 @@ void computeOrRaise(analysis::Analysis &analysis)
     }
 }
 
-// The rows of a listing as a dict of arrays: metres and degrees, the dogleg per 30 m;
-// the radius NaN where the export leaves its cell empty (a straight interval).
-py::dict rowsToDict(const listing::Listing &l)
+// The columns of course() and the positions_* functions: metres and degrees, the dogleg
+// per 30 m; the radius NaN where the export leaves its cell empty (a straight interval),
+// the absolute columns NaN where the settings do not place the well. Filled row by row
+// into arrays made once, a piece of the rows at a time.
+class Columns
 {
-    const std::size_t n = l.rows.size();
-    py::array_t<double> md = array(n), inc = array(n), azi = array(n), tvd = array(n),
-                        north = array(n), east = array(n), disp = array(n), dispAzi = array(n),
-                        vs = array(n), dls = array(n), radius = array(n), loss = array(n);
-    double *pmd = column(md), *pinc = column(inc), *pazi = column(azi), *ptvd = column(tvd),
-           *pn = column(north), *pe = column(east), *pd = column(disp), *pda = column(dispAzi),
-           *pvs = column(vs), *pdls = column(dls), *pr = column(radius), *pl = column(loss);
-    bool placed = false;
-    for (std::size_t k = 0; k < n; ++k) {
-        const listing::Row &r = l.rows[k];
-        pmd[k] = r.point.md;
-        pinc[k] = r.point.inclination;
-        pazi[k] = r.point.azimuth;
-        ptvd[k] = r.point.tvd;
-        pn[k] = r.point.north;
-        pe[k] = r.point.east;
-        pd[k] = r.point.displacement;
-        pda[k] = r.point.displacementAzimuth;
-        pvs[k] = r.verticalSection;
-        pdls[k] = r.point.doglegPer30;
-        pr[k] = r.point.radius > 0 ? r.point.radius : std::numeric_limits<double>::quiet_NaN();
-        pl[k] = r.point.depthLoss;
-        placed = placed || r.easting.has_value();
-    }
-    py::dict out;
-    out["md"] = md;
-    out["inclination"] = inc;
-    out["azimuth"] = azi;
-    out["tvd"] = tvd;
-    out["north"] = north;
-    out["east"] = east;
-    out["displacement"] = disp;
-    out["displacement_azimuth"] = dispAzi;
-    out["vertical_section"] = vs;
-    out["dls"] = dls;
-    out["radius"] = radius;
-    out["depth_loss"] = loss;
-    if (placed) {
-        py::array_t<double> easting = array(n), northing = array(n), height = array(n);
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        for (std::size_t k = 0; k < n; ++k) {
-            const listing::Row &r = l.rows[k];
-            column(easting)[k] = r.easting.value_or(nan);
-            column(northing)[k] = r.northing.value_or(nan);
-            column(height)[k] = r.height.value_or(nan);
+public:
+    explicit Columns(std::size_t n)
+        : m_n(n)
+    {
+        for (std::size_t c = 0; c < kCount; ++c) {
+            m_arrays[c] = array(n);
+            m_data[c] = m_arrays[c].mutable_data();
         }
-        out["easting"] = easting;
-        out["northing"] = northing;
-        out["height"] = height;
     }
-    out["section_azimuth"] = l.sectionAzimuth;
-    return out;
-}
+
+    void put(std::size_t first, const listing::Listing &piece)
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        for (std::size_t k = 0; k < piece.rows.size() && first + k < m_n; ++k) {
+            const listing::Row &r = piece.rows[k];
+            const std::size_t i = first + k;
+            const double values[kCount] = { r.point.md, r.point.inclination, r.point.azimuth,
+                r.point.tvd, r.point.north, r.point.east, r.point.displacement,
+                r.point.displacementAzimuth, r.verticalSection, r.point.doglegPer30,
+                r.point.radius > 0 ? r.point.radius : nan, r.point.depthLoss,
+                r.easting.value_or(nan), r.northing.value_or(nan), r.height.value_or(nan) };
+            for (std::size_t c = 0; c < kCount; ++c)
+                m_data[c][i] = values[c];
+            m_placed = m_placed || r.easting.has_value();
+        }
+        m_sectionAzimuth = piece.sectionAzimuth;
+    }
+
+    py::dict dict() const
+    {
+        static const char *const names[kCount] = { "md", "inclination", "azimuth", "tvd",
+            "north", "east", "displacement", "displacement_azimuth", "vertical_section", "dls",
+            "radius", "depth_loss", "easting", "northing", "height" };
+        py::dict out;
+        // The absolute columns only where the settings place the well, as in the export.
+        for (std::size_t c = 0; c < (m_placed ? kCount : kCount - 3); ++c)
+            out[names[c]] = m_arrays[c];
+        out["section_azimuth"] = m_sectionAzimuth;
+        return out;
+    }
+
+private:
+    static constexpr std::size_t kCount = 15;
+    std::size_t m_n = 0;
+    py::array_t<double> m_arrays[kCount];
+    double *m_data[kCount] = {};
+    bool m_placed = false;
+    double m_sectionAzimuth = 0;
+};
 
 // The rows of `requests` on the course of `well` (every station without requests), in
-// the settings' row form as the batch tool's --export and --listing make them.
+// the settings' row form as the batch tool's --export and --listing make them. Every
+// station's rows are made a piece at a time, as the export writes them: a million rows
+// are never held at once.
 py::dict listingOf(well::Well well, const std::vector<listing::Request> &requests,
     const py::kwargs &kwargs)
 {
@@ -343,12 +338,29 @@ py::dict listingOf(well::Well well, const std::vector<listing::Request> &request
     const std::optional<double> sectionAzimuth
         = options.sectionAzimuth ? options.sectionAzimuth : settings.sectionAzimuth;
     const listing::Unit unit = options.unitGiven ? options.unit : settings.unit;
+    surveyexport::RowSettings rowSettings
+        = surveyexport::rowSettings(settings, unit, sectionAzimuth);
+    // No column here reads the covariances (covariances() gives them).
+    rowSettings.uncertainty.reset();
+    const traj::Trajectory &path = analysis.computation().path;
+    if (requests.empty()) {
+        const surveyexport::RowSource source = surveyexport::stationRows(path, rowSettings);
+        Columns columns(source.size);
+        {
+            py::gil_scoped_release release;
+            constexpr std::size_t kPiece = 1 << 14;
+            listing::Listing piece;
+            for (std::size_t first = 0; first < source.size; first += kPiece) {
+                source.make(first, std::min(kPiece, source.size - first), piece);
+                columns.put(first, piece);
+            }
+        }
+        return columns.dict();
+    }
     listing::Listing rows;
     {
         py::gil_scoped_release release;
-        const surveyexport::RowSettings rowSettings
-            = surveyexport::rowSettings(settings, unit, sectionAzimuth);
-        rows = surveyexport::wellRows(analysis.computation().path, requests, rowSettings);
+        rows = surveyexport::wellRows(path, requests, rowSettings);
     }
     if (!rows.faults.empty()) {
         std::string said;
@@ -356,7 +368,9 @@ py::dict listingOf(well::Well well, const std::vector<listing::Request> &request
             said += (said.empty() ? "" : "\n") + f;
         throw Error(said);
     }
-    return rowsToDict(rows);
+    Columns columns(rows.rows.size());
+    columns.put(0, rows);
+    return columns.dict();
 }
 
 std::vector<listing::Request> requestsOf(listing::RequestKind kind, const py::handle &values)
