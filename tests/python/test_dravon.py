@@ -413,3 +413,59 @@ def test_an_offset_without_a_place_raises():
     with pytest.raises(dravon.Error, match="--offset-position"):
         dravon.clearance(dravon.Survey(md, zero, zero, name="A"),
                          [dravon.Survey(md, zero, zero, name="B")])
+
+
+CLEARANCE_HEADINGS = {
+    "Teufe": "reference_md",
+    "Nachbar-Teufe": "offset_md",
+    "Nachbar-Seigerteufe": "offset_tvd",
+    "Nachbar-Nord": "offset_north",
+    "Nachbar-Ost": "offset_east",
+    "Richtung": "bearing",
+    "Abstand": "distance",
+    "PCR Bezug": "reference_pcr",
+    "PCR Nachbar": "offset_pcr",
+    "Trennfaktor": "separation_factor",
+}
+
+
+def test_clearance_equals_the_batch_scan(test_data, run_cli, tmp_path):
+    folder = os.path.join(test_data, "clearance")
+    reference, offset = (os.path.join(folder, f) for f in ("reference-well.csv", "offset-03.csv"))
+    model = ["--error-model", "iscwsa-mwd-rev4", "--mag-field", "50000", "--mag-dip", "70",
+             "--north", "grid", "--grid-convergence", "0", "--declination", "0",
+             "--hole", "0.9144"]
+    status, _, err = run_cli(reference, *model, "--offset", offset, "--offset-position", "0,10",
+                             "--offset-hole", "0.6096", "--clearance", "scan.csv")
+    assert status == 3, err  # a factor below 1
+    _, heading, rows = read_csv_table(tmp_path / "scan.csv")
+    scans = dravon.clearance(
+        dravon.read(reference), [(dravon.read(offset), {"position": (0, 10), "hole": 0.6096})],
+        error_model="iscwsa-mwd-rev4", mag_field=50000, mag_dip=70, north="grid",
+        grid_convergence=0, declination=0, hole=0.9144)
+    assert len(scans) == 1 and scans[0]["name"] == "offset-03"
+    scan = scans[0]
+    assert len(scan["reference_md"]) == len(rows)
+    compared = 0
+    for column, title in enumerate(heading):
+        key = CLEARANCE_HEADINGS.get(title.split(" (")[0])
+        if key is None:
+            continue
+        compared += 1
+        for k, row in enumerate(rows):
+            assert same(scan[key][k], row[column]), (title, k, scan[key][k], row[column])
+    assert compared == len(CLEARANCE_HEADINGS)
+    assert scan["lowest_separation_factor"] < 1
+
+
+def test_settings_read_with_a_survey_are_kept(examples):
+    options = dict(error_model="iscwsa-mwd-rev5", mag_field=49000, mag_dip=65, declination=2,
+                   north="true", latitude=52)
+    path = os.path.join(examples, "deviated-well.txt")
+    survey = dravon.read(path, **options)
+    assert survey.settings != dravon.read(path).settings
+    np.testing.assert_array_equal(
+        dravon.covariances(survey),
+        dravon.covariances(survey.md, survey.inclination, survey.azimuth, **options))
+    again = dravon.Survey(survey.md, survey.inclination, survey.azimuth, settings=survey.settings)
+    np.testing.assert_array_equal(dravon.covariances(again), dravon.covariances(survey))
