@@ -152,11 +152,6 @@ WellSettings settingsOf(const CliOptions &options, const WellSettings &stored)
     return settings;
 }
 
-CliOptions::TableKind tableKindOf(const CliOptions &options)
-{
-    return options.table;
-}
-
 // A table (delimited text, .xlsx, .xls, LAS or WITSML) into `well`, as the batch tool
 // imports its input; what the import says besides goes to `notices`.
 void importTable(const CliOptions &options, const std::string &path, well::Well &well,
@@ -166,7 +161,7 @@ void importTable(const CliOptions &options, const std::string &path, well::Well 
     exchange::TableFault fault;
     if (!exchange::readTableFile(path, bytes, fault))
         throw Error(fault.message);
-    const CliOptions::TableKind table = tableKindOf(options);
+    const CliOptions::TableKind table = options.table;
     auto format = table == CliOptions::TableKind::Xlsx ? exchange::TableFormat::Xlsx
         : table == CliOptions::TableKind::Xls                ? exchange::TableFormat::Xls
         : table == CliOptions::TableKind::Las                ? exchange::TableFormat::Las
@@ -725,7 +720,6 @@ py::list clearance(const Survey &reference, const py::list &offsets, const py::k
     w.settings = settingsOf(options, w.settings);
     if (options.name)
         w.name = *options.name;
-    const std::size_t stored = w.settings.offsets.size();
     for (std::size_t k = 0; k < offsets.size(); ++k)
         w.settings.offsets.push_back(offsetOf(offsets[k], w.name, w.settings, k));
     std::string fault;
@@ -733,20 +727,15 @@ py::list clearance(const Survey &reference, const py::list &offsets, const py::k
         throw Error(i18n::arg(i18n::translate("Batch",
                                   "%1 (--offset-name gibt einer Nachbarbohrung einen anderen Namen)"),
             { fault }));
-    if (w.settings.offsets.empty() || (stored == 0 && offsets.size() == 0))
+    if (w.settings.offsets.empty())
         throw Error(i18n::translate("Batch",
             "--clearance braucht Nachbarbohrungen (--offset DATEI oder im Dokument "
             "gespeicherte)."));
     analysis::Analysis analysis(std::move(w));
     analysis.setScope({ false, false, false });
     computeOrRaise(analysis);
-    std::vector<listing::Request> steps;
-    for (const listing::Request &r : options.requests) {
-        if (r.kind == listing::RequestKind::EveryMd)
-            steps.push_back(r);
-    }
-    analysis.setScanSteps(std::move(steps), options.unitGiven ? options.unit
-                                                              : analysis.well().settings.unit);
+    // The scan compares the wells at the reference's stations (the batch tool's steps of
+    // --every-md are not taken here).
     const clr::WellScan *scan = nullptr;
     {
         py::gil_scoped_release release;

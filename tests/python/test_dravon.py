@@ -469,3 +469,22 @@ def test_settings_read_with_a_survey_are_kept(examples):
         dravon.covariances(survey.md, survey.inclination, survey.azimuth, **options))
     again = dravon.Survey(survey.md, survey.inclination, survey.azimuth, settings=survey.settings)
     np.testing.assert_array_equal(dravon.covariances(again), dravon.covariances(survey))
+
+
+def test_a_model_that_lacks_an_input_scans_distances_with_a_warning():
+    md = np.arange(0, 1001, 100.0)
+    zero = np.zeros(md.size)
+    reference = dravon.Survey(md, zero, zero, name="A")
+    offset = dravon.Survey(md, zero, zero, name="B")
+    with pytest.warns(dravon.Warning, match="--mag-field|Totalintensität"):
+        scans = dravon.clearance(reference, [(offset, {"position": (20.0, 0.0)})],
+                                 error_model="iscwsa-mwd-rev5", north="true", declination=0)
+    np.testing.assert_allclose(scans[0]["distance"], 20.0, atol=1e-9)
+    assert np.all(np.isnan(scans[0]["separation_factor"]))
+
+
+def test_a_scan_without_offsets_raises():
+    md = np.array([0, 100.0])
+    zero = np.zeros(2)
+    with pytest.raises(dravon.Error, match="--offset"):
+        dravon.clearance(dravon.Survey(md, zero, zero, name="A"), [])
