@@ -488,3 +488,22 @@ def test_a_scan_without_offsets_raises():
     zero = np.zeros(2)
     with pytest.raises(dravon.Error, match="--offset"):
         dravon.clearance(dravon.Survey(md, zero, zero, name="A"), [])
+
+
+# ---- the package ----
+
+
+def test_the_stubs_name_everything_the_package_exports():
+    stub = os.path.join(os.path.dirname(dravon.__file__), "__init__.pyi")
+    with open(stub, encoding="utf-8") as f:
+        text = f.read()
+    for name in dravon.__all__:
+        assert f"def {name}(" in text or f"class {name}" in text, name
+        assert getattr(dravon, name).__doc__, name
+
+
+def test_no_picture_library_is_loaded():
+    with open("/proc/self/maps", encoding="utf-8") as f:
+        loaded = f.read()
+    assert "libQt6Core" in loaded
+    assert "libQt6Gui" not in loaded and "libQt6Widgets" not in loaded
