@@ -527,13 +527,31 @@ py::array_t<double> covariances(const py::handle &first, const py::object &incli
 
 void write(const std::string &path, const Survey &survey, const py::kwargs &kwargs)
 {
-    const CliOptions options = optionsOf(kwargs, "-");
+    // export_style="de" is checked here as the batch tool checks --export-style with the
+    // --export it goes with; the other keywords are the well's settings.
+    py::kwargs settingsKeywords;
+    bool germanCsv = false;
+    for (const auto &[key, value] : kwargs) {
+        if (py::str(key).cast<std::string>() != "export_style") {
+            settingsKeywords[key] = value;
+            continue;
+        }
+        if (value.is_none())
+            continue;
+        if (!py::isinstance<py::str>(value) || value.cast<std::string>() != "de")
+            throw Error(
+                i18n::translate("Batch", "--export-style erwartet de (Semikolon und Dezimalkomma)"));
+        if (surveyexport::exportFormatForPath(path) != surveyexport::ExportFormat::Csv)
+            throw Error(i18n::translate("Batch", "--export-style gilt nur für --export PFAD.csv"));
+        germanCsv = true;
+    }
+    const CliOptions options = optionsOf(settingsKeywords, "-");
     well::Well w = survey.well;
     w.settings = settingsOf(options, w.settings);
     if (options.name)
         w.name = *options.name;
     const bool geojson = isGeoJsonPath(path);
-    const auto format = surveyexport::exportFormatForPath(path, options.germanCsv);
+    const auto format = surveyexport::exportFormatForPath(path, germanCsv);
     if (!geojson && !format)
         throw Error(i18n::translate("Batch",
             "--export erwartet einen Dateinamen mit der Endung .csv, .xlsx, .xml oder .geojson"));

@@ -357,6 +357,16 @@ def test_written_csv_equals_the_batch_export(examples, run_cli, tmp_path):
     assert py_heading == cli_heading and py_rows == cli_rows
 
 
+def test_german_csv_equals_the_batch_export(examples, run_cli, tmp_path):
+    source = os.path.join(examples, "deviated-well.txt")
+    status, _, err = run_cli(source, "--export", "cli.csv", "--export-style", "de")
+    assert status == 0, err
+    dravon.write(str(tmp_path / "py.csv"), dravon.read(source), export_style="de")
+    assert (tmp_path / "py.csv").read_bytes() == (tmp_path / "cli.csv").read_bytes()
+    with pytest.raises(dravon.Error, match="--export-style"):
+        dravon.write(str(tmp_path / "py.xlsx"), dravon.read(source), export_style="de")
+
+
 @pytest.mark.parametrize("extension", [".xlsx", ".xml"])
 def test_written_files_read_back(examples, tmp_path, extension):
     survey = dravon.read(os.path.join(examples, "export.atk"), format="atk")
