@@ -49,12 +49,10 @@ Survey read(const std::string &path, const std::optional<std::string> &format,
     const py::kwargs &kwargs);
 py::dict course(const py::handle &first, const py::object &inclination, const py::object &azimuth,
     const py::object &tieIn, const py::kwargs &kwargs);
-py::dict positionsAtMd(const py::handle &first, const py::handle &depths,
-    const py::object &inclination, const py::object &azimuth, const py::kwargs &kwargs);
-py::dict positionsAtTvd(const py::handle &first, const py::handle &depths,
-    const py::object &inclination, const py::object &azimuth, const py::kwargs &kwargs);
-py::dict positionsEvery(const py::handle &first, double step, const py::object &inclination,
-    const py::object &azimuth, const py::kwargs &kwargs);
+// `survey`: a Survey, or (md, inclination, azimuth).
+py::dict positionsAtMd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs);
+py::dict positionsAtTvd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs);
+py::dict positionsEvery(const py::handle &survey, double step, const py::kwargs &kwargs);
 py::array_t<double> covariances(const py::handle &first, const py::object &inclination,
     const py::object &azimuth, bool hla, const py::kwargs &kwargs);
 py::list clearance(const Survey &reference, const py::list &offsets, const py::kwargs &kwargs);

@@ -135,25 +135,22 @@ PYBIND11_MODULE(_dravon, m)
             "vertical section. Metres and degrees. A station the check refuses raises "
             "dravon.Error with the program's messages.")
             .c_str());
-    m.def("positions_at_md", &positionsAtMd, py::arg("survey_or_md"), py::arg("depths"),
-        py::arg("inclination") = py::none(), py::arg("azimuth") = py::none(),
+    m.def("positions_at_md", &positionsAtMd, py::arg("survey"), py::arg("depths"),
         doc("positions_at_md(survey, depths, **options) -> dict\n"
-            "positions_at_md(md, depths, inclination, azimuth, **options) -> dict\n\n"
+            "positions_at_md((md, inclination, azimuth), depths, **options) -> dict\n\n"
             "The points at the measured depths `depths` on the course, as the batch tool's "
             "--at-md lists them; the arrays of course().")
             .c_str());
-    m.def("positions_at_tvd", &positionsAtTvd, py::arg("survey_or_md"), py::arg("depths"),
-        py::arg("inclination") = py::none(), py::arg("azimuth") = py::none(),
+    m.def("positions_at_tvd", &positionsAtTvd, py::arg("survey"), py::arg("depths"),
         doc("positions_at_tvd(survey, depths, **options) -> dict\n\n"
             "Every point where the course reaches each true vertical depth, as --at-tvd.")
             .c_str());
-    m.def("positions_every", &positionsEvery, py::arg("survey_or_md"), py::arg("step"),
-        py::arg("inclination") = py::none(), py::arg("azimuth") = py::none(),
+    m.def("positions_every", &positionsEvery, py::arg("survey"), py::arg("step"),
         doc("positions_every(survey, step, **options) -> dict\n\n"
             "Points every `step` metres of measured depth, first and last station included, "
             "as --every-md.")
             .c_str());
-    m.def("covariances", &covariances, py::arg("survey_or_md"),
+    m.def("covariances", &covariances, py::arg("md"),
         py::arg("inclination") = py::none(), py::arg("azimuth") = py::none(), py::kw_only(),
         py::arg("hla") = false,
         doc("covariances(survey, *, hla=False, **options) -> numpy.ndarray (n, 3, 3)\n\n"

@@ -231,6 +231,19 @@ well::Well wellOfArguments(const py::handle &first, const py::object &inclinatio
     return w;
 }
 
+// The well of the positions_* functions: a Survey, or (md, inclination, azimuth).
+well::Well wellOfSurvey(const py::handle &survey)
+{
+    if (py::isinstance<Survey>(survey))
+        return survey.cast<const Survey &>().well;
+    if ((py::isinstance<py::tuple>(survey) || py::isinstance<py::list>(survey))
+        && py::len(survey) == 3) {
+        const py::sequence arrays = survey.cast<py::sequence>();
+        return wellOfArguments(arrays[0], arrays[1], arrays[2]);
+    }
+    throw py::type_error("dravon: give a Survey or (md, inclination, azimuth)");
+}
+
 // The well with the settings of `kwargs` over its own, and its name.
 well::Well withOptions(well::Well well, const py::kwargs &kwargs)
 {
@@ -479,29 +492,25 @@ py::dict course(const py::handle &first, const py::object &inclination, const py
     return listingOf(std::move(w), {}, options);
 }
 
-py::dict positionsAtMd(const py::handle &first, const py::handle &depths,
-    const py::object &inclination, const py::object &azimuth, const py::kwargs &kwargs)
+py::dict positionsAtMd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs)
 {
-    return listingOf(wellOfArguments(first, inclination, azimuth),
+    return listingOf(wellOfSurvey(survey),
         requestsOf(listing::RequestKind::AtMd, depths), kwargs);
 }
 
-py::dict positionsAtTvd(const py::handle &first, const py::handle &depths,
-    const py::object &inclination, const py::object &azimuth, const py::kwargs &kwargs)
+py::dict positionsAtTvd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs)
 {
-    return listingOf(wellOfArguments(first, inclination, azimuth),
+    return listingOf(wellOfSurvey(survey),
         requestsOf(listing::RequestKind::AtTvd, depths), kwargs);
 }
 
-py::dict positionsEvery(const py::handle &first, double step, const py::object &inclination,
-    const py::object &azimuth, const py::kwargs &kwargs)
+py::dict positionsEvery(const py::handle &survey, double step, const py::kwargs &kwargs)
 {
     // The batch tool's check of --every-md.
     if (!(step > 0) || !std::isfinite(step))
         throw Error(
             i18n::translate("Batch", "--every-md erwartet eine Schrittweite größer als 0"));
-    return listingOf(wellOfArguments(first, inclination, azimuth),
-        { { listing::RequestKind::EveryMd, step } }, kwargs);
+    return listingOf(wellOfSurvey(survey), { { listing::RequestKind::EveryMd, step } }, kwargs);
 }
 
 py::array_t<double> covariances(const py::handle &first, const py::object &inclination,

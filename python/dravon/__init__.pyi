@@ -57,28 +57,22 @@ def course(
     **options: _Option,
 ) -> Dict[str, Any]: ...
 def positions_at_md(
-    survey_or_md: Union[Survey, _ArrayLike],
+    survey: Union[Survey, Tuple[_ArrayLike, _ArrayLike, _ArrayLike]],
     depths: _ArrayLike,
-    inclination: Optional[_ArrayLike] = ...,
-    azimuth: Optional[_ArrayLike] = ...,
     **options: _Option,
 ) -> Dict[str, Any]: ...
 def positions_at_tvd(
-    survey_or_md: Union[Survey, _ArrayLike],
+    survey: Union[Survey, Tuple[_ArrayLike, _ArrayLike, _ArrayLike]],
     depths: _ArrayLike,
-    inclination: Optional[_ArrayLike] = ...,
-    azimuth: Optional[_ArrayLike] = ...,
     **options: _Option,
 ) -> Dict[str, Any]: ...
 def positions_every(
-    survey_or_md: Union[Survey, _ArrayLike],
+    survey: Union[Survey, Tuple[_ArrayLike, _ArrayLike, _ArrayLike]],
     step: float,
-    inclination: Optional[_ArrayLike] = ...,
-    azimuth: Optional[_ArrayLike] = ...,
     **options: _Option,
 ) -> Dict[str, Any]: ...
 def covariances(
-    survey_or_md: Union[Survey, _ArrayLike],
+    md: Union[Survey, _ArrayLike],
     inclination: Optional[_ArrayLike] = ...,
     azimuth: Optional[_ArrayLike] = ...,
     *,

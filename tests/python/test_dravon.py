@@ -96,6 +96,19 @@ def test_listing_requests_equal_the_batch_listing(examples, run_cli, tmp_path):
         assert same(result["north"][0], row[north_col])
 
 
+def test_positions_of_arrays_equal_those_of_the_survey(examples):
+    survey = dravon.read(os.path.join(examples, "deviated-well.txt"))
+    arrays = (survey.md, survey.inclination, survey.azimuth)
+    depths = [100.0, 777.7, 2849.0]
+    a = dravon.positions_at_md(survey, depths)
+    b = dravon.positions_at_md(arrays, depths)
+    np.testing.assert_array_equal(a["md"], depths)
+    for key in ("tvd", "north", "east", "inclination", "azimuth"):
+        np.testing.assert_array_equal(a[key], b[key])
+    with pytest.raises(TypeError):
+        dravon.positions_at_md(survey.md, depths)
+
+
 def test_every_step_includes_first_and_last_station(examples):
     survey = dravon.read(os.path.join(examples, "deviated-well.txt"))
     rows = dravon.positions_every(survey, 100.0)
