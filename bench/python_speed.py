@@ -6,6 +6,12 @@ Rev. 5 covariances of 3,000 stations. Each figure is the best of several runs.
     PYTHONPATH=build/python python3 bench/python_speed.py
 
 To set a peer beside them, time its public call on the same arrays in the same process.
+
+On the two-core development machine (Debian 12, GCC 12, otherwise idle), December 2026:
+course of 1,000,000 stations 0.34 s (Release) and 0.37 s (RelWithDebInfo); Rev 5
+covariances of 3,000 stations 0.87 ms and 0.96 ms. Under the load of two other builds the
+course took 4 to 5 s: its two trajectories of a million stations are fresh memory on
+every call, and page faults are what a busy machine makes slow.
 """
 import time
 
