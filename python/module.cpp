@@ -57,6 +57,18 @@ const std::set<std::string> kNoKeyword = { "export", "export_style", "listing", 
     "offset_wellhead", "offset_elevation", "offset_hole", "offset_kickoff", "offset_parent",
     "offset_tool" };
 
+// A number as the command line writes it: Python's repr of an int or float, which is
+// locale-free and reads back as the same double (numpy scalars are taken as Python
+// numbers, whose repr has no type name around it); any other value as its str.
+std::string numberText(const py::handle &value)
+{
+    if (py::isinstance<py::int_>(value) && !py::isinstance<py::bool_>(value))
+        return py::repr(value.cast<py::int_>()).cast<std::string>();
+    if (PyNumber_Check(value.ptr()) && !py::isinstance<py::str>(value))
+        return py::repr(py::float_(py::reinterpret_borrow<py::object>(value))).cast<std::string>();
+    return py::str(value).cast<std::string>();
+}
+
 // One keyword argument as the words of the command line: `mag_field=50000` is
 // "--mag-field 50000", a tuple of numbers is joined by commas (`tie_in=(1200, 1150.5, ...)`),
 // a list of texts repeats the option (`tool=["0-600:GYRO-NS", "600-:MWD"]`), True is a
@@ -80,8 +92,9 @@ void appendWords(const std::string &key, const py::handle &value, std::vector<st
         args.push_back(value.cast<std::string>());
         return;
     }
-    if (py::isinstance<py::list>(value) || py::isinstance<py::tuple>(value)) {
-        const py::sequence items = value.cast<py::sequence>();
+    // A list, a tuple or a one-dimensional numpy array.
+    if (PySequence_Check(value.ptr()) && !py::isinstance<py::bytes>(value)) {
+        const py::sequence items = py::reinterpret_borrow<py::sequence>(value);
         const bool texts = items.size() > 0 && py::isinstance<py::str>(items[0]);
         if (texts) {
             for (const py::handle item : items) {
@@ -94,15 +107,14 @@ void appendWords(const std::string &key, const py::handle &value, std::vector<st
         for (const py::handle item : items) {
             if (!joined.empty())
                 joined += ',';
-            joined += py::repr(item).cast<std::string>();
+            joined += numberText(item);
         }
         args.push_back(option);
         args.push_back(joined);
         return;
     }
-    // Numbers: Python's repr is locale-free and reads back as the same double.
     args.push_back(option);
-    args.push_back(py::repr(value).cast<std::string>());
+    args.push_back(numberText(value));
 }
 
 // The options of `kwargs` read by the batch tool's parser, with `input` as its input file
@@ -641,15 +653,16 @@ OffsetWell offsetOf(const py::handle &item, const std::string &wellName,
         if (value.is_none())
             continue;
         args.push_back(option);
-        if (py::isinstance<py::tuple>(value) || py::isinstance<py::list>(value)) {
+        if (PySequence_Check(value.ptr()) && !py::isinstance<py::str>(value)
+            && !py::isinstance<py::bytes>(value)) {
             std::string joined;
-            for (const py::handle v : value.cast<py::sequence>())
-                joined += (joined.empty() ? "" : ",") + py::repr(v).cast<std::string>();
+            for (const py::handle v : py::reinterpret_borrow<py::sequence>(value))
+                joined += (joined.empty() ? "" : ",") + numberText(v);
             args.push_back(joined);
         } else if (py::isinstance<py::str>(value)) {
             args.push_back(value.cast<std::string>());
         } else {
-            args.push_back(py::repr(value).cast<std::string>());
+            args.push_back(numberText(value));
         }
     }
     args.push_back("-");

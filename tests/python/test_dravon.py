@@ -302,6 +302,20 @@ def test_any_float_arrays_are_taken():
     assert r["md"].dtype == np.float64 and r["md"].shape == (4,)
 
 
+def test_numpy_values_are_taken_as_options():
+    md, inc, azi = [0, 500, 1000], [0, 10, 20], [30, 30, 30]
+    plain = dravon.covariances(md, inc, azi, error_model="iscwsa-mwd-rev5", mag_field=50000,
+                               mag_dip=72.5, declination=1, north="true", latitude=51)
+    numpy = dravon.covariances(md, inc, azi, error_model="iscwsa-mwd-rev5",
+                               mag_field=np.int64(50000), mag_dip=np.float64(72.5),
+                               declination=np.float32(1), north="true", latitude=51)
+    np.testing.assert_array_equal(plain, numpy)
+    tie_in = (1200, 1150.5, -4.65, 0.92, 12.5, 140)
+    a = dravon.course([1300.0], [12.5], [140.0], tie_in=tie_in)
+    b = dravon.course([1300.0], [12.5], [140.0], tie_in=np.array(tie_in))
+    np.testing.assert_array_equal(a["tvd"], b["tvd"])
+
+
 def test_tie_in_starts_the_course_there():
     r = dravon.course([1300.0, 1400.0], [12.5, 12.5], [140.0, 140.0],
                       tie_in=(1200, 1150.5, -4.65, 0.92, 12.5, 140))
