@@ -4361,6 +4361,13 @@ Not free format</translation>
     </message>
 </context>
 <context>
+    <name>Python</name>
+    <message>
+        <source>Die Kovarianzen brauchen ein Fehlermodell: error_model=iscwsa-mwd-rev5 oder iscwsa-mwd-rev4, ein Vermessungsprogramm (tool=VON-BIS:WERKZEUG) oder eines in den Einstellungen der Bohrung.</source>
+        <translation>The covariances need an error model: error_model=iscwsa-mwd-rev5 or iscwsa-mwd-rev4, a survey program (tool=FROM-TO:TOOL) or one in the well&apos;s settings.</translation>
+    </message>
+</context>
+<context>
     <name>QtFrameUi</name>
     <message>
         <source>Dateityp Drav (*.dvn)</source>
