@@ -1102,32 +1102,6 @@ or TVD outside the well path gives a message and status 1.
         <translation>--tool-model expects a file with an own tool model (.json or a table of error terms)</translation>
     </message>
     <message>
-        <source>Ziel %s: getroffen, der nächste Punkt der Planung bei %.2f m MD (Abstand %.3f m)</source>
-        <translation>Target %s: hit, the closest point of the plan at %.2f m MD (distance %.3f m)</translation>
-    </message>
-    <message>
-        <source>Ziel %s: verfehlt um %.3f m, der nächste Punkt der Planung bei %.2f m MD (Abstand %.3f m)</source>
-        <translation>Target %s: missed by %.3f m, the closest point of the plan at %.2f m MD (distance %.3f m)</translation>
-    </message>
-    <message>
-        <source>  --plan PFAD.csv        statt einer Messdatei die Stationen einer Planung: eine
-                         Tabelle der Abschnitte (Abschnitt halten, bogen, ziel
-                         oder landen; Länge (m), DLS (°/30 m),
-                         Werkzeugstellung (°), Nord (m), Ost (m), Seigerteufe
-                         (m), MD (m), Neigung (°), Azimut (°), Toleranz (m)),
-                         vom Ansatzpunkt oder von --tie-in aus
-  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)
-</source>
-        <translation>  --plan PATH.csv        the stations of a plan in place of a survey file: a
-                         table of sections (Section hold, arc, target or
-                         landing; Length (m), DLS (deg/30 m), Tool face (deg),
-                         North (m), East (m), TVD (m), MD (m), Inclination
-                         (deg), Azimuth (deg), Tolerance (m)), from the slot or
-                         from --tie-in
-  --plan-step M          distance between the plan&apos;s stations (default: 30)
-</translation>
-    </message>
-    <message>
         <source>--plan gibt die Stationen der Planung und liest keine Messdatei</source>
         <translation>--plan gives the stations of the plan and reads no survey file</translation>
     </message>
@@ -1142,6 +1116,180 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--plan-step erwartet den Abstand der Stationen der Planung in Metern, mindestens 0.1 (z.B. 30)</source>
         <translation>--plan-step expects the distance between the plan&apos;s stations in metres, at least 0.1 (e.g. 30)</translation>
+    </message>
+    <message>
+        <source>%s: getroffen, der nächste Punkt der Planung bei %.2f m MD (Abstand %.3f m)</source>
+        <translation>%s: hit, the plan&apos;s closest point at %.2f m MD (distance %.3f m)</translation>
+    </message>
+    <message>
+        <source>%s: verfehlt um %.3f m, der nächste Punkt der Planung bei %.2f m MD (Abstand %.3f m)</source>
+        <translation>%s: missed by %.3f m, the plan&apos;s closest point at %.2f m MD (distance %.3f m)</translation>
+    </message>
+    <message>
+        <source>Standort 1</source>
+        <translation>Site 1</translation>
+    </message>
+    <message>
+        <source>--import %1: die Datei kann nicht ganz gelesen werden; nichts wurde ins Feld übernommen.</source>
+        <translation>--import %1: the file cannot be read whole; nothing was taken into the field.</translation>
+    </message>
+    <message>
+        <source>%1 Bohrungen in die Felddatei %2 übernommen</source>
+        <translation>%1 wells taken into the field file %2</translation>
+    </message>
+    <message>
+        <source>die Datei kann nicht gelesen werden</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>--well %1: das Feld %2 hat keine solche Bohrung</source>
+        <translation>--well %1: the field %2 has no such well</translation>
+    </message>
+    <message>
+        <source>--well %1: im Feld %2 heißen mehrere Bohrpfade so; der Pfad im Feld (Feld/Standort/Bohrung) nennt einen</source>
+        <translation>--well %1: several wellbores of the field %2 have this name; the path in the field (field/site/well) names one</translation>
+    </message>
+    <message>
+        <source>  --plan PFAD.csv        statt einer Messdatei die Stationen einer Planung: eine
+                         Tabelle der Abschnitte (Abschnitt halten, bogen, ziel
+                         oder landen; Länge (m), DLS (°/30 m),
+                         Werkzeugstellung (°), Nord (m), Ost (m), Seigerteufe
+                         (m), MD (m), Neigung (°), Azimut (°), Toleranz (m)),
+                         vom Ansatzpunkt oder von --tie-in aus
+  --plan-step M          Abstand der Stationen der Planung (Vorgabe: 30)
+  --against-plan PFAD.csv
+                         die Messung gegen eine Planung: je Messpunkt der
+                         nächste Punkt der Planung und der Abstand (Hochseite,
+                         Rechtsseite, längs, Seigerteufe) als --listing; die
+                         Projektion zum Meißel und auf die Seigerteufe des Ziels
+                         und der Bogen zurück zum Ziel als Meldungen
+  --bit-distance M       Abstand vom Sensor zum Meißel für die Projektion
+                         (Vorgabe: 15)
+</source>
+        <translation>  --plan PATH.csv        the stations of a plan in place of a survey file: a
+                         table of sections (Section hold, arc, target or
+                         landing; Length (m), DLS (deg/30 m), Tool face (deg),
+                         North (m), East (m), TVD (m), MD (m), Inclination
+                         (deg), Azimuth (deg), Tolerance (m)), from the slot or
+                         from --tie-in
+  --plan-step M          distance between the plan&apos;s stations (default: 30)
+  --against-plan PATH.csv
+                         the survey against a plan: for each station the
+                         plan&apos;s closest point and the distance (high side,
+                         right side, along hole, TVD) as --listing; the
+                         projection to the bit and to the target&apos;s TVD and
+                         the arc back onto the target as messages
+  --bit-distance M       distance from the sensor to the bit for the
+                         projection (default: 15)
+</translation>
+    </message>
+    <message>
+        <source>  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht
+                         gibt)
+  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je
+                         Datei eine Bohrung, benannt nach der Datei, eine neue
+                         Version ihrer Vermessung, wenn es sie schon gibt
+  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:
+                         Standort 1)
+  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,
+                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung
+  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen
+                         (Abstand und Trennfaktor wie mit --offset, --clearance
+                         nennt sie mit ihrem Pfad im Feld)
+  --radius M             nur Bohrungen, die näher als M Meter kommen
+  --rules DATEI          die Regeln des Betreibers (JSON: Stufen des
+                         Trennfaktors, Abstand nahe der Oberfläche, Flächen):
+                         mit --field im Feld gespeichert, sonst auf den
+                         Vergleich angewandt; eine Stufe &quot;stop&quot; gibt Status 3
+</source>
+        <translation>  --field FILE           the field file (SQLite; made when it does not exist)
+  --import PATH          a survey file or a folder (repeatable) into the field:
+                         one well per file, named after the file, a new
+                         version of its survey when it is there already
+  --site NAME            the site of the imported wells (default: Site 1)
+  --list                 one line per wellbore of the field: field, site,
+                         well, wellbore, stations, last change
+  --scan-all             the field&apos;s well --well NAME against all others
+                         (distance and separation factor as with --offset;
+                         --clearance names them by their path in the field)
+  --radius M             only wells that come nearer than M metres
+  --rules FILE           the operator&apos;s rules (JSON: separation factor levels,
+                         distance near the surface, lease areas): kept in the
+                         field with --field, else applied to the scan; a
+                         &quot;stop&quot; level gives status 3
+</translation>
+    </message>
+    <message>
+        <source>--against-plan vergleicht eine Messung mit der Planung; mit --plan ist die Planung selbst die Messung</source>
+        <translation>--against-plan compares a survey with the plan; with --plan the plan itself is the survey</translation>
+    </message>
+    <message>
+        <source>--against-plan braucht eine Messdatei oder ein Dokument</source>
+        <translation>--against-plan needs a survey file or a document</translation>
+    </message>
+    <message>
+        <source>--at-md und --at-tvd fragen nach der Bahn; mit --against-plan ist --listing der Vergleich mit der Planung an den Messpunkten</source>
+        <translation>--at-md and --at-tvd ask for the path; with --against-plan --listing is the comparison with the plan at the stations</translation>
+    </message>
+    <message>
+        <source>--bit-distance braucht --against-plan DATEI.csv</source>
+        <translation>--bit-distance needs --against-plan FILE.csv</translation>
+    </message>
+    <message>
+        <source>--field arbeitet mit der Felddatei und liest keine Messdatei; Dateien für das Feld nennt --import</source>
+        <translation>--field works on the field file and reads no survey file; --import names files for the field</translation>
+    </message>
+    <message>
+        <source>--field braucht --import DATEI, --list, --rules DATEI oder --scan-all</source>
+        <translation>--field needs --import FILE, --list, --rules FILE or --scan-all</translation>
+    </message>
+    <message>
+        <source>--scan-all braucht --field DATEI und --well NAME</source>
+        <translation>--scan-all needs --field FILE and --well NAME</translation>
+    </message>
+    <message>
+        <source>--scan-all steht ohne --import und --list</source>
+        <translation>--scan-all goes without --import and --list</translation>
+    </message>
+    <message>
+        <source>--well und --radius brauchen --scan-all</source>
+        <translation>--well and --radius need --scan-all</translation>
+    </message>
+    <message>
+        <source>--import, --list und --site brauchen --field DATEI</source>
+        <translation>--import, --list and --site need --field FILE</translation>
+    </message>
+    <message>
+        <source>--field erwartet den Namen der Felddatei</source>
+        <translation>--field expects the name of the field file</translation>
+    </message>
+    <message>
+        <source>--import erwartet eine Datei oder einen Ordner</source>
+        <translation>--import expects a file or a folder</translation>
+    </message>
+    <message>
+        <source>--site erwartet den Namen eines Standorts</source>
+        <translation>--site expects the name of a site</translation>
+    </message>
+    <message>
+        <source>--well erwartet den Namen einer Bohrung des Felds</source>
+        <translation>--well expects the name of a well of the field</translation>
+    </message>
+    <message>
+        <source>--rules erwartet eine Datei der Regeln (JSON)</source>
+        <translation>--rules expects a file of rules (JSON)</translation>
+    </message>
+    <message>
+        <source>--radius erwartet den Umkreis in Metern, größer als 0 (z.B. 500)</source>
+        <translation>--radius expects the radius in metres, greater than 0 (e.g. 500)</translation>
+    </message>
+    <message>
+        <source>--against-plan erwartet eine Datei der Planung (Tabelle der Abschnitte)</source>
+        <translation>--against-plan expects a plan file (table of sections)</translation>
+    </message>
+    <message>
+        <source>--bit-distance erwartet den Abstand vom Sensor zum Meißel in Metern, 0 bis 1000 (z.B. 15)</source>
+        <translation>--bit-distance expects the distance from the sensor to the bit in metres, 0 to 1000 (e.g. 15)</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +2025,26 @@ through the project&apos;s issue tracker.</translation>
     <message>
         <source>Keine Unsicherheit: %1 (Bearbeiten &gt; Bohrung …)</source>
         <translation>No uncertainty: %1 (Edit &gt; Well …)</translation>
+    </message>
+    <message>
+        <source>&amp;Planung …</source>
+        <translation>&amp;Plan …</translation>
+    </message>
+    <message>
+        <source>Die geplante Bahn: Ansatz, Abschnitte und Ziele, mit der Vorschau der Planung</source>
+        <translation>The planned path: start, sections and targets, with a preview of the plan</translation>
+    </message>
+    <message>
+        <source>Planung als Messpunkte übernehmen</source>
+        <translation>Take Plan as Survey</translation>
+    </message>
+    <message>
+        <source>Die Stationen der Planung werden die Messpunkte: Unsicherheit, Abstand zu den Nachbarbohrungen, Leiter und Zylinder der geplanten Bahn</source>
+        <translation>The plan&apos;s stations become the survey: uncertainty, distance to the offset wells, ladder and cylinder of the planned path</translation>
+    </message>
+    <message>
+        <source>Planung ändern</source>
+        <translation>Change plan</translation>
     </message>
 </context>
 <context>
@@ -2615,6 +2783,263 @@ The offset well is not added.</translation>
     </message>
 </context>
 <context>
+    <name>DlgPlan</name>
+    <message>
+        <source>Planung</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Ansatz der Planung</source>
+        <translation>Start of the plan</translation>
+    </message>
+    <message>
+        <source>&amp;MD (m):</source>
+        <translation>&amp;MD (m):</translation>
+    </message>
+    <message>
+        <source>&amp;Seigerteufe (m):</source>
+        <translation>&amp;TVD (m):</translation>
+    </message>
+    <message>
+        <source>&amp;Nord (m):</source>
+        <translation>&amp;North (m):</translation>
+    </message>
+    <message>
+        <source>&amp;Ost (m):</source>
+        <translation>&amp;East (m):</translation>
+    </message>
+    <message>
+        <source>N&amp;eigung (°):</source>
+        <translation>Incl&amp;ination (°):</translation>
+    </message>
+    <message>
+        <source>&amp;Azimut (°):</source>
+        <translation>&amp;Azimuth (°):</translation>
+    </message>
+    <message>
+        <source>Anschlusspunkt ü&amp;bernehmen</source>
+        <translation>Take the tie-in p&amp;oint</translation>
+    </message>
+    <message>
+        <source>Der Ansatz der Planung wird der Anschlusspunkt der Vermessung</source>
+        <translation>The start of the plan becomes the survey&apos;s tie-in point</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>S&amp;chrittweite der Stationen (m):</source>
+        <translation>Station s&amp;tep (m):</translation>
+    </message>
+    <message>
+        <source>Abstand Sensor–&amp;Meißel (m):</source>
+        <translation>Distance sensor–&amp;bit (m):</translation>
+    </message>
+    <message>
+        <source>Abschnitte</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>Abschnitt</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>&amp;Hinzufügen</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Entfernen</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Nach &amp;oben</source>
+        <translation>Move &amp;up</translation>
+    </message>
+    <message>
+        <source>Nach &amp;unten</source>
+        <translation>Move do&amp;wn</translation>
+    </message>
+    <message>
+        <source>Planung &amp;laden …</source>
+        <translation>&amp;Load plan …</translation>
+    </message>
+    <message>
+        <source>Ziele</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Nord (m)</source>
+        <translation>North (m)</translation>
+    </message>
+    <message>
+        <source>Ost (m)</source>
+        <translation>East (m)</translation>
+    </message>
+    <message>
+        <source>Seigerteufe (m)</source>
+        <translation>TVD (m)</translation>
+    </message>
+    <message>
+        <source>Radius (m)</source>
+        <translation>Radius (m)</translation>
+    </message>
+    <message>
+        <source>Nord von (m)</source>
+        <translation>North from (m)</translation>
+    </message>
+    <message>
+        <source>Nord bis (m)</source>
+        <translation>North to (m)</translation>
+    </message>
+    <message>
+        <source>Ost von (m)</source>
+        <translation>East from (m)</translation>
+    </message>
+    <message>
+        <source>Ost bis (m)</source>
+        <translation>East to (m)</translation>
+    </message>
+    <message>
+        <source>Seigerteufe von (m)</source>
+        <translation>TVD from (m)</translation>
+    </message>
+    <message>
+        <source>Seigerteufe bis (m)</source>
+        <translation>TVD to (m)</translation>
+    </message>
+    <message>
+        <source>Neigung (°)</source>
+        <translation>Inclination (°)</translation>
+    </message>
+    <message>
+        <source>Azimut (°)</source>
+        <translation>Azimuth (°)</translation>
+    </message>
+    <message>
+        <source>Winkeltoleranz (°)</source>
+        <translation>Angle tolerance (°)</translation>
+    </message>
+    <message>
+        <source>Ziel hin&amp;zufügen</source>
+        <translation>Add tar&amp;get</translation>
+    </message>
+    <message>
+        <source>Ziel en&amp;tfernen</source>
+        <translation>Remo&amp;ve target</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Planung ent&amp;fernen</source>
+        <translation>Remove &amp;plan</translation>
+    </message>
+    <message>
+        <source>Planung laden</source>
+        <translation>Load plan</translation>
+    </message>
+    <message>
+        <source>Planungsdateien (*.csv *.txt);;Alle Dateien (*)</source>
+        <translation>Plan files (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>halten</source>
+        <translation>hold</translation>
+    </message>
+    <message>
+        <source>bogen</source>
+        <translation>arc</translation>
+    </message>
+    <message>
+        <source>ziel</source>
+        <translation>target</translation>
+    </message>
+    <message>
+        <source>landen</source>
+        <translation>landing</translation>
+    </message>
+    <message>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Quader</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Landung</source>
+        <translation>Landing</translation>
+    </message>
+    <message>
+        <source>MD</source>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <source>Seigerteufe</source>
+        <translation>TVD</translation>
+    </message>
+    <message>
+        <source>Nord</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>Ost</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>Neigung</source>
+        <translation>Inclination</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Ansatz, %1: „%2“ ist keine Zahl</source>
+        <translation>Start, %1: “%2” is not a number</translation>
+    </message>
+    <message>
+        <source>Abschnitt %1, %2: „%3“ ist keine Zahl</source>
+        <translation>Section %1, %2: “%3” is not a number</translation>
+    </message>
+    <message>
+        <source>Ziel %1, %2: „%3“ ist keine Zahl</source>
+        <translation>Target %1, %2: “%3” is not a number</translation>
+    </message>
+    <message>
+        <source>Die Planung wurde nicht geladen:
+%1</source>
+        <translation>The plan was not loaded:
+%1</translation>
+    </message>
+    <message>
+        <source>Schrittweite: „%1“ ist keine Zahl</source>
+        <translation>Step: “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Die Schrittweite muss zwischen %1 und %2 m liegen</source>
+        <translation>The step must lie between %1 and %2 m</translation>
+    </message>
+    <message>
+        <source>Abstand Sensor–Meißel: „%1“ ist keine Zahl</source>
+        <translation>Distance sensor–bit: “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>Der Abstand Sensor–Meißel muss zwischen 0 und 1000 m liegen</source>
+        <translation>The distance sensor–bit must lie between 0 and 1000 m</translation>
+    </message>
+</context>
+<context>
     <name>DlgWell</name>
     <message>
         <source>Bohrung</source>
@@ -3216,6 +3641,53 @@ An existing file of this name stays unchanged.</translation>
         <source>Werkzeug</source>
         <translation>Tool</translation>
     </message>
+    <message>
+        <source>Teufe der Planung</source>
+        <translation>Plan depth</translation>
+    </message>
+    <message>
+        <source>Hochseite</source>
+        <translation>High side</translation>
+    </message>
+    <message>
+        <source>Rechtsseite</source>
+        <translation>Right side</translation>
+    </message>
+    <message>
+        <source>Längs</source>
+        <translation>Along hole</translation>
+    </message>
+    <message>
+        <source>Seigerteufe-Differenz</source>
+        <translation>TVD difference</translation>
+    </message>
+</context>
+<context>
+    <name>Feld</name>
+    <message>
+        <source>Die Felddatei %1 kann nicht bearbeitet werden: %2</source>
+        <translation>The field file %1 cannot be worked on: %2</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht ins Feld übernommen werden: ein Name der Stelle im Feld fehlt.</source>
+        <translation>%1 cannot be taken into the field: a name of its place in the field is missing.</translation>
+    </message>
+    <message>
+        <source>Die Felddatei %1 stammt von einer neueren Version des Programms (Schema %2) und wird nicht geändert.</source>
+        <translation>The field file %1 comes from a later version of the program (schema %2) and is not changed.</translation>
+    </message>
+    <message>
+        <source>Der SQLite-Treiber für Felddateien fehlt.</source>
+        <translation>The SQLite driver for field files is missing.</translation>
+    </message>
+    <message>
+        <source>Die Felddatei %1 hat keine Vermessung der Bohrung %2.</source>
+        <translation>The field file %1 has no survey of the wellbore %2.</translation>
+    </message>
+    <message>
+        <source>Die Bohrung %1 hat keine Vermessung %2.</source>
+        <translation>The wellbore %1 has no survey %2.</translation>
+    </message>
 </context>
 <context>
     <name>GeoJson</name>
@@ -3329,6 +3801,10 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>Messpunkt außerhalb der Toleranz</source>
         <translation>Survey station outside tolerance</translation>
+    </message>
+    <message>
+        <source>Planung</source>
+        <translation>Plan</translation>
     </message>
 </context>
 <context>
@@ -3713,6 +4189,50 @@ Please select a line of the list first.</translation>
         <source>Messpunkt bei %1 m MD: Neigung %2° außerhalb des Bereichs des Werkzeugs %3 (%4° bis %5°)</source>
         <translation>Station at %1 m MD: inclination %2° outside the range of the tool %3 (%4° to %5°)</translation>
     </message>
+    <message>
+        <source>Die Planung kann nicht berechnet werden: %1</source>
+        <translation>The plan cannot be computed: %1</translation>
+    </message>
+    <message>
+        <source>Letzter Messpunkt bei %1 m MD: %2 m von der Planung (Hochseite %3 m, Rechtsseite %4 m, längs %5 m, Seigerteufe %6 m), nächster Punkt der Planung bei %7 m MD</source>
+        <translation>Last station at %1 m MD: %2 m from the plan (high side %3 m, right side %4 m, along %5 m, TVD %6 m), the plan&apos;s closest point at %7 m MD</translation>
+    </message>
+    <message>
+        <source>Projektion zum Meißel (%1 m voraus): %2 m MD, Neigung %3°, Azimut %4°, Seigerteufe %5 m, Nord %6 m, Ost %7 m</source>
+        <translation>Projection to the bit (%1 m ahead): %2 m MD, inclination %3°, azimuth %4°, TVD %5 m, north %6 m, east %7 m</translation>
+    </message>
+    <message>
+        <source>Projektion auf die Seigerteufe %1 m bei gleichem Kurs: %2 m MD, Neigung %3°, Azimut %4°, Nord %5 m, Ost %6 m</source>
+        <translation>Projection to the TVD %1 m on the same course: %2 m MD, inclination %3°, azimuth %4°, north %5 m, east %6 m</translation>
+    </message>
+    <message>
+        <source>Bei gleichem Kurs erreicht die Bohrung die Seigerteufe %1 m nicht.</source>
+        <translation>On the same course the hole does not reach the TVD %1 m.</translation>
+    </message>
+    <message>
+        <source>Ende der Planung</source>
+        <translation>end of the plan</translation>
+    </message>
+    <message>
+        <source>Ziel %1</source>
+        <translation>Target %1</translation>
+    </message>
+    <message>
+        <source>%1 (Nord %2 m, Ost %3 m, Seigerteufe %4 m)</source>
+        <translation>%1 (north %2 m, east %3 m, TVD %4 m)</translation>
+    </message>
+    <message>
+        <source>Kein Bogen führt vom letzten Messpunkt bis %1: der Punkt liegt dort oder hinter der Bohrung.</source>
+        <translation>No arc leads from the last station to %1: the point lies there or behind the hole.</translation>
+    </message>
+    <message>
+        <source>Bogen bis %1: %2°/30 m bei Werkzeugstellung %3° über %4 m, steiler als die %5°/30 m, die eine Planung erlaubt</source>
+        <translation>Arc to %1: %2°/30 m at tool face %3° over %4 m, steeper than the %5°/30 m a plan allows</translation>
+    </message>
+    <message>
+        <source>Bogen bis %1: %2°/30 m bei Werkzeugstellung %3° über %4 m</source>
+        <translation>Arc to %1: %2°/30 m at tool face %3° over %4 m</translation>
+    </message>
 </context>
 <context>
     <name>MessagesPanel</name>
@@ -3861,6 +4381,74 @@ Not free format</translation>
     <message>
         <source>der Messpunkt bei MD %.2f m liegt in keinem Abschnitt</source>
         <translation>the station at MD %.2f m lies in no run</translation>
+    </message>
+    <message>
+        <source>Die Regeln sind fehlerhaft: %1 %2</source>
+        <translation>The rules are faulty: %1 %2</translation>
+    </message>
+    <message>
+        <source>fehlt.</source>
+        <translation>is missing.</translation>
+    </message>
+    <message>
+        <source>ist keine Zahl im erlaubten Bereich.</source>
+        <translation>is not a number within the allowed range.</translation>
+    </message>
+    <message>
+        <source>ist kein Text.</source>
+        <translation>is not a text.</translation>
+    </message>
+    <message>
+        <source>Die Regeln sind kein JSON-Objekt.</source>
+        <translation>The rules are not a JSON object.</translation>
+    </message>
+    <message>
+        <source>ist keine Liste.</source>
+        <translation>is not a list.</translation>
+    </message>
+    <message>
+        <source>ist kein Objekt.</source>
+        <translation>is not an object.</translation>
+    </message>
+    <message>
+        <source>ist nicht stop, caution oder inform.</source>
+        <translation>is not stop, caution or inform.</translation>
+    </message>
+    <message>
+        <source>ist keine Liste von mindestens drei Punkten [Rechtswert, Hochwert].</source>
+        <translation>is not a list of at least three points [easting, northing].</translation>
+    </message>
+    <message>
+        <source>Halt</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <source>Vorsicht</source>
+        <translation>caution</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>inform</translation>
+    </message>
+    <message>
+        <source>Nachbarbohrung %s: Trennfaktor %.2f bei %.2f m MD unter %.2f, Regel „%s“ (%s)</source>
+        <translation>Offset well %s: separation factor %.2f at %.2f m MD below %.2f, rule “%s” (%s)</translation>
+    </message>
+    <message>
+        <source>Nachbarbohrung %s: Abstand %.2f m bei %.2f m MD, bis %.0f m Seigerteufe verlangen die Regeln „%s“ %.2f m</source>
+        <translation>Offset well %s: distance %.2f m at %.2f m MD; down to %.0f m TVD the rules “%s” ask for %.2f m</translation>
+    </message>
+    <message>
+        <source>Die Bohrung verlässt bei %.2f m MD die Fläche „%s“</source>
+        <translation>At %.2f m MD the hole leaves the area “%s”</translation>
+    </message>
+    <message>
+        <source>Die Bohrung kommt bei %.2f m MD der Grenze der Fläche „%s“ bis auf %.2f m nahe; verlangt sind %.2f m</source>
+        <translation>At %.2f m MD the line of the area “%s” is only %.2f m from the hole; %.2f m are asked for</translation>
+    </message>
+    <message>
+        <source>Die Flächen der Regeln können nicht geprüft werden: der Bohrung fehlen der Bohrungskopf oder die Meridiankonvergenz im Gitter des Felds.</source>
+        <translation>The areas of the rules cannot be checked: the well lacks the wellhead or the grid convergence in the field&apos;s grid.</translation>
     </message>
 </context>
 <context>
@@ -4148,6 +4736,33 @@ Not free format</translation>
     <message>
         <source>Liste exportieren</source>
         <translation>Export listing</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPreview</name>
+    <message>
+        <source>Draufsicht</source>
+        <translation>Plan view</translation>
+    </message>
+    <message>
+        <source>Ost (m)</source>
+        <translation>East (m)</translation>
+    </message>
+    <message>
+        <source>Nord (m)</source>
+        <translation>North (m)</translation>
+    </message>
+    <message>
+        <source>Vertikalschnitt, Azimut %1°</source>
+        <translation>Vertical section, azimuth %1°</translation>
+    </message>
+    <message>
+        <source>Horizontalversatz (m)</source>
+        <translation>Horizontal displacement (m)</translation>
+    </message>
+    <message>
+        <source>Seigerteufe (m)</source>
+        <translation>TVD (m)</translation>
     </message>
 </context>
 <context>
