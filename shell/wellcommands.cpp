@@ -108,6 +108,9 @@ void CMainFrame::updateMessages()
         [](const analysis::Remark &r) { return r.severity == analysis::Severity::CollisionRisk; });
     if (risk && m_messages->isHidden())
         m_messages->show();
+    // What the commands may do follows the well: a plan that computes can become the
+    // survey.
+    updateCommandUi();
 }
 
 void CMainFrame::showMessageDepth(const analysis::Remark &remark)
