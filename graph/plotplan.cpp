@@ -34,7 +34,7 @@ traj::Station targetStation(const plan::Target &t)
 OffsetPicture pictureOf(const plan::ComputedPlan &computed, const std::vector<plan::Target> &targets)
 {
     OffsetPicture picture;
-    picture.paths.push_back({ planName(), graphstyle::kPlanPen.color, planPath(computed), {} });
+    picture.paths.push_back({ planName(), graphstyle::kPlanPen.color, plan::stationPath(computed), {} });
     for (const plan::Target &t : targets) {
         OffsetPath p;
         p.name = t.name;
@@ -60,23 +60,6 @@ void takePlan(PlotData &d, std::size_t first, const std::vector<plan::Target> &t
 
 } // namespace
 
-traj::Trajectory planPath(const plan::ComputedPlan &computed)
-{
-    traj::Trajectory t;
-    t.stations.reserve(computed.stations.size());
-    for (const plan::PlanStation &p : computed.stations) {
-        traj::Station s;
-        s.md = p.md;
-        s.inclination = p.inclination;
-        s.azimuth = p.azimuth;
-        s.tvd = p.tvd;
-        s.north = p.north;
-        s.east = p.east;
-        s.doglegPer30 = p.doglegPer30;
-        t.stations.push_back(s);
-    }
-    return t;
-}
 
 void addPlan(PlotData &d, const plan::PlanResult &result, const std::vector<plan::Target> &targets,
     const traj::Trajectory &reference, PlotView view)

@@ -11,10 +11,6 @@
 
 #include <vector>
 
-// The plan's stations as a path with the tvd, north and east of the plan (md, inclination
-// and azimuth as the plan's).
-traj::Trajectory planPath(const plan::ComputedPlan &computed);
-
 // Gives the side or top view made from `reference` by plotDataOf the plan of `result`
 // and the points of `targets` (the plan's, in its order).
 void addPlan(PlotData &d, const plan::PlanResult &result, const std::vector<plan::Target> &targets,

@@ -54,17 +54,7 @@ std::optional<scene3d::WellInput> planWell(const plan::PlanResult &result, const
     scene3d::WellInput w;
     w.name = name;
     w.planned = true;
-    for (const plan::PlanStation &p : result.plan->stations) {
-        traj::Station s;
-        s.md = p.md;
-        s.inclination = p.inclination;
-        s.azimuth = p.azimuth;
-        s.tvd = p.tvd;
-        s.north = p.north;
-        s.east = p.east;
-        s.doglegPer30 = p.doglegPer30;
-        w.path.stations.push_back(s);
-    }
+    w.path = plan::stationPath(*result.plan);
     return w;
 }
 

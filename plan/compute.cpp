@@ -727,4 +727,22 @@ PlanResult compute(const Plan &plan, double step)
     return result;
 }
 
+traj::Trajectory stationPath(const ComputedPlan &plan)
+{
+    traj::Trajectory t;
+    t.stations.reserve(plan.stations.size());
+    for (const PlanStation &p : plan.stations) {
+        traj::Station s;
+        s.md = p.md;
+        s.inclination = p.inclination;
+        s.azimuth = p.azimuth;
+        s.tvd = p.tvd;
+        s.north = p.north;
+        s.east = p.east;
+        s.doglegPer30 = p.doglegPer30;
+        t.stations.push_back(s);
+    }
+    return t;
+}
+
 } // namespace plan

@@ -22,6 +22,7 @@
 // where the step would leave longer intervals, the arc has more stations.
 #pragma once
 
+#include "core/trajectory.h"
 #include "plan/path.h"
 #include "plan/plan.h"
 #include "plan/refusal.h"
@@ -58,6 +59,10 @@ struct ComputedPlan
     // The stations where each section ends, in the order of the sections.
     std::vector<PlanStation> sectionEnds() const;
 };
+
+// The stations as a computed trajectory (depth, direction, position and dogleg rate; the
+// rest of each record unset), for what draws or scans a path of stations.
+traj::Trajectory stationPath(const ComputedPlan &plan);
 
 struct PlanResult
 {

@@ -30,20 +30,38 @@ void setValue(DlgPlan &d, int row, plan::Field f, const QString &text)
     ADD_FAILURE() << "no column " << heading.toStdString();
 }
 
+// The desktop program on the bundled example, its frame over the document.
+struct Desktop
+{
+    ScriptedPrompter prompter;
+    QtMeasurementDialog measurement { prompter };
+    CDravonDoc doc;
+    DocumentCommands commands { doc, prompter, measurement };
+    ScriptedFrameUi ui;
+    std::unique_ptr<CMainFrame> frame;
+
+    bool open()
+    {
+        doc.reset();
+        if (!openExample(commands))
+            return false;
+        frame = std::make_unique<CMainFrame>(commands, ui);
+        measurement.setParent(frame.get());
+        return true;
+    }
+    ~Desktop() { measurement.setParent(nullptr); }
+};
+
 } // namespace
 
 TEST(PlanGui, OkIsOneStepThatUndoTakesBack)
 {
     guiApp();
-    ScriptedPrompter prompter;
-    QtMeasurementDialog measurement(prompter);
-    CDravonDoc doc;
-    doc.reset();
-    DocumentCommands commands(doc, prompter, measurement);
-    ASSERT_TRUE(openExample(commands));
-    ScriptedFrameUi ui;
-    CMainFrame frame(commands, ui);
-    measurement.setParent(&frame);
+    Desktop desktop;
+    ASSERT_TRUE(desktop.open());
+    CDravonDoc &doc = desktop.doc;
+    DocumentCommands &commands = desktop.commands;
+    CMainFrame &frame = *desktop.frame;
     const WellSettings before = doc.settings();
     ASSERT_FALSE(before.plan);
     EXPECT_FALSE(doc.analysis().plan().plan || doc.analysis().plan().refusal);
@@ -114,15 +132,11 @@ TEST(PlanGui, OkIsOneStepThatUndoTakesBack)
 TEST(PlanGui, ThePlansStationsBecomeTheSurveyAsOneStep)
 {
     guiApp();
-    ScriptedPrompter prompter;
-    QtMeasurementDialog measurement(prompter);
-    CDravonDoc doc;
-    doc.reset();
-    DocumentCommands commands(doc, prompter, measurement);
-    ASSERT_TRUE(openExample(commands));
-    ScriptedFrameUi ui;
-    CMainFrame frame(commands, ui);
-    measurement.setParent(&frame);
+    Desktop desktop;
+    ASSERT_TRUE(desktop.open());
+    CDravonDoc &doc = desktop.doc;
+    DocumentCommands &commands = desktop.commands;
+    CMainFrame &frame = *desktop.frame;
     const well::Well surveyed = doc.well();
 
     // A plan from a tie-in below the surface: the survey continues from there.
