@@ -9,10 +9,11 @@ namespace surveyexport {
 
 ColumnTable againstPlanTable(const plan::AgainstPlan &against)
 {
-    const auto metres = [](const char *name, int decimals) {
+    const std::string unit = "m";
+    const auto metres = [&unit](const char *name, int decimals) {
         Column c;
         c.name = name;
-        c.unit = "m";
+        c.unit = unit;
         c.decimals = decimals;
         return c;
     };
