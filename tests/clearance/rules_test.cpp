@@ -103,8 +103,12 @@ TEST(Rules, EachNeighbourIsGradedByTheStrictestLevelItFallsUnder)
         "shallow":{"toTvd":300,"minDistance":5}})");
     clr::Well reference = vertical("R", 0);
     std::vector<clr::Well> offsets;
-    for (double east : { 2.5, 6.0, 9.0, 12.0, 16.0, 20.0, 30.0, 400.0 })
-        offsets.push_back(vertical("O" + std::to_string(static_cast<int>(east)), east));
+    for (double east : { 2.5, 6.0, 9.0, 12.0, 16.0, 20.0, 30.0, 400.0 }) {
+        // Appended, not "O" + …: GCC 12 at -O3 warns of an overlapping copy there.
+        std::string name = "O";
+        name += std::to_string(static_cast<int>(east));
+        offsets.push_back(vertical(name, east));
+    }
     const clr::Scan scan = clr::scan(reference, offsets);
     const std::vector<clr::RuleFinding> found = clr::checkRules(rules, reference.path, scan, {});
     int graded = 0, stops = 0;
