@@ -6,6 +6,7 @@
 #include "analysis/remarks.h"
 #include "cli/programfile.h"
 #include "cli/linesource.h"
+#include "cli/offsetplace.h"
 #include "cli/textout.h"
 #include "core/atomicfile.h"
 #include "core/cformat.h"
@@ -54,6 +55,7 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string_view>
 
 namespace {
@@ -261,53 +263,18 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
         bool readerFault = false;
         if (!readOffsetFile(options, off.path, source, stored, readerFault))
             return false;
-        OffsetWell o;
-        std::string why, note;
-        if (readerFault)
-            why = i18n::translate("Batch", "Die Datei wurde nicht ganz gelesen.");
-        if (!why.empty() || !clr::offsetOfWell(source, stored, settings, o, why, &note)) {
+        if (readerFault) {
             complain(i18n::arg(i18n::translate("Batch",
                                    "--offset %1: %2 Die Nachbarbohrung wird nicht übernommen."),
-                { off.path, why }));
+                { off.path, i18n::translate("Batch", "Die Datei wurde nicht ganz gelesen.") }));
             return false;
         }
-        if (off.name)
-            o.name = *off.name;
-        if (o.name.empty())
-            o.name = exchange::nameFromPath(off.path);
-        if (off.kickOff) {
-            o.parent = off.parent.value_or(wellName);
-            o.kickOffMd = *off.kickOff;
-            o.wellhead.reset();
-        } else if (off.position) {
-            o.wellhead.reset();
-            o.slotNorth = off.position->first;
-            o.slotEast = off.position->second;
-        } else if (off.wellhead) {
-            o.wellhead = off.wellhead;
-        } else if (!o.wellhead) {
-            // The note (why a document's wellhead does not serve) comes first.
-            std::string text = "--offset " + off.path + ": ";
-            if (!note.empty()) {
-                text += note;
-                text += ' ';
-            }
-            text += i18n::translate("Batch",
-                "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N gibt "
-                "ihn an.");
-            complain(text);
+        OffsetWell o;
+        std::string message;
+        if (!placeOffset(off, source, stored, off.path, exchange::nameFromPath(off.path),
+                wellName, settings, o, message)) {
+            complain(message);
             return false;
-        }
-        if (off.elevation)
-            o.elevation = off.elevation;
-        if (off.hole)
-            o.holeDiameter = *off.hole;
-        if (off.tool) {
-            // The whole offset by one tool, with the well's geomagnetic inputs unless its
-            // document brought its own.
-            UncertaintySettings u = o.uncertainty.value_or(settings.uncertainty);
-            u.program = { SurveyRun { 0, std::nullopt, *off.tool, {}, {} } };
-            o.uncertainty = u;
         }
         settings.offsets.push_back(std::move(o));
     }
@@ -344,7 +311,86 @@ std::vector<std::string> importPaths(const std::vector<std::string> &given)
     return out;
 }
 
-// --field: the files of --import into the field file, all or none, then its list.
+// A name of the field as one part of a file's path: no separators, nothing a file system
+// refuses, never "." or "..".
+std::string fileNamePart(const std::string &name)
+{
+    std::string out;
+    for (const char c : name)
+        out += (static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c)
+                       != std::string_view::npos)
+            ? '_'
+            : c;
+    if (out.empty() || out == "." || out == "..")
+        out.insert(0, 1, '_');
+    return out;
+}
+
+// --field --export: each wellbore's definitive survey as a WITSML trajectory in
+// FOLDER/field/site/, named after its well (and its wellbore where that is named otherwise).
+// What cannot be computed or written is said and the others are still written; false then.
+bool exportField(const field::Database &db, const std::string &folder)
+{
+    std::string fault;
+    std::vector<std::pair<field::WellboreEntry, well::Well>> all = db.definitiveSurveys(fault);
+    if (!fault.empty()) {
+        complain(fault);
+        return false;
+    }
+    std::size_t written = 0;
+    std::set<std::filesystem::path> taken;
+    for (auto &[entry, w] : all) {
+        const field::Placement &at = entry.place;
+        std::string stem = fileNamePart(at.well);
+        if (at.wellbore != at.well) {
+            stem += " - ";
+            stem += fileNamePart(at.wellbore);
+        }
+        const std::filesystem::path dir
+            = std::filesystem::path(folder) / fileNamePart(at.field) / fileNamePart(at.site);
+        // Two names that differ only in what a file name cannot hold get a number.
+        std::filesystem::path file = dir / (stem + ".xml");
+        for (int n = 2; taken.count(file); ++n)
+            file = dir / (stem + " (" + std::to_string(n) + ").xml");
+        taken.insert(file);
+        const std::string where = field::pathOf(at);
+        std::error_code ec;
+        std::filesystem::create_directories(dir, ec);
+        const WellSettings settings = w.settings;
+        w.name = where;
+        analysis::Analysis analysis(std::move(w));
+        analysis.setScope({ false, false, false });
+        const well::Computation &result = analysis.computeCourse();
+        if (result.aborted || result.path.empty()) {
+            complain(i18n::arg(i18n::translate("Batch",
+                                   "%1: die Vermessung kann nicht berechnet werden und wird "
+                                   "nicht exportiert"),
+                { where }));
+            continue;
+        }
+        std::string unplaced;
+        const surveyexport::RowSettings rows = surveyexport::rowSettings(
+            settings, settings.unit, settings.sectionAzimuth, &unplaced);
+        surveyexport::ExportInfo info;
+        info.borehole = where;
+        info.north = analysis.courseNorth();
+        info.program = settings.uncertainty.program;
+        if (!surveyexport::writeExport(file.string(), surveyexport::ExportFormat::Witsml,
+                surveyexport::stationRows(result.path, rows), info)) {
+            complain(i18n::arg(
+                i18n::translate("Batch", "Die Exportdatei %1 kann nicht geschrieben werden."),
+                { file.string() }));
+            continue;
+        }
+        ++written;
+    }
+    tell(i18n::arg(i18n::translate("Batch", "%1 Bohrpfade nach %2 exportiert"),
+        { std::to_string(written), folder }));
+    return written == all.size();
+}
+
+// --field: the files of --import into the field file, all or none, then its list and its
+// export.
 int runField(const CliOptions &options, int argc, char **argv)
 {
     // Qt SQL loads its drivers through the application object.
@@ -409,6 +455,8 @@ int runField(const CliOptions &options, int argc, char **argv)
                     + e.changedAt);
         }
     }
+    if (!options.fieldExportFolder.empty() && !exportField(*db, options.fieldExportFolder))
+        return 2;
     return 0;
 }
 

@@ -502,6 +502,8 @@ constexpr const char *kUsage[] = {
         "                         Standort 1)\n"
         "  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,\n"
         "                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung\n"
+        "  --export ORDNER        mit --field: die maßgebliche Vermessung jedes Bohrpfads\n"
+        "                         als WITSML-Trajektorie in ORDNER/Feld/Standort/\n"
         "  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen\n"
         "                         (Abstand und Trennfaktor wie mit --offset, --clearance\n"
         "                         nennt sie mit ihrem Pfad im Feld)\n"
@@ -782,6 +784,19 @@ struct Seen
 // The options that only mean something together, checked once the line is read.
 void checkTogether(CliOptions &o, const Seen &seen)
 {
+    if (!o.fieldFile.empty() && !o.scanAll && !o.exportFiles.empty()) {
+        if (o.exportFiles.size() != 1)
+            refuse(i18n::translate("Batch",
+                "--field --export nennt einen Ordner für die WITSML-Dateien des Felds"));
+        o.fieldExportFolder = o.exportFiles.front();
+        o.exportFiles.clear();
+    }
+    for (const std::string &file : o.exportFiles) {
+        if (!(surveyexport::exportFormatForPath(file) || isGeoJsonPath(file)))
+            refuse(i18n::translate("Batch",
+                "--export erwartet einen Dateinamen mit der Endung .csv, .xlsx, .xml "
+                "oder .geojson"));
+    }
     if (o.magneticField && seen.input)
         refuse(i18n::translate("Batch",
             "--magnetic-field gibt nur das Erdmagnetfeld aus und liest keine Eingabedatei"));
@@ -810,9 +825,10 @@ void checkTogether(CliOptions &o, const Seen &seen)
             "--field arbeitet mit der Felddatei und liest keine Messdatei; Dateien für das Feld "
             "nennt --import"));
     if (!o.fieldFile.empty() && o.fieldImports.empty() && !o.fieldList && !o.scanAll
-        && o.rulesFile.empty())
-        refuse(i18n::translate(
-            "Batch", "--field braucht --import DATEI, --list, --rules DATEI oder --scan-all"));
+        && o.rulesFile.empty() && o.fieldExportFolder.empty())
+        refuse(i18n::translate("Batch",
+            "--field braucht --import DATEI, --list, --export ORDNER, --rules DATEI oder "
+            "--scan-all"));
     if (o.scanAll && (o.fieldFile.empty() || o.fieldWell.empty()))
         refuse(i18n::translate("Batch", "--scan-all braucht --field DATEI und --well NAME"));
     if (o.scanAll && (!o.fieldImports.empty() || o.fieldList))
@@ -1296,8 +1312,9 @@ CliParseResult parseCommandLine(const std::vector<std::string> &args)
                 "Batch", "--listing erwartet einen Dateinamen mit der Endung .csv oder .xlsx"));
         o.listingFile = *v;
     });
+    // The file's extension is checked once the line is read: with --field it is a folder.
     option("--export", [&](const Value &v) {
-        if (!v || !(surveyexport::exportFormatForPath(*v) || isGeoJsonPath(*v)))
+        if (!v || v->empty())
             refuse(i18n::translate("Batch",
                 "--export erwartet einen Dateinamen mit der Endung .csv, .xlsx, .xml "
                 "oder .geojson"));

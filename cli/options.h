@@ -98,6 +98,8 @@ struct CliOptions
     std::vector<std::string> fieldImports;
     bool fieldList = false;
     std::optional<std::string> fieldSite;
+    // --export FOLDER with --field: every wellbore's definitive survey as a WITSML file.
+    std::string fieldExportFolder;
     // --scan-all: the well of the field named by --well against all others of the field,
     // within --radius metres (none: every one).
     std::string fieldWell;

@@ -12,6 +12,7 @@
 
 #include "analysis/analysis.h"
 #include "clearance/offsetform.h"
+#include "cli/offsetplace.h"
 #include "cli/options.h"
 #include "cli/programfile.h"
 #include "core/atomicfile.h"
@@ -672,47 +673,9 @@ OffsetWell offsetOf(const py::handle &item, const std::string &wellName,
     const OffsetOption &off = parsed.options.offsets.front();
 
     OffsetWell o;
-    std::string why, note;
-    const std::optional<WellSettings> stored = source.settings;
-    if (!clr::offsetOfWell(source, stored, settings, o, why, &note))
-        throw Error(i18n::arg(i18n::translate("Batch",
-                                  "--offset %1: %2 Die Nachbarbohrung wird nicht übernommen."),
-            { label, why }));
-    if (off.name)
-        o.name = *off.name;
-    if (o.name.empty())
-        o.name = label;
-    if (off.kickOff) {
-        o.parent = off.parent.value_or(wellName);
-        o.kickOffMd = *off.kickOff;
-        o.wellhead.reset();
-    } else if (off.position) {
-        o.wellhead.reset();
-        o.slotNorth = off.position->first;
-        o.slotEast = off.position->second;
-    } else if (off.wellhead) {
-        o.wellhead = off.wellhead;
-    } else if (!o.wellhead) {
-        std::string text = "--offset " + label + ": ";
-        if (!note.empty())
-            text += note + ' ';
-        text += i18n::translate("Batch",
-            "Wo liegt ihr Ansatzpunkt? --offset-position N,E oder --offset-wellhead E,N gibt "
-            "ihn an.");
-        throw Error(text);
-    }
-    if (off.elevation)
-        o.elevation = off.elevation;
-    if (off.hole)
-        o.holeDiameter = *off.hole;
-    if (off.tool) {
-        const toollib::ModelOrRefusal r = toollib::modelFor(*off.tool, settings.ownTools);
-        if (r.refusal)
-            throw Error("--offset-tool: " + r.refusal->message);
-        UncertaintySettings u = o.uncertainty.value_or(settings.uncertainty);
-        u.program = { SurveyRun { 0, std::nullopt, *off.tool, {}, {} } };
-        o.uncertainty = u;
-    }
+    std::string message;
+    if (!placeOffset(off, source, source.settings, label, label, wellName, settings, o, message))
+        throw Error(message);
     return o;
 }
 

@@ -1184,42 +1184,6 @@ or TVD outside the well path gives a message and status 1.
 </translation>
     </message>
     <message>
-        <source>  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht
-                         gibt)
-  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je
-                         Datei eine Bohrung, benannt nach der Datei, eine neue
-                         Version ihrer Vermessung, wenn es sie schon gibt
-  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:
-                         Standort 1)
-  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,
-                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung
-  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen
-                         (Abstand und Trennfaktor wie mit --offset, --clearance
-                         nennt sie mit ihrem Pfad im Feld)
-  --radius M             nur Bohrungen, die näher als M Meter kommen
-  --rules DATEI          die Regeln des Betreibers (JSON: Stufen des
-                         Trennfaktors, Abstand nahe der Oberfläche, Flächen):
-                         mit --field im Feld gespeichert, sonst auf den
-                         Vergleich angewandt; eine Stufe &quot;stop&quot; gibt Status 3
-</source>
-        <translation>  --field FILE           the field file (SQLite; made when it does not exist)
-  --import PATH          a survey file or a folder (repeatable) into the field:
-                         one well per file, named after the file, a new
-                         version of its survey when it is there already
-  --site NAME            the site of the imported wells (default: Site 1)
-  --list                 one line per wellbore of the field: field, site,
-                         well, wellbore, stations, last change
-  --scan-all             the field&apos;s well --well NAME against all others
-                         (distance and separation factor as with --offset;
-                         --clearance names them by their path in the field)
-  --radius M             only wells that come nearer than M metres
-  --rules FILE           the operator&apos;s rules (JSON: separation factor levels,
-                         distance near the surface, lease areas): kept in the
-                         field with --field, else applied to the scan; a
-                         &quot;stop&quot; level gives status 3
-</translation>
-    </message>
-    <message>
         <source>--against-plan vergleicht eine Messung mit der Planung; mit --plan ist die Planung selbst die Messung</source>
         <translation>--against-plan compares a survey with the plan; with --plan the plan itself is the survey</translation>
     </message>
@@ -1238,10 +1202,6 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--field arbeitet mit der Felddatei und liest keine Messdatei; Dateien für das Feld nennt --import</source>
         <translation>--field works on the field file and reads no survey file; --import names files for the field</translation>
-    </message>
-    <message>
-        <source>--field braucht --import DATEI, --list, --rules DATEI oder --scan-all</source>
-        <translation>--field needs --import FILE, --list, --rules FILE or --scan-all</translation>
     </message>
     <message>
         <source>--scan-all braucht --field DATEI und --well NAME</source>
@@ -1290,6 +1250,62 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--bit-distance erwartet den Abstand vom Sensor zum Meißel in Metern, 0 bis 1000 (z.B. 15)</source>
         <translation>--bit-distance expects the distance from the sensor to the bit in metres, 0 to 1000 (e.g. 15)</translation>
+    </message>
+    <message>
+        <source>%1: die Vermessung kann nicht berechnet werden und wird nicht exportiert</source>
+        <translation>%1: the survey cannot be computed and is not exported</translation>
+    </message>
+    <message>
+        <source>%1 Bohrpfade nach %2 exportiert</source>
+        <translation>%1 wellbores exported to %2</translation>
+    </message>
+    <message>
+        <source>  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht
+                         gibt)
+  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je
+                         Datei eine Bohrung, benannt nach der Datei, eine neue
+                         Version ihrer Vermessung, wenn es sie schon gibt
+  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:
+                         Standort 1)
+  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,
+                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung
+  --export ORDNER        mit --field: die maßgebliche Vermessung jedes Bohrpfads
+                         als WITSML-Trajektorie in ORDNER/Feld/Standort/
+  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen
+                         (Abstand und Trennfaktor wie mit --offset, --clearance
+                         nennt sie mit ihrem Pfad im Feld)
+  --radius M             nur Bohrungen, die näher als M Meter kommen
+  --rules DATEI          die Regeln des Betreibers (JSON: Stufen des
+                         Trennfaktors, Abstand nahe der Oberfläche, Flächen):
+                         mit --field im Feld gespeichert, sonst auf den
+                         Vergleich angewandt; eine Stufe &quot;stop&quot; gibt Status 3
+</source>
+        <translation>  --field FILE           the field file (SQLite; made when it does not exist)
+  --import PATH          a survey file or a folder (repeatable) into the field:
+                         one well per file, named after the file, a new
+                         version of its survey when it is there already
+  --site NAME            the site of the imported wells (default: Site 1)
+  --list                 one line per wellbore of the field: field, site,
+                         well, wellbore, stations, last change
+  --export FOLDER        with --field: every wellbore&apos;s definitive survey as a
+                         WITSML trajectory in FOLDER/field/site/
+  --scan-all             the field&apos;s well --well NAME against all others
+                         (distance and separation factor as with --offset;
+                         --clearance names them by their path in the field)
+  --radius M             only wells that come nearer than M metres
+  --rules FILE           the operator&apos;s rules (JSON: separation factor levels,
+                         distance near the surface, lease areas): kept in the
+                         field with --field, else applied to the scan; a
+                         &quot;stop&quot; level gives status 3
+</translation>
+    </message>
+    <message>
+        <source>--field --export nennt einen Ordner für die WITSML-Dateien des Felds</source>
+        <translation>--field --export names one folder for the field&apos;s WITSML files</translation>
+    </message>
+    <message>
+        <source>--field braucht --import DATEI, --list, --export ORDNER, --rules DATEI oder --scan-all</source>
+        <translation>--field needs --import FILE, --list, --export FOLDER, --rules FILE or --scan-all</translation>
     </message>
 </context>
 <context>

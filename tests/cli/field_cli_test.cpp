@@ -1,9 +1,11 @@
 // The field file from the batch tool: a folder of survey files imported as one well each,
 // listed by field, site, well and wellbore with their stations; a second import of a file
 // is a new version of its wellbore, not a copy; a file that cannot be read keeps the whole
-// import out; and a tool killed in the middle of an import leaves the field as it was.
+// import out; a tool killed in the middle of an import leaves the field as it was; and the
+// field's export gives back each wellbore's definitive survey.
 #include "tests/cli/clitool.h"
 
+#include <array>
 #include <csignal>
 #include <filesystem>
 #include <thread>
@@ -207,6 +209,71 @@ TEST_F(FieldCli, TheFieldsRulesNameWhatTheScanBreaks)
     write("kaputt.json", R"({"levels":[{"name":"x","below":1,"action":"halt"}]})");
     EXPECT_EQ(run("--field feld.sqlite --rules kaputt.json").status, 2);
     EXPECT_EQ(run("--field feld.sqlite --well ref --scan-all --radius 2000").err, r.err);
+}
+
+// The stations of a CSV export by their headings: MD, TVD, north and east of every row.
+std::vector<std::array<double, 4>> stationsOf(const std::string &csv)
+{
+    std::vector<std::array<double, 4>> out;
+    std::vector<std::size_t> at;
+    for (const Fields &row : csvLines(csv)) {
+        if (at.empty()) {
+            for (const char *title : { "Teufe (m)", "Seigerteufe (m)", "Nord (m)", "Ost (m)" }) {
+                const auto c = std::find(row.begin(), row.end(), title);
+                if (c == row.end())
+                    break;
+                at.push_back(static_cast<std::size_t>(c - row.begin()));
+            }
+            if (at.size() != 4)
+                at.clear();
+            continue;
+        }
+        out.push_back({ number(row.at(at[0])), number(row.at(at[1])), number(row.at(at[2])),
+            number(row.at(at[3])) });
+    }
+    return out;
+}
+
+TEST_F(FieldCli, TheExportGivesBackEachWellboresDefinitiveSurvey)
+{
+    makeField();
+    // A newer survey of off2 (another file's readings) is the definitive one now; a well
+    // whose name a file system cannot hold as it is keeps its place under another name.
+    ASSERT_EQ(run("'" + kSet + "offset-05.csv' --wellhead 499970,5700010 --save off2.dvn"
+                  " --crs EPSG:25832")
+                  .status,
+        0);
+    ASSERT_EQ(run("--field feld.sqlite --import off2.dvn").status, 0);
+    copyInto("odd", kSet + "offset-03.csv", "A:1.csv");
+    ASSERT_EQ(run("--field feld.sqlite --import odd --site 'Pad Nord'").status, 0);
+
+    const Result r = run("--field feld.sqlite --export aus");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string pad = dir + "/aus/feld/Standort 1/";
+    for (const std::string name : { "ref", "off1", "off2", "off3", "off4" }) {
+        ASSERT_TRUE(std::filesystem::exists(pad + name + ".xml")) << name;
+        const Result back = run("'" + pad + name + ".xml' --export back.csv");
+        ASSERT_EQ(back.status, 0) << name << back.err;
+        ASSERT_EQ(run(name + ".dvn --export own.csv").status, 0);
+        const auto got = stationsOf(file("back.csv")), want = stationsOf(file("own.csv"));
+        ASSERT_EQ(got.size(), want.size()) << name;
+        ASSERT_GT(got.size(), 10u);
+        for (std::size_t k = 0; k < got.size(); ++k)
+            for (std::size_t c = 0; c < 4; ++c)
+                ASSERT_NEAR(got[k][c] - got[0][c], want[k][c] - want[0][c], 1e-3)
+                    << name << " row " << k << " column " << c;
+    }
+    EXPECT_TRUE(std::filesystem::exists(dir + "/aus/feld/Pad Nord/A_1.xml"));
+    EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(dir + "/aus"),
+                  std::filesystem::recursive_directory_iterator {}),
+        3 + 6); // feld and its two sites, six files
+
+    // A folder that cannot be made is said, with status 2; a second folder is refused.
+    write("datei", "x");
+    const Result blocked = run("--field feld.sqlite --export datei/aus");
+    EXPECT_EQ(blocked.status, 2);
+    EXPECT_NE(blocked.err.find("datei/aus"), std::string::npos) << blocked.err;
+    EXPECT_EQ(run("--field feld.sqlite --export a --export b").status, 2);
 }
 
 } // namespace
