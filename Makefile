@@ -73,11 +73,14 @@ deb: deps
 	arch=$$(dpkg --print-architecture); \
 	for f in dravon_$${version}_$$arch.deb dravon-dbgsym_$${version}_$$arch.deb \
 		dravon-dbgsym_$${version}_$$arch.ddeb \
+		python3-dravon_$${version}_$$arch.deb python3-dravon-dbgsym_$${version}_$$arch.deb \
+		python3-dravon-dbgsym_$${version}_$$arch.ddeb \
 		dravon_$${version}_$$arch.buildinfo dravon_$${version}_$$arch.changes; do \
 		if [ -e ../$$f ]; then mv ../$$f $(BUILD)-deb/; fi; \
 	done; \
 	test -e $(BUILD)-deb/dravon_$${version}_$$arch.deb; \
-	echo "deb: $(BUILD)-deb/dravon_$${version}_$$arch.deb"
+	test -e $(BUILD)-deb/python3-dravon_$${version}_$$arch.deb; \
+	echo "deb: $(BUILD)-deb/dravon_$${version}_$$arch.deb $(BUILD)-deb/python3-dravon_$${version}_$$arch.deb"
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-sanitize $(BUILD)-bench $(BUILD)-fuzz $(BUILD)-deb
