@@ -1184,42 +1184,6 @@ or TVD outside the well path gives a message and status 1.
 </translation>
     </message>
     <message>
-        <source>  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht
-                         gibt)
-  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je
-                         Datei eine Bohrung, benannt nach der Datei, eine neue
-                         Version ihrer Vermessung, wenn es sie schon gibt
-  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:
-                         Standort 1)
-  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,
-                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung
-  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen
-                         (Abstand und Trennfaktor wie mit --offset, --clearance
-                         nennt sie mit ihrem Pfad im Feld)
-  --radius M             nur Bohrungen, die näher als M Meter kommen
-  --rules DATEI          die Regeln des Betreibers (JSON: Stufen des
-                         Trennfaktors, Abstand nahe der Oberfläche, Flächen):
-                         mit --field im Feld gespeichert, sonst auf den
-                         Vergleich angewandt; eine Stufe &quot;stop&quot; gibt Status 3
-</source>
-        <translation>  --field FILE           the field file (SQLite; made when it does not exist)
-  --import PATH          a survey file or a folder (repeatable) into the field:
-                         one well per file, named after the file, a new
-                         version of its survey when it is there already
-  --site NAME            the site of the imported wells (default: Site 1)
-  --list                 one line per wellbore of the field: field, site,
-                         well, wellbore, stations, last change
-  --scan-all             the field&apos;s well --well NAME against all others
-                         (distance and separation factor as with --offset;
-                         --clearance names them by their path in the field)
-  --radius M             only wells that come nearer than M metres
-  --rules FILE           the operator&apos;s rules (JSON: separation factor levels,
-                         distance near the surface, lease areas): kept in the
-                         field with --field, else applied to the scan; a
-                         &quot;stop&quot; level gives status 3
-</translation>
-    </message>
-    <message>
         <source>--against-plan vergleicht eine Messung mit der Planung; mit --plan ist die Planung selbst die Messung</source>
         <translation>--against-plan compares a survey with the plan; with --plan the plan itself is the survey</translation>
     </message>
@@ -1290,6 +1254,53 @@ or TVD outside the well path gives a message and status 1.
     <message>
         <source>--bit-distance erwartet den Abstand vom Sensor zum Meißel in Metern, 0 bis 1000 (z.B. 15)</source>
         <translation>--bit-distance expects the distance from the sensor to the bit in metres, 0 to 1000 (e.g. 15)</translation>
+    </message>
+    <message>
+        <source>%1 Bohrungen in die Felddatenbank %2 übernommen</source>
+        <translation>%1 wells imported into the field database %2</translation>
+    </message>
+    <message>
+        <source>  --field DATEI|ADRESSE  die Felddatei (SQLite; angelegt, wenn es sie nicht
+                         gibt) oder eine Datenbank auf einem PostgreSQL-Server:
+                         postgresql://NUTZER@RECHNER:PORT/DATENBANK (Passwort
+                         aus PGPASSWORD oder ~/.pgpass); das Feld heißt wie
+                         die Datei oder die Datenbank
+  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je
+                         Datei eine Bohrung, benannt nach der Datei, eine neue
+                         Version ihrer Vermessung, wenn es sie schon gibt
+  --site NAME            der Standort der übernommenen Bohrungen (Vorgabe:
+                         Standort 1)
+  --list                 je Bohrpfad des Felds eine Zeile: Feld, Standort,
+                         Bohrung, Bohrpfad, Messpunkte, letzte Änderung
+  --scan-all             die Bohrung --well NAME des Felds gegen alle anderen
+                         (Abstand und Trennfaktor wie mit --offset, --clearance
+                         nennt sie mit ihrem Pfad im Feld)
+  --radius M             nur Bohrungen, die näher als M Meter kommen
+  --rules DATEI          die Regeln des Betreibers (JSON: Stufen des
+                         Trennfaktors, Abstand nahe der Oberfläche, Flächen):
+                         mit --field im Feld gespeichert, sonst auf den
+                         Vergleich angewandt; eine Stufe &quot;stop&quot; gibt Status 3
+</source>
+        <translation>  --field FILE|ADDRESS   the field file (SQLite; made when it does not exist)
+                         or a database on a PostgreSQL server:
+                         postgresql://USER@HOST:PORT/DATABASE (password from
+                         PGPASSWORD or ~/.pgpass); the field is named after
+                         the file or the database
+  --import PATH          a survey file or a folder (repeatable) into the field:
+                         one well per file, named after the file, a new
+                         version of its survey when it is there already
+  --site NAME            the site of the imported wells (default: Site 1)
+  --list                 one line per wellbore of the field: field, site,
+                         well, wellbore, stations, last change
+  --scan-all             the field&apos;s well --well NAME against all others
+                         (distance and separation factor as with --offset;
+                         --clearance names them by their path in the field)
+  --radius M             only wells that come nearer than M metres
+  --rules FILE           the operator&apos;s rules (JSON: separation factor levels,
+                         distance near the surface, lease areas): kept in the
+                         field with --field, else applied to the scan; a
+                         &quot;stop&quot; level gives status 3
+</translation>
     </message>
 </context>
 <context>
@@ -3687,6 +3698,50 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>Die Bohrung %1 hat keine Vermessung %2.</source>
         <translation>The wellbore %1 has no survey %2.</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 kann nicht bearbeitet werden: %2</source>
+        <translation>The field database %1 cannot be changed: %2</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 stammt von einer neueren Version des Programms (Schema %2) und wird nicht geändert.</source>
+        <translation>The field database %1 comes from a newer version of the program (schema %2) and is not changed.</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 hat keine Vermessung der Bohrung %2.</source>
+        <translation>The field database %1 has no survey of wellbore %2.</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 wurde zur selben Zeit von jemand anderem geändert; nichts wurde übernommen. Bitte noch einmal versuchen. (%2)</source>
+        <translation>The field database %1 was changed by someone else at the same time; nothing was stored. Please try again. (%2)</translation>
+    </message>
+    <message>
+        <source>Der PostgreSQL-Treiber für Felddatenbanken fehlt (Paket libqt6sql6-psql).</source>
+        <translation>The PostgreSQL driver for field databases is missing (package libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>Die Adresse %1 der Felddatenbank ist ungültig: %2.</source>
+        <translation>The address %1 of the field database is not valid: %2.</translation>
+    </message>
+    <message>
+        <source>ein %-Zeichen steht vor keinem zweistelligen Hexadezimalcode</source>
+        <translation>a percent sign is not followed by two hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>der Port muss eine ganze Zahl von 1 bis 65535 sein</source>
+        <translation>the port must be a whole number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>nach dem ? stehen Angaben der Form Schlüsselwort=Wert, getrennt durch &amp;</source>
+        <translation>after the ? come settings of the form keyword=value, separated by &amp;</translation>
+    </message>
+    <message>
+        <source>ein Wert enthält ein Semikolon</source>
+        <translation>a value contains a semicolon</translation>
+    </message>
+    <message>
+        <source>sie nennt keine Datenbank (…/DATENBANK)</source>
+        <translation>it names no database (.../DATABASE)</translation>
     </message>
 </context>
 <context>

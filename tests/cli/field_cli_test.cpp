@@ -2,7 +2,9 @@
 // listed by field, site, well and wellbore with their stations; a second import of a file
 // is a new version of its wellbore, not a copy; a file that cannot be read keeps the whole
 // import out; and a tool killed in the middle of an import leaves the field as it was.
+// The same from a database on a PostgreSQL server that the test starts itself.
 #include "tests/cli/clitool.h"
+#include "tests/support/pgserver.h"
 
 #include <csignal>
 #include <filesystem>
@@ -18,9 +20,9 @@ class FieldCli : public ToolTest
 {
 protected:
     // The list's lines as their tab-separated fields.
-    std::vector<Fields> listed()
+    std::vector<Fields> listed(const std::string &where = "feld.sqlite")
     {
-        const Result r = run("--field feld.sqlite --list");
+        const Result r = run("--field '" + where + "' --list");
         EXPECT_EQ(r.status, 0) << r.err;
         std::vector<Fields> lines;
         std::stringstream in(r.out);
@@ -207,6 +209,50 @@ TEST_F(FieldCli, TheFieldsRulesNameWhatTheScanBreaks)
     write("kaputt.json", R"({"levels":[{"name":"x","below":1,"action":"halt"}]})");
     EXPECT_EQ(run("--field feld.sqlite --rules kaputt.json").status, 2);
     EXPECT_EQ(run("--field feld.sqlite --well ref --scan-all --radius 2000").err, r.err);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FieldCli, AFieldOnAServerTakesAnImportAndListsItAsAFileDoes)
+{
+    const pgtest::Server &server = pgtest::Server::shared();
+    ASSERT_EQ(server.fault(), "");
+    std::string fault;
+    const std::string address = server.newDatabase("nord", fault);
+    ASSERT_FALSE(address.empty()) << fault;
+    for (int k = 1; k <= 3; ++k) {
+        const std::string name = "offset-0" + std::to_string(k) + ".csv";
+        copyInto("pad", kSet + name, name);
+    }
+    const Result r = run("--field '" + address + "' --import pad --site 'Pad Süd'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find(server.address("nord", false)), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("eim"), std::string::npos) << "the password shown: " << r.err;
+    ASSERT_EQ(run("--field nord.sqlite --import pad --site 'Pad Süd'").status, 0);
+    // Named after the database as the file's is after the file; the same lines but for
+    // the time of the change.
+    std::vector<Fields> onServer = listed(address), inFile = listed("nord.sqlite");
+    ASSERT_EQ(onServer.size(), 3u);
+    ASSERT_EQ(inFile.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        ASSERT_EQ(onServer[k].size(), 6u);
+        EXPECT_EQ(onServer[k][0], "nord");
+        onServer[k].pop_back();
+        inFile[k].pop_back();
+        EXPECT_EQ(onServer[k], inFile[k]);
+    }
+    // A file that cannot be read keeps the whole import out of the server too.
+    copyInto("more", kSet + "offset-04.csv", "offset-04.csv");
+    write("more/kaputt.csv", "Teufe;Neigung;Azimut\n100;x;y\n");
+    EXPECT_EQ(run("--field '" + address + "' --import more").status, 2);
+    EXPECT_EQ(listed(address).size(), 3u);
+    // A server that is not there is a fault, not a wait.
+    const Result gone = run("--field 'postgresql://ich@%2Fnirgends:5432/nord' --list");
+    EXPECT_EQ(gone.status, 2);
+    EXPECT_NE(gone.err.find("postgresql://ich@%2Fnirgends:5432/nord"), std::string::npos)
+        << gone.err;
 }
 
 } // namespace

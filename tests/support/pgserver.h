@@ -49,7 +49,7 @@ public:
 
     // A new, empty database named `name`; its address for field::Database::open, with the
     // password in it. Empty with `fault` said.
-    std::string newDatabase(const std::string &name, std::string &fault)
+    std::string newDatabase(const std::string &name, std::string &fault) const
     {
         if (!m_fault.empty()) {
             fault = m_fault;
