@@ -222,10 +222,8 @@ TEST_F(FieldCli, AFieldOnAServerTakesAnImportAndListsItAsAFileDoes)
     std::string fault;
     const std::string address = server.newDatabase("nord", fault);
     ASSERT_FALSE(address.empty()) << fault;
-    for (int k = 1; k <= 3; ++k) {
-        const std::string name = "offset-0" + std::to_string(k) + ".csv";
+    for (const char *name : { "offset-01.csv", "offset-02.csv", "offset-03.csv" })
         copyInto("pad", kSet + name, name);
-    }
     const Result r = run("--field '" + address + "' --import pad --site 'Pad Süd'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find(server.address("nord", false)), std::string::npos) << r.err;

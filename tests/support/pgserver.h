@@ -8,6 +8,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -58,7 +59,8 @@ public:
         if (run({ m_bin + "/createdb", "-h", m_dir, "-p", number(m_port), "-U", kUser, name },
                 false)
             != 0) {
-            fault = "createdb " + name + " failed: " + log();
+            fault = "createdb " + name + " failed: ";
+            fault += log();
             return {};
         }
         return address(name, true);
@@ -141,10 +143,11 @@ private:
         return best;
     }
 
-    std::string log() const
+    // What the server's programs said, after `what`.
+    std::string log(const char *what = "") const
     {
         std::ostringstream s;
-        s << std::ifstream(m_dir + "/log").rdbuf();
+        s << what << std::ifstream(m_dir + "/log").rdbuf();
         return s.str();
     }
 
@@ -222,7 +225,7 @@ private:
                     "--auth=scram-sha-256", "-E", "UTF8", "--no-locale", "--no-sync" },
                 true)
             != 0)
-            return "initdb failed: " + log();
+            return log("initdb failed: ");
         // A port no other program listens on; with no TCP it only names the socket.
         m_port = freePort();
         std::ofstream(data + "/postgresql.conf", std::ios::app)
@@ -235,8 +238,8 @@ private:
                 true)
             != 0) {
             std::ostringstream server;
-            server << std::ifstream(m_dir + "/server.log").rdbuf();
-            return "pg_ctl start failed: " + log() + server.str();
+            server << log("pg_ctl start failed: ") << std::ifstream(m_dir + "/server.log").rdbuf();
+            return server.str();
         }
         m_data = data;
         startGuard();
