@@ -22,6 +22,7 @@
 #include "export/surveychecktable.h"
 #include "export/wellrows.h"
 #include "field/fielddb.h"
+#include "field/location.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "geo/owntoolfile.h"
@@ -402,7 +403,7 @@ int runField(const CliOptions &options, int argc, char **argv)
         return 2;
     }
     if (!options.fieldImports.empty()) {
-        const std::string fieldName = std::filesystem::path(options.fieldFile).stem().string();
+        const std::string fieldName = field::fieldNameOf(options.fieldFile);
         const std::string site
             = options.fieldSite.value_or(i18n::translate("Batch", "Standort 1"));
         std::vector<field::ImportItem> items;
@@ -428,14 +429,16 @@ int runField(const CliOptions &options, int argc, char **argv)
             complain(fault);
             return 2;
         }
-        tell(i18n::arg(i18n::translate("Batch", "%1 Bohrungen in die Felddatei %2 übernommen"),
-            { std::to_string(items.size()), options.fieldFile }));
+        tell(i18n::arg(field::isServerAddress(options.fieldFile)
+                ? i18n::translate("Batch", "%1 Bohrungen in die Felddatenbank %2 übernommen")
+                : i18n::translate("Batch", "%1 Bohrungen in die Felddatei %2 übernommen"),
+            { std::to_string(items.size()), field::shownLocation(options.fieldFile) }));
     }
     if (!options.rulesFile.empty()) {
         std::string bytes;
         clr::RuleSet rules;
         if (!readAllBytes(options.rulesFile, bytes) || !clr::readRuleSet(bytes, rules, fault)
-            || !db->setRules(std::filesystem::path(options.fieldFile).stem().string(), bytes, fault)) {
+            || !db->setRules(field::fieldNameOf(options.fieldFile), bytes, fault)) {
             complain("--rules " + options.rulesFile + ": "
                 + (fault.empty() ? i18n::translate("Batch", "die Datei kann nicht gelesen werden")
                                  : fault));
@@ -471,7 +474,7 @@ bool readFieldWells(const CliOptions &options, well::Well &input, std::vector<we
     if (db)
         all = db->definitiveSurveys(fault);
     if (db && fault.empty())
-        rules = db->rules(std::filesystem::path(options.fieldFile).stem().string(), fault);
+        rules = db->rules(field::fieldNameOf(options.fieldFile), fault);
     if (!fault.empty()) {
         complain(fault);
         return false;

@@ -493,8 +493,11 @@ constexpr const char *kUsage[] = {
         "  --bit-distance M       Abstand vom Sensor zum Meißel für die Projektion\n"
         "                         (Vorgabe: 15)\n"),
     DRV_TRANSLATE_NOOP("Batch",
-        "  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht\n"
-        "                         gibt)\n"
+        "  --field DATEI|ADRESSE  die Felddatei (SQLite; angelegt, wenn es sie nicht\n"
+        "                         gibt) oder eine Datenbank auf einem PostgreSQL-Server:\n"
+        "                         postgresql://NUTZER@RECHNER:PORT/DATENBANK (Passwort\n"
+        "                         aus PGPASSWORD oder ~/.pgpass); das Feld heißt wie\n"
+        "                         die Datei oder die Datenbank\n"
         "  --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je\n"
         "                         Datei eine Bohrung, benannt nach der Datei, eine neue\n"
         "                         Version ihrer Vermessung, wenn es sie schon gibt\n"

@@ -1,6 +1,7 @@
 // The field database: every well of a field kept once, in one file (SQLite) that the
-// desktop program and the batch tool share. The hierarchy is field → site (pad) → slot →
-// well → wellbore; each wellbore keeps its surveys as versions (who stored which, when),
+// desktop program and the batch tool share, or for a team in one database on a PostgreSQL
+// server, with the same tables. The hierarchy is field → site (pad) → slot → well →
+// wellbore; each wellbore keeps its surveys as versions (who stored which, when),
 // one of them the definitive survey that everything reading the field takes. A survey
 // version is a whole document of the well (document/docfile.h), so that its stations,
 // their texts and its settings come back byte for byte.
@@ -64,9 +65,10 @@ public:
     Database(Database &&) noexcept;
     Database &operator=(Database &&) noexcept;
 
-    // Opens the field file at `path`, creating it (and its folder's file) when it does
-    // not exist, and migrating an older schema forward; none with `fault` said.
-    static std::optional<Database> open(const std::string &path, std::string &fault);
+    // Opens the field at `where`: a file, created when it does not exist, or a database
+    // on a PostgreSQL server named by its address (field/location.h), whose tables are
+    // made when it has none. An older schema is migrated forward; none with `fault` said.
+    static std::optional<Database> open(const std::string &where, std::string &fault);
 
     // Stores each item's well as a new version of its wellbore's survey, which becomes
     // the definitive one; the field, site, slot, well and wellbore are made where they are
@@ -94,7 +96,7 @@ public:
     // Makes version `version` of wellbore `id` the definitive survey.
     bool markDefinitive(std::int64_t id, int version, std::string &fault);
 
-    // The schema version the file holds.
+    // The schema version the field holds.
     int schemaVersion() const;
 
 private:

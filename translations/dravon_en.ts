@@ -1260,8 +1260,23 @@ or TVD outside the well path gives a message and status 1.
         <translation>%1 wellbores exported to %2</translation>
     </message>
     <message>
-        <source>  --field DATEI          die Felddatei (SQLite; angelegt, wenn es sie nicht
-                         gibt)
+        <source>--field --export nennt einen Ordner für die WITSML-Dateien des Felds</source>
+        <translation>--field --export names one folder for the field&apos;s WITSML files</translation>
+    </message>
+    <message>
+        <source>--field braucht --import DATEI, --list, --export ORDNER, --rules DATEI oder --scan-all</source>
+        <translation>--field needs --import FILE, --list, --export FOLDER, --rules FILE or --scan-all</translation>
+    </message>
+    <message>
+        <source>%1 Bohrungen in die Felddatenbank %2 übernommen</source>
+        <translation>%1 wells imported into the field database %2</translation>
+    </message>
+    <message>
+        <source>  --field DATEI|ADRESSE  die Felddatei (SQLite; angelegt, wenn es sie nicht
+                         gibt) oder eine Datenbank auf einem PostgreSQL-Server:
+                         postgresql://NUTZER@RECHNER:PORT/DATENBANK (Passwort
+                         aus PGPASSWORD oder ~/.pgpass); das Feld heißt wie
+                         die Datei oder die Datenbank
   --import PFAD          eine Messdatei oder ein Ordner (mehrfach) ins Feld: je
                          Datei eine Bohrung, benannt nach der Datei, eine neue
                          Version ihrer Vermessung, wenn es sie schon gibt
@@ -1280,7 +1295,11 @@ or TVD outside the well path gives a message and status 1.
                          mit --field im Feld gespeichert, sonst auf den
                          Vergleich angewandt; eine Stufe &quot;stop&quot; gibt Status 3
 </source>
-        <translation>  --field FILE           the field file (SQLite; made when it does not exist)
+        <translation>  --field FILE|ADDRESS   the field file (SQLite; made when it does not exist)
+                         or a database on a PostgreSQL server:
+                         postgresql://USER@HOST:PORT/DATABASE (password from
+                         PGPASSWORD or ~/.pgpass); the field is named after
+                         the file or the database
   --import PATH          a survey file or a folder (repeatable) into the field:
                          one well per file, named after the file, a new
                          version of its survey when it is there already
@@ -1298,14 +1317,6 @@ or TVD outside the well path gives a message and status 1.
                          field with --field, else applied to the scan; a
                          &quot;stop&quot; level gives status 3
 </translation>
-    </message>
-    <message>
-        <source>--field --export nennt einen Ordner für die WITSML-Dateien des Felds</source>
-        <translation>--field --export names one folder for the field&apos;s WITSML files</translation>
-    </message>
-    <message>
-        <source>--field braucht --import DATEI, --list, --export ORDNER, --rules DATEI oder --scan-all</source>
-        <translation>--field needs --import FILE, --list, --export FOLDER, --rules FILE or --scan-all</translation>
     </message>
 </context>
 <context>
@@ -3703,6 +3714,50 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>Die Bohrung %1 hat keine Vermessung %2.</source>
         <translation>The wellbore %1 has no survey %2.</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 kann nicht bearbeitet werden: %2</source>
+        <translation>The field database %1 cannot be changed: %2</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 stammt von einer neueren Version des Programms (Schema %2) und wird nicht geändert.</source>
+        <translation>The field database %1 comes from a newer version of the program (schema %2) and is not changed.</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 hat keine Vermessung der Bohrung %2.</source>
+        <translation>The field database %1 has no survey of wellbore %2.</translation>
+    </message>
+    <message>
+        <source>Die Felddatenbank %1 wurde zur selben Zeit von jemand anderem geändert; nichts wurde übernommen. Bitte noch einmal versuchen. (%2)</source>
+        <translation>The field database %1 was changed by someone else at the same time; nothing was stored. Please try again. (%2)</translation>
+    </message>
+    <message>
+        <source>Der PostgreSQL-Treiber für Felddatenbanken fehlt (Paket libqt6sql6-psql).</source>
+        <translation>The PostgreSQL driver for field databases is missing (package libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>Die Adresse %1 der Felddatenbank ist ungültig: %2.</source>
+        <translation>The address %1 of the field database is not valid: %2.</translation>
+    </message>
+    <message>
+        <source>ein %-Zeichen steht vor keinem zweistelligen Hexadezimalcode</source>
+        <translation>a percent sign is not followed by two hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>der Port muss eine ganze Zahl von 1 bis 65535 sein</source>
+        <translation>the port must be a whole number from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>nach dem ? stehen Angaben der Form Schlüsselwort=Wert, getrennt durch &amp;</source>
+        <translation>after the ? come settings of the form keyword=value, separated by &amp;</translation>
+    </message>
+    <message>
+        <source>ein Wert enthält ein Semikolon</source>
+        <translation>a value contains a semicolon</translation>
+    </message>
+    <message>
+        <source>sie nennt keine Datenbank (…/DATENBANK)</source>
+        <translation>it names no database (.../DATABASE)</translation>
     </message>
 </context>
 <context>

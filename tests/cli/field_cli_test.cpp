@@ -2,8 +2,10 @@
 // listed by field, site, well and wellbore with their stations; a second import of a file
 // is a new version of its wellbore, not a copy; a file that cannot be read keeps the whole
 // import out; a tool killed in the middle of an import leaves the field as it was; and the
-// field's export gives back each wellbore's definitive survey.
+// field's export gives back each wellbore's definitive survey. Imports and the list also
+// from a database on a PostgreSQL server that the test starts itself.
 #include "tests/cli/clitool.h"
+#include "tests/support/pgserver.h"
 
 #include <array>
 #include <csignal>
@@ -20,9 +22,9 @@ class FieldCli : public ToolTest
 {
 protected:
     // The list's lines as their tab-separated fields.
-    std::vector<Fields> listed()
+    std::vector<Fields> listed(const std::string &where = "feld.sqlite")
     {
-        const Result r = run("--field feld.sqlite --list");
+        const Result r = run("--field '" + where + "' --list");
         EXPECT_EQ(r.status, 0) << r.err;
         std::vector<Fields> lines;
         std::stringstream in(r.out);
@@ -274,6 +276,48 @@ TEST_F(FieldCli, TheExportGivesBackEachWellboresDefinitiveSurvey)
     EXPECT_EQ(blocked.status, 2);
     EXPECT_NE(blocked.err.find("datei/aus"), std::string::npos) << blocked.err;
     EXPECT_EQ(run("--field feld.sqlite --export a --export b").status, 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FieldCli, AFieldOnAServerTakesAnImportAndListsItAsAFileDoes)
+{
+    const pgtest::Server &server = pgtest::Server::shared();
+    ASSERT_EQ(server.fault(), "");
+    std::string fault;
+    const std::string address = server.newDatabase("nord", fault);
+    ASSERT_FALSE(address.empty()) << fault;
+    for (const char *name : { "offset-01.csv", "offset-02.csv", "offset-03.csv" })
+        copyInto("pad", kSet + name, name);
+    const Result r = run("--field '" + address + "' --import pad --site 'Pad Süd'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find(server.address("nord", false)), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("eim"), std::string::npos) << "the password shown: " << r.err;
+    ASSERT_EQ(run("--field nord.sqlite --import pad --site 'Pad Süd'").status, 0);
+    // Named after the database as the file's is after the file; the same lines but for
+    // the time of the change.
+    std::vector<Fields> onServer = listed(address), inFile = listed("nord.sqlite");
+    ASSERT_EQ(onServer.size(), 3u);
+    ASSERT_EQ(inFile.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        ASSERT_EQ(onServer[k].size(), 6u);
+        EXPECT_EQ(onServer[k][0], "nord");
+        onServer[k].pop_back();
+        inFile[k].pop_back();
+        EXPECT_EQ(onServer[k], inFile[k]);
+    }
+    // A file that cannot be read keeps the whole import out of the server too.
+    copyInto("more", kSet + "offset-04.csv", "offset-04.csv");
+    write("more/kaputt.csv", "Teufe;Neigung;Azimut\n100;x;y\n");
+    EXPECT_EQ(run("--field '" + address + "' --import more").status, 2);
+    EXPECT_EQ(listed(address).size(), 3u);
+    // A server that is not there is a fault, not a wait.
+    const Result gone = run("--field 'postgresql://ich@%2Fnirgends:5432/nord' --list");
+    EXPECT_EQ(gone.status, 2);
+    EXPECT_NE(gone.err.find("postgresql://ich@%2Fnirgends:5432/nord"), std::string::npos)
+        << gone.err;
 }
 
 } // namespace
