@@ -131,7 +131,7 @@ void CMainFrame::createActions()
         key(QKeySequence(QKeySequence::Save), true, "save"));
     addCommand(ID_FILE_SAVE_AS, tr("Speichern &unter..."),
         tr("Speichert das aktive Dokument unter neuem Namen."));
-    addCommand(ID_FELD_OEFFNEN, tr("F&eld öffnen …"),
+    addCommand(ID_FELD_OEFFNEN, tr("Fe&ld öffnen …"),
         tr("Öffnet eine Felddatei oder legt sie an; ihr Baum steht im Bereich „Feld“"));
     addCommand(ID_TABLE_IMPORT, tr("Tabelle &importieren …"),
         tr("Liest Messwerte aus einer CSV- oder Excel-Datei in den Eingabedialog."));

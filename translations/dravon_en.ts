@@ -2047,8 +2047,8 @@ through the project&apos;s issue tracker.</translation>
         <translation>Change plan</translation>
     </message>
     <message>
-        <source>F&amp;eld öffnen …</source>
-        <translation>Open &amp;Field …</translation>
+        <source>Fe&amp;ld öffnen …</source>
+        <translation>Open Fie&amp;ld …</translation>
     </message>
     <message>
         <source>Öffnet eine Felddatei oder legt sie an; ihr Baum steht im Bereich „Feld“</source>
