@@ -23,6 +23,7 @@
 #include "export/wellrows.h"
 #include "field/fielddb.h"
 #include "field/location.h"
+#include "field/wellfile.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
 #include "geo/owntoolfile.h"
@@ -230,27 +231,43 @@ bool readInput(
     return true;
 }
 
+// How --format and --every read a file that is neither a document nor a table.
+field::FileReading fileReading(const CliOptions &options)
+{
+    return { options.format, schrittweite(options.datenauswahl) };
+}
+
+// What reading a well's file said: a document's fault and a measurement reader's lines as
+// the desktop shows them in a box, a table's and an unreadable file's as the tool's own.
+void sayFileFaults(
+    const std::string &path, const std::vector<std::string> &notices, const std::string &fault)
+{
+    const bool table = tableKindForPath(path) != CliOptions::TableKind::None;
+    for (const std::string &notice : notices)
+        table ? complain(notice) : tell(notice);
+    if (fault.empty())
+        return;
+    if (isDocumentPath(path))
+        tell(fault);
+    else
+        complain(fault);
+}
+
 // The well of an offset's file, read as the input of the command line would be (a
 // document, a table by its extension, or a measurement file in --format), and the
 // settings a document brings; false after telling why the file cannot be read.
 bool readOffsetFile(const CliOptions &options, const std::string &path, well::Well &source,
     std::optional<WellSettings> &stored, bool &readerFault)
 {
-    const CliOptions::TableKind table = tableKindForPath(path);
-    if (isDocumentPath(path)) {
-        DocumentItems items;
-        std::string message;
-        if (!readDocumentFile(path, path, items, message)) {
-            tell(message);
-            return false;
-        }
-        source = wellOf(std::move(items));
-        stored = source.settings;
-        return true;
-    }
-    if (table != CliOptions::TableKind::None)
-        return importTable(options, path, table, false, source);
-    return readInput(options, path, source, readerFault);
+    std::string fault;
+    std::optional<field::WellFile> file = field::readWellFile(path, fileReading(options), fault);
+    sayFileFaults(path, file ? file->notices : std::vector<std::string> {}, fault);
+    if (!file)
+        return false;
+    readerFault = !file->complete;
+    source = std::move(file->well);
+    stored = file->settings;
+    return true;
 }
 
 // The offsets of --offset after those `settings` hold already; false after telling why
@@ -408,21 +425,21 @@ int runField(const CliOptions &options, int argc, char **argv)
             = options.fieldSite.value_or(i18n::translate("Batch", "Standort 1"));
         std::vector<field::ImportItem> items;
         for (const std::string &path : importPaths(options.fieldImports)) {
-            field::ImportItem item;
-            std::optional<WellSettings> stored;
-            bool readerFault = false;
-            if (!readOffsetFile(options, path, item.well, stored, readerFault) || readerFault) {
+            std::vector<std::string> notices;
+            std::optional<field::ImportItem> item
+                = field::importItemOf(path, fieldName, site, fileReading(options), notices, fault);
+            if (item)
+                sayFileFaults(path, notices, {});
+            if (!item) {
+                // An incomplete measurement file was said by its reader's lines.
+                sayFileFaults(path, notices, notices.empty() ? fault : std::string());
                 complain(i18n::arg(i18n::translate("Batch",
                                        "--import %1: die Datei kann nicht ganz gelesen werden; "
                                        "nichts wurde ins Feld übernommen."),
                     { path }));
                 return 2;
             }
-            const std::string name = std::filesystem::path(path).stem().string();
-            item.well.name = name;
-            item.place = { fieldName, site, name, name, name };
-            item.source = std::filesystem::path(path).filename().string();
-            items.push_back(std::move(item));
+            items.push_back(std::move(*item));
         }
         const char *user = std::getenv("USER");
         if (!db->importWells(items, user ? user : "", fault)) {

@@ -121,6 +121,18 @@ bool CDravonDoc::load(const QString &path, std::string &message)
     return true;
 }
 
+void CDravonDoc::loadUnnamed(well::Well well, const QString &title)
+{
+    m_analysis.reset(std::move(well));
+    m_view = 0;
+    ++m_dataRevision;
+    m_seen = m_analysis.revisions();
+    m_pathName.clear();
+    m_untitled = title;
+    emit titleChanged(GetTitle());
+    UpdateAllViews();
+}
+
 bool CDravonDoc::save(const QString &path, std::string &message)
 {
     if (!writeDocumentFile(localPath(path), analysis::savedItems(well()))) {
@@ -159,6 +171,8 @@ std::string CDravonDoc::readResults()
 
 QString CDravonDoc::GetTitle() const
 {
+    if (m_pathName.isEmpty() && !m_untitled.isEmpty())
+        return m_untitled;
     if (m_pathName.isEmpty())
         return QString::fromStdString(i18n::translate("Dokument", "Unbenannt"));
     return QFileInfo(m_pathName).fileName();
@@ -177,6 +191,8 @@ std::string CDravonDoc::fileTitleText() const
 
 void CDravonDoc::SetPathName(const QString &path)
 {
+    // A title from elsewhere lasts until the document has a name of its own or is new.
+    m_untitled.clear();
     m_pathName = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     emit titleChanged(GetTitle());
 }

@@ -92,6 +92,9 @@ public:
     // Neither computes nor takes the path: the caller opens the dialog on the loaded well
     // first.
     bool load(const QString &path, std::string &message);
+    // A well from elsewhere (a survey of the field file) as an unnamed document titled
+    // `title` until it is saved: like load, neither computes nor marks anything.
+    void loadUnnamed(well::Well well, const QString &title);
     // Writes the document file without ever destroying the previous one (temporary file,
     // then rename); takes the path and clears the modified flag on success. On failure
     // returns false with the German message.
@@ -140,6 +143,7 @@ private:
     std::optional<well::StringList> m_readBack; // the lines of a results file read back
     int m_view = 0;
     QString m_pathName;
+    QString m_untitled; // the title while there is no path; "Unbenannt" when empty
     QString m_resultsPath = QStringLiteral("aus.txt");
     bool m_modified = false;
     std::uint64_t m_dataRevision = 1;

@@ -9,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -615,6 +617,373 @@ bool Database::markDefinitive(std::int64_t id, int version, std::string &fault)
         set.addBindValue(QVariant::fromValue<qlonglong>(id));
         return m_impl->exec(set, fault);
     });
+}
+
+// ---- The tree: listing, renaming, moving, removing and restoring nodes ----
+
+namespace {
+
+struct Level
+{
+    const char *table;
+    const char *parentColumn; // none for a field
+};
+
+const Level &levelOf(NodeKind kind)
+{
+    static const Level levels[] = { { "field", nullptr }, { "site", "field_id" },
+        { "slot", "site_id" }, { "well", "slot_id" }, { "wellbore", "well_id" } };
+    return levels[static_cast<int>(kind)];
+}
+
+// The word for a node of `kind`, as a fault names it.
+std::string kindWord(NodeKind kind)
+{
+    switch (kind) {
+    case NodeKind::Field:
+        return i18n::translate("Feld", "Feld");
+    case NodeKind::Site:
+        return i18n::translate("Feld", "Standort");
+    case NodeKind::Slot:
+        return i18n::translate("Feld", "Slot");
+    case NodeKind::Well:
+        return i18n::translate("Feld", "Bohrung");
+    case NodeKind::Wellbore:
+        return i18n::translate("Feld", "Bohrpfad");
+    }
+    return {};
+}
+
+std::string idText(std::int64_t id)
+{
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, id).ptr;
+    return std::string(buffer, end);
+}
+
+Removed::Value valueOf(const QVariant &v)
+{
+    if (v.isNull())
+        return std::monostate {};
+    switch (v.typeId()) {
+    case QMetaType::QByteArray: {
+        const QByteArray b = v.toByteArray();
+        return Removed::Blob { std::string(b.constData(), static_cast<std::size_t>(b.size())) };
+    }
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+        return static_cast<std::int64_t>(v.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return v.toDouble();
+    default:
+        return s(v.toString());
+    }
+}
+
+QVariant variantOf(const Removed::Value &value)
+{
+    if (const auto *i = std::get_if<std::int64_t>(&value))
+        return QVariant::fromValue<qlonglong>(*i);
+    if (const auto *d = std::get_if<double>(&value))
+        return *d;
+    if (const auto *text = std::get_if<std::string>(&value))
+        return q(*text);
+    if (const auto *blob = std::get_if<Removed::Blob>(&value))
+        return QByteArray(blob->bytes.data(), static_cast<qsizetype>(blob->bytes.size()));
+    return QVariant();
+}
+
+} // namespace
+
+std::vector<Node> Database::tree(std::string &fault) const
+{
+    fault.clear();
+    std::vector<Node> out;
+    for (NodeKind kind : { NodeKind::Field, NodeKind::Site, NodeKind::Slot, NodeKind::Well,
+             NodeKind::Wellbore }) {
+        const Level &level = levelOf(kind);
+        QSqlQuery query(m_impl->db());
+        query.prepare(QStringLiteral("SELECT id, %1, name FROM %2 ORDER BY name, id")
+                          .arg(level.parentColumn ? QString::fromLatin1(level.parentColumn)
+                                                  : QStringLiteral("0"),
+                              QString::fromLatin1(level.table)));
+        if (!m_impl->exec(query, fault))
+            return {};
+        while (query.next())
+            out.push_back({ kind, query.value(0).toLongLong(), query.value(1).toLongLong(),
+                s(query.value(2).toString()) });
+    }
+    return out;
+}
+
+// The fault when a node named `name` would stand beside another of that name below
+// `parent` (a field: among the fields); empty when the name is free. `id` is the node
+// itself, which does not count.
+std::string Database::nameTaken(
+    NodeKind kind, std::int64_t id, std::optional<std::int64_t> parent, const std::string &name) const
+{
+    std::string fault;
+    if (name.empty())
+        return i18n::translate("Feld", "Ein Name im Feld darf nicht leer sein.");
+    const Level &level = levelOf(kind);
+    QSqlQuery query(m_impl->db());
+    query.prepare(parent
+            ? QStringLiteral("SELECT 1 FROM %1 WHERE name = ? AND id <> ? AND %2 = ?")
+                  .arg(QString::fromLatin1(level.table), QString::fromLatin1(level.parentColumn))
+            : QStringLiteral("SELECT 1 FROM %1 WHERE name = ? AND id <> ?")
+                  .arg(QString::fromLatin1(level.table)));
+    query.addBindValue(q(name));
+    query.addBindValue(QVariant::fromValue<qlonglong>(id));
+    if (parent)
+        query.addBindValue(QVariant::fromValue<qlonglong>(*parent));
+    if (!m_impl->exec(query, fault))
+        return fault;
+    if (!query.next())
+        return {};
+    if (!parent)
+        return i18n::arg(i18n::translate("Feld", "Ein Feld „%1“ gibt es schon."), { name });
+    const NodeKind up = static_cast<NodeKind>(static_cast<int>(kind) - 1);
+    QSqlQuery above(m_impl->db());
+    above.prepare(QStringLiteral("SELECT name FROM %1 WHERE id = ?")
+                      .arg(QString::fromLatin1(levelOf(up).table)));
+    above.addBindValue(QVariant::fromValue<qlonglong>(*parent));
+    const std::string where
+        = m_impl->exec(above, fault) && above.next() ? s(above.value(0).toString()) : std::string();
+    return i18n::arg(i18n::translate("Feld", "Unter %1 „%2“ gibt es den Namen „%3“ schon."),
+        { kindWord(up), where, name });
+}
+
+bool Database::rename(NodeKind kind, std::int64_t id, const std::string &name, std::string &fault)
+{
+    const Level &level = levelOf(kind);
+    return m_impl->transaction(fault, [&] {
+        std::optional<std::int64_t> parent;
+        if (level.parentColumn) {
+            QSqlQuery find(m_impl->db());
+            find.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE id = ?")
+                             .arg(QString::fromLatin1(level.parentColumn),
+                                 QString::fromLatin1(level.table)));
+            find.addBindValue(QVariant::fromValue<qlonglong>(id));
+            if (!m_impl->exec(find, fault))
+                return false;
+            if (!find.next()) {
+                fault = missing(kind, id);
+                return false;
+            }
+            parent = find.value(0).toLongLong();
+        }
+        fault = nameTaken(kind, id, parent, name);
+        if (!fault.empty())
+            return false;
+        QSqlQuery set(m_impl->db());
+        set.prepare(QStringLiteral("UPDATE %1 SET name = ? WHERE id = ?")
+                        .arg(QString::fromLatin1(level.table)));
+        set.addBindValue(q(name));
+        set.addBindValue(QVariant::fromValue<qlonglong>(id));
+        if (!m_impl->exec(set, fault))
+            return false;
+        if (set.numRowsAffected() != 1) {
+            fault = missing(kind, id);
+            return false;
+        }
+        return true;
+    });
+}
+
+bool Database::move(NodeKind kind, std::int64_t id, std::int64_t parent, std::string &fault)
+{
+    const Level &level = levelOf(kind);
+    if (!level.parentColumn) {
+        fault = i18n::translate("Feld", "Ein Feld kann nicht verschoben werden.");
+        return false;
+    }
+    return m_impl->transaction(fault, [&] {
+        const NodeKind up = static_cast<NodeKind>(static_cast<int>(kind) - 1);
+        QSqlQuery target(m_impl->db());
+        target.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?")
+                           .arg(QString::fromLatin1(levelOf(up).table)));
+        target.addBindValue(QVariant::fromValue<qlonglong>(parent));
+        if (!m_impl->exec(target, fault))
+            return false;
+        if (!target.next()) {
+            fault = missing(up, parent);
+            return false;
+        }
+        QSqlQuery self(m_impl->db());
+        self.prepare(QStringLiteral("SELECT name FROM %1 WHERE id = ?")
+                         .arg(QString::fromLatin1(level.table)));
+        self.addBindValue(QVariant::fromValue<qlonglong>(id));
+        if (!m_impl->exec(self, fault))
+            return false;
+        if (!self.next()) {
+            fault = missing(kind, id);
+            return false;
+        }
+        fault = nameTaken(kind, id, parent, s(self.value(0).toString()));
+        if (!fault.empty())
+            return false;
+        QSqlQuery set(m_impl->db());
+        set.prepare(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
+                        .arg(QString::fromLatin1(level.table),
+                            QString::fromLatin1(level.parentColumn)));
+        set.addBindValue(QVariant::fromValue<qlonglong>(parent));
+        set.addBindValue(QVariant::fromValue<qlonglong>(id));
+        return m_impl->exec(set, fault);
+    });
+}
+
+std::string Database::missing(NodeKind kind, std::int64_t id) const
+{
+    return i18n::arg(i18n::translate("Feld", "Die Felddatei %1 hat keinen Knoten %2 %3 mehr."),
+        { m_impl->path, kindWord(kind), idText(id) });
+}
+
+// The rows of `table` whose `column` is one of `ids`, kept in `out` (in the order of their
+// ids, so that a wellbore comes back before a sidetrack made from it); their ids.
+bool Database::takeRows(const char *table, const char *column, const std::vector<std::int64_t> &ids,
+    Removed &out, std::vector<std::int64_t> &taken, std::string &fault) const
+{
+    Removed::Table rows;
+    rows.name = table;
+    taken.clear();
+    for (std::int64_t id : ids) {
+        QSqlQuery query(m_impl->db());
+        query.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ? ORDER BY 1")
+                          .arg(QString::fromLatin1(table), QString::fromLatin1(column)));
+        query.addBindValue(QVariant::fromValue<qlonglong>(id));
+        if (!m_impl->exec(query, fault))
+            return false;
+        while (query.next()) {
+            const QSqlRecord record = query.record();
+            if (rows.columns.empty()) {
+                for (int i = 0; i < record.count(); ++i)
+                    rows.columns.push_back(s(record.fieldName(i)));
+            }
+            std::vector<Removed::Value> row;
+            for (int i = 0; i < record.count(); ++i)
+                row.push_back(valueOf(query.value(i)));
+            taken.push_back(query.value(0).toLongLong());
+            rows.rows.push_back(std::move(row));
+        }
+    }
+    if (!rows.rows.empty())
+        out.tables.push_back(std::move(rows));
+    return true;
+}
+
+bool Database::collect(NodeKind kind, std::int64_t id, Removed &out, std::string &fault) const
+{
+    out = Removed {};
+    out.kind = kind;
+    out.id = id;
+    std::vector<std::int64_t> ids;
+    if (!takeRows(levelOf(kind).table, "id", { id }, out, ids, fault))
+        return false;
+    if (ids.empty()) {
+        fault = missing(kind, id);
+        return false;
+    }
+    std::vector<std::int64_t> none;
+    if (kind == NodeKind::Field && !takeRows("rule_set", "field_id", ids, out, none, fault))
+        return false;
+    for (int below = static_cast<int>(kind) + 1; below <= static_cast<int>(NodeKind::Wellbore);
+         ++below) {
+        const Level &level = levelOf(static_cast<NodeKind>(below));
+        std::vector<std::int64_t> next;
+        if (!takeRows(level.table, level.parentColumn, ids, out, next, fault))
+            return false;
+        ids = std::move(next);
+    }
+    return takeRows("survey", "wellbore_id", ids, out, none, fault);
+}
+
+std::optional<Removed> Database::remove(NodeKind kind, std::int64_t id, std::string &fault)
+{
+    Removed removed;
+    const bool done = m_impl->transaction(fault, [&] {
+        if (!collect(kind, id, removed, fault))
+            return false;
+        // The rows below go with it (ON DELETE CASCADE).
+        QSqlQuery drop(m_impl->db());
+        drop.prepare(QStringLiteral("DELETE FROM %1 WHERE id = ?")
+                         .arg(QString::fromLatin1(levelOf(kind).table)));
+        drop.addBindValue(QVariant::fromValue<qlonglong>(id));
+        return m_impl->exec(drop, fault);
+    });
+    if (!done)
+        return std::nullopt;
+    return removed;
+}
+
+std::optional<Removed> Database::copy(NodeKind kind, std::int64_t id, std::string &fault) const
+{
+    fault.clear();
+    Removed out;
+    if (!collect(kind, id, out, fault))
+        return std::nullopt;
+    return out;
+}
+
+bool Database::replace(const Removed &copy, std::string &fault)
+{
+    return m_impl->transaction(fault, [&] {
+        QSqlQuery drop(m_impl->db());
+        drop.prepare(QStringLiteral("DELETE FROM %1 WHERE id = ?")
+                         .arg(QString::fromLatin1(levelOf(copy.kind).table)));
+        drop.addBindValue(QVariant::fromValue<qlonglong>(copy.id));
+        return m_impl->exec(drop, fault) && putRows(copy, fault);
+    });
+}
+
+bool Database::restore(const Removed &removed, std::string &fault)
+{
+    return m_impl->transaction(fault, [&] { return putRows(removed, fault); });
+}
+
+bool Database::putRows(const Removed &removed, std::string &fault)
+{
+    // The place may have been taken since by a node of the same name: said as a rename
+    // would say it, rather than as the database's constraint.
+    if (!removed.tables.empty() && !removed.tables.front().rows.empty()) {
+        const Removed::Table &top = removed.tables.front();
+        const Level &level = levelOf(removed.kind);
+        std::optional<std::int64_t> parent;
+        std::string name;
+        for (std::size_t i = 0; i < top.columns.size(); ++i) {
+            const Removed::Value &value = top.rows.front()[i];
+            if (top.columns[i] == "name" && std::holds_alternative<std::string>(value))
+                name = std::get<std::string>(value);
+            else if (level.parentColumn && top.columns[i] == level.parentColumn
+                && std::holds_alternative<std::int64_t>(value))
+                parent = std::get<std::int64_t>(value);
+        }
+        fault = nameTaken(removed.kind, removed.id, parent, name);
+        if (!fault.empty())
+            return false;
+    }
+    for (const Removed::Table &table : removed.tables) {
+        QStringList columns, marks;
+        for (const std::string &column : table.columns) {
+            columns << q(column);
+            marks << QStringLiteral("?");
+        }
+        const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(q(table.name), columns.join(QStringLiteral(", ")),
+                                    marks.join(QStringLiteral(", ")));
+        for (const std::vector<Removed::Value> &row : table.rows) {
+            QSqlQuery put(m_impl->db());
+            put.prepare(sql);
+            for (const Removed::Value &value : row)
+                put.addBindValue(variantOf(value));
+            if (!m_impl->exec(put, fault))
+                return false;
+        }
+    }
+    return true;
 }
 
 int Database::schemaVersion() const

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace field {
@@ -56,6 +57,40 @@ struct ImportItem
     Placement place;
     well::Well well;
     std::string source; // the file's name, kept with the version
+};
+
+// The levels of the field's tree, from the top.
+enum class NodeKind { Field, Site, Slot, Well, Wellbore };
+
+// One node of the tree: every field, site, slot, well and wellbore, also one with nothing
+// below it. `parent` is the id of the node one level up (0 for a field).
+struct Node
+{
+    NodeKind kind = NodeKind::Field;
+    std::int64_t id = 0;
+    std::int64_t parent = 0;
+    std::string name;
+};
+
+// What a removal took out of the file, row by row with their ids, so that restore() can
+// put it back as it was (the undo of a removal). Opaque to its holders.
+struct Removed
+{
+    struct Blob
+    {
+        std::string bytes;
+        bool operator==(const Blob &) const = default;
+    };
+    using Value = std::variant<std::monostate, std::int64_t, double, std::string, Blob>;
+    struct Table
+    {
+        std::string name;
+        std::vector<std::string> columns;
+        std::vector<std::vector<Value>> rows;
+    };
+    NodeKind kind = NodeKind::Field;
+    std::int64_t id = 0;
+    std::vector<Table> tables; // in the order they are put back: parents first
 };
 
 class Database
@@ -96,11 +131,45 @@ public:
     // Makes version `version` of wellbore `id` the definitive survey.
     bool markDefinitive(std::int64_t id, int version, std::string &fault);
 
+    // Every node of the field's tree: the fields, then the sites, slots, wells and
+    // wellbores, each level in the order of the names.
+    std::vector<Node> tree(std::string &fault) const;
+
+    // Gives node `id` of `kind` a new name; refused (nothing changed) when the name is
+    // empty or a node below the same parent has it already.
+    bool rename(NodeKind kind, std::int64_t id, const std::string &name, std::string &fault);
+
+    // Places node `id` of `kind` below `parent` (a node one level up): a well into another
+    // slot, a slot onto another site. A field has no parent; refused as rename() refuses
+    // a name that the new parent has below it already.
+    bool move(NodeKind kind, std::int64_t id, std::int64_t parent, std::string &fault);
+
+    // Removes node `id` of `kind` with everything below it, surveys and rules included;
+    // what was removed, to be given to restore(). None with `fault` said.
+    std::optional<Removed> remove(NodeKind kind, std::int64_t id, std::string &fault);
+
+    // What remove() would take out, taken without removing it; with replace(), the undo of
+    // a change below the node (an import into a site).
+    std::optional<Removed> copy(NodeKind kind, std::int64_t id, std::string &fault) const;
+    // Node `copy.id` and everything below it as `copy` holds them, in one transaction.
+    bool replace(const Removed &copy, std::string &fault);
+
+    // Puts back what remove() took out, with the same ids; refused (nothing changed)
+    // where the place was taken since, e.g. by a node of the same name.
+    bool restore(const Removed &removed, std::string &fault);
+
     // The schema version the field holds.
     int schemaVersion() const;
 
 private:
     struct Impl;
+    std::string nameTaken(NodeKind kind, std::int64_t id, std::optional<std::int64_t> parent,
+        const std::string &name) const;
+    std::string missing(NodeKind kind, std::int64_t id) const;
+    bool collect(NodeKind kind, std::int64_t id, Removed &out, std::string &fault) const;
+    bool putRows(const Removed &removed, std::string &fault);
+    bool takeRows(const char *table, const char *column, const std::vector<std::int64_t> &ids,
+        Removed &out, std::vector<std::int64_t> &taken, std::string &fault) const;
     explicit Database(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> m_impl;
 };

@@ -138,6 +138,7 @@ int CDravonApp::InitInstance()
     // The window is shown first, and is on the screen, so that the measurement dialog of
     // a document opened from the command line centres over it.
     m_frame->show();
+    m_frame->reopenField();
     waitUntilExposed(*m_frame);
     // Unsaved changes of a session that did not end normally are offered back before
     // anything else is opened; from here on the changes are kept as they are made.

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <QUndoGroup>
 #include <QUndoStack>
 
 #include <QRegularExpression>
@@ -130,6 +131,8 @@ void CMainFrame::createActions()
         key(QKeySequence(QKeySequence::Save), true, "save"));
     addCommand(ID_FILE_SAVE_AS, tr("Speichern &unter..."),
         tr("Speichert das aktive Dokument unter neuem Namen."));
+    addCommand(ID_FELD_OEFFNEN, tr("Fe&ld öffnen …"),
+        tr("Öffnet eine Felddatei oder legt sie an; ihr Baum steht im Bereich „Feld“"));
     addCommand(ID_TABLE_IMPORT, tr("Tabelle &importieren …"),
         tr("Liest Messwerte aus einer CSV- oder Excel-Datei in den Eingabedialog."));
     addCommand(ID_FILE_EXPORT, tr("E&xportieren …"),
@@ -155,7 +158,12 @@ void CMainFrame::createActions()
     // The history's own actions name the step they take back or make again and are
     // greyed out while there is none; their keys go through the accelerator table.
     {
-        QUndoStack &stack = m_commands->history().stack();
+        // One pair of actions for the document's history and the "Feld" panel's: the
+        // group's active stack is the one of the part that has the focus.
+        m_undoGroup = new QUndoGroup(this);
+        m_undoGroup->addStack(&m_commands->history().stack());
+        m_undoGroup->setActiveStack(&m_commands->history().stack());
+        QUndoGroup &stack = *m_undoGroup;
         QAction *undo = stack.createUndoAction(this);
         QAction *redo = stack.createRedoAction(this);
         // Qt's own captions would be English and put the name after a bare prefix; the
@@ -171,10 +179,11 @@ void CMainFrame::createActions()
                 [=](const QString &step) { caption(action, word, format, key, step); });
         };
         follow(undo, tr("Rückgängig"), tr("Rückgängig: %1"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-            &QUndoStack::undoTextChanged, stack.undoText());
+            &QUndoGroup::undoTextChanged, stack.undoText());
         follow(redo, tr("Wiederholen"), tr("Wiederholen: %1"), QKeySequence(Qt::CTRL | Qt::Key_Y),
-            &QUndoStack::redoTextChanged, stack.redoText());
+            &QUndoGroup::redoTextChanged, stack.redoText());
         undo->setStatusTip(tr("Nimmt die letzte Änderung des Dokuments zurück."));
+        // The status tip above is the document's; the field's steps say their own.
         redo->setStatusTip(tr("Stellt die zuletzt zurückgenommene Änderung wieder her."));
         undo->setData(ID_EDIT_UNDO);
         redo->setData(ID_EDIT_REDO);
@@ -275,6 +284,7 @@ void CMainFrame::createActions()
     connect(action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(action(ID_FILE_CLOSE), &QAction::triggered, this, [this] { closeDocument(); });
+    connect(action(ID_FELD_OEFFNEN), &QAction::triggered, this, [this] { openField(); });
     connect(action(ID_FILE_SAVE), &QAction::triggered, this, [this] { doSave(false); });
     connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, [this] { doSave(true); });
     connect(action(ID_FILE_PRINT), &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -368,6 +378,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_SAVE_AS));
     file->addAction(action(ID_FILE_CLOSE));
     file->addSeparator();
+    file->addAction(action(ID_FELD_OEFFNEN));
     file->addAction(action(ID_TABLE_IMPORT));
     file->addAction(action(ID_FILE_EXPORT));
     file->addAction(action(ID_KARTE_EXPORTIEREN));

@@ -25,6 +25,8 @@ public:
     virtual bool askRestoreRecovered() = 0;
     // A document file to open; empty when cancelled.
     virtual QString openFileName() = 0;
+    // A field file to open or to make ("Feld öffnen …"); empty when cancelled.
+    virtual QString fieldFileName() = 0;
     // A file name to save under, starting from `suggested`; empty when cancelled.
     virtual QString saveFileName(const QString &suggested) = 0;
     // A file to export the computed survey to, starting from `suggested`, with the file

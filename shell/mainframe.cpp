@@ -7,6 +7,7 @@
 #include "dialogs/prompter.h"
 #include "shell/messagespanel.h"
 #include "shell/stationspanel.h"
+#include "shell/fieldpanel.h"
 #include "document/dravondoc.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
@@ -42,10 +43,13 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
 
 namespace {
 
 const QString kWindowGroup = QStringLiteral("Settings");
+// The field file the "Feld" panel showed last.
+const QString kFieldFileKey = QStringLiteral("Field/file");
 
 bool isDocumentFile(const QUrl &url)
 {
@@ -102,6 +106,22 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     m_stations = new StationsPanel(m_commands->history(), this);
     addDockWidget(Qt::RightDockWidgetArea, m_stations);
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_stations->toggleViewAction());
+    // The field file's tree on the left, hidden until a field is opened.
+    m_field = new FieldPanel(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_field);
+    m_field->hide();
+    m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_field->toggleViewAction());
+    m_undoGroup->addStack(&m_field->stack());
+    connect(m_field, &FieldPanel::surveyOpened, this,
+        [this](const well::Well &well, const QString &title) { openFieldSurvey(well, title); });
+    // Rückgängig follows the focus: the panel's steps while a widget of it has it, the
+    // document's otherwise. Menus and dialogs taking the focus change nothing.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (!now || now->window() != this)
+            return;
+        m_undoGroup->setActiveStack(m_field->isAncestorOf(now) ? &m_field->stack()
+                                                               : &m_commands->history().stack());
+    });
     m_commands->setAfterComputation(
         [this] { updateMessages(); }, DocumentCommands::Remarks::ToHook);
     // A step of the history taken back or made again computes too.
@@ -382,6 +402,50 @@ void CMainFrame::startRecovery(DocumentRecovery &recovery)
     }
     m_recovery = &recovery;
     recovery.start();
+}
+
+bool CMainFrame::openField(QString path)
+{
+    if (path.isEmpty())
+        path = m_ui->fieldFileName();
+    if (path.isEmpty())
+        return false;
+    if (m_field->isHidden()) {
+        m_field->show();
+        // A fifth of the window for the tree: the views keep the larger part.
+        resizeDocks({ m_field }, { std::max(width() / 5, 200) }, Qt::Horizontal);
+    }
+    m_field->raise();
+    if (!m_field->openFile(path))
+        return false;
+    QSettings settings = programSettings();
+    settings.setValue(kFieldFileKey, QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void CMainFrame::reopenField()
+{
+    const QString path = programSettings().value(kFieldFileKey).toString();
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        openField(path);
+}
+
+bool CMainFrame::openFieldSurvey(const well::Well &well, const QString &title)
+{
+    if (!saveModified())
+        return false;
+    m_messages->clear();
+    m_doc->loadUnnamed(well, title);
+    m_doc->recompute();
+    m_doc->markNewData();
+    // Not saved anywhere yet: the field keeps it, the document is new.
+    m_doc->SetModifiedFlag(true);
+    m_commands->history().clear();
+    initialUpdateViews();
+    updateTitle();
+    updateCommandUi();
+    updateMessages();
+    return true;
 }
 
 bool CMainFrame::restoreUnnamed(const QString &path)

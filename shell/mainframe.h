@@ -33,6 +33,11 @@ class QLabel;
 class QMenu;
 class MessagesPanel;
 class StationsPanel;
+class FieldPanel;
+class QUndoGroup;
+namespace well {
+struct Well;
+}
 namespace analysis {
 struct Remark;
 }
@@ -159,6 +164,20 @@ public:
     MessagesPanel *messagesPanel() const { return m_messages; }
     // The panel of the stations, edited in place beside the views.
     StationsPanel *stationsPanel() const { return m_stations; }
+    // The panel of the field file ("Feld"), docked on the left.
+    FieldPanel *fieldPanel() const { return m_field; }
+    // "Feld öffnen …": the field file at `path` (asked for when empty) in the panel, which
+    // comes into view; remembered for the next start. False when cancelled or refused
+    // (the panel says why).
+    bool openField(QString path = QString());
+    // The field file of the last session in the panel again, when there was one and it
+    // is still there.
+    void reopenField();
+    // A survey of the field as a new, unsaved document titled `title`, after asking about
+    // unsaved changes; false when the user cancelled.
+    bool openFieldSurvey(const well::Well &well, const QString &title);
+    // The history Rückgängig and Wiederholen apply to: the panel's while it has the focus.
+    QUndoGroup *undoGroup() const { return m_undoGroup; }
     // What choosing a message with a depth does: the results table scrolls to the line
     // of the depth (of a straight interval: the interval's line) and marks it, and the
     // status bar names the depth, which is all the graph views show of it.
@@ -251,4 +270,6 @@ private:
     std::uint64_t m_messagesRevision = 0;
     MessagesPanel *m_messages = nullptr;
     StationsPanel *m_stations = nullptr;
+    FieldPanel *m_field = nullptr;
+    QUndoGroup *m_undoGroup = nullptr;
 };

@@ -65,6 +65,21 @@ QString QtFrameUi::openFileName()
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtFrameUi::fieldFileName()
+{
+    // A name not there yet makes a new field file: the dialog asks for no existing file
+    // and never asks about overwriting, which opening does not do.
+    QFileDialog dialog(m_parent, tr("Feld öffnen"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setLabelText(QFileDialog::Accept, tr("Öffnen"));
+    dialog.setDefaultSuffix(QStringLiteral("sqlite"));
+    dialog.setNameFilters({ tr("Felddateien (*.sqlite)"), tr("Alle Dateien (*)") });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString QtFrameUi::saveFileName(const QString &suggested)
 {
     QFileDialog dialog(m_parent, tr("Speichern unter"));

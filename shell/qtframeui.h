@@ -19,6 +19,7 @@ public:
     SaveAnswer askSaveChanges(const QString &title) override;
     bool askRestoreRecovered() override;
     QString openFileName() override;
+    QString fieldFileName() override;
     QString saveFileName(const QString &suggested) override;
     QString exportFileName(
         const QString &suggested, const QStringList &filters, int &filter) override;

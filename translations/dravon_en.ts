@@ -2073,6 +2073,14 @@ through the project&apos;s issue tracker.</translation>
         <source>Planung ändern</source>
         <translation>Change plan</translation>
     </message>
+    <message>
+        <source>Fe&amp;ld öffnen …</source>
+        <translation>Open Fie&amp;ld …</translation>
+    </message>
+    <message>
+        <source>Öffnet eine Felddatei oder legt sie an; ihr Baum steht im Bereich „Feld“</source>
+        <translation>Opens a field file or makes one; its tree is shown in the &quot;Field&quot; panel</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -3759,6 +3767,137 @@ An existing file of this name stays unchanged.</translation>
         <source>sie nennt keine Datenbank (…/DATENBANK)</source>
         <translation>it names no database (.../DATABASE)</translation>
     </message>
+    <message>
+        <source>Feld</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Bohrung</source>
+        <translation>Well</translation>
+    </message>
+    <message>
+        <source>Bohrpfad</source>
+        <translation>Wellbore</translation>
+    </message>
+    <message>
+        <source>Ein Name im Feld darf nicht leer sein.</source>
+        <translation>A name in the field must not be empty.</translation>
+    </message>
+    <message>
+        <source>Ein Feld „%1“ gibt es schon.</source>
+        <translation>A field &quot;%1&quot; exists already.</translation>
+    </message>
+    <message>
+        <source>Unter %1 „%2“ gibt es den Namen „%3“ schon.</source>
+        <translation>%1 &quot;%2&quot; has the name &quot;%3&quot; below it already.</translation>
+    </message>
+    <message>
+        <source>Ein Feld kann nicht verschoben werden.</source>
+        <translation>A field cannot be moved.</translation>
+    </message>
+    <message>
+        <source>Die Felddatei %1 hat keinen Knoten %2 %3 mehr.</source>
+        <translation>The field file %1 no longer has the %2 %3.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht ganz gelesen werden.</source>
+        <translation>The file %1 cannot be read completely.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPanel</name>
+    <message>
+        <source>Feld</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Öffnet die endgültige Vermessung des Bohrpfads als neues Dokument</source>
+        <translation>Opens the definitive survey of the wellbore as a new document</translation>
+    </message>
+    <message>
+        <source>Bohrungen hinzufügen …</source>
+        <translation>Add Wells …</translation>
+    </message>
+    <message>
+        <source>Übernimmt Dateien von Bohrungen in den Standort</source>
+        <translation>Adds files of wells to the site</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Verschieben nach …</source>
+        <translation>Move To …</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Bohrungen hinzufügen</source>
+        <translation>Add Wells</translation>
+    </message>
+    <message>
+        <source>Bohrungen (*.dvn *.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;Alle Dateien (*)</source>
+        <translation>Wells (*.dvn *.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Verschieben nach</source>
+        <translation>Move To</translation>
+    </message>
+    <message>
+        <source>Neuer Platz:</source>
+        <translation>New place:</translation>
+    </message>
+    <message>
+        <source>Feld – %1</source>
+        <translation>Field - %1</translation>
+    </message>
+    <message>
+        <source>Umbenennen in „%1“</source>
+        <translation>Rename to &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>„%1“ nach %2 verschieben</source>
+        <translation>Move &quot;%1&quot; to %2</translation>
+    </message>
+    <message>
+        <source>„%1“ löschen</source>
+        <translation>Delete &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Nichts wurde ins Feld übernommen.</source>
+        <translation>Nothing was added to the field.</translation>
+    </message>
+    <message>
+        <source>Bohrungen zu „%1“ hinzufügen</source>
+        <translation>Add Wells to &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Es gibt keinen anderen Platz für „%1“.</source>
+        <translation>There is no other place for &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>„%1“ mit allen Vermessungen löschen?</source>
+        <translation>Delete &quot;%1&quot; with all its surveys?</translation>
+    </message>
+    <message>
+        <source>„%1“ mit allem darunter löschen? Es gehen %2 Bohrpfade mit ihren Vermessungen.</source>
+        <translation>Delete &quot;%1&quot; with everything below it? %2 wellbores go with their surveys.</translation>
+    </message>
 </context>
 <context>
     <name>GeoJson</name>
@@ -5114,6 +5253,14 @@ Not free format</translation>
     <message>
         <source>&amp;Wiederherstellen</source>
         <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>Feld öffnen</source>
+        <translation>Open Field</translation>
+    </message>
+    <message>
+        <source>Felddateien (*.sqlite)</source>
+        <translation>Field Files (*.sqlite)</translation>
     </message>
 </context>
 <context>

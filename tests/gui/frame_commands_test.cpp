@@ -74,10 +74,11 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe" }));
     // The table import, the export and the map export (the borehole's path in WGS 84 as
     // GeoJSON) have their own group after the document commands; "Bild speichern …" (the
-    // graph or the 3D view as PNG, SVG or PDF) joins them.
+    // graph or the 3D view as PNG, SVG or PDF) joins them, and "Feld öffnen …" (the field
+    // file in its panel) leads them.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Tabelle &importieren …",
+            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Fe&ld öffnen …", "Tabelle &importieren …",
             "E&xportieren …",
             "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
             "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--",
@@ -102,9 +103,10 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
         // neighbouring wells "Abstand" (the ladder) and "Zylinder" (the travelling
         // cylinder) and "3D" (the well in three dimensions), each with its key, and
         // "Meldungen", the panel of the computation's remarks beside the bars, "Stationen",
-        // the panel of the stations edited in place, and "Ganze Bohrung zeigen", the graph
-        // without its zoom again (Pos1 in the graph).
-        (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Stationen", "Grafik	F3", "Text	F4",
+        // the panel of the stations edited in place, "Feld", the panel of the field file's
+        // tree, and "Ganze Bohrung zeigen", the graph without its zoom again (Pos1 in the
+        // graph).
+        (QStringList { "&Symbolleiste", "S&tatusleiste", "Meldungen", "Stationen", "Feld", "Grafik	F3", "Text	F4",
             "Vertikalschnitt", "Abstand\tF7", "Zylinder\tF8", "3D\tF5", "Grafik Lupe an",
             "Ganze Bohrung zeigen", "Maßstabsgetreu", "Unsicherheit", "--", "Einstellungen …" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 3)),

@@ -84,6 +84,7 @@ class ScriptedFrameUi : public FrameUi
 public:
     std::deque<SaveAnswer> saveAnswers; // empty: Cancel
     std::deque<QString> openNames; // empty: cancelled
+    std::deque<QString> fieldNames; // "Feld öffnen …"; empty: cancelled
     std::deque<QString> saveNames; // empty: cancelled
     std::deque<QString> exportNames; // empty: cancelled
     int exportFilter = 0; // the file dialog's filter the user picks
@@ -117,6 +118,7 @@ public:
         return restoreAnswer;
     }
     QString openFileName() override { return take(openNames); }
+    QString fieldFileName() override { return take(fieldNames); }
     QString saveFileName(const QString &) override { return take(saveNames); }
     QString exportFileName(const QString &, const QStringList &, int &filter) override
     {

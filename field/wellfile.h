@@ -1,0 +1,44 @@
+// A well's file made into a well of the field: a document (.dvn), a table by its extension
+// (delimited text, .xlsx, .xls, LAS, WITSML) or a measurement file in a chosen format. The
+// batch tool's --import and the desktop's "Bohrungen hinzufügen …" read their files here, so
+// that both take the same file the same way. Asks nothing; faults are texts.
+#pragma once
+
+#include "field/fielddb.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace field {
+
+// How a file that is neither a document nor a table is read.
+struct FileReading
+{
+    int format = 1; // of a measurement file: 0 WEG, 1 free, 2 ATK
+    int step = 1; // thinning: every, every 2nd, 5th or 10th station
+};
+
+struct WellFile
+{
+    well::Well well;
+    std::optional<WellSettings> settings; // a document's own settings
+    // What the readers said without refusing the file: the table reader's notice, the
+    // measurement reader's faulty lines.
+    std::vector<std::string> notices;
+    bool complete = true; // false when a measurement reader stopped at a faulty line
+};
+
+// The well of the file at `path`; none with `fault` said when the file cannot be read.
+std::optional<WellFile> readWellFile(
+    const std::string &path, const FileReading &reading, std::string &fault);
+
+// The file at `path` as one well to import into site `site` of field `fieldName`: the
+// slot, the well and its wellbore take the file's name without its extension. Refused
+// (none, `fault` said) when the file cannot be read whole; `notices` gets what the reader
+// said along the way, also before a refusal.
+std::optional<ImportItem> importItemOf(const std::string &path, const std::string &fieldName,
+    const std::string &site, const FileReading &reading, std::vector<std::string> &notices,
+    std::string &fault);
+
+} // namespace field

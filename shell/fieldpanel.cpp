@@ -1,0 +1,578 @@
+#include "shell/fieldpanel.h"
+
+#include "field/wellfile.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSet>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+constexpr int kKindRole = Qt::UserRole;
+constexpr int kIdRole = Qt::UserRole + 1;
+
+QString fromStd(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// Where a node of `kind` may be dropped or moved to: onto a node one level up.
+bool movable(field::NodeKind kind)
+{
+    return kind != field::NodeKind::Field;
+}
+
+field::NodeKind above(field::NodeKind kind)
+{
+    return static_cast<field::NodeKind>(static_cast<int>(kind) - 1);
+}
+
+} // namespace
+
+// One change of the field file as a step of the panel's history. The change is made before
+// the step is pushed (a refused one never is); the first redo, which push() calls, is
+// therefore none.
+class FieldChange : public QUndoCommand
+{
+public:
+    using Step = std::function<bool(field::Database &, std::string &)>;
+    FieldChange(FieldPanel &panel, const QString &name, Step redo, Step undo)
+        : QUndoCommand(name)
+        , m_panel(panel)
+        , m_redo(std::move(redo))
+        , m_undo(std::move(undo))
+    {
+    }
+
+    void redo() override
+    {
+        if (m_done) {
+            m_done = false;
+            return;
+        }
+        run(m_redo);
+    }
+    void undo() override { run(m_undo); }
+
+private:
+    void run(const Step &step)
+    {
+        std::string fault;
+        field::Database *db = m_panel.database();
+        if (!db || !step(*db, fault))
+            m_panel.say(fromStd(fault));
+        else
+            m_panel.say(QString());
+        m_panel.refresh();
+    }
+
+    FieldPanel &m_panel;
+    Step m_redo;
+    Step m_undo;
+    bool m_done = true;
+};
+
+FieldTree::FieldTree(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+QTreeWidgetItem *FieldTree::dropTarget(QDropEvent *event) const
+{
+    QTreeWidgetItem *dragged = currentItem();
+    QTreeWidgetItem *target = itemAt(event->position().toPoint());
+    if (event->source() != this || !dragged || !target
+        || !movable(FieldPanel::kindOf(dragged))
+        || FieldPanel::kindOf(target) != above(FieldPanel::kindOf(dragged))
+        || target == dragged->parent())
+        return nullptr;
+    return target;
+}
+
+bool FieldTree::event(QEvent *event)
+{
+    // The frame's window-wide keys (F2 is "Daten ändern") would take these before the tree
+    // sees them; while the tree has the focus, they rename and delete its nodes.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier
+            && (key->key() == Qt::Key_F2 || key->key() == Qt::Key_Delete)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTreeWidget::event(event);
+}
+
+void FieldTree::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit removeRequested();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FieldTree::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTreeWidget::dragMoveEvent(event);
+    if (dropTarget(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FieldTree::dropEvent(QDropEvent *event)
+{
+    // The panel moves the node in the field file and reads the tree anew; the view's own
+    // move would put the item where the file does not have it.
+    QTreeWidgetItem *target = dropTarget(event);
+    event->setDropAction(Qt::IgnoreAction);
+    event->accept();
+    if (target) {
+        emit moveRequested(static_cast<int>(FieldPanel::kindOf(currentItem())),
+            FieldPanel::idOf(currentItem()), FieldPanel::idOf(target));
+    }
+}
+
+FieldPanel::FieldPanel(QWidget *parent)
+    : QDockWidget(tr("Feld"), parent)
+    , m_tree(new FieldTree)
+    , m_notice(new QLabel)
+{
+    setObjectName(QStringLiteral("fieldPanel"));
+    auto *inner = new QWidget;
+    auto *layout = new QVBoxLayout(inner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tree);
+    m_notice->setWordWrap(true);
+    m_notice->setObjectName(QStringLiteral("fieldNotice"));
+    layout->addWidget(m_notice);
+    setWidget(inner);
+
+    m_open = new QAction(tr("Öffnen"), this);
+    m_open->setStatusTip(tr("Öffnet die endgültige Vermessung des Bohrpfads als neues Dokument"));
+    m_add = new QAction(tr("Bohrungen hinzufügen …"), this);
+    m_add->setStatusTip(tr("Übernimmt Dateien von Bohrungen in den Standort"));
+    m_rename = new QAction(tr("Umbenennen"), this);
+    m_move = new QAction(tr("Verschieben nach …"), this);
+    m_remove = new QAction(tr("Löschen"), this);
+
+    connect(m_open, &QAction::triggered, this, [this] { openWellbore(m_tree->currentItem()); });
+    connect(m_add, &QAction::triggered, this, &FieldPanel::addToCurrent);
+    connect(m_rename, &QAction::triggered, this, [this] {
+        if (QTreeWidgetItem *item = m_tree->currentItem())
+            m_tree->editItem(item);
+    });
+    connect(m_move, &QAction::triggered, this, &FieldPanel::moveCurrent);
+    connect(m_remove, &QAction::triggered, this, &FieldPanel::removeCurrent);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &FieldPanel::updateActions);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (kindOf(item) == field::NodeKind::Wellbore)
+            openWellbore(item);
+    });
+    // An edited name is taken once the editor has closed: the tree is filled anew then.
+    connect(m_tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item) {
+        if (m_filling)
+            return;
+        const field::NodeKind kind = kindOf(item);
+        const std::int64_t id = idOf(item);
+        const QString name = item->text(0);
+        QMetaObject::invokeMethod(
+            this, [=, this] { renameNode(itemOf(kind, id), name); }, Qt::QueuedConnection);
+    });
+    connect(
+        m_tree, &FieldTree::moveRequested, this,
+        [this](int kind, qlonglong id, qlonglong target) {
+            const auto k = static_cast<field::NodeKind>(kind);
+            moveNode(itemOf(k, id), itemOf(above(k), target));
+        },
+        Qt::QueuedConnection);
+    connect(m_tree, &FieldTree::removeRequested, this, &FieldPanel::removeCurrent);
+    connect(m_tree, &QWidget::customContextMenuRequested, this, &FieldPanel::showMenu);
+
+    m_ask.confirm = [this](const QString &question) {
+        return QMessageBox::question(this, tr("Feld"), question) == QMessageBox::Yes;
+    };
+    m_ask.files = [this] {
+        return QFileDialog::getOpenFileNames(this, tr("Bohrungen hinzufügen"), QString(),
+            tr("Bohrungen (*.dvn *.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;Alle Dateien (*)"));
+    };
+    m_ask.place = [this](const QStringList &places) -> std::optional<int> {
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(
+            this, tr("Verschieben nach"), tr("Neuer Platz:"), places, 0, false, &ok);
+        if (!ok)
+            return std::nullopt;
+        return static_cast<int>(places.indexOf(chosen));
+    };
+    updateActions();
+}
+
+FieldPanel::~FieldPanel()
+{
+    // The steps refer to the field file: gone before it.
+    m_stack.clear();
+}
+
+bool FieldPanel::openFile(const QString &path)
+{
+    std::string fault;
+    std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+    if (!db) {
+        say(fromStd(fault));
+        return false;
+    }
+    m_stack.clear();
+    m_db = std::move(db);
+    m_path = path;
+    setWindowTitle(tr("Feld – %1").arg(QFileInfo(path).fileName()));
+    say(QString());
+    m_tree->clear();
+    refresh();
+    m_tree->expandToDepth(2);
+    return true;
+}
+
+QString FieldPanel::notice() const
+{
+    return m_notice->text();
+}
+
+void FieldPanel::say(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
+}
+
+field::NodeKind FieldPanel::kindOf(const QTreeWidgetItem *item)
+{
+    return static_cast<field::NodeKind>(item->data(0, kKindRole).toInt());
+}
+
+std::int64_t FieldPanel::idOf(const QTreeWidgetItem *item)
+{
+    return item->data(0, kIdRole).toLongLong();
+}
+
+QTreeWidgetItem *FieldPanel::itemOf(field::NodeKind kind, std::int64_t id) const
+{
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        if (kindOf(*it) == kind && idOf(*it) == id)
+            return *it;
+    }
+    return nullptr;
+}
+
+QString FieldPanel::pathOf(const QTreeWidgetItem *item)
+{
+    QStringList names;
+    for (; item; item = item->parent())
+        names.prepend(item->text(0));
+    return names.join(QLatin1Char('/'));
+}
+
+void FieldPanel::refresh()
+{
+    // What was open and current stays so, by node rather than by item.
+    QSet<QPair<int, qlonglong>> expanded;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        if ((*it)->isExpanded())
+            expanded.insert({ static_cast<int>(kindOf(*it)), idOf(*it) });
+    }
+    const QTreeWidgetItem *was = m_tree->currentItem();
+    const std::optional<QPair<int, qlonglong>> current = was
+        ? std::optional<QPair<int, qlonglong>>({ static_cast<int>(kindOf(was)), idOf(was) })
+        : std::nullopt;
+
+    m_filling = true;
+    m_tree->clear();
+    std::string fault;
+    const std::vector<field::Node> nodes = m_db ? m_db->tree(fault) : std::vector<field::Node> {};
+    if (!fault.empty())
+        say(fromStd(fault));
+    std::map<std::pair<int, std::int64_t>, QTreeWidgetItem *> items;
+    for (const field::Node &node : nodes) {
+        const int level = static_cast<int>(node.kind);
+        QTreeWidgetItem *item = nullptr;
+        if (level == 0) {
+            item = new QTreeWidgetItem(m_tree);
+        } else {
+            const auto parent = items.find({ level - 1, node.parent });
+            if (parent == items.end())
+                continue;
+            item = new QTreeWidgetItem(parent->second);
+        }
+        item->setText(0, fromStd(node.name));
+        item->setData(0, kKindRole, level);
+        item->setData(0, kIdRole, QVariant::fromValue<qlonglong>(node.id));
+        Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
+            | Qt::ItemIsDropEnabled;
+        if (movable(node.kind))
+            flags |= Qt::ItemIsDragEnabled;
+        item->setFlags(flags);
+        items[{ level, node.id }] = item;
+    }
+    for (const auto &[key, item] : items) {
+        if (expanded.contains({ key.first, key.second }))
+            item->setExpanded(true);
+    }
+    if (current) {
+        if (QTreeWidgetItem *item
+            = itemOf(static_cast<field::NodeKind>(current->first), current->second)) {
+            m_tree->setCurrentItem(item);
+            for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+                up->setExpanded(true);
+        }
+    }
+    m_filling = false;
+    updateActions();
+}
+
+void FieldPanel::updateActions()
+{
+    const QTreeWidgetItem *item = m_tree->currentItem();
+    m_open->setEnabled(item && kindOf(item) == field::NodeKind::Wellbore);
+    m_add->setEnabled(item && kindOf(item) == field::NodeKind::Site);
+    m_rename->setEnabled(item);
+    m_move->setEnabled(item && movable(kindOf(item)));
+    m_remove->setEnabled(item);
+}
+
+void FieldPanel::showMenu(const QPoint &at)
+{
+    if (QTreeWidgetItem *item = m_tree->itemAt(at))
+        m_tree->setCurrentItem(item);
+    if (!m_tree->currentItem())
+        return;
+    QMenu menu(this);
+    menu.addAction(m_open);
+    menu.addAction(m_add);
+    menu.addSeparator();
+    menu.addAction(m_rename);
+    menu.addAction(m_move);
+    menu.addAction(m_remove);
+    menu.exec(m_tree->viewport()->mapToGlobal(at));
+}
+
+bool FieldPanel::renameNode(QTreeWidgetItem *item, const QString &name)
+{
+    if (!item || !m_db)
+        return false;
+    const field::NodeKind kind = kindOf(item);
+    const std::int64_t id = idOf(item);
+    std::string before;
+    for (const field::Node &node : m_db->tree(before)) {
+        if (node.kind == kind && node.id == id)
+            before = node.name;
+    }
+    const std::string after = name.trimmed().toStdString();
+    if (after == before) {
+        refresh();
+        return true;
+    }
+    std::string fault;
+    if (!m_db->rename(kind, id, after, fault)) {
+        say(fromStd(fault));
+        refresh();
+        return false;
+    }
+    say(QString());
+    m_stack.push(new FieldChange(*this, tr("Umbenennen in „%1“").arg(fromStd(after)),
+        [=](field::Database &db, std::string &f) { return db.rename(kind, id, after, f); },
+        [=](field::Database &db, std::string &f) { return db.rename(kind, id, before, f); }));
+    refresh();
+    return true;
+}
+
+bool FieldPanel::moveNode(QTreeWidgetItem *item, QTreeWidgetItem *target)
+{
+    if (!item || !target || !item->parent() || !m_db)
+        return false;
+    const field::NodeKind kind = kindOf(item);
+    const std::int64_t id = idOf(item);
+    const std::int64_t from = idOf(item->parent());
+    const std::int64_t to = idOf(target);
+    const QString name = item->text(0);
+    const QString where = pathOf(target);
+    std::string fault;
+    if (!m_db->move(kind, id, to, fault)) {
+        say(fromStd(fault));
+        refresh();
+        return false;
+    }
+    say(QString());
+    m_stack.push(new FieldChange(*this, tr("„%1“ nach %2 verschieben").arg(name, where),
+        [=](field::Database &db, std::string &f) { return db.move(kind, id, to, f); },
+        [=](field::Database &db, std::string &f) { return db.move(kind, id, from, f); }));
+    refresh();
+    if (QTreeWidgetItem *moved = itemOf(kind, id))
+        m_tree->setCurrentItem(moved);
+    return true;
+}
+
+bool FieldPanel::removeNode(QTreeWidgetItem *item)
+{
+    if (!item || !m_db)
+        return false;
+    const field::NodeKind kind = kindOf(item);
+    const std::int64_t id = idOf(item);
+    std::string fault;
+    std::optional<field::Removed> removed = m_db->remove(kind, id, fault);
+    if (!removed) {
+        say(fromStd(fault));
+        return false;
+    }
+    say(QString());
+    // The rows are shared by the step's redo, which takes them out again, and its undo.
+    auto rows = std::make_shared<field::Removed>(std::move(*removed));
+    m_stack.push(new FieldChange(*this, tr("„%1“ löschen").arg(item->text(0)),
+        [=](field::Database &db, std::string &f) {
+            std::optional<field::Removed> again = db.remove(kind, id, f);
+            if (again)
+                *rows = std::move(*again);
+            return again.has_value();
+        },
+        [=](field::Database &db, std::string &f) { return db.restore(*rows, f); }));
+    refresh();
+    return true;
+}
+
+bool FieldPanel::addFiles(QTreeWidgetItem *site, const QStringList &paths)
+{
+    if (!site || kindOf(site) != field::NodeKind::Site || !m_db || paths.isEmpty())
+        return false;
+    const std::int64_t siteId = idOf(site);
+    std::string fault;
+    std::vector<field::ImportItem> items;
+    std::vector<std::string> notices;
+    for (const QString &path : paths) {
+        std::optional<field::ImportItem> item = field::importItemOf(path.toStdString(),
+            site->parent()->text(0).toStdString(), site->text(0).toStdString(), {}, notices,
+            fault);
+        if (!item) {
+            QStringList lines;
+            for (const std::string &n : notices)
+                lines << fromStd(n);
+            lines << fromStd(fault) << tr("Nichts wurde ins Feld übernommen.");
+            say(lines.join(QLatin1Char('\n')));
+            return false;
+        }
+        items.push_back(std::move(*item));
+    }
+    // The site as it was: the undo of an import that may have added versions to wellbores
+    // that were there before.
+    std::optional<field::Removed> before = m_db->copy(field::NodeKind::Site, siteId, fault);
+    const char *user = std::getenv("USER");
+    const std::string who = user ? user : "";
+    if (!before || !m_db->importWells(items, who, fault)) {
+        say(fromStd(fault));
+        return false;
+    }
+    QStringList lines;
+    for (const std::string &n : notices)
+        lines << fromStd(n);
+    say(lines.join(QLatin1Char('\n')));
+    auto kept = std::make_shared<field::Removed>(std::move(*before));
+    m_stack.push(new FieldChange(*this,
+        tr("Bohrungen zu „%1“ hinzufügen").arg(site->text(0)),
+        [=, items = std::move(items)](field::Database &db, std::string &f) {
+            return db.importWells(items, who, f);
+        },
+        [=](field::Database &db, std::string &f) { return db.replace(*kept, f); }));
+    refresh();
+    if (QTreeWidgetItem *again = itemOf(field::NodeKind::Site, siteId))
+        again->setExpanded(true);
+    return true;
+}
+
+bool FieldPanel::openWellbore(QTreeWidgetItem *item)
+{
+    if (!item || kindOf(item) != field::NodeKind::Wellbore || !m_db)
+        return false;
+    std::string fault;
+    std::optional<well::Well> survey = m_db->definitiveSurvey(idOf(item), fault);
+    if (!survey) {
+        say(fromStd(fault));
+        return false;
+    }
+    say(QString());
+    emit surveyOpened(*survey, pathOf(item));
+    return true;
+}
+
+void FieldPanel::addToCurrent()
+{
+    QTreeWidgetItem *site = m_tree->currentItem();
+    if (!site || kindOf(site) != field::NodeKind::Site)
+        return;
+    const QStringList paths = m_ask.files();
+    if (!paths.isEmpty())
+        addFiles(site, paths);
+}
+
+void FieldPanel::moveCurrent()
+{
+    QTreeWidgetItem *item = m_tree->currentItem();
+    if (!item || !movable(kindOf(item)))
+        return;
+    // Every node one level up but the present parent.
+    const field::NodeKind up = above(kindOf(item));
+    QList<QTreeWidgetItem *> targets;
+    QStringList places;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        if (kindOf(*it) == up && *it != item->parent()) {
+            targets << *it;
+            places << pathOf(*it);
+        }
+    }
+    if (targets.isEmpty()) {
+        say(tr("Es gibt keinen anderen Platz für „%1“.").arg(item->text(0)));
+        return;
+    }
+    const std::optional<int> chosen = m_ask.place(places);
+    if (chosen && *chosen >= 0 && *chosen < targets.size())
+        moveNode(item, targets[*chosen]);
+}
+
+void FieldPanel::removeCurrent()
+{
+    QTreeWidgetItem *item = m_tree->currentItem();
+    if (!item)
+        return;
+    // The question names what goes with the node.
+    const std::function<int(const QTreeWidgetItem *)> wellbores = [&](const QTreeWidgetItem *node) {
+        int count = kindOf(node) == field::NodeKind::Wellbore ? 1 : 0;
+        for (int i = 0; i < node->childCount(); ++i)
+            count += wellbores(node->child(i));
+        return count;
+    };
+    const QString question = kindOf(item) == field::NodeKind::Wellbore
+        ? tr("„%1“ mit allen Vermessungen löschen?").arg(pathOf(item))
+        : tr("„%1“ mit allem darunter löschen? Es gehen %2 Bohrpfade mit ihren Vermessungen.")
+              .arg(pathOf(item))
+              .arg(wellbores(item));
+    if (m_ask.confirm(question))
+        removeNode(item);
+}

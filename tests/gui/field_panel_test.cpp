@@ -1,0 +1,299 @@
+// The "Feld" panel as its user works it: a field file opened from the Datei menu, a node
+// renamed in place, moved, deleted after the question and added to; Strg+Z and Strg+Y with
+// the focus in the panel take the field's steps back and make them again, while the
+// document's history stays its own. A wellbore opened becomes an unsaved document with the
+// stored survey's stations; a refused change is said in the panel and changes nothing.
+#include "guifixture.h"
+
+#include "document/docfile.h"
+#include "field/fielddb.h"
+#include "shell/commandids.h"
+#include "shell/fieldpanel.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QUndoGroup>
+
+#include <algorithm>
+
+namespace {
+
+well::Well surveyed(const std::string &name, double lastMd, double azimuth)
+{
+    well::Well w;
+    w.name = name;
+    w.survey.add({ 0, 0, 0 });
+    w.survey.add({ 400, 5, azimuth });
+    w.survey.add({ lastMd, 30.5, azimuth + 10 });
+    w.settings.wellhead = Wellhead { 5712345.5, 500123.25 };
+    return w;
+}
+
+std::string bytesOf(const well::Well &w)
+{
+    return encodeDocument(itemsOf(w));
+}
+
+class FieldPanelTest : public ShellTest
+{
+protected:
+    FieldPanelTest()
+    {
+        path = temp.filePath(QStringLiteral("Nord.sqlite"));
+        std::string fault;
+        std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+        EXPECT_TRUE(db) << fault;
+        const auto item = [](const std::string &site, const std::string &name, well::Well w) {
+            return field::ImportItem { { "Nord", site, name, name, name }, std::move(w), name };
+        };
+        EXPECT_TRUE(db->importWells({ item("Pad A", "A-1", a1), item("Pad A", "A-2", a2),
+                                        item("Pad B", "B-1", b1) },
+            "test", fault))
+            << fault;
+        frame->show();
+        ui.fieldNames.push_back(path);
+        frame->action(ID_FELD_OEFFNEN)->trigger();
+        settle();
+        panel()->setQuestions({ [this](const QString &q) {
+                                   questions << q;
+                                   return confirmAnswer;
+                               },
+            [this] { return files; },
+            [this](const QStringList &places) -> std::optional<int> {
+                offered = places;
+                const auto at = std::find(places.begin(), places.end(), placeAnswer);
+                if (at == places.end())
+                    return std::nullopt;
+                return static_cast<int>(at - places.begin());
+            } });
+    }
+
+    FieldPanel *panel() { return frame->fieldPanel(); }
+    FieldTree *tree() { return panel()->tree(); }
+
+    // The field file as a second reader sees it: every node as its path with its id.
+    std::vector<std::string> outline()
+    {
+        std::string fault;
+        std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+        EXPECT_TRUE(db) << fault;
+        std::map<std::pair<int, std::int64_t>, std::string> paths;
+        std::vector<std::string> out;
+        for (const field::Node &n : db->tree(fault)) {
+            const int level = static_cast<int>(n.kind);
+            std::string p = level == 0 ? std::string() : paths[{ level - 1, n.parent }] + "/";
+            p += n.name;
+            paths[{ level, n.id }] = p;
+            out.push_back(p);
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    // The tree as the panel shows it, in the same form.
+    std::vector<std::string> shown()
+    {
+        std::vector<std::string> out;
+        for (QTreeWidgetItemIterator it(tree()); *it; ++it)
+            out.push_back(FieldPanel::pathOf(*it).toStdString());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    QTreeWidgetItem *find(const QString &fieldPath)
+    {
+        for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
+            if (FieldPanel::pathOf(*it) == fieldPath)
+                return *it;
+        }
+        return nullptr;
+    }
+
+    // Selects the node at `fieldPath` and types `name` over its name, then Enter.
+    void renameInPlace(const QString &fieldPath, const QString &name)
+    {
+        QTreeWidgetItem *item = find(fieldPath);
+        ASSERT_NE(item, nullptr) << fieldPath.toStdString();
+        tree()->setFocus();
+        tree()->setCurrentItem(item);
+        panel()->renameAction()->trigger();
+        settle();
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, name);
+        QTest::keyClick(editor, Qt::Key_Return);
+        settle();
+    }
+
+    // Strg+Z or Strg+Y with the focus in the tree.
+    void pressInTree(int key)
+    {
+        tree()->setFocus();
+        settle();
+        press(key, Qt::ControlModifier);
+        settle();
+    }
+
+    const well::Well a1 = surveyed("A-1", 1500, 45), a2 = surveyed("A-2", 1200, 120),
+                     b1 = surveyed("B-1", 900, 250);
+    QString path;
+    QStringList questions, offered, files;
+    bool confirmAnswer = true;
+    QString placeAnswer;
+};
+
+} // namespace
+
+TEST_F(FieldPanelTest, ChangesReachTheFieldFileAndTheFocusedHistoryTakesThemBack)
+{
+    ASSERT_TRUE(panel()->isVisible());
+    const std::vector<std::string> start = outline();
+    ASSERT_EQ(start.size(), 1u + 2 + 3 * 3);
+    EXPECT_EQ(shown(), start);
+
+    // In place: the field file has the new name, and the tree.
+    renameInPlace(QStringLiteral("Nord/Pad A/A-1/A-1"), QStringLiteral("A-1 neu"));
+    const std::vector<std::string> renamed = outline();
+    EXPECT_NE(std::find(renamed.begin(), renamed.end(), "Nord/Pad A/A-1/A-1 neu"), renamed.end());
+    EXPECT_EQ(shown(), renamed);
+    EXPECT_TRUE(panel()->notice().isEmpty()) << panel()->notice().toStdString();
+
+    // A sibling's name is refused: said in the panel, nothing changed, not a step.
+    const int steps = panel()->stack().count();
+    renameInPlace(QStringLiteral("Nord/Pad A"), QStringLiteral("Pad B"));
+    EXPECT_TRUE(panel()->notice().contains(QStringLiteral("Pad B"))) << panel()->notice().toStdString();
+    EXPECT_EQ(outline(), renamed);
+    EXPECT_EQ(shown(), renamed);
+    EXPECT_EQ(panel()->stack().count(), steps);
+
+    // Moved to a slot of the other site, chosen among the places offered.
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A/A-2/A-2")));
+    placeAnswer = QStringLiteral("Nord/Pad B/B-1");
+    panel()->moveAction()->trigger();
+    settle();
+    EXPECT_FALSE(offered.contains(QStringLiteral("Nord/Pad A/A-2"))) << "not where it is";
+    const std::vector<std::string> moved = outline();
+    EXPECT_NE(std::find(moved.begin(), moved.end(), "Nord/Pad B/B-1/A-2/A-2"), moved.end());
+    EXPECT_EQ(shown(), moved);
+
+    // Deleted after the question, which names what goes with it.
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad B")));
+    confirmAnswer = false;
+    panel()->removeAction()->trigger();
+    EXPECT_EQ(outline(), moved) << "the answer No keeps it";
+    confirmAnswer = true;
+    panel()->removeAction()->trigger();
+    settle();
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions.last().contains(QStringLiteral("Nord/Pad B"))
+        && questions.last().contains(QLatin1Char('2')))
+        << questions.last().toStdString();
+    const std::vector<std::string> removed = outline();
+    EXPECT_EQ(removed.size(), moved.size() - 6) << "the site, its slot, two wells, two wellbores";
+    EXPECT_EQ(shown(), removed);
+
+    // The document's history is not the panel's: a change of the stations stays when the
+    // panel's steps are taken back.
+    enterData({ "0 0 0", "100 10 45" });
+    const well::Well entered = doc->well();
+    pressInTree(Qt::Key_Z);
+    EXPECT_EQ(outline(), moved);
+    EXPECT_EQ(shown(), moved);
+    pressInTree(Qt::Key_Z);
+    EXPECT_EQ(outline(), renamed);
+    pressInTree(Qt::Key_Z);
+    EXPECT_EQ(outline(), start);
+    EXPECT_EQ(shown(), start);
+    EXPECT_EQ(doc->well(), entered);
+    // The deleted wellbores came back with their surveys, byte for byte.
+    std::string fault;
+    std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+    ASSERT_TRUE(db) << fault;
+    for (const field::WellboreEntry &e : db->wellbores(fault)) {
+        const well::Well &stored = e.place.well == "A-1" ? a1 : e.place.well == "A-2" ? a2 : b1;
+        EXPECT_EQ(bytesOf(*db->definitiveSurvey(e.id, fault)), bytesOf(stored)) << e.place.well;
+    }
+
+    for (int i = 0; i < 3; ++i)
+        pressInTree(Qt::Key_Y);
+    EXPECT_EQ(outline(), removed);
+    EXPECT_EQ(shown(), removed);
+    EXPECT_FALSE(frame->undoGroup()->canRedo());
+}
+
+TEST_F(FieldPanelTest, AWellboreOpensAsAnUnsavedDocumentWithTheStoredStations)
+{
+    QTreeWidgetItem *bore = find(QStringLiteral("Nord/Pad B/B-1/B-1/B-1"));
+    ASSERT_NE(bore, nullptr);
+    tree()->setCurrentItem(bore);
+    ASSERT_TRUE(panel()->openAction()->isEnabled());
+    panel()->openAction()->trigger();
+    settle();
+    EXPECT_EQ(doc->well().survey.stations(), b1.survey.stations());
+    EXPECT_TRUE(doc->GetPathName().isEmpty());
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(shownTitle(*frame).contains(QStringLiteral("Nord/Pad B/B-1/B-1/B-1"))) << shownTitle(*frame).toStdString();
+    // The results are those of the survey: its last depth.
+    EXPECT_EQ(doc->result().lastDepth(), 900.0);
+
+    // Only a wellbore opens.
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
+    EXPECT_FALSE(panel()->openAction()->isEnabled());
+}
+
+TEST_F(FieldPanelTest, FilesAddedToASiteComeWholeOrNotAtAllAndGoAgainWithUndo)
+{
+    const std::vector<std::string> start = outline();
+    files = { writeDocument(temp.filePath(QStringLiteral("A-7.dvn")), "A-7", surveyLines(6)),
+        writeDocument(temp.filePath(QStringLiteral("A-1.dvn")), "A-1", surveyLines(9)) };
+    QFile broken(temp.filePath(QStringLiteral("kaputt.csv")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("Teufe;Neigung;Azimut\n100;x;y\n");
+    broken.close();
+
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
+    ASSERT_TRUE(panel()->addAction()->isEnabled());
+    // One file that cannot be read keeps all of them out.
+    files << broken.fileName();
+    panel()->addAction()->trigger();
+    settle();
+    EXPECT_TRUE(panel()->notice().contains(QStringLiteral("kaputt.csv"))) << panel()->notice().toStdString();
+    EXPECT_EQ(outline(), start);
+
+    files.removeLast();
+    panel()->addAction()->trigger();
+    settle();
+    const std::vector<std::string> added = outline();
+    EXPECT_NE(std::find(added.begin(), added.end(), "Nord/Pad A/A-7/A-7/A-7"), added.end());
+    EXPECT_EQ(added.size(), start.size() + 3);
+    EXPECT_EQ(shown(), added);
+    std::string fault;
+    auto versionsOfA1 = [&] {
+        std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+        for (const field::WellboreEntry &e : db->wellbores(fault)) {
+            if (e.place.well == "A-1")
+                return e.versions;
+        }
+        return 0;
+    };
+    EXPECT_EQ(versionsOfA1(), 2) << "A-1 was there: a new version of its survey";
+
+    pressInTree(Qt::Key_Z);
+    EXPECT_EQ(outline(), start);
+    EXPECT_EQ(versionsOfA1(), 1);
+    pressInTree(Qt::Key_Y);
+    EXPECT_EQ(outline(), added);
+    EXPECT_EQ(versionsOfA1(), 2);
+}
+
+TEST_F(FieldPanelTest, TheLastFieldFileIsOpenedAgain)
+{
+    const QString other = temp.filePath(QStringLiteral("Süd.sqlite"));
+    ASSERT_TRUE(panel()->openFile(other));
+    EXPECT_EQ(tree()->topLevelItemCount(), 0);
+    // Only what "Feld öffnen …" opened is remembered.
+    frame->reopenField();
+    EXPECT_EQ(panel()->filePath(), path);
+    EXPECT_EQ(tree()->topLevelItemCount(), 1);
+}
