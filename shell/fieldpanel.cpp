@@ -69,14 +69,19 @@ public:
     void undo() override { run(m_undo); }
 
 private:
+    // A step the field file refuses (someone took the name back since, the file is gone)
+    // leaves the file as it is; the step goes from the history, which would otherwise
+    // claim it done or undone.
     void run(const Step &step)
     {
         std::string fault;
         field::Database *db = m_panel.database();
-        if (!db || !step(*db, fault))
+        if (!db || !step(*db, fault)) {
             m_panel.say(fromStd(fault));
-        else
+            setObsolete(true);
+        } else {
             m_panel.say(QString());
+        }
         m_panel.refresh();
     }
 

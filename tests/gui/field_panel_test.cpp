@@ -297,3 +297,33 @@ TEST_F(FieldPanelTest, TheLastFieldFileIsOpenedAgain)
     EXPECT_EQ(panel()->filePath(), path);
     EXPECT_EQ(tree()->topLevelItemCount(), 1);
 }
+
+TEST_F(FieldPanelTest, AStepTheFieldFileRefusesLeavesTheHistory)
+{
+    renameInPlace(QStringLiteral("Nord/Pad A"), QStringLiteral("Pad C"));
+    renameInPlace(QStringLiteral("Nord/Pad B"), QStringLiteral("Pad D"));
+    ASSERT_EQ(panel()->stack().count(), 2);
+    // Someone else names a site "Pad B" meanwhile: the undo of the second rename cannot be
+    // made. It is said, the file keeps both names, and the step is no longer offered.
+    {
+        std::string fault;
+        std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+        ASSERT_TRUE(db) << fault;
+        ASSERT_TRUE(db->importWells({ field::ImportItem {
+                                        { "Nord", "Pad B", "X-1", "X-1", "X-1" }, b1, "X-1" } },
+            "jemand", fault))
+            << fault;
+    }
+    const std::vector<std::string> before = outline();
+    pressInTree(Qt::Key_Z);
+    EXPECT_TRUE(panel()->notice().contains(QStringLiteral("Pad B"))) << panel()->notice().toStdString();
+    EXPECT_EQ(outline(), before);
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(panel()->stack().count(), 1);
+    EXPECT_FALSE(panel()->stack().canRedo());
+    // The step before it is still there and still taken back.
+    pressInTree(Qt::Key_Z);
+    const std::vector<std::string> after = outline();
+    EXPECT_NE(std::find(after.begin(), after.end(), "Nord/Pad A"), after.end());
+    EXPECT_NE(std::find(after.begin(), after.end(), "Nord/Pad D"), after.end());
+}
