@@ -436,16 +436,21 @@ bool CMainFrame::openFieldSurvey(const well::Well &well, const QString &title)
         return false;
     m_messages->clear();
     m_doc->loadUnnamed(well, title);
+    // Not saved anywhere yet: the field keeps it, the document is new.
+    showUnsaved();
+    updateMessages();
+    return true;
+}
+
+void CMainFrame::showUnsaved()
+{
     m_doc->recompute();
     m_doc->markNewData();
-    // Not saved anywhere yet: the field keeps it, the document is new.
     m_doc->SetModifiedFlag(true);
     m_commands->history().clear();
     initialUpdateViews();
     updateTitle();
     updateCommandUi();
-    updateMessages();
-    return true;
 }
 
 bool CMainFrame::restoreUnnamed(const QString &path)
@@ -456,13 +461,7 @@ bool CMainFrame::restoreUnnamed(const QString &path)
         return false;
     }
     m_doc->SetPathName(QString());
-    m_doc->recompute();
-    m_doc->markNewData();
-    m_doc->SetModifiedFlag(true);
-    m_commands->history().clear();
-    initialUpdateViews();
-    updateTitle();
-    updateCommandUi();
+    showUnsaved();
     return true;
 }
 

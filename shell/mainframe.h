@@ -192,6 +192,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The document just loaded, computed and shown as new and unsaved, with no history.
+    void showUnsaved();
     // framemenus.cpp
     void createActions();
     void createMenus();
