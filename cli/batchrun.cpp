@@ -426,8 +426,8 @@ int runField(const CliOptions &options, int argc, char **argv)
         std::vector<field::ImportItem> items;
         for (const std::string &path : importPaths(options.fieldImports)) {
             std::vector<std::string> notices;
-            std::optional<field::ImportItem> item
-                = field::importItemOf(path, fieldName, site, fileReading(options), notices, fault);
+            std::optional<std::vector<field::ImportItem>> item
+                = field::importItemsOf(path, fieldName, site, fileReading(options), notices, fault);
             if (item)
                 sayFileFaults(path, notices, {});
             if (!item) {
@@ -439,7 +439,8 @@ int runField(const CliOptions &options, int argc, char **argv)
                     { path }));
                 return 2;
             }
-            items.push_back(std::move(*item));
+            items.insert(items.end(), std::make_move_iterator(item->begin()),
+                std::make_move_iterator(item->end()));
         }
         const char *user = std::getenv("USER");
         if (!db->importWells(items, user ? user : "", fault)) {

@@ -8,6 +8,7 @@
 #include "input/measurementfile.h"
 #include "input/measurementreader.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace field {
@@ -16,7 +17,7 @@ namespace {
 
 // A table: no descriptive lines, the mapping the table itself shows.
 bool readTable(const std::string &path, exchange::TableFormat format, const FileReading &reading,
-    WellFile &out, std::string &fault)
+    WellFile &out, std::string &fault, const std::string &sheet = std::string())
 {
     exchange::TableFileBytes bytes;
     exchange::TableFault refused;
@@ -34,7 +35,7 @@ bool readTable(const std::string &path, exchange::TableFormat format, const File
     std::optional<well::TieIn> tieIn; // where a WITSML trajectory begins
     std::vector<well::FieldReading> fieldReadings; // a WITSML trajectory's field readings
     exchange::StationImport import = exchange::importTableStations(bytes.view(), format,
-        exchange::Delimiter::Automatic, std::string(), request, &wellName, &tieIn, &fieldReadings);
+        exchange::Delimiter::Automatic, sheet, request, &wellName, &tieIn, &fieldReadings);
     if (import.fault) {
         fault = path + ": " + import.fault->message;
         return false;
@@ -93,26 +94,64 @@ std::optional<WellFile> readWellFile(
     return out;
 }
 
-std::optional<ImportItem> importItemOf(const std::string &path, const std::string &fieldName,
-    const std::string &site, const FileReading &reading, std::vector<std::string> &notices,
-    std::string &fault)
+std::vector<std::string> trajectoriesOf(const std::string &path)
 {
-    std::optional<WellFile> file = readWellFile(path, reading, fault);
-    if (!file)
-        return std::nullopt;
-    notices.insert(notices.end(), file->notices.begin(), file->notices.end());
-    if (!file->complete) {
-        fault = i18n::arg(
-            i18n::translate("Feld", "Die Datei %1 kann nicht ganz gelesen werden."), { path });
-        return std::nullopt;
-    }
-    ImportItem item;
+    if (exchange::tableFormatForPath(path) != exchange::TableFormat::Witsml)
+        return {};
+    exchange::TableFileBytes bytes;
+    exchange::TableFault refused;
+    if (!exchange::readTableFile(path, bytes, refused))
+        return {};
+    return exchange::loadTable(bytes.view(), exchange::TableFormat::Witsml,
+        exchange::Delimiter::Automatic, std::string())
+        .sheetNames;
+}
+
+std::optional<std::vector<ImportItem>> importItemsOf(const std::string &path,
+    const std::string &fieldName, const std::string &site, const FileReading &reading,
+    std::vector<std::string> &notices, std::string &fault)
+{
     const std::string name = std::filesystem::path(path).stem().string();
-    item.well = std::move(file->well);
-    item.well.name = name;
-    item.place = { fieldName, site, name, name, name };
-    item.source = std::filesystem::path(path).filename().string();
-    return item;
+    const std::vector<std::string> trajectories = trajectoriesOf(path);
+    std::vector<ImportItem> items;
+    // Every trajectory of a WITSML file with several; any other file is one.
+    const std::size_t count = std::max<std::size_t>(trajectories.size(), 1);
+    for (std::size_t k = 0; k < count; ++k) {
+        std::optional<WellFile> file;
+        if (count > 1) {
+            file.emplace();
+            if (!readTable(path, exchange::TableFormat::Witsml, reading, *file, fault,
+                    std::to_string(k + 1)))
+                return std::nullopt;
+        } else {
+            file = readWellFile(path, reading, fault);
+            if (!file)
+                return std::nullopt;
+        }
+        notices.insert(notices.end(), file->notices.begin(), file->notices.end());
+        if (!file->complete) {
+            fault = i18n::arg(
+                i18n::translate("Feld", "Die Datei %1 kann nicht ganz gelesen werden."), { path });
+            return std::nullopt;
+        }
+        ImportItem item;
+        // A trajectory without a name of its own is numbered.
+        std::string wellbore = name;
+        if (count > 1) {
+            wellbore = trajectories[k];
+            if (wellbore.empty()) {
+                wellbore = name;
+                wellbore += ' ';
+                wellbore += std::to_string(k + 1);
+            }
+        }
+        item.well = std::move(file->well);
+        item.well.name = wellbore;
+        item.place = { fieldName, site, name, name, wellbore };
+        item.source = std::filesystem::path(path).filename().string();
+        items.push_back(std::move(item));
+    }
+    return items;
 }
 
 } // namespace field

@@ -33,12 +33,17 @@ struct WellFile
 std::optional<WellFile> readWellFile(
     const std::string &path, const FileReading &reading, std::string &fault);
 
-// The file at `path` as one well to import into site `site` of field `fieldName`: the
-// slot, the well and its wellbore take the file's name without its extension. Refused
-// (none, `fault` said) when the file cannot be read whole; `notices` gets what the reader
-// said along the way, also before a refusal.
-std::optional<ImportItem> importItemOf(const std::string &path, const std::string &fieldName,
-    const std::string &site, const FileReading &reading, std::vector<std::string> &notices,
-    std::string &fault);
+// The trajectories a WITSML file at `path` offers, by their names (empty where one has
+// none); nothing for any other file, or one that cannot be read.
+std::vector<std::string> trajectoriesOf(const std::string &path);
+
+// The file at `path` as the wells to import into site `site` of field `fieldName`: the
+// slot and the well take the file's name without its extension, and so does its one
+// wellbore; a WITSML file with several trajectories gives a wellbore of that well for each,
+// named as the trajectory. Refused (none, `fault` said) when the file cannot be read whole;
+// `notices` gets what the reader said along the way, also before a refusal.
+std::optional<std::vector<ImportItem>> importItemsOf(const std::string &path,
+    const std::string &fieldName, const std::string &site, const FileReading &reading,
+    std::vector<std::string> &notices, std::string &fault);
 
 } // namespace field

@@ -473,7 +473,7 @@ bool FieldPanel::addFiles(QTreeWidgetItem *site, const QStringList &paths)
     std::vector<field::ImportItem> items;
     std::vector<std::string> notices;
     for (const QString &path : paths) {
-        std::optional<field::ImportItem> item = field::importItemOf(path.toStdString(),
+        std::optional<std::vector<field::ImportItem>> item = field::importItemsOf(path.toStdString(),
             site->parent()->text(0).toStdString(), site->text(0).toStdString(), {}, notices,
             fault);
         if (!item) {
@@ -484,7 +484,8 @@ bool FieldPanel::addFiles(QTreeWidgetItem *site, const QStringList &paths)
             say(lines.join(QLatin1Char('\n')));
             return false;
         }
-        items.push_back(std::move(*item));
+        items.insert(items.end(), std::make_move_iterator(item->begin()),
+            std::make_move_iterator(item->end()));
     }
     // The site as it was: the undo of an import that may have added versions to wellbores
     // that were there before.

@@ -236,6 +236,25 @@ std::vector<std::array<double, 4>> stationsOf(const std::string &csv)
     return out;
 }
 
+TEST_F(FieldCli, EachTrajectoryOfAWitsmlFileIsAWellboreOfItsWell)
+{
+    // A plan of three stations and a definitive survey of four, both of one wellbore.
+    copyInto("w", DRAVON_SOURCE_DIR "/tests/data/exchange/two-trajectories.xml", "N7.xml");
+    copyInto("w", kSet + "offset-01.csv", "offset-01.csv");
+    ASSERT_EQ(run("--field feld.sqlite --import w").status, 0);
+    const std::vector<Fields> lines = listed();
+    ASSERT_EQ(lines.size(), 3u);
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(lines[k][2], "N7");
+        EXPECT_EQ(lines[k][3], k == 0 ? "Definitiv & geprüft" : "Plan");
+        EXPECT_EQ(number(lines[k][4]), k == 0 ? 4 : 3);
+    }
+    EXPECT_EQ(lines[2][3], "offset-01");
+    // The same file again: new versions of both, no further wellbore.
+    ASSERT_EQ(run("--field feld.sqlite --import w/N7.xml").status, 0);
+    EXPECT_EQ(listed().size(), 3u);
+}
+
 TEST_F(FieldCli, TheExportGivesBackEachWellboresDefinitiveSurvey)
 {
     makeField();
