@@ -38,6 +38,21 @@ std::vector<Finding> findings(const Scan &scan, double limit)
         out.push_back({ Message::SeparationBelowLimit, os.name,
             { *lowest.separationFactor, lowest.referenceMd, lowest.offsetMd, limit, from, to } });
     }
+    // The wells below the limit worst first, in the places the list gives them: a scan
+    // against a whole field names its closest calls at the top.
+    std::vector<std::size_t> below;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i].id == Message::SeparationBelowLimit)
+            below.push_back(i);
+    }
+    std::vector<Finding> ranked;
+    ranked.reserve(below.size());
+    for (std::size_t i : below)
+        ranked.push_back(std::move(out[i]));
+    std::stable_sort(ranked.begin(), ranked.end(),
+        [](const Finding &a, const Finding &b) { return a.values[0] < b.values[0]; });
+    for (std::size_t k = 0; k < below.size(); ++k)
+        out[below[k]] = std::move(ranked[k]);
     return out;
 }
 

@@ -32,8 +32,9 @@ struct Finding
     bool operator==(const Finding &) const = default;
 };
 
-// In the order of the scan's offsets: each offset whose separation factor falls below
-// `limit`, or that has no factor or no row at all.
+// Each offset whose separation factor falls below `limit`, or that has no factor or no
+// row at all: in the order of the scan's offsets, except that those below the limit stand
+// worst first (the lowest factor first, equal ones in the scan's order).
 std::vector<Finding> findings(const Scan &scan, double limit = 1.5);
 
 // The text of a finding in the chosen language (German unless another is installed),

@@ -265,6 +265,34 @@ TEST(Crossing, ClosestApproachIsTheCrossingAndTheFactorNegative)
     EXPECT_NE(clr::text(found[0]).find(" bei 86.60 m MD"), std::string::npos);
 }
 
+TEST(Findings, TheWellsBelowTheLimitAreRankedWorstFirst)
+{
+    // Three parallel verticals 6, 2 and 4 m off, one without a model between them: the
+    // factors fall with the distance, the one without a factor keeps its place.
+    const std::vector<clr::Reading> vertical { { 0, 0, 0 }, { 1000, 0, 0 } };
+    std::vector<clr::Well> offsets;
+    const std::pair<const char *, double> placed[] = { { "Sechs", 6.0 }, { "Zwei", 2.0 },
+        { "Vier", 4.0 } };
+    for (const auto &[name, north] : placed) {
+        clr::Well w = well(name, vertical);
+        w.slotNorth = north;
+        offsets.push_back(w);
+    }
+    clr::Well bare = offsets[1];
+    bare.name = "Ohne Modell";
+    bare.errorModel.reset();
+    offsets.insert(offsets.begin() + 1, bare);
+    const std::vector<clr::Finding> found
+        = clr::findings(clr::scan(well("Bezug", vertical), offsets), 1000.0);
+    ASSERT_EQ(found.size(), 4u);
+    std::vector<std::string> names;
+    for (const clr::Finding &f : found)
+        names.push_back(f.well);
+    EXPECT_EQ(names, (std::vector<std::string> { "Zwei", "Ohne Modell", "Vier", "Sechs" }));
+    EXPECT_LT(found[0].values[0], found[2].values[0]);
+    EXPECT_LT(found[2].values[0], found[3].values[0]);
+}
+
 TEST(Findings, WellsWithoutModelOrStationsAreNamed)
 {
     clr::Well modelled = well("Mit Modell", { { 0, 0, 0 }, { 1000, 0, 0 } });
