@@ -24,6 +24,7 @@ enum CommandId {
     ID_PLANUNG_MESSPUNKTE = 32825, // the plan's stations become the survey (planning a well)
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_FELD_OEFFNEN = 32850, // "Feld öffnen …": the field file shown in the "Feld" panel
+    ID_FELD_SERVER = 32851, // "Felddatenbank verbinden …": a field on a PostgreSQL server
     ID_EDIT_COPY = 57634,
     ID_EDIT_UNDO = 57643, // "Rückgängig: …", the last change of the document taken back
     ID_EDIT_REDO = 57644, // "Wiederholen: …"

@@ -1,5 +1,6 @@
 #include "shell/fieldpanel.h"
 
+#include "field/location.h"
 #include "field/wellfile.h"
 
 #include <QAction>
@@ -252,7 +253,10 @@ bool FieldPanel::openFile(const QString &path)
     m_stack.clear();
     m_db = std::move(db);
     m_path = path;
-    setWindowTitle(tr("Feld – %1").arg(QFileInfo(path).fileName()));
+    setWindowTitle(tr("Feld – %1")
+                       .arg(field::isServerAddress(path.toStdString())
+                               ? QString::fromStdString(field::shownLocation(path.toStdString()))
+                               : QFileInfo(path).fileName()));
     say(QString());
     m_tree->clear();
     refresh();

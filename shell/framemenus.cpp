@@ -133,6 +133,8 @@ void CMainFrame::createActions()
         tr("Speichert das aktive Dokument unter neuem Namen."));
     addCommand(ID_FELD_OEFFNEN, tr("Fe&ld öffnen …"),
         tr("Öffnet eine Felddatei oder legt sie an; ihr Baum steht im Bereich „Feld“"));
+    addCommand(ID_FELD_SERVER, tr("Felddatenbank &verbinden …"),
+        tr("Öffnet das Feld einer Datenbank auf einem PostgreSQL-Server im Bereich „Feld“"));
     addCommand(ID_TABLE_IMPORT, tr("Tabelle &importieren …"),
         tr("Liest Messwerte aus einer CSV- oder Excel-Datei in den Eingabedialog."));
     addCommand(ID_FILE_EXPORT, tr("E&xportieren …"),
@@ -285,6 +287,7 @@ void CMainFrame::createActions()
     connect(action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(action(ID_FILE_CLOSE), &QAction::triggered, this, [this] { closeDocument(); });
     connect(action(ID_FELD_OEFFNEN), &QAction::triggered, this, [this] { openField(); });
+    connect(action(ID_FELD_SERVER), &QAction::triggered, this, [this] { openFieldServer(); });
     connect(action(ID_FILE_SAVE), &QAction::triggered, this, [this] { doSave(false); });
     connect(action(ID_FILE_SAVE_AS), &QAction::triggered, this, [this] { doSave(true); });
     connect(action(ID_FILE_PRINT), &QAction::triggered, this, &CMainFrame::OnFilePrint);
@@ -379,6 +382,7 @@ void CMainFrame::createMenus()
     file->addAction(action(ID_FILE_CLOSE));
     file->addSeparator();
     file->addAction(action(ID_FELD_OEFFNEN));
+    file->addAction(action(ID_FELD_SERVER));
     file->addAction(action(ID_TABLE_IMPORT));
     file->addAction(action(ID_FILE_EXPORT));
     file->addAction(action(ID_KARTE_EXPORTIEREN));

@@ -27,6 +27,9 @@ public:
     virtual QString openFileName() = 0;
     // A field file to open or to make ("Feld öffnen …"); empty when cancelled.
     virtual QString fieldFileName() = 0;
+    // The address of a field database on a server ("Felddatenbank verbinden …"), offered
+    // starting from `last`; empty when cancelled.
+    virtual QString fieldAddress(const QString &last) = 0;
     // A file name to save under, starting from `suggested`; empty when cancelled.
     virtual QString saveFileName(const QString &suggested) = 0;
     // A file to export the computed survey to, starting from `suggested`, with the file

@@ -5,6 +5,7 @@
 #include "dialogs/dlginput.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
+#include "field/location.h"
 #include "shell/messagespanel.h"
 #include "shell/stationspanel.h"
 #include "shell/fieldpanel.h"
@@ -418,15 +419,28 @@ bool CMainFrame::openField(QString path)
     m_field->raise();
     if (!m_field->openFile(path))
         return false;
+    // A server's address is kept as it was given, without a password that it may hold.
     QSettings settings = programSettings();
-    settings.setValue(kFieldFileKey, QFileInfo(path).absoluteFilePath());
+    settings.setValue(kFieldFileKey,
+        field::isServerAddress(path.toStdString())
+            ? QString::fromStdString(field::shownLocation(path.toStdString()))
+            : QFileInfo(path).absoluteFilePath());
     return true;
+}
+
+bool CMainFrame::openFieldServer()
+{
+    const QString last = programSettings().value(kFieldFileKey).toString();
+    const QString address
+        = m_ui->fieldAddress(field::isServerAddress(last.toStdString()) ? last : QString());
+    return !address.isEmpty() && openField(address);
 }
 
 void CMainFrame::reopenField()
 {
     const QString path = programSettings().value(kFieldFileKey).toString();
-    if (!path.isEmpty() && QFileInfo(path).isFile())
+    if (!path.isEmpty()
+        && (field::isServerAddress(path.toStdString()) || QFileInfo(path).isFile()))
         openField(path);
 }
 

@@ -170,6 +170,8 @@ public:
     // comes into view; remembered for the next start. False when cancelled or refused
     // (the panel says why).
     bool openField(QString path = QString());
+    // "Felddatenbank verbinden …": the address asked for, starting from the last server's.
+    bool openFieldServer();
     // The field file of the last session in the panel again, when there was one and it
     // is still there.
     void reopenField();

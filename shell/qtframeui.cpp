@@ -5,6 +5,8 @@
 #include "shell/documentfilter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -63,6 +65,17 @@ QString QtFrameUi::openFileName()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtFrameUi::fieldAddress(const QString &last)
+{
+    bool ok = false;
+    const QString address = QInputDialog::getText(m_parent, tr("Felddatenbank verbinden"),
+        tr("Adresse der Datenbank auf dem PostgreSQL-Server\n"
+           "(postgresql://NUTZER@RECHNER:PORT/DATENBANK; das Passwort aus PGPASSWORD oder "
+           "~/.pgpass):"),
+        QLineEdit::Normal, last.isEmpty() ? QStringLiteral("postgresql://") : last, &ok);
+    return ok ? address.trimmed() : QString();
 }
 
 QString QtFrameUi::fieldFileName()

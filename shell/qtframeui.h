@@ -20,6 +20,7 @@ public:
     bool askRestoreRecovered() override;
     QString openFileName() override;
     QString fieldFileName() override;
+    QString fieldAddress(const QString &last) override;
     QString saveFileName(const QString &suggested) override;
     QString exportFileName(
         const QString &suggested, const QStringList &filters, int &filter) override;

@@ -2081,6 +2081,14 @@ through the project&apos;s issue tracker.</translation>
         <source>Öffnet eine Felddatei oder legt sie an; ihr Baum steht im Bereich „Feld“</source>
         <translation>Opens a field file or makes one; its tree is shown in the &quot;Field&quot; panel</translation>
     </message>
+    <message>
+        <source>Felddatenbank &amp;verbinden …</source>
+        <translation>&amp;Connect to Field Database …</translation>
+    </message>
+    <message>
+        <source>Öffnet das Feld einer Datenbank auf einem PostgreSQL-Server im Bereich „Feld“</source>
+        <translation>Opens the field of a database on a PostgreSQL server in the &quot;Field&quot; panel</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -5261,6 +5269,16 @@ Not free format</translation>
     <message>
         <source>Felddateien (*.sqlite)</source>
         <translation>Field Files (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>Felddatenbank verbinden</source>
+        <translation>Connect to Field Database</translation>
+    </message>
+    <message>
+        <source>Adresse der Datenbank auf dem PostgreSQL-Server
+(postgresql://NUTZER@RECHNER:PORT/DATENBANK; das Passwort aus PGPASSWORD oder ~/.pgpass):</source>
+        <translation>Address of the database on the PostgreSQL server
+(postgresql://USER@HOST:PORT/DATABASE; the password from PGPASSWORD or ~/.pgpass):</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "field/fielddb.h"
 #include "shell/commandids.h"
 #include "shell/fieldpanel.h"
+#include "tests/support/pgserver.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -326,4 +327,46 @@ TEST_F(FieldPanelTest, AStepTheFieldFileRefusesLeavesTheHistory)
     const std::vector<std::string> after = outline();
     EXPECT_NE(std::find(after.begin(), after.end(), "Nord/Pad A"), after.end());
     EXPECT_NE(std::find(after.begin(), after.end(), "Nord/Pad D"), after.end());
+}
+
+TEST_F(FieldPanelTest, AFieldOnAServerIsOpenedByItsAddressAndRememberedWithoutItsPassword)
+{
+    const pgtest::Server &server = pgtest::Server::shared();
+    ASSERT_EQ(server.fault(), "");
+    std::string fault;
+    const std::string address = server.newDatabase("panel", fault);
+    ASSERT_FALSE(address.empty()) << fault;
+    {
+        std::optional<field::Database> db = field::Database::open(address, fault);
+        ASSERT_TRUE(db) << fault;
+        ASSERT_TRUE(db->importWells(
+            { field::ImportItem { { "panel", "Pad S", "S-1", "S-1", "S-1" }, b1, "S-1" } }, "team",
+            fault))
+            << fault;
+    }
+    // A wrong address is said in the panel, and the field shown stays.
+    ui.fieldNames.push_back(QStringLiteral("postgresql://niemand@/"));
+    frame->action(ID_FELD_SERVER)->trigger();
+    settle();
+    EXPECT_FALSE(panel()->notice().isEmpty());
+    EXPECT_EQ(panel()->filePath(), path);
+
+    ui.fieldNames.push_back(QString::fromStdString(address));
+    frame->action(ID_FELD_SERVER)->trigger();
+    settle();
+    ASSERT_NE(find(QStringLiteral("panel/Pad S/S-1/S-1/S-1")), nullptr)
+        << panel()->notice().toStdString();
+    const std::string title = panel()->windowTitle().toStdString();
+    EXPECT_NE(title.find(server.address("panel", false)), std::string::npos) << title;
+    EXPECT_EQ(title.find("eim"), std::string::npos) << "the password shown: " << title;
+
+    // Opened again at the next start from what was kept, the password from libpq's
+    // environment.
+    ASSERT_TRUE(panel()->openFile(path));
+    qputenv("PGPASSWORD", pgtest::Server::kPassword);
+    frame->reopenField();
+    qunsetenv("PGPASSWORD");
+    EXPECT_EQ(panel()->filePath().toStdString(), server.address("panel", false));
+    EXPECT_NE(find(QStringLiteral("panel/Pad S/S-1/S-1/S-1")), nullptr)
+        << panel()->notice().toStdString();
 }

@@ -74,12 +74,12 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     EXPECT_EQ(titles, (QStringList { "&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe" }));
     // The table import, the export and the map export (the borehole's path in WGS 84 as
     // GeoJSON) have their own group after the document commands; "Bild speichern …" (the
-    // graph or the 3D view as PNG, SVG or PDF) joins them, and "Feld öffnen …" (the field
-    // file in its panel) leads them.
+    // graph or the 3D view as PNG, SVG or PDF) joins them, and "Feld öffnen …" and
+    // "Felddatenbank verbinden …" (the field of a file or a server in its panel) lead them.
     EXPECT_EQ(menuTexts(topMenu(*frame, 0)),
         (QStringList { "&Neu\tStrg+N", "Ö&ffnen...\tStrg+O", "S&peichern\tStrg+S",
-            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Fe&ld öffnen …", "Tabelle &importieren …",
-            "E&xportieren …",
+            "Speichern &unter...", "&Schließen\tStrg+W", "--", "Fe&ld öffnen …",
+            "Felddatenbank &verbinden …", "Tabelle &importieren …", "E&xportieren …",
             "&Karte exportieren (GeoJSON) …", "&Bild speichern …", "--", "&Drucken...\tStrg+P",
             "Sei&tenansicht", "Drucker&einrichtung...", "--", "Letzte Datei", "--",
             "&Beenden\tStrg+Q" }));

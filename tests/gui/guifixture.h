@@ -119,6 +119,7 @@ public:
     }
     QString openFileName() override { return take(openNames); }
     QString fieldFileName() override { return take(fieldNames); }
+    QString fieldAddress(const QString &) override { return take(fieldNames); }
     QString saveFileName(const QString &) override { return take(saveNames); }
     QString exportFileName(const QString &, const QStringList &, int &filter) override
     {
