@@ -4,6 +4,8 @@
 #include "core/cformat.h"
 #include "i18n/i18n.h"
 
+#include <cstring>
+
 namespace exchange {
 
 namespace {
@@ -43,6 +45,21 @@ namespace {
         return fault;
     }
 
+    // How many bytes of a piece come before a NUL. QXmlStreamReader takes a NUL given with
+    // the whole document as its end, and one in a later piece as an error: the readers
+    // refuse it themselves, so that a sheet reads the same in any pieces.
+    std::size_t beforeNul(const char *data, std::size_t size)
+    {
+        const void *nul = std::memchr(data, 0, size);
+        return nul ? static_cast<std::size_t>(static_cast<const char *>(nul) - data) : size;
+    }
+
+    QString nulFault()
+    {
+        return QString::fromStdString(
+            i18n::translate("Tabellenimport", "ein Nullzeichen, das in XML nicht stehen darf"));
+    }
+
 } // namespace
 
 int referenceColumn(QStringView reference)
@@ -77,8 +94,13 @@ bool SheetXmlReader::addData(const char *data, std::size_t size)
 {
     if (m_fault)
         return false;
-    m_xml.addData(QByteArray(data, static_cast<qsizetype>(size)));
+    const std::size_t kept = beforeNul(data, size);
+    m_xml.addData(QByteArray(data, static_cast<qsizetype>(kept)));
     parse();
+    if (!m_fault && kept < size) {
+        m_xml.raiseError(nulFault());
+        setFault(xmlFault(m_xml, XmlPart::Sheet));
+    }
     return !m_fault;
 }
 
@@ -253,8 +275,13 @@ bool SharedStringsReader::addData(const char *data, std::size_t size)
 {
     if (m_fault)
         return false;
-    m_xml.addData(QByteArray(data, static_cast<qsizetype>(size)));
+    const std::size_t kept = beforeNul(data, size);
+    m_xml.addData(QByteArray(data, static_cast<qsizetype>(kept)));
     parse();
+    if (!m_fault && kept < size) {
+        m_xml.raiseError(nulFault());
+        m_fault = xmlFault(m_xml, XmlPart::SharedStrings);
+    }
     return !m_fault;
 }
 

@@ -5793,6 +5793,10 @@ Not free format</translation>
         <source>%s: „%s“ ist kein möglicher Wert für %s (%s).</source>
         <translation>%s: &quot;%s&quot; is not a possible value for %s (%s).</translation>
     </message>
+    <message>
+        <source>ein Nullzeichen, das in XML nicht stehen darf</source>
+        <translation>a NUL character, which XML does not allow</translation>
+    </message>
 </context>
 <context>
     <name>TableImportDialog</name>

@@ -329,3 +329,27 @@ TEST(Xlsx, AWorkbookAndDelimitedTextOfTheSameSurveyGiveTheSameStations)
         EXPECT_EQ(importStations(table.table, {}).survey, fromText.survey);
     }
 }
+
+TEST(Xlsx, ANulCharacterIsRefusedWhereverThePiecesEnd)
+{
+    // Before the fix a sheet with a NUL read as a table when given whole (the XML reader
+    // took the NUL as the end) and was refused in pieces.
+    std::string xml = kSheet;
+    xml.insert(xml.find("<v>100"), std::string("<v>1.]]]\0\0]]</v>", 16));
+    for (const std::size_t piece :
+        { std::size_t { 1 }, std::size_t { 2 }, std::size_t { 7 }, xml.size() + 1 }) {
+        SheetXmlReader reader(kShared);
+        bool ok = true;
+        for (std::size_t at = 0; ok && at < xml.size(); at += piece)
+            ok = reader.addData(xml.data() + at, std::min(piece, xml.size() - at));
+        ok = ok && reader.finish();
+        EXPECT_FALSE(ok) << piece;
+        ASSERT_TRUE(reader.fault().has_value()) << piece;
+        EXPECT_NE(reader.fault()->message.find("Nullzeichen"), std::string::npos)
+            << reader.fault()->message;
+    }
+    SharedStringsReader shared;
+    const std::string strings("<sst><si><t>M\0D</t></si></sst>", 30);
+    EXPECT_FALSE(shared.addData(strings.data(), strings.size()) && shared.finish());
+    ASSERT_TRUE(shared.fault().has_value());
+}
