@@ -25,6 +25,8 @@ namespace {
 
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kIdRole = Qt::UserRole + 1;
+// The name as the field file has it, which an edit in place has not changed yet.
+constexpr int kStoredNameRole = Qt::UserRole + 2;
 
 QString fromStd(const std::string &s)
 {
@@ -336,6 +338,7 @@ void FieldPanel::refresh()
         item->setText(0, fromStd(node.name));
         item->setData(0, kKindRole, level);
         item->setData(0, kIdRole, QVariant::fromValue<qlonglong>(node.id));
+        item->setData(0, kStoredNameRole, fromStd(node.name));
         Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable
             | Qt::ItemIsDropEnabled;
         if (movable(node.kind))
@@ -391,11 +394,7 @@ bool FieldPanel::renameNode(QTreeWidgetItem *item, const QString &name)
         return false;
     const field::NodeKind kind = kindOf(item);
     const std::int64_t id = idOf(item);
-    std::string before;
-    for (const field::Node &node : m_db->tree(before)) {
-        if (node.kind == kind && node.id == id)
-            before = node.name;
-    }
+    const std::string before = item->data(0, kStoredNameRole).toString().toStdString();
     const std::string after = name.trimmed().toStdString();
     if (after == before) {
         refresh();
