@@ -306,29 +306,6 @@ bool addOffsets(const CliOptions &options, const std::string &wellName, WellSett
     return true;
 }
 
-// The files of --import: a folder stands for its files (not the hidden ones), in the
-// order of their names.
-std::vector<std::string> importPaths(const std::vector<std::string> &given)
-{
-    std::vector<std::string> out;
-    for (const std::string &path : given) {
-        std::error_code ec;
-        if (!std::filesystem::is_directory(path, ec)) {
-            out.push_back(path);
-            continue;
-        }
-        std::vector<std::string> inside;
-        for (const auto &entry : std::filesystem::directory_iterator(path, ec)) {
-            const std::string name = entry.path().filename().string();
-            if (entry.is_regular_file(ec) && !name.starts_with('.'))
-                inside.push_back(entry.path().string());
-        }
-        std::sort(inside.begin(), inside.end());
-        out.insert(out.end(), inside.begin(), inside.end());
-    }
-    return out;
-}
-
 // A name of the field as one part of a file's path: no separators, nothing a file system
 // refuses, never "." or "..".
 std::string fileNamePart(const std::string &name)
@@ -424,7 +401,7 @@ int runField(const CliOptions &options, int argc, char **argv)
         const std::string site
             = options.fieldSite.value_or(i18n::translate("Batch", "Standort 1"));
         std::vector<field::ImportItem> items;
-        for (const std::string &path : importPaths(options.fieldImports)) {
+        for (const std::string &path : field::importPaths(options.fieldImports)) {
             std::vector<std::string> notices;
             std::optional<std::vector<field::ImportItem>> item
                 = field::importItemsOf(path, fieldName, site, fileReading(options), notices, fault);

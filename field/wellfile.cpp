@@ -107,6 +107,27 @@ std::vector<std::string> trajectoriesOf(const std::string &path)
         .sheetNames;
 }
 
+std::vector<std::string> importPaths(const std::vector<std::string> &given)
+{
+    std::vector<std::string> out;
+    for (const std::string &path : given) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(path, ec)) {
+            out.push_back(path);
+            continue;
+        }
+        std::vector<std::string> inside;
+        for (const auto &entry : std::filesystem::directory_iterator(path, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_regular_file(ec) && !name.starts_with('.'))
+                inside.push_back(entry.path().string());
+        }
+        std::sort(inside.begin(), inside.end());
+        out.insert(out.end(), inside.begin(), inside.end());
+    }
+    return out;
+}
+
 std::optional<std::vector<ImportItem>> importItemsOf(const std::string &path,
     const std::string &fieldName, const std::string &site, const FileReading &reading,
     std::vector<std::string> &notices, std::string &fault)

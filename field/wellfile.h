@@ -37,6 +37,11 @@ std::optional<WellFile> readWellFile(
 // none); nothing for any other file, or one that cannot be read.
 std::vector<std::string> trajectoriesOf(const std::string &path);
 
+// The files to import of `given`: a folder stands for its files (not the hidden ones, not
+// those in folders below), in the order of their names; anything else for itself. The
+// batch tool's --import and the desktop's "Ordner hinzufügen …" take a folder so.
+std::vector<std::string> importPaths(const std::vector<std::string> &given);
+
 // The file at `path` as the wells to import into site `site` of field `fieldName`: the
 // slot and the well take the file's name without its extension, and so does its one
 // wellbore; a WITSML file with several trajectories gives a wellbore of that well for each,
