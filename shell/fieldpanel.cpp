@@ -183,12 +183,15 @@ FieldPanel::FieldPanel(QWidget *parent)
     m_open->setStatusTip(tr("Öffnet die endgültige Vermessung des Bohrpfads als neues Dokument"));
     m_add = new QAction(tr("Bohrungen hinzufügen …"), this);
     m_add->setStatusTip(tr("Übernimmt Dateien von Bohrungen in den Standort"));
+    m_addFolder = new QAction(tr("Ordner hinzufügen …"), this);
+    m_addFolder->setStatusTip(tr("Übernimmt jede lesbare Datei eines Ordners in den Standort"));
     m_rename = new QAction(tr("Umbenennen"), this);
     m_move = new QAction(tr("Verschieben nach …"), this);
     m_remove = new QAction(tr("Löschen"), this);
 
     connect(m_open, &QAction::triggered, this, [this] { openWellbore(m_tree->currentItem()); });
     connect(m_add, &QAction::triggered, this, &FieldPanel::addToCurrent);
+    connect(m_addFolder, &QAction::triggered, this, &FieldPanel::addFolderToCurrent);
     connect(m_rename, &QAction::triggered, this, [this] {
         if (QTreeWidgetItem *item = m_tree->currentItem())
             m_tree->editItem(item);
@@ -226,6 +229,16 @@ FieldPanel::FieldPanel(QWidget *parent)
     m_ask.files = [this] {
         return QFileDialog::getOpenFileNames(this, tr("Bohrungen hinzufügen"), QString(),
             tr("Bohrungen (*.dvn *.csv *.tsv *.txt *.xlsx *.xls *.las *.xml);;Alle Dateien (*)"));
+    };
+    m_ask.folder = [this] {
+        return QFileDialog::getExistingDirectory(this, tr("Ordner hinzufügen"));
+    };
+    m_ask.preview
+        = [this](const ImportPreview &preview) -> std::optional<std::vector<field::ImportItem>> {
+        ImportPreviewDlg dialog(preview, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.chosen();
     };
     m_ask.place = [this](const QStringList &places) -> std::optional<int> {
         bool ok = false;
@@ -367,6 +380,7 @@ void FieldPanel::updateActions()
     const QTreeWidgetItem *item = m_tree->currentItem();
     m_open->setEnabled(item && kindOf(item) == field::NodeKind::Wellbore);
     m_add->setEnabled(item && kindOf(item) == field::NodeKind::Site);
+    m_addFolder->setEnabled(m_add->isEnabled());
     m_rename->setEnabled(item);
     m_move->setEnabled(item && movable(kindOf(item)));
     m_remove->setEnabled(item);
@@ -381,6 +395,7 @@ void FieldPanel::showMenu(const QPoint &at)
     QMenu menu(this);
     menu.addAction(m_open);
     menu.addAction(m_add);
+    menu.addAction(m_addFolder);
     menu.addSeparator();
     menu.addAction(m_rename);
     menu.addAction(m_move);
@@ -467,29 +482,75 @@ bool FieldPanel::removeNode(QTreeWidgetItem *item)
     return true;
 }
 
+std::vector<field::WellboreEntry> FieldPanel::wellboresOf(QTreeWidgetItem *site)
+{
+    std::string fault;
+    std::map<std::int64_t, int> versions;
+    for (const field::WellboreEntry &e : m_db->wellbores(fault))
+        versions[e.id] = e.versions;
+    std::vector<field::WellboreEntry> out;
+    for (int i = 0; i < site->childCount(); ++i) {
+        const QTreeWidgetItem *slot = site->child(i);
+        for (int j = 0; j < slot->childCount(); ++j) {
+            const QTreeWidgetItem *well = slot->child(j);
+            field::WellboreEntry entry;
+            entry.place = { site->parent()->text(0).toStdString(), site->text(0).toStdString(),
+                slot->text(0).toStdString(), well->text(0).toStdString(), std::string() };
+            if (well->childCount() == 0)
+                out.push_back(entry);
+            for (int k = 0; k < well->childCount(); ++k) {
+                const QTreeWidgetItem *bore = well->child(k);
+                entry.id = idOf(bore);
+                entry.place.wellbore = bore->text(0).toStdString();
+                entry.versions = versions[entry.id];
+                out.push_back(entry);
+            }
+        }
+    }
+    return out;
+}
+
 bool FieldPanel::addFiles(QTreeWidgetItem *site, const QStringList &paths)
 {
     if (!site || kindOf(site) != field::NodeKind::Site || !m_db || paths.isEmpty())
         return false;
     const std::int64_t siteId = idOf(site);
     std::string fault;
-    std::vector<field::ImportItem> items;
+    ImportPreview preview;
+    preview.site = pathOf(site);
+    preview.existing = wellboresOf(site);
     std::vector<std::string> notices;
+    // Every file is read before anything is written; one that cannot be read is left out.
     for (const QString &path : paths) {
+        fault.clear();
         std::optional<std::vector<field::ImportItem>> item = field::importItemsOf(path.toStdString(),
             site->parent()->text(0).toStdString(), site->text(0).toStdString(), {}, notices,
             fault);
         if (!item) {
-            QStringList lines;
-            for (const std::string &n : notices)
-                lines << fromStd(n);
-            lines << fromStd(fault) << tr("Nichts wurde ins Feld übernommen.");
-            say(lines.join(QLatin1Char('\n')));
-            return false;
+            const QString name = QFileInfo(path).fileName();
+            const QString why = fromStd(fault);
+            preview.unreadable << (why.contains(name) ? why : QStringLiteral("%1: %2").arg(name, why));
+            continue;
         }
-        items.insert(items.end(), std::make_move_iterator(item->begin()),
+        preview.items.insert(preview.items.end(), std::make_move_iterator(item->begin()),
             std::make_move_iterator(item->end()));
     }
+    for (const std::string &n : notices)
+        preview.notices << fromStd(n);
+    QStringList lines = preview.notices;
+    for (const QString &file : preview.unreadable)
+        lines << tr("Nicht gelesen und ausgelassen: %1").arg(file);
+    if (preview.items.empty()) {
+        lines << tr("Nichts wurde ins Feld übernommen.");
+        say(lines.join(QLatin1Char('\n')));
+        return false;
+    }
+    std::optional<std::vector<field::ImportItem>> chosen = m_ask.preview(preview);
+    if (!chosen || chosen->empty()) {
+        say(QString());
+        return false;
+    }
+    std::vector<field::ImportItem> items = std::move(*chosen);
     // The site as it was: the undo of an import that may have added versions to wellbores
     // that were there before.
     std::optional<field::Removed> before = m_db->copy(field::NodeKind::Site, siteId, fault);
@@ -499,9 +560,6 @@ bool FieldPanel::addFiles(QTreeWidgetItem *site, const QStringList &paths)
         say(fromStd(fault));
         return false;
     }
-    QStringList lines;
-    for (const std::string &n : notices)
-        lines << fromStd(n);
     say(lines.join(QLatin1Char('\n')));
     auto kept = std::make_shared<field::Removed>(std::move(*before));
     m_stack.push(new FieldChange(*this,
@@ -539,6 +597,30 @@ void FieldPanel::addToCurrent()
     const QStringList paths = m_ask.files();
     if (!paths.isEmpty())
         addFiles(site, paths);
+}
+
+bool FieldPanel::addFolder(QTreeWidgetItem *site, const QString &folder)
+{
+    if (!site || kindOf(site) != field::NodeKind::Site || !m_db)
+        return false;
+    QStringList paths;
+    for (const std::string &path : field::importPaths({ folder.toStdString() }))
+        paths << fromStd(path);
+    if (paths.isEmpty()) {
+        say(tr("Im Ordner %1 ist keine Datei.").arg(folder));
+        return false;
+    }
+    return addFiles(site, paths);
+}
+
+void FieldPanel::addFolderToCurrent()
+{
+    QTreeWidgetItem *site = m_tree->currentItem();
+    if (!site || kindOf(site) != field::NodeKind::Site)
+        return;
+    const QString folder = m_ask.folder();
+    if (!folder.isEmpty())
+        addFolder(site, folder);
 }
 
 void FieldPanel::moveCurrent()

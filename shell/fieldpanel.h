@@ -1,11 +1,13 @@
 // The "Feld" panel: the tree of the field file (fields, sites, slots, wells, wellbores),
 // also the nodes with nothing below them. A wellbore opens as a new, unsaved document;
-// files are added to a site; any node is renamed in place, moved by dragging it or with
+// files are added to a site, chosen one by one or a whole folder, after a preview of what
+// they bring; any node is renamed in place, moved by dragging it or with
 // "Verschieben nach …", and deleted with everything below it. Every change is one
 // transaction of the field file and one step of the panel's own history; a refused change
 // is said below the tree and changes nothing.
 #pragma once
 
+#include "dialogs/importpreviewdlg.h"
 #include "field/fielddb.h"
 
 #include <QDockWidget>
@@ -69,6 +71,7 @@ public:
     // The commands of the context menu, on the current item.
     QAction *openAction() const { return m_open; }
     QAction *addAction() const { return m_add; }
+    QAction *addFolderAction() const { return m_addFolder; }
     QAction *renameAction() const { return m_rename; }
     QAction *moveAction() const { return m_move; }
     QAction *removeAction() const { return m_remove; }
@@ -78,7 +81,12 @@ public:
     bool renameNode(QTreeWidgetItem *item, const QString &name);
     bool moveNode(QTreeWidgetItem *item, QTreeWidgetItem *target);
     bool removeNode(QTreeWidgetItem *item);
+    // The files at `paths` read, shown in the preview and what it keeps imported as one
+    // step; a file that cannot be read is named and left out. False when nothing was
+    // imported (none could be read, the preview was cancelled, the field refused).
     bool addFiles(QTreeWidgetItem *site, const QStringList &paths);
+    // Every file of `folder` (field::importPaths()), as addFiles() takes them.
+    bool addFolder(QTreeWidgetItem *site, const QString &folder);
     // The definitive survey of a wellbore, given to whoever opens documents.
     bool openWellbore(QTreeWidgetItem *item);
     // The item's place in the field as a document's title names it.
@@ -91,6 +99,11 @@ public:
         std::function<QStringList()> files;
         // The index of the chosen one of `places`; none when cancelled.
         std::function<std::optional<int>(const QStringList &places)> place;
+        // The folder to import; empty when cancelled.
+        std::function<QString()> folder;
+        // The items of an import as kept and edited in its preview; none when cancelled.
+        std::function<std::optional<std::vector<field::ImportItem>>(const ImportPreview &)>
+            preview;
     };
     void setQuestions(Questions questions) { m_ask = std::move(questions); }
 
@@ -107,6 +120,9 @@ private:
     void moveCurrent();
     void removeCurrent();
     void addToCurrent();
+    void addFolderToCurrent();
+    // The site's wells and wellbores with their versions, as the preview compares them.
+    std::vector<field::WellboreEntry> wellboresOf(QTreeWidgetItem *site);
     void showMenu(const QPoint &at);
 
     std::optional<field::Database> m_db;
@@ -118,6 +134,7 @@ private:
     bool m_filling = false; // the tree is being filled: its changes are no edits
     QAction *m_open;
     QAction *m_add;
+    QAction *m_addFolder;
     QAction *m_rename;
     QAction *m_move;
     QAction *m_remove;

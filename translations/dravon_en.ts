@@ -3906,6 +3906,26 @@ An existing file of this name stays unchanged.</translation>
         <source>„%1“ mit allem darunter löschen? Es gehen %2 Bohrpfade mit ihren Vermessungen.</source>
         <translation>Delete &quot;%1&quot; with everything below it? %2 wellbores go with their surveys.</translation>
     </message>
+    <message>
+        <source>Ordner hinzufügen …</source>
+        <translation>Add Folder …</translation>
+    </message>
+    <message>
+        <source>Übernimmt jede lesbare Datei eines Ordners in den Standort</source>
+        <translation>Imports every readable file of a folder into the site</translation>
+    </message>
+    <message>
+        <source>Ordner hinzufügen</source>
+        <translation>Add Folder</translation>
+    </message>
+    <message>
+        <source>Nicht gelesen und ausgelassen: %1</source>
+        <translation>Not read and left out: %1</translation>
+    </message>
+    <message>
+        <source>Im Ordner %1 ist keine Datei.</source>
+        <translation>The folder %1 has no file.</translation>
+    </message>
 </context>
 <context>
     <name>GeoJson</name>
@@ -4101,6 +4121,101 @@ An existing file of this name stays unchanged.</translation>
     <message>
         <source>&amp;Höhe:</source>
         <translation>&amp;Height:</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDlg</name>
+    <message>
+        <source>Bohrungen übernehmen</source>
+        <translation>Import Wells</translation>
+    </message>
+    <message>
+        <source>Die gelesenen Bohrpfade für „%1“. Zeilen ohne Haken bleiben draußen; Bohrung und Bohrpfad lassen sich wählen oder neu benennen.</source>
+        <translation>The wellbores read for &quot;%1&quot;. Unticked rows stay out; the well and the wellbore can be chosen or given a new name.</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Bohrung</source>
+        <translation>Well</translation>
+    </message>
+    <message>
+        <source>Bohrpfad</source>
+        <translation>Wellbore</translation>
+    </message>
+    <message>
+        <source>Messpunkte</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>Bohrung von %1</source>
+        <translation>Well of %1</translation>
+    </message>
+    <message>
+        <source>Bohrpfad von %1</source>
+        <translation>Wellbore of %1</translation>
+    </message>
+    <message>
+        <source>Nicht gelesen und ausgelassen: %1</source>
+        <translation>Not read and left out: %1</translation>
+    </message>
+    <message>
+        <source>Beim Lesen:</source>
+        <translation>While reading:</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ausgelassen</source>
+        <translation>left out</translation>
+    </message>
+    <message>
+        <source>Zeile %1 (%2): Der Name der Bohrung fehlt.</source>
+        <translation>Row %1 (%2): the well has no name.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 (%2): Der Name des Bohrpfads fehlt.</source>
+        <translation>Row %1 (%2): the wellbore has no name.</translation>
+    </message>
+    <message>
+        <source>Name fehlt</source>
+        <translation>name missing</translation>
+    </message>
+    <message>
+        <source>neue Version %1 des Bohrpfads (wie Zeile %2)</source>
+        <translation>new version %1 of the wellbore (as row %2)</translation>
+    </message>
+    <message>
+        <source>neue Version %1 des vorhandenen Bohrpfads</source>
+        <translation>new version %1 of the existing wellbore</translation>
+    </message>
+    <message>
+        <source>neuer Bohrpfad</source>
+        <translation>new wellbore</translation>
+    </message>
+    <message>
+        <source>neue Bohrung</source>
+        <translation>new well</translation>
+    </message>
+    <message>
+        <source>Keine Zeile ist angehakt: es gibt nichts zu übernehmen.</source>
+        <translation>No row is ticked: there is nothing to import.</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "dialogs/dlgoffsets.h"
 #include "dialogs/dlgwell.h"
 #include "dialogs/imagesizedlg.h"
+#include "dialogs/importpreviewdlg.h"
 #include "dialogs/languagesetting.h"
 #include "dialogs/pathinterpolationdlg.h"
 #include "dialogs/scriptedprompter.h"
@@ -86,6 +87,30 @@ traj::Trajectory someWell()
     return t;
 }
 
+// An import of three files into a site that has one of their wells, one file unreadable.
+ImportPreview somePreview()
+{
+    ImportPreview p;
+    p.site = QStringLiteral("Nordfeld/Pad A");
+    const auto item = [](const std::string &file, const std::string &name, int stations) {
+        field::ImportItem i;
+        i.place = { "Nordfeld", "Pad A", name, name, name };
+        i.source = file;
+        for (int k = 0; k < stations; ++k)
+            i.well.survey.add({ 30.0 * k, 1.0 * k, 45 });
+        return i;
+    };
+    p.items = { item("A-1.dvn", "A-1", 12), item("A-7 Seitenast.csv", "A-7 Seitenast", 148),
+        item("A-8.las", "A-8", 63) };
+    field::WellboreEntry there;
+    there.place = { "Nordfeld", "Pad A", "A-1", "A-1", "A-1" };
+    there.versions = 2;
+    p.existing = { there };
+    p.notices = { QStringLiteral("A-7 Seitenast.csv: 2 Zeilen ohne Zahlen übergangen") };
+    p.unreadable = { QStringLiteral("Notizen.txt: keine Messpunkte") };
+    return p;
+}
+
 // Every dialog laid out by Qt's layouts, as the program opens it.
 std::vector<std::pair<const char *, std::function<std::unique_ptr<QDialog>()>>> laidOut()
 {
@@ -109,6 +134,7 @@ std::vector<std::pair<const char *, std::function<std::unique_ptr<QDialog>()>>> 
                     someWell(), LengthUnit::Metre, std::nullopt);
             } },
         { "image size", [] { return std::make_unique<ImageSizeDlg>(QSize(800, 600)); } },
+        { "import preview", [] { return std::make_unique<ImportPreviewDlg>(somePreview()); } },
     };
 }
 

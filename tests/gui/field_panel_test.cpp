@@ -7,15 +7,23 @@
 
 #include "document/docfile.h"
 #include "field/fielddb.h"
+#include "field/wellfile.h"
 #include "shell/commandids.h"
 #include "shell/fieldpanel.h"
 #include "tests/support/pgserver.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QUndoGroup>
 
 #include <algorithm>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -66,7 +74,76 @@ protected:
                 if (at == places.end())
                     return std::nullopt;
                 return static_cast<int>(at - places.begin());
-            } });
+            },
+            [this] { return folder; },
+            [this](const ImportPreview &preview) { return answerPreview(preview); } });
+    }
+
+    // The preview as the user sees it: the real dialog, worked by `edit`, left with
+    // "Übernehmen" unless `cancelPreview`. What it showed is kept.
+    std::optional<std::vector<field::ImportItem>> answerPreview(const ImportPreview &preview)
+    {
+        previews.push_back(preview);
+        ImportPreviewDlg dialog(preview, frame.get());
+        dialog.show();
+        if (edit)
+            edit(dialog);
+        effects.clear();
+        for (int row = 0; row < dialog.table()->rowCount(); ++row) {
+            effects[dialog.table()->item(row, ImportPreviewDlg::Source)->text()]
+                = dialog.table()->item(row, ImportPreviewDlg::Effect)->text();
+        }
+        shownNotices = dialog.notices();
+        QAbstractButton *button = dialog.acceptButton();
+        if (cancelPreview) {
+            auto *box = dialog.findChild<QDialogButtonBox *>();
+            for (QAbstractButton *b : box->buttons()) {
+                if (box->buttonRole(b) == QDialogButtonBox::RejectRole)
+                    button = b;
+            }
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        // The frame is the active window again, as after a modal dialog.
+        dialog.hide();
+        frame->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        if (dialog.result() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.chosen();
+    }
+
+    // The row of the preview that came from file `name`.
+    static int rowOf(const ImportPreviewDlg &dialog, const QString &name)
+    {
+        for (int row = 0; row < dialog.table()->rowCount(); ++row) {
+            if (dialog.table()->item(row, ImportPreviewDlg::Source)->text() == name)
+                return row;
+        }
+        return -1;
+    }
+
+    // Types `name` over the text of an editable box, as a user would.
+    static void typeInto(QComboBox *box, const QString &name)
+    {
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
+        QTest::keyClicks(box->lineEdit(), name);
+    }
+
+    int versionsOf(const std::string &well)
+    {
+        std::string fault;
+        std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+        for (const field::WellboreEntry &e : db->wellbores(fault)) {
+            if (e.place.well == well)
+                return e.versions;
+        }
+        return 0;
+    }
+
+    static bool has(const std::vector<std::string> &paths, const std::string &p)
+    {
+        return std::find(paths.begin(), paths.end(), p) != paths.end();
     }
 
     FieldPanel *panel() { return frame->fieldPanel(); }
@@ -142,6 +219,12 @@ protected:
     QStringList questions, offered, files;
     bool confirmAnswer = true;
     QString placeAnswer;
+    QString folder;
+    std::vector<ImportPreview> previews;
+    std::function<void(ImportPreviewDlg &)> edit;
+    bool cancelPreview = false;
+    std::map<QString, QString> effects; // by file: what the preview said the import does
+    QString shownNotices;
 };
 
 } // namespace
@@ -255,14 +338,22 @@ TEST_F(FieldPanelTest, FilesAddedToASiteComeWholeOrNotAtAllAndGoAgainWithUndo)
 
     tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
     ASSERT_TRUE(panel()->addAction()->isEnabled());
-    // One file that cannot be read keeps all of them out.
+    // One file that cannot be read is named in the preview and left out; cancelled, the
+    // preview keeps all of them out.
     files << broken.fileName();
+    cancelPreview = true;
     panel()->addAction()->trigger();
     settle();
-    EXPECT_TRUE(panel()->notice().contains(QStringLiteral("kaputt.csv"))) << panel()->notice().toStdString();
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_TRUE(previews[0].unreadable.join(QLatin1Char('\n')).contains(QStringLiteral("kaputt.csv")))
+        << previews[0].unreadable.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(shownNotices.contains(QStringLiteral("kaputt.csv"))) << shownNotices.toStdString();
+    EXPECT_EQ(previews[0].items.size(), 2u);
     EXPECT_EQ(outline(), start);
+    EXPECT_EQ(panel()->stack().count(), 0);
 
     files.removeLast();
+    cancelPreview = false;
     panel()->addAction()->trigger();
     settle();
     const std::vector<std::string> added = outline();
@@ -369,4 +460,144 @@ TEST_F(FieldPanelTest, AFieldOnAServerIsOpenedByItsAddressAndRememberedWithoutIt
     EXPECT_EQ(panel()->filePath().toStdString(), server.address("panel", false));
     EXPECT_NE(find(QStringLiteral("panel/Pad S/S-1/S-1/S-1")), nullptr)
         << panel()->notice().toStdString();
+}
+
+// What the preview shows is what lands: a well renamed there is the well made, a row
+// unticked stays out, a wellbore the site has gets a new version and is shown so; Strg+Z
+// gives the field as before.
+TEST_F(FieldPanelTest, ThePreviewsEditsAreWhatLandsAndUndoGivesTheFieldAsBefore)
+{
+    const std::vector<std::string> start = outline();
+    files = { writeDocument(temp.filePath(QStringLiteral("A-7.dvn")), "A-7", surveyLines(6)),
+        writeDocument(temp.filePath(QStringLiteral("A-8.dvn")), "A-8", surveyLines(4)),
+        writeDocument(temp.filePath(QStringLiteral("A-1.dvn")), "A-1", surveyLines(9)) };
+    std::map<QString, QString> stations;
+    edit = [&](ImportPreviewDlg &dialog) {
+        for (int row = 0; row < dialog.table()->rowCount(); ++row)
+            stations[dialog.table()->item(row, ImportPreviewDlg::Source)->text()]
+                = dialog.table()->item(row, ImportPreviewDlg::Stations)->text();
+        typeInto(dialog.wellBox(rowOf(dialog, QStringLiteral("A-7.dvn"))), QStringLiteral("A-7 neu"));
+        QTableWidgetItem *a8
+            = dialog.table()->item(rowOf(dialog, QStringLiteral("A-8.dvn")), ImportPreviewDlg::Source);
+        ASSERT_NE(a8, nullptr);
+        a8->setCheckState(Qt::Unchecked);
+    };
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
+    panel()->addAction()->trigger();
+    settle();
+    ASSERT_EQ(previews.size(), 1u);
+    // Each survey's stations as the file has them.
+    std::string fault;
+    for (const QString &name : { QStringLiteral("A-7.dvn"), QStringLiteral("A-1.dvn") }) {
+        const std::optional<field::WellFile> read
+            = field::readWellFile(temp.filePath(name).toStdString(), {}, fault);
+        ASSERT_TRUE(read) << fault;
+        EXPECT_EQ(stations[name], QString::number(read->well.survey.size())) << name.toStdString();
+    }
+    EXPECT_TRUE(effects[QStringLiteral("A-1.dvn")].contains(QStringLiteral("vorhandenen")))
+        << effects[QStringLiteral("A-1.dvn")].toStdString();
+    EXPECT_TRUE(effects[QStringLiteral("A-1.dvn")].contains(QLatin1Char('2')))
+        << "the second version: " << effects[QStringLiteral("A-1.dvn")].toStdString();
+    EXPECT_TRUE(effects[QStringLiteral("A-7.dvn")].contains(QStringLiteral("neue Bohrung")))
+        << effects[QStringLiteral("A-7.dvn")].toStdString();
+
+    const std::vector<std::string> added = outline();
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-7 neu/A-7 neu/A-7")) << "the well as renamed";
+    EXPECT_FALSE(has(added, "Nord/Pad A/A-7")) << "not as the file names it";
+    EXPECT_EQ(added.size(), start.size() + 3) << "nothing of the unticked A-8";
+    EXPECT_EQ(versionsOf("A-1"), 2);
+    EXPECT_EQ(shown(), added);
+
+    pressInTree(Qt::Key_Z);
+    EXPECT_EQ(outline(), start);
+    EXPECT_EQ(versionsOf("A-1"), 1);
+    EXPECT_EQ(versionsOf("A-7 neu"), 0);
+}
+
+// A well the site has, chosen in the preview, gets the file as a new wellbore in its own
+// slot.
+TEST_F(FieldPanelTest, AWellChosenInThePreviewTakesTheFileAsANewWellbore)
+{
+    files = { writeDocument(temp.filePath(QStringLiteral("Seitenast.dvn")), "S", surveyLines(5)) };
+    QStringList offered;
+    edit = [&](ImportPreviewDlg &dialog) {
+        QComboBox *well = dialog.wellBox(0);
+        for (int i = 0; i < well->count(); ++i)
+            offered << well->itemText(i);
+        well->setCurrentIndex(well->findText(QStringLiteral("A-2")));
+    };
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
+    panel()->addAction()->trigger();
+    settle();
+    // The site's wells are offered, not those of another site.
+    EXPECT_TRUE(offered.contains(QStringLiteral("A-1")) && offered.contains(QStringLiteral("A-2")))
+        << offered.join(QLatin1Char(',')).toStdString();
+    EXPECT_FALSE(offered.contains(QStringLiteral("B-1")));
+    EXPECT_TRUE(effects[QStringLiteral("Seitenast.dvn")].contains(QStringLiteral("Bohrpfad")))
+        << effects[QStringLiteral("Seitenast.dvn")].toStdString();
+    const std::vector<std::string> added = outline();
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-2/A-2/Seitenast")) << panel()->notice().toStdString();
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-2/A-2/A-2")) << "the well's own wellbore stays";
+    EXPECT_FALSE(has(added, "Nord/Pad A/Seitenast")) << "no slot of the file's name";
+}
+
+// "Abbrechen" in the preview writes nothing and leaves no step.
+TEST_F(FieldPanelTest, ACancelledPreviewWritesNothing)
+{
+    const std::vector<std::string> start = outline();
+    files = { writeDocument(temp.filePath(QStringLiteral("A-1.dvn")), "A-1", surveyLines(9)),
+        writeDocument(temp.filePath(QStringLiteral("C-1.dvn")), "C-1", surveyLines(3)) };
+    cancelPreview = true;
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad B")));
+    panel()->addAction()->trigger();
+    settle();
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(outline(), start);
+    EXPECT_EQ(versionsOf("A-1"), 1);
+    EXPECT_EQ(panel()->stack().count(), 0);
+    // On the other site, A-1 is a well of its own.
+    EXPECT_TRUE(effects[QStringLiteral("A-1.dvn")].contains(QStringLiteral("neue Bohrung")))
+        << effects[QStringLiteral("A-1.dvn")].toStdString();
+}
+
+// A folder brings every file it has; one that cannot be read is named in the preview and
+// in the panel and left out, the others come in.
+TEST_F(FieldPanelTest, AFolderImportsWhatItCanReadAndNamesTheRest)
+{
+    const std::vector<std::string> start = outline();
+    QDir(temp.path()).mkdir(QStringLiteral("Messungen"));
+    const QString dir = temp.filePath(QStringLiteral("Messungen"));
+    writeDocument(dir + QStringLiteral("/A-7.dvn"), "A-7", surveyLines(6));
+    QFile csv(dir + QStringLiteral("/A-9.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("MD;Inc;Azi\n0;0;0\n100;2,5;45\n200;5;50\n");
+    csv.close();
+    QFile broken(dir + QStringLiteral("/kaputt.csv"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("Teufe;Neigung;Azimut\n100;x;y\n");
+    broken.close();
+
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
+    ASSERT_TRUE(panel()->addFolderAction()->isEnabled());
+    folder = dir;
+    panel()->addFolderAction()->trigger();
+    settle();
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].items.size(), 2u);
+    EXPECT_TRUE(previews[0].unreadable.join(QLatin1Char('\n')).contains(QStringLiteral("kaputt.csv")));
+    EXPECT_TRUE(shownNotices.contains(QStringLiteral("kaputt.csv"))) << shownNotices.toStdString();
+    const std::vector<std::string> added = outline();
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-7/A-7/A-7"));
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-9/A-9/A-9"));
+    EXPECT_EQ(added.size(), start.size() + 6);
+    EXPECT_TRUE(panel()->notice().contains(QStringLiteral("kaputt.csv"))) << panel()->notice().toStdString();
+
+    // Only a site takes a folder; a folder with no file is said and changes nothing.
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A/A-1")));
+    EXPECT_FALSE(panel()->addFolderAction()->isEnabled());
+    QDir(temp.path()).mkdir(QStringLiteral("leer"));
+    EXPECT_FALSE(panel()->addFolder(find(QStringLiteral("Nord/Pad B")), temp.filePath(QStringLiteral("leer"))));
+    EXPECT_TRUE(panel()->notice().contains(QStringLiteral("leer"))) << panel()->notice().toStdString();
+    EXPECT_EQ(outline(), added);
+    EXPECT_EQ(previews.size(), 1u) << "no preview for nothing";
 }
