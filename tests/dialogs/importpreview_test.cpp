@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -61,31 +60,23 @@ void typeInto(QComboBox *box, const QString &text)
     QTest::keyClicks(box->lineEdit(), text);
 }
 
-TEST(ImportPreviewDlg, EachRowSaysWhatTheImportMakesOfIt)
-{
-    widgetApp();
-    ImportPreviewDlg d(somePreview());
-    ASSERT_EQ(d.table()->rowCount(), 3);
-    // A wellbore the site has: the version after its three.
-    EXPECT_TRUE(cell(d, 0, ImportPreviewDlg::Effect).contains(QLatin1Char('4')))
-        << cell(d, 0, ImportPreviewDlg::Effect).toStdString();
-    EXPECT_TRUE(cell(d, 0, ImportPreviewDlg::Effect).contains(QStringLiteral("vorhandenen")));
-    // The well the site has keeps its slot, which is not named as the file.
-    EXPECT_EQ(cell(d, 0, ImportPreviewDlg::Slot), QStringLiteral("S1"));
-    EXPECT_EQ(cell(d, 1, ImportPreviewDlg::Effect), QStringLiteral("neue Bohrung"));
-    EXPECT_EQ(cell(d, 2, ImportPreviewDlg::Effect), QStringLiteral("neuer Bohrpfad"));
-    EXPECT_EQ(cell(d, 1, ImportPreviewDlg::Stations), QStringLiteral("7"));
-    EXPECT_TRUE(d.acceptButton()->isEnabled());
-    EXPECT_TRUE(d.problems().isEmpty());
-    EXPECT_TRUE(d.notices().contains(QStringLiteral("kaputt.xlsx")));
-    EXPECT_TRUE(d.notices().contains(QStringLiteral("2 Zeilen ohne Zahlen")));
-}
-
-TEST(ImportPreviewDlg, EditedNamesChangeWhatARowMakes)
+TEST(ImportPreviewDlg, EachRowSaysWhatItMakesAsItsNamesAreEdited)
 {
     widgetApp();
     ImportPreviewDlg d(somePreview());
     ASSERT_TRUE(showActive(&d));
+    ASSERT_EQ(d.table()->rowCount(), 3);
+    // A wellbore the site has: the version after its three, in the slot it has.
+    EXPECT_TRUE(cell(d, 0, ImportPreviewDlg::Effect).contains(QStringLiteral("vorhandenen"))
+        && cell(d, 0, ImportPreviewDlg::Effect).contains(QLatin1Char('4')))
+        << cell(d, 0, ImportPreviewDlg::Effect).toStdString();
+    EXPECT_EQ(cell(d, 0, ImportPreviewDlg::Slot), QStringLiteral("S1"));
+    EXPECT_EQ(cell(d, 1, ImportPreviewDlg::Effect), QStringLiteral("neue Bohrung"));
+    EXPECT_EQ(cell(d, 2, ImportPreviewDlg::Effect), QStringLiteral("neuer Bohrpfad"));
+    EXPECT_EQ(cell(d, 1, ImportPreviewDlg::Stations), QStringLiteral("7"));
+    EXPECT_TRUE(d.notices().contains(QStringLiteral("kaputt.xlsx")));
+    EXPECT_TRUE(d.notices().contains(QStringLiteral("2 Zeilen ohne Zahlen")));
+
     // The new well renamed as the one the site has: its wellbores are offered, and the
     // row's wellbore is new in it.
     typeInto(d.wellBox(1), QStringLiteral("A-1"));
@@ -146,24 +137,6 @@ TEST(ImportPreviewDlg, AMissingNameIsSaidAndTakesNothing)
     EXPECT_FALSE(d.acceptButton()->isEnabled());
     EXPECT_FALSE(d.problems().isEmpty());
     EXPECT_TRUE(d.chosen().empty());
-}
-
-// Two files naming the same new wellbore: the first makes it, the second is its next
-// version, and says so.
-TEST(ImportPreviewDlg, TwoRowsOfOneNewWellboreAreItsFirstAndSecondVersion)
-{
-    widgetApp();
-    ImportPreview p;
-    p.site = QStringLiteral("Nord/Pad A");
-    p.items = { itemOf("x1.csv", "X", "X", 2), itemOf("x2.csv", "X", "X", 3) };
-    ImportPreviewDlg d(p);
-    EXPECT_EQ(cell(d, 0, ImportPreviewDlg::Effect), QStringLiteral("neue Bohrung"));
-    EXPECT_TRUE(cell(d, 1, ImportPreviewDlg::Effect).contains(QLatin1Char('2')))
-        << cell(d, 1, ImportPreviewDlg::Effect).toStdString();
-    EXPECT_TRUE(cell(d, 1, ImportPreviewDlg::Effect).contains(QLatin1Char('1')))
-        << "names the row that makes it: " << cell(d, 1, ImportPreviewDlg::Effect).toStdString();
-    EXPECT_TRUE(d.notices().isEmpty());
-    EXPECT_FALSE(d.findChild<QPlainTextEdit *>(QStringLiteral("importNotices"))->isVisibleTo(&d));
 }
 
 } // namespace

@@ -462,66 +462,26 @@ TEST_F(FieldPanelTest, AFieldOnAServerIsOpenedByItsAddressAndRememberedWithoutIt
         << panel()->notice().toStdString();
 }
 
-// What the preview shows is what lands: a well renamed there is the well made, a row
-// unticked stays out, a wellbore the site has gets a new version and is shown so; Strg+Z
-// gives the field as before.
+// What the preview shows is what lands: a well renamed there is the well made, a well of
+// the site chosen there takes the file as a new wellbore in its slot, a row unticked stays
+// out, a wellbore the site has gets a new version and is shown so; Strg+Z gives the field
+// as before.
 TEST_F(FieldPanelTest, ThePreviewsEditsAreWhatLandsAndUndoGivesTheFieldAsBefore)
 {
     const std::vector<std::string> start = outline();
     files = { writeDocument(temp.filePath(QStringLiteral("A-7.dvn")), "A-7", surveyLines(6)),
         writeDocument(temp.filePath(QStringLiteral("A-8.dvn")), "A-8", surveyLines(4)),
+        writeDocument(temp.filePath(QStringLiteral("ST.dvn")), "ST", surveyLines(5)),
         writeDocument(temp.filePath(QStringLiteral("A-1.dvn")), "A-1", surveyLines(9)) };
-    std::map<QString, QString> stations;
-    edit = [&](ImportPreviewDlg &dialog) {
-        for (int row = 0; row < dialog.table()->rowCount(); ++row)
-            stations[dialog.table()->item(row, ImportPreviewDlg::Source)->text()]
-                = dialog.table()->item(row, ImportPreviewDlg::Stations)->text();
-        typeInto(dialog.wellBox(rowOf(dialog, QStringLiteral("A-7.dvn"))), QStringLiteral("A-7 neu"));
-        QTableWidgetItem *a8
-            = dialog.table()->item(rowOf(dialog, QStringLiteral("A-8.dvn")), ImportPreviewDlg::Source);
-        ASSERT_NE(a8, nullptr);
-        a8->setCheckState(Qt::Unchecked);
-    };
-    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
-    panel()->addAction()->trigger();
-    settle();
-    ASSERT_EQ(previews.size(), 1u);
-    // Each survey's stations as the file has them.
-    std::string fault;
-    for (const QString &name : { QStringLiteral("A-7.dvn"), QStringLiteral("A-1.dvn") }) {
-        const std::optional<field::WellFile> read
-            = field::readWellFile(temp.filePath(name).toStdString(), {}, fault);
-        ASSERT_TRUE(read) << fault;
-        EXPECT_EQ(stations[name], QString::number(read->well.survey.size())) << name.toStdString();
-    }
-    EXPECT_TRUE(effects[QStringLiteral("A-1.dvn")].contains(QStringLiteral("vorhandenen")))
-        << effects[QStringLiteral("A-1.dvn")].toStdString();
-    EXPECT_TRUE(effects[QStringLiteral("A-1.dvn")].contains(QLatin1Char('2')))
-        << "the second version: " << effects[QStringLiteral("A-1.dvn")].toStdString();
-    EXPECT_TRUE(effects[QStringLiteral("A-7.dvn")].contains(QStringLiteral("neue Bohrung")))
-        << effects[QStringLiteral("A-7.dvn")].toStdString();
-
-    const std::vector<std::string> added = outline();
-    EXPECT_TRUE(has(added, "Nord/Pad A/A-7 neu/A-7 neu/A-7")) << "the well as renamed";
-    EXPECT_FALSE(has(added, "Nord/Pad A/A-7")) << "not as the file names it";
-    EXPECT_EQ(added.size(), start.size() + 3) << "nothing of the unticked A-8";
-    EXPECT_EQ(versionsOf("A-1"), 2);
-    EXPECT_EQ(shown(), added);
-
-    pressInTree(Qt::Key_Z);
-    EXPECT_EQ(outline(), start);
-    EXPECT_EQ(versionsOf("A-1"), 1);
-    EXPECT_EQ(versionsOf("A-7 neu"), 0);
-}
-
-// A well the site has, chosen in the preview, gets the file as a new wellbore in its own
-// slot.
-TEST_F(FieldPanelTest, AWellChosenInThePreviewTakesTheFileAsANewWellbore)
-{
-    files = { writeDocument(temp.filePath(QStringLiteral("Seitenast.dvn")), "S", surveyLines(5)) };
+    QString stationsOfA7;
     QStringList offered;
     edit = [&](ImportPreviewDlg &dialog) {
-        QComboBox *well = dialog.wellBox(0);
+        const int a7 = rowOf(dialog, QStringLiteral("A-7.dvn"));
+        stationsOfA7 = dialog.table()->item(a7, ImportPreviewDlg::Stations)->text();
+        typeInto(dialog.wellBox(a7), QStringLiteral("A-7 neu"));
+        dialog.table()->item(rowOf(dialog, QStringLiteral("A-8.dvn")), ImportPreviewDlg::Source)
+            ->setCheckState(Qt::Unchecked);
+        QComboBox *well = dialog.wellBox(rowOf(dialog, QStringLiteral("ST.dvn")));
         for (int i = 0; i < well->count(); ++i)
             offered << well->itemText(i);
         well->setCurrentIndex(well->findText(QStringLiteral("A-2")));
@@ -529,35 +489,32 @@ TEST_F(FieldPanelTest, AWellChosenInThePreviewTakesTheFileAsANewWellbore)
     tree()->setCurrentItem(find(QStringLiteral("Nord/Pad A")));
     panel()->addAction()->trigger();
     settle();
-    // The site's wells are offered, not those of another site.
-    EXPECT_TRUE(offered.contains(QStringLiteral("A-1")) && offered.contains(QStringLiteral("A-2")))
-        << offered.join(QLatin1Char(',')).toStdString();
-    EXPECT_FALSE(offered.contains(QStringLiteral("B-1")));
-    EXPECT_TRUE(effects[QStringLiteral("Seitenast.dvn")].contains(QStringLiteral("Bohrpfad")))
-        << effects[QStringLiteral("Seitenast.dvn")].toStdString();
-    const std::vector<std::string> added = outline();
-    EXPECT_TRUE(has(added, "Nord/Pad A/A-2/A-2/Seitenast")) << panel()->notice().toStdString();
-    EXPECT_TRUE(has(added, "Nord/Pad A/A-2/A-2/A-2")) << "the well's own wellbore stays";
-    EXPECT_FALSE(has(added, "Nord/Pad A/Seitenast")) << "no slot of the file's name";
-}
-
-// "Abbrechen" in the preview writes nothing and leaves no step.
-TEST_F(FieldPanelTest, ACancelledPreviewWritesNothing)
-{
-    const std::vector<std::string> start = outline();
-    files = { writeDocument(temp.filePath(QStringLiteral("A-1.dvn")), "A-1", surveyLines(9)),
-        writeDocument(temp.filePath(QStringLiteral("C-1.dvn")), "C-1", surveyLines(3)) };
-    cancelPreview = true;
-    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad B")));
-    panel()->addAction()->trigger();
-    settle();
     ASSERT_EQ(previews.size(), 1u);
+    std::string fault;
+    const std::optional<field::WellFile> a7
+        = field::readWellFile(files[0].toStdString(), {}, fault);
+    ASSERT_TRUE(a7) << fault;
+    EXPECT_EQ(stationsOfA7, QString::number(a7->well.survey.size()));
+    // The site's wells are offered, not those of another site.
+    EXPECT_TRUE(offered.contains(QStringLiteral("A-1")) && offered.contains(QStringLiteral("A-2")));
+    EXPECT_FALSE(offered.contains(QStringLiteral("B-1")));
+    const QString &onA1 = effects[QStringLiteral("A-1.dvn")];
+    EXPECT_TRUE(onA1.contains(QStringLiteral("vorhandenen")) && onA1.contains(QLatin1Char('2')))
+        << "the second version of the wellbore there: " << onA1.toStdString();
+    EXPECT_EQ(effects[QStringLiteral("A-7.dvn")], QStringLiteral("neue Bohrung"));
+    EXPECT_EQ(effects[QStringLiteral("ST.dvn")], QStringLiteral("neuer Bohrpfad"));
+
+    const std::vector<std::string> added = outline();
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-7 neu/A-7 neu/A-7")) << "the well as renamed";
+    EXPECT_FALSE(has(added, "Nord/Pad A/A-7")) << "not as the file names it";
+    EXPECT_TRUE(has(added, "Nord/Pad A/A-2/A-2/ST")) << "in the chosen well's slot";
+    EXPECT_EQ(added.size(), start.size() + 4) << "nothing of the unticked A-8";
+    EXPECT_EQ(versionsOf("A-1"), 2);
+    EXPECT_EQ(shown(), added);
+
+    pressInTree(Qt::Key_Z);
     EXPECT_EQ(outline(), start);
     EXPECT_EQ(versionsOf("A-1"), 1);
-    EXPECT_EQ(panel()->stack().count(), 0);
-    // On the other site, A-1 is a well of its own.
-    EXPECT_TRUE(effects[QStringLiteral("A-1.dvn")].contains(QStringLiteral("neue Bohrung")))
-        << effects[QStringLiteral("A-1.dvn")].toStdString();
 }
 
 // A folder brings every file it has; one that cannot be read is named in the preview and
