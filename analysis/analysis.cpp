@@ -4,10 +4,12 @@
 #include "core/decimalsign.h"
 #include "geo/errormodelinputs.h"
 #include "geo/magneticfield.h"
+#include "geo/projection.h"
 #include "i18n/i18n.h"
 #include "well/tabletext.h"
 
 #include <algorithm>
+#include <thread>
 #include <cstdio>
 #include <tuple>
 
@@ -96,6 +98,8 @@ void Analysis::setWell(well::Well well)
 
 void Analysis::reset(well::Well well)
 {
+    m_fieldOffsets.clear();
+    m_fieldRules.reset();
     setWell(std::move(well));
     m_north = geo::courseNorth(m_well.settings);
     m_computed = false;
@@ -132,6 +136,15 @@ void Analysis::setSettings(const WellSettings &settings)
     if (m_scope.covariances)
         makeCovariances();
     if (rescan && m_scope.clearance)
+        makeClearance(m_scope.offsetCovariances);
+}
+
+void Analysis::setFieldNeighbours(
+    std::vector<OffsetWell> offsets, std::optional<clr::RuleSet> rules)
+{
+    m_fieldOffsets = std::move(offsets);
+    m_fieldRules = std::move(rules);
+    if (m_computed && m_scope.clearance)
         makeClearance(m_scope.offsetCovariances);
 }
 
@@ -262,11 +275,25 @@ void Analysis::makeCovariances()
 
 void Analysis::makeClearance(bool offsetCovariances)
 {
-    const bool had = !m_clearance.offsets.empty();
+    const bool had = !m_clearance.offsets.empty() || !m_ruleFindings.empty();
     m_clearance = {};
     m_offsetCovariances.clear();
-    if (!m_well.settings.offsets.empty() && !m_computation.path.empty()) {
-        m_clearance = clr::scanWell(m_well, m_computation.path, scanDepths(), m_scanOptions);
+    m_ruleFindings.clear();
+    const std::optional<FieldLink> &link = m_well.settings.field;
+    const bool linked = link && !m_fieldOffsets.empty();
+    if ((!m_well.settings.offsets.empty() || linked) && !m_computation.path.empty()) {
+        if (linked) {
+            // The document's own offsets first, then the field's wellbores.
+            std::vector<OffsetWell> all = m_well.settings.offsets;
+            all.insert(all.end(), m_fieldOffsets.begin(), m_fieldOffsets.end());
+            clr::ScanOptions options = m_scanOptions;
+            if (link->radius)
+                options.radius = *link->radius;
+            options.threads = std::max({ options.threads, std::thread::hardware_concurrency(), 1u });
+            m_clearance = clr::scanWell(m_well, m_computation.path, all, scanDepths(), options);
+        } else {
+            m_clearance = clr::scanWell(m_well, m_computation.path, scanDepths(), m_scanOptions);
+        }
         // The covariance does not depend on where the slot is: it is made on the well's
         // own path.
         for (const clr::Well &w : m_clearance.offsets)
@@ -274,7 +301,10 @@ void Analysis::makeClearance(bool offsetCovariances)
                     ? unc::stationCovariances(w.path, *w.errorModel)
                     : std::vector<unc::Sym3> {});
     }
-    if (had || !m_clearance.offsets.empty())
+    if (link && m_fieldRules && !m_computation.path.empty())
+        m_ruleFindings = clr::checkRules(*m_fieldRules, m_computation.path, m_clearance.scan,
+            geo::bestPlacement(m_well.settings));
+    if (had || !m_clearance.offsets.empty() || !m_ruleFindings.empty())
         ++m_revisions.clearance;
 }
 

@@ -20,6 +20,7 @@
 // Nothing here asks or shows anything; the diagnostics and findings are values. No Qt.
 #pragma once
 
+#include "clearance/rules.h"
 #include "clearance/wellscan.h"
 #include "document/docfile.h"
 #include "geo/north.h"
@@ -111,6 +112,12 @@ public:
     // How far the scan reaches and on how many threads (clearance/scan.h); every offset
     // on one thread by default.
     void setScanOptions(const clr::ScanOptions &options) { m_scanOptions = options; }
+    // The wellbores of the settings' field link as the field holds them now, scanned
+    // besides the settings' offsets while the settings keep the link (within its radius,
+    // on every core), and the field's rules, which the scan's findings are checked
+    // against. They stay with another well of the same document (setWell) and go with
+    // reset(). The scan is made again at once when one was made before.
+    void setFieldNeighbours(std::vector<OffsetWell> offsets, std::optional<clr::RuleSet> rules);
     // What compute() makes besides the course; everything by default.
     void setScope(const Scope &scope) { m_scope = scope; }
 
@@ -139,6 +146,11 @@ public:
     const std::vector<unc::Sym3> &covariances() const { return m_covariances; }
     // The scan along computation().path; empty without neighbours or a computed path.
     const clr::WellScan &clearance() const { return m_clearance; }
+    // The field's rules broken by the last scan and by the hole itself (the lease lines);
+    // empty without the field's rules.
+    const std::vector<clr::RuleFinding> &ruleFindings() const { return m_ruleFindings; }
+    // The field's wellbores that the scan takes besides the settings' offsets.
+    const std::vector<OffsetWell> &fieldNeighbours() const { return m_fieldOffsets; }
     // Per offset taking part in the scan, the covariances of its path (empty without its
     // error model).
     const std::vector<std::vector<unc::Sym3>> &offsetCovariances() const
@@ -176,6 +188,9 @@ private:
     ModelInputs m_inputs;
     std::vector<unc::Sym3> m_covariances;
     clr::WellScan m_clearance;
+    std::vector<OffsetWell> m_fieldOffsets;
+    std::optional<clr::RuleSet> m_fieldRules;
+    std::vector<clr::RuleFinding> m_ruleFindings;
     surveycheck::Result m_surveyCheck;
     std::vector<std::vector<unc::Sym3>> m_offsetCovariances;
     plan::PlanResult m_plan;

@@ -292,4 +292,28 @@ std::vector<Remark> remarks(const well::Diagnostics &diagnostics, const clr::Wel
     return out;
 }
 
+std::vector<Remark> ruleRemarks(const std::vector<clr::RuleFinding> &findings)
+{
+    std::vector<Remark> out;
+    for (const clr::RuleFinding &f : findings) {
+        Remark r;
+        // Without a place the lease lines are not checked: that is worth knowing, no risk.
+        r.severity = f.breach == clr::RuleBreach::LeaseUnplaced ? Severity::Warning
+            : f.action == clr::LevelAction::Stop                ? Severity::CollisionRisk
+            : f.action == clr::LevelAction::Caution             ? Severity::Warning
+                                                                : Severity::Information;
+        r.source = RemarkSource::Clearance;
+        // The depth: the crossing's for a lease crossed, else the second value.
+        const std::size_t at = f.breach == clr::RuleBreach::LeaseCrossed ? 0 : 1;
+        if (f.values.size() > at)
+            r.depth = f.values[at];
+        if (f.breach == clr::RuleBreach::Level && !f.values.empty())
+            r.factor = f.values[0];
+        r.well = f.well;
+        r.text = clr::text(f);
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
 } // namespace analysis

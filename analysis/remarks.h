@@ -74,6 +74,11 @@ std::vector<std::string> programTexts(
 std::vector<Remark> planRemarks(
     const Analysis &analysis, decimalsign::Sign sign = decimalsign::interfaceSign());
 
+// The remarks of the field's rules that the scan and the hole break (clr::checkRules), in
+// their order: a rule that asks to stop a collision risk (a lease line crossed included),
+// one that asks for caution a warning, others a note, each at the depth it concerns.
+std::vector<Remark> ruleRemarks(const std::vector<clr::RuleFinding> &findings);
+
 // The depth a diagnostic concerns (the first depth of a straight interval); none for a
 // remark that names a line number only.
 std::optional<double> depthOf(const well::Diagnostic &diagnostic);

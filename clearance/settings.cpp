@@ -10,6 +10,11 @@ bool validHoleDiameter(double metres)
     return std::isfinite(metres) && metres >= 0.0 && metres <= kMaxHoleDiameter;
 }
 
+bool validFieldRadius(double metres)
+{
+    return std::isfinite(metres) && metres >= 1.0 && metres <= 100000.0;
+}
+
 bool validClearanceLength(double metres)
 {
     return std::isfinite(metres) && metres >= 0.0 && metres <= kMaxClearanceLength;

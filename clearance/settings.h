@@ -59,6 +59,22 @@ struct ClearanceSettings
     bool operator==(const ClearanceSettings &) const = default;
 };
 
+// The field the well belongs to: its neighbours are then the field's wellbores as the
+// field holds them whenever the scan is made, not copies kept in the document. `location`
+// is the field file (a path, relative to the document's folder or absolute) or a server's
+// address without its password; `wellbore` is the well's own place in the field
+// (field/site/well or field/site/well/wellbore), which is no neighbour of itself (empty:
+// none of the field's wellbores is the well); only wellbores that come within `radius`
+// metres of the well take part (unset: all).
+struct FieldLink
+{
+    std::string location; // UTF-8
+    std::string wellbore; // UTF-8
+    std::optional<double> radius;
+
+    bool operator==(const FieldLink &) const = default;
+};
+
 // ---- limits of the values, shared by the file and the command line ----
 // The clearance rule and the holes. A hole diameter from 0 to 5 m (0: not counted);
 // surface margin and project-ahead uncertainty from 0 to 100 m; the scaling factor and
@@ -78,6 +94,11 @@ inline constexpr const char *kClearanceFactorRange
 bool validOffsetStation(const well::Station &station);
 // At most this many stations per offset well, as a document holds lines.
 inline constexpr std::size_t kMaxOffsetStations = 1000000;
+// A field link's radius from 1 m to 100 km; its location and place at most 4,000 bytes.
+bool validFieldRadius(double metres);
+inline constexpr std::size_t kMaxFieldLinkText = 4000;
+inline constexpr const char *kFieldRadiusRange
+    = DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "von 1 bis 100000 m");
 // At most this many bytes (UTF-8) in an offset's name.
 inline constexpr std::size_t kMaxOffsetNameSize = 200;
 

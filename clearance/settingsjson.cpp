@@ -19,6 +19,7 @@ const char *const kProjectAhead = "projectAhead";
 const char *const kScalingFactor = "scalingFactor";
 const char *const kWarningFactor = "warningFactor";
 const char *const kOffsets = "offsets";
+const char *const kField = "field";
 // Members of one offset well; its own error model is an object of the model's members.
 const char *const kName = "name";
 const char *const kSlotNorth = "north";
@@ -253,10 +254,43 @@ void writeOffsets(Json &j, const std::vector<OffsetWell> &offsets)
     j[kOffsets] = std::move(list);
 }
 
+bool readFieldLink(Reader &in, std::optional<FieldLink> &out)
+{
+    const Json *object = in.member(kField);
+    if (!object)
+        return true;
+    if (!object->is_object())
+        return in.fail(kField,
+            DRV_TRANSLATE_NOOP("Bohrungseinstellungen", "Der Eintrag \"%1\" ist kein JSON-Objekt."));
+    Reader member(*object, std::string(kField) + ".");
+    FieldLink link;
+    if (!member.text("location", kMaxFieldLinkText, true, link.location)
+        || !member.text("wellbore", kMaxFieldLinkText, false, link.wellbore)
+        || !member.number("radius", validFieldRadius, link.radius, kFieldRadiusRange)) {
+        in.fault = member.fault;
+        return false;
+    }
+    out = std::move(link);
+    return true;
+}
+
+void writeFieldLink(Json &j, const std::optional<FieldLink> &link)
+{
+    if (!link)
+        return;
+    Json f = Json::object();
+    f["location"] = link->location;
+    if (!link->wellbore.empty())
+        f["wellbore"] = link->wellbore;
+    if (link->radius)
+        f["radius"] = *link->radius;
+    j[kField] = std::move(f);
+}
+
 bool isClearanceMember(const std::string &key)
 {
     for (const char *known : { kHoleDiameter, kSurfaceMargin, kProjectAhead, kScalingFactor,
-             kWarningFactor, kOffsets }) {
+             kWarningFactor, kOffsets, kField }) {
         if (key == known)
             return true;
     }

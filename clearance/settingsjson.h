@@ -8,6 +8,7 @@
 #include "clearance/settings.h"
 #include "well/settingsreader.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,13 @@ bool readOffsets(Reader &in, std::vector<OffsetWell> &out);
 // The member "offsets", when there are any.
 void writeOffsets(Json &j, const std::vector<OffsetWell> &offsets);
 
-// Whether `key` is one of the well's members that the four above read and write.
+// The member "field", the well's field link: an object with "location" (required),
+// "wellbore" and "radius"; unset when the member is missing. False with in.fault set.
+bool readFieldLink(Reader &in, std::optional<FieldLink> &out);
+// The member "field", when the well has a link.
+void writeFieldLink(Json &j, const std::optional<FieldLink> &link);
+
+// Whether `key` is one of the well's members that the functions above read and write.
 bool isClearanceMember(const std::string &key);
 
 } // namespace settingsjson

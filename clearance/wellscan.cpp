@@ -136,6 +136,13 @@ std::optional<double> WellScan::lowestFactor() const
 WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
     const std::vector<double> &moreMds, const ScanOptions &options)
 {
+    return scanWell(well, path, well.settings.offsets, moreMds, options);
+}
+
+WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
+    const std::vector<OffsetWell> &offsets, const std::vector<double> &moreMds,
+    const ScanOptions &options)
+{
     WellScan out;
     const WellSettings &settings = well.settings;
     const ClearanceSettings &c = settings.clearance;
@@ -192,7 +199,6 @@ WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
     // by north and east is in the north of the well's azimuths as measured and turns with
     // them.
     const double courseTurn = geo::courseNorth(settings).turn;
-    const std::vector<OffsetWell> &offsets = settings.offsets;
     std::vector<Placed> placed(offsets.size());
     for (std::size_t i = 0; i < offsets.size(); ++i) {
         const OffsetWell &o = offsets[i];

@@ -73,6 +73,11 @@ struct WellScan
 // the radius and on the threads of `options`. The well's own name is its UTF-8 form.
 WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
     const std::vector<double> &moreMds = {}, const ScanOptions &options = {});
+// The same against `offsets` in place of the settings' (the settings' together with a
+// field's wellbores).
+WellScan scanWell(const well::Well &well, const traj::Trajectory &path,
+    const std::vector<OffsetWell> &offsets, const std::vector<double> &moreMds,
+    const ScanOptions &options);
 
 // One notice of what the scan found, UTF-8 lines without a final line break: a heading
 // and one line per offset whose factor falls below the warning factor; empty when none

@@ -23,6 +23,7 @@
 #include "export/wellrows.h"
 #include "field/fielddb.h"
 #include "field/location.h"
+#include "field/neighbours.h"
 #include "field/wellfile.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
@@ -620,6 +621,23 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         else
             complain(other.name + ": " + why);
     }
+    // A document that belongs to a field: the field's wellbores as the field holds them
+    // now, beside its own offsets (never saved into it), and the field's rules where
+    // --rules gives none.
+    std::optional<field::Neighbours> linked;
+    if (settings.field && !options.scanAll) {
+        std::string fault;
+        linked = field::neighboursOf(*settings.field, settings,
+            std::filesystem::path(options.input).parent_path().string(), fault);
+        if (!linked) {
+            complain(fault);
+            return 2;
+        }
+        for (const std::string &note : linked->notes)
+            complain(note);
+        if (!rules && linked->rules)
+            rules = std::move(linked->rules);
+    }
     if (!options.againstPlanFile.empty()) {
         const std::optional<plan::Plan> p
             = readPlanOption(options, "--against-plan", options.againstPlanFile);
@@ -638,13 +656,16 @@ int runBatch(const CliOptions &options, int argc, char **argv)
         analysis.setScanOptions({ options.scanRadius.value_or(clr::ScanOptions {}.radius),
             std::max(1u, std::thread::hardware_concurrency()) });
     analysis.setSettings(settings);
+    if (linked)
+        analysis.setFieldNeighbours(std::move(linked->offsets), std::nullopt);
     if (const std::optional<plan::Refusal> &r = analysis.plan().refusal;
         r && !options.againstPlanFile.empty()) {
         complain("--against-plan " + options.againstPlanFile + ": " + plan::text(*r));
         return 2;
     }
     const well::Well &well = analysis.well();
-    const bool scanning = !settings.offsets.empty();
+    const bool scanning = !settings.offsets.empty()
+        || (settings.field && !analysis.fieldNeighbours().empty());
     bool ruleStop = false; // a rule that asks to stop is broken
     if (!options.clearanceFile.empty() && !scanning) {
         complain(i18n::translate("Batch",

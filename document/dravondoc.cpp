@@ -32,6 +32,8 @@ void CDravonDoc::reset()
     well::Well blank;
     blank.name.clear();
     m_analysis.reset(std::move(blank));
+    m_fieldPlace.reset();
+    ++m_generation;
     m_view = 0;
     ++m_dataRevision;
     followAnswers();
@@ -97,6 +99,14 @@ void CDravonDoc::setWellSettings(const WellSettings &settings)
     UpdateAllViews();
 }
 
+void CDravonDoc::setFieldNeighbours(
+    std::vector<OffsetWell> offsets, std::optional<clr::RuleSet> rules)
+{
+    m_analysis.setFieldNeighbours(std::move(offsets), std::move(rules));
+    followAnswers();
+    UpdateAllViews();
+}
+
 void CDravonDoc::followAnswers()
 {
     const analysis::Revisions &now = m_analysis.revisions();
@@ -114,6 +124,8 @@ bool CDravonDoc::load(const QString &path, std::string &message)
     // Nothing of the well before stays, neither its results nor its neighbours; the
     // loaded well is computed with the dialog's OK.
     m_analysis.reset(wellOf(std::move(items)));
+    m_fieldPlace.reset();
+    ++m_generation;
     m_view = 0;
     ++m_dataRevision;
     m_seen = m_analysis.revisions();
@@ -124,6 +136,8 @@ bool CDravonDoc::load(const QString &path, std::string &message)
 void CDravonDoc::loadUnnamed(well::Well well, const QString &title)
 {
     m_analysis.reset(std::move(well));
+    m_fieldPlace.reset();
+    ++m_generation;
     m_view = 0;
     ++m_dataRevision;
     m_seen = m_analysis.revisions();

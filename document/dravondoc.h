@@ -83,6 +83,22 @@ public:
     void recompute();
     // Takes new settings; a change marks the document modified and updates the views.
     void setWellSettings(const WellSettings &settings);
+    // The field's wellbores and rules for the settings' field link (analysis.h), as the
+    // field holds them now; they change nothing of the document and mark nothing
+    // modified, and the views show the scan made with them.
+    void setFieldNeighbours(std::vector<OffsetWell> offsets, std::optional<clr::RuleSet> rules);
+    // The field and the well's own place in it (field/site/well[/wellbore]) of a survey
+    // opened from a field: set after loadUnnamed, kept when the document is saved, gone
+    // with the next document. The well is no neighbour of itself.
+    struct FieldPlace
+    {
+        std::string location, wellbore;
+    };
+    void setFieldPlace(FieldPlace place) { m_fieldPlace = std::move(place); }
+    const std::optional<FieldPlace> &fieldPlace() const { return m_fieldPlace; }
+    // Moves on with every document that takes the place of the one before (new, opened,
+    // from the field): what was read for the document before is not this one's.
+    std::uint64_t generation() const { return m_generation; }
     // The view choice alone, as a document just opened starts with the side view.
     void setView(int view) { m_view = view; }
 
@@ -147,4 +163,6 @@ private:
     QString m_resultsPath = QStringLiteral("aus.txt");
     bool m_modified = false;
     std::uint64_t m_dataRevision = 1;
+    std::optional<FieldPlace> m_fieldPlace;
+    std::uint64_t m_generation = 0;
 };

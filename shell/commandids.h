@@ -25,6 +25,8 @@ enum CommandId {
     ID_FILE_EXPORT = 32802, // "Exportieren …"
     ID_FELD_OEFFNEN = 32850, // "Feld öffnen …": the field file shown in the "Feld" panel
     ID_FELD_SERVER = 32851, // "Felddatenbank verbinden …": a field on a PostgreSQL server
+    ID_ABSTAND_ALLE = 32852, // "Abstand zu allen …": the field's wellbores as the neighbours
+    ID_FELDBEZUG_LOESEN = 32853, // "Vom Feld lösen": the neighbours of the field no more
     ID_EDIT_COPY = 57634,
     ID_EDIT_UNDO = 57643, // "Rückgängig: …", the last change of the document taken back
     ID_EDIT_REDO = 57644, // "Wiederholen: …"

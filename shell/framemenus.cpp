@@ -9,6 +9,7 @@
 #include "geo/errormodelinputs.h"
 #include "graph/view/grafik.h"
 #include "graph3d/view/view3d.h"
+#include "shell/fieldpanel.h"
 #include "textview/dravonview.h"
 
 #include <QAction>
@@ -202,6 +203,11 @@ void CMainFrame::createActions()
     addCommand(ID_NACHBARBOHRUNGEN, tr("&Nachbarbohrungen …"),
         tr("Nachbarbohrungen, mit denen der Abstand und der Trennfaktor nach ISCWSA verglichen "
            "werden"));
+    addCommand(ID_ABSTAND_ALLE, tr("Abstand zu &allen …"),
+        tr("Die Bohrung mit allen Bohrpfaden des offenen Felds im Umkreis vergleichen, wie das "
+           "Feld sie jeweils hält"));
+    addCommand(ID_FELDBEZUG_LOESEN, tr("Vom Feld lösen"),
+        tr("Die Bohrpfade des Felds sind nicht mehr die Nachbarn der Bohrung"));
     addCommand(ID_PLANUNG, tr("&Planung …"),
         tr("Die geplante Bahn: Ansatz, Abschnitte und Ziele, mit der Vorschau der Planung"));
     addCommand(ID_PLANUNG_MESSPUNKTE, tr("Planung als Messpunkte übernehmen"),
@@ -311,6 +317,8 @@ void CMainFrame::createActions()
     connect(action(ID_FILE_SAVE_IMAGE), &QAction::triggered, this, [this] { saveImage(); });
     connect(action(ID_BOHRUNG), &QAction::triggered, this, [this] { editWellSettings(); });
     connect(action(ID_NACHBARBOHRUNGEN), &QAction::triggered, this, [this] { editOffsets(); });
+    connect(action(ID_ABSTAND_ALLE), &QAction::triggered, this, [this] { scanField(); });
+    connect(action(ID_FELDBEZUG_LOESEN), &QAction::triggered, this, [this] { unlinkField(); });
     connect(action(ID_PLANUNG), &QAction::triggered, this, [this] { editPlan(); });
     connect(action(ID_PLANUNG_MESSPUNKTE), &QAction::triggered, this, [this] { takePlanAsSurvey(); });
     connect(action(ID_KARTE_EXPORTIEREN), &QAction::triggered, this, [this] { exportMap(); });
@@ -407,6 +415,8 @@ void CMainFrame::createMenus()
     edit->addAction(action(ID_DATA_CHANGE));
     edit->addAction(action(ID_BOHRUNG));
     edit->addAction(action(ID_NACHBARBOHRUNGEN));
+    edit->addAction(action(ID_ABSTAND_ALLE));
+    edit->addAction(action(ID_FELDBEZUG_LOESEN));
     edit->addAction(action(ID_PLANUNG));
     edit->addAction(action(ID_PLANUNG_MESSPUNKTE));
     edit->addAction(action(ID_INTERPOLATION));
@@ -646,6 +656,9 @@ void CMainFrame::updateCommandUi()
     action(ID_GANZE_BOHRUNG)->setEnabled(graphShown);
     // The plan's stations can become the survey where the plan computes.
     action(ID_PLANUNG_MESSPUNKTE)->setEnabled(m_doc && m_doc->analysis().plan().ok());
+    // The field's wellbores need an open field, or a link to take back.
+    action(ID_ABSTAND_ALLE)->setEnabled(m_doc && m_field && m_field->database());
+    action(ID_FELDBEZUG_LOESEN)->setEnabled(m_doc && m_doc->settings().field.has_value());
     // Export and copy need a computed station.
     action(ID_FILE_EXPORT)->setEnabled(hasTrajectory());
     action(ID_EDIT_COPY)->setEnabled(hasTrajectory());

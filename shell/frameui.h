@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QPrinter;
 class QWidget;
 
@@ -30,6 +32,9 @@ public:
     // The address of a field database on a server ("Felddatenbank verbinden …"), offered
     // starting from `last`; empty when cancelled.
     virtual QString fieldAddress(const QString &last) = 0;
+    // "Abstand zu allen …": how far around the well (metres) the wellbores of the field
+    // shown as `field` take part in its scan, starting from `last`; none when cancelled.
+    virtual std::optional<double> scanRadius(const QString &field, double last) = 0;
     // A file name to save under, starting from `suggested`; empty when cancelled.
     virtual QString saveFileName(const QString &suggested) = 0;
     // A file to export the computed survey to, starting from `suggested`, with the file

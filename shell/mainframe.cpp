@@ -6,6 +6,7 @@
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
 #include "field/location.h"
+#include "field/neighbours.h"
 #include "shell/messagespanel.h"
 #include "shell/stationspanel.h"
 #include "shell/fieldpanel.h"
@@ -131,9 +132,19 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     // the panel follows once the change is done.
     connect(m_doc, &CDravonDoc::viewsUpdate, this, [this] {
         QTimer::singleShot(0, this, [this] {
+            // A document opened, or settings changed, with a field link: its wellbores.
+            loadFieldNeighbours();
             if (m_doc->dataRevision() != m_messagesRevision)
                 updateMessages();
         });
+    });
+    // A change of the field in the panel changes the neighbours of a well linked to it.
+    connect(&m_field->stack(), &QUndoStack::indexChanged, this, [this] {
+        const std::optional<FieldLink> &link = m_doc->settings().field;
+        if (link && m_field->database()) {
+            loadFieldNeighbours(true);
+            updateMessages();
+        }
     });
     updateMessages();
     connect(m_doc, &CDravonDoc::titleChanged, this, &CMainFrame::updateTitle);
@@ -149,6 +160,8 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
 CMainFrame::~CMainFrame()
 {
     m_commands->setAfterComputation({});
+    // The panel's history is cleared when the panel goes, after the document.
+    disconnect(&m_field->stack(), nullptr, this, nullptr);
 }
 
 void CMainFrame::setPrompter(Prompter &prompter)
@@ -450,6 +463,15 @@ bool CMainFrame::openFieldSurvey(const well::Well &well, const QString &title)
         return false;
     m_messages->clear();
     m_doc->loadUnnamed(well, title);
+    // The panel names a wellbore field/site/slot/well/wellbore; the field's place of it
+    // leaves out the slot, and the wellbore where it is the well's name.
+    const QStringList names = title.split(QLatin1Char('/'));
+    if (names.size() == 5 && m_field->database()) {
+        field::Placement place { names[0].toStdString(), names[1].toStdString(),
+            names[2].toStdString(), names[3].toStdString(), names[4].toStdString() };
+        m_doc->setFieldPlace(
+            { field::linkedLocation(m_field->filePath().toStdString()), field::pathOf(place) });
+    }
     // Not saved anywhere yet: the field keeps it, the document is new.
     showUnsaved();
     updateMessages();

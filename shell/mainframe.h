@@ -12,9 +12,13 @@
 #include <QPointer>
 #include <QPrinter>
 
+#include "well/settings.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -154,6 +158,17 @@ public:
     // "Planung …": the well plan in its dialog over `parent` (the frame when none); OK with a
     // change is one undoable step of the history (wellcommands.cpp).
     void editPlan(QWidget *parent = nullptr);
+    // "Abstand zu allen …": after asking for the radius, the wellbores of the field open in
+    // the panel become the well's neighbours as the field holds them (a link in the
+    // settings, one step of the history, no copies); the scan, the views and the messages
+    // follow (wellcommands.cpp). False when there is no field or the user cancelled.
+    bool scanField();
+    // "Vom Feld lösen": the link taken out of the settings, one step of the history.
+    void unlinkField();
+    // The wellbores of the settings' field link read again from the field when the link
+    // changed since they were read, or always with `again` (the field changed); a field
+    // that cannot be read is said in the status bar and leaves no neighbours of it.
+    void loadFieldNeighbours(bool again = false);
     // The computed plan's stations in the place of the survey, one step of the history:
     // the plan's uncertainty, its scan, ladder and cylinder are then those of the views.
     void takePlanAsSurvey();
@@ -275,5 +290,13 @@ private:
     MessagesPanel *m_messages = nullptr;
     StationsPanel *m_stations = nullptr;
     FieldPanel *m_field = nullptr;
+    // The link, the well's settings and the document folder the field's neighbours were
+    // last read for (the settings without their offsets and readings: what places them),
+    // and what kept wellbores out then.
+    std::optional<FieldLink> m_loadedLink;
+    std::uint64_t m_loadedGeneration = 0;
+    WellSettings m_loadedFor;
+    QString m_loadedFolder;
+    std::vector<std::string> m_fieldNotes;
     QUndoGroup *m_undoGroup = nullptr;
 };

@@ -78,6 +78,17 @@ QString QtFrameUi::fieldAddress(const QString &last)
     return ok ? address.trimmed() : QString();
 }
 
+std::optional<double> QtFrameUi::scanRadius(const QString &field, double last)
+{
+    bool ok = false;
+    const double radius = QInputDialog::getDouble(m_parent, tr("Abstand zu allen"),
+        tr("Die Bohrung wird mit allen Bohrpfaden des Felds %1 verglichen, die ihr näher "
+           "kommen als (m):")
+            .arg(field),
+        last, 1, 100000, 1, &ok);
+    return ok ? std::optional<double>(radius) : std::nullopt;
+}
+
 QString QtFrameUi::fieldFileName()
 {
     // A name not there yet makes a new field file: the dialog asks for no existing file

@@ -21,6 +21,7 @@ public:
     QString openFileName() override;
     QString fieldFileName() override;
     QString fieldAddress(const QString &last) override;
+    std::optional<double> scanRadius(const QString &field, double last) override;
     QString saveFileName(const QString &suggested) override;
     QString exportFileName(
         const QString &suggested, const QStringList &filters, int &filter) override;

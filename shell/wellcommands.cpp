@@ -11,6 +11,10 @@
 #include "dialogs/dlgwell.h"
 #include "dialogs/documentcommands.h"
 #include "dialogs/prompter.h"
+#include "field/location.h"
+#include "field/neighbours.h"
+#include "shell/fieldpanel.h"
+#include "shell/frameui.h"
 #include "document/dravondoc.h"
 #include "geo/geojson.h"
 #include "listing/listing.h"
@@ -62,6 +66,93 @@ void CMainFrame::editPlan(QWidget *parent)
     updateMessages();
 }
 
+namespace {
+
+// The settings that place the field's wellbores as offsets: all but the well's own
+// offsets and readings.
+WellSettings placing(WellSettings settings)
+{
+    settings.offsets.clear();
+    settings.fieldReadings.clear();
+    return settings;
+}
+
+} // namespace
+
+bool CMainFrame::scanField()
+{
+    if (!m_field || !m_field->database())
+        return false;
+    const std::string location = field::linkedLocation(m_field->filePath().toStdString());
+    WellSettings settings = m_doc->settings();
+    const std::optional<double> radius
+        = m_ui->scanRadius(QString::fromStdString(field::shownLocation(location)),
+            settings.field && settings.field->radius ? *settings.field->radius : 1000.0);
+    if (!radius)
+        return false;
+    FieldLink link;
+    link.location = location;
+    link.radius = *radius;
+    // The well's own wellbore: the one it was opened from, or the one it was linked as.
+    if (const auto &place = m_doc->fieldPlace(); place && place->location == location)
+        link.wellbore = place->wellbore;
+    else if (settings.field && settings.field->location == location)
+        link.wellbore = settings.field->wellbore;
+    settings.field = link;
+    if (settings == m_doc->settings()) {
+        // The same link once more: the field as it is now.
+        loadFieldNeighbours(true);
+    } else {
+        m_commands->history().changeSettings(tr("Abstand zu allen"), settings);
+        loadFieldNeighbours();
+    }
+    updateMessages();
+    return true;
+}
+
+void CMainFrame::unlinkField()
+{
+    WellSettings settings = m_doc->settings();
+    if (!settings.field)
+        return;
+    settings.field.reset();
+    m_commands->history().changeSettings(tr("Vom Feld lösen"), settings);
+    loadFieldNeighbours();
+    updateMessages();
+}
+
+void CMainFrame::loadFieldNeighbours(bool again)
+{
+    const std::optional<FieldLink> &link = m_doc->settings().field;
+    const QString document = m_doc->GetPathName();
+    const QString folder = document.isEmpty() ? QString() : QFileInfo(document).absolutePath();
+    if (!again && link == m_loadedLink && folder == m_loadedFolder
+        && m_doc->generation() == m_loadedGeneration
+        && (!link || placing(m_doc->settings()) == m_loadedFor))
+        return;
+    m_loadedLink = link;
+    m_loadedGeneration = m_doc->generation();
+    m_loadedFolder = folder;
+    m_loadedFor = link ? placing(m_doc->settings()) : WellSettings {};
+    m_fieldNotes.clear();
+    if (!link) {
+        if (!m_doc->analysis().fieldNeighbours().empty())
+            m_doc->setFieldNeighbours({}, std::nullopt);
+        return;
+    }
+    std::string fault;
+    std::optional<field::Neighbours> found
+        = field::neighboursOf(*link, m_doc->settings(), folder.toStdString(), fault);
+    if (!found) {
+        // Nothing of the field then: a scan against old wellbores would mislead.
+        m_fieldNotes.push_back(fault);
+        m_doc->setFieldNeighbours({}, std::nullopt);
+        return;
+    }
+    m_fieldNotes = std::move(found->notes);
+    m_doc->setFieldNeighbours(std::move(found->offsets), std::move(found->rules));
+}
+
 void CMainFrame::takePlanAsSurvey()
 {
     const plan::PlanResult &computed = m_doc->analysis().plan();
@@ -91,10 +182,27 @@ void CMainFrame::updateMessages()
     const well::Well &w = m_doc->well();
     // Made by the document with the computation, for the graph as well; without offsets
     // or a path there is nothing to compare.
-    const bool scanned = !w.settings.offsets.empty() && !m_doc->trajectory().empty();
+    const bool linked = w.settings.field && !m_doc->analysis().fieldNeighbours().empty();
+    const bool scanned
+        = (!w.settings.offsets.empty() || linked) && !m_doc->trajectory().empty();
     std::vector<analysis::Remark> list = analysis::remarks(
         m_doc->result().diagnostics, scanned ? &m_doc->clearance() : nullptr, &m_doc->surveyCheck(),
         &m_doc->analysis().modelInputs());
+    // The field's rules after the neighbours' factors, and what kept the field or some of
+    // its wellbores out, before everything else.
+    std::vector<analysis::Remark> fielded = analysis::ruleRemarks(m_doc->analysis().ruleFindings());
+    for (const std::string &note : m_fieldNotes) {
+        analysis::Remark r;
+        r.severity = analysis::Severity::Warning;
+        r.source = analysis::RemarkSource::Clearance;
+        r.text = note;
+        fielded.push_back(std::move(r));
+    }
+    list.insert(std::find_if(list.begin(), list.end(),
+                    [](const analysis::Remark &r) {
+                        return r.source != analysis::RemarkSource::Clearance;
+                    }),
+        fielded.begin(), fielded.end());
     // The plan's after the neighbours': where the hole stands against it and the way back
     // onto the target come before the computation's own notes.
     const std::vector<analysis::Remark> planned = analysis::planRemarks(m_doc->analysis());

@@ -1525,6 +1525,10 @@ or TVD outside the well path gives a message and status 1.
         <source>Der Eintrag &quot;%1&quot; ist keine Liste von höchstens 1000 Einträgen.</source>
         <translation>The entry &quot;%1&quot; is not a list of at most 1000 entries.</translation>
     </message>
+    <message>
+        <source>von 1 bis 100000 m</source>
+        <translation>from 1 to 100000 m</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -2088,6 +2092,26 @@ through the project&apos;s issue tracker.</translation>
     <message>
         <source>Öffnet das Feld einer Datenbank auf einem PostgreSQL-Server im Bereich „Feld“</source>
         <translation>Opens the field of a database on a PostgreSQL server in the &quot;Field&quot; panel</translation>
+    </message>
+    <message>
+        <source>Abstand zu &amp;allen …</source>
+        <translation>Clearance to &amp;All …</translation>
+    </message>
+    <message>
+        <source>Die Bohrung mit allen Bohrpfaden des offenen Felds im Umkreis vergleichen, wie das Feld sie jeweils hält</source>
+        <translation>Compares the well with every wellbore of the open field within a radius, as the field holds them at the time</translation>
+    </message>
+    <message>
+        <source>Vom Feld lösen</source>
+        <translation>Detach from Field</translation>
+    </message>
+    <message>
+        <source>Die Bohrpfade des Felds sind nicht mehr die Nachbarn der Bohrung</source>
+        <translation>The field&apos;s wellbores are no longer the well&apos;s neighbours</translation>
+    </message>
+    <message>
+        <source>Abstand zu allen</source>
+        <translation>Clearance to All</translation>
     </message>
 </context>
 <context>
@@ -3819,6 +3843,10 @@ An existing file of this name stays unchanged.</translation>
         <source>Die Datei %1 kann nicht ganz gelesen werden.</source>
         <translation>The file %1 cannot be read completely.</translation>
     </message>
+    <message>
+        <source>Das Feld %1, zu dem die Bohrung gehört, ist nicht da.</source>
+        <translation>The field %1 that the well belongs to is not there.</translation>
+    </message>
 </context>
 <context>
     <name>FieldPanel</name>
@@ -5394,6 +5422,14 @@ Not free format</translation>
 (postgresql://NUTZER@RECHNER:PORT/DATENBANK; das Passwort aus PGPASSWORD oder ~/.pgpass):</source>
         <translation>Address of the database on the PostgreSQL server
 (postgresql://USER@HOST:PORT/DATABASE; the password from PGPASSWORD or ~/.pgpass):</translation>
+    </message>
+    <message>
+        <source>Abstand zu allen</source>
+        <translation>Clearance to All</translation>
+    </message>
+    <message>
+        <source>Die Bohrung wird mit allen Bohrpfaden des Felds %1 verglichen, die ihr näher kommen als (m):</source>
+        <translation>The well is compared with every wellbore of the field %1 that comes closer to it than (m):</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,8 @@ struct WellSettings
     std::optional<double> bitDistance;
     ClearanceSettings clearance;
     std::vector<OffsetWell> offsets;
+    // The field whose wellbores are the well's neighbours besides `offsets`; unset: none.
+    std::optional<FieldLink> field;
     // The magnetic and gravity readings of the survey's stations, in the order the file
     // gave them; a reading whose depth no station has any more is left aside.
     std::vector<well::FieldReading> fieldReadings;

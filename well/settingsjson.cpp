@@ -294,6 +294,7 @@ std::string settingsToJson(const WellSettings &s)
     settingsjson::writePlan(j, kPlan, s.plan, s.planStep, s.bitDistance);
     settingsjson::writeClearanceRule(j, s.clearance);
     settingsjson::writeOffsets(j, s.offsets);
+    settingsjson::writeFieldLink(j, s.field);
     settingsjson::addOtherMembers(j, s.otherMembers);
     return j.dump();
 }
@@ -341,7 +342,7 @@ bool settingsFromJson(std::string_view text, WellSettings &out, std::string *fau
     if (easting)
         s.wellhead = Wellhead { *easting, *northing };
 
-    if (!settingsjson::readOffsets(in, s.offsets))
+    if (!settingsjson::readOffsets(in, s.offsets) || !settingsjson::readFieldLink(in, s.field))
         return fail(in.fault);
     s.otherMembers = settingsjson::otherMembersOf(j, isKnown);
     out = std::move(s);

@@ -81,4 +81,27 @@ TEST(ClearanceSettingsJson, TheLayersMembersAlone)
     EXPECT_EQ(back[0], o);
 }
 
+TEST(ClearanceSettingsJson, AFieldLinkKeepsWhatItNamesAndNoMore)
+{
+    for (const FieldLink &link : { FieldLink { "../feld.sqlite", "Feld/Pad Süd/A-1", 750.0 },
+             FieldLink { "postgresql://team@db.example/feld", {}, std::nullopt } }) {
+        settingsjson::Json j = settingsjson::Json::object();
+        settingsjson::writeFieldLink(j, link);
+        // What is unset is not written.
+        EXPECT_EQ(j["field"].contains("radius"), link.radius.has_value()) << j.dump();
+        EXPECT_EQ(j["field"].contains("wellbore"), !link.wellbore.empty()) << j.dump();
+        settingsjson::Reader in(j);
+        std::optional<FieldLink> back;
+        ASSERT_TRUE(settingsjson::readFieldLink(in, back)) << in.fault;
+        EXPECT_EQ(back, link);
+    }
+    settingsjson::Json none = settingsjson::Json::object();
+    settingsjson::writeFieldLink(none, std::nullopt);
+    EXPECT_TRUE(none.empty());
+    settingsjson::Reader in(none);
+    std::optional<FieldLink> back;
+    EXPECT_TRUE(settingsjson::readFieldLink(in, back));
+    EXPECT_FALSE(back);
+}
+
 } // namespace

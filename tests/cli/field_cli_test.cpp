@@ -340,3 +340,58 @@ TEST_F(FieldCli, AFieldOnAServerTakesAnImportAndListsItAsAFileDoes)
 }
 
 } // namespace
+
+TEST_F(FieldCli, ADocumentOfTheFieldScansItsWellboresAsTheFieldHoldsThemNow)
+{
+    makeField();
+    // ref.dvn made a member of the field: its neighbours are references, no stations.
+    DocumentItems items;
+    std::string message;
+    ASSERT_TRUE(readDocumentFile(dir + "/ref.dvn", "ref.dvn", items, message)) << message;
+    ASSERT_TRUE(items.m_Settings.offsets.empty());
+    items.m_Settings.field = FieldLink { "feld.sqlite", "feld/Standort 1/ref", 2000.0 };
+    ASSERT_TRUE(writeDocumentFile(dir + "/linked.dvn", items));
+    const auto documentSize = std::filesystem::file_size(dir + "/linked.dvn");
+
+    // The same rows as the scan of the field against the well, itself left out.
+    const Result linked = run("linked.dvn --clearance linked.csv");
+    const Result all
+        = run("--field feld.sqlite --well ref --scan-all --radius 2000 --clearance all.csv");
+    EXPECT_EQ(linked.status, 3) << linked.err;
+    EXPECT_EQ(all.status, 3) << all.err;
+    const std::vector<Fields> before = csvLines(file("linked.csv"));
+    ASSERT_GT(before.size(), 100u);
+    EXPECT_EQ(before, csvLines(file("all.csv")));
+    EXPECT_EQ(file("linked.csv").find("Standort 1/ref"), std::string::npos);
+
+    // Another survey of off1 in the field: the document's next scan takes it, and the
+    // document is as it was.
+    ASSERT_EQ(run("'" + kSet + "offset-04.csv' --wellhead 500040,5700000 --save off1.dvn"
+                  " --error-model iscwsa-mwd-rev5 --mag-field 50000 --mag-dip 70 --declination 0"
+                  " --north grid --grid-convergence 0 --crs EPSG:25832")
+                  .status,
+        0);
+    ASSERT_EQ(run("--field feld.sqlite --import off1.dvn").status, 0);
+    ASSERT_EQ(run("linked.dvn --clearance again.csv").status, 3);
+    const std::vector<Fields> after = csvLines(file("again.csv"));
+    const auto rowsOf = [](const std::vector<Fields> &rows, const std::string &well) {
+        std::vector<Fields> out;
+        for (const Fields &row : rows)
+            if (row.size() > 1 && row[1] == well)
+                out.push_back(row);
+        return out;
+    };
+    const std::string off1 = "feld/Standort 1/off1", off2 = "feld/Standort 1/off2";
+    EXPECT_FALSE(rowsOf(before, off1).empty());
+    EXPECT_NE(rowsOf(after, off1), rowsOf(before, off1));
+    EXPECT_EQ(rowsOf(after, off2), rowsOf(before, off2));
+    EXPECT_EQ(std::filesystem::file_size(dir + "/linked.dvn"), documentSize);
+
+    // A field that is not there is said, and nothing is scanned without it.
+    items.m_Settings.field->location = "fehlt.sqlite";
+    ASSERT_TRUE(writeDocumentFile(dir + "/lost.dvn", items));
+    const Result lost = run("lost.dvn --clearance lost.csv");
+    EXPECT_EQ(lost.status, 2);
+    EXPECT_NE(lost.err.find("fehlt.sqlite"), std::string::npos) << lost.err;
+    EXPECT_FALSE(std::filesystem::exists(dir + "/fehlt.sqlite"));
+}

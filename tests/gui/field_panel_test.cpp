@@ -10,6 +10,7 @@
 #include "field/wellfile.h"
 #include "shell/commandids.h"
 #include "shell/fieldpanel.h"
+#include "textview/dravonview.h"
 #include "tests/support/pgserver.h"
 
 #include <QComboBox>
@@ -557,4 +558,92 @@ TEST_F(FieldPanelTest, AFolderImportsWhatItCanReadAndNamesTheRest)
     EXPECT_TRUE(panel()->notice().contains(QStringLiteral("leer"))) << panel()->notice().toStdString();
     EXPECT_EQ(outline(), added);
     EXPECT_EQ(previews.size(), 1u) << "no preview for nothing";
+}
+
+TEST_F(FieldPanelTest, TheOpenWellIsScannedAgainstTheFieldAsItIsAndKeepsOnlyTheLink)
+{
+    // Two wells on a pad of their own, 20 m apart; the others stand some thousand
+    // kilometres off.
+    {
+        std::string fault;
+        std::optional<field::Database> db = field::Database::open(path.toStdString(), fault);
+        std::vector<field::ImportItem> items;
+        for (const auto &[name, east] : { std::pair { "C-1", 500000.0 }, { "C-2", 500020.0 } }) {
+            well::Well w = surveyed(name, 1500, 90);
+            w.settings.wellhead = Wellhead { east, 5700000 };
+            w.settings.epsg = 25832;
+            w.settings.north = NorthReference::Grid;
+            w.settings.gridConvergence = 0;
+            items.push_back({ { "Nord", "Pad C", name, name, name }, w, name });
+        }
+        ASSERT_TRUE(db->importWells(items, "test", fault)) << fault;
+        panel()->refresh();
+    }
+    tree()->setCurrentItem(find(QStringLiteral("Nord/Pad C/C-1/C-1/C-1")));
+    panel()->openAction()->trigger();
+    settle();
+    // The neighbours within the radius, and those beyond it.
+    const auto listed = [this](bool far) {
+        std::vector<std::string> names;
+        for (const clr::OffsetScan &o : doc->clearance().scan.offsets) {
+            if (o.outOfReach == far)
+                names.push_back(o.name);
+        }
+        return names;
+    };
+    const auto scanned = [&] { return listed(false); };
+    EXPECT_TRUE(scanned().empty());
+    ASSERT_TRUE(frame->action(ID_ABSTAND_ALLE)->isEnabled());
+    ui.scanRadii.push_back(5000);
+    frame->action(ID_ABSTAND_ALLE)->trigger();
+    settle();
+    // Every other wellbore of the field, the well's own left out; those beyond the radius
+    // are not searched.
+    ASSERT_TRUE(doc->settings().field);
+    EXPECT_EQ(doc->settings().field->wellbore, "Nord/Pad C/C-1");
+    EXPECT_EQ(doc->settings().field->radius, 5000.0);
+    EXPECT_EQ(scanned(), std::vector<std::string> { "Nord/Pad C/C-2" });
+    EXPECT_EQ(listed(true),
+        (std::vector<std::string> { "Nord/Pad A/A-1", "Nord/Pad A/A-2", "Nord/Pad B/B-1" }));
+    // 20 m apart in the grid at the surface, on the ground 20 m over the scale of the
+    // grid at its central meridian, 0.9996; nowhere farther below.
+    const clr::OffsetScan &c2 = doc->clearance().scan.offsets.back();
+    ASSERT_FALSE(c2.rows.empty());
+    EXPECT_NEAR(c2.rows.front().distance, 20.0 / 0.9996, 1e-4);
+    for (const clr::Row &row : c2.rows)
+        EXPECT_LE(row.distance, 20.0 / 0.9996 + 1e-4) << row.referenceMd;
+
+    // Saved, the document holds the link and none of the neighbours' stations.
+    const QString saved = temp.filePath(QStringLiteral("c1.dvn"));
+    ui.saveNames = { saved };
+    press(Qt::Key_S, Qt::ControlModifier);
+    DocumentItems items;
+    std::string message;
+    ASSERT_TRUE(readDocumentFile(saved.toStdString(), "c1.dvn", items, message)) << message;
+    EXPECT_TRUE(items.m_Settings.offsets.empty());
+    ASSERT_TRUE(items.m_Settings.field);
+    EXPECT_EQ(items.m_Settings.field->location, QFileInfo(path).absoluteFilePath().toStdString());
+
+    // A change of the field is the neighbours' change at once.
+    ASSERT_TRUE(panel()->renameNode(find(QStringLiteral("Nord/Pad C/C-2/C-2/C-2")), "C-2a"));
+    settle();
+    EXPECT_EQ(scanned(), std::vector<std::string> { "Nord/Pad C/C-2/C-2a" });
+
+    // Loosed from the field, and bound again by Strg+Z in the document's history.
+    frame->action(ID_FELDBEZUG_LOESEN)->trigger();
+    settle();
+    EXPECT_FALSE(doc->settings().field);
+    EXPECT_TRUE(scanned().empty());
+    frame->textView()->setFocus();
+    press(Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    ASSERT_TRUE(doc->settings().field);
+    EXPECT_EQ(scanned(), std::vector<std::string> { "Nord/Pad C/C-2/C-2a" });
+
+    // Opened again from its file, it scans the field again, itself still left out.
+    doc->SetModifiedFlag(false);
+    ui.openNames = { saved };
+    frame->action(ID_FILE_OPEN)->trigger();
+    settle();
+    EXPECT_EQ(scanned(), std::vector<std::string> { "Nord/Pad C/C-2/C-2a" });
 }

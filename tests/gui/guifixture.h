@@ -85,6 +85,7 @@ public:
     std::deque<SaveAnswer> saveAnswers; // empty: Cancel
     std::deque<QString> openNames; // empty: cancelled
     std::deque<QString> fieldNames; // "Feld öffnen …"; empty: cancelled
+    std::deque<double> scanRadii; // "Abstand zu allen …"; empty: cancelled
     std::deque<QString> saveNames; // empty: cancelled
     std::deque<QString> exportNames; // empty: cancelled
     int exportFilter = 0; // the file dialog's filter the user picks
@@ -120,6 +121,14 @@ public:
     QString openFileName() override { return take(openNames); }
     QString fieldFileName() override { return take(fieldNames); }
     QString fieldAddress(const QString &) override { return take(fieldNames); }
+    std::optional<double> scanRadius(const QString &, double) override
+    {
+        if (scanRadii.empty())
+            return std::nullopt;
+        const double r = scanRadii.front();
+        scanRadii.pop_front();
+        return r;
+    }
     QString saveFileName(const QString &) override { return take(saveNames); }
     QString exportFileName(const QString &, const QStringList &, int &filter) override
     {

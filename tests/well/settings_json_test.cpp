@@ -97,6 +97,10 @@ INSTANTIATE_TEST_SUITE_P(Members, RefusedMember,
         Refusal { R"({"magDip":-90.01})", "magDip" },
         Refusal { R"({"ellipseSigma":0})", "ellipseSigma" },
         Refusal { R"({"ellipseSigma":12})", "ellipseSigma" },
-        Refusal { R"({"ellipseSigma":null})", "ellipseSigma" }));
+        Refusal { R"({"ellipseSigma":null})", "ellipseSigma" },
+        Refusal { R"({"field":["feld.sqlite"]})", "field" },
+        Refusal { R"({"field":{"wellbore":"F/S/A"}})", "field.location" },
+        Refusal { R"({"field":{"location":""}})", "field.location" },
+        Refusal { R"({"field":{"location":"f.sqlite","radius":0.5}})", "field.radius" }));
 
 } // namespace
