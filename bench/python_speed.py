@@ -7,19 +7,19 @@ Rev. 5 covariances of 3,000 stations. Each figure is the best of several runs.
 
 To set a peer beside them, time its public call on the same arrays in the same process.
 
-On the two-core development machine (Debian 12, GCC 12, Release), December 2026, with
-the load average at 2.0 to 2.2 from other builds on the machine: three runs of this
-script for the module as it was (its course made through both trajectories and the
-export's rows) and three for the module whose course() writes the numeric course
-straight into its arrays, alternately in one shell. Course of 1,000,000 stations: 0.21
-to 0.29 s before, 0.042 to 0.052 s now; the numpy script below took 0.047 to 0.059 s
-beside it, so the module now takes 0.7 to 1.1 times the numpy script's time, not the
-tenth of a pure-Python peer's aimed at. Rev 5 covariances of 3,000 stations: 0.97 to
-1.64 ms (unchanged code). `perf record` of twenty courses: about a fifth of the time is
-the numeric pass's own loops, an eighth the vector sine, cosine and arc tangent, a good
-part the check of each station in single precision, and only about 5 % the kernel
-clearing pages (the output arrays are advised onto huge pages). Under the load of other
-builds the figures of both scatter by a factor of two or more.
+On the two-core development machine (Debian 12, GCC 12, Release), December 2026, load
+average 0.02 to 0.17 (otherwise idle): three runs of this script for the module as it
+was (its course made through both trajectories and the export's rows) and three for the
+module whose course() writes the numeric course straight into its arrays, alternately in
+one shell. Course of 1,000,000 stations: 0.21 to 0.22 s before, 0.038 to 0.047 s now;
+the numpy script below took 0.044 to 0.056 s beside them, so the module now takes 0.7 to
+0.9 times the numpy script's time, not the tenth of a pure-Python peer's aimed at. Rev 5
+covariances of 3,000 stations: 0.98 to 1.01 ms (unchanged code). An earlier round under
+a load average of 2 from other builds gave 0.21 to 0.29 s before and 0.042 to 0.052 s
+now. `perf record` of twenty courses (with this script's making of the survey): a fifth
+of the samples in the numeric pass's own loop, an eighth in the vector sine, cosine and
+arc tangent, about a sixth in the check of each station in single precision, 8 % in the
+kernel (the output arrays are advised onto huge pages) and 10 % in Python itself.
 """
 import time
 

@@ -27,21 +27,40 @@ namespace {
 
 } // namespace
 
+namespace {
+
+// The rules on the values rounded once: the check of a million stations rounds each
+// value once, not once per rule.
+bool firstDepthAcceptedAs(float T)
+{
+    return !(T < 0);
+}
+
+bool inclinationAcceptedAs(float phi)
+{
+    return !(phi < 0 || phi > 180);
+}
+
+bool azimuthAcceptedAs(float theta)
+{
+    return !(theta < 0 || theta > 360);
+}
+
+} // namespace
+
 bool firstDepthAccepted(double md)
 {
-    return !(single(md) < 0);
+    return firstDepthAcceptedAs(single(md));
 }
 
 bool inclinationAccepted(double inclination)
 {
-    const float phi = single(inclination);
-    return !(phi < 0 || phi > 180);
+    return inclinationAcceptedAs(single(inclination));
 }
 
 bool azimuthAccepted(double azimuth)
 {
-    const float theta = single(azimuth);
-    return !(theta < 0 || theta > 360);
+    return azimuthAcceptedAs(single(azimuth));
 }
 
 bool depthRises(double previous, double md)
@@ -67,7 +86,7 @@ std::size_t checkLines(std::size_t lineCount, const std::vector<UnreadLine> &unr
     // First depth below 0 m: the surface station goes in front. A tie-in station always
     // stands in front.
     shifted = tieIn.has_value();
-    double previousMd = tieIn ? tieIn->md : 0.0; // of the last station taken
+    float previousT = single(tieIn ? tieIn->md : 0.0); // of the last station taken
     bool stopped = false;
     std::size_t u = 0, s = 0; // next unread line, next station
     for (std::size_t i = 0; !stopped && i < lineCount; ++i) {
@@ -83,14 +102,14 @@ std::size_t checkLines(std::size_t lineCount, const std::vector<UnreadLine> &unr
                     theta = single(station.azimuth);
         if (i == 0 && tieIn) {
             // The first interval runs down from the tie-in station.
-            if (!depthRises(tieIn->md, station.md)) {
+            if (!(T > previousT)) { // depthRises() on the rounded depths
                 report(Message::FirstDepthAtTieIn, std::vector<double> { T, single(tieIn->md) },
                     textOf(index));
                 count = 0;
                 break;
             }
         } else if (i == 0) {
-            if (!firstDepthAccepted(station.md)) {
+            if (!firstDepthAcceptedAs(T)) {
                 // Neither rule fits a hole that starts above the surface.
                 report(Message::NegativeFirstDepth, std::vector<double> { T },
                     textOf(index));
@@ -101,20 +120,20 @@ std::size_t checkLines(std::size_t lineCount, const std::vector<UnreadLine> &unr
         }
         // A refused line ends the run at the line before it: the lines above it were
         // all taken.
-        if (!inclinationAccepted(station.inclination)) {
+        if (!inclinationAcceptedAs(phi)) {
             report(Message::InclinationOutOfRange, std::vector<double> { phi },
                 textOf(index));
             count = static_cast<long long>(i);
             stopped = true;
         }
-        if (!azimuthAccepted(station.azimuth)) {
+        if (!azimuthAcceptedAs(theta)) {
             report(Message::AzimuthOutOfRange, std::vector<double> { theta },
                 textOf(index));
             count = static_cast<long long>(i);
             stopped = true;
         }
         if (i > 0) {
-            if (!depthRises(previousMd, station.md)) {
+            if (!(T > previousT)) { // depthRises() on the rounded depths
                 report(Message::DepthNotIncreasing,
                     std::vector<double> { static_cast<double>(i + 1), T },
                     textOf(index));
@@ -124,7 +143,7 @@ std::size_t checkLines(std::size_t lineCount, const std::vector<UnreadLine> &unr
         }
         if (!stopped && (shifted || i > 0)) {
             take(station);
-            previousMd = station.md;
+            previousT = T;
         }
     }
     if (shifted)
