@@ -522,7 +522,11 @@ std::optional<py::dict> leanCourse(const well::StationColumns &stations,
 {
     const CliOptions options = optionsOf(kwargs, "-");
     const WellSettings settings = settingsOf(options, stored);
-    const std::optional<std::size_t> count = well::checkedStationCount(stations, settings.tieIn);
+    std::optional<std::size_t> count;
+    {
+        py::gil_scoped_release release;
+        count = well::checkedStationCount(stations, settings.tieIn);
+    }
     if (!count)
         return std::nullopt;
     const std::optional<double> sectionAzimuth
