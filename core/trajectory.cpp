@@ -277,6 +277,90 @@ namespace {
 
 } // namespace
 
+namespace {
+
+    // The numeric pass, a block of stations at a time, each block beginning with the last
+    // station of the one before: the columns stay in the processor's cache, whatever the
+    // length of the survey. `input(first, count, md, inclination, azimuth)` gives the
+    // depths and angles (degrees) of stations first to first + count - 1; `near(i)`, for
+    // an interval whose cosine of the dogleg lies below kNearRightAngle, whether the run
+    // reaches station i; `stopped(i, kind)` is told where the run stops; `output(lo, j0,
+    // m, c)` takes the values of stations lo + j0 to lo + m - 1 from the block's columns.
+    // Returns the number of stations reached.
+    template <class Input, class Near, class Stopped, class Output>
+    std::size_t numericPass(std::size_t n, const Origin &origin, Input &&input, Near &&near,
+        Stopped &&stopped, Output &&output)
+    {
+        const double DEG = degree();
+        constexpr std::size_t kBlock = 2048;
+        Columns c(kBlock + 1);
+        double *md = c[Columns::Md], *K = c[Columns::Cos], *chord = c[Columns::Chord],
+               *half = c[Columns::Half], *tvd = c[Columns::Tvd], *north = c[Columns::North],
+               *east = c[Columns::East], *toward = c[Columns::Inc], *beta = c[Columns::Beta],
+               *dls = c[Columns::Dls], *radius = c[Columns::Radius], *disp = c[Columns::Disp];
+        double TVD = origin.tvd, N = origin.north, E = origin.east;
+        std::size_t reached = n;
+        for (std::size_t first = 0; first < reached; first += kBlock) {
+            const std::size_t lo = first == 0 ? 0 : first - 1;
+            std::size_t m = std::min(n, first + kBlock) - lo;
+            input(lo, m, md, c[Columns::Inc], c[Columns::Azi]);
+            for (std::size_t j = 0; j < m; ++j) {
+                c[Columns::Inc][j] = c[Columns::Inc][j] * DEG;
+                c[Columns::Azi][j] = c[Columns::Azi][j] * DEG;
+            }
+            vmath::sincos(c[Columns::Inc], c[Columns::SinInc], c[Columns::CosInc], m);
+            vmath::sincos(c[Columns::Azi], c[Columns::SinAzi], c[Columns::CosAzi], m);
+            chords(c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi], c[Columns::CosAzi],
+                K, chord, c[Columns::Sum], m);
+
+            // Where the run stops, by the table's rules.
+            for (std::size_t j = 1; j < m; ++j) {
+                const bool tooLarge = !(K[j] > 0.0);
+                if (tooLarge || (md[j] != 0.0 && md[j] == md[j - 1])) {
+                    const std::size_t i = lo + j;
+                    stopped(i, tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths);
+                    reached = i;
+                    m = j;
+                    break;
+                }
+                if (K[j] < kNearRightAngle && !near(lo + j)) {
+                    reached = lo + j;
+                    m = j;
+                    break;
+                }
+            }
+
+            // Half the arc's angle. A straight piece has the same direction at both ends.
+            // (The table's pass also takes a cosine that rounds to 1 for one, a dogleg below
+            // about 1e-6 degrees.)
+            if (m > 1)
+                vmath::atan2(chord + 1, c[Columns::Sum] + 1, half + 1, m - 1);
+            for (std::size_t j = 1; j < m; ++j) {
+                if (chord[j] == 0.0)
+                    half[j] = 0.0;
+            }
+            increments(md, c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi],
+                c[Columns::CosAzi], half, chord, c[Columns::Sum], tvd, north, east, m);
+            // The running sums in registers: through memory each would wait for the one
+            // before.
+            tvd[0] = TVD;
+            north[0] = N;
+            east[0] = E;
+            for (std::size_t j = 1; j < m; ++j) {
+                tvd[j] = TVD += tvd[j];
+                north[j] = N += north[j];
+                east[j] = E += east[j];
+            }
+            // The azimuths of the displacements, into the inclination's column.
+            vmath::atan2(east, north, toward, m);
+            derived(md, half, north, east, toward, beta, dls, radius, disp, DEG, m);
+            output(lo, first == 0 ? std::size_t(0) : std::size_t(1), m, c);
+        }
+        return reached;
+    }
+
+} // namespace
+
 void computeNumericTrajectory(Trajectory &out)
 {
     out.stop = Stop {};
@@ -285,89 +369,71 @@ void computeNumericTrajectory(Trajectory &out)
     if (n == 0)
         return;
     Station *st = out.stations.data();
-    const double DEG = degree();
-
-    // A block of stations at a time, each block beginning with the last station of the one
-    // before: the columns stay in the processor's cache, whatever the length of the survey.
-    constexpr std::size_t kBlock = 2048;
-    Columns c(kBlock + 1);
-    double *md = c[Columns::Md], *K = c[Columns::Cos], *chord = c[Columns::Chord],
-           *half = c[Columns::Half], *tvd = c[Columns::Tvd], *north = c[Columns::North],
-           *east = c[Columns::East], *toward = c[Columns::Inc], *beta = c[Columns::Beta],
-           *dls = c[Columns::Dls], *radius = c[Columns::Radius], *disp = c[Columns::Disp];
-    double TVD = out.origin.tvd, N = out.origin.north, E = out.origin.east;
-    std::size_t reached = n;
-    for (std::size_t first = 0; first < reached; first += kBlock) {
-        const std::size_t lo = first == 0 ? 0 : first - 1;
-        std::size_t m = std::min(n, first + kBlock) - lo;
-        for (std::size_t j = 0; j < m; ++j) {
-            md[j] = st[lo + j].md;
-            c[Columns::Inc][j] = st[lo + j].inclination * DEG;
-            c[Columns::Azi][j] = st[lo + j].azimuth * DEG;
-        }
-        vmath::sincos(c[Columns::Inc], c[Columns::SinInc], c[Columns::CosInc], m);
-        vmath::sincos(c[Columns::Azi], c[Columns::SinAzi], c[Columns::CosAzi], m);
-        chords(c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi], c[Columns::CosAzi],
-            K, chord, c[Columns::Sum], m);
-
-        // Where the run stops, by the table's rules.
-        for (std::size_t j = 1; j < m; ++j) {
-            const bool tooLarge = !(K[j] > 0.0);
-            if (tooLarge || (md[j] != 0.0 && md[j] == md[j - 1])) {
-                const std::size_t i = lo + j;
-                out.stop = stopAt(st, i, tooLarge ? StopKind::DoglegTooLarge : StopKind::EqualDepths);
-                reached = i;
-                m = j;
-                break;
+    const std::size_t reached = numericPass(
+        n, out.origin,
+        [st](std::size_t lo, std::size_t m, double *md, double *inc, double *azi) {
+            for (std::size_t j = 0; j < m; ++j) {
+                md[j] = st[lo + j].md;
+                inc[j] = st[lo + j].inclination;
+                azi[j] = st[lo + j].azimuth;
             }
-        }
-
-        // Half the arc's angle. A straight piece has the same direction at both ends. (The
-        // table's pass also takes a cosine that rounds to 1 for one, a dogleg below about
-        // 1e-6 degrees.)
-        if (m > 1)
-            vmath::atan2(chord + 1, c[Columns::Sum] + 1, half + 1, m - 1);
-        for (std::size_t j = 1; j < m; ++j) {
-            if (chord[j] == 0.0)
-                half[j] = 0.0;
-        }
-        increments(md, c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi],
-            c[Columns::CosAzi], half, chord, c[Columns::Sum], tvd, north, east, m);
-        // The running sums in registers: through memory each would wait for the one before.
-        tvd[0] = TVD;
-        north[0] = N;
-        east[0] = E;
-        for (std::size_t j = 1; j < m; ++j) {
-            tvd[j] = TVD += tvd[j];
-            north[j] = N += north[j];
-            east[j] = E += east[j];
-        }
-        // The azimuths of the displacements, into the inclination's column.
-        vmath::atan2(east, north, toward, m);
-        derived(md, half, north, east, toward, beta, dls, radius, disp, DEG, m);
-
-        for (std::size_t j = first == 0 ? 0 : 1; j < m; ++j) {
-            Station &s = st[lo + j];
-            s.direction = { c[Columns::SinInc][j], c[Columns::CosInc][j], c[Columns::SinAzi][j],
-                c[Columns::CosAzi][j] };
-            s.tvd = tvd[j];
-            s.north = north[j];
-            s.east = east[j];
-            s.depthLoss = s.md - tvd[j];
-            s.displacement = disp[j];
-            s.displacementAzimuth = toward[j];
-            if (lo + j == 0) {
-                s.straight = false;
-                s.doglegRad = s.doglegPer30 = s.radius = 0.0;
-                continue;
+        },
+        [](std::size_t) { return true; },
+        [&out, st](std::size_t i, StopKind kind) { out.stop = stopAt(st, i, kind); },
+        [st](std::size_t lo, std::size_t j0, std::size_t m, Columns &c) {
+            for (std::size_t j = j0; j < m; ++j) {
+                Station &s = st[lo + j];
+                s.direction = { c[Columns::SinInc][j], c[Columns::CosInc][j],
+                    c[Columns::SinAzi][j], c[Columns::CosAzi][j] };
+                s.tvd = c[Columns::Tvd][j];
+                s.north = c[Columns::North][j];
+                s.east = c[Columns::East][j];
+                s.depthLoss = s.md - c[Columns::Tvd][j];
+                s.displacement = c[Columns::Disp][j];
+                s.displacementAzimuth = c[Columns::Inc][j];
+                if (lo + j == 0) {
+                    s.straight = false;
+                    s.doglegRad = s.doglegPer30 = s.radius = 0.0;
+                    continue;
+                }
+                s.straight = c[Columns::Chord][j] == 0.0;
+                s.doglegRad = c[Columns::Beta][j];
+                s.doglegPer30 = c[Columns::Dls][j];
+                s.radius = c[Columns::Radius][j];
             }
-            s.straight = chord[j] == 0.0;
-            s.doglegRad = beta[j];
-            s.doglegPer30 = dls[j];
-            s.radius = radius[j];
-        }
-    }
+        });
     out.stations.resize(reached);
+}
+
+std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const StationInput &input,
+    const NearRightAngle &near, const CourseColumns &out)
+{
+    if (n == 0)
+        return 0;
+    // The angles as given are columns of their own: the block's turn into radians.
+    const auto given = [&](std::size_t lo, std::size_t m, double *md, double *inc, double *azi) {
+        input(lo, m, md, inc, azi);
+        std::copy(inc, inc + m, out.inclination + lo);
+        std::copy(azi, azi + m, out.azimuth + lo);
+    };
+    return numericPass(
+        n, origin, given, near, [](std::size_t, StopKind) {},
+        [&out](std::size_t lo, std::size_t j0, std::size_t m, Columns &c) {
+            const double *md = c[Columns::Md];
+            for (std::size_t j = j0; j < m; ++j) {
+                const std::size_t i = lo + j;
+                out.md[i] = md[j];
+                out.tvd[i] = c[Columns::Tvd][j];
+                out.north[i] = c[Columns::North][j];
+                out.east[i] = c[Columns::East][j];
+                out.depthLoss[i] = md[j] - c[Columns::Tvd][j];
+                out.displacement[i] = c[Columns::Disp][j];
+                out.displacementAzimuth[i] = c[Columns::Inc][j];
+                const bool surface = i == 0;
+                out.doglegPer30[i] = surface ? 0.0 : c[Columns::Dls][j];
+                out.radius[i] = surface ? 0.0 : c[Columns::Radius][j];
+            }
+        });
 }
 
 // Position or direction: north, east and downward components.

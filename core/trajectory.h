@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace traj {
@@ -125,6 +126,33 @@ void computeTrajectory(Trajectory &out);
 // (core/vectormath.h), several times faster. Its values agree with computeTrajectory's
 // to rounding, not digit for digit.
 void computeNumericTrajectory(Trajectory &out);
+
+// Below this cosine of an interval's dogleg (about 89.994 degrees) the run of the
+// rounded stations, whose directions lie within a few 1e-7 of the numeric pass's, may
+// stop where the numeric pass goes on; above it neither stops.
+constexpr double kNearRightAngle = 1e-4;
+
+// The columns of computed stations, one array per quantity with a value per station: the
+// values of computeNumericTrajectory's records, the dogleg per 30 m and the radius 0 at
+// the first station.
+struct CourseColumns
+{
+    double *md, *inclination, *azimuth, *tvd, *north, *east, *displacement,
+        *displacementAzimuth, *doglegPer30, *radius, *depthLoss;
+};
+
+// Fills md, inclination and azimuth (degrees) of `count` stations from `first` on.
+using StationInput = std::function<void(
+    std::size_t first, std::size_t count, double *md, double *inclination, double *azimuth)>;
+// For an interval whose cosine of the dogleg lies in (0, kNearRightAngle): whether the
+// run reaches station `i` at its end.
+using NearRightAngle = std::function<bool(std::size_t i)>;
+
+// computeNumericTrajectory's pass over `n` stations read through `input`, written into
+// `out` (n values each) without records: the same values to the last digit, where a run
+// of records stops and where `near` ends it. Returns the number of stations reached.
+std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const StationInput &input,
+    const NearRightAngle &near, const CourseColumns &out);
 
 // A position between stations (or at one).
 struct Point

@@ -31,6 +31,12 @@ struct Placement
     // Height above sea level of a point at `tvd` below the depth reference (negative
     // below sea level).
     std::optional<double> height(double tvd) const;
+
+    // grid() and height() of `n` points into columns of `n` values each: false, and
+    // nothing written there, where the placement gives no grid position (no height).
+    bool gridColumns(const double *north, const double *east, std::size_t n, double *easting,
+        double *northing) const;
+    bool heightColumn(const double *tvd, std::size_t n, double *height) const;
 };
 
 // The placement of offsets in the north of the measured azimuths that the settings give

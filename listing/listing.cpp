@@ -34,8 +34,18 @@ namespace listing {
 
 double verticalSection(double north, double east, double azimuth)
 {
+    double out = 0;
+    verticalSections(&north, &east, 1, azimuth, &out);
+    return out;
+}
+
+void verticalSections(
+    const double *north, const double *east, std::size_t n, double azimuth, double *out)
+{
     const double a = azimuth * units::kRadiansPerDegree;
-    return north * std::cos(a) + east * std::sin(a);
+    const double c = std::cos(a), s = std::sin(a);
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = north[i] * c + east[i] * s;
 }
 
 double defaultSectionAzimuth(const traj::Trajectory &t)

@@ -58,6 +58,10 @@ struct Listing
 // Horizontal offset projected on the section azimuth (degrees from north).
 double verticalSection(double north, double east, double azimuth);
 
+// verticalSection() of `n` offsets into `out`, the same values.
+void verticalSections(
+    const double *north, const double *east, std::size_t n, double azimuth, double *out);
+
 // The direction of the final displacement; 0 when there is none.
 double defaultSectionAzimuth(const traj::Trajectory &t);
 

@@ -3,6 +3,7 @@
 // exposes. Everything computed comes from the program's layers; see module.cpp.
 #pragma once
 
+#include "well/computation.h"
 #include "well/well.h"
 
 #include <pybind11/numpy.h>
@@ -62,6 +63,18 @@ std::string language();
 
 // Stations from three arrays of equal length (read in place where they are contiguous
 // float64, converted otherwise).
+// The arrays md, inclination and azimuth of a call, checked (one dimension, one length)
+// and read as doubles; `columns` reads them while this lives.
+class StationArrays
+{
+    using In = py::array_t<double, py::array::c_style | py::array::forcecast>;
+    In m_md, m_inclination, m_azimuth;
+
+public:
+    StationArrays(const py::handle &md, const py::handle &inclination, const py::handle &azimuth);
+    well::StationColumns columns;
+};
+
 well::Survey stationsOf(const py::handle &md, const py::handle &inclination, const py::handle &azimuth);
 
 py::object settingsDict(const WellSettings &settings);

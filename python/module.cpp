@@ -16,6 +16,7 @@
 #include "cli/options.h"
 #include "cli/programfile.h"
 #include "core/atomicfile.h"
+#include "core/hugepages.h"
 #include "document/docfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
@@ -23,6 +24,8 @@
 #include "export/wellrows.h"
 #include "geo/errormodelinputs.h"
 #include "geo/geojson.h"
+#include "geo/north.h"
+#include "geo/placement.h"
 #include "geo/owntoolfile.h"
 #include "i18n/i18n.h"
 #include "i18n/qt/catalogue.h"
@@ -226,6 +229,27 @@ py::array_t<double> array(std::size_t n)
 {
     return py::array_t<double>(static_cast<py::ssize_t>(n));
 }
+
+} // namespace
+
+StationArrays::StationArrays(
+    const py::handle &md, const py::handle &inclination, const py::handle &azimuth)
+    : m_md(In::ensure(md))
+    , m_inclination(In::ensure(inclination))
+    , m_azimuth(In::ensure(azimuth))
+{
+    if (!m_md || !m_inclination || !m_azimuth)
+        throw py::type_error("dravon: md, inclination and azimuth must be arrays of numbers");
+    if (m_md.ndim() != 1 || m_inclination.ndim() != 1 || m_azimuth.ndim() != 1)
+        throw py::value_error("dravon: md, inclination and azimuth must be one-dimensional");
+    const auto n = static_cast<std::size_t>(m_md.size());
+    if (static_cast<std::size_t>(m_inclination.size()) != n
+        || static_cast<std::size_t>(m_azimuth.size()) != n)
+        throw py::value_error("dravon: md, inclination and azimuth must have the same length");
+    columns = { m_md.data(), m_inclination.data(), m_azimuth.data(), 1, n };
+}
+
+namespace {
 
 // The well a function is asked about: a Survey, or the arrays md, inclination, azimuth.
 well::Well wellOfArguments(const py::handle &first, const py::object &inclination,
@@ -448,20 +472,12 @@ py::array_t<double> matrices(const std::vector<unc::Sym3> &c)
 
 well::Survey stationsOf(const py::handle &md, const py::handle &inclination, const py::handle &azimuth)
 {
-    using In = py::array_t<double, py::array::c_style | py::array::forcecast>;
-    const In m = In::ensure(md), i = In::ensure(inclination), a = In::ensure(azimuth);
-    if (!m || !i || !a)
-        throw py::type_error("dravon: md, inclination and azimuth must be arrays of numbers");
-    if (m.ndim() != 1 || i.ndim() != 1 || a.ndim() != 1)
-        throw py::value_error("dravon: md, inclination and azimuth must be one-dimensional");
-    const auto n = static_cast<std::size_t>(m.size());
-    if (static_cast<std::size_t>(i.size()) != n || static_cast<std::size_t>(a.size()) != n)
-        throw py::value_error("dravon: md, inclination and azimuth must have the same length");
+    const StationArrays arrays(md, inclination, azimuth);
+    const well::StationColumns &c = arrays.columns;
     well::Survey survey;
-    survey.reserve(n);
-    const double *pm = m.data(), *pi = i.data(), *pa = a.data();
-    for (std::size_t k = 0; k < n; ++k)
-        survey.add({ pm[k], pi[k], pa[k] });
+    survey.reserve(c.count);
+    for (std::size_t k = 0; k < c.count; ++k)
+        survey.add(c.at(k));
     return survey;
 }
 
@@ -495,13 +511,109 @@ Survey read(const std::string &path, const std::optional<std::string> &format,
     return out;
 }
 
+namespace {
+
+// course() of every station without the records of the analysis: the numeric course
+// written straight into the arrays of the columns (well::computeCourseColumns), then the
+// vertical section and the absolute columns as the export's rows have them. None when the
+// check has anything to say: the full computation then raises with its messages.
+std::optional<py::dict> leanCourse(const well::StationColumns &stations,
+    const WellSettings &stored, const py::kwargs &kwargs)
+{
+    const CliOptions options = optionsOf(kwargs, "-");
+    const WellSettings settings = settingsOf(options, stored);
+    std::optional<std::size_t> count;
+    {
+        py::gil_scoped_release release;
+        count = well::checkedStationCount(stations, settings.tieIn);
+    }
+    if (!count)
+        return std::nullopt;
+    const std::optional<double> sectionAzimuth
+        = options.sectionAzimuth ? options.sectionAzimuth : settings.sectionAzimuth;
+    const surveyexport::RowSettings rowSettings
+        = surveyexport::rowSettings(settings, options.unitGiven ? options.unit : settings.unit,
+            sectionAzimuth);
+    const geo::CourseNorth north = geo::courseNorth(settings);
+
+    enum { Md, Inc, Azi, Tvd, North, East, Disp, DispAzi, Section, Dls, Radius, Loss, Easting,
+        Northing, Height, kCount };
+    static const char *const names[kCount] = { "md", "inclination", "azimuth", "tvd", "north",
+        "east", "displacement", "displacement_azimuth", "vertical_section", "dls", "radius",
+        "depth_loss", "easting", "northing", "height" };
+    py::array_t<double> arrays[kCount];
+    double *p[kCount];
+    for (int c = 0; c < kCount; ++c) {
+        arrays[c] = array(*count);
+        p[c] = arrays[c].mutable_data();
+        // Fresh memory, first written below: in huge pages a million rows are a few
+        // dozen page faults instead of thirty thousand.
+        hugepages::advise(p[c], *count * sizeof(double));
+    }
+    std::size_t rows = 0;
+    bool placed = false;
+    double azimuth = 0;
+    {
+        py::gil_scoped_release release;
+        rows = well::computeCourseColumns(stations, settings.tieIn, north.turn,
+            { p[Md], p[Inc], p[Azi], p[Tvd], p[North], p[East], p[Disp], p[DispAzi], p[Dls],
+                p[Radius], p[Loss] });
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        // The export leaves the radius of a straight interval (and the first station's)
+        // empty.
+        for (std::size_t k = 0; k < rows; ++k) {
+            if (!(p[Radius][k] > 0))
+                p[Radius][k] = nan;
+        }
+        if (rows > 0) {
+            azimuth = sectionAzimuth.value_or(p[DispAzi][rows - 1]);
+            listing::verticalSections(p[North], p[East], rows, azimuth, p[Section]);
+            const geo::Placement &placement = rowSettings.placement;
+            placed = placement.gridColumns(p[North], p[East], rows, p[Easting], p[Northing]);
+            if (placed && !placement.heightColumn(p[Tvd], rows, p[Height]))
+                std::fill(p[Height], p[Height] + rows, nan);
+        }
+    }
+    py::dict out;
+    // The absolute columns only where the settings place the well, as in the export.
+    for (int c = 0; c < (placed ? kCount : Easting); ++c) {
+        if (rows < *count)
+            out[names[c]] = arrays[c][py::slice(0, static_cast<py::ssize_t>(rows), 1)].attr("copy")();
+        else
+            out[names[c]] = arrays[c];
+    }
+    out["section_azimuth"] = azimuth;
+    return out;
+}
+
+} // namespace
+
 py::dict course(const py::handle &first, const py::object &inclination, const py::object &azimuth,
     const py::object &tieIn, const py::kwargs &kwargs)
 {
-    well::Well w = wellOfArguments(first, inclination, azimuth);
     py::kwargs options = kwargs;
     if (!tieIn.is_none())
         options["tie_in"] = tieIn;
+    // Every station of a survey read without a line that is no station, or of three arrays.
+    if (py::isinstance<Survey>(first)) {
+        const Survey &survey = first.cast<const Survey &>();
+        const well::Survey &stations = survey.well.survey;
+        if (inclination.is_none() && azimuth.is_none() && stations.unreadLines().empty()
+            && stations.lineCount() == stations.stations().size()) {
+            static_assert(sizeof(well::Station) == 3 * sizeof(double));
+            const std::vector<well::Station> &st = stations.stations();
+            const well::StationColumns columns { st.empty() ? nullptr : &st.front().md,
+                st.empty() ? nullptr : &st.front().inclination,
+                st.empty() ? nullptr : &st.front().azimuth, 3, st.size() };
+            if (std::optional<py::dict> lean = leanCourse(columns, survey.well.settings, options))
+                return *lean;
+        }
+    } else if (!inclination.is_none() && !azimuth.is_none()) {
+        const StationArrays arrays(first, inclination, azimuth);
+        if (std::optional<py::dict> lean = leanCourse(arrays.columns, WellSettings {}, options))
+            return *lean;
+    }
+    well::Well w = wellOfArguments(first, inclination, azimuth);
     return listingOf(std::move(w), {}, options);
 }
 

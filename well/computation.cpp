@@ -27,21 +27,40 @@ namespace {
 
 } // namespace
 
+namespace {
+
+// The rules on the values rounded once: the check of a million stations rounds each
+// value once, not once per rule.
+bool firstDepthAcceptedAs(float T)
+{
+    return !(T < 0);
+}
+
+bool inclinationAcceptedAs(float phi)
+{
+    return !(phi < 0 || phi > 180);
+}
+
+bool azimuthAcceptedAs(float theta)
+{
+    return !(theta < 0 || theta > 360);
+}
+
+} // namespace
+
 bool firstDepthAccepted(double md)
 {
-    return !(single(md) < 0);
+    return firstDepthAcceptedAs(single(md));
 }
 
 bool inclinationAccepted(double inclination)
 {
-    const float phi = single(inclination);
-    return !(phi < 0 || phi > 180);
+    return inclinationAcceptedAs(single(inclination));
 }
 
 bool azimuthAccepted(double azimuth)
 {
-    const float theta = single(azimuth);
-    return !(theta < 0 || theta > 360);
+    return azimuthAcceptedAs(single(azimuth));
 }
 
 bool depthRises(double previous, double md)
@@ -49,54 +68,51 @@ bool depthRises(double previous, double md)
     return single(md) > single(previous);
 }
 
-CheckedSurvey checkSurvey(const Survey &survey, const std::optional<TieIn> &tieIn)
-{
-    CheckedSurvey out;
-    const std::vector<Station> &stations = survey.stations();
-    const std::vector<UnreadLine> &unread = survey.unreadLines();
-    const std::size_t lineCount = survey.lineCount();
-    const auto report = [&](Message id, std::vector<double> values, const std::string &line) {
-        out.diagnostics.push_back({ id, std::move(values), line });
-        out.clean = false;
-    };
+namespace {
 
-    // The stations taken, in slot k; slot 0 is the surface station. `count` follows the
-    // rules the table has always used for where the run ends.
-    std::vector<Station> &taken = out.stations;
-    hugepages::reserve(taken, stations.size() + 1);
-    taken.assign(1, tieIn ? tieIn->station() : Station {});
-    if (tieIn)
-        out.origin = { tieIn->tvd, tieIn->north, tieIn->east };
+// The check's rules over `lineCount` lines, the stations read by `stationAt(s)` and the
+// lines that are no station in `unread`. `report(id, values, line)` is told each message
+// with the line it quotes (`textOf(s)` gives station s's), `take(station)` each station
+// taken after the first.
+// Returns the number of stations the run takes, the surface or tie-in station included,
+// and sets `shifted` when that station stands in front of the first line.
+template <class StationAt, class TextOf, class Report, class Take>
+std::size_t checkLines(std::size_t lineCount, const std::vector<UnreadLine> &unread,
+    const StationAt &stationAt, const TextOf &textOf, const std::optional<TieIn> &tieIn,
+    bool &shifted, const Report &report, const Take &take)
+{
+    // `count` follows the rules the table has always used for where the run ends.
     long long count = static_cast<long long>(lineCount);
     // First depth below 0 m: the surface station goes in front. A tie-in station always
     // stands in front.
-    bool shifted = tieIn.has_value();
+    shifted = tieIn.has_value();
+    float previousT = single(tieIn ? tieIn->md : 0.0); // of the last station taken
     bool stopped = false;
     std::size_t u = 0, s = 0; // next unread line, next station
     for (std::size_t i = 0; !stopped && i < lineCount; ++i) {
         if (u < unread.size() && unread[u].position == s) {
-            report(Message::LineWithoutThreeValues, { static_cast<double>(i + 1) }, unread[u].text);
+            report(Message::LineWithoutThreeValues,
+                std::vector<double> { static_cast<double>(i + 1) }, unread[u].text);
             count = static_cast<long long>(i);
             break;
         }
-        const Station &station = stations[s];
+        const Station station = stationAt(s);
         const std::size_t index = s++;
-        // The line's text only where a message quotes it: writing a million stations'
-        // text costs more than checking them.
-        const auto line = [&] { return survey.text(index); };
         const float T = single(station.md), phi = single(station.inclination),
                     theta = single(station.azimuth);
         if (i == 0 && tieIn) {
             // The first interval runs down from the tie-in station.
-            if (!depthRises(tieIn->md, station.md)) {
-                report(Message::FirstDepthAtTieIn, { T, single(tieIn->md) }, line());
+            if (!(T > previousT)) { // depthRises() on the rounded depths
+                report(Message::FirstDepthAtTieIn, std::vector<double> { T, single(tieIn->md) },
+                    textOf(index));
                 count = 0;
                 break;
             }
         } else if (i == 0) {
-            if (!firstDepthAccepted(station.md)) {
+            if (!firstDepthAcceptedAs(T)) {
                 // Neither rule fits a hole that starts above the surface.
-                report(Message::NegativeFirstDepth, { T }, line());
+                report(Message::NegativeFirstDepth, std::vector<double> { T },
+                    textOf(index));
                 count = 0;
                 break;
             }
@@ -104,30 +120,63 @@ CheckedSurvey checkSurvey(const Survey &survey, const std::optional<TieIn> &tieI
         }
         // A refused line ends the run at the line before it: the lines above it were
         // all taken.
-        if (!inclinationAccepted(station.inclination)) {
-            report(Message::InclinationOutOfRange, { phi }, line());
+        if (!inclinationAcceptedAs(phi)) {
+            report(Message::InclinationOutOfRange, std::vector<double> { phi },
+                textOf(index));
             count = static_cast<long long>(i);
             stopped = true;
         }
-        if (!azimuthAccepted(station.azimuth)) {
-            report(Message::AzimuthOutOfRange, { theta }, line());
+        if (!azimuthAcceptedAs(theta)) {
+            report(Message::AzimuthOutOfRange, std::vector<double> { theta },
+                textOf(index));
             count = static_cast<long long>(i);
             stopped = true;
         }
         if (i > 0) {
-            if (!depthRises(taken.back().md, station.md)) {
-                report(Message::DepthNotIncreasing, { static_cast<double>(i + 1), T }, line());
+            if (!(T > previousT)) { // depthRises() on the rounded depths
+                report(Message::DepthNotIncreasing,
+                    std::vector<double> { static_cast<double>(i + 1), T },
+                    textOf(index));
                 count = static_cast<long long>(i);
                 stopped = true;
             }
         }
-        if (!stopped && (shifted || i > 0))
-            taken.push_back(station);
+        if (!stopped && (shifted || i > 0)) {
+            take(station);
+            previousT = T;
+        }
     }
     if (shifted)
         count += 1;
+    return static_cast<std::size_t>(count);
+}
+
+} // namespace
+
+CheckedSurvey checkSurvey(const Survey &survey, const std::optional<TieIn> &tieIn)
+{
+    CheckedSurvey out;
+    const std::vector<Station> &stations = survey.stations();
+    // The stations taken, in slot k; slot 0 is the surface station.
+    std::vector<Station> &taken = out.stations;
+    hugepages::reserve(taken, stations.size() + 1);
+    taken.assign(1, tieIn ? tieIn->station() : Station {});
+    if (tieIn)
+        out.origin = { tieIn->tvd, tieIn->north, tieIn->east };
+    bool shifted = false;
+    const std::size_t count = checkLines(
+        survey.lineCount(), survey.unreadLines(),
+        [&stations](std::size_t s) { return stations[s]; },
+        // The line's text only where a message quotes it: writing a million stations'
+        // text costs more than checking them.
+        [&survey](std::size_t s) { return survey.text(s); }, tieIn, shifted,
+        [&](Message id, std::vector<double> values, const std::string &line) {
+            out.diagnostics.push_back({ id, std::move(values), line });
+            out.clean = false;
+        },
+        [&taken](const Station &station) { taken.push_back(station); });
     // Every rule leaves at most the slots the loop filled.
-    taken.resize(static_cast<std::size_t>(count));
+    taken.resize(count);
     return out;
 }
 
@@ -458,6 +507,76 @@ Computation compute(const Well &well)
     Computation out;
     compute(well, out);
     return out;
+}
+
+namespace {
+
+// checkedStationCount(), and whether the surface or tie-in station stands in front of the
+// first line (`shifted`) or takes its place.
+std::optional<std::size_t> checkColumns(
+    const StationColumns &stations, const std::optional<TieIn> &tieIn, bool &shifted)
+{
+    bool clean = true;
+    const std::size_t count = checkLines(
+        stations.count, {}, [&stations](std::size_t s) { return stations.at(s); },
+        [](std::size_t) { return std::string(); }, tieIn, shifted,
+        [&clean](Message, const std::vector<double> &, const std::string &) { clean = false; },
+        [](const Station &) {});
+    if (!clean)
+        return std::nullopt;
+    return count;
+}
+
+} // namespace
+
+std::optional<std::size_t> checkedStationCount(
+    const StationColumns &stations, const std::optional<TieIn> &tieIn)
+{
+    bool shifted = false;
+    return checkColumns(stations, tieIn, shifted);
+}
+
+std::size_t computeCourseColumns(const StationColumns &stations,
+    const std::optional<TieIn> &tieIn, double azimuthTurn, const traj::CourseColumns &out)
+{
+    bool shifted = false;
+    const std::optional<std::size_t> count = checkColumns(stations, tieIn, shifted);
+    if (!count || *count == 0)
+        return 0;
+    // Station k of the run: the surface or tie-in station in front, then the lines; a
+    // first line at the surface gives its place to the surface station (checkSurvey).
+    const Station front = tieIn ? tieIn->station() : Station {};
+    const std::size_t skipped = shifted ? 0 : 1;
+    const auto stationOf = [&](std::size_t k) {
+        return k == 0 ? front : stations.at(k - 1 + skipped);
+    };
+    traj::Origin origin;
+    if (tieIn)
+        origin = { tieIn->tvd, tieIn->north, tieIn->east };
+    const traj::StationInput input = [&](std::size_t first, std::size_t n, double *md,
+                                         double *inclination, double *azimuth) {
+        for (std::size_t j = 0; j < n; ++j) {
+            const Station s = stationOf(first + j);
+            md[j] = s.md;
+            inclination[j] = s.inclination;
+            azimuth[j] = turned(s.azimuth, azimuthTurn);
+        }
+    };
+    // The results table's pass on the stations rounded to single precision stops at a
+    // change of direction of 90 degrees or more, and the course never goes beyond the
+    // table (computeCourse). Only a dogleg within a hair of 90 degrees can read as one
+    // there and not here: that interval is computed again as the table's pass computes
+    // it. (Its other stop, two depths alike, the check has refused already.)
+    const traj::NearRightAngle near = [&](std::size_t i) {
+        const Station a = stationOf(i - 1), b = stationOf(i);
+        const double aAzimuth = single(turned(a.azimuth, azimuthTurn)),
+                     bAzimuth = single(turned(b.azimuth, azimuthTurn));
+        const traj::Interval iv = traj::computeInterval(single(a.md),
+            traj::directionOf(single(a.inclination), aAzimuth), single(b.md),
+            traj::directionOf(single(b.inclination), bAzimuth));
+        return iv.check == traj::IntervalCheck::Curved || iv.check == traj::IntervalCheck::Straight;
+    };
+    return traj::computeNumericColumns(*count, origin, input, near, out);
 }
 
 Interpolation interpolate(const Computation &computation, double md)

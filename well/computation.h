@@ -98,6 +98,34 @@ void compute(const Well &well, Computation &out, const TableSink &sink);
 void computeCourse(const Well &well, Computation &out, double azimuthTurn = 0.0);
 void computeTable(const Well &well, Computation &out, const TableSink &sink);
 
+// Stations given as three columns of numbers, station k at md[k * stride] and so on: a
+// caller's arrays (stride 1) or a survey's records (stride 3).
+struct StationColumns
+{
+    const double *md = nullptr, *inclination = nullptr, *azimuth = nullptr;
+    std::size_t stride = 1;
+    std::size_t count = 0;
+
+    Station at(std::size_t k) const
+    {
+        const std::size_t i = k * stride;
+        return { md[i], inclination[i], azimuth[i] };
+    }
+};
+
+// The number of stations the check of `stations` (checkSurvey's rules, every line a
+// station) takes, the surface or tie-in station included; none when the check has
+// anything to say, whose messages then come from compute().
+std::optional<std::size_t> checkedStationCount(
+    const StationColumns &stations, const std::optional<TieIn> &tieIn = std::nullopt);
+
+// The course of `stations` as computeCourse() makes `path`, written into the columns of
+// `out` (checkedStationCount()'s number of values each) with no station records and no
+// results table: the same values to the last digit, ending where `path` ends. Returns the
+// number of stations computed; 0 when the check has anything to say.
+std::size_t computeCourseColumns(const StationColumns &stations,
+    const std::optional<TieIn> &tieIn, double azimuthTurn, const traj::CourseColumns &out);
+
 // The position at measured depth `md` on the computed path, or why there is none. The
 // point is on the minimum-curvature arc of its interval, the same point a listing gives.
 struct Interpolation

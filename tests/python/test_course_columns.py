@@ -1,0 +1,170 @@
+# course() of every station is written straight into its arrays; these tests hold it to
+# the rows the analysis makes for the listings (positions_at_md at the stations' own
+# depths) and to the batch tool's export, on random surveys and with the settings that
+# turn, place and tie in the well.
+import math
+
+import numpy as np
+import pytest
+
+import dravon
+from conftest import read_csv_table
+from test_dravon import key_of, same
+
+SETTINGS = [
+    {},
+    {"section_azimuth": 123.4},
+    {"tie_in": (1200.0, 1150.5, -4.65, 0.92, 12.5, 140.0)},
+    {"north": "true", "declination": -3.75},
+    {"wellhead": (500000.0, 5700000.0), "north": "grid", "grid_convergence": 1.25,
+     "declination": 2.5, "elevation": 250.0},
+    {"wellhead": (32000.5, 6100000.25), "north": "grid", "grid_convergence": -0.8,
+     "declination": 0, "section_azimuth": 359.5,
+     "tie_in": (800.0, 790.0, 12.0, -30.0, 4.0, 355.0)},
+]
+
+
+def random_survey(rng, n, start=0.0):
+    """n stations below `start` with vertical stretches whose azimuth still changes,
+    straight pieces (the same direction twice), azimuths across north and turned by
+    180 degrees, and otherwise small random changes; depths rise by at least 0.5 m."""
+    md = start + np.cumsum(rng.uniform(0.5, 60.0, n))
+    inc = np.empty(n)
+    azi = np.empty(n)
+    i, a = rng.uniform(0, 10), rng.uniform(0, 360)
+    for k in range(n):
+        kind = rng.integers(0, 6)
+        if kind == 0:  # vertical, whatever the azimuth says
+            i, a = 0.0, rng.uniform(0, 360)
+        elif kind == 1:  # straight on: the direction of the station before
+            pass
+        elif kind == 2:  # across north
+            a = rng.choice([rng.uniform(359, 360), rng.uniform(0, 1)])
+            i = min(max(i + rng.uniform(-3, 3), 0.0), 180.0)
+        elif kind == 3 and i == 0.0:  # turned round while vertical
+            a = (a + 180.0) % 360.0
+        else:
+            i = min(max(i + rng.uniform(-6, 8), 0.0), 180.0)
+            a = (a + rng.uniform(-15, 15)) % 360.0
+        inc[k], azi[k] = i, a
+    return md, inc, azi
+
+
+def assert_same_columns(lean, full):
+    assert set(lean) == set(full)
+    assert lean["section_azimuth"] == full["section_azimuth"]
+    for key, value in lean.items():
+        if key != "section_azimuth":
+            np.testing.assert_array_equal(value, full[key], err_msg=key)
+
+
+@pytest.mark.parametrize("settings", SETTINGS)
+def test_course_equals_the_rows_at_its_stations(settings):
+    rng = np.random.default_rng(7)
+    for _ in range(25):
+        start = settings["tie_in"][0] if "tie_in" in settings else rng.choice([0.0, 35.0])
+        md, inc, azi = random_survey(rng, int(rng.integers(1, 120)), start)
+        if start == 0.0 and rng.integers(0, 2):
+            md = np.concatenate(([0.0], md))  # a first line at the surface
+            inc = np.concatenate(([rng.uniform(0, 5)], inc))
+            azi = np.concatenate(([rng.uniform(0, 360)], azi))
+        lean = dravon.course(md, inc, azi, **settings)
+        full = dravon.positions_at_md((md, inc, azi), lean["md"], **settings)
+        assert_same_columns(lean, full)
+        # Where no change of direction reaches 90 degrees, every station is on the course.
+        assert len(lean["md"]) <= len(md) + 1
+
+
+def test_course_of_a_survey_equals_course_of_its_arrays(examples):
+    survey = dravon.read(f"{examples}/deviated-well.txt")
+    a = dravon.course(survey, wellhead=(500000, 5700000), north="grid", grid_convergence=1,
+                      declination=0)
+    b = dravon.course(survey.md, survey.inclination, survey.azimuth, wellhead=(500000, 5700000),
+                      north="grid", grid_convergence=1, declination=0)
+    assert_same_columns(a, b)
+    assert "easting" in a
+
+
+def write_survey(path, md, inc, azi):
+    """A table the batch tool imports with every digit of the stations."""
+    with open(path, "w") as f:
+        f.write("MD,INC,AZI\n")
+        for row in zip(md, inc, azi):
+            f.write(",".join(repr(float(v)) for v in row) + "\n")
+
+
+def options_words(settings):
+    words = []
+    for key, value in settings.items():
+        words.append("--" + key.replace("_", "-"))
+        words.append(",".join(repr(v) for v in value) if isinstance(value, tuple) else str(value))
+    return words
+
+
+@pytest.mark.parametrize("settings", SETTINGS[2:])
+def test_course_equals_the_batch_export_of_a_random_survey(settings, run_cli, tmp_path):
+    rng = np.random.default_rng(11)
+    start = settings["tie_in"][0] if "tie_in" in settings else 0.0
+    md, inc, azi = random_survey(rng, 300, start)
+    write_survey(tmp_path / "random.csv", md, inc, azi)
+    status, _, err = run_cli("random.csv", "--export", "stations.csv", *options_words(settings))
+    assert status == 0, err
+    _, heading, rows = read_csv_table(tmp_path / "stations.csv")
+    result = dravon.course(md, inc, azi, **settings)
+    assert len(result["md"]) == len(rows)
+    compared = set()
+    for column, title in enumerate(heading):
+        key = key_of(title) or {"Rechtswert": "easting", "Hochwert": "northing"}.get(
+            title.split(" (")[0])
+        if key is None or key not in result:
+            continue
+        compared.add(key)
+        for k, row in enumerate(rows):
+            if row[column] == "":
+                assert math.isnan(result[key][k]), (title, k)
+            else:
+                assert same(result[key][k], row[column]), (title, k, result[key][k], row[column])
+    assert {"md", "tvd", "north", "east", "vertical_section", "radius"} <= compared
+    if "wellhead" in settings:
+        assert {"easting", "northing"} <= compared
+
+
+def cosine_of_dogleg(i1, a1, i2, a2):
+    i1, a1, i2, a2 = (math.radians(v) for v in (i1, a1, i2, a2))
+    return math.cos(i1) * math.cos(i2) + math.sin(i1) * math.sin(i2) * math.cos(a2 - a1)
+
+
+def test_a_right_angle_the_rounded_stations_reach_ends_the_course(run_cli, tmp_path):
+    # Two horizontal stations whose azimuths lie a hair below 90 degrees apart as given
+    # and a hair above it once rounded to single precision, as the results table reads them.
+    a1, a2 = 10.000004, 100.0000039
+    r1, r2 = (float(np.float32(v)) for v in (a1, a2))
+    assert cosine_of_dogleg(90, a1, 90, a2) > 0 > cosine_of_dogleg(90, r1, 90, r2)
+    md, inc, azi = [100.0, 200.0, 300.0], [90.0, 90.0, 90.0], [a1, a2, a2]
+    lean = dravon.course(md, inc, azi)
+    # The surface station and the first line: the interval to the second is no arc.
+    np.testing.assert_array_equal(lean["md"], [0.0, 100.0])
+    full = dravon.positions_at_md((md, inc, azi), lean["md"])
+    assert_same_columns(lean, full)
+    write_survey(tmp_path / "right.csv", md, inc, azi)
+    status, _, err = run_cli("right.csv", "--export", "stations.csv")
+    assert status in (0, 1), err  # 1: the run stopped
+    assert len(read_csv_table(tmp_path / "stations.csv")[2]) == 2
+    # Below the right angle in both readings the course goes on.
+    assert len(dravon.course(md, inc, [a1, a1 + 89.99, a1 + 89.99])["md"]) == 4
+
+
+@pytest.mark.parametrize("md, inc, azi, tie_in", [
+    ([100, 200, 300], [5, 181, 7], [30, 30, 30], None),
+    ([100, 200, 300], [5, 6, 7], [30, -1, 30], None),
+    ([100, 200, 200], [5, 6, 7], [30, 30, 30], None),
+    ([-5, 200, 300], [5, 6, 7], [30, 30, 30], None),
+    ([100, 200, 300], [5, 6, 7], [30, 30, 30], (150, 140, 1, 2, 5, 30)),
+])
+def test_a_refused_station_raises_as_the_full_computation(md, inc, azi, tie_in):
+    with pytest.raises(dravon.Error) as lean:
+        dravon.course(md, inc, azi, tie_in=tie_in)
+    with pytest.raises(dravon.Error) as full:
+        dravon.positions_at_md((md, inc, azi), [100.0], tie_in=tie_in)
+    assert str(lean.value) == str(full.value)
+    assert str(lean.value)
