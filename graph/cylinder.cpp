@@ -208,6 +208,7 @@ QPoint CylinderPage::pointOf(double angle, double distance) const
 std::vector<OffsetPage::LegendRow> CylinderPage::legendRows(const CylinderData &data)
 {
     std::vector<LegendRow> rows;
+    std::vector<std::pair<std::optional<double>, std::optional<double>>> keys;
     for (const CylinderTrack &t : data.tracks) {
         QString text = QString::fromStdString(t.name);
         const bool factor = t.lowestFactor && std::isfinite(*t.lowestFactor) && t.lowestMd;
@@ -232,8 +233,11 @@ std::vector<OffsetPage::LegendRow> CylinderPage::legendRows(const CylinderData &
                            QString::fromStdString(number(t.closest->md, 1)),
                            QString::fromStdString(number(t.closest->angle, 0)));
         rows.push_back({ t.colour, text.toStdString() });
+        keys.push_back({ factor ? t.lowestFactor : std::nullopt,
+            t.closest ? std::optional<double>(t.closest->distance) : std::nullopt });
     }
-    return rows;
+    // The closest calls head the legend.
+    return worstFirst(std::move(rows), keys);
 }
 
 double automaticReach(const CylinderData &data)

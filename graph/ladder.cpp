@@ -110,6 +110,7 @@ int LadderPage::xOfFactor(double factor) const
 std::vector<OffsetPage::LegendRow> LadderPage::legendRows(const LadderData &data)
 {
     std::vector<LegendRow> rows;
+    std::vector<std::pair<std::optional<double>, std::optional<double>>> keys;
     for (const LadderCurve &c : data.curves) {
         QString text = QString::fromStdString(c.name);
         if (c.lowestFactor && std::isfinite(*c.lowestFactor) && c.lowestMd)
@@ -123,8 +124,10 @@ std::vector<OffsetPage::LegendRow> LadderPage::legendRows(const LadderData &data
                       .arg(text, QString::fromStdString(number(*c.closestDistance, 2)),
                           QString::fromStdString(number(*c.closestMd, 1)));
         rows.push_back({ c.colour, text.toStdString() });
+        keys.push_back({ c.lowestFactor, c.closestDistance });
     }
-    return rows;
+    // The closest calls head the legend.
+    return worstFirst(std::move(rows), keys);
 }
 
 void LadderPage::layout(const LadderData &data, const graph::PageTarget &target)

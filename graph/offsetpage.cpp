@@ -7,10 +7,14 @@
 #include "graph/pagemath.h"
 #include "graph/textfit.h"
 
+#include <numeric>
+#include <limits>
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numeric>
 
 namespace {
 
@@ -62,6 +66,26 @@ QSize OffsetPage::usedArea() const
     const QPoint origin = windowOrigin();
     return QSize(
         m_areaWidth + 400 - origin.x(), origin.y() + m_areaHeight + belowArea(m_legendRows));
+}
+
+std::vector<OffsetPage::LegendRow> OffsetPage::worstFirst(std::vector<LegendRow> rows,
+    const std::vector<std::pair<std::optional<double>, std::optional<double>>> &keys)
+{
+    constexpr double none = std::numeric_limits<double>::infinity();
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t { 0 });
+    const auto key = [&](std::size_t i) {
+        return i < keys.size()
+            ? std::pair { keys[i].first.value_or(none), keys[i].second.value_or(none) }
+            : std::pair { none, none };
+    };
+    std::stable_sort(order.begin(), order.end(),
+        [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    std::vector<LegendRow> out;
+    out.reserve(rows.size());
+    for (std::size_t i : order)
+        out.push_back(std::move(rows[i]));
+    return out;
 }
 
 int OffsetPage::belowArea(int legendRows)

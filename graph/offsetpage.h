@@ -13,7 +13,9 @@
 #include <QRectF>
 #include <QSize>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // An axis of values: its range, its first tick and the spacing of its ticks.
@@ -44,6 +46,10 @@ public:
         DrawColor colour;
         std::string text;
     };
+    // `rows` ranked worst first by `keys` (a row's lowest separation factor, then its
+    // closest distance; none: infinite), rows of equal keys in their order.
+    static std::vector<LegendRow> worstFirst(std::vector<LegendRow> rows,
+        const std::vector<std::pair<std::optional<double>, std::optional<double>>> &keys);
 
     // The part of the whole picture a view shows, in fractions as on the graph page
     // (GraphPage::m_shownPart): the ladder shows the depths from its top to its bottom,

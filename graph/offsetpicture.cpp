@@ -39,9 +39,19 @@ OffsetPicture offsetPictureOf(const std::vector<clr::Well> &offsets, const clr::
     const std::vector<std::vector<unc::Sym3>> &covariances)
 {
     OffsetPicture picture;
-    picture.scan = scan;
     picture.paths.reserve(offsets.size());
+    // An offset the scan left out as beyond its radius is not drawn: a field's far wells
+    // would only shrink the picture. Each keeps the colour of its place among all.
+    const auto beyond = [&](std::size_t i) {
+        return i < scan.offsets.size() && scan.offsets[i].outOfReach;
+    };
+    for (const clr::OffsetScan &s : scan.offsets) {
+        if (!s.outOfReach)
+            picture.scan.offsets.push_back(s);
+    }
     for (std::size_t i = 0; i < offsets.size(); ++i) {
+        if (beyond(i))
+            continue;
         OffsetPath p;
         p.name = offsets[i].name;
         p.colour = wellpalette::offsetColour(static_cast<int>(i));

@@ -34,6 +34,9 @@ std::vector<scene3d::WellInput> offsetWells(
     std::vector<scene3d::WellInput> out;
     for (std::size_t i = 0; i < scan.offsets.size(); ++i) {
         const clr::Well &o = scan.offsets[i];
+        // Beyond the scan's radius: not drawn, as in the graph pages.
+        if (i < scan.scan.offsets.size() && scan.scan.offsets[i].outOfReach)
+            continue;
         scene3d::WellInput w;
         w.name = o.name;
         w.slotNorth = o.slotNorth;

@@ -398,4 +398,34 @@ TEST(OffsetPages, TheFilesShowTheOffsetsColours)
     EXPECT_NE(error.find("PNG, SVG oder PDF"), std::string::npos);
 }
 
+TEST(OffsetPicture, LeavesOutWhatTheRadiusKeptOutAndRanksTheRestWorstFirst)
+{
+    // Around a vertical reference, in the order given: 30 m off, 5 km off, 10 m off.
+    const clr::Well reference = verticalWell("Referenz", 0, 0, 600, 30);
+    const std::vector<clr::Well> offsets { verticalWell("Mittel", 0, 30, 600, 30),
+        verticalWell("Fern", 5000, 0, 600, 30), verticalWell("Nah", -10, 0, 600, 30) };
+    clr::ScanOptions within;
+    within.radius = 1000;
+    const clr::Scan scan = clr::scan(reference, offsets, {}, {}, within);
+    ASSERT_TRUE(scan.offsets[1].outOfReach);
+    const OffsetPicture picture = offsetPictureOf(offsets, scan);
+    // Neither path nor curve of the far one; the others in the colours of their places.
+    ASSERT_EQ(picture.paths.size(), 2u);
+    EXPECT_EQ(picture.paths[0].name, "Mittel");
+    EXPECT_EQ(picture.paths[1].name, "Nah");
+    EXPECT_EQ(picture.paths[1].colour, offsetPictureOf(offsets, clr::scan(reference, offsets)).paths[2].colour);
+    const LadderData ladder = ladderDataOf(picture, "Referenz");
+    ASSERT_EQ(ladder.curves.size(), 2u);
+    EXPECT_EQ(ladder.curves[1].closestDistance, 10.0);
+    // Both legends name the nearer one first, in its colour.
+    const std::vector<OffsetPage::LegendRow> ladderRows = LadderPage::legendRows(ladder),
+        cylinderRows = CylinderPage::legendRows(cylinderDataOf(picture, reference.path, "Referenz"));
+    for (const auto &rows : { ladderRows, cylinderRows }) {
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0].text.rfind("Nah", 0), 0u) << rows[0].text;
+        EXPECT_EQ(rows[0].colour, picture.paths[1].colour);
+        EXPECT_EQ(rows[1].text.rfind("Mittel", 0), 0u) << rows[1].text;
+    }
+}
+
 } // namespace

@@ -86,7 +86,8 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     EXPECT_FALSE(frame->recentPlaceholder()->isEnabled());
     // "Kopieren" is new: Ctrl+C puts the computed stations on the clipboard; so are
     // "Bohrung …" (the settings that place the borehole in the field), "Nachbarbohrungen …"
-    // (the offset wells of the clearance scan, next to the well's own settings), "Planung …"
+    // (the offset wells of the clearance scan, next to the well's own settings) with
+    // "Abstand zu allen …" and "Vom Feld lösen" (a field's wellbores as the neighbours), "Planung …"
     // (the well plan and its targets) with "Planung als Messpunkte übernehmen" (its stations
     // as the survey of a well being planned) and "Interpolation entlang der Bahn …" (points on the
     // arc next to the legacy straight-line interpolation).
@@ -94,7 +95,7 @@ TEST_F(FrameCommands, MenuBarHasTheGermanCaptionsInOrder)
     // with nothing to take back they name no step.
     EXPECT_EQ(menuTexts(topMenu(*frame, 1)),
         (QStringList { "Rückgängig\tStrg+Z", "Wiederholen\tStrg+Y", "--", "&Kopieren\tStrg+C", "--", "Daten ändern\tF2", "&Bohrung …",
-            "&Nachbarbohrungen …", "&Planung …", "Planung als Messpunkte übernehmen", "Interpolation", "Interpolation entlang der Bahn …",
+            "&Nachbarbohrungen …", "Abstand zu &allen …", "Vom Feld lösen", "&Planung …", "Planung als Messpunkte übernehmen", "Interpolation", "Interpolation entlang der Bahn …",
             "Ergebnisse ausgeben", "Ergebnisse einlesen" }));
     EXPECT_EQ(menuTexts(topMenu(*frame, 2)),
         // "Maßstabsgetreu" is new: the side view drawn without exaggeration; so are the
