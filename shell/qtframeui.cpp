@@ -3,10 +3,12 @@
 
 #include "dialogs/imagesizedlg.h"
 #include "shell/documentfilter.h"
+#include "core/decimalsign.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -80,13 +82,22 @@ QString QtFrameUi::fieldAddress(const QString &last)
 
 std::optional<double> QtFrameUi::scanRadius(const QString &field, double last)
 {
-    bool ok = false;
-    const double radius = QInputDialog::getDouble(m_parent, tr("Abstand zu allen"),
-        tr("Die Bohrung wird mit allen Bohrpfaden des Felds %1 verglichen, die ihr näher "
-           "kommen als (m):")
-            .arg(field),
-        last, 1, 100000, 1, &ok);
-    return ok ? std::optional<double>(radius) : std::nullopt;
+    // The number with the interface's decimal sign, whatever the process locale says.
+    QInputDialog dialog(m_parent);
+    dialog.setLocale(decimalsign::interfaceSign() == decimalsign::Sign::Comma
+            ? QLocale(QLocale::German, QLocale::Germany)
+            : QLocale(QLocale::English, QLocale::UnitedStates));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setWindowTitle(tr("Abstand zu allen"));
+    dialog.setLabelText(tr("Die Bohrung wird mit allen Bohrpfaden des Felds %1 verglichen, die "
+                           "ihr näher kommen als (m):")
+                            .arg(field));
+    dialog.setDoubleRange(1, 100000);
+    dialog.setDoubleDecimals(1);
+    dialog.setDoubleValue(last);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.doubleValue();
 }
 
 QString QtFrameUi::fieldFileName()
