@@ -34,11 +34,14 @@ std::vector<scene3d::WellInput> offsetWells(
     std::vector<scene3d::WellInput> out;
     for (std::size_t i = 0; i < scan.offsets.size(); ++i) {
         const clr::Well &o = scan.offsets[i];
-        // Beyond the scan's radius: not drawn, as in the graph pages.
-        if (i < scan.scan.offsets.size() && scan.scan.offsets[i].outOfReach)
-            continue;
         scene3d::WellInput w;
         w.name = o.name;
+        // Beyond the scan's radius: no path, so neither drawn nor named, as in the graph
+        // pages; its place keeps the colours of the others those of the graph pages.
+        if (i < scan.scan.offsets.size() && scan.scan.offsets[i].outOfReach) {
+            out.push_back(std::move(w));
+            continue;
+        }
         w.slotNorth = o.slotNorth;
         w.slotEast = o.slotEast;
         w.depthShift = o.depthShift;

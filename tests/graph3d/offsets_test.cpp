@@ -121,6 +121,23 @@ TEST(Offsets3d, OffsetsStandWhereTheClearanceSetPutsThemWithTheirTubes)
         }
         EXPECT_EQ(found, tables[k].size());
     }
+    // Scanned within a radius, an offset moved 20 km off keeps its place but shows no path,
+    // and the others keep their colours.
+    WellSettings moved = w.settings;
+    moved.offsets[1].slotNorth += 20000;
+    clr::ScanOptions within;
+    within.radius = 2000;
+    analysed.setScanOptions(within);
+    analysed.setSettings(moved);
+    analysed.compute();
+    const scene3d::Scene near = view3d::wellScene(analysed);
+    ASSERT_EQ(near.wells.size(), 6u);
+    EXPECT_TRUE(near.wells[2].points.empty());
+    for (std::size_t k : { 1u, 3u, 4u, 5u }) {
+        EXPECT_FALSE(near.wells[k].points.empty()) << k;
+        EXPECT_TRUE(near.wells[k].colour == scene.wells[k].colour) << k;
+    }
+    EXPECT_LT(near.bounds.high.north, scene.bounds.high.north + 1000);
     // Without offsets the scene holds the well alone.
     WellSettings alone = w.settings;
     alone.offsets.clear();
