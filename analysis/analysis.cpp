@@ -283,14 +283,19 @@ void Analysis::makeClearance(bool offsetCovariances)
     const bool linked = link && !m_fieldOffsets.empty();
     if ((!m_well.settings.offsets.empty() || linked) && !m_computation.path.empty()) {
         if (linked) {
-            // The document's own offsets first, then the field's wellbores.
-            std::vector<OffsetWell> all = m_well.settings.offsets;
-            all.insert(all.end(), m_fieldOffsets.begin(), m_fieldOffsets.end());
+            // The document's own offsets first, then the field's wellbores; copied together
+            // only when the document has offsets of its own.
+            std::vector<OffsetWell> all;
+            if (!m_well.settings.offsets.empty()) {
+                all = m_well.settings.offsets;
+                all.insert(all.end(), m_fieldOffsets.begin(), m_fieldOffsets.end());
+            }
             clr::ScanOptions options = m_scanOptions;
             if (link->radius)
                 options.radius = *link->radius;
             options.threads = std::max({ options.threads, std::thread::hardware_concurrency(), 1u });
-            m_clearance = clr::scanWell(m_well, m_computation.path, all, scanDepths(), options);
+            m_clearance = clr::scanWell(m_well, m_computation.path,
+                all.empty() ? m_fieldOffsets : all, scanDepths(), options);
         } else {
             m_clearance = clr::scanWell(m_well, m_computation.path, scanDepths(), m_scanOptions);
         }

@@ -1,6 +1,5 @@
 #include "cli/batchrun.h"
 
-#include "clearance/offsetform.h"
 #include "clearance/rules.h"
 #include "analysis/analysis.h"
 #include "analysis/remarks.h"
@@ -613,13 +612,12 @@ int runBatch(const CliOptions &options, int argc, char **argv)
     }
     // The field's other wellbores, each as it is stored: what keeps one out is said, and
     // the scan goes on without it.
-    for (const well::Well &other : fieldWells) {
-        OffsetWell o;
-        std::string why;
-        if (clr::offsetOfWell(other, other.settings, settings, o, why))
+    {
+        std::vector<std::string> notes;
+        for (OffsetWell &o : field::offsetsOf(fieldWells, settings, notes))
             settings.offsets.push_back(std::move(o));
-        else
-            complain(other.name + ": " + why);
+        for (const std::string &note : notes)
+            complain(note);
     }
     // A document that belongs to a field: the field's wellbores as the field holds them
     // now, beside its own offsets (never saved into it), and the field's rules where

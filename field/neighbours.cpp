@@ -29,6 +29,21 @@ std::string resolvedLocation(const std::string &location, const std::string &doc
     return (std::filesystem::path(documentFolder) / path).lexically_normal().string();
 }
 
+std::vector<OffsetWell> offsetsOf(const std::vector<well::Well> &wells, const WellSettings &own,
+    std::vector<std::string> &notes)
+{
+    std::vector<OffsetWell> out;
+    for (const well::Well &w : wells) {
+        OffsetWell o;
+        std::string why;
+        if (clr::offsetOfWell(w, w.settings, own, o, why))
+            out.push_back(std::move(o));
+        else
+            notes.push_back(w.name + ": " + why);
+    }
+    return out;
+}
+
 std::optional<Neighbours> neighboursOf(const FieldLink &link, const WellSettings &own,
     const std::string &documentFolder, std::string &fault)
 {
@@ -49,21 +64,15 @@ std::optional<Neighbours> neighboursOf(const FieldLink &link, const WellSettings
         return std::nullopt;
     Neighbours out;
     std::string ownField;
+    std::vector<well::Well> others;
     for (auto &[entry, w] : all) {
-        const std::string path = pathOf(entry.place);
-        if (!link.wellbore.empty() && path == link.wellbore) {
+        w.name = pathOf(entry.place);
+        if (!link.wellbore.empty() && w.name == link.wellbore)
             ownField = entry.place.field;
-            continue;
-        }
-        OffsetWell o;
-        std::string why;
-        if (clr::offsetOfWell(w, w.settings, own, o, why)) {
-            o.name = path;
-            out.offsets.push_back(std::move(o));
-        } else {
-            out.notes.push_back(path + ": " + why);
-        }
+        else
+            others.push_back(std::move(w));
     }
+    out.offsets = offsetsOf(others, own, out.notes);
     // The rules of the well's own field, else of the field the location is named after.
     std::string why;
     const std::string text

@@ -8,6 +8,7 @@
 #include "clearance/rules.h"
 #include "clearance/settings.h"
 #include "well/settings.h"
+#include "well/well.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +24,12 @@ struct Neighbours
     // texts in the chosen language, one each.
     std::vector<std::string> notes;
 };
+
+// `wells` (each named by its place in the field) as offset wells of a well with the
+// settings `own`, in their order; each that cannot be placed is left out and named in
+// `notes` with the reason.
+std::vector<OffsetWell> offsetsOf(const std::vector<well::Well> &wells, const WellSettings &own,
+    std::vector<std::string> &notes);
 
 // The neighbours that `link` names for a well with the settings `own`: every wellbore of
 // the field at link.location but the one at link.wellbore. A location that is a file

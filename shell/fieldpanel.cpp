@@ -585,7 +585,15 @@ bool FieldPanel::openWellbore(QTreeWidgetItem *item)
         return false;
     }
     say(QString());
-    emit surveyOpened(*survey, pathOf(item));
+    // The place without the slot, read from the tree rather than from the joined title,
+    // where a name holding a slash could not be told apart.
+    const QTreeWidgetItem *well = item->parent();
+    const QTreeWidgetItem *slot = well->parent();
+    const QTreeWidgetItem *site = slot->parent();
+    const field::Placement place { site->parent()->text(0).toStdString(),
+        site->text(0).toStdString(), slot->text(0).toStdString(), well->text(0).toStdString(),
+        item->text(0).toStdString() };
+    emit surveyOpened(*survey, pathOf(item), field::pathOf(place));
     return true;
 }
 

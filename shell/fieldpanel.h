@@ -111,7 +111,8 @@ public:
     void refresh();
 
 signals:
-    void surveyOpened(const well::Well &well, const QString &title);
+    // `place`: the wellbore's place as the field names it (field::pathOf).
+    void surveyOpened(const well::Well &well, const QString &title, const std::string &place);
 
 private:
     friend class FieldChange;

@@ -115,7 +115,9 @@ CMainFrame::CMainFrame(DocumentCommands &commands, FrameUi &ui, QWidget *parent)
     m_viewMenu->insertAction(action(ID_VIEW_GRAFIK), m_field->toggleViewAction());
     m_undoGroup->addStack(&m_field->stack());
     connect(m_field, &FieldPanel::surveyOpened, this,
-        [this](const well::Well &well, const QString &title) { openFieldSurvey(well, title); });
+        [this](const well::Well &well, const QString &title, const std::string &place) {
+            openFieldSurvey(well, title, place);
+        });
     // Rückgängig follows the focus: the panel's steps while a widget of it has it, the
     // document's otherwise. Menus and dialogs taking the focus change nothing.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -457,21 +459,15 @@ void CMainFrame::reopenField()
         openField(path);
 }
 
-bool CMainFrame::openFieldSurvey(const well::Well &well, const QString &title)
+bool CMainFrame::openFieldSurvey(
+    const well::Well &well, const QString &title, const std::string &place)
 {
     if (!saveModified())
         return false;
     m_messages->clear();
     m_doc->loadUnnamed(well, title);
-    // The panel names a wellbore field/site/slot/well/wellbore; the field's place of it
-    // leaves out the slot, and the wellbore where it is the well's name.
-    const QStringList names = title.split(QLatin1Char('/'));
-    if (names.size() == 5 && m_field->database()) {
-        field::Placement place { names[0].toStdString(), names[1].toStdString(),
-            names[2].toStdString(), names[3].toStdString(), names[4].toStdString() };
-        m_doc->setFieldPlace(
-            { field::linkedLocation(m_field->filePath().toStdString()), field::pathOf(place) });
-    }
+    if (!place.empty() && m_field->database())
+        m_doc->setFieldPlace({ field::linkedLocation(m_field->filePath().toStdString()), place });
     // Not saved anywhere yet: the field keeps it, the document is new.
     showUnsaved();
     updateMessages();

@@ -191,8 +191,10 @@ public:
     // is still there.
     void reopenField();
     // A survey of the field as a new, unsaved document titled `title`, after asking about
-    // unsaved changes; false when the user cancelled.
-    bool openFieldSurvey(const well::Well &well, const QString &title);
+    // unsaved changes; false when the user cancelled. `place` (field::pathOf) is the
+    // well's own place in the panel's field, which is no neighbour of it.
+    bool openFieldSurvey(
+        const well::Well &well, const QString &title, const std::string &place = {});
     // The history Rückgängig and Wiederholen apply to: the panel's while it has the focus.
     QUndoGroup *undoGroup() const { return m_undoGroup; }
     // What choosing a message with a depth does: the results table scrolls to the line
