@@ -97,17 +97,17 @@ ImportPreviewDlg::ImportPreviewDlg(ImportPreview preview, QWidget *parent)
             if (m_updating)
                 return;
             offerWellbores(row);
-            update();
+            judgeRows();
         });
         connect(bore, &QComboBox::editTextChanged, this, [this] {
             if (!m_updating)
-                update();
+                judgeRows();
         });
         offerWellbores(row);
     }
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
         if (!m_updating && item->column() == Source)
-            update();
+            judgeRows();
     });
     layout->addWidget(m_table, 1);
 
@@ -146,7 +146,7 @@ ImportPreviewDlg::ImportPreviewDlg(ImportPreview preview, QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    update();
+    judgeRows();
     // Rows high enough for the name boxes.
     if (m_table->rowCount() > 0) {
         QHeaderView *rows = m_table->verticalHeader();
@@ -216,7 +216,7 @@ void ImportPreviewDlg::offerWellbores(int row)
     m_updating = false;
 }
 
-void ImportPreviewDlg::update()
+void ImportPreviewDlg::judgeRows()
 {
     m_updating = true;
     // A well the site has keeps its slot; a new one gets a slot of its own name.

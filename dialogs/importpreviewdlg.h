@@ -54,7 +54,9 @@ private:
     QString wellName(int row) const;
     QString wellboreName(int row) const;
     void offerWellbores(int row);
-    void update();
+    // Each row's slot and what it makes, and the problems that keep Übernehmen back,
+    // judged again after an edit (QWidget::update stays the repaint).
+    void judgeRows();
 
     ImportPreview m_preview;
     QTableWidget *m_table = nullptr;
