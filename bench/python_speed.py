@@ -3,24 +3,24 @@
 minimum-curvature course of 1,000,000 stations from numpy arrays, and the ISCWSA MWD
 Rev. 5 covariances of 3,000 stations. Each figure is the best of several runs.
 
-    PYTHONPATH=build/python python3 bench/python_speed.py
+    PYTHONPATH=build-release/python python3 bench/python_speed.py [PEER_PATH]
 
-To set a peer beside them, time its public call on the same arrays in the same process.
+The course is timed with every column and with only the four a pure-Python peer returns
+(tvd, north, east and the dogleg per 30 m), beside a numpy script written here from the
+formulas and, where `wellpathpy` can be imported (from PEER_PATH, or installed), beside
+its `mincurve.minimum_curvature` on the same arrays in the same process. That peer still
+asks numpy for `np.float`, which numpy 1.24 removed; the script then gives numpy the alias
+back (the builtin float, which it always was) before importing it.
 
-On the two-core development machine (Debian 12, GCC 12, Release), December 2026, load
-average 0.02 to 0.17 (otherwise idle): three runs of this script for the module as it
-was (its course made through both trajectories and the export's rows) and three for the
-module whose course() writes the numeric course straight into its arrays, alternately in
-one shell. Course of 1,000,000 stations: 0.21 to 0.22 s before, 0.038 to 0.047 s now;
-the numpy script below took 0.044 to 0.056 s beside them, so the module now takes 0.7 to
-0.9 times the numpy script's time, not the tenth of a pure-Python peer's aimed at. Rev 5
-covariances of 3,000 stations: 0.98 to 1.01 ms (unchanged code). An earlier round under
-a load average of 2 from other builds gave 0.21 to 0.29 s before and 0.042 to 0.052 s
-now. `perf record` of twenty courses (with this script's making of the survey): a fifth
-of the samples in the numeric pass's own loop, an eighth in the vector sine, cosine and
-arc tangent, about a sixth in the check of each station in single precision, 8 % in the
-kernel (the output arrays are advised onto huge pages) and 10 % in Python itself.
+On the two-core development machine (Debian 12, GCC 12, numpy 1.24, Release), December
+2026, load average 1.2 to 1.5: the course of 1,000,000 stations took 0.021 to 0.024 s
+with every column and 0.013 to 0.015 s with the four, against 0.054 to 0.059 s for the
+peer's function: 0.24 to 0.26 of its time for the same four columns, 0.39 to 0.42 for all
+fifteen. The module as it was in the stop before (one thread, the check twice, every
+column) took 0.047 to 0.050 s beside 0.063 to 0.078 s of the peer. Rev 5 covariances of
+3,000 stations: about 1 ms.
 """
+import sys
 import time
 
 import numpy as np
@@ -66,18 +66,46 @@ def numpy_course(md, inc, azi):
     return tvd, north, east, np.degrees(np.concatenate(([0.0], dl)))
 
 
+def peer_function(path):
+    """wellpathpy's minimum_curvature, or None where it cannot be imported."""
+    if path:
+        sys.path.insert(0, path)
+    if not hasattr(np, "float"):
+        np.float = float
+    try:
+        from wellpathpy.mincurve import minimum_curvature
+    except ImportError:
+        return None
+    return minimum_curvature
+
+
+def largest_difference(course, tvd, north, east):
+    return max(np.max(np.abs(tvd - course["tvd"])), np.max(np.abs(north - course["north"])),
+               np.max(np.abs(east - course["east"])))
+
+
 def main():
     md, inc, azi = survey(1_000_000, 1.0)
+    four = ("tvd", "north", "east", "dls")
+    # The peer first, while the process's heap is as fresh as in a new notebook: once a
+    # call has freed arrays of this size, the allocator keeps them, and numpy's temporaries
+    # then come without the kernel's page faults.
+    wellpath = peer_function(sys.argv[1] if len(sys.argv) > 1 else None)
+    peer = best(lambda: wellpath(md, inc, azi), 3) if wellpath is not None else None
+    ours_four = best(lambda: dravon.course(md, inc, azi, only=four), 3)
     ours = best(lambda: dravon.course(md, inc, azi), 3)
-    print(f"course of 1,000,000 stations: {ours:.3f} s")
+    print(f"course of 1,000,000 stations: {ours:.3f} s; only {', '.join(four)}: "
+          f"{ours_four:.3f} s")
+    if peer is not None:
+        worst = largest_difference(dravon.course(md, inc, azi, only=four),
+                                   *wellpath(md, inc, azi)[:3])
+        print(f"  wellpathpy: {peer:.3f} s (ours {ours_four / peer:.2f} of it with its four "
+              f"columns, {ours / peer:.2f} with all; largest difference {worst:.1e} m)")
     # The same course from the numpy script, checked against ours before it is timed.
-    course = dravon.course(md, inc, azi)
-    tvd, north, east, _ = numpy_course(md, inc, azi)
-    worst = max(np.max(np.abs(tvd - course["tvd"])), np.max(np.abs(north - course["north"])),
-                np.max(np.abs(east - course["east"])))
-    peer = best(lambda: numpy_course(md, inc, azi), 3)
-    print(f"  the numpy script: {peer:.3f} s (ours {ours / peer:.2f} of it; "
-          f"largest difference {worst:.1e} m)")
+    worst = largest_difference(dravon.course(md, inc, azi), *numpy_course(md, inc, azi)[:3])
+    script = best(lambda: numpy_course(md, inc, azi), 3)
+    print(f"  the numpy script: {script:.3f} s (ours {ours_four / script:.2f} of it with "
+          f"four columns, {ours / script:.2f} with all; largest difference {worst:.1e} m)")
     md, inc, azi = survey(3_000, 3.0)
     options = dict(error_model="iscwsa-mwd-rev5", mag_field=50000, mag_dip=72, declination=-4,
                    north="true", latitude=60)

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <thread>
+#include <vector>
 
 namespace traj {
 
@@ -255,11 +258,10 @@ namespace {
         }
     }
 
-    // Per interval: the arc's angle, the dogleg per 30 m and the radius; per station: the
-    // displacement and its azimuth in [0, 360) from the angle `toward` (radians).
-    [[gnu::target_clones("avx512f", "avx2", "default")]] void derived(const double *__restrict md,
-        const double *__restrict half, const double *__restrict north, const double *__restrict east, double *__restrict toward,
-        double *__restrict beta, double *__restrict dls, double *__restrict radius, double *__restrict disp, double degree, std::size_t n)
+    // Per interval: the arc's angle, the dogleg per 30 m and the radius.
+    [[gnu::target_clones("avx512f", "avx2", "default")]] void arcs(const double *__restrict md,
+        const double *__restrict half, double *__restrict beta, double *__restrict dls,
+        double *__restrict radius, double degree, std::size_t n)
     {
         for (std::size_t i = 1; i < n; ++i) {
             const double dT = md[i] - md[i - 1];
@@ -268,6 +270,14 @@ namespace {
             dls[i] = 30.0 * (b / degree) / dT;
             radius[i] = b > 0.0 ? dT / b : 0.0;
         }
+    }
+
+    // Per station: the displacement and its azimuth in [0, 360) from the angle `toward`
+    // (radians, vmath::atan2(east, north)).
+    [[gnu::target_clones("avx512f", "avx2", "default")]] void displacements(
+        const double *__restrict north, const double *__restrict east, double *__restrict toward,
+        double *__restrict disp, double degree, std::size_t n)
+    {
         for (std::size_t i = 0; i < n; ++i) {
             disp[i] = std::sqrt(north[i] * north[i] + east[i] * east[i]);
             const double z = toward[i] / degree;
@@ -287,12 +297,25 @@ namespace {
     // reaches station i; `stopped(i, kind)` is told where the run stops; `output(lo, j0,
     // m, c)` takes the values of stations lo + j0 to lo + m - 1 from the block's columns.
     // Returns the number of stations reached.
+    //
+    // The pass may cover stations `begin` to n - 1 only (the intervals ending there). With
+    // `sums` false the block's tvd, north and east columns keep each interval's increments
+    // (the first station's are the origin's) and the displacements are not computed: the
+    // caller sums them when the positions before `begin` are known. With `displacements`
+    // false only the displacements are left out.
+    struct PassWork
+    {
+        std::size_t begin = 0;
+        bool sums = true;
+        bool displacements = true;
+    };
+
     template <class Input, class Near, class Stopped, class Output>
     std::size_t numericPass(std::size_t n, const Origin &origin, Input &&input, Near &&near,
-        Stopped &&stopped, Output &&output)
+        Stopped &&stopped, Output &&output, PassWork work = {})
     {
         const double DEG = degree();
-        constexpr std::size_t kBlock = 2048;
+        constexpr std::size_t kBlock = 256;
         Columns c(kBlock + 1);
         double *md = c[Columns::Md], *K = c[Columns::Cos], *chord = c[Columns::Chord],
                *half = c[Columns::Half], *tvd = c[Columns::Tvd], *north = c[Columns::North],
@@ -300,7 +323,7 @@ namespace {
                *dls = c[Columns::Dls], *radius = c[Columns::Radius], *disp = c[Columns::Disp];
         double TVD = origin.tvd, N = origin.north, E = origin.east;
         std::size_t reached = n;
-        for (std::size_t first = 0; first < reached; first += kBlock) {
+        for (std::size_t first = work.begin; first < reached; first += kBlock) {
             const std::size_t lo = first == 0 ? 0 : first - 1;
             std::size_t m = std::min(n, first + kBlock) - lo;
             input(lo, m, md, c[Columns::Inc], c[Columns::Azi]);
@@ -313,8 +336,12 @@ namespace {
             chords(c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi], c[Columns::CosAzi],
                 K, chord, c[Columns::Sum], m);
 
-            // Where the run stops, by the table's rules.
-            for (std::size_t j = 1; j < m; ++j) {
+            // Where the run stops, by the table's rules; most blocks have no interval to
+            // look at, which a count without a jump per interval finds first.
+            std::size_t suspect = 0;
+            for (std::size_t j = 1; j < m; ++j)
+                suspect += !(K[j] >= kNearRightAngle) | (md[j] == md[j - 1]);
+            for (std::size_t j = 1; suspect > 0 && j < m; ++j) {
                 const bool tooLarge = !(K[j] > 0.0);
                 if (tooLarge || (md[j] != 0.0 && md[j] == md[j - 1])) {
                     const std::size_t i = lo + j;
@@ -335,10 +362,8 @@ namespace {
             // about 1e-6 degrees.)
             if (m > 1)
                 vmath::atan2(chord + 1, c[Columns::Sum] + 1, half + 1, m - 1);
-            for (std::size_t j = 1; j < m; ++j) {
-                if (chord[j] == 0.0)
-                    half[j] = 0.0;
-            }
+            for (std::size_t j = 1; j < m; ++j)
+                half[j] = chord[j] == 0.0 ? 0.0 : half[j];
             increments(md, c[Columns::SinInc], c[Columns::CosInc], c[Columns::SinAzi],
                 c[Columns::CosAzi], half, chord, c[Columns::Sum], tvd, north, east, m);
             // The running sums in registers: through memory each would wait for the one
@@ -346,14 +371,19 @@ namespace {
             tvd[0] = TVD;
             north[0] = N;
             east[0] = E;
-            for (std::size_t j = 1; j < m; ++j) {
-                tvd[j] = TVD += tvd[j];
-                north[j] = N += north[j];
-                east[j] = E += east[j];
+            if (work.sums) {
+                for (std::size_t j = 1; j < m; ++j) {
+                    tvd[j] = TVD += tvd[j];
+                    north[j] = N += north[j];
+                    east[j] = E += east[j];
+                }
             }
-            // The azimuths of the displacements, into the inclination's column.
-            vmath::atan2(east, north, toward, m);
-            derived(md, half, north, east, toward, beta, dls, radius, disp, DEG, m);
+            arcs(md, half, beta, dls, radius, DEG, m);
+            if (work.sums && work.displacements) {
+                // The azimuths of the displacements, into the inclination's column.
+                vmath::atan2(east, north, toward, m);
+                displacements(north, east, toward, disp, DEG, m);
+            }
             output(lo, first == 0 ? std::size_t(0) : std::size_t(1), m, c);
         }
         return reached;
@@ -405,6 +435,40 @@ void computeNumericTrajectory(Trajectory &out)
     out.stations.resize(reached);
 }
 
+namespace {
+
+    // The positions of stations from..to-1 of `out`, whose tvd, north and east hold the
+    // increments of their intervals (and depthLoss the depth), summed on from station
+    // from-1 as the pass sums them, and the displacements after them.
+    void sumIncrements(const CourseColumns &out, std::size_t from, std::size_t to)
+    {
+        double TVD = out.tvd[from - 1], N = out.north[from - 1], E = out.east[from - 1];
+        for (std::size_t i = from; i < to; ++i) {
+            out.tvd[i] = TVD += out.tvd[i];
+            out.north[i] = N += out.north[i];
+            out.east[i] = E += out.east[i];
+        }
+        if (out.depthLoss) {
+            for (std::size_t i = from; i < to; ++i)
+                out.depthLoss[i] -= out.tvd[i];
+        }
+        if (!out.displacement && !out.displacementAzimuth)
+            return;
+        constexpr std::size_t kBlock = 2048;
+        std::vector<double> toward(kBlock), disp(kBlock);
+        for (std::size_t lo = from; lo < to; lo += kBlock) {
+            const std::size_t m = std::min(kBlock, to - lo);
+            vmath::atan2(out.east + lo, out.north + lo, toward.data(), m);
+            displacements(out.north + lo, out.east + lo, toward.data(), disp.data(), degree(), m);
+            if (out.displacement)
+                std::copy(disp.begin(), disp.begin() + m, out.displacement + lo);
+            if (out.displacementAzimuth)
+                std::copy(toward.begin(), toward.begin() + m, out.displacementAzimuth + lo);
+        }
+    }
+
+} // namespace
+
 std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const StationInput &input,
     const NearRightAngle &near, const CourseColumns &out)
 {
@@ -413,27 +477,60 @@ std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const Sta
     // The angles as given are columns of their own: the block's turn into radians.
     const auto given = [&](std::size_t lo, std::size_t m, double *md, double *inc, double *azi) {
         input(lo, m, md, inc, azi);
-        std::copy(inc, inc + m, out.inclination + lo);
-        std::copy(azi, azi + m, out.azimuth + lo);
+        if (out.inclination)
+            std::copy(inc, inc + m, out.inclination + lo);
+        if (out.azimuth)
+            std::copy(azi, azi + m, out.azimuth + lo);
     };
-    return numericPass(
-        n, origin, given, near, [](std::size_t, StopKind) {},
-        [&out](std::size_t lo, std::size_t j0, std::size_t m, Columns &c) {
+    // The block's columns into `out`; with `summed` false the positions are increments
+    // and the depth loss waits as the depth.
+    const auto write = [&out](bool summed) {
+        return [&out, summed](std::size_t lo, std::size_t j0, std::size_t m, Columns &c) {
             const double *md = c[Columns::Md];
-            for (std::size_t j = j0; j < m; ++j) {
-                const std::size_t i = lo + j;
-                out.md[i] = md[j];
-                out.tvd[i] = c[Columns::Tvd][j];
-                out.north[i] = c[Columns::North][j];
-                out.east[i] = c[Columns::East][j];
-                out.depthLoss[i] = md[j] - c[Columns::Tvd][j];
-                out.displacement[i] = c[Columns::Disp][j];
-                out.displacementAzimuth[i] = c[Columns::Inc][j];
-                const bool surface = i == 0;
-                out.doglegPer30[i] = surface ? 0.0 : c[Columns::Dls][j];
-                out.radius[i] = surface ? 0.0 : c[Columns::Radius][j];
+            const std::size_t from = lo + j0;
+            std::copy(c[Columns::Tvd] + j0, c[Columns::Tvd] + m, out.tvd + from);
+            std::copy(c[Columns::North] + j0, c[Columns::North] + m, out.north + from);
+            std::copy(c[Columns::East] + j0, c[Columns::East] + m, out.east + from);
+            if (out.md)
+                std::copy(md + j0, md + m, out.md + from);
+            if (out.depthLoss) {
+                for (std::size_t j = j0; j < m; ++j)
+                    out.depthLoss[lo + j] = summed ? md[j] - c[Columns::Tvd][j] : md[j];
             }
-        });
+            if (summed && out.displacement)
+                std::copy(c[Columns::Disp] + j0, c[Columns::Disp] + m, out.displacement + from);
+            if (summed && out.displacementAzimuth)
+                std::copy(c[Columns::Inc] + j0, c[Columns::Inc] + m, out.displacementAzimuth + from);
+            if (out.doglegPer30)
+                std::copy(c[Columns::Dls] + j0, c[Columns::Dls] + m, out.doglegPer30 + from);
+            if (out.radius)
+                std::copy(c[Columns::Radius] + j0, c[Columns::Radius] + m, out.radius + from);
+            if (from == 0) {
+                if (out.doglegPer30)
+                    out.doglegPer30[0] = 0.0;
+                if (out.radius)
+                    out.radius[0] = 0.0;
+            }
+        };
+    };
+    const auto noStop = [](std::size_t, StopKind) {};
+    const bool displacements = out.displacement || out.displacementAzimuth;
+    // A long run on two threads: the second half's increments beside the first half, then
+    // their sums in the order of one pass, so that every value is the one pass's.
+    constexpr std::size_t kSplitFrom = 1 << 16;
+    if (n < kSplitFrom || std::thread::hardware_concurrency() < 2)
+        return numericPass(n, origin, given, near, noStop, write(true), { 0, true, displacements });
+    const std::size_t middle = n / 2;
+    std::future<std::size_t> second = std::async(std::launch::async, [&] {
+        return numericPass(n, origin, given, near, noStop, write(false), { middle, false, false });
+    });
+    const std::size_t reached = numericPass(
+        middle, origin, given, near, noStop, write(true), { 0, true, displacements });
+    const std::size_t secondReached = second.get();
+    if (reached < middle)
+        return reached;
+    sumIncrements(out, middle, secondReached);
+    return secondReached;
 }
 
 // Position or direction: north, east and downward components.

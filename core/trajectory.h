@@ -134,7 +134,7 @@ constexpr double kNearRightAngle = 1e-4;
 
 // The columns of computed stations, one array per quantity with a value per station: the
 // values of computeNumericTrajectory's records, the dogleg per 30 m and the radius 0 at
-// the first station.
+// the first station. tvd, north and east are always written; a column left null is not.
 struct CourseColumns
 {
     double *md, *inclination, *azimuth, *tvd, *north, *east, *displacement,
@@ -151,6 +151,7 @@ using NearRightAngle = std::function<bool(std::size_t i)>;
 // computeNumericTrajectory's pass over `n` stations read through `input`, written into
 // `out` (n values each) without records: the same values to the last digit, where a run
 // of records stops and where `near` ends it. Returns the number of stations reached.
+// A long run takes two threads, which call `input` and `near` at the same time.
 std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const StationInput &input,
     const NearRightAngle &near, const CourseColumns &out);
 

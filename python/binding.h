@@ -49,7 +49,7 @@ struct Survey
 Survey read(const std::string &path, const std::optional<std::string> &format,
     const py::kwargs &kwargs);
 py::dict course(const py::handle &first, const py::object &inclination, const py::object &azimuth,
-    const py::object &tieIn, const py::kwargs &kwargs);
+    const py::object &tieIn, const py::object &only, const py::kwargs &kwargs);
 // `survey`: a Survey, or (md, inclination, azimuth).
 py::dict positionsAtMd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs);
 py::dict positionsAtTvd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs);

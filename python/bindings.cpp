@@ -125,15 +125,18 @@ PYBIND11_MODULE(_dravon, m)
             .c_str());
     m.def("course", &course, py::arg("md"), py::arg("inclination") = py::none(),
         py::arg("azimuth") = py::none(), py::kw_only(), py::arg("tie_in") = py::none(),
-        doc("course(md, inclination, azimuth, *, tie_in=None, **options) -> dict\n"
-            "course(survey, **options) -> dict\n\n"
+        py::arg("only") = py::none(),
+        doc("course(md, inclination, azimuth, *, tie_in=None, only=None, **options) -> dict\n"
+            "course(survey, *, only=None, **options) -> dict\n\n"
             "The minimum-curvature course at every station, the rows of the batch tool's "
             "--export: float64 arrays md, inclination, azimuth, tvd, north, east, "
             "displacement, displacement_azimuth, vertical_section, dls (degrees per 30 m), "
             "radius (NaN on a straight interval), depth_loss, and easting, northing, "
             "height where the settings place the well; section_azimuth the azimuth of the "
-            "vertical section. Metres and degrees. A station the check refuses raises "
-            "dravon.Error with the program's messages.")
+            "vertical section. Metres and degrees. `only` names the columns wanted (a name "
+            "or a sequence of names); the others are not computed, and section_azimuth comes "
+            "with vertical_section. A station the check refuses raises dravon.Error with the "
+            "program's messages.")
             .c_str());
     m.def("positions_at_md", &positionsAtMd, py::arg("survey"), py::arg("depths"),
         doc("positions_at_md(survey, depths, **options) -> dict\n"

@@ -39,6 +39,7 @@
 #include <pybind11/stl.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -513,22 +514,62 @@ Survey read(const std::string &path, const std::optional<std::string> &format,
 
 namespace {
 
+// The names of course()'s columns, in the export's order.
+enum CourseColumn { Md, Inc, Azi, Tvd, North, East, Disp, DispAzi, Section, Dls, Radius, Loss,
+    Easting, Northing, Height, kCourseColumns };
+const char *const kCourseNames[kCourseColumns] = { "md", "inclination", "azimuth", "tvd", "north",
+    "east", "displacement", "displacement_azimuth", "vertical_section", "dls", "radius",
+    "depth_loss", "easting", "northing", "height" };
+
+// The columns `only` asks for (every one for None): a name or a sequence of names.
+std::array<bool, kCourseColumns> wantedColumns(const py::object &only)
+{
+    std::array<bool, kCourseColumns> wanted {};
+    if (only.is_none()) {
+        wanted.fill(true);
+        return wanted;
+    }
+    const py::list names = py::isinstance<py::str>(only) ? py::list(py::make_tuple(only))
+                                                          : py::list(only);
+    for (const py::handle &item : names) {
+        const std::string name = py::str(item).cast<std::string>();
+        const auto *found = std::find_if(std::begin(kCourseNames), std::end(kCourseNames),
+            [&name](const char *known) { return name == known; });
+        if (found == std::end(kCourseNames)) {
+            std::string known;
+            for (const char *k : kCourseNames) {
+                if (!known.empty())
+                    known.append(", ");
+                known.append(k);
+            }
+            throw Error(i18n::arg(i18n::translate("Python",
+                                      "only= nennt die Spalte „%1“, die es nicht gibt; es gibt %2."),
+                { name, known }));
+        }
+        wanted[static_cast<std::size_t>(found - std::begin(kCourseNames))] = true;
+    }
+    return wanted;
+}
+
 // course() of every station without the records of the analysis: the numeric course
 // written straight into the arrays of the columns (well::computeCourseColumns), then the
-// vertical section and the absolute columns as the export's rows have them. None when the
-// check has anything to say: the full computation then raises with its messages.
+// vertical section and the absolute columns as the export's rows have them; only the
+// `wanted` columns are made. None when the check has anything to say: the full
+// computation then raises with its messages.
 std::optional<py::dict> leanCourse(const well::StationColumns &stations,
-    const WellSettings &stored, const py::kwargs &kwargs)
+    const WellSettings &stored, const py::kwargs &kwargs,
+    const std::array<bool, kCourseColumns> &wanted)
 {
     const CliOptions options = optionsOf(kwargs, "-");
     const WellSettings settings = settingsOf(options, stored);
-    std::optional<std::size_t> count;
+    std::optional<well::CheckedColumns> checked;
     {
         py::gil_scoped_release release;
-        count = well::checkedStationCount(stations, settings.tieIn);
+        checked = well::checkColumns(stations, settings.tieIn);
     }
-    if (!count)
+    if (!checked)
         return std::nullopt;
+    const std::size_t count = checked->count;
     const std::optional<double> sectionAzimuth
         = options.sectionAzimuth ? options.sectionAzimuth : settings.sectionAzimuth;
     const surveyexport::RowSettings rowSettings
@@ -536,64 +577,85 @@ std::optional<py::dict> leanCourse(const well::StationColumns &stations,
             sectionAzimuth);
     const geo::CourseNorth north = geo::courseNorth(settings);
 
-    enum { Md, Inc, Azi, Tvd, North, East, Disp, DispAzi, Section, Dls, Radius, Loss, Easting,
-        Northing, Height, kCount };
-    static const char *const names[kCount] = { "md", "inclination", "azimuth", "tvd", "north",
-        "east", "displacement", "displacement_azimuth", "vertical_section", "dls", "radius",
-        "depth_loss", "easting", "northing", "height" };
-    py::array_t<double> arrays[kCount];
-    double *p[kCount];
-    for (int c = 0; c < kCount; ++c) {
-        arrays[c] = array(*count);
+    // The columns made besides those wanted, in memory of their own: the positions, which
+    // the pass always writes; the displacement's azimuth for a vertical section without an
+    // azimuth of its own; both grid columns, which come together, for either or the height.
+    std::array<bool, kCourseColumns> made = wanted;
+    made[Tvd] = made[North] = made[East] = true;
+    if (wanted[Section] && !sectionAzimuth)
+        made[DispAzi] = true;
+    if (wanted[Easting] || wanted[Northing] || wanted[Height])
+        made[Easting] = made[Northing] = true;
+    py::array_t<double> arrays[kCourseColumns];
+    std::vector<double> unwanted[kCourseColumns];
+    double *p[kCourseColumns] = {};
+    for (int c = 0; c < kCourseColumns; ++c) {
+        if (!made[c])
+            continue;
+        if (!wanted[c]) {
+            unwanted[c].resize(count);
+            p[c] = unwanted[c].data();
+            continue;
+        }
+        arrays[c] = array(count);
         p[c] = arrays[c].mutable_data();
         // Fresh memory, first written below: in huge pages a million rows are a few
         // dozen page faults instead of thirty thousand.
-        hugepages::advise(p[c], *count * sizeof(double));
+        hugepages::advise(p[c], count * sizeof(double));
     }
     std::size_t rows = 0;
     bool placed = false;
     double azimuth = 0;
     {
         py::gil_scoped_release release;
-        rows = well::computeCourseColumns(stations, settings.tieIn, north.turn,
+        rows = well::computeCourseColumns(stations, *checked, settings.tieIn, north.turn,
             { p[Md], p[Inc], p[Azi], p[Tvd], p[North], p[East], p[Disp], p[DispAzi], p[Dls],
                 p[Radius], p[Loss] });
         const double nan = std::numeric_limits<double>::quiet_NaN();
         // The export leaves the radius of a straight interval (and the first station's)
         // empty.
-        for (std::size_t k = 0; k < rows; ++k) {
-            if (!(p[Radius][k] > 0))
-                p[Radius][k] = nan;
+        if (p[Radius]) {
+            for (std::size_t k = 0; k < rows; ++k) {
+                if (!(p[Radius][k] > 0))
+                    p[Radius][k] = nan;
+            }
         }
         if (rows > 0) {
-            azimuth = sectionAzimuth.value_or(p[DispAzi][rows - 1]);
-            listing::verticalSections(p[North], p[East], rows, azimuth, p[Section]);
+            azimuth = sectionAzimuth ? *sectionAzimuth
+                                     : (p[DispAzi] ? p[DispAzi][rows - 1] : 0.0);
+            if (p[Section])
+                listing::verticalSections(p[North], p[East], rows, azimuth, p[Section]);
             const geo::Placement &placement = rowSettings.placement;
-            placed = placement.gridColumns(p[North], p[East], rows, p[Easting], p[Northing]);
-            if (placed && !placement.heightColumn(p[Tvd], rows, p[Height]))
+            if (p[Easting])
+                placed = placement.gridColumns(p[North], p[East], rows, p[Easting], p[Northing]);
+            if (placed && p[Height] && !placement.heightColumn(p[Tvd], rows, p[Height]))
                 std::fill(p[Height], p[Height] + rows, nan);
         }
     }
     py::dict out;
-    // The absolute columns only where the settings place the well, as in the export.
-    for (int c = 0; c < (placed ? kCount : Easting); ++c) {
-        if (rows < *count)
-            out[names[c]] = arrays[c][py::slice(0, static_cast<py::ssize_t>(rows), 1)].attr("copy")();
+    for (int c = 0; c < kCourseColumns; ++c) {
+        // The absolute columns only where the settings place the well, as in the export.
+        if (!wanted[c] || (c >= Easting && !placed))
+            continue;
+        if (rows < count)
+            out[kCourseNames[c]] = arrays[c][py::slice(0, static_cast<py::ssize_t>(rows), 1)].attr("copy")();
         else
-            out[names[c]] = arrays[c];
+            out[kCourseNames[c]] = arrays[c];
     }
-    out["section_azimuth"] = azimuth;
+    if (wanted[Section])
+        out["section_azimuth"] = azimuth;
     return out;
 }
 
 } // namespace
 
 py::dict course(const py::handle &first, const py::object &inclination, const py::object &azimuth,
-    const py::object &tieIn, const py::kwargs &kwargs)
+    const py::object &tieIn, const py::object &only, const py::kwargs &kwargs)
 {
     py::kwargs options = kwargs;
     if (!tieIn.is_none())
         options["tie_in"] = tieIn;
+    const std::array<bool, kCourseColumns> wanted = wantedColumns(only);
     // Every station of a survey read without a line that is no station, or of three arrays.
     if (py::isinstance<Survey>(first)) {
         const Survey &survey = first.cast<const Survey &>();
@@ -605,16 +667,27 @@ py::dict course(const py::handle &first, const py::object &inclination, const py
             const well::StationColumns columns { st.empty() ? nullptr : &st.front().md,
                 st.empty() ? nullptr : &st.front().inclination,
                 st.empty() ? nullptr : &st.front().azimuth, 3, st.size() };
-            if (std::optional<py::dict> lean = leanCourse(columns, survey.well.settings, options))
+            if (std::optional<py::dict> lean
+                = leanCourse(columns, survey.well.settings, options, wanted))
                 return *lean;
         }
     } else if (!inclination.is_none() && !azimuth.is_none()) {
         const StationArrays arrays(first, inclination, azimuth);
-        if (std::optional<py::dict> lean = leanCourse(arrays.columns, WellSettings {}, options))
+        if (std::optional<py::dict> lean = leanCourse(arrays.columns, WellSettings {}, options, wanted))
             return *lean;
     }
     well::Well w = wellOfArguments(first, inclination, azimuth);
-    return listingOf(std::move(w), {}, options);
+    py::dict all = listingOf(std::move(w), {}, options);
+    if (only.is_none())
+        return all;
+    py::dict out;
+    for (int c = 0; c < kCourseColumns; ++c) {
+        if (wanted[c] && all.contains(kCourseNames[c]))
+            out[kCourseNames[c]] = all[kCourseNames[c]];
+    }
+    if (wanted[Section])
+        out["section_azimuth"] = all["section_azimuth"];
+    return out;
 }
 
 py::dict positionsAtMd(const py::handle &survey, const py::handle &depths, const py::kwargs &kwargs)

@@ -5342,6 +5342,10 @@ Not free format</translation>
         <source>Die Kovarianzen brauchen ein Fehlermodell: error_model=iscwsa-mwd-rev5 oder iscwsa-mwd-rev4, ein Vermessungsprogramm (tool=VON-BIS:WERKZEUG) oder eines in den Einstellungen der Bohrung.</source>
         <translation>The covariances need an error model: error_model=iscwsa-mwd-rev5 or iscwsa-mwd-rev4, a survey program (tool=FROM-TO:TOOL) or one in the well&apos;s settings.</translation>
     </message>
+    <message>
+        <source>only= nennt die Spalte „%1“, die es nicht gibt; es gibt %2.</source>
+        <translation>only= names the column “%1”, which does not exist; there are %2.</translation>
+    </message>
 </context>
 <context>
     <name>QtFrameUi</name>

@@ -511,42 +511,69 @@ Computation compute(const Well &well)
 
 namespace {
 
-// checkedStationCount(), and whether the surface or tie-in station stands in front of the
-// first line (`shifted`) or takes its place.
-std::optional<std::size_t> checkColumns(
-    const StationColumns &stations, const std::optional<TieIn> &tieIn, bool &shifted)
+// Whether every line of `stations` passes the check's rules, the values rounded to single
+// precision as checkLines rounds them: a first depth at or below the surface or below the
+// tie-in, depths that rise, angles in range. One pass without a branch per line, which the
+// compiler turns into vector code: most surveys pass, and checkLines, which knows what to
+// say, runs only for those that do not.
+template <std::size_t stride>
+bool everyLinePasses(const StationColumns &stations, const std::optional<TieIn> &tieIn)
 {
-    bool clean = true;
-    const std::size_t count = checkLines(
-        stations.count, {}, [&stations](std::size_t s) { return stations.at(s); },
-        [](std::size_t) { return std::string(); }, tieIn, shifted,
-        [&clean](Message, const std::vector<double> &, const std::string &) { clean = false; },
-        [](const Station &) {});
-    if (!clean)
-        return std::nullopt;
-    return count;
+    const std::size_t n = stations.count;
+    const double *md = stations.md, *inc = stations.inclination, *azi = stations.azimuth;
+    const float first = static_cast<float>(md[0]);
+    if (!(tieIn ? first > static_cast<float>(tieIn->md) : firstDepthAcceptedAs(first)))
+        return false;
+    // The rules of inclinationAcceptedAs and azimuthAcceptedAs (a NaN passes both), written
+    // without a jump and counted: the vectoriser sums the count in registers.
+    std::size_t refused = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const float phi = static_cast<float>(inc[i * stride]),
+                    theta = static_cast<float>(azi[i * stride]);
+        refused += (phi < 0.0f) | (phi > 180.0f) | (theta < 0.0f) | (theta > 360.0f);
+    }
+    for (std::size_t i = 1; i < n; ++i)
+        refused += !(static_cast<float>(md[i * stride]) > static_cast<float>(md[(i - 1) * stride]));
+    return refused == 0;
 }
 
 } // namespace
 
-std::optional<std::size_t> checkedStationCount(
+std::optional<CheckedColumns> checkColumns(
     const StationColumns &stations, const std::optional<TieIn> &tieIn)
 {
-    bool shifted = false;
-    return checkColumns(stations, tieIn, shifted);
+    if (stations.count > 0
+        && (stations.stride == 1 ? everyLinePasses<1>(stations, tieIn)
+                : stations.stride == 3 ? everyLinePasses<3>(stations, tieIn)
+                                       : false)) {
+        // The surface or tie-in station stands in front of the first line, or a first line
+        // at the surface takes its place.
+        CheckedColumns out;
+        out.shifted = tieIn || static_cast<float>(stations.md[0]) > 0;
+        out.count = stations.count + (out.shifted ? 1 : 0);
+        return out;
+    }
+    bool clean = true;
+    CheckedColumns out;
+    out.count = checkLines(
+        stations.count, {}, [&stations](std::size_t s) { return stations.at(s); },
+        [](std::size_t) { return std::string(); }, tieIn, out.shifted,
+        [&clean](Message, const std::vector<double> &, const std::string &) { clean = false; },
+        [](const Station &) {});
+    if (!clean)
+        return std::nullopt;
+    return out;
 }
 
-std::size_t computeCourseColumns(const StationColumns &stations,
+std::size_t computeCourseColumns(const StationColumns &stations, const CheckedColumns &checked,
     const std::optional<TieIn> &tieIn, double azimuthTurn, const traj::CourseColumns &out)
 {
-    bool shifted = false;
-    const std::optional<std::size_t> count = checkColumns(stations, tieIn, shifted);
-    if (!count || *count == 0)
+    if (checked.count == 0)
         return 0;
     // Station k of the run: the surface or tie-in station in front, then the lines; a
     // first line at the surface gives its place to the surface station (checkSurvey).
     const Station front = tieIn ? tieIn->station() : Station {};
-    const std::size_t skipped = shifted ? 0 : 1;
+    const std::size_t skipped = checked.shifted ? 0 : 1;
     const auto stationOf = [&](std::size_t k) {
         return k == 0 ? front : stations.at(k - 1 + skipped);
     };
@@ -555,11 +582,35 @@ std::size_t computeCourseColumns(const StationColumns &stations,
         origin = { tieIn->tvd, tieIn->north, tieIn->east };
     const traj::StationInput input = [&](std::size_t first, std::size_t n, double *md,
                                          double *inclination, double *azimuth) {
-        for (std::size_t j = 0; j < n; ++j) {
-            const Station s = stationOf(first + j);
-            md[j] = s.md;
-            inclination[j] = s.inclination;
-            azimuth[j] = turned(s.azimuth, azimuthTurn);
+        if (n == 0)
+            return;
+        std::size_t j = 0;
+        if (first == 0) {
+            md[0] = front.md;
+            inclination[0] = front.inclination;
+            azimuth[0] = turned(front.azimuth, azimuthTurn);
+            j = 1;
+        }
+        // Lines first + j - 1 + skipped on.
+        const std::size_t stride = stations.stride;
+        const std::size_t line = first + j - 1 + skipped;
+        const double *lineMd = stations.md + line * stride,
+                     *lineInclination = stations.inclination + line * stride,
+                     *lineAzimuth = stations.azimuth + line * stride;
+        if (stride == 1) {
+            std::copy(lineMd, lineMd + (n - j), md + j);
+            std::copy(lineInclination, lineInclination + (n - j), inclination + j);
+            std::copy(lineAzimuth, lineAzimuth + (n - j), azimuth + j);
+        } else {
+            for (std::size_t k = 0; j < n; ++j, ++k) {
+                md[j] = lineMd[k * stride];
+                inclination[j] = lineInclination[k * stride];
+                azimuth[j] = lineAzimuth[k * stride];
+            }
+        }
+        if (azimuthTurn != 0.0) {
+            for (std::size_t k = first == 0 ? 1 : 0; k < n; ++k)
+                azimuth[k] = turned(azimuth[k], azimuthTurn);
         }
     };
     // The results table's pass on the stations rounded to single precision stops at a
@@ -576,7 +627,7 @@ std::size_t computeCourseColumns(const StationColumns &stations,
             traj::directionOf(single(b.inclination), bAzimuth));
         return iv.check == traj::IntervalCheck::Curved || iv.check == traj::IntervalCheck::Straight;
     };
-    return traj::computeNumericColumns(*count, origin, input, near, out);
+    return traj::computeNumericColumns(checked.count, origin, input, near, out);
 }
 
 Interpolation interpolate(const Computation &computation, double md)

@@ -113,17 +113,23 @@ struct StationColumns
     }
 };
 
-// The number of stations the check of `stations` (checkSurvey's rules, every line a
-// station) takes, the surface or tie-in station included; none when the check has
-// anything to say, whose messages then come from compute().
-std::optional<std::size_t> checkedStationCount(
+// What the check of `stations` (checkSurvey's rules, every line a station) takes: the
+// number of stations, the surface or tie-in station included, and whether that station
+// stands in front of the first line (`shifted`) or takes its place. None when the check
+// has anything to say, whose messages then come from compute().
+struct CheckedColumns
+{
+    std::size_t count = 0;
+    bool shifted = false;
+};
+std::optional<CheckedColumns> checkColumns(
     const StationColumns &stations, const std::optional<TieIn> &tieIn = std::nullopt);
 
-// The course of `stations` as computeCourse() makes `path`, written into the columns of
-// `out` (checkedStationCount()'s number of values each) with no station records and no
-// results table: the same values to the last digit, ending where `path` ends. Returns the
-// number of stations computed; 0 when the check has anything to say.
-std::size_t computeCourseColumns(const StationColumns &stations,
+// The course of `stations`, which the check passed as `checked`, as computeCourse() makes
+// `path`, written into the columns of `out` (checked.count values each) with no station
+// records and no results table: the same values to the last digit, ending where `path`
+// ends. Returns the number of stations computed.
+std::size_t computeCourseColumns(const StationColumns &stations, const CheckedColumns &checked,
     const std::optional<TieIn> &tieIn, double azimuthTurn, const traj::CourseColumns &out);
 
 // The position at measured depth `md` on the computed path, or why there is none. The

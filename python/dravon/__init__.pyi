@@ -54,6 +54,7 @@ def course(
     azimuth: Optional[_ArrayLike] = ...,
     *,
     tie_in: Optional[Sequence[float]] = ...,
+    only: Optional[Union[str, Sequence[str]]] = ...,
     **options: _Option,
 ) -> Dict[str, Any]: ...
 def positions_at_md(

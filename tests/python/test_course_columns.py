@@ -168,3 +168,99 @@ def test_a_refused_station_raises_as_the_full_computation(md, inc, azi, tie_in):
         dravon.positions_at_md((md, inc, azi), [100.0], tie_in=tie_in)
     assert str(lean.value) == str(full.value)
     assert str(lean.value)
+
+
+def long_survey(rng, n, start=0.0):
+    """n stations of small random changes with vertical stations whatever the azimuth
+    and pieces that go straight on, made as arrays."""
+    md = start + np.cumsum(rng.uniform(0.5, 30.0, n))
+    inc = np.clip(np.cumsum(rng.uniform(-2.0, 2.2, n)), 0.0, 80.0)
+    azi = np.cumsum(rng.uniform(-10.0, 10.0, n)) % 360.0
+    kind = rng.integers(0, 8, n)
+    inc[kind == 0] = 0.0
+    on = np.flatnonzero(kind == 1)
+    on = on[on > 0]
+    inc[on], azi[on] = inc[on - 1], azi[on - 1]
+    return md, inc, azi
+
+
+def turn_to_right_angle(inc, azi, k):
+    """Stations k-1 and k as the right angle that rounding to single precision makes
+    (as in the test above), reached from station k-41 in small steps."""
+    a1, a2 = 10.000004, 100.0000039
+    i0, z0 = inc[k - 41], azi[k - 41]
+    turn = (a1 - z0 + 180.0) % 360.0 - 180.0
+    steps = np.arange(1, 41) / 40.0
+    inc[k - 40:k] = i0 + (90.0 - i0) * steps
+    azi[k - 40:k] = (z0 + turn * steps) % 360.0
+    azi[k - 1] = a1
+    inc[k], azi[k] = 90.0, a2
+
+
+@pytest.mark.parametrize("settings", [SETTINGS[0], SETTINGS[5]])
+def test_a_long_course_is_the_course_of_one_pass(settings):
+    # Long enough for the pass to share the stations between two threads: the rows at
+    # the stations, which the analysis makes in one pass, are the same to the last bit.
+    rng = np.random.default_rng(23)
+    start = settings["tie_in"][0] if "tie_in" in settings else 0.0
+    n = 150_000
+    md, inc, azi = long_survey(rng, n, start)
+    lean = dravon.course(md, inc, azi, **settings)
+    assert len(lean["md"]) == n + 1
+    assert_same_columns(lean, dravon.positions_at_md((md, inc, azi), lean["md"], **settings))
+    for only in (["tvd", "north", "east", "dls"], ["vertical_section"], ["displacement_azimuth"]):
+        part = dravon.course(md, inc, azi, only=only, **settings)
+        for key in only:
+            np.testing.assert_array_equal(part[key], lean[key], err_msg=key)
+    # The run ends before a right angle in either half of the stations, where one pass ends.
+    for k in (20_000, 120_000):
+        bent_inc, bent_azi = inc.copy(), azi.copy()
+        turn_to_right_angle(bent_inc, bent_azi, k)
+        bent = dravon.course(md, bent_inc, bent_azi, **settings)
+        assert len(bent["md"]) == k + 1
+        assert_same_columns(bent, dravon.positions_at_md((md, bent_inc, bent_azi), bent["md"],
+                                                         **settings))
+
+
+@pytest.mark.parametrize("settings", SETTINGS)
+def test_only_the_columns_asked_for_are_made(settings):
+    rng = np.random.default_rng(5)
+    start = settings["tie_in"][0] if "tie_in" in settings else 0.0
+    md, inc, azi = random_survey(rng, 200, start)
+    whole = dravon.course(md, inc, azi, **settings)
+    names = [key for key in whole if key != "section_azimuth"]
+    for only in (["tvd", "north", "east", "dls"], ["vertical_section"], ["height"],
+                 ["easting"], ["md", "displacement"], "radius", names):
+        part = dravon.course(md, inc, azi, only=only, **settings)
+        asked = [only] if isinstance(only, str) else only
+        expected = {key: whole[key] for key in asked if key in whole}
+        if "vertical_section" in asked:
+            expected["section_azimuth"] = whole["section_azimuth"]
+        assert set(part) == set(expected)
+        for key, value in expected.items():
+            np.testing.assert_array_equal(part[key], value, err_msg=key)
+    with pytest.raises(dravon.Error, match="tvdss"):
+        dravon.course(md, inc, azi, only=["tvd", "tvdss"], **settings)
+
+
+@pytest.mark.parametrize("md, inc, azi, tie_in", [
+    # Values that pass or fail only as the check reads them, rounded to single precision.
+    ([100, 1000, 1000.00001], [5, 6, 7], [30, 30, 30], None),
+    ([100, 200, 300], [5, 6, 180.000001], [30, 30, 360.00001], None),
+    ([-0.0, 200, 300], [5, 6, 7], [30, 30, 30], None),
+    ([150.000001, 200, 300], [5, 6, 7], [30, 30, 30], (150, 140, 1, 2, 5, 30)),
+    ([100, 200, 300], [5, 180.0001, 7], [30, 30, 30], None),
+    ([100, 200, 300], [5, 6, 7], [30, -0.0001, 30], None),
+    ([100, 200, 300], [5, 6, 7], [30, 30, 360.0001], None),
+    ([100, 200, 300], [5, float("nan"), 7], [30, 30, 30], None),
+    ([100, float("nan"), 300], [5, 6, 7], [30, 30, 30], None),
+])
+def test_the_check_reads_the_values_as_the_full_computation(md, inc, azi, tie_in):
+    try:
+        lean = dravon.course(md, inc, azi, tie_in=tie_in)
+    except dravon.Error as refused:
+        with pytest.raises(dravon.Error) as full:
+            dravon.positions_at_md((md, inc, azi), [md[0]], tie_in=tie_in)
+        assert str(full.value) == str(refused)
+        return
+    assert_same_columns(lean, dravon.positions_at_md((md, inc, azi), lean["md"], tie_in=tie_in))
