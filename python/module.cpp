@@ -131,9 +131,17 @@ CliOptions optionsOf(const py::kwargs &kwargs, const std::string &input,
     for (const auto &[key, value] : kwargs)
         appendWords(py::str(key).cast<std::string>(), value, args);
     args.push_back(input);
+    // A script's loop over many wells passes the same keywords call after call: the parse,
+    // a function of the words alone, is made once for them. (The GIL is held here.)
+    static std::vector<std::string> lastArgs;
+    static CliOptions lastOptions;
+    if (args == lastArgs)
+        return lastOptions;
     const CliParseResult parsed = parseCommandLine(args);
     if (!parsed.error.empty())
         throw Error(parsed.error);
+    lastOptions = parsed.options;
+    lastArgs = std::move(args);
     return parsed.options;
 }
 

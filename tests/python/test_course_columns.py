@@ -264,3 +264,17 @@ def test_the_check_reads_the_values_as_the_full_computation(md, inc, azi, tie_in
         assert str(full.value) == str(refused)
         return
     assert_same_columns(lean, dravon.positions_at_md((md, inc, azi), lean["md"], tie_in=tie_in))
+
+
+def test_the_keywords_of_one_call_do_not_reach_the_next():
+    md, inc, azi = random_survey(np.random.default_rng(3), 50)
+    turned = dict(section_azimuth=123.4)
+    plain = dravon.course(md, inc, azi)
+    first = dravon.course(md, inc, azi, **turned)
+    again = dravon.course(md, inc, azi)
+    assert not np.array_equal(first["vertical_section"], plain["vertical_section"])
+    assert_same_columns(again, plain)
+    assert_same_columns(dravon.course(md, inc, azi, **turned), first)
+    for _ in range(2):  # a refused keyword is refused every time
+        with pytest.raises(dravon.Error, match="section-azimuth"):
+            dravon.course(md, inc, azi, section_azimuth=400.0)
