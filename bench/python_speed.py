@@ -13,12 +13,15 @@ asks numpy for `np.float`, which numpy 1.24 removed; the script then gives numpy
 back (the builtin float, which it always was) before importing it.
 
 On the two-core development machine (Debian 12, GCC 12, numpy 1.24, Release), December
-2026, load average 1.2 to 1.5: the course of 1,000,000 stations took 0.021 to 0.024 s
-with every column and 0.013 to 0.015 s with the four, against 0.054 to 0.059 s for the
-peer's function: 0.24 to 0.26 of its time for the same four columns, 0.39 to 0.42 for all
-fifteen. The module as it was in the stop before (one thread, the check twice, every
-column) took 0.047 to 0.050 s beside 0.063 to 0.078 s of the peer. Rev 5 covariances of
-3,000 stations: about 1 ms.
+2026, load average 0.7 to 0.9, four runs of this script beside the peer's published
+function (its mincurve.py and checkarrays.py): the course of 1,000,000 stations took
+0.015 to 0.016 s with the four columns and 0.031 to 0.046 s with all fifteen, against
+0.085 to 0.097 s for the peer's function, so 0.16 to 0.19 of its time with its four
+columns (0.37 to 0.47 with all); the numpy script took 0.070 to 0.080 s. The module of
+the stop before (one thread, the check twice, every column) took 0.047 to 0.050 s. The
+peer's own time depends on what the process freed before it: 0.082 s in a fresh
+process, 0.051 s after one course() of that module had freed its fifteen arrays.
+Rev 5 covariances of 3,000 stations: 0.76 to 1.16 ms.
 """
 import sys
 import time
