@@ -474,13 +474,16 @@ std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const Sta
 {
     if (n == 0)
         return 0;
-    // The angles as given are columns of their own: the block's turn into radians.
+    // The angles as given are columns of their own: the block's turn into radians. A
+    // block's first station is the last of the one before, written already (and, where
+    // the stations are shared between threads, by the other thread).
     const auto given = [&](std::size_t lo, std::size_t m, double *md, double *inc, double *azi) {
         input(lo, m, md, inc, azi);
-        if (out.inclination)
-            std::copy(inc, inc + m, out.inclination + lo);
-        if (out.azimuth)
-            std::copy(azi, azi + m, out.azimuth + lo);
+        const std::size_t k0 = lo == 0 ? 0 : 1;
+        if (out.inclination && m > k0)
+            std::copy(inc + k0, inc + m, out.inclination + lo + k0);
+        if (out.azimuth && m > k0)
+            std::copy(azi + k0, azi + m, out.azimuth + lo + k0);
     };
     // The block's columns into `out`; with `summed` false the positions are increments
     // and the depth loss waits as the depth.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <numbers>
 #include <random>
@@ -249,4 +250,77 @@ TEST(Trajectory, TheNumericPassKeepsTheSmallestDoglegs)
     EXPECT_NEAR(t.stations[1].doglegRad, radians, radians * 1e-6);
     EXPECT_NEAR(t.stations[1].doglegPer30, 30.0 * 1e-7 / 100.0, 3e-8 * 1e-6);
     EXPECT_FALSE(t.stations[1].straight);
+}
+
+// The columns of a run long enough to be shared between two threads are the records of
+// the one-thread pass to the last bit: with every column or a few, without a stop, and
+// with a stop (a change of direction above 90 degrees, two depths alike) in either half.
+TEST(Trajectory, TheColumnsOfALongRunAreTheRecordsOfOnePass)
+{
+    constexpr std::size_t n = 200000;
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> step(0.5, 30.0), turn(-4.0, 4.0);
+    traj::Trajectory base;
+    base.origin = { 120.5, -3.25, 8.0 };
+    base.stations.resize(n);
+    double md = 130.0, inc = 5.0, azi = 350.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        base.stations[i].md = md;
+        base.stations[i].inclination = inc;
+        base.stations[i].azimuth = azi;
+        md += step(random);
+        inc = std::clamp(inc + turn(random), 0.0, 85.0);
+        azi = std::fmod(azi + 3 * turn(random) + 360.0, 360.0);
+        if (i % 997 == 0)
+            inc = 0.0; // vertical, whatever the azimuth says
+    }
+    const auto bent = [&base](std::size_t at, bool right) {
+        traj::Trajectory t = base;
+        if (right) {
+            t.stations[at].inclination = 90.0;
+            t.stations[at + 1] = t.stations[at];
+            t.stations[at + 1].md += 10.0;
+            t.stations[at + 1].azimuth = std::fmod(t.stations[at].azimuth + 100.0, 360.0);
+        } else {
+            t.stations[at + 1].md = t.stations[at].md;
+        }
+        return t;
+    };
+    const std::vector<traj::Trajectory> runs = { base, bent(30000, true), bent(150000, true),
+        bent(120000, false) };
+    for (const traj::Trajectory &given : runs) {
+        traj::Trajectory one = given;
+        traj::computeNumericTrajectory(one);
+        const traj::StationInput input = [&given](std::size_t first, std::size_t count,
+                                             double *m, double *i, double *a) {
+            for (std::size_t k = 0; k < count; ++k) {
+                m[k] = given.stations[first + k].md;
+                i[k] = given.stations[first + k].inclination;
+                a[k] = given.stations[first + k].azimuth;
+            }
+        };
+        for (bool every : { true, false }) {
+            std::vector<std::vector<double>> c(11, std::vector<double>(n, -1.0));
+            const auto column = [&c, every](std::size_t k) {
+                return every || k == 3 || k == 4 || k == 5 || k == 8 ? c[k].data() : nullptr;
+            };
+            const std::size_t reached = traj::computeNumericColumns(n, given.origin, input,
+                [](std::size_t) { return true; },
+                { column(0), column(1), column(2), column(3), column(4), column(5), column(6),
+                    column(7), column(8), column(9), column(10) });
+            ASSERT_EQ(reached, one.stations.size());
+            EXPECT_EQ(reached == n, &given == &runs.front());
+            for (std::size_t i = 0; i < reached; ++i) {
+                const traj::Station &s = one.stations[i];
+                const double want[11] = { s.md, s.inclination, s.azimuth, s.tvd, s.north, s.east,
+                    s.displacement, s.displacementAzimuth, i == 0 ? 0.0 : s.doglegPer30,
+                    i == 0 ? 0.0 : s.radius, s.depthLoss };
+                for (std::size_t k = 0; k < 11; ++k) {
+                    if (column(k)) {
+                        ASSERT_EQ(c[k][i], want[k]) << "column " << k << ", station " << i;
+                    }
+                }
+            }
+        }
+    }
 }
