@@ -13,15 +13,15 @@ asks numpy for `np.float`, which numpy 1.24 removed; the script then gives numpy
 back (the builtin float, which it always was) before importing it.
 
 On the two-core development machine (Debian 12, GCC 12, numpy 1.24, Release), December
-2026, load average 0.7 to 0.9, four runs of this script beside the peer's published
+2026, load average 0.1 to 1.0, twenty runs of this script beside the peer's published
 function (its mincurve.py and checkarrays.py): the course of 1,000,000 stations took
-0.015 to 0.016 s with the four columns and 0.031 to 0.046 s with all fifteen, against
-0.085 to 0.097 s for the peer's function, so 0.16 to 0.19 of its time with its four
-columns (0.37 to 0.47 with all); the numpy script took 0.070 to 0.080 s. The module of
-the stop before (one thread, the check twice, every column) took 0.047 to 0.050 s. The
-peer's own time depends on what the process freed before it: 0.082 s in a fresh
-process, 0.051 s after one course() of that module had freed its fifteen arrays.
-Rev 5 covariances of 3,000 stations: 0.76 to 1.16 ms.
+0.012 to 0.018 s with the four columns and 0.028 to 0.033 s with all fifteen (twice 0.05
+to 0.06 s), against 0.076 to 0.088 s for the peer's function: 0.15 to 0.22 of its time
+with its four columns, 0.34 to 0.40 with all. The numpy script took 0.071 to 0.077 s. The
+module of the stop before (one thread, the check twice, every column) took 0.047 to
+0.050 s. The peer's own time depends on what the process freed before it: 0.082 s in a
+fresh process, 0.051 s after one course() of that module had freed its fifteen arrays.
+Rev 5 covariances of 3,000 stations: 0.76 to 0.77 ms.
 """
 import sys
 import time

@@ -16,7 +16,6 @@
 #include "cli/options.h"
 #include "cli/programfile.h"
 #include "core/atomicfile.h"
-#include "core/hugepages.h"
 #include "document/docfile.h"
 #include "exchange/stationmapping.h"
 #include "exchange/tablefile.h"
@@ -605,11 +604,10 @@ std::optional<py::dict> leanCourse(const well::StationColumns &stations,
             p[c] = unwanted[c].data();
             continue;
         }
+        // In the pages numpy gives: asked onto huge pages, the arrays made the kernel
+        // compact memory now and then, 50 ms at a time after a caller's temporaries.
         arrays[c] = array(count);
         p[c] = arrays[c].mutable_data();
-        // Fresh memory, first written below: in huge pages a million rows are a few
-        // dozen page faults instead of thirty thousand.
-        hugepages::advise(p[c], count * sizeof(double));
     }
     std::size_t rows = 0;
     bool placed = false;
