@@ -302,12 +302,15 @@ namespace {
     // `sums` false the block's tvd, north and east columns keep each interval's increments
     // (the first station's are the origin's) and the displacements are not computed: the
     // caller sums them when the positions before `begin` are known. With `displacements`
-    // false only the displacements are left out.
+    // false only the displacements are left out. With `into` the positions, and the
+    // dogleg, radius and displacements where `into` has them, are written straight into
+    // its columns, not into the block's.
     struct PassWork
     {
         std::size_t begin = 0;
         bool sums = true;
         bool displacements = true;
+        const CourseColumns *into = nullptr;
     };
 
     template <class Input, class Near, class Stopped, class Output>
@@ -326,6 +329,20 @@ namespace {
         for (std::size_t first = work.begin; first < reached; first += kBlock) {
             const std::size_t lo = first == 0 ? 0 : first - 1;
             std::size_t m = std::min(n, first + kBlock) - lo;
+            if (work.into) {
+                const CourseColumns &o = *work.into;
+                tvd = o.tvd + lo;
+                north = o.north + lo;
+                east = o.east + lo;
+                if (o.doglegPer30)
+                    dls = o.doglegPer30 + lo;
+                if (o.radius)
+                    radius = o.radius + lo;
+                if (o.displacement)
+                    disp = o.displacement + lo;
+                if (o.displacementAzimuth)
+                    toward = o.displacementAzimuth + lo;
+            }
             input(lo, m, md, c[Columns::Inc], c[Columns::Azi]);
             for (std::size_t j = 0; j < m; ++j) {
                 c[Columns::Inc][j] = c[Columns::Inc][j] * DEG;
@@ -368,10 +385,12 @@ namespace {
                 c[Columns::CosAzi], half, chord, c[Columns::Sum], tvd, north, east, m);
             // The running sums in registers: through memory each would wait for the one
             // before.
-            tvd[0] = TVD;
-            north[0] = N;
-            east[0] = E;
             if (work.sums) {
+                // (The block's first station is the last of the block before: in columns
+                // of the caller's this writes its value again.)
+                tvd[0] = TVD;
+                north[0] = N;
+                east[0] = E;
                 for (std::size_t j = 1; j < m; ++j) {
                     tvd[j] = TVD += tvd[j];
                     north[j] = N += north[j];
@@ -485,30 +504,19 @@ std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const Sta
         if (out.azimuth && m > k0)
             std::copy(azi + k0, azi + m, out.azimuth + lo + k0);
     };
-    // The block's columns into `out`; with `summed` false the positions are increments
-    // and the depth loss waits as the depth.
+    // What the pass does not write into `out` itself: the depths, the depth loss (with
+    // `summed` false the positions are increments, and the depth loss waits as the depth)
+    // and the first station's dogleg and radius.
     const auto write = [&out](bool summed) {
         return [&out, summed](std::size_t lo, std::size_t j0, std::size_t m, Columns &c) {
             const double *md = c[Columns::Md];
-            const std::size_t from = lo + j0;
-            std::copy(c[Columns::Tvd] + j0, c[Columns::Tvd] + m, out.tvd + from);
-            std::copy(c[Columns::North] + j0, c[Columns::North] + m, out.north + from);
-            std::copy(c[Columns::East] + j0, c[Columns::East] + m, out.east + from);
             if (out.md)
-                std::copy(md + j0, md + m, out.md + from);
+                std::copy(md + j0, md + m, out.md + lo + j0);
             if (out.depthLoss) {
                 for (std::size_t j = j0; j < m; ++j)
-                    out.depthLoss[lo + j] = summed ? md[j] - c[Columns::Tvd][j] : md[j];
+                    out.depthLoss[lo + j] = summed ? md[j] - out.tvd[lo + j] : md[j];
             }
-            if (summed && out.displacement)
-                std::copy(c[Columns::Disp] + j0, c[Columns::Disp] + m, out.displacement + from);
-            if (summed && out.displacementAzimuth)
-                std::copy(c[Columns::Inc] + j0, c[Columns::Inc] + m, out.displacementAzimuth + from);
-            if (out.doglegPer30)
-                std::copy(c[Columns::Dls] + j0, c[Columns::Dls] + m, out.doglegPer30 + from);
-            if (out.radius)
-                std::copy(c[Columns::Radius] + j0, c[Columns::Radius] + m, out.radius + from);
-            if (from == 0) {
+            if (lo + j0 == 0) {
                 if (out.doglegPer30)
                     out.doglegPer30[0] = 0.0;
                 if (out.radius)
@@ -522,13 +530,15 @@ std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const Sta
     // their sums in the order of one pass, so that every value is the one pass's.
     constexpr std::size_t kSplitFrom = 1 << 16;
     if (n < kSplitFrom || std::thread::hardware_concurrency() < 2)
-        return numericPass(n, origin, given, near, noStop, write(true), { 0, true, displacements });
+        return numericPass(
+            n, origin, given, near, noStop, write(true), { 0, true, displacements, &out });
     const std::size_t middle = n / 2;
     std::future<std::size_t> second = std::async(std::launch::async, [&] {
-        return numericPass(n, origin, given, near, noStop, write(false), { middle, false, false });
+        return numericPass(
+            n, origin, given, near, noStop, write(false), { middle, false, false, &out });
     });
     const std::size_t reached = numericPass(
-        middle, origin, given, near, noStop, write(true), { 0, true, displacements });
+        middle, origin, given, near, noStop, write(true), { 0, true, displacements, &out });
     const std::size_t secondReached = second.get();
     if (reached < middle)
         return reached;
