@@ -13,15 +13,19 @@ asks numpy for `np.float`, which numpy 1.24 removed; the script then gives numpy
 back (the builtin float, which it always was) before importing it.
 
 On the two-core development machine (Debian 12, GCC 12, numpy 1.24, Release), December
-2026, load average 0.1 to 1.0, twenty runs of this script beside the peer's published
-function (its mincurve.py and checkarrays.py): the course of 1,000,000 stations took
-0.012 to 0.018 s with the four columns and 0.028 to 0.033 s with all fifteen (twice 0.05
-to 0.06 s), against 0.076 to 0.088 s for the peer's function: 0.15 to 0.22 of its time
-with its four columns, 0.34 to 0.40 with all. The numpy script took 0.071 to 0.077 s. The
-module of the stop before (one thread, the check twice, every column) took 0.047 to
+2026, beside the peer's published function (its mincurve.py and checkarrays.py), the
+course of 1,000,000 stations took:
+- twenty runs, load average 0.1 to 1.0: 0.012 to 0.018 s with the four columns and 0.028
+  to 0.033 s with all fifteen (twice 0.05 to 0.06 s), against 0.076 to 0.088 s for the
+  peer: 0.15 to 0.22 of its time with its four columns, 0.34 to 0.40 with all; the numpy
+  script 0.071 to 0.077 s;
+- six runs of the final module half an hour later, everything slower: 0.017 to 0.020 s
+  (once 0.086 s) and 0.034 to 0.055 s, against 0.094 to 0.149 s: 0.13 to 0.18 with four
+  columns, 0.27 to 0.46 with all; the numpy script 0.081 to 0.092 s.
+The module of the stop before (one thread, the check twice, every column) took 0.047 to
 0.050 s. The peer's own time depends on what the process freed before it: 0.082 s in a
 fresh process, 0.051 s after one course() of that module had freed its fifteen arrays.
-Rev 5 covariances of 3,000 stations: 0.76 to 0.77 ms.
+Rev 5 covariances of 3,000 stations: 0.76 to 1.11 ms.
 """
 import sys
 import time
