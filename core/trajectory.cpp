@@ -301,15 +301,14 @@ namespace {
     // The pass may cover stations `begin` to n - 1 only (the intervals ending there). With
     // `sums` false the block's tvd, north and east columns keep each interval's increments
     // (the first station's are the origin's) and the displacements are not computed: the
-    // caller sums them when the positions before `begin` are known. With `displacements`
-    // false only the displacements are left out. With `into` the positions, and the
-    // dogleg, radius and displacements where `into` has them, are written straight into
-    // its columns, not into the block's.
+    // caller sums them when the positions before `begin` are known. With `into` the
+    // positions, and the dogleg, radius and displacements where `into` has them, are
+    // written straight into its columns, not into the block's; displacements it has no
+    // column for are not computed.
     struct PassWork
     {
         std::size_t begin = 0;
         bool sums = true;
-        bool displacements = true;
         const CourseColumns *into = nullptr;
     };
 
@@ -324,6 +323,8 @@ namespace {
                *half = c[Columns::Half], *tvd = c[Columns::Tvd], *north = c[Columns::North],
                *east = c[Columns::East], *toward = c[Columns::Inc], *beta = c[Columns::Beta],
                *dls = c[Columns::Dls], *radius = c[Columns::Radius], *disp = c[Columns::Disp];
+        const bool displaced
+            = !work.into || work.into->displacement || work.into->displacementAzimuth;
         double TVD = origin.tvd, N = origin.north, E = origin.east;
         std::size_t reached = n;
         for (std::size_t first = work.begin; first < reached; first += kBlock) {
@@ -398,7 +399,7 @@ namespace {
                 }
             }
             arcs(md, half, beta, dls, radius, DEG, m);
-            if (work.sums && work.displacements) {
+            if (work.sums && displaced) {
                 // The azimuths of the displacements, into the inclination's column.
                 vmath::atan2(east, north, toward, m);
                 displacements(north, east, toward, disp, DEG, m);
@@ -525,20 +526,19 @@ std::size_t computeNumericColumns(std::size_t n, const Origin &origin, const Sta
         };
     };
     const auto noStop = [](std::size_t, StopKind) {};
-    const bool displacements = out.displacement || out.displacementAzimuth;
     // A long run on two threads: the second half's increments beside the first half, then
     // their sums in the order of one pass, so that every value is the one pass's.
     constexpr std::size_t kSplitFrom = 1 << 16;
     if (n < kSplitFrom || std::thread::hardware_concurrency() < 2)
         return numericPass(
-            n, origin, given, near, noStop, write(true), { 0, true, displacements, &out });
+            n, origin, given, near, noStop, write(true), { 0, true, &out });
     const std::size_t middle = n / 2;
     std::future<std::size_t> second = std::async(std::launch::async, [&] {
         return numericPass(
-            n, origin, given, near, noStop, write(false), { middle, false, false, &out });
+            n, origin, given, near, noStop, write(false), { middle, false, &out });
     });
     const std::size_t reached = numericPass(
-        middle, origin, given, near, noStop, write(true), { 0, true, displacements, &out });
+        middle, origin, given, near, noStop, write(true), { 0, true, &out });
     const std::size_t secondReached = second.get();
     if (reached < middle)
         return reached;

@@ -7,8 +7,6 @@
 #include "graph/pagemath.h"
 #include "graph/textfit.h"
 
-#include <numeric>
-#include <limits>
 #include <QCoreApplication>
 
 #include <algorithm>

@@ -319,6 +319,13 @@ void computeOrRaise(analysis::Analysis &analysis)
     }
 }
 
+// The names of course()'s columns, in the export's order.
+enum CourseColumn { Md, Inc, Azi, Tvd, North, East, Disp, DispAzi, Section, Dls, Radius, Loss,
+    Easting, Northing, Height, kCourseColumns };
+const char *const kCourseNames[kCourseColumns] = { "md", "inclination", "azimuth", "tvd", "north",
+    "east", "displacement", "displacement_azimuth", "vertical_section", "dls", "radius",
+    "depth_loss", "easting", "northing", "height" };
+
 // The columns of course() and the positions_* functions: metres and degrees, the dogleg
 // per 30 m; the radius NaN where the export leaves its cell empty (a straight interval),
 // the absolute columns NaN where the settings do not place the well. Filled row by row
@@ -355,19 +362,16 @@ public:
 
     py::dict dict() const
     {
-        static const char *const names[kCount] = { "md", "inclination", "azimuth", "tvd",
-            "north", "east", "displacement", "displacement_azimuth", "vertical_section", "dls",
-            "radius", "depth_loss", "easting", "northing", "height" };
         py::dict out;
         // The absolute columns only where the settings place the well, as in the export.
-        for (std::size_t c = 0; c < (m_placed ? kCount : kCount - 3); ++c)
-            out[names[c]] = m_arrays[c];
+        for (std::size_t c = 0; c < (m_placed ? kCount : std::size_t { Easting }); ++c)
+            out[kCourseNames[c]] = m_arrays[c];
         out["section_azimuth"] = m_sectionAzimuth;
         return out;
     }
 
 private:
-    static constexpr std::size_t kCount = 15;
+    static constexpr std::size_t kCount = kCourseColumns;
     std::size_t m_n = 0;
     py::array_t<double> m_arrays[kCount];
     double *m_data[kCount] = {};
@@ -520,13 +524,6 @@ Survey read(const std::string &path, const std::optional<std::string> &format,
 }
 
 namespace {
-
-// The names of course()'s columns, in the export's order.
-enum CourseColumn { Md, Inc, Azi, Tvd, North, East, Disp, DispAzi, Section, Dls, Radius, Loss,
-    Easting, Northing, Height, kCourseColumns };
-const char *const kCourseNames[kCourseColumns] = { "md", "inclination", "azimuth", "tvd", "north",
-    "east", "displacement", "displacement_azimuth", "vertical_section", "dls", "radius",
-    "depth_loss", "easting", "northing", "height" };
 
 // The columns `only` asks for (every one for None): a name or a sequence of names.
 std::array<bool, kCourseColumns> wantedColumns(const py::object &only)

@@ -36,14 +36,16 @@ bool firstDepthAcceptedAs(float T)
     return !(T < 0);
 }
 
+// Written without a jump (a NaN passes both), so that the check of every line at once
+// runs in vector registers.
 bool inclinationAcceptedAs(float phi)
 {
-    return !(phi < 0 || phi > 180);
+    return !((phi < 0) | (phi > 180));
 }
 
 bool azimuthAcceptedAs(float theta)
 {
-    return !(theta < 0 || theta > 360);
+    return !((theta < 0) | (theta > 360));
 }
 
 } // namespace
@@ -524,13 +526,11 @@ bool everyLinePasses(const StationColumns &stations, const std::optional<TieIn> 
     const float first = static_cast<float>(md[0]);
     if (!(tieIn ? first > static_cast<float>(tieIn->md) : firstDepthAcceptedAs(first)))
         return false;
-    // The rules of inclinationAcceptedAs and azimuthAcceptedAs (a NaN passes both), written
-    // without a jump and counted: the vectoriser sums the count in registers.
+    // Counted, not and-ed: the vectoriser sums the count in registers.
     std::size_t refused = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const float phi = static_cast<float>(inc[i * stride]),
-                    theta = static_cast<float>(azi[i * stride]);
-        refused += (phi < 0.0f) | (phi > 180.0f) | (theta < 0.0f) | (theta > 360.0f);
+        refused += !(inclinationAcceptedAs(static_cast<float>(inc[i * stride]))
+            & azimuthAcceptedAs(static_cast<float>(azi[i * stride])));
     }
     for (std::size_t i = 1; i < n; ++i)
         refused += !(static_cast<float>(md[i * stride]) > static_cast<float>(md[(i - 1) * stride]));
