@@ -529,8 +529,8 @@ bool everyLinePasses(const StationColumns &stations, const std::optional<TieIn> 
     // Counted, not and-ed: the vectoriser sums the count in registers.
     std::size_t refused = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        refused += !(inclinationAcceptedAs(static_cast<float>(inc[i * stride]))
-            & azimuthAcceptedAs(static_cast<float>(azi[i * stride])));
+        refused += !inclinationAcceptedAs(static_cast<float>(inc[i * stride]));
+        refused += !azimuthAcceptedAs(static_cast<float>(azi[i * stride]));
     }
     for (std::size_t i = 1; i < n; ++i)
         refused += !(static_cast<float>(md[i * stride]) > static_cast<float>(md[(i - 1) * stride]));
